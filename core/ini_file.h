@@ -1,0 +1,37 @@
+#pragma once
+// INI text files as the profile functions of the original platform treat them:
+// case-insensitive section and key names, defaults for anything missing,
+// in-place updates that keep every other line, LF or CRLF on reading.
+
+#include <string>
+#include <vector>
+
+class IniFile {
+public:
+    // Loads the file when it exists; a missing file is an empty one.
+    explicit IniFile(std::string path);
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& def) const;
+    // Replaces the key's value in place, or appends the key to its section,
+    // creating the section when needed. Nothing is written until Save().
+    void WriteString(const std::string& section, const std::string& key,
+                     const std::string& value);
+    bool HasKey(const std::string& section, const std::string& key) const;
+
+    // Writes a temporary file beside the target and renames it over the target.
+    // Returns false with a reason when the file could not be written.
+    bool Save(std::string* error = nullptr) const;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::vector<std::string> lines_;
+};
+
+// One-shot helpers in the manner of the profile functions.
+std::string ReadIniString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& def);
+bool WriteIniString(const std::string& path, const std::string& section,
+                    const std::string& key, const std::string& value,
+                    std::string* error = nullptr);

@@ -1,0 +1,53 @@
+#pragma once
+// Number texts of windows, files and reports, and the parsers of typed values.
+// All formatting is locale-free: a comma-decimal desktop still gets "0.2164".
+
+#include <string>
+
+class TThdInfo;
+
+// printf-style "%<width>.<prec>f" without the locale.
+std::string FormatFixed(double value, int width, int prec);
+
+// Thread file number: "+1.000000", "+1250.000", "+123456.00", "-0.250000".
+std::string FloatText(double value);
+// "%<N+3>.<N>f", blanks kept.
+std::string DecText(int decimals, double value);
+// Dimension of a member in the display unit; "  N/A" for exactly 0.
+std::string DimText(const TThdInfo& member, int decimals, double value);
+// Minor diameter text (three decimals for class 1B/2B internal UN/UNR minors).
+std::string MinorText(const TThdInfo& member, double value);
+// DimText with "+ " (internal) or "- " (external) before a positive value.
+std::string SignedDimText(const TThdInfo& member, int decimals, double value);
+std::string Len3Text(double value);
+std::string Len4Text(double value);
+std::string Len5Text(double value);
+// Threads per inch or metric pitch: "13", "4.5", "0.75".
+std::string TPIText(double value);
+// Degrees as " dd.mm.ss"; "0.00.00" for 0.
+std::string AngleText(double degrees);
+// "  3 Deg. 15 Min."; "  N/A" for 0.
+std::string DegMinText(double degrees);
+// Short type name of list number 1 to 13 ("UN" ... "NPT"); empty otherwise.
+std::string TypeNameOf(int number);
+
+// Decimal text (a leading "+" or "-" accepted), or degrees-minutes-seconds
+// joined by dashes when a "-" follows the first character; 0 when unreadable.
+double TextToFloat(const std::string& text);
+double DMSToFloat(const std::string& text);
+// "3/8" -> 0.375; -1 for a zero denominator or parts that are not whole numbers.
+double FractionToFloat(const std::string& text);
+// "#000" .. "#20" -> inches; -1 for any other text.
+double NumberSizeToDia(const std::string& text);
+// Standard decimal conversion; false when the text is not a number.
+bool ParseDecimal(const std::string& text, double& value);
+
+std::string RightStr(const std::string& text, int n);
+std::string LeftStr(const std::string& text, int n);
+std::string TrimLeftBlanks(const std::string& text);
+std::string Trim(const std::string& text);
+std::string UpperCase(const std::string& text);
+std::string LowerCase(const std::string& text);
+
+// The value shown for "nothing computed".
+inline const char* const kNAText = "  N/A";

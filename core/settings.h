@@ -1,0 +1,34 @@
+#pragma once
+// The user settings and where they live: PLWIN.INI (company name, window
+// positions) and PLUSER.INI (main path, table data path).
+
+#include <string>
+
+struct AppSettings {
+    std::string CompanyName;
+    std::string MainPath;
+    std::string TableDataPath;
+};
+
+// Process-wide settings, read once at start-up.
+AppSettings& Settings();
+
+// Directory of the running executable, with a trailing separator.
+std::string ProgramDir();
+// $XDG_CONFIG_HOME/PitchLedger/ (default ~/.config/PitchLedger/), trailing separator.
+std::string UserConfigDir();
+// PLWIN.INI in the program directory, or in the user configuration directory
+// when the program directory is not writable.
+std::string PlwinIniPath(const std::string& programDir, const std::string& configDir);
+std::string PluserIniPath(const std::string& configDir);
+// programDir + "Tables" when that folder exists, else the installed data folder.
+std::string DefaultTableDataPath(const std::string& programDir);
+
+// Read and write the three settings with the defaults of a first run.
+void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                  const std::string& programDir);
+void WriteSettings(const AppSettings& s, const std::string& plwinIni,
+                   const std::string& pluserIni);
+// ReadSettings on the standard locations of this program.
+void ReadSettings();
+void WriteSettings();

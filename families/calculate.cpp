@@ -1,0 +1,31 @@
+// The calculation driver: dispatches on the thread type to the family steps,
+// then the steps common to every type.
+#include "core/thread_record.h"
+#include "families/unified.h"
+#include "gauges/gage_catalogue.h"
+
+void TTInfo::Calculate()
+{
+    switch (ExtThd.TypeCode) {
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+        CalculateUnified(*this);
+        break;
+    case kType30Deg:
+    case kType55Deg:
+        SelectGageCatalogue(*this);
+        CleanUpGageCatalogue(*this);
+        break;
+    default:
+        // Families not in this build leave the limits at 0; the windows and
+        // the command line refuse those types before calculating.
+        break;
+    }
+    // Some tables hold -1 where a lead tolerance does not apply.
+    if (XLeadTol == -1) XLeadTol = 0;
+    if (WLeadTol == -1) WLeadTol = 0;
+    for (TThdInfo* m : {&IntThd, &ExtThd, &GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &GoSetPlug,
+                        &NoGoSetPlug})
+        m->ApplyCoating();
+}

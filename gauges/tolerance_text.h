@@ -1,0 +1,18 @@
+#pragma once
+// Gauge-maker's tolerance texts (class X or class W) shown beside each gauge size.
+
+#include <string>
+
+class TThdInfo;
+
+// True when the class W set applies to the member (record flag and member flag).
+bool ClassWApplies(const TThdInfo& member);
+std::string PDTolText(const TThdInfo& member);
+// mode 1: full major, 2: truncated major, 3: minor.
+std::string DiaTolText(const TThdInfo& member, int mode);
+std::string LeadTolText(const TThdInfo& member);
+std::string HalfAngleTolText(const TThdInfo& member);
+std::string TolClassText(const TThdInfo& member);
+
+// The plus-minus sign followed by a blank, as the texts show it (UTF-8 here).
+inline const char* const kPlusMinus = "\xC2\xB1";

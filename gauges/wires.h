@@ -1,0 +1,35 @@
+#pragma once
+// Measuring wires: readings over three wires, helix compensation and angle,
+// the standard wire list. Results are in the member's units.
+
+#include <string>
+#include <vector>
+
+class TThdInfo;
+class TTInfo;
+
+// Reading over the current wire at pitch diameter pd, without helix correction.
+double WireReading(const TThdInfo& m, double pd);
+// The same with the helix (lead angle) correction; 0 for the buttress form.
+double HelixWireReading(const TThdInfo& m, double pd);
+double HelixComp(const TThdInfo& m);
+double WireReadingAt(const TThdInfo& m, double pd);
+// Reading at the member's own gauge pitch diameter; may set CurWire and PD.Gage
+// as the original does when they are unset.
+double GageWireReading(TThdInfo& m);
+double HelixAngle(const TThdInfo& m);
+
+// The 55 best-wire sizes of common pitches (inches), index 0 to 54.
+const std::vector<double>& StandardWires();
+double NextLargerWire(double x);
+double NextSmallerWire(double x);
+
+// Sizes offered in the wire-size lists: list entries 0..53 within the external
+// thread's minimum and maximum wire size.
+std::vector<double> OfferedWireSizes(const TTInfo& rec);
+
+// Parses a wire-size entry ("0.0289", "0.7mm", "0.03 in") typed in the display
+// unit and returns it in the record's unit.
+double WireEntryToRecordUnits(const TTInfo& rec, const std::string& text, bool metricDisplay);
+// A typed value in the display unit converted to the record's unit.
+double ToRecordUnits(const TThdInfo& ext, double value, bool metricDisplay);
