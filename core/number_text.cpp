@@ -1,0 +1,324 @@
+#include "core/number_text.h"
+
+#include "core/display_unit.h"
+#include "core/rounding.h"
+#include "core/thread_record.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+bool IsMetricType(uint16_t typeCode)
+{
+    return typeCode == 8 || typeCode == 9 || typeCode == 11;
+}
+
+bool IsBlankOrTab(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Blanks, tabs and line breaks: what a typed or file value may carry around it.
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+std::string PadLeft(std::string text, int width)
+{
+    if (width > 0 && static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+// printf "%<width>d" for ints and "%0<width>d" via the zero flag.
+std::string FormatInt(long long value, int width, bool zeroPad = false)
+{
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    std::string digits(buf, r.ptr);
+    if (!zeroPad) return PadLeft(digits, width);
+    const bool negative = value < 0;
+    if (negative) digits.erase(0, 1);
+    const int room = width - (negative ? 1 : 0);
+    if (static_cast<int>(digits.size()) < room)
+        digits.insert(0, static_cast<size_t>(room) - digits.size(), '0');
+    return negative ? "-" + digits : digits;
+}
+
+// Whole number made of decimal digits only (no sign, no blanks).
+bool ParseWhole(const std::string& text, long long& value)
+{
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size();
+}
+
+} // namespace
+
+std::string FormatFixed(double value, int width, int prec)
+{
+    if (prec < 0) prec = 0;
+    // The largest double in fixed notation has 309 integer digits.
+    char buf[400 + 64];
+    if (prec > 64) prec = 64;
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, prec);
+    if (r.ec != std::errc()) return std::string();
+    return PadLeft(std::string(buf, r.ptr), width);
+}
+
+std::string FloatText(double value)
+{
+    if (!std::isfinite(value)) return "0.0";
+    if (std::fabs(value) < 1e-11) value = 0;
+    int prec = 6;
+    if (value >= 100000)
+        prec = 2;
+    else if (value >= 1000)
+        prec = 3;
+    std::string text = FormatFixed(value, 12, prec);
+    if (text.empty()) return "0.0";
+    text = TrimLeftBlanks(text);
+    if (text == "-0.000000") return "+0.000000";
+    if (value >= 0) text.insert(0, "+");
+    return text;
+}
+
+std::string DecText(int decimals, double value)
+{
+    return FormatFixed(value, decimals + 3, decimals);
+}
+
+std::string DimText(const TThdInfo& member, int decimals, double value)
+{
+    if (value == 0) return kNAText;
+    const bool metricMember = IsMetricType(member.TypeCode);
+    if (MetricDisplay()) {
+        if (!metricMember) value *= kMmPerInch;
+        --decimals;
+    } else if (metricMember) {
+        value /= kMmPerInch;
+    }
+    // The formats run from one to six decimals.
+    if (decimals < 1) decimals = 1;
+    if (decimals > 6) decimals = 6;
+    return Trim(FormatFixed(value, 6, decimals));
+}
+
+std::string MinorText(const TThdInfo& member, double value)
+{
+    int n = (member.TypeCode == 8 || member.TypeCode == 9) ? 5 : 4;
+    if (MetricDisplay()) --n;
+    // Class 1B/2B minor limits are tabulated to three decimals.
+    const bool threeDecimalMinor = (member.TypeCode == 1 || member.TypeCode == 2) &&
+                                   member.IsInternal != 0 &&
+                                   (member.ClassCode == 1 || member.ClassCode == 2);
+    if (threeDecimalMinor) {
+        // The rounding belongs to the inch value: rounding the inch value to the
+        // millimetre display's decimals would move it by up to 0.005 in.
+        if (MetricDisplay()) return DimText(member, 4, RoundTo(value, 3));
+        return DimText(member, n - 1, RoundTo(value, n - 1));
+    }
+    return DimText(member, n, value);
+}
+
+std::string SignedDimText(const TThdInfo& member, int decimals, double value)
+{
+    const std::string text = DimText(member, decimals, value);
+    if (value > 0) return (member.IsInternal ? "+ " : "- ") + text;
+    return text;
+}
+
+namespace {
+
+std::string LenText(double value, int decimals, int bigDecimals, const char* zeroText)
+{
+    const std::string text = value > 10000 ? FormatFixed(value, 12, bigDecimals)
+                                           : FormatFixed(value, 10, decimals);
+    const std::string trimmed = TrimLeftBlanks(text);
+    if (trimmed == zeroText) return kNAText;
+    return trimmed;
+}
+
+} // namespace
+
+std::string Len3Text(double value)
+{
+    return LenText(value, 3, 2, "0.000");
+}
+
+std::string Len4Text(double value)
+{
+    return LenText(value, 4, 3, "0.0000");
+}
+
+std::string Len5Text(double value)
+{
+    return LenText(value, 5, 3, "0.00000");
+}
+
+std::string TPIText(double value)
+{
+    const double frac = std::fabs(value - std::trunc(value));
+    if (frac == 0) return Trim(FormatFixed(value, 0, 0));
+    if (frac == 0.5) return Trim(FormatFixed(value, 4, 1));
+    return Trim(FormatFixed(value, 4, 2));
+}
+
+std::string AngleText(double degrees)
+{
+    if (degrees == 0 || !std::isfinite(degrees)) return "0.00.00";
+    // Whole seconds first, so 30.2 degrees does not come out as 30.11.59.
+    const bool negative = degrees < 0;
+    const long long total = std::llround(std::fabs(degrees) * 3600.0);
+    long long deg = total / 3600;
+    const long long min = (total / 60) % 60;
+    const long long sec = total % 60;
+    if (deg > 359) deg %= 360;
+    const std::string degText = PadLeft((negative ? "-" : "") + FormatInt(deg, 0), 3);
+    return degText + "." + FormatInt(min, 2, true) + "." + FormatInt(sec, 2, true);
+}
+
+std::string DegMinText(double degrees)
+{
+    if (degrees == 0 || !std::isfinite(degrees)) return kNAText;
+    const double whole = std::trunc(degrees);
+    // A hair of slack keeps 3.2 degrees at 12 minutes despite binary fractions.
+    const double minutes = std::trunc(std::fabs(degrees - whole) * 60.0 + 1e-9);
+    return FormatInt(static_cast<long long>(whole), 3) + " Deg. " +
+           FormatInt(static_cast<long long>(minutes), 2) + " Min.";
+}
+
+std::string TypeNameOf(int number)
+{
+    static const char* const kNames[] = {"UN",  "UNR",     "UNJ",   "ACME",  "STUB",
+                                         "SAM1", "SAM2",   "M",     "MJ",    "745BUTT",
+                                         "30DEG", "55DEG", "NPT"};
+    if (number < 1 || number > 13) return std::string();
+    return kNames[number - 1];
+}
+
+double TextToFloat(const std::string& text)
+{
+    const std::string t = Trim(text);
+    if (t.size() > 1 && t.find('-', 1) != std::string::npos) return DMSToFloat(t);
+    double value = 0;
+    if (!ParseDecimal(t, value)) return 0;
+    return value;
+}
+
+double DMSToFloat(const std::string& text)
+{
+    std::string t = Trim(text);
+    // A leading minus is the sign of the whole angle, not an empty degrees part.
+    bool negative = false;
+    if (!t.empty() && t[0] == '-') {
+        negative = true;
+        t.erase(0, 1);
+    }
+    double parts[3] = {0, 0, 0};
+    size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const size_t dash = t.find('-', start);
+        const std::string part =
+            Trim(t.substr(start, dash == std::string::npos ? std::string::npos : dash - start));
+        long long whole = 0;
+        if (ParseWhole(part, whole)) parts[i] = static_cast<double>(whole);
+        if (dash == std::string::npos) break;
+        start = dash + 1;
+    }
+    const double value = parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
+    return negative ? -value : value;
+}
+
+double FractionToFloat(const std::string& text)
+{
+    const std::string t = Trim(text);
+    const size_t slash = t.find('/');
+    if (slash == std::string::npos) return -1;
+    long long a = 0;
+    long long b = 0;
+    if (!ParseWhole(t.substr(0, slash), a) || !ParseWhole(t.substr(slash + 1), b)) return -1;
+    if (b == 0) return -1;
+    return static_cast<double>(a) / static_cast<double>(b);
+}
+
+double NumberSizeToDia(const std::string& text)
+{
+    const std::string t = Trim(text);
+    if (t == "#000") return 0.034;
+    if (t == "#00") return 0.047;
+    if (t.size() < 2 || t[0] != '#') return -1;
+    const std::string digits = t.substr(1);
+    // "#05" is not a number size; "#0" is.
+    if (digits.size() > 1 && digits[0] == '0') return -1;
+    long long n = 0;
+    if (!ParseWhole(digits, n) || n > 20) return -1;
+    // Thousandths as an integer, so "#10" is the double nearest 0.190.
+    return static_cast<double>(60 + 13 * n) / 1000.0;
+}
+
+bool ParseDecimal(const std::string& text, double& value)
+{
+    std::string t = Trim(text);
+    if (!t.empty() && t[0] == '+') {
+        t.erase(0, 1);
+        if (!t.empty() && (t[0] == '+' || t[0] == '-')) return false;
+    }
+    if (t.empty()) return false;
+    double v = 0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+std::string RightStr(const std::string& text, int n)
+{
+    if (n <= 0) return std::string();
+    if (static_cast<size_t>(n) >= text.size()) return text;
+    return text.substr(text.size() - static_cast<size_t>(n));
+}
+
+std::string LeftStr(const std::string& text, int n)
+{
+    if (n <= 0) return std::string();
+    return text.substr(0, static_cast<size_t>(n));
+}
+
+std::string TrimLeftBlanks(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && IsBlankOrTab(text[i])) ++i;
+    return text.substr(i);
+}
+
+std::string Trim(const std::string& text)
+{
+    size_t b = 0;
+    size_t e = text.size();
+    while (b < e && IsSpace(text[b])) ++b;
+    while (e > b && IsSpace(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
+
+std::string UpperCase(const std::string& text)
+{
+    std::string out = text;
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::string LowerCase(const std::string& text)
+{
+    std::string out = text;
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}

@@ -1,0 +1,121 @@
+#include "core/settings.h"
+
+#include "core/ini_file.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#ifndef PL_INSTALL_TABLES_DIR
+#define PL_INSTALL_TABLES_DIR "/usr/local/share/pitchledger/Tables"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithSlash(std::string dir)
+{
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string HomeDir()
+{
+    const char* home = std::getenv("HOME");
+    if (home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return ".";
+}
+
+} // namespace
+
+AppSettings& Settings()
+{
+    // Tools that never read the INI files still find the tables beside the executable.
+    static AppSettings settings = [] {
+        AppSettings s;
+        s.MainPath = ProgramDir();
+        s.TableDataPath = DefaultTableDataPath(s.MainPath);
+        return s;
+    }();
+    return settings;
+}
+
+std::string ProgramDir()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) return WithSlash(exe.parent_path().string());
+    const fs::path cwd = fs::current_path(ec);
+    return ec ? std::string("./") : WithSlash(cwd.string());
+}
+
+std::string UserConfigDir()
+{
+    // XDG: a relative XDG_CONFIG_HOME is invalid and must be ignored.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string base = (xdg && xdg[0] == '/') ? std::string(xdg) : HomeDir() + "/.config";
+    return WithSlash(base) + "PitchLedger/";
+}
+
+std::string PlwinIniPath(const std::string& programDir, const std::string& configDir)
+{
+    // An installed program directory is read-only; the window positions must still persist.
+    if (::access(programDir.c_str(), W_OK) == 0) return programDir + "PLWIN.INI";
+    return configDir + "PLWIN.INI";
+}
+
+std::string PluserIniPath(const std::string& configDir)
+{
+    return configDir + "PLUSER.INI";
+}
+
+std::string DefaultTableDataPath(const std::string& programDir)
+{
+    std::error_code ec;
+    const std::string local = programDir + "Tables";
+    if (fs::is_directory(local, ec)) return local;
+    return PL_INSTALL_TABLES_DIR;
+}
+
+void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                  const std::string& programDir)
+{
+    const IniFile plwin(plwinIni);
+    s.CompanyName = plwin.ReadString("MAIN", "Company", "");
+    const IniFile pluser(pluserIni);
+    s.MainPath = pluser.ReadString("MAIN", "ThdMainPath", programDir);
+    s.TableDataPath =
+        pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
+}
+
+void WriteSettings(const AppSettings& s, const std::string& plwinIni,
+                   const std::string& pluserIni)
+{
+    // Settings are not the user's work: a failed write is not worth a message box.
+    IniFile plwin(plwinIni);
+    plwin.WriteString("MAIN", "Company", s.CompanyName);
+    plwin.Save();
+    IniFile pluser(pluserIni);
+    pluser.WriteString("MAIN", "ThdMainPath", s.MainPath);
+    pluser.WriteString("MAIN", "ThdTableData", s.TableDataPath);
+    pluser.Save();
+}
+
+void ReadSettings()
+{
+    const std::string programDir = ProgramDir();
+    const std::string configDir = UserConfigDir();
+    ReadSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir),
+                 programDir);
+}
+
+void WriteSettings()
+{
+    const std::string programDir = ProgramDir();
+    const std::string configDir = UserConfigDir();
+    WriteSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir));
+}
