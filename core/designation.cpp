@@ -1,0 +1,99 @@
+#include "core/designation.h"
+
+#include "core/number_text.h"
+#include "core/thread_record.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Series names of the families whose tables carry none; the unified and pipe
+// families keep the series their own steps set.
+const char* FamilySeries(uint16_t type)
+{
+    switch (type) {
+    case kTypeAcme: return "ACME";
+    case kTypeStub: return "STUB ACME";
+    case kTypeSAM1: return "STUB M1";
+    case kTypeSAM2: return "STUB M2";
+    case kTypeM: return "M";
+    case kTypeMJ: return "MJ";
+    case kTypeButt: return "7 x 45 BUTTRESS";
+    case kType30Deg: return "30-Deg Trapezoidal Metric";
+    default: return nullptr;
+    }
+}
+
+const char* ClassSuffix(uint16_t cls)
+{
+    switch (cls) {
+    case 1: return "1";
+    case 2: return "2";
+    case 3: return "3";
+    case 4: return "2G";
+    case 5: return "3G";
+    case 6: return "4G";
+    case 7: return "5G";
+    default: return "";
+    }
+}
+
+std::string SizePart(const TThdInfo& m)
+{
+    if (m.Starts > 1)
+        return Len3Text(m.NomDia) + "-" + Len3Text(m.Pitch()) + "P-" + Len3Text(m.Lead()) + "L";
+    const std::string nominal = m.Owner ? m.Owner->NomDiaText : Len4Text(m.NomDia);
+    return nominal + "-" + TPIText(m.TPI);
+}
+
+void AddPlatingNotes(TThdInfo& m, const std::string& designation)
+{
+    const std::string kind = m.IsExternal ? "EXTERNAL" : "INTERNAL";
+    std::vector<std::string>& n = m.Notes;
+    // Uncoated copies: what the plated thread must meet; Max/Min: what to machine to.
+    n.push_back(kind + " - After Plate");
+    n.push_back(designation);
+    n.push_back("Major Dia " + Len4Text(m.Major.UncoatedMax) + " Max.");
+    n.push_back("PD " + Len4Text(m.PD.UncoatedMax) + " Max.");
+    n.push_back("");
+    n.push_back(kind + " - Before Plate");
+    n.push_back(designation);
+    n.push_back("Major Dia " + Len4Text(m.Major.Max) + "-" + Len4Text(m.Major.Min));
+    n.push_back("PD " + Len4Text(m.PD.Max) + "-" + Len4Text(m.PD.Min));
+}
+
+} // namespace
+
+std::string DesignationText(TThdInfo& member)
+{
+    if (const char* series = FamilySeries(member.TypeCode)) member.Series = series;
+
+    std::string designation;
+    if (member.TypeCode == kTypeM || member.TypeCode == kTypeMJ) {
+        designation = member.Series + " " + TPIText(member.NomDia) + " X " + TPIText(member.TPI) +
+                      " - " + member.TolInfoText();
+        if (member.Owner && member.Owner->LeftHand == 1) designation += " LH";
+    } else {
+        if (member.Owner && member.Owner->NomDiaText.empty())
+            member.Owner->NomDiaText = Len4Text(member.NomDia);
+        designation = SizePart(member) + " " + member.Series + "-";
+        if (member.StdLOE == 0) designation += "SE";
+        designation += ClassSuffix(member.ClassCode);
+        if (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
+            member.TypeCode == kTypeUNJ) {
+            if (member.IsInternal == 1) designation += "B";
+            if (member.IsExternal == 1) designation += "A";
+        }
+    }
+    if (!designation.empty() && designation.back() == '-') designation.pop_back();
+
+    member.Notes.clear();
+    if (member.Coating > 0) {
+        AddPlatingNotes(member, designation);
+    } else {
+        member.Notes.push_back(member.IsInternal == 1 ? "Internal" : "External");
+        member.Notes.push_back(designation);
+    }
+    return designation;
+}

@@ -1,0 +1,179 @@
+#include "gauges/wires.h"
+
+#include "core/display_unit.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
+#include "core/thread_record.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using ld = long double;
+
+bool IsMetricRecordType(uint16_t type)
+{
+    return type == kTypeM || type == kTypeMJ;
+}
+
+bool Is60Degree(uint16_t type)
+{
+    return type == kTypeUN || type == kTypeUNR || type == kTypeUNJ;
+}
+
+bool IsAcmeForm(uint16_t type)
+{
+    return type >= kTypeAcme && type <= kTypeSAM2;
+}
+
+// Pitch diameter as the readings take it: three places for millimetre threads.
+ld RoundedPD(const TThdInfo& m, double pd)
+{
+    return RoundTo(pd, IsMetricRecordType(m.TypeCode) ? 3 : 4);
+}
+
+// A size within this of the next listed size counts as that size.
+constexpr double kListTolerance = 0.00003;
+
+} // namespace
+
+double WireReading(const TThdInfo& m, double pd)
+{
+    const ld w = m.CurWire;
+    if (w == 0) return 0;
+    const ld p = m.Pitch();
+    const ld e = RoundedPD(m, pd);
+    const uint16_t type = m.TypeCode;
+    if (Is60Degree(type) || IsMetricRecordType(type))
+        return static_cast<double>(e - 0.866025L * p + 3 * w);
+    if (IsAcmeForm(type)) return static_cast<double>(e - 1.93335L * p + 4.9939L * w);
+    if (type == kTypeButt) return static_cast<double>(e - 0.890643L * p + 3.156891L * w);
+    return 0;
+}
+
+double HelixWireReading(const TThdInfo& m, double pd)
+{
+    const ld w = m.CurWire;
+    if (w == 0) return 0;
+    const uint16_t type = m.TypeCode;
+    ld alpha = 0;
+    if (Is60Degree(type) || IsMetricRecordType(type)) alpha = 0.52359879L;
+    else if (IsAcmeForm(type)) alpha = 0.2530727485L;
+    else return 0; // the buttress reading has no helix correction
+    const ld e = RoundedPD(m, pd);
+    if (e == 0) return 0;
+    const ld p = m.Pitch();
+    const ld tanLead = static_cast<ld>(m.Lead()) / (std::numbers::pi_v<ld> * e);
+    const ld tanA = std::tan(alpha);
+    const ld helix = tanLead * tanLead * std::cos(alpha) / (2 * tanA);
+    const ld reading = e - p / (2 * tanA) + w * (1 + 1 / std::sin(alpha) + helix);
+    return RoundTo(static_cast<double>(reading), 5);
+}
+
+double HelixComp(const TThdInfo& m)
+{
+    double pd = 0;
+    if (m.PD.Gage > 0) {
+        pd = m.PD.Gage;
+    } else if (m.IsInternal) {
+        pd = m.PD.Min;
+    } else {
+        if (m.TypeCode == kTypeButt) return 0;
+        pd = m.PD.Max;
+    }
+    const double c = HelixWireReading(m, pd) - WireReading(m, pd);
+    // Smaller corrections are left out of the readings.
+    const double threshold = IsMetricRecordType(m.TypeCode) ? 0.0038 : 0.00015;
+    return c >= threshold ? c : 0;
+}
+
+double WireReadingAt(const TThdInfo& m, double pd)
+{
+    return HelixComp(m) > 0 ? HelixWireReading(m, pd) : WireReading(m, pd);
+}
+
+double GageWireReading(TThdInfo& m)
+{
+    if (m.CurWire == 0) m.CurWire = m.BestWire;
+    if (m.IsInternal || m.CurWire <= 0) return 0;
+    if (m.PD.Gage <= 0) m.PD.Gage = m.PD.Max;
+    // A multi-start lead always needs the correction.
+    if (HelixComp(m) > 0 || m.Starts > 1) return HelixWireReading(m, m.PD.Gage);
+    return WireReading(m, m.PD.Gage);
+}
+
+double HelixAngle(const TThdInfo& m)
+{
+    if (m.IsInternal || m.PD.Max <= 0) return 0;
+    const ld pi = std::numbers::pi_v<ld>;
+    return static_cast<double>(std::atan(m.Lead() / (pi * m.PD.Max)) * 180 / pi);
+}
+
+const std::vector<double>& StandardWires()
+{
+    // Best wire sizes (0.57735 P for 60-degree, 0.51645 P for 29-degree threads)
+    // of the common pitches, largest first.
+    static const std::vector<double> wires = {
+        0.57735, 0.57735, 0.51645, 0.3443,  0.28868, 0.25823, 0.20658, 0.19245, 0.19245,
+        0.17215, 0.14756, 0.14434, 0.12911, 0.11547, 0.10329, 0.09623, 0.08607, 0.08248,
+        0.07378, 0.07217, 0.06456, 0.06415, 0.05774, 0.05738, 0.05249, 0.05164, 0.04811,
+        0.04695, 0.04441, 0.04304, 0.04124, 0.03973, 0.03849, 0.03689, 0.03608, 0.03443,
+        0.03396, 0.03228, 0.03208, 0.03039, 0.03038, 0.02887, 0.02869, 0.02749, 0.02718,
+        0.02624, 0.02582, 0.0251,  0.02459, 0.02406, 0.02348, 0.02309, 0.02245, 0.02152,
+        0.02066,
+    };
+    return wires;
+}
+
+double NextLargerWire(double x)
+{
+    const std::vector<double>& t = StandardWires();
+    for (std::size_t i = 1; i + 1 < t.size(); ++i)
+        if (t[i] > x && t[i + 1] - x <= kListTolerance) return t[i];
+    return -1;
+}
+
+double NextSmallerWire(double x)
+{
+    const std::vector<double>& t = StandardWires();
+    for (std::size_t i = 1; i + 1 < t.size(); ++i)
+        if (t[i] >= x && t[i + 1] < x) return t[i + 1];
+    return -1;
+}
+
+std::vector<double> OfferedWireSizes(const TTInfo& rec)
+{
+    const TThdInfo& ext = rec.ExtThd;
+    // The list is in inches; a millimetre thread compares and keeps it in millimetres.
+    const double scale = IsMetricRecordType(ext.TypeCode) ? kMmPerInch : 1.0;
+    const std::vector<double>& t = StandardWires();
+    std::vector<double> sizes;
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        const double size = t[i] * scale;
+        if (size >= ext.MinWire && size <= ext.MaxWire) sizes.push_back(size);
+    }
+    return sizes;
+}
+
+double ToRecordUnits(const TThdInfo& ext, double value, bool metricDisplay)
+{
+    const bool metricRecord = IsMetricRecordType(ext.TypeCode);
+    if (metricDisplay) return metricRecord ? value : value / kMmPerInch;
+    return metricRecord ? value * kMmPerInch : value;
+}
+
+double WireEntryToRecordUnits(const TTInfo& rec, const std::string& text, bool metricDisplay)
+{
+    double value = 0;
+    if (const auto mm = text.find("mm"); mm != std::string::npos) {
+        value = TextToFloat(Trim(text.substr(0, mm)));
+        if (!metricDisplay) value /= kMmPerInch;
+    } else if (const auto in = text.find("in"); in != std::string::npos) {
+        value = TextToFloat(Trim(text.substr(0, in)));
+        if (metricDisplay) value *= kMmPerInch;
+    } else {
+        value = TextToFloat(Trim(text));
+    }
+    return ToRecordUnits(rec.ExtThd, value, metricDisplay);
+}

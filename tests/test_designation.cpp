@@ -1,0 +1,104 @@
+// Thread designations of the product members and their note lines.
+#include "core/designation.h"
+
+#include "core/thread_record.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Case {
+    const char* name;
+    const char* type;
+    const char* cls;
+    double d;
+    const char* diaText;
+    float tpi;
+    uint16_t starts;
+    const char* series; // as the unified tables set it
+    bool internal;
+    double loe; // 0: standard engagement
+    const char* expected;
+};
+
+const Case kCases[] = {
+    {"unc_external", "UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0, "1/4-20 UNC-2A"},
+    {"unc_internal", "UN", "2", 0.25, "1/4", 20, 1, "UNC", true, 0, "1/4-20 UNC-2B"},
+    {"special_engagement", "UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0.5, "1/4-20 UNC-SE2A"},
+    {"unr_class3", "UNR", "3", 0.5, "1/2", 13, 1, "UNRC", false, 0, "1/2-13 UNRC-3A"},
+    {"two_start_acme", "ACME", "2G", 1.0, "1.0", 5, 2, "", false, 0, "1.000-0.200P-0.400L ACME-2G"},
+    {"stub_acme_5G", "STUB", "5G", 0.75, "3/4", 6, 1, "", true, 0, "3/4-6 STUB ACME-5G"},
+    {"empty_dia_text", "SAM1", "3G", 1.25, "", 5, 1, "", false, 0, "1.2500-5 STUB M1-3G"},
+    {"no_class_no_dash", "745BUTT", "0", 1.0, "1", 8, 1, "", false, 0, "1-8 7 x 45 BUTTRESS"},
+};
+
+TEST(Designation, SizeSeriesClassAndForm)
+{
+    for (const Case& c : kCases) {
+        TTInfo rec;
+        rec.SetThreadType(c.type);
+        rec.SetClass(c.cls);
+        rec.SetNomDia(c.d);
+        rec.SetTPI(c.tpi);
+        rec.SetStarts(c.starts);
+        rec.NomDiaText = c.diaText;
+        if (c.loe > 0) rec.SetLOE(c.loe);
+        TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
+        m.Series = c.series;
+        EXPECT_EQ(DesignationText(m), c.expected) << c.name;
+        EXPECT_EQ(m.Notes, (std::vector<std::string>{c.internal ? "Internal" : "External",
+                                                     c.expected}))
+            << c.name;
+    }
+}
+
+TEST(Designation, MetricWithTolerancesAndHand)
+{
+    TTInfo rec;
+    rec.SetThreadType("M");
+    rec.SetNomDia(10);
+    rec.SetTPI(1.5f);
+    rec.ExtThd.SetTolInfo("6g6g");
+    EXPECT_EQ(DesignationText(rec.ExtThd), "M 10 X 1.5 - 6g6g");
+    rec.LeftHand = 1;
+    EXPECT_EQ(DesignationText(rec.ExtThd), "M 10 X 1.5 - 6g6g LH");
+    EXPECT_EQ(rec.ExtThd.Series, "M");
+}
+
+TEST(Designation, PlatingNotes)
+{
+    TTInfo rec;
+    rec.SetThreadType("UN");
+    rec.SetClass("2");
+    rec.SetNomDia(0.25);
+    rec.SetTPI(20);
+    rec.NomDiaText = "1/4";
+    rec.SetCoating(0.001);
+    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
+        m->Series = "UNC";
+        m->PD.Max = m->IsExternal ? 0.2164 : 0.2224;
+        m->PD.Min = m->IsExternal ? 0.2127 : 0.2175;
+        m->Major.Max = m->IsExternal ? 0.2489 : 0;
+        m->Major.Min = m->IsExternal ? 0.2408 : 0.25;
+        m->ApplyCoating();
+    }
+    // External: 4t = 0.004 off the pitch diameters, 2t = 0.002 off the major.
+    DesignationText(rec.ExtThd);
+    EXPECT_EQ(rec.ExtThd.Notes, (std::vector<std::string>{
+                                    "EXTERNAL - After Plate", "1/4-20 UNC-2A",
+                                    "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
+                                    "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
+                                    "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
+    // Internal: the same fields, grown by the coating; a major max of 0 shows "  N/A".
+    DesignationText(rec.IntThd);
+    EXPECT_EQ(rec.IntThd.Notes, (std::vector<std::string>{
+                                    "INTERNAL - After Plate", "1/4-20 UNC-2B",
+                                    "Major Dia   N/A Max.", "PD 0.2224 Max.", "",
+                                    "INTERNAL - Before Plate", "1/4-20 UNC-2B",
+                                    "Major Dia   N/A-0.2520", "PD 0.2264-0.2215"}));
+}
+
+} // namespace
