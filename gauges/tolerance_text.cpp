@@ -81,6 +81,9 @@ std::string HalfAngleTolText(const TThdInfo& member)
 {
     const TolSet s = ApplicableSet(member);
     const std::string pm = PlusMinusBlank();
+    // No row in the gauge tolerance table: "± 0 Deg  0 Min" would read as a
+    // tolerance of zero, so say that there is no value, as the sizes do.
+    if (s.angleDeg == 0 && s.angleMin == 0) return kNAText;
     if (member.TypeCode == kTypeButt) {
         // Buttress: the 7-degree and 45-degree flanks have their own tolerances
         // under class W, one common tolerance under class X.

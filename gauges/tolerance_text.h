@@ -14,5 +14,5 @@ std::string LeadTolText(const TThdInfo& member);
 std::string HalfAngleTolText(const TThdInfo& member);
 std::string TolClassText(const TThdInfo& member);
 
-// The plus-minus sign followed by a blank, as the texts show it (UTF-8 here).
+// The plus-minus sign of the tolerance texts (UTF-8 here).
 inline const char* const kPlusMinus = "\xC2\xB1";

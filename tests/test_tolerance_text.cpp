@@ -78,6 +78,11 @@ TEST(ToleranceText, ClassWOnlyOnSettingPlugs)
     EXPECT_EQ(HalfAngleTolText(rec.GoSetPlug), "\xC2\xB1 10 Deg  5 Min");
     EXPECT_EQ(HalfAngleTolText(rec.GoPlug), "\xC2\xB1 0 Deg  15 Min");
 
+    // A set without an angle row shows no value rather than a zero tolerance.
+    rec.XAngleDeg = 0;
+    rec.XAngleMin = 0;
+    EXPECT_EQ(HalfAngleTolText(rec.GoPlug), "  N/A");
+
     rec.ClassW = 0;
     EXPECT_EQ(PDTolText(rec.GoSetPlug), "-0.0002");
     EXPECT_EQ(TolClassText(rec.GoSetPlug), "(Class X Tols)");

@@ -1,0 +1,181 @@
+#include "core/result_pages.h"
+
+#include "core/designation.h"
+#include "core/display_unit.h"
+#include "core/number_text.h"
+#include "core/thread_record.h"
+#include "gauges/tolerance_text.h"
+#include "gauges/wires.h"
+
+#include <string>
+
+namespace {
+
+// An internal member has no wire: its readings show "  N/A".
+double MinWireReading(const TThdInfo& m)
+{
+    return m.CurWire == 0 ? 0 : WireReadingAt(m, m.PD.Min);
+}
+
+TextGrid ThreadGrid(TTInfo& rec)
+{
+    TThdInfo& in = rec.IntThd;
+    TThdInfo& ex = rec.ExtThd;
+    const bool un = rec.ExtThd.TypeCode == kTypeUN;
+    auto dim = [](const TThdInfo& m, int n, double v) { return DimText(m, n, v); };
+    auto row = [&](const std::string& label, auto text) {
+        return std::vector<std::string>{label, text(in), text(ex)};
+    };
+    TextGrid g;
+    g.push_back({"", "Internal", "External"});
+    g.push_back(row("PD Max", [&](TThdInfo& m) { return dim(m, 4, m.PD.Max); }));
+    g.push_back(row("PD Min", [&](TThdInfo& m) { return dim(m, 4, m.PD.Min); }));
+    g.push_back(row("Maj Dia Max", [&](TThdInfo& m) { return dim(m, 4, m.Major.Max); }));
+    g.push_back(row("Maj Dia Min", [&](TThdInfo& m) { return dim(m, 4, m.Major.Min); }));
+    g.push_back(row(un ? "Min Dia Max (Ref)" : "Min Dia Max",
+                    [&](TThdInfo& m) { return MinorText(m, m.Minor.Max); }));
+    g.push_back(row(un ? "Min Dia Min (Ref)" : "Min Dia Min",
+                    [&](TThdInfo& m) { return MinorText(m, m.Minor.Min); }));
+    g.push_back(row("Root Rad Max", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMax); }));
+    g.push_back(row("Root Rad Min", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMin); }));
+    g.push_back(row("Thd Height (Ref.)", [&](TThdInfo& m) { return dim(m, 4, m.ThdHeight); }));
+    g.push_back(row("Root Width", [&](TThdInfo& m) { return dim(m, 4, m.RootWidth); }));
+    g.push_back(row("Thd Pitch", [&](TThdInfo& m) { return dim(m, 4, m.Pitch()); }));
+    g.push_back(row("Wire Size", [&](TThdInfo& m) { return dim(m, 5, m.CurWire); }));
+    g.push_back(
+        row("Max Wire Reading", [&](TThdInfo& m) { return dim(m, 5, GageWireReading(m)); }));
+    g.push_back(
+        row("Min Wire Reading", [&](TThdInfo& m) { return dim(m, 5, MinWireReading(m)); }));
+    g.push_back(row("Helix", [&](TThdInfo& m) { return AngleText(HelixAngle(m)); }));
+    g.push_back(row("Helix Comp", [&](TThdInfo& m) { return dim(m, 5, HelixComp(m)); }));
+    g.push_back(row("# Starts", [&](TThdInfo& m) { return std::to_string(m.Starts); }));
+    g.push_back(row("Lead", [&](TThdInfo& m) { return dim(m, 4, m.Lead()); }));
+    return g;
+}
+
+std::vector<std::string> GaugeRow(const std::string& label, TThdInfo& go, TThdInfo& nogo,
+                                  auto value, auto tol)
+{
+    return {label, value(go), tol(go), value(nogo), tol(nogo)};
+}
+
+GaugePageText RingPage(TTInfo& rec)
+{
+    TThdInfo& go = rec.GoRing;
+    TThdInfo& nogo = rec.NoGoRing;
+    GaugePageText p;
+    p.caption = "Ring Gage";
+    p.grid.push_back({"", "GO", "X TOL", "NOGO", "X TOL"});
+    p.grid.push_back(GaugeRow(
+        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); },
+        [](TThdInfo& m) { return PDTolText(m); }));
+    if (go.Minor.Gage > 0)
+        p.grid.push_back(GaugeRow(
+            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
+            [](TThdInfo& m) { return DiaTolText(m, 3); }));
+    if (go.Major.Gage > 0)
+        p.grid.push_back(GaugeRow(
+            "Major Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
+            [](TThdInfo& m) { return DiaTolText(m, 1); }));
+    p.leadTol = LeadTolText(go);
+    p.angleTol = HalfAngleTolText(go);
+    return p;
+}
+
+GaugePageText SetPlugPage(TTInfo& rec)
+{
+    TThdInfo& go = rec.GoSetPlug;
+    TThdInfo& nogo = rec.NoGoSetPlug;
+    const std::string tol = rec.ClassW == 1 ? "W TOL" : "X TOL";
+    auto pdTol = [](TThdInfo& m) { return PDTolText(m); };
+    auto none = [](TThdInfo&) { return std::string(); };
+    GaugePageText p;
+    p.caption = "Set Plug";
+    p.grid.push_back({"", "GO", tol, "NOGO", tol});
+    p.grid.push_back(GaugeRow(
+        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); }, pdTol));
+    p.grid.push_back(GaugeRow(
+        "MOW", go, nogo, [](TThdInfo& m) { return DimText(m, 5, GageWireReading(m)); }, pdTol));
+    p.grid.push_back(GaugeRow(
+        "Helix Comp", go, nogo, [](TThdInfo& m) { return DimText(m, 4, HelixComp(m)); }, none));
+    if (go.Major.GageTrunc > 0)
+        p.grid.push_back(GaugeRow(
+            "Major Trunc", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.GageTrunc); },
+            [](TThdInfo& m) { return DiaTolText(m, 2); }));
+    p.grid.push_back(GaugeRow(
+        "Major Full", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
+        [](TThdInfo& m) { return DiaTolText(m, 1); }));
+    if (go.Minor.Gage > 0)
+        p.grid.push_back(GaugeRow(
+            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
+            [](TThdInfo& m) { return DiaTolText(m, 3); }));
+    p.leadTol = LeadTolText(go);
+    p.angleTol = HalfAngleTolText(go);
+    return p;
+}
+
+GaugePageText PlugPage(TTInfo& rec)
+{
+    TThdInfo& go = rec.GoPlug;
+    TThdInfo& nogo = rec.NoGoPlug;
+    auto pdTol = [](TThdInfo& m) { return PDTolText(m); };
+    GaugePageText p;
+    p.caption = "Plug Gage";
+    p.grid.push_back({"", "GO", "X TOL", "NOGO", "X TOL"});
+    p.grid.push_back(GaugeRow(
+        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); }, pdTol));
+    p.grid.push_back(GaugeRow(
+        "MOW", go, nogo, [](TThdInfo& m) { return DimText(m, 5, GageWireReading(m)); }, pdTol));
+    p.grid.push_back(GaugeRow(
+        "Helix Comp", go, nogo, [](TThdInfo& m) { return DimText(m, 5, HelixComp(m)); },
+        [](TThdInfo&) { return std::string(); }));
+    p.grid.push_back(GaugeRow(
+        "Major Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
+        [](TThdInfo& m) { return DiaTolText(m, 1); }));
+    if (go.Minor.Gage > 0)
+        p.grid.push_back(GaugeRow(
+            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
+            [](TThdInfo& m) { return DiaTolText(m, 3); }));
+    p.leadTol = LeadTolText(go);
+    p.angleTol = HalfAngleTolText(go);
+    return p;
+}
+
+std::string NameText(TTInfo& rec)
+{
+    const uint16_t t = rec.ExtThd.TypeCode;
+    const bool both = t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM ||
+                      t == kTypeMJ || rec.Coating > 0;
+    std::string name;
+    if (both) {
+        name = DesignationText(rec.IntThd);
+        name += "  /  " + DesignationText(rec.ExtThd);
+    } else {
+        name = DesignationText(rec.ExtThd);
+    }
+    if (rec.Coating > 0) name += " (pp)";
+    return name;
+}
+
+} // namespace
+
+std::string WindowCaption(const TTInfo& rec, const std::string& fileName)
+{
+    return (rec.ExtThd.FromTable == 1 ? "ANSI Table Data - " : "Calculated Data - ") + fileName;
+}
+
+ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay)
+{
+    const ScopedDisplayUnit unit(metricDisplay);
+    ResultPagesText r;
+    for (double w : OfferedWireSizes(rec)) r.wireList.push_back(DimText(rec.ExtThd, 5, w));
+    r.caption = WindowCaption(rec, fileName);
+    r.name = NameText(rec);
+    r.thread = ThreadGrid(rec);
+    r.ring = RingPage(rec);
+    r.setPlug = SetPlugPage(rec);
+    r.plug = PlugPage(rec);
+    r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
+    r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);
+    return r;
+}

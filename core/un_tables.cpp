@@ -1,0 +1,212 @@
+#include "core/un_tables.h"
+
+#include "core/number_text.h"
+#include "core/rounding.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
+
+#include <cmath>
+
+namespace {
+
+// Fixed-point field to inches: divided in extended precision, kept as a double.
+double Scaled(int64_t value, long double scale)
+{
+    return static_cast<double>(static_cast<long double>(value) / scale);
+}
+
+// Threads per inch of a row, as the single-precision value the record holds.
+float RowTPI(uint16_t value, long double scale)
+{
+    return static_cast<float>(static_cast<long double>(value) / scale);
+}
+
+bool SameFirstChar(const std::string& a, const std::string& b)
+{
+    return !a.empty() && !b.empty() && a[0] == b[0];
+}
+
+// Gauge tables hold diameter and pitch to four decimals.
+bool Near(double rowValue, double value)
+{
+    return std::fabs(rowValue - value) < 0.00001;
+}
+
+void ApplyXTols(TTInfo& rec, const TableRecord& r)
+{
+    const double d = rec.NomDia;
+    rec.XLeadTol = Scaled(r.U16(2), 10000);
+    rec.XAngleDeg = r.U16(4);
+    rec.XAngleMin = r.U16(6);
+    rec.XDiaTol = d <= 4 ? Scaled(r.U16(8), 10000) : Scaled(r.I32(10), 10000);
+    if (d <= 1.5)
+        rec.XPDTol = Scaled(r.I32(14), 10000);
+    else if (d <= 4)
+        rec.XPDTol = Scaled(r.I32(18), 10000);
+    else if (d <= 8)
+        rec.XPDTol = Scaled(r.I32(22), 10000);
+    else if (d <= 12)
+        rec.XPDTol = Scaled(r.I32(26), 10000);
+    else // the last column grows in proportion beyond 12 inches
+        rec.XPDTol = static_cast<double>(r.I32(26) / 10000.0L * d / 12);
+}
+
+void ApplyWTols(TTInfo& rec, const TableRecord& r)
+{
+    const double d = rec.NomDia;
+    rec.WLeadTol = d <= 0.5 ? Scaled(r.I32(2), 100000) : Scaled(r.I32(6), 100000);
+    rec.WAngleDeg = r.U16(10);
+    rec.WAngleMin = r.U16(12);
+    if (d <= 0.5)
+        rec.WDiaTol = Scaled(r.U16(14), 10000);
+    else if (d <= 4)
+        rec.WDiaTol = Scaled(r.I32(16), 100000);
+    else
+        rec.WDiaTol = Scaled(r.U16(20), 10000);
+    if (d <= 0.5)
+        rec.WPDTol = Scaled(r.I32(22), 100000);
+    else if (d <= 1.5)
+        rec.WPDTol = Scaled(r.I32(26), 100000);
+    else if (d <= 4)
+        rec.WPDTol = Scaled(r.I32(30), 100000);
+    else if (d <= 8)
+        rec.WPDTol = Scaled(r.I32(34), 100000);
+    else if (d <= 12)
+        rec.WPDTol = Scaled(r.U16(38), 10000);
+    else
+        rec.WPDTol = static_cast<double>(r.U16(38) / 10000.0L * d / 12);
+}
+
+} // namespace
+
+void ReadAnsiTable(TTInfo& rec)
+{
+    const TableFile file("ansitbl.bin", kAnsiRecord);
+    const double dia = RoundTo(rec.NomDia, 4);
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        // Number sizes are computed (0.060 + 0.013 N), so their last bits vary:
+        // both sides are rounded to the table's four decimals.
+        if (RoundTo(Scaled(r.I32(0), 10000), 4) != dia) continue;
+        if (RowTPI(r.U16(4), 10) != rec.TPI) continue;
+        if (!SameFirstChar(r.Str(11, 2), rec.ClassText)) continue;
+
+        TThdInfo& ext = rec.ExtThd;
+        TThdInfo& in = rec.IntThd;
+        ext.Series = r.Str(6, 4);
+        ext.Major.Max = Scaled(r.I32(16), 10000);
+        ext.Major.Min = Scaled(r.I32(20), 10000);
+        ext.PD.Max = Scaled(r.I32(28), 10000);
+        ext.PD.Min = Scaled(r.I32(32), 10000);
+        // UN minors are computed; the column holds the UNR rounded-root minor.
+        ext.Minor.Max = ext.TypeCode == kTypeUN ? 0 : Scaled(r.I32(38), 10000);
+        ext.Minor.Min = 0;
+        ext.FromTable = 1;
+        in.Minor.Min = Scaled(r.I32(45), 10000);
+        in.Minor.Max = Scaled(r.I32(49), 10000);
+        in.PD.Min = Scaled(r.I32(53), 10000);
+        in.PD.Max = Scaled(r.I32(57), 10000);
+        in.PD.Tol = Scaled(r.I32(61), 10000);
+        in.Major.Min = Scaled(r.I32(65), 10000);
+        in.Major.Max = 0;
+        in.FromTable = 1;
+        in.Series = ext.Series;
+        return;
+    }
+    // Reading on sequentially runs into the broken last record.
+    file.requireWholeRecords();
+}
+
+void ReadUNSTable(TTInfo& rec)
+{
+    const TableFile file("unstbl.bin", kUNSRecord);
+    const std::string cls = UpperCase(Trim(rec.ClassText));
+    // A partial last record counts as not read, so only whole records are seen.
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        if (Scaled(r.I32(0), 10000) != rec.NomDia) continue;
+        if (RowTPI(r.U16(4), 100) != rec.TPI) continue;
+        const std::string rowClass = r.Str(6, 3);
+        if (UpperCase(Trim(rowClass)) != cls) continue;
+
+        TThdInfo& ext = rec.ExtThd;
+        TThdInfo& in = rec.IntThd;
+        ext.Major.Max = Scaled(r.I32(15), 10000);
+        ext.Major.Min = Scaled(r.I32(19), 10000);
+        ext.PD.Max = Scaled(r.I32(23), 10000);
+        ext.PD.Min = Scaled(r.I32(27), 10000);
+        ext.Minor.Max = 0;
+        ext.Minor.Min = 0;
+        ext.FromTable = 1;
+        in.Minor.Max = Scaled(r.I32(40), 10000);
+        in.Minor.Min = Scaled(r.I32(44), 10000);
+        in.PD.Min = Scaled(r.I32(48), 10000);
+        in.PD.Max = Scaled(r.I32(52), 10000);
+        in.Major.Min = Scaled(r.I32(58), 10000);
+        in.Major.Max = 0;
+        in.FromTable = 1;
+        ext.Series = rowClass;
+        in.Series = rowClass;
+    }
+}
+
+void ReadClassXTols(TTInfo& rec)
+{
+    const TableFile file("unxtol.bin", kXTolRecord);
+    bool previousAbove = false;
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        const float tpi = RowTPI(r.U16(0), 10);
+        // Rows fall by threads per inch. A thread between two rows takes the
+        // coarser one, so the first row below it still applies when the row
+        // before was above it.
+        if (tpi >= rec.TPI || previousAbove) ApplyXTols(rec, r);
+        previousAbove = tpi > rec.TPI;
+    }
+}
+
+void ReadClassWTols(TTInfo& rec)
+{
+    const TableFile file("unwtol.bin", kWTolRecord);
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        if (RowTPI(r.U16(0), 10) >= rec.TPI) ApplyWTols(rec, r);
+    }
+}
+
+void ReadGageTable(TTInfo& rec)
+{
+    const TableFile file("gagetbl.bin", kGageRecord);
+    auto matches = [](const TThdInfo& m, double dia, double pitch) {
+        return Near(dia, m.NomDia) && Near(pitch, m.Pitch());
+    };
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        const double dia = Scaled(r.I32(0), 10000);
+        const double pitch = Scaled(r.I32(4), 10000);
+        TThdInfo& goRing = rec.GoRing;
+        // The UNJ GO ring minor follows from its own rule, never from this table.
+        if ((goRing.TypeCode == kTypeUN || goRing.TypeCode == kTypeUNR) &&
+            matches(goRing, dia, pitch))
+            goRing.Minor.Gage = Scaled(r.I32(10), 10000);
+        if (matches(rec.NoGoRing, dia, pitch)) rec.NoGoRing.Minor.Gage = Scaled(r.I32(14), 10000);
+        if (matches(rec.NoGoPlug, dia, pitch)) rec.NoGoPlug.Major.Gage = Scaled(r.I32(18), 10000);
+    }
+    file.requireWholeRecords();
+}
+
+void ReadSetPlugTable(TTInfo& rec)
+{
+    const TableFile file("splugtbl.bin", kSetPlugRecord);
+    auto matches = [&](const TThdInfo& m, const TableRecord& r) {
+        return Near(Scaled(r.I32(0), 10000), m.NomDia) &&
+               Near(Scaled(r.I32(4), 10000), m.Pitch()) && r.U16(8) == rec.ExtThd.ClassCode;
+    };
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        if (matches(rec.GoSetPlug, r)) rec.GoSetPlug.Major.GageTrunc = Scaled(r.I32(10), 10000);
+        if (matches(rec.NoGoSetPlug, r))
+            rec.NoGoSetPlug.Major.GageTrunc = Scaled(r.I32(14), 10000);
+    }
+    file.requireWholeRecords();
+}
