@@ -1,0 +1,5 @@
+// Placeholder until the frame window lands.
+int main()
+{
+    return 0;
+}
