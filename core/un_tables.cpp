@@ -145,8 +145,10 @@ void ReadUNSTable(TTInfo& rec)
         in.Major.Min = Scaled(r.I32(58), 10000);
         in.Major.Max = 0;
         in.FromTable = 1;
-        ext.Series = rowClass;
-        in.Series = rowClass;
+        // The row's key is its class number; taken as the series it would make
+        // designations such as "2.5000-10 2-2A". These rows are the special series.
+        ext.Series = "UNS";
+        in.Series = "UNS";
     }
 }
 
