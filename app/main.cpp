@@ -1,5 +1,7 @@
-// Placeholder until the frame window lands.
-int main()
+// plwin: the desktop program.
+#include "app/app_start.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    return RunPlwin(argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "cli/run_cli.h"
 
 #include "cli/cli_output.h"
+#include "cli/report_option.h"
 #include "core/diameter_entry.h"
 #include "core/number_text.h"
 #include "core/result_pages.h"
@@ -38,6 +39,9 @@ const char* const kUsage =
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
+    "  --report NAME   write the thread or gauge report (NAME: thread, gauge)\n"
+    "                  to the PDF file of --pdf instead of printing the pages\n"
+    "  --pdf FILE      the report's PDF file (Letter paper)\n"
     "  --help          show this help\n"
     "  --version       show the version\n"
     "\n"
@@ -63,7 +67,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
 {
     static const char* const withValue[] = {"--type",    "--dia",  "--tpi",  "--class",
                                             "--starts",  "--loe",  "--coating", "--wire",
-                                            "--open",    "--save", "--tables"};
+                                            "--open",    "--save", "--tables", "--report",
+                                            "--pdf"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -87,6 +92,19 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                 return false;
             }
         }
+    }
+    const auto report = o.get("--report");
+    if (report && !IsReportName(*report)) {
+        problem = "unknown report " + *report;
+        return false;
+    }
+    if (report && !o.get("--pdf")) {
+        problem = "--report needs --pdf FILE";
+        return false;
+    }
+    if (!report && o.get("--pdf")) {
+        problem = "--pdf needs --report";
+        return false;
     }
     return true;
 }
@@ -246,6 +264,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         }
         fileName = BaseName(*save);
     }
+
+    if (auto report = o.get("--report"))
+        return WriteReportOption(rec, *report, *o.get("--pdf"), o.mm, err);
 
     const ResultPagesText pages = BuildResultPages(rec, fileName, o.mm);
     if (o.json) PrintPagesJson(rec, pages, out);

@@ -1,1 +1,13 @@
-// Filled in by the clipboard export.
+#include "clipboard/clipboard_export.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QString>
+
+void PutTextOnClipboard(const std::string& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(text));
+}

@@ -5,9 +5,24 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+class TColorStringGrid;
 class TTInfo;
+struct ParameterEntry;
 
 class TfrmThread : public QWidget {
     Q_OBJECT
@@ -25,6 +40,9 @@ public:
     // Millimetre display of this window; toggling redraws without recalculating.
     bool MetricFlag() const;
     void ToggleDisplayUnit();
+    // A wire size typed outside the window (the frame's "Use New Wire Size"):
+    // taken as if entered in the setting plug page's box. False when refused.
+    bool UseNewWireSize(const QString& text);
 
     // The current record; null before the first Calculate.
     TTInfo* Record() const;
@@ -34,7 +52,109 @@ signals:
     // The display unit of this window changed (the frame updates its menu).
     void metricFlagChanged(bool metric);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
+    // Construction of the pages (thread_window_pages.cpp).
+    QWidget* BuildParameterPage();
+    QWidget* BuildThreadPage();
+    QWidget* BuildRingPage();
+    QWidget* BuildSetPlugPage();
+    QWidget* BuildPlugPage();
+    QWidget* BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
+                                  const char* angleName);
+    QWidget* BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
+                         const char* nogoName);
+    QWidget* BuildWireBox(QComboBox*& box, QToolButton*& button, const char* boxName,
+                          const char* buttonName);
+
+    // Parameter page and tab set (thread_window.cpp).
+    void cboTypeClick();
+    void cboClassClick();
+    void optCoatingClick();
+    void TabSet1Change(int index);
+    void pnlNameDblClick();
+    void RebuildTabs(bool pipePages);
+    void ShowPage(int page);
+
+    // Calculate (thread_window_calc.cpp).
+    void Button2Click();
+    ParameterEntry EntryFromPage() const;
+    bool TypeAvailable(uint16_t typeCode, const std::string& typeName);
+
+    // Result pages (thread_window_results.cpp).
+    void ShowResults();
+    void RedrawResults();
+    void FitNameLabel();
+    void ApplyGaugeClassOptions();
+    void optClassWClick();
+    void optClassXClick();
+    bool spdWireSize1Click(bool setPlugBox);
+
+    // Thread files (thread_window_file.cpp).
+    void RestoreParameterPage();
+
+    std::unique_ptr<TTInfo> rec_;
+    QString fileName_;
+    bool metric_ = false;
+    QString intTolText_;
+    QString extTolText_;
+    bool updatingTabs_ = false;
+
+    QFrame* pnlName = nullptr;
+    QLabel* lblName = nullptr;
+    QStackedWidget* Notebook1 = nullptr;
+    QTabBar* TabSet1 = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QComboBox* cboType = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* cboClass = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtNomDia = nullptr;
+    QComboBox* cboNPTSize = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* txtPitch = nullptr;
+    QLabel* Label23 = nullptr;
+    QComboBox* cboStarts = nullptr;
+    QGroupBox* optLOE = nullptr;
+    QRadioButton* optStandardLOE = nullptr;
+    QRadioButton* optCustomLOE = nullptr;
+    QLineEdit* txtLOE = nullptr;
+    QLabel* Label12 = nullptr;
+    QPushButton* btnMetric = nullptr;
+    QGroupBox* optMetricLOE = nullptr;
+    QButtonGroup* metricLOEButtons_ = nullptr;
+    QGroupBox* optMetricDir = nullptr;
+    QButtonGroup* metricDirButtons_ = nullptr;
+    QGroupBox* CoatBox = nullptr;
+    QRadioButton* optNoCoat = nullptr;
+    QRadioButton* optCoating = nullptr;
+    QLineEdit* txtCoating = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    TColorStringGrid* gridThd = nullptr;
+    TColorStringGrid* grdRing = nullptr;
+    TColorStringGrid* grdSetPlug = nullptr;
+    TColorStringGrid* grdPlug = nullptr;
+    QLabel* lblRingLeadTol = nullptr;
+    QLabel* lblRingAngleTol = nullptr;
+    QLabel* lblSetPlugLeadTol = nullptr;
+    QLabel* lblSetPlugAngleTol = nullptr;
+    QLabel* lblPlugLeadTol = nullptr;
+    QLabel* lblPlugAngleTol = nullptr;
+    QRadioButton* optClassW = nullptr;
+    QRadioButton* optClassX = nullptr;
+    QComboBox* cbWireSize1 = nullptr;
+    QToolButton* spdWireSize1 = nullptr;
+    QComboBox* cbWireSize2 = nullptr;
+    QToolButton* spdWireSize2 = nullptr;
+    QRadioButton* optRingGO = nullptr;
+    QRadioButton* optRingNOGO = nullptr;
+    QRadioButton* optSetPlugGO = nullptr;
+    QRadioButton* optSetPlugNOGO = nullptr;
+    QRadioButton* optPlugGO = nullptr;
+    QRadioButton* optPlugNOGO = nullptr;
 };

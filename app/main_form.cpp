@@ -1,0 +1,286 @@
+#include "app/main_form.h"
+
+#include "app/about_box.h"
+#include "app/artwork.h"
+#include "app/help_window.h"
+#include "app/preferences.h"
+#include "app/product.h"
+#include "app/window_position.h"
+#include "core/settings.h"
+#include "ui/thread_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+FrameConfig StandardFrameConfig()
+{
+    FrameConfig c;
+    c.programDir = ProgramDir();
+    const std::string configDir = UserConfigDir();
+    c.plwinIni = PlwinIniPath(c.programDir, configDir);
+    c.pluserIni = PluserIniPath(configDir);
+    c.exePath = QCoreApplication::applicationFilePath().toStdString();
+    c.helpDir = DefaultHelpDir();
+    return c;
+}
+
+TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
+    : QMainWindow(parent), config_(config)
+{
+    setObjectName("MainForm");
+    setWindowTitle(AppTitle());
+    setWindowIcon(AppIcon());
+    resize(552, 466);
+
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName("ClientArea");
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);
+
+    // The status line shows the hint of whatever the pointer rests on.
+    StatusLine = new QStatusBar(this);
+    StatusLine->setObjectName("StatusLine");
+    StatusLine->setMinimumHeight(23);
+    setStatusBar(StatusLine);
+
+    CreateMenus();
+    CreateToolBar();
+
+    RestoreWindowPos(*this, config_.plwinIni, PositionKey());
+    ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
+
+    // Created once after the settings were read; they keep their state for the run.
+    frmPath_ = new TfrmPath(this);
+    frmPref_ = new TfrmPref(config_.plwinIni, config_.pluserIni, *frmPath_, this);
+    frmAbout_ = new TfrmAbout(this);
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setInterval(4000);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    Timer1.start();
+}
+
+TMainForm::~TMainForm()
+{
+    // The thread windows go first, while this is still a whole frame: closing them
+    // activates the others, and no activation may reach a half-destroyed frame.
+    mdiArea_->disconnect(this);
+    delete mdiArea_;
+}
+
+void TMainForm::SetSplash(QWidget* splash)
+{
+    splash_ = splash;
+}
+
+std::string TMainForm::PositionKey() const
+{
+    // The design caption, not the title Qt shows while a child is maximised.
+    return WindowPosKey(config_.exePath, AppTitle().toStdString());
+}
+
+THelpWindow& TMainForm::Help()
+{
+    if (!help_) help_ = new THelpWindow(config_.helpDir, this);
+    return *help_;
+}
+
+TfrmThread* TMainForm::ActiveThread() const
+{
+    // The current window stays current while the frame itself is inactive
+    // (a dialog or the help window has the focus).
+    const QMdiSubWindow* sub = mdiArea_->currentSubWindow();
+    return sub ? qobject_cast<TfrmThread*>(sub->widget()) : nullptr;
+}
+
+QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& caption,
+                            const QString& hint, const std::function<void()>& command)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, command);
+    menu->addAction(action);
+    return action;
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    AddItem(file, "FileNewItem", "&New ...", "Create a new file", [this] { btnNewClick(); })
+        ->setShortcut(QKeySequence("Ctrl+N"));
+    AddItem(file, "FileOpenItem", "&Open Thread", "Open an existing file",
+            [this] { btnOpenClick(); })
+        ->setShortcut(QKeySequence("Ctrl+O"));
+    AddItem(file, "OpenBallMic1", "Open Ball Mic", "Open a ball micrometer file",
+            [this] { OpenBallMic1Click(); });
+    AddItem(file, "FileSaveItem", "&Save..", "Save current file", [this] { btnSaveClick(); })
+        ->setShortcut(QKeySequence("Ctrl+S"));
+    file->addSeparator();
+    AddItem(file, "FilePrintItem", "&Print", "Print current file",
+            [this] { btnPrintClick(false); })
+        ->setShortcut(QKeySequence("Ctrl+P"));
+    AddItem(file, "FilePrintSetupItem", "P&rint Setup...", "Change printer setup",
+            [this] { FilePrintSetup(); });
+    file->addSeparator();
+    AddItem(file, "FileExitItem", "E&xit", "Exit this application", [this] { FileExit(); });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("Edit1");
+    AddItem(edit, "EditCopyItem", "&Copy Cal Cert Data", "Copy selected item to clipboard",
+            [this] { EditCopy(); });
+    QMenu* dims = edit->addMenu("Copy Thd Dimensions");
+    dims->setObjectName("CopyThdDimensions1");
+    dims->menuAction()->setObjectName("CopyThdDimensions1");
+    dims->menuAction()->setStatusTip("Copy the limits of the thread to the clipboard");
+    AddItem(dims, "Internal1", "Internal", "Copy the internal thread's limits to the clipboard",
+            [this] { Internal1Click(); });
+    AddItem(dims, "External1", "External", "Copy the external thread's limits to the clipboard",
+            [this] { External1Click(); });
+    edit->addSeparator();
+    AddItem(edit, "Preferences1", "P&references", "Set the table data path and the company name",
+            [this] { Preferences1Click(); });
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("Tools1");
+    AddItem(tools, "UseNewWireSize1", "Use New &Wire Size",
+            "Re-evaluate the readings with another wire size", [this] { UseNewWireSize1Click(); });
+    AddItem(tools, "UseNewPDValue1", "Use New &PD Value",
+            "Re-evaluate the thread with a measured pitch diameter",
+            [this] { UseNewPDValue1Click(); });
+    Converttoinch1 = AddItem(tools, "Converttoinch1", "Convert to mm",
+                             "Switch the active window between inch and millimetre display",
+                             [this] { Converttoinch1Click(); });
+    AddItem(tools, "SetDIMTool1", "Set DIM Tool", "Setting dimensions for a point diameter",
+            [this] { SetDIMTool1Click(); });
+    AddItem(tools, "BallMicHBSetDim1", "Ball Mic (HB) Set Dim",
+            "Setting dimensions of the ball micrometer", [this] { BallMicHBSetDim1Click(); });
+
+    windowMenu_ = menuBar()->addMenu("&Window");
+    windowMenu_->setObjectName("Window1");
+    windowCommands_ << AddItem(windowMenu_, "WindowTileItem", "&Tile", "Tile all windows",
+                               [this] { WindowTile(); })
+                    << AddItem(windowMenu_, "WindowCascadeItem", "&Cascade",
+                               "Cascade all windows", [this] { WindowCascade(); })
+                    << AddItem(windowMenu_, "WindowArrangeItem", "&Arrange All",
+                               "Arrange minimized windows", [this] { WindowArrange(); });
+    connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::UpdateWindowMenu);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Help1");
+    AddItem(help, "HelpContentsItem", "&Contents", "Display the help contents screen",
+            [this] { HelpContents(); });
+    AddItem(help, "HelpSearchItem", "&Search for Help On...", "Search help file for a topic",
+            [this] { HelpSearch(); });
+    AddItem(help, "HelpHowToUseItem", "&How to Use Help", "Help on using the help system",
+            [this] { HelpHowToUse(); });
+    help->addSeparator();
+    AddItem(help, "HelpAboutItem", "&About...", "Show program information",
+            [this] { HelpAbout(); });
+}
+
+QToolButton* TMainForm::AddButton(const char* name, ToolGlyph glyph, const QString& hint,
+                                  const std::function<void()>& command)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setIcon(ToolIcon(glyph));
+    button->setIconSize(QSize(22, 22));
+    button->setFixedSize(29, 29);
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    connect(button, &QToolButton::clicked, this, command);
+    return button;
+}
+
+void TMainForm::CreateToolBar()
+{
+    QToolBar* bar = addToolBar("Tool Bar");
+    bar->setObjectName("SpeedPanel");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setFixedHeight(37);
+    bar->addWidget(AddButton("btnNew", ToolGlyph::New, "New Thread Calc.", [this] {
+        btnNewClick();
+    }));
+    bar->addWidget(
+        AddButton("btnOpen", ToolGlyph::Open, "Open Thread", [this] { btnOpenClick(); }));
+    bar->addWidget(
+        AddButton("btnSave", ToolGlyph::Save, "Save Thread", [this] { btnSaveClick(); }));
+    bar->addSeparator();
+    bar->addWidget(AddButton("btnPreview", ToolGlyph::Preview, "Print Preview",
+                             [this] { btnPrintClick(false); }));
+    bar->addWidget(
+        AddButton("btnPrint", ToolGlyph::Print, "Print Report", [this] { btnPrintClick(true); }));
+}
+
+TfrmThread* TMainForm::AddThreadWindow()
+{
+    auto* thread = new TfrmThread;
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(thread);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(thread, &TfrmThread::metricFlagChanged, this, [this, thread](bool metric) {
+        if (ActiveThread() == thread) ShowUnitCaption(metric);
+    });
+    sub->show();
+    mdiArea_->setActiveSubWindow(sub);
+    return thread;
+}
+
+void TMainForm::SubWindowActivated(QMdiSubWindow* window)
+{
+    // Null when the frame loses the focus: the last window stays the active one.
+    if (!window) return;
+    if (auto* thread = qobject_cast<TfrmThread*>(window->widget())) {
+        thread->FormActivate();
+        ShowUnitCaption(thread->MetricFlag());
+    }
+}
+
+void TMainForm::ShowUnitCaption(bool metric)
+{
+    Converttoinch1->setText(metric ? "Convert to inch" : "Convert to mm");
+}
+
+void TMainForm::UpdateWindowMenu()
+{
+    windowMenu_->clear();
+    windowMenu_->addActions(windowCommands_);
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (!windows.isEmpty()) windowMenu_->addSeparator();
+    const QMdiSubWindow* current = mdiArea_->currentSubWindow();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* sub = windows.at(i);
+        const QString title = sub->windowTitle().replace('&', "&&");
+        const QString text = i < 9 ? QString("&%1 %2").arg(i + 1).arg(title)
+                                   : QString("%1 %2").arg(i + 1).arg(title);
+        QAction* item = windowMenu_->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(sub == current);
+        connect(item, &QAction::triggered, this, [this, target = QPointer<QMdiSubWindow>(sub)] {
+            if (target) mdiArea_->setActiveSubWindow(target);
+        });
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    SaveWindowPos(*this, config_.plwinIni, PositionKey());
+    if (help_) help_->close();
+    if (splash_) splash_->hide();
+    event->accept();
+}

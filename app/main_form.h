@@ -1,0 +1,119 @@
+#pragma once
+// The frame window "Pitch Ledger for Windows": menus, tool bar and status line
+// around the thread windows, the dialogs it owns, and the commands that act on
+// the active thread window.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStatusBar;
+class QToolButton;
+enum class ToolGlyph;
+class TfrmAbout;
+class TfrmPath;
+class TfrmPref;
+class TfrmThread;
+class THelpWindow;
+
+// Where the frame keeps its settings and finds its help. Tests point these at
+// temporary folders.
+struct FrameConfig {
+    std::string programDir; // with a trailing separator
+    std::string plwinIni;   // company name and window positions
+    std::string pluserIni;  // main path and table data path
+    std::string exePath;    // first part of the window position key
+    QString helpDir;
+};
+
+// The locations of the running program.
+FrameConfig StandardFrameConfig();
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Restores the frame's bounds and reads the user settings.
+    explicit TMainForm(const FrameConfig& config, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The window the frame's timer hides four seconds after start-up.
+    void SetSplash(QWidget* splash);
+
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    // The thread window the commands act on; null when none is open.
+    TfrmThread* ActiveThread() const;
+    // The window position key of this frame in PLWIN.INI.
+    std::string PositionKey() const;
+
+    TfrmPref& Pref() const { return *frmPref_; }
+    TfrmPath& PathDialog() const { return *frmPath_; }
+    TfrmAbout& About() const { return *frmAbout_; }
+    // Created at the first help command.
+    THelpWindow& Help();
+
+    // Commands.
+    TfrmThread* btnNewClick();
+    void btnOpenClick();
+    void btnSaveClick();
+    // The print button prints at once; the preview button and the menu preview first.
+    void btnPrintClick(bool direct);
+    void FilePrintSetup();
+    void FileExit();
+    void OpenBallMic1Click();
+    void EditCopy();
+    void Internal1Click();
+    void External1Click();
+    void Preferences1Click();
+    void UseNewWireSize1Click();
+    void UseNewPDValue1Click();
+    void Converttoinch1Click();
+    void SetDIMTool1Click();
+    void BallMicHBSetDim1Click();
+    void WindowTile();
+    void WindowCascade();
+    void WindowArrange();
+    void HelpContents();
+    void HelpSearch();
+    void HelpHowToUse();
+    void HelpAbout();
+    void Timer1Timer();
+    // Rebuilds the Window menu's list of open windows (done before it opens).
+    void UpdateWindowMenu();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                     const std::function<void()>& command);
+    QToolButton* AddButton(const char* name, ToolGlyph glyph, const QString& hint,
+                           const std::function<void()>& command);
+    TfrmThread* AddThreadWindow();
+    void SubWindowActivated(QMdiSubWindow* window);
+    void ShowUnitCaption(bool metric);
+    // A command of a later version: says what it will do.
+    void NotInThisVersion(const QString& what);
+
+    FrameConfig config_;
+    QMdiArea* mdiArea_;
+    QStatusBar* StatusLine;
+    QMenu* windowMenu_;
+    QList<QAction*> windowCommands_; // tile, cascade, arrange: kept above the window list
+    QAction* Converttoinch1;
+    QTimer Timer1;
+    QPointer<QWidget> splash_;
+    TfrmPath* frmPath_;
+    TfrmPref* frmPref_;
+    TfrmAbout* frmAbout_;
+    QPointer<THelpWindow> help_;
+};

@@ -1,0 +1,187 @@
+// The frame's commands. Those that act on a thread window do nothing while
+// none is open.
+#include "app/main_form.h"
+
+#include "app/about_box.h"
+#include "app/app_hooks.h"
+#include "app/help_window.h"
+#include "app/preferences.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+const QStringList kOpenFilters = {"Thread Files (*.thd)", "Ball Mic Files (*.bm)",
+                                  "All Files (*)"};
+const QStringList kSaveFilters = {"Thread Files (*.thd)", "All Files (*)"};
+const QString kUntitled = "(Untitled)";
+
+} // namespace
+
+void TMainForm::NotInThisVersion(const QString& what)
+{
+    ShowInformation(this, what + " is not available in this version.");
+}
+
+TfrmThread* TMainForm::btnNewClick()
+{
+    return AddThreadWindow();
+}
+
+void TMainForm::btnOpenClick()
+{
+    FileDialogRequest request;
+    request.caption = "Open";
+    request.filters = kOpenFilters;
+    request.filterIndex = 0;
+    const QString name = Hooks().fileDialog(this, request);
+    if (name.isEmpty()) return;
+    TfrmThread* thread = AddThreadWindow();
+    if (thread->OpenThreadFile(name)) return;
+    // The window has already said why; an empty window left behind would only confuse.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
+}
+
+void TMainForm::btnSaveClick()
+{
+    TfrmThread* thread = ActiveThread();
+    if (!thread) return;
+    FileDialogRequest request;
+    request.save = true;
+    request.caption = "Save As";
+    request.filters = kSaveFilters;
+    request.defaultSuffix = "thd";
+    if (thread->FileName() != kUntitled) request.fileName = thread->FileName();
+    const QString name = Hooks().fileDialog(this, request);
+    if (!name.isEmpty()) thread->SaveThreadFile(name);
+}
+
+void TMainForm::btnPrintClick(bool direct)
+{
+    if (!ActiveThread()) return;
+    NotInThisVersion(direct ? "Printing reports" : "Print preview");
+}
+
+void TMainForm::FilePrintSetup()
+{
+    NotInThisVersion("Printer setup");
+}
+
+void TMainForm::FileExit()
+{
+    close();
+}
+
+void TMainForm::OpenBallMic1Click()
+{
+    NotInThisVersion("Opening ball micrometer files");
+}
+
+void TMainForm::EditCopy()
+{
+    if (TfrmThread* thread = ActiveThread()) thread->CopyCalCertData();
+}
+
+void TMainForm::Internal1Click()
+{
+    if (TfrmThread* thread = ActiveThread()) thread->CopyThreadDims(true);
+}
+
+void TMainForm::External1Click()
+{
+    if (TfrmThread* thread = ActiveThread()) thread->CopyThreadDims(false);
+}
+
+void TMainForm::Preferences1Click()
+{
+    Hooks().runModal(*frmPref_);
+}
+
+void TMainForm::UseNewWireSize1Click()
+{
+    TfrmThread* thread = ActiveThread();
+    if (!thread) return;
+    QString text;
+    if (Hooks().inputText(this, "New Wire Size", "Enter New Wire Size", text))
+        thread->UseNewWireSize(text);
+}
+
+void TMainForm::UseNewPDValue1Click()
+{
+    if (ActiveThread()) NotInThisVersion("Use New PD Value");
+}
+
+void TMainForm::Converttoinch1Click()
+{
+    TfrmThread* thread = ActiveThread();
+    if (!thread) return;
+    thread->ToggleDisplayUnit();
+    ShowUnitCaption(thread->MetricFlag());
+}
+
+void TMainForm::SetDIMTool1Click()
+{
+    if (ActiveThread()) NotInThisVersion("The Set DIM Tool");
+}
+
+void TMainForm::BallMicHBSetDim1Click()
+{
+    if (ActiveThread()) NotInThisVersion("Ball Mic (HB) Set Dim");
+}
+
+void TMainForm::WindowTile()
+{
+    mdiArea_->tileSubWindows();
+}
+
+void TMainForm::WindowCascade()
+{
+    mdiArea_->cascadeSubWindows();
+}
+
+void TMainForm::WindowArrange()
+{
+    // Minimised windows side by side along the bottom edge, in rows upwards.
+    const QSize area = mdiArea_->viewport()->size();
+    int x = 0;
+    int row = 0;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (!sub->isMinimized()) continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            ++row;
+        }
+        sub->move(x, area.height() - (row + 1) * size.height());
+        x += size.width();
+    }
+}
+
+void TMainForm::HelpContents()
+{
+    Help().ShowContents();
+}
+
+void TMainForm::HelpSearch()
+{
+    Help().ShowSearch();
+}
+
+void TMainForm::HelpHowToUse()
+{
+    Help().ShowHowToUse();
+}
+
+void TMainForm::HelpAbout()
+{
+    Hooks().runModal(*frmAbout_);
+}
+
+void TMainForm::Timer1Timer()
+{
+    Timer1.stop();
+    if (splash_ && splash_->isVisible()) splash_->hide();
+}

@@ -1,0 +1,188 @@
+#include "app/preferences.h"
+
+#include "app/app_hooks.h"
+#include "core/settings.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <utility>
+
+TfrmPath::TfrmPath(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("frmPath");
+    setWindowTitle("Path Dialog");
+    resize(251, 323);
+
+    DriveComboBox1 = new QComboBox(this);
+    DriveComboBox1->setObjectName("DriveComboBox1");
+    // The drives of this platform: the file system root and the user's home.
+    DriveComboBox1->addItem("/");
+    if (QDir::homePath() != "/") DriveComboBox1->addItem(QDir::homePath());
+
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model_->setRootPath("/");
+    DirectoryListBox1 = new QTreeView(this);
+    DirectoryListBox1->setObjectName("DirectoryListBox1");
+    DirectoryListBox1->setModel(model_);
+    DirectoryListBox1->setHeaderHidden(true);
+    for (int c = 1; c < model_->columnCount(); ++c) DirectoryListBox1->hideColumn(c);
+    DirectoryListBox1->setFrameShadow(QFrame::Sunken);
+
+    auto* caption = new QLabel("Directory:", this);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label1->setWordWrap(true);
+    auto* ok = new QPushButton("&OK", this);
+    ok->setObjectName("btnOK");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("btnCancel");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DriveComboBox1);
+    layout->addWidget(DirectoryListBox1, 1);
+    layout->addWidget(caption);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The model reads and sorts folders in the background, which moves the chosen
+    // folder down; bring it back into view once the rows have settled.
+    scrollTimer_.setSingleShot(true);
+    scrollTimer_.setInterval(100);
+    connect(&scrollTimer_, &QTimer::timeout, this, [this] {
+        DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(),
+                                    QAbstractItemView::PositionAtCenter);
+    });
+    auto settle = [this] { scrollTimer_.start(); };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, settle);
+    connect(model_, &QFileSystemModel::layoutChanged, this, settle);
+    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,
+            &TfrmPath::DriveComboBox1Change);
+    connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) { DirectoryChanged(current); });
+    DriveComboBox1Change(0);
+}
+
+void TfrmPath::SetDirectory(const QString& dir)
+{
+    const QFileInfo info(dir);
+    if (dir.isEmpty() || !info.isDir()) return;
+    const QString path = info.absoluteFilePath();
+    const QString home = QDir::homePath();
+    const int drive = (home != "/" && (path == home || path.startsWith(home + "/"))) ? 1 : 0;
+    if (DriveComboBox1->currentIndex() != drive)
+        DriveComboBox1->setCurrentIndex(drive);
+    const QModelIndex index = model_->index(path);
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        DirectoryListBox1->expand(up);
+    DirectoryListBox1->setCurrentIndex(index);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    Label1->setText(path);
+}
+
+QString TfrmPath::Directory() const
+{
+    return Label1->text();
+}
+
+void TfrmPath::DriveComboBox1Change(int index)
+{
+    if (index < 0) return;
+    const QString root = DriveComboBox1->itemText(index);
+    DirectoryListBox1->setRootIndex(model_->index(root));
+    Label1->setText(root);
+}
+
+void TfrmPath::DirectoryChanged(const QModelIndex& current)
+{
+    if (current.isValid()) Label1->setText(model_->filePath(current));
+}
+
+TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni, TfrmPath& pathDialog,
+                   QWidget* parent)
+    : QDialog(parent), plwinIni_(std::move(plwinIni)), pluserIni_(std::move(pluserIni)),
+      path_(pathDialog)
+{
+    setObjectName("frmPref");
+    setWindowTitle("Preferences");
+    resize(433, 166);
+
+    txtTablePath = new QLineEdit(QString::fromStdString(Settings().TableDataPath), this);
+    txtTablePath->setObjectName("txtTablePath");
+    txtTablePath->setMinimumWidth(209);
+    txtComp = new QLineEdit(QString::fromStdString(Settings().CompanyName), this);
+    txtComp->setObjectName("txtComp");
+    txtComp->setMinimumWidth(209);
+    Win95SpeedButton1 = new QToolButton(this);
+    Win95SpeedButton1->setObjectName("Win95SpeedButton1");
+    Win95SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    Win95SpeedButton1->setFixedSize(25, 25);
+    Win95SpeedButton1->setToolTip("Choose the table data folder");
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setDefault(true);
+    BitBtn2 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    BitBtn2->setObjectName("BitBtn2");
+
+    auto* fields = new QGridLayout;
+    auto* pathLabel = new QLabel("Table Data Path:", this);
+    pathLabel->setBuddy(txtTablePath);
+    auto* compLabel = new QLabel("Company Name:", this);
+    compLabel->setBuddy(txtComp);
+    fields->addWidget(pathLabel, 0, 0);
+    fields->addWidget(txtTablePath, 0, 1);
+    fields->addWidget(Win95SpeedButton1, 0, 2);
+    fields->addWidget(compLabel, 1, 0);
+    fields->addWidget(txtComp, 1, 1);
+    fields->setRowStretch(2, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    connect(Win95SpeedButton1, &QToolButton::clicked, this, &TfrmPref::Win95SpeedButton1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfrmPref::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmPref::Win95SpeedButton1Click()
+{
+    path_.SetDirectory(txtTablePath->text());
+    if (Hooks().runModal(path_) == QDialog::Accepted) txtTablePath->setText(path_.Directory());
+}
+
+void TfrmPref::BitBtn1Click()
+{
+    // Stored as typed: a trailing separator is the user's to keep.
+    Settings().TableDataPath = txtTablePath->text().toStdString();
+    Settings().CompanyName = txtComp->text().toStdString();
+    WriteSettings(Settings(), plwinIni_, pluserIni_);
+    accept();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The Preferences dialog (table data path and company name, written to both
+// INI files on OK) and the Path dialog that browses for the table folder.
+
+#include <QDialog>
+#include <QTimer>
+
+#include <string>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+class TfrmPath : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmPath(QWidget* parent = nullptr);
+
+    // Opens the tree at this directory when it exists.
+    void SetDirectory(const QString& dir);
+    // The directory shown in Label1.
+    QString Directory() const;
+
+private:
+    void DriveComboBox1Change(int index);
+    void DirectoryChanged(const QModelIndex& current);
+
+    QComboBox* DriveComboBox1;
+    QFileSystemModel* model_;
+    QTreeView* DirectoryListBox1;
+    QLabel* Label1;
+    QTimer scrollTimer_;
+};
+
+class TfrmPref : public QDialog {
+    Q_OBJECT
+public:
+    // The fields are filled once, here, from the settings already read.
+    TfrmPref(std::string plwinIni, std::string pluserIni, TfrmPath& pathDialog,
+             QWidget* parent = nullptr);
+
+    void Win95SpeedButton1Click();
+    void BitBtn1Click();
+
+private:
+    std::string plwinIni_;
+    std::string pluserIni_;
+    TfrmPath& path_;
+    QLineEdit* txtTablePath;
+    QLineEdit* txtComp;
+    QToolButton* Win95SpeedButton1;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+};

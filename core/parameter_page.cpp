@@ -1,0 +1,232 @@
+#include "core/parameter_page.h"
+
+#include "core/diameter_entry.h"
+#include "core/number_text.h"
+#include "core/thread_record.h"
+#include "pipe/pipe_record.h"
+
+#include <iterator>
+
+namespace {
+
+const std::vector<ThreadTypeEntry> kTypeEntries = {
+    {"UN Threads", "UN", kTypeUN},
+    {"UNR Threads", "UNR", kTypeUNR},
+    {"UNJ Threads", "UNJ", kTypeUNJ},
+    {"ACME Threads", "ACME", kTypeAcme},
+    {"Stub Acme Threads", "STUB", kTypeStub},
+    {"SAM #1 (Stub Acme Modified #1)", "SAM1", kTypeSAM1},
+    {"SAM #2 (Stub Acme Modified #2)", "SAM2", kTypeSAM2},
+    {"M Series Metric", "M", kTypeM},
+    {"MJ Series Metric", "MJ", kTypeMJ},
+    {"7x45 Buttress Threads", "745BUTT", kTypeButt},
+    {"General Purpose Pipe Threads", "NPT", kTypeNPT},
+};
+
+// The nominal pipe sizes of ASME B1.20.1 and their size keys; each kind offers a
+// contiguous run of this list.
+struct PipeSize {
+    const char* text;
+    double key;
+};
+const PipeSize kPipeSizes[] = {
+    {"1/16", 0.0625}, {"1/8", 0.125}, {"1/4", 0.25}, {"3/8", 0.375}, {"1/2", 0.5},
+    {"3/4", 0.75},    {"1", 1},       {"1 1/4", 1.25}, {"1 1/2", 1.5}, {"2", 2},
+    {"2 1/2", 2.5},   {"3", 3},       {"3 1/2", 3.5},  {"4", 4},       {"5", 5},
+    {"6", 6},         {"8", 8},       {"10", 10},      {"12", 12},     {"14 OD", 14},
+    {"16 OD", 16},    {"18 OD", 18},  {"20 OD", 20},   {"24 OD", 24},
+};
+
+// First master-list position and size count of NPT, NPSC, NPTR, NPSM, NPSL.
+struct PipeRun {
+    int first;
+    int count;
+};
+const PipeRun kPipeRuns[] = {{0, 24}, {1, 13}, {4, 10}, {0, 16}, {1, 18}};
+
+bool ValidKind(int kind)
+{
+    return kind >= 0 && kind < static_cast<int>(std::size(kPipeRuns));
+}
+
+// The decimal value of a box; text that is not a number counts as 0.
+double DecimalOf(const std::string& text)
+{
+    double v = 0;
+    return ParseDecimal(Trim(text), v) ? v : 0;
+}
+
+// Metric grade digit 3 .. 9 -> class codes 8 .. 14; anything else keeps the code.
+void SetGradeCode(TThdInfo& member, const std::string& tol)
+{
+    if (!tol.empty() && tol[0] >= '3' && tol[0] <= '9')
+        member.ClassCode = static_cast<uint16_t>(8 + (tol[0] - '3'));
+}
+
+bool IsMetric(uint16_t typeCode)
+{
+    return typeCode == kTypeM || typeCode == kTypeMJ;
+}
+
+} // namespace
+
+const std::vector<ThreadTypeEntry>& ThreadTypeEntries()
+{
+    return kTypeEntries;
+}
+
+int TypeEntryIndex(uint16_t typeCode)
+{
+    for (std::size_t i = 0; i < kTypeEntries.size(); ++i)
+        if (kTypeEntries[i].typeCode == typeCode) return static_cast<int>(i);
+    return -1;
+}
+
+std::string UnavailableTypeMessage(uint16_t typeCode, const std::string& typeName)
+{
+    const int i = TypeEntryIndex(typeCode);
+    if (i < 0) return "Unknown thread type: " + typeName;
+    return std::string(kTypeEntries[static_cast<std::size_t>(i)].caption) +
+           " can not be calculated in this version.";
+}
+
+std::vector<ClassEntry> ClassEntries(int typeIndex)
+{
+    if (typeIndex < 0 || typeIndex >= static_cast<int>(kTypeEntries.size())) return {};
+    switch (kTypeEntries[static_cast<std::size_t>(typeIndex)].typeCode) {
+    case kTypeUN:
+    case kTypeUNR:
+        return {{"Class 1", "1"}, {"Class 2", "2"}, {"Class 3", "3"}};
+    case kTypeUNJ:
+        return {{"Class 3", "3"}};
+    case kTypeAcme:
+        return {{"Class 2G", "2G"}, {"Class 3G", "3G"}, {"Class 4G", "4G"}, {"Class 5G", "5G"}};
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
+        return {{"Class 2G", "2G"}, {"Class 3G", "3G"}, {"Class 4G", "4G"}};
+    case kTypeButt:
+        return {{"Class 2", "2"}, {"Class 3", "3"}};
+    case kTypeNPT:
+        return {{"NPT", "NPT"}, {"NPSC", "NPSC"}, {"NPTR", "NPTR"}, {"NPSM", "NPSM"},
+                {"NPSL", "NPSL"}};
+    default:
+        return {};
+    }
+}
+
+int DefaultClassEntry(int typeIndex)
+{
+    const uint16_t code = typeIndex >= 0 && typeIndex < static_cast<int>(kTypeEntries.size())
+                              ? kTypeEntries[static_cast<std::size_t>(typeIndex)].typeCode
+                              : 0;
+    // Class 2 is the general-purpose unified class.
+    return code == kTypeUN || code == kTypeUNR ? 1 : 0;
+}
+
+std::vector<std::string> PipeSizeTexts(int kindIndex)
+{
+    std::vector<std::string> texts;
+    if (!ValidKind(kindIndex)) return texts;
+    const PipeRun run = kPipeRuns[kindIndex];
+    for (int i = 0; i < run.count; ++i) texts.emplace_back(kPipeSizes[run.first + i].text);
+    return texts;
+}
+
+double PipeSizeKey(int kindIndex, int sizeIndex)
+{
+    if (!ValidKind(kindIndex)) return 0;
+    const PipeRun run = kPipeRuns[kindIndex];
+    if (sizeIndex < 0 || sizeIndex >= run.count) return 0;
+    return kPipeSizes[run.first + sizeIndex].key;
+}
+
+SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
+{
+    SetUpResult r;
+    r.diameterText = Trim(e.diameterText);
+    r.pitchText = e.pitchText;
+    double d = 0;
+    if (e.pipe) {
+        d = PipeSizeKey(e.pipeKind, e.pipeSize);
+        rec.SetNomDia(d);
+        // The tables give the real threads per inch; 1.0 only passes the check.
+        r.pitchText = "1.0";
+    } else {
+        const DiameterEntry dia = ParseDiameterEntry(r.diameterText);
+        d = dia.value;
+        rec.SetNomDia(d);
+        rec.NomDiaText = dia.text;
+        if (dia.fraction && d < 0) {
+            r.message = "Invalid Nominal Diameter";
+            return r;
+        }
+    }
+    if (!(d > 0)) {
+        r.message = "Can not calculate. Invalid Nominal Diameter";
+        return r;
+    }
+
+    if (e.typeIndex < 0 || e.typeIndex >= static_cast<int>(kTypeEntries.size())) {
+        r.message = "Unknown thread type: " + std::to_string(e.typeIndex);
+        return r;
+    }
+    rec.SetThreadType(kTypeEntries[static_cast<std::size_t>(e.typeIndex)].typeName);
+    if (rec.Pipe) rec.Pipe->SizeText = e.pipeSizeText;
+
+    rec.SetTPI(static_cast<float>(DecimalOf(r.pitchText)));
+    if (!(rec.TPI > 0)) {
+        r.message = "Can not calculate. Invalid pitch value";
+        return r;
+    }
+
+    if (IsMetric(rec.ExtThd.TypeCode)) {
+        SetGradeCode(rec.IntThd, e.intTolText);
+        SetGradeCode(rec.ExtThd, e.extTolText);
+        rec.IntThd.SetTolInfo(e.intTolText);
+        rec.ExtThd.SetTolInfo(e.extTolText);
+        static const char* const kLOE[] = {"Short", "Standard", "Long"};
+        rec.LOEText = kLOE[e.metricLOE >= 0 && e.metricLOE <= 2 ? e.metricLOE : 1];
+        rec.ExtThd.StdLOE = rec.LOEText == "Standard" ? 1 : 0;
+        rec.LeftHand = e.leftHand ? 1 : 0;
+    } else {
+        rec.SetClass(e.classText);
+    }
+    if (e.customLOE) rec.SetLOE(DecimalOf(e.loeText));
+    rec.SetStarts(static_cast<uint16_t>(e.startsIndex + 1));
+    rec.SetCoating(e.coated ? DecimalOf(e.coatingText) : 0);
+    return r;
+}
+
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode)
+{
+    switch (typeCode) {
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+    case kTypeM:
+    case kTypeMJ:
+    case kTypeButt:
+        return {true, true, true, 1};
+    case kTypeNPT:
+        return {false, false, true, 1};
+    default:
+        return {false, true, false, 0};
+    }
+}
+
+RestoredPage RestorePage(const TTInfo& rec)
+{
+    RestoredPage p;
+    const int index = TypeEntryIndex(rec.ExtThd.TypeCode);
+    p.typeIndex = index < 0 ? 0 : index;
+    p.classEntry = "Class " + rec.ClassText;
+    // The diameter as it was typed when the file kept it ("1/4", "#10").
+    const std::string typed = Trim(rec.NomDiaText);
+    p.diameterText = typed.empty() ? FloatText(rec.NomDia) : typed;
+    p.pitchText = TPIText(rec.TPI);
+    p.customLOE = rec.ExtThd.StdLOE == 0;
+    if (p.customLOE) p.loeText = Len4Text(rec.ExtThd.LOE);
+    p.metric = IsMetric(rec.ExtThd.TypeCode);
+    return p;
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The "Parameters" page of a thread window without the widgets: what its lists
+// offer, how its entries become a thread record (with the refusal messages), and
+// how a reopened record is shown on it again. Lengths in inches, metric pitch in mm.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TTInfo;
+
+// One entry of the thread type list.
+struct ThreadTypeEntry {
+    const char* caption;  // "UN Threads" ...
+    const char* typeName; // what SetThreadType takes: "UN" ... "NPT"
+    uint16_t typeCode;
+};
+
+// The eleven entries of the type list, in list order.
+const std::vector<ThreadTypeEntry>& ThreadTypeEntries();
+// List index of a type code; -1 for a type the list does not offer.
+int TypeEntryIndex(uint16_t typeCode);
+// "ACME Threads can not be calculated in this version." for a type the build
+// cannot calculate; for a code the list does not know, "Unknown thread type: <name>".
+std::string UnavailableTypeMessage(uint16_t typeCode, const std::string& typeName);
+
+struct ClassEntry {
+    std::string text;      // "Class 2", "NPT"
+    std::string classText; // what SetClass takes: "2", "NPT"
+};
+
+// The class list of a type entry; empty for the metric entries, which take
+// tolerance classes instead. The first entry of a list with a default other than
+// the first is named by DefaultClassEntry.
+std::vector<ClassEntry> ClassEntries(int typeIndex);
+int DefaultClassEntry(int typeIndex);
+
+// Pipe kinds in list order: NPT, NPSC, NPTR, NPSM, NPSL.
+// The sizes offered for a kind ("1/16" ... "24 OD"), and the size key (inches) of one.
+std::vector<std::string> PipeSizeTexts(int kindIndex);
+double PipeSizeKey(int kindIndex, int sizeIndex);
+
+// What the page holds when Calculate is pressed.
+struct ParameterEntry {
+    int typeIndex = 0;
+    std::string classText; // of the selected class entry (not metric, not pipe)
+    std::string diameterText;
+    bool pipe = false;      // pipe sizes come from the size list instead
+    int pipeKind = 0;
+    int pipeSize = 0;
+    std::string pipeSizeText;
+    std::string pitchText;
+    int startsIndex = 0;    // 0 = "1 Start"
+    bool customLOE = false;
+    std::string loeText;
+    bool coated = false;
+    std::string coatingText;
+    std::string intTolText = "6H6G"; // metric tolerance classes
+    std::string extTolText = "6h6g";
+    int metricLOE = 1;      // 0 short, 1 normal, 2 long
+    bool leftHand = false;
+};
+
+struct SetUpResult {
+    std::string message;      // empty when the record is ready to calculate
+    std::string diameterText; // the diameter box afterwards (trimmed)
+    std::string pitchText;    // the pitch box afterwards ("1.0" for a pipe thread)
+};
+
+// Sets up a fresh record from the page in the order the window does it; stops
+// with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter"
+// or "Can not calculate. Invalid pitch value".
+SetUpResult SetUpRecord(const ParameterEntry& entry, TTInfo& rec);
+
+// Class W / class X options of the setting plug page after a calculation.
+struct GaugeClassChoice {
+    bool showW = true;
+    bool showX = true;
+    bool checkW = true; // otherwise class X is checked
+    uint8_t classW = 1;
+};
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode);
+
+// The page as it is shown again for a record read from a thread file.
+struct RestoredPage {
+    int typeIndex = 0;
+    std::string classEntry; // "Class 2"; selected when the list holds it
+    std::string diameterText;
+    std::string pitchText;
+    bool customLOE = false;
+    std::string loeText;
+    bool metric = false;
+};
+RestoredPage RestorePage(const TTInfo& rec);

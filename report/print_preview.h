@@ -1,0 +1,67 @@
+#pragma once
+// The print preview window and the print dispatch of a thread window.
+
+#include "report/report_works.h"
+#include "report/thread_reports.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <memory>
+
+class QPrinter;
+class QPushButton;
+class QScrollArea;
+class TTInfo;
+
+// Shows the engine's preview page; paints it once it is more than 100 pixels high.
+class TReportView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TReportView(TReportWorks& engine, QWidget* parent = nullptr);
+    // Takes the size of the page after a preview run.
+    void PageChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TReportWorks& engine_;
+};
+
+class TfrmThdPrint : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmThdPrint(QWidget* parent = nullptr);
+    ~TfrmThdPrint() override;
+
+    // The engine, set up as the preview expects it.
+    TReportWorks& Print1() { return print1_; }
+    // The report last built and what it was built from.
+    TReportJob& Job() { return job_; }
+    QPrinter& Printer();
+
+    // Builds the remembered report again for the printer after the print
+    // dialog, then closes, also after Cancel.
+    void btnPrintClick();
+    void btnCloseClick();
+
+private:
+    TReportWorks print1_;
+    TReportJob job_;
+    std::unique_ptr<QPrinter> printer_;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnPrint = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TReportView* view_ = nullptr;
+};
+
+// The print command of a thread window: the report of the page shown
+// ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Parameters", "Thread Dim.":
+// thread dimensions), printed after the print dialog or shown in the preview.
+void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
+                 bool metricDisplay);
+
+// The report a page of the thread window prints: kReportThread, kReportGauge,
+// or -1 when this build has none for it.
+int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

@@ -1,0 +1,52 @@
+#pragma once
+// Where printer and file output of the report engine go: the selected printer,
+// or a stand-in with a chosen page, resolution and printable offset.
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+class QPaintDevice;
+class QPrinter;
+
+struct TPageGeometry {
+    QSize page;     // physical page, device pixels
+    QPoint offset;  // top-left of the printable area on the page, device pixels
+    int dpiX = 96;  // device pixels per inch
+    int dpiY = 96;
+};
+
+class TPrintTarget {
+public:
+    virtual ~TPrintTarget() = default;
+    virtual TPageGeometry Geometry() const = 0;
+    virtual void SetLandscape(bool landscape) = 0;
+    // Prepares a job; outputFile empty prints to the device itself. Returns the
+    // device of the first sheet, whose origin is the printable origin.
+    virtual QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) = 0;
+    // Called with the painter still active on the previous sheet. Returns the
+    // device of the new sheet (the same device for a printer).
+    virtual QPaintDevice* NewSheet() = 0;
+    // Called after the painter ended, also when the job could not start.
+    virtual void FinishJob() = 0;
+    // Name of the output for messages: the file or the printer.
+    virtual QString OutputName() const = 0;
+};
+
+// A QPrinter; for file output its PDF writer, with the output put back afterwards.
+class TPrinterTarget : public TPrintTarget {
+public:
+    explicit TPrinterTarget(QPrinter* printer) : printer_(printer) {}
+    TPageGeometry Geometry() const override;
+    void SetLandscape(bool landscape) override;
+    QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
+    QPaintDevice* NewSheet() override;
+    void FinishJob() override;
+    QString OutputName() const override;
+
+private:
+    QPrinter* printer_;
+    bool replaced_ = false;
+    int savedFormat_ = 0;
+    QString savedFile_;
+};

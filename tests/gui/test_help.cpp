@@ -1,0 +1,166 @@
+// The help pages and the help window: keyword search, the three help commands,
+// and links that lead somewhere.
+#include "app/app_hooks.h"
+#include "app/help_window.h"
+#include "app/main_form.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+namespace {
+
+const QString kSourceHelp = PL_SOURCE_DIR "/app/help";
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void searchFindsPageByKeyword_data();
+    void searchFindsPageByKeyword();
+    void emptySearchListsEveryPage();
+    void everyPageHasTitleAndWorkingLinks();
+    void buildCopiesThePagesBesideThePrograms();
+    void helpCommandsOpenTheirPages();
+    void searchPanelOpensTheChosenPage();
+    void missingHelpFolderIsSaid();
+
+private:
+    std::unique_ptr<TMainForm> MakeFrame(const QString& helpDir);
+    TempDir dir_;
+};
+
+void HelpTest::searchFindsPageByKeyword_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("firstPage");
+    QTest::newRow("wire") << "wire" << "wires.html";
+    QTest::newRow("two words, any case") << "CLASS w" << "gauges.html";
+    QTest::newRow("settings file") << "pluser" << "preferences.html";
+    QTest::newRow("menu caption") << "convert to mm" << "units.html";
+    QTest::newRow("file extension") << "thd" << "files.html";
+    QTest::newRow("thread form") << "UNJ" << "threads.html";
+    QTest::newRow("word beginning") << "clipb" << "clipboard.html";
+    QTest::newRow("message text") << "Invalid Wire Size" << "wires.html";
+    QTest::newRow("nothing") << "xyzzy" << "";
+    QTest::newRow("inside a word only") << "ire" << "";
+}
+
+void HelpTest::searchFindsPageByKeyword()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, firstPage);
+    const HelpIndex index(kSourceHelp);
+    const auto hits = index.Search(query);
+    if (firstPage.isEmpty()) {
+        QVERIFY(hits.empty());
+        return;
+    }
+    QVERIFY(!hits.empty());
+    QCOMPARE(hits.front()->file, firstPage);
+}
+
+void HelpTest::emptySearchListsEveryPage()
+{
+    const HelpIndex index(kSourceHelp);
+    const QStringList pages = QDir(kSourceHelp).entryList({"*.html"}, QDir::Files);
+    QCOMPARE(index.Search("  ").size(), size_t(pages.size()));
+    QVERIFY(pages.contains(kHelpContentsPage));
+    QVERIFY(pages.contains(kHelpHowToPage));
+}
+
+void HelpTest::everyPageHasTitleAndWorkingLinks()
+{
+    static const QRegularExpression link("href=\"([^\"#:]+)\"");
+    const HelpIndex index(kSourceHelp);
+    QStringList linked;
+    for (const HelpTopic& t : index.Topics()) {
+        QVERIFY2(t.title != t.file, qPrintable(t.file + " has no title"));
+        QFile f(kSourceHelp + "/" + t.file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            QVERIFY2(QFile::exists(kSourceHelp + "/" + target),
+                     qPrintable(t.file + " links to missing " + target));
+            linked << target;
+        }
+    }
+    // Every page can be reached from some other page.
+    for (const HelpTopic& t : index.Topics())
+        QVERIFY2(linked.contains(t.file), qPrintable(t.file + " is not linked"));
+}
+
+void HelpTest::buildCopiesThePagesBesideThePrograms()
+{
+    QCOMPARE(DefaultHelpDir(), QString(PL_BIN_DIR "/help"));
+    const QStringList source = QDir(kSourceHelp).entryList(QDir::Files);
+    const QStringList copied = QDir(DefaultHelpDir()).entryList(QDir::Files);
+    QCOMPARE(copied, source);
+}
+
+std::unique_ptr<TMainForm> HelpTest::MakeFrame(const QString& helpDir)
+{
+    FrameConfig c;
+    c.programDir = PL_BIN_DIR "/";
+    c.plwinIni = dir_.file("PLWIN.INI");
+    c.pluserIni = dir_.file("PLUSER.INI");
+    c.exePath = "/opt/pitchledger/bin/plwin";
+    c.helpDir = helpDir;
+    return std::make_unique<TMainForm>(c);
+}
+
+void HelpTest::helpCommandsOpenTheirPages()
+{
+    auto frame = MakeFrame(kSourceHelp);
+    frame->HelpContents();
+    THelpWindow& help = frame->Help();
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.CurrentTopic(), QString("index.html"));
+    frame->HelpHowToUse();
+    QCOMPARE(help.CurrentTopic(), QString("howto.html"));
+    QVERIFY(!help.findChild<QLineEdit*>("txtHelpSearch")->isVisible());
+    frame->HelpSearch();
+    QVERIFY(help.findChild<QLineEdit*>("txtHelpSearch")->isVisible());
+    QCOMPARE(&frame->Help(), &help);
+}
+
+void HelpTest::searchPanelOpensTheChosenPage()
+{
+    auto frame = MakeFrame(kSourceHelp);
+    frame->HelpSearch();
+    THelpWindow& help = frame->Help();
+    auto* words = help.findChild<QLineEdit*>("txtHelpSearch");
+    auto* topics = help.findChild<QListWidget*>("lstHelpTopics");
+    QTest::keyClicks(words, "helix");
+    QVERIFY(topics->count() >= 1);
+    QCOMPARE(topics->item(0)->text(), QString("Measuring wires and readings over wires"));
+    QTest::keyClick(words, Qt::Key_Return);
+    QCOMPARE(help.CurrentTopic(), QString("wires.html"));
+    words->setText("preferences");
+    topics->setCurrentRow(0);
+    QTest::mouseClick(help.findChild<QPushButton*>("btnHelpDisplay"), Qt::LeftButton);
+    QCOMPARE(help.CurrentTopic(), QString("preferences.html"));
+}
+
+void HelpTest::missingHelpFolderIsSaid()
+{
+    auto frame = MakeFrame(QString::fromStdString(dir_.file("no-help")));
+    frame->HelpContents();
+    const QString text = frame->Help().findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
+    QVERIFY2(text.startsWith("Help is not installed"), qPrintable(text));
+    QVERIFY(text.contains(QString::fromStdString(dir_.file("no-help"))));
+}
+
+QTEST_MAIN(HelpTest)
+#include "test_help.moc"

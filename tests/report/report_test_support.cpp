@@ -1,0 +1,110 @@
+#include "report/report_test_support.h"
+
+#include "core/diameter_entry.h"
+#include "core/thread_record.h"
+#include "support/test_support.h"
+
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels)
+{
+    geometry_.page = QSize(static_cast<int>(std::lround(widthInches * dpi)),
+                           static_cast<int>(std::lround(heightInches * dpi)));
+    geometry_.offset = QPoint(offsetPixels, offsetPixels);
+    geometry_.dpiX = geometry_.dpiY = dpi;
+}
+
+void TImageTarget::SetLandscape(bool landscape)
+{
+    const QSize p = geometry_.page;
+    if (landscape == (p.width() > p.height())) return;
+    geometry_.page = p.transposed();
+}
+
+QImage TImageTarget::NewImage() const
+{
+    const QSize border(2 * geometry_.offset.x(), 2 * geometry_.offset.y());
+    const QSize printable = geometry_.page - border;
+    QImage image(printable, QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(geometry_.dpiX / 0.0254));
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+    image.fill(Qt::white);
+    return image;
+}
+
+QPaintDevice* TImageTarget::PrepareJob(const QString& title, const QString& outputFile)
+{
+    ++jobs;
+    lastTitle = title;
+    lastOutputFile = outputFile;
+    sheets.push_back(NewImage());
+    return &sheets.back();
+}
+
+QPaintDevice* TImageTarget::NewSheet()
+{
+    sheets.push_back(NewImage());
+    return &sheets.back();
+}
+
+int InkIn(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) ++n;
+    return n;
+}
+
+int InkRows(const QImage& image, int x0, int x1)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        if (InkIn(image, QRect(QPoint(x0, y), QPoint(x1, y))) > 0) ++rows;
+    return rows;
+}
+
+std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,
+                                     int starts, double coating)
+{
+    const ShippedTables tables;
+    auto rec = std::make_unique<TTInfo>();
+    const DiameterEntry d = ParseDiameterEntry(dia);
+    rec->SetNomDia(d.value);
+    rec->NomDiaText = d.text;
+    rec->SetThreadType("UN");
+    rec->SetTPI(static_cast<float>(tpi));
+    rec->SetClass(cls);
+    rec->SetStarts(static_cast<uint16_t>(starts));
+    rec->SetCoating(coating);
+    rec->Calculate();
+    rec->ClassW = 1;
+    return rec;
+}
+
+bool HaveTool(const std::string& name)
+{
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string CommandOutput(const std::string& command)
+{
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (p == nullptr) return out;
+    std::array<char, 4096> buf;
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
+    pclose(p);
+    return out;
+}
+
+std::string PdfText(const std::string& pdfFile)
+{
+    return CommandOutput("pdftotext -layout '" + pdfFile + "' - 2>/dev/null");
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Helpers of the report tests: a printer stand-in that keeps its sheets as
+// images, ink probes, calculated records and the text of PDF files.
+
+#include "report/print_target.h"
+
+#include <QImage>
+
+#include <deque>
+#include <memory>
+#include <string>
+
+class TTInfo;
+
+// A printer with a chosen resolution, page and printable offset. Each sheet is
+// an image of the printable area, so pixel (0, 0) is the printable origin.
+class TImageTarget : public TPrintTarget {
+public:
+    TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels);
+    TPageGeometry Geometry() const override { return geometry_; }
+    void SetLandscape(bool landscape) override;
+    QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
+    QPaintDevice* NewSheet() override;
+    void FinishJob() override { ++finishedJobs; }
+    QString OutputName() const override { return "image printer"; }
+
+    // Sheets of all jobs in order; a deque keeps a sheet in place while the
+    // next one is added.
+    std::deque<QImage> sheets;
+    int jobs = 0;
+    int finishedJobs = 0;
+    QString lastTitle;
+    QString lastOutputFile;
+
+private:
+    QImage NewImage() const;
+    TPageGeometry geometry_;
+};
+
+// Dark pixels in a rectangle of an image.
+int InkIn(const QImage& image, const QRect& area);
+// Rows of an image that hold dark pixels between x0 and x1.
+int InkRows(const QImage& image, int x0, int x1);
+
+// A record calculated with the shipped tables, as the thread window sets it up.
+std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,
+                                     int starts = 1, double coating = 0);
+
+// True when a program of that name can be run.
+bool HaveTool(const std::string& name);
+// Standard output of a command line.
+std::string CommandOutput(const std::string& command);
+// pdftotext -layout of a PDF file.
+std::string PdfText(const std::string& pdfFile);

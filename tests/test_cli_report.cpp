@@ -1,0 +1,110 @@
+// plcalc --report/--pdf in-process: the PDF it writes (read back with
+// poppler's pdfinfo and pdftotext), its usage errors and an unwritable file.
+#include "cli/run_cli.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Plcalc(std::vector<std::string> args)
+{
+    args.insert(args.begin(), {"--tables", PL_TABLES_DIR});
+    std::ostringstream out, err;
+    const int code = runCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+bool HaveTool(const std::string& name)
+{
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string CommandOutput(const std::string& command)
+{
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (p == nullptr) return out;
+    std::array<char, 4096> buf;
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
+    pclose(p);
+    return out;
+}
+
+const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia", "1/4",
+                                                 "--tpi",  "20", "--class", "2"};
+
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
+{
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
+{
+    if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
+        GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
+    TempDir dir;
+    const struct {
+        const char* report;
+        std::vector<std::string> texts;
+    } cases[] = {
+        // ASME B1.1 1/4-20 UNC: 2A PD max 0.2164, 2B PD max 0.2224.
+        {"thread", {"Thread Dimensions Report", "Pitch Diameter Max:", "0.2164", "0.2224"}},
+        {"gauge", {"Gage Dimensions Report", "RING GAGE", "SET PLUG GAGE", "PLUG GAGE"}},
+    };
+    for (const auto& c : cases) {
+        const std::string pdf = dir.file(std::string(c.report) + ".pdf");
+        const CliRun r = Plcalc(With(kQuarterTwenty, {"--report", c.report, "--pdf", pdf}));
+        ASSERT_EQ(r.code, kExitOk) << c.report << ": " << r.err;
+        EXPECT_EQ(r.out, "") << "the report replaces the text pages";
+        const std::string info = CommandOutput("pdfinfo '" + pdf + "' 2>&1");
+        EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos)
+            << info;
+        EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
+        const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+        for (const std::string& t : c.texts)
+            EXPECT_NE(text.find(t), std::string::npos) << c.report << ": " << t << "\n" << text;
+    }
+}
+
+TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
+{
+    TempDir dir;
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        std::string message;
+    } cases[] = {
+        {"unknownReport", {"--report", "pipe", "--pdf", dir.file("x.pdf")}, kExitUsage,
+         "plcalc: unknown report pipe\n"},
+        {"reportWithoutPdf", {"--report", "thread"}, kExitUsage,
+         "plcalc: --report needs --pdf FILE\n"},
+        {"pdfWithoutReport", {"--pdf", dir.file("x.pdf")}, kExitUsage,
+         "plcalc: --pdf needs --report\n"},
+        {"unwritableFile", {"--report", "gauge", "--pdf", dir.file("missing/x.pdf")},
+         kExitFileError, "Can not write the report file " + dir.file("missing/x.pdf") + "\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Plcalc(With(kQuarterTwenty, c.args));
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
+        if (c.code == kExitUsage) {
+            EXPECT_NE(r.err.find("Usage: plcalc"), std::string::npos) << c.name;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,315 @@
+// The thread window: construction, the parameter page's type switching and the
+// tab set over the notebook pages.
+#include "ui/thread_window.h"
+
+#include "core/display_unit.h"
+#include "core/parameter_page.h"
+#include "core/thread_record.h"
+#include "ui/color_string_grid.h"
+#include "ui/message_box.h"
+#include "ui/thread_window_pages.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrmThread::TfrmThread(QWidget* parent)
+    : QWidget(parent), fileName_(QStringLiteral("(Untitled)")),
+      intTolText_(QStringLiteral("6H6G")), extTolText_(QStringLiteral("6h6g"))
+{
+    setObjectName(QStringLiteral("frmThread"));
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+
+    pnlName = new QFrame;
+    pnlName->setObjectName(QStringLiteral("pnlName"));
+    pnlName->setFrameShape(QFrame::StyledPanel);
+    pnlName->setFrameShadow(QFrame::Raised);
+    QFont panelFont = pnlName->font();
+    panelFont.setBold(true);
+    panelFont.setPixelSize(16);
+    pnlName->setFont(panelFont);
+    pnlName->setMinimumHeight(28);
+    lblName = new QLabel;
+    lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setAlignment(Qt::AlignCenter);
+    auto* panelLayout = new QHBoxLayout(pnlName);
+    panelLayout->setContentsMargins(4, 2, 4, 2);
+    panelLayout->addWidget(lblName);
+    pnlName->installEventFilter(this);
+    lblName->installEventFilter(this);
+    v->addWidget(pnlName);
+
+    Notebook1 = new QStackedWidget;
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->addWidget(BuildParameterPage());
+    Notebook1->addWidget(BuildThreadPage());
+    Notebook1->addWidget(BuildRingPage());
+    Notebook1->addWidget(BuildSetPlugPage());
+    Notebook1->addWidget(BuildPlugPage());
+    // Gauge setting and the pipe pages: filled by their own features.
+    for (int page = ThreadPage::Setting; page < ThreadPage::Count; ++page)
+        Notebook1->addWidget(new QWidget);
+    v->addWidget(Notebook1, 1);
+
+    TabSet1 = new QTabBar;
+    TabSet1->setObjectName(QStringLiteral("TabSet1"));
+    TabSet1->setShape(QTabBar::RoundedSouth);
+    TabSet1->setExpanding(false);
+    TabSet1->setDrawBase(false);
+    TabSet1->setUsesScrollButtons(true);
+    // Compact tabs, so the five result tabs fit the window's width.
+    TabSet1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 7px; border: 1px solid palette(mid); border-top: none;"
+        " background: palette(button); margin-right: -1px; }"
+        "QTabBar::tab:selected { background: palette(window); }"
+        "QTabBar::tab:!selected { margin-bottom: 2px; }"));
+    v->addWidget(TabSet1);
+
+    connect(cboType, &QComboBox::currentIndexChanged, this, [this] { cboTypeClick(); });
+    connect(cboClass, &QComboBox::currentIndexChanged, this, [this] { cboClassClick(); });
+    connect(optStandardLOE, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) txtLOE->setEnabled(false);
+    });
+    connect(optCustomLOE, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) txtLOE->setEnabled(true);
+    });
+    connect(optCoating, &QRadioButton::toggled, this, [this] { optCoatingClick(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
+        connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
+    connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Change(index); });
+    connect(optClassW, &QRadioButton::clicked, this, [this] { optClassWClick(); });
+    connect(optClassX, &QRadioButton::clicked, this, [this] { optClassXClick(); });
+    connect(spdWireSize1, &QToolButton::clicked, this, [this] { spdWireSize1Click(true); });
+    connect(spdWireSize2, &QToolButton::clicked, this, [this] { spdWireSize1Click(false); });
+    connect(cbWireSize1->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { spdWireSize1Click(true); });
+    connect(cbWireSize2->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { spdWireSize1Click(false); });
+
+    // FormCreate.
+    RebuildTabs(false);
+    {
+        const QSignalBlocker block(cboType);
+        cboType->setCurrentIndex(0);
+    }
+    cboTypeClick();
+    metric_ = false;
+    SetMetricDisplay(false);
+    setWindowTitle(fileName_);
+    cboStarts->setCurrentIndex(0);
+    lblName->clear();
+    resize(396, 416);
+}
+
+TfrmThread::~TfrmThread() = default;
+
+TTInfo* TfrmThread::Record() const
+{
+    return rec_.get();
+}
+
+QString TfrmThread::FileName() const
+{
+    return fileName_;
+}
+
+bool TfrmThread::MetricFlag() const
+{
+    return metric_;
+}
+
+void TfrmThread::cboTypeClick()
+{
+    const int index = cboType->currentIndex();
+    const auto& types = ThreadTypeEntries();
+    if (index < 0 || index >= static_cast<int>(types.size())) return;
+    const uint16_t code = types[static_cast<std::size_t>(index)].typeCode;
+
+    Label5->setText(QStringLiteral("Threads per Inch:"));
+    Label5->show();
+    txtPitch->show();
+    txtNomDia->show();
+    cboNPTSize->hide();
+    Label2->setText(QStringLiteral("Thread Class:"));
+    Label2->show();
+    cboClass->show();
+    cboClass->setEnabled(true);
+    Label12->hide();
+    btnMetric->hide();
+    optMetricLOE->hide();
+    optMetricDir->hide();
+    optLOE->show();
+    // A type that disabled the group (buttress, pipe) must not leave it disabled.
+    optLOE->setEnabled(true);
+    cboStarts->setEnabled(true);
+    CoatBox->show();
+
+    {
+        const QSignalBlocker block(cboClass);
+        cboClass->clear();
+        for (const ClassEntry& c : ClassEntries(index))
+            cboClass->addItem(QString::fromStdString(c.text), QString::fromStdString(c.classText));
+        if (cboClass->count() > 0) cboClass->setCurrentIndex(DefaultClassEntry(index));
+    }
+
+    switch (code) {
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+        optCustomLOE->setEnabled(true);
+        break;
+    case kTypeAcme:
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
+        optCustomLOE->setEnabled(false);
+        optStandardLOE->setChecked(true);
+        break;
+    case kTypeM:
+    case kTypeMJ:
+        Label12->show();
+        Label2->hide();
+        cboClass->hide();
+        btnMetric->show();
+        optMetricDir->show();
+        Label5->setText(QStringLiteral("Thread Pitch:"));
+        // The grade dialog arrives with the metric family; until then the
+        // button only shows the tolerance classes.
+        btnMetric->setEnabled(false);
+        if (code == kTypeM) {
+            optLOE->hide();
+            optMetricLOE->show();
+        } else {
+            btnMetric->setText(QStringLiteral("4H5H / 4h6h"));
+            intTolText_ = QStringLiteral("4H5H");
+            extTolText_ = QStringLiteral("4h6h");
+        }
+        break;
+    case kTypeButt:
+        optCustomLOE->setEnabled(false);
+        optLOE->setEnabled(false);
+        break;
+    case kTypeNPT:
+        optNoCoat->setChecked(true);
+        CoatBox->hide();
+        cboStarts->setCurrentIndex(0);
+        cboStarts->setEnabled(false);
+        Label2->setText(QStringLiteral("NPT Type:"));
+        cboNPTSize->show();
+        txtNomDia->hide();
+        optCustomLOE->setEnabled(false);
+        optLOE->setEnabled(false);
+        optLOE->hide();
+        cboClassClick();
+        Label5->hide();
+        txtPitch->hide();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmThread::cboClassClick()
+{
+    const int type = cboType->currentIndex();
+    if (type < 0 || ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode != kTypeNPT)
+        return;
+    cboNPTSize->clear();
+    for (const std::string& s : PipeSizeTexts(cboClass->currentIndex()))
+        cboNPTSize->addItem(QString::fromStdString(s));
+    cboNPTSize->setCurrentIndex(0);
+}
+
+void TfrmThread::optCoatingClick()
+{
+    txtCoating->setEnabled(optCoating->isChecked());
+}
+
+namespace {
+
+// The page a tab selects: the pipe pages by caption, every other by position.
+int PageOfTabCaption(const QString& caption, int index)
+{
+    const QString c = caption.trimmed().toLower();
+    if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
+    if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
+    return index;
+}
+
+} // namespace
+
+void TfrmThread::TabSet1Change(int index)
+{
+    if (updatingTabs_ || index < 0) return;
+    Notebook1->setCurrentIndex(PageOfTabCaption(TabSet1->tabText(index), index));
+}
+
+void TfrmThread::RebuildTabs(bool pipePages)
+{
+    const int shown = Notebook1->currentIndex();
+    const bool severalStarts = rec_ && rec_->Starts > 1;
+    updatingTabs_ = true;
+    while (TabSet1->count() > 0) TabSet1->removeTab(0);
+    int current = 0;
+    for (int page = 0; page < ThreadPage::Count; ++page) {
+        if (!ThreadPage::HasContent(page)) continue;
+        if (page >= ThreadPage::NPTGages && !pipePages) continue;
+        // Gauge setting is worked out for single-start threads only.
+        if (page == ThreadPage::Setting && severalStarts) continue;
+        const int tab = TabSet1->addTab(ThreadPage::Caption(page));
+        if (page == shown) current = tab;
+    }
+    TabSet1->setCurrentIndex(current);
+    updatingTabs_ = false;
+    TabSet1Change(current);
+}
+
+void TfrmThread::ShowPage(int page)
+{
+    for (int tab = 0; tab < TabSet1->count(); ++tab) {
+        if (PageOfTabCaption(TabSet1->tabText(tab), tab) != page) continue;
+        if (TabSet1->currentIndex() == tab) TabSet1Change(tab);
+        else TabSet1->setCurrentIndex(tab);
+        return;
+    }
+}
+
+void TfrmThread::pnlNameDblClick()
+{
+    if (!rec_) return;
+    QString text;
+    for (const TThdInfo* m : {&rec_->IntThd, &rec_->ExtThd})
+        for (const std::string& line : m->Notes) text += QString::fromStdString(line) + '\n';
+    if (!text.isEmpty()) ShowInformation(this, text);
+}
+
+bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == pnlName || watched == lblName) &&
+        event->type() == QEvent::MouseButtonDblClick) {
+        pnlNameDblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmThread::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FitNameLabel();
+}

@@ -1,0 +1,92 @@
+// Thread files: saving the window's record, and opening one into a fresh record
+// with the parameter page shown as it was typed.
+#include "core/parameter_page.h"
+#include "core/result_pages.h"
+#include "core/table_file.h"
+#include "core/thread_file.h"
+#include "core/thread_record.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+#include "ui/wait_cursor.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+bool TfrmThread::SaveThreadFile(const QString& fileName)
+{
+    if (!rec_) {
+        ShowError(this, QStringLiteral("There is no calculation to save yet."));
+        return false;
+    }
+    std::string error;
+    if (!SaveToFile(*rec_, fileName.toStdString(), &error)) {
+        ShowError(this, QString::fromStdString(error));
+        return false;
+    }
+    fileName_ = QFileInfo(fileName).fileName();
+    setWindowTitle(QString::fromStdString(WindowCaption(*rec_, fileName_.toStdString())));
+    return true;
+}
+
+bool TfrmThread::OpenThreadFile(const QString& fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("bm"), Qt::CaseInsensitive) == 0) {
+        ShowError(this, QStringLiteral("Ball micrometer files (%1) can not be opened in this "
+                                       "version.")
+                            .arg(QFileInfo(fileName).fileName()));
+        return false;
+    }
+    // Read into a fresh record: a file that cannot be used leaves the window as it was.
+    auto rec = std::make_unique<TTInfo>();
+    std::string error;
+    WaitCursor wait;
+    bool loaded = false;
+    try {
+        loaded = LoadFromFile(*rec, fileName.toStdString(), &error);
+    } catch (const TableError& e) {
+        error = e.what();
+    }
+    wait.Restore();
+    if (!loaded) {
+        ShowError(this, QString::fromStdString(error));
+        return false;
+    }
+    if (!TypeAvailable(rec->ExtThd.TypeCode, rec->TypeName)) return false;
+
+    rec_ = std::move(rec);
+    fileName_ = QFileInfo(fileName).fileName();
+    RestoreParameterPage();
+    ApplyGaugeClassOptions();
+    ShowResults();
+    return true;
+}
+
+void TfrmThread::RestoreParameterPage()
+{
+    const RestoredPage p = RestorePage(*rec_);
+    {
+        const QSignalBlocker block(cboType);
+        cboType->setCurrentIndex(p.typeIndex);
+    }
+    cboTypeClick();
+    if (!cboClass->isHidden()) {
+        const QSignalBlocker block(cboClass);
+        cboClass->setCurrentIndex(cboClass->findText(QString::fromStdString(p.classEntry)));
+    }
+    txtNomDia->setText(QString::fromStdString(p.diameterText));
+    txtPitch->setText(QString::fromStdString(p.pitchText));
+    if (p.customLOE) {
+        optCustomLOE->setChecked(true);
+        txtLOE->setText(QString::fromStdString(p.loeText));
+    } else {
+        optStandardLOE->setChecked(true);
+    }
+    // The file keeps neither starts nor coating, so the record has one start and
+    // no coating; the page says so too, or the next Calculate would differ.
+    cboStarts->setCurrentIndex(rec_->Starts > 0 ? rec_->Starts - 1 : 0);
+    optNoCoat->setChecked(true);
+    metric_ = p.metric;
+}

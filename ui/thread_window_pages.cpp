@@ -1,0 +1,299 @@
+// Construction of the thread window's pages: the parameter page and the result
+// pages with their grids, tolerance labels, option pairs and wire boxes.
+#include "ui/thread_window_pages.h"
+
+#include "core/parameter_page.h"
+#include "ui/color_string_grid.h"
+#include "ui/thread_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ThreadPage {
+
+QString Caption(int page)
+{
+    static const char* const kCaptions[Count] = {
+        "Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
+        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances"};
+    return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
+}
+
+bool HasContent(int page)
+{
+    // The gauge-setting and pipe pages come with their own features.
+    return page >= Parameters && page <= Plug;
+}
+
+} // namespace ThreadPage
+
+namespace {
+
+template <typename W> W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* NamedLabel(const char* name, const char* text)
+{
+    return Named(new QLabel(QString::fromLatin1(text)), name);
+}
+
+QRadioButton* NamedRadio(const char* name, const char* text)
+{
+    return Named(new QRadioButton(QString::fromLatin1(text)), name);
+}
+
+// Gauge grids: a label column and GO, tolerance, NOT GO, tolerance.
+TColorStringGrid* GaugeGrid(const char* name)
+{
+    auto* grid = Named(new TColorStringGrid, name);
+    grid->setColumnCount(5);
+    grid->setRowCount(1);
+    const int widths[] = {84, 72, 72, 72, 72};
+    int total = 0;
+    for (int c = 0; c < 5; ++c) {
+        grid->setColumnWidth(c, widths[c]);
+        total += widths[c];
+    }
+    grid->setFixedWidth(total + 2 * grid->frameWidth());
+    grid->SetFitHeightToRows(true);
+    grid->LoadTextGrid(TextGrid(1));
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return grid;
+}
+
+} // namespace
+
+QWidget* TfrmThread::BuildParameterPage()
+{
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+
+    auto* g = new QGridLayout;
+    Label1 = NamedLabel("Label1", "Thread Type:");
+    cboType = Named(new QComboBox, "cboType");
+    for (const ThreadTypeEntry& t : ThreadTypeEntries())
+        cboType->addItem(QString::fromLatin1(t.caption));
+    Label2 = NamedLabel("Label2", "Thread Class:");
+    cboClass = Named(new QComboBox, "cboClass");
+    // Without a buddy the label shows a single ampersand as it is.
+    Label12 = NamedLabel("Label12", "Metric Grades & Tols:");
+    btnMetric = Named(new QPushButton(QStringLiteral("6H6H  /  6h6h")), "btnMetric");
+    Label4 = NamedLabel("Label4", "Nominal Diameter:");
+    txtNomDia = Named(new QLineEdit, "txtNomDia");
+    cboNPTSize = Named(new QComboBox, "cboNPTSize");
+    Label5 = NamedLabel("Label5", "Threads per Inch:");
+    txtPitch = Named(new QLineEdit, "txtPitch");
+    Label23 = NamedLabel("Label23", "No. of Thd Starts (1-6)");
+    cboStarts = Named(new QComboBox, "cboStarts");
+    cboStarts->addItems({"1 Start", "2 Starts", "3 Starts ", "4 Starts", "5 Starts", "6 Starts"});
+    g->addWidget(Label1, 0, 0);
+    g->addWidget(cboType, 0, 1);
+    g->addWidget(Label2, 1, 0);
+    g->addWidget(cboClass, 1, 1);
+    g->addWidget(Label12, 1, 0);
+    g->addWidget(btnMetric, 1, 1);
+    g->addWidget(Label4, 2, 0);
+    g->addWidget(txtNomDia, 2, 1, Qt::AlignLeft);
+    g->addWidget(cboNPTSize, 2, 1, Qt::AlignLeft);
+    g->addWidget(Label5, 3, 0);
+    g->addWidget(txtPitch, 3, 1, Qt::AlignLeft);
+    g->addWidget(Label23, 4, 0);
+    g->addWidget(cboStarts, 4, 1, Qt::AlignLeft);
+    g->setColumnStretch(1, 1);
+    for (QWidget* w : {static_cast<QWidget*>(txtNomDia), static_cast<QWidget*>(cboNPTSize),
+                       static_cast<QWidget*>(txtPitch), static_cast<QWidget*>(cboStarts)})
+        w->setFixedWidth(110);
+    v->addLayout(g);
+
+    optLOE = Named(new QGroupBox(QStringLiteral("Length of Engagement")), "optLOE");
+    optStandardLOE = NamedRadio("optStandardLOE", "Standard L.O.E.");
+    optCustomLOE = NamedRadio("optCustomLOE", "Custom L.O.E.");
+    txtLOE = Named(new QLineEdit, "txtLOE");
+    txtLOE->setFixedWidth(70);
+    txtLOE->setEnabled(false);
+    optStandardLOE->setChecked(true);
+    auto* loe = new QGridLayout(optLOE);
+    loe->addWidget(optStandardLOE, 0, 0, 1, 2);
+    loe->addWidget(optCustomLOE, 1, 0);
+    loe->addWidget(txtLOE, 1, 1);
+
+    optMetricLOE = Named(new QGroupBox(QStringLiteral("Length of Engagement")), "optMetricLOE");
+    metricLOEButtons_ = new QButtonGroup(this);
+    auto* mloe = new QVBoxLayout(optMetricLOE);
+    const char* const loeItems[] = {"Short LOE", "Normal LOE", "Long LOE"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(QString::fromLatin1(loeItems[i]));
+        metricLOEButtons_->addButton(b, i);
+        mloe->addWidget(b);
+    }
+    metricLOEButtons_->button(1)->setChecked(true);
+
+    CoatBox = Named(new QGroupBox(QStringLiteral("Coated Threads")), "CoatBox");
+    optNoCoat = NamedRadio("optNoCoat", "No Coating");
+    optCoating = NamedRadio("optCoating", "Coating Thickness");
+    txtCoating = Named(new QLineEdit(QStringLiteral("0.001")), "txtCoating");
+    txtCoating->setFixedWidth(70);
+    txtCoating->setEnabled(false);
+    optNoCoat->setChecked(true);
+    auto* coat = new QGridLayout(CoatBox);
+    coat->addWidget(optNoCoat, 0, 0, 1, 2);
+    coat->addWidget(optCoating, 1, 0, 1, 2);
+    coat->addWidget(txtCoating, 2, 0, 1, 2, Qt::AlignLeft);
+
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(optLOE, 0, 0);
+    boxes->addWidget(optMetricLOE, 0, 0);
+    boxes->addWidget(CoatBox, 0, 1);
+    v->addLayout(boxes);
+
+    optMetricDir = Named(new QGroupBox, "optMetricDir");
+    metricDirButtons_ = new QButtonGroup(this);
+    auto* dir = new QHBoxLayout(optMetricDir);
+    const char* const dirItems[] = {"Right Hand", "Left Hand"};
+    for (int i = 0; i < 2; ++i) {
+        auto* b = new QRadioButton(QString::fromLatin1(dirItems[i]));
+        metricDirButtons_->addButton(b, i);
+        dir->addWidget(b);
+    }
+    metricDirButtons_->button(0)->setChecked(true);
+    v->addWidget(optMetricDir);
+
+    v->addStretch(1);
+    Button2 = Named(new QPushButton(QStringLiteral("Calculate")), "Button2");
+    Button2->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button2);
+    v->addLayout(buttons);
+    return page;
+}
+
+QWidget* TfrmThread::BuildThreadPage()
+{
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->setContentsMargins(4, 4, 4, 4);
+    gridThd = Named(new TColorStringGrid, "gridThd");
+    gridThd->setColumnCount(3);
+    gridThd->setRowCount(19);
+    gridThd->setColumnWidth(0, 95);
+    gridThd->setColumnWidth(1, 75);
+    gridThd->setColumnWidth(2, 75);
+    gridThd->setFixedSize(250, 386);
+    gridThd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->addWidget(gridThd, 0, Qt::AlignHCenter | Qt::AlignTop);
+    return page;
+}
+
+QWidget* TfrmThread::BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
+                                          const char* angleName)
+{
+    auto* w = new QWidget;
+    auto* f = new QFormLayout(w);
+    f->setContentsMargins(0, 0, 0, 0);
+    lead = Named(new QLabel, leadName);
+    angle = Named(new QLabel, angleName);
+    f->addRow(QStringLiteral("Lead Tol:"), lead);
+    f->addRow(QStringLiteral("Half Angle Tol:"), angle);
+    return w;
+}
+
+QWidget* TfrmThread::BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
+                                 const char* nogoName)
+{
+    auto* box = new QWidget;
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(new QLabel(QStringLiteral("Gage:")));
+    go = NamedRadio(goName, "GO");
+    nogo = NamedRadio(nogoName, "NoGo");
+    go->setChecked(true);
+    h->addWidget(go);
+    h->addWidget(nogo);
+    h->addStretch(1);
+    return box;
+}
+
+QWidget* TfrmThread::BuildWireBox(QComboBox*& box, QToolButton*& button, const char* boxName,
+                                  const char* buttonName)
+{
+    auto* w = new QWidget;
+    auto* h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    box = Named(new QComboBox, boxName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setFixedWidth(100);
+    button = Named(new QToolButton, buttonName);
+    button->setText(QStringLiteral("Use"));
+    button->setToolTip(QStringLiteral("Use this wire size for the readings "
+                                      "(a number in the display unit, or with mm or in)"));
+    h->addWidget(new QLabel(QStringLiteral("Wire Size:")));
+    h->addWidget(box);
+    h->addWidget(button);
+    h->addStretch(1);
+    return w;
+}
+
+QWidget* TfrmThread::BuildRingPage()
+{
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    grdRing = GaugeGrid("grdRing");
+    v->addWidget(grdRing, 0, Qt::AlignHCenter);
+    v->addWidget(BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol",
+                                      "lblRingAngleTol"));
+    v->addWidget(BuildGoNoGo(optRingGO, optRingNOGO, "optRingGO", "optRingNOGO"));
+    v->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmThread::BuildSetPlugPage()
+{
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    grdSetPlug = GaugeGrid("grdSetPlug");
+    v->addWidget(grdSetPlug, 0, Qt::AlignHCenter);
+    v->addWidget(BuildToleranceLabels(lblSetPlugLeadTol, lblSetPlugAngleTol,
+                                      "lblSetPlugLeadTol", "lblSetPlugAngleTol"));
+    auto* classes = new QHBoxLayout;
+    optClassW = NamedRadio("optClassW", "Class W Tols.");
+    optClassX = NamedRadio("optClassX", "Class X Tols.");
+    optClassW->setChecked(true);
+    classes->addWidget(optClassW);
+    classes->addWidget(optClassX);
+    classes->addStretch(1);
+    v->addLayout(classes);
+    v->addWidget(BuildWireBox(cbWireSize1, spdWireSize1, "cbWireSize1", "spdWireSize1"));
+    v->addWidget(BuildGoNoGo(optSetPlugGO, optSetPlugNOGO, "optSetPlugGO", "optSetPlugNOGO"));
+    v->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmThread::BuildPlugPage()
+{
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    grdPlug = GaugeGrid("grdPlug");
+    v->addWidget(grdPlug, 0, Qt::AlignHCenter);
+    v->addWidget(BuildToleranceLabels(lblPlugLeadTol, lblPlugAngleTol, "lblPlugLeadTol",
+                                      "lblPlugAngleTol"));
+    v->addWidget(BuildWireBox(cbWireSize2, spdWireSize2, "cbWireSize2", "spdWireSize2"));
+    v->addWidget(BuildGoNoGo(optPlugGO, optPlugNOGO, "optPlugGO", "optPlugNOGO"));
+    v->addStretch(1);
+    return page;
+}

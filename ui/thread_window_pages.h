@@ -1,0 +1,24 @@
+#pragma once
+// The notebook pages of the thread window, in notebook order, and their captions.
+
+#include <QString>
+
+namespace ThreadPage {
+
+enum : int {
+    Parameters = 0,
+    ThreadDim = 1,
+    Ring = 2,
+    SetPlug = 3,
+    Plug = 4,
+    Setting = 5,
+    NPTGages = 6,
+    NPTTolerances = 7,
+    Count = 8,
+};
+
+QString Caption(int page);
+// Pages that have something on them in this build; the others get no tab.
+bool HasContent(int page);
+
+} // namespace ThreadPage
