@@ -38,7 +38,7 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     setObjectName("MainForm");
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
-    resize(552, 466);
+    resize(kFrameDesignWidth, kFrameDesignHeight);
 
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("ClientArea");

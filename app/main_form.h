@@ -37,6 +37,12 @@ struct FrameConfig {
 // The locations of the running program.
 FrameConfig StandardFrameConfig();
 
+// First-run size of the frame. The original 552 x 466 held a thread window of
+// 396 x 416 with that platform's slim title bars; here the thread window and
+// its title bar need about 470 pixels of window area, so the frame is taller.
+inline constexpr int kFrameDesignWidth = 552;
+inline constexpr int kFrameDesignHeight = 600;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:

@@ -6,11 +6,13 @@
 #include "app/app_hooks.h"
 #include "app/help_window.h"
 #include "app/preferences.h"
+#include "report/print_preview.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageSetupDialog>
 
 namespace {
 
@@ -61,13 +63,13 @@ void TMainForm::btnSaveClick()
 
 void TMainForm::btnPrintClick(bool direct)
 {
-    if (!ActiveThread()) return;
-    NotInThisVersion(direct ? "Printing reports" : "Print preview");
+    if (TfrmThread* thread = ActiveThread()) thread->PrintThread(!direct);
 }
 
 void TMainForm::FilePrintSetup()
 {
-    NotInThisVersion("Printer setup");
+    QPageSetupDialog dialog(&SharedPrinter(), this);
+    Hooks().runModal(dialog);
 }
 
 void TMainForm::FileExit()

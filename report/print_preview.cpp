@@ -107,10 +107,17 @@ TfrmThdPrint::~TfrmThdPrint()
     print1_.SetPrinter(nullptr);
 }
 
+QPrinter& SharedPrinter()
+{
+    // Created on first use and kept to the end, like the system's printer
+    // selection; a static object would outlive the application object.
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
+
 QPrinter& TfrmThdPrint::Printer()
 {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
+    return SharedPrinter();
 }
 
 void TfrmThdPrint::btnPrintClick()

@@ -49,12 +49,14 @@ public:
 private:
     TReportWorks print1_;
     TReportJob job_;
-    std::unique_ptr<QPrinter> printer_;
     QPushButton* btnClose = nullptr;
     QPushButton* btnPrint = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     TReportView* view_ = nullptr;
 };
+
+// The printer every report goes to, chosen in the printer set-up dialog.
+QPrinter& SharedPrinter();
 
 // The print command of a thread window: the report of the page shown
 // ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Parameters", "Thread Dim.":

@@ -43,6 +43,8 @@ public:
     // A wire size typed outside the window (the frame's "Use New Wire Size"):
     // taken as if entered in the setting plug page's box. False when refused.
     bool UseNewWireSize(const QString& text);
+    // Prints the report of the page shown, or previews it first.
+    void PrintThread(bool previewMode);
 
     // The current record; null before the first Calculate.
     TTInfo* Record() const;

@@ -11,6 +11,8 @@
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
+
+#include "report/print_preview.h"
 #include "ui/thread_window_pages.h"
 
 #include <QComboBox>
@@ -170,4 +172,11 @@ void TfrmThread::CopyThreadDims(bool internal)
 {
     if (!rec_) return;
     PutTextOnClipboard(ThreadDimsText(*rec_, internal, metric_));
+}
+
+void TfrmThread::PrintThread(bool previewMode)
+{
+    // Nothing is calculated yet: there is nothing to report.
+    if (!rec_) return;
+    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode, metric_);
 }

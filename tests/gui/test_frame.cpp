@@ -7,6 +7,7 @@
 #include "core/display_unit.h"
 #include "core/ini_file.h"
 #include "support/test_support.h"
+#include "report/report_hooks.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
@@ -57,6 +58,7 @@ private slots:
     void openRefusedClosesTheNewWindow();
     void openAndSaveThreadFile();
     void newWireSizeGoesToActiveWindow();
+    void printPreviewsAndPrintButtonPrints();
     void unitCaptionFollowsActiveWindow();
     void windowMenuListsOpenWindows();
     void splashHidesOnFrameTimerAndClick();
@@ -139,7 +141,7 @@ void FrameTest::captionNamesAndDesignSize()
     TMainForm& f = MakeFrame();
     QCOMPARE(f.objectName(), QString("MainForm"));
     QCOMPARE(f.windowTitle(), QString("Pitch Ledger for Windows"));
-    QCOMPARE(f.size(), QSize(552, 466));
+    QCOMPARE(f.size(), QSize(kFrameDesignWidth, kFrameDesignHeight));
     QVERIFY(f.findChild<QWidget*>("StatusLine"));
     QCOMPARE(f.PositionKey(), kPosKey);
     QVERIFY(f.MdiArea()->subWindowList().isEmpty());
@@ -250,7 +252,7 @@ void FrameTest::restorePosition()
     TMainForm& f = MakeFrame(ini.toStdString());
     if (bounds.isNull()) {
         QCOMPARE(f.pos(), designPos);
-        QCOMPARE(f.size(), QSize(552, 466));
+        QCOMPARE(f.size(), QSize(kFrameDesignWidth, kFrameDesignHeight));
     } else {
         QCOMPARE(f.pos(), bounds.topLeft());
         QCOMPARE(f.size(), bounds.size());
@@ -308,14 +310,6 @@ void FrameTest::laterCommandsSayWhatTheyWillDo_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("message");
-    QTest::newRow("FilePrintItem") << "FilePrintItem"
-                                   << "Print preview is not available in this version.";
-    QTest::newRow("btnPreview") << "btnPreview"
-                                << "Print preview is not available in this version.";
-    QTest::newRow("btnPrint") << "btnPrint"
-                              << "Printing reports is not available in this version.";
-    QTest::newRow("FilePrintSetupItem") << "FilePrintSetupItem"
-                                        << "Printer setup is not available in this version.";
     QTest::newRow("OpenBallMic1")
         << "OpenBallMic1" << "Opening ball micrometer files is not available in this version.";
     QTest::newRow("UseNewPDValue1") << "UseNewPDValue1"
@@ -403,6 +397,35 @@ void FrameTest::newWireSizeGoesToActiveWindow()
     inputAnswer_ = "0.0289";
     Trigger("UseNewWireSize1");
     QCOMPARE(messages_.size(), 1);
+}
+
+void FrameTest::printPreviewsAndPrintButtonPrints()
+{
+    MakeFrame();
+    WriteTextFile(dir_->file("quarter.thd"), kQuarterFile);
+    fileAnswer_ = QString::fromStdString(dir_->file("quarter.thd"));
+    Trigger("FileOpenItem");
+    QStringList shown;
+    int dialogs = 0;
+    ReportHooks().runModal = [&](QDialog& d) {
+        shown << d.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    ReportHooks().printDialog = [&](QWidget*, QPrinter&, int&) {
+        ++dialogs;
+        return false; // the user cancels: nothing prints
+    };
+    // The menu item and the preview button preview; only the print button
+    // goes straight to the print dialog.
+    Trigger("FilePrintItem");
+    Trigger("btnPreview");
+    QCOMPARE(shown, (QStringList{"Pitch Ledger - Print Preview", "Pitch Ledger - Print Preview"}));
+    QCOMPARE(dialogs, 0);
+    Trigger("btnPrint");
+    QCOMPARE(dialogs, 1);
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    ResetReportHooks();
 }
 
 void FrameTest::unitCaptionFollowsActiveWindow()
