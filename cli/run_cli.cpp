@@ -2,8 +2,8 @@
 
 #include "cli/cli_output.h"
 #include "cli/report_option.h"
-#include "core/diameter_entry.h"
 #include "core/number_text.h"
+#include "core/parameter_page.h"
 #include "core/result_pages.h"
 #include "core/settings.h"
 #include "core/table_file.h"
@@ -46,10 +46,6 @@ const char* const kUsage =
     "  --version       show the version\n"
     "\n"
     "Exit codes: 0 done, 2 invalid input, 3 table or file error, 64 usage error.\n";
-
-// The thread window's type list, in order.
-const char* const kWindowTypes[] = {"UN",  "UNR", "UNJ", "ACME",    "STUB", "SAM1",
-                                    "SAM2", "M",   "MJ",  "745BUTT", "NPT"};
 
 struct Options {
     std::map<std::string, std::string> values;
@@ -114,103 +110,65 @@ struct Failure {
     std::string message;
 };
 
-// The window's class list for a type, and its default entry.
-std::vector<std::string> ClassesOf(const std::string& type, std::string& def)
-{
-    if (type == "UNJ") {
-        def = "3";
-        return {"3"};
-    }
-    if (type == "ACME") {
-        def = "2G";
-        return {"2G", "3G", "4G", "5G"};
-    }
-    if (type == "STUB" || type == "SAM1" || type == "SAM2") {
-        def = "2G";
-        return {"2G", "3G", "4G"};
-    }
-    if (type == "745BUTT") {
-        def = "2";
-        return {"2", "3"};
-    }
-    if (type == "NPT") {
-        def = "NPT";
-        return {"NPT", "NPSC", "NPTR", "NPSM", "NPSL"};
-    }
-    def = "2";
-    return {"1", "2", "3"};
-}
-
-// Sets up the record from the options in the order the thread window does,
-// with the window's messages.
-std::optional<Failure> SetUpRecord(const Options& o, TTInfo& rec)
+// Sets up the record from the options as the thread window does from its
+// page, with the window's messages; the command line also refuses values the
+// window's lists cannot produce.
+std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
-    bool listed = false;
-    for (const char* t : kWindowTypes) listed = listed || type == t;
-    if (!listed) return Failure{kExitInvalidInput, "Unknown thread type: " + type};
-    if (!FamilyAvailable(TypeCodeOfName(type)))
-        return Failure{kExitInvalidInput,
-                       "Thread type " + type + " is not available in this version"};
+    ParameterEntry e;
+    e.typeIndex = -1;
+    const auto& types = ThreadTypeEntries();
+    for (std::size_t i = 0; i < types.size(); ++i)
+        if (type == types[i].typeName) e.typeIndex = static_cast<int>(i);
+    if (e.typeIndex < 0) return Failure{kExitInvalidInput, "Unknown thread type: " + type};
+    const uint16_t code = types[static_cast<std::size_t>(e.typeIndex)].typeCode;
+    if (!FamilyAvailable(code))
+        return Failure{kExitInvalidInput, UnavailableTypeMessage(code, type)};
 
-    const DiameterEntry dia = ParseDiameterEntry(o.get("--dia").value_or(""));
-    const double d = dia.value;
-    rec.SetNomDia(d);
-    rec.NomDiaText = dia.text;
-    if (dia.fraction && d < 0) return Failure{kExitInvalidInput, "Invalid Nominal Diameter"};
-    if (!(d > 0)) return Failure{kExitInvalidInput, "Can not calculate. Invalid Nominal Diameter"};
-
-    rec.SetThreadType(type);
-    double tpi = 0;
-    if (!ParseDecimal(o.get("--tpi").value_or(""), tpi)) tpi = 0;
-    rec.SetTPI(static_cast<float>(tpi));
-    if (!(rec.TPI > 0)) return Failure{kExitInvalidInput, "Can not calculate. Invalid pitch value"};
-
-    std::string def;
-    const std::vector<std::string> classes = ClassesOf(type, def);
-    std::string cls = UpperCase(Trim(o.get("--class").value_or(def)));
-    if (cls.rfind("CLASS ", 0) == 0) cls = Trim(cls.substr(6));
-    bool offered = false;
-    for (const auto& c : classes) offered = offered || c == cls;
-    if (!offered) return Failure{kExitInvalidInput, "Invalid thread class: " + cls};
-    rec.SetClass(cls);
-
+    const std::vector<ClassEntry> classes = ClassEntries(e.typeIndex);
+    if (!classes.empty()) {
+        const std::string def =
+            classes[static_cast<std::size_t>(DefaultClassEntry(e.typeIndex))].classText;
+        std::string cls = UpperCase(Trim(o.get("--class").value_or(def)));
+        if (cls.rfind("CLASS ", 0) == 0) cls = Trim(cls.substr(6));
+        for (const auto& c : classes)
+            if (c.classText == cls) e.classText = cls;
+        if (e.classText.empty()) return Failure{kExitInvalidInput, "Invalid thread class: " + cls};
+    }
+    e.diameterText = o.get("--dia").value_or("");
+    e.pitchText = o.get("--tpi").value_or("");
     if (auto loe = o.get("--loe")) {
         double v = 0;
         if (!ParseDecimal(*loe, v) || !(v > 0))
             return Failure{kExitInvalidInput, "Invalid length of engagement: " + *loe};
-        rec.SetLOE(v);
+        e.customLOE = true;
+        e.loeText = *loe;
     }
     if (auto s = o.get("--starts")) {
         double v = 0;
         if (!ParseDecimal(*s, v) || v != static_cast<int>(v) || v < 1 || v > 6)
             return Failure{kExitInvalidInput, "Invalid number of starts: " + *s};
-        rec.SetStarts(static_cast<uint16_t>(v));
+        e.startsIndex = static_cast<int>(v) - 1;
     }
     if (auto c = o.get("--coating")) {
         double v = 0;
         if (!ParseDecimal(*c, v) || v < 0)
             return Failure{kExitInvalidInput, "Invalid coating thickness: " + *c};
-        rec.SetCoating(v);
-    } else {
-        rec.SetCoating(0);
+        e.coated = true;
+        e.coatingText = *c;
     }
+    const SetUpResult r = SetUpRecord(e, rec);
+    if (!r.message.empty()) return Failure{kExitInvalidInput, r.message};
     return std::nullopt;
 }
 
 // Gauge tolerance class shown on the setting plugs after a calculation.
 void ChooseGaugeClass(TTInfo& rec, bool classX)
 {
-    switch (rec.ExtThd.TypeCode) {
-    case kTypeUN: case kTypeUNR: case kTypeUNJ: case kTypeM: case kTypeMJ: case kTypeButt:
-        rec.ClassW = classX ? 0 : 1;
-        break;
-    case kTypeNPT:
-        rec.ClassW = 1;
-        break;
-    default:
-        rec.ClassW = 0;
-    }
+    const GaugeClassChoice c = GaugeClassOptions(rec.ExtThd.TypeCode);
+    rec.ClassW = c.classW;
+    if (classX && c.showX) rec.ClassW = 0;
 }
 
 std::string BaseName(const std::string& path)
@@ -232,12 +190,12 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                 return kExitFileError;
             }
             if (!FamilyAvailable(rec.ExtThd.TypeCode)) {
-                err << "Thread type " << rec.TypeName << " is not available in this version\n";
+                err << UnavailableTypeMessage(rec.ExtThd.TypeCode, rec.TypeName) << '\n';
                 return kExitInvalidInput;
             }
             fileName = BaseName(*file);
         } else {
-            if (auto f = SetUpRecord(o, rec)) {
+            if (auto f = SetUpFromOptions(o, rec)) {
                 err << f->message << '\n';
                 return f->code;
             }
