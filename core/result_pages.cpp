@@ -53,32 +53,50 @@ TextGrid ThreadGrid(TTInfo& rec)
     return g;
 }
 
-std::vector<std::string> GaugeRow(const std::string& label, TThdInfo& go, TThdInfo& nogo,
-                                  auto value, auto tol)
+using Limits = TDimLimits TThdInfo::*;
+using Value = double TDimLimits::*;
+
+// A gauge size row: GO size and tolerance, NOT GO size and tolerance.
+std::vector<std::string> DiaRow(const char* label, TThdInfo& go, TThdInfo& nogo, Limits dia,
+                                Value value, int tolMode)
 {
-    return {label, value(go), tol(go), value(nogo), tol(nogo)};
+    auto size = [&](TThdInfo& m) { return DimText(m, 4, (m.*dia).*value); };
+    auto tol = [&](TThdInfo& m) {
+        return tolMode == 0 ? PDTolText(m) : DiaTolText(m, tolMode);
+    };
+    return {label, size(go), tol(go), size(nogo), tol(nogo)};
+}
+
+// The pitch rows of the plug pages: gauge PD, reading over wires, helix compensation.
+void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals)
+{
+    g.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
+    g.push_back({"MOW", DimText(go, 5, GageWireReading(go)), PDTolText(go),
+                 DimText(nogo, 5, GageWireReading(nogo)), PDTolText(nogo)});
+    g.push_back({"Helix Comp", DimText(go, helixDecimals, HelixComp(go)), "",
+                 DimText(nogo, helixDecimals, HelixComp(nogo)), ""});
+}
+
+GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThdInfo& go)
+{
+    GaugePageText p;
+    p.caption = caption;
+    p.grid.push_back({"", "GO", tolHeading, "NOGO", tolHeading});
+    p.leadTol = LeadTolText(go);
+    p.angleTol = HalfAngleTolText(go);
+    return p;
 }
 
 GaugePageText RingPage(TTInfo& rec)
 {
     TThdInfo& go = rec.GoRing;
     TThdInfo& nogo = rec.NoGoRing;
-    GaugePageText p;
-    p.caption = "Ring Gage";
-    p.grid.push_back({"", "GO", "X TOL", "NOGO", "X TOL"});
-    p.grid.push_back(GaugeRow(
-        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); },
-        [](TThdInfo& m) { return PDTolText(m); }));
+    GaugePageText p = GaugePage("Ring Gage", "X TOL", go);
+    p.grid.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
     if (go.Minor.Gage > 0)
-        p.grid.push_back(GaugeRow(
-            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
-            [](TThdInfo& m) { return DiaTolText(m, 3); }));
+        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
     if (go.Major.Gage > 0)
-        p.grid.push_back(GaugeRow(
-            "Major Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
-            [](TThdInfo& m) { return DiaTolText(m, 1); }));
-    p.leadTol = LeadTolText(go);
-    p.angleTol = HalfAngleTolText(go);
+        p.grid.push_back(DiaRow("Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
     return p;
 }
 
@@ -86,31 +104,14 @@ GaugePageText SetPlugPage(TTInfo& rec)
 {
     TThdInfo& go = rec.GoSetPlug;
     TThdInfo& nogo = rec.NoGoSetPlug;
-    const std::string tol = rec.ClassW == 1 ? "W TOL" : "X TOL";
-    auto pdTol = [](TThdInfo& m) { return PDTolText(m); };
-    auto none = [](TThdInfo&) { return std::string(); };
-    GaugePageText p;
-    p.caption = "Set Plug";
-    p.grid.push_back({"", "GO", tol, "NOGO", tol});
-    p.grid.push_back(GaugeRow(
-        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); }, pdTol));
-    p.grid.push_back(GaugeRow(
-        "MOW", go, nogo, [](TThdInfo& m) { return DimText(m, 5, GageWireReading(m)); }, pdTol));
-    p.grid.push_back(GaugeRow(
-        "Helix Comp", go, nogo, [](TThdInfo& m) { return DimText(m, 4, HelixComp(m)); }, none));
+    GaugePageText p = GaugePage("Set Plug", rec.ClassW == 1 ? "W TOL" : "X TOL", go);
+    PitchRows(p.grid, go, nogo, 4);
     if (go.Major.GageTrunc > 0)
-        p.grid.push_back(GaugeRow(
-            "Major Trunc", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.GageTrunc); },
-            [](TThdInfo& m) { return DiaTolText(m, 2); }));
-    p.grid.push_back(GaugeRow(
-        "Major Full", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
-        [](TThdInfo& m) { return DiaTolText(m, 1); }));
+        p.grid.push_back(
+            DiaRow("Major Trunc", go, nogo, &TThdInfo::Major, &TDimLimits::GageTrunc, 2));
+    p.grid.push_back(DiaRow("Major Full", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
     if (go.Minor.Gage > 0)
-        p.grid.push_back(GaugeRow(
-            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
-            [](TThdInfo& m) { return DiaTolText(m, 3); }));
-    p.leadTol = LeadTolText(go);
-    p.angleTol = HalfAngleTolText(go);
+        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
     return p;
 }
 
@@ -118,26 +119,11 @@ GaugePageText PlugPage(TTInfo& rec)
 {
     TThdInfo& go = rec.GoPlug;
     TThdInfo& nogo = rec.NoGoPlug;
-    auto pdTol = [](TThdInfo& m) { return PDTolText(m); };
-    GaugePageText p;
-    p.caption = "Plug Gage";
-    p.grid.push_back({"", "GO", "X TOL", "NOGO", "X TOL"});
-    p.grid.push_back(GaugeRow(
-        "Pitch Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.PD.Gage); }, pdTol));
-    p.grid.push_back(GaugeRow(
-        "MOW", go, nogo, [](TThdInfo& m) { return DimText(m, 5, GageWireReading(m)); }, pdTol));
-    p.grid.push_back(GaugeRow(
-        "Helix Comp", go, nogo, [](TThdInfo& m) { return DimText(m, 5, HelixComp(m)); },
-        [](TThdInfo&) { return std::string(); }));
-    p.grid.push_back(GaugeRow(
-        "Major Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Major.Gage); },
-        [](TThdInfo& m) { return DiaTolText(m, 1); }));
+    GaugePageText p = GaugePage("Plug Gage", "X TOL", go);
+    PitchRows(p.grid, go, nogo, 5);
+    p.grid.push_back(DiaRow("Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
     if (go.Minor.Gage > 0)
-        p.grid.push_back(GaugeRow(
-            "Minor Dia", go, nogo, [](TThdInfo& m) { return DimText(m, 4, m.Minor.Gage); },
-            [](TThdInfo& m) { return DiaTolText(m, 3); }));
-    p.leadTol = LeadTolText(go);
-    p.angleTol = HalfAngleTolText(go);
+        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
     return p;
 }
 

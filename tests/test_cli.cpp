@@ -1,6 +1,7 @@
 // plcalc end to end, in-process: options, messages, exit codes, the page texts
 // of whole calculations against the published limits, and thread files.
 #include "cli/run_cli.h"
+#include "support/cli_run.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -8,20 +9,6 @@
 #include <sstream>
 
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Plcalc(std::vector<std::string> args)
-{
-    args.insert(args.begin(), {"--tables", PL_TABLES_DIR});
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // The cells of a labelled row in the text output: the label, then the values.
 std::vector<std::string> RowCells(const std::string& text, const std::string& section,

@@ -1,6 +1,7 @@
 // plcalc --report/--pdf in-process: the PDF it writes (read back with
 // poppler's pdfinfo and pdftotext), its usage errors and an unwritable file.
 #include "cli/run_cli.h"
+#include "support/cli_run.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,36 +12,6 @@
 #include <sstream>
 
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Plcalc(std::vector<std::string> args)
-{
-    args.insert(args.begin(), {"--tables", PL_TABLES_DIR});
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-bool HaveTool(const std::string& name)
-{
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string CommandOutput(const std::string& command)
-{
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    if (p == nullptr) return out;
-    std::array<char, 4096> buf;
-    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
 
 const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia", "1/4",
                                                  "--tpi",  "20", "--class", "2"};

@@ -88,22 +88,6 @@ std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const s
     return rec;
 }
 
-bool HaveTool(const std::string& name)
-{
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string CommandOutput(const std::string& command)
-{
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    if (p == nullptr) return out;
-    std::array<char, 4096> buf;
-    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
-
 std::string PdfText(const std::string& pdfFile)
 {
     return CommandOutput("pdftotext -layout '" + pdfFile + "' - 2>/dev/null");

@@ -2,7 +2,9 @@
 // Helpers of the report tests: a printer stand-in that keeps its sheets as
 // images, ink probes, calculated records and the text of PDF files.
 
+
 #include "report/print_target.h"
+#include "support/test_support.h"
 
 #include <QImage>
 
@@ -46,9 +48,5 @@ int InkRows(const QImage& image, int x0, int x1);
 std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,
                                      int starts = 1, double coating = 0);
 
-// True when a program of that name can be run.
-bool HaveTool(const std::string& name);
-// Standard output of a command line.
-std::string CommandOutput(const std::string& command);
 // pdftotext -layout of a PDF file.
 std::string PdfText(const std::string& pdfFile);

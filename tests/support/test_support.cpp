@@ -2,6 +2,9 @@
 
 #include "core/settings.h"
 
+#include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -47,4 +50,20 @@ void WriteTextFile(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+bool HaveTool(const std::string& name)
+{
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string CommandOutput(const std::string& command)
+{
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (p == nullptr) return out;
+    std::array<char, 4096> buf;
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
+    pclose(p);
+    return out;
 }

@@ -30,4 +30,8 @@ private:
 };
 
 std::string ReadTextFile(const std::string& path);
+// True when a command-line tool is on the PATH (pdftotext, pdfinfo ...).
+bool HaveTool(const std::string& name);
+// Everything a shell command writes to its standard output.
+std::string CommandOutput(const std::string& command);
 void WriteTextFile(const std::string& path, const std::string& text);
