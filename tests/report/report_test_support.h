@@ -2,7 +2,6 @@
 // Helpers of the report tests: a printer stand-in that keeps its sheets as
 // images, ink probes, calculated records and the text of PDF files.
 
-
 #include "report/print_target.h"
 #include "support/test_support.h"
 
