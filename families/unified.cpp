@@ -418,6 +418,12 @@ void CalcUNGauges(TTInfo& rec)
 void CalculateUnified(TTInfo& rec)
 {
     const uint16_t type = rec.ExtThd.TypeCode;
+    // The tables and the engagement step set the series afresh. A series left
+    // by an earlier run ("UNS" of a thread with no row) would take the
+    // engagement rules of a named series, so a reopened thread file with a
+    // custom engagement would get other limits than the same thread typed in.
+    rec.ExtThd.Series.clear();
+    rec.IntThd.Series.clear();
     ReadAnsiTable(rec);
     ReadUNSTable(rec);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {

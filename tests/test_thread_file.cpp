@@ -71,6 +71,44 @@ TEST(ThreadFile, CustomEngagementIsRecalculated)
     EXPECT_EQ(back.ExtThd.PD.Min, rec.ExtThd.PD.Min);
 }
 
+TEST(ThreadFile, SpecialThreadWithCustomEngagementReopensToTheSameLimits)
+{
+    ShippedTables tables;
+    TempDir dir;
+    // 0.3-18 class 2 has no table row: series UNS, LE = 9P = 0.5 in pitches.
+    // By hand: P = 1/18, E = round4(0.3 - 0.649519 P) = 0.2639,
+    // PDTol2A = 0.0015 * 0.3^(1/3) + 0.0015 * sqrt(0.5) + 0.015 * P^(2/3) = 0.00424884;
+    // L = 0.6 = 10.8 P is within 15 P, so T = PDTol2A.
+    TTInfo rec;
+    rec.SetLOE(0.6);
+    Calc(rec, 0.3, 18, "2");
+    std::string error;
+    ASSERT_TRUE(SaveToFile(rec, dir.file("s.thd"), &error)) << error;
+    TTInfo back;
+    ASSERT_TRUE(LoadFromFile(back, dir.file("s.thd"), &error)) << error;
+
+    struct Case {
+        const char* name;
+        double typed;
+        double reopened;
+        double expected;
+    };
+    const Case cases[] = {
+        {"ext PD max = E - 0.3 T", rec.ExtThd.PD.Max, back.ExtThd.PD.Max, 0.2626253},
+        {"ext PD min = round4(PD max - T)", rec.ExtThd.PD.Min, back.ExtThd.PD.Min, 0.2584},
+        {"ext major min = major max - 0.06 P^(2/3)", rec.ExtThd.Major.Min,
+         back.ExtThd.Major.Min, 0.2899892},
+        {"int PD max = E + 1.3 T", rec.IntThd.PD.Max, back.IntThd.PD.Max, 0.2694235},
+        {"standard LE of the special series", rec.ExtThd.StdLE, back.ExtThd.StdLE, 0.5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(c.typed, c.expected, 5e-7) << c.name;
+        EXPECT_NEAR(c.reopened, c.expected, 5e-7) << c.name;
+    }
+    EXPECT_EQ(back.ExtThd.LEBasis, 0);
+    EXPECT_EQ(back.ExtThd.Series, "UNS");
+}
+
 TEST(ThreadFile, SavingUpdatesAnExistingFileInPlace)
 {
     ShippedTables tables;
