@@ -106,6 +106,9 @@ void TfrmAbout::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // The design caption names the release; shown, the label gives the full file version.
+    if (auto* version = findChild<QLabel*>("Version"))
+        version->setText(QStringLiteral("Version: ") + FileVersionText());
     // The name column keeps 130 pixels; the values get the rest.
     VerGrid->setColumnWidth(0, 130);
     VerGrid->setColumnWidth(1, qMax(100, VerGrid->viewport()->width() - 130));

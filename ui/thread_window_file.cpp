@@ -1,5 +1,6 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed.
+#include "core/ini_file.h"
 #include "core/parameter_page.h"
 #include "core/result_pages.h"
 #include "core/table_file.h"
@@ -54,7 +55,11 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
         ShowError(this, QString::fromStdString(error));
         return false;
     }
-    if (!TypeAvailable(rec->ExtThd.TypeCode, rec->TypeName)) return false;
+    // A type the program does not know leaves the record without a name: the
+    // message names what the file says instead.
+    std::string typeName = rec->TypeName;
+    if (typeName.empty()) typeName = ReadIniString(fileName.toStdString(), "MAIN", "Thd Type", "");
+    if (!TypeAvailable(rec->ExtThd.TypeCode, typeName)) return false;
 
     rec_ = std::move(rec);
     fileName_ = QFileInfo(fileName).fileName();

@@ -274,6 +274,11 @@ QWidget* TfrmThread::BuildSetPlugPage()
     optClassW = NamedRadio("optClassW", "Class W Tols.");
     optClassX = NamedRadio("optClassX", "Class X Tols.");
     optClassW->setChecked(true);
+    // Their own group: auto-exclusion looks at every radio button on the page, so
+    // the checked GO option would let a click on the checked class uncheck it.
+    auto* classGroup = new QButtonGroup(page);
+    classGroup->addButton(optClassW);
+    classGroup->addButton(optClassX);
     classes->addWidget(optClassW);
     classes->addWidget(optClassX);
     classes->addStretch(1);

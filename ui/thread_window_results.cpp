@@ -176,7 +176,11 @@ void TfrmThread::CopyThreadDims(bool internal)
 
 void TfrmThread::PrintThread(bool previewMode)
 {
-    // Nothing is calculated yet: there is nothing to report.
-    if (!rec_) return;
-    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode, metric_);
+    // Nothing is calculated yet: say so rather than leave the button dead.
+    if (!rec_) {
+        ShowInformation(this, QStringLiteral("There is no calculation to print yet."));
+        return;
+    }
+    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode,
+                  metric_);
 }

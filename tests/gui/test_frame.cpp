@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -519,6 +520,13 @@ void FrameTest::aboutBoxShowsSystemAndBuild()
     QCOMPARE(grid->item(1, 1)->text(), QString("5.0.0"));
     QCOMPARE(grid->item(4, 1)->text(), QString(qVersion()));
     QCOMPARE(grid->item(6, 1)->text(), QString("Pitch Ledger"));
+    // The version label reads "Version 5.0" until the box is shown with the file version.
+    auto* version = shown->findChild<QLabel*>("Version");
+    QVERIFY(version);
+    QCOMPARE(version->text(), QString("Version 5.0"));
+    shown->show();
+    QCOMPARE(version->text(), QString("Version: 5.0.0"));
+    shown->hide();
 }
 
 QTEST_MAIN(FrameTest)

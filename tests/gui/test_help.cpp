@@ -52,6 +52,9 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("thread form") << "UNJ" << "threads.html";
     QTest::newRow("word beginning") << "clipb" << "clipboard.html";
     QTest::newRow("message text") << "Invalid Wire Size" << "wires.html";
+    QTest::newRow("print before calculate") << "no calculation" << "messages.html";
+    QTest::newRow("file of a strange type") << "unknown thread type" << "messages.html";
+    QTest::newRow("reports") << "gage dimensions report" << "commands.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }

@@ -266,6 +266,11 @@ private slots:
         QCOMPARE(Cell(w, "grdSetPlug", 1, 3), nogo);
         Child<QRadioButton>(w, "optClassW")->click();
         QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString("W TOL"));
+        // Clicking the option already chosen keeps it chosen (one of the two is always on).
+        Child<QRadioButton>(w, "optClassW")->click();
+        QVERIFY(Child<QRadioButton>(w, "optClassW")->isChecked());
+        QVERIFY(!Child<QRadioButton>(w, "optClassX")->isChecked());
+        QCOMPARE(w.Record()->ClassW, 1);
     }
 
     void wireSizeEntry()
@@ -341,6 +346,24 @@ private slots:
                               "version."}));
         QCOMPARE(r.FileName(), QString("quarter.thd"));
         QCOMPARE(Child<QLineEdit>(r, "txtNomDia")->text(), QString("1/4"));
+
+        // A file of a type the program does not know is refused by the name it gives.
+        errors_.clear();
+        WriteTextFile(dir.file("square.thd"),
+                      "[MAIN]\nThd Type=SQUARE\nClass=2\nNom Dia=+0.250000\nTPI=+20.000000\n");
+        QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("square.thd"))));
+        QCOMPARE(errors_, QStringList{"Unknown thread type: SQUARE"});
+        QCOMPARE(r.FileName(), QString("quarter.thd"));
+    }
+
+    void printBeforeCalculateSaysSo()
+    {
+        TfrmThread w;
+        w.PrintThread(true);
+        w.PrintThread(false);
+        QCOMPARE(infos_, QStringList({"There is no calculation to print yet.",
+                                      "There is no calculation to print yet."}));
+        QVERIFY(errors_.isEmpty());
     }
 
     void saveFailureKeepsTheName()
