@@ -139,9 +139,6 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
     e.diameterText = o.get("--dia").value_or("");
     e.pitchText = o.get("--tpi").value_or("");
     if (auto loe = o.get("--loe")) {
-        double v = 0;
-        if (!ParseDecimal(*loe, v) || !(v > 0))
-            return Failure{kExitInvalidInput, "Invalid length of engagement: " + *loe};
         e.customLOE = true;
         e.loeText = *loe;
     }

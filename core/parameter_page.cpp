@@ -192,7 +192,15 @@ SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
     } else {
         rec.SetClass(e.classText);
     }
-    if (e.customLOE) rec.SetLOE(DecimalOf(e.loeText));
+    if (e.customLOE) {
+        // An empty or zero box would quietly tolerate the thread for no engagement.
+        const double loe = DecimalOf(e.loeText);
+        if (!(loe > 0)) {
+            r.message = kInvalidLOEMessage;
+            return r;
+        }
+        rec.SetLOE(loe);
+    }
     rec.SetStarts(static_cast<uint16_t>(e.startsIndex + 1));
     rec.SetCoating(e.coated ? DecimalOf(e.coatingText) : 0);
     return r;

@@ -67,9 +67,13 @@ struct SetUpResult {
     std::string pitchText;    // the pitch box afterwards ("1.0" for a pipe thread)
 };
 
+// Refusal of a custom length of engagement that is empty, zero or negative.
+inline const char* const kInvalidLOEMessage = "Can not calculate. Invalid length of engagement";
+
 // Sets up a fresh record from the page in the order the window does it; stops
-// with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter"
-// or "Can not calculate. Invalid pitch value".
+// with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter",
+// "Can not calculate. Invalid pitch value" or, for a custom engagement,
+// kInvalidLOEMessage.
 SetUpResult SetUpRecord(const ParameterEntry& entry, TTInfo& rec);
 
 // Class W / class X options of the setting plug page after a calculation.

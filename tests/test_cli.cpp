@@ -103,6 +103,8 @@ TEST(Plcalc, InputErrorsGiveTheWindowMessagesAndExitCodes)
         {"noPitch", {"--dia", "1/4"}, 2, "Can not calculate. Invalid pitch value\n"},
         {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2,
          "Can not calculate. Invalid pitch value\n"},
+        {"zeroEngagement", {"--dia", "1/4", "--tpi", "20", "--loe", "0"}, 2,
+         "Can not calculate. Invalid length of engagement\n"},
         {"wireTooLarge", {"--dia", "1/4", "--tpi", "20", "--wire", "0.06"}, 2,
          "Invalid Wire Size!\n"},
         {"wireTooSmall", {"--dia", "1/4", "--tpi", "20", "--wire", "0.2mm"}, 2,

@@ -85,6 +85,14 @@ TEST(ParameterPage, EntriesReachTheRecord)
     TTInfo plain;
     SetUpRecord(e, plain);
     EXPECT_EQ(plain.Coating, 0);
+
+    // A custom engagement needs a length.
+    for (const char* loe : {"", "0", "-1", "abc"}) {
+        e.loeText = loe;
+        TTInfo none;
+        EXPECT_EQ(SetUpRecord(e, none).message, "Can not calculate. Invalid length of engagement")
+            << loe;
+    }
 }
 
 TEST(ParameterPage, MetricEntryTakesToleranceClassesAndEngagement)
