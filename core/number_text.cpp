@@ -112,17 +112,20 @@ std::string DimText(const TThdInfo& member, int decimals, double value)
 
 std::string MinorText(const TThdInfo& member, double value)
 {
-    int n = (member.TypeCode == 8 || member.TypeCode == 9) ? 5 : 4;
-    if (MetricDisplay()) --n;
-    // Class 1B/2B minor limits are tabulated to three decimals.
+    const bool metricMember = member.TypeCode == 8 || member.TypeCode == 9;
+    int n = metricMember ? 5 : 4;
+    // A metric minor shown in millimetres steps down once more, to the three
+    // decimals of its own tables. An inch minor loses only the one decimal that
+    // DimText takes in millimetre display, like every other inch value; a second
+    // step would round it, and the class 1B/2B rounding below, to 0.01 mm.
+    if (MetricDisplay() && metricMember) --n;
+    // Class 1B/2B minor limits are tabulated to three decimals of an inch.
     const bool threeDecimalMinor = (member.TypeCode == 1 || member.TypeCode == 2) &&
                                    member.IsInternal != 0 &&
                                    (member.ClassCode == 1 || member.ClassCode == 2);
     if (threeDecimalMinor) {
-        // The rounding belongs to the inch value: rounding the inch value to the
-        // millimetre display's decimals would move it by up to 0.005 in.
-        if (MetricDisplay()) return DimText(member, 4, RoundTo(value, 3));
-        return DimText(member, n - 1, RoundTo(value, n - 1));
+        const double tabulated = RoundTo(value, 3);
+        return DimText(member, MetricDisplay() ? 4 : 3, tabulated);
     }
     return DimText(member, n, value);
 }

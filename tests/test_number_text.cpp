@@ -70,9 +70,9 @@ TEST(NumberText, DimensionTextsFollowTheDisplayUnit)
         {"class2AMinor", minor, 1, 2, false, false, 0, 0.19593, "0.1959"},
         {"unjMinor", minor, 3, 2, true, false, 0, 0.19593, "0.1959"},
         {"metricMinorInInch", minor, 8, 8, true, false, 0, 8.376, "0.32976"},
-        // The minor's own step down in mm comes on top of the display's.
+        // A metric minor steps down once more in mm; an inch minor only once.
         {"metricMinorInMm", minor, 8, 8, true, true, 0, 8.376, "8.376"},
-        {"class2AMinorInMm", minor, 1, 2, false, true, 0, 0.1887, "4.79"},
+        {"class2AMinorInMm", minor, 1, 2, false, true, 0, 0.1887, "4.793"},
         // The tabulated 0.196 in, shown as 4.9784 mm to three decimals.
         {"class2BMinorInMm", minor, 1, 2, true, true, 0, 0.19593, "4.978"},
         {"signedInternal", SignedDimText, 1, 2, true, false, 4, 0.0043, "+ 0.0043"},
