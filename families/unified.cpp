@@ -86,13 +86,9 @@ void SetFormEngagement(TThdInfo& m, const std::string& form)
 {
     const std::string& s = m.Series;
     std::string series;
-    if (s.size() >= 3 && s.compare(0, form.size(), form) == 0)
-        series = s; // already carries the form letters (a second run of the step)
-    else if (s.size() == 2)
+    if (s.size() == 2)
         series = form;
-    else if (s.size() == 3)
-        series = form + s.substr(2);
-    else if (s.size() == 4)
+    else if (s.size() == 3 || s.size() == 4)
         series = form + s.substr(2);
     else
         series = form + "S";
@@ -418,10 +414,10 @@ void CalcUNGauges(TTInfo& rec)
 void CalculateUnified(TTInfo& rec)
 {
     const uint16_t type = rec.ExtThd.TypeCode;
-    // The tables and the engagement step set the series afresh. A series left
-    // by an earlier run ("UNS" of a thread with no row) would take the
-    // engagement rules of a named series, so a reopened thread file with a
-    // custom engagement would get other limits than the same thread typed in.
+    // The tables and the engagement steps set the series afresh. A series left
+    // by an earlier run ("UNS" of a thread with no row, "UNRC" of a UNR thread)
+    // would be taken for a table series, so a reopened thread file with a custom
+    // engagement would get other limits than the same thread typed in.
     rec.ExtThd.Series.clear();
     rec.IntThd.Series.clear();
     ReadAnsiTable(rec);

@@ -167,3 +167,30 @@ TEST(ThreadFile, TypedDiameterTextComesBackOnlyWhenItStillFits)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ThreadFile, UnrThreadWithCustomEngagementKeepsItsSeries)
+{
+    ShippedTables tables;
+    TempDir dir;
+    TTInfo rec;
+    rec.SetLOE(1.0);
+    rec.SetNomDia(0.25);
+    rec.SetThreadType("UNR");
+    rec.SetTPI(20);
+    rec.SetClass("2");
+    rec.Calculate();
+    std::string error;
+    ASSERT_TRUE(SaveToFile(rec, dir.file("r.thd"), &error)) << error;
+    // Opening calculates twice (standard, then the custom engagement); the
+    // second run must not build "UNRRC" from the first run's "UNRC".
+    TTInfo back;
+    ASSERT_TRUE(LoadFromFile(back, dir.file("r.thd"), &error)) << error;
+    EXPECT_EQ(back.ExtThd.Series, "UNRC");
+    EXPECT_EQ(back.IntThd.Series, "UNRC");
+    EXPECT_EQ(back.ExtThd.PD.Min, rec.ExtThd.PD.Min);
+    EXPECT_EQ(back.IntThd.PD.Max, rec.IntThd.PD.Max);
+}
+
+} // namespace
