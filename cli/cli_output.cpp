@@ -4,6 +4,7 @@
 #include "core/thread_record.h"
 
 #include <charconv>
+#include <initializer_list>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -72,6 +73,14 @@ public:
         auto r = std::to_chars(buf, buf + sizeof buf, v);
         out_.write(buf, r.ptr - buf);
     }
+    // A key and its value in one call.
+    void Put(const std::string& k, double v) { Key(k); Number(v); }
+    void Put(const std::string& k, const std::string& v) { Key(k); String(v); }
+    void Put(std::initializer_list<std::pair<const char*, double>> fields)
+    {
+        for (const auto& [k, v] : fields) Put(k, v);
+    }
+
     void Grid(const TextGrid& g)
     {
         Open('[');
@@ -119,14 +128,14 @@ void Limits(JsonWriter& j, const char* name, const TDimLimits& d)
 {
     j.Key(name);
     j.Open('{');
-    j.Key("Max"); j.Number(d.Max);
-    j.Key("Min"); j.Number(d.Min);
-    j.Key("Gage"); j.Number(d.Gage);
-    j.Key("GageTrunc"); j.Number(d.GageTrunc);
-    j.Key("Tol"); j.Number(d.Tol);
-    j.Key("UncoatedMax"); j.Number(d.UncoatedMax);
-    j.Key("UncoatedMin"); j.Number(d.UncoatedMin);
-    j.Key("Sign"); j.String(d.Sign);
+    j.Put("Max", d.Max);
+    j.Put("Min", d.Min);
+    j.Put("Gage", d.Gage);
+    j.Put("GageTrunc", d.GageTrunc);
+    j.Put("Tol", d.Tol);
+    j.Put("UncoatedMax", d.UncoatedMax);
+    j.Put("UncoatedMin", d.UncoatedMin);
+    j.Put("Sign", d.Sign);
     j.Close('}');
 }
 
@@ -137,7 +146,7 @@ void Member(JsonWriter& j, const char* name, const TThdInfo& m)
     Limits(j, "PD", m.PD);
     Limits(j, "Major", m.Major);
     Limits(j, "Minor", m.Minor);
-    const std::pair<const char*, double> fields[] = {
+    j.Put({
         {"NomDia", m.NomDia},       {"ClassCode", m.ClassCode},   {"TPI", m.TPI},
         {"TypeCode", m.TypeCode},   {"Starts", m.Starts},         {"Coating", m.Coating},
         {"BestWire", m.BestWire},   {"CurWire", m.CurWire},       {"MinWire", m.MinWire},
@@ -148,15 +157,9 @@ void Member(JsonWriter& j, const char* name, const TThdInfo& m)
         {"IsExternal", m.IsExternal}, {"IsSetPlug", m.IsSetPlug}, {"StdLOE", m.StdLOE},
         {"StdLE", m.StdLE},         {"LOE", m.LOE},               {"LEBasis", m.LEBasis},
         {"UseClassW", m.UseClassW},
-    };
-    for (const auto& [k, v] : fields) {
-        j.Key(k);
-        j.Number(v);
-    }
-    j.Key("Series");
-    j.String(m.Series);
-    j.Key("PointName");
-    j.String(m.PointName);
+    });
+    j.Put("Series", m.Series);
+    j.Put("PointName", m.PointName);
     j.Close('}');
 }
 
@@ -166,10 +169,8 @@ void GaugeJson(JsonWriter& j, const GaugePageText& p)
     j.Open('{');
     j.Key("grid");
     j.Grid(p.grid);
-    j.Key("lead_tol");
-    j.String(p.leadTol);
-    j.Key("angle_tol");
-    j.String(p.angleTol);
+    j.Put("lead_tol", p.leadTol);
+    j.Put("angle_tol", p.angleTol);
     j.Close('}');
 }
 
@@ -189,10 +190,8 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
 {
     JsonWriter j(out);
     j.Open('{');
-    j.Key("caption");
-    j.String(pages.caption);
-    j.Key("name");
-    j.String(pages.name);
+    j.Put("caption", pages.caption);
+    j.Put("name", pages.name);
     j.Key("pages");
     j.Open('{');
     j.Key("Thread Dim.");
@@ -214,23 +213,16 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     j.Close('}');
     j.Key("record");
     j.Open('{');
-    const std::pair<const char*, double> fields[] = {
+    j.Put({
         {"XDiaTol", rec.XDiaTol},     {"XPDTol", rec.XPDTol},       {"XLeadTol", rec.XLeadTol},
         {"XAngleDeg", rec.XAngleDeg}, {"XAngleMin", rec.XAngleMin}, {"WDiaTol", rec.WDiaTol},
         {"WPDTol", rec.WPDTol},       {"WLeadTol", rec.WLeadTol},   {"WAngleDeg", rec.WAngleDeg},
         {"WAngleMin", rec.WAngleMin}, {"ClassW", rec.ClassW},       {"NomDia", rec.NomDia},
         {"TPI", rec.TPI},             {"Starts", rec.Starts},       {"Coating", rec.Coating},
-    };
-    for (const auto& [k, v] : fields) {
-        j.Key(k);
-        j.Number(v);
-    }
-    j.Key("TypeName");
-    j.String(rec.TypeName);
-    j.Key("ClassText");
-    j.String(rec.ClassText);
-    j.Key("NomDiaText");
-    j.String(rec.NomDiaText);
+    });
+    j.Put("TypeName", rec.TypeName);
+    j.Put("ClassText", rec.ClassText);
+    j.Put("NomDiaText", rec.NomDiaText);
     j.Close('}');
     j.Close('}');
     out << '\n';
