@@ -1,6 +1,6 @@
 #include "cli/cli_output.h"
 
-#include "core/result_pages.h"
+#include "pages/result_pages.h"
 #include "core/thread_record.h"
 
 #include <charconv>

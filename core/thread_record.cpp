@@ -1,7 +1,7 @@
 #include "core/thread_record.h"
 
 #include "core/number_text.h"
-#include "pipe/pipe_record.h"
+#include "core/pipe_record.h"
 
 namespace {
 

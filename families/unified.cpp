@@ -5,7 +5,7 @@
 
 #include "core/rounding.h"
 #include "core/thread_record.h"
-#include "core/un_tables.h"
+#include "families/unified_tables.h"
 #include "gauges/gage_catalogue.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "core/number_text.h"
 #include "core/settings.h"
 #include "core/table_file.h"
-#include "core/un_tables.h"
+#include "families/unified_tables.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

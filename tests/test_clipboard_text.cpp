@@ -1,7 +1,7 @@
 // The clipboard texts: cal cert layouts of ring and plug gauges, the thread
 // dimension lists, CR LF line ends and the display unit. 1/4-20 UNC class 2
 // values are those of ASME B1.1 Table 2 or worked by hand from its formulas.
-#include "core/clipboard_text.h"
+#include "pages/clipboard_text.h"
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"

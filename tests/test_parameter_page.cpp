@@ -1,8 +1,8 @@
 // The parameter page's rules without the widgets: the refusal messages of
 // Calculate, what each entry puts into the record, the lists and the restored page.
-#include "core/parameter_page.h"
+#include "pages/parameter_page.h"
 #include "core/thread_record.h"
-#include "pipe/pipe_record.h"
+#include "core/pipe_record.h"
 
 #include <gtest/gtest.h>
 

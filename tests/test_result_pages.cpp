@@ -1,6 +1,6 @@
 // The result page texts: which value goes where, the conditional rows, the
 // class W / X headings and the display unit.
-#include "core/result_pages.h"
+#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"
 

@@ -1,4 +1,4 @@
-#include "core/un_tables.h"
+#include "families/unified_tables.h"
 
 #include "core/table_file.h"
 #include "core/thread_record.h"

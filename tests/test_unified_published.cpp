@@ -5,7 +5,7 @@
 
 #include "core/table_file.h"
 #include "core/thread_record.h"
-#include "core/un_tables.h"
+#include "families/unified_tables.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

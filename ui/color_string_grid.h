@@ -3,7 +3,7 @@
 // columns drawn as fixed cells, read-only text cells, and a per-cell colour
 // event asked before each cell is drawn.
 
-#include "core/result_pages.h"
+#include "pages/result_pages.h"
 
 #include <QTableWidget>
 

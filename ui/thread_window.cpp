@@ -3,7 +3,7 @@
 #include "ui/thread_window.h"
 
 #include "core/display_unit.h"
-#include "core/parameter_page.h"
+#include "pages/parameter_page.h"
 #include "core/thread_record.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"

@@ -1,6 +1,6 @@
 // Calculate: the parameter page into a new thread record, the record's
 // calculation, and the result pages.
-#include "core/parameter_page.h"
+#include "pages/parameter_page.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "ui/message_box.h"

@@ -1,8 +1,8 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed.
 #include "core/ini_file.h"
-#include "core/parameter_page.h"
-#include "core/result_pages.h"
+#include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "core/table_file.h"
 #include "core/thread_file.h"
 #include "core/thread_record.h"

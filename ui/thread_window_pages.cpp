@@ -2,7 +2,7 @@
 // pages with their grids, tolerance labels, option pairs and wire boxes.
 #include "ui/thread_window_pages.h"
 
-#include "core/parameter_page.h"
+#include "pages/parameter_page.h"
 #include "ui/color_string_grid.h"
 #include "ui/thread_window.h"
 

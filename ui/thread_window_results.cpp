@@ -1,11 +1,11 @@
 // The result pages: the name label, the thread and gauge grids, the class W / X
 // options, the wire-size entry, the display unit and the clipboard commands.
 // Every text shown comes from the core's page and clipboard builders.
-#include "clipboard/clipboard_export.h"
-#include "core/clipboard_text.h"
+#include "ui/clipboard_export.h"
+#include "pages/clipboard_text.h"
 #include "core/display_unit.h"
-#include "core/parameter_page.h"
-#include "core/result_pages.h"
+#include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 #include "ui/color_string_grid.h"

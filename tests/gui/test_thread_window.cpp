@@ -2,7 +2,7 @@
 // the refusal messages, type switching, class W / X, wire entry, thread files
 // and the display unit. 1/4-20 UNC values are those of ASME B1.1 Table 2.
 #include "core/display_unit.h"
-#include "core/result_pages.h"
+#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"
 #include "ui/color_string_grid.h"

@@ -1,4 +1,4 @@
-#include "clipboard/clipboard_export.h"
+#include "ui/clipboard_export.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

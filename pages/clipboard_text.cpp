@@ -1,4 +1,4 @@
-#include "core/clipboard_text.h"
+#include "pages/clipboard_text.h"
 
 #include "core/designation.h"
 #include "core/display_unit.h"

@@ -1,4 +1,4 @@
-#include "core/un_tables.h"
+#include "families/unified_tables.h"
 
 #include "core/number_text.h"
 #include "core/rounding.h"

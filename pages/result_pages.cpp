@@ -1,4 +1,4 @@
-#include "core/result_pages.h"
+#include "pages/result_pages.h"
 
 #include "core/designation.h"
 #include "core/display_unit.h"

@@ -1,9 +1,9 @@
-#include "core/parameter_page.h"
+#include "pages/parameter_page.h"
 
 #include "core/diameter_entry.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
-#include "pipe/pipe_record.h"
+#include "core/pipe_record.h"
 
 #include <iterator>
 
