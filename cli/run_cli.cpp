@@ -7,7 +7,7 @@
 #include "pages/result_pages.h"
 #include "core/settings.h"
 #include "core/table_file.h"
-#include "core/thread_file.h"
+#include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 

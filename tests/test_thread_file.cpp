@@ -1,6 +1,6 @@
 // Thread files: the keys and number texts written, and reopening them.
 #include "core/ini_file.h"
-#include "core/thread_file.h"
+#include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"
 

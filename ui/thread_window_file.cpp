@@ -4,7 +4,7 @@
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "core/table_file.h"
-#include "core/thread_file.h"
+#include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"

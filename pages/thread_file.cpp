@@ -1,4 +1,4 @@
-#include "core/thread_file.h"
+#include "pages/thread_file.h"
 
 #include "core/diameter_entry.h"
 #include "core/ini_file.h"
