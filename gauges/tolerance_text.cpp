@@ -107,3 +107,12 @@ std::string TolClassText(const TThdInfo& member)
         return std::string();
     }
 }
+
+bool GaugeTolsFound(const TTInfo& rec)
+{
+    if (rec.ClassW)
+        return rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
+               rec.WAngleMin != 0;
+    return rec.XDiaTol != 0 || rec.XPDTol != 0 || rec.XLeadTol != 0 || rec.XAngleDeg != 0 ||
+           rec.XAngleMin != 0;
+}
