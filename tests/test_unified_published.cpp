@@ -234,6 +234,45 @@ TEST(UnifiedPublished, SpecialRowsGiveThePrintedLimits) {
     }
 }
 
+// Class X gauge tolerances of ASME B1.2-1983 Table 6 (transcription named in
+// data/unxtol.csv): PD, lead, major/minor diameter, half angle in minutes.
+TEST(UnifiedPublished, ClassXGaugeTolerances) {
+    const struct {
+        const char* thread;
+        double dia;
+        float tpi;
+        double pd, lead, diaTol;
+        int angleMin;
+    } cases[] = {
+        {"1/4-20", 0.25, 20, 0.0003, 0.0003, 0.0005, 15},
+        {"No.0-80", NumberSize(0), 80, 0.0002, 0.0002, 0.0003, 30},
+        {"No.10-32", NumberSize(10), 32, 0.0003, 0.0003, 0.0005, 15},
+        {"1/2-13", 0.5, 13, 0.0003, 0.0003, 0.0006, 10},
+        {"1 1/2-12 (to 1 1/2)", 1.5, 12, 0.0003, 0.0003, 0.0006, 10},
+        {"2-4.5 (to 4)", 2.0, 4.5, 0.0005, 0.0004, 0.0008, 5},
+        {"4 1/4-12 (over 4)", 4.25, 12, 0.0006, 0.0003, 0.0009, 10},
+        {"6-4 (to 8)", 6.0, 4, 0.0006, 0.0004, 0.0015, 5},
+        // Between rows the coarser row: 27 takes 24, 11.5 takes 11.
+        {"3/8-27", 0.375, 27, 0.0003, 0.0003, 0.0005, 15},
+        {"3/4-11.5", 0.75, 11.5, 0.0003, 0.0003, 0.0006, 10},
+        // Not given: PD above 8 in, and pitches finer than 80 tpi.
+        {"9-8", 9.0, 8, 0, 0.0004, 0.0011, 5},
+        {"0.05-100", 0.05, 100, 0, 0, 0, 0},
+    };
+    ShippedTables tables;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.thread);
+        TTInfo rec;
+        Prepare(rec, "UN", c.dia, c.tpi, '2');
+        ReadClassXTols(rec);
+        EXPECT_EQ(Tenths(rec.XPDTol), Tenths(c.pd));
+        EXPECT_EQ(Tenths(rec.XLeadTol), Tenths(c.lead));
+        EXPECT_EQ(Tenths(rec.XDiaTol), Tenths(c.diaTol));
+        EXPECT_EQ(rec.XAngleDeg, 0);
+        EXPECT_EQ(rec.XAngleMin, c.angleMin);
+    }
+}
+
 // Whole printed rows through the full calculation with the standard
 // engagement: the limits shown are the table's.
 struct CalculateCase {
