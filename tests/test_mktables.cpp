@@ -139,6 +139,39 @@ TEST(Mktables, WritesTheLayoutsTheReadersRead)
     EXPECT_DOUBLE_EQ(q.NoGoSetPlug.Major.GageTrunc, 0.0005);
 }
 
+// Pitches held to four decimals (1/13 = 0.076923 as 0.0769, 1/32 = 0.03125 as
+// either neighbour) are found by the threads they belong to, and only by them.
+TEST(Mktables, GaugeRowsAreFoundAtTheirFourDecimals)
+{
+    TempDir dir;
+    ShippedTables path(dir.path().string());
+    ASSERT_EQ(Compile(dir, "gagetbl", "0.5,0.0769,0,0,0.0013\n0.625,0.0556,0,0,0.0018\n"
+                                      "0.19,0.0417,0,0,0.0024\n0.25,0.0357,0,0,0.0028\n"
+                                      "0.19,0.0312,0,0,0.0032\n0.3125,0.0313,0,0,0.0033\n")
+                  .status,
+              0);
+    const struct {
+        const char* name;
+        double dia;
+        float tpi;
+        double noGoPlugMajor; // 0: no row found
+    } cases[] = {
+        {"13tpi", 0.5, 13, 0.0013},        {"18tpi", 0.625, 18, 0.0018},
+        {"24tpi", 0.19, 24, 0.0024},       {"28tpi", 0.25, 28, 0.0028},
+        {"32tpiRoundedDown", 0.19, 32, 0.0032}, {"32tpiRoundedUp", 0.3125, 32, 0.0033},
+        {"12tpiNotThe13Row", 0.5, 12, 0},  {"otherDiameter", 0.5001, 13, 0},
+    };
+    for (const auto& c : cases) {
+        TTInfo rec;
+        rec.SetThreadType("UN");
+        rec.SetClass("2");
+        rec.SetNomDia(c.dia);
+        rec.SetTPI(c.tpi);
+        ReadGageTable(rec);
+        EXPECT_DOUBLE_EQ(rec.NoGoPlug.Major.Gage, c.noGoPlugMajor) << c.name;
+    }
+}
+
 TEST(Mktables, RefusesBadSourcesWithFileAndLine)
 {
     struct Case {
@@ -171,6 +204,16 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine)
         {"keyHidden", "ansitbl", kAnsi832 + "\n0.164,32.0,UNC,2,,,,,,,,,,,,,\n",
          "4: dia 0.164, tpi 32.0, ext_class 2 repeats line 3, whose row the reader takes first"},
         {"openQuote", "gagetbl", "0.25,0.05,0,0,\"0\n", "3: a quoted field is not closed"},
+        // Rows no thread reaches: 1/13 is 0.0769, not 0.0770; class codes are 1 to 3;
+        // of two rows with one key the gauge readers apply only the later.
+        {"pitchOfNoThread", "gagetbl", "0.5,0.0770,0,0,0\n",
+         "3: pitch 0.0770 is not 1/tpi to four decimals for any tpi in tenths (13 tpi is "
+         "0.0769), so no thread finds this row"},
+        {"classOfNoThread", "splugtbl", "0.25,0.05,4,0,0\n",
+         "3: class_code 4 names no class (1, 2 or 3 for 1A, 2A, 3A), so no thread finds this "
+         "row"},
+        {"gaugeKeyRepeated", "gagetbl", "0.25,0.05,0,0,0\n0.2500,0.050,0,0,0\n",
+         "4: dia 0.2500, pitch 0.050 repeats line 3, whose row the reader then never applies"},
     };
     for (const Case& c : cases) {
         TempDir dir;

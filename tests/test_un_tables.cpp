@@ -243,7 +243,7 @@ TEST(GaugeTables, GaugeSizesAndSettingPlugTruncations)
 {
     TempDir dir;
     ShippedTables path(dir.path().string());
-    // 1/4-20: pitch 0.0500 exactly; 1/2-13: 0.0769 lies 0.000023 from 1/13.
+    // 1/4-20: pitch 0.0500; 1/2-13: 0.0769, 1/13 to four decimals.
     WriteTable(dir, "gagetbl.bin",
                {Rec(kGageRecord).i32(0, 2500).i32(4, 500).i32(10, 11).i32(14, 22).i32(18, 33),
                 Rec(kGageRecord).i32(0, 5000).i32(4, 769).i32(10, 44).i32(14, 55).i32(18, 66)});
@@ -261,7 +261,8 @@ TEST(GaugeTables, GaugeSizesAndSettingPlugTruncations)
         {"unrLaterRowWins", "UNR", "3", 0.25, 20, 0.0011, 0.0022, 0.0033, 0.0005, 0.0006},
         {"unjKeepsGoRing", "UNJ", "2", 0.25, 20, 0, 0.0022, 0.0033, 0.0001, 0.0002},
         {"class1NoPlugRow", "UN", "1", 0.25, 20, 0.0011, 0.0022, 0.0033, 0, 0},
-        {"pitchOffByMore", "UN", "2", 0.5, 13, 0, 0, 0, 0, 0},
+        {"pitchToFourDecimals", "UN", "2", 0.5, 13, 0.0044, 0.0055, 0.0066, 0, 0},
+        {"otherPitch", "UN", "2", 0.5, 12, 0, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         TTInfo rec;
