@@ -207,7 +207,8 @@ TEST(UnifiedPublished, StandardRowsGiveThePrintedLimits) {
     }
 }
 
-// Special (UNS) threads printed with every limit in the handbook.
+// Special (UNS) threads: every limit printed in the handbook; of 1-14 UNS the
+// pitch diameters of the chart and the minor diameters of the federal standard.
 const PublishedCase kSpecial[] = {
     {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtMajorMax, 2.4980, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtPDMax, 2.4330, kMH27},
@@ -217,6 +218,14 @@ const PublishedCase kSpecial[] = {
     {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntPDMax, 2.4437, kMH27},
     {"2 7/16-16 UNS", 2.4375, 16, "3A", F::ExtPDMin, 2.3928, kMH27},
     {"2 7/16-16 UNS", 2.4375, 16, "3B", F::IntPDMax, 2.4023, kMH27},
+    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMax, 0.9519, kChart},
+    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMin, 0.9463, kChart},
+    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMax, 0.9536, kChart},
+    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMin, 0.9494, kChart},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntPDMin, 0.9536, kChart},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMin, 0.923, kFedStd},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMax, 0.938, kFedStd},
+    {"1-14 UNS", 1.0, 14, "3B", F::IntMinorMax, 0.9315, kFedStd},
 };
 
 TEST(UnifiedPublished, SpecialRowsGiveThePrintedLimits) {
