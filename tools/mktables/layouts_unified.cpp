@@ -30,10 +30,8 @@ bool SomeThreadHasPitch(int64_t storedPitch)
 std::string FourDecimals(int64_t stored)
 {
     std::string text = ScaledText(stored, 10000);
-    const std::size_t point = text.find('.');
-    if (point == std::string::npos) text += ".";
-    const std::size_t decimals = text.size() - text.find('.') - 1;
-    return text + std::string(4 - decimals, '0');
+    if (text.find('.') == std::string::npos) text += ".";
+    return text + std::string(4 - (text.size() - text.find('.') - 1), '0');
 }
 
 // The gauge table readers match a diameter within 0.00001 and a pitch by
