@@ -26,10 +26,16 @@ bool SameFirstChar(const std::string& a, const std::string& b)
     return !a.empty() && !b.empty() && a[0] == b[0];
 }
 
-// Gauge tables hold diameter and pitch to four decimals.
-bool Near(double rowValue, double value)
+// Gauge table diameters are four-decimal sizes; number sizes are computed, so
+// their last bits vary.
+bool SameDiameter(int32_t stored, double dia)
 {
-    return std::fabs(rowValue - value) < 0.00001;
+    return std::fabs(Scaled(stored, 10000) - dia) < 0.00001;
+}
+
+bool GaugeRowMatches(const TableRecord& r, const TThdInfo& m)
+{
+    return SameDiameter(r.I32(0), m.NomDia) && GaugeRowPitchMatches(r.I32(4), m.Pitch());
 }
 
 void ApplyXTols(TTInfo& rec, const TableRecord& r)
@@ -179,20 +185,15 @@ void ReadClassWTols(TTInfo& rec)
 void ReadGageTable(TTInfo& rec)
 {
     const TableFile file("gagetbl.bin", kGageRecord);
-    auto matches = [](const TThdInfo& m, double dia, double pitch) {
-        return Near(dia, m.NomDia) && Near(pitch, m.Pitch());
-    };
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        const double dia = Scaled(r.I32(0), 10000);
-        const double pitch = Scaled(r.I32(4), 10000);
         TThdInfo& goRing = rec.GoRing;
         // The UNJ GO ring minor follows from its own rule, never from this table.
         if ((goRing.TypeCode == kTypeUN || goRing.TypeCode == kTypeUNR) &&
-            matches(goRing, dia, pitch))
+            GaugeRowMatches(r, goRing))
             goRing.Minor.Gage = Scaled(r.I32(10), 10000);
-        if (matches(rec.NoGoRing, dia, pitch)) rec.NoGoRing.Minor.Gage = Scaled(r.I32(14), 10000);
-        if (matches(rec.NoGoPlug, dia, pitch)) rec.NoGoPlug.Major.Gage = Scaled(r.I32(18), 10000);
+        if (GaugeRowMatches(r, rec.NoGoRing)) rec.NoGoRing.Minor.Gage = Scaled(r.I32(14), 10000);
+        if (GaugeRowMatches(r, rec.NoGoPlug)) rec.NoGoPlug.Major.Gage = Scaled(r.I32(18), 10000);
     }
     file.requireWholeRecords();
 }
@@ -201,8 +202,7 @@ void ReadSetPlugTable(TTInfo& rec)
 {
     const TableFile file("splugtbl.bin", kSetPlugRecord);
     auto matches = [&](const TThdInfo& m, const TableRecord& r) {
-        return Near(Scaled(r.I32(0), 10000), m.NomDia) &&
-               Near(Scaled(r.I32(4), 10000), m.Pitch()) && r.U16(8) == rec.ExtThd.ClassCode;
+        return GaugeRowMatches(r, m) && r.U16(8) == rec.ExtThd.ClassCode;
     };
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);

@@ -93,50 +93,44 @@ TEST(Mktables, ScalesDecimalTextExactly)
     EXPECT_EQ(rec.U16(38), 29);
 }
 
-TEST(Mktables, WritesTheLayoutsTheReadersRead)
+// The gauge tables as compiled are what the readers find. Pitches are held to
+// four decimals: 1/13 = 0.076923 as 0.0769, 1/32 = 0.03125 as either neighbour.
+TEST(Mktables, GaugeRowsAreFoundAtTheirFourDecimals)
 {
     TempDir dir;
     ShippedTables path(dir.path().string());
-    ASSERT_EQ(Compile(dir, "ansitbl", kAnsi832 + "\n").status, 0);
-    // 1/4-28 2A/2B (ASME B1.1; 2B PD max = 0.2268 + 1.3 x 0.0033, rounded).
-    ASSERT_EQ(Compile(dir, "unstbl", "0.2500,28,2,2A,0.2490,0.2425,0.2258,0.2225,2B,"
-                                     "0.2200,0.2110,0.2268,0.2311,0.2500\n").status, 0);
-    ASSERT_EQ(Compile(dir, "unxtol", "20,0.0001,0,2,0.0003,0.0004,0.0005,0.0006,0.0007,"
-                                     "0.0008\n").status, 0);
-    ASSERT_EQ(Compile(dir, "unwtol", ",0.0009,20,0.00001,0.00002,0,3,0.0004,0.00005,0.0006,"
-                                     "0.00007,0.00008,0.00009,0.00010\n").status, 0);
-    ASSERT_EQ(Compile(dir, "gagetbl", "0.25,0.05,0.0001,0.0002,0.0003\n").status, 0);
-    ASSERT_EQ(Compile(dir, "splugtbl", "0.25,0.05,2,0.0004,0.0005\n").status, 0);
-
-    TTInfo n8;
-    n8.SetThreadType("UNR");
-    n8.SetClass("2");
-    n8.SetNomDia(0.164);
-    n8.SetTPI(32);
-    ReadAnsiTable(n8);
-    EXPECT_EQ(n8.ExtThd.Series, "UNC");
-    EXPECT_DOUBLE_EQ(n8.ExtThd.PD.Min, 0.1399);
-    EXPECT_EQ(n8.ExtThd.Minor.Max, 0); // empty cell
-    EXPECT_DOUBLE_EQ(n8.IntThd.PD.Tol, 0.0038);
-    EXPECT_DOUBLE_EQ(n8.IntThd.Major.Min, 0.1640);
-
-    TTInfo q;
-    q.SetThreadType("UN");
-    q.SetClass("2");
-    q.SetNomDia(0.25);
-    q.SetTPI(28);
-    ReadUNSTable(q);
-    EXPECT_DOUBLE_EQ(q.ExtThd.Major.Max, 0.2490);
-    EXPECT_DOUBLE_EQ(q.IntThd.PD.Max, 0.2311);
-    EXPECT_DOUBLE_EQ(q.IntThd.Major.Min, 0.2500);
-
-    q.SetTPI(20);
-    for (auto read : {ReadClassXTols, ReadClassWTols, ReadGageTable, ReadSetPlugTable}) read(q);
-    EXPECT_EQ(q.XAngleMin * 10 + q.WAngleMin, 23);
-    EXPECT_DOUBLE_EQ(q.XPDTol, 0.0005);
-    EXPECT_DOUBLE_EQ(q.WPDTol, 0.00007);
-    EXPECT_DOUBLE_EQ(q.NoGoPlug.Major.Gage, 0.0003);
-    EXPECT_DOUBLE_EQ(q.NoGoSetPlug.Major.GageTrunc, 0.0005);
+    ASSERT_EQ(Compile(dir, "gagetbl", "0.5,0.0769,0.0131,0.0132,0.0133\n0.625,0.0556,0,0,0.0018\n"
+                                      "0.19,0.0417,0,0,0.0024\n0.25,0.0357,0,0,0.0028\n"
+                                      "0.19,0.0312,0,0,0.0032\n0.3125,0.0313,0,0,0.0033\n")
+                  .status,
+              0);
+    ASSERT_EQ(Compile(dir, "splugtbl", "0.5,0.0769,2,0.0134,0.0135\n").status, 0);
+    const struct {
+        const char* name;
+        double dia;
+        float tpi;
+        double noGoPlugMajor; // 0: no row found
+    } cases[] = {
+        {"13tpi", 0.5, 13, 0.0133},        {"18tpi", 0.625, 18, 0.0018},
+        {"24tpi", 0.19, 24, 0.0024},       {"28tpi", 0.25, 28, 0.0028},
+        {"32tpiRoundedDown", 0.19, 32, 0.0032}, {"32tpiRoundedUp", 0.3125, 32, 0.0033},
+        {"12tpiNotThe13Row", 0.5, 12, 0},  {"otherDiameter", 0.5001, 13, 0},
+    };
+    for (const auto& c : cases) {
+        TTInfo rec;
+        rec.SetThreadType("UN");
+        rec.SetClass("2");
+        rec.SetNomDia(c.dia);
+        rec.SetTPI(c.tpi);
+        ReadGageTable(rec);
+        ReadSetPlugTable(rec);
+        EXPECT_DOUBLE_EQ(rec.NoGoPlug.Major.Gage, c.noGoPlugMajor) << c.name;
+        if (std::string(c.name) != "13tpi") continue; // its row fills every column
+        EXPECT_DOUBLE_EQ(rec.GoRing.Minor.Gage, 0.0131);
+        EXPECT_DOUBLE_EQ(rec.NoGoRing.Minor.Gage, 0.0132);
+        EXPECT_DOUBLE_EQ(rec.GoSetPlug.Major.GageTrunc, 0.0134);
+        EXPECT_DOUBLE_EQ(rec.NoGoSetPlug.Major.GageTrunc, 0.0135);
+    }
 }
 
 TEST(Mktables, RefusesBadSourcesWithFileAndLine)
@@ -171,6 +165,16 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine)
         {"keyHidden", "ansitbl", kAnsi832 + "\n0.164,32.0,UNC,2,,,,,,,,,,,,,\n",
          "4: dia 0.164, tpi 32.0, ext_class 2 repeats line 3, whose row the reader takes first"},
         {"openQuote", "gagetbl", "0.25,0.05,0,0,\"0\n", "3: a quoted field is not closed"},
+        // Rows no thread reaches: 1/13 is 0.0769, not 0.0770; class codes are 1 to 3;
+        // of two rows with one key the gauge readers apply only the later.
+        {"pitchOfNoThread", "gagetbl", "0.5,0.0770,0,0,0\n",
+         "3: pitch 0.0770 is not 1/tpi to four decimals for any tpi in tenths (13 tpi is "
+         "0.0769), so no thread finds this row"},
+        {"classOfNoThread", "splugtbl", "0.25,0.05,4,0,0\n",
+         "3: class_code 4 names no class (1, 2 or 3 for 1A, 2A, 3A), so no thread finds this "
+         "row"},
+        {"gaugeKeyRepeated", "gagetbl", "0.25,0.05,0,0,0\n0.2500,0.050,0,0,0\n",
+         "4: dia 0.2500, pitch 0.050 repeats line 3, whose row the reader then never applies"},
     };
     for (const Case& c : cases) {
         TempDir dir;

@@ -33,8 +33,6 @@ TEST(TablePath, JoinsTheTableDataPathAndTheLowerCaseName)
     } cases[] = {
         {"plainFolder", "/data/tables", "ANSITBL.BIN", "/data/tables/ansitbl.bin"},
         {"mixedCase", "/data/Tables", "UnXTol.bin", "/data/Tables/unxtol.bin"},
-        // A doubled separator still names the same file.
-        {"trailingSeparator", "/data/tables/", "gagetbl.bin", "/data/tables//gagetbl.bin"},
     };
     for (const auto& c : cases) {
         ShippedTables path(c.dataPath);

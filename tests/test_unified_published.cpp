@@ -27,24 +27,29 @@ constexpr const char* kFedStd = "FED-STD-H28/2B Tables II.A.3/II.A.4, LE = D";
 constexpr const char* kMH27 = "Machinery's Handbook 27th ed., Table 3, p. 1755";
 constexpr const char* kScribd = "UNC class 2B vendor chart (scribd 395466526)";
 
-enum class Field {
-    ExtMajorMax,
-    ExtMajorMin,
-    ExtPDMax,
-    ExtPDMin,
-    UNRMinorMax,
-    IntMinorMin,
-    IntMinorMax,
-    IntPDMin,
-    IntPDMax,
-    IntMajorMin,
+// One limit of the record: the thread, its diameter, the end of the band.
+struct Field {
+    const char* name;
+    TThdInfo TTInfo::*thread;
+    TDimLimits TThdInfo::*dia;
+    double TDimLimits::*end;
 };
 
-const char* FieldName(Field f) {
-    static const char* const names[] = {
-        "ext major max", "ext major min", "ext PD max", "ext PD min", "UNR minor max",
-        "int minor min", "int minor max", "int PD min", "int PD max", "int major min"};
-    return names[static_cast<int>(f)];
+namespace F {
+constexpr Field ExtMajorMax{"ext major max", &TTInfo::ExtThd, &TThdInfo::Major, &TDimLimits::Max};
+constexpr Field ExtMajorMin{"ext major min", &TTInfo::ExtThd, &TThdInfo::Major, &TDimLimits::Min};
+constexpr Field ExtPDMax{"ext PD max", &TTInfo::ExtThd, &TThdInfo::PD, &TDimLimits::Max};
+constexpr Field ExtPDMin{"ext PD min", &TTInfo::ExtThd, &TThdInfo::PD, &TDimLimits::Min};
+constexpr Field UNRMinorMax{"UNR minor max", &TTInfo::ExtThd, &TThdInfo::Minor, &TDimLimits::Max};
+constexpr Field IntMinorMin{"int minor min", &TTInfo::IntThd, &TThdInfo::Minor, &TDimLimits::Min};
+constexpr Field IntMinorMax{"int minor max", &TTInfo::IntThd, &TThdInfo::Minor, &TDimLimits::Max};
+constexpr Field IntPDMin{"int PD min", &TTInfo::IntThd, &TThdInfo::PD, &TDimLimits::Min};
+constexpr Field IntPDMax{"int PD max", &TTInfo::IntThd, &TThdInfo::PD, &TDimLimits::Max};
+constexpr Field IntMajorMin{"int major min", &TTInfo::IntThd, &TThdInfo::Major, &TDimLimits::Min};
+} // namespace F
+
+double FieldOf(const TTInfo& rec, const Field& f) {
+    return ((rec.*f.thread).*f.dia).*f.end;
 }
 
 struct PublishedCase {
@@ -68,32 +73,6 @@ long Tenths(double inches) {
     return std::lround(inches * 10000.0);
 }
 
-double FieldOf(const TTInfo& rec, Field f) {
-    switch (f) {
-    case Field::ExtMajorMax:
-        return rec.ExtThd.Major.Max;
-    case Field::ExtMajorMin:
-        return rec.ExtThd.Major.Min;
-    case Field::ExtPDMax:
-        return rec.ExtThd.PD.Max;
-    case Field::ExtPDMin:
-        return rec.ExtThd.PD.Min;
-    case Field::UNRMinorMax:
-        return rec.ExtThd.Minor.Max;
-    case Field::IntMinorMin:
-        return rec.IntThd.Minor.Min;
-    case Field::IntMinorMax:
-        return rec.IntThd.Minor.Max;
-    case Field::IntPDMin:
-        return rec.IntThd.PD.Min;
-    case Field::IntPDMax:
-        return rec.IntThd.PD.Max;
-    case Field::IntMajorMin:
-        return rec.IntThd.Major.Min;
-    }
-    return 0;
-}
-
 void Prepare(TTInfo& rec, const char* type, double dia, float tpi, char classDigit) {
     rec.SetThreadType(type);
     rec.SetClass(std::string(1, classDigit));
@@ -101,7 +80,6 @@ void Prepare(TTInfo& rec, const char* type, double dia, float tpi, char classDig
     rec.SetTPI(tpi);
 }
 
-using F = Field;
 const PublishedCase kPublished[] = {
     {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtPDMax, 0.0514, kChart},
     {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtPDMin, 0.0496, kChart},
@@ -189,7 +167,7 @@ const PublishedCase kPublished[] = {
 };
 
 std::string Describe(const PublishedCase& c) {
-    return std::string(c.designation) + "-" + c.cls + " " + FieldName(c.field) + " (" + c.source +
+    return std::string(c.designation) + "-" + c.cls + " " + c.field.name + " (" + c.source +
            ")";
 }
 
@@ -200,23 +178,34 @@ TEST(UnifiedPublished, StandardRowsGiveThePrintedLimits) {
         TTInfo rec;
         // The UN reader leaves the external minor to the formulas; UNR keeps the
         // table's rounded-root minor.
-        Prepare(rec, c.field == Field::UNRMinorMax ? "UNR" : "UN", c.dia, c.tpi, c.cls[0]);
+        Prepare(rec, c.field.dia == &TThdInfo::Minor ? "UNR" : "UN", c.dia, c.tpi, c.cls[0]);
         ReadAnsiTable(rec);
         ASSERT_EQ(rec.ExtThd.FromTable, 1) << "no table row";
         EXPECT_EQ(Tenths(FieldOf(rec, c.field)), Tenths(c.published));
     }
 }
 
-// Special (UNS) threads printed with every limit in the handbook.
+// Special (UNS) threads: every limit printed in the handbook; of 1-14 UNS the
+// pitch diameters of the chart and the minor diameters of the federal standard.
 const PublishedCase kSpecial[] = {
     {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtMajorMax, 2.4980, kMH27},
+    {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtMajorMin, 2.4851, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtPDMax, 2.4330, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtPDMin, 2.4263, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMinorMin, 2.392, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMinorMax, 2.413, kMH27},
     {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntPDMax, 2.4437, kMH27},
+    {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMajorMin, 2.5000, kMH27},
     {"2 7/16-16 UNS", 2.4375, 16, "3A", F::ExtPDMin, 2.3928, kMH27},
     {"2 7/16-16 UNS", 2.4375, 16, "3B", F::IntPDMax, 2.4023, kMH27},
+    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMax, 0.9519, kChart},
+    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMin, 0.9463, kChart},
+    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMax, 0.9536, kChart},
+    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMin, 0.9494, kChart},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntPDMin, 0.9536, kChart},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMin, 0.923, kFedStd},
+    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMax, 0.938, kFedStd},
+    {"1-14 UNS", 1.0, 14, "3B", F::IntMinorMax, 0.9315, kFedStd},
 };
 
 TEST(UnifiedPublished, SpecialRowsGiveThePrintedLimits) {
@@ -227,10 +216,52 @@ TEST(UnifiedPublished, SpecialRowsGiveThePrintedLimits) {
         Prepare(rec, "UN", c.dia, c.tpi, c.cls[0]);
         ReadAnsiTable(rec);
         EXPECT_EQ(rec.ExtThd.FromTable, 0) << "a special thread has no standard row";
-        ReadUNSTable(rec);
+        // The whole calculation keeps the row's limits at the standard engagement.
+        rec.SetStarts(1);
+        rec.SetCoating(0);
+        rec.Calculate();
         ASSERT_EQ(rec.ExtThd.FromTable, 1) << "no special row";
         EXPECT_EQ(rec.ExtThd.Series, "UNS");
         EXPECT_EQ(Tenths(FieldOf(rec, c.field)), Tenths(c.published));
+    }
+}
+
+// Class X gauge tolerances of ASME B1.2-1983 Table 6 (transcription named in
+// data/unxtol.csv): PD, lead, major/minor diameter, half angle in minutes.
+TEST(UnifiedPublished, ClassXGaugeTolerances) {
+    const struct {
+        const char* thread;
+        double dia;
+        float tpi;
+        double pd, lead, diaTol;
+        int angleMin;
+    } cases[] = {
+        {"1/4-20", 0.25, 20, 0.0003, 0.0003, 0.0005, 15},
+        {"No.0-80", NumberSize(0), 80, 0.0002, 0.0002, 0.0003, 30},
+        {"No.10-32", NumberSize(10), 32, 0.0003, 0.0003, 0.0005, 15},
+        {"1/2-13", 0.5, 13, 0.0003, 0.0003, 0.0006, 10},
+        {"1 1/2-12 (to 1 1/2)", 1.5, 12, 0.0003, 0.0003, 0.0006, 10},
+        {"2-4.5 (to 4)", 2.0, 4.5, 0.0005, 0.0004, 0.0008, 5},
+        {"4 1/4-12 (over 4)", 4.25, 12, 0.0006, 0.0003, 0.0009, 10},
+        {"6-4 (to 8)", 6.0, 4, 0.0006, 0.0004, 0.0015, 5},
+        // Between rows the coarser row: 27 takes 24, 11.5 takes 11.
+        {"3/8-27", 0.375, 27, 0.0003, 0.0003, 0.0005, 15},
+        {"3/4-11.5", 0.75, 11.5, 0.0003, 0.0003, 0.0006, 10},
+        // Not given: PD above 8 in, and pitches finer than 80 tpi.
+        {"9-8", 9.0, 8, 0, 0.0004, 0.0011, 5},
+        {"0.05-100", 0.05, 100, 0, 0, 0, 0},
+    };
+    ShippedTables tables;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.thread);
+        TTInfo rec;
+        Prepare(rec, "UN", c.dia, c.tpi, '2');
+        ReadClassXTols(rec);
+        EXPECT_EQ(Tenths(rec.XPDTol), Tenths(c.pd));
+        EXPECT_EQ(Tenths(rec.XLeadTol), Tenths(c.lead));
+        EXPECT_EQ(Tenths(rec.XDiaTol), Tenths(c.diaTol));
+        EXPECT_EQ(rec.XAngleDeg, 0);
+        EXPECT_EQ(rec.XAngleMin, c.angleMin);
     }
 }
 
@@ -248,44 +279,18 @@ struct CalculateCase {
     const char* source;
 };
 
+// clang-format off
 const CalculateCase kCalculate[] = {
-    {"No.2-56 UNC-2",
-     "UN",
-     NumberSize(2),
-     56,
-     '2',
-     {0.0854, 0.0813, 0.0738, 0.0717},
-     {0.0667, 0.0737, 0.0744, 0.0772, 0.0860},
-     0,
-     kEfunda},
-    {"No.1-72 UNF-3",
-     "UN",
-     NumberSize(1),
-     72,
-     '3',
-     {0.0730, 0.0695, 0.0640, 0.0626},
-     {0.0580, 0.0635, 0.0640, 0.0659, 0.0730},
-     0,
-     kEfunda},
-    {"2 1/2-4 UNRC-1",
-     "UNR",
-     2.5,
-     4,
-     '1',
-     {2.4969, 2.4612, 2.3345, 2.3190},
-     {2.229, 2.267, 2.3376, 2.3578, 2.5000},
-     2.1992,
-     kMH27},
-    {"2 1/2-8 UN-3",
-     "UN",
-     2.5,
-     8,
-     '3',
-     {2.5000, 2.4850, 2.4188, 2.4127},
-     {2.3650, 2.3797, 2.4188, 2.4268, 2.5000},
-     0,
-     kMH27},
+    {"No.2-56 UNC-2", "UN", NumberSize(2), 56, '2', {0.0854, 0.0813, 0.0738, 0.0717},
+     {0.0667, 0.0737, 0.0744, 0.0772, 0.0860}, 0, kEfunda},
+    {"No.1-72 UNF-3", "UN", NumberSize(1), 72, '3', {0.0730, 0.0695, 0.0640, 0.0626},
+     {0.0580, 0.0635, 0.0640, 0.0659, 0.0730}, 0, kEfunda},
+    {"2 1/2-4 UNRC-1", "UNR", 2.5, 4, '1', {2.4969, 2.4612, 2.3345, 2.3190},
+     {2.229, 2.267, 2.3376, 2.3578, 2.5000}, 2.1992, kMH27},
+    {"2 1/2-8 UN-3", "UN", 2.5, 8, '3', {2.5000, 2.4850, 2.4188, 2.4127},
+     {2.3650, 2.3797, 2.4188, 2.4268, 2.5000}, 0, kMH27},
 };
+// clang-format on
 
 TEST(UnifiedPublished, CalculateShowsThePrintedRow) {
     ShippedTables tables;

@@ -160,6 +160,7 @@ private:
         CheckPairs(row.number, cells);
         CheckOrder(row.number, cells);
         CheckKey(row.number, cells);
+        CheckReachable(row.number, cells);
         Write(cells);
     }
 
@@ -217,7 +218,21 @@ private:
         const auto [it, fresh] = firstLineOfKey_.emplace(key, line);
         if (!fresh)
             Problem(line, shown + " repeats line " + std::to_string(it->second) +
-                              ", whose row the reader takes first");
+                              (layout_.keyLastWins
+                                   ? ", whose row the reader then never applies"
+                                   : ", whose row the reader takes first"));
+    }
+
+    void CheckReachable(int line, const std::vector<Cell>& cells)
+    {
+        if (!layout_.unreachable) return;
+        std::map<std::string, int64_t> stored;
+        for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
+            const Field& f = layout_.fields[i];
+            if (f.kind != Kind::Str) stored[f.name] = cells[i].number;
+        }
+        const std::string why = layout_.unreachable(stored);
+        if (!why.empty()) Problem(line, why);
     }
 
     void Write(const std::vector<Cell>& cells)

@@ -5,6 +5,7 @@
 // own layouts_<family>.cpp.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,9 +55,14 @@ struct Layout {
     // Field whose values must fall strictly from row to row (empty: none),
     // for readers that stop or switch at the first row below the thread.
     std::string fallingField;
-    // Rows must not repeat this key (empty: no rule), for readers that take
-    // the first match and would never see a later row.
+    // Rows must not repeat this key (empty: no rule): a reader that takes the
+    // first match never sees the later row, one that applies every match lets
+    // the later row overwrite the earlier.
     std::vector<KeyPart> uniqueKey;
+    bool keyLastWins = false;
+    // The reader's own rule for a row it could never find: given the row's
+    // stored numbers by column name, the problem, or "" for a row it can find.
+    std::string (*unreachable)(const std::map<std::string, int64_t>& stored) = nullptr;
 };
 
 // Every known layout, in registration order.
