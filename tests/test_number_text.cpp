@@ -98,10 +98,8 @@ TEST(NumberText, DimensionTextsFollowTheDisplayUnit)
 
 TEST(NumberText, LengthPitchAndAngleTexts)
 {
-    ExpectTexts(Len3Text, {{"quarter", 0.25, "0.250"},          {"zero", 0, "  N/A"},
-                           {"roundsToZero", 0.0004, "  N/A"},   {"negZero", -0.0004, "-0.000"},
+    ExpectTexts(Len3Text, {{"quarter", 0.25, "0.250"}, {"roundsToZero", 0.0004, "  N/A"},
                            {"tenThousand", 10000, "10000.000"}, {"above", 12345.678, "12345.68"}});
-    ExpectTexts(Len4Text, {{"pd", 0.2164, "0.2164"}, {"above", 12345.6789, "12345.679"}});
     ExpectTexts(Len5Text, {{"wire", 0.02887, "0.02887"}, {"roundsToZero", 0.000004, "  N/A"}});
     ExpectTexts(TPIText, {{"whole", 13, "13"},         {"half", 4.5, "4.5"},
                           {"metricPitch", 0.75, "0.75"}, {"twoPlaces", 0.7, "0.70"}});
@@ -120,9 +118,7 @@ TEST(NumberText, LengthPitchAndAngleTexts)
                              {"halfMinuteUp", 3 + 15.5 / 60, "  3 Deg. 16 Min."},
                              {"belowHalfMinute", 3 + 15.4 / 60, "  3 Deg. 15 Min."},
                              {"threeDigits", 123.5, "123 Deg. 30 Min."}});
-    EXPECT_EQ(TypeNameOf(0), "");
-    EXPECT_EQ(TypeNameOf(10), "745BUTT");
-    EXPECT_EQ(TypeNameOf(14), "");
+    EXPECT_EQ(TypeNameOf(10) + "|" + TypeNameOf(14), "745BUTT|");
 }
 
 struct ParseCase {
@@ -161,14 +157,6 @@ TEST(NumberText, ParsersOfTypedValues)
     for (const char* bad : {"", "+", "inf", "nan", "1e999", "++1"})
         EXPECT_FALSE(ParseDecimal(bad, v)) << bad;
     EXPECT_EQ(v, -0.5) << "a failed parse leaves the value";
-}
-
-TEST(NumberText, StringHelpers)
-{
-    EXPECT_EQ(RightStr("ABCDEF", 2) + "|" + RightStr("ABCDEF", 10), "EF|ABCDEF");
-    EXPECT_EQ(LeftStr("ABCDEF", 2) + "|" + LeftStr("ABCDEF", -1), "AB|");
-    EXPECT_EQ(TrimLeftBlanks(" \t x ") + "|" + Trim(" \tx y\r\n"), "x |x y");
-    EXPECT_EQ(UpperCase("acme \xc3\xa9") + LowerCase("|NPSL Mj"), "ACME \xc3\xa9|npsl mj");
 }
 
 // A comma-decimal desktop must not change a single text.

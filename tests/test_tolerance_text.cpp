@@ -46,9 +46,7 @@ TEST(ToleranceText, DiameterDirectionBySignAndMode)
         {"clampedNoGoSet_truncated", &TTInfo::NoGoSetPlug, "--", 2, "-0.00004"},
         {"empty_full", &TTInfo::GoRing, "", 1, "+0.0003"},
         {"empty_truncated", &TTInfo::GoRing, "", 2, "-0.0003"},
-        {"plus_truncated", &TTInfo::GoPlug, "+", 2, "-0.0003"},
         {"minus_truncated", &TTInfo::NoGoPlug, "-", 2, "+0.0003"},
-        {"minus_full", &TTInfo::NoGoPlug, "-", 1, "-0.0003"},
         {"minor_minus", &TTInfo::GoRing, "-", 3, "-0.0003"},
         {"minor_plus", &TTInfo::NoGoRing, "+", 3, "+0.0003"},
     };

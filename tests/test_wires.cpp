@@ -52,7 +52,6 @@ TEST(Wires, UnifiedSizesAndWireSizeEntry)
         {"mm_blank_on_mm_display", rec, "0.7 mm", true, 0.7 / 25.4},
         {"in_on_mm_display", rec, "0.03in", true, 0.03},
         {"plain_mm_display", rec, "0.762", true, 0.03},
-        {"plain_inch_display", rec, "0.0289", false, 0.0289},
         {"metric_record_inch_display", metric, "0.05", false, 1.27},
         {"metric_record_in_suffix", metric, "0.05 in", false, 1.27},
         {"metric_record_mm_display", metric, "0.9", true, 0.9},
