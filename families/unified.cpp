@@ -257,12 +257,13 @@ void CalcUNMinor(TThdInfo& m)
     if (m.IsInternal) {
         const ld l = m.StdLOE == 1 ? d : static_cast<ld>(m.LOE);
         const ld basic = BasicMinor(m);
-        // Class 1B/2B limits are printed to three places from No. 6 up, to
-        // four below; class 3B prints its maximum to four places throughout.
+        // The minimum of every class and the class 1B/2B maximum are printed to
+        // three places from No. 6 up, to four below; the 3B maximum to four.
         const int places = d >= kNumberSix ? 3 : 4;
         if (m.ClassCode == 3) {
             const ld t = Tol3B(m);
-            m.Minor.Max = RoundTo(static_cast<double>(basic + Tol4(l >= 1.5L * d ? 1.25L * t : t)), 4);
+            const ld tol = l >= 1.5L * d ? 1.25L * t : t;
+            m.Minor.Max = RoundTo(static_cast<double>(basic + Tol4(tol)), 4);
         } else {
             // Below 1/4 in classes 1B and 2B take the class 3B tolerance.
             ld t = d < 0.25L ? Tol3B(m) : m.TPI >= 4 ? 0.25L * p - 0.4L * p * p : 0.15L * p;
