@@ -4,6 +4,7 @@
 #include "core/rounding.h"
 #include "core/thread_record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -119,15 +120,26 @@ std::string MinorText(const TThdInfo& member, double value)
     // DimText takes in millimetre display, like every other inch value; a second
     // step would round it, and the class 1B/2B rounding below, to 0.01 mm.
     if (MetricDisplay() && metricMember) --n;
-    // Class 1B/2B minor limits are tabulated to three decimals of an inch.
+    // Class 1B/2B minor limits are tabulated to three decimals of an inch from
+    // No. 6 (0.138 in) up; the smaller sizes keep four.
     const bool threeDecimalMinor = (member.TypeCode == 1 || member.TypeCode == 2) &&
                                    member.IsInternal != 0 &&
-                                   (member.ClassCode == 1 || member.ClassCode == 2);
+                                   (member.ClassCode == 1 || member.ClassCode == 2) &&
+                                   member.NomDia >= 0.138 - 1e-9;
     if (threeDecimalMinor) {
         const double tabulated = RoundTo(value, 3);
         return DimText(member, MetricDisplay() ? 4 : 3, tabulated);
     }
     return DimText(member, n, value);
+}
+
+std::string TolDimText(const TThdInfo& member, int decimals, double value)
+{
+    // k x 10^-N in is 254 k x 10^-(N+1) mm: N + 1 decimals show a tolerance
+    // of N inch decimals exactly, where N - 1 would round 0.0003 in to 0.008 mm.
+    if (MetricDisplay() && !IsMetricType(member.TypeCode) && value != 0)
+        return Trim(FormatFixed(value * kMmPerInch, 6, std::min(decimals + 1, 6)));
+    return DimText(member, decimals, value);
 }
 
 std::string SignedDimText(const TThdInfo& member, int decimals, double value)
@@ -173,28 +185,55 @@ std::string TPIText(double value)
     return Trim(FormatFixed(value, 4, 2));
 }
 
+namespace {
+
+// An angle rounded to whole units (unitsPerDegree 60 for minutes, 3600 for
+// seconds) before it is split, so a part that rounds up carries into the next
+// one: 1.9999999 degrees is 2 degrees 0 minutes, never 1 degree 59 (or 60).
+struct AngleParts {
+    bool negative = false;
+    long long degrees = 0;
+    long long minutes = 0;
+    long long seconds = 0;
+};
+
+AngleParts SplitAngle(double degrees, int unitsPerDegree)
+{
+    AngleParts a;
+    a.negative = degrees < 0;
+    const long long total = std::llround(std::fabs(degrees) * unitsPerDegree);
+    a.degrees = total / unitsPerDegree;
+    const long long rest = total % unitsPerDegree;
+    if (unitsPerDegree == 3600) {
+        a.minutes = rest / 60;
+        a.seconds = rest % 60;
+    } else {
+        a.minutes = rest;
+    }
+    return a;
+}
+
+std::string DegreesText(const AngleParts& a, long long degrees)
+{
+    return PadLeft((a.negative ? "-" : "") + FormatInt(degrees, 0), 3);
+}
+
+} // namespace
+
 std::string AngleText(double degrees)
 {
     if (degrees == 0 || !std::isfinite(degrees)) return "0.00.00";
-    // Whole seconds first, so 30.2 degrees does not come out as 30.11.59.
-    const bool negative = degrees < 0;
-    const long long total = std::llround(std::fabs(degrees) * 3600.0);
-    long long deg = total / 3600;
-    const long long min = (total / 60) % 60;
-    const long long sec = total % 60;
-    if (deg > 359) deg %= 360;
-    const std::string degText = PadLeft((negative ? "-" : "") + FormatInt(deg, 0), 3);
-    return degText + "." + FormatInt(min, 2, true) + "." + FormatInt(sec, 2, true);
+    const AngleParts a = SplitAngle(degrees, 3600);
+    const long long deg = a.degrees > 359 ? a.degrees % 360 : a.degrees;
+    return DegreesText(a, deg) + "." + FormatInt(a.minutes, 2, true) + "." +
+           FormatInt(a.seconds, 2, true);
 }
 
 std::string DegMinText(double degrees)
 {
     if (degrees == 0 || !std::isfinite(degrees)) return kNAText;
-    const double whole = std::trunc(degrees);
-    // A hair of slack keeps 3.2 degrees at 12 minutes despite binary fractions.
-    const double minutes = std::trunc(std::fabs(degrees - whole) * 60.0 + 1e-9);
-    return FormatInt(static_cast<long long>(whole), 3) + " Deg. " +
-           FormatInt(static_cast<long long>(minutes), 2) + " Min.";
+    const AngleParts a = SplitAngle(degrees, 60);
+    return DegreesText(a, a.degrees) + " Deg. " + FormatInt(a.minutes, 2) + " Min.";
 }
 
 std::string TypeNameOf(int number)

@@ -15,8 +15,12 @@ std::string FloatText(double value);
 std::string DecText(int decimals, double value);
 // Dimension of a member in the display unit; "  N/A" for exactly 0.
 std::string DimText(const TThdInfo& member, int decimals, double value);
-// Minor diameter text (three decimals for class 1B/2B internal UN/UNR minors).
+// Minor diameter text (three decimals for class 1B/2B internal UN/UNR minors
+// from No. 6 up).
 std::string MinorText(const TThdInfo& member, double value);
+// A gauge tolerance of `decimals` inch places: DimText, but in millimetre
+// display an inch value gets one decimal more (the exact conversion).
+std::string TolDimText(const TThdInfo& member, int decimals, double value);
 // DimText with "+ " (internal) or "- " (external) before a positive value.
 std::string SignedDimText(const TThdInfo& member, int decimals, double value);
 std::string Len3Text(double value);
@@ -24,9 +28,9 @@ std::string Len4Text(double value);
 std::string Len5Text(double value);
 // Threads per inch or metric pitch: "13", "4.5", "0.75".
 std::string TPIText(double value);
-// Degrees as " dd.mm.ss"; "0.00.00" for 0.
+// Degrees as " dd.mm.ss", rounded to the second; "0.00.00" for 0.
 std::string AngleText(double degrees);
-// "  3 Deg. 15 Min."; "  N/A" for 0.
+// "  3 Deg. 15 Min.", rounded to the minute; "  N/A" for 0.
 std::string DegMinText(double degrees);
 // Short type name of list number 1 to 13 ("UN" ... "NPT"); empty otherwise.
 std::string TypeNameOf(int number);

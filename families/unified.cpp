@@ -48,6 +48,34 @@ ld BasicPD(const TThdInfo& m)
     return RoundTo(static_cast<double>(m.NomDia - 0.649519L * PitchOf(m)), 4);
 }
 
+// Basic minor diameter D - 1.082532 P, worked to four places before a
+// tolerance is added, as the standard's tables are built.
+ld BasicMinor(const TThdInfo& m)
+{
+    return RoundTo(static_cast<double>(m.NomDia - 1.082532L * PitchOf(m)), 4);
+}
+
+// A tolerance is rounded to four places before it is applied; a tie then goes
+// to the even digit, so 0.00775 adds 0.0078 as the printed 20 tpi rows show.
+ld Tol4(ld t)
+{
+    return RoundTo(static_cast<double>(t), 4);
+}
+
+// Basic major diameter of No. 6, where the printed minors change places.
+constexpr ld kNumberSix = 0.138L - 1e-9L;
+
+// Class 3B minor-diameter tolerance 0.05 P^2/3 + 0.03 P/D - 0.002, not below
+// 0.23 P - 1.5 P^2 (finer than 12 tpi) or 0.12 P (12 tpi and coarser), not
+// above 0.394 P.
+ld Tol3B(const TThdInfo& m)
+{
+    const ld p = PitchOf(m);
+    const ld t = 0.05L * Pow23(p) + 0.03L * p / m.NomDia - 0.002L;
+    const ld floor = m.TPI > 12 ? 0.23L * p - 1.5L * p * p : 0.12L * p;
+    return std::min(std::max(t, floor), 0.394L * p);
+}
+
 ld Tol2A(const TThdInfo& m)
 {
     const ld d = m.NomDia;
@@ -225,31 +253,36 @@ void CalcUNMinor(TThdInfo& m)
     if (m.FromTable == 1 && m.Minor.Max > 0 && !Forced(m)) return;
     const ld p = PitchOf(m);
     const ld d = m.NomDia;
-    const ld n = m.TPI;
 
     if (m.IsInternal) {
         const ld l = m.StdLOE == 1 ? d : static_cast<ld>(m.LOE);
-        const ld basic = BasicPD(m) - 0.4330125L * p;
-        ld add = 0;
+        const ld basic = BasicMinor(m);
+        // The minimum of every class and the class 1B/2B maximum are printed to
+        // three places from No. 6 up, to four below; the 3B maximum to four.
+        const int places = d >= kNumberSix ? 3 : 4;
         if (m.ClassCode == 3) {
-            ld t = 0.05L * Pow23(p) + 0.03L * p / d - 0.002L;
-            const ld floor = n > 12 ? 0.23L * p - 1.5L * p * p : 0.12L * p;
-            if (t > 0.394L * p) t = 0.394L * p;
-            else if (floor > t) t = floor;
-            add = l >= 1.5L * d ? 1.25L * t : t;
+            const ld t = Tol3B(m);
+            const ld tol = l >= 1.5L * d ? 1.25L * t : t;
+            m.Minor.Max = RoundTo(static_cast<double>(basic + Tol4(tol)), 4);
         } else {
-            const ld t = n >= 4 ? 0.25L * p - 0.4L * p * p : 0.15L * p;
-            if (l <= 0.33L * d) add = 0.5L * t;
-            else if (l <= 0.67L * d) add = 0.75L * t;
-            else if (l <= 1.5L * d) add = t;
-            else add = 1.25L * t;
-            if (add > 0.394L * p) add = 0.394L * p;
+            // Below 1/4 in classes 1B and 2B take the class 3B tolerance.
+            ld t = d < 0.25L ? Tol3B(m) : m.TPI >= 4 ? 0.25L * p - 0.4L * p * p : 0.15L * p;
+            if (l <= 0.33L * d) t *= 0.5L;
+            else if (l <= 0.67L * d) t *= 0.75L;
+            else if (l > 1.5L * d) t *= 1.25L;
+            t = std::min(t, 0.394L * p);
+            m.Minor.Max = RoundTo(RoundTo(static_cast<double>(basic + Tol4(t)), 4), places);
         }
-        m.Minor.Max = RoundTo(static_cast<double>(basic + add), 3);
-        m.Minor.Min = RoundTo(static_cast<double>(basic), 3);
+        m.Minor.Min = RoundTo(static_cast<double>(basic), places);
     } else if (m.IsExternal) {
-        const ld root = RoundTo(static_cast<double>(d - 1.08253L * p), 4);
-        m.Minor.Max = static_cast<double>(root - Allowance(m));
+        if (m.TypeCode == kTypeUNR) {
+            // The rounded root of the UNR form: its reference minor, as the
+            // standard's table prints it, takes the allowance unrounded.
+            m.Minor.Max = RoundTo(static_cast<double>(d - Allowance(m) - 1.190785L * p), 4);
+        } else {
+            const ld root = RoundTo(static_cast<double>(d - 1.08253L * p), 4);
+            m.Minor.Max = static_cast<double>(root - Allowance(m));
+        }
         m.Minor.Min = static_cast<double>(m.PD.Min - 0.649519L * p);
     }
 }

@@ -33,7 +33,7 @@ TolSet ApplicableSet(const TThdInfo& m)
 
 std::string Directed(const TThdInfo& m, char direction, double value, int decimals)
 {
-    return std::string(1, direction == '-' ? '-' : '+') + DimText(m, decimals, value);
+    return std::string(1, direction == '-' ? '-' : '+') + TolDimText(m, decimals, value);
 }
 
 std::string PlusMinusBlank()
@@ -74,7 +74,7 @@ std::string LeadTolText(const TThdInfo& member)
 {
     if (!member.Owner || member.Owner->XLeadTol <= 0) return std::string();
     const TolSet s = ApplicableSet(member);
-    return PlusMinusBlank() + DimText(member, s.decimals, s.lead);
+    return PlusMinusBlank() + TolDimText(member, s.decimals, s.lead);
 }
 
 std::string HalfAngleTolText(const TThdInfo& member)

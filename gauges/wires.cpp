@@ -27,6 +27,12 @@ bool IsAcmeForm(uint16_t type)
     return type >= kTypeAcme && type <= kTypeSAM2;
 }
 
+// The buttress reading has no helix correction.
+bool HasHelixCorrection(uint16_t type)
+{
+    return Is60Degree(type) || IsMetricRecordType(type) || IsAcmeForm(type);
+}
+
 // Pitch diameter as the readings take it: three places for millimetre threads.
 ld RoundedPD(const TThdInfo& m, double pd)
 {
@@ -57,10 +63,8 @@ double HelixWireReading(const TThdInfo& m, double pd)
     const ld w = m.CurWire;
     if (w == 0) return 0;
     const uint16_t type = m.TypeCode;
-    ld alpha = 0;
-    if (Is60Degree(type) || IsMetricRecordType(type)) alpha = 0.52359879L;
-    else if (IsAcmeForm(type)) alpha = 0.2530727485L;
-    else return 0; // the buttress reading has no helix correction
+    if (!HasHelixCorrection(type)) return 0;
+    const ld alpha = IsAcmeForm(type) ? 0.2530727485L : 0.52359879L;
     const ld e = RoundedPD(m, pd);
     if (e == 0) return 0;
     const ld p = m.Pitch();
@@ -88,9 +92,15 @@ double HelixComp(const TThdInfo& m)
     return c >= threshold ? c : 0;
 }
 
+bool ReadingsCorrected(const TThdInfo& m)
+{
+    // A multi-start lead always needs the correction, even below the threshold.
+    return HasHelixCorrection(m.TypeCode) && (HelixComp(m) > 0 || m.Starts > 1);
+}
+
 double WireReadingAt(const TThdInfo& m, double pd)
 {
-    return HelixComp(m) > 0 ? HelixWireReading(m, pd) : WireReading(m, pd);
+    return ReadingsCorrected(m) ? HelixWireReading(m, pd) : WireReading(m, pd);
 }
 
 double GageWireReading(TThdInfo& m)
@@ -98,9 +108,7 @@ double GageWireReading(TThdInfo& m)
     if (m.CurWire == 0) m.CurWire = m.BestWire;
     if (m.IsInternal || m.CurWire <= 0) return 0;
     if (m.PD.Gage <= 0) m.PD.Gage = m.PD.Max;
-    // A multi-start lead always needs the correction.
-    if (HelixComp(m) > 0 || m.Starts > 1) return HelixWireReading(m, m.PD.Gage);
-    return WireReading(m, m.PD.Gage);
+    return WireReadingAt(m, m.PD.Gage);
 }
 
 double HelixAngle(const TThdInfo& m)

@@ -13,9 +13,13 @@ double WireReading(const TThdInfo& m, double pd);
 // The same with the helix (lead angle) correction; 0 for the buttress form.
 double HelixWireReading(const TThdInfo& m, double pd);
 double HelixComp(const TThdInfo& m);
+// True when the member's readings carry the helix correction: the compensation
+// is shown, or the thread has more than one start. Every reading follows it.
+bool ReadingsCorrected(const TThdInfo& m);
+// Reading at pitch diameter pd, corrected when ReadingsCorrected says so.
 double WireReadingAt(const TThdInfo& m, double pd);
-// Reading at the member's own gauge pitch diameter; may set CurWire and PD.Gage
-// as the original does when they are unset.
+// WireReadingAt the member's own gauge pitch diameter; sets CurWire and PD.Gage
+// when they are unset.
 double GageWireReading(TThdInfo& m);
 double HelixAngle(const TThdInfo& m);
 

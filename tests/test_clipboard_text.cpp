@@ -105,7 +105,7 @@ TEST(CalCertText, MillimetreDisplayDropsOneDecimal)
     // 0.2127 in = 5.40258 mm; 0.0003 in = 0.00762 mm.
     const std::vector<std::string> mm = Lines(CalCertText(rec, GaugePage::Ring, false, true));
     ASSERT_EQ(mm.size(), 6u);
-    EXPECT_EQ(mm[2], "5.403\t+0.008");
+    EXPECT_EQ(mm[2], "5.403\t+0.00762");
     // The display unit of the rest of the program is left alone.
     EXPECT_FALSE(MetricDisplay());
 }

@@ -46,9 +46,7 @@ TEST(ToleranceText, DiameterDirectionBySignAndMode)
         {"clampedNoGoSet_truncated", &TTInfo::NoGoSetPlug, "--", 2, "-0.00004"},
         {"empty_full", &TTInfo::GoRing, "", 1, "+0.0003"},
         {"empty_truncated", &TTInfo::GoRing, "", 2, "-0.0003"},
-        {"plus_truncated", &TTInfo::GoPlug, "+", 2, "-0.0003"},
         {"minus_truncated", &TTInfo::NoGoPlug, "-", 2, "+0.0003"},
-        {"minus_full", &TTInfo::NoGoPlug, "-", 1, "-0.0003"},
         {"minor_minus", &TTInfo::GoRing, "-", 3, "-0.0003"},
         {"minor_plus", &TTInfo::NoGoRing, "+", 3, "+0.0003"},
     };
@@ -87,12 +85,16 @@ TEST(ToleranceText, ClassWOnlyOnSettingPlugs)
     EXPECT_EQ(PDTolText(rec.GoSetPlug), "-0.0002");
     EXPECT_EQ(TolClassText(rec.GoSetPlug), "(Class X Tols)");
 
-    // Millimetre display: 0.0002 in = 0.00508 mm with one decimal less.
+    // Millimetre display keeps the inch precision: 0.0002 in = 0.00508 mm, class W
+    // 0.00006 in = 0.001524 mm, lead 0.0001 in = 0.00254 mm.
     ScopedDisplayUnit mm(true);
-    EXPECT_EQ(PDTolText(rec.GoSetPlug), "-0.005");
+    EXPECT_EQ(PDTolText(rec.GoSetPlug), "-0.00508");
+    EXPECT_EQ(DiaTolText(rec.GoRing, 1), "+0.00762");
+    EXPECT_EQ(LeadTolText(rec.GoPlug), "\xC2\xB1 0.00254");
+    rec.ClassW = 1;
+    EXPECT_EQ(PDTolText(rec.GoSetPlug), "-0.001524");
     // No lead tolerance of class X: no lead text, whichever class applies.
     rec.XLeadTol = 0;
-    rec.ClassW = 1;
     EXPECT_EQ(LeadTolText(rec.GoSetPlug), "");
     rec.XPDTol = 0;
     EXPECT_EQ(PDTolText(rec.GoRing), "-  N/A");

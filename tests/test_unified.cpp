@@ -24,6 +24,7 @@ constexpr double kShown = 0.00005; // equal when shown to four places
 
 struct LimitCase {
     const char* name;
+    const char* type;
     double d;
     float tpi;
     const char* series;
@@ -38,56 +39,95 @@ struct LimitCase {
 
 using T = TThdInfo;
 using L = TDimLimits;
-// Published: un_pd_limits_2A_3A_chart.csv, un_limits_2A_3A_die_chaser_table.csv,
-// un_unc_2B_limits_scribd_excerpt.csv, un_internal_minor_dia_limits_1B2B_3B.csv.
-// 1/4-20 gets LE = D by hand: the engagement step gives every 20 tpi thread 9P.
+constexpr auto kPD = &T::PD;
+constexpr auto kMaj = &T::Major;
+constexpr auto kMin = &T::Minor;
+constexpr auto kMax = &L::Max;
+constexpr auto kLow = &L::Min;
+// Published: un_pd_limits_2A_3A_chart.csv, un_limits_efunda_excerpt.csv (efunda),
+// FED-STD-H28/2B Tables II.A.3/II.A.4 at LE = D as scanned (FED), Machinery's
+// Handbook 27th ed. Table 3 UNS rows (MH27). 1/4-20 gets LE = D by hand: the
+// engagement step gives every 20 tpi thread 9P.
 // Hand: 1/4-20, P 0.05, LE 0.25: PDTol2A = 0.0015 * 0.629961 + 0.0015 * 0.5 + 0.015 * 0.135721
-// = 0.00373075, E = 0.2175. 2B PD max E + 1.3T = 0.22234998 (shown 0.2223; published 0.2224
-// comes from the table). 3B minor: t = 0.05 * 0.135721 + 0.006 - 0.002 = 0.01078604,
-// m = 0.2175 - 0.02165063, round3(m + t) = 0.207 (published 0.2067 to four places).
-// 0-80 3B: t = 0.00694304 capped at 0.394P = 0.004925, round3(0.04648734 + t) = 0.051.
+// = 0.00373075, E = 0.2175; 1B PD max E + 1.95T = 0.22477497.
+// Internal minors: m = round4(D - 1.082532P); the tolerance is rounded to four places and
+// added; 1B/2B round the sum to three places from No. 6 up, ties to the even digit.
+// #10-20: m 0.1359, 3B tolerance 0.05 * 0.135721 + 0.0078947 - 0.002 = 0.0127 (also 2B below
+// 1/4 in): 3B 0.1486, 2B 0.149. 0.6-18: m 0.5399 + 0.25P - 0.4P^2 (0.0127) = 0.553.
+// UNR minor D - 0.3 PDTol2A - 1.190785P, 5/16-40 UNS (LE 9P): 0.3125 - 0.00090357 - 0.02976963.
 const LimitCase kLimits[] = {
-    {"q20_2A_pdMax", 0.25, 20, "UNC", "2", false, 0.25, &T::PD, &L::Max, 0.2164, kShown},
-    {"q20_2A_pdMin", 0.25, 20, "UNC", "2", false, 0.25, &T::PD, &L::Min, 0.2127, 0},
-    {"q20_2A_majMax", 0.25, 20, "UNC", "2", false, 0.25, &T::Major, &L::Max, 0.2489, kShown},
-    {"q20_3A_pdMax_is_E", 0.25, 20, "UNC", "3", false, 0.25, &T::PD, &L::Max, 0.2175, 0},
-    {"q20_3A_pdMin", 0.25, 20, "UNC", "3", false, 0.25, &T::PD, &L::Min, 0.2147, 0},
-    {"q20_3A_majMax_is_D", 0.25, 20, "UNC", "3", false, 0.25, &T::Major, &L::Max, 0.25, 0},
-    {"q20_3A_majMin", 0.25, 20, "UNC", "3", false, 0.25, &T::Major, &L::Min, 0.2419, kShown},
-    {"q20_2B_pdMin", 0.25, 20, "UNC", "2", true, 0.25, &T::PD, &L::Min, 0.2175, 0},
-    {"q20_2B_minMax", 0.25, 20, "UNC", "2", true, 0.25, &T::Minor, &L::Max, 0.207, 0},
-    {"q20_2B_minMin", 0.25, 20, "UNC", "2", true, 0.25, &T::Minor, &L::Min, 0.196, 0},
-    {"h13_2A_pdMax", 0.5, 13, "UNC", "2", false, 0, &T::PD, &L::Max, 0.4485, kShown},
-    {"h13_2A_pdMin", 0.5, 13, "UNC", "2", false, 0, &T::PD, &L::Min, 0.4435, 0},
-    {"h13_2B_pdMax", 0.5, 13, "UNC", "2", true, 0, &T::PD, &L::Max, 0.4565, kShown},
-    {"h13_2B_minMax", 0.5, 13, "UNC", "2", true, 0, &T::Minor, &L::Max, 0.434, 0},
-    {"q32_UNEF_2A_pdMax", 0.25, 32, "UNEF", "2", false, 0, &T::PD, &L::Max, 0.2287, kShown},
-    {"q32_UNEF_2A_pdMin", 0.25, 32, "UNEF", "2", false, 0, &T::PD, &L::Min, 0.2255, 0},
-    {"hand_q20_2B_pdMax", 0.25, 20, "UNC", "2", true, 0.25, &T::PD, &L::Max, 0.22234998, 1e-8},
-    {"hand_q20_1B_pdMax", 0.25, 20, "UNC", "1", true, 0.25, &T::PD, &L::Max, 0.22477497, 1e-8},
-    {"hand_q20_3B_minMax", 0.25, 20, "UNC", "3", true, 0.25, &T::Minor, &L::Max, 0.207, 0},
-    {"hand_080_3B_minCapped", 0.06, 80, "UNF", "3", true, 0, &T::Minor, &L::Max, 0.051, 0},
+    {"q20_2A_pdMax", "UN", 0.25, 20, "UNC", "2", false, 0.25, kPD, kMax, 0.2164, kShown},
+    {"q20_2A_pdMin", "UN", 0.25, 20, "UNC", "2", false, 0.25, kPD, kLow, 0.2127, 0},
+    {"q20_2A_majMax", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMaj, kMax, 0.2489, kShown},
+    {"q20_3A_pdMax_is_E", "UN", 0.25, 20, "UNC", "3", false, 0.25, kPD, kMax, 0.2175, 0},
+    {"q20_3A_pdMin", "UN", 0.25, 20, "UNC", "3", false, 0.25, kPD, kLow, 0.2147, 0},
+    {"q20_3A_majMax_is_D", "UN", 0.25, 20, "UNC", "3", false, 0.25, kMaj, kMax, 0.25, 0},
+    {"q20_3A_majMin", "UN", 0.25, 20, "UNC", "3", false, 0.25, kMaj, kLow, 0.2419, kShown},
+    {"q20_2B_pdMin", "UN", 0.25, 20, "UNC", "2", true, 0.25, kPD, kLow, 0.2175, 0},
+    {"h13_2A_pdMax", "UN", 0.5, 13, "UNC", "2", false, 0, kPD, kMax, 0.4485, kShown},
+    {"h13_2A_pdMin", "UN", 0.5, 13, "UNC", "2", false, 0, kPD, kLow, 0.4435, 0},
+    {"h13_2B_pdMax", "UN", 0.5, 13, "UNC", "2", true, 0, kPD, kMax, 0.4565, kShown},
+    {"q32_UNEF_2A_pdMax", "UN", 0.25, 32, "UNEF", "2", false, 0, kPD, kMax, 0.2287, kShown},
+    {"q32_UNEF_2A_pdMin", "UN", 0.25, 32, "UNEF", "2", false, 0, kPD, kLow, 0.2255, 0},
+    {"hand_q20_1B_pdMax", "UN", 0.25, 20, "UNC", "1", true, 0.25, kPD, kMax, 0.22477497, 1e-8},
     // round4(0.25 - 1.08253 P) - 0.3 T and PD min - 0.649519 P
-    {"hand_q20_2A_minMax", 0.25, 20, "UNC", "2", false, 0.25, &T::Minor, &L::Max, 0.19478077, 1e-8},
-    {"hand_q20_2A_minMin", 0.25, 20, "UNC", "2", false, 0.25, &T::Minor, &L::Min, 0.18022405, 1e-8},
+    {"hand_q20_2A_minMax", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMin, kMax, 0.19478077, 1e-8},
+    {"hand_q20_2A_minMin", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMin, kLow, 0.18022405, 1e-8},
+    // Internal minor diameters by the standard's formulas against the printed rows.
+    {"FED_q20_2B_minMax", "UN", 0.25, 20, "UNC", "2", true, 0, kMin, kMax, 0.207, 0},
+    {"FED_q20_2B_minMin", "UN", 0.25, 20, "UNC", "2", true, 0, kMin, kLow, 0.196, 0},
+    {"FED_q20_3B_minMax", "UN", 0.25, 20, "UNC", "3", true, 0, kMin, kMax, 0.2067, 0},
+    {"FED_h13_2B_minMax", "UN", 0.5, 13, "UNC", "2", true, 0, kMin, kMax, 0.434, 0},
+    {"FED_n0_80_2B_minMin_4places", "UN", 0.06, 80, "UNF", "2", true, 0, kMin, kLow, 0.0465, 0},
+    {"FED_n0_80_2B_minMax_4places", "UN", 0.06, 80, "UNF", "2", true, 0, kMin, kMax, 0.0514, 0},
+    {"FED_n0_80_3B_minMax_capped", "UN", 0.06, 80, "UNF", "3", true, 0, kMin, kMax, 0.0514, 0},
+    {"FED_n10_24_2B_minMax_small", "UN", 0.19, 24, "UNC", "2", true, 0, kMin, kMax, 0.156, 0},
+    {"FED_q36_2B_minMax_tieEven", "UN", 0.25, 36, "UNS", "2", true, 0, kMin, kMax, 0.226, 0},
+    {"FED_one14_2B_minMax_tieEven", "UN", 1.0, 14, "UNS", "2", true, 0, kMin, kMax, 0.938, 0},
+    {"FED_h28_3B_minMax_floor", "UN", 0.5, 28, "UNEF", "3", true, 0, kMin, kMax, 0.4676, 0},
+    {"FED_one8_3B_minMax_12P", "UN", 1.0, 8, "UNC", "3", true, 0, kMin, kMax, 0.8797, 0},
+    {"FED_1_1_8_20_3B_tolTie", "UN", 1.125, 20, "UN", "3", true, 0, kMin, kMax, 1.0787, 0},
+    {"FED_1_3_4_5_2B_minMin", "UN", 1.75, 5, "UNC", "2", true, 0, kMin, kLow, 1.534, 0},
+    {"FED_1_3_4_5_2B_minMax", "UN", 1.75, 5, "UNC", "2", true, 0, kMin, kMax, 1.568, 0},
+    {"FED_1_3_4_5_3B_minMin", "UN", 1.75, 5, "UNC", "3", true, 0, kMin, kLow, 1.534, 0},
+    {"FED_1_3_4_5_3B_minMax", "UN", 1.75, 5, "UNC", "3", true, 0, kMin, kMax, 1.5575, 0},
+    {"MH27_2_7_16_16_UNS_2B_minMax", "UN", 2.4375, 16, "", "2", true, 0, kMin, kMax, 2.384, 0},
+    {"MH27_2_7_16_16_UNS_3B_minMax", "UN", 2.4375, 16, "", "3", true, 0, kMin, kMax, 2.3783, 0},
+    {"MH27_2_1_2_10_UNS_2B_minMax", "UN", 2.5, 10, "", "2", true, 0, kMin, kMax, 2.413, 0},
+    {"hand_n10_20_UNS_2B_minMax", "UN", 0.19, 20, "", "2", true, 0, kMin, kMax, 0.149, 0},
+    {"hand_n10_20_UNS_3B_minMax", "UN", 0.19, 20, "", "3", true, 0, kMin, kMax, 0.1486, 0},
+    {"hand_0_6_18_UNS_2B_minMax", "UN", 0.6, 18, "", "2", true, 0, kMin, kMax, 0.553, 0},
+    // UNR reference minor of the rounded root.
+    {"efunda_n0_80_UNR_2A_minMax", "UNR", 0.06, 80, "UNF", "2", false, 0, kMin, kMax, 0.0446, 0},
+    {"efunda_n0_80_UNR_3A_minMax", "UNR", 0.06, 80, "UNF", "3", false, 0, kMin, kMax, 0.0451, 0},
+    {"efunda_n1_72_UNR_2A_minMax", "UNR", 0.073, 72, "UNF", "2", false, 0, kMin, kMax, 0.0559, 0},
+    {"hand_5_16_40_UNR_2A_minMax", "UNR", 0.3125, 40, "", "2", false, 0, kMin, kMax, 0.2818, 0},
+    // UNJ 1/4-20 3A/3B: external 0.25 - 1.154699P and PD min 0.2147 - 0.5658P; internal
+    // t = 0.01078604 lies between 0.135315P and 0.259809P: 0.25 - 0.048714 + t, round4(0.201326).
+    {"hand_unj_3A_minMax", "UNJ", 0.25, 20, "UNC", "3", false, 0, kMin, kMax, 0.19226505, 1e-8},
+    {"hand_unj_3A_minMin", "UNJ", 0.25, 20, "UNC", "3", false, 0, kMin, kLow, 0.18641, 1e-8},
+    {"hand_unj_3B_minMax", "UNJ", 0.25, 20, "UNC", "3", true, 0, kMin, kMax, 0.21207204, 1e-8},
+    {"hand_unj_3B_minMin", "UNJ", 0.25, 20, "UNC", "3", true, 0, kMin, kLow, 0.2013, 0},
 };
 
 TEST(UnifiedLimits, PublishedValuesAndHandCalculations)
 {
     for (const LimitCase& c : kLimits) {
         TTInfo rec;
-        Describe(rec, "UN", c.d, c.tpi, c.cls);
+        Describe(rec, c.type, c.d, c.tpi, c.cls);
         TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
         m.Series = c.series;
+        const uint16_t type = rec.ExtThd.TypeCode;
         if (c.stdLE > 0) {
             m.StdLE = m.LOE = c.stdLE;
             m.LEBasis = 1;
         } else {
-            SetUNEngagement(m);
+            (type == kTypeUNR ? SetUNREngagement
+                              : type == kTypeUNJ ? SetUNJEngagement : SetUNEngagement)(m);
         }
         CalcUNPitchDia(m);
         CalcUNMajor(m);
-        CalcUNMinor(m);
+        (type == kTypeUNJ ? CalcUNJMinor : CalcUNMinor)(m);
         EXPECT_NEAR((m.*c.dim).*c.value, c.expected, c.tol + 1e-12) << c.name;
     }
 }
@@ -165,7 +205,8 @@ TEST(UnifiedLimits, CustomEngagement)
     EXPECT_DOUBLE_EQ(m.PD.Min, 0.2114);
     EXPECT_NEAR(m.Major.Min, 0.24066065, 1e-8);
 
-    // 1B/2B minor: t = 0.0115, m = 0.19584937; 2D: 1.25t, 1.2D: t, 0.5D: 0.75t, 0.3D: 0.5t.
+    // 1B/2B minor: t = 0.0115, m = 0.1959; 2D: 1.25t (0.0144), 1.2D: t, 0.5D: 0.75t (0.0086,
+    // 0.2045 to the even 0.204), 0.3D: 0.5t (0.00575 to the even 0.0058).
     const std::pair<double, double> minors[] = {{0.5, 0.210}, {0.3, 0.207}, {0.125, 0.204},
                                                 {0.075, 0.202}};
     for (auto [loe, minorMax] : minors) {
@@ -175,21 +216,6 @@ TEST(UnifiedLimits, CustomEngagement)
         CalcUNMinor(r.IntThd);
         EXPECT_DOUBLE_EQ(r.IntThd.Minor.Max, minorMax) << loe;
     }
-}
-
-TEST(UnifiedLimits, UNJMinor)
-{
-    // 1/4-20: external 0.25 - 1.154699P, PD min - 0.5658P; internal t = 0.01078604 lies
-    // between 0.135315P and 0.259809P: 0.25 - 0.048714 + t, round4(0.201326).
-    TTInfo rec;
-    Describe(rec, "UNJ", 0.25, 20, "3");
-    rec.ExtThd.PD.Min = 0.2147;
-    CalcUNJMinor(rec.ExtThd);
-    CalcUNJMinor(rec.IntThd);
-    EXPECT_NEAR(rec.ExtThd.Minor.Max, 0.19226505, 1e-8);
-    EXPECT_NEAR(rec.ExtThd.Minor.Min, 0.18641, 1e-8);
-    EXPECT_NEAR(rec.IntThd.Minor.Max, 0.21207204, 1e-8);
-    EXPECT_DOUBLE_EQ(rec.IntThd.Minor.Min, 0.2013);
 }
 
 TEST(UnifiedForm, SettingsHeightsRootsAndClassW)
@@ -253,7 +279,7 @@ void QuarterTwentyProducts(TTInfo& rec, const char* type)
     rec.XDiaTol = 0.0002; // a test input
 }
 
-TEST(UnifiedGauges, SizesSignsAndClamp)
+TEST(UnifiedGauges, SizesSignsClampAndCoating)
 {
     TTInfo rec;
     QuarterTwentyProducts(rec, "UN");
@@ -305,24 +331,19 @@ TEST(UnifiedGauges, SizesSignsAndClamp)
     CalcUNGauges(fine);
     EXPECT_NEAR(fine.NoGoSetPlug.Major.Gage, 0.0586953125, 1e-12);
     EXPECT_EQ(fine.NoGoSetPlug.Major.Sign, "--");
-}
 
-TEST(UnifiedCoating, FourTOnPitchTwoTOnDiameters)
-{
-    // t = 0.001: product external -t, product internal +t, plug +t, setting plug -t.
-    TTInfo rec;
-    QuarterTwentyProducts(rec, "UN");
-    CalcUNGauges(rec);
+    // Coating t = 0.001: product external -t, product internal +t, plug +t, setting plug -t,
+    // four times on the pitch diameter and twice on the others.
     rec.SetCoating(0.001);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd, &rec.GoPlug, &rec.GoSetPlug}) m->ApplyCoating();
-    const std::pair<double, double> cases[] = {
+    const std::pair<double, double> coated[] = {
         {rec.ExtThd.PD.Max, 0.2124},     {rec.ExtThd.Major.Min, 0.2388},
         {rec.ExtThd.Minor.Min, 0},       {rec.ExtThd.PD.UncoatedMax, 0.2164},
         {rec.IntThd.PD.Min, 0.2215},     {rec.IntThd.Major.Min, 0.252},
         {rec.IntThd.Major.Max, 0},       {rec.GoPlug.PD.Gage, 0.2215},
         {rec.GoPlug.PD.UncoatedGage, 0.2175}, {rec.GoSetPlug.Major.Gage, 0.2469},
     };
-    for (const auto& [actual, expected] : cases) EXPECT_NEAR(actual, expected, 1e-12);
+    for (const auto& [actual, expected] : coated) EXPECT_NEAR(actual, expected, 1e-12);
 }
 
 } // namespace

@@ -52,7 +52,6 @@ TEST(Wires, UnifiedSizesAndWireSizeEntry)
         {"mm_blank_on_mm_display", rec, "0.7 mm", true, 0.7 / 25.4},
         {"in_on_mm_display", rec, "0.03in", true, 0.03},
         {"plain_mm_display", rec, "0.762", true, 0.03},
-        {"plain_inch_display", rec, "0.0289", false, 0.0289},
         {"metric_record_inch_display", metric, "0.05", false, 1.27},
         {"metric_record_in_suffix", metric, "0.05 in", false, 1.27},
         {"metric_record_mm_display", metric, "0.9", true, 0.9},
@@ -88,31 +87,34 @@ TEST(Wires, OfferedSizesWithinMinMax)
 
 TEST(Wires, ReadingsHelixCompensationAndAngle)
 {
-    // W = 0.0288675, E = 0.2164: plain reading E - 0.866025P + 3W = 0.25970125.
-    // Corrected: + W * 0.75 tan^2(lead angle), tan = L / (pi E):
-    //   1 start 0.0735466 -> +0.00011711 = 0.25982 (below 0.00015: not applied)
-    //   2 starts 0.1470933 -> +0.00046844 = 0.26017; 1-20 2 starts at E = 0.9664:
-    //   0.0329377 -> 1.00970125 + 0.00002349 = 1.00972.
+    // W = 0.0288675: plain reading E - 0.866025P + 3W; corrected + W * 0.75 tan^2(lead
+    // angle), tan = L / (pi E). 1/4-20 at E 0.2164: plain 0.25970125; 1 start tan 0.0735466,
+    // +0.00011711 (below 0.00015: not applied); 2 starts 0.1470933, +0.00046844 = 0.26017.
+    // 1-20 2 starts, the correction below the threshold but applied to both readings: max at
+    // 0.9664 tan 0.0329377, 1.00970125 + 0.00002349 = 1.00972; min at 0.9627 tan 0.0330640,
+    // 1.00600125 + 0.00002367 = 1.00602 (uncorrected 1.00600).
     struct Case {
         const char* name;
         double d;
         uint16_t starts;
-        double pdMax;
-        double helixComp;
-        double gageReading;
+        double pdMax, pdMin;
+        double helixComp, maxReading, minReading;
         double helixAngle; // atan(L / (pi PD max)) in degrees
     } cases[] = {
-        {"single_uncorrected", 0.25, 1, 0.2164, 0, 0.25970125, 4.2063392},
-        {"two_starts_corrected", 0.25, 2, 0.2164, 0.00046875, 0.26017, 8.3678193},
-        {"two_starts_below_threshold", 1.0, 2, 0.9664, 0, 1.00972, 1.8865089},
+        {"single_uncorrected", 0.25, 1, 0.2164, 0.2127, 0, 0.25970125, 0.25600125, 4.2063392},
+        {"two_starts_corrected", 0.25, 2, 0.2164, 0.2164, 0.00046875, 0.26017, 0.26017, 8.3678193},
+        {"two_starts_below_threshold", 1.0, 2, 0.9664, 0.9627, 0, 1.00972, 1.00602, 1.8865089},
     };
     for (const Case& c : cases) {
         TTInfo rec;
         QuarterTwenty(rec, c.starts);
         rec.SetNomDia(c.d);
         rec.ExtThd.PD.Max = c.pdMax;
+        rec.ExtThd.PD.Min = c.pdMin;
         EXPECT_NEAR(HelixComp(rec.ExtThd), c.helixComp, 1e-9) << c.name;
-        EXPECT_NEAR(GageWireReading(rec.ExtThd), c.gageReading, 1e-9) << c.name;
+        EXPECT_NEAR(GageWireReading(rec.ExtThd), c.maxReading, 1e-9) << c.name;
+        EXPECT_NEAR(WireReadingAt(rec.ExtThd, c.pdMin), c.minReading, 1e-9) << c.name;
+        EXPECT_EQ(ReadingsCorrected(rec.ExtThd), c.starts > 1) << c.name;
         EXPECT_DOUBLE_EQ(rec.ExtThd.PD.Gage, c.pdMax) << c.name;
         EXPECT_NEAR(HelixAngle(rec.ExtThd), c.helixAngle, 1e-6) << c.name;
     }
@@ -120,19 +122,22 @@ TEST(Wires, ReadingsHelixCompensationAndAngle)
     QuarterTwenty(rec);
     EXPECT_NEAR(WireReading(rec.ExtThd, 0.21638), 0.25970125, 1e-12); // PD rounded to 4 places
     EXPECT_NEAR(HelixWireReading(rec.ExtThd, 0.2164), 0.25982, 1e-12);
-    EXPECT_NEAR(WireReadingAt(rec.ExtThd, 0.2164), 0.25970125, 1e-12);
     rec.IntThd.PD.Min = 0.2175;
     EXPECT_EQ(HelixAngle(rec.IntThd), 0);
     EXPECT_EQ(GageWireReading(rec.IntThd), 0);
 
-    // Buttress, 10 tpi, W = 0.054147, PD 0.9: 0.9 - 0.0890643 + 3.156891W = 0.98187188.
-    TTInfo butt;
-    butt.SetThreadType("745BUTT");
-    butt.SetTPI(10);
-    butt.ExtThd.PD.Max = 0.9;
-    butt.ExtThd.CurWire = 0.054147;
-    EXPECT_EQ(HelixComp(butt.ExtThd), 0);
-    EXPECT_NEAR(GageWireReading(butt.ExtThd), 0.98187188, 1e-8);
+    // Buttress, 10 tpi, W = 0.054147, PD 0.9: 0.9 - 0.0890643 + 3.156891W = 0.98187188,
+    // with one start or two: its reading has no helix correction.
+    for (uint16_t starts : {1, 2}) {
+        TTInfo butt;
+        butt.SetThreadType("745BUTT");
+        butt.SetTPI(10);
+        butt.SetStarts(starts);
+        butt.ExtThd.PD.Max = 0.9;
+        butt.ExtThd.CurWire = 0.054147;
+        EXPECT_EQ(HelixComp(butt.ExtThd), 0);
+        EXPECT_NEAR(GageWireReading(butt.ExtThd), 0.98187188, 1e-8) << starts;
+    }
 }
 
 TEST(Wires, StandardListLookups)
