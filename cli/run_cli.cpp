@@ -149,23 +149,12 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
         e.startsIndex = static_cast<int>(v) - 1;
     }
     if (auto c = o.get("--coating")) {
-        double v = 0;
-        if (!ParseDecimal(*c, v) || v < 0)
-            return Failure{kExitInvalidInput, "Invalid coating thickness: " + *c};
         e.coated = true;
         e.coatingText = *c;
     }
     const SetUpResult r = SetUpRecord(e, rec);
     if (!r.message.empty()) return Failure{kExitInvalidInput, r.message};
     return std::nullopt;
-}
-
-// Gauge tolerance class shown on the setting plugs after a calculation.
-void ChooseGaugeClass(TTInfo& rec, bool classX)
-{
-    const GaugeClassChoice c = GaugeClassOptions(rec.ExtThd.TypeCode);
-    rec.ClassW = c.classW;
-    if (classX && c.showX) rec.ClassW = 0;
 }
 
 std::string BaseName(const std::string& path)
@@ -179,17 +168,18 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
 
     TTInfo rec;
     std::string fileName = "(Untitled)";
+    // Class X gauge tolerances when asked for, or when the opened file has them.
+    bool classX = o.classX;
     try {
         if (auto file = o.get("--open")) {
-            std::string error;
-            if (!LoadFromFile(rec, *file, &error)) {
-                err << error << '\n';
-                return kExitFileError;
+            const LoadResult r = LoadFromFile(rec, *file);
+            if (r.status != LoadResult::Status::Loaded) {
+                err << r.message << '\n';
+                return r.status == LoadResult::Status::FileError ? kExitFileError
+                                                                 : kExitInvalidInput;
             }
-            if (!FamilyAvailable(rec.ExtThd.TypeCode)) {
-                err << UnavailableTypeMessage(rec.ExtThd.TypeCode, rec.TypeName) << '\n';
-                return kExitInvalidInput;
-            }
+            if (!r.message.empty()) err << r.message << '\n';
+            classX = classX || rec.ClassW == 0;
             fileName = BaseName(*file);
         } else {
             if (auto f = SetUpFromOptions(o, rec)) {
@@ -202,7 +192,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         err << e.what() << '\n';
         return kExitFileError;
     }
-    ChooseGaugeClass(rec, o.classX);
+    rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, classX).classW;
 
     if (auto wire = o.get("--wire")) {
         const double size = WireEntryToRecordUnits(rec, *wire, o.mm);

@@ -177,11 +177,12 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     lines_.insert(lines_.begin() + static_cast<long>(insertAt), key + "=" + value + cr);
 }
 
-bool IniFile::Save(std::string* error) const
+bool IniFile::Save(std::string* error, Folder folder) const
 {
     const fs::path target(path_);
     std::error_code ec;
-    if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
+    if (folder == Folder::Create && target.has_parent_path() &&
+        !fs::exists(target.parent_path(), ec)) {
         fs::create_directories(target.parent_path(), ec);
         if (ec) {
             if (error) *error = Reason(path_, ec.value());

@@ -19,9 +19,12 @@ public:
                      const std::string& value);
     bool HasKey(const std::string& section, const std::string& key) const;
 
+    // The program's own settings may create their folder; a file the user
+    // names must go into a folder that exists.
+    enum class Folder { Create, MustExist };
     // Writes a temporary file beside the target and renames it over the target.
-    // Returns false with a reason when the file could not be written.
-    bool Save(std::string* error = nullptr) const;
+    // Returns false with a reason naming the file when it could not be written.
+    bool Save(std::string* error = nullptr, Folder folder = Folder::Create) const;
     const std::string& path() const { return path_; }
 
 private:

@@ -2,8 +2,9 @@
 
 #include "core/diameter_entry.h"
 #include "core/number_text.h"
-#include "core/thread_record.h"
 #include "core/pipe_record.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
 
 #include <iterator>
 
@@ -66,6 +67,31 @@ void SetGradeCode(TThdInfo& member, const std::string& tol)
 bool IsMetric(uint16_t typeCode)
 {
     return typeCode == kTypeM || typeCode == kTypeMJ;
+}
+
+// "0.0003" for a coating box: the value without sign or trailing zeros.
+std::string PlainDecimal(double v)
+{
+    std::string t = Trim(FormatFixed(v, 0, 6));
+    while (t.size() > 1 && t.back() == '0') t.pop_back();
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return t;
+}
+
+SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec);
+
+// The coated thread calculated once on a scratch record: the limits that
+// decide whether the coating leaves a flank exist only after a calculation.
+std::string CoatingCheck(const ParameterEntry& e)
+{
+    TTInfo trial;
+    SetUpInputs(e, trial);
+    try {
+        trial.Calculate();
+    } catch (const TableError&) {
+        return {};
+    }
+    return CoatingRefusal(trial);
 }
 
 } // namespace
@@ -141,7 +167,9 @@ double PipeSizeKey(int kindIndex, int sizeIndex)
     return kPipeSizes[run.first + sizeIndex].key;
 }
 
-SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
+namespace {
+
+SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
 {
     SetUpResult r;
     r.diameterText = Trim(e.diameterText);
@@ -202,8 +230,55 @@ SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
         rec.SetLOE(loe);
     }
     rec.SetStarts(static_cast<uint16_t>(e.startsIndex + 1));
-    rec.SetCoating(e.coated ? DecimalOf(e.coatingText) : 0);
+    double coating = 0;
+    if (e.coated && (!ParseDecimal(Trim(e.coatingText), coating) || coating < 0)) {
+        r.message = kInvalidCoatingMessage;
+        return r;
+    }
+    rec.SetCoating(coating);
     return r;
+}
+
+} // namespace
+
+SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
+{
+    SetUpResult r = SetUpInputs(e, rec);
+    if (r.message.empty() && rec.Coating > 0) r.message = CoatingCheck(e);
+    return r;
+}
+
+std::string CoatingRefusal(const TTInfo& rec)
+{
+    if (!(rec.Coating > 0)) return {};
+    // A limit of exactly 0 is no value (an internal major maximum, for one).
+    if (rec.IntThd.PD.Max != 0 && rec.IntThd.Major.Min != 0 &&
+        rec.IntThd.PD.Max >= rec.IntThd.Major.Min)
+        return "Can not calculate. The coating is too thick: the internal thread's pitch "
+               "diameter before plating would reach its major diameter";
+    if (rec.ExtThd.PD.Min != 0 && rec.ExtThd.Minor.Max != 0 &&
+        rec.ExtThd.PD.Min <= rec.ExtThd.Minor.Max)
+        return "Can not calculate. The coating is too thick: the external thread's pitch "
+               "diameter before plating would reach its minor diameter";
+    return {};
+}
+
+ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText)
+{
+    ClassChoice c;
+    const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
+    if (entries.empty()) return c;
+    const std::string wanted = UpperCase(Trim(classText));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].classText == wanted) c.entry = static_cast<int>(i);
+    if (c.entry >= 0) return c;
+    c.entry = DefaultClassEntry(typeIndex);
+    const std::string used = entries[static_cast<std::size_t>(c.entry)].text + " is used.";
+    if (wanted.empty()) c.note = "No class given: " + used;
+    else
+        c.note = std::string(kTypeEntries[static_cast<std::size_t>(typeIndex)].caption) +
+                 " have no class " + wanted + ": " + used;
+    return c;
 }
 
 GaugeClassChoice GaugeClassOptions(uint16_t typeCode)
@@ -223,18 +298,34 @@ GaugeClassChoice GaugeClassOptions(uint16_t typeCode)
     }
 }
 
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX)
+{
+    GaugeClassChoice c = GaugeClassOptions(typeCode);
+    if (classX && c.showX) {
+        c.checkW = false;
+        c.classW = 0;
+    }
+    return c;
+}
+
 RestoredPage RestorePage(const TTInfo& rec)
 {
     RestoredPage p;
     const int index = TypeEntryIndex(rec.ExtThd.TypeCode);
     p.typeIndex = index < 0 ? 0 : index;
     p.classEntry = "Class " + rec.ClassText;
-    // The diameter as it was typed when the file kept it ("1/4", "#10").
+    // The diameter as it was typed ("1/4", "#10") only when it names the value
+    // exactly: " 0.3125" for 0.31255 would calculate another thread next time.
     const std::string typed = Trim(rec.NomDiaText);
-    p.diameterText = typed.empty() ? FloatText(rec.NomDia) : typed;
+    const bool exact = !typed.empty() &&
+                       FloatText(ParseDiameterEntry(typed).value) == FloatText(rec.NomDia);
+    p.diameterText = exact ? typed : FloatText(rec.NomDia);
     p.pitchText = TPIText(rec.TPI);
     p.customLOE = rec.ExtThd.StdLOE == 0;
     if (p.customLOE) p.loeText = Len4Text(rec.ExtThd.LOE);
+    p.startsIndex = rec.Starts >= 1 && rec.Starts <= 6 ? rec.Starts - 1 : 0;
+    p.coated = rec.Coating > 0;
+    if (p.coated) p.coatingText = PlainDecimal(rec.Coating);
     p.metric = IsMetric(rec.ExtThd.TypeCode);
     return p;
 }

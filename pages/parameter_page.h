@@ -69,12 +69,32 @@ struct SetUpResult {
 
 // Refusal of a custom length of engagement that is empty, zero or negative.
 inline const char* const kInvalidLOEMessage = "Can not calculate. Invalid length of engagement";
+// Refusal of a coating box that is not a decimal number of 0 or more ("0,0003", "-0.001").
+inline const char* const kInvalidCoatingMessage = "Can not calculate. Invalid coating thickness";
 
 // Sets up a fresh record from the page in the order the window does it; stops
 // with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter",
-// "Can not calculate. Invalid pitch value" or, for a custom engagement,
-// kInvalidLOEMessage.
+// "Can not calculate. Invalid pitch value", for a custom engagement
+// kInvalidLOEMessage, for a coating kInvalidCoatingMessage or the CoatingRefusal
+// of the coated thread (found by calculating it once; a table file that cannot
+// be read is left for the caller's own calculation to report).
 SetUpResult SetUpRecord(const ParameterEntry& entry, TTInfo& rec);
+
+// Plating moves the pitch diameter by more than the major and minor (4t against
+// 2t on a 60-degree thread), so the limits before plating of a thick coating
+// leave no flank: the internal pitch diameter reaches its major, the external
+// one its minor. The refusal for a calculated record whose coated limits do
+// that; empty when each pitch diameter stays between its minor and major.
+std::string CoatingRefusal(const TTInfo& calculated);
+
+// The class entry a thread file's class text selects for a type entry: the
+// entry holding it, else the type's default with a note saying so ("UNJ Threads
+// have no class 2: Class 3 is used."). -1 for a type without a class list.
+struct ClassChoice {
+    int entry = -1;
+    std::string note;
+};
+ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText);
 
 // Class W / class X options of the setting plug page after a calculation.
 struct GaugeClassChoice {
@@ -84,6 +104,9 @@ struct GaugeClassChoice {
     uint8_t classW = 1;
 };
 GaugeClassChoice GaugeClassOptions(uint16_t typeCode);
+// The same with class X asked for (a thread file's choice, plcalc's --classx):
+// class X checked where the type offers it.
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX);
 
 // The page as it is shown again for a record read from a thread file.
 struct RestoredPage {
@@ -93,6 +116,9 @@ struct RestoredPage {
     std::string pitchText;
     bool customLOE = false;
     std::string loeText;
+    int startsIndex = 0;
+    bool coated = false;
+    std::string coatingText; // "0.0003"; the box keeps its text when not coated
     bool metric = false;
 };
 RestoredPage RestorePage(const TTInfo& rec);

@@ -3,9 +3,10 @@
 #include "core/diameter_entry.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
-#include "core/rounding.h"
 #include "core/thread_record.h"
+#include "pages/parameter_page.h"
 
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -23,13 +24,21 @@ bool SameAsStored(double stored, double current)
     return FloatText(stored) == FloatText(current);
 }
 
-// Takes the typed diameter text back only when it still names the stored
-// diameter, so a hand-edited "Nom Dia" is never shown under an old name.
+// The typed diameter text names the thread in its designation. A number size
+// or fraction comes back only when it still names the stored diameter; a
+// decimal is always "%7.4f" of the diameter, so it is made again from the value.
 void RestoreNomDiaText(TTInfo& rec, const std::string& text)
 {
     if (text.empty()) return;
     const DiameterEntry e = ParseDiameterEntry(text);
-    if (e.value > 0 && RoundTo(e.value, 4) == RoundTo(rec.NomDia, 4)) rec.NomDiaText = e.text;
+    const bool decimal = text.find('#') == std::string::npos && !e.fraction;
+    if (decimal) rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
+    else if (e.value > 0 && SameAsStored(e.value, rec.NomDia)) rec.NomDiaText = e.text;
+}
+
+LoadResult Refused(std::string message)
+{
+    return {LoadResult::Status::Refused, std::move(message)};
 }
 
 } // namespace
@@ -50,38 +59,64 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     ini.WriteString("MAIN", "Nom Dia Text", Trim(rec.NomDiaText));
     ini.WriteString("MAIN", "TPI", FloatText(rec.TPI));
     ini.WriteString("MAIN", "LOE", FloatText(rec.ExtThd.LOE));
+    ini.WriteString("MAIN", "Starts", std::to_string(rec.Starts));
+    ini.WriteString("MAIN", "Coating", FloatText(rec.Coating));
+    ini.WriteString("MAIN", "Gage Class", rec.ClassW ? "W" : "X");
     ini.WriteString("WIRE", "CurrentSize", FloatText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
     ini.WriteString("TIPS", "CurrentDia", FloatText(rec.ExtThd.PointDia));
-    return ini.Save(error);
+    return ini.Save(error, IniFile::Folder::MustExist);
 }
 
-bool LoadFromFile(TTInfo& rec, const std::string& fileName, std::string* error)
+LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec)) {
-        if (error) *error = "File: " + fileName + " Does not exist!";
-        return false;
-    }
+    if (!std::filesystem::is_regular_file(fileName, ec))
+        return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
     const IniFile ini(fileName);
-    rec.SetThreadType(ini.ReadString("MAIN", "Thd Type", ""));
+    const std::string typeName = ini.ReadString("MAIN", "Thd Type", "");
+    rec.SetThreadType(typeName);
+    const uint16_t type = rec.ExtThd.TypeCode;
+    if (type == 0 || !FamilyAvailable(type))
+        return Refused(UnavailableTypeMessage(type, typeName));
+
+    std::string note;
     if (IsMetric(rec)) {
         rec.ExtThd.SetTolInfo(ini.ReadString("MAIN", "ExtTolInfo", "5g5g"));
         rec.IntThd.SetTolInfo(ini.ReadString("MAIN", "IntTolInfo", "5g4g"));
     } else {
-        rec.SetClass(ini.ReadString("MAIN", "Class", ""));
+        const std::string cls = ini.ReadString("MAIN", "Class", "");
+        const int typeIndex = TypeEntryIndex(type);
+        const ClassChoice choice = ChooseClassEntry(typeIndex, cls);
+        const auto entries = ClassEntries(typeIndex);
+        rec.SetClass(choice.entry < 0 ? cls
+                                      : entries[static_cast<std::size_t>(choice.entry)].classText);
+        note = choice.note;
     }
     rec.SetTPI(static_cast<float>(TextToFloat(ini.ReadString("MAIN", "TPI", "8"))));
     rec.SetNomDia(TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0")));
     RestoreNomDiaText(rec, ini.ReadString("MAIN", "Nom Dia Text", ""));
+    const double starts = TextToFloat(ini.ReadString("MAIN", "Starts", "1"));
+    if (starts == std::trunc(starts) && starts >= 1 && starts <= 6)
+        rec.SetStarts(static_cast<uint16_t>(starts));
+    double coating = 0;
+    if (!ParseDecimal(ini.ReadString("MAIN", "Coating", "0"), coating) || coating < 0)
+        return Refused(kInvalidCoatingMessage);
+    rec.SetCoating(coating);
+    // A file without an engagement, or with none at all, is at the standard one.
     const double loe = TextToFloat(ini.ReadString("MAIN", "LOE", "0.0"));
     const double wire = TextToFloat(ini.ReadString("WIRE", "CurrentSize", "0.050"));
+    const std::string gageClass = UpperCase(ini.ReadString("MAIN", "Gage Class", ""));
+    const bool classX = gageClass.empty() ? !GaugeClassOptions(type).classW : gageClass == "X";
 
     rec.Calculate();
-    if (!SameAsStored(loe, rec.ExtThd.LOE)) {
+    if (loe > 0 && !SameAsStored(loe, rec.ExtThd.LOE)) {
         rec.SetLOE(loe);
         rec.Calculate();
     }
+    const std::string refusal = CoatingRefusal(rec);
+    if (!refusal.empty()) return Refused(refusal);
     if (!SameAsStored(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
-    return true;
+    rec.ClassW = GaugeClassOptions(type, classX).classW;
+    return {LoadResult::Status::Loaded, note};
 }

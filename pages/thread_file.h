@@ -6,9 +6,23 @@
 
 class TTInfo;
 
-// Writes the record's inputs; false with a reason (naming the file) on failure.
+// Writes the record's inputs, with the gauge class of ClassW; false with a
+// reason naming the file on failure. The folder must exist: none is created.
 bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error);
-// Reads the inputs into a fresh record and calculates it. False with the
-// message "File: <name> Does not exist!" when the file is missing.
+
+struct LoadResult {
+    enum class Status {
+        Loaded,
+        FileError, // "File: <name> Does not exist!"
+        Refused,   // a type the program cannot calculate, a coating it refuses
+    };
+    Status status = Status::FileError;
+    // Why the file was not opened; once loaded, a note on what the file asked
+    // for and could not get (a class its type does not have), else empty.
+    std::string message;
+};
+
+// Reads the inputs into a fresh record and calculates it; ClassW is the file's
+// gauge class (the type's default when the file names none).
 // A table file that cannot be read throws TableError.
-bool LoadFromFile(TTInfo& rec, const std::string& fileName, std::string* error);
+LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName);

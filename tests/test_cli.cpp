@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -111,6 +112,11 @@ TEST(Plcalc, InputErrorsGiveTheWindowMessagesAndExitCodes)
          "Invalid Wire Size!\n"},
         {"unjClass2", {"--type", "UNJ", "--dia", "1/4", "--tpi", "20", "--class", "2"}, 2,
          "Invalid thread class: 2\n"},
+        {"commaCoating", {"--dia", "1/4", "--tpi", "20", "--coating", "0,0003"}, 2,
+         "Can not calculate. Invalid coating thickness\n"},
+        {"coatingPastTheMajor", {"--dia", "1/4", "--tpi", "20", "--coating", "0.02"}, 2,
+         "Can not calculate. The coating is too thick: the internal thread's pitch diameter "
+         "before plating would reach its major diameter\n"},
         {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},
         {"missingValue", {"--dia"}, 64, "plcalc: missing value for --dia\n"},
     };
@@ -134,34 +140,70 @@ TEST(Plcalc, MissingTablesNameTheFile)
 
 TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
 {
-    TempDir dir;
-    const std::string file = dir.file("half.thd");
-    const CliRun saved = Plcalc({"--dia", "1/2", "--tpi", "13", "--class", "3", "--loe", "0.75",
-                                 "--wire", "0.04441", "--save", file});
-    ASSERT_EQ(saved.code, 0) << saved.err;
-    const CliRun opened = Plcalc({"--open", file});
-    ASSERT_EQ(opened.code, 0) << opened.err;
-    EXPECT_EQ(opened.out, saved.out);
-    EXPECT_EQ(Lines(opened.out).at(0), "ANSI Table Data - half.thd");
-    // A custom engagement shows in the designation.
-    EXPECT_EQ(Lines(opened.out).at(1), "1/2-13 UNC-SE3B  /  1/2-13 UNC-SE3A");
-    EXPECT_EQ(RowCells(opened.out, "Thread Dim.", "Wire Size").at(1), "0.04441");
+    const std::vector<std::vector<std::string>> cases = {
+        {"--dia", "1/2", "--tpi", "13", "--class", "3", "--loe", "0.75", "--wire", "0.04441"},
+        {"--dia", "1/4", "--tpi", "20", "--starts", "2", "--coating", "0.0003", "--classx",
+         "--wire", "0.03in"},
+        {"--dia", "0.31255", "--tpi", "20"},
+    };
+    for (const auto& args : cases) {
+        TempDir dir;
+        const std::string file = dir.file("half.thd");
+        auto saveArgs = args;
+        saveArgs.insert(saveArgs.end(), {"--save", file});
+        const CliRun saved = Plcalc(saveArgs);
+        ASSERT_EQ(saved.code, 0) << saved.err;
+        const CliRun opened = Plcalc({"--open", file});
+        ASSERT_EQ(opened.code, 0) << opened.err;
+        EXPECT_EQ(opened.out, saved.out) << args[1];
+        EXPECT_EQ(opened.err, "");
+        EXPECT_TRUE(Lines(opened.out).at(0).ends_with(" - half.thd")) << opened.out;
+    }
+}
 
+TEST(Plcalc, OpeningFilesThatCannotBeUsedAsTheySay)
+{
+    TempDir dir;
+    const char* const quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
+    struct Case {
+        const char* name;
+        const char* keys;
+        int code;
+        std::string err;
+        const char* designation; // second output line
+    } cases[] = {
+        {"unknownType", "Thd Type=SQUARE\nClass=2\n", 2, "Unknown thread type: SQUARE\n", ""},
+        {"unjClass2", "Thd Type=UNJ\nClass=2\n", 0, "UNJ Threads have no class 2: Class 3 is used.\n",
+         "0.2500-20 UNJC-3B  /  0.2500-20 UNJC-3A"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.file(std::string(c.name) + ".thd");
+        WriteTextFile(file, std::string("[MAIN]\n") + c.keys + quarter);
+        const CliRun r = Plcalc({"--open", file});
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_EQ(r.err, c.err) << c.name;
+        if (r.code == 0) {
+            EXPECT_EQ(Lines(r.out).at(1), c.designation) << c.name;
+        }
+    }
     const CliRun missing = Plcalc({"--open", dir.file("none.thd")});
     EXPECT_EQ(missing.code, 3);
     EXPECT_EQ(missing.err, "File: " + dir.file("none.thd") + " Does not exist!\n");
 }
 
-TEST(Plcalc, SaveThatCannotBeWrittenFailsWithReason)
+TEST(Plcalc, SaveThatCannotBeWrittenFailsAndCreatesNothing)
 {
     TempDir dir;
-    // A plain file where a folder should be: fails even for root.
+    // A plain file where a folder should be fails even for root.
     WriteTextFile(dir.file("plain"), "x");
-    const std::string file = dir.file("plain/x.thd");
-    const CliRun r = Plcalc({"--dia", "1/4", "--tpi", "20", "--save", file});
-    EXPECT_EQ(r.code, 3);
-    EXPECT_NE(r.err.find(file), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
+    for (const char* name : {"plain/x.thd", "new/folder/x.thd"}) {
+        const std::string file = dir.file(name);
+        const CliRun r = Plcalc({"--dia", "1/4", "--tpi", "20", "--save", file});
+        EXPECT_EQ(r.code, 3) << name;
+        EXPECT_EQ(r.err.rfind("Cannot write " + file + ": ", 0), 0u) << r.err;
+        EXPECT_TRUE(r.out.empty()) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new")));
 }
 
 TEST(Plcalc, MillimetreDisplayDropsOneDecimal)

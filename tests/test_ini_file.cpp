@@ -115,6 +115,14 @@ TEST(IniFile, FailedSaveNamesTheFile)
     EXPECT_FALSE(WriteIniString(underFile, "MAIN", "Company", "A", &error));
     EXPECT_EQ(error, "Cannot write " + underFile + ": Not a directory");
 
+    // A file the user names goes only into a folder that exists.
+    const std::string lost = dir.file("new/a.thd");
+    IniFile thread(lost);
+    thread.WriteString("MAIN", "TPI", "+20.000000");
+    EXPECT_FALSE(thread.Save(&error, IniFile::Folder::MustExist));
+    EXPECT_EQ(error, "Cannot write " + lost + ": No such file or directory");
+    EXPECT_FALSE(fs::exists(dir.file("new")));
+
     // A directory where the file should be: the rename fails after the temporary was written.
     const std::string taken = dir.file("taken.ini");
     fs::create_directory(taken);

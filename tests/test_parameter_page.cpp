@@ -3,9 +3,11 @@
 #include "pages/parameter_page.h"
 #include "core/thread_record.h"
 #include "core/pipe_record.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -61,39 +63,74 @@ TEST(ParameterPage, DiameterAndPitchEntries)
     EXPECT_EQ(r.diameterText, "0.25");
 }
 
-TEST(ParameterPage, EntriesReachTheRecord)
+struct EntryCase {
+    const char* name;
+    const char* loe;     // null: standard engagement
+    const char* coating; // null: "No Coating" (whatever the box holds)
+    const char* message;
+};
+
+const char* const kInternalTooThick =
+    "Can not calculate. The coating is too thick: the internal thread's pitch diameter before "
+    "plating would reach its major diameter";
+const char* const kExternalTooThick =
+    "Can not calculate. The coating is too thick: the external thread's pitch diameter before "
+    "plating would reach its minor diameter";
+
+// 1/4-20 UNC (ASME B1.1): 2B PD max 0.2224 + 4t reaches the major 0.2500 + 2t at
+// t = 0.0138; 2A PD min 0.2127 - 4t reaches the minor max PD max - 0.433013 P =
+// 0.1947494 - 2t at t = 0.0089753. The internal thread is checked first.
+const EntryCase kEntryCases[] = {
+    {"customEngagementAndPlating", "0.5", "0.0002", ""},
+    {"noCoatingIgnoresTheBox", nullptr, nullptr, ""},
+    {"emptyEngagement", "", nullptr, kInvalidLOEMessage},
+    {"zeroEngagement", "0", nullptr, kInvalidLOEMessage},
+    {"negativeEngagement", "-1", nullptr, kInvalidLOEMessage},
+    {"textEngagement", "abc", nullptr, kInvalidLOEMessage},
+    {"zeroCoating", nullptr, "0", ""},
+    {"negativeCoating", nullptr, "-0.001", kInvalidCoatingMessage},
+    {"decimalCommaCoating", nullptr, "0,0003", kInvalidCoatingMessage},
+    {"emptyCoating", nullptr, "", kInvalidCoatingMessage},
+    {"justLeavesTheExternalFlank", nullptr, "0.0089", ""},
+    {"externalPitchReachesMinor", nullptr, "0.0090", kExternalTooThick},
+    {"internalPitchPassesMajor", nullptr, "0.02", kInternalTooThick},
+};
+
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+class ParameterPageEntry : public testing::TestWithParam<EntryCase> {};
+
+double Number(const std::string& text)
 {
+    double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
+TEST_P(ParameterPageEntry, ReachesTheRecordOrIsRefused)
+{
+    const EntryCase& c = GetParam();
+    ShippedTables tables;
     ParameterEntry e = UnEntry("1/4", "20");
     e.startsIndex = 1;
-    e.customLOE = true;
-    e.loeText = "0.5";
-    e.coated = true;
-    e.coatingText = "0.0002";
+    e.customLOE = c.loe != nullptr;
+    e.loeText = c.loe ? c.loe : "";
+    e.coated = c.coating != nullptr;
+    e.coatingText = c.coating ? c.coating : "-1";
     TTInfo rec;
-    ASSERT_EQ(SetUpRecord(e, rec).message, "");
-    EXPECT_EQ(rec.TypeName, "UN");
-    EXPECT_EQ(rec.ClassText, "2");
-    EXPECT_EQ(rec.ExtThd.ClassCode, 2);
-    EXPECT_FLOAT_EQ(rec.TPI, 20.0f);
+    EXPECT_EQ(SetUpRecord(e, rec).message, c.message);
+    if (*c.message != 0) return;
     EXPECT_EQ(rec.Starts, 2);
-    EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, 0.5);
-    EXPECT_EQ(rec.ExtThd.StdLOE, 0);
-    EXPECT_DOUBLE_EQ(rec.Coating, 0.0002);
-
-    // "No Coating" ignores whatever the coating box holds.
-    e.coated = false;
-    TTInfo plain;
-    SetUpRecord(e, plain);
-    EXPECT_EQ(plain.Coating, 0);
-
-    // A custom engagement needs a length.
-    for (const char* loe : {"", "0", "-1", "abc"}) {
-        e.loeText = loe;
-        TTInfo none;
-        EXPECT_EQ(SetUpRecord(e, none).message, "Can not calculate. Invalid length of engagement")
-            << loe;
+    EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
+    if (c.loe) {
+        EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, Number(c.loe));
     }
+    EXPECT_DOUBLE_EQ(rec.Coating, c.coating ? Number(c.coating) : 0);
+    rec.Calculate();
+    EXPECT_EQ(CoatingRefusal(rec), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, ParameterPageEntry, testing::ValuesIn(kEntryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParameterPage, MetricEntryTakesToleranceClassesAndEngagement)
 {
@@ -110,17 +147,8 @@ TEST(ParameterPage, MetricEntryTakesToleranceClassesAndEngagement)
     // Grade digit 3 .. 9 gives class codes 8 .. 14.
     EXPECT_EQ(rec.IntThd.ClassCode, 11);
     EXPECT_EQ(rec.ExtThd.ClassCode, 9);
-    EXPECT_EQ(rec.ExtThd.TolInfoText(), "4h6h");
     EXPECT_EQ(rec.LOEText, "Long");
     EXPECT_EQ(rec.ExtThd.StdLOE, 0);
-    EXPECT_EQ(rec.LeftHand, 1);
-    EXPECT_EQ(rec.ClassText, "");
-
-    e.metricLOE = 1;
-    TTInfo normal;
-    SetUpRecord(e, normal);
-    EXPECT_EQ(normal.LOEText, "Standard");
-    EXPECT_EQ(normal.ExtThd.StdLOE, 1);
 }
 
 TEST(ParameterPage, PipeSizesComeFromTheSizeList)
@@ -157,29 +185,37 @@ TEST(ParameterPage, PipeSizesComeFromTheSizeList)
         EXPECT_EQ(rec.Pipe->SizeText, c.text);
         EXPECT_EQ(rec.Starts, 1);
     }
-    const int counts[] = {24, 13, 10, 16, 18};
-    const char* const last[] = {"24 OD", "4", "4", "6", "12"};
-    for (int kind = 0; kind < 5; ++kind) {
-        const std::vector<std::string> sizes = PipeSizeTexts(kind);
-        ASSERT_EQ(static_cast<int>(sizes.size()), counts[kind]);
-        EXPECT_EQ(sizes.back(), last[kind]);
-    }
 }
 
 TEST(ParameterPage, ClassListsAndGaugeClassOptions)
 {
-    // The window tests cover the unified, UNJ, Acme and pipe lists.
-    EXPECT_EQ(ClassEntries(5).size(), 3u);
-    EXPECT_TRUE(ClassEntries(7).empty());
-    EXPECT_EQ(ClassEntries(9)[1].classText, "3");
-    EXPECT_EQ(ClassEntries(3)[0].classText, "2G");
-
     // Acme shows class X only; pipe threads neither option but keep class W.
     const GaugeClassChoice acme = GaugeClassOptions(kTypeAcme);
     EXPECT_TRUE(!acme.showW && acme.showX && !acme.checkW && acme.classW == 0);
     const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT);
     EXPECT_TRUE(!pipe.showW && !pipe.showX && pipe.classW == 1);
-    EXPECT_EQ(UnavailableTypeMessage(0, "SQUARE"), "Unknown thread type: SQUARE");
+    // Class X asked for: taken where the option is shown.
+    const GaugeClassChoice unX = GaugeClassOptions(kTypeUN, true);
+    EXPECT_TRUE(unX.showW && !unX.checkW && unX.classW == 0);
+    EXPECT_EQ(GaugeClassOptions(kTypeNPT, true).classW, 1);
+
+    struct Case {
+        const char* name;
+        int typeIndex;
+        const char* classText;
+        int entry;
+        const char* note;
+    } cases[] = {
+        // The thread file tests cover UN and UNJ.
+        {"lowerCaseAcme", 3, "3g", 1, ""},
+        {"acmeClass2", 3, "2", 0, "ACME Threads have no class 2: Class 2G is used."},
+        {"metricHasNoList", 7, "2", -1, ""},
+    };
+    for (const Case& c : cases) {
+        const ClassChoice choice = ChooseClassEntry(c.typeIndex, c.classText);
+        EXPECT_EQ(choice.entry, c.entry) << c.name;
+        EXPECT_EQ(choice.note, c.note) << c.name;
+    }
 }
 
 TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
@@ -197,22 +233,29 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
     EXPECT_EQ(p.pitchText, "20");
     EXPECT_FALSE(p.customLOE);
     EXPECT_FALSE(p.metric);
+    EXPECT_EQ(p.startsIndex, 0);
+    EXPECT_FALSE(p.coated);
 
     rec.NomDiaText = " 1/4 ";
     rec.SetLOE(0.5);
     rec.SetTPI(4.5f);
+    rec.SetStarts(3);
+    rec.SetCoating(0.0003);
     p = RestorePage(rec);
     EXPECT_EQ(p.diameterText, "1/4");
     EXPECT_EQ(p.pitchText, "4.5");
     EXPECT_TRUE(p.customLOE);
     EXPECT_EQ(p.loeText, "0.5000");
+    EXPECT_EQ(p.startsIndex, 2);
+    EXPECT_TRUE(p.coated);
+    EXPECT_EQ(p.coatingText, "0.0003");
 
-    TTInfo pipe;
-    pipe.SetThreadType("NPT");
-    EXPECT_EQ(RestorePage(pipe).typeIndex, 10);
-    TTInfo mj;
-    mj.SetThreadType("MJ");
-    EXPECT_TRUE(RestorePage(mj).metric);
+    // The typed text comes back only when it names the diameter exactly.
+    rec.SetNomDia(0.31255);
+    rec.NomDiaText = " 0.3125";
+    EXPECT_EQ(RestorePage(rec).diameterText, "+0.312550");
+    rec.SetNomDia(0.3125);
+    EXPECT_EQ(RestorePage(rec).diameterText, "0.3125");
 }
 
 } // namespace

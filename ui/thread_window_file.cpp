@@ -1,6 +1,5 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed.
-#include "core/ini_file.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "core/table_file.h"
@@ -42,30 +41,30 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
     }
     // Read into a fresh record: a file that cannot be used leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
-    std::string error;
+    LoadResult loaded;
     WaitCursor wait;
-    bool loaded = false;
     try {
-        loaded = LoadFromFile(*rec, fileName.toStdString(), &error);
+        loaded = LoadFromFile(*rec, fileName.toStdString());
     } catch (const TableError& e) {
-        error = e.what();
+        loaded.message = e.what();
     }
     wait.Restore();
-    if (!loaded) {
-        ShowError(this, QString::fromStdString(error));
+    if (loaded.status != LoadResult::Status::Loaded) {
+        ShowError(this, QString::fromStdString(loaded.message));
         return false;
     }
-    // A type the program does not know leaves the record without a name: the
-    // message names what the file says instead.
-    std::string typeName = rec->TypeName;
-    if (typeName.empty()) typeName = ReadIniString(fileName.toStdString(), "MAIN", "Thd Type", "");
-    if (!TypeAvailable(rec->ExtThd.TypeCode, typeName)) return false;
 
+    const bool classX = rec->ClassW == 0;
     rec_ = std::move(rec);
     fileName_ = QFileInfo(fileName).fileName();
     RestoreParameterPage();
     ApplyGaugeClassOptions();
+    // The options above are the type's defaults; the file's gauge class wins.
+    const GaugeClassChoice gauge = GaugeClassOptions(rec_->ExtThd.TypeCode, classX);
+    (gauge.checkW ? optClassW : optClassX)->setChecked(true);
+    rec_->ClassW = gauge.classW;
     ShowResults();
+    if (!loaded.message.empty()) ShowInformation(this, QString::fromStdString(loaded.message));
     return true;
 }
 
@@ -89,9 +88,8 @@ void TfrmThread::RestoreParameterPage()
     } else {
         optStandardLOE->setChecked(true);
     }
-    // The file keeps neither starts nor coating, so the record has one start and
-    // no coating; the page says so too, or the next Calculate would differ.
-    cboStarts->setCurrentIndex(rec_->Starts > 0 ? rec_->Starts - 1 : 0);
-    optNoCoat->setChecked(true);
+    cboStarts->setCurrentIndex(p.startsIndex);
+    (p.coated ? optCoating : optNoCoat)->setChecked(true);
+    if (p.coated) txtCoating->setText(QString::fromStdString(p.coatingText));
     metric_ = p.metric;
 }

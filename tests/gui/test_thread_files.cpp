@@ -1,0 +1,176 @@
+// Thread files through the thread window: what Save keeps and Open shows on
+// the parameter page, the notes and refusals of either, and the coating box.
+#include "core/thread_record.h"
+#include "pages/parameter_page.h"
+#include "pages/result_pages.h"
+#include "support/test_support.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+template <typename T> T* Child(const TfrmThread& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+QString Text(const TfrmThread& w, const char* box)
+{
+    return Child<QLineEdit>(w, box)->text();
+}
+
+// 1/4-20 UN class 2 with what the caller adds, then Calculate.
+void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
+               const QString& coating = {})
+{
+    Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
+    Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
+    Child<QLineEdit>(w, "txtNomDia")->setText(dia);
+    Child<QLineEdit>(w, "txtPitch")->setText("20");
+    Child<QComboBox>(w, "cboStarts")->setCurrentIndex(startsIndex);
+    Child<QRadioButton>(w, coating.isEmpty() ? "optNoCoat" : "optCoating")->setChecked(true);
+    if (!coating.isEmpty()) Child<QLineEdit>(w, "txtCoating")->setText(coating);
+    Child<QPushButton>(w, "Button2")->click();
+}
+
+std::string Pages(const TfrmThread& w)
+{
+    const ResultPagesText p = BuildResultPages(*w.Record(), "t.thd", false);
+    std::string all = p.name + p.wireSize1;
+    for (const TextGrid* g : {&p.thread, &p.ring.grid, &p.setPlug.grid, &p.plug.grid})
+        for (const auto& row : *g)
+            for (const auto& cell : row) all += cell + "|";
+    return all;
+}
+
+} // namespace
+
+class TestThreadFiles : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ShippedTables> tables_;
+    QStringList errors_;
+    QStringList infos_;
+
+private slots:
+    void initTestCase()
+    {
+        tables_ = std::make_unique<ShippedTables>();
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            (kind == MessageKind::Error ? errors_ : infos_) << text;
+        });
+    }
+    void init()
+    {
+        errors_.clear();
+        infos_.clear();
+    }
+
+    void savedPageComesBackAndCalculatesTheSame()
+    {
+        TempDir dir;
+        const QString file = QString::fromStdString(dir.file("plated.thd"));
+        TfrmThread w;
+        Calculate(w, "1/4", 1, "0.0003");
+        Child<QRadioButton>(w, "optClassX")->click();
+        QVERIFY(w.UseNewWireSize("0.03"));
+        QVERIFY(w.SaveThreadFile(file));
+
+        TfrmThread r;
+        QVERIFY(r.OpenThreadFile(file));
+        QCOMPARE(errors_ + infos_, QStringList());
+        QCOMPARE(Child<QComboBox>(r, "cboStarts")->currentIndex(), 1);
+        QVERIFY(Child<QRadioButton>(r, "optCoating")->isChecked());
+        QVERIFY(Child<QLineEdit>(r, "txtCoating")->isEnabled());
+        QCOMPARE(Text(r, "txtCoating"), QString("0.0003"));
+        QVERIFY(Child<QRadioButton>(r, "optClassX")->isChecked());
+        QCOMPARE(Pages(r), Pages(w));
+
+        // Calculate on the reopened page: the same thread, wire apart.
+        Child<QPushButton>(r, "Button2")->click();
+        QCOMPARE(r.Record()->Starts, w.Record()->Starts);
+        QCOMPARE(r.Record()->Coating, w.Record()->Coating);
+        QCOMPARE(r.Record()->ExtThd.PD.Min, w.Record()->ExtThd.PD.Min);
+    }
+
+    void storedDiameterWinsOverItsRoundedText()
+    {
+        TempDir dir;
+        const QString file = QString::fromStdString(dir.file("odd.thd"));
+        TfrmThread w;
+        Calculate(w, "0.31255");
+        QVERIFY(w.SaveThreadFile(file));
+        TfrmThread r;
+        QVERIFY(r.OpenThreadFile(file));
+        QCOMPARE(Text(r, "txtNomDia"), QString("+0.312550"));
+        Child<QPushButton>(r, "Button2")->click();
+        QCOMPARE(r.Record()->NomDia, 0.31255);
+        QCOMPARE(Pages(r), Pages(w));
+    }
+
+    void openNotesAndRefusals()
+    {
+        TempDir dir;
+        const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
+        WriteTextFile(dir.file("unj.thd"), "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter);
+        TfrmThread r;
+        QVERIFY(r.OpenThreadFile(QString::fromStdString(dir.file("unj.thd"))));
+        QCOMPARE(infos_, QStringList{"UNJ Threads have no class 2: Class 3 is used."});
+        QCOMPARE(Child<QComboBox>(r, "cboClass")->currentText(), QString("Class 3"));
+
+        // A coating no thread can take is refused, and the window keeps its thread.
+        WriteTextFile(dir.file("thick.thd"),
+                      "[MAIN]\nThd Type=UN\nClass=2\nCoating=+0.020000\n" + quarter);
+        QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("thick.thd"))));
+        QCOMPARE(errors_.size(), 1);
+        QVERIFY(errors_.constFirst().startsWith("Can not calculate. The coating is too thick"));
+        QCOMPARE(r.FileName(), QString("unj.thd"));
+
+        // Save into a folder that does not exist: the file error, and no folder.
+        errors_.clear();
+        const std::string lost = dir.file("no/such/x.thd");
+        QVERIFY(!r.SaveThreadFile(QString::fromStdString(lost)));
+        QCOMPARE(errors_.size(), 1);
+        // The reason after the name is the system's, in the desktop's language.
+        QVERIFY(errors_.constFirst().startsWith(QString::fromStdString("Cannot write " + lost)));
+        QVERIFY(!std::filesystem::exists(dir.file("no")));
+        QCOMPARE(r.FileName(), QString("unj.thd"));
+    }
+
+    void coatingBoxRefusals_data()
+    {
+        QTest::addColumn<QString>("coating");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("negative") << "-0.0003" << kInvalidCoatingMessage;
+        QTest::newRow("decimalComma") << "0,0003" << kInvalidCoatingMessage;
+        // 1/4-20 2B: PD max 0.2224 + 4t passes the major 0.2500 + 2t from t = 0.0138.
+        QTest::newRow("pastTheMajor")
+            << "0.02"
+            << "Can not calculate. The coating is too thick: the internal thread's pitch "
+               "diameter before plating would reach its major diameter";
+    }
+    void coatingBoxRefusals()
+    {
+        QFETCH(QString, coating);
+        QFETCH(QString, message);
+        TfrmThread w;
+        Calculate(w);
+        const TTInfo* before = w.Record();
+        Calculate(w, "1/4", 0, coating);
+        QCOMPARE(errors_, QStringList{message});
+        QCOMPARE(w.Record(), before);
+    }
+};
+
+QTEST_MAIN(TestThreadFiles)
+#include "test_thread_files.moc"
