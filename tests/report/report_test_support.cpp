@@ -6,9 +6,7 @@
 
 #include <QPainter>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 
 TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels)
 {
@@ -16,13 +14,6 @@ TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int
                            static_cast<int>(std::lround(heightInches * dpi)));
     geometry_.offset = QPoint(offsetPixels, offsetPixels);
     geometry_.dpiX = geometry_.dpiY = dpi;
-}
-
-void TImageTarget::SetLandscape(bool landscape)
-{
-    const QSize p = geometry_.page;
-    if (landscape == (p.width() > p.height())) return;
-    geometry_.page = p.transposed();
 }
 
 QImage TImageTarget::NewImage() const
@@ -60,14 +51,6 @@ int InkIn(const QImage& image, const QRect& area)
         for (int x = r.left(); x <= r.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ++n;
     return n;
-}
-
-int InkRows(const QImage& image, int x0, int x1)
-{
-    int rows = 0;
-    for (int y = 0; y < image.height(); ++y)
-        if (InkIn(image, QRect(QPoint(x0, y), QPoint(x1, y))) > 0) ++rows;
-    return rows;
 }
 
 std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,

@@ -19,7 +19,7 @@ class TImageTarget : public TPrintTarget {
 public:
     TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels);
     TPageGeometry Geometry() const override { return geometry_; }
-    void SetLandscape(bool landscape) override;
+    void SetLandscape(bool) override {}
     QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
     QPaintDevice* NewSheet() override;
     void FinishJob() override { ++finishedJobs; }
@@ -40,8 +40,6 @@ private:
 
 // Dark pixels in a rectangle of an image.
 int InkIn(const QImage& image, const QRect& area);
-// Rows of an image that hold dark pixels between x0 and x1.
-int InkRows(const QImage& image, int x0, int x1);
 
 // A record calculated with the shipped tables, as the thread window sets it up.
 std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,
