@@ -51,7 +51,6 @@ private:
 void GaugeReport::Heading(TThdInfo& m)
 {
     const QString designation = ReportText(DesignationText(m));
-    rpt_.NewLine();
     rpt_.SetFont(kReportSerif, 12);
     rpt_.BoldOn();
     if (rec_.Coating > 0) {
@@ -216,18 +215,19 @@ void GaugeReport::Print(const TReportJob& job)
     rpt_.BeginReport();
     PrintThreadInfo(rpt_, job);
     rpt_.AddTab(3.0, kAlignLeft);
+    // The line under the parameter table says why no tolerances follow.
     if (!tols_) {
-        rpt_.NewLine();
+        rpt_.GotoXY(0, rpt_.GetY() + 0.05);
         rpt_.PrintCenter(kNoGaugeTolNote);
-        rpt_.NewLine();
     }
+    rpt_.NewLine();
     Heading(rec_.ExtThd);
     Rings();
     rpt_.GotoXY(0, rpt_.GetY() + 0.1);
     SetPlugs();
+    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
     Heading(rec_.IntThd);
     Plugs();
-    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
     rpt_.PrintCenter(CompensationNote());
     // The footer starts on its own line; drawn at the note's line it would
     // print over it.

@@ -91,10 +91,9 @@ void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job)
     rpt.NewLine();
     rpt.GotoXY(0, rpt.GetY() + 0.05);
     SetColumnWidths(rpt, {3.5, 3.5});
-    // More than the hundredth of an inch the layout once had: at preview and
-    // screen resolutions that rounds to a pixel or none, and the rules touch
-    // the letters.
-    rpt.SetCellPadding(0.03);
+    // More than the hundredth of an inch the layout once had, which rounds to
+    // a pixel or none on the screen and lets the rules touch the letters.
+    rpt.SetCellPadding(0.015);
     rpt.SetTableGrid(true);
     rpt.BeginTable();
     InfoRow(rpt, "Thread Type:", ReportText(rec.TypeName) + " Thread");

@@ -1,12 +1,24 @@
+// Test main of the report tests (one QApplication on the offscreen platform)
+// and their helpers.
 #include "report/report_test_support.h"
 
 #include "core/diameter_entry.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"
 
-#include <QPainter>
+#include <QApplication>
+
+#include <gtest/gtest.h>
 
 #include <cmath>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
 
 TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels)
 {
@@ -16,31 +28,23 @@ TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int
     geometry_.dpiX = geometry_.dpiY = dpi;
 }
 
-QImage TImageTarget::NewImage() const
-{
-    const QSize border(2 * geometry_.offset.x(), 2 * geometry_.offset.y());
-    const QSize printable = geometry_.page - border;
-    QImage image(printable, QImage::Format_RGB32);
-    const int dpm = static_cast<int>(std::lround(geometry_.dpiX / 0.0254));
-    image.setDotsPerMeterX(dpm);
-    image.setDotsPerMeterY(dpm);
-    image.fill(Qt::white);
-    return image;
-}
-
-QPaintDevice* TImageTarget::PrepareJob(const QString& title, const QString& outputFile)
+QPaintDevice* TImageTarget::PrepareJob(const QString&, const QString& outputFile)
 {
     ++jobs;
-    lastTitle = title;
     lastOutputFile = outputFile;
-    sheets.push_back(NewImage());
-    return &sheets.back();
+    return NewSheet();
 }
 
+// An image of the printable area at the printer's resolution.
 QPaintDevice* TImageTarget::NewSheet()
 {
-    sheets.push_back(NewImage());
-    return &sheets.back();
+    QImage& sheet = sheets.emplace_back(geometry_.page - 2 * QSize(geometry_.offset.x(), geometry_.offset.y()),
+                                        QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(geometry_.dpiX / 0.0254));
+    sheet.setDotsPerMeterX(dpm);
+    sheet.setDotsPerMeterY(dpm);
+    sheet.fill(Qt::white);
+    return &sheet;
 }
 
 int InkIn(const QImage& image, const QRect& area)

@@ -22,19 +22,16 @@ public:
     void SetLandscape(bool) override {}
     QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
     QPaintDevice* NewSheet() override;
-    void FinishJob() override { ++finishedJobs; }
+    void FinishJob() override {}
     QString OutputName() const override { return "image printer"; }
 
     // Sheets of all jobs in order; a deque keeps a sheet in place while the
     // next one is added.
     std::deque<QImage> sheets;
     int jobs = 0;
-    int finishedJobs = 0;
-    QString lastTitle;
     QString lastOutputFile;
 
 private:
-    QImage NewImage() const;
     TPageGeometry geometry_;
 };
 
