@@ -1,10 +1,8 @@
 #include "app/product.h"
 
-#include <QStringList>
+#include "core/version.h"
 
-#ifndef PL_VERSION_TEXT
-#define PL_VERSION_TEXT "5.0.0"
-#endif
+#include <QStringList>
 
 QString AppTitle()
 {
@@ -18,7 +16,7 @@ QString ProductName()
 
 QString FileVersionText()
 {
-    return QStringLiteral(PL_VERSION_TEXT);
+    return QString::fromLatin1(ProgramVersion());
 }
 
 QString ProductVersionLine()

@@ -9,6 +9,7 @@
 #include "core/table_file.h"
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
+#include "core/version.h"
 #include "gauges/wires.h"
 
 #include <filesystem>
@@ -234,7 +235,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitOk;
     }
     if (o.version) {
-        out << "plcalc (Pitch Ledger) " << PL_VERSION_TEXT << '\n';
+        out << "plcalc (Pitch Ledger) " << ProgramVersion() << '\n';
         return kExitOk;
     }
     ReadSettings();

@@ -47,20 +47,35 @@ std::string SizePart(const TThdInfo& m)
     return nominal + "-" + TPIText(m.TPI);
 }
 
+std::string Range(const TThdInfo& m, const TDimLimits& d)
+{
+    return DimText(m, 4, d.Max) + "-" + DimText(m, 4, d.Min);
+}
+
+// After a coating step Max/Min are the limits to machine to and the uncoated
+// copies the limits the plated thread must meet. Plating shrinks an internal
+// thread, so its check after plating is the minimum of the crest (minor)
+// diameter and of the pitch diameter; an external thread's is the maximum of
+// its major and pitch diameters.
 void AddPlatingNotes(TThdInfo& m, const std::string& designation)
 {
-    const std::string kind = m.IsExternal ? "EXTERNAL" : "INTERNAL";
+    const bool external = m.IsExternal == 1;
+    const std::string kind = external ? "EXTERNAL" : "INTERNAL";
     std::vector<std::string>& n = m.Notes;
-    // Uncoated copies: what the plated thread must meet; Max/Min: what to machine to.
     n.push_back(kind + " - After Plate");
     n.push_back(designation);
-    n.push_back("Major Dia " + Len4Text(m.Major.UncoatedMax) + " Max.");
-    n.push_back("PD " + Len4Text(m.PD.UncoatedMax) + " Max.");
+    if (external) {
+        n.push_back("Major Dia " + DimText(m, 4, m.Major.UncoatedMax) + " Max.");
+        n.push_back("PD " + DimText(m, 4, m.PD.UncoatedMax) + " Max.");
+    } else {
+        n.push_back("Minor Dia " + MinorText(m, m.Minor.UncoatedMin) + " Min.");
+        n.push_back("PD " + DimText(m, 4, m.PD.UncoatedMin) + " Min.");
+    }
     n.push_back("");
     n.push_back(kind + " - Before Plate");
     n.push_back(designation);
-    n.push_back("Major Dia " + Len4Text(m.Major.Max) + "-" + Len4Text(m.Major.Min));
-    n.push_back("PD " + Len4Text(m.PD.Max) + "-" + Len4Text(m.PD.Min));
+    n.push_back((external ? "Major Dia " : "Minor Dia ") + Range(m, external ? m.Major : m.Minor));
+    n.push_back("PD " + Range(m, m.PD));
 }
 
 } // namespace

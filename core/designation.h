@@ -6,5 +6,6 @@
 class TThdInfo;
 
 // Returns the designation; sets Series for the non-unified types, fills the
-// owner's NomDiaText when empty and rewrites the member's Notes.
+// owner's NomDiaText when empty and rewrites the member's Notes (plated
+// limits in the display unit).
 std::string DesignationText(TThdInfo& member);

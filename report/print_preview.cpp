@@ -3,17 +3,40 @@
 #include "core/thread_record.h"
 #include "report/report_hooks.h"
 
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Room round the page inside the scroll box.
 constexpr int kPageInset = 24;
+
+// Zoom list entries after "Fit page", percent.
+constexpr int kZooms[] = {50, 75, 100, 150, 200};
+
+// Large enough to read a whole page: nine tenths of the screen's height and
+// a page's width beside it.
+QSize OpeningSize(const QWidget* parent)
+{
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {541, 432};
+    const QRect free = screen->availableGeometry();
+    const int h = free.height() * 9 / 10;
+    const int w = std::min(free.width() * 9 / 10, h * 85 / 110 + 2 * kPageInset + 60);
+    return {std::max(w, 541), std::max(h, 432)};
+}
 
 void ReportFailedJob(TReportWorks& rpt)
 {
@@ -48,7 +71,7 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmThdPrint");
     setWindowTitle("Pitch Ledger - Print Preview");
-    resize(541, 432);
+    resize(OpeningSize(parent));
 
     auto* top = new QWidget(this);
     top->setObjectName("Panel1");
@@ -57,8 +80,17 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
     btnClose->setObjectName("btnClose");
     btnPrint = new QPushButton("&Print", top);
     btnPrint->setObjectName("btnPrint");
+    cboZoom = new QComboBox(top);
+    cboZoom->setObjectName("cboZoom");
+    cboZoom->addItem("Fit page", 0);
+    for (int z : kZooms) cboZoom->addItem(QString::number(z) + " %", z);
+    auto* zoomLabel = new QLabel("&Zoom:", top);
+    zoomLabel->setBuddy(cboZoom);
     buttons->addWidget(btnClose);
     buttons->addWidget(btnPrint);
+    buttons->addSpacing(20);
+    buttons->addWidget(zoomLabel);
+    buttons->addWidget(cboZoom);
     buttons->addStretch();
 
     auto* client = new QWidget(this);
@@ -100,6 +132,56 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
 
     connect(btnClose, &QPushButton::clicked, this, &TfrmThdPrint::btnCloseClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmThdPrint::btnPrintClick);
+    connect(cboZoom, &QComboBox::currentIndexChanged, this, &TfrmThdPrint::cboZoomChange);
+}
+
+int TfrmThdPrint::FitZoom() const
+{
+    const double zoom = print1_.ZoomPercent() / 100.0;
+    const QSize page = print1_.PreviewImage().size();
+    const QSize room = ScrollBox1->contentsRect().size() - QSize(2 * kPageInset, 2 * kPageInset);
+    if (page.isEmpty() || room.width() <= 0 || room.height() <= 0) return 100;
+    const double fit = std::min(room.width() / (page.width() / zoom),
+                                room.height() / (page.height() / zoom));
+    return std::clamp(static_cast<int>(std::floor(fit * 100)), 25, 400);
+}
+
+void TfrmThdPrint::ShowAtZoom(int percent)
+{
+    // The page image keeps the zoom it was built at until the report runs again.
+    if (job_.record == nullptr || print1_.Destination() != dPreview) return;
+    print1_.SetZoomPercent(percent);
+    PrintRememberedReport(print1_, job_);
+}
+
+void TfrmThdPrint::FitToPage()
+{
+    // A hidden window has not laid out its scroll box yet.
+    if (!isVisible()) return;
+    const int zoom = FitZoom();
+    if (zoom != print1_.ZoomPercent()) ShowAtZoom(zoom);
+}
+
+void TfrmThdPrint::cboZoomChange(int index)
+{
+    const int zoom = cboZoom->itemData(index).toInt();
+    if (zoom == 0) FitToPage();
+    else if (zoom != print1_.ZoomPercent()) ShowAtZoom(zoom);
+}
+
+void TfrmThdPrint::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (cboZoom->currentIndex() == 0) FitToPage();
+}
+
+void TfrmThdPrint::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // After the layouts have placed the scroll box.
+    QTimer::singleShot(0, this, [this] {
+        if (cboZoom->currentIndex() == 0) FitToPage();
+    });
 }
 
 TfrmThdPrint::~TfrmThdPrint()

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QComboBox;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -46,7 +47,22 @@ public:
     void btnPrintClick();
     void btnCloseClick();
 
+    // The zoom at which the whole page fits the scroll box, and the report
+    // built again at it (once the window is shown); the window opens so and
+    // keeps fitting while the zoom list says "Fit page".
+    int FitZoom() const;
+    void FitToPage();
+    // Builds the remembered report again at a zoom in percent.
+    void ShowAtZoom(int percent);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void cboZoomChange(int index);
+
+    QComboBox* cboZoom = nullptr;
     TReportWorks print1_;
     TReportJob job_;
     QPushButton* btnClose = nullptr;

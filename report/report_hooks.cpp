@@ -64,3 +64,23 @@ void InstallReportFonts()
         QFont::insertSubstitution("Small Fonts", "Liberation Sans");
     });
 }
+
+QString MathErrorText(TMathError error)
+{
+    switch (error) {
+    case TMathError::IntDivideByZero: return "Divide by zero error";
+    case TMathError::RangeCheck: return "Range error";
+    case TMathError::IntOverflow: return "Integer overflow error";
+    case TMathError::InvalidOperation: return "Invalide operation error";
+    case TMathError::FloatDivideByZero: return "Divide by zero error";
+    case TMathError::Overflow: return "Overflow error";
+    case TMathError::Underflow: return "Underflow error";
+    case TMathError::OutOfMemory: return "Out of memory error";
+    }
+    return QString();
+}
+
+void ShowMathError(TMathError error)
+{
+    if (ReportHooks().message) ReportHooks().message(MathErrorText(error));
+}

@@ -31,3 +31,17 @@ void ResetReportHooks();
 // The reports name the faces of the original platform; maps them once to the
 // metric-compatible Liberation faces so line and page breaks come out the same.
 void InstallReportFonts();
+
+enum class TMathError {
+    IntDivideByZero,
+    RangeCheck,
+    IntOverflow,
+    InvalidOperation,
+    FloatDivideByZero,
+    Overflow,
+    Underflow,
+    OutOfMemory,
+};
+// The message of a calculation error, shown through the report message hook.
+QString MathErrorText(TMathError error);
+void ShowMathError(TMathError error);

@@ -2,32 +2,20 @@
 // cell text, and the line breaking of cells.
 #include "report/report_works.h"
 
-#include "report/report_hooks.h"
+#include "report/report_pixels.h"
 
 #include <QFontMetrics>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-int Round(double v)
-{
-    return static_cast<int>(std::nearbyint(v));
-}
 
 // Cell text is broken on a screen-resolution device whatever the output, so
 // every destination breaks a cell into the same lines.
 const QPaintDevice* ScreenDevice()
 {
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        const int dpm = Round(kScreenPixelsPerInch / 0.0254);
-        image.setDotsPerMeterX(dpm);
-        image.setDotsPerMeterY(dpm);
-        return image;
-    }();
+    static const QImage device = ScreenImage(1, 1);
     return &device;
 }
 
@@ -91,7 +79,7 @@ void TReportWorks::SetColumnWidth(int column, double width)
 {
     if (column < 1 || column > ColumnCount()) return;
     Column& c = columns_[column - 1];
-    const int diff = Round(width * ppuX_) - c.width;
+    const int diff = RoundPixels(width * ppuX_) - c.width;
     c.width += diff;
     tableWidth_ += diff;
     for (std::size_t i = column; i < columns_.size(); ++i) columns_[i].x += diff;
@@ -118,7 +106,7 @@ QRect TReportWorks::ColumnRect(int column) const
 
 void TReportWorks::SetCellPadding(double units)
 {
-    padV_ = Round(units * ppuY_);
+    padV_ = RoundPixels(units * ppuY_);
 }
 
 void TReportWorks::OpenRow()
@@ -171,7 +159,7 @@ void TReportWorks::PrintCell(const Column& c, const QString& text)
     // Breaking happens on every page, drawn or not, so rows keep their height
     // and later pages their positions whatever page is output.
     const int h = TextHeight();
-    const int boxWidth = Round((c.width - padH_) / resX_ * kScreenPixelsPerInch);
+    const int boxWidth = RoundPixels((c.width - padH_) / resX_ * kScreenPixelsPerInch);
     QStringList lines = BreakCellText(text, font_, boxWidth);
     if (!wrap_ && lines.size() > 1) lines = QStringList{lines.first()};
     y_ = rowText_;
@@ -186,7 +174,10 @@ void TReportWorks::PrintCell(const Column& c, const QString& text)
         case kAlignCenter: x_ = c.x + (c.width - w) / 2; break;
         default: x_ = c.x + padH_;
         }
-        PrintText(lines[i]);
+        // No background: a filled cell line would cut the row's rules where
+        // the output rounds the padding down to a pixel or none.
+        if (Drawing()) DrawTextAt(x_, y_, lines[i], false);
+        x_ += w;
     }
     rowHasText_ = true;
 }

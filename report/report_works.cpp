@@ -1,41 +1,18 @@
+// Page geometry, positions and text of the report engine.
 #include "report/report_works.h"
 
 #include "report/report_hooks.h"
+#include "report/report_pixels.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPrinter>
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// Rounds half to even, as the layouts were computed on their original platform.
-int Round(double v)
-{
-    return static_cast<int>(std::nearbyint(v));
-}
-
-int DotsPerMeter(double dpi)
-{
-    return Round(dpi / 0.0254);
-}
 
 // The preview starts as a 9 x 11 inch page at screen resolution.
-QImage PreviewPage(int width, int height)
-{
-    QImage page(width, height, QImage::Format_RGB32);
-    page.setDotsPerMeterX(DotsPerMeter(kScreenPixelsPerInch));
-    page.setDotsPerMeterY(DotsPerMeter(kScreenPixelsPerInch));
-    page.fill(Qt::white);
-    return page;
-}
-
-} // namespace
-
 TReportWorks::TReportWorks()
-    : preview_(PreviewPage(9 * kScreenPixelsPerInch, 11 * kScreenPixelsPerInch))
+    : preview_(ScreenImage(9 * kScreenPixelsPerInch, 11 * kScreenPixelsPerInch))
 {
     InstallReportFonts();
     pageW_ = preview_.width();
@@ -150,17 +127,17 @@ void TReportWorks::SetUpPage()
 {
     const TPageGeometry g = Target().Geometry();
     if (destination_ == dPreview) {
-        int w = Round(g.page.width() / double(g.dpiX) * kScreenPixelsPerInch);
-        int h = Round(g.page.height() / double(g.dpiY) * kScreenPixelsPerInch);
+        int w = RoundPixels(g.page.width() / double(g.dpiX) * kScreenPixelsPerInch);
+        int h = RoundPixels(g.page.height() / double(g.dpiY) * kScreenPixelsPerInch);
         if (zoom_ != 100) {
-            w = Round(w * zoom_ / 100.0);
-            h = Round(h * zoom_ / 100.0);
+            w = RoundPixels(w * zoom_ / 100.0);
+            h = RoundPixels(h * zoom_ / 100.0);
         }
         pageW_ = w;
         pageH_ = h;
         offX_ = offY_ = 0;
         resX_ = resY_ = kScreenPixelsPerInch * zoom_ / 100.0;
-        if (preview_.size() != QSize(w, h)) preview_ = PreviewPage(w, h);
+        if (preview_.size() != QSize(w, h)) preview_ = ScreenImage(w, h);
     } else {
         pageW_ = g.page.width();
         pageH_ = g.page.height();
@@ -177,7 +154,7 @@ void TReportWorks::ApplyMargins()
     // A margin inside the unprintable border is raised to it; positions count
     // from the printable origin. The far border is taken as wide as the near one.
     auto raised = [](double margin, int offset, double ppu) {
-        return Round(std::max(margin, offset / ppu) * ppu);
+        return RoundPixels(std::max(margin, offset / ppu) * ppu);
     };
     marginPx_[kLeft] = raised(margin_[kLeft], offX_, ppuX_) - offX_;
     marginPx_[kTop] = raised(margin_[kTop], offY_, ppuY_) - offY_;
@@ -315,7 +292,7 @@ void TReportWorks::NewLine()
     ++lineCount_;
     const int h = TextHeight();
     if (lineMeasure_ == lmLinesPerInch && linesPerInch_ > 0)
-        y_ = marginPx_[kTop] + Round(ppuY_ / linesPerInch_ * lineCount_);
+        y_ = marginPx_[kTop] + RoundPixels(ppuY_ / linesPerInch_ * lineCount_);
     else
         y_ += h + h * 10 / 100;
     if (autoPage_ && y_ + h > marginPx_[kBottom]) NewPage();
@@ -323,9 +300,9 @@ void TReportWorks::NewLine()
 
 void TReportWorks::GotoXY(double x, double y)
 {
-    x_ = std::clamp(marginPx_[kLeft] + Round(x * ppuX_), marginPx_[kLeft],
+    x_ = std::clamp(marginPx_[kLeft] + RoundPixels(x * ppuX_), marginPx_[kLeft],
                     std::max(marginPx_[kLeft], marginPx_[kRight]));
-    y_ = std::clamp(marginPx_[kTop] + Round(y * ppuY_), marginPx_[kTop],
+    y_ = std::clamp(marginPx_[kTop] + RoundPixels(y * ppuY_), marginPx_[kTop],
                     std::max(marginPx_[kTop], marginPx_[kBottom]));
 }
 
@@ -339,10 +316,10 @@ double TReportWorks::GetY(bool pixels) const
     return pixels ? y_ : (y_ - marginPx_[kTop]) / ppuY_;
 }
 
-void TReportWorks::DrawTextAt(int x, int y, const QString& text)
+void TReportWorks::DrawTextAt(int x, int y, const QString& text, bool fill)
 {
     const QFontMetrics fm = painter_.fontMetrics();
-    if (textStyle_ == tsDefault)
+    if (fill && textStyle_ == tsDefault)
         painter_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
                           painter_.brush().color());
     painter_.drawText(QPoint(x, y + fm.ascent()), text);
@@ -368,7 +345,7 @@ void TReportWorks::PrintCenter(const QString& text)
 
 int TReportWorks::AddTab(double position, uint8_t alignment)
 {
-    tabs_.push_back({marginPx_[kLeft] + Round(position * ppuX_), alignment});
+    tabs_.push_back({marginPx_[kLeft] + RoundPixels(position * ppuX_), alignment});
     return static_cast<int>(tabs_.size()) - 1;
 }
 
@@ -409,64 +386,4 @@ void TReportWorks::PlainFont()
     font_.setUnderline(false);
     font_.setStrikeOut(false);
     ApplyFont();
-}
-
-void TReportWorks::Line(int x1, int y1, int x2, int y2)
-{
-    painter_.drawLine(x1, y1, x2, y2);
-}
-
-void TReportWorks::DrawRule()
-{
-    const int y = y_;
-    penPos_ = QPoint(marginPx_[kRight], y);
-    if (!Drawing()) return;
-    const QPen saved = painter_.pen();
-    if (lineWidth_ != lwDefault) {
-        static const double kPerInch[] = {0, 100, 50, 25, 15, 10};
-        QPen pen = saved;
-        pen.setWidth(std::max(1, Round(resY_ / kPerInch[lineWidth_])));
-        painter_.setPen(pen);
-    }
-    Line(marginPx_[kLeft], y, marginPx_[kRight], y);
-    painter_.setPen(saved);
-}
-
-void TReportWorks::DrawLineTo(double x, double y)
-{
-    const QPoint from = penPos_;
-    GotoXY(x, y);
-    penPos_ = QPoint(x_, y_);
-    if (Drawing()) Line(from.x(), from.y(), x_, y_);
-}
-
-void TReportWorks::DrawGraphic(const QImage& picture)
-{
-    if (!Drawing() || picture.isNull()) return;
-    const double scale = destination_ == dPreview ? zoom_ / 100.0 : resX_ / kScreenPixelsPerInch;
-    const double scaleY =
-        destination_ == dPreview ? zoom_ / 100.0 : resY_ / kScreenPixelsPerInch;
-    painter_.drawImage(
-        QRect(x_, y_, Round(picture.width() * scale), Round(picture.height() * scaleY)),
-        picture);
-}
-
-QString MathErrorText(TMathError error)
-{
-    switch (error) {
-    case TMathError::IntDivideByZero: return "Divide by zero error";
-    case TMathError::RangeCheck: return "Range error";
-    case TMathError::IntOverflow: return "Integer overflow error";
-    case TMathError::InvalidOperation: return "Invalide operation error";
-    case TMathError::FloatDivideByZero: return "Divide by zero error";
-    case TMathError::Overflow: return "Overflow error";
-    case TMathError::Underflow: return "Underflow error";
-    case TMathError::OutOfMemory: return "Out of memory error";
-    }
-    return QString();
-}
-
-void ShowMathError(TMathError error)
-{
-    if (ReportHooks().message) ReportHooks().message(MathErrorText(error));
 }

@@ -194,7 +194,8 @@ private:
     const QPaintDevice* MeasureDevice() const;
     bool Drawing() const { return painter_.isActive() && IsPageVisible(); }
     bool StartPainter(QPaintDevice* device);
-    void DrawTextAt(int x, int y, const QString& text);
+    // fill: the text's background is painted over whatever lies under it.
+    void DrawTextAt(int x, int y, const QString& text, bool fill = true);
     void Line(int x1, int y1, int x2, int y2);
     void OpenRow();
     void PrintCell(const Column& c, const QString& text);
@@ -253,17 +254,3 @@ private:
 // multi-line edit box in the font at screen resolution would: at blanks, or
 // inside a word longer than the width; a line break in the text starts a line.
 QStringList BreakCellText(const QString& text, const QFont& font, int width);
-
-enum class TMathError {
-    IntDivideByZero,
-    RangeCheck,
-    IntOverflow,
-    InvalidOperation,
-    FloatDivideByZero,
-    Overflow,
-    Underflow,
-    OutOfMemory,
-};
-// The message of a calculation error, shown through the report message hook.
-QString MathErrorText(TMathError error);
-void ShowMathError(TMathError error);

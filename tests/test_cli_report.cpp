@@ -35,6 +35,11 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         {"thread", {"Thread Dimensions Report", "Pitch Diameter Max:", "0.2164", "0.2224"}},
         {"gauge", {"Gage Dimensions Report", "RING GAGE", "SET PLUG GAGE", "PLUG GAGE"}},
     };
+    // One version: the footer names the one --version prints.
+    const std::string version = Plcalc({"--version"}).out;
+    ASSERT_EQ(version.rfind("plcalc (Pitch Ledger) ", 0), 0u) << version;
+    const std::string footer =
+        "Pitch Ledger for Windows, ver " + version.substr(22, version.size() - 23);
     for (const auto& c : cases) {
         const std::string pdf = dir.file(std::string(c.report) + ".pdf");
         const CliRun r = Plcalc(With(kQuarterTwenty, {"--report", c.report, "--pdf", pdf}));
@@ -47,6 +52,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
         for (const std::string& t : c.texts)
             EXPECT_NE(text.find(t), std::string::npos) << c.report << ": " << t << "\n" << text;
+        EXPECT_NE(text.find(footer + "\n"), std::string::npos) << footer << "\n" << text;
     }
 }
 

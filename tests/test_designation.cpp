@@ -83,6 +83,8 @@ TEST(Designation, PlatingNotes)
         m->PD.Min = m->IsExternal ? 0.2127 : 0.2175;
         m->Major.Max = m->IsExternal ? 0.2489 : 0;
         m->Major.Min = m->IsExternal ? 0.2408 : 0.25;
+        m->Minor.Max = m->IsExternal ? 0 : 0.207;
+        m->Minor.Min = m->IsExternal ? 0 : 0.196;
         m->ApplyCoating();
     }
     // External: 4t = 0.004 off the pitch diameters, 2t = 0.002 off the major.
@@ -92,13 +94,14 @@ TEST(Designation, PlatingNotes)
                                     "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
                                     "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
                                     "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
-    // Internal: the same fields, grown by the coating; a major max of 0 shows "  N/A".
+    // Internal: plating shrinks it, so the plater checks the minimums of the
+    // published 2B minor and PD; machined 2t = 0.002 and 4t = 0.004 larger.
     DesignationText(rec.IntThd);
     EXPECT_EQ(rec.IntThd.Notes, (std::vector<std::string>{
                                     "INTERNAL - After Plate", "1/4-20 UNC-2B",
-                                    "Major Dia   N/A Max.", "PD 0.2224 Max.", "",
+                                    "Minor Dia 0.196 Min.", "PD 0.2175 Min.", "",
                                     "INTERNAL - Before Plate", "1/4-20 UNC-2B",
-                                    "Major Dia   N/A-0.2520", "PD 0.2264-0.2215"}));
+                                    "Minor Dia 0.2090-0.1980", "PD 0.2264-0.2215"}));
 }
 
 } // namespace

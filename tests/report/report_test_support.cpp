@@ -1,14 +1,24 @@
+// Test main of the report tests (one QApplication on the offscreen platform)
+// and their helpers.
 #include "report/report_test_support.h"
 
 #include "core/diameter_entry.h"
 #include "core/thread_record.h"
 #include "support/test_support.h"
 
-#include <QPainter>
+#include <QApplication>
 
-#include <array>
+#include <gtest/gtest.h>
+
 #include <cmath>
-#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
 
 TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels)
 {
@@ -18,38 +28,23 @@ TImageTarget::TImageTarget(int dpi, double widthInches, double heightInches, int
     geometry_.dpiX = geometry_.dpiY = dpi;
 }
 
-void TImageTarget::SetLandscape(bool landscape)
-{
-    const QSize p = geometry_.page;
-    if (landscape == (p.width() > p.height())) return;
-    geometry_.page = p.transposed();
-}
-
-QImage TImageTarget::NewImage() const
-{
-    const QSize border(2 * geometry_.offset.x(), 2 * geometry_.offset.y());
-    const QSize printable = geometry_.page - border;
-    QImage image(printable, QImage::Format_RGB32);
-    const int dpm = static_cast<int>(std::lround(geometry_.dpiX / 0.0254));
-    image.setDotsPerMeterX(dpm);
-    image.setDotsPerMeterY(dpm);
-    image.fill(Qt::white);
-    return image;
-}
-
-QPaintDevice* TImageTarget::PrepareJob(const QString& title, const QString& outputFile)
+QPaintDevice* TImageTarget::PrepareJob(const QString&, const QString& outputFile)
 {
     ++jobs;
-    lastTitle = title;
     lastOutputFile = outputFile;
-    sheets.push_back(NewImage());
-    return &sheets.back();
+    return NewSheet();
 }
 
+// An image of the printable area at the printer's resolution.
 QPaintDevice* TImageTarget::NewSheet()
 {
-    sheets.push_back(NewImage());
-    return &sheets.back();
+    QImage& sheet = sheets.emplace_back(geometry_.page - 2 * QSize(geometry_.offset.x(), geometry_.offset.y()),
+                                        QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(geometry_.dpiX / 0.0254));
+    sheet.setDotsPerMeterX(dpm);
+    sheet.setDotsPerMeterY(dpm);
+    sheet.fill(Qt::white);
+    return &sheet;
 }
 
 int InkIn(const QImage& image, const QRect& area)
@@ -60,14 +55,6 @@ int InkIn(const QImage& image, const QRect& area)
         for (int x = r.left(); x <= r.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ++n;
     return n;
-}
-
-int InkRows(const QImage& image, int x0, int x1)
-{
-    int rows = 0;
-    for (int y = 0; y < image.height(); ++y)
-        if (InkIn(image, QRect(QPoint(x0, y), QPoint(x1, y))) > 0) ++rows;
-    return rows;
 }
 
 std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,

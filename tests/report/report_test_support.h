@@ -19,29 +19,24 @@ class TImageTarget : public TPrintTarget {
 public:
     TImageTarget(int dpi, double widthInches, double heightInches, int offsetPixels);
     TPageGeometry Geometry() const override { return geometry_; }
-    void SetLandscape(bool landscape) override;
+    void SetLandscape(bool) override {}
     QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
     QPaintDevice* NewSheet() override;
-    void FinishJob() override { ++finishedJobs; }
+    void FinishJob() override {}
     QString OutputName() const override { return "image printer"; }
 
     // Sheets of all jobs in order; a deque keeps a sheet in place while the
     // next one is added.
     std::deque<QImage> sheets;
     int jobs = 0;
-    int finishedJobs = 0;
-    QString lastTitle;
     QString lastOutputFile;
 
 private:
-    QImage NewImage() const;
     TPageGeometry geometry_;
 };
 
 // Dark pixels in a rectangle of an image.
 int InkIn(const QImage& image, const QRect& area);
-// Rows of an image that hold dark pixels between x0 and x1.
-int InkRows(const QImage& image, int x0, int x1);
 
 // A record calculated with the shipped tables, as the thread window sets it up.
 std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const std::string& cls,

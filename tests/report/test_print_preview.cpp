@@ -6,8 +6,10 @@
 #include "report/report_test_support.h"
 #include "support/test_support.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QPrinter>
-#include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 
 #include <gtest/gtest.h>
@@ -33,7 +35,11 @@ protected:
         };
     }
 
-    bool Printed() const { return std::filesystem::exists(pdf); }
+    bool PrintedWith(const std::string& title) const
+    {
+        if (!std::filesystem::exists(pdf)) return false;
+        return !HaveTool("pdftotext") || PdfText(pdf).find(title) != std::string::npos;
+    }
 
     TempDir dir;
     std::unique_ptr<TTInfo> rec;
@@ -43,102 +49,90 @@ protected:
 
 TEST_F(PrintDispatch, PagesChooseTheirReport)
 {
-    auto npt = std::make_unique<TTInfo>();
-    npt->SetThreadType("NPT");
-    const struct {
-        const char* page;
-        const TTInfo* record;
-        int kind;
-    } cases[] = {{"Ring Gage", rec.get(), kReportGauge},
-                 {"Set Plug", rec.get(), kReportGauge},
-                 {"Plug Gage", rec.get(), kReportGauge},
-                 {"Parameters", rec.get(), kReportThread},
-                 {"Thread Dim.", rec.get(), kReportThread},
-                 {"Thread Dim.", npt.get(), -1},
-                 {"NPT Tolerances", npt.get(), -1},
-                 {"Orvalle", rec.get(), -1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ReportKindOfPage(*c.record, c.page), c.kind) << c.page;
+    for (const char* page : {"Ring Gage", "Set Plug", "Plug Gage"})
+        EXPECT_EQ(ReportKindOfPage(*rec, page), kReportGauge) << page;
+    for (const char* page : {"Parameters", "Thread Dim."})
+        EXPECT_EQ(ReportKindOfPage(*rec, page), kReportThread) << page;
+    // The pipe thread reports and the maker's gauge page are not in this build.
+    TTInfo npt;
+    npt.SetThreadType("NPT");
+    for (const char* page : {"Thread Dim.", "NPT Tolerances"})
+        EXPECT_EQ(ReportKindOfPage(npt, page), -1) << page;
+    EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), -1);
 }
 
-TEST_F(PrintDispatch, PreviewShowsTheReportOfThePageInTheWindow)
+TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)
 {
     int shown = 0;
     ReportHooks().runModal = [&](QDialog& dialog) {
         ++shown;
         auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
-        EXPECT_EQ(frm.windowTitle(), "Pitch Ledger - Print Preview");
-        EXPECT_EQ(frm.size(), QSize(541, 432));
-        EXPECT_EQ(frm.findChild<QPushButton*>("btnClose")->text(), "&Close");
-        EXPECT_EQ(frm.findChild<QPushButton*>("btnPrint")->text(), "&Print");
-        EXPECT_NE(frm.findChild<QScrollArea*>("ScrollBox1"), nullptr);
-        const QWidget* page = frm.findChild<QWidget*>("Print1");
-        EXPECT_NE(page, nullptr);
-        if (page != nullptr) {
-            EXPECT_EQ(page->pos(), QPoint(24, 24));
-            EXPECT_EQ(page->size(), frm.Print1().PreviewImage().size());
-        }
-        EXPECT_EQ(frm.Job().kind, kReportGauge);
+        frm.show();
+        QCoreApplication::processEvents();
         EXPECT_EQ(frm.Job().title, "Gage Dimensions Report");
-        EXPECT_EQ(frm.Print1().PageTotal(), 1);
+        const QWidget* page = frm.findChild<QWidget*>("Print1");
+        const auto* box = frm.findChild<QScrollArea*>("ScrollBox1");
+        auto* zoom = frm.findChild<QComboBox*>("cboZoom");
+        EXPECT_TRUE(page && box && zoom) << "preview controls";
+        if (!page || !box || !zoom) return int(QDialog::Rejected);
+        // Nine tenths of the screen high; "Fit page": the whole page inside the
+        // box less its 24-pixel inset, and one percent more would not fit.
+        EXPECT_GE(frm.height(), frm.screen()->availableGeometry().height() * 9 / 10);
+        EXPECT_EQ(zoom->currentText(), "Fit page");
+        const QSize room = box->contentsRect().size() - QSize(48, 48);
+        const QSize fitted = page->size();
+        const int z = frm.Print1().ZoomPercent();
         EXPECT_GT(InkIn(frm.Print1().PreviewImage(), frm.Print1().PreviewImage().rect()), 1000);
+        // A fixed zoom builds the page again at that scale.
+        zoom->setCurrentText("100 %");
+        const QSize full = page->size();
+        EXPECT_EQ(full, frm.Print1().PreviewImage().size());
+        EXPECT_LE(fitted.height(), room.height());
+        EXPECT_LE(fitted.width(), room.width());
+        EXPECT_TRUE(full.width() * (z + 1) / 100 > room.width() ||
+                    full.height() * (z + 1) / 100 > room.height())
+            << z << " in " << room.width() << " x " << room.height();
         return int(QDialog::Rejected);
     };
     DialogChoosesPdf(true);
     PrintThread(nullptr, *rec, "Set Plug", true, false);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(dialogs, 0) << "a preview asks for no printer";
-    EXPECT_FALSE(Printed());
-
-    PrintThread(nullptr, *rec, "Orvalle", true, false);
-    EXPECT_EQ(shown, 1) << "no report of that page in this build";
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-TEST_F(PrintDispatch, PrintModeAsksForThePrinterFirst)
+TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog)
 {
-    int shown = 0;
-    ReportHooks().runModal = [&](QDialog&) {
-        ++shown;
-        return int(QDialog::Rejected);
+    // Print mode asks for the printer at once; Print in the preview rebuilds
+    // the report it shows, for one copy, and closes the window either way.
+    const struct {
+        const char* name;
+        const char* page;
+        bool preview, ok;
+        const char* printed;
+    } cases[] = {
+        {"printCancelled", "Thread Dim.", false, false, nullptr},
+        {"printed", "Thread Dim.", false, true, "Thread Dimensions Report"},
+        {"previewPrintCancelled", "Plug Gage", true, false, nullptr},
+        {"previewPrinted", "Plug Gage", true, true, "Gage Dimensions Report"},
     };
-    DialogChoosesPdf(false);
-    PrintThread(nullptr, *rec, "Thread Dim.", false, false);
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_FALSE(Printed()) << "cancelled";
-
-    DialogChoosesPdf(true);
-    PrintThread(nullptr, *rec, "Thread Dim.", false, false);
-    EXPECT_EQ(shown, 0) << "printing shows no preview";
-    ASSERT_TRUE(Printed());
-    if (HaveTool("pdftotext")) {
-        EXPECT_NE(PdfText(pdf).find("Thread Dimensions Report"), std::string::npos);
-    }
-}
-
-TEST_F(PrintDispatch, PrintInThePreviewRebuildsTheRememberedReport)
-{
-    int result = -1;
-    TDestination destination = dPreview;
-    ReportHooks().runModal = [&](QDialog& dialog) {
-        auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
-        frm.btnPrintClick();
-        result = frm.result();
-        destination = frm.Print1().Destination();
-        EXPECT_EQ(frm.Job().copies, 1) << "the preview prints one copy";
-        return result;
-    };
-    DialogChoosesPdf(false);
-    PrintThread(nullptr, *rec, "Plug Gage", true, false);
-    EXPECT_EQ(result, int(QDialog::Rejected)) << "the window closes after Cancel too";
-    EXPECT_FALSE(Printed());
-
-    DialogChoosesPdf(true, 4);
-    PrintThread(nullptr, *rec, "Plug Gage", true, false);
-    EXPECT_EQ(result, int(QDialog::Accepted));
-    EXPECT_EQ(destination, dPrinter);
-    ASSERT_TRUE(Printed());
-    if (HaveTool("pdftotext")) {
-        EXPECT_NE(PdfText(pdf).find("Gage Dimensions Report"), std::string::npos);
+    for (const auto& c : cases) {
+        std::filesystem::remove(pdf);
+        int shown = 0, result = -1;
+        ReportHooks().runModal = [&](QDialog& dialog) {
+            ++shown;
+            auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
+            frm.btnPrintClick();
+            EXPECT_EQ(frm.Job().copies, 1) << c.name;
+            return result = frm.result();
+        };
+        dialogs = 0;
+        DialogChoosesPdf(c.ok, 4);
+        PrintThread(nullptr, *rec, c.page, c.preview, false);
+        EXPECT_EQ(dialogs, 1) << c.name;
+        EXPECT_EQ(shown, c.preview ? 1 : 0) << c.name;
+        EXPECT_EQ(result, !c.preview ? -1 : c.ok ? QDialog::Accepted : QDialog::Rejected) << c.name;
+        EXPECT_EQ(PrintedWith(c.printed ? c.printed : ""), c.printed != nullptr) << c.name;
     }
 }
 
