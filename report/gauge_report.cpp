@@ -183,8 +183,8 @@ void GaugeReport::Plugs()
     rpt_.EndTable();
 }
 
-// Says which printed wire readings carry the helix correction: a reading
-// carries it when it differs from the plain reading over the same wire.
+// Says which printed wire readings carry the helix correction, by the same
+// rule the readings themselves follow.
 QString GaugeReport::CompensationNote()
 {
     const struct {
@@ -200,7 +200,7 @@ QString GaugeReport::CompensationNote()
         const double reading = GageWireReading(r.gauge);
         if (reading == 0) continue;
         ++shown;
-        if (reading != ::WireReading(r.gauge, r.gauge.PD.Gage)) compensated << r.name;
+        if (ReadingsCorrected(r.gauge)) compensated << r.name;
     }
     if (shown == 0) return QString();
     if (compensated.isEmpty()) return "NOTE: No Wire reading includes a helix angle compensation";
