@@ -108,11 +108,14 @@ std::string TolClassText(const TThdInfo& member)
     }
 }
 
+bool GaugeTolsFound(const TThdInfo& member)
+{
+    const TolSet s = ApplicableSet(member);
+    return s.dia != 0 || s.pd != 0 || s.lead != 0 || s.angleDeg != 0 || s.angleMin != 0;
+}
+
 bool GaugeTolsFound(const TTInfo& rec)
 {
-    if (rec.ClassW)
-        return rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
-               rec.WAngleMin != 0;
-    return rec.XDiaTol != 0 || rec.XPDTol != 0 || rec.XLeadTol != 0 || rec.XAngleDeg != 0 ||
-           rec.XAngleMin != 0;
+    return GaugeTolsFound(rec.GoRing) && GaugeTolsFound(rec.GoSetPlug) &&
+           GaugeTolsFound(rec.GoPlug);
 }

@@ -15,8 +15,10 @@ std::string LeadTolText(const TThdInfo& member);
 std::string HalfAngleTolText(const TThdInfo& member);
 std::string TolClassText(const TThdInfo& member);
 
-// False when the gauge tolerance set in use (class W or X) has no value at all:
-// the tables hold no row for this thread.
+// False when the gauge tolerance set that applies to the member (class W or X)
+// has no value at all: the tables hold no row for this thread.
+bool GaugeTolsFound(const TThdInfo& member);
+// False when any gauge shown on the gauge pages lacks its tolerance set.
 bool GaugeTolsFound(const TTInfo& rec);
 // Shown once, instead of a column of bare "N/A", where GaugeTolsFound is false.
 inline const char* const kNoGaugeTolNote =

@@ -17,11 +17,11 @@ struct GaugeCells {
     QString goValue, goTol, nogoValue, nogoTol;
 };
 
-// Lays out the gauge blocks; without a gauge tolerance set the tolerance
-// columns stay empty and one line says why.
+// Lays out the gauge blocks; a block whose gauge has no tolerance set leaves
+// its tolerance columns empty, and one line says why.
 class GaugeReport {
 public:
-    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec), tols_(GaugeTolsFound(rec))
+    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec), allTols_(GaugeTolsFound(rec))
     {
     }
     void Print(const TReportJob& job);
@@ -43,7 +43,8 @@ private:
 
     TReportWorks& rpt_;
     TTInfo& rec_;
-    bool tols_;
+    bool allTols_;
+    bool tols_ = true; // of the block being printed
 };
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
@@ -80,6 +81,7 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
     rpt_.BoldOn();
     rpt_.PrintLeft(name + " " + ReportText(TolClassText(go)));
     rpt_.PlainFont();
+    tols_ = GaugeTolsFound(go);
     if (tols_) {
         const std::string lead = LeadTolText(go);
         if (!lead.empty()) rpt_.PrintText("  Lead Tol: " + ReportText(lead));
@@ -216,7 +218,7 @@ void GaugeReport::Print(const TReportJob& job)
     PrintThreadInfo(rpt_, job);
     rpt_.AddTab(3.0, kAlignLeft);
     // The line under the parameter table says why no tolerances follow.
-    if (!tols_) {
+    if (!allTols_) {
         rpt_.GotoXY(0, rpt_.GetY() + 0.05);
         rpt_.PrintCenter(kNoGaugeTolNote);
     }

@@ -206,6 +206,17 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
     text = Report(*rec, kReportGauge);
     EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos);
     EXPECT_TRUE(Matches(LineOf(text, "GO"), "GO +Tols +NOGO +Tols")) << text;
+
+    // Class W set plugs without a class W table: the line, yet the ring and
+    // plug gauges keep their class X tolerances.
+    auto classW = CalculatedUN("1/4", 20, "2");
+    classW->ClassW = 1;
+    classW->WDiaTol = classW->WPDTol = classW->WLeadTol = 0;
+    classW->WAngleDeg = classW->WAngleMin = 0;
+    classW->XPDTol = 0.0003;
+    text = Report(*classW, kReportGauge);
+    EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 1u) << text;
+    EXPECT_EQ(LinesWith(text, "Lead Tol").size(), 2u) << "ring and plug blocks\n" << text;
 }
 
 TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn)
