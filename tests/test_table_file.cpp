@@ -1,17 +1,96 @@
+// Table files: the records as read, the table compiler run as the build runs
+// it, and the unified readers on the files it writes. Marker values tell which
+// row and column a reader took.
 #include "core/table_file.h"
+#include "core/thread_record.h"
+#include "families/unified_tables.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 namespace {
 
-std::string ErrorText(const std::string& name, std::size_t recordSize)
-{
+const std::string kMktables = PL_BIN_DIR "/../tools/mktables";
+
+const std::map<std::string, std::string> kHeaders = {
+    {"ansitbl", "dia,tpi,series,ext_class,ext_major_max,ext_major_min,ext_pd_max,ext_pd_min,"
+                "ext_minor_max,int_class,int_minor_min,int_minor_max,int_pd_min,int_pd_max,"
+                "int_pd_tol,int_major_min,source"},
+    {"unstbl", "dia,tpi,class,ext_class,ext_major_max,ext_major_min,ext_pd_max,ext_pd_min,"
+               "int_class,int_minor_max,int_minor_min,int_pd_min,int_pd_max,int_major_min"},
+    {"unxtol", "tpi,lead_tol,angle_deg,angle_min,dia_tol_to4,dia_tol_over4,pd_tol_to1_5,"
+               "pd_tol_to4,pd_tol_to8,pd_tol_to12"},
+    // Columns in another order than the record, with a column for people.
+    {"unwtol", "source,pd_tol_to12,tpi,lead_tol_to0_5,lead_tol_over0_5,angle_deg,angle_min,"
+               "dia_tol_to0_5,dia_tol_to4,dia_tol_over4,pd_tol_to0_5,pd_tol_to1_5,pd_tol_to4,"
+               "pd_tol_to8"},
+    {"gagetbl", "dia,pitch,go_ring_minor,nogo_ring_minor,nogo_plug_major"},
+    {"splugtbl", "dia,pitch,class_code,go_trunc_major,nogo_trunc_major"},
+};
+
+// #8-32 UNC 2A/2B, ASME B1.1 limits, as a standard and as a special row.
+const std::string kAnsi832 =
+    "0.1640,32,UNC,2A,0.1631,0.1571,0.1428,0.1399,,2B,0.1300,0.1390,0.1437,0.1475,0.0038,"
+    "0.1640,\"ASME B1.1, #8-32 UNC\"\n";
+const std::string kUns832 =
+    "0.164,32,2,2A,0.1631,0.1571,0.1428,0.1399,2B,0.1390,0.1300,0.1437,0.1475,0.1640\n";
+
+// Class X and W marker rows: lead and half-angle minutes follow the tpi
+// (20 tpi: X lead 0.0020, W lead 0.00020 / 0.00200); every diameter band
+// has its own value.
+std::string XRow(int tpi) {
+    const std::string t = std::to_string(tpi);
+    return t + ",0.00" + t + ",0," + t + ",0.0100,0.0200,0.0015,0.0040,0.0080,0.0120\n";
+}
+
+std::string WRow(int tpi) {
+    const std::string t = std::to_string(tpi);
+    return "marker,0.0012," + t + ",0.000" + t + ",0.00" + t + "0,0," + t +
+           ",0.0005,0.00040,0.0009,0.00005,0.00015,0.00040,0.00080\n";
+}
+
+struct Result {
+    int status;
+    std::string output;
+};
+
+Result Mktables(const std::string& args) {
+    const std::string out = CommandOutput(kMktables + " " + args + " 2>&1; echo $?");
+    const std::size_t end = out.rfind('\n', out.size() - 2) + 1; // the status line follows
+    return {std::atoi(out.c_str() + end), out.substr(0, end)};
+}
+
+// Writes <table>.csv with a comment line, the header and the rows, and compiles it.
+Result Compile(const TempDir& dir, const std::string& table, const std::string& rows) {
+    const std::string source = dir.file(table + ".csv");
+    WriteTextFile(source, "# test rows\n" + kHeaders.at(table) + "\n" + rows);
+    return Mktables(table + " " + source + " " + dir.file(table + ".bin"));
+}
+
+// Compiles the rows into the table data path, then appends a partial record of `extra` bytes.
+void Install(const TempDir& dir, const std::string& table, const std::string& rows,
+             std::size_t extra = 0) {
+    ASSERT_EQ(Compile(dir, table, rows).status, 0) << table;
+    const std::string bin = dir.file(table + ".bin");
+    WriteTextFile(bin, ReadTextFile(bin) + std::string(extra, '\x01'));
+}
+
+void Describe(TTInfo& rec, const char* type, const char* cls, double dia, float tpi) {
+    rec.SetThreadType(type);
+    rec.SetClass(cls);
+    rec.SetNomDia(dia);
+    rec.SetTPI(tpi);
+}
+
+std::string ErrorOf(const std::function<void()>& read) {
     try {
-        TableFile(name, recordSize).requireWholeRecords();
+        read();
     } catch (const TableError& e) {
         return e.what();
     }
@@ -19,85 +98,327 @@ std::string ErrorText(const std::string& name, std::size_t recordSize)
 }
 
 // The record points into bytes, which must outlive it.
-TableRecord RecordOf(const std::string& bytes)
-{
+TableRecord RecordOf(const std::string& bytes) {
     return TableRecord(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 } // namespace
 
-TEST(TablePath, JoinsTheTableDataPathAndTheLowerCaseName)
-{
-    const struct {
-        const char *name, *dataPath, *file, *expected;
-    } cases[] = {
-        {"plainFolder", "/data/tables", "ANSITBL.BIN", "/data/tables/ansitbl.bin"},
-        {"mixedCase", "/data/Tables", "UnXTol.bin", "/data/Tables/unxtol.bin"},
-    };
-    for (const auto& c : cases) {
-        ShippedTables path(c.dataPath);
-        EXPECT_EQ(TablePath(c.file), c.expected) << c.name;
-    }
-}
-
-TEST(TableFile, ErrorsNameTheRuntimeReasonAndTheFullPath)
-{
+// The path joins the table data path as given and the file name in lower case.
+TEST(TableFile, ErrorsNameTheRuntimeReasonAndTheFullPath) {
     TempDir dir;
-    ShippedTables path(dir.path().string());
-    std::filesystem::create_directory(dir.file("folder.bin"));
-    WriteTextFile(dir.file("short.bin"), "123456");
-    WriteTextFile(dir.file("whole.bin"), "12345678");
+    const std::string tables = dir.file("Tables");
+    std::filesystem::create_directory(tables);
+    ShippedTables path(tables);
+    std::filesystem::create_directory(tables + "/folder.bin");
+    WriteTextFile(tables + "/short.bin", "123456");
+    WriteTextFile(tables + "/whole.bin", "12345678");
 
-    EXPECT_EQ(ErrorText("ANSITBL.BIN", 69), "File not found: " + dir.file("ansitbl.bin"));
-    EXPECT_EQ(ErrorText("folder.bin", 4), "File access denied: " + dir.file("folder.bin"));
-    EXPECT_EQ(ErrorText("short.bin", 4), "Read beyond end of file: " + dir.file("short.bin"));
-    EXPECT_EQ(ErrorText("whole.bin", 4), "no error");
+    const auto open = [](const char* name, std::size_t size) {
+        return ErrorOf([&] { TableFile(name, size).requireWholeRecords(); });
+    };
+    EXPECT_EQ(open("AnsiTbl.BIN", 69), "File not found: " + tables + "/ansitbl.bin");
+    EXPECT_EQ(open("folder.bin", 4), "File access denied: " + tables + "/folder.bin");
+    EXPECT_EQ(open("short.bin", 4), "Read beyond end of file: " + tables + "/short.bin");
+    EXPECT_EQ(open("WHOLE.bin", 4), "no error");
 
-    WriteTextFile(dir.file("locked.bin"), "12");
-    std::filesystem::permissions(dir.file("locked.bin"), std::filesystem::perms::none);
-    if (std::FILE* f = std::fopen(dir.file("locked.bin").c_str(), "rb"))
+    WriteTextFile(tables + "/locked.bin", "12");
+    std::filesystem::permissions(tables + "/locked.bin", std::filesystem::perms::none);
+    if (std::FILE* f = std::fopen((tables + "/locked.bin").c_str(), "rb"))
         std::fclose(f); // an administrator reads it anyway
     else
-        EXPECT_EQ(ErrorText("locked.bin", 2), "File access denied: " + dir.file("locked.bin"));
+        EXPECT_EQ(open("locked.bin", 2), "File access denied: " + tables + "/locked.bin");
 }
 
-TEST(TableFile, SplitsTheFileIntoRecords)
-{
+TEST(TableFile, SplitsTheFileIntoRecords) {
     TempDir dir;
     ShippedTables path(dir.path().string());
     // Larger than one read block, so the file arrives in several pieces.
     std::string big(200003, '\0');
-    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i % 251);
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i % 251);
     WriteTextFile(dir.file("big.bin"), big);
     const TableFile file("big.bin", 10);
     EXPECT_EQ(file.count(), 20000u);
     EXPECT_TRUE(file.partialTail());
     EXPECT_EQ(file.record(19999).U16(0), (199990 % 251) | ((199991 % 251) << 8));
-
-    WriteTextFile(dir.file("empty.bin"), "");
-    EXPECT_EQ(TableFile("empty.bin", 10).count(), 0u);
-    EXPECT_FALSE(TableFile("empty.bin", 10).partialTail());
 }
 
-TEST(TableRecord, LittleEndianFieldsAndShortStrings)
-{
-    const std::string bytes("\x34\x12\x78\x56\x34\x12\xFF\xFF\xFF\xFF\xFE\xFF\x68\x08\0\0", 16);
+TEST(TableRecord, LittleEndianFieldsAndShortStrings) {
+    const std::string bytes("\x34\x12\x78\x56\x34\x12\xFF\xFF\xFF\xFF\xFE\xFF", 12);
     const TableRecord r = RecordOf(bytes);
     EXPECT_EQ(r.U16(0), 0x1234);
     EXPECT_EQ(r.I32(2), 0x12345678);
     EXPECT_EQ(r.I32(6), -1);
     EXPECT_EQ(r.U16(10), 65534);
-    EXPECT_EQ(r.I32(12), 2152);
 
     const struct {
         const char* name;
         std::string bytes;
         const char* expected;
     } strings[] = {
-        {"lengthBelowCapacity", std::string("\x02" "2Axy"), "2A"},
-        {"lengthEqualsCapacity", std::string("\x04" "UNEF"), "UNEF"},
-        {"lengthAboveCapacity", std::string("\x09" "UNC Z"), "UNC "},
+        {"lengthBelowCapacity", "\0022Axy", "2A"},
+        {"lengthEqualsCapacity", "\004UNEF", "UNEF"},
+        {"lengthAboveCapacity", "\011UNC Z", "UNC "},
         {"emptyString", std::string("\0UNC", 4), ""},
     };
-    for (const auto& s : strings) EXPECT_EQ(RecordOf(s.bytes).Str(0, 4), s.expected) << s.name;
+    for (const auto& s : strings)
+        EXPECT_EQ(RecordOf(s.bytes).Str(0, 4), s.expected) << s.name;
+}
+
+TEST(Mktables, ScalesDecimalTextExactly) {
+    TempDir dir;
+    // In binary floating point 0.00029 x 100000 and 0.0029 x 10000 fall just below 29.
+    Install(dir, "unwtol",
+            "\"B1.2, marker\",0.0029,13.5,0.00029,-1,0,20,0.0029,0.00029,0.002900,0.00001,0.0,1,"
+            "0.00029\n");
+    const auto bytes = ReadWholeFile(dir.file("unwtol.bin"));
+    ASSERT_EQ(bytes.size(), 40u);
+    const TableRecord rec(bytes.data(), bytes.size());
+    // -1: the standard gives no value.
+    const struct {
+        std::size_t at;
+        bool u16;
+        int32_t stored;
+    } fields[] = {{0, true, 135}, {2, false, 29},      {6, false, -100000}, {12, true, 20},
+                  {14, true, 29}, {16, false, 29},     {20, true, 29},      {22, false, 1},
+                  {26, false, 0}, {30, false, 100000}, {34, false, 29},     {38, true, 29}};
+    for (const auto& f : fields)
+        EXPECT_EQ(f.u16 ? rec.U16(f.at) : rec.I32(f.at), f.stored) << "offset " << f.at;
+}
+
+TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
+    struct Case {
+        const char* name;
+        const char* table;
+        std::string rows;
+        std::string problem; // after "<file>:"
+    };
+    const std::string x = "0,0,0,0,0,0,0,0,0"; // the unxtol columns after tpi
+    const Case cases[] = {
+        {"tooManyDecimals", "unxtol", "20,0.00021,0,0,0,0,0,0,0,0\n",
+         "3: lead_tol: 0.00021 has more than 4 decimals"},
+        {"u16OutOfRange", "unxtol", "6553.6," + x + "\n",
+         "3: tpi: 6553.6 is out of range (0 to 6553.5)"},
+        {"i32OutOfRange", "gagetbl", "214748.3648,0.05,0,0,0\n",
+         "3: dia: 214748.3648 is out of range (-214748.3648 to 214748.3647)"},
+        {"notANumber", "unxtol", "2O," + x + "\n", "3: tpi: 2O is not a decimal number"},
+        {"negativeLength", "gagetbl", "0.25,0.05,-0.0001,0,0\n",
+         "3: go_ring_minor: -0.0001 is negative"},
+        {"stringTooLong", "ansitbl", "0.25,20,UNREF,2A,,,,,,,,,,,,,\n",
+         "3: series: 'UNREF' is longer than 4 characters"},
+        {"keyMissing", "splugtbl", "0.25,0.05,,0,0\n", "3: class_code: a value is required"},
+        {"fieldCount", "unxtol", "20,0\n", "3: 2 fields, the header has 10"},
+        {"maxBelowMin", "unstbl", "0.25,28,2,2A,0.2490,0.2491,0,0,2B,0,0,0,0,0\n",
+         "3: ext_major_max 0.2490 is below ext_major_min 0.2491"},
+        {"tpiRising", "unxtol", "16," + x + "\n\n20," + x + "\n",
+         "5: tpi 20 does not fall below 16 of line 3; rows must be ordered by falling tpi"},
+        {"tpiRepeated", "unxtol", "16," + x + "\n16.0," + x + "\n",
+         "4: tpi 16.0 does not fall below 16 of line 3; rows must be ordered by falling tpi"},
+        {"keyHidden", "ansitbl", kAnsi832 + "0.164,32.0,UNC,2,,,,,,,,,,,,,\n",
+         "4: dia 0.164, tpi 32.0, ext_class 2 repeats line 3, whose row the reader takes first"},
+        {"openQuote", "gagetbl", "0.25,0.05,0,0,\"0\n", "3: a quoted field is not closed"},
+        // Rows no thread reaches: 1/13 is 0.0769, not 0.0770; class codes are 1 to 3;
+        // of two rows with one key the gauge readers apply only the later.
+        {"pitchOfNoThread", "gagetbl", "0.5,0.0770,0,0,0\n",
+         "3: pitch 0.0770 is not 1/tpi to four decimals for any tpi in tenths (13 tpi is "
+         "0.0769), so no thread finds this row"},
+        {"classOfNoThread", "splugtbl", "0.25,0.05,4,0,0\n",
+         "3: class_code 4 names no class (1, 2 or 3 for 1A, 2A, 3A), so no thread finds this "
+         "row"},
+        {"gaugeKeyRepeated", "gagetbl", "0.25,0.05,0,0,0\n0.2500,0.050,0,0,0\n",
+         "4: dia 0.2500, pitch 0.050 repeats line 3, whose row the reader then never applies"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const Result r = Compile(dir, c.table, c.rows);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.output, dir.file(std::string(c.table) + ".csv") + ":" + c.problem + "\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string(c.table) + ".bin")));
+    }
+}
+
+TEST(Mktables, HeaderRules) {
+    TempDir dir;
+    const std::string noComment = dir.file("unxtol.csv");
+    const std::string noPitch = dir.file("gagetbl.csv");
+    const std::string unknown = dir.file("nosuch.csv");
+    WriteTextFile(noComment, kHeaders.at("unxtol") + "\n");
+    WriteTextFile(noPitch, "# ASME B1.2\n\ndia,go_ring_minor,nogo_ring_minor,nogo_plug_major\n");
+    WriteTextFile(unknown, "# x\ndia\n");
+    const Result r = Mktables("--check " + noComment + " " + noPitch + " " + unknown);
+    EXPECT_EQ(r.status, 1);
+    const std::string expected = noComment +
+                                 ":1: no comment lines before the header naming the "
+                                 "standard table or formula\n" +
+                                 noPitch + ":3: missing column 'pitch'\n" + unknown +
+                                 ": no table named 'nosuch' (known: ";
+    EXPECT_EQ(r.output.substr(0, expected.size()), expected); // the known list grows
+    EXPECT_EQ(Mktables("unxtol onlyone").status, 2);
+}
+
+// A source without rows is valid; the readers then find nothing and change nothing.
+TEST(Mktables, EmptySourcesChangeNothing) {
+    TempDir dir;
+    ShippedTables path(dir.path().string());
+    for (const auto& [table, header] : kHeaders) {
+        const Result r = Compile(dir, table, "# no rows yet\n\n");
+        EXPECT_EQ(std::to_string(r.status) + r.output, "0") << table; // silent
+        EXPECT_EQ(std::filesystem::file_size(dir.file(table + ".bin")), 0u);
+    }
+    const Result check = Mktables("--check " + dir.file("splugtbl.csv"));
+    EXPECT_EQ(std::to_string(check.status) + check.output,
+              "0" + dir.file("splugtbl.csv") + ": 0 rows\n");
+
+    TTInfo rec;
+    Describe(rec, "UN", "2", 0.25, 20);
+    rec.XPDTol = 0.5;
+    rec.ExtThd.PD.Max = 0.2164;
+    rec.GoRing.Minor.Gage = 0.1;
+    for (auto read : {ReadAnsiTable, ReadUNSTable, ReadClassXTols, ReadClassWTols, ReadGageTable,
+                      ReadSetPlugTable})
+        read(rec);
+    EXPECT_EQ(rec.XPDTol, 0.5);
+    EXPECT_EQ(rec.XLeadTol + rec.WDiaTol + rec.GoSetPlug.Major.GageTrunc, 0);
+    EXPECT_EQ(rec.ExtThd.PD.Max, 0.2164);
+    EXPECT_EQ(rec.ExtThd.FromTable, 0);
+    EXPECT_EQ(rec.GoRing.Minor.Gage, 0.1);
+}
+
+// Tolerance rows fall by tpi: a thread takes the row of its tpi, else X the
+// coarser neighbour and W the finer; the diameter picks the column, and the
+// last PD column grows in proportion beyond 12 in (0.0012 x 13 / 12).
+TEST(UnifiedReaders, GaugeToleranceRowAndColumn) {
+    const struct {
+        const char* name;
+        double dia;
+        float tpi;
+        int xRow, wRow; // tpi of the row taken; 0: none
+        double xDia, xPD, wDia, wPD;
+    } cases[] = {
+        {"betweenRows", 1.0, 18, 16, 20, 0.0100, 0.0015, 0.00040, 0.00015},
+        {"firstRowExact", 1.0, 20, 20, 20, 0.0100, 0.0015, 0.00040, 0.00015},
+        {"betweenLowerRows", 1.0, 14, 12, 16, 0.0100, 0.0015, 0.00040, 0.00015},
+        {"finerThanAllRows", 1.0, 24, 0, 0, 0, 0, 0, 0},
+        {"coarserThanAllRows", 1.0, 10, 12, 12, 0.0100, 0.0015, 0.00040, 0.00015},
+        {"half", 0.5, 16, 16, 16, 0.0100, 0.0015, 0.0005, 0.00005},
+        {"oneAndHalf", 1.5, 16, 16, 16, 0.0100, 0.0015, 0.00040, 0.00015},
+        {"four", 4.0, 16, 16, 16, 0.0100, 0.0040, 0.00040, 0.00040},
+        {"overFour", 4.5, 16, 16, 16, 0.0200, 0.0080, 0.0009, 0.00080},
+        {"twelve", 12.0, 16, 16, 16, 0.0200, 0.0120, 0.0009, 0.0012},
+        {"thirteen", 13.0, 16, 16, 16, 0.0200, 0.0130, 0.0009, 0.0013},
+    };
+    TempDir dir;
+    ShippedTables path(dir.path().string());
+    Install(dir, "unxtol", XRow(20) + XRow(16) + XRow(12));
+    Install(dir, "unwtol", WRow(20) + WRow(16) + WRow(12));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTInfo rec;
+        Describe(rec, "UN", "2", c.dia, c.tpi);
+        ReadClassXTols(rec);
+        ReadClassWTols(rec);
+        EXPECT_DOUBLE_EQ(rec.XLeadTol, c.xRow / 10000.0);
+        EXPECT_EQ(rec.XAngleMin, c.xRow);
+        EXPECT_DOUBLE_EQ(rec.XDiaTol, c.xDia);
+        EXPECT_DOUBLE_EQ(rec.XPDTol, c.xPD);
+        EXPECT_DOUBLE_EQ(rec.WLeadTol, c.wRow * (c.dia <= 0.5 ? 1 : 10) / 100000.0);
+        EXPECT_EQ(rec.WAngleMin, c.wRow);
+        EXPECT_DOUBLE_EQ(rec.WDiaTol, c.wDia);
+        EXPECT_DOUBLE_EQ(rec.WPDTol, c.wPD);
+    }
+}
+
+// Gauge rows are found at their four-decimal pitch: 1/13 = 0.076923 as 0.0769,
+// 1/32 = 0.03125 as either neighbour, where of two matching rows the later wins.
+TEST(UnifiedReaders, GaugeSizesAndSettingPlugTruncations) {
+    TempDir dir;
+    ShippedTables path(dir.path().string());
+    Install(dir, "gagetbl",
+            "0.25,0.0500,0.0011,0.0022,0.0033\n0.5,0.0769,0.0131,0.0132,0.0133\n"
+            "0.625,0.0556,0,0,0.0018\n0.19,0.0417,0,0,0.0024\n0.25,0.0357,0,0,0.0028\n"
+            "0.19,0.0312,0,0,0.0032\n0.3125,0.0313,0,0,0.0033\n");
+    Install(dir, "splugtbl",
+            "0.25,0.0500,2,0.0001,0.0002\n0.25,0.0500,3,0.0003,0.0004\n"
+            "0.5,0.0769,2,0.0134,0.0135\n0.19,0.0312,2,0.0005,0.0006\n"
+            "0.19,0.0313,2,0.0007,0.0008\n");
+    const struct {
+        const char *name, *type, *cls;
+        double dia;
+        float tpi;
+        double goRing, noGoRing, noGoPlug, goTrunc, noGoTrunc;
+    } cases[] = {
+        {"unClass2", "UN", "2", 0.25, 20, 0.0011, 0.0022, 0.0033, 0.0001, 0.0002},
+        {"unrClass3", "UNR", "3", 0.25, 20, 0.0011, 0.0022, 0.0033, 0.0003, 0.0004},
+        {"unjKeepsGoRing", "UNJ", "2", 0.25, 20, 0, 0.0022, 0.0033, 0.0001, 0.0002},
+        {"class1NoPlugRow", "UN", "1", 0.25, 20, 0.0011, 0.0022, 0.0033, 0, 0},
+        {"13tpi", "UN", "2", 0.5, 13, 0.0131, 0.0132, 0.0133, 0.0134, 0.0135},
+        {"18tpi", "UN", "2", 0.625, 18, 0, 0, 0.0018, 0, 0},
+        {"24tpi", "UN", "2", 0.19, 24, 0, 0, 0.0024, 0, 0},
+        {"28tpi", "UN", "2", 0.25, 28, 0, 0, 0.0028, 0, 0},
+        {"32tpiRoundedDown", "UN", "2", 0.19, 32, 0, 0, 0.0032, 0.0007, 0.0008},
+        {"32tpiRoundedUp", "UN", "2", 0.3125, 32, 0, 0, 0.0033, 0, 0},
+        {"12tpiNotThe13Row", "UN", "2", 0.5, 12, 0, 0, 0, 0, 0},
+        {"otherDiameter", "UN", "2", 0.5001, 13, 0, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTInfo rec;
+        Describe(rec, c.type, c.cls, c.dia, c.tpi);
+        ReadGageTable(rec);
+        ReadSetPlugTable(rec);
+        EXPECT_DOUBLE_EQ(rec.GoRing.Minor.Gage, c.goRing);
+        EXPECT_DOUBLE_EQ(rec.NoGoRing.Minor.Gage, c.noGoRing);
+        EXPECT_DOUBLE_EQ(rec.NoGoPlug.Major.Gage, c.noGoPlug);
+        EXPECT_DOUBLE_EQ(rec.GoSetPlug.Major.GageTrunc, c.goTrunc);
+        EXPECT_DOUBLE_EQ(rec.NoGoSetPlug.Major.GageTrunc, c.noGoTrunc);
+    }
+}
+
+// Special rows match the diameter exactly and the class trimmed, and every
+// matching row applies, the last one winning. A partial last record counts as
+// not read in some files and ends the calculation in others.
+TEST(UnifiedReaders, WhichRecordsAreRead) {
+    TempDir dir;
+    ShippedTables path(dir.path().string());
+    const std::string beyond = "Read beyond end of file: ";
+    Install(dir, "unstbl", kUns832 + "0.164,32,3,3A,0.1632,0,0,0,2B,0,0,0,0,0\n", 10);
+    // A file from elsewhere may repeat a key: the second row's class becomes " 2 ".
+    const std::string uns = dir.file("unstbl.bin");
+    WriteTextFile(uns, ReadTextFile(uns).replace(kUNSRecord + 6, 4, "\x03 2 "));
+    Install(dir, "unxtol", XRow(40), 29);
+    Install(dir, "unwtol", WRow(40), 2);
+    Install(dir, "gagetbl", "0.25,0.05,0,0.0022,0\n", 21);
+    Install(dir, "splugtbl", "", 17);
+
+    TTInfo computed;
+    Describe(computed, "UN", "2", 0.073 + 7 * 0.013, 32); // #8 off by its last bits
+    ReadUNSTable(computed);
+    EXPECT_EQ(computed.ExtThd.FromTable, 0);
+
+    TTInfo rec;
+    Describe(rec, "UN", "2", 0.164, 32);
+    // Tolerable: the broken record counts as not read.
+    EXPECT_EQ(ErrorOf([&] { ReadUNSTable(rec); }), "no error");
+    EXPECT_EQ(ErrorOf([&] { ReadClassXTols(rec); }), "no error");
+    EXPECT_EQ(ErrorOf([&] { ReadClassWTols(rec); }), "no error");
+    EXPECT_DOUBLE_EQ(rec.ExtThd.Major.Max, 0.1632);
+    EXPECT_EQ(rec.ExtThd.Series + "/" + rec.IntThd.Series, "UNS/UNS");
+    EXPECT_EQ(rec.ExtThd.FromTable + rec.IntThd.FromTable, 2);
+    EXPECT_EQ(rec.XAngleMin, 40);
+    EXPECT_EQ(rec.WAngleMin, 40);
+
+    // Fatal, but only once the scan reaches the tail: earlier rows are applied.
+    TTInfo quarter;
+    Describe(quarter, "UN", "2", 0.25, 20);
+    EXPECT_EQ(ErrorOf([&] { ReadGageTable(quarter); }), beyond + dir.file("gagetbl.bin"));
+    EXPECT_DOUBLE_EQ(quarter.NoGoRing.Minor.Gage, 0.0022);
+    EXPECT_EQ(ErrorOf([&] { ReadSetPlugTable(quarter); }), beyond + dir.file("splugtbl.bin"));
+
+    // The standard rows stop at the first match and never reach the tail.
+    Install(dir, "ansitbl", kAnsi832, 68);
+    EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), "no error");
+    rec.SetClass("3");
+    EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), beyond + dir.file("ansitbl.bin"));
 }

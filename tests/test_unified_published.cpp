@@ -1,7 +1,7 @@
-// The shipped unified limits tables against limits printed in public sources,
-// read through the program's own readers, and the relations every row of the
-// standard satisfies. Expected values are copied from the sources named in
-// each row, never computed here.
+// The shipped unified tables against limits printed in public sources, read
+// through the program's own readers and calculation, and the relations every
+// row of the standard satisfies. Expected values are copied from the sources
+// named in each row, never computed here.
 
 #include "core/table_file.h"
 #include "core/thread_record.h"
@@ -27,43 +27,26 @@ constexpr const char* kFedStd = "FED-STD-H28/2B Tables II.A.3/II.A.4, LE = D";
 constexpr const char* kMH27 = "Machinery's Handbook 27th ed., Table 3, p. 1755";
 constexpr const char* kScribd = "UNC class 2B vendor chart (scribd 395466526)";
 
-// One limit of the record: the thread, its diameter, the end of the band.
-struct Field {
-    const char* name;
-    TThdInfo TTInfo::*thread;
-    TDimLimits TThdInfo::*dia;
-    double TDimLimits::*end;
-};
-
-namespace F {
-constexpr Field ExtMajorMax{"ext major max", &TTInfo::ExtThd, &TThdInfo::Major, &TDimLimits::Max};
-constexpr Field ExtMajorMin{"ext major min", &TTInfo::ExtThd, &TThdInfo::Major, &TDimLimits::Min};
-constexpr Field ExtPDMax{"ext PD max", &TTInfo::ExtThd, &TThdInfo::PD, &TDimLimits::Max};
-constexpr Field ExtPDMin{"ext PD min", &TTInfo::ExtThd, &TThdInfo::PD, &TDimLimits::Min};
-constexpr Field UNRMinorMax{"UNR minor max", &TTInfo::ExtThd, &TThdInfo::Minor, &TDimLimits::Max};
-constexpr Field IntMinorMin{"int minor min", &TTInfo::IntThd, &TThdInfo::Minor, &TDimLimits::Min};
-constexpr Field IntMinorMax{"int minor max", &TTInfo::IntThd, &TThdInfo::Minor, &TDimLimits::Max};
-constexpr Field IntPDMin{"int PD min", &TTInfo::IntThd, &TThdInfo::PD, &TDimLimits::Min};
-constexpr Field IntPDMax{"int PD max", &TTInfo::IntThd, &TThdInfo::PD, &TDimLimits::Max};
-constexpr Field IntMajorMin{"int major min", &TTInfo::IntThd, &TThdInfo::Major, &TDimLimits::Min};
-} // namespace F
-
-double FieldOf(const TTInfo& rec, const Field& f) {
-    return ((rec.*f.thread).*f.dia).*f.end;
+enum Limit { EMajMax, EMajMin, EPDMax, EPDMin, EMinMax, IMinMin, IMinMax, IPDMin, IPDMax, IMajMin };
+double LimitOf(const TTInfo& rec, Limit l) {
+    const TThdInfo& e = rec.ExtThd;
+    const TThdInfo& i = rec.IntThd;
+    const double v[] = {e.Major.Max, e.Major.Min, e.PD.Max, e.PD.Min, e.Minor.Max,
+                        i.Minor.Min, i.Minor.Max, i.PD.Min, i.PD.Max, i.Major.Min};
+    return v[l];
 }
 
-struct PublishedCase {
-    const char* designation;
+struct PublishedRow {
+    const char* thread; // its last word is the series the row carries
     double dia;
     float tpi;
-    const char* cls; // "2A", "3B" ...
-    Field field;
-    double published;
+    char cls;
     const char* source;
+    std::vector<std::pair<Limit, double>> limits;
 };
 
-// Number sizes as the thread window computes them, so the table lookup meets
-// the last-bit noise of 0.060 + 0.013 N.
+// Number sizes as 0.060 + 0.013 N, so the lookup meets the last-bit noise of a
+// computed size (No. 4, 8, 11 differ from the typed decimal).
 double NumberSize(int n) {
     return 0.060 + 0.013 * n;
 }
@@ -80,149 +63,127 @@ void Prepare(TTInfo& rec, const char* type, double dia, float tpi, char classDig
     rec.SetTPI(tpi);
 }
 
-const PublishedCase kPublished[] = {
-    {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtPDMax, 0.0514, kChart},
-    {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtPDMin, 0.0496, kChart},
-    {"No.0-80 UNF", NumberSize(0), 80, "3A", F::ExtPDMax, 0.0519, kChart},
-    {"No.0-80 UNF", NumberSize(0), 80, "3A", F::ExtPDMin, 0.0506, kChart},
-    {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtMajorMax, 0.0595, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2A", F::ExtMajorMin, 0.0563, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2A", F::UNRMinorMax, 0.0446, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2B", F::IntMinorMin, 0.0465, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2B", F::IntMinorMax, 0.0514, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2B", F::IntPDMax, 0.0542, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "2B", F::IntMajorMin, 0.0600, kEfunda},
-    {"No.0-80 UNF", NumberSize(0), 80, "3B", F::IntPDMax, 0.0536, kEfunda},
-    {"No.1-64 UNC", NumberSize(1), 64, "3A", F::ExtMajorMax, 0.0730, kEfunda},
-    {"No.1-64 UNC", NumberSize(1), 64, "3A", F::ExtMajorMin, 0.0692, kEfunda},
-    {"No.1-64 UNC", NumberSize(1), 64, "3A", F::UNRMinorMax, 0.0544, kEfunda},
-    {"No.1-64 UNC", NumberSize(1), 64, "3B", F::IntPDMax, 0.0648, kEfunda},
-    // One unit above the allowance formula; the printed value is kept.
-    {"No.2-56 UNC", NumberSize(2), 56, "2A", F::UNRMinorMax, 0.0642, kEfunda},
-    {"No.2-64 UNF", NumberSize(2), 64, "2B", F::IntPDMax, 0.0786, kEfunda},
-    {"No.6-32 UNC", NumberSize(6), 32, "3B", F::IntMinorMax, 0.1140, kFedStd},
-    {"No.10-24 UNC", NumberSize(10), 24, "2A", F::ExtPDMax, 0.1619, kChart},
-    {"No.10-24 UNC", NumberSize(10), 24, "2A", F::ExtPDMin, 0.1586, kChart},
-    {"No.10-24 UNC", NumberSize(10), 24, "3A", F::ExtPDMin, 0.1604, kChart},
-    {"No.12-32 UNEF", NumberSize(12), 32, "2A", F::ExtPDMax, 0.1948, kChart},
-    {"No.12-32 UNEF", NumberSize(12), 32, "2A", F::ExtPDMin, 0.1917, kChart},
-    {"1/4-20 UNC", 0.25, 20, "2A", F::ExtPDMax, 0.2164, kChart},
-    {"1/4-20 UNC", 0.25, 20, "2A", F::ExtPDMin, 0.2127, kChart},
-    {"1/4-20 UNC", 0.25, 20, "3A", F::ExtPDMin, 0.2147, kChart},
-    {"1/4-20 UNC", 0.25, 20, "2B", F::IntPDMin, 0.2175, kChart},
-    {"1/4-20 UNC", 0.25, 20, "2B", F::IntPDMax, 0.2224, kScribd},
-    {"5/16-20 UN", 0.3125, 20, "2B", F::IntMinorMin, 0.258, kFedStd},
-    {"5/16-20 UN", 0.3125, 20, "2B", F::IntMinorMax, 0.270, kFedStd},
-    {"7/16-16 UN", 0.4375, 16, "2B", F::IntMinorMin, 0.370, kFedStd},
-    {"7/16-16 UN", 0.4375, 16, "2B", F::IntMinorMax, 0.384, kFedStd},
-    {"7/16-28 UNEF", 0.4375, 28, "2A", F::ExtPDMax, 0.4132, kChart},
-    {"7/16-28 UNEF", 0.4375, 28, "2A", F::ExtPDMin, 0.4096, kChart},
-    {"7/16-28 UNEF", 0.4375, 28, "3A", F::ExtPDMin, 0.4116, kChart},
-    {"5/8-11 UNC", 0.625, 11, "2A", F::ExtPDMax, 0.5644, kChart},
-    {"5/8-11 UNC", 0.625, 11, "2A", F::ExtPDMin, 0.5589, kChart},
-    {"5/8-11 UNC", 0.625, 11, "3A", F::ExtPDMin, 0.5619, kChart},
-    {"3/4-16 UNF", 0.75, 16, "2A", F::ExtPDMax, 0.7079, kChart},
-    {"3/4-16 UNF", 0.75, 16, "2A", F::ExtPDMin, 0.7029, kChart},
-    {"1-8 UNC", 1.0, 8, "2A", F::ExtPDMax, 0.9168, kChart},
-    // ASME B1.1-1989 value; the 2003 edition prints 0.9101.
-    {"1-8 UNC", 1.0, 8, "2A", F::ExtPDMin, 0.9100, kChart},
-    {"1-8 UNC", 1.0, 8, "3A", F::ExtPDMin, 0.9137, kChart},
-    {"1-8 UNC", 1.0, 8, "3B", F::IntMinorMax, 0.8797, kFedStd},
-    {"1-20 UNEF", 1.0, 20, "2A", F::ExtPDMax, 0.9661, kChart},
-    {"1-20 UNEF", 1.0, 20, "2A", F::ExtPDMin, 0.9616, kChart},
-    {"1 1/16-12 UN", 1.0625, 12, "2A", F::ExtPDMax, 1.0067, kChart},
-    {"1 1/16-12 UN", 1.0625, 12, "3A", F::ExtPDMin, 1.0042, kChart},
-    {"1 1/4-8 UN", 1.25, 8, "2B", F::IntMinorMin, 1.115, kFedStd},
-    {"1 1/4-8 UN", 1.25, 8, "2B", F::IntMinorMax, 1.140, kFedStd},
-    {"1 1/2-8 UN", 1.5, 8, "3B", F::IntMinorMax, 1.3797, kFedStd},
-    {"1 1/2-12 UNF", 1.5, 12, "2A", F::ExtPDMax, 1.4440, kChart},
-    {"1 1/2-12 UNF", 1.5, 12, "2A", F::ExtPDMin, 1.4376, kChart},
-    {"1 1/2-18 UNEF", 1.5, 18, "3A", F::ExtPDMin, 1.4602, kChart},
-    // The basic minor diameter 1.5335 printed as 1.534, its maximum as 1.568.
-    {"1 3/4-5 UNC", 1.75, 5, "2B", F::IntMinorMin, 1.534, kFedStd},
-    {"1 3/4-5 UNC", 1.75, 5, "2B", F::IntMinorMax, 1.568, kFedStd},
-    {"1 3/4-5 UNC", 1.75, 5, "3B", F::IntMinorMin, 1.5340, kFedStd},
-    {"1 3/4-5 UNC", 1.75, 5, "3B", F::IntMinorMax, 1.5575, kFedStd},
-    {"2 3/8-20 UN", 2.375, 20, "2A", F::ExtPDMin, 2.3359, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1A", F::ExtMajorMax, 2.4969, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1A", F::ExtMajorMin, 2.4612, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1A", F::ExtPDMax, 2.3345, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1A", F::ExtPDMin, 2.3190, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1A", F::UNRMinorMax, 2.1992, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1B", F::IntMinorMin, 2.229, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1B", F::IntMinorMax, 2.267, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "1B", F::IntPDMax, 2.3578, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "2A", F::ExtMajorMin, 2.4731, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "2A", F::ExtPDMin, 2.3241, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "2B", F::IntPDMax, 2.3511, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "3A", F::ExtPDMin, 2.3298, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "3A", F::UNRMinorMax, 2.2023, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "3B", F::IntMinorMax, 2.2594, kMH27},
-    {"2 1/2-4 UNC", 2.5, 4, "3B", F::IntPDMax, 2.3477, kMH27},
-    {"2 1/2-8 UN", 2.5, 8, "2A", F::ExtMajorMax, 2.4976, kMH27},
-    {"2 1/2-8 UN", 2.5, 8, "2A", F::ExtPDMax, 2.4164, kMH27},
-    {"2 1/2-8 UN", 2.5, 8, "2A", F::ExtPDMin, 2.4082, kMH27},
-    {"2 1/2-8 UN", 2.5, 8, "2B", F::IntPDMax, 2.4294, kMH27},
-    {"2 1/2-16 UN", 2.5, 16, "3B", F::IntPDMax, 2.4648, kMH27},
+// clang-format off
+const PublishedRow kPublished[] = {
+    {"No.0-80 UNF", NumberSize(0), 80, '2', kChart, {{EPDMax, 0.0514}, {EPDMin, 0.0496}}},
+    {"No.0-80 UNF", NumberSize(0), 80, '3', kChart, {{EPDMax, 0.0519}, {EPDMin, 0.0506}}},
+    {"No.0-80 UNF", NumberSize(0), 80, '2', kEfunda, {{EMajMax, 0.0595}, {EMajMin, 0.0563},
+        {EMinMax, 0.0446}, {IMinMin, 0.0465}, {IMinMax, 0.0514}, {IPDMax, 0.0542},
+        {IMajMin, 0.0600}}},
+    {"No.0-80 UNF", NumberSize(0), 80, '3', kEfunda, {{IPDMax, 0.0536}}},
+    {"No.1-64 UNC", NumberSize(1), 64, '3', kEfunda, {{EMajMax, 0.0730}, {EMajMin, 0.0692},
+        {EMinMax, 0.0544}, {IPDMax, 0.0648}}},
+    {"No.1-72 UNF", NumberSize(1), 72, '3', kEfunda, {{EMajMax, 0.0730}, {EMajMin, 0.0695},
+        {EPDMax, 0.0640}, {EPDMin, 0.0626}, {IMinMin, 0.0580}, {IMinMax, 0.0635},
+        {IPDMin, 0.0640}, {IPDMax, 0.0659}, {IMajMin, 0.0730}}},
+    // The UNR minor is one unit above the allowance formula; the printed value is kept.
+    {"No.2-56 UNC", NumberSize(2), 56, '2', kEfunda, {{EMajMax, 0.0854}, {EMajMin, 0.0813},
+        {EPDMax, 0.0738}, {EPDMin, 0.0717}, {EMinMax, 0.0642}, {IMinMin, 0.0667},
+        {IMinMax, 0.0737}, {IPDMin, 0.0744}, {IPDMax, 0.0772}, {IMajMin, 0.0860}}},
+    {"No.2-64 UNF", NumberSize(2), 64, '2', kEfunda, {{IPDMax, 0.0786}}},
+    {"No.6-32 UNC", NumberSize(6), 32, '3', kFedStd, {{IMinMax, 0.1140}}},
+    {"No.10-24 UNC", NumberSize(10), 24, '2', kChart, {{EPDMax, 0.1619}, {EPDMin, 0.1586}}},
+    {"No.10-24 UNC", NumberSize(10), 24, '3', kChart, {{EPDMin, 0.1604}}},
+    {"No.12-32 UNEF", NumberSize(12), 32, '2', kChart, {{EPDMax, 0.1948}, {EPDMin, 0.1917}}},
+    {"1/4-20 UNC", 0.25, 20, '2', kChart, {{EPDMax, 0.2164}, {EPDMin, 0.2127}, {IPDMin, 0.2175}}},
+    {"1/4-20 UNC", 0.25, 20, '3', kChart, {{EPDMin, 0.2147}}},
+    {"1/4-20 UNC", 0.25, 20, '2', kScribd, {{IPDMax, 0.2224}}},
+    {"5/16-20 UN", 0.3125, 20, '2', kFedStd, {{IMinMin, 0.258}, {IMinMax, 0.270}}},
+    {"7/16-16 UN", 0.4375, 16, '2', kFedStd, {{IMinMin, 0.370}, {IMinMax, 0.384}}},
+    {"7/16-28 UNEF", 0.4375, 28, '2', kChart, {{EPDMax, 0.4132}, {EPDMin, 0.4096}}},
+    {"7/16-28 UNEF", 0.4375, 28, '3', kChart, {{EPDMin, 0.4116}}},
+    {"5/8-11 UNC", 0.625, 11, '2', kChart, {{EPDMax, 0.5644}, {EPDMin, 0.5589}}},
+    {"5/8-11 UNC", 0.625, 11, '3', kChart, {{EPDMin, 0.5619}}},
+    {"3/4-16 UNF", 0.75, 16, '2', kChart, {{EPDMax, 0.7079}, {EPDMin, 0.7029}}},
+    // PD min as ASME B1.1-1989 prints it; the 2003 edition prints 0.9101.
+    {"1-8 UNC", 1.0, 8, '2', kChart, {{EPDMax, 0.9168}, {EPDMin, 0.9100}}},
+    {"1-8 UNC", 1.0, 8, '3', kChart, {{EPDMin, 0.9137}}},
+    {"1-8 UNC", 1.0, 8, '3', kFedStd, {{IMinMax, 0.8797}}},
+    {"1-20 UNEF", 1.0, 20, '2', kChart, {{EPDMax, 0.9661}, {EPDMin, 0.9616}}},
+    {"1 1/16-12 UN", 1.0625, 12, '2', kChart, {{EPDMax, 1.0067}}},
+    {"1 1/16-12 UN", 1.0625, 12, '3', kChart, {{EPDMin, 1.0042}}},
+    {"1 1/4-8 UN", 1.25, 8, '2', kFedStd, {{IMinMin, 1.115}, {IMinMax, 1.140}}},
+    {"1 1/2-8 UN", 1.5, 8, '3', kFedStd, {{IMinMax, 1.3797}}},
+    {"1 1/2-12 UNF", 1.5, 12, '2', kChart, {{EPDMax, 1.4440}, {EPDMin, 1.4376}}},
+    {"1 1/2-18 UNEF", 1.5, 18, '3', kChart, {{EPDMin, 1.4602}}},
+    // The basic minor diameter 1.5335 printed as 1.534, its 2B maximum as 1.568.
+    {"1 3/4-5 UNC", 1.75, 5, '2', kFedStd, {{IMinMin, 1.534}, {IMinMax, 1.568}}},
+    {"1 3/4-5 UNC", 1.75, 5, '3', kFedStd, {{IMinMin, 1.5340}, {IMinMax, 1.5575}}},
+    {"2 3/8-20 UN", 2.375, 20, '2', kMH27, {{EPDMin, 2.3359}}},
+    {"2 1/2-4 UNC", 2.5, 4, '1', kMH27, {{EMajMax, 2.4969}, {EMajMin, 2.4612},
+        {EPDMax, 2.3345}, {EPDMin, 2.3190}, {EMinMax, 2.1992}, {IMinMin, 2.229},
+        {IMinMax, 2.267}, {IPDMin, 2.3376}, {IPDMax, 2.3578}, {IMajMin, 2.5000}}},
+    {"2 1/2-4 UNC", 2.5, 4, '2', kMH27, {{EMajMin, 2.4731}, {EPDMin, 2.3241}, {IPDMax, 2.3511}}},
+    {"2 1/2-4 UNC", 2.5, 4, '3', kMH27, {{EPDMin, 2.3298}, {EMinMax, 2.2023}, {IMinMax, 2.2594},
+        {IPDMax, 2.3477}}},
+    {"2 1/2-8 UN", 2.5, 8, '2', kMH27, {{EMajMax, 2.4976}, {EPDMax, 2.4164}, {EPDMin, 2.4082},
+        {IPDMax, 2.4294}}},
+    {"2 1/2-8 UN", 2.5, 8, '3', kMH27, {{EMajMax, 2.5000}, {EMajMin, 2.4850}, {EPDMax, 2.4188},
+        {EPDMin, 2.4127}, {IMinMin, 2.3650}, {IMinMax, 2.3797}, {IPDMin, 2.4188},
+        {IPDMax, 2.4268}, {IMajMin, 2.5000}}},
+    {"2 1/2-16 UN", 2.5, 16, '3', kMH27, {{IPDMax, 2.4648}}},
+    // Special rows: every limit the handbook prints; of 1-14 UNS the pitch
+    // diameters of the chart and the minor diameters of the federal standard.
+    {"2 1/2-10 UNS", 2.5, 10, '2', kMH27, {{EMajMax, 2.4980}, {EMajMin, 2.4851},
+        {EPDMax, 2.4330}, {EPDMin, 2.4263}, {IMinMin, 2.392}, {IMinMax, 2.413},
+        {IPDMax, 2.4437}, {IMajMin, 2.5000}}},
+    {"2 7/16-16 UNS", 2.4375, 16, '3', kMH27, {{EPDMin, 2.3928}, {IPDMax, 2.4023}}},
+    {"1-14 UNS", 1.0, 14, '2', kChart, {{EPDMax, 0.9519}, {EPDMin, 0.9463}, {IPDMin, 0.9536}}},
+    {"1-14 UNS", 1.0, 14, '3', kChart, {{EPDMax, 0.9536}, {EPDMin, 0.9494}}},
+    {"1-14 UNS", 1.0, 14, '2', kFedStd, {{IMinMin, 0.923}, {IMinMax, 0.938}}},
+    {"1-14 UNS", 1.0, 14, '3', kFedStd, {{IMinMax, 0.9315}}},
 };
+// clang-format on
 
-std::string Describe(const PublishedCase& c) {
-    return std::string(c.designation) + "-" + c.cls + " " + c.field.name + " (" + c.source +
-           ")";
-}
-
-TEST(UnifiedPublished, StandardRowsGiveThePrintedLimits) {
+// The whole calculation at the standard engagement shows the table's limits.
+TEST(UnifiedPublished, CalculateShowsThePrintedLimits) {
     ShippedTables tables;
-    for (const PublishedCase& c : kPublished) {
-        SCOPED_TRACE(Describe(c));
+    for (const PublishedRow& c : kPublished) {
+        const std::string thread = c.thread;
+        SCOPED_TRACE(thread + "-" + c.cls + " (" + c.source + ")");
+        bool unrMinor = false;
+        for (const auto& [limit, value] : c.limits)
+            unrMinor |= limit == EMinMax;
         TTInfo rec;
-        // The UN reader leaves the external minor to the formulas; UNR keeps the
-        // table's rounded-root minor.
-        Prepare(rec, c.field.dia == &TThdInfo::Minor ? "UNR" : "UN", c.dia, c.tpi, c.cls[0]);
-        ReadAnsiTable(rec);
+        // The UN external minor is calculated; UNR keeps the table's rounded-root minor.
+        Prepare(rec, unrMinor ? "UNR" : "UN", c.dia, c.tpi, c.cls);
+        rec.Calculate();
         ASSERT_EQ(rec.ExtThd.FromTable, 1) << "no table row";
-        EXPECT_EQ(Tenths(FieldOf(rec, c.field)), Tenths(c.published));
+        const std::string series = thread.substr(thread.rfind(' ') + 1);
+        EXPECT_EQ(rec.ExtThd.Series, unrMinor ? "UNR" + series.substr(2) : series);
+        for (const auto& [limit, value] : c.limits)
+            EXPECT_EQ(Tenths(LimitOf(rec, limit)), Tenths(value)) << "limit " << limit;
     }
 }
 
-// Special (UNS) threads: every limit printed in the handbook; of 1-14 UNS the
-// pitch diameters of the chart and the minor diameters of the federal standard.
-const PublishedCase kSpecial[] = {
-    {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtMajorMax, 2.4980, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtMajorMin, 2.4851, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtPDMax, 2.4330, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2A", F::ExtPDMin, 2.4263, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMinorMin, 2.392, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMinorMax, 2.413, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntPDMax, 2.4437, kMH27},
-    {"2 1/2-10 UNS", 2.5, 10, "2B", F::IntMajorMin, 2.5000, kMH27},
-    {"2 7/16-16 UNS", 2.4375, 16, "3A", F::ExtPDMin, 2.3928, kMH27},
-    {"2 7/16-16 UNS", 2.4375, 16, "3B", F::IntPDMax, 2.4023, kMH27},
-    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMax, 0.9519, kChart},
-    {"1-14 UNS", 1.0, 14, "2A", F::ExtPDMin, 0.9463, kChart},
-    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMax, 0.9536, kChart},
-    {"1-14 UNS", 1.0, 14, "3A", F::ExtPDMin, 0.9494, kChart},
-    {"1-14 UNS", 1.0, 14, "2B", F::IntPDMin, 0.9536, kChart},
-    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMin, 0.923, kFedStd},
-    {"1-14 UNS", 1.0, 14, "2B", F::IntMinorMax, 0.938, kFedStd},
-    {"1-14 UNS", 1.0, 14, "3B", F::IntMinorMax, 0.9315, kFedStd},
-};
-
-TEST(UnifiedPublished, SpecialRowsGiveThePrintedLimits) {
+// Which standard row the reader takes (ASME B1.1: #8-32 UNC 2A major max 0.1631,
+// #2-56 UNC 2A UNR minor max 0.0642).
+TEST(UnifiedPublished, StandardRowKey) {
+    ASSERT_NE(NumberSize(8), 0.164); // the case needs differing last bits
+    const struct {
+        const char *name, *type;
+        char cls;
+        double dia;
+        float tpi;
+        double majorMax, minorMax; // 0: no row taken
+    } cases[] = {
+        {"numberSizeLastBits", "UN", '2', NumberSize(8), 32, 0.1631, 0},
+        {"fifthDecimalRoundsAway", "UN", '2', 0.16404, 32, 0.1631, 0},
+        {"otherDiameter", "UN", '2', 0.1641, 32, 0, 0},
+        {"otherPitch", "UN", '2', 0.164, 34, 0, 0},
+        {"noClassOneBelowQuarterInch", "UN", '1', 0.164, 32, 0, 0},
+        {"unLeavesMinorToFormula", "UN", '2', NumberSize(2), 56, 0.0854, 0},
+        {"unjTakesMinorColumn", "UNJ", '2', NumberSize(2), 56, 0.0854, 0.0642},
+    };
     ShippedTables tables;
-    for (const PublishedCase& c : kSpecial) {
-        SCOPED_TRACE(Describe(c));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         TTInfo rec;
-        Prepare(rec, "UN", c.dia, c.tpi, c.cls[0]);
+        Prepare(rec, c.type, c.dia, c.tpi, c.cls);
         ReadAnsiTable(rec);
-        EXPECT_EQ(rec.ExtThd.FromTable, 0) << "a special thread has no standard row";
-        // The whole calculation keeps the row's limits at the standard engagement.
-        rec.SetStarts(1);
-        rec.SetCoating(0);
-        rec.Calculate();
-        ASSERT_EQ(rec.ExtThd.FromTable, 1) << "no special row";
-        EXPECT_EQ(rec.ExtThd.Series, "UNS");
-        EXPECT_EQ(Tenths(FieldOf(rec, c.field)), Tenths(c.published));
+        EXPECT_EQ(rec.ExtThd.FromTable, c.majorMax != 0);
+        EXPECT_EQ(Tenths(rec.ExtThd.Major.Max), Tenths(c.majorMax));
+        EXPECT_EQ(Tenths(rec.ExtThd.Minor.Max), Tenths(c.minorMax));
     }
 }
 
@@ -265,59 +226,6 @@ TEST(UnifiedPublished, ClassXGaugeTolerances) {
     }
 }
 
-// Whole printed rows through the full calculation with the standard
-// engagement: the limits shown are the table's.
-struct CalculateCase {
-    const char* designation;
-    const char* type;
-    double dia;
-    float tpi;
-    char cls;
-    double ext[4];      // major max, major min, PD max, PD min
-    double in[5];       // minor min, minor max, PD min, PD max, major min
-    double unrMinorMax; // 0: not checked
-    const char* source;
-};
-
-// clang-format off
-const CalculateCase kCalculate[] = {
-    {"No.2-56 UNC-2", "UN", NumberSize(2), 56, '2', {0.0854, 0.0813, 0.0738, 0.0717},
-     {0.0667, 0.0737, 0.0744, 0.0772, 0.0860}, 0, kEfunda},
-    {"No.1-72 UNF-3", "UN", NumberSize(1), 72, '3', {0.0730, 0.0695, 0.0640, 0.0626},
-     {0.0580, 0.0635, 0.0640, 0.0659, 0.0730}, 0, kEfunda},
-    {"2 1/2-4 UNRC-1", "UNR", 2.5, 4, '1', {2.4969, 2.4612, 2.3345, 2.3190},
-     {2.229, 2.267, 2.3376, 2.3578, 2.5000}, 2.1992, kMH27},
-    {"2 1/2-8 UN-3", "UN", 2.5, 8, '3', {2.5000, 2.4850, 2.4188, 2.4127},
-     {2.3650, 2.3797, 2.4188, 2.4268, 2.5000}, 0, kMH27},
-};
-// clang-format on
-
-TEST(UnifiedPublished, CalculateShowsThePrintedRow) {
-    ShippedTables tables;
-    for (const CalculateCase& c : kCalculate) {
-        SCOPED_TRACE(std::string(c.designation) + " (" + c.source + ")");
-        TTInfo rec;
-        Prepare(rec, c.type, c.dia, c.tpi, c.cls);
-        rec.SetStarts(1);
-        rec.SetCoating(0);
-        rec.Calculate();
-        const TThdInfo& e = rec.ExtThd;
-        const TThdInfo& i = rec.IntThd;
-        EXPECT_EQ(Tenths(e.Major.Max), Tenths(c.ext[0]));
-        EXPECT_EQ(Tenths(e.Major.Min), Tenths(c.ext[1]));
-        EXPECT_EQ(Tenths(e.PD.Max), Tenths(c.ext[2]));
-        EXPECT_EQ(Tenths(e.PD.Min), Tenths(c.ext[3]));
-        EXPECT_EQ(Tenths(i.Minor.Min), Tenths(c.in[0]));
-        EXPECT_EQ(Tenths(i.Minor.Max), Tenths(c.in[1]));
-        EXPECT_EQ(Tenths(i.PD.Min), Tenths(c.in[2]));
-        EXPECT_EQ(Tenths(i.PD.Max), Tenths(c.in[3]));
-        EXPECT_EQ(Tenths(i.Major.Min), Tenths(c.in[4]));
-        if (c.unrMinorMax != 0) {
-            EXPECT_EQ(Tenths(e.Minor.Max), Tenths(c.unrMinorMax));
-        }
-    }
-}
-
 // One record of ansitbl.bin, lengths in ten-thousandths.
 struct AnsiRow {
     int32_t dia;
@@ -327,50 +235,37 @@ struct AnsiRow {
     int32_t minMin, minMax, ipdMin, ipdMax, ipdTol, imajMin;
 };
 
-std::vector<AnsiRow> ShippedAnsiRows() {
-    const TableFile file("ansitbl.bin", kAnsiRecord);
-    EXPECT_FALSE(file.partialTail());
-    std::vector<AnsiRow> rows;
-    for (std::size_t k = 0; k < file.count(); ++k) {
-        const TableRecord r = file.record(k);
-        rows.push_back({r.I32(0), r.U16(4), r.Str(6, 4), r.Str(11, 2), r.Str(42, 2), r.I32(16),
-                        r.I32(20), r.I32(28), r.I32(32), r.I32(38), r.I32(45), r.I32(49), r.I32(53),
-                        r.I32(57), r.I32(61), r.I32(65)});
-    }
-    return rows;
-}
-
 TEST(UnifiedPublished, EveryRowKeepsTheStandardsRelations) {
     ShippedTables tables;
-    const std::vector<AnsiRow> rows = ShippedAnsiRows();
+    const TableFile file("ansitbl.bin", kAnsiRecord);
+    EXPECT_FALSE(file.partialTail());
     // thread (diameter, tpi) -> class digit -> row
     std::map<std::pair<int32_t, int>, std::map<char, AnsiRow>> threads;
-    for (const AnsiRow& r : rows) {
+    const std::set<std::string> kSeries = {"UNC", "UNF", "UNEF", "UN"};
+    const std::set<int> kConstantPitch = {40, 60, 80, 120, 160, 200, 280, 320}; // tpi x10
+    for (std::size_t k = 0; k < file.count(); ++k) {
+        const TableRecord x = file.record(k);
+        const AnsiRow r{x.I32(0),  x.U16(4),  x.Str(6, 4), x.Str(11, 2), x.Str(42, 2), x.I32(16),
+                        x.I32(20), x.I32(28), x.I32(32),   x.I32(38),    x.I32(45),    x.I32(49),
+                        x.I32(53), x.I32(57), x.I32(61),   x.I32(65)};
         SCOPED_TRACE(std::to_string(r.dia) + "-" + std::to_string(r.tpi10) + " " + r.extClass);
-        ASSERT_EQ(r.extClass.size(), 2u);
-        EXPECT_EQ(r.extClass[1], 'A');
+        ASSERT_TRUE(r.extClass.size() == 2 && r.extClass[1] == 'A') << r.extClass;
         EXPECT_EQ(r.intClass, std::string(1, r.extClass[0]) + "B");
-        EXPECT_TRUE(r.series == "UNC" || r.series == "UNF" || r.series == "UNEF" ||
-                    r.series == "UN");
-        const bool added = threads[{r.dia, r.tpi10}].emplace(r.extClass[0], r).second;
-        EXPECT_TRUE(added) << "repeated key";
-        EXPECT_GE(r.majMax, r.majMin);
-        EXPECT_GE(r.pdMax, r.pdMin);
+        EXPECT_TRUE(kSeries.count(r.series));
+        EXPECT_TRUE(threads[std::make_pair(r.dia, r.tpi10)].emplace(r.extClass[0], r).second)
+            << "repeated key";
         EXPECT_GE(r.minMax, r.minMin);
-        EXPECT_GE(r.ipdMax, r.ipdMin);
         EXPECT_EQ(r.ipdTol, r.ipdMax - r.ipdMin);
         EXPECT_LT(r.minMin, r.ipdMin);
         EXPECT_LT(r.ipdMin, r.imajMin);
         EXPECT_EQ(r.imajMin, r.dia);
         EXPECT_LT(r.unrMax, r.pdMin);
         EXPECT_LT(r.pdMax, r.majMin);
-        // One allowance for major and pitch diameter, never negative; the
-        // internal PD minimum is the basic pitch diameter.
+        // One allowance for major and pitch diameter, never negative, none on
+        // 3A; the internal PD minimum is the basic pitch diameter.
         EXPECT_GE(r.dia - r.majMax, 0);
         EXPECT_EQ(r.dia - r.majMax, r.ipdMin - r.pdMax);
-        if (r.extClass[0] == '3') {
-            EXPECT_EQ(r.majMax, r.dia) << "3A has no allowance";
-        }
+        EXPECT_TRUE(r.extClass[0] != '3' || r.majMax == r.dia);
     }
     std::map<std::string, int> perSeries;
     for (const auto& [key, cls] : threads) {
@@ -381,10 +276,7 @@ TEST(UnifiedPublished, EveryRowKeepsTheStandardsRelations) {
         ++perSeries[a2.series];
         const bool classOne = (a2.series == "UNC" || a2.series == "UNF") && key.first >= 2500;
         EXPECT_EQ(cls.count('1') == 1, classOne) << "1A/1B: UNC and UNF from 1/4 in";
-        if (a2.series == "UN") {
-            static const std::set<int> pitches = {40, 60, 80, 120, 160, 200, 280, 320};
-            EXPECT_TRUE(pitches.count(key.second)) << "a constant-pitch series";
-        }
+        EXPECT_TRUE(a2.series != "UN" || kConstantPitch.count(key.second));
         // 3A: no allowance, so a higher PD band, and a narrower one.
         EXPECT_GT(a3.pdMax, a2.pdMax);
         EXPECT_GT(a3.pdMin, a2.pdMin);
