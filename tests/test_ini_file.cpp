@@ -1,9 +1,12 @@
+// INI files: reading as the profile functions do, in-place writes, saves that
+// fail naming the file and leaving the old one; the settings kept in them.
 #include "core/ini_file.h"
-
+#include "core/settings.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -27,13 +30,9 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
     WriteTextFile(dir.file("a.ini"), "Company=outside\n[Main]\n;Company=Commented\n  company ="
                                      "  Acme Gage  \r\nPath=a=b\r\nEmpty=\n[POS]\nLeft=10\n");
     const IniFile ini(dir.file("a.ini"));
-    struct Case {
-        const char* name;
-        const char* section;
-        const char* key;
-        const char* value;
-    };
-    const Case cases[] = {
+    const struct {
+        const char *name, *section, *key, *value;
+    } cases[] = {
         {"caseAndBlanksIgnored", "MAIN", "COMPANY", "Acme Gage"},
         {"equalsInValueCrlfLine", "main", "path", "a=b"},
         {"emptyValueIsNoDefault", "MAIN", "Empty", ""},
@@ -50,16 +49,10 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
 
 TEST(IniFile, WritesKeepEveryOtherLine)
 {
-    struct Case {
-        const char* name;
-        const char* before;
-        const char* section;
-        const char* key;
-        const char* value;
-        const char* after;
-    };
     const char* file = "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \n\n[POS]\nLeft=10\n";
-    const Case cases[] = {
+    const struct {
+        const char *name, *before, *section, *key, *value, *after;
+    } cases[] = {
         {"replaceInPlace", file, "main", "COMPANY", "New",
          "; set\n[MAIN]\nCompany=New\n  Path = /opt/ \n\n[POS]\nLeft=10\n"},
         {"appendBeforeBlankLine", file, "MAIN", "Top", "2",
@@ -80,17 +73,13 @@ TEST(IniFile, WritesKeepEveryOtherLine)
         TempDir dir;
         const std::string path = dir.file("t.ini");
         if (*c.before) WriteTextFile(path, c.before);
-        IniFile ini(path);
-        ini.WriteString(c.section, c.key, c.value);
-        EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.value) << c.name;
-        std::string error = "untouched";
-        ASSERT_TRUE(ini.Save(&error)) << c.name << ": " << error;
+        ASSERT_TRUE(WriteIniString(path, c.section, c.key, c.value)) << c.name;
         EXPECT_EQ(ReadTextFile(path), c.after) << c.name;
         EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"t.ini"}) << c.name << ": temporary";
     }
 }
 
-TEST(IniFile, SaveCreatesFoldersAndKeepsMode)
+TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
 {
     TempDir dir;
     const std::string nested = dir.file("cfg/PitchLedger/PLUSER.INI");
@@ -104,18 +93,9 @@ TEST(IniFile, SaveCreatesFoldersAndKeepsMode)
     struct stat st;
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST(IniFile, FailedSaveNamesTheFile)
-{
-    TempDir dir;
-    WriteTextFile(dir.file("plain"), "x");
-    const std::string underFile = dir.file("plain/sub/a.ini");
-    std::string error;
-    EXPECT_FALSE(WriteIniString(underFile, "MAIN", "Company", "A", &error));
-    EXPECT_EQ(error, "Cannot write " + underFile + ": Not a directory");
 
     // A file the user names goes only into a folder that exists.
+    std::string error;
     const std::string lost = dir.file("new/a.thd");
     IniFile thread(lost);
     thread.WriteString("MAIN", "TPI", "+20.000000");
@@ -130,27 +110,70 @@ TEST(IniFile, FailedSaveNamesTheFile)
     EXPECT_FALSE(WriteIniString(taken, "MAIN", "Company", "A", &error));
     EXPECT_EQ(error, "Cannot write " + taken + ": Is a directory");
     EXPECT_EQ(ReadTextFile(taken + "/keep"), "k");
-    EXPECT_EQ(Names(dir.path()).size(), 2u) << "no temporary left beside the target";
+    EXPECT_EQ(Names(dir.path()).size(), 3u) << "no temporary left beside the target";
 }
 
 TEST(IniFile, SaveIntoReadOnlyFolderKeepsTheOld)
 {
     TempDir dir;
-    std::string error;
-    const fs::path locked = dir.path() / "locked";
+    const std::string locked = dir.file("locked"), path = locked + "/PLWIN.INI";
     fs::create_directory(locked);
-    const std::string path = (locked / "PLWIN.INI").string();
     WriteTextFile(path, "[MAIN]\nCompany=Old\n");
     ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
-    if (::access(locked.c_str(), W_OK) == 0) {
-        ::chmod(locked.c_str(), 0755);
-        GTEST_SKIP() << "running with rights that ignore a read-only folder";
-    }
+    if (::access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "rights ignore a read-only folder";
+    std::string error;
     EXPECT_FALSE(WriteIniString(path, "MAIN", "Company", "New", &error));
     EXPECT_EQ(error, "Cannot write " + path + ": Permission denied");
     EXPECT_EQ(ReadTextFile(path), "[MAIN]\nCompany=Old\n");
     EXPECT_EQ(Names(locked), std::vector<std::string>{"PLWIN.INI"});
     ::chmod(locked.c_str(), 0755);
+}
+
+TEST(Settings, FirstRunDefaultsAndLocations)
+{
+    TempDir dir;
+    const std::string prog = dir.file("prog") + "/", plwin = prog + "PLWIN.INI";
+    const std::string pluser = dir.file("PLUSER.INI");
+    fs::create_directory(prog);
+    AppSettings s{"stale", "stale", "stale"};
+    ReadSettings(s, plwin, pluser, prog);
+    EXPECT_EQ(s.CompanyName, "");
+    EXPECT_EQ(s.MainPath, prog);
+    // No Tables folder beside the program: the installed one.
+    EXPECT_TRUE(s.TableDataPath.ends_with("/pitchledger/Tables")) << s.TableDataPath;
+    EXPECT_EQ(s.TableDataPath.front(), '/');
+    fs::create_directory(prog + "Tables");
+    ReadSettings(s, plwin, pluser, prog);
+    EXPECT_EQ(s.TableDataPath, prog + "Tables");
+    EXPECT_FALSE(fs::exists(plwin) || fs::exists(pluser)) << "reading creates no file";
+
+    const std::string bin = ProgramDir();
+    EXPECT_EQ(bin.back(), '/');
+    EXPECT_TRUE(fs::equivalent(bin, PL_BIN_DIR)) << bin;
+    EXPECT_EQ(Settings().TableDataPath, DefaultTableDataPath(bin))
+        << "tools that never read the settings still find the tables";
+    // Both variables are put back afterwards.
+    const char *h = std::getenv("HOME"), *x = std::getenv("XDG_CONFIG_HOME");
+    const std::string home = h ? h : "", xdg = x ? x : "";
+    ::setenv("XDG_CONFIG_HOME", "/xdg/conf", 1);
+    EXPECT_EQ(UserConfigDir(), "/xdg/conf/PitchLedger/");
+    ::setenv("HOME", "/home/gm", 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(UserConfigDir(), "/home/gm/.config/PitchLedger/");
+    ::setenv("XDG_CONFIG_HOME", "conf", 1);
+    EXPECT_EQ(UserConfigDir(), "/home/gm/.config/PitchLedger/") << "relative path ignored";
+    ::setenv("HOME", home.c_str(), 1);
+    x ? ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+
+    const std::string writable = dir.file("w") + "/";
+    fs::create_directory(writable);
+    EXPECT_EQ(PlwinIniPath(writable, "/c/"), writable + "PLWIN.INI");
+    EXPECT_EQ(PlwinIniPath(dir.file("missing") + "/", "/c/"), "/c/PLWIN.INI");
+    ASSERT_EQ(::chmod(writable.c_str(), 0555), 0);
+    if (::access(writable.c_str(), W_OK) != 0) {
+        EXPECT_EQ(PlwinIniPath(writable, "/c/"), "/c/PLWIN.INI") << "read-only program folder";
+    }
+    ::chmod(writable.c_str(), 0755);
 }
 
 } // namespace

@@ -1,147 +1,94 @@
 // The parameter page's rules without the widgets: the refusal messages of
-// Calculate, what each entry puts into the record, the lists and the restored page.
+// Calculate, what each entry puts into the record, the lists and the restored
+// page; thread files: the keys written, save -> open reproducing the
+// calculation, and what opening makes of hand-written and earlier files.
 #include "pages/parameter_page.h"
+#include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/pipe_record.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <string>
-#include <vector>
 
 namespace {
 
 ParameterEntry UnEntry(const std::string& dia, const std::string& pitch)
 {
     ParameterEntry e;
-    e.typeIndex = 0;
     e.classText = "2";
     e.diameterText = dia;
     e.pitchText = pitch;
     return e;
 }
 
-struct DiameterCase {
-    const char* name;
-    const char* typed;
-    const char* pitch;
-    const char* message; // empty: accepted
-    double dia;          // accepted diameter
-};
-
-// The window tests cover "#21", "1 1/4", "3/0" and an empty pitch.
-const DiameterCase kDiameterCases[] = {
-    {"numberSize10", "#10", "24", "", 0.190},
-    {"fraction", "3/8", "16", "", 0.375},
-    {"zeroFraction", "0/4", "16", "Can not calculate. Invalid Nominal Diameter", 0},
-    {"negativeDecimal", "-0.25", "20", "Can not calculate. Invalid Nominal Diameter", 0},
-    {"notANumber", "abc", "20", "Can not calculate. Invalid Nominal Diameter", 0},
-    {"decimalWithBlanks", "  0.25 ", "20", "", 0.25},
-    {"textPitch", "1/4", "twenty", "Can not calculate. Invalid pitch value", 0.25},
-};
-
-TEST(ParameterPage, DiameterAndPitchEntries)
+TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
 {
-    for (const DiameterCase& c : kDiameterCases) {
-        SCOPED_TRACE(c.name);
-        TTInfo rec;
-        const SetUpResult r = SetUpRecord(UnEntry(c.typed, c.pitch), rec);
-        EXPECT_EQ(r.message, c.message);
-        if (c.dia > 0) {
-            EXPECT_DOUBLE_EQ(rec.NomDia, c.dia);
-        }
-    }
-    // The designation keeps a typed number size or fraction; a decimal is "%7.4f".
-    TTInfo number;
-    SetUpRecord(UnEntry("#10", "24"), number);
-    EXPECT_EQ(number.NomDiaText, "#10");
-    TTInfo decimal;
-    const SetUpResult r = SetUpRecord(UnEntry("  0.25 ", "20"), decimal);
-    EXPECT_EQ(decimal.NomDiaText, " 0.2500");
-    EXPECT_EQ(r.diameterText, "0.25");
-}
-
-struct EntryCase {
-    const char* name;
-    const char* loe;     // null: standard engagement
-    const char* coating; // null: "No Coating" (whatever the box holds)
-    const char* message;
-};
-
-const char* const kInternalTooThick =
-    "Can not calculate. The coating is too thick: the internal thread's pitch diameter before "
-    "plating would reach its major diameter";
-const char* const kExternalTooThick =
-    "Can not calculate. The coating is too thick: the external thread's pitch diameter before "
-    "plating would reach its minor diameter";
-
-// 1/4-20 UNC (ASME B1.1): 2B PD max 0.2224 + 4t reaches the major 0.2500 + 2t at
-// t = 0.0138; 2A PD min 0.2127 - 4t reaches the minor max PD max - 0.433013 P =
-// 0.1947494 - 2t at t = 0.0089753. The internal thread is checked first.
-const EntryCase kEntryCases[] = {
-    {"customEngagementAndPlating", "0.5", "0.0002", ""},
-    {"noCoatingIgnoresTheBox", nullptr, nullptr, ""},
-    {"emptyEngagement", "", nullptr, kInvalidLOEMessage},
-    {"zeroEngagement", "0", nullptr, kInvalidLOEMessage},
-    {"negativeEngagement", "-1", nullptr, kInvalidLOEMessage},
-    {"textEngagement", "abc", nullptr, kInvalidLOEMessage},
-    {"zeroCoating", nullptr, "0", ""},
-    {"negativeCoating", nullptr, "-0.001", kInvalidCoatingMessage},
-    {"decimalCommaCoating", nullptr, "0,0003", kInvalidCoatingMessage},
-    {"emptyCoating", nullptr, "", kInvalidCoatingMessage},
-    {"justLeavesTheExternalFlank", nullptr, "0.0089", ""},
-    {"externalPitchReachesMinor", nullptr, "0.0090", kExternalTooThick},
-    {"internalPitchPassesMajor", nullptr, "0.02", kInternalTooThick},
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
-class ParameterPageEntry : public testing::TestWithParam<EntryCase> {};
-
-double Number(const std::string& text)
-{
-    double v = 0;
-    std::from_chars(text.data(), text.data() + text.size(), v);
-    return v;
-}
-
-TEST_P(ParameterPageEntry, ReachesTheRecordOrIsRefused)
-{
-    const EntryCase& c = GetParam();
+    const std::string invalid = "Can not calculate. Invalid Nominal Diameter";
+    const std::string thick = "Can not calculate. The coating is too thick: the ";
+    const std::string internal =
+        thick + "internal thread's pitch diameter before plating would reach its major diameter";
+    const std::string external =
+        thick + "external thread's pitch diameter before plating would reach its minor diameter";
+    // The window tests cover "#21", "1 1/4", "3/0", an empty pitch and the trimmed
+    // box. The designation keeps a typed number size or fraction; a decimal is "%7.4f".
+    const struct {
+        const char *name, *dia;
+        const char* loe;     // null: standard engagement
+        const char* coating; // null: "No Coating" (whatever the box holds)
+        std::string message;
+        const char* nomDiaText;
+        double loeValue, coatingValue;
+    } cases[] = {
+        {"numberSize10", "#10", nullptr, nullptr, "", "#10", 0, 0},
+        {"fraction", "3/8", nullptr, nullptr, "", "3/8", 0, 0},
+        {"decimalWithBlanks", "  0.25 ", nullptr, nullptr, "", " 0.2500", 0, 0},
+        {"zeroFraction", "0/4", nullptr, nullptr, invalid, "", 0, 0},
+        {"negativeDecimal", "-0.25", nullptr, nullptr, invalid, "", 0, 0},
+        {"customEngagementAndPlating", "1/4", "0.5", "0.0002", "", "1/4", 0.5, 0.0002},
+        {"noCoatingIgnoresTheBox", "1/4", nullptr, nullptr, "", "1/4", 0, 0},
+        {"emptyEngagement", "1/4", "", nullptr, kInvalidLOEMessage, "", 0, 0},
+        {"zeroEngagement", "1/4", "0", nullptr, kInvalidLOEMessage, "", 0, 0},
+        {"negativeEngagement", "1/4", "-1", nullptr, kInvalidLOEMessage, "", 0, 0},
+        {"zeroCoating", "1/4", nullptr, "0", "", "1/4", 0, 0},
+        {"negativeCoating", "1/4", nullptr, "-0.001", kInvalidCoatingMessage, "", 0, 0},
+        {"decimalCommaCoating", "1/4", nullptr, "0,0003", kInvalidCoatingMessage, "", 0, 0},
+        {"emptyCoating", "1/4", nullptr, "", kInvalidCoatingMessage, "", 0, 0},
+        // 1/4-20 UNC (ASME B1.1): 2B PD max 0.2224 + 4t reaches the major 0.2500 + 2t
+        // at t = 0.0138; 2A PD min 0.2127 - 4t reaches the minor max PD max -
+        // 0.433013 P = 0.1947494 - 2t at t = 0.0089753. The internal one is checked first.
+        {"justLeavesTheExternalFlank", "1/4", nullptr, "0.0089", "", "1/4", 0, 0.0089},
+        {"externalPitchReachesMinor", "1/4", nullptr, "0.0090", external, "", 0, 0},
+        {"internalPitchPassesMajor", "1/4", nullptr, "0.02", internal, "", 0, 0},
+    };
     ShippedTables tables;
-    ParameterEntry e = UnEntry("1/4", "20");
-    e.startsIndex = 1;
-    e.customLOE = c.loe != nullptr;
-    e.loeText = c.loe ? c.loe : "";
-    e.coated = c.coating != nullptr;
-    e.coatingText = c.coating ? c.coating : "-1";
-    TTInfo rec;
-    EXPECT_EQ(SetUpRecord(e, rec).message, c.message);
-    if (*c.message != 0) return;
-    EXPECT_EQ(rec.Starts, 2);
-    EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
-    if (c.loe) {
-        EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, Number(c.loe));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterEntry e = UnEntry(c.dia, "20");
+        e.startsIndex = 1;
+        e.customLOE = c.loe != nullptr;
+        e.loeText = c.loe ? c.loe : "";
+        e.coated = c.coating != nullptr;
+        e.coatingText = c.coating ? c.coating : "-1";
+        TTInfo rec;
+        EXPECT_EQ(SetUpRecord(e, rec).message, c.message);
+        if (!c.message.empty()) continue;
+        EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
+        EXPECT_EQ(rec.Starts, 2);
+        EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
+        if (c.loe) { EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.loeValue); }
+        EXPECT_DOUBLE_EQ(rec.Coating, c.coatingValue);
     }
-    EXPECT_DOUBLE_EQ(rec.Coating, c.coating ? Number(c.coating) : 0);
-    rec.Calculate();
-    EXPECT_EQ(CoatingRefusal(rec), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ParameterPageEntry, testing::ValuesIn(kEntryCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ParameterPage, MetricEntryTakesToleranceClassesAndEngagement)
+TEST(ParameterPage, MetricAndPipeEntries)
 {
-    ParameterEntry e;
-    e.typeIndex = 7; // "M Series Metric"
-    e.diameterText = "10";
-    e.pitchText = "1.5";
+    ParameterEntry e = UnEntry("10", "1.5");
+    e.typeIndex = TypeEntryIndex(kTypeM);
     e.intTolText = "6H6H";
     e.extTolText = "4h6h";
     e.metricLOE = 2;
-    e.leftHand = true;
     TTInfo rec;
     ASSERT_EQ(SetUpRecord(e, rec).message, "");
     // Grade digit 3 .. 9 gives class codes 8 .. 14.
@@ -149,113 +96,192 @@ TEST(ParameterPage, MetricEntryTakesToleranceClassesAndEngagement)
     EXPECT_EQ(rec.ExtThd.ClassCode, 9);
     EXPECT_EQ(rec.LOEText, "Long");
     EXPECT_EQ(rec.ExtThd.StdLOE, 0);
-}
 
-TEST(ParameterPage, PipeSizesComeFromTheSizeList)
-{
-    struct Case {
-        const char* name;
+    // ASME B1.20.1 nominal pipe sizes (NPT, NPSC, NPTR): NPSC starts at 1/8, NPTR at 1/2.
+    const struct {
         int kind, size;
         double key;
         const char* text;
-    };
-    // ASME B1.20.1 nominal pipe sizes: NPSC starts at 1/8, NPTR at 1/2.
-    const Case cases[] = {
-        {"nptFirst", 0, 0, 0.0625, "1/16"},
-        {"npscFirst", 1, 0, 0.125, "1/8"},
-        {"nptrFirst", 2, 0, 0.5, "1/2"},
-        {"nptLast", 0, 23, 24, "24 OD"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ParameterEntry e;
-        e.typeIndex = 10;
-        e.pipe = true;
-        e.pipeKind = c.kind;
-        e.pipeSize = c.size;
-        e.pipeSizeText = c.text;
-        e.classText = "NPT";
-        e.diameterText = "whatever the hidden box holds";
-        TTInfo rec;
-        const SetUpResult r = SetUpRecord(e, rec);
-        EXPECT_EQ(r.message, "");
-        EXPECT_EQ(r.pitchText, "1.0");
-        EXPECT_DOUBLE_EQ(rec.NomDia, c.key);
-        ASSERT_TRUE(rec.Pipe);
-        EXPECT_EQ(rec.Pipe->SizeText, c.text);
-        EXPECT_EQ(rec.Starts, 1);
+    } pipes[] = {{0, 0, 0.0625, "1/16"}, {1, 0, 0.125, "1/8"}, {2, 0, 0.5, "1/2"},
+                 {0, 23, 24, "24 OD"}};
+    for (const auto& c : pipes) {
+        ParameterEntry p = UnEntry("whatever the hidden box holds", "");
+        p.classText = "NPT";
+        p.typeIndex = TypeEntryIndex(kTypeNPT);
+        p.pipe = true;
+        p.pipeKind = c.kind;
+        p.pipeSize = c.size;
+        p.pipeSizeText = c.text;
+        TTInfo pipe;
+        const SetUpResult r = SetUpRecord(p, pipe);
+        EXPECT_EQ(r.message, "") << c.text;
+        EXPECT_EQ(r.pitchText, "1.0") << c.text;
+        EXPECT_DOUBLE_EQ(pipe.NomDia, c.key) << c.text;
+        EXPECT_EQ(pipe.Pipe ? pipe.Pipe->SizeText : "", c.text);
     }
 }
 
 TEST(ParameterPage, ClassListsAndGaugeClassOptions)
 {
-    // Acme shows class X only; pipe threads neither option but keep class W.
+    // Acme shows class X only; pipe threads neither option and keep class W even
+    // when class X is asked for.
     const GaugeClassChoice acme = GaugeClassOptions(kTypeAcme);
     EXPECT_TRUE(!acme.showW && acme.showX && !acme.checkW && acme.classW == 0);
-    const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT);
+    const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT, true);
     EXPECT_TRUE(!pipe.showW && !pipe.showX && pipe.classW == 1);
-    // Class X asked for: taken where the option is shown.
-    const GaugeClassChoice unX = GaugeClassOptions(kTypeUN, true);
-    EXPECT_TRUE(unX.showW && !unX.checkW && unX.classW == 0);
-    EXPECT_EQ(GaugeClassOptions(kTypeNPT, true).classW, 1);
 
-    struct Case {
-        const char* name;
-        int typeIndex;
-        const char* classText;
-        int entry;
-        const char* note;
-    } cases[] = {
-        // The thread file tests cover UN and UNJ.
-        {"lowerCaseAcme", 3, "3g", 1, ""},
-        {"acmeClass2", 3, "2", 0, "ACME Threads have no class 2: Class 2G is used."},
-        {"metricHasNoList", 7, "2", -1, ""},
-    };
-    for (const Case& c : cases) {
-        const ClassChoice choice = ChooseClassEntry(c.typeIndex, c.classText);
-        EXPECT_EQ(choice.entry, c.entry) << c.name;
-        EXPECT_EQ(choice.note, c.note) << c.name;
-    }
+    // The thread file tests cover UN and UNJ.
+    const ClassChoice lower = ChooseClassEntry(TypeEntryIndex(kTypeAcme), "3g");
+    EXPECT_EQ(lower.entry, 1);
+    EXPECT_EQ(lower.note, "");
+    const ClassChoice acme2 = ChooseClassEntry(TypeEntryIndex(kTypeAcme), "2");
+    EXPECT_EQ(acme2.entry, 0);
+    EXPECT_EQ(acme2.note, "ACME Threads have no class 2: Class 2G is used.");
+    EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeM), "2").entry, -1) << "metric has no list";
 }
 
 TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
 {
+    // The window tests cover the class, engagement, starts and coating boxes.
     TTInfo rec;
     rec.SetThreadType("UNR");
-    rec.SetClass("3");
-    rec.SetNomDia(0.25);
-    rec.SetTPI(20);
-    RestoredPage p = RestorePage(rec);
+    const RestoredPage p = RestorePage(rec);
     EXPECT_EQ(p.typeIndex, 1);
-    EXPECT_EQ(p.classEntry, "Class 3");
-    // Without the typed text the file's number is shown.
-    EXPECT_EQ(p.diameterText, "+0.250000");
-    EXPECT_EQ(p.pitchText, "20");
-    EXPECT_FALSE(p.customLOE);
-    EXPECT_FALSE(p.metric);
-    EXPECT_EQ(p.startsIndex, 0);
-    EXPECT_FALSE(p.coated);
+    EXPECT_FALSE(p.customLOE || p.metric || p.coated || p.startsIndex != 0);
+    // The typed text comes back only when it names the diameter exactly; else
+    // the file's number is shown.
+    const struct {
+        double dia;
+        const char *typed, *shown;
+    } cases[] = {{0.25, "", "+0.250000"}, {0.25, " 1/4 ", "1/4"},
+                 {0.31255, " 0.3125", "+0.312550"}, {0.3125, " 0.3125", "0.3125"}};
+    for (const auto& c : cases) {
+        rec.SetNomDia(c.dia);
+        rec.NomDiaText = c.typed;
+        EXPECT_EQ(RestorePage(rec).diameterText, c.shown) << c.typed;
+    }
+}
 
-    rec.NomDiaText = " 1/4 ";
-    rec.SetLOE(0.5);
-    rec.SetTPI(4.5f);
-    rec.SetStarts(3);
-    rec.SetCoating(0.0003);
-    p = RestorePage(rec);
-    EXPECT_EQ(p.diameterText, "1/4");
-    EXPECT_EQ(p.pitchText, "4.5");
-    EXPECT_TRUE(p.customLOE);
-    EXPECT_EQ(p.loeText, "0.5000");
-    EXPECT_EQ(p.startsIndex, 2);
-    EXPECT_TRUE(p.coated);
-    EXPECT_EQ(p.coatingText, "0.0003");
+using Status = LoadResult::Status;
 
-    // The typed text comes back only when it names the diameter exactly.
-    rec.SetNomDia(0.31255);
-    rec.NomDiaText = " 0.3125";
-    EXPECT_EQ(RestorePage(rec).diameterText, "+0.312550");
-    rec.SetNomDia(0.3125);
-    EXPECT_EQ(RestorePage(rec).diameterText, "0.3125");
+TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
+{
+    const struct {
+        const char* name;
+        int typeIndex; // 0 UN, 1 UNR
+        const char *dia, *tpi, *cls;
+        int startsIndex;
+        const char *loe, *coating; // empty: standard engagement, no coating
+        bool classX;
+        double wire;      // 0: best wire
+        const char* file; // the text written, where checked
+    } cases[] = {
+        // UNC: standard engagement = D; best wire 0.57735 / 13 = 0.0444115.
+        {"halfThirteenFile", 0, "1/2", "13", "2", 0, "", "", false, 0,
+         "; kept\n[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.500000\nNom Dia Text=1/2\n"
+         "TPI=+13.000000\nLOE=+0.500000\nStarts=1\nCoating=+0.000000\nGage Class=W\n[WIRE]\n"
+         "CurrentSize=+0.044412\n[TIPS]\nCurrentTip=\nCurrentDia=+0.000000\n"},
+        // 28 tpi: LE = 9P = 0.3214285..., which the file keeps to six decimals only.
+        {"uncStandardEngagementBestWire", 0, "1/4", "28", "2", 0, "", "", false, 0, nullptr},
+        {"startsCoatingClassXWire", 0, "1/4", "20", "2", 1, "", "0.0003", true, 0.03, nullptr},
+        // A second run must not build "UNRRC" from the first run's "UNRC".
+        {"unrCustomEngagement", 1, "1/4", "20", "3", 0, "1.0", "", false, 0, nullptr},
+        {"specialCustomEngagement", 0, "0.3", "18", "2", 0, "0.6", "", false, 0, nullptr},
+        {"decimalBeyondFourPlaces", 0, "0.31255", "20", "2", 0, "", "", false, 0, nullptr},
+        {"numberSize", 0, "#10", "32", "2", 2, "", "0.0001", false, 0.02, nullptr},
+    };
+    ShippedTables tables;
+    TempDir dir;
+    const std::string file = dir.file("r.thd");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterEntry e = UnEntry(c.dia, c.tpi);
+        e.typeIndex = c.typeIndex;
+        e.classText = c.cls;
+        e.startsIndex = c.startsIndex;
+        e.customLOE = *c.loe != 0;
+        e.loeText = c.loe;
+        e.coated = *c.coating != 0;
+        e.coatingText = c.coating;
+        TTInfo rec;
+        ASSERT_EQ(SetUpRecord(e, rec).message, "");
+        rec.Calculate();
+        rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.classX).classW;
+        if (c.wire > 0) { ASSERT_EQ(rec.SetWireSize(c.wire), 0); }
+        std::string error;
+        WriteTextFile(file, "; kept\n"); // saving keeps the lines it does not write
+        ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
+        if (c.file) { EXPECT_EQ(ReadTextFile(file), c.file); }
+
+        TTInfo back;
+        const LoadResult r = LoadFromFile(back, file);
+        ASSERT_EQ(r.status, Status::Loaded) << r.message;
+        EXPECT_EQ(r.message, "");
+        // The pages show starts, lead, plated limits, the gauge class and the wire.
+        EXPECT_EQ(AllPageTexts(back), AllPageTexts(rec));
+        EXPECT_EQ(back.NomDia, rec.NomDia);
+        EXPECT_EQ(back.ExtThd.StdLOE, rec.ExtThd.StdLOE);
+        EXPECT_EQ(back.ExtThd.UseBestWire, rec.ExtThd.UseBestWire);
+        EXPECT_EQ(back.ExtThd.CurWire, rec.ExtThd.CurWire);
+    }
+}
+
+TEST(ThreadFile, HandWrittenAndEarlierFiles)
+{
+    const struct {
+        const char *name, *keys; // keys before the 1/4-20 size
+        Status status;
+        const char *message, *classText, *nomDiaText;
+    } cases[] = {
+        {"noEngagement", "Thd Type=UN\nClass=2\n", Status::Loaded, "", "2", ""},
+        {"zeroEngagement", "Thd Type=UN\nClass=2\nLOE=+0.000000\n", Status::Loaded, "", "2", ""},
+        {"negativeEngagement", "Thd Type=UN\nClass=2\nLOE=-0.5\n", Status::Loaded, "", "2", ""},
+        {"unjClass2", "Thd Type=UNJ\nClass=2\n", Status::Loaded,
+         "UNJ Threads have no class 2: Class 3 is used.", "3", ""},
+        {"noClass", "Thd Type=UN\n", Status::Loaded, "No class given: Class 2 is used.", "2", ""},
+        {"fractionThatStillFits", "Thd Type=UN\nClass=2\nNom Dia Text=1/4\n", Status::Loaded, "",
+         "2", "1/4"},
+        // A diameter edited by hand no longer fits the old name: the name is dropped.
+        {"numberSizeThatNoLongerFits", "Thd Type=UN\nClass=2\nNom Dia Text=#10\n",
+         Status::Loaded, "", "2", ""},
+        {"unknownType", "Thd Type=SQUARE\nClass=2\n", Status::Refused,
+         "Unknown thread type: SQUARE", "", ""},
+        {"commaCoating", "Thd Type=UN\nClass=2\nCoating=0,0003\n", Status::Refused,
+         kInvalidCoatingMessage, "", ""},
+        // 1/4-20 2B: PD max 0.2224 + 4t reaches the major 0.25 + 2t from t = 0.0138.
+        {"coatingPastTheMajor", "Thd Type=UN\nClass=2\nCoating=+0.020000\n", Status::Refused,
+         "Can not calculate. The coating is too thick: the internal thread's pitch diameter "
+         "before plating would reach its major diameter",
+         "", ""},
+    };
+    ShippedTables tables;
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteTextFile(dir.file("o.thd"), std::string("[MAIN]\n") + c.keys +
+                                             "Nom Dia=+0.250000\nTPI=+20.000000\n");
+        TTInfo rec;
+        const LoadResult r = LoadFromFile(rec, dir.file("o.thd"));
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.message, c.message);
+        if (r.status != Status::Loaded) continue;
+        EXPECT_EQ(rec.ClassText, c.classText);
+        EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
+        // 1/4-20 PD min at the standard engagement (ASME B1.1): 2A 0.2127, 3A 0.2147.
+        EXPECT_EQ(rec.ExtThd.StdLOE, 1);
+        EXPECT_NEAR(rec.ExtThd.PD.Min, rec.ClassText == "3" ? 0.2147 : 0.2127, 5e-7);
+        // Files of earlier versions: one start, no coating, class W.
+        EXPECT_EQ(rec.Starts, 1);
+        EXPECT_EQ(rec.Coating, 0);
+        EXPECT_EQ(rec.ClassW, 1);
+    }
+    // Without a size: 1.0 in, 8 tpi.
+    WriteTextFile(dir.file("d.thd"), "[MAIN]\nThd Type=UN\nClass=2\n");
+    TTInfo rec;
+    ASSERT_EQ(LoadFromFile(rec, dir.file("d.thd")).status, Status::Loaded);
+    EXPECT_EQ(rec.NomDia, 1.0);
+    EXPECT_EQ(rec.TPI, 8.0f);
+    EXPECT_EQ(rec.ExtThd.Series, "UNC");
 }
 
 } // namespace

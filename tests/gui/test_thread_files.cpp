@@ -1,8 +1,7 @@
 // Thread files through the thread window: what Save keeps and Open shows on
-// the parameter page, the notes and refusals of either, and the coating box.
+// the parameter page, the notes and refusals of either and of the coating box.
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
-#include "pages/result_pages.h"
 #include "support/test_support.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
@@ -25,11 +24,6 @@ template <typename T> T* Child(const TfrmThread& w, const char* name)
     return c;
 }
 
-QString Text(const TfrmThread& w, const char* box)
-{
-    return Child<QLineEdit>(w, box)->text();
-}
-
 // 1/4-20 UN class 2 with what the caller adds, then Calculate.
 void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
                const QString& coating = {})
@@ -42,16 +36,6 @@ void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
     Child<QRadioButton>(w, coating.isEmpty() ? "optNoCoat" : "optCoating")->setChecked(true);
     if (!coating.isEmpty()) Child<QLineEdit>(w, "txtCoating")->setText(coating);
     Child<QPushButton>(w, "Button2")->click();
-}
-
-std::string Pages(const TfrmThread& w)
-{
-    const ResultPagesText p = BuildResultPages(*w.Record(), "t.thd", false);
-    std::string all = p.name + p.wireSize1;
-    for (const TextGrid* g : {&p.thread, &p.ring.grid, &p.setPlug.grid, &p.plug.grid})
-        for (const auto& row : *g)
-            for (const auto& cell : row) all += cell + "|";
-    return all;
 }
 
 } // namespace
@@ -92,33 +76,25 @@ private slots:
         QCOMPARE(Child<QComboBox>(r, "cboStarts")->currentIndex(), 1);
         QVERIFY(Child<QRadioButton>(r, "optCoating")->isChecked());
         QVERIFY(Child<QLineEdit>(r, "txtCoating")->isEnabled());
-        QCOMPARE(Text(r, "txtCoating"), QString("0.0003"));
+        QCOMPARE(Child<QLineEdit>(r, "txtCoating")->text(), QString("0.0003"));
         QVERIFY(Child<QRadioButton>(r, "optClassX")->isChecked());
-        QCOMPARE(Pages(r), Pages(w));
-
-        // Calculate on the reopened page: the same thread, wire apart.
+        QCOMPARE(AllPageTexts(*r.Record()), AllPageTexts(*w.Record()));
+        // Calculate on both pages: the same thread again, at the best wire.
         Child<QPushButton>(r, "Button2")->click();
-        QCOMPARE(r.Record()->Starts, w.Record()->Starts);
-        QCOMPARE(r.Record()->Coating, w.Record()->Coating);
-        QCOMPARE(r.Record()->ExtThd.PD.Min, w.Record()->ExtThd.PD.Min);
-    }
+        Child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(AllPageTexts(*r.Record()), AllPageTexts(*w.Record()));
 
-    void storedDiameterWinsOverItsRoundedText()
-    {
-        TempDir dir;
-        const QString file = QString::fromStdString(dir.file("odd.thd"));
-        TfrmThread w;
+        // The stored diameter wins over its rounded name " 0.3125".
         Calculate(w, "0.31255");
         QVERIFY(w.SaveThreadFile(file));
-        TfrmThread r;
         QVERIFY(r.OpenThreadFile(file));
-        QCOMPARE(Text(r, "txtNomDia"), QString("+0.312550"));
+        QCOMPARE(Child<QLineEdit>(r, "txtNomDia")->text(), QString("+0.312550"));
         Child<QPushButton>(r, "Button2")->click();
         QCOMPARE(r.Record()->NomDia, 0.31255);
-        QCOMPARE(Pages(r), Pages(w));
+        QCOMPARE(AllPageTexts(*r.Record()), AllPageTexts(*w.Record()));
     }
 
-    void openNotesAndRefusals()
+    void notesAndRefusalsKeepTheWindowsThread()
     {
         TempDir dir;
         const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
@@ -127,14 +103,21 @@ private slots:
         QVERIFY(r.OpenThreadFile(QString::fromStdString(dir.file("unj.thd"))));
         QCOMPARE(infos_, QStringList{"UNJ Threads have no class 2: Class 3 is used."});
         QCOMPARE(Child<QComboBox>(r, "cboClass")->currentText(), QString("Class 3"));
+        const TTInfo* before = r.Record();
 
-        // A coating no thread can take is refused, and the window keeps its thread.
+        // A coating no thread can take is refused.
         WriteTextFile(dir.file("thick.thd"),
                       "[MAIN]\nThd Type=UN\nClass=2\nCoating=+0.020000\n" + quarter);
         QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("thick.thd"))));
         QCOMPARE(errors_.size(), 1);
         QVERIFY(errors_.constFirst().startsWith("Can not calculate. The coating is too thick"));
-        QCOMPARE(r.FileName(), QString("unj.thd"));
+        // A coating box that holds no thickness is refused, not taken as none.
+        for (const char* coating : {"-0.0003", "0,0003"}) {
+            errors_.clear();
+            Calculate(r, "1/4", 0, coating);
+            QCOMPARE(errors_, QStringList{kInvalidCoatingMessage});
+        }
+        QCOMPARE(r.Record(), before);
 
         // Save into a folder that does not exist: the file error, and no folder.
         errors_.clear();
@@ -145,30 +128,6 @@ private slots:
         QVERIFY(errors_.constFirst().startsWith(QString::fromStdString("Cannot write " + lost)));
         QVERIFY(!std::filesystem::exists(dir.file("no")));
         QCOMPARE(r.FileName(), QString("unj.thd"));
-    }
-
-    void coatingBoxRefusals_data()
-    {
-        QTest::addColumn<QString>("coating");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("negative") << "-0.0003" << kInvalidCoatingMessage;
-        QTest::newRow("decimalComma") << "0,0003" << kInvalidCoatingMessage;
-        // 1/4-20 2B: PD max 0.2224 + 4t passes the major 0.2500 + 2t from t = 0.0138.
-        QTest::newRow("pastTheMajor")
-            << "0.02"
-            << "Can not calculate. The coating is too thick: the internal thread's pitch "
-               "diameter before plating would reach its major diameter";
-    }
-    void coatingBoxRefusals()
-    {
-        QFETCH(QString, coating);
-        QFETCH(QString, message);
-        TfrmThread w;
-        Calculate(w);
-        const TTInfo* before = w.Record();
-        Calculate(w, "1/4", 0, coating);
-        QCOMPARE(errors_, QStringList{message});
-        QCOMPARE(w.Record(), before);
     }
 };
 

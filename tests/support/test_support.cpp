@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include "core/settings.h"
+#include "pages/result_pages.h"
 
 #include <array>
 #include <cstdio>
@@ -66,4 +67,18 @@ std::string CommandOutput(const std::string& command)
     for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
     pclose(p);
     return out;
+}
+
+std::string AllPageTexts(TTInfo& rec)
+{
+    const ResultPagesText p = BuildResultPages(rec, "t.thd", false);
+    std::string all = p.caption + "\n" + p.name + "\n" + p.wireSize1 + "\n";
+    for (const GaugePageText* g : {&p.ring, &p.setPlug, &p.plug}) {
+        all += g->leadTol + g->angleTol;
+        for (const auto& row : g->grid)
+            for (const auto& cell : row) all += cell + "|";
+    }
+    for (const auto& row : p.thread)
+        for (const auto& cell : row) all += cell + "|";
+    return all;
 }

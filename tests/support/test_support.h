@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+class TTInfo;
+
 // A fresh directory removed with the object.
 class TempDir {
 public:
@@ -35,3 +37,5 @@ bool HaveTool(const std::string& name);
 // Everything a shell command writes to its standard output.
 std::string CommandOutput(const std::string& command);
 void WriteTextFile(const std::string& path, const std::string& text);
+// Every text the result pages show for the record, in one string.
+std::string AllPageTexts(TTInfo& rec);
