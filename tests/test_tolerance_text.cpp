@@ -18,7 +18,6 @@ void Tolerances(TTInfo& rec, const char* type)
     rec.XDiaTol = 0.0003;
     rec.XPDTol = 0.0002;
     rec.XLeadTol = 0.0001;
-    rec.XAngleDeg = 0;
     rec.XAngleMin = 15;
     rec.WDiaTol = 0.00004;
     rec.WPDTol = 0.00006;

@@ -29,8 +29,7 @@ TEST(Wires, UnifiedSizesWireSizeEntryAndOfferedSizes)
 {
     TTInfo rec;
     QuarterTwenty(rec);
-    // 0.57735, 0.505182 and 1.010362 times P = 0.05.
-    EXPECT_NEAR(rec.ExtThd.BestWire, 0.0288675, 1e-12);
+    // 0.505182 and 1.010362 times P = 0.05 (the best wire, 0.57735P, is in the clipboard texts).
     EXPECT_NEAR(rec.ExtThd.MinWire, 0.0252591, 1e-12);
     EXPECT_NEAR(rec.ExtThd.MaxWire, 0.0505181, 1e-12);
     // Above the largest, below the smallest (an unreadable entry is 0), then a size taken.
@@ -76,27 +75,26 @@ TEST(Wires, ReadingsHelixCompensationAndAngle)
     // 1-20 2 starts, the correction below the threshold but applied to both readings: max at
     // 0.9664 tan 0.0329377, 1.00970125 + 0.00002349 = 1.00972; min at 0.9627 tan 0.0330640,
     // 1.00600125 + 0.00002367 = 1.00602 (uncorrected 1.00600). Helix atan(L / (pi PD max)).
+    // Two starts each: a multi-start lead is always corrected.
     struct Case {
         const char* name;
         double d;
-        uint16_t starts;
         double pdMax, pdMin, helixComp, maxReading, minReading, helixDegrees;
     } cases[] = {
-        {"single_uncorrected", 0.25, 1, 0.2164, 0.2127, 0, 0.25970125, 0.25600125, 4.2063392},
-        {"two_starts_corrected", 0.25, 2, 0.2164, 0.2164, 0.00046875, 0.26017, 0.26017, 8.3678193},
-        {"two_starts_below_threshold", 1.0, 2, 0.9664, 0.9627, 0, 1.00972, 1.00602, 1.8865089},
+        {"quarter_corrected", 0.25, 0.2164, 0.2164, 0.00046875, 0.26017, 0.26017, 8.3678193},
+        {"one_inch_below_threshold", 1.0, 0.9664, 0.9627, 0, 1.00972, 1.00602, 1.8865089},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TTInfo rec;
-        QuarterTwenty(rec, c.starts);
+        QuarterTwenty(rec, 2);
         rec.SetNomDia(c.d);
         rec.ExtThd.PD.Max = c.pdMax;
         rec.ExtThd.PD.Min = c.pdMin;
         EXPECT_NEAR(HelixComp(rec.ExtThd), c.helixComp, 1e-9);
         EXPECT_NEAR(GageWireReading(rec.ExtThd), c.maxReading, 1e-9);
         EXPECT_NEAR(WireReadingAt(rec.ExtThd, c.pdMin), c.minReading, 1e-9);
-        EXPECT_EQ(ReadingsCorrected(rec.ExtThd), c.starts > 1);
+        EXPECT_TRUE(ReadingsCorrected(rec.ExtThd));
         EXPECT_NEAR(HelixAngle(rec.ExtThd), c.helixDegrees, 1e-6);
     }
     TTInfo rec;
