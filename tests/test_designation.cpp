@@ -6,63 +6,49 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct Case {
-    const char* name;
-    const char* type;
-    const char* cls;
-    double d;
-    const char* diaText;
-    float tpi;
-    uint16_t starts;
-    const char* series; // as the unified tables set it
-    bool internal;
-    double loe; // 0: standard engagement
-    const char* expected;
-};
-
-const Case kCases[] = {
-    {"unc_external", "UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0, "1/4-20 UNC-2A"},
-    {"unc_internal", "UN", "2", 0.25, "1/4", 20, 1, "UNC", true, 0, "1/4-20 UNC-2B"},
-    {"special_engagement", "UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0.5, "1/4-20 UNC-SE2A"},
-    {"unr_class3", "UNR", "3", 0.5, "1/2", 13, 1, "UNRC", false, 0, "1/2-13 UNRC-3A"},
-    {"two_start_acme", "ACME", "2G", 1.0, "1.0", 5, 2, "", false, 0, "1.000-0.200P-0.400L ACME-2G"},
-    {"stub_acme_5G", "STUB", "5G", 0.75, "3/4", 6, 1, "", true, 0, "3/4-6 STUB ACME-5G"},
-    {"empty_dia_text", "SAM1", "3G", 1.25, "", 5, 1, "", false, 0, "1.2500-5 STUB M1-3G"},
-    {"no_class_no_dash", "745BUTT", "0", 1.0, "1", 8, 1, "", false, 0, "1-8 7 x 45 BUTTRESS"},
-};
-
 TEST(Designation, SizeSeriesClassAndForm)
 {
-    for (const Case& c : kCases) {
+    // Each row: type, class, diameter and its text, tpi, starts, the series the unified
+    // steps set, internal, a custom engagement (0: standard), then the designation.
+    using Row = std::tuple<const char*, const char*, double, const char*, float, uint16_t,
+                           const char*, bool, double, const char*>;
+    const Row cases[] = {
+        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0, "1/4-20 UNC-2A"},
+        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", true, 0, "1/4-20 UNC-2B"},
+        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0.5, "1/4-20 UNC-SE2A"},
+        {"UNR", "3", 0.5, "1/2", 13, 1, "UNRC", false, 0, "1/2-13 UNRC-3A"},
+        {"ACME", "2G", 1.0, "1.0", 5, 2, "", false, 0, "1.000-0.200P-0.400L ACME-2G"},
+        {"STUB", "5G", 0.75, "3/4", 6, 1, "", true, 0, "3/4-6 STUB ACME-5G"},
+        {"SAM1", "3G", 1.25, "", 5, 1, "", false, 0, "1.2500-5 STUB M1-3G"},
+        {"745BUTT", "0", 1.0, "1", 8, 1, "", false, 0, "1-8 7 x 45 BUTTRESS"},
+    };
+    for (const auto& [type, cls, d, diaText, tpi, starts, series, internal, loe, text] : cases) {
+        SCOPED_TRACE(text);
         TTInfo rec;
-        rec.SetThreadType(c.type);
-        rec.SetClass(c.cls);
-        rec.SetNomDia(c.d);
-        rec.SetTPI(c.tpi);
-        rec.SetStarts(c.starts);
-        rec.NomDiaText = c.diaText;
-        if (c.loe > 0) rec.SetLOE(c.loe);
-        TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
-        m.Series = c.series;
-        EXPECT_EQ(DesignationText(m), c.expected) << c.name;
-        EXPECT_EQ(m.Notes, (std::vector<std::string>{c.internal ? "Internal" : "External",
-                                                     c.expected}))
-            << c.name;
+        rec.SetThreadType(type);
+        rec.SetClass(cls);
+        rec.SetNomDia(d);
+        rec.SetTPI(tpi);
+        rec.SetStarts(starts);
+        rec.NomDiaText = diaText;
+        if (loe > 0) rec.SetLOE(loe);
+        TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
+        m.Series = series;
+        EXPECT_EQ(DesignationText(m), text);
+        EXPECT_EQ(m.Notes, (std::vector<std::string>{internal ? "Internal" : "External", text}));
     }
-}
 
-TEST(Designation, MetricWithTolerancesAndHand)
-{
+    // Metric: the tolerance classes and the hand.
     TTInfo rec;
     rec.SetThreadType("M");
     rec.SetNomDia(10);
     rec.SetTPI(1.5f);
     rec.ExtThd.SetTolInfo("6g6g");
-    EXPECT_EQ(DesignationText(rec.ExtThd), "M 10 X 1.5 - 6g6g");
     rec.LeftHand = 1;
     EXPECT_EQ(DesignationText(rec.ExtThd), "M 10 X 1.5 - 6g6g LH");
     EXPECT_EQ(rec.ExtThd.Series, "M");
