@@ -7,11 +7,13 @@
 #include "app/product.h"
 #include "app/window_position.h"
 #include "core/settings.h"
+#include "pages/result_pages.h"
 #include "ui/thread_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -52,9 +54,15 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     StatusLine->setObjectName("StatusLine");
     StatusLine->setMinimumHeight(23);
     setStatusBar(StatusLine);
+    lblUnit_ = new QLabel(StatusLine);
+    lblUnit_->setObjectName("StatusUnit");
+    lblUnit_->setAlignment(Qt::AlignCenter);
+    lblUnit_->setMinimumWidth(lblUnit_->fontMetrics().horizontalAdvance("mmmm"));
+    StatusLine->addPermanentWidget(lblUnit_);
 
     CreateMenus();
     CreateToolBar();
+    ShowUnitCaption(false);
 
     RestoreWindowPos(*this, config_.plwinIni, PositionKey());
     ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
@@ -236,6 +244,10 @@ TfrmThread* TMainForm::AddThreadWindow()
     connect(thread, &TfrmThread::metricFlagChanged, this, [this, thread](bool metric) {
         if (ActiveThread() == thread) ShowUnitCaption(metric);
     });
+    connect(thread, &TfrmThread::helpRequested, this, [this](const QString& page) {
+        Help().ShowContents();
+        Help().OpenTopic(page);
+    });
     sub->show();
     mdiArea_->setActiveSubWindow(sub);
     return thread;
@@ -254,6 +266,9 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window)
 void TMainForm::ShowUnitCaption(bool metric)
 {
     Converttoinch1->setText(metric ? "Convert to inch" : "Convert to mm");
+    lblUnit_->setText(QString::fromStdString(UnitText(metric)));
+    lblUnit_->setToolTip(QString::fromStdString(UnitTip(metric)) +
+                         " (Tools \u203A Convert to mm / inch switches)");
 }
 
 void TMainForm::UpdateWindowMenu()

@@ -12,6 +12,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -113,6 +114,7 @@ private:
     FrameConfig config_;
     QMdiArea* mdiArea_;
     QStatusBar* StatusLine;
+    QLabel* lblUnit_; // the active window's display unit, always in view
     QMenu* windowMenu_;
     QList<QAction*> windowCommands_; // tile, cascade, arrange: kept above the window list
     QAction* Converttoinch1;

@@ -2,6 +2,7 @@
 
 #include "app/app_hooks.h"
 #include "core/settings.h"
+#include "ui/message_box.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -178,8 +179,21 @@ void TfrmPref::Win95SpeedButton1Click()
     if (Hooks().runModal(path_) == QDialog::Accepted) txtTablePath->setText(path_.Directory());
 }
 
+QString MissingTablesWarning(const QString& path)
+{
+    // ansitbl.bin is read by every unified calculation: without it nothing calculates.
+    const QString probe = QDir(path).filePath(QStringLiteral("ansitbl.bin"));
+    if (!path.isEmpty() && QFileInfo(probe).isFile()) return {};
+    return QStringLiteral("The table data path \"%1\" holds no thread tables (%2 is missing), "
+                          "so Calculate will fail until it names the folder of the table "
+                          "files.\n\nKeep this path anyway?")
+        .arg(path, QStringLiteral("ansitbl.bin"));
+}
+
 void TfrmPref::BitBtn1Click()
 {
+    const QString warning = MissingTablesWarning(txtTablePath->text());
+    if (!warning.isEmpty() && !AskYesNo(this, warning)) return;
     // Stored as typed: a trailing separator is the user's to keep.
     Settings().TableDataPath = txtTablePath->text().toStdString();
     Settings().CompanyName = txtComp->text().toStdString();

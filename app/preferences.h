@@ -36,6 +36,10 @@ private:
     QTimer scrollTimer_;
 };
 
+// Empty when the folder holds the thread tables; otherwise the question whether
+// to keep it anyway.
+QString MissingTablesWarning(const QString& path);
+
 class TfrmPref : public QDialog {
     Q_OBJECT
 public:

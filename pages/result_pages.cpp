@@ -7,6 +7,7 @@
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
 
+#include <map>
 #include <string>
 
 namespace {
@@ -127,6 +128,22 @@ GaugePageText PlugPage(TTInfo& rec)
     return p;
 }
 
+// True when the tolerance set the gauge member takes has any value. Rings and
+// plugs take class X whatever the set plug page's choice of class.
+bool TolSetFound(TTInfo& rec, const TThdInfo& go)
+{
+    const uint8_t chosen = rec.ClassW;
+    rec.ClassW = ClassWApplies(go) ? 1 : 0;
+    const bool found = GaugeTolsFound(rec);
+    rec.ClassW = chosen;
+    return found;
+}
+
+void NoteMissingTols(GaugePageText& p, TTInfo& rec, const TThdInfo& go)
+{
+    if (!TolSetFound(rec, go)) p.note = kNoGaugeTolNote;
+}
+
 std::string NameText(TTInfo& rec)
 {
     const uint16_t t = rec.ExtThd.TypeCode;
@@ -158,10 +175,95 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.caption = WindowCaption(rec, fileName);
     r.name = NameText(rec);
     r.thread = ThreadGrid(rec);
+    r.threadTips = GridTips(r.thread, metricDisplay);
     r.ring = RingPage(rec);
+    NoteMissingTols(r.ring, rec, rec.GoRing);
     r.setPlug = SetPlugPage(rec);
+    NoteMissingTols(r.setPlug, rec, rec.GoSetPlug);
     r.plug = PlugPage(rec);
+    NoteMissingTols(r.plug, rec, rec.GoPlug);
+    for (GaugePageText* p : {&r.ring, &r.setPlug, &r.plug}) p->tips = GridTips(p->grid, metricDisplay);
+    r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
     r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);
     return r;
+}
+
+std::string OutOfDateCaption(const std::string& caption)
+{
+    // In front, where a narrow title bar still shows it.
+    return "(Out of date) " + caption;
+}
+
+std::string UnitText(bool metricDisplay)
+{
+    return metricDisplay ? "mm" : "in";
+}
+
+std::string UnitTip(bool metricDisplay)
+{
+    return metricDisplay ? "Dimensions in millimetres" : "Dimensions in inches";
+}
+
+std::string LabelTip(const std::string& label)
+{
+    static const std::map<std::string, std::string> kTips = {
+        {"Internal", "Internal thread (nut)"},
+        {"External", "External thread (screw)"},
+        {"GO", "GO gauge"},
+        {"NOGO", "NOT GO gauge"},
+        {"X TOL", "Class X gauge-maker's tolerance of the size to its left"},
+        {"W TOL", "Class W gauge-maker's tolerance of the size to its left"},
+        {"PD Max", "Pitch diameter, maximum"},
+        {"PD Min", "Pitch diameter, minimum"},
+        {"Maj Dia Max", "Major diameter, maximum"},
+        {"Maj Dia Min", "Major diameter, minimum"},
+        {"Min Dia Max", "Minor diameter, maximum"},
+        {"Min Dia Min", "Minor diameter, minimum"},
+        {"Min Dia Max (Ref)", "Minor diameter, maximum (reference only, not gauged)"},
+        {"Min Dia Min (Ref)", "Minor diameter, minimum (reference only, not gauged)"},
+        {"Root Rad Max", "Root radius, maximum"},
+        {"Root Rad Min", "Root radius, minimum"},
+        {"Thd Height (Ref.)", "Thread height (reference only)"},
+        {"Root Width", "Width of the flat at the root"},
+        {"Wire Size", "Diameter of the measuring wires the readings are for"},
+        {"Thd Pitch", "Thread pitch: 1 / threads per inch"},
+        {"Max Wire Reading", "Reading over three wires at the maximum pitch diameter"},
+        {"Min Wire Reading", "Reading over three wires at the minimum pitch diameter"},
+        {"Helix", "Helix angle at the pitch diameter, in degrees.minutes.seconds (deg.min.sec)"},
+        {"Helix Comp", "Helix angle compensation of the reading over wires"},
+        {"# Starts", "Number of thread starts"},
+        {"Lead", "Lead: axial advance in one turn (pitch x starts)"},
+        {"Pitch Dia", "Pitch diameter of the gauge"},
+        {"MOW", "Measurement over wires: the reading over three wires at the gauge's pitch "
+                "diameter"},
+        {"Major Trunc", "Major diameter of the truncated (shortened-crest) portion of the "
+                        "setting plug"},
+        {"Major Full", "Major diameter of the full-form portion of the setting plug"},
+        {"Major Dia", "Major diameter of the gauge"},
+        {"Minor Dia", "Minor diameter of the gauge"},
+        {"Standard L.O.E.", "Standard length of engagement (L.O.E.) of the thread's series, "
+                            "which its tolerances are based on"},
+        {"Custom L.O.E.", "A length of engagement (L.O.E.) of your own; the pitch diameter "
+                          "tolerances are worked out for it"},
+    };
+    const auto it = kTips.find(label);
+    return it == kTips.end() ? std::string() : it->second;
+}
+
+TextGrid GridTips(const TextGrid& grid, bool metricDisplay)
+{
+    TextGrid tips;
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        tips.emplace_back(grid[r].size());
+        for (std::size_t c = 0; c < grid[r].size(); ++c) {
+            if (r == 0) {
+                const std::string what = LabelTip(grid[r][c]);
+                tips[r][c] = (what.empty() ? "" : what + ". ") + UnitTip(metricDisplay);
+            } else if (c == 0) {
+                tips[r][c] = LabelTip(grid[r][c]);
+            }
+        }
+    }
+    return tips;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What the result pages of a thread window show, as texts: caption, name
-// label, the "Thread Dim." grid and the three gauge grids. Built once here and
-// shown unchanged by the window grids, the command line and the reports.
+// label, the "Thread Dim." grid and the three gauge grids, with the tooltips
+// that spell out their abbreviated labels. Built once here and shown unchanged
+// by the window grids, the command line and the reports.
 
 #include <string>
 #include <vector>
@@ -13,22 +14,46 @@ using TextGrid = std::vector<std::vector<std::string>>;
 struct GaugePageText {
     std::string caption; // "Ring Gage", "Set Plug", "Plug Gage"
     TextGrid grid;       // row 0 holds the headings
+    TextGrid tips;       // tooltip of each cell of grid, empty where there is none
     std::string leadTol;
     std::string angleTol;
+    // kNoGaugeTolNote when the gauge tolerance set in use has no row for this
+    // thread: its tolerance columns and texts then hold no value, and a page
+    // shows this one line in their place.
+    std::string note;
 };
 
 struct ResultPagesText {
     std::string caption; // window caption
     std::string name;    // designation label
     TextGrid thread;     // "Thread Dim.", 19 rows of 3 cells
+    TextGrid threadTips; // tooltips of the thread grid
     GaugePageText ring, setPlug, plug;
     std::string wireSize1; // wire-size box of the set plug page
     std::string wireSize2; // wire-size box of the plug page
     std::vector<std::string> wireList;
+    std::string unit; // UnitText of the display unit
 };
 
 // "ANSI Table Data - " or "Calculated Data - " + file name.
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName);
+// The caption while the parameters were edited after the last Calculate, and
+// the line the pages show meanwhile.
+std::string OutOfDateCaption(const std::string& caption);
+inline const char* const kOutOfDateNote =
+    "Out of date: the parameters were changed after the last Calculate. Press Calculate to "
+    "update.";
 // Builds every page text in the given display unit. Refreshes designations and
 // notes of the record, as showing them does.
 ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay);
+
+// "in" or "mm": the display unit as the status line shows it.
+std::string UnitText(bool metricDisplay);
+// "Dimensions in inches" or "Dimensions in millimetres".
+std::string UnitTip(bool metricDisplay);
+// What an abbreviated label of the pages stands for ("MOW", "X TOL",
+// "Major Trunc", "Helix", "Standard L.O.E." ...); empty for a label that says it all.
+std::string LabelTip(const std::string& label);
+// Tooltips of a grid: each heading (row 0) explained with the display unit,
+// each row label (column 0) explained; value cells have none.
+TextGrid GridTips(const TextGrid& grid, bool metricDisplay);

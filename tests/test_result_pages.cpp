@@ -2,6 +2,9 @@
 // class W / X headings and the display unit.
 #include "pages/result_pages.h"
 #include "core/thread_record.h"
+#include "gauges/tolerance_text.h"
+#include "pages/engagement_hint.h"
+#include "pages/parameter_page.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +131,136 @@ TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
     EXPECT_EQ(Row(p.thread, "PD Max")[2], "0.2156");
     // Internal PD max 0.2224 + 4 x 0.0002 = 0.2232.
     EXPECT_EQ(Row(p.thread, "PD Max")[1], "0.2232");
+}
+
+// The tolerance cells of a gauge grid, rows 1 on, GO and NOT GO.
+std::vector<std::string> TolCells(const GaugePageText& p)
+{
+    std::vector<std::string> cells;
+    for (std::size_t r = 1; r < p.grid.size(); ++r)
+        if (p.grid[r][0] != "Helix Comp") cells.insert(cells.end(), {p.grid[r][2], p.grid[r][4]});
+    return cells;
+}
+
+TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
+{
+    // Class X of 20 tpi, D up to 1.5 (ASME B1.2 Table 6): PD 0.0003, diameters
+    // 0.0003, lead 0.0003, half angle 0 deg 10 min. Class W left empty, as shipped.
+    struct Case {
+        const char* name;
+        bool classX;  // the X set holds the row
+        uint8_t classW; // the set plug page's choice
+        bool ringNote, setPlugNote;
+    };
+    const Case cases[] = {
+        {"no set at all", false, 1, true, true},
+        {"class X, set plug on W", true, 1, false, true},
+        {"class X, set plug on X", true, 0, false, false},
+    };
+    ShippedTables tables;
+    for (const Case& c : cases) {
+        TTInfo rec;
+        Calc(rec, "UN", 0.25, "1/4", 20, "2");
+        rec.WDiaTol = rec.WPDTol = rec.WLeadTol = 0;
+        rec.WAngleDeg = rec.WAngleMin = 0;
+        rec.XDiaTol = rec.XPDTol = rec.XLeadTol = c.classX ? 0.0003 : 0;
+        rec.XAngleDeg = 0;
+        rec.XAngleMin = c.classX ? 10 : 0;
+        rec.ClassW = c.classW;
+        const ResultPagesText p = BuildResultPages(rec, "(Untitled)", false);
+        for (const auto& [page, noted] : {std::pair{&p.ring, c.ringNote},
+                                          std::pair{&p.plug, c.ringNote},
+                                          std::pair{&p.setPlug, c.setPlugNote}}) {
+            const std::string what = std::string(c.name) + ", " + page->caption;
+            if (noted) {
+                EXPECT_EQ(page->note, kNoGaugeTolNote) << what;
+                for (const std::string& cell : TolCells(*page)) EXPECT_EQ(cell.substr(1), "  N/A") << what;
+            } else {
+                EXPECT_EQ(page->note, "") << what;
+                for (const std::string& cell : TolCells(*page))
+                    EXPECT_EQ(cell.substr(1), "0.0003") << what;
+            }
+            // The sizes stay whatever the tolerances: GO ring PD = 2A PD max.
+            if (page == &p.ring) {
+                EXPECT_EQ(page->grid[1][1], "0.2164") << what;
+            }
+        }
+        // GO ring is made minus from the 2A maximum, GO plug plus from the 2B minimum.
+        if (c.classX) {
+            EXPECT_EQ(p.ring.grid[1][2], "-0.0003") << c.name;
+            EXPECT_EQ(p.plug.grid[1][2], "+0.0003") << c.name;
+        }
+    }
+}
+
+TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit)
+{
+    ShippedTables tables;
+    TTInfo rec;
+    Calc(rec, "UNR", 0.25, "1/4", 20, "2");
+    for (bool mm : {false, true}) {
+        const ResultPagesText p = BuildResultPages(rec, "(Untitled)", mm);
+        EXPECT_EQ(p.unit, mm ? "mm" : "in");
+        const std::string unit = mm ? "Dimensions in millimetres" : "Dimensions in inches";
+        for (const auto& [grid, tips] :
+             {std::pair{&p.thread, &p.threadTips}, std::pair{&p.ring.grid, &p.ring.tips},
+              std::pair{&p.setPlug.grid, &p.setPlug.tips}, std::pair{&p.plug.grid, &p.plug.tips}}) {
+            ASSERT_EQ(tips->size(), grid->size());
+            for (std::size_t c = 0; c < (*tips)[0].size(); ++c)
+                EXPECT_NE((*tips)[0][c].find(unit), std::string::npos) << (*grid)[0][c];
+            // Every row label is spelled out, so a new row cannot come without one.
+            for (std::size_t r = 1; r < grid->size(); ++r)
+                EXPECT_NE((*tips)[r][0], "") << (*grid)[r][0];
+        }
+    }
+    for (const char* label : {"MOW", "X TOL", "W TOL", "Major Trunc", "Standard L.O.E."})
+        EXPECT_NE(LabelTip(label), "") << label;
+    EXPECT_NE(LabelTip("Helix").find("deg.min.sec"), std::string::npos);
+}
+
+TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
+{
+    // Standard engagement of the unified rules: 9 pitches for the constant-pitch
+    // tpi (20: 9 x 0.05 = 0.45), the diameter for the others (1/2-13: 0.5).
+    struct Case {
+        const char* name;
+        int typeIndex;
+        const char* dia;
+        const char* pitch;
+        bool custom;
+        bool mm;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1/4-20", 0, "1/4", "20", false, false, "0.4500 in"},
+        {"1/2-13", 0, "1/2", "13", false, false, "0.5000 in"},
+        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "11.430 mm"},
+        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.4500 in"},
+        {"no pitch yet", 0, "1/4", "", false, false, ""},
+        {"no diameter yet", 0, "", "20", false, false, ""},
+        {"a diameter being typed", 0, "1/", "20", false, false, ""},
+        {"a family not in this build", 3, "1", "5", false, false, ""},
+    };
+    ShippedTables tables;
+    for (const Case& c : cases) {
+        ParameterEntry e;
+        e.typeIndex = c.typeIndex;
+        const auto classes = ClassEntries(c.typeIndex);
+        e.classText = classes.empty() ? "" : classes[0].classText;
+        if (c.typeIndex == 0) e.classText = "2";
+        e.diameterText = c.dia;
+        e.pitchText = c.pitch;
+        e.customLOE = c.custom;
+        e.loeText = "0"; // refused as a custom engagement; the hint does not care
+        EXPECT_EQ(StandardEngagementText(e, c.mm), c.shown) << c.name;
+    }
+    TempDir empty;
+    const ShippedTables none(empty.path().string());
+    ParameterEntry e;
+    e.classText = "2";
+    e.diameterText = "1/4";
+    e.pitchText = "20";
+    EXPECT_EQ(StandardEngagementText(e, false), "") << "tables missing";
 }
 
 } // namespace

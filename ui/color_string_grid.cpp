@@ -1,6 +1,7 @@
 #include "ui/color_string_grid.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -8,11 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kRowHeight = 20;
-// Style text margin on each side plus the grid line.
-constexpr int kTextRoom = 8;
-constexpr qreal kSmallestPoint = 6;
 
 class CellDelegate : public QStyledItemDelegate {
 public:
@@ -29,8 +25,6 @@ public:
         QFont font = opt.font;
         if (grid_->IsFixedCell(row, col)) brush = opt.palette.button();
         if (grid_->OnGetCellColor) grid_->OnGetCellColor(row, col, brush, font);
-        if (col < static_cast<int>(grid_->ColumnPointSizes().size()))
-            font.setPointSizeF(grid_->ColumnPointSizes()[static_cast<std::size_t>(col)]);
         opt.backgroundBrush = brush;
         opt.font = font;
         opt.fontMetrics = QFontMetrics(font);
@@ -42,6 +36,9 @@ public:
         } else {
             opt.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
         }
+        if (grid_->Dimmed())
+            opt.palette.setColor(QPalette::Text,
+                                 opt.palette.color(QPalette::Disabled, QPalette::Text));
         const QWidget* w = opt.widget;
         QStyle* style = w ? w->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
@@ -58,13 +55,16 @@ TColorStringGrid::TColorStringGrid(QWidget* parent) : QTableWidget(parent)
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(kRowHeight);
-    verticalHeader()->setMinimumSectionSize(kRowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
     setItemDelegate(new CellDelegate(this));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FitToTexts();
 }
 
 void TColorStringGrid::SetFixed(int rows, int cols)
@@ -74,58 +74,113 @@ void TColorStringGrid::SetFixed(int rows, int cols)
     viewport()->update();
 }
 
-void TColorStringGrid::LoadTextGrid(const TextGrid& grid)
+void TColorStringGrid::SetDimmed(bool dimmed)
+{
+    dimmed_ = dimmed;
+    viewport()->update();
+}
+
+void TColorStringGrid::LoadTextGrid(const TextGrid& grid, const TextGrid& tips)
 {
     std::size_t cols = 0;
     for (const auto& row : grid) cols = std::max(cols, row.size());
     setRowCount(static_cast<int>(grid.size()));
     if (static_cast<int>(cols) > columnCount()) setColumnCount(static_cast<int>(cols));
+    auto at = [](const TextGrid& g, int r, int c) {
+        const auto row = static_cast<std::size_t>(r);
+        const auto col = static_cast<std::size_t>(c);
+        return row < g.size() && col < g[row].size() ? QString::fromStdString(g[row][col])
+                                                      : QString();
+    };
     for (int r = 0; r < rowCount(); ++r) {
-        const auto& row = grid[static_cast<std::size_t>(r)];
         for (int c = 0; c < columnCount(); ++c) {
-            const QString text = static_cast<std::size_t>(c) < row.size()
-                                     ? QString::fromStdString(row[static_cast<std::size_t>(c)])
-                                     : QString();
             QTableWidgetItem* it = item(r, c);
             if (!it) {
                 it = new QTableWidgetItem;
                 it->setFlags(Qt::ItemIsEnabled);
                 setItem(r, c, it);
             }
-            it->setText(text);
+            it->setText(at(grid, r, c));
+            it->setToolTip(at(tips, r, c));
         }
     }
-    FitColumnFonts();
-    if (fitHeight_) setFixedHeight(std::max(rowCount(), 1) * kRowHeight + 2 * frameWidth());
-}
-
-void TColorStringGrid::FitColumnFonts()
-{
-    // Column widths are fixed by the page layouts; a column whose texts are too
-    // wide for it on a desktop with a wide font is drawn smaller, all of it alike,
-    // rather than cut off.
-    columnPointSizes_.assign(static_cast<std::size_t>(columnCount()), font().pointSizeF());
-    for (int c = 0; c < columnCount(); ++c) {
-        QFont f = font();
-        qreal size = f.pointSizeF();
-        const int room = columnWidth(c) - kTextRoom;
-        auto fits = [&] {
-            const QFontMetrics fm(f);
-            for (int r = 0; r < rowCount(); ++r)
-                if (fm.horizontalAdvance(Cell(r, c)) > room) return false;
-            return true;
-        };
-        while (size > kSmallestPoint && !fits()) {
-            size -= 0.5;
-            f.setPointSizeF(size);
-        }
-        columnPointSizes_[static_cast<std::size_t>(c)] = size;
-    }
-    viewport()->update();
+    FitToTexts();
 }
 
 QString TColorStringGrid::Cell(int row, int col) const
 {
     const QTableWidgetItem* it = item(row, col);
     return it ? it->text() : QString();
+}
+
+void TColorStringGrid::FitToTexts()
+{
+    // Sizes follow the grid's font, so a larger desktop font or a higher DPI
+    // widens the columns rather than clipping "External" or a reading.
+    const QFontMetrics fm(font());
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int room = fm.horizontalAdvance(QLatin1Char('0')) * 2 + margin;
+    textWidths_.assign(static_cast<std::size_t>(columnCount()), 0);
+    for (int c = 0; c < columnCount(); ++c) {
+        int widest = fm.horizontalAdvance(QStringLiteral("0.00000"));
+        for (int r = 0; r < rowCount(); ++r)
+            widest = std::max(widest, fm.horizontalAdvance(Cell(r, c)));
+        textWidths_[static_cast<std::size_t>(c)] = widest + room;
+    }
+    const int rowHeight = fm.height() + 6;
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowHeight);
+    setFixedHeight(std::max(rowCount(), 1) * rowHeight + 2 * frameWidth());
+    // Spread out, but not so far that a row can no longer be read across.
+    setMaximumWidth(ContentWidth() * 3 / 2);
+    SpreadColumns();
+    updateGeometry();
+}
+
+int TColorStringGrid::ContentWidth() const
+{
+    int total = 2 * frameWidth();
+    for (int c = 0; c < static_cast<int>(textWidths_.size()); ++c)
+        if (!isColumnHidden(c)) total += textWidths_[static_cast<std::size_t>(c)];
+    return total;
+}
+
+void TColorStringGrid::SpreadColumns()
+{
+    // A wider grid (a maximised or tiled window) shares the extra room among
+    // the value columns; the label column keeps its width.
+    const int extra = std::max(0, width() - ContentWidth());
+    int shares = 0;
+    for (int c = 1; c < columnCount(); ++c) shares += isColumnHidden(c) ? 0 : 1;
+    int share = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        int w = textWidths_[static_cast<std::size_t>(c)];
+        if (c > 0 && !isColumnHidden(c) && shares > 0)
+            w += extra / shares + (share++ < extra % shares ? 1 : 0);
+        setColumnWidth(c, w);
+    }
+}
+
+QSize TColorStringGrid::sizeHint() const
+{
+    return {ContentWidth(), height()};
+}
+
+QSize TColorStringGrid::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void TColorStringGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitToTexts();
+}
+
+void TColorStringGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    SpreadColumns();
 }

@@ -1,14 +1,14 @@
 #pragma once
 // A string grid in the manner of the gauge and pipe pages: heading rows and
 // columns drawn as fixed cells, read-only text cells, and a per-cell colour
-// event asked before each cell is drawn.
+// event asked before each cell is drawn. Columns fit their texts in the grid's
+// font, so the grid grows with the desktop font instead of cutting texts off.
 
 #include "pages/result_pages.h"
 
 #include <QTableWidget>
 
 #include <functional>
-#include <vector>
 
 class QBrush;
 class QFont;
@@ -28,21 +28,31 @@ public:
     int FixedCols() const { return fixedCols_; }
     bool IsFixedCell(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
 
-    // The grid's height follows its row count after each load.
-    void SetFitHeightToRows(bool on) { fitHeight_ = on; }
-
     // Row and column counts follow the grid; row 0 is usually the headings.
-    void LoadTextGrid(const TextGrid& grid);
+    // Tooltips, when given, have the grid's shape.
+    void LoadTextGrid(const TextGrid& grid, const TextGrid& tips = {});
     QString Cell(int row, int col) const;
-    // Point size each column is drawn with: the grid's font, or smaller where a
-    // text would not fit the column's width.
-    const std::vector<qreal>& ColumnPointSizes() const { return columnPointSizes_; }
+    // Fits the columns again, after columns were hidden or shown.
+    void FitToTexts();
+
+    // Results that no longer match the inputs are drawn in the disabled colour.
+    void SetDimmed(bool dimmed);
+    bool Dimmed() const { return dimmed_; }
+
+    // Wide enough for every text, as tall as its rows: no scroll bars.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void FitColumnFonts();
+    void SpreadColumns();
+    int ContentWidth() const;
 
-    std::vector<qreal> columnPointSizes_;
+    std::vector<int> textWidths_;
     int fixedRows_ = 1;
     int fixedCols_ = 1;
-    bool fitHeight_ = false;
+    bool dimmed_ = false;
 };

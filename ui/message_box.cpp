@@ -36,3 +36,21 @@ void ShowInformation(QWidget* parent, const QString& text)
     }
     QMessageBox::information(parent, QStringLiteral("Information"), text, QMessageBox::Ok);
 }
+
+bool AskYesNo(QWidget* parent, const QString& text)
+{
+    if (Hook()) {
+        Hook()(MessageKind::Question, text);
+        return true;
+    }
+    return QMessageBox::question(parent, QStringLiteral("Confirm"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString TableErrorText(const std::string& error)
+{
+    return QString::fromStdString(error) +
+           QStringLiteral("\n\nThe thread tables are read from the table data path; "
+                          "check it in Edit \u203A Preferences.");
+}

@@ -8,7 +8,9 @@
 
 class QWidget;
 
-enum class MessageKind { Error, Information };
+#include <string>
+
+enum class MessageKind { Error, Information, Question };
 
 using MessageHook = std::function<void(MessageKind kind, const QString& text)>;
 
@@ -18,3 +20,8 @@ MessageHook SetMessageHook(MessageHook hook);
 
 void ShowError(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
+// Yes / No; a hook receives it as a Question and the answer is Yes.
+bool AskYesNo(QWidget* parent, const QString& text);
+
+// A table file that could not be read, and where the user puts that right.
+QString TableErrorText(const std::string& error);

@@ -3,13 +3,16 @@
 #include "ui/thread_window.h"
 
 #include "core/display_unit.h"
-#include "pages/parameter_page.h"
 #include "core/thread_record.h"
+#include "pages/engagement_hint.h"
+#include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/thread_window_pages.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -19,11 +22,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// A page scrolls rather than clips when the window is smaller than its contents.
+QWidget* Scrolled(QWidget* page)
+{
+    auto* area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+} // namespace
 
 TfrmThread::TfrmThread(QWidget* parent)
     : QWidget(parent), fileName_(QStringLiteral("(Untitled)")),
@@ -40,9 +59,7 @@ TfrmThread::TfrmThread(QWidget* parent)
     pnlName->setFrameShadow(QFrame::Raised);
     QFont panelFont = pnlName->font();
     panelFont.setBold(true);
-    panelFont.setPixelSize(16);
     pnlName->setFont(panelFont);
-    pnlName->setMinimumHeight(28);
     lblName = new QLabel;
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setAlignment(Qt::AlignCenter);
@@ -52,14 +69,23 @@ TfrmThread::TfrmThread(QWidget* parent)
     pnlName->installEventFilter(this);
     lblName->installEventFilter(this);
     v->addWidget(pnlName);
+    lblOutOfDate = new QLabel(QString::fromUtf8(kOutOfDateNote));
+    lblOutOfDate->setObjectName(QStringLiteral("lblOutOfDate"));
+    lblOutOfDate->setAlignment(Qt::AlignCenter);
+    lblOutOfDate->setWordWrap(true);
+    lblOutOfDate->setAutoFillBackground(true);
+    lblOutOfDate->setBackgroundRole(QPalette::ToolTipBase);
+    lblOutOfDate->setForegroundRole(QPalette::ToolTipText);
+    lblOutOfDate->hide();
+    v->addWidget(lblOutOfDate);
 
     Notebook1 = new QStackedWidget;
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
-    Notebook1->addWidget(BuildParameterPage());
-    Notebook1->addWidget(BuildThreadPage());
-    Notebook1->addWidget(BuildRingPage());
-    Notebook1->addWidget(BuildSetPlugPage());
-    Notebook1->addWidget(BuildPlugPage());
+    Notebook1->addWidget(Scrolled(BuildParameterPage()));
+    Notebook1->addWidget(Scrolled(BuildThreadPage()));
+    Notebook1->addWidget(Scrolled(BuildRingPage()));
+    Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
+    Notebook1->addWidget(Scrolled(BuildPlugPage()));
     // Gauge setting and the pipe pages: filled by their own features.
     for (int page = ThreadPage::Setting; page < ThreadPage::Count; ++page)
         Notebook1->addWidget(new QWidget);
@@ -91,6 +117,15 @@ TfrmThread::TfrmThread(QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
         connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
+    // Every edit of the page, by the user or by a type switch.
+    for (QComboBox* box : {cboType, cboClass, cboNPTSize, cboStarts})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { ParametersEdited(); });
+    for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
+        connect(box, &QLineEdit::textChanged, this, [this] { ParametersEdited(); });
+    for (QRadioButton* option : {optStandardLOE, optCustomLOE, optNoCoat, optCoating})
+        connect(option, &QRadioButton::toggled, this, [this] { ParametersEdited(); });
+    for (QButtonGroup* group : {metricLOEButtons_, metricDirButtons_})
+        connect(group, &QButtonGroup::idToggled, this, [this] { ParametersEdited(); });
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Change(index); });
     connect(optClassW, &QRadioButton::clicked, this, [this] { optClassWClick(); });
     connect(optClassX, &QRadioButton::clicked, this, [this] { optClassXClick(); });
@@ -113,10 +148,26 @@ TfrmThread::TfrmThread(QWidget* parent)
     setWindowTitle(fileName_);
     cboStarts->setCurrentIndex(0);
     lblName->clear();
-    resize(396, 416);
+    FitNameLabel();
+    UpdateEngagementHint();
+    resize(sizeHint());
 }
 
 TfrmThread::~TfrmThread() = default;
+
+QSize TfrmThread::sizeHint() const
+{
+    // The design size, or what the pages need under a larger desktop font
+    // (the scroll areas would offer only part of it).
+    QSize page;
+    for (int i = ThreadPage::Parameters; i <= ThreadPage::Plug; ++i)
+        page = page.expandedTo(
+            static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
+    const int around = pnlName->sizeHint().height() + lblOutOfDate->sizeHint().height() +
+                       TabSet1->sizeHint().height();
+    // A little room over, so that no scroll bar appears for a pixel or two.
+    return QSize(page.width() + 8, page.height() + around + 12).expandedTo(QSize(396, 416));
+}
 
 TTInfo* TfrmThread::Record() const
 {
@@ -298,8 +349,28 @@ void TfrmThread::pnlNameDblClick()
     if (!text.isEmpty()) ShowInformation(this, text);
 }
 
+void TfrmThread::ParametersEdited()
+{
+    UpdateEngagementHint();
+    ShowOutOfDate();
+}
+
+void TfrmThread::UpdateEngagementHint()
+{
+    if (!lblStdLOE) return;
+    lblStdLOE->setText(QString::fromStdString(StandardEngagementText(EntryFromPage(), metric_)));
+}
+
 bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
 {
+    // The accepted diameter forms in the status line while the box has the focus.
+    if (watched == txtNomDia && event->type() == QEvent::FocusIn) {
+        QStatusTipEvent tip(txtNomDia->statusTip());
+        QCoreApplication::sendEvent(txtNomDia, &tip);
+    }
+    if ((watched == lblRingNote || watched == lblSetPlugNote || watched == lblPlugNote) &&
+        event->type() == QEvent::MouseButtonRelease)
+        emit helpRequested(QStringLiteral("tables.html"));
     if ((watched == pnlName || watched == lblName) &&
         event->type() == QEvent::MouseButtonDblClick) {
         pnlNameDblClick();

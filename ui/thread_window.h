@@ -50,9 +50,13 @@ public:
     TTInfo* Record() const;
     QString FileName() const;
 
+    QSize sizeHint() const override;
+
 signals:
     // The display unit of this window changed (the frame updates its menu).
     void metricFlagChanged(bool metric);
+    // A page asks for a help page ("tables.html" from a gauge page's note).
+    void helpRequested(const QString& page);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +69,7 @@ private:
     QWidget* BuildRingPage();
     QWidget* BuildSetPlugPage();
     QWidget* BuildPlugPage();
+    QLabel* NoteLabel(QLabel** label, const char* name);
     QWidget* BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
                                   const char* angleName);
     QWidget* BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
@@ -79,6 +84,12 @@ private:
     void TabSet1Change(int index);
     void pnlNameDblClick();
     void RebuildTabs(bool pipePages);
+    // Any edit of the parameters: the engagement hint and the out-of-date mark.
+    void ParametersEdited();
+    void UpdateEngagementHint();
+    // True while the page no longer describes the record shown.
+    bool OutOfDate() const;
+    void ShowOutOfDate();
     void ShowPage(int page);
 
     // Calculate (thread_window_calc.cpp).
@@ -104,9 +115,13 @@ private:
     QString intTolText_;
     QString extTolText_;
     bool updatingTabs_ = false;
+    // The page as it stood when the record shown was calculated or opened.
+    std::unique_ptr<ParameterEntry> shownEntry_;
+    const TTInfo* shownRecord_ = nullptr;
 
     QFrame* pnlName = nullptr;
     QLabel* lblName = nullptr;
+    QLabel* lblOutOfDate = nullptr;
     QStackedWidget* Notebook1 = nullptr;
     QTabBar* TabSet1 = nullptr;
 
@@ -125,6 +140,7 @@ private:
     QRadioButton* optStandardLOE = nullptr;
     QRadioButton* optCustomLOE = nullptr;
     QLineEdit* txtLOE = nullptr;
+    QLabel* lblStdLOE = nullptr;
     QLabel* Label12 = nullptr;
     QPushButton* btnMetric = nullptr;
     QGroupBox* optMetricLOE = nullptr;
@@ -147,6 +163,9 @@ private:
     QLabel* lblSetPlugAngleTol = nullptr;
     QLabel* lblPlugLeadTol = nullptr;
     QLabel* lblPlugAngleTol = nullptr;
+    QLabel* lblRingNote = nullptr;
+    QLabel* lblSetPlugNote = nullptr;
+    QLabel* lblPlugNote = nullptr;
     QRadioButton* optClassW = nullptr;
     QRadioButton* optClassX = nullptr;
     QComboBox* cbWireSize1 = nullptr;

@@ -79,7 +79,7 @@ void TfrmThread::Button2Click()
         rec->Calculate();
     } catch (const TableError& e) {
         wait.Restore();
-        ShowError(this, QString::fromStdString(e.what()));
+        ShowError(this, TableErrorText(e.what()));
         return;
     }
     rec_ = std::move(rec);

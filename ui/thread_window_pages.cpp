@@ -60,19 +60,24 @@ TColorStringGrid* GaugeGrid(const char* name)
 {
     auto* grid = Named(new TColorStringGrid, name);
     grid->setColumnCount(5);
-    grid->setRowCount(1);
-    const int widths[] = {84, 72, 72, 72, 72};
-    int total = 0;
-    for (int c = 0; c < 5; ++c) {
-        grid->setColumnWidth(c, widths[c]);
-        total += widths[c];
-    }
-    grid->setFixedWidth(total + 2 * grid->frameWidth());
-    grid->SetFitHeightToRows(true);
     grid->LoadTextGrid(TextGrid(1));
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;
+}
+
+// A grid centred on its page, free to widen with the window.
+QLayout* Centred(QWidget* widget)
+{
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
+    h->addWidget(widget, 4);
+    h->addStretch(1);
+    return h;
+}
+
+// Widths of entry boxes in characters of the window's font, so they grow with it.
+int CharWidth(const QWidget* w, int chars)
+{
+    return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
 }
 
 } // namespace
@@ -116,20 +121,32 @@ QWidget* TfrmThread::BuildParameterPage()
     g->setColumnStretch(1, 1);
     for (QWidget* w : {static_cast<QWidget*>(txtNomDia), static_cast<QWidget*>(cboNPTSize),
                        static_cast<QWidget*>(txtPitch), static_cast<QWidget*>(cboStarts)})
-        w->setFixedWidth(110);
+        w->setMinimumWidth(CharWidth(w, 11));
+    const QString diameterHelp = QStringLiteral(
+        "Nominal diameter: a decimal (0.375), a fraction (3/8) or a number size (#10)");
+    txtNomDia->setToolTip(diameterHelp);
+    txtNomDia->setStatusTip(diameterHelp);
+    txtNomDia->setPlaceholderText(QStringLiteral("0.375, 3/8, #10"));
+    txtNomDia->installEventFilter(this);
     v->addLayout(g);
 
     optLOE = Named(new QGroupBox(QStringLiteral("Length of Engagement")), "optLOE");
     optStandardLOE = NamedRadio("optStandardLOE", "Standard L.O.E.");
     optCustomLOE = NamedRadio("optCustomLOE", "Custom L.O.E.");
+    optStandardLOE->setToolTip(QString::fromStdString(LabelTip("Standard L.O.E.")));
+    optCustomLOE->setToolTip(QString::fromStdString(LabelTip("Custom L.O.E.")));
     txtLOE = Named(new QLineEdit, "txtLOE");
-    txtLOE->setFixedWidth(70);
+    txtLOE->setMinimumWidth(CharWidth(txtLOE, 7));
     txtLOE->setEnabled(false);
     optStandardLOE->setChecked(true);
+    // The engagement the standard option stands for, for the thread typed so far.
+    lblStdLOE = Named(new QLabel, "lblStdLOE");
+    lblStdLOE->setToolTip(QStringLiteral("The standard length of engagement Calculate will use"));
     auto* loe = new QGridLayout(optLOE);
-    loe->addWidget(optStandardLOE, 0, 0, 1, 2);
+    loe->addWidget(optStandardLOE, 0, 0);
+    loe->addWidget(lblStdLOE, 0, 1);
     loe->addWidget(optCustomLOE, 1, 0);
-    loe->addWidget(txtLOE, 1, 1);
+    loe->addWidget(txtLOE, 1, 1, Qt::AlignLeft);
 
     optMetricLOE = Named(new QGroupBox(QStringLiteral("Length of Engagement")), "optMetricLOE");
     metricLOEButtons_ = new QButtonGroup(this);
@@ -146,7 +163,7 @@ QWidget* TfrmThread::BuildParameterPage()
     optNoCoat = NamedRadio("optNoCoat", "No Coating");
     optCoating = NamedRadio("optCoating", "Coating Thickness");
     txtCoating = Named(new QLineEdit(QStringLiteral("0.001")), "txtCoating");
-    txtCoating->setFixedWidth(70);
+    txtCoating->setMinimumWidth(CharWidth(txtCoating, 7));
     txtCoating->setEnabled(false);
     optNoCoat->setChecked(true);
     auto* coat = new QGridLayout(CoatBox);
@@ -158,6 +175,7 @@ QWidget* TfrmThread::BuildParameterPage()
     boxes->addWidget(optLOE, 0, 0);
     boxes->addWidget(optMetricLOE, 0, 0);
     boxes->addWidget(CoatBox, 0, 1);
+    boxes->setColumnStretch(2, 1);
     v->addLayout(boxes);
 
     optMetricDir = Named(new QGroupBox, "optMetricDir");
@@ -189,14 +207,23 @@ QWidget* TfrmThread::BuildThreadPage()
     v->setContentsMargins(4, 4, 4, 4);
     gridThd = Named(new TColorStringGrid, "gridThd");
     gridThd->setColumnCount(3);
-    gridThd->setRowCount(19);
-    gridThd->setColumnWidth(0, 95);
-    gridThd->setColumnWidth(1, 75);
-    gridThd->setColumnWidth(2, 75);
-    gridThd->setFixedSize(250, 386);
-    gridThd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    v->addWidget(gridThd, 0, Qt::AlignHCenter | Qt::AlignTop);
+    gridThd->LoadTextGrid(TextGrid(19, std::vector<std::string>(3)));
+    v->addLayout(Centred(gridThd));
+    v->addStretch(1);
     return page;
+}
+
+QLabel* TfrmThread::NoteLabel(QLabel** label, const char* name)
+{
+    *label = Named(new QLabel, name);
+    (*label)->setWordWrap(true);
+    (*label)->setAlignment(Qt::AlignCenter);
+    // The note names a help page: a click opens it.
+    (*label)->setCursor(Qt::PointingHandCursor);
+    (*label)->setToolTip(QStringLiteral("Click to open the Tables page of the help"));
+    (*label)->installEventFilter(this);
+    (*label)->hide();
+    return *label;
 }
 
 QWidget* TfrmThread::BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
@@ -237,7 +264,7 @@ QWidget* TfrmThread::BuildWireBox(QComboBox*& box, QToolButton*& button, const c
     box = Named(new QComboBox, boxName);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setFixedWidth(100);
+    box->setMinimumWidth(CharWidth(box, 9));
     button = Named(new QToolButton, buttonName);
     button->setText(QStringLiteral("Use"));
     button->setToolTip(QStringLiteral("Use this wire size for the readings "
@@ -254,7 +281,8 @@ QWidget* TfrmThread::BuildRingPage()
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdRing = GaugeGrid("grdRing");
-    v->addWidget(grdRing, 0, Qt::AlignHCenter);
+    v->addLayout(Centred(grdRing));
+    v->addWidget(NoteLabel(&lblRingNote, "lblRingNote"));
     v->addWidget(BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol",
                                       "lblRingAngleTol"));
     v->addWidget(BuildGoNoGo(optRingGO, optRingNOGO, "optRingGO", "optRingNOGO"));
@@ -267,7 +295,8 @@ QWidget* TfrmThread::BuildSetPlugPage()
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdSetPlug = GaugeGrid("grdSetPlug");
-    v->addWidget(grdSetPlug, 0, Qt::AlignHCenter);
+    v->addLayout(Centred(grdSetPlug));
+    v->addWidget(NoteLabel(&lblSetPlugNote, "lblSetPlugNote"));
     v->addWidget(BuildToleranceLabels(lblSetPlugLeadTol, lblSetPlugAngleTol,
                                       "lblSetPlugLeadTol", "lblSetPlugAngleTol"));
     auto* classes = new QHBoxLayout;
@@ -294,7 +323,8 @@ QWidget* TfrmThread::BuildPlugPage()
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdPlug = GaugeGrid("grdPlug");
-    v->addWidget(grdPlug, 0, Qt::AlignHCenter);
+    v->addLayout(Centred(grdPlug));
+    v->addWidget(NoteLabel(&lblPlugNote, "lblPlugNote"));
     v->addWidget(BuildToleranceLabels(lblPlugLeadTol, lblPlugAngleTol, "lblPlugLeadTol",
                                       "lblPlugAngleTol"));
     v->addWidget(BuildWireBox(cbWireSize2, spdWireSize2, "cbWireSize2", "spdWireSize2"));

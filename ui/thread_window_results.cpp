@@ -15,6 +15,7 @@
 #include "report/print_preview.h"
 #include "ui/thread_window_pages.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabBar>
+
+#include <tuple>
 
 namespace {
 
@@ -38,10 +41,49 @@ void ShowWireBox(QComboBox* box, const std::vector<std::string>& sizes, const st
     box->setEditText(Q(text));
 }
 
+bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
+{
+    auto fields = [](const ParameterEntry& e) {
+        return std::tie(e.typeIndex, e.classText, e.diameterText, e.pipe, e.pipeKind, e.pipeSize,
+                        e.pipeSizeText, e.pitchText, e.startsIndex, e.customLOE, e.loeText,
+                        e.coated, e.coatingText, e.intTolText, e.extTolText, e.metricLOE,
+                        e.leftHand);
+    };
+    // Texts of options not chosen do not change the calculation.
+    ParameterEntry x = a;
+    ParameterEntry y = b;
+    for (ParameterEntry* e : {&x, &y}) {
+        if (!e->customLOE) e->loeText.clear();
+        if (!e->coated) e->coatingText.clear();
+        if (e->pipe) {
+            e->diameterText.clear();
+            e->pitchText.clear();
+        }
+    }
+    return fields(x) == fields(y);
+}
+
+// Without a tolerance set, one line stands in for the tolerance columns and labels.
+void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const GaugePageText& page)
+{
+    const bool missing = !page.note.empty();
+    for (int c : {2, 4}) grid->setColumnHidden(c, missing);
+    grid->FitToTexts();
+    note->setText(Q(page.note));
+    note->setVisible(missing);
+    tolerances->setVisible(!missing);
+}
+
 } // namespace
 
 void TfrmThread::ShowResults()
 {
+    // A new record (Calculate, a thread file) matches the page as it stands now;
+    // a redisplay of the same record (class W / X) keeps what was there.
+    if (rec_.get() != shownRecord_) {
+        shownRecord_ = rec_.get();
+        shownEntry_ = std::make_unique<ParameterEntry>(EntryFromPage());
+    }
     SetMetricDisplay(metric_);
     RebuildTabs(false);
     RedrawResults();
@@ -54,29 +96,57 @@ void TfrmThread::RedrawResults()
 {
     if (!rec_) return;
     const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
-    setWindowTitle(Q(p.caption));
     lblName->setText(Q(p.name));
     FitNameLabel();
-    gridThd->LoadTextGrid(p.thread);
-    grdRing->LoadTextGrid(p.ring.grid);
+    gridThd->LoadTextGrid(p.thread, p.threadTips);
+    grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);
     lblRingLeadTol->setText(Q(p.ring.leadTol));
     lblRingAngleTol->setText(Q(p.ring.angleTol));
-    grdSetPlug->LoadTextGrid(p.setPlug.grid);
+    ShowNote(grdRing, lblRingNote, lblRingLeadTol->parentWidget(), p.ring);
+    grdSetPlug->LoadTextGrid(p.setPlug.grid, p.setPlug.tips);
     lblSetPlugLeadTol->setText(Q(p.setPlug.leadTol));
     lblSetPlugAngleTol->setText(Q(p.setPlug.angleTol));
-    grdPlug->LoadTextGrid(p.plug.grid);
+    ShowNote(grdSetPlug, lblSetPlugNote, lblSetPlugLeadTol->parentWidget(), p.setPlug);
+    grdPlug->LoadTextGrid(p.plug.grid, p.plug.tips);
     lblPlugLeadTol->setText(Q(p.plug.leadTol));
     lblPlugAngleTol->setText(Q(p.plug.angleTol));
+    ShowNote(grdPlug, lblPlugNote, lblPlugLeadTol->parentWidget(), p.plug);
     ShowWireBox(cbWireSize1, p.wireList, p.wireSize1);
     ShowWireBox(cbWireSize2, p.wireList, p.wireSize2);
+    ShowOutOfDate();
+}
+
+bool TfrmThread::OutOfDate() const
+{
+    return rec_ && shownEntry_ && rec_.get() == shownRecord_ &&
+           !SameEntry(*shownEntry_, EntryFromPage());
+}
+
+void TfrmThread::ShowOutOfDate()
+{
+    if (!rec_) return;
+    const bool stale = OutOfDate();
+    const std::string caption = WindowCaption(*rec_, fileName_.toStdString());
+    setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption));
+    for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug}) grid->SetDimmed(stale);
+    QPalette palette = pnlName->palette();
+    palette.setColor(QPalette::WindowText,
+                     palette.color(stale ? QPalette::Disabled : QPalette::Active,
+                                   QPalette::WindowText));
+    lblName->setPalette(palette);
+    lblOutOfDate->setVisible(stale);
 }
 
 void TfrmThread::FitNameLabel()
 {
-    QFont font = lblName->font();
+    // From a little above the desktop font (12 points on a 9-point desktop)
+    // down in steps of 2 while the designation does not fit the panel.
+    QFont font = QApplication::font();
     font.setBold(true);
-    int size = 12;
+    const qreal desktop = QApplication::font().pointSizeF();
+    int size = std::max(12, static_cast<int>(desktop + 3.5));
     font.setPointSize(size);
+    pnlName->setMinimumHeight(QFontMetrics(font).height() + 8);
     const QMargins m = pnlName->layout()->contentsMargins();
     const int room = pnlName->contentsRect().width() - m.left() - m.right();
     const QString text = lblName->text();
@@ -137,6 +207,7 @@ bool TfrmThread::UseNewWireSize(const QString& text)
 void TfrmThread::FormActivate()
 {
     SetMetricDisplay(metric_);
+    UpdateEngagementHint();
     emit metricFlagChanged(metric_);
 }
 
@@ -145,6 +216,7 @@ void TfrmThread::ToggleDisplayUnit()
     metric_ = !metric_;
     SetMetricDisplay(metric_);
     RedrawResults();
+    UpdateEngagementHint();
     emit metricFlagChanged(metric_);
 }
 
