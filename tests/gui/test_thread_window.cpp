@@ -91,7 +91,7 @@ void ExpectNothingClipped(const TColorStringGrid* g)
             QVERIFY2(fm.horizontalAdvance(g->Cell(r, c)) < g->columnWidth(c),
                      qPrintable(g->objectName() + ": " + g->Cell(r, c)));
     }
-    QVERIFY(g->width() >= total);
+    QVERIFY2(g->width() >= total, qPrintable(g->objectName() + QString(": %1 < %2").arg(g->width()).arg(total)));
     QCOMPARE(g->height(), g->rowCount() * g->rowHeight(0) + 2 * g->frameWidth());
 }
 
@@ -401,8 +401,14 @@ private slots:
             Child<QComboBox>(w, "cboStarts")->setCurrentIndex(1);
             Calculate(w);
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            for (const char* name : {"gridThd", "grdRing", "grdSetPlug", "grdPlug"})
+            auto* tabs = Child<QTabBar>(w, "TabSet1");
+            for (auto [tab, name] : {std::pair{"Ring Gage", "grdRing"}, {"Set Plug", "grdSetPlug"},
+                                     {"Plug Gage", "grdPlug"}, {"Thread Dim.", "gridThd"}}) {
+                for (int i = 0; i < tabs->count(); ++i)
+                    if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
+                QApplication::processEvents();
                 ExpectNothingClipped(Grid(w, name));
+            }
             auto* label = Child<QLabel>(w, "lblName");
             QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                     Child<QWidget>(w, "pnlName")->width());
