@@ -43,6 +43,20 @@ void PrintGrid(const TextGrid& grid, std::ostream& out)
 void PrintGauge(const GaugePageText& page, std::ostream& out)
 {
     out << '\n' << page.caption << '\n';
+    if (!page.note.empty()) {
+        // No tolerance set: the sizes, and the one line that says why, as the
+        // window shows them (the tolerance columns are 2 and 4).
+        TextGrid sizes;
+        for (const auto& row : page.grid) {
+            std::vector<std::string> kept;
+            for (std::size_t c = 0; c < row.size(); ++c)
+                if (c != 2 && c != 4) kept.push_back(row[c]);
+            sizes.push_back(kept);
+        }
+        PrintGrid(sizes, out);
+        out << page.note << '\n';
+        return;
+    }
     PrintGrid(page.grid, out);
     if (!page.leadTol.empty()) out << "Lead Tol: " << page.leadTol << '\n';
     if (!page.angleTol.empty()) out << "Half Angle Tol: " << page.angleTol << '\n';
@@ -171,6 +185,7 @@ void GaugeJson(JsonWriter& j, const GaugePageText& p)
     j.Grid(p.grid);
     j.Put("lead_tol", p.leadTol);
     j.Put("angle_tol", p.angleTol);
+    j.Put("note", p.note);
     j.Close('}');
 }
 

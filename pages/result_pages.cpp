@@ -128,20 +128,10 @@ GaugePageText PlugPage(TTInfo& rec)
     return p;
 }
 
-// True when the tolerance set the gauge member takes has any value. Rings and
-// plugs take class X whatever the set plug page's choice of class.
-bool TolSetFound(TTInfo& rec, const TThdInfo& go)
+// Rings and plugs take class X whatever the set plug page's choice of class.
+void NoteMissingTols(GaugePageText& p, const TThdInfo& go)
 {
-    const uint8_t chosen = rec.ClassW;
-    rec.ClassW = ClassWApplies(go) ? 1 : 0;
-    const bool found = GaugeTolsFound(rec);
-    rec.ClassW = chosen;
-    return found;
-}
-
-void NoteMissingTols(GaugePageText& p, TTInfo& rec, const TThdInfo& go)
-{
-    if (!TolSetFound(rec, go)) p.note = kNoGaugeTolNote;
+    if (!GaugeTolsFound(go)) p.note = kNoGaugeTolNote;
 }
 
 std::string NameText(TTInfo& rec)
@@ -177,11 +167,11 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.thread = ThreadGrid(rec);
     r.threadTips = GridTips(r.thread, metricDisplay);
     r.ring = RingPage(rec);
-    NoteMissingTols(r.ring, rec, rec.GoRing);
+    NoteMissingTols(r.ring, rec.GoRing);
     r.setPlug = SetPlugPage(rec);
-    NoteMissingTols(r.setPlug, rec, rec.GoSetPlug);
+    NoteMissingTols(r.setPlug, rec.GoSetPlug);
     r.plug = PlugPage(rec);
-    NoteMissingTols(r.plug, rec, rec.GoPlug);
+    NoteMissingTols(r.plug, rec.GoPlug);
     for (GaugePageText* p : {&r.ring, &r.setPlug, &r.plug}) p->tips = GridTips(p->grid, metricDisplay);
     r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);

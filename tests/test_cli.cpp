@@ -56,6 +56,15 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
     const Cells plug = Row(r.out, "Plug Gage", "Pitch Dia");
     EXPECT_EQ(Cells({ring.at(0), ring.at(2), plug.at(0), plug.at(2)}),
               Cells({"0.2164", "0.2127", "0.2175", "0.2224"}));
+    // B1.2 class X: PD 0.0003 at 20 tpi. No class W table ships, so the set
+    // plugs show their sizes and one line instead of N/A tolerances.
+    EXPECT_EQ(ring.at(1), "-0.0003");
+    EXPECT_EQ(Row(r.out, "Set Plug", "Pitch Dia"), Cells({"0.2164", "0.2127"}));
+    const std::string note = "no gauge tolerance table for this thread";
+    EXPECT_EQ(r.out.find(note), r.out.rfind(note)) << "one line";
+    EXPECT_GT(r.out.find(note), r.out.find("\nSet Plug\n"));
+    EXPECT_EQ(Plcalc({"--dia", "1/4", "--tpi", "20", "--classx"}).out.find(note),
+              std::string::npos);
 
     // 0.2224 in x 25.4 = 5.64896 mm, 0.2164 in = 5.49656 mm: one decimal fewer.
     const CliRun mm = Plcalc({"--dia", "1/4", "--tpi", "20", "--mm"});
