@@ -1,0 +1,86 @@
+// plcalc --json against its published schema (cli/plcalc-output.schema.json):
+// every key the output has is described there, and every required key is
+// written, whatever the thread and options.
+#include "support/cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+
+using nlohmann::json;
+
+namespace {
+
+// The schema keywords the file uses: $ref to #/$defs, type, required,
+// properties, additionalProperties: false, items. Returns the problems found.
+void Check(const json& schema, const json& root, const json& v, const std::string& at,
+           std::vector<std::string>& problems)
+{
+    if (schema.contains("$ref")) {
+        const std::string ref = schema["$ref"];
+        Check(root["$defs"][ref.substr(ref.rfind('/') + 1)], root, v, at, problems);
+        return;
+    }
+    const std::string type = schema.value("type", "");
+    const bool ok = type.empty() || (type == "object" && v.is_object()) ||
+                    (type == "array" && v.is_array()) || (type == "string" && v.is_string()) ||
+                    (type == "number" && v.is_number());
+    if (!ok) return problems.push_back(at + ": not " + type);
+    if (v.is_object()) {
+        for (const auto& key : schema.value("required", json::array()))
+            if (!v.contains(key)) problems.push_back(at + ": missing " + key.get<std::string>());
+        const json props = schema.value("properties", json::object());
+        for (const auto& [key, value] : v.items()) {
+            if (props.contains(key))
+                Check(props[key], root, value, at + "/" + key, problems);
+            else if (schema.value("additionalProperties", true) == false)
+                problems.push_back(at + ": undescribed " + key);
+        }
+    }
+    if (v.is_array() && schema.contains("items"))
+        for (std::size_t i = 0; i < v.size(); ++i)
+            Check(schema["items"], root, v[i], at + "/" + std::to_string(i), problems);
+}
+
+std::vector<std::string> Problems(const json& schema, const json& doc)
+{
+    std::vector<std::string> problems;
+    Check(schema, schema, doc, "", problems);
+    return problems;
+}
+
+} // namespace
+
+TEST(PlcalcJson, OutputFollowsItsSchema)
+{
+    std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
+    const json schema = json::parse(in);
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"table row", {"--dia", "1/4", "--tpi", "20"}},
+        {"millimetres, class X", {"--dia", "#10", "--tpi", "32", "--class", "3", "--mm", "--classx"}},
+        {"special, plated, two starts",
+         {"--type", "UNR", "--dia", "0.3125", "--tpi", "40", "--starts", "2", "--coating", "0.0002"}},
+        {"UNJ, custom engagement", {"--type", "UNJ", "--dia", "1/2", "--tpi", "20", "--class", "3", "--loe", "0.8"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = c.args;
+        args.push_back("--json");
+        const CliRun r = Plcalc(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        const json doc = json::parse(r.out);
+        EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
+
+        // The check itself sees a dropped and an added key.
+        json broken = doc;
+        broken["members"]["GoRing"].erase("PD");
+        broken["pages"]["Set Plug"]["extra"] = "";
+        EXPECT_EQ(Problems(schema, broken),
+                  (std::vector<std::string>{"/members/GoRing: missing PD",
+                                            "/pages/Set Plug: undescribed extra"}));
+    }
+}
