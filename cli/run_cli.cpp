@@ -3,6 +3,7 @@
 #include "cli/cli_output.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
+#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "core/settings.h"
@@ -24,18 +25,27 @@ const char* const kUsage =
     "Calculates a screw thread, its gauges and wire readings, and prints the result pages.\n"
     "\n"
     "Thread:\n"
-    "  --type NAME     UN, UNR or UNJ (default UN)\n"
-    "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10\n"
-    "  --tpi VALUE     threads per inch\n"
+    "  --type NAME     UN, UNR, UNJ, M or MJ (default UN)\n"
+    "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
+    "                  millimetres for M and MJ (10)\n"
+    "  --tpi VALUE     threads per inch (UN, UNR, UNJ)\n"
+    "  --pitch MM      pitch in millimetres (M, MJ)\n"
     "  --class TEXT    class 1, 2 or 3 (UNJ: 3); default 2 (UNJ: 3)\n"
+    "  --ext-tol TEXT  external tolerance class of M: PD grade 3-9, position e-h,\n"
+    "                  major grade 4, 6, 8, position e-h (6g6g; 6g means 6g6g);\n"
+    "                  default 6g6g (MJ: 4h6h only)\n"
+    "  --int-tol TEXT  internal tolerance class of M: PD and minor grade 4-8,\n"
+    "                  position G or H (6H6H); default 6H6H (MJ: 4H5H only)\n"
+    "  --loe-group G   engagement group of M: S (short), N (normal, default), L (long)\n"
     "  --starts N      number of starts, 1 to 6 (default 1)\n"
-    "  --loe VALUE     custom length of engagement\n"
+    "  --loe VALUE     custom length of engagement (not M: see --loe-group)\n"
     "  --coating T     coating thickness\n"
     "  --open FILE     calculate the thread of a thread file instead\n"
     "\n"
     "Results:\n"
     "  --classx        class X gauge tolerances on the setting plugs (default class W)\n"
-    "  --mm            show dimensions in millimetres\n"
+    "  --mm            show dimensions in millimetres (the default for M and MJ)\n"
+    "  --inch          show dimensions in inches (the default for inch threads)\n"
     "  --wire SIZE     wire size for the readings, in the display unit or with mm/in\n"
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
@@ -50,7 +60,7 @@ const char* const kUsage =
 
 struct Options {
     std::map<std::string, std::string> values;
-    bool classX = false, mm = false, json = false, help = false, version = false;
+    bool classX = false, mm = false, inch = false, json = false, help = false, version = false;
 
     std::optional<std::string> get(const std::string& k) const
     {
@@ -60,16 +70,43 @@ struct Options {
     }
 };
 
+// Options of the other unit system name the option that was meant.
+std::string MetricOptionProblem(const Options& o)
+{
+    if (o.get("--open")) return {};
+    const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
+    const bool metric = type == "M" || type == "MJ";
+    if (metric && o.get("--tpi"))
+        return "--tpi is for inch threads: give the pitch of an " + type +
+               " thread in millimetres with --pitch MM";
+    if (!metric && o.get("--pitch"))
+        return "--pitch is for metric threads (--type M or MJ): give threads per inch with "
+               "--tpi";
+    if (metric && o.get("--class"))
+        return "--class is for inch threads: give the tolerance classes of an " + type +
+               " thread with --ext-tol and --int-tol";
+    if (!metric && (o.get("--ext-tol") || o.get("--int-tol")))
+        return "--ext-tol and --int-tol are for metric threads (--type M or MJ): give the "
+               "class with --class";
+    if (type != "M" && o.get("--loe-group"))
+        return "--loe-group is for M threads: give a custom length of engagement with --loe";
+    if (type == "M" && o.get("--loe"))
+        return "--loe is not for M threads: choose the engagement with --loe-group S, N or L";
+    return {};
+}
+
 bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string& problem)
 {
     static const char* const withValue[] = {"--type",    "--dia",  "--tpi",  "--class",
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
-                                            "--pdf"};
+                                            "--pdf",     "--pitch", "--ext-tol", "--int-tol",
+                                            "--loe-group"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
         else if (a == "--mm") o.mm = true;
+        else if (a == "--inch") o.inch = true;
         else if (a == "--json") o.json = true;
         else if (a == "--help" || a == "-h") o.help = true;
         else if (a == "--version") o.version = true;
@@ -90,6 +127,12 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
             }
         }
     }
+    if (o.mm && o.inch) {
+        problem = "--mm and --inch exclude each other";
+        return false;
+    }
+    problem = MetricOptionProblem(o);
+    if (!problem.empty()) return false;
     const auto report = o.get("--report");
     if (report && !IsReportName(*report)) {
         problem = "unknown report " + *report;
@@ -114,7 +157,46 @@ struct Failure {
 // Sets up the record from the options as the thread window does from its
 // page, with the window's messages; the command line also refuses values the
 // window's lists cannot produce.
-std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
+// The engagement group of --loe-group: S, N, L or the words.
+int LOEGroupOf(const std::string& text)
+{
+    const std::string t = UpperCase(Trim(text));
+    if (t == "S" || t == "SHORT") return kShortLOE;
+    if (t == "N" || t == "NORMAL") return kNormalLOE;
+    if (t == "L" || t == "LONG") return kLongLOE;
+    return -1;
+}
+
+// The metric classes and engagement group as the grade dialog and the
+// engagement radio group of the window would leave them.
+std::optional<Failure> MetricEntry(const Options& o, uint16_t code, ParameterEntry& e,
+                                   std::string& note)
+{
+    const MetricTolTexts defaults = DefaultMetricTols(code);
+    const TolClassCheck in = CheckTolClass(code, o.get("--int-tol").value_or(defaults.internal), true);
+    const TolClassCheck ex =
+        CheckTolClass(code, o.get("--ext-tol").value_or(defaults.external), false);
+    for (const TolClassCheck* c : {&in, &ex})
+        if (!c->message.empty()) return Failure{kExitInvalidInput, c->message};
+    e.intTolText = in.text;
+    e.extTolText = ex.text;
+    e.metricLOE = kNormalLOE;
+    if (auto g = o.get("--loe-group")) {
+        const int group = LOEGroupOf(*g);
+        if (group < 0)
+            return Failure{kExitInvalidInput,
+                           "Invalid engagement group: " + *g + " (S, N or L)"};
+        const MetricLOEChange change = ChangeMetricLOE(ex.text, kNormalLOE, group);
+        e.extTolText = change.external;
+        e.metricLOE = change.group;
+        if (change.refused)
+            note = "Long LOE is not available for position e (" + ex.text +
+                   "): Normal LOE is used.";
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note)
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
@@ -124,6 +206,9 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
         if (type == types[i].typeName) e.typeIndex = static_cast<int>(i);
     if (e.typeIndex < 0) return Failure{kExitInvalidInput, "Unknown thread type: " + type};
     const uint16_t code = types[static_cast<std::size_t>(e.typeIndex)].typeCode;
+    const bool metric = code == kTypeM || code == kTypeMJ;
+    if (metric)
+        if (auto f = MetricEntry(o, code, e, note)) return f;
     if (!FamilyAvailable(code))
         return Failure{kExitInvalidInput, UnavailableTypeMessage(code, type)};
 
@@ -138,7 +223,7 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec)
         if (e.classText.empty()) return Failure{kExitInvalidInput, "Invalid thread class: " + cls};
     }
     e.diameterText = o.get("--dia").value_or("");
-    e.pitchText = o.get("--tpi").value_or("");
+    e.pitchText = o.get(metric ? "--pitch" : "--tpi").value_or("");
     if (auto loe = o.get("--loe")) {
         e.customLOE = true;
         e.loeText = *loe;
@@ -183,7 +268,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             classX = classX || rec.ClassW == 0;
             fileName = BaseName(*file);
         } else {
-            if (auto f = SetUpFromOptions(o, rec)) {
+            std::string note;
+            const auto f = SetUpFromOptions(o, rec, note);
+            if (!note.empty()) err << note << '\n';
+            if (f) {
                 err << f->message << '\n';
                 return f->code;
             }
@@ -194,9 +282,12 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         return kExitFileError;
     }
     rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, classX).classW;
+    // A thread is shown in its own unit unless the other is asked for.
+    const bool metricThread = rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
+    const bool mm = o.mm || (metricThread && !o.inch);
 
     if (auto wire = o.get("--wire")) {
-        const double size = WireEntryToRecordUnits(rec, *wire, o.mm);
+        const double size = WireEntryToRecordUnits(rec, *wire, mm);
         if (rec.SetWireSize(size) != 0) {
             err << "Invalid Wire Size!\n";
             return kExitInvalidInput;
@@ -212,9 +303,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     }
 
     if (auto report = o.get("--report"))
-        return WriteReportOption(rec, *report, *o.get("--pdf"), o.mm, err);
+        return WriteReportOption(rec, *report, *o.get("--pdf"), mm, err);
 
-    const ResultPagesText pages = BuildResultPages(rec, fileName, o.mm);
+    const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
     if (o.json) PrintPagesJson(rec, pages, out);
     else PrintPagesText(pages, out);
     return kExitOk;

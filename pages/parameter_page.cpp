@@ -5,6 +5,7 @@
 #include "core/pipe_record.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "pages/metric_tolerance.h"
 
 #include <iterator>
 
@@ -209,18 +210,21 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
     }
 
     if (IsMetric(rec.ExtThd.TypeCode)) {
-        SetGradeCode(rec.IntThd, e.intTolText);
-        SetGradeCode(rec.ExtThd, e.extTolText);
-        rec.IntThd.SetTolInfo(e.intTolText);
-        rec.ExtThd.SetTolInfo(e.extTolText);
-        static const char* const kLOE[] = {"Short", "Standard", "Long"};
-        rec.LOEText = kLOE[e.metricLOE >= 0 && e.metricLOE <= 2 ? e.metricLOE : 1];
-        rec.ExtThd.StdLOE = rec.LOEText == "Standard" ? 1 : 0;
-        rec.LeftHand = e.leftHand ? 1 : 0;
+        const TolClassCheck in = CheckTolClass(rec.ExtThd.TypeCode, e.intTolText, true);
+        const TolClassCheck ex = CheckTolClass(rec.ExtThd.TypeCode, e.extTolText, false);
+        for (const TolClassCheck* c : {&in, &ex})
+            if (!c->message.empty()) {
+                r.message = c->message;
+                return r;
+            }
+        // MJ has no engagement groups, only the custom engagement below.
+        const bool mj = rec.ExtThd.TypeCode == kTypeMJ;
+        SetMetricInputs(rec, in.text, ex.text, mj ? kNormalLOE : e.metricLOE, e.leftHand);
     } else {
         rec.SetClass(e.classText);
     }
-    if (e.customLOE) {
+    // M takes its engagement from the group; its custom box is hidden.
+    if (e.customLOE && rec.ExtThd.TypeCode != kTypeM) {
         // An empty or zero box would quietly tolerate the thread for no engagement.
         const double loe = DecimalOf(e.loeText);
         if (!(loe > 0)) {
@@ -240,6 +244,18 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
 }
 
 } // namespace
+
+void SetMetricInputs(TTInfo& rec, const std::string& intTol, const std::string& extTol,
+                     int loeGroup, bool leftHand)
+{
+    SetGradeCode(rec.IntThd, intTol);
+    SetGradeCode(rec.ExtThd, extTol);
+    rec.IntThd.SetTolInfo(intTol);
+    rec.ExtThd.SetTolInfo(extTol);
+    rec.LOEText = MetricLOEText(loeGroup);
+    rec.ExtThd.StdLOE = loeGroup == kNormalLOE ? 1 : 0;
+    rec.LeftHand = leftHand ? 1 : 0;
+}
 
 SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
 {
@@ -327,5 +343,13 @@ RestoredPage RestorePage(const TTInfo& rec)
     p.coated = rec.Coating > 0;
     if (p.coated) p.coatingText = PlainDecimal(rec.Coating);
     p.metric = IsMetric(rec.ExtThd.TypeCode);
+    if (p.metric) {
+        p.intTolText = rec.IntThd.TolInfoText();
+        p.extTolText = rec.ExtThd.TolInfoText();
+        p.metricLOE = MetricLOEGroupOf(rec.LOEText);
+        p.leftHand = rec.LeftHand != 0;
+        // M has no custom engagement: its group stands for it.
+        if (rec.ExtThd.TypeCode == kTypeM) p.customLOE = false;
+    }
     return p;
 }

@@ -55,9 +55,9 @@ struct ParameterEntry {
     std::string loeText;
     bool coated = false;
     std::string coatingText;
-    std::string intTolText = "6H6G"; // metric tolerance classes
-    std::string extTolText = "6h6g";
-    int metricLOE = 1;      // 0 short, 1 normal, 2 long
+    std::string intTolText = "6H6H"; // metric tolerance classes, as the button shows them
+    std::string extTolText = "6g6g"; // (the engagement group's shift included)
+    int metricLOE = 1;      // MetricLOEGroup: 0 short, 1 normal, 2 long
     bool leftHand = false;
 };
 
@@ -74,11 +74,17 @@ inline const char* const kInvalidCoatingMessage = "Can not calculate. Invalid co
 
 // Sets up a fresh record from the page in the order the window does it; stops
 // with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter",
-// "Can not calculate. Invalid pitch value", for a custom engagement
+// "Can not calculate. Invalid pitch value", for a metric thread the
+// CheckTolClass message of a tolerance class, for a custom engagement
 // kInvalidLOEMessage, for a coating kInvalidCoatingMessage or the CoatingRefusal
 // of the coated thread (found by calculating it once; a table file that cannot
 // be read is left for the caller's own calculation to report).
 SetUpResult SetUpRecord(const ParameterEntry& entry, TTInfo& rec);
+
+// The metric inputs of a record of type M or MJ: tolerance classes (with the
+// grade codes they give the members), engagement group, hand.
+void SetMetricInputs(TTInfo& rec, const std::string& intTol, const std::string& extTol,
+                     int loeGroup, bool leftHand);
 
 // Plating moves the pitch diameter by more than the major and minor (4t against
 // 2t on a 60-degree thread), so the limits before plating of a thick coating
@@ -120,5 +126,9 @@ struct RestoredPage {
     bool coated = false;
     std::string coatingText; // "0.0003"; the box keeps its text when not coated
     bool metric = false;
+    std::string intTolText; // metric: the classes and engagement group of the record
+    std::string extTolText;
+    int metricLOE = 1;
+    bool leftHand = false;
 };
 RestoredPage RestorePage(const TTInfo& rec);

@@ -217,7 +217,7 @@ std::string LabelTip(const std::string& label)
         {"Thd Height (Ref.)", "Thread height (reference only)"},
         {"Root Width", "Width of the flat at the root"},
         {"Wire Size", "Diameter of the measuring wires the readings are for"},
-        {"Thd Pitch", "Thread pitch: 1 / threads per inch"},
+        {"Thd Pitch", "Thread pitch: 1 / threads per inch, or the metric pitch"},
         {"Max Wire Reading", "Reading over three wires at the maximum pitch diameter"},
         {"Min Wire Reading", "Reading over three wires at the minimum pitch diameter"},
         {"Helix", "Helix angle at the pitch diameter, in degrees.minutes.seconds (deg.min.sec)"},

@@ -4,6 +4,7 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 
 #include <cmath>
@@ -50,6 +51,8 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     if (IsMetric(rec)) {
         ini.WriteString("MAIN", "ExtTolInfo", rec.ExtThd.TolInfoText());
         ini.WriteString("MAIN", "IntTolInfo", rec.IntThd.TolInfoText());
+        ini.WriteString("MAIN", "LOE Group", rec.LOEText.empty() ? "Standard" : rec.LOEText);
+        ini.WriteString("MAIN", "Left Hand", rec.LeftHand ? "1" : "0");
     } else {
         ini.WriteString("MAIN", "Class", rec.ClassText);
     }
@@ -68,7 +71,7 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
-LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
+LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec))
@@ -77,13 +80,26 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
     const std::string typeName = ini.ReadString("MAIN", "Thd Type", "");
     rec.SetThreadType(typeName);
     const uint16_t type = rec.ExtThd.TypeCode;
-    if (type == 0 || !FamilyAvailable(type))
-        return Refused(UnavailableTypeMessage(type, typeName));
+    if (type == 0) return Refused(UnavailableTypeMessage(type, typeName));
 
     std::string note;
     if (IsMetric(rec)) {
-        rec.ExtThd.SetTolInfo(ini.ReadString("MAIN", "ExtTolInfo", "5g5g"));
-        rec.IntThd.SetTolInfo(ini.ReadString("MAIN", "IntTolInfo", "5g4g"));
+        // A class the grade dialog could not have made falls back to the
+        // type's own, and the user is told.
+        const MetricTolTexts defaults = DefaultMetricTols(type);
+        auto tolerance = [&](const char* key, const std::string& fallback, bool internal) {
+            const std::string stored = ini.ReadString("MAIN", key, "");
+            const TolClassCheck c = CheckTolClass(type, stored, internal);
+            if (c.message.empty()) return c.text;
+            if (!stored.empty()) note += (note.empty() ? "" : "\n") + c.message + ": " +
+                                         fallback + " is used.";
+            return fallback;
+        };
+        const std::string ext = tolerance("ExtTolInfo", defaults.external, false);
+        const std::string in = tolerance("IntTolInfo", defaults.internal, true);
+        const int group =
+            type == kTypeM ? MetricLOEGroupOf(ini.ReadString("MAIN", "LOE Group", "")) : kNormalLOE;
+        SetMetricInputs(rec, in, ext, group, ini.ReadString("MAIN", "Left Hand", "0") == "1");
     } else {
         const std::string cls = ini.ReadString("MAIN", "Class", "");
         const int typeIndex = TypeEntryIndex(type);
@@ -103,8 +119,21 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
     if (!ParseDecimal(ini.ReadString("MAIN", "Coating", "0"), coating) || coating < 0)
         return Refused(kInvalidCoatingMessage);
     rec.SetCoating(coating);
-    // A file without an engagement, or with none at all, is at the standard one.
-    const double loe = TextToFloat(ini.ReadString("MAIN", "LOE", "0.0"));
+    return {LoadResult::Status::Loaded, note};
+}
+
+LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
+{
+    const LoadResult read = ReadFileInputs(rec, fileName);
+    if (read.status != LoadResult::Status::Loaded) return read;
+    const uint16_t type = rec.ExtThd.TypeCode;
+    if (!FamilyAvailable(type)) return Refused(UnavailableTypeMessage(type, rec.TypeName));
+
+    const IniFile ini(fileName);
+    // A file without an engagement, or with none at all, is at the standard
+    // one; an M thread's engagement is its group.
+    const double loe =
+        type == kTypeM ? 0 : TextToFloat(ini.ReadString("MAIN", "LOE", "0.0"));
     const double wire = TextToFloat(ini.ReadString("WIRE", "CurrentSize", "0.050"));
     const std::string gageClass = UpperCase(ini.ReadString("MAIN", "Gage Class", ""));
     const bool classX = gageClass.empty() ? !GaugeClassOptions(type).classW : gageClass == "X";
@@ -118,5 +147,5 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
     if (!refusal.empty()) return Refused(refusal);
     if (!SameAsStored(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
     rec.ClassW = GaugeClassOptions(type, classX).classW;
-    return {LoadResult::Status::Loaded, note};
+    return {LoadResult::Status::Loaded, read.message};
 }

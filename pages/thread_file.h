@@ -22,6 +22,12 @@ struct LoadResult {
     std::string message;
 };
 
+// Reads the inputs into a fresh record without calculating it: type, class or
+// metric tolerance classes with the engagement group and hand, diameter,
+// pitch, starts, coating. A type the program does not know is refused here,
+// one it cannot calculate is left to LoadFromFile.
+LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName);
+
 // Reads the inputs into a fresh record and calculates it; ClassW is the file's
 // gauge class (the type's default when the file names none).
 // A table file that cannot be read throws TableError.

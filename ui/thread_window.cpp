@@ -5,6 +5,7 @@
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "pages/engagement_hint.h"
+#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
@@ -114,6 +115,9 @@ TfrmThread::TfrmThread(QWidget* parent)
         if (on) txtLOE->setEnabled(true);
     });
     connect(optCoating, &QRadioButton::toggled, this, [this] { optCoatingClick(); });
+    connect(btnMetric, &QPushButton::clicked, this, [this] { btnMetricClick(); });
+    connect(metricLOEButtons_, &QButtonGroup::idClicked, this,
+            [this](int group) { optMetricLOEClick(group); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
         connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
@@ -137,6 +141,11 @@ TfrmThread::TfrmThread(QWidget* parent)
             [this] { spdWireSize1Click(false); });
 
     // FormCreate.
+    {
+        const MetricTolTexts tols = DefaultMetricTols(kTypeM);
+        intTolText_ = QString::fromStdString(tols.internal);
+        extTolText_ = QString::fromStdString(tols.external);
+    }
     RebuildTabs(false);
     {
         const QSignalBlocker block(cboType);
@@ -238,18 +247,21 @@ void TfrmThread::cboTypeClick()
         cboClass->hide();
         btnMetric->show();
         optMetricDir->show();
-        Label5->setText(QStringLiteral("Thread Pitch:"));
-        // The grade dialog arrives with the metric family; until then the
-        // button only shows the tolerance classes.
-        btnMetric->setEnabled(false);
+        Label5->setText(QStringLiteral("Pitch (mm):"));
+        btnMetric->setEnabled(code == kTypeM);
         if (code == kTypeM) {
             optLOE->hide();
             optMetricLOE->show();
         } else {
-            btnMetric->setText(QStringLiteral("4H5H / 4h6h"));
-            intTolText_ = QStringLiteral("4H5H");
-            extTolText_ = QStringLiteral("4h6h");
+            // MJ has one class and no engagement groups.
+            const MetricTolTexts tols = DefaultMetricTols(kTypeMJ);
+            intTolText_ = QString::fromStdString(tols.internal);
+            extTolText_ = QString::fromStdString(tols.external);
+            metricLOEGroup_ = kNormalLOE;
+            const QSignalBlocker block(metricLOEButtons_);
+            metricLOEButtons_->button(kNormalLOE)->setChecked(true);
         }
+        ShowMetricTols();
         break;
     case kTypeButt:
         optCustomLOE->setEnabled(false);

@@ -81,6 +81,10 @@ private:
     void cboTypeClick();
     void cboClassClick();
     void optCoatingClick();
+    // Metric grades and engagement (thread_window_metric.cpp).
+    void btnMetricClick();
+    void optMetricLOEClick(int group);
+    void ShowMetricTols();
     void TabSet1Change(int index);
     void pnlNameDblClick();
     void RebuildTabs(bool pipePages);
@@ -114,6 +118,8 @@ private:
     bool metric_ = false;
     QString intTolText_;
     QString extTolText_;
+    // The engagement group the external class is shifted for.
+    int metricLOEGroup_ = 1;
     bool updatingTabs_ = false;
     // The page as it stood when the record shown was calculated or opened.
     std::unique_ptr<ParameterEntry> shownEntry_;

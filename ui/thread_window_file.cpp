@@ -9,6 +9,7 @@
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -92,4 +93,13 @@ void TfrmThread::RestoreParameterPage()
     (p.coated ? optCoating : optNoCoat)->setChecked(true);
     if (p.coated) txtCoating->setText(QString::fromStdString(p.coatingText));
     metric_ = p.metric;
+    if (p.metric) {
+        intTolText_ = QString::fromStdString(p.intTolText);
+        extTolText_ = QString::fromStdString(p.extTolText);
+        metricLOEGroup_ = p.metricLOE;
+        const QSignalBlocker block(metricLOEButtons_);
+        metricLOEButtons_->button(p.metricLOE)->setChecked(true);
+        metricDirButtons_->button(p.leftHand ? 1 : 0)->setChecked(true);
+        ShowMetricTols();
+    }
 }

@@ -96,7 +96,7 @@ QWidget* TfrmThread::BuildParameterPage()
     cboClass = Named(new QComboBox, "cboClass");
     // Without a buddy the label shows a single ampersand as it is.
     Label12 = NamedLabel("Label12", "Metric Grades & Tols:");
-    btnMetric = Named(new QPushButton(QStringLiteral("6H6H  /  6h6h")), "btnMetric");
+    btnMetric = Named(new QPushButton(QStringLiteral("6H6H  /  6g6g")), "btnMetric");
     Label4 = NamedLabel("Label4", "Nominal Diameter:");
     txtNomDia = Named(new QLineEdit, "txtNomDia");
     cboNPTSize = Named(new QComboBox, "cboNPTSize");

@@ -251,7 +251,7 @@ private slots:
 
         type->setCurrentText("M Series Metric");
         QVERIFY(Shown(w, "btnMetric") && !Shown(w, "cboClass") && Shown(w, "optMetricLOE"));
-        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Thread Pitch:"));
+        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
         type->setCurrentText("7x45 Buttress Threads");
         QVERIFY(!Child<QGroupBox>(w, "optLOE")->isEnabled());
         type->setCurrentText("UN Threads");

@@ -1,0 +1,152 @@
+// The metric grade dialog and the metric controls of the parameter page: the
+// lists preset from the button's classes, OK and Cancel, the engagement group,
+// MJ's fixed class and the pitch label.
+#include "support/test_support.h"
+#include "ui/message_box.h"
+#include "ui/metric_dialog.h"
+#include "ui/thread_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+template <typename T> T* Child(const QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+QString Caption(const TfrmThread& w)
+{
+    return Child<QPushButton>(w, "btnMetric")->text();
+}
+
+// Clicks btnMetric and, in the dialog it opens, sets the named lists and
+// presses the button named.
+void UseDialog(TfrmThread& w, const QList<QPair<const char*, QString>>& choices,
+               const char* button)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TfrmMetric*>(QApplication::activeModalWidget());
+        if (!d) return;
+        seen = true;
+        for (const auto& [list, text] : choices) Child<QComboBox>(*d, list)->setCurrentText(text);
+        Child<QPushButton>(*d, button)->click();
+    });
+    Child<QPushButton>(w, "btnMetric")->click();
+    QVERIFY(seen);
+}
+
+QAbstractButton* LOEButton(const TfrmThread& w, const char* caption)
+{
+    for (auto* b : Child<QGroupBox>(w, "optMetricLOE")->findChildren<QRadioButton*>())
+        if (b->text() == QLatin1String(caption)) return b;
+    qFatal("no radio button %s", caption);
+}
+
+} // namespace
+
+class TestMetricDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([](MessageKind, const QString&) {});
+    }
+
+    void listsPresetFromTheClasses()
+    {
+        TfrmMetric d({"7G5H", "4e8f"});
+        QCOMPARE(d.windowTitle(), QString("Metric Grades & Pos. Toleranes"));
+        const struct {
+            const char* list;
+            int count;
+            const char* shown;
+        } lists[] = {
+            {"cboIntPDGrade", 5, "7"}, {"cboIntPDPos", 2, "G"},   {"cboIntMinorGrade", 5, "5"},
+            {"cboIntMinorPos", 2, "H"}, {"cboExtPDGrade", 7, "4"}, {"cboExtPDPos", 4, "e"},
+            {"cboExtMajorGrade", 3, "8"}, {"cboExtMajorPos", 4, "f"},
+        };
+        for (const auto& l : lists) {
+            auto* box = Child<QComboBox>(d, l.list);
+            QCOMPARE(box->count(), l.count);
+            QCOMPARE(box->currentText(), QString(l.shown));
+        }
+        for (const char* label : {"Internal Tol:", "External Tol:", "Pitch Dia.", "Major Dia.",
+                                  "Minor Dia.", "Grade:", "Pos:"}) {
+            bool found = false;
+            for (auto* l : d.findChildren<QLabel*>()) found = found || l->text() == label;
+            QVERIFY2(found, label);
+        }
+        QCOMPARE(d.Texts().internal, std::string("7G5H"));
+        QCOMPARE(d.Texts().external, std::string("4e8f"));
+    }
+
+    void okTakesTheListsCancelChangesNothing()
+    {
+        TfrmThread w;
+        Child<QComboBox>(w, "cboType")->setCurrentText("M Series Metric");
+        QVERIFY(Child<QPushButton>(w, "btnMetric")->isEnabled());
+        QCOMPARE(Caption(w), QString("6H6H  /  6g6g"));
+        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
+
+        UseDialog(w, {{"cboIntPDPos", "G"}, {"cboExtPDGrade", "4"}, {"cboExtMajorGrade", "8"}},
+                  "btnOK");
+        QCOMPARE(Caption(w), QString("6G6H  /  4g8g"));
+        UseDialog(w, {{"cboIntPDGrade", "8"}, {"cboExtPDPos", "e"}}, "btnCancel");
+        QCOMPARE(Caption(w), QString("6G6H  /  4g8g"));
+    }
+
+    void engagementGroupShiftsTheExternalClass()
+    {
+        TfrmThread w;
+        Child<QComboBox>(w, "cboType")->setCurrentText("M Series Metric");
+        LOEButton(w, "Short LOE")->click();
+        QCOMPARE(Caption(w), QString("6H6H  /  5g6g"));
+        LOEButton(w, "Long LOE")->click();
+        QCOMPARE(Caption(w), QString("6H6H  /  6f6g"));
+        LOEButton(w, "Normal LOE")->click();
+        QCOMPARE(Caption(w), QString("6H6H  /  6g6g"));
+
+        // Position e has no looser position: the group snaps back to Normal.
+        UseDialog(w, {{"cboExtPDPos", "e"}}, "btnOK");
+        LOEButton(w, "Long LOE")->click();
+        QCOMPARE(Caption(w), QString("6H6H  /  6e6g"));
+        QVERIFY(LOEButton(w, "Normal LOE")->isChecked());
+    }
+
+    void mjHasItsOneClass()
+    {
+        TfrmThread w;
+        auto* type = Child<QComboBox>(w, "cboType");
+        type->setCurrentText("M Series Metric");
+        LOEButton(w, "Short LOE")->click();
+        type->setCurrentText("MJ Series Metric");
+        QCOMPARE(Caption(w), QString("4H5H / 4h6h"));
+        QVERIFY(!Child<QPushButton>(w, "btnMetric")->isEnabled());
+        QVERIFY(Child<QGroupBox>(w, "optMetricLOE")->isHidden());
+        QVERIFY(!Child<QGroupBox>(w, "optLOE")->isHidden());
+        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
+        // Back on M the MJ classes stay, at normal engagement.
+        type->setCurrentText("M Series Metric");
+        QCOMPARE(Caption(w), QString("4H5H  /  4h6h"));
+        QVERIFY(LOEButton(w, "Normal LOE")->isChecked());
+        type->setCurrentText("UN Threads");
+        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Threads per Inch:"));
+    }
+};
+
+QTEST_MAIN(TestMetricDialog)
+#include "test_metric_dialog.moc"
