@@ -97,20 +97,29 @@ void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job)
     rpt.SetTableGrid(true);
     rpt.BeginTable();
     InfoRow(rpt, "Thread Type:", ReportText(rec.TypeName) + " Thread");
-    if (ex.ClassCode != 0) InfoRow(rpt, "Class of Thread:", ReportText(rec.ClassText));
+    // A metric record's class code is its PD grade; its class is the pair of
+    // tolerance classes.
+    if (metric)
+        InfoRow(rpt, "Tolerance Class:",
+                ReportText(rec.IntThd.TolInfoText() + " / " + ex.TolInfoText()));
+    else if (ex.ClassCode != 0)
+        InfoRow(rpt, "Class of Thread:", ReportText(rec.ClassText));
     const QString diameter = ReportDim(ex, 4, rec.NomDia);
     if (job.settingDim != 0)
         InfoRow(rpt, job.internal != 0 ? "Internal PD:" : "External PD:", diameter);
     else
         InfoRow(rpt, "Nominal Diameter:", diameter);
-    InfoRow(rpt, metric ? "Thread Pitch:" : "Threads per Inch:", ReportText(TPIText(rec.TPI)));
+    // The pitch stays in millimetres when the page is in inches.
+    InfoRow(rpt, metric ? "Thread Pitch:" : "Threads per Inch:",
+            ReportText(TPIText(rec.TPI) + (metric ? " mm" : "")));
     if (rec.Starts > 1)
         InfoRow(rpt, "No. of Thread Starts, Lead:",
                 QString::number(rec.Starts) + ",  " + ReportDim(ex, 4, ex.Lead()));
     if (rec.Coating > 0) InfoRow(rpt, "Plating Thickness:", ReportDim(ex, 5, rec.Coating));
     if (job.settingDim == 0) {
         QString loe;
-        if (metric) {
+        // M has engagement groups; MJ a length like the inch threads.
+        if (ex.TypeCode == kTypeM) {
             loe = ReportText(rec.LOEText);
         } else {
             loe = ReportDim(ex, 4, ex.LOE);

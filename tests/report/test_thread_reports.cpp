@@ -5,6 +5,8 @@
 #include "core/thread_record.h"
 #include "core/version.h"
 #include "gauges/tolerance_text.h"
+#include "pages/metric_tolerance.h"
+#include "pages/parameter_page.h"
 #include "report/report_pdf.h"
 #include "report/report_test_support.h"
 #include "report/report_works.h"
@@ -217,6 +219,40 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
     text = Report(*classW, kReportGauge);
     EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 1u) << text;
     EXPECT_EQ(LinesWith(text, "Lead Tol").size(), 2u) << "ring and plug blocks\n" << text;
+}
+
+// What a metric record prints before its limits: the two tolerance classes
+// in place of the inch class, the pitch in millimetres whatever the page's
+// unit, M's engagement group, MJ's custom length, and MJ's root radius row.
+TEST_F(ThreadReports, MetricParametersAndMJRootRadius)
+{
+    ParameterEntry m;
+    m.typeIndex = TypeEntryIndex(kTypeM);
+    m.diameterText = "10";
+    m.pitchText = "1.5";
+    m.extTolText = "5g6g";
+    m.metricLOE = kShortLOE;
+    TTInfo rm;
+    ASSERT_EQ(SetUpRecord(m, rm).message, "");
+    const std::string inch = Report(rm, kReportThread, false);
+    EXPECT_EQ(inch.find("Class of Thread:"), std::string::npos) << inch;
+    ExpectRows(inch, {{"Tolerance Class:", "6H6H / 5g6g"},
+                      {"Thread Pitch:", "Thread Pitch: +1\\.5 mm"},
+                      {"Length of Thd Engagement:", "Short"},
+                      {"Data Type:", "\\(Data in inches\\)"}});
+    EXPECT_EQ(Report(rm, kReportGauge, true).find("Root Radius"), std::string::npos);
+
+    ParameterEntry mj = m;
+    mj.typeIndex = TypeEntryIndex(kTypeMJ);
+    mj.intTolText = "4H5H";
+    mj.extTolText = "4h6h";
+    mj.customLOE = true;
+    mj.loeText = "12";
+    TTInfo rmj;
+    ASSERT_EQ(SetUpRecord(mj, rmj).message, "");
+    ExpectRows(Report(rmj, kReportThread, true), {{"Tolerance Class:", "4H5H / 4h6h"},
+                                                  {"Length of Thd Engagement:", "12\\.000$"}});
+    EXPECT_NE(Report(rmj, kReportGauge, true).find("Root Radius"), std::string::npos);
 }
 
 TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn)
