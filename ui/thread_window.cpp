@@ -200,6 +200,15 @@ void TfrmThread::cboTypeClick()
     if (index < 0 || index >= static_cast<int>(types.size())) return;
     const uint16_t code = types[static_cast<std::size_t>(index)].typeCode;
 
+    const bool metricType = code == kTypeM || code == kTypeMJ;
+    const QString diameterHelp =
+        metricType ? QStringLiteral("Nominal diameter in millimetres: 10, 1.6")
+                   : QStringLiteral("Nominal diameter: a decimal (0.375), a fraction (3/8) or a "
+                                    "number size (#10)");
+    txtNomDia->setToolTip(diameterHelp);
+    txtNomDia->setStatusTip(diameterHelp);
+    txtNomDia->setPlaceholderText(metricType ? QStringLiteral("10, 1.6")
+                                             : QStringLiteral("0.375, 3/8, #10"));
     Label5->setText(QStringLiteral("Threads per Inch:"));
     Label5->show();
     txtPitch->show();

@@ -122,11 +122,7 @@ QWidget* TfrmThread::BuildParameterPage()
     for (QWidget* w : {static_cast<QWidget*>(txtNomDia), static_cast<QWidget*>(cboNPTSize),
                        static_cast<QWidget*>(txtPitch), static_cast<QWidget*>(cboStarts)})
         w->setMinimumWidth(CharWidth(w, 11));
-    const QString diameterHelp = QStringLiteral(
-        "Nominal diameter: a decimal (0.375), a fraction (3/8) or a number size (#10)");
-    txtNomDia->setToolTip(diameterHelp);
-    txtNomDia->setStatusTip(diameterHelp);
-    txtNomDia->setPlaceholderText(QStringLiteral("0.375, 3/8, #10"));
+    // Its help follows the type (cboTypeClick).
     txtNomDia->installEventFilter(this);
     v->addLayout(g);
 

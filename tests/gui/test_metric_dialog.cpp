@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -101,6 +102,7 @@ private slots:
         QVERIFY(Child<QPushButton>(w, "btnMetric")->isEnabled());
         QCOMPARE(Caption(w), QString("6H6H  /  6g6g"));
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
+        QVERIFY(Child<QLineEdit>(w, "txtNomDia")->toolTip().contains("millimetres"));
 
         UseDialog(w, {{"cboIntPDPos", "G"}, {"cboExtPDGrade", "4"}, {"cboExtMajorGrade", "8"}},
                   "btnOK");
