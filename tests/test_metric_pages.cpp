@@ -156,7 +156,9 @@ TEST(MetricTolerance, RecordOfAMetricPage)
         EXPECT_EQ(rec.IntThd.TolInfoText(), "6H6H");
         EXPECT_EQ(rec.LOEText, "Short");
         EXPECT_EQ(rec.ExtThd.StdLOE, 0);
-        EXPECT_EQ(rec.ExtThd.ClassCode, 10); // grade 5
+        // Grade digit 3 .. 9 gives class codes 8 .. 14.
+        EXPECT_EQ(rec.ExtThd.ClassCode, 10);
+        EXPECT_EQ(rec.IntThd.ClassCode, 11);
     }
     {
         ParameterEntry e = MetricEntry(m);

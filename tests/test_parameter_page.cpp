@@ -82,21 +82,8 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
     }
 }
 
-TEST(ParameterPage, MetricAndPipeEntries)
+TEST(ParameterPage, PipeEntries)
 {
-    ParameterEntry e = UnEntry("10", "1.5");
-    e.typeIndex = TypeEntryIndex(kTypeM);
-    e.intTolText = "6H6H";
-    e.extTolText = "4h6h";
-    e.metricLOE = 2;
-    TTInfo rec;
-    ASSERT_EQ(SetUpRecord(e, rec).message, "");
-    // Grade digit 3 .. 9 gives class codes 8 .. 14.
-    EXPECT_EQ(rec.IntThd.ClassCode, 11);
-    EXPECT_EQ(rec.ExtThd.ClassCode, 9);
-    EXPECT_EQ(rec.LOEText, "Long");
-    EXPECT_EQ(rec.ExtThd.StdLOE, 0);
-
     // ASME B1.20.1 nominal pipe sizes (NPT, NPSC, NPTR): NPSC starts at 1/8, NPTR at 1/2.
     const struct {
         int kind, size;

@@ -1,6 +1,7 @@
 // The metric grade dialog and the metric controls of the parameter page: the
 // lists preset from the button's classes, OK and Cancel, the engagement group,
 // MJ's fixed class and the pitch label.
+#include "core/thread_record.h"
 #include "support/test_support.h"
 #include "ui/message_box.h"
 #include "ui/metric_dialog.h"
@@ -147,6 +148,26 @@ private slots:
         QVERIFY(LOEButton(w, "Normal LOE")->isChecked());
         type->setCurrentText("UN Threads");
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Threads per Inch:"));
+    }
+
+    void metricFileRestoresThePage()
+    {
+            if (!FamilyAvailable(kTypeM)) QSKIP("the M family does not calculate yet");
+        const ShippedTables tables;
+        TempDir dir;
+        const std::string file = dir.file("m10.thd");
+        WriteTextFile(file, "[MAIN]\nThd Type=M\nExtTolInfo=5g6g\nIntTolInfo=6G6H\n"
+                            "LOE Group=Short\nLeft Hand=1\nNom Dia=10\nTPI=1.5\n");
+        TfrmThread w;
+        QVERIFY(w.OpenThreadFile(QString::fromStdString(file)));
+        QCOMPARE(Caption(w), QString("6G6H  /  5g6g"));
+        QVERIFY(LOEButton(w, "Short LOE")->isChecked());
+        QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
+        QCOMPARE(Child<QLineEdit>(w, "txtPitch")->text(), QString("1.5"));
+        QVERIFY(w.MetricFlag());
+        // Normal engagement from here gives back the class of the normal group.
+        LOEButton(w, "Normal LOE")->click();
+        QCOMPARE(Caption(w), QString("6G6H  /  6g6g"));
     }
 };
 
