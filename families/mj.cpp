@@ -3,6 +3,7 @@
 // grade 5), limits on the basic profile, gauges and the rounded-root form.
 #include "families/mj.h"
 
+#include "core/number_text.h"
 #include "core/thread_record.h"
 #include "families/metric.h"
 #include "families/metric_tables.h"
@@ -14,6 +15,9 @@
 namespace {
 
 using ld = long double;
+
+// Smallest internal MJ size of class 4H5H; the sizes below it are 4H6H.
+constexpr double kMJ4H5HFrom = 5.5;
 
 ld P(const TThdInfo& m)
 {
@@ -92,8 +96,8 @@ void CalcMJMinor(TThdInfo& m)
     const ld p = P(m);
     if (m.IsInternal) {
         if (m.Minor.Tol <= 0 && p > 0)
-            // Below 6 mm the internal class is 4H6H: grade 6 minor, fine-pitch formula.
-            m.Minor.Tol = static_cast<double>(m.NomDia >= 6 ? 0.184L * std::pow(p, 0.7L)
+            // Below 5.5 mm the internal class is 4H6H: grade 6 minor, fine-pitch formula.
+            m.Minor.Tol = static_cast<double>(m.NomDia >= kMJ4H5HFrom ? 0.184L * std::pow(p, 0.7L)
                                                             : 0.433L * p - 0.19L * std::pow(p, 1.22L));
         m.Minor.Min = static_cast<double>(m.NomDia - 0.97428L * p);
         m.Minor.Max = static_cast<double>(static_cast<ld>(m.Minor.Min) + m.Minor.Tol);
@@ -129,6 +133,10 @@ void CalcMJGaugeForm(TThdInfo& m)
 void CalculateMJ(TTInfo& rec)
 {
     PrepareMetricMembers(rec, "4h6h", "4H5H");
+    // Internal MJ threads up to 5 mm are of class 4H6H, from 5.5 mm 4H5H
+    // (FED-STD-H28/21B 5.2.1); CalcMJMinor gives them the grade-6 minor.
+    if (rec.IntThd.NomDia < kMJ4H5HFrom && UpperCase(rec.IntThd.TolInfoText()) == "4H5H")
+        rec.IntThd.SetTolInfo("4H6H");
     ReadMJLimits(rec, true);
     ReadMJLimits(rec, false);
     ReadMJTolerances(rec);

@@ -117,8 +117,8 @@ struct FormulaCase {
 // 0.19 * 0.75^1.22 = 0.1909894 (ISO 965-1 Table 2 lists 190 um), not 0.23 * 0.75^0.7.
 // MJ10x1.5 4h: 0.63 Td2 = 0.0839498, d2 max = 9.0257215. MJ10x1 with LOE 20 (= 2D; over
 // 1.5D and 15P, not over 3D): 0.9375 * (0.013 * 10^(1/3) + 0.0076 * sqrt 20 + 0.044)
-// = 0.0993711. MJ5x0.8 (D < 6): TD1 = 0.433 * 0.8 - 0.19 * 0.8^1.22 = 0.2016817; MJ8x0.8
-// takes 0.184 * 0.8^0.7 = 0.1573913.
+// = 0.0993711. MJ5x0.8 (4H6H below 5.5 mm): TD1 = 0.433 * 0.8 - 0.19 * 0.8^1.22 = 0.2016817;
+// MJ5.5x0.8 and MJ8x0.8 (4H5H) take 0.184 * 0.8^0.7 = 0.1573913.
 const FormulaCase kFormula[] = {
     {"M10_6g_Td2", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kTol, 0.1332536},
     {"M10_6g_es", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kDev, 0.0315},
@@ -146,6 +146,7 @@ const FormulaCase kFormula[] = {
     {"MJ5_TD1_below6", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kTol, 0.2016817},
     {"MJ5_minorMin", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kLow, 4.220576},
     {"MJ8_TD1_grade5", "MJ", "", "", 8, 0.8f, 0, kInt, kMin, kTol, 0.1573913},
+    {"MJ5_5_TD1_grade5", "MJ", "", "", 5.5, 0.8f, 0, kInt, kMin, kTol, 0.1573913},
 };
 
 class Formula : public testing::TestWithParam<FormulaCase> {};
@@ -192,12 +193,6 @@ TEST(MetricTables, IsoRowsGivePublishedLimits)
     // The crest of the same position takes the tabulated deviation too.
     EXPECT_DOUBLE_EQ(e.Major.Dev, 0.032);
     EXPECT_EQ(e.FromTable, 0);
-
-    // The window shows an M thread in inches on request: values / 25.4.
-    ScopedDisplayUnit inch(false);
-    EXPECT_EQ(DimText(e, 4, e.PD.Max), "0.3541");
-    EXPECT_EQ(DesignationText(rec->ExtThd), "M 10 X 1.5 - 6g6g");
-    EXPECT_EQ(DesignationText(rec->IntThd), "M 10 X 1.5 - 6H6H");
 }
 
 // A limits row wins over the formulas and marks the member: M10x1.5 6g and 6H rows with
@@ -295,10 +290,16 @@ TEST(MJ, WorkedExample6_5x1)
     EXPECT_EQ(rec->AllowanceFound, 1);
     EXPECT_EQ(DesignationText(rec->ExtThd), "MJ 6.5 X 1 - 4h6h");
     EXPECT_EQ(DesignationText(rec->IntThd), "MJ 6.5 X 1 - 4H5H");
-    // A long engagement is toleranced by its own rule, not by the row for the standard one.
-    // LOE 40 is over 3D and 30P: k = 1.125 (0.013 * 6.5^(1/3) + 0.0076 * sqrt 40 + 0.044).
-    auto longer = Calc("MJ", 6.5, 1.0f, "", "", 40);
-    EXPECT_NEAR(longer->ExtThd.PD.Tol, 0.1308689, 5e-8);
+    // A long engagement set on the calculated record is toleranced by its own rule, not by
+    // the row for the standard one. LOE 40 is over 3D and 30P:
+    // k = 1.125 (0.013 * 6.5^(1/3) + 0.0076 * sqrt 40 + 0.044) = 0.1308689.
+    rec->SetLOE(40);
+    rec->Calculate();
+    EXPECT_NEAR(rec->ExtThd.PD.Tol, 0.1308689, 5e-8);
+    EXPECT_NEAR(rec->ExtThd.PD.Min, 5.85048 - 0.1308689, 5e-6);
+    // Sizes 1.6 through 5 are 4H6H internally (FED-STD-H28/21B 5.2.1).
+    auto small = Calc("MJ", 5, 0.8f);
+    EXPECT_EQ(DesignationText(small->IntThd), "MJ 5 X 0.8 - 4H6H");
 }
 
 // Gauge members, wires and contact-point readings of M10x1.5 6g/6H on the formulas.
@@ -365,6 +366,36 @@ TEST(MetricClasses, OutsideTheListsAndMissingFiles)
 
     tables.Remove("metdev.bin");
     EXPECT_THROW(Calc("M", 10, 1.5f), TableError);
+}
+
+// Sizes and pitches are written as ISO writes them, with no padding zeros; the
+// single-precision pitch field reads back to its typed value.
+TEST(MetricDesignation, SizesAndPitchesAsWritten)
+{
+    struct Case {
+        const char *type, *cls;
+        double d;
+        float p;
+        bool internal;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"M", "6g6g", 4, 0.7f, false, "M 4 X 0.7 - 6g6g"},
+        {"M", "5H6H", 1.6, 0.35f, true, "M 1.6 X 0.35 - 5H6H"},
+        {"M", "6g6g", 10, 1.5f, false, "M 10 X 1.5 - 6g6g"},
+        {"M", "6H6H", 10, 1.5f, true, "M 10 X 1.5 - 6H6H"},
+        {"M", "6H6H", 10, 1.25f, true, "M 10 X 1.25 - 6H6H"},
+        {"MJ", "4h6h", 10, 1.5f, false, "MJ 10 X 1.5 - 4h6h"},
+    };
+    for (const Case& c : cases) {
+        TTInfo rec;
+        rec.SetThreadType(c.type);
+        rec.SetNomDia(c.d);
+        rec.SetTPI(c.p);
+        TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
+        m.SetTolInfo(c.cls);
+        EXPECT_EQ(DesignationText(m), c.text);
+    }
 }
 
 } // namespace
