@@ -47,6 +47,16 @@ std::string SizePart(const TThdInfo& m)
     return nominal + "-" + TPIText(m.TPI);
 }
 
+// A metric size or pitch as it is written: "10", "1.5", "0.7", "1.25", "0.35";
+// the pitch field is single precision, so it is read back to three places.
+std::string MetricNumber(double value)
+{
+    std::string text = Trim(FormatFixed(value, 0, 3));
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
 std::string Range(const TThdInfo& m, const TDimLimits& d)
 {
     return DimText(m, 4, d.Max) + "-" + DimText(m, 4, d.Min);
@@ -86,8 +96,8 @@ std::string DesignationText(TThdInfo& member)
 
     std::string designation;
     if (member.TypeCode == kTypeM || member.TypeCode == kTypeMJ) {
-        designation = member.Series + " " + TPIText(member.NomDia) + " X " + TPIText(member.TPI) +
-                      " - " + member.TolInfoText();
+        designation = member.Series + " " + MetricNumber(member.NomDia) + " X " +
+                      MetricNumber(member.Pitch()) + " - " + member.TolInfoText();
         if (member.Owner && member.Owner->LeftHand == 1) designation += " LH";
     } else {
         if (member.Owner && member.Owner->NomDiaText.empty())

@@ -3,6 +3,8 @@
 #include "core/number_text.h"
 #include "core/pipe_record.h"
 
+#include <cmath>
+
 namespace {
 
 struct TypeEntry {
@@ -73,7 +75,7 @@ bool FamilyAvailable(uint16_t typeCode)
 
 double TThdInfo::Pitch() const
 {
-    if (TypeCode == kTypeM || TypeCode == kTypeMJ) return TPI;
+    if (TypeCode == kTypeM || TypeCode == kTypeMJ) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
     if (TPI == 0) return 0;
     return static_cast<double>(1.0L / TPI);
 }

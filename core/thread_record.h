@@ -33,7 +33,8 @@ struct TDimLimits {
     double Min = 0;
     double Gage = 0;      // size a gauge member is made to
     double GageTrunc = 0; // truncated major of a setting plug; 0 = none
-    double Tol = 0;       // a tolerance column of the standard table
+    double Tol = 0;       // a tolerance column of the standard table; metric: Td2, Td, TD2, TD1
+    double Dev = 0;       // metric fundamental deviation, a positive magnitude
     double GageAlt = 0;   // second gauge value (NOT GO ring and plug rules)
     double Work1 = 0;     // working storage of the gauge steps
     double Work2 = 0;
@@ -98,7 +99,8 @@ public:
     std::vector<std::string> Notes;
     TGageSetting Setting;
 
-    // Pitch in the member's units: 1 / TPI, or the stored pitch for M and MJ.
+    // Pitch in the member's units: 1 / TPI, or the stored pitch for M and MJ
+    // (the single-precision field read back to the six decimals it was typed with).
     double Pitch() const;
     double Lead() const;
     // Metric tolerance class of four characters, e.g. "6g6g".
@@ -132,7 +134,9 @@ public:
     int32_t XAngleDeg = 0;
     int32_t XAngleMin = 0;
     double Allowance[21] = {}; // indexed 1..20 by class code
-    uint8_t AllowanceFound = 0;
+    uint8_t AllowanceFound = 0; // also: the MJ pitch-diameter tolerances were found
+    double MJExtPDTol = 0;      // MJ pitch-diameter tolerances of the mjallow row
+    double MJIntPDTol = 0;
     double WDiaTol = 0;
     double WPDTol = 0;
     double WLeadTol = 0;

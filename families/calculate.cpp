@@ -1,6 +1,8 @@
 // The calculation driver: dispatches on the thread type to the family steps,
 // then the steps common to every type.
 #include "core/thread_record.h"
+#include "families/metric.h"
+#include "families/mj.h"
 #include "families/unified.h"
 #include "gauges/gage_catalogue.h"
 
@@ -11,6 +13,12 @@ void TTInfo::Calculate()
     case kTypeUNR:
     case kTypeUNJ:
         CalculateUnified(*this);
+        break;
+    case kTypeM:
+        CalculateMetric(*this);
+        break;
+    case kTypeMJ:
+        CalculateMJ(*this);
         break;
     case kType30Deg:
     case kType55Deg:

@@ -1,0 +1,401 @@
+// Metric M and MJ threads through the driver, on table folders written here:
+// empty tables (the formulas alone), rows of ISO 965-1, tabulated limits.
+#include "core/designation.h"
+#include "core/display_unit.h"
+#include "core/number_text.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
+#include "families/metric.h"
+#include "gauges/tolerance_text.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kTables[] = {"exm.bin",   "inm.bin",     "mextall.bin", "mintall.bin",
+                               "mextol.bin", "mintol.bin", "metdev.bin",  "xmettol.bin",
+                               "wmettol.bin", "exmj.bin",  "inmj.bin",    "mjallow.bin",
+                               "mjextol.bin", "mjintol.bin"};
+
+// Little-endian records in the files' layouts.
+struct Rec {
+    std::string bytes;
+    Rec& i16(int v) { return put(static_cast<uint16_t>(v), 2); }
+    Rec& i32(int64_t v) { return put(static_cast<uint32_t>(v), 4); }
+    Rec& str(const std::string& s, std::size_t cap)
+    {
+        bytes += static_cast<char>(s.size());
+        bytes += s + std::string(cap - s.size(), '\0');
+        return *this;
+    }
+    Rec& f64(double v)
+    {
+        uint64_t u = 0;
+        std::memcpy(&u, &v, sizeof u);
+        return put(u, 8);
+    }
+    Rec& put(uint64_t v, int n)
+    {
+        for (int i = 0; i < n; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return *this;
+    }
+};
+
+// A table folder holding every metric table, empty unless rows are added.
+class MetricTables {
+public:
+    MetricTables() : use_(dir_.path().string())
+    {
+        for (const char* name : kTables) Write(name, {});
+    }
+    void Write(const std::string& name, const std::vector<Rec>& rows)
+    {
+        std::ofstream out(dir_.file(name), std::ios::binary);
+        for (const Rec& r : rows) out << r.bytes;
+    }
+    void Remove(const std::string& name) { std::filesystem::remove(dir_.file(name)); }
+
+private:
+    TempDir dir_;
+    ShippedTables use_;
+};
+
+std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ext = "",
+                             const char* in = "", double loe = 0, double pointDia = 0)
+{
+    auto rec = std::make_unique<TTInfo>();
+    rec->SetThreadType(type);
+    rec->SetNomDia(d);
+    rec->SetTPI(p);
+    if (*ext) rec->ExtThd.SetTolInfo(ext);
+    if (*in) rec->IntThd.SetTolInfo(in);
+    if (loe > 0) rec->SetLOE(loe);
+    rec->ExtThd.PointDia = pointDia;
+    rec->IntThd.PointDia = pointDia;
+    rec->Calculate();
+    return rec;
+}
+
+using Member = TThdInfo TTInfo::*;
+using Dim = TDimLimits TThdInfo::*;
+using Value = double TDimLimits::*;
+constexpr Member kExt = &TTInfo::ExtThd;
+constexpr Member kInt = &TTInfo::IntThd;
+constexpr Dim kPD = &TThdInfo::PD;
+constexpr Dim kMaj = &TThdInfo::Major;
+constexpr Dim kMin = &TThdInfo::Minor;
+constexpr Value kMax = &TDimLimits::Max;
+constexpr Value kLow = &TDimLimits::Min;
+constexpr Value kTol = &TDimLimits::Tol;
+constexpr Value kDev = &TDimLimits::Dev;
+
+struct FormulaCase {
+    const char* name;
+    const char *type, *ext, *in;
+    double d;
+    float p;
+    double loe;
+    Member member;
+    Dim dim;
+    Value value;
+    double expected;
+};
+
+// Hand arithmetic on the ISO 965-1 formulas, no table rows.
+// M10x1.5 6g: Td2 = 0.09 * 1.5^0.4 * 10^0.1 = 0.1332536; es = 0.011 * 1.5 + 0.015 = 0.0315;
+// d2 max = 10 - 0.9742785 - 0.0315 = 8.9942215; Td(6) = 0.18 * 1.5^(2/3) - 0.00315 / sqrt 1.5
+// = 0.2332948. 6H: D2 min = 10 - 0.9742785; TD2 = 1.32 Td2; D1 min = 10 - 1.082532 * 1.5,
+// TD1 = 0.23 * 1.5^0.7 = 0.3054863. 6G: EI 0.0315. M6x0.75 (P < 1): TD1 = 0.433 * 0.75 -
+// 0.19 * 0.75^1.22 = 0.1909894 (ISO 965-1 Table 2 lists 190 um), not 0.23 * 0.75^0.7.
+// MJ10x1.5 4h: 0.63 Td2 = 0.0839498, d2 max = 9.0257215. MJ10x1 with LOE 20 (= 2D; over
+// 1.5D and 15P, not over 3D): 0.9375 * (0.013 * 10^(1/3) + 0.0076 * sqrt 20 + 0.044)
+// = 0.0993711. MJ5x0.8 (4H6H below 5.5 mm): TD1 = 0.433 * 0.8 - 0.19 * 0.8^1.22 = 0.2016817;
+// MJ5.5x0.8 and MJ8x0.8 (4H5H) take 0.184 * 0.8^0.7 = 0.1573913.
+const FormulaCase kFormula[] = {
+    {"M10_6g_Td2", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kTol, 0.1332536},
+    {"M10_6g_es", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kDev, 0.0315},
+    {"M10_6g_pdMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kMax, 8.9942215},
+    {"M10_6g_pdMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kLow, 8.8609679},
+    {"M10_6g_majMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMaj, kMax, 9.9685},
+    {"M10_6g_majMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMaj, kLow, 9.7352052},
+    {"M10_6g_minMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMin, kMax, 8.9942215 - 0.6495191},
+    {"M10_6h_pdMax_basic", "M", "6h6h", "6H6H", 10, 1.5f, 0, kExt, kPD, kMax, 9.0257215},
+    {"M10_4g6g_Td2_063", "M", "4g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kTol, 0.0839498},
+    {"M10_6H_pdMin_basic", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kPD, kLow, 9.0257215},
+    {"M10_6H_pdMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kPD, kMax, 9.2016163},
+    {"M10_6H_minorMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kMin, kLow, 8.376202},
+    {"M10_6H_minorMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kMin, kMax, 8.6816883},
+    {"M10_6H_majorMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kMaj, kLow, 10},
+    {"M10_6G_pdMin", "M", "6g6g", "6G6G", 10, 1.5f, 0, kInt, kPD, kLow, 9.0572215},
+    {"M10_6G_majorMin", "M", "6g6g", "6G6G", 10, 1.5f, 0, kInt, kMaj, kLow, 10.0315},
+    {"M6x075_TD1_fine", "M", "6g6g", "6H6H", 6, 0.75f, 0, kInt, kMin, kTol, 0.1909894},
+    {"M6x075_minorMin", "M", "6g6g", "6H6H", 6, 0.75f, 0, kInt, kMin, kLow, 5.188101},
+    {"MJ10_extPDTol", "MJ", "", "", 10, 1.5f, 0, kExt, kPD, kTol, 0.0839498},
+    {"MJ10_extPDMax", "MJ", "", "", 10, 1.5f, 0, kExt, kPD, kMax, 9.0257215},
+    {"MJ10_extMajMax", "MJ", "", "", 10, 1.5f, 0, kExt, kMaj, kMax, 10},
+    {"MJ10x1_LOE2D_k09375", "MJ", "", "", 10, 1.0f, 20, kExt, kPD, kTol, 0.0993711},
+    {"MJ10x1_LOE2D_pdMin", "MJ", "", "", 10, 1.0f, 20, kExt, kPD, kLow, 9.2511099},
+    {"MJ5_TD1_below6", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kTol, 0.2016817},
+    {"MJ5_minorMin", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kLow, 4.220576},
+    {"MJ8_TD1_grade5", "MJ", "", "", 8, 0.8f, 0, kInt, kMin, kTol, 0.1573913},
+    {"MJ5_5_TD1_grade5", "MJ", "", "", 5.5, 0.8f, 0, kInt, kMin, kTol, 0.1573913},
+};
+
+class Formula : public testing::TestWithParam<FormulaCase> {};
+
+TEST_P(Formula, HandArithmetic)
+{
+    const FormulaCase& c = GetParam();
+    MetricTables tables;
+    auto rec = Calc(c.type, c.d, c.p, c.ext, c.in, c.loe);
+    const TThdInfo& m = (*rec).*c.member;
+    EXPECT_NEAR(m.*c.dim.*c.value, c.expected, 5e-7);
+    EXPECT_EQ(m.FromTable, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Metric, Formula, testing::ValuesIn(kFormula),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ISO 965-1 rows for P = 1.5 (iso965_1_*.csv: Td2 over 5.6 up to 11.2 grades 3..9,
+// TD2 grades 4..8, Td grades 4/6/8, TD1 grades 4..8, deviations G/e/f/g) give the
+// published ISO 965-2 limits of M10x1.5: 6g d 9.968/9.732, d2 8.994/8.862
+// (obliczenia.icad.pl M10-6g; the acceptance), 6H D2 9.026/9.206, D1 8.376/8.676.
+TEST(MetricTables, IsoRowsGivePublishedLimits)
+{
+    MetricTables tables;
+    tables.Write("mextall.bin",
+                 {Rec().i16(56).i16(112).i16(150).i16(67).i16(85).i16(106).i16(132).i16(170)
+                      .i16(212).i16(265)});
+    tables.Write("mintall.bin",
+                 {Rec().i32(56).i32(112).i32(150).i32(112).i32(140).i32(180).i32(224).i32(280)});
+    tables.Write("mextol.bin", {Rec().i16(150).i16(150).i16(236).i16(375)});
+    tables.Write("mintol.bin", {Rec().i16(150).i16(190).i16(236).i16(300).i16(375).i16(475)});
+    tables.Write("metdev.bin", {Rec().i16(150).i16(32).i16(-67).i16(-45).i16(-32)});
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
+    ScopedDisplayUnit mm(true);
+    const TThdInfo& e = rec->ExtThd;
+    const TThdInfo& i = rec->IntThd;
+    const std::vector<std::pair<std::string, std::string>> shown = {
+        {DimText(e, 4, e.Major.Max), "9.968"}, {DimText(e, 4, e.Major.Min), "9.732"},
+        {DimText(e, 4, e.PD.Max), "8.994"},    {DimText(e, 4, e.PD.Min), "8.862"},
+        {DimText(i, 4, i.PD.Min), "9.026"},    {DimText(i, 4, i.PD.Max), "9.206"},
+        {DimText(i, 4, i.Minor.Min), "8.376"}, {DimText(i, 4, i.Minor.Max), "8.676"},
+    };
+    for (const auto& [got, want] : shown) EXPECT_EQ(got, want);
+    // The crest of the same position takes the tabulated deviation too.
+    EXPECT_DOUBLE_EQ(e.Major.Dev, 0.032);
+    EXPECT_EQ(e.FromTable, 0);
+}
+
+// A limits row wins over the formulas and marks the member: M10x1.5 6g and 6H rows with
+// the published limits above (minor of 6g: d3 8.128/7.938, same source).
+TEST(MetricTables, LimitsRowWins)
+{
+    MetricTables tables;
+    tables.Write("exm.bin", {Rec().i16(100).i16(150).str("6g6g", 4).i16(0).i32(9968).i32(9732)
+                                 .i32(8994).i32(8862).i16(0).i32(8128).i32(7938)});
+    tables.Write("inm.bin", {Rec().i16(100).i16(150).str("6H6H", 4).i32(8376).i32(8676)
+                                 .i32(9026).i32(9206).i16(0).i32(10000).i32(0)});
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
+    const TThdInfo& e = rec->ExtThd;
+    const TThdInfo& i = rec->IntThd;
+    EXPECT_EQ(e.FromTable, 1);
+    EXPECT_EQ(i.FromTable, 1);
+    const std::vector<std::pair<double, double>> values = {
+        {e.Major.Max, 9.968}, {e.Major.Min, 9.732}, {e.PD.Max, 8.994}, {e.PD.Min, 8.862},
+        {e.Minor.Max, 8.128}, {e.Minor.Min, 7.938}, {i.Minor.Min, 8.376}, {i.Minor.Max, 8.676},
+        {i.PD.Min, 9.026},    {i.PD.Max, 9.206},    {i.Major.Min, 10},    {i.Major.Max, 0},
+    };
+    for (const auto& [got, want] : values) EXPECT_DOUBLE_EQ(got, want);
+    // Another class of the same size finds no row.
+    auto other = Calc("M", 10, 1.5f, "6h6h", "6H6H");
+    EXPECT_EQ(other->ExtThd.FromTable, 0);
+    EXPECT_DOUBLE_EQ(other->ExtThd.PD.Max, 9.0257215);
+}
+
+// The gauge tolerance rows hold arbitrary marker values (no metric gauge tolerance
+// table is public); what is checked is which column and row a thread takes and the
+// scaling above 300 mm: the D <= 300 value x D / 300.
+TEST(MetricTables, GaugeTolerancesByPitchAndDiameter)
+{
+    MetricTables tables;
+    EXPECT_FALSE(GaugeTolsFound(*Calc("M", 360, 6.0f)));
+    tables.Write("xmettol.bin", {Rec().i16(100).i16(3).i16(0).i16(12).i16(7).i16(9).i16(2)
+                                     .i16(3).i16(4).i16(5),
+                                 Rec().i16(400).i16(5).i16(0).i16(10).i16(8).i16(12).i16(4)
+                                     .i16(6).i16(9).i16(15),
+                                 Rec().i16(800).i16(99).i16(9).i16(99).i16(99).i16(99)
+                                     .i16(99).i16(99).i16(99).i16(99)});
+    tables.Write("wmettol.bin", {Rec().i16(400).i16(3).i16(4).i16(0).i16(7).i16(2).i16(3)
+                                     .i16(5).i16(1).i16(2).i16(3).i16(4).i16(6)});
+    struct Case {
+        const char* name;
+        double d;
+        float p;
+        double xDia, xPD, xLead, wDia, wPD, wLead;
+        int xMin;
+    };
+    const Case cases[] = {
+        {"D360_scaled", 360, 6.0f, 0.012, 0.018, 0.005, 0.005, 0.0072, 0.004, 10},
+        {"D300_last_step", 300, 6.0f, 0.012, 0.015, 0.005, 0.005, 0.006, 0.004, 10},
+        {"D10_first_steps", 10, 4.0f, 0.008, 0.004, 0.005, 0.002, 0.001, 0.003, 10},
+        {"P1_5_coarser_row", 10, 1.5f, 0.007, 0.002, 0.003, 0, 0, 0, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto rec = Calc("M", c.d, c.p);
+        EXPECT_NEAR(rec->XDiaTol, c.xDia, 1e-12);
+        EXPECT_NEAR(rec->XPDTol, c.xPD, 1e-12);
+        EXPECT_NEAR(rec->XLeadTol, c.xLead, 1e-12);
+        EXPECT_EQ(rec->XAngleMin, c.xMin);
+        EXPECT_NEAR(rec->WDiaTol, c.wDia, 1e-12);
+        EXPECT_NEAR(rec->WPDTol, c.wPD, 1e-12);
+        EXPECT_NEAR(rec->WLeadTol, c.wLead, 1e-12);
+        EXPECT_TRUE(GaugeTolsFound(*rec));
+    }
+    // Millimetre values, shown to the micrometre; the GO ring's PD tolerance is minus.
+    auto rec = Calc("M", 360, 6.0f);
+    ScopedDisplayUnit mm(true);
+    EXPECT_EQ(PDTolText(rec->GoRing), "-0.018");
+}
+
+// MJ6.5x1 of FED-STD-H28/21B, examples 1 and 2 (fedstd_h28_21b_examples_text.txt):
+// Td(6) 0.180 and Td2(4) 0.071 / TD2(4) 0.095 from the tables it names, written as
+// one mjextol and one mjallow row. External: d 6.500/6.320, d2 5.85048/5.77948, rounded
+// minor 5.85048 - 0.50519 = 5.34529 (shown 5.345) and 5.77948 - 0.5658 = 5.21368 (5.214),
+// root radius 0.18042 / 0.15011. Internal: D2 5.85048/5.94548.
+TEST(MJ, WorkedExample6_5x1)
+{
+    MetricTables tables;
+    tables.Write("mjallow.bin", {Rec().i16(56).i16(112).i16(100).i16(-71).i16(95)});
+    tables.Write("mjextol.bin", {Rec().f64(1.0).f64(0.180)});
+    auto rec = Calc("MJ", 6.5, 1.0f);
+    const TThdInfo& e = rec->ExtThd;
+    const TThdInfo& i = rec->IntThd;
+    const std::vector<std::pair<double, double>> values = {
+        {e.Major.Max, 6.5},       {e.Major.Min, 6.32},      {e.PD.Max, 5.85048},
+        {e.PD.Min, 5.77948},      {e.Minor.Max, 5.34529},   {e.Minor.Min, 5.21368},
+        {e.RootRadMax, 0.18042},  {e.RootRadMin, 0.15011},  {i.PD.Min, 5.85048},
+        {i.PD.Max, 5.94548},      {i.Major.Min, 6.5},
+    };
+    for (const auto& [got, want] : values) EXPECT_NEAR(got, want, 1e-5);
+    EXPECT_EQ(rec->AllowanceFound, 1);
+    EXPECT_EQ(DesignationText(rec->ExtThd), "MJ 6.5 X 1 - 4h6h");
+    EXPECT_EQ(DesignationText(rec->IntThd), "MJ 6.5 X 1 - 4H5H");
+    // A long engagement set on the calculated record is toleranced by its own rule, not by
+    // the row for the standard one. LOE 40 is over 3D and 30P:
+    // k = 1.125 (0.013 * 6.5^(1/3) + 0.0076 * sqrt 40 + 0.044) = 0.1308689.
+    rec->SetLOE(40);
+    rec->Calculate();
+    EXPECT_NEAR(rec->ExtThd.PD.Tol, 0.1308689, 5e-8);
+    EXPECT_NEAR(rec->ExtThd.PD.Min, 5.85048 - 0.1308689, 5e-6);
+    // Sizes 1.6 through 5 are 4H6H internally (FED-STD-H28/21B 5.2.1).
+    auto small = Calc("MJ", 5, 0.8f);
+    EXPECT_EQ(DesignationText(small->IntThd), "MJ 5 X 0.8 - 4H6H");
+}
+
+// Gauge members, wires and contact-point readings of M10x1.5 6g/6H on the formulas.
+// Point 0.05 in (t = 1.27): r = 2 (1.27 - 0.6495195) = 1.240961; external flat reading
+// sqrt((8.9942215 + r)^2 + 0.75^2) - t = 8.992624; V reading sqrt(...) - 2t + 5.08
+// = 12.802624. Internal, at D2 min 9.0257215: sqrt((9.0257215 - r)^2 + 0.75^2) + t
+// = 9.090805, V reading + 2t - 5.08 = 5.280805.
+TEST(MetricGauges, SizesWiresReadings)
+{
+    MetricTables tables;
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H", 0, 0.05);
+    struct Case {
+        const char* name;
+        double got, want;
+    };
+    const double pdMax = 8.9942215, pdMin = 8.8609679;
+    const Case cases[] = {
+        {"goRingPD", rec->GoRing.PD.Gage, pdMax},
+        {"goRingMinor", rec->GoRing.Minor.Gage, pdMax - 0.43301 * 1.5},
+        {"noGoRingMinor", rec->NoGoRing.Minor.Gage, pdMin - 0.3},
+        {"goPlugPD", rec->GoPlug.PD.Gage, 9.0257215},
+        {"goPlugMajor", rec->GoPlug.Major.Gage, 10},
+        {"noGoPlugMajor", rec->NoGoPlug.Major.Gage, 9.2016163 + 0.3},
+        {"goSetTrunc", rec->GoSetPlug.Major.GageTrunc, pdMax + 0.3},
+        {"goSetMajor", rec->GoSetPlug.Major.Gage, 9.9685},
+        {"noGoSetTrunc", rec->NoGoSetPlug.Major.GageTrunc, pdMin + 0.3},
+        {"noGoSetMajor", rec->NoGoSetPlug.Major.Gage, 9.9685},
+        {"bestWire", rec->ExtThd.BestWire, 0.866025},
+        {"plugWire", rec->GoPlug.CurWire, 0.866025},
+        {"maxWire", rec->ExtThd.MaxWire, 1.515543},
+        {"extFlat", rec->ExtThd.SetToFlat, 8.992624},
+        {"extV", rec->ExtThd.SetToV, 12.802624},
+        {"intFlat", rec->IntThd.SetToFlat, 9.090805},
+        {"intV", rec->IntThd.SetToV, 5.280805},
+    };
+    for (const Case& c : cases) EXPECT_NEAR(c.got, c.want, 5e-6) << c.name;
+    EXPECT_EQ(rec->GoRing.PD.Sign + rec->GoRing.Minor.Sign, "--");
+    EXPECT_EQ(rec->NoGoSetPlug.PD.Sign + rec->NoGoSetPlug.Major.Sign + rec->NoGoSetPlug.Minor.Sign,
+              "++-");
+}
+
+// A class outside the grade and position lists has no formula limits (all N/A) rather
+// than a zero tolerance; a missing table file ends the calculation.
+TEST(MetricClasses, OutsideTheListsAndMissingFiles)
+{
+    struct Case {
+        const char* text;
+        bool internal, valid;
+    };
+    const Case cases[] = {
+        {"6g6g", false, true}, {"4h6h", false, true}, {"3e8f", false, true},
+        {"6g5g", false, false}, {"2g6g", false, false}, {"6G6G", false, false},
+        {"6H6H", true, true},  {"4H5H", true, true},  {"8G4G", true, true},
+        {"9H6H", true, false}, {"6h6H", true, false}, {"6H", true, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ValidMetricTolClass(c.text, c.internal), c.valid) << c.text;
+
+    MetricTables tables;
+    auto rec = Calc("M", 10, 1.5f, "6g5g", "6H6H");
+    EXPECT_EQ(rec->ExtThd.PD.Max, 0);
+    EXPECT_EQ(rec->ExtThd.Major.Min, 0);
+    EXPECT_EQ(rec->GoRing.Minor.Gage, 0);
+    EXPECT_NEAR(rec->IntThd.PD.Min, 9.0257215, 1e-9);
+
+    tables.Remove("metdev.bin");
+    EXPECT_THROW(Calc("M", 10, 1.5f), TableError);
+}
+
+// Sizes and pitches are written as ISO writes them, with no padding zeros; the
+// single-precision pitch field reads back to its typed value.
+TEST(MetricDesignation, SizesAndPitchesAsWritten)
+{
+    struct Case {
+        const char *type, *cls;
+        double d;
+        float p;
+        bool internal;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"M", "6g6g", 4, 0.7f, false, "M 4 X 0.7 - 6g6g"},
+        {"M", "5H6H", 1.6, 0.35f, true, "M 1.6 X 0.35 - 5H6H"},
+        {"M", "6g6g", 10, 1.5f, false, "M 10 X 1.5 - 6g6g"},
+        {"M", "6H6H", 10, 1.5f, true, "M 10 X 1.5 - 6H6H"},
+        {"M", "6H6H", 10, 1.25f, true, "M 10 X 1.25 - 6H6H"},
+        {"MJ", "4h6h", 10, 1.5f, false, "MJ 10 X 1.5 - 4h6h"},
+    };
+    for (const Case& c : cases) {
+        TTInfo rec;
+        rec.SetThreadType(c.type);
+        rec.SetNomDia(c.d);
+        rec.SetTPI(c.p);
+        TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
+        m.SetTolInfo(c.cls);
+        EXPECT_EQ(DesignationText(m), c.text);
+    }
+}
+
+} // namespace
