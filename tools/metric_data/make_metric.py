@@ -6,6 +6,7 @@ ISO 965-1 transcriptions and the ISO 261 size plan beside this script:
     iso965_1_pitch_dia_tolerances.csv     Tables 4 and 5: TD2, Td2
     iso965_1_crest_dia_tolerances.csv     Tables 2 and 3: TD1, Td
     iso261_sizes.csv                      ISO 261 Table 1: the M sizes
+    published.csv                         printed limits the results must equal
 
 It writes metdev, mextall, mintall, mextol, mintol (the ISO 965-1 tables as
 they are), exm and inm (limits of every ISO 261 size in the common classes,
@@ -254,7 +255,9 @@ def build(report):
         "first, as ISO 965-2 prints it (M10x1.5 6g: 8.994/8.862, 6H: 9.026/9.206).",
         "A size and class whose deviation or tolerance the ISO 965-1 tables do not",
         "give has no row (the program then uses its formulas); make_metric.py",
-        "--report lists them.",
+        "--report lists them. Every limit printed in tools/metric_data/published.csv",
+        "(public copies of ISO 965-2 values: M1 to M6 6g/6h, M1.6 to M18 6H, M10x1.5",
+        "6g) equals the value worked here; the script refuses to write otherwise.",
     ]
     files["exm"] = csv_text([
         "Limits of size of external ISO metric threads (mm), every size of ISO 261",
@@ -321,11 +324,27 @@ def build(report):
         ["pitch", "td1"],
         [[txt(p), iso.td1[p][5]] for p in sorted(iso.td1) if p >= 1 and 5 in iso.td1[p]])
 
+    generated = {}
+    for name, cols, rows_ in (("exm", ext_cols, ext_rows), ("inm", int_cols, int_rows)):
+        for r in rows_:
+            for c, v in zip(cols, r[3:]):
+                generated[(r[0], r[1], r[2], c)] = v
+    differ = []
+    for r in rows_of("published.csv"):
+        # Lower-case positions are external (exm), upper-case internal (inm).
+        key = (txt(d(r["dia"])), txt(d(r["pitch"])), r["class"], r["column"])
+        got = generated.get(key)
+        if got is None or Decimal(got) != Decimal(r["value"]):
+            differ.append("M%sx%s %s %s: printed %s (%s), worked %s" % (
+                key[0], key[1], r["class"], r["column"], r["value"], r["source"], got))
+    if differ:
+        sys.exit("published limits differ:\n  " + "\n  ".join(differ))
+
     if report:
         for line in left_out:
             print(line)
-        print("%d external, %d internal rows; %d left out" % (len(ext_rows), len(int_rows),
-                                                             len(left_out)))
+        print("%d external, %d internal rows; %d left out; %d printed values equal" % (
+            len(ext_rows), len(int_rows), len(left_out), len(rows_of("published.csv"))))
     return files
 
 
