@@ -298,6 +298,11 @@ def build(report):
             left_out.append("mjallow %s-%s P %s: TD2(4) not given" % tuple(map(txt, key)))
             continue
         allow.append([over_text(key[0]), txt(key[1]), txt(key[2]), -ext4, int4])
+    # The worked MJ6.5x1 examples of FED-STD-H28/21B (section 5.2.3) use these.
+    mj65 = Iso965.lookup(iso.ext_td2, Decimal("6.5"), Decimal(1)), \
+        Iso965.lookup(iso.int_td2, Decimal("6.5"), Decimal(1))
+    if (iso.td[Decimal(1)][6], mj65[0][4], mj65[1][4]) != (180, 71, 95):
+        sys.exit("ISO 965-1 grades differ from the FED-STD-H28/21B MJ6.5x1 example")
     mj_source = [
         "MJ threads (ANSI B1.21M, ISO 5855) take their tolerances from ISO 965-1:",
         "class 4h6h external, 4H5H internal; FED-STD-H28/21B works its MJ6.5x1",
