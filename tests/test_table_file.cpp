@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -32,6 +33,19 @@ const std::map<std::string, std::string> kHeaders = {
                "pd_tol_to8"},
     {"gagetbl", "dia,pitch,go_ring_minor,nogo_ring_minor,nogo_plug_major"},
     {"splugtbl", "dia,pitch,class_code,go_trunc_major,nogo_trunc_major"},
+    {"exm", "dia,pitch,class,major_max,major_min,pd_max,pd_min,minor_max,minor_min"},
+    {"inm", "dia,pitch,class,minor_min,minor_max,pd_min,pd_max,major_min,major_max"},
+    {"inmj", "dia,pitch,class,minor_min,minor_max,pd_min,pd_max,major_min,major_max"},
+    {"mextall", "dia_over,dia_upto,pitch,td2_3,td2_4,td2_5,td2_6,td2_7,td2_8,td2_9"},
+    {"mintall", "dia_over,dia_upto,pitch,td2_4,td2_5,td2_6,td2_7,td2_8"},
+    {"metdev", "pitch,ei_G,es_e,es_f,es_g"},
+    {"mextol", "pitch,td_4,td_6,td_8"},
+    {"mintol", "pitch,td1_4,td1_5,td1_6,td1_7,td1_8"},
+    {"mjallow", "dia_over,dia_upto,pitch,ext_pd_tol,int_pd_tol"},
+    {"mjextol", "pitch,td"},
+    {"mjintol", "pitch,td1"},
+    {"xmettol", "pitch,lead_tol,angle_deg,angle_min,tol1_to100,tol1_over100,tol2_to39,"
+                "tol2_to100,tol2_to200,tol2_to300"},
 };
 
 // #8-32 UNC 2A/2B, ASME B1.1 limits, as a standard and as a special row.
@@ -228,6 +242,30 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
          "row"},
         {"gaugeKeyRepeated", "gagetbl", "0.25,0.05,0,0,0\n0.2500,0.050,0,0,0\n",
          "4: dia 0.2500, pitch 0.050 repeats line 3, whose row the reader then never applies"},
+        // Metric rows: the reader compares a four-character class upper-cased, a
+        // pitch in hundredths, and takes a diameter range over < D <= up to.
+        {"classTooShort", "exm", "10,1.5,6g,0,0,0,0,0,0\n",
+         "3: class '6g' is not a four-character external class such as 6g6g (grades 3-9, "
+         "e-h; major grade 4, 6, 8), so no thread finds this row"},
+        // Upper-cased, 6g6g would be 6G6G, a class the internal reader matches; 6e6e is not.
+        {"externalClassInternally", "inm", "10,1.5,6e6e,0,0,0,0,0,0\n",
+         "3: class '6e6e' is not a four-character internal class such as 6H6H (grades 4-8, "
+         "G or H), so no thread finds this row"},
+        {"classRepeatedInOtherCase", "inm", "10,1.5,6H6H,0,0,0,0,0,0\n10,1.5,6h6h,0,0,0,0,0,0\n",
+         "4: dia 10, pitch 1.5, class 6h6h repeats line 3, whose row the reader then never "
+         "applies"},
+        {"pitchFinerThanStored", "metdev", "0.075,0,0,0,0\n",
+         "3: pitch: 0.075 has more than 2 decimals"},
+        {"rangeBackwards", "mintall", "11.2,5.6,1,0,0,0,0,0\n",
+         "3: dia_upto 5.6 is not above dia_over 11.2, so no diameter finds this row"},
+        {"rangesOverlap", "mextall", "5.6,11.2,1,,,,,,,\n5.6,12,1.5,,,,,,,\n",
+         "4: range over 5.6 to 12 overlaps the range over 5.6 to 11.2; ranges must follow "
+         "one another"},
+        {"rangesLeaveGap", "mjallow", "2.8,5.6,0.5,-48,63\n6,11.2,1,-71,95\n",
+         "4: range over 6 to 11.2 leaves a gap after the range over 2.8 to 5.6; ranges must "
+         "follow one another"},
+        {"gaugePitchFalling", "xmettol", "1.5,0,0,0,0,0,0,0,0,0\n1,0,0,0,0,0,0,0,0,0\n",
+         "4: pitch 1 does not rise above 1.5 of line 3; rows must be ordered by rising pitch"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -236,6 +274,71 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.output, dir.file(std::string(c.table) + ".csv") + ":" + c.problem + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir.file(std::string(c.table) + ".bin")));
+    }
+}
+
+// One row of each metric layout, read back at the byte offsets the record
+// layouts give: diameter x10, pitch x100 (inmj x1000), limits in µm, tolerances
+// and deviations in µm, 16-bit fields signed, unused fields zero; the MJ major
+// tolerance as two doubles in millimetres.
+TEST(Mktables, MetricRecordLayouts) {
+    enum Kind { S16, S32, Text, Real };
+    struct At {
+        std::size_t offset;
+        Kind kind;
+        double value;
+        const char* text = "";
+    };
+    const struct {
+        const char* table;
+        std::string row;
+        std::size_t size;
+        std::vector<At> fields;
+    } cases[] = {
+        {"exm", "10,1.5,6g6g,9.968,9.732,8.994,8.862,8.344,7.938", 37,
+         {{0, S16, 100}, {2, S16, 150}, {4, Text, 0, "6g6g"}, {9, S16, 0}, {11, S32, 9968},
+          {15, S32, 9732}, {19, S32, 8994}, {23, S32, 8862}, {27, S16, 0}, {29, S32, 8344},
+          {33, S32, 7938}}},
+        {"inm", "10,1.5,6H6H,8.376,8.676,9.026,9.206,10,10.397", 35,
+         {{0, S16, 100}, {4, Text, 0, "6H6H"}, {9, S32, 8376}, {13, S32, 8676},
+          {17, S32, 9026}, {21, S32, 9206}, {25, S16, 0}, {27, S32, 10000}, {31, S32, 10397}}},
+        {"inmj", "6.5,1,4H5H,5.526,5.716,5.85,5.945,6.5,6.739", 35,
+         {{0, S16, 65}, {2, S16, 1000}, {17, S32, 5850}, {21, S32, 5945}, {31, S32, 6739}}},
+        {"mextall", "5.6,11.2,1.5,67,85,106,132,170,212,265", 20,
+         {{0, S16, 56}, {2, S16, 112}, {4, S16, 150}, {6, S16, 67}, {12, S16, 132},
+          {18, S16, 265}}},
+        {"mintall", "5.6,11.2,1,95,118,150,190,236", 32,
+         {{0, S32, 56}, {4, S32, 112}, {8, S32, 100}, {12, S32, 95}, {28, S32, 236}}},
+        {"metdev", "0.2,17,,,17", 10,
+         {{0, S16, 20}, {2, S16, 17}, {4, S16, 0}, {6, S16, 0}, {8, S16, 17}}},
+        {"mextol", "1.5,150,236,375", 8, {{0, S16, 150}, {2, S16, 150}, {6, S16, 375}}},
+        {"mintol", "1.5,190,236,300,375,475", 12, {{2, S16, 190}, {10, S16, 475}}},
+        {"mjallow", "5.6,11.2,1,-71,95", 10, {{4, S16, 100}, {6, S16, -71}, {8, S16, 95}}},
+        {"mjextol", "1,0.18", 16, {{0, Real, 1.0}, {8, Real, 0.18}}},
+        {"mjintol", "1,190", 6, {{0, S16, 100}, {2, S16, 190}, {4, S16, 0}}},
+        {"xmettol", "1.5,3,0,10,4,5,6,7,8,9", 20,
+         {{0, S16, 150}, {2, S16, 3}, {6, S16, 10}, {8, S16, 4}, {18, S16, 9}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table);
+        TempDir dir;
+        ASSERT_EQ(Compile(dir, c.table, c.row + "\n").status, 0);
+        const auto bytes = ReadWholeFile(dir.file(std::string(c.table) + ".bin"));
+        ASSERT_EQ(bytes.size(), c.size);
+        const TableRecord rec(bytes.data(), bytes.size());
+        for (const At& f : c.fields) {
+            SCOPED_TRACE(f.offset);
+            double real = 0;
+            switch (f.kind) {
+            case S16: EXPECT_EQ(static_cast<int16_t>(rec.U16(f.offset)), f.value); break;
+            case S32: EXPECT_EQ(rec.I32(f.offset), f.value); break;
+            case Text: EXPECT_EQ(rec.Str(f.offset, 4), f.text); break;
+            case Real:
+                std::memcpy(&real, bytes.data() + f.offset, sizeof real);
+                EXPECT_EQ(real, f.value);
+                break;
+            }
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "tools/mktables/csv_source.h"
 
+#include <cctype>
+#include <cstring>
 #include <limits>
 #include <map>
 
@@ -29,6 +31,8 @@ struct Range {
 Range RangeOf(Kind kind)
 {
     if (kind == Kind::U16) return {0, std::numeric_limits<uint16_t>::max()};
+    if (kind == Kind::I16)
+        return {std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()};
     return {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
 }
 
@@ -69,6 +73,7 @@ public:
                     "no comment lines before the header naming the standard table or formula");
         if (!MapColumns(src.header)) return std::move(result_);
         for (const SourceLine& row : src.rows) Row(row);
+        CheckAcrossRows();
         return std::move(result_);
     }
 
@@ -162,6 +167,26 @@ private:
         CheckKey(row.number, cells);
         CheckReachable(row.number, cells);
         Write(cells);
+        Remember(row.number, cells);
+    }
+
+    // Rows kept for the checks across rows, which run once all are read.
+    void Remember(int line, const std::vector<Cell>& cells)
+    {
+        if (!layout_.acrossRows) return;
+        std::map<std::string, int64_t> stored;
+        for (std::size_t i = 0; i < layout_.fields.size(); ++i)
+            if (layout_.fields[i].kind != Kind::Str)
+                stored[layout_.fields[i].name] = cells[i].number;
+        rows_.push_back(stored);
+        rowLines_.push_back(line);
+    }
+
+    void CheckAcrossRows()
+    {
+        if (!layout_.acrossRows) return;
+        for (const auto& [index, why] : layout_.acrossRows(rows_))
+            Problem(rowLines_.at(index), why);
     }
 
     int IndexOf(const std::string& name) const
@@ -190,12 +215,15 @@ private:
 
     void CheckOrder(int line, const std::vector<Cell>& cells)
     {
-        if (layout_.fallingField.empty()) return;
-        const Cell& c = cells[IndexOf(layout_.fallingField)];
-        if (havePrevious_ && c.number >= previous_.number)
-            Problem(line, layout_.fallingField + " " + c.text + " does not fall below " +
+        if (layout_.orderField.empty()) return;
+        const Cell& c = cells[IndexOf(layout_.orderField)];
+        const bool rises = layout_.fieldRises;
+        if (havePrevious_ && (rises ? c.number <= previous_.number : c.number >= previous_.number))
+            Problem(line, layout_.orderField + " " + c.text +
+                              (rises ? " does not rise above " : " does not fall below ") +
                               previous_.text + " of line " + std::to_string(previousLine_) +
-                              "; rows must be ordered by falling " + layout_.fallingField);
+                              "; rows must be ordered by " + (rises ? "rising " : "falling ") +
+                              layout_.orderField);
         havePrevious_ = true;
         previous_ = c;
         previousLine_ = line;
@@ -211,6 +239,9 @@ private:
             const Cell& c = cells[IndexOf(k.field)];
             std::string part = f.kind == Kind::Str ? c.text : std::to_string(c.number);
             if (k.firstCharOnly) part = part.substr(0, 1);
+            if (k.caseBlind)
+                for (char& ch : part)
+                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
             key += part + '\x1f';
             if (!shown.empty()) shown += ", ";
             shown += f.name + " " + (k.firstCharOnly ? part : c.text);
@@ -225,6 +256,7 @@ private:
 
     void CheckReachable(int line, const std::vector<Cell>& cells)
     {
+        CheckReachableText(line, cells);
         if (!layout_.unreachable) return;
         std::map<std::string, int64_t> stored;
         for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
@@ -232,6 +264,16 @@ private:
             if (f.kind != Kind::Str) stored[f.name] = cells[i].number;
         }
         const std::string why = layout_.unreachable(stored);
+        if (!why.empty()) Problem(line, why);
+    }
+
+    void CheckReachableText(int line, const std::vector<Cell>& cells)
+    {
+        if (!layout_.unreachableText) return;
+        std::map<std::string, std::string> texts;
+        for (std::size_t i = 0; i < layout_.fields.size(); ++i)
+            if (layout_.fields[i].kind == Kind::Str) texts[layout_.fields[i].name] = cells[i].text;
+        const std::string why = layout_.unreachableText(texts);
         if (!why.empty()) Problem(line, why);
     }
 
@@ -243,8 +285,17 @@ private:
             const Cell& c = cells[i];
             switch (f.kind) {
             case Kind::U16:
+            case Kind::I16:
                 PutLE(rec, f.offset, static_cast<uint32_t>(c.number), 2);
                 break;
+            case Kind::F64: {
+                const double value = static_cast<double>(c.number) / static_cast<double>(f.scale);
+                uint64_t bits = 0;
+                std::memcpy(&bits, &value, sizeof bits);
+                PutLE(rec, f.offset, static_cast<uint32_t>(bits), 4);
+                PutLE(rec, f.offset + 4, static_cast<uint32_t>(bits >> 32), 4);
+                break;
+            }
             case Kind::I32:
                 PutLE(rec, f.offset, static_cast<uint32_t>(static_cast<int32_t>(c.number)), 4);
                 break;
@@ -267,6 +318,8 @@ private:
     Cell previous_;
     int previousLine_ = 0;
     std::map<std::string, int> firstLineOfKey_;
+    std::vector<std::map<std::string, int64_t>> rows_;
+    std::vector<int> rowLines_;
 };
 
 } // namespace

@@ -12,7 +12,9 @@ std::vector<Layout>& Registry()
 int FieldSize(const Field& f)
 {
     switch (f.kind) {
-    case Kind::U16: return 2;
+    case Kind::U16:
+    case Kind::I16: return 2;
+    case Kind::F64: return 8;
     case Kind::I32: return 4;
     case Kind::Str: return 1 + f.capacity;
     }
@@ -73,8 +75,8 @@ std::vector<std::string> LayoutProblems(const Layout& layout)
             if (f.name == name) return true;
         return false;
     };
-    if (!layout.fallingField.empty() && !known(layout.fallingField))
-        problem("ordering field " + layout.fallingField + " is not a field");
+    if (!layout.orderField.empty() && !known(layout.orderField))
+        problem("ordering field " + layout.orderField + " is not a field");
     for (const KeyPart& k : layout.uniqueKey)
         if (!known(k.field)) problem("key field " + k.field + " is not a field");
     return problems;

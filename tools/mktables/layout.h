@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mktables {
 
-enum class Kind { U16, I32, Str };
+enum class Kind { U16, I16, I32, F64, Str };
 
 // Field flags.
 enum : unsigned {
@@ -33,6 +34,15 @@ inline Field U16(const std::string& name, int offset, int64_t scale, unsigned fl
 {
     return {name, offset, Kind::U16, scale, 0, flags};
 }
+inline Field I16(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
+{
+    return {name, offset, Kind::I16, scale, 0, flags};
+}
+// An 8-byte IEEE double holding the decimal value (stored / scale).
+inline Field F64(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
+{
+    return {name, offset, Kind::F64, scale, 0, flags};
+}
 inline Field I32(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
 {
     return {name, offset, Kind::I32, scale, 0, flags};
@@ -46,6 +56,7 @@ inline Field Str(const std::string& name, int offset, int capacity, unsigned fla
 struct KeyPart {
     std::string field;
     bool firstCharOnly = false;
+    bool caseBlind = false; // the reader compares the text upper-cased
 };
 
 struct Layout {
@@ -53,8 +64,9 @@ struct Layout {
     int recordSize;    // bytes; bytes no field covers are written as 0
     std::vector<Field> fields;
     // Field whose values must fall strictly from row to row (empty: none),
-    // for readers that stop or switch at the first row below the thread.
-    std::string fallingField;
+    // for readers that stop or switch at the first row below the thread; or
+    // rise strictly, when fieldRises is set.
+    std::string orderField;
     // Rows must not repeat this key (empty: no rule): a reader that takes the
     // first match never sees the later row, one that applies every match lets
     // the later row overwrite the earlier.
@@ -63,6 +75,15 @@ struct Layout {
     // The reader's own rule for a row it could never find: given the row's
     // stored numbers by column name, the problem, or "" for a row it can find.
     std::string (*unreachable)(const std::map<std::string, int64_t>& stored) = nullptr;
+    // The same for a row's texts (a class text the reader never matches).
+    std::string (*unreachableText)(const std::map<std::string, std::string>& texts) = nullptr;
+    // Rows the reader could never find because of other rows (diameter ranges
+    // that overlap or leave gaps): given every row's stored numbers in order,
+    // the problems by row index.
+    std::vector<std::pair<std::size_t, std::string>> (*acrossRows)(
+        const std::vector<std::map<std::string, int64_t>>& rows) = nullptr;
+    // For readers whose last row not above the thread wins.
+    bool fieldRises = false;
 };
 
 // Every known layout, in registration order.
