@@ -70,7 +70,8 @@ uint16_t ClassCodeOfText(const std::string& text)
 
 bool FamilyAvailable(uint16_t typeCode)
 {
-    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ;
+    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ || typeCode == kTypeM ||
+           typeCode == kTypeMJ;
 }
 
 double TThdInfo::Pitch() const

@@ -65,6 +65,8 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         {"special, plated, two starts",
          {"--type", "UNR", "--dia", "0.3125", "--tpi", "40", "--starts", "2", "--coating", "0.0002"}},
         {"UNJ, custom engagement", {"--type", "UNJ", "--dia", "1/2", "--tpi", "20", "--class", "3", "--loe", "0.8"}},
+        {"metric M", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "4g6g"}},
+        {"metric MJ", {"--type", "MJ", "--dia", "6", "--pitch", "1", "--inch"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
