@@ -121,6 +121,9 @@ void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job)
         // M has engagement groups; MJ a length like the inch threads.
         if (ex.TypeCode == kTypeM) {
             loe = ReportText(rec.LOEText);
+        } else if (ex.TypeCode == kTypeMJ && ex.LOE <= 0) {
+            // Standard MJ engagement has no length of its own.
+            loe = "Standard";
         } else {
             loe = ReportDim(ex, 4, ex.LOE);
             if (ex.StdLOE == 1) loe += "   (Standard)";
