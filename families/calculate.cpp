@@ -1,6 +1,7 @@
 // The calculation driver: dispatches on the thread type to the family steps,
 // then the steps common to every type.
 #include "core/thread_record.h"
+#include "families/buttress.h"
 #include "families/metric.h"
 #include "families/mj.h"
 #include "families/unified.h"
@@ -19,6 +20,9 @@ void TTInfo::Calculate()
         break;
     case kTypeMJ:
         CalculateMJ(*this);
+        break;
+    case kTypeButt:
+        CalculateButtress(*this);
         break;
     case kType30Deg:
     case kType55Deg:
