@@ -99,7 +99,7 @@ TEST_P(ButtressLimits, MatchHandArithmetic)
     EXPECT_NEAR((m.*c.dim).*c.value, c.expected, 5e-7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Published, ButtressLimits, testing::ValuesIn(kLimits),
+INSTANTIATE_TEST_SUITE_P(Worked, ButtressLimits, testing::ValuesIn(kLimits),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Buttress, GaugeMembersWiresAndSigns)
