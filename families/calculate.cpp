@@ -1,8 +1,10 @@
 // The calculation driver: dispatches on the thread type to the family steps,
 // then the steps common to every type.
 #include "core/thread_record.h"
+#include "families/acme.h"
 #include "families/metric.h"
 #include "families/mj.h"
+#include "families/stub.h"
 #include "families/unified.h"
 #include "gauges/gage_catalogue.h"
 
@@ -13,6 +15,14 @@ void TTInfo::Calculate()
     case kTypeUNR:
     case kTypeUNJ:
         CalculateUnified(*this);
+        break;
+    case kTypeAcme:
+        CalculateAcme(*this);
+        break;
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
+        CalculateStub(*this);
         break;
     case kTypeM:
         CalculateMetric(*this);
