@@ -68,6 +68,7 @@ void ReadAcmeTable(TTInfo& rec)
         ext.FromTable = 1;
         in.FromTable = 1;
     }
+    file.requireWholeRecords();
 }
 
 void ReadAcmeAllowances(TTInfo& rec)
@@ -84,6 +85,7 @@ void ReadAcmeAllowances(TTInfo& rec)
         rec.Allowance[6] = Scaled(I16(r, 12), 10000);
         rec.AllowanceFound = 1;
     }
+    file.requireWholeRecords();
 }
 
 void ReadAcmeGaugeTols(TTInfo& rec)
@@ -104,4 +106,5 @@ void ReadAcmeGaugeTols(TTInfo& rec)
         }
         previousAbove = tpi - n >= 0.001L;
     }
+    file.requireWholeRecords();
 }

@@ -47,6 +47,7 @@ void ReadStubTable(TTInfo& rec)
         ext.FromTable = 1;
         in.FromTable = 1;
     }
+    file.requireWholeRecords();
 }
 
 void ReadStubAllowance(TTInfo& rec)
@@ -62,6 +63,7 @@ void ReadStubAllowance(TTInfo& rec)
         rec.Allowance[4] = Scaled(I16(r, 8), 10000);
         rec.AllowanceFound = 1;
     }
+    file.requireWholeRecords();
 }
 
 void ReadStubGaugeTols(TTInfo& rec)
@@ -76,4 +78,5 @@ void ReadStubGaugeTols(TTInfo& rec)
         rec.XPDTol = Scaled(I16(r, 8), 10000);
         rec.XLeadTol = -1; // the table gives none
     }
+    file.requireWholeRecords();
 }

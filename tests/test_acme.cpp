@@ -1,6 +1,7 @@
 // Acme, Stub Acme and the modified stub Acme forms through the driver, on table
 // folders written here: empty tables (the formulas alone) or rows written as raw
 // bytes in the files' record layouts.
+#include "core/table_file.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 #include "support/test_support.h"
@@ -390,6 +391,38 @@ TEST(StubTableRows, LimitsAndGaugeTolerances)
     EXPECT_NEAR(rec->XPDTol, 0.0002, 1e-12);
     // The modified forms have no tabulated limits.
     EXPECT_NEAR(Calc("SAM1", "2G", 1, 10)->ExtThd.PD.Max, 0.9545, 1e-9);
+}
+
+// A missing table, or one ending inside a record, ends the calculation; stuball is read
+// for class 2G only.
+TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
+{
+    struct Case {
+        const char *name, *type, *cls, *table;
+        int bytes; // -1: file removed
+        const char* reason;
+    } cases[] = {
+        {"acmegoMissing", "ACME", "2G", "acmego", -1, "File not found"},
+        {"acmeallBroken", "ACME", "2G", "acmeall", 13, kReadBeyondEnd},
+        {"stuballBroken2G", "SAM2", "2G", "stuball", 9, kReadBeyondEnd},
+        {"stuballMissing3G", "SAM2", "3G", "stuball", -1, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ShippedTables use(dir.path().string());
+        for (const char* name : kTables)
+            if (name != std::string(c.table) || c.bytes >= 0)
+                std::ofstream(dir.file(std::string(name) + ".bin"))
+                    << std::string(name == std::string(c.table) ? c.bytes : 0, '\0');
+        try {
+            Calc(c.type, c.cls, 1, 5);
+            EXPECT_EQ(c.reason, nullptr);
+        } catch (const TableError& e) {
+            ASSERT_NE(c.reason, nullptr);
+            EXPECT_EQ(e.reason(), c.reason);
+        }
+    }
 }
 
 // Published 2G external limits of the standard diameter/pitch combinations (a vendor's
