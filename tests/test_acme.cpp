@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -148,31 +149,16 @@ TEST_P(Formula, HandArithmetic)
 INSTANTIATE_TEST_SUITE_P(Acme, Formula, testing::ValuesIn(kFormula),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct FormCase {
-    const char* name;
-    float n;
-    double height;
-};
-
-// Thread height P/2 + 0.010 below 12 tpi, P/2 + 0.005 from 12 tpi on.
-const FormCase kForm[] = {{"tpi10", 10, 0.060}, {"tpi12", 12, 1.0 / 24 + 0.005}};
-
-class ThreadHeight : public testing::TestWithParam<FormCase> {};
-
-TEST_P(ThreadHeight, BothForms)
+// Thread height P/2 + 0.010 below 12 tpi, P/2 + 0.005 from 12 tpi on, on both forms. The
+// NOT GO plug major raised to its pitch diameter (5-16) may only grow; D - P/4 (1-5) shrinks.
+TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
 {
     AcmeTables tables;
-    auto rec = Calc("ACME", "2G", 1, GetParam().n);
-    EXPECT_NEAR(rec->ExtThd.ThdHeight, GetParam().height, 1e-9);
-    EXPECT_NEAR(rec->IntThd.ThdHeight, GetParam().height, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Acme, ThreadHeight, testing::ValuesIn(kForm),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AcmeGauges, NotGoPlugClampedToPitchDiameterMayOnlyGrow)
-{
-    AcmeTables tables;
+    for (auto [n, height] : {std::pair(10.0f, 0.060), std::pair(12.0f, 1.0 / 24 + 0.005)}) {
+        auto rec = Calc("ACME", "2G", 1, n);
+        EXPECT_NEAR(rec->ExtThd.ThdHeight, height, 1e-9) << n;
+        EXPECT_NEAR(rec->IntThd.ThdHeight, height, 1e-9) << n;
+    }
     EXPECT_EQ(Calc("ACME", "2G", 5, 16)->NoGoPlug.Major.Sign, "+");
     EXPECT_EQ(Calc("ACME", "2G", 1, 5)->NoGoPlug.Major.Sign, "-");
 }
@@ -231,37 +217,31 @@ TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire)
     }
 }
 
-struct UnifyCase {
-    const char* name;
-    double goSet, noGoSet, goPlug, noGoPlug;
-};
-
-// The four external-form gauges end with one wire, the largest of them.
-const UnifyCase kUnify[] = {
-    {"noGoSetLarger", 0.1, 0.12, 0.1, 0.1},
-    {"noGoPlugSmaller", 0.1, 0.1, 0.1, 0.09},
-    {"plugsLarger", 0.1, 0.1, 0.11, 0.1},
-    {"allDifferent", 0.08, 0.1, 0.09, 0.11},
-};
-
-class Unify : public testing::TestWithParam<UnifyCase> {};
-
-TEST_P(Unify, FourExternalGauges)
+// The four external-form gauges end with one wire, the largest of them, whichever pair
+// differs: GO/NOT GO setting plug, GO/NOT GO plug, or plug against setting plug.
+TEST(Wires, UnifiedOnTheFourExternalGauges)
 {
-    const UnifyCase& c = GetParam();
-    TTInfo rec;
-    rec.GoSetPlug.CurWire = c.goSet;
-    rec.NoGoSetPlug.CurWire = c.noGoSet;
-    rec.GoPlug.CurWire = c.goPlug;
-    rec.NoGoPlug.CurWire = c.noGoPlug;
-    UnifyGaugeWireSizes(rec);
-    const double largest = std::max({c.goSet, c.noGoSet, c.goPlug, c.noGoPlug});
-    for (const TThdInfo* m : {&rec.GoSetPlug, &rec.NoGoSetPlug, &rec.GoPlug, &rec.NoGoPlug})
-        EXPECT_EQ(m->CurWire, largest);
+    struct Case {
+        const char* name;
+        double goSet, noGoSet, goPlug, noGoPlug;
+    } cases[] = {
+        {"noGoSetLarger", 0.1, 0.12, 0.1, 0.1},
+        {"noGoPlugSmaller", 0.1, 0.1, 0.1, 0.09},
+        {"plugsLarger", 0.1, 0.1, 0.11, 0.1},
+        {"allDifferent", 0.08, 0.1, 0.09, 0.11},
+    };
+    for (const Case& c : cases) {
+        TTInfo rec;
+        rec.GoSetPlug.CurWire = c.goSet;
+        rec.NoGoSetPlug.CurWire = c.noGoSet;
+        rec.GoPlug.CurWire = c.goPlug;
+        rec.NoGoPlug.CurWire = c.noGoPlug;
+        UnifyGaugeWireSizes(rec);
+        const double largest = std::max({c.goSet, c.noGoSet, c.goPlug, c.noGoPlug});
+        for (const TThdInfo* m : {&rec.GoSetPlug, &rec.NoGoSetPlug, &rec.GoPlug, &rec.NoGoPlug})
+            EXPECT_EQ(m->CurWire, largest) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Acme, Unify, testing::ValuesIn(kUnify),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AcmeGauges, OneWireOnEveryPlugAndSettingPlug)
 {
