@@ -1,9 +1,11 @@
 // The calculation driver: dispatches on the thread type to the family steps,
 // then the steps common to every type.
 #include "core/thread_record.h"
+#include "families/acme.h"
 #include "families/buttress.h"
 #include "families/metric.h"
 #include "families/mj.h"
+#include "families/stub.h"
 #include "families/unified.h"
 #include "gauges/gage_catalogue.h"
 
@@ -14,6 +16,14 @@ void TTInfo::Calculate()
     case kTypeUNR:
     case kTypeUNJ:
         CalculateUnified(*this);
+        break;
+    case kTypeAcme:
+        CalculateAcme(*this);
+        break;
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
+        CalculateStub(*this);
         break;
     case kTypeM:
         CalculateMetric(*this);
@@ -30,8 +40,8 @@ void TTInfo::Calculate()
         CleanUpGageCatalogue(*this);
         break;
     default:
-        // Families not in this build leave the limits at 0; the windows and
-        // the command line refuse those types before calculating.
+        // Pipe threads are looked up, not calculated; until then the windows
+        // and the command line refuse them before calculating.
         break;
     }
     // Some tables hold -1 where a lead tolerance does not apply.

@@ -5,6 +5,7 @@
 #include "core/rounding.h"
 #include "core/thread_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -148,6 +149,81 @@ double NextSmallerWire(double x)
     for (std::size_t i = 1; i + 1 < t.size(); ++i)
         if (t[i] >= x && t[i + 1] < x) return t[i + 1];
     return -1;
+}
+
+void Calc29DegWires(TThdInfo& m)
+{
+    const ld p = m.Pitch();
+    const ld s = std::sin(0.253072742L);
+    if (m.IsExternal) {
+        m.MaxWire = static_cast<double>(0.650013L * p);
+        m.MinWire = static_cast<double>(0.487263L * p);
+        m.BestWire = static_cast<double>(0.51645L * p);
+        m.RootWire = 0;
+        if (m.IsGage == 0) {
+            // The wire must reach the flanks past a narrow root flat.
+            m.RootWire = static_cast<double>(1.29151789655L * m.RootWidth);
+            if (m.RootWire > m.BestWire) {
+                const double listed = NextLargerWire(m.RootWire);
+                if (listed > 0) m.RootWire = listed;
+            }
+        }
+        if (m.UseBestWire == 1) m.CurWire = std::max(m.BestWire, m.RootWire);
+    } else {
+        m.BestWire = 0;
+        m.CurWire = 0;
+    }
+
+    // The wires must stand above the crest at the smallest pitch diameter. A gauge's
+    // crest is its own major; a plug holds the internal thread's limits besides.
+    double x = m.Major.Max;
+    if (m.Major.GageTrunc != 0) x = m.Major.GageTrunc;
+    else if (m.IsGage == 1 && m.Major.Gage != 0) x = m.Major.Gage;
+    while (m.CurWire > 0 && WireReadingAt(m, m.PD.Min) < x) {
+        const double next = NextLargerWire(m.CurWire);
+        if (next <= 0) break; // the list has no larger size
+        m.CurWire = next;
+    }
+    // A crest cut back to the pitch diameter (a clamped NOT GO plug) takes a smaller wire.
+    const double pd = m.PD.Gage != 0 ? m.PD.Gage : m.PD.Max;
+    if (m.CurWire > 0 && std::fabs(x - pd) <= 0.001) {
+        const double smaller = NextSmallerWire(m.CurWire);
+        if (smaller > 0) m.CurWire = smaller;
+    }
+
+    // Contact-point readings against the flat and the V of the setting master.
+    const ld h = m.PointDia;
+    const ld e = m.Setting.PointOffset;
+    const ld w = m.IsExternal || !m.Owner ? m.BestWire : m.Owner->ExtThd.BestWire;
+    const ld v = 2 * (s * w / 2 + h / (2 * s) - w / (2 * s));
+    const ld c = m.TPI > 3 ? 0.5046L : 1.04936L;
+    const ld halfP2 = (p / 2) * (p / 2);
+    m.SetToFlat = 0;
+    m.SetToV = 0;
+    if (h == 0) return;
+    if (m.IsExternal) {
+        const ld root = std::sqrt(halfP2 + (m.PD.Max + v) * (m.PD.Max + v));
+        m.SetToFlat = static_cast<double>(root - h + 2 * e);
+        if (m.TPI >= 2) m.SetToV = static_cast<double>(root - h / s + c);
+    } else if (h > 0) {
+        const ld root = std::sqrt(halfP2 + (m.PD.Min - v) * (m.PD.Min - v));
+        m.SetToFlat = static_cast<double>(root + h - 2 * e);
+        if (m.TPI > 2) m.SetToV = static_cast<double>(root + h / s - c);
+    }
+}
+
+void UnifyGaugeWireSizes(TTInfo& rec)
+{
+    auto pair = [](TThdInfo& a, TThdInfo& b) {
+        if (a.CurWire != b.CurWire) a.CurWire = b.CurWire = std::max(a.CurWire, b.CurWire);
+    };
+    pair(rec.NoGoSetPlug, rec.GoSetPlug);
+    pair(rec.NoGoPlug, rec.GoPlug);
+    if (rec.GoPlug.CurWire != rec.GoSetPlug.CurWire) {
+        const double w = std::max(rec.GoPlug.CurWire, rec.GoSetPlug.CurWire);
+        for (TThdInfo* m : {&rec.GoPlug, &rec.NoGoPlug, &rec.GoSetPlug, &rec.NoGoSetPlug})
+            m->CurWire = w;
+    }
 }
 
 std::vector<double> OfferedWireSizes(const TTInfo& rec)

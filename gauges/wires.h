@@ -28,6 +28,12 @@ const std::vector<double>& StandardWires();
 double NextLargerWire(double x);
 double NextSmallerWire(double x);
 
+// Wire sizes and contact-point readings of a 29-degree member (Acme, Stub
+// Acme, SAM #1, SAM #2); needs the member's root width.
+void Calc29DegWires(TThdInfo& m);
+// Gives the two plugs and the two setting plugs one current wire size.
+void UnifyGaugeWireSizes(TTInfo& rec);
+
 // Sizes offered in the wire-size lists: list entries 0..53 within the external
 // thread's minimum and maximum wire size.
 std::vector<double> OfferedWireSizes(const TTInfo& rec);

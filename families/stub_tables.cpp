@@ -1,0 +1,82 @@
+#include "families/stub_tables.h"
+
+#include "core/table_file.h"
+#include "core/thread_record.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Fixed-point field to inches: divided in extended precision, kept as a double.
+double Scaled(int64_t value, long double scale)
+{
+    return static_cast<double>(static_cast<long double>(value) / scale);
+}
+
+int16_t I16(const TableRecord& r, std::size_t offset)
+{
+    return static_cast<int16_t>(r.U16(offset));
+}
+
+} // namespace
+
+void ReadStubTable(TTInfo& rec)
+{
+    const TableFile file("stubtbl.bin", kStubTblRecord);
+    TThdInfo& ext = rec.ExtThd;
+    TThdInfo& in = rec.IntThd;
+    ext.FromTable = 0;
+    in.FromTable = 0;
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        auto v = [&](int k) { return Scaled(r.I32(static_cast<std::size_t>(k) * 4), 1000000); };
+        if (v(0) != rec.NomDia || static_cast<float>(v(1)) != rec.TPI) continue;
+        ext.Major.Max = v(2);
+        ext.Major.Min = v(3);
+        ext.PD.Max = v(4);
+        ext.PD.Min = v(5);
+        ext.Minor.Max = v(6);
+        ext.Minor.Min = v(7);
+        in.Major.Min = v(8);
+        in.Major.Max = v(9);
+        in.PD.Min = v(10);
+        in.PD.Max = v(11);
+        in.Minor.Min = v(12);
+        in.Minor.Max = v(13);
+        ext.FromTable = 1;
+        in.FromTable = 1;
+    }
+    file.requireWholeRecords();
+}
+
+void ReadStubAllowance(TTInfo& rec)
+{
+    rec.AllowanceFound = 0;
+    if (rec.ClassText != "2G") return;
+    const TableFile file("stuball.bin", kStubAllRecord);
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        const double from = Scaled(r.I32(0), 10000);
+        const double to = Scaled(r.I32(4), 10000);
+        if (!(from < rec.NomDia && rec.NomDia <= to)) continue;
+        rec.Allowance[4] = Scaled(I16(r, 8), 10000);
+        rec.AllowanceFound = 1;
+    }
+    file.requireWholeRecords();
+}
+
+void ReadStubGaugeTols(TTInfo& rec)
+{
+    const TableFile file("stubgo.bin", kStubGoRecord);
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        if (std::fabs(I16(r, 0) / 1000.0L - rec.TPI) > 0.0001L) continue;
+        rec.XAngleDeg = I16(r, 2);
+        rec.XAngleMin = I16(r, 4);
+        rec.XDiaTol = Scaled(I16(r, 6), 10000);
+        rec.XPDTol = Scaled(I16(r, 8), 10000);
+        rec.XLeadTol = -1; // the table gives none
+    }
+    file.requireWholeRecords();
+}
