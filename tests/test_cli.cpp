@@ -101,7 +101,7 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         {"wireTooSmall", {"--dia", "1/4", "--tpi", "20", "--wire", "0.2mm"}, 2,
          "Invalid Wire Size!\n"},
         {"unjClass2", {"--type", "UNJ", "--dia", "1/4", "--tpi", "20", "--class", "2"}, 2,
-         "Invalid thread class: 2\n"},
+         "UNJ Threads have no class 2 (classes: 3)\n"},
         {"commaCoating", {"--dia", "1/4", "--tpi", "20", "--coating", "0,0003"}, 2,
          "Can not calculate. Invalid coating thickness\n"},
         {"unknownTypeInFile", {"--open", dir.file("square.thd")}, 2,
