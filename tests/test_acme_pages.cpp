@@ -204,7 +204,7 @@ TEST(PowerThreadValues, WorkedExamples)
         GTEST_SKIP() << "not calculated in this build:" << notCalculated;
 }
 
-TEST(PowerThreadValues, MultiStartAcmeDesignation)
+TEST(PowerThreadPage, MultiStartAcmeDesignation)
 {
     ShippedTables tables;
     ParameterEntry e = Entry(kTypeAcme, "2G", "1", "5");
@@ -213,6 +213,9 @@ TEST(PowerThreadValues, MultiStartAcmeDesignation)
     ASSERT_EQ(SetUpRecord(e, rec).message, "");
     rec.Calculate();
     EXPECT_EQ(BuildResultPages(rec, "t.thd", false).name, "1.000-0.200P-0.400L ACME-2G");
+    // Copy Thd Dimensions heads the limits with the same designation.
+    const std::string dims = ThreadDimsText(rec, false, false);
+    EXPECT_EQ(dims.substr(0, dims.find("\r\n")), "External: 1.000-0.200P-0.400L ACME-2G");
 }
 
 } // namespace
