@@ -20,17 +20,27 @@
 
 namespace {
 
+// The --type names: the type list's names, the thread file's longer ones
+// ("STUB ACME") and BUTT for the buttress entry.
+uint16_t TypeCodeOfOption(const std::string& upperName)
+{
+    if (upperName == "BUTT") return kTypeButt;
+    return TypeCodeOfName(upperName);
+}
+
 const char* const kUsage =
     "Usage: plcalc [options]\n"
     "Calculates a screw thread, its gauges and wire readings, and prints the result pages.\n"
     "\n"
     "Thread:\n"
-    "  --type NAME     UN, UNR, UNJ, M or MJ (default UN)\n"
+    "  --type NAME     UN, UNR, UNJ, ACME, STUB (Stub Acme), SAM1, SAM2 (modified\n"
+    "                  stub Acme #1, #2), M, MJ or BUTT (7x45 buttress); default UN\n"
     "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
     "                  millimetres for M and MJ (10)\n"
-    "  --tpi VALUE     threads per inch (UN, UNR, UNJ)\n"
+    "  --tpi VALUE     threads per inch (all but M and MJ)\n"
     "  --pitch MM      pitch in millimetres (M, MJ)\n"
-    "  --class TEXT    class 1, 2 or 3 (UNJ: 3); default 2 (UNJ: 3)\n"
+    "  --class TEXT    UN, UNR: 1, 2 or 3 (default 2); UNJ: 3; ACME: 2G, 3G, 4G or 5G;\n"
+    "                  STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3 (default: the first)\n"
     "  --ext-tol TEXT  external tolerance class of M: PD grade 3-9, position e-h,\n"
     "                  major grade 4, 6, 8, position e-h (6g6g; 6g means 6g6g);\n"
     "                  default 6g6g (MJ: 4h6h only)\n"
@@ -38,7 +48,8 @@ const char* const kUsage =
     "                  position G or H (6H6H); default 6H6H (MJ: 4H5H only)\n"
     "  --loe-group G   engagement group of M: S (short), N (normal, default), L (long)\n"
     "  --starts N      number of starts, 1 to 6 (default 1)\n"
-    "  --loe VALUE     custom length of engagement (not M: see --loe-group)\n"
+    "  --loe VALUE     custom length of engagement (UN, UNR, UNJ, MJ; M: see\n"
+    "                  --loe-group; Acme, stub and buttress threads take the standard one)\n"
     "  --coating T     coating thickness\n"
     "  --open FILE     calculate the thread of a thread file instead\n"
     "\n"
@@ -92,6 +103,10 @@ std::string MetricOptionProblem(const Options& o)
         return "--loe-group is for M threads: give a custom length of engagement with --loe";
     if (type == "M" && o.get("--loe"))
         return "--loe is not for M threads: choose the engagement with --loe-group S, N or L";
+    const uint16_t code = TypeCodeOfOption(type);
+    if (o.get("--loe") && TypeEntryIndex(code) >= 0 && !CustomLOEAllowed(code))
+        return "--loe is not for " + type +
+               " threads: they are calculated for their standard length of engagement";
     return {};
 }
 
@@ -200,10 +215,8 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
-    e.typeIndex = -1;
+    e.typeIndex = TypeEntryIndex(TypeCodeOfOption(type));
     const auto& types = ThreadTypeEntries();
-    for (std::size_t i = 0; i < types.size(); ++i)
-        if (type == types[i].typeName) e.typeIndex = static_cast<int>(i);
     if (e.typeIndex < 0) return Failure{kExitInvalidInput, "Unknown thread type: " + type};
     const uint16_t code = types[static_cast<std::size_t>(e.typeIndex)].typeCode;
     const bool metric = code == kTypeM || code == kTypeMJ;
@@ -218,9 +231,9 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
             classes[static_cast<std::size_t>(DefaultClassEntry(e.typeIndex))].classText;
         std::string cls = UpperCase(Trim(o.get("--class").value_or(def)));
         if (cls.rfind("CLASS ", 0) == 0) cls = Trim(cls.substr(6));
-        for (const auto& c : classes)
-            if (c.classText == cls) e.classText = cls;
-        if (e.classText.empty()) return Failure{kExitInvalidInput, "Invalid thread class: " + cls};
+        const std::string refusal = ClassRefusal(e.typeIndex, cls);
+        if (!refusal.empty()) return Failure{kExitInvalidInput, refusal};
+        e.classText = cls;
     }
     e.diameterText = o.get("--dia").value_or("");
     e.pitchText = o.get(metric ? "--pitch" : "--tpi").value_or("");

@@ -70,8 +70,9 @@ uint16_t ClassCodeOfText(const std::string& text)
 
 bool FamilyAvailable(uint16_t typeCode)
 {
-    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ || typeCode == kTypeM ||
-           typeCode == kTypeMJ;
+    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ || typeCode == kTypeAcme ||
+           typeCode == kTypeStub || typeCode == kTypeSAM1 || typeCode == kTypeSAM2 || typeCode == kTypeM ||
+           typeCode == kTypeMJ || typeCode == kTypeButt;
 }
 
 double TThdInfo::Pitch() const

@@ -151,6 +151,26 @@ int DefaultClassEntry(int typeIndex)
     return code == kTypeUN || code == kTypeUNR ? 1 : 0;
 }
 
+std::string ClassRefusal(int typeIndex, const std::string& classText)
+{
+    const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
+    if (entries.empty()) return {};
+    const std::string wanted = UpperCase(Trim(classText));
+    std::string offered;
+    for (const ClassEntry& c : entries) {
+        if (c.classText == wanted) return {};
+        offered += (offered.empty() ? "" : ", ") + c.classText;
+    }
+    return std::string(kTypeEntries[static_cast<std::size_t>(typeIndex)].caption) +
+           " have no class " + wanted + " (classes: " + offered + ")";
+}
+
+bool CustomLOEAllowed(uint16_t typeCode)
+{
+    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ ||
+           typeCode == kTypeMJ;
+}
+
 std::vector<std::string> PipeSizeTexts(int kindIndex)
 {
     std::vector<std::string> texts;
@@ -223,8 +243,8 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
     } else {
         rec.SetClass(e.classText);
     }
-    // M takes its engagement from the group; its custom box is hidden.
-    if (e.customLOE && rec.ExtThd.TypeCode != kTypeM) {
+    // A custom option left checked by a type chosen earlier does not count.
+    if (e.customLOE && CustomLOEAllowed(rec.ExtThd.TypeCode)) {
         // An empty or zero box would quietly tolerate the thread for no engagement.
         const double loe = DecimalOf(e.loeText);
         if (!(loe > 0)) {
@@ -337,7 +357,7 @@ RestoredPage RestorePage(const TTInfo& rec)
                        FloatText(ParseDiameterEntry(typed).value) == FloatText(rec.NomDia);
     p.diameterText = exact ? typed : FloatText(rec.NomDia);
     p.pitchText = TPIText(rec.TPI);
-    p.customLOE = rec.ExtThd.StdLOE == 0;
+    p.customLOE = rec.ExtThd.StdLOE == 0 && CustomLOEAllowed(rec.ExtThd.TypeCode);
     if (p.customLOE) p.loeText = Len4Text(rec.ExtThd.LOE);
     p.startsIndex = rec.Starts >= 1 && rec.Starts <= 6 ? rec.Starts - 1 : 0;
     p.coated = rec.Coating > 0;
@@ -348,8 +368,6 @@ RestoredPage RestorePage(const TTInfo& rec)
         p.extTolText = rec.ExtThd.TolInfoText();
         p.metricLOE = MetricLOEGroupOf(rec.LOEText);
         p.leftHand = rec.LeftHand != 0;
-        // M has no custom engagement: its group stands for it.
-        if (rec.ExtThd.TypeCode == kTypeM) p.customLOE = false;
     }
     return p;
 }

@@ -34,6 +34,15 @@ struct ClassEntry {
 // the first is named by DefaultClassEntry.
 std::vector<ClassEntry> ClassEntries(int typeIndex);
 int DefaultClassEntry(int typeIndex);
+// Refusal of a class the type's list does not hold, for input that names the
+// class instead of picking it: "ACME Threads have no class 2 (classes: 2G, 3G,
+// 4G, 5G)". Empty when the list holds it or the type has no list.
+std::string ClassRefusal(int typeIndex, const std::string& classText);
+
+// Whether a custom length of engagement is taken for the type. Acme, stub
+// Acme and buttress tolerances hold for their standard engagement only; M
+// takes its engagement group; pipe threads have none.
+bool CustomLOEAllowed(uint16_t typeCode);
 
 // Pipe kinds in list order: NPT, NPSC, NPTR, NPSM, NPSL.
 // The sizes offered for a kind ("1/16" ... "24 OD"), and the size key (inches) of one.

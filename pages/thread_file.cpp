@@ -131,9 +131,9 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
 
     const IniFile ini(fileName);
     // A file without an engagement, or with none at all, is at the standard
-    // one; an M thread's engagement is its group.
+    // one, and so is every type that takes no custom engagement (M: its group).
     const double loe =
-        type == kTypeM ? 0 : TextToFloat(ini.ReadString("MAIN", "LOE", "0.0"));
+        CustomLOEAllowed(type) ? TextToFloat(ini.ReadString("MAIN", "LOE", "0.0")) : 0;
     const double wire = TextToFloat(ini.ReadString("WIRE", "CurrentSize", "0.050"));
     const std::string gageClass = UpperCase(ini.ReadString("MAIN", "Gage Class", ""));
     const bool classX = gageClass.empty() ? !GaugeClassOptions(type).classW : gageClass == "X";

@@ -85,11 +85,10 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec)
     both("Pitch Diameter Min:", 4, &TDimLimits::Min, &TThdInfo::PD);
     both("Major Diameter Max:", 4, &TDimLimits::Max, &TThdInfo::Major);
     both("Major Diameter Min:", 4, &TDimLimits::Min, &TThdInfo::Major);
-    // The original's spellings are kept, "Diamater" included.
+    // Only the UN external minor diameter is a reference value.
     const bool un = ex.TypeCode == kTypeUN;
-    LimitsRow(rpt, un ? "Minor Diameter Max:" : "Minor Diamater Max:",
-              ReportText(MinorText(in, in.Minor.Max)),
-              un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diamater Max:",
+    LimitsRow(rpt, "Minor Diameter Max:", ReportText(MinorText(in, in.Minor.Max)),
+              un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diameter Max:",
               ReportText(MinorText(ex, ex.Minor.Max)));
     LimitsRow(rpt, "Minor Diameter Min:", ReportText(MinorText(in, in.Minor.Min)),
               un ? "Minor Diameter Min (Ref, Calc.):" : "Minor Diameter Min:",

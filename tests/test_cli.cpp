@@ -101,7 +101,7 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         {"wireTooSmall", {"--dia", "1/4", "--tpi", "20", "--wire", "0.2mm"}, 2,
          "Invalid Wire Size!\n"},
         {"unjClass2", {"--type", "UNJ", "--dia", "1/4", "--tpi", "20", "--class", "2"}, 2,
-         "Invalid thread class: 2\n"},
+         "UNJ Threads have no class 2 (classes: 3)\n"},
         {"commaCoating", {"--dia", "1/4", "--tpi", "20", "--coating", "0,0003"}, 2,
          "Can not calculate. Invalid coating thickness\n"},
         {"unknownTypeInFile", {"--open", dir.file("square.thd")}, 2,
@@ -152,7 +152,9 @@ TEST(Plcalc, HelpAndVersion)
 {
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--help"}, out, err), 0);
-    EXPECT_NE(out.str().find("Usage: plcalc"), std::string::npos);
+    for (const char* text : {"Usage: plcalc", "ACME", "STUB", "SAM1", "SAM2", "BUTT",
+                             "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3"})
+        EXPECT_NE(out.str().find(text), std::string::npos) << text;
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);
     EXPECT_EQ(vout.str().rfind("plcalc (Pitch Ledger) 5.", 0), 0u);

@@ -67,6 +67,11 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         {"UNJ, custom engagement", {"--type", "UNJ", "--dia", "1/2", "--tpi", "20", "--class", "3", "--loe", "0.8"}},
         {"metric M", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "4g6g"}},
         {"metric MJ", {"--type", "MJ", "--dia", "6", "--pitch", "1", "--inch"}},
+        {"Acme, two starts", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--starts", "2"}},
+        {"stub Acme", {"--type", "STUB", "--dia", "1", "--tpi", "10", "--class", "3G"}},
+        {"modified stub #1", {"--type", "SAM1", "--dia", "1", "--tpi", "10"}},
+        {"modified stub #2, millimetres", {"--type", "SAM2", "--dia", "1", "--tpi", "10", "--mm"}},
+        {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

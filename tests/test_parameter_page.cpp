@@ -110,20 +110,10 @@ TEST(ParameterPage, PipeEntries)
 
 TEST(ParameterPage, ClassListsAndGaugeClassOptions)
 {
-    // Acme shows class X only; pipe threads neither option and keep class W even
-    // when class X is asked for.
-    const GaugeClassChoice acme = GaugeClassOptions(kTypeAcme);
-    EXPECT_TRUE(!acme.showW && acme.showX && !acme.checkW && acme.classW == 0);
+    // Pipe threads show neither option and keep class W even when class X is
+    // asked for (Acme, stub and buttress: test_acme_pages).
     const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT, true);
     EXPECT_TRUE(!pipe.showW && !pipe.showX && pipe.classW == 1);
-
-    // The thread file tests cover UN and UNJ.
-    const ClassChoice lower = ChooseClassEntry(TypeEntryIndex(kTypeAcme), "3g");
-    EXPECT_EQ(lower.entry, 1);
-    EXPECT_EQ(lower.note, "");
-    const ClassChoice acme2 = ChooseClassEntry(TypeEntryIndex(kTypeAcme), "2");
-    EXPECT_EQ(acme2.entry, 0);
-    EXPECT_EQ(acme2.note, "ACME Threads have no class 2: Class 2G is used.");
     EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeM), "2").entry, -1) << "metric has no list";
 }
 

@@ -273,6 +273,9 @@ void TfrmThread::cboTypeClick()
         ShowMetricTols();
         break;
     case kTypeButt:
+        // Its engagement follows the pitch: a custom one left checked would
+        // show a choice the calculation ignores.
+        optStandardLOE->setChecked(true);
         optCustomLOE->setEnabled(false);
         optLOE->setEnabled(false);
         break;

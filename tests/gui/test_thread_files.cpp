@@ -94,6 +94,41 @@ private slots:
         QCOMPARE(AllPageTexts(*r.Record()), AllPageTexts(*w.Record()));
     }
 
+    // Acme and buttress files restore type, class and starts; the window that
+    // had a custom engagement shows the standard one they are calculated for.
+    void powerThreadFilesRestoreTheirPage()
+    {
+        TempDir dir;
+        const struct {
+            const char *type, *cls, *dia, *tpi;
+            bool classW;
+        } cases[] = {{"SAM #1 (Stub Acme Modified #1)", "Class 4G", "1.5", "6", false},
+                     {"7x45 Buttress Threads", "Class 3", "2", "8", true}};
+        for (const auto& c : cases) {
+            const QString file = QString::fromStdString(dir.file("p.thd"));
+            TfrmThread w;
+            Child<QComboBox>(w, "cboType")->setCurrentText(c.type);
+            Child<QComboBox>(w, "cboClass")->setCurrentText(c.cls);
+            Child<QLineEdit>(w, "txtNomDia")->setText(c.dia);
+            Child<QLineEdit>(w, "txtPitch")->setText(c.tpi);
+            Child<QComboBox>(w, "cboStarts")->setCurrentIndex(2);
+            Child<QPushButton>(w, "Button2")->click();
+            QVERIFY(w.SaveThreadFile(file));
+
+            TfrmThread r;
+            Child<QRadioButton>(r, "optCustomLOE")->setChecked(true);
+            QVERIFY(r.OpenThreadFile(file));
+            QCOMPARE(errors_ + infos_, QStringList());
+            QCOMPARE(Child<QComboBox>(r, "cboType")->currentText(), QString(c.type));
+            QCOMPARE(Child<QComboBox>(r, "cboClass")->currentText(), QString(c.cls));
+            QCOMPARE(Child<QComboBox>(r, "cboStarts")->currentIndex(), 2);
+            QVERIFY(Child<QRadioButton>(r, "optStandardLOE")->isChecked());
+            QVERIFY(!Child<QRadioButton>(r, "optCustomLOE")->isEnabled());
+            QCOMPARE(Child<QRadioButton>(r, "optClassW")->isChecked(), c.classW);
+            QCOMPARE(AllPageTexts(*r.Record()), AllPageTexts(*w.Record()));
+        }
+    }
+
     void notesAndRefusalsKeepTheWindowsThread()
     {
         TempDir dir;

@@ -252,8 +252,11 @@ private slots:
         type->setCurrentText("M Series Metric");
         QVERIFY(Shown(w, "btnMetric") && !Shown(w, "cboClass") && Shown(w, "optMetricLOE"));
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Pitch (mm):"));
+        type->setCurrentText("UNJ Threads");
+        Child<QRadioButton>(w, "optCustomLOE")->setChecked(true);
         type->setCurrentText("7x45 Buttress Threads");
         QVERIFY(!Child<QGroupBox>(w, "optLOE")->isEnabled());
+        QVERIFY(Child<QRadioButton>(w, "optStandardLOE")->isChecked());
         type->setCurrentText("UN Threads");
         QVERIFY(Shown(w, "txtNomDia") && Shown(w, "CoatBox") && Shown(w, "cboClass"));
         QVERIFY(Child<QGroupBox>(w, "optLOE")->isEnabled());
@@ -264,9 +267,10 @@ private slots:
         TfrmThread w;
         Calculate(w);
         TTInfo* before = w.Record();
-        Enter(w, "ACME Threads", "Class 2G", "1", "5");
+        Enter(w, "General Purpose Pipe Threads", "", "", "");
         Child<QPushButton>(w, "Button2")->click();
-        QCOMPARE(errors_, QStringList{"ACME Threads can not be calculated in this version."});
+        QCOMPARE(errors_,
+                 QStringList{"General Purpose Pipe Threads can not be calculated in this version."});
         QCOMPARE(w.Record(), before);
 
         // A missing table says where to fix the path.
@@ -310,6 +314,44 @@ private slots:
         QVERIFY(Child<QLabel>(w, "lblRingNote")->isHidden());
         Child<QRadioButton>(w, "optClassX")->click(); // the chosen option stays chosen
         QVERIFY(Child<QRadioButton>(w, "optClassX")->isChecked());
+    }
+
+    // Acme and stub Acme gauges have class X tolerances only; buttress offers
+    // both with class W first, as the unified threads do.
+    void gaugeClassOptionsOfThePowerThreads_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<bool>("classW");
+        const QStringList stub{"Class 2G", "Class 3G", "Class 4G"};
+        QTest::newRow("acme") << "ACME Threads"
+                              << QStringList{"Class 2G", "Class 3G", "Class 4G", "Class 5G"} << false;
+        QTest::newRow("stub") << "Stub Acme Threads" << stub << false;
+        QTest::newRow("sam1") << "SAM #1 (Stub Acme Modified #1)" << stub << false;
+        QTest::newRow("sam2") << "SAM #2 (Stub Acme Modified #2)" << stub << false;
+        QTest::newRow("buttress") << "7x45 Buttress Threads" << QStringList{"Class 2", "Class 3"}
+                                  << true;
+    }
+
+    void gaugeClassOptionsOfThePowerThreads()
+    {
+        QFETCH(QString, type);
+        QFETCH(QStringList, classes);
+        QFETCH(bool, classW);
+        TfrmThread w;
+        Enter(w, type, "", "1", "5");
+        auto* cls = Child<QComboBox>(w, "cboClass");
+        QStringList offered;
+        for (int i = 0; i < cls->count(); ++i) offered << cls->itemText(i);
+        QCOMPARE(offered, classes);
+        QCOMPARE(cls->currentIndex(), 0);
+        Child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(errors_, QStringList{});
+        QVERIFY(w.Record() != nullptr);
+        QCOMPARE(Shown(w, "optClassW"), classW);
+        QVERIFY(Shown(w, "optClassX"));
+        QCOMPARE(Child<QRadioButton>(w, "optClassX")->isChecked(), !classW);
+        QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString(classW ? "W TOL" : "X TOL"));
     }
 
     void wireSizeEntry()

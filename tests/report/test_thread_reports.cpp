@@ -255,6 +255,45 @@ TEST_F(ThreadReports, MetricParametersAndMJRootRadius)
     EXPECT_NE(Report(rmj, kReportGauge, true).find("Root Radius"), std::string::npos);
 }
 
+// Acme, stub Acme and buttress: their type and class rows, and a setting
+// plug row for the truncated major only where the family's plugs have one
+// (checked where the families are built in).
+TEST_F(ThreadReports, PowerThreadRows)
+{
+    const struct {
+        const char* name;
+        uint16_t code;
+        const char *cls, *dia, *tpi, *type;
+        bool truncatedMajor;
+    } cases[] = {
+        {"acme", kTypeAcme, "2G", "1", "5", "ACME Thread", true},
+        {"stub", kTypeStub, "3G", "1", "10", "STUB ACME Thread", false},
+        {"sam2", kTypeSAM2, "4G", "1", "10", "SAM2 ACME Thread", false},
+        {"buttress", kTypeButt, "2", "2", "8", "7x45 Buttress Thread", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterEntry e;
+        e.typeIndex = TypeEntryIndex(c.code);
+        e.classText = c.cls;
+        e.diameterText = c.dia;
+        e.pitchText = c.tpi;
+        TTInfo rec;
+        ASSERT_EQ(SetUpRecord(e, rec).message, "");
+        rec.Calculate();
+        rec.ClassW = GaugeClassOptions(c.code).classW;
+        const std::string text = Report(rec, kReportThread);
+        const std::string cls = std::string(c.cls) + "$";
+        ExpectRows(text, {{"Thread Type:", c.type},
+                          {"Class of Thread:", cls.c_str()},
+                          {"Minor Diameter Max:", "Minor Diameter Max:.*Minor Diameter Max:"}});
+        if (rec.ExtThd.PD.Max == 0) continue;
+        const std::string gauge = Report(rec, kReportGauge);
+        EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor)
+            << gauge;
+    }
+}
+
 TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn)
 {
     TImageTarget printer(100, 8.5, 11, 25);
