@@ -85,10 +85,12 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec)
     both("Pitch Diameter Min:", 4, &TDimLimits::Min, &TThdInfo::PD);
     both("Major Diameter Max:", 4, &TDimLimits::Max, &TThdInfo::Major);
     both("Major Diameter Min:", 4, &TDimLimits::Min, &TThdInfo::Major);
-    // Only the UN external minor diameter is a reference value.
+    // The report's own spellings are kept, "Diamater" included: users match
+    // printed reports against older ones.
     const bool un = ex.TypeCode == kTypeUN;
-    LimitsRow(rpt, "Minor Diameter Max:", ReportText(MinorText(in, in.Minor.Max)),
-              un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diameter Max:",
+    LimitsRow(rpt, un ? "Minor Diameter Max:" : "Minor Diamater Max:",
+              ReportText(MinorText(in, in.Minor.Max)),
+              un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diamater Max:",
               ReportText(MinorText(ex, ex.Minor.Max)));
     LimitsRow(rpt, "Minor Diameter Min:", ReportText(MinorText(in, in.Minor.Min)),
               un ? "Minor Diameter Min (Ref, Calc.):" : "Minor Diameter Min:",

@@ -239,7 +239,8 @@ TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
         {"no pitch yet", 0, "1/4", "", false, false, ""},
         {"no diameter yet", 0, "", "20", false, false, ""},
         {"a diameter being typed", 0, "1/", "20", false, false, ""},
-        {"a family not in this build", 3, "1", "5", false, false, ""},
+        {"Acme: twice the diameter", 3, "1", "5", false, false, "2.0000 in"},
+        {"pipe threads, not calculated", 10, "1/2", "14", false, false, ""},
     };
     ShippedTables tables;
     for (const Case& c : cases) {

@@ -286,7 +286,7 @@ TEST_F(ThreadReports, PowerThreadRows)
         const std::string cls = std::string(c.cls) + "$";
         ExpectRows(text, {{"Thread Type:", c.type},
                           {"Class of Thread:", cls.c_str()},
-                          {"Minor Diameter Max:", "Minor Diameter Max:.*Minor Diameter Max:"}});
+                          {"Minor Diamater Max:", "Minor Diamater Max:.*Minor Diamater Max:"}});
         if (rec.ExtThd.PD.Max == 0) continue;
         const std::string gauge = Report(rec, kReportGauge);
         EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor)
