@@ -23,30 +23,8 @@ const char* const kTables[] = {"acmetbl", "acmeall", "acmego", "stubtbl", "stuba
 
 // Every Acme and stub table, empty unless rows are written; rows go through the
 // table compiler, so its layouts meet the readers here.
-class AcmeTables {
-public:
-    AcmeTables() : use_(dir_.path().string())
-    {
-        for (const char* name : kTables)
-            WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
-    }
-    void Write(const std::string& table, const std::string& rows)
-    {
-        std::istringstream shipped(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
-        std::string header;
-        while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {}
-        header.resize(header.size() - std::string(",source").size());
-        const std::string csv = dir_.file(table + ".csv");
-        WriteTextFile(csv, "# test rows\n" + header + "\n" + rows);
-        EXPECT_EQ(CommandOutput(PL_BIN_DIR "/../tools/mktables " + table + " " + csv + " " +
-                                dir_.file(table + ".bin") + " 2>&1"),
-                  "")
-            << table;
-    }
-
-private:
-    TempDir dir_;
-    ShippedTables use_;
+struct AcmeTables : TestTables {
+    AcmeTables() : TestTables({"acmetbl", "acmeall", "acmego", "stubtbl", "stuball", "stubgo"}) {}
 };
 
 std::unique_ptr<TTInfo> Calc(const char* type, const char* cls, double d, float n,

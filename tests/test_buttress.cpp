@@ -17,29 +17,8 @@ namespace {
 
 // A table folder with both buttress gauge tolerance tables, empty unless rows
 // are written; rows go through the table compiler, so the layouts are checked too.
-class ButtressTables {
-public:
-    ButtressTables() : use_(dir_.path().string())
-    {
-        for (const char* name : {"but745x", "but745w"}) WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
-    }
-    void Write(const std::string& table, const std::string& rows)
-    {
-        std::istringstream shipped(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
-        std::string header;
-        while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {}
-        if (header.ends_with(",source")) header.resize(header.size() - 7);
-        const std::string csv = dir_.file(table + ".csv");
-        WriteTextFile(csv, "# test rows\n" + header + "\n" + rows);
-        EXPECT_EQ(CommandOutput(PL_BIN_DIR "/../tools/mktables " + table + " " + csv + " " +
-                                dir_.file(table + ".bin") + " 2>&1"),
-                  "")
-            << table;
-    }
-
-private:
-    TempDir dir_;
-    ShippedTables use_;
+struct ButtressTables : TestTables {
+    ButtressTables() : TestTables({"but745x", "but745w"}) {}
 };
 
 std::unique_ptr<TTInfo> Calc(double d, float n, const char* cls)

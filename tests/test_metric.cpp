@@ -20,38 +20,15 @@
 
 namespace {
 
-const char* const kTables[] = {"exm",     "inm",     "mextall", "mintall", "mextol",
-                               "mintol",  "metdev",  "xmettol", "wmettol", "exmj",
-                               "inmj",    "mjallow", "mjextol", "mjintol"};
-
 // A table folder holding every metric table, empty unless rows are added. Rows are
 // compiled from text by the table compiler, so the worked examples below also check
 // the record layouts it writes.
-class MetricTables {
-public:
-    MetricTables() : use_(dir_.path().string())
+struct MetricTables : TestTables {
+    MetricTables()
+        : TestTables({"exm", "inm", "mextall", "mintall", "mextol", "mintol", "metdev", "xmettol",
+                      "wmettol", "exmj", "inmj", "mjallow", "mjextol", "mjintol"})
     {
-        for (const char* name : kTables) WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
     }
-    // `rows` follow the shipped source's columns, without its source column.
-    void Write(const std::string& table, const std::string& rows)
-    {
-        std::istringstream shipped(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
-        std::string header;
-        while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {}
-        if (header.ends_with(",source")) header.resize(header.size() - 7);
-        const std::string csv = dir_.file(table + ".csv");
-        WriteTextFile(csv, "# test rows\n" + header + "\n" + rows);
-        EXPECT_EQ(CommandOutput(PL_BIN_DIR "/../tools/mktables " + table + " " + csv + " " +
-                                dir_.file(table + ".bin") + " 2>&1"),
-                  "")
-            << table;
-    }
-    void Remove(const std::string& name) { std::filesystem::remove(dir_.file(name)); }
-
-private:
-    TempDir dir_;
-    ShippedTables use_;
 };
 
 std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ext = "",

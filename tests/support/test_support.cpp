@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -81,4 +82,22 @@ std::string AllPageTexts(TTInfo& rec)
     for (const auto& row : p.thread)
         for (const auto& cell : row) all += cell + "|";
     return all;
+}
+
+TestTables::TestTables(std::initializer_list<const char*> emptyTables) : use_(dir_.path().string())
+{
+    for (const char* name : emptyTables) WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
+}
+
+void TestTables::Write(const std::string& table, const std::string& rows)
+{
+    std::istringstream shipped(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
+    std::string header;
+    while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {}
+    if (header.ends_with(",source")) header.resize(header.size() - 7);
+    const std::string csv = dir_.file(table + ".csv");
+    WriteTextFile(csv, "# test rows\n" + header + "\n" + rows);
+    const std::string out = CommandOutput(PL_BIN_DIR "/../tools/mktables " + table + " " + csv +
+                                          " " + dir_.file(table + ".bin") + " 2>&1");
+    if (!out.empty()) throw std::runtime_error(table + ": " + out);
 }

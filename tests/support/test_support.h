@@ -2,6 +2,7 @@
 // Helpers shared by the tests: temporary folders and the shipped tables.
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 class TTInfo;
@@ -29,6 +30,21 @@ public:
 
 private:
     std::string saved_;
+};
+
+// A table data path of empty tables for one scope; rows are written through
+// the table compiler, so its layouts meet the readers under test.
+class TestTables {
+public:
+    explicit TestTables(std::initializer_list<const char*> emptyTables);
+    // Compiles `rows` (the shipped source's columns, without its source
+    // column) into `table`.bin; throws when the compiler refuses them.
+    void Write(const std::string& table, const std::string& rows);
+    void Remove(const std::string& file) { std::filesystem::remove(dir_.file(file)); }
+
+private:
+    TempDir dir_;
+    ShippedTables use_;
 };
 
 std::string ReadTextFile(const std::string& path);
