@@ -39,7 +39,8 @@ std::string Header(const std::string& table) {
 
 const char* const kTables[] = {"ansitbl", "unstbl",  "unxtol",  "unwtol",  "gagetbl", "splugtbl",
                                "exm",     "inm",     "inmj",    "mextall", "mintall", "metdev",
-                               "mextol",  "mintol",  "mjallow", "mjextol", "mjintol", "xmettol"};
+                               "mextol",  "mintol",  "mjallow", "mjextol", "mjintol", "xmettol",
+                               "npt",     "nptgage", "npttol"};
 
 // #8-32 UNC 2A/2B, ASME B1.1 limits, as a standard and as a special row.
 const std::string kAnsi832 =
@@ -260,6 +261,12 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
          "4: tpi 8 does not fall below 4 of line 3; rows must be ordered by falling tpi"},
         {"gaugePitchFalling", "xmettol", "1.5,0,0,0,0,0,0,0,0,0\n1,0,0,0,0,0,0,0,0,0\n",
          "4: pitch 1 does not rise above 1.5 of line 3; rows must be ordered by rising pitch"},
+        // Pipe rows are found by the exact key of a listed size, the first row winning.
+        {"pipeSizeOfNoThread", "npttol", "0.0626,,,,,,,,,,,,\n",
+         "3: size 0.0626 is not the key of a nominal pipe size (1/16 = 0.0625 to 24 OD = 24), "
+         "so no thread finds this row"},
+        {"pipeSizeRepeated", "nptgage", "0.5,0.84,14,,,,,,,,,,\n0.50,0.84,14,,,,,,,,,,\n",
+         "4: size 0.50 repeats line 3, whose row the reader takes first"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -273,7 +280,7 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
 
 // Layouts no worked example reaches (the other metric ones are compiled by the metric
 // tests, the Acme and buttress ones by theirs): inmj's pitch x1000, blank deviations
-// as 0, mjintol's unused third field.
+// as 0, mjintol's unused third field, the pipe records.
 TEST(Mktables, RecordLayouts) {
     const struct {
         const char* table;
@@ -286,6 +293,21 @@ TEST(Mktables, RecordLayouts) {
         {"metdev", "0.2,17,,,17", 10,
          {{0, false, 20}, {2, false, 17}, {4, false, 0}, {6, false, 0}, {8, false, 17}}},
         {"mjintol", "1,190", 6, {{0, false, 100}, {2, false, 190}, {4, false, 0}}},
+        // 1/2 NPT and the 1/16 gauges (ASME B1.20.1): field n of 4-byte values x 100000
+        // at byte 4(n-1); the fourth field is skipped.
+        {"npt",
+         "0.5,0.840,14,0.75843,0.3200,4.48,0.77843,0.5337,7.47,0.79179,0.2137,2.99,0.2143,3,"
+         "0.74504,0.2479,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129",
+         96,
+         {{0, true, 50000}, {4, true, 84000}, {8, true, 1400000}, {12, true, 0},
+          {16, true, 75843}, {20, true, 32000}, {72, true, 78150}, {88, true, 446},
+          {92, true, 70129}}},
+        {"nptgage",
+         "0.0625,0.3125,27,0.29289,0.30289,0.30921,0.27118,0.28118,0.28750,0.24947,0.25947,"
+         "0.00231,0.160",
+         56,
+         {{0, true, 6250}, {4, true, 31250}, {8, true, 2700000}, {12, true, 0},
+          {16, true, 29289}, {32, true, 28118}, {48, true, 231}, {52, true, 16000}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.table);
