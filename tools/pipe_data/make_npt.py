@@ -7,11 +7,12 @@ ASME B1.20.1 formulas.  nptgage.csv: the gauge maker's basic plug and ring
 gauge dimensions.  Before writing, every result is compared with the published
 values the sources give; on any difference nothing is written.
 
-    make_npt.py SOURCES_DIR [--check]
+    make_npt.py [--check]
 
-SOURCES_DIR holds npt_basic_dims_sources.csv and
-npt_gage_basic_dims_partial.csv.  --check compares data/ with what would be
-written and writes nothing.
+The published values are in npt_basic_dims_sources.csv and
+npt_gage_basic_dims_partial.csv beside this script, each naming its sources
+(calc_* columns there are formula results, kept for comparison only).
+--check compares data/ with what would be written and writes nothing.
 """
 import csv
 import sys
@@ -177,11 +178,10 @@ def text(head, cols, rows):
 
 
 def main(argv):
-    args = [a for a in argv if a != "--check"]
-    if len(args) != 1:
+    if any(a != "--check" for a in argv):
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    sources = Path(args[0])
+    sources = Path(__file__).resolve().parent
     npt_src = read_csv(sources / "npt_basic_dims_sources.csv")
     gage_src = read_csv(sources / "npt_gage_basic_dims_partial.csv")
     problems = []
