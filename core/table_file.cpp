@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -67,6 +68,16 @@ int32_t TableRecord::I32(std::size_t offset) const
                        (static_cast<uint32_t>(data_[offset + 2]) << 16) |
                        (static_cast<uint32_t>(data_[offset + 3]) << 24);
     return static_cast<int32_t>(u);
+}
+
+double TableRecord::F64(std::size_t offset) const
+{
+    const uint64_t low = static_cast<uint32_t>(I32(offset));
+    const uint64_t high = static_cast<uint32_t>(I32(offset + 4));
+    const uint64_t bits = low | (high << 32);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 std::string TableRecord::Str(std::size_t offset, std::size_t capacity) const

@@ -38,7 +38,10 @@ class TableRecord {
 public:
     TableRecord(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
     uint16_t U16(std::size_t offset) const;
+    int16_t I16(std::size_t offset) const { return static_cast<int16_t>(U16(offset)); }
     int32_t I32(std::size_t offset) const;
+    // A little-endian IEEE double.
+    double F64(std::size_t offset) const;
     // Short string of capacity k: a length byte and k characters.
     std::string Str(std::size_t offset, std::size_t capacity) const;
 

@@ -14,10 +14,6 @@ double Scaled(int64_t value, long double scale)
     return static_cast<double>(static_cast<long double>(value) / scale);
 }
 
-int16_t I16(const TableRecord& r, std::size_t offset)
-{
-    return static_cast<int16_t>(r.U16(offset));
-}
 
 // Byte offset of 32-bit field k (counted from 1).
 constexpr std::size_t F(int k)
@@ -80,9 +76,9 @@ void ReadAcmeAllowances(TTInfo& rec)
         const double from = Scaled(r.I32(0), 10000);
         const double to = Scaled(r.I32(4), 10000);
         if (!(from < rec.NomDia && rec.NomDia <= to)) continue;
-        rec.Allowance[4] = Scaled(I16(r, 8), 10000);
-        rec.Allowance[5] = Scaled(I16(r, 10), 10000);
-        rec.Allowance[6] = Scaled(I16(r, 12), 10000);
+        rec.Allowance[4] = Scaled(r.I16(8), 10000);
+        rec.Allowance[5] = Scaled(r.I16(10), 10000);
+        rec.Allowance[6] = Scaled(r.I16(12), 10000);
         rec.AllowanceFound = 1;
     }
     file.requireWholeRecords();
@@ -95,13 +91,13 @@ void ReadAcmeGaugeTols(TTInfo& rec)
     bool previousAbove = false;
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        const long double tpi = I16(r, 0) / 1000.0L;
+        const long double tpi = r.I16(0) / 1000.0L;
         // Rows run from fine to coarse; a pitch between two rows takes the coarser.
         if (std::fabs(tpi - n) < 0.001L || (tpi < n && previousAbove)) {
-            rec.XAngleDeg = I16(r, 2);
-            rec.XAngleMin = I16(r, 4);
-            rec.XPDTol = Scaled(I16(r, rec.ClassText == "2G" ? 6 : 8), 10000);
-            rec.XDiaTol = Scaled(I16(r, 10), 10000);
+            rec.XAngleDeg = r.I16(2);
+            rec.XAngleMin = r.I16(4);
+            rec.XPDTol = Scaled(r.I16(rec.ClassText == "2G" ? 6 : 8), 10000);
+            rec.XDiaTol = Scaled(r.I16(10), 10000);
             rec.XLeadTol = -1; // the table gives none
         }
         previousAbove = tpi - n >= 0.001L;

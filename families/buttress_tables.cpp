@@ -7,20 +7,16 @@
 
 namespace {
 
-int16_t S16(const TableRecord& r, std::size_t offset)
-{
-    return static_cast<int16_t>(r.U16(offset));
-}
 
 double Scaled(const TableRecord& r, std::size_t offset, long double scale)
 {
-    return static_cast<double>(S16(r, offset) / scale);
+    return static_cast<double>(r.I16(offset) / scale);
 }
 
 // Whether a row (threads per inch x 100) applies to the thread.
 bool RowApplies(const TableRecord& r, double tpi)
 {
-    return S16(r, 0) / 100.0L >= static_cast<long double>(tpi) - 1e-6L;
+    return r.I16(0) / 100.0L >= static_cast<long double>(tpi) - 1e-6L;
 }
 
 } // namespace
@@ -35,7 +31,7 @@ void ReadButtressGaugeTolsX(TTInfo& rec)
         rec.XLeadTol = Scaled(r, 2, 10000);
         // One tolerance in minutes for both flanks.
         rec.XAngleDeg = 0;
-        rec.XAngleMin = S16(r, 4);
+        rec.XAngleMin = r.I16(4);
         rec.XDiaTol = Scaled(r, d <= 4 ? 6 : 8, 10000);
         if (d > 24)
             rec.XPDTol = 0;
@@ -54,8 +50,8 @@ void ReadButtressGaugeTolsW(TTInfo& rec)
         if (!RowApplies(r, rec.ExtThd.TPI)) continue;
         rec.WLeadTol = Scaled(r, 2, 100000);
         // Minutes of the 7-degree flank, then of the 45-degree flank.
-        rec.WAngleDeg = S16(r, 4);
-        rec.WAngleMin = S16(r, 6);
+        rec.WAngleDeg = r.I16(4);
+        rec.WAngleMin = r.I16(6);
         rec.WDiaTol = Scaled(r, d <= 4 ? 8 : 10, 10000);
         if (d > 24)
             rec.WPDTol = 0;

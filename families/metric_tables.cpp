@@ -15,10 +15,6 @@ double Micro(int64_t um)
     return static_cast<double>(static_cast<long double>(um) / 1000);
 }
 
-int16_t S16(const TableRecord& r, std::size_t offset)
-{
-    return static_cast<int16_t>(r.U16(offset));
-}
 
 // Diameters are stored x10 and pitches x100 or x1000: a row names a size
 // only when it is that size to well within its last stored place.
@@ -34,8 +30,8 @@ long Hundredths(double pitch)
 
 bool InRange(const TableRecord& r, std::size_t overAt, std::size_t uptoAt, bool wide, double d)
 {
-    const double over = (wide ? r.I32(overAt) : S16(r, overAt)) / 10.0;
-    const double upto = (wide ? r.I32(uptoAt) : S16(r, uptoAt)) / 10.0;
+    const double over = (wide ? r.I32(overAt) : r.I16(overAt)) / 10.0;
+    const double upto = (wide ? r.I32(uptoAt) : r.I16(uptoAt)) / 10.0;
     return over < d && d <= upto;
 }
 
@@ -84,7 +80,7 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
     const double p = m.Pitch();
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (!Same(S16(r, 0) / 10.0, m.NomDia) || !Same(S16(r, 2) / 100.0, p)) continue;
+        if (!Same(r.I16(0) / 10.0, m.NomDia) || !Same(r.I16(2) / 100.0, p)) continue;
         if (!ClassMatches(r, m)) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));
@@ -122,8 +118,8 @@ void ReadMetricPDTols(TTInfo& rec, bool internal)
             if (!InRange(r, 0, 4, true, m.NomDia) || r.I32(8) != pitch) continue;
             m.PD.Tol = Micro(r.I32(12 + 4 * static_cast<std::size_t>(index)));
         } else {
-            if (!InRange(r, 0, 2, false, m.NomDia) || S16(r, 4) != pitch) continue;
-            m.PD.Tol = Micro(S16(r, 6 + 2 * static_cast<std::size_t>(index)));
+            if (!InRange(r, 0, 2, false, m.NomDia) || r.I16(4) != pitch) continue;
+            m.PD.Tol = Micro(r.I16(6 + 2 * static_cast<std::size_t>(index)));
         }
     }
 }
@@ -146,7 +142,7 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
     TDimLimits& crest = internal ? m.Minor : m.Major;
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (S16(r, 0) == pitch) crest.Tol = Micro(S16(r, at));
+        if (r.I16(0) == pitch) crest.Tol = Micro(r.I16(at));
     }
 }
 
@@ -166,14 +162,14 @@ void ReadMetricDeviations(TTInfo& rec)
     };
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (S16(r, 0) != pitch) continue;
+        if (r.I16(0) != pitch) continue;
         // One deviation belongs to a position: the crest of the same position
         // takes the tabulated value too, as the published limits are built.
         for (TDimLimits* d : {&ext.PD, &ext.Major, &in.PD, &in.Minor}) {
             const bool internalBlock = d == &in.PD || d == &in.Minor;
             const std::size_t at = column(d->TolPos);
             if (at == 0 || internalBlock != (at == 2)) continue;
-            d->Dev = std::fabs(Micro(S16(r, at)));
+            d->Dev = std::fabs(Micro(r.I16(at)));
         }
     }
 }

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -15,21 +14,7 @@ double Micro(int64_t um)
     return static_cast<double>(static_cast<long double>(um) / 1000);
 }
 
-int16_t S16(const TableRecord& r, std::size_t offset)
-{
-    return static_cast<int16_t>(r.U16(offset));
-}
 
-// A little-endian IEEE double of the record.
-double F64(const TableRecord& r, std::size_t offset)
-{
-    const uint64_t low = static_cast<uint32_t>(r.I32(offset));
-    const uint64_t high = static_cast<uint32_t>(r.I32(offset + 4));
-    const uint64_t bits = low | (high << 32);
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 } // namespace
 
@@ -43,7 +28,7 @@ void ReadMJLimits(TTInfo& rec, bool internal)
     const std::string cls = UpperCase(m.TolInfoText());
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (std::fabs(S16(r, 0) / 10.0 - m.NomDia) >= 1e-6 || S16(r, 2) != pitch) continue;
+        if (std::fabs(r.I16(0) / 10.0 - m.NomDia) >= 1e-6 || r.I16(2) != pitch) continue;
         if (UpperCase(Trim(r.Str(4, 4))) != cls) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));
@@ -71,10 +56,10 @@ void ReadMJTolerances(TTInfo& rec)
     const long pitch = std::lround(rec.ExtThd.Pitch() * 100);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (!(S16(r, 0) / 10.0 < d && d <= S16(r, 2) / 10.0) || S16(r, 4) != pitch) continue;
+        if (!(r.I16(0) / 10.0 < d && d <= r.I16(2) / 10.0) || r.I16(4) != pitch) continue;
         // The external tolerance is stored as the negative deviation it is.
-        rec.MJExtPDTol = std::fabs(Micro(S16(r, 6)));
-        rec.MJIntPDTol = Micro(S16(r, 8));
+        rec.MJExtPDTol = std::fabs(Micro(r.I16(6)));
+        rec.MJIntPDTol = Micro(r.I16(8));
         rec.AllowanceFound = 1;
     }
 }
@@ -87,13 +72,13 @@ void ReadMJDiaTols(TTInfo& rec, bool internal)
         const TableFile file("mjintol.bin", kMJIntTolRecord);
         for (std::size_t i = 0; i < file.count(); ++i) {
             const TableRecord r = file.record(i);
-            if (std::fabs(S16(r, 0) / 100.0 - p) < 0.00001) m.Minor.Tol = Micro(S16(r, 2));
+            if (std::fabs(r.I16(0) / 100.0 - p) < 0.00001) m.Minor.Tol = Micro(r.I16(2));
         }
     } else {
         const TableFile file("mjextol.bin", kMJExtTolRecord);
         for (std::size_t i = 0; i < file.count(); ++i) {
             const TableRecord r = file.record(i);
-            if (std::fabs(F64(r, 0) - p) < 0.00001) m.Major.Tol = F64(r, 8);
+            if (std::fabs(r.F64(0) - p) < 0.00001) m.Major.Tol = r.F64(8);
         }
     }
 }

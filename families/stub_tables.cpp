@@ -14,10 +14,6 @@ double Scaled(int64_t value, long double scale)
     return static_cast<double>(static_cast<long double>(value) / scale);
 }
 
-int16_t I16(const TableRecord& r, std::size_t offset)
-{
-    return static_cast<int16_t>(r.U16(offset));
-}
 
 } // namespace
 
@@ -60,7 +56,7 @@ void ReadStubAllowance(TTInfo& rec)
         const double from = Scaled(r.I32(0), 10000);
         const double to = Scaled(r.I32(4), 10000);
         if (!(from < rec.NomDia && rec.NomDia <= to)) continue;
-        rec.Allowance[4] = Scaled(I16(r, 8), 10000);
+        rec.Allowance[4] = Scaled(r.I16(8), 10000);
         rec.AllowanceFound = 1;
     }
     file.requireWholeRecords();
@@ -71,11 +67,11 @@ void ReadStubGaugeTols(TTInfo& rec)
     const TableFile file("stubgo.bin", kStubGoRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (std::fabs(I16(r, 0) / 1000.0L - rec.TPI) > 0.0001L) continue;
-        rec.XAngleDeg = I16(r, 2);
-        rec.XAngleMin = I16(r, 4);
-        rec.XDiaTol = Scaled(I16(r, 6), 10000);
-        rec.XPDTol = Scaled(I16(r, 8), 10000);
+        if (std::fabs(r.I16(0) / 1000.0L - rec.TPI) > 0.0001L) continue;
+        rec.XAngleDeg = r.I16(2);
+        rec.XAngleMin = r.I16(4);
+        rec.XDiaTol = Scaled(r.I16(6), 10000);
+        rec.XPDTol = Scaled(r.I16(8), 10000);
         rec.XLeadTol = -1; // the table gives none
     }
     file.requireWholeRecords();
