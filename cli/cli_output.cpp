@@ -3,6 +3,7 @@
 #include "pages/result_pages.h"
 #include "core/thread_record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <initializer_list>
 #include <cmath>
@@ -45,12 +46,13 @@ void PrintGauge(const GaugePageText& page, std::ostream& out)
     out << '\n' << page.caption << '\n';
     if (!page.note.empty()) {
         // No tolerance set: the sizes, and the one line that says why, as the
-        // window shows them (the tolerance columns are 2 and 4).
+        // window shows them.
         TextGrid sizes;
         for (const auto& row : page.grid) {
             std::vector<std::string> kept;
             for (std::size_t c = 0; c < row.size(); ++c)
-                if (c != 2 && c != 4) kept.push_back(row[c]);
+                if (std::ranges::find(kGaugeTolColumns, c) == std::end(kGaugeTolColumns))
+                    kept.push_back(row[c]);
             sizes.push_back(kept);
         }
         PrintGrid(sizes, out);

@@ -4,12 +4,17 @@
 // that spell out their abbreviated labels. Built once here and shown unchanged
 // by the window grids, the command line and the reports.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 class TTInfo;
 
 using TextGrid = std::vector<std::vector<std::string>>;
+
+// The tolerance columns of a gauge page's grid (GO size, tolerance, NOT GO
+// size, tolerance), hidden where the page carries a note.
+inline constexpr std::size_t kGaugeTolColumns[] = {2, 4};
 
 struct GaugePageText {
     std::string caption; // "Ring Gage", "Set Plug", "Plug Gage"

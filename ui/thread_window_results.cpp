@@ -67,7 +67,7 @@ bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
 void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const GaugePageText& page)
 {
     const bool missing = !page.note.empty();
-    for (int c : {2, 4}) grid->setColumnHidden(c, missing);
+    for (std::size_t c : kGaugeTolColumns) grid->setColumnHidden(static_cast<int>(c), missing);
     grid->FitToTexts();
     note->setText(Q(page.note));
     note->setVisible(missing);
