@@ -205,6 +205,7 @@ void TTInfo::SetThreadType(const std::string& name)
         Pipe = std::make_unique<TThdNPT>();
         Pipe->Owner = this;
         Pipe->ClassCode = ExtThd.ClassCode;
+        Pipe->PipeKind = ExtThd.ClassCode;
     } else {
         Pipe.reset();
     }
@@ -218,7 +219,7 @@ void TTInfo::SetClass(const std::string& text)
     const uint16_t code = ClassCodeOfText(text);
     for (TThdInfo* m : Members()) m->ClassCode = code;
     ClassText = UpperCase(text);
-    if (Pipe) Pipe->ClassCode = code;
+    if (Pipe) Pipe->ClassCode = code, Pipe->PipeKind = code;
 }
 
 void TTInfo::SetNomDia(double d)
