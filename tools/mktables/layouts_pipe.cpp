@@ -1,6 +1,6 @@
-// Layouts of the NPT taper pipe thread tables: basic dimensions, basic gauge
-// dimensions and gauge tolerances, one record of 32-bit values x 100000 per
-// nominal pipe size.
+// Layouts of the pipe thread tables (NPT basic dimensions, basic gauge
+// dimensions and gauge tolerances; NPSC, NPTR, NPSM, NPSL dimensions), one
+// record of 32-bit values x 100000 per nominal pipe size.
 #include "tools/mktables/compiler.h"
 #include "tools/mktables/layout.h"
 
@@ -71,6 +71,33 @@ const LayoutRegistrar kPipe({
              "angle_min_ring", "taper_tol_plug", "taper_tol_ring", "major_tol_plug",
              "minor_tol_ring", "cum_pd_tol_plug", "cum_pd_tol_ring", "standoff"},
             {"lead_tol_plug", "lead_tol_ring"}),
+     "",
+     kSizeKey,
+     false,
+     SizeUnreachable},
+    {"npsc", 24, Fields({"od", "tpi", "minor_min", "pd_min", "pd_max"}), "", kSizeKey, false,
+     SizeUnreachable},
+    {"nptr",
+     72,
+     Fields({"od", "tpi", "h", "e6", "l6", "l6_thds", "l2_l6", "l2_l6_thds", "total_len",
+             "total_thds", "v", "v_thds", "recess_depth_min", "recess_dia_min", "length_t_min",
+             "notch_distance", "notch_distance_thds"}),
+     "",
+     kSizeKey,
+     false,
+     SizeUnreachable},
+    {"npsm",
+     48,
+     Fields({"od", "tpi", "allowance", "ext_major_max", "ext_major_min", "ext_pd_max",
+             "ext_pd_min", "int_minor_min", "int_minor_max", "int_pd_min", "int_pd_max"}),
+     "",
+     kSizeKey,
+     false,
+     SizeUnreachable},
+    {"npsl",
+     36,
+     Fields({"od", "tpi", "ext_major_max", "ext_pd_max", "ext_pd_min", "int_minor_min",
+             "int_pd_min", "int_pd_max"}),
      "",
      kSizeKey,
      false,
