@@ -267,6 +267,8 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
          "so no thread finds this row"},
         {"pipeSizeRepeated", "nptgage", "0.5,0.84,14,,,,,,,,,,\n0.50,0.84,14,,,,,,,,,,\n",
          "4: size 0.50 repeats line 3, whose row the reader takes first"},
+        {"pipeSizeNotOfTheKind", "npsc", "5,5.563,8,,,\n",
+         "3: size 5 is not a size NPSC offers (1/8 to 4), so no thread finds this row"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -297,7 +299,7 @@ TEST(Mktables, RecordLayouts) {
         // at byte 4(n-1); the fourth field is skipped.
         {"npt",
          "0.5,0.840,14,0.75843,0.3200,4.48,0.77843,0.5337,7.47,0.79179,0.2137,2.99,0.2143,3,"
-         "0.74504,0.2479,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129",
+         "0.74504,0.2478,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129",
          96,
          {{0, true, 50000}, {4, true, 84000}, {8, true, 1400000}, {12, true, 0},
           {16, true, 75843}, {20, true, 32000}, {72, true, 78150}, {88, true, 446},

@@ -12,20 +12,49 @@ namespace {
 constexpr int64_t kScale = 100000;
 constexpr unsigned kKeyLength = kKey | kLength;
 
+// The nominal pipe sizes in list order (1/16 to 24 OD), keys x 100000.
+constexpr int64_t kSizeKeys[] = {6250,   12500,  25000,  37500,   50000,   75000,
+                                 100000, 125000, 150000, 200000,  250000,  300000,
+                                 350000, 400000, 500000, 600000,  800000,  1000000,
+                                 1200000, 1400000, 1600000, 1800000, 2000000, 2400000};
+
 // The readers compare the size key for exact equality with the key of a list
-// entry, so any other value is never found.
-std::string SizeUnreachable(const std::map<std::string, int64_t>& row)
+// entry of the kind, so a row of any other size is never found. Each kind
+// offers a run of the list, first to last (indexes into kSizeKeys).
+std::string SizeNotOffered(const std::map<std::string, int64_t>& row, const char* kind,
+                           int first, int last, const char* range)
 {
-    static const int64_t keys[] = {6250,   12500,  25000,  37500,  50000,  75000,
-                                   100000, 125000, 150000, 200000, 250000, 300000,
-                                   350000, 400000, 500000, 600000, 800000, 1000000,
-                                   1200000, 1400000, 1600000, 1800000, 2000000, 2400000};
     const int64_t size = row.at("size");
-    for (int64_t k : keys)
-        if (k == size) return "";
+    for (int i = first; i <= last; ++i)
+        if (kSizeKeys[i] == size) return "";
+    for (int64_t k : kSizeKeys)
+        if (k == size)
+            return "size " + ScaledText(size, kScale) + " is not a size " + kind +
+                   " offers (" + range + "), so no thread finds this row";
     return "size " + ScaledText(size, kScale) +
            " is not the key of a nominal pipe size (1/16 = 0.0625 to 24 OD = 24), so no thread "
            "finds this row";
+}
+
+std::string NptSize(const std::map<std::string, int64_t>& row)
+{
+    return SizeNotOffered(row, "NPT", 0, 23, "1/16 to 24 OD");
+}
+std::string NpscSize(const std::map<std::string, int64_t>& row)
+{
+    return SizeNotOffered(row, "NPSC", 1, 13, "1/8 to 4");
+}
+std::string NptrSize(const std::map<std::string, int64_t>& row)
+{
+    return SizeNotOffered(row, "NPTR", 4, 13, "1/2 to 4");
+}
+std::string NpsmSize(const std::map<std::string, int64_t>& row)
+{
+    return SizeNotOffered(row, "NPSM", 0, 15, "1/16 to 6");
+}
+std::string NpslSize(const std::map<std::string, int64_t>& row)
+{
+    return SizeNotOffered(row, "NPSL", 1, 18, "1/8 to 12");
 }
 
 // Fields in record order from `first` on, four bytes each; an empty name is a
@@ -56,7 +85,7 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NptSize},
     {"nptgage",
      56,
      Fields({"od", "tpi", "", "plug_major_e0", "plug_major_e1", "plug_major_e2", "pd_e0", "pd_e1",
@@ -64,7 +93,7 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NptSize},
     {"npttol",
      60,
      Fields({"", "", "pd_tol", "lead_tol_plug", "lead_tol_ring", "angle_min_plug",
@@ -74,9 +103,9 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NptSize},
     {"npsc", 24, Fields({"od", "tpi", "minor_min", "pd_min", "pd_max"}), "", kSizeKey, false,
-     SizeUnreachable},
+     NpscSize},
     {"nptr",
      72,
      Fields({"od", "tpi", "h", "e6", "l6", "l6_thds", "l2_l6", "l2_l6_thds", "total_len",
@@ -85,7 +114,7 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NptrSize},
     {"npsm",
      48,
      Fields({"od", "tpi", "allowance", "ext_major_max", "ext_major_min", "ext_pd_max",
@@ -93,7 +122,7 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NpsmSize},
     {"npsl",
      36,
      Fields({"od", "tpi", "ext_major_max", "ext_pd_max", "ext_pd_min", "int_minor_min",
@@ -101,7 +130,7 @@ const LayoutRegistrar kPipe({
      "",
      kSizeKey,
      false,
-     SizeUnreachable},
+     NpslSize},
 });
 
 } // namespace

@@ -1,26 +1,30 @@
 #!/usr/bin/env python3
-"""Writes data/npt.csv and data/nptgage.csv from the published NPT values.
+"""Writes data/npt.csv, data/nptgage.csv and tools/pipe_data/npt_published.csv.
 
-npt.csv: per size the published outside diameter D, the published hand-tight
-engagement L1 in threads and, where published, L4; everything else from the
-ASME B1.20.1 formulas.  nptgage.csv: the gauge maker's basic plug and ring
-gauge dimensions.  Before writing, every result is compared with the published
-values the sources give; on any difference nothing is written.
+npt.csv: per size the outside diameter D and the handtight engagement L1 (inches
+and threads) as ASME B1.20.1 Table 2 prints them (L1 is tabulated, not a
+formula), the vanish thread V as printed per pitch, and everything else from the
+standard's formulas, rounded half to even as the standard rounds.  Before
+writing, every result is compared with every value the sources print
+(npt_table2.csv, npt_chicagotube.csv, npt_weldbend.csv,
+npt_basic_dims_sources.csv); on any difference nothing is written.
+nptgage.csv: the gauge maker's basic plug and ring gauge dimensions
+(npt_gage_basic_dims_partial.csv), checked against npt.csv.
+npt_published.csv: the published OD, L1, L2, E0, E1, E2 and L4 per size, for
+tests that check the program against the standard.
 
     make_npt.py [--check]
 
-The published values are in npt_basic_dims_sources.csv and
-npt_gage_basic_dims_partial.csv beside this script, each naming its sources
-(calc_* columns there are formula results, kept for comparison only).
---check compares data/ with what would be written and writes nothing.
+--check compares the written files with what would be written and writes nothing.
 """
 import csv
 import sys
-from decimal import Decimal, ROUND_HALF_UP
+from decimal import Decimal, ROUND_HALF_EVEN
 from fractions import Fraction
 from pathlib import Path
 
-DATA = Path(__file__).resolve().parents[2] / "data"
+HERE = Path(__file__).resolve().parent
+DATA = HERE.parents[1] / "data"
 
 # The size texts of the pipe size list and their keys.
 KEYS = {"1/16": "0.0625", "1/8": "0.125", "1/4": "0.25", "3/8": "0.375", "1/2": "0.5",
@@ -28,13 +32,30 @@ KEYS = {"1/16": "0.0625", "1/8": "0.125", "1/4": "0.25", "3/8": "0.375", "1/2": 
         "3": "3", "3 1/2": "3.5", "4": "4", "5": "5", "6": "6", "8": "8", "10": "10",
         "12": "12", "14 OD": "14", "16 OD": "16", "18 OD": "18", "20 OD": "20", "24 OD": "24"}
 
+# V as the standard prints it per pitch; not 3.47 p rounded (3.47/14 = 0.24786,
+# 3.47/8 = 0.43375, printed 0.2478 and 0.4337).
+VANISH = {Fraction(27): "0.1285", Fraction(18): "0.1928", Fraction(14): "0.2478",
+          Fraction(23, 2): "0.3017", Fraction(8): "0.4337"}
+
+# Misprints of the sources: (source, size, column) -> the value the standard gives.
+MISPRINTS = {("npt_table2", "1 1/4", "pitch"): "0.08696",
+             ("npt_chicagotube", "3", "e0"): "3.34062",
+             ("npt_chicagotube", "3", "l2"): "1.2000",
+             ("npt_weldbend", "1 1/4", "h"): "0.06957"}
+
 # Values a user checks first (1/2 NPT), as the standard prints them.
 SPOT = {"1/2": {"od": "0.840", "l1": "0.320", "e0": "0.75843", "l4": "0.7815"}}
 
 
 def places(x, n):
-    q = Decimal(x.numerator) / Decimal(x.denominator)
-    return q.quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_UP)
+    """x (Fraction or Decimal) to n decimals, half to even, as the standard rounds."""
+    if isinstance(x, Fraction):
+        x = Decimal(x.numerator) / Decimal(x.denominator)
+    return Decimal(x).quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_EVEN)
+
+
+def decimals(text):
+    return len(text.split(".")[1]) if "." in text else 0
 
 
 def read_csv(path):
@@ -42,120 +63,162 @@ def read_csv(path):
         return list(csv.DictReader(line for line in f if not line.startswith("#")))
 
 
-def npt_row(src):
-    d = Fraction(src["OD_in_from_freecad"])
-    n = Fraction(src["tpi"])
+def npt_row(t2):
+    """One npt.csv row from a Table 2 row; exact values kept under '_' keys."""
+    d = Fraction(t2["od"])
+    n = Fraction(t2["tpi"])
     p = 1 / n
-    l1_thds = Fraction(src["L1_threads_itexpp"])
-    l2_thds = Fraction(4, 5) * d + Fraction(68, 10)
-    l3_thds = Fraction(2 if n == 8 else 3)
-    v_thds = Fraction(347, 100)
     e0 = d - (d / 20 + Fraction(11, 10)) * p
-    l1 = places(l1_thds * p, 4)
-    l2 = places(l2_thds * p, 4)
-    l3 = places(l3_thds * p, 4)
-    v = places(v_thds * p, 4)
-    l5 = l2_thds * p - 2 * p
+    l1 = Fraction(t2["l1"])
+    l2_thds = Fraction(4, 5) * d + Fraction(68, 10)
+    l2 = l2_thds * p
+    l3_thds = Fraction(2 if n == 8 else 3)
+    l3 = l3_thds * p
+    l5 = l2 - 2 * p
     h = Fraction(4, 5) * p
-    r = {"size": KEYS[src["nps"]], "od": src["OD_in_from_freecad"], "tpi": src["tpi"],
-         "e0": places(e0, 5), "l1": l1, "l1_thds": places(l1_thds, 2),
-         "e1": places(e0 + Fraction(1, 16) * l1_thds * p, 5),
-         "l2": l2, "l2_thds": places(l2_thds, 2), "e2": places(e0 + Fraction(1, 16) * l2_thds * p, 5),
-         "l1_to_l2": places((l2_thds - l1_thds) * p, 4),
-         "l1_to_l2_thds": places(l2_thds - l1_thds, 2),
-         "l3": l3, "l3_thds": places(l3_thds, 2), "e3": places(e0 - Fraction(1, 16) * l3_thds * p, 5),
-         "v": v, "v_thds": places(v_thds, 2),
-         "l4": Decimal(src["L4_in_bosl2"]) if src["L4_in_bosl2"] else l2 + v,
-         "l5": places(l5, 4), "e5": places(e0 + Fraction(1, 16) * l5, 5),
-         "h": places(h, 5), "dia_inc_per_thd": places(Fraction(1, 16) * p, 5),
-         "k0": places(e0 - h, 5),
-         "source": "L4 published" if src["L4_in_bosl2"] else "L4 = L2 + V"}
+    v = Decimal(VANISH[n])
+    r = {"size": KEYS[t2["size"]], "od": places(d, 4), "tpi": t2["tpi"],
+         "e0": places(e0, 5), "l1": places(l1, 4), "l1_thds": Decimal(t2["l1_thds"]),
+         "e1": places(e0 + l1 / 16, 5),
+         "l2": places(l2, 4), "l2_thds": places(l2_thds, 2), "e2": places(e0 + l2 / 16, 5),
+         "l3": places(l3, 4), "l3_thds": places(l3_thds, 2), "e3": places(e0 - l3 / 16, 5),
+         "v": v, "v_thds": Decimal("3.47"),
+         "l5": places(l5, 4), "e5": places(e0 + l5 / 16, 5),
+         "h": places(h, 5), "dia_inc_per_thd": places(p / 16, 5), "k0": places(e0 - h, 5),
+         "_pitch": p, "_e0": e0, "_e1": e0 + l1 / 16, "_h": h, "_k0": e0 - h}
+    r["l1_to_l2"] = r["l2"] - r["l1"]
+    r["l1_to_l2_thds"] = r["l2_thds"] - r["l1_thds"]
+    r["l4"] = r["l2"] + v
+    r["l1_plus_l3"] = r["l1"] + r["l3"]
     return r
 
 
-def problems_npt(src, r):
-    out = []
+class Checker:
+    def __init__(self):
+        self.problems = []
 
-    def same(what, ours, published, tol):
-        if published and abs(Decimal(str(ours)) - Decimal(published)) > Decimal(tol):
-            out.append(f"{src['nps']}: {what} {ours} differs from the published {published}")
+    def agree(self, source, size, col, ours, printed):
+        """ours (exact or rounded) against a printed value, to the printed decimals."""
+        if printed is None or printed == "":
+            return
+        right = MISPRINTS.get((source, size, col))
+        if right is not None:
+            if Decimal(printed) == Decimal(right):
+                self.problems.append(f"{source} {size} {col}: {printed} is listed as a misprint "
+                                     "but agrees")
+            printed = right
+        if places(ours, decimals(printed)) != Decimal(printed):
+            self.problems.append(f"{source} {size} {col}: ours {places(ours, 8).normalize()} "
+                                 f"differs from the printed {printed}")
 
-    # The second source prints D to 3 decimals (1/16 as 0.313).
-    same("OD", r["od"], src["OD_in_dollodart"], "0.0005")
-    # That source prints inches with at most 2 decimals, some cut rather than
-    # rounded (3/8 L2 0.4078 as 0.4), thread counts rounded to 2 decimals.
-    for col, key, tol in [("L1_in_itexpp", "l1", "0.01"), ("E1_in_itexpp", "e1", "0.01"),
-                          ("L2_in_itexpp", "l2", "0.01"), ("L3_in_itexpp", "l3", "0.01"),
-                          ("L4_in_itexpp", "l4", "0.01"), ("L5_in_itexpp", "l5", "0.01"),
-                          ("h_in_itexpp", "h", "0.01"), ("L2_threads_itexpp", "l2_thds", "0.005"),
-                          ("L3_threads_itexpp", "l3_thds", "0")]:
-        same(col, r[key], src[col], tol)
-    # The published L4 is the sum of L2 and V as the standard rounds them.
-    if src["L4_in_bosl2"]:
-        same("L2 + V", r["l2"] + r["v"], src["L4_in_bosl2"], "0.0001")
-    for key, value in SPOT.get(src["nps"], {}).items():
-        same(key, r[key], value, "0")
-    return out
+
+def check_npt(chk, rows, table2):
+    for t in table2:
+        r = rows[t["size"]]
+        s = t["size"]
+        chk.agree("npt_table2", s, "pitch", r["_pitch"], t["pitch"])
+        chk.agree("npt_table2", s, "od", r["od"], t["od"])
+        chk.agree("npt_table2", s, "l1_thds", r["l1"] * Decimal(t["tpi"]), t["l1_thds"])
+        for col in ("e0", "e1", "l2", "l2_thds", "e2"):
+            chk.agree("npt_table2", s, col, r["_" + col] if "_" + col in r else r[col], t[col])
+    for c in read_csv(HERE / "npt_chicagotube.csv"):
+        r = rows[c["size"]]
+        for col in ("od", "tpi", "e0", "l2", "v", "e1", "l1", "e3", "l3", "l1_plus_l3"):
+            ours = r["_e0"] if col == "e0" else r["_e1"] if col == "e1" else r[col]
+            chk.agree("npt_chicagotube", c["size"], col, Decimal(str(ours)) if col == "tpi"
+                      else ours, c[col])
+    for w in read_csv(HERE / "npt_weldbend.csv"):
+        r = rows[w["size"]]
+        for col in ("l1_to_l2", "l1_to_l2_thds", "l3", "l3_thds", "e3", "v", "v_thds", "l4",
+                    "l5", "e5", "h", "dia_inc_per_thd", "k0"):
+            ours = {"h": r["_h"], "k0": r["_k0"]}.get(col, r[col])
+            chk.agree("npt_weldbend", w["size"], col, ours, w[col])
+    # Older transcriptions: D from a library (FreeCAD) and a data set, two-decimal
+    # inch values of itexpp (some cut rather than rounded), L4 of the BOSL2 library.
+    for b in read_csv(HERE / "npt_basic_dims_sources.csv"):
+        r = rows[b["nps"]]
+        chk.agree("npt_basic_dims_sources", b["nps"], "OD", r["od"], b["OD_in_from_freecad"])
+        for col, key in [("L1_in_itexpp", "l1"), ("E1_in_itexpp", "e1"), ("L2_in_itexpp", "l2"),
+                         ("L3_in_itexpp", "l3"), ("L4_in_itexpp", "l4"), ("L5_in_itexpp", "l5"),
+                         ("h_in_itexpp", "h"), ("L1_threads_itexpp", "l1_thds"),
+                         ("L2_threads_itexpp", "l2_thds"), ("L3_threads_itexpp", "l3_thds")]:
+            if abs(r[key] - Decimal(b[col])) > Decimal("0.01"):
+                chk.problems.append(f"itexpp {b['nps']} {col}: ours {r[key]}, printed {b[col]}")
+        chk.agree("npt_basic_dims_sources", b["nps"], "L4_in_bosl2", r["l4"], b["L4_in_bosl2"])
+    for size, spot in SPOT.items():
+        for col, value in spot.items():
+            if rows[size][col] != Decimal(value):
+                chk.problems.append(f"{size}: {col} {rows[size][col]} is not {value}")
 
 
 GAGE_COLS = ["plug_major_E0", "plug_major_E1", "plug_major_E2", "pd_E0", "pd_E1", "pd_E2",
              "ring_minor_E0", "ring_minor_E1", "dia_inc_per_thread", "thin_ring_thickness_L1"]
+GAGE_SOURCE = "alphathreadgage.com/refsheets/REFnptpipe.htm"
 
 
 def gage_row(src, npt):
-    r = {"size": KEYS[src["size"]], "od": npt["od"], "tpi": src["tpi"]}
+    r = {"size": KEYS[src["size"]], "od": npt["od"], "tpi": src["tpi"], "source": GAGE_SOURCE}
     for c in GAGE_COLS:
         r[c.lower().replace("dia_inc_per_thread", "dia_inc_per_thd")
              .replace("thin_ring_thickness_l1", "ring_thickness")] = src[c]
-    r["source"] = "alphathreadgage.com/refsheets/REFnptpipe.htm"
     if not r["dia_inc_per_thd"]:
-        # Not read from the sheet: the standard's 0.0625/n, as npt.csv.
+        # The standard's 0.0625/n, as Weldbend prints it for 1/2 (0.00446).
         r["dia_inc_per_thd"] = npt["dia_inc_per_thd"]
         r["source"] += "; increase per thread 0.0625/n"
+    if not r["ring_thickness"]:
+        # Table 2's footnote to L1: "Also length of thin ring gauge".
+        r["ring_thickness"] = npt["l1"]
+        r["source"] += "; ring thickness = L1 (B1.20.1 Table 2 footnote)"
     return r
 
 
-def problems_gage(src, g, npt):
-    out = []
+def check_gage(chk, src, g, npt):
     for ours, theirs in [("pd_e0", "e0"), ("pd_e1", "e1"), ("pd_e2", "e2"),
                          ("dia_inc_per_thd", "dia_inc_per_thd"), ("ring_thickness", "l1")]:
-        if g[ours] and Decimal(g[ours]) != Decimal(str(npt[theirs])):
-            out.append(f"{src['size']}: gauge {ours} {g[ours]} differs from the basic {npt[theirs]}")
-    if src["tpi"] != npt["tpi"]:
-        out.append(f"{src['size']}: gauge tpi {src['tpi']} differs from {npt['tpi']}")
-    return out
+        if Decimal(g[ours]) != npt[theirs]:
+            chk.problems.append(f"{src['size']}: gauge {ours} {g[ours]} differs from the basic "
+                                f"{npt[theirs]}")
+    if Fraction(src["tpi"]) != Fraction(npt["tpi"]):
+        chk.problems.append(f"{src['size']}: gauge tpi {src['tpi']} differs from {npt['tpi']}")
 
 
 NPT_HEAD = """\
 # Basic dimensions of American National Standard taper pipe threads NPT
-# (ASME B1.20.1, table of basic dimensions), one row per nominal pipe size.
+# (ASME B1.20.1 Table 2), one row per nominal pipe size, 1/16 to 24 OD.
 # Written by tools/pipe_data/make_npt.py; do not edit by hand.
-# Published values: od (outside diameter D), l1_thds (hand-tight engagement L1 in
-# threads) and, where the source says "L4 published", l4. Every other column is
-# the standard's formula with p = 1/tpi:
-#   E0 = D - (0.05 D + 1.1) p      L1 = l1_thds p       E1 = E0 + 0.0625 L1
-#   L2 = (0.8 D + 6.8) p           E2 = E0 + 0.0625 L2  L1 to L2 = L2 - L1
-#   L3 = 3 p (2 p at 8 tpi)        E3 = E0 - 0.0625 L3  V = 3.47 p
-#   L4 = L2 + V                    L5 = L2 - 2 p        E5 = E0 + 0.0625 L5
-#   h = 0.8 p    increase in diameter per thread = 0.0625 p    K0 = E0 - h
+# Published values (tools/pipe_data/npt_table2.csv): od (D), l1 and l1_thds (L1 is
+# tabulated, not a formula), and v, the vanish thread as printed per pitch (0.1285 at
+# 27 tpi, 0.1928 at 18, 0.2478 at 14, 0.3017 at 11.5, 0.4337 at 8). Every other column
+# is the standard's formula, p = 1/tpi, rounded half to even as the standard rounds:
+#   E0 = D - (0.05 D + 1.1) p      E1 = E0 + 0.0625 L1   L2 = (0.8 D + 6.8) p
+#   E2 = E0 + 0.0625 L2            L1 to L2 = L2 - L1    L3 = 3 p (2 p at 8 tpi)
+#   E3 = E0 - 0.0625 L3            L4 = L2 + V           L5 = L2 - 2 p
+#   E5 = E0 + 0.0625 L5            h = 0.8 p             increase per thread = 0.0625 p
+#   K0 = E0 - h                    V threads = 3.47
+# and each is checked against the printed value of every source that prints it
+# (Table 2: p, E0, E1, L2, E2 of every size; Chicago Tube: E3, L3, V, L1 + L3 for
+# 1/8 to 8; Weldbend: L1 to L2, E3, V, L4, L5, E5, h, K0 for 1/2 to 12). The source
+# column names the sources that print the row.
 # Lengths to 4 decimals, diameters to 5, thread counts to 2.
-# Sizes 3 1/2 to 24 OD are left out: no published D and L1 for them were at hand.
 # size is the size key (1/16 = 0.0625, 14 OD = 14). Units: inches.
 """
 
 GAGE_HEAD = """\
 # Basic dimensions of NPT taper thread plug and ring gauges, one row per nominal
 # pipe size, as published by a gauge maker (Alpha Thread Gage, reference sheet
-# "Basic dimensions N.P.T. taper thread plug and ring gages"). Its pitch
-# diameters equal E0, E1 and E2 of npt.csv. Written by tools/pipe_data/make_npt.py.
-# od is the published pipe outside diameter of npt.csv (the sheet has no column
-# for it). The sheet's 1/2 row ends after the ring minor diameters: its
-# increase per thread is the standard's 0.0625/n (the value npt.csv holds), its
-# ring thickness is empty (no value). Sizes above 1/2
-# have no rows: the program then keeps npt's outside diameter, tpi and increase
-# per thread. Two typos of the sheet are corrected (1/8 ring thickness printed
-# 0.01615, 1/4 ring minor at the notch printed 0.44563), as the checks against
-# npt.csv confirm. Units: inches.
+# "Basic dimensions N.P.T. taper thread plug and ring gages"). Written by
+# tools/pipe_data/make_npt.py; do not edit by hand.
+# 1/16, 1/8, 1/4 and 3/8: every value as the sheet prints it; its pitch diameters
+# equal E0, E1 and E2 of npt.csv, its ring thickness L1, its increase per thread
+# 0.0625/n. Two typos of the sheet are corrected (1/8 ring thickness printed 0.01615,
+# 1/4 ring minor at the notch printed 0.44563), as those checks confirm.
+# 1/2: the sheet's row ends after the ring minor diameters; its increase per thread
+# is the standard's 0.0625/n (0.00446, as npt.csv), its ring thickness L1 = 0.320,
+# the footnote of B1.20.1 Table 2 to L1 reading "also length of thin ring gauge".
+# od is the outside diameter D of npt.csv (the sheet has no column for it).
+# Sizes above 1/2 have no rows: no published gauge majors and minors for them were at
+# hand, so the program keeps npt's outside diameter, tpi and increase per thread.
+# Units: inches.
 """
 
 NPT_COLS = ["size", "od", "tpi", "e0", "l1", "l1_thds", "e1", "l2", "l2_thds", "e2", "l1_to_l2",
@@ -164,6 +227,15 @@ NPT_COLS = ["size", "od", "tpi", "e0", "l1", "l1_thds", "e1", "l2", "l2_thds", "
 GAGE_OUT = ["size", "od", "tpi", "plug_major_e0", "plug_major_e1", "plug_major_e2", "pd_e0",
             "pd_e1", "pd_e2", "ring_minor_e0", "ring_minor_e1", "dia_inc_per_thd",
             "ring_thickness", "source"]
+
+PUBLISHED_HEAD = """\
+# Values ASME B1.20.1 Table 2 prints per NPT size (1/16 from Machinery's Handbook,
+# thread counts of 1/16 from itexpp.com), and L4 as Weldbend prints it (1/2 to 12;
+# empty where no source at hand prints it). Written by tools/pipe_data/make_npt.py
+# from npt_table2.csv and npt_weldbend.csv, which give the addresses. Inches.
+"""
+PUBLISHED_COLS = ["size_text", "od", "l1", "l1_thds", "l2", "l2_thds", "e0", "e1", "e2", "l4",
+                  "source"]
 
 
 def text(head, cols, rows):
@@ -177,32 +249,14 @@ def text(head, cols, rows):
     return "\n".join(lines) + "\n"
 
 
-def main(argv):
-    if any(a != "--check" for a in argv):
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    sources = Path(__file__).resolve().parent
-    npt_src = read_csv(sources / "npt_basic_dims_sources.csv")
-    gage_src = read_csv(sources / "npt_gage_basic_dims_partial.csv")
-    problems = []
-    rows = {}
-    for s in npt_src:
-        r = npt_row(s)
-        problems += problems_npt(s, r)
-        rows[s["nps"]] = r
-    gages = []
-    for s in gage_src:
-        g = gage_row(s, rows[s["size"]])
-        problems += problems_gage(s, g, rows[s["size"]])
-        gages.append(g)
-    if problems:
-        print("\n".join(problems), file=sys.stderr)
-        return 1
-    out = {"npt.csv": text(NPT_HEAD, NPT_COLS, rows.values()),
-           "nptgage.csv": text(GAGE_HEAD, GAGE_OUT, gages)}
+def npt_rows():
+    """The npt rows by size text, exact values included (for make_straight.py)."""
+    return {t["size"]: npt_row(t) for t in read_csv(HERE / "npt_table2.csv")}
+
+
+def write_or_check(out, argv):
     status = 0
-    for name, body in out.items():
-        path = DATA / name
+    for path, body in out.items():
         if "--check" in argv:
             if not path.exists() or path.read_text() != body:
                 print(f"{path} differs from what the sources give", file=sys.stderr)
@@ -210,6 +264,45 @@ def main(argv):
         else:
             path.write_text(body)
     return status
+
+
+def main(argv):
+    if any(a != "--check" for a in argv):
+        print(__doc__.strip(), file=sys.stderr)
+        return 2
+    table2 = read_csv(HERE / "npt_table2.csv")
+    rows = npt_rows()
+    chk = Checker()
+    check_npt(chk, rows, table2)
+    printed_by = {s: ["B1.20.1 Table 2"] for s in rows}
+    printed_by["1/16"] = ["B1.20.1 as printed by Machinery's Handbook Table 1a"]
+    for name, label in [("npt_chicagotube.csv", "Chicago Tube"), ("npt_weldbend.csv", "Weldbend")]:
+        for c in read_csv(HERE / name):
+            printed_by[c["size"]].append(label)
+    for s, r in rows.items():
+        r["source"] = "; ".join(printed_by[s])
+    weldbend = {w["size"]: w for w in read_csv(HERE / "npt_weldbend.csv")}
+    published = []
+    for t in table2:
+        w = weldbend.get(t["size"])
+        src = ("Machinery's Handbook Table 1a; itexpp" if t["size"] == "1/16"
+               else "B1.20.1 Table 2 (OCR)") + ("; L4 Weldbend" if w else "")
+        published.append({"size_text": t["size"], "od": t["od"], "l1": t["l1"],
+                          "l1_thds": t["l1_thds"], "l2": t["l2"], "l2_thds": t["l2_thds"],
+                          "e0": t["e0"], "e1": t["e1"], "e2": t["e2"],
+                          "l4": w["l4"] if w else "", "source": src})
+    gages = []
+    for s in read_csv(HERE / "npt_gage_basic_dims_partial.csv"):
+        g = gage_row(s, rows[s["size"]])
+        check_gage(chk, s, g, rows[s["size"]])
+        gages.append(g)
+    if chk.problems:
+        print("\n".join(chk.problems), file=sys.stderr)
+        return 1
+    return write_or_check({DATA / "npt.csv": text(NPT_HEAD, NPT_COLS, rows.values()),
+                           DATA / "nptgage.csv": text(GAGE_HEAD, GAGE_OUT, gages),
+                           HERE / "npt_published.csv": text(PUBLISHED_HEAD, PUBLISHED_COLS,
+                                                            published)}, argv)
 
 
 if __name__ == "__main__":
