@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -23,41 +26,53 @@ std::vector<double> Cells(const std::string& text, const std::string& label)
     return {};
 }
 
-// ASME B1.20.1 basic dimensions: D, L1 (to three places), L2, E0 and L4.
+// ASME B1.20.1 basic dimensions of every size as printed (tools/pipe_data/
+// npt_published.csv names the sources), read off the text a user sees, to
+// half a unit of the printed value's last place.
 TEST(PlcalcPipe, PublishedNPTBasicDimensions)
 {
-    const struct {
-        const char *size, *designation;
-        double od, l1, l2, e0, l4;
-    } cases[] = {
-        {"1/16", "1/16 - 27 NPT", 0.3125, 0.160, 0.2611, 0.27118, 0.3896},
-        {"1/8", "1/8 - 27 NPT", 0.405, 0.1615, 0.2639, 0.36351, 0.3924},
-        {"1/4", "1/4 - 18 NPT", 0.540, 0.2278, 0.4018, 0.47739, 0.5946},
-        {"3/8", "3/8 - 18 NPT", 0.675, 0.240, 0.4078, 0.61201, 0.6006},
-        {"1/2", "1/2 - 14 NPT", 0.840, 0.320, 0.5337, 0.75843, 0.7815},
-        {"3/4", "3/4 - 14 NPT", 1.050, 0.339, 0.5457, 0.96768, 0.7935},
-        {"1", "1 - 11.5 NPT", 1.315, 0.400, 0.6828, 1.21363, 0.9845},
-        {"1 1/4", "1 1/4 - 11.5 NPT", 1.660, 0.420, 0.7068, 1.55713, 1.0085},
-        {"1 1/2", "1 1/2 - 11.5 NPT", 1.900, 0.420, 0.7235, 1.79609, 1.0252},
-        {"2", "2 - 11.5 NPT", 2.375, 0.436, 0.7565, 2.26902, 1.0582},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.size);
-        const CliRun r = Plcalc({"--type", "NPT", "--size", c.size});
+    const std::pair<const char*, const char*> columns[] = {
+        {"od", "O.D. of Pipe"},
+        {"l1", "Handtight Engagement Length (L1)"},
+        {"l2", "Effective Thd. Ext. Length (L2)"},
+        {"e0", "PD at Beginning of Ext. Thd."},
+        {"e1", "Handtight Engagement Dia. (E1)"},
+        {"e2", "Effective Thd. Ext. Dia. (E2)"},
+        {"l4", "Overall Length Ext."}};
+    std::ifstream in(PL_SOURCE_DIR "/tools/pipe_data/npt_published.csv");
+    std::vector<std::string> head;
+    int sizes = 0, checked = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f;
+        std::stringstream cells(line);
+        for (std::string c; std::getline(cells, c, ',');) f.push_back(c);
+        if (head.empty()) {
+            head = f;
+            continue;
+        }
+        std::map<std::string, std::string> row;
+        for (std::size_t i = 0; i < f.size() && i < head.size(); ++i) row[head[i]] = f[i];
+        SCOPED_TRACE(row["size_text"] + " (" + row["source"] + ")");
+        const CliRun r = Plcalc({"--type", "NPT", "--size", row["size_text"]});
         ASSERT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(r.out.rfind(std::string(c.designation) + "\n\nThread Dim.\n", 0), 0u);
-        const std::pair<const char*, double> rows[] = {
-            {"O.D. of Pipe", c.od}, {"Handtight Engagement Length (L1)", c.l1},
-            {"Effective Thd. Ext. Length (L2)", c.l2}, {"PD at Beginning of Ext. Thd.", c.e0},
-            {"Overall Length Ext.", c.l4}};
-        for (const auto& [label, want] : rows) {
+        ++sizes;
+        for (const auto& [column, label] : columns) {
+            const std::string& printed = row[column];
+            if (printed.empty()) continue;
             const std::vector<double> v = Cells(r.out, label);
             ASSERT_FALSE(v.empty()) << label;
-            // Half a unit of the published value's last place.
-            EXPECT_NEAR(v[0], want, std::string(label).find("(L1)") != std::string::npos ? 5e-4 : 5e-6)
-                << label;
+            const auto dot = printed.find('.');
+            const int places = dot == std::string::npos ? 0 : int(printed.size() - dot - 1);
+            EXPECT_NEAR(v[0], std::stod(printed), 0.5 * std::pow(10.0, -places)) << label;
+            ++checked;
         }
     }
+    EXPECT_EQ(sizes, 24);
+    EXPECT_GE(checked, 24 * 6);
+    // The designation carries one decimal at 11.5 threads per inch only.
+    EXPECT_EQ(Plcalc({"--type", "NPT", "--size", "1"}).out.rfind("1 - 11.5 NPT\n\nThread Dim.\n", 0), 0u);
+    EXPECT_EQ(Plcalc({"--type", "NPT", "--size", "1/2"}).out.rfind("1/2 - 14 NPT\n\nThread Dim.\n", 0), 0u);
 }
 
 TEST(PlcalcPipe, SizesOptionsAndRefusals)
@@ -71,8 +86,9 @@ TEST(PlcalcPipe, SizesOptionsAndRefusals)
     } cases[] = {
         {"hyphenated", {"--type", "NPT", "--size", "1-1/4"}, 0, "1 1/4 - 11.5 NPT\n", ""},
         {"blanks", {"--type", "npt", "--size", " 1   1/4 "}, 0, "1 1/4 - 11.5 NPT\n", ""},
-        // No 14 OD row in the shipped table: no threads per inch to name.
-        {"odSize", {"--type", "NPT", "--size", "14od"}, 0, "14 OD NPT\n", ""},
+        {"odSize", {"--type", "NPT", "--size", "14od"}, 0, "14 OD - 8 NPT\n", ""},
+        // No NPSL row for size 4: no threads per inch to name.
+        {"noTableRow", {"--type", "NPT", "--class", "NPSL", "--size", "4"}, 0, "4 NPSL\n", ""},
         {"millimetres", {"--type", "NPT", "--size", "1/2", "--mm"}, 0, "1/2 - 14 NPT\n",
          "Pipe threads are shown in inches.\n"},
         {"railingSizes", {"--type", "NPT", "--class", "NPTR", "--size", "1/16"}, 2, "",
@@ -124,7 +140,7 @@ TEST(PlcalcPipe, JsonPipeRecordAndThreadFile)
     const CliRun opened = Plcalc({"--open", file});
     ASSERT_EQ(opened.code, 0) << opened.err;
     EXPECT_EQ(opened.out, saved.out);
-    EXPECT_EQ(opened.out.rfind("3/4 NPSM\n", 0), 0u);
+    EXPECT_EQ(opened.out.rfind("3/4 - 14 NPSM\n", 0), 0u);
 }
 
 } // namespace

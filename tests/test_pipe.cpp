@@ -85,7 +85,8 @@ TEST(PipeTables, ShippedNPTBySize)
     EXPECT_NEAR(p.PipeOD, 1.050, 5e-9);
     EXPECT_EQ(threeQuarter->TPI, 14.0f);
     EXPECT_NEAR(p.DiaIncPerThd, 0.00446, 5e-9);
-    EXPECT_NEAR(p.E1, 0.98888, 5e-9);
+    // Published E1 = E0 + 0.0625 x the tabulated L1 0.339 (not 4.75 threads).
+    EXPECT_NEAR(p.E1, 0.98887, 5e-9);
     EXPECT_EQ(threeQuarter->GoPlug.PD.Gage, 0);
     EXPECT_EQ(PipeDesignation(p), "3/4 - 14 NPT");
 }
@@ -279,10 +280,10 @@ TEST(PipePages, NPTGrids)
         EXPECT_EQ(p.thread[3][1], "11.5");
         EXPECT_EQ(p.thread[4][1], "0.08696");
         EXPECT_EQ(p.gages[3][1], "11.5");
-        // The gauge maker's 1/2 row gives no ring thickness: no 0 for it.
+        // The thin ring is L1 long.
         const PipePagesText half = BuildPipePages(*CalcPipe(NPT, "1/2"));
         EXPECT_EQ(half.gages[6][3], " 0.73086");
-        EXPECT_EQ(half.gages[9][1], "  N/A");
+        EXPECT_EQ(half.gages[9][1], " 0.32000");
     }
 }
 
