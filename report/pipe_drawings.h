@@ -4,6 +4,7 @@
 
 #include "pipe/pipe_pages.h"
 
+#include <QImage>
 #include <QSizeF>
 #include <QString>
 
@@ -17,3 +18,9 @@ void PaintPipeDrawing(QPainter& painter, const QRectF& target, PipeDrawing drawi
 // The picture file a pipe report prints: "NPTDims.bmp", "NPTTols.bmp",
 // "NPTGages.bmp"; empty for None.
 QString PipeDrawingFileName(PipeDrawing drawing);
+// Where a report finds a picture file: beside the program, else in the
+// installed data folder; empty when neither has it.
+QString PipePicturePath(PipeDrawing drawing);
+// The drawing as a picture at `dpi` that knows its resolution, so that it
+// prints at its natural size (natural pixels / 96 inches).
+QImage PipePictureImage(PipeDrawing drawing, double dpi);
