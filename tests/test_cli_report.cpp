@@ -71,6 +71,8 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
          "plcalc: --report needs --pdf FILE\n"},
         {"pdfWithoutReport", {"--pdf", dir.file("x.pdf")}, kExitUsage,
          "plcalc: --pdf needs --report\n"},
+        {"pipeReportOfAnInchThread", {"--report", "npt-dims", "--pdf", dir.file("x.pdf")},
+         kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
         {"unwritableFile", {"--report", "gauge", "--pdf", dir.file("missing/x.pdf")},
          kExitFileError, "Can not write the report file " + dir.file("missing/x.pdf") + "\n"},
     };
