@@ -7,6 +7,7 @@
 #include "core/pipe_record.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "pages/clipboard_text.h"
 #include "pages/parameter_page.h"
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_tables.h"
@@ -42,6 +43,8 @@ std::unique_ptr<TTInfo> CalcPipe(Kind kind, const std::string& size)
     auto rec = std::make_unique<TTInfo>();
     const SetUpResult r = SetUpRecord(e, *rec);
     if (!r.message.empty()) throw std::runtime_error(r.message);
+    // The hidden pitch box only has to pass the check; the tables set the pitch.
+    EXPECT_EQ(r.pitchText, "1.0");
     rec->Calculate();
     return rec;
 }
@@ -49,12 +52,14 @@ std::unique_ptr<TTInfo> CalcPipe(Kind kind, const std::string& size)
 struct PipeTables : TestTables {
     PipeTables() : TestTables({"npt", "nptgage", "npttol", "npsc", "nptr", "npsm", "npsl"}) {}
     // Raw bytes after the compiled records: a repeated key or a cut-off record.
-    static void Append(const std::string& file, const std::vector<int32_t>& fields, std::size_t bytes)
+    static void Append(const std::string& file, const std::vector<int32_t>& fields,
+                       std::size_t bytes)
     {
         std::ofstream out(TablePath(file), std::ios::binary | std::ios::app);
         std::string raw;
         for (int32_t v : fields)
-            for (int i = 0; i < 4; ++i) raw += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xff);
+            for (int i = 0; i < 4; ++i)
+                raw += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xff);
         out.write(raw.data(), static_cast<std::streamsize>(std::min(bytes, raw.size())));
     }
 };
@@ -143,6 +148,7 @@ TEST(PipeTables, FieldsReachTheirMembers)
     const auto none = CalcPipe(NPT, "1/16");
     EXPECT_EQ(none->Pipe->PipeOD, 0);
     EXPECT_EQ(none->TPI, 1.0f);
+    EXPECT_EQ(PipeDesignation(*none->Pipe), "1/16 NPT");
 }
 
 TEST(PipeTables, StraightAndRailingKinds)
@@ -163,6 +169,9 @@ TEST(PipeTables, StraightAndRailingKinds)
     EXPECT_NEAR((npsm->IntThd.Minor.Max + npsm->IntThd.Minor.Min) / 2, 0.75300, 5e-9);
     EXPECT_NEAR((npsm->IntThd.PD.Max + npsm->IntThd.PD.Min) / 2, 0.78175, 5e-9);
     EXPECT_NEAR(npsm->Pipe->PipeAllowance, npsm->IntThd.PD.Min - npsm->ExtThd.PD.Max, 5e-9);
+    // Its copied limits are named as the window names the thread, and stay inches.
+    EXPECT_EQ(ThreadDimsText(*npsm, true, true).substr(0, 57),
+              "Internal: 1/2 - 14 NPSM\r\nPD Max:\t0.7835\r\nPD Min:\t0.7800\r\n");
 
     // NPSC is an internal thread only.
     const auto npsc = CalcPipe(NPSC, "1/8");
@@ -255,10 +264,12 @@ TEST(PipePages, NPTGrids)
         {pages.thread, 11, 2, " 3.0000"},
         {pages.thread, 14, 1, " 0.7815"},
         {pages.thread, 19, 1, " 0.7013"},
-        // The gauge table has no 1/2 row here: zero texts, the OD from npt.
+        // The gauge table has no 1/2 row here: "  N/A", but npt's OD, pitch and increase.
         {pages.gages, 0, 2, "ALL PD"},
         {pages.gages, 2, 1, "0.8400"},
-        {pages.gages, 6, 2, " 0.00000"},
+        {pages.gages, 4, 1, "0.07143"},
+        {pages.gages, 6, 2, "  N/A"},
+        {pages.gages, 8, 1, " 0.00446"},
         {pages.gages, 7, 3, ""},
         {pages.tols, 4, 0, "Tol. on PD (\u00B1)"},
         {pages.tols, 4, 2, " 0.00010"},
@@ -286,6 +297,10 @@ TEST(PipePages, NPTGrids)
         EXPECT_EQ(p.thread[3][1], "11.5");
         EXPECT_EQ(p.thread[4][1], "0.08696");
         EXPECT_EQ(p.gages[3][1], "11.5");
+        // The gauge maker's 1/2 row gives no ring thickness: no 0 for it.
+        const PipePagesText half = BuildPipePages(*CalcPipe(NPT, "1/2"));
+        EXPECT_EQ(half.gages[6][3], " 0.73086");
+        EXPECT_EQ(half.gages[9][1], "  N/A");
     }
 }
 
@@ -303,7 +318,9 @@ TEST(PipePages, StraightAndRailingGrids)
         PipeDrawing drawing;
         std::vector<std::tuple<int, int, std::string>> cells;
     } cases[] = {
-        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None, {{0, 1, "Inch"}, {2, 1, "  N/A"}, {4, 1, " 0.000"}}},
+        // No row for the size: nothing to show, and no threads per inch to name.
+        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None,
+         {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}}},
         {"NPTR", NPTR, "1", 14, 3, PipeDrawing::Gages,
          {{2, 1, "1.315"}, {3, 1, "11.5"}, {5, 1, " 1.20000"}, {8, 2, " 6.90"},
           {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}}},
