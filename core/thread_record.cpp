@@ -72,7 +72,7 @@ bool FamilyAvailable(uint16_t typeCode)
 {
     return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ || typeCode == kTypeAcme ||
            typeCode == kTypeStub || typeCode == kTypeSAM1 || typeCode == kTypeSAM2 || typeCode == kTypeM ||
-           typeCode == kTypeMJ || typeCode == kTypeButt;
+           typeCode == kTypeMJ || typeCode == kTypeButt || typeCode == kTypeNPT;
 }
 
 double TThdInfo::Pitch() const

@@ -1,5 +1,6 @@
 // The calculation driver: dispatches on the thread type to the family steps,
 // then the steps common to every type.
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "families/acme.h"
 #include "families/buttress.h"
@@ -8,6 +9,7 @@
 #include "families/stub.h"
 #include "families/unified.h"
 #include "gauges/gage_catalogue.h"
+#include "pipe/pipe_tables.h"
 
 void TTInfo::Calculate()
 {
@@ -39,9 +41,11 @@ void TTInfo::Calculate()
         SelectGageCatalogue(*this);
         CleanUpGageCatalogue(*this);
         break;
+    case kTypeNPT:
+        // Pipe threads are looked up by nominal size, not calculated.
+        if (Pipe) ReadPipeTables(*Pipe);
+        break;
     default:
-        // Pipe threads are looked up, not calculated; until then the windows
-        // and the command line refuse them before calculating.
         break;
     }
     // Some tables hold -1 where a lead tolerance does not apply.

@@ -4,6 +4,8 @@
 // file's values 0 (threads per inch 1.0); a file that cannot be read throws
 // the table-file error, which ends the calculation.
 
+#include <cstdint>
+
 class TThdNPT;
 
 // Reads the table files of the record's pipe kind: npt.bin, nptgage.bin and
@@ -19,3 +21,7 @@ void ReadNPSCTable(TThdNPT& pipe);
 void ReadNPTRTable(TThdNPT& pipe);
 void ReadNPSMTable(TThdNPT& pipe);
 void ReadNPSLTable(TThdNPT& pipe);
+
+// Half-angle minutes of a table, truncated toward zero; throws
+// std::range_error when the result does not fit 32 bits.
+int32_t TruncatedMinutes(double minutes);

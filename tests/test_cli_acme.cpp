@@ -39,8 +39,6 @@ TEST(PlcalcPowerThreads, TypeAndClassOptions)
          "--tpi\n"},
         {"acmeNoPitch", {"--type", "ACME", "--dia", "1"}, 2,
          "Can not calculate. Invalid pitch value\n"},
-        {"pipeNotYet", {"--type", "NPT", "--dia", "1", "--tpi", "1"}, 2,
-         "General Purpose Pipe Threads can not be calculated in this version.\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -267,10 +267,9 @@ private slots:
         TfrmThread w;
         Calculate(w);
         TTInfo* before = w.Record();
-        Enter(w, "General Purpose Pipe Threads", "", "", "");
+        Enter(w, "UN Threads", "Class 2", "1/4", "0");
         Child<QPushButton>(w, "Button2")->click();
-        QCOMPARE(errors_,
-                 QStringList{"General Purpose Pipe Threads can not be calculated in this version."});
+        QCOMPARE(errors_, QStringList{"Can not calculate. Invalid pitch value"});
         QCOMPARE(w.Record(), before);
 
         // A missing table says where to fix the path.

@@ -1,0 +1,330 @@
+// Pipe threads: the table readers through the driver, by nominal pipe size as
+// the size list picks it, and the pipe pages built from the record. Expected
+// values are the ASME B1.20.1 basic dimensions (1/16, 1/2, 1, 3/4 NPT), the
+// 1/2 NPSM limits whose midpoints the published tables give, the standard's
+// formulas by hand, or, where a row only checks where each field goes, the
+// values written into the table.
+#include "core/pipe_record.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
+#include "pages/parameter_page.h"
+#include "pipe/pipe_pages.h"
+#include "pipe/pipe_tables.h"
+#include "pipe/pipe_text.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+enum Kind { NPT, NPSC, NPTR, NPSM, NPSL };
+
+// A record set up as the parameter page does it for a size list entry, then calculated.
+std::unique_ptr<TTInfo> CalcPipe(Kind kind, const std::string& size)
+{
+    const std::vector<std::string> sizes = PipeSizeTexts(kind);
+    const auto at = std::find(sizes.begin(), sizes.end(), size);
+    if (at == sizes.end()) throw std::invalid_argument("no size " + size);
+    static const char* const kinds[] = {"NPT", "NPSC", "NPTR", "NPSM", "NPSL"};
+    ParameterEntry e;
+    e.typeIndex = TypeEntryIndex(kTypeNPT);
+    e.classText = kinds[kind];
+    e.pipe = true;
+    e.pipeKind = kind;
+    e.pipeSize = static_cast<int>(at - sizes.begin());
+    e.pipeSizeText = size;
+    auto rec = std::make_unique<TTInfo>();
+    const SetUpResult r = SetUpRecord(e, *rec);
+    if (!r.message.empty()) throw std::runtime_error(r.message);
+    rec->Calculate();
+    return rec;
+}
+
+struct PipeTables : TestTables {
+    PipeTables() : TestTables({"npt", "nptgage", "npttol", "npsc", "nptr", "npsm", "npsl"}) {}
+    // Raw bytes after the compiled records: a repeated key or a cut-off record.
+    static void Append(const std::string& file, const std::vector<int32_t>& fields, std::size_t bytes)
+    {
+        std::ofstream out(TablePath(file), std::ios::binary | std::ios::app);
+        std::string raw;
+        for (int32_t v : fields)
+            for (int i = 0; i < 4; ++i) raw += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xff);
+        out.write(raw.data(), static_cast<std::streamsize>(std::min(bytes, raw.size())));
+    }
+};
+
+// 1/2 NPT in the layout of npt.csv (ASME B1.20.1 basic dimensions).
+const char* const kNPTHalf =
+    "0.5,0.840,14,0.75843,0.3200,4.48,0.77843,0.5337,7.47,0.79179,0.2137,2.99,0.2143,3,"
+    "0.74504,0.2479,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129\n";
+
+TEST(PipeTables, ShippedNPTBySize)
+{
+    ShippedTables shipped;
+    const struct {
+        const char* size;
+        double key, od;
+        float tpi;
+        double e0, l1, l1Thds, e1, l2, l2Thds, e2, l4, inc;
+        double plugPD; // PD at the notch of the gauges; 0 where the gauge table has no row
+        const char* designation;
+    } cases[] = {
+        {"1/16", 0.0625, 0.3125, 27, 0.27118, 0.160, 4.32, 0.28118, 0.2611, 7.05, 0.28750, 0.3896,
+         0.00231, 0.28118, "1/16 - 27 NPT"},
+        {"1/2", 0.5, 0.840, 14, 0.75843, 0.320, 4.48, 0.77843, 0.5337, 7.47, 0.79179, 0.7815,
+         0.00446, 0.77843, "1/2 - 14 NPT"},
+        // Not in the gauge table: npt's OD, threads per inch and increase stand.
+        {"3/4", 0.75, 1.050, 14, 0.96768, 0.3393, 4.75, 0.98888, 0.5457, 7.64, 1.00179, 0.7935,
+         0.00446, 0, "3/4 - 14 NPT"},
+        {"1", 1.0, 1.315, 11.5, 1.21363, 0.400, 4.60, 1.23863, 0.6828, 7.85, 1.25630, 0.9845,
+         0.00543, 0, "1 - 11.5 NPT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        const auto rec = CalcPipe(NPT, c.size);
+        const TThdNPT& p = *rec->Pipe;
+        EXPECT_EQ(rec->NomDia, c.key);
+        EXPECT_DOUBLE_EQ(p.PipeOD, c.od);
+        EXPECT_EQ(rec->TPI, c.tpi);
+        EXPECT_EQ(rec->ExtThd.TPI, c.tpi);
+        const std::pair<double, double> values[] = {
+            {p.E0, c.e0}, {p.L1, c.l1}, {p.L1Thds, c.l1Thds}, {p.E1, c.e1}, {p.L2, c.l2},
+            {p.L2Thds, c.l2Thds}, {p.E2, c.e2}, {p.L4, c.l4}, {p.DiaIncPerThd, c.inc},
+            {rec->GoPlug.PD.Gage, c.plugPD}};
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            EXPECT_NEAR(values[i].first, values[i].second, 5e-9) << i;
+        EXPECT_EQ(PipeDesignation(p), c.designation);
+    }
+}
+
+// Every field of every file to its member: the written rows come back where
+// the layouts put them; the 24 OD key is the largest; lead -1 reads as 0.
+TEST(PipeTables, FieldsReachTheirMembers)
+{
+    PipeTables t;
+    // 24 OD: E0 = D - (0.05 D + 1.1) p = 24 - 2.3/8 = 23.7125.
+    t.Write("npt", std::string(kNPTHalf) +
+                       "24,24.000,8,23.7125,,,,,,,,,,,,,,,,,,0.00781,\n");
+    t.Write("nptgage", "0.5,0.8400,14,0.80600,0.82600,0.83936,0.75843,0.77843,0.79179,0.71086,"
+                       "0.73086,0.00446,0.3200\n");
+    t.Write("npttol", "0.5,0.0001,-1,-1,15.9,20.5,0.0003,0.0005,0.0006,0.0007,0.0008,0.0009,"
+                      "0.0010\n");
+    const auto half = CalcPipe(NPT, "1/2");
+    const TThdNPT& p = *half->Pipe;
+    const std::pair<double, double> got[] = {
+        {p.E3, 0.74504}, {p.L1ToL2, 0.2137}, {p.L1ToL2Thds, 2.99}, {p.L3, 0.2143}, {p.L3Thds, 3},
+        {p.VanishLen, 0.2479}, {p.VanishThds, 3.47}, {p.L5, 0.3909}, {p.E5, 0.78286},
+        {p.ThreadHeight, 0.05714}, {half->ExtThd.Minor.Gage, 0.70129},
+        {half->GoPlug.Major.Min, 0.80600}, {half->GoPlug.Major.Gage, 0.82600},
+        {half->GoPlug.Major.Max, 0.83936}, {half->GoPlug.PD.Min, 0.75843},
+        {half->GoPlug.PD.Max, 0.79179}, {half->GoRing.Minor.Min, 0.71086},
+        {half->GoRing.Minor.Gage, 0.73086}, {p.RingThickness, 0.3200},
+        {half->XPDTol, 0.0001}, {half->WLeadTol, 0}, {half->XLeadTol, 0},
+        {p.PlugTaperTol, 0.0003}, {p.RingTaperTol, 0.0005}, {half->WDiaTol, 0.0006},
+        {half->XDiaTol, 0.0007}, {p.PlugCumPDTol, 0.0008}, {p.RingCumPDTol, 0.0009},
+        {p.Standoff, 0.0010}};
+    for (std::size_t i = 0; i < std::size(got); ++i) EXPECT_NEAR(got[i].first, got[i].second, 5e-9) << i;
+    // Half angles truncate toward zero.
+    EXPECT_EQ(half->WAngleMin, 15);
+    EXPECT_EQ(half->XAngleMin, 20);
+
+    const auto big = CalcPipe(NPT, "24 OD");
+    EXPECT_EQ(big->NomDia, 24.0);
+    EXPECT_EQ(big->Pipe->E0, 23.7125);
+    EXPECT_EQ(big->TPI, 8.0f);
+    EXPECT_EQ(PipeDesignation(*big->Pipe), "24 OD - 8 NPT");
+    // A size no file holds: nothing read, threads per inch as set up.
+    const auto none = CalcPipe(NPT, "1/16");
+    EXPECT_EQ(none->Pipe->PipeOD, 0);
+    EXPECT_EQ(none->TPI, 1.0f);
+}
+
+TEST(PipeTables, StraightAndRailingKinds)
+{
+    PipeTables t;
+    // 1/2 NPSM (B1.20.1): the midpoints of these limits are the published
+    // 0.81800, 0.77435, 0.75300 and 0.78175.
+    t.Write("npsm", "0.5,0.840,14,0.0015,0.8250,0.8110,0.7785,0.7702,0.7450,0.7610,0.7800,0.7835\n");
+    t.Write("npsc", "0.125,0.405,27,0.340,0.3701,0.3771\n");
+    t.Write("npsl", "0.125,0.405,27,0.409,0.3840,0.3805,0.362,0.3863,0.3898\n");
+    t.Write("nptr", "0.5,0.840,14,0.0571,0.77500,0.1429,2,0.3908,5.47,0.5387,7.54,0.2500,3.5,"
+                    "0.1600,0.8600,0.5000,0.0700,1\n");
+
+    const auto npsm = CalcPipe(NPSM, "1/2");
+    EXPECT_EQ(PipeDesignation(*npsm->Pipe), "1/2 - 14 NPSM");
+    EXPECT_NEAR((npsm->ExtThd.Major.Max + npsm->ExtThd.Major.Min) / 2, 0.81800, 5e-9);
+    EXPECT_NEAR((npsm->ExtThd.PD.Max + npsm->ExtThd.PD.Min) / 2, 0.77435, 5e-9);
+    EXPECT_NEAR((npsm->IntThd.Minor.Max + npsm->IntThd.Minor.Min) / 2, 0.75300, 5e-9);
+    EXPECT_NEAR((npsm->IntThd.PD.Max + npsm->IntThd.PD.Min) / 2, 0.78175, 5e-9);
+    EXPECT_NEAR(npsm->Pipe->PipeAllowance, npsm->IntThd.PD.Min - npsm->ExtThd.PD.Max, 5e-9);
+
+    // NPSC is an internal thread only.
+    const auto npsc = CalcPipe(NPSC, "1/8");
+    EXPECT_EQ(npsc->NomDia, 0.125);
+    EXPECT_NEAR(npsc->IntThd.Minor.Min, 0.340, 5e-9);
+    EXPECT_NEAR(npsc->IntThd.PD.Min, 0.3701, 5e-9);
+    EXPECT_NEAR(npsc->IntThd.PD.Max, 0.3771, 5e-9);
+    const TThdInfo& ext = npsc->ExtThd;
+    for (double v : {ext.PD.Max, ext.PD.Min, ext.Major.Max, ext.Major.Min, ext.Minor.Max, ext.Minor.Min})
+        EXPECT_EQ(v, 0);
+
+    const auto npsl = CalcPipe(NPSL, "1/8");
+    EXPECT_NEAR(npsl->ExtThd.Major.Max, 0.409, 5e-9);
+    EXPECT_EQ(npsl->ExtThd.Major.Min, 0);
+    const std::pair<double, double> sl[] = {{npsl->ExtThd.PD.Max, 0.3840}, {npsl->ExtThd.PD.Min, 0.3805},
+                                            {npsl->IntThd.Minor.Min, 0.362}, {npsl->IntThd.PD.Min, 0.3863},
+                                            {npsl->IntThd.PD.Max, 0.3898}};
+    for (const auto& [g, w] : sl) EXPECT_NEAR(g, w, 5e-9);
+
+    // NPTR's list starts at 1/2: index 0 looks up 0.5.
+    EXPECT_EQ(PipeSizeKey(NPTR, 0), 0.5);
+    const auto nptr = CalcPipe(NPTR, "1/2");
+    const TThdNPT& r = *nptr->Pipe;
+    const std::pair<double, double> tr[] = {
+        {r.PipeOD, 0.840}, {r.ThreadHeight, 0.0571}, {r.E6, 0.77500}, {r.L6, 0.1429}, {r.L6Thds, 2},
+        {r.L1ToL2, 0.3908}, {r.L1ToL2Thds, 5.47}, {r.RingThickness, 0.5387}, {r.TotalThds, 7.54},
+        {r.VanishLen, 0.25}, {r.VanishThds, 3.5}, {r.RecessDepth, 0.16}, {r.RecessDia, 0.86},
+        {r.LengthT, 0.5}, {r.NotchDistance, 0.07}, {r.NotchDistanceThds, 1}};
+    for (std::size_t i = 0; i < std::size(tr); ++i) EXPECT_NEAR(tr[i].first, tr[i].second, 5e-9) << i;
+    EXPECT_EQ(nptr->TPI, 14.0f);
+}
+
+TEST(PipeTables, FileEdges)
+{
+    PipeTables t;
+    t.Write("npsc", "0.125,0.405,27,0.340,0.3701,0.3771\n");
+    // A later record of the same size loses to the first; a record cut short
+    // of its six fields is no record.
+    PipeTables::Append("npsc.bin", {12500, 99999, 1000000, 1, 1, 1}, 24);
+    PipeTables::Append("npsc.bin", {25000, 54000, 1800000, 44, 47, 48}, 20);
+    EXPECT_NEAR(CalcPipe(NPSC, "1/8")->IntThd.PD.Min, 0.3701, 5e-9);
+    const auto cut = CalcPipe(NPSC, "1/4");
+    EXPECT_EQ(cut->IntThd.PD.Min, 0);
+    EXPECT_EQ(cut->Pipe->PipeOD, 0);
+
+    t.Remove("nptgage.bin");
+    try {
+        CalcPipe(NPT, "1/2");
+        ADD_FAILURE() << "no error";
+    } catch (const TableError& e) {
+        EXPECT_EQ(e.reason(), "File not found");
+        EXPECT_NE(e.path().find("nptgage.bin"), std::string::npos);
+    }
+
+    EXPECT_EQ(TruncatedMinutes(-0.99), 0);
+    EXPECT_THROW(TruncatedMinutes(3e9), std::range_error);
+}
+
+TEST(PipePages, NPTGrids)
+{
+    PipeTables t;
+    t.Write("npt", kNPTHalf);
+    t.Write("npttol", "0.5,0.0001,0.0002,-1,15,20,0.0003,0.0005,0.0006,0.0007,0.0008,0.0009,"
+                      "0.0010\n");
+    const auto rec = CalcPipe(NPT, "1/2");
+    const PipePagesText pages = BuildPipePages(*rec);
+    EXPECT_EQ(pages.caption, "1/2 - 14 NPT");
+    EXPECT_EQ(pages.threadDrawing, PipeDrawing::ThreadDims);
+    ASSERT_EQ(pages.thread.size(), 20u);
+    ASSERT_EQ(pages.gages.size(), 10u);
+    ASSERT_EQ(pages.tols.size(), 12u);
+    EXPECT_EQ(pages.thread[0].size(), 3u);
+    EXPECT_EQ(pages.gages[0].size(), 4u);
+    EXPECT_EQ(pages.tols[0].size(), 3u);
+    const struct {
+        const PipeGrid& grid;
+        int row, col;
+        const char* text;
+    } cells[] = {
+        {pages.thread, 0, 1, "Inch"},
+        {pages.thread, 0, 2, "Threads"},
+        {pages.thread, 1, 1, "1/2"},
+        {pages.thread, 2, 1, "0.8400"},
+        {pages.thread, 3, 1, "14"},
+        {pages.thread, 4, 1, "0.07143"},
+        {pages.thread, 5, 1, "0.75843"},
+        {pages.thread, 6, 0, "Handtight Engagement Length (L1)"},
+        {pages.thread, 6, 1, " 0.3200"},
+        {pages.thread, 6, 2, " 4.48"},
+        {pages.thread, 11, 2, " 3.0000"},
+        {pages.thread, 14, 1, " 0.7815"},
+        {pages.thread, 19, 1, " 0.7013"},
+        // The gauge table has no 1/2 row here: zero texts, the OD from npt.
+        {pages.gages, 0, 2, "ALL PD"},
+        {pages.gages, 2, 1, "0.8400"},
+        {pages.gages, 6, 2, " 0.00000"},
+        {pages.gages, 7, 3, ""},
+        {pages.tols, 4, 0, "Tol. on PD (\u00B1)"},
+        {pages.tols, 4, 2, " 0.00010"},
+        {pages.tols, 5, 2, " 0.00000"},
+        {pages.tols, 6, 0, "Tol. on Half Angle (mins, \u00B1)"},
+        {pages.tols, 6, 1, "15"},
+        {pages.tols, 7, 2, "-0.00050"},
+        {pages.tols, 8, 2, ""},
+        {pages.tols, 9, 1, ""},
+        {pages.tols, 9, 2, "-0.00070"},
+        {pages.tols, 11, 2, " 0.0010"},
+    };
+    for (const auto& c : cells)
+        EXPECT_EQ(c.grid[static_cast<std::size_t>(c.row)][static_cast<std::size_t>(c.col)], c.text)
+            << c.row << "," << c.col;
+
+    // A size no file holds: the outside diameter shows "  N/A".
+    const auto one = CalcPipe(NPT, "1");
+    const PipePagesText p1 = BuildPipePages(*one);
+    EXPECT_EQ(p1.thread[2][1], "  N/A");
+    {
+        // 11.5 threads per inch: one decimal, pitch 1/11.5.
+        ShippedTables shipped;
+        const PipePagesText p = BuildPipePages(*CalcPipe(NPT, "1"));
+        EXPECT_EQ(p.thread[3][1], "11.5");
+        EXPECT_EQ(p.thread[4][1], "0.08696");
+        EXPECT_EQ(p.gages[3][1], "11.5");
+    }
+}
+
+TEST(PipePages, StraightAndRailingGrids)
+{
+    PipeTables t;
+    t.Write("npsl", "0.125,0.405,27,0.409,0.3840,0.3805,0.362,0.3863,0.3898\n");
+    t.Write("nptr", "1,1.315,11.5,0.0696,1.2,0.1739,2,0.5,5.75,0.6,6.9,0.3,3.45,0.16,1.3,"
+                    "0.5,0.0870,1\n");
+    const struct {
+        const char* name;
+        Kind kind;
+        const char* size;
+        std::size_t rows, cols;
+        PipeDrawing drawing;
+        std::vector<std::tuple<int, int, std::string>> cells;
+    } cases[] = {
+        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None, {{0, 1, "Inch"}, {2, 1, "  N/A"}, {4, 1, " 0.000"}}},
+        {"NPTR", NPTR, "1", 14, 3, PipeDrawing::Gages,
+         {{2, 1, "1.315"}, {3, 1, "11.5"}, {5, 1, " 1.20000"}, {8, 2, " 6.90"},
+          {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}}},
+        {"NPSM", NPSM, "1/16", 13, 2, PipeDrawing::None, {{6, 0, "Ext. Major Dia Min"}}},
+        // No row for an external major minimum.
+        {"NPSL", NPSL, "1/8", 10, 2, PipeDrawing::None,
+         {{2, 1, "0.4050"}, {4, 0, "Ext. Major Dia Max"}, {4, 1, " 0.4090"}, {5, 0, "Ext. PD Max"},
+          {9, 1, " 0.3898"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rec = CalcPipe(c.kind, c.size);
+        const PipePagesText pages = BuildPipePages(*rec);
+        ASSERT_EQ(pages.thread.size(), c.rows);
+        EXPECT_EQ(pages.thread[0].size(), c.cols);
+        EXPECT_EQ(pages.threadDrawing, c.drawing);
+        EXPECT_TRUE(pages.gages.empty() && pages.tols.empty());
+        for (const auto& [row, col, text] : c.cells)
+            EXPECT_EQ(pages.thread[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], text)
+                << row << "," << col;
+    }
+}
+
+} // namespace
