@@ -1,7 +1,9 @@
 #include "cli/cli_output.h"
 
-#include "pages/result_pages.h"
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "pages/result_pages.h"
+#include "pipe/pipe_pages.h"
 
 #include <algorithm>
 #include <charconv>
@@ -191,7 +193,100 @@ void GaugeJson(JsonWriter& j, const GaugePageText& p)
     j.Close('}');
 }
 
+// The members and record fields every calculation has, after its pages.
+void RecordJson(JsonWriter& j, const TTInfo& rec)
+{
+    j.Key("members");
+    j.Open('{');
+    Member(j, "ExtThd", rec.ExtThd);
+    Member(j, "IntThd", rec.IntThd);
+    Member(j, "GoPlug", rec.GoPlug);
+    Member(j, "NoGoPlug", rec.NoGoPlug);
+    Member(j, "GoRing", rec.GoRing);
+    Member(j, "NoGoRing", rec.NoGoRing);
+    Member(j, "GoSetPlug", rec.GoSetPlug);
+    Member(j, "NoGoSetPlug", rec.NoGoSetPlug);
+    j.Close('}');
+    j.Key("record");
+    j.Open('{');
+    j.Put({
+        {"XDiaTol", rec.XDiaTol},     {"XPDTol", rec.XPDTol},       {"XLeadTol", rec.XLeadTol},
+        {"XAngleDeg", rec.XAngleDeg}, {"XAngleMin", rec.XAngleMin}, {"WDiaTol", rec.WDiaTol},
+        {"WPDTol", rec.WPDTol},       {"WLeadTol", rec.WLeadTol},   {"WAngleDeg", rec.WAngleDeg},
+        {"WAngleMin", rec.WAngleMin}, {"ClassW", rec.ClassW},       {"NomDia", rec.NomDia},
+        {"TPI", rec.TPI},             {"Starts", rec.Starts},       {"Coating", rec.Coating},
+    });
+    j.Put("TypeName", rec.TypeName);
+    j.Put("ClassText", rec.ClassText);
+    j.Put("NomDiaText", rec.NomDiaText);
+    j.Close('}');
+}
+
+void PipeJson(JsonWriter& j, const TThdNPT& p)
+{
+    j.Key("pipe");
+    j.Open('{');
+    j.Put("SizeText", p.SizeText);
+    j.Put({
+        {"PipeKind", p.PipeKind},
+        {"PipeOD", p.PipeOD},
+        {"L1", p.L1}, {"L2", p.L2}, {"L3", p.L3}, {"L4", p.L4}, {"L5", p.L5}, {"L6", p.L6},
+        {"L1Thds", p.L1Thds}, {"L2Thds", p.L2Thds}, {"L3Thds", p.L3Thds}, {"L6Thds", p.L6Thds},
+        {"E0", p.E0}, {"E1", p.E1}, {"E2", p.E2}, {"E3", p.E3}, {"E5", p.E5}, {"E6", p.E6},
+        {"RecessDepth", p.RecessDepth}, {"RecessDia", p.RecessDia},
+        {"VanishLen", p.VanishLen}, {"VanishThds", p.VanishThds},
+        {"NotchDistance", p.NotchDistance}, {"NotchDistanceThds", p.NotchDistanceThds},
+        {"ThreadHeight", p.ThreadHeight}, {"DiaIncPerThd", p.DiaIncPerThd},
+        {"PipeAllowance", p.PipeAllowance}, {"L1ToL2", p.L1ToL2}, {"L1ToL2Thds", p.L1ToL2Thds},
+        {"RingThickness", p.RingThickness}, {"TotalThds", p.TotalThds}, {"LengthT", p.LengthT},
+        {"PlugTaperTol", p.PlugTaperTol}, {"RingTaperTol", p.RingTaperTol},
+        {"PlugCumPDTol", p.PlugCumPDTol}, {"RingCumPDTol", p.RingCumPDTol},
+        {"Standoff", p.Standoff},
+    });
+    j.Close('}');
+}
+
 } // namespace
+
+void PrintPipeText(const PipePagesText& pages, std::ostream& out)
+{
+    out << pages.caption << '\n';
+    out << "\nThread Dim.\n";
+    PrintGrid(pages.thread, out);
+    if (!pages.gages.empty()) {
+        out << "\nNPT Gages\n";
+        PrintGrid(pages.gages, out);
+    }
+    if (!pages.tols.empty()) {
+        out << "\nNPT Tolerances\n";
+        PrintGrid(pages.tols, out);
+    }
+}
+
+void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out)
+{
+    JsonWriter j(out);
+    j.Open('{');
+    j.Put("caption", pages.caption);
+    j.Put("name", pages.caption);
+    j.Key("pages");
+    j.Open('{');
+    j.Key("Thread Dim.");
+    j.Grid(pages.thread);
+    if (!pages.gages.empty()) {
+        j.Key("NPT Gages");
+        j.Grid(pages.gages);
+    }
+    if (!pages.tols.empty()) {
+        j.Key("NPT Tolerances");
+        j.Grid(pages.tols);
+    }
+    j.Close('}');
+    RecordJson(j, rec);
+    if (rec.Pipe) PipeJson(j, *rec.Pipe);
+    j.Close('}');
+    out << '\n';
+}
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out)
 {
@@ -217,30 +312,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     GaugeJson(j, pages.setPlug);
     GaugeJson(j, pages.plug);
     j.Close('}');
-    j.Key("members");
-    j.Open('{');
-    Member(j, "ExtThd", rec.ExtThd);
-    Member(j, "IntThd", rec.IntThd);
-    Member(j, "GoPlug", rec.GoPlug);
-    Member(j, "NoGoPlug", rec.NoGoPlug);
-    Member(j, "GoRing", rec.GoRing);
-    Member(j, "NoGoRing", rec.NoGoRing);
-    Member(j, "GoSetPlug", rec.GoSetPlug);
-    Member(j, "NoGoSetPlug", rec.NoGoSetPlug);
-    j.Close('}');
-    j.Key("record");
-    j.Open('{');
-    j.Put({
-        {"XDiaTol", rec.XDiaTol},     {"XPDTol", rec.XPDTol},       {"XLeadTol", rec.XLeadTol},
-        {"XAngleDeg", rec.XAngleDeg}, {"XAngleMin", rec.XAngleMin}, {"WDiaTol", rec.WDiaTol},
-        {"WPDTol", rec.WPDTol},       {"WLeadTol", rec.WLeadTol},   {"WAngleDeg", rec.WAngleDeg},
-        {"WAngleMin", rec.WAngleMin}, {"ClassW", rec.ClassW},       {"NomDia", rec.NomDia},
-        {"TPI", rec.TPI},             {"Starts", rec.Starts},       {"Coating", rec.Coating},
-    });
-    j.Put("TypeName", rec.TypeName);
-    j.Put("ClassText", rec.ClassText);
-    j.Put("NomDiaText", rec.NomDiaText);
-    j.Close('}');
+    RecordJson(j, rec);
     j.Close('}');
     out << '\n';
 }

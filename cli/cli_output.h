@@ -5,6 +5,10 @@
 
 class TTInfo;
 struct ResultPagesText;
+struct PipePagesText;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
+// A pipe thread: its designation and pipe pages (always inches).
+void PrintPipeText(const PipePagesText& pages, std::ostream& out);
+void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out);

@@ -12,7 +12,10 @@
 #include "core/thread_record.h"
 #include "core/version.h"
 #include "gauges/wires.h"
+#include "pipe/pipe_pages.h"
+#include "pipe/pipe_text.h"
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -34,13 +37,17 @@ const char* const kUsage =
     "\n"
     "Thread:\n"
     "  --type NAME     UN, UNR, UNJ, ACME, STUB (Stub Acme), SAM1, SAM2 (modified\n"
-    "                  stub Acme #1, #2), M, MJ or BUTT (7x45 buttress); default UN\n"
+    "                  stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
+    "                  threads); default UN\n"
     "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
     "                  millimetres for M and MJ (10)\n"
     "  --tpi VALUE     threads per inch (all but M and MJ)\n"
     "  --pitch MM      pitch in millimetres (M, MJ)\n"
     "  --class TEXT    UN, UNR: 1, 2 or 3 (default 2); UNJ: 3; ACME: 2G, 3G, 4G or 5G;\n"
-    "                  STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3 (default: the first)\n"
+    "                  STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3; NPT: the pipe\n"
+    "                  kind NPT, NPSC, NPTR, NPSM or NPSL (default: the first)\n"
+    "  --size TEXT     nominal pipe size of NPT as listed: 1/2, 1 1/4 (or 1-1/4),\n"
+    "                  14 OD; pipe threads are shown in inches\n"
     "  --ext-tol TEXT  external tolerance class of M: PD grade 3-9, position e-h,\n"
     "                  major grade 4, 6, 8, position e-h (6g6g; 6g means 6g6g);\n"
     "                  default 6g6g (MJ: 4h6h only)\n"
@@ -81,11 +88,27 @@ struct Options {
     }
 };
 
+// A pipe thread is chosen by its kind and size alone: the tables give the rest.
+std::string PipeOptionProblem(const Options& o, const std::string& type)
+{
+    const bool pipe = TypeCodeOfName(type) == kTypeNPT;
+    if (!pipe && o.get("--size"))
+        return "--size is for pipe threads (--type NPT): give the diameter with --dia";
+    if (!pipe) return {};
+    for (const char* opt : {"--dia", "--tpi", "--pitch", "--starts", "--coating", "--loe", "--wire"})
+        if (o.get(opt))
+            return std::string(opt) +
+                   " is not for pipe threads: give the kind with --class and the nominal pipe "
+                   "size with --size";
+    return {};
+}
+
 // Options of the other unit system name the option that was meant.
 std::string MetricOptionProblem(const Options& o)
 {
     if (o.get("--open")) return {};
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
+    if (std::string pipe = PipeOptionProblem(o, type); !pipe.empty()) return pipe;
     const bool metric = type == "M" || type == "MJ";
     if (metric && o.get("--tpi"))
         return "--tpi is for inch threads: give the pitch of an " + type +
@@ -116,7 +139,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
-                                            "--loe-group"};
+                                            "--loe-group", "--size"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -211,6 +234,44 @@ std::optional<Failure> MetricEntry(const Options& o, uint16_t code, ParameterEnt
     return std::nullopt;
 }
 
+// A size as typed, in the list's spelling: blanks trimmed and single,
+// "1-1/4" as "1 1/4", "14od" as "14 OD".
+std::string PipeSizeSpelling(const std::string& text)
+{
+    std::string t;
+    for (char c : UpperCase(Trim(text))) {
+        if (c == '-' || c == '\t') c = ' ';
+        if (c == ' ' && (t.empty() || t.back() == ' ')) continue;
+        if (c == 'O' && !t.empty() && std::isdigit(static_cast<unsigned char>(t.back()))) t += ' ';
+        t += c;
+    }
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    return t;
+}
+
+// The size list entry of --size for the chosen kind.
+std::optional<Failure> PipeSizeEntry(const Options& o, ParameterEntry& e)
+{
+    const std::vector<std::string> sizes = PipeSizeTexts(e.pipeKind);
+    std::string offered;
+    for (const std::string& s : sizes) offered += (offered.empty() ? "" : ", ") + s;
+    const std::string kind = e.classText;
+    const auto size = o.get("--size");
+    if (!size)
+        return Failure{kExitInvalidInput, "Can not calculate. No pipe size: give --size with one of "
+                                          "the " + kind + " sizes " + offered};
+    const std::string wanted = PipeSizeSpelling(*size);
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        if (sizes[i] == wanted) {
+            e.pipeSize = static_cast<int>(i);
+            e.pipeSizeText = sizes[i];
+            return std::nullopt;
+        }
+    return Failure{kExitInvalidInput,
+                   "Can not calculate. " + Trim(*size) + " is no " + kind + " pipe size (" + kind +
+                       " sizes: " + offered + ")"};
+}
+
 std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note)
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
@@ -234,6 +295,11 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
         const std::string refusal = ClassRefusal(e.typeIndex, cls);
         if (!refusal.empty()) return Failure{kExitInvalidInput, refusal};
         e.classText = cls;
+    }
+    if (code == kTypeNPT) {
+        e.pipe = true;
+        e.pipeKind = ChooseClassEntry(e.typeIndex, e.classText).entry;
+        if (auto f = PipeSizeEntry(o, e)) return f;
     }
     e.diameterText = o.get("--dia").value_or("");
     e.pitchText = o.get(metric ? "--pitch" : "--tpi").value_or("");
@@ -299,6 +365,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     const bool metricThread = rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
     const bool mm = o.mm || (metricThread && !o.inch);
 
+    if (rec.Pipe && o.get("--wire")) {
+        err << "plcalc: --wire is not for pipe threads\n";
+        return kExitUsage;
+    }
     if (auto wire = o.get("--wire")) {
         const double size = WireEntryToRecordUnits(rec, *wire, mm);
         if (rec.SetWireSize(size) != 0) {
@@ -318,6 +388,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     if (auto report = o.get("--report"))
         return WriteReportOption(rec, *report, *o.get("--pdf"), mm, err);
 
+    if (rec.Pipe) {
+        // The pipe tables are inch tables; there is nothing to convert them by.
+        if (o.mm) err << "Pipe threads are shown in inches.\n";
+        const PipePagesText pipe = BuildPipePages(rec);
+        if (o.json) PrintPipeJson(rec, pipe, out);
+        else PrintPipeText(pipe, out);
+        return kExitOk;
+    }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
     if (o.json) PrintPagesJson(rec, pages, out);
     else PrintPagesText(pages, out);

@@ -17,12 +17,21 @@ enum : uint16_t {
     kPipeNPSL = 24,
 };
 
+// Which tables held the record's size (TThdNPT::Found): the pages show
+// "  N/A" for what a table without the size did not give.
+enum : uint8_t {
+    kFoundDims = 1,  // npt.bin, or the one file of a straight or railing-joint kind
+    kFoundGages = 2, // nptgage.bin
+    kFoundTols = 4,  // npttol.bin
+};
+
 class TThdNPT {
 public:
     TTInfo* Owner = nullptr;
     uint16_t ClassCode = 0; // pipe kind, kPipeNPT ... kPipeNPSL
     std::string SizeText;   // nominal pipe size as picked ("1/2", "24 OD")
     int32_t PipeKind = 0;   // copy of the kind code the tables were read for
+    uint8_t Found = 0;      // kFoundDims | kFoundGages | kFoundTols
 
     double PipeOD = 0;
     // Hand-tight engagement, effective external thread, wrench makeup, overall

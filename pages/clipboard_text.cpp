@@ -1,11 +1,13 @@
 #include "pages/clipboard_text.h"
 
 #include "core/designation.h"
+#include "core/pipe_record.h"
 #include "core/display_unit.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "pipe/pipe_text.h"
 
 #include <cstddef>
 
@@ -77,10 +79,12 @@ std::string CalCertText(TTInfo& rec, GaugePage page, bool go, bool metricDisplay
 
 std::string ThreadDimsText(TTInfo& rec, bool internal, bool metricDisplay)
 {
-    const ScopedDisplayUnit unit(metricDisplay);
+    // Pipe tables are inch tables: their pages never convert, nor does their copy.
+    const ScopedDisplayUnit unit(metricDisplay && !rec.Pipe);
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     std::string t;
-    AddLine(t, (internal ? "Internal: " : "External: ") + DesignationText(m));
+    AddLine(t, (internal ? "Internal: " : "External: ") +
+                   (rec.Pipe ? PipeDesignation(*rec.Pipe) : DesignationText(m)));
     AddLine(t, Tabbed("PD Max:", DimText(m, 4, m.PD.Max)));
     AddLine(t, Tabbed("PD Min:", DimText(m, 4, m.PD.Min)));
     AddLine(t, Tabbed("Maj Dia Max:", DimText(m, 4, m.Major.Max)));

@@ -7,6 +7,7 @@
 #include "core/thread_record.h"
 #include "pages/metric_tolerance.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -188,6 +189,20 @@ double PipeSizeKey(int kindIndex, int sizeIndex)
     return kPipeSizes[run.first + sizeIndex].key;
 }
 
+int PipeSizeIndex(int kindIndex, double key)
+{
+    if (!ValidKind(kindIndex)) return -1;
+    const PipeRun run = kPipeRuns[kindIndex];
+    for (int i = 0; i < run.count; ++i)
+        if (kPipeSizes[run.first + i].key == key) return i;
+    return -1;
+}
+
+int PipeKindIndex(uint16_t classCode)
+{
+    return classCode >= kPipeNPT && classCode <= kPipeNPSL ? classCode - kPipeNPT : -1;
+}
+
 namespace {
 
 SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
@@ -253,6 +268,8 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
         }
         rec.SetLOE(loe);
     }
+    // A pipe thread has one start and no coating, whatever the hidden boxes hold.
+    if (e.pipe) return r;
     rec.SetStarts(static_cast<uint16_t>(e.startsIndex + 1));
     double coating = 0;
     if (e.coated && (!ParseDecimal(Trim(e.coatingText), coating) || coating < 0)) {
@@ -350,6 +367,13 @@ RestoredPage RestorePage(const TTInfo& rec)
     const int index = TypeEntryIndex(rec.ExtThd.TypeCode);
     p.typeIndex = index < 0 ? 0 : index;
     p.classEntry = "Class " + rec.ClassText;
+    if (rec.Pipe) {
+        // The pipe kinds are listed by their own names, the size by its key.
+        p.pipe = true;
+        p.classEntry = rec.ClassText;
+        p.pipeKind = std::max(PipeKindIndex(rec.ExtThd.ClassCode), 0);
+        p.pipeSize = PipeSizeIndex(p.pipeKind, rec.NomDia);
+    }
     // The diameter as it was typed ("1/4", "#10") only when it names the value
     // exactly: " 0.3125" for 0.31255 would calculate another thread next time.
     const std::string typed = Trim(rec.NomDiaText);

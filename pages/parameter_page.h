@@ -48,6 +48,10 @@ bool CustomLOEAllowed(uint16_t typeCode);
 // The sizes offered for a kind ("1/16" ... "24 OD"), and the size key (inches) of one.
 std::vector<std::string> PipeSizeTexts(int kindIndex);
 double PipeSizeKey(int kindIndex, int sizeIndex);
+// The list position of a size key in a kind's list; -1 when the kind does not offer it.
+int PipeSizeIndex(int kindIndex, double key);
+// The kind's list position of a pipe class code (kPipeNPT ...); -1 for another code.
+int PipeKindIndex(uint16_t classCode);
 
 // What the page holds when Calculate is pressed.
 struct ParameterEntry {
@@ -139,5 +143,8 @@ struct RestoredPage {
     std::string extTolText;
     int metricLOE = 1;
     bool leftHand = false;
+    bool pipe = false;     // the size list is shown instead of the diameter box
+    int pipeKind = 0;      // position in the "NPT Type:" list (classEntry names it too)
+    int pipeSize = -1;     // position in the kind's size list; -1 when it has none
 };
 RestoredPage RestorePage(const TTInfo& rec);

@@ -3,9 +3,11 @@
 #include "core/diameter_entry.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
+#include "pipe/pipe_text.h"
 
 #include <cmath>
 #include <filesystem>
@@ -111,6 +113,18 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
     }
     rec.SetTPI(static_cast<float>(TextToFloat(ini.ReadString("MAIN", "TPI", "8"))));
     rec.SetNomDia(TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0")));
+    if (rec.Pipe) {
+        // The file keeps no size text: the nominal diameter is the size key of
+        // one entry of the kind's list. One start and no coating, as entered.
+        const int kind = PipeKindIndex(rec.ExtThd.ClassCode);
+        const int size = PipeSizeIndex(kind, rec.NomDia);
+        if (size < 0)
+            return Refused("Can not calculate. The nominal diameter " +
+                           Trim(FormatFixed(rec.NomDia, 1, 4)) + " is no " +
+                           PipeKindText(rec.ExtThd.ClassCode) + " pipe size");
+        rec.Pipe->SizeText = PipeSizeTexts(kind)[static_cast<std::size_t>(size)];
+        return {LoadResult::Status::Loaded, note};
+    }
     RestoreNomDiaText(rec, ini.ReadString("MAIN", "Nom Dia Text", ""));
     const double starts = TextToFloat(ini.ReadString("MAIN", "Starts", "1"));
     if (starts == std::trunc(starts) && starts >= 1 && starts <= 6)

@@ -60,6 +60,7 @@ void ReadNPTTable(TThdNPT& pipe)
     const TableFile file("npt.bin", 96);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, *r);
     pipe.E0 = Field(*r, 5);
     pipe.L1 = Field(*r, 6);
@@ -89,6 +90,7 @@ void ReadNPTGageTable(TThdNPT& pipe)
     const TableFile file("nptgage.bin", 56);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundGages;
     SetODAndTPI(pipe, *r);
     rec.GoPlug.Major.Min = Field(*r, 5);
     rec.GoPlug.Major.Gage = Field(*r, 6);
@@ -108,6 +110,7 @@ void ReadNPTTolTable(TThdNPT& pipe)
     const TableFile file("npttol.bin", 60);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundTols;
     rec.XPDTol = Field(*r, 4);
     rec.WLeadTol = Field(*r, 5);
     rec.XLeadTol = Field(*r, 6);
@@ -128,6 +131,7 @@ void ReadNPSCTable(TThdNPT& pipe)
     const TableFile file("npsc.bin", 24);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, *r);
     rec.IntThd.Minor.Min = Field(*r, 4);
     rec.IntThd.PD.Min = Field(*r, 5);
@@ -140,6 +144,7 @@ void ReadNPTRTable(TThdNPT& pipe)
     const TableFile file("nptr.bin", 72);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, *r);
     pipe.ThreadHeight = Field(*r, 4);
     pipe.E6 = Field(*r, 5);
@@ -164,6 +169,7 @@ void ReadNPSMTable(TThdNPT& pipe)
     const TableFile file("npsm.bin", 48);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, *r);
     pipe.PipeAllowance = Field(*r, 4);
     rec.ExtThd.Major.Max = Field(*r, 5);
@@ -182,6 +188,7 @@ void ReadNPSLTable(TThdNPT& pipe)
     const TableFile file("npsl.bin", 36);
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
+    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, *r);
     rec.ExtThd.Major.Max = Field(*r, 4);
     rec.ExtThd.PD.Max = Field(*r, 5);

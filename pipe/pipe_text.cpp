@@ -27,6 +27,9 @@ std::string PipeTPIText(double tpi)
 
 std::string PipeDesignation(const TThdNPT& pipe)
 {
-    const double tpi = pipe.Owner ? pipe.Owner->TPI : 0;
-    return pipe.SizeText + " - " + PipeTPIText(tpi) + " " + PipeKindText(pipe.ClassCode);
+    // Threads per inch only once a table has given them: "4 - 1 NPT" would name
+    // a thread that does not exist.
+    if (!pipe.Owner || !(pipe.Found & (kFoundDims | kFoundGages)))
+        return pipe.SizeText + " " + PipeKindText(pipe.ClassCode);
+    return pipe.SizeText + " - " + PipeTPIText(pipe.Owner->TPI) + " " + PipeKindText(pipe.ClassCode);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 
 using nlohmann::json;
@@ -13,10 +14,23 @@ using nlohmann::json;
 namespace {
 
 // The schema keywords the file uses: $ref to #/$defs, type, required,
-// properties, additionalProperties: false, items. Returns the problems found.
+// properties, additionalProperties: false, items, oneOf. Returns the problems found.
 void Check(const json& schema, const json& root, const json& v, const std::string& at,
            std::vector<std::string>& problems)
 {
+    if (schema.contains("oneOf")) {
+        // Exactly one alternative fits; when none does, the nearest one says why.
+        std::vector<std::vector<std::string>> tries;
+        for (const json& alt : schema["oneOf"]) Check(alt, root, v, at, tries.emplace_back());
+        const auto fits = std::ranges::count_if(tries, [](const auto& t) { return t.empty(); });
+        if (fits > 1) problems.push_back(at + ": fits more than one alternative");
+        if (fits == 0) {
+            const auto nearest = std::ranges::min_element(
+                tries, {}, [](const auto& t) { return t.size(); });
+            problems.insert(problems.end(), nearest->begin(), nearest->end());
+        }
+        return;
+    }
     if (schema.contains("$ref")) {
         const std::string ref = schema["$ref"];
         Check(root["$defs"][ref.substr(ref.rfind('/') + 1)], root, v, at, problems);
@@ -89,5 +103,26 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         EXPECT_EQ(Problems(schema, broken),
                   (std::vector<std::string>{"/members/GoRing: missing PD",
                                             "/pages/Set Plug: undescribed extra"}));
+    }
+}
+
+// Pipe threads: their own pages (the two NPT pages for NPT only) and the pipe record.
+TEST(PlcalcJson, PipeOutputFollowsItsSchema)
+{
+    std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
+    const json schema = json::parse(in);
+    for (const char* kind : {"NPT", "NPSM"}) {
+        SCOPED_TRACE(kind);
+        const CliRun r = Plcalc({"--type", "NPT", "--class", kind, "--size", "1/2", "--json"});
+        ASSERT_EQ(r.code, 0) << r.err;
+        const json doc = json::parse(r.out);
+        EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
+        EXPECT_EQ(doc["pages"].contains("NPT Gages"), std::string(kind) == "NPT");
+
+        json broken = doc;
+        broken["pipe"].erase("L4");
+        broken["pages"]["Ring Gage"] = json::array();
+        EXPECT_EQ(Problems(schema, broken),
+                  (std::vector<std::string>{"/pages: undescribed Ring Gage", "/pipe: missing L4"}));
     }
 }

@@ -6,6 +6,7 @@
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/pipe_record.h"
+#include "pipe/pipe_pages.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +204,54 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
     }
 }
 
+// A pipe file keeps no size text: the size comes back from the nominal
+// diameter within the kind's own list (NPSL starts at 1/8, so 1 1/4 is its
+// seventh size), and the hidden starts and coating boxes never count.
+TEST(ThreadFile, PipeThreadsRoundTrip)
+{
+    const struct {
+        const char *name, *kind;
+        int kindIndex, sizeIndex;
+        const char* size;
+    } cases[] = {{"halfNPT", "NPT", 0, 4, "1/2"}, {"npsl", "NPSL", 4, 6, "1 1/4"}};
+    ShippedTables tables;
+    TempDir dir;
+    const std::string file = dir.file("p.thd");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterEntry e = UnEntry("", "");
+        e.typeIndex = TypeEntryIndex(kTypeNPT);
+        e.classText = c.kind;
+        e.pipe = true;
+        e.pipeKind = c.kindIndex;
+        e.pipeSize = c.sizeIndex;
+        e.pipeSizeText = c.size;
+        e.startsIndex = 2;
+        e.coated = true;
+        e.coatingText = "0.001";
+        TTInfo rec;
+        ASSERT_EQ(SetUpRecord(e, rec).message, "");
+        EXPECT_TRUE(rec.Starts == 1 && rec.Coating == 0);
+        rec.Calculate();
+        std::string error;
+        ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
+
+        TTInfo back;
+        const LoadResult r = LoadFromFile(back, file);
+        ASSERT_EQ(r.status, Status::Loaded) << r.message;
+        ASSERT_TRUE(back.Pipe);
+        EXPECT_EQ(back.Pipe->SizeText, c.size);
+        const PipePagesText was = BuildPipePages(rec), is = BuildPipePages(back);
+        EXPECT_EQ(is.caption, was.caption);
+        EXPECT_TRUE(is.thread == was.thread && is.gages == was.gages && is.tols == was.tols);
+        const RestoredPage page = RestorePage(back);
+        EXPECT_TRUE(page.pipe);
+        EXPECT_EQ(page.classEntry, c.kind);
+        EXPECT_EQ(page.pipeKind, c.kindIndex);
+        EXPECT_EQ(page.pipeSize, c.sizeIndex);
+    }
+}
+
 TEST(ThreadFile, HandWrittenAndEarlierFiles)
 {
     const struct {
@@ -259,6 +308,12 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
     EXPECT_EQ(rec.NomDia, 1.0);
     EXPECT_EQ(rec.TPI, 8.0f);
     EXPECT_EQ(rec.ExtThd.Series, "UNC");
+    // A diameter edited by hand that is no size of the pipe kind.
+    WriteTextFile(dir.file("n.thd"), "[MAIN]\nThd Type=NPT\nClass=NPTR\nNom Dia=+0.250000\n");
+    TTInfo npt;
+    const LoadResult r = LoadFromFile(npt, dir.file("n.thd"));
+    EXPECT_EQ(r.status, Status::Refused);
+    EXPECT_EQ(r.message, "Can not calculate. The nominal diameter 0.2500 is no NPTR pipe size");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/pipe_record.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "pages/clipboard_text.h"
 #include "pages/parameter_page.h"
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_tables.h"
@@ -143,6 +144,7 @@ TEST(PipeTables, FieldsReachTheirMembers)
     const auto none = CalcPipe(NPT, "1/16");
     EXPECT_EQ(none->Pipe->PipeOD, 0);
     EXPECT_EQ(none->TPI, 1.0f);
+    EXPECT_EQ(PipeDesignation(*none->Pipe), "1/16 NPT");
 }
 
 TEST(PipeTables, StraightAndRailingKinds)
@@ -163,6 +165,9 @@ TEST(PipeTables, StraightAndRailingKinds)
     EXPECT_NEAR((npsm->IntThd.Minor.Max + npsm->IntThd.Minor.Min) / 2, 0.75300, 5e-9);
     EXPECT_NEAR((npsm->IntThd.PD.Max + npsm->IntThd.PD.Min) / 2, 0.78175, 5e-9);
     EXPECT_NEAR(npsm->Pipe->PipeAllowance, npsm->IntThd.PD.Min - npsm->ExtThd.PD.Max, 5e-9);
+    // Its copied limits are named as the window names the thread, and stay inches.
+    EXPECT_EQ(ThreadDimsText(*npsm, true, true).substr(0, 57),
+              "Internal: 1/2 - 14 NPSM\r\nPD Max:\t0.7835\r\nPD Min:\t0.7800\r\n");
 
     // NPSC is an internal thread only.
     const auto npsc = CalcPipe(NPSC, "1/8");
@@ -255,10 +260,12 @@ TEST(PipePages, NPTGrids)
         {pages.thread, 11, 2, " 3.0000"},
         {pages.thread, 14, 1, " 0.7815"},
         {pages.thread, 19, 1, " 0.7013"},
-        // The gauge table has no 1/2 row here: zero texts, the OD from npt.
+        // The gauge table has no 1/2 row here: "  N/A", but npt's OD, pitch and increase.
         {pages.gages, 0, 2, "ALL PD"},
         {pages.gages, 2, 1, "0.8400"},
-        {pages.gages, 6, 2, " 0.00000"},
+        {pages.gages, 4, 1, "0.07143"},
+        {pages.gages, 6, 2, "  N/A"},
+        {pages.gages, 8, 1, " 0.00446"},
         {pages.gages, 7, 3, ""},
         {pages.tols, 4, 0, "Tol. on PD (\u00B1)"},
         {pages.tols, 4, 2, " 0.00010"},
@@ -303,7 +310,9 @@ TEST(PipePages, StraightAndRailingGrids)
         PipeDrawing drawing;
         std::vector<std::tuple<int, int, std::string>> cells;
     } cases[] = {
-        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None, {{0, 1, "Inch"}, {2, 1, "  N/A"}, {4, 1, " 0.000"}}},
+        // No row for the size: nothing to show, and no threads per inch to name.
+        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None,
+         {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}}},
         {"NPTR", NPTR, "1", 14, 3, PipeDrawing::Gages,
          {{2, 1, "1.315"}, {3, 1, "11.5"}, {5, 1, " 1.20000"}, {8, 2, " 6.90"},
           {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}}},
