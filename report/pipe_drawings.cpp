@@ -15,10 +15,14 @@ namespace {
 
 using namespace pipe_drawing;
 
+constexpr double kThreadDimsText = 7.2;
+constexpr double kTolsText = 8.5;
+constexpr double kGagesText = 7.5;
+
 // NPT taper thread of a pipe made up in a fitting: the basic dimensions.
 void PaintThreadDims(QPainter& painter)
 {
-    Sheet s(painter, 7.2);
+    Sheet s(painter, kThreadDimsText);
     const HalfView v{90};
     const double R = 40; // pipe outside
     const double bore = 14;
@@ -175,7 +179,7 @@ void GaugeCheck(Sheet& s, QPointF centre, bool ring, int turns)
 // The L1 gauges: a ring on the notched plug, and the gauge checks of a product.
 void PaintTols(QPainter& painter)
 {
-    Sheet s(painter, 8.5);
+    Sheet s(painter, kTolsText);
     // Ring gauge on the plug: small end at E0, notch at E1, ring L1 thick.
     const double axisY = 70, xE0 = 140, xE1 = 196;
     Thread t;
@@ -245,7 +249,7 @@ void PaintTols(QPainter& painter)
 // The railing-joint thread and its gauge in a recessed fitting.
 void PaintGages(QPainter& painter)
 {
-    Sheet s(painter, 7.5);
+    Sheet s(painter, kGagesText);
 
     // Thread form: 30-degree flanks about a bisector square to the axis.
     {
@@ -427,6 +431,21 @@ QSizeF PipeDrawingSize(PipeDrawing drawing)
         break;
     }
     return {};
+}
+
+double PipeDrawingTextSize(PipeDrawing drawing)
+{
+    switch (drawing) {
+    case PipeDrawing::ThreadDims:
+        return kThreadDimsText;
+    case PipeDrawing::Tols:
+        return kTolsText;
+    case PipeDrawing::Gages:
+        return kGagesText;
+    case PipeDrawing::None:
+        break;
+    }
+    return 0;
 }
 
 void PaintPipeDrawing(QPainter& painter, const QRectF& target, PipeDrawing drawing)

@@ -13,6 +13,9 @@ class QRectF;
 
 // Natural size of a drawing in pixels at 96 dpi (its aspect ratio).
 QSizeF PipeDrawingSize(PipeDrawing drawing);
+// Height of the drawing's labels in its own units: a view scales the drawing
+// so that they come out at least as large as its own text.
+double PipeDrawingTextSize(PipeDrawing drawing);
 // Paints the drawing scaled to fit `target`, centred, aspect kept.
 void PaintPipeDrawing(QPainter& painter, const QRectF& target, PipeDrawing drawing);
 // The picture file a pipe report prints: "NPTDims.bmp", "NPTTols.bmp",
