@@ -12,13 +12,10 @@
 #include "report/report_works.h"
 #include "support/test_support.h"
 
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -42,21 +39,6 @@ std::unique_ptr<TTInfo> CalcPipe(int kind, const std::string& size)
     EXPECT_EQ(SetUpRecord(e, *rec).message, "") << size;
     rec->Calculate();
     return rec;
-}
-
-std::string LineOf(const std::string& text, const std::string& label)
-{
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);)
-        if (l.find(label) != std::string::npos) return l;
-    return {};
-}
-
-bool Matches(const std::string& text, const std::string& pattern)
-{
-    return QRegularExpression(QString::fromStdString(pattern))
-        .match(QString::fromStdString(text))
-        .hasMatch();
 }
 
 // The label and the pattern its first line matches.
@@ -132,15 +114,9 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string text = Report(*rec, c.group);
-        std::size_t at = text.find("Thread Dimensions Report");
-        ASSERT_NE(at, std::string::npos) << text;
-        std::vector<std::string> heading{"1/2 - 14 NPT"};
+        std::vector<std::string> heading{"Thread Dimensions Report", "1/2 - 14 NPT"};
         heading.insert(heading.end(), c.titles.begin(), c.titles.end());
-        for (const std::string& t : heading) {
-            const std::size_t found = text.find(t, at);
-            EXPECT_NE(found, std::string::npos) << t << "\n" << text;
-            at = std::min(found, text.size());
-        }
+        EXPECT_TRUE(InOrder(text, heading));
         ExpectRows(text, c.rows);
         EXPECT_NE(text.find(kPipeReportNote), std::string::npos) << text;
         EXPECT_EQ(text.find("not found"), std::string::npos) << "the picture beside the program";
