@@ -73,8 +73,11 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
 {
     const ShippedTables shipped;
     auto rec = CalcPipe(0, "1/2");
-    // No published working-gauge tolerances ship; stored values print as
-    // they are, the sign in the label ("Rings (-)" of a stored +0.00050).
+    // No published working-gauge tolerances ship: N/A rather than zeros.
+    ExpectRows(Report(*rec, 3), {{"Rings (-)", "Rings \\(-\\) +N/A$"}, {"Plugs (±)", "N/A$"}});
+    // Stored values print as they are, the sign in the label ("Rings (-)"
+    // of a stored +0.00050).
+    rec->Pipe->Found |= kFoundTols;
     rec->Pipe->PlugTaperTol = 0.0005;
     rec->Pipe->RingTaperTol = 0.0005;
     rec->XDiaTol = 0.0025;
