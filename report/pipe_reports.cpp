@@ -35,7 +35,7 @@ Picture LoadPicture(PipeDrawing drawing)
     const QString name = PipeDrawingFileName(drawing);
     if (name.isEmpty()) return p;
     const QString& dir = PictureDirSetting();
-    QString path = dir.isEmpty() ? PipePicturePath(drawing) : QDir(dir).filePath(name);
+    const QString path = dir.isEmpty() ? PipePicturePath(drawing) : QDir(dir).filePath(name);
     if (path.isEmpty() || !QFileInfo::exists(path)) p.problem = "Picture " + name + " not found";
     else if (!p.image.load(path)) p.problem = "Picture " + name + " could not be read";
     return p;

@@ -40,9 +40,12 @@ void TReportWorks::DrawGraphic(const QImage& picture)
     const QSizeF inches = PictureInches(picture);
     const double perInchX = destination_ == dPreview ? kScreenPixelsPerInch * zoom_ / 100.0 : resX_;
     const double perInchY = destination_ == dPreview ? kScreenPixelsPerInch * zoom_ / 100.0 : resY_;
+    // A fine picture shrunk for the screen keeps its thin lines.
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter_.drawImage(QRect(x_, y_, RoundPixels(inches.width() * perInchX),
                              RoundPixels(inches.height() * perInchY)),
                        picture);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 QSizeF PictureInches(const QImage& picture)
