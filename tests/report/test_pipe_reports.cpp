@@ -2,9 +2,11 @@
 // ASME B1.20.1 basic dimensions of 1/2 and 1 NPT from the shipped tables,
 // the gauge maker's basic gauge dimensions, the sign rule of the tolerance
 // report, report 1 of the straight kinds, copies and a missing picture.
+#include "core/number_text.h"
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
+#include "pipe/pipe_pages.h"
 #include "pipe/pipe_report_rows.h"
 #include "report/pipe_reports.h"
 #include "report/report_pdf.h"
@@ -136,6 +138,9 @@ TEST_F(PipeReports, ElevenAndAHalfThreadsPerInch)
                       {"Threads / in.", "11\\.5$"},
                       {"Pitch of Thread", "0\\.08696$"},
                       {"Handtight Engagement", "Threads +4\\.60$"}});
+    // The same count as the window's grid (row 6, threads column).
+    const std::string grid = Trim(BuildPipePages(*rec).thread.at(6).at(2));
+    EXPECT_EQ(grid, "4.60");
 }
 
 // Report 1 of a straight or railing-joint kind prints report 4; the NPT
