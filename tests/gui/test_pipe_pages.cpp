@@ -173,6 +173,25 @@ private slots:
         QVERIFY(w.UnitSwitchable());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));
     }
+
+    void threadFileReopensThePipePages()
+    {
+        TempDir dir;
+        const QString file = QString::fromStdString(dir.file("pipe.thd"));
+        TfrmThread w;
+        CalculatePipe(w, "NPT", "1 1/4");
+        QVERIFY(w.SaveThreadFile(file));
+        TfrmThread opened;
+        QVERIFY(opened.OpenThreadFile(file));
+        QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+        QCOMPARE(Child<QComboBox>(opened, "cboClass")->currentText(), QString("NPT"));
+        QCOMPARE(Child<QComboBox>(opened, "cboNPTSize")->currentText(), QString("1 1/4"));
+        // 1 1/4 - 11.5 NPT: OD 1.660.
+        QCOMPARE(Cell(opened, "gridThd", 2, 1), QString("1.6600"));
+        QCOMPARE(Tabs(opened).size(), 4);
+        QCOMPARE(Pictures(opened).size(), 3);
+        QVERIFY(Child<QWidget>(opened, "lblOutOfDate")->isHidden());
+    }
 };
 
 QTEST_MAIN(TestPipePages)
