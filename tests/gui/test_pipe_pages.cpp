@@ -159,6 +159,10 @@ private slots:
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim."}));
         QCOMPARE(Pictures(w), QList<PipeDrawing>({PipeDrawing::Gages}));
         QCOMPARE(Child<QComboBox>(w, "cboNPTSize")->itemText(0), QString("1/2"));
+        // A straight kind: one value column, no drawing.
+        CalculatePipe(w, "NPSC", "1/8");
+        QCOMPARE(Child<TColorStringGrid>(w, "gridThd")->columnCount(), 2);
+        QVERIFY(Pictures(w).isEmpty());
 
         // And an ordinary thread: the ordinary tabs, no drawing.
         Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
