@@ -92,8 +92,6 @@ private slots:
                                      << "gridThd" << 3 << 1 << "14";
         QTest::newRow("1/2 E0") << "1/2"
                                 << "gridThd" << 5 << 1 << "0.75843";
-        QTest::newRow("1/2 E1") << "1/2"
-                                << "gridThd" << 7 << 1 << "0.77843";
         QTest::newRow("1 threads 11.5") << "1"
                                         << "gridThd" << 3 << 1 << "11.5";
         QTest::newRow("1 pitch 1/11.5") << "1"
@@ -106,12 +104,8 @@ private slots:
                                          << "nptGageGrid" << 5 << 2 << "0.75843";
         QTest::newRow("1/2 ring minor E0") << "1/2"
                                            << "nptGageGrid" << 5 << 3 << "0.71086";
-        QTest::newRow("1/2 ring minor E1") << "1/2"
-                                           << "nptGageGrid" << 6 << 3 << "0.73086";
         QTest::newRow("1/2 tolerance OD") << "1/2"
                                           << "nptTolsGrid" << 2 << 1 << "0.8400";
-        QTest::newRow("1/2 tolerance heading") << "1/2"
-                                               << "nptTolsGrid" << 0 << 2 << "Rings";
     }
     void nptGrids()
     {
