@@ -145,6 +145,9 @@ private slots:
         QVERIFY(!w.UnitSwitchable());
         w.ToggleDisplayUnit();
         QVERIFY(!w.MetricFlag());
+        QVERIFY(!w.UseNewWireSize("0.05"));
+        QCOMPARE(errors_, QStringList{"Pipe threads have no wire readings."});
+        errors_.clear();
         QCOMPARE(Cell(w, "gridThd", 2, 1), QString("0.8400"));
 
         // A railing-joint thread next: two tabs and its own drawing only.
