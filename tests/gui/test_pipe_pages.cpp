@@ -11,6 +11,9 @@
 #include "ui/thread_window.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +21,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -173,6 +177,21 @@ private slots:
         QVERIFY(Pictures(w).isEmpty());
         QVERIFY(w.UnitSwitchable());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));
+    }
+
+    // The build writes the report pictures beside the programs; each prints at
+    // the drawing's natural size (natural pixels at 96 per inch).
+    void pictureFilesBesideThePrograms()
+    {
+        for (PipeDrawing d : {PipeDrawing::ThreadDims, PipeDrawing::Tols, PipeDrawing::Gages}) {
+            const QString path = PipePicturePath(d);
+            QCOMPARE(QFileInfo(path).dir(), QDir(PL_BIN_DIR));
+            const QImage picture(path);
+            QVERIFY2(!picture.isNull(), qPrintable(path));
+            const double inches = picture.width() / (picture.dotsPerMeterX() * 0.0254);
+            QVERIFY2(std::abs(inches * 96 - PipeDrawingSize(d).width()) < 1, qPrintable(path));
+            QVERIFY(picture.dotsPerMeterX() * 0.0254 >= 299);
+        }
     }
 
     void threadFileReopensThePipePages()
