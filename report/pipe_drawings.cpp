@@ -15,9 +15,9 @@ namespace {
 
 using namespace pipe_drawing;
 
-constexpr double kThreadDimsText = 7.2;
+constexpr double kThreadDimsText = 8.0;
 constexpr double kTolsText = 8.5;
-constexpr double kGagesText = 7.5;
+constexpr double kGagesText = 8.0;
 
 // NPT taper thread of a pipe made up in a fitting: the basic dimensions.
 void PaintThreadDims(QPainter& painter)
@@ -277,14 +277,14 @@ void PaintGages(QPainter& painter)
         s.Polyline(square, kThin);
         s.Text(QPointF(c + 6, axisLineY - 6), QStringLiteral("90\u00B0"), Qt::AlignLeft, false);
         const double apexY = crest - flat / std::tan(std::numbers::pi / 6);
-        const double rad = 26;
+        const double rad = 28;
         const QRectF box(c - rad, apexY - rad, 2 * rad, 2 * rad);
         s.P().setPen(s.Pen(kThin));
         s.P().drawArc(box, (270 - 30) * 16, 30 * 16);
         s.P().drawArc(box, 270 * 16, 30 * 16);
-        s.Text(QPointF(c - 7, apexY + rad + 6), QStringLiteral("30\u00B0"), Qt::AlignHCenter,
+        s.Text(QPointF(c - 9, apexY + rad + 8), QStringLiteral("30\u00B0"), Qt::AlignHCenter,
                false);
-        s.Text(QPointF(c + 7.5, apexY + rad + 6), QStringLiteral("30\u00B0"), Qt::AlignHCenter,
+        s.Text(QPointF(c + 9, apexY + rad + 8), QStringLiteral("30\u00B0"), Qt::AlignHCenter,
                false);
         // Pitch from crest to crest.
         const double c1 = x0 + p / 2, c2 = c1 + p;
@@ -342,6 +342,8 @@ void PaintGages(QPainter& painter)
         s.Dim(QPointF(x2, rows[0]), QPointF(x4, rows[0]), QStringLiteral("V"));
         s.Dim(QPointF(xo, rows[1]), QPointF(x2, rows[1]), QStringLiteral("L2"));
         s.Dim(QPointF(xo, rows[2]), QPointF(x4, rows[2]), QStringLiteral("L4"));
+        s.Text(QPointF(4, v.axisY - 62), QStringLiteral("Railing-joint thread (external)"),
+               Qt::AlignLeft, false, true);
         s.Text(QPointF(xo - 2, v.axisY - 44), QStringLiteral("Shortened end"), Qt::AlignLeft,
                false);
         s.Line(QPointF(xo + 20, v.axisY - 40), QPointF(xs, v.axisY - t.At(xs) - 2));
@@ -409,6 +411,8 @@ void PaintGages(QPainter& painter)
         s.Dim(QPointF(threadEnd, rows[2]), QPointF(face, rows[2]), QStringLiteral("T"));
         s.Leader(QPointF(240, v.axisY - 56), QPointF(notch, v.axisY - surface + 5),
                  QStringLiteral("Notch"), Qt::AlignLeft);
+        s.Text(QPointF(4, v.axisY - 90), QStringLiteral("Gage in recessed fitting"), Qt::AlignLeft,
+               false, true);
         s.Text(QPointF(90, v.axisY - 60), QStringLiteral("Fitting"));
         s.Text(QPointF(240, v.axisY - 12), QStringLiteral("Gage"));
         s.Leader(QPointF(240, v.axisY - 80), QPointF(face, v.axisY - outer + 4),

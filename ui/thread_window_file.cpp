@@ -4,9 +4,7 @@
 #include "pages/result_pages.h"
 #include "core/table_file.h"
 #include "pages/thread_file.h"
-#include "core/pipe_record.h"
 #include "core/thread_record.h"
-#include "pipe/pipe_text.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
@@ -83,14 +81,14 @@ void TfrmThread::RestoreParameterPage()
         const QSignalBlocker block(cboClass);
         cboClass->setCurrentIndex(cboClass->findText(QString::fromStdString(p.classEntry)));
     }
-    if (rec_->Pipe) {
-        // Pipe kind and size as the file names them, from the lists.
+    if (p.pipe) {
         {
             const QSignalBlocker block(cboClass);
-            cboClass->setCurrentText(QString::fromStdString(PipeKindText(rec_->Pipe->ClassCode)));
+            cboClass->setCurrentIndex(p.pipeKind);
         }
+        // The kind's size list, then the file's size in it.
         cboClassClick();
-        cboNPTSize->setCurrentText(QString::fromStdString(rec_->Pipe->SizeText));
+        cboNPTSize->setCurrentIndex(p.pipeSize);
     }
     txtNomDia->setText(QString::fromStdString(p.diameterText));
     txtPitch->setText(QString::fromStdString(p.pitchText));

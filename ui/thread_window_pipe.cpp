@@ -16,6 +16,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Design widths of the pipe grids' columns: captions, then values.
@@ -97,6 +99,11 @@ void TfrmThread::FillPipePages()
     lblName->setText(pipeCaption_);
     FitNameLabel();
 
+    // The straight kinds have one value column: the grid narrows to it.
+    std::size_t columns = 0;
+    for (const auto& row : pages.thread)
+        columns = std::max(columns, row.size());
+    gridThd->setColumnCount(static_cast<int>(columns));
     gridThd->SetMinimumColumnWidths(kThreadColumns);
     gridThd->LoadTextGrid(pages.thread);
     // The railing-joint drawing sits in the gauge slot, as the NPT gauge page has none then.

@@ -213,6 +213,10 @@ bool TfrmThread::spdWireSize1Click(bool setPlugBox)
 
 bool TfrmThread::UseNewWireSize(const QString& text)
 {
+    if (PipeShown()) {
+        ShowInformation(this, QStringLiteral("Pipe threads have no wire readings."));
+        return false;
+    }
     cbWireSize1->setEditText(text);
     return spdWireSize1Click(true);
 }
