@@ -242,7 +242,9 @@ TfrmThread* TMainForm::AddThreadWindow()
     QMdiSubWindow* sub = mdiArea_->addSubWindow(thread);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(thread, &TfrmThread::metricFlagChanged, this, [this, thread](bool metric) {
-        if (ActiveThread() == thread) ShowUnitCaption(metric);
+        if (ActiveThread() != thread) return;
+        ShowUnitCaption(metric);
+        Converttoinch1->setEnabled(thread->UnitSwitchable());
     });
     connect(thread, &TfrmThread::helpRequested, this, [this](const QString& page) {
         Help().ShowContents();
@@ -260,6 +262,8 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window)
     if (auto* thread = qobject_cast<TfrmThread*>(window->widget())) {
         thread->FormActivate();
         ShowUnitCaption(thread->MetricFlag());
+        // Pipe tables are inches only.
+        Converttoinch1->setEnabled(thread->UnitSwitchable());
     }
 }
 

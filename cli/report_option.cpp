@@ -1,6 +1,10 @@
 #include "cli/report_option.h"
 
 #include "cli/run_cli.h"
+#include "core/pipe_record.h"
+#include "core/thread_record.h"
+#include "pipe/pipe_report_rows.h"
+#include "pipe/pipe_text.h"
 #include "report/report_pdf.h"
 #include "report/thread_reports.h"
 
@@ -10,14 +14,69 @@
 #include <memory>
 #include <ostream>
 
+namespace {
+
+struct ReportName {
+    const char* name;
+    uint8_t kind;
+    PipeReportGroup group;
+};
+
+// npt-dims prints the straight report for the other pipe kinds, as the
+// window's "Thread Dim." page does.
+constexpr ReportName kReportNames[] = {
+    {"thread", kReportThread, kPipeReportNone},
+    {"gauge", kReportGauge, kPipeReportNone},
+    {"npt-dims", kReportPipe, kPipeReportDims},
+    {"npt-gauges", kReportPipe, kPipeReportGauges},
+    {"npt-tols", kReportPipe, kPipeReportTols},
+    {"straight", kReportPipe, kPipeReportStraight},
+};
+
+const ReportName* FindReport(const std::string& name)
+{
+    for (const ReportName& r : kReportNames)
+        if (name == r.name) return &r;
+    return nullptr;
+}
+
+// Why the record has no such report; empty when it has.
+std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
+{
+    const bool pipe = rec.TypeCode == kTypeNPT && rec.Pipe;
+    const std::string name = r.name;
+    if (r.kind != kReportPipe)
+        return pipe ? "The " + name + " report is not for pipe threads: use --report npt-dims" +
+                          (rec.Pipe->ClassCode == kPipeNPT ? ", npt-gauges or npt-tols"
+                                                           : " or straight")
+                    : std::string();
+    if (!pipe) return "The " + name + " report is for pipe threads (--type NPT)";
+    if (BuildPipeReport(rec, r.group).group != kPipeReportNone) return {};
+    const std::string kind = PipeKindText(rec.Pipe->ClassCode);
+    if (r.group == kPipeReportStraight)
+        return "The straight report is for NPSC, NPTR, NPSM and NPSL threads: use --report "
+               "npt-dims, npt-gauges or npt-tols for " + kind;
+    return "The " + name + " report is for NPT threads only: use --report npt-dims or straight "
+           "for " + kind;
+}
+
+} // namespace
+
 bool IsReportName(const std::string& name)
 {
-    return name == "thread" || name == "gauge";
+    return FindReport(name) != nullptr;
 }
 
 int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
                       bool metricDisplay, std::ostream& err)
 {
+    const ReportName* report = FindReport(name);
+    if (report == nullptr) return kExitUsage;
+    const std::string refusal = ReportRefusal(rec, *report);
+    if (!refusal.empty()) {
+        err << refusal << '\n';
+        return kExitInvalidInput;
+    }
     // Qt's own notes (runtime directory, a painter that could not start) are
     // no use to a command line, which reports failures in its own words.
     const QtMessageHandler savedHandler =
@@ -34,8 +93,8 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         static char* argv[] = {arg0, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const uint8_t kind = name == "gauge" ? kReportGauge : kReportThread;
-    const bool written = WriteReportPdf(rec, kind, QString::fromStdString(file), metricDisplay);
+    const bool written = WriteReportPdf(rec, report->kind, QString::fromStdString(file),
+                                        metricDisplay, report->group);
     app.reset();
     qInstallMessageHandler(savedHandler);
     if (!written) {

@@ -1,6 +1,7 @@
 #include "report/print_preview.h"
 
 #include "core/thread_record.h"
+#include "report/pipe_reports.h"
 #include "report/report_hooks.h"
 
 #include <QComboBox>
@@ -224,11 +225,10 @@ void TfrmThdPrint::btnCloseClick()
 
 int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
 {
+    if (rec.TypeName == "NPT") return PipeReportOfPage(pageCaption) != 0 ? kReportPipe : -1;
     if (pageCaption == "Ring Gage" || pageCaption == "Set Plug" || pageCaption == "Plug Gage")
         return kReportGauge;
-    // A pipe thread prints its own dimensions report from these pages.
-    if (pageCaption == "Parameters" || pageCaption == "Thread Dim.")
-        return rec.TypeName == "NPT" ? -1 : kReportThread;
+    if (pageCaption == "Parameters" || pageCaption == "Thread Dim.") return kReportThread;
     return -1;
 }
 
@@ -254,6 +254,10 @@ void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool 
     switch (ReportKindOfPage(rec, pageCaption)) {
     case kReportGauge: PrintGaugeReport(rpt, job); break;
     case kReportThread: PrintThreadReport(rpt, job); break;
+    case kReportPipe:
+        job.group = PipeReportOfPage(pageCaption);
+        if (!PrintPipeReport(rpt, job)) return;
+        break;
     default: return;
     }
     ReportFailedJob(rpt);

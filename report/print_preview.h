@@ -76,10 +76,12 @@ QPrinter& SharedPrinter();
 
 // The print command of a thread window: the report of the page shown
 // ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Parameters", "Thread Dim.":
-// thread dimensions), printed after the print dialog or shown in the preview.
+// thread dimensions, or a pipe thread's dimensions; "NPT Gages", "NPT
+// Tolerances": NPT's gauge reports), printed after the print dialog or shown
+// in the preview.
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
                  bool metricDisplay);
 
 // The report a page of the thread window prints: kReportThread, kReportGauge,
-// or -1 when this build has none for it.
+// kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
 int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

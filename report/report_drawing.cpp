@@ -37,11 +37,23 @@ void TReportWorks::DrawLineTo(double x, double y)
 void TReportWorks::DrawGraphic(const QImage& picture)
 {
     if (!Drawing() || picture.isNull()) return;
-    const double scale = destination_ == dPreview ? zoom_ / 100.0 : resX_ / kScreenPixelsPerInch;
-    const double scaleY =
-        destination_ == dPreview ? zoom_ / 100.0 : resY_ / kScreenPixelsPerInch;
-    painter_.drawImage(
-        QRect(x_, y_, RoundPixels(picture.width() * scale), RoundPixels(picture.height() * scaleY)),
-        picture);
+    const QSizeF inches = PictureInches(picture);
+    const double perInchX = destination_ == dPreview ? kScreenPixelsPerInch * zoom_ / 100.0 : resX_;
+    const double perInchY = destination_ == dPreview ? kScreenPixelsPerInch * zoom_ / 100.0 : resY_;
+    // A fine picture shrunk for the screen keeps its thin lines.
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_.drawImage(QRect(x_, y_, RoundPixels(inches.width() * perInchX),
+                             RoundPixels(inches.height() * perInchY)),
+                       picture);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
+QSizeF PictureInches(const QImage& picture)
+{
+    // A bitmap without a resolution of its own has one pixel per screen pixel.
+    auto dpi = [](int dotsPerMeter) {
+        return dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : double(kScreenPixelsPerInch);
+    };
+    return {picture.width() / dpi(picture.dotsPerMeterX()),
+            picture.height() / dpi(picture.dotsPerMeterY())};
+}

@@ -8,7 +8,8 @@
 #include <QPageSize>
 #include <QPrinter>
 
-bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay)
+bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
+                    int group)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -21,6 +22,7 @@ bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool met
     rpt.SetFileName(fileName);
     TReportJob job;
     job.kind = kind;
+    job.group = kind == kReportPipe ? group : 0;
     job.record = &rec;
     job.metricDisplay = metricDisplay;
     SetupReportPage(rpt);

@@ -304,6 +304,8 @@ void TReportWorks::GotoXY(double x, double y)
                     std::max(marginPx_[kLeft], marginPx_[kRight]));
     y_ = std::clamp(marginPx_[kTop] + RoundPixels(y * ppuY_), marginPx_[kTop],
                     std::max(marginPx_[kTop], marginPx_[kBottom]));
+    // Moves the pen as well, so a DrawLineTo starts here.
+    penPos_ = QPoint(x_, y_);
 }
 
 double TReportWorks::GetX(bool pixels) const

@@ -145,6 +145,7 @@ public:
     // Drawing.
     void DrawRule();
     void DrawLineTo(double x, double y);
+    // The picture at its natural size (PictureInches), top left here.
     void DrawGraphic(const QImage& picture);
 
     // Tables.
@@ -249,6 +250,10 @@ private:
     bool rowHasText_ = false;
     bool wrap_ = true;
 };
+
+// Natural size of a picture in inches: its pixels at the resolution it
+// records, or at the screen's when it records none.
+QSizeF PictureInches(const QImage& picture);
 
 // Breaks a cell text into lines no wider than width screen pixels, as a
 // multi-line edit box in the font at screen resolution would: at blanks, or

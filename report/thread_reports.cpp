@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "report/pipe_reports.h"
 #include "report/report_works.h"
 
 #include <QStringList>
@@ -135,7 +136,8 @@ void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
 
 bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job)
 {
-    if (job.group != 0 || job.record == nullptr) return false;
+    if (job.record == nullptr) return false;
+    if (job.group != 0) return PrintPipeReport(rpt, job);
     switch (job.kind) {
     case kReportThread: PrintThreadReport(rpt, job); return true;
     case kReportGauge: PrintGaugeReport(rpt, job); return true;

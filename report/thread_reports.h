@@ -10,6 +10,6 @@ class TReportWorks;
 void PrintThreadReport(TReportWorks& rpt, TReportJob& job);
 // "Gage Dimensions Report" (kind 1), one print job per copy.
 void PrintGaugeReport(TReportWorks& rpt, TReportJob& job);
-// Builds the report of the job's kind and group again; false when this build
-// has no such report.
+// Builds the report of the job's kind and group again (groups 1 to 4: the
+// pipe thread reports); false when this build has no such report.
 bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job);

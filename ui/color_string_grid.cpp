@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -125,7 +126,10 @@ void TColorStringGrid::FitToTexts()
         int widest = fm.horizontalAdvance(QStringLiteral("0.00000"));
         for (int r = 0; r < rowCount(); ++r)
             widest = std::max(widest, fm.horizontalAdvance(Cell(r, c)));
-        textWidths_[static_cast<std::size_t>(c)] = widest + room;
+        int width = widest + room;
+        if (static_cast<std::size_t>(c) < minimumWidths_.size())
+            width = std::max(width, minimumWidths_[static_cast<std::size_t>(c)]);
+        textWidths_[static_cast<std::size_t>(c)] = width;
     }
     const int rowHeight = fm.height() + 6;
     verticalHeader()->setMinimumSectionSize(rowHeight);
@@ -136,6 +140,12 @@ void TColorStringGrid::FitToTexts()
     setMaximumWidth(ContentWidth() * 3 / 2);
     SpreadColumns();
     updateGeometry();
+}
+
+void TColorStringGrid::SetMinimumColumnWidths(std::vector<int> widths)
+{
+    minimumWidths_ = std::move(widths);
+    FitToTexts();
 }
 
 int TColorStringGrid::ContentWidth() const

@@ -34,6 +34,9 @@ public:
     QString Cell(int row, int col) const;
     // Fits the columns again, after columns were hidden or shown.
     void FitToTexts();
+    // Columns no narrower than these pixel widths (a page's design widths);
+    // empty for none. Texts wider than them still widen their columns.
+    void SetMinimumColumnWidths(std::vector<int> widths);
 
     // Results that no longer match the inputs are drawn in the disabled colour.
     void SetDimmed(bool dimmed);
@@ -52,6 +55,7 @@ private:
     int ContentWidth() const;
 
     std::vector<int> textWidths_;
+    std::vector<int> minimumWidths_;
     int fixedRows_ = 1;
     int fixedCols_ = 1;
     bool dimmed_ = false;

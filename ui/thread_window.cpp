@@ -84,12 +84,14 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->addWidget(Scrolled(BuildParameterPage()));
     Notebook1->addWidget(Scrolled(BuildThreadPage()));
+    Notebook1->widget(ThreadPage::ThreadDim)->setObjectName(QStringLiteral("ScrollBox1"));
     Notebook1->addWidget(Scrolled(BuildRingPage()));
     Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
     Notebook1->addWidget(Scrolled(BuildPlugPage()));
-    // Gauge setting and the pipe pages: filled by their own features.
-    for (int page = ThreadPage::Setting; page < ThreadPage::Count; ++page)
-        Notebook1->addWidget(new QWidget);
+    // Gauge setting: filled by its own feature.
+    Notebook1->addWidget(new QWidget);
+    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
+    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
     v->addWidget(Notebook1, 1);
 
     TabSet1 = new QTabBar;

@@ -13,6 +13,7 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +22,8 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 class TColorStringGrid;
+class TPipePicture;
+enum class PipeDrawing;
 class TTInfo;
 struct ParameterEntry;
 
@@ -40,6 +43,8 @@ public:
     // Millimetre display of this window; toggling redraws without recalculating.
     bool MetricFlag() const;
     void ToggleDisplayUnit();
+    // False while the window shows a pipe thread: its tables are inches only.
+    bool UnitSwitchable() const;
     // A wire size typed outside the window (the frame's "Use New Wire Size"):
     // taken as if entered in the setting plug page's box. False when refused.
     bool UseNewWireSize(const QString& text);
@@ -110,6 +115,15 @@ private:
     void optClassXClick();
     bool spdWireSize1Click(bool setPlugBox);
 
+    // Pipe pages (thread_window_pipe.cpp).
+    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, const char* gridName,
+                           const char* boxName);
+    bool PipeShown() const;
+    void FillPipePages();
+    void RemovePipePictures();
+    void AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStringGrid* grid,
+                        PipeDrawing drawing);
+
     // Thread files (thread_window_file.cpp).
     void RestoreParameterPage();
 
@@ -160,6 +174,18 @@ private:
     QPushButton* Button2 = nullptr;
 
     TColorStringGrid* gridThd = nullptr;
+    TColorStringGrid* nptGageGrid = nullptr;
+    TColorStringGrid* nptTolsGrid = nullptr;
+    // Rows of the grids with a drawing: the picture goes beside its grid.
+    QHBoxLayout* threadRow_ = nullptr;
+    QHBoxLayout* gageRow_ = nullptr;
+    QHBoxLayout* tolsRow_ = nullptr;
+    // The pictures of the last pipe fill; emptied before every fill.
+    TPipePicture* dimPicture_ = nullptr;
+    TPipePicture* gagePicture_ = nullptr;
+    TPipePicture* tolPicture_ = nullptr;
+    // The designation a pipe thread shows as caption; empty for other threads.
+    QString pipeCaption_;
     TColorStringGrid* grdRing = nullptr;
     TColorStringGrid* grdSetPlug = nullptr;
     TColorStringGrid* grdPlug = nullptr;

@@ -81,6 +81,15 @@ void TfrmThread::RestoreParameterPage()
         const QSignalBlocker block(cboClass);
         cboClass->setCurrentIndex(cboClass->findText(QString::fromStdString(p.classEntry)));
     }
+    if (p.pipe) {
+        {
+            const QSignalBlocker block(cboClass);
+            cboClass->setCurrentIndex(p.pipeKind);
+        }
+        // The kind's size list, then the file's size in it.
+        cboClassClick();
+        cboNPTSize->setCurrentIndex(p.pipeSize);
+    }
     txtNomDia->setText(QString::fromStdString(p.diameterText));
     txtPitch->setText(QString::fromStdString(p.pitchText));
     if (p.customLOE) {

@@ -204,7 +204,10 @@ QWidget* TfrmThread::BuildThreadPage()
     gridThd = Named(new TColorStringGrid, "gridThd");
     gridThd->setColumnCount(3);
     gridThd->LoadTextGrid(TextGrid(19, std::vector<std::string>(3)));
-    v->addLayout(Centred(gridThd));
+    // A pipe thread's drawing goes beside the grid, in this row.
+    threadRow_ = static_cast<QHBoxLayout*>(Centred(gridThd));
+    threadRow_->setAlignment(gridThd, Qt::AlignTop);
+    v->addLayout(threadRow_);
     v->addStretch(1);
     return page;
 }

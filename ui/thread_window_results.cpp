@@ -85,6 +85,10 @@ void TfrmThread::ShowResults()
         shownEntry_ = std::make_unique<ParameterEntry>(EntryFromPage());
     }
     SetMetricDisplay(metric_);
+    if (PipeShown()) {
+        FillPipePages();
+        return;
+    }
     RebuildTabs(false);
     RedrawResults();
     // A calculation ends on the dimensions.
@@ -95,6 +99,12 @@ void TfrmThread::ShowResults()
 void TfrmThread::RedrawResults()
 {
     if (!rec_) return;
+    if (PipeShown()) {
+        FillPipePages();
+        return;
+    }
+    RemovePipePictures();
+    gridThd->SetMinimumColumnWidths({});
     const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
     lblName->setText(Q(p.name));
     FitNameLabel();
@@ -126,9 +136,12 @@ void TfrmThread::ShowOutOfDate()
 {
     if (!rec_) return;
     const bool stale = OutOfDate();
-    const std::string caption = WindowCaption(*rec_, fileName_.toStdString());
+    const std::string caption = pipeCaption_.isEmpty()
+                                    ? WindowCaption(*rec_, fileName_.toStdString())
+                                    : pipeCaption_.toStdString();
     setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption));
-    for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug}) grid->SetDimmed(stale);
+    for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug, nptGageGrid, nptTolsGrid})
+        grid->SetDimmed(stale);
     QPalette palette = pnlName->palette();
     palette.setColor(QPalette::WindowText,
                      palette.color(stale ? QPalette::Disabled : QPalette::Active,
@@ -200,6 +213,10 @@ bool TfrmThread::spdWireSize1Click(bool setPlugBox)
 
 bool TfrmThread::UseNewWireSize(const QString& text)
 {
+    if (PipeShown()) {
+        ShowInformation(this, QStringLiteral("Pipe threads have no wire readings."));
+        return false;
+    }
     cbWireSize1->setEditText(text);
     return spdWireSize1Click(true);
 }
@@ -213,6 +230,8 @@ void TfrmThread::FormActivate()
 
 void TfrmThread::ToggleDisplayUnit()
 {
+    // Pipe tables are inches only; the frame disables the command for them.
+    if (PipeShown()) return;
     metric_ = !metric_;
     SetMetricDisplay(metric_);
     RedrawResults();

@@ -224,12 +224,6 @@ private slots:
         Child<QLineEdit>(w, "txtNomDia")->setText("1/2");
         Child<QLineEdit>(w, "txtPitch")->setText("13");
         QCOMPARE(hint->text(), QString("0.5000 in"));
-        // The diameter box says which forms it takes, also in the status line.
-        auto* dia = Child<QLineEdit>(w, "txtNomDia");
-        for (const char* form : {"0.375", "3/8", "#10"}) {
-            QVERIFY(dia->toolTip().contains(form));
-            QVERIFY(dia->statusTip().contains(form));
-        }
     }
 
     void typeSwitching()

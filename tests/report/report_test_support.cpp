@@ -7,10 +7,12 @@
 #include "support/test_support.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 int main(int argc, char** argv)
 {
@@ -78,4 +80,38 @@ std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const s
 std::string PdfText(const std::string& pdfFile)
 {
     return CommandOutput("pdftotext -layout '" + pdfFile + "' - 2>/dev/null");
+}
+
+std::vector<std::string> LinesWith(const std::string& text, const std::string& label)
+{
+    std::vector<std::string> v;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        if (l.find(label) != std::string::npos) v.push_back(l);
+    return v;
+}
+
+std::string LineOf(const std::string& text, const std::string& label)
+{
+    const auto lines = LinesWith(text, label);
+    return lines.empty() ? std::string() : lines.front();
+}
+
+::testing::AssertionResult InOrder(const std::string& text, const std::vector<std::string>& items)
+{
+    std::size_t at = 0;
+    for (const std::string& s : items) {
+        const std::size_t found = text.find(s, at);
+        if (found == std::string::npos)
+            return ::testing::AssertionFailure() << '"' << s << "\" missing after offset " << at
+                                                 << " in:\n" << text;
+        at = found + s.size();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool Matches(const std::string& text, const std::string& pattern)
+{
+    const QRegularExpression re(QString::fromStdString(pattern));
+    return re.match(QString::fromStdString(text)).hasMatch();
 }

@@ -7,9 +7,12 @@
 
 #include <QImage>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TTInfo;
 
@@ -44,3 +47,11 @@ std::unique_ptr<TTInfo> CalculatedUN(const std::string& dia, double tpi, const s
 
 // pdftotext -layout of a PDF file.
 std::string PdfText(const std::string& pdfFile);
+
+// Lines of a text that hold `label`, and the first of them (empty when none does).
+std::vector<std::string> LinesWith(const std::string& text, const std::string& label);
+std::string LineOf(const std::string& text, const std::string& label);
+// True when every text occurs, each after the one before.
+::testing::AssertionResult InOrder(const std::string& text, const std::vector<std::string>& items);
+// A regular expression matches somewhere in the text.
+bool Matches(const std::string& text, const std::string& pattern);

@@ -1,6 +1,8 @@
 // The print dispatch of the thread window and the preview window, with the
 // print dialog and the modal loop answered by hooks.
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "report/pipe_reports.h"
 #include "report/print_preview.h"
 #include "report/report_hooks.h"
 #include "report/report_test_support.h"
@@ -53,12 +55,42 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
         EXPECT_EQ(ReportKindOfPage(*rec, page), kReportGauge) << page;
     for (const char* page : {"Parameters", "Thread Dim."})
         EXPECT_EQ(ReportKindOfPage(*rec, page), kReportThread) << page;
-    // The pipe thread reports and the maker's gauge page are not in this build.
+    // A pipe thread prints its own reports from its pages; the maker's gauge
+    // page has none in this build.
     TTInfo npt;
     npt.SetThreadType("NPT");
-    for (const char* page : {"Thread Dim.", "NPT Tolerances"})
-        EXPECT_EQ(ReportKindOfPage(npt, page), -1) << page;
+    const struct {
+        const char* page;
+        int kind, group;
+    } pipePages[] = {{"Parameters", kReportPipe, 1},   {"Thread Dim.", kReportPipe, 1},
+                     {"NPT Gages", kReportPipe, 2},    {"NPT Tolerances", kReportPipe, 3},
+                     {"Ring Gage", -1, 0}};
+    for (const auto& p : pipePages) {
+        EXPECT_EQ(ReportKindOfPage(npt, p.page), p.kind) << p.page;
+        EXPECT_EQ(PipeReportOfPage(p.page), p.group) << p.page;
+    }
     EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), -1);
+}
+
+TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
+{
+    const ShippedTables shipped;
+    TTInfo npt;
+    npt.SetThreadType("NPT");
+    npt.SetClass("NPT");
+    npt.SetNomDia(0.5);
+    npt.Pipe->SizeText = "1/2";
+    npt.Calculate();
+    ReportHooks().runModal = [&](QDialog& dialog) {
+        auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
+        EXPECT_EQ(frm.Job().kind, kReportPipe);
+        EXPECT_EQ(frm.Job().group, 3);
+        frm.btnPrintClick();
+        return frm.result();
+    };
+    DialogChoosesPdf(true);
+    PrintThread(nullptr, npt, "NPT Tolerances", true, false);
+    EXPECT_TRUE(PrintedWith("Working Taper Pipe Thread Plug and Ring Gages, NPT"));
 }
 
 TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)

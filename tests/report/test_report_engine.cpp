@@ -196,6 +196,35 @@ TEST_F(ReportEngine, TablesRuleTheirRowsRoundTheText)
     EXPECT_EQ(InkIn(sheet, QRect(76, top, 98, 1)), 98);
 }
 
+TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize)
+{
+    Margins(1);
+    rpt.BeginReport();
+    // A rule from (1, 2) to (3, 2) inches inside the margins: x 175 .. 375, y 275.
+    rpt.GotoXY(1, 2);
+    rpt.DrawLineTo(3, 2);
+    // One inch square at 300 dpi, and 96 pixels at the screen's resolution
+    // a picture has by default: both an inch on the 100 dpi sheet.
+    QImage fine(300, 300, QImage::Format_RGB32);
+    fine.fill(Qt::black);
+    fine.setDotsPerMeterX(11811);
+    fine.setDotsPerMeterY(11811);
+    QImage plain(96, 96, QImage::Format_RGB32);
+    plain.fill(Qt::black);
+    rpt.GotoXY(1, 3);
+    rpt.DrawGraphic(fine);
+    rpt.GotoXY(3, 3);
+    rpt.DrawGraphic(plain);
+    rpt.EndReport();
+    const QImage& sheet = target.sheets.at(0);
+    EXPECT_GT(InkIn(sheet, QRect(180, 274, 190, 3)), 150) << "the rule";
+    EXPECT_EQ(InkIn(sheet, QRect(75, 270, 95, 10)), 0) << "nothing before its start";
+    for (int left : {175, 375}) {
+        EXPECT_EQ(InkIn(sheet, QRect(left, 375, 100, 100)), 100 * 100) << left;
+        EXPECT_EQ(InkIn(sheet, QRect(left, 475, 100, 5)), 0) << left << ": an inch high";
+    }
+}
+
 TEST(BreakCellText, BreaksLikeAnEditBoxOfTheGivenWidth)
 {
     QFont font("Times New Roman");

@@ -1,0 +1,33 @@
+#pragma once
+// The four pipe thread reports (kind 5): basic dimensions of NPT (group 1,
+// which prints the straight report for the other kinds), NPT plug and ring
+// gauges (2), tolerances of working NPT gauges (3), NPSC, NPTR, NPSM and
+// NPSL dimensions (4). Each prints once per copy of the job.
+
+#include "report/report_page.h"
+
+#include <QString>
+
+class TReportWorks;
+
+void PrintNPTDimsReport(TReportWorks& rpt, TReportJob& job);
+void PrintNPTGaugeReport(TReportWorks& rpt, TReportJob& job);
+void PrintNPTTolReport(TReportWorks& rpt, TReportJob& job);
+void PrintStraightPipeReport(TReportWorks& rpt, TReportJob& job);
+// The report of the job's group; false when the group has none for the
+// record (a record without a pipe record, or NPT's gauge reports of another kind).
+bool PrintPipeReport(TReportWorks& rpt, TReportJob& job);
+
+// A footnote reference raised above the line in 8-point type.
+void PrintNoteRef(TReportWorks& rpt, const QString& text);
+// A two-character symbol as "(E" with the second character lowered and ")".
+void PrintSubSymbol(TReportWorks& rpt, const QString& symbol);
+
+// The pipe report a page of a pipe thread's window prints: 1 for
+// "Parameters" and "Thread Dim.", 2 for "NPT Gages", 3 for "NPT Tolerances",
+// 0 for any other page.
+int PipeReportOfPage(const QString& pageCaption);
+
+// Reads the picture files from `dir` instead of beside the program or in the
+// installed data folder; an empty text puts that search back.
+void SetPipePictureDir(const QString& dir);
