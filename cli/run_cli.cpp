@@ -95,7 +95,8 @@ std::string PipeOptionProblem(const Options& o, const std::string& type)
     if (!pipe && o.get("--size"))
         return "--size is for pipe threads (--type NPT): give the diameter with --dia";
     if (!pipe) return {};
-    for (const char* opt : {"--dia", "--tpi", "--pitch", "--starts", "--coating", "--loe", "--wire"})
+    for (const char* opt :
+         {"--dia", "--tpi", "--pitch", "--starts", "--coating", "--loe", "--wire"})
         if (o.get(opt))
             return std::string(opt) +
                    " is not for pipe threads: give the kind with --class and the nominal pipe "
@@ -258,8 +259,9 @@ std::optional<Failure> PipeSizeEntry(const Options& o, ParameterEntry& e)
     const std::string kind = e.classText;
     const auto size = o.get("--size");
     if (!size)
-        return Failure{kExitInvalidInput, "Can not calculate. No pipe size: give --size with one of "
-                                          "the " + kind + " sizes " + offered};
+        return Failure{kExitInvalidInput,
+                       "Can not calculate. No pipe size: give --size with one of the " + kind +
+                           " sizes " + offered};
     const std::string wanted = PipeSizeSpelling(*size);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         if (sizes[i] == wanted) {

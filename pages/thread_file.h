@@ -24,8 +24,9 @@ struct LoadResult {
 
 // Reads the inputs into a fresh record without calculating it: type, class or
 // metric tolerance classes with the engagement group and hand, diameter,
-// pitch, starts, coating. A type the program does not know is refused here,
-// one it cannot calculate is left to LoadFromFile.
+// pitch, starts, coating; for a pipe thread the size of the kind's list that
+// the diameter keys (refused when there is none). A type the program does not
+// know is refused here, one it cannot calculate is left to LoadFromFile.
 LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName);
 
 // Reads the inputs into a fresh record and calculates it; ClassW is the file's

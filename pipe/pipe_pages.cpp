@@ -12,7 +12,8 @@ namespace {
 // A grid of `rows` x `cols` empty cells with the value column headings in row 0.
 PipeGrid EmptyGrid(int rows, int cols, std::initializer_list<const char*> headings)
 {
-    PipeGrid g(static_cast<std::size_t>(rows), std::vector<std::string>(static_cast<std::size_t>(cols)));
+    const std::vector<std::string> empty(static_cast<std::size_t>(cols));
+    PipeGrid g(static_cast<std::size_t>(rows), empty);
     std::size_t c = 1;
     for (const char* h : headings) g[0][c++] = h;
     return g;
@@ -30,6 +31,12 @@ void Row(PipeGrid& g, int row, std::initializer_list<std::string> cells)
 std::string Dec(bool found, int decimals, double v)
 {
     return found ? DecText(decimals, v) : kNAText;
+}
+
+// A gauge size: no gauge measures 0, so a 0 is a value the table left empty.
+std::string Size(bool found, double v)
+{
+    return Dec(found && v != 0, 5, v);
 }
 
 std::string Whole(bool found, int32_t v)
@@ -90,14 +97,14 @@ PipeGrid NPTGages(const TTInfo& rec, const TThdNPT& p)
     Row(g, 2, {"OD of Pipe", Len4Text(p.PipeOD)});
     Row(g, 3, {"Threads / in.", TPI(rec, p)});
     Row(g, 4, {"Pitch of Thread", Pitch(rec, p)});
-    Row(g, 5, {"Small End (E0) Plane", Dec(f, 5, plug.Major.Min), Dec(f, 5, plug.PD.Min),
-               Dec(f, 5, ring.Minor.Min)});
-    Row(g, 6, {"Gaging Notch (E1) Plane", Dec(f, 5, plug.Major.Gage), Dec(f, 5, plug.PD.Gage),
-               Dec(f, 5, ring.Minor.Gage)});
-    Row(g, 7, {"Large End (E2) Plane", Dec(f, 5, plug.Major.Max), Dec(f, 5, plug.PD.Max)});
+    Row(g, 5, {"Small End (E0) Plane", Size(f, plug.Major.Min), Size(f, plug.PD.Min),
+               Size(f, ring.Minor.Min)});
+    Row(g, 6, {"Gaging Notch (E1) Plane", Size(f, plug.Major.Gage), Size(f, plug.PD.Gage),
+               Size(f, ring.Minor.Gage)});
+    Row(g, 7, {"Large End (E2) Plane", Size(f, plug.Major.Max), Size(f, plug.PD.Max)});
     const bool either = (p.Found & (kFoundDims | kFoundGages)) != 0;
-    Row(g, 8, {"Inc. Dia / Thd (0.0625/n)", Dec(either, 5, p.DiaIncPerThd)});
-    Row(g, 9, {"Thickness of Ring (L1)", Dec(f, 5, p.RingThickness)});
+    Row(g, 8, {"Inc. Dia / Thd (0.0625/n)", Size(either, p.DiaIncPerThd)});
+    Row(g, 9, {"Thickness of Ring (L1)", Size(f, p.RingThickness)});
     return g;
 }
 

@@ -31,5 +31,6 @@ std::string PipeDesignation(const TThdNPT& pipe)
     // a thread that does not exist.
     if (!pipe.Owner || !(pipe.Found & (kFoundDims | kFoundGages)))
         return pipe.SizeText + " " + PipeKindText(pipe.ClassCode);
-    return pipe.SizeText + " - " + PipeTPIText(pipe.Owner->TPI) + " " + PipeKindText(pipe.ClassCode);
+    return pipe.SizeText + " - " + PipeTPIText(pipe.Owner->TPI) + " " +
+           PipeKindText(pipe.ClassCode);
 }

@@ -153,7 +153,8 @@ TEST(Plcalc, HelpAndVersion)
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--help"}, out, err), 0);
     for (const char* text : {"Usage: plcalc", "ACME", "STUB", "SAM1", "SAM2", "BUTT",
-                             "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3"})
+                             "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3",
+                             "--size TEXT"})
         EXPECT_NE(out.str().find(text), std::string::npos) << text;
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);

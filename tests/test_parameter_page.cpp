@@ -83,32 +83,6 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
     }
 }
 
-TEST(ParameterPage, PipeEntries)
-{
-    // ASME B1.20.1 nominal pipe sizes (NPT, NPSC, NPTR): NPSC starts at 1/8, NPTR at 1/2.
-    const struct {
-        int kind, size;
-        double key;
-        const char* text;
-    } pipes[] = {{0, 0, 0.0625, "1/16"}, {1, 0, 0.125, "1/8"}, {2, 0, 0.5, "1/2"},
-                 {0, 23, 24, "24 OD"}};
-    for (const auto& c : pipes) {
-        ParameterEntry p = UnEntry("whatever the hidden box holds", "");
-        p.classText = "NPT";
-        p.typeIndex = TypeEntryIndex(kTypeNPT);
-        p.pipe = true;
-        p.pipeKind = c.kind;
-        p.pipeSize = c.size;
-        p.pipeSizeText = c.text;
-        TTInfo pipe;
-        const SetUpResult r = SetUpRecord(p, pipe);
-        EXPECT_EQ(r.message, "") << c.text;
-        EXPECT_EQ(r.pitchText, "1.0") << c.text;
-        EXPECT_DOUBLE_EQ(pipe.NomDia, c.key) << c.text;
-        EXPECT_EQ(pipe.Pipe ? pipe.Pipe->SizeText : "", c.text);
-    }
-}
-
 TEST(ParameterPage, ClassListsAndGaugeClassOptions)
 {
     // Pipe threads show neither option and keep class W even when class X is
