@@ -46,7 +46,6 @@ public:
     Sheet(QPainter& p, double textSize) : p_(p), size_(textSize) {}
 
     QPainter& P() { return p_; }
-    double TextSize() const { return size_; }
 
     QPen Pen(double width, Qt::PenStyle style = Qt::SolidLine) const
     {
@@ -262,7 +261,7 @@ inline void BreakLine(Sheet& s, const HalfView& v, double x, double r0, double r
 }
 
 // A few threads of a plug or pipe seen from outside, both halves, small end at
-// `x0`, large end at `x1`; returns the pitch radius function used.
+// `x0`, large end at `x1`.
 inline void OutsideThread(Sheet& s, const Thread& t, double axisY, double x0, double x1)
 {
     for (bool below : {false, true}) {
