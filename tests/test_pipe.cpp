@@ -69,9 +69,9 @@ const char* const kNPTHalf =
     "0.5,0.840,14,0.75843,0.3200,4.48,0.77843,0.5337,7.47,0.79179,0.2137,2.99,0.2143,3,"
     "0.74504,0.2479,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129\n";
 
-// The shipped tables (ASME B1.20.1; plcalc's tests read ten sizes more): 1/16
-// is found by its exact key 6250 in both files; 3/4 has no gauge row and keeps
-// npt's OD, threads per inch and increase per thread.
+// The shipped tables (ASME B1.20.1; plcalc's tests read every size): 1/16 is
+// found by its exact key 6250 in both files; 3/4 has gauge pitch diameters and
+// ring thickness but no published plug major.
 TEST(PipeTables, ShippedNPTBySize)
 {
     ShippedTables shipped;
@@ -87,7 +87,9 @@ TEST(PipeTables, ShippedNPTBySize)
     EXPECT_NEAR(p.DiaIncPerThd, 0.00446, 5e-9);
     // Published E1 = E0 + 0.0625 x the tabulated L1 0.339 (not 4.75 threads).
     EXPECT_NEAR(p.E1, 0.98887, 5e-9);
-    EXPECT_EQ(threeQuarter->GoPlug.PD.Gage, 0);
+    EXPECT_NEAR(threeQuarter->GoPlug.PD.Gage, 0.98887, 5e-9);
+    EXPECT_NEAR(p.RingThickness, 0.339, 5e-9);
+    EXPECT_EQ(threeQuarter->GoPlug.Major.Gage, 0);
     EXPECT_EQ(PipeDesignation(p), "3/4 - 14 NPT");
 }
 

@@ -172,6 +172,23 @@ def gage_row(src, npt):
     return r
 
 
+def footnote_gage_row(npt):
+    """A size the gauge maker's sheet lacks: what Table 2's footnotes fix.
+
+    E1 is "also pitch diameter at gauging notch", L1 "also length of thin ring
+    gauge and length from gauging notch to small end of plug gauge", L2 "also
+    length of plug gauge": so the plug's pitch diameters at its small end, notch
+    and large end are E0, E1 and E2, and the ring is L1 thick. Plug majors and
+    ring minors hang on the crest truncations, which the footnotes do not give.
+    """
+    r = {c: "" for c in GAGE_OUT}
+    r.update({"size": npt["size"], "od": npt["od"], "tpi": npt["tpi"], "pd_e0": npt["e0"],
+              "pd_e1": npt["e1"], "pd_e2": npt["e2"], "dia_inc_per_thd": npt["dia_inc_per_thd"],
+              "ring_thickness": npt["l1"],
+              "source": "B1.20.1 Table 2 footnotes: PDs E0/E1/E2 and ring L1; no majors/minors"})
+    return r
+
+
 def check_gage(chk, src, g, npt):
     for ours, theirs in [("pd_e0", "e0"), ("pd_e1", "e1"), ("pd_e2", "e2"),
                          ("dia_inc_per_thd", "dia_inc_per_thd"), ("ring_thickness", "l1")]:
@@ -216,8 +233,12 @@ GAGE_HEAD = """\
 # is the standard's 0.0625/n (0.00446, as npt.csv), its ring thickness L1 = 0.320,
 # the footnote of B1.20.1 Table 2 to L1 reading "also length of thin ring gauge".
 # od is the outside diameter D of npt.csv (the sheet has no column for it).
-# Sizes above 1/2 have no rows: no published gauge majors and minors for them were at
-# hand, so the program keeps npt's outside diameter, tpi and increase per thread.
+# 3/4 to 24 OD: no published gauge majors and minors were at hand; those cells are
+# empty (shown "  N/A"). Their rows hold what the footnotes of B1.20.1 Table 2
+# fix: E1 is "also pitch diameter at gauging notch", L1 "also length of thin ring
+# gauge and length from gauging notch to small end of plug gauge", L2 "also length
+# of plug gauge", so the plug's pitch diameters at small end, notch and large end
+# are E0, E1 and E2 of npt.csv and the ring is L1 thick; increase per thread 0.0625/n.
 # Units: inches.
 """
 
@@ -292,9 +313,13 @@ def main(argv):
                           "e0": t["e0"], "e1": t["e1"], "e2": t["e2"],
                           "l4": w["l4"] if w else "", "source": src})
     gages = []
-    for s in read_csv(HERE / "npt_gage_basic_dims_partial.csv"):
-        g = gage_row(s, rows[s["size"]])
-        check_gage(chk, s, g, rows[s["size"]])
+    maker = {s["size"]: s for s in read_csv(HERE / "npt_gage_basic_dims_partial.csv")}
+    for size, npt in rows.items():
+        if size in maker:
+            g = gage_row(maker[size], npt)
+            check_gage(chk, maker[size], g, npt)
+        else:
+            g = footnote_gage_row(npt)
         gages.append(g)
     if chk.problems:
         print("\n".join(chk.problems), file=sys.stderr)
