@@ -419,6 +419,14 @@ void SelectGageCatalogue(TTInfo& rec)
     ChooseModels(in, true, k.Dq);
     ChooseModels(ext, false, k.Dq);
 
+    // A record calculated again for another pitch must not keep the point and
+    // roll of the old one when the catalogue has none for the new pitch.
+    for (TThdInfo* m : {&in, &ext}) {
+        m->PointName.clear();
+        m->PointDia = 0;
+        m->Setting.PointOffset = 0;
+        TakeRoll(*m, nullptr);
+    }
     const int32_t form = PointFormOf(rec.TypeCode);
     if (form != 0 && k.nq > 0) {
         ChoosePoint(ext, form, k.nq);

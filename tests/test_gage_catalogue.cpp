@@ -101,6 +101,17 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         EXPECT_NEAR(in.Setting.DiffAnalTol, 0.4 * (in.PD.Max - in.PD.Min), 1e-9);
     }
     {
+        // Calculated again for a pitch the catalogue lacks: no point or roll is kept.
+        const auto r = Calc("UN", 3, 4, "2");
+        r->SetTPI(15);
+        r->Calculate();
+        EXPECT_EQ(r->ExtThd.PointName, "");
+        EXPECT_EQ(r->ExtThd.PointDia, 0);
+        EXPECT_EQ(r->ExtThd.SetToFlat, 0);
+        EXPECT_EQ(r->ExtThd.Setting.RollModel, "None Available");
+        EXPECT_EQ(r->IntThd.Setting.RollSetting, 0);
+    }
+    {
         // 0.5-13: the very small internal gauge takes its roll from vsminrol.tbl.
         const auto r = Calc("UN", 0.5, 13, "2");
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "VRUN-13C");
