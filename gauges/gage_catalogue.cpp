@@ -90,7 +90,8 @@ template <class Row, class Parse>
 void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std::vector<std::string>& messages)
 {
     try {
-        std::vector<Row> rows = parse(ReadText(TablePath(name)), name);
+        const std::string path = TablePath(name);
+        std::vector<Row> rows = parse(ReadText(path), path);
         list.swap(rows);
     } catch (const std::exception& e) {
         messages.push_back(e.what());
