@@ -311,6 +311,10 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     const GaugeSettingText ex = BuildGaugeSettingPage(*unc, true, false, false);
     EXPECT_EQ(ex.tolerance.rfind("- ", 0), 0u);
     EXPECT_EQ(ex.picture, "MSR3000");
+    const GaugeSettingText none = BuildGaugeSettingPage(*Calc("UN", 0.25, 20, "2"), false, false, false);
+    EXPECT_EQ(none.pointNumber, "NONE");
+    EXPECT_EQ(none.pointDia, "  N/A");
+    EXPECT_EQ(none.tolerance, "  N/A");
 
     const auto acme = Calc("ACME", 2, 4, "2G");
     const GaugeSettingText roll = BuildGaugeSettingPage(*acme, true, true, false);
