@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/ball_mic_option.h"
 #include "cli/cli_output.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
@@ -411,6 +412,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (IsBallMicRun(args)) {
+        ReadSettings();
+        return RunBallMicCli(args, out, err);
+    }
     Options o;
     std::string problem;
     if (!ParseOptions(args, o, problem)) {
@@ -418,7 +423,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     if (o.help) {
-        out << kUsage;
+        out << kUsage << '\n' << kBallMicUsage;
         return kExitOk;
     }
     if (o.version) {

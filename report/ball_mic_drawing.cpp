@@ -1,0 +1,81 @@
+#include "report/ball_mic_drawing.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRectF>
+
+#include <algorithm>
+
+namespace {
+
+// The drawing's own units: 200 wide, 160 high.
+constexpr double kWidth = 200;
+constexpr double kHeight = 160;
+
+void Arrow(QPainter& p, QPointF from, QPointF to)
+{
+    p.drawLine(from, to);
+    const QPointF d = (to - from) / std::max(1.0, std::hypot(to.x() - from.x(), to.y() - from.y()));
+    const QPointF n(-d.y(), d.x());
+    for (const QPointF& tip : {to, from}) {
+        const QPointF back = tip == to ? -d : d;
+        p.drawPolygon(QPolygonF({tip, tip + back * 5 + n * 2, tip + back * 5 - n * 2}));
+    }
+}
+
+} // namespace
+
+void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
+{
+    const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
+    p.save();
+    p.translate(target.center());
+    p.scale(scale, scale);
+    p.translate(-kWidth / 2, -kHeight / 2);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, 1.2);
+    p.setPen(pen);
+
+    // The taper, base down, 15 degrees each side; a bore is the hole in a block.
+    const QPolygonF plug({{60, 140}, {140, 140}, {124, 40}, {76, 40}});
+    if (internal) {
+        p.setBrush(QColor(220, 220, 220));
+        p.drawRect(QRectF(30, 40, 140, 100));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{76, 140}, {124, 140}, {140, 40}, {60, 40}}));
+    } else {
+        p.setBrush(QColor(220, 220, 220));
+        p.drawPolygon(plug);
+    }
+    // The balls touch the flanks: centres one radius out from the line.
+    const double r = 9;
+    const QPointF left = internal ? QPointF(80, 75) : QPointF(61, 75);
+    const QPointF right = internal ? QPointF(120, 75) : QPointF(139, 75);
+    p.setBrush(Qt::white);
+    p.drawEllipse(left, r, r);
+    p.drawEllipse(right, r, r);
+
+    // Setting dimension across the balls, distance over the ball from the base.
+    p.setBrush(Qt::black);
+    QFont f = p.font();
+    f.setPixelSize(9);
+    p.setFont(f);
+    const double y = 20;
+    p.drawLine(QPointF(left.x() + (internal ? r : -r), 70), QPointF(left.x() + (internal ? r : -r), y - 4));
+    p.drawLine(QPointF(right.x() + (internal ? -r : r), 70), QPointF(right.x() + (internal ? -r : r), y - 4));
+    Arrow(p, QPointF(left.x() + (internal ? r : -r), y), QPointF(right.x() + (internal ? -r : r), y));
+    p.drawText(QRectF(40, 2, 120, 12), Qt::AlignCenter, QStringLiteral("SET DIM"));
+    const double x = 185;
+    p.drawLine(QPointF(150, left.y() - r), QPointF(x + 4, left.y() - r));
+    p.drawLine(QPointF(internal ? 170 : 140, 140), QPointF(x + 4, 140));
+    Arrow(p, QPointF(x, left.y() - r), QPointF(x, 140));
+    p.save();
+    p.translate(x - 4, 110);
+    p.rotate(-90);
+    p.drawText(QRectF(-40, -12, 80, 12), Qt::AlignCenter, QStringLiteral("OVER BALL"));
+    p.restore();
+    p.drawText(QRectF(0, 145, kWidth, 12), Qt::AlignCenter, QStringLiteral("HB-5000"));
+    p.restore();
+}
