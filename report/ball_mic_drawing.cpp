@@ -7,6 +7,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -38,7 +39,7 @@ void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
     QPen pen(Qt::black, 1.2);
     p.setPen(pen);
 
-    // The taper, base down, 15 degrees each side; a bore is the hole in a block.
+    // The taper, base down, about 9 degrees each side; a bore is the hole in a block.
     const QPolygonF plug({{60, 140}, {140, 140}, {124, 40}, {76, 40}});
     if (internal) {
         p.setBrush(QColor(220, 220, 220));
@@ -51,21 +52,25 @@ void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
     }
     // The balls touch the flanks: centres one radius out from the line.
     const double r = 9;
-    const QPointF left = internal ? QPointF(80, 75) : QPointF(61, 75);
-    const QPointF right = internal ? QPointF(120, 75) : QPointF(139, 75);
+    const QPointF left = internal ? QPointF(75, 75) : QPointF(61, 75);
+    const QPointF right = internal ? QPointF(125, 75) : QPointF(139, 75);
     p.setBrush(Qt::white);
     p.drawEllipse(left, r, r);
     p.drawEllipse(right, r, r);
 
-    // Setting dimension across the balls, distance over the ball from the base.
+    // The setting is what the balls span on a flat standard: their near sides
+    // on a plug, their far sides in a bore.
     p.setBrush(Qt::black);
     QFont f = p.font();
     f.setPixelSize(9);
     p.setFont(f);
     const double y = 20;
-    p.drawLine(QPointF(left.x() + (internal ? r : -r), 70), QPointF(left.x() + (internal ? r : -r), y - 4));
-    p.drawLine(QPointF(right.x() + (internal ? -r : r), 70), QPointF(right.x() + (internal ? -r : r), y - 4));
-    Arrow(p, QPointF(left.x() + (internal ? r : -r), y), QPointF(right.x() + (internal ? -r : r), y));
+    const double reach = internal ? -r : r;
+    const double x1 = left.x() + reach;
+    const double x2 = right.x() - reach;
+    p.drawLine(QPointF(x1, left.y()), QPointF(x1, y - 4));
+    p.drawLine(QPointF(x2, right.y()), QPointF(x2, y - 4));
+    Arrow(p, QPointF(x1, y), QPointF(x2, y));
     p.drawText(QRectF(40, 2, 120, 12), Qt::AlignCenter, QStringLiteral("SET DIM"));
     const double x = 185;
     p.drawLine(QPointF(150, left.y() - r), QPointF(x + 4, left.y() - r));

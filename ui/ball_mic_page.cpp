@@ -49,7 +49,7 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Orvalle"));
     auto* optExt = new QGroupBox;
     optExt->setObjectName(QStringLiteral("optExt"));
-    auto* sides = new QHBoxLayout(optExt);
+    auto* sides = new QVBoxLayout(optExt);
     optInternal = new QRadioButton(QStringLiteral("Internal Dims."));
     optExternal = new QRadioButton(QStringLiteral("External Dims."));
     optInternal->setObjectName(QStringLiteral("optInternal"));
@@ -72,6 +72,8 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
     txtBallDia = new QLineEdit;
     txtBallDia->setObjectName(QStringLiteral("txtBallDia"));
     txtBallDia->setToolTip(QStringLiteral("Gauge ball diameter: 0.5, 0.5in or 12.7mm"));
+    // Room for a diameter of four decimals and a unit.
+    txtBallDia->setMinimumWidth(txtBallDia->fontMetrics().horizontalAdvance(QStringLiteral("00.0000 mm")) + 12);
     btnCalc = new QPushButton(QStringLiteral("Calc"));
     btnCalc->setObjectName(QStringLiteral("btnCalc"));
     auto* entry = new QHBoxLayout;
