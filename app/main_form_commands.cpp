@@ -84,7 +84,8 @@ void TMainForm::OpenBallMic1Click()
 {
     FileDialogRequest request;
     request.caption = "Open Ball Mic";
-    request.filters = kBallMicFilters;
+    request.filters = kOpenFilters;
+    request.filterIndex = 1;
     const QString name = Hooks().fileDialog(this, request);
     if (name.isEmpty()) return;
     TfrmThread* thread = AddThreadWindow();

@@ -177,6 +177,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
     problem = MetricOptionProblem(o);
     if (!problem.empty()) return false;
     const auto report = o.get("--report");
+    if (report && *report == "ballmic") {
+        problem = "--report ballmic is the ball micrometer's: give the taper with --ballmic";
+        return false;
+    }
     if (report && !IsReportName(*report)) {
         problem = "unknown report " + *report;
         return false;

@@ -77,6 +77,8 @@ TEST(PlcalcBallMic, RefusalsAndTheirExitCodes)
          "--dia is not an option of --ballmic"},
         {"another report", With(kExample, {"--report", "thread", "--pdf", "x.pdf"}), 64,
          "--ballmic writes only --report ballmic"},
+        {"ball report of a thread", {"--report", "ballmic", "--pdf", "x.pdf"}, 64,
+         "--report ballmic is the ball micrometer's"},
         {"missing file", {"--ballmic", "--open", dir.file("none.bm")}, 3, "Does not exist!"},
         {"thread file", {"--ballmic", "--open", dir.file("thread.thd")}, 3,
          "is not a ball micrometer file"},

@@ -46,7 +46,8 @@ QLabel* Label(const char* name, QGridLayout* grid, int row, int column)
 
 TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Orvalle"));
+    // The thread's own gauge-setting page may sit in the same notebook.
+    setObjectName(QStringLiteral("OrvalleBallMic"));
     auto* optExt = new QGroupBox;
     optExt->setObjectName(QStringLiteral("optExt"));
     auto* sides = new QVBoxLayout(optExt);

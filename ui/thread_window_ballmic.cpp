@@ -1,5 +1,6 @@
 // Ball micrometer mode of the thread window: the calculation of the ball
 // micrometer dialog or of a .bm file on the gauge-setting page.
+#include "core/display_unit.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
 #include "ui/ball_mic_page.h"
@@ -69,6 +70,10 @@ void TfrmThread::ShowBallMicSetting()
         connect(ballMicPage_, &TBallMicPage::optExtClick, this, [this] { BallMicExtClick(); });
         connect(ballMicPage_, &TBallMicPage::btnCalcClick, this, [this] { BallMicCalcClick(); });
         lblOutOfDate->hide();
+        // Its lengths are in the unit they were typed in: no display unit.
+        metric_ = false;
+        SetMetricDisplay(false);
+        emit metricFlagChanged(false);
         const QSignalBlocker block(TabSet1);
         while (TabSet1->count() > 0) TabSet1->removeTab(0);
         TabSet1->addTab(QStringLiteral("Orvalle"));

@@ -30,6 +30,7 @@ class BallMicTest : public QObject {
     std::unique_ptr<TMainForm> frame_;
     QStringList messages_;
     QString fileAnswer_;
+    FileDialogRequest lastRequest_;
     // What the user does in a modal dialog; returns its result.
     std::function<int(QDialog&)> user_;
 
@@ -51,7 +52,12 @@ class BallMicTest : public QObject {
         if (!child) qFatal("no %s", name);
         return child;
     }
-    static QString Text(QWidget* w, const char* name) { return Child<QLabel>(w, name)->text(); }
+    // A control of the window's ball micrometer page.
+    template <class T> static T* Page(QWidget* w, const char* name)
+    {
+        return Child<T>(Child<QWidget>(w, "OrvalleBallMic"), name);
+    }
+    static QString Text(QWidget* w, const char* name) { return Page<QLabel>(w, name)->text(); }
     // Fills the dialog: the options, OK, the entries of the data page, OK.
     static int Fill(QDialog& d, const char* side, const char* plane, const char* dia,
                     const QList<QPair<const char*, const char*>>& entries)
@@ -73,7 +79,10 @@ private slots:
         messages_.clear();
         fileAnswer_.clear();
         SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-        Hooks().fileDialog = [this](QWidget*, const FileDialogRequest&) { return fileAnswer_; };
+        Hooks().fileDialog = [this](QWidget*, const FileDialogRequest& r) {
+            lastRequest_ = r;
+            return fileAnswer_;
+        };
         Hooks().runModal = [this](QDialog& d) { return user_ ? user_(d) : int(QDialog::Rejected); };
     }
     void cleanup()
@@ -124,6 +133,7 @@ private slots:
     {
         MakeFrame();
         TfrmThread* empty = frame_->btnNewClick();
+        empty->ToggleDisplayUnit();
         user_ = [](QDialog& d) {
             return Fill(d, nullptr, nullptr, nullptr,
                         {{"txtAngle", "30"}, {"txtBallDia", "0.5"}, {"txtPlaneDia", "2.0"},
@@ -134,32 +144,35 @@ private slots:
         QCOMPARE(w, empty);
         QVERIFY(w->BallMicMode());
         QCOMPARE(w->windowTitle(), QString("Ball Mic SetDim - (Untitled)"));
-        QCOMPARE(Text(w, "lblName"), QString("Ball Mic Setting Dims."));
+        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("Ball Mic Setting Dims."));
         QCOMPARE(Child<QTabBar>(w, "TabSet1")->tabText(0), QString("Orvalle"));
         QCOMPARE(Text(w, "lblFlat"), QString("1.9330"));
         QCOMPARE(Text(w, "lblV"), QString("1.1250"));
         QCOMPARE(Text(w, "lblSetV"), QString("Dist. Over Ball:"));
         QCOMPARE(Text(w, "lblPointDia"), QString("Ball Dia:"));
         QCOMPARE(Text(w, "lblGage"), QString("HB-5000"));
-        QVERIFY(!w->UnitSwitchable());
+        // Its lengths are as typed: the window leaves millimetre display.
+        QVERIFY(!w->UnitSwitchable() && !w->MetricFlag());
 
-        Child<QRadioButton>(w, "optInternal")->click();
+        Page<QRadioButton>(w, "optInternal")->click();
         QCOMPARE(Text(w, "lblFlat"), QString("2.0670"));
         // 25.4 mm is a 1 inch ball: 2.0 + 2 (0.5 - 0.5 cos 30).
-        Child<QLineEdit>(w, "txtBallDia")->setText("25.4mm");
-        Child<QPushButton>(w, "btnCalc")->click();
+        Page<QLineEdit>(w, "txtBallDia")->setText("25.4mm");
+        Page<QPushButton>(w, "btnCalc")->click();
         QCOMPARE(Text(w, "lblFlat"), QString("2.1340"));
-        QCOMPARE(Child<QLineEdit>(w, "txtBallDia")->text(), QString("1.0000"));
+        QCOMPARE(Page<QLineEdit>(w, "txtBallDia")->text(), QString("1.0000"));
 
         fileAnswer_ = QString::fromStdString(dir_->file("taper.bm"));
         Trigger("FileSaveItem");
         QCOMPARE(w->windowTitle(), QString("Ball Mic SetDim - taper.bm"));
+        QCOMPARE(lastRequest_.defaultSuffix, QString("bm"));
         fileAnswer_ = QString::fromStdString(dir_->file("taper.bm"));
         Trigger("OpenBallMic1");
         TfrmThread* opened = frame_->ActiveThread();
+        QCOMPARE(lastRequest_.filters.at(lastRequest_.filterIndex), QString("Ball Mic Files (*.bm)"));
         QVERIFY(opened != w && opened->BallMicMode());
         QCOMPARE(Text(opened, "lblFlat"), QString("2.1340"));
-        QVERIFY(Child<QRadioButton>(opened, "optInternal")->isChecked());
+        QVERIFY(Page<QRadioButton>(opened, "optInternal")->isChecked());
 
         // A thread calculation is kept: Set Dim on it opens a window of its own.
         WriteTextFile(dir_->file("q.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.250000\n"
