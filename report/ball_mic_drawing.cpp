@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
 
@@ -39,21 +38,20 @@ void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
     QPen pen(Qt::black, 1.2);
     p.setPen(pen);
 
-    // The taper, base down, about 9 degrees each side; a bore is the hole in a block.
-    const QPolygonF plug({{60, 140}, {140, 140}, {124, 40}, {76, 40}});
+    // The taper grows away from the face the distances start at, as the
+    // distance over the ball (the gauge plane's distance and r - r sin a)
+    // has it; about 9 degrees each side. A bore is the hole in a block.
+    const QPolygonF taper({{76, 140}, {124, 140}, {140, 40}, {60, 40}});
+    p.setBrush(QColor(220, 220, 220));
     if (internal) {
-        p.setBrush(QColor(220, 220, 220));
         p.drawRect(QRectF(30, 40, 140, 100));
         p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({{76, 140}, {124, 140}, {140, 40}, {60, 40}}));
-    } else {
-        p.setBrush(QColor(220, 220, 220));
-        p.drawPolygon(plug);
     }
-    // The balls touch the flanks: centres one radius out from the line.
+    p.drawPolygon(taper);
+    // The balls touch the flanks, inside a bore and outside a plug.
     const double r = 9;
-    const QPointF left = internal ? QPointF(75, 75) : QPointF(61, 75);
-    const QPointF right = internal ? QPointF(125, 75) : QPointF(139, 75);
+    const QPointF left = internal ? QPointF(75, 75) : QPointF(56.5, 75);
+    const QPointF right = internal ? QPointF(125, 75) : QPointF(143.5, 75);
     p.setBrush(Qt::white);
     p.drawEllipse(left, r, r);
     p.drawEllipse(right, r, r);
@@ -73,8 +71,8 @@ void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
     Arrow(p, QPointF(x1, y), QPointF(x2, y));
     p.drawText(QRectF(40, 2, 120, 12), Qt::AlignCenter, QStringLiteral("SET DIM"));
     const double x = 185;
-    p.drawLine(QPointF(150, left.y() - r), QPointF(x + 4, left.y() - r));
-    p.drawLine(QPointF(internal ? 170 : 140, 140), QPointF(x + 4, 140));
+    p.drawLine(QPointF(internal ? 150 : right.x() + 2, left.y() - r), QPointF(x + 4, left.y() - r));
+    p.drawLine(QPointF(internal ? 170 : 126, 140), QPointF(x + 4, 140));
     Arrow(p, QPointF(x, left.y() - r), QPointF(x, 140));
     p.save();
     p.translate(x - 4, 110);
