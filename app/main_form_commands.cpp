@@ -7,9 +7,11 @@
 #include "app/help_window.h"
 #include "app/preferences.h"
 #include "report/print_preview.h"
+#include "ui/ball_mic_dialog.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
@@ -19,6 +21,7 @@ namespace {
 const QStringList kOpenFilters = {"Thread Files (*.thd)", "Ball Mic Files (*.bm)",
                                   "All Files (*)"};
 const QStringList kSaveFilters = {"Thread Files (*.thd)", "All Files (*)"};
+const QStringList kBallMicFilters = {"Ball Mic Files (*.bm)", "All Files (*)"};
 const QString kUntitled = "(Untitled)";
 
 } // namespace
@@ -54,8 +57,8 @@ void TMainForm::btnSaveClick()
     FileDialogRequest request;
     request.save = true;
     request.caption = "Save As";
-    request.filters = kSaveFilters;
-    request.defaultSuffix = "thd";
+    request.filters = thread->BallMicMode() ? kBallMicFilters : kSaveFilters;
+    request.defaultSuffix = thread->BallMicMode() ? "bm" : "thd";
     if (thread->FileName() != kUntitled) request.fileName = thread->FileName();
     const QString name = Hooks().fileDialog(this, request);
     if (!name.isEmpty()) thread->SaveThreadFile(name);
@@ -79,7 +82,15 @@ void TMainForm::FileExit()
 
 void TMainForm::OpenBallMic1Click()
 {
-    NotInThisVersion("Opening ball micrometer files");
+    FileDialogRequest request;
+    request.caption = "Open Ball Mic";
+    request.filters = kOpenFilters;
+    request.filterIndex = 1;
+    const QString name = Hooks().fileDialog(this, request);
+    if (name.isEmpty()) return;
+    TfrmThread* thread = AddThreadWindow();
+    if (thread->OpenBallMicFile(name)) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
 }
 
 void TMainForm::EditCopy()
@@ -131,7 +142,13 @@ void TMainForm::SetDIMTool1Click()
 
 void TMainForm::BallMicHBSetDim1Click()
 {
-    if (ActiveThread()) NotInThisVersion("Ball Mic (HB) Set Dim");
+    TfrmBallMic& dialog = BallMicDialog(this);
+    if (Hooks().runModal(dialog) != QDialog::Accepted) return;
+    // A thread calculation is not given up for a ball micrometer: only an
+    // empty window or one in ball micrometer mode takes it.
+    TfrmThread* thread = ActiveThread();
+    if (!thread || (thread->Record() && !thread->BallMicMode())) thread = AddThreadWindow();
+    thread->UseBallMic(dialog.TakeBallMic());
 }
 
 void TMainForm::WindowTile()

@@ -2,7 +2,9 @@
 // Printing a calculated record: aligned text pages or one JSON object.
 
 #include <iosfwd>
+#include <string>
 
+class TBallMic;
 class TTInfo;
 struct ResultPagesText;
 struct PipePagesText;
@@ -12,3 +14,6 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
 // A pipe thread: its designation and pipe pages (always inches).
 void PrintPipeText(const PipePagesText& pages, std::ostream& out);
 void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out);
+// A ball micrometer calculation: its inputs and the setting page.
+void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostream& out);
+void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostream& out);

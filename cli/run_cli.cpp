@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/ball_mic_option.h"
 #include "cli/cli_output.h"
 #include "cli/gauge_setting_text.h"
 #include "cli/report_option.h"
@@ -181,6 +182,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
     problem = MetricOptionProblem(o);
     if (!problem.empty()) return false;
     const auto report = o.get("--report");
+    if (report && *report == "ballmic") {
+        problem = "--report ballmic is the ball micrometer's: give the taper with --ballmic";
+        return false;
+    }
     if (report && !IsReportName(*report)) {
         problem = "unknown report " + *report;
         return false;
@@ -434,6 +439,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (IsBallMicRun(args)) {
+        ReadSettings();
+        return RunBallMicCli(args, out, err);
+    }
     Options o;
     std::string problem;
     if (!ParseOptions(args, o, problem)) {
@@ -441,7 +450,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     if (o.help) {
-        out << kUsage;
+        out << kUsage << '\n' << kBallMicUsage;
         return kExitOk;
     }
     if (o.version) {

@@ -150,7 +150,8 @@ int TfrmThdPrint::FitZoom() const
 void TfrmThdPrint::ShowAtZoom(int percent)
 {
     // The page image keeps the zoom it was built at until the report runs again.
-    if (job_.record == nullptr || print1_.Destination() != dPreview) return;
+    if ((job_.record == nullptr && job_.ballMic == nullptr) || print1_.Destination() != dPreview)
+        return;
     print1_.SetZoomPercent(percent);
     PrintRememberedReport(print1_, job_);
 }

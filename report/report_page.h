@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 
+class TBallMic;
 class TReportWorks;
 class TThdInfo;
 class TTInfo;
@@ -28,6 +29,7 @@ struct TReportJob {
     uint8_t internal = 0;      // setting-dimension report of the internal thread
     uint8_t settingDim = 0;    // parameter block shows a pitch diameter
     TTInfo* record = nullptr;
+    const TBallMic* ballMic = nullptr; // the ball micrometer report's calculation
     bool metricDisplay = false;
 };
 

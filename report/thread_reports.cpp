@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "report/ball_mic_report.h"
 #include "report/pipe_reports.h"
 #include "report/report_works.h"
 
@@ -136,6 +137,7 @@ void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
 
 bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job)
 {
+    if (job.kind == kReportBallMic && job.group == 0) return PrintBallMicReport(rpt, job);
     if (job.record == nullptr) return false;
     if (job.group != 0) return PrintPipeReport(rpt, job);
     switch (job.kind) {

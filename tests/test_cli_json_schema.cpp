@@ -126,3 +126,18 @@ TEST(PlcalcJson, PipeOutputFollowsItsSchema)
                   (std::vector<std::string>{"/pages: undescribed Ring Gage", "/pipe: missing L4"}));
     }
 }
+
+// The ball micrometer: its own object, the fields of the calculation by name.
+TEST(PlcalcJson, BallMicOutputFollowsItsSchema)
+{
+    std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
+    const json schema = json::parse(in);
+    const CliRun r = Plcalc({"--ballmic", "--method", "3", "--angle", "5", "--ball-dia", "0.25",
+                             "--apex-dia", "1.5", "--ball-dis", "0.5", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
+    json broken = doc;
+    broken["ballmic"].erase("SetDim");
+    EXPECT_EQ(Problems(schema, broken), std::vector<std::string>{"/ballmic: missing SetDim"});
+}

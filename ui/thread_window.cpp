@@ -4,6 +4,7 @@
 
 #include "core/display_unit.h"
 #include "core/thread_record.h"
+#include "gauges/ball_mic.h"
 #include "pages/engagement_hint.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"

@@ -24,6 +24,8 @@ class QToolButton;
 class TColorStringGrid;
 class TPipePicture;
 enum class PipeDrawing;
+class TBallMic;
+class TBallMicPage;
 class TTInfo;
 struct ParameterEntry;
 
@@ -50,6 +52,15 @@ public:
     bool UseNewWireSize(const QString& text);
     // Prints the report of the page shown, or previews it first.
     void PrintThread(bool previewMode);
+
+    // Ball micrometer mode (thread_window_ballmic.cpp): the window shows a
+    // ball micrometer calculation for the rest of its life.
+    bool BallMicMode() const { return ballMicMode_; }
+    const TBallMic* BallMic() const { return ballMic_.get(); }
+    // Takes the calculation of "Ball Mic (HB) Set Dim", calculates and shows it.
+    void UseBallMic(std::unique_ptr<TBallMic> bm);
+    // "Open Ball Mic": a file without a "ballmic" section is refused.
+    bool OpenBallMicFile(const QString& fileName);
 
     // The current record; null before the first Calculate.
     TTInfo* Record() const;
@@ -127,7 +138,16 @@ private:
     // Thread files (thread_window_file.cpp).
     void RestoreParameterPage();
 
+    // Ball micrometer mode (thread_window_ballmic.cpp).
+    bool SaveBallMicFile(const QString& fileName);
+    void ShowBallMicSetting();
+    void BallMicExtClick();
+    void BallMicCalcClick();
+
     std::unique_ptr<TTInfo> rec_;
+    bool ballMicMode_ = false;
+    std::unique_ptr<TBallMic> ballMic_;
+    TBallMicPage* ballMicPage_ = nullptr;
     QString fileName_;
     bool metric_ = false;
     QString intTolText_;

@@ -5,6 +5,7 @@
 #include "core/table_file.h"
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
+#include "gauges/ball_mic.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
@@ -18,6 +19,7 @@
 
 bool TfrmThread::SaveThreadFile(const QString& fileName)
 {
+    if (ballMicMode_) return SaveBallMicFile(fileName);
     if (!rec_) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
@@ -34,12 +36,7 @@ bool TfrmThread::SaveThreadFile(const QString& fileName)
 
 bool TfrmThread::OpenThreadFile(const QString& fileName)
 {
-    if (QFileInfo(fileName).suffix().compare(QLatin1String("bm"), Qt::CaseInsensitive) == 0) {
-        ShowError(this, QStringLiteral("Ball micrometer files (%1) can not be opened in this "
-                                       "version.")
-                            .arg(QFileInfo(fileName).fileName()));
-        return false;
-    }
+    if (ballMicMode_ || IsBallMicFile(fileName.toStdString())) return OpenBallMicFile(fileName);
     // Read into a fresh record: a file that cannot be used leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
     LoadResult loaded;

@@ -56,7 +56,8 @@ bool TfrmThread::PipeShown() const
 
 bool TfrmThread::UnitSwitchable() const
 {
-    return !PipeShown();
+    // A ball micrometer's lengths are in the unit they were typed in.
+    return !PipeShown() && !ballMicMode_;
 }
 
 void TfrmThread::RemovePipePictures()

@@ -12,6 +12,7 @@
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
+#include "report/ball_mic_report.h"
 #include "report/print_preview.h"
 #include "ui/thread_window_pages.h"
 
@@ -231,7 +232,7 @@ void TfrmThread::FormActivate()
 void TfrmThread::ToggleDisplayUnit()
 {
     // Pipe tables are inches only; the frame disables the command for them.
-    if (PipeShown()) return;
+    if (!UnitSwitchable()) return;
     metric_ = !metric_;
     SetMetricDisplay(metric_);
     RedrawResults();
@@ -267,6 +268,10 @@ void TfrmThread::CopyThreadDims(bool internal)
 
 void TfrmThread::PrintThread(bool previewMode)
 {
+    if (ballMicMode_) {
+        if (ballMic_) PrintBallMic(this, *ballMic_, previewMode);
+        return;
+    }
     // Nothing is calculated yet: say so rather than leave the button dead.
     if (!rec_) {
         ShowInformation(this, QStringLiteral("There is no calculation to print yet."));

@@ -180,10 +180,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("untouched"));
         // With a window, the commands of a later version say what they will do.
         frame_->btnNewClick();
-        for (const char* name : {"OpenBallMic1", "UseNewPDValue1", "SetDIMTool1"}) Trigger(name);
+        for (const char* name : {"UseNewPDValue1", "SetDIMTool1"}) Trigger(name);
         QCOMPARE(messages_,
-                 (QStringList{"Opening ball micrometer files is not available in this version.",
-                              "Use New PD Value is not available in this version.",
+                 (QStringList{"Use New PD Value is not available in this version.",
                               "The Set DIM Tool is not available in this version."}));
     }
 

@@ -1,0 +1,204 @@
+#include "cli/ball_mic_option.h"
+
+#include "cli/cli_output.h"
+#include "cli/run_cli.h"
+#include "core/number_text.h"
+#include "core/settings.h"
+#include "gauges/ball_mic.h"
+#include "pages/ball_mic_page.h"
+#include "report/ball_mic_report.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <ostream>
+
+const char* const kBallMicUsage =
+    "Ball micrometer (HB-5000), instead of a thread:\n"
+    "  --ballmic       the setting dimension of the ball micrometer and the distance\n"
+    "                  over the gauge ball, for a taper plug or (--internal) a bore\n"
+    "  --method N      1 inspect at the gauge plane (default); 2 at another plane,\n"
+    "                  gauge plane diameter given; 3 at another plane, apex\n"
+    "                  diameter given\n"
+    "  --angle DEG     half angle of the taper from the centerline, degrees\n"
+    "  --ball-dia D    gauge ball diameter\n"
+    "  --plane-dia D   diameter at the gauge plane (methods 1, 2)\n"
+    "  --plane-dis L   distance to the gauge plane (methods 1, 2)\n"
+    "  --apex-dia D    apex diameter (method 3)\n"
+    "  --ball-dis L    distance over the gauge ball (methods 2, 3)\n"
+    "  --internal      a tapered bore (default: a taper plug)\n"
+    "  --open FILE     a ball micrometer file (.bm); options given override it\n"
+    "  --save FILE     save the ball micrometer file\n"
+    "  --json, --report ballmic --pdf FILE   as for threads\n"
+    "  Lengths are in the unit typed; every one the method uses must be above 0.\n";
+
+namespace {
+
+struct Value {
+    const char* option;
+    double TBallMic::*field;
+};
+
+constexpr Value kValues[] = {
+    {"--angle", &TBallMic::Angle},       {"--ball-dia", &TBallMic::BallDia},
+    {"--plane-dia", &TBallMic::PlaneDia}, {"--plane-dis", &TBallMic::PlaneDis},
+    {"--apex-dia", &TBallMic::ApexDia},   {"--ball-dis", &TBallMic::BallDis},
+};
+
+struct BallMicOptions {
+    std::map<std::string, std::string> values;
+    bool internal = false, json = false;
+};
+
+int Usage(std::ostream& err, const std::string& problem)
+{
+    err << "plcalc: " << problem << "\n\n" << kBallMicUsage;
+    return kExitUsage;
+}
+
+// The options each method needs when no file gives them.
+std::vector<std::string> Needed(int method)
+{
+    if (method == kBallMicAtGagePlane) return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis"};
+    if (method == kBallMicPlaneDiaGiven)
+        return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis", "--ball-dis"};
+    return {"--angle", "--ball-dia", "--apex-dia", "--ball-dis"};
+}
+
+int WriteReport(TBallMic& bm, const std::string& file, std::ostream& err)
+{
+    const QtMessageHandler savedHandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << '\n';
+        });
+    std::unique_ptr<QGuiApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char arg0[] = "plcalc";
+        static char* argv[] = {arg0, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const bool written = WriteBallMicReportPdf(bm, QString::fromStdString(file));
+    app.reset();
+    qInstallMessageHandler(savedHandler);
+    if (!written) {
+        err << "Can not write the report file " << file << '\n';
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+bool IsBallMicRun(const std::vector<std::string>& args)
+{
+    return std::ranges::find(args, "--ballmic") != args.end();
+}
+
+int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    static const char* const withValue[] = {"--angle",   "--ball-dia", "--plane-dia",
+                                            "--plane-dis", "--apex-dia", "--ball-dis",
+                                            "--method",  "--open",     "--save",
+                                            "--report",  "--pdf",      "--tables"};
+    BallMicOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--ballmic") continue;
+        if (a == "--help" || a == "-h") {
+            out << kBallMicUsage;
+            return kExitOk;
+        }
+        if (a == "--internal") o.internal = true;
+        else if (a == "--json") o.json = true;
+        else if (std::ranges::find_if(withValue, [&](const char* w) { return a == w; }) !=
+                 std::end(withValue)) {
+            if (i + 1 >= args.size()) return Usage(err, "missing value for " + a);
+            o.values[a] = args[++i];
+        } else {
+            return Usage(err, a + " is not an option of --ballmic");
+        }
+    }
+    auto get = [&](const std::string& k) {
+        const auto it = o.values.find(k);
+        return it == o.values.end() ? nullptr : &it->second;
+    };
+    if (const std::string* r = get("--report"); r && *r != "ballmic")
+        return Usage(err, "--ballmic writes only --report ballmic");
+    if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
+        return Usage(err, get("--pdf") ? "--pdf needs --report ballmic"
+                                       : "--report needs --pdf FILE");
+
+    if (const std::string* dir = get("--tables")) Settings().TableDataPath = *dir;
+    TBallMic bm;
+    std::string caption = BallMicCaption("(Untitled)");
+    if (const std::string* file = get("--open")) {
+        std::string error;
+        if (!bm.Load(*file, &error)) {
+            err << error << '\n';
+            return kExitFileError;
+        }
+        if (!IsBallMicFile(*file)) {
+            err << *file << " is not a ball micrometer file: it has no [BALLMIC] section\n";
+            return kExitFileError;
+        }
+        caption = BallMicCaption(*file);
+    } else {
+        bm.CalcMethod = kBallMicAtGagePlane;
+    }
+    if (const std::string* m = get("--method")) {
+        const std::string t = Trim(*m);
+        if (t != "1" && t != "2" && t != "3") return Usage(err, "--method is 1, 2 or 3, not " + t);
+        bm.CalcMethod = t[0] - '0';
+    }
+    if (get("--open") == nullptr) {
+        std::string missing;
+        for (const std::string& n : Needed(bm.CalcMethod))
+            if (!get(n)) missing += (missing.empty() ? "" : ", ") + n;
+        if (!missing.empty())
+            return Usage(err, "--ballmic --method " + std::to_string(bm.CalcMethod) + " needs " +
+                                  missing);
+    }
+    for (const Value& v : kValues)
+        if (const std::string* text = get(v.option)) {
+            double value = 0;
+            if (!ParseDecimal(*text, value)) {
+                err << "Invalid " << v.option << ": " << *text << '\n';
+                return kExitInvalidInput;
+            }
+            bm.*v.field = value;
+        }
+    if (o.internal) bm.Internal = -1;
+    // A file shows what the window shows for it; typed values are checked as
+    // the dialog checks them.
+    const std::string problem = get("--open") ? std::string() : BallMicEntryProblem(bm);
+    if (!problem.empty()) {
+        err << problem;
+        if (problem == kBallMicIncomplete) {
+            err << ": every value the method uses must be greater than 0 (";
+            std::string names;
+            for (const std::string& n : Needed(bm.CalcMethod))
+                names += (names.empty() ? "" : ", ") + n;
+            err << names << ')';
+        }
+        err << '\n';
+        return kExitInvalidInput;
+    }
+    bm.Calculate();
+    if (const std::string* save = get("--save")) {
+        std::string error;
+        if (!bm.Save(*save, &error)) {
+            err << error << '\n';
+            return kExitFileError;
+        }
+        caption = BallMicCaption(*save);
+    }
+    if (const std::string* pdf = get("--pdf")) return WriteReport(bm, *pdf, err);
+    if (o.json) PrintBallMicJson(caption, bm, out);
+    else PrintBallMicText(caption, bm, out);
+    return kExitOk;
+}

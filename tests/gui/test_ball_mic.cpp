@@ -1,0 +1,219 @@
+// The ball micrometer in the program: the dialog's pages and checks, a thread
+// window in ball micrometer mode, its .bm files and its report preview.
+#include "app/app_hooks.h"
+#include "app/main_form.h"
+#include "gauges/ball_mic.h"
+#include "report/print_preview.h"
+#include "report/report_hooks.h"
+#include "support/test_support.h"
+#include "ui/ball_mic_dialog.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+class BallMicTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<TMainForm> frame_;
+    QStringList messages_;
+    QString fileAnswer_;
+    FileDialogRequest lastRequest_;
+    // What the user does in a modal dialog; returns its result.
+    std::function<int(QDialog&)> user_;
+
+    TMainForm& MakeFrame()
+    {
+        FrameConfig c;
+        c.programDir = PL_BIN_DIR "/";
+        c.plwinIni = dir_->file("PLWIN.INI");
+        c.pluserIni = dir_->file("PLUSER.INI");
+        c.exePath = "/opt/pitchledger/bin/plwin";
+        c.helpDir = PL_SOURCE_DIR "/app/help";
+        frame_ = std::make_unique<TMainForm>(c);
+        return *frame_;
+    }
+    void Trigger(const char* name) { frame_->findChild<QAction*>(name)->trigger(); }
+    template <class T> static T* Child(QWidget* w, const char* name)
+    {
+        T* child = w->findChild<T*>(name);
+        if (!child) qFatal("no %s", name);
+        return child;
+    }
+    // A control of the window's ball micrometer page.
+    template <class T> static T* Page(QWidget* w, const char* name)
+    {
+        return Child<T>(Child<QWidget>(w, "OrvalleBallMic"), name);
+    }
+    static QString Text(QWidget* w, const char* name) { return Page<QLabel>(w, name)->text(); }
+    // Fills the dialog: the options, OK, the entries of the data page, OK.
+    static int Fill(QDialog& d, const char* side, const char* plane, const char* dia,
+                    const QList<QPair<const char*, const char*>>& entries)
+    {
+        d.show();
+        for (const char* option : {side, plane, dia})
+            if (option) Child<QRadioButton>(&d, option)->click();
+        Child<QPushButton>(&d, "BitBtn3")->click();
+        for (const auto& [name, text] : entries) Child<QLineEdit>(&d, name)->setText(text);
+        Child<QPushButton>(&d, "BitBtn1")->click();
+        d.hide();
+        return d.result();
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<TempDir>();
+        messages_.clear();
+        fileAnswer_.clear();
+        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
+        Hooks().fileDialog = [this](QWidget*, const FileDialogRequest& r) {
+            lastRequest_ = r;
+            return fileAnswer_;
+        };
+        Hooks().runModal = [this](QDialog& d) { return user_ ? user_(d) : int(QDialog::Rejected); };
+    }
+    void cleanup()
+    {
+        frame_.reset();
+        ResetHooks();
+        ResetReportHooks();
+        SetMessageHook({});
+        user_ = nullptr;
+        dir_.reset();
+    }
+
+    void dialogPagesAndChecks()
+    {
+        TfrmBallMic d;
+        QCOMPARE(d.windowTitle(), QString("Ball Mic Calculator (HB)"));
+        d.show();
+        auto* optDia = Child<QGroupBox>(&d, "optDia");
+        QVERIFY(optDia->isHidden());
+        Child<QRadioButton>(&d, "optOtherPlane")->click();
+        QVERIFY(!optDia->isHidden());
+        Child<QRadioButton>(&d, "optApexDiaGiven")->click();
+        Child<QPushButton>(&d, "BitBtn3")->click();
+        // Method 3: the apex diameter and the distance over the ball, no plane.
+        for (const char* shown : {"txtAngle", "txtBallDia", "txtApexDia", "txtDisOverBall"})
+            QVERIFY2(Child<QLineEdit>(&d, shown)->isVisibleTo(&d), shown);
+        for (const char* hidden : {"txtPlaneDia", "txtDisToPlane"})
+            QVERIFY2(!Child<QLineEdit>(&d, hidden)->isVisibleTo(&d), hidden);
+        Child<QLineEdit>(&d, "txtAngle")->setText("5");
+        Child<QLineEdit>(&d, "txtBallDia")->setText("0.25");
+        Child<QLineEdit>(&d, "txtApexDia")->setText("abc");
+        Child<QPushButton>(&d, "BitBtn1")->click();
+        QCOMPARE(messages_, QStringList{"Must complete the dialog box before continueing"});
+        QVERIFY(d.isVisible());
+        Child<QLineEdit>(&d, "txtApexDia")->setText("1.5");
+        Child<QLineEdit>(&d, "txtDisOverBall")->setText("0.5");
+        Child<QPushButton>(&d, "BitBtn1")->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
+        QCOMPARE(bm->CalcMethod, kBallMicApexDiaGiven);
+        QCOMPARE(bm->ApexDia, 1.5);
+        QCOMPARE(bm->BallDis, 0.5);
+    }
+
+    // "Ball Mic (HB) Set Dim" on the empty window, the page's entries, then
+    // saving and opening the .bm file.
+    void windowModeAndFiles()
+    {
+        MakeFrame();
+        TfrmThread* empty = frame_->btnNewClick();
+        empty->ToggleDisplayUnit();
+        user_ = [](QDialog& d) {
+            return Fill(d, nullptr, nullptr, nullptr,
+                        {{"txtAngle", "30"}, {"txtBallDia", "0.5"}, {"txtPlaneDia", "2.0"},
+                         {"txtDisToPlane", "1.0"}});
+        };
+        Trigger("BallMicHBSetDim1");
+        TfrmThread* w = frame_->ActiveThread();
+        QCOMPARE(w, empty);
+        QVERIFY(w->BallMicMode());
+        QCOMPARE(w->windowTitle(), QString("Ball Mic SetDim - (Untitled)"));
+        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("Ball Mic Setting Dims."));
+        QCOMPARE(Child<QTabBar>(w, "TabSet1")->tabText(0), QString("Orvalle"));
+        QCOMPARE(Text(w, "lblFlat"), QString("1.9330"));
+        QCOMPARE(Text(w, "lblV"), QString("1.1250"));
+        QCOMPARE(Text(w, "lblSetV"), QString("Dist. Over Ball:"));
+        QCOMPARE(Text(w, "lblPointDia"), QString("Ball Dia:"));
+        QCOMPARE(Text(w, "lblGage"), QString("HB-5000"));
+        // Its lengths are as typed: the window leaves millimetre display.
+        QVERIFY(!w->UnitSwitchable() && !w->MetricFlag());
+
+        Page<QRadioButton>(w, "optInternal")->click();
+        QCOMPARE(Text(w, "lblFlat"), QString("2.0670"));
+        // 25.4 mm is a 1 inch ball: 2.0 + 2 (0.5 - 0.5 cos 30).
+        Page<QLineEdit>(w, "txtBallDia")->setText("25.4mm");
+        Page<QPushButton>(w, "btnCalc")->click();
+        QCOMPARE(Text(w, "lblFlat"), QString("2.1340"));
+        QCOMPARE(Page<QLineEdit>(w, "txtBallDia")->text(), QString("1.0000"));
+
+        fileAnswer_ = QString::fromStdString(dir_->file("taper.bm"));
+        Trigger("FileSaveItem");
+        QCOMPARE(w->windowTitle(), QString("Ball Mic SetDim - taper.bm"));
+        QCOMPARE(lastRequest_.defaultSuffix, QString("bm"));
+        fileAnswer_ = QString::fromStdString(dir_->file("taper.bm"));
+        Trigger("OpenBallMic1");
+        TfrmThread* opened = frame_->ActiveThread();
+        QCOMPARE(lastRequest_.filters.at(lastRequest_.filterIndex), QString("Ball Mic Files (*.bm)"));
+        QVERIFY(opened != w && opened->BallMicMode());
+        QCOMPARE(Text(opened, "lblFlat"), QString("2.1340"));
+        QVERIFY(Page<QRadioButton>(opened, "optInternal")->isChecked());
+
+        // A thread calculation is kept: Set Dim on it opens a window of its own.
+        WriteTextFile(dir_->file("q.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.250000\n"
+                                           "TPI=+20.000000\n");
+        fileAnswer_ = QString::fromStdString(dir_->file("q.thd"));
+        Trigger("FileOpenItem");
+        TfrmThread* thread = frame_->ActiveThread();
+        QVERIFY(thread->Record() && !thread->BallMicMode());
+        Trigger("BallMicHBSetDim1");
+        QVERIFY(frame_->ActiveThread() != thread && frame_->ActiveThread()->BallMicMode());
+        QVERIFY(!thread->BallMicMode());
+        QCOMPARE(messages_, QStringList{});
+
+        // A thread file is no ball micrometer file.
+        fileAnswer_ = QString::fromStdString(dir_->file("q.thd"));
+        const int windows = frame_->MdiArea()->subWindowList().size();
+        Trigger("OpenBallMic1");
+        QCOMPARE(messages_, QStringList{"q.thd is not a ball micrometer file: it has no [BALLMIC] "
+                                        "section."});
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), windows);
+    }
+
+    void reportPreview()
+    {
+        MakeFrame();
+        TfrmThread* w = frame_->btnNewClick();
+        WriteTextFile(dir_->file("a.bm"), "[BALLMIC]\nAngle=15\nBallDia=0.25\n");
+        QVERIFY(w->OpenThreadFile(QString::fromStdString(dir_->file("a.bm"))));
+        QString title;
+        bool painted = false;
+        ReportHooks().runModal = [&](QDialog& d) {
+            auto& preview = static_cast<TfrmThdPrint&>(d);
+            title = preview.Job().title;
+            painted = !preview.Print1().PreviewImage().isNull();
+            return int(QDialog::Rejected);
+        };
+        w->PrintThread(true);
+        QCOMPARE(title, QString("Ball Mic Calculation Report"));
+        QVERIFY(painted);
+    }
+};
+
+QTEST_MAIN(BallMicTest)
+#include "test_ball_mic.moc"

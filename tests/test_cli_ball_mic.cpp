@@ -1,0 +1,110 @@
+// plcalc --ballmic: the worked example as a new user types it, text, JSON,
+// the .bm file it saves and opens, and the exit codes of its refusals.
+#include "support/cli_run.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <regex>
+
+namespace {
+
+const std::vector<std::string> kExample = {"--ballmic", "--angle",     "30",  "--ball-dia",
+                                           "0.5",       "--plane-dia", "2.0", "--plane-dis",
+                                           "1.0",       "--method",    "1"};
+
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
+{
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(PlcalcBallMic, WorkedExampleAsTextAndJson)
+{
+    const CliRun text = Plcalc(kExample);
+    ASSERT_EQ(text.code, 0) << text.err;
+    EXPECT_NE(text.out.find("Ball Mic SetDim - (Untitled)\nBall Mic Setting Dims.\nExternal Dims."),
+              std::string::npos)
+        << text.out;
+    for (const char* row : {"Setting to Flat Std: +1\\.9330", "Dist\\. Over Ball: +1\\.1250",
+                            "Gage: +HB-5000"})
+        EXPECT_TRUE(std::regex_search(text.out, std::regex(std::string("\n") + row + "\n")))
+            << row << '\n' << text.out;
+
+    const CliRun json = Plcalc(With(kExample, {"--internal", "--json"}));
+    ASSERT_EQ(json.code, 0) << json.err;
+    const auto doc = nlohmann::json::parse(json.out);
+    EXPECT_NEAR(doc["ballmic"]["SetDim"].get<double>(), 2.0669873, 5e-8);
+    EXPECT_EQ(doc["ballmic"]["BallDis"].get<double>(), 1.125);
+    EXPECT_EQ(doc["ballmic"]["Internal"].get<double>(), -1);
+    EXPECT_EQ(doc["page"]["optExt"], "Internal Dims.");
+}
+
+TEST(PlcalcBallMic, SavesAndOpensBallMicFiles)
+{
+    TempDir dir;
+    const std::string file = dir.file("taper.bm");
+    const CliRun saved = Plcalc(With(kExample, {"--save", file}));
+    ASSERT_EQ(saved.code, 0) << saved.err;
+    EXPECT_EQ(saved.out.rfind("Ball Mic SetDim - taper.bm\n", 0), 0u) << saved.out;
+    // The file's calculation, with an option given over it.
+    const CliRun opened = Plcalc({"--ballmic", "--open", file, "--internal", "--json"});
+    ASSERT_EQ(opened.code, 0) << opened.err;
+    const auto doc = nlohmann::json::parse(opened.out);
+    EXPECT_NEAR(doc["ballmic"]["SetDim"].get<double>(), 2.0669873, 5e-8);
+    EXPECT_EQ(doc["caption"], "Ball Mic SetDim - taper.bm");
+}
+
+TEST(PlcalcBallMic, RefusalsAndTheirExitCodes)
+{
+    TempDir dir;
+    WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n");
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    } cases[] = {
+        {"method 2 at half angle 0", With(kExample, {"--method", "2", "--ball-dis", "1", "--angle", "0"}),
+         2, "Must complete the dialog box before continueing: every value the method uses"},
+        {"half angle 90", With(kExample, {"--angle", "90"}), 2, "less than 90 degrees"},
+        {"not a number", With(kExample, {"--ball-dia", "half"}), 2, "Invalid --ball-dia: half"},
+        {"method 3 without its entries", {"--ballmic", "--method", "3", "--angle", "5"}, 64,
+         "--ballmic --method 3 needs --ball-dia, --apex-dia, --ball-dis"},
+        {"unknown method", With(kExample, {"--method", "4"}), 64, "--method is 1, 2 or 3"},
+        {"a thread option", With(kExample, {"--dia", "1/4"}), 64,
+         "--dia is not an option of --ballmic"},
+        {"another report", With(kExample, {"--report", "thread", "--pdf", "x.pdf"}), 64,
+         "--ballmic writes only --report ballmic"},
+        {"ball report of a thread", {"--report", "ballmic", "--pdf", "x.pdf"}, 64,
+         "--report ballmic is the ball micrometer's"},
+        {"missing file", {"--ballmic", "--open", dir.file("none.bm")}, 3, "Does not exist!"},
+        {"thread file", {"--ballmic", "--open", dir.file("thread.thd")}, 3,
+         "is not a ball micrometer file"},
+        {"unwritable", With(kExample, {"--save", dir.file("no/dir/a.bm")}), 3, "a.bm"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Plcalc(c.args);
+        EXPECT_EQ(r.code, c.code) << c.name << '\n' << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << '\n' << r.err;
+    }
+    const CliRun help = Plcalc({"--help"});
+    EXPECT_NE(help.out.find("--ballmic"), std::string::npos);
+    EXPECT_NE(help.out.find("--apex-dia D"), std::string::npos);
+}
+
+TEST(PlcalcBallMic, ReportPdf)
+{
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TempDir dir;
+    const std::string pdf = dir.file("ballmic.pdf");
+    const CliRun r = Plcalc(With(kExample, {"--report", "ballmic", "--pdf", pdf}));
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+    for (const char* item : {"Ball Mic Calculation Report", "Set To Flat Standard: 1.9330",
+                             "Dist. Over Ball: 1.1250", "Ball Mic CheckList:"})
+        EXPECT_NE(text.find(item), std::string::npos) << item << '\n' << text;
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// Ball micrometer mode of the thread window: the calculation of the ball
+// micrometer dialog or of a .bm file on the gauge-setting page.
+#include "core/display_unit.h"
+#include "gauges/ball_mic.h"
+#include "pages/ball_mic_page.h"
+#include "ui/ball_mic_page.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+
+void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm)
+{
+    if (!bm) return;
+    // A window that showed no ball micrometer yet has no .bm file to save to.
+    if (!ballMicMode_) fileName_ = QStringLiteral("(Untitled)");
+    ballMic_ = std::move(bm);
+    ballMic_->Calculate();
+    ShowBallMicSetting();
+}
+
+bool TfrmThread::OpenBallMicFile(const QString& fileName)
+{
+    auto bm = std::make_unique<TBallMic>();
+    std::string error;
+    if (!bm->Load(fileName.toStdString(), &error)) {
+        ShowError(this, QString::fromStdString(error));
+        return false;
+    }
+    if (!IsBallMicFile(fileName.toStdString())) {
+        ShowError(this, QStringLiteral("%1 is not a ball micrometer file: it has no [BALLMIC] "
+                                       "section.")
+                            .arg(QFileInfo(fileName).fileName()));
+        return false;
+    }
+    ballMic_ = std::move(bm);
+    fileName_ = QFileInfo(fileName).fileName();
+    setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+    ShowBallMicSetting();
+    return true;
+}
+
+bool TfrmThread::SaveBallMicFile(const QString& fileName)
+{
+    if (!ballMic_) {
+        ShowError(this, QStringLiteral("There is no calculation to save yet."));
+        return false;
+    }
+    std::string error;
+    if (!ballMic_->Save(fileName.toStdString(), &error)) {
+        ShowError(this, QString::fromStdString(error));
+        return false;
+    }
+    fileName_ = QFileInfo(fileName).fileName();
+    setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+    return true;
+}
+
+void TfrmThread::ShowBallMicSetting()
+{
+    if (!ballMicMode_) {
+        ballMicMode_ = true;
+        // The thread pages have nothing to say about a ball micrometer.
+        ballMicPage_ = new TBallMicPage;
+        Notebook1->addWidget(ballMicPage_);
+        connect(ballMicPage_, &TBallMicPage::optExtClick, this, [this] { BallMicExtClick(); });
+        connect(ballMicPage_, &TBallMicPage::btnCalcClick, this, [this] { BallMicCalcClick(); });
+        lblOutOfDate->hide();
+        // Its lengths are in the unit they were typed in: no display unit.
+        metric_ = false;
+        SetMetricDisplay(false);
+        emit metricFlagChanged(false);
+        const QSignalBlocker block(TabSet1);
+        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        TabSet1->addTab(QStringLiteral("Orvalle"));
+        setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+    }
+    Notebook1->setCurrentWidget(ballMicPage_);
+    if (!ballMic_) return;
+    const BallMicPageText text = BuildBallMicPage(*ballMic_);
+    lblName->setText(QString::fromStdString(text.name));
+    ballMicPage_->Show(*ballMic_);
+}
+
+void TfrmThread::BallMicExtClick()
+{
+    if (!ballMic_) return;
+    ballMic_->Internal = ballMicPage_->InternalChosen() ? -1 : 0;
+    ballMic_->Calculate();
+    ShowBallMicSetting();
+}
+
+void TfrmThread::BallMicCalcClick()
+{
+    if (!ballMic_) return;
+    const double dia = BallDiaEntry(ballMicPage_->BallDiaText().toStdString());
+    if (!(dia > 0)) {
+        ShowError(this, QStringLiteral("Invalid Ball Diameter!"));
+        ShowBallMicSetting();
+        return;
+    }
+    ballMic_->BallDia = dia;
+    ballMic_->Calculate();
+    ShowBallMicSetting();
+}
