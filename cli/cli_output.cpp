@@ -178,6 +178,18 @@ void Member(JsonWriter& j, const char* name, const TThdInfo& m)
     });
     j.Put("Series", m.Series);
     j.Put("PointName", m.PointName);
+    const TGageSetting& g = m.Setting;
+    j.Key("Setting");
+    j.Open('{');
+    j.Put("PointModel", g.PointModel);
+    j.Put("RollModel", g.RollModel);
+    j.Put("PointName", m.PointName);
+    j.Put("RollNumber", g.RollNumber);
+    j.Put({{"PointDia", m.PointDia}, {"PointOffset", g.PointOffset}, {"SetToFlat", m.SetToFlat},
+           {"SetToV", m.SetToV}, {"RollConstant", g.RollConstant}, {"RollLeadCorr", g.RollLeadCorr},
+           {"RollSetting", g.RollSetting}, {"DiffAnalTol", g.DiffAnalTol}, {"SmallGage", g.SmallGage},
+           {"VerySmall", g.VerySmall}});
+    j.Close('}');
     j.Close('}');
 }
 

@@ -1,6 +1,7 @@
 #include "cli/run_cli.h"
 
 #include "cli/cli_output.h"
+#include "cli/gauge_setting_text.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
 #include "pages/metric_tolerance.h"
@@ -11,6 +12,7 @@
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/version.h"
+#include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_text.h"
@@ -65,6 +67,9 @@ const char* const kUsage =
     "  --mm            show dimensions in millimetres (the default for M and MJ)\n"
     "  --inch          show dimensions in inches (the default for inch threads)\n"
     "  --wire SIZE     wire size for the readings, in the display unit or with mm/in\n"
+    "  --point-dia D   special contact point of the point gauge: inches, or with\n"
+    "                  mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
+    "                  catalogue points only\n"
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
@@ -143,7 +148,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
-                                            "--loe-group", "--size"};
+                                            "--loe-group", "--size", "--point-dia"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -381,6 +386,21 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             return kExitInvalidInput;
         }
     }
+    if (auto point = o.get("--point-dia")) {
+        if (rec.Pipe) {
+            err << "plcalc: --point-dia is not for pipe threads\n";
+            return kExitUsage;
+        }
+        const std::string refused = EnterPointDia(rec, *point);
+        if (!refused.empty()) {
+            err << refused << '\n';
+            return kExitInvalidInput;
+        }
+    }
+    // Without the catalogue the limits still hold; the settings read
+    // "None Available" and zeros.
+    if (!rec.Pipe)
+        for (const std::string& m : GageCatalogueMessages()) err << "plcalc: warning: " << m << '\n';
     if (auto save = o.get("--save")) {
         std::string error;
         if (!SaveToFile(rec, *save, &error)) {
@@ -403,7 +423,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
     if (o.json) PrintPagesJson(rec, pages, out);
-    else PrintPagesText(pages, out);
+    else {
+        PrintPagesText(pages, out);
+        PrintGaugeSettingText(rec, mm, out);
+    }
     return kExitOk;
 }
 
