@@ -316,7 +316,7 @@ void PaintNSP2000(Sheet& s)
              Qt::AlignLeft);
     s.Leader(QPointF(150, 186), QPointF(114, 158), QStringLiteral("Trigger"), Qt::AlignLeft);
     s.Leader(QPointF(300, 202), InternalBall(t, 218, true) + QPointF(r * 0.7, r * 0.7),
-             QStringLiteral("Contacts"), Qt::AlignRight);
+             QStringLiteral("Contacts: points or rolls"), Qt::AlignRight);
     s.Text(QPointF(222, 52), QStringLiteral("Product thread"));
     Title(s, "Small gage, internal thread", "NSP2000");
 }
@@ -336,7 +336,7 @@ void PaintMSR3000(Sheet& s)
     DialIndicator(s, QPointF(120, 30), 17, 56);
     s.Leader(QPointF(200, 18), QPointF(120 + 13, 30 - 11), QStringLiteral("Dial indicator"),
              Qt::AlignLeft);
-    s.Leader(QPointF(260, 60), QPointF(210, kAxisY - 34), QStringLiteral("Thread rolls"),
+    s.Leader(QPointF(240, 60), QPointF(210, kAxisY - 34), QStringLiteral("Rolls or points"),
              Qt::AlignLeft);
     s.Leader(QPointF(290, 176), QPointF(250, kAxisY + t.At(250)), QStringLiteral("Product thread"),
              Qt::AlignRight);
