@@ -176,7 +176,10 @@ TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent)
     QStringList lines;
     for (const std::string& line : GaugeMakerNotice()) lines << Q(line).trimmed();
     memGMNote->setPlainText(lines.join('\n'));
-    memGMNote->setMinimumHeight(memGMNote->fontMetrics().lineSpacing() * 7);
+    // Room for the ten lines and a few wrapped ones; no more.
+    memGMNote->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    memGMNote->setFixedHeight(memGMNote->fontMetrics().lineSpacing() * 12 +
+                              2 * memGMNote->frameWidth() + 8);
     auto* noteLayout = new QVBoxLayout(pnlGMNote);
     noteLayout->setContentsMargins(2, 2, 2, 2);
     noteLayout->addWidget(memGMNote);

@@ -34,10 +34,11 @@ QString Text(const TfrmThread& w, const char* label)
     return Child<QLabel>(w, label)->text();
 }
 
-void Calculate(TfrmThread& w, const QString& dia, const QString& tpi, int starts = 1)
+void Calculate(TfrmThread& w, const QString& dia, const QString& tpi, int starts = 1,
+               const QString& type = "UN Threads")
 {
-    Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
-    Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
+    Child<QComboBox>(w, "cboType")->setCurrentText(type);
+    if (type == "UN Threads") Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
     Child<QLineEdit>(w, "txtNomDia")->setText(dia);
     Child<QLineEdit>(w, "txtPitch")->setText(tpi);
     Child<QComboBox>(w, "cboStarts")->setCurrentIndex(starts - 1);
@@ -128,7 +129,21 @@ private slots:
             for (const char* name : {"lblDiffTol", "lblDiffTolValue"})
                 QVERIFY2(Shown(w, name) == roll, name);
             QCOMPARE(Text(w, "lblSetPoint"), QString(roll ? "Roll #:" : "Point #:"));
+            QVERIFY(!Shown(w, "pnlGMNote"));
         }
+    }
+
+    // A recalled roll (2-4 Acme external: ZRKA-4C) brings the notice up.
+    void noticeOfRecalledRoll()
+    {
+        TfrmThread w;
+        Calculate(w, "2", "4", 1, "ACME Threads");
+        Choose(w, true, true);
+        QCOMPARE(Text(w, "lblPoint"), QString("ZRKA-4C"));
+        QVERIFY(Shown(w, "pnlGMNote"));
+        QCOMPARE(Text(w, "lblPointDia"), QString("SEE NOTICE BELOW"));
+        Choose(w, false, true);
+        QVERIFY(!Shown(w, "pnlGMNote"));
     }
 
     void specialPointRefused_data()
