@@ -22,6 +22,7 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 class TColorStringGrid;
+class TGaugeSettingPage;
 class TPipePicture;
 enum class PipeDrawing;
 class TBallMic;
@@ -135,6 +136,11 @@ private:
     void AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStringGrid* grid,
                         PipeDrawing drawing);
 
+    // The gauge-setting page (thread_window_setting.cpp).
+    QWidget* BuildSettingPage();
+    void ShowGageSetting();
+    void btnCalcClick();
+
     // Thread files (thread_window_file.cpp).
     void RestoreParameterPage();
 
@@ -230,4 +236,5 @@ private:
     QRadioButton* optSetPlugNOGO = nullptr;
     QRadioButton* optPlugGO = nullptr;
     QRadioButton* optPlugNOGO = nullptr;
+    TGaugeSettingPage* gaugePage_ = nullptr;
 };
