@@ -1,6 +1,7 @@
 #include "cli/run_cli.h"
 
 #include "cli/cli_output.h"
+#include "cli/reeval_option.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
 #include "pages/metric_tolerance.h"
@@ -65,6 +66,9 @@ const char* const kUsage =
     "  --mm            show dimensions in millimetres (the default for M and MJ)\n"
     "  --inch          show dimensions in inches (the default for inch threads)\n"
     "  --wire SIZE     wire size for the readings, in the display unit or with mm/in\n"
+    "  --new-pd LIMIT=V  re-evaluate: the nominal diameter at which a pitch-diameter\n"
+    "                  limit (ext-max, ext-min, int-min, int-max) is V (display unit\n"
+    "                  or with mm/in); the thread is calculated at that diameter\n"
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
@@ -143,7 +147,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
-                                            "--loe-group", "--size"};
+                                            "--loe-group", "--size", "--new-pd"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -172,6 +176,12 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
     if (o.mm && o.inch) {
         problem = "--mm and --inch exclude each other";
         return false;
+    }
+    if (auto v = o.get("--new-pd")) {
+        problem = o.get("--open") ? "--new-pd re-evaluates a thread given by the options, not "
+                                    "--open"
+                                  : NewPDOptionProblem(*v);
+        if (!problem.empty()) return false;
     }
     problem = MetricOptionProblem(o);
     if (!problem.empty()) return false;
@@ -277,7 +287,8 @@ std::optional<Failure> PipeSizeEntry(const Options& o, ParameterEntry& e)
                        " sizes: " + offered + ")"};
 }
 
-std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note)
+std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note,
+                                        ParameterEntry* entry = nullptr)
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
@@ -322,6 +333,7 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
         e.coated = true;
         e.coatingText = *c;
     }
+    if (entry) *entry = e;
     const SetUpResult r = SetUpRecord(e, rec);
     if (!r.message.empty()) return Failure{kExitInvalidInput, r.message};
     return std::nullopt;
@@ -353,7 +365,23 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             fileName = BaseName(*file);
         } else {
             std::string note;
-            const auto f = SetUpFromOptions(o, rec, note);
+            Options fitted = o;
+            if (auto newPD = o.get("--new-pd")) {
+                // The thread as the options give it; then the one at the diameter found.
+                TTInfo given;
+                ParameterEntry entry;
+                std::string unused, diameter, message;
+                if (const auto f = SetUpFromOptions(o, given, unused, &entry)) {
+                    err << f->message << '\n';
+                    return f->code;
+                }
+                if (!FitNewPDOption(*newPD, entry, o.mm, o.inch, diameter, message)) {
+                    err << message << '\n';
+                    return kExitInvalidInput;
+                }
+                fitted.values["--dia"] = diameter;
+            }
+            const auto f = SetUpFromOptions(fitted, rec, note);
             if (!note.empty()) err << note << '\n';
             if (f) {
                 err << f->message << '\n';
