@@ -5,11 +5,14 @@
 #include "app/main_form.h"
 #include "app/product.h"
 #include "app/splash.h"
+#include "gauges/gage_catalogue.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,14 @@ int RunPlwin(int& argc, char** argv)
     TMainForm frame(StandardFrameConfig());
     frame.SetSplash(&splash);
     frame.show();
+    // A catalogue file that is missing or malformed costs only the gauge
+    // settings ("None Available"): limits are still calculated.
+    const std::vector<std::string> catalogue = LoadGageCatalogue();
+    if (!catalogue.empty()) {
+        std::string text = "The gauge catalogue could not be read completely:";
+        for (const std::string& m : catalogue) text += "\n" + m;
+        ShowError(&frame, QString::fromStdString(text));
+    }
     frame.btnNewClick();
     // The splash stays in front of the frame until its time is up.
     splash.raise();

@@ -2,6 +2,7 @@
 
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "pages/gauge_setting_page.h"
 #include "pages/result_pages.h"
 #include "pipe/pipe_pages.h"
 
@@ -178,6 +179,18 @@ void Member(JsonWriter& j, const char* name, const TThdInfo& m)
     });
     j.Put("Series", m.Series);
     j.Put("PointName", m.PointName);
+    const TGageSetting& g = m.Setting;
+    j.Key("Setting");
+    j.Open('{');
+    j.Put("PointModel", g.PointModel);
+    j.Put("RollModel", g.RollModel);
+    j.Put("PointName", m.PointName);
+    j.Put("RollNumber", g.RollNumber);
+    j.Put({{"PointDia", m.PointDia}, {"PointOffset", g.PointOffset}, {"SetToFlat", m.SetToFlat},
+           {"SetToV", m.SetToV}, {"RollConstant", g.RollConstant}, {"RollLeadCorr", g.RollLeadCorr},
+           {"RollSetting", g.RollSetting}, {"DiffAnalTol", g.DiffAnalTol}, {"SmallGage", g.SmallGage},
+           {"VerySmall", g.VerySmall}});
+    j.Close('}');
     j.Close('}');
 }
 
@@ -246,7 +259,61 @@ void PipeJson(JsonWriter& j, const TThdNPT& p)
     j.Close('}');
 }
 
+// The captions and values the page shows, in page order.
+TextGrid SettingRows(const GaugeSettingText& p)
+{
+    TextGrid rows;
+    auto add = [&](const std::string& caption, const std::string& value, bool shown) {
+        if (shown && !caption.empty()) rows.push_back({caption, value});
+    };
+    add("Gauge Model:", p.gaugeModel, true);
+    add(p.setFlatCaption, p.setFlat, true);
+    add(p.setVCaption, p.setV, p.showSetV);
+    add(p.pointCaption, p.pointNumber, true);
+    add(p.pointDiaCaption, p.pointDia, true);
+    add(p.toleranceCaption, p.tolerance, true);
+    add(p.diffTolCaption, p.diffTol, p.showDiffTol);
+    return rows;
+}
+
+void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
+{
+    j.Key(key);
+    j.Open('{');
+    j.Key("rows");
+    j.Grid(SettingRows(p));
+    j.Put("picture", p.picture);
+    j.Key("notice");
+    j.Open('[');
+    if (p.showNotice)
+        for (const std::string& line : GaugeMakerNotice()) j.String(line);
+    j.Close(']');
+    j.Close('}');
+}
+
 } // namespace
+
+void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
+                      const GaugeSettingText& point, const GaugeSettingText& roll,
+                      std::ostream& out)
+{
+    JsonWriter j(out);
+    j.Open('{');
+    j.Put("caption", "Set Dim Tool");
+    j.Put("name", name);
+    j.Key("pages");
+    j.Open('{');
+    j.Key("Orvalle");
+    j.Open('{');
+    j.Put("dims", external ? "External Dims." : "Internal Dims.");
+    SettingJson(j, "Point Gage", point);
+    SettingJson(j, "Functional Roll Gage", roll);
+    j.Close('}');
+    j.Close('}');
+    RecordJson(j, rec);
+    j.Close('}');
+    out << '\n';
+}
 
 void PrintPipeText(const PipePagesText& pages, std::ostream& out)
 {

@@ -2,13 +2,20 @@
 // Printing a calculated record: aligned text pages or one JSON object.
 
 #include <iosfwd>
+#include <string>
 
 class TTInfo;
 struct ResultPagesText;
 struct PipePagesText;
+struct GaugeSettingText;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
 // A pipe thread: its designation and pipe pages (always inches).
 void PrintPipeText(const PipePagesText& pages, std::ostream& out);
 void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out);
+// The Set Dim tool's gauge-setting page of one product thread: the point
+// gauge and the functional roll gauge, with the record.
+void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
+                      const GaugeSettingText& point, const GaugeSettingText& roll,
+                      std::ostream& out);

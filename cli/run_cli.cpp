@@ -1,7 +1,9 @@
 #include "cli/run_cli.h"
 
 #include "cli/cli_output.h"
+#include "cli/gauge_setting_text.h"
 #include "cli/reeval_option.h"
+#include "cli/set_dim_option.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
 #include "pages/metric_tolerance.h"
@@ -12,6 +14,7 @@
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/version.h"
+#include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_text.h"
@@ -69,6 +72,9 @@ const char* const kUsage =
     "  --new-pd LIMIT=V  re-evaluate: the nominal diameter at which a pitch-diameter\n"
     "                  limit (ext-max, ext-min, int-min, int-max) is V (display unit\n"
     "                  or with mm/in); the thread is calculated at that diameter\n"
+    "  --point-dia D   special contact point of the point gauge: inches, or with\n"
+    "                  mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
+    "                  catalogue points only\n"
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
@@ -81,11 +87,18 @@ const char* const kUsage =
     "  --help          show this help\n"
     "  --version       show the version\n"
     "\n"
+    "Set Dim tool (setting dimensions of the point and roll gauges from one PD):\n"
+    "  --setdim        with --type (as above, or 30DEG, 55DEG), --tpi N (--pitch MM for\n"
+    "                  M, MJ, 30DEG) and one of --ext-pd-max V, --ext-pd-min V,\n"
+    "                  --int-pd-min V, --int-pd-max V (inches; mm for M, MJ, 30DEG);\n"
+    "                  --json, --mm, --inch as above\n"
+    "\n"
     "Exit codes: 0 done, 2 invalid input, 3 table or file error, 64 usage error.\n";
 
 struct Options {
     std::map<std::string, std::string> values;
     bool classX = false, mm = false, inch = false, json = false, help = false, version = false;
+    bool setDim = false;
 
     std::optional<std::string> get(const std::string& k) const
     {
@@ -147,7 +160,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
-                                            "--loe-group", "--size", "--new-pd"};
+                                            "--loe-group", "--size", "--point-dia", "--new-pd",
+                                            "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
+                                            "--int-pd-max"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -156,6 +171,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         else if (a == "--json") o.json = true;
         else if (a == "--help" || a == "-h") o.help = true;
         else if (a == "--version") o.version = true;
+        else if (a == "--setdim") o.setDim = true;
         else {
             bool known = false;
             for (const char* w : withValue) {
@@ -177,6 +193,15 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         problem = "--mm and --inch exclude each other";
         return false;
     }
+    if (o.setDim) {
+        problem = SetDimOptionProblem(o.values);
+        return problem.empty();
+    }
+    for (const char* pd : {"--ext-pd-max", "--ext-pd-min", "--int-pd-min", "--int-pd-max"})
+        if (o.get(pd)) {
+            problem = std::string(pd) + " is for --setdim";
+            return false;
+        }
     if (auto v = o.get("--new-pd")) {
         problem = o.get("--open") ? "--new-pd re-evaluates a thread given by the options, not "
                                     "--open"
@@ -409,6 +434,21 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             return kExitInvalidInput;
         }
     }
+    if (auto point = o.get("--point-dia")) {
+        if (rec.Pipe) {
+            err << "plcalc: --point-dia is not for pipe threads\n";
+            return kExitUsage;
+        }
+        const std::string refused = EnterPointDia(rec, *point);
+        if (!refused.empty()) {
+            err << refused << '\n';
+            return kExitInvalidInput;
+        }
+    }
+    // Without the catalogue the limits still hold; the settings read
+    // "None Available" and zeros.
+    if (!rec.Pipe)
+        for (const std::string& m : GageCatalogueMessages()) err << "plcalc: warning: " << m << '\n';
     if (auto save = o.get("--save")) {
         std::string error;
         if (!SaveToFile(rec, *save, &error)) {
@@ -431,7 +471,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
     if (o.json) PrintPagesJson(rec, pages, out);
-    else PrintPagesText(pages, out);
+    else {
+        PrintPagesText(pages, out);
+        PrintGaugeSettingText(rec, mm, out);
+    }
     return kExitOk;
 }
 
@@ -454,5 +497,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitOk;
     }
     ReadSettings();
+    if (o.setDim) {
+        if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
+        return RunSetDimOption(o.values, o.json, o.mm, o.inch, out, err);
+    }
     return Run(o, out, err);
 }

@@ -77,7 +77,7 @@ bool FamilyAvailable(uint16_t typeCode)
 
 double TThdInfo::Pitch() const
 {
-    if (TypeCode == kTypeM || TypeCode == kTypeMJ) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
+    if (TypeCode == kTypeM || TypeCode == kTypeMJ || TypeCode == kType30Deg) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
     if (TPI == 0) return 0;
     return static_cast<double>(1.0L / TPI);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The thread record of one calculation and its eight limits members.
-// Lengths are inches, except for metric M and MJ (types 8 and 9), whose
-// diameters and pitch are millimetres.
+// Lengths are inches, except for metric M and MJ (types 8 and 9) and the
+// 30-degree trapezoidal form (type 11), whose diameters and pitch are millimetres.
 
 #include <cstdint>
 #include <memory>
@@ -99,7 +99,7 @@ public:
     std::vector<std::string> Notes;
     TGageSetting Setting;
 
-    // Pitch in the member's units: 1 / TPI, or the stored pitch for M and MJ
+    // Pitch in the member's units: 1 / TPI, or the stored pitch for M, MJ and 30-degree
     // (the single-precision field read back to the six decimals it was typed with).
     double Pitch() const;
     double Lead() const;

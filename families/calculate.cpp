@@ -4,11 +4,11 @@
 #include "core/thread_record.h"
 #include "families/acme.h"
 #include "families/buttress.h"
+#include "families/gauge_setting.h"
 #include "families/metric.h"
 #include "families/mj.h"
 #include "families/stub.h"
 #include "families/unified.h"
-#include "gauges/gage_catalogue.h"
 #include "pipe/pipe_tables.h"
 
 void TTInfo::Calculate()
@@ -38,8 +38,8 @@ void TTInfo::Calculate()
         break;
     case kType30Deg:
     case kType55Deg:
-        SelectGageCatalogue(*this);
-        CleanUpGageCatalogue(*this);
+        // No limits: the pitch diameters are entered (Set Dim tool).
+        CalculateGageSetting(*this);
         break;
     case kTypeNPT:
         // Pipe threads are looked up by nominal size, not calculated.

@@ -1,7 +1,480 @@
 #include "gauges/gage_catalogue.h"
 
-// The point and roll catalogues are not loaded by this build yet, so there is
-// nothing to select and nothing selected to clean up; the driver keeps the
-// calls in their place so the setting values slot in without reordering.
-void SelectGageCatalogue(TTInfo&) {}
-void CleanUpGageCatalogue(TTInfo&) {}
+#include "core/number_text.h"
+#include "core/settings.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+TGageCatalogue g_catalogue;
+std::vector<std::string> g_messages;
+std::string g_loadedPath;
+bool g_loaded = false;
+
+std::vector<std::string> SplitFields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : line) {
+        if (c == ',') {
+            fields.push_back(field);
+            field.clear();
+        } else if (c != ' ' && c != '\t' && c != '\r') {
+            field += c;
+        }
+    }
+    fields.push_back(field);
+    return fields;
+}
+
+std::string Unquote(const std::string& s)
+{
+    if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
+        return s.substr(1, s.size() - 2);
+    return s;
+}
+
+[[noreturn]] void Fail(const std::string& file, int line, const std::string& problem)
+{
+    throw std::runtime_error(file + ":" + std::to_string(line) + ": " + problem);
+}
+
+int32_t IntField(const std::string& s, const std::string& file, int line)
+{
+    int32_t v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
+        Fail(file, line, "'" + s + "' is not a whole number");
+    return v;
+}
+
+double NumField(const std::string& s, const std::string& file, int line, const char* what)
+{
+    double v = 0;
+    if (!ParseDecimal(s, v)) Fail(file, line, std::string(what) + " '" + s + "' is not a number");
+    return v;
+}
+
+template <class Row, class Parse>
+std::vector<Row> ParseLines(const std::string& text, Parse parse)
+{
+    std::vector<Row> rows;
+    std::istringstream in(text);
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        ++n;
+        const std::vector<std::string> f = SplitFields(line);
+        if (f.size() == 1 && f[0].empty()) continue; // blank line
+        parse(f, n, rows);
+    }
+    return rows;
+}
+
+std::string ReadText(const std::string& path)
+{
+    const std::vector<unsigned char> bytes = ReadWholeFile(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The records keep their values only where the whole file reads.
+template <class Row, class Parse>
+void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std::vector<std::string>& messages)
+{
+    try {
+        std::vector<Row> rows = parse(ReadText(TablePath(name)), name);
+        list.swap(rows);
+    } catch (const std::exception& e) {
+        messages.push_back(e.what());
+    }
+}
+
+bool SameKey(double a, double b)
+{
+    return std::fabs(a - b) < 1e-6;
+}
+
+// The key values of the record: the lookup diameter in inches, the threads
+// per inch for the point lookup and the stored value for the roll lookup.
+struct LookupKeys {
+    double Dq = 0;
+    double nq = 0;
+    double rollKey = 0;
+};
+
+LookupKeys KeysOf(const TTInfo& rec)
+{
+    const TThdInfo& ext = rec.ExtThd;
+    LookupKeys k;
+    // The single-precision field read back to the digits it was typed with.
+    const double stored = std::round(static_cast<double>(ext.TPI) * 1e6) / 1e6;
+    k.rollKey = stored;
+    k.Dq = ext.NomDia;
+    k.nq = stored;
+    if (rec.TypeCode == kType30Deg) {
+        k.Dq = ext.NomDia / 25.4;
+    } else if (rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ) {
+        k.Dq = ext.NomDia / 25.4;
+        k.nq = EquivalentTPI(stored);
+    }
+    return k;
+}
+
+// Records held in millimetres; the catalogue is in inches.
+bool Metric(const TTInfo& rec)
+{
+    return rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ || rec.TypeCode == kType30Deg;
+}
+
+void ChooseModels(TThdInfo& m, bool internal, double Dq)
+{
+    TGageSetting& s = m.Setting;
+    s.PointModel.clear();
+    s.RollModel.clear();
+    if (internal) {
+        s.SmallGage = 0;
+        s.VerySmall = 0;
+        if (Dq >= 0.625 && Dq <= 1.5) s.SmallGage = 1, s.VerySmall = 0, s.PointModel = s.RollModel = "QSP-2000";
+        if (Dq >= 0.312 && Dq <= 0.625) s.SmallGage = 1, s.VerySmall = 1, s.PointModel = s.RollModel = "QSP-2000";
+        if (s.PointModel.empty()) {
+            s.PointModel = Dq <= 9 ? "QC-2200" : "QC-2201";
+            s.RollModel = Dq <= 9 ? "QP-2200" : Dq <= 16 ? "QP-2201" : Dq <= 24 ? "QP-2202" : "";
+        }
+    } else {
+        s.SmallGage = Dq <= 1.0 ? 1 : 0;
+        s.VerySmall = 0;
+        if (s.SmallGage) s.PointModel = s.RollModel = "QSR-3000";
+        if (s.PointModel.empty()) {
+            s.RollModel = Dq <= 4    ? "QR-3300"
+                          : Dq <= 8  ? "QR-3301"
+                          : Dq <= 12 ? "QR-3302"
+                          : Dq <= 16 ? "QR-3303"
+                          : Dq <= 20 ? "QR-3304"
+                          : Dq <= 24 ? "QR-3305"
+                                     : "";
+            s.PointModel = Dq <= 6    ? "QC-4401"
+                           : Dq <= 12 ? "QC-4402"
+                           : Dq <= 16 ? "QC-4404"
+                           : Dq <= 20 ? "QC-4406"
+                           : Dq <= 24 ? "QC-4408"
+                           : Dq <= 28 ? "QC-4410"
+                           : Dq <= 36 ? "QC-4412"
+                                      : "N/A";
+        }
+    }
+    if (s.PointModel.empty()) s.PointModel = s.RollModel = "None Available";
+}
+
+void ChoosePoint(TThdInfo& m, int32_t form, double nq)
+{
+    const TGageCatalogue& c = GageCatalogue();
+    const std::vector<TPointRecord>& list = m.Setting.SmallGage == 1 ? c.SmallPoints : c.Points;
+    for (const TPointRecord& p : list) {
+        if (p.Form == form && SameKey(p.TPI, nq)) {
+            m.PointName = p.Number;
+            m.PointDia = p.Dia;
+            m.Setting.PointOffset = p.Offset;
+            return;
+        }
+    }
+}
+
+void TakeRoll(TThdInfo& m, const TRollRecord* r)
+{
+    m.Setting.RollNumber = r ? r->Number : std::string();
+    m.Setting.RollConstant = r ? r->Constant : 0;
+}
+
+bool UsesInternalList(int32_t code)
+{
+    return code == 1 || code == 6 || code == 7;
+}
+
+void ChooseInternalRoll(TThdInfo& m, int32_t code, double key)
+{
+    const TGageCatalogue& c = GageCatalogue();
+    const bool small = m.Setting.SmallGage == 1;
+    const std::vector<TRollRecord>& list = small ? c.SmallRolls : c.Rolls;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].Code != code || !SameKey(list[i].TPI, key)) continue;
+        const int index = static_cast<int>(i);
+        if (small && m.Setting.VerySmall == 1) {
+            const int j = FindInternalRoll(2, index, key);
+            TakeRoll(m, j >= 0 ? &c.VerySmallIntRolls[static_cast<std::size_t>(j)] : nullptr);
+        } else if (UsesInternalList(code)) {
+            const int mode = small ? 1 : 0;
+            const int j = FindInternalRoll(mode, index, key);
+            const std::vector<TRollRecord>& in = small ? c.SmallIntRolls : c.IntRolls;
+            TakeRoll(m, j >= 0 ? &in[static_cast<std::size_t>(j)] : nullptr);
+        } else {
+            TakeRoll(m, &list[i]);
+        }
+        return;
+    }
+}
+
+void ChooseExternalRoll(TThdInfo& m, int32_t code, double key)
+{
+    const TGageCatalogue& c = GageCatalogue();
+    for (const TRollRecord& r : m.Setting.SmallGage == 1 ? c.SmallRolls : c.Rolls)
+        if (r.Code == code && SameKey(r.TPI, key)) TakeRoll(m, &r);
+}
+
+double LeadFactor(uint16_t type)
+{
+    switch (type) {
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+    case kTypeM:
+    case kTypeMJ:
+        return 0.79;
+    case kTypeAcme:
+    case kTypeStub:
+    case kTypeSAM2:
+        return 4.6;
+    default:
+        // SAM #1, and the buttress, 30- and 55-degree forms, for which no
+        // correction is published: none is the conservative choice.
+        return 0;
+    }
+}
+
+void ClearRolls(TTInfo& rec)
+{
+    for (TThdInfo* m : {&rec.IntThd, &rec.ExtThd}) {
+        m->Setting.RollSetting = 0;
+        m->Setting.RollModel = "None Available";
+        m->Setting.RollNumber.clear();
+    }
+}
+
+void NoSetting(TThdInfo& m, bool external)
+{
+    m.PointDia = 0;
+    m.SetToFlat = 0;
+    m.Setting.RollSetting = 0;
+    m.Setting.DiffAnalTol = 0;
+    m.PointName = "NONE";
+    m.Setting.RollNumber = "NONE";
+    if (external) m.SetToV = 0;
+}
+
+} // namespace
+
+const std::vector<std::string>& GageCatalogueFiles()
+{
+    static const std::vector<std::string> files = {"points.tbl",   "smpnts.tbl",   "rolls.tbl",   "smrolls.tbl",
+                                                    "introlls.tbl", "smintrol.tbl", "vsminrol.tbl"};
+    return files;
+}
+
+std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& file)
+{
+    return ParseLines<TPointRecord>(text, [&](const std::vector<std::string>& f, int n, std::vector<TPointRecord>& rows) {
+        if (f.size() != 5) Fail(file, n, "a point line has 5 fields, this one " + std::to_string(f.size()));
+        TPointRecord p;
+        p.Form = IntField(f[0], file, n);
+        p.TPI = NumField(f[1], file, n, "threads per inch");
+        p.Number = Unquote(f[2]);
+        p.Dia = NumField(f[3], file, n, "point diameter");
+        p.Offset = NumField(f[4], file, n, "point offset");
+        rows.push_back(p);
+    });
+}
+
+std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& file)
+{
+    return ParseLines<TRollRecord>(text, [&](const std::vector<std::string>& f, int n, std::vector<TRollRecord>& rows) {
+        if (f.size() <= 3) return; // too short to be a roll
+        if (f.size() != 4) Fail(file, n, "a roll line has 4 fields, this one " + std::to_string(f.size()));
+        TRollRecord r;
+        r.Code = IntField(f[0], file, n);
+        r.TPI = NumField(f[1], file, n, "threads per inch");
+        r.Number = Unquote(f[2]);
+        r.Constant = NumField(f[3], file, n, "roll constant");
+        rows.push_back(r);
+    });
+}
+
+std::vector<std::string> LoadGageCatalogue()
+{
+    std::vector<std::string> messages;
+    const std::string path = Settings().TableDataPath;
+    if (path != g_loadedPath) g_catalogue = TGageCatalogue();
+    TGageCatalogue& c = g_catalogue;
+    LoadList("points.tbl", c.Points, ParsePointLines, messages);
+    LoadList("smpnts.tbl", c.SmallPoints, ParsePointLines, messages);
+    LoadList("rolls.tbl", c.Rolls, ParseRollLines, messages);
+    LoadList("smrolls.tbl", c.SmallRolls, ParseRollLines, messages);
+    LoadList("introlls.tbl", c.IntRolls, ParseRollLines, messages);
+    LoadList("smintrol.tbl", c.SmallIntRolls, ParseRollLines, messages);
+    LoadList("vsminrol.tbl", c.VerySmallIntRolls, ParseRollLines, messages);
+    g_loadedPath = path;
+    g_loaded = true;
+    g_messages = messages;
+    return messages;
+}
+
+const TGageCatalogue& GageCatalogue()
+{
+    if (!g_loaded || g_loadedPath != Settings().TableDataPath) LoadGageCatalogue();
+    return g_catalogue;
+}
+
+const std::vector<std::string>& GageCatalogueMessages()
+{
+    GageCatalogue();
+    return g_messages;
+}
+
+int32_t PointFormOf(uint16_t type)
+{
+    switch (type) {
+    case kTypeAcme:
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
+        return 1;
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+    case kTypeM:
+    case kTypeMJ:
+    case kType55Deg:
+        return 2;
+    case kTypeButt:
+        return 3;
+    case kType30Deg:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int32_t RollCodeOf(uint16_t type)
+{
+    switch (type) {
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+        return 1;
+    case kTypeAcme:
+        return 2;
+    case kTypeStub:
+        return 3;
+    case kTypeSAM1:
+        return 4;
+    case kTypeSAM2:
+        return 5;
+    case kTypeM:
+    case kTypeMJ:
+        return 6;
+    case kType55Deg:
+        return 7;
+    case kTypeButt:
+        return 8;
+    case kType30Deg:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+double EquivalentTPI(double p)
+{
+    static const double limits[][2] = {{1, 24},     {1.25, 20}, {1.5, 16}, {2, 14}, {2.25, 11.5},
+                                       {2.5, 10},   {2.75, 9},  {3.5, 8},  {3.75, 7}, {4.25, 6},
+                                       {4.75, 5.5}, {5.25, 5},  {6, 4.5},  {7, 4},  {9, 3.5}};
+    for (const auto& l : limits)
+        if (p <= l[0] + 1e-9) return l[1];
+    return 0;
+}
+
+int FindInternalRoll(int mode, int index, double tpi)
+{
+    const TGageCatalogue& c = GageCatalogue();
+    const std::vector<TRollRecord>& from = mode == 0 ? c.Rolls : c.SmallRolls;
+    if (index < 0 || static_cast<std::size_t>(index) >= from.size()) return -1;
+    const int32_t code = from[static_cast<std::size_t>(index)].Code;
+    const std::vector<TRollRecord>& in = mode == 0 ? c.IntRolls : mode == 1 ? c.SmallIntRolls : c.VerySmallIntRolls;
+    for (std::size_t i = 0; i < in.size(); ++i)
+        if (in[i].Code == code && SameKey(in[i].TPI, tpi)) return static_cast<int>(i);
+    return -1;
+}
+
+void SelectGageCatalogue(TTInfo& rec)
+{
+    const LookupKeys k = KeysOf(rec);
+    TThdInfo& in = rec.IntThd;
+    TThdInfo& ext = rec.ExtThd;
+    ChooseModels(in, true, k.Dq);
+    ChooseModels(ext, false, k.Dq);
+
+    const int32_t form = PointFormOf(rec.TypeCode);
+    if (form != 0 && k.nq > 0) {
+        ChoosePoint(ext, form, k.nq);
+        ChoosePoint(in, form, k.nq);
+    }
+    const int32_t code = RollCodeOf(rec.TypeCode);
+    if (code != 0) {
+        ChooseInternalRoll(in, code, k.rollKey);
+        ChooseExternalRoll(ext, code, k.rollKey);
+    }
+    for (TThdInfo* m : {&in, &ext})
+        m->Setting.DiffAnalTol = m->PointDia != 0 ? 0.4 * (m->PD.Max - m->PD.Min) : 0.0;
+
+    // The rolls' lead correction: the helix of the thread against the rolls'
+    // straight ribs, from the lead angle t = lead / circumference.
+    const double n = Metric(rec) ? (k.rollKey > 0 ? 25.4 / k.rollKey : 0) : k.nq;
+    double corr = 0;
+    if (k.Dq > 0 && n > 0) {
+        const double t = 1 / (std::numbers::pi * k.Dq * n);
+        corr = t * t * LeadFactor(rec.TypeCode);
+    }
+    in.Setting.RollLeadCorr = ext.Setting.RollLeadCorr = corr;
+
+    const double scale = Metric(rec) ? 25.4 : 1;
+    in.Setting.RollSetting = (in.PD.Min / scale + in.Setting.RollConstant - corr) * scale;
+    ext.Setting.RollSetting = (ext.PD.Max / scale - ext.Setting.RollConstant + corr) * scale;
+
+    if (code == 0 || ext.Setting.RollNumber.empty()) ClearRolls(rec);
+    for (TThdInfo* m : {&in, &ext})
+        if (std::fabs(m->Setting.RollSetting) < 0.00001) m->Setting.RollSetting = 0;
+}
+
+void CleanUpGageCatalogue(TTInfo& rec)
+{
+    TThdInfo& in = rec.IntThd;
+    TThdInfo& ext = rec.ExtThd;
+    if (in.Setting.VerySmall == 1) in.SetToV = 0;
+    if (ext.Setting.SmallGage == 1) in.SetToV = ext.SetToV = 0;
+    const double d = Metric(rec) ? rec.NomDia / 25.4 : rec.NomDia;
+    if (d < 0.312 || in.PD.Min <= 0) NoSetting(in, false);
+    if (d < 0.25 || ext.PD.Max <= 0) NoSetting(ext, true);
+    for (TThdInfo* m : {&in, &ext}) {
+        const double r = std::fabs(m->Setting.RollSetting);
+        if (r < 0.000001 || r > 1000) m->Setting.RollSetting = 0;
+    }
+}
+
+std::string TabledPointList(const TTInfo& rec)
+{
+    const TGageCatalogue& c = GageCatalogue();
+    const TThdInfo& ext = rec.ExtThd;
+    const int32_t form = PointFormOf(rec.TypeCode);
+    const double toInch = Metric(rec) ? 1 / 25.4 : 1;
+    std::string list;
+    for (const TPointRecord& p : ext.Setting.SmallGage == 1 ? c.SmallPoints : c.Points)
+        if (p.Form == form && p.Dia >= ext.MinWire * toInch && p.Dia <= ext.MaxWire * toInch)
+            list += Trim(DecText(4, p.Dia)) + ", ";
+    return list;
+}

@@ -1,9 +1,66 @@
 #pragma once
-// Point and roll gauge selection for the product threads of a calculation.
+// The maker's catalogue of contact points and thread rolls, and the point and
+// roll gauge selection for the product threads of a calculation.
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 class TTInfo;
+
+struct TPointRecord {
+    int32_t Form = 0; // 1: 29-degree, 2: 60- and 55-degree, 3: 7x45 buttress, 4: 30-degree trapezoidal
+    double TPI = 0;   // 30-degree trapezoidal: the pitch in millimetres
+    std::string Number;
+    double Dia = 0;    // inches
+    double Offset = 0; // inches
+};
+
+struct TRollRecord {
+    int32_t Code = 0; // thread-type key, see RollCodeOf
+    double TPI = 0;   // metric: the pitch in millimetres
+    std::string Number;
+    double Constant = 0; // inches
+};
+
+struct TGageCatalogue {
+    std::vector<TPointRecord> Points, SmallPoints;
+    std::vector<TRollRecord> Rolls, SmallRolls, IntRolls, SmallIntRolls, VerySmallIntRolls;
+};
+
+// The seven catalogue file names, in load order.
+const std::vector<std::string>& GageCatalogueFiles();
+
+// One catalogue file's text parsed into records. A malformed line throws
+// std::runtime_error "<fileName>:<line>: <problem>".
+std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& fileName);
+std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& fileName);
+
+// Reads the seven files from the table data path. A file that is missing or
+// has a malformed line leaves its list as it was (empty at the first load)
+// and adds one message; the others load. Returns the messages, empty when
+// every file loaded.
+std::vector<std::string> LoadGageCatalogue();
+// The lists in use. The first call for a table data path loads them.
+const TGageCatalogue& GageCatalogue();
+// The messages of the last load (empty: all seven files loaded).
+const std::vector<std::string>& GageCatalogueMessages();
+
+int32_t PointFormOf(uint16_t typeCode); // 0 when the type has none
+int32_t RollCodeOf(uint16_t typeCode);  // 0 when the type has none
+// Equivalent threads per inch of a metric pitch (mm) for the point lookup; 0: none.
+double EquivalentTPI(double pitchMm);
+
+// Index in the internal-roll list of the mode (0: internal rolls, 1: small
+// internal rolls, 2: very small internal rolls) of the roll that matches
+// record `index` of the rolls (mode 0) or small rolls (modes 1, 2) list, or -1.
+int FindInternalRoll(int mode, int index, double tpi);
 
 // Chooses gauge models, contact point and roll for both product threads.
 void SelectGageCatalogue(TTInfo& rec);
 // Clears the setting values that do not apply to small threads.
 void CleanUpGageCatalogue(TTInfo& rec);
+
+// The catalogue points of the record's point form whose diameters lie within
+// the external thread's wire range (inches, as "0.0289, 0.0300, ").
+std::string TabledPointList(const TTInfo& rec);

@@ -39,3 +39,7 @@ const std::vector<std::string>& GaugeMakerNotice();
 // the roll gauge), in the display unit.
 GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool rollGauge,
                                        bool metricDisplay);
+
+// The point diameter entry ("0.0289", "0.0289\"", "0.0289 in", "0.73mm"; a
+// plain number is inches) in the record's unit; -1 when it is no number.
+double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text);

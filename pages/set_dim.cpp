@@ -3,7 +3,7 @@
 #include "core/designation.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
-#include "families/set_dim.h"
+#include "families/gauge_setting.h"
 
 namespace {
 
@@ -53,29 +53,13 @@ int SetDimTypeIndexOfName(const std::string& name)
 SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
 {
     SetDimOutcome r;
-    const SetDimTypeEntry& type = kTypes[static_cast<std::size_t>(e.typeIndex)];
-    rec.SetThreadType(type.typeName);
-    // Either entry stands for both threads when the other is empty.
-    double ext = TextToFloat(Trim(e.extPDText));
-    double in = TextToFloat(Trim(e.intPDText));
-    r.internalOnly = !(ext > 0) && in > 0;
-    if (!(ext > 0)) ext = in;
-    if (!(in > 0)) in = ext;
-    for (TDimLimits* pd : {&rec.ExtThd.PD, &rec.IntThd.PD})
-        pd->Max = pd->Min = pd->Gage = pd == &rec.ExtThd.PD ? ext : in;
-    rec.SetTPI(static_cast<float>(TextToFloat(Trim(e.pitchText))));
-    if (!(rec.TPI > 0)) {
-        r.message = kSetDimInvalidPitch;
-        return r;
-    }
-    if (!(ext > 0) && !(in > 0)) {
-        r.message = kSetDimNoPD;
-        return r;
-    }
-    // The pitch diameter stands in for the nominal diameter in the choice of gauge model.
-    rec.SetNomDia(ext > 0 ? ext : in);
-    RunGaugeSettingStep(rec);
-    const uint16_t t = type.typeCode;
+    const uint16_t t = kTypes[static_cast<std::size_t>(e.typeIndex)].typeCode;
+    // An empty or non-numeric entry reads as 0: not entered.
+    const SetDimResult result =
+        SetUpSetDim(rec, t, TextToFloat(Trim(e.pitchText)), TextToFloat(Trim(e.extPDText)),
+                    TextToFloat(Trim(e.intPDText)), &r.internalOnly);
+    r.message = SetDimMessage(result);
+    if (!r.message.empty()) return r;
     if (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM || t == kTypeMJ)
         r.name = DesignationText(rec.IntThd) + "  /  " + DesignationText(rec.ExtThd);
     else

@@ -30,9 +30,6 @@ struct SetDimEntry {
     std::string intPDText; // "Internal PD Min:"
 };
 
-inline const char* const kSetDimInvalidPitch = "Can not Calculate! Invalid Pitch.";
-inline const char* const kSetDimNoPD = "Can not Calculate! No PD measurement entered";
-
 struct SetDimOutcome {
     std::string message;    // the error box; the record then stays incomplete
     bool internalOnly = false; // only the internal PD was given
@@ -41,5 +38,6 @@ struct SetDimOutcome {
 };
 
 // Builds the record (a fresh one) from the entries and runs the gauge-setting
-// step on it.
+// step on it; the refusals are "Can not Calculate! Invalid Pitch." and "Can
+// not Calculate! No PD measurement entered".
 SetDimOutcome RunSetDim(const SetDimEntry& entry, TTInfo& rec);

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "families/gauge_setting.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pipe/pipe_text.h"
@@ -136,6 +137,23 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
     return {LoadResult::Status::Loaded, note};
 }
 
+namespace {
+
+// The point the file was saved with, when it is not the one the catalogue
+// chooses: a special point, or another catalogue point entered by the user.
+void RestorePoint(TTInfo& rec, const IniFile& ini)
+{
+    const std::string tip = ini.ReadString("TIPS", "CurrentTip", "");
+    if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return;
+    const double inches = TextToFloat(ini.ReadString("TIPS", "CurrentDia", "0.050"));
+    if (inches <= 0) return;
+    const bool mm = rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ || rec.TypeCode == kType30Deg;
+    // A point the thread no longer takes keeps the catalogue's choice.
+    SetPointDia(rec, mm ? inches * 25.4 : inches);
+}
+
+} // namespace
+
 LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
 {
     const LoadResult read = ReadFileInputs(rec, fileName);
@@ -160,6 +178,7 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
     const std::string refusal = CoatingRefusal(rec);
     if (!refusal.empty()) return Refused(refusal);
     if (!SameAsStored(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
+    RestorePoint(rec, ini);
     rec.ClassW = GaugeClassOptions(type, classX).classW;
     return {LoadResult::Status::Loaded, read.message};
 }

@@ -113,6 +113,15 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         // A thread file goes only into a folder that exists.
         {"saveIntoMissingFolder", {"--dia", "1/4", "--tpi", "20", "--save", lost}, 3,
          "Cannot write " + lost + ": "},
+        // 1/4-20: wire range 0.0252591 to 0.0505181 in.
+        {"pointDiaTooLarge", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.06"}, 2,
+         "Special Pt. Dia is too large! Enter a smaller diameter\n"},
+        {"pointDiaTooSmall", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.5mm"}, 2,
+         "Special Pt. Dia is too small! Enter a larger diameter\n"},
+        {"acmeSpecialPoint", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--point-dia", "0.1"},
+         2, "Only Tabled pnts are available: "},
+        {"pipePoint", {"--type", "NPT", "--size", "1/2", "--point-dia", "0.05"}, 64,
+         "plcalc: --point-dia is not for pipe threads\n"},
         {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},
         {"missingValue", {"--dia"}, 64, "plcalc: missing value for --dia\n"},
     };
@@ -148,13 +157,33 @@ TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
     EXPECT_NE(unj.out.find("\n0.2500-20 UNJC-3B  /  0.2500-20 UNJC-3A\n"), std::string::npos);
 }
 
+// The gauge-setting section, a special point and its thread file.
+TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
+{
+    TempDir dir;
+    const std::string file = dir.file("pt.thd");
+    const CliRun r = Plcalc({"--dia", "3/4", "--tpi", "10", "--point-dia", "0.06", "--save", file});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    using Cells = std::vector<std::string>;
+    EXPECT_EQ(Row(r.out, "Gauge Setting", "Gage:"), (Cells{"QSP-2000", "QSR-3000"}));
+    EXPECT_EQ(Row(r.out, "Gauge Setting", "Point #:"), (Cells{"SPECIAL", "SPECIAL"}));
+    EXPECT_EQ(Row(r.out, "Gauge Setting", "Point Dia:"), (Cells{"0.0600\"", "0.0600\""}));
+    // A small gauge is not set on a V standard.
+    EXPECT_EQ(Row(r.out, "Gauge Setting", "Setting to V Std:"), (Cells{"N/A", "N/A"}));
+    const CliRun opened = Plcalc({"--open", file});
+    ASSERT_EQ(opened.code, 0) << opened.err;
+    EXPECT_EQ(opened.out.substr(opened.out.find("\nGauge Setting\n")),
+              r.out.substr(r.out.find("\nGauge Setting\n")));
+}
+
 TEST(Plcalc, HelpAndVersion)
 {
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--help"}, out, err), 0);
     for (const char* text : {"Usage: plcalc", "ACME", "STUB", "SAM1", "SAM2", "BUTT",
                              "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3",
-                             "--size TEXT"})
+                             "--size TEXT", "--point-dia D"})
         EXPECT_NE(out.str().find(text), std::string::npos) << text;
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);

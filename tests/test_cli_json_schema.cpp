@@ -126,3 +126,19 @@ TEST(PlcalcJson, PipeOutputFollowsItsSchema)
                   (std::vector<std::string>{"/pages: undescribed Ring Gage", "/pipe: missing L4"}));
     }
 }
+
+// The Set Dim tool: the gauge-setting page of one thread and the record.
+TEST(PlcalcJson, SetDimOutputFollowsItsSchema)
+{
+    std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
+    const json schema = json::parse(in);
+    const CliRun r =
+        Plcalc({"--setdim", "--type", "ACME", "--tpi", "5", "--ext-pd-max", "0.9", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
+    json broken = doc;
+    broken["pages"]["Orvalle"]["Point Gage"].erase("picture");
+    EXPECT_EQ(Problems(schema, broken),
+              std::vector<std::string>{"/pages/Orvalle/Point Gage: missing picture"});
+}

@@ -47,4 +47,49 @@ TEST(PlcalcNewPD, RefusalsAndTheirExitCodes)
     }
 }
 
+TEST(PlcalcSetDim, MessagesAndExitCodes)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        const char* errStart;
+    } cases[] = {
+        {"pitch 0", {"--setdim", "--tpi", "0", "--ext-pd-max", "0.2164"}, 2,
+         "Can not Calculate! Invalid Pitch."},
+        {"no PD", {"--setdim", "--type", "ACME", "--tpi", "5"}, 2,
+         "Can not Calculate! No PD measurement entered"},
+        {"two PDs", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.2", "--int-pd-min", "0.2"}, 64,
+         "plcalc: --setdim takes one pitch diameter"},
+        {"metric pitch", {"--setdim", "--type", "30DEG", "--tpi", "4", "--ext-pd-max", "18"}, 64,
+         "plcalc: --tpi is for inch threads"},
+        {"PD without --setdim", {"--dia", "1/4", "--tpi", "20", "--ext-pd-max", "0.2"}, 64,
+         "plcalc: --ext-pd-max is for --setdim"},
+        {"unknown type", {"--setdim", "--type", "NPT", "--tpi", "14", "--ext-pd-max", "0.7"}, 2,
+         "Unknown thread type for --setdim: NPT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = Plcalc(c.args);
+        EXPECT_EQ(r.code, c.code);
+        EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
+    }
+}
+
+// Internal PD min alone: the page shows the internal thread; M is shown in mm.
+TEST(PlcalcSetDim, ShowsTheThreadTheToolWorksOn)
+{
+    const CliRun in = Plcalc({"--setdim", "--tpi", "8", "--int-pd-min", "0.9188"});
+    ASSERT_EQ(in.code, 0) << in.err;
+    EXPECT_NE(in.out.find("Shown: Internal Dims.\n"), std::string::npos) << in.out;
+    EXPECT_NE(in.out.find("QSP-2000"), std::string::npos);
+    const CliRun m =
+        Plcalc({"--setdim", "--type", "M", "--pitch", "1.5", "--ext-pd-max", "9.026", "--json"});
+    ASSERT_EQ(m.code, 0) << m.err;
+    const auto j = nlohmann::json::parse(m.out);
+    EXPECT_EQ(j["pages"]["Orvalle"]["dims"], "External Dims.");
+    EXPECT_EQ(j["members"]["ExtThd"]["PD"]["Max"].get<double>(), 9.026);
+    EXPECT_EQ(j["record"]["NomDia"].get<double>(), 9.026);
+}
+
 } // namespace

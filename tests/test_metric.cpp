@@ -32,7 +32,7 @@ struct MetricTables : TestTables {
 };
 
 std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ext = "",
-                             const char* in = "", double loe = 0, double pointDia = 0)
+                             const char* in = "", double loe = 0)
 {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
@@ -41,8 +41,6 @@ std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ex
     if (*ext) rec->ExtThd.SetTolInfo(ext);
     if (*in) rec->IntThd.SetTolInfo(in);
     if (loe > 0) rec->SetLOE(loe);
-    rec->ExtThd.PointDia = pointDia;
-    rec->IntThd.PointDia = pointDia;
     rec->Calculate();
     return rec;
 }
@@ -249,7 +247,12 @@ TEST(MJ, WorkedExample6_5x1)
 TEST(MetricGauges, SizesWiresReadings)
 {
     MetricTables tables;
-    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H", 0, 0.05);
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
+    // The readings of this point, not of the catalogue's.
+    for (TThdInfo* m : {&rec->ExtThd, &rec->IntThd}) {
+        m->PointDia = 0.05;
+        CalcMetricGaugeForm(*m);
+    }
     struct Case {
         const char* name;
         double got, want;

@@ -132,7 +132,7 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         {"halfThirteenFile", 0, "1/2", "13", "2", 0, "", "", false, 0,
          "; kept\n[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.500000\nNom Dia Text=1/2\n"
          "TPI=+13.000000\nLOE=+0.500000\nStarts=1\nCoating=+0.000000\nGage Class=W\n[WIRE]\n"
-         "CurrentSize=+0.044412\n[TIPS]\nCurrentTip=\nCurrentDia=+0.000000\n"},
+         "CurrentSize=+0.044412\n[TIPS]\nCurrentTip=SP60-13\nCurrentDia=+0.044400\n"},
         // 28 tpi: LE = 9P = 0.3214285..., which the file keeps to six decimals only.
         {"uncStandardEngagementBestWire", 0, "1/4", "28", "2", 0, "", "", false, 0, nullptr},
         {"startsCoatingClassXWire", 0, "1/4", "20", "2", 1, "", "0.0003", true, 0.03, nullptr},

@@ -71,4 +71,29 @@ TEST_P(SetDimRuns, BuildTheRecordOrRefuse)
 INSTANTIATE_TEST_SUITE_P(SetDim, SetDimRuns, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The gauge-setting step on the tool's record, with the shipped catalogue.
+TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase)
+{
+    const ShippedTables tables;
+    // External PD max 0.2164 stands for the diameter, below 0.25: no external
+    // point gauge and no setting values.
+    TTInfo small;
+    ASSERT_EQ(RunSetDim({0, "20", "0.2164", ""}, small).message, "");
+    EXPECT_EQ(small.ExtThd.PointName, "NONE");
+    EXPECT_EQ(small.ExtThd.PointDia, 0);
+    EXPECT_EQ(small.ExtThd.SetToFlat, 0);
+    EXPECT_EQ(small.ExtThd.SetToV, 0);
+    EXPECT_EQ(small.ExtThd.Setting.RollSetting, 0);
+    // Internal PD min 0.9188 alone: the internal thread, small gauge model
+    // (0.625 to 1.5), not very small.
+    TTInfo internal;
+    const SetDimOutcome r = RunSetDim({0, "8", "", "0.9188"}, internal);
+    ASSERT_EQ(r.message, "");
+    EXPECT_TRUE(r.internalOnly);
+    EXPECT_EQ(internal.IntThd.Setting.SmallGage, 1);
+    EXPECT_EQ(internal.IntThd.Setting.VerySmall, 0);
+    EXPECT_EQ(internal.IntThd.Setting.PointModel, "QSP-2000");
+    EXPECT_GT(internal.IntThd.SetToFlat, 0);
+}
+
 } // namespace

@@ -1,0 +1,65 @@
+#include "cli/gauge_setting_text.h"
+
+#include "core/thread_record.h"
+#include "families/gauge_setting.h"
+#include "gauges/gage_catalogue.h"
+#include "pages/gauge_setting_page.h"
+
+#include <algorithm>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+void PrintRows(const std::vector<Row>& rows, std::ostream& out)
+{
+    std::size_t w0 = 0, w1 = 0;
+    for (const Row& r : rows) {
+        w0 = std::max(w0, r[0].size());
+        w1 = std::max(w1, r[1].size());
+    }
+    for (const Row& r : rows) {
+        std::string line = r[0] + std::string(w0 - r[0].size(), ' ') + "  " + r[1] +
+                           std::string(w1 - r[1].size(), ' ') + "  " + r[2];
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out << line << '\n';
+    }
+}
+
+} // namespace
+
+void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
+{
+    out << "\nGauge Setting\n";
+    bool notice = false;
+    for (bool roll : {false, true}) {
+        const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
+        const GaugeSettingText ex = BuildGaugeSettingPage(rec, true, roll, mm);
+        std::vector<Row> rows = {{roll ? "Functional Roll Gage" : "Point Gage", "Internal Dims.", "External Dims."},
+                                 {"Gage:", in.gaugeModel, ex.gaugeModel},
+                                 {in.setFlatCaption, in.setFlat, ex.setFlat}};
+        if (!roll) rows.push_back({in.setVCaption, in.setV, ex.setV});
+        rows.push_back({in.pointCaption, in.pointNumber, ex.pointNumber});
+        if (!roll) rows.push_back({in.pointDiaCaption, in.pointDia, ex.pointDia});
+        rows.push_back({in.toleranceCaption, in.tolerance, ex.tolerance});
+        if (roll) rows.push_back({in.diffTolCaption, in.diffTol, ex.diffTol});
+        out << '\n';
+        PrintRows(rows, out);
+        notice = notice || in.showNotice || ex.showNotice;
+    }
+    if (notice) {
+        out << '\n';
+        for (const std::string& line : GaugeMakerNotice()) out << line << '\n';
+    }
+}
+
+std::string EnterPointDia(TTInfo& rec, const std::string& text)
+{
+    const double d = PointDiaEntryToRecordUnits(rec, text);
+    if (d < 0) return "Invalid point diameter: " + text;
+    std::string tabled;
+    const PointDiaResult r = SetPointDia(rec, d, &tabled);
+    return PointDiaMessage(r, tabled);
+}

@@ -1,0 +1,98 @@
+#include "pages/gauge_setting_page.h"
+
+#include "core/display_unit.h"
+#include "core/number_text.h"
+#include "core/thread_record.h"
+
+namespace {
+
+bool RecalledRoll(const std::string& number)
+{
+    return number == "ZRKA-4C" || number == "ZRKA-5C" || number == "YRKA-4C" || number == "YRKA-5C";
+}
+
+std::string PictureOf(const std::string& model)
+{
+    const std::string key = UpperCase(model.substr(0, 5));
+    if (key == "QC-44") return "MX3000";
+    if (key == "QC-22") return "NX2000";
+    if (key == "QP-22") return "NP2000";
+    if (key == "QR-33") return "MR3000";
+    if (key == "QSP-2") return "NSP2000";
+    if (key == "QSR-3") return "MSR3000";
+    return "Blank";
+}
+
+} // namespace
+
+const std::vector<std::string>& GaugeMakerNotice()
+{
+    static const std::vector<std::string> lines = {
+        "SPECIAL Note: When using ZRKA-4C, ZRKA-5C, YRKA-4C, and ",
+        "YRKA-5C  thread rolls, verify that the threading tool nose width is narrower ",
+        "than the thread roll crest width.",
+        "",
+        "Orvalle has issued a recall on these thread rolls for rework or ",
+        "replacement. This recall affects rolls purchased prior to March 1, 2000. The  ",
+        "modification of these rolls ensures the thread roll always stays clear of the ",
+        "thread root and contacts only",
+        "",
+        "Contact Orvalle with questions regarding the use of these thread rolls.",
+    };
+    return lines;
+}
+
+GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool rollGauge, bool metricDisplay)
+{
+    const ScopedDisplayUnit unit(metricDisplay);
+    const TThdInfo& m = external ? rec.ExtThd : rec.IntThd;
+    const TGageSetting& s = m.Setting;
+    GaugeSettingText t;
+    t.toleranceCaption = "Tolerance:";
+    t.tolerance = SignedDimText(m, 4, m.PointDia != 0 ? m.PD.Max - m.PD.Min : 0.0);
+    if (!rollGauge) {
+        t.setFlatCaption = "Setting to Flat Std:";
+        t.setFlat = DimText(m, 4, m.SetToFlat);
+        t.setVCaption = "Setting to V Std:";
+        t.setV = DimText(m, 4, m.SetToV);
+        t.pointCaption = "Point #:";
+        t.pointNumber = m.PointName;
+        t.pointDiaCaption = "Point Dia:";
+        // The point is an inch part whatever the display unit: the entry says so.
+        t.pointDia = Len4Text(m.PointDia) + "\"";
+        t.gaugeModel = s.PointModel;
+    } else {
+        t.setFlatCaption = "Roll Setting Dim:";
+        t.setFlat = DimText(m, 4, s.RollSetting);
+        t.showSetV = false;
+        t.showPointDiaEntry = false;
+        t.pointCaption = "Roll #:";
+        t.pointNumber = s.RollNumber;
+        t.diffTolCaption = "Differential Anal. Tol:";
+        t.diffTol = DimText(m, 4, s.DiffAnalTol);
+        t.showDiffTol = true;
+        t.gaugeModel = s.RollModel;
+        t.showNotice = RecalledRoll(s.RollNumber);
+        if (t.showNotice) t.pointDiaCaption = "SEE NOTICE BELOW";
+    }
+    t.picture = PictureOf(t.gaugeModel);
+    return t;
+}
+
+double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text)
+{
+    std::string t = LowerCase(Trim(text));
+    bool mm = false;
+    auto strip = [&](const std::string& unit) {
+        if (t.size() < unit.size() || t.compare(t.size() - unit.size(), unit.size(), unit) != 0) return false;
+        t = Trim(t.substr(0, t.size() - unit.size()));
+        return true;
+    };
+    if (strip("mm")) mm = true;
+    else if (!strip("in")) strip("\"");
+    double v = 0;
+    if (!ParseDecimal(t, v) || v < 0) return -1;
+    const double inches = mm ? v / kMmPerInch : v;
+    const uint16_t type = rec.ExtThd.TypeCode;
+    return type == kTypeM || type == kTypeMJ || type == kType30Deg ? inches * kMmPerInch : inches;
+}
