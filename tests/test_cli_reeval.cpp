@@ -57,8 +57,6 @@ TEST(PlcalcSetDim, MessagesAndExitCodes)
     } cases[] = {
         {"pitch 0", {"--setdim", "--tpi", "0", "--ext-pd-max", "0.2164"}, 2,
          "Can not Calculate! Invalid Pitch."},
-        {"no PD", {"--setdim", "--type", "ACME", "--tpi", "5"}, 2,
-         "Can not Calculate! No PD measurement entered"},
         {"two PDs", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.2", "--int-pd-min", "0.2"}, 64,
          "plcalc: --setdim takes one pitch diameter"},
         {"metric pitch", {"--setdim", "--type", "30DEG", "--tpi", "4", "--ext-pd-max", "18"}, 64,

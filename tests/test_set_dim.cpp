@@ -45,7 +45,6 @@ const SetDimCase kCases[] = {
     {"MPitch15", {7, "1.5", "9.026", ""}, "", false, true, 9.026},
     {"ThirtyDegreeMillimetres", {10, "4", "18", ""}, "", false, true, 18},
     {"PitchZero", {0, "0", "0.2164", ""}, "Can not Calculate! Invalid Pitch.", false, false, 0},
-    {"PitchNotANumber", {0, "x", "0.2164", ""}, "Can not Calculate! Invalid Pitch.", false, false, 0},
     {"NoPD", {3, "5", "", ""}, "Can not Calculate! No PD measurement entered", false, false, 0},
 };
 
