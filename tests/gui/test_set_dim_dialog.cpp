@@ -88,6 +88,12 @@ private slots:
         QVERIFY(w.SetDimFlag() && w.MetricFlag());
         QCOMPARE(w.Record()->ExtThd.TypeCode, uint16_t(kTypeM));
         QCOMPARE(w.Record()->ExtThd.PD.Max, 9.026);
+        // Every type of the list gives a record the window can show.
+        for (int type = 0; type < 12; ++type) {
+            const bool metric = type == 7 || type == 8 || type == 10;
+            QVERIFY(w.RunSetDimTool({type, metric ? "2" : "8", metric ? "25" : "1.0", ""}));
+            QCOMPARE(w.MetricFlag(), metric);
+        }
         // A re-evaluation needs a calculated thread.
         QVERIFY(!w.FitToNewPD(1, "9.0"));
         QCOMPARE(messages_.last(), QString("Can not re-evaluate: calculate the thread first."));
