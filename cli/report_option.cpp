@@ -27,6 +27,7 @@ struct ReportName {
 constexpr ReportName kReportNames[] = {
     {"thread", kReportThread, kPipeReportNone},
     {"gauge", kReportGauge, kPipeReportNone},
+    {"setting", kReportSetting, kPipeReportNone},
     {"npt-dims", kReportPipe, kPipeReportDims},
     {"npt-gauges", kReportPipe, kPipeReportGauges},
     {"npt-tols", kReportPipe, kPipeReportTols},
@@ -40,6 +41,14 @@ const ReportName* FindReport(const std::string& name)
     return nullptr;
 }
 
+// The gauges are set for single-start threads only.
+std::string SettingRefusal(const TTInfo& rec, const ReportName& r)
+{
+    if (r.kind != kReportSetting || rec.Starts <= 1) return {};
+    return "The setting report is for single-start threads: the gauge setting dimensions are "
+           "not worked out for " + std::to_string(rec.Starts) + " starts";
+}
+
 // Why the record has no such report; empty when it has.
 std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
 {
@@ -49,7 +58,7 @@ std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
         return pipe ? "The " + name + " report is not for pipe threads: use --report npt-dims" +
                           (rec.Pipe->ClassCode == kPipeNPT ? ", npt-gauges or npt-tols"
                                                            : " or straight")
-                    : std::string();
+                    : SettingRefusal(rec, r);
     if (!pipe) return "The " + name + " report is for pipe threads (--type NPT)";
     if (BuildPipeReport(rec, r.group).group != kPipeReportNone) return {};
     const std::string kind = PipeKindText(rec.Pipe->ClassCode);

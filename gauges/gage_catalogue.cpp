@@ -90,7 +90,8 @@ template <class Row, class Parse>
 void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std::vector<std::string>& messages)
 {
     try {
-        std::vector<Row> rows = parse(ReadText(TablePath(name)), name);
+        const std::string path = TablePath(name);
+        std::vector<Row> rows = parse(ReadText(path), path);
         list.swap(rows);
     } catch (const std::exception& e) {
         messages.push_back(e.what());
@@ -419,6 +420,14 @@ void SelectGageCatalogue(TTInfo& rec)
     ChooseModels(in, true, k.Dq);
     ChooseModels(ext, false, k.Dq);
 
+    // A record calculated again for another pitch must not keep the point and
+    // roll of the old one when the catalogue has none for the new pitch.
+    for (TThdInfo* m : {&in, &ext}) {
+        m->PointName.clear();
+        m->PointDia = 0;
+        m->Setting.PointOffset = 0;
+        TakeRoll(*m, nullptr);
+    }
     const int32_t form = PointFormOf(rec.TypeCode);
     if (form != 0 && k.nq > 0) {
         ChoosePoint(ext, form, k.nq);

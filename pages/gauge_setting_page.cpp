@@ -59,7 +59,7 @@ GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool ro
         t.pointNumber = m.PointName;
         t.pointDiaCaption = "Point Dia:";
         // The point is an inch part whatever the display unit: the entry says so.
-        t.pointDia = Len4Text(m.PointDia) + "\"";
+        t.pointDia = m.PointDia > 0 ? Len4Text(m.PointDia) + "\"" : Len4Text(0);
         t.gaugeModel = s.PointModel;
     } else {
         t.setFlatCaption = "Roll Setting Dim:";

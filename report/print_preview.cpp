@@ -3,6 +3,7 @@
 #include "core/thread_record.h"
 #include "report/pipe_reports.h"
 #include "report/report_hooks.h"
+#include "report/setting_report.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -228,6 +229,7 @@ int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
     if (rec.TypeName == "NPT") return PipeReportOfPage(pageCaption) != 0 ? kReportPipe : -1;
     if (pageCaption == "Ring Gage" || pageCaption == "Set Plug" || pageCaption == "Plug Gage")
         return kReportGauge;
+    if (pageCaption == "Orvalle") return kReportSetting;
     if (pageCaption == "Parameters" || pageCaption == "Thread Dim.") return kReportThread;
     return -1;
 }
@@ -254,6 +256,7 @@ void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool 
     switch (ReportKindOfPage(rec, pageCaption)) {
     case kReportGauge: PrintGaugeReport(rpt, job); break;
     case kReportThread: PrintThreadReport(rpt, job); break;
+    case kReportSetting: PrintGageSettingReport(rpt, job); break;
     case kReportPipe:
         job.group = PipeReportOfPage(pageCaption);
         if (!PrintPipeReport(rpt, job)) return;

@@ -75,7 +75,8 @@ private:
 QPrinter& SharedPrinter();
 
 // The print command of a thread window: the report of the page shown
-// ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Parameters", "Thread Dim.":
+// ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Orvalle": the gauge setting
+// dimensions; "Parameters", "Thread Dim.":
 // thread dimensions, or a pipe thread's dimensions; "NPT Gages", "NPT
 // Tolerances": NPT's gauge reports), printed after the print dialog or shown
 // in the preview.
@@ -83,5 +84,5 @@ void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool 
                  bool metricDisplay);
 
 // The report a page of the thread window prints: kReportThread, kReportGauge,
-// kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
+// kReportSetting, kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
 int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

@@ -7,6 +7,7 @@
 #include "gauges/wires.h"
 #include "report/pipe_reports.h"
 #include "report/report_works.h"
+#include "report/setting_report.h"
 
 #include <QStringList>
 
@@ -21,6 +22,8 @@ QString JoinNotes(const std::vector<std::string>& notes)
     for (const std::string& n : notes) lines << ReportText(n);
     return lines.join('\n');
 }
+
+} // namespace
 
 void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec)
 {
@@ -51,6 +54,8 @@ void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec)
     rpt.NewLine();
 }
 
+namespace {
+
 void LimitsRow(TReportWorks& rpt, const QString& label, const QString& intValue,
                const QString& extLabel, const QString& extValue)
 {
@@ -61,7 +66,9 @@ void LimitsRow(TReportWorks& rpt, const QString& label, const QString& intValue,
     rpt.NextRow();
 }
 
-void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec)
+} // namespace
+
+void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec, bool diametersOnly)
 {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ex = rec.ExtThd;
@@ -96,6 +103,10 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec)
     LimitsRow(rpt, "Minor Diameter Min:", ReportText(MinorText(in, in.Minor.Min)),
               un ? "Minor Diameter Min (Ref, Calc.):" : "Minor Diameter Min:",
               ReportText(MinorText(ex, ex.Minor.Min)));
+    if (diametersOnly) {
+        rpt.EndTable();
+        return;
+    }
     external("Root Radius Max:", ReportDim(ex, 4, ex.RootRadMax));
     external("Root Radius Min:", ReportDim(ex, 4, ex.RootRadMin));
     LimitsRow(rpt, "Root Width:", ReportDim(in, 4, in.RootWidth), "Root Width:",
@@ -111,8 +122,6 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec)
     external("Helix Angle Comp:", ReportDim(ex, 5, HelixComp(ex)));
     rpt.EndTable();
 }
-
-} // namespace
 
 void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
 {
@@ -141,6 +150,7 @@ bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job)
     switch (job.kind) {
     case kReportThread: PrintThreadReport(rpt, job); return true;
     case kReportGauge: PrintGaugeReport(rpt, job); return true;
+    case kReportSetting: PrintGageSettingReport(rpt, job); return true;
     default: return false;
     }
 }

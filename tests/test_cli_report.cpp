@@ -34,6 +34,8 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         // ASME B1.1 1/4-20 UNC: 2A PD max 0.2164, 2B PD max 0.2224.
         {"thread", {"Thread Dimensions Report", "Pitch Diameter Max:", "0.2164", "0.2224"}},
         {"gauge", {"Gage Dimensions Report", "RING GAGE", "SET PLUG GAGE", "PLUG GAGE"}},
+        {"setting", {"Gage Setting Dimensions Report", "Pitch Diameter Setting Dimensions",
+                     "Functional Roll Setting Dimensions", "0.2164", "0.2224"}},
     };
     // One version: the footer names the one --version prints.
     const std::string version = Plcalc({"--version"}).out;
@@ -73,6 +75,8 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
          "plcalc: --pdf needs --report\n"},
         {"pipeReportOfAnInchThread", {"--report", "npt-dims", "--pdf", dir.file("x.pdf")},
          kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
+        {"settingOfTwoStarts", {"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")},
+         kExitInvalidInput, "The setting report is for single-start threads"},
         {"unwritableFile", {"--report", "gauge", "--pdf", dir.file("missing/x.pdf")},
          kExitFileError, "Can not write the report file " + dir.file("missing/x.pdf") + "\n"},
     };

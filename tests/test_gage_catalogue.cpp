@@ -101,6 +101,17 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         EXPECT_NEAR(in.Setting.DiffAnalTol, 0.4 * (in.PD.Max - in.PD.Min), 1e-9);
     }
     {
+        // Calculated again for a pitch the catalogue lacks: no point or roll is kept.
+        const auto r = Calc("UN", 3, 4, "2");
+        r->SetTPI(15);
+        r->Calculate();
+        EXPECT_EQ(r->ExtThd.PointName, "");
+        EXPECT_EQ(r->ExtThd.PointDia, 0);
+        EXPECT_EQ(r->ExtThd.SetToFlat, 0);
+        EXPECT_EQ(r->ExtThd.Setting.RollModel, "None Available");
+        EXPECT_EQ(r->IntThd.Setting.RollSetting, 0);
+    }
+    {
         // 0.5-13: the very small internal gauge takes its roll from vsminrol.tbl.
         const auto r = Calc("UN", 0.5, 13, "2");
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "VRUN-13C");
@@ -146,14 +157,6 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         EXPECT_NEAR(r->IntThd.Setting.RollSetting, r->IntThd.PD.Min + 0.125 - LeadCorr(2, 4, 4.6), 1e-6);
         EXPECT_EQ(r->ExtThd.Setting.PointOffset, Round4(Round4(0.51645 / 4) / 2 * (1 - std::cos(14.5 * std::numbers::pi / 180))));
     }
-}
-
-TEST(GageCatalogue, EquivalentThreadsPerInch)
-{
-    const struct {
-        double pitch, tpi;
-    } cases[] = {{0.2, 24}, {1, 24}, {1.25, 20}, {1.5, 16}, {1.75, 14}, {2.5, 10}, {3, 8}, {4, 6}, {6, 4.5}, {8, 3.5}, {10, 0}};
-    for (const auto& c : cases) EXPECT_EQ(EquivalentTPI(c.pitch), c.tpi) << c.pitch;
 }
 
 TEST(GageCatalogue, SpecialPoints)
@@ -283,7 +286,7 @@ TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits)
     const ShippedTables use(dir.path().string());
     const std::vector<std::string> messages = LoadGageCatalogue();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], "points.tbl:2: a point line has 5 fields, this one 4");
+    EXPECT_EQ(messages[0], dir.file("points.tbl") + ":2: a point line has 5 fields, this one 4");
     EXPECT_EQ(messages[1].rfind("File not found: ", 0), 0u) << messages[1];
     EXPECT_TRUE(GageCatalogue().Points.empty()); // nothing half-loaded
     EXPECT_FALSE(GageCatalogue().SmallPoints.empty());
@@ -308,6 +311,10 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     const GaugeSettingText ex = BuildGaugeSettingPage(*unc, true, false, false);
     EXPECT_EQ(ex.tolerance.rfind("- ", 0), 0u);
     EXPECT_EQ(ex.picture, "MSR3000");
+    const GaugeSettingText none = BuildGaugeSettingPage(*Calc("UN", 0.25, 20, "2"), false, false, false);
+    EXPECT_EQ(none.pointNumber, "NONE");
+    EXPECT_EQ(none.pointDia, "  N/A");
+    EXPECT_EQ(none.tolerance, "  N/A");
 
     const auto acme = Calc("ACME", 2, 4, "2G");
     const GaugeSettingText roll = BuildGaugeSettingPage(*acme, true, true, false);

@@ -88,8 +88,7 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildRingPage()));
     Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
     Notebook1->addWidget(Scrolled(BuildPlugPage()));
-    // Gauge setting: filled by its own feature.
-    Notebook1->addWidget(new QWidget);
+    Notebook1->addWidget(Scrolled(BuildSettingPage()));
     Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
     Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
     v->addWidget(Notebook1, 1);

@@ -22,6 +22,7 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 class TColorStringGrid;
+class TGaugeSettingPage;
 class TPipePicture;
 enum class PipeDrawing;
 class TTInfo;
@@ -141,6 +142,11 @@ private:
     void AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStringGrid* grid,
                         PipeDrawing drawing);
 
+    // The gauge-setting page (thread_window_setting.cpp).
+    QWidget* BuildSettingPage();
+    void ShowGageSetting();
+    void btnCalcClick();
+
     // Thread files (thread_window_file.cpp).
     void RestoreParameterPage();
 
@@ -234,4 +240,5 @@ private:
     QLineEdit* txtPlugPD = nullptr;
     QToolButton* btnPlugPD = nullptr;
     bool setDim_ = false;
+    TGaugeSettingPage* gaugePage_ = nullptr;
 };

@@ -31,8 +31,8 @@ QString Caption(int page)
 
 bool HasContent(int page)
 {
-    // The gauge-setting and pipe pages come with their own features.
-    return page >= Parameters && page <= Plug;
+    // The pipe pages are added by the pipe fill.
+    return page >= Parameters && page <= Setting;
 }
 
 } // namespace ThreadPage

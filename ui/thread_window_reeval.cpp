@@ -6,6 +6,7 @@
 #include "pages/new_pd.h"
 #include "pages/parameter_page.h"
 #include "pages/set_dim.h"
+#include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/thread_window_pages.h"
@@ -111,9 +112,11 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
     return true;
 }
 
-void TfrmThread::ShowSetDimResult(bool /*external*/)
+void TfrmThread::ShowSetDimResult(bool external)
 {
     SetMetricDisplay(metric_);
+    gaugePage_->SetRollGauge(false);
+    gaugePage_->SetExternal(external);
     RebuildTabs(false);
     RedrawResults();
     ShowPage(ThreadPage::Setting);

@@ -123,6 +123,7 @@ void TfrmThread::RedrawResults()
     ShowNote(grdPlug, lblPlugNote, lblPlugLeadTol->parentWidget(), p.plug);
     ShowWireBox(cbWireSize1, p.wireList, p.wireSize1);
     ShowWireBox(cbWireSize2, p.wireList, p.wireSize2);
+    ShowGageSetting();
     ShowOutOfDate();
 }
 

@@ -172,8 +172,8 @@ private slots:
         Child<QLineEdit>(w, "txtPitch")->setText("20");
         Child<QPushButton>(w, "Button2")->click();
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-        QCOMPARE(Tabs(w),
-                 QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug", "Plug Gage"}));
+        QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
+                                        "Plug Gage", "Orvalle"}));
         QVERIFY(Pictures(w).isEmpty());
         QVERIFY(w.UnitSwitchable());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));

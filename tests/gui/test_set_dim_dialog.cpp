@@ -2,6 +2,7 @@
 // entry at a time) and the record it puts into the thread window.
 #include "core/thread_record.h"
 #include "support/test_support.h"
+#include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
 #include "ui/set_dim_dialog.h"
 #include "ui/thread_window.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace {
@@ -88,6 +90,13 @@ private slots:
         QVERIFY(w.SetDimFlag() && w.MetricFlag());
         QCOMPARE(w.Record()->ExtThd.TypeCode, uint16_t(kTypeM));
         QCOMPARE(w.Record()->ExtThd.PD.Max, 9.026);
+        // Internal PD min alone: the gauge-setting page shows the internal
+        // thread's point gauge.
+        QVERIFY(w.RunSetDimTool({0, "8", "", "0.9188"}));
+        QCOMPARE(Child<QStackedWidget>(w, "Notebook1")->currentIndex(), 5);
+        auto* page = Child<TGaugeSettingPage>(w, "pnlGageSetting");
+        QVERIFY(!page->External() && !page->RollGauge());
+        QVERIFY(!w.MetricFlag());
         // Every type of the list gives a record the window can show.
         for (int type = 0; type < 12; ++type) {
             const bool metric = type == 7 || type == 8 || type == 10;

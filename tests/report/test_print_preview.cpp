@@ -55,8 +55,7 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
         EXPECT_EQ(ReportKindOfPage(*rec, page), kReportGauge) << page;
     for (const char* page : {"Parameters", "Thread Dim."})
         EXPECT_EQ(ReportKindOfPage(*rec, page), kReportThread) << page;
-    // A pipe thread prints its own reports from its pages; the maker's gauge
-    // page has none in this build.
+    // A pipe thread prints its own reports from its pages.
     TTInfo npt;
     npt.SetThreadType("NPT");
     const struct {
@@ -69,7 +68,7 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
         EXPECT_EQ(ReportKindOfPage(npt, p.page), p.kind) << p.page;
         EXPECT_EQ(PipeReportOfPage(p.page), p.group) << p.page;
     }
-    EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), -1);
+    EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), kReportSetting);
 }
 
 TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
@@ -147,6 +146,7 @@ TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog)
         {"printed", "Thread Dim.", false, true, "Thread Dimensions Report"},
         {"previewPrintCancelled", "Plug Gage", true, false, nullptr},
         {"previewPrinted", "Plug Gage", true, true, "Gage Dimensions Report"},
+        {"settingPreviewPrinted", "Orvalle", true, true, "Gage Setting Dimensions Report"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(pdf);

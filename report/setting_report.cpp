@@ -1,0 +1,96 @@
+#include "report/setting_report.h"
+
+#include "core/display_unit.h"
+#include "pages/setting_report_rows.h"
+#include "report/report_page.h"
+#include "report/report_works.h"
+#include "report/thread_reports.h"
+
+namespace {
+
+void Heading(TReportWorks& rpt, const char* text)
+{
+    rpt.SetFont(kReportSerif, 14);
+    rpt.BoldOn();
+    rpt.PrintCenter(QString::fromLatin1(text));
+    rpt.NewLine();
+}
+
+// Internal thread in columns 1 and 2, external in 4 and 5.
+void SettingTable(TReportWorks& rpt, const SettingReportColumn& internal,
+                  const SettingReportColumn& external,
+                  std::vector<SettingReportRow> SettingReportColumn::*rows)
+{
+    rpt.SetTableGrid(false);
+    SetColumnWidths(rpt, {2.0, 1.25, 0.5, 2.0, 1.25});
+    rpt.SetColumnAlign(2, kAlignRight);
+    rpt.SetColumnAlign(5, kAlignRight);
+    rpt.SetCellPadding(0.01);
+    rpt.SetFont(kReportSerif, 12);
+    rpt.PlainFont();
+    rpt.BeginTable();
+    const std::size_t n = std::max((internal.*rows).size(), (external.*rows).size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i < (internal.*rows).size()) {
+            rpt.PrintColumn(1, ReportText((internal.*rows)[i].first));
+            rpt.PrintColumn(2, ReportText((internal.*rows)[i].second));
+        }
+        if (i < (external.*rows).size()) {
+            rpt.PrintColumn(4, ReportText((external.*rows)[i].first));
+            rpt.PrintColumn(5, ReportText((external.*rows)[i].second));
+        }
+        rpt.NextRow();
+    }
+    rpt.EndTable();
+}
+
+void RollNote(TReportWorks& rpt)
+{
+    const std::vector<std::string>& lines = RecalledRollNote();
+    rpt.NewLine();
+    rpt.NewLine();
+    rpt.ClearTabs();
+    rpt.AddTab(0.8, kAlignLeft);
+    rpt.BoldOn();
+    rpt.PrintTab(1, "Special Note:");
+    rpt.PlainFont();
+    rpt.PrintText(ReportText(lines.front()));
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        rpt.NewLine();
+        rpt.PrintTab(1, ReportText(lines[i]));
+    }
+}
+
+} // namespace
+
+void PrintGageSettingReport(TReportWorks& rpt, TReportJob& job)
+{
+    const SettingReportText text = BuildSettingReport(*job.record, job.settingDim != 0,
+                                                      job.internal != 0, job.metricDisplay);
+    job.kind = kReportSetting;
+    job.group = 0;
+    job.title = ReportText(text.title);
+    const ScopedDisplayUnit unit(job.metricDisplay);
+    for (int copy = 0; copy < job.copies; ++copy) {
+        rpt.BeginReport();
+        PrintThreadInfo(rpt, job);
+        rpt.GotoXY(0, rpt.GetY() + 0.1);
+        rpt.NewLine();
+        Heading(rpt, "Pitch Diameter Setting Dimensions");
+        SettingTable(rpt, text.internal, text.external, &SettingReportColumn::point);
+        rpt.NewLine();
+        Heading(rpt, "Functional Roll Setting Dimensions");
+        SettingTable(rpt, text.internal, text.external, &SettingReportColumn::roll);
+        rpt.NewLine();
+        if (text.limits) {
+            PrintLimitsHeading(rpt, *job.record);
+            PrintLimitsTable(rpt, *job.record, true);
+        }
+        if (text.rollNote) RollNote(rpt);
+        rpt.NewLine();
+        rpt.NewLine();
+        PrintReportFooter(rpt);
+        rpt.EndReport();
+        if (rpt.JobFailed()) break;
+    }
+}

@@ -1,0 +1,186 @@
+// The thread window's gauge-setting page "Orvalle": the maker's gauge models
+// of a 3/4-10 UNC thread and their pictures, what the point and the roll gauge
+// show, the special point entry's refusals (1/4-20: best wire 0.0289, maximum
+// wire 0.0505), and the page's tab, which a multi-start thread does not get.
+#include "core/display_unit.h"
+#include "core/thread_record.h"
+#include "pages/gauge_setting_page.h"
+#include "support/test_support.h"
+#include "ui/gauge_setting_page.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template <typename T> T* Child(const TfrmThread& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+QString Text(const TfrmThread& w, const char* label)
+{
+    return Child<QLabel>(w, label)->text();
+}
+
+void Calculate(TfrmThread& w, const QString& dia, const QString& tpi, int starts = 1,
+               const QString& type = "UN Threads")
+{
+    Child<QComboBox>(w, "cboType")->setCurrentText(type);
+    if (type == "UN Threads") Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
+    Child<QLineEdit>(w, "txtNomDia")->setText(dia);
+    Child<QLineEdit>(w, "txtPitch")->setText(tpi);
+    Child<QComboBox>(w, "cboStarts")->setCurrentIndex(starts - 1);
+    Child<QPushButton>(w, "Button2")->click();
+}
+
+void Choose(TfrmThread& w, bool roll, bool external)
+{
+    Child<QRadioButton>(w, roll ? "optRollGage" : "optPointGage")->click();
+    Child<QRadioButton>(w, external ? "optExternal" : "optInternal")->click();
+}
+
+QStringList Tabs(const TfrmThread& w)
+{
+    auto* tabs = Child<QTabBar>(w, "TabSet1");
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    return texts;
+}
+
+bool Shown(const TfrmThread& w, const char* name)
+{
+    return !Child<QWidget>(w, name)->isHidden();
+}
+
+} // namespace
+
+class TestGaugeSettingPage : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ShippedTables> tables_;
+    QStringList errors_;
+
+private slots:
+    void initTestCase()
+    {
+        tables_ = std::make_unique<ShippedTables>();
+        SetMessageHook([this](MessageKind, const QString& text) { errors_ << text; });
+    }
+    void init()
+    {
+        errors_.clear();
+        SetMetricDisplay(false);
+    }
+
+    // The small models: QSP-2000 in a bore of 0.625 to 1.5 in, QSR-3000 on a
+    // thread up to 1 in, whichever gauge is chosen.
+    void modelsOf34UNC_data()
+    {
+        QTest::addColumn<bool>("roll");
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<GaugeModelPicture>("picture");
+        QTest::newRow("internal point") << false << false << "QSP-2000" << GaugeModelPicture::NSP2000;
+        QTest::newRow("internal roll") << true << false << "QSP-2000" << GaugeModelPicture::NSP2000;
+        QTest::newRow("external point") << false << true << "QSR-3000" << GaugeModelPicture::MSR3000;
+        QTest::newRow("external roll") << true << true << "QSR-3000" << GaugeModelPicture::MSR3000;
+    }
+    void modelsOf34UNC()
+    {
+        QFETCH(bool, roll);
+        QFETCH(bool, external);
+        QFETCH(QString, model);
+        QFETCH(GaugeModelPicture, picture);
+        TfrmThread w;
+        Calculate(w, "3/4", "10");
+        Choose(w, roll, external);
+        QCOMPARE(Text(w, "lblGage"), model);
+        QCOMPARE(Child<TGaugeModelView>(w, "imgGage")->Picture(), picture);
+        // Every value is the page text of the thread and gauge chosen.
+        const GaugeSettingText t = BuildGaugeSettingPage(*w.Record(), external, roll, false);
+        QCOMPARE(Text(w, "lblFlat"), QString::fromStdString(t.setFlat));
+        QCOMPARE(Text(w, "lblPoint"), QString::fromStdString(t.pointNumber));
+        QCOMPARE(Text(w, "lblTolerance"), QString::fromStdString(t.tolerance));
+        // The small external model has no V setting.
+        if (!roll) QCOMPARE(Text(w, "lblV"), QString("  N/A"));
+    }
+
+    // The point gauge has a V setting and the point entry; the roll gauge
+    // the differential analysis tolerance instead.
+    void rollAndPointControls()
+    {
+        TfrmThread w;
+        Calculate(w, "3/4", "10");
+        for (bool roll : {false, true}) {
+            Choose(w, roll, true);
+            for (const char* name : {"lblSetV", "lblV", "txtBallDia", "btnCalc"})
+                QVERIFY2(Shown(w, name) == !roll, name);
+            for (const char* name : {"lblDiffTol", "lblDiffTolValue"})
+                QVERIFY2(Shown(w, name) == roll, name);
+            QCOMPARE(Text(w, "lblSetPoint"), QString(roll ? "Roll #:" : "Point #:"));
+            QVERIFY(!Shown(w, "pnlGMNote"));
+        }
+    }
+
+    // A recalled roll (2-4 Acme external: ZRKA-4C) brings the notice up.
+    void noticeOfRecalledRoll()
+    {
+        TfrmThread w;
+        Calculate(w, "2", "4", 1, "ACME Threads");
+        Choose(w, true, true);
+        QCOMPARE(Text(w, "lblPoint"), QString("ZRKA-4C"));
+        QVERIFY(Shown(w, "pnlGMNote"));
+        QCOMPARE(Text(w, "lblPointDia"), QString("SEE NOTICE BELOW"));
+        Choose(w, false, true);
+        QVERIFY(!Shown(w, "pnlGMNote"));
+    }
+
+    void specialPointRefused_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("0.06 in") << "0.06" << "Special Pt. Dia is too large! Enter a smaller diameter";
+        QTest::newRow("inch mark") << "0.06\"" << "Special Pt. Dia is too large! Enter a smaller diameter";
+        QTest::newRow("1.6 mm") << "1.6mm" << "Special Pt. Dia is too large! Enter a smaller diameter";
+        QTest::newRow("0.01 in") << "0.01 in" << "Special Pt. Dia is too small! Enter a larger diameter";
+    }
+    void specialPointRefused()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, message);
+        TfrmThread w;
+        Calculate(w, "1/4", "20");
+        Choose(w, false, true);
+        const double before = w.Record()->ExtThd.PointDia;
+        Child<QLineEdit>(w, "txtBallDia")->setText(entry);
+        Child<QPushButton>(w, "btnCalc")->click();
+        QCOMPARE(errors_, QStringList{message});
+        QCOMPARE(w.Record()->ExtThd.PointDia, before);
+        // The page shows the point it kept.
+        QCOMPARE(Child<QLineEdit>(w, "txtBallDia")->text(),
+                 QString::fromStdString(BuildGaugeSettingPage(*w.Record(), true, false, false).pointDia));
+    }
+
+    void tabOnlyForOneStart()
+    {
+        TfrmThread w;
+        Calculate(w, "3/4", "10");
+        QVERIFY(Tabs(w).contains("Orvalle"));
+        Calculate(w, "3/4", "10", 2);
+        QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug", "Plug Gage"}));
+    }
+};
+
+QTEST_MAIN(TestGaugeSettingPage)
+#include "test_gauge_setting_page.moc"

@@ -1,0 +1,47 @@
+// The gauge-setting page ("Orvalle") of the thread window: which product
+// thread and gauge it shows, and the special point diameter entry.
+#include "core/display_unit.h"
+#include "core/thread_record.h"
+#include "families/gauge_setting.h"
+#include "pages/gauge_setting_page.h"
+#include "ui/gauge_setting_page.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <cmath>
+
+QWidget* TfrmThread::BuildSettingPage()
+{
+    gaugePage_ = new TGaugeSettingPage;
+    connect(gaugePage_, &TGaugeSettingPage::choiceChanged, this, [this] { ShowGageSetting(); });
+    connect(gaugePage_, &TGaugeSettingPage::pointDiaEntered, this, [this] { btnCalcClick(); });
+    return gaugePage_;
+}
+
+void TfrmThread::ShowGageSetting()
+{
+    if (!rec_ || PipeShown()) {
+        gaugePage_->Clear();
+        return;
+    }
+    gaugePage_->Show(
+        BuildGaugeSettingPage(*rec_, gaugePage_->External(), gaugePage_->RollGauge(), metric_));
+}
+
+void TfrmThread::btnCalcClick()
+{
+    if (!rec_ || PipeShown()) return;
+    const double d = PointDiaEntryToRecordUnits(*rec_, gaugePage_->PointDiaEntry().toStdString());
+    // Points are inch parts; a millimetre record takes them in millimetres.
+    const uint16_t type = rec_->ExtThd.TypeCode;
+    const double inches =
+        type == kTypeM || type == kTypeMJ || type == kType30Deg ? d / kMmPerInch : d;
+    const TThdInfo& shown = gaugePage_->External() ? rec_->ExtThd : rec_->IntThd;
+    // The entry shows the point to four places: its own text is no new point.
+    if (std::fabs(inches - shown.PointDia) >= 0.00005) {
+        std::string tabled;
+        const std::string message = PointDiaMessage(SetPointDia(*rec_, d, &tabled), tabled);
+        if (!message.empty()) ShowError(this, QString::fromStdString(message));
+    }
+    ShowGageSetting();
+}
