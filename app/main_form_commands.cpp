@@ -9,6 +9,8 @@
 #include "report/print_preview.h"
 #include "ui/ball_mic_dialog.h"
 #include "ui/message_box.h"
+#include "ui/new_pd_dialog.h"
+#include "ui/set_dim_dialog.h"
 #include "ui/thread_window.h"
 
 #include <QDialog>
@@ -124,7 +126,11 @@ void TMainForm::UseNewWireSize1Click()
 
 void TMainForm::UseNewPDValue1Click()
 {
-    if (ActiveThread()) NotInThisVersion("Use New PD Value");
+    TfrmThread* thread = ActiveThread();
+    if (!thread) return;
+    TfrmNewPD dialog(this);
+    if (Hooks().runModal(dialog) == QDialog::Accepted)
+        thread->FitToNewPD(dialog.Limit(), dialog.Text());
 }
 
 void TMainForm::Converttoinch1Click()
@@ -137,7 +143,10 @@ void TMainForm::Converttoinch1Click()
 
 void TMainForm::SetDIMTool1Click()
 {
-    if (ActiveThread()) NotInThisVersion("The Set DIM Tool");
+    TfrmThread* thread = ActiveThread();
+    if (!thread) return;
+    TfrmSetDim dialog(this);
+    if (Hooks().runModal(dialog) == QDialog::Accepted) thread->RunSetDimTool(dialog.Entry());
 }
 
 void TMainForm::BallMicHBSetDim1Click()

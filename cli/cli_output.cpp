@@ -4,6 +4,7 @@
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
+#include "pages/gauge_setting_page.h"
 #include "pages/result_pages.h"
 #include "pipe/pipe_pages.h"
 
@@ -260,7 +261,61 @@ void PipeJson(JsonWriter& j, const TThdNPT& p)
     j.Close('}');
 }
 
+// The captions and values the page shows, in page order.
+TextGrid SettingRows(const GaugeSettingText& p)
+{
+    TextGrid rows;
+    auto add = [&](const std::string& caption, const std::string& value, bool shown) {
+        if (shown && !caption.empty()) rows.push_back({caption, value});
+    };
+    add("Gauge Model:", p.gaugeModel, true);
+    add(p.setFlatCaption, p.setFlat, true);
+    add(p.setVCaption, p.setV, p.showSetV);
+    add(p.pointCaption, p.pointNumber, true);
+    add(p.pointDiaCaption, p.pointDia, true);
+    add(p.toleranceCaption, p.tolerance, true);
+    add(p.diffTolCaption, p.diffTol, p.showDiffTol);
+    return rows;
+}
+
+void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
+{
+    j.Key(key);
+    j.Open('{');
+    j.Key("rows");
+    j.Grid(SettingRows(p));
+    j.Put("picture", p.picture);
+    j.Key("notice");
+    j.Open('[');
+    if (p.showNotice)
+        for (const std::string& line : GaugeMakerNotice()) j.String(line);
+    j.Close(']');
+    j.Close('}');
+}
+
 } // namespace
+
+void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
+                      const GaugeSettingText& point, const GaugeSettingText& roll,
+                      std::ostream& out)
+{
+    JsonWriter j(out);
+    j.Open('{');
+    j.Put("caption", "Set Dim Tool");
+    j.Put("name", name);
+    j.Key("pages");
+    j.Open('{');
+    j.Key("Orvalle");
+    j.Open('{');
+    j.Put("dims", external ? "External Dims." : "Internal Dims.");
+    SettingJson(j, "Point Gage", point);
+    SettingJson(j, "Functional Roll Gage", roll);
+    j.Close('}');
+    j.Close('}');
+    RecordJson(j, rec);
+    j.Close('}');
+    out << '\n';
+}
 
 void PrintPipeText(const PipePagesText& pages, std::ostream& out)
 {

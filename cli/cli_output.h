@@ -8,6 +8,7 @@ class TBallMic;
 class TTInfo;
 struct ResultPagesText;
 struct PipePagesText;
+struct GaugeSettingText;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
@@ -17,3 +18,8 @@ void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& 
 // A ball micrometer calculation: its inputs and the setting page.
 void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostream& out);
 void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostream& out);
+// The Set Dim tool's gauge-setting page of one product thread: the point
+// gauge and the functional roll gauge, with the record.
+void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
+                      const GaugeSettingText& point, const GaugeSettingText& roll,
+                      std::ostream& out);

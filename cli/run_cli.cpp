@@ -3,6 +3,8 @@
 #include "cli/ball_mic_option.h"
 #include "cli/cli_output.h"
 #include "cli/gauge_setting_text.h"
+#include "cli/reeval_option.h"
+#include "cli/set_dim_option.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
 #include "pages/metric_tolerance.h"
@@ -68,6 +70,9 @@ const char* const kUsage =
     "  --mm            show dimensions in millimetres (the default for M and MJ)\n"
     "  --inch          show dimensions in inches (the default for inch threads)\n"
     "  --wire SIZE     wire size for the readings, in the display unit or with mm/in\n"
+    "  --new-pd LIMIT=V  re-evaluate: the nominal diameter at which a pitch-diameter\n"
+    "                  limit (ext-max, ext-min, int-min, int-max) is V (display unit\n"
+    "                  or with mm/in); the thread is calculated at that diameter\n"
     "  --point-dia D   special contact point of the point gauge: inches, or with\n"
     "                  mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
     "                  catalogue points only\n"
@@ -84,11 +89,18 @@ const char* const kUsage =
     "  --help          show this help\n"
     "  --version       show the version\n"
     "\n"
+    "Set Dim tool (setting dimensions of the point and roll gauges from one PD):\n"
+    "  --setdim        with --type (as above, or 30DEG, 55DEG), --tpi N (--pitch MM for\n"
+    "                  M, MJ, 30DEG) and one of --ext-pd-max V, --ext-pd-min V,\n"
+    "                  --int-pd-min V, --int-pd-max V (inches; mm for M, MJ, 30DEG);\n"
+    "                  --json, --mm, --inch as above\n"
+    "\n"
     "Exit codes: 0 done, 2 invalid input, 3 table or file error, 64 usage error.\n";
 
 struct Options {
     std::map<std::string, std::string> values;
     bool classX = false, mm = false, inch = false, json = false, help = false, version = false;
+    bool setDim = false;
 
     std::optional<std::string> get(const std::string& k) const
     {
@@ -150,7 +162,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--starts",  "--loe",  "--coating", "--wire",
                                             "--open",    "--save", "--tables", "--report",
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
-                                            "--loe-group", "--size", "--point-dia"};
+                                            "--loe-group", "--size", "--point-dia", "--new-pd",
+                                            "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
+                                            "--int-pd-max"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -159,6 +173,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         else if (a == "--json") o.json = true;
         else if (a == "--help" || a == "-h") o.help = true;
         else if (a == "--version") o.version = true;
+        else if (a == "--setdim") o.setDim = true;
         else {
             bool known = false;
             for (const char* w : withValue) {
@@ -179,6 +194,21 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
     if (o.mm && o.inch) {
         problem = "--mm and --inch exclude each other";
         return false;
+    }
+    if (o.setDim) {
+        problem = SetDimOptionProblem(o.values);
+        return problem.empty();
+    }
+    for (const char* pd : {"--ext-pd-max", "--ext-pd-min", "--int-pd-min", "--int-pd-max"})
+        if (o.get(pd)) {
+            problem = std::string(pd) + " is for --setdim";
+            return false;
+        }
+    if (auto v = o.get("--new-pd")) {
+        problem = o.get("--open") ? "--new-pd re-evaluates a thread given by the options, not "
+                                    "--open"
+                                  : NewPDOptionProblem(*v);
+        if (!problem.empty()) return false;
     }
     problem = MetricOptionProblem(o);
     if (!problem.empty()) return false;
@@ -288,7 +318,8 @@ std::optional<Failure> PipeSizeEntry(const Options& o, ParameterEntry& e)
                        " sizes: " + offered + ")"};
 }
 
-std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note)
+std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::string& note,
+                                        ParameterEntry* entry = nullptr)
 {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
@@ -333,6 +364,7 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
         e.coated = true;
         e.coatingText = *c;
     }
+    if (entry) *entry = e;
     const SetUpResult r = SetUpRecord(e, rec);
     if (!r.message.empty()) return Failure{kExitInvalidInput, r.message};
     return std::nullopt;
@@ -364,7 +396,23 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
             fileName = BaseName(*file);
         } else {
             std::string note;
-            const auto f = SetUpFromOptions(o, rec, note);
+            Options fitted = o;
+            if (auto newPD = o.get("--new-pd")) {
+                // The thread as the options give it; then the one at the diameter found.
+                TTInfo given;
+                ParameterEntry entry;
+                std::string unused, diameter, message;
+                if (const auto f = SetUpFromOptions(o, given, unused, &entry)) {
+                    err << f->message << '\n';
+                    return f->code;
+                }
+                if (!FitNewPDOption(*newPD, entry, o.mm, o.inch, diameter, message)) {
+                    err << message << '\n';
+                    return kExitInvalidInput;
+                }
+                fitted.values["--dia"] = diameter;
+            }
+            const auto f = SetUpFromOptions(fitted, rec, note);
             if (!note.empty()) err << note << '\n';
             if (f) {
                 err << f->message << '\n';
@@ -459,5 +507,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitOk;
     }
     ReadSettings();
+    if (o.setDim) {
+        if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
+        return RunSetDimOption(o.values, o.json, o.mm, o.inch, out, err);
+    }
     return Run(o, out, err);
 }

@@ -127,17 +127,37 @@ TEST(PlcalcJson, PipeOutputFollowsItsSchema)
     }
 }
 
-// The ball micrometer: its own object, the fields of the calculation by name.
-TEST(PlcalcJson, BallMicOutputFollowsItsSchema)
+// The ball micrometer and the Set Dim tool have objects of their own.
+TEST(PlcalcJson, BallMicAndSetDimOutputFollowTheSchema)
 {
     std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
     const json schema = json::parse(in);
-    const CliRun r = Plcalc({"--ballmic", "--method", "3", "--angle", "5", "--ball-dia", "0.25",
-                             "--apex-dia", "1.5", "--ball-dis", "0.5", "--json"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    const json doc = json::parse(r.out);
-    EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
-    json broken = doc;
-    broken["ballmic"].erase("SetDim");
-    EXPECT_EQ(Problems(schema, broken), std::vector<std::string>{"/ballmic: missing SetDim"});
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::vector<std::string> path; // a member the schema requires
+        const char* missing;
+    } cases[] = {
+        {"ballmic",
+         {"--ballmic", "--method", "3", "--angle", "5", "--ball-dia", "0.25", "--apex-dia", "1.5",
+          "--ball-dis", "0.5", "--json"},
+         {"ballmic", "SetDim"},
+         "/ballmic: missing SetDim"},
+        {"setdim",
+         {"--setdim", "--type", "ACME", "--tpi", "5", "--ext-pd-max", "0.9", "--json"},
+         {"pages", "Orvalle", "Point Gage", "picture"},
+         "/pages/Orvalle/Point Gage: missing picture"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = Plcalc(c.args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        const json doc = json::parse(r.out);
+        EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
+        json broken = doc;
+        json* at = &broken;
+        for (std::size_t i = 0; i + 1 < c.path.size(); ++i) at = &(*at)[c.path[i]];
+        at->erase(c.path.back());
+        EXPECT_EQ(Problems(schema, broken), std::vector<std::string>{c.missing});
+    }
 }

@@ -29,6 +29,7 @@ class TBallMic;
 class TBallMicPage;
 class TTInfo;
 struct ParameterEntry;
+struct SetDimEntry;
 
 class TfrmThread : public QWidget {
     Q_OBJECT
@@ -53,6 +54,16 @@ public:
     bool UseNewWireSize(const QString& text);
     // Prints the report of the page shown, or previews it first.
     void PrintThread(bool previewMode);
+    // Re-evaluation: the nominal diameter at which the limit (1 external max,
+    // 2 external min, 3 internal min, 4 internal max) equals the typed pitch
+    // diameter goes into the page, and the page is calculated. A target that
+    // can not be reached leaves the calculation as it was. False when refused.
+    bool FitToNewPD(int limit, const QString& text);
+    // The Set Dim tool's record replaces the window's and its gauge setting is
+    // shown. A refused entry leaves the window as it was. False when refused.
+    bool RunSetDimTool(const SetDimEntry& entry);
+    // True while the window shows a record of the Set Dim tool.
+    bool SetDimFlag() const { return setDim_; }
 
     // Ball micrometer mode (thread_window_ballmic.cpp): the window shows a
     // ball micrometer calculation for the rest of its life.
@@ -126,6 +137,12 @@ private:
     void optClassWClick();
     void optClassXClick();
     bool spdWireSize1Click(bool setPlugBox);
+
+    // Re-evaluation and Set Dim (thread_window_reeval.cpp).
+    QWidget* BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, const char* entryName,
+                           const char* buttonName);
+    void btnSetPDClick(QToolButton* sender);
+    void ShowSetDimResult(bool external);
 
     // Pipe pages (thread_window_pipe.cpp).
     QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, const char* gridName,
@@ -236,5 +253,12 @@ private:
     QRadioButton* optSetPlugNOGO = nullptr;
     QRadioButton* optPlugGO = nullptr;
     QRadioButton* optPlugNOGO = nullptr;
+    QLineEdit* txtRingPD = nullptr;
+    QToolButton* btnRingPD = nullptr;
+    QLineEdit* txtSetPD = nullptr;
+    QToolButton* btnSetPD = nullptr;
+    QLineEdit* txtPlugPD = nullptr;
+    QToolButton* btnPlugPD = nullptr;
+    bool setDim_ = false;
     TGaugeSettingPage* gaugePage_ = nullptr;
 };

@@ -83,6 +83,7 @@ void TfrmThread::Button2Click()
         return;
     }
     rec_ = std::move(rec);
+    setDim_ = false;
     metric_ = rec_->ExtThd.TypeCode == kTypeM || rec_->ExtThd.TypeCode == kTypeMJ;
     ApplyGaugeClassOptions();
     ShowResults();

@@ -54,6 +54,7 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
 
     const bool classX = rec->ClassW == 0;
     rec_ = std::move(rec);
+    setDim_ = false;
     fileName_ = QFileInfo(fileName).fileName();
     RestoreParameterPage();
     ApplyGaugeClassOptions();

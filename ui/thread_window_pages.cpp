@@ -285,6 +285,7 @@ QWidget* TfrmThread::BuildRingPage()
     v->addWidget(BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol",
                                       "lblRingAngleTol"));
     v->addWidget(BuildGoNoGo(optRingGO, optRingNOGO, "optRingGO", "optRingNOGO"));
+    v->addWidget(BuildNewPDBox(txtRingPD, btnRingPD, "txtRingPD", "btnRingPD"));
     v->addStretch(1);
     return page;
 }
@@ -313,6 +314,7 @@ QWidget* TfrmThread::BuildSetPlugPage()
     v->addLayout(classes);
     v->addWidget(BuildWireBox(cbWireSize1, spdWireSize1, "cbWireSize1", "spdWireSize1"));
     v->addWidget(BuildGoNoGo(optSetPlugGO, optSetPlugNOGO, "optSetPlugGO", "optSetPlugNOGO"));
+    v->addWidget(BuildNewPDBox(txtSetPD, btnSetPD, "txtSetPD", "btnSetPD"));
     v->addStretch(1);
     return page;
 }
@@ -328,6 +330,7 @@ QWidget* TfrmThread::BuildPlugPage()
                                       "lblPlugAngleTol"));
     v->addWidget(BuildWireBox(cbWireSize2, spdWireSize2, "cbWireSize2", "spdWireSize2"));
     v->addWidget(BuildGoNoGo(optPlugGO, optPlugNOGO, "optPlugGO", "optPlugNOGO"));
+    v->addWidget(BuildNewPDBox(txtPlugPD, btnPlugPD, "txtPlugPD", "btnPlugPD"));
     v->addStretch(1);
     return page;
 }

@@ -6,6 +6,7 @@
 #include "app/splash.h"
 #include "core/display_unit.h"
 #include "core/ini_file.h"
+#include "core/thread_record.h"
 #include "report/report_hooks.h"
 #include "support/test_support.h"
 #include "ui/message_box.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -178,12 +180,25 @@ private slots:
         QVERIFY(frame_->MdiArea()->subWindowList().isEmpty());
         QCOMPARE(UnitCaption(), QString("Convert to mm"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("untouched"));
-        // With a window, the commands of a later version say what they will do.
-        frame_->btnNewClick();
-        for (const char* name : {"UseNewPDValue1", "SetDIMTool1"}) Trigger(name);
-        QCOMPARE(messages_,
-                 (QStringList{"Use New PD Value is not available in this version.",
-                              "The Set DIM Tool is not available in this version."}));
+    }
+
+    void useNewPDValueFitsTheActiveWindow()
+    {
+        MakeFrame();
+        TfrmThread* thread = OpenQuarter();
+        QVERIFY(thread);
+        QString caption;
+        Hooks().runModal = [&](QDialog& d) {
+            caption = d.windowTitle();
+            d.findChild<QComboBox*>("cboPDType")->setCurrentIndex(2);
+            d.findChild<QLineEdit*>("Edit1")->setText("0.2200");
+            return int(QDialog::Accepted);
+        };
+        Trigger("UseNewPDValue1");
+        QCOMPARE(caption, QString("New PD Values"));
+        // The 2B PD min is the basic PD, D - 0.649519 P: 0.2200 at D = 0.2525.
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+        QVERIFY(qAbs(thread->Record()->NomDia - 0.2525) < 1e-9);
     }
 
     void openRefusedOrCancelledLeavesNoWindow()

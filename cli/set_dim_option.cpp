@@ -1,0 +1,95 @@
+#include "cli/set_dim_option.h"
+
+#include "cli/cli_output.h"
+#include "cli/gauge_setting_text.h"
+#include "cli/run_cli.h"
+#include "core/number_text.h"
+#include "core/thread_record.h"
+#include "pages/gauge_setting_page.h"
+#include "pages/set_dim.h"
+
+#include <ostream>
+
+namespace {
+
+// The PD options of --setdim: the external ones fill the external entry, the
+// internal ones the internal entry (the tool sets max and min alike).
+const char* const kExtPDOptions[] = {"--ext-pd-max", "--ext-pd-min"};
+const char* const kIntPDOptions[] = {"--int-pd-min", "--int-pd-max"};
+
+std::string Get(const std::map<std::string, std::string>& values, const std::string& key)
+{
+    const auto it = values.find(key);
+    return it == values.end() ? std::string() : it->second;
+}
+
+bool Has(const std::map<std::string, std::string>& values, const std::string& key)
+{
+    return values.count(key) > 0;
+}
+
+} // namespace
+
+std::string SetDimOptionProblem(const std::map<std::string, std::string>& values)
+{
+    static const char* const allowed[] = {"--type",       "--tpi",        "--pitch",
+                                          "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
+                                          "--int-pd-max", "--tables"};
+    for (const auto& [key, value] : values) {
+        bool ok = false;
+        for (const char* a : allowed) ok = ok || key == a;
+        if (!ok) return key + " is not for --setdim";
+    }
+    const int index = SetDimTypeIndexOfName(Get(values, "--type").empty() ? "UN" : Get(values, "--type"));
+    if (index < 0) return {}; // refused with the type list when it runs
+    const bool metricPitch = SetDimPitchCaption(index) == "Thread Pitch in mm:";
+    if (metricPitch && Has(values, "--tpi"))
+        return "--tpi is for inch threads: give the pitch of this thread in millimetres with "
+               "--pitch MM";
+    if (!metricPitch && Has(values, "--pitch"))
+        return "--pitch is for metric threads (M, MJ, 30DEG): give threads per inch with --tpi";
+    int given = 0;
+    for (const char* k : kExtPDOptions) given += Has(values, k);
+    for (const char* k : kIntPDOptions) given += Has(values, k);
+    if (given > 1)
+        return "--setdim takes one pitch diameter: --ext-pd-max, --ext-pd-min, --int-pd-min or "
+               "--int-pd-max";
+    return {};
+}
+
+int RunSetDimOption(const std::map<std::string, std::string>& values, bool json, bool mm,
+                    bool inch, std::ostream& out, std::ostream& err)
+{
+    const std::string type = Get(values, "--type").empty() ? "UN" : Get(values, "--type");
+    SetDimEntry e;
+    e.typeIndex = SetDimTypeIndexOfName(type);
+    if (e.typeIndex < 0) {
+        err << "Unknown thread type for --setdim: " << Trim(type)
+            << " (UN, UNR, UNJ, ACME, STUB, SAM1, SAM2, M, MJ, BUTT, 30DEG, 55DEG)\n";
+        return kExitInvalidInput;
+    }
+    const bool metricPitch = SetDimPitchCaption(e.typeIndex) == "Thread Pitch in mm:";
+    e.pitchText = Get(values, metricPitch ? "--pitch" : "--tpi");
+    for (const char* k : kExtPDOptions)
+        if (Has(values, k)) e.extPDText = Get(values, k);
+    for (const char* k : kIntPDOptions)
+        if (Has(values, k)) e.intPDText = Get(values, k);
+    TTInfo rec;
+    const SetDimOutcome r = RunSetDim(e, rec);
+    if (!r.message.empty()) {
+        err << r.message << '\n';
+        return kExitInvalidInput;
+    }
+    const bool metricDisplay = mm || (r.metricDisplay && !inch);
+    const bool external = !r.internalOnly;
+    if (json) {
+        PrintSettingJson(rec, r.name, external,
+                         BuildGaugeSettingPage(rec, external, false, metricDisplay),
+                         BuildGaugeSettingPage(rec, external, true, metricDisplay), out);
+    } else {
+        out << "Set Dim Tool\n" << r.name << '\n' << "Shown: "
+            << (external ? "External Dims." : "Internal Dims.") << '\n';
+        PrintGaugeSettingText(rec, metricDisplay, out);
+    }
+    return kExitOk;
+}

@@ -1,0 +1,113 @@
+// The Set Dim tool in the window: its dialog (types, pitch caption, one PD
+// entry at a time) and the record it puts into the thread window.
+#include "core/thread_record.h"
+#include "support/test_support.h"
+#include "ui/gauge_setting_page.h"
+#include "ui/message_box.h"
+#include "ui/set_dim_dialog.h"
+#include "ui/thread_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+
+template <typename T> T* Child(const QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+} // namespace
+
+class SetDimTest : public QObject {
+    Q_OBJECT
+
+    QStringList messages_;
+
+private slots:
+    void init()
+    {
+        messages_.clear();
+        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
+    }
+    void cleanup() { SetMessageHook({}); }
+
+    void dialogControls()
+    {
+        TfrmSetDim d;
+        QCOMPARE(d.windowTitle(), QString("Set Dim Tool"));
+        auto* types = Child<QComboBox>(d, "cboType");
+        QCOMPARE(types->count(), 12);
+        QCOMPARE(types->itemText(10), QString("30 Degree Trapezoidal Metric"));
+        auto* pitch = Child<QLabel>(d, "Label5");
+        QCOMPARE(pitch->text(), QString("Threads / Inch:"));
+        types->setCurrentIndex(7);
+        QCOMPARE(pitch->text(), QString("Thread Pitch in mm:"));
+        // One PD entry shows; choosing the other empties and hides it.
+        auto* ext = Child<QLineEdit>(d, "txtExtPD");
+        auto* in = Child<QLineEdit>(d, "txtIntPD");
+        QVERIFY(Child<QRadioButton>(d, "optExternal")->isChecked());
+        QVERIFY(!ext->isHidden() && in->isHidden());
+        ext->setText("9.026");
+        Child<QRadioButton>(d, "optInternal")->click();
+        QVERIFY(ext->isHidden() && !in->isHidden() && ext->text().isEmpty());
+        in->setText("9.026");
+        Child<QLineEdit>(d, "txtPitch")->setText("1.5");
+        const SetDimEntry e = d.Entry();
+        QCOMPARE(e.typeIndex, 7);
+        QCOMPARE(QString::fromStdString(e.intPDText + "|" + e.extPDText + "|" + e.pitchText),
+                 QString("9.026||1.5"));
+        Child<QPushButton>(d, "BitBtn2")->click();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        // Every use starts empty on the external entry.
+        d.Reset();
+        QVERIFY(Child<QRadioButton>(d, "optExternal")->isChecked() && in->text().isEmpty());
+        Child<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+
+    void windowTakesTheRecordOrKeepsItsOwn()
+    {
+        const ShippedTables tables;
+        TfrmThread w;
+        Child<QLineEdit>(w, "txtNomDia")->setText("1/4");
+        Child<QLineEdit>(w, "txtPitch")->setText("20");
+        Child<QPushButton>(w, "Button2")->click();
+        const TTInfo* calculated = w.Record();
+        QVERIFY(!w.RunSetDimTool({0, "0", "0.2164", ""}));
+        QCOMPARE(messages_, QStringList{"Can not Calculate! Invalid Pitch."});
+        QCOMPARE(w.Record(), calculated);
+        QVERIFY(!w.SetDimFlag());
+        // M, pitch 1.5, external PD max 9.026: shown in millimetres.
+        QVERIFY(w.RunSetDimTool({7, "1.5", "9.026", ""}));
+        QVERIFY(w.SetDimFlag() && w.MetricFlag());
+        QCOMPARE(w.Record()->ExtThd.TypeCode, uint16_t(kTypeM));
+        QCOMPARE(w.Record()->ExtThd.PD.Max, 9.026);
+        // Internal PD min alone: the gauge-setting page shows the internal
+        // thread's point gauge.
+        QVERIFY(w.RunSetDimTool({0, "8", "", "0.9188"}));
+        QCOMPARE(Child<QStackedWidget>(w, "Notebook1")->currentIndex(), 5);
+        auto* page = Child<TGaugeSettingPage>(w, "pnlGageSetting");
+        QVERIFY(!page->External() && !page->RollGauge());
+        QVERIFY(!w.MetricFlag());
+        // Every type of the list gives a record the window can show.
+        for (int type = 0; type < 12; ++type) {
+            const bool metric = type == 7 || type == 8 || type == 10;
+            QVERIFY(w.RunSetDimTool({type, metric ? "2" : "8", metric ? "25" : "1.0", ""}));
+            QCOMPARE(w.MetricFlag(), metric);
+        }
+        // A re-evaluation needs a calculated thread.
+        QVERIFY(!w.FitToNewPD(1, "9.0"));
+        QCOMPARE(messages_.last(), QString("Can not re-evaluate: calculate the thread first."));
+    }
+};
+
+QTEST_MAIN(SetDimTest)
+#include "test_set_dim_dialog.moc"

@@ -1,0 +1,55 @@
+#include "ui/new_pd_dialog.h"
+
+#include "pages/new_pd.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmNewPD::TfrmNewPD(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmNewPD"));
+    setWindowTitle(QStringLiteral("New PD Values"));
+    cboPDType = new QComboBox;
+    cboPDType->setObjectName(QStringLiteral("cboPDType"));
+    for (const NewPDChoice& c : NewPDChoices()) cboPDType->addItem(QString::fromLatin1(c.caption));
+    cboPDType->setCurrentIndex(0);
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setToolTip(QStringLiteral("The measured pitch diameter in the display unit, "
+                                     "or with mm or in"));
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("Recalc values based on:")));
+    form->addRow(cboPDType);
+    form->addRow(QStringLiteral("New PD:"), Edit1);
+
+    btnOK = new QPushButton(QStringLiteral("OK"));
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(form);
+    v->addLayout(buttons);
+}
+
+int TfrmNewPD::Limit() const
+{
+    return cboPDType->currentIndex() + 1;
+}
+
+QString TfrmNewPD::Text() const
+{
+    return Edit1->text();
+}
