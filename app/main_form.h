@@ -108,8 +108,6 @@ private:
     TfrmThread* AddThreadWindow();
     void SubWindowActivated(QMdiSubWindow* window);
     void ShowUnitCaption(bool metric);
-    // A command of a later version: says what it will do.
-    void NotInThisVersion(const QString& what);
 
     FrameConfig config_;
     QMdiArea* mdiArea_;

@@ -28,11 +28,6 @@ const QString kUntitled = "(Untitled)";
 
 } // namespace
 
-void TMainForm::NotInThisVersion(const QString& what)
-{
-    ShowInformation(this, what + " is not available in this version.");
-}
-
 TfrmThread* TMainForm::btnNewClick()
 {
     return AddThreadWindow();
