@@ -1,6 +1,7 @@
 #include "cli/ball_mic_option.h"
 
 #include "cli/cli_output.h"
+#include "cli/report_option.h"
 #include "cli/run_cli.h"
 #include "core/number_text.h"
 #include "core/settings.h"
@@ -70,21 +71,8 @@ std::vector<std::string> Needed(int method)
 
 int WriteReport(TBallMic& bm, const std::string& file, std::ostream& err)
 {
-    const QtMessageHandler savedHandler =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << '\n';
-        });
-    std::unique_ptr<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char arg0[] = "plcalc";
-        static char* argv[] = {arg0, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    const bool written = WriteBallMicReportPdf(bm, QString::fromStdString(file));
-    app.reset();
-    qInstallMessageHandler(savedHandler);
+    const bool written =
+        WithReportGui([&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file)); });
     if (!written) {
         err << "Can not write the report file " << file << '\n';
         return kExitFileError;

@@ -86,14 +86,27 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         err << refusal << '\n';
         return kExitInvalidInput;
     }
+    const bool written = WithReportGui([&] {
+        return WriteReportPdf(rec, report->kind, QString::fromStdString(file), metricDisplay,
+                              report->group);
+    });
+    if (!written) {
+        err << "Can not write the report file " << file << '\n';
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+bool WithReportGui(const std::function<bool()>& write)
+{
     // Qt's own notes (runtime directory, a painter that could not start) are
     // no use to a command line, which reports failures in its own words.
     const QtMessageHandler savedHandler =
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
             if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << '\n';
         });
-    // Fonts and the PDF writer need a GUI application; a command line has no
-    // display, so the offscreen platform serves unless the user chose one.
+    // A command line has no display, so the offscreen platform serves unless
+    // the user chose one.
     std::unique_ptr<QGuiApplication> app;
     if (QCoreApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,13 +115,8 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         static char* argv[] = {arg0, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const bool written = WriteReportPdf(rec, report->kind, QString::fromStdString(file),
-                                        metricDisplay, report->group);
+    const bool written = write();
     app.reset();
     qInstallMessageHandler(savedHandler);
-    if (!written) {
-        err << "Can not write the report file " << file << '\n';
-        return kExitFileError;
-    }
-    return kExitOk;
+    return written;
 }

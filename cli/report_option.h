@@ -2,6 +2,7 @@
 // plcalc --report NAME --pdf FILE: a report of the calculation written to a
 // PDF file through the report engine, without a window.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -17,3 +18,8 @@ bool IsReportName(const std::string& name);
 // the setting report of a multi-start thread).
 int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
                       bool metricDisplay, std::ostream& err);
+
+// Runs `write` (a PDF writer) with the GUI application that fonts and the PDF
+// writer need: offscreen unless the user chose a platform, Qt's own notes
+// silenced but for errors. Returns what `write` returns.
+bool WithReportGui(const std::function<bool()>& write);
