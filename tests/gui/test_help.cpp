@@ -53,6 +53,12 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("reports") << "gage dimensions report" << "commands.html";
     QTest::newRow("gauge page note") << "no gauge tolerance table" << "tables.html";
     QTest::newRow("supplying tables") << "licensed standard" << "tables.html";
+    QTest::newRow("pipe kind") << "NPTR" << "pipe.html";
+    QTest::newRow("tab caption") << "orvalle" << "gauge_setting.html";
+    QTest::newRow("tool") << "ball mic" << "ball_mic.html";
+    QTest::newRow("tool message") << "no pd measurement" << "messages.html";
+    QTest::newRow("menu command") << "set dim" << "set_dim.html";
+    QTest::newRow("re-evaluation") << "new pd value" << "new_pd.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }
