@@ -21,6 +21,7 @@
 #include "pipe/pipe_text.h"
 
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -356,7 +357,8 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
     }
     if (auto s = o.get("--starts")) {
         double v = 0;
-        if (!ParseDecimal(*s, v) || v != static_cast<int>(v) || v < 1 || v > 6)
+        // The range first: converting 1e300 to int is undefined.
+        if (!ParseDecimal(*s, v) || v < 1 || v > 6 || v != std::trunc(v))
             return Failure{kExitInvalidInput, "Invalid number of starts: " + *s};
         e.startsIndex = static_cast<int>(v) - 1;
     }

@@ -114,7 +114,8 @@ IniFile::IniFile(std::string path) : path_(std::move(path))
     std::ostringstream s;
     s << in.rdbuf();
     const std::string text = s.str();
-    size_t start = 0;
+    // Editors on some systems start UTF-8 text with a byte-order mark.
+    size_t start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     while (start < text.size()) {
         const size_t nl = text.find('\n', start);
         if (nl == std::string::npos) {

@@ -1,7 +1,8 @@
 #pragma once
 // INI text files as the profile functions of the original platform treat them:
 // case-insensitive section and key names, defaults for anything missing,
-// in-place updates that keep every other line, LF or CRLF on reading.
+// in-place updates that keep every other line, LF or CRLF and a UTF-8
+// byte-order mark on reading.
 
 #include <string>
 #include <vector>

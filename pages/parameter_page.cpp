@@ -227,7 +227,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
         }
     }
     if (!(d > 0)) {
-        r.message = "Can not calculate. Invalid Nominal Diameter";
+        r.message = kInvalidDiameterMessage;
         return r;
     }
 
@@ -235,14 +235,21 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
         r.message = "Unknown thread type: " + std::to_string(e.typeIndex);
         return r;
     }
+    const bool metric = IsMetric(kTypeEntries[static_cast<std::size_t>(e.typeIndex)].typeCode);
+    if (!DiameterInRange(d, metric)) {
+        r.message = kInvalidDiameterMessage;
+        return r;
+    }
     rec.SetThreadType(kTypeEntries[static_cast<std::size_t>(e.typeIndex)].typeName);
     if (rec.Pipe) rec.Pipe->SizeText = e.pipeSizeText;
 
-    rec.SetTPI(static_cast<float>(DecimalOf(r.pitchText)));
-    if (!(rec.TPI > 0)) {
-        r.message = "Can not calculate. Invalid pitch value";
+    // Checked as a double: a float cannot hold every parseable value.
+    const double pitch = DecimalOf(r.pitchText);
+    if (!PitchInRange(pitch, metric)) {
+        r.message = kInvalidPitchMessage;
         return r;
     }
+    rec.SetTPI(static_cast<float>(pitch));
 
     if (IsMetric(rec.ExtThd.TypeCode)) {
         const TolClassCheck in = CheckTolClass(rec.ExtThd.TypeCode, e.intTolText, true);
@@ -262,7 +269,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
     if (e.customLOE && CustomLOEAllowed(rec.ExtThd.TypeCode)) {
         // An empty or zero box would quietly tolerate the thread for no engagement.
         const double loe = DecimalOf(e.loeText);
-        if (!(loe > 0)) {
+        if (!LOEInRange(loe, d)) {
             r.message = kInvalidLOEMessage;
             return r;
         }
@@ -292,6 +299,21 @@ void SetMetricInputs(TTInfo& rec, const std::string& intTol, const std::string& 
     rec.LOEText = MetricLOEText(loeGroup);
     rec.ExtThd.StdLOE = loeGroup == kNormalLOE ? 1 : 0;
     rec.LeftHand = leftHand ? 1 : 0;
+}
+
+bool DiameterInRange(double diameter, bool metric)
+{
+    return diameter > 0 && diameter <= (metric ? kMaxDiameterMM : kMaxDiameterInch);
+}
+
+bool PitchInRange(double tpiOrPitch, bool metric)
+{
+    return tpiOrPitch > 0 && tpiOrPitch <= (metric ? kMaxPitchMM : kMaxTPI);
+}
+
+bool LOEInRange(double loe, double diameter)
+{
+    return loe > 0 && loe <= kMaxLOEPerDiameter * diameter;
 }
 
 SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)

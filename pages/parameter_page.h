@@ -80,14 +80,30 @@ struct SetUpResult {
     std::string pitchText;    // the pitch box afterwards ("1.0" for a pipe thread)
 };
 
-// Refusal of a custom length of engagement that is empty, zero or negative.
+inline const char* const kInvalidDiameterMessage = "Can not calculate. Invalid Nominal Diameter";
+inline const char* const kInvalidPitchMessage = "Can not calculate. Invalid pitch value";
+// Refusal of a custom length of engagement that is empty, zero, negative or
+// longer than kMaxLOEPerDiameter diameters.
 inline const char* const kInvalidLOEMessage = "Can not calculate. Invalid length of engagement";
 // Refusal of a coating box that is not a decimal number of 0 or more ("0,0003", "-0.001").
 inline const char* const kInvalidCoatingMessage = "Can not calculate. Invalid coating thickness";
 
+// The ranges a typed or stored value must lie in: beyond them the arithmetic
+// gives nonsense (an infinite pitch diameter) without any standard behind it.
+// Metric threads take millimetres and their pitch, the others inches and
+// threads per inch; each lower bound is exclusive (0 is refused).
+inline constexpr double kMaxDiameterInch = 100;
+inline constexpr double kMaxDiameterMM = 2500;
+inline constexpr double kMaxTPI = 200;
+inline constexpr double kMaxPitchMM = 50;
+inline constexpr double kMaxLOEPerDiameter = 100;
+bool DiameterInRange(double diameter, bool metric);
+bool PitchInRange(double tpiOrPitch, bool metric);
+bool LOEInRange(double loe, double diameter);
+
 // Sets up a fresh record from the page in the order the window does it; stops
-// with "Invalid Nominal Diameter", "Can not calculate. Invalid Nominal Diameter",
-// "Can not calculate. Invalid pitch value", for a metric thread the
+// with "Invalid Nominal Diameter", kInvalidDiameterMessage, kInvalidPitchMessage
+// (a value out of its range included), for a metric thread the
 // CheckTolClass message of a tolerance class, for a custom engagement
 // kInvalidLOEMessage, for a coating kInvalidCoatingMessage or the CoatingRefusal
 // of the coated thread (found by calculating it once; a table file that cannot

@@ -80,6 +80,8 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
     if (!std::filesystem::is_regular_file(fileName, ec))
         return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
     const IniFile ini(fileName);
+    // Empty, binary or UTF-16 text has no type key a reader can find.
+    if (!ini.HasKey("MAIN", "Thd Type")) return Refused(fileName + " is not a thread file");
     const std::string typeName = ini.ReadString("MAIN", "Thd Type", "");
     rec.SetThreadType(typeName);
     const uint16_t type = rec.ExtThd.TypeCode;
@@ -106,14 +108,26 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
     } else {
         const std::string cls = ini.ReadString("MAIN", "Class", "");
         const int typeIndex = TypeEntryIndex(type);
+        // A class the type lacks is refused as a typed one is; none at all is
+        // the type's default, as an option left out.
+        if (!Trim(cls).empty())
+            if (std::string refusal = ClassRefusal(typeIndex, cls); !refusal.empty())
+                return Refused(refusal);
         const ClassChoice choice = ChooseClassEntry(typeIndex, cls);
         const auto entries = ClassEntries(typeIndex);
         rec.SetClass(choice.entry < 0 ? cls
                                       : entries[static_cast<std::size_t>(choice.entry)].classText);
         note = choice.note;
     }
-    rec.SetTPI(static_cast<float>(TextToFloat(ini.ReadString("MAIN", "TPI", "8"))));
-    rec.SetNomDia(TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0")));
+    // The ranges of typed values, with their messages: a file edited by hand
+    // must not calculate what the page refuses.
+    const double tpi = TextToFloat(ini.ReadString("MAIN", "TPI", "8"));
+    const double dia = TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0"));
+    if (!DiameterInRange(dia, IsMetric(rec))) return Refused(kInvalidDiameterMessage);
+    // A pipe thread's pitch comes from its tables.
+    if (!rec.Pipe && !PitchInRange(tpi, IsMetric(rec))) return Refused(kInvalidPitchMessage);
+    if (PitchInRange(tpi, IsMetric(rec))) rec.SetTPI(static_cast<float>(tpi));
+    rec.SetNomDia(dia);
     if (rec.Pipe) {
         // The file keeps no size text: the nominal diameter is the size key of
         // one entry of the kind's list. One start and no coating, as entered.
@@ -170,6 +184,7 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
     const std::string gageClass = UpperCase(ini.ReadString("MAIN", "Gage Class", ""));
     const bool classX = gageClass.empty() ? !GaugeClassOptions(type).classW : gageClass == "X";
 
+    if (loe > 0 && !LOEInRange(loe, rec.NomDia)) return Refused(kInvalidLOEMessage);
     rec.Calculate();
     if (loe > 0 && !SameAsStored(loe, rec.ExtThd.LOE)) {
         rec.SetLOE(loe);

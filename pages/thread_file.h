@@ -14,7 +14,9 @@ struct LoadResult {
     enum class Status {
         Loaded,
         FileError, // "File: <name> Does not exist!"
-        Refused,   // a type the program cannot calculate, a coating it refuses
+        Refused,   // no thread file ("<name> is not a thread file"), a type the
+                   // program cannot calculate, a class the type lacks, or a
+                   // value the parameter page refuses, with the page's message
     };
     Status status = Status::FileError;
     // Why the file was not opened; once loaded, a note on what the file asked

@@ -90,20 +90,15 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         int code;
         std::string message; // start of stderr
     } cases[] = {
-        {"emptyDiameter", {"--tpi", "20"}, 2, "Can not calculate. Invalid Nominal Diameter\n"},
         {"mixedFraction", {"--dia", "1 1/4", "--tpi", "7"}, 2, "Invalid Nominal Diameter\n"},
         {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2,
          "Can not calculate. Invalid pitch value\n"},
-        {"zeroEngagement", {"--dia", "1/4", "--tpi", "20", "--loe", "0"}, 2,
-         "Can not calculate. Invalid length of engagement\n"},
         {"wireTooLarge", {"--dia", "1/4", "--tpi", "20", "--wire", "0.06"}, 2,
          "Invalid Wire Size!\n"},
         {"wireTooSmall", {"--dia", "1/4", "--tpi", "20", "--wire", "0.2mm"}, 2,
          "Invalid Wire Size!\n"},
         {"unjClass2", {"--type", "UNJ", "--dia", "1/4", "--tpi", "20", "--class", "2"}, 2,
          "UNJ Threads have no class 2 (classes: 3)\n"},
-        {"commaCoating", {"--dia", "1/4", "--tpi", "20", "--coating", "0,0003"}, 2,
-         "Can not calculate. Invalid coating thickness\n"},
         {"unknownTypeInFile", {"--open", dir.file("square.thd")}, 2,
          "Unknown thread type: SQUARE\n"},
         {"missingFile", {"--open", none}, 3, "File: " + none + " Does not exist!\n"},
@@ -150,10 +145,10 @@ TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
     EXPECT_LT(opened.out.find(" - half.thd\n"), opened.out.find('\n')) << opened.out;
 
     // A note on what the file asked for goes to stderr; the thread is shown.
-    WriteTextFile(file, "[MAIN]\nThd Type=UNJ\nClass=2\nNom Dia=+0.250000\nTPI=+20.000000\n");
+    WriteTextFile(file, "[MAIN]\nThd Type=UNJ\nNom Dia=+0.250000\nTPI=+20.000000\n");
     const CliRun unj = Plcalc({"--open", file});
     EXPECT_EQ(unj.code, 0);
-    EXPECT_EQ(unj.err, "UNJ Threads have no class 2: Class 3 is used.\n");
+    EXPECT_EQ(unj.err, "No class given: Class 3 is used.\n");
     EXPECT_NE(unj.out.find("\n0.2500-20 UNJC-3B  /  0.2500-20 UNJC-3A\n"), std::string::npos);
 }
 
@@ -188,6 +183,78 @@ TEST(Plcalc, HelpAndVersion)
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);
     EXPECT_EQ(vout.str().rfind("plcalc (Pitch Ledger) 5.", 0), 0u);
+}
+
+// Values no user means, typed or pasted, end in the program's message and exit 2:
+// nothing is calculated from a non-finite or absurd value.
+TEST(Plcalc, HostileAndAbsurdValuesAreRefused)
+{
+    const std::string dia = "Can not calculate. Invalid Nominal Diameter\n";
+    const std::string pitch = "Can not calculate. Invalid pitch value\n";
+    const std::string loe = "Can not calculate. Invalid length of engagement\n";
+    const std::string coating = "Can not calculate. Invalid coating thickness\n";
+    const std::string thick = "Can not calculate. The coating is too thick: ";
+    const std::string starts = "Invalid number of starts: ";
+    const std::string wire = "Invalid Wire Size!\n";
+    const std::vector<std::string> hostile = {
+        "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"};
+    const std::vector<std::string> quarter = {"--dia", "1/4", "--tpi", "20"};
+    struct Case {
+        std::string name;
+        std::vector<std::string> args;
+        std::string message; // start of stderr
+    };
+    std::vector<Case> cases;
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        const std::string& v = hostile[i];
+        const std::string n = "#" + std::to_string(i);
+        // A fraction that is no fraction has the shorter message of the page.
+        cases.push_back({"dia" + n, {"--dia", v, "--tpi", "20"}, v == "1/0" ? dia.substr(19) : dia});
+        cases.push_back({"tpi" + n, {"--dia", "1/4", "--tpi", v}, pitch});
+        cases.push_back({"pitch" + n, {"--type", "M", "--dia", "10", "--pitch", v}, pitch});
+        for (const auto& [opt, msg] : {std::pair{"--loe", loe}, {"--coating", coating},
+                                       {"--wire", wire}, {"--starts", starts}}) {
+            std::vector<std::string> args = quarter;
+            args.insert(args.end(), {opt, v});
+            // 1e308 parses: the coating is then too thick for any flank.
+            cases.push_back({opt + n, args, opt == std::string("--coating") && v == "1e308"
+                                                 ? thick : msg});
+        }
+    }
+    // The ranges: 0 < tpi <= 200, 0 < pitch <= 50 mm, 0 < diameter <= 100 in
+    // (2500 mm), 0 < engagement <= 100 diameters; a coating leaves a flank.
+    const std::vector<Case> absurd = {
+        {"tpiPastTheFloat", {"--dia", "1/4", "--tpi", "1e39"}, pitch},
+        {"tpi201", {"--dia", "1/4", "--tpi", "201"}, pitch},
+        {"pitch51mm", {"--type", "M", "--dia", "100", "--pitch", "51"}, pitch},
+        {"dia101in", {"--dia", "101", "--tpi", "4"}, dia},
+        {"dia2501mm", {"--type", "M", "--dia", "2501", "--pitch", "6"}, dia},
+        // 100 x 0.25 in = 25 in.
+        {"loe25.1", {"--dia", "1/4", "--tpi", "20", "--loe", "25.1"}, loe},
+        // 1/4-20 2B: PD max 0.2224 + 4t reaches the major 0.25 + 2t from t = 0.0138.
+        {"coating0.1", {"--dia", "1/4", "--tpi", "20", "--coating", "0.1"}, thick},
+        {"starts1e300", {"--dia", "1/4", "--tpi", "20", "--starts", "1e300"}, starts},
+        {"starts2.5", {"--dia", "1/4", "--tpi", "20", "--starts", "2.5"}, starts},
+    };
+    cases.insert(cases.end(), absurd.begin(), absurd.end());
+    TempDir dir;
+    WriteTextFile(dir.file("z.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.5\nTPI=+0.0\n");
+    cases.push_back({"fileZeroTPI", {"--open", dir.file("z.thd")}, pitch});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = Plcalc(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(r.out, "");
+    }
+    // The largest values in range are still calculated.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--dia", "1/4", "--tpi", "20", "--loe", "25"},
+             {"--type", "M", "--dia", "2500", "--pitch", "6"}}) {
+        const CliRun r = Plcalc(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out.find("inf"), std::string::npos);
+    }
 }
 
 } // namespace

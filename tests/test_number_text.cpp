@@ -122,6 +122,7 @@ TEST(NumberText, ParsersOfTypedValues)
     const ParseCase fractions[] = {
         {"threeEighths", "3/8", 0.375}, {"trimmed", " 3/8 ", 0.375}, {"mixed", "1 1/4", -1},
         {"zeroBelow", "3/0", -1},       {"signed", "-3/8", -1},      {"decimalPart", "3.5/8", -1},
+        {"partPastLongLong", "99999999999999999999/3", -1},
     };
     for (const auto& c : fractions) EXPECT_EQ(FractionToFloat(c.text), c.value) << c.name;
 
@@ -130,13 +131,14 @@ TEST(NumberText, ParsersOfTypedValues)
         {"000", "#000", 0.034}, {"00", "#00", 0.047},  {"0", "#0", 0.060},     {"10", "#10", 0.190},
         {"20", "#20", 0.320},   {"21", "#21", -1},     {"blanks", " #10 ", 0.190},
         {"leadZero", "#05", -1}, {"noHash", "10", -1}, {"fourZeros", "#0000", -1},
+        {"signed", "#-1", -1},
     };
     for (const auto& c : sizes) EXPECT_EQ(NumberSizeToDia(c.text), c.value) << c.name;
 
     double v = 7;
     EXPECT_TRUE(ParseDecimal(" -.5 ", v));
     EXPECT_EQ(v, -0.5);
-    for (const char* bad : {"", "+", "inf", "nan", "1e999", "++1"})
+    for (const char* bad : {"", "+", "inf", "nan", "1e999", "++1", "0x10", "1/0"})
         EXPECT_FALSE(ParseDecimal(bad, v)) << bad;
     EXPECT_EQ(v, -0.5) << "a failed parse leaves the value";
 }

@@ -49,13 +49,11 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
         {"negativeDecimal", "-0.25", nullptr, nullptr, invalid, "", 0, 0},
         {"customEngagementAndPlating", "1/4", "0.5", "0.0002", "", "1/4", 0.5, 0.0002},
         {"noCoatingIgnoresTheBox", "1/4", nullptr, nullptr, "", "1/4", 0, 0},
-        {"emptyEngagement", "1/4", "", nullptr, kInvalidLOEMessage, "", 0, 0},
         {"zeroEngagement", "1/4", "0", nullptr, kInvalidLOEMessage, "", 0, 0},
         {"negativeEngagement", "1/4", "-1", nullptr, kInvalidLOEMessage, "", 0, 0},
         {"zeroCoating", "1/4", nullptr, "0", "", "1/4", 0, 0},
         {"negativeCoating", "1/4", nullptr, "-0.001", kInvalidCoatingMessage, "", 0, 0},
         {"decimalCommaCoating", "1/4", nullptr, "0,0003", kInvalidCoatingMessage, "", 0, 0},
-        {"emptyCoating", "1/4", nullptr, "", kInvalidCoatingMessage, "", 0, 0},
         // 1/4-20 UNC (ASME B1.1): 2B PD max 0.2224 + 4t reaches the major 0.2500 + 2t
         // at t = 0.0138; 2A PD min 0.2127 - 4t reaches the minor max PD max -
         // 0.433013 P = 0.1947494 - 2t at t = 0.0089753. The internal one is checked first.
@@ -236,8 +234,6 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
         {"noEngagement", "Thd Type=UN\nClass=2\n", Status::Loaded, "", "2", ""},
         {"zeroEngagement", "Thd Type=UN\nClass=2\nLOE=+0.000000\n", Status::Loaded, "", "2", ""},
         {"negativeEngagement", "Thd Type=UN\nClass=2\nLOE=-0.5\n", Status::Loaded, "", "2", ""},
-        {"unjClass2", "Thd Type=UNJ\nClass=2\n", Status::Loaded,
-         "UNJ Threads have no class 2: Class 3 is used.", "3", ""},
         {"noClass", "Thd Type=UN\n", Status::Loaded, "No class given: Class 2 is used.", "2", ""},
         {"fractionThatStillFits", "Thd Type=UN\nClass=2\nNom Dia Text=1/4\n", Status::Loaded, "",
          "2", "1/4"},
@@ -288,6 +284,59 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
     const LoadResult r = LoadFromFile(npt, dir.file("n.thd"));
     EXPECT_EQ(r.status, Status::Refused);
     EXPECT_EQ(r.message, "Can not calculate. The nominal diameter 0.2500 is no NPTR pipe size");
+}
+
+// A file edited by hand, or no thread file at all, meets the refusals of typed
+// input; a UTF-8 byte-order mark is no part of the text.
+TEST(ThreadFile, ContentsAreCheckedAsTypedInput)
+{
+    const std::string main = "[MAIN]\nThd Type=UN\nClass=2\n";
+    const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
+    static const char elf[] = "\x7f" "ELF\x02\x01\x01\x00\x00";
+    static const char utf16[] = "\xFF\xFE[\0M\0A\0I\0N\0]\0\n\0T\0h\0d\0 \0T\0y\0p\0e\0=\0U\0N\0";
+    const struct {
+        const char* name;
+        std::string bytes;
+        Status status;
+        std::string message; // "" for a loaded 1/4-20 UN-2
+    } cases[] = {
+        {"byteOrderMark", "\xEF\xBB\xBF" + main + quarter, Status::Loaded, ""},
+        {"zeroTPI", main + "Nom Dia=+0.500000\nTPI=+0.000000\n", Status::Refused,
+         kInvalidPitchMessage},
+        {"tpiPastTheFloat", main + "Nom Dia=+0.250000\nTPI=1e39\n", Status::Refused,
+         kInvalidPitchMessage},
+        {"negativeDiameter", main + "Nom Dia=-0.500000\nTPI=+20.000000\n", Status::Refused,
+         kInvalidDiameterMessage},
+        {"diameterPast100Inches", main + "Nom Dia=+101.0000\nTPI=+4.000000\n", Status::Refused,
+         kInvalidDiameterMessage},
+        // Metric pitch in millimetres: 51 mm is beyond the 50 mm a file may hold.
+        {"metricPitchPast50mm", "[MAIN]\nThd Type=M\nNom Dia=+100.0000\nTPI=+51.000000\n",
+         Status::Refused, kInvalidPitchMessage},
+        // 100 diameters of 0.25 in are 25 in.
+        {"engagementPast100Diameters", main + quarter + "LOE=+25.100000\n", Status::Refused,
+         kInvalidLOEMessage},
+        {"unjClass2", "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter, Status::Refused,
+         "UNJ Threads have no class 2 (classes: 3)"},
+        {"empty", "", Status::Refused, " is not a thread file"},
+        {"binary", std::string(elf, sizeof elf - 1), Status::Refused,
+         " is not a thread file"},
+        {"utf16", std::string(utf16, sizeof utf16 - 1), Status::Refused, " is not a thread file"},
+    };
+    ShippedTables tables;
+    TempDir dir;
+    const std::string path = dir.file("h.thd");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteTextFile(path, c.bytes);
+        TTInfo rec;
+        const LoadResult r = LoadFromFile(rec, path);
+        EXPECT_EQ(r.status, c.status);
+        // The not-a-thread-file message names the file first.
+        EXPECT_EQ(r.message, c.message[0] == ' ' ? path + c.message : c.message);
+        if (r.status != Status::Loaded) continue;
+        // ASME B1.1 1/4-20 UNC-2A: PD min 0.2127.
+        EXPECT_NEAR(rec.ExtThd.PD.Min, 0.2127, 5e-7);
+    }
 }
 
 } // namespace

@@ -133,12 +133,18 @@ private slots:
     {
         TempDir dir;
         const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
-        WriteTextFile(dir.file("unj.thd"), "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter);
+        WriteTextFile(dir.file("unj.thd"), "[MAIN]\nThd Type=UNJ\n" + quarter);
         TfrmThread r;
         QVERIFY(r.OpenThreadFile(QString::fromStdString(dir.file("unj.thd"))));
-        QCOMPARE(infos_, QStringList{"UNJ Threads have no class 2: Class 3 is used."});
+        QCOMPARE(infos_, QStringList{"No class given: Class 3 is used."});
         QCOMPARE(Child<QComboBox>(r, "cboClass")->currentText(), QString("Class 3"));
         const TTInfo* before = r.Record();
+
+        // A class the type lacks is refused as the command line refuses it.
+        WriteTextFile(dir.file("unj2.thd"), "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter);
+        QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("unj2.thd"))));
+        QCOMPARE(errors_, QStringList{"UNJ Threads have no class 2 (classes: 3)"});
+        errors_.clear();
 
         // A coating no thread can take is refused.
         WriteTextFile(dir.file("thick.thd"),
