@@ -71,10 +71,11 @@ std::vector<std::string> Needed(int method)
 
 int WriteReport(TBallMic& bm, const std::string& file, std::ostream& err)
 {
-    const bool written =
-        WithReportGui([&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file)); });
+    std::string reason;
+    const bool written = WithReportGui(
+        [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), &reason); });
     if (!written) {
-        err << "Can not write the report file " << file << '\n';
+        err << "Can not write the report file " << file << ": " << reason << '\n';
         return kExitFileError;
     }
     return kExitOk;
@@ -120,6 +121,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
         return Usage(err, get("--pdf") ? "--pdf needs --report ballmic"
                                        : "--report needs --pdf FILE");
+    if (const std::string* pdf = get("--pdf"); pdf && pdf->empty())
+        return Usage(err, "--pdf needs a file name");
 
     if (const std::string* dir = get("--tables")) Settings().TableDataPath = *dir;
     TBallMic bm;

@@ -86,12 +86,13 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         err << refusal << '\n';
         return kExitInvalidInput;
     }
+    std::string reason;
     const bool written = WithReportGui([&] {
         return WriteReportPdf(rec, report->kind, QString::fromStdString(file), metricDisplay,
-                              report->group);
+                              report->group, &reason);
     });
     if (!written) {
-        err << "Can not write the report file " << file << '\n';
+        err << "Can not write the report file " << file << ": " << reason << '\n';
         return kExitFileError;
     }
     return kExitOk;

@@ -230,6 +230,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         problem = "--pdf needs --report";
         return false;
     }
+    if (report && o.get("--pdf")->empty()) {
+        problem = "--pdf needs a file name";
+        return false;
+    }
     return true;
 }
 

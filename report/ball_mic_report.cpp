@@ -6,6 +6,7 @@
 #include "report/print_preview.h"
 #include "report/report_hooks.h"
 #include "report/report_page.h"
+#include "report/report_pdf.h"
 #include "report/report_works.h"
 
 #include <QMarginsF>
@@ -79,20 +80,25 @@ bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
     return true;
 }
 
-bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName)
+bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::string* error)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
-    TReportWorks rpt;
-    rpt.SetPrinter(&printer);
-    rpt.SetDestination(dFile);
-    rpt.SetFileName(fileName);
-    TReportJob job;
-    job.ballMic = &bm;
-    SetupReportPage(rpt);
-    return PrintBallMicReport(rpt, job) && !rpt.JobFailed();
+    return WritePdfFile(
+        fileName,
+        [&](const QString& file) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                              QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            TReportWorks rpt;
+            rpt.SetPrinter(&printer);
+            rpt.SetDestination(dFile);
+            rpt.SetFileName(file);
+            TReportJob job;
+            job.ballMic = &bm;
+            SetupReportPage(rpt);
+            return PrintBallMicReport(rpt, job) && !rpt.JobFailed();
+        },
+        error);
 }
 
 void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode)

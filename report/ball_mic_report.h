@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string>
+
 class TBallMic;
 class QWidget;
 class TReportWorks;
@@ -14,7 +16,8 @@ struct TReportJob;
 bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job);
 // The report on Letter paper, portrait, as plcalc writes it. Needs a
 // QGuiApplication; false when the file cannot be written.
-bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName);
+bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName,
+                           std::string* error = nullptr);
 // The print command of a window in ball micrometer mode: printed after the
 // print dialog, or shown in the preview.
 void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode);

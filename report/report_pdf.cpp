@@ -8,24 +8,131 @@
 #include <QPageSize>
 #include <QPrinter>
 
-bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
-                    int group)
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <locale.h>
+#include <string.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program's messages are English; the GUI application sets the user's
+// locale, which would translate the system's reasons.
+std::string ErrorText(int error)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    // A PDF page has no unprintable border.
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
-    TReportWorks rpt;
-    rpt.SetPrinter(&printer);
-    rpt.SetDestination(dFile);
-    rpt.SetFileName(fileName);
-    TReportJob job;
-    job.kind = kind;
-    job.group = kind == kReportPipe ? group : 0;
-    job.record = &rec;
-    job.metricDisplay = metricDisplay;
-    SetupReportPage(rpt);
-    if (!PrintRememberedReport(rpt, job)) return false;
-    return !rpt.JobFailed();
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return ::strerror_l(error, c);
+}
+
+// Qt's PDF writer does not report a failed write, so the file is judged by
+// itself: a write lost midway leaves no end line, or a cross-reference table
+// away from where the trailer says it is.
+bool WholePdf(const std::string& bytes)
+{
+    if (bytes.rfind("%PDF-", 0) != 0) return false;
+    std::size_t end = bytes.find_last_not_of("\r\n");
+    if (end == std::string::npos || end < 4 || bytes.compare(end - 4, 5, "%%EOF") != 0)
+        return false;
+    const std::size_t at = bytes.rfind("startxref");
+    if (at == std::string::npos) return false;
+    char* stop = nullptr;
+    const unsigned long long offset = std::strtoull(bytes.c_str() + at + 9, &stop, 10);
+    return stop != bytes.c_str() + at + 9 && offset < at && bytes.compare(offset, 4, "xref") == 0;
+}
+
+bool ReadAll(int fd, std::string& bytes)
+{
+    char buf[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buf, sizeof buf, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        bytes.append(buf, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+
+} // namespace
+
+bool WritePdfFile(const QString& fileName, const std::function<bool(const QString&)>& render,
+                  std::string* error)
+{
+    const auto fail = [&](const std::string& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    std::string target = fileName.toStdString();
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path real = fs::weakly_canonical(target, ec);
+        if (ec) return fail(ec.message());
+        target = real.string();
+    }
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) return fail("not a regular file");
+    if (exists && ::access(target.c_str(), W_OK) != 0) return fail(ErrorText(errno));
+
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        fd = ::open(temp.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return fail(ErrorText(errno));
+    if (exists) ::fchmod(fd, st.st_mode & 07777);
+
+    std::string reason;
+    std::string bytes;
+    if (!render(QString::fromStdString(temp)))
+        reason = "the report could not be written";
+    else if (!ReadAll(fd, bytes))
+        reason = ErrorText(errno);
+    else if (!WholePdf(bytes))
+        reason = "the file was not written whole (is the disk full?)";
+    else if (::fsync(fd) != 0)
+        reason = ErrorText(errno);
+    if (::close(fd) != 0 && reason.empty()) reason = ErrorText(errno);
+    if (reason.empty() && ::rename(temp.c_str(), target.c_str()) != 0)
+        reason = ErrorText(errno);
+    if (!reason.empty()) {
+        ::unlink(temp.c_str());
+        return fail(reason);
+    }
+    return true;
+}
+
+bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
+                    int group, std::string* error)
+{
+    return WritePdfFile(
+        fileName,
+        [&](const QString& file) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            // A PDF page has no unprintable border.
+            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                              QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            TReportWorks rpt;
+            rpt.SetPrinter(&printer);
+            rpt.SetDestination(dFile);
+            rpt.SetFileName(file);
+            TReportJob job;
+            job.kind = kind;
+            job.group = kind == kReportPipe ? group : 0;
+            job.record = &rec;
+            job.metricDisplay = metricDisplay;
+            SetupReportPage(rpt);
+            if (!PrintRememberedReport(rpt, job)) return false;
+            return !rpt.JobFailed();
+        },
+        error);
 }

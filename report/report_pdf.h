@@ -4,12 +4,21 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 class TTInfo;
 
 // Writes the report of the kind (kReportThread, kReportGauge, or
 // kReportPipe with its group 1 to 4) on Letter paper, portrait. Needs a
 // QGuiApplication. False when the file cannot be written or the record has
-// no such report.
+// no such report; `error` then says why.
 bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
-                    int group = 0);
+                    int group = 0, std::string* error = nullptr);
+
+// Has `render` write the PDF into a temporary file beside `fileName` and puts
+// it in place of that file only when it was written whole, so a full disk or a
+// failed report leaves the file that was there. Writes through a symbolic link
+// to its file; refuses a path that is no regular file (a device, a folder).
+bool WritePdfFile(const QString& fileName, const std::function<bool(const QString&)>& render,
+                  std::string* error);

@@ -9,7 +9,10 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace {
 
@@ -61,33 +64,108 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
 TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
 {
     TempDir dir;
+    const auto thread = [](std::vector<std::string> more) { return With(kQuarterTwenty, more); };
+    const std::vector<std::string> ballMic = {"--ballmic", "--angle", "1.7899", "--ball-dia",
+                                              "0.5", "--plane-dia", "1", "--plane-dis", "1"};
     const struct {
         const char* name;
         std::vector<std::string> args;
         int code;
         std::string message;
     } cases[] = {
-        {"unknownReport", {"--report", "pipe", "--pdf", dir.file("x.pdf")}, kExitUsage,
+        {"unknownReport", thread({"--report", "pipe", "--pdf", dir.file("x.pdf")}), kExitUsage,
          "plcalc: unknown report pipe\n"},
-        {"reportWithoutPdf", {"--report", "thread"}, kExitUsage,
+        {"reportWithoutPdf", thread({"--report", "thread"}), kExitUsage,
          "plcalc: --report needs --pdf FILE\n"},
-        {"pdfWithoutReport", {"--pdf", dir.file("x.pdf")}, kExitUsage,
+        {"pdfWithoutReport", thread({"--pdf", dir.file("x.pdf")}), kExitUsage,
          "plcalc: --pdf needs --report\n"},
-        {"pipeReportOfAnInchThread", {"--report", "npt-dims", "--pdf", dir.file("x.pdf")},
+        {"emptyPdf", thread({"--report", "thread", "--pdf", ""}), kExitUsage,
+         "plcalc: --pdf needs a file name\n"},
+        {"emptyBallMicPdf", With(ballMic, {"--report", "ballmic", "--pdf", ""}), kExitUsage,
+         "plcalc: --pdf needs a file name\n"},
+        {"pipeReportOfAnInchThread", thread({"--report", "npt-dims", "--pdf", dir.file("x.pdf")}),
          kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
-        {"settingOfTwoStarts", {"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")},
+        {"settingOfTwoStarts",
+         thread({"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")}),
          kExitInvalidInput, "The setting report is for single-start threads"},
-        {"unwritableFile", {"--report", "gauge", "--pdf", dir.file("missing/x.pdf")},
-         kExitFileError, "Can not write the report file " + dir.file("missing/x.pdf") + "\n"},
+        {"missingFolder", thread({"--report", "gauge", "--pdf", dir.file("missing/x.pdf")}),
+         kExitFileError,
+         "Can not write the report file " + dir.file("missing/x.pdf") +
+             ": No such file or directory\n"},
+        {"device", thread({"--report", "gauge", "--pdf", "/dev/full"}), kExitFileError,
+         "Can not write the report file /dev/full: not a regular file\n"},
+        {"folder", thread({"--report", "gauge", "--pdf", dir.path().string()}), kExitFileError,
+         "Can not write the report file " + dir.path().string() + ": not a regular file\n"},
     };
+    std::filesystem::remove("rptworks.prn");
     for (const auto& c : cases) {
-        const CliRun r = Plcalc(With(kQuarterTwenty, c.args));
+        const CliRun r = Plcalc(c.args);
         EXPECT_EQ(r.code, c.code) << c.name;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
         if (c.code == kExitUsage) {
-            EXPECT_NE(r.err.find("Usage: plcalc"), std::string::npos) << c.name;
+            EXPECT_NE(r.err.find("--pdf FILE"), std::string::npos) << c.name << ": the usage";
         }
     }
+    EXPECT_FALSE(std::filesystem::exists("rptworks.prn")) << "an empty name names no file";
+}
+
+// plcalc as a process of its own, through sh; the exit code and what it wrote.
+CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
+                     const std::string& redirect)
+{
+    TempDir dir;
+    const std::string command = shellPrefix + " exec '" PL_BIN_DIR "/plcalc' --tables '" +
+                                PL_TABLES_DIR "' " + args + " " + redirect + " 2>'" +
+                                dir.file("err") + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", ReadTextFile(dir.file("err"))};
+}
+
+// A write that fails midway (a file size limit stands in for a full disk)
+// leaves the PDF that was there, and no temporary beside it; a link stays a link.
+TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string pdf = dir.file("old.pdf");
+    const std::string args = "--dia 1/4 --tpi 20 --report thread --pdf '" + pdf + "'";
+    ASSERT_EQ(PlcalcProcess("", args, "").code, kExitOk);
+    const std::string before = ReadTextFile(pdf);
+    ASSERT_GT(before.size(), 8192u);
+    const CliRun full = PlcalcProcess("trap '' XFSZ; ulimit -f 8;", args, "");
+    EXPECT_EQ(full.code, kExitFileError) << full.err;
+    EXPECT_NE(full.err.find("Can not write the report file " + pdf + ": the file was not written"),
+              std::string::npos)
+        << full.err;
+    EXPECT_EQ(ReadTextFile(pdf), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    std::filesystem::create_symlink(pdf, dir.file("link.pdf"));
+    const std::string viaLink = "--dia 1/4 --tpi 20 --report gauge --pdf '" + dir.file("link.pdf");
+    ASSERT_EQ(PlcalcProcess("", viaLink + "'", "").code, kExitOk);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.pdf")));
+    EXPECT_NE(ReadTextFile(pdf), before) << "the gauge report went through the link";
+}
+
+// Output that cannot be written is the file error, never a silent exit 0.
+TEST(PlcalcReport, UnwritableStandardOutput)
+{
+    const struct {
+        const char *name, *redirect, *reason;
+    } cases[] = {
+        {"fullDevice", ">/dev/full", "No space left on device"},
+        {"closed", ">&-", "Bad file descriptor"},
+    };
+    for (const auto& c : cases) {
+        for (const char* args : {"--dia 1/4 --tpi 20", "--dia 1/4 --tpi 20 --json", "--help"}) {
+            const CliRun r = PlcalcProcess("", args, c.redirect);
+            EXPECT_EQ(r.code, kExitFileError) << c.name << " " << args;
+            EXPECT_EQ(r.err, std::string("plcalc: cannot write the output: ") + c.reason + "\n")
+                << c.name << " " << args;
+        }
+    }
+    EXPECT_EQ(PlcalcProcess("", "--version", ">/dev/null").code, kExitOk);
 }
 
 // The pipe reports of a pipe thread, each only for the kinds it shows.

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <tuple>
 #include <sstream>
 
@@ -368,6 +369,22 @@ TEST(Mktables, EmptySourcesChangeNothing) {
     EXPECT_EQ(rec.ExtThd.PD.Max, 0.2164);
     EXPECT_EQ(rec.ExtThd.FromTable, 0);
     EXPECT_EQ(rec.GoRing.Minor.Gage, 0.1);
+}
+
+// A write that fails (a file size limit stands in for a full disk) keeps the
+// old table whole and leaves no temporary beside it.
+TEST(Mktables, FailedWriteKeepsTheOldTable) {
+    TempDir dir;
+    const std::string source = dir.file("unwtol.csv");
+    WriteTextFile(source, "# test rows\n" + Header("unwtol") + "\n" + WRow(20));
+    WriteTextFile(dir.file("unwtol.bin"), "the old table");
+    const std::string out = CommandOutput("trap '' XFSZ; ulimit -f 0; " + kMktables + " unwtol " +
+                                          source + " " + dir.file("unwtol.bin") + " 2>&1; echo $?");
+    EXPECT_EQ(out, dir.file("unwtol.bin") + ": cannot be written: File too large\n1\n");
+    EXPECT_EQ(ReadTextFile(dir.file("unwtol.bin")), "the old table");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 // Tolerance rows fall by tpi: a thread takes the row of its tpi, else X the
