@@ -77,9 +77,10 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
 LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec))
+    if (!std::filesystem::exists(fileName, ec))
         return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
     const IniFile ini(fileName);
+    if (!ini.loadError().empty()) return {LoadResult::Status::FileError, ini.loadError()};
     const std::string typeName = ini.ReadString("MAIN", "Thd Type", "");
     rec.SetThreadType(typeName);
     const uint16_t type = rec.ExtThd.TypeCode;

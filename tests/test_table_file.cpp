@@ -10,6 +10,7 @@
 #include "families/unified_tables.h"
 #include "gauges/ball_mic.h"
 #include "gauges/gage_catalogue.h"
+#include "pages/thread_file.h"
 #include "pipe/pipe_tables.h"
 #include "support/test_support.h"
 
@@ -176,8 +177,11 @@ TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
         std::uintmax_t limit;
         std::function<std::string(const std::string&)> read; // the error shown
     } kinds[] = {
-        {"threadOrIniFile", "a.thd", kTextFileLimit,
-         [](const std::string& p) { return IniFile(p).loadError(); }},
+        {"threadFile", "a.thd", kTextFileLimit,
+         [](const std::string& p) {
+             TTInfo rec;
+             return LoadFromFile(rec, p).message;
+         }},
         {"ballMicFile", "a.bm", kTextFileLimit,
          [](const std::string& p) {
              std::string error;
