@@ -1,12 +1,11 @@
 #include "core/ini_file.h"
 
 #include "core/number_text.h"
+#include "core/table_file.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -109,11 +108,14 @@ bool WriteAll(int fd, const std::string& text)
 
 IniFile::IniFile(std::string path) : path_(std::move(path))
 {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
-    std::ostringstream s;
-    s << in.rdbuf();
-    const std::string text = s.str();
+    std::string text;
+    try {
+        const std::vector<unsigned char> bytes = ReadWholeFile(path_, kTextFileLimit);
+        text.assign(bytes.begin(), bytes.end());
+    } catch (const TableError& e) {
+        if (e.reason() != "File not found") loadError_ = e.what();
+        return;
+    }
     // Editors on some systems start UTF-8 text with a byte-order mark.
     size_t start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     while (start < text.size()) {

@@ -9,8 +9,11 @@
 
 class IniFile {
 public:
-    // Loads the file when it exists; a missing file is an empty one.
+    // Loads the file when it exists; a missing file is an empty one. Any other
+    // file that cannot be read (a folder, a FIFO, a file over the size limit)
+    // also reads as empty, and loadError() names it.
     explicit IniFile(std::string path);
+    const std::string& loadError() const { return loadError_; }
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& def) const;
@@ -31,6 +34,7 @@ public:
 private:
     std::string path_;
     std::vector<std::string> lines_;
+    std::string loadError_;
 };
 
 // One-shot helpers in the manner of the profile functions.

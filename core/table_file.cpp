@@ -2,16 +2,25 @@
 
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+struct Descriptor {
+    explicit Descriptor(int d) : fd(d) {}
+    int fd;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd >= 0) ::close(fd);
+    }
 };
 
 } // namespace
@@ -24,33 +33,48 @@ std::string TablePath(const std::string& fileName)
     return Settings().TableDataPath + "/" + lower;
 }
 
-std::vector<unsigned char> ReadWholeFile(const std::string& path)
+std::vector<unsigned char> ReadWholeFile(const std::string& path, std::uintmax_t limit)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (st.type() == fs::file_type::not_found) throw TableError("File not found", path);
-    // Opening a folder as a file is refused by the runtime as an access error.
-    if (st.type() == fs::file_type::directory) throw TableError("File access denied", path);
-
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-    if (!f) {
+    // Checked before opening: opening some devices already does something.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) throw TableError("File not found", path);
         throw TableError("File access denied", path);
     }
+    // Opening a folder as a file is refused by the runtime as an access error.
+    if (S_ISDIR(st.st_mode)) throw TableError("File access denied", path);
+    if (!S_ISREG(st.st_mode)) throw TableError(kNotRegularFile, path);
 
-    std::vector<unsigned char> bytes;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-    // Large blocks: a table is a few kilobytes and read at every calculation.
-    unsigned char block[65536];
-    for (;;) {
-        const std::size_t got = std::fread(block, 1, sizeof block, f.get());
-        bytes.insert(bytes.end(), block, block + got);
-        if (got < sizeof block) break;
+    // Non-blocking, so a FIFO put in the file's place between the checks
+    // cannot hold the program; the descriptor's own status decides.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const int fd = file.fd;
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) throw TableError("File not found", path);
+        throw TableError("File access denied", path);
     }
-    if (std::ferror(f.get())) throw TableError("Disk read error", path);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) throw TableError(kNotRegularFile, path);
+    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > limit)
+        throw TableError(kFileTooLarge, path);
+
+    // One byte more than the limit shows a file that grew while it was read.
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t have = 0;
+    for (;;) {
+        if (have == bytes.size()) {
+            if (bytes.size() > limit) throw TableError(kFileTooLarge, path);
+            bytes.resize(std::min<std::uintmax_t>(limit + 1, bytes.size() * 2 + 4096));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw TableError("Disk read error", path);
+        }
+        if (got == 0) break;
+        have += static_cast<std::size_t>(got);
+    }
+    if (have > limit) throw TableError(kFileTooLarge, path);
+    bytes.resize(have);
     return bytes;
 }
 
@@ -97,4 +121,17 @@ TableFile::TableFile(const std::string& fileName, std::size_t recordSize)
 void TableFile::requireWholeRecords() const
 {
     if (partialTail()) throw TableError(kReadBeyondEnd, path_);
+}
+
+void TableFile::requireWholeFile() const
+{
+    if (partialTail())
+        throw TableError(kTableDamaged, path_,
+                         std::to_string(bytes_.size()) + " bytes are no whole number of " +
+                             std::to_string(recordSize_) + "-byte records");
+}
+
+void TableFile::damaged(std::size_t index, const std::string& what) const
+{
+    throw TableError(kTableDamaged, path_, "row " + std::to_string(index + 1) + ": " + what);
 }

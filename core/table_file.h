@@ -13,8 +13,9 @@
 // "Read beyond end of file") and names the full path.
 class TableError : public std::runtime_error {
 public:
-    TableError(const std::string& reason, const std::string& path)
-        : std::runtime_error(reason + ": " + path), reason_(reason), path_(path)
+    TableError(const std::string& reason, const std::string& path, const std::string& detail = {})
+        : std::runtime_error(reason + ": " + path + (detail.empty() ? "" : " (" + detail + ")")),
+          reason_(reason), path_(path)
     {
     }
     const std::string& reason() const { return reason_; }
@@ -26,12 +27,26 @@ private:
 };
 
 inline const char* const kReadBeyondEnd = "Read beyond end of file";
+// Bytes that cannot be the table's data (a row whose limits are reversed, a
+// threads per inch of 0): the message names the row, counted from 1.
+inline const char* const kTableDamaged = "Table file is damaged";
 
 // Full path of a table file: table data path + separator + lower-case name.
 std::string TablePath(const std::string& fileName);
 
-// Reads the whole file; throws TableError when it is missing or unreadable.
-std::vector<unsigned char> ReadWholeFile(const std::string& path);
+// Largest file of each kind the program reads: far above any real file, low
+// enough that a wrong file (a disk image, /dev/zero) is refused before it is read.
+inline constexpr std::uintmax_t kTableFileLimit = 16u << 20;
+inline constexpr std::uintmax_t kCatalogueFileLimit = 4u << 20;
+inline constexpr std::uintmax_t kTextFileLimit = 1u << 20; // thread, INI and .bm files
+
+inline const char* const kNotRegularFile = "Not a regular file";
+inline const char* const kFileTooLarge = "File too large";
+
+// Reads the whole file; throws TableError when it is missing, unreadable, not a
+// regular file (a FIFO would block, a device never ends) or larger than limit.
+std::vector<unsigned char> ReadWholeFile(const std::string& path,
+                                         std::uintmax_t limit = kTableFileLimit);
 
 // One record of a table file; fields are read at their byte offsets.
 class TableRecord {
@@ -44,6 +59,7 @@ public:
     double F64(std::size_t offset) const;
     // Short string of capacity k: a length byte and k characters.
     std::string Str(std::size_t offset, std::size_t capacity) const;
+    const unsigned char* data() const { return data_; }
 
 private:
     const unsigned char* data_;
@@ -63,7 +79,28 @@ public:
     bool partialTail() const { return bytes_.size() % recordSize_ != 0; }
     // Throws "Read beyond end of file" when the file ends inside a record.
     void requireWholeRecords() const;
+    // The same for readers that have no rule of their own for a partial record:
+    // the file is damaged.
+    void requireWholeFile() const;
     const std::string& path() const { return path_; }
+
+    std::size_t indexOf(const TableRecord& r) const
+    {
+        return static_cast<std::size_t>(r.data() - bytes_.data()) / recordSize_;
+    }
+    [[noreturn]] void damaged(std::size_t index, const std::string& what) const;
+    // Limits read from record index: the max is not below the min. A max of 0
+    // is a limit the standard does not give.
+    void requireOrdered(std::size_t index, const std::string& name, double max, double min) const
+    {
+        if (max != 0 && !(max >= min)) damaged(index, name + " max below min");
+    }
+    // A threads per inch or pitch read from record index, by which the
+    // calculation divides or selects rows.
+    void requirePositive(std::size_t index, const char* name, double value) const
+    {
+        if (!(value > 0) || !(value < 1e300)) damaged(index, std::string(name) + " out of range");
+    }
 
 private:
     std::string path_;

@@ -63,6 +63,14 @@ void ReadAcmeTable(TTInfo& rec)
         }
         ext.FromTable = 1;
         in.FromTable = 1;
+        file.requireOrdered(i, "external major", ext.Major.Max, ext.Major.Min);
+        file.requireOrdered(i, "internal major", in.Major.Max, in.Major.Min);
+        file.requireOrdered(i, "internal minor", in.Minor.Max, in.Minor.Min);
+        if (col >= 0) {
+            file.requireOrdered(i, "external minor", ext.Minor.Max, ext.Minor.Min);
+            file.requireOrdered(i, "external PD", ext.PD.Max, ext.PD.Min);
+            file.requireOrdered(i, "internal PD", in.PD.Max, in.PD.Min);
+        }
     }
     file.requireWholeRecords();
 }

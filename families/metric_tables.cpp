@@ -77,6 +77,7 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
+    file.requireWholeFile();
     const double p = m.Pitch();
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -97,6 +98,9 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
             m.Minor.Max = Micro(r.I32(29));
             m.Minor.Min = Micro(r.I32(33));
         }
+        file.requireOrdered(i, "major", m.Major.Max, m.Major.Min);
+        file.requireOrdered(i, "PD", m.PD.Max, m.PD.Min);
+        file.requireOrdered(i, "minor", m.Minor.Max, m.Minor.Min);
         m.FromTable = 1;
     }
 }
@@ -111,6 +115,7 @@ void ReadMetricPDTols(TTInfo& rec, bool internal)
     if (column == 0 || index < 0 || index >= grades) return;
     const TableFile file(internal ? "mintall.bin" : "mextall.bin",
                          internal ? kMIntAllRecord : kMExtAllRecord);
+    file.requireWholeFile();
     const long pitch = Hundredths(m.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -138,6 +143,7 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
     }
     const TableFile file(internal ? "mintol.bin" : "mextol.bin",
                          internal ? kMIntTolRecord : kMExtTolRecord);
+    file.requireWholeFile();
     const long pitch = Hundredths(m.Pitch());
     TDimLimits& crest = internal ? m.Minor : m.Major;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -149,6 +155,7 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
 void ReadMetricDeviations(TTInfo& rec)
 {
     const TableFile file("metdev.bin", kMetDevRecord);
+    file.requireWholeFile();
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
     const long pitch = Hundredths(ext.Pitch());
@@ -177,6 +184,7 @@ void ReadMetricDeviations(TTInfo& rec)
 void ReadMetricGaugeTolsX(TTInfo& rec)
 {
     const TableFile file("xmettol.bin", kXMetTolRecord);
+    file.requireWholeFile();
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -188,12 +196,14 @@ void ReadMetricGaugeTolsX(TTInfo& rec)
         rec.XAngleMin = r.U16(6);
         rec.XDiaTol = Micro(r.U16(d <= 100 ? 8 : 10));
         rec.XPDTol = ByDiameter(d, r, 12, {39, 100, 200, 300});
+        file.requirePositive(i, "pitch", r.U16(0));
     }
 }
 
 void ReadMetricGaugeTolsW(TTInfo& rec)
 {
     const TableFile file("wmettol.bin", kWMetTolRecord);
+    file.requireWholeFile();
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -204,5 +214,6 @@ void ReadMetricGaugeTolsW(TTInfo& rec)
         rec.WAngleMin = r.U16(8);
         rec.WDiaTol = Micro(r.U16(d <= 12 ? 10 : d <= 100 ? 12 : 14));
         rec.WPDTol = ByDiameter(d, r, 16, {12, 39, 100, 200, 300});
+        file.requirePositive(i, "pitch", r.U16(0));
     }
 }

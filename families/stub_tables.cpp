@@ -42,6 +42,12 @@ void ReadStubTable(TTInfo& rec)
         in.Minor.Max = v(13);
         ext.FromTable = 1;
         in.FromTable = 1;
+        for (const TThdInfo* m : {&ext, &in}) {
+            const std::string side = m == &ext ? "external " : "internal ";
+            file.requireOrdered(i, side + "major", m->Major.Max, m->Major.Min);
+            file.requireOrdered(i, side + "PD", m->PD.Max, m->PD.Min);
+            file.requireOrdered(i, side + "minor", m->Minor.Max, m->Minor.Min);
+        }
     }
     file.requireWholeRecords();
 }

@@ -83,6 +83,15 @@ void ApplyWTols(TTInfo& rec, const TableRecord& r)
         rec.WPDTol = static_cast<double>(r.U16(38) / 10000.0L * d / 12);
 }
 
+// The limits a row gave; a column the row does not give stays 0.
+void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& rec)
+{
+    file.requireOrdered(i, "external major", rec.ExtThd.Major.Max, rec.ExtThd.Major.Min);
+    file.requireOrdered(i, "external PD", rec.ExtThd.PD.Max, rec.ExtThd.PD.Min);
+    file.requireOrdered(i, "internal minor", rec.IntThd.Minor.Max, rec.IntThd.Minor.Min);
+    file.requireOrdered(i, "internal PD", rec.IntThd.PD.Max, rec.IntThd.PD.Min);
+}
+
 } // namespace
 
 void ReadAnsiTable(TTInfo& rec)
@@ -117,6 +126,7 @@ void ReadAnsiTable(TTInfo& rec)
         in.Major.Max = 0;
         in.FromTable = 1;
         in.Series = ext.Series;
+        RequireOrderedLimits(file, i, rec);
         return;
     }
     // Reading on sequentially runs into the broken last record.
@@ -155,6 +165,7 @@ void ReadUNSTable(TTInfo& rec)
         // designations such as "2.5000-10 2-2A". These rows are the special series.
         ext.Series = "UNS";
         in.Series = "UNS";
+        RequireOrderedLimits(file, i, rec);
     }
 }
 
@@ -168,7 +179,10 @@ void ReadClassXTols(TTInfo& rec)
         // Rows fall by threads per inch. A thread between two rows takes the
         // coarser one, so the first row below it still applies when the row
         // before was above it.
-        if (tpi >= rec.TPI || previousAbove) ApplyXTols(rec, r);
+        if (tpi >= rec.TPI || previousAbove) {
+            file.requirePositive(i, "threads per inch", tpi);
+            ApplyXTols(rec, r);
+        }
         previousAbove = tpi > rec.TPI;
     }
 }
@@ -178,7 +192,11 @@ void ReadClassWTols(TTInfo& rec)
     const TableFile file("unwtol.bin", kWTolRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (RowTPI(r.U16(0), 10) >= rec.TPI) ApplyWTols(rec, r);
+        const float tpi = RowTPI(r.U16(0), 10);
+        if (tpi >= rec.TPI) {
+            file.requirePositive(i, "threads per inch", tpi);
+            ApplyWTols(rec, r);
+        }
     }
 }
 

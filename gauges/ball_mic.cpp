@@ -2,10 +2,11 @@
 
 #include "core/ini_file.h"
 #include "core/number_text.h"
+#include "core/table_file.h"
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -47,11 +48,16 @@ void TBallMic::Calculate()
 bool TBallMic::Load(const std::string& fileName, std::string* error)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec) || !std::ifstream(fileName)) {
+    // Something there that cannot be read is named by the INI reader.
+    if (!std::filesystem::exists(fileName, ec)) {
         if (error) *error = "File: " + fileName + " Does not exist!";
         return false;
     }
     const IniFile ini(fileName);
+    if (!ini.loadError().empty()) {
+        if (error) *error = ini.loadError();
+        return false;
+    }
     auto number = [&](const char* key, const char* def) {
         return TextToFloat(ini.ReadString(kSection, key, def));
     };
@@ -91,7 +97,14 @@ bool TBallMic::Save(const std::string& fileName, std::string* error) const
 
 bool IsBallMicFile(const std::string& fileName)
 {
-    std::ifstream in(fileName);
+    std::string text;
+    try {
+        const std::vector<unsigned char> bytes = ReadWholeFile(fileName, kTextFileLimit);
+        text.assign(bytes.begin(), bytes.end());
+    } catch (const TableError&) {
+        return false; // the loader names the file that cannot be read
+    }
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         const std::string t = Trim(line);

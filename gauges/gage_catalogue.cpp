@@ -81,7 +81,7 @@ std::vector<Row> ParseLines(const std::string& text, Parse parse)
 
 std::string ReadText(const std::string& path)
 {
-    const std::vector<unsigned char> bytes = ReadWholeFile(path);
+    const std::vector<unsigned char> bytes = ReadWholeFile(path, kCatalogueFileLimit);
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -77,9 +77,10 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
 LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec))
+    if (!std::filesystem::exists(fileName, ec))
         return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
     const IniFile ini(fileName);
+    if (!ini.loadError().empty()) return {LoadResult::Status::FileError, ini.loadError()};
     // Empty, binary or UTF-16 text has no type key a reader can find.
     if (!ini.HasKey("MAIN", "Thd Type")) return Refused(fileName + " is not a thread file");
     const std::string typeName = ini.ReadString("MAIN", "Thd Type", "");

@@ -13,7 +13,7 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error);
 struct LoadResult {
     enum class Status {
         Loaded,
-        FileError, // "File: <name> Does not exist!"
+        FileError, // "File: <name> Does not exist!", or why it cannot be read
         Refused,   // no thread file ("<name> is not a thread file"), a type the
                    // program cannot calculate, a class the type lacks, or a
                    // value the parameter page refuses, with the page's message

@@ -38,10 +38,18 @@ TTInfo& OwnerOf(TThdNPT& pipe)
 }
 
 // Outside diameter and threads per inch open every pipe record.
-void SetODAndTPI(TThdNPT& pipe, const TableRecord& r)
+void SetODAndTPI(TThdNPT& pipe, const TableFile& file, const TableRecord& r)
 {
+    const float tpi = static_cast<float>(Field(r, 3));
+    file.requirePositive(file.indexOf(r), "threads per inch", tpi);
     pipe.PipeOD = Field(r, 2);
-    OwnerOf(pipe).SetTPI(static_cast<float>(Field(r, 3)));
+    OwnerOf(pipe).SetTPI(tpi);
+}
+
+void RequireOrdered(const TableFile& file, const TableRecord& r, const char* name,
+                    const TDimLimits& d)
+{
+    file.requireOrdered(file.indexOf(r), name, d.Max, d.Min);
 }
 
 } // namespace
@@ -61,7 +69,7 @@ void ReadNPTTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundDims;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     pipe.E0 = Field(*r, 5);
     pipe.L1 = Field(*r, 6);
     pipe.L1Thds = Field(*r, 7);
@@ -91,7 +99,7 @@ void ReadNPTGageTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundGages;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     rec.GoPlug.Major.Min = Field(*r, 5);
     rec.GoPlug.Major.Gage = Field(*r, 6);
     rec.GoPlug.Major.Max = Field(*r, 7);
@@ -100,6 +108,8 @@ void ReadNPTGageTable(TThdNPT& pipe)
     rec.GoPlug.PD.Max = Field(*r, 10);
     rec.GoRing.Minor.Min = Field(*r, 11);
     rec.GoRing.Minor.Gage = Field(*r, 12);
+    RequireOrdered(file, *r, "GO plug major", rec.GoPlug.Major);
+    RequireOrdered(file, *r, "GO plug PD", rec.GoPlug.PD);
     pipe.DiaIncPerThd = Field(*r, 13);
     pipe.RingThickness = Field(*r, 14);
 }
@@ -132,10 +142,11 @@ void ReadNPSCTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundDims;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     rec.IntThd.Minor.Min = Field(*r, 4);
     rec.IntThd.PD.Min = Field(*r, 5);
     rec.IntThd.PD.Max = Field(*r, 6);
+    RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
 void ReadNPTRTable(TThdNPT& pipe)
@@ -145,7 +156,7 @@ void ReadNPTRTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundDims;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     pipe.ThreadHeight = Field(*r, 4);
     pipe.E6 = Field(*r, 5);
     pipe.L6 = Field(*r, 6);
@@ -170,7 +181,7 @@ void ReadNPSMTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundDims;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     pipe.PipeAllowance = Field(*r, 4);
     rec.ExtThd.Major.Max = Field(*r, 5);
     rec.ExtThd.Major.Min = Field(*r, 6);
@@ -180,6 +191,10 @@ void ReadNPSMTable(TThdNPT& pipe)
     rec.IntThd.Minor.Max = Field(*r, 10);
     rec.IntThd.PD.Min = Field(*r, 11);
     rec.IntThd.PD.Max = Field(*r, 12);
+    RequireOrdered(file, *r, "external major", rec.ExtThd.Major);
+    RequireOrdered(file, *r, "external PD", rec.ExtThd.PD);
+    RequireOrdered(file, *r, "internal minor", rec.IntThd.Minor);
+    RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
 void ReadNPSLTable(TThdNPT& pipe)
@@ -189,13 +204,15 @@ void ReadNPSLTable(TThdNPT& pipe)
     const auto r = FindSize(file, rec.NomDia);
     if (!r) return;
     pipe.Found |= kFoundDims;
-    SetODAndTPI(pipe, *r);
+    SetODAndTPI(pipe, file, *r);
     rec.ExtThd.Major.Max = Field(*r, 4);
     rec.ExtThd.PD.Max = Field(*r, 5);
     rec.ExtThd.PD.Min = Field(*r, 6);
     rec.IntThd.Minor.Min = Field(*r, 7);
     rec.IntThd.PD.Min = Field(*r, 8);
     rec.IntThd.PD.Max = Field(*r, 9);
+    RequireOrdered(file, *r, "external PD", rec.ExtThd.PD);
+    RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
 void ReadPipeTables(TThdNPT& pipe)

@@ -1,9 +1,17 @@
 // Table files: the records as read, the table compiler run as the build runs
 // it, and the unified readers on the files it writes. Marker values tell which
 // row and column a reader took.
+#include "core/ini_file.h"
+#include "core/pipe_record.h"
+#include "core/settings.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "families/metric_tables.h"
 #include "families/unified_tables.h"
+#include "gauges/ball_mic.h"
+#include "gauges/gage_catalogue.h"
+#include "pages/thread_file.h"
+#include "pipe/pipe_tables.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +24,8 @@
 #include <iterator>
 #include <tuple>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -114,43 +124,93 @@ TableRecord RecordOf(const std::string& bytes) {
 } // namespace
 
 // The path joins the table data path as given and the file name in lower case.
-TEST(TableFile, ErrorsNameTheRuntimeReasonAndTheFullPath) {
+// What is no table is refused before it is read: a FIFO would block the read,
+// a device never ends, and a sparse file of any size costs no disk.
+TEST(TableFile, ErrorsNameTheReasonAndTheFullPath) {
     TempDir dir;
     const std::string tables = dir.file("Tables");
     std::filesystem::create_directory(tables);
     ShippedTables path(tables);
-    std::filesystem::create_directory(tables + "/folder.bin");
-    WriteTextFile(tables + "/short.bin", "123456");
-    WriteTextFile(tables + "/whole.bin", "12345678");
-
-    const auto open = [](const char* name, std::size_t size) {
-        return ErrorOf([&] { TableFile(name, size).requireWholeRecords(); });
+    const auto at = [&](const char* name) { return tables + "/" + name; };
+    std::filesystem::create_directory(at("folder.bin"));
+    WriteTextFile(at("short.bin"), "123456");
+    WriteTextFile(at("whole.bin"), "12345678");
+    ASSERT_EQ(::mkfifo(at("fifo.bin").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", at("zero.bin"));
+    WriteTextFile(at("huge.bin"), "");
+    std::filesystem::resize_file(at("huge.bin"), kTableFileLimit + 1);
+    WriteTextFile(at("limit.bin"), "");
+    std::filesystem::resize_file(at("limit.bin"), kTableFileLimit);
+    const struct {
+        const char *name, *file, *error; // error: the reason, or none
+    } cases[] = {
+        {"missing", "ansitbl.bin", "File not found"},
+        {"folder", "folder.bin", "File access denied"},
+        {"partialRecord", "short.bin", "Read beyond end of file"},
+        {"wholeRecords", "whole.bin", nullptr},
+        {"fifo", "fifo.bin", "Not a regular file"},
+        {"linkToDevice", "zero.bin", "Not a regular file"},
+        {"overLimit", "huge.bin", "File too large"},
+        {"atLimit", "limit.bin", nullptr},
     };
-    EXPECT_EQ(open("AnsiTbl.BIN", 69), "File not found: " + tables + "/ansitbl.bin");
-    EXPECT_EQ(open("folder.bin", 4), "File access denied: " + tables + "/folder.bin");
-    EXPECT_EQ(open("short.bin", 4), "Read beyond end of file: " + tables + "/short.bin");
-    EXPECT_EQ(open("WHOLE.bin", 4), "no error");
+    for (const auto& c : cases)
+        EXPECT_EQ(ErrorOf([&] { TableFile(c.file, 4).requireWholeRecords(); }),
+                  c.error ? c.error + (": " + at(c.file)) : "no error")
+            << c.name;
+    EXPECT_EQ(ErrorOf([&] { TableFile("WHOLE.Bin", 4); }), "no error");
 
     WriteTextFile(tables + "/locked.bin", "12");
     std::filesystem::permissions(tables + "/locked.bin", std::filesystem::perms::none);
     if (std::FILE* f = std::fopen((tables + "/locked.bin").c_str(), "rb"))
         std::fclose(f); // an administrator reads it anyway
     else
-        EXPECT_EQ(open("locked.bin", 2), "File access denied: " + tables + "/locked.bin");
+        EXPECT_EQ(ErrorOf([&] { TableFile("locked.bin", 2); }),
+                  "File access denied: " + tables + "/locked.bin");
 }
 
-TEST(TableFile, SplitsTheFileIntoRecords) {
+// The other files the program reads, each kind with its own limit: the reader
+// names the file and the program goes on; settings fall back to their defaults.
+TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
     TempDir dir;
     ShippedTables path(dir.path().string());
-    // Larger than one read block, so the file arrives in several pieces.
-    std::string big(200003, '\0');
-    for (std::size_t i = 0; i < big.size(); ++i)
-        big[i] = static_cast<char>(i % 251);
-    WriteTextFile(dir.file("big.bin"), big);
-    const TableFile file("big.bin", 10);
-    EXPECT_EQ(file.count(), 20000u);
-    EXPECT_TRUE(file.partialTail());
-    EXPECT_EQ(file.record(19999).U16(0), (199990 % 251) | ((199991 % 251) << 8));
+    const struct {
+        const char *name, *file;
+        std::uintmax_t limit;
+        std::function<std::string(const std::string&)> read; // the error shown
+    } kinds[] = {
+        {"threadFile", "a.thd", kTextFileLimit,
+         [](const std::string& p) {
+             TTInfo rec;
+             return LoadFromFile(rec, p).message;
+         }},
+        {"ballMicFile", "a.bm", kTextFileLimit,
+         [](const std::string& p) {
+             std::string error;
+             TBallMic().Load(p, &error);
+             return error;
+         }},
+        {"catalogue", "points.tbl", kCatalogueFileLimit,
+         [](const std::string&) { return LoadGageCatalogue().front(); }},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.name);
+        const std::string file = dir.file(k.file);
+        ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        EXPECT_EQ(k.read(file), "Not a regular file: " + file);
+        std::filesystem::remove(file);
+        WriteTextFile(file, "");
+        std::filesystem::resize_file(file, k.limit + 1);
+        EXPECT_EQ(k.read(file), "File too large: " + file);
+        std::filesystem::resize_file(file, k.limit);
+        EXPECT_EQ(k.read(file).find("too large"), std::string::npos);
+        std::filesystem::remove(file);
+    }
+
+    const std::string fifo = dir.file("PLUSER.INI");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    AppSettings s;
+    ReadSettings(s, fifo, fifo, dir.file("prog/"));
+    EXPECT_EQ(s.MainPath, dir.file("prog/"));
 }
 
 TEST(TableRecord, ShortStrings) {
@@ -519,4 +579,51 @@ TEST(UnifiedReaders, WhichRecordsAreRead) {
     EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), "no error");
     rec.SetClass("3");
     EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), beyond + dir.file("ansitbl.bin"));
+}
+
+// Bytes that cannot be the table's data: limits reversed by a two-byte edit, a
+// threads per inch of 0, a metric table cut inside a record. The reader names
+// the file and the row instead of showing them as limits.
+TEST(TableReaders, DamagedTablesNameFileAndRow) {
+    const auto swap4 = [](std::string& b, std::size_t a, std::size_t c) {
+        for (std::size_t k = 0; k < 4; ++k) std::swap(b[a + k], b[c + k]);
+    };
+    const struct {
+        const char *name, *table;
+        std::string rows; // compiled; empty: the raw bytes are the file
+        std::function<void(std::string&)> damage;
+        std::function<void(TTInfo&)> read;
+        std::string detail;
+    } cases[] = {
+        {"ansiPDSwapped", "ansitbl", kAnsi832, [&](std::string& b) { swap4(b, 28, 32); },
+         [](TTInfo& r) { Describe(r, "UN", "2", 0.164, 32); ReadAnsiTable(r); },
+         "row 1: external PD max below min"},
+        {"unsMinorSwapped", "unstbl", kUns832, [&](std::string& b) { swap4(b, 40, 44); },
+         [](TTInfo& r) { Describe(r, "UN", "2", 0.164, 32); ReadUNSTable(r); },
+         "row 1: internal minor max below min"},
+        {"xTolTpiZeroed", "unxtol", XRow(20) + XRow(12),
+         [](std::string& b) { b[kXTolRecord] = b[kXTolRecord + 1] = 0; },
+         [](TTInfo& r) { Describe(r, "UN", "2", 1.0, 16); ReadClassXTols(r); },
+         "row 2: threads per inch out of range"},
+        {"metricCut", "exm", "", [](std::string& b) { b.assign(kExmRecord + 5, '\1'); },
+         [](TTInfo& r) { ReadMetricLimits(r, false); },
+         "42 bytes are no whole number of 37-byte records"},
+        // Size key 0.5 (50000), threads per inch 0.
+        {"pipeTpiZero", "npt", "", [](std::string& b) { b = std::string("\x50\xc3", 2) + std::string(94, '\0'); },
+         [](TTInfo& r) { r.SetThreadType("NPT"); r.SetNomDia(0.5); ReadNPTTable(*r.Pipe); },
+         "row 1: threads per inch out of range"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ShippedTables path(dir.path().string());
+        const std::string bin = dir.file(std::string(c.table) + ".bin");
+        if (!c.rows.empty()) Install(dir, c.table, c.rows);
+        std::string bytes = c.rows.empty() ? "" : ReadTextFile(bin);
+        c.damage(bytes);
+        WriteTextFile(bin, bytes);
+        TTInfo rec;
+        EXPECT_EQ(ErrorOf([&] { c.read(rec); }),
+                  "Table file is damaged: " + bin + " (" + c.detail + ")");
+    }
 }
