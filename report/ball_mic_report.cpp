@@ -82,21 +82,12 @@ bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
 
 bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::string* error)
 {
-    return WritePdfFile(
+    return WriteEnginePdf(
         fileName,
-        [&](const QString& file) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                              QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-            TReportWorks rpt;
-            rpt.SetPrinter(&printer);
-            rpt.SetDestination(dFile);
-            rpt.SetFileName(file);
+        [&](TReportWorks& rpt) {
             TReportJob job;
             job.ballMic = &bm;
-            SetupReportPage(rpt);
-            return PrintBallMicReport(rpt, job) && !rpt.JobFailed();
+            return PrintBallMicReport(rpt, job);
         },
         error);
 }

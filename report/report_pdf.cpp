@@ -110,8 +110,8 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(const QStrin
     return true;
 }
 
-bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
-                    int group, std::string* error)
+bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWorks&)>& print,
+                    std::string* error)
 {
     return WritePdfFile(
         fileName,
@@ -125,14 +125,24 @@ bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool met
             rpt.SetPrinter(&printer);
             rpt.SetDestination(dFile);
             rpt.SetFileName(file);
+            SetupReportPage(rpt);
+            return print(rpt) && !rpt.JobFailed();
+        },
+        error);
+}
+
+bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
+                    int group, std::string* error)
+{
+    return WriteEnginePdf(
+        fileName,
+        [&](TReportWorks& rpt) {
             TReportJob job;
             job.kind = kind;
             job.group = kind == kReportPipe ? group : 0;
             job.record = &rec;
             job.metricDisplay = metricDisplay;
-            SetupReportPage(rpt);
-            if (!PrintRememberedReport(rpt, job)) return false;
-            return !rpt.JobFailed();
+            return PrintRememberedReport(rpt, job);
         },
         error);
 }

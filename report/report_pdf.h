@@ -8,6 +8,7 @@
 #include <string>
 
 class TTInfo;
+class TReportWorks;
 
 // Writes the report of the kind (kReportThread, kReportGauge, or
 // kReportPipe with its group 1 to 4) on Letter paper, portrait. Needs a
@@ -22,3 +23,8 @@ bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool met
 // to its file; refuses a path that is no regular file (a device, a folder).
 bool WritePdfFile(const QString& fileName, const std::function<bool(const QString&)>& render,
                   std::string* error);
+
+// Sets up a report engine for a Letter-size portrait PDF page and has `print`
+// fill it, through WritePdfFile.
+bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWorks&)>& print,
+                    std::string* error);
