@@ -1,5 +1,7 @@
 #include "core/ini_file.h"
 
+#include "core/atomic_file.h"
+
 #include "core/number_text.h"
 #include "core/table_file.h"
 
@@ -86,22 +88,6 @@ std::string LineEnd(const std::vector<std::string>& lines)
 std::string Reason(const std::string& path, int err)
 {
     return "Cannot write " + path + ": " + std::strerror(err);
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    const char* p = text.data();
-    size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -196,27 +182,7 @@ bool IniFile::Save(std::string* error, Folder folder) const
     std::string text;
     for (const auto& line : lines_) text += line + "\n";
 
-    // A temporary beside the target and a rename: a crash mid-save leaves the old file.
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path_ + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        if (error) *error = Reason(path_, errno);
-        return false;
-    }
-    struct stat st;
-    if (::stat(path_.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-
-    int err = 0;
-    if (!WriteAll(fd, text) || ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), path_.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
+    if (const int err = WriteFileAtomically(path_, text)) {
         if (error) *error = Reason(path_, err);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "report/report_pdf.h"
 
+#include "core/atomic_file.h"
+
 #include "report/report_works.h"
 #include "report/thread_reports.h"
 
@@ -81,12 +83,7 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(const QStrin
     if (exists && ::access(target.c_str(), W_OK) != 0) return fail(ErrorText(errno));
 
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
+    const int fd = CreateTempBeside(target, O_RDONLY, temp);
     if (fd < 0) return fail(ErrorText(errno));
     if (exists) ::fchmod(fd, st.st_mode & 07777);
 

@@ -1,5 +1,7 @@
 #include "tools/mktables/run.h"
 
+#include "core/atomic_file.h"
+
 #include "tools/mktables/compiler.h"
 #include "tools/mktables/layout.h"
 
@@ -26,32 +28,6 @@ bool ReadText(const std::string& path, std::string& text)
     s << in.rdbuf();
     text = s.str();
     return !in.bad();
-}
-
-// A temporary beside the table and a rename, so a failed write keeps the old
-// table whole. Returns the errno of the failure, 0 when written.
-int WriteAtomically(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return errno;
-    int error = 0;
-    for (std::size_t at = 0; at < bytes.size() && error == 0;) {
-        const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) error = n < 0 ? errno : EIO;
-        else at += static_cast<std::size_t>(n);
-    }
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) ::unlink(temp.c_str());
-    return error;
 }
 
 std::string KnownTables()
@@ -117,7 +93,9 @@ int Build(const std::string& table, const std::string& input, const std::string&
     }
     CompileResult result;
     if (!Compile(*layout, input, result, err)) return 1;
-    if (const int error = WriteAtomically(output, result.bytes)) {
+    if (const int error = WriteFileAtomically(
+            output, std::string_view(reinterpret_cast<const char*>(result.bytes.data()),
+                                     result.bytes.size()))) {
         err << output << ": cannot be written: " << std::strerror(error) << "\n";
         return 1;
     }
