@@ -94,23 +94,9 @@ bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::str
 
 void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode)
 {
-    TfrmThdPrint frm(parent);
-    TReportWorks& rpt = frm.Print1();
-    TReportJob& job = frm.Job();
-    job.copies = 1;
-    if (previewMode) {
-        rpt.SetDestination(dPreview);
-    } else {
-        int copies = 1;
-        if (!ReportHooks().printDialog || !ReportHooks().printDialog(parent, frm.Printer(), copies))
-            return;
-        job.copies = static_cast<uint16_t>(std::max(1, copies));
-        rpt.SetDestination(dPrinter);
-    }
-    job.ballMic = &bm;
-    SetupReportPage(rpt);
-    PrintBallMicReport(rpt, job);
-    if (rpt.JobFailed() && ReportHooks().message)
-        ReportHooks().message("Can not print the report to " + rpt.OutputName());
-    if (previewMode && ReportHooks().runModal) ReportHooks().runModal(frm);
+    RunReport(parent, previewMode, [&](TReportWorks& rpt, TReportJob& job) {
+        job.ballMic = &bm;
+        PrintBallMicReport(rpt, job);
+        return true;
+    });
 }

@@ -235,8 +235,8 @@ int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
     return -1;
 }
 
-void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
-                 bool metricDisplay)
+void RunReport(QWidget* parent, bool previewMode,
+               const std::function<bool(TReportWorks&, TReportJob&)>& print)
 {
     TfrmThdPrint frm(parent);
     TReportWorks& rpt = frm.Print1();
@@ -251,19 +251,28 @@ void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool 
         job.copies = static_cast<uint16_t>(std::max(1, copies));
         rpt.SetDestination(dPrinter);
     }
-    job.record = &rec;
-    job.metricDisplay = metricDisplay;
     SetupReportPage(rpt);
-    switch (ReportKindOfPage(rec, pageCaption)) {
-    case kReportGauge: PrintGaugeReport(rpt, job); break;
-    case kReportThread: PrintThreadReport(rpt, job); break;
-    case kReportSetting: PrintGageSettingReport(rpt, job); break;
-    case kReportPipe:
-        job.group = PipeReportOfPage(pageCaption);
-        if (!PrintPipeReport(rpt, job)) return;
-        break;
-    default: return;
-    }
+    if (!print(rpt, job)) return;
     ReportFailedJob(rpt);
     if (previewMode && ReportHooks().runModal) ReportHooks().runModal(frm);
+}
+
+void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
+                 bool metricDisplay)
+{
+    const int kind = ReportKindOfPage(rec, pageCaption);
+    if (kind < 0) return;
+    RunReport(parent, previewMode, [&](TReportWorks& rpt, TReportJob& job) {
+        job.record = &rec;
+        job.metricDisplay = metricDisplay;
+        switch (kind) {
+        case kReportGauge: PrintGaugeReport(rpt, job); break;
+        case kReportThread: PrintThreadReport(rpt, job); break;
+        case kReportSetting: PrintGageSettingReport(rpt, job); break;
+        case kReportPipe:
+            job.group = PipeReportOfPage(pageCaption);
+            return PrintPipeReport(rpt, job);
+        }
+        return true;
+    });
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -82,6 +83,12 @@ QPrinter& SharedPrinter();
 // in the preview.
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
                  bool metricDisplay);
+
+// Runs one report: after the print dialog (its copy count) on the printer, or
+// in the preview. `print` fills the set-up engine and job and says whether it
+// printed; a failed job is reported.
+void RunReport(QWidget* parent, bool previewMode,
+               const std::function<bool(TReportWorks&, TReportJob&)>& print);
 
 // The report a page of the thread window prints: kReportThread, kReportGauge,
 // kReportSetting, kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
