@@ -1,5 +1,7 @@
 #include "ui/metric_dialog.h"
 
+#include "ui/dialog_buttons.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,17 +58,7 @@ TfrmMetric::TfrmMetric(const MetricTolTexts& tols, QWidget* parent) : QDialog(pa
     g->addWidget(lists_[kExtMajorPos], 5, 3);
     g->setRowMinimumHeight(3, 24);
 
-    btnOK = new QPushButton(QStringLiteral("OK"));
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"));
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(g);

@@ -1,6 +1,7 @@
 #include "ui/new_pd_dialog.h"
 
 #include "pages/new_pd.h"
+#include "ui/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -27,17 +28,7 @@ TfrmNewPD::TfrmNewPD(QWidget* parent) : QDialog(parent)
     form->addRow(cboPDType);
     form->addRow(QStringLiteral("New PD:"), Edit1);
 
-    btnOK = new QPushButton(QStringLiteral("OK"));
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"));
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);

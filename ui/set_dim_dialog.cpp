@@ -1,5 +1,7 @@
 #include "ui/set_dim_dialog.h"
 
+#include "ui/dialog_buttons.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -42,15 +44,8 @@ TfrmSetDim::TfrmSetDim(QWidget* parent) : QDialog(parent)
     g->addWidget(txtExtPD, 2, 1, 2, 1, Qt::AlignVCenter);
     g->addWidget(txtIntPD, 2, 1, 2, 1, Qt::AlignVCenter);
 
-    BitBtn1 = Named(new QPushButton(QStringLiteral("Calculate")), "BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = Named(new QPushButton(QStringLiteral("Cancel")), "BitBtn2");
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    auto* buttons =
+        DialogButtons(this, QStringLiteral("Calculate"), "BitBtn1", BitBtn1, "BitBtn2", BitBtn2);
     auto* v = new QVBoxLayout(this);
     v->addLayout(g);
     v->addLayout(buttons);
