@@ -7,14 +7,9 @@
 #include "core/settings.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
-#include "report/ball_mic_report.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
-#include <iostream>
 #include <map>
-#include <memory>
 #include <ostream>
 
 const char* const kBallMicUsage =
@@ -67,18 +62,6 @@ std::vector<std::string> Needed(int method)
     if (method == kBallMicPlaneDiaGiven)
         return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis", "--ball-dis"};
     return {"--angle", "--ball-dia", "--apex-dia", "--ball-dis"};
-}
-
-int WriteReport(TBallMic& bm, const std::string& file, std::ostream& err)
-{
-    std::string reason;
-    const bool written = WithReportGui(
-        [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), &reason); });
-    if (!written) {
-        err << "Can not write the report file " << file << ": " << reason << '\n';
-        return kExitFileError;
-    }
-    return kExitOk;
 }
 
 } // namespace
@@ -188,7 +171,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         }
         caption = BallMicCaption(*save);
     }
-    if (const std::string* pdf = get("--pdf")) return WriteReport(bm, *pdf, err);
+    if (const std::string* pdf = get("--pdf")) return WriteBallMicReportOption(bm, *pdf, err);
     if (o.json) PrintBallMicJson(caption, bm, out);
     else PrintBallMicText(caption, bm, out);
     return kExitOk;

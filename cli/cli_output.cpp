@@ -69,30 +69,75 @@ void PrintGauge(const GaugePageText& page, std::ostream& out)
     if (!page.angleTol.empty()) out << "Half Angle Tol: " << page.angleTol << '\n';
 }
 
+// Bytes of a well-formed UTF-8 sequence starting at s[i], or 0.
+std::size_t Utf8Length(const std::string& s, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = byte(i);
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF; // the second byte's range
+    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F; // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
+// Writes into a buffer that goes out whole when the outer value closes: a
+// batch writes thousands of objects, and a stream write per character costs.
 class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
+    ~JsonWriter() { Flush(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void Open(char c) { Sep(); out_ << c; first_ = true; }
-    void Close(char c) { out_ << c; first_ = false; }
+    void Open(char c)
+    {
+        Sep();
+        buf_ += c;
+        first_ = true;
+        ++depth_;
+    }
+    void Close(char c)
+    {
+        buf_ += c;
+        first_ = false;
+        if (--depth_ == 0) Flush();
+    }
     void Key(const std::string& k)
     {
         Sep();
-        Str(k);
-        out_ << ':';
+        AppendJsonString(buf_, k);
+        buf_ += ':';
         first_ = true; // the value follows without a separator
     }
-    void String(const std::string& s) { Sep(); Str(s); }
+    void String(const std::string& s)
+    {
+        Sep();
+        AppendJsonString(buf_, s);
+    }
     void Number(double v)
     {
         Sep();
         if (!std::isfinite(v)) {
-            out_ << "null";
+            buf_ += "null";
             return;
         }
         char buf[64];
         auto r = std::to_chars(buf, buf + sizeof buf, v);
-        out_.write(buf, r.ptr - buf);
+        buf_.append(buf, r.ptr);
     }
     // A key and its value in one call.
     void Put(const std::string& k, double v) { Key(k); Number(v); }
@@ -116,33 +161,19 @@ public:
 private:
     void Sep()
     {
-        if (!first_) out_ << ',';
+        if (!first_) buf_ += ',';
         first_ = false;
     }
-    void Str(const std::string& s)
+    void Flush()
     {
-        out_ << '"';
-        for (unsigned char c : s) {
-            switch (c) {
-            case '"': out_ << "\\\""; break;
-            case '\\': out_ << "\\\\"; break;
-            case '\n': out_ << "\\n"; break;
-            case '\r': out_ << "\\r"; break;
-            case '\t': out_ << "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    const char* hex = "0123456789abcdef";
-                    out_ << "\\u00" << hex[c >> 4] << hex[c & 15];
-                } else {
-                    out_ << static_cast<char>(c);
-                }
-            }
-        }
-        out_ << '"';
+        out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+        buf_.clear();
     }
 
     std::ostream& out_;
+    std::string buf_;
     bool first_ = true;
+    int depth_ = 0;
 };
 
 void Limits(JsonWriter& j, const char* name, const TDimLimits& d)
@@ -424,4 +455,35 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
     j.Close('}');
     j.Close('}');
     out << '\n';
+}
+
+void AppendJsonString(std::string& out, const std::string& s)
+{
+    out += '"';
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                const char* hex = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            } else if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else if (const std::size_t n = Utf8Length(s, i); n > 0) {
+                out.append(s, i, n);
+                i += n - 1;
+            } else {
+                // JSON is UTF-8: a stray byte of a typed value must not break it.
+                out += "\\ufffd";
+            }
+        }
+    }
+    out += '"';
 }

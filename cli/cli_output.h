@@ -23,3 +23,5 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
                       std::ostream& out);
+// A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
+void AppendJsonString(std::string& out, const std::string& s);

@@ -3,35 +3,27 @@
 #include "cli/run_cli.h"
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
-#include "pipe/pipe_report_rows.h"
 #include "pipe/pipe_text.h"
-#include "report/report_pdf.h"
-#include "report/thread_reports.h"
 
-#include <QGuiApplication>
-
-#include <iostream>
-#include <memory>
 #include <ostream>
 
 namespace {
 
 struct ReportName {
     const char* name;
-    uint8_t kind;
-    PipeReportGroup group;
+    PipeReportGroup group; // kPipeReportNone: a report of the thread pages
 };
 
 // npt-dims prints the straight report for the other pipe kinds, as the
 // window's "Thread Dim." page does.
 constexpr ReportName kReportNames[] = {
-    {"thread", kReportThread, kPipeReportNone},
-    {"gauge", kReportGauge, kPipeReportNone},
-    {"setting", kReportSetting, kPipeReportNone},
-    {"npt-dims", kReportPipe, kPipeReportDims},
-    {"npt-gauges", kReportPipe, kPipeReportGauges},
-    {"npt-tols", kReportPipe, kPipeReportTols},
-    {"straight", kReportPipe, kPipeReportStraight},
+    {"thread", kPipeReportNone},
+    {"gauge", kPipeReportNone},
+    {"setting", kPipeReportNone},
+    {"npt-dims", kPipeReportDims},
+    {"npt-gauges", kPipeReportGauges},
+    {"npt-tols", kPipeReportTols},
+    {"straight", kPipeReportStraight},
 };
 
 const ReportName* FindReport(const std::string& name)
@@ -44,7 +36,7 @@ const ReportName* FindReport(const std::string& name)
 // The gauges are set for single-start threads only.
 std::string SettingRefusal(const TTInfo& rec, const ReportName& r)
 {
-    if (r.kind != kReportSetting || rec.Starts <= 1) return {};
+    if (std::string(r.name) != "setting" || rec.Starts <= 1) return {};
     return "The setting report is for single-start threads: the gauge setting dimensions are "
            "not worked out for " + std::to_string(rec.Starts) + " starts";
 }
@@ -54,7 +46,7 @@ std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
 {
     const bool pipe = rec.TypeCode == kTypeNPT && rec.Pipe;
     const std::string name = r.name;
-    if (r.kind != kReportPipe)
+    if (r.group == kPipeReportNone)
         return pipe ? "The " + name + " report is not for pipe threads: use --report npt-dims" +
                           (rec.Pipe->ClassCode == kPipeNPT ? ", npt-gauges or npt-tols"
                                                            : " or straight")
@@ -69,7 +61,22 @@ std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
            "for " + kind;
 }
 
+int Written(bool written, const std::string& file, const std::string& reason, std::ostream& err)
+{
+    if (written) return kExitOk;
+    err << "Can not write the report file " << file << ": " << reason << '\n';
+    return kExitFileError;
+}
+
+const char* const kNoWriters = "the PDF writers are not part of this program";
+
 } // namespace
+
+ReportPdfWriters& ReportWriters()
+{
+    static ReportPdfWriters writers;
+    return writers;
+}
 
 bool IsReportName(const std::string& name)
 {
@@ -86,38 +93,15 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         err << refusal << '\n';
         return kExitInvalidInput;
     }
-    std::string reason;
-    const bool written = WithReportGui([&] {
-        return WriteReportPdf(rec, report->kind, QString::fromStdString(file), metricDisplay,
-                              report->group, &reason);
-    });
-    if (!written) {
-        err << "Can not write the report file " << file << ": " << reason << '\n';
-        return kExitFileError;
-    }
-    return kExitOk;
+    std::string reason = kNoWriters;
+    const auto write = ReportWriters().thread;
+    return Written(write && write(rec, name, report->group, file, metricDisplay, &reason), file,
+                   reason, err);
 }
 
-bool WithReportGui(const std::function<bool()>& write)
+int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& err)
 {
-    // Qt's own notes (runtime directory, a painter that could not start) are
-    // no use to a command line, which reports failures in its own words.
-    const QtMessageHandler savedHandler =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << '\n';
-        });
-    // A command line has no display, so the offscreen platform serves unless
-    // the user chose one.
-    std::unique_ptr<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char arg0[] = "plcalc";
-        static char* argv[] = {arg0, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    const bool written = write();
-    app.reset();
-    qInstallMessageHandler(savedHandler);
-    return written;
+    std::string reason = kNoWriters;
+    const auto write = ReportWriters().ballMic;
+    return Written(write && write(bm, file, &reason), file, reason, err);
 }

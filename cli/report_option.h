@@ -2,24 +2,32 @@
 // plcalc --report NAME --pdf FILE: a report of the calculation written to a
 // PDF file through the report engine, without a window.
 
-#include <functional>
+#include "pipe/pipe_report_rows.h"
+
 #include <iosfwd>
 #include <string>
 
+class TBallMic;
 class TTInfo;
 
 // "thread", "gauge", "setting", or a pipe thread's "npt-dims", "npt-gauges",
 // "npt-tols", "straight".
 bool IsReportName(const std::string& name);
-// Writes the named report of a calculated record; starts the offscreen Qt
-// platform for it when no application exists. Returns the exit code: invalid
-// input when the record has no such report (a pipe report of another thread,
-// NPT's gauge reports of a straight kind, the thread reports of a pipe thread,
-// the setting report of a multi-start thread).
+// Writes the named report of a calculated record. Returns the exit code:
+// invalid input when the record has no such report (a pipe report of another
+// thread, NPT's gauge reports of a straight kind, the thread reports of a pipe
+// thread, the setting report of a multi-start thread).
 int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
                       bool metricDisplay, std::ostream& err);
+// The ball micrometer report of a calculated ball micrometer.
+int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& err);
 
-// Runs `write` (a PDF writer) with the GUI application that fonts and the PDF
-// writer need: offscreen unless the user chose a platform, Qt's own notes
-// silenced but for errors. Returns what `write` returns.
-bool WithReportGui(const std::function<bool()>& write);
+// The PDF writers need Qt, so they live in the report program (plcalc runs it
+// for every --report) and register themselves here when linked. Each returns
+// false with the reason.
+struct ReportPdfWriters {
+    bool (*thread)(TTInfo& rec, const std::string& name, PipeReportGroup group,
+                   const std::string& file, bool metricDisplay, std::string* reason) = nullptr;
+    bool (*ballMic)(TBallMic& bm, const std::string& file, std::string* reason) = nullptr;
+};
+ReportPdfWriters& ReportWriters();

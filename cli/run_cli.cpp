@@ -1,6 +1,7 @@
 #include "cli/run_cli.h"
 
 #include "cli/ball_mic_option.h"
+#include "cli/batch.h"
 #include "cli/cli_output.h"
 #include "cli/gauge_setting_text.h"
 #include "cli/reeval_option.h"
@@ -490,12 +491,12 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
-} // namespace
-
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// readSettings is false on a batch line: the batch reads them once.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   bool readSettings)
 {
     if (IsBallMicRun(args)) {
-        ReadSettings();
+        if (readSettings) ReadSettings();
         return RunBallMicCli(args, out, err);
     }
     Options o;
@@ -505,17 +506,30 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     if (o.help) {
-        out << kUsage << '\n' << kBallMicUsage;
+        out << kUsage << '\n' << kBallMicUsage << '\n' << kBatchUsage;
         return kExitOk;
     }
     if (o.version) {
         out << "plcalc (Pitch Ledger) " << ProgramVersion() << '\n';
         return kExitOk;
     }
-    ReadSettings();
+    if (readSettings) ReadSettings();
     if (o.setDim) {
         if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
         return RunSetDimOption(o.values, o.json, o.mm, o.inch, out, err);
     }
     return Run(o, out, err);
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (IsBatchRun(args)) return RunBatchCli(args, out, err);
+    return RunCommandLine(args, out, err, true);
+}
+
+int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return RunCommandLine(args, out, err, false);
 }

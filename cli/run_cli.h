@@ -14,3 +14,5 @@ constexpr int kExitUsage = 64;       // unknown option or missing value
 
 // args excludes the program name.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// One line of a batch: as runCli, with the settings the batch has read.
+int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

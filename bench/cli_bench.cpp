@@ -1,0 +1,148 @@
+// Whole-process timings of plcalc, measured side by side in one run: a plain
+// calculation against the same run of the Qt-linked report program, and one
+// batch of the standard unified rows against a process per row.
+//   cli_bench [runs] [batch runs] [rounds of separate processes]
+#include "core/number_text.h"
+#include "core/settings.h"
+#include "core/table_file.h"
+#include "families/unified_tables.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Runs the program with its output into `output` (/dev/null by default);
+// seconds it took, whole process. Exits the benchmark if the run fails.
+double Run(const std::vector<std::string>& args, const char* output = "/dev/null")
+{
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int out = ::open(output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (out < 0 || null < 0 || ::dup2(out, 1) < 0 || ::dup2(null, 2) < 0) ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "cli_bench: %s failed (status %d)\n", args[0].c_str(), status);
+        std::exit(1);
+    }
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Times {
+    std::vector<double> s;
+    double median()
+    {
+        std::ranges::sort(s);
+        return s[s.size() / 2];
+    }
+    double min() { return *std::ranges::min_element(s); }
+};
+
+// The standard series rows of the unified table, as a user types them.
+std::vector<std::vector<std::string>> StandardRows()
+{
+    Settings().TableDataPath = PL_TABLES_DIR;
+    const TableFile file("ansitbl.bin", kAnsiRecord);
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        rows.push_back({"--dia", FormatFixed(r.I32(0) / 10000.0, 1, 4), "--tpi",
+                        TPIText(r.U16(4) / 10.0), "--class", r.Str(11, 2).substr(0, 1)});
+    }
+    return rows;
+}
+
+int Arg(int argc, char** argv, int i, int fallback)
+{
+    return argc > i ? std::max(1, std::atoi(argv[i])) : fallback;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = Arg(argc, argv, 1, 200);
+    const int batchRuns = Arg(argc, argv, 2, 20);
+    const int rounds = Arg(argc, argv, 3, 3);
+    const std::vector<std::string> plain = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--type",
+                                            "UN", "--dia", "1/4", "--tpi", "20"};
+    std::vector<std::string> qtLinked = plain;
+    qtLinked[0] = PL_PLCALC_REPORT;
+
+    Times p, q;
+    for (int i = 0; i < runs; ++i) {
+        p.s.push_back(Run(plain));
+        q.s.push_back(Run(qtLinked));
+    }
+    std::printf("plain run, %d runs each, whole process (median / min):\n", runs);
+    std::printf("  plcalc          %7.3f / %7.3f ms\n", p.median() * 1e3, p.min() * 1e3);
+    std::printf("  plcalc-report   %7.3f / %7.3f ms  (Qt linked)\n", q.median() * 1e3,
+                q.min() * 1e3);
+    std::printf("  ratio plain / Qt-linked: %.3f\n", p.median() / q.median());
+
+    const std::vector<std::vector<std::string>> rows = StandardRows();
+    char dir[] = "/tmp/cli_bench.XXXXXX";
+    if (::mkdtemp(dir) == nullptr) return 1;
+    const std::string batchFile = std::string(dir) + "/rows.txt";
+    const std::string answers = std::string(dir) + "/answers.jsonl";
+    {
+        std::ofstream out(batchFile);
+        for (const auto& row : rows) {
+            for (std::size_t k = 0; k < row.size(); ++k) out << (k ? " " : "") << row[k];
+            out << '\n';
+        }
+    }
+    const std::vector<std::string> batch = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--batch",
+                                            batchFile};
+    Run(batch, answers.c_str());
+    std::ifstream in(answers);
+    std::size_t lines = 0, errors = 0;
+    for (std::string line; std::getline(in, line); ++lines)
+        errors += line.find("\"error\":") != std::string::npos;
+
+    Times b, s;
+    for (int r = 0; r < std::max(batchRuns, rounds); ++r) {
+        if (r < batchRuns) b.s.push_back(Run(batch));
+        if (r < rounds) {
+            double total = 0;
+            for (const auto& row : rows) {
+                std::vector<std::string> args = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--json"};
+                args.insert(args.end(), row.begin(), row.end());
+                total += Run(args);
+            }
+            s.s.push_back(total);
+        }
+    }
+    const double n = static_cast<double>(rows.size());
+    std::printf("\n%zu standard unified rows (%zu answers, %zu errors):\n", rows.size(), lines,
+                errors);
+    std::printf("  plcalc --batch      %8.1f / %8.1f ms  %9.0f threads/s (median, %d runs)\n",
+                b.median() * 1e3, b.min() * 1e3, n / b.median(), batchRuns);
+    std::printf("  separate processes  %8.1f / %8.1f ms  %9.0f threads/s (median, %d rounds)\n",
+                s.median() * 1e3, s.min() * 1e3, n / s.median(), rounds);
+    std::printf("  batch is %.1f times faster\n", s.median() / b.median());
+    std::printf("\npeers: not measured (no peer checkout)\n");
+    std::remove(batchFile.c_str());
+    std::remove(answers.c_str());
+    ::rmdir(dir);
+    return errors == 0 && lines == rows.size() ? 0 : 1;
+}

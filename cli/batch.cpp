@@ -1,0 +1,282 @@
+#include "cli/batch.h"
+
+#include "cli/cli_output.h"
+#include "cli/run_cli.h"
+#include "core/settings.h"
+#include "core/table_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <locale.h>
+#include <ostream>
+#include <sstream>
+#include <string.h>
+#include <string_view>
+#include <unistd.h>
+
+const char* const kBatchUsage =
+    "Batch, many threads in one run:\n"
+    "  --batch FILE    one thread per line of FILE (- for standard input), given\n"
+    "                  with the options above; words are split as a shell splits\n"
+    "                  them ('...', \"...\", \\), nothing is expanded; blank lines and\n"
+    "                  lines starting with # are skipped. Prints one JSON object a\n"
+    "                  line (JSON Lines), as --json with \"line\": its line number;\n"
+    "                  a line that fails prints {\"line\", \"error\", \"exit\"} and the\n"
+    "                  batch goes on. Options besides --batch FILE apply to every\n"
+    "                  line; --report, --pdf, --ballmic, --help and --version are\n"
+    "                  not for a batch. Exit code: the highest of its lines.\n";
+
+namespace {
+
+// Options that do something other than print one thread's result.
+constexpr std::string_view kNotInBatch[] = {"--batch",  "--report", "--pdf", "--ballmic",
+                                            "--help",   "-h",       "--version"};
+
+std::string NotInBatch(const std::vector<std::string>& words)
+{
+    for (const std::string& w : words)
+        if (std::ranges::find(kNotInBatch, w) != std::end(kNotInBatch))
+            return w + " is not for --batch";
+    return {};
+}
+
+int Usage(std::ostream& err, const std::string& problem)
+{
+    err << "plcalc: " << problem << "\n\n" << kBatchUsage;
+    return kExitUsage;
+}
+
+// The message plcalc prints, without the usage text that follows a usage error.
+std::string Message(const std::string& err)
+{
+    std::string m = err.substr(0, err.find("\n\n"));
+    while (!m.empty() && m.back() == '\n') m.pop_back();
+    return m;
+}
+
+std::string ErrnoText(int error)
+{
+    // English whatever the locale, as every message.
+    const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    std::string text = ::strerror_l(error, c);
+    ::freelocale(c);
+    return text;
+}
+
+// The lines of a file read whole, or of standard input as they come.
+class LineSource {
+public:
+    explicit LineSource(std::string text) : text_(std::move(text)), fd_(-1) {}
+    explicit LineSource(int fd) : fd_(fd) {}
+
+    // False at the end. `line` is without its end (LF or CR LF); `tooLong`
+    // when a line of standard input passed the text file limit.
+    bool Next(std::string& line, bool& tooLong)
+    {
+        tooLong = false;
+        std::size_t end;
+        while ((end = text_.find('\n', pos_)) == std::string::npos && fd_ >= 0) {
+            if (text_.size() - pos_ > kTextFileLimit) {
+                // Keep no more than the limit; the rest of the line is dropped.
+                tooLong = true;
+                text_.clear();
+                pos_ = 0;
+                skipping_ = true;
+            }
+            if (!Fill()) break;
+        }
+        if (end == std::string::npos) {
+            if (pos_ >= text_.size() && !skipping_) return false;
+            end = text_.size();
+        }
+        line.assign(text_, pos_, end - pos_);
+        pos_ = std::min(end + 1, text_.size());
+        if (skipping_) {
+            tooLong = true;
+            skipping_ = false;
+        }
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (fd_ >= 0 && pos_ > 65536) {
+            text_.erase(0, pos_);
+            pos_ = 0;
+        }
+        return true;
+    }
+    int error() const { return error_; }
+    bool streaming() const { return fd_ >= 0; }
+
+private:
+    bool Fill()
+    {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                if (n < 0) error_ = errno;
+                fd_ = -1;
+                return false;
+            }
+            text_.append(buffer, static_cast<std::size_t>(n));
+            return true;
+        }
+    }
+
+    std::string text_;
+    std::size_t pos_ = 0;
+    int fd_;
+    int error_ = 0;
+    bool skipping_ = false;
+};
+
+void PrintError(std::ostream& out, int line, const std::string& message, int code)
+{
+    std::string text = "{\"line\":" + std::to_string(line) + ",\"error\":";
+    AppendJsonString(text, message);
+    out << text << ",\"exit\":" << code << "}\n";
+}
+
+bool Skipped(const std::string& line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string::npos || line[first] == '#';
+}
+
+} // namespace
+
+bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
+                    std::string& problem)
+{
+    words.clear();
+    problem.clear();
+    std::string word;
+    bool inWord = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t') {
+            if (inWord) words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        if (c == '#' && !inWord) break;
+        inWord = true;
+        if (c == '\\') {
+            // A backslash that ends the line stays, as dash keeps it.
+            word += i + 1 < line.size() ? line[++i] : c;
+        } else if (c == '\'') {
+            const std::size_t close = line.find('\'', i + 1);
+            if (close == std::string::npos) problem = "unterminated single quote";
+            else word.append(line, i + 1, close - i - 1);
+            i = close;
+        } else if (c == '"') {
+            std::size_t j = i + 1;
+            for (; j < line.size() && line[j] != '"'; ++j) {
+                // Inside double quotes a backslash escapes only these.
+                if (line[j] == '\\' && j + 1 < line.size() &&
+                    std::string_view("$`\"\\").find(line[j + 1]) != std::string_view::npos)
+                    ++j;
+                word += line[j];
+            }
+            if (j >= line.size()) problem = "unterminated double quote";
+            i = j;
+        } else {
+            word += c;
+        }
+        if (!problem.empty()) {
+            words.clear();
+            return false;
+        }
+    }
+    if (inWord) words.push_back(std::move(word));
+    return true;
+}
+
+bool IsBatchRun(const std::vector<std::string>& args)
+{
+    return std::ranges::find(args, "--batch") != args.end();
+}
+
+int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> common;
+    std::string file;
+    bool given = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--batch") {
+            common.push_back(args[i]);
+            continue;
+        }
+        if (given) return Usage(err, "--batch is given twice");
+        if (i + 1 >= args.size()) return Usage(err, "missing value for --batch");
+        file = args[++i];
+        given = true;
+    }
+    if (const std::string problem = NotInBatch(common); !problem.empty())
+        return Usage(err, problem);
+
+    LineSource source(STDIN_FILENO);
+    if (file != "-") {
+        try {
+            const std::vector<unsigned char> bytes = ReadWholeFile(file, kTextFileLimit);
+            source = LineSource(std::string(bytes.begin(), bytes.end()));
+        } catch (const TableError& e) {
+            err << "plcalc: cannot read the batch file: " << e.what() << '\n';
+            return kExitFileError;
+        }
+    }
+    ReadSettings();
+    const AppSettings settings = Settings();
+
+    int worst = kExitOk;
+    int number = 0;
+    std::string line, problem;
+    std::vector<std::string> words;
+    std::ostringstream lineOut, lineErr;
+    bool tooLong = false;
+    while (source.Next(line, tooLong)) {
+        ++number;
+        int code = kExitOk;
+        if (tooLong) {
+            problem = "the line is longer than " + std::to_string(kTextFileLimit) + " bytes";
+            code = kExitUsage;
+        } else if (Skipped(line)) {
+            continue;
+        } else if (!SplitBatchLine(line, words, problem)) {
+            code = kExitUsage;
+        } else if (problem = NotInBatch(words); !problem.empty()) {
+            code = kExitUsage;
+        }
+        if (code == kExitOk) {
+            std::vector<std::string> lineArgs = common;
+            lineArgs.insert(lineArgs.end(), words.begin(), words.end());
+            lineArgs.push_back("--json");
+            lineOut.str({});
+            lineErr.str({});
+            // A line's --tables is its own.
+            Settings() = settings;
+            code = runBatchLine(lineArgs, lineOut, lineErr);
+            const std::string json = lineOut.str();
+            if (code == kExitOk && json.size() > 1 && json.front() == '{') {
+                out << "{\"line\":" << number << ',';
+                out.write(json.data() + 1, static_cast<std::streamsize>(json.size() - 1));
+                // Notes and warnings of a line that was calculated.
+                std::istringstream notes(lineErr.str());
+                for (std::string note; std::getline(notes, note);)
+                    err << "line " << number << ": " << note << '\n';
+            } else {
+                PrintError(out, number, Message(lineErr.str()), code);
+            }
+        } else {
+            PrintError(out, number, "plcalc: " + problem, code);
+        }
+        worst = std::max(worst, code);
+        // Whoever feeds standard input sees each answer as it comes.
+        if (source.streaming()) out.flush();
+    }
+    if (source.error() != 0) {
+        err << "plcalc: cannot read the standard input: " << ErrnoText(source.error()) << '\n';
+        worst = std::max(worst, kExitFileError);
+    }
+    return worst;
+}

@@ -1,0 +1,68 @@
+#include "cli/report_pdf_option.h"
+
+#include "cli/report_option.h"
+#include "report/ball_mic_report.h"
+#include "report/report_pdf.h"
+#include "report/thread_reports.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+
+uint8_t ReportKind(const std::string& name, PipeReportGroup group)
+{
+    if (group != kPipeReportNone) return kReportPipe;
+    if (name == "gauge") return kReportGauge;
+    if (name == "setting") return kReportSetting;
+    return kReportThread;
+}
+
+bool WriteThreadPdf(TTInfo& rec, const std::string& name, PipeReportGroup group,
+                    const std::string& file, bool metricDisplay, std::string* reason)
+{
+    return WithReportGui([&] {
+        return WriteReportPdf(rec, ReportKind(name, group), QString::fromStdString(file),
+                              metricDisplay, group, reason);
+    });
+}
+
+bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason)
+{
+    return WithReportGui(
+        [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), reason); });
+}
+
+// An object file of its own, linked whole, so the writers are in place before main.
+[[maybe_unused]] const bool kRegistered = [] {
+    ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf};
+    return true;
+}();
+
+} // namespace
+
+bool WithReportGui(const std::function<bool()>& write)
+{
+    // Qt's own notes (runtime directory, a painter that could not start) are
+    // no use to a command line, which reports failures in its own words.
+    const QtMessageHandler savedHandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << '\n';
+        });
+    // A command line has no display, so the offscreen platform serves unless
+    // the user chose one.
+    std::unique_ptr<QGuiApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char arg0[] = "plcalc";
+        static char* argv[] = {arg0, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const bool written = write();
+    app.reset();
+    qInstallMessageHandler(savedHandler);
+    return written;
+}

@@ -1,0 +1,122 @@
+// plcalc --batch: lines split as a shell splits them, one JSON object a line
+// in the schema of --json, failing lines answered as plcalc answers them.
+#include "cli/batch.h"
+#include "support/cli_run.h"
+#include "support/json_schema.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+using nlohmann::json;
+
+namespace {
+
+TEST(PlcalcBatch, SplitsLinesAsTheShell)
+{
+    const struct {
+        const char* name;
+        std::string line;
+        std::vector<std::string> words;
+        std::string problem;
+    } cases[] = {
+        {"blanks", " --dia\t1/4   --tpi 20 ", {"--dia", "1/4", "--tpi", "20"}, ""},
+        {"double quotes", R"(--dia "1 1/4")", {"--dia", "1 1/4"}, ""},
+        {"number size", R"(--dia "#10")", {"--dia", "#10"}, ""},
+        {"single quotes keep backslashes", R"('a\"b' 'x'"y")", {R"(a\"b)", "xy"}, ""},
+        {"escapes in double quotes", R"("a\"b\\c\d\$")", {R"(a"b\c\d$)"}, ""},
+        {"backslashes outside quotes", R"(1\ 1/4 \#10 \'x)", {"1 1/4", "#10", "'x"}, ""},
+        {"empty words", R"(--coating "" '')", {"--coating", "", ""}, ""},
+        {"comment", "--dia 1/4 # a note #x", {"--dia", "1/4"}, ""},
+        {"hash inside a word", "--dia a#b", {"--dia", "a#b"}, ""},
+        {"backslash at the end", "a\\", {"a\\"}, ""},
+        {"unterminated double quote", R"(--dia "1 1/4)", {}, "unterminated double quote"},
+        {"unterminated single quote", "--dia '1", {}, "unterminated single quote"},
+        {"escaped quote does not close", R"(x "a\")", {}, "unterminated double quote"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = {"left over"};
+        std::string problem;
+        EXPECT_EQ(SplitBatchLine(c.line, words, problem), c.problem.empty()) << c.name;
+        EXPECT_EQ(words, c.words) << c.name;
+        EXPECT_EQ(problem, c.problem) << c.name;
+    }
+}
+
+TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
+{
+    const json schema = schema_check::PlcalcSchema();
+    TempDir dir;
+    const std::string bad = "--dia 1/4 --tpi 20 --class 7";
+    WriteTextFile(dir.file("batch"), "# a quarter-twenty and a wrong class\n"
+                                     "--type UN --dia 1/4 --tpi 20 --class 2\r\n"
+                                     "\n" +
+                                         bad + "\n"
+                                               "   # indented\n"
+                                               "--dia \"#10\" --tpi 32 --class 3 --mm\n"
+                                               "--type '\xff'\n"
+                                               "--dia 1/4 --tpi 20 --report thread\n"
+                                               "--dia \"1/4");
+    const CliRun r = Plcalc({"--batch", dir.file("batch")});
+    EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
+
+    // The failing line answers with what plcalc prints for it alone.
+    const CliRun alone = Plcalc({"--dia", "1/4", "--tpi", "20", "--class", "7"});
+    ASSERT_EQ(alone.code, kExitInvalidInput);
+    const struct {
+        int line;
+        std::string name, error; // a calculation's name, or the error
+        int exit;
+    } expected[] = {
+        // ASME B1.1: 1/4-20 UNC-2A PD max 0.2164.
+        {2, "1/4-20 UNC-2B  /  1/4-20 UNC-2A", "", 0},
+        {4, "", alone.err.substr(0, alone.err.size() - 1), kExitInvalidInput},
+        {6, "#10-32 UNF-3B  /  #10-32 UNF-3A", "", 0},
+        {7, "", "Unknown thread type: \xef\xbf\xbd", kExitInvalidInput},
+        {8, "", "plcalc: --report is not for --batch", kExitUsage},
+        {9, "", "plcalc: unterminated double quote", kExitUsage},
+    };
+    std::istringstream lines(r.out);
+    std::string text;
+    for (const auto& e : expected) {
+        ASSERT_TRUE(std::getline(lines, text)) << "line " << e.line;
+        const json doc = json::parse(text);
+        EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{}) << text;
+        EXPECT_EQ(doc["line"], e.line) << text;
+        if (e.exit == 0) {
+            EXPECT_EQ(doc["name"], e.name) << text;
+        } else {
+            EXPECT_EQ(doc["error"], e.error) << text;
+            EXPECT_EQ(doc["exit"], e.exit) << text;
+        }
+    }
+    EXPECT_FALSE(std::getline(lines, text)) << text;
+    const json first = json::parse(r.out.substr(0, r.out.find('\n')));
+    EXPECT_NEAR(first["members"]["ExtThd"]["PD"]["Max"].get<double>(), 0.2164, 5e-5);
+
+    const CliRun missing = Plcalc({"--batch", dir.file("none")});
+    EXPECT_EQ(missing.code, kExitFileError);
+    EXPECT_EQ(missing.err, "plcalc: cannot read the batch file: File not found: " +
+                               dir.file("none") + "\n");
+}
+
+// Standard input, through the program itself: an all-good batch is exit 0.
+TEST(PlcalcBatch, ReadsStandardInput)
+{
+    const std::string out =
+        CommandOutput("printf -- '--dia 1/4 --tpi 20\\n\\n--dia 3/8 --tpi 24\\n' | '" PL_BIN_DIR
+                      "/plcalc' --tables '" PL_TABLES_DIR "' --batch -; echo \"exit $?\"");
+    std::istringstream lines(out);
+    std::string first, second, code;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    std::getline(lines, code);
+    EXPECT_EQ(json::parse(first)["line"], 1) << out;
+    EXPECT_EQ(json::parse(second)["name"], "3/8-24 UNF-2B  /  3/8-24 UNF-2A") << out;
+    EXPECT_EQ(json::parse(second)["line"], 3) << out;
+    EXPECT_EQ(code, "exit 0") << out;
+}
+
+} // namespace
