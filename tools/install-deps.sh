@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what Pitch Ledger needs to build and test on Debian 12.
+# Installs what Pitch Ledger needs to build and test on Debian 12 (clang and
+# its sanitizer and libFuzzer runtime for the sanitizer build and fuzz targets).
 set -euo pipefail
 SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
-PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils)
+PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

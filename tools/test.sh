@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: a normal build, the same build under a
-# comma-decimal locale, and a build with AddressSanitizer and UBSan.
+# comma-decimal locale, and a clang build with AddressSanitizer and UBSan that
+# also runs every fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 JOBS=${JOBS:-2}
@@ -12,9 +13,9 @@ ctest --test-dir build --output-on-failure -j"$JOBS"
 echo "== again under LC_ALL=de_DE.UTF-8 =="
 LC_ALL=de_DE.UTF-8 ctest --test-dir build --output-on-failure -j"$JOBS"
 
-echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
-cmake -S . -B build-asan -DPL_WERROR=ON -DPL_SANITIZE=ON -DPL_BUILD_BENCH=OFF \
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer (clang), with a short run of each fuzz target =="
+CC=clang CXX=clang++ cmake -S . -B build-clang-asan -DPL_WERROR=ON -DPL_FUZZ=ON -DPL_BUILD_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-asan -j"$JOBS"
+cmake --build build-clang-asan -j"$JOBS"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$JOBS"
+  ctest --test-dir build-clang-asan --output-on-failure -j"$JOBS"
