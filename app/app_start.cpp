@@ -1,14 +1,20 @@
 #include "app/app_start.h"
 
 #include "app/artwork.h"
+#include "app/command_line.h"
 #include "app/help_window.h"
 #include "app/main_form.h"
 #include "app/product.h"
 #include "app/splash.h"
 #include "gauges/gage_catalogue.h"
 #include "ui/message_box.h"
+#include "ui/thread_window.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
+#include <QTextStream>
+
+#include <cstdio>
 
 #include <exception>
 #include <string>
@@ -37,11 +43,23 @@ public:
 
 int RunPlwin(int& argc, char** argv)
 {
+    if (const int answered = AnswerInfoOption(argc, argv); answered >= 0) return answered;
     TApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle());
     QApplication::setApplicationVersion(FileVersionText());
     QApplication::setWindowIcon(AppIcon());
     app.setProperty("helpFile", QString(kHelpFileName));
+    const PlwinCommandLine commandLine = ParsePlwinArguments(QApplication::arguments().mid(1));
+    if (!commandLine.error.isEmpty()) {
+        std::fputs(qPrintable(commandLine.error), stderr);
+        return 64;
+    }
+    if (commandLine.checkInstall) {
+        TMainForm frame(StandardFrameConfig());
+        frame.btnNewClick();
+        QTextStream out(stdout);
+        return CheckInstall(out) ? 0 : 1;
+    }
 
     TfrmSplash splash;
     splash.ShowNow();
@@ -57,7 +75,14 @@ int RunPlwin(int& argc, char** argv)
         for (const std::string& m : catalogue) text += "\n" + m;
         ShowError(&frame, QString::fromStdString(text));
     }
-    frame.btnNewClick();
+    TfrmThread* first = frame.btnNewClick();
+    for (const QString& file : commandLine.files) {
+        TfrmThread* thread = first ? first : frame.btnNewClick();
+        first = nullptr;
+        if (thread->OpenThreadFile(file)) continue;
+        // The window has already said why; an empty window left behind would only confuse.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
+    }
     // The splash stays in front of the frame until its time is up.
     splash.raise();
     return QApplication::exec();

@@ -20,10 +20,6 @@
 
 #include <algorithm>
 
-#ifndef PL_INSTALL_HELP_DIR
-#define PL_INSTALL_HELP_DIR "/usr/local/share/pitchledger/help"
-#endif
-
 namespace {
 
 QString Between(const QString& html, const QRegularExpression& re)
@@ -47,9 +43,8 @@ bool HasWordStart(const QString& haystack, const QString& word)
 
 QString DefaultHelpDir()
 {
-    const QString local = QString::fromStdString(ProgramDir()) + "help";
-    if (QFileInfo(local).isDir()) return local;
-    return QStringLiteral(PL_INSTALL_HELP_DIR);
+    const std::string found = FindDataPath(ProgramDir(), "help");
+    return QString::fromStdString(found.empty() ? ProgramDir() + "help" : found);
 }
 
 HelpIndex::HelpIndex(const QString& dir)

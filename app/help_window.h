@@ -18,7 +18,7 @@ inline const char* const kHelpFileName = "Plwin.hlp";
 inline const char* const kHelpContentsPage = "index.html";
 inline const char* const kHelpHowToPage = "howto.html";
 
-// ProgramDir() + "help" when that folder exists, else the installed help folder.
+// FindDataPath(ProgramDir(), "help"): beside the program, else the installed one.
 QString DefaultHelpDir();
 
 struct HelpTopic {

@@ -8,10 +8,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#ifndef PL_INSTALL_TABLES_DIR
-#define PL_INSTALL_TABLES_DIR "/usr/local/share/pitchledger/Tables"
-#endif
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -61,10 +57,32 @@ std::string UserConfigDir()
     return WithSlash(base) + "PitchLedger/";
 }
 
+std::string InstalledDataDir(const std::string& programDir)
+{
+    // <prefix>/bin/plwin and <prefix>/libexec/pitchledger/<helper> share one data folder.
+    std::error_code ec;
+    for (const char* up : {"../", "../../"}) {
+        const fs::path dir = fs::path(programDir + up + "share/pitchledger").lexically_normal();
+        if (fs::is_directory(dir, ec)) return WithSlash(dir.string());
+    }
+    return {};
+}
+
+std::string FindDataPath(const std::string& programDir, const std::string& name)
+{
+    std::error_code ec;
+    if (fs::exists(programDir + name, ec)) return programDir + name;
+    const std::string installed = InstalledDataDir(programDir);
+    if (!installed.empty() && fs::exists(installed + name, ec)) return installed + name;
+    return {};
+}
+
 std::string PlwinIniPath(const std::string& programDir, const std::string& configDir)
 {
-    // An installed program directory is read-only; the window positions must still persist.
-    if (::access(programDir.c_str(), W_OK) == 0) return programDir + "PLWIN.INI";
+    // An installed program directory is shared (and root may write to it anyway);
+    // the window positions belong to the user.
+    if (InstalledDataDir(programDir).empty() && ::access(programDir.c_str(), W_OK) == 0)
+        return programDir + "PLWIN.INI";
     return configDir + "PLWIN.INI";
 }
 
@@ -75,10 +93,9 @@ std::string PluserIniPath(const std::string& configDir)
 
 std::string DefaultTableDataPath(const std::string& programDir)
 {
-    std::error_code ec;
-    const std::string local = programDir + "Tables";
-    if (fs::is_directory(local, ec)) return local;
-    return PL_INSTALL_TABLES_DIR;
+    const std::string found = FindDataPath(programDir, "Tables");
+    // Nothing found: the messages of the table readers then name the folder beside the program.
+    return found.empty() ? programDir + "Tables" : found;
 }
 
 void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,

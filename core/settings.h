@@ -17,11 +17,17 @@ AppSettings& Settings();
 std::string ProgramDir();
 // $XDG_CONFIG_HOME/PitchLedger/ (default ~/.config/PitchLedger/), trailing separator.
 std::string UserConfigDir();
+// <prefix>/share/pitchledger/ for a program installed in <prefix>/bin or
+// <prefix>/libexec/pitchledger; empty when the program is not installed.
+std::string InstalledDataDir(const std::string& programDir);
+// programDir + name when it exists (the build tree), else the installed
+// data folder's name when that exists, else empty.
+std::string FindDataPath(const std::string& programDir, const std::string& name);
 // PLWIN.INI in the program directory, or in the user configuration directory
-// when the program directory is not writable.
+// when the program is installed or its directory is not writable.
 std::string PlwinIniPath(const std::string& programDir, const std::string& configDir);
 std::string PluserIniPath(const std::string& configDir);
-// programDir + "Tables" when that folder exists, else the installed data folder.
+// FindDataPath(programDir, "Tables"), or programDir + "Tables" when there is none.
 std::string DefaultTableDataPath(const std::string& programDir);
 
 // Read and write the three settings with the defaults of a first run.

@@ -2,9 +2,9 @@
 // them, and the drawings rendered as pictures that know their resolution.
 #include "report/pipe_drawings.h"
 
+#include "core/settings.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <cmath>
@@ -28,13 +28,8 @@ QString PipePicturePath(PipeDrawing drawing)
 {
     const QString name = PipeDrawingFileName(drawing);
     if (name.isEmpty()) return {};
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    if (QFileInfo::exists(beside)) return beside;
-#ifdef PL_INSTALL_PICTURES_DIR
-    const QString installed = QDir(QStringLiteral(PL_INSTALL_PICTURES_DIR)).filePath(name);
-    if (QFileInfo::exists(installed)) return installed;
-#endif
-    return {};
+    const std::string programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
+    return QString::fromStdString(FindDataPath(programDir, name.toStdString()));
 }
 
 QImage PipePictureImage(PipeDrawing drawing, double dpi)

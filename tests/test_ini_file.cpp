@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -139,12 +140,7 @@ TEST(Settings, FirstRunDefaultsAndLocations)
     ReadSettings(s, plwin, pluser, prog);
     EXPECT_EQ(s.CompanyName, "");
     EXPECT_EQ(s.MainPath, prog);
-    // No Tables folder beside the program: the installed one.
-    EXPECT_TRUE(s.TableDataPath.ends_with("/pitchledger/Tables")) << s.TableDataPath;
-    EXPECT_EQ(s.TableDataPath.front(), '/');
-    fs::create_directory(prog + "Tables");
-    ReadSettings(s, plwin, pluser, prog);
-    EXPECT_EQ(s.TableDataPath, prog + "Tables");
+    EXPECT_EQ(s.TableDataPath, DefaultTableDataPath(prog));
     EXPECT_FALSE(fs::exists(plwin) || fs::exists(pluser)) << "reading creates no file";
 
     const std::string bin = ProgramDir();
@@ -174,6 +170,36 @@ TEST(Settings, FirstRunDefaultsAndLocations)
         EXPECT_EQ(PlwinIniPath(writable, "/c/"), "/c/PLWIN.INI") << "read-only program folder";
     }
     ::chmod(writable.c_str(), 0755);
+}
+
+// Beside the program in the build tree, else <prefix>/share/pitchledger of an
+// installed tree (the programs in bin/, helpers in libexec/pitchledger/).
+TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> dirs;
+        std::string program, tables;
+        bool installed;
+    };
+    const Case cases[] = {
+        {"nothing anywhere", {"bin"}, "bin/", "bin/Tables", false},
+        {"build tree", {"bin/Tables"}, "bin/", "bin/Tables", false},
+        {"installed", {"bin", "share/pitchledger/Tables"}, "bin/", "share/pitchledger/Tables", true},
+        {"beside wins", {"bin/Tables", "share/pitchledger/Tables"}, "bin/", "bin/Tables", true},
+        {"libexec helper", {"libexec/pitchledger", "share/pitchledger/Tables"},
+         "libexec/pitchledger/", "share/pitchledger/Tables", true},
+        {"installed without tables", {"bin", "share/pitchledger"}, "bin/", "bin/Tables", true},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string root = dir.file(""), prog = root + c.program;
+        for (const std::string& d : c.dirs) fs::create_directories(root + d);
+        EXPECT_EQ(DefaultTableDataPath(prog), root + c.tables) << c.name;
+        EXPECT_EQ(InstalledDataDir(prog).empty(), !c.installed) << c.name;
+        EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.installed ? "/c/PLWIN.INI" : prog + "PLWIN.INI")
+            << c.name << ": window positions of an installed program belong to the user";
+    }
 }
 
 } // namespace

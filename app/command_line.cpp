@@ -1,0 +1,77 @@
+#include "app/command_line.h"
+
+#include "app/help_window.h"
+#include "app/product.h"
+#include "core/settings.h"
+#include "gauges/gage_catalogue.h"
+#include "report/pipe_drawings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: plwin [--check-install] [FILE.thd|FILE.bm]...\n"
+    "Opens each thread or ball micrometer file in a thread window of its own.\n"
+    "  --check-install  print where the tables, help and report pictures are found, and exit\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n";
+
+// One line of the check: what, where, and whether the folder holds what the program reads.
+bool Report(QTextStream& out, const char* what, const QString& where, const QString& needed)
+{
+    const bool found = !where.isEmpty() && QFileInfo::exists(QDir(where).filePath(needed));
+    out << what << ": " << (where.isEmpty() ? QStringLiteral("(none)") : where)
+        << (found ? "" : " (missing " + needed + ")") << '\n';
+    return found;
+}
+
+} // namespace
+
+PlwinCommandLine ParsePlwinArguments(const QStringList& args)
+{
+    PlwinCommandLine c;
+    bool optionsEnd = false;
+    for (const QString& a : args) {
+        if (!optionsEnd && a == "--") optionsEnd = true;
+        else if (!optionsEnd && a == "--check-install") c.checkInstall = true;
+        else if (!optionsEnd && a.startsWith('-') && a.size() > 1) {
+            c.error = "plwin: unknown option " + a + "\n" + kUsage;
+            return c;
+        } else c.files << a;
+    }
+    return c;
+}
+
+int AnswerInfoOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("plwin %s\n", qPrintable(FileVersionText()));
+            return 0;
+        }
+    }
+    return -1;
+}
+
+bool CheckInstall(QTextStream& out)
+{
+    out << "program: " << QString::fromStdString(ProgramDir()) << '\n';
+    bool ok = Report(out, "tables", QString::fromStdString(Settings().TableDataPath), "unstbl.bin");
+    ok = Report(out, "help", DefaultHelpDir(), kHelpContentsPage) && ok;
+    const QString picture = PipePicturePath(PipeDrawing::ThreadDims);
+    ok = Report(out, "pictures", picture.isEmpty() ? QString() : QFileInfo(picture).path(),
+                PipeDrawingFileName(PipeDrawing::ThreadDims)) && ok;
+    const std::vector<std::string> catalogue = LoadGageCatalogue();
+    for (const std::string& m : catalogue) out << "catalogue: " << QString::fromStdString(m) << '\n';
+    out.flush();
+    return ok && catalogue.empty();
+}
