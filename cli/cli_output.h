@@ -3,12 +3,15 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class TBallMic;
 class TTInfo;
 struct ResultPagesText;
 struct PipePagesText;
 struct GaugeSettingText;
+struct IdentifyQuery;
+struct IdentifyMatch;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
@@ -23,3 +26,9 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
                       std::ostream& out);
+// plcalc --identify: the measured part and the threads it fits.
+void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
+                       const std::vector<std::vector<std::string>>& grid, bool metricDisplay,
+                       std::ostream& out);
+void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
+                       const std::vector<std::vector<std::string>>& grid, std::ostream& out);
