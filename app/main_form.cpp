@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/artwork.h"
 #include "app/help_window.h"
+#include "app/identify_dialog.h"
 #include "app/preferences.h"
 #include "app/product.h"
 #include "app/window_position.h"
@@ -175,6 +176,12 @@ void TMainForm::CreateMenus()
             [this] { SetDIMTool1Click(); });
     AddItem(tools, "BallMicHBSetDim1", "Ball Mic (HB) Set Dim",
             "Setting dimensions of the ball micrometer", [this] { BallMicHBSetDim1Click(); });
+    AddItem(tools, "IdentifyThread1", "&Identify Thread\u2026",
+            "Find the standard thread of a measured part", [this] {
+                ShowIdentifyDialog(this, [this](const ParameterEntry& entry) {
+                    if (TfrmThread* window = btnNewClick()) window->CalculateEntry(entry);
+                });
+            });
 
     windowMenu_ = menuBar()->addMenu("&Window");
     windowMenu_->setObjectName("Window1");

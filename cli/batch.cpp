@@ -29,8 +29,8 @@ const char* const kBatchUsage =
 namespace {
 
 // Options that do something other than print one thread's result.
-constexpr std::string_view kNotInBatch[] = {"--batch",  "--report", "--pdf", "--ballmic",
-                                            "--help",   "-h",       "--version"};
+constexpr std::string_view kNotInBatch[] = {"--batch", "--report", "--pdf",     "--ballmic",
+                                            "--help",  "-h",       "--version", "--profile-svg"};
 
 std::string NotInBatch(const std::vector<std::string>& words)
 {

@@ -3,12 +3,15 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class TBallMic;
 class TTInfo;
 struct ResultPagesText;
 struct PipePagesText;
 struct GaugeSettingText;
+struct IdentifyQuery;
+struct IdentifyMatch;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
@@ -25,3 +28,9 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       std::ostream& out);
 // A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
 void AppendJsonString(std::string& out, const std::string& s);
+// plcalc --identify: the measured part and the threads it fits.
+void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
+                       const std::vector<std::vector<std::string>>& grid, bool metricDisplay,
+                       std::ostream& out);
+void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
+                       const std::vector<std::vector<std::string>>& grid, std::ostream& out);

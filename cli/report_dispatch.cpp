@@ -11,7 +11,8 @@ bool NeedsReportProgram(const std::vector<std::string>& args)
 {
     // Also where --report would be the value of another option: the report
     // program then gives the same answer, only later.
-    return std::ranges::find(args, "--report") != args.end();
+    return std::ranges::find(args, "--report") != args.end() ||
+           std::ranges::find(args, "--profile-svg") != args.end();
 }
 
 std::vector<std::string> ReportProgramPlaces(const std::string& programPath)

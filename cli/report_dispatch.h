@@ -8,7 +8,7 @@
 inline const char* const kReportProgram = "plcalc-report";
 
 // True when the command line writes a report (--report, the ball
-// micrometer's too). args excludes the program name.
+// micrometer's too) or the profile drawing (--profile-svg). args excludes the program name.
 bool NeedsReportProgram(const std::vector<std::string>& args);
 // Where the report program is looked for, in order: beside the program, then
 // in ../libexec/pitchledger/ from the program's folder.

@@ -9,6 +9,7 @@
 
 class TBallMic;
 class TTInfo;
+struct ProfileGeometry;
 
 // "thread", "gauge", "setting", or a pipe thread's "npt-dims", "npt-gauges",
 // "npt-tols", "straight".
@@ -29,5 +30,7 @@ struct ReportPdfWriters {
     bool (*thread)(TTInfo& rec, const std::string& name, PipeReportGroup group,
                    const std::string& file, bool metricDisplay, std::string* reason) = nullptr;
     bool (*ballMic)(TBallMic& bm, const std::string& file, std::string* reason) = nullptr;
+    bool (*profileSvg)(const ProfileGeometry& g, const std::string& file,
+                       std::string* reason) = nullptr;
 };
 ReportPdfWriters& ReportWriters();

@@ -1,7 +1,9 @@
 #include "cli/report_pdf_option.h"
 
 #include "cli/report_option.h"
+#include "pages/profile_geometry.h"
 #include "report/ball_mic_report.h"
+#include "report/profile_svg.h"
 #include "report/report_pdf.h"
 #include "report/thread_reports.h"
 
@@ -35,9 +37,14 @@ bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason)
         [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), reason); });
 }
 
+bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason)
+{
+    return WithReportGui([&] { return WriteProfileSvg(g, file, reason); });
+}
+
 // An object file of its own, linked whole, so the writers are in place before main.
 [[maybe_unused]] const bool kRegistered = [] {
-    ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf};
+    ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf, &WriteProfileSvgFile};
     return true;
 }();
 

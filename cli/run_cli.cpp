@@ -4,6 +4,8 @@
 #include "cli/batch.h"
 #include "cli/cli_output.h"
 #include "cli/gauge_setting_text.h"
+#include "cli/identify_option.h"
+#include "cli/profile_option.h"
 #include "cli/reeval_option.h"
 #include "cli/set_dim_option.h"
 #include "cli/report_option.h"
@@ -88,6 +90,8 @@ const char* const kUsage =
     "                  npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
     "                  tolerances) or straight (NPSC, NPTR, NPSM, NPSL)\n"
     "  --pdf FILE      the report's PDF file (Letter paper)\n"
+    "  --profile-svg FILE  the thread profile with its tolerance zones as an SVG\n"
+    "                  file (not for pipe threads)\n"
     "  --help          show this help\n"
     "  --version       show the version\n"
     "\n"
@@ -166,7 +170,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
                                             "--loe-group", "--size", "--point-dia", "--new-pd",
                                             "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
-                                            "--int-pd-max"};
+                                            "--int-pd-max", "--profile-svg"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -471,6 +475,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         fileName = BaseName(*save);
     }
 
+    if (auto svg = o.get("--profile-svg"))
+        if (const int code = WriteProfileSvgOption(rec, *svg, mm, err); code != kExitOk)
+            return code;
     if (auto report = o.get("--report"))
         return WriteReportOption(rec, *report, *o.get("--pdf"), mm, err);
 
@@ -499,6 +506,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         if (readSettings) ReadSettings();
         return RunBallMicCli(args, out, err);
     }
+    if (IsIdentifyRun(args)) {
+        if (readSettings) ReadSettings();
+        return RunIdentifyCli(args, out, err);
+    }
     Options o;
     std::string problem;
     if (!ParseOptions(args, o, problem)) {
@@ -506,7 +517,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitUsage;
     }
     if (o.help) {
-        out << kUsage << '\n' << kBallMicUsage << '\n' << kBatchUsage;
+        out << kUsage << '\n' << kBallMicUsage << '\n' << kIdentifyUsage << '\n' << kBatchUsage;
         return kExitOk;
     }
     if (o.version) {

@@ -231,7 +231,8 @@ int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
     if (pageCaption == "Ring Gage" || pageCaption == "Set Plug" || pageCaption == "Plug Gage")
         return kReportGauge;
     if (pageCaption == "Orvalle") return kReportSetting;
-    if (pageCaption == "Parameters" || pageCaption == "Thread Dim.") return kReportThread;
+    if (pageCaption == "Parameters" || pageCaption == "Thread Dim." || pageCaption == "Profile")
+        return kReportThread;
     return -1;
 }
 

@@ -7,6 +7,7 @@
 #include "gauges/wires.h"
 #include "report/ball_mic_report.h"
 #include "report/pipe_reports.h"
+#include "report/profile_report.h"
 #include "report/report_works.h"
 #include "report/setting_report.h"
 
@@ -139,6 +140,7 @@ void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
         rpt.NewLine();
         rpt.NewLine();
         PrintReportFooter(rpt);
+        PrintProfilePage(rpt, *job.record, job.metricDisplay);
         rpt.EndReport();
         if (rpt.JobFailed()) break;
     }

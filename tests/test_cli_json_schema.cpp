@@ -92,6 +92,10 @@ TEST(PlcalcJson, BallMicAndSetDimOutputFollowTheSchema)
          {"--setdim", "--type", "ACME", "--tpi", "5", "--ext-pd-max", "0.9", "--json"},
          {"pages", "Orvalle", "Point Gage", "picture"},
          "/pages/Orvalle/Point Gage: missing picture"},
+        {"identify",
+         {"--identify", "--major", "0.248", "--tpi", "20", "--json"},
+         {"identify", "0", "Closeness"},
+         "/identify/0: missing Closeness"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,7 +105,8 @@ TEST(PlcalcJson, BallMicAndSetDimOutputFollowTheSchema)
         EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
         json broken = doc;
         json* at = &broken;
-        for (std::size_t i = 0; i + 1 < c.path.size(); ++i) at = &(*at)[c.path[i]];
+        for (std::size_t i = 0; i + 1 < c.path.size(); ++i)
+            at = at->is_array() ? &(*at)[std::stoul(c.path[i])] : &(*at)[c.path[i]];
         at->erase(c.path.back());
         EXPECT_EQ(Problems(schema, broken), std::vector<std::string>{c.missing});
     }

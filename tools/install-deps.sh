@@ -5,7 +5,7 @@ set -euo pipefail
 SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
-PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
+PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
           clang libclang-rt-14-dev dpkg-dev file help2man)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -11,6 +11,7 @@
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
+#include "ui/profile_page.h"
 #include "ui/thread_window_pages.h"
 
 #include <QButtonGroup>
@@ -92,6 +93,8 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
     Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
     Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
+    profilePage_ = new TProfilePage;
+    Notebook1->addWidget(profilePage_);
     v->addWidget(Notebook1, 1);
 
     TabSet1 = new QTabBar;
@@ -325,6 +328,7 @@ int PageOfTabCaption(const QString& caption, int index)
     const QString c = caption.trimmed().toLower();
     if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
+    if (c == QLatin1String("profile")) return ThreadPage::Profile;
     return index;
 }
 
@@ -345,7 +349,9 @@ void TfrmThread::RebuildTabs(bool pipePages)
     int current = 0;
     for (int page = 0; page < ThreadPage::Count; ++page) {
         if (!ThreadPage::HasContent(page)) continue;
-        if (page >= ThreadPage::NPTGages && !pipePages) continue;
+        if ((page == ThreadPage::NPTGages || page == ThreadPage::NPTTolerances) && !pipePages)
+            continue;
+        if (page == ThreadPage::Profile && (pipePages || !profileShown_)) continue;
         // Gauge setting is worked out for single-start threads only.
         if (page == ThreadPage::Setting && severalStarts) continue;
         const int tab = TabSet1->addTab(ThreadPage::Caption(page));

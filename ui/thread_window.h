@@ -24,6 +24,7 @@ class QToolButton;
 class TColorStringGrid;
 class TGaugeSettingPage;
 class TPipePicture;
+class TProfilePage;
 enum class PipeDrawing;
 class TBallMic;
 class TBallMicPage;
@@ -62,6 +63,9 @@ public:
     // The Set Dim tool's record replaces the window's and its gauge setting is
     // shown. A refused entry leaves the window as it was. False when refused.
     bool RunSetDimTool(const SetDimEntry& entry);
+    // Calculates a thread given as the parameter page would hold it (a thread
+    // the Identify Thread dialog found) and shows it. False when refused.
+    bool CalculateEntry(const ParameterEntry& entry);
     // True while the window shows a record of the Set Dim tool.
     bool SetDimFlag() const { return setDim_; }
 
@@ -261,4 +265,7 @@ private:
     QToolButton* btnPlugPD = nullptr;
     bool setDim_ = false;
     TGaugeSettingPage* gaugePage_ = nullptr;
+    // The profile drawing; its tab is shown for the families it knows.
+    TProfilePage* profilePage_ = nullptr;
+    bool profileShown_ = false;
 };

@@ -25,14 +25,14 @@ QString Caption(int page)
 {
     static const char* const kCaptions[Count] = {
         "Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances"};
+        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances", "Profile"};
     return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
 }
 
 bool HasContent(int page)
 {
     // The pipe pages are added by the pipe fill.
-    return page >= Parameters && page <= Setting;
+    return (page >= Parameters && page <= Setting) || page == Profile;
 }
 
 } // namespace ThreadPage

@@ -11,6 +11,8 @@
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
+#include "ui/profile_page.h"
+#include "pages/profile_geometry.h"
 
 #include "report/ball_mic_report.h"
 #include "report/print_preview.h"
@@ -90,6 +92,7 @@ void TfrmThread::ShowResults()
         FillPipePages();
         return;
     }
+    profileShown_ = BuildProfileGeometry(*rec_, metric_).available;
     RebuildTabs(false);
     RedrawResults();
     // A calculation ends on the dimensions.
@@ -108,6 +111,7 @@ void TfrmThread::RedrawResults()
     gridThd->SetMinimumColumnWidths({});
     const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
     lblName->setText(Q(p.name));
+    profilePage_->SetGeometry(BuildProfileGeometry(*rec_, metric_));
     FitNameLabel();
     gridThd->LoadTextGrid(p.thread, p.threadTips);
     grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);

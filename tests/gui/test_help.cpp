@@ -59,6 +59,8 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("tool message") << "no pd measurement" << "messages.html";
     QTest::newRow("menu command") << "set dim" << "set_dim.html";
     QTest::newRow("re-evaluation") << "new pd value" << "new_pd.html";
+    QTest::newRow("unknown thread") << "identify thread" << "identify.html";
+    QTest::newRow("tolerance zones") << "tolerance zone" << "profile.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }

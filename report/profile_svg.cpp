@@ -1,0 +1,36 @@
+#include "report/profile_svg.h"
+
+#include "core/atomic_file.h"
+#include "pages/profile_geometry.h"
+#include "report/profile_drawing.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <cstring>
+
+bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::string* reason)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QSizeF size = ProfileDrawingSize();
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), size));
+    svg.setResolution(72); // one unit a point
+    svg.setTitle(QString::fromStdString(g.title));
+    svg.setDescription(QStringLiteral("Thread profile and tolerance zones"));
+    {
+        QPainter painter(&svg);
+        PaintProfileDrawing(painter, QRectF(QPointF(0, 0), size), g);
+    }
+    const QByteArray& bytes = buffer.data();
+    if (const int error = WriteFileAtomically(path, std::string_view(bytes.constData(),
+                                                                     static_cast<std::size_t>(bytes.size())))) {
+        if (reason) *reason = std::strerror(error);
+        return false;
+    }
+    return true;
+}
