@@ -23,6 +23,13 @@ for f in bin/plwin bin/plcalc share/pitchledger/Tables/unstbl.bin share/pitchled
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 grep -qF -- '\-\-report' <(zcat "$prefix/share/man/man1/plcalc.1.gz") || fail "plcalc.1 lists no options"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/org.pitchledger.PitchLedger.desktop" || fail "desktop entry"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.pitchledger.PitchLedger.metainfo.xml" \
+    >"$stage/appstream.log" 2>&1 || { cat "$stage/appstream.log"; fail "AppStream metainfo"; }
+fi
 
 # A user with nothing set up, and nothing pointing back at the build.
 home="$stage/home"
