@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build under a staging prefix and runs the installed programs with
-# nothing of the build's environment; fails if anything is found through the
-# build folder. As root with dpkg at hand, also installs and removes the .deb.
+# nothing of the build's environment and, where a mount namespace can be had,
+# with the build and source folders hidden; fails if anything is found through
+# the build folder. As root with dpkg at hand, also installs and removes the .deb.
 set -euo pipefail
 build=$(realpath "$1")
+source=$(realpath "$2")
+sanitized=${3:-0}
 stage=$(mktemp -d /tmp/pl-install.XXXXXX)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,13 +23,32 @@ for f in bin/plwin bin/plcalc share/pitchledger/Tables/unstbl.bin share/pitchled
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 grep -qF -- '\-\-report' <(zcat "$prefix/share/man/man1/plcalc.1.gz") || fail "plcalc.1 lists no options"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/org.pitchledger.PitchLedger.desktop" || fail "desktop entry"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.pitchledger.PitchLedger.metainfo.xml" \
+    >"$stage/appstream.log" 2>&1 || { cat "$stage/appstream.log"; fail "AppStream metainfo"; }
+fi
 
 # A user with nothing set up, and nothing pointing back at the build.
 home="$stage/home"
-mkdir -p "$home/.config"
+mkdir -p "$home/.config" "$stage/run"
+chmod 700 "$stage/run"
+hide=()
+if [ "$(id -u)" -eq 0 ] && unshare --mount true 2>/dev/null; then
+  hide=(unshare --mount -- sh -c 'mount -t tmpfs hidden "$1" && mount -t tmpfs hidden "$2" && shift 2 && exec "$@"'
+        sh "$build" "$source")
+  echo "the build and source folders are hidden from the installed programs"
+fi
+# A sanitizer build keeps the options it is tested with.
+keep=()
+for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+  [ -z "${!v:-}" ] || keep+=("$v=${!v}")
+done
 run() {
-  env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
-      QT_QPA_PLATFORM=offscreen "$@"
+  "${hide[@]}" env -i "${keep[@]}" HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$stage/run" PATH=/usr/bin:/bin \
+      LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@"
 }
 under_prefix() { # every path the check printed lies under the staging prefix, none in the build
   local line path
@@ -64,6 +86,10 @@ under_prefix "$stage/" "$stage/check.txt"
 cat "$stage/check.txt"
 echo "staged install: ok"
 
+if [ "$sanitized" = 1 ]; then
+  echo "skipped the .deb: a sanitizer build is not packaged"
+  exit 0
+fi
 if [ "$(id -u)" -ne 0 ] || ! command -v dpkg >/dev/null || ! command -v cpack >/dev/null \
    || [ ! -r /etc/debian_version ]; then
   echo "skipped the .deb: needs root on Debian with dpkg"
