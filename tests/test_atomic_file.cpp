@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -45,8 +44,6 @@ bool SaveBallMic(const std::string& path, int revision, std::string* error)
     TBallMic bm;
     bm.Angle = revision == 0 ? 30 : 1.7899;
     bm.BallDia = 0.5;
-    bm.PlaneDia = 2;
-    bm.PlaneDis = 1;
     bm.CalcMethod = kBallMicAtGagePlane;
     bm.Calculate();
     return bm.Save(path, error);
@@ -57,6 +54,7 @@ std::string PlwinBeside(const std::string& path)
     return (fs::path(path).parent_path() / "PLWIN.INI").string();
 }
 
+// Both settings files, PLWIN.INI beside the PLUSER.INI saved to.
 bool SaveSettings(const std::string& path, int revision, std::string* error)
 {
     const AppSettings s{revision == 0 ? "Old Gage Co." : "New Gage Co.", "/opt/pl/",
@@ -64,24 +62,15 @@ bool SaveSettings(const std::string& path, int revision, std::string* error)
     return WriteSettings(s, PlwinBeside(path), path, error);
 }
 
-struct Kind {
+const struct Kind {
     const char* name;
     const char* file;
-    std::function<bool(const std::string&, int, std::string*)> save;
-};
-
-const Kind kKinds[] = {
+    bool (*save)(const std::string& path, int revision, std::string* error);
+} kKinds[] = {
     {"thread", "a.thd", SaveThread},
     {"ballMic", "a.bm", SaveBallMic},
     {"settings", "PLUSER.INI", SaveSettings},
 };
-
-// Every file the kind writes for a save to `path`.
-std::vector<std::string> FilesOf(const Kind& kind, const std::string& path)
-{
-    if (std::string(kind.name) == "settings") return {PlwinBeside(path), path};
-    return {path};
-}
 
 // Names and contents of every file under `dir`, links as their targets.
 std::map<std::string, std::string> Snapshot(const fs::path& dir)
@@ -99,6 +88,13 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir)
 int gErrno = 0;
 bool gWroteSome = false;
 
+template <typename... Args>
+int Fails(Args...)
+{
+    errno = gErrno;
+    return -1;
+}
+
 // The first write puts part of the bytes on the disk, as a disk that fills
 // mid-file does; the next one fails.
 ssize_t WriteThenFail(int fd, const void* bytes, size_t size)
@@ -107,31 +103,20 @@ ssize_t WriteThenFail(int fd, const void* bytes, size_t size)
         gWroteSome = true;
         return ::write(fd, bytes, size / 2);
     }
-    errno = gErrno;
-    return -1;
-}
-
-int FsyncFails(int)
-{
-    errno = gErrno;
-    return -1;
-}
-
-int RenameFails(const char*, const char*)
-{
-    errno = gErrno;
-    return -1;
+    return Fails();
 }
 
 TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
 {
+    const FileCalls& sys = SystemFileCalls();
     const struct {
         const char* name;
         FileCalls calls;
     } steps[] = {
-        {"write", [] { FileCalls c = SystemFileCalls(); c.write = WriteThenFail; return c; }()},
-        {"fsync", [] { FileCalls c = SystemFileCalls(); c.fsync = FsyncFails; return c; }()},
-        {"rename", [] { FileCalls c = SystemFileCalls(); c.rename = RenameFails; return c; }()},
+        {"create", {Fails, sys.write, sys.fsync, sys.rename, sys.close, sys.unlink}},
+        {"write", {sys.open, WriteThenFail, sys.fsync, sys.rename, sys.close, sys.unlink}},
+        {"fsync", {sys.open, sys.write, Fails, sys.rename, sys.close, sys.unlink}},
+        {"rename", {sys.open, sys.write, sys.fsync, Fails, sys.close, sys.unlink}},
     };
     const struct {
         const char* name;
@@ -153,9 +138,10 @@ TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
                     const ScopedFileCalls failing(step.calls);
                     EXPECT_FALSE(kind.save(path, 1, &error));
                 }
-                for (const std::string& file : FilesOf(kind, path))
-                    expected += (expected.empty() ? "" : "\n") + ("Cannot write " + file + ": ") +
-                                std::strerror(err.error);
+                const std::string reason = std::string(": ") + std::strerror(err.error);
+                if (kind.save == SaveSettings)
+                    expected = "Cannot write " + PlwinBeside(path) + reason + "\n";
+                expected += "Cannot write " + path + reason;
                 EXPECT_EQ(error, expected);
                 EXPECT_EQ(Snapshot(dir.path()), before);
             }
@@ -184,7 +170,8 @@ TEST(AtomicSave, FileSizeLimitOfTheKernel)
         std::signal(SIGXFSZ, handler);
         EXPECT_FALSE(saved1);
         EXPECT_EQ(error.substr(0, error.find('\n')),
-                  "Cannot write " + FilesOf(kind, path).front() + ": File too large");
+                  "Cannot write " + (kind.save == SaveSettings ? PlwinBeside(path) : path) +
+                      ": File too large");
         EXPECT_EQ(Snapshot(dir.path()), before);
     }
 }
@@ -194,85 +181,59 @@ TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused)
     const std::string old = "[MAIN]\nold=1\n";
     const struct {
         const char* name;
-        // Set up in the folder; saved through `save`; `target` receives the
-        // file, or stays `old` when the save is refused with `reason`.
-        std::function<void(const fs::path&)> setUp;
+        // Made in the folder: `file` with `old` in it and `mode`, or a FIFO
+        // or a folder; links "name>target", "@" for the folder's own path.
+        const char* file;
+        fs::perms mode;
+        std::vector<const char*> links;
+        // Saved through `save`: `target` gets the file, or the save is
+        // refused with `reason` and everything stays as it was.
         const char *save, *target, *reason;
     } cases[] = {
-        {"absoluteLink",
-         [&](const fs::path& d) {
-             WriteTextFile((d / "real/t").string(), old);
-             fs::create_symlink(d / "real/t", d / "l");
-         },
-         "l", "real/t", ""},
-        {"relativeLinkFromItsFolder",
-         [&](const fs::path& d) {
-             fs::create_directory(d / "sub");
-             WriteTextFile((d / "real/t").string(), old);
-             fs::create_symlink("../real/t", d / "sub/l");
-         },
-         "sub/l", "real/t", ""},
-        {"chainOfLinks",
-         [&](const fs::path& d) {
-             WriteTextFile((d / "real/t").string(), old);
-             fs::create_symlink("real/t", d / "l1");
-             fs::create_symlink("l1", d / "l2");
-         },
-         "l2", "real/t", ""},
-        {"danglingLinkMakesItsTarget",
-         [&](const fs::path& d) { fs::create_symlink("real/new", d / "l"); }, "l", "real/new",
-         ""},
-        {"readOnlyFile",
-         [&](const fs::path& d) {
-             WriteTextFile((d / "t").string(), old);
-             fs::permissions(d / "t", fs::perms(0444));
-         },
-         "t", "t", "Permission denied"},
-        {"linkToReadOnlyFile",
-         [&](const fs::path& d) {
-             WriteTextFile((d / "real/t").string(), old);
-             fs::permissions(d / "real/t", fs::perms(0444));
-             fs::create_symlink("real/t", d / "l");
-         },
-         "l", "real/t", "Permission denied"},
-        {"linkLoop",
-         [&](const fs::path& d) {
-             fs::create_symlink("m", d / "l");
-             fs::create_symlink("l", d / "m");
-         },
-         "l", nullptr, "Too many levels of symbolic links"},
-        {"fifo", [&](const fs::path& d) { ::mkfifo((d / "t").c_str(), 0666); }, "t", nullptr,
-         "Not a regular file"},
-        {"folder", [&](const fs::path& d) { fs::create_directory(d / "t"); }, "t", nullptr,
-         "Is a directory"},
+        {"absoluteLink", "real/t", fs::perms(0644), {"l>@/real/t"}, "l", "real/t", ""},
+        {"relativeLinkFromItsFolder", "real/t", fs::perms(0644), {"sub/l>../real/t"}, "sub/l",
+         "real/t", ""},
+        {"chainOfLinks", "real/t", fs::perms(0644), {"l1>real/t", "l2>l1"}, "l2", "real/t", ""},
+        {"danglingLinkMakesItsTarget", nullptr, {}, {"l>real/new"}, "l", "real/new", ""},
+        {"readOnlyFile", "t", fs::perms(0444), {}, "t", "t", "Permission denied"},
+        {"linkToReadOnlyFile", "real/t", fs::perms(0444), {"l>real/t"}, "l", "real/t",
+         "Permission denied"},
+        {"linkLoop", nullptr, {}, {"l>m", "m>l"}, "l", "", "Too many levels of symbolic links"},
+        {"fifo", "fifo", {}, {}, "fifo", "", "Not a regular file"},
+        {"folder", "folder", {}, {}, "folder", "", "Is a directory"},
     };
     ShippedTables tables;
     for (const Kind& kind : kKinds)
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(kind.name) + " " + c.name);
             TempDir dir, plain;
-            fs::create_directory(dir.path() / "real");
-            c.setUp(dir.path());
-            std::map<std::string, std::string> expected = Snapshot(dir.path());
+            const fs::path d = dir.path();
+            fs::create_directories(d / "real");
+            fs::create_directories(d / "sub");
+            const std::string made = c.file ? c.file : "", file = dir.file(made);
+            if (made == "fifo") ::mkfifo(file.c_str(), 0666);
+            else if (made == "folder") fs::create_directory(file);
+            else if (c.file) WriteTextFile(file, old), fs::permissions(file, c.mode);
+            for (const std::string link : c.links) {
+                std::string to = link.substr(link.find('>') + 1);
+                if (to[0] == '@') to = d.string() + to.substr(1);
+                fs::create_symlink(to, d / link.substr(0, link.find('>')));
+            }
+            auto expected = Snapshot(d);
             const std::string path = dir.file(c.save);
             std::string error;
-            const bool saved = kind.save(path, 1, &error);
-            EXPECT_EQ(saved, !*c.reason);
+            EXPECT_EQ(kind.save(path, 1, &error), !*c.reason);
             // The same save where no link is in the way; it keeps the old
             // file's other lines.
             const std::string wanted = plain.file(kind.file);
-            if (c.target && expected.count(c.target)) WriteTextFile(wanted, old);
+            if (expected.count(c.target)) WriteTextFile(wanted, old);
             ASSERT_TRUE(kind.save(wanted, 1, nullptr));
-            if (!*c.reason) {
-                EXPECT_EQ(error, "");
-                expected[c.target] = ReadTextFile(wanted);
-            } else {
-                EXPECT_EQ(error, "Cannot write " + path + ": " + c.reason);
-            }
-            if (std::string(kind.name) == "settings")
-                expected[fs::path(PlwinBeside(path)).lexically_relative(dir.path()).string()] =
+            if (!*c.reason) expected[c.target] = ReadTextFile(wanted);
+            EXPECT_EQ(error, *c.reason ? "Cannot write " + path + ": " + c.reason : "");
+            if (kind.save == SaveSettings)
+                expected[fs::path(PlwinBeside(path)).lexically_relative(d).string()] =
                     ReadTextFile(PlwinBeside(wanted));
-            EXPECT_EQ(Snapshot(dir.path()), expected) << "links stay links, no temporary";
+            EXPECT_EQ(Snapshot(d), expected) << "links stay links, no temporary";
         }
 }
 

@@ -104,22 +104,6 @@ TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
     EXPECT_FALSE(fs::exists(dir.file("new")));
 }
 
-TEST(IniFile, SaveIntoReadOnlyFolderKeepsTheOld)
-{
-    TempDir dir;
-    const std::string locked = dir.file("locked"), path = locked + "/PLWIN.INI";
-    fs::create_directory(locked);
-    WriteTextFile(path, "[MAIN]\nCompany=Old\n");
-    ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
-    if (::access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "rights ignore a read-only folder";
-    std::string error;
-    EXPECT_FALSE(WriteIniString(path, "MAIN", "Company", "New", &error));
-    EXPECT_EQ(error, "Cannot write " + path + ": Permission denied");
-    EXPECT_EQ(ReadTextFile(path), "[MAIN]\nCompany=Old\n");
-    EXPECT_EQ(Names(locked), std::vector<std::string>{"PLWIN.INI"});
-    ::chmod(locked.c_str(), 0755);
-}
-
 TEST(Settings, FirstRunDefaultsAndLocations)
 {
     TempDir dir;
