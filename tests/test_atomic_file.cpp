@@ -106,74 +106,66 @@ ssize_t WriteThenFail(int fd, const void* bytes, size_t size)
     return Fails();
 }
 
+// Over its file size limit a process gets EFBIG from the kernel itself, the
+// nearest to a full disk an unprivileged test can come.
+void SaveUnderSizeLimit(const Kind& kind, const std::string& path, std::string* error)
+{
+    rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved1 = kind.save(path, 1, error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(saved1);
+}
+
 TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
 {
     const FileCalls& sys = SystemFileCalls();
+    const FileCalls create = {Fails, sys.write, sys.fsync, sys.rename, sys.close, sys.unlink};
+    const FileCalls write = {sys.open, WriteThenFail, sys.fsync, sys.rename, sys.close, sys.unlink};
+    const FileCalls fsync = {sys.open, sys.write, Fails, sys.rename, sys.close, sys.unlink};
+    const FileCalls rename = {sys.open, sys.write, sys.fsync, Fails, sys.close, sys.unlink};
     const struct {
         const char* name;
-        FileCalls calls;
-    } steps[] = {
-        {"create", {Fails, sys.write, sys.fsync, sys.rename, sys.close, sys.unlink}},
-        {"write", {sys.open, WriteThenFail, sys.fsync, sys.rename, sys.close, sys.unlink}},
-        {"fsync", {sys.open, sys.write, Fails, sys.rename, sys.close, sys.unlink}},
-        {"rename", {sys.open, sys.write, sys.fsync, Fails, sys.close, sys.unlink}},
-    };
-    const struct {
-        const char* name;
+        const FileCalls* calls; // nullptr: the system's under a file size limit
         int error;
-    } errors[] = {{"diskFull", ENOSPC}, {"permission", EACCES}, {"readOnlyDisk", EROFS}};
+    } cases[] = {
+        {"createDiskFull", &create, ENOSPC}, {"createDenied", &create, EACCES},
+        {"createReadOnly", &create, EROFS},  {"writeDiskFull", &write, ENOSPC},
+        {"writeDenied", &write, EACCES},     {"writeReadOnly", &write, EROFS},
+        {"fsyncDiskFull", &fsync, ENOSPC},   {"fsyncDenied", &fsync, EACCES},
+        {"fsyncReadOnly", &fsync, EROFS},    {"renameDiskFull", &rename, ENOSPC},
+        {"renameDenied", &rename, EACCES},   {"renameReadOnly", &rename, EROFS},
+        {"kernelFileSizeLimit", nullptr, EFBIG},
+    };
     ShippedTables tables;
     for (const Kind& kind : kKinds)
-        for (const auto& step : steps)
-            for (const auto& err : errors) {
-                SCOPED_TRACE(std::string(kind.name) + " " + step.name + " " + err.name);
-                TempDir dir;
-                const std::string path = dir.file(kind.file);
-                ASSERT_TRUE(kind.save(path, 0, nullptr));
-                const auto before = Snapshot(dir.path());
-                gErrno = err.error;
-                gWroteSome = false;
-                std::string error, expected;
-                {
-                    const ScopedFileCalls failing(step.calls);
-                    EXPECT_FALSE(kind.save(path, 1, &error));
-                }
-                const std::string reason = std::string(": ") + std::strerror(err.error);
-                if (kind.save == SaveSettings)
-                    expected = "Cannot write " + PlwinBeside(path) + reason + "\n";
-                expected += "Cannot write " + path + reason;
-                EXPECT_EQ(error, expected);
-                EXPECT_EQ(Snapshot(dir.path()), before);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(kind.name) + " " + c.name);
+            TempDir dir;
+            const std::string path = dir.file(kind.file);
+            ASSERT_TRUE(kind.save(path, 0, nullptr));
+            const auto before = Snapshot(dir.path());
+            gErrno = c.error;
+            gWroteSome = false;
+            std::string error, expected;
+            if (c.calls) {
+                const ScopedFileCalls failing(*c.calls);
+                EXPECT_FALSE(kind.save(path, 1, &error));
+            } else {
+                SaveUnderSizeLimit(kind, path, &error);
             }
-}
-
-// A process over its file size limit gets EFBIG from the kernel itself, the
-// nearest to a full disk an unprivileged test can come.
-TEST(AtomicSave, FileSizeLimitOfTheKernel)
-{
-    ShippedTables tables;
-    for (const Kind& kind : kKinds) {
-        SCOPED_TRACE(kind.name);
-        TempDir dir;
-        const std::string path = dir.file(kind.file);
-        ASSERT_TRUE(kind.save(path, 0, nullptr));
-        const auto before = Snapshot(dir.path());
-        rlimit saved;
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 10;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        std::string error;
-        const bool saved1 = kind.save(path, 1, &error);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-        EXPECT_FALSE(saved1);
-        EXPECT_EQ(error.substr(0, error.find('\n')),
-                  "Cannot write " + (kind.save == SaveSettings ? PlwinBeside(path) : path) +
-                      ": File too large");
-        EXPECT_EQ(Snapshot(dir.path()), before);
-    }
+            const std::string reason = std::string(": ") + std::strerror(c.error);
+            if (kind.save == SaveSettings)
+                expected = "Cannot write " + PlwinBeside(path) + reason + "\n";
+            expected += "Cannot write " + path + reason;
+            EXPECT_EQ(error, expected);
+            EXPECT_EQ(Snapshot(dir.path()), before);
+        }
 }
 
 TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused)
