@@ -197,6 +197,8 @@ void TfrmPref::BitBtn1Click()
     // Stored as typed: a trailing separator is the user's to keep.
     Settings().TableDataPath = txtTablePath->text().toStdString();
     Settings().CompanyName = txtComp->text().toStdString();
-    WriteSettings(Settings(), plwinIni_, pluserIni_);
+    // The settings hold for this run even when they cannot be kept.
+    if (std::string error; !WriteSettings(Settings(), plwinIni_, pluserIni_, &error))
+        ShowError(this, QString::fromStdString(error));
     accept();
 }

@@ -6,7 +6,6 @@
 #include "core/table_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -87,7 +86,7 @@ std::string LineEnd(const std::vector<std::string>& lines)
 
 std::string Reason(const std::string& path, int err)
 {
-    return "Cannot write " + path + ": " + std::strerror(err);
+    return "Cannot write " + path + ": " + FileErrorText(err);
 }
 
 } // namespace

@@ -109,17 +109,21 @@ void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string
         pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
 }
 
-void WriteSettings(const AppSettings& s, const std::string& plwinIni,
-                   const std::string& pluserIni)
+bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
+                   const std::string& pluserIni, std::string* error)
 {
-    // Settings are not the user's work: a failed write is not worth a message box.
     IniFile plwin(plwinIni);
     plwin.WriteString("MAIN", "Company", s.CompanyName);
-    plwin.Save();
+    std::string plwinError;
+    const bool plwinSaved = plwin.Save(&plwinError);
     IniFile pluser(pluserIni);
     pluser.WriteString("MAIN", "ThdMainPath", s.MainPath);
     pluser.WriteString("MAIN", "ThdTableData", s.TableDataPath);
-    pluser.Save();
+    std::string pluserError;
+    const bool pluserSaved = pluser.Save(&pluserError);
+    if (error)
+        *error = plwinError + (plwinSaved || pluserSaved ? "" : "\n") + pluserError;
+    return plwinSaved && pluserSaved;
 }
 
 void ReadSettings()
@@ -130,9 +134,10 @@ void ReadSettings()
                  programDir);
 }
 
-void WriteSettings()
+bool WriteSettings(std::string* error)
 {
     const std::string programDir = ProgramDir();
     const std::string configDir = UserConfigDir();
-    WriteSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir));
+    return WriteSettings(Settings(), PlwinIniPath(programDir, configDir),
+                         PluserIniPath(configDir), error);
 }

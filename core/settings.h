@@ -33,8 +33,10 @@ std::string DefaultTableDataPath(const std::string& programDir);
 // Read and write the three settings with the defaults of a first run.
 void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
                   const std::string& programDir);
-void WriteSettings(const AppSettings& s, const std::string& plwinIni,
-                   const std::string& pluserIni);
-// ReadSettings on the standard locations of this program.
+// Writes both files, each whole or not at all; false with the reason of each
+// file that could not be written, naming it.
+bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
+                   const std::string& pluserIni, std::string* error = nullptr);
+// ReadSettings and WriteSettings on the standard locations of this program.
 void ReadSettings();
-void WriteSettings();
+bool WriteSettings(std::string* error = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/ini_file.h"
 #include "core/number_text.h"
+#include "core/stored_number.h"
 #include "core/table_file.h"
 
 #include <cmath>
@@ -84,12 +85,15 @@ bool TBallMic::Load(const std::string& fileName, std::string* error)
 bool TBallMic::Save(const std::string& fileName, std::string* error) const
 {
     IniFile ini(fileName);
-    ini.WriteString(kSection, "Angle", FloatText(Angle));
-    ini.WriteString(kSection, "BallDia", FloatText(BallDia));
-    ini.WriteString(kSection, "PlaneDia", FloatText(PlaneDia));
-    ini.WriteString(kSection, "PlaneDis", FloatText(PlaneDis));
-    ini.WriteString(kSection, "ApexDia", FloatText(ApexDia));
-    ini.WriteString(kSection, "BallDis", FloatText(BallDis));
+    ini.WriteString(kSection, "Angle", StoredNumberText(Angle));
+    ini.WriteString(kSection, "BallDia", StoredNumberText(BallDia));
+    ini.WriteString(kSection, "PlaneDia", StoredNumberText(PlaneDia));
+    ini.WriteString(kSection, "PlaneDis", StoredNumberText(PlaneDis));
+    ini.WriteString(kSection, "ApexDia", StoredNumberText(ApexDia));
+    // At the gauge plane the distance over the ball is a result, made again on opening.
+    ini.WriteString(kSection, "BallDis", CalcMethod == kBallMicAtGagePlane
+                                             ? FloatText(BallDis)
+                                             : StoredNumberText(BallDis));
     ini.WriteString(kSection, "CalcMethod", std::to_string(CalcMethod));
     ini.WriteString(kSection, "Internal", Internal != 0 ? "1" : "0");
     return ini.Save(error, IniFile::Folder::MustExist);

@@ -4,6 +4,7 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/pipe_record.h"
+#include "core/stored_number.h"
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
 #include "pages/metric_tolerance.h"
@@ -20,12 +21,13 @@ bool IsMetric(const TTInfo& rec)
     return rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
 }
 
-// Values are stored with six decimals, so a value read back equals the one in
-// the record only to that precision; comparing exactly would turn a standard
-// engagement or the best wire into a custom one on every reopen.
-bool SameAsStored(double stored, double current)
+// The file holds a computed value (the standard engagement, the best wire) in
+// the six decimals of FloatText, and a value the user gave as exactly as
+// StoredNumberText needs; the two are told apart by that text, so a standard
+// engagement or the best wire does not turn into a custom one on reopening.
+bool HoldsComputed(double stored, double computed)
 {
-    return FloatText(stored) == FloatText(current);
+    return StoredNumberText(stored) == FloatText(computed);
 }
 
 // The typed diameter text names the thread in its designation. A number size
@@ -37,8 +39,10 @@ void RestoreNomDiaText(TTInfo& rec, const std::string& text)
     const DiameterEntry e = ParseDiameterEntry(text);
     const bool decimal = text.find('#') == std::string::npos && !e.fraction;
     if (decimal) rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
-    else if (e.value > 0 && SameAsStored(e.value, rec.NomDia)) rec.NomDiaText = e.text;
+    else if (e.value > 0 && FloatText(e.value) == FloatText(rec.NomDia)) rec.NomDiaText = e.text;
 }
+
+constexpr const char* kCustomLOEKey = "Custom LOE";
 
 LoadResult Refused(std::string message)
 {
@@ -59,18 +63,26 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     } else {
         ini.WriteString("MAIN", "Class", rec.ClassText);
     }
-    ini.WriteString("MAIN", "Nom Dia", FloatText(rec.NomDia));
+    ini.WriteString("MAIN", "Nom Dia", StoredNumberText(rec.NomDia));
     // The diameter as typed ("1/4", "#10") keeps the designation of a reopened
     // thread as it was; "Nom Dia" stays the value that counts.
     ini.WriteString("MAIN", "Nom Dia Text", Trim(rec.NomDiaText));
-    ini.WriteString("MAIN", "TPI", FloatText(rec.TPI));
-    ini.WriteString("MAIN", "LOE", FloatText(rec.ExtThd.LOE));
+    ini.WriteString("MAIN", "TPI", StoredNumberText(rec.TPI));
+    const bool customLOE = rec.ExtThd.StdLOE == 0 && CustomLOEAllowed(rec.ExtThd.TypeCode);
+    ini.WriteString("MAIN", "LOE", customLOE ? StoredNumberText(rec.ExtThd.LOE)
+                                             : FloatText(rec.ExtThd.LOE));
+    // A custom engagement equal to the standard one is still custom ("SE" in
+    // the designation); a key left from an earlier save must not outlive it.
+    if (customLOE || ini.HasKey("MAIN", kCustomLOEKey))
+        ini.WriteString("MAIN", kCustomLOEKey, customLOE ? "1" : "0");
     ini.WriteString("MAIN", "Starts", std::to_string(rec.Starts));
-    ini.WriteString("MAIN", "Coating", FloatText(rec.Coating));
+    ini.WriteString("MAIN", "Coating", StoredNumberText(rec.Coating));
     ini.WriteString("MAIN", "Gage Class", rec.ClassW ? "W" : "X");
-    ini.WriteString("WIRE", "CurrentSize", FloatText(rec.ExtThd.CurWire));
+    ini.WriteString("WIRE", "CurrentSize", rec.ExtThd.UseBestWire
+                                               ? FloatText(rec.ExtThd.CurWire)
+                                               : StoredNumberText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
-    ini.WriteString("TIPS", "CurrentDia", FloatText(rec.ExtThd.PointDia));
+    ini.WriteString("TIPS", "CurrentDia", StoredNumberText(rec.ExtThd.PointDia));
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
@@ -187,13 +199,15 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
 
     if (loe > 0 && !LOEInRange(loe, rec.NomDia)) return Refused(kInvalidLOEMessage);
     rec.Calculate();
-    if (loe > 0 && !SameAsStored(loe, rec.ExtThd.LOE)) {
+    // An engagement that differs from the standard one is custom, key or not.
+    const bool custom = Trim(ini.ReadString("MAIN", kCustomLOEKey, "0")) == "1";
+    if (loe > 0 && (custom || !HoldsComputed(loe, rec.ExtThd.LOE))) {
         rec.SetLOE(loe);
         rec.Calculate();
     }
     const std::string refusal = CoatingRefusal(rec);
     if (!refusal.empty()) return Refused(refusal);
-    if (!SameAsStored(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
+    if (!HoldsComputed(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
     RestorePoint(rec, ini);
     rec.ClassW = GaugeClassOptions(type, classX).classW;
     return {LoadResult::Status::Loaded, read.message};

@@ -130,6 +130,20 @@ TEST(BallMicFile, RoundTripAndDefaults)
     EXPECT_EQ(read.CalcMethod, 3);
     EXPECT_EQ(read.Internal, -1);
     EXPECT_NEAR(read.SetDim, saved.SetDim, 1e-12);
+    // Values six decimals would change come back exactly.
+    saved.CalcMethod = kBallMicPlaneDiaGiven;
+    saved.Angle = 1.0 / 3;
+    saved.BallDia = BallDiaEntry("0.7mm");
+    saved.PlaneDia = 0.2997495;
+    saved.PlaneDis = 1e-7;
+    saved.BallDis = 2.54 / 25.4 * 3;
+    saved.Calculate();
+    ASSERT_TRUE(saved.Save(dir.file("b.bm")));
+    TBallMic exact;
+    ASSERT_TRUE(exact.Load(dir.file("b.bm")));
+    for (double TBallMic::*v : {&TBallMic::Angle, &TBallMic::BallDia, &TBallMic::PlaneDia,
+                                &TBallMic::PlaneDis, &TBallMic::BallDis, &TBallMic::SetDim})
+        EXPECT_EQ(exact.*v, saved.*v);
 
     // Only the section header (any case, blanks round it): the defaults.
     WriteTextFile(dir.file("empty.bm"), "[ BallMic ]\r\n");

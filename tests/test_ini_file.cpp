@@ -103,31 +103,6 @@ TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
     EXPECT_FALSE(thread.Save(&error, IniFile::Folder::MustExist));
     EXPECT_EQ(error, "Cannot write " + lost + ": No such file or directory");
     EXPECT_FALSE(fs::exists(dir.file("new")));
-
-    // A directory where the file should be: the rename fails after the temporary was written.
-    const std::string taken = dir.file("taken.ini");
-    fs::create_directory(taken);
-    WriteTextFile(taken + "/keep", "k");
-    EXPECT_FALSE(WriteIniString(taken, "MAIN", "Company", "A", &error));
-    EXPECT_EQ(error, "Cannot write " + taken + ": Is a directory");
-    EXPECT_EQ(ReadTextFile(taken + "/keep"), "k");
-    EXPECT_EQ(Names(dir.path()).size(), 3u) << "no temporary left beside the target";
-}
-
-TEST(IniFile, SaveIntoReadOnlyFolderKeepsTheOld)
-{
-    TempDir dir;
-    const std::string locked = dir.file("locked"), path = locked + "/PLWIN.INI";
-    fs::create_directory(locked);
-    WriteTextFile(path, "[MAIN]\nCompany=Old\n");
-    ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
-    if (::access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "rights ignore a read-only folder";
-    std::string error;
-    EXPECT_FALSE(WriteIniString(path, "MAIN", "Company", "New", &error));
-    EXPECT_EQ(error, "Cannot write " + path + ": Permission denied");
-    EXPECT_EQ(ReadTextFile(path), "[MAIN]\nCompany=Old\n");
-    EXPECT_EQ(Names(locked), std::vector<std::string>{"PLWIN.INI"});
-    ::chmod(locked.c_str(), 0755);
 }
 
 TEST(Settings, FirstRunDefaultsAndLocations)

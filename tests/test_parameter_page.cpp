@@ -139,15 +139,30 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         {"specialCustomEngagement", 0, "0.3", "18", "2", 0, "0.6", "", false, 0, nullptr},
         {"decimalBeyondFourPlaces", 0, "0.31255", "20", "2", 0, "", "", false, 0, nullptr},
         {"numberSize", 0, "#10", "32", "2", 2, "", "0.0001", false, 0.02, nullptr},
+        // Values six decimals would change; a custom engagement equal to the
+        // standard one keeps its "SE", and the standard one saved over it drops it.
+        {"diameterOfSevenDecimals", 0, "0.2997495", "20", "2", 0, "", "", false, 0, nullptr},
+        {"thirdOfAnInch", 0, "0.3333333333333333", "20", "2", 0, "", "", false, 0, nullptr},
+        {"customEngagementEqualToStandard", 0, "1/2", "13", "2", 0, "0.5", "", false, 0, nullptr},
+        {"standardOverCustom", 0, "1/2", "13", "2", 0, "", "", false, 0, nullptr},
+        {"engagementJustOffStandard", 0, "1/2", "13", "2", 0, "0.5000001", "", false, 0, nullptr},
+        {"tenthMicroInchCoating", 0, "1/2", "13", "2", 0, "", "0.0000001", false, 0, nullptr},
+        {"wireJustOffBest", 0, "1/2", "13", "2", 0, "", "", false, 0.0444115, nullptr},
+        {"metricPitchOfSevenDigits", TypeEntryIndex(kTypeMJ), "10", "0.7071068", "", 0, "", "",
+         false, 0, nullptr},
     };
     ShippedTables tables;
     TempDir dir;
     const std::string file = dir.file("r.thd");
+    // Each save goes over the one before, and keeps the lines it does not write.
+    WriteTextFile(file, "; kept\n");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ParameterEntry e = UnEntry(c.dia, c.tpi);
         e.typeIndex = c.typeIndex;
         e.classText = c.cls;
+        e.intTolText = "4H5H"; // MJ's only classes
+        e.extTolText = "4h6h";
         e.startsIndex = c.startsIndex;
         e.customLOE = *c.loe != 0;
         e.loeText = c.loe;
@@ -159,7 +174,6 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.classX).classW;
         if (c.wire > 0) { ASSERT_EQ(rec.SetWireSize(c.wire), 0); }
         std::string error;
-        WriteTextFile(file, "; kept\n"); // saving keeps the lines it does not write
         ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
         if (c.file) { EXPECT_EQ(ReadTextFile(file), c.file); }
 
@@ -170,9 +184,13 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         // The pages show starts, lead, plated limits, the gauge class and the wire.
         EXPECT_EQ(AllPageTexts(back), AllPageTexts(rec));
         EXPECT_EQ(back.NomDia, rec.NomDia);
+        EXPECT_EQ(back.TPI, rec.TPI);
+        EXPECT_EQ(back.ExtThd.LOE, rec.ExtThd.LOE);
         EXPECT_EQ(back.ExtThd.StdLOE, rec.ExtThd.StdLOE);
+        EXPECT_EQ(back.Coating, rec.Coating);
         EXPECT_EQ(back.ExtThd.UseBestWire, rec.ExtThd.UseBestWire);
         EXPECT_EQ(back.ExtThd.CurWire, rec.ExtThd.CurWire);
+        EXPECT_EQ(back.ExtThd.PD.Min, rec.ExtThd.PD.Min);
     }
 }
 

@@ -119,6 +119,25 @@ private slots:
         QCOMPARE(QString::fromStdString(Settings().CompanyName), storedCompany);
     }
 
+    // The settings hold for the run; the file that cannot take them is named.
+    void okNamesASettingsFileItCannotKeep()
+    {
+        const std::string old = "[MAIN]\nThdTableData=/srv/tables\n";
+        WriteTextFile(Pluser(), old);
+        std::filesystem::permissions(Pluser(), std::filesystem::perms(0444));
+        MakeFrame();
+        Hooks().runModal = [&](QDialog& d) {
+            SetField("txtTablePath", PL_TABLES_DIR);
+            Click(d, "BitBtn1");
+            return d.result();
+        };
+        frame_->Preferences1Click();
+        QCOMPARE(questions_, QStringList{QString::fromStdString("Cannot write " + Pluser() +
+                                                                 ": Permission denied")});
+        QCOMPARE(ReadTextFile(Pluser()), old);
+        QCOMPARE(QString::fromStdString(Settings().TableDataPath), QString(PL_TABLES_DIR));
+    }
+
     void cancelChangesNothingAndKeepsTheTypedText()
     {
         const std::string plwinText = "[MAIN]\nCompany=Acme Gauge Works\n";
