@@ -10,6 +10,7 @@
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
+#include "ui/inspect_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window_pages.h"
 
@@ -92,6 +93,9 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
     Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
     Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
+    inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(rec_.get()); });
+    inspectPage_->setObjectName(QStringLiteral("InspectPage"));
+    Notebook1->addWidget(Scrolled(inspectPage_));
     v->addWidget(Notebook1, 1);
 
     TabSet1 = new QTabBar;
@@ -325,6 +329,7 @@ int PageOfTabCaption(const QString& caption, int index)
     const QString c = caption.trimmed().toLower();
     if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
+    if (c == QLatin1String("inspect")) return ThreadPage::Inspect;
     return index;
 }
 
@@ -345,7 +350,8 @@ void TfrmThread::RebuildTabs(bool pipePages)
     int current = 0;
     for (int page = 0; page < ThreadPage::Count; ++page) {
         if (!ThreadPage::HasContent(page)) continue;
-        if (page >= ThreadPage::NPTGages && !pipePages) continue;
+        const bool pipePage = page == ThreadPage::NPTGages || page == ThreadPage::NPTTolerances;
+        if (pipePage && !pipePages) continue;
         // Gauge setting is worked out for single-start threads only.
         if (page == ThreadPage::Setting && severalStarts) continue;
         const int tab = TabSet1->addTab(ThreadPage::Caption(page));

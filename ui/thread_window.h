@@ -23,6 +23,7 @@ class QTabBar;
 class QToolButton;
 class TColorStringGrid;
 class TGaugeSettingPage;
+class TInspectPage;
 class TPipePicture;
 enum class PipeDrawing;
 class TBallMic;
@@ -42,6 +43,8 @@ public:
     bool SaveThreadFile(const QString& fileName);
     void CopyCalCertData();
     void CopyThreadDims(bool internal);
+    // Edit | Copy Page as CSV: the grids of the page shown (thread_window_csv.cpp).
+    void CopyPageAsCsv();
     // Activation: publishes the window's display unit to the application.
     void FormActivate();
     // Millimetre display of this window; toggling redraws without recalculating.
@@ -261,4 +264,6 @@ private:
     QToolButton* btnPlugPD = nullptr;
     bool setDim_ = false;
     TGaugeSettingPage* gaugePage_ = nullptr;
+    TInspectPage* inspectPage_ = nullptr;
+    TColorStringGrid* grdTapDrills = nullptr;
 };

@@ -14,7 +14,8 @@ enum : int {
     Setting = 5,
     NPTGages = 6,
     NPTTolerances = 7,
-    Count = 8,
+    Inspect = 8,
+    Count = 9,
 };
 
 QString Caption(int page);

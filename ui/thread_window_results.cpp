@@ -9,6 +9,7 @@
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 #include "ui/color_string_grid.h"
+#include "ui/inspect_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
@@ -110,6 +111,9 @@ void TfrmThread::RedrawResults()
     lblName->setText(Q(p.name));
     FitNameLabel();
     gridThd->LoadTextGrid(p.thread, p.threadTips);
+    grdTapDrills->LoadTextGrid(p.tapDrills, GridTips(p.tapDrills, metric_));
+    grdTapDrills->setVisible(!p.tapDrills.empty());
+    inspectPage_->Refresh(metric_);
     grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);
     lblRingLeadTol->setText(Q(p.ring.leadTol));
     lblRingAngleTol->setText(Q(p.ring.angleTol));

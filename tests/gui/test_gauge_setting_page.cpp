@@ -178,7 +178,8 @@ private slots:
         Calculate(w, "3/4", "10");
         QVERIFY(Tabs(w).contains("Orvalle"));
         Calculate(w, "3/4", "10", 2);
-        QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug", "Plug Gage"}));
+        QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug", "Plug Gage",
+                                       "Inspect"}));
     }
 };
 

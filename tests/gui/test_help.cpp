@@ -59,6 +59,9 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("tool message") << "no pd measurement" << "messages.html";
     QTest::newRow("menu command") << "set dim" << "set_dim.html";
     QTest::newRow("re-evaluation") << "new pd value" << "new_pd.html";
+    QTest::newRow("inspection") << "verdict" << "inspect.html";
+    QTest::newRow("tap drill") << "tap drill" << "tap_drills.html";
+    QTest::newRow("csv") << "csv" << "csv.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }
