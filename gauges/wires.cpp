@@ -95,11 +95,6 @@ double HelixComp(const TThdInfo& m)
     return c >= threshold ? c : 0;
 }
 
-bool HelixCorrected(uint16_t typeCode)
-{
-    return HasHelixCorrection(typeCode);
-}
-
 bool ReadingsCorrected(const TThdInfo& m)
 {
     // A multi-start lead always needs the correction, even below the threshold.

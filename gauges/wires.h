@@ -2,7 +2,6 @@
 // Measuring wires: readings over three wires, helix compensation and angle,
 // the standard wire list. Results are in the member's units.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,6 @@ class TTInfo;
 // formula the readings below round. corrected adds the helix (lead angle)
 // correction where the form has one.
 double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected);
-// Whether readings of the form can carry the helix correction (not buttress).
-bool HelixCorrected(uint16_t typeCode);
 // Reading over the current wire at pitch diameter pd, without helix correction.
 double WireReading(const TThdInfo& m, double pd);
 // The same with the helix (lead angle) correction; 0 for the buttress form.
