@@ -158,6 +158,10 @@ void TMainForm::CreateMenus()
             [this] { Internal1Click(); });
     AddItem(dims, "External1", "External", "Copy the external thread's limits to the clipboard",
             [this] { External1Click(); });
+    AddItem(edit, "CopyPageAsCSV1", "Copy Page as C&SV",
+            "Copy the grid of the page shown to the clipboard as comma-separated values", [this] {
+                if (TfrmThread* thread = ActiveThread()) thread->CopyPageAsCsv();
+            });
     edit->addSeparator();
     AddItem(edit, "Preferences1", "P&references", "Set the table data path and the company name",
             [this] { Preferences1Click(); });

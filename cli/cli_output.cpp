@@ -1,11 +1,14 @@
 #include "cli/cli_output.h"
 
 #include "core/pipe_record.h"
+#include "core/table_file.h"
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/identify.h"
+#include "pages/inspect_page.h"
+#include "pages/tap_drills.h"
 #include "pages/result_pages.h"
 #include "pipe/pipe_pages.h"
 
@@ -325,6 +328,63 @@ void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
     j.Close('}');
 }
 
+// One checked measurement: the judged pitch diameter, its verdict and margins.
+void CheckJson(JsonWriter& j, const PDCheck& c)
+{
+    j.Put({{"MeasuredPD", c.pd}});
+    j.Put("Verdict", VerdictWord(c.verdict));
+    j.Put({{"MarginToMax", c.marginToMax}, {"MarginToMin", c.marginToMin},
+           {"PercentOfTolerance", c.percentOfTolerance}});
+}
+
+void InspectionJson(JsonWriter& j, const InspectPageText& page)
+{
+    const PDInspection& r = page.inspection;
+    j.Key("inspection");
+    j.Open('{');
+    j.Put({{"MeasuredPD", r.meanPD}});
+    j.Put("Verdict", VerdictWord(r.overall));
+    j.Put({{"MarginToMax", r.marginToMax}, {"MarginToMin", r.marginToMin},
+           {"PercentOfTolerance", r.percentOfTolerance}, {"MinPD", r.minPD}, {"MaxPD", r.maxPD},
+           {"Spread", r.spread}, {"Wire", page.wire}});
+    j.Put("Text", page.verdict);
+    j.Key("grid");
+    j.Grid(page.grid);
+    if (r.readings.size() > 1) {
+        j.Key("readings");
+        j.Open('[');
+        for (std::size_t i = 0; i < r.readings.size(); ++i) {
+            j.Open('{');
+            j.Put({{"Reading", page.readings[i]}});
+            CheckJson(j, r.readings[i]);
+            j.Close('}');
+        }
+        j.Close(']');
+    }
+    j.Close('}');
+}
+
+// The drills of an internal unified or metric thread; none where the table is missing.
+void TapDrillsJson(JsonWriter& j, const TTInfo& rec)
+{
+    if (!HasTapDrills(rec)) return;
+    std::vector<TapDrill> drills;
+    try {
+        drills = TapDrills(rec);
+    } catch (const TableError&) {
+    }
+    j.Key("tapDrills");
+    j.Open('[');
+    for (const TapDrill& d : drills) {
+        j.Open('{');
+        j.Put("Drill", d.name);
+        j.Put({{"Diameter", d.diameter}, {"PercentThread", d.percentThread},
+               {"Recommended", d.recommended ? 1.0 : 0.0}});
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
 } // namespace
 
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
@@ -394,12 +454,22 @@ void PrintPagesText(const ResultPagesText& pages, std::ostream& out)
     out << pages.caption << '\n' << pages.name << '\n';
     out << "\nThread Dim.\n";
     PrintGrid(pages.thread, out);
+    if (!pages.tapDrills.empty()) {
+        out << "\nTap Drills\n";
+        PrintGrid(pages.tapDrills, out);
+    }
     PrintGauge(pages.ring, out);
     PrintGauge(pages.setPlug, out);
     PrintGauge(pages.plug, out);
 }
 
-void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out)
+void PrintTextGrid(const std::vector<std::vector<std::string>>& grid, std::ostream& out)
+{
+    PrintGrid(grid, out);
+}
+
+void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
+                    const InspectPageText* inspect)
 {
     JsonWriter j(out);
     j.Open('{');
@@ -414,6 +484,8 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     GaugeJson(j, pages.plug);
     j.Close('}');
     RecordJson(j, rec);
+    TapDrillsJson(j, rec);
+    if (inspect) InspectionJson(j, *inspect);
     j.Close('}');
     out << '\n';
 }

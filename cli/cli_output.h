@@ -12,9 +12,14 @@ struct PipePagesText;
 struct GaugeSettingText;
 struct IdentifyQuery;
 struct IdentifyMatch;
+struct InspectPageText;
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
-void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out);
+// With an inspection, its key "inspection" besides the pages.
+void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
+                    const InspectPageText* inspect = nullptr);
+// A grid in aligned columns, as the text pages print theirs.
+void PrintTextGrid(const std::vector<std::vector<std::string>>& grid, std::ostream& out);
 // A pipe thread: its designation and pipe pages (always inches).
 void PrintPipeText(const PipePagesText& pages, std::ostream& out);
 void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out);

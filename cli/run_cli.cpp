@@ -6,10 +6,12 @@
 #include "cli/gauge_setting_text.h"
 #include "cli/identify_option.h"
 #include "cli/profile_option.h"
+#include "cli/inspect_option.h"
 #include "cli/reeval_option.h"
 #include "cli/set_dim_option.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
+#include "pages/inspect_page.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
@@ -83,6 +85,13 @@ const char* const kUsage =
     "  --save FILE     save the thread file\n"
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
+    "  --csv           print every page as CSV instead: the page name, its header\n"
+    "                  row and its rows as shown, a blank line between pages\n"
+    "  --measured-mow V[,V...]  inspect: measured readings over wires of the\n"
+    "                  external thread (display unit or with mm/in); the pitch\n"
+    "                  diameter each measures and its verdict against the limits\n"
+    "  --measured-wire W  the wire size of those readings (default: the current wire)\n"
+    "  --measured-pd V[,V...]  inspect measured pitch diameters instead\n"
     "  --report NAME   write a report to the PDF file of --pdf instead of printing\n"
     "                  the pages: thread, gauge, setting (the point and roll gauge\n"
     "                  setting dimensions); for pipe threads npt-dims (NPT's\n"
@@ -106,7 +115,7 @@ const char* const kUsage =
 struct Options {
     std::map<std::string, std::string> values;
     bool classX = false, mm = false, inch = false, json = false, help = false, version = false;
-    bool setDim = false;
+    bool setDim = false, csv = false;
 
     std::optional<std::string> get(const std::string& k) const
     {
@@ -170,7 +179,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--pdf",     "--pitch", "--ext-tol", "--int-tol",
                                             "--loe-group", "--size", "--point-dia", "--new-pd",
                                             "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
-                                            "--int-pd-max", "--profile-svg"};
+                                            "--int-pd-max", "--profile-svg", "--measured-mow",
+                                            "--measured-wire", "--measured-pd"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;
@@ -180,6 +190,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         else if (a == "--help" || a == "-h") o.help = true;
         else if (a == "--version") o.version = true;
         else if (a == "--setdim") o.setDim = true;
+        else if (a == "--csv") o.csv = true;
         else {
             bool known = false;
             for (const char* w : withValue) {
@@ -201,10 +212,16 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         problem = "--mm and --inch exclude each other";
         return false;
     }
+    if (o.csv && o.json) {
+        problem = "--csv and --json exclude each other";
+        return false;
+    }
     if (o.setDim) {
         problem = SetDimOptionProblem(o.values);
         return problem.empty();
     }
+    problem = InspectOptionProblem(o.values);
+    if (!problem.empty()) return false;
     for (const char* pd : {"--ext-pd-max", "--ext-pd-min", "--int-pd-min", "--int-pd-max"})
         if (o.get(pd)) {
             problem = std::string(pd) + " is for --setdim";
@@ -481,19 +498,33 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     if (auto report = o.get("--report"))
         return WriteReportOption(rec, *report, *o.get("--pdf"), mm, err);
 
+    const bool inspecting = o.get("--measured-mow") || o.get("--measured-pd");
+    if (rec.Pipe && inspecting) {
+        err << "plcalc: --measured-mow and --measured-pd are not for pipe threads: they are "
+               "inspected with their plug and ring gauges\n";
+        return kExitUsage;
+    }
     if (rec.Pipe) {
         // The pipe tables are inch tables; there is nothing to convert them by.
         if (o.mm) err << "Pipe threads are shown in inches.\n";
         const PipePagesText pipe = BuildPipePages(rec);
         if (o.json) PrintPipeJson(rec, pipe, out);
+        else if (o.csv) PrintPipeCsv(pipe, out);
         else PrintPipeText(pipe, out);
         return kExitOk;
     }
+    const auto inspect = InspectFromOptions(rec, o.values, mm);
+    if (inspect && !inspect->message.empty()) {
+        err << inspect->message << '\n';
+        return kExitInvalidInput;
+    }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
-    if (o.json) PrintPagesJson(rec, pages, out);
+    if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr);
+    else if (o.csv) PrintPagesCsv(pages, inspect ? &*inspect : nullptr, out);
     else {
         PrintPagesText(pages, out);
         PrintGaugeSettingText(rec, mm, out);
+        if (inspect) PrintInspectText(*inspect, out);
     }
     return kExitOk;
 }

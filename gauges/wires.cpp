@@ -45,13 +45,18 @@ constexpr double kListTolerance = 0.00003;
 
 } // namespace
 
-double WireReading(const TThdInfo& m, double pd)
+double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected)
 {
-    const ld w = m.CurWire;
-    if (w == 0) return 0;
+    const ld w = wire;
     const ld p = m.Pitch();
-    const ld e = RoundedPD(m, pd);
     const uint16_t type = m.TypeCode;
+    if (corrected && HasHelixCorrection(type)) {
+        const ld alpha = IsAcmeForm(type) ? 0.2530727485L : 0.52359879L;
+        const ld tanLead = static_cast<ld>(m.Lead()) / (std::numbers::pi_v<ld> * e);
+        const ld tanA = std::tan(alpha);
+        const ld helix = tanLead * tanLead * std::cos(alpha) / (2 * tanA);
+        return static_cast<double>(e - p / (2 * tanA) + w * (1 + 1 / std::sin(alpha) + helix));
+    }
     if (Is60Degree(type) || IsMetricRecordType(type))
         return static_cast<double>(e - 0.866025L * p + 3 * w);
     if (IsAcmeForm(type)) return static_cast<double>(e - 1.93335L * p + 4.9939L * w);
@@ -59,21 +64,18 @@ double WireReading(const TThdInfo& m, double pd)
     return 0;
 }
 
+double WireReading(const TThdInfo& m, double pd)
+{
+    if (m.CurWire == 0) return 0;
+    return ReadingOverWires(m, static_cast<double>(RoundedPD(m, pd)), m.CurWire, false);
+}
+
 double HelixWireReading(const TThdInfo& m, double pd)
 {
-    const ld w = m.CurWire;
-    if (w == 0) return 0;
-    const uint16_t type = m.TypeCode;
-    if (!HasHelixCorrection(type)) return 0;
-    const ld alpha = IsAcmeForm(type) ? 0.2530727485L : 0.52359879L;
-    const ld e = RoundedPD(m, pd);
+    if (m.CurWire == 0 || !HasHelixCorrection(m.TypeCode)) return 0;
+    const double e = static_cast<double>(RoundedPD(m, pd));
     if (e == 0) return 0;
-    const ld p = m.Pitch();
-    const ld tanLead = static_cast<ld>(m.Lead()) / (std::numbers::pi_v<ld> * e);
-    const ld tanA = std::tan(alpha);
-    const ld helix = tanLead * tanLead * std::cos(alpha) / (2 * tanA);
-    const ld reading = e - p / (2 * tanA) + w * (1 + 1 / std::sin(alpha) + helix);
-    return RoundTo(static_cast<double>(reading), 5);
+    return RoundTo(ReadingOverWires(m, e, m.CurWire, true), 5);
 }
 
 double HelixComp(const TThdInfo& m)

@@ -8,6 +8,10 @@
 class TThdInfo;
 class TTInfo;
 
+// The reading over wires of size wire at pitch diameter e, unrounded: the
+// formula the readings below round. corrected adds the helix (lead angle)
+// correction where the form has one.
+double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected);
 // Reading over the current wire at pitch diameter pd, without helix correction.
 double WireReading(const TThdInfo& m, double pd);
 // The same with the helix (lead angle) correction; 0 for the buttress form.

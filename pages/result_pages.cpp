@@ -6,6 +6,7 @@
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "pages/tap_drills.h"
 
 #include <map>
 #include <string>
@@ -166,6 +167,7 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.name = NameText(rec);
     r.thread = ThreadGrid(rec);
     r.threadTips = GridTips(r.thread, metricDisplay);
+    r.tapDrills = TapDrillGrid(rec, metricDisplay);
     r.ring = RingPage(rec);
     NoteMissingTols(r.ring, rec.GoRing);
     r.setPlug = SetPlugPage(rec);
@@ -232,6 +234,16 @@ std::string LabelTip(const std::string& label)
         {"Major Full", "Major diameter of the full-form portion of the setting plug"},
         {"Major Dia", "Major diameter of the gauge"},
         {"Minor Dia", "Minor diameter of the gauge"},
+        {"Tap Drill", "Drills whose diameter lies within the internal thread's minor diameter "
+                      "limits"},
+        {"% Thread", "Percentage of thread: (basic major - drill) / (2 x 0.649519 x pitch) x "
+                     "100"},
+        {"Recommended", "The drill nearest 75 % of thread"},
+        {"Reading", "Reading over three wires"},
+        {"To Max", "Margin to PD max; negative: above it by that much"},
+        {"To Min", "Margin to PD min; negative: below it by that much"},
+        {"Position", "Where the pitch diameter lies in the tolerance: 0 % at PD min, 100 % at "
+                     "PD max"},
         {"Standard L.O.E.", "Standard length of engagement (L.O.E.) of the thread's series, "
                             "which its tolerances are based on"},
         {"Custom L.O.E.", "A length of engagement (L.O.E.) of your own; the pitch diameter "

@@ -33,6 +33,7 @@ struct ResultPagesText {
     std::string name;    // designation label
     TextGrid thread;     // "Thread Dim.", 19 rows of 3 cells
     TextGrid threadTips; // tooltips of the thread grid
+    TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
     GaugePageText ring, setPlug, plug;
     std::string wireSize1; // wire-size box of the set plug page
     std::string wireSize2; // wire-size box of the plug page

@@ -31,6 +31,8 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         {"modified stub #1", {"--type", "SAM1", "--dia", "1", "--tpi", "10"}},
         {"modified stub #2, millimetres", {"--type", "SAM2", "--dia", "1", "--tpi", "10", "--mm"}},
         {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"}},
+        {"three readings over wires", {"--dia", "1/4", "--tpi", "20", "--measured-mow", "0.2597,0.2585,0.26"}},
+        {"metric, a measured PD", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-pd", "8.95"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -10,6 +10,7 @@
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
+#include "ui/inspect_page.h"
 #include "ui/message_box.h"
 #include "ui/profile_page.h"
 #include "ui/thread_window_pages.h"
@@ -93,6 +94,9 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
     Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
     Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
+    inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(rec_.get()); });
+    inspectPage_->setObjectName(QStringLiteral("InspectPage"));
+    Notebook1->addWidget(Scrolled(inspectPage_));
     profilePage_ = new TProfilePage;
     Notebook1->addWidget(profilePage_);
     v->addWidget(Notebook1, 1);
@@ -329,6 +333,7 @@ int PageOfTabCaption(const QString& caption, int index)
     if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
     if (c == QLatin1String("profile")) return ThreadPage::Profile;
+    if (c == QLatin1String("inspect")) return ThreadPage::Inspect;
     return index;
 }
 
@@ -349,8 +354,8 @@ void TfrmThread::RebuildTabs(bool pipePages)
     int current = 0;
     for (int page = 0; page < ThreadPage::Count; ++page) {
         if (!ThreadPage::HasContent(page)) continue;
-        if ((page == ThreadPage::NPTGages || page == ThreadPage::NPTTolerances) && !pipePages)
-            continue;
+        const bool pipePage = page == ThreadPage::NPTGages || page == ThreadPage::NPTTolerances;
+        if (pipePage && !pipePages) continue;
         if (page == ThreadPage::Profile && (pipePages || !profileShown_)) continue;
         // Gauge setting is worked out for single-start threads only.
         if (page == ThreadPage::Setting && severalStarts) continue;

@@ -23,6 +23,7 @@ class QTabBar;
 class QToolButton;
 class TColorStringGrid;
 class TGaugeSettingPage;
+class TInspectPage;
 class TPipePicture;
 class TProfilePage;
 enum class PipeDrawing;
@@ -43,6 +44,8 @@ public:
     bool SaveThreadFile(const QString& fileName);
     void CopyCalCertData();
     void CopyThreadDims(bool internal);
+    // Edit | Copy Page as CSV: the grids of the page shown (thread_window_csv.cpp).
+    void CopyPageAsCsv();
     // Activation: publishes the window's display unit to the application.
     void FormActivate();
     // Millimetre display of this window; toggling redraws without recalculating.
@@ -268,4 +271,6 @@ private:
     // The profile drawing; its tab is shown for the families it knows.
     TProfilePage* profilePage_ = nullptr;
     bool profileShown_ = false;
+    TInspectPage* inspectPage_ = nullptr;
+    TColorStringGrid* grdTapDrills = nullptr;
 };

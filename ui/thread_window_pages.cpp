@@ -25,14 +25,15 @@ QString Caption(int page)
 {
     static const char* const kCaptions[Count] = {
         "Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances", "Profile"};
+        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances", "Inspect",
+        "Profile"};
     return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
 }
 
 bool HasContent(int page)
 {
     // The pipe pages are added by the pipe fill.
-    return (page >= Parameters && page <= Setting) || page == Profile;
+    return (page >= Parameters && page <= Setting) || page == Inspect || page == Profile;
 }
 
 } // namespace ThreadPage
@@ -208,6 +209,10 @@ QWidget* TfrmThread::BuildThreadPage()
     threadRow_ = static_cast<QHBoxLayout*>(Centred(gridThd));
     threadRow_->setAlignment(gridThd, Qt::AlignTop);
     v->addLayout(threadRow_);
+    grdTapDrills = Named(new TColorStringGrid, "grdTapDrills");
+    grdTapDrills->setColumnCount(4);
+    grdTapDrills->hide();
+    v->addLayout(Centred(grdTapDrills));
     v->addStretch(1);
     return page;
 }

@@ -14,8 +14,9 @@ enum : int {
     Setting = 5,
     NPTGages = 6,
     NPTTolerances = 7,
-    Profile = 8,
-    Count = 9,
+    Inspect = 8,
+    Profile = 9,
+    Count = 10,
 };
 
 QString Caption(int page);

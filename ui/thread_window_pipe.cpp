@@ -81,6 +81,7 @@ void TfrmThread::AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStr
 void TfrmThread::FillPipePages()
 {
     RemovePipePictures();
+    grdTapDrills->hide();
     const PipePagesText pages = BuildPipePages(*rec_);
 
     // Only "Parameters" and "Thread Dim." stay; NPT adds its two pages.

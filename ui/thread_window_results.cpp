@@ -9,6 +9,7 @@
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 #include "ui/color_string_grid.h"
+#include "ui/inspect_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/profile_page.h"
@@ -114,6 +115,9 @@ void TfrmThread::RedrawResults()
     profilePage_->SetGeometry(BuildProfileGeometry(*rec_, metric_));
     FitNameLabel();
     gridThd->LoadTextGrid(p.thread, p.threadTips);
+    grdTapDrills->LoadTextGrid(p.tapDrills, GridTips(p.tapDrills, metric_));
+    grdTapDrills->setVisible(!p.tapDrills.empty());
+    inspectPage_->Refresh(metric_);
     grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);
     lblRingLeadTol->setText(Q(p.ring.leadTol));
     lblRingAngleTol->setText(Q(p.ring.angleTol));

@@ -179,7 +179,7 @@ private slots:
         QVERIFY(Tabs(w).contains("Orvalle"));
         Calculate(w, "3/4", "10", 2);
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-                                        "Plug Gage", "Profile"}));
+                                        "Plug Gage", "Inspect", "Profile"}));
     }
 };
 

@@ -61,6 +61,9 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("re-evaluation") << "new pd value" << "new_pd.html";
     QTest::newRow("unknown thread") << "identify thread" << "identify.html";
     QTest::newRow("tolerance zones") << "tolerance zone" << "profile.html";
+    QTest::newRow("inspection") << "verdict" << "inspect.html";
+    QTest::newRow("tap drill") << "tap drill" << "tap_drills.html";
+    QTest::newRow("csv") << "csv" << "csv.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }

@@ -173,7 +173,7 @@ private slots:
         Child<QPushButton>(w, "Button2")->click();
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-                                        "Plug Gage", "Orvalle", "Profile"}));
+                                        "Plug Gage", "Orvalle", "Inspect", "Profile"}));
         QVERIFY(Pictures(w).isEmpty());
         QVERIFY(w.UnitSwitchable());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));

@@ -1,0 +1,22 @@
+#pragma once
+// Grids of the pages as comma-separated values (RFC 4180): fields with a
+// comma, quote or line break in double quotes, quotes doubled, CRLF line ends.
+// The cells are the page texts as shown; nothing is formatted here.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct GaugePageText;
+using TextGrid = std::vector<std::vector<std::string>>;
+
+std::string CsvField(const std::string& text);
+// One line per row, each ended by CRLF.
+std::string CsvGrid(const TextGrid& grid);
+
+// The grid a gauge page shows: without its tolerance columns where it has a note.
+TextGrid VisibleGaugeGrid(const GaugePageText& page);
+
+// Named grids as blocks: the name on a line of its own, the grid (its row 0
+// the header row), and an empty line between blocks. Empty grids are left out.
+std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages);

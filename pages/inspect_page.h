@@ -1,0 +1,40 @@
+#pragma once
+// The "Inspect" page: measured readings over wires (or measured pitch
+// diameters) of the external thread, judged against its pitch-diameter limits,
+// as texts for the window, plcalc and the clipboard.
+
+#include "gauges/inspect.h"
+
+#include <string>
+#include <vector>
+
+class TTInfo;
+using TextGrid = std::vector<std::vector<std::string>>;
+
+struct InspectEntry {
+    bool overWires = true;    // readings over wires; else measured pitch diameters
+    std::string valuesText;   // "0.2597, 0.2590": display unit, or each with mm/in
+    std::string wireText;     // the wire size used; empty: the current wire
+};
+
+struct InspectPageText {
+    std::string message;      // why the entry is refused; empty when it was checked
+    TextGrid grid;            // row 0 the headings; the limits, each reading, the summary
+    std::string verdict;      // the overall verdict as one line
+    // The values behind the texts, in the thread's units.
+    std::vector<double> readings; // as entered (readings over wires or PDs)
+    std::vector<double> measuredPDs;
+    double wire = 0;
+    PDInspection inspection;
+};
+
+// Reads a list of positive lengths separated by commas or semicolons, each in
+// the display unit or with mm/in, into the external thread's units. False with
+// the offending item in `bad` when one is not a positive number.
+bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
+                     std::vector<double>& values, std::string& bad);
+
+// "Inside" or "Outside".
+std::string VerdictWord(PDVerdict v);
+
+InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, bool metricDisplay);

@@ -1,0 +1,91 @@
+#include "pages/tap_drills.h"
+
+#include "core/display_unit.h"
+#include "core/number_text.h"
+#include "core/table_file.h"
+#include "core/thread_record.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::size_t kDrillRecord = 28;
+// A drill within this of a limit is taken as on it (table rounding).
+constexpr double kOnLimit = 1e-9;
+// The percentage of thread machinists aim for: strength near the full thread
+// with far less tapping torque.
+constexpr double kAimPercent = 75;
+
+bool MetricType(uint16_t type)
+{
+    return type == kTypeM || type == kTypeMJ;
+}
+
+} // namespace
+
+bool HasTapDrills(const TTInfo& rec)
+{
+    const uint16_t t = rec.IntThd.TypeCode;
+    return !rec.Pipe && (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || MetricType(t));
+}
+
+double PercentOfThread(double basicMajor, double pitch, double drill)
+{
+    return (basicMajor - drill) / (2 * 0.649519 * pitch) * 100;
+}
+
+std::vector<TapDrill> TapDrills(const TTInfo& rec)
+{
+    std::vector<TapDrill> drills;
+    if (!HasTapDrills(rec)) return drills;
+    const TThdInfo& in = rec.IntThd;
+    const bool metric = MetricType(in.TypeCode);
+    const TableFile file("drills.bin", kDrillRecord);
+    file.requireWholeFile();
+    for (std::size_t i = 0; i < file.count(); ++i) {
+        const TableRecord r = file.record(i);
+        const double inches = r.I32(20) / 1e6;
+        const double mm = r.I32(24) / 100.0;
+        double dia = 0;
+        if (inches > 0) dia = metric ? inches * kMmPerInch : inches;
+        else if (mm > 0) dia = metric ? mm : mm / kMmPerInch;
+        else continue;
+        if (dia < in.Minor.Min - kOnLimit || dia > in.Minor.Max + kOnLimit) continue;
+        std::string name = r.Str(9, 7);
+        if (mm > 0) name += " mm";
+        drills.push_back({name, dia, PercentOfThread(in.NomDia, in.Pitch(), dia), false});
+    }
+    std::ranges::stable_sort(drills, {}, &TapDrill::diameter);
+    // Nearest to the aim; of two as near, the larger drill (less torque).
+    TapDrill* best = nullptr;
+    for (TapDrill& d : drills)
+        if (!best || std::fabs(d.percentThread - kAimPercent) <=
+                         std::fabs(best->percentThread - kAimPercent))
+            best = &d;
+    if (best) best->recommended = true;
+    return drills;
+}
+
+TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay)
+{
+    if (!HasTapDrills(rec)) return {};
+    const ScopedDisplayUnit unit(metricDisplay);
+    TextGrid g;
+    g.push_back({"Tap Drill", "Diameter", "% Thread", "Recommended"});
+    std::vector<TapDrill> drills;
+    try {
+        drills = TapDrills(rec);
+    } catch (const TableError& e) {
+        g.push_back({std::string("No tap drills: ") + e.what(), "", "", ""});
+        return g;
+    }
+    if (drills.empty()) {
+        g.push_back({"No listed drill lies within the minor diameter limits", "", "", ""});
+        return g;
+    }
+    for (const TapDrill& d : drills)
+        g.push_back({d.name, DimText(rec.IntThd, 4, d.diameter),
+                     Trim(FormatFixed(d.percentThread, 5, 1)), d.recommended ? "Yes" : ""});
+    return g;
+}

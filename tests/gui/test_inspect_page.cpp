@@ -1,0 +1,127 @@
+// The thread window's Inspect page and Edit | Copy Page as CSV: three readings
+// over wires of 1/4-20 UNC-2A judged on the page, a refused entry, the tab a pipe
+// thread does not get, and the grids of a page on the clipboard.
+#include "support/test_support.h"
+#include "ui/color_string_grid.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template <typename T> T* Child(const TfrmThread& w, const char* name)
+{
+    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+void Calculate(TfrmThread& w, const QString& type, const QString& dia, const QString& pitch)
+{
+    Child<QComboBox>(w, "cboType")->setCurrentText(type);
+    if (type == "UN Threads") Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
+    if (!dia.isEmpty()) Child<QLineEdit>(w, "txtNomDia")->setText(dia);
+    if (!pitch.isEmpty()) Child<QLineEdit>(w, "txtPitch")->setText(pitch);
+    Child<QPushButton>(w, "Button2")->click();
+}
+
+bool ShowTab(const TfrmThread& w, const QString& caption)
+{
+    auto* tabs = Child<QTabBar>(w, "TabSet1");
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == caption) {
+            tabs->setCurrentIndex(i);
+            return true;
+        }
+    return false;
+}
+
+QStringList Column(const TColorStringGrid* grid, int col)
+{
+    QStringList cells;
+    for (int r = 0; r < grid->rowCount(); ++r) cells << grid->Cell(r, col);
+    return cells;
+}
+
+} // namespace
+
+class TestInspectPage : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ShippedTables> tables_;
+    QStringList messages_;
+
+private slots:
+    void initTestCase()
+    {
+        tables_ = std::make_unique<ShippedTables>();
+        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
+    }
+    void init() { messages_.clear(); }
+
+    // Over 0.0289 wires E = M - 0.0867 + 0.04330125: 0.2597, 0.2585, 0.2600 measure
+    // 0.2163, 0.2151, 0.2166 against PD 0.2127 to 0.2164.
+    void threeReadingsAndTheirVerdict()
+    {
+        TfrmThread w;
+        Calculate(w, "UN Threads", "1/4", "20");
+        QVERIFY(ShowTab(w, "Inspect"));
+        Child<QLineEdit>(w, "txtInspectValues")->setText("0.2597, 0.2585, 0.2600");
+        Child<QLineEdit>(w, "txtInspectWire")->setText("0.0289");
+        Child<QPushButton>(w, "btnInspectCheck")->click();
+        QCOMPARE(messages_, QStringList{});
+        auto* grid = Child<TColorStringGrid>(w, "grdInspect");
+        QCOMPARE(Column(grid, 0), (QStringList{"", "PD Max", "PD Min", "Reading 1", "Reading 2",
+                                               "Reading 3", "Min", "Max", "Mean", "Spread",
+                                               "Overall"}));
+        QCOMPARE(Column(grid, 2).mid(3, 3), (QStringList{"0.2163", "0.2151", "0.2166"}));
+        QCOMPARE(Column(grid, 3).mid(3, 3), (QStringList{"Inside", "Inside", "Above max"}));
+        QCOMPARE(Child<QLabel>(w, "lblInspectVerdict")->text(),
+                 QString("Outside: 0.0002 above PD max (reading 3)"));
+
+        // The page's grid as CSV, then the dimension page with its tap drills.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        w.CopyPageAsCsv();
+        QVERIFY(clipboard->text().startsWith(",Reading,Pitch Dia,Verdict,To Max,To Min,Position\r\n"
+                                             "PD Max,0.25980,0.2164,,,,\r\n"));
+        QVERIFY(ShowTab(w, "Thread Dim."));
+        w.CopyPageAsCsv();
+        QVERIFY(clipboard->text().startsWith(",Internal,External\r\nPD Max,0.2224,0.2164\r\n"));
+        QVERIFY(clipboard->text().contains("\r\n\r\nTap Drill,Diameter,% Thread,Recommended\r\n"));
+        QVERIFY(clipboard->text().contains("\r\n#7,0.2010,75.4,Yes\r\n"));
+        QVERIFY(!Child<QWidget>(w, "grdTapDrills")->isHidden());
+
+        // In millimetres the same readings are checked again.
+        QVERIFY(ShowTab(w, "Inspect"));
+        w.ToggleDisplayUnit();
+        QCOMPARE(Column(grid, 2).mid(3, 3), (QStringList{"5.494", "5.464", "5.502"}));
+    }
+
+    void refusedEntryAndPipeThread()
+    {
+        TfrmThread w;
+        Calculate(w, "UN Threads", "1/4", "20");
+        QVERIFY(ShowTab(w, "Inspect"));
+        Child<QRadioButton>(w, "optInspectPD")->click();
+        Child<QLineEdit>(w, "txtInspectValues")->setText("0.215, x");
+        Child<QPushButton>(w, "btnInspectCheck")->click();
+        QCOMPARE(messages_, QStringList{"Invalid pitch diameter: x"});
+
+        Calculate(w, "General Purpose Pipe Threads", "", "");
+        QVERIFY(!ShowTab(w, "Inspect"));
+        QVERIFY(Child<QWidget>(w, "grdTapDrills")->isHidden());
+    }
+};
+
+QTEST_MAIN(TestInspectPage)
+#include "test_inspect_page.moc"

@@ -1,0 +1,109 @@
+// plcalc's inspection of measured readings, its tap drills and its CSV pages.
+#include "support/cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using nlohmann::json;
+
+namespace {
+
+const std::vector<std::string> kQuarter = {"--dia", "1/4", "--tpi", "20"};
+
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
+{
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+// 1/4-20 UNC-2A, PD 0.2127 to 0.2164, best wire 0.0288675:
+// E = M - 3W + 0.866025 x 0.05. 0.2597 gives 0.21639875, judged 0.2164: on the maximum.
+// Over 0.0289 wires 0.2597, 0.2585, 0.2600 give 0.2163, 0.2151, 0.2166 (0.0002 above).
+TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs)
+{
+    json one = json::parse(Plcalc(With(kQuarter, {"--measured-mow", "0.2597", "--json"})).out);
+    const json& a = one["inspection"];
+    EXPECT_EQ(a["Verdict"], "Inside");
+    EXPECT_NEAR(a["MeasuredPD"].get<double>(), 0.2164, 1e-12);
+    EXPECT_NEAR(a["MarginToMax"].get<double>(), 0, 1e-12);
+    EXPECT_NEAR(a["MarginToMin"].get<double>(), 0.0037, 1e-12);
+    EXPECT_NEAR(a["PercentOfTolerance"].get<double>(), 100, 1e-9);
+    EXPECT_FALSE(a.contains("readings"));
+
+    const CliRun three = Plcalc(With(kQuarter, {"--measured-mow", "0.2597, 0.2585,0.2600",
+                                                "--measured-wire", "0.0289", "--json"}));
+    ASSERT_EQ(three.code, 0) << three.err;
+    const json b = json::parse(three.out)["inspection"];
+    EXPECT_EQ(b["Verdict"], "Outside");
+    ASSERT_EQ(b["readings"].size(), 3u);
+    EXPECT_NEAR(b["readings"][1]["MeasuredPD"].get<double>(), 0.2151, 1e-12);
+    EXPECT_EQ(b["readings"][2]["Verdict"], "Outside");
+    EXPECT_NEAR(b["MarginToMax"].get<double>(), -0.0002, 1e-12);
+    EXPECT_NEAR(b["Spread"].get<double>(), 0.0015, 1e-12);
+
+    // A measured PD in millimetres on an inch thread: 5.6 mm = 0.22047 in, 0.0041 above.
+    const CliRun mm = Plcalc(With(kQuarter, {"--measured-pd", "5.6mm"}));
+    ASSERT_EQ(mm.code, 0) << mm.err;
+    EXPECT_NE(mm.out.find("\nInspect\n"), std::string::npos);
+    EXPECT_NE(mm.out.find("Outside: 0.0041 above PD max"), std::string::npos) << mm.out;
+}
+
+TEST(PlcalcInspect, RefusedEntries)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    } cases[] = {
+        {"not a number", With(kQuarter, {"--measured-mow", "0.2597,abc"}), 2,
+         "Invalid reading over wires: abc"},
+        {"empty item", With(kQuarter, {"--measured-pd", "0.215,,0.216"}), 2,
+         "Invalid pitch diameter: (empty)"},
+        {"wire beyond the largest", With(kQuarter, {"--measured-mow", "0.26", "--measured-wire",
+                                                    "0.06"}), 2, "Invalid Wire Size!"},
+        {"both kinds", With(kQuarter, {"--measured-mow", "0.26", "--measured-pd", "0.215"}), 64,
+         "exclude each other"},
+        {"wire alone", With(kQuarter, {"--measured-wire", "0.0289"}), 64, "--measured-mow"},
+        {"pipe thread", {"--type", "NPT", "--size", "1/2", "--measured-pd", "0.75"}, 64,
+         "not for pipe threads"},
+        {"csv and json", With(kQuarter, {"--csv", "--json"}), 64, "exclude each other"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Plcalc(c.args);
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
+    }
+}
+
+// JSON tapDrills of an internal M10x1.5-6H: 8.5 mm recommended, 1.5 / (2 x 0.649519 x
+// 1.5) = 76.98 % of thread; none for an Acme thread.
+TEST(PlcalcInspect, TapDrillsInJson)
+{
+    const json m = json::parse(
+        Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--json"}).out);
+    ASSERT_EQ(m["tapDrills"].size(), 5u);
+    EXPECT_EQ(m["tapDrills"][2]["Drill"], "8.5 mm");
+    EXPECT_EQ(m["tapDrills"][2]["Recommended"], 1);
+    EXPECT_NEAR(m["tapDrills"][2]["PercentThread"].get<double>(), 76.98, 0.005);
+    const json acme = json::parse(
+        Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
+    EXPECT_FALSE(acme.contains("tapDrills"));
+}
+
+// Every page a block: its name, its header row, a blank line before the next.
+TEST(PlcalcInspect, CsvPages)
+{
+    const CliRun r = Plcalc(With(kQuarter, {"--csv", "--measured-pd", "0.215"}));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Thread Dim.\r\n,Internal,External\r\nPD Max,", 0), 0u) << r.out;
+    for (const char* block : {"\r\n\r\nTap Drills\r\nTap Drill,Diameter,% Thread,Recommended\r\n",
+                              "\r\n\r\nRing Gage\r\n,GO,X TOL,NOGO,X TOL\r\n",
+                              "\r\n\r\nInspect\r\n,Pitch Dia,Verdict,To Max,To Min,Position\r\n"})
+        EXPECT_NE(r.out.find(block), std::string::npos) << block;
+    const CliRun pipe = Plcalc({"--type", "NPT", "--size", "1/2", "--csv"});
+    EXPECT_EQ(pipe.out.rfind("Thread Dim.\r\n", 0), 0u);
+    EXPECT_NE(pipe.out.find("\r\n\r\nNPT Gages\r\n"), std::string::npos);
+}
+
+} // namespace

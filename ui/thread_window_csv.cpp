@@ -1,0 +1,54 @@
+// Edit | Copy Page as CSV: the grids of the page shown, as the page builders
+// give them, on the clipboard.
+#include "core/thread_record.h"
+#include "pages/csv_text.h"
+#include "pages/result_pages.h"
+#include "pipe/pipe_pages.h"
+#include "ui/clipboard_export.h"
+#include "ui/inspect_page.h"
+#include "ui/message_box.h"
+#include "ui/thread_window.h"
+#include "ui/thread_window_pages.h"
+
+#include <QStackedWidget>
+
+namespace {
+
+// One grid, or several one after another with an empty line between them.
+std::string GridsCsv(const std::vector<TextGrid>& grids)
+{
+    std::string out;
+    for (const TextGrid& g : grids) {
+        if (g.empty()) continue;
+        if (!out.empty()) out += "\r\n";
+        out += CsvGrid(g);
+    }
+    return out;
+}
+
+} // namespace
+
+void TfrmThread::CopyPageAsCsv()
+{
+    const int page = Notebook1->currentIndex();
+    std::string csv;
+    if (page == ThreadPage::Inspect) {
+        csv = CsvGrid(inspectPage_->Grid());
+    } else if (rec_ && !ballMicMode_ && rec_->Pipe) {
+        const PipePagesText p = BuildPipePages(*rec_);
+        if (page == ThreadPage::ThreadDim) csv = CsvGrid(p.thread);
+        else if (page == ThreadPage::NPTGages) csv = CsvGrid(p.gages);
+        else if (page == ThreadPage::NPTTolerances) csv = CsvGrid(p.tols);
+    } else if (rec_ && !ballMicMode_) {
+        const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
+        if (page == ThreadPage::ThreadDim) csv = GridsCsv({p.thread, p.tapDrills});
+        else if (page == ThreadPage::Ring) csv = CsvGrid(VisibleGaugeGrid(p.ring));
+        else if (page == ThreadPage::SetPlug) csv = CsvGrid(VisibleGaugeGrid(p.setPlug));
+        else if (page == ThreadPage::Plug) csv = CsvGrid(VisibleGaugeGrid(p.plug));
+    }
+    if (csv.empty()) {
+        ShowInformation(this, QStringLiteral("This page shows no grid to copy."));
+        return;
+    }
+    PutTextOnClipboard(csv);
+}
