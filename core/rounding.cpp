@@ -1,10 +1,33 @@
 #include "core/rounding.h"
 
+#include <array>
 #include <cmath>
+
+namespace {
+
+// Exact in long double, and what pow() returns for them at a fraction of its
+// cost; rounding runs for every row a table reader compares.
+constexpr std::array<long double, 19> kPowersOfTen = [] {
+    std::array<long double, 19> p{};
+    long double v = 1;
+    for (long double& x : p) {
+        x = v;
+        v *= 10;
+    }
+    return p;
+}();
+
+long double TenTo(int n)
+{
+    return n >= 0 && n < static_cast<int>(kPowersOfTen.size()) ? kPowersOfTen[n]
+                                                                : std::pow(10.0L, n);
+}
+
+} // namespace
 
 double RoundTo(double x, int n)
 {
-    const long double s = std::pow(10.0L, n);
+    const long double s = TenTo(n);
     const long double xs = static_cast<long double>(x) * s;
     const long double k = std::trunc(xs);
     const long double frac = xs - k;
