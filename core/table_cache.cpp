@@ -3,7 +3,6 @@
 #include "core/table_file.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <ctime>
 #include <mutex>
