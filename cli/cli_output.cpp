@@ -14,6 +14,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -70,7 +71,7 @@ void PrintGauge(const GaugePageText& page, std::ostream& out)
 }
 
 // Bytes of a well-formed UTF-8 sequence starting at s[i], or 0.
-std::size_t Utf8Length(const std::string& s, std::size_t i)
+std::size_t Utf8Length(std::string_view s, std::size_t i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = byte(i);
@@ -98,7 +99,7 @@ std::size_t Utf8Length(const std::string& s, std::size_t i)
 // batch writes thousands of objects, and a stream write per character costs.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    explicit JsonWriter(std::ostream& out) : out_(out) { buf_.reserve(16384); }
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
@@ -116,14 +117,14 @@ public:
         first_ = false;
         if (--depth_ == 0) Flush();
     }
-    void Key(const std::string& k)
+    void Key(std::string_view k)
     {
         Sep();
         AppendJsonString(buf_, k);
         buf_ += ':';
         first_ = true; // the value follows without a separator
     }
-    void String(const std::string& s)
+    void String(std::string_view s)
     {
         Sep();
         AppendJsonString(buf_, s);
@@ -140,8 +141,8 @@ public:
         buf_.append(buf, r.ptr);
     }
     // A key and its value in one call.
-    void Put(const std::string& k, double v) { Key(k); Number(v); }
-    void Put(const std::string& k, const std::string& v) { Key(k); String(v); }
+    void Put(std::string_view k, double v) { Key(k); Number(v); }
+    void Put(std::string_view k, std::string_view v) { Key(k); String(v); }
     void Put(std::initializer_list<std::pair<const char*, double>> fields)
     {
         for (const auto& [k, v] : fields) Put(k, v);
@@ -457,10 +458,21 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
     out << '\n';
 }
 
-void AppendJsonString(std::string& out, const std::string& s)
+void AppendJsonString(std::string& out, std::string_view s)
 {
+    // Plain ASCII, nearly every text, goes in runs.
+    const auto plain = [](unsigned char c) {
+        return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+    };
     out += '"';
     for (std::size_t i = 0; i < s.size(); ++i) {
+        std::size_t end = i;
+        while (end < s.size() && plain(static_cast<unsigned char>(s[end]))) ++end;
+        if (end > i) {
+            out.append(s, i, end - i);
+            if (end == s.size()) break;
+            i = end;
+        }
         const unsigned char c = static_cast<unsigned char>(s[i]);
         switch (c) {
         case '"': out += "\\\""; break;
@@ -474,8 +486,6 @@ void AppendJsonString(std::string& out, const std::string& s)
                 out += "\\u00";
                 out += hex[c >> 4];
                 out += hex[c & 15];
-            } else if (c < 0x80) {
-                out += static_cast<char>(c);
             } else if (const std::size_t n = Utf8Length(s, i); n > 0) {
                 out.append(s, i, n);
                 i += n - 1;

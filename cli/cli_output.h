@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 class TBallMic;
 class TTInfo;
@@ -24,4 +25,4 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
                       std::ostream& out);
 // A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
-void AppendJsonString(std::string& out, const std::string& s);
+void AppendJsonString(std::string& out, std::string_view s);
