@@ -1,6 +1,7 @@
 #include "core/table_file.h"
 
 #include "core/settings.h"
+#include "core/table_cache.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,6 +24,19 @@ struct Descriptor {
     }
 };
 
+FileStamp StampFrom(const struct stat& st)
+{
+    FileStamp s;
+    s.device = static_cast<uint64_t>(st.st_dev);
+    s.inode = static_cast<uint64_t>(st.st_ino);
+    s.size = static_cast<uint64_t>(st.st_size);
+    s.modifiedSec = st.st_mtim.tv_sec;
+    s.modifiedNsec = st.st_mtim.tv_nsec;
+    s.changedSec = st.st_ctim.tv_sec;
+    s.changedNsec = st.st_ctim.tv_nsec;
+    return s;
+}
+
 } // namespace
 
 std::string TablePath(const std::string& fileName)
@@ -33,7 +47,22 @@ std::string TablePath(const std::string& fileName)
     return Settings().TableDataPath + "/" + lower;
 }
 
+bool StampOf(const std::string& path, FileStamp& stamp)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    stamp = StampFrom(st);
+    return true;
+}
+
 std::vector<unsigned char> ReadWholeFile(const std::string& path, std::uintmax_t limit)
+{
+    FileStamp stamp;
+    return ReadWholeFileStamped(path, limit, stamp);
+}
+
+std::vector<unsigned char> ReadWholeFileStamped(const std::string& path, std::uintmax_t limit,
+                                                FileStamp& stamp)
 {
     // Checked before opening: opening some devices already does something.
     struct stat st {};
@@ -56,6 +85,7 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path, std::uintmax_t
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) throw TableError(kNotRegularFile, path);
     if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > limit)
         throw TableError(kFileTooLarge, path);
+    stamp = StampFrom(st);
 
     // One byte more than the limit shows a file that grew while it was read.
     std::vector<unsigned char> bytes(static_cast<std::size_t>(st.st_size) + 1);
@@ -114,21 +144,13 @@ std::string TableRecord::Str(std::size_t offset, std::size_t capacity) const
 }
 
 TableFile::TableFile(const std::string& fileName, std::size_t recordSize)
-    : path_(TablePath(fileName)), recordSize_(recordSize), bytes_(ReadWholeFile(path_))
+    : path_(TablePath(fileName)), recordSize_(recordSize), bytes_(ReadTableBytes(path_))
 {
-}
-
-void TableFile::requireWholeRecords() const
-{
-    if (partialTail()) throw TableError(kReadBeyondEnd, path_);
-}
-
-void TableFile::requireWholeFile() const
-{
-    if (partialTail())
+    if (bytes_->size() % recordSize_ != 0)
         throw TableError(kTableDamaged, path_,
-                         std::to_string(bytes_.size()) + " bytes are no whole number of " +
-                             std::to_string(recordSize_) + "-byte records");
+                         "size " + std::to_string(bytes_->size()) +
+                             " is not a whole number of " + std::to_string(recordSize_) +
+                             "-byte records");
 }
 
 void TableFile::damaged(std::size_t index, const std::string& what) const

@@ -4,13 +4,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 // The one error a table or catalogue file raises. The message starts with the
-// runtime's wording ("File not found", "File access denied",
-// "Read beyond end of file") and names the full path.
+// runtime's wording ("File not found", "File access denied") or kTableDamaged
+// and names the full path.
 class TableError : public std::runtime_error {
 public:
     TableError(const std::string& reason, const std::string& path, const std::string& detail = {})
@@ -26,9 +27,9 @@ private:
     std::string path_;
 };
 
-inline const char* const kReadBeyondEnd = "Read beyond end of file";
 // Bytes that cannot be the table's data (a row whose limits are reversed, a
-// threads per inch of 0): the message names the row, counted from 1.
+// threads per inch of 0, a size that is no whole number of records, bytes
+// that differ from the compiler's checksum); a row is named counting from 1.
 inline const char* const kTableDamaged = "Table file is damaged";
 
 // Full path of a table file: table data path + separator + lower-case name.
@@ -48,6 +49,26 @@ inline const char* const kFileTooLarge = "File too large";
 std::vector<unsigned char> ReadWholeFile(const std::string& path,
                                          std::uintmax_t limit = kTableFileLimit);
 
+using TableBytes = std::shared_ptr<const std::vector<unsigned char>>;
+
+// The bytes of a table file, read once per process and kept while the file is
+// unchanged (size, change and modification times, inode and device); a
+// changed, replaced or removed file is read again or raises the error of
+// ReadWholeFile. When the folder holds kTableSumsName listing the file, the
+// bytes read must match its size and CRC-32, else kTableDamaged.
+TableBytes ReadTableBytes(const std::string& path);
+// Forgets every kept table, so the next use reads the files again.
+void ClearTableCache();
+
+// A file changed within this many seconds of being read may change again
+// without its times moving on a file system of coarse timestamps; such a file
+// is read again on its next use until it has been left alone that long.
+inline constexpr int kTableSettleSeconds = 2;
+
+// Beside the tables: one line per table, "<name> <size> <CRC-32 in hex>".
+inline const char* const kTableSumsName = "tables.sum";
+uint32_t Crc32(const unsigned char* data, std::size_t size);
+
 // One record of a table file; fields are read at their byte offsets.
 class TableRecord {
 public:
@@ -66,27 +87,21 @@ private:
     std::size_t size_;
 };
 
-// The records of one table file. A trailing partial record is reported by
-// partialTail(): readers decide whether it ends the calculation.
+// The records of one table file. A file that ends inside a record is damaged:
+// the constructor throws rather than let a reader lose the last row unseen.
 class TableFile {
 public:
     TableFile(const std::string& fileName, std::size_t recordSize);
-    std::size_t count() const { return bytes_.size() / recordSize_; }
+    std::size_t count() const { return bytes_->size() / recordSize_; }
     TableRecord record(std::size_t i) const
     {
-        return TableRecord(bytes_.data() + i * recordSize_, recordSize_);
+        return TableRecord(bytes_->data() + i * recordSize_, recordSize_);
     }
-    bool partialTail() const { return bytes_.size() % recordSize_ != 0; }
-    // Throws "Read beyond end of file" when the file ends inside a record.
-    void requireWholeRecords() const;
-    // The same for readers that have no rule of their own for a partial record:
-    // the file is damaged.
-    void requireWholeFile() const;
     const std::string& path() const { return path_; }
 
     std::size_t indexOf(const TableRecord& r) const
     {
-        return static_cast<std::size_t>(r.data() - bytes_.data()) / recordSize_;
+        return static_cast<std::size_t>(r.data() - bytes_->data()) / recordSize_;
     }
     [[noreturn]] void damaged(std::size_t index, const std::string& what) const;
     // Limits read from record index: the max is not below the min. A max of 0
@@ -105,5 +120,5 @@ public:
 private:
     std::string path_;
     std::size_t recordSize_;
-    std::vector<unsigned char> bytes_;
+    TableBytes bytes_;
 };

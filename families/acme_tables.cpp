@@ -72,7 +72,6 @@ void ReadAcmeTable(TTInfo& rec)
             file.requireOrdered(i, "internal PD", in.PD.Max, in.PD.Min);
         }
     }
-    file.requireWholeRecords();
 }
 
 void ReadAcmeAllowances(TTInfo& rec)
@@ -89,7 +88,6 @@ void ReadAcmeAllowances(TTInfo& rec)
         rec.Allowance[6] = Scaled(r.I16(12), 10000);
         rec.AllowanceFound = 1;
     }
-    file.requireWholeRecords();
 }
 
 void ReadAcmeGaugeTols(TTInfo& rec)
@@ -110,5 +108,4 @@ void ReadAcmeGaugeTols(TTInfo& rec)
         }
         previousAbove = tpi - n >= 0.001L;
     }
-    file.requireWholeRecords();
 }

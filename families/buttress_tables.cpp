@@ -24,7 +24,6 @@ bool RowApplies(const TableRecord& r, double tpi)
 void ReadButtressGaugeTolsX(TTInfo& rec)
 {
     const TableFile file("but745x.bin", kBut745XRecord);
-    file.requireWholeFile();
     const double d = rec.NomDia;
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -45,7 +44,6 @@ void ReadButtressGaugeTolsX(TTInfo& rec)
 void ReadButtressGaugeTolsW(TTInfo& rec)
 {
     const TableFile file("but745w.bin", kBut745WRecord);
-    file.requireWholeFile();
     const double d = rec.NomDia;
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);

@@ -77,7 +77,6 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
-    file.requireWholeFile();
     const double p = m.Pitch();
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -115,7 +114,6 @@ void ReadMetricPDTols(TTInfo& rec, bool internal)
     if (column == 0 || index < 0 || index >= grades) return;
     const TableFile file(internal ? "mintall.bin" : "mextall.bin",
                          internal ? kMIntAllRecord : kMExtAllRecord);
-    file.requireWholeFile();
     const long pitch = Hundredths(m.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -143,7 +141,6 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
     }
     const TableFile file(internal ? "mintol.bin" : "mextol.bin",
                          internal ? kMIntTolRecord : kMExtTolRecord);
-    file.requireWholeFile();
     const long pitch = Hundredths(m.Pitch());
     TDimLimits& crest = internal ? m.Minor : m.Major;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -155,7 +152,6 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
 void ReadMetricDeviations(TTInfo& rec)
 {
     const TableFile file("metdev.bin", kMetDevRecord);
-    file.requireWholeFile();
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
     const long pitch = Hundredths(ext.Pitch());
@@ -184,7 +180,6 @@ void ReadMetricDeviations(TTInfo& rec)
 void ReadMetricGaugeTolsX(TTInfo& rec)
 {
     const TableFile file("xmettol.bin", kXMetTolRecord);
-    file.requireWholeFile();
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -203,7 +198,6 @@ void ReadMetricGaugeTolsX(TTInfo& rec)
 void ReadMetricGaugeTolsW(TTInfo& rec)
 {
     const TableFile file("wmettol.bin", kWMetTolRecord);
-    file.requireWholeFile();
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());
     for (std::size_t i = 0; i < file.count(); ++i) {

@@ -22,7 +22,6 @@ void ReadMJLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inmj.bin" : "exmj.bin", internal ? kInMJRecord : kExMJRecord);
-    file.requireWholeFile();
     const double p = m.Pitch();
     // inmj holds the pitch in thousandths, exmj in hundredths.
     const long pitch = std::lround(p * (internal ? 1000 : 100));
@@ -56,7 +55,6 @@ void ReadMJLimits(TTInfo& rec, bool internal)
 void ReadMJTolerances(TTInfo& rec)
 {
     const TableFile file("mjallow.bin", kMJAllowRecord);
-    file.requireWholeFile();
     const double d = rec.NomDia;
     const long pitch = std::lround(rec.ExtThd.Pitch() * 100);
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -75,14 +73,12 @@ void ReadMJDiaTols(TTInfo& rec, bool internal)
     const double p = m.Pitch();
     if (internal) {
         const TableFile file("mjintol.bin", kMJIntTolRecord);
-        file.requireWholeFile();
         for (std::size_t i = 0; i < file.count(); ++i) {
             const TableRecord r = file.record(i);
             if (std::fabs(r.I16(0) / 100.0 - p) < 0.00001) m.Minor.Tol = Micro(r.I16(2));
         }
     } else {
         const TableFile file("mjextol.bin", kMJExtTolRecord);
-        file.requireWholeFile();
         for (std::size_t i = 0; i < file.count(); ++i) {
             const TableRecord r = file.record(i);
             if (std::fabs(r.F64(0) - p) < 0.00001) m.Major.Tol = r.F64(8);

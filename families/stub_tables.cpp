@@ -49,7 +49,6 @@ void ReadStubTable(TTInfo& rec)
             file.requireOrdered(i, side + "minor", m->Minor.Max, m->Minor.Min);
         }
     }
-    file.requireWholeRecords();
 }
 
 void ReadStubAllowance(TTInfo& rec)
@@ -65,7 +64,6 @@ void ReadStubAllowance(TTInfo& rec)
         rec.Allowance[4] = Scaled(r.I16(8), 10000);
         rec.AllowanceFound = 1;
     }
-    file.requireWholeRecords();
 }
 
 void ReadStubGaugeTols(TTInfo& rec)
@@ -80,5 +78,4 @@ void ReadStubGaugeTols(TTInfo& rec)
         rec.XPDTol = Scaled(r.I16(8), 10000);
         rec.XLeadTol = -1; // the table gives none
     }
-    file.requireWholeRecords();
 }

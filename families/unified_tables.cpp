@@ -129,15 +129,12 @@ void ReadAnsiTable(TTInfo& rec)
         RequireOrderedLimits(file, i, rec);
         return;
     }
-    // Reading on sequentially runs into the broken last record.
-    file.requireWholeRecords();
 }
 
 void ReadUNSTable(TTInfo& rec)
 {
     const TableFile file("unstbl.bin", kUNSRecord);
     const std::string cls = UpperCase(Trim(rec.ClassText));
-    // A partial last record counts as not read, so only whole records are seen.
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
         if (Scaled(r.I32(0), 10000) != rec.NomDia) continue;
@@ -213,7 +210,6 @@ void ReadGageTable(TTInfo& rec)
         if (GaugeRowMatches(r, rec.NoGoRing)) rec.NoGoRing.Minor.Gage = Scaled(r.I32(14), 10000);
         if (GaugeRowMatches(r, rec.NoGoPlug)) rec.NoGoPlug.Major.Gage = Scaled(r.I32(18), 10000);
     }
-    file.requireWholeRecords();
 }
 
 void ReadSetPlugTable(TTInfo& rec)
@@ -228,5 +224,4 @@ void ReadSetPlugTable(TTInfo& rec)
         if (matches(rec.NoGoSetPlug, r))
             rec.NoGoSetPlug.Major.GageTrunc = Scaled(r.I32(14), 10000);
     }
-    file.requireWholeRecords();
 }

@@ -314,8 +314,8 @@ TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
         const char* reason;
     } cases[] = {
         {"acmegoMissing", "ACME", "2G", "acmego", -1, "File not found"},
-        {"acmeallBroken", "ACME", "2G", "acmeall", 13, kReadBeyondEnd},
-        {"stuballBroken2G", "SAM2", "2G", "stuball", 9, kReadBeyondEnd},
+        {"acmeallBroken", "ACME", "2G", "acmeall", 13, kTableDamaged},
+        {"stuballBroken2G", "SAM2", "2G", "stuball", 9, kTableDamaged},
         {"stuballMissing3G", "SAM2", "3G", "stuball", -1, nullptr},
     };
     for (const Case& c : cases) {

@@ -24,6 +24,9 @@
 #include <iterator>
 #include <tuple>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
 
 #include <sys/stat.h>
 
@@ -143,10 +146,12 @@ TEST(TableFile, ErrorsNameTheReasonAndTheFullPath) {
     std::filesystem::resize_file(at("limit.bin"), kTableFileLimit);
     const struct {
         const char *name, *file, *error; // error: the reason, or none
+        std::string detail = "";
     } cases[] = {
         {"missing", "ansitbl.bin", "File not found"},
         {"folder", "folder.bin", "File access denied"},
-        {"partialRecord", "short.bin", "Read beyond end of file"},
+        {"partialRecord", "short.bin", "Table file is damaged",
+         " (size 6 is not a whole number of 4-byte records)"},
         {"wholeRecords", "whole.bin", nullptr},
         {"fifo", "fifo.bin", "Not a regular file"},
         {"linkToDevice", "zero.bin", "Not a regular file"},
@@ -154,8 +159,8 @@ TEST(TableFile, ErrorsNameTheReasonAndTheFullPath) {
         {"atLimit", "limit.bin", nullptr},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ErrorOf([&] { TableFile(c.file, 4).requireWholeRecords(); }),
-                  c.error ? c.error + (": " + at(c.file)) : "no error")
+        EXPECT_EQ(ErrorOf([&] { TableFile(c.file, 4); }),
+                  c.error ? c.error + (": " + at(c.file)) + c.detail : "no error")
             << c.name;
     EXPECT_EQ(ErrorOf([&] { TableFile("WHOLE.Bin", 4); }), "no error");
 
@@ -211,6 +216,67 @@ TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
     AppSettings s;
     ReadSettings(s, fifo, fifo, dir.file("prog/"));
     EXPECT_EQ(s.MainPath, dir.file("prog/"));
+}
+
+// Bytes are kept while the file is the same: a rewrite that keeps the size and
+// the modification time, a replacement and a removal are all seen on the next use.
+TEST(TableCache, KeptWhileTheFileIsUnchanged) {
+    TempDir dir;
+    const auto rewrite = [](const std::string& p) {
+        struct stat before {};
+        ::stat(p.c_str(), &before);
+        WriteTextFile(p, "new!");
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ::utimensat(AT_FDCWD, p.c_str(), times, 0);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> change;
+        const char* after; // the bytes then read, or the error's reason
+        bool sameBytes;
+    } cases[] = {
+        {"unchanged", [](const std::string&) {}, "old!", true},
+        {"rewrittenKeepingTimes", rewrite, "new!", false},
+        {"replaced",
+         [&](const std::string& p) {
+             WriteTextFile(p + ".new", "new!");
+             std::filesystem::rename(p + ".new", p);
+         },
+         "new!", false},
+        {"removed", [](const std::string& p) { std::filesystem::remove(p); }, "File not found",
+         false},
+        {"cacheCleared", [](const std::string&) { ClearTableCache(); }, "old!", false},
+    };
+    for (const auto& c : cases) WriteTextFile(dir.file(c.name), "old!");
+    // Files changed moments ago are read again until they have settled.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kTableSettleSeconds * 1000 + 100));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string p = dir.file(c.name);
+        const TableBytes first = ReadTableBytes(p);
+        EXPECT_EQ(ReadTableBytes(p).get(), first.get());
+        c.change(p);
+        try {
+            const TableBytes now = ReadTableBytes(p);
+            EXPECT_EQ(std::string(now->begin(), now->end()), c.after);
+            EXPECT_EQ(now.get() == first.get(), c.sameBytes);
+        } catch (const TableError& e) {
+            EXPECT_EQ(e.reason(), c.after);
+        }
+    }
+}
+
+// The check values of CRC-32 (ISO-HDLC), as the sums file holds them.
+TEST(TableCache, Crc32CheckValues) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        uint32_t crc;
+    } cases[] = {{"empty", "", 0}, {"digits", "123456789", 0xCBF43926u}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Crc32(reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size()),
+                  c.crc)
+            << c.name;
 }
 
 TEST(TableRecord, ShortStrings) {
@@ -535,20 +601,14 @@ TEST(UnifiedReaders, GaugeSizesAndSettingPlugTruncations) {
 }
 
 // Special rows match the diameter exactly and the class trimmed, and every
-// matching row applies, the last one winning. A partial last record counts as
-// not read in some files and ends the calculation in others.
+// matching row applies, the last one winning.
 TEST(UnifiedReaders, WhichRecordsAreRead) {
     TempDir dir;
     ShippedTables path(dir.path().string());
-    const std::string beyond = "Read beyond end of file: ";
-    Install(dir, "unstbl", kUns832 + "0.164,32,3,3A,0.1632,0,0,0,2B,0,0,0,0,0\n", 10);
+    Install(dir, "unstbl", kUns832 + "0.164,32,3,3A,0.1632,0,0,0,2B,0,0,0,0,0\n");
     // A file from elsewhere may repeat a key: the second row's class becomes " 2 ".
     const std::string uns = dir.file("unstbl.bin");
     WriteTextFile(uns, ReadTextFile(uns).replace(kUNSRecord + 6, 4, "\x03 2 "));
-    Install(dir, "unxtol", XRow(40), 29);
-    Install(dir, "unwtol", WRow(40), 2);
-    Install(dir, "gagetbl", "0.25,0.05,0,0.0022,0\n", 21);
-    Install(dir, "splugtbl", "", 17);
 
     TTInfo computed;
     Describe(computed, "UN", "2", 0.073 + 7 * 0.013, 32); // #8 off by its last bits
@@ -557,33 +617,100 @@ TEST(UnifiedReaders, WhichRecordsAreRead) {
 
     TTInfo rec;
     Describe(rec, "UN", "2", 0.164, 32);
-    // Tolerable: the broken record counts as not read.
-    EXPECT_EQ(ErrorOf([&] { ReadUNSTable(rec); }), "no error");
-    EXPECT_EQ(ErrorOf([&] { ReadClassXTols(rec); }), "no error");
-    EXPECT_EQ(ErrorOf([&] { ReadClassWTols(rec); }), "no error");
+    ReadUNSTable(rec);
     EXPECT_DOUBLE_EQ(rec.ExtThd.Major.Max, 0.1632);
     EXPECT_EQ(rec.ExtThd.Series + "/" + rec.IntThd.Series, "UNS/UNS");
     EXPECT_EQ(rec.ExtThd.FromTable + rec.IntThd.FromTable, 2);
-    EXPECT_EQ(rec.XAngleMin, 40);
-    EXPECT_EQ(rec.WAngleMin, 40);
+}
 
-    // Fatal, but only once the scan reaches the tail: earlier rows are applied.
-    TTInfo quarter;
-    Describe(quarter, "UN", "2", 0.25, 20);
-    EXPECT_EQ(ErrorOf([&] { ReadGageTable(quarter); }), beyond + dir.file("gagetbl.bin"));
-    EXPECT_DOUBLE_EQ(quarter.NoGoRing.Minor.Gage, 0.0022);
-    EXPECT_EQ(ErrorOf([&] { ReadSetPlugTable(quarter); }), beyond + dir.file("splugtbl.bin"));
-
-    // The standard rows stop at the first match and never reach the tail.
-    Install(dir, "ansitbl", kAnsi832, 68);
-    EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), "no error");
-    rec.SetClass("3");
-    EXPECT_EQ(ErrorOf([&] { ReadAnsiTable(rec); }), beyond + dir.file("ansitbl.bin"));
+// The shipped tables cut, emptied, flipped or put in one another's place: the
+// reader refuses the file by its line in the sums file, or by its size where
+// no line lists it, before any row becomes a limit. A table without a line is
+// read by its layout alone.
+TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
+    using Damage = std::function<void(const TempDir&)>;
+    namespace fs = std::filesystem;
+    // Cuts bytes off the end; all of them when bytes is 0.
+    const auto cut = [](const char* file, std::uintmax_t bytes) {
+        return [=](const TempDir& d) {
+            const std::uintmax_t size = fs::file_size(d.file(file));
+            fs::resize_file(d.file(file), bytes ? size - bytes : 0);
+        };
+    };
+    const auto copy = [](const char* from, const char* to) {
+        return [=](const TempDir& d) {
+            fs::copy_file(d.file(from), d.file(to), fs::copy_options::overwrite_existing);
+        };
+    };
+    const auto editSums = [](const char* file, const std::string& line) {
+        return [=](const TempDir& d) {
+            std::string sums = ReadTextFile(d.file(kTableSumsName));
+            const std::size_t at = sums.find(std::string(file) + " ");
+            sums.replace(at, sums.find('\n', at) + 1 - at, line);
+            WriteTextFile(d.file(kTableSumsName), sums);
+        };
+    };
+    const auto unified = [](TTInfo& r) {
+        Describe(r, "UN", "2", 0.25, 20);
+        ReadAnsiTable(r);
+        ReadUNSTable(r);
+        ReadSetPlugTable(r);
+    };
+    const auto metric = [](TTInfo& r) { ReadMetricLimits(r, false); };
+    const std::string bySum = std::string("its bytes differ from its line in ") + kTableSumsName;
+    const std::uintmax_t ansiSize = fs::file_size(PL_TABLES_DIR "/ansitbl.bin");
+    const struct {
+        const char *name, *file; // file: the one refused
+        Damage damage;
+        bool sums;
+        std::function<void(TTInfo&)> read;
+        std::string detail; // empty: read as limits
+    } cases[] = {
+        {"untouched", "ansitbl.bin", [](const TempDir&) {}, true, unified, ""},
+        {"cutToWholeRows", "ansitbl.bin", cut("ansitbl.bin", kAnsiRecord), true, unified, bySum},
+        {"cutInRecord", "ansitbl.bin", cut("ansitbl.bin", 5), true, unified, bySum},
+        {"emptied", "exm.bin", cut("exm.bin", 0), true, metric, bySum},
+        {"byteFlipped", "unstbl.bin",
+         [](const TempDir& d) {
+             std::string b = ReadTextFile(d.file("unstbl.bin"));
+             b[kUNSRecord + 20] ^= 0x04;
+             WriteTextFile(d.file("unstbl.bin"), b);
+         },
+         true, unified, bySum},
+        // 672 rows of 69 bytes are 2576 of 18: only the sum tells them apart.
+        {"ansiOverSplugtbl", "splugtbl.bin", copy("ansitbl.bin", "splugtbl.bin"), true, unified,
+         bySum},
+        {"ansiOverExm", "exm.bin", copy("ansitbl.bin", "exm.bin"), true, metric, bySum},
+        {"sumLineGarbled", "unstbl.bin", editSums("unstbl.bin", "unstbl.bin size crc\n"), true,
+         unified, bySum},
+        {"cutInRecordUnlisted", "ansitbl.bin", cut("ansitbl.bin", 5), false, unified,
+         "size " + std::to_string(ansiSize - 5) + " is not a whole number of 69-byte records"},
+        {"ansiOverExmUnlisted", "exm.bin", copy("ansitbl.bin", "exm.bin"), false, metric,
+         "size " + std::to_string(ansiSize) + " is not a whole number of 37-byte records"},
+        {"lineRemoved", "ansitbl.bin", editSums("ansitbl.bin", ""), true, unified, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        for (const auto& f : fs::directory_iterator(PL_TABLES_DIR))
+            fs::copy_file(f.path(), dir.path() / f.path().filename());
+        ShippedTables path(dir.path().string());
+        if (!c.sums) fs::remove(dir.file(kTableSumsName));
+        c.damage(dir);
+        TTInfo rec;
+        const std::string error = ErrorOf([&] { c.read(rec); });
+        if (c.detail.empty()) {
+            EXPECT_EQ(error, "no error");
+            EXPECT_DOUBLE_EQ(rec.ExtThd.PD.Max, 0.2164); // 1/4-20 UNC 2A, ASME B1.1
+        } else {
+            EXPECT_EQ(error, "Table file is damaged: " + dir.file(c.file) + " (" + c.detail + ")");
+        }
+    }
 }
 
 // Bytes that cannot be the table's data: limits reversed by a two-byte edit, a
-// threads per inch of 0, a metric table cut inside a record. The reader names
-// the file and the row instead of showing them as limits.
+// threads per inch of 0. The reader names the file and the row instead of
+// showing them as limits.
 TEST(TableReaders, DamagedTablesNameFileAndRow) {
     const auto swap4 = [](std::string& b, std::size_t a, std::size_t c) {
         for (std::size_t k = 0; k < 4; ++k) std::swap(b[a + k], b[c + k]);
@@ -605,9 +732,6 @@ TEST(TableReaders, DamagedTablesNameFileAndRow) {
          [](std::string& b) { b[kXTolRecord] = b[kXTolRecord + 1] = 0; },
          [](TTInfo& r) { Describe(r, "UN", "2", 1.0, 16); ReadClassXTols(r); },
          "row 2: threads per inch out of range"},
-        {"metricCut", "exm", "", [](std::string& b) { b.assign(kExmRecord + 5, '\1'); },
-         [](TTInfo& r) { ReadMetricLimits(r, false); },
-         "42 bytes are no whole number of 37-byte records"},
         // Size key 0.5 (50000), threads per inch 0.
         {"pipeTpiZero", "npt", "", [](std::string& b) { b = std::string("\x50\xc3", 2) + std::string(94, '\0'); },
          [](TTInfo& r) { r.SetThreadType("NPT"); r.SetNomDia(0.5); ReadNPTTable(*r.Pipe); },

@@ -2,6 +2,7 @@
 // table files the program reads, and checks the sources.
 //   mktables <table> <input.csv> <output.bin>
 //   mktables --check <source.csv>...
+//   mktables --sums <tables.sum> <table.bin>...
 #include "tools/mktables/run.h"
 
 #include <iostream>

@@ -1,6 +1,7 @@
 #include "tools/mktables/run.h"
 
 #include "core/atomic_file.h"
+#include "core/table_file.h"
 
 #include "tools/mktables/compiler.h"
 #include "tools/mktables/layout.h"
@@ -18,7 +19,8 @@ namespace {
 
 const char* const kUsage =
     "usage: mktables <table> <input.csv> <output.bin>\n"
-    "       mktables --check <source.csv>...\n";
+    "       mktables --check <source.csv>...\n"
+    "       mktables --sums <tables.sum> <table.bin>...\n";
 
 bool ReadText(const std::string& path, std::string& text)
 {
@@ -102,6 +104,31 @@ int Build(const std::string& table, const std::string& input, const std::string&
     return 0;
 }
 
+// The readers compare each listed table with its line, so a table damaged or
+// put in another's place is refused instead of read as limits.
+int WriteSums(const std::string& output, const std::vector<std::string>& tables,
+              std::ostream& err)
+{
+    std::ostringstream lines;
+    lines << std::hex;
+    for (const std::string& table : tables) {
+        std::vector<unsigned char> bytes;
+        try {
+            bytes = ReadWholeFile(table);
+        } catch (const TableError& e) {
+            err << e.what() << "\n";
+            return 1;
+        }
+        lines << std::filesystem::path(table).filename().string() << ' ' << std::dec
+              << bytes.size() << ' ' << std::hex << Crc32(bytes.data(), bytes.size()) << '\n';
+    }
+    if (const int error = WriteFileAtomically(output, lines.str())) {
+        err << output << ": cannot be written: " << std::strerror(error) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -113,6 +140,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return 2;
         }
         return Check(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    if (!args.empty() && args[0] == "--sums") {
+        if (args.size() < 2) {
+            err << kUsage;
+            return 2;
+        }
+        return WriteSums(args[1], std::vector<std::string>(args.begin() + 2, args.end()), err);
     }
     if (args.size() != 3) {
         err << kUsage;
