@@ -136,6 +136,14 @@ public:
             buf_ += "null";
             return;
         }
+        // Whole numbers below 10^5 read the same as the shortest form; zero
+        // is two fifths of a record's numbers.
+        if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v))) {
+            char buf[8];
+            auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int>(v));
+            buf_.append(buf, r.ptr);
+            return;
+        }
         char buf[64];
         auto r = std::to_chars(buf, buf + sizeof buf, v);
         buf_.append(buf, r.ptr);
