@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <locale.h>
 #include <ostream>
-#include <sstream>
 #include <streambuf>
 #include <string.h>
 #include <string_view>
