@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,9 +23,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+struct Took {
+    double wall, cpu; // seconds; cpu: user + system of the child
+};
+
 // Runs the program with its output into `output` (/dev/null by default);
-// seconds it took, whole process. Exits the benchmark if the run fails.
-double Run(const std::vector<std::string>& args, const char* output = "/dev/null")
+// the time it took, whole process. Exits the benchmark if the run fails.
+Took Run(const std::vector<std::string>& args, const char* output = "/dev/null")
 {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -39,12 +44,15 @@ double Run(const std::vector<std::string>& args, const char* output = "/dev/null
         ::_exit(127);
     }
     int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+    struct rusage use {};
+    if (pid < 0 || ::wait4(pid, &status, 0, &use) != pid || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "cli_bench: %s failed (status %d)\n", args[0].c_str(), status);
         std::exit(1);
     }
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return {std::chrono::duration<double>(Clock::now() - start).count(),
+            seconds(use.ru_utime) + seconds(use.ru_stime)};
 }
 
 struct Times {
@@ -88,16 +96,21 @@ int main(int argc, char** argv)
     std::vector<std::string> qtLinked = plain;
     qtLinked[0] = PL_PLCALC_REPORT;
 
-    Times p, q;
+    Times p, q, pc, qc;
     for (int i = 0; i < runs; ++i) {
-        p.s.push_back(Run(plain));
-        q.s.push_back(Run(qtLinked));
+        const Took a = Run(plain), b = Run(qtLinked);
+        p.s.push_back(a.wall);
+        pc.s.push_back(a.cpu);
+        q.s.push_back(b.wall);
+        qc.s.push_back(b.cpu);
     }
     std::printf("plain run, %d runs each, whole process (median / min):\n", runs);
     std::printf("  plcalc          %7.3f / %7.3f ms\n", p.median() * 1e3, p.min() * 1e3);
     std::printf("  plcalc-report   %7.3f / %7.3f ms  (Qt linked)\n", q.median() * 1e3,
                 q.min() * 1e3);
-    std::printf("  ratio plain / Qt-linked: %.3f\n", p.median() / q.median());
+    std::printf("  ratio plain / Qt-linked: %.3f (CPU time: %.3f / %.3f ms, ratio %.3f)\n",
+                p.median() / q.median(), pc.median() * 1e3, qc.median() * 1e3,
+                pc.median() / qc.median());
 
     const std::vector<std::vector<std::string>> rows = StandardRows();
     char dir[] = "/tmp/cli_bench.XXXXXX";
@@ -113,23 +126,30 @@ int main(int argc, char** argv)
     }
     const std::vector<std::string> batch = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--batch",
                                             batchFile};
-    Run(batch, answers.c_str());
+    (void)Run(batch, answers.c_str());
     std::ifstream in(answers);
     std::size_t lines = 0, errors = 0;
     for (std::string line; std::getline(in, line); ++lines)
         errors += line.find("\"error\":") != std::string::npos;
 
-    Times b, s;
+    Times b, s, bc, sc;
     for (int r = 0; r < std::max(batchRuns, rounds); ++r) {
-        if (r < batchRuns) b.s.push_back(Run(batch));
+        if (r < batchRuns) {
+            const Took t = Run(batch);
+            b.s.push_back(t.wall);
+            bc.s.push_back(t.cpu);
+        }
         if (r < rounds) {
-            double total = 0;
+            Took total{0, 0};
             for (const auto& row : rows) {
                 std::vector<std::string> args = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--json"};
                 args.insert(args.end(), row.begin(), row.end());
-                total += Run(args);
+                const Took t = Run(args);
+                total.wall += t.wall;
+                total.cpu += t.cpu;
             }
-            s.s.push_back(total);
+            s.s.push_back(total.wall);
+            sc.s.push_back(total.cpu);
         }
     }
     const double n = static_cast<double>(rows.size());
@@ -140,6 +160,9 @@ int main(int argc, char** argv)
     std::printf("  separate processes  %8.1f / %8.1f ms  %9.0f threads/s (median, %d rounds)\n",
                 s.median() * 1e3, s.min() * 1e3, n / s.median(), rounds);
     std::printf("  batch is %.1f times faster\n", s.median() / b.median());
+    std::printf("  CPU time (user + system): batch %.1f ms, %.0f threads per CPU second; "
+                "separate %.1f ms\n",
+                bc.median() * 1e3, n / bc.median(), sc.median() * 1e3);
     std::printf("\npeers: not measured (no peer checkout)\n");
     std::remove(batchFile.c_str());
     std::remove(answers.c_str());

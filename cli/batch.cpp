@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <locale.h>
 #include <ostream>
-#include <sstream>
+#include <streambuf>
 #include <string.h>
 #include <string_view>
 #include <unistd.h>
@@ -129,6 +129,24 @@ private:
     bool skipping_ = false;
 };
 
+// A line's output, kept in one string whose room serves the next line.
+class LineBuffer : public std::streambuf {
+public:
+    std::string text;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) text += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        text.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+};
+
 void PrintError(std::ostream& out, int line, const std::string& message, int code)
 {
     std::string text = "{\"line\":" + std::to_string(line) + ",\"error\":";
@@ -232,7 +250,8 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
     int number = 0;
     std::string line, problem;
     std::vector<std::string> words;
-    std::ostringstream lineOut, lineErr;
+    LineBuffer outBuffer, errBuffer;
+    std::ostream lineOut(&outBuffer), lineErr(&errBuffer);
     bool tooLong = false;
     while (source.Next(line, tooLong)) {
         ++number;
@@ -251,21 +270,22 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
             std::vector<std::string> lineArgs = common;
             lineArgs.insert(lineArgs.end(), words.begin(), words.end());
             lineArgs.push_back("--json");
-            lineOut.str({});
-            lineErr.str({});
+            outBuffer.text.clear();
+            errBuffer.text.clear();
             // A line's --tables is its own.
             Settings() = settings;
             code = runBatchLine(lineArgs, lineOut, lineErr);
-            const std::string json = lineOut.str();
+            const std::string& json = outBuffer.text;
             if (code == kExitOk && json.size() > 1 && json.front() == '{') {
                 out << "{\"line\":" << number << ',';
                 out.write(json.data() + 1, static_cast<std::streamsize>(json.size() - 1));
                 // Notes and warnings of a line that was calculated.
-                std::istringstream notes(lineErr.str());
-                for (std::string note; std::getline(notes, note);)
-                    err << "line " << number << ": " << note << '\n';
+                std::string_view notes = errBuffer.text;
+                for (std::size_t end; (end = notes.find('\n')) != notes.npos;
+                     notes.remove_prefix(end + 1))
+                    err << "line " << number << ": " << notes.substr(0, end) << '\n';
             } else {
-                PrintError(out, number, Message(lineErr.str()), code);
+                PrintError(out, number, Message(errBuffer.text), code);
             }
         } else {
             PrintError(out, number, "plcalc: " + problem, code);

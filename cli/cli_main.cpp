@@ -49,20 +49,15 @@ private:
     int error_ = 0;
 };
 
+} // namespace
+
 // A closed standard stream would be taken by the next file opened, and the
 // pages written into it; a read-only /dev/null holds its place and makes the
 // writes fail as they would on the closed stream.
-void HoldClosedStandardStreams()
+void HoldStandardStreams()
 {
     for (int fd = 0; fd <= 2; ++fd)
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) ::open("/dev/null", O_RDONLY);
-}
-
-} // namespace
-
-void HoldStandardStreams()
-{
-    HoldClosedStandardStreams();
 }
 
 int CliMain(int argc, char** argv)

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <string>
 #include <vector>
+#include <string_view>
 
 class TBallMic;
 class TTInfo;
@@ -32,7 +33,7 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
                       std::ostream& out);
 // A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
-void AppendJsonString(std::string& out, const std::string& s);
+void AppendJsonString(std::string& out, std::string_view s);
 // plcalc --identify: the measured part and the threads it fits.
 void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
                        const std::vector<std::vector<std::string>>& grid, bool metricDisplay,

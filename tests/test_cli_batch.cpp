@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 
 using nlohmann::json;
@@ -49,50 +48,62 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
 {
     const json schema = schema_check::PlcalcSchema();
     TempDir dir;
-    const std::string bad = "--dia 1/4 --tpi 20 --class 7";
     WriteTextFile(dir.file("batch"), "# a quarter-twenty and a wrong class\n"
                                      "--type UN --dia 1/4 --tpi 20 --class 2\r\n"
-                                     "\n" +
-                                         bad + "\n"
-                                               "   # indented\n"
-                                               "--dia \"#10\" --tpi 32 --class 3 --mm\n"
-                                               "--type '\xff'\n"
-                                               "--dia 1/4 --tpi 20 --report thread\n"
-                                               "--dia \"1/4");
+                                     "\n"
+                                     "--dia 1/4 --tpi 20 --class 7\n"
+                                     "   # indented\n"
+                                     "--dia \"#10\" --tpi 32 --class 3 --mm\n"
+                                     "--type '\xff'\n"
+                                     "--dia 1/4 --tpi 20 --report thread\n"
+                                     "--dia \"1/4\n"
+                                     "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L");
     const CliRun r = Plcalc({"--batch", dir.file("batch")});
     EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
 
-    // The failing line answers with what plcalc prints for it alone.
-    const CliRun alone = Plcalc({"--dia", "1/4", "--tpi", "20", "--class", "7"});
-    ASSERT_EQ(alone.code, kExitInvalidInput);
+    // Each line answers as plcalc answers its options alone, or with the
+    // batch's own message.
     const struct {
         int line;
-        std::string name, error; // a calculation's name, or the error
+        std::vector<std::string> alone;
+        std::string error;
         int exit;
     } expected[] = {
-        // ASME B1.1: 1/4-20 UNC-2A PD max 0.2164.
-        {2, "1/4-20 UNC-2B  /  1/4-20 UNC-2A", "", 0},
-        {4, "", alone.err.substr(0, alone.err.size() - 1), kExitInvalidInput},
-        {6, "#10-32 UNF-3B  /  #10-32 UNF-3A", "", 0},
-        {7, "", "Unknown thread type: \xef\xbf\xbd", kExitInvalidInput},
-        {8, "", "plcalc: --report is not for --batch", kExitUsage},
-        {9, "", "plcalc: unterminated double quote", kExitUsage},
+        {2, {"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"}, "", 0},
+        {4, {"--dia", "1/4", "--tpi", "20", "--class", "7"}, "", kExitInvalidInput},
+        {6, {"--dia", "#10", "--tpi", "32", "--class", "3", "--mm"}, "", 0},
+        {7, {}, "Unknown thread type: \xef\xbf\xbd", kExitInvalidInput},
+        {8, {}, "plcalc: --report is not for --batch", kExitUsage},
+        {9, {}, "plcalc: unterminated double quote", kExitUsage},
+        {10, {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
+         "", 0},
     };
     std::istringstream lines(r.out);
-    std::string text;
+    std::string text, notes;
     for (const auto& e : expected) {
         ASSERT_TRUE(std::getline(lines, text)) << "line " << e.line;
-        const json doc = json::parse(text);
+        json doc = json::parse(text);
         EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{}) << text;
         EXPECT_EQ(doc["line"], e.line) << text;
+        doc.erase("line");
+        std::vector<std::string> args = e.alone;
+        args.push_back("--json");
+        const CliRun alone = e.alone.empty() ? CliRun{e.exit, "", ""} : Plcalc(args);
+        EXPECT_EQ(alone.code, e.exit) << e.line;
         if (e.exit == 0) {
-            EXPECT_EQ(doc["name"], e.name) << text;
+            EXPECT_EQ(doc, json::parse(alone.out)) << e.line;
+            if (!alone.err.empty()) notes += "line " + std::to_string(e.line) + ": " + alone.err;
         } else {
-            EXPECT_EQ(doc["error"], e.error) << text;
+            EXPECT_EQ(doc["error"], e.error.empty() ? alone.err.substr(0, alone.err.size() - 1)
+                                                    : e.error)
+                << text;
             EXPECT_EQ(doc["exit"], e.exit) << text;
         }
     }
     EXPECT_FALSE(std::getline(lines, text)) << text;
+    EXPECT_EQ(r.err, notes) << "the notes of calculated lines, with their line";
+    EXPECT_NE(notes, "");
+    // ASME B1.1: 1/4-20 UNC-2A PD max 0.2164.
     const json first = json::parse(r.out.substr(0, r.out.find('\n')));
     EXPECT_NEAR(first["members"]["ExtThd"]["PD"]["Max"].get<double>(), 0.2164, 5e-5);
 
