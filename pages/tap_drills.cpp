@@ -42,7 +42,6 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
     const TThdInfo& in = rec.IntThd;
     const bool metric = MetricType(in.TypeCode);
     const TableFile file("drills.bin", kDrillRecord);
-    file.requireWholeFile();
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
         const double inches = r.I32(20) / 1e6;
