@@ -68,9 +68,6 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     RestoreWindowPos(*this, config_.plwinIni, PositionKey());
     ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
 
-    // Created once after the settings were read; they keep their state for the run.
-    frmPath_ = new TfrmPath(this);
-    frmPref_ = new TfrmPref(config_.plwinIni, config_.pluserIni, *frmPath_, this);
     frmAbout_ = new TfrmAbout(this);
 
     Timer1.setObjectName("Timer1");
@@ -97,6 +94,21 @@ std::string TMainForm::PositionKey() const
 {
     // The design caption, not the title Qt shows while a child is maximised.
     return WindowPosKey(config_.exePath, AppTitle().toStdString());
+}
+
+// Created once, after the settings were read; they keep their state for the run.
+TfrmPref& TMainForm::Pref()
+{
+    if (!frmPref_)
+        frmPref_ = new TfrmPref(config_.plwinIni, config_.pluserIni,
+                                [this]() -> TfrmPath& { return PathDialog(); }, this);
+    return *frmPref_;
+}
+
+TfrmPath& TMainForm::PathDialog()
+{
+    if (!frmPath_) frmPath_ = new TfrmPath(this);
+    return *frmPath_;
 }
 
 THelpWindow& TMainForm::Help()

@@ -60,8 +60,9 @@ public:
     // The window position key of this frame in PLWIN.INI.
     std::string PositionKey() const;
 
-    TfrmPref& Pref() const { return *frmPref_; }
-    TfrmPath& PathDialog() const { return *frmPath_; }
+    // Created when first wanted: the Path dialog reads the file system.
+    TfrmPref& Pref();
+    TfrmPath& PathDialog();
     TfrmAbout& About() const { return *frmAbout_; }
     // Created at the first help command.
     THelpWindow& Help();
@@ -118,8 +119,8 @@ private:
     QAction* Converttoinch1;
     QTimer Timer1;
     QPointer<QWidget> splash_;
-    TfrmPath* frmPath_;
-    TfrmPref* frmPref_;
+    TfrmPath* frmPath_ = nullptr;
+    TfrmPref* frmPref_ = nullptr;
     TfrmAbout* frmAbout_;
     QPointer<THelpWindow> help_;
 };

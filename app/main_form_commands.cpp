@@ -107,7 +107,7 @@ void TMainForm::External1Click()
 
 void TMainForm::Preferences1Click()
 {
-    Hooks().runModal(*frmPref_);
+    Hooks().runModal(Pref());
 }
 
 void TMainForm::UseNewWireSize1Click()

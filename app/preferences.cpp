@@ -121,10 +121,10 @@ void TfrmPath::DirectoryChanged(const QModelIndex& current)
     if (current.isValid()) Label1->setText(model_->filePath(current));
 }
 
-TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni, TfrmPath& pathDialog,
-                   QWidget* parent)
+TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
+                   std::function<TfrmPath&()> pathDialog, QWidget* parent)
     : QDialog(parent), plwinIni_(std::move(plwinIni)), pluserIni_(std::move(pluserIni)),
-      path_(pathDialog)
+      path_(std::move(pathDialog))
 {
     setObjectName("frmPref");
     setWindowTitle("Preferences");
@@ -175,8 +175,9 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni, TfrmPath& pathDi
 
 void TfrmPref::Win95SpeedButton1Click()
 {
-    path_.SetDirectory(txtTablePath->text());
-    if (Hooks().runModal(path_) == QDialog::Accepted) txtTablePath->setText(path_.Directory());
+    TfrmPath& path = path_();
+    path.SetDirectory(txtTablePath->text());
+    if (Hooks().runModal(path) == QDialog::Accepted) txtTablePath->setText(path.Directory());
 }
 
 QString MissingTablesWarning(const QString& path)

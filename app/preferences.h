@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -44,7 +45,8 @@ class TfrmPref : public QDialog {
     Q_OBJECT
 public:
     // The fields are filled once, here, from the settings already read.
-    TfrmPref(std::string plwinIni, std::string pluserIni, TfrmPath& pathDialog,
+    // `pathDialog` gives the Path dialog when the folder button is first used.
+    TfrmPref(std::string plwinIni, std::string pluserIni, std::function<TfrmPath&()> pathDialog,
              QWidget* parent = nullptr);
 
     void Win95SpeedButton1Click();
@@ -53,7 +55,7 @@ public:
 private:
     std::string plwinIni_;
     std::string pluserIni_;
-    TfrmPath& path_;
+    std::function<TfrmPath&()> path_;
     QLineEdit* txtTablePath;
     QLineEdit* txtComp;
     QToolButton* Win95SpeedButton1;

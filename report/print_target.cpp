@@ -1,6 +1,9 @@
 #include "report/print_target.h"
 
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 
 TPageGeometry TPrinterTarget::Geometry() const
@@ -52,4 +55,47 @@ QString TPrinterTarget::OutputName() const
 {
     if (!printer_->outputFileName().isEmpty()) return printer_->outputFileName();
     return printer_->printerName();
+}
+
+TPdfTarget::TPdfTarget()
+    : layout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))
+{
+}
+
+TPdfTarget::~TPdfTarget() = default;
+
+TPageGeometry TPdfTarget::Geometry() const
+{
+    TPageGeometry g;
+    g.page = layout_.fullRectPixels(kResolution).size();
+    g.offset = layout_.paintRectPixels(kResolution).topLeft();
+    g.dpiX = g.dpiY = kResolution;
+    return g;
+}
+
+void TPdfTarget::SetLandscape(bool landscape)
+{
+    layout_.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (writer_) writer_->setPageLayout(layout_);
+}
+
+QPaintDevice* TPdfTarget::PrepareJob(const QString& title, const QString& outputFile)
+{
+    file_ = outputFile;
+    writer_ = std::make_unique<QPdfWriter>(outputFile);
+    writer_->setResolution(kResolution);
+    writer_->setPageLayout(layout_);
+    writer_->setTitle(title);
+    return writer_.get();
+}
+
+QPaintDevice* TPdfTarget::NewSheet()
+{
+    writer_->newPage();
+    return writer_.get();
+}
+
+void TPdfTarget::FinishJob()
+{
+    writer_.reset();
 }

@@ -2,11 +2,15 @@
 // Where printer and file output of the report engine go: the selected printer,
 // or a stand-in with a chosen page, resolution and printable offset.
 
+#include <QPageLayout>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 class QPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 struct TPageGeometry {
@@ -49,4 +53,25 @@ private:
     bool replaced_ = false;
     int savedFormat_ = 0;
     QString savedFile_;
+};
+
+// A PDF file written without the printing system: Letter paper without an
+// unprintable border, at the resolution of a high-resolution printer.
+class TPdfTarget : public TPrintTarget {
+public:
+    TPdfTarget();
+    ~TPdfTarget() override;
+    TPageGeometry Geometry() const override;
+    void SetLandscape(bool landscape) override;
+    QPaintDevice* PrepareJob(const QString& title, const QString& outputFile) override;
+    QPaintDevice* NewSheet() override;
+    void FinishJob() override;
+    QString OutputName() const override { return file_; }
+
+    static constexpr int kResolution = 1200;
+
+private:
+    QPageLayout layout_;
+    QString file_;
+    std::unique_ptr<QPdfWriter> writer_;
 };

@@ -5,10 +5,6 @@
 #include "report/report_works.h"
 #include "report/thread_reports.h"
 
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
 
 #include <cerrno>
 #include <cstdlib>
@@ -113,13 +109,9 @@ bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWor
     return WritePdfFile(
         fileName,
         [&](const QString& file) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            // A PDF page has no unprintable border.
-            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                              QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            TPdfTarget pdf;
             TReportWorks rpt;
-            rpt.SetPrinter(&printer);
+            rpt.SetPrintTarget(&pdf);
             rpt.SetDestination(dFile);
             rpt.SetFileName(file);
             SetupReportPage(rpt);

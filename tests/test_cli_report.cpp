@@ -7,12 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <sstream>
+#include <thread>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -149,6 +155,39 @@ TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
     ASSERT_EQ(PlcalcProcess("", viaLink + "'", "").code, kExitOk);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.pdf")));
     EXPECT_NE(ReadTextFile(pdf), before) << "the gauge report went through the link";
+}
+
+// A PDF report asks no print server: a socket named as the server counts the
+// connections, each closed at once so that a client gives up quickly.
+TEST(PlcalcReport, PdfAsksNoPrintServer)
+{
+    TempDir dir;
+    const std::string socketPath = dir.file("cups.sock");
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ASSERT_GE(server, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof addr.sun_path);
+    socketPath.copy(addr.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(server, 16), 0);
+    std::atomic<bool> done{false};
+    int asked = 0;
+    std::thread listener([&] {
+        for (pollfd p{server, POLLIN, 0}; !done || ::poll(&p, 1, 0) > 0;) {
+            if (::poll(&p, 1, 10) <= 0) continue;
+            const int c = ::accept(server, nullptr, nullptr);
+            if (c >= 0) ++asked, ::close(c);
+        }
+    });
+    const CliRun r =
+        PlcalcProcess("export CUPS_SERVER='" + socketPath + "';",
+                      "--dia 1/4 --tpi 20 --report thread --pdf '" + dir.file("t.pdf") + "'", "");
+    done = true;
+    listener.join();
+    ::close(server);
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(asked, 0);
 }
 
 // Output that cannot be written is the file error, never a silent exit 0.

@@ -1,6 +1,6 @@
-// The Preferences dialog and its Path dialog: fields filled once from the
-// settings, OK checking the table folder and rewriting both INI files, Cancel
-// leaving everything alone.
+// The Preferences dialog and its Path dialog: made when first wanted, fields
+// filled once from the settings, OK checking the table folder and rewriting
+// both INI files, Cancel leaving everything alone.
 #include "app/app_hooks.h"
 #include "app/main_form.h"
 #include "app/preferences.h"
@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,6 +190,8 @@ private slots:
     void pathDialogDrivesAndDirectoryLabel()
     {
         MakeFrame();
+        // Nothing reads the file system before the dialogs are wanted.
+        QVERIFY(!frame_->findChild<TfrmPref*>() && !frame_->findChild<QFileSystemModel*>());
         TfrmPath& path = frame_->PathDialog();
         auto* drives = path.findChild<QComboBox*>("DriveComboBox1");
         QCOMPARE(drives->count(), 2);

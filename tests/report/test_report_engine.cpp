@@ -3,8 +3,11 @@
 // margins, positions, tabs, page ranges, the preview page and growing rows.
 // Expected pixels are worked by hand from the inch values.
 #include "report/report_hooks.h"
+#include "report/report_pdf.h"
 #include "report/report_test_support.h"
 #include "report/report_works.h"
+
+#include "support/test_support.h"
 
 #include <QFontMetrics>
 
@@ -222,6 +225,46 @@ TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize)
     for (int left : {175, 375}) {
         EXPECT_EQ(InkIn(sheet, QRect(left, 375, 100, 100)), 100 * 100) << left;
         EXPECT_EQ(InkIn(sheet, QRect(left, 475, 100, 5)), 0) << left << ": an inch high";
+    }
+}
+
+// A PDF file has a sheet per page, each Letter in the orientation asked for.
+TEST(ReportPdf, SheetsOfTheFile)
+{
+    if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
+        GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
+    TempDir dir;
+    const struct {
+        const char* name;
+        TOrientation orientation;
+        int pages;
+        const char* size; // pdfinfo, points: 8.5 x 11 in at 72 to the inch
+    } cases[] = {
+        {"onePortrait", poPortrait, 1, "612 x 792 pts"},
+        {"threeLandscape", poLandscape, 3, "792 x 612 pts"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.file(std::string(c.name) + ".pdf");
+        ASSERT_TRUE(WriteEnginePdf(
+            QString::fromStdString(file),
+            [&](TReportWorks& rpt) {
+                rpt.SetOrientation(c.orientation);
+                rpt.BeginReport();
+                for (int k = 1; k <= c.pages; ++k) {
+                    if (k > 1) rpt.NewPage();
+                    rpt.PrintLeft(QString("Sheet %1").arg(k));
+                }
+                rpt.EndReport();
+                return true;
+            },
+            nullptr))
+            << c.name;
+        const std::string info = CommandOutput("pdfinfo -l 99 '" + file + "'");
+        EXPECT_EQ(LinesWith(info, c.size).size(), std::size_t(c.pages)) << c.name << "\n" << info;
+        EXPECT_EQ(LineOf(info, "Pages:"), "Pages:           " + std::to_string(c.pages)) << c.name;
+        const std::string text = PdfText(file);
+        for (int k = 1; k <= c.pages; ++k)
+            EXPECT_EQ(LinesWith(text, "Sheet " + std::to_string(k)).size(), 1u) << c.name << k;
     }
 }
 

@@ -10,11 +10,6 @@
 #include "report/setting_report.h"
 #include "support/test_support.h"
 
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,21 +31,18 @@ protected:
             EXPECT_TRUE(WriteReportPdf(*rec, kReportSetting, QString::fromStdString(file), false));
             return PdfText(file);
         }
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                          QMarginsF(0, 0, 0, 0)));
-        TReportWorks rpt;
-        rpt.SetPrinter(&printer);
-        rpt.SetDestination(dFile);
-        rpt.SetFileName(QString::fromStdString(file));
-        TReportJob job;
-        job.record = rec.get();
-        job.settingDim = settingDim;
-        job.internal = internal;
-        SetupReportPage(rpt);
-        PrintGageSettingReport(rpt, job);
-        EXPECT_EQ(job.kind, kReportSetting);
+        EXPECT_TRUE(WriteEnginePdf(
+            QString::fromStdString(file),
+            [&](TReportWorks& rpt) {
+                TReportJob job;
+                job.record = rec.get();
+                job.settingDim = settingDim;
+                job.internal = internal;
+                PrintGageSettingReport(rpt, job);
+                EXPECT_EQ(job.kind, kReportSetting);
+                return true;
+            },
+            nullptr));
         return PdfText(file);
     }
 
