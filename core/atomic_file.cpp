@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,7 +68,9 @@ ScopedFileCalls::~ScopedFileCalls()
 std::string FileErrorText(int error)
 {
     if (error == kNotRegularFileError) return "Not a regular file";
-    return std::strerror(error);
+    // English, as every message of the program, whatever locale a GUI has set.
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return ::strerror_l(error, c);
 }
 
 int ResolveSaveTarget(const std::string& path, std::string& target)

@@ -12,13 +12,11 @@
 #include <fcntl.h>
 #include <locale.h>
 #include <string.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
 
 // The program's messages are English; the GUI application sets the user's
 // locale, which would translate the system's reasons.
@@ -66,17 +64,13 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(const QStrin
         if (error) *error = reason;
         return false;
     };
-    std::string target = fileName.toStdString();
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path real = fs::weakly_canonical(target, ec);
-        if (ec) return fail(ec.message());
-        target = real.string();
-    }
+    // Through a symbolic link to its target; a file the user may not write is refused.
+    std::string target;
+    if (const int refused = ResolveSaveTarget(fileName.toStdString(), target); refused != 0)
+        return fail(refused == EISDIR || refused == kNotRegularFileError ? "not a regular file"
+                                                                         : ErrorText(refused));
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return fail("not a regular file");
-    if (exists && ::access(target.c_str(), W_OK) != 0) return fail(ErrorText(errno));
 
     std::string temp;
     const int fd = CreateTempBeside(target, O_RDONLY, temp);

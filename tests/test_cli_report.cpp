@@ -105,7 +105,14 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
          "Can not write the report file /dev/full: not a regular file\n"},
         {"folder", thread({"--report", "gauge", "--pdf", dir.path().string()}), kExitFileError,
          "Can not write the report file " + dir.path().string() + ": not a regular file\n"},
+        {"readOnlyFile", thread({"--report", "gauge", "--pdf", dir.file("ro.pdf")}),
+         kExitFileError,
+         "Can not write the report file " + dir.file("ro.pdf") + ": Permission denied\n"},
     };
+    // No write bit for anyone: refused even for root, and kept as it was.
+    WriteTextFile(dir.file("ro.pdf"), "old");
+    std::filesystem::permissions(dir.file("ro.pdf"), std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::group_read);
     std::filesystem::remove("rptworks.prn");
     for (const auto& c : cases) {
         const CliRun r = Plcalc(c.args);
@@ -116,6 +123,7 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
         }
     }
     EXPECT_FALSE(std::filesystem::exists("rptworks.prn")) << "an empty name names no file";
+    EXPECT_EQ(ReadTextFile(dir.file("ro.pdf")), "old");
 }
 
 // plcalc as a process of its own, through sh; the exit code and what it wrote.

@@ -98,7 +98,7 @@ int Build(const std::string& table, const std::string& input, const std::string&
     if (const int error = WriteFileAtomically(
             output, std::string_view(reinterpret_cast<const char*>(result.bytes.data()),
                                      result.bytes.size()))) {
-        err << output << ": cannot be written: " << std::strerror(error) << "\n";
+        err << output << ": cannot be written: " << FileErrorText(error) << "\n";
         return 1;
     }
     return 0;
@@ -123,7 +123,7 @@ int WriteSums(const std::string& output, const std::vector<std::string>& tables,
               << bytes.size() << ' ' << std::hex << Crc32(bytes.data(), bytes.size()) << '\n';
     }
     if (const int error = WriteFileAtomically(output, lines.str())) {
-        err << output << ": cannot be written: " << std::strerror(error) << "\n";
+        err << output << ": cannot be written: " << FileErrorText(error) << "\n";
         return 1;
     }
     return 0;
