@@ -2,6 +2,7 @@
 // its points and rolls chosen for a thread of each form.
 
 #include "core/settings.h"
+#include "core/table_file.h"
 #include "core/thread_record.h"
 #include "fuzz/fuzz_support.h"
 #include "gauges/gage_catalogue.h"
@@ -33,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const Thread& t = kThreads[in.pick(std::size(kThreads))];
     Settings().TableDataPath = FuzzTablesDir();
     WriteFuzzFile(FuzzTablesDir() + "/" + file, in.data, in.size);
+    ClearTableCache(); // every input is a new file, whatever its time stamp
     LoadGageCatalogue();
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(t.type);

@@ -121,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const std::string dir = FuzzTablesDir();
     Settings().TableDataPath = dir;
     WriteFuzzFile(dir + "/" + file, in.data, in.size);
+    ClearTableCache(); // every input is a new file, whatever its time stamp
     try {
         CalculateThread(thread, metricDisplay);
     } catch (const TableError&) {
