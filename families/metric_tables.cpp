@@ -4,9 +4,11 @@
 #include "core/table_file.h"
 #include "core/thread_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -21,6 +23,20 @@ double Micro(int64_t um)
 bool Same(double stored, double value)
 {
     return std::fabs(stored - value) < 1e-6;
+}
+
+// The stored whole numbers (value times scale) that Same takes for value: the
+// rows of a large table are then told apart by an integer compare.
+std::vector<int16_t> StoredAs(double value, double scale)
+{
+    std::vector<int16_t> keys;
+    const double scaled = value * scale;
+    if (!(std::fabs(scaled) < 33000)) return keys; // beyond what 16 bits hold
+    const long near = std::lround(scaled);
+    for (long k = near - 1; k <= near + 1; ++k)
+        if (k >= INT16_MIN && k <= INT16_MAX && Same(static_cast<double>(k) / scale, value))
+            keys.push_back(static_cast<int16_t>(k));
+    return keys;
 }
 
 long Hundredths(double pitch)
@@ -77,10 +93,13 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
-    const double p = m.Pitch();
+    const std::vector<int16_t> dias = StoredAs(m.NomDia, 10), pitches = StoredAs(m.Pitch(), 100);
+    const auto holds = [](const std::vector<int16_t>& keys, int16_t v) {
+        return std::ranges::find(keys, v) != keys.end();
+    };
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
-        if (!Same(r.I16(0) / 10.0, m.NomDia) || !Same(r.I16(2) / 100.0, p)) continue;
+        if (!holds(dias, r.I16(0)) || !holds(pitches, r.I16(2))) continue;
         if (!ClassMatches(r, m)) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));
