@@ -93,13 +93,20 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
-    const std::vector<int16_t> dias = StoredAs(m.NomDia, 10), pitches = StoredAs(m.Pitch(), 100);
-    const auto holds = [](const std::vector<int16_t>& keys, int16_t v) {
-        return std::ranges::find(keys, v) != keys.end();
-    };
-    for (std::size_t i = 0; i < file.count(); ++i) {
+    // Diameter and pitch are the first two 16-bit fields: read as one.
+    std::vector<int32_t> keys;
+    for (const int16_t dia : StoredAs(m.NomDia, 10))
+        for (const int16_t pitch : StoredAs(m.Pitch(), 100))
+            keys.push_back(static_cast<int32_t>(static_cast<uint16_t>(dia) |
+                                                static_cast<uint32_t>(static_cast<uint16_t>(pitch))
+                                                    << 16));
+    for (std::size_t i = 0; i < file.count() && !keys.empty(); ++i) {
         const TableRecord r = file.record(i);
-        if (!holds(dias, r.I16(0)) || !holds(pitches, r.I16(2))) continue;
+        // Read in place: the call per field was most of the scan.
+        const unsigned char* b = r.data();
+        const auto key = static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 |
+                                              static_cast<uint32_t>(b[3]) << 24);
+        if (std::ranges::find(keys, key) == keys.end()) continue;
         if (!ClassMatches(r, m)) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));
