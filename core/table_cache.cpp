@@ -3,21 +3,99 @@
 #include "core/table_file.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <ctime>
 #include <mutex>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
 struct Kept {
     FileStamp stamp;
     TableBytes bytes;
+    bool watched = false; // its folder is watched: no stat on use
 };
 
 std::mutex g_mutex;
 std::unordered_map<std::string, Kept> g_kept;
+
+// A stat of each kept table on every use costs a quarter of reading it. A
+// watch on each folder of a kept table tells of every change instead (written,
+// touched, replaced, moved, removed), read without waiting before each use.
+// Where a watch cannot be had, the stat remains.
+struct Watches {
+    int fd = -2; // -2: not opened yet, -1: none to be had
+    std::unordered_map<int, std::vector<std::string>> prefixes; // folder's paths, "dir/"
+    std::unordered_map<std::string, int> byPrefix;
+};
+Watches g_watch;
+// Counts events and lost watches: a table read while one came is not taken
+// as watched, as the event may have been for the bytes being read.
+uint64_t g_events = 0;
+
+int WatchFd()
+{
+    if (g_watch.fd == -2) g_watch.fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    return g_watch.fd;
+}
+
+// Watches the folder of path; false when it cannot.
+bool Watch(const std::string& path)
+{
+    const int fd = WatchFd();
+    if (fd < 0) return false;
+    const std::string prefix = path.substr(0, path.rfind('/') + 1);
+    if (g_watch.byPrefix.contains(prefix)) return true;
+    const uint32_t mask = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM |
+                          IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF;
+    const int wd = ::inotify_add_watch(fd, prefix.empty() ? "." : prefix.c_str(), mask);
+    if (wd < 0) return false;
+    g_watch.byPrefix[prefix] = wd;
+    g_watch.prefixes[wd].push_back(prefix);
+    return true;
+}
+
+// Every kept table whose folder is no longer watched is read again.
+void ForgetWatches()
+{
+    ++g_events;
+    std::erase_if(g_kept, [](const auto& k) { return k.second.watched; });
+    if (g_watch.fd >= 0) ::close(g_watch.fd);
+    g_watch = Watches{};
+}
+
+// Drops the kept tables the events waiting tell of.
+void Drain()
+{
+    if (g_watch.fd < 0) return;
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(g_watch.fd, buffer, sizeof buffer);
+        if (n <= 0) {
+            if (n < 0 && errno != EAGAIN && errno != EINTR) ForgetWatches();
+            return;
+        }
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            if (e->mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF) ||
+                e->len == 0) {
+                ForgetWatches();
+                return;
+            }
+            const auto folder = g_watch.prefixes.find(e->wd);
+            ++g_events;
+            if (folder == g_watch.prefixes.end()) continue;
+            for (const std::string& prefix : folder->second) g_kept.erase(prefix + e->name);
+        }
+    }
+}
 // Tables of removed temporary folders are never asked for again.
 constexpr std::size_t kMaxKept = 256;
 
@@ -101,8 +179,19 @@ uint32_t Crc32(const unsigned char* data, std::size_t size)
 
 TableBytes ReadTableBytes(const std::string& path)
 {
+    bool watched = false;
+    uint64_t events = 0;
+    {
+        const std::lock_guard<std::mutex> lock(g_mutex);
+        Drain();
+        const auto kept = g_kept.find(path);
+        if (kept != g_kept.end() && kept->second.watched) return kept->second.bytes;
+        // Watched before the read, so a change while reading is told too.
+        watched = Watch(path);
+        events = g_events;
+    }
     FileStamp now;
-    if (StampOf(path, now)) {
+    if (!watched && StampOf(path, now)) {
         const std::lock_guard<std::mutex> lock(g_mutex);
         const auto kept = g_kept.find(path);
         if (kept != g_kept.end() && kept->second.stamp == now) return kept->second.bytes;
@@ -116,10 +205,11 @@ TableBytes ReadTableBytes(const std::string& path)
     CheckSum(path, *bytes);
 
     const std::lock_guard<std::mutex> lock(g_mutex);
+    Drain();
     started.tv_sec -= kTableSettleSeconds;
     if (Before(stamp.changedSec, stamp.changedNsec, started)) {
         if (g_kept.size() >= kMaxKept) g_kept.clear();
-        g_kept[path] = Kept{stamp, bytes};
+        g_kept[path] = Kept{stamp, bytes, watched && events == g_events};
     } else {
         g_kept.erase(path);
     }

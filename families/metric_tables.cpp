@@ -4,9 +4,11 @@
 #include "core/table_file.h"
 #include "core/thread_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -21,6 +23,20 @@ double Micro(int64_t um)
 bool Same(double stored, double value)
 {
     return std::fabs(stored - value) < 1e-6;
+}
+
+// The stored whole numbers (value times scale) that Same takes for value: the
+// rows of a large table are then told apart by an integer compare.
+std::vector<int16_t> StoredAs(double value, double scale)
+{
+    std::vector<int16_t> keys;
+    const double scaled = value * scale;
+    if (!(std::fabs(scaled) < 33000)) return keys; // beyond what 16 bits hold
+    const long near = std::lround(scaled);
+    for (long k = near - 1; k <= near + 1; ++k)
+        if (k >= INT16_MIN && k <= INT16_MAX && Same(static_cast<double>(k) / scale, value))
+            keys.push_back(static_cast<int16_t>(k));
+    return keys;
 }
 
 long Hundredths(double pitch)
@@ -77,10 +93,20 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
 {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
-    const double p = m.Pitch();
-    for (std::size_t i = 0; i < file.count(); ++i) {
+    // Diameter and pitch are the first two 16-bit fields: read as one.
+    std::vector<int32_t> keys;
+    for (const int16_t dia : StoredAs(m.NomDia, 10))
+        for (const int16_t pitch : StoredAs(m.Pitch(), 100))
+            keys.push_back(static_cast<int32_t>(static_cast<uint16_t>(dia) |
+                                                static_cast<uint32_t>(static_cast<uint16_t>(pitch))
+                                                    << 16));
+    for (std::size_t i = 0; i < file.count() && !keys.empty(); ++i) {
         const TableRecord r = file.record(i);
-        if (!Same(r.I16(0) / 10.0, m.NomDia) || !Same(r.I16(2) / 100.0, p)) continue;
+        // Read in place: the call per field was most of the scan.
+        const unsigned char* b = r.data();
+        const auto key = static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 |
+                                              static_cast<uint32_t>(b[3]) << 24);
+        if (std::ranges::find(keys, key) == keys.end()) continue;
         if (!ClassMatches(r, m)) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));

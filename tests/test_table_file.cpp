@@ -222,13 +222,21 @@ TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
 // the modification time, a replacement and a removal are all seen on the next use.
 TEST(TableCache, KeptWhileTheFileIsUnchanged) {
     TempDir dir;
-    const auto rewrite = [](const std::string& p) {
-        struct stat before {};
-        ::stat(p.c_str(), &before);
-        WriteTextFile(p, "new!");
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        ::utimensat(AT_FDCWD, p.c_str(), times, 0);
+    const auto keepingTimes = [](auto write) {
+        return [write](const std::string& p) {
+            struct stat before {};
+            ::stat(p.c_str(), &before);
+            write(p);
+            const timespec times[2] = {before.st_atim, before.st_mtim};
+            ::utimensat(AT_FDCWD, p.c_str(), times, 0);
+        };
     };
+    const auto rewrite = keepingTimes([](const std::string& p) { WriteTextFile(p, "new!"); });
+    const auto overwrite = keepingTimes([](const std::string& p) {
+        std::FILE* f = std::fopen(p.c_str(), "r+");
+        std::fputs("new!", f);
+        std::fclose(f);
+    });
     const struct {
         const char* name;
         std::function<void(const std::string&)> change;
@@ -237,6 +245,7 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
     } cases[] = {
         {"unchanged", [](const std::string&) {}, "old!", true},
         {"rewrittenKeepingTimes", rewrite, "new!", false},
+        {"overwrittenInPlaceKeepingTimes", overwrite, "new!", false},
         {"replaced",
          [&](const std::string& p) {
              WriteTextFile(p + ".new", "new!");
