@@ -518,7 +518,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         err << inspect->message << '\n';
         return kExitInvalidInput;
     }
-    const ResultPagesText pages = BuildResultPages(rec, fileName, mm);
+    const ResultPagesText pages = BuildResultPages(rec, fileName, mm, /*withTips=*/false);
     if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr);
     else if (o.csv) PrintPagesCsv(pages, inspect ? &*inspect : nullptr, out);
     else {

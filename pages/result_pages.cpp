@@ -158,7 +158,8 @@ std::string WindowCaption(const TTInfo& rec, const std::string& fileName)
     return (rec.ExtThd.FromTable == 1 ? "ANSI Table Data - " : "Calculated Data - ") + fileName;
 }
 
-ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay)
+ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay,
+                                 bool withTips)
 {
     const ScopedDisplayUnit unit(metricDisplay);
     ResultPagesText r;
@@ -166,7 +167,7 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.caption = WindowCaption(rec, fileName);
     r.name = NameText(rec);
     r.thread = ThreadGrid(rec);
-    r.threadTips = GridTips(r.thread, metricDisplay);
+    if (withTips) r.threadTips = GridTips(r.thread, metricDisplay);
     r.tapDrills = TapDrillGrid(rec, metricDisplay);
     r.ring = RingPage(rec);
     NoteMissingTols(r.ring, rec.GoRing);
@@ -174,7 +175,9 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     NoteMissingTols(r.setPlug, rec.GoSetPlug);
     r.plug = PlugPage(rec);
     NoteMissingTols(r.plug, rec.GoPlug);
-    for (GaugePageText* p : {&r.ring, &r.setPlug, &r.plug}) p->tips = GridTips(p->grid, metricDisplay);
+    if (withTips)
+        for (GaugePageText* p : {&r.ring, &r.setPlug, &r.plug})
+            p->tips = GridTips(p->grid, metricDisplay);
     r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
     r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);

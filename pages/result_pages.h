@@ -50,8 +50,10 @@ inline const char* const kOutOfDateNote =
     "Out of date: the parameters were changed after the last Calculate. Press Calculate to "
     "update.";
 // Builds every page text in the given display unit. Refreshes designations and
-// notes of the record, as showing them does.
-ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay);
+// notes of the record, as showing them does. Without tips the tooltip grids stay
+// empty: plcalc shows none, and a batch builds thousands of pages.
+ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay,
+                                 bool withTips = true);
 
 // "in" or "mm": the display unit as the status line shows it.
 std::string UnitText(bool metricDisplay);
