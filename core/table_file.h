@@ -117,6 +117,10 @@ public:
         if (!(value > 0) || !(value < 1e300)) damaged(index, std::string(name) + " out of range");
     }
 
+    // The kept bytes: a reader may keep what it derives from them (an index)
+    // for as long as the same bytes come back.
+    const TableBytes& bytes() const { return bytes_; }
+
 private:
     std::string path_;
     std::size_t recordSize_;

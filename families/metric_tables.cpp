@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -71,6 +72,47 @@ double ByDiameter(double d, const TableRecord& r, std::size_t firstAt,
     return static_cast<double>(r.U16(at - 2) / 1000.0L * d / lastLimit);
 }
 
+struct KeyedRow {
+    int32_t key; // diameter and pitch, the first two 16-bit fields read as one
+    std::size_t row;
+};
+
+// The rows of the limits table whose diameter and pitch are one of keys, in
+// file order. The rows sorted by key are made once for the bytes the table
+// cache keeps (thousands of rows would otherwise be scanned per calculation);
+// holding those bytes keeps them alive, so the same pointer is the same content.
+std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
+                                const std::vector<int32_t>& keys)
+{
+    struct Index {
+        TableBytes bytes;
+        std::vector<KeyedRow> rows;
+    };
+    static std::mutex lock;
+    static Index indexes[2];
+    const std::lock_guard<std::mutex> hold(lock);
+    Index& x = indexes[internal ? 1 : 0];
+    if (x.bytes != file.bytes()) {
+        x.rows.clear();
+        for (std::size_t i = 0; i < file.count(); ++i) {
+            const unsigned char* b = file.record(i).data();
+            x.rows.push_back({static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 |
+                                                   static_cast<uint32_t>(b[3]) << 24),
+                              i});
+        }
+        std::ranges::stable_sort(x.rows, {}, &KeyedRow::key);
+        x.bytes = file.bytes();
+    }
+    std::vector<std::size_t> rows;
+    for (const int32_t key : keys) {
+        const auto [from, to] = std::ranges::equal_range(x.rows, key, {}, &KeyedRow::key);
+        for (auto it = from; it != to; ++it) rows.push_back(it->row);
+    }
+    std::ranges::sort(rows);
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 } // namespace
 
 int GradeColumn(const std::string& grade)
@@ -100,13 +142,9 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
             keys.push_back(static_cast<int32_t>(static_cast<uint16_t>(dia) |
                                                 static_cast<uint32_t>(static_cast<uint16_t>(pitch))
                                                     << 16));
-    for (std::size_t i = 0; i < file.count() && !keys.empty(); ++i) {
+    // In file order: the last matching row wins, as a scan of the file would have it.
+    for (const std::size_t i : RowsOf(file, internal, keys)) {
         const TableRecord r = file.record(i);
-        // Read in place: the call per field was most of the scan.
-        const unsigned char* b = r.data();
-        const auto key = static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 |
-                                              static_cast<uint32_t>(b[3]) << 24);
-        if (std::ranges::find(keys, key) == keys.end()) continue;
         if (!ClassMatches(r, m)) continue;
         if (internal) {
             m.Minor.Min = Micro(r.I32(9));
