@@ -100,13 +100,15 @@ std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
                                                    static_cast<uint32_t>(b[3]) << 24),
                               i});
         }
-        std::ranges::stable_sort(x.rows, {}, &KeyedRow::key);
+        std::stable_sort(x.rows.begin(), x.rows.end(),
+                         [](const KeyedRow& a, const KeyedRow& b) { return a.key < b.key; });
         x.bytes = file.bytes();
     }
     std::vector<std::size_t> rows;
     for (const int32_t key : keys) {
-        const auto [from, to] = std::ranges::equal_range(x.rows, key, {}, &KeyedRow::key);
-        for (auto it = from; it != to; ++it) rows.push_back(it->row);
+        auto it = std::lower_bound(x.rows.begin(), x.rows.end(), key,
+                                   [](const KeyedRow& r, int32_t k) { return r.key < k; });
+        for (; it != x.rows.end() && it->key == key; ++it) rows.push_back(it->row);
     }
     std::ranges::sort(rows);
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
