@@ -407,15 +407,11 @@ void InspectionJson(JsonWriter& j, const InspectPageText& page)
     j.Close('}');
 }
 
-// The drills of an internal unified or metric thread; none where the table is missing.
-void TapDrillsJson(JsonWriter& j, const TTInfo& rec)
+// The drills of an internal unified or metric thread, as its page found them;
+// none where the table is missing.
+void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>& drills)
 {
     if (!HasTapDrills(rec)) return;
-    std::vector<TapDrill> drills;
-    try {
-        drills = TapDrills(rec);
-    } catch (const TableError&) {
-    }
     j.Key("tapDrills");
     j.Open('[');
     for (const TapDrill& d : drills) {
@@ -527,7 +523,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     GaugeJson(j, pages.plug);
     j.Close('}');
     RecordJson(j, rec);
-    TapDrillsJson(j, rec);
+    TapDrillsJson(j, rec, pages.drills);
     if (inspect) InspectionJson(j, *inspect);
     j.Close('}');
     out << '\n';

@@ -4,6 +4,8 @@
 // that spell out their abbreviated labels. Built once here and shown unchanged
 // by the window grids, the command line and the reports.
 
+#include "pages/tap_drills.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -34,6 +36,7 @@ struct ResultPagesText {
     TextGrid thread;     // "Thread Dim.", 19 rows of 3 cells
     TextGrid threadTips; // tooltips of the thread grid
     TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
+    std::vector<TapDrill> drills; // the drills of that block
     GaugePageText ring, setPlug, plug;
     std::string wireSize1; // wire-size box of the set plug page
     std::string wireSize2; // wire-size box of the plug page

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -66,8 +67,9 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
     return drills;
 }
 
-TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay)
+TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found)
 {
+    if (found) found->clear();
     if (!HasTapDrills(rec)) return {};
     const ScopedDisplayUnit unit(metricDisplay);
     TextGrid g;
@@ -86,5 +88,6 @@ TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay)
     for (const TapDrill& d : drills)
         g.push_back({d.name, DimText(rec.IntThd, 4, d.diameter),
                      Trim(FormatFixed(d.percentThread, 5, 1)), d.recommended ? "Yes" : ""});
+    if (found) *found = std::move(drills);
     return g;
 }

@@ -29,4 +29,7 @@ double PercentOfThread(double basicMajor, double pitch, double drill);
 // The "Tap Drills" block of the Thread Dim. page in the display unit: headings
 // and one row per drill; a one-line note in place of the rows when no drill
 // fits or the drill table can not be read. Empty when the thread has none.
-TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay);
+// The drills found go to `found` (empty when the table can not be read), so
+// other outputs of the page need not look them up again.
+TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay,
+                      std::vector<TapDrill>* found = nullptr);
