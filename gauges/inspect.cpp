@@ -21,7 +21,8 @@ int LimitPlaces(const TThdInfo& m)
     return MetricMember(m) ? 3 : 4;
 }
 
-// RoundTo rounds the positive lengths of the tables; a margin may be negative.
+// RoundTo keeps the tables' rule for negative values (-0.26 to -0.2, which
+// the shared rounding asserts); a margin rounds by its size on either side.
 double RoundMargin(double x, int places)
 {
     return x < 0 ? -RoundTo(-x, places) : RoundTo(x, places);
