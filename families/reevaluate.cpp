@@ -21,8 +21,11 @@ constexpr double kNoChange = 1e-9;
 void RecalcPitchDia(TTInfo& rec)
 {
     void (*routine)(TThdInfo&) = nullptr;
+    void (*engagement)(TThdInfo&) = nullptr;
     switch (rec.ExtThd.TypeCode) {
-    case kTypeUN: case kTypeUNR: case kTypeUNJ: routine = CalcUNPitchDia; break;
+    case kTypeUN: engagement = SetUNEngagement; break;
+    case kTypeUNR: engagement = SetUNREngagement; break;
+    case kTypeUNJ: engagement = SetUNJEngagement; break;
     case kTypeAcme: routine = CalcAcmePitchDia; break;
     case kTypeStub: routine = CalcStubPitchDia; break;
     case kTypeSAM1: case kTypeSAM2: routine = CalcSamPitchDia; break;
@@ -31,8 +34,16 @@ void RecalcPitchDia(TTInfo& rec)
     case kTypeButt: routine = CalcButtressPitchDia; break;
     default: return;
     }
-    routine(rec.ExtThd);
-    routine(rec.IntThd);
+    if (engagement) routine = CalcUNPitchDia;
+    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
+        // Off its table row a unified thread is a special one, with the special
+        // series' engagement: worked as the calculation that follows works it.
+        if (engagement) {
+            m->Series.clear();
+            engagement(*m);
+        }
+        routine(*m);
+    }
 }
 
 double PDLimitValue(const TTInfo& rec, PDLimit limit)

@@ -232,10 +232,11 @@ TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
         const char* shown;
     };
     const Case cases[] = {
-        {"1/4-20", 0, "1/4", "20", false, false, "0.4500 in"},
+        {"1/4-20 UNC: one diameter", 0, "1/4", "20", false, false, "0.2500 in"},
         {"1/2-13", 0, "1/2", "13", false, false, "0.5000 in"},
-        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "11.430 mm"},
-        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.4500 in"},
+        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "6.350 mm"},
+        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.2500 in"},
+        {"special thread: nine pitches", 0, "0.3", "20", false, false, "0.4500 in"},
         {"no pitch yet", 0, "1/4", "", false, false, ""},
         {"no diameter yet", 0, "", "20", false, false, ""},
         {"a diameter being typed", 0, "1/", "20", false, false, ""},

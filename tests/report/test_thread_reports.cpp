@@ -72,9 +72,9 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC)
         {"Major Diameter Max:", "N/A .*0\\.2489"},
         {"Minor Diameter Max:", "0\\.207 .*Minor Diameter Max \\(Ref, Calc\\.\\):"},
         {"Minor Diameter Min:", "0\\.196 .*Minor Diameter Min \\(Ref, Calc\\.\\):"},
-        // 1/20 inch, and 9 pitches of engagement.
+        // 1/20 inch, and UNC's engagement of one diameter.
         {"Thread Pitch:", "0\\.0500 .*Thread Pitch: +0\\.0500"},
-        {"Length of Thd Engagement:", "0\\.4500 +\\(Standard\\)"},
+        {"Length of Thd Engagement:", "0\\.2500 +\\(Standard\\)"},
         // atan(0.05 / (pi x 0.2164)) = 4.206 degrees.
         {"Helix Angle:", "4 Deg\\. 12 Min\\."},
         // Best wire 0.57735 x 0.05.
