@@ -7,6 +7,7 @@
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "pages/result_pages.h"
 #include "report/report_works.h"
 
 #include <QStringList>
@@ -18,17 +19,16 @@ struct GaugeCells {
 };
 
 // Lays out the gauge blocks; a block whose gauge has no tolerance set leaves
-// its tolerance columns empty, and one line says why.
+// its tolerance columns empty, and the line under it says why.
 class GaugeReport {
 public:
-    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec), allTols_(GaugeTolsFound(rec))
-    {
-    }
+    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec) {}
     void Print(const TReportJob& job);
 
 private:
     void Heading(TThdInfo& m);
     void BeginBlock(const QString& name, const TThdInfo& go);
+    void EndBlock(const TThdInfo& go);
     void Row(const QString& label, const GaugeCells& c);
     GaugeCells Pitch(TThdInfo& go, TThdInfo& nogo);
     GaugeCells WireReading(TThdInfo& go, TThdInfo& nogo);
@@ -43,7 +43,6 @@ private:
 
     TReportWorks& rpt_;
     TTInfo& rec_;
-    bool allTols_;
     bool tols_ = true; // of the block being printed
 };
 
@@ -99,6 +98,17 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
     rpt_.PlainFont();
 }
 
+// The line that says why tolerances of the block are missing, as its page says it.
+void GaugeReport::EndBlock(const TThdInfo& go)
+{
+    rpt_.EndTable();
+    const std::string note = GaugeTolNote(go);
+    if (note.empty()) return;
+    rpt_.GotoXY(0, rpt_.GetY() + 0.03);
+    rpt_.PrintCenter(ReportText(note));
+    rpt_.NewLine();
+}
+
 void GaugeReport::Row(const QString& label, const GaugeCells& c)
 {
     rpt_.PrintColumn(1, label);
@@ -147,7 +157,7 @@ void GaugeReport::Rings()
         Row("Major Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Major, 1));
     if (go.Minor.Gage > 0)
         Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 void GaugeReport::SetPlugs()
@@ -164,7 +174,7 @@ void GaugeReport::SetPlugs()
     if (go.Minor.Gage > 0)
         Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
     Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 void GaugeReport::Plugs()
@@ -182,7 +192,7 @@ void GaugeReport::Plugs()
     if (go.TypeCode == kTypeMJ)
         Row("Root Radius", Values(go, nogo, 4, go.RootRadMax, nogo.RootRadMax));
     Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 // Says which printed wire readings carry the helix correction, by the same
@@ -217,11 +227,6 @@ void GaugeReport::Print(const TReportJob& job)
     rpt_.BeginReport();
     PrintThreadInfo(rpt_, job);
     rpt_.AddTab(3.0, kAlignLeft);
-    // The line under the parameter table says why no tolerances follow.
-    if (!allTols_) {
-        rpt_.GotoXY(0, rpt_.GetY() + 0.05);
-        rpt_.PrintCenter(kNoGaugeTolNote);
-    }
     rpt_.NewLine();
     Heading(rec_.ExtThd);
     Rings();
