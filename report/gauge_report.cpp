@@ -29,6 +29,7 @@ private:
     void Heading(TThdInfo& m);
     void BeginBlock(const QString& name, const TThdInfo& go);
     void EndBlock(const TThdInfo& go);
+    void Gap();
     void Row(const QString& label, const GaugeCells& c);
     GaugeCells Pitch(TThdInfo& go, TThdInfo& nogo);
     GaugeCells WireReading(TThdInfo& go, TThdInfo& nogo);
@@ -43,7 +44,8 @@ private:
 
     TReportWorks& rpt_;
     TTInfo& rec_;
-    bool tols_ = true; // of the block being printed
+    bool tols_ = true;   // of the block being printed
+    bool noted_ = false; // the last block ended with its note line
 };
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
@@ -98,15 +100,25 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
     rpt_.PlainFont();
 }
 
-// The line that says why tolerances of the block are missing, as its page says it.
+// The line that says why tolerances of the block are missing, as its page
+// says it, in the gap that follows the block: the page keeps its length.
 void GaugeReport::EndBlock(const TThdInfo& go)
 {
     rpt_.EndTable();
     const std::string note = GaugeTolNote(go);
-    if (note.empty()) return;
-    rpt_.GotoXY(0, rpt_.GetY() + 0.03);
+    noted_ = !note.empty();
+    if (!noted_) return;
+    const QFont font = rpt_.ReportFont();
+    rpt_.SetFont(kReportSerif, 9);
     rpt_.PrintCenter(ReportText(note));
     rpt_.NewLine();
+    rpt_.SetReportFont(font);
+}
+
+// The room between two blocks, unless a note line already separates them.
+void GaugeReport::Gap()
+{
+    if (!noted_) rpt_.GotoXY(0, rpt_.GetY() + 0.1);
 }
 
 void GaugeReport::Row(const QString& label, const GaugeCells& c)
@@ -230,16 +242,16 @@ void GaugeReport::Print(const TReportJob& job)
     rpt_.NewLine();
     Heading(rec_.ExtThd);
     Rings();
-    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
+    Gap();
     SetPlugs();
-    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
+    Gap();
     Heading(rec_.IntThd);
     Plugs();
     rpt_.PrintCenter(CompensationNote());
     // The footer starts on its own line; drawn at the note's line it would
-    // print over it.
+    // print over it. A blank line before it only where the footer still fits.
     rpt_.NewLine();
-    rpt_.NewLine();
+    if (rpt_.GetY(true) + 3.2 * rpt_.TextHeight() <= rpt_.MarginRect().bottom()) rpt_.NewLine();
     PrintReportFooter(rpt_);
     rpt_.EndReport();
 }
