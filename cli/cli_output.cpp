@@ -539,6 +539,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     GaugeJson(j, pages.ring);
     GaugeJson(j, pages.setPlug);
     GaugeJson(j, pages.plug);
+    // In the unit the other pages were built in.
     ThreadSettingJson(j, rec, pages.unit == UnitText(true));
     j.Close('}');
     RecordJson(j, rec);
