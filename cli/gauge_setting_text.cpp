@@ -33,6 +33,10 @@ void PrintRows(const std::vector<Row>& rows, std::ostream& out)
 void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
 {
     out << "\nGauge Setting\n";
+    if (rec.Starts > 1) {
+        out << kSingleStartSettingNote << '\n';
+        return;
+    }
     bool notice = false;
     for (bool roll : {false, true}) {
         const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
@@ -47,6 +51,8 @@ void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
         if (roll) rows.push_back({in.diffTolCaption, in.diffTol, ex.diffTol});
         out << '\n';
         PrintRows(rows, out);
+        if (!in.note.empty()) out << "Internal Dims.: " << in.note << '\n';
+        if (!ex.note.empty()) out << "External Dims.: " << ex.note << '\n';
         notice = notice || in.showNotice || ex.showNotice;
     }
     if (notice) {

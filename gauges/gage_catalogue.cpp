@@ -456,6 +456,9 @@ void SelectGageCatalogue(TTInfo& rec)
     ext.Setting.RollSetting = (ext.PD.Max / scale - ext.Setting.RollConstant + corr) * scale;
 
     if (code == 0 || ext.Setting.RollNumber.empty()) ClearRolls(rec);
+    // Without its roll an internal thread has no roll setting: the roll
+    // constant is part of it.
+    if (in.Setting.RollNumber.empty()) in.Setting.RollSetting = 0;
     for (TThdInfo* m : {&in, &ext})
         if (std::fabs(m->Setting.RollSetting) < 0.00001) m->Setting.RollSetting = 0;
 }

@@ -60,7 +60,7 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
     // plugs show their sizes and one line instead of N/A tolerances.
     EXPECT_EQ(ring.at(1), "-0.0003");
     EXPECT_EQ(Row(r.out, "Set Plug", "Pitch Dia"), Cells({"0.2164", "0.2127"}));
-    const std::string note = "no gauge tolerance table for this thread";
+    const std::string note = "no class W gauge tolerance table for this thread; class X has one";
     EXPECT_EQ(r.out.find(note), r.out.rfind(note)) << "one line";
     EXPECT_GT(r.out.find(note), r.out.find("\nSet Plug\n"));
     EXPECT_EQ(Plcalc({"--dia", "1/4", "--tpi", "20", "--classx"}).out.find(note),
@@ -170,6 +170,11 @@ TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
     ASSERT_EQ(opened.code, 0) << opened.err;
     EXPECT_EQ(opened.out.substr(opened.out.find("\nGauge Setting\n")),
               r.out.substr(r.out.find("\nGauge Setting\n")));
+
+    // For several starts the line that says why, instead of the settings.
+    const std::string twoStarts = Plcalc({"--dia", "3/4", "--tpi", "10", "--starts", "2"}).out;
+    EXPECT_EQ(twoStarts.substr(twoStarts.find("\nGauge Setting\n")),
+              "\nGauge Setting\ngauge setting is worked out for single-start threads only\n");
 }
 
 TEST(Plcalc, HelpAndVersion)

@@ -92,8 +92,10 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
     Notebook1->addWidget(Scrolled(BuildPlugPage()));
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
-    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
-    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
+    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, lblNPTGageNote, "nptGageGrid",
+                                       "lblNPTGageNote", "ScrollBox2"));
+    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, lblNPTTolsNote, "nptTolsGrid",
+                                       "lblNPTTolsNote", "ScrollBox3"));
     inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(rec_.get()); });
     inspectPage_->setObjectName(QStringLiteral("InspectPage"));
     Notebook1->addWidget(Scrolled(inspectPage_));
@@ -405,8 +407,10 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
         QStatusTipEvent tip(txtNomDia->statusTip());
         QCoreApplication::sendEvent(txtNomDia, &tip);
     }
-    if ((watched == lblRingNote || watched == lblSetPlugNote || watched == lblPlugNote) &&
-        event->type() == QEvent::MouseButtonRelease)
+    const bool note = watched == lblRingNote || watched == lblSetPlugNote ||
+                      watched == lblPlugNote || watched == lblThdNote ||
+                      watched == lblNPTGageNote || watched == lblNPTTolsNote;
+    if (note && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested(QStringLiteral("tables.html"));
     if ((watched == pnlName || watched == lblName) &&
         event->type() == QEvent::MouseButtonDblClick) {

@@ -152,8 +152,8 @@ private:
     void ShowSetDimResult(bool external);
 
     // Pipe pages (thread_window_pipe.cpp).
-    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, const char* gridName,
-                           const char* boxName);
+    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, QLabel*& note,
+                           const char* gridName, const char* noteName, const char* boxName);
     bool PipeShown() const;
     void FillPipePages();
     void RemovePipePictures();
@@ -248,6 +248,10 @@ private:
     QLabel* lblRingNote = nullptr;
     QLabel* lblSetPlugNote = nullptr;
     QLabel* lblPlugNote = nullptr;
+    // Why a pipe grid shows N/A (Thread Dim., NPT Gages, NPT Tolerances).
+    QLabel* lblThdNote = nullptr;
+    QLabel* lblNPTGageNote = nullptr;
+    QLabel* lblNPTTolsNote = nullptr;
     QRadioButton* optClassW = nullptr;
     QRadioButton* optClassX = nullptr;
     QComboBox* cbWireSize1 = nullptr;

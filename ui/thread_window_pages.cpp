@@ -209,6 +209,7 @@ QWidget* TfrmThread::BuildThreadPage()
     threadRow_ = static_cast<QHBoxLayout*>(Centred(gridThd));
     threadRow_->setAlignment(gridThd, Qt::AlignTop);
     v->addLayout(threadRow_);
+    v->addWidget(NoteLabel(&lblThdNote, "lblThdNote"));
     grdTapDrills = Named(new TColorStringGrid, "grdTapDrills");
     grdTapDrills->setColumnCount(4);
     grdTapDrills->hide();

@@ -67,15 +67,16 @@ bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
     return fields(x) == fields(y);
 }
 
-// Without a tolerance set, one line stands in for the tolerance columns and labels.
+// Without a tolerance set, one line stands in for the tolerance columns and
+// labels; a set that leaves some tolerances out keeps them, and the line says which.
 void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const GaugePageText& page)
 {
-    const bool missing = !page.note.empty();
-    for (std::size_t c : kGaugeTolColumns) grid->setColumnHidden(static_cast<int>(c), missing);
+    for (std::size_t c : kGaugeTolColumns)
+        grid->setColumnHidden(static_cast<int>(c), !page.tolerances);
     grid->FitToTexts();
     note->setText(Q(page.note));
-    note->setVisible(missing);
-    tolerances->setVisible(!missing);
+    note->setVisible(!page.note.empty());
+    tolerances->setVisible(page.tolerances);
 }
 
 } // namespace

@@ -287,11 +287,12 @@ private slots:
     {
         TfrmThread w;
         Calculate(w);
-        // Class W ships without rows: one line instead of its tolerance columns.
+        // Class W ships without rows: one line instead of its tolerance columns,
+        // saying that class X has one.
         auto* setPlug = Grid(w, "grdSetPlug");
         auto* note = Child<QLabel>(w, "lblSetPlugNote");
         QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString("W TOL"));
-        QCOMPARE(note->text(), QString::fromUtf8(kNoGaugeTolNote));
+        QCOMPARE(note->text(), QString::fromUtf8(kNoClassWTolNote));
         QVERIFY(!note->isHidden() && setPlug->isColumnHidden(2) && setPlug->isColumnHidden(4));
         QVERIFY(Child<QLabel>(w, "lblSetPlugLeadTol")->parentWidget()->isHidden());
         QSignalSpy help(&w, &TfrmThread::helpRequested);
