@@ -7,6 +7,7 @@
 #include "core/display_unit.h"
 #include "core/ini_file.h"
 #include "core/thread_record.h"
+#include "report/print_preview.h"
 #include "report/report_hooks.h"
 #include "support/test_support.h"
 #include "ui/message_box.h"
@@ -22,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTableWidget>
@@ -170,6 +172,10 @@ private slots:
     void commandsWithoutWindowDoNothing()
     {
         MakeFrame();
+        // The tools that work on a calculated thread are disabled, not dead.
+        for (const char* tool : {"UseNewWireSize1", "UseNewPDValue1"})
+            QVERIFY(!frame_->findChild<QAction*>(tool)->isEnabled());
+        QVERIFY(frame_->findChild<QAction*>("SetDIMTool1")->isEnabled());
         QGuiApplication::clipboard()->setText("untouched");
         for (const char* name :
              {"FileSaveItem", "btnSave", "FilePrintItem", "btnPreview", "btnPrint", "EditCopyItem",
@@ -194,11 +200,77 @@ private slots:
             d.findChild<QLineEdit*>("Edit1")->setText("0.2200");
             return int(QDialog::Accepted);
         };
+        QVERIFY(frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
         Trigger("UseNewPDValue1");
         QCOMPARE(caption, QString("New PD Values"));
         // The 2B PD min is the basic PD, D - 0.649519 P: 0.2200 at D = 0.2525.
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
         QVERIFY(qAbs(thread->Record()->NomDia - 0.2525) < 1e-9);
+        QCOMPARE(thread->windowTitle(), QString("Calculated Data - quarter.thd *"));
+    }
+
+    // Set DIM Tool opens its own window beside the calculation, which keeps
+    // its record and file; the tools that need a calculation follow the
+    // active window; Save and Print in the tool's window do what fits it.
+    void setDimToolOpensAWindowOfItsOwn()
+    {
+        MakeFrame();
+        TfrmThread* thread = OpenQuarter();
+        const TTInfo* calculated = thread->Record();
+        auto setDim = [&](const char* pitch) {
+            Hooks().runModal = [pitch](QDialog& d) {
+                d.findChild<QLineEdit*>("txtPitch")->setText(pitch);
+                d.findChild<QRadioButton*>("optInternal")->click();
+                d.findChild<QLineEdit*>("txtIntPD")->setText("0.4500");
+                return int(QDialog::Accepted);
+            };
+            Trigger("SetDIMTool1");
+        };
+        setDim("0");
+        QCOMPARE(messages_, QStringList{"Can not Calculate! Invalid Pitch."});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 1);
+        setDim("13");
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 2);
+        TfrmThread* tool = frame_->ActiveThread();
+        QVERIFY(tool != thread && tool->SetDimFlag());
+        QCOMPARE(tool->windowTitle(), QString("Set Dim Tool - Internal PD 0.4500 in, 13 TPI"));
+        QCOMPARE(thread->Record(), calculated);
+        QCOMPARE(thread->FileName(), QString("quarter.thd"));
+        for (const char* name : {"UseNewWireSize1", "UseNewPDValue1"})
+            QVERIFY(!frame_->findChild<QAction*>(name)->isEnabled());
+
+        messages_.clear();
+        requests_.clear();
+        Trigger("FileSaveItem");
+        QVERIFY(requests_.isEmpty());
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.constFirst().startsWith("The Set Dim tool's setting dimensions are not"));
+        QString title;
+        int settingDim = -1, internal = -1;
+        ReportHooks().runModal = [&](QDialog& d) {
+            auto* preview = qobject_cast<TfrmThdPrint*>(&d);
+            title = preview->Job().title;
+            settingDim = preview->Job().settingDim;
+            internal = preview->Job().internal;
+            return int(QDialog::Rejected);
+        };
+        Trigger("btnPreview");
+        QCOMPARE(title, QString("Setting Dims Report"));
+        QCOMPARE(settingDim, 1);
+        QCOMPARE(internal, 1);
+        ResetReportHooks();
+
+        // An empty window is taken as it is.
+        Trigger("FileNewItem");
+        TfrmThread* empty = frame_->ActiveThread();
+        setDim("13");
+        QCOMPARE(frame_->ActiveThread(), empty);
+        QVERIFY(empty->SetDimFlag());
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 3);
+        frame_->MdiArea()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(thread->parentWidget()));
+        QVERIFY(frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
     }
 
     void openRefusedOrCancelledLeavesNoWindow()

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 class SettingReport : public ::testing::Test {
@@ -111,6 +113,35 @@ TEST_F(SettingReport, NoteOfRecalledRolls)
     EXPECT_TRUE(InOrder(text, {"Functional Roll Setting Dimensions", "Minor Diameter Min:",
                                "Special Note:", "When using ZRKA-4C, ZRKA-5C, YRKA-4C and YRKA-5C",
                                "requirements. Contact Orvalle", "Pitch Ledger for Windows"}));
+}
+
+// Acme 2-4 prints the recalled-roll note under its limits: the note and its
+// footer go over to a page of their own and each page ends with the footer
+// (it once ran off the sheet). In millimetres the catalogue's inch points
+// carry the inch mark.
+TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit)
+{
+    const ShippedTables tables;
+    TTInfo acme;
+    acme.SetNomDia(2);
+    acme.SetThreadType("ACME");
+    acme.SetTPI(4);
+    acme.SetClass("2G");
+    acme.Calculate();
+    ASSERT_EQ(acme.ExtThd.Setting.RollNumber, "ZRKA-4C");
+    const std::string file = dir.file("acme.pdf");
+    ASSERT_TRUE(WriteReportPdf(acme, kReportSetting, QString::fromStdString(file), false));
+    std::vector<std::string> pages;
+    std::istringstream in(PdfText(file));
+    for (std::string page; std::getline(in, page, '\f');)
+        if (page.find_first_not_of(" \n") != std::string::npos) pages.push_back(page);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(InOrder(pages[0], {"Minor Diameter Min:", "Pitch Ledger for Windows", "Printed"}));
+    EXPECT_TRUE(InOrder(pages[1], {"Special Note:", "Contact Orvalle", "Printed"}));
+
+    ASSERT_TRUE(WriteReportPdf(*rec, kReportSetting, QString::fromStdString(file), true));
+    const std::string mm = LineOf(PdfText(file), "Contact Pnt Dia:");
+    EXPECT_TRUE(Matches(mm, "[0-9]{4}\" +Contact Pnt Dia: +[0-9.]{6}\"$")) << mm;
 }
 
 } // namespace
