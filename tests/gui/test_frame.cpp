@@ -210,8 +210,9 @@ private slots:
     }
 
     // Set DIM Tool opens its own window beside the calculation, which keeps
-    // its record and file; the tools that need a calculation follow the
-    // active window; Save and Print in the tool's window do what fits it.
+    // its record and file (an empty window is taken); the tools that need a
+    // calculation follow the active window; Save refuses, Print previews the
+    // Setting Dims Report of the side entered.
     void setDimToolOpensAWindowOfItsOwn()
     {
         MakeFrame();
@@ -225,52 +226,30 @@ private slots:
                 return int(QDialog::Accepted);
             };
             Trigger("SetDIMTool1");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return frame_->ActiveThread();
         };
-        setDim("0");
+        QCOMPARE(setDim("0"), thread);
         QCOMPARE(messages_, QStringList{"Can not Calculate! Invalid Pitch."});
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 1);
-        setDim("13");
-        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 2);
-        TfrmThread* tool = frame_->ActiveThread();
+        TfrmThread* tool = setDim("13");
         QVERIFY(tool != thread && tool->SetDimFlag());
         QCOMPARE(tool->windowTitle(), QString("Set Dim Tool - Internal PD 0.4500 in, 13 TPI"));
-        QCOMPARE(thread->Record(), calculated);
-        QCOMPARE(thread->FileName(), QString("quarter.thd"));
-        for (const char* name : {"UseNewWireSize1", "UseNewPDValue1"})
-            QVERIFY(!frame_->findChild<QAction*>(name)->isEnabled());
-
-        messages_.clear();
-        requests_.clear();
+        QVERIFY(thread->Record() == calculated && thread->FileName() == "quarter.thd");
+        QVERIFY(!frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
         Trigger("FileSaveItem");
-        QVERIFY(requests_.isEmpty());
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.constFirst().startsWith("The Set Dim tool's setting dimensions are not"));
-        QString title;
-        int settingDim = -1, internal = -1;
+        QVERIFY(requests_.size() == 1 && messages_.last().startsWith("The Set Dim tool's setting"));
+        TReportJob job;
         ReportHooks().runModal = [&](QDialog& d) {
-            auto* preview = qobject_cast<TfrmThdPrint*>(&d);
-            title = preview->Job().title;
-            settingDim = preview->Job().settingDim;
-            internal = preview->Job().internal;
+            job = qobject_cast<TfrmThdPrint*>(&d)->Job();
             return int(QDialog::Rejected);
         };
         Trigger("btnPreview");
-        QCOMPARE(title, QString("Setting Dims Report"));
-        QCOMPARE(settingDim, 1);
-        QCOMPARE(internal, 1);
+        QVERIFY(job.title == "Setting Dims Report" && job.settingDim == 1 && job.internal == 1);
         ResetReportHooks();
-
-        // An empty window is taken as it is.
         Trigger("FileNewItem");
         TfrmThread* empty = frame_->ActiveThread();
-        setDim("13");
-        QCOMPARE(frame_->ActiveThread(), empty);
-        QVERIFY(empty->SetDimFlag());
+        QCOMPARE(setDim("13"), empty);
         QCOMPARE(frame_->MdiArea()->subWindowList().size(), 3);
-        frame_->MdiArea()->setActiveSubWindow(
-            qobject_cast<QMdiSubWindow*>(thread->parentWidget()));
-        QVERIFY(frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
     }
 
     void openRefusedOrCancelledLeavesNoWindow()
