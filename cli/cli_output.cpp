@@ -506,9 +506,11 @@ void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& 
     out << '\n';
 }
 
-void PrintPagesText(const ResultPagesText& pages, std::ostream& out)
+void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
+                    const ReevaluationText* reevaluation)
 {
     out << pages.caption << '\n' << pages.name << '\n';
+    if (reevaluation) out << reevaluation->note << '\n';
     out << "\nThread Dim.\n";
     PrintGrid(pages.thread, out);
     if (!pages.tapDrills.empty()) {
@@ -526,7 +528,7 @@ void PrintTextGrid(const std::vector<std::vector<std::string>>& grid, std::ostre
 }
 
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
-                    const InspectPageText* inspect)
+                    const InspectPageText* inspect, const ReevaluationText* reevaluation)
 {
     JsonWriter j(out);
     j.Open('{');
@@ -545,6 +547,14 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     RecordJson(j, rec);
     TapDrillsJson(j, rec, pages.drills);
     if (inspect) InspectionJson(j, *inspect);
+    if (reevaluation) {
+        j.Key("reevaluation");
+        j.Open('{');
+        j.Put("limit", reevaluation->limit);
+        j.Put("target", reevaluation->target);
+        j.Put("note", reevaluation->note);
+        j.Close('}');
+    }
     j.Close('}');
     out << '\n';
 }

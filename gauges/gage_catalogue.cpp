@@ -470,8 +470,8 @@ void CleanUpGageCatalogue(TTInfo& rec)
     if (in.Setting.VerySmall == 1) in.SetToV = 0;
     if (ext.Setting.SmallGage == 1) in.SetToV = ext.SetToV = 0;
     const double d = Metric(rec) ? rec.NomDia / 25.4 : rec.NomDia;
-    if (d < 0.312 || in.PD.Min <= 0) NoSetting(in, false);
-    if (d < 0.25 || ext.PD.Max <= 0) NoSetting(ext, true);
+    if (d < kSmallestIntSetting || in.PD.Min <= 0) NoSetting(in, false);
+    if (d < kSmallestExtSetting || ext.PD.Max <= 0) NoSetting(ext, true);
     for (TThdInfo* m : {&in, &ext}) {
         const double r = std::fabs(m->Setting.RollSetting);
         if (r < 0.000001 || r > 1000) m->Setting.RollSetting = 0;
@@ -487,6 +487,6 @@ std::string TabledPointList(const TTInfo& rec)
     std::string list;
     for (const TPointRecord& p : ext.Setting.SmallGage == 1 ? c.SmallPoints : c.Points)
         if (p.Form == form && p.Dia >= ext.MinWire * toInch && p.Dia <= ext.MaxWire * toInch)
-            list += Trim(DecText(4, p.Dia)) + ", ";
+            list += (list.empty() ? "" : ", ") + Trim(DecText(4, p.Dia));
     return list;
 }

@@ -114,7 +114,11 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         {"pointDiaTooSmall", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.5mm"}, 2,
          "Special Pt. Dia is too small! Enter a larger diameter\n"},
         {"acmeSpecialPoint", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--point-dia", "0.1"},
-         2, "Only Tabled pnts are available: "},
+         2, "Only Tabled pnts are available: 0.1033, 0.1291\n"},
+        // No point gauge sets a thread under 1/4 in: the point would go unused.
+        {"pointOnSmallThread", {"--dia", "0.2", "--tpi", "40", "--point-dia", "0.02"}, 2,
+         "A contact point is not used on this thread: the point gauges set threads of 1/4 in "
+         "(internal threads 0.312 in) and over.\n"},
         {"pipePoint", {"--type", "NPT", "--size", "1/2", "--point-dia", "0.05"}, 64,
          "plcalc: --point-dia is not for pipe threads\n"},
         {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},

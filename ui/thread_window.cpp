@@ -82,6 +82,12 @@ TfrmThread::TfrmThread(QWidget* parent)
     lblOutOfDate->setForegroundRole(QPalette::ToolTipText);
     lblOutOfDate->hide();
     v->addWidget(lblOutOfDate);
+    lblReevaluated = new QLabel;
+    lblReevaluated->setObjectName(QStringLiteral("lblReevaluated"));
+    lblReevaluated->setAlignment(Qt::AlignCenter);
+    lblReevaluated->setWordWrap(true);
+    lblReevaluated->hide();
+    v->addWidget(lblReevaluated);
 
     Notebook1 = new QStackedWidget;
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
@@ -155,7 +161,7 @@ TfrmThread::TfrmThread(QWidget* parent)
     {
         const MetricTolTexts tols = DefaultMetricTols(kTypeM);
         intTolText_ = QString::fromStdString(tols.internal);
-        extTolText_ = QString::fromStdString(tols.external);
+        extTolText_ = chosenExtTol_ = QString::fromStdString(tols.external);
     }
     RebuildTabs(false);
     {
@@ -233,6 +239,7 @@ void TfrmThread::cboTypeClick()
     btnMetric->hide();
     optMetricLOE->hide();
     optMetricDir->hide();
+    lblMetricLOENote->hide();
     optLOE->show();
     // A type that disabled the group (buttress, pipe) must not leave it disabled.
     optLOE->setEnabled(true);
@@ -272,14 +279,9 @@ void TfrmThread::cboTypeClick()
         if (code == kTypeM) {
             optLOE->hide();
             optMetricLOE->show();
+            RestoreMClasses();
         } else {
-            // MJ has one class and no engagement groups.
-            const MetricTolTexts tols = DefaultMetricTols(kTypeMJ);
-            intTolText_ = QString::fromStdString(tols.internal);
-            extTolText_ = QString::fromStdString(tols.external);
-            metricLOEGroup_ = kNormalLOE;
-            const QSignalBlocker block(metricLOEButtons_);
-            metricLOEButtons_->button(kNormalLOE)->setChecked(true);
+            KeepMClasses();
         }
         ShowMetricTols();
         break;

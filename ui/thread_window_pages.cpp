@@ -174,6 +174,11 @@ QWidget* TfrmThread::BuildParameterPage()
     boxes->addWidget(CoatBox, 0, 1);
     boxes->setColumnStretch(2, 1);
     v->addLayout(boxes);
+    // Says when the engagement group changes the class chosen.
+    lblMetricLOENote = Named(new QLabel, "lblMetricLOENote");
+    lblMetricLOENote->setWordWrap(true);
+    lblMetricLOENote->hide();
+    v->addWidget(lblMetricLOENote);
 
     optMetricDir = Named(new QGroupBox, "optMetricDir");
     metricDirButtons_ = new QButtonGroup(this);

@@ -88,6 +88,8 @@ void TfrmThread::ShowResults()
     if (rec_.get() != shownRecord_) {
         shownRecord_ = rec_.get();
         shownEntry_ = std::make_unique<ParameterEntry>(EntryFromPage());
+        reevaluatedRecord_ = nullptr;
+        emit recordChanged();
     }
     SetMetricDisplay(metric_);
     if (PipeShown()) {
@@ -105,6 +107,10 @@ void TfrmThread::ShowResults()
 void TfrmThread::RedrawResults()
 {
     if (!rec_) return;
+    if (setDim_) {
+        ShowGageSetting();
+        return;
+    }
     if (PipeShown()) {
         FillPipePages();
         return;
@@ -145,12 +151,15 @@ bool TfrmThread::OutOfDate() const
 
 void TfrmThread::ShowOutOfDate()
 {
-    if (!rec_) return;
+    if (!rec_ || setDim_) return;
     const bool stale = OutOfDate();
     const std::string caption = pipeCaption_.isEmpty()
                                     ? WindowCaption(*rec_, fileName_.toStdString())
                                     : pipeCaption_.toStdString();
-    setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption));
+    // The mark of unsaved changes, as editors show it.
+    setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption) +
+                   (unsaved_ ? QStringLiteral(" *") : QString()));
+    ShowReevaluationNote();
     for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug, nptGageGrid, nptTolsGrid})
         grid->SetDimmed(stale);
     QPalette palette = pnlName->palette();
@@ -224,6 +233,11 @@ bool TfrmThread::spdWireSize1Click(bool setPlugBox)
 
 bool TfrmThread::UseNewWireSize(const QString& text)
 {
+    if (!HasThreadCalculation()) {
+        ShowInformation(this, QStringLiteral("A wire size needs a calculated thread: calculate "
+                                             "the thread first."));
+        return false;
+    }
     if (PipeShown()) {
         ShowInformation(this, QStringLiteral("Pipe threads have no wire readings."));
         return false;
@@ -288,5 +302,5 @@ void TfrmThread::PrintThread(bool previewMode)
         return;
     }
     ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode,
-                  metric_);
+                  metric_, setDim_, setDimInternal_);
 }
