@@ -3,7 +3,6 @@
 #include "cli/cli_output.h"
 #include "cli/json_writer.h"
 #include "core/number_text.h"
-#include "core/rounding.h"
 #include "pages/inspect_page.h"
 #include "pages/iso1502_page.h"
 
@@ -48,8 +47,10 @@ void Iso1502Json(JsonWriter& j, const Iso1502PageText& page)
         }
         j.Key(keys.back());
         double value = 0;
-        if (f.number && ParseDecimal(f.text, value)) j.Number(value);
-        else j.String(f.text);
+        if (f.number && ParseDecimal(f.text, value))
+            j.Number(value);
+        else
+            j.String(f.text);
     }
     for (; !open.empty(); open.pop_back()) j.Close('}');
     j.Close('}');
@@ -61,9 +62,11 @@ void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page)
     j.Put("Verdict", Iso1502WearWord(page.overallWear));
     const Iso1502Gauge& g = page.limits;
     // Judged to the 0.0001 mm the limits are shown to.
-    j.Put({{"PDMax", RoundTo(g.pdMax, 4)}, {"PDMin", RoundTo(g.pdMin, 4)},
-           {"WearLimit", RoundTo(g.wearLimit, 4)},
-           {"MarginToWearLimit", page.marginToWearLimit}, {"Wire", page.wire}});
+    j.Put({{"PDMax", Iso1502Round(g.pdMax)},
+           {"PDMin", Iso1502Round(g.pdMin)},
+           {"WearLimit", Iso1502Round(g.wearLimit)},
+           {"MarginToWearLimit", page.marginToWearLimit},
+           {"Wire", page.wire}});
     j.Put("Text", page.verdict);
     j.Key("grid");
     j.Grid(page.grid);
@@ -71,7 +74,7 @@ void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page)
     j.Open('[');
     for (std::size_t i = 0; i < page.wear.size(); ++i) {
         j.Open('{');
-        j.Put({{"Reading", page.readings[i]}, {"MeasuredPD", RoundTo(page.measuredPDs[i], 4)}});
+        j.Put({{"Reading", page.readings[i]}, {"MeasuredPD", Iso1502Round(page.measuredPDs[i])}});
         j.Put("Verdict", Iso1502WearWord(page.wear[i]));
         j.Close('}');
     }

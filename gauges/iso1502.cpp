@@ -19,8 +19,8 @@ double Tenths(const TableRecord& r, std::size_t at)
 Iso1502Row RowOf(const TableRecord& r)
 {
     Iso1502Row row;
-    double* fields[] = {&row.over, &row.upTo, &row.tR,    &row.tPL,  &row.tCP,  &row.m,
-                        &row.zR,   &row.zPL,  &row.wGoR,  &row.wGoPL, &row.wNgR, &row.wNgPL};
+    double* fields[] = {&row.over, &row.upTo, &row.tR,   &row.tPL,   &row.tCP,  &row.m,
+                        &row.zR,   &row.zPL,  &row.wGoR, &row.wGoPL, &row.wNgR, &row.wNgPL};
     std::size_t at = 0;
     for (double* f : fields) {
         *f = Tenths(r, at);
@@ -31,23 +31,16 @@ Iso1502Row RowOf(const TableRecord& r)
 
 const char* const kSeeTables = " \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
 
-std::string Um(double v)
-{
-    // Whole micrometres as whole numbers, the table's half micrometres with one decimal.
-    const double r = RoundTo(v, 1);
-    return Trim(FormatFixed(r, 1, r == std::trunc(r) ? 0 : 1));
-}
-
 // The band of the tolerance, or the reason there is none.
 const Iso1502Row* FindRow(const std::vector<Iso1502Row>& rows, double td2, const char* name,
                           std::string& reason)
 {
     for (const Iso1502Row& r : rows)
         if (r.over < td2 && td2 <= r.upTo) return &r;
-    reason = std::string("no ISO 1502 row for ") + name + " " + Um(td2) + " \xC2\xB5m";
+    reason = std::string("no ISO 1502 row for ") + name + " " + MicrometreText(td2) + " \xC2\xB5m";
     reason += rows.empty() ? " (the table has no rows)"
-                           : " (the table covers over " + Um(rows.front().over) + " up to " +
-                                 Um(rows.back().upTo) + " \xC2\xB5m)";
+                           : " (the table covers over " + MicrometreText(rows.front().over) +
+                                 " up to " + MicrometreText(rows.back().upTo) + " \xC2\xB5m)";
     reason += kSeeTables;
     return nullptr;
 }
@@ -55,8 +48,7 @@ const Iso1502Row* FindRow(const std::vector<Iso1502Row>& rows, double td2, const
 // Every limit a finite, positive length and no maximum below its minimum.
 bool Sane(const Iso1502Gauge& g)
 {
-    for (double v : {g.pdMax, g.pdMin, g.wearLimit, g.majorMax, g.majorMin, g.minorMax,
-                     g.minorMin})
+    for (double v : {g.pdMax, g.pdMin, g.wearLimit, g.majorMax, g.majorMin, g.minorMax, g.minorMin})
         if (!std::isfinite(v) || v < 0) return false;
     auto ordered = [](double max, double min) { return max == 0 || min == 0 || max >= min; };
     return g.pdMax > 0 && g.pdMin > 0 && ordered(g.pdMax, g.pdMin) &&
@@ -128,7 +120,7 @@ Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec)
     if (const Iso1502Row* r = FindRow(rows, pl.td2, "TD2", pl.reason)) {
         pl.row = *r;
         const double d2min = in.PD.UncoatedMin, d2max = in.PD.UncoatedMax;
-        const double dMin = in.Major.UncoatedMin; // D + EI
+        const double dMin = in.Major.UncoatedMin;  // D + EI
         const double d1Min = in.Minor.UncoatedMin; // D1 + EI
         const double t = r->tPL * um, z = r->zPL * um;
         pl.go.pdMin = d2min + z - t / 2;
@@ -177,12 +169,25 @@ Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec)
     return g;
 }
 
+double Iso1502Round(double mm)
+{
+    // RoundTo keeps the tables' rule for negative values; a margin rounds by its size.
+    return mm < 0 ? -RoundTo(-mm, 4) : RoundTo(mm, 4);
+}
+
+std::string MicrometreText(double um)
+{
+    // Whole micrometres as whole numbers, the table's half micrometres with one decimal.
+    const double r = um < 0 ? -RoundTo(-um, 1) : RoundTo(um, 1);
+    return Trim(FormatFixed(r, 1, r == std::trunc(r) ? 0 : 1));
+}
+
 Iso1502Wear JudgeIso1502Plug(const Iso1502Gauge& plug, double measuredPD)
 {
-    const double pd = RoundTo(measuredPD, 4);
-    if (pd > RoundTo(plug.pdMax, 4)) return Iso1502Wear::Oversize;
-    if (pd >= RoundTo(plug.pdMin, 4)) return Iso1502Wear::New;
-    if (pd >= RoundTo(plug.wearLimit, 4)) return Iso1502Wear::WornUsable;
+    const double pd = Iso1502Round(measuredPD);
+    if (pd > Iso1502Round(plug.pdMax)) return Iso1502Wear::Oversize;
+    if (pd >= Iso1502Round(plug.pdMin)) return Iso1502Wear::New;
+    if (pd >= Iso1502Round(plug.wearLimit)) return Iso1502Wear::WornUsable;
     return Iso1502Wear::BeyondWearLimit;
 }
 

@@ -29,9 +29,9 @@ struct Iso1502Gauge {
 // One side: the plugs (by TD2 of the internal thread) or the rings (by Td2 of
 // the external thread).
 struct Iso1502Side {
-    double td2 = 0;      // the workpiece's PD tolerance, micrometres
-    std::string reason;  // why this side has no gauges; empty when it has
-    Iso1502Row row;      // the band used
+    double td2 = 0;     // the workpiece's PD tolerance, micrometres
+    std::string reason; // why this side has no gauges; empty when it has
+    Iso1502Row row;     // the band used
     Iso1502Gauge go, noGo;
     Iso1502Gauge goCheck, noGoCheck; // rings only: wear check plugs (PD)
 };
@@ -47,6 +47,12 @@ struct Iso1502Gauges {
 // The gauges of the record's M thread from its pitch-diameter limits as the
 // standard gives them (before any plating allowance).
 Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec);
+
+// A length in millimetres to the 0.0001 mm the gauges are shown to, halves away
+// from zero on either side of it (a margin may be negative).
+double Iso1502Round(double mm);
+// Micrometres as the table gives them: "12", "17.5", "-4".
+std::string MicrometreText(double um);
 
 // What a measured pitch diameter of a screw plug says about it.
 enum class Iso1502Wear { New, WornUsable, BeyondWearLimit, Oversize };

@@ -3,7 +3,6 @@
 #include "core/display_unit.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
-#include "core/rounding.h"
 #include "gauges/wires.h"
 #include "pages/iso1502_page.h"
 
@@ -115,15 +114,15 @@ void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Ga
     row("PD Wear Limit", "", {Iso1502Text(g.wearLimit), "", ""});
     double smallest = page.measuredPDs.front();
     for (std::size_t i = 0; i < page.measuredPDs.size(); ++i) {
-        const double pd = RoundTo(page.measuredPDs[i], 4);
+        const double pd = Iso1502Round(page.measuredPDs[i]);
         smallest = std::min(smallest, pd);
         page.wear.push_back(JudgeIso1502Plug(g, pd));
         row("Reading " + std::to_string(i + 1), Iso1502Text(page.readings[i]),
             {Iso1502Text(pd), Iso1502WearWord(page.wear.back()),
-             Iso1502Text(pd - RoundTo(g.wearLimit, 4))});
+             Iso1502Text(pd - Iso1502Round(g.wearLimit))});
     }
     page.overallWear = Worst(page.wear);
-    page.marginToWearLimit = RoundTo(smallest - RoundTo(g.wearLimit, 4), 4);
+    page.marginToWearLimit = Iso1502Round(smallest - Iso1502Round(g.wearLimit));
     if (page.wear.size() > 1) row("Overall", "", {"", Iso1502WearWord(page.overallWear), ""});
     const double margin = page.marginToWearLimit;
     page.verdict = page.gauge + ": " + Iso1502WearWord(page.overallWear) + ", " +

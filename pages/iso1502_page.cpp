@@ -15,12 +15,6 @@ namespace {
 
 const char* const kMicro = "\xC2\xB5m";
 
-std::string Um(double v)
-{
-    const double r = RoundTo(v, 1);
-    return Trim(FormatFixed(r, 1, r == std::trunc(r) ? 0 : 1));
-}
-
 using Value = double Iso1502Gauge::*;
 
 // A row of the grid: the label, the JSON key path under a gauge, the value,
@@ -93,25 +87,27 @@ TextGrid Tips(const TextGrid& grid)
 
 std::string BandText(const Iso1502Row& r)
 {
-    return "band over " + Um(r.over) + " up to " + Um(r.upTo) + " " + kMicro;
+    return "band over " + MicrometreText(r.over) + " up to " + MicrometreText(r.upTo) + " " +
+           kMicro;
 }
 
 std::string PlugLine(const Iso1502Side& s)
 {
     if (!s.reason.empty()) return "Plugs: " + s.reason;
     const Iso1502Row& r = s.row;
-    return "Plugs: TD2 " + Um(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_PL " +
-           Um(r.tPL) + ", Z_PL " + Um(r.zPL) + ", W_GO " + Um(r.wGoPL) + ", W_NG " +
-           Um(r.wNgPL) + " " + kMicro;
+    return "Plugs: TD2 " + MicrometreText(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_PL " +
+           MicrometreText(r.tPL) + ", Z_PL " + MicrometreText(r.zPL) + ", W_GO " +
+           MicrometreText(r.wGoPL) + ", W_NG " + MicrometreText(r.wNgPL) + " " + kMicro;
 }
 
 std::string RingLine(const Iso1502Side& s)
 {
     if (!s.reason.empty()) return "Rings: " + s.reason;
     const Iso1502Row& r = s.row;
-    return "Rings: Td2 " + Um(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_R " + Um(r.tR) +
-           ", T_PL " + Um(r.tPL) + ", T_CP " + Um(r.tCP) + ", Z_R " + Um(r.zR) + ", W_GO " +
-           Um(r.wGoR) + ", W_NG " + Um(r.wNgR) + " " + kMicro;
+    return "Rings: Td2 " + MicrometreText(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_R " +
+           MicrometreText(r.tR) + ", T_PL " + MicrometreText(r.tPL) + ", T_CP " +
+           MicrometreText(r.tCP) + ", Z_R " + MicrometreText(r.zR) + ", W_GO " +
+           MicrometreText(r.wGoR) + ", W_NG " + MicrometreText(r.wNgR) + " " + kMicro;
 }
 
 void RowJson(std::vector<Iso1502JsonField>& json, const Iso1502Side& s, const char* side,
@@ -120,16 +116,16 @@ void RowJson(std::vector<Iso1502JsonField>& json, const Iso1502Side& s, const ch
     json.push_back({std::string("row/") + note, s.reason, false});
     if (!s.reason.empty()) return;
     const std::string at = std::string("row/") + side + "/";
-    json.push_back({at + "Over", Um(s.row.over)});
-    json.push_back({at + "UpTo", Um(s.row.upTo)});
-    for (const auto& [name, v] : values) json.push_back({at + name, Um(v)});
+    json.push_back({at + "Over", MicrometreText(s.row.over)});
+    json.push_back({at + "UpTo", MicrometreText(s.row.upTo)});
+    for (const auto& [name, v] : values) json.push_back({at + name, MicrometreText(v)});
 }
 
 } // namespace
 
 std::string Iso1502Text(double mm)
 {
-    return Trim(FormatFixed(RoundTo(mm, 4), 1, 4));
+    return Trim(FormatFixed(Iso1502Round(mm), 1, 4));
 }
 
 bool HasIso1502Page(const TTInfo& rec)
@@ -160,14 +156,21 @@ Iso1502PageText BuildIso1502Page(const TTInfo& rec, bool withTips)
     };
 
     p.json.push_back({"row/unit", "um", false});
-    p.json.push_back({"row/TD2", Um(pl.td2)});
-    p.json.push_back({"row/Td2", Um(ri.td2)});
+    p.json.push_back({"row/TD2", MicrometreText(pl.td2)});
+    p.json.push_back({"row/Td2", MicrometreText(ri.td2)});
     RowJson(p.json, pl, "Plug", "PlugNote",
-            {{"T_PL", pl.row.tPL}, {"Z_PL", pl.row.zPL}, {"W_GO_PL", pl.row.wGoPL},
+            {{"T_PL", pl.row.tPL},
+             {"Z_PL", pl.row.zPL},
+             {"W_GO_PL", pl.row.wGoPL},
              {"W_NG_PL", pl.row.wNgPL}});
     RowJson(p.json, ri, "Ring", "RingNote",
-            {{"T_R", ri.row.tR}, {"T_PL", ri.row.tPL}, {"T_CP", ri.row.tCP}, {"m", ri.row.m},
-             {"Z_R", ri.row.zR}, {"W_GO_R", ri.row.wGoR}, {"W_NG_R", ri.row.wNgR}});
+            {{"T_R", ri.row.tR},
+             {"T_PL", ri.row.tPL},
+             {"T_CP", ri.row.tCP},
+             {"m", ri.row.m},
+             {"Z_R", ri.row.zR},
+             {"W_GO_R", ri.row.wGoR},
+             {"W_NG_R", ri.row.wNgR}});
 
     p.grid.push_back({""});
     for (const Column& c : columns) p.grid[0].push_back(c.heading);

@@ -21,16 +21,16 @@ struct Iso1502JsonField {
 };
 
 struct Iso1502PageText {
-    std::string caption;  // "ISO 1502 Gauges"
+    std::string caption; // "ISO 1502 Gauges"
     // One line shown instead of everything else when there are no gauges (not
     // an M thread, no usable table); empty otherwise.
     std::string note;
-    TextGrid grid;        // row 0: "", "GO Plug", "NOT GO Plug", "GO Ring", "NOT GO Ring"
-    TextGrid tips;        // tooltips of the grid's headings and labels
+    TextGrid grid; // row 0: "", "GO Plug", "NOT GO Plug", "GO Ring", "NOT GO Ring"
+    TextGrid tips; // tooltips of the grid's headings and labels
     // Under the grid: the band of the table each side uses (or why it has
     // none), what a blank cell means, the plating note.
     std::vector<std::string> lines;
-    std::string unit;     // "Dimensions in millimetres"
+    std::string unit; // "Dimensions in millimetres"
     std::vector<Iso1502JsonField> json;
     Iso1502Gauges gauges; // the values behind the texts
 };

@@ -30,8 +30,10 @@ void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job)
         for (std::size_t r = 0; r < page.grid.size(); ++r) {
             // The headings and the labels bold, the limits plain.
             for (std::size_t c = 0; c < page.grid[r].size(); ++c) {
-                if (r == 0 || c == 0) rpt.BoldOn();
-                else rpt.PlainFont();
+                if (r == 0 || c == 0)
+                    rpt.BoldOn();
+                else
+                    rpt.PlainFont();
                 rpt.PrintColumn(static_cast<int>(c) + 1, ReportText(page.grid[r][c]));
             }
             rpt.NextRow();

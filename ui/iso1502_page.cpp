@@ -33,10 +33,15 @@ TIso1502Page::TIso1502Page(QWidget* parent) : QWidget(parent)
     h->addWidget(grdISO1502, 6);
     h->addStretch(1);
     v->addLayout(h);
+    // Under the grid, from its left edge.
     lblISO1502Lines = Named(new QLabel, "lblISO1502Lines");
     lblISO1502Lines->setWordWrap(true);
     lblISO1502Lines->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    v->addWidget(lblISO1502Lines);
+    auto* lines = new QHBoxLayout;
+    lines->addStretch(1);
+    lines->addWidget(lblISO1502Lines, 6);
+    lines->addStretch(1);
+    v->addLayout(lines);
     lblISO1502Note = Named(new QLabel, "lblISO1502Note");
     lblISO1502Note->setWordWrap(true);
     lblISO1502Note->setAlignment(Qt::AlignCenter);

@@ -41,11 +41,10 @@ BandsFollow(const std::vector<std::map<std::string, int64_t>>& rows)
         const int64_t over = rows[i].at("td2_over");
         const int64_t before = rows[i - 1].at("td2_upto");
         if (over != before)
-            problems.emplace_back(
-                i, "td2_over " + ScaledText(over, 10) +
-                       (over < before ? " overlaps" : " leaves a gap after") +
-                       " the band before it, up to " + ScaledText(before, 10) +
-                       "; bands must follow one another");
+            problems.emplace_back(i, "td2_over " + ScaledText(over, 10) +
+                                         (over < before ? " overlaps" : " leaves a gap after") +
+                                         " the band before it, up to " + ScaledText(before, 10) +
+                                         "; bands must follow one another");
     }
     return problems;
 }
