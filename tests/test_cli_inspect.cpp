@@ -99,8 +99,8 @@ TEST(PlcalcInspect, TapDrillsInJson)
     EXPECT_FALSE(acme.contains("tapDrills"));
 }
 
-// M10x1.5 6H: the ISO 1502 GO plug 9.0325 to 9.0435, wear limit 9.0205 (the issue's
-// values), in the JSON object iso1502, the text and CSV pages; measured plug PDs 9.0300
+// M10x1.5 6H: the ISO 1502 GO plug 9.0325 to 9.0435, wear limit 9.0205 (worked by
+// hand in test_iso1502), in the JSON object iso1502, the text and CSV pages; PDs 9.0300
 // (below the new plug's minimum) and 9.0210 are worn but usable, 0.0005 above the limit.
 TEST(PlcalcInspect, Iso1502PlugAndPages)
 {

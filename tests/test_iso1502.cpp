@@ -56,7 +56,7 @@ const char* const kAny = "?"; // a cell not checked
 
 // clang-format off
 const Worked kWorked[] = {
-    // The acceptance values and every other limit of the band 125-200. D2
+    // Every limit of M10x1.5-6H/6g, both sides in the band 125-200. D2
     // 9.026/9.206, D 10, D1 8.376; d2 8.994/8.862, d 9.968, es 0.032; H/6 0.2165063, H/12
     // 0.1082531. Plugs: T_PL 11, Z_PL 12, W 17.5 / 11.5. Rings: T_R 18, Z_R 8, W 21 / 15,
     // T_PL 11, T_CP 9.
