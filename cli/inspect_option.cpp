@@ -26,6 +26,11 @@ std::string InspectOptionProblem(const std::map<std::string, std::string>& value
     if (mow && pd) return "--measured-mow and --measured-pd exclude each other";
     if (values.contains("--measured-wire") && !mow)
         return "--measured-wire is the wire size of --measured-mow";
+    if (const auto g = Get(values, "--measured-gauge")) {
+        if (!mow && !pd) return "--measured-gauge needs --measured-mow or --measured-pd";
+        if (*g != "go-plug" && *g != "nogo-plug")
+            return "--measured-gauge is go-plug or nogo-plug, not " + *g;
+    }
     return {};
 }
 
@@ -40,6 +45,8 @@ std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
     entry.overWires = mow.has_value();
     entry.valuesText = mow ? *mow : *pd;
     entry.wireText = Get(values, "--measured-wire").value_or("");
+    if (const auto g = Get(values, "--measured-gauge"))
+        entry.gauge = *g == "go-plug" ? InspectGauge::Iso1502GoPlug : InspectGauge::Iso1502NoGoPlug;
     return BuildInspectPage(rec, entry, metricDisplay);
 }
 
@@ -62,6 +69,7 @@ void PrintPagesCsv(const ResultPagesText& pages,
         {pages.plug.caption, VisibleGaugeGrid(pages.plug)},
     };
     blocks.insert(blocks.end(), setting.begin(), setting.end());
+    if (!pages.iso1502.caption.empty()) blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
     if (inspect) blocks.emplace_back("Inspect", inspect->grid);
     out << CsvBlocks(blocks);
 }

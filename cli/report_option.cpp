@@ -20,6 +20,7 @@ constexpr ReportName kReportNames[] = {
     {"thread", kPipeReportNone},
     {"gauge", kPipeReportNone},
     {"setting", kPipeReportNone},
+    {"iso1502", kPipeReportNone},
     {"npt-dims", kPipeReportDims},
     {"npt-gauges", kPipeReportGauges},
     {"npt-tols", kPipeReportTols},
@@ -46,6 +47,8 @@ std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
 {
     const bool pipe = rec.TypeCode == kTypeNPT && rec.Pipe;
     const std::string name = r.name;
+    if (name == "iso1502" && rec.ExtThd.TypeCode != kTypeM)
+        return "The iso1502 report is for M threads: ISO 1502 covers metric M threads only";
     if (r.group == kPipeReportNone)
         return pipe ? "The " + name + " report is not for pipe threads: use --report npt-dims" +
                           (rec.Pipe->ClassCode == kPipeNPT ? ", npt-gauges or npt-tols"

@@ -11,7 +11,7 @@ class TBallMic;
 class TTInfo;
 struct ProfileGeometry;
 
-// "thread", "gauge", "setting", or a pipe thread's "npt-dims", "npt-gauges",
+// "thread", "gauge", "setting", "iso1502", or a pipe thread's "npt-dims", "npt-gauges",
 // "npt-tols", "straight".
 bool IsReportName(const std::string& name);
 // Writes the named report of a calculated record. Returns the exit code:

@@ -20,6 +20,7 @@ uint8_t ReportKind(const std::string& name, PipeReportGroup group)
     if (group != kPipeReportNone) return kReportPipe;
     if (name == "gauge") return kReportGauge;
     if (name == "setting") return kReportSetting;
+    if (name == "iso1502") return kReportIso1502;
     return kReportThread;
 }
 

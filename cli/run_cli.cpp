@@ -98,9 +98,13 @@ const char* const kUsage =
     "                  diameter each measures and its verdict against the limits\n"
     "  --measured-wire W  the wire size of those readings (default: the current wire)\n"
     "  --measured-pd V[,V...]  inspect measured pitch diameters instead\n"
+    "  --measured-gauge G  the readings (or PDs) are of an ISO 1502 screw plug of\n"
+    "                  the M thread, go-plug or nogo-plug: judged new, worn but\n"
+    "                  usable, beyond wear limit or oversize against its limits (mm)\n"
     "  --report NAME   write a report to the PDF file of --pdf instead of printing\n"
     "                  the pages: thread, gauge, setting (the point and roll gauge\n"
-    "                  setting dimensions); for pipe threads npt-dims (NPT's\n"
+    "                  setting dimensions), iso1502 (the ISO 1502 gauges of an M\n"
+    "                  thread); for pipe threads npt-dims (NPT's\n"
     "                  basic dimensions, the dimensions of the other kinds),\n"
     "                  npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
     "                  tolerances) or straight (NPSC, NPTR, NPSM, NPSL)\n"
@@ -187,7 +191,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                             "--loe-group", "--size", "--point-dia", "--new-pd",
                                             "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
                                             "--int-pd-max", "--profile-svg", "--measured-mow",
-                                            "--measured-wire", "--measured-pd"};
+                                            "--measured-wire", "--measured-pd",
+                                            "--measured-gauge"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--classx") o.classX = true;

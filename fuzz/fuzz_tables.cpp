@@ -41,7 +41,7 @@ const std::vector<Group>& Groups()
           {kTypeUN, "2A", "1", "14"}, {kTypeUN, "1A", "0.3", "24"}}},
         {"metric",
          {"exm.bin", "inm.bin", "mextall.bin", "mintall.bin", "mextol.bin", "mintol.bin",
-          "metdev.bin", "xmettol.bin", "wmettol.bin"},
+          "metdev.bin", "xmettol.bin", "wmettol.bin", "iso1502.bin"},
          {{kTypeM, "6g6g/6H6H", "1", "0.25"}, {kTypeM, "4g6g/5H5H", "1", "0.25"},
           {kTypeM, "6h6h/4H5H", "1.1", "0.25"}, {kTypeM, "6e6e/6G6G", "1", "0.2"},
           {kTypeM, "6g6g/6H6H", "1.3", "0.2"}}},

@@ -4,7 +4,9 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "pages/iso1502_page.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,6 +75,62 @@ bool ParseLength(const std::string& item, bool metricDisplay, double& value)
     return true;
 }
 
+const TThdInfo& MeasuredMember(const TTInfo& rec, InspectGauge g)
+{
+    switch (g) {
+    case InspectGauge::Iso1502GoPlug: return rec.GoPlug;
+    case InspectGauge::Iso1502NoGoPlug: return rec.NoGoPlug;
+    case InspectGauge::Thread: break;
+    }
+    return rec.ExtThd;
+}
+
+// The worst reading decides: past the wear limit, then oversize, then worn.
+Iso1502Wear Worst(const std::vector<Iso1502Wear>& wear)
+{
+    for (Iso1502Wear w : {Iso1502Wear::BeyondWearLimit, Iso1502Wear::Oversize,
+                          Iso1502Wear::WornUsable})
+        if (std::ranges::find(wear, w) != wear.end()) return w;
+    return Iso1502Wear::New;
+}
+
+// A measured ISO 1502 plug against its new-gauge limits and wear limit, in
+// millimetres as the ISO 1502 page shows them.
+void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Gauge& g)
+{
+    page.gauge = entry.gauge == InspectGauge::Iso1502GoPlug ? "ISO 1502 GO plug"
+                                                             : "ISO 1502 NOT GO plug";
+    page.limits = g;
+    auto row = [&](const std::string& label, const std::string& reading,
+                   std::vector<std::string> rest) {
+        std::vector<std::string> cells{label};
+        if (entry.overWires) cells.push_back(reading);
+        cells.insert(cells.end(), rest.begin(), rest.end());
+        page.grid.push_back(cells);
+    };
+    row("", "Reading", {"Pitch Dia", "Verdict", "To Wear Limit"});
+    row("PD Max", "", {Iso1502Text(g.pdMax), "", ""});
+    row("PD Min", "", {Iso1502Text(g.pdMin), "", ""});
+    row("PD Wear Limit", "", {Iso1502Text(g.wearLimit), "", ""});
+    double smallest = page.measuredPDs.front();
+    for (std::size_t i = 0; i < page.measuredPDs.size(); ++i) {
+        const double pd = Iso1502Round(page.measuredPDs[i]);
+        smallest = std::min(smallest, pd);
+        page.wear.push_back(JudgeIso1502Plug(g, pd));
+        row("Reading " + std::to_string(i + 1), Iso1502Text(page.readings[i]),
+            {Iso1502Text(pd), Iso1502WearWord(page.wear.back()),
+             Iso1502Text(pd - Iso1502Round(g.wearLimit))});
+    }
+    page.overallWear = Worst(page.wear);
+    page.marginToWearLimit = Iso1502Round(smallest - Iso1502Round(g.wearLimit));
+    if (page.wear.size() > 1) row("Overall", "", {"", Iso1502WearWord(page.overallWear), ""});
+    const double margin = page.marginToWearLimit;
+    page.verdict = page.gauge + ": " + Iso1502WearWord(page.overallWear) + ", " +
+                   (page.wear.size() > 1 ? "smallest pitch diameter " : "pitch diameter ") +
+                   Iso1502Text(std::fabs(margin)) + " mm " + (margin < 0 ? "below" : "above") +
+                   " the wear limit " + Iso1502Text(g.wearLimit) + " mm";
+}
+
 } // namespace
 
 bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
@@ -109,11 +167,20 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
 {
     const ScopedDisplayUnit unit(metricDisplay);
     InspectPageText page;
-    const TThdInfo& ext = rec.ExtThd;
+    const TThdInfo& ext = MeasuredMember(rec, entry.gauge);
     if (rec.Pipe) {
         page.message = "Pipe threads are inspected with their plug and ring gauges, not over "
                        "wires.";
         return page;
+    }
+    Iso1502Gauges iso;
+    if (entry.gauge != InspectGauge::Thread) {
+        iso = CalcIso1502Gauges(rec);
+        const std::string why = iso.reason.empty() ? iso.plugs.reason : iso.reason;
+        if (!why.empty()) {
+            page.message = "No ISO 1502 plug to judge: " + why;
+            return page;
+        }
     }
     const char* what = entry.overWires ? "reading over wires" : "pitch diameter";
     std::string bad;
@@ -154,6 +221,11 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
             pd = *solved;
         }
         page.measuredPDs.push_back(pd);
+    }
+    if (entry.gauge != InspectGauge::Thread) {
+        JudgePlug(page, entry,
+                  entry.gauge == InspectGauge::Iso1502GoPlug ? iso.plugs.go : iso.plugs.noGo);
+        return page;
     }
     const PDInspection& r = page.inspection = InspectPDs(ext, page.measuredPDs);
 

@@ -4,6 +4,7 @@
 // as texts for the window, plcalc and the clipboard.
 
 #include "gauges/inspect.h"
+#include "gauges/iso1502.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +12,11 @@
 class TTInfo;
 using TextGrid = std::vector<std::vector<std::string>>;
 
+// What was measured: the external thread, or an ISO 1502 screw plug of an M thread.
+enum class InspectGauge { Thread, Iso1502GoPlug, Iso1502NoGoPlug };
+
 struct InspectEntry {
+    InspectGauge gauge = InspectGauge::Thread;
     bool overWires = true;    // readings over wires; else measured pitch diameters
     std::string valuesText;   // "0.2597, 0.2590": display unit, or each with mm/in
     std::string wireText;     // the wire size used; empty: the current wire
@@ -26,6 +31,13 @@ struct InspectPageText {
     std::vector<double> measuredPDs;
     double wire = 0;
     PDInspection inspection;
+    // A measured plug: its name ("ISO 1502 GO plug"; empty for the thread), its
+    // limits, and the verdict of each reading and of the worst one. Millimetres.
+    std::string gauge;
+    Iso1502Gauge limits;
+    std::vector<Iso1502Wear> wear;
+    Iso1502Wear overallWear = Iso1502Wear::New;
+    double marginToWearLimit = 0; // smallest PD - wear limit; negative: beyond it
 };
 
 // Reads a list of positive lengths separated by commas or semicolons, each in

@@ -197,6 +197,7 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     if (withTips)
         for (GaugePageText* p : {&r.ring, &r.setPlug, &r.plug})
             p->tips = GridTips(p->grid, metricDisplay);
+    if (HasIso1502Page(rec)) r.iso1502 = BuildIso1502Page(rec, withTips);
     r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
     r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);

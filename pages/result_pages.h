@@ -4,6 +4,7 @@
 // that spell out their abbreviated labels. Built once here and shown unchanged
 // by the window grids, the command line and the reports.
 
+#include "pages/iso1502_page.h"
 #include "pages/tap_drills.h"
 
 #include <cstddef>
@@ -40,6 +41,7 @@ struct ResultPagesText {
     TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
     std::vector<TapDrill> drills; // the drills of that block
     GaugePageText ring, setPlug, plug;
+    Iso1502PageText iso1502; // M and MJ threads only: empty caption for the others
     std::string wireSize1; // wire-size box of the set plug page
     std::string wireSize2; // wire-size box of the plug page
     std::vector<std::string> wireList;

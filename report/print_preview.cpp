@@ -231,6 +231,7 @@ int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
     if (pageCaption == "Ring Gage" || pageCaption == "Set Plug" || pageCaption == "Plug Gage")
         return kReportGauge;
     if (pageCaption == "Orvalle") return kReportSetting;
+    if (pageCaption == "ISO 1502 Gauges") return kReportIso1502;
     if (pageCaption == "Parameters" || pageCaption == "Thread Dim." || pageCaption == "Profile")
         return kReportThread;
     return -1;
@@ -272,6 +273,7 @@ void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool 
         case kReportGauge: PrintGaugeReport(rpt, job); break;
         case kReportThread: PrintThreadReport(rpt, job); break;
         case kReportSetting: PrintGageSettingReport(rpt, job); break;
+        case kReportIso1502: PrintIso1502Report(rpt, job); break;
         case kReportPipe:
             job.group = PipeReportOfPage(pageCaption);
             return PrintPipeReport(rpt, job);

@@ -77,7 +77,7 @@ QPrinter& SharedPrinter();
 
 // The print command of a thread window: the report of the page shown
 // ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Orvalle": the gauge setting
-// dimensions; "Parameters", "Thread Dim.":
+// dimensions; "ISO 1502 Gauges": the ISO 1502 gauges; "Parameters", "Thread Dim.":
 // thread dimensions, or a pipe thread's dimensions; "NPT Gages", "NPT
 // Tolerances": NPT's gauge reports), printed after the print dialog or shown
 // in the preview.
@@ -93,5 +93,5 @@ void RunReport(QWidget* parent, bool previewMode,
                const std::function<bool(TReportWorks&, TReportJob&)>& print);
 
 // The report a page of the thread window prints: kReportThread, kReportGauge,
-// kReportSetting, kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
+// kReportSetting, kReportIso1502, kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
 int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

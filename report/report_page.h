@@ -19,6 +19,7 @@ constexpr uint8_t kReportGauge = 1;
 constexpr uint8_t kReportSetting = 3;
 constexpr uint8_t kReportBallMic = 4;
 constexpr uint8_t kReportPipe = 5;
+constexpr uint8_t kReportIso1502 = 6;
 
 // What a report is built from, and what the preview remembers of it.
 struct TReportJob {

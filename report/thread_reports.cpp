@@ -155,6 +155,7 @@ bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job)
     case kReportThread: PrintThreadReport(rpt, job); return true;
     case kReportGauge: PrintGaugeReport(rpt, job); return true;
     case kReportSetting: PrintGageSettingReport(rpt, job); return true;
+    case kReportIso1502: PrintIso1502Report(rpt, job); return true;
     default: return false;
     }
 }

@@ -11,6 +11,8 @@ class TTInfo;
 void PrintThreadReport(TReportWorks& rpt, TReportJob& job);
 // "Gage Dimensions Report" (kind 1), one print job per copy.
 void PrintGaugeReport(TReportWorks& rpt, TReportJob& job);
+// "ISO 1502 Gauge Report" (kind 6), one print job per copy; always millimetres.
+void PrintIso1502Report(TReportWorks& rpt, TReportJob& job);
 // "INTERNAL" / "EXTERNAL" and the designations (or the plated notes) over the limits.
 void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec);
 // The limits of both product threads side by side; only the pitch, major and

@@ -9,6 +9,7 @@ using nlohmann::json;
 namespace {
 
 const std::vector<std::string> kQuarter = {"--dia", "1/4", "--tpi", "20"};
+const std::vector<std::string> kM10 = {"--type", "M", "--dia", "10", "--pitch", "1.5"};
 
 std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
 {
@@ -68,6 +69,13 @@ TEST(PlcalcInspect, RefusedEntries)
         {"pipe thread", {"--type", "NPT", "--size", "1/2", "--measured-pd", "0.75"}, 64,
          "not for pipe threads"},
         {"csv and json", With(kQuarter, {"--csv", "--json"}), 64, "exclude each other"},
+        {"gauge alone", With(kM10, {"--measured-gauge", "go-plug"}), 64,
+         "--measured-gauge needs --measured-mow or --measured-pd"},
+        {"gauge no plug", With(kM10, {"--measured-pd", "9", "--measured-gauge", "ring"}), 64,
+         "--measured-gauge is go-plug or nogo-plug, not ring"},
+        {"gauge of MJ", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--measured-pd", "9",
+                         "--measured-gauge", "go-plug"}, 2,
+         "No ISO 1502 plug to judge: ISO 1502 covers M threads only"},
     };
     for (const auto& c : cases) {
         const CliRun r = Plcalc(c.args);
@@ -89,6 +97,32 @@ TEST(PlcalcInspect, TapDrillsInJson)
     const json acme = json::parse(
         Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
     EXPECT_FALSE(acme.contains("tapDrills"));
+}
+
+// M10x1.5 6H: the ISO 1502 GO plug 9.0325 to 9.0435, wear limit 9.0205 (worked by
+// hand in test_iso1502), in the JSON object iso1502, the text and CSV pages; PDs 9.0300
+// (below the new plug's minimum) and 9.0210 are worn but usable, 0.0005 above the limit.
+TEST(PlcalcInspect, Iso1502PlugAndPages)
+{
+    const CliRun r = Plcalc(
+        With(kM10, {"--measured-gauge", "go-plug", "--measured-pd", "9.03,9.021", "--json"}));
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json doc = json::parse(r.out);
+    const json& pd = doc["iso1502"]["GoPlug"]["PD"];
+    EXPECT_EQ(pd["Max"], 9.0435);
+    EXPECT_EQ(pd["WearLimit"], 9.0205);
+    EXPECT_EQ(doc["iso1502"]["NoGoRing"]["PD"]["Min"], 8.844);
+    const json& a = doc["inspection"];
+    EXPECT_EQ(a["Verdict"], "worn but usable");
+    EXPECT_EQ(a["MarginToWearLimit"], 0.0005);
+    EXPECT_EQ(a["Text"], "ISO 1502 GO plug: worn but usable, smallest pitch diameter 0.0005 mm "
+                         "above the wear limit 9.0205 mm");
+    EXPECT_NE(Plcalc(kM10).out.find("\nISO 1502 Gauges\nDimensions in millimetres\n"),
+              std::string::npos);
+    EXPECT_NE(Plcalc(With(kM10, {"--csv"}))
+                  .out.find("\r\n\r\nISO 1502 Gauges\r\n,GO Plug,NOT GO Plug,GO Ring,NOT GO Ring\r\n"
+                            "PD Max,9.0435,9.2170,8.9950,8.8620\r\n"),
+              std::string::npos);
 }
 
 // Every page a block: its name, its header row, a blank line before the next.

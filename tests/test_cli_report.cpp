@@ -40,6 +40,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         const char* report;
         const char* pages; // the thread report ends on the profile drawing's page
         std::vector<std::string> texts;
+        std::vector<std::string> thread = kQuarterTwenty;
     } cases[] = {
         // ASME B1.1 1/4-20 UNC: 2A PD max 0.2164, 2B PD max 0.2224.
         {"thread", "2", {"Thread Dimensions Report", "Pitch Diameter Max:", "0.2164", "0.2224",
@@ -47,6 +48,11 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         {"gauge", "1", {"Gage Dimensions Report", "RING GAGE", "SET PLUG GAGE", "PLUG GAGE"}},
         {"setting", "1", {"Gage Setting Dimensions Report", "Pitch Diameter Setting Dimensions",
                           "Functional Roll Setting Dimensions", "0.2164", "0.2224"}},
+        // M10x1.5 6H: the GO plug's PD 9.0325 to 9.0435 (the band 125-200 um), in mm
+        // also when the thread is shown in inches.
+        {"iso1502", "1", {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug",
+                          "9.0435", "9.0325", "Plugs: TD2 180"},
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--inch"}},
     };
     // One version: the footer names the one --version prints.
     const std::string version = Plcalc({"--version"}).out;
@@ -55,7 +61,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         "Pitch Ledger for Windows, ver " + version.substr(22, version.size() - 23);
     for (const auto& c : cases) {
         const std::string pdf = dir.file(std::string(c.report) + ".pdf");
-        const CliRun r = Plcalc(With(kQuarterTwenty, {"--report", c.report, "--pdf", pdf}));
+        const CliRun r = Plcalc(With(c.thread, {"--report", c.report, "--pdf", pdf}));
         ASSERT_EQ(r.code, kExitOk) << c.report << ": " << r.err;
         EXPECT_EQ(r.out, "") << "the report replaces the text pages";
         const std::string info = CommandOutput("pdfinfo '" + pdf + "' 2>&1");
@@ -94,6 +100,8 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
          "plcalc: --pdf needs a file name\n"},
         {"pipeReportOfAnInchThread", thread({"--report", "npt-dims", "--pdf", dir.file("x.pdf")}),
          kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
+        {"iso1502OfAnInchThread", thread({"--report", "iso1502", "--pdf", dir.file("x.pdf")}),
+         kExitInvalidInput, "The iso1502 report is for M threads"},
         {"settingOfTwoStarts",
          thread({"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")}),
          kExitInvalidInput, "The setting report is for single-start threads"},

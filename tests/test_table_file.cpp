@@ -407,6 +407,17 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
          "3: size 5 is not a size NPSC offers (1/8 to 4), so no thread finds this row"},
         {"npsmFromOneEighth", "npsm", "0.0625,0.3125,27,,,,,,,,,\n",
          "3: size 0.0625 is not a size NPSM offers (1/8 to 6), so no thread finds this row"},
+        // ISO 1502 bands by the workpiece's PD tolerance follow one another; the
+        // gauges' tolerances are above 0 (a position z may be negative).
+        {"iso1502BandsLeaveGap", "iso1502",
+         "24,50,8,6,6,10,-4,0,10,8,7,6\n60,80,10,7,7,12,-2,2,12,9.5,9,7.5\n",
+         "4: td2_over 60 leaves a gap after the band before it, up to 50; bands must follow "
+         "one another"},
+        {"iso1502BandsOverlap", "iso1502",
+         "24,50,8,6,6,10,-4,0,10,8,7,6\n40,80,10,7,7,12,-2,2,12,9.5,9,7.5\n",
+         "4: td2_over 40 overlaps the band before it, up to 50; bands must follow one another"},
+        {"iso1502ToleranceZero", "iso1502", "24,50,8,0,6,10,-4,0,10,8,7,6\n",
+         "3: the gauge tolerances t_r, t_pl, t_cp and m must be above 0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -7,6 +7,7 @@
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -57,6 +58,15 @@ TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* paren
     v->addLayout(kinds);
 
     auto* form = new QFormLayout;
+    cboInspectGauge = Named(new QComboBox, "cboInspectGauge");
+    cboInspectGauge->addItems({QStringLiteral("External thread"), QStringLiteral("ISO 1502 GO plug"),
+                               QStringLiteral("ISO 1502 NOT GO plug")});
+    cboInspectGauge->setToolTip(QStringLiteral(
+        "What was measured: the external thread, judged against its limits, or a screw plug "
+        "gauge of an M thread, judged new, worn but usable, beyond wear limit or oversize "
+        "against its ISO 1502 limits (millimetres)"));
+    form->addRow(QStringLiteral("Part:"), cboInspectGauge);
+
     txtInspectValues = Named(new QLineEdit, "txtInspectValues");
     txtInspectValues->setToolTip(QStringLiteral(
         "One or more measured values of the external thread, separated by commas "
@@ -91,6 +101,7 @@ TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* paren
     connect(btnInspectCheck, &QPushButton::clicked, this, [this] { btnCheckClick(); });
     connect(txtInspectValues, &QLineEdit::returnPressed, this, [this] { btnCheckClick(); });
     connect(txtInspectWire, &QLineEdit::returnPressed, this, [this] { btnCheckClick(); });
+    connect(cboInspectGauge, &QComboBox::currentIndexChanged, this, [this] { Clear(); });
     connect(optInspectMOW, &QRadioButton::toggled, this, [this](bool wires) {
         lblInspectWire->setEnabled(wires);
         txtInspectWire->setEnabled(wires);
@@ -126,6 +137,10 @@ void TInspectPage::Refresh(bool metric)
     }
     shown_ = rec;
     metric_ = metric;
+    // Only an M thread has ISO 1502 plugs.
+    const bool m = rec && !rec->Pipe && rec->ExtThd.TypeCode == kTypeM;
+    if (!m) cboInspectGauge->setCurrentIndex(0);
+    cboInspectGauge->setEnabled(m);
     ShowWireEntry();
     if (again) btnCheckClick();
 }
@@ -138,6 +153,7 @@ bool TInspectPage::btnCheckClick()
         return false;
     }
     InspectEntry entry;
+    entry.gauge = static_cast<InspectGauge>(cboInspectGauge->currentIndex());
     entry.overWires = optInspectMOW->isChecked();
     entry.valuesText = txtInspectValues->text().toStdString();
     entry.wireText = entry.overWires ? txtInspectWire->text().toStdString() : std::string();
@@ -150,7 +166,9 @@ bool TInspectPage::btnCheckClick()
     grdInspect->setColumnCount(static_cast<int>(grid_.front().size()));
     grdInspect->LoadTextGrid(grid_, GridTips(grid_, metric_));
     grdInspect->show();
-    const bool inside = page.inspection.overall == PDVerdict::Inside;
+    const bool inside = page.gauge.empty() ? page.inspection.overall == PDVerdict::Inside
+                                           : page.overallWear == Iso1502Wear::New ||
+                                                 page.overallWear == Iso1502Wear::WornUsable;
     lblInspectVerdict->setText(QString::fromStdString(page.verdict));
     lblInspectVerdict->setStyleSheet(inside ? QStringLiteral("color: #1a7f37;")
                                             : QStringLiteral("color: #c62828;"));

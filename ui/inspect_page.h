@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -41,6 +42,8 @@ private:
 
     QRadioButton* optInspectMOW = nullptr;
     QRadioButton* optInspectPD = nullptr;
+    // The thread, or an ISO 1502 screw plug of an M thread.
+    QComboBox* cboInspectGauge = nullptr;
     QLineEdit* txtInspectValues = nullptr;
     QLabel* lblInspectWire = nullptr;
     QLineEdit* txtInspectWire = nullptr;

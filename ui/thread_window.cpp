@@ -11,6 +11,7 @@
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
 #include "ui/inspect_page.h"
+#include "ui/iso1502_page.h"
 #include "ui/message_box.h"
 #include "ui/profile_page.h"
 #include "ui/thread_window_pages.h"
@@ -107,6 +108,9 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(inspectPage_));
     profilePage_ = new TProfilePage;
     Notebook1->addWidget(profilePage_);
+    iso1502Page_ = new TIso1502Page;
+    Notebook1->addWidget(Scrolled(iso1502Page_));
+    connect(iso1502Page_, &TIso1502Page::helpRequested, this, &TfrmThread::helpRequested);
     v->addWidget(Notebook1, 1);
 
     TabSet1 = new QTabBar;
@@ -338,6 +342,7 @@ int PageOfTabCaption(const QString& caption, int index)
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
     if (c == QLatin1String("profile")) return ThreadPage::Profile;
     if (c == QLatin1String("inspect")) return ThreadPage::Inspect;
+    if (c == QLatin1String("iso 1502 gauges")) return ThreadPage::Iso1502;
     return index;
 }
 
@@ -361,6 +366,7 @@ void TfrmThread::RebuildTabs(bool pipePages)
         const bool pipePage = page == ThreadPage::NPTGages || page == ThreadPage::NPTTolerances;
         if (pipePage && !pipePages) continue;
         if (page == ThreadPage::Profile && (pipePages || !profileShown_)) continue;
+        if (page == ThreadPage::Iso1502 && (pipePages || !iso1502Shown_)) continue;
         // Gauge setting is worked out for single-start threads only.
         if (page == ThreadPage::Setting && severalStarts) continue;
         const int tab = TabSet1->addTab(ThreadPage::Caption(page));

@@ -24,6 +24,7 @@ class QToolButton;
 class TColorStringGrid;
 class TGaugeSettingPage;
 class TInspectPage;
+class TIso1502Page;
 class TPipePicture;
 class TProfilePage;
 enum class PipeDrawing;
@@ -314,5 +315,8 @@ private:
     TProfilePage* profilePage_ = nullptr;
     bool profileShown_ = false;
     TInspectPage* inspectPage_ = nullptr;
+    // ISO 1502 gauges; its tab is shown for M and MJ threads.
+    TIso1502Page* iso1502Page_ = nullptr;
+    bool iso1502Shown_ = false;
     TColorStringGrid* grdTapDrills = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "pipe/pipe_pages.h"
 #include "ui/clipboard_export.h"
 #include "ui/inspect_page.h"
+#include "ui/iso1502_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/thread_window_pages.h"
@@ -34,6 +35,8 @@ void TfrmThread::CopyPageAsCsv()
     std::string csv;
     if (page == ThreadPage::Inspect) {
         csv = CsvGrid(inspectPage_->Grid());
+    } else if (page == ThreadPage::Iso1502) {
+        csv = CsvGrid(iso1502Page_->Grid());
     } else if (rec_ && !ballMicMode_ && rec_->Pipe) {
         const PipePagesText p = BuildPipePages(*rec_);
         if (page == ThreadPage::ThreadDim) csv = CsvGrid(p.thread);

@@ -16,7 +16,8 @@ enum : int {
     NPTTolerances = 7,
     Inspect = 8,
     Profile = 9,
-    Count = 10,
+    Iso1502 = 10,
+    Count = 11,
 };
 
 QString Caption(int page);

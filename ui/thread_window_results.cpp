@@ -10,6 +10,7 @@
 #include "gauges/wires.h"
 #include "ui/color_string_grid.h"
 #include "ui/inspect_page.h"
+#include "ui/iso1502_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/profile_page.h"
@@ -97,6 +98,7 @@ void TfrmThread::ShowResults()
         return;
     }
     profileShown_ = BuildProfileGeometry(*rec_, metric_).available;
+    iso1502Shown_ = HasIso1502Page(*rec_);
     RebuildTabs(false);
     RedrawResults();
     // A calculation ends on the dimensions.
@@ -125,6 +127,7 @@ void TfrmThread::RedrawResults()
     grdTapDrills->LoadTextGrid(p.tapDrills, GridTips(p.tapDrills, metric_));
     grdTapDrills->setVisible(!p.tapDrills.empty());
     inspectPage_->Refresh(metric_);
+    iso1502Page_->Show(p.iso1502);
     grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);
     lblRingLeadTol->setText(Q(p.ring.leadTol));
     lblRingAngleTol->setText(Q(p.ring.angleTol));
@@ -162,6 +165,7 @@ void TfrmThread::ShowOutOfDate()
     ShowReevaluationNote();
     for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug, nptGageGrid, nptTolsGrid})
         grid->SetDimmed(stale);
+    iso1502Page_->SetDimmed(stale);
     QPalette palette = pnlName->palette();
     palette.setColor(QPalette::WindowText,
                      palette.color(stale ? QPalette::Disabled : QPalette::Active,

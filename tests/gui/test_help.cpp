@@ -64,6 +64,7 @@ void HelpTest::searchFindsPageByKeyword_data()
     QTest::newRow("inspection") << "verdict" << "inspect.html";
     QTest::newRow("tap drill") << "tap drill" << "tap_drills.html";
     QTest::newRow("csv") << "csv" << "csv.html";
+    QTest::newRow("metric gauges") << "iso 1502" << "iso1502.html";
     QTest::newRow("nothing") << "xyzzy" << "";
     QTest::newRow("inside a word only") << "ire" << "";
 }

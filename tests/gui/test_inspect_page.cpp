@@ -1,6 +1,6 @@
 // The thread window's Inspect page and Edit | Copy Page as CSV: three readings
-// over wires of 1/4-20 UNC-2A judged on the page, a refused entry, the tab a pipe
-// thread does not get, and the grids of a page on the clipboard.
+// over wires of 1/4-20 UNC-2A judged on the page, a measured ISO 1502 plug, a refused entry,
+// the tab a pipe thread does not get, and the grids of a page on the clipboard.
 #include "support/test_support.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
@@ -105,6 +105,28 @@ private slots:
         QVERIFY(ShowTab(w, "Inspect"));
         w.ToggleDisplayUnit();
         QCOMPARE(Column(grid, 2).mid(3, 3), (QStringList{"5.494", "5.464", "5.502"}));
+    }
+
+    // The Part list offers an M thread's ISO 1502 plugs only: 9.0300 lies below the
+    // new GO plug of M10x1.5-6H (about 9.032) and above its wear limit (about 9.020).
+    void iso1502PlugOfAnMThread()
+    {
+        TfrmThread w;
+        Calculate(w, "UN Threads", "1/4", "20");
+        auto* part = Child<QComboBox>(w, "cboInspectGauge");
+        QVERIFY(!part->isEnabled());
+        Calculate(w, "M Series Metric", "10", "1.5");
+        QVERIFY(ShowTab(w, "Inspect") && part->isEnabled());
+        part->setCurrentIndex(1);
+        Child<QRadioButton>(w, "optInspectPD")->click();
+        Child<QLineEdit>(w, "txtInspectValues")->setText("9.0300");
+        Child<QPushButton>(w, "btnInspectCheck")->click();
+        QCOMPARE(messages_, QStringList{});
+        QCOMPARE(Column(Child<TColorStringGrid>(w, "grdInspect"), 2).last(),
+                 QString("worn but usable"));
+        QVERIFY(Child<QLabel>(w, "lblInspectVerdict")
+                    ->text()
+                    .startsWith("ISO 1502 GO plug: worn but usable, pitch diameter"));
     }
 
     void refusedEntryAndPipeThread()

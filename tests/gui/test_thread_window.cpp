@@ -5,6 +5,7 @@
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
+#include "pages/iso1502_page.h"
 #include "pages/result_pages.h"
 #include "support/test_support.h"
 #include "ui/color_string_grid.h"
@@ -424,6 +425,38 @@ private slots:
         w.CopyThreadDims(false);
         QVERIFY(clipboard->text().startsWith("External: 1/4-20 UNC-2A\r\nPD Max:\t5.497\r\n"));
         QVERIFY(errors_.isEmpty() && infos_.isEmpty());
+    }
+
+    // An M thread's ISO 1502 page shows the page texts; an MJ thread's its one line,
+    // which opens Help > Tables; an inch thread has no such tab.
+    void iso1502Page()
+    {
+        TfrmThread w;
+        auto tabs = [&] {
+            QStringList t;
+            auto* bar = Child<QTabBar>(w, "TabSet1");
+            for (int i = 0; i < bar->count(); ++i) t << bar->tabText(i);
+            return t;
+        };
+        Calculate(w);
+        QVERIFY(!tabs().contains("ISO 1502 Gauges"));
+        Enter(w, "M Series Metric", "", "10", "1.5");
+        Child<QPushButton>(w, "Button2")->click();
+        QVERIFY(tabs().contains("ISO 1502 Gauges"));
+        const Iso1502PageText page = BuildIso1502Page(*w.Record());
+        ExpectGrid(w, "grdISO1502", page.grid, page.tips);
+        QVERIFY(Child<QLabel>(w, "lblISO1502Lines")->text().startsWith(
+            QString::fromStdString(page.lines[0] + "\n" + page.lines[1])));
+        QVERIFY(Shown(w, "grdISO1502") && !Shown(w, "lblISO1502Note"));
+        Enter(w, "MJ Series Metric", "", "10", "1.5");
+        Child<QPushButton>(w, "Button2")->click();
+        auto* note = Child<QLabel>(w, "lblISO1502Note");
+        QCOMPARE(note->text(),
+                 QString("ISO 1502 covers M threads only: it gives no gauges for MJ threads"));
+        QVERIFY(Shown(w, "lblISO1502Note") && !Shown(w, "grdISO1502"));
+        QSignalSpy help(&w, &TfrmThread::helpRequested);
+        QTest::mouseClick(note, Qt::LeftButton);
+        QCOMPARE(help.takeFirst().at(0).toString(), QString("tables.html"));
     }
 
     void layoutFollowsTheFont()

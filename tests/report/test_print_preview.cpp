@@ -69,6 +69,7 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
         EXPECT_EQ(PipeReportOfPage(p.page), p.group) << p.page;
     }
     EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), kReportSetting);
+    EXPECT_EQ(ReportKindOfPage(*rec, "ISO 1502 Gauges"), kReportIso1502);
 }
 
 TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
