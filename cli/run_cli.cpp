@@ -51,9 +51,9 @@ const char* const kUsage =
     "                  stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
     "                  threads); default UN\n"
     "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
-    "                  millimetres for M and MJ (10)\n"
+    "                  millimetres for M and MJ (10; over 0.99 up to 355, ISO 965-1)\n"
     "  --tpi VALUE     threads per inch (all but M and MJ)\n"
-    "  --pitch MM      pitch in millimetres (M, MJ)\n"
+    "  --pitch MM      pitch in millimetres (M, MJ; 0.2 to 8, ISO 965-1)\n"
     "  --class TEXT    UN, UNR: 1, 2 or 3 (default 2); UNJ: 3; ACME: 2G, 3G, 4G or 5G;\n"
     "                  STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3; NPT: the pipe\n"
     "                  kind NPT, NPSC, NPTR, NPSM or NPSL (default: the first)\n"
@@ -68,8 +68,11 @@ const char* const kUsage =
     "  --starts N      number of starts, 1 to 6 (default 1)\n"
     "  --loe VALUE     custom length of engagement (UN, UNR, UNJ, MJ; M: see\n"
     "                  --loe-group; Acme, stub and buttress threads take the standard one)\n"
-    "  --coating T     coating thickness\n"
-    "  --open FILE     calculate the thread of a thread file instead\n"
+    "  --coating T     coating thickness in the thread's unit: inches, millimetres\n"
+    "                  for M and MJ (0.008 is 8 um on an M10)\n"
+    "  --open FILE     calculate the thread of a thread file instead; its values\n"
+    "                  are checked as typed ones (a file without Nom Dia or TPI\n"
+    "                  is refused)\n"
     "\n"
     "Results:\n"
     "  --classx        class X gauge tolerances on the setting plugs (default class W)\n"
@@ -110,7 +113,12 @@ const char* const kUsage =
     "                  --int-pd-min V, --int-pd-max V (inches; mm for M, MJ, 30DEG);\n"
     "                  --json, --mm, --inch as above\n"
     "\n"
-    "Exit codes: 0 done, 2 invalid input, 3 table or file error, 64 usage error.\n";
+    "A calculation whose limits would not be finite, above 0 and in order is\n"
+    "refused with why (\"Can not calculate: the pitch is too coarse for this\n"
+    "diameter\").\n"
+    "\n"
+    "Exit codes: 0 done, 2 invalid input, 3 table or file error (also a settings\n"
+    "file that exists but cannot be read), 64 usage error.\n";
 
 struct Options {
     std::map<std::string, std::string> values;
@@ -256,6 +264,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         problem = "--pdf needs a file name";
         return false;
     }
+    if (auto svg = o.get("--profile-svg"); svg && svg->empty()) {
+        problem = "--profile-svg needs a file name";
+        return false;
+    }
     return true;
 }
 
@@ -382,11 +394,9 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
         e.loeText = *loe;
     }
     if (auto s = o.get("--starts")) {
-        double v = 0;
-        // The range first: converting 1e300 to int is undefined.
-        if (!ParseDecimal(*s, v) || v < 1 || v > 6 || v != std::trunc(v))
-            return Failure{kExitInvalidInput, "Invalid number of starts: " + *s};
-        e.startsIndex = static_cast<int>(v) - 1;
+        const int starts = StartsOf(*s);
+        if (starts == 0) return Failure{kExitInvalidInput, kInvalidStartsMessage + *s};
+        e.startsIndex = starts - 1;
     }
     if (auto c = o.get("--coating")) {
         e.coated = true;
@@ -447,6 +457,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                 return f->code;
             }
             rec.Calculate();
+            if (!rec.Refusal.empty()) {
+                err << rec.Refusal << '\n';
+                return kExitInvalidInput;
+            }
         }
     } catch (const TableError& e) {
         err << e.what() << '\n';
@@ -519,6 +533,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         return kExitInvalidInput;
     }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm, /*withTips=*/false);
+    // Text and CSV say it in the Tap Drills block; JSON only in a field a reader may skip.
+    if (o.json && !pages.drillsError.empty())
+        err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr);
     else if (o.csv) PrintPagesCsv(pages, inspect ? &*inspect : nullptr, out);
     else {
@@ -534,11 +551,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                    bool readSettings)
 {
     if (IsBallMicRun(args)) {
-        if (readSettings) ReadSettings();
+        if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
     }
     if (IsIdentifyRun(args)) {
-        if (readSettings) ReadSettings();
+        if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunIdentifyCli(args, out, err);
     }
     Options o;
@@ -555,7 +572,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << "plcalc (Pitch Ledger) " << ProgramVersion() << '\n';
         return kExitOk;
     }
-    if (readSettings) ReadSettings();
+    if (readSettings && !SettingsRead(err)) return kExitFileError;
     if (o.setDim) {
         if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
         return RunSetDimOption(o.values, o.json, o.mm, o.inch, out, err);
@@ -564,6 +581,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 }
 
 } // namespace
+
+bool SettingsRead(std::ostream& err)
+{
+    const std::string error = ReadSettings();
+    if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
+    return error.empty();
+}
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "pages/parameter_page.h"
 
 #include <cmath>
 
@@ -70,7 +71,8 @@ bool ParseLength(const std::string& item, bool metricDisplay, double& value)
     }
     if (!ParseDecimal(t, value) || !std::isfinite(value) || !(value > 0)) return false;
     value *= scale;
-    return true;
+    // A reading that the page would show as 0, or one larger than any thread.
+    return MeasurementInRange(value, metricDisplay);
 }
 
 } // namespace

@@ -79,6 +79,10 @@ NewPDFit FitToNewPD(const ParameterEntry& entry, PDLimit limit, const std::strin
         return fit;
     }
     rec.Calculate();
+    if (!rec.Refusal.empty()) {
+        fit.message = rec.Refusal;
+        return fit;
+    }
     const ScopedDisplayUnit unit(metricDisplay);
     // A pitch diameter of 0 or less is no measurement: the walk would only
     // run the diameter down to nothing.

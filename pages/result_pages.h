@@ -37,6 +37,7 @@ struct ResultPagesText {
     TextGrid threadTips; // tooltips of the thread grid
     TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
     std::vector<TapDrill> drills; // the drills of that block
+    std::string drillsError;      // why the drill table could not be read; empty when it was
     GaugePageText ring, setPlug, plug;
     std::string wireSize1; // wire-size box of the set plug page
     std::string wireSize2; // wire-size box of the plug page
