@@ -23,6 +23,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+namespace {
+
+const QString kNewWireSizeHint = QStringLiteral("Re-evaluate the readings with another wire size");
+const QString kNewPDValueHint =
+    QStringLiteral("Re-evaluate the thread with a measured pitch diameter");
+
+} // namespace
+
 FrameConfig StandardFrameConfig()
 {
     FrameConfig c;
@@ -64,6 +72,7 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     ShowUnitCaption(false);
+    UpdateToolCommands();
 
     RestoreWindowPos(*this, config_.plwinIni, PositionKey());
     settingsError_ =
@@ -181,15 +190,17 @@ void TMainForm::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Tools1");
-    AddItem(tools, "UseNewWireSize1", "Use New &Wire Size",
-            "Re-evaluate the readings with another wire size", [this] { UseNewWireSize1Click(); });
-    AddItem(tools, "UseNewPDValue1", "Use New &PD Value",
-            "Re-evaluate the thread with a measured pitch diameter",
-            [this] { UseNewPDValue1Click(); });
+    UseNewWireSize1 = AddItem(tools, "UseNewWireSize1", "Use New &Wire Size",
+                              kNewWireSizeHint,
+                              [this] { UseNewWireSize1Click(); });
+    UseNewPDValue1 = AddItem(tools, "UseNewPDValue1", "Use New &PD Value",
+                             kNewPDValueHint,
+                             [this] { UseNewPDValue1Click(); });
     Converttoinch1 = AddItem(tools, "Converttoinch1", "Convert to mm",
                              "Switch the active window between inch and millimetre display",
                              [this] { Converttoinch1Click(); });
-    AddItem(tools, "SetDIMTool1", "Set DIM Tool", "Setting dimensions for a point diameter",
+    AddItem(tools, "SetDIMTool1", "Set DIM Tool",
+            "Setting dimensions for one pitch diameter, in a window of its own",
             [this] { SetDIMTool1Click(); });
     AddItem(tools, "BallMicHBSetDim1", "Ball Mic (HB) Set Dim",
             "Setting dimensions of the ball micrometer", [this] { BallMicHBSetDim1Click(); });
@@ -274,13 +285,27 @@ TfrmThread* TMainForm::AddThreadWindow()
         Help().ShowContents();
         Help().OpenTopic(page);
     });
+    connect(thread, &TfrmThread::recordChanged, this, [this] { UpdateToolCommands(); });
     sub->show();
     mdiArea_->setActiveSubWindow(sub);
     return thread;
 }
 
+void TMainForm::UpdateToolCommands()
+{
+    const TfrmThread* thread = ActiveThread();
+    const bool calculated = thread && thread->HasThreadCalculation();
+    const QString why = QStringLiteral(" (needs a calculated thread in the active window)");
+    for (auto [action, hint] : {std::pair{UseNewWireSize1, kNewWireSizeHint},
+                                std::pair{UseNewPDValue1, kNewPDValueHint}}) {
+        action->setEnabled(calculated);
+        action->setStatusTip(calculated ? hint : hint + why);
+    }
+}
+
 void TMainForm::SubWindowActivated(QMdiSubWindow* window)
 {
+    UpdateToolCommands();
     // Null when the frame loses the focus: the last window stays the active one.
     if (!window) return;
     if (auto* thread = qobject_cast<TfrmThread*>(window->widget())) {

@@ -111,6 +111,8 @@ private:
                            const std::function<void()>& command);
     TfrmThread* AddThreadWindow();
     void SubWindowActivated(QMdiSubWindow* window);
+    // The tools that work on a calculated thread, enabled while the active window holds one.
+    void UpdateToolCommands();
     void ShowUnitCaption(bool metric);
 
     FrameConfig config_;
@@ -120,6 +122,8 @@ private:
     QMenu* windowMenu_;
     QList<QAction*> windowCommands_; // tile, cascade, arrange: kept above the window list
     QAction* Converttoinch1;
+    QAction* UseNewWireSize1;
+    QAction* UseNewPDValue1;
     QTimer Timer1;
     QPointer<QWidget> splash_;
     TfrmPath* frmPath_ = nullptr;

@@ -1,5 +1,5 @@
 // The frame's commands. Those that act on a thread window do nothing while
-// none is open.
+// none is open; the tools that need a calculated thread are disabled then.
 #include "app/main_form.h"
 
 #include "app/about_box.h"
@@ -51,6 +51,7 @@ void TMainForm::btnSaveClick()
 {
     TfrmThread* thread = ActiveThread();
     if (!thread) return;
+    if (!thread->SaveAllowed()) return;
     FileDialogRequest request;
     request.save = true;
     request.caption = "Save As";
@@ -113,7 +114,7 @@ void TMainForm::Preferences1Click()
 void TMainForm::UseNewWireSize1Click()
 {
     TfrmThread* thread = ActiveThread();
-    if (!thread) return;
+    if (!thread || !thread->HasThreadCalculation()) return;
     QString text;
     if (Hooks().inputText(this, "New Wire Size", "Enter New Wire Size", text))
         thread->UseNewWireSize(text);
@@ -122,7 +123,7 @@ void TMainForm::UseNewWireSize1Click()
 void TMainForm::UseNewPDValue1Click()
 {
     TfrmThread* thread = ActiveThread();
-    if (!thread) return;
+    if (!thread || !thread->HasThreadCalculation()) return;
     TfrmNewPD dialog(this);
     if (Hooks().runModal(dialog) == QDialog::Accepted)
         thread->FitToNewPD(dialog.Limit(), dialog.Text());
@@ -138,10 +139,15 @@ void TMainForm::Converttoinch1Click()
 
 void TMainForm::SetDIMTool1Click()
 {
-    TfrmThread* thread = ActiveThread();
-    if (!thread) return;
     TfrmSetDim dialog(this);
-    if (Hooks().runModal(dialog) == QDialog::Accepted) thread->RunSetDimTool(dialog.Entry());
+    if (Hooks().runModal(dialog) != QDialog::Accepted) return;
+    // A window of its own, as the ball micrometer has: only an empty window
+    // is taken, never a calculation.
+    TfrmThread* thread = ActiveThread();
+    const bool empty = thread && !thread->Record() && !thread->BallMicMode();
+    if (!empty) thread = AddThreadWindow();
+    if (thread->RunSetDimTool(dialog.Entry()) || empty) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
 }
 
 void TMainForm::BallMicHBSetDim1Click()

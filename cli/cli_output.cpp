@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
+#include "pages/csv_text.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/identify.h"
 #include "pages/inspect_page.h"
@@ -53,25 +54,14 @@ void PrintGrid(const TextGrid& grid, std::ostream& out)
     }
 }
 
+// As the window shows it: without a tolerance set only the sizes; the line
+// that says why tolerances are missing under the grid.
 void PrintGauge(const GaugePageText& page, std::ostream& out)
 {
     out << '\n' << page.caption << '\n';
-    if (!page.note.empty()) {
-        // No tolerance set: the sizes, and the one line that says why, as the
-        // window shows them.
-        TextGrid sizes;
-        for (const auto& row : page.grid) {
-            std::vector<std::string> kept;
-            for (std::size_t c = 0; c < row.size(); ++c)
-                if (std::ranges::find(kGaugeTolColumns, c) == std::end(kGaugeTolColumns))
-                    kept.push_back(row[c]);
-            sizes.push_back(kept);
-        }
-        PrintGrid(sizes, out);
-        out << page.note << '\n';
-        return;
-    }
-    PrintGrid(page.grid, out);
+    PrintGrid(VisibleGaugeGrid(page), out);
+    if (!page.note.empty()) out << page.note << '\n';
+    if (!page.tolerances) return;
     if (!page.leadTol.empty()) out << "Lead Tol: " << page.leadTol << '\n';
     if (!page.angleTol.empty()) out << "Half Angle Tol: " << page.angleTol << '\n';
 }
@@ -368,6 +358,28 @@ void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
     if (p.showNotice)
         for (const std::string& line : GaugeMakerNotice()) j.String(line);
     j.Close(']');
+    j.Put("note", p.note);
+    j.Close('}');
+}
+
+// The gauge-setting page as the text output prints it: both gauges of both
+// product threads, or for several starts only the note that says why not.
+void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay)
+{
+    j.Key("Orvalle");
+    j.Open('{');
+    const bool shown = rec.Starts <= 1;
+    j.Put("note", shown ? "" : kSingleStartSettingNote);
+    if (shown) {
+        for (bool external : {false, true}) {
+            j.Key(external ? "External Dims." : "Internal Dims.");
+            j.Open('{');
+            SettingJson(j, "Point Gage", BuildGaugeSettingPage(rec, external, false, metricDisplay));
+            SettingJson(j, "Functional Roll Gage",
+                        BuildGaugeSettingPage(rec, external, true, metricDisplay));
+            j.Close('}');
+        }
+    }
     j.Close('}');
 }
 
@@ -453,16 +465,15 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
 void PrintPipeText(const PipePagesText& pages, std::ostream& out)
 {
     out << pages.caption << '\n';
-    out << "\nThread Dim.\n";
-    PrintGrid(pages.thread, out);
-    if (!pages.gages.empty()) {
-        out << "\nNPT Gages\n";
-        PrintGrid(pages.gages, out);
-    }
-    if (!pages.tols.empty()) {
-        out << "\nNPT Tolerances\n";
-        PrintGrid(pages.tols, out);
-    }
+    auto page = [&](const char* name, const PipeGrid& grid, const std::string& note) {
+        if (grid.empty()) return;
+        out << '\n' << name << '\n';
+        PrintGrid(grid, out);
+        if (!note.empty()) out << note << '\n';
+    };
+    page("Thread Dim.", pages.thread, pages.threadNote);
+    page("NPT Gages", pages.gages, pages.gagesNote);
+    page("NPT Tolerances", pages.tols, pages.tolsNote);
 }
 
 void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out)
@@ -484,15 +495,24 @@ void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& 
         j.Grid(pages.tols);
     }
     j.Close('}');
+    // The grids stay plain arrays: each page's note beside them, by page name.
+    j.Key("notes");
+    j.Open('{');
+    j.Put("Thread Dim.", pages.threadNote);
+    if (!pages.gages.empty()) j.Put("NPT Gages", pages.gagesNote);
+    if (!pages.tols.empty()) j.Put("NPT Tolerances", pages.tolsNote);
+    j.Close('}');
     RecordJson(j, rec);
     if (rec.Pipe) PipeJson(j, *rec.Pipe);
     j.Close('}');
     out << '\n';
 }
 
-void PrintPagesText(const ResultPagesText& pages, std::ostream& out)
+void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
+                    const ReevaluationText* reevaluation)
 {
     out << pages.caption << '\n' << pages.name << '\n';
+    if (reevaluation) out << reevaluation->note << '\n';
     out << "\nThread Dim.\n";
     PrintGrid(pages.thread, out);
     if (!pages.tapDrills.empty()) {
@@ -510,7 +530,7 @@ void PrintTextGrid(const std::vector<std::vector<std::string>>& grid, std::ostre
 }
 
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
-                    const InspectPageText* inspect)
+                    const InspectPageText* inspect, const ReevaluationText* reevaluation)
 {
     JsonWriter j(out);
     j.Open('{');
@@ -523,10 +543,20 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     GaugeJson(j, pages.ring);
     GaugeJson(j, pages.setPlug);
     GaugeJson(j, pages.plug);
+    // In the unit the other pages were built in.
+    ThreadSettingJson(j, rec, pages.unit == UnitText(true));
     j.Close('}');
     RecordJson(j, rec);
     TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (inspect) InspectionJson(j, *inspect);
+    if (reevaluation) {
+        j.Key("reevaluation");
+        j.Open('{');
+        j.Put("limit", reevaluation->limit);
+        j.Put("target", reevaluation->target);
+        j.Put("note", reevaluation->note);
+        j.Close('}');
+    }
     j.Close('}');
     out << '\n';
 }

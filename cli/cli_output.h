@@ -15,10 +15,21 @@ struct IdentifyQuery;
 struct IdentifyMatch;
 struct InspectPageText;
 
-void PrintPagesText(const ResultPagesText& pages, std::ostream& out);
-// With an inspection, its key "inspection" besides the pages.
+// A thread calculated at the diameter a re-evaluation found (--new-pd).
+struct ReevaluationText {
+    std::string limit; // "ext-max" ...
+    double target = 0; // in the record's unit
+    std::string note;  // NewPDFit::note
+};
+
+// The re-evaluation's note follows the designation.
+void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
+                    const ReevaluationText* reevaluation = nullptr);
+// With an inspection, its key "inspection" besides the pages; with a
+// re-evaluation, its key "reevaluation".
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
-                    const InspectPageText* inspect = nullptr);
+                    const InspectPageText* inspect = nullptr,
+                    const ReevaluationText* reevaluation = nullptr);
 // A grid in aligned columns, as the text pages print theirs.
 void PrintTextGrid(const std::vector<std::vector<std::string>>& grid, std::ostream& out);
 // A pipe thread: its designation and pipe pages (always inches).

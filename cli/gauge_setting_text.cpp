@@ -11,16 +11,14 @@
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-void PrintRows(const std::vector<Row>& rows, std::ostream& out)
+void PrintRows(const TextGrid& rows, std::ostream& out)
 {
     std::size_t w0 = 0, w1 = 0;
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         w0 = std::max(w0, r[0].size());
         w1 = std::max(w1, r[1].size());
     }
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         std::string line = r[0] + std::string(w0 - r[0].size(), ' ') + "  " + r[1] +
                            std::string(w1 - r[1].size(), ' ') + "  " + r[2];
         while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -30,23 +28,43 @@ void PrintRows(const std::vector<Row>& rows, std::ostream& out)
 
 } // namespace
 
-void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
+std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm)
 {
-    out << "\nGauge Setting\n";
-    bool notice = false;
+    std::vector<std::pair<std::string, TextGrid>> grids;
     for (bool roll : {false, true}) {
         const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
         const GaugeSettingText ex = BuildGaugeSettingPage(rec, true, roll, mm);
-        std::vector<Row> rows = {{roll ? "Functional Roll Gage" : "Point Gage", "Internal Dims.", "External Dims."},
-                                 {"Gage:", in.gaugeModel, ex.gaugeModel},
-                                 {in.setFlatCaption, in.setFlat, ex.setFlat}};
+        const std::string name = roll ? "Functional Roll Gage" : "Point Gage";
+        TextGrid rows = {{name, "Internal Dims.", "External Dims."},
+                         {"Gage:", in.gaugeModel, ex.gaugeModel},
+                         {in.setFlatCaption, in.setFlat, ex.setFlat}};
         if (!roll) rows.push_back({in.setVCaption, in.setV, ex.setV});
         rows.push_back({in.pointCaption, in.pointNumber, ex.pointNumber});
         if (!roll) rows.push_back({in.pointDiaCaption, in.pointDia, ex.pointDia});
         rows.push_back({in.toleranceCaption, in.tolerance, ex.tolerance});
         if (roll) rows.push_back({in.diffTolCaption, in.diffTol, ex.diffTol});
+        grids.emplace_back(name, rows);
+    }
+    return grids;
+}
+
+void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
+{
+    out << "\nGauge Setting\n";
+    if (rec.Starts > 1) {
+        out << kSingleStartSettingNote << '\n';
+        return;
+    }
+    bool notice = false;
+    const auto grids = GaugeSettingGrids(rec, mm);
+    for (std::size_t i = 0; i < grids.size(); ++i) {
+        const bool roll = i == 1;
+        const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
+        const GaugeSettingText ex = BuildGaugeSettingPage(rec, true, roll, mm);
         out << '\n';
-        PrintRows(rows, out);
+        PrintRows(grids[i].second, out);
+        if (!in.note.empty()) out << "Internal Dims.: " << in.note << '\n';
+        if (!ex.note.empty()) out << "External Dims.: " << ex.note << '\n';
         notice = notice || in.showNotice || ex.showNotice;
     }
     if (notice) {

@@ -3,10 +3,17 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TTInfo;
 
-// Point and roll gauge settings of the internal and the external thread.
+using TextGrid = std::vector<std::vector<std::string>>;
+
+// The point gauge ("Point Gage") and the roll gauge ("Functional Roll Gage")
+// of the internal and the external thread, each a grid whose row 0 heads it.
+std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm);
+// Those grids under "Gauge Setting", and the thread-roll notice where it applies.
 void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out);
 // A special point diameter: the window's entry rules and messages. Returns
 // the message of a refused entry, empty when the point was taken.

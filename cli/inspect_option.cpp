@@ -50,7 +50,9 @@ void PrintInspectText(const InspectPageText& page, std::ostream& out)
     out << page.verdict << '\n';
 }
 
-void PrintPagesCsv(const ResultPagesText& pages, const InspectPageText* inspect, std::ostream& out)
+void PrintPagesCsv(const ResultPagesText& pages,
+                   const std::vector<std::pair<std::string, TextGrid>>& setting,
+                   const InspectPageText* inspect, std::ostream& out)
 {
     std::vector<std::pair<std::string, TextGrid>> blocks = {
         {"Thread Dim.", pages.thread},
@@ -59,6 +61,7 @@ void PrintPagesCsv(const ResultPagesText& pages, const InspectPageText* inspect,
         {pages.setPlug.caption, VisibleGaugeGrid(pages.setPlug)},
         {pages.plug.caption, VisibleGaugeGrid(pages.plug)},
     };
+    blocks.insert(blocks.end(), setting.begin(), setting.end());
     if (inspect) blocks.emplace_back("Inspect", inspect->grid);
     out << CsvBlocks(blocks);
 }

@@ -6,11 +6,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TTInfo;
 struct InspectPageText;
 struct ResultPagesText;
 struct PipePagesText;
+using TextGrid = std::vector<std::vector<std::string>>;
 
 // Usage problem of the inspection options; empty when they are sound or absent.
 std::string InspectOptionProblem(const std::map<std::string, std::string>& values);
@@ -24,6 +27,9 @@ std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
 // The "Inspect" block of the text output: its grid and the verdict line.
 void PrintInspectText(const InspectPageText& page, std::ostream& out);
 
-// Every page as CSV blocks, the inspection last when there is one.
-void PrintPagesCsv(const ResultPagesText& pages, const InspectPageText* inspect, std::ostream& out);
+// Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
+// after the gauge pages, the inspection last when there is one.
+void PrintPagesCsv(const ResultPagesText& pages,
+                   const std::vector<std::pair<std::string, TextGrid>>& setting,
+                   const InspectPageText* inspect, std::ostream& out);
 void PrintPipeCsv(const PipePagesText& pages, std::ostream& out);

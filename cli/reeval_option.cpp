@@ -19,17 +19,13 @@ std::string NewPDOptionProblem(const std::string& value)
     return {};
 }
 
-bool FitNewPDOption(const std::string& value, const ParameterEntry& entry, bool mmOption,
-                    bool inchOption, std::string& diameterText, std::string& message)
+NewPDFit FitNewPDOption(const std::string& value, const ParameterEntry& entry, bool mmOption,
+                        bool inchOption)
 {
     const auto eq = value.find('=');
     const NewPDChoice* choice = NewPDChoiceOfOption(value.substr(0, eq));
     const auto& types = ThreadTypeEntries();
     const uint16_t code = types[static_cast<std::size_t>(entry.typeIndex)].typeCode;
     const bool mm = mmOption || ((code == kTypeM || code == kTypeMJ) && !inchOption);
-    const NewPDFit fit = FitToNewPD(entry, choice->limit, value.substr(eq + 1), mm);
-    diameterText = fit.diameterText;
-    message = fit.message;
-    return message.empty();
+    return FitToNewPD(entry, choice->limit, value.substr(eq + 1), mm);
 }
-

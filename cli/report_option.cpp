@@ -105,3 +105,12 @@ int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream
     const auto write = ReportWriters().ballMic;
     return Written(write && write(bm, file, &reason), file, reason, err);
 }
+
+int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& file,
+                                 bool metricDisplay, std::ostream& err)
+{
+    std::string reason = kNoWriters;
+    const auto write = ReportWriters().settingDims;
+    return Written(write && write(rec, internal, file, metricDisplay, &reason), file, reason,
+                   err);
+}

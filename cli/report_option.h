@@ -22,6 +22,9 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
                       bool metricDisplay, std::ostream& err);
 // The ball micrometer report of a calculated ball micrometer.
 int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& err);
+// The "Setting Dims Report" of a Set Dim record: the internal or external thread alone.
+int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& file,
+                                 bool metricDisplay, std::ostream& err);
 
 // The PDF writers need Qt, so they live in the report program (plcalc runs it
 // for every --report) and register themselves here when linked. Each returns
@@ -32,5 +35,7 @@ struct ReportPdfWriters {
     bool (*ballMic)(TBallMic& bm, const std::string& file, std::string* reason) = nullptr;
     bool (*profileSvg)(const ProfileGeometry& g, const std::string& file,
                        std::string* reason) = nullptr;
+    bool (*settingDims)(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
+                        std::string* reason) = nullptr;
 };
 ReportPdfWriters& ReportWriters();

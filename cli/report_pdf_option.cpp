@@ -5,6 +5,7 @@
 #include "report/ball_mic_report.h"
 #include "report/profile_svg.h"
 #include "report/report_pdf.h"
+#include "report/setting_report.h"
 #include "report/thread_reports.h"
 
 #include <QGuiApplication>
@@ -42,9 +43,19 @@ bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std:
     return WithReportGui([&] { return WriteProfileSvg(g, file, reason); });
 }
 
+bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
+                         std::string* reason)
+{
+    return WithReportGui([&] {
+        return WriteSettingDimsReportPdf(rec, internal, QString::fromStdString(file),
+                                         metricDisplay, reason);
+    });
+}
+
 // An object file of its own, linked whole, so the writers are in place before main.
 [[maybe_unused]] const bool kRegistered = [] {
-    ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf, &WriteProfileSvgFile};
+    ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf, &WriteProfileSvgFile,
+                       &WriteSettingDimsPdf};
     return true;
 }();
 

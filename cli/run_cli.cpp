@@ -8,6 +8,7 @@
 #include "cli/profile_option.h"
 #include "cli/inspect_option.h"
 #include "cli/reeval_option.h"
+#include "pages/new_pd.h"
 #include "cli/set_dim_option.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
@@ -20,11 +21,13 @@
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/version.h"
+#include "gauges/ball_mic.h"
 #include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -70,9 +73,10 @@ const char* const kUsage =
     "                  --loe-group; Acme, stub and buttress threads take the standard one)\n"
     "  --coating T     coating thickness in the thread's unit: inches, millimetres\n"
     "                  for M and MJ (0.008 is 8 um on an M10)\n"
-    "  --open FILE     calculate the thread of a thread file instead; its values\n"
-    "                  are checked as typed ones (a file without Nom Dia or TPI\n"
-    "                  is refused)\n"
+    "  --open FILE     calculate the thread of a thread file instead (a ball\n"
+    "                  micrometer file runs the ball micrometer); its values are\n"
+    "                  checked as typed ones (a file without Nom Dia or TPI is\n"
+    "                  refused)\n"
     "\n"
     "Results:\n"
     "  --classx        class X gauge tolerances on the setting plugs (default class W)\n"
@@ -81,7 +85,8 @@ const char* const kUsage =
     "  --wire SIZE     wire size for the readings, in the display unit or with mm/in\n"
     "  --new-pd LIMIT=V  re-evaluate: the nominal diameter at which a pitch-diameter\n"
     "                  limit (ext-max, ext-min, int-min, int-max) is V (display unit\n"
-    "                  or with mm/in); the thread is calculated at that diameter\n"
+    "                  or with mm/in); the thread is calculated at that diameter,\n"
+    "                  with a note saying so\n"
     "  --point-dia D   special contact point of the point gauge: inches, or with\n"
     "                  mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
     "                  catalogue points only\n"
@@ -89,7 +94,8 @@ const char* const kUsage =
     "  --tables DIR    table data path (default: the user's setting)\n"
     "  --json          print one JSON object instead of text pages\n"
     "  --csv           print every page as CSV instead: the page name, its header\n"
-    "                  row and its rows as shown, a blank line between pages\n"
+    "                  row and its rows as shown, a blank line between pages (also\n"
+    "                  with --setdim)\n"
     "  --measured-mow V[,V...]  inspect: measured readings over wires of the\n"
     "                  external thread (display unit or with mm/in); the pitch\n"
     "                  diameter each measures and its verdict against the limits\n"
@@ -111,7 +117,8 @@ const char* const kUsage =
     "  --setdim        with --type (as above, or 30DEG, 55DEG), --tpi N (--pitch MM for\n"
     "                  M, MJ, 30DEG) and one of --ext-pd-max V, --ext-pd-min V,\n"
     "                  --int-pd-min V, --int-pd-max V (inches; mm for M, MJ, 30DEG);\n"
-    "                  --json, --mm, --inch as above\n"
+    "                  --json, --csv, --mm, --inch as above; --report setting --pdf\n"
+    "                  FILE writes its Setting Dims Report\n"
     "\n"
     "A calculation whose limits would not be finite, above 0 and in order is\n"
     "refused with why (\"Can not calculate: the pitch is too coarse for this\n"
@@ -311,9 +318,7 @@ std::optional<Failure> MetricEntry(const Options& o, uint16_t code, ParameterEnt
         const MetricLOEChange change = ChangeMetricLOE(ex.text, kNormalLOE, group);
         e.extTolText = change.external;
         e.metricLOE = change.group;
-        if (change.refused)
-            note = "Long LOE is not available for position e (" + ex.text +
-                   "): Normal LOE is used.";
+        note = MetricLOENotice(ex.text, change, group);
     }
     return std::nullopt;
 }
@@ -419,6 +424,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
 
     TTInfo rec;
     std::string fileName = "(Untitled)";
+    std::optional<ReevaluationText> reevaluation;
     // Class X gauge tolerances when asked for, or when the opened file has them.
     bool classX = o.classX;
     try {
@@ -439,16 +445,19 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                 // The thread as the options give it; then the one at the diameter found.
                 TTInfo given;
                 ParameterEntry entry;
-                std::string unused, diameter, message;
+                std::string unused;
                 if (const auto f = SetUpFromOptions(o, given, unused, &entry)) {
                     err << f->message << '\n';
                     return f->code;
                 }
-                if (!FitNewPDOption(*newPD, entry, o.mm, o.inch, diameter, message)) {
-                    err << message << '\n';
+                const NewPDFit fit = FitNewPDOption(*newPD, entry, o.mm, o.inch);
+                if (!fit.message.empty()) {
+                    err << fit.message << '\n';
                     return kExitInvalidInput;
                 }
-                fitted.values["--dia"] = diameter;
+                fitted.values["--dia"] = fit.diameterText;
+                reevaluation = ReevaluationText{LowerCase(Trim(newPD->substr(0, newPD->find('=')))),
+                                                fit.target, fit.note};
             }
             const auto f = SetUpFromOptions(fitted, rec, note);
             if (!note.empty()) err << note << '\n';
@@ -536,21 +545,29 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
     // Text and CSV say it in the Tap Drills block; JSON only in a field a reader may skip.
     if (o.json && !pages.drillsError.empty())
         err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
-    if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr);
-    else if (o.csv) PrintPagesCsv(pages, inspect ? &*inspect : nullptr, out);
+    const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
+    if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval);
+    else if (o.csv) PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
     else {
-        PrintPagesText(pages, out);
+        PrintPagesText(pages, out, reeval);
         PrintGaugeSettingText(rec, mm, out);
         if (inspect) PrintInspectText(*inspect, out);
     }
     return kExitOk;
 }
 
+// A ball micrometer file opens in the ball micrometer, as in the window.
+bool OpensBallMicFile(const std::vector<std::string>& args)
+{
+    const auto open = std::ranges::find(args, "--open");
+    return open != args.end() && open + 1 != args.end() && IsBallMicFile(*(open + 1));
+}
+
 // readSettings is false on a batch line: the batch reads them once.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    bool readSettings)
 {
-    if (IsBallMicRun(args)) {
+    if (IsBallMicRun(args) || OpensBallMicFile(args)) {
         if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
     }
@@ -575,7 +592,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (readSettings && !SettingsRead(err)) return kExitFileError;
     if (o.setDim) {
         if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
-        return RunSetDimOption(o.values, o.json, o.mm, o.inch, out, err);
+        return RunSetDimOption(o.values, {o.json, o.csv, o.mm, o.inch}, out, err);
     }
     return Run(o, out, err);
 }

@@ -2,9 +2,11 @@
 
 #include "cli/cli_output.h"
 #include "cli/gauge_setting_text.h"
+#include "cli/report_option.h"
 #include "cli/run_cli.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "pages/csv_text.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/set_dim.h"
 
@@ -34,7 +36,8 @@ std::string SetDimOptionProblem(const std::map<std::string, std::string>& values
 {
     static const char* const allowed[] = {"--type",       "--tpi",        "--pitch",
                                           "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
-                                          "--int-pd-max", "--tables"};
+                                          "--int-pd-max", "--tables",     "--report",
+                                          "--pdf"};
     for (const auto& [key, value] : values) {
         bool ok = false;
         for (const char* a : allowed) ok = ok || key == a;
@@ -54,11 +57,16 @@ std::string SetDimOptionProblem(const std::map<std::string, std::string>& values
     if (given > 1)
         return "--setdim takes one pitch diameter: --ext-pd-max, --ext-pd-min, --int-pd-min or "
                "--int-pd-max";
+    if (Has(values, "--report") && Get(values, "--report") != "setting")
+        return "--setdim writes only --report setting";
+    if (Has(values, "--report") != Has(values, "--pdf"))
+        return Has(values, "--pdf") ? "--pdf needs --report setting" : "--report needs --pdf FILE";
+    if (Has(values, "--pdf") && Get(values, "--pdf").empty()) return "--pdf needs a file name";
     return {};
 }
 
-int RunSetDimOption(const std::map<std::string, std::string>& values, bool json, bool mm,
-                    bool inch, std::ostream& out, std::ostream& err)
+int RunSetDimOption(const std::map<std::string, std::string>& values, const SetDimOutput& output,
+                    std::ostream& out, std::ostream& err)
 {
     const std::string type = Get(values, "--type").empty() ? "UN" : Get(values, "--type");
     SetDimEntry e;
@@ -80,12 +88,17 @@ int RunSetDimOption(const std::map<std::string, std::string>& values, bool json,
         err << r.message << '\n';
         return kExitInvalidInput;
     }
-    const bool metricDisplay = mm || (r.metricDisplay && !inch);
+    const bool metricDisplay = output.mm || (r.metricDisplay && !output.inch);
     const bool external = !r.internalOnly;
-    if (json) {
+    if (Has(values, "--pdf"))
+        return WriteSettingDimsReportOption(rec, r.internalOnly, Get(values, "--pdf"),
+                                            metricDisplay, err);
+    if (output.json) {
         PrintSettingJson(rec, r.name, external,
                          BuildGaugeSettingPage(rec, external, false, metricDisplay),
                          BuildGaugeSettingPage(rec, external, true, metricDisplay), out);
+    } else if (output.csv) {
+        out << CsvBlocks(GaugeSettingGrids(rec, metricDisplay));
     } else {
         out << "Set Dim Tool\n" << r.name << '\n' << "Shown: "
             << (external ? "External Dims." : "Internal Dims.") << '\n';

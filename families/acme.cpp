@@ -26,7 +26,26 @@ bool Forced(const TTInfo& rec)
     return rec.ForceCalc == 1;
 }
 
-// The allowance of the class: the acmeall row when one was found, else the
+ld Round(ld x, int places)
+{
+    return RoundTo(static_cast<double>(x), places);
+}
+
+// Limits to four places, as the standard tabulates them; a minimum is taken
+// from the rounded maximum (or a maximum from the rounded minimum) and
+// rounded again.
+ld Round4(ld x)
+{
+    return Round(x, 4);
+}
+
+ld Crest(const TThdInfo& m)
+{
+    return std::max(0.05L * PitchOf(m), 0.005L);
+}
+
+// The allowance of the class: the acmeall row of the thread's diameter band
+// when one was found (B1.5 evaluates it per band, not at D), else the
 // standard's coefficient x sqrt(D).
 ld Allowance(const TThdInfo& m)
 {
@@ -98,7 +117,10 @@ long double AcmePDTol(const TThdInfo& m)
         break;
     default: break;
     }
-    return cp * std::sqrt(PitchOf(m)) + cd * std::sqrt(static_cast<ld>(m.NomDia));
+    // B1.5 Table 5 tabulates the pitch and the diameter increment to five
+    // places each; the tolerance is their sum.
+    return Round(cp * std::sqrt(PitchOf(m)), 5) +
+           Round(cd * std::sqrt(static_cast<ld>(m.NomDia)), 5);
 }
 
 long double AcmeAllowanceCoeff(const TThdInfo& m)
@@ -122,15 +144,15 @@ void SetAcmeDefaults(TThdInfo& m)
 void CalcAcmePitchDia(TThdInfo& m)
 {
     SetAcmeDefaults(m);
-    const ld p = PitchOf(m);
+    const ld basic = Round4(m.NomDia - PitchOf(m) / 2);
     const ld t = AcmePDTol(m);
     if (m.IsInternal) {
-        m.PD.Min = static_cast<double>(m.NomDia - p / 2);
-        m.PD.Max = static_cast<double>(m.NomDia - p / 2 + t);
+        m.PD.Min = static_cast<double>(basic);
+        m.PD.Max = static_cast<double>(Round4(basic + t));
     } else {
-        const ld max = RoundTo(static_cast<double>(m.NomDia - p / 2), 4) - Allowance(m);
+        const ld max = Round4(basic - Allowance(m));
         m.PD.Max = static_cast<double>(max);
-        m.PD.Min = static_cast<double>(max - t);
+        m.PD.Min = static_cast<double>(Round4(max - t));
     }
 }
 
@@ -142,7 +164,7 @@ void CalcAcmeMajor(TThdInfo& m)
         m.Major.Max = static_cast<double>(d + 2 * Clearance(m));
     } else {
         m.Major.Max = m.NomDia;
-        m.Major.Min = static_cast<double>(d - std::max(0.05L * PitchOf(m), 0.005L));
+        m.Major.Min = static_cast<double>(Round4(d - Crest(m)));
     }
 }
 
@@ -151,12 +173,13 @@ void CalcAcmeMinor(TThdInfo& m)
     const ld d = m.NomDia;
     const ld p = PitchOf(m);
     if (m.IsInternal) {
-        m.Minor.Min = static_cast<double>(d - p);
-        m.Minor.Max = static_cast<double>(d - p + std::max(0.05L * p, 0.005L));
+        m.Minor.Min = static_cast<double>(Round4(d - p));
+        // Rounded once: 3/4-6 prints 0.5917, not 0.5833 + 0.0083.
+        m.Minor.Max = static_cast<double>(Round4(d - p + Crest(m)));
     } else {
-        const ld max = d - p - Clearance(m);
+        const ld max = Round4(d - p - Clearance(m));
         m.Minor.Max = static_cast<double>(max);
-        m.Minor.Min = static_cast<double>(max - 1.5L * AcmePDTol(m));
+        m.Minor.Min = static_cast<double>(Round4(max - 1.5L * AcmePDTol(m)));
     }
 }
 

@@ -102,8 +102,10 @@ void ReadAcmeGaugeTols(TTInfo& rec)
         if (std::fabs(tpi - n) < 0.001L || (tpi < n && previousAbove)) {
             rec.XAngleDeg = r.I16(2);
             rec.XAngleMin = r.I16(4);
-            rec.XPDTol = Scaled(r.I16(rec.ClassText == "2G" ? 6 : 8), 10000);
-            rec.XDiaTol = Scaled(r.I16(10), 10000);
+            // The diameter tolerance first, then the pitch diameter's, as in
+            // every gauge tolerance table; only the first differs by class.
+            rec.XDiaTol = Scaled(r.I16(rec.ClassText == "2G" ? 6 : 8), 10000);
+            rec.XPDTol = Scaled(r.I16(10), 10000);
             rec.XLeadTol = -1; // the table gives none
         }
         previousAbove = tpi - n >= 0.001L;

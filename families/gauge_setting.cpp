@@ -110,6 +110,9 @@ PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled)
     TThdInfo& in = rec.IntThd;
     const bool mm = MillimetreRecord(rec.TypeCode);
     const double inch = mm ? d / 25.4 : d;
+    // The clean-up would take the point off both threads again.
+    if ((mm ? rec.NomDia / 25.4 : rec.NomDia) < kSmallestExtSetting)
+        return PointDiaResult::SmallThread;
     const int32_t form = PointFormOf(rec.TypeCode);
     const TGageCatalogue& c = GageCatalogue();
     const TPointRecord* found = nullptr;
@@ -121,7 +124,10 @@ PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled)
     }
     const bool twentyNine = rec.TypeCode >= kTypeAcme && rec.TypeCode <= kTypeSAM2;
     if (twentyNine && !found) {
-        if (tabled) *tabled = "Only Tabled pnts are available: " + TabledPointList(rec);
+        const std::string list = TabledPointList(rec);
+        if (tabled)
+            *tabled = "Only Tabled pnts are available: " +
+                      (list.empty() ? "none within the wire sizes of this pitch" : list);
         return PointDiaResult::OnlyTabled;
     }
     // A catalogue point made for another pitch is refused like a special one.
@@ -145,6 +151,9 @@ std::string PointDiaMessage(PointDiaResult r, const std::string& tabled)
     case PointDiaResult::TooLarge: return "Special Pt. Dia is too large! Enter a smaller diameter";
     case PointDiaResult::TooSmall: return "Special Pt. Dia is too small! Enter a larger diameter";
     case PointDiaResult::OnlyTabled: return tabled;
+    case PointDiaResult::SmallThread:
+        return "A contact point is not used on this thread: the point gauges set threads of "
+               "1/4 in (internal threads 0.312 in) and over.";
     default: return "";
     }
 }

@@ -26,6 +26,7 @@ enum class PointDiaResult {
     TooLarge,    // above the external thread's maximum wire size
     TooSmall,    // below its minimum wire size
     OnlyTabled,  // 29-degree forms take catalogue points only; see tabled
+    SmallThread, // under kSmallestExtSetting: no point gauge sets the thread
 };
 
 // A contact point of diameter d (the record's unit) for both product threads:

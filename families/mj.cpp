@@ -99,11 +99,12 @@ void CalcMJMinor(TThdInfo& m)
             // Below 5.5 mm the internal class is 4H6H: grade 6 minor, fine-pitch formula.
             m.Minor.Tol = static_cast<double>(m.NomDia >= kMJ4H5HFrom ? 0.184L * std::pow(p, 0.7L)
                                                             : 0.433L * p - 0.19L * std::pow(p, 1.22L));
-        m.Minor.Min = static_cast<double>(m.NomDia - 0.97428L * p);
+        m.Minor.Min = static_cast<double>(m.NomDia - 0.974279L * p);
         m.Minor.Max = static_cast<double>(static_cast<ld>(m.Minor.Min) + m.Minor.Tol);
     } else {
-        m.Minor.Max = static_cast<double>(m.PD.Max - 0.50519L * p);
-        m.Minor.Min = static_cast<double>(m.PD.Min - 0.5658L * p);
+        // The rounded root as FED-STD-H28/21B works it (MJS6.5x1: 5.345, 5.214).
+        m.Minor.Max = static_cast<double>(m.PD.Max - 0.505181L * p);
+        m.Minor.Min = static_cast<double>(m.PD.Min - 0.565805L * p);
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // Re-evaluation around a measured pitch diameter: the nominal diameter is
-// walked in small steps until the chosen pitch-diameter limit of a product
-// thread meets the measured value.
+// moved in steps of 0.0001 until the chosen pitch-diameter limit of a product
+// thread meets the measured value. Every diameter tried is judged by a trial
+// the caller supplies: the whole calculation whose result is then shown.
 
 #include <functional>
+#include <string>
 
 class TTInfo;
 
@@ -11,37 +13,50 @@ class TTInfo;
 // dialog's item numbers plus one.
 enum class PDLimit { ExtMax = 1, ExtMin = 2, IntMin = 3, IntMax = 4 };
 
-// Recomputes the pitch-diameter limits of both product threads with the
-// family's pitch-diameter routine (types 1 to 10; other types keep theirs).
-void RecalcPitchDia(TTInfo& rec);
 double PDLimitValue(const TTInfo& rec, PDLimit limit);
 
 inline constexpr double kPDWalkStep = 0.0001;
-inline constexpr double kPDWalkTolerance = 0.00005;
+// How near the limit must come: half the last place shown, 0.00005 in, and
+// for M and MJ (shown to 0.001 mm) 0.0005 mm.
+inline constexpr double kPDWalkToleranceInch = 0.00005;
+inline constexpr double kPDWalkToleranceMM = 0.0005;
 // Five inches (or millimetres) of diameter: far beyond any measured thread's
 // distance from its nominal size.
-inline constexpr int kPDWalkMaxSteps = 50000;
-// Steps in a row without moving before the walk gives up: the four-place
-// rounding of some limits can hold them still for a step or two.
-inline constexpr int kPDWalkStallSteps = 20;
+inline constexpr double kPDWalkMaxDistance = 5;
+// A limit that has not come nearer over this much diameter never gets there
+// (a band of the tolerance tables can set it back for a while).
+inline constexpr double kPDWalkStallDistance = 0.1;
+
+// What the calculation gives at one diameter.
+struct PDTrial {
+    bool calculated = false;
+    double limit = 0;
+    std::string refusal; // why the diameter can not be calculated
+};
+using PDTrialFunction = std::function<PDTrial(double nomDia)>;
 
 struct PDWalk {
     enum class End {
         Reached,
         SteppedOver, // one step took the limit from one side of the target to the other
         NotNearer,   // the limit moved away from the target or stood still
-        TooManySteps,
+        TooFar,      // no diameter within kPDWalkMaxDistance gives it
+        Refused,     // the calculation refuses a diameter before the target is met
     };
     End end = End::Reached;
-    int steps = 0;
-    double nomDia = 0;     // the diameter the walk ended on
-    double lastPD = 0;     // the limit there
-    double previousDia = 0; // the diameter and limit one step before
+    int trials = 0;         // calculations made
+    double nomDia = 0;      // the diameter found, or where the walk stopped
+    double lastPD = 0;      // the limit there
+    double previousDia = 0; // the last diameter short of the target, and its limit
     double previousPD = 0;
+    std::string refusal;    // End::Refused: the calculation's reason at nomDia
 };
 
-// Walks the calculated record's nominal diameter (the record is changed: it
-// computes by formula from now on and keeps the last diameter tried).
-// progress gets 0 to 100 as the limit comes nearer.
-PDWalk WalkToPD(TTInfo& rec, PDLimit limit, double target,
-                const std::function<void(int)>& progress = {});
+// Walks from the diameter and limit shown towards the target in steps of
+// kPDWalkStep; lands on the first step whose limit is within `tolerance`, or
+// a later one while each step brings the limit nearer still.
+// Steps that can not reach the target (a limit moves at most twice as fast as
+// the diameter) are passed over without a trial, so a long walk costs a few
+// dozen calculations. progress gets 0 to 100 as the limit comes nearer.
+PDWalk WalkToPD(double startDia, double startPD, double target, double tolerance,
+                const PDTrialFunction& trial, const std::function<void(int)>& progress = {});

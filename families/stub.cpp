@@ -3,8 +3,10 @@
 // profiles differ only by depth (k, m, f) and root-width (w) factors.
 #include "families/stub.h"
 
+#include "core/rounding.h"
 #include "core/thread_record.h"
 #include "families/acme.h"
+#include "families/acme_tables.h"
 #include "families/stub_tables.h"
 #include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
@@ -42,13 +44,22 @@ ld Clearance(const TThdInfo& m)
     return m.TPI >= 12 ? 0.010L : 0.020L;
 }
 
+// Limits to four places as B1.5 tabulates them: each one taken from the
+// rounded limit it is worked from.
+ld Round4(ld x)
+{
+    return RoundTo(static_cast<double>(x), 4);
+}
+
 ld FormulaAllowance(const TThdInfo& m)
 {
     return AcmeAllowanceCoeff(m) * std::sqrt(static_cast<ld>(m.NomDia));
 }
 
-// The stuball row holds the class 2G allowance only; Stub Acme takes it for its
-// class, the modified forms only in the root width.
+// The allowance of the thread's diameter band when one was read: the stuball
+// row (class 2G) or, for Stub Acme 3G and 4G, which B1.8 gives the B1.5
+// allowances of those classes, the acmeall row. The modified forms use it
+// only in the root width.
 ld TableAllowance(const TThdInfo& m, uint16_t cls)
 {
     if (m.Owner && m.Owner->AllowanceFound && cls < 21) return m.Owner->Allowance[cls];
@@ -66,14 +77,15 @@ void Form(TThdInfo& m, bool internal)
 void CalcPitchDia(TThdInfo& m, ld allowance)
 {
     SetAcmeDefaults(m);
-    const ld basic = m.NomDia - ProfileOf(m).k * PitchOf(m);
+    const ld basic = Round4(m.NomDia - ProfileOf(m).k * PitchOf(m));
     const ld t = AcmePDTol(m);
     if (m.IsInternal) {
         m.PD.Min = static_cast<double>(basic);
-        m.PD.Max = static_cast<double>(basic + t);
+        m.PD.Max = static_cast<double>(Round4(basic + t));
     } else {
-        m.PD.Max = static_cast<double>(basic - allowance);
-        m.PD.Min = static_cast<double>(basic - allowance - t);
+        const ld max = Round4(basic - allowance);
+        m.PD.Max = static_cast<double>(max);
+        m.PD.Min = static_cast<double>(Round4(max - t));
     }
 }
 
@@ -82,12 +94,12 @@ void CalcMinor(TThdInfo& m)
     const ld p = PitchOf(m);
     const ld basic = m.NomDia - ProfileOf(m).m * p;
     if (m.IsInternal) {
-        m.Minor.Min = static_cast<double>(basic);
-        m.Minor.Max = static_cast<double>(basic + 0.05L * p);
+        m.Minor.Min = static_cast<double>(Round4(basic));
+        m.Minor.Max = static_cast<double>(Round4(basic + 0.05L * p));
     } else {
-        const ld max = basic - Clearance(m);
+        const ld max = Round4(basic - Clearance(m));
         m.Minor.Max = static_cast<double>(max);
-        m.Minor.Min = static_cast<double>(max - AcmePDTol(m));
+        m.Minor.Min = static_cast<double>(Round4(max - AcmePDTol(m)));
     }
 }
 
@@ -122,10 +134,10 @@ void CalcStubMajor(TThdInfo& m)
     if (m.IsInternal) {
         const ld min = d + Clearance(m);
         m.Major.Min = static_cast<double>(min);
-        m.Major.Max = static_cast<double>(min + AcmePDTol(m));
+        m.Major.Max = static_cast<double>(Round4(min + AcmePDTol(m)));
     } else {
         m.Major.Max = m.NomDia;
-        m.Major.Min = static_cast<double>(d - 0.05L * PitchOf(m));
+        m.Major.Min = static_cast<double>(Round4(d - 0.05L * PitchOf(m)));
     }
 }
 
@@ -226,6 +238,7 @@ void CalculateStub(TTInfo& rec)
         rec.IntThd.FromTable = 0;
     }
     ReadStubAllowance(rec);
+    if (stub && rec.ClassText != "2G") ReadAcmeAllowances(rec);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
         if (m->FromTable == 1 && rec.ForceCalc != 1) {
             SetAcmeDefaults(*m);

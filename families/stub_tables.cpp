@@ -24,6 +24,9 @@ void ReadStubTable(TTInfo& rec)
     TThdInfo& in = rec.IntThd;
     ext.FromTable = 0;
     in.FromTable = 0;
+    // The rows hold class 2G, the one class B1.8 tabulates; 3G and 4G are
+    // calculated with their own tolerances.
+    if (rec.ClassText != "2G") return;
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
         auto v = [&](int k) { return Scaled(r.I32(static_cast<std::size_t>(k) * 4), 1000000); };
@@ -74,8 +77,9 @@ void ReadStubGaugeTols(TTInfo& rec)
         if (std::fabs(r.I16(0) / 1000.0L - rec.TPI) > 0.0001L) continue;
         rec.XAngleDeg = r.I16(2);
         rec.XAngleMin = r.I16(4);
-        rec.XDiaTol = Scaled(r.I16(6), 10000);
-        rec.XPDTol = Scaled(r.I16(8), 10000);
+        // The file holds the pitch diameter tolerance before the diameter's.
+        rec.XPDTol = Scaled(r.I16(6), 10000);
+        rec.XDiaTol = Scaled(r.I16(8), 10000);
         rec.XLeadTol = -1; // the table gives none
     }
 }

@@ -10,6 +10,7 @@ constexpr int kStubTblRecord = 56;
 constexpr int kStubAllRecord = 10;
 constexpr int kStubGoRecord = 10;
 
+// Takes a stubtbl row for class 2G only: the rows hold the class 2G limits.
 void ReadStubTable(TTInfo& rec);
 // Reads stuball only for class 2G; the other classes use the formula.
 void ReadStubAllowance(TTInfo& rec);

@@ -104,10 +104,23 @@ ld TolInUse(const TThdInfo& m)
     return Factor(m, Tol2A(m));
 }
 
-// Classes 1A and 2A carry an allowance of 0.3 x the class 2A tolerance; 3A none.
-ld Allowance(const TThdInfo& m)
+// Classes 1A and 2A carry an allowance of 0.3 x the class 2A tolerance; 3A
+// none. The standard rounds it to four places before it is used.
+ld RawAllowance(const TThdInfo& m)
 {
     return m.ClassCode == 3 ? 0.0L : 0.3L * Tol2A(m);
+}
+
+ld Allowance(const TThdInfo& m)
+{
+    return Tol4(RawAllowance(m));
+}
+
+// The allowance the member's limits carry: the basic pitch diameter less the
+// maximum, which for a table row is the printed allowance of that row.
+ld AllowanceInUse(const TThdInfo& m)
+{
+    return std::max<ld>(BasicPD(m) - m.PD.Max, 0);
 }
 
 void SetFormEngagement(TThdInfo& m, const std::string& form)
@@ -186,9 +199,13 @@ void SetUNEngagement(TThdInfo& m)
         m.StdLE = static_cast<double>(9 * p);
         m.LEBasis = 0;
     } else {
-        // The constant-pitch series are tolerated on an engagement of nine pitches.
+        // The constant-pitch series 12UN to 32UN (and the special rows of those
+        // pitches) are tolerated on nine pitches; UNC, UNF and the coarse
+        // constant pitches on one diameter, whatever their pitch (1 3/8-12 UNF:
+        // allowance 0.0019, not the 0.0017 of nine pitches).
         const long n = std::lround(m.TPI);
-        const bool constantPitch = n == 12 || n == 16 || n == 20 || n == 28 || n == 32;
+        const bool fine = n == 12 || n == 16 || n == 20 || n == 28 || n == 32;
+        const bool constantPitch = fine && (m.Series == "UN" || m.Series == "UNS");
         m.StdLE = constantPitch ? static_cast<double>(9 * p) : m.NomDia;
         m.LEBasis = 1;
     }
@@ -215,14 +232,14 @@ void CalcUNPitchDia(TThdInfo& m)
 
     if (m.IsInternal) {
         const ld k = cls == 1 ? 1.95L : cls == 3 ? 0.975L : 1.3L;
-        m.PD.Max = static_cast<double>(e + k * t);
+        m.PD.Max = static_cast<double>(e + Tol4(k * t));
         if (formula) m.PD.Min = static_cast<double>(e);
     } else if (m.IsExternal) {
         if (formula) m.PD.Max = static_cast<double>(e - Allowance(m));
         ld min = 0;
-        if (cls == 1) min = m.PD.Max - 1.5L * t;
-        else if (cls == 3) min = e - 0.75L * t;
-        else min = m.PD.Max - t;
+        if (cls == 1) min = m.PD.Max - Tol4(1.5L * t);
+        else if (cls == 3) min = e - Tol4(0.75L * t);
+        else min = m.PD.Max - Tol4(t);
         m.PD.Min = RoundTo(static_cast<double>(min), 4);
     }
 }
@@ -238,13 +255,13 @@ void CalcUNMajor(TThdInfo& m)
             m.Major.Min = m.NomDia;
         }
     } else if (m.IsExternal) {
-        const ld top = m.NomDia - Allowance(m);
-        if (formula) m.Major.Max = static_cast<double>(top);
+        // A table row keeps its printed maximum under a custom engagement.
+        if (formula) m.Major.Max = static_cast<double>(m.NomDia - Allowance(m));
         const ld p23 = Pow23(PitchOf(m));
         const ld major = (m.ClassCode == 1 ? 0.09L : 0.06L) * p23;
         const ld t = TolInUse(m);
         const ld tol = 0.9L * major >= t ? major : 1.1L * t;
-        m.Major.Min = static_cast<double>(top - tol);
+        m.Major.Min = static_cast<double>(m.Major.Max - Tol4(tol));
     }
 }
 
@@ -278,10 +295,11 @@ void CalcUNMinor(TThdInfo& m)
         if (m.TypeCode == kTypeUNR) {
             // The rounded root of the UNR form: its reference minor, as the
             // standard's table prints it, takes the allowance unrounded.
-            m.Minor.Max = RoundTo(static_cast<double>(d - Allowance(m) - 1.190785L * p), 4);
+            m.Minor.Max = RoundTo(static_cast<double>(d - RawAllowance(m) - 1.190785L * p), 4);
         } else {
-            const ld root = RoundTo(static_cast<double>(d - 1.08253L * p), 4);
-            m.Minor.Max = static_cast<double>(root - Allowance(m));
+            // The basic minor diameter less the allowance the limits carry (a
+            // table row's printed one), as ASME B1.1 gives the UN reference minor.
+            m.Minor.Max = static_cast<double>(d - 1.082532L * p - AllowanceInUse(m));
         }
         m.Minor.Min = static_cast<double>(m.PD.Min - 0.649519L * p);
     }

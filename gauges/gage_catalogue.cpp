@@ -503,6 +503,9 @@ void SelectGageCatalogue(TTInfo& rec)
     ext.Setting.RollSetting = (ext.PD.Max / scale - ext.Setting.RollConstant + corr) * scale;
 
     if (code == 0 || ext.Setting.RollNumber.empty()) ClearRolls(rec);
+    // Without its roll an internal thread has no roll setting: the roll
+    // constant is part of it.
+    if (in.Setting.RollNumber.empty()) in.Setting.RollSetting = 0;
     for (TThdInfo* m : {&in, &ext})
         if (std::fabs(m->Setting.RollSetting) < 0.00001) m->Setting.RollSetting = 0;
 }
@@ -514,8 +517,8 @@ void CleanUpGageCatalogue(TTInfo& rec)
     if (in.Setting.VerySmall == 1) in.SetToV = 0;
     if (ext.Setting.SmallGage == 1) in.SetToV = ext.SetToV = 0;
     const double d = Metric(rec) ? rec.NomDia / 25.4 : rec.NomDia;
-    if (d < 0.312 || in.PD.Min <= 0) NoSetting(in, false);
-    if (d < 0.25 || ext.PD.Max <= 0) NoSetting(ext, true);
+    if (d < kSmallestIntSetting || in.PD.Min <= 0) NoSetting(in, false);
+    if (d < kSmallestExtSetting || ext.PD.Max <= 0) NoSetting(ext, true);
     for (TThdInfo* m : {&in, &ext}) {
         const double r = std::fabs(m->Setting.RollSetting);
         if (r < 0.000001 || r > 1000) m->Setting.RollSetting = 0;
@@ -531,6 +534,6 @@ std::string TabledPointList(const TTInfo& rec)
     std::string list;
     for (const TPointRecord& p : ext.Setting.SmallGage == 1 ? c.SmallPoints : c.Points)
         if (p.Form == form && p.Dia >= ext.MinWire * toInch && p.Dia <= ext.MaxWire * toInch)
-            list += Trim(DecText(4, p.Dia)) + ", ";
+            list += (list.empty() ? "" : ", ") + Trim(DecText(4, p.Dia));
     return list;
 }

@@ -65,9 +65,12 @@ int FindInternalRoll(int mode, int index, double tpi);
 
 // Chooses gauge models, contact point and roll for both product threads.
 void SelectGageCatalogue(TTInfo& rec);
+// The smallest threads the point and roll gauges set (nominal diameter, inches).
+inline constexpr double kSmallestExtSetting = 0.25;
+inline constexpr double kSmallestIntSetting = 0.312;
 // Clears the setting values that do not apply to small threads.
 void CleanUpGageCatalogue(TTInfo& rec);
 
 // The catalogue points of the record's point form whose diameters lie within
-// the external thread's wire range (inches, as "0.0289, 0.0300, ").
+// the external thread's wire range (inches, as "0.0289, 0.0300").
 std::string TabledPointList(const TTInfo& rec);

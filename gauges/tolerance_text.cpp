@@ -119,3 +119,21 @@ bool GaugeTolsFound(const TTInfo& rec)
     return GaugeTolsFound(rec.GoRing) && GaugeTolsFound(rec.GoSetPlug) &&
            GaugeTolsFound(rec.GoPlug);
 }
+
+bool ClassXTolsFound(const TTInfo& rec)
+{
+    return rec.XDiaTol != 0 || rec.XPDTol != 0 || rec.XLeadTol != 0 || rec.XAngleDeg != 0 ||
+           rec.XAngleMin != 0;
+}
+
+std::vector<std::string> MissingGaugeTols(const TThdInfo& member)
+{
+    const TolSet s = ApplicableSet(member);
+    std::vector<std::string> missing;
+    if (s.pd == 0) missing.emplace_back("pitch diameter");
+    if (s.dia == 0) missing.emplace_back("major/minor diameter");
+    // The lead line is left out where class X gives none (LeadTolText).
+    if (member.Owner && member.Owner->XLeadTol > 0 && s.lead == 0) missing.emplace_back("lead");
+    if (s.angleDeg == 0 && s.angleMin == 0) missing.emplace_back("half-angle");
+    return missing;
+}

@@ -30,7 +30,7 @@ std::string CsvGrid(const TextGrid& grid)
 
 TextGrid VisibleGaugeGrid(const GaugePageText& page)
 {
-    if (page.note.empty()) return page.grid;
+    if (page.tolerances) return page.grid;
     TextGrid shown;
     for (const auto& row : page.grid) {
         std::vector<std::string> kept;

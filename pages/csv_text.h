@@ -14,7 +14,8 @@ std::string CsvField(const std::string& text);
 // One line per row, each ended by CRLF.
 std::string CsvGrid(const TextGrid& grid);
 
-// The grid a gauge page shows: without its tolerance columns where it has a note.
+// The grid a gauge page shows: without its tolerance columns where it has no
+// tolerance set.
 TextGrid VisibleGaugeGrid(const GaugePageText& page);
 
 // Named grids as blocks: the name on a line of its own, the grid (its row 0

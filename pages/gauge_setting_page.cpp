@@ -3,6 +3,7 @@
 #include "core/display_unit.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "gauges/gage_catalogue.h"
 
 namespace {
 
@@ -21,6 +22,31 @@ std::string PictureOf(const std::string& model)
     if (key == "QSP-2") return "NSP2000";
     if (key == "QSR-3") return "MSR3000";
     return "Blank";
+}
+
+std::string SeeSettingHelp(const std::string& why)
+{
+    return why + " \xE2\x80\x94 see Help \xE2\x80\xBA Gauge setting";
+}
+
+// Why the gauge of member m shows "NONE" or N/A, from what the catalogue
+// selection left on it.
+std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, bool rollGauge)
+{
+    if (rec.Starts > 1) return kSingleStartSettingNote;
+    if (m.PointName == "NONE") {
+        // Set so by the clean-up: a thread below the smallest gauge, or no
+        // pitch diameter to set to.
+        if ((external ? m.PD.Max : m.PD.Min) <= 0)
+            return SeeSettingHelp("no pitch diameter to set the gauge to");
+        return SeeSettingHelp(external ? "no point or roll gauge for external threads under 0.250 in"
+                                       : "no point or roll gauge for internal threads under 0.312 in");
+    }
+    const bool missing = rollGauge ? m.Setting.RollNumber.empty() : m.PointDia == 0;
+    if (!missing) return {};
+    std::string why = rollGauge ? "no catalogue roll for this pitch" : "no catalogue point for this pitch";
+    if (!GageCatalogueMessages().empty()) why += " (the catalogue did not load in full)";
+    return SeeSettingHelp(why);
 }
 
 } // namespace
@@ -76,6 +102,7 @@ GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool ro
         if (t.showNotice) t.pointDiaCaption = "SEE NOTICE BELOW";
     }
     t.picture = PictureOf(t.gaugeModel);
+    t.note = SettingNote(rec, m, external, rollGauge);
     return t;
 }
 

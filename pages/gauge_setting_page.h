@@ -30,7 +30,15 @@ struct GaugeSettingText {
     bool showPointDiaEntry = true;
     bool showDiffTol = false;
     bool showNotice = false; // the thread-roll notice panel
+    // Why the page has no setting ("NONE", a column of N/A), one line; empty
+    // when it has one.
+    std::string note;
 };
+
+// The gauges are set for single-start threads only: the note of the page of a
+// thread of several starts, which shows no values.
+inline const char* const kSingleStartSettingNote =
+    "gauge setting is worked out for single-start threads only";
 
 // The ten lines of the notice shown with the recalled thread rolls.
 const std::vector<std::string>& GaugeMakerNotice();

@@ -117,6 +117,21 @@ MetricLOEChange ChangeMetricLOE(const std::string& external, int previousGroup, 
     return c;
 }
 
+std::string MetricLOENotice(const std::string& chosen, const MetricLOEChange& change, int asked)
+{
+    if (change.refused)
+        return "Long LOE is not available for position e (" + chosen + "): Normal LOE is used.";
+    if (asked == kShortLOE && change.external == chosen)
+        return "Short LOE: " + chosen + " has no finer grade and is calculated as chosen.";
+    if (asked == kShortLOE)
+        return "Short LOE: the external class " + chosen + " is calculated as " + change.external +
+               " (one pitch diameter grade finer).";
+    if (asked == kLongLOE)
+        return "Long LOE: the external class " + chosen + " is calculated as " + change.external +
+               " (one position looser).";
+    return {};
+}
+
 const std::vector<std::string>& MetricDialogEntries(int list)
 {
     return kLists[static_cast<std::size_t>(std::clamp(list, 0, kMetricDialogLists - 1))];

@@ -50,6 +50,13 @@ struct MetricLOEChange {
 };
 MetricLOEChange ChangeMetricLOE(const std::string& external, int previousGroup, int newGroup);
 
+// What the page says while an engagement group changes the external class the
+// user chose for normal engagement, or could not: "Short LOE: the external
+// class 4g6g is calculated as 3g6g (one pitch diameter grade finer).", "Long
+// LOE is not available for position e (6e6g): Normal LOE is used." Empty for
+// normal engagement. `change` is ChangeMetricLOE(chosen, kNormalLOE, asked).
+std::string MetricLOENotice(const std::string& chosen, const MetricLOEChange& change, int asked);
+
 // The grade dialog's eight lists, in this order.
 enum MetricDialogList : int {
     kIntPDGrade,

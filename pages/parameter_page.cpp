@@ -46,7 +46,7 @@ struct PipeRun {
     int first;
     int count;
 };
-const PipeRun kPipeRuns[] = {{0, 24}, {1, 13}, {4, 10}, {0, 16}, {1, 18}};
+const PipeRun kPipeRuns[] = {{0, 24}, {1, 13}, {4, 10}, {1, 15}, {1, 18}};
 
 bool ValidKind(int kind)
 {

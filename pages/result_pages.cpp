@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -132,7 +133,8 @@ GaugePageText PlugPage(TTInfo& rec)
 // Rings and plugs take class X whatever the set plug page's choice of class.
 void NoteMissingTols(GaugePageText& p, const TThdInfo& go)
 {
-    if (!GaugeTolsFound(go)) p.note = kNoGaugeTolNote;
+    p.note = GaugeTolNote(go);
+    p.tolerances = GaugeTolsFound(go);
 }
 
 std::string NameText(TTInfo& rec)
@@ -152,6 +154,23 @@ std::string NameText(TTInfo& rec)
 }
 
 } // namespace
+
+std::string GaugeTolNote(const TThdInfo& go)
+{
+    if (!GaugeTolsFound(go))
+        return ClassWApplies(go) && go.Owner && ClassXTolsFound(*go.Owner) ? kNoClassWTolNote
+                                                                          : kNoGaugeTolNote;
+    const std::vector<std::string> missing = MissingGaugeTols(go);
+    if (missing.empty()) return {};
+    // Classes X and W are the unified and buttress gauge classes.
+    const std::string cls = TolClassText(go).empty() ? ""
+                            : ClassWApplies(go)      ? "class W "
+                                                     : "class X ";
+    std::string what;
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        what += (i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ") + missing[i];
+    return "no " + cls + what + " tolerance for this thread \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
+}
 
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName)
 {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class TThdInfo;
 class TTInfo;
 
 using TextGrid = std::vector<std::vector<std::string>>;
@@ -24,10 +25,11 @@ struct GaugePageText {
     TextGrid tips;       // tooltip of each cell of grid, empty where there is none
     std::string leadTol;
     std::string angleTol;
-    // kNoGaugeTolNote when the gauge tolerance set in use has no row for this
-    // thread: its tolerance columns and texts then hold no value, and a page
-    // shows this one line in their place.
+    // Why tolerances show "N/A", one line (GaugeTolNote); empty when none does.
     std::string note;
+    // False when the set in use has no value at all: a page hides the
+    // tolerance columns and texts and shows the note in their place.
+    bool tolerances = true;
 };
 
 struct ResultPagesText {
@@ -44,6 +46,13 @@ struct ResultPagesText {
     std::vector<std::string> wireList;
     std::string unit; // UnitText of the display unit
 };
+
+// Why a gauge's tolerances show "N/A", the line its page and the gauge report
+// print under it: kNoGaugeTolNote where the set in use has no row,
+// kNoClassWTolNote where that set is class W and class X has one, or the
+// tolerances a row leaves out ("no class X pitch diameter tolerance for this
+// thread — see Help › Tables"); empty when every tolerance is there.
+std::string GaugeTolNote(const TThdInfo& go);
 
 // "ANSI Table Data - " or "Calculated Data - " + file name.
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName);

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
+#include "pages/parameter_page.h"
 
 namespace {
 
@@ -55,15 +56,36 @@ SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
     SetDimOutcome r;
     const uint16_t t = kTypes[static_cast<std::size_t>(e.typeIndex)].typeCode;
     // An empty or non-numeric entry reads as 0: not entered.
-    const SetDimResult result =
-        SetUpSetDim(rec, t, TextToFloat(Trim(e.pitchText)), TextToFloat(Trim(e.extPDText)),
-                    TextToFloat(Trim(e.intPDText)), &r.internalOnly);
+    const double pitch = TextToFloat(Trim(e.pitchText));
+    const double extPD = TextToFloat(Trim(e.extPDText));
+    const double intPD = TextToFloat(Trim(e.intPDText));
+    // Beyond the ranges a thread takes the arithmetic gives nonsense: a
+    // pitch held as infinity, a setting of three hundred digits.
+    const bool metric = MetricType(t);
+    const std::string unit = metric ? " mm" : " in";
+    if (pitch > 0 && !PitchInRange(pitch, metric)) {
+        r.message = metric ? "Can not Calculate! Invalid Pitch: a pitch is at most " +
+                                 FormatFixed(kMaxPitchMM, 1, 0) + " mm."
+                           : "Can not Calculate! Invalid Pitch: at most " +
+                                 FormatFixed(kMaxTPI, 1, 0) + " threads per inch.";
+        return r;
+    }
+    for (double pd : {extPD, intPD})
+        if (pd > 0 && !DiameterInRange(pd, metric)) {
+            r.message = "Can not Calculate! Invalid PD: a pitch diameter is at most " +
+                        FormatFixed(metric ? kMaxDiameterMM : kMaxDiameterInch, 1, 0) + unit + ".";
+            return r;
+        }
+    const SetDimResult result = SetUpSetDim(rec, t, pitch, extPD, intPD, &r.internalOnly);
     r.message = SetDimMessage(result);
     if (!r.message.empty()) return r;
     if (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM || t == kTypeMJ)
         r.name = DesignationText(rec.IntThd) + "  /  " + DesignationText(rec.ExtThd);
     else
         r.name = DesignationText(rec.ExtThd);
-    r.metricDisplay = MetricType(t);
+    r.metricDisplay = metric;
+    r.caption = std::string("Set Dim Tool - ") + (r.internalOnly ? "Internal PD " : "External PD ") +
+                Len4Text(r.internalOnly ? intPD : extPD) + unit + ", " + TPIText(rec.TPI) +
+                (metric ? " mm pitch" : " TPI");
     return r;
 }

@@ -35,9 +35,11 @@ struct SetDimOutcome {
     bool internalOnly = false; // only the internal PD was given
     bool metricDisplay = false; // M, MJ and 30-degree threads are shown in millimetres
     std::string name;       // the name panel: the designations
+    std::string caption;    // its window: "Set Dim Tool - External PD 0.2164, 20 TPI"
 };
 
 // Builds the record (a fresh one) from the entries and runs the gauge-setting
 // step on it; the refusals are "Can not Calculate! Invalid Pitch." and "Can
-// not Calculate! No PD measurement entered".
+// not Calculate! No PD measurement entered", and for a pitch or pitch
+// diameter beyond what a thread takes (Invalid Pitch / Invalid PD) with the range.
 SetDimOutcome RunSetDim(const SetDimEntry& entry, TTInfo& rec);

@@ -12,10 +12,11 @@ bool RecalledRoll(const std::string& roll)
     return roll == "ZRKA-4C" || roll == "ZRKA-5C" || roll == "YRKA-4C" || roll == "YRKA-5C";
 }
 
-// Printed as the catalogue gives it; a setting dimension names its unit.
-std::string ContactDiaText(const TThdInfo& m, bool settingDim)
+// Printed as the catalogue gives it, in inches: a setting dimension, and any
+// report in millimetres, names the unit.
+std::string ContactDiaText(const TThdInfo& m, bool settingDim, bool metricDisplay)
 {
-    if (!settingDim) return Len4Text(m.PointDia);
+    if (!settingDim) return Len4Text(m.PointDia) + (metricDisplay && m.PointDia > 0 ? "\"" : "");
     // The 30-degree points are millimetre sizes of four places.
     return (m.TypeCode == kType30Deg ? Len4Text(m.PointDia) : Len3Text(m.PointDia)) + "\"";
 }
@@ -32,7 +33,7 @@ SettingReportColumn Column(const TTInfo& rec, bool external, bool settingDim, bo
                {"Set to Flat Standard:", point.setFlat},
                {"Set to V Standard:", point.setV},
                {"Tolerance:", point.tolerance},
-               {"Contact Pnt Dia:", ContactDiaText(m, settingDim)},
+               {"Contact Pnt Dia:", ContactDiaText(m, settingDim, metricDisplay)},
                {"Contact Pnt Number:", point.pointNumber}};
     c.roll = {{gage, roll.gaugeModel},
               {"Set to Flat Standard:", roll.setFlat},

@@ -5,7 +5,9 @@
 #include "core/thread_record.h"
 #include "pipe/pipe_text.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -196,7 +198,63 @@ PipeGrid NPSLDims(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
+std::string SeeTables(const std::string& what)
+{
+    return what + " \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
+}
+
+bool Has(const TThdNPT& p, uint8_t table)
+{
+    return (p.Found & table) != 0;
+}
+
+// "a", "a or b", "a, b or c".
+std::string OrList(const std::vector<std::string>& items)
+{
+    std::string s;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        s += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+    return s;
+}
+
 } // namespace
+
+std::string PipeThreadNote(const TTInfo& rec)
+{
+    if (!rec.Pipe || Has(*rec.Pipe, kFoundDims)) return {};
+    const std::string kind = PipeKindText(rec.Pipe->ClassCode);
+    if (kind.empty()) return {};
+    return SeeTables("no " + kind + " dimension table for this size");
+}
+
+std::string PipeGagesNote(const TTInfo& rec)
+{
+    if (!rec.Pipe || rec.Pipe->ClassCode != kPipeNPT) return {};
+    const TThdNPT& p = *rec.Pipe;
+    if (!Has(p, kFoundGages)) return SeeTables("no NPT gauge dimension table for this size");
+    // The gauge sizes the page shows as "  N/A": cells the table leaves empty.
+    const TThdInfo& plug = rec.GoPlug;
+    const TThdInfo& ring = rec.GoRing;
+    auto anyZero = [](std::initializer_list<double> v) {
+        return std::ranges::find(v, 0.0) != v.end();
+    };
+    std::vector<std::string> diameters, missing;
+    if (anyZero({plug.Major.Min, plug.Major.Gage, plug.Major.Max}))
+        diameters.emplace_back("plug major");
+    if (anyZero({plug.PD.Min, plug.PD.Gage, plug.PD.Max})) diameters.emplace_back("pitch");
+    if (anyZero({ring.Minor.Min, ring.Minor.Gage})) diameters.emplace_back("ring minor");
+    if (!diameters.empty()) missing.push_back(OrList(diameters) + " diameters");
+    if (p.DiaIncPerThd == 0) missing.emplace_back("increase per thread");
+    if (p.RingThickness == 0) missing.emplace_back("ring thickness");
+    if (missing.empty()) return {};
+    return SeeTables("no " + OrList(missing) + " in the NPT gauge table for this size");
+}
+
+std::string PipeTolsNote(const TTInfo& rec)
+{
+    if (!rec.Pipe || rec.Pipe->ClassCode != kPipeNPT || Has(*rec.Pipe, kFoundTols)) return {};
+    return SeeTables("no NPT gauge tolerance table for this size");
+}
 
 PipePagesText BuildPipePages(const TTInfo& rec)
 {
@@ -220,5 +278,8 @@ PipePagesText BuildPipePages(const TTInfo& rec)
     case kPipeNPSL: t.thread = NPSLDims(rec, p); break;
     default: break;
     }
+    t.threadNote = PipeThreadNote(rec);
+    if (!t.gages.empty()) t.gagesNote = PipeGagesNote(rec);
+    if (!t.tols.empty()) t.tolsNote = PipeTolsNote(rec);
     return t;
 }

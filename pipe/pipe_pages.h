@@ -25,7 +25,17 @@ struct PipePagesText {
     PipeDrawing threadDrawing = PipeDrawing::None;
     PipeGrid gages;         // NPT only ("NPT Gages"); empty otherwise
     PipeGrid tols;          // NPT only ("NPT Tolerances"); empty otherwise
+    // Why a grid shows "  N/A": the one line each page shows under its grid;
+    // empty where the tables gave every value.
+    std::string threadNote, gagesNote, tolsNote;
 };
+
+// The notes of the three pages, shared with the reports: the table that holds
+// a page's values has no row for the size ("no NPTR dimension table for this
+// size — see Help › Tables"), or, for NPT's gauges, leaves some of its cells empty.
+std::string PipeThreadNote(const TTInfo& rec);
+std::string PipeGagesNote(const TTInfo& rec);
+std::string PipeTolsNote(const TTInfo& rec);
 
 // The pages of a calculated pipe thread (a record of type 13 with its pipe
 // record); every grid empty for a kind outside NPT ... NPSL.

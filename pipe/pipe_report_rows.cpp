@@ -319,6 +319,21 @@ void Straight(const TTInfo& rec, PipeReportLayout& r)
     r.noteAfterBlankLines = true;
 }
 
+// A table whose file has no row for the size: the rows that still have a
+// value (the size, and what another table gave), not a page of "  N/A".
+void KeepRowsWithValues(PipeReportTable& t)
+{
+    std::vector<PipeReportRow> kept;
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const bool spanned = std::ranges::any_of(
+            t.spans, [row](const PipeReportSpan& s) { return s.first <= row && row <= s.last; });
+        if (!spanned && t.rows[i].value != kNAText) kept.push_back(t.rows[i]);
+    }
+    t.rows = std::move(kept);
+    t.spans.clear();
+}
+
 } // namespace
 
 PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group)
@@ -335,13 +350,29 @@ PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group)
     if (!offered) return r;
     r.group = group;
     r.designation = PipeDesignation(*rec.Pipe);
+    uint8_t table = kFoundDims;
     switch (group) {
-    case kPipeReportDims: NPTDims(rec, r); break;
-    case kPipeReportGauges: NPTGauges(rec, r); break;
-    case kPipeReportTols: NPTTols(rec, r); break;
-    case kPipeReportStraight: Straight(rec, r); break;
+    case kPipeReportDims:
+        NPTDims(rec, r);
+        r.missing = PipeThreadNote(rec);
+        break;
+    case kPipeReportGauges:
+        NPTGauges(rec, r);
+        r.missing = PipeGagesNote(rec);
+        table = kFoundGages;
+        break;
+    case kPipeReportTols:
+        NPTTols(rec, r);
+        r.missing = PipeTolsNote(rec);
+        table = kFoundTols;
+        break;
+    case kPipeReportStraight:
+        Straight(rec, r);
+        r.missing = PipeThreadNote(rec);
+        break;
     default: break;
     }
+    if ((rec.Pipe->Found & table) == 0) KeepRowsWithValues(r.table);
     return r;
 }
 

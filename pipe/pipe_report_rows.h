@@ -80,6 +80,9 @@ struct PipeReportLayout {
     double noteX = 0, noteGap = 0;
     PipeDrawing picture = PipeDrawing::None;
     double pictureX = 0;
+    // Why values are missing, printed under the table (the page's note). A
+    // table without a row for the size keeps only the rows that have a value.
+    std::string missing;
 };
 
 inline const char* const kPipeReportNote = "See Help files for super/subscript reference definitions";

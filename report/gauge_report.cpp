@@ -7,6 +7,7 @@
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "pages/result_pages.h"
 #include "report/report_works.h"
 
 #include <QStringList>
@@ -18,17 +19,17 @@ struct GaugeCells {
 };
 
 // Lays out the gauge blocks; a block whose gauge has no tolerance set leaves
-// its tolerance columns empty, and one line says why.
+// its tolerance columns empty, and the line under it says why.
 class GaugeReport {
 public:
-    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec), allTols_(GaugeTolsFound(rec))
-    {
-    }
+    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec) {}
     void Print(const TReportJob& job);
 
 private:
     void Heading(TThdInfo& m);
     void BeginBlock(const QString& name, const TThdInfo& go);
+    void EndBlock(const TThdInfo& go);
+    void Gap();
     void Row(const QString& label, const GaugeCells& c);
     GaugeCells Pitch(TThdInfo& go, TThdInfo& nogo);
     GaugeCells WireReading(TThdInfo& go, TThdInfo& nogo);
@@ -43,8 +44,8 @@ private:
 
     TReportWorks& rpt_;
     TTInfo& rec_;
-    bool allTols_;
-    bool tols_ = true; // of the block being printed
+    bool tols_ = true;   // of the block being printed
+    bool noted_ = false; // the last block ended with its note line
 };
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
@@ -99,6 +100,27 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
     rpt_.PlainFont();
 }
 
+// The line that says why tolerances of the block are missing, as its page
+// says it, in the gap that follows the block: the page keeps its length.
+void GaugeReport::EndBlock(const TThdInfo& go)
+{
+    rpt_.EndTable();
+    const std::string note = GaugeTolNote(go);
+    noted_ = !note.empty();
+    if (!noted_) return;
+    const QFont font = rpt_.ReportFont();
+    rpt_.SetFont(kReportSerif, 9);
+    rpt_.PrintCenter(ReportText(note));
+    rpt_.NewLine();
+    rpt_.SetReportFont(font);
+}
+
+// The room between two blocks, unless a note line already separates them.
+void GaugeReport::Gap()
+{
+    if (!noted_) rpt_.GotoXY(0, rpt_.GetY() + 0.1);
+}
+
 void GaugeReport::Row(const QString& label, const GaugeCells& c)
 {
     rpt_.PrintColumn(1, label);
@@ -147,7 +169,7 @@ void GaugeReport::Rings()
         Row("Major Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Major, 1));
     if (go.Minor.Gage > 0)
         Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 void GaugeReport::SetPlugs()
@@ -164,7 +186,7 @@ void GaugeReport::SetPlugs()
     if (go.Minor.Gage > 0)
         Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
     Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 void GaugeReport::Plugs()
@@ -182,7 +204,7 @@ void GaugeReport::Plugs()
     if (go.TypeCode == kTypeMJ)
         Row("Root Radius", Values(go, nogo, 4, go.RootRadMax, nogo.RootRadMax));
     Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    rpt_.EndTable();
+    EndBlock(go);
 }
 
 // Says which printed wire readings carry the helix correction, by the same
@@ -217,24 +239,19 @@ void GaugeReport::Print(const TReportJob& job)
     rpt_.BeginReport();
     PrintThreadInfo(rpt_, job);
     rpt_.AddTab(3.0, kAlignLeft);
-    // The line under the parameter table says why no tolerances follow.
-    if (!allTols_) {
-        rpt_.GotoXY(0, rpt_.GetY() + 0.05);
-        rpt_.PrintCenter(kNoGaugeTolNote);
-    }
     rpt_.NewLine();
     Heading(rec_.ExtThd);
     Rings();
-    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
+    Gap();
     SetPlugs();
-    rpt_.GotoXY(0, rpt_.GetY() + 0.1);
+    Gap();
     Heading(rec_.IntThd);
     Plugs();
     rpt_.PrintCenter(CompensationNote());
     // The footer starts on its own line; drawn at the note's line it would
-    // print over it.
+    // print over it. A blank line before it only where the footer still fits.
     rpt_.NewLine();
-    rpt_.NewLine();
+    if (rpt_.GetY(true) + 3.2 * rpt_.TextHeight() <= rpt_.MarginRect().bottom()) rpt_.NewLine();
     PrintReportFooter(rpt_);
     rpt_.EndReport();
 }

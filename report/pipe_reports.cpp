@@ -251,7 +251,16 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
         rpt.NewLine();
     }
     rpt.SetFont(kReportSerif, 11);
-    const double lastRule = writer.Print();
+    double lastRule = writer.Print();
+    // Why values are missing, right under the table they are missing from.
+    if (!layout.missing.empty()) {
+        rpt.GotoXY(0, lastRule + 0.15);
+        rpt.BoldOn();
+        rpt.PrintCenter(QString::fromStdString(layout.missing));
+        rpt.PlainFont();
+        rpt.NewLine();
+        lastRule = rpt.GetY();
+    }
 
     // The note, then the picture below it.
     if (layout.noteAfterBlankLines) {

@@ -259,13 +259,15 @@ void RunReport(QWidget* parent, bool previewMode,
 }
 
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
-                 bool metricDisplay)
+                 bool metricDisplay, bool settingDim, bool internal)
 {
     const int kind = ReportKindOfPage(rec, pageCaption);
     if (kind < 0) return;
     RunReport(parent, previewMode, [&](TReportWorks& rpt, TReportJob& job) {
         job.record = &rec;
         job.metricDisplay = metricDisplay;
+        job.settingDim = settingDim ? 1 : 0;
+        job.internal = internal ? 1 : 0;
         switch (kind) {
         case kReportGauge: PrintGaugeReport(rpt, job); break;
         case kReportThread: PrintThreadReport(rpt, job); break;

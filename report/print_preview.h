@@ -81,8 +81,10 @@ QPrinter& SharedPrinter();
 // thread dimensions, or a pipe thread's dimensions; "NPT Gages", "NPT
 // Tolerances": NPT's gauge reports), printed after the print dialog or shown
 // in the preview.
+// A record of the Set Dim tool (settingDim) prints the setting dimensions of
+// the one thread it was given (internal or external).
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
-                 bool metricDisplay);
+                 bool metricDisplay, bool settingDim = false, bool internal = false);
 
 // Runs one report: after the print dialog (its copy count) on the printer, or
 // in the preview. `print` fills the set-up engine and job and says whether it

@@ -2,6 +2,7 @@
 
 #include "core/display_unit.h"
 #include "pages/setting_report_rows.h"
+#include "report/report_pdf.h"
 #include "report/report_page.h"
 #include "report/report_works.h"
 #include "report/thread_reports.h"
@@ -61,6 +62,47 @@ void RollNote(TReportWorks& rpt)
     }
 }
 
+// Pixels a line of the font takes: its height and the space NewLine adds.
+struct LineHeight {
+    int text = 0;
+    int step = 0;
+};
+
+LineHeight HeightOf(TReportWorks& rpt, double size)
+{
+    rpt.SetFont(kReportSerif, size);
+    const int h = rpt.TextHeight();
+    return {h, h + h * 10 / 100};
+}
+
+// The roll note and the footer after the tables; a page of their own when they
+// would run past the bottom margin (large pitches print long limits), this
+// page closed by its footer.
+void NoteAndFooter(TReportWorks& rpt, bool rollNote)
+{
+    const LineHeight body = HeightOf(rpt, 12);
+    const LineHeight small = HeightOf(rpt, 9);
+    rpt.SetFont(kReportSerif, 12);
+    rpt.PlainFont();
+    const int footer = 2 * body.step + small.step + small.text;
+    const int note = rollNote ? (2 + static_cast<int>(RecalledRollNote().size()) - 1) * body.step : 0;
+    const int bottom = rpt.MarginRect().bottom();
+    if (rpt.GetY(true) + note + footer > bottom) {
+        if (rpt.GetY(true) + footer <= bottom) {
+            rpt.NewLine();
+            rpt.NewLine();
+            PrintReportFooter(rpt);
+        }
+        rpt.NewPage();
+        rpt.SetFont(kReportSerif, 12);
+        rpt.PlainFont();
+    }
+    if (rollNote) RollNote(rpt);
+    rpt.NewLine();
+    rpt.NewLine();
+    PrintReportFooter(rpt);
+}
+
 } // namespace
 
 void PrintGageSettingReport(TReportWorks& rpt, TReportJob& job)
@@ -86,11 +128,25 @@ void PrintGageSettingReport(TReportWorks& rpt, TReportJob& job)
             PrintLimitsHeading(rpt, *job.record);
             PrintLimitsTable(rpt, *job.record, true);
         }
-        if (text.rollNote) RollNote(rpt);
-        rpt.NewLine();
-        rpt.NewLine();
-        PrintReportFooter(rpt);
+        NoteAndFooter(rpt, text.rollNote);
         rpt.EndReport();
         if (rpt.JobFailed()) break;
     }
+}
+
+bool WriteSettingDimsReportPdf(TTInfo& rec, bool internal, const QString& fileName,
+                               bool metricDisplay, std::string* error)
+{
+    return WriteEnginePdf(
+        fileName,
+        [&](TReportWorks& rpt) {
+            TReportJob job;
+            job.record = &rec;
+            job.metricDisplay = metricDisplay;
+            job.settingDim = 1;
+            job.internal = internal ? 1 : 0;
+            PrintGageSettingReport(rpt, job);
+            return true;
+        },
+        error);
 }

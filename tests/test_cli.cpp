@@ -62,7 +62,7 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
     // plugs show their sizes and one line instead of N/A tolerances.
     EXPECT_EQ(ring.at(1), "-0.0003");
     EXPECT_EQ(Row(r.out, "Set Plug", "Pitch Dia"), Cells({"0.2164", "0.2127"}));
-    const std::string note = "no gauge tolerance table for this thread";
+    const std::string note = "no class W gauge tolerance table for this thread; class X has one";
     EXPECT_EQ(r.out.find(note), r.out.rfind(note)) << "one line";
     EXPECT_GT(r.out.find(note), r.out.find("\nSet Plug\n"));
     EXPECT_EQ(Plcalc({"--dia", "1/4", "--tpi", "20", "--classx"}).out.find(note),
@@ -116,7 +116,11 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         {"pointDiaTooSmall", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.5mm"}, 2,
          "Special Pt. Dia is too small! Enter a larger diameter\n"},
         {"acmeSpecialPoint", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--point-dia", "0.1"},
-         2, "Only Tabled pnts are available: "},
+         2, "Only Tabled pnts are available: 0.1033, 0.1291\n"},
+        // No point gauge sets a thread under 1/4 in: the point would go unused.
+        {"pointOnSmallThread", {"--dia", "0.2", "--tpi", "40", "--point-dia", "0.02"}, 2,
+         "A contact point is not used on this thread: the point gauges set threads of 1/4 in "
+         "(internal threads 0.312 in) and over.\n"},
         {"pipePoint", {"--type", "NPT", "--size", "1/2", "--point-dia", "0.05"}, 64,
          "plcalc: --point-dia is not for pipe threads\n"},
         {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},
@@ -247,6 +251,11 @@ TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
     ASSERT_EQ(opened.code, 0) << opened.err;
     EXPECT_EQ(opened.out.substr(opened.out.find("\nGauge Setting\n")),
               r.out.substr(r.out.find("\nGauge Setting\n")));
+
+    // For several starts the line that says why, instead of the settings.
+    const std::string twoStarts = Plcalc({"--dia", "3/4", "--tpi", "10", "--starts", "2"}).out;
+    EXPECT_EQ(twoStarts.substr(twoStarts.find("\nGauge Setting\n")),
+              "\nGauge Setting\ngauge setting is worked out for single-start threads only\n");
 }
 
 TEST(Plcalc, HelpAndVersion)

@@ -54,6 +54,8 @@ TEST(PlcalcBallMic, SavesAndOpensBallMicFiles)
     const auto doc = nlohmann::json::parse(opened.out);
     EXPECT_NEAR(doc["ballmic"]["SetDim"].get<double>(), 2.0669873, 5e-8);
     EXPECT_EQ(doc["caption"], "Ball Mic SetDim - taper.bm");
+    // --open knows a ball micrometer file without being told, as the window does.
+    EXPECT_EQ(Plcalc({"--open", file, "--internal", "--json"}).out, opened.out);
 }
 
 TEST(PlcalcBallMic, RefusalsAndTheirExitCodes)

@@ -106,6 +106,8 @@ TEST(PlcalcInspect, CsvPages)
     EXPECT_EQ(r.out.rfind("Thread Dim.\r\n,Internal,External\r\nPD Max,", 0), 0u) << r.out;
     for (const char* block : {"\r\n\r\nTap Drills\r\nTap Drill,Diameter,% Thread,Recommended\r\n",
                               "\r\n\r\nRing Gage\r\n,GO,X TOL,NOGO,X TOL\r\n",
+                              "\r\n\r\nPoint Gage\r\nPoint Gage,Internal Dims.,External Dims.\r\n",
+                              "\r\n\r\nFunctional Roll Gage\r\n",
                               "\r\n\r\nInspect\r\n,Pitch Dia,Verdict,To Max,To Min,Position\r\n"})
         EXPECT_NE(r.out.find(block), std::string::npos) << block;
     const CliRun pipe = Plcalc({"--type", "NPT", "--size", "1/2", "--csv"});

@@ -33,6 +33,7 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"}},
         {"three readings over wires", {"--dia", "1/4", "--tpi", "20", "--measured-mow", "0.2597,0.2585,0.26"}},
         {"metric, a measured PD", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-pd", "8.95"}},
+        {"re-evaluated", {"--dia", "1/4", "--tpi", "20", "--new-pd", "int-max=0.2300"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -93,6 +93,10 @@ TEST(PlcalcPipe, SizesOptionsAndRefusals)
          "Pipe threads are shown in inches.\n"},
         {"railingSizes", {"--type", "NPT", "--class", "NPTR", "--size", "1/16"}, 2, "",
          "Can not calculate. 1/16 is no NPTR pipe size (NPTR sizes: " + nptr + ")\n"},
+        // The B1.20.1 NPSM table starts at 1/8.
+        {"npsmFromOneEighth", {"--type", "NPT", "--class", "NPSM", "--size", "1/16"}, 2, "",
+         "Can not calculate. 1/16 is no NPSM pipe size (NPSM sizes: 1/8, 1/4, 3/8, 1/2, 3/4, 1, "
+         "1 1/4, 1 1/2, 2, 2 1/2, 3, 3 1/2, 4, 5, 6)\n"},
         {"noSize", {"--type", "NPT", "--class", "nptr"}, 2, "",
          "Can not calculate. No pipe size: give --size with one of the NPTR sizes " + nptr + "\n"},
         {"noSuchKind", {"--type", "NPT", "--class", "NPX", "--size", "1/2"}, 2, "",
@@ -132,6 +136,12 @@ TEST(PlcalcPipe, JsonPipeRecordAndThreadFile)
     for (const auto& [k, v] : values) EXPECT_NEAR(p[k].get<double>(), v, 1e-9) << k;
     EXPECT_NEAR(doc["members"]["GoRing"]["Minor"]["Gage"].get<double>(), 0.73086, 1e-9);
     EXPECT_EQ(doc["pages"]["Thread Dim."][6][2], " 4.48");
+    // No NPT gauge tolerances ship: the page's note says so, as the text does.
+    const std::string none = "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables";
+    EXPECT_EQ(doc["notes"], (nlohmann::json{{"Thread Dim.", ""}, {"NPT Gages", ""},
+                                            {"NPT Tolerances", none}}));
+    EXPECT_NE(Plcalc({"--type", "NPT", "--size", "1/2"}).out.find("\n" + none + "\n"),
+              std::string::npos);
 
     // Saved and opened again: the same pages.
     const std::string file = testing::TempDir() + "pipe_cli.thd";

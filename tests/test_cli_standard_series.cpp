@@ -3,11 +3,14 @@
 #include "cli/run_cli.h"
 #include "core/number_text.h"
 #include "core/table_file.h"
+#include "families/mj_tables.h"
 #include "families/unified_tables.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <map>
 #include <sstream>
 
 namespace {
@@ -62,6 +65,39 @@ TEST(PlcalcStandardSeries, EveryShippedRowIsTableData) {
             EXPECT_NE(head.find("-" + tpi + " " + series + "-" + cls + "A"), std::string::npos)
                 << head;
         }
+    }
+}
+
+// Every standard MJ size shipped in exmj and inmj is taken from its row, in the
+// standard classes (4h6h; 4H5H, or 4H6H below 5.5 mm), and says so in the caption.
+TEST(PlcalcStandardSeries, EveryShippedMJSizeIsTableData) {
+    ShippedTables tables;
+    std::map<std::pair<std::string, std::string>, std::string> sizes; // -> members from rows
+    for (const bool internal : {false, true}) {
+        const TableFile file(internal ? "inmj.bin" : "exmj.bin",
+                             internal ? kInMJRecord : kExMJRecord);
+        ASSERT_GE(file.count(), 77u);
+        for (std::size_t i = 0; i < file.count(); ++i) {
+            const TableRecord r = file.record(i);
+            const std::string dia = FormatFixed(r.I16(0) / 10.0, 1, 1);
+            const std::string pitch = FormatFixed(r.I16(2) / (internal ? 1000.0 : 100.0), 1, 3);
+            sizes[{dia, pitch}] += internal ? "IntThd" : "ExtThd";
+        }
+    }
+    for (const auto& [size, members] : sizes) {
+        SCOPED_TRACE("MJ" + size.first + "x" + size.second);
+        std::ostringstream out, err;
+        ASSERT_EQ(runCli({"--tables", PL_TABLES_DIR, "--type", "MJ", "--dia", size.first,
+                          "--pitch", size.second, "--json"},
+                         out, err),
+                  0)
+            << err.str();
+        const nlohmann::json j = nlohmann::json::parse(out.str());
+        EXPECT_EQ(j["caption"].get<std::string>().rfind("ANSI Table Data", 0), 0u);
+        for (const char* member : {"ExtThd", "IntThd"})
+            EXPECT_EQ(j["members"][member]["FromTable"].get<int>(),
+                      members.find(member) != std::string::npos ? 1 : 0)
+                << member;
     }
 }
 

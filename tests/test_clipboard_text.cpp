@@ -145,15 +145,15 @@ TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres)
     TTInfo rec;
     QuarterTwenty(rec);
     // ASME B1.1 1/4-20 UNC-2A: major 0.2408-0.2489, PD 0.2127-0.2164; UN minor
-    // max round4(D - 1.08253 P) - 0.3 x PD tol 2A (LE = 9P at 20 tpi: 0.003988)
-    // = 0.1959 - 0.0012 = 0.1947, min PD min - 0.649519 P = 0.1802; readings
+    // max D - 1.082532 P - the allowance 0.2175 - 0.2164 = 0.1947734, min PD min
+    // - 0.649519 P = 0.1802; readings
     // over the best wire at PD max and min 0.25970 and 0.25600; helix
     // atan(P / (pi x 0.2164)) = 4 deg 12 min.
     const std::vector<std::string> in = Lines(ThreadDimsText(rec, false, false));
     ASSERT_EQ(in.size(), 17u);
     const std::vector<std::string> head = {
         "External: 1/4-20 UNC-2A", "PD Max:\t0.2164",       "PD Min:\t0.2127",
-        "Maj Dia Max:\t0.2489",    "Maj Dia Min:\t0.2408",  "Min Dia Max:\t0.1947",
+        "Maj Dia Max:\t0.2489",    "Maj Dia Min:\t0.2408",  "Min Dia Max:\t0.1948",
         "Min Dia Min:\t0.1802",    "Root Rad Max:\t  N/A",  "Root Rad Min:\t  N/A",
         "Thd Height (Ref.):\t0.0271", "Root Width:\t0.0125", "Thd Pitch:\t0.0500",
         "Wire Size:\t0.02887",     "Max Wire Size:\t0.25970", "Min Wire Size:\t0.25600"};

@@ -79,7 +79,7 @@ TEST(CsvText, PagesReadBackAsShown)
     expected.insert(expected.end(), ring.begin(), ring.end());
     EXPECT_EQ(back, expected);
 
-    pages.ring.note = "no tolerance";
+    pages.ring.tolerances = false;
     const TextGrid noted = VisibleGaugeGrid(pages.ring);
     EXPECT_EQ(noted[0], (std::vector<std::string>{"", "GO", "NOGO"}));
 }

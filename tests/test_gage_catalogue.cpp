@@ -116,6 +116,12 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         const auto r = Calc("UN", 0.5, 13, "2");
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "VRUN-13C");
         EXPECT_EQ(r->IntThd.SetToV, 0);
+        // Its rolls stop at 11 tpi: at 8 no roll, so no roll setting (PD min
+        // less the lead correction would be no setting of any roll).
+        const auto eight = Calc("UN", 0.5, 8, "2");
+        EXPECT_EQ(eight->IntThd.Setting.RollNumber, "");
+        EXPECT_EQ(eight->IntThd.Setting.RollSetting, 0);
+        EXPECT_NE(eight->ExtThd.Setting.RollSetting, 0);
     }
     {
         // 2-4.5 UNC external: the V setting takes the 0.3 offset of 4.5 tpi.
@@ -353,6 +359,50 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     ASSERT_EQ(notice.size(), 10u);
     EXPECT_EQ(notice[3], "");
     EXPECT_EQ(notice[9], "Contact Orvalle with questions regarding the use of these thread rolls.");
+}
+
+// Why a gauge shows "NONE" or N/A: one line on the page, by the first reason
+// that applies.
+TEST(GaugeSettingPage, NotesSayWhyThereIsNoSetting)
+{
+    const ShippedTables tables;
+    const std::string see = " \u2014 see Help \u203a Gauge setting";
+    const struct {
+        const char* name;
+        const char* type;
+        double dia;
+        float tpi;
+        int starts;
+        bool external, roll;
+        std::string note;
+    } cases[] = {
+        {"a setting", "UN", 0.75, 10, 1, true, false, ""},
+        {"internal below 0.312", "UN", 0.25, 20, 1, false, true,
+         "no point or roll gauge for internal threads under 0.312 in" + see},
+        {"external below 0.250", "UN", 0.19, 24, 1, true, false,
+         "no point or roll gauge for external threads under 0.250 in" + see},
+        // The 29-degree points run from 16 to 2 tpi.
+        {"no point for the pitch", "ACME", 3, 1.5f, 1, true, false,
+         "no catalogue point for this pitch" + see},
+        {"no internal roll for the pitch", "UN", 0.5, 8, 1, false, true,
+         "no catalogue roll for this pitch" + see},
+        {"two starts", "UN", 0.75, 10, 2, true, false, kSingleStartSettingNote},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto rec = std::make_unique<TTInfo>();
+        rec->SetThreadType(c.type);
+        rec->SetClass(std::string(c.type) == "UN" ? "2" : "2G");
+        rec->SetNomDia(c.dia);
+        rec->SetTPI(c.tpi);
+        rec->SetStarts(static_cast<uint16_t>(c.starts));
+        rec->Calculate();
+        const GaugeSettingText t = BuildGaugeSettingPage(*rec, c.external, c.roll, false);
+        EXPECT_EQ(t.note, c.note);
+        if (!c.note.empty() && c.starts == 1) {
+            EXPECT_EQ(t.setFlat, "  N/A");
+        }
+    }
 }
 
 TEST(GaugeSettingPage, PointEntryAndThreadFile)

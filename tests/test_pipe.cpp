@@ -274,10 +274,17 @@ TEST(PipePages, NPTGrids)
         EXPECT_EQ(c.grid[static_cast<std::size_t>(c.row)][static_cast<std::size_t>(c.col)], c.text)
             << c.row << "," << c.col;
 
+    // Each page says why it shows "  N/A", once: here the gauge table lacks the size.
+    EXPECT_EQ(pages.threadNote, "");
+    EXPECT_EQ(pages.gagesNote, "no NPT gauge dimension table for this size \u2014 see Help \u203a "
+                               "Tables");
+    EXPECT_EQ(pages.tolsNote, "");
+
     // A size no file holds: the outside diameter shows "  N/A".
     const auto one = CalcPipe(NPT, "1");
     const PipePagesText p1 = BuildPipePages(*one);
     EXPECT_EQ(p1.thread[2][1], "  N/A");
+    EXPECT_EQ(p1.tolsNote, "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables");
     {
         // 11.5 threads per inch: one decimal, pitch 1/11.5.
         ShippedTables shipped;
@@ -289,6 +296,12 @@ TEST(PipePages, NPTGrids)
         const PipePagesText half = BuildPipePages(*CalcPipe(NPT, "1/2"));
         EXPECT_EQ(half.gages[6][3], " 0.73086");
         EXPECT_EQ(half.gages[9][1], " 0.32000");
+        EXPECT_EQ(half.gagesNote, "");
+        // From 3/4 on the gauge table holds the pitch diameters and ring thickness only.
+        const PipePagesText threeQuarter = BuildPipePages(*CalcPipe(NPT, "3/4"));
+        EXPECT_EQ(threeQuarter.gages[6][1], "  N/A");
+        EXPECT_EQ(threeQuarter.gagesNote, "no plug major or ring minor diameters in the NPT gauge "
+                                          "table for this size \u2014 see Help \u203a Tables");
     }
 }
 
@@ -305,18 +318,24 @@ TEST(PipePages, StraightAndRailingGrids)
         std::size_t rows, cols;
         PipeDrawing drawing;
         std::vector<std::tuple<int, int, std::string>> cells;
+        std::string note;
     } cases[] = {
-        // No row for the size: nothing to show, and no threads per inch to name.
+        // No row for the size: nothing to show, no threads per inch to name,
+        // and the line that says why.
         {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None,
-         {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}}},
+         {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}},
+         "no NPSC dimension table for this size \u2014 see Help \u203a Tables"},
         {"NPTR", NPTR, "1", 14, 3, PipeDrawing::Gages,
          {{2, 1, "1.315"}, {3, 1, "11.5"}, {5, 1, " 1.20000"}, {8, 2, " 6.90"},
-          {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}}},
-        {"NPSM", NPSM, "1/16", 13, 2, PipeDrawing::None, {{6, 0, "Ext. Major Dia Min"}}},
+          {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}},
+         ""},
+        {"NPSM", NPSM, "1/8", 13, 2, PipeDrawing::None, {{6, 0, "Ext. Major Dia Min"}},
+         "no NPSM dimension table for this size \u2014 see Help \u203a Tables"},
         // No row for an external major minimum.
         {"NPSL", NPSL, "1/8", 10, 2, PipeDrawing::None,
          {{2, 1, "0.4050"}, {4, 0, "Ext. Major Dia Max"}, {4, 1, " 0.4090"}, {5, 0, "Ext. PD Max"},
-          {9, 1, " 0.3898"}}},
+          {9, 1, " 0.3898"}},
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -326,6 +345,7 @@ TEST(PipePages, StraightAndRailingGrids)
         EXPECT_EQ(pages.thread[0].size(), c.cols);
         EXPECT_EQ(pages.threadDrawing, c.drawing);
         EXPECT_TRUE(pages.gages.empty() && pages.tols.empty());
+        EXPECT_EQ(pages.threadNote, c.note);
         for (const auto& [row, col, text] : c.cells)
             EXPECT_EQ(pages.thread[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], text)
                 << row << "," << col;

@@ -133,29 +133,24 @@ TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
     EXPECT_EQ(Row(p.thread, "PD Max")[1], "0.2232");
 }
 
-// The tolerance cells of a gauge grid, rows 1 on, GO and NOT GO.
-std::vector<std::string> TolCells(const GaugePageText& p)
-{
-    std::vector<std::string> cells;
-    for (std::size_t r = 1; r < p.grid.size(); ++r)
-        if (p.grid[r][0] != "Helix Comp") cells.insert(cells.end(), {p.grid[r][2], p.grid[r][4]});
-    return cells;
-}
-
 TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
 {
     // Class X of 20 tpi, D up to 1.5 (ASME B1.2 Table 6): PD 0.0003, diameters
     // 0.0003, lead 0.0003, half angle 0 deg 10 min. Class W left empty, as shipped.
+    const std::string partX = "no class X pitch diameter tolerance for this thread \u2014 see Help "
+                              "\u203a Tables";
     struct Case {
         const char* name;
-        bool classX;  // the X set holds the row
-        uint8_t classW; // the set plug page's choice
-        bool ringNote, setPlugNote;
+        double classXPD, classXDia; // the X set's row; 0: left empty
+        uint8_t classW;             // the set plug page's choice
+        std::string ringNote, setPlugNote;
     };
     const Case cases[] = {
-        {"no set at all", false, 1, true, true},
-        {"class X, set plug on W", true, 1, false, true},
-        {"class X, set plug on X", true, 0, false, false},
+        {"no set at all", 0, 0, 1, kNoGaugeTolNote, kNoGaugeTolNote},
+        {"class X, set plug on W", 0.0003, 0.0003, 1, "", kNoClassWTolNote},
+        {"class X, set plug on X", 0.0003, 0.0003, 0, "", ""},
+        // Table 6 as shipped gives no PD tolerance over 8 in: the row stays, less that.
+        {"class X without its PD tolerance", 0, 0.0003, 0, partX, partX},
     };
     ShippedTables tables;
     for (const Case& c : cases) {
@@ -163,22 +158,27 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
         Calc(rec, "UN", 0.25, "1/4", 20, "2");
         rec.WDiaTol = rec.WPDTol = rec.WLeadTol = 0;
         rec.WAngleDeg = rec.WAngleMin = 0;
-        rec.XDiaTol = rec.XPDTol = rec.XLeadTol = c.classX ? 0.0003 : 0;
+        rec.XPDTol = c.classXPD;
+        rec.XDiaTol = rec.XLeadTol = c.classXDia;
         rec.XAngleDeg = 0;
-        rec.XAngleMin = c.classX ? 10 : 0;
+        rec.XAngleMin = c.classXDia != 0 ? 10 : 0;
         rec.ClassW = c.classW;
         const ResultPagesText p = BuildResultPages(rec, "(Untitled)", false);
-        for (const auto& [page, noted] : {std::pair{&p.ring, c.ringNote},
-                                          std::pair{&p.plug, c.ringNote},
-                                          std::pair{&p.setPlug, c.setPlugNote}}) {
+        for (const auto& [page, note] : {std::pair{&p.ring, c.ringNote},
+                                         std::pair{&p.plug, c.ringNote},
+                                         std::pair{&p.setPlug, c.setPlugNote}}) {
             const std::string what = std::string(c.name) + ", " + page->caption;
-            if (noted) {
-                EXPECT_EQ(page->note, kNoGaugeTolNote) << what;
-                for (const std::string& cell : TolCells(*page)) EXPECT_EQ(cell.substr(1), "  N/A") << what;
-            } else {
-                EXPECT_EQ(page->note, "") << what;
-                for (const std::string& cell : TolCells(*page))
-                    EXPECT_EQ(cell.substr(1), "0.0003") << what;
+            EXPECT_EQ(page->note, note) << what;
+            // Only a set without any value hides its columns.
+            const bool none = note == kNoGaugeTolNote || note == kNoClassWTolNote;
+            EXPECT_EQ(page->tolerances, !none) << what;
+            for (std::size_t r = 1; r < page->grid.size(); ++r) {
+                const std::string& label = page->grid[r][0];
+                if (label == "Helix Comp") continue;
+                const bool pd = label == "Pitch Dia" || label == "MOW";
+                const std::string want = none || (pd && c.classXPD == 0) ? "  N/A" : "0.0003";
+                for (std::size_t col : kGaugeTolColumns)
+                    EXPECT_EQ(page->grid[r][col].substr(1), want) << what << ", " << label;
             }
             // The sizes stay whatever the tolerances: GO ring PD = 2A PD max.
             if (page == &p.ring) {
@@ -186,7 +186,7 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
             }
         }
         // GO ring is made minus from the 2A maximum, GO plug plus from the 2B minimum.
-        if (c.classX) {
+        if (c.classXPD != 0) {
             EXPECT_EQ(p.ring.grid[1][2], "-0.0003") << c.name;
             EXPECT_EQ(p.plug.grid[1][2], "+0.0003") << c.name;
         }
@@ -232,10 +232,11 @@ TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
         const char* shown;
     };
     const Case cases[] = {
-        {"1/4-20", 0, "1/4", "20", false, false, "0.4500 in"},
+        {"1/4-20 UNC: one diameter", 0, "1/4", "20", false, false, "0.2500 in"},
         {"1/2-13", 0, "1/2", "13", false, false, "0.5000 in"},
-        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "11.430 mm"},
-        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.4500 in"},
+        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "6.350 mm"},
+        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.2500 in"},
+        {"special thread: nine pitches", 0, "0.3", "20", false, false, "0.4500 in"},
         {"no pitch yet", 0, "1/4", "", false, false, ""},
         {"no diameter yet", 0, "", "20", false, false, ""},
         {"a diameter being typed", 0, "1/", "20", false, false, ""},

@@ -46,6 +46,13 @@ const SetDimCase kCases[] = {
     {"ThirtyDegreeMillimetres", {10, "4", "18", ""}, "", false, true, 18},
     {"PitchZero", {0, "0", "0.2164", ""}, "Can not Calculate! Invalid Pitch.", false, false, 0},
     {"NoPD", {3, "5", "", ""}, "Can not Calculate! No PD measurement entered", false, false, 0},
+    // The ranges a thread takes: a pitch held as infinity, a PD of 309 digits.
+    {"TPIHeldAsInfinity", {0, "1e39", "0.2", ""}, "Can not Calculate! Invalid Pitch: at most 200 "
+     "threads per inch.", false, false, 0},
+    {"MetricPitch51", {7, "51", "20", ""}, "Can not Calculate! Invalid Pitch: a pitch is at most "
+     "50 mm.", false, false, 0},
+    {"PD1e308", {0, "20", "", "1e308"}, "Can not Calculate! Invalid PD: a pitch diameter is at "
+     "most 100 in.", false, false, 0},
 };
 
 class SetDimRuns : public testing::TestWithParam<SetDimCase> {};

@@ -431,6 +431,8 @@ TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
          "4: size 0.50 repeats line 3, whose row the reader takes first"},
         {"pipeSizeNotOfTheKind", "npsc", "5,5.563,8,,,\n",
          "3: size 5 is not a size NPSC offers (1/8 to 4), so no thread finds this row"},
+        {"npsmFromOneEighth", "npsm", "0.0625,0.3125,27,,,,,,,,,\n",
+         "3: size 0.0625 is not a size NPSM offers (1/8 to 6), so no thread finds this row"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -45,10 +45,15 @@ struct LimitCase {
 };
 
 // Published: un_pd_limits_2A_3A_chart.csv, un_limits_efunda_excerpt.csv (efunda),
-// FED-STD-H28/2B Tables II.A.3/II.A.4 at LE = D as scanned (FED). 1/4-20 gets LE = D
-// by hand: the engagement step gives every 20 tpi thread 9P.
+// FED-STD-H28/2B Tables II.A.3/II.A.4 at LE = D as scanned (FED).
 // Hand: 1/4-20, P 0.05, LE 0.25: PDTol2A = 0.0015 * 0.629961 + 0.0015 * 0.5 + 0.015 * 0.135721
-// = 0.00373075, E = 0.2175; 1B PD max E + 1.95T = 0.22477497.
+// = 0.00373075, E = 0.2175; 1B PD max E + round4(1.95T) = 0.2248. Allowances and
+// tolerances are rounded to four places before they are applied.
+// 1/4-16 UNS (LE 9P 0.5625): T = 0.00094494 + 0.001125 + 0.015 * 0.157490 = 0.00443229,
+// allowance 0.0013, E = 0.2094: 2A PD min 0.2081 - 0.0044, major min 0.25 - 0.0013 - 0.0094.
+// 1 3/8-12 UNF (LE = D, not the 9P of 12UN): T = 0.00166799 + 0.00175891 + 0.00286178,
+// allowance 0.3T = 0.0018866 -> 0.0019 as printed (PD max 1.3209 - 1.3190); UN reference
+// minor D - 1.082532P - 0.0019 = 1.2828890.
 // Internal minors: m = round4(D - 1.082532P); the tolerance is rounded to four places and
 // added; 1B/2B round the sum to three places from No. 6 up, ties to the even digit; below
 // 1/4 in 2B takes the 3B tolerance. 0.6-18: m 0.5399 + 0.25P - 0.4P^2 (0.0127) = 0.553.
@@ -63,9 +68,9 @@ const LimitCase kLimits[] = {
     {"h13_2A_pdMax_LE_D", "UN", 0.5, 13, "UNC", "2", false, 0, kPD, kMax, 0.4485, kShown},
     {"h13_2B_pdMax", "UN", 0.5, 13, "UNC", "2", true, 0, kPD, kMax, 0.4565, kShown},
     {"q32_UNEF_2A_pdMax_9P", "UN", 0.25, 32, "UNEF", "2", false, 0, kPD, kMax, 0.2287, kShown},
-    {"hand_q20_1B_pdMax", "UN", 0.25, 20, "UNC", "1", true, 0.25, kPD, kMax, 0.22477497, 1e-8},
-    // round4(0.25 - 1.08253 P) - 0.3 T and PD min - 0.649519 P
-    {"hand_q20_2A_minMax", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMin, kMax, 0.19478077, 1e-8},
+    {"hand_q20_1B_pdMax", "UN", 0.25, 20, "UNC", "1", true, 0.25, kPD, kMax, 0.2248, 1e-12},
+    // 0.25 - 1.082532 P - 0.0011 and PD min - 0.649519 P
+    {"hand_q20_2A_minMax", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMin, kMax, 0.1947734, 1e-8},
     {"hand_q20_2A_minMin", "UN", 0.25, 20, "UNC", "2", false, 0.25, kMin, kLow, 0.18022405, 1e-8},
     {"FED_q20_2B_minMax", "UN", 0.25, 20, "UNC", "2", true, 0, kMin, kMax, 0.207, 0},
     {"FED_q20_3B_minMax", "UN", 0.25, 20, "UNC", "3", true, 0, kMin, kMax, 0.2067, 0},
@@ -91,6 +96,10 @@ const LimitCase kLimits[] = {
     {"q20_2B_0_5D", "UN", 0.25, 20, "UNC", "2", true, -0.125, kMin, kMax, 0.204, 0},
     {"q20_2B_0_3D", "UN", 0.25, 20, "UNC", "2", true, -0.075, kMin, kMax, 0.202, 0},
     {"hand_0_6_18_UNS_2B_minMax", "UN", 0.6, 18, "", "2", true, 0, kMin, kMax, 0.553, 0},
+    {"hand_q16_UNS_2A_pdMin", "UN", 0.25, 16, "", "2", false, 0, kPD, kLow, 0.2037, 1e-12},
+    {"hand_q16_UNS_2A_majMin", "UN", 0.25, 16, "", "2", false, 0, kMaj, kLow, 0.2393, 1e-12},
+    {"hand_1_3_8_12_UNF_2A_minMax", "UN", 1.375, 12, "UNF", "2", false, 0, kMin, kMax, 1.282889,
+     1e-6},
     // UNR reference minor of the rounded root.
     {"efunda_n0_80_UNR_2A_minMax", "UNR", 0.06, 80, "UNF", "2", false, 0, kMin, kMax, 0.0446, 0},
     {"efunda_n0_80_UNR_3A_minMax", "UNR", 0.06, 80, "UNF", "3", false, 0, kMin, kMax, 0.0451, 0},
@@ -132,7 +141,8 @@ TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement)
     using Row = std::tuple<const char*, void (*)(TThdInfo&), double, float, const char*,
                            const char*, double, uint16_t>;
     const Row cases[] = {
-        {"UNC_20tpi_9P", SetUNEngagement, 0.25, 20, "UNC", "UNC", 0.45, 1},
+        {"UNC_20tpi_D", SetUNEngagement, 0.25, 20, "UNC", "UNC", 0.25, 1},
+        {"UN_16tpi_9P", SetUNEngagement, 0.75, 16, "UN", "UN", 0.5625, 1},
         {"empty_UNS", SetUNEngagement, 0.3, 18, "", "UNS", 0.5, 0},
         {"UNR_UN", SetUNREngagement, 2.0, 8, "UN", "UNR", 2.0, 1},
         {"UNR_UNEF", SetUNREngagement, 0.25, 32, "UNEF", "UNREF", 0.28125, 0},
@@ -151,9 +161,9 @@ TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement)
         EXPECT_EQ(m.LEBasis, basis);
     }
 
-    // 1/4-20 UNC 2A table row. LE = 9P = 0.45: PDTol2A = 0.00398698; L = 0.5 = 2D gives
-    // 1.25 T = 0.00498373: PD min round4(0.2164 - T) = 0.2114, major min
-    // (0.25 - 0.00119610) - 0.06 * 0.135721 = 0.24066065; the maxima stay the table's.
+    // 1/4-20 UNC 2A table row. LE = D: PDTol2A = 0.00373075; L = 0.5 = 2D gives 1.25 T =
+    // 0.00466344, 0.0047: PD min round4(0.2164 - 0.0047) = 0.2117; major min 0.2489 -
+    // 0.06 * 0.135721 (0.0081); the maxima stay the table's.
     TTInfo rec;
     Describe(rec, "UN", 0.25, 20, "2");
     TThdInfo& m = rec.ExtThd;
@@ -166,8 +176,20 @@ TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement)
     CalcUNPitchDia(m);
     CalcUNMajor(m);
     EXPECT_EQ(std::pair(m.PD.Max, m.Major.Max), std::pair(0.2164, 0.2489));
-    EXPECT_DOUBLE_EQ(m.PD.Min, 0.2114);
-    EXPECT_NEAR(m.Major.Min, 0.24066065, 1e-8);
+    EXPECT_DOUBLE_EQ(m.PD.Min, 0.2117);
+    EXPECT_NEAR(m.Major.Min, 0.2408, 1e-12);
+
+    // The UN reference minor of a table row takes the row's allowance: 2 1/2-10 UNS
+    // (Machinery's Handbook: PD max 2.4330, basic 2.4350) 2.5 - 0.1082532 - 0.0020.
+    TTInfo uns;
+    Describe(uns, "UN", 2.5, 10, "2");
+    TThdInfo& u = uns.ExtThd;
+    u.FromTable = 1;
+    u.Series = "UNS";
+    Limit(u.PD, 2.4330, 2.4263);
+    SetUNEngagement(u);
+    CalcUNMinor(u);
+    EXPECT_NEAR(u.Minor.Max, 2.3897468, 1e-9);
 }
 
 TEST(UnifiedForm, SettingsHeightsRootsAndClassW)

@@ -164,7 +164,10 @@ void TColorStringGrid::SpreadColumns()
     int shares = 0;
     for (int c = 1; c < columnCount(); ++c) shares += isColumnHidden(c) ? 0 : 1;
     int share = 0;
-    for (int c = 0; c < columnCount(); ++c) {
+    // A grid never loaded (a Set Dim window's thread pages) has columns but
+    // no texts measured yet.
+    const int measured = std::min(columnCount(), static_cast<int>(textWidths_.size()));
+    for (int c = 0; c < measured; ++c) {
         int w = textWidths_[static_cast<std::size_t>(c)];
         if (c > 0 && !isColumnHidden(c) && shares > 0)
             w += extra / shares + (share++ < extra % shares ? 1 : 0);

@@ -3,6 +3,7 @@
 #include "pages/gauge_setting_page.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -167,6 +168,14 @@ TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent)
     add(lblTolCaption, lblTolerance);
     add(lblDiffTol, lblDiffTolValue);
     v->addLayout(g);
+    // Why the page shows "NONE" or N/A; a click opens the help it names.
+    lblSettingNote = NamedLabel("lblSettingNote");
+    lblSettingNote->setWordWrap(true);
+    lblSettingNote->setCursor(Qt::PointingHandCursor);
+    lblSettingNote->setToolTip(QStringLiteral("Click to open the gauge-setting page of the help"));
+    lblSettingNote->installEventFilter(this);
+    lblSettingNote->hide();
+    v->addWidget(lblSettingNote);
 
     pnlGMNote = Named(new QFrame, "pnlGMNote");
     pnlGMNote->setFrameShape(QFrame::StyledPanel);
@@ -246,7 +255,16 @@ void TGaugeSettingPage::Show(const GaugeSettingText& t)
     lblDiffTol->setVisible(t.showDiffTol);
     lblDiffTolValue->setVisible(t.showDiffTol);
     pnlGMNote->setVisible(t.showNotice);
+    lblSettingNote->setText(Q(t.note));
+    lblSettingNote->setVisible(!t.note.empty());
     imgGage->SetPicture(GaugeModelPictureOf(t.picture));
+}
+
+bool TGaugeSettingPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblSettingNote && event->type() == QEvent::MouseButtonRelease)
+        emit helpRequested();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TGaugeSettingPage::Clear()
@@ -257,5 +275,7 @@ void TGaugeSettingPage::Clear()
     lblDiffTol->hide();
     lblDiffTolValue->hide();
     pnlGMNote->hide();
+    lblSettingNote->clear();
+    lblSettingNote->hide();
     imgGage->SetPicture(GaugeModelPicture::Blank);
 }

@@ -52,11 +52,16 @@ public:
     // Before the first calculation: no values, no picture.
     void Clear();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // optExtClick: either choice changed.
     void choiceChanged();
     // btnCalcClick: a point diameter was entered.
     void pointDiaEntered();
+    // The note was clicked: it names the gauge-setting help page.
+    void helpRequested();
 
 private:
     QGroupBox* optGage = nullptr;
@@ -82,6 +87,7 @@ private:
     QLabel* lblTolerance = nullptr;
     QLabel* lblDiffTol = nullptr;
     QLabel* lblDiffTolValue = nullptr;
+    QLabel* lblSettingNote = nullptr;
     QFrame* pnlGMNote = nullptr;
     QPlainTextEdit* memGMNote = nullptr;
     TGaugeModelView* imgGage = nullptr;

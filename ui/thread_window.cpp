@@ -82,6 +82,12 @@ TfrmThread::TfrmThread(QWidget* parent)
     lblOutOfDate->setForegroundRole(QPalette::ToolTipText);
     lblOutOfDate->hide();
     v->addWidget(lblOutOfDate);
+    lblReevaluated = new QLabel;
+    lblReevaluated->setObjectName(QStringLiteral("lblReevaluated"));
+    lblReevaluated->setAlignment(Qt::AlignCenter);
+    lblReevaluated->setWordWrap(true);
+    lblReevaluated->hide();
+    v->addWidget(lblReevaluated);
 
     Notebook1 = new QStackedWidget;
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
@@ -92,8 +98,10 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
     Notebook1->addWidget(Scrolled(BuildPlugPage()));
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
-    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, "nptGageGrid", "ScrollBox2"));
-    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, "nptTolsGrid", "ScrollBox3"));
+    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, lblNPTGageNote, "nptGageGrid",
+                                       "lblNPTGageNote", "ScrollBox2"));
+    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, lblNPTTolsNote, "nptTolsGrid",
+                                       "lblNPTTolsNote", "ScrollBox3"));
     inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(rec_.get()); });
     inspectPage_->setObjectName(QStringLiteral("InspectPage"));
     Notebook1->addWidget(Scrolled(inspectPage_));
@@ -153,7 +161,7 @@ TfrmThread::TfrmThread(QWidget* parent)
     {
         const MetricTolTexts tols = DefaultMetricTols(kTypeM);
         intTolText_ = QString::fromStdString(tols.internal);
-        extTolText_ = QString::fromStdString(tols.external);
+        extTolText_ = chosenExtTol_ = QString::fromStdString(tols.external);
     }
     RebuildTabs(false);
     {
@@ -237,6 +245,7 @@ void TfrmThread::cboTypeClick()
     btnMetric->hide();
     optMetricLOE->hide();
     optMetricDir->hide();
+    lblMetricLOENote->hide();
     optLOE->show();
     // A type that disabled the group (buttress, pipe) must not leave it disabled.
     optLOE->setEnabled(true);
@@ -276,14 +285,9 @@ void TfrmThread::cboTypeClick()
         if (code == kTypeM) {
             optLOE->hide();
             optMetricLOE->show();
+            RestoreMClasses();
         } else {
-            // MJ has one class and no engagement groups.
-            const MetricTolTexts tols = DefaultMetricTols(kTypeMJ);
-            intTolText_ = QString::fromStdString(tols.internal);
-            extTolText_ = QString::fromStdString(tols.external);
-            metricLOEGroup_ = kNormalLOE;
-            const QSignalBlocker block(metricLOEButtons_);
-            metricLOEButtons_->button(kNormalLOE)->setChecked(true);
+            KeepMClasses();
         }
         ShowMetricTols();
         break;
@@ -411,8 +415,10 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
         QStatusTipEvent tip(txtNomDia->statusTip());
         QCoreApplication::sendEvent(txtNomDia, &tip);
     }
-    if ((watched == lblRingNote || watched == lblSetPlugNote || watched == lblPlugNote) &&
-        event->type() == QEvent::MouseButtonRelease)
+    const bool note = watched == lblRingNote || watched == lblSetPlugNote ||
+                      watched == lblPlugNote || watched == lblThdNote ||
+                      watched == lblNPTGageNote || watched == lblNPTTolsNote;
+    if (note && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested(QStringLiteral("tables.html"));
     if ((watched == pnlName || watched == lblName) &&
         event->type() == QEvent::MouseButtonDblClick) {

@@ -60,17 +60,26 @@ public:
     void PrintThread(bool previewMode);
     // Re-evaluation: the nominal diameter at which the limit (1 external max,
     // 2 external min, 3 internal min, 4 internal max) equals the typed pitch
-    // diameter goes into the page, and the page is calculated. A target that
-    // can not be reached leaves the calculation as it was. False when refused.
+    // diameter goes into the page, and the page is calculated; a note under
+    // the name says so and the window has unsaved changes. A target that can
+    // not be reached leaves the window as it was. False when refused.
     bool FitToNewPD(int limit, const QString& text);
-    // The Set Dim tool's record replaces the window's and its gauge setting is
-    // shown. A refused entry leaves the window as it was. False when refused.
+    // The Set Dim tool in a window of its own: the record built from the
+    // entry and its gauge setting; the window shows nothing else and saves no
+    // thread file. A refused entry leaves the window as it was. False when refused.
     bool RunSetDimTool(const SetDimEntry& entry);
     // Calculates a thread given as the parameter page would hold it (a thread
     // the Identify Thread dialog found) and shows it. False when refused.
     bool CalculateEntry(const ParameterEntry& entry);
     // True while the window shows a record of the Set Dim tool.
     bool SetDimFlag() const { return setDim_; }
+    // A record the tools (new PD value, new wire size) can work on: a
+    // calculated thread, not a Set Dim or ball micrometer window.
+    bool HasThreadCalculation() const;
+    // Changes since the last save or open (a re-evaluation).
+    bool UnsavedChanges() const { return unsaved_; }
+    // False, after saying why, for a window whose result is not saved as a file.
+    bool SaveAllowed();
 
     // Ball micrometer mode (thread_window_ballmic.cpp): the window shows a
     // ball micrometer calculation for the rest of its life.
@@ -93,6 +102,8 @@ signals:
     void metricFlagChanged(bool metric);
     // A page asks for a help page ("tables.html" from a gauge page's note).
     void helpRequested(const QString& page);
+    // The record shown was replaced (a calculation, a file, a tool's result).
+    void recordChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,7 +131,15 @@ private:
     // Metric grades and engagement (thread_window_metric.cpp).
     void btnMetricClick();
     void optMetricLOEClick(int group);
+    // The external class for the group asked (the chosen one shifted), the
+    // group the radio group then shows, and the notice.
+    void ApplyMetricLOE(int asked);
+    // Type switches between M and MJ keep the M classes and give them back.
+    void KeepMClasses();
+    void RestoreMClasses();
     void ShowMetricTols();
+    // The type code of the type list's selection (M when none).
+    uint16_t ShownTypeCode() const;
     void TabSet1Change(int index);
     void pnlNameDblClick();
     void RebuildTabs(bool pipePages);
@@ -151,10 +170,12 @@ private:
                            const char* buttonName);
     void btnSetPDClick(QToolButton* sender);
     void ShowSetDimResult(bool external);
+    // The re-evaluation note while the record it describes is shown.
+    void ShowReevaluationNote();
 
     // Pipe pages (thread_window_pipe.cpp).
-    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, const char* gridName,
-                           const char* boxName);
+    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, QLabel*& note,
+                           const char* gridName, const char* noteName, const char* boxName);
     bool PipeShown() const;
     void FillPipePages();
     void RemovePipePictures();
@@ -185,9 +206,19 @@ private:
     QString fileName_;
     bool metric_ = false;
     QString intTolText_;
-    QString extTolText_;
+    QString extTolText_; // as calculated: the engagement group's shift included
     // The engagement group the external class is shifted for.
     int metricLOEGroup_ = 1;
+    // The external class chosen for normal engagement, and what the page says
+    // while the group changes it.
+    QString chosenExtTol_;
+    QString metricLOENotice_;
+    // The M classes and group, kept while the page shows MJ's one class.
+    struct KeptMetricClasses {
+        bool kept = false;
+        QString internal, chosenExternal;
+        int group = 1;
+    } keptM_;
     bool updatingTabs_ = false;
     // The page as it stood when the record shown was calculated or opened.
     std::unique_ptr<ParameterEntry> shownEntry_;
@@ -218,6 +249,7 @@ private:
     QLabel* Label12 = nullptr;
     QPushButton* btnMetric = nullptr;
     QGroupBox* optMetricLOE = nullptr;
+    QLabel* lblMetricLOENote = nullptr;
     QButtonGroup* metricLOEButtons_ = nullptr;
     QGroupBox* optMetricDir = nullptr;
     QButtonGroup* metricDirButtons_ = nullptr;
@@ -253,6 +285,10 @@ private:
     QLabel* lblRingNote = nullptr;
     QLabel* lblSetPlugNote = nullptr;
     QLabel* lblPlugNote = nullptr;
+    // Why a pipe grid shows N/A (Thread Dim., NPT Gages, NPT Tolerances).
+    QLabel* lblThdNote = nullptr;
+    QLabel* lblNPTGageNote = nullptr;
+    QLabel* lblNPTTolsNote = nullptr;
     QRadioButton* optClassW = nullptr;
     QRadioButton* optClassX = nullptr;
     QComboBox* cbWireSize1 = nullptr;
@@ -272,6 +308,12 @@ private:
     QLineEdit* txtPlugPD = nullptr;
     QToolButton* btnPlugPD = nullptr;
     bool setDim_ = false;
+    bool setDimInternal_ = false; // the tool worked on the internal thread
+    // The note of the last re-evaluation and the record it made.
+    QString reevaluationNote_;
+    const TTInfo* reevaluatedRecord_ = nullptr;
+    bool unsaved_ = false;
+    QLabel* lblReevaluated = nullptr;
     TGaugeSettingPage* gaugePage_ = nullptr;
     // The profile drawing; its tab is shown for the families it knows.
     TProfilePage* profilePage_ = nullptr;

@@ -80,6 +80,7 @@ void TfrmThread::ShowBallMicSetting()
         while (TabSet1->count() > 0) TabSet1->removeTab(0);
         TabSet1->addTab(QStringLiteral("Orvalle"));
         setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+        emit recordChanged();
     }
     Notebook1->setCurrentWidget(ballMicPage_);
     if (!ballMic_) return;

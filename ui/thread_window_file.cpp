@@ -1,5 +1,6 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed.
+#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "core/table_file.h"
@@ -20,6 +21,7 @@
 bool TfrmThread::SaveThreadFile(const QString& fileName)
 {
     if (ballMicMode_) return SaveBallMicFile(fileName);
+    if (!SaveAllowed()) return false;
     if (!rec_) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
@@ -30,8 +32,18 @@ bool TfrmThread::SaveThreadFile(const QString& fileName)
         return false;
     }
     fileName_ = QFileInfo(fileName).fileName();
-    setWindowTitle(QString::fromStdString(WindowCaption(*rec_, fileName_.toStdString())));
+    unsaved_ = false;
+    ShowOutOfDate();
     return true;
+}
+
+bool TfrmThread::SaveAllowed()
+{
+    if (!setDim_) return true;
+    ShowInformation(this, QStringLiteral("The Set Dim tool's setting dimensions are not saved as "
+                                         "a thread file: print the Setting Dims Report to keep "
+                                         "them."));
+    return false;
 }
 
 bool TfrmThread::OpenThreadFile(const QString& fileName)
@@ -55,6 +67,7 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
     const bool classX = rec->ClassW == 0;
     rec_ = std::move(rec);
     setDim_ = false;
+    unsaved_ = false;
     fileName_ = QFileInfo(fileName).fileName();
     RestoreParameterPage();
     ApplyGaugeClassOptions();
@@ -104,6 +117,13 @@ void TfrmThread::RestoreParameterPage()
         intTolText_ = QString::fromStdString(p.intTolText);
         extTolText_ = QString::fromStdString(p.extTolText);
         metricLOEGroup_ = p.metricLOE;
+        // The file holds the class as calculated; the one chosen is found back.
+        const MetricLOEChange chosen = ChangeMetricLOE(p.extTolText, p.metricLOE, kNormalLOE);
+        chosenExtTol_ = QString::fromStdString(chosen.external);
+        metricLOENotice_ = QString::fromStdString(MetricLOENotice(
+            chosen.external, ChangeMetricLOE(chosen.external, kNormalLOE, p.metricLOE),
+            p.metricLOE));
+        keptM_.kept = false;
         const QSignalBlocker block(metricLOEButtons_);
         metricLOEButtons_->button(p.metricLOE)->setChecked(true);
         metricDirButtons_->button(p.leftHand ? 1 : 0)->setChecked(true);

@@ -177,6 +177,11 @@ QWidget* TfrmThread::BuildParameterPage()
     boxes->addWidget(CoatBox, 0, 1);
     boxes->setColumnStretch(2, 1);
     v->addLayout(boxes);
+    // Says when the engagement group changes the class chosen.
+    lblMetricLOENote = Named(new QLabel, "lblMetricLOENote");
+    lblMetricLOENote->setWordWrap(true);
+    lblMetricLOENote->hide();
+    v->addWidget(lblMetricLOENote);
 
     optMetricDir = Named(new QGroupBox, "optMetricDir");
     metricDirButtons_ = new QButtonGroup(this);
@@ -212,6 +217,7 @@ QWidget* TfrmThread::BuildThreadPage()
     threadRow_ = static_cast<QHBoxLayout*>(Centred(gridThd));
     threadRow_->setAlignment(gridThd, Qt::AlignTop);
     v->addLayout(threadRow_);
+    v->addWidget(NoteLabel(&lblThdNote, "lblThdNote"));
     grdTapDrills = Named(new TColorStringGrid, "grdTapDrills");
     grdTapDrills->setColumnCount(4);
     grdTapDrills->hide();

@@ -25,10 +25,16 @@ const std::vector<int> kThreadColumns = {185, 75, 75};
 const std::vector<int> kGageColumns = {150, 65, 65, 65};
 const std::vector<int> kTolsColumns = {150, 65, 65};
 
+void ShowPipeNote(QLabel* label, const std::string& note)
+{
+    label->setText(QString::fromStdString(note));
+    label->setVisible(!note.empty());
+}
+
 } // namespace
 
-QWidget* TfrmThread::BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, const char* gridName,
-                                   const char* boxName)
+QWidget* TfrmThread::BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, QLabel*& note,
+                                   const char* gridName, const char* noteName, const char* boxName)
 {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
@@ -40,6 +46,7 @@ QWidget* TfrmThread::BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, c
     row->addWidget(grid, 0, Qt::AlignTop);
     row->addStretch(1);
     v->addLayout(row);
+    v->addWidget(NoteLabel(&note, noteName));
     v->addStretch(1);
     auto* box = new QScrollArea;
     box->setObjectName(QString::fromLatin1(boxName));
@@ -62,6 +69,8 @@ bool TfrmThread::UnitSwitchable() const
 
 void TfrmThread::RemovePipePictures()
 {
+    // The notes say why a pipe grid shows N/A; other threads have their own.
+    for (QLabel* note : {lblThdNote, lblNPTGageNote, lblNPTTolsNote}) note->hide();
     for (TPipePicture** slot : {&dimPicture_, &gagePicture_, &tolPicture_}) {
         delete *slot;
         *slot = nullptr;
@@ -114,6 +123,9 @@ void TfrmThread::FillPipePages()
     else if (pages.threadDrawing != PipeDrawing::None)
         AddPipePicture(gagePicture_, threadRow_, gridThd, pages.threadDrawing);
 
+    ShowPipeNote(lblThdNote, pages.threadNote);
+    ShowPipeNote(lblNPTGageNote, pages.gagesNote);
+    ShowPipeNote(lblNPTTolsNote, pages.tolsNote);
     nptGageGrid->SetMinimumColumnWidths(kGageColumns);
     nptGageGrid->LoadTextGrid(pages.gages);
     nptTolsGrid->SetMinimumColumnWidths(kTolsColumns);

@@ -18,6 +18,9 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QToolButton>
 
 QWidget* TfrmThread::BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, const char* entryName,
@@ -55,7 +58,7 @@ void TfrmThread::btnSetPDClick(QToolButton* sender)
 bool TfrmThread::FitToNewPD(int limit, const QString& text)
 {
     if (limit < 1 || limit > 4) return false;
-    if (!rec_ || !shownEntry_ || setDim_) {
+    if (!HasThreadCalculation() || !shownEntry_) {
         ShowError(this, QStringLiteral("Can not re-evaluate: calculate the thread first."));
         return false;
     }
@@ -88,14 +91,37 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text)
         ShowError(this, QString::fromStdString(fit.message));
         return false;
     }
+    const QString typed = txtNomDia->text();
+    const TTInfo* before = rec_.get();
     txtNomDia->setText(QString::fromStdString(fit.diameterText));
     Button2Click();
+    if (rec_.get() == before) {
+        // Calculate said why (a table file gone meanwhile); the page stays as shown.
+        txtNomDia->setText(typed);
+        return false;
+    }
+    reevaluationNote_ = QString::fromStdString(fit.note);
+    reevaluatedRecord_ = rec_.get();
+    if (fit.steps > 0) unsaved_ = true;
+    ShowOutOfDate();
     return true;
+}
+
+void TfrmThread::ShowReevaluationNote()
+{
+    const bool shown = rec_ && rec_.get() == reevaluatedRecord_ && !reevaluationNote_.isEmpty();
+    lblReevaluated->setText(shown ? reevaluationNote_ : QString());
+    lblReevaluated->setVisible(shown);
+}
+
+bool TfrmThread::HasThreadCalculation() const
+{
+    return rec_ && !setDim_ && !ballMicMode_;
 }
 
 bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
 {
-    // Built aside: a refused entry leaves the window's calculation as it was.
+    // Built aside: a refused entry leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
     const SetDimOutcome r = RunSetDim(entry, *rec);
     if (!r.message.empty()) {
@@ -104,20 +130,32 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
     }
     rec_ = std::move(rec);
     setDim_ = true;
+    setDimInternal_ = r.internalOnly;
     metric_ = r.metricDisplay;
+    unsaved_ = false;
     ShowSetDimResult(!r.internalOnly);
     lblName->setText(QString::fromStdString(r.name));
+    setWindowTitle(QString::fromStdString(r.caption));
     FitNameLabel();
     FormActivate();
+    emit recordChanged();
     return true;
 }
 
 void TfrmThread::ShowSetDimResult(bool external)
 {
     SetMetricDisplay(metric_);
+    lblOutOfDate->hide();
+    ShowReevaluationNote();
     gaugePage_->SetRollGauge(false);
     gaugePage_->SetExternal(external);
-    RebuildTabs(false);
-    RedrawResults();
-    ShowPage(ThreadPage::Setting);
+    // The tool's record holds one pitch diameter and the setting values: the
+    // other pages would show limits it never had.
+    {
+        const QSignalBlocker block(TabSet1);
+        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        TabSet1->addTab(ThreadPage::Caption(ThreadPage::Setting));
+    }
+    Notebook1->setCurrentIndex(ThreadPage::Setting);
+    ShowGageSetting();
 }

@@ -67,15 +67,16 @@ bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
     return fields(x) == fields(y);
 }
 
-// Without a tolerance set, one line stands in for the tolerance columns and labels.
+// Without a tolerance set, one line stands in for the tolerance columns and
+// labels; a set that leaves some tolerances out keeps them, and the line says which.
 void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const GaugePageText& page)
 {
-    const bool missing = !page.note.empty();
-    for (std::size_t c : kGaugeTolColumns) grid->setColumnHidden(static_cast<int>(c), missing);
+    for (std::size_t c : kGaugeTolColumns)
+        grid->setColumnHidden(static_cast<int>(c), !page.tolerances);
     grid->FitToTexts();
     note->setText(Q(page.note));
-    note->setVisible(missing);
-    tolerances->setVisible(!missing);
+    note->setVisible(!page.note.empty());
+    tolerances->setVisible(page.tolerances);
 }
 
 } // namespace
@@ -87,6 +88,8 @@ void TfrmThread::ShowResults()
     if (rec_.get() != shownRecord_) {
         shownRecord_ = rec_.get();
         shownEntry_ = std::make_unique<ParameterEntry>(EntryFromPage());
+        reevaluatedRecord_ = nullptr;
+        emit recordChanged();
     }
     SetMetricDisplay(metric_);
     if (PipeShown()) {
@@ -104,6 +107,10 @@ void TfrmThread::ShowResults()
 void TfrmThread::RedrawResults()
 {
     if (!rec_) return;
+    if (setDim_) {
+        ShowGageSetting();
+        return;
+    }
     if (PipeShown()) {
         FillPipePages();
         return;
@@ -144,12 +151,15 @@ bool TfrmThread::OutOfDate() const
 
 void TfrmThread::ShowOutOfDate()
 {
-    if (!rec_) return;
+    if (!rec_ || setDim_) return;
     const bool stale = OutOfDate();
     const std::string caption = pipeCaption_.isEmpty()
                                     ? WindowCaption(*rec_, fileName_.toStdString())
                                     : pipeCaption_.toStdString();
-    setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption));
+    // The mark of unsaved changes, as editors show it.
+    setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption) +
+                   (unsaved_ ? QStringLiteral(" *") : QString()));
+    ShowReevaluationNote();
     for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug, nptGageGrid, nptTolsGrid})
         grid->SetDimmed(stale);
     QPalette palette = pnlName->palette();
@@ -223,6 +233,11 @@ bool TfrmThread::spdWireSize1Click(bool setPlugBox)
 
 bool TfrmThread::UseNewWireSize(const QString& text)
 {
+    if (!HasThreadCalculation()) {
+        ShowInformation(this, QStringLiteral("A wire size needs a calculated thread: calculate "
+                                             "the thread first."));
+        return false;
+    }
     if (PipeShown()) {
         ShowInformation(this, QStringLiteral("Pipe threads have no wire readings."));
         return false;
@@ -287,5 +302,5 @@ void TfrmThread::PrintThread(bool previewMode)
         return;
     }
     ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode,
-                  metric_);
+                  metric_, setDim_, setDimInternal_);
 }

@@ -15,6 +15,8 @@ QWidget* TfrmThread::BuildSettingPage()
     gaugePage_ = new TGaugeSettingPage;
     connect(gaugePage_, &TGaugeSettingPage::choiceChanged, this, [this] { ShowGageSetting(); });
     connect(gaugePage_, &TGaugeSettingPage::pointDiaEntered, this, [this] { btnCalcClick(); });
+    connect(gaugePage_, &TGaugeSettingPage::helpRequested, this,
+            [this] { emit helpRequested(QStringLiteral("gauge_setting.html")); });
     return gaugePage_;
 }
 

@@ -7,6 +7,7 @@
 #include "core/display_unit.h"
 #include "core/ini_file.h"
 #include "core/thread_record.h"
+#include "report/print_preview.h"
 #include "report/report_hooks.h"
 #include "support/test_support.h"
 #include "ui/message_box.h"
@@ -22,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTableWidget>
@@ -170,6 +172,10 @@ private slots:
     void commandsWithoutWindowDoNothing()
     {
         MakeFrame();
+        // The tools that work on a calculated thread are disabled, not dead.
+        for (const char* tool : {"UseNewWireSize1", "UseNewPDValue1"})
+            QVERIFY(!frame_->findChild<QAction*>(tool)->isEnabled());
+        QVERIFY(frame_->findChild<QAction*>("SetDIMTool1")->isEnabled());
         QGuiApplication::clipboard()->setText("untouched");
         for (const char* name :
              {"FileSaveItem", "btnSave", "FilePrintItem", "btnPreview", "btnPrint", "EditCopyItem",
@@ -194,11 +200,56 @@ private slots:
             d.findChild<QLineEdit*>("Edit1")->setText("0.2200");
             return int(QDialog::Accepted);
         };
+        QVERIFY(frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
         Trigger("UseNewPDValue1");
         QCOMPARE(caption, QString("New PD Values"));
         // The 2B PD min is the basic PD, D - 0.649519 P: 0.2200 at D = 0.2525.
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
         QVERIFY(qAbs(thread->Record()->NomDia - 0.2525) < 1e-9);
+        QCOMPARE(thread->windowTitle(), QString("Calculated Data - quarter.thd *"));
+    }
+
+    // Set DIM Tool opens its own window beside the calculation, which keeps
+    // its record and file (an empty window is taken); the tools that need a
+    // calculation follow the active window; Save refuses, Print previews the
+    // Setting Dims Report of the side entered.
+    void setDimToolOpensAWindowOfItsOwn()
+    {
+        MakeFrame();
+        TfrmThread* thread = OpenQuarter();
+        const TTInfo* calculated = thread->Record();
+        auto setDim = [&](const char* pitch) {
+            Hooks().runModal = [pitch](QDialog& d) {
+                d.findChild<QLineEdit*>("txtPitch")->setText(pitch);
+                d.findChild<QRadioButton*>("optInternal")->click();
+                d.findChild<QLineEdit*>("txtIntPD")->setText("0.4500");
+                return int(QDialog::Accepted);
+            };
+            Trigger("SetDIMTool1");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return frame_->ActiveThread();
+        };
+        QCOMPARE(setDim("0"), thread);
+        QCOMPARE(messages_, QStringList{"Can not Calculate! Invalid Pitch."});
+        TfrmThread* tool = setDim("13");
+        QVERIFY(tool != thread && tool->SetDimFlag());
+        QCOMPARE(tool->windowTitle(), QString("Set Dim Tool - Internal PD 0.4500 in, 13 TPI"));
+        QVERIFY(thread->Record() == calculated && thread->FileName() == "quarter.thd");
+        QVERIFY(!frame_->findChild<QAction*>("UseNewPDValue1")->isEnabled());
+        Trigger("FileSaveItem");
+        QVERIFY(requests_.size() == 1 && messages_.last().startsWith("The Set Dim tool's setting"));
+        TReportJob job;
+        ReportHooks().runModal = [&](QDialog& d) {
+            job = qobject_cast<TfrmThdPrint*>(&d)->Job();
+            return int(QDialog::Rejected);
+        };
+        Trigger("btnPreview");
+        QVERIFY(job.title == "Setting Dims Report" && job.settingDim == 1 && job.internal == 1);
+        ResetReportHooks();
+        Trigger("FileNewItem");
+        TfrmThread* empty = frame_->ActiveThread();
+        QCOMPARE(setDim("13"), empty);
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 3);
     }
 
     void openRefusedOrCancelledLeavesNoWindow()

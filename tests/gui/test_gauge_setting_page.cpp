@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
@@ -170,6 +171,23 @@ private slots:
         // The page shows the point it kept.
         QCOMPARE(Child<QLineEdit>(w, "txtBallDia")->text(),
                  QString::fromStdString(BuildGaugeSettingPage(*w.Record(), true, false, false).pointDia));
+    }
+
+    // 1/4-20 internal has no gauge: the page says why, and the line opens the help.
+    void noteOfAThreadTooSmall()
+    {
+        TfrmThread w;
+        Calculate(w, "1/4", "20");
+        Choose(w, false, false);
+        QCOMPARE(Text(w, "lblPoint"), QString("NONE"));
+        QCOMPARE(Text(w, "lblSettingNote"),
+                 QString::fromStdString(BuildGaugeSettingPage(*w.Record(), false, false, false).note));
+        QVERIFY(Shown(w, "lblSettingNote"));
+        QSignalSpy help(&w, &TfrmThread::helpRequested);
+        QTest::mouseClick(Child<QLabel>(w, "lblSettingNote"), Qt::LeftButton);
+        QCOMPARE(help.takeFirst().at(0).toString(), QString("gauge_setting.html"));
+        Choose(w, false, true);
+        QVERIFY(!Shown(w, "lblSettingNote"));
     }
 
     void tabOnlyForOneStart()

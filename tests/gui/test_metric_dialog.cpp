@@ -50,6 +50,11 @@ void UseDialog(TfrmThread& w, const QList<QPair<const char*, QString>>& choices,
     QVERIFY(seen);
 }
 
+QString Note(const TfrmThread& w)
+{
+    return Child<QLabel>(w, "lblMetricLOENote")->text();
+}
+
 QAbstractButton* LOEButton(const TfrmThread& w, const char* caption)
 {
     for (auto* b : Child<QGroupBox>(w, "optMetricLOE")->findChildren<QRadioButton*>())
@@ -111,18 +116,33 @@ private slots:
         QCOMPARE(Caption(w), QString("6G6H  /  4g8g"));
     }
 
+    // The group shifts the class chosen in the dialog; the line under the
+    // options says what it did (4g6g under Short is 3g6g), and Normal gives the
+    // chosen class back, a chosen 3 too.
     void engagementGroupShiftsTheExternalClass()
     {
         TfrmThread w;
         Child<QComboBox>(w, "cboType")->setCurrentText("M Series Metric");
+        QVERIFY(Child<QLabel>(w, "lblMetricLOENote")->isHidden());
+        UseDialog(w, {{"cboExtPDGrade", "4"}}, "btnOK");
         LOEButton(w, "Short LOE")->click();
-        QCOMPARE(Caption(w), QString("6H6H  /  5g6g"));
+        QCOMPARE(Caption(w), QString("6H6H  /  3g6g"));
+        QCOMPARE(Note(w), QString("Short LOE: the external class 4g6g is calculated as 3g6g (one "
+                                  "pitch diameter grade finer)."));
+        UseDialog(w, {{"cboExtPDGrade", "3"}}, "btnOK");
+        QCOMPARE(Caption(w), QString("6H6H  /  3g6g"));
+        QCOMPARE(Note(w), QString("Short LOE: 3g6g has no finer grade and is calculated as chosen."));
+        LOEButton(w, "Normal LOE")->click();
+        QCOMPARE(Caption(w), QString("6H6H  /  3g6g"));
+        QVERIFY(Child<QLabel>(w, "lblMetricLOENote")->isHidden());
 
         // Position e has no looser position: the group snaps back to Normal.
         UseDialog(w, {{"cboExtPDPos", "e"}}, "btnOK");
         LOEButton(w, "Long LOE")->click();
-        QCOMPARE(Caption(w), QString("6H6H  /  6e6g"));
+        QCOMPARE(Caption(w), QString("6H6H  /  3e6g"));
         QVERIFY(LOEButton(w, "Normal LOE")->isChecked());
+        QCOMPARE(Note(w), QString("Long LOE is not available for position e (3e6g): Normal LOE is "
+                                  "used."));
     }
 
     void mjHasItsOneClass()
@@ -130,16 +150,20 @@ private slots:
         TfrmThread w;
         auto* type = Child<QComboBox>(w, "cboType");
         type->setCurrentText("M Series Metric");
+        UseDialog(w, {{"cboIntPDPos", "G"}}, "btnOK");
         LOEButton(w, "Short LOE")->click();
         type->setCurrentText("MJ Series Metric");
         QCOMPARE(Caption(w), QString("4H5H / 4h6h"));
         QVERIFY(!Child<QPushButton>(w, "btnMetric")->isEnabled());
         QVERIFY(Child<QGroupBox>(w, "optMetricLOE")->isHidden());
         QVERIFY(!Child<QGroupBox>(w, "optLOE")->isHidden());
-        // Back on M the MJ classes stay, at normal engagement.
+        QVERIFY(Child<QLabel>(w, "lblMetricLOENote")->isHidden());
+        // Back on M (through another type too) the classes chosen for M return.
+        type->setCurrentText("UN Threads");
         type->setCurrentText("M Series Metric");
-        QCOMPARE(Caption(w), QString("4H5H  /  4h6h"));
-        QVERIFY(LOEButton(w, "Normal LOE")->isChecked());
+        QCOMPARE(Caption(w), QString("6G6H  /  5g6g"));
+        QVERIFY(LOEButton(w, "Short LOE")->isChecked());
+        QVERIFY(!Child<QLabel>(w, "lblMetricLOENote")->isHidden());
         type->setCurrentText("UN Threads");
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Threads per Inch:"));
     }
@@ -155,6 +179,8 @@ private slots:
         QVERIFY(w.OpenThreadFile(QString::fromStdString(file)));
         QCOMPARE(Caption(w), QString("6G6H  /  5g6g"));
         QVERIFY(LOEButton(w, "Short LOE")->isChecked());
+        QCOMPARE(Note(w), QString("Short LOE: the external class 6g6g is calculated as 5g6g (one "
+                                  "pitch diameter grade finer)."));
         QCOMPARE(Child<QLineEdit>(w, "txtPitch")->text(), QString("1.5"));
     }
 };

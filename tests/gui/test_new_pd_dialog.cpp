@@ -8,6 +8,7 @@
 #include "ui/thread_window.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,17 +81,18 @@ private slots:
         QTest::addColumn<QString>("nogo");
         QTest::addColumn<bool>("useNoGo");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<double>("diameter");
+        QTest::addColumn<QString>("diameter");
         // Limits move one for one with the diameter; by formula the 2A
         // allowance is 0.0012 (the table row's 0.0011), so 0.2180 needs 0.2517.
         QTest::newRow("ring GO: external max") << "txtRingPD" << "btnRingPD" << "optRingNOGO"
-                                               << false << "0.2180" << 0.2517;
+                                               << false << "0.2180" << "0.2517";
         QTest::newRow("set plug GO: external max") << "txtSetPD" << "btnSetPD" << "optSetPlugNOGO"
-                                                   << false << "0.2180" << 0.2517;
+                                                   << false << "0.2180" << "0.2517";
         QTest::newRow("plug GO: internal min") << "txtPlugPD" << "btnPlugPD" << "optPlugNOGO"
-                                               << false << "0.2200" << 0.2525;
+                                               << false << "0.2200" << "0.2525";
+        // The limit shown already: the diameter stays as typed.
         QTest::newRow("ring NoGo: external min") << "txtRingPD" << "btnRingPD" << "optRingNOGO"
-                                                 << true << "0.2127" << 0.2500;
+                                                 << true << "0.2127" << "1/4";
     }
     void pageBoxesFitTheirLimit()
     {
@@ -99,15 +101,28 @@ private slots:
         QFETCH(QString, nogo);
         QFETCH(bool, useNoGo);
         QFETCH(QString, target);
-        QFETCH(double, diameter);
+        QFETCH(QString, diameter);
         TfrmThread w;
         Calculate(w);
         if (useNoGo) Child<QRadioButton>(w, qPrintable(nogo))->setChecked(true);
         Child<QLineEdit>(w, qPrintable(entry))->setText(target);
         Child<QToolButton>(w, qPrintable(button))->click();
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
-        QVERIFY(qAbs(w.Record()->NomDia - diameter) < 1e-9);
-        QCOMPARE(Child<QLineEdit>(w, "txtNomDia")->text(), QString::number(diameter, 'f', 4));
+        QCOMPARE(Child<QLineEdit>(w, "txtNomDia")->text(), diameter);
+        // The name, a line under it and the caption's mark say what happened.
+        const bool moved = diameter != "1/4";
+        const QString name = Child<QLabel>(w, "lblName")->text().trimmed();
+        QVERIFY2(name.startsWith(moved ? diameter + "-20 UNS-2B" : "1/4-20 UNC-2B"), qPrintable(name));
+        auto* note = Child<QLabel>(w, "lblReevaluated");
+        QVERIFY2(!note->isHidden() && note->text().endsWith(moved ? " instead of 1/4" : "1/4 unchanged"),
+                 qPrintable(note->text()));
+        QCOMPARE(w.windowTitle().endsWith(" *"), moved);
+        // Saved, the mark goes; a new Calculate takes the note away.
+        TempDir dir;
+        QVERIFY(w.SaveThreadFile(QString::fromStdString(dir.file("fit.thd"))));
+        QVERIFY(!w.windowTitle().endsWith(" *"));
+        Child<QPushButton>(w, "Button2")->click();
+        QVERIFY(note->isHidden());
     }
 
     // What can not be reached, or does not describe the thread shown, changes nothing.
@@ -127,6 +142,7 @@ private slots:
         QCOMPARE(w.Record(), shown);
         QCOMPARE(w.Record()->NomDia, 0.25);
         QCOMPARE(Child<QLineEdit>(w, "txtNomDia")->text(), QString("1/4"));
+        QVERIFY(Child<QLabel>(w, "lblReevaluated")->isHidden() && !w.UnsavedChanges());
     }
 };
 

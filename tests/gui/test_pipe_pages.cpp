@@ -4,6 +4,7 @@
 // the published basic gauge dimensions (1/2 - 14 NPT: OD 0.840, E0 0.75843,
 // E1 0.77843; plug major at E0 0.80600, ring minor at E0 0.71086).
 #include "core/display_unit.h"
+#include "pipe/pipe_pages.h"
 #include "support/test_support.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
@@ -145,6 +146,12 @@ private slots:
         QVERIFY(book->currentWidget()->findChild<TColorStringGrid*>("nptGageGrid"));
         QCOMPARE(Pictures(w), QList<PipeDrawing>(
                                   {PipeDrawing::ThreadDims, PipeDrawing::Tols, PipeDrawing::Tols}));
+        // No NPT gauge tolerances ship: that page, and only that one, says so.
+        const PipePagesText pages = BuildPipePages(*w.Record());
+        QCOMPARE(Child<QLabel>(w, "lblNPTTolsNote")->text(), QString::fromStdString(pages.tolsNote));
+        QVERIFY(!Child<QLabel>(w, "lblNPTTolsNote")->isHidden());
+        QVERIFY(Child<QLabel>(w, "lblThdNote")->isHidden() &&
+                Child<QLabel>(w, "lblNPTGageNote")->isHidden());
         // Inch tables only: the window offers no millimetre display.
         QVERIFY(!w.UnitSwitchable());
         w.ToggleDisplayUnit();
@@ -159,6 +166,7 @@ private slots:
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim."}));
         QCOMPARE(Pictures(w), QList<PipeDrawing>({PipeDrawing::Gages}));
+        QVERIFY(!Child<QLabel>(w, "lblThdNote")->isHidden());
         QCOMPARE(Child<QComboBox>(w, "cboNPTSize")->itemText(0), QString("1/2"));
         // A straight kind: one value column, no drawing.
         CalculatePipe(w, "NPSC", "1/8");
@@ -175,6 +183,7 @@ private slots:
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
                                         "Plug Gage", "Orvalle", "Inspect", "Profile"}));
         QVERIFY(Pictures(w).isEmpty());
+        QVERIFY(Child<QLabel>(w, "lblThdNote")->isHidden());
         QVERIFY(w.UnitSwitchable());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));
     }

@@ -13,7 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTest>
+
+#include <filesystem>
 
 namespace {
 
@@ -73,27 +76,29 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 
-    void windowTakesTheRecordOrKeepsItsOwn()
+    // The window of the tool shows its result alone: the gauge-setting page,
+    // a caption naming the PD, nothing to re-evaluate and no thread file.
+    void windowShowsTheToolsResultAlone()
     {
         const ShippedTables tables;
+        TempDir dir;
         TfrmThread w;
-        Child<QLineEdit>(w, "txtNomDia")->setText("1/4");
-        Child<QLineEdit>(w, "txtPitch")->setText("20");
-        Child<QPushButton>(w, "Button2")->click();
-        const TTInfo* calculated = w.Record();
         QVERIFY(!w.RunSetDimTool({0, "0", "0.2164", ""}));
         QCOMPARE(messages_, QStringList{"Can not Calculate! Invalid Pitch."});
-        QCOMPARE(w.Record(), calculated);
-        QVERIFY(!w.SetDimFlag());
+        QVERIFY(!w.Record() && !w.SetDimFlag());
         // M, pitch 1.5, external PD max 9.026: shown in millimetres.
         QVERIFY(w.RunSetDimTool({7, "1.5", "9.026", ""}));
         QVERIFY(w.SetDimFlag() && w.MetricFlag());
         QCOMPARE(w.Record()->ExtThd.TypeCode, uint16_t(kTypeM));
         QCOMPARE(w.Record()->ExtThd.PD.Max, 9.026);
+        QCOMPARE(w.windowTitle(), QString("Set Dim Tool - External PD 9.0260 mm, 1.5 mm pitch"));
         // Internal PD min alone: the gauge-setting page shows the internal
-        // thread's point gauge.
+        // thread's point gauge, on the one tab there is.
         QVERIFY(w.RunSetDimTool({0, "8", "", "0.9188"}));
         QCOMPARE(Child<QStackedWidget>(w, "Notebook1")->currentIndex(), 5);
+        auto* tabs = Child<QTabBar>(w, "TabSet1");
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), QString("Orvalle"));
         auto* page = Child<TGaugeSettingPage>(w, "pnlGageSetting");
         QVERIFY(!page->External() && !page->RollGauge());
         QVERIFY(!w.MetricFlag());
@@ -103,9 +108,15 @@ private slots:
             QVERIFY(w.RunSetDimTool({type, metric ? "2" : "8", metric ? "25" : "1.0", ""}));
             QCOMPARE(w.MetricFlag(), metric);
         }
-        // A re-evaluation needs a calculated thread.
+        QVERIFY(!w.HasThreadCalculation());
+        messages_.clear();
         QVERIFY(!w.FitToNewPD(1, "9.0"));
-        QCOMPARE(messages_.last(), QString("Can not re-evaluate: calculate the thread first."));
+        QVERIFY(!w.SaveThreadFile(QString::fromStdString(dir.file("setdim.thd"))));
+        QCOMPARE(messages_, (QStringList{"Can not re-evaluate: calculate the thread first.",
+                                         "The Set Dim tool's setting dimensions are not saved as "
+                                         "a thread file: print the Setting Dims Report to keep "
+                                         "them."}));
+        QVERIFY(!std::filesystem::exists(dir.file("setdim.thd")));
     }
 };
 

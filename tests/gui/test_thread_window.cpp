@@ -218,8 +218,10 @@ private slots:
         TfrmThread w;
         auto* hint = Child<QLabel>(w, "lblStdLOE");
         QCOMPARE(hint->text(), QString());
-        // 20 tpi is engaged over 9 pitches, 13 tpi over the diameter.
+        // UNC is engaged over the diameter, a special 20 tpi thread over 9 pitches.
         Enter(w, "UN Threads", "Class 2", "1/4", "20");
+        QCOMPARE(hint->text(), QString("0.2500 in"));
+        Child<QLineEdit>(w, "txtNomDia")->setText("0.3");
         QCOMPARE(hint->text(), QString("0.4500 in"));
         Child<QLineEdit>(w, "txtNomDia")->setText("1/2");
         Child<QLineEdit>(w, "txtPitch")->setText("13");
@@ -285,11 +287,12 @@ private slots:
     {
         TfrmThread w;
         Calculate(w);
-        // Class W ships without rows: one line instead of its tolerance columns.
+        // Class W ships without rows: one line instead of its tolerance columns,
+        // saying that class X has one.
         auto* setPlug = Grid(w, "grdSetPlug");
         auto* note = Child<QLabel>(w, "lblSetPlugNote");
         QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString("W TOL"));
-        QCOMPARE(note->text(), QString::fromUtf8(kNoGaugeTolNote));
+        QCOMPARE(note->text(), QString::fromUtf8(kNoClassWTolNote));
         QVERIFY(!note->isHidden() && setPlug->isColumnHidden(2) && setPlug->isColumnHidden(4));
         QVERIFY(Child<QLabel>(w, "lblSetPlugLeadTol")->parentWidget()->isHidden());
         QSignalSpy help(&w, &TfrmThread::helpRequested);
@@ -381,7 +384,7 @@ private slots:
         // 0.2164 in = 5.49656 mm, one decimal fewer; the headings say millimetres.
         QCOMPARE(Cell(w, "gridThd", 1, 2), QString("5.497"));
         QVERIFY(Grid(w, "grdPlug")->item(0, 1)->toolTip().endsWith("Dimensions in millimetres"));
-        QCOMPARE(Child<QLabel>(w, "lblStdLOE")->text(), QString("11.430 mm"));
+        QCOMPARE(Child<QLabel>(w, "lblStdLOE")->text(), QString("6.350 mm"));
         w.ToggleDisplayUnit();
         QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
         QVERIFY(Grid(w, "grdPlug")->item(0, 1)->toolTip().endsWith("Dimensions in inches"));

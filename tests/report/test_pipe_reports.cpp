@@ -75,8 +75,19 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
 {
     const ShippedTables shipped;
     auto rec = CalcPipe(0, "1/2");
-    // No published working-gauge tolerances ship: N/A rather than zeros.
-    ExpectRows(Report(*rec, 3), {{"Rings (-)", "Rings \\(-\\) +N/A$"}, {"Plugs (±)", "N/A$"}});
+    // No published working-gauge tolerances ship: the size rows and the page's
+    // line that says so, not a table of N/A.
+    const std::string none = Report(*rec, 3);
+    EXPECT_TRUE(InOrder(none, {"Nominal Pipe Size:", "O.D. of Pipe:", "Threads / in.",
+                               PipeTolsNote(*rec), kPipeReportNote}));
+    EXPECT_EQ(none.find("N/A"), std::string::npos) << none;
+    // 3/4 has gauge pitch diameters but no published plug majors and ring
+    // minors: the table with its N/A cells, and the line under it.
+    auto threeQuarter = CalcPipe(0, "3/4");
+    const std::string partial = Report(*threeQuarter, 2);
+    EXPECT_TRUE(InOrder(partial, {"Minor Diameters of Ring Gages", PipeGagesNote(*threeQuarter),
+                                  kPipeReportNote}));
+    ExpectRows(partial, {{"Pitch Diameters of Plug and Ring Gages", "0\\.98887$"}});
     // Stored values print as they are, the sign in the label ("Rings (-)"
     // of a stored +0.00050).
     rec->Pipe->Found |= kFoundTols;
@@ -172,10 +183,15 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
         {2, "1/2",
          {"Dimensions of External and Internal Taper Pipe Threads", "for Railing Joints, NPTR"},
          {{"0.14286", "^ +Inch +0\\.14286$"}, {"2.00", "^ +Threads +2\\.00$"}}},
-        {1, "1/8", {"Dimensions of Internal Straight Threads in Pipe Couplings, NPSC"}, {}},
+        // No rows for these: the size and why, no table of N/A.
+        {1, "1/8",
+         {"Dimensions of Internal Straight Threads in Pipe Couplings, NPSC", "Nominal Pipe Size:",
+          "no NPSC dimension table for this size"},
+         {}},
         {4, "1/8",
          {"Dimensions of External and Internal Straight Pipe Threads for Locknut",
-          "Connections, NPSL (Loose Fitting Mechanical Joints)"},
+          "Connections, NPSL (Loose Fitting Mechanical Joints)",
+          "no NPSL dimension table for this size"},
          {}},
     };
     for (const auto& c : cases) {
@@ -183,6 +199,7 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
         auto rec = CalcPipe(c.kind, c.size);
         const std::string text = Report(*rec, 1);
         for (const std::string& t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+        EXPECT_EQ(text.find("N/A"), std::string::npos) << text;
         ExpectRows(text, c.rows);
         // Only the railing joints have a picture.
         EXPECT_EQ(text.find("not found"), std::string::npos);

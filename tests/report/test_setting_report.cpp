@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 class SettingReport : public ::testing::Test {
@@ -111,6 +113,34 @@ TEST_F(SettingReport, NoteOfRecalledRolls)
     EXPECT_TRUE(InOrder(text, {"Functional Roll Setting Dimensions", "Minor Diameter Min:",
                                "Special Note:", "When using ZRKA-4C, ZRKA-5C, YRKA-4C and YRKA-5C",
                                "requirements. Contact Orvalle", "Pitch Ledger for Windows"}));
+}
+
+// Acme 2-4 prints the recalled-roll note under its limits: the note and its
+// footer go over to a page of their own and each page ends with the footer
+// (it once ran off the sheet). In millimetres the catalogue's inch points
+// carry the inch mark.
+TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit)
+{
+    const ShippedTables tables;
+    TTInfo acme;
+    acme.SetNomDia(2);
+    acme.SetThreadType("ACME");
+    acme.SetTPI(4);
+    acme.SetClass("2G");
+    acme.Calculate();
+    ASSERT_EQ(acme.ExtThd.Setting.RollNumber, "ZRKA-4C");
+    const QString file = QString::fromStdString(dir.file("acme.pdf"));
+    ASSERT_TRUE(WriteReportPdf(acme, kReportSetting, file, false));
+    std::istringstream pages(PdfText(file.toStdString()));
+    std::string first, second;
+    std::getline(pages, first, '\f');
+    std::getline(pages, second, '\f');
+    EXPECT_TRUE(InOrder(first, {"Minor Diameter Min:", "Pitch Ledger for Windows", "Printed"}));
+    EXPECT_TRUE(InOrder(second, {"Special Note:", "Contact Orvalle", "Printed"}));
+
+    ASSERT_TRUE(WriteReportPdf(*rec, kReportSetting, file, true));
+    const std::string mm = LineOf(PdfText(file.toStdString()), "Contact Pnt Dia:");
+    EXPECT_TRUE(Matches(mm, "[0-9]{4}\" +Contact Pnt Dia: +[0-9.]{6}\"$")) << mm;
 }
 
 } // namespace

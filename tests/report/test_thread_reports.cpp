@@ -72,9 +72,9 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC)
         {"Major Diameter Max:", "N/A .*0\\.2489"},
         {"Minor Diameter Max:", "0\\.207 .*Minor Diameter Max \\(Ref, Calc\\.\\):"},
         {"Minor Diameter Min:", "0\\.196 .*Minor Diameter Min \\(Ref, Calc\\.\\):"},
-        // 1/20 inch, and 9 pitches of engagement.
+        // 1/20 inch, and UNC's engagement of one diameter.
         {"Thread Pitch:", "0\\.0500 .*Thread Pitch: +0\\.0500"},
-        {"Length of Thd Engagement:", "0\\.4500 +\\(Standard\\)"},
+        {"Length of Thd Engagement:", "0\\.2500 +\\(Standard\\)"},
         // atan(0.05 / (pi x 0.2164)) = 4.206 degrees.
         {"Helix Angle:", "4 Deg\\. 12 Min\\."},
         // Best wire 0.57735 x 0.05.
@@ -154,13 +154,16 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
     ExpectRows(platedText, {{"EXTERNAL - After Plate", "After Plate +EXTERNAL - Before Plate"},
                             {"INTERNAL - After Plate", "After Plate +INTERNAL - Before Plate"}});
 
-    // Without a tolerance set: one line, no tolerance columns, the sizes kept.
+    // Without a tolerance set: the line under each gauge, no tolerance columns,
+    // the sizes kept.
     auto rec = CalculatedUN("1/4", 20, "2");
     rec->ClassW = 0;
     rec->XDiaTol = rec->XPDTol = rec->XLeadTol = 0;
     rec->XAngleDeg = rec->XAngleMin = 0;
     std::string text = Report(*rec, kReportGauge);
-    EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 1u) << text;
+    EXPECT_TRUE(InOrder(text, {"RING GAGE", kNoGaugeTolNote, "SET PLUG GAGE", kNoGaugeTolNote,
+                               "PLUG GAGE", kNoGaugeTolNote, "NOTE:"}));
+    EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 3u) << text;
     EXPECT_EQ(text.find("Tols  "), std::string::npos) << text;
     EXPECT_FALSE(Matches(text, "[+-] +N/A")) << "no bare tolerance\n" << text;
     ExpectRows(text, {{"Pitch Diameter", "0\\.2164 +0\\.2127"}});
@@ -171,15 +174,18 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
     EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos);
     EXPECT_TRUE(Matches(LineOf(text, "GO"), "GO +Tols +NOGO +Tols")) << text;
 
-    // Class W set plugs without a class W table: the line, yet the ring and
-    // plug gauges keep their class X tolerances.
+    // Class W set plugs without a class W table: the line under the set plugs
+    // only, saying class X has one; the ring and plug gauges keep their class X
+    // tolerances.
     auto classW = CalculatedUN("1/4", 20, "2");
     classW->ClassW = 1;
     classW->WDiaTol = classW->WPDTol = classW->WLeadTol = 0;
     classW->WAngleDeg = classW->WAngleMin = 0;
     classW->XPDTol = 0.0003;
     text = Report(*classW, kReportGauge);
-    EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 1u) << text;
+    EXPECT_TRUE(InOrder(text, {"SET PLUG GAGE", kNoClassWTolNote, "INTERNAL"})) << text;
+    EXPECT_EQ(LinesWith(text, kNoClassWTolNote).size(), 1u) << text;
+    EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos) << text;
     EXPECT_EQ(LinesWith(text, "Lead Tol").size(), 2u) << "ring and plug blocks\n" << text;
 }
 

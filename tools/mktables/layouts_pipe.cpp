@@ -50,7 +50,7 @@ std::string NptrSize(const std::map<std::string, int64_t>& row)
 }
 std::string NpsmSize(const std::map<std::string, int64_t>& row)
 {
-    return SizeNotOffered(row, "NPSM", 0, 15, "1/16 to 6");
+    return SizeNotOffered(row, "NPSM", 1, 15, "1/8 to 6");
 }
 std::string NpslSize(const std::map<std::string, int64_t>& row)
 {

@@ -55,8 +55,8 @@ HEADS = {
 # as Westport Corporation prints them (tools/pipe_data/npsm_published.csv gives the
 # address). Checked: (max + min)/2 equals the standard's mid-tolerance values, allowance
 # = internal PD min - external PD max, internal PD min = E1. od is the pipe's outside
-# diameter D of B1.20.1 Table 2. No source at hand prints 1/16: it has no row (its
-# page shows "  N/A" and zeros).
+# diameter D of B1.20.1 Table 2. 1/16 is no NPSM size (the standard's table starts at
+# 1/8): the program refuses it.
 # Written by tools/pipe_data/make_straight.py; do not edit by hand.
 # size is the size key (1/8 = 0.125). Units: inches.
 """,
@@ -66,15 +66,17 @@ HEADS = {
 # internal pitch diameter limits, internal minor diameter min, as Westport Corporation
 # prints them (tools/pipe_data/npsl_published.csv gives the address). Only 1/8 is
 # printed complete in the source at hand; 1/4 to 12 have no row (their page shows
-# "  N/A" and zeros) until a user holding the standard adds them. Checked: major max =
-# PD max + 0.666025 p. od is the pipe's outside diameter D of B1.20.1 Table 2.
+# "  N/A" and says the table has none) until a user holding the standard adds them.
+# Checked: major max = PD max + 0.666025 p. od is the pipe's outside diameter D of
+# B1.20.1 Table 2.
 # Written by tools/pipe_data/make_straight.py; do not edit by hand.
 # size is the size key (1/8 = 0.125). Units: inches.
 """,
     "nptr": """\
 # Taper pipe threads for railing joints NPTR (ASME B1.20.1), one row per nominal pipe
 # size, 1/2 to 4. No rows: no source at hand prints the railing joint table (E6, L6,
-# q, Q, T, S ...), and these values are not made up; the page shows "  N/A" and zeros.
+# q, Q, T, S ...), and these values are not made up; the page shows "  N/A" and says
+# the table has none.
 # A user holding the standard adds the rows here (see data/README.md).
 # size is the size key (1/2 = 0.5). Units: inches.
 """,
