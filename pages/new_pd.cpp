@@ -70,8 +70,9 @@ PDTrial Trial(const ParameterEntry& page, PDLimit limit, double nomDia, bool met
         return t;
     }
     rec.Calculate();
-    const std::string problem =
-        rec.Refusal.empty() ? LimitsProblem(rec, limit) : "the thread is refused: " + rec.Refusal;
+    std::string problem = LimitsProblem(rec, limit);
+    // What the walk's own check lets through, Calculate's may still refuse.
+    if (problem.empty() && !rec.Refusal.empty()) problem = "the thread is refused: " + rec.Refusal;
     if (!problem.empty()) {
         t.refusal = at + problem;
         return t;
