@@ -74,9 +74,8 @@ const char* const kUsage =
     "  --coating T     coating thickness in the thread's unit: inches, millimetres\n"
     "                  for M and MJ (0.008 is 8 um on an M10)\n"
     "  --open FILE     calculate the thread of a thread file instead (a ball\n"
-    "                  micrometer file runs the ball micrometer); its values are\n"
-    "                  checked as typed ones (a file without Nom Dia or TPI is\n"
-    "                  refused)\n"
+    "                  micrometer file runs the ball micrometer), checked as typed\n"
+    "                  values are (one without Nom Dia or TPI is refused)\n"
     "\n"
     "Results:\n"
     "  --classx        class X gauge tolerances on the setting plugs (default class W)\n"
@@ -120,12 +119,9 @@ const char* const kUsage =
     "                  --json, --csv, --mm, --inch as above; --report setting --pdf\n"
     "                  FILE writes its Setting Dims Report\n"
     "\n"
-    "A calculation whose limits would not be finite, above 0 and in order is\n"
-    "refused with why (\"Can not calculate: the pitch is too coarse for this\n"
-    "diameter\").\n"
-    "\n"
-    "Exit codes: 0 done, 2 invalid input, 3 table or file error (also a settings\n"
-    "file that exists but cannot be read), 64 usage error.\n";
+    "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
+    "above 0 and in order), 3 table or file error (also an unreadable settings\n"
+    "file), 64 usage error.\n";
 
 struct Options {
     std::map<std::string, std::string> values;
