@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,8 @@ std::string SizePart(const TThdInfo& m)
 // the pitch field is single precision, so it is read back to three places.
 std::string MetricNumber(double value)
 {
-    std::string text = Trim(FormatFixed(value, 0, 3));
+    // A pitch finer than three places show keeps six.
+    std::string text = Trim(FormatFixed(value, 0, std::fabs(value) < 0.0005 ? 6 : 3));
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
         text.pop_back();
     return text;
