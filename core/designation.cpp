@@ -106,14 +106,17 @@ std::string DesignationText(TThdInfo& member)
             member.Owner->NomDiaText = Len4Text(member.NomDia);
         designation = SizePart(member) + " " + member.Series + "-";
         if (member.StdLOE == 0) designation += "SE";
-        designation += ClassSuffix(member.ClassCode);
-        if (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
-            member.TypeCode == kTypeUNJ) {
+        const std::string classSuffix = ClassSuffix(member.ClassCode);
+        designation += classSuffix;
+        // A Set Dim record has no class, so no A or B to follow.
+        if (!classSuffix.empty() && (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
+                                     member.TypeCode == kTypeUNJ)) {
             if (member.IsInternal == 1) designation += "B";
             if (member.IsExternal == 1) designation += "A";
         }
     }
-    if (!designation.empty() && designation.back() == '-') designation.pop_back();
+    while (!designation.empty() && (designation.back() == '-' || designation.back() == ' '))
+        designation.pop_back();
 
     member.Notes.clear();
     if (member.Coating > 0) {
