@@ -110,10 +110,10 @@ std::unique_ptr<GaugeRegister> GaugeRegister::Open(const std::string& where, Reg
     } catch (const SqlError& e) {
         std::string message = e.what();
         if (e.kind == SqlError::Kind::Foreign && message.rfind(shown, 0) != 0)
-            message = shown + " is not a gauge register, or a damaged one: " + message + ".";
+            message = shown + " is not a gauge register, or a damaged one: " + message;
         else if (e.kind != SqlError::Kind::Foreign)
-            message = "The gauge register " + shown + " cannot be opened: " + message + ".";
-        result = {RegisterResult::Kind::Failed, message};
+            message = "The gauge register " + shown + " cannot be opened: " + message;
+        result = {RegisterResult::Kind::Failed, Sentence(message)};
         return nullptr;
     }
 }

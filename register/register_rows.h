@@ -19,6 +19,11 @@ inline const char* const kCalColumns = "cal_date, operator, cal_inputs, unit, me
                                        "expanded_u, coverage_k, verdict, certificate_path";
 
 RegisterResult Refused(std::string message);
+// `text` ended with a full stop, once.
+inline std::string Sentence(std::string text)
+{
+    return text.ends_with('.') ? text : text + ".";
+}
 RegisterResult NoSuchGauge(const std::string& serial);
 
 inline const std::string& CellText(const SqlRow& r, std::size_t i)
@@ -53,7 +58,8 @@ template <typename Work> RegisterResult GaugeRegister::Guard(Work&& work)
     } catch (const SqlError& e) {
         const std::string why = e.what();
         return {RegisterResult::Kind::Failed,
-                "The gauge register " + where_ + " " +
-                    (e.kind == SqlError::Kind::Foreign ? why : "failed: " + why) + "."};
+                register_rows::Sentence("The gauge register " + where_ + " " +
+                                        (e.kind == SqlError::Kind::Foreign ? why
+                                                                           : "failed: " + why))};
     }
 }

@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 

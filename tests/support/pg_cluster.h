@@ -70,7 +70,14 @@ private:
         ::waitpid(initdb, &status_, 0);
         if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0)
             return Fail("initdb failed");
-        const int port = FreePort();
+        // A port the kernel has just handed out and taken back is free.
+        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t n = sizeof a;
+        ::bind(s, reinterpret_cast<sockaddr*>(&a), n);
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
+        ::close(s);
+        const int port = ntohs(a.sin_port);
         server_ = Spawn({bin + "/postgres", "-D", home + "/data", "-p", std::to_string(port), "-h",
                          "127.0.0.1", "-k", home, "-c", "max_connections=40", "-c",
                          "shared_buffers=16MB"},
@@ -111,19 +118,6 @@ private:
         argv.push_back(nullptr);
         ::execv(argv[0], argv.data());
         ::_exit(127);
-    }
-
-    static int FreePort()
-    {
-        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t n = sizeof a;
-        ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
-        ::close(s);
-        return ntohs(a.sin_port);
     }
 
     std::string Fail(const std::string& why) const { return why + ":\n" + ReadTextFile(log_); }
