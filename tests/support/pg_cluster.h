@@ -59,6 +59,9 @@ private:
             if (!pw) pw = ::getpwnam("nobody");
             if (!pw || ::chown(home.c_str(), pw->pw_uid, pw->pw_gid) != 0)
                 return "no user to run the server as";
+            // Under a strict umask the temporary folder would shut the server out.
+            std::filesystem::permissions(dir_.path(), std::filesystem::perms::others_exec,
+                                         std::filesystem::perm_options::add);
             uid_ = pw->pw_uid;
             gid_ = pw->pw_gid;
         }
