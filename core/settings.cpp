@@ -70,6 +70,14 @@ std::string UserConfigDir()
     return WithSlash(base) + "PitchLedger/";
 }
 
+std::string UserDataDir()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const std::string base =
+        (xdg && xdg[0] == '/') ? std::string(xdg) : HomeDir() + "/.local/share";
+    return WithSlash(base) + "PitchLedger/";
+}
+
 std::string InstalledDataDir(const std::string& programDir)
 {
     // <prefix>/bin/plwin and <prefix>/libexec/pitchledger/<helper> share one data folder.

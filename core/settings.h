@@ -17,6 +17,8 @@ AppSettings& Settings();
 std::string ProgramDir();
 // $XDG_CONFIG_HOME/PitchLedger/ (default ~/.config/PitchLedger/), trailing separator.
 std::string UserConfigDir();
+// $XDG_DATA_HOME/PitchLedger/ (default ~/.local/share/PitchLedger/), trailing separator.
+std::string UserDataDir();
 // <prefix>/share/pitchledger/ for a program installed in <prefix>/bin or
 // <prefix>/libexec/pitchledger; empty when the program is not installed.
 std::string InstalledDataDir(const std::string& programDir);

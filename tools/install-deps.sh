@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what Pitch Ledger needs to build and test on Debian 12 (clang and
-# its sanitizer and libFuzzer runtime for the sanitizer build and fuzz targets).
+# its sanitizer and libFuzzer runtime for the sanitizer build and fuzz targets;
+# SQLite and libpq for the gauge register, and the PostgreSQL server whose
+# programs its tests start a throw-away cluster with).
 set -euo pipefail
 SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
-          clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream)
+          clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream
+          libsqlite3-dev libpq-dev postgresql)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
