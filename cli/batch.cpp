@@ -3,7 +3,7 @@
 #include "cli/cli_output.h"
 #include "cli/run_cli.h"
 #include "core/settings.h"
-#include "core/table_file.h"
+#include "core/whole_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -243,7 +243,7 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
         try {
             const std::vector<unsigned char> bytes = ReadWholeFile(file, kTextFileLimit);
             source = LineSource(std::string(bytes.begin(), bytes.end()));
-        } catch (const TableError& e) {
+        } catch (const FileError& e) {
             err << "plcalc: cannot read the batch file: " << e.what() << '\n';
             return kExitFileError;
         }

@@ -3,7 +3,7 @@
 #include "core/atomic_file.h"
 
 #include "core/number_text.h"
-#include "core/table_file.h"
+#include "core/whole_file.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -97,7 +97,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path))
     try {
         const std::vector<unsigned char> bytes = ReadWholeFile(path_, kTextFileLimit);
         text.assign(bytes.begin(), bytes.end());
-    } catch (const TableError& e) {
+    } catch (const FileError& e) {
         if (e.reason() != "File not found") loadError_ = e.what();
         return;
     }

@@ -1,5 +1,3 @@
-#include "core/table_cache.h"
-
 #include "core/table_file.h"
 
 #include <algorithm>
@@ -252,8 +250,13 @@ TableBytes ReadTableBytes(const std::string& path)
     timespec started{};
     ::clock_gettime(CLOCK_REALTIME, &started);
     FileStamp stamp;
-    auto bytes = std::make_shared<const std::vector<unsigned char>>(
-        ReadWholeFileStamped(path, kTableFileLimit, stamp));
+    std::shared_ptr<const std::vector<unsigned char>> bytes;
+    try {
+        bytes = std::make_shared<const std::vector<unsigned char>>(
+            ReadWholeFileStamped(path, kTableFileLimit, stamp));
+    } catch (const FileError& e) {
+        throw TableError(e);
+    }
     CheckSum(path, *bytes);
 
     const std::lock_guard<std::mutex> lock(g_mutex);
@@ -281,7 +284,7 @@ std::string CheckListedTables(const std::string& folder)
     std::vector<unsigned char> text;
     try {
         text = ReadWholeFile(sumsPath, kTableFileLimit);
-    } catch (const TableError& e) {
+    } catch (const FileError& e) {
         return e.what();
     }
     const std::vector<TableSum> sums =
@@ -296,7 +299,7 @@ std::string CheckListedTables(const std::string& folder)
         std::vector<unsigned char> bytes;
         try {
             bytes = ReadWholeFile(dir + s.name, kTableFileLimit);
-        } catch (const TableError& e) {
+        } catch (const FileError& e) {
             return e.what();
         }
         if (bytes.size() != s.size || Crc32(bytes.data(), bytes.size()) != s.crc)

@@ -2,30 +2,21 @@
 // Reading the binary table files: fixed-length little-endian records, no
 // header. A file is read into memory in one go and then walked record by record.
 
+#include "core/whole_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The one error a table or catalogue file raises. The message starts with the
-// runtime's wording ("File not found", "File access denied") or kTableDamaged
-// and names the full path.
-class TableError : public std::runtime_error {
+// The one error a table or catalogue file raises: a FileError of reading it,
+// or kTableDamaged for bytes that cannot be its data.
+class TableError : public FileError {
 public:
-    TableError(const std::string& reason, const std::string& path, const std::string& detail = {})
-        : std::runtime_error(reason + ": " + path + (detail.empty() ? "" : " (" + detail + ")")),
-          reason_(reason), path_(path)
-    {
-    }
-    const std::string& reason() const { return reason_; }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string reason_;
-    std::string path_;
+    using FileError::FileError;
+    explicit TableError(const FileError& e) : FileError(e) {}
 };
 
 // Bytes that cannot be the table's data (a row whose limits are reversed, a
@@ -36,27 +27,13 @@ inline const char* const kTableDamaged = "Table file is damaged";
 // Full path of a table file: table data path + separator + lower-case name.
 std::string TablePath(const std::string& fileName);
 
-// Largest file of each kind the program reads: far above any real file, low
-// enough that a wrong file (a disk image, /dev/zero) is refused before it is read.
-inline constexpr std::uintmax_t kTableFileLimit = 16u << 20;
-inline constexpr std::uintmax_t kCatalogueFileLimit = 4u << 20;
-inline constexpr std::uintmax_t kTextFileLimit = 1u << 20; // thread, INI and .bm files
-
-inline const char* const kNotRegularFile = "Not a regular file";
-inline const char* const kFileTooLarge = "File too large";
-
-// Reads the whole file; throws TableError when it is missing, unreadable, not a
-// regular file (a FIFO would block, a device never ends) or larger than limit.
-std::vector<unsigned char> ReadWholeFile(const std::string& path,
-                                         std::uintmax_t limit = kTableFileLimit);
-
 using TableBytes = std::shared_ptr<const std::vector<unsigned char>>;
 
 // The bytes of a table file, read once per process and kept while the file is
 // unchanged (size, change and modification times, inode and device); a
 // changed, replaced or removed file is read again or raises the error of
-// ReadWholeFile. When the folder holds kTableSumsName listing the file, the
-// bytes read must match its size and CRC-32, else kTableDamaged.
+// ReadWholeFile as a TableError. When the folder holds kTableSumsName listing
+// the file, the bytes read must match its size and CRC-32, else kTableDamaged.
 TableBytes ReadTableBytes(const std::string& path);
 // Forgets every kept table, so the next use reads the files again.
 void ClearTableCache();

@@ -64,7 +64,7 @@ class TThdInfo {
 public:
     double NomDia = 0;
     uint16_t ClassCode = 0;
-    float TPI = 0;
+    float TPI = 0; // threads per inch; for M and MJ the pitch in millimetres
     uint16_t TypeCode = 0;
     uint16_t Starts = 1;
     double Coating = 0;
@@ -123,7 +123,7 @@ public:
     std::string TypeName;
     uint16_t TypeCode = 0;
     double NomDia = 0;
-    float TPI = 0;
+    float TPI = 0; // threads per inch; for M and MJ the pitch in millimetres
     uint16_t Starts = 1;
     double Coating = 0;
     TThdInfo GoPlug, NoGoPlug, GoRing, NoGoRing, IntThd, ExtThd, GoSetPlug, NoGoSetPlug;

@@ -3,7 +3,7 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/stored_number.h"
-#include "core/table_file.h"
+#include "core/whole_file.h"
 
 #include <cmath>
 #include <filesystem>
@@ -132,7 +132,7 @@ bool IsBallMicFile(const std::string& fileName)
     try {
         const std::vector<unsigned char> bytes = ReadWholeFile(fileName, kTextFileLimit);
         text.assign(bytes.begin(), bytes.end());
-    } catch (const TableError&) {
+    } catch (const FileError&) {
         return false; // the loader names the file that cannot be read
     }
     std::istringstream in(text);

@@ -128,7 +128,7 @@ void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std:
     try {
         std::vector<Row> rows = parse(ReadText(path), path, messages);
         list.swap(rows);
-    } catch (const TableError& e) {
+    } catch (const FileError& e) {
         messages.push_back(e.what());
     }
 }

@@ -53,8 +53,12 @@ const TGageCatalogue& GageCatalogue();
 // The messages of the last load (empty: all seven files loaded).
 const std::vector<std::string>& GageCatalogueMessages();
 
-int32_t PointFormOf(uint16_t typeCode); // 0 when the type has none
-int32_t RollCodeOf(uint16_t typeCode);  // 0 when the type has none
+// The catalogue's keys, as its files number them. Point form: 1 29-degree
+// (Acme, stub, SAM), 2 60- and 55-degree, 3 7x45 buttress, 4 30-degree.
+// Roll code: 1 UN/UNR/UNJ, 2 Acme, 3 stub, 4 SAM 1, 5 SAM 2, 6 M/MJ,
+// 7 55-degree, 8 buttress, 9 30-degree. Each 0 when the type has none.
+int32_t PointFormOf(uint16_t typeCode);
+int32_t RollCodeOf(uint16_t typeCode);
 // Equivalent threads per inch of a metric pitch (mm) for the point lookup; 0: none.
 double EquivalentTPI(double pitchMm);
 

@@ -25,7 +25,7 @@ private:
     void cboTypeChange();
 
     QComboBox* cboType = nullptr;
-    QLabel* Label5 = nullptr;
+    QLabel* Label5 = nullptr; // the pitch caption, as on the Parameters page
     QLineEdit* txtPitch = nullptr;
     QRadioButton* optExternal = nullptr;
     QRadioButton* optInternal = nullptr;

@@ -231,6 +231,8 @@ private:
     QStackedWidget* Notebook1 = nullptr;
     QTabBar* TabSet1 = nullptr;
 
+    // The Parameters captions keep their numbered names: Label1 type, Label2
+    // class, Label4 diameter, Label5 pitch, Label23 starts, Label12 metric grades.
     QLabel* Label1 = nullptr;
     QComboBox* cboType = nullptr;
     QLabel* Label2 = nullptr;
@@ -259,7 +261,7 @@ private:
     QRadioButton* optCoating = nullptr;
     QLineEdit* txtCoating = nullptr;
     QLabel* lblCoatingUnit = nullptr; // "in", or "mm" for M and MJ
-    QPushButton* Button2 = nullptr;
+    QPushButton* Button2 = nullptr; // Calculate
 
     TColorStringGrid* gridThd = nullptr;
     TColorStringGrid* nptGageGrid = nullptr;

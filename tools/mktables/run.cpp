@@ -115,7 +115,7 @@ int WriteSums(const std::string& output, const std::vector<std::string>& tables,
         std::vector<unsigned char> bytes;
         try {
             bytes = ReadWholeFile(table);
-        } catch (const TableError& e) {
+        } catch (const FileError& e) {
             err << e.what() << "\n";
             return 1;
         }
