@@ -20,6 +20,7 @@ MAY_NEED = {
     "pipe": {"core"},
     "families": {"core", "gauges", "pipe"},
     "pages": {"core", "gauges", "pipe", "families"},
+    "register": {"core", "gauges", "pipe", "families"},
 }
 ALLOWED = {("families", "_ZN6TTInfo9CalculateEv")}  # TTInfo::Calculate()
 
