@@ -1,8 +1,8 @@
 #include "cli/ball_mic_option.h"
 
 #include "cli/cli_output.h"
+#include "cli/exit_codes.h"
 #include "cli/report_option.h"
-#include "cli/run_cli.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/settings.h"

@@ -1,7 +1,7 @@
 #include "cli/identify_option.h"
 
 #include "cli/cli_output.h"
-#include "cli/run_cli.h"
+#include "cli/exit_codes.h"
 #include "core/settings.h"
 #include "core/table_file.h"
 #include "pages/identify.h"

@@ -1,9 +1,9 @@
 #include "cli/set_dim_option.h"
 
 #include "cli/cli_output.h"
+#include "cli/exit_codes.h"
 #include "cli/gauge_setting_text.h"
 #include "cli/report_option.h"
-#include "cli/run_cli.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "pages/csv_text.h"
