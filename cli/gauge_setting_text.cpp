@@ -2,7 +2,6 @@
 
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
-#include "gauges/gage_catalogue.h"
 #include "pages/gauge_setting_page.h"
 
 #include <algorithm>
@@ -71,13 +70,4 @@ void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
         out << '\n';
         for (const std::string& line : GaugeMakerNotice()) out << line << '\n';
     }
-}
-
-std::string EnterPointDia(TTInfo& rec, const std::string& text)
-{
-    const double d = PointDiaEntryToRecordUnits(rec, text);
-    if (d < 0) return "Invalid point diameter: " + text;
-    std::string tabled;
-    const PointDiaResult r = SetPointDia(rec, d, &tabled);
-    return PointDiaMessage(r, tabled);
 }

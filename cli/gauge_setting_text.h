@@ -1,5 +1,5 @@
 #pragma once
-// The gauge-setting section of plcalc's text output and its --point-dia entry.
+// The gauge-setting section of plcalc's text output.
 
 #include <iosfwd>
 #include <string>
@@ -15,6 +15,3 @@ using TextGrid = std::vector<std::vector<std::string>>;
 std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm);
 // Those grids under "Gauge Setting", and the thread-roll notice where it applies.
 void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out);
-// A special point diameter: the window's entry rules and messages. Returns
-// the message of a refused entry, empty when the point was taken.
-std::string EnterPointDia(TTInfo& rec, const std::string& text);
