@@ -1,6 +1,6 @@
 #include "cli/ball_mic_option.h"
 
-#include "cli/cli_output.h"
+#include "cli/ball_mic_output.h"
 #include "cli/exit_codes.h"
 #include "cli/options.h"
 #include "cli/report_option.h"

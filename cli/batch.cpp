@@ -1,6 +1,6 @@
 #include "cli/batch.h"
 
-#include "cli/cli_output.h"
+#include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/run_cli.h"
 #include "core/settings.h"

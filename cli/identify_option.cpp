@@ -1,7 +1,7 @@
 #include "cli/identify_option.h"
 
-#include "cli/cli_output.h"
 #include "cli/exit_codes.h"
+#include "cli/identify_output.h"
 #include "cli/options.h"
 #include "core/settings.h"
 #include "core/table_file.h"

@@ -1,8 +1,7 @@
 #include "cli/set_dim_option.h"
 
-#include "cli/cli_output.h"
 #include "cli/exit_codes.h"
-#include "cli/gauge_setting_text.h"
+#include "cli/gauge_setting_output.h"
 #include "cli/options.h"
 #include "cli/report_option.h"
 #include "core/number_text.h"
