@@ -60,7 +60,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         out << UsageText(CliMode::BallMic);
         return kExitOk;
     }
-    if (read.status == ReadOutcome::MissingValue) return Usage(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::MissingValue)
+        return Usage(err, "missing value for " + read.word);
     if (read.status == ReadOutcome::Unknown)
         return Usage(err, read.word + " is not an option of --ballmic");
     auto get = [&](const std::string& k) {

@@ -34,7 +34,8 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
         out << UsageText(CliMode::Identify);
         return kExitOk;
     }
-    if (read.status == ReadOutcome::MissingValue) return Usage(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::MissingValue)
+        return Usage(err, "missing value for " + read.word);
     if (read.status == ReadOutcome::Unknown)
         return Usage(err, read.word + " is not an option of --identify");
     std::map<std::string, std::string>& values = o.values;

@@ -4,6 +4,7 @@ namespace {
 
 // The help of every option starts in this column.
 constexpr std::size_t kHelpColumn = 18;
+constexpr bool kNotInBatch = true;
 
 constexpr CliOption kThreadOptions[] = {
     {"", "", "Usage: plcalc [options]\n"
@@ -85,14 +86,14 @@ constexpr CliOption kThreadOptions[] = {
      "basic dimensions, the dimensions of the other kinds),\n"
      "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
      "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",
-     {}, true},
-    {"--pdf", "FILE", "the report's PDF file (Letter paper)", {}, true},
+     kNotInBatch},
+    {"--pdf", "FILE", "the report's PDF file (Letter paper)", kNotInBatch},
     {"--profile-svg", "FILE",
      "the thread profile with its tolerance zones as an SVG\n"
      "file (not for pipe threads)",
-     {}, true},
-    {"--help", "", "show this help", "-h", true},
-    {"--version", "", "show the version", {}, true},
+     kNotInBatch},
+    {"--help", "", "show this help", kNotInBatch, "-h"},
+    {"--version", "", "show the version", kNotInBatch},
 };
 
 // The thread's options it takes are in its table too: it checks the values
@@ -126,7 +127,7 @@ constexpr CliOption kBallMicOptions[] = {
     {"--ballmic", "",
      "the setting dimension of the ball micrometer and the distance\n"
      "over the gauge ball, for a taper plug or (--internal) a bore",
-     {}, true},
+     kNotInBatch},
     {"--method", "N",
      "1 inspect at the gauge plane (default); 2 at another plane,\n"
      "gauge plane diameter given; 3 at another plane, apex\n"
@@ -147,7 +148,7 @@ constexpr CliOption kBallMicOptions[] = {
     {"--report", "ballmic", ""},
     {"--pdf", "FILE", ""},
     {"--tables", "DIR", ""},
-    {"--help", "", "", "-h"},
+    {"--help", "", "", false, "-h"},
     {"", "", "  Lengths are in the unit typed; every one the method uses must be above 0."},
 };
 
@@ -167,7 +168,7 @@ constexpr CliOption kIdentifyOptions[] = {
     {"--inch", "", ""},
     {"--json", "", ""},
     {"--tables", "DIR", ""},
-    {"--help", "", "", "-h"},
+    {"--help", "", "", false, "-h"},
 };
 
 constexpr CliOption kBatchOptions[] = {
@@ -182,7 +183,7 @@ constexpr CliOption kBatchOptions[] = {
      "batch goes on. Options besides --batch FILE apply to every\n"
      "line; --report, --pdf, --ballmic, --help and --version are\n"
      "not for a batch. Exit code: the highest of its lines.",
-     {}, true},
+     kNotInBatch},
 };
 
 const char* const kExitCodesText =

@@ -22,9 +22,9 @@ struct CliOption {
     // After the name, lines after the first indented to it. Empty: read but
     // not listed alone (a text line or another option says it).
     std::string_view help;
-    std::string_view alias = {};
     // Does something else than print one thread's result.
     bool notInBatch = false;
+    std::string_view alias = {};
 };
 
 std::span<const CliOption> OptionTable(CliMode mode);
