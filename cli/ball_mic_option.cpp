@@ -1,8 +1,9 @@
 #include "cli/ball_mic_option.h"
 
-#include "cli/cli_output.h"
+#include "cli/ball_mic_output.h"
+#include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "cli/report_option.h"
-#include "cli/run_cli.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/settings.h"
@@ -10,28 +11,7 @@
 #include "pages/ball_mic_page.h"
 
 #include <algorithm>
-#include <map>
 #include <ostream>
-
-const char* const kBallMicUsage =
-    "Ball micrometer (HB-5000), instead of a thread:\n"
-    "  --ballmic       the setting dimension of the ball micrometer and the distance\n"
-    "                  over the gauge ball, for a taper plug or (--internal) a bore\n"
-    "  --method N      1 inspect at the gauge plane (default); 2 at another plane,\n"
-    "                  gauge plane diameter given; 3 at another plane, apex\n"
-    "                  diameter given\n"
-    "  --angle DEG     half angle of the taper from the centerline, degrees\n"
-    "  --ball-dia D    gauge ball diameter\n"
-    "  --plane-dia D   diameter at the gauge plane (methods 1, 2)\n"
-    "  --plane-dis L   distance to the gauge plane (methods 1, 2)\n"
-    "  --apex-dia D    apex diameter (method 3)\n"
-    "  --ball-dis L    distance over the gauge ball (methods 2, 3)\n"
-    "  --internal      a tapered bore (default: a taper plug)\n"
-    "  --open FILE     a ball micrometer file (.bm); options given override it,\n"
-    "                  and both are checked as the dialog checks typed values\n"
-    "  --save FILE     save the ball micrometer file\n"
-    "  --json, --report ballmic --pdf FILE   as for threads\n"
-    "  Lengths are in the unit typed; every one the method uses must be above 0.\n";
 
 namespace {
 
@@ -50,14 +30,9 @@ constexpr Value kValues[] = {
     {"--ball-dis", "BallDis", &TBallMic::BallDis},
 };
 
-struct BallMicOptions {
-    std::map<std::string, std::string> values;
-    bool internal = false, json = false;
-};
-
 int Usage(std::ostream& err, const std::string& problem)
 {
-    err << "plcalc: " << problem << "\n\n" << kBallMicUsage;
+    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::BallMic);
     return kExitUsage;
 }
 
@@ -79,28 +54,16 @@ bool IsBallMicRun(const std::vector<std::string>& args)
 
 int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    static const char* const withValue[] = {"--angle",   "--ball-dia", "--plane-dia",
-                                            "--plane-dis", "--apex-dia", "--ball-dis",
-                                            "--method",  "--open",     "--save",
-                                            "--report",  "--pdf",      "--tables"};
-    BallMicOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--ballmic") continue;
-        if (a == "--help" || a == "-h") {
-            out << kBallMicUsage;
-            return kExitOk;
-        }
-        if (a == "--internal") o.internal = true;
-        else if (a == "--json") o.json = true;
-        else if (std::ranges::find_if(withValue, [&](const char* w) { return a == w; }) !=
-                 std::end(withValue)) {
-            if (i + 1 >= args.size()) return Usage(err, "missing value for " + a);
-            o.values[a] = args[++i];
-        } else {
-            return Usage(err, a + " is not an option of --ballmic");
-        }
+    ParsedOptions o;
+    const ReadOutcome read = ReadOptions(args, {CliMode::BallMic}, o, true);
+    if (read.status == ReadOutcome::Help) {
+        out << UsageText(CliMode::BallMic);
+        return kExitOk;
     }
+    if (read.status == ReadOutcome::MissingValue)
+        return Usage(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::Unknown)
+        return Usage(err, read.word + " is not an option of --ballmic");
     auto get = [&](const std::string& k) {
         const auto it = o.values.find(k);
         return it == o.values.end() ? nullptr : &it->second;
@@ -161,7 +124,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
             }
             bm.*v.field = value;
         }
-    if (o.internal) bm.Internal = -1;
+    if (o.on("--internal")) bm.Internal = -1;
     // Typed values, and what a file holds with them, are checked as the
     // dialog checks its entries.
     const std::string problem = BallMicEntryProblem(bm);
@@ -187,7 +150,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         caption = BallMicCaption(*save);
     }
     if (const std::string* pdf = get("--pdf")) return WriteBallMicReportOption(bm, *pdf, err);
-    if (o.json) PrintBallMicJson(caption, bm, out);
+    if (o.on("--json")) PrintBallMicJson(caption, bm, out);
     else PrintBallMicText(caption, bm, out);
     return kExitOk;
 }

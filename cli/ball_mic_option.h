@@ -8,5 +8,3 @@
 
 bool IsBallMicRun(const std::vector<std::string>& args);
 int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-extern const char* const kBallMicUsage;

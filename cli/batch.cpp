@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
-#include "cli/cli_output.h"
+#include "cli/json_writer.h"
+#include "cli/options.h"
 #include "cli/run_cli.h"
 #include "core/settings.h"
 #include "core/whole_file.h"
@@ -14,35 +15,17 @@
 #include <string_view>
 #include <unistd.h>
 
-const char* const kBatchUsage =
-    "Batch, many threads in one run:\n"
-    "  --batch FILE    one thread per line of FILE (- for standard input), given\n"
-    "                  with the options above; words are split as a shell splits\n"
-    "                  them ('...', \"...\", \\), nothing is expanded; blank lines and\n"
-    "                  lines starting with # are skipped. Prints one JSON object a\n"
-    "                  line (JSON Lines), as --json with \"line\": its line number;\n"
-    "                  a line that fails prints {\"line\", \"error\", \"exit\"} and the\n"
-    "                  batch goes on. Options besides --batch FILE apply to every\n"
-    "                  line; --report, --pdf, --ballmic, --help and --version are\n"
-    "                  not for a batch. Exit code: the highest of its lines.\n";
-
 namespace {
-
-// Options that do something other than print one thread's result.
-constexpr std::string_view kNotInBatch[] = {"--batch", "--report", "--pdf",     "--ballmic",
-                                            "--help",  "-h",       "--version", "--profile-svg"};
 
 std::string NotInBatch(const std::vector<std::string>& words)
 {
-    for (const std::string& w : words)
-        if (std::ranges::find(kNotInBatch, w) != std::end(kNotInBatch))
-            return w + " is not for --batch";
-    return {};
+    const std::string word = FirstNotInBatch(words);
+    return word.empty() ? word : word + " is not for --batch";
 }
 
 int Usage(std::ostream& err, const std::string& problem)
 {
-    err << "plcalc: " << problem << "\n\n" << kBatchUsage;
+    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Batch);
     return kExitUsage;
 }
 

@@ -16,5 +16,3 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
 bool IsBatchRun(const std::vector<std::string>& args);
 // Options given besides --batch FILE go before every line's own.
 int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-extern const char* const kBatchUsage;

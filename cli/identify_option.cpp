@@ -1,7 +1,8 @@
 #include "cli/identify_option.h"
 
-#include "cli/cli_output.h"
-#include "cli/run_cli.h"
+#include "cli/exit_codes.h"
+#include "cli/identify_output.h"
+#include "cli/options.h"
 #include "core/settings.h"
 #include "core/table_file.h"
 #include "pages/identify.h"
@@ -10,22 +11,11 @@
 #include <map>
 #include <ostream>
 
-const char* const kIdentifyUsage =
-    "Identify a thread from a measured part, instead of a thread:\n"
-    "  --identify      list the standard threads (UN, M, Acme, NPT) that fit, closest\n"
-    "                  first, with the limits each has to meet\n"
-    "  --major V       measured major diameter of an external thread, or\n"
-    "  --minor V       measured minor diameter of an internal thread; inches, or\n"
-    "                  with the unit: 0.248in, 6.3mm (bare in mm with --mm)\n"
-    "  --tpi N         measured threads per inch, or\n"
-    "  --pitch MM      measured pitch in millimetres (a pitch gauge's reading)\n"
-    "  --mm, --inch, --json, --tables DIR   as for threads\n";
-
 namespace {
 
 int Usage(std::ostream& err, const std::string& problem)
 {
-    err << "plcalc: " << problem << "\n\n" << kIdentifyUsage;
+    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Identify);
     return kExitUsage;
 }
 
@@ -38,26 +28,18 @@ bool IsIdentifyRun(const std::vector<std::string>& args)
 
 int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    std::map<std::string, std::string> values;
-    bool json = false, mm = false, inch = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--identify") continue;
-        if (a == "--help" || a == "-h") {
-            out << kIdentifyUsage;
-            return kExitOk;
-        }
-        if (a == "--json") json = true;
-        else if (a == "--mm") mm = true;
-        else if (a == "--inch") inch = true;
-        else if (a == "--major" || a == "--minor" || a == "--tpi" || a == "--pitch" ||
-                 a == "--tables") {
-            if (i + 1 >= args.size()) return Usage(err, "missing value for " + a);
-            values[a] = args[++i];
-        } else {
-            return Usage(err, a + " is not an option of --identify");
-        }
+    ParsedOptions o;
+    const ReadOutcome read = ReadOptions(args, {CliMode::Identify}, o, true);
+    if (read.status == ReadOutcome::Help) {
+        out << UsageText(CliMode::Identify);
+        return kExitOk;
     }
+    if (read.status == ReadOutcome::MissingValue)
+        return Usage(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::Unknown)
+        return Usage(err, read.word + " is not an option of --identify");
+    std::map<std::string, std::string>& values = o.values;
+    const bool json = o.on("--json"), mm = o.on("--mm"), inch = o.on("--inch");
     if (mm && inch) return Usage(err, "--mm and --inch exclude each other");
     if (values.contains("--major") == values.contains("--minor"))
         return Usage(err, "--identify needs one of --major V (external) or --minor V (internal)");

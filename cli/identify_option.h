@@ -8,5 +8,3 @@
 
 bool IsIdentifyRun(const std::vector<std::string>& args);
 int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-extern const char* const kIdentifyUsage;

@@ -1,10 +1,6 @@
 #include "cli/inspect_option.h"
 
-#include "cli/cli_output.h"
-#include "pages/csv_text.h"
 #include "pages/inspect_page.h"
-#include "pages/result_pages.h"
-#include "pipe/pipe_pages.h"
 
 #include <ostream>
 
@@ -48,35 +44,4 @@ std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
     if (const auto g = Get(values, "--measured-gauge"))
         entry.gauge = *g == "go-plug" ? InspectGauge::Iso1502GoPlug : InspectGauge::Iso1502NoGoPlug;
     return BuildInspectPage(rec, entry, metricDisplay);
-}
-
-void PrintInspectText(const InspectPageText& page, std::ostream& out)
-{
-    out << "\nInspect\n";
-    PrintTextGrid(page.grid, out);
-    out << page.verdict << '\n';
-}
-
-void PrintPagesCsv(const ResultPagesText& pages,
-                   const std::vector<std::pair<std::string, TextGrid>>& setting,
-                   const InspectPageText* inspect, std::ostream& out)
-{
-    std::vector<std::pair<std::string, TextGrid>> blocks = {
-        {"Thread Dim.", pages.thread},
-        {"Tap Drills", pages.tapDrills},
-        {pages.ring.caption, VisibleGaugeGrid(pages.ring)},
-        {pages.setPlug.caption, VisibleGaugeGrid(pages.setPlug)},
-        {pages.plug.caption, VisibleGaugeGrid(pages.plug)},
-    };
-    blocks.insert(blocks.end(), setting.begin(), setting.end());
-    if (!pages.iso1502.caption.empty()) blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
-    if (inspect) blocks.emplace_back("Inspect", inspect->grid);
-    out << CsvBlocks(blocks);
-}
-
-void PrintPipeCsv(const PipePagesText& pages, std::ostream& out)
-{
-    out << CsvBlocks({{"Thread Dim.", pages.thread},
-                      {"NPT Gages", pages.gages},
-                      {"NPT Tolerances", pages.tols}});
 }

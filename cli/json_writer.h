@@ -2,7 +2,7 @@
 // The JSON writer of plcalc's output: values go into a buffer that is written
 // out whole when the outermost value closes.
 
-#include "cli/cli_output.h"
+#include "cli/text_grid.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,7 +14,8 @@
 #include <utility>
 #include <vector>
 
-using TextGrid = std::vector<std::vector<std::string>>;
+// A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
+void AppendJsonString(std::string& out, std::string_view s);
 
 // Writes into a buffer that goes out whole when the outer value closes: a
 // batch writes thousands of objects, and a stream write per character costs.

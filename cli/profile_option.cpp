@@ -1,7 +1,7 @@
 #include "cli/profile_option.h"
 
+#include "cli/exit_codes.h"
 #include "cli/report_option.h"
-#include "cli/run_cli.h"
 #include "pages/profile_geometry.h"
 
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "cli/report_dispatch.h"
 
-#include "cli/run_cli.h"
+#include "cli/exit_codes.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "cli/report_option.h"
 
-#include "cli/run_cli.h"
+#include "cli/exit_codes.h"
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "pipe/pipe_text.h"

@@ -2,15 +2,11 @@
 // The command line front end: describes one thread with options (or opens a
 // thread file), calculates it and prints the result pages as text or JSON.
 
+#include "cli/exit_codes.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
-
-// Exit codes.
-constexpr int kExitOk = 0;
-constexpr int kExitInvalidInput = 2; // the window's validation messages
-constexpr int kExitFileError = 3;    // table file or thread file error
-constexpr int kExitUsage = 64;       // unknown option or missing value
 
 // args excludes the program name.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,9 +1,9 @@
 #include "cli/set_dim_option.h"
 
-#include "cli/cli_output.h"
-#include "cli/gauge_setting_text.h"
+#include "cli/exit_codes.h"
+#include "cli/gauge_setting_output.h"
+#include "cli/options.h"
 #include "cli/report_option.h"
-#include "cli/run_cli.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "pages/csv_text.h"
@@ -34,15 +34,8 @@ bool Has(const std::map<std::string, std::string>& values, const std::string& ke
 
 std::string SetDimOptionProblem(const std::map<std::string, std::string>& values)
 {
-    static const char* const allowed[] = {"--type",       "--tpi",        "--pitch",
-                                          "--ext-pd-max", "--ext-pd-min", "--int-pd-min",
-                                          "--int-pd-max", "--tables",     "--report",
-                                          "--pdf"};
-    for (const auto& [key, value] : values) {
-        bool ok = false;
-        for (const char* a : allowed) ok = ok || key == a;
-        if (!ok) return key + " is not for --setdim";
-    }
+    for (const auto& [key, value] : values)
+        if (!HasOption(CliMode::SetDim, key)) return key + " is not for --setdim";
     const int index = SetDimTypeIndexOfName(Get(values, "--type").empty() ? "UN" : Get(values, "--type"));
     if (index < 0) return {}; // refused with the type list when it runs
     const bool metricPitch = SetDimPitchCaption(index) == "Thread Pitch in mm:";

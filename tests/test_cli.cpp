@@ -1,5 +1,6 @@
 // plcalc end to end, in-process: options, messages, exit codes, the page texts
 // of whole calculations against the published limits, and thread files.
+#include "cli/options.h"
 #include "cli/run_cli.h"
 #include "support/cli_run.h"
 #include "support/test_support.h"
@@ -8,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -266,6 +268,17 @@ TEST(Plcalc, HelpAndVersion)
                              "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3",
                              "--size TEXT", "--point-dia D"})
         EXPECT_NE(out.str().find(text), std::string::npos) << text;
+    // The bash completion offers what --help names; an option that two modes
+    // share takes a value in both or in neither.
+    std::map<std::string_view, bool> takesValue;
+    for (const CliMode mode : {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
+                               CliMode::Identify, CliMode::Batch})
+        for (const CliOption& option : OptionTable(mode)) {
+            if (option.name.empty()) continue;
+            EXPECT_NE(out.str().find(option.name), std::string::npos) << option.name;
+            const auto [it, first] = takesValue.emplace(option.name, !option.value.empty());
+            EXPECT_TRUE(first || it->second == !option.value.empty()) << option.name;
+        }
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);
     EXPECT_EQ(vout.str().rfind("plcalc (Pitch Ledger) 5.", 0), 0u);

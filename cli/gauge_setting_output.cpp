@@ -1,8 +1,9 @@
-#include "cli/gauge_setting_text.h"
+#include "cli/gauge_setting_output.h"
 
+#include "cli/json_writer.h"
+#include "cli/record_json.h"
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
-#include "gauges/gage_catalogue.h"
 #include "pages/gauge_setting_page.h"
 
 #include <algorithm>
@@ -24,6 +25,39 @@ void PrintRows(const TextGrid& rows, std::ostream& out)
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out << line << '\n';
     }
+}
+
+// The captions and values the page shows, in page order.
+TextGrid SettingRows(const GaugeSettingText& p)
+{
+    TextGrid rows;
+    auto add = [&](const std::string& caption, const std::string& value, bool shown) {
+        if (shown && !caption.empty()) rows.push_back({caption, value});
+    };
+    add("Gauge Model:", p.gaugeModel, true);
+    add(p.setFlatCaption, p.setFlat, true);
+    add(p.setVCaption, p.setV, p.showSetV);
+    add(p.pointCaption, p.pointNumber, true);
+    add(p.pointDiaCaption, p.pointDia, true);
+    add(p.toleranceCaption, p.tolerance, true);
+    add(p.diffTolCaption, p.diffTol, p.showDiffTol);
+    return rows;
+}
+
+void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
+{
+    j.Key(key);
+    j.Open('{');
+    j.Key("rows");
+    j.Grid(SettingRows(p));
+    j.Put("picture", p.picture);
+    j.Key("notice");
+    j.Open('[');
+    if (p.showNotice)
+        for (const std::string& line : GaugeMakerNotice()) j.String(line);
+    j.Close(']');
+    j.Put("note", p.note);
+    j.Close('}');
 }
 
 } // namespace
@@ -73,11 +107,43 @@ void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
     }
 }
 
-std::string EnterPointDia(TTInfo& rec, const std::string& text)
+void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay)
 {
-    const double d = PointDiaEntryToRecordUnits(rec, text);
-    if (d < 0) return "Invalid point diameter: " + text;
-    std::string tabled;
-    const PointDiaResult r = SetPointDia(rec, d, &tabled);
-    return PointDiaMessage(r, tabled);
+    j.Key("Orvalle");
+    j.Open('{');
+    const bool shown = rec.Starts <= 1;
+    j.Put("note", shown ? "" : kSingleStartSettingNote);
+    if (shown) {
+        for (bool external : {false, true}) {
+            j.Key(external ? "External Dims." : "Internal Dims.");
+            j.Open('{');
+            SettingJson(j, "Point Gage", BuildGaugeSettingPage(rec, external, false, metricDisplay));
+            SettingJson(j, "Functional Roll Gage",
+                        BuildGaugeSettingPage(rec, external, true, metricDisplay));
+            j.Close('}');
+        }
+    }
+    j.Close('}');
+}
+
+void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
+                      const GaugeSettingText& point, const GaugeSettingText& roll,
+                      std::ostream& out)
+{
+    JsonWriter j(out);
+    j.Open('{');
+    j.Put("caption", "Set Dim Tool");
+    j.Put("name", name);
+    j.Key("pages");
+    j.Open('{');
+    j.Key("Orvalle");
+    j.Open('{');
+    j.Put("dims", external ? "External Dims." : "Internal Dims.");
+    SettingJson(j, "Point Gage", point);
+    SettingJson(j, "Functional Roll Gage", roll);
+    j.Close('}');
+    j.Close('}');
+    RecordJson(j, rec);
+    j.Close('}');
+    out << '\n';
 }

@@ -1,9 +1,8 @@
-#include "cli/iso1502_option.h"
+#include "cli/iso1502_output.h"
 
-#include "cli/cli_output.h"
 #include "cli/json_writer.h"
+#include "cli/text_grid.h"
 #include "core/number_text.h"
-#include "pages/inspect_page.h"
 #include "pages/iso1502_page.h"
 
 #include <ostream>
@@ -54,29 +53,4 @@ void Iso1502Json(JsonWriter& j, const Iso1502PageText& page)
     }
     for (; !open.empty(); open.pop_back()) j.Close('}');
     j.Close('}');
-}
-
-void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page)
-{
-    j.Put("Gauge", page.gauge);
-    j.Put("Verdict", Iso1502WearWord(page.overallWear));
-    const Iso1502Gauge& g = page.limits;
-    // Judged to the 0.0001 mm the limits are shown to.
-    j.Put({{"PDMax", Iso1502Round(g.pdMax)},
-           {"PDMin", Iso1502Round(g.pdMin)},
-           {"WearLimit", Iso1502Round(g.wearLimit)},
-           {"MarginToWearLimit", page.marginToWearLimit},
-           {"Wire", page.wire}});
-    j.Put("Text", page.verdict);
-    j.Key("grid");
-    j.Grid(page.grid);
-    j.Key("readings");
-    j.Open('[');
-    for (std::size_t i = 0; i < page.wear.size(); ++i) {
-        j.Open('{');
-        j.Put({{"Reading", page.readings[i]}, {"MeasuredPD", Iso1502Round(page.measuredPDs[i])}});
-        j.Put("Verdict", Iso1502WearWord(page.wear[i]));
-        j.Close('}');
-    }
-    j.Close(']');
 }

@@ -1,0 +1,300 @@
+#include "cli/options.h"
+
+namespace {
+
+// The help of every option starts in this column.
+constexpr std::size_t kHelpColumn = 18;
+constexpr bool kNotInBatch = true;
+
+constexpr CliOption kThreadOptions[] = {
+    {"", "", "Usage: plcalc [options]\n"
+             "Calculates a screw thread, its gauges and wire readings, and prints the result "
+             "pages.\n"
+             "\n"
+             "Thread:"},
+    {"--type", "NAME",
+     "UN, UNR, UNJ, ACME, STUB (Stub Acme), SAM1, SAM2 (modified\n"
+     "stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
+     "threads); default UN"},
+    {"--dia", "TEXT",
+     "nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
+     "millimetres for M and MJ (10; over 0.99 up to 355, ISO 965-1)"},
+    {"--tpi", "VALUE", "threads per inch (all but M and MJ)"},
+    {"--pitch", "MM", "pitch in millimetres (M, MJ; 0.2 to 8, ISO 965-1)"},
+    {"--class", "TEXT",
+     "UN, UNR: 1, 2 or 3 (default 2); UNJ: 3; ACME: 2G, 3G, 4G or 5G;\n"
+     "STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3; NPT: the pipe\n"
+     "kind NPT, NPSC, NPTR, NPSM or NPSL (default: the first)"},
+    {"--size", "TEXT",
+     "nominal pipe size of NPT as listed: 1/2, 1 1/4 (or 1-1/4),\n"
+     "14 OD; pipe threads are shown in inches"},
+    {"--ext-tol", "TEXT",
+     "external tolerance class of M: PD grade 3-9, position e-h,\n"
+     "major grade 4, 6, 8, position e-h (6g6g; 6g means 6g6g);\n"
+     "default 6g6g (MJ: 4h6h only)"},
+    {"--int-tol", "TEXT",
+     "internal tolerance class of M: PD and minor grade 4-8,\n"
+     "position G or H (6H6H); default 6H6H (MJ: 4H5H only)"},
+    {"--loe-group", "G", "engagement group of M: S (short), N (normal, default), L (long)"},
+    {"--starts", "N", "number of starts, 1 to 6 (default 1)"},
+    {"--loe", "VALUE",
+     "custom length of engagement (UN, UNR, UNJ, MJ; M: see\n"
+     "--loe-group; Acme, stub and buttress threads take the standard one)"},
+    {"--coating", "T",
+     "coating thickness in the thread's unit: inches, millimetres\n"
+     "for M and MJ (0.008 is 8 um on an M10)"},
+    {"--open", "FILE",
+     "calculate the thread of a thread file instead (a ball\n"
+     "micrometer file runs the ball micrometer), checked as typed\n"
+     "values are (one without Nom Dia or TPI is refused)"},
+    {"", "", "\nResults:"},
+    {"--classx", "", "class X gauge tolerances on the setting plugs (default class W)"},
+    {"--mm", "", "show dimensions in millimetres (the default for M and MJ)"},
+    {"--inch", "", "show dimensions in inches (the default for inch threads)"},
+    {"--wire", "SIZE", "wire size for the readings, in the display unit or with mm/in"},
+    {"--new-pd", "LIMIT=V",
+     "re-evaluate: the nominal diameter at which a pitch-diameter\n"
+     "limit (ext-max, ext-min, int-min, int-max) is V (display unit\n"
+     "or with mm/in); the thread is calculated at that diameter,\n"
+     "with a note saying so"},
+    {"--point-dia", "D",
+     "special contact point of the point gauge: inches, or with\n"
+     "mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
+     "catalogue points only"},
+    {"--save", "FILE", "save the thread file"},
+    {"--tables", "DIR", "table data path (default: the user's setting)"},
+    {"--json", "", "print one JSON object instead of text pages"},
+    {"--csv", "",
+     "print every page as CSV instead: the page name, its header\n"
+     "row and its rows as shown, a blank line between pages (also\n"
+     "with --setdim)"},
+    {"--measured-mow", "V[,V...]",
+     "inspect: measured readings over wires of the\n"
+     "external thread (display unit or with mm/in); the pitch\n"
+     "diameter each measures and its verdict against the limits"},
+    {"--measured-wire", "W", "the wire size of those readings (default: the current wire)"},
+    {"--measured-pd", "V[,V...]", "inspect measured pitch diameters instead"},
+    {"--measured-gauge", "G",
+     "the readings (or PDs) are of an ISO 1502 screw plug of\n"
+     "the M thread, go-plug or nogo-plug: judged new, worn but\n"
+     "usable, beyond wear limit or oversize against its limits (mm)"},
+    {"--report", "NAME",
+     "write a report to the PDF file of --pdf instead of printing\n"
+     "the pages: thread, gauge, setting (the point and roll gauge\n"
+     "setting dimensions), iso1502 (the ISO 1502 gauges of an M\n"
+     "thread); for pipe threads npt-dims (NPT's\n"
+     "basic dimensions, the dimensions of the other kinds),\n"
+     "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
+     "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",
+     kNotInBatch},
+    {"--pdf", "FILE", "the report's PDF file (Letter paper)", kNotInBatch},
+    {"--profile-svg", "FILE",
+     "the thread profile with its tolerance zones as an SVG\n"
+     "file (not for pipe threads)",
+     kNotInBatch},
+    {"--help", "", "show this help", kNotInBatch, "-h"},
+    {"--version", "", "show the version", kNotInBatch},
+};
+
+// The thread's options it takes are in its table too: it checks the values
+// given against this one.
+constexpr CliOption kSetDimOptions[] = {
+    {"", "", "\nSet Dim tool (setting dimensions of the point and roll gauges from one PD):"},
+    {"--setdim", "",
+     "with --type (as above, or 30DEG, 55DEG), --tpi N (--pitch MM for\n"
+     "M, MJ, 30DEG) and one of --ext-pd-max V, --ext-pd-min V,\n"
+     "--int-pd-min V, --int-pd-max V (inches; mm for M, MJ, 30DEG);\n"
+     "--json, --csv, --mm, --inch as above; --report setting --pdf\n"
+     "FILE writes its Setting Dims Report"},
+    {"--type", "NAME", ""},
+    {"--tpi", "N", ""},
+    {"--pitch", "MM", ""},
+    {"--ext-pd-max", "V", ""},
+    {"--ext-pd-min", "V", ""},
+    {"--int-pd-min", "V", ""},
+    {"--int-pd-max", "V", ""},
+    {"--tables", "DIR", ""},
+    {"--report", "setting", ""},
+    {"--pdf", "FILE", ""},
+    {"--json", "", ""},
+    {"--csv", "", ""},
+    {"--mm", "", ""},
+    {"--inch", "", ""},
+};
+
+constexpr CliOption kBallMicOptions[] = {
+    {"", "", "Ball micrometer (HB-5000), instead of a thread:"},
+    {"--ballmic", "",
+     "the setting dimension of the ball micrometer and the distance\n"
+     "over the gauge ball, for a taper plug or (--internal) a bore",
+     kNotInBatch},
+    {"--method", "N",
+     "1 inspect at the gauge plane (default); 2 at another plane,\n"
+     "gauge plane diameter given; 3 at another plane, apex\n"
+     "diameter given"},
+    {"--angle", "DEG", "half angle of the taper from the centerline, degrees"},
+    {"--ball-dia", "D", "gauge ball diameter"},
+    {"--plane-dia", "D", "diameter at the gauge plane (methods 1, 2)"},
+    {"--plane-dis", "L", "distance to the gauge plane (methods 1, 2)"},
+    {"--apex-dia", "D", "apex diameter (method 3)"},
+    {"--ball-dis", "L", "distance over the gauge ball (methods 2, 3)"},
+    {"--internal", "", "a tapered bore (default: a taper plug)"},
+    {"--open", "FILE",
+     "a ball micrometer file (.bm); options given override it,\n"
+     "and both are checked as the dialog checks typed values"},
+    {"--save", "FILE", "save the ball micrometer file"},
+    {"", "", "  --json, --report ballmic --pdf FILE   as for threads"},
+    {"--json", "", ""},
+    {"--report", "ballmic", ""},
+    {"--pdf", "FILE", ""},
+    {"--tables", "DIR", ""},
+    {"--help", "", "", false, "-h"},
+    {"", "", "  Lengths are in the unit typed; every one the method uses must be above 0."},
+};
+
+constexpr CliOption kIdentifyOptions[] = {
+    {"", "", "Identify a thread from a measured part, instead of a thread:"},
+    {"--identify", "",
+     "list the standard threads (UN, M, Acme, NPT) that fit, closest\n"
+     "first, with the limits each has to meet"},
+    {"--major", "V", "measured major diameter of an external thread, or"},
+    {"--minor", "V",
+     "measured minor diameter of an internal thread; inches, or\n"
+     "with the unit: 0.248in, 6.3mm (bare in mm with --mm)"},
+    {"--tpi", "N", "measured threads per inch, or"},
+    {"--pitch", "MM", "measured pitch in millimetres (a pitch gauge's reading)"},
+    {"", "", "  --mm, --inch, --json, --tables DIR   as for threads"},
+    {"--mm", "", ""},
+    {"--inch", "", ""},
+    {"--json", "", ""},
+    {"--tables", "DIR", ""},
+    {"--help", "", "", false, "-h"},
+};
+
+constexpr CliOption kBatchOptions[] = {
+    {"", "", "Batch, many threads in one run:"},
+    {"--batch", "FILE",
+     "one thread per line of FILE (- for standard input), given\n"
+     "with the options above; words are split as a shell splits\n"
+     "them ('...', \"...\", \\), nothing is expanded; blank lines and\n"
+     "lines starting with # are skipped. Prints one JSON object a\n"
+     "line (JSON Lines), as --json with \"line\": its line number;\n"
+     "a line that fails prints {\"line\", \"error\", \"exit\"} and the\n"
+     "batch goes on. Options besides --batch FILE apply to every\n"
+     "line; --report, --pdf, --ballmic, --help and --version are\n"
+     "not for a batch. Exit code: the highest of its lines.",
+     kNotInBatch},
+};
+
+const char* const kExitCodesText =
+    "\n"
+    "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
+    "above 0 and in order), 3 table or file error (also an unreadable settings\n"
+    "file), 64 usage error.\n";
+
+constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
+                              CliMode::Identify, CliMode::Batch};
+
+void AppendRows(std::string& text, std::span<const CliOption> rows)
+{
+    for (const CliOption& row : rows) {
+        if (row.name.empty()) {
+            text.append(row.help).append("\n");
+            continue;
+        }
+        if (row.help.empty()) continue;
+        std::string left = "  ";
+        left.append(row.name);
+        if (!row.value.empty()) left.append(" ").append(row.value);
+        left.append(left.size() < kHelpColumn ? kHelpColumn - left.size() : 2, ' ');
+        text += left;
+        for (const char c : row.help) {
+            text += c;
+            if (c == '\n') text.append(kHelpColumn, ' ');
+        }
+        text += '\n';
+    }
+}
+
+std::string MakeUsage(CliMode mode)
+{
+    std::string text;
+    AppendRows(text, OptionTable(mode));
+    if (mode == CliMode::Thread) {
+        AppendRows(text, OptionTable(CliMode::SetDim));
+        text += kExitCodesText;
+    }
+    return text;
+}
+
+const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word)
+{
+    for (const CliOption& row : rows)
+        if (!row.name.empty() && (row.name == word || (!row.alias.empty() && row.alias == word)))
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
+std::span<const CliOption> OptionTable(CliMode mode)
+{
+    switch (mode) {
+    case CliMode::Thread: return kThreadOptions;
+    case CliMode::SetDim: return kSetDimOptions;
+    case CliMode::BallMic: return kBallMicOptions;
+    case CliMode::Identify: return kIdentifyOptions;
+    case CliMode::Batch: return kBatchOptions;
+    }
+    return {};
+}
+
+const std::string& UsageText(CliMode mode)
+{
+    static const std::string texts[] = {MakeUsage(CliMode::Thread), MakeUsage(CliMode::SetDim),
+                                        MakeUsage(CliMode::BallMic), MakeUsage(CliMode::Identify),
+                                        MakeUsage(CliMode::Batch)};
+    return texts[static_cast<int>(mode)];
+}
+
+std::string HelpText()
+{
+    return UsageText(CliMode::Thread) + '\n' + UsageText(CliMode::BallMic) + '\n' +
+           UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
+}
+
+ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
+                        ParsedOptions& o, bool helpEnds)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const CliOption* option = nullptr;
+        for (const CliMode mode : modes)
+            if (!option) option = FindOption(OptionTable(mode), word);
+        if (!option) return {ReadOutcome::Unknown, word};
+        if (option->value.empty()) {
+            if (helpEnds && option->name == "--help") return {ReadOutcome::Help, word};
+            o.switches.emplace(option->name);
+            continue;
+        }
+        if (i + 1 >= args.size()) return {ReadOutcome::MissingValue, word};
+        o.values[std::string(option->name)] = args[++i];
+    }
+    return {};
+}
+
+bool HasOption(CliMode mode, std::string_view name)
+{
+    const CliOption* option = FindOption(OptionTable(mode), name);
+    return option && option->name == name;
+}
+
+std::string FirstNotInBatch(const std::vector<std::string>& words)
+{
+    for (const std::string& word : words)
+        for (const CliMode mode : kModes)
+            if (const CliOption* option = FindOption(OptionTable(mode), word);
+                option && option->notInBatch)
+                return word;
+    return {};
+}

@@ -1,0 +1,61 @@
+#pragma once
+// plcalc's options: one table per mode names each option, the placeholder of
+// its value and its help. The option readers and --help are made from them;
+// the bash completion and the man page read --help.
+
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The set-dim options are read with the thread's, since --setdim is a switch
+// of the thread command line.
+enum class CliMode { Thread, SetDim, BallMic, Identify, Batch };
+
+struct CliOption {
+    std::string_view name;  // "--type"; empty for a line of the usage text alone
+    std::string_view value; // placeholder of its value; empty for a switch
+    // After the name, lines after the first indented to it. Empty: read but
+    // not listed alone (a text line or another option says it).
+    std::string_view help;
+    // Does something else than print one thread's result.
+    bool notInBatch = false;
+    std::string_view alias = {};
+};
+
+std::span<const CliOption> OptionTable(CliMode mode);
+// The usage of a mode, as its usage errors print it.
+const std::string& UsageText(CliMode mode);
+// plcalc --help: every mode's usage.
+std::string HelpText();
+
+struct ParsedOptions {
+    std::map<std::string, std::string> values; // by option name; the last one given
+    std::set<std::string, std::less<>> switches;
+
+    bool on(std::string_view name) const { return switches.contains(name); }
+    std::optional<std::string> get(const std::string& name) const
+    {
+        const auto it = values.find(name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+struct ReadOutcome {
+    enum Status { Done, Help, MissingValue, Unknown } status = Done;
+    std::string word; // the option concerned
+};
+
+// Reads args by the tables of `modes`, the first table naming a word
+// describing it. With helpEnds, --help stops the reading where it stands.
+ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
+                        ParsedOptions& o, bool helpEnds);
+// Whether `mode`'s table has the option (name, not alias).
+bool HasOption(CliMode mode, std::string_view name);
+// The first word that is no option of a batch line; empty when none is.
+std::string FirstNotInBatch(const std::vector<std::string>& words);

@@ -1,0 +1,158 @@
+#include "cli/thread_entry.h"
+
+#include "cli/exit_codes.h"
+#include "core/number_text.h"
+#include "core/thread_record.h"
+#include "families/gauge_setting.h"
+#include "pages/gauge_setting_page.h"
+#include "pages/metric_tolerance.h"
+#include "pages/parameter_page.h"
+#include "pipe/pipe_pages.h"
+
+#include <cctype>
+#include <vector>
+
+namespace {
+
+// The engagement group of --loe-group: S, N, L or the words.
+int LOEGroupOf(const std::string& text)
+{
+    const std::string t = UpperCase(Trim(text));
+    if (t == "S" || t == "SHORT") return kShortLOE;
+    if (t == "N" || t == "NORMAL") return kNormalLOE;
+    if (t == "L" || t == "LONG") return kLongLOE;
+    return -1;
+}
+
+// The metric classes and engagement group as the grade dialog and the
+// engagement radio group of the window would leave them.
+std::optional<EntryFailure> MetricEntry(const ParsedOptions& o, uint16_t code, ParameterEntry& e,
+                                        std::string& note)
+{
+    const MetricTolTexts defaults = DefaultMetricTols(code);
+    const TolClassCheck in = CheckTolClass(code, o.get("--int-tol").value_or(defaults.internal), true);
+    const TolClassCheck ex =
+        CheckTolClass(code, o.get("--ext-tol").value_or(defaults.external), false);
+    for (const TolClassCheck* c : {&in, &ex})
+        if (!c->message.empty()) return EntryFailure{kExitInvalidInput, c->message};
+    e.intTolText = in.text;
+    e.extTolText = ex.text;
+    e.metricLOE = kNormalLOE;
+    if (auto g = o.get("--loe-group")) {
+        const int group = LOEGroupOf(*g);
+        if (group < 0)
+            return EntryFailure{kExitInvalidInput,
+                                "Invalid engagement group: " + *g + " (S, N or L)"};
+        const MetricLOEChange change = ChangeMetricLOE(ex.text, kNormalLOE, group);
+        e.extTolText = change.external;
+        e.metricLOE = change.group;
+        note = MetricLOENotice(ex.text, change, group);
+    }
+    return std::nullopt;
+}
+
+// A size as typed, in the list's spelling: blanks trimmed and single,
+// "1-1/4" as "1 1/4", "14od" as "14 OD".
+std::string PipeSizeSpelling(const std::string& text)
+{
+    std::string t;
+    for (char c : UpperCase(Trim(text))) {
+        if (c == '-' || c == '\t') c = ' ';
+        if (c == ' ' && (t.empty() || t.back() == ' ')) continue;
+        if (c == 'O' && !t.empty() && std::isdigit(static_cast<unsigned char>(t.back()))) t += ' ';
+        t += c;
+    }
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    return t;
+}
+
+// The size list entry of --size for the chosen kind.
+std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry& e)
+{
+    const std::vector<std::string> sizes = PipeSizeTexts(e.pipeKind);
+    std::string offered;
+    for (const std::string& s : sizes) offered += (offered.empty() ? "" : ", ") + s;
+    const std::string kind = e.classText;
+    const auto size = o.get("--size");
+    if (!size)
+        return EntryFailure{kExitInvalidInput,
+                            "Can not calculate. No pipe size: give --size with one of the " +
+                                kind + " sizes " + offered};
+    const std::string wanted = PipeSizeSpelling(*size);
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        if (sizes[i] == wanted) {
+            e.pipeSize = static_cast<int>(i);
+            e.pipeSizeText = sizes[i];
+            return std::nullopt;
+        }
+    return EntryFailure{kExitInvalidInput, "Can not calculate. " + Trim(*size) + " is no " + kind +
+                                               " pipe size (" + kind + " sizes: " + offered + ")"};
+}
+
+} // namespace
+
+uint16_t TypeCodeOfOption(const std::string& upperName)
+{
+    if (upperName == "BUTT") return kTypeButt;
+    return TypeCodeOfName(upperName);
+}
+
+std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec,
+                                             std::string& note, ParameterEntry* entry)
+{
+    const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
+    ParameterEntry e;
+    e.typeIndex = TypeEntryIndex(TypeCodeOfOption(type));
+    const auto& types = ThreadTypeEntries();
+    if (e.typeIndex < 0) return EntryFailure{kExitInvalidInput, "Unknown thread type: " + type};
+    const uint16_t code = types[static_cast<std::size_t>(e.typeIndex)].typeCode;
+    const bool metric = code == kTypeM || code == kTypeMJ;
+    if (metric)
+        if (auto f = MetricEntry(o, code, e, note)) return f;
+    if (!FamilyAvailable(code))
+        return EntryFailure{kExitInvalidInput, UnavailableTypeMessage(code, type)};
+
+    const std::vector<ClassEntry> classes = ClassEntries(e.typeIndex);
+    if (!classes.empty()) {
+        const std::string def =
+            classes[static_cast<std::size_t>(DefaultClassEntry(e.typeIndex))].classText;
+        std::string cls = UpperCase(Trim(o.get("--class").value_or(def)));
+        if (cls.rfind("CLASS ", 0) == 0) cls = Trim(cls.substr(6));
+        const std::string refusal = ClassRefusal(e.typeIndex, cls);
+        if (!refusal.empty()) return EntryFailure{kExitInvalidInput, refusal};
+        e.classText = cls;
+    }
+    if (code == kTypeNPT) {
+        e.pipe = true;
+        e.pipeKind = ChooseClassEntry(e.typeIndex, e.classText).entry;
+        if (auto f = PipeSizeEntry(o, e)) return f;
+    }
+    e.diameterText = o.get("--dia").value_or("");
+    e.pitchText = o.get(metric ? "--pitch" : "--tpi").value_or("");
+    if (auto loe = o.get("--loe")) {
+        e.customLOE = true;
+        e.loeText = *loe;
+    }
+    if (auto s = o.get("--starts")) {
+        const int starts = StartsOf(*s);
+        if (starts == 0) return EntryFailure{kExitInvalidInput, kInvalidStartsMessage + *s};
+        e.startsIndex = starts - 1;
+    }
+    if (auto c = o.get("--coating")) {
+        e.coated = true;
+        e.coatingText = *c;
+    }
+    if (entry) *entry = e;
+    const SetUpResult r = SetUpRecord(e, rec);
+    if (!r.message.empty()) return EntryFailure{kExitInvalidInput, r.message};
+    return std::nullopt;
+}
+
+std::string EnterPointDia(TTInfo& rec, const std::string& text)
+{
+    const double d = PointDiaEntryToRecordUnits(rec, text);
+    if (d < 0) return "Invalid point diameter: " + text;
+    std::string tabled;
+    const PointDiaResult r = SetPointDia(rec, d, &tabled);
+    return PointDiaMessage(r, tabled);
+}

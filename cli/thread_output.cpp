@@ -1,0 +1,128 @@
+#include "cli/thread_output.h"
+
+#include "cli/gauge_setting_output.h"
+#include "cli/inspect_output.h"
+#include "cli/iso1502_output.h"
+#include "cli/json_writer.h"
+#include "cli/record_json.h"
+#include "core/thread_record.h"
+#include "pages/csv_text.h"
+#include "pages/inspect_page.h"
+#include "pages/result_pages.h"
+#include "pages/tap_drills.h"
+
+#include <ostream>
+
+namespace {
+
+// As the window shows it: without a tolerance set only the sizes; the line
+// that says why tolerances are missing under the grid.
+void PrintGauge(const GaugePageText& page, std::ostream& out)
+{
+    out << '\n' << page.caption << '\n';
+    PrintTextGrid(VisibleGaugeGrid(page), out);
+    if (!page.note.empty()) out << page.note << '\n';
+    if (!page.tolerances) return;
+    if (!page.leadTol.empty()) out << "Lead Tol: " << page.leadTol << '\n';
+    if (!page.angleTol.empty()) out << "Half Angle Tol: " << page.angleTol << '\n';
+}
+
+void GaugeJson(JsonWriter& j, const GaugePageText& p)
+{
+    j.Key(p.caption);
+    j.Open('{');
+    j.Key("grid");
+    j.Grid(p.grid);
+    j.Put("lead_tol", p.leadTol);
+    j.Put("angle_tol", p.angleTol);
+    j.Put("note", p.note);
+    j.Close('}');
+}
+
+// The drills of an internal unified or metric thread, as its page found them;
+// none where the table cannot be read, and then why.
+void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>& drills,
+                   const std::string& error)
+{
+    if (!HasTapDrills(rec)) return;
+    if (!error.empty()) j.Put("tapDrillsError", error);
+    j.Key("tapDrills");
+    j.Open('[');
+    for (const TapDrill& d : drills) {
+        j.Open('{');
+        j.Put("Drill", d.name);
+        j.Put({{"Diameter", d.diameter}, {"PercentThread", d.percentThread},
+               {"Recommended", d.recommended ? 1.0 : 0.0}});
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+} // namespace
+
+void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
+                    const ReevaluationText* reevaluation)
+{
+    out << pages.caption << '\n' << pages.name << '\n';
+    if (reevaluation) out << reevaluation->note << '\n';
+    out << "\nThread Dim.\n";
+    PrintTextGrid(pages.thread, out);
+    if (!pages.tapDrills.empty()) {
+        out << "\nTap Drills\n";
+        PrintTextGrid(pages.tapDrills, out);
+    }
+    PrintGauge(pages.ring, out);
+    PrintGauge(pages.setPlug, out);
+    PrintGauge(pages.plug, out);
+    if (!pages.iso1502.caption.empty()) PrintIso1502Text(pages.iso1502, out);
+}
+
+void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
+                    const InspectPageText* inspect, const ReevaluationText* reevaluation)
+{
+    JsonWriter j(out);
+    j.Open('{');
+    j.Put("caption", pages.caption);
+    j.Put("name", pages.name);
+    j.Key("pages");
+    j.Open('{');
+    j.Key("Thread Dim.");
+    j.Grid(pages.thread);
+    GaugeJson(j, pages.ring);
+    GaugeJson(j, pages.setPlug);
+    GaugeJson(j, pages.plug);
+    // In the unit the other pages were built in.
+    ThreadSettingJson(j, rec, pages.unit == UnitText(true));
+    j.Close('}');
+    RecordJson(j, rec);
+    TapDrillsJson(j, rec, pages.drills, pages.drillsError);
+    if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
+    if (inspect) InspectionJson(j, *inspect);
+    if (reevaluation) {
+        j.Key("reevaluation");
+        j.Open('{');
+        j.Put("limit", reevaluation->limit);
+        j.Put("target", reevaluation->target);
+        j.Put("note", reevaluation->note);
+        j.Close('}');
+    }
+    j.Close('}');
+    out << '\n';
+}
+
+void PrintPagesCsv(const ResultPagesText& pages,
+                   const std::vector<std::pair<std::string, TextGrid>>& setting,
+                   const InspectPageText* inspect, std::ostream& out)
+{
+    std::vector<std::pair<std::string, TextGrid>> blocks = {
+        {"Thread Dim.", pages.thread},
+        {"Tap Drills", pages.tapDrills},
+        {pages.ring.caption, VisibleGaugeGrid(pages.ring)},
+        {pages.setPlug.caption, VisibleGaugeGrid(pages.setPlug)},
+        {pages.plug.caption, VisibleGaugeGrid(pages.plug)},
+    };
+    blocks.insert(blocks.end(), setting.begin(), setting.end());
+    if (!pages.iso1502.caption.empty()) blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
+    if (inspect) blocks.emplace_back("Inspect", inspect->grid);
+    out << CsvBlocks(blocks);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A calculated thread in plcalc's output: its result pages as aligned text,
+// one JSON object or CSV blocks.
+
+#include "cli/text_grid.h"
+
+#include <iosfwd>
+#include <string>
+#include <utility>
+#include <vector>
+
+class TTInfo;
+struct InspectPageText;
+struct ResultPagesText;
+
+// A thread calculated at the diameter a re-evaluation found (--new-pd).
+struct ReevaluationText {
+    std::string limit; // "ext-max" ...
+    double target = 0; // in the record's unit
+    std::string note;  // NewPDFit::note
+};
+
+// The re-evaluation's note follows the designation.
+void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
+                    const ReevaluationText* reevaluation = nullptr);
+// With an inspection, its key "inspection" besides the pages; with a
+// re-evaluation, its key "reevaluation".
+void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
+                    const InspectPageText* inspect = nullptr,
+                    const ReevaluationText* reevaluation = nullptr);
+// Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
+// after the gauge pages, the inspection last when there is one.
+void PrintPagesCsv(const ResultPagesText& pages,
+                   const std::vector<std::pair<std::string, TextGrid>>& setting,
+                   const InspectPageText* inspect, std::ostream& out);
