@@ -68,8 +68,7 @@ struct FormulaCase {
     double expected;
 };
 
-// Hand arithmetic on the standards' formulas, no table rows (the pitch diameter maxima
-// and the stub minor minimum as plcalc shows them are checked there). Every limit is
+// Hand arithmetic on the standards' formulas, no table rows. Every limit is
 // rounded to four places, a minimum from the rounded maximum; T is the sum of the
 // B1.5 Table 5 increments, each to five places.
 // Acme 1-5 2G: PD max = Round4(1 - 0.1) - 0.008 sqrt 1 = 0.8920, T = 0.01342 + 0.00600
@@ -80,9 +79,11 @@ struct FormulaCase {
 // PD 4.96875 -> 4.9688 (tie to even), T = 0.00750 + 0.01342, internal PD max 4.98972 ->
 // 4.9897 > D - P/4, so the NOT GO plug major is that PD max.
 // Stub 1-10 2G: PD max 1 - 0.03 - 0.008, T = 0.00949 + 0.00600 = 0.01549: PD min 0.94651
-// -> 0.9465, minor max 1 - 0.06 - 0.020, internal major max 1.03549 -> 1.0355. SAM #1 and
+// -> 0.9465, minor max 1 - 0.06 - 0.020, minor min 0.920 - 0.01549 -> 0.9045, internal
+// major max 1.03549 -> 1.0355. SAM #1 and
 // #2: D - 0.375 P and D - 0.25 P less 0.008.
 const FormulaCase kFormula[] = {
+    {"Acme1_5_2G_pdMax", "ACME", "2G", 1, 5, kExt, kPD, kMax, 0.8920},
     {"Acme1_5_2G_pdMin", "ACME", "2G", 1, 5, kExt, kPD, kLow, 0.8726},
     {"Acme1_5_2G_intPdMax", "ACME", "2G", 1, 5, kInt, kPD, kMax, 0.9194},
     {"Acme1_5_5G_pdMax", "ACME", "5G", 1, 5, kExt, kPD, kMax, 0.9000},
@@ -97,8 +98,10 @@ const FormulaCase kFormula[] = {
     {"Acme1_12_intMajorMax", "ACME", "2G", 1, 12, kInt, kMaj, kMax, 1.020},
     {"Acme1_5_noGoPlugMajor", "ACME", "2G", 1, 5, kNoGoPlug, kMaj, kGage, 0.950},
     {"Acme5_16_noGoPlugClamp", "ACME", "2G", 5, 16, kNoGoPlug, kMaj, kGage, 4.9897},
+    {"Stub1_10_pdMax", "STUB", "2G", 1, 10, kExt, kPD, kMax, 0.962},
     {"Stub1_10_pdMin", "STUB", "2G", 1, 10, kExt, kPD, kLow, 0.9465},
     {"Stub1_10_minorMax", "STUB", "2G", 1, 10, kExt, kMin, kMax, 0.920},
+    {"Stub1_10_minorMin", "STUB", "2G", 1, 10, kExt, kMin, kLow, 0.9045},
     {"Stub1_10_intMajorMax", "STUB", "2G", 1, 10, kInt, kMaj, kMax, 1.0355},
     {"Sam1_1_10_pdMax", "SAM1", "2G", 1, 10, kExt, kPD, kMax, 0.9545},
     {"Sam2_1_10_pdMax", "SAM2", "2G", 1, 10, kExt, kPD, kMax, 0.967},

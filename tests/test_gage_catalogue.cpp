@@ -187,6 +187,14 @@ TEST(GageCatalogue, SpecialPoints)
         EXPECT_NEAR(ex.SetToFlat, std::sqrt(q * q + p * p / 4) - 0.04, 1e-9);
     }
     {
+        // No point gauge sets a thread under 1/4 in: the point would go unused.
+        const auto r = Calc("UN", 0.2, 40, "2");
+        EXPECT_EQ(SetPointDia(*r, 0.02), PointDiaResult::SmallThread);
+        EXPECT_EQ(PointDiaMessage(PointDiaResult::SmallThread, ""),
+                  "A contact point is not used on this thread: the point gauges set threads of "
+                  "1/4 in (internal threads 0.312 in) and over.");
+    }
+    {
         // Acme takes catalogue points only: the message lists those within the wire range.
         const auto r = Calc("ACME", 1, 5, "2G");
         const std::string before = r->ExtThd.PointName;
