@@ -3,7 +3,7 @@
 // window with its Profile page.
 #include "app/identify_dialog.h"
 #include "core/thread_record.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/message_box.h"
 #include "ui/profile_page.h"
 #include "ui/thread_window.h"
@@ -16,25 +16,6 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
-
-namespace {
-
-template <typename T> T* Child(const QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
-QStringList Tabs(const TfrmThread& w)
-{
-    QStringList tabs;
-    auto* bar = Child<QTabBar>(w, "TabSet1");
-    for (int i = 0; i < bar->count(); ++i) tabs << bar->tabText(i);
-    return tabs;
-}
-
-} // namespace
 
 class IdentifyDialogTest : public QObject {
     Q_OBJECT
@@ -134,8 +115,7 @@ private slots:
         QVERIFY(unc.CalculateEntry(found[0]));
         QCOMPARE(Child<QLabel>(unc, "lblName")->text(), QString("1/4-20 UNC-2B  /  1/4-20 UNC-2A"));
         QVERIFY(Tabs(unc).contains("Profile"));
-        auto* tabs = Child<QTabBar>(unc, "TabSet1");
-        tabs->setCurrentIndex(static_cast<int>(Tabs(unc).indexOf("Profile")));
+        ShowTab(unc, "Profile");
         QVERIFY(Child<TProfilePage>(unc, "profilePage")->isVisibleTo(&unc));
         QVERIFY(pipe.CalculateEntry(found[1]));
         QVERIFY(!Tabs(pipe).contains("Profile"));
