@@ -43,9 +43,6 @@ private slots:
         // 9.968), ASME B1.1 (1/4-20 UNC-2B minor 0.207 = 0.2070).
         QTest::newRow("inch bolt") << false << "0.2480" << 0 << "20" << 0 << "1/4-20 UNC-2A"
                                    << "0.2489" << "Measured major diameter 0.2480 in";
-        QTest::newRow("metric bolt, units typed") << false << "9.97mm" << 0 << "1.5mm" << 0
-                                                  << "M 10 X 1.5 - 6g6g" << "0.3924"
-                                                  << "Measured major";
         QTest::newRow("metric bolt in mm") << false << "9.97" << 1 << "1.5" << 1
                                            << "M 10 X 1.5 - 6g6g" << "9.968"
                                            << "Measured major diameter 9.970 mm";
