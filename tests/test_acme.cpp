@@ -30,19 +30,6 @@ struct AcmeTables : TestTables {
     AcmeTables() : TestTables({"acmetbl", "acmeall", "acmego", "stubtbl", "stuball", "stubgo"}) {}
 };
 
-std::unique_ptr<TTInfo> Calc(const char* type, const char* cls, double d, float n,
-                             uint16_t starts = 1)
-{
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType(type);
-    rec->SetClass(cls);
-    rec->SetNomDia(d);
-    rec->SetTPI(n);
-    rec->SetStarts(starts);
-    rec->Calculate();
-    return rec;
-}
-
 using Member = TThdInfo TTInfo::*;
 using Dim = TDimLimits TThdInfo::*;
 using Value = double TDimLimits::*;
@@ -68,8 +55,7 @@ struct FormulaCase {
     double expected;
 };
 
-// Hand arithmetic on the standards' formulas, no table rows (the pitch diameter maxima
-// and the stub minor minimum as plcalc shows them are checked there). Every limit is
+// Hand arithmetic on the standards' formulas, no table rows. Every limit is
 // rounded to four places, a minimum from the rounded maximum; T is the sum of the
 // B1.5 Table 5 increments, each to five places.
 // Acme 1-5 2G: PD max = Round4(1 - 0.1) - 0.008 sqrt 1 = 0.8920, T = 0.01342 + 0.00600
@@ -80,9 +66,11 @@ struct FormulaCase {
 // PD 4.96875 -> 4.9688 (tie to even), T = 0.00750 + 0.01342, internal PD max 4.98972 ->
 // 4.9897 > D - P/4, so the NOT GO plug major is that PD max.
 // Stub 1-10 2G: PD max 1 - 0.03 - 0.008, T = 0.00949 + 0.00600 = 0.01549: PD min 0.94651
-// -> 0.9465, minor max 1 - 0.06 - 0.020, internal major max 1.03549 -> 1.0355. SAM #1 and
+// -> 0.9465, minor max 1 - 0.06 - 0.020, minor min 0.920 - 0.01549 -> 0.9045, internal
+// major max 1.03549 -> 1.0355. SAM #1 and
 // #2: D - 0.375 P and D - 0.25 P less 0.008.
 const FormulaCase kFormula[] = {
+    {"Acme1_5_2G_pdMax", "ACME", "2G", 1, 5, kExt, kPD, kMax, 0.8920},
     {"Acme1_5_2G_pdMin", "ACME", "2G", 1, 5, kExt, kPD, kLow, 0.8726},
     {"Acme1_5_2G_intPdMax", "ACME", "2G", 1, 5, kInt, kPD, kMax, 0.9194},
     {"Acme1_5_5G_pdMax", "ACME", "5G", 1, 5, kExt, kPD, kMax, 0.9000},
@@ -97,8 +85,10 @@ const FormulaCase kFormula[] = {
     {"Acme1_12_intMajorMax", "ACME", "2G", 1, 12, kInt, kMaj, kMax, 1.020},
     {"Acme1_5_noGoPlugMajor", "ACME", "2G", 1, 5, kNoGoPlug, kMaj, kGage, 0.950},
     {"Acme5_16_noGoPlugClamp", "ACME", "2G", 5, 16, kNoGoPlug, kMaj, kGage, 4.9897},
+    {"Stub1_10_pdMax", "STUB", "2G", 1, 10, kExt, kPD, kMax, 0.962},
     {"Stub1_10_pdMin", "STUB", "2G", 1, 10, kExt, kPD, kLow, 0.9465},
     {"Stub1_10_minorMax", "STUB", "2G", 1, 10, kExt, kMin, kMax, 0.920},
+    {"Stub1_10_minorMin", "STUB", "2G", 1, 10, kExt, kMin, kLow, 0.9045},
     {"Stub1_10_intMajorMax", "STUB", "2G", 1, 10, kInt, kMaj, kMax, 1.0355},
     {"Sam1_1_10_pdMax", "SAM1", "2G", 1, 10, kExt, kPD, kMax, 0.9545},
     {"Sam2_1_10_pdMax", "SAM2", "2G", 1, 10, kExt, kPD, kMax, 0.967},
@@ -111,7 +101,7 @@ TEST_P(Formula, HandArithmetic)
 {
     const FormulaCase& c = GetParam();
     AcmeTables tables;
-    auto rec = Calc(c.type, c.cls, c.d, c.n);
+    auto rec = Calculated(c.type, c.cls, c.d, c.n);
     EXPECT_NEAR((*rec).*c.member.*c.dim.*c.value, c.expected, 5e-7);
 }
 
@@ -124,12 +114,12 @@ TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
 {
     AcmeTables tables;
     for (auto [n, height] : {std::pair(10.0f, 0.060), std::pair(12.0f, 1.0 / 24 + 0.005)}) {
-        auto rec = Calc("ACME", "2G", 1, n);
+        auto rec = Calculated("ACME", "2G", 1, n);
         EXPECT_NEAR(rec->ExtThd.ThdHeight, height, 1e-9) << n;
         EXPECT_NEAR(rec->IntThd.ThdHeight, height, 1e-9) << n;
     }
-    EXPECT_EQ(Calc("ACME", "2G", 5, 16)->NoGoPlug.Major.Sign, "+");
-    EXPECT_EQ(Calc("ACME", "2G", 1, 5)->NoGoPlug.Major.Sign, "-");
+    EXPECT_EQ(Calculated("ACME", "2G", 5, 16)->NoGoPlug.Major.Sign, "+");
+    EXPECT_EQ(Calculated("ACME", "2G", 1, 5)->NoGoPlug.Major.Sign, "-");
 }
 
 // Best wire 0.51645 P. 1-5 2G: root width 0.3707 P - 0.259 (0.020 - 0.008) = 0.071032, its
@@ -150,7 +140,7 @@ TEST(Wires, ExternalThread)
     AcmeTables tables;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        auto rec = Calc("ACME", "2G", c.d, c.n);
+        auto rec = Calculated("ACME", "2G", c.d, c.n);
         EXPECT_NEAR(rec->ExtThd.BestWire, 0.51645 / c.n, 1e-9);
         EXPECT_NEAR(rec->ExtThd.RootWire, c.rootWire, 5e-7);
         EXPECT_NEAR(rec->ExtThd.CurWire, c.curWire, 1e-9);
@@ -213,7 +203,7 @@ TEST(AcmeGauges, OneWireAndTruncatedMajor)
     AcmeTables tables;
     for (const char* type : {"ACME", "STUB", "SAM1", "SAM2"}) {
         SCOPED_TRACE(type);
-        auto rec = Calc(type, "2G", 1, 6);
+        auto rec = Calculated(type, "2G", 1, 6);
         EXPECT_GT(rec->GoSetPlug.CurWire, 0);
         for (const TThdInfo* m : {&rec->NoGoSetPlug, &rec->GoPlug, &rec->NoGoPlug})
             EXPECT_EQ(m->CurWire, rec->GoSetPlug.CurWire);
@@ -243,7 +233,7 @@ TEST(StubAllowanceRow, External)
     tables.Write("acmeall", "0.5,1.5,0.0070,0.0045,0.0030\n");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        auto rec = Calc(c.type, c.cls, 1, 10);
+        auto rec = Calculated(c.type, c.cls, 1, 10);
         EXPECT_NEAR(rec->ExtThd.PD.Max, c.pdMax, 5e-7);
         EXPECT_NEAR(rec->ExtThd.RootWidth, c.rootWidth, 5e-7);
     }
@@ -257,7 +247,7 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
                  "0.5,10,0.5000,0.4950,0.3800,0.3594,0.3704,0.3731,0.3745,0.4443,0.4306,0.4458,"
                  "0.4394,0.4472,0.4426,0.4500,0.4463,0.5200,0.5400,0.4000,0.4050,0.4500,0.4637,"
                  "0.4500,0.4564,0.4500,0.4546,0.4500,0.4537\n");
-    auto rec = Calc("ACME", "3G", 0.5, 10);
+    auto rec = Calculated("ACME", "3G", 0.5, 10);
     const TThdInfo &ext = rec->ExtThd, &in = rec->IntThd;
     EXPECT_EQ(ext.FromTable, 1);
     EXPECT_EQ(ext.StdLE, 1.0);
@@ -271,25 +261,25 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
     // The allowance range includes its upper end only; 2G, 3G, 4G columns.
     AcmeTables ranges;
     ranges.Write("acmeall", "0.5,1,0.007,0.005,0.003\n");
-    EXPECT_NEAR(Calc("ACME", "2G", 1, 5)->ExtThd.PD.Max, 0.893, 1e-9);
-    EXPECT_NEAR(Calc("ACME", "4G", 1, 5)->ExtThd.PD.Max, 0.897, 1e-9);
+    EXPECT_NEAR(Calculated("ACME", "2G", 1, 5)->ExtThd.PD.Max, 0.893, 1e-9);
+    EXPECT_NEAR(Calculated("ACME", "4G", 1, 5)->ExtThd.PD.Max, 0.897, 1e-9);
     // Outside every range: 0.45 - 0.008 sqrt 0.5 = 0.4443431.
-    EXPECT_NEAR(Calc("ACME", "2G", 0.5, 10)->ExtThd.PD.Max, 0.4443, 1e-9);
+    EXPECT_NEAR(Calculated("ACME", "2G", 0.5, 10)->ExtThd.PD.Max, 0.4443, 1e-9);
 
     // Gauge tolerances, finest first: 10 tpi, 5 tpi. 8 tpi takes the coarser row, 12 tpi
     // none. The diameter tolerance (2G, other classes) comes before the PD tolerance.
     AcmeTables go;
     go.Write("acmego", "10,0,10,0.0003,0.0002,0.0004\n5,0,8,0.0005,0.0003,0.0006\n");
-    auto coarse = Calc("ACME", "2G", 1, 8);
+    auto coarse = Calculated("ACME", "2G", 1, 8);
     EXPECT_EQ(coarse->XAngleMin, 8);
     EXPECT_NEAR(coarse->XDiaTol, 0.0005, 1e-12);
     EXPECT_NEAR(coarse->XPDTol, 0.0006, 1e-12);
     EXPECT_EQ(coarse->XLeadTol, 0);
-    auto exact = Calc("ACME", "3G", 1, 10);
+    auto exact = Calculated("ACME", "3G", 1, 10);
     EXPECT_EQ(exact->XAngleMin, 10);
     EXPECT_NEAR(exact->XDiaTol, 0.0002, 1e-12);
     EXPECT_NEAR(exact->XPDTol, 0.0004, 1e-12);
-    auto fine = Calc("ACME", "2G", 1, 12);
+    auto fine = Calculated("ACME", "2G", 1, 12);
     EXPECT_EQ(fine->XAngleMin, 0);
     EXPECT_EQ(fine->XDiaTol, 0);
 }
@@ -302,7 +292,7 @@ TEST(StubTableRows, LimitsAndGaugeTolerances)
     tables.Write("stubtbl", "1,10,1,0.995,0.962,0.9465,0.92,0.9045,1.02,1.0355,0.97,0.9855,0.94,"
                             "0.945\n");
     tables.Write("stubgo", "10,0,15,0.0004,0.0002\n");
-    auto rec = Calc("STUB", "2G", 1, 10);
+    auto rec = Calculated("STUB", "2G", 1, 10);
     EXPECT_EQ(rec->ExtThd.FromTable, 1);
     const std::pair<double, double> fields[] = {{rec->ExtThd.PD.Min, 0.9465},
                                                 {rec->ExtThd.Minor.Min, 0.9045},
@@ -313,9 +303,9 @@ TEST(StubTableRows, LimitsAndGaugeTolerances)
     EXPECT_EQ(rec->XAngleMin, 15);
     EXPECT_NEAR(rec->XPDTol, 0.0004, 1e-12);
     EXPECT_NEAR(rec->XDiaTol, 0.0002, 1e-12);
-    EXPECT_EQ(Calc("STUB", "3G", 1, 10)->ExtThd.FromTable, 0);
+    EXPECT_EQ(Calculated("STUB", "3G", 1, 10)->ExtThd.FromTable, 0);
     // The modified forms have no tabulated limits.
-    EXPECT_NEAR(Calc("SAM1", "2G", 1, 10)->ExtThd.PD.Max, 0.9545, 1e-9);
+    EXPECT_NEAR(Calculated("SAM1", "2G", 1, 10)->ExtThd.PD.Max, 0.9545, 1e-9);
 }
 
 // A missing table, or one ending inside a record, ends the calculation; stuball is read
@@ -341,7 +331,7 @@ TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
                 std::ofstream(dir.file(std::string(name) + ".bin"))
                     << std::string(name == std::string(c.table) ? c.bytes : 0, '\0');
         try {
-            Calc(c.type, c.cls, 1, 5);
+            Calculated(c.type, c.cls, 1, 5);
             EXPECT_EQ(c.reason, nullptr);
         } catch (const TableError& e) {
             ASSERT_NE(c.reason, nullptr);

@@ -161,6 +161,11 @@ TEST(BallMicFile, RoundTripAndDefaults)
     EXPECT_EQ(error, dir.file("empty.bm") + " is not a complete ball micrometer file: no Angle");
     EXPECT_EQ(read.CalcMethod, 3) << "a refused file changes nothing";
 
+    // Its values meet the entry checks.
+    WriteTextFile(dir.file("steep.bm"), "[BALLMIC]\nAngle=95\nBallDia=0.5\nPlaneDia=2\nPlaneDis=1\n");
+    EXPECT_EQ(LoadBallMicFile(read, dir.file("steep.bm"), &error), BallMicFileStatus::Refused);
+    EXPECT_EQ(error, kBallMicAngleLimit);
+
     WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n;[BALLMIC]\n");
     EXPECT_FALSE(IsBallMicFile(dir.file("thread.thd")));
     EXPECT_EQ(LoadBallMicFile(read, dir.file("thread.thd"), &error),

@@ -21,17 +21,6 @@ struct ButtressTables : TestTables {
     ButtressTables() : TestTables({"but745x", "but745w"}) {}
 };
 
-std::unique_ptr<TTInfo> Calc(double d, float n, const char* cls)
-{
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType("745BUTT");
-    rec->SetClass(cls);
-    rec->SetNomDia(d);
-    rec->SetTPI(n);
-    rec->Calculate();
-    return rec;
-}
-
 // D 2, n 8: T = 0.002 * 2^(1/3) + 0.0173 * sqrt(0.125) = 0.0086363, G = 2/3 T = 0.0057575.
 // Class 3: T = 0.0057575, G unchanged. D 30, n 4: T = 0.0148645, G = 0.0099096.
 // Limits in the order PD, major, minor, each max then min; -1: not checked.
@@ -53,7 +42,7 @@ TEST(Buttress, LimitsMatchHandArithmetic)
     ButtressTables tables;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rec = Calc(c.d, c.n, c.cls);
+        const auto rec = Calculated("745BUTT", c.cls, c.d, c.n);
         for (const auto& [m, want] : {std::pair(&rec->ExtThd, c.ext), std::pair(&rec->IntThd, c.in)}) {
             const double got[] = {m->PD.Max,    m->PD.Min,    m->Major.Max,
                                   m->Major.Min, m->Minor.Max, m->Minor.Min};
@@ -68,7 +57,7 @@ TEST(Buttress, LimitsMatchHandArithmetic)
 TEST(Buttress, GaugeMembersWiresAndSigns)
 {
     ButtressTables tables;
-    const auto rec = Calc(2, 8, "2");
+    const auto rec = Calculated("745BUTT", "2", 2, 8);
     // Each member: PD, major, minor gauge sizes and the three signs.
     struct Row {
         const char* name;
@@ -118,7 +107,7 @@ TEST(Buttress, ContactPointReadings)
     // External: sqrt(0.0625^2 + (1.9192425 + 2 (c - 0.0556652))^2) - 0.1 = 1.924566;
     // internal: sqrt(0.0625^2 + (1.925 - 2 (c - 0.0556652))^2) + 0.1 = 1.921714.
     ButtressTables tables;
-    const auto rec = Calc(2, 8, "2");
+    const auto rec = Calculated("745BUTT", "2", 2, 8);
     TThdInfo ext, in;
     ext.CopyLimits(rec->ExtThd);
     in.CopyLimits(rec->IntThd);
@@ -162,7 +151,7 @@ TEST(Buttress, GaugeToleranceRows)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const auto rec = Calc(r.d, r.n, "2");
+        const auto rec = Calculated("745BUTT", "2", r.d, r.n);
         EXPECT_NEAR(rec->XLeadTol, r.xLead, 1e-12);
         EXPECT_NEAR(rec->XDiaTol, r.xDia, 1e-12);
         EXPECT_NEAR(rec->XPDTol, r.xPD, 1e-12);
@@ -171,7 +160,7 @@ TEST(Buttress, GaugeToleranceRows)
         EXPECT_NEAR(rec->WDiaTol, r.wDia, 1e-12);
         EXPECT_NEAR(rec->WPDTol, r.wPD, 1e-12);
     }
-    const auto rec = Calc(2, 8, "2");
+    const auto rec = Calculated("745BUTT", "2", 2, 8);
     EXPECT_NEAR(rec->WLeadTol, 0.00007, 1e-12);
     EXPECT_EQ(HalfAngleTolText(rec->GoSetPlug), "7 Deg: \xC2\xB1 10 mins.  and 45 Deg: \xC2\xB1" "5 mins.");
     EXPECT_EQ(HalfAngleTolText(rec->GoRing), "7 and 45 Deg: \xC2\xB1 15 mins.");

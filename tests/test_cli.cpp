@@ -74,68 +74,229 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
     const CliRun mm = Plcalc({"--dia", "1/4", "--tpi", "20", "--mm"});
     EXPECT_EQ(Row(mm.out, "Thread Dim.", "PD Max"), Cells({"5.649", "5.497"}));
 
-    // A thread without a table row is calculated as UNS; the decimal diameter is
-    // written as the window writes it: "%7.4f".
-    const CliRun uns = Plcalc({"--dia", "0.3125", "--tpi", "40", "--json"});
-    for (const char* key : {"\"caption\":\"Calculated Data - (Untitled)\"", "\"Series\":\"UNS\"",
-                            "\"name\":\" 0.3125-40 UNS-2B  /   0.3125-40 UNS-2A\""})
-        EXPECT_NE(uns.out.find(key), std::string::npos) << key;
 }
 
+// What plcalc refuses, by option and mode: the program's message and exit 2 (the
+// rules of the values are the layers' that own them), file errors 3, usage
+// errors 64, nothing on standard output. A message starting "*" is found
+// anywhere in stderr, else stderr starts with it.
 TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
 {
     TempDir dir;
     WriteTextFile(dir.file("square.thd"),
                   "[MAIN]\nThd Type=SQUARE\nClass=2\nNom Dia=+0.250000\nTPI=+20.000000\n");
+    WriteTextFile(dir.file("z.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.5\nTPI=+0.0\n");
+    WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n");
     const std::string none = dir.file("none.thd"), lost = dir.file("new/folder/x.thd");
+    const std::string pitch = "Can not calculate. Invalid pitch value\n";
+    const auto with = [](std::vector<std::string> head, const std::vector<std::string>& more) {
+        head.insert(head.end(), more.begin(), more.end());
+        return head;
+    };
+    const auto quarter = [&](const std::vector<std::string>& more) {
+        return with({"--dia", "1/4", "--tpi", "20"}, more);
+    };
+    const auto m10 = [&](const std::vector<std::string>& more) {
+        return with({"--type", "M", "--dia", "10", "--pitch", "1.5"}, more);
+    };
+    const auto npt = [&](const std::vector<std::string>& more) {
+        return with({"--type", "NPT"}, more);
+    };
+    // The worked taper of the ball micrometer: half angle 30, ball 0.5, plane 2.0 at 1.0.
+    const auto taper = [&](const std::vector<std::string>& more) {
+        return with({"--ballmic", "--angle", "30", "--ball-dia", "0.5", "--plane-dia", "2.0",
+                     "--plane-dis", "1.0", "--method", "1"},
+                    more);
+    };
+    const auto identify = [&](const std::vector<std::string>& more) {
+        return with({"--identify"}, more);
+    };
+    const std::string nptr = "1/2, 3/4, 1, 1 1/4, 1 1/2, 2, 2 1/2, 3, 3 1/2, 4";
     const struct {
         const char* name;
         std::vector<std::string> args;
         int code;
-        std::string message; // start of stderr
+        std::string message;
     } cases[] = {
+        // Typed values of a thread.
         {"mixedFraction", {"--dia", "1 1/4", "--tpi", "7"}, 2, "Invalid Nominal Diameter\n"},
-        {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2,
-         "Can not calculate. Invalid pitch value\n"},
-        {"wireTooLarge", {"--dia", "1/4", "--tpi", "20", "--wire", "0.06"}, 2,
-         "Invalid Wire Size!\n"},
-        {"wireTooSmall", {"--dia", "1/4", "--tpi", "20", "--wire", "0.2mm"}, 2,
-         "Invalid Wire Size!\n"},
-        {"unjClass2", {"--type", "UNJ", "--dia", "1/4", "--tpi", "20", "--class", "2"}, 2,
-         "UNJ Threads have no class 2 (classes: 3)\n"},
+        {"diaNotANumber", {"--dia", "nan", "--tpi", "20"}, 2,
+         "Can not calculate. Invalid Nominal Diameter\n"},
+        {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2, pitch},
+        {"metricPitchInfinite", {"--type", "M", "--dia", "10", "--pitch", "inf"}, 2, pitch},
+        {"engagementHex", quarter({"--loe", "0x10"}), 2,
+         "Can not calculate. Invalid length of engagement\n"},
+        {"coatingSigned", quarter({"--coating", "#-1"}), 2,
+         "Can not calculate. Invalid coating thickness\n"},
+        {"coatingTooThick", quarter({"--coating", "0.1"}), 2,
+         "Can not calculate. The coating is too thick: "},
+        {"startsNoFraction", quarter({"--starts", "1/0"}), 2, "Invalid number of starts: 1/0\n"},
+        {"isoRange", {"--type", "MJ", "--dia", "100", "--pitch", "9"}, 2,
+         "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm\n"},
+        {"pitchTooCoarse", {"--dia", "0.01", "--tpi", "1"}, 2,
+         "Can not calculate: the pitch is too coarse for this diameter\n"},
+        {"wireTooLarge", quarter({"--wire", "0.06"}), 2, "Invalid Wire Size!\n"},
+        {"wireNotANumber", quarter({"--wire", "\xC2\xBD"}), 2, "Invalid Wire Size!\n"},
+        // 1/4-20: wire range 0.0252591 to 0.0505181 in.
+        {"pointDiaTooLarge", quarter({"--point-dia", "0.06"}), 2,
+         "Special Pt. Dia is too large! Enter a smaller diameter\n"},
+        {"acmeUnifiedClass", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--class", "2"}, 2,
+         "ACME Threads have no class 2 (classes: 2G, 3G, 4G, 5G)\n"},
+        {"metricClass", m10({"--ext-tol", "6k"}), 2,
+         "Invalid external tolerance class \"6k\": the pitch diameter position must be e, f, g "
+         "or h\n"},
+        {"metricGroup", m10({"--loe-group", "X"}), 2, "Invalid engagement group: X (S, N or L)\n"},
+        // Files.
         {"unknownTypeInFile", {"--open", dir.file("square.thd")}, 2,
          "Unknown thread type: SQUARE\n"},
+        {"fileZeroTPI", {"--open", dir.file("z.thd")}, 2, pitch},
         {"missingFile", {"--open", none}, 3, "File: " + none + " Does not exist!\n"},
         // The last --tables wins over the shipped ones.
         {"missingTables", {"--tables", dir.path().string(), "--dia", "1/4", "--tpi", "20"}, 3,
          "File not found: " + dir.file("ansitbl.bin") + "\n"},
         // A thread file goes only into a folder that exists.
-        {"saveIntoMissingFolder", {"--dia", "1/4", "--tpi", "20", "--save", lost}, 3,
-         "Cannot write " + lost + ": "},
-        // 1/4-20: wire range 0.0252591 to 0.0505181 in.
-        {"pointDiaTooLarge", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.06"}, 2,
-         "Special Pt. Dia is too large! Enter a smaller diameter\n"},
-        {"pointDiaTooSmall", {"--dia", "1/4", "--tpi", "20", "--point-dia", "0.5mm"}, 2,
-         "Special Pt. Dia is too small! Enter a larger diameter\n"},
-        {"acmeSpecialPoint", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--point-dia", "0.1"},
-         2, "Only Tabled pnts are available: 0.1033, 0.1291\n"},
-        // No point gauge sets a thread under 1/4 in: the point would go unused.
-        {"pointOnSmallThread", {"--dia", "0.2", "--tpi", "40", "--point-dia", "0.02"}, 2,
-         "A contact point is not used on this thread: the point gauges set threads of 1/4 in "
-         "(internal threads 0.312 in) and over.\n"},
-        {"pipePoint", {"--type", "NPT", "--size", "1/2", "--point-dia", "0.05"}, 64,
-         "plcalc: --point-dia is not for pipe threads\n"},
+        {"saveIntoMissingFolder", quarter({"--save", lost}), 3, "Cannot write " + lost + ": "},
+        // Options that do not fit together.
         {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},
         {"missingValue", {"--dia"}, 64, "plcalc: missing value for --dia\n"},
+        {"acmeCustomEngagement", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--loe", "3"}, 64,
+         "plcalc: --loe is not for ACME threads: they are calculated for their standard length "
+         "of engagement\n"},
+        {"tpiWithMetric", {"--type", "M", "--dia", "10", "--tpi", "1.5"}, 64,
+         "plcalc: --tpi is for inch threads: give the pitch of an M thread in millimetres with "
+         "--pitch MM\n"},
+        {"pitchWithInch", {"--dia", "1/4", "--pitch", "1.27"}, 64,
+         "plcalc: --pitch is for metric threads (--type M or MJ): give threads per inch with "
+         "--tpi\n"},
+        {"classWithMetric", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--class", "2"},
+         64, "plcalc: --class is for inch threads: give the tolerance classes of an MJ thread "
+             "with --ext-tol and --int-tol\n"},
+        {"tolWithInch", quarter({"--int-tol", "6H"}), 64,
+         "plcalc: --ext-tol and --int-tol are for metric threads"},
+        {"groupWithMJ", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--loe-group", "S"},
+         64, "plcalc: --loe-group is for M threads: give a custom length of engagement with "
+             "--loe\n"},
+        {"customEngagementWithM", m10({"--loe", "20"}), 64,
+         "plcalc: --loe is not for M threads: choose the engagement with --loe-group S, N or L\n"},
+        {"bothUnits", quarter({"--mm", "--inch"}), 64,
+         "plcalc: --mm and --inch exclude each other\n"},
+        {"csvAndJson", quarter({"--csv", "--json"}), 64, "*exclude each other"},
+        // Pipe threads.
+        {"railingSizes", npt({"--class", "NPTR", "--size", "1/16"}), 2,
+         "Can not calculate. 1/16 is no NPTR pipe size (NPTR sizes: " + nptr + ")\n"},
+        // The B1.20.1 NPSM table starts at 1/8.
+        {"npsmFromOneEighth", npt({"--class", "NPSM", "--size", "1/16"}), 2,
+         "Can not calculate. 1/16 is no NPSM pipe size (NPSM sizes: 1/8, 1/4, 3/8, 1/2, 3/4, 1, "
+         "1 1/4, 1 1/2, 2, 2 1/2, 3, 3 1/2, 4, 5, 6)\n"},
+        {"noPipeSize", npt({"--class", "nptr"}), 2,
+         "Can not calculate. No pipe size: give --size with one of the NPTR sizes " + nptr + "\n"},
+        {"noSuchPipeKind", npt({"--class", "NPX", "--size", "1/2"}), 2,
+         "General Purpose Pipe Threads have no class NPX (classes: NPT, NPSC, NPTR, NPSM, NPSL)\n"},
+        {"pipeDiameter", npt({"--size", "1/2", "--dia", "0.84"}), 64,
+         "plcalc: --dia is not for pipe threads: give the kind with --class and the nominal "
+         "pipe size with --size\n"},
+        {"pipeCoating", npt({"--size", "1/2", "--coating", "0.001"}), 64,
+         "plcalc: --coating is not for pipe threads"},
+        {"pipePitch", npt({"--size", "1/2", "--pitch", "1.8"}), 64,
+         "plcalc: --pitch is not for pipe threads"},
+        {"pipePoint", npt({"--size", "1/2", "--point-dia", "0.05"}), 64,
+         "plcalc: --point-dia is not for pipe threads\n"},
+        {"sizeOfUN", {"--type", "UN", "--size", "1/2", "--tpi", "13"}, 64,
+         "plcalc: --size is for pipe threads (--type NPT): give the diameter with --dia\n"},
+        // Readings to inspect.
+        {"readingNotANumber", quarter({"--measured-mow", "0.2597,abc"}), 2,
+         "Invalid reading over wires: abc"},
+        {"measuredPDOf1e308", quarter({"--measured-pd", "0.215,1e308"}), 2,
+         "Invalid pitch diameter: 1e308"},
+        {"measuredWireTooLarge", quarter({"--measured-mow", "0.26", "--measured-wire", "0.06"}), 2,
+         "Invalid Wire Size!"},
+        {"iso1502PlugOfMJ", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--measured-pd", "9",
+                             "--measured-gauge", "go-plug"}, 2,
+         "No ISO 1502 plug to judge: ISO 1502 covers M threads only"},
+        {"readingsOfBothKinds", quarter({"--measured-mow", "0.26", "--measured-pd", "0.215"}), 64,
+         "*exclude each other"},
+        {"wireAlone", quarter({"--measured-wire", "0.0289"}), 64, "*--measured-mow"},
+        {"readingsOfAPipe", npt({"--size", "1/2", "--measured-pd", "0.75"}), 64,
+         "*not for pipe threads"},
+        {"gaugeAlone", m10({"--measured-gauge", "go-plug"}), 64,
+         "*--measured-gauge needs --measured-mow or --measured-pd"},
+        {"gaugeNoPlug", m10({"--measured-pd", "9", "--measured-gauge", "ring"}), 64,
+         "*--measured-gauge is go-plug or nogo-plug, not ring"},
+        // Re-evaluation and the Set Dim tool.
+        {"newPDUnreachable", quarter({"--new-pd", "int-max=9"}), 2,
+         "Can not re-evaluate: New Internal Max PD 9.0000 is not reached"},
+        {"newPDUnknownLimit", quarter({"--new-pd", "max=0.2"}), 64,
+         "plcalc: --new-pd takes ext-max=V, ext-min=V, int-min=V or int-max=V"},
+        {"newPDOfAFile", {"--open", "x.thd", "--new-pd", "ext-max=0.2"}, 64,
+         "plcalc: --new-pd re-evaluates a thread given by the options, not --open"},
+        {"setDimPitch0", {"--setdim", "--tpi", "0", "--ext-pd-max", "0.2164"}, 2,
+         "Can not Calculate! Invalid Pitch."},
+        {"setDimOfAPipe", {"--setdim", "--type", "NPT", "--tpi", "14", "--ext-pd-max", "0.7"}, 2,
+         "Unknown thread type for --setdim: NPT"},
+        {"setDimTwoPDs", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.2", "--int-pd-min", "0.2"},
+         64, "plcalc: --setdim takes one pitch diameter"},
+        {"setDimMetricPitch", {"--setdim", "--type", "30DEG", "--tpi", "4", "--ext-pd-max", "18"},
+         64, "plcalc: --tpi is for inch threads"},
+        {"pdWithoutSetDim", quarter({"--ext-pd-max", "0.2"}), 64,
+         "plcalc: --ext-pd-max is for --setdim"},
+        {"setDimOtherReport", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.5", "--report",
+                               "thread", "--pdf", "x.pdf"}, 64,
+         "plcalc: --setdim writes only --report setting"},
+        // The ball micrometer.
+        {"ballAngle90", taper({"--angle", "90"}), 2, "*less than 90 degrees"},
+        {"ballNotANumber", taper({"--ball-dia", "half"}), 2, "*Invalid --ball-dia: half"},
+        {"ballMethod3Incomplete", {"--ballmic", "--method", "3", "--angle", "5"}, 64,
+         "*--ballmic --method 3 needs --ball-dia, --apex-dia, --ball-dis"},
+        {"ballUnknownMethod", taper({"--method", "4"}), 64, "*--method is 1, 2 or 3"},
+        {"ballThreadOption", taper({"--dia", "1/4"}), 64, "*--dia is not an option of --ballmic"},
+        {"ballOtherReport", taper({"--report", "thread", "--pdf", "x.pdf"}), 64,
+         "*--ballmic writes only --report ballmic"},
+        {"ballReportOfAThread", {"--report", "ballmic", "--pdf", "x.pdf"}, 64,
+         "*--report ballmic is the ball micrometer's"},
+        {"ballMissingFile", {"--ballmic", "--open", dir.file("none.bm")}, 3, "*Does not exist!"},
+        {"ballThreadFile", {"--ballmic", "--open", dir.file("thread.thd")}, 3,
+         "*is not a ball micrometer file"},
+        {"ballUnwritable", taper({"--save", dir.file("no/dir/a.bm")}), 3, "*a.bm"},
+        // Identifying a thread.
+        {"identifyDiameter", identify({"--major", "abc", "--tpi", "20"}), 2,
+         "*Invalid measured diameter"},
+        {"identifyPitch", identify({"--major", "0.25", "--tpi", "0"}), 2, "*Invalid pitch"},
+        {"identifyNoPitch", identify({"--major", "0.25"}), 64, "*--tpi N or --pitch MM"},
+        {"identifyBothDiameters", identify({"--major", "0.25", "--minor", "0.2", "--tpi", "20"}),
+         64, "*--major V"},
+        {"identifyBothPitches", identify({"--major", "0.25", "--tpi", "20", "--pitch", "1.27"}), 64,
+         "*--tpi N"},
+        {"identifyThreadOption", identify({"--major", "0.25", "--tpi", "20", "--type", "UN"}), 64,
+         "*--type is not an option of --identify"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const CliRun r = Plcalc(c.args);
         EXPECT_EQ(r.code, c.code);
-        EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
+        if (c.message.starts_with("*")) {
+            EXPECT_NE(r.err.find(c.message.substr(1)), std::string::npos) << r.err;
+        } else {
+            EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
+        }
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("new")));
+}
+
+// The names the type and class options take.
+TEST(Plcalc, TypeAndClassNames)
+{
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--type", "ACME", "--dia", "1", "--tpi", "5"},
+             {"--type", "acme", "--dia", "1", "--tpi", "5", "--class", "5g"},
+             {"--type", "STUB ACME", "--dia", "1", "--tpi", "10", "--class", "4G"},
+             {"--type", "SAM2", "--dia", "1", "--tpi", "10", "--class", "Class 3G"},
+             {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"},
+             {"--type", "745BUTT", "--dia", "2", "--tpi", "8"}}) {
+        const CliRun r = Plcalc(args);
+        EXPECT_EQ(r.code, 0) << args[1] << ": " << r.err;
+        EXPECT_NE(r.out, "") << args[1];
+    }
 }
 
 TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
@@ -173,11 +334,6 @@ TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
     const std::string taper = "[BALLMIC]\nAngle=+30.000000\nBallDia=+0.500000\n"
                               "PlaneDia=+2.000000\nPlaneDis=+1.000000\nApexDia=+0.000000\n"
                               "BallDis=+1.125000\nCalcMethod=1\nInternal=0\n";
-    const auto with = [](std::string text, const std::string& key, const std::string& value) {
-        const std::size_t at = text.find("\n" + key + "=") + 1;
-        return text.replace(at, text.find('\n', at) - at, key + "=" + value);
-    };
-    const std::string incomplete = "Must complete the dialog box before continueing";
     const struct {
         const char *name, *file;
         std::string text;
@@ -185,18 +341,10 @@ TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
         int code;
         std::string message; // start of stderr; "@" stands for the file's path
     } cases[] = {
-        // 1/4-20 cut after five lines opened as 1/4-8 UNS; [MAIN] with only a
-        // type as "M 1 X 8" with negative pitch diameters.
-        {"cutBeforeTPI", "cut.thd", quarter.substr(0, quarter.find("TPI=")), {}, 2,
-         "@ is not a complete thread file: no TPI\n"},
-        {"typeOnly", "m.thd", "[MAIN]\nThd Type=M\n", {}, 2,
-         "@ is not a complete thread file: no Nom Dia\n"},
         {"pipeNeedsOnlyItsSize", "p.thd", "[MAIN]\nThd Type=NPT\nClass=NPT\nNom Dia=+0.500000\n",
          {}, 0, ""},
-        {"sevenStarts", "s7.thd", quarter + "Starts=7\n", {}, 2, "Invalid number of starts: 7\n"},
-        {"angle95", "a95.bm", with(taper, "Angle", "+95.000000"), {"--ballmic"}, 2,
-         "The half angle must be less than 90 degrees"},
-        {"planeDiaMinus5", "pd.bm", with(taper, "PlaneDia", "-5"), {"--ballmic"}, 2, incomplete},
+        {"cutFile", "cut.thd", quarter.substr(0, quarter.find("TPI=")), {}, 2,
+         "@ is not a complete thread file: no TPI\n"},
         {"goodTaperWithAngle95", "good.bm", taper, {"--ballmic", "--angle", "95"}, 2,
          "The half angle must be less than 90 degrees"},
         {"goodTaper", "good.bm", taper, {"--ballmic"}, 0, ""},
@@ -282,98 +430,6 @@ TEST(Plcalc, HelpAndVersion)
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);
     EXPECT_EQ(vout.str().rfind("plcalc (Pitch Ledger) 5.", 0), 0u);
-}
-
-// Values no user means, typed or pasted, end in the program's message and exit 2:
-// nothing is calculated from a non-finite or absurd value.
-TEST(Plcalc, HostileAndAbsurdValuesAreRefused)
-{
-    const std::string dia = "Can not calculate. Invalid Nominal Diameter\n";
-    const std::string pitch = "Can not calculate. Invalid pitch value\n";
-    const std::string loe = "Can not calculate. Invalid length of engagement\n";
-    const std::string coating = "Can not calculate. Invalid coating thickness\n";
-    const std::string thick = "Can not calculate. The coating is too thick: ";
-    const std::string starts = "Invalid number of starts: ";
-    const std::string wire = "Invalid Wire Size!\n";
-    const std::string isoPitch =
-        "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm\n";
-    const std::string isoDia =
-        "Can not calculate. ISO 965-1 gives tolerances for diameters over 0.99 up to 355 mm\n";
-    const std::string coarse = "Can not calculate: the pitch is too coarse for this diameter\n";
-    const std::string fine = "Can not calculate: the pitch is too fine for this diameter: ";
-    const std::vector<std::string> hostile = {
-        "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"};
-    const std::vector<std::string> quarter = {"--dia", "1/4", "--tpi", "20"};
-    struct Case {
-        std::string name;
-        std::vector<std::string> args;
-        std::string message; // start of stderr
-    };
-    std::vector<Case> cases;
-    for (std::size_t i = 0; i < hostile.size(); ++i) {
-        const std::string& v = hostile[i];
-        const std::string n = "#" + std::to_string(i);
-        // A fraction that is no fraction has the shorter message of the page.
-        cases.push_back({"dia" + n, {"--dia", v, "--tpi", "20"}, v == "1/0" ? dia.substr(19) : dia});
-        cases.push_back({"tpi" + n, {"--dia", "1/4", "--tpi", v}, pitch});
-        cases.push_back({"pitch" + n, {"--type", "M", "--dia", "10", "--pitch", v}, pitch});
-        for (const auto& [opt, msg] : {std::pair{"--loe", loe}, {"--coating", coating},
-                                       {"--wire", wire}, {"--starts", starts}}) {
-            std::vector<std::string> args = quarter;
-            args.insert(args.end(), {opt, v});
-            // 1e308 parses: the coating is then too thick for any flank.
-            cases.push_back({opt + n, args, opt == std::string("--coating") && v == "1e308"
-                                                 ? thick : msg});
-        }
-    }
-    // The ranges: 0 < tpi <= 200, 0 < pitch <= 50 mm, 0 < diameter <= 100 in
-    // (2500 mm), 0 < engagement <= 100 diameters; a coating leaves a flank.
-    const std::vector<Case> absurd = {
-        {"tpiPastTheFloat", {"--dia", "1/4", "--tpi", "1e39"}, pitch},
-        {"tpi201", {"--dia", "1/4", "--tpi", "201"}, pitch},
-        {"pitch51mm", {"--type", "M", "--dia", "100", "--pitch", "51"}, pitch},
-        {"dia101in", {"--dia", "101", "--tpi", "4"}, dia},
-        {"dia2501mm", {"--type", "M", "--dia", "2501", "--pitch", "6"}, dia},
-        // 100 x 0.25 in = 25 in.
-        {"loe25.1", {"--dia", "1/4", "--tpi", "20", "--loe", "25.1"}, loe},
-        // 1/4-20 2B: PD max 0.2224 + 4t reaches the major 0.25 + 2t from t = 0.0138.
-        {"coating0.1", {"--dia", "1/4", "--tpi", "20", "--coating", "0.1"}, thick},
-        {"starts1e300", {"--dia", "1/4", "--tpi", "20", "--starts", "1e300"}, starts},
-        {"starts2.5", {"--dia", "1/4", "--tpi", "20", "--starts", "2.5"}, starts},
-        // ISO 965-1 tabulates diameters over 0.99 up to 355 mm, pitches 0.2 to 8 mm:
-        // M10 x 0.02 gave a major diameter min above its max.
-        {"isoPitch0.02mm", {"--type", "M", "--dia", "10", "--pitch", "0.02"}, isoPitch},
-        {"isoPitch9mm", {"--type", "MJ", "--dia", "100", "--pitch", "9"}, isoPitch},
-        {"isoDia0.99mm", {"--type", "M", "--dia", "0.99", "--pitch", "0.2"}, isoDia},
-        {"isoDia356mm", {"--type", "M", "--dia", "356", "--pitch", "6"}, isoDia},
-        // In range each, together no thread: 0.01-1 gave PD max -0.6136; the
-        // 100-200 external minor lay above its pitch diameter.
-        {"pitchTooCoarse", {"--dia", "0.01", "--tpi", "1"}, coarse},
-        {"diameterOfNothing", {"--dia", "1e-300", "--tpi", "20"}, coarse},
-        {"pitchTooFine", {"--dia", "100", "--tpi", "200"}, fine},
-        {"walkedToNothing", {"--dia", "1/4", "--tpi", "20", "--new-pd", "ext-max=0.0001"},
-         "Can not "},
-    };
-    cases.insert(cases.end(), absurd.begin(), absurd.end());
-    TempDir dir;
-    WriteTextFile(dir.file("z.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.5\nTPI=+0.0\n");
-    cases.push_back({"fileZeroTPI", {"--open", dir.file("z.thd")}, pitch});
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
-        EXPECT_EQ(r.out, "");
-    }
-    // The largest values in range are still calculated.
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--dia", "1/4", "--tpi", "20", "--loe", "25"},
-             {"--type", "M", "--dia", "355", "--pitch", "8"},
-             {"--type", "M", "--dia", "1", "--pitch", "0.2"}}) {
-        const CliRun r = Plcalc(args);
-        EXPECT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(r.out.find("inf"), std::string::npos);
-    }
 }
 
 } // namespace

@@ -58,44 +58,6 @@ TEST(PlcalcBallMic, SavesAndOpensBallMicFiles)
     EXPECT_EQ(Plcalc({"--open", file, "--internal", "--json"}).out, opened.out);
 }
 
-TEST(PlcalcBallMic, RefusalsAndTheirExitCodes)
-{
-    TempDir dir;
-    WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n");
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        const char* message;
-    } cases[] = {
-        {"method 2 at half angle 0", With(kExample, {"--method", "2", "--ball-dis", "1", "--angle", "0"}),
-         2, "Must complete the dialog box before continueing: every value the method uses"},
-        {"half angle 90", With(kExample, {"--angle", "90"}), 2, "less than 90 degrees"},
-        {"not a number", With(kExample, {"--ball-dia", "half"}), 2, "Invalid --ball-dia: half"},
-        {"method 3 without its entries", {"--ballmic", "--method", "3", "--angle", "5"}, 64,
-         "--ballmic --method 3 needs --ball-dia, --apex-dia, --ball-dis"},
-        {"unknown method", With(kExample, {"--method", "4"}), 64, "--method is 1, 2 or 3"},
-        {"a thread option", With(kExample, {"--dia", "1/4"}), 64,
-         "--dia is not an option of --ballmic"},
-        {"another report", With(kExample, {"--report", "thread", "--pdf", "x.pdf"}), 64,
-         "--ballmic writes only --report ballmic"},
-        {"ball report of a thread", {"--report", "ballmic", "--pdf", "x.pdf"}, 64,
-         "--report ballmic is the ball micrometer's"},
-        {"missing file", {"--ballmic", "--open", dir.file("none.bm")}, 3, "Does not exist!"},
-        {"thread file", {"--ballmic", "--open", dir.file("thread.thd")}, 3,
-         "is not a ball micrometer file"},
-        {"unwritable", With(kExample, {"--save", dir.file("no/dir/a.bm")}), 3, "a.bm"},
-    };
-    for (const auto& c : cases) {
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code) << c.name << '\n' << r.err;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << '\n' << r.err;
-    }
-    const CliRun help = Plcalc({"--help"});
-    EXPECT_NE(help.out.find("--ballmic"), std::string::npos);
-    EXPECT_NE(help.out.find("--apex-dia D"), std::string::npos);
-}
-
 TEST(PlcalcBallMic, ReportPdf)
 {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -104,9 +66,8 @@ TEST(PlcalcBallMic, ReportPdf)
     const CliRun r = Plcalc(With(kExample, {"--report", "ballmic", "--pdf", pdf}));
     ASSERT_EQ(r.code, 0) << r.err;
     const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
-    for (const char* item : {"Ball Mic Calculation Report", "Set To Flat Standard: 1.9330",
-                             "Dist. Over Ball: 1.1250", "Ball Mic CheckList:"})
-        EXPECT_NE(text.find(item), std::string::npos) << item << '\n' << text;
+    // What the report holds is the report test's.
+    EXPECT_NE(text.find("Ball Mic Calculation Report"), std::string::npos) << text;
 }
 
 } // namespace

@@ -41,54 +41,6 @@ TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs)
     EXPECT_EQ(b["readings"][2]["Verdict"], "Outside");
     EXPECT_NEAR(b["MarginToMax"].get<double>(), -0.0002, 1e-12);
     EXPECT_NEAR(b["Spread"].get<double>(), 0.0015, 1e-12);
-
-    // A measured PD in millimetres on an inch thread: 5.6 mm = 0.22047 in, 0.0041 above.
-    const CliRun mm = Plcalc(With(kQuarter, {"--measured-pd", "5.6mm"}));
-    ASSERT_EQ(mm.code, 0) << mm.err;
-    EXPECT_NE(mm.out.find("\nInspect\n"), std::string::npos);
-    EXPECT_NE(mm.out.find("Outside: 0.0041 above PD max"), std::string::npos) << mm.out;
-}
-
-TEST(PlcalcInspect, RefusedEntries)
-{
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        const char* message;
-    } cases[] = {
-        {"not a number", With(kQuarter, {"--measured-mow", "0.2597,abc"}), 2,
-         "Invalid reading over wires: abc"},
-        {"empty item", With(kQuarter, {"--measured-pd", "0.215,,0.216"}), 2,
-         "Invalid pitch diameter: (empty)"},
-        // A pitch diameter shown as 0.0000, or larger than any thread.
-        {"pd of 1e-300", With(kQuarter, {"--measured-pd", "1e-300"}), 2,
-         "Invalid pitch diameter: 1e-300"},
-        {"pd of 1e308", With(kQuarter, {"--measured-pd", "0.215,1e308"}), 2,
-         "Invalid pitch diameter: 1e308"},
-        {"reading of 1e308", With(kQuarter, {"--measured-mow", "1e308"}), 2,
-         "Invalid reading over wires: 1e308"},
-        {"wire beyond the largest", With(kQuarter, {"--measured-mow", "0.26", "--measured-wire",
-                                                    "0.06"}), 2, "Invalid Wire Size!"},
-        {"both kinds", With(kQuarter, {"--measured-mow", "0.26", "--measured-pd", "0.215"}), 64,
-         "exclude each other"},
-        {"wire alone", With(kQuarter, {"--measured-wire", "0.0289"}), 64, "--measured-mow"},
-        {"pipe thread", {"--type", "NPT", "--size", "1/2", "--measured-pd", "0.75"}, 64,
-         "not for pipe threads"},
-        {"csv and json", With(kQuarter, {"--csv", "--json"}), 64, "exclude each other"},
-        {"gauge alone", With(kM10, {"--measured-gauge", "go-plug"}), 64,
-         "--measured-gauge needs --measured-mow or --measured-pd"},
-        {"gauge no plug", With(kM10, {"--measured-pd", "9", "--measured-gauge", "ring"}), 64,
-         "--measured-gauge is go-plug or nogo-plug, not ring"},
-        {"gauge of MJ", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--measured-pd", "9",
-                         "--measured-gauge", "go-plug"}, 2,
-         "No ISO 1502 plug to judge: ISO 1502 covers M threads only"},
-    };
-    for (const auto& c : cases) {
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code) << c.name;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
-    }
 }
 
 // JSON tapDrills of an internal M10x1.5-6H: 8.5 mm recommended, 1.5 / (2 x 0.649519 x

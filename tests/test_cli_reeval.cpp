@@ -26,64 +26,6 @@ TEST(PlcalcNewPD, PrintsTheThreadFoundAndSaysSo)
     EXPECT_EQ(j["reevaluation"], nlohmann::json({{"limit", "int-max"}, {"target", 0.23}, {"note", note}}));
 }
 
-TEST(PlcalcNewPD, RefusalsAndTheirExitCodes)
-{
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        const char* errStart;
-    } cases[] = {
-        {"unreachable", {"--dia", "1/4", "--tpi", "20", "--new-pd", "int-max=9"}, 2,
-         "Can not re-evaluate: New Internal Max PD 9.0000 is not reached"},
-        {"not a number", {"--dia", "1/4", "--tpi", "20", "--new-pd", "ext-min=x"}, 2,
-         "Can not re-evaluate. Invalid PD value: x"},
-        {"the thread's own refusal", {"--dia", "0", "--tpi", "20", "--new-pd", "ext-max=0.2"}, 2,
-         "Can not calculate. Invalid Nominal Diameter"},
-
-        {"unknown limit", {"--dia", "1/4", "--tpi", "20", "--new-pd", "max=0.2"}, 64,
-         "plcalc: --new-pd takes ext-max=V, ext-min=V, int-min=V or int-max=V"},
-        {"with a thread file", {"--open", "x.thd", "--new-pd", "ext-max=0.2"}, 64,
-         "plcalc: --new-pd re-evaluates a thread given by the options, not --open"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
-}
-
-TEST(PlcalcSetDim, MessagesAndExitCodes)
-{
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        const char* errStart;
-    } cases[] = {
-        {"pitch 0", {"--setdim", "--tpi", "0", "--ext-pd-max", "0.2164"}, 2,
-         "Can not Calculate! Invalid Pitch."},
-        {"two PDs", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.2", "--int-pd-min", "0.2"}, 64,
-         "plcalc: --setdim takes one pitch diameter"},
-        {"metric pitch", {"--setdim", "--type", "30DEG", "--tpi", "4", "--ext-pd-max", "18"}, 64,
-         "plcalc: --tpi is for inch threads"},
-        {"PD without --setdim", {"--dia", "1/4", "--tpi", "20", "--ext-pd-max", "0.2"}, 64,
-         "plcalc: --ext-pd-max is for --setdim"},
-        {"unknown type", {"--setdim", "--type", "NPT", "--tpi", "14", "--ext-pd-max", "0.7"}, 2,
-         "Unknown thread type for --setdim: NPT"},
-        {"another report", {"--setdim", "--tpi", "20", "--ext-pd-max", "0.5", "--report", "thread",
-                            "--pdf", "x.pdf"}, 64, "plcalc: --setdim writes only --report setting"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
-    }
-}
-
 // Internal PD min alone: the page shows the internal thread; M is shown in mm.
 TEST(PlcalcSetDim, ShowsTheThreadTheToolWorksOn)
 {

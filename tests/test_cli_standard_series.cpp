@@ -27,21 +27,6 @@ std::string FirstLines(const std::string& dia, const std::string& tpi, const std
     return std::to_string(code) + " " + caption + "\n" + name;
 }
 
-TEST(PlcalcStandardSeries, NamedExamples) {
-    const struct {
-        const char *dia, *tpi, *cls, *designation;
-    } cases[] = {
-        {"9/16", "24", "2", "9/16-24 UNEF-2B  /  9/16-24 UNEF-2A"},
-        {"1", "12", "1", " 1.0000-12 UNF-1B  /   1.0000-12 UNF-1A"},
-        {"#10", "32", "3", "#10-32 UNF-3B  /  #10-32 UNF-3A"},
-        // A special row: the former 1-14 UNF.
-        {"1", "14", "2", " 1.0000-14 UNS-2B  /   1.0000-14 UNS-2A"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FirstLines(c.dia, c.tpi, c.cls),
-                  std::string("0 ANSI Table Data - (Untitled)\n") + c.designation);
-}
-
 TEST(PlcalcStandardSeries, EveryShippedRowIsTableData) {
     ShippedTables tables;
     // Standard rows: tpi x10, series, class "2A"; special rows: tpi x100,

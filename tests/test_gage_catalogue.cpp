@@ -20,17 +20,6 @@
 
 namespace {
 
-std::unique_ptr<TTInfo> Calc(const char* type, double d, float tpi, const char* cls = "")
-{
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType(type);
-    if (*cls) rec->SetClass(cls);
-    rec->SetNomDia(d);
-    rec->SetTPI(tpi);
-    rec->Calculate();
-    return rec;
-}
-
 double Round4(double x)
 {
     return std::round(x * 1e4) / 1e4;
@@ -69,7 +58,7 @@ TEST(GageCatalogue, ModelsFollowTheDiameterRules)
         {"m10", "M", 10, 1.5f, 1, 1, "QSP-2000", "QSP-2000", 1, "QSR-3000", "QSR-3000"},
     };
     for (const SelectionCase& c : cases) {
-        const auto rec = Calc(c.type, c.dia, c.tpi);
+        const auto rec = Calculated(c.type, "", c.dia, c.tpi);
         const TGageSetting& in = rec->IntThd.Setting;
         const TGageSetting& ex = rec->ExtThd.Setting;
         EXPECT_EQ(in.SmallGage, c.intSmall) << c.name;
@@ -87,7 +76,7 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     const ShippedTables tables;
     {
         // 3/4-10 UNC: small gauges on both threads, so no V setting on either.
-        const auto r = Calc("UN", 0.75, 10, "2");
+        const auto r = Calculated("UN", "2", 0.75, 10);
         const TThdInfo& in = r->IntThd;
         const TThdInfo& ex = r->ExtThd;
         EXPECT_EQ(ex.PointDia, Round4(0.57735 / 10));
@@ -102,7 +91,7 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     }
     {
         // Calculated again for a pitch the catalogue lacks: no point or roll is kept.
-        const auto r = Calc("UN", 3, 4, "2");
+        const auto r = Calculated("UN", "2", 3, 4);
         r->SetTPI(15);
         r->Calculate();
         EXPECT_EQ(r->ExtThd.PointName, "");
@@ -113,19 +102,19 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     }
     {
         // 0.5-13: the very small internal gauge takes its roll from vsminrol.tbl.
-        const auto r = Calc("UN", 0.5, 13, "2");
+        const auto r = Calculated("UN", "2", 0.5, 13);
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "VRUN-13C");
         EXPECT_EQ(r->IntThd.SetToV, 0);
         // Its rolls stop at 11 tpi: at 8 no roll, so no roll setting (PD min
         // less the lead correction would be no setting of any roll).
-        const auto eight = Calc("UN", 0.5, 8, "2");
+        const auto eight = Calculated("UN", "2", 0.5, 8);
         EXPECT_EQ(eight->IntThd.Setting.RollNumber, "");
         EXPECT_EQ(eight->IntThd.Setting.RollSetting, 0);
         EXPECT_NE(eight->ExtThd.Setting.RollSetting, 0);
     }
     {
         // 2-4.5 UNC external: the V setting takes the 0.3 offset of 4.5 tpi.
-        const auto r = Calc("UN", 2, 4.5f, "2");
+        const auto r = Calculated("UN", "2", 2, 4.5f);
         const TThdInfo& ex = r->ExtThd;
         const double p = 1 / 4.5, d = Round4(0.57735 * p);
         const double q = ex.PD.Max + 2 * (d - 0.433013 * p);
@@ -137,7 +126,7 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     {
         // M10x1.5: Dq 0.3937 in, points of the equivalent 16 tpi, rolls by the pitch in mm,
         // the roll setting worked in inches and given back in millimetres.
-        const auto r = Calc("M", 10, 1.5f);
+        const auto r = Calculated("M", "", 10, 1.5f);
         const TThdInfo& ex = r->ExtThd;
         EXPECT_EQ(ex.PointDia, Round4(0.57735 / 16));
         EXPECT_EQ(ex.Setting.RollNumber, "YRM-1.5C");
@@ -146,7 +135,7 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     }
     {
         // 1/4-20: below 0.312 the internal thread has no gauge setting.
-        const auto r = Calc("UN", 0.25, 20, "2");
+        const auto r = Calculated("UN", "2", 0.25, 20);
         const TThdInfo& in = r->IntThd;
         EXPECT_EQ(in.PointName, "NONE");
         EXPECT_EQ(in.Setting.RollNumber, "NONE");
@@ -157,7 +146,7 @@ TEST(GageCatalogue, PointsRollsAndSettings)
     }
     {
         // 2-4 Acme: the 29-degree lead factor 4.6, one roll for both threads.
-        const auto r = Calc("ACME", 2, 4, "2G");
+        const auto r = Calculated("ACME", "2G", 2, 4);
         EXPECT_NEAR(r->ExtThd.Setting.RollLeadCorr, LeadCorr(2, 4, 4.6), 1e-9);
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "ZRKA-4C");
         EXPECT_NEAR(r->IntThd.Setting.RollSetting, r->IntThd.PD.Min + 0.125 - LeadCorr(2, 4, 4.6), 1e-6);
@@ -170,7 +159,7 @@ TEST(GageCatalogue, SpecialPoints)
     const ShippedTables tables;
     {
         // 1/4-20: maximum wire 0.0505181, minimum 0.0252591.
-        const auto r = Calc("UN", 0.25, 20, "2");
+        const auto r = Calculated("UN", "2", 0.25, 20);
         std::string list;
         EXPECT_EQ(SetPointDia(*r, 0.06, &list), PointDiaResult::TooLarge);
         EXPECT_EQ(PointDiaMessage(PointDiaResult::TooLarge, ""), "Special Pt. Dia is too large! Enter a smaller diameter");
@@ -187,8 +176,16 @@ TEST(GageCatalogue, SpecialPoints)
         EXPECT_NEAR(ex.SetToFlat, std::sqrt(q * q + p * p / 4) - 0.04, 1e-9);
     }
     {
+        // No point gauge sets a thread under 1/4 in: the point would go unused.
+        const auto r = Calculated("UN", "2", 0.2, 40);
+        EXPECT_EQ(SetPointDia(*r, 0.02), PointDiaResult::SmallThread);
+        EXPECT_EQ(PointDiaMessage(PointDiaResult::SmallThread, ""),
+                  "A contact point is not used on this thread: the point gauges set threads of "
+                  "1/4 in (internal threads 0.312 in) and over.");
+    }
+    {
         // Acme takes catalogue points only: the message lists those within the wire range.
-        const auto r = Calc("ACME", 1, 5, "2G");
+        const auto r = Calculated("ACME", "2G", 1, 5);
         const std::string before = r->ExtThd.PointName;
         std::string list;
         EXPECT_EQ(SetPointDia(*r, 0.1, &list), PointDiaResult::OnlyTabled);
@@ -316,7 +313,7 @@ TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits)
     EXPECT_EQ(messages[1].rfind("File not found: ", 0), 0u) << messages[1];
     EXPECT_EQ(GageCatalogue().Points.size(), 1u); // the line that reads
     EXPECT_FALSE(GageCatalogue().SmallPoints.empty());
-    const auto r = Calc("UN", 2, 4.5f, "2");
+    const auto r = Calculated("UN", "2", 2, 4.5f);
     EXPECT_NEAR(r->ExtThd.PD.Max, 1.8528, 1e-4); // ASME B1.1 2-4.5 UNC-2A
     EXPECT_EQ(r->ExtThd.PointDia, 0);
     EXPECT_EQ(r->ExtThd.Setting.RollModel, "None Available");
@@ -326,7 +323,7 @@ TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits)
 TEST(GaugeSettingPage, PointAndRollTexts)
 {
     const ShippedTables tables;
-    const auto unc = Calc("UN", 0.75, 10, "2");
+    const auto unc = Calculated("UN", "2", 0.75, 10);
     const GaugeSettingText in = BuildGaugeSettingPage(*unc, false, false, false);
     EXPECT_EQ(in.setFlatCaption, "Setting to Flat Std:");
     EXPECT_EQ(in.setFlat, FormatFixed(unc->IntThd.SetToFlat, 1, 4));
@@ -337,12 +334,12 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     const GaugeSettingText ex = BuildGaugeSettingPage(*unc, true, false, false);
     EXPECT_EQ(ex.tolerance.rfind("- ", 0), 0u);
     EXPECT_EQ(ex.picture, "MSR3000");
-    const GaugeSettingText none = BuildGaugeSettingPage(*Calc("UN", 0.25, 20, "2"), false, false, false);
+    const GaugeSettingText none = BuildGaugeSettingPage(*Calculated("UN", "2", 0.25, 20), false, false, false);
     EXPECT_EQ(none.pointNumber, "NONE");
     EXPECT_EQ(none.pointDia, "  N/A");
     EXPECT_EQ(none.tolerance, "  N/A");
 
-    const auto acme = Calc("ACME", 2, 4, "2G");
+    const auto acme = Calculated("ACME", "2G", 2, 4);
     const GaugeSettingText roll = BuildGaugeSettingPage(*acme, true, true, false);
     EXPECT_EQ(roll.pointCaption, "Roll #:");
     EXPECT_EQ(roll.pointNumber, "ZRKA-4C");
@@ -353,7 +350,7 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     EXPECT_EQ(roll.picture, "MR3000");
     EXPECT_EQ(BuildGaugeSettingPage(*acme, false, false, false).picture, "NX2000");
     EXPECT_EQ(BuildGaugeSettingPage(*acme, false, true, false).picture, "NP2000");
-    EXPECT_EQ(BuildGaugeSettingPage(*Calc("UN", 2, 4.5f, "2"), true, false, false).picture, "MX3000");
+    EXPECT_EQ(BuildGaugeSettingPage(*Calculated("UN", "2", 2, 4.5f), true, false, false).picture, "MX3000");
 
     const auto& notice = GaugeMakerNotice();
     ASSERT_EQ(notice.size(), 10u);
@@ -393,13 +390,8 @@ TEST(GaugeSettingPage, NotesSayWhyThereIsNoSetting)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        auto rec = std::make_unique<TTInfo>();
-        rec->SetThreadType(c.type);
-        rec->SetClass(std::string(c.type) == "UN" ? "2" : "2G");
-        rec->SetNomDia(c.dia);
-        rec->SetTPI(c.tpi);
-        rec->SetStarts(static_cast<uint16_t>(c.starts));
-        rec->Calculate();
+        const auto rec = Calculated(c.type, std::string(c.type) == "UN" ? "2" : "2G", c.dia, c.tpi,
+                                    static_cast<uint16_t>(c.starts));
         const GaugeSettingText t = BuildGaugeSettingPage(*rec, c.external, c.roll, false);
         EXPECT_EQ(t.note, c.note);
         if (!c.note.empty() && c.starts == 1 && c.note.rfind("setting to V", 0) != 0) {
@@ -411,8 +403,8 @@ TEST(GaugeSettingPage, NotesSayWhyThereIsNoSetting)
 TEST(GaugeSettingPage, PointEntryAndThreadFile)
 {
     const ShippedTables tables;
-    const auto unc = Calc("UN", 0.25, 20, "2");
-    const auto m10 = Calc("M", 10, 1.5f);
+    const auto unc = Calculated("UN", "2", 0.25, 20);
+    const auto m10 = Calculated("M", "", 10, 1.5f);
     const struct {
         const char* text;
         const TTInfo* rec;

@@ -110,6 +110,10 @@ TEST(Identify, ReadsLengthsAndPitchesWithTheirUnits)
         {"0.25ft", false, false, false, 0},
         {"-0.25", false, false, false, 0},
         {"abc", false, false, false, 0},
+        // A reading the page shows as 0.0000, or larger than any thread.
+        {"1e308", false, false, false, 0},
+        {"1e-300", false, false, false, 0},
+        {"1e308", false, true, false, 0},
         {"20", false, true, true, 0.05},
         {"20 tpi", true, true, true, 0.05},
         {"1.27mm", false, true, true, 0.05},

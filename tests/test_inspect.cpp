@@ -1,6 +1,8 @@
 // Inspecting an external thread: a reading over wires turned back into its
-// pitch diameter, and measured pitch diameters judged against the limits.
+// pitch diameter, measured pitch diameters judged against the limits, and the
+// entries of the Inspect page.
 #include "gauges/inspect.h"
+#include "pages/inspect_page.h"
 
 #include "core/thread_record.h"
 #include "gauges/wires.h"
@@ -173,6 +175,40 @@ TEST(Verdict, SeveralReadings)
     EXPECT_NEAR(out.marginToMin, -0.0002, 1e-12);
     EXPECT_NEAR(out.minPD, 0.2125, 1e-12);
     EXPECT_NEAR(out.maxPD, 0.2166, 1e-12);
+}
+
+// Each item of the page's list is checked as a typed value is, in the display
+// unit or its own; the first that is no measurement is named. 1/4-20 UNC-2A:
+// 5.6 mm = 0.22047 in is 0.0041 above the PD max 0.2164.
+TEST(InspectPage, EntriesAreCheckedItemByItem)
+{
+    ShippedTables tables;
+    const auto rec = Calc("UN", 0.25, 20, "2", 1);
+    const struct {
+        const char* name;
+        bool overWires;
+        const char *values, *wire;
+        std::string said; // the refusal, else the start of the verdict
+    } cases[] = {
+        {"notANumber", true, "0.2597,abc", "", "Invalid reading over wires: abc"},
+        {"emptyItem", false, "0.215,,0.216", "", "Invalid pitch diameter: (empty)"},
+        // A pitch diameter the page shows as 0.0000, or larger than any thread.
+        {"shownAsZero", false, "1e-300", "", "Invalid pitch diameter: 1e-300"},
+        {"pdOf1e308", false, "0.215;1e308", "", "Invalid pitch diameter: 1e308"},
+        {"readingOf1e308", true, "1e308", "", "Invalid reading over wires: 1e308"},
+        {"wireBeyondTheLargest", true, "0.26", "0.06", "Invalid Wire Size!"},
+        {"millimetresOnAnInchThread", false, " 5.6mm ", "", "Outside: 0.0041 above PD max"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        InspectEntry e;
+        e.overWires = c.overWires;
+        e.valuesText = c.values;
+        e.wireText = c.wire;
+        const InspectPageText page = BuildInspectPage(*rec, e, false);
+        EXPECT_EQ((page.message.empty() ? page.verdict : page.message).substr(0, c.said.size()),
+                  c.said);
+    }
 }
 
 } // namespace

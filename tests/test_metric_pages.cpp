@@ -82,6 +82,24 @@ TEST(MetricTolerance, EngagementGroupShiftsTheExternalClass)
         EXPECT_EQ(r.group, c.group);
         EXPECT_EQ(r.refused, c.refused);
     }
+    // The line under the options says what the group did to the class chosen.
+    const struct {
+        const char* chosen;
+        int group;
+        const char* notice;
+    } notices[] = {
+        {"4g6g", kShortLOE, "Short LOE: the external class 4g6g is calculated as 3g6g (one pitch "
+                            "diameter grade finer)."},
+        {"3g6g", kShortLOE, "Short LOE: 3g6g has no finer grade and is calculated as chosen."},
+        {"6g6g", kLongLOE, "Long LOE: the external class 6g6g is calculated as 6f6g (one "
+                           "position looser)."},
+        {"3e6g", kLongLOE, "Long LOE is not available for position e (3e6g): Normal LOE is used."},
+        {"6g6g", kNormalLOE, ""},
+    };
+    for (const auto& n : notices)
+        EXPECT_EQ(MetricLOENotice(n.chosen, ChangeMetricLOE(n.chosen, kNormalLOE, n.group), n.group),
+                  n.notice)
+            << n.chosen;
 }
 
 ParameterEntry MetricEntry(int typeIndex)
@@ -120,59 +138,6 @@ TEST(MetricTolerance, RecordOfAMetricPage)
     e.metricLOE = kLongLOE;
     EXPECT_EQ(SetUpRecord(e, rec).message, "");
     EXPECT_EQ(rec.LOEText, "Standard");
-}
-
-TEST(MetricTolerance, PlcalcMetricOptions)
-{
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string message; // start of stderr
-    } cases[] = {
-        {"tpiWithMetric", {"--type", "M", "--dia", "10", "--tpi", "1.5"}, 64,
-         "plcalc: --tpi is for inch threads: give the pitch of an M thread in millimetres with "
-         "--pitch MM\n"},
-        {"pitchWithInch", {"--dia", "1/4", "--pitch", "1.27"}, 64,
-         "plcalc: --pitch is for metric threads (--type M or MJ): give threads per inch with "
-         "--tpi\n"},
-        {"classWithMetric", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--class", "2"},
-         64, "plcalc: --class is for inch threads: give the tolerance classes of an MJ thread "
-             "with --ext-tol and --int-tol\n"},
-        {"tolWithInch", {"--dia", "1/4", "--tpi", "20", "--int-tol", "6H"}, 64,
-         "plcalc: --ext-tol and --int-tol are for metric threads"},
-        {"groupWithMJ", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--loe-group", "S"},
-         64, "plcalc: --loe-group is for M threads: give a custom length of engagement with "
-             "--loe\n"},
-        {"customEngagementWithM", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--loe", "20"},
-         64, "plcalc: --loe is not for M threads: choose the engagement with --loe-group S, N "
-             "or L\n"},
-        {"bothUnits", {"--dia", "1/4", "--tpi", "20", "--mm", "--inch"}, 64,
-         "plcalc: --mm and --inch exclude each other\n"},
-        {"badExternal", {"--type", "m", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6k"}, 2,
-         "Invalid external tolerance class \"6k\": the pitch diameter position must be e, f, g "
-         "or h\n"},
-        {"mjOtherClass", {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6g6g"},
-         2, "Invalid external tolerance class \"6g6g\": MJ threads have the one class 4H5H "
-            "(internal) / 4h6h (external)\n"},
-        {"badGroup", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--loe-group", "X"}, 2,
-         "Invalid engagement group: X (S, N or L)\n"},
-        {"longOnE", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e",
-                     "--loe-group", "L"}, -1,
-         "Long LOE is not available for position e (6e6e): Normal LOE is used.\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Plcalc(c.args);
-        if (c.code >= 0) {
-            EXPECT_EQ(r.code, c.code);
-            EXPECT_EQ(r.out, "");
-        }
-        EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
-    }
-    const CliRun help = Plcalc({"--help"});
-    for (const char* option : {"--pitch MM", "--ext-tol", "--int-tol", "--loe-group", "--inch"})
-        EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
 TEST(MetricTolerance, ThreadFileKeepsTheMetricInputs)

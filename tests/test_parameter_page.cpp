@@ -3,6 +3,7 @@
 // page; thread files: the keys written, save -> open reproducing the
 // calculation, and what opening makes of hand-written and earlier files.
 #include "pages/parameter_page.h"
+#include "core/number_text.h"
 #include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "core/pipe_record.h"
@@ -32,8 +33,8 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
         thick + "internal thread's pitch diameter before plating would reach its major diameter";
     const std::string external =
         thick + "external thread's pitch diameter before plating would reach its minor diameter";
-    // The window tests cover "#21", "1 1/4", "3/0", an empty pitch and the trimmed
-    // box. The designation keeps a typed number size or fraction; a decimal is "%7.4f".
+    // The designation keeps a typed number size or fraction; a decimal is "%7.4f".
+    // A text that is no fraction or number size has the shorter message.
     const struct {
         const char *name, *dia;
         const char* loe;     // null: standard engagement
@@ -47,6 +48,10 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
         {"decimalWithBlanks", "  0.25 ", nullptr, nullptr, "", " 0.2500", 0, 0},
         {"zeroFraction", "0/4", nullptr, nullptr, invalid, "", 0, 0},
         {"negativeDecimal", "-0.25", nullptr, nullptr, invalid, "", 0, 0},
+        {"numberSizeBeyond20", "#21", nullptr, nullptr, invalid, "", 0, 0},
+        {"emptyDiameter", "", nullptr, nullptr, invalid, "", 0, 0},
+        {"mixedNumber", "1 1/4", nullptr, nullptr, invalid.substr(19), "", 0, 0},
+        {"zeroDenominator", "3/0", nullptr, nullptr, invalid.substr(19), "", 0, 0},
         {"customEngagementAndPlating", "1/4", "0.5", "0.0002", "", "1/4", 0.5, 0.0002},
         {"noCoatingIgnoresTheBox", "1/4", nullptr, nullptr, "", "1/4", 0, 0},
         {"zeroEngagement", "1/4", "0", nullptr, kInvalidLOEMessage, "", 0, 0},
@@ -71,13 +76,106 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
         e.coated = c.coating != nullptr;
         e.coatingText = c.coating ? c.coating : "-1";
         TTInfo rec;
-        EXPECT_EQ(SetUpRecord(e, rec).message, c.message);
+        const SetUpResult r = SetUpRecord(e, rec);
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.diameterText, Trim(c.dia));
         if (!c.message.empty()) continue;
         EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
         EXPECT_EQ(rec.Starts, 2);
         EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
         if (c.loe) { EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.loeValue); }
         EXPECT_DOUBLE_EQ(rec.Coating, c.coatingValue);
+    }
+}
+
+// Values no user means, typed, pasted or read from a file, are refused with the
+// page's message: nothing is calculated from a non-finite or absurd value.
+TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused)
+{
+    const std::string dia = kInvalidDiameterMessage, pitch = kInvalidPitchMessage;
+    const std::string thick = "Can not calculate. The coating is too thick: ";
+    ShippedTables tables;
+    // The message of SetUpRecord, else the refusal of the calculation.
+    const auto refusal = [](const ParameterEntry& e) {
+        TTInfo rec;
+        const std::string message = SetUpRecord(e, rec).message;
+        if (!message.empty()) return message;
+        rec.Calculate();
+        return rec.Refusal;
+    };
+    const auto entry = [](uint16_t type, const char* d, const std::string& p) {
+        ParameterEntry e = UnEntry(d, p);
+        e.typeIndex = TypeEntryIndex(type);
+        return e;
+    };
+    for (const std::string& v : std::vector<std::string>{
+             "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"}) {
+        SCOPED_TRACE(v.substr(0, 8));
+        EXPECT_EQ(refusal(entry(kTypeUN, "1/4", v)), pitch);
+        EXPECT_EQ(refusal(entry(kTypeM, "10", v)), pitch);
+        ParameterEntry e = entry(kTypeUN, "1/4", "20");
+        e.customLOE = true;
+        e.loeText = v;
+        EXPECT_EQ(refusal(e), kInvalidLOEMessage);
+        e.customLOE = false;
+        e.coated = true;
+        e.coatingText = v;
+        // 1e308 reads: it is then too thick for any flank.
+        EXPECT_EQ(refusal(e).substr(0, v == "1e308" ? thick.size() : std::string::npos),
+                  v == "1e308" ? thick : kInvalidCoatingMessage);
+        EXPECT_EQ(StartsOf(v), 0);
+        e.diameterText = v;
+        EXPECT_EQ(refusal(e), v == "1/0" ? dia.substr(19) : dia);
+    }
+    for (const char* starts : {"0", "7", "2.5", "1e300", " 2"})
+        EXPECT_EQ(StartsOf(starts), std::string(starts) == " 2" ? 2 : 0) << starts;
+
+    // 0 < tpi <= 200, 0 < pitch <= 50 mm, 0 < diameter <= 100 in (2500 mm), an
+    // engagement up to 100 diameters; ISO 965-1 tabulates diameters over 0.99 up
+    // to 355 mm and pitches of 0.2 to 8 mm (M10 x 0.02 gave a major min above its max).
+    const std::string isoPitch =
+        "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm";
+    const std::string isoDia =
+        "Can not calculate. ISO 965-1 gives tolerances for diameters over 0.99 up to 355 mm";
+    const struct {
+        const char* name;
+        uint16_t type;
+        const char *dia, *pitch, *loe;
+        std::string message; // its start; empty: calculated
+    } cases[] = {
+        {"emptyPitch", kTypeUN, "1/4", "", nullptr, pitch},
+        {"tpiPastTheFloat", kTypeUN, "1/4", "1e39", nullptr, pitch},
+        {"tpi201", kTypeUN, "1/4", "201", nullptr, pitch},
+        {"pitch51mm", kTypeM, "100", "51", nullptr, pitch},
+        {"dia101in", kTypeUN, "101", "4", nullptr, dia},
+        {"dia2501mm", kTypeM, "2501", "6", nullptr, dia},
+        {"loe25.1", kTypeUN, "1/4", "20", "25.1", kInvalidLOEMessage},
+        {"loe25", kTypeUN, "1/4", "20", "25", ""},
+        {"isoPitch0.02mm", kTypeM, "10", "0.02", nullptr, isoPitch},
+        {"isoPitch9mm", kTypeMJ, "100", "9", nullptr, isoPitch},
+        {"isoDia0.99mm", kTypeM, "0.99", "0.2", nullptr, isoDia},
+        {"isoDia356mm", kTypeM, "356", "6", nullptr, isoDia},
+        {"isoLargest", kTypeM, "355", "8", nullptr, ""},
+        {"isoSmallest", kTypeM, "1", "0.2", nullptr, ""},
+        // In range each, together no thread: 0.01-1 gave PD max -0.6136; the
+        // 100-200 external minor lay above its pitch diameter.
+        {"pitchTooCoarse", kTypeUN, "0.01", "1", nullptr,
+         "Can not calculate: the pitch is too coarse for this diameter"},
+        {"diameterOfNothing", kTypeUN, "1e-300", "20", nullptr,
+         "Can not calculate: the pitch is too coarse for this diameter"},
+        {"pitchTooFine", kTypeUN, "100", "200", nullptr,
+         "Can not calculate: the pitch is too fine for this diameter: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterEntry e = entry(c.type, c.dia, c.pitch);
+        e.intTolText = c.type == kTypeMJ ? "4H5H" : e.intTolText;
+        e.extTolText = c.type == kTypeMJ ? "4h6h" : e.extTolText;
+        e.customLOE = c.loe != nullptr;
+        e.loeText = c.loe ? c.loe : "";
+        const std::string got = refusal(e);
+        EXPECT_EQ(got.substr(0, c.message.empty() ? std::string::npos : c.message.size()),
+                  c.message);
     }
 }
 
@@ -328,6 +426,14 @@ TEST(ThreadFile, ContentsAreCheckedAsTypedInput)
          kInvalidLOEMessage},
         {"unjClass2", "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter, Status::Refused,
          "UNJ Threads have no class 2 (classes: 3)"},
+        // 1/4-20 cut after five lines opened as 1/4-8 UNS; [MAIN] with only a
+        // type as "M 1 X 8" with negative pitch diameters.
+        {"cutBeforeTPI", main + "Nom Dia=+0.250000\nNom Dia Text=1/4\n", Status::Refused,
+         " is not a complete thread file: no TPI"},
+        {"typeOnly", "[MAIN]\nThd Type=M\n", Status::Refused,
+         " is not a complete thread file: no Nom Dia"},
+        {"sevenStarts", main + quarter + "Starts=7\n", Status::Refused,
+         "Invalid number of starts: 7"},
         {"empty", "", Status::Refused, " is not a thread file"},
         {"binary", std::string(elf, sizeof elf - 1), Status::Refused,
          " is not a thread file"},

@@ -35,6 +35,8 @@ TEST(Wires, UnifiedSizesWireSizeEntryAndOfferedSizes)
     // Above the largest, below the smallest (an unreadable entry is 0), then a size taken.
     EXPECT_EQ(rec.SetWireSize(0.06), 1);
     EXPECT_EQ(rec.SetWireSize(WireEntryToRecordUnits(rec, "abc", false)), 2);
+    for (const char* text : {"", "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"})
+        EXPECT_NE(rec.SetWireSize(WireEntryToRecordUnits(rec, text, false)), 0) << text;
     EXPECT_EQ(rec.SetWireSize(WireEntryToRecordUnits(rec, "0.0289", false)), 0);
     for (const TThdInfo* m : {&rec.ExtThd, &rec.GoSetPlug, &rec.NoGoPlug})
         EXPECT_TRUE(m->CurWire == 0.0289 && m->UseBestWire == 0);

@@ -5,7 +5,7 @@
 #include "gauges/ball_mic.h"
 #include "report/print_preview.h"
 #include "report/report_hooks.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/ball_mic_dialog.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
@@ -34,28 +34,12 @@ class BallMicTest : public QObject {
     // What the user does in a modal dialog; returns its result.
     std::function<int(QDialog&)> user_;
 
-    TMainForm& MakeFrame()
-    {
-        FrameConfig c;
-        c.programDir = PL_BIN_DIR "/";
-        c.plwinIni = dir_->file("PLWIN.INI");
-        c.pluserIni = dir_->file("PLUSER.INI");
-        c.exePath = "/opt/pitchledger/bin/plwin";
-        c.helpDir = PL_SOURCE_DIR "/app/help";
-        frame_ = std::make_unique<TMainForm>(c);
-        return *frame_;
-    }
+    void MakeFrame() { frame_ = MakeTestFrame(*dir_); }
     void Trigger(const char* name) { frame_->findChild<QAction*>(name)->trigger(); }
-    template <class T> static T* Child(QWidget* w, const char* name)
-    {
-        T* child = w->findChild<T*>(name);
-        if (!child) qFatal("no %s", name);
-        return child;
-    }
     // A control of the window's ball micrometer page.
     template <class T> static T* Page(QWidget* w, const char* name)
     {
-        return Child<T>(Child<QWidget>(w, "OrvalleBallMic"), name);
+        return Child<T>(*Child<QWidget>(*w, "OrvalleBallMic"), name);
     }
     static QString Text(QWidget* w, const char* name) { return Page<QLabel>(w, name)->text(); }
     // Fills the dialog: the options, OK, the entries of the data page, OK.
@@ -64,10 +48,10 @@ class BallMicTest : public QObject {
     {
         d.show();
         for (const char* option : {side, plane, dia})
-            if (option) Child<QRadioButton>(&d, option)->click();
-        Child<QPushButton>(&d, "BitBtn3")->click();
-        for (const auto& [name, text] : entries) Child<QLineEdit>(&d, name)->setText(text);
-        Child<QPushButton>(&d, "BitBtn1")->click();
+            if (option) Child<QRadioButton>(d, option)->click();
+        Child<QPushButton>(d, "BitBtn3")->click();
+        for (const auto& [name, text] : entries) Child<QLineEdit>(d, name)->setText(text);
+        Child<QPushButton>(d, "BitBtn1")->click();
         d.hide();
         return d.result();
     }
@@ -100,26 +84,26 @@ private slots:
         TfrmBallMic d;
         QCOMPARE(d.windowTitle(), QString("Ball Mic Calculator (HB)"));
         d.show();
-        auto* optDia = Child<QGroupBox>(&d, "optDia");
+        auto* optDia = Child<QGroupBox>(d, "optDia");
         QVERIFY(optDia->isHidden());
-        Child<QRadioButton>(&d, "optOtherPlane")->click();
+        Child<QRadioButton>(d, "optOtherPlane")->click();
         QVERIFY(!optDia->isHidden());
-        Child<QRadioButton>(&d, "optApexDiaGiven")->click();
-        Child<QPushButton>(&d, "BitBtn3")->click();
+        Child<QRadioButton>(d, "optApexDiaGiven")->click();
+        Child<QPushButton>(d, "BitBtn3")->click();
         // Method 3: the apex diameter and the distance over the ball, no plane.
         for (const char* shown : {"txtAngle", "txtBallDia", "txtApexDia", "txtDisOverBall"})
-            QVERIFY2(Child<QLineEdit>(&d, shown)->isVisibleTo(&d), shown);
+            QVERIFY2(Child<QLineEdit>(d, shown)->isVisibleTo(&d), shown);
         for (const char* hidden : {"txtPlaneDia", "txtDisToPlane"})
-            QVERIFY2(!Child<QLineEdit>(&d, hidden)->isVisibleTo(&d), hidden);
-        Child<QLineEdit>(&d, "txtAngle")->setText("5");
-        Child<QLineEdit>(&d, "txtBallDia")->setText("0.25");
-        Child<QLineEdit>(&d, "txtApexDia")->setText("abc");
-        Child<QPushButton>(&d, "BitBtn1")->click();
+            QVERIFY2(!Child<QLineEdit>(d, hidden)->isVisibleTo(&d), hidden);
+        Child<QLineEdit>(d, "txtAngle")->setText("5");
+        Child<QLineEdit>(d, "txtBallDia")->setText("0.25");
+        Child<QLineEdit>(d, "txtApexDia")->setText("abc");
+        Child<QPushButton>(d, "BitBtn1")->click();
         QCOMPARE(messages_, QStringList{"Must complete the dialog box before continueing"});
         QVERIFY(d.isVisible());
-        Child<QLineEdit>(&d, "txtApexDia")->setText("1.5");
-        Child<QLineEdit>(&d, "txtDisOverBall")->setText("0.5");
-        Child<QPushButton>(&d, "BitBtn1")->click();
+        Child<QLineEdit>(d, "txtApexDia")->setText("1.5");
+        Child<QLineEdit>(d, "txtDisOverBall")->setText("0.5");
+        Child<QPushButton>(d, "BitBtn1")->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
         QCOMPARE(bm->CalcMethod, kBallMicApexDiaGiven);
@@ -144,8 +128,8 @@ private slots:
         QCOMPARE(w, empty);
         QVERIFY(w->BallMicMode());
         QCOMPARE(w->windowTitle(), QString("Ball Mic SetDim - (Untitled)"));
-        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("Ball Mic Setting Dims."));
-        QCOMPARE(Child<QTabBar>(w, "TabSet1")->tabText(0), QString("Orvalle"));
+        QCOMPARE(Child<QLabel>(*w, "lblName")->text(), QString("Ball Mic Setting Dims."));
+        QCOMPARE(Child<QTabBar>(*w, "TabSet1")->tabText(0), QString("Orvalle"));
         QCOMPARE(Text(w, "lblFlat"), QString("1.9330"));
         QCOMPARE(Text(w, "lblV"), QString("1.1250"));
         QCOMPARE(Text(w, "lblSetV"), QString("Dist. Over Ball:"));

@@ -9,7 +9,7 @@
 #include "core/thread_record.h"
 #include "report/print_preview.h"
 #include "report/report_hooks.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
@@ -34,7 +34,6 @@
 
 namespace {
 
-const std::string kExe = "/opt/pitchledger/bin/plwin";
 const std::string kPosKey = "/opt/pitchledger/bin/plwin:PITCH LEDGER FOR WINDOWS";
 
 // 1/4-20 UNC-2: standard engagement 9 pitches = 0.45 (20 tpi is one of the 9P pitches).
@@ -55,14 +54,8 @@ class FrameTest : public QObject {
 
     TMainForm& MakeFrame(const std::string& plwinText = "")
     {
-        FrameConfig c;
-        c.programDir = PL_BIN_DIR "/";
-        c.plwinIni = dir_->file("PLWIN.INI");
-        c.pluserIni = dir_->file("PLUSER.INI");
-        c.exePath = kExe;
-        c.helpDir = PL_SOURCE_DIR "/app/help";
-        if (!plwinText.empty()) WriteTextFile(c.plwinIni, plwinText);
-        frame_ = std::make_unique<TMainForm>(c);
+        if (!plwinText.empty()) WriteTextFile(dir_->file("PLWIN.INI"), plwinText);
+        frame_ = MakeTestFrame(*dir_);
         return *frame_;
     }
     void Trigger(const QString& name)

@@ -3,7 +3,7 @@
 #include "app/app_hooks.h"
 #include "app/help_window.h"
 #include "app/main_form.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +34,6 @@ private slots:
     void missingHelpFolderIsSaid();
 
 private:
-    std::unique_ptr<TMainForm> MakeFrame(const QString& helpDir);
     TempDir dir_;
 };
 
@@ -121,21 +120,10 @@ void HelpTest::buildCopiesThePagesBesideThePrograms()
     QCOMPARE(copied, source);
 }
 
-std::unique_ptr<TMainForm> HelpTest::MakeFrame(const QString& helpDir)
-{
-    FrameConfig c;
-    c.programDir = PL_BIN_DIR "/";
-    c.plwinIni = dir_.file("PLWIN.INI");
-    c.pluserIni = dir_.file("PLUSER.INI");
-    c.exePath = "/opt/pitchledger/bin/plwin";
-    c.helpDir = helpDir;
-    return std::make_unique<TMainForm>(c);
-}
-
 // The three help commands, then a search typed in the panel and a page chosen.
 void HelpTest::helpCommandsOpenTheirPages()
 {
-    auto frame = MakeFrame(kSourceHelp);
+    auto frame = MakeTestFrame(dir_, kSourceHelp);
     frame->HelpContents();
     THelpWindow& help = frame->Help();
     QVERIFY(help.isVisible());
@@ -162,7 +150,7 @@ void HelpTest::helpCommandsOpenTheirPages()
 
 void HelpTest::missingHelpFolderIsSaid()
 {
-    auto frame = MakeFrame(QString::fromStdString(dir_.file("no-help")));
+    auto frame = MakeTestFrame(dir_, QString::fromStdString(dir_.file("no-help")));
     frame->HelpContents();
     const QString text = frame->Help().findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
     QVERIFY2(text.startsWith("Help is not installed"), qPrintable(text));

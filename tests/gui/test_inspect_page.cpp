@@ -1,7 +1,7 @@
 // The thread window's Inspect page and Edit | Copy Page as CSV: three readings
 // over wires of 1/4-20 UNC-2A judged on the page, a measured ISO 1502 plug, a refused entry,
 // the tab a pipe thread does not get, and the grids of a page on the clipboard.
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
@@ -19,33 +19,6 @@
 #include <memory>
 
 namespace {
-
-template <typename T> T* Child(const TfrmThread& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
-void Calculate(TfrmThread& w, const QString& type, const QString& dia, const QString& pitch)
-{
-    Child<QComboBox>(w, "cboType")->setCurrentText(type);
-    if (type == "UN Threads") Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
-    if (!dia.isEmpty()) Child<QLineEdit>(w, "txtNomDia")->setText(dia);
-    if (!pitch.isEmpty()) Child<QLineEdit>(w, "txtPitch")->setText(pitch);
-    Child<QPushButton>(w, "Button2")->click();
-}
-
-bool ShowTab(const TfrmThread& w, const QString& caption)
-{
-    auto* tabs = Child<QTabBar>(w, "TabSet1");
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i) == caption) {
-            tabs->setCurrentIndex(i);
-            return true;
-        }
-    return false;
-}
 
 QStringList Column(const TColorStringGrid* grid, int col)
 {
@@ -74,7 +47,7 @@ private slots:
     void threeReadingsAndTheirVerdict()
     {
         TfrmThread w;
-        Calculate(w, "UN Threads", "1/4", "20");
+        CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY(ShowTab(w, "Inspect"));
         Child<QLineEdit>(w, "txtInspectValues")->setText("0.2597, 0.2585, 0.2600");
         Child<QLineEdit>(w, "txtInspectWire")->setText("0.0289");
@@ -112,10 +85,10 @@ private slots:
     void iso1502PlugOfAnMThread()
     {
         TfrmThread w;
-        Calculate(w, "UN Threads", "1/4", "20");
+        CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         auto* part = Child<QComboBox>(w, "cboInspectGauge");
         QVERIFY(!part->isEnabled());
-        Calculate(w, "M Series Metric", "10", "1.5");
+        CalculateThread(w, "M Series Metric", "", "10", "1.5");
         QVERIFY(ShowTab(w, "Inspect") && part->isEnabled());
         part->setCurrentIndex(1);
         Child<QRadioButton>(w, "optInspectPD")->click();
@@ -132,14 +105,14 @@ private slots:
     void refusedEntryAndPipeThread()
     {
         TfrmThread w;
-        Calculate(w, "UN Threads", "1/4", "20");
+        CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY(ShowTab(w, "Inspect"));
         Child<QRadioButton>(w, "optInspectPD")->click();
         Child<QLineEdit>(w, "txtInspectValues")->setText("0.215, x");
         Child<QPushButton>(w, "btnInspectCheck")->click();
         QCOMPARE(messages_, QStringList{"Invalid pitch diameter: x"});
 
-        Calculate(w, "General Purpose Pipe Threads", "", "");
+        CalculateThread(w, "General Purpose Pipe Threads", "", "", "");
         QVERIFY(!ShowTab(w, "Inspect"));
         QVERIFY(Child<QWidget>(w, "grdTapDrills")->isHidden());
     }

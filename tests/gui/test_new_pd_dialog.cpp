@@ -2,7 +2,7 @@
 // Value:" boxes of the gauge pages with their GO / NoGo choice of limit.
 // 1/4-20 UNC-2A/2B of ASME B1.1: PD max 0.2164 (2A), PD min 0.2175 (2B).
 #include "core/thread_record.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/message_box.h"
 #include "ui/new_pd_dialog.h"
 #include "ui/thread_window.h"
@@ -17,19 +17,9 @@
 
 namespace {
 
-template <typename T> T* Child(const QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
 void Calculate(TfrmThread& w)
 {
-    Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
-    Child<QLineEdit>(w, "txtNomDia")->setText("1/4");
-    Child<QLineEdit>(w, "txtPitch")->setText("20");
-    Child<QPushButton>(w, "Button2")->click();
+    CalculateThread(w, "UN Threads", "", "1/4", "20");
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 // The thread window's pipe pages: the grids of a pipe calculation, the NPT
 // tabs and the page they select, the drawings beside the grids, and the way
-// back to the ordinary pages. NPT values are those of ASME B1.20.1 Table 2 and
-// the published basic gauge dimensions (1/2 - 14 NPT: OD 0.840, E0 0.75843,
-// E1 0.77843; plug major at E0 0.80600, ring minor at E0 0.71086).
+// back to the ordinary pages. 1 1/4 - 11.5 NPT: OD 1.660 (ASME B1.20.1).
 #include "core/display_unit.h"
 #include "pipe/pipe_pages.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/pipe_picture.h"
@@ -27,13 +25,6 @@
 
 namespace {
 
-template <typename T> T* Child(const TfrmThread& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
 QString Cell(const TfrmThread& w, const char* grid, int row, int col)
 {
     return Child<TColorStringGrid>(w, grid)->Cell(row, col);
@@ -45,15 +36,6 @@ void CalculatePipe(TfrmThread& w, const QString& kind, const QString& size)
     Child<QComboBox>(w, "cboClass")->setCurrentText(kind);
     Child<QComboBox>(w, "cboNPTSize")->setCurrentText(size);
     Child<QPushButton>(w, "Button2")->click();
-}
-
-QStringList Tabs(const TfrmThread& w)
-{
-    auto* tabs = Child<QTabBar>(w, "TabSet1");
-    QStringList texts;
-    for (int i = 0; i < tabs->count(); ++i)
-        texts << tabs->tabText(i);
-    return texts;
 }
 
 QList<PipeDrawing> Pictures(const TfrmThread& w)
@@ -83,47 +65,22 @@ private slots:
         SetMetricDisplay(false);
     }
 
-    // Published cells of the three NPT grids, by size.
-    void nptGrids_data()
+    // Every cell of the three NPT grids is the page text (its values are the
+    // pipe pages' tests); fixed-decimal cells keep their leading blank.
+    void nptGridsShowThePageTexts()
     {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("grid");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1/2 OD") << "1/2"
-                                << "gridThd" << 2 << 1 << "0.8400";
-        QTest::newRow("1/2 threads") << "1/2"
-                                     << "gridThd" << 3 << 1 << "14";
-        QTest::newRow("1/2 E0") << "1/2"
-                                << "gridThd" << 5 << 1 << "0.75843";
-        QTest::newRow("1 threads 11.5") << "1"
-                                        << "gridThd" << 3 << 1 << "11.5";
-        QTest::newRow("1 pitch 1/11.5") << "1"
-                                        << "gridThd" << 4 << 1 << "0.08696";
-        QTest::newRow("1/2 gauge OD") << "1/2"
-                                      << "nptGageGrid" << 2 << 1 << "0.8400";
-        QTest::newRow("1/2 plug major E0") << "1/2"
-                                           << "nptGageGrid" << 5 << 1 << "0.80600";
-        QTest::newRow("1/2 gauge PD E0") << "1/2"
-                                         << "nptGageGrid" << 5 << 2 << "0.75843";
-        QTest::newRow("1/2 ring minor E0") << "1/2"
-                                           << "nptGageGrid" << 5 << 3 << "0.71086";
-        QTest::newRow("1/2 tolerance OD") << "1/2"
-                                          << "nptTolsGrid" << 2 << 1 << "0.8400";
-    }
-    void nptGrids()
-    {
-        QFETCH(QString, size);
-        QFETCH(QString, grid);
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(QString, text);
         TfrmThread w;
-        CalculatePipe(w, "NPT", size);
+        CalculatePipe(w, "NPT", "1");
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-        // Fixed-decimal cells keep their leading blank; the grid aligns them right.
-        QCOMPARE(Cell(w, grid.toLatin1().constData(), row, col).trimmed(), text);
+        const PipePagesText pages = BuildPipePages(*w.Record());
+        for (const auto& [name, grid] : {std::pair{"gridThd", &pages.thread},
+                                         {"nptGageGrid", &pages.gages}, {"nptTolsGrid", &pages.tols}}) {
+            QCOMPARE(Child<TColorStringGrid>(w, name)->rowCount(), int(grid->size()));
+            for (std::size_t r = 0; r < grid->size(); ++r)
+                for (std::size_t c = 0; c < (*grid)[r].size(); ++c)
+                    QCOMPARE(Cell(w, name, int(r), int(c)), QString::fromStdString((*grid)[r][c]));
+        }
+        QCOMPARE(Cell(w, "gridThd", 3, 1).trimmed(), QString("11.5"));
     }
 
     void nptTabsPagesAndDrawings()
@@ -174,11 +131,7 @@ private slots:
         QVERIFY(Pictures(w).isEmpty());
 
         // And an ordinary thread: the ordinary tabs, no drawing.
-        Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
-        Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
-        Child<QLineEdit>(w, "txtNomDia")->setText("1/4");
-        Child<QLineEdit>(w, "txtPitch")->setText("20");
-        Child<QPushButton>(w, "Button2")->click();
+        CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
                                         "Plug Gage", "Orvalle", "Inspect", "Profile"}));

@@ -6,7 +6,7 @@
 #include "app/preferences.h"
 #include "core/ini_file.h"
 #include "core/settings.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/message_box.h"
 
 #include <QComboBox>
@@ -35,13 +35,7 @@ class PreferencesTest : public QObject {
 
     TMainForm& MakeFrame()
     {
-        FrameConfig c;
-        c.programDir = kProgramDir;
-        c.plwinIni = Plwin();
-        c.pluserIni = Pluser();
-        c.exePath = "/opt/pitchledger/bin/plwin";
-        c.helpDir = PL_SOURCE_DIR "/app/help";
-        frame_ = std::make_unique<TMainForm>(c);
+        frame_ = MakeTestFrame(*dir_);
         return *frame_;
     }
     QString Field(const char* name) const

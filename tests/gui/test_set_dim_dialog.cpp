@@ -1,7 +1,7 @@
 // The Set Dim tool in the window: its dialog (types, pitch caption, one PD
 // entry at a time) and the record it puts into the thread window.
 #include "core/thread_record.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
 #include "ui/set_dim_dialog.h"
@@ -17,17 +17,6 @@
 #include <QTest>
 
 #include <filesystem>
-
-namespace {
-
-template <typename T> T* Child(const QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
-} // namespace
 
 class SetDimTest : public QObject {
     Q_OBJECT

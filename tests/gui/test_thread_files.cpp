@@ -2,7 +2,7 @@
 // the parameter page, the notes and refusals of either and of the coating box.
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
-#include "support/test_support.h"
+#include "support/gui_support.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 
@@ -17,25 +17,14 @@
 
 namespace {
 
-template <typename T> T* Child(const TfrmThread& w, const char* name)
-{
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
 // 1/4-20 UN class 2 with what the caller adds, then Calculate.
 void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
                const QString& coating = {})
 {
-    Child<QComboBox>(w, "cboType")->setCurrentText("UN Threads");
-    Child<QComboBox>(w, "cboClass")->setCurrentText("Class 2");
-    Child<QLineEdit>(w, "txtNomDia")->setText(dia);
-    Child<QLineEdit>(w, "txtPitch")->setText("20");
     Child<QComboBox>(w, "cboStarts")->setCurrentIndex(startsIndex);
     Child<QRadioButton>(w, coating.isEmpty() ? "optNoCoat" : "optCoating")->setChecked(true);
     if (!coating.isEmpty()) Child<QLineEdit>(w, "txtCoating")->setText(coating);
-    Child<QPushButton>(w, "Button2")->click();
+    CalculateThread(w, "UN Threads", "Class 2", dia, "20");
 }
 
 } // namespace
@@ -108,11 +97,8 @@ private slots:
             const QString file = QString::fromStdString(dir.file("p.thd"));
             TfrmThread w;
             Child<QComboBox>(w, "cboType")->setCurrentText(c.type);
-            Child<QComboBox>(w, "cboClass")->setCurrentText(c.cls);
-            Child<QLineEdit>(w, "txtNomDia")->setText(c.dia);
-            Child<QLineEdit>(w, "txtPitch")->setText(c.tpi);
             Child<QComboBox>(w, "cboStarts")->setCurrentIndex(2);
-            Child<QPushButton>(w, "Button2")->click();
+            CalculateThread(w, c.type, c.cls, c.dia, c.tpi);
             QVERIFY(w.SaveThreadFile(file));
 
             TfrmThread r;

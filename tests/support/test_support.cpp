@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include "core/settings.h"
+#include "core/thread_record.h"
 #include "pages/result_pages.h"
 
 #include <array>
@@ -68,6 +69,19 @@ std::string CommandOutput(const std::string& command)
     for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
     pclose(p);
     return out;
+}
+
+std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia, float tpi,
+                                   uint16_t starts)
+{
+    auto rec = std::make_unique<TTInfo>();
+    rec->SetThreadType(type);
+    if (*cls) rec->SetClass(cls);
+    rec->SetNomDia(dia);
+    rec->SetTPI(tpi);
+    rec->SetStarts(starts);
+    rec->Calculate();
+    return rec;
 }
 
 std::string AllPageTexts(TTInfo& rec)
