@@ -4,6 +4,7 @@
 #include "cli/exit_codes.h"
 #include "cli/options.h"
 #include "cli/report_option.h"
+#include "cli/standard_file.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/settings.h"
@@ -30,12 +31,6 @@ constexpr Value kValues[] = {
     {"--ball-dis", "BallDis", &TBallMic::BallDis},
 };
 
-int Usage(std::ostream& err, const std::string& problem)
-{
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::BallMic);
-    return kExitUsage;
-}
-
 // The options each method needs when no file gives them.
 std::vector<std::string> Needed(int method)
 {
@@ -61,20 +56,22 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         return kExitOk;
     }
     if (read.status == ReadOutcome::MissingValue)
-        return Usage(err, "missing value for " + read.word);
+        return UsageError(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::UnexpectedValue)
+        return UsageError(err, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
-        return Usage(err, read.word + " is not an option of --ballmic");
+        return UsageError(err, read.word + " is not an option of --ballmic");
     auto get = [&](const std::string& k) {
         const auto it = o.values.find(k);
         return it == o.values.end() ? nullptr : &it->second;
     };
     if (const std::string* r = get("--report"); r && *r != "ballmic")
-        return Usage(err, "--ballmic writes only --report ballmic");
+        return UsageError(err, "--ballmic writes only --report ballmic");
     if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
-        return Usage(err, get("--pdf") ? "--pdf needs --report ballmic"
+        return UsageError(err, get("--pdf") ? "--pdf needs --report ballmic"
                                        : "--report needs --pdf FILE");
     if (const std::string* pdf = get("--pdf"); pdf && pdf->empty())
-        return Usage(err, "--pdf needs a file name");
+        return UsageError(err, "--pdf needs a file name");
 
     if (const std::string* dir = get("--tables")) Settings().TableDataPath = *dir;
     TBallMic bm;
@@ -92,7 +89,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     }
     if (const std::string* m = get("--method")) {
         const std::string t = Trim(*m);
-        if (t != "1" && t != "2" && t != "3") return Usage(err, "--method is 1, 2 or 3, not " + t);
+        if (t != "1" && t != "2" && t != "3") return UsageError(err, "--method is 1, 2 or 3, not " + t);
         bm.CalcMethod = t[0] - '0';
     }
     if (const std::string* file = get("--open")) {
@@ -112,7 +109,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         for (const std::string& n : Needed(bm.CalcMethod))
             if (!get(n)) missing += (missing.empty() ? "" : ", ") + n;
         if (!missing.empty())
-            return Usage(err, "--ballmic --method " + std::to_string(bm.CalcMethod) + " needs " +
+            return UsageError(err, "--ballmic --method " + std::to_string(bm.CalcMethod) + " needs " +
                                   missing);
     }
     for (const Value& v : kValues)
@@ -143,13 +140,17 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     bm.Calculate();
     if (const std::string* save = get("--save")) {
         std::string error;
-        if (!bm.Save(*save, &error)) {
+        if (!WriteFileOrStandardOutput(*save, out, &error, [&](const std::string& path) {
+                return bm.Save(path, &error);
+            })) {
             err << error << '\n';
             return kExitFileError;
         }
+        if (*save == "-") return kExitOk;
         caption = BallMicCaption(*save);
     }
-    if (const std::string* pdf = get("--pdf")) return WriteBallMicReportOption(bm, *pdf, err);
+    if (const std::string* pdf = get("--pdf"))
+        return WriteBallMicReportOption(bm, *pdf, out, err);
     if (o.on("--json")) PrintBallMicJson(caption, bm, out);
     else PrintBallMicText(caption, bm, out);
     return kExitOk;

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <locale.h>
 #include <ostream>
 #include <streambuf>
@@ -17,24 +20,16 @@
 
 namespace {
 
+// Words normalized as NormalizeArgs leaves them.
 std::string NotInBatch(const std::vector<std::string>& words)
 {
     const std::string word = FirstNotInBatch(words);
-    return word.empty() ? word : word + " is not for --batch";
-}
-
-int Usage(std::ostream& err, const std::string& problem)
-{
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Batch);
-    return kExitUsage;
-}
-
-// The message plcalc prints, without the usage text that follows a usage error.
-std::string Message(const std::string& err)
-{
-    std::string m = err.substr(0, err.find("\n\n"));
-    while (!m.empty() && m.back() == '\n') m.pop_back();
-    return m;
+    if (!word.empty()) return word + " is not for --batch";
+    // Standard input is the batch's or nobody's; standard output holds its answers.
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i + 1] == "-" && (words[i] == "--open" || words[i] == "--save"))
+            return words[i] + " - is not for --batch";
+    return {};
 }
 
 std::string ErrnoText(int error)
@@ -49,8 +44,14 @@ std::string ErrnoText(int error)
 // The lines of a file read whole, or of standard input as they come.
 class LineSource {
 public:
-    explicit LineSource(std::string text) : text_(std::move(text)), fd_(-1) {}
-    explicit LineSource(int fd) : fd_(fd) {}
+    // flushEach: whoever feeds the descriptor waits for each answer.
+    LineSource(int fd, bool flushEach) : fd_(fd), flushEach_(flushEach) {}
+    ~LineSource()
+    {
+        if (fd_ > STDERR_FILENO) ::close(fd_);
+    }
+    LineSource(const LineSource&) = delete;
+    LineSource& operator=(const LineSource&) = delete;
 
     // False at the end. `line` is without its end (LF or CR LF); `tooLong`
     // when a line of standard input passed the text file limit.
@@ -86,7 +87,7 @@ public:
         return true;
     }
     int error() const { return error_; }
-    bool streaming() const { return fd_ >= 0; }
+    bool flushEach() const { return flushEach_; }
 
 private:
     bool Fill()
@@ -97,6 +98,7 @@ private:
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {
                 if (n < 0) error_ = errno;
+                if (fd_ > STDERR_FILENO) ::close(fd_);
                 fd_ = -1;
                 return false;
             }
@@ -108,8 +110,62 @@ private:
     std::string text_;
     std::size_t pos_ = 0;
     int fd_;
+    bool flushEach_;
     int error_ = 0;
     bool skipping_ = false;
+};
+
+// Opens the batch file as every file is checked (a regular file that can be
+// read); the descriptor, or -1 with the message.
+int OpenBatchFile(const std::string& path, std::string& message)
+{
+    struct stat st {};
+    const char* reason = nullptr;
+    int fd = -1;
+    if (::stat(path.c_str(), &st) != 0)
+        reason = errno == ENOENT || errno == ENOTDIR ? "File not found" : "File access denied";
+    else if (S_ISDIR(st.st_mode))
+        reason = "File access denied";
+    else if (!S_ISREG(st.st_mode))
+        reason = kNotRegularFile;
+    else if ((fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC)) < 0)
+        reason = errno == ENOENT ? "File not found" : "File access denied";
+    if (reason)
+        message = std::string("plcalc: cannot read the batch file: ") + FileError(reason, path).what();
+    return fd;
+}
+
+// On a terminal, the lines done so far, once the batch has run a second.
+class Progress {
+public:
+    explicit Progress(std::ostream& err) : err_(err), on_(::isatty(STDERR_FILENO) == 1)
+    {
+        start_ = std::chrono::steady_clock::now();
+        next_ = start_ + std::chrono::seconds(1);
+    }
+    ~Progress() { Clear(); }
+    void Line(int number)
+    {
+        if (!on_ || (number & 255) != 0) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now < next_) return;
+        next_ = now + std::chrono::milliseconds(250);
+        err_ << "\rplcalc: line " << number << "\033[K" << std::flush;
+        shown_ = true;
+    }
+    // Before a note, so it does not run into the count.
+    void Clear()
+    {
+        if (!shown_) return;
+        err_ << "\r\033[K" << std::flush;
+        shown_ = false;
+    }
+
+private:
+    std::ostream& err_;
+    bool on_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_, next_;
 };
 
 // A line's output, kept in one string whose room serves the next line.
@@ -213,24 +269,23 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
             common.push_back(args[i]);
             continue;
         }
-        if (given) return Usage(err, "--batch is given twice");
-        if (i + 1 >= args.size()) return Usage(err, "missing value for --batch");
+        if (given) return UsageError(err, "--batch is given twice");
+        if (i + 1 >= args.size()) return UsageError(err, "missing value for --batch");
         file = args[++i];
         given = true;
     }
     if (const std::string problem = NotInBatch(common); !problem.empty())
-        return Usage(err, problem);
+        return UsageError(err, problem);
 
-    LineSource source(STDIN_FILENO);
+    int fd = STDIN_FILENO;
     if (file != "-") {
-        try {
-            const std::vector<unsigned char> bytes = ReadWholeFile(file, kTextFileLimit);
-            source = LineSource(std::string(bytes.begin(), bytes.end()));
-        } catch (const FileError& e) {
-            err << "plcalc: cannot read the batch file: " << e.what() << '\n';
+        std::string message;
+        if ((fd = OpenBatchFile(file, message)) < 0) {
+            err << message << '\n';
             return kExitFileError;
         }
     }
+    LineSource source(fd, file == "-");
     if (!SettingsRead(err)) return kExitFileError;
     const AppSettings settings = Settings();
 
@@ -241,8 +296,10 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
     LineBuffer outBuffer, errBuffer;
     std::ostream lineOut(&outBuffer), lineErr(&errBuffer);
     bool tooLong = false;
+    Progress progress(err);
     while (source.Next(line, tooLong)) {
         ++number;
+        progress.Line(number);
         int code = kExitOk;
         if (tooLong) {
             problem = "the line is longer than " + std::to_string(kTextFileLimit) + " bytes";
@@ -250,6 +307,8 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
         } else if (Skipped(line)) {
             continue;
         } else if (!SplitBatchLine(line, words, problem)) {
+            code = kExitUsage;
+        } else if (problem = NormalizeArgs(words); !problem.empty()) {
             code = kExitUsage;
         } else if (problem = NotInBatch(words); !problem.empty()) {
             code = kExitUsage;
@@ -265,22 +324,26 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
             code = runBatchLine(lineArgs, lineOut, lineErr);
             const std::string& json = outBuffer.text;
             if (code == kExitOk && json.size() > 1 && json.front() == '{') {
-                out << "{\"line\":" << number << ',';
+                // An object that --fields left empty is {"line":N}.
+                out << "{\"line\":" << number << (json[1] == '}' ? "" : ",");
                 out.write(json.data() + 1, static_cast<std::streamsize>(json.size() - 1));
                 // Notes and warnings of a line that was calculated.
                 std::string_view notes = errBuffer.text;
+                if (!notes.empty()) progress.Clear();
                 for (std::size_t end; (end = notes.find('\n')) != notes.npos;
-                     notes.remove_prefix(end + 1))
-                    err << "line " << number << ": " << notes.substr(0, end) << '\n';
+                     notes.remove_prefix(end + 1)) {
+                    std::string_view note = notes.substr(0, end);
+                    if (note.starts_with("plcalc: ")) note.remove_prefix(8);
+                    err << "plcalc: line " << number << ": " << note << '\n';
+                }
             } else {
-                PrintError(out, number, Message(errBuffer.text), code);
+                PrintError(out, number, UsageProblem(errBuffer.text), code);
             }
         } else {
             PrintError(out, number, "plcalc: " + problem, code);
         }
         worst = std::max(worst, code);
-        // Whoever feeds standard input sees each answer as it comes.
-        if (source.streaming()) out.flush();
+        if (source.flushEach()) out.flush();
     }
     if (source.error() != 0) {
         err << "plcalc: cannot read the standard input: " << ErrnoText(source.error()) << '\n';

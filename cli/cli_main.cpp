@@ -1,5 +1,6 @@
 #include "cli/cli_main.h"
 
+#include "cli/options.h"
 #include "cli/run_cli.h"
 
 #include <cerrno>
@@ -8,6 +9,8 @@
 #include <string.h>
 #include <iostream>
 #include <streambuf>
+#include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -49,6 +52,47 @@ private:
     int error_ = 0;
 };
 
+// Standard error, where every message line names the program: "plcalc: ...".
+// Lines that already do, the usage lines and kTryHelp go as they are; a line
+// ending in a carriage return (the batch's progress) is a line too.
+class MessageBuffer : public std::streambuf {
+public:
+    explicit MessageBuffer(std::streambuf* to) : to_(to) {}
+    ~MessageBuffer() override { Emit(); }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        line_ += traits_type::to_char_type(c);
+        if (line_.back() == '\n' || line_.back() == '\r') Emit();
+        return c;
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        for (std::streamsize i = 0; i < n; ++i) overflow(traits_type::to_int_type(s[i]));
+        return n;
+    }
+    int sync() override { return to_->pubsync(); }
+
+private:
+    void Emit()
+    {
+        if (line_.empty()) return;
+        const std::string_view l = line_;
+        const bool named = l.starts_with("plcalc: ") || l.starts_with("Usage: ") ||
+                           l.starts_with(' ') || l.starts_with(kTryHelp) || l.starts_with('\r') ||
+                           l == "\n";
+        if (!named) to_->sputn("plcalc: ", 8);
+        to_->sputn(line_.data(), static_cast<std::streamsize>(line_.size()));
+        to_->pubsync();
+        line_.clear();
+    }
+
+    std::streambuf* to_;
+    std::string line_;
+};
+
 } // namespace
 
 // A closed standard stream would be taken by the next file opened, and the
@@ -64,8 +108,13 @@ int CliMain(int argc, char** argv)
 {
     OutputBuffer buffer;
     std::ostream out(&buffer);
+    // Also what the report writers say on std::cerr.
+    MessageBuffer messages(std::cerr.rdbuf());
+    std::streambuf* const saved = std::cerr.rdbuf(&messages);
     int code = runCli(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr);
     out.flush();
+    std::cerr.flush();
+    std::cerr.rdbuf(saved);
     // English, as every message; a report may have set the user's locale.
     if (buffer.error() != 0) {
         const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});

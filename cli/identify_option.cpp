@@ -11,16 +11,6 @@
 #include <map>
 #include <ostream>
 
-namespace {
-
-int Usage(std::ostream& err, const std::string& problem)
-{
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Identify);
-    return kExitUsage;
-}
-
-} // namespace
-
 bool IsIdentifyRun(const std::vector<std::string>& args)
 {
     return std::ranges::find(args, "--identify") != args.end();
@@ -35,16 +25,18 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (read.status == ReadOutcome::MissingValue)
-        return Usage(err, "missing value for " + read.word);
+        return UsageError(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::UnexpectedValue)
+        return UsageError(err, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
-        return Usage(err, read.word + " is not an option of --identify");
+        return UsageError(err, read.word + " is not an option of --identify");
     std::map<std::string, std::string>& values = o.values;
     const bool json = o.on("--json"), mm = o.on("--mm"), inch = o.on("--inch");
-    if (mm && inch) return Usage(err, "--mm and --inch exclude each other");
+    if (mm && inch) return UsageError(err, "--mm and --inch exclude each other");
     if (values.contains("--major") == values.contains("--minor"))
-        return Usage(err, "--identify needs one of --major V (external) or --minor V (internal)");
+        return UsageError(err, "--identify needs one of --major V (external) or --minor V (internal)");
     if (values.contains("--tpi") == values.contains("--pitch"))
-        return Usage(err, "--identify needs one of --tpi N or --pitch MM");
+        return UsageError(err, "--identify needs one of --tpi N or --pitch MM");
     if (auto t = values.find("--tables"); t != values.end()) Settings().TableDataPath = t->second;
 
     IdentifyQuery q;

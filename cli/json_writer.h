@@ -14,20 +14,60 @@
 #include <utility>
 #include <vector>
 
+#include <initializer_list>
+
 // A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
 void AppendJsonString(std::string& out, std::string_view s);
+
+// The keys --fields asks for, as a tree of key paths: a node whose `whole` is
+// set is written with all it holds; the others only for what they lead to.
+struct FieldNode {
+    std::string key;
+    bool whole = false;
+    mutable bool met = false; // a whole node the output had
+    std::vector<FieldNode> children;
+    const FieldNode* Child(std::string_view k) const
+    {
+        for (const FieldNode& c : children)
+            if (c.key == k) return &c;
+        return nullptr;
+    }
+};
+// Reads LIST ("limits", "name", "members.ExtThd.PD", comma-separated) into
+// root; empty, or the usage problem of a word that is no key of the output.
+std::string ReadFieldList(const std::string& list, FieldNode& root);
+// Whether any of the top-level keys is asked for.
+bool FieldsNeed(const FieldNode& root, std::initializer_list<std::string_view> keys);
+// Whether only limits of the members are asked for (members.X.PD, .Major, .Minor).
+bool FieldsWithinLimits(const FieldNode& root);
+// The paths asked for that the output did not have ("members.ExtThd.Foo").
+std::vector<std::string> FieldsMissed(const FieldNode& root);
 
 // Writes into a buffer that goes out whole when the outer value closes: a
 // batch writes thousands of objects, and a stream write per character costs.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(out) { buf_.reserve(16384); }
+    // With fields, only what they ask for is written (the outer object always).
+    explicit JsonWriter(std::ostream& out, const FieldNode* fields = nullptr)
+        : out_(out), fields_(fields)
+    {
+        buf_.reserve(16384);
+    }
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
+    // Whether the key, at the object being written, is written.
+    bool Wants(std::string_view key) const
+    {
+        if (!fields_ || frames_.empty()) return true;
+        const Frame& f = frames_.back();
+        return f.whole || (f.node && f.node->Child(key));
+    }
+
     void Open(char c)
     {
+        if (fields_) return SelectedOpen(c);
         Sep();
         buf_ += c;
         first_ = true;
@@ -35,12 +75,14 @@ public:
     }
     void Close(char c)
     {
+        if (fields_) return SelectedClose(c);
         buf_ += c;
         first_ = false;
         if (--depth_ == 0) Flush();
     }
     void Key(std::string_view k)
     {
+        if (fields_) return SelectedKey(k);
         Sep();
         AppendJsonString(buf_, k);
         buf_ += ':';
@@ -48,11 +90,13 @@ public:
     }
     void String(std::string_view s)
     {
+        if (fields_ && !SelectedValue()) return;
         Sep();
         AppendJsonString(buf_, s);
     }
     void Number(double v)
     {
+        if (fields_ && !SelectedValue()) return;
         Sep();
         if (!std::isfinite(v)) {
             buf_ += "null";
@@ -91,6 +135,21 @@ public:
     }
 
 private:
+    // The object or array being written under fields: a frame within what is
+    // asked for whole, one on the way to it (node), or one left out.
+    struct Frame {
+        bool whole = false;
+        const FieldNode* node = nullptr;
+        bool written = false;      // its key and opening bracket are in the buffer
+        std::string key;           // empty in an array, or when written with its key
+        char opener = '{';
+    };
+    void SelectedOpen(char c);
+    void SelectedClose(char c);
+    void SelectedKey(std::string_view k);
+    bool SelectedValue();
+    void WriteFrames();
+
     // The shortest text that reads back as v is, for most numbers of a
     // record, a fixed one of at most six decimals: found by trying each
     // count of decimals, it costs a fraction of the general conversion.
@@ -137,4 +196,9 @@ private:
     std::string buf_;
     bool first_ = true;
     int depth_ = 0;
+    const FieldNode* fields_;
+    std::vector<Frame> frames_;
+    // The key given last at a frame on the way, and what it leads to.
+    std::string pendingKey_;
+    const FieldNode* pendingNode_ = nullptr;
 };

@@ -1,5 +1,9 @@
 #include "cli/options.h"
 
+#include "cli/exit_codes.h"
+
+#include <ostream>
+
 namespace {
 
 // The help of every option starts in this column.
@@ -7,17 +11,28 @@ constexpr std::size_t kHelpColumn = 18;
 constexpr bool kNotInBatch = true;
 
 constexpr CliOption kThreadOptions[] = {
-    {"", "", "Usage: plcalc [options]\n"
+    {"", "", "Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
              "Calculates a screw thread, its gauges and wire readings, and prints the result "
              "pages.\n"
+             "An option's value follows it (--dia 1/4) or is joined to it by = (--dia=1/4);\n"
+             "-- ends the options: every word after it is a file to open.\n"
              "\n"
              "Thread:"},
+    {"--thread", "DESIGNATION",
+     "the thread as one designation, instead of --type, --dia,\n"
+     "--tpi or --pitch, --class, --ext-tol, --int-tol and --size:\n"
+     "1/4-20 UNC-2A, #10-32 UNF-3B, 0.3125-40 UNS, 1 1/4-7 UNC,\n"
+     "1-1/4-7 (UNC), M10x1.5-6g, M10-6H (coarse pitch), M10x1-6H/6g,\n"
+     "MJ10x1.5-4h6h, 1-5 ACME-2G, 1/2-10 STUB ACME-2G, 2-8 BUTT-2,\n"
+     "1/2-14 NPT, 1/2 NPSM; the names plcalc prints are read too.\n"
+     "Both threads are calculated, in the class given (default 2)"},
     {"--type", "NAME",
      "UN, UNR, UNJ, ACME, STUB (Stub Acme), SAM1, SAM2 (modified\n"
      "stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
      "threads); default UN"},
     {"--dia", "TEXT",
-     "nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
+     "nominal diameter: 0.375, 3/8, 1 1/4 (or 1-1/4) or a number\n"
+     "size such as #10;\n"
      "millimetres for M and MJ (10; over 0.99 up to 355, ISO 965-1)"},
     {"--tpi", "VALUE", "threads per inch (all but M and MJ)"},
     {"--pitch", "MM", "pitch in millimetres (M, MJ; 0.2 to 8, ISO 965-1)"},
@@ -46,7 +61,8 @@ constexpr CliOption kThreadOptions[] = {
     {"--open", "FILE",
      "calculate the thread of a thread file instead (a ball\n"
      "micrometer file runs the ball micrometer), checked as typed\n"
-     "values are (one without Nom Dia or TPI is refused)"},
+     "values are (one without Nom Dia or TPI is refused); - reads\n"
+     "it from standard input; a bare FILE.thd or FILE.bm is the same"},
     {"", "", "\nResults:"},
     {"--classx", "", "class X gauge tolerances on the setting plugs (default class W)"},
     {"--mm", "", "show dimensions in millimetres (the default for M and MJ)"},
@@ -61,9 +77,15 @@ constexpr CliOption kThreadOptions[] = {
      "special contact point of the point gauge: inches, or with\n"
      "mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
      "catalogue points only"},
-    {"--save", "FILE", "save the thread file"},
+    {"--save", "FILE", "save the thread file (- writes it to standard output instead\n"
+                       "of the pages)"},
     {"--tables", "DIR", "table data path (default: the user's setting)"},
     {"--json", "", "print one JSON object instead of text pages"},
+    {"--fields", "LIST",
+     "with --json or --batch: only these keys of the JSON object,\n"
+     "comma-separated: limits (PD, major and minor diameter max\n"
+     "and min of both threads), or key paths such as name,\n"
+     "members.ExtThd.PD, members.IntThd.Minor.Max, record.NomDia"},
     {"--csv", "",
      "print every page as CSV instead: the page name, its header\n"
      "row and its rows as shown, a blank line between pages (also\n"
@@ -87,10 +109,12 @@ constexpr CliOption kThreadOptions[] = {
      "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
      "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",
      kNotInBatch},
-    {"--pdf", "FILE", "the report's PDF file (Letter paper)", kNotInBatch},
+    {"--pdf", "FILE", "the report's PDF file (Letter paper; - for standard output)",
+     kNotInBatch},
     {"--profile-svg", "FILE",
      "the thread profile with its tolerance zones as an SVG\n"
-     "file (not for pipe threads)",
+     "file (not for pipe threads; - for standard output, instead\n"
+     "of the pages)",
      kNotInBatch},
     {"--help", "", "show this help", kNotInBatch, "-h"},
     {"--version", "", "show the version", kNotInBatch},
@@ -181,8 +205,11 @@ constexpr CliOption kBatchOptions[] = {
      "line (JSON Lines), as --json with \"line\": its line number;\n"
      "a line that fails prints {\"line\", \"error\", \"exit\"} and the\n"
      "batch goes on. Options besides --batch FILE apply to every\n"
-     "line; --report, --pdf, --ballmic, --help and --version are\n"
-     "not for a batch. Exit code: the highest of its lines.",
+     "line; --report, --pdf, --profile-svg, --ballmic, --help,\n"
+     "--version and - for a file are not for a batch. The file may\n"
+     "be of any size (read line by line; a line up to 1 MB). On a\n"
+     "terminal, a batch running over a second shows its progress on\n"
+     "standard error. Exit code: the highest of its lines.",
      kNotInBatch},
 };
 
@@ -190,7 +217,11 @@ const char* const kExitCodesText =
     "\n"
     "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
     "above 0 and in order), 3 table or file error (also an unreadable settings\n"
-    "file), 64 usage error.\n";
+    "file), 64 usage error.\n"
+    "\n"
+    "Environment: XDG_CONFIG_HOME (default ~/.config) holds PitchLedger/PLUSER.INI,\n"
+    "the user's settings (the table data path); QT_QPA_PLATFORM the platform of\n"
+    "the report writer (default offscreen).\n";
 
 constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
                               CliMode::Identify, CliMode::Batch};
@@ -263,6 +294,95 @@ std::string HelpText()
            UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
 }
 
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "plcalc: " << problem << '\n' << kTryHelp << '\n';
+    return kExitUsage;
+}
+
+const std::string& ShortUsage()
+{
+    static const std::string text = std::string("Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
+                                                "       plcalc --thread DESIGNATION [options]\n"
+                                                "       plcalc --batch FILE [options]\n"
+                                                "       plcalc --setdim | --ballmic | --identify "
+                                                "[options]\n") +
+                                    kTryHelp + '\n';
+    return text;
+}
+
+std::string UsageProblem(const std::string& printed)
+{
+    std::string m = printed.substr(0, printed.find("\n\n"));
+    while (!m.empty() && m.back() == '\n') m.pop_back();
+    const std::string tail = std::string("\n") + kTryHelp;
+    if (m.ends_with(tail)) m.resize(m.size() - tail.size());
+    return m;
+}
+
+std::string NormalizeArgs(std::vector<std::string>& args)
+{
+    const auto anyOption = [](std::string_view word) {
+        const CliOption* option = nullptr;
+        for (const CliMode mode : kModes)
+            if (!option) option = FindOption(OptionTable(mode), word);
+        return option;
+    };
+    const auto fileName = [](const std::string& word) {
+        std::string lower;
+        for (const char c : word.substr(word.size() < 4 ? 0 : word.size() - 4))
+            lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        return lower.ends_with(".thd") || lower.ends_with(".bm");
+    };
+    std::vector<std::string> plain;
+    plain.reserve(args.size() + 1);
+    std::string file;
+    bool open = false, filesOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (!filesOnly && word == "--") {
+            filesOnly = true;
+            continue;
+        }
+        if (filesOnly || word.empty() || word[0] != '-' || word == "-") {
+            if (!filesOnly && !fileName(word))
+                return "unexpected argument '" + word +
+                       "': a thread file ends in .thd, a ball micrometer file in .bm";
+            if (!file.empty()) return "one file at a time: " + file + " and " + word;
+            file = word;
+            continue;
+        }
+        const std::size_t eq = word.find('=');
+        if (eq != std::string::npos && word.starts_with("--"))
+            if (const CliOption* option = anyOption(std::string_view(word).substr(0, eq));
+                option && !option->value.empty()) {
+                plain.emplace_back(option->name);
+                plain.push_back(word.substr(eq + 1));
+                open = open || option->name == "--open";
+                continue;
+            }
+        const CliOption* option = anyOption(std::string_view(word).substr(0, eq));
+        if (!option) {
+            // The option readers name it; what follows is not read.
+            plain.insert(plain.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        plain.push_back(word);
+        // A value is taken as it stands, even "--" or "-x".
+        if (!option->value.empty() && eq == std::string::npos) {
+            if (i + 1 < args.size()) plain.push_back(args[++i]);
+            open = open || option->name == "--open";
+        }
+    }
+    if (!file.empty()) {
+        if (open) return "one file at a time: --open and " + file;
+        plain.emplace_back("--open");
+        plain.push_back(file);
+    }
+    args = std::move(plain);
+    return {};
+}
+
 ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
                         ParsedOptions& o, bool helpEnds)
 {
@@ -271,6 +391,15 @@ ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_l
         const CliOption* option = nullptr;
         for (const CliMode mode : modes)
             if (!option) option = FindOption(OptionTable(mode), word);
+        if (!option && word.starts_with("--") && word.find('=') != std::string::npos) {
+            const std::string name = word.substr(0, word.find('='));
+            for (const CliMode mode : modes)
+                if (!option) option = FindOption(OptionTable(mode), name);
+            if (!option) return {ReadOutcome::Unknown, name};
+            if (option->value.empty()) return {ReadOutcome::UnexpectedValue, name};
+            o.values[std::string(option->name)] = word.substr(word.find('=') + 1);
+            continue;
+        }
         if (!option) return {ReadOutcome::Unknown, word};
         if (option->value.empty()) {
             if (helpEnds && option->name == "--help") return {ReadOutcome::Help, word};

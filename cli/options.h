@@ -4,6 +4,7 @@
 // the bash completion and the man page read --help.
 
 #include <initializer_list>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -36,6 +37,7 @@ std::string HelpText();
 struct ParsedOptions {
     std::map<std::string, std::string> values; // by option name; the last one given
     std::set<std::string, std::less<>> switches;
+    bool leftHand = false; // of an M or MJ thread: "LH" in --thread
 
     bool on(std::string_view name) const { return switches.contains(name); }
     std::optional<std::string> get(const std::string& name) const
@@ -47,12 +49,26 @@ struct ParsedOptions {
 };
 
 struct ReadOutcome {
-    enum Status { Done, Help, MissingValue, Unknown } status = Done;
+    enum Status { Done, Help, MissingValue, Unknown, UnexpectedValue } status = Done;
     std::string word; // the option concerned
 };
 
-// Reads args by the tables of `modes`, the first table naming a word
-// describing it. With helpEnds, --help stops the reading where it stands.
+// The line under every usage error.
+inline const char* const kTryHelp = "Try 'plcalc --help'.";
+// Prints a usage error: "plcalc: <problem>" and kTryHelp. Returns kExitUsage.
+int UsageError(std::ostream& err, const std::string& problem);
+// What plcalc without arguments prints.
+const std::string& ShortUsage();
+// The problem of a usage error as one line (a printed usage error less kTryHelp).
+std::string UsageProblem(const std::string& printed);
+
+// The command line in its plain form: "--opt=value" split in two, a bare
+// FILE.thd or FILE.bm (and every word after "--") as "--open FILE". Empty,
+// or the usage problem (a second file, a word that is neither).
+std::string NormalizeArgs(std::vector<std::string>& args);
+
+// Reads args (normalized) by the tables of `modes`, the first table naming a
+// word describing it. With helpEnds, --help stops the reading where it stands.
 ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
                         ParsedOptions& o, bool helpEnds);
 // Whether `mode`'s table has the option (name, not alias).

@@ -52,9 +52,10 @@ void PrintPipeText(const PipePagesText& pages, std::ostream& out)
     page("NPT Tolerances", pages.tols, pages.tolsNote);
 }
 
-void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out)
+void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out,
+                   const FieldNode* fields)
 {
-    JsonWriter j(out);
+    JsonWriter j(out, fields);
     j.Open('{');
     j.Put("caption", pages.caption);
     j.Put("name", pages.caption);

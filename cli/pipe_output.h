@@ -5,8 +5,11 @@
 #include <iosfwd>
 
 class TTInfo;
+struct FieldNode;
 struct PipePagesText;
 
 void PrintPipeText(const PipePagesText& pages, std::ostream& out);
-void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out);
+// With fields, only what they ask for.
+void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out,
+                   const FieldNode* fields = nullptr);
 void PrintPipeCsv(const PipePagesText& pages, std::ostream& out);

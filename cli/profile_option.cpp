@@ -2,12 +2,13 @@
 
 #include "cli/exit_codes.h"
 #include "cli/report_option.h"
+#include "cli/standard_file.h"
 #include "pages/profile_geometry.h"
 
 #include <ostream>
 
 int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDisplay,
-                          std::ostream& err)
+                          std::ostream& out, std::ostream& err)
 {
     const ProfileGeometry g = BuildProfileGeometry(rec, metricDisplay);
     if (!g.available) {
@@ -17,8 +18,11 @@ int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDispl
     }
     std::string reason = "the SVG writer is not part of this program";
     const auto write = ReportWriters().profileSvg;
-    if (!write || !write(g, file, &reason)) {
-        err << "Can not write the profile file " << file << ": " << reason << '\n';
+    if (!write || !WriteFileOrStandardOutput(file, out, &reason, [&](const std::string& path) {
+            return write(g, path, &reason);
+        })) {
+        err << "Can not write the profile file " << (file == "-" ? "standard output" : file)
+            << ": " << reason << '\n';
         return kExitFileError;
     }
     return kExitOk;

@@ -7,8 +7,8 @@
 
 class TTInfo;
 
-// Writes the drawing of a calculated record. Returns the exit code: invalid
-// input for a thread whose profile is not drawn (pipe threads), a file error
-// when the file cannot be written.
+// Writes the drawing of a calculated record (file "-": onto out). Returns the
+// exit code: invalid input for a thread whose profile is not drawn (pipe
+// threads), a file error when the file cannot be written.
 int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDisplay,
-                          std::ostream& err);
+                          std::ostream& out, std::ostream& err);

@@ -1,10 +1,12 @@
 #include "cli/report_option.h"
 
 #include "cli/exit_codes.h"
+#include "cli/standard_file.h"
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "pipe/pipe_text.h"
 
+#include <functional>
 #include <ostream>
 
 namespace {
@@ -64,14 +66,21 @@ std::string ReportRefusal(const TTInfo& rec, const ReportName& r)
            "for " + kind;
 }
 
-int Written(bool written, const std::string& file, const std::string& reason, std::ostream& err)
+const char* const kNoWriters = "the PDF writers are not part of this program";
+
+// The report into its file, or onto out for "-".
+int Write(bool linked, const std::string& file, std::ostream& out, std::ostream& err,
+          const std::function<bool(const std::string& path, std::string* reason)>& write)
 {
-    if (written) return kExitOk;
-    err << "Can not write the report file " << file << ": " << reason << '\n';
+    std::string reason = kNoWriters;
+    if (linked && WriteFileOrStandardOutput(file, out, &reason, [&](const std::string& path) {
+            return write(path, &reason);
+        }))
+        return kExitOk;
+    err << "Can not write the report file " << (file == "-" ? "standard output" : file) << ": "
+        << reason << '\n';
     return kExitFileError;
 }
-
-const char* const kNoWriters = "the PDF writers are not part of this program";
 
 } // namespace
 
@@ -87,7 +96,7 @@ bool IsReportName(const std::string& name)
 }
 
 int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
-                      bool metricDisplay, std::ostream& err)
+                      bool metricDisplay, std::ostream& out, std::ostream& err)
 {
     const ReportName* report = FindReport(name);
     if (report == nullptr) return kExitUsage;
@@ -96,24 +105,29 @@ int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& f
         err << refusal << '\n';
         return kExitInvalidInput;
     }
-    std::string reason = kNoWriters;
-    const auto write = ReportWriters().thread;
-    return Written(write && write(rec, name, report->group, file, metricDisplay, &reason), file,
-                   reason, err);
+    return Write(
+        ReportWriters().thread != nullptr, file, out, err,
+        [&](const std::string& path, std::string* reason) {
+            return ReportWriters().thread(rec, name, report->group, path, metricDisplay, reason);
+        });
 }
 
-int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& err)
+int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& out,
+                             std::ostream& err)
 {
-    std::string reason = kNoWriters;
-    const auto write = ReportWriters().ballMic;
-    return Written(write && write(bm, file, &reason), file, reason, err);
+    return Write(
+        ReportWriters().ballMic != nullptr, file, out, err,
+        [&](const std::string& path, std::string* reason) {
+            return ReportWriters().ballMic(bm, path, reason);
+        });
 }
 
 int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& file,
-                                 bool metricDisplay, std::ostream& err)
+                                 bool metricDisplay, std::ostream& out, std::ostream& err)
 {
-    std::string reason = kNoWriters;
-    const auto write = ReportWriters().settingDims;
-    return Written(write && write(rec, internal, file, metricDisplay, &reason), file, reason,
-                   err);
+    return Write(
+        ReportWriters().settingDims != nullptr, file, out, err,
+        [&](const std::string& path, std::string* reason) {
+            return ReportWriters().settingDims(rec, internal, path, metricDisplay, reason);
+        });
 }

@@ -18,13 +18,15 @@ bool IsReportName(const std::string& name);
 // invalid input when the record has no such report (a pipe report of another
 // thread, NPT's gauge reports of a straight kind, the thread reports of a pipe
 // thread, the setting report of a multi-start thread).
+// A file "-" is standard output (out).
 int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
-                      bool metricDisplay, std::ostream& err);
+                      bool metricDisplay, std::ostream& out, std::ostream& err);
 // The ball micrometer report of a calculated ball micrometer.
-int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& err);
+int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream& out,
+                             std::ostream& err);
 // The "Setting Dims Report" of a Set Dim record: the internal or external thread alone.
 int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& file,
-                                 bool metricDisplay, std::ostream& err);
+                                 bool metricDisplay, std::ostream& out, std::ostream& err);
 
 // The PDF writers need Qt, so they live in the report program (plcalc runs it
 // for every --report) and register themselves here when linked. Each returns

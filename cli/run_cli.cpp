@@ -6,11 +6,13 @@
 #include "cli/identify_option.h"
 #include "cli/inspect_option.h"
 #include "cli/inspect_output.h"
+#include "cli/json_writer.h"
 #include "cli/pipe_output.h"
 #include "cli/profile_option.h"
 #include "cli/reeval_option.h"
 #include "cli/report_option.h"
 #include "cli/set_dim_option.h"
+#include "cli/standard_file.h"
 #include "cli/thread_entry.h"
 #include "cli/thread_options.h"
 #include "cli/thread_output.h"
@@ -22,6 +24,7 @@
 #include "gauges/ball_mic.h"
 #include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
+#include "pages/designation_entry.h"
 #include "pages/inspect_page.h"
 #include "pages/new_pd.h"
 #include "pages/parameter_page.h"
@@ -33,12 +36,22 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace {
 
 std::string BaseName(const std::string& path)
 {
     return std::filesystem::path(path).filename().string();
+}
+
+// The keys --fields asked for that this thread's output does not have.
+int Missed(const FieldNode* fields, std::ostream& err)
+{
+    if (fields)
+        for (const std::string& path : FieldsMissed(*fields))
+            err << "plcalc: warning: --fields " << path << ": no such key in this output\n";
+    return kExitOk;
 }
 
 int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
@@ -93,6 +106,14 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
                 err << rec.Refusal << '\n';
                 return kExitInvalidInput;
             }
+            if (auto designation = o.get("--thread")) {
+                const std::string mismatch =
+                    DesignationMismatch(ReadDesignation(*designation).entry, rec);
+                if (!mismatch.empty()) {
+                    err << mismatch << '\n';
+                    return kExitInvalidInput;
+                }
+            }
         }
     } catch (const TableError& e) {
         err << e.what() << '\n';
@@ -103,10 +124,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     const bool metricThread = rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
     const bool mm = o.on("--mm") || (metricThread && !o.on("--inch"));
 
-    if (rec.Pipe && o.get("--wire")) {
-        err << "plcalc: --wire is not for pipe threads\n";
-        return kExitUsage;
-    }
+    if (rec.Pipe && o.get("--wire")) return UsageError(err, "--wire is not for pipe threads");
     if (auto wire = o.get("--wire")) {
         const double size = WireEntryToRecordUnits(rec, *wire, mm);
         if (rec.SetWireSize(size) != 0) {
@@ -115,10 +133,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
         }
     }
     if (auto point = o.get("--point-dia")) {
-        if (rec.Pipe) {
-            err << "plcalc: --point-dia is not for pipe threads\n";
-            return kExitUsage;
-        }
+        if (rec.Pipe) return UsageError(err, "--point-dia is not for pipe threads");
         const std::string refused = EnterPointDia(rec, *point);
         if (!refused.empty()) {
             err << refused << '\n';
@@ -131,53 +146,62 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
         for (const std::string& m : GageCatalogueMessages()) err << "plcalc: warning: " << m << '\n';
     if (auto save = o.get("--save")) {
         std::string error;
-        if (!SaveToFile(rec, *save, &error)) {
+        if (!WriteFileOrStandardOutput(*save, out, &error, [&](const std::string& path) {
+                return SaveToFile(rec, path, &error);
+            })) {
             err << error << '\n';
             return kExitFileError;
         }
-        fileName = BaseName(*save);
+        if (*save != "-") fileName = BaseName(*save);
     }
 
     if (auto svg = o.get("--profile-svg"))
-        if (const int code = WriteProfileSvgOption(rec, *svg, mm, err); code != kExitOk)
+        if (const int code = WriteProfileSvgOption(rec, *svg, mm, out, err); code != kExitOk)
             return code;
     if (auto report = o.get("--report"))
-        return WriteReportOption(rec, *report, *o.get("--pdf"), mm, err);
+        return WriteReportOption(rec, *report, *o.get("--pdf"), mm, out, err);
+    // Standard output holds the file written there.
+    if (o.get("--save") == "-" || o.get("--profile-svg") == "-") return kExitOk;
 
     const bool json = o.on("--json"), csv = o.on("--csv");
+    FieldNode selection;
+    const FieldNode* fields = nullptr;
+    if (auto list = o.get("--fields"); list && ReadFieldList(*list, selection).empty())
+        fields = &selection;
     const bool inspecting = o.get("--measured-mow") || o.get("--measured-pd");
-    if (rec.Pipe && inspecting) {
-        err << "plcalc: --measured-mow and --measured-pd are not for pipe threads: they are "
-               "inspected with their plug and ring gauges\n";
-        return kExitUsage;
-    }
+    if (rec.Pipe && inspecting)
+        return UsageError(err, "--measured-mow and --measured-pd are not for pipe threads: they "
+                               "are inspected with their plug and ring gauges");
     if (rec.Pipe) {
         // The pipe tables are inch tables; there is nothing to convert them by.
         if (o.on("--mm")) err << "Pipe threads are shown in inches.\n";
         const PipePagesText pipe = BuildPipePages(rec);
-        if (json) PrintPipeJson(rec, pipe, out);
+        if (json) PrintPipeJson(rec, pipe, out, fields);
         else if (csv) PrintPipeCsv(pipe, out);
         else PrintPipeText(pipe, out);
-        return kExitOk;
+        return Missed(fields, err);
     }
     const auto inspect = InspectFromOptions(rec, o.values, mm);
     if (inspect && !inspect->message.empty()) {
         err << inspect->message << '\n';
         return kExitInvalidInput;
     }
-    const ResultPagesText pages = BuildResultPages(rec, fileName, mm, /*withTips=*/false);
+    // The limits alone do not need the pages (nor their designations).
+    const ResultPagesText pages = fields && FieldsWithinLimits(*fields)
+                                      ? ResultPagesText{}
+                                      : BuildResultPages(rec, fileName, mm, /*withTips=*/false);
     // Text and CSV say it in the Tap Drills block; JSON only in a field a reader may skip.
     if (json && !pages.drillsError.empty())
         err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
-    if (json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval);
+    if (json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields);
     else if (csv) PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
     else {
         PrintPagesText(pages, out, reeval);
         PrintGaugeSettingText(rec, mm, out);
         if (inspect) PrintInspectText(*inspect, out);
     }
-    return kExitOk;
+    return Missed(fields, err);
 }
 
 // A ball micrometer file opens in the ball micrometer, as in the window.
@@ -187,10 +211,46 @@ bool OpensBallMicFile(const std::vector<std::string>& args)
     return open != args.end() && open + 1 != args.end() && IsBallMicFile(*(open + 1));
 }
 
+int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+                   bool readSettings);
+
+// --open -: standard input kept in a private file while the command line
+// runs on it; its messages say "standard input" for that file.
+int RunOnStandardInput(std::vector<std::string> args, std::size_t at, std::ostream& out,
+                       std::ostream& err, bool readSettings)
+{
+    StandardFile in("standard input");
+    std::string reason = in.error();
+    if (!reason.empty() || !in.ReadStandardInput(reason)) {
+        err << "plcalc: " << reason << '\n';
+        return kExitFileError;
+    }
+    args[at] = in.path();
+    std::ostringstream messages;
+    const int code = RunCommandLine(std::move(args), out, messages, readSettings);
+    err << in.Plain(messages.str());
+    return code;
+}
+
 // readSettings is false on a batch line: the batch reads them once.
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                    bool readSettings)
 {
+    if (const std::string problem = NormalizeArgs(args); !problem.empty())
+        return UsageError(err, problem);
+    // One file at most goes to standard output, and it is all that goes there.
+    int standardOutputs = 0;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i + 1] == "-" &&
+            (args[i] == "--save" || args[i] == "--pdf" || args[i] == "--profile-svg"))
+            ++standardOutputs;
+    if (standardOutputs > 1)
+        return UsageError(err, "only one of --save, --pdf and --profile-svg can be - (standard "
+                               "output)");
+    if (const auto open = std::ranges::find(args, "--open");
+        open != args.end() && open + 1 != args.end() && *(open + 1) == "-")
+        return RunOnStandardInput(args, static_cast<std::size_t>(open + 1 - args.begin()), out,
+                                  err, readSettings);
     if (IsBallMicRun(args) || OpensBallMicFile(args)) {
         if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
@@ -201,10 +261,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     ParsedOptions o;
     std::string problem;
-    if (!ReadThreadOptions(args, o, problem)) {
-        err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Thread);
-        return kExitUsage;
-    }
+    if (!ReadThreadOptions(args, o, problem)) return UsageError(err, problem);
     if (o.on("--help")) {
         out << HelpText();
         return kExitOk;
@@ -233,8 +290,15 @@ bool SettingsRead(std::ostream& err)
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (IsBatchRun(args)) return RunBatchCli(args, out, err);
-    return RunCommandLine(args, out, err, true);
+    if (args.empty()) {
+        err << ShortUsage();
+        return kExitUsage;
+    }
+    std::vector<std::string> plain = args;
+    if (const std::string problem = NormalizeArgs(plain); !problem.empty())
+        return UsageError(err, problem);
+    if (IsBatchRun(plain)) return RunBatchCli(plain, out, err);
+    return RunCommandLine(std::move(plain), out, err, true);
 }
 
 int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

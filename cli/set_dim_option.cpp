@@ -85,7 +85,7 @@ int RunSetDimOption(const std::map<std::string, std::string>& values, const SetD
     const bool external = !r.internalOnly;
     if (Has(values, "--pdf"))
         return WriteSettingDimsReportOption(rec, r.internalOnly, Get(values, "--pdf"),
-                                            metricDisplay, err);
+                                            metricDisplay, out, err);
     if (output.json) {
         PrintSettingJson(rec, r.name, external,
                          BuildGaugeSettingPage(rec, external, false, metricDisplay),

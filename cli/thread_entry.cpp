@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
+#include "pages/designation_entry.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
@@ -100,6 +101,10 @@ uint16_t TypeCodeOfOption(const std::string& upperName)
 std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec,
                                              std::string& note, ParameterEntry* entry)
 {
+    if (auto designation = o.get("--thread")) {
+        const DesignationRead read = ReadDesignation(*designation);
+        if (!read.message.empty()) return EntryFailure{kExitInvalidInput, read.message};
+    }
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(TypeCodeOfOption(type));
@@ -142,6 +147,7 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
         e.coated = true;
         e.coatingText = *c;
     }
+    e.leftHand = o.leftHand;
     if (entry) *entry = e;
     const SetUpResult r = SetUpRecord(e, rec);
     if (!r.message.empty()) return EntryFailure{kExitInvalidInput, r.message};

@@ -1,15 +1,53 @@
 #include "cli/thread_options.h"
 
 #include "cli/inspect_option.h"
+#include "cli/json_writer.h"
 #include "cli/reeval_option.h"
 #include "cli/report_option.h"
 #include "cli/set_dim_option.h"
 #include "cli/thread_entry.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "pages/designation_entry.h"
 #include "pages/parameter_page.h"
 
 namespace {
+
+// --thread stands for the options of the thread's own values; a designation
+// that cannot be read is refused when the thread is set up (exit 2).
+std::string ExpandDesignation(ParsedOptions& o)
+{
+    const auto text = o.get("--thread");
+    if (!text) return {};
+    for (const char* opt : {"--type", "--dia", "--tpi", "--pitch", "--class", "--ext-tol",
+                            "--int-tol", "--size", "--starts", "--open"})
+        if (o.get(opt))
+            return std::string("--thread gives the thread: not with ") + opt;
+    const DesignationRead read = ReadDesignation(*text);
+    if (!read.message.empty()) return {};
+    const DesignationEntry& e = read.entry;
+    if (e.customLOE && !o.get("--loe"))
+        return "the designation's SE needs the length of engagement: --loe VALUE";
+    auto& v = o.values;
+    v["--type"] = e.type;
+    if (e.type == "NPT") {
+        v["--class"] = e.classText;
+        v["--size"] = e.diameter;
+        return {};
+    }
+    v["--dia"] = e.diameter;
+    if (e.type == "M" || e.type == "MJ") {
+        v["--pitch"] = e.pitch;
+        if (!e.extTol.empty()) v["--ext-tol"] = e.extTol;
+        if (!e.intTol.empty()) v["--int-tol"] = e.intTol;
+        o.leftHand = e.leftHand;
+        return {};
+    }
+    v["--tpi"] = e.pitch;
+    if (!e.classText.empty()) v["--class"] = e.classText;
+    if (e.starts > 1) v["--starts"] = std::to_string(e.starts);
+    return {};
+}
 
 // A pipe thread is chosen by its kind and size alone: the tables give the rest.
 std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type)
@@ -98,6 +136,14 @@ bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
     const ReadOutcome read = ReadOptions(args, {CliMode::Thread, CliMode::SetDim}, o, false);
     if (read.status == ReadOutcome::Unknown) problem = "unknown option " + read.word;
     else if (read.status == ReadOutcome::MissingValue) problem = "missing value for " + read.word;
+    else if (read.status == ReadOutcome::UnexpectedValue) problem = read.word + " takes no value";
+    else if (o.get("--thread") && o.on("--setdim")) problem = "--thread is not for --setdim";
+    else if (problem = ExpandDesignation(o); !problem.empty()) return false;
+    else if (o.get("--fields") && !o.on("--json"))
+        problem = "--fields selects keys of the JSON: give --json (or --batch)";
+    else if (FieldNode fields; o.get("--fields") &&
+                               !(problem = ReadFieldList(*o.get("--fields"), fields)).empty())
+        return false;
     else if (o.on("--mm") && o.on("--inch")) problem = "--mm and --inch exclude each other";
     else if (o.on("--csv") && o.on("--json")) problem = "--csv and --json exclude each other";
     else if (o.on("--setdim")) problem = SetDimOptionProblem(o.values);

@@ -78,24 +78,28 @@ void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
 }
 
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
-                    const InspectPageText* inspect, const ReevaluationText* reevaluation)
+                    const InspectPageText* inspect, const ReevaluationText* reevaluation,
+                    const FieldNode* fields)
 {
-    JsonWriter j(out);
+    JsonWriter j(out, fields);
     j.Open('{');
     j.Put("caption", pages.caption);
     j.Put("name", pages.name);
-    j.Key("pages");
-    j.Open('{');
-    j.Key("Thread Dim.");
-    j.Grid(pages.thread);
-    GaugeJson(j, pages.ring);
-    GaugeJson(j, pages.setPlug);
-    GaugeJson(j, pages.plug);
-    // In the unit the other pages were built in.
-    ThreadSettingJson(j, rec, pages.unit == UnitText(true));
-    j.Close('}');
+    if (j.Wants("pages")) {
+        j.Key("pages");
+        j.Open('{');
+        j.Key("Thread Dim.");
+        j.Grid(pages.thread);
+        GaugeJson(j, pages.ring);
+        GaugeJson(j, pages.setPlug);
+        GaugeJson(j, pages.plug);
+        // In the unit the other pages were built in.
+        ThreadSettingJson(j, rec, pages.unit == UnitText(true));
+        j.Close('}');
+    }
     RecordJson(j, rec);
-    TapDrillsJson(j, rec, pages.drills, pages.drillsError);
+    if (j.Wants("tapDrills") || j.Wants("tapDrillsError"))
+        TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
     if (inspect) InspectionJson(j, *inspect);
     if (reevaluation) {

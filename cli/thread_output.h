@@ -10,6 +10,7 @@
 #include <vector>
 
 class TTInfo;
+struct FieldNode;
 struct InspectPageText;
 struct ResultPagesText;
 
@@ -24,10 +25,12 @@ struct ReevaluationText {
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
                     const ReevaluationText* reevaluation = nullptr);
 // With an inspection, its key "inspection" besides the pages; with a
-// re-evaluation, its key "reevaluation".
+// re-evaluation, its key "reevaluation"; with fields, only what they ask for
+// (pages that are not asked for need not be built).
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
                     const InspectPageText* inspect = nullptr,
-                    const ReevaluationText* reevaluation = nullptr);
+                    const ReevaluationText* reevaluation = nullptr,
+                    const FieldNode* fields = nullptr);
 // Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
 // after the gauge pages, the inspection last when there is one.
 void PrintPagesCsv(const ResultPagesText& pages,
