@@ -48,7 +48,7 @@ private:
         return error_ == 0;
     }
 
-    char buffer_[8192];
+    char buffer_[65536];
     int error_ = 0;
 };
 
@@ -73,7 +73,12 @@ protected:
         for (std::streamsize i = 0; i < n; ++i) overflow(traits_type::to_int_type(s[i]));
         return n;
     }
-    int sync() override { return to_->pubsync(); }
+    int sync() override
+    {
+        // The batch's progress stays on its line until it is overwritten.
+        if (!line_.empty() && line_[0] == '\r') Emit();
+        return to_->pubsync();
+    }
 
 private:
     void Emit()

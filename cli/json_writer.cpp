@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -30,16 +35,18 @@ std::size_t Utf8Length(std::string_view s, std::size_t i)
     return n;
 }
 
+// Bytes a JSON string holds as they are.
+constexpr auto kPlain = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0x20; c < 0x80; ++c) t[c] = c != '"' && c != '\\';
+    return t;
+}();
+
 } // namespace
 
 void AppendJsonString(std::string& out, std::string_view s)
 {
     // Plain ASCII, nearly every text, goes in runs.
-    static constexpr auto kPlain = [] {
-        std::array<bool, 256> t{};
-        for (int c = 0x20; c < 0x80; ++c) t[c] = c != '"' && c != '\\';
-        return t;
-    }();
     out += '"';
     const char* const data = s.data();
     const std::size_t size = s.size();
@@ -118,6 +125,20 @@ std::string AddPath(FieldNode& root, std::string_view path)
     return {};
 }
 
+bool AllMet(const FieldNode& node)
+{
+    if (node.whole) return node.met;
+    for (const FieldNode& c : node.children)
+        if (!AllMet(c)) return false;
+    return true;
+}
+
+void ClearMet(const FieldNode& node)
+{
+    node.met = false;
+    for (const FieldNode& c : node.children) ClearMet(c);
+}
+
 void Missed(const FieldNode& node, const std::string& path, std::vector<std::string>& out)
 {
     if (node.whole && !node.met) out.push_back(path);
@@ -145,6 +166,22 @@ std::string ReadFieldList(const std::string& list, FieldNode& root)
     }
 }
 
+const FieldNode* FieldList(const std::string& list, std::string& problem)
+{
+    static std::string read;
+    static FieldNode root;
+    static std::string readProblem;
+    if (list != read || (root.children.empty() && readProblem.empty())) {
+        root = FieldNode{};
+        readProblem = ReadFieldList(list, root);
+        read = list;
+    }
+    problem = readProblem;
+    if (!problem.empty()) return nullptr;
+    ClearMet(root);
+    return &root;
+}
+
 bool FieldsNeed(const FieldNode& root, std::initializer_list<std::string_view> keys)
 {
     for (const std::string_view k : keys)
@@ -167,7 +204,7 @@ bool FieldsWithinLimits(const FieldNode& root)
 std::vector<std::string> FieldsMissed(const FieldNode& root)
 {
     std::vector<std::string> out;
-    Missed(root, "", out);
+    if (!AllMet(root)) Missed(root, "", out);
     return out;
 }
 
@@ -176,11 +213,8 @@ void JsonWriter::WriteFrames()
     for (Frame& f : frames_) {
         if (f.written) continue;
         Sep();
-        if (!f.key.empty()) {
-            AppendJsonString(buf_, f.key);
-            buf_ += ':';
-        }
-        buf_ += f.opener;
+        if (!f.key.empty()) WriteKey(f.key);
+        *Room(1) = f.opener;
         first_ = true;
         f.written = true;
     }
@@ -194,7 +228,7 @@ void JsonWriter::SelectedOpen(char c)
     if (frames_.empty()) {
         f.node = fields_;
         f.written = true;
-        buf_ += c;
+        *Room(1) = c;
         first_ = true;
         frames_.push_back(std::move(f));
         return;
@@ -216,7 +250,7 @@ void JsonWriter::SelectedOpen(char c)
 void JsonWriter::SelectedClose(char c)
 {
     if (frames_.back().written) {
-        buf_ += c;
+        *Room(1) = c;
         first_ = false;
     }
     frames_.pop_back();
@@ -228,12 +262,10 @@ void JsonWriter::SelectedKey(std::string_view k)
     const Frame& top = frames_.back();
     if (top.whole) {
         Sep();
-        AppendJsonString(buf_, k);
-        buf_ += ':';
-        first_ = true;
+        WriteKey(k);
         return;
     }
-    pendingKey_.assign(k);
+    pendingKey_ = k;
     pendingNode_ = top.node && top.opener == '{' ? top.node->Child(k) : nullptr;
 }
 
@@ -246,8 +278,109 @@ bool JsonWriter::SelectedValue()
     node->met = true;
     WriteFrames();
     Sep();
-    AppendJsonString(buf_, pendingKey_);
-    buf_ += ':';
-    first_ = true;
+    WriteKey(pendingKey_);
     return true;
+}
+
+void JsonWriter::Grow(std::size_t n)
+{
+    const std::size_t room = std::max(2 * room_, size_ + n);
+    std::unique_ptr<char[]> bigger(new char[room]);
+    std::memcpy(bigger.get(), buf_.get(), size_);
+    buf_ = std::move(bigger);
+    room_ = room;
+}
+
+void JsonWriter::WriteString(std::string_view s)
+{
+    // Copied as it is checked, eight bytes at a time: nearly every text is
+    // plain ASCII. A word with a byte below 0x20 or above 0x7F, a quote or a
+    // backslash is looked at byte by byte.
+    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    const auto hasZero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
+    const std::size_t n = s.size();
+    char* p = Room(n + 2);
+    *p++ = '"';
+    const char* in = s.data();
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8, p += 8) {
+        uint64_t x;
+        std::memcpy(&x, in + i, 8);
+        if (((x - kOnes * 0x20) & ~x & kHighs) | hasZero(x ^ (kOnes * '"')) |
+            hasZero(x ^ (kOnes * '\\')) | (x & kHighs))
+            break;
+        std::memcpy(p, &x, 8);
+    }
+    for (; i < n; ++i) {
+        if (!kPlain[static_cast<unsigned char>(in[i])]) {
+            size_ -= n + 2;
+            std::string escaped;
+            AppendJsonString(escaped, s);
+            std::memcpy(Room(escaped.size()), escaped.data(), escaped.size());
+            return;
+        }
+        *p++ = in[i];
+    }
+    *p = '"';
+}
+
+char* JsonWriter::NumberText(char* p, double v)
+{
+    if (!std::isfinite(v)) return std::copy_n("null", 4, p);
+    // Whole numbers below 10^5 read the same as the shortest form; zero is
+    // two fifths of a record's numbers.
+    if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v)))
+        return std::to_chars(p, p + 24, static_cast<int>(v)).ptr;
+    // Most of the others are fixed texts of a few decimals. Between 10^-3 and
+    // 10^5 the fixed form is never longer than the exponent form, so the
+    // shortest fixed text that reads back as v is what to_chars writes. With
+    // K decimals, a * 10^K below 2^50: only one decimal of K digits is within
+    // 2^-3 of a * 10^K, as a decimal must be to read back as v, and the
+    // rounding below finds it; cutting its trailing zeros gives the shortest.
+    static constexpr double kScale[] = {1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double a = std::fabs(v);
+    if (a >= 1e-3 && a < 1e5) {
+        const int digits = a < 1 ? 0 : a < 10 ? 1 : a < 100 ? 2 : a < 1e3 ? 3 : a < 1e4 ? 4 : 5;
+        int k = 15 - digits;
+        const double scale = kScale[k - 10];
+        const double n = std::floor(a * scale + 0.5);
+        if (n / scale == a && a != std::trunc(a)) {
+            auto whole = static_cast<uint64_t>(n);
+            // Its trailing zeros, 8, 4, 2 and 1 at a time (k stays above 0:
+            // a is no whole number).
+            const auto cut = [&](uint64_t ten, int zeros) {
+                if (whole % ten != 0) return;
+                whole /= ten;
+                k -= zeros;
+            };
+            cut(100000000, 8);
+            cut(10000, 4);
+            cut(100, 2);
+            cut(10, 1);
+            uint64_t unit = 1;
+            for (int d = 0; d < k; ++d) unit *= 10;
+            if (v < 0) *p++ = '-';
+            p = std::to_chars(p, p + 24, whole / unit).ptr;
+            *p++ = '.';
+            uint64_t frac = whole % unit;
+            for (int d = k - 1; d >= 0; --d) {
+                p[d] = static_cast<char>('0' + frac % 10);
+                frac /= 10;
+            }
+            return p + k;
+        }
+    }
+    // The rest, mostly of a float's pitch, come again and again in a record.
+    struct Kept {
+        double value = 0;
+        char text[24];
+        unsigned char size = 0;
+    };
+    static Kept kept[512];
+    Kept& k = kept[(std::bit_cast<uint64_t>(v) * 0x9E3779B97F4A7C15u) >> 55];
+    if (k.size == 0 || std::bit_cast<uint64_t>(k.value) != std::bit_cast<uint64_t>(v)) {
+        k.value = v;
+        k.size = static_cast<unsigned char>(std::to_chars(k.text, k.text + 24, v).ptr - k.text);
+    }
+    return std::copy_n(k.text, k.size, p);
 }

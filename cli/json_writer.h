@@ -4,9 +4,8 @@
 
 #include "cli/text_grid.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
+#include <algorithm>
+#include <memory>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -36,6 +35,9 @@ struct FieldNode {
 // Reads LIST ("limits", "name", "members.ExtThd.PD", comma-separated) into
 // root; empty, or the usage problem of a word that is no key of the output.
 std::string ReadFieldList(const std::string& list, FieldNode& root);
+// The same, read once for the lines of a batch that give the same LIST (its
+// `met` marks cleared); nullptr with the problem.
+const FieldNode* FieldList(const std::string& list, std::string& problem);
 // Whether any of the top-level keys is asked for.
 bool FieldsNeed(const FieldNode& root, std::initializer_list<std::string_view> keys);
 // Whether only limits of the members are asked for (members.X.PD, .Major, .Minor).
@@ -49,9 +51,8 @@ class JsonWriter {
 public:
     // With fields, only what they ask for is written (the outer object always).
     explicit JsonWriter(std::ostream& out, const FieldNode* fields = nullptr)
-        : out_(out), fields_(fields)
+        : out_(out), buf_(new char[16384]), room_(16384), fields_(fields)
     {
-        buf_.reserve(16384);
     }
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
@@ -69,14 +70,14 @@ public:
     {
         if (fields_) return SelectedOpen(c);
         Sep();
-        buf_ += c;
+        *Room(1) = c;
         first_ = true;
         ++depth_;
     }
     void Close(char c)
     {
         if (fields_) return SelectedClose(c);
-        buf_ += c;
+        *Room(1) = c;
         first_ = false;
         if (--depth_ == 0) Flush();
     }
@@ -84,40 +85,31 @@ public:
     {
         if (fields_) return SelectedKey(k);
         Sep();
-        AppendJsonString(buf_, k);
-        buf_ += ':';
-        first_ = true; // the value follows without a separator
+        WriteKey(k);
     }
     void String(std::string_view s)
     {
         if (fields_ && !SelectedValue()) return;
         Sep();
-        AppendJsonString(buf_, s);
+        WriteString(s);
     }
     void Number(double v)
     {
         if (fields_ && !SelectedValue()) return;
         Sep();
-        if (!std::isfinite(v)) {
-            buf_ += "null";
-            return;
-        }
-        // Whole numbers below 10^5 read the same as the shortest form; zero
-        // is two fifths of a record's numbers.
-        if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v))) {
-            char buf[8];
-            auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int>(v));
-            buf_.append(buf, r.ptr);
-            return;
-        }
-        if (FewDecimals(v)) return;
-        char buf[64];
-        auto r = std::to_chars(buf, buf + sizeof buf, v);
-        buf_.append(buf, r.ptr);
+        WriteNumber(v);
     }
     // A key and its value in one call.
-    void Put(std::string_view k, double v) { Key(k); Number(v); }
-    void Put(std::string_view k, std::string_view v) { Key(k); String(v); }
+    void Put(std::string_view k, double v)
+    {
+        Key(k);
+        Number(v);
+    }
+    void Put(std::string_view k, std::string_view v)
+    {
+        Key(k);
+        String(v);
+    }
     void Put(std::initializer_list<std::pair<const char*, double>> fields)
     {
         for (const auto& [k, v] : fields) Put(k, v);
@@ -140,8 +132,8 @@ private:
     struct Frame {
         bool whole = false;
         const FieldNode* node = nullptr;
-        bool written = false;      // its key and opening bracket are in the buffer
-        std::string key;           // empty in an array, or when written with its key
+        bool written = false; // its key and opening bracket are in the buffer
+        std::string key;      // empty in an array, or when written with its key
         char opener = '{';
     };
     void SelectedOpen(char c);
@@ -150,55 +142,50 @@ private:
     bool SelectedValue();
     void WriteFrames();
 
-    // The shortest text that reads back as v is, for most numbers of a
-    // record, a fixed one of at most six decimals: found by trying each
-    // count of decimals, it costs a fraction of the general conversion.
-    // Between 10^-3 and 10^5 the fixed form is never longer than the
-    // exponent form, so the text is the same as to_chars gives.
-    bool FewDecimals(double v)
+    // n more bytes at the end of the buffer, to be written.
+    char* Room(std::size_t n)
     {
-        static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-        const double a = std::fabs(v);
-        if (!(a >= 1e-3 && a < 1e5) || a == std::trunc(a)) return false;
-        for (int k = 1; k <= 6; ++k) {
-            // a * 10^k is below 10^11, so adding a half and cutting rounds it.
-            const double n = static_cast<double>(static_cast<uint64_t>(a * kScale[k] + 0.5));
-            if (n / kScale[k] != a) continue;
-            const auto digits = static_cast<uint64_t>(n);
-            const auto scale = static_cast<uint64_t>(kScale[k]);
-            char buf[32];
-            char* p = buf;
-            if (v < 0) *p++ = '-';
-            p = std::to_chars(p, buf + sizeof buf, digits / scale).ptr;
-            *p++ = '.';
-            uint64_t frac = digits % scale;
-            for (int d = k - 1; d >= 0; --d) {
-                p[d] = static_cast<char>('0' + frac % 10);
-                frac /= 10;
-            }
-            buf_.append(buf, p + k);
-            return true;
-        }
-        return false;
+        if (size_ + n > room_) Grow(n);
+        char* p = buf_.get() + size_;
+        size_ += n;
+        return p;
     }
+    void Grow(std::size_t n);
     void Sep()
     {
-        if (!first_) buf_ += ',';
+        if (!first_) *Room(1) = ',';
         first_ = false;
     }
+    void WriteKey(std::string_view k)
+    {
+        WriteString(k);
+        *Room(1) = ':';
+        first_ = true; // the value follows without a separator
+    }
+    void WriteString(std::string_view s);
+    void WriteNumber(double v)
+    {
+        char* const p = Room(32);
+        size_ -= static_cast<std::size_t>(p + 32 - NumberText(p, v));
+    }
+    // The shortest text that reads back as v, as std::to_chars writes it;
+    // at most 24 characters from p. Returns its end.
+    static char* NumberText(char* p, double v);
     void Flush()
     {
-        out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
-        buf_.clear();
+        out_.write(buf_.get(), static_cast<std::streamsize>(size_));
+        size_ = 0;
     }
 
     std::ostream& out_;
-    std::string buf_;
+    std::unique_ptr<char[]> buf_; // room_ bytes, size_ of them written
+    std::size_t room_;
+    std::size_t size_ = 0;
     bool first_ = true;
     int depth_ = 0;
     const FieldNode* fields_;
     std::vector<Frame> frames_;
     // The key given last at a frame on the way, and what it leads to.
-    std::string pendingKey_;
+    std::string_view pendingKey_; // the caller's, alive until its value is written
     const FieldNode* pendingNode_ = nullptr;
 };

@@ -260,8 +260,11 @@ std::string MakeUsage(CliMode mode)
 
 const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word)
 {
+    // Every option starts with "-", and most words of a batch line are values.
+    if (word.size() < 2 || word[0] != '-') return nullptr;
     for (const CliOption& row : rows)
-        if (!row.name.empty() && (row.name == word || (!row.alias.empty() && row.alias == word)))
+        if ((row.name.size() == word.size() && row.name == word) ||
+            (!row.alias.empty() && row.alias == word))
             return &row;
     return nullptr;
 }

@@ -7,6 +7,7 @@ namespace {
 
 void Limits(JsonWriter& j, const char* name, const TDimLimits& d)
 {
+    if (!j.Wants(name)) return;
     j.Key(name);
     j.Open('{');
     j.Put("Max", d.Max);
@@ -22,6 +23,7 @@ void Limits(JsonWriter& j, const char* name, const TDimLimits& d)
 
 void Member(JsonWriter& j, const char* name, const TThdInfo& m)
 {
+    if (!j.Wants(name)) return;
     j.Key(name);
     j.Open('{');
     Limits(j, "PD", m.PD);
@@ -60,6 +62,7 @@ void Member(JsonWriter& j, const char* name, const TThdInfo& m)
 
 void RecordJson(JsonWriter& j, const TTInfo& rec)
 {
+    if (!j.Wants("members") && !j.Wants("record")) return;
     j.Key("members");
     j.Open('{');
     Member(j, "ExtThd", rec.ExtThd);

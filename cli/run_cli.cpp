@@ -164,10 +164,9 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     if (o.get("--save") == "-" || o.get("--profile-svg") == "-") return kExitOk;
 
     const bool json = o.on("--json"), csv = o.on("--csv");
-    FieldNode selection;
-    const FieldNode* fields = nullptr;
-    if (auto list = o.get("--fields"); list && ReadFieldList(*list, selection).empty())
-        fields = &selection;
+    std::string unused;
+    const auto list = o.get("--fields");
+    const FieldNode* fields = list ? FieldList(*list, unused) : nullptr;
     const bool inspecting = o.get("--measured-mow") || o.get("--measured-pd");
     if (rec.Pipe && inspecting)
         return UsageError(err, "--measured-mow and --measured-pd are not for pipe threads: they "
@@ -233,11 +232,10 @@ int RunOnStandardInput(std::vector<std::string> args, std::size_t at, std::ostre
 }
 
 // readSettings is false on a batch line: the batch reads them once.
+// args as NormalizeArgs leaves them.
 int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                    bool readSettings)
 {
-    if (const std::string problem = NormalizeArgs(args); !problem.empty())
-        return UsageError(err, problem);
     // One file at most goes to standard output, and it is all that goes there.
     int standardOutputs = 0;
     for (std::size_t i = 0; i + 1 < args.size(); ++i)

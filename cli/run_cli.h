@@ -10,7 +10,8 @@
 
 // args excludes the program name.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// One line of a batch: as runCli, with the settings the batch has read.
+// One line of a batch: as runCli, with the settings the batch has read; args
+// as NormalizeArgs leaves them.
 int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Reads the user's settings; a settings file that is there but cannot be read

@@ -115,8 +115,8 @@ std::string ThreadOptionProblem(const ParsedOptions& o)
     if (std::string problem = InspectOptionProblem(o.values); !problem.empty()) return problem;
     // The set-dim tool's own options.
     for (const CliOption& option : OptionTable(CliMode::SetDim))
-        if (!option.name.empty() && !HasOption(CliMode::Thread, option.name) &&
-            o.get(std::string(option.name)))
+        if (!option.name.empty() && o.values.contains(std::string(option.name)) &&
+            !HasOption(CliMode::Thread, option.name))
             return std::string(option.name) + " is for --setdim";
     if (auto v = o.get("--new-pd")) {
         std::string problem = o.get("--open") ? "--new-pd re-evaluates a thread given by the "
@@ -141,8 +141,7 @@ bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
     else if (problem = ExpandDesignation(o); !problem.empty()) return false;
     else if (o.get("--fields") && !o.on("--json"))
         problem = "--fields selects keys of the JSON: give --json (or --batch)";
-    else if (FieldNode fields; o.get("--fields") &&
-                               !(problem = ReadFieldList(*o.get("--fields"), fields)).empty())
+    else if (o.get("--fields") && !FieldList(*o.get("--fields"), problem))
         return false;
     else if (o.on("--mm") && o.on("--inch")) problem = "--mm and --inch exclude each other";
     else if (o.on("--csv") && o.on("--json")) problem = "--csv and --json exclude each other";
