@@ -1,6 +1,8 @@
 // Whole-process timings of plcalc, measured side by side in one run: a plain
-// calculation against the same run of the Qt-linked report program, and one
-// batch of the standard unified rows against a process per row.
+// calculation against the same run of the Qt-linked report program; one
+// batch of the standard unified rows against a process per row; the batch
+// writing only the limits (--fields limits) against the Python loop a user
+// would write instead (bench/unified_limits.py, the B1.1 formulas).
 //   cli_bench [runs] [batch runs] [rounds of separate processes]
 #include "core/number_text.h"
 #include "core/settings.h"
@@ -8,11 +10,13 @@
 #include "families/unified_tables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -27,9 +31,11 @@ struct Took {
     double wall, cpu; // seconds; cpu: user + system of the child
 };
 
-// Runs the program with its output into `output` (/dev/null by default);
-// the time it took, whole process. Exits the benchmark if the run fails.
-Took Run(const std::vector<std::string>& args, const char* output = "/dev/null")
+// Runs the program with its output into `output` (/dev/null by default) and
+// its standard error into `errors`; the time it took, whole process. Exits
+// the benchmark if the run fails.
+Took Run(const std::vector<std::string>& args, const char* output = "/dev/null",
+         const char* errors = "/dev/null")
 {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -38,7 +44,7 @@ Took Run(const std::vector<std::string>& args, const char* output = "/dev/null")
     const pid_t pid = ::fork();
     if (pid == 0) {
         const int out = ::open(output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int null = ::open("/dev/null", O_WRONLY);
+        const int null = ::open(errors, O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (out < 0 || null < 0 || ::dup2(out, 1) < 0 || ::dup2(null, 2) < 0) ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);
@@ -75,6 +81,22 @@ std::vector<std::vector<std::string>> StandardRows()
         const TableRecord r = file.record(i);
         rows.push_back({"--dia", FormatFixed(r.I32(0) / 10000.0, 1, 4), "--tpi",
                         TPIText(r.U16(4) / 10.0), "--class", r.Str(11, 2).substr(0, 1)});
+    }
+    return rows;
+}
+
+// The twelve limits of each answer line, in the order they are written
+// (null, the internal major max B1.1 does not give, as 0).
+std::vector<std::vector<double>> LimitsOf(const std::string& file)
+{
+    std::vector<std::vector<double>> rows;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<double>& row = rows.emplace_back();
+        for (std::size_t at = 0; (at = line.find("\"M", at)) != std::string::npos;) {
+            at = line.find(':', at) + 1;
+            row.push_back(line.compare(at, 4, "null") == 0 ? 0 : std::strtod(&line[at], nullptr));
+        }
     }
     return rows;
 }
@@ -163,7 +185,55 @@ int main(int argc, char** argv)
     std::printf("  CPU time (user + system): batch %.1f ms, %.0f threads per CPU second; "
                 "separate %.1f ms\n",
                 bc.median() * 1e3, n / bc.median(), sc.median() * 1e3);
-    std::printf("\npeers: not measured (no peer checkout)\n");
+    const double fullRate = n / b.median();
+    std::printf("  goal >= 30000 threads/s: %s\n", fullRate >= 30000 ? "met" : "not met");
+
+    // The limits alone, against the Python loop of the same values.
+    std::vector<std::string> limits = batch;
+    limits.insert(limits.end(), {"--fields", "limits"});
+    const std::string limitAnswers = std::string(dir) + "/limits.jsonl";
+    const std::string pyAnswers = std::string(dir) + "/python.jsonl";
+    const std::string pyErrors = std::string(dir) + "/python.err";
+    (void)Run(limits, limitAnswers.c_str());
+    const std::vector<std::string> python = {PL_PYTHON, PL_SOURCE_DIR "/bench/unified_limits.py",
+                                             PL_SOURCE_DIR "/data/ansitbl.csv"};
+    (void)Run(python, pyAnswers.c_str());
+    const auto ours = LimitsOf(limitAnswers), theirs = LimitsOf(pyAnswers);
+    std::size_t agree = 0;
+    for (std::size_t i = 0; i < std::min(ours.size(), theirs.size()); ++i) {
+        bool same = ours[i].size() == 12 && theirs[i].size() == 12;
+        for (std::size_t k = 0; same && k < 12; ++k) same = std::fabs(ours[i][k] - theirs[i][k]) < 1.5e-6;
+        agree += same;
+    }
+    Times l, lc, py, loop;
+    for (int r = 0; r < batchRuns; ++r) {
+        const Took t = Run(limits);
+        l.s.push_back(t.wall);
+        lc.s.push_back(t.cpu);
+        py.s.push_back(Run(python, "/dev/null", pyErrors.c_str()).wall);
+        // The loop's own time, printed by the script: rows seconds rate.
+        std::ifstream e(pyErrors);
+        double count = 0, seconds = 0;
+        e >> count >> seconds;
+        loop.s.push_back(seconds);
+    }
+    const double limitsRate = n / l.median(), loopRate = n / loop.median();
+    std::printf("\n--fields limits (PD, major, minor max and min of both threads), %zu rows:\n",
+                rows.size());
+    std::printf("  plcalc --batch --fields limits  %8.1f ms  %9.0f threads/s (whole process; "
+                "%.0f per CPU second)\n",
+                l.median() * 1e3, limitsRate, n / lc.median());
+    std::printf("  Python loop (B1.1 formulas)     %8.1f ms  %9.0f threads/s (the loop alone; "
+                "whole process %.1f ms)\n",
+                loop.median() * 1e3, loopRate, py.median() * 1e3);
+    std::printf("  ratio %.2f against the loop alone, %.2f against the whole Python process\n",
+                limitsRate / loopRate, py.median() / l.median());
+    std::printf("  goal >= 3 x the loop: %s; %zu of %zu rows give the same twelve values (the "
+                "others are rows whose printed values the table keeps)\n",
+                limitsRate / loopRate >= 3 ? "met" : "not met", agree, rows.size());
+    std::remove(limitAnswers.c_str());
+    std::remove(pyAnswers.c_str());
+    std::remove(pyErrors.c_str());
     std::remove(batchFile.c_str());
     std::remove(answers.c_str());
     ::rmdir(dir);

@@ -112,6 +112,14 @@ public:
     }
     void Put(std::initializer_list<std::pair<const char*, double>> fields)
     {
+        // Under --fields, most of a member is passed over.
+        if (fields_ && !frames_.back().whole) {
+            const FieldNode* node = frames_.back().node;
+            if (!node) return;
+            for (const auto& [k, v] : fields)
+                if (node->Child(k)) Put(k, v);
+            return;
+        }
         for (const auto& [k, v] : fields) Put(k, v);
     }
 

@@ -217,11 +217,7 @@ const char* const kExitCodesText =
     "\n"
     "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
     "above 0 and in order), 3 table or file error (also an unreadable settings\n"
-    "file), 64 usage error.\n"
-    "\n"
-    "Environment: XDG_CONFIG_HOME (default ~/.config) holds PitchLedger/PLUSER.INI,\n"
-    "the user's settings (the table data path); QT_QPA_PLATFORM the platform of\n"
-    "the report writer (default offscreen).\n";
+    "file), 64 usage error.\n";
 
 constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
                               CliMode::Identify, CliMode::Batch};

@@ -11,8 +11,10 @@ bool NeedsReportProgram(const std::vector<std::string>& args)
 {
     // Also where --report would be the value of another option: the report
     // program then gives the same answer, only later.
-    return std::ranges::find(args, "--report") != args.end() ||
-           std::ranges::find(args, "--profile-svg") != args.end();
+    return std::ranges::any_of(args, [](const std::string& a) {
+        return a == "--report" || a == "--profile-svg" || a.starts_with("--report=") ||
+               a.starts_with("--profile-svg=");
+    });
 }
 
 std::vector<std::string> ReportProgramPlaces(const std::string& programPath)

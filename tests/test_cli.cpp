@@ -6,6 +6,7 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 #include <filesystem>
@@ -119,7 +120,13 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         std::string message;
     } cases[] = {
         // Typed values of a thread.
-        {"mixedFraction", {"--dia", "1 1/4", "--tpi", "7"}, 2, "Invalid Nominal Diameter\n"},
+        {"improperMixedNumber", {"--dia", "1 5/4", "--tpi", "7"}, 2, "Invalid Nominal Diameter\n"},
+        // A designation: the part not understood, or what the standard says instead.
+        {"designationUnread", {"--thread", "1/4-20 UNQ"}, 2,
+         "Can not read the thread designation \"1/4-20 UNQ\": UNQ is no thread series\n"},
+        {"designationSeries", {"--thread", "1/4-28 UNC-2A"}, 2, "1/4-28 is UNF, not UNC\n"},
+        {"designationPipePitch", {"--thread", "1/2-18 NPT"}, 2,
+         "1/2 NPT has 14 threads per inch, not 18\n"},
         {"diaNotANumber", {"--dia", "nan", "--tpi", "20"}, 2,
          "Can not calculate. Invalid Nominal Diameter\n"},
         {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2, pitch},
@@ -157,7 +164,22 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         // A thread file goes only into a folder that exists.
         {"saveIntoMissingFolder", quarter({"--save", lost}), 3, "Cannot write " + lost + ": "},
         // Options that do not fit together.
-        {"unknownOption", {"--diameter", "1/4"}, 64, "plcalc: unknown option --diameter\n"},
+        // A usage error is one line and the way to the help.
+        {"unknownOption", {"--diameter", "1/4"}, 64,
+         "plcalc: unknown option --diameter\nTry 'plcalc --help'.\n"},
+        {"switchWithValue", quarter({"--json=yes"}), 64, "plcalc: --json takes no value\n"},
+        {"strayWord", quarter({"x.txt"}), 64,
+         "plcalc: unexpected argument 'x.txt': a thread file ends in .thd"},
+        {"twoFiles", {"a.thd", "b.BM"}, 64, "plcalc: one file at a time: a.thd and b.BM\n"},
+        {"designationAndDiameter", {"--thread", "1/4-20 UNC", "--dia", "1/2"}, 64,
+         "plcalc: --thread gives the thread: not with --dia\n"},
+        {"engagementNotGiven", {"--thread", "1/4-20 UNC-SE2A"}, 64,
+         "plcalc: the designation's SE needs the length of engagement: --loe VALUE\n"},
+        {"twoStandardOutputs", quarter({"--save", "-", "--profile-svg=-"}), 64,
+         "*only one of --save, --pdf and --profile-svg can be -"},
+        {"fieldsWithoutJson", quarter({"--fields", "limits"}), 64, "*give --json"},
+        {"unknownField", quarter({"--json", "--fields", "limits,member.ExtThd"}), 64,
+         "plcalc: --fields: member is no key of the output"},
         {"missingValue", {"--dia"}, 64, "plcalc: missing value for --dia\n"},
         {"acmeCustomEngagement", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--loe", "3"}, 64,
          "plcalc: --loe is not for ACME threads: they are calculated for their standard length "
@@ -281,6 +303,65 @@ TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes)
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("new")));
+}
+
+// Other spellings of a command line give what their long forms give.
+TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive)
+{
+    TempDir dir;
+    const std::string file = dir.file("q.thd");
+    ASSERT_EQ(Plcalc({"--dia", "1/4", "--tpi", "20", "--save", file}).code, 0);
+    using Args = std::vector<std::string>;
+    const struct {
+        const char* name;
+        Args args, same;
+    } cases[] = {
+        {"joinedValues", {"--dia=1/4", "--tpi=20", "--class=3"},
+         {"--dia", "1/4", "--tpi", "20", "--class", "3"}},
+        {"unifiedDesignation", {"--thread", "1/4-20 UNC-2A"},
+         {"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"}},
+        {"metricDesignation", {"--thread=M10x1.5-6g"},
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6g"}},
+        {"coarsePitch", {"--thread", "M10-6H"},
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--int-tol", "6H"}},
+        {"acmeDesignation", {"--thread", "1-5 ACME-3G"},
+         {"--type", "ACME", "--dia", "1", "--tpi", "5", "--class", "3G"}},
+        {"pipeDesignation", {"--thread", "1/2-14 NPT"}, {"--type", "NPT", "--size", "1/2"}},
+        {"straightPipe", {"--thread", "1 1/4 NPSM"},
+         {"--type", "NPT", "--class", "NPSM", "--size", "1 1/4"}},
+        {"bareFile", {file}, {"--open", file}},
+        {"fileAfterDashes", {"--", file}, {"--open", file}},
+        // 1 1/4-7 UNC (ASME B1.1): the limits of 1.25 in, shown as typed.
+        {"mixedNumber", {"--dia", "1-1/4", "--tpi", "7"}, {"--thread", "1 1/4-7 UNC"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Args json = {"--json"}, same = {"--json"};
+        json.insert(json.end(), c.args.begin(), c.args.end());
+        same.insert(same.end(), c.same.begin(), c.same.end());
+        const CliRun a = Plcalc(json), b = Plcalc(same);
+        EXPECT_EQ(a.code, 0) << a.err;
+        EXPECT_EQ(a.out, b.out);
+        EXPECT_EQ(a.err, b.err);
+    }
+    const nlohmann::json mixed = nlohmann::json::parse(Plcalc({"--dia", "1 1/4", "--tpi", "7", "--json"}).out);
+    const nlohmann::json decimal = nlohmann::json::parse(Plcalc({"--dia", "1.25", "--tpi", "7", "--json"}).out);
+    EXPECT_EQ(mixed["members"], decimal["members"]);
+    EXPECT_EQ(mixed["name"], "1 1/4-7 UNC-2B  /  1 1/4-7 UNC-2A");
+
+    // --fields writes the asked keys as the whole object holds them, and no other.
+    const nlohmann::json whole = nlohmann::json::parse(Plcalc({"--thread", "M10", "--json"}).out);
+    const CliRun some = Plcalc({"--thread", "M10", "--json", "--fields", "limits,name,record.NomDia"});
+    nlohmann::json expected;
+    for (const char* m : {"ExtThd", "IntThd"})
+        for (const char* d : {"PD", "Major", "Minor"})
+            for (const char* l : {"Max", "Min"})
+                expected["members"][m][d][l] = whole["members"][m][d][l];
+    expected["name"] = whole["name"];
+    expected["record"]["NomDia"] = whole["record"]["NomDia"];
+    EXPECT_EQ(nlohmann::json::parse(some.out), expected);
+    EXPECT_EQ(Plcalc({"--thread", "M10", "--json", "--fields", "members.ExtThd.Nothing"}).err,
+              "plcalc: warning: --fields members.ExtThd.Nothing: no such key in this output\n");
 }
 
 // The names the type and class options take.
@@ -427,6 +508,10 @@ TEST(Plcalc, HelpAndVersion)
             const auto [it, first] = takesValue.emplace(option.name, !option.value.empty());
             EXPECT_TRUE(first || it->second == !option.value.empty()) << option.name;
         }
+    std::ostringstream none, noneErr;
+    EXPECT_EQ(runCli({}, none, noneErr), kExitUsage);
+    EXPECT_EQ(noneErr.str().rfind("Usage: plcalc [options] [FILE.thd | FILE.bm]\n", 0), 0u);
+    EXPECT_EQ(none.str(), "");
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);
     EXPECT_EQ(vout.str().rfind("plcalc (Pitch Ledger) 5.", 0), 0u);

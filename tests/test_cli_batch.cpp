@@ -1,12 +1,14 @@
 // plcalc --batch: lines split as a shell splits them, one JSON object a line
 // in the schema of --json, failing lines answered as plcalc answers them.
 #include "cli/batch.h"
+#include "core/whole_file.h"
 #include "support/cli_run.h"
 #include "support/json_schema.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -106,7 +108,9 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
                 EXPECT_EQ(doc["tapDrillsError"], "Table file is damaged: " + dir.file("T/drills.bin") +
                                                      " (its bytes differ from its line in tables.sum)");
             }
-            if (!alone.err.empty()) notes += "line " + std::to_string(e.line) + ": " + alone.err;
+            std::string note = alone.err;
+            if (note.starts_with("plcalc: ")) note.erase(0, 8);
+            if (!note.empty()) notes += "plcalc: line " + std::to_string(e.line) + ": " + note;
         } else {
             EXPECT_EQ(doc["error"], e.error.empty() ? alone.err.substr(0, alone.err.size() - 1)
                                                     : e.error)
@@ -125,6 +129,36 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
     EXPECT_EQ(missing.code, kExitFileError);
     EXPECT_EQ(missing.err, "plcalc: cannot read the batch file: File not found: " +
                                dir.file("none") + "\n");
+}
+
+// A file is shared out to a process per processor and read line by line;
+// its answers and notes are those of the same lines answered one by one from
+// standard input, in the same order.
+TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes)
+{
+    TempDir dir;
+    const std::string lines = "--dia 1/4 --tpi 20\n"
+                              "# a comment\n"
+                              "--type M --dia 10 --pitch 1.5 --loe-group L\n"
+                              "\n"
+                              "--dia 1/4 --tpi 20 --class 7\n"
+                              "--thread '1/2-13 UNC-2A' --fields limits\n"
+                              "--dia=3/8 --tpi=24 --report thread\n";
+    std::string text;
+    while (text.size() < 64 * 1024) text += lines;
+    text += std::string(kTextFileLimit + 1, 'x') + "\n--dia 1/4 --tpi 20"; // no end
+    WriteTextFile(dir.file("big"), text);
+    const std::string plcalc = "'" PL_BIN_DIR "/plcalc' --tables '" PL_TABLES_DIR "' --batch ";
+    const auto run = [&](const std::string& how) {
+        return CommandOutput(plcalc + how + " 2>'" + dir.file("err") + "'; echo \"exit $?\"") +
+               ReadTextFile(dir.file("err"));
+    };
+    const std::string fromFile = run("'" + dir.file("big") + "'");
+    EXPECT_EQ(fromFile, run("- < '" + dir.file("big") + "'"));
+    EXPECT_NE(fromFile.find("\nexit 64\nplcalc: line 3: Long LOE"), std::string::npos);
+    EXPECT_NE(fromFile.find("{\"line\":" + std::to_string(std::count(text.begin(), text.end(), '\n')) +
+                            ",\"error\":\"plcalc: the line is longer than 1048576 bytes\""),
+              std::string::npos);
 }
 
 // Standard input, through the program itself: an all-good batch is exit 0.

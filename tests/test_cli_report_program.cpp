@@ -23,6 +23,8 @@ TEST(PlcalcReportProgram, OnlyReportsNeedIt)
         {"thread report", {"--dia", "1/4", "--report", "thread", "--pdf", "a.pdf"}, true},
         {"ball micrometer report", {"--ballmic", "--report", "ballmic", "--pdf", "a.pdf"}, true},
         {"report without pdf", {"--report", "thread"}, true},
+        {"joined values", {"--dia=1/4", "--report=thread", "--pdf=-"}, true},
+        {"joined profile", {"--profile-svg=-"}, true},
         {"pdf alone", {"--pdf", "a.pdf"}, false},
         {"batch", {"--batch", "-"}, false},
         {"help", {"--help"}, false},
@@ -50,6 +52,10 @@ TEST(PlcalcReportProgram, FoundBesideOrInLibexecElseNamedAsMissing)
     fs::create_symlink(PL_BIN_DIR "/plcalc-report", libexec);
     EXPECT_EQ(CommandOutput(run), "exit 0\n");
     EXPECT_TRUE(fs::is_regular_file(dir.file("a.pdf")));
+    // Standard output takes the report, and nothing else.
+    EXPECT_EQ(CommandOutput("'" + dir.file("bin/plcalc") + "' --tables '" PL_TABLES_DIR
+                            "' --dia=1/4 --tpi=20 --report=thread --pdf - | head -c 5"),
+              "%PDF-");
 }
 
 } // namespace
