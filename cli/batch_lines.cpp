@@ -86,7 +86,9 @@ bool LineSource::Next(std::string& line, bool& tooLong)
         if (pos_ >= text_.size() && !skipping_) return false;
         end = text_.size();
     }
-    line.assign(text_, pos_, end - pos_);
+    // A line whose end came in the same block as its start is measured here.
+    if (end - pos_ > kTextFileLimit) skipping_ = true;
+    line.assign(text_, pos_, skipping_ ? 0 : end - pos_);
     pos_ = std::min(end + 1, text_.size());
     if (skipping_) {
         tooLong = true;

@@ -231,8 +231,11 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
         e.series = std::string(series->name);
     } else {
         e.type = "UN"; // 1-1/4-7: the shop's unified thread
-        const std::size_t letter = upper.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-        if (letter != std::string::npos) {
+        // Letters after the size's hyphen stand where a series would; before
+        // it they are the size's, which is refused below.
+        const std::size_t letter =
+            upper.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", upper.find('-'));
+        if (letter != std::string::npos && upper.find('-') != std::string::npos) {
             const std::size_t end = upper.find_first_of(" -", letter);
             return r.Fail(t.substr(letter, end == std::string::npos ? end : end - letter),
                           "is no thread series");

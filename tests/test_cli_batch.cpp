@@ -150,11 +150,12 @@ TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes)
     WriteTextFile(dir.file("big"), text);
     const std::string plcalc = "'" PL_BIN_DIR "/plcalc' --tables '" PL_TABLES_DIR "' --batch ";
     const auto run = [&](const std::string& how) {
-        return CommandOutput(plcalc + how + " 2>'" + dir.file("err") + "'; echo \"exit $?\"") +
-               ReadTextFile(dir.file("err"));
+        const std::string out =
+            CommandOutput(plcalc + how + " 2>'" + dir.file("err") + "'; echo \"exit $?\"");
+        return out + ReadTextFile(dir.file("err"));
     };
     const std::string fromFile = run("'" + dir.file("big") + "'");
-    EXPECT_EQ(fromFile, run("- < '" + dir.file("big") + "'"));
+    EXPECT_TRUE(fromFile == run("- < '" + dir.file("big") + "'")) << "the same bytes";
     EXPECT_NE(fromFile.find("\nexit 64\nplcalc: line 3: Long LOE"), std::string::npos);
     EXPECT_NE(fromFile.find("{\"line\":" + std::to_string(std::count(text.begin(), text.end(), '\n')) +
                             ",\"error\":\"plcalc: the line is longer than 1048576 bytes\""),
@@ -176,6 +177,16 @@ TEST(PlcalcBatch, ReadsStandardInput)
     EXPECT_EQ(json::parse(second)["name"], "3/8-24 UNF-2B  /  3/8-24 UNF-2A") << out;
     EXPECT_EQ(json::parse(second)["line"], 3) << out;
     EXPECT_EQ(code, "exit 0") << out;
+
+    // A thread file through standard output and back; every message names plcalc.
+    const std::string plcalc = "'" PL_BIN_DIR "/plcalc' --tables '" PL_TABLES_DIR "' ";
+    EXPECT_EQ(CommandOutput(plcalc + "--thread '3/8-24 UNF' --save - | " + plcalc +
+                            "--open - | head -2"),
+              "ANSI Table Data - standard input\n3/8-24 UNF-2B  /  3/8-24 UNF-2A\n");
+    EXPECT_EQ(CommandOutput("echo '[MAIN]' | " + plcalc + "--open - 2>&1; " + plcalc +
+                            "--dia x --tpi 20 2>&1"),
+              "plcalc: standard input is not a thread file\n"
+              "plcalc: Can not calculate. Invalid Nominal Diameter\n");
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"metricCoarse", "M10-6H", "M|10|1.5||6H/||1|0|0|", ""},
         {"metricCoarse64", "M64", "M|64|6||/||1|0|0|", ""},
         {"metricBothClasses", "M10x1-6H/6g", "M|10|1||6H/6g||1|0|0|", ""},
-        {"metricAsPrinted", "M 10 X 1.5 - 6H6H  /  M 10 X 1.5 - 6f6g LH",
+        {"metricAsPrinted", "M 10 X 1.5 - 6H6H LH  /  M 10 X 1.5 - 6f6g LH",
          "M|10|1.5||6H6H/6f6g||1|0|1|", ""},
         {"aerospace", "MJ10x1.5-4h6h", "MJ|10|1.5||/4h6h||1|0|0|", ""},
         {"acme", "1-5 ACME-2G", "ACME|1|5|2G|/|ACME|1|0|0|", ""},
@@ -61,7 +61,7 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"buttress", "2-8 BUTT-2", "BUTT|2|8|2|/|BUTT|1|0|0|", ""},
         {"buttressAsPrinted", "2.0000-8 7 x 45 BUTTRESS-2", "BUTT|2.0000|8|2|/|7 X 45 BUTTRESS|1|0|0|",
          ""},
-        {"pipe", "1/2-14 NPT", "NPT|1/2|||/||1|0|0|14", ""},
+        {"pipe", "1/2-14 NPT", "NPT|1/2||NPT|/||1|0|0|14", ""},
         {"pipeAsPrinted", "1 1/4 - 11.5 NPT", "NPT|1 1/4||NPT|/||1|0|0|11.5", ""},
         {"straightPipe", "1/2 NPSM", "NPT|1/2||NPSM|/||1|0|0|", ""},
         {"unknownSeries", "1/4-20 UNQ-2A", "", "\"1/4-20 UNQ-2A\": UNQ is no thread series"},
@@ -85,7 +85,9 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         SCOPED_TRACE(c.name);
         const DesignationRead r = ReadDesignation(c.text);
         EXPECT_EQ(r.message, *c.message ? head + c.message : "");
-        if (!*c.message) EXPECT_EQ(Fields(r.entry), c.fields);
+        if (!*c.message) {
+            EXPECT_EQ(Fields(r.entry), c.fields);
+        }
     }
 }
 
