@@ -126,7 +126,7 @@ private slots:
         QTest::addColumn<QString>("pitch");
         QTest::addColumn<QString>("message");
         // The rules of the entries are the parameter page's.
-        QTest::newRow("mixedNumber") << "1 1/4" << "7" << "Invalid Nominal Diameter";
+        QTest::newRow("improperMixedNumber") << "1 5/4" << "7" << "Invalid Nominal Diameter";
         QTest::newRow("zeroPitch") << "1/4" << "0" << "Can not calculate. Invalid pitch value";
     }
     void refusedEntries()
