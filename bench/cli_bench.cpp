@@ -94,7 +94,11 @@ std::vector<std::vector<double>> LimitsOf(const std::string& file)
     for (std::string line; std::getline(in, line);) {
         std::vector<double>& row = rows.emplace_back();
         for (std::size_t at = 0; (at = line.find("\"M", at)) != std::string::npos;) {
-            at = line.find(':', at) + 1;
+            if (line.compare(at, 6, "\"Max\":") != 0 && line.compare(at, 6, "\"Min\":") != 0) {
+                ++at;
+                continue;
+            }
+            at += 6;
             row.push_back(line.compare(at, 4, "null") == 0 ? 0 : std::strtod(&line[at], nullptr));
         }
     }
