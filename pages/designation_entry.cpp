@@ -119,6 +119,7 @@ bool ReadMetric(Reader& r, std::string t, DesignationEntry& e)
     if (dash != std::string::npos && !ReadTolerances(r, Trim(t.substr(dash + 1)), e)) return false;
     const std::size_t x = size.find_first_of("xX");
     e.diameter = Trim(size.substr(0, x));
+    if (e.diameter.empty()) return r.Fail("", "the diameter is missing (M10)");
     if (!IsNumber(e.diameter)) return r.Fail(e.diameter, "is no diameter in millimetres");
     if (x != std::string::npos) {
         e.pitch = Trim(size.substr(x + 1));
@@ -146,6 +147,7 @@ bool ReadClass(Reader& r, const std::string& text, DesignationEntry& e)
         e.customLOE = true;
         t = Trim(t.substr(2));
     }
+    if (t.empty()) return r.Fail("", "the class is missing after the - (2A, 3G)");
     std::string cls;
     for (std::size_t start = 0; start <= t.size();) {
         const std::size_t slash = t.find('/', start);
@@ -168,6 +170,7 @@ bool ReadClass(Reader& r, const std::string& text, DesignationEntry& e)
 bool ReadInchSize(Reader& r, const std::string& size, DesignationEntry& e)
 {
     e.diameter = size;
+    if (size.empty()) return r.Fail("", "the size is missing before the - (1/4-20)");
     double tpi = 0;
     ParseDecimal(e.pitch, tpi);
     if (!size.empty() && size.find_first_not_of("0123456789") == std::string::npos &&
@@ -256,6 +259,8 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
         if (tpiGiven) {
             e.pipeTPI = Trim(head.substr(dash + 1));
             head = Trim(head.substr(0, dash));
+            if (e.pipeTPI.empty())
+                return r.Fail("", "the threads per inch are missing after the - (1/2-14 NPT)");
             if (!IsNumber(e.pipeTPI)) return r.Fail(e.pipeTPI, "is no number of threads per inch");
         }
         e.diameter = head;
@@ -270,6 +275,7 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
     if (dash == std::string::npos)
         return r.Fail(head, "needs its threads per inch (1/4-20)");
     e.pitch = Trim(head.substr(dash + 1));
+    if (e.pitch.empty()) return r.Fail("", "the threads per inch are missing after the - (1/4-20)");
     if (!IsNumber(e.pitch)) return r.Fail(e.pitch, "is no number of threads per inch");
     return ReadInchSize(r, Trim(head.substr(0, dash)), e);
 }
@@ -278,9 +284,10 @@ bool ReadOne(Reader& r, const std::string& t, DesignationEntry& e)
 {
     const std::string upper = UpperCase(t);
     if (t.empty()) return r.Fail("", "it is empty");
-    const bool metric = upper[0] == 'M' && t.size() > 1 &&
-                        (std::isdigit(static_cast<unsigned char>(t[1])) || t[1] == ' ' ||
-                         (upper[1] == 'J' && t.size() > 2));
+    const bool metric = upper == "M" || upper == "MJ" ||
+                        (upper[0] == 'M' && t.size() > 1 &&
+                         (std::isdigit(static_cast<unsigned char>(t[1])) || t[1] == ' ' ||
+                          (upper[1] == 'J' && t.size() > 2)));
     if (metric) return ReadMetric(r, t, e);
     std::string rest = t;
     if (upper.size() > 3 && (upper.ends_with(" LH") || upper.ends_with("-LH"))) {

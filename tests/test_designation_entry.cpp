@@ -80,6 +80,12 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"membersDiffer", "1/4-20 UNC-2B  /  1/4-28 UNF-2A", "",
          "\"1/4-20 UNC-2B / 1/4-28 UNF-2A\": its two threads differ"},
         {"empty", "  ", "", "\"\": it is empty"},
+        {"noPitchAfterHyphen", "1/4- UNC", "", "\"1/4- UNC\": the threads per inch are missing "
+                                              "after the - (1/4-20)"},
+        {"noSize", "-20 UNC", "", "\"-20 UNC\": the size is missing before the - (1/4-20)"},
+        {"noClassAfterHyphen", "1/4-20 UNC-", "", "\"1/4-20 UNC-\": the class is missing after "
+                                                 "the - (2A, 3G)"},
+        {"metricAlone", "MJ", "", "\"MJ\": the diameter is missing (M10)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
