@@ -10,8 +10,8 @@
 #include "families/unified_tables.h"
 
 #include <algorithm>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -35,10 +35,10 @@ struct Took {
 // its standard error into `errors`; the time it took, whole process. Exits
 // the benchmark if the run fails.
 Took Run(const std::vector<std::string>& args, const char* output = "/dev/null",
-         const char* errors = "/dev/null")
-{
+         const char* errors = "/dev/null") {
     std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     const Clock::time_point start = Clock::now();
     const pid_t pid = ::fork();
@@ -63,8 +63,7 @@ Took Run(const std::vector<std::string>& args, const char* output = "/dev/null",
 
 struct Times {
     std::vector<double> s;
-    double median()
-    {
+    double median() {
         std::ranges::sort(s);
         return s[s.size() / 2];
     }
@@ -72,8 +71,7 @@ struct Times {
 };
 
 // The standard series rows of the unified table, as a user types them.
-std::vector<std::vector<std::string>> StandardRows()
-{
+std::vector<std::vector<std::string>> StandardRows() {
     Settings().TableDataPath = PL_TABLES_DIR;
     const TableFile file("ansitbl.bin", kAnsiRecord);
     std::vector<std::vector<std::string>> rows;
@@ -87,8 +85,7 @@ std::vector<std::vector<std::string>> StandardRows()
 
 // The twelve limits of each answer line, in the order they are written
 // (null, the internal major max B1.1 does not give, as 0).
-std::vector<std::vector<double>> LimitsOf(const std::string& file)
-{
+std::vector<std::vector<double>> LimitsOf(const std::string& file) {
     std::vector<std::vector<double>> rows;
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) {
@@ -105,20 +102,18 @@ std::vector<std::vector<double>> LimitsOf(const std::string& file)
     return rows;
 }
 
-int Arg(int argc, char** argv, int i, int fallback)
-{
+int Arg(int argc, char** argv, int i, int fallback) {
     return argc > i ? std::max(1, std::atoi(argv[i])) : fallback;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = Arg(argc, argv, 1, 200);
     const int batchRuns = Arg(argc, argv, 2, 20);
     const int rounds = Arg(argc, argv, 3, 3);
-    const std::vector<std::string> plain = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--type",
-                                            "UN", "--dia", "1/4", "--tpi", "20"};
+    const std::vector<std::string> plain = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--type", "UN",
+                                            "--dia",   "1/4",      "--tpi",       "20"};
     std::vector<std::string> qtLinked = plain;
     qtLinked[0] = PL_PLCALC_REPORT;
 
@@ -146,7 +141,8 @@ int main(int argc, char** argv)
     {
         std::ofstream out(batchFile);
         for (const auto& row : rows) {
-            for (std::size_t k = 0; k < row.size(); ++k) out << (k ? " " : "") << row[k];
+            for (std::size_t k = 0; k < row.size(); ++k)
+                out << (k ? " " : "") << row[k];
             out << '\n';
         }
     }
@@ -206,7 +202,8 @@ int main(int argc, char** argv)
     std::size_t agree = 0;
     for (std::size_t i = 0; i < std::min(ours.size(), theirs.size()); ++i) {
         bool same = ours[i].size() == 12 && theirs[i].size() == 12;
-        for (std::size_t k = 0; same && k < 12; ++k) same = std::fabs(ours[i][k] - theirs[i][k]) < 1.5e-6;
+        for (std::size_t k = 0; same && k < 12; ++k)
+            same = std::fabs(ours[i][k] - theirs[i][k]) < 1.5e-6;
         agree += same;
     }
     Times l, lc, py, loop;

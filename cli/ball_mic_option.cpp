@@ -32,9 +32,9 @@ constexpr Value kValues[] = {
 };
 
 // The options each method needs when no file gives them.
-std::vector<std::string> Needed(int method)
-{
-    if (method == kBallMicAtGagePlane) return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis"};
+std::vector<std::string> Needed(int method) {
+    if (method == kBallMicAtGagePlane)
+        return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis"};
     if (method == kBallMicPlaneDiaGiven)
         return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis", "--ball-dis"};
     return {"--angle", "--ball-dia", "--apex-dia", "--ball-dis"};
@@ -42,13 +42,11 @@ std::vector<std::string> Needed(int method)
 
 } // namespace
 
-bool IsBallMicRun(const std::vector<std::string>& args)
-{
+bool IsBallMicRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--ballmic") != args.end();
 }
 
-int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedOptions o;
     const ReadOutcome read = ReadOptions(args, {CliMode::BallMic}, o, true);
     if (read.status == ReadOutcome::Help) {
@@ -69,7 +67,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         return UsageError(err, "--ballmic writes only --report ballmic");
     if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
         return UsageError(err, get("--pdf") ? "--pdf needs --report ballmic"
-                                       : "--report needs --pdf FILE");
+                                            : "--report needs --pdf FILE");
     if (const std::string* pdf = get("--pdf"); pdf && pdf->empty())
         return UsageError(err, "--pdf needs a file name");
 
@@ -89,7 +87,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     }
     if (const std::string* m = get("--method")) {
         const std::string t = Trim(*m);
-        if (t != "1" && t != "2" && t != "3") return UsageError(err, "--method is 1, 2 or 3, not " + t);
+        if (t != "1" && t != "2" && t != "3")
+            return UsageError(err, "--method is 1, 2 or 3, not " + t);
         bm.CalcMethod = t[0] - '0';
     }
     if (const std::string* file = get("--open")) {
@@ -99,8 +98,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         for (const Value& v : kValues) {
             if (std::ranges::find(used, v.key) != used.end() && !get(v.option) &&
                 !ini.HasKey("BALLMIC", v.key)) {
-                err << *file << " is not a complete ball micrometer file: no " << v.key
-                    << " (give " << v.option << ")\n";
+                err << *file << " is not a complete ball micrometer file: no " << v.key << " (give "
+                    << v.option << ")\n";
                 return kExitInvalidInput;
             }
         }
@@ -109,8 +108,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         for (const std::string& n : Needed(bm.CalcMethod))
             if (!get(n)) missing += (missing.empty() ? "" : ", ") + n;
         if (!missing.empty())
-            return UsageError(err, "--ballmic --method " + std::to_string(bm.CalcMethod) + " needs " +
-                                  missing);
+            return UsageError(err, "--ballmic --method " + std::to_string(bm.CalcMethod) +
+                                       " needs " + missing);
     }
     for (const Value& v : kValues)
         if (const std::string* text = get(v.option)) {
@@ -149,9 +148,10 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         if (*save == "-") return kExitOk;
         caption = BallMicCaption(*save);
     }
-    if (const std::string* pdf = get("--pdf"))
-        return WriteBallMicReportOption(bm, *pdf, out, err);
-    if (o.on("--json")) PrintBallMicJson(caption, bm, out);
-    else PrintBallMicText(caption, bm, out);
+    if (const std::string* pdf = get("--pdf")) return WriteBallMicReportOption(bm, *pdf, out, err);
+    if (o.on("--json"))
+        PrintBallMicJson(caption, bm, out);
+    else
+        PrintBallMicText(caption, bm, out);
     return kExitOk;
 }

@@ -17,14 +17,12 @@ namespace {
 // On a terminal, the lines done so far, once the batch has run a second.
 class Progress {
 public:
-    explicit Progress(std::ostream& err) : err_(err), on_(::isatty(STDERR_FILENO) == 1)
-    {
+    explicit Progress(std::ostream& err) : err_(err), on_(::isatty(STDERR_FILENO) == 1) {
         start_ = std::chrono::steady_clock::now();
         next_ = start_ + std::chrono::seconds(1);
     }
     ~Progress() { Clear(); }
-    void Line(int number)
-    {
+    void Line(int number) {
         if (!on_ || (number & 255) != 0) return;
         const auto now = std::chrono::steady_clock::now();
         if (now < next_) return;
@@ -33,8 +31,7 @@ public:
         shown_ = true;
     }
     // Before a note, so it does not run into the count.
-    void Clear()
-    {
+    void Clear() {
         if (!shown_) return;
         err_ << "\r\033[K" << std::flush;
         shown_ = false;
@@ -50,8 +47,7 @@ private:
 } // namespace
 
 bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
-                    std::string& problem)
-{
+                    std::string& problem) {
     words.clear();
     problem.clear();
     // A command line cannot hold one: the word would be cut there.
@@ -76,8 +72,10 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
             word += i + 1 < line.size() ? line[++i] : c;
         } else if (c == '\'') {
             const std::size_t close = line.find('\'', i + 1);
-            if (close == std::string::npos) problem = "unterminated single quote";
-            else word.append(line, i + 1, close - i - 1);
+            if (close == std::string::npos)
+                problem = "unterminated single quote";
+            else
+                word.append(line, i + 1, close - i - 1);
             i = close;
         } else if (c == '"') {
             std::size_t j = i + 1;
@@ -102,13 +100,11 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
     return true;
 }
 
-bool IsBatchRun(const std::vector<std::string>& args)
-{
+bool IsBatchRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--batch") != args.end();
 }
 
-int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> common;
     std::string file;
     bool given = false;

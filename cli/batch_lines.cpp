@@ -25,27 +25,23 @@ public:
     std::string text;
 
 protected:
-    int_type overflow(int_type c) override
-    {
+    int_type overflow(int_type c) override {
         if (!traits_type::eq_int_type(c, traits_type::eof())) text += traits_type::to_char_type(c);
         return traits_type::not_eof(c);
     }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
         text.append(s, static_cast<std::size_t>(n));
         return n;
     }
 };
 
-std::string ErrorLine(int line, const std::string& message, int code)
-{
+std::string ErrorLine(int line, const std::string& message, int code) {
     std::string text = "{\"line\":" + std::to_string(line) + ",\"error\":";
     AppendJsonString(text, message);
     return text + ",\"exit\":" + std::to_string(code) + "}\n";
 }
 
-bool Skipped(const std::string& line)
-{
+bool Skipped(const std::string& line) {
     const std::size_t first = line.find_first_not_of(" \t");
     return first == std::string::npos || line[first] == '#';
 }
@@ -53,8 +49,7 @@ bool Skipped(const std::string& line)
 } // namespace
 
 // Words normalized as NormalizeArgs leaves them.
-std::string NotInBatch(const std::vector<std::string>& words)
-{
+std::string NotInBatch(const std::vector<std::string>& words) {
     const std::string word = FirstNotInBatch(words);
     if (!word.empty()) return word + " is not for --batch";
     // Standard input is the batch's or nobody's; standard output holds its answers.
@@ -64,13 +59,11 @@ std::string NotInBatch(const std::vector<std::string>& words)
     return {};
 }
 
-LineSource::~LineSource()
-{
+LineSource::~LineSource() {
     if (fd_ > STDERR_FILENO) ::close(fd_);
 }
 
-bool LineSource::Next(std::string& line, bool& tooLong)
-{
+bool LineSource::Next(std::string& line, bool& tooLong) {
     tooLong = false;
     std::size_t end;
     while ((end = text_.find('\n', pos_)) == std::string::npos && fd_ >= 0) {
@@ -102,8 +95,7 @@ bool LineSource::Next(std::string& line, bool& tooLong)
     return true;
 }
 
-bool LineSource::Fill()
-{
+bool LineSource::Fill() {
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd_, buffer, sizeof buffer);
@@ -119,8 +111,7 @@ bool LineSource::Fill()
     }
 }
 
-int OpenBatchFile(const std::string& path, std::string& message)
-{
+int OpenBatchFile(const std::string& path, std::string& message) {
     struct stat st {};
     const char* reason = nullptr;
     int fd = -1;
@@ -133,13 +124,12 @@ int OpenBatchFile(const std::string& path, std::string& message)
     else if ((fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC)) < 0)
         reason = errno == ENOENT ? "File not found" : "File access denied";
     if (reason)
-        message = std::string("plcalc: cannot read the batch file: ") +
-                  FileError(reason, path).what();
+        message =
+            std::string("plcalc: cannot read the batch file: ") + FileError(reason, path).what();
     return fd;
 }
 
-std::string ErrnoText(int error)
-{
+std::string ErrnoText(int error) {
     const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string text = ::strerror_l(error, c);
     ::freelocale(c);
@@ -152,17 +142,13 @@ struct LineRunner::Buffers {
 };
 
 LineRunner::LineRunner(std::vector<std::string> common, AppSettings settings)
-    : common_(std::move(common)), settings_(std::move(settings)), buffers_(new Buffers)
-{
-}
+    : common_(std::move(common)), settings_(std::move(settings)), buffers_(new Buffers) {}
 
-LineRunner::~LineRunner()
-{
+LineRunner::~LineRunner() {
     delete buffers_;
 }
 
-void LineRunner::Answer(int number, const std::string& line, bool tooLong, LineAnswer& a)
-{
+void LineRunner::Answer(int number, const std::string& line, bool tooLong, LineAnswer& a) {
     a.skipped = false;
     a.code = kExitOk;
     a.out.clear();

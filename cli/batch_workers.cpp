@@ -18,16 +18,14 @@ namespace {
 constexpr off_t kSmallFile = 64 * 1024;
 constexpr int kMostWorkers = 8;
 
-int Processors()
-{
+int Processors() {
     cpu_set_t set;
     CPU_ZERO(&set);
     if (::sched_getaffinity(0, sizeof set, &set) != 0) return 1;
     return CPU_COUNT(&set);
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
+bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
@@ -39,8 +37,7 @@ bool WriteAll(int fd, std::string_view bytes)
 
 // What a worker sends for each line it owns: "s\n" for a skipped line, else
 // "<code> <out size> <notes size>\n" and the bytes; "e <errno>\n" at its end.
-void Put(std::string& records, const LineAnswer& a)
-{
+void Put(std::string& records, const LineAnswer& a) {
     if (a.skipped) {
         records += "s\n";
         return;
@@ -50,8 +47,7 @@ void Put(std::string& records, const LineAnswer& a)
     records.append(a.out).append(a.notes);
 }
 
-[[noreturn]] void Work(const std::string& file, int index, int count, LineRunner& runner, int fd)
-{
+[[noreturn]] void Work(const std::string& file, int index, int count, LineRunner& runner, int fd) {
     std::string message, records;
     const int in = OpenBatchFile(file, message);
     int error = in < 0 ? EIO : 0;
@@ -79,8 +75,7 @@ class RecordReader {
 public:
     explicit RecordReader(int fd) : fd_(fd) {}
     // The next header line, without its end; false at the end of the pipe.
-    bool Header(std::string& line)
-    {
+    bool Header(std::string& line) {
         std::size_t end;
         while ((end = buf_.find('\n', pos_)) == std::string::npos)
             if (!Fill()) return false;
@@ -88,8 +83,7 @@ public:
         pos_ = end + 1;
         return true;
     }
-    bool Bytes(std::size_t n, std::string& out)
-    {
+    bool Bytes(std::size_t n, std::string& out) {
         while (buf_.size() - pos_ < n)
             if (!Fill()) return false;
         out.assign(buf_, pos_, n);
@@ -98,8 +92,7 @@ public:
     }
 
 private:
-    bool Fill()
-    {
+    bool Fill() {
         if (pos_ > 0) {
             buf_.erase(0, pos_);
             pos_ = 0;
@@ -119,9 +112,9 @@ private:
     std::size_t pos_ = 0;
 };
 
-void Stop(const std::vector<pid_t>& pids, const std::vector<int>& fds)
-{
-    for (const int fd : fds) ::close(fd);
+void Stop(const std::vector<pid_t>& pids, const std::vector<int>& fds) {
+    for (const int fd : fds)
+        ::close(fd);
     for (const pid_t pid : pids) {
         ::kill(pid, SIGTERM);
         int status = 0;
@@ -133,8 +126,7 @@ void Stop(const std::vector<pid_t>& pids, const std::vector<int>& fds)
 } // namespace
 
 WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
-                            const std::function<void(int number, const LineAnswer&)>& answered)
-{
+                            const std::function<void(int number, const LineAnswer&)>& answered) {
     WorkersOutcome outcome;
     const int count = std::min(Processors(), kMostWorkers);
     struct stat st {};
@@ -152,7 +144,8 @@ WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
         }
         if (pid == 0) {
             ::close(p[0]);
-            for (const int fd : fds) ::close(fd);
+            for (const int fd : fds)
+                ::close(fd);
             Work(file, i, count, runner, p[1]);
         }
         ::close(p[1]);
@@ -183,9 +176,8 @@ WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
             break;
         }
         a.skipped = header == "s";
-        if (!a.skipped &&
-            (std::sscanf(header.c_str(), "%d %zu %zu", &code, &out, &notes) != 3 ||
-             !r.Bytes(out, a.out) || !r.Bytes(notes, a.notes))) {
+        if (!a.skipped && (std::sscanf(header.c_str(), "%d %zu %zu", &code, &out, &notes) != 3 ||
+                           !r.Bytes(out, a.out) || !r.Bytes(notes, a.notes))) {
             outcome.status = WorkersOutcome::Failed;
             outcome.message = "plcalc: the batch stopped at line " + std::to_string(number) +
                               ": its answer was cut";

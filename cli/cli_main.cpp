@@ -5,10 +5,10 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <locale.h>
-#include <string.h>
 #include <iostream>
+#include <locale.h>
 #include <streambuf>
+#include <string.h>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -24,8 +24,7 @@ public:
     int error() const { return error_; }
 
 protected:
-    int_type overflow(int_type c) override
-    {
+    int_type overflow(int_type c) override {
         if (!Drain()) return traits_type::eof();
         if (!traits_type::eq_int_type(c, traits_type::eof())) {
             *pptr() = traits_type::to_char_type(c);
@@ -36,13 +35,14 @@ protected:
     int sync() override { return Drain() ? 0 : -1; }
 
 private:
-    bool Drain()
-    {
+    bool Drain() {
         for (char* p = pbase(); p < pptr() && error_ == 0;) {
             const ssize_t n = ::write(STDOUT_FILENO, p, static_cast<std::size_t>(pptr() - p));
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0) error_ = errno;
-            else p += n;
+            if (n < 0)
+                error_ = errno;
+            else
+                p += n;
         }
         setp(buffer_, buffer_ + sizeof buffer_);
         return error_ == 0;
@@ -61,28 +61,25 @@ public:
     ~MessageBuffer() override { Emit(); }
 
 protected:
-    int_type overflow(int_type c) override
-    {
+    int_type overflow(int_type c) override {
         if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
         line_ += traits_type::to_char_type(c);
         if (line_.back() == '\n' || line_.back() == '\r') Emit();
         return c;
     }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
-        for (std::streamsize i = 0; i < n; ++i) overflow(traits_type::to_int_type(s[i]));
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        for (std::streamsize i = 0; i < n; ++i)
+            overflow(traits_type::to_int_type(s[i]));
         return n;
     }
-    int sync() override
-    {
+    int sync() override {
         // The batch's progress stays on its line until it is overwritten.
         if (!line_.empty() && line_[0] == '\r') Emit();
         return to_->pubsync();
     }
 
 private:
-    void Emit()
-    {
+    void Emit() {
         if (line_.empty()) return;
         const std::string_view l = line_;
         const bool named = l.starts_with("plcalc: ") || l.starts_with("Usage: ") ||
@@ -103,14 +100,12 @@ private:
 // A closed standard stream would be taken by the next file opened, and the
 // pages written into it; a read-only /dev/null holds its place and makes the
 // writes fail as they would on the closed stream.
-void HoldStandardStreams()
-{
+void HoldStandardStreams() {
     for (int fd = 0; fd <= 2; ++fd)
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) ::open("/dev/null", O_RDONLY);
 }
 
-int CliMain(int argc, char** argv)
-{
+int CliMain(int argc, char** argv) {
     OutputBuffer buffer;
     std::ostream out(&buffer);
     // Also what the report writers say on std::cerr.
@@ -123,8 +118,7 @@ int CliMain(int argc, char** argv)
     // English, as every message; a report may have set the user's locale.
     if (buffer.error() != 0) {
         const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
-        std::cerr << "plcalc: cannot write the output: " << ::strerror_l(buffer.error(), c)
-                  << '\n';
+        std::cerr << "plcalc: cannot write the output: " << ::strerror_l(buffer.error(), c) << '\n';
         code = kExitFileError;
     }
     return code;

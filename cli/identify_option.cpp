@@ -11,13 +11,11 @@
 #include <map>
 #include <ostream>
 
-bool IsIdentifyRun(const std::vector<std::string>& args)
-{
+bool IsIdentifyRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--identify") != args.end();
 }
 
-int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedOptions o;
     const ReadOutcome read = ReadOptions(args, {CliMode::Identify}, o, true);
     if (read.status == ReadOutcome::Help) {
@@ -34,7 +32,8 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
     const bool json = o.on("--json"), mm = o.on("--mm"), inch = o.on("--inch");
     if (mm && inch) return UsageError(err, "--mm and --inch exclude each other");
     if (values.contains("--major") == values.contains("--minor"))
-        return UsageError(err, "--identify needs one of --major V (external) or --minor V (internal)");
+        return UsageError(err,
+                          "--identify needs one of --major V (external) or --minor V (internal)");
     if (values.contains("--tpi") == values.contains("--pitch"))
         return UsageError(err, "--identify needs one of --tpi N or --pitch MM");
     if (auto t = values.find("--tables"); t != values.end()) Settings().TableDataPath = t->second;
@@ -62,7 +61,9 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
     // A metric reading is shown in millimetres unless inches are asked for.
     const bool showMM = mm || (metricPitch && !inch);
     const TextGrid grid = IdentifyGrid(q, matches, showMM);
-    if (json) PrintIdentifyJson(q, matches, grid, out);
-    else PrintIdentifyText(q, matches, grid, showMM, out);
+    if (json)
+        PrintIdentifyJson(q, matches, grid, out);
+    else
+        PrintIdentifyText(q, matches, grid, showMM, out);
     return kExitOk;
 }

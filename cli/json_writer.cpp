@@ -11,13 +11,13 @@
 namespace {
 
 // Bytes of a well-formed UTF-8 sequence starting at s[i], or 0.
-std::size_t Utf8Length(std::string_view s, std::size_t i)
-{
+std::size_t Utf8Length(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = byte(i);
     std::size_t n = 0;
     unsigned char low = 0x80, high = 0xBF; // the second byte's range
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
     else if (c >= 0xE0 && c <= 0xEF) {
         n = 3;
         if (c == 0xE0) low = 0xA0;
@@ -38,31 +38,42 @@ std::size_t Utf8Length(std::string_view s, std::size_t i)
 // Bytes a JSON string holds as they are.
 constexpr auto kPlain = [] {
     std::array<bool, 256> t{};
-    for (int c = 0x20; c < 0x80; ++c) t[c] = c != '"' && c != '\\';
+    for (int c = 0x20; c < 0x80; ++c)
+        t[c] = c != '"' && c != '\\';
     return t;
 }();
 
 } // namespace
 
-void AppendJsonString(std::string& out, std::string_view s)
-{
+void AppendJsonString(std::string& out, std::string_view s) {
     // Plain ASCII, nearly every text, goes in runs.
     out += '"';
     const char* const data = s.data();
     const std::size_t size = s.size();
     for (std::size_t i = 0;; ++i) {
         std::size_t end = i;
-        while (end < size && kPlain[static_cast<unsigned char>(data[end])]) ++end;
+        while (end < size && kPlain[static_cast<unsigned char>(data[end])])
+            ++end;
         out.append(data + i, end - i);
         if (end == size) break;
         i = end;
         const unsigned char c = static_cast<unsigned char>(data[i]);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 const char* hex = "0123456789abcdef";
@@ -84,10 +95,9 @@ void AppendJsonString(std::string& out, std::string_view s)
 namespace {
 
 // The top-level keys of a thread's JSON, the pipe threads' included.
-constexpr std::string_view kTopKeys[] = {"caption",  "name",          "pages",     "members",
-                                         "record",   "tapDrills",     "tapDrillsError",
-                                         "iso1502",  "inspection",    "reevaluation",
-                                         "notes",    "pipe"};
+constexpr std::string_view kTopKeys[] = {"caption",    "name",         "pages",          "members",
+                                         "record",     "tapDrills",    "tapDrillsError", "iso1502",
+                                         "inspection", "reevaluation", "notes",          "pipe"};
 
 // PD, major and minor diameter, max and min, of both threads.
 constexpr std::string_view kLimits[] = {
@@ -97,8 +107,7 @@ constexpr std::string_view kLimits[] = {
     "members.IntThd.Major.Min", "members.IntThd.Minor.Max", "members.IntThd.Minor.Min",
 };
 
-std::string AddPath(FieldNode& root, std::string_view path)
-{
+std::string AddPath(FieldNode& root, std::string_view path) {
     FieldNode* node = &root;
     std::size_t start = 0;
     for (;;) {
@@ -106,7 +115,8 @@ std::string AddPath(FieldNode& root, std::string_view path)
         const std::string key(path.substr(start, dot == path.npos ? path.npos : dot - start));
         if (key.empty()) return "--fields: " + std::string(path) + " has an empty key";
         if (node == &root && std::ranges::find(kTopKeys, key) == std::end(kTopKeys))
-            return "--fields: " + key + " is no key of the output (limits, name, caption, pages, "
+            return "--fields: " + key +
+                   " is no key of the output (limits, name, caption, pages, "
                    "members, record, tapDrills, iso1502, inspection, reevaluation, pipe, notes)";
         if (node->whole) return {}; // already asked for whole
         FieldNode* child = nullptr;
@@ -125,22 +135,20 @@ std::string AddPath(FieldNode& root, std::string_view path)
     return {};
 }
 
-bool AllMet(const FieldNode& node)
-{
+bool AllMet(const FieldNode& node) {
     if (node.whole) return node.met;
     for (const FieldNode& c : node.children)
         if (!AllMet(c)) return false;
     return true;
 }
 
-void ClearMet(const FieldNode& node)
-{
+void ClearMet(const FieldNode& node) {
     node.met = false;
-    for (const FieldNode& c : node.children) ClearMet(c);
+    for (const FieldNode& c : node.children)
+        ClearMet(c);
 }
 
-void Missed(const FieldNode& node, const std::string& path, std::vector<std::string>& out)
-{
+void Missed(const FieldNode& node, const std::string& path, std::vector<std::string>& out) {
     if (node.whole && !node.met) out.push_back(path);
     for (const FieldNode& c : node.children)
         Missed(c, path.empty() ? c.key : path + "." + c.key, out);
@@ -148,8 +156,7 @@ void Missed(const FieldNode& node, const std::string& path, std::vector<std::str
 
 } // namespace
 
-std::string ReadFieldList(const std::string& list, FieldNode& root)
-{
+std::string ReadFieldList(const std::string& list, FieldNode& root) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
@@ -157,7 +164,8 @@ std::string ReadFieldList(const std::string& list, FieldNode& root)
         item.erase(0, item.find_first_not_of(' '));
         item.erase(item.find_last_not_of(' ') + 1);
         if (item == "limits") {
-            for (const std::string_view path : kLimits) AddPath(root, path);
+            for (const std::string_view path : kLimits)
+                AddPath(root, path);
         } else if (std::string problem = AddPath(root, item); !problem.empty()) {
             return problem;
         }
@@ -166,8 +174,7 @@ std::string ReadFieldList(const std::string& list, FieldNode& root)
     }
 }
 
-const FieldNode* FieldList(const std::string& list, std::string& problem)
-{
+const FieldNode* FieldList(const std::string& list, std::string& problem) {
     static std::string read;
     static FieldNode root;
     static std::string readProblem;
@@ -182,15 +189,13 @@ const FieldNode* FieldList(const std::string& list, std::string& problem)
     return &root;
 }
 
-bool FieldsNeed(const FieldNode& root, std::initializer_list<std::string_view> keys)
-{
+bool FieldsNeed(const FieldNode& root, std::initializer_list<std::string_view> keys) {
     for (const std::string_view k : keys)
         if (root.Child(k)) return true;
     return false;
 }
 
-bool FieldsWithinLimits(const FieldNode& root)
-{
+bool FieldsWithinLimits(const FieldNode& root) {
     if (root.children.size() != 1 || root.children[0].key != "members" || root.children[0].whole)
         return false;
     for (const FieldNode& member : root.children[0].children) {
@@ -201,15 +206,13 @@ bool FieldsWithinLimits(const FieldNode& root)
     return true;
 }
 
-std::vector<std::string> FieldsMissed(const FieldNode& root)
-{
+std::vector<std::string> FieldsMissed(const FieldNode& root) {
     std::vector<std::string> out;
     if (!AllMet(root)) Missed(root, "", out);
     return out;
 }
 
-void JsonWriter::WriteFrames()
-{
+void JsonWriter::WriteFrames() {
     for (Frame& f : frames_) {
         if (f.written) continue;
         Sep();
@@ -220,8 +223,7 @@ void JsonWriter::WriteFrames()
     }
 }
 
-void JsonWriter::SelectedOpen(char c)
-{
+void JsonWriter::SelectedOpen(char c) {
     Frame f;
     f.opener = c;
     ++depth_;
@@ -247,8 +249,7 @@ void JsonWriter::SelectedOpen(char c)
     if (frames_.back().whole) WriteFrames();
 }
 
-void JsonWriter::SelectedClose(char c)
-{
+void JsonWriter::SelectedClose(char c) {
     if (frames_.back().written) {
         *Room(1) = c;
         first_ = false;
@@ -257,8 +258,7 @@ void JsonWriter::SelectedClose(char c)
     if (--depth_ == 0) Flush();
 }
 
-void JsonWriter::SelectedKey(std::string_view k)
-{
+void JsonWriter::SelectedKey(std::string_view k) {
     const Frame& top = frames_.back();
     if (top.whole) {
         Sep();
@@ -269,8 +269,7 @@ void JsonWriter::SelectedKey(std::string_view k)
     pendingNode_ = top.node && top.opener == '{' ? top.node->Child(k) : nullptr;
 }
 
-bool JsonWriter::SelectedValue()
-{
+bool JsonWriter::SelectedValue() {
     if (frames_.back().whole) return true;
     const FieldNode* node = pendingNode_;
     pendingNode_ = nullptr;
@@ -282,8 +281,7 @@ bool JsonWriter::SelectedValue()
     return true;
 }
 
-void JsonWriter::Grow(std::size_t n)
-{
+void JsonWriter::Grow(std::size_t n) {
     const std::size_t room = std::max(2 * room_, size_ + n);
     std::unique_ptr<char[]> bigger(new char[room]);
     std::memcpy(bigger.get(), buf_.get(), size_);
@@ -291,8 +289,7 @@ void JsonWriter::Grow(std::size_t n)
     room_ = room;
 }
 
-void JsonWriter::WriteString(std::string_view s)
-{
+void JsonWriter::WriteString(std::string_view s) {
     // Copied as it is checked, eight bytes at a time: nearly every text is
     // plain ASCII. A word with a byte below 0x20 or above 0x7F, a quote or a
     // backslash is looked at byte by byte.
@@ -324,8 +321,7 @@ void JsonWriter::WriteString(std::string_view s)
     *p = '"';
 }
 
-char* JsonWriter::NumberText(char* p, double v)
-{
+char* JsonWriter::NumberText(char* p, double v) {
     if (!std::isfinite(v)) return std::copy_n("null", 4, p);
     // Whole numbers below 10^5 read the same as the shortest form; zero is
     // two fifths of a record's numbers.
@@ -358,7 +354,8 @@ char* JsonWriter::NumberText(char* p, double v)
             cut(100, 2);
             cut(10, 1);
             uint64_t unit = 1;
-            for (int d = 0; d < k; ++d) unit *= 10;
+            for (int d = 0; d < k; ++d)
+                unit *= 10;
             if (v < 0) *p++ = '-';
             p = std::to_chars(p, p + 24, whole / unit).ptr;
             *p++ = '.';

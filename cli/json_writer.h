@@ -5,8 +5,8 @@
 #include "cli/text_grid.h"
 
 #include <algorithm>
-#include <memory>
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -25,8 +25,7 @@ struct FieldNode {
     bool whole = false;
     mutable bool met = false; // a whole node the output had
     std::vector<FieldNode> children;
-    const FieldNode* Child(std::string_view k) const
-    {
+    const FieldNode* Child(std::string_view k) const {
         for (const FieldNode& c : children)
             if (c.key == k) return &c;
         return nullptr;
@@ -51,67 +50,56 @@ class JsonWriter {
 public:
     // With fields, only what they ask for is written (the outer object always).
     explicit JsonWriter(std::ostream& out, const FieldNode* fields = nullptr)
-        : out_(out), buf_(new char[16384]), room_(16384), fields_(fields)
-    {
-    }
+        : out_(out), buf_(new char[16384]), room_(16384), fields_(fields) {}
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
     // Whether the key, at the object being written, is written.
-    bool Wants(std::string_view key) const
-    {
+    bool Wants(std::string_view key) const {
         if (!fields_ || frames_.empty()) return true;
         const Frame& f = frames_.back();
         return f.whole || (f.node && f.node->Child(key));
     }
 
-    void Open(char c)
-    {
+    void Open(char c) {
         if (fields_) return SelectedOpen(c);
         Sep();
         *Room(1) = c;
         first_ = true;
         ++depth_;
     }
-    void Close(char c)
-    {
+    void Close(char c) {
         if (fields_) return SelectedClose(c);
         *Room(1) = c;
         first_ = false;
         if (--depth_ == 0) Flush();
     }
-    void Key(std::string_view k)
-    {
+    void Key(std::string_view k) {
         if (fields_) return SelectedKey(k);
         Sep();
         WriteKey(k);
     }
-    void String(std::string_view s)
-    {
+    void String(std::string_view s) {
         if (fields_ && !SelectedValue()) return;
         Sep();
         WriteString(s);
     }
-    void Number(double v)
-    {
+    void Number(double v) {
         if (fields_ && !SelectedValue()) return;
         Sep();
         WriteNumber(v);
     }
     // A key and its value in one call.
-    void Put(std::string_view k, double v)
-    {
+    void Put(std::string_view k, double v) {
         Key(k);
         Number(v);
     }
-    void Put(std::string_view k, std::string_view v)
-    {
+    void Put(std::string_view k, std::string_view v) {
         Key(k);
         String(v);
     }
-    void Put(std::initializer_list<std::pair<const char*, double>> fields)
-    {
+    void Put(std::initializer_list<std::pair<const char*, double>> fields) {
         // Under --fields, most of a member is passed over.
         if (fields_ && !frames_.back().whole) {
             const FieldNode* node = frames_.back().node;
@@ -120,15 +108,16 @@ public:
                 if (node->Child(k)) Put(k, v);
             return;
         }
-        for (const auto& [k, v] : fields) Put(k, v);
+        for (const auto& [k, v] : fields)
+            Put(k, v);
     }
 
-    void Grid(const TextGrid& g)
-    {
+    void Grid(const TextGrid& g) {
         Open('[');
         for (const auto& row : g) {
             Open('[');
-            for (const auto& cell : row) String(cell);
+            for (const auto& cell : row)
+                String(cell);
             Close(']');
         }
         Close(']');
@@ -151,36 +140,31 @@ private:
     void WriteFrames();
 
     // n more bytes at the end of the buffer, to be written.
-    char* Room(std::size_t n)
-    {
+    char* Room(std::size_t n) {
         if (size_ + n > room_) Grow(n);
         char* p = buf_.get() + size_;
         size_ += n;
         return p;
     }
     void Grow(std::size_t n);
-    void Sep()
-    {
+    void Sep() {
         if (!first_) *Room(1) = ',';
         first_ = false;
     }
-    void WriteKey(std::string_view k)
-    {
+    void WriteKey(std::string_view k) {
         WriteString(k);
         *Room(1) = ':';
         first_ = true; // the value follows without a separator
     }
     void WriteString(std::string_view s);
-    void WriteNumber(double v)
-    {
+    void WriteNumber(double v) {
         char* const p = Room(32);
         size_ -= static_cast<std::size_t>(p + 32 - NumberText(p, v));
     }
     // The shortest text that reads back as v, as std::to_chars writes it;
     // at most 24 characters from p. Returns its end.
     static char* NumberText(char* p, double v);
-    void Flush()
-    {
+    void Flush() {
         out_.write(buf_.get(), static_cast<std::streamsize>(size_));
         size_ = 0;
     }

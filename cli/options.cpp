@@ -11,13 +11,14 @@ constexpr std::size_t kHelpColumn = 18;
 constexpr bool kNotInBatch = true;
 
 constexpr CliOption kThreadOptions[] = {
-    {"", "", "Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
-             "Calculates a screw thread, its gauges and wire readings, and prints the result "
-             "pages.\n"
-             "An option's value follows it (--dia 1/4) or is joined to it by = (--dia=1/4);\n"
-             "-- ends the options: every word after it is a file to open.\n"
-             "\n"
-             "Thread:"},
+    {"", "",
+     "Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
+     "Calculates a screw thread, its gauges and wire readings, and prints the result "
+     "pages.\n"
+     "An option's value follows it (--dia 1/4) or is joined to it by = (--dia=1/4);\n"
+     "-- ends the options: every word after it is a file to open.\n"
+     "\n"
+     "Thread:"},
     {"--thread", "DESIGNATION",
      "the thread as one designation, instead of --type, --dia,\n"
      "--tpi or --pitch, --class, --ext-tol, --int-tol and --size:\n"
@@ -77,8 +78,9 @@ constexpr CliOption kThreadOptions[] = {
      "special contact point of the point gauge: inches, or with\n"
      "mm/in (0.06, 1.2mm); Acme, stub and SAM threads take\n"
      "catalogue points only"},
-    {"--save", "FILE", "save the thread file (- writes it to standard output instead\n"
-                       "of the pages)"},
+    {"--save", "FILE",
+     "save the thread file (- writes it to standard output instead\n"
+     "of the pages)"},
     {"--tables", "DIR", "table data path (default: the user's setting)"},
     {"--json", "", "print one JSON object instead of text pages"},
     {"--fields", "LIST",
@@ -109,8 +111,7 @@ constexpr CliOption kThreadOptions[] = {
      "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
      "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",
      kNotInBatch},
-    {"--pdf", "FILE", "the report's PDF file (Letter paper; - for standard output)",
-     kNotInBatch},
+    {"--pdf", "FILE", "the report's PDF file (Letter paper; - for standard output)", kNotInBatch},
     {"--profile-svg", "FILE",
      "the thread profile with its tolerance zones as an SVG\n"
      "file (not for pipe threads; - for standard output, instead\n"
@@ -219,11 +220,10 @@ const char* const kExitCodesText =
     "above 0 and in order), 3 table or file error (also an unreadable settings\n"
     "file), 64 usage error.\n";
 
-constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
-                              CliMode::Identify, CliMode::Batch};
+constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic, CliMode::Identify,
+                              CliMode::Batch};
 
-void AppendRows(std::string& text, std::span<const CliOption> rows)
-{
+void AppendRows(std::string& text, std::span<const CliOption> rows) {
     for (const CliOption& row : rows) {
         if (row.name.empty()) {
             text.append(row.help).append("\n");
@@ -243,8 +243,7 @@ void AppendRows(std::string& text, std::span<const CliOption> rows)
     }
 }
 
-std::string MakeUsage(CliMode mode)
-{
+std::string MakeUsage(CliMode mode) {
     std::string text;
     AppendRows(text, OptionTable(mode));
     if (mode == CliMode::Thread) {
@@ -254,8 +253,7 @@ std::string MakeUsage(CliMode mode)
     return text;
 }
 
-const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word)
-{
+const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word) {
     // Every option starts with "-", and most words of a batch line are values.
     if (word.size() < 2 || word[0] != '-') return nullptr;
     for (const CliOption& row : rows)
@@ -267,40 +265,40 @@ const CliOption* FindOption(std::span<const CliOption> rows, std::string_view wo
 
 } // namespace
 
-std::span<const CliOption> OptionTable(CliMode mode)
-{
+std::span<const CliOption> OptionTable(CliMode mode) {
     switch (mode) {
-    case CliMode::Thread: return kThreadOptions;
-    case CliMode::SetDim: return kSetDimOptions;
-    case CliMode::BallMic: return kBallMicOptions;
-    case CliMode::Identify: return kIdentifyOptions;
-    case CliMode::Batch: return kBatchOptions;
+    case CliMode::Thread:
+        return kThreadOptions;
+    case CliMode::SetDim:
+        return kSetDimOptions;
+    case CliMode::BallMic:
+        return kBallMicOptions;
+    case CliMode::Identify:
+        return kIdentifyOptions;
+    case CliMode::Batch:
+        return kBatchOptions;
     }
     return {};
 }
 
-const std::string& UsageText(CliMode mode)
-{
+const std::string& UsageText(CliMode mode) {
     static const std::string texts[] = {MakeUsage(CliMode::Thread), MakeUsage(CliMode::SetDim),
                                         MakeUsage(CliMode::BallMic), MakeUsage(CliMode::Identify),
                                         MakeUsage(CliMode::Batch)};
     return texts[static_cast<int>(mode)];
 }
 
-std::string HelpText()
-{
+std::string HelpText() {
     return UsageText(CliMode::Thread) + '\n' + UsageText(CliMode::BallMic) + '\n' +
            UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
 }
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
+int UsageError(std::ostream& err, const std::string& problem) {
     err << "plcalc: " << problem << '\n' << kTryHelp << '\n';
     return kExitUsage;
 }
 
-const std::string& ShortUsage()
-{
+const std::string& ShortUsage() {
     static const std::string text = std::string("Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
                                                 "       plcalc --thread DESIGNATION [options]\n"
                                                 "       plcalc --batch FILE [options]\n"
@@ -310,17 +308,16 @@ const std::string& ShortUsage()
     return text;
 }
 
-std::string UsageProblem(const std::string& printed)
-{
+std::string UsageProblem(const std::string& printed) {
     std::string m = printed.substr(0, printed.find("\n\n"));
-    while (!m.empty() && m.back() == '\n') m.pop_back();
+    while (!m.empty() && m.back() == '\n')
+        m.pop_back();
     const std::string tail = std::string("\n") + kTryHelp;
     if (m.ends_with(tail)) m.resize(m.size() - tail.size());
     return m;
 }
 
-std::string NormalizeArgs(std::vector<std::string>& args)
-{
+std::string NormalizeArgs(std::vector<std::string>& args) {
     const auto anyOption = [](std::string_view word) {
         const CliOption* option = nullptr;
         for (const CliMode mode : kModes)
@@ -383,8 +380,7 @@ std::string NormalizeArgs(std::vector<std::string>& args)
 }
 
 ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
-                        ParsedOptions& o, bool helpEnds)
-{
+                        ParsedOptions& o, bool helpEnds) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         const CliOption* option = nullptr;
@@ -411,14 +407,12 @@ ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_l
     return {};
 }
 
-bool HasOption(CliMode mode, std::string_view name)
-{
+bool HasOption(CliMode mode, std::string_view name) {
     const CliOption* option = FindOption(OptionTable(mode), name);
     return option && option->name == name;
 }
 
-std::string FirstNotInBatch(const std::vector<std::string>& words)
-{
+std::string FirstNotInBatch(const std::vector<std::string>& words) {
     for (const std::string& word : words)
         for (const CliMode mode : kModes)
             if (const CliOption* option = FindOption(OptionTable(mode), word);

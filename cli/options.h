@@ -40,8 +40,7 @@ struct ParsedOptions {
     bool leftHand = false; // of an M or MJ thread: "LH" in --thread
 
     bool on(std::string_view name) const { return switches.contains(name); }
-    std::optional<std::string> get(const std::string& name) const
-    {
+    std::optional<std::string> get(const std::string& name) const {
         const auto it = values.find(name);
         if (it == values.end()) return std::nullopt;
         return it->second;

@@ -8,8 +8,7 @@
 #include <ostream>
 
 int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDisplay,
-                          std::ostream& out, std::ostream& err)
-{
+                          std::ostream& out, std::ostream& err) {
     const ProfileGeometry g = BuildProfileGeometry(rec, metricDisplay);
     if (!g.available) {
         err << "The profile is drawn for unified, metric, Acme, stub Acme and buttress "
@@ -21,8 +20,8 @@ int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDispl
     if (!write || !WriteFileOrStandardOutput(file, out, &reason, [&](const std::string& path) {
             return write(g, path, &reason);
         })) {
-        err << "Can not write the profile file " << (file == "-" ? "standard output" : file)
-            << ": " << reason << '\n';
+        err << "Can not write the profile file " << (file == "-" ? "standard output" : file) << ": "
+            << reason << '\n';
         return kExitFileError;
     }
     return kExitOk;

@@ -15,8 +15,7 @@
 
 namespace {
 
-uint8_t ReportKind(const std::string& name, PipeReportGroup group)
-{
+uint8_t ReportKind(const std::string& name, PipeReportGroup group) {
     if (group != kPipeReportNone) return kReportPipe;
     if (name == "gauge") return kReportGauge;
     if (name == "setting") return kReportSetting;
@@ -25,31 +24,27 @@ uint8_t ReportKind(const std::string& name, PipeReportGroup group)
 }
 
 bool WriteThreadPdf(TTInfo& rec, const std::string& name, PipeReportGroup group,
-                    const std::string& file, bool metricDisplay, std::string* reason)
-{
+                    const std::string& file, bool metricDisplay, std::string* reason) {
     return WithReportGui([&] {
         return WriteReportPdf(rec, ReportKind(name, group), QString::fromStdString(file),
                               metricDisplay, group, reason);
     });
 }
 
-bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason)
-{
+bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason) {
     return WithReportGui(
         [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), reason); });
 }
 
-bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason)
-{
+bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason) {
     return WithReportGui([&] { return WriteProfileSvg(g, file, reason); });
 }
 
 bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
-                         std::string* reason)
-{
+                         std::string* reason) {
     return WithReportGui([&] {
-        return WriteSettingDimsReportPdf(rec, internal, QString::fromStdString(file),
-                                         metricDisplay, reason);
+        return WriteSettingDimsReportPdf(rec, internal, QString::fromStdString(file), metricDisplay,
+                                         reason);
     });
 }
 
@@ -62,8 +57,7 @@ bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bo
 
 } // namespace
 
-bool WithReportGui(const std::function<bool()>& write)
-{
+bool WithReportGui(const std::function<bool()>& write) {
     // Qt's own notes (runtime directory, a painter that could not start) are
     // no use to a command line, which reports failures in its own words.
     const QtMessageHandler savedHandler =

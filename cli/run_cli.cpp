@@ -40,22 +40,19 @@
 
 namespace {
 
-std::string BaseName(const std::string& path)
-{
+std::string BaseName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
 // The keys --fields asked for that this thread's output does not have.
-int Missed(const FieldNode* fields, std::ostream& err)
-{
+int Missed(const FieldNode* fields, std::ostream& err) {
     if (fields)
         for (const std::string& path : FieldsMissed(*fields))
             err << "plcalc: warning: --fields " << path << ": no such key in this output\n";
     return kExitOk;
 }
 
-int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
-{
+int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
 
     TTInfo rec;
@@ -143,7 +140,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     // Without the catalogue the limits still hold; the settings read
     // "None Available" and zeros.
     if (!rec.Pipe)
-        for (const std::string& m : GageCatalogueMessages()) err << "plcalc: warning: " << m << '\n';
+        for (const std::string& m : GageCatalogueMessages())
+            err << "plcalc: warning: " << m << '\n';
     if (auto save = o.get("--save")) {
         std::string error;
         if (!WriteFileOrStandardOutput(*save, out, &error, [&](const std::string& path) {
@@ -175,9 +173,12 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
         // The pipe tables are inch tables; there is nothing to convert them by.
         if (o.on("--mm")) err << "Pipe threads are shown in inches.\n";
         const PipePagesText pipe = BuildPipePages(rec);
-        if (json) PrintPipeJson(rec, pipe, out, fields);
-        else if (csv) PrintPipeCsv(pipe, out);
-        else PrintPipeText(pipe, out);
+        if (json)
+            PrintPipeJson(rec, pipe, out, fields);
+        else if (csv)
+            PrintPipeCsv(pipe, out);
+        else
+            PrintPipeText(pipe, out);
         return Missed(fields, err);
     }
     const auto inspect = InspectFromOptions(rec, o.values, mm);
@@ -193,8 +194,10 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     if (json && !pages.drillsError.empty())
         err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
-    if (json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields);
-    else if (csv) PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
+    if (json)
+        PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields);
+    else if (csv)
+        PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
     else {
         PrintPagesText(pages, out, reeval);
         PrintGaugeSettingText(rec, mm, out);
@@ -204,8 +207,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
 }
 
 // A ball micrometer file opens in the ball micrometer, as in the window.
-bool OpensBallMicFile(const std::vector<std::string>& args)
-{
+bool OpensBallMicFile(const std::vector<std::string>& args) {
     const auto open = std::ranges::find(args, "--open");
     return open != args.end() && open + 1 != args.end() && IsBallMicFile(*(open + 1));
 }
@@ -216,8 +218,7 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
 // --open -: standard input kept in a private file while the command line
 // runs on it; its messages say "standard input" for that file.
 int RunOnStandardInput(std::vector<std::string> args, std::size_t at, std::ostream& out,
-                       std::ostream& err, bool readSettings)
-{
+                       std::ostream& err, bool readSettings) {
     StandardFile in("standard input");
     std::string reason = in.error();
     if (!reason.empty() || !in.ReadStandardInput(reason)) {
@@ -234,8 +235,7 @@ int RunOnStandardInput(std::vector<std::string> args, std::size_t at, std::ostre
 // readSettings is false on a batch line: the batch reads them once.
 // args as NormalizeArgs leaves them.
 int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostream& err,
-                   bool readSettings)
-{
+                   bool readSettings) {
     // One file at most goes to standard output, and it is all that goes there.
     int standardOutputs = 0;
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
@@ -247,8 +247,8 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
                                "output)");
     if (const auto open = std::ranges::find(args, "--open");
         open != args.end() && open + 1 != args.end() && *(open + 1) == "-")
-        return RunOnStandardInput(args, static_cast<std::size_t>(open + 1 - args.begin()), out,
-                                  err, readSettings);
+        return RunOnStandardInput(args, static_cast<std::size_t>(open + 1 - args.begin()), out, err,
+                                  readSettings);
     if (IsBallMicRun(args) || OpensBallMicFile(args)) {
         if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
@@ -279,15 +279,13 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
 
 } // namespace
 
-bool SettingsRead(std::ostream& err)
-{
+bool SettingsRead(std::ostream& err) {
     const std::string error = ReadSettings();
     if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
     return error.empty();
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << ShortUsage();
         return kExitUsage;
@@ -299,7 +297,6 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return RunCommandLine(std::move(plain), out, err, true);
 }
 
-int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return RunCommandLine(args, out, err, false);
 }

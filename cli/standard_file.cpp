@@ -10,8 +10,7 @@
 #include <ostream>
 #include <unistd.h>
 
-StandardFile::StandardFile(const std::string& name)
-{
+StandardFile::StandardFile(const std::string& name) {
     std::error_code ec;
     std::string dir = std::filesystem::temp_directory_path(ec).string();
     if (ec) dir = "/tmp";
@@ -24,14 +23,12 @@ StandardFile::StandardFile(const std::string& name)
     path_ = folder + "/" + name;
 }
 
-StandardFile::~StandardFile()
-{
+StandardFile::~StandardFile() {
     std::error_code ec;
     if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
 }
 
-bool StandardFile::ReadStandardInput(std::string& reason)
-{
+bool StandardFile::ReadStandardInput(std::string& reason) {
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -57,8 +54,7 @@ bool StandardFile::ReadStandardInput(std::string& reason)
     return true;
 }
 
-bool StandardFile::CopyTo(std::ostream& out, std::string& reason) const
-{
+bool StandardFile::CopyTo(std::ostream& out, std::string& reason) const {
     try {
         const std::vector<unsigned char> bytes = ReadWholeFile(path_);
         out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -70,18 +66,17 @@ bool StandardFile::CopyTo(std::ostream& out, std::string& reason) const
     }
 }
 
-std::string StandardFile::Plain(const std::string& message) const
-{
+std::string StandardFile::Plain(const std::string& message) const {
     if (folder_.empty()) return message;
     std::string m = message;
     const std::string prefix = folder_ + "/";
-    for (std::size_t at; (at = m.find(prefix)) != std::string::npos;) m.erase(at, prefix.size());
+    for (std::size_t at; (at = m.find(prefix)) != std::string::npos;)
+        m.erase(at, prefix.size());
     return m;
 }
 
 bool WriteFileOrStandardOutput(const std::string& file, std::ostream& out, std::string* reason,
-                               const std::function<bool(const std::string& path)>& write)
-{
+                               const std::function<bool(const std::string& path)>& write) {
     if (file != "-") return write(file);
     const StandardFile standard("standard output");
     if (standard.path().empty()) {

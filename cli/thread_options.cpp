@@ -15,14 +15,12 @@ namespace {
 
 // --thread stands for the options of the thread's own values; a designation
 // that cannot be read is refused when the thread is set up (exit 2).
-std::string ExpandDesignation(ParsedOptions& o)
-{
+std::string ExpandDesignation(ParsedOptions& o) {
     const auto text = o.get("--thread");
     if (!text) return {};
     for (const char* opt : {"--type", "--dia", "--tpi", "--pitch", "--class", "--ext-tol",
                             "--int-tol", "--size", "--starts", "--open"})
-        if (o.get(opt))
-            return std::string("--thread gives the thread: not with ") + opt;
+        if (o.get(opt)) return std::string("--thread gives the thread: not with ") + opt;
     const DesignationRead read = ReadDesignation(*text);
     if (!read.message.empty()) return {};
     const DesignationEntry& e = read.entry;
@@ -50,8 +48,7 @@ std::string ExpandDesignation(ParsedOptions& o)
 }
 
 // A pipe thread is chosen by its kind and size alone: the tables give the rest.
-std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type)
-{
+std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type) {
     const bool pipe = TypeCodeOfName(type) == kTypeNPT;
     if (!pipe && o.get("--size"))
         return "--size is for pipe threads (--type NPT): give the diameter with --dia";
@@ -66,8 +63,7 @@ std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type)
 }
 
 // Options of the other unit system name the option that was meant.
-std::string MetricOptionProblem(const ParsedOptions& o)
-{
+std::string MetricOptionProblem(const ParsedOptions& o) {
     if (o.get("--open")) return {};
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     if (std::string pipe = PipeOptionProblem(o, type); !pipe.empty()) return pipe;
@@ -95,8 +91,7 @@ std::string MetricOptionProblem(const ParsedOptions& o)
     return {};
 }
 
-std::string ReportOptionProblem(const ParsedOptions& o)
-{
+std::string ReportOptionProblem(const ParsedOptions& o) {
     const auto report = o.get("--report");
     if (report && *report == "ballmic")
         return "--report ballmic is the ball micrometer's: give the taper with --ballmic";
@@ -110,8 +105,7 @@ std::string ReportOptionProblem(const ParsedOptions& o)
 }
 
 // The problem of a thread command line's options taken together.
-std::string ThreadOptionProblem(const ParsedOptions& o)
-{
+std::string ThreadOptionProblem(const ParsedOptions& o) {
     if (std::string problem = InspectOptionProblem(o.values); !problem.empty()) return problem;
     // The set-dim tool's own options.
     for (const CliOption& option : OptionTable(CliMode::SetDim))
@@ -131,21 +125,29 @@ std::string ThreadOptionProblem(const ParsedOptions& o)
 } // namespace
 
 bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
-                       std::string& problem)
-{
+                       std::string& problem) {
     const ReadOutcome read = ReadOptions(args, {CliMode::Thread, CliMode::SetDim}, o, false);
-    if (read.status == ReadOutcome::Unknown) problem = "unknown option " + read.word;
-    else if (read.status == ReadOutcome::MissingValue) problem = "missing value for " + read.word;
-    else if (read.status == ReadOutcome::UnexpectedValue) problem = read.word + " takes no value";
-    else if (o.get("--thread") && o.on("--setdim")) problem = "--thread is not for --setdim";
-    else if (problem = ExpandDesignation(o); !problem.empty()) return false;
+    if (read.status == ReadOutcome::Unknown)
+        problem = "unknown option " + read.word;
+    else if (read.status == ReadOutcome::MissingValue)
+        problem = "missing value for " + read.word;
+    else if (read.status == ReadOutcome::UnexpectedValue)
+        problem = read.word + " takes no value";
+    else if (o.get("--thread") && o.on("--setdim"))
+        problem = "--thread is not for --setdim";
+    else if (problem = ExpandDesignation(o); !problem.empty())
+        return false;
     else if (o.get("--fields") && !o.on("--json"))
         problem = "--fields selects keys of the JSON: give --json (or --batch)";
     else if (o.get("--fields") && !FieldList(*o.get("--fields"), problem))
         return false;
-    else if (o.on("--mm") && o.on("--inch")) problem = "--mm and --inch exclude each other";
-    else if (o.on("--csv") && o.on("--json")) problem = "--csv and --json exclude each other";
-    else if (o.on("--setdim")) problem = SetDimOptionProblem(o.values);
-    else problem = ThreadOptionProblem(o);
+    else if (o.on("--mm") && o.on("--inch"))
+        problem = "--mm and --inch exclude each other";
+    else if (o.on("--csv") && o.on("--json"))
+        problem = "--csv and --json exclude each other";
+    else if (o.on("--setdim"))
+        problem = SetDimOptionProblem(o.values);
+    else
+        problem = ThreadOptionProblem(o);
     return problem.empty();
 }

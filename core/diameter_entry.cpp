@@ -6,8 +6,7 @@ namespace {
 
 // "1 1/4" or "1-1/4": a whole number and a proper fraction, written back with
 // one blank, as the pipe size list writes them. -1 when it is neither.
-double MixedNumber(const std::string& t, std::string& text)
-{
+double MixedNumber(const std::string& t, std::string& text) {
     const std::size_t cut = t.find_last_of(" -", t.find('/'));
     if (cut == std::string::npos || cut == 0) return -1;
     const std::string whole = Trim(t.substr(0, cut)), fraction = Trim(t.substr(cut + 1));
@@ -22,8 +21,7 @@ double MixedNumber(const std::string& t, std::string& text)
 
 } // namespace
 
-DiameterEntry ParseDiameterEntry(const std::string& typed)
-{
+DiameterEntry ParseDiameterEntry(const std::string& typed) {
     DiameterEntry e;
     const std::string t = Trim(typed);
     if (t.find('#') != std::string::npos) {
@@ -32,7 +30,7 @@ DiameterEntry ParseDiameterEntry(const std::string& typed)
     } else if (t.find('/') != std::string::npos) {
         e.text = t;
         e.value = t.find_first_of(" -") == std::string::npos ? FractionToFloat(t)
-                                                              : MixedNumber(t, e.text);
+                                                             : MixedNumber(t, e.text);
         e.fraction = true;
     } else {
         if (!ParseDecimal(t, e.value)) e.value = 0;

@@ -5,9 +5,9 @@
 #include <string>
 
 struct DiameterEntry {
-    double value = 0;     // -1 for a fraction or number size that is not valid, 0 for bad text
-    std::string text;     // what the designation shows: the typed text (a mixed number with
-                          // one blank), or "%7.4f" of a decimal
+    double value = 0; // -1 for a fraction or number size that is not valid, 0 for bad text
+    std::string text; // what the designation shows: the typed text (a mixed number with
+                      // one blank), or "%7.4f" of a decimal
     bool fraction = false;
 };
 

@@ -33,8 +33,7 @@ const TypeEntry kTypes[] = {
     {"NPT", kTypeNPT, nullptr},
 };
 
-const TypeEntry* FindType(const std::string& name)
-{
+const TypeEntry* FindType(const std::string& name) {
     const std::string upper = UpperCase(name);
     for (const auto& t : kTypes)
         if (upper == t.name) return &t;
@@ -47,48 +46,43 @@ struct ClassEntry {
 };
 
 const ClassEntry kClasses[] = {
-    {"0", 0},    {"1", 1},     {"2", 2},     {"3", 3},     {"2G", 4},
-    {"3G", 5},   {"4G", 6},    {"5G", 7},    {"NPT", 20},  {"NPSC", 21},
-    {"NPTR", 22}, {"NPSM", 23}, {"NPSL", 24},
+    {"0", 0},  {"1", 1},    {"2", 2},     {"3", 3},     {"2G", 4},    {"3G", 5},    {"4G", 6},
+    {"5G", 7}, {"NPT", 20}, {"NPSC", 21}, {"NPTR", 22}, {"NPSM", 23}, {"NPSL", 24},
 };
 
 } // namespace
 
-uint16_t TypeCodeOfName(const std::string& name)
-{
+uint16_t TypeCodeOfName(const std::string& name) {
     const TypeEntry* t = FindType(name);
     return t ? t->code : 0;
 }
 
-uint16_t ClassCodeOfText(const std::string& text)
-{
+uint16_t ClassCodeOfText(const std::string& text) {
     const std::string upper = UpperCase(text);
     for (const auto& c : kClasses)
         if (upper == c.text) return c.code;
     return 0;
 }
 
-bool FamilyAvailable(uint16_t typeCode)
-{
-    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ || typeCode == kTypeAcme ||
-           typeCode == kTypeStub || typeCode == kTypeSAM1 || typeCode == kTypeSAM2 || typeCode == kTypeM ||
-           typeCode == kTypeMJ || typeCode == kTypeButt || typeCode == kTypeNPT;
+bool FamilyAvailable(uint16_t typeCode) {
+    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ ||
+           typeCode == kTypeAcme || typeCode == kTypeStub || typeCode == kTypeSAM1 ||
+           typeCode == kTypeSAM2 || typeCode == kTypeM || typeCode == kTypeMJ ||
+           typeCode == kTypeButt || typeCode == kTypeNPT;
 }
 
-double TThdInfo::Pitch() const
-{
-    if (TypeCode == kTypeM || TypeCode == kTypeMJ || TypeCode == kType30Deg) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
+double TThdInfo::Pitch() const {
+    if (TypeCode == kTypeM || TypeCode == kTypeMJ || TypeCode == kType30Deg)
+        return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
     if (TPI == 0) return 0;
     return static_cast<double>(1.0L / TPI);
 }
 
-double TThdInfo::Lead() const
-{
+double TThdInfo::Lead() const {
     return Pitch() * Starts;
 }
 
-void TThdInfo::SetTolInfo(const std::string& text)
-{
+void TThdInfo::SetTolInfo(const std::string& text) {
     auto ch = [&](std::size_t i) { return i < text.size() ? text.substr(i, 1) : std::string(); };
     PD.TolGrade = ch(0);
     PD.TolPos = ch(1);
@@ -97,14 +91,12 @@ void TThdInfo::SetTolInfo(const std::string& text)
     crest.TolPos = ch(3);
 }
 
-std::string TThdInfo::TolInfoText() const
-{
+std::string TThdInfo::TolInfoText() const {
     const TDimLimits& crest = IsInternal ? Minor : Major;
     return PD.TolGrade + PD.TolPos + crest.TolGrade + crest.TolPos;
 }
 
-void TThdInfo::CopyLimits(const TThdInfo& f)
-{
+void TThdInfo::CopyLimits(const TThdInfo& f) {
     Owner = f.Owner;
     StdLOE = f.StdLOE;
     PD = f.PD;
@@ -134,8 +126,7 @@ void TThdInfo::CopyLimits(const TThdInfo& f)
     LEBasis = f.LEBasis;
 }
 
-void TThdInfo::ApplyCoating()
-{
+void TThdInfo::ApplyCoating() {
     for (TDimLimits* d : {&PD, &Major, &Minor}) {
         d->UncoatedMax = d->Max;
         d->UncoatedMin = d->Min;
@@ -146,8 +137,10 @@ void TThdInfo::ApplyCoating()
     // the other way.
     const bool internalSense = IsInternal || IsSetPlug;
     double t = Coating;
-    if (!internalSense) t = IsGage ? t : -t;
-    else t = IsGage ? -t : t;
+    if (!internalSense)
+        t = IsGage ? t : -t;
+    else
+        t = IsGage ? -t : t;
 
     for (TDimLimits* d : {&Major, &Minor}) {
         for (double* v : {&d->Max, &d->Min, &d->Gage})
@@ -155,10 +148,18 @@ void TThdInfo::ApplyCoating()
     }
     double k = 0;
     switch (TypeCode) {
-    case kTypeUN: case kTypeUNR: case kTypeUNJ: case kTypeM: case kTypeMJ: case kTypeNPT:
+    case kTypeUN:
+    case kTypeUNR:
+    case kTypeUNJ:
+    case kTypeM:
+    case kTypeMJ:
+    case kTypeNPT:
         k = 4;
         break;
-    case kTypeAcme: case kTypeStub: case kTypeSAM1: case kTypeSAM2:
+    case kTypeAcme:
+    case kTypeStub:
+    case kTypeSAM1:
+    case kTypeSAM2:
         k = 7.9879;
         break;
     case kTypeButt:
@@ -172,9 +173,9 @@ void TThdInfo::ApplyCoating()
     PD.Gage += k * t;
 }
 
-TTInfo::TTInfo()
-{
-    for (TThdInfo* m : Members()) m->Owner = this;
+TTInfo::TTInfo() {
+    for (TThdInfo* m : Members())
+        m->Owner = this;
     IntThd.IsGage = 0;
     IntThd.IsInternal = 1;
     ExtThd.IsGage = 0;
@@ -192,13 +193,11 @@ TTInfo::TTInfo()
 
 TTInfo::~TTInfo() = default;
 
-std::vector<TThdInfo*> TTInfo::Members()
-{
+std::vector<TThdInfo*> TTInfo::Members() {
     return {&GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &IntThd, &ExtThd, &GoSetPlug, &NoGoSetPlug};
 }
 
-void TTInfo::SetThreadType(const std::string& name)
-{
+void TTInfo::SetThreadType(const std::string& name) {
     const TypeEntry* t = FindType(name);
     if (!t) return;
     if (t->code == kTypeNPT) {
@@ -209,55 +208,54 @@ void TTInfo::SetThreadType(const std::string& name)
     } else {
         Pipe.reset();
     }
-    for (TThdInfo* m : Members()) m->TypeCode = t->code;
+    for (TThdInfo* m : Members())
+        m->TypeCode = t->code;
     TypeName = t->display ? t->display : name;
     TypeCode = t->code;
 }
 
-void TTInfo::SetClass(const std::string& text)
-{
+void TTInfo::SetClass(const std::string& text) {
     const uint16_t code = ClassCodeOfText(text);
-    for (TThdInfo* m : Members()) m->ClassCode = code;
+    for (TThdInfo* m : Members())
+        m->ClassCode = code;
     ClassText = UpperCase(text);
     if (Pipe) Pipe->ClassCode = code, Pipe->PipeKind = code;
 }
 
-void TTInfo::SetNomDia(double d)
-{
+void TTInfo::SetNomDia(double d) {
     NomDia = d;
-    for (TThdInfo* m : Members()) m->NomDia = d;
+    for (TThdInfo* m : Members())
+        m->NomDia = d;
 }
 
-void TTInfo::SetTPI(float n)
-{
+void TTInfo::SetTPI(float n) {
     TPI = n;
-    for (TThdInfo* m : Members()) m->TPI = n;
+    for (TThdInfo* m : Members())
+        m->TPI = n;
 }
 
-void TTInfo::SetStarts(uint16_t starts)
-{
+void TTInfo::SetStarts(uint16_t starts) {
     if (starts < 1 || starts > 6) return;
     Starts = starts;
-    for (TThdInfo* m : Members()) m->Starts = starts;
+    for (TThdInfo* m : Members())
+        m->Starts = starts;
 }
 
-void TTInfo::SetCoating(double t)
-{
+void TTInfo::SetCoating(double t) {
     Coating = t;
     if (t < 0) return;
-    for (TThdInfo* m : Members()) m->Coating = t;
+    for (TThdInfo* m : Members())
+        m->Coating = t;
 }
 
-void TTInfo::SetLOE(double loe)
-{
+void TTInfo::SetLOE(double loe) {
     for (TThdInfo* m : Members()) {
         m->LOE = loe;
         m->StdLOE = 0;
     }
 }
 
-int TTInfo::SetWireSize(double size)
-{
+int TTInfo::SetWireSize(double size) {
     if (size > ExtThd.MaxWire) return 1;
     if (size < ExtThd.MinWire) return 2;
     for (TThdInfo* m : {&ExtThd, &GoSetPlug, &NoGoSetPlug, &GoPlug, &NoGoPlug}) {

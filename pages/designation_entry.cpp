@@ -18,21 +18,20 @@ namespace {
 // one (M5.5, M15 ...) are left out. The same column as
 // tools/metric_data/iso261_sizes.csv.
 constexpr std::pair<double, double> kCoarsePitches[] = {
-    {1, 0.25},  {1.1, 0.25}, {1.2, 0.25}, {1.4, 0.3}, {1.6, 0.35}, {1.8, 0.35}, {2, 0.4},
-    {2.2, 0.45}, {2.5, 0.45}, {3, 0.5},   {3.5, 0.6}, {4, 0.7},    {4.5, 0.75}, {5, 0.8},
-    {6, 1},     {7, 1},      {8, 1.25},  {9, 1.25},  {10, 1.5},   {11, 1.5},   {12, 1.75},
-    {14, 2},    {16, 2},     {18, 2.5},  {20, 2.5},  {22, 2.5},   {24, 3},     {27, 3},
-    {30, 3.5},  {33, 3.5},   {36, 4},    {39, 4},    {42, 4.5},   {45, 4.5},   {48, 5},
-    {52, 5},    {56, 5.5},   {60, 5.5},  {64, 6},    {68, 6},
+    {1, 0.25},   {1.1, 0.25}, {1.2, 0.25}, {1.4, 0.3}, {1.6, 0.35}, {1.8, 0.35}, {2, 0.4},
+    {2.2, 0.45}, {2.5, 0.45}, {3, 0.5},    {3.5, 0.6}, {4, 0.7},    {4.5, 0.75}, {5, 0.8},
+    {6, 1},      {7, 1},      {8, 1.25},   {9, 1.25},  {10, 1.5},   {11, 1.5},   {12, 1.75},
+    {14, 2},     {16, 2},     {18, 2.5},   {20, 2.5},  {22, 2.5},   {24, 3},     {27, 3},
+    {30, 3.5},   {33, 3.5},   {36, 4},     {39, 4},    {42, 4.5},   {45, 4.5},   {48, 5},
+    {52, 5},     {56, 5.5},   {60, 5.5},   {64, 6},    {68, 6},
 };
 
 // ASME B1.1 Table 1, the number sizes and their threads per inch (UNC, UNF,
 // UNEF). A shop writes "10-32 UNF" for #10: a bare whole number with one of
 // its pitches is that number size (no inch thread of those sizes has them).
 constexpr std::pair<int, int> kNumberSizePitches[] = {
-    {0, 80},  {1, 64},  {1, 72},  {2, 56},  {2, 64},  {3, 48},  {3, 56},  {4, 40},
-    {4, 48},  {5, 40},  {5, 44},  {6, 32},  {6, 40},  {8, 32},  {8, 36},  {10, 24},
-    {10, 32}, {12, 24}, {12, 28}, {12, 32},
+    {0, 80}, {1, 64}, {1, 72}, {2, 56}, {2, 64}, {3, 48},  {3, 56},  {4, 40},  {4, 48},  {5, 40},
+    {5, 44}, {6, 32}, {6, 40}, {8, 32}, {8, 36}, {10, 24}, {10, 32}, {12, 24}, {12, 28}, {12, 32},
 };
 
 struct Series {
@@ -42,20 +41,39 @@ struct Series {
 
 // Longest first where one name starts another.
 constexpr Series kSeries[] = {
-    {"7 X 45 BUTTRESS", "BUTT"}, {"7X45 BUTTRESS", "BUTT"}, {"STUB ACME", "STUB"},
-    {"STUB M1", "SAM1"},        {"STUB M2", "SAM2"},       {"745BUTT", "BUTT"},
-    {"BUTTRESS", "BUTT"},       {"BUTT", "BUTT"},          {"SAM1", "SAM1"},
-    {"SAM2", "SAM2"},           {"STUB", "STUB"},          {"ACME", "ACME"},
-    {"UNJEF", "UNJ"},           {"UNJC", "UNJ"},           {"UNJF", "UNJ"},
-    {"UNJ", "UNJ"},             {"UNREF", "UNR"},          {"UNRC", "UNR"},
-    {"UNRF", "UNR"},            {"UNR", "UNR"},            {"UNEF", "UN"},
-    {"UNC", "UN"},              {"UNF", "UN"},             {"UNS", "UN"},
-    {"UN", "UN"},               {"NPSC", "NPT"},           {"NPSM", "NPT"},
-    {"NPSL", "NPT"},            {"NPTR", "NPT"},           {"NPT", "NPT"},
+    {"7 X 45 BUTTRESS", "BUTT"},
+    {"7X45 BUTTRESS", "BUTT"},
+    {"STUB ACME", "STUB"},
+    {"STUB M1", "SAM1"},
+    {"STUB M2", "SAM2"},
+    {"745BUTT", "BUTT"},
+    {"BUTTRESS", "BUTT"},
+    {"BUTT", "BUTT"},
+    {"SAM1", "SAM1"},
+    {"SAM2", "SAM2"},
+    {"STUB", "STUB"},
+    {"ACME", "ACME"},
+    {"UNJEF", "UNJ"},
+    {"UNJC", "UNJ"},
+    {"UNJF", "UNJ"},
+    {"UNJ", "UNJ"},
+    {"UNREF", "UNR"},
+    {"UNRC", "UNR"},
+    {"UNRF", "UNR"},
+    {"UNR", "UNR"},
+    {"UNEF", "UN"},
+    {"UNC", "UN"},
+    {"UNF", "UN"},
+    {"UNS", "UN"},
+    {"UN", "UN"},
+    {"NPSC", "NPT"},
+    {"NPSM", "NPT"},
+    {"NPSL", "NPT"},
+    {"NPTR", "NPT"},
+    {"NPT", "NPT"},
 };
 
-std::string Collapse(const std::string& text)
-{
+std::string Collapse(const std::string& text) {
     std::string t;
     for (char c : Trim(text)) {
         if (c == '\t') c = ' ';
@@ -65,8 +83,7 @@ std::string Collapse(const std::string& text)
     return t;
 }
 
-bool IsNumber(const std::string& text)
-{
+bool IsNumber(const std::string& text) {
     double v = 0;
     return !text.empty() && text.find_first_not_of("0123456789.") == std::string::npos &&
            ParseDecimal(text, v) && v > 0;
@@ -76,18 +93,16 @@ struct Reader {
     std::string text; // the whole designation, for the message
     std::string problem;
 
-    bool Fail(const std::string& part, const std::string& why)
-    {
+    bool Fail(const std::string& part, const std::string& why) {
         if (problem.empty())
-            problem = "Can not read the thread designation \"" + text + "\": " +
-                      (part.empty() ? why : part + " " + why);
+            problem = "Can not read the thread designation \"" + text +
+                      "\": " + (part.empty() ? why : part + " " + why);
         return false;
     }
 };
 
 // "6H", "6g6g", "4H5H/4h6h": upper case is the internal class, lower case the external.
-bool ReadTolerances(Reader& r, std::string tols, DesignationEntry& e)
-{
+bool ReadTolerances(Reader& r, std::string tols, DesignationEntry& e) {
     std::string rest = tols;
     while (!rest.empty()) {
         const std::size_t slash = rest.find('/');
@@ -104,8 +119,7 @@ bool ReadTolerances(Reader& r, std::string tols, DesignationEntry& e)
 }
 
 // "M10", "M10x1.5-6g", "M 10 X 1.5 - 6g6g LH", "MJ10x1.5-4h6h".
-bool ReadMetric(Reader& r, std::string t, DesignationEntry& e)
-{
+bool ReadMetric(Reader& r, std::string t, DesignationEntry& e) {
     e.type = t.rfind("MJ", 0) == 0 ? "MJ" : "M";
     t = Trim(t.substr(e.type.size()));
     if (t.size() >= 2 && UpperCase(t.substr(t.size() - 2)) == "LH" &&
@@ -131,7 +145,7 @@ bool ReadMetric(Reader& r, std::string t, DesignationEntry& e)
         const double coarse = CoarsePitch(d);
         if (coarse == 0)
             return r.Fail("M" + e.diameter, "has no coarse pitch in ISO 261: give the pitch (M" +
-                                                 e.diameter + "x1.5)");
+                                                e.diameter + "x1.5)");
         e.pitch = TPIText(coarse);
     } else {
         return r.Fail("MJ" + e.diameter, "needs its pitch (MJ" + e.diameter + "x1.5)");
@@ -140,8 +154,7 @@ bool ReadMetric(Reader& r, std::string t, DesignationEntry& e)
 }
 
 // "2A", "3B", "2", "3G", "SE2A", "2A/2B".
-bool ReadClass(Reader& r, const std::string& text, DesignationEntry& e)
-{
+bool ReadClass(Reader& r, const std::string& text, DesignationEntry& e) {
     std::string t = UpperCase(Trim(text));
     if (t.rfind("SE", 0) == 0) {
         e.customLOE = true;
@@ -167,8 +180,7 @@ bool ReadClass(Reader& r, const std::string& text, DesignationEntry& e)
 
 // The size before the threads per inch: "1/4", "#10", "0.3125", "1 1/4", "1-1/4"; a
 // bare number size ("10" of 10-32) gets its "#".
-bool ReadInchSize(Reader& r, const std::string& size, DesignationEntry& e)
-{
+bool ReadInchSize(Reader& r, const std::string& size, DesignationEntry& e) {
     e.diameter = size;
     if (size.empty()) return r.Fail("", "the size is missing before the - (1/4-20)");
     double tpi = 0;
@@ -182,8 +194,7 @@ bool ReadInchSize(Reader& r, const std::string& size, DesignationEntry& e)
 }
 
 // Multi-start, as the program writes it: 1.000-0.200P-0.400L.
-bool ReadPitchAndLead(Reader& r, std::string& head, DesignationEntry& e)
-{
+bool ReadPitchAndLead(Reader& r, std::string& head, DesignationEntry& e) {
     const std::size_t lDash = head.rfind('-');
     const std::string lead = Trim(head.substr(lDash + 1, head.size() - lDash - 2));
     head = Trim(head.substr(0, lDash));
@@ -208,8 +219,7 @@ bool ReadPitchAndLead(Reader& r, std::string& head, DesignationEntry& e)
 }
 
 // Everything but the metric threads: SIZE-TPI SERIES-CLASS, the pipe threads' SIZE SERIES.
-bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
-{
+bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e) {
     const std::string upper = UpperCase(t);
     // The series: the first name of the list that stands as a word after the size.
     std::size_t at = std::string::npos;
@@ -217,7 +227,8 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
     for (const Series& s : kSeries)
         for (std::size_t pos = upper.find(s.name); pos != std::string::npos;
              pos = upper.find(s.name, pos + 1)) {
-            const bool wordStart = pos == 0 || !std::isalpha(static_cast<unsigned char>(upper[pos - 1]));
+            const bool wordStart =
+                pos == 0 || !std::isalpha(static_cast<unsigned char>(upper[pos - 1]));
             const std::size_t end = pos + s.name.size();
             const bool wordEnd = end == upper.size() || upper[end] == '-' || upper[end] == ' ';
             if (wordStart && wordEnd && pos < at) {
@@ -254,8 +265,8 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
         e.series.clear();
         const std::size_t dash = head.rfind('-');
         // "1/2-14", "1 1/4 - 11.5"; a hyphen inside "1-1/4" has no blank and a "/" after it.
-        const bool tpiGiven = dash != std::string::npos &&
-                              head.find('/', dash) == std::string::npos;
+        const bool tpiGiven =
+            dash != std::string::npos && head.find('/', dash) == std::string::npos;
         if (tpiGiven) {
             e.pipeTPI = Trim(head.substr(dash + 1));
             head = Trim(head.substr(0, dash));
@@ -272,16 +283,14 @@ bool ReadInch(Reader& r, const std::string& t, DesignationEntry& e)
         return ReadInchSize(r, head, e);
     }
     const std::size_t dash = head.rfind('-');
-    if (dash == std::string::npos)
-        return r.Fail(head, "needs its threads per inch (1/4-20)");
+    if (dash == std::string::npos) return r.Fail(head, "needs its threads per inch (1/4-20)");
     e.pitch = Trim(head.substr(dash + 1));
     if (e.pitch.empty()) return r.Fail("", "the threads per inch are missing after the - (1/4-20)");
     if (!IsNumber(e.pitch)) return r.Fail(e.pitch, "is no number of threads per inch");
     return ReadInchSize(r, Trim(head.substr(0, dash)), e);
 }
 
-bool ReadOne(Reader& r, const std::string& t, DesignationEntry& e)
-{
+bool ReadOne(Reader& r, const std::string& t, DesignationEntry& e) {
     const std::string upper = UpperCase(t);
     if (t.empty()) return r.Fail("", "it is empty");
     const bool metric = upper == "M" || upper == "MJ" ||
@@ -298,8 +307,7 @@ bool ReadOne(Reader& r, const std::string& t, DesignationEntry& e)
 }
 
 // The name of a calculated thread names both members: "1/4-20 UNC-2B  /  1/4-20 UNC-2A".
-bool Combine(Reader& r, DesignationEntry& e, const DesignationEntry& other)
-{
+bool Combine(Reader& r, DesignationEntry& e, const DesignationEntry& other) {
     const bool metric = e.type == "M" || e.type == "MJ";
     if (other.type != e.type || other.diameter != e.diameter || other.pitch != e.pitch ||
         other.series != e.series || other.starts != e.starts || other.leftHand != e.leftHand ||
@@ -315,8 +323,7 @@ bool Combine(Reader& r, DesignationEntry& e, const DesignationEntry& other)
 
 } // namespace
 
-DesignationRead ReadDesignation(const std::string& text)
-{
+DesignationRead ReadDesignation(const std::string& text) {
     Reader r;
     r.text = Collapse(text);
     DesignationRead read;
@@ -337,15 +344,13 @@ DesignationRead ReadDesignation(const std::string& text)
     return read;
 }
 
-double CoarsePitch(double diameterMM)
-{
+double CoarsePitch(double diameterMM) {
     for (const auto& [d, p] : kCoarsePitches)
         if (std::fabs(d - diameterMM) < 1e-9) return p;
     return 0;
 }
 
-std::string DesignationMismatch(const DesignationEntry& entry, const TTInfo& rec)
-{
+std::string DesignationMismatch(const DesignationEntry& entry, const TTInfo& rec) {
     if (!entry.pipeTPI.empty()) {
         double tpi = 0;
         ParseDecimal(entry.pipeTPI, tpi);

@@ -9,16 +9,16 @@
 class TTInfo;
 
 struct DesignationEntry {
-    std::string type;     // the type list's name: "UN" ... "MJ", "BUTT", "NPT"
-    std::string diameter; // as written ("1/4", "#10", "1 1/4", "10"); a pipe thread's size
-    std::string pitch;    // threads per inch, or the pitch in mm; empty for a pipe thread
-    std::string classText; // "2", "3G", a pipe thread's kind; empty: the type's default
+    std::string type;           // the type list's name: "UN" ... "MJ", "BUTT", "NPT"
+    std::string diameter;       // as written ("1/4", "#10", "1 1/4", "10"); a pipe thread's size
+    std::string pitch;          // threads per inch, or the pitch in mm; empty for a pipe thread
+    std::string classText;      // "2", "3G", a pipe thread's kind; empty: the type's default
     std::string intTol, extTol; // metric tolerance classes as written; empty: the default
-    std::string series;   // unified series as written ("UNC", "8UN"); empty when none
+    std::string series;         // unified series as written ("UNC", "8UN"); empty when none
     int starts = 1;
     bool customLOE = false; // "SE": the length of engagement is given apart
     bool leftHand = false;
-    std::string pipeTPI;  // threads per inch a pipe designation names; empty when none
+    std::string pipeTPI; // threads per inch a pipe designation names; empty when none
 };
 
 struct DesignationRead {

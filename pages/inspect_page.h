@@ -17,15 +17,15 @@ enum class InspectGauge { Thread, Iso1502GoPlug, Iso1502NoGoPlug };
 
 struct InspectEntry {
     InspectGauge gauge = InspectGauge::Thread;
-    bool overWires = true;    // readings over wires; else measured pitch diameters
-    std::string valuesText;   // "0.2597, 0.2590": display unit, or each with mm/in
-    std::string wireText;     // the wire size used; empty: the current wire
+    bool overWires = true;  // readings over wires; else measured pitch diameters
+    std::string valuesText; // "0.2597, 0.2590": display unit, or each with mm/in
+    std::string wireText;   // the wire size used; empty: the current wire
 };
 
 struct InspectPageText {
-    std::string message;      // why the entry is refused; empty when it was checked
-    TextGrid grid;            // row 0 the headings; the limits, each reading, the summary
-    std::string verdict;      // the overall verdict as one line
+    std::string message; // why the entry is refused; empty when it was checked
+    TextGrid grid;       // row 0 the headings; the limits, each reading, the summary
+    std::string verdict; // the overall verdict as one line
     // The values behind the texts, in the thread's units.
     std::vector<double> readings; // as entered (readings over wires or PDs)
     std::vector<double> measuredPDs;

@@ -12,8 +12,7 @@
 
 namespace {
 
-double Tan(double degrees)
-{
+double Tan(double degrees) {
     return std::tan(degrees * std::numbers::pi / 180);
 }
 
@@ -27,34 +26,44 @@ struct Form {
 // the minor 5H/4 below the major (ASME B1.1, ISO 68-1); Acme half depth 0.5P
 // (ASME B1.5); stub Acme 0.3P and the modified forms 0.375P, 0.25P (ASME B1.8);
 // buttress 0.6P with flanks of 7 and 45 degrees (ASME B1.9).
-bool FormOf(uint16_t type, Form& f)
-{
+bool FormOf(uint16_t type, Form& f) {
     switch (type) {
     case kTypeUN:
     case kTypeUNR:
     case kTypeUNJ:
     case kTypeM:
-    case kTypeMJ: f = {30, 30, 0.649519, 1.082532}; return true;
-    case kTypeAcme: f = {14.5, 14.5, 0.5, 1.0}; return true;
-    case kTypeStub: f = {14.5, 14.5, 0.3, 0.6}; return true;
-    case kTypeSAM1: f = {14.5, 14.5, 0.375, 0.75}; return true;
-    case kTypeSAM2: f = {14.5, 14.5, 0.25, 0.5}; return true;
-    case kTypeButt: f = {7, 45, 0.6, 1.2}; return true;
-    default: return false;
+    case kTypeMJ:
+        f = {30, 30, 0.649519, 1.082532};
+        return true;
+    case kTypeAcme:
+        f = {14.5, 14.5, 0.5, 1.0};
+        return true;
+    case kTypeStub:
+        f = {14.5, 14.5, 0.3, 0.6};
+        return true;
+    case kTypeSAM1:
+        f = {14.5, 14.5, 0.375, 0.75};
+        return true;
+    case kTypeSAM2:
+        f = {14.5, 14.5, 0.25, 0.5};
+        return true;
+    case kTypeButt:
+        f = {7, 45, 0.6, 1.2};
+        return true;
+    default:
+        return false;
     }
 }
 
 // A limit of 0 is one the standard leaves open: the other limit stands in.
-double Or(double value, double other)
-{
+double Or(double value, double other) {
     return value != 0 ? value : other;
 }
 
 } // namespace
 
 ProfileLine ThreadOutline(double pitch, double pd, double major, double minor, double leftFlank,
-                          double rightFlank, int pitches)
-{
+                          double rightFlank, int pitches) {
     const double rp = pd / 2, crest = major / 2, root = minor / 2;
     const double tl = Tan(leftFlank), tr = Tan(rightFlank);
     const double end = pitches * pitch;
@@ -92,15 +101,13 @@ ProfileLine ThreadOutline(double pitch, double pd, double major, double minor, d
     return line;
 }
 
-ProfileLine ZonePolygon(const ProfileLine& maxMaterial, const ProfileLine& minMaterial)
-{
+ProfileLine ZonePolygon(const ProfileLine& maxMaterial, const ProfileLine& minMaterial) {
     ProfileLine zone = maxMaterial;
     zone.insert(zone.end(), minMaterial.rbegin(), minMaterial.rend());
     return zone;
 }
 
-ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay)
-{
+ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay) {
     ProfileGeometry g;
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
@@ -120,8 +127,8 @@ ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay)
     const auto outline = [&](double pd, double major, double minor) {
         return ThreadOutline(p, pd * k, major * k, minor * k, f.left, f.right, g.pitches);
     };
-    g.basic = ThreadOutline(p, d - f.pdDepth * p, d, d - f.minorDepth * p, f.left, f.right,
-                            g.pitches);
+    g.basic =
+        ThreadOutline(p, d - f.pdDepth * p, d, d - f.minorDepth * p, f.left, f.right, g.pitches);
     // The external thread's root and the internal thread's root are not held by
     // every standard: the open limit takes the other one's value.
     g.extMax = outline(ext.PD.Max, ext.Major.Max, Or(ext.Minor.Max, ext.Minor.Min));
@@ -131,10 +138,10 @@ ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay)
 
     const auto limit = [&](const TThdInfo& m, const char* name, double value) {
         if (value == 0) return;
-        g.limits.push_back({value * k / 2,
-                            std::string(m.IsExternal ? "Ext " : "Int ") + name + " " +
-                                Trim(DimText(m, 4, value)),
-                            m.IsExternal == 1});
+        g.limits.push_back(
+            {value * k / 2,
+             std::string(m.IsExternal ? "Ext " : "Int ") + name + " " + Trim(DimText(m, 4, value)),
+             m.IsExternal == 1});
     };
     limit(ext, "Major Max", ext.Major.Max);
     limit(ext, "Major Min", ext.Major.Min);

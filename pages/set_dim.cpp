@@ -23,36 +23,32 @@ const std::vector<SetDimTypeEntry> kTypes = {
     {"55 Degree Thread", "55DEG", kType55Deg},
 };
 
-bool MetricType(uint16_t code)
-{
+bool MetricType(uint16_t code) {
     return code == kTypeM || code == kTypeMJ || code == kType30Deg;
 }
 
 } // namespace
 
-const std::vector<SetDimTypeEntry>& SetDimTypes()
-{
+const std::vector<SetDimTypeEntry>& SetDimTypes() {
     return kTypes;
 }
 
-std::string SetDimPitchCaption(int typeIndex)
-{
+std::string SetDimPitchCaption(int typeIndex) {
     const bool metric = typeIndex >= 0 && typeIndex < static_cast<int>(kTypes.size()) &&
                         MetricType(kTypes[static_cast<std::size_t>(typeIndex)].typeCode);
     return metric ? "Thread Pitch in mm:" : "Threads / Inch:";
 }
 
-int SetDimTypeIndexOfName(const std::string& name)
-{
+int SetDimTypeIndexOfName(const std::string& name) {
     const std::string upper = UpperCase(Trim(name));
-    const uint16_t code = upper == "BUTT" ? static_cast<uint16_t>(kTypeButt) : TypeCodeOfName(upper);
+    const uint16_t code =
+        upper == "BUTT" ? static_cast<uint16_t>(kTypeButt) : TypeCodeOfName(upper);
     for (std::size_t i = 0; i < kTypes.size(); ++i)
         if (kTypes[i].typeCode == code) return static_cast<int>(i);
     return -1;
 }
 
-SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
-{
+SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec) {
     SetDimOutcome r;
     const uint16_t t = kTypes[static_cast<std::size_t>(e.typeIndex)].typeCode;
     // An empty or non-numeric entry reads as 0: not entered.
@@ -84,7 +80,8 @@ SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
     else
         r.name = DesignationText(rec.ExtThd);
     r.metricDisplay = metric;
-    r.caption = std::string("Set Dim Tool - ") + (r.internalOnly ? "Internal PD " : "External PD ") +
+    r.caption = std::string("Set Dim Tool - ") +
+                (r.internalOnly ? "Internal PD " : "External PD ") +
                 Len4Text(r.internalOnly ? intPD : extPD) + unit + ", " + TPIText(rec.TPI) +
                 (metric ? " mm pitch" : " TPI");
     return r;

@@ -18,26 +18,22 @@ constexpr double kOnLimit = 1e-9;
 // with far less tapping torque.
 constexpr double kAimPercent = 75;
 
-bool MetricType(uint16_t type)
-{
+bool MetricType(uint16_t type) {
     return type == kTypeM || type == kTypeMJ;
 }
 
 } // namespace
 
-bool HasTapDrills(const TTInfo& rec)
-{
+bool HasTapDrills(const TTInfo& rec) {
     const uint16_t t = rec.IntThd.TypeCode;
     return !rec.Pipe && (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || MetricType(t));
 }
 
-double PercentOfThread(double basicMajor, double pitch, double drill)
-{
+double PercentOfThread(double basicMajor, double pitch, double drill) {
     return (basicMajor - drill) / (2 * 0.649519 * pitch) * 100;
 }
 
-std::vector<TapDrill> TapDrills(const TTInfo& rec)
-{
+std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     std::vector<TapDrill> drills;
     if (!HasTapDrills(rec)) return drills;
     const TThdInfo& in = rec.IntThd;
@@ -48,9 +44,12 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
         const double inches = r.I32(20) / 1e6;
         const double mm = r.I32(24) / 100.0;
         double dia = 0;
-        if (inches > 0) dia = metric ? inches * kMmPerInch : inches;
-        else if (mm > 0) dia = metric ? mm : mm / kMmPerInch;
-        else continue;
+        if (inches > 0)
+            dia = metric ? inches * kMmPerInch : inches;
+        else if (mm > 0)
+            dia = metric ? mm : mm / kMmPerInch;
+        else
+            continue;
         if (dia < in.Minor.Min - kOnLimit || dia > in.Minor.Max + kOnLimit) continue;
         std::string name = r.Str(9, 7);
         if (mm > 0) name += " mm";
@@ -68,8 +67,7 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
 }
 
 TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found,
-                      std::string* error)
-{
+                      std::string* error) {
     if (found) found->clear();
     if (error) error->clear();
     if (!HasTapDrills(rec)) return {};

@@ -16,8 +16,7 @@
 
 namespace {
 
-bool IsMetric(const TTInfo& rec)
-{
+bool IsMetric(const TTInfo& rec) {
     return rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
 }
 
@@ -25,34 +24,32 @@ bool IsMetric(const TTInfo& rec)
 // the six decimals of FloatText, and a value the user gave as exactly as
 // StoredNumberText needs; the two are told apart by that text, so a standard
 // engagement or the best wire does not turn into a custom one on reopening.
-bool HoldsComputed(double stored, double computed)
-{
+bool HoldsComputed(double stored, double computed) {
     return StoredNumberText(stored) == FloatText(computed);
 }
 
 // The typed diameter text names the thread in its designation. A number size
 // or fraction comes back only when it still names the stored diameter; a
 // decimal is always "%7.4f" of the diameter, so it is made again from the value.
-void RestoreNomDiaText(TTInfo& rec, const std::string& text)
-{
+void RestoreNomDiaText(TTInfo& rec, const std::string& text) {
     if (text.empty()) return;
     const DiameterEntry e = ParseDiameterEntry(text);
     const bool decimal = text.find('#') == std::string::npos && !e.fraction;
-    if (decimal) rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
-    else if (e.value > 0 && FloatText(e.value) == FloatText(rec.NomDia)) rec.NomDiaText = e.text;
+    if (decimal)
+        rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
+    else if (e.value > 0 && FloatText(e.value) == FloatText(rec.NomDia))
+        rec.NomDiaText = e.text;
 }
 
 constexpr const char* kCustomLOEKey = "Custom LOE";
 
-LoadResult Refused(std::string message)
-{
+LoadResult Refused(std::string message) {
     return {LoadResult::Status::Refused, std::move(message)};
 }
 
 } // namespace
 
-bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
-{
+bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error) {
     IniFile ini(fileName);
     ini.WriteString("MAIN", "Thd Type", rec.TypeName);
     if (IsMetric(rec)) {
@@ -69,8 +66,8 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     ini.WriteString("MAIN", "Nom Dia Text", Trim(rec.NomDiaText));
     ini.WriteString("MAIN", "TPI", StoredNumberText(rec.TPI));
     const bool customLOE = rec.ExtThd.StdLOE == 0 && CustomLOEAllowed(rec.ExtThd.TypeCode);
-    ini.WriteString("MAIN", "LOE", customLOE ? StoredNumberText(rec.ExtThd.LOE)
-                                             : FloatText(rec.ExtThd.LOE));
+    ini.WriteString("MAIN", "LOE",
+                    customLOE ? StoredNumberText(rec.ExtThd.LOE) : FloatText(rec.ExtThd.LOE));
     // A custom engagement equal to the standard one is still custom ("SE" in
     // the designation); a key left from an earlier save must not outlive it.
     if (customLOE || ini.HasKey("MAIN", kCustomLOEKey))
@@ -78,16 +75,15 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
     ini.WriteString("MAIN", "Starts", std::to_string(rec.Starts));
     ini.WriteString("MAIN", "Coating", StoredNumberText(rec.Coating));
     ini.WriteString("MAIN", "Gage Class", rec.ClassW ? "W" : "X");
-    ini.WriteString("WIRE", "CurrentSize", rec.ExtThd.UseBestWire
-                                               ? FloatText(rec.ExtThd.CurWire)
-                                               : StoredNumberText(rec.ExtThd.CurWire));
+    ini.WriteString("WIRE", "CurrentSize",
+                    rec.ExtThd.UseBestWire ? FloatText(rec.ExtThd.CurWire)
+                                           : StoredNumberText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
     ini.WriteString("TIPS", "CurrentDia", StoredNumberText(rec.ExtThd.PointDia));
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
-LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
-{
+LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
     std::error_code ec;
     if (!std::filesystem::exists(fileName, ec))
         return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
@@ -109,8 +105,8 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
             const std::string stored = ini.ReadString("MAIN", key, "");
             const TolClassCheck c = CheckTolClass(type, stored, internal);
             if (c.message.empty()) return c.text;
-            if (!stored.empty()) note += (note.empty() ? "" : "\n") + c.message + ": " +
-                                         fallback + " is used.";
+            if (!stored.empty())
+                note += (note.empty() ? "" : "\n") + c.message + ": " + fallback + " is used.";
             return fallback;
         };
         const std::string ext = tolerance("ExtTolInfo", defaults.external, false);
@@ -177,8 +173,7 @@ namespace {
 
 // The point the file was saved with, when it is not the one the catalogue
 // chooses: a special point, or another catalogue point entered by the user.
-void RestorePoint(TTInfo& rec, const IniFile& ini)
-{
+void RestorePoint(TTInfo& rec, const IniFile& ini) {
     const std::string tip = ini.ReadString("TIPS", "CurrentTip", "");
     if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return;
     const double inches = TextToFloat(ini.ReadString("TIPS", "CurrentDia", "0.050"));
@@ -190,8 +185,7 @@ void RestorePoint(TTInfo& rec, const IniFile& ini)
 
 } // namespace
 
-LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
-{
+LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName) {
     const LoadResult read = ReadFileInputs(rec, fileName);
     if (read.status != LoadResult::Status::Loaded) return read;
     const uint16_t type = rec.ExtThd.TypeCode;

@@ -17,8 +17,7 @@
 
 #include <algorithm>
 
-const QStringList& BallMicCheckList()
-{
+const QStringList& BallMicCheckList() {
     static const QStringList lines = {
         "_____  1. Verify contact ball size.",
         "_____  2. Verify distance from gage base to bottom of contact ball.",
@@ -29,8 +28,7 @@ const QStringList& BallMicCheckList()
     return lines;
 }
 
-bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
-{
+bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job) {
     job.kind = kReportBallMic;
     job.group = 0;
     job.title = "Ball Mic Calculation Report";
@@ -63,7 +61,8 @@ bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
         rpt.PrintLeft("Set To Flat Standard: " + ReportText(Len4Text(bm.SetDim)));
         rpt.NewLine();
         rpt.PrintLeft("Dist. Over Ball: " + ReportText(Len4Text(bm.BallDis)));
-        for (int i = 0; i < 9; ++i) rpt.NewLine();
+        for (int i = 0; i < 9; ++i)
+            rpt.NewLine();
         rpt.SetFont(kReportSerif, 12);
         rpt.PrintLeft("Ball Mic CheckList:");
         rpt.NewLine();
@@ -71,7 +70,8 @@ bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
         const QStringList& checks = BallMicCheckList();
         for (qsizetype i = 0; i < checks.size(); ++i) {
             rpt.PrintLeft(checks[i]);
-            for (int n = i + 1 == checks.size() ? 3 : 2; n > 0; --n) rpt.NewLine();
+            for (int n = i + 1 == checks.size() ? 3 : 2; n > 0; --n)
+                rpt.NewLine();
         }
         PrintReportFooter(rpt);
         rpt.EndReport();
@@ -80,8 +80,7 @@ bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job)
     return true;
 }
 
-bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::string* error)
-{
+bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::string* error) {
     return WriteEnginePdf(
         fileName,
         [&](TReportWorks& rpt) {
@@ -92,8 +91,7 @@ bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName, std::str
         error);
 }
 
-void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode)
-{
+void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode) {
     RunReport(parent, previewMode, [&](TReportWorks& rpt, TReportJob& job) {
         job.ballMic = &bm;
         PrintBallMicReport(rpt, job);

@@ -35,8 +35,7 @@ private:
     GaugeCells WireReading(TThdInfo& go, TThdInfo& nogo);
     GaugeCells Dia(TThdInfo& go, TThdInfo& nogo, double TDimLimits::*value,
                    TDimLimits TThdInfo::*dim, int mode);
-    GaugeCells Values(TThdInfo& go, TThdInfo& nogo, int decimals, double goValue,
-                      double nogoValue);
+    GaugeCells Values(TThdInfo& go, TThdInfo& nogo, int decimals, double goValue, double nogoValue);
     void Rings();
     void SetPlugs();
     void Plugs();
@@ -50,8 +49,7 @@ private:
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
 // side; then the rule. Both sides look alike.
-void GaugeReport::Heading(TThdInfo& m)
-{
+void GaugeReport::Heading(TThdInfo& m) {
     const QString designation = ReportText(DesignationText(m));
     rpt_.SetFont(kReportSerif, 12);
     rpt_.BoldOn();
@@ -77,8 +75,7 @@ void GaugeReport::Heading(TThdInfo& m)
 }
 
 // The block title with the gauge's tolerances, and the table's heading row.
-void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
-{
+void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go) {
     rpt_.BoldOn();
     rpt_.PrintLeft(name + " " + ReportText(TolClassText(go)));
     rpt_.PlainFont();
@@ -93,7 +90,8 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
     rpt_.NewLine();
     rpt_.SetTableGrid(false);
     SetColumnWidths(rpt_, {2.0, 1.25, 1.0, 1.25, 1.0});
-    for (int c = 2; c <= 5; ++c) rpt_.SetColumnAlign(c, kAlignCenter);
+    for (int c = 2; c <= 5; ++c)
+        rpt_.SetColumnAlign(c, kAlignCenter);
     rpt_.SetCellPadding(0.01);
     rpt_.BeginTable();
     Row(QString(), {"GO", "Tols", "NOGO", "Tols"});
@@ -102,8 +100,7 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go)
 
 // The line that says why tolerances of the block are missing, as its page
 // says it, in the gap that follows the block: the page keeps its length.
-void GaugeReport::EndBlock(const TThdInfo& go)
-{
+void GaugeReport::EndBlock(const TThdInfo& go) {
     rpt_.EndTable();
     const std::string note = GaugeTolNote(go);
     noted_ = !note.empty();
@@ -116,13 +113,11 @@ void GaugeReport::EndBlock(const TThdInfo& go)
 }
 
 // The room between two blocks, unless a note line already separates them.
-void GaugeReport::Gap()
-{
+void GaugeReport::Gap() {
     if (!noted_) rpt_.GotoXY(0, rpt_.GetY() + 0.1);
 }
 
-void GaugeReport::Row(const QString& label, const GaugeCells& c)
-{
+void GaugeReport::Row(const QString& label, const GaugeCells& c) {
     rpt_.PrintColumn(1, label);
     rpt_.PrintColumn(2, c.goValue);
     rpt_.PrintColumn(4, c.nogoValue);
@@ -133,34 +128,29 @@ void GaugeReport::Row(const QString& label, const GaugeCells& c)
     rpt_.NextRow();
 }
 
-GaugeCells GaugeReport::Pitch(TThdInfo& go, TThdInfo& nogo)
-{
+GaugeCells GaugeReport::Pitch(TThdInfo& go, TThdInfo& nogo) {
     return {ReportDim(go, 4, go.PD.Gage), ReportText(PDTolText(go)),
             ReportDim(nogo, 4, nogo.PD.Gage), ReportText(PDTolText(nogo))};
 }
 
-GaugeCells GaugeReport::WireReading(TThdInfo& go, TThdInfo& nogo)
-{
+GaugeCells GaugeReport::WireReading(TThdInfo& go, TThdInfo& nogo) {
     return {ReportDim(go, 5, GageWireReading(go)), ReportText(PDTolText(go)),
             ReportDim(nogo, 5, GageWireReading(nogo)), ReportText(PDTolText(nogo))};
 }
 
 GaugeCells GaugeReport::Dia(TThdInfo& go, TThdInfo& nogo, double TDimLimits::*value,
-                            TDimLimits TThdInfo::*dim, int mode)
-{
+                            TDimLimits TThdInfo::*dim, int mode) {
     return {ReportDim(go, 4, (go.*dim).*value), ReportText(DiaTolText(go, mode)),
             ReportDim(nogo, 4, (nogo.*dim).*value), ReportText(DiaTolText(nogo, mode))};
 }
 
 GaugeCells GaugeReport::Values(TThdInfo& go, TThdInfo& nogo, int decimals, double goValue,
-                               double nogoValue)
-{
+                               double nogoValue) {
     return {ReportDim(go, decimals, goValue), QString(), ReportDim(nogo, decimals, nogoValue),
             QString()};
 }
 
-void GaugeReport::Rings()
-{
+void GaugeReport::Rings() {
     TThdInfo& go = rec_.GoRing;
     TThdInfo& nogo = rec_.NoGoRing;
     BeginBlock("RING GAGE", go);
@@ -172,8 +162,7 @@ void GaugeReport::Rings()
     EndBlock(go);
 }
 
-void GaugeReport::SetPlugs()
-{
+void GaugeReport::SetPlugs() {
     TThdInfo& go = rec_.GoSetPlug;
     TThdInfo& nogo = rec_.NoGoSetPlug;
     BeginBlock("SET PLUG GAGE", go);
@@ -189,8 +178,7 @@ void GaugeReport::SetPlugs()
     EndBlock(go);
 }
 
-void GaugeReport::Plugs()
-{
+void GaugeReport::Plugs() {
     TThdInfo& go = rec_.GoPlug;
     TThdInfo& nogo = rec_.NoGoPlug;
     BeginBlock("PLUG GAGE", go);
@@ -209,8 +197,7 @@ void GaugeReport::Plugs()
 
 // Says which printed wire readings carry the helix correction, by the same
 // rule the readings themselves follow.
-QString GaugeReport::CompensationNote()
-{
+QString GaugeReport::CompensationNote() {
     const struct {
         const char* name;
         TThdInfo& gauge;
@@ -234,8 +221,7 @@ QString GaugeReport::CompensationNote()
            " include the helix angle compensation factor";
 }
 
-void GaugeReport::Print(const TReportJob& job)
-{
+void GaugeReport::Print(const TReportJob& job) {
     rpt_.BeginReport();
     PrintThreadInfo(rpt_, job);
     rpt_.AddTab(3.0, kAlignLeft);
@@ -258,8 +244,7 @@ void GaugeReport::Print(const TReportJob& job)
 
 } // namespace
 
-void PrintGaugeReport(TReportWorks& rpt, TReportJob& job)
-{
+void PrintGaugeReport(TReportWorks& rpt, TReportJob& job) {
     job.kind = kReportGauge;
     job.group = 0;
     job.title = "Gage Dimensions Report";

@@ -9,8 +9,7 @@
 
 namespace {
 
-void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job) {
     const Iso1502PageText page = BuildIso1502Page(*job.record, false);
     rpt.BeginReport();
     PrintThreadInfo(rpt, job);
@@ -23,7 +22,8 @@ void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job)
     } else {
         rpt.SetTableGrid(true);
         SetColumnWidths(rpt, {2.0, 1.25, 1.25, 1.25, 1.25});
-        for (int c = 2; c <= 5; ++c) rpt.SetColumnAlign(c, kAlignCenter);
+        for (int c = 2; c <= 5; ++c)
+            rpt.SetColumnAlign(c, kAlignCenter);
         rpt.SetCellPadding(0.015);
         rpt.SetFont(kReportSerif, 12);
         rpt.BeginTable();
@@ -54,8 +54,7 @@ void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job)
 
 } // namespace
 
-void PrintIso1502Report(TReportWorks& rpt, TReportJob& job)
-{
+void PrintIso1502Report(TReportWorks& rpt, TReportJob& job) {
     job.kind = kReportIso1502;
     job.group = 0;
     job.title = "ISO 1502 Gauge Report";

@@ -93,5 +93,6 @@ void RunReport(QWidget* parent, bool previewMode,
                const std::function<bool(TReportWorks&, TReportJob&)>& print);
 
 // The report a page of the thread window prints: kReportThread, kReportGauge,
-// kReportSetting, kReportIso1502, kReportPipe (a pipe thread's pages), or -1 when this build has none for it.
+// kReportSetting, kReportIso1502, kReportPipe (a pipe thread's pages), or -1 when this build has
+// none for it.
 int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

@@ -13,8 +13,7 @@
 namespace {
 
 // One row of a two-column label/value table: the label bold, the value plain.
-void InfoRow(TReportWorks& rpt, const QString& label, const QString& value)
-{
+void InfoRow(TReportWorks& rpt, const QString& label, const QString& value) {
     rpt.BoldOn();
     rpt.PrintColumn(1, label);
     rpt.PlainFont();
@@ -24,30 +23,26 @@ void InfoRow(TReportWorks& rpt, const QString& label, const QString& value)
 
 } // namespace
 
-QString ReportText(const std::string& text)
-{
+QString ReportText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString ReportDim(const TThdInfo& m, int decimals, double value)
-{
+QString ReportDim(const TThdInfo& m, int decimals, double value) {
     return ReportText(DimText(m, decimals, value));
 }
 
-void SetColumnWidths(TReportWorks& rpt, std::initializer_list<double> widths)
-{
+void SetColumnWidths(TReportWorks& rpt, std::initializer_list<double> widths) {
     rpt.SetColumns(static_cast<int>(widths.size()));
     int column = 1;
-    for (double w : widths) rpt.SetColumnWidth(column++, w);
+    for (double w : widths)
+        rpt.SetColumnWidth(column++, w);
 }
 
-QString DimensionsLine(bool metricDisplay)
-{
+QString DimensionsLine(bool metricDisplay) {
     return metricDisplay ? "Dimensions in millimetres" : "Dimensions in inches";
 }
 
-void SetupReportPage(TReportWorks& rpt)
-{
+void SetupReportPage(TReportWorks& rpt) {
     rpt.SetTitle("Pitch Ledger Report");
     rpt.SetLeftMargin(0.5);
     rpt.SetRightMargin(1.0);
@@ -57,8 +52,7 @@ void SetupReportPage(TReportWorks& rpt)
     rpt.SetTableHeader(false);
 }
 
-void PrintReportHeader(TReportWorks& rpt, const QString& title)
-{
+void PrintReportHeader(TReportWorks& rpt, const QString& title) {
     rpt.SetFont(kReportSerif, 24);
     rpt.PrintCenter("Orvalle Pitch Ledger");
     rpt.NewLine();
@@ -71,8 +65,7 @@ void PrintReportHeader(TReportWorks& rpt, const QString& title)
     rpt.SetFont(kReportSerif, 12);
 }
 
-void PrintReportFooter(TReportWorks& rpt)
-{
+void PrintReportFooter(TReportWorks& rpt) {
     rpt.SetFont(kReportSerif, 9);
     rpt.PrintCenter(QStringLiteral("Pitch Ledger for Windows, ver ") + ProgramVersion());
     rpt.NewLine();
@@ -81,8 +74,7 @@ void PrintReportFooter(TReportWorks& rpt)
     rpt.PrintCenter("Printed " + printed + "  -  Tables: " + ReportText(Settings().TableDataPath));
 }
 
-void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job) {
     TTInfo& rec = *job.record;
     TThdInfo& ex = rec.ExtThd;
     const bool metric = ex.TypeCode == kTypeM || ex.TypeCode == kTypeMJ;

@@ -23,12 +23,12 @@ constexpr uint8_t kReportIso1502 = 6;
 
 // What a report is built from, and what the preview remembers of it.
 struct TReportJob {
-    QString title;             // second header line
+    QString title; // second header line
     uint8_t kind = kReportThread;
-    int group = 0;             // 0, or 1 to 4 for the pipe-thread reports
+    int group = 0; // 0, or 1 to 4 for the pipe-thread reports
     uint16_t copies = 1;
-    uint8_t internal = 0;      // setting-dimension report of the internal thread
-    uint8_t settingDim = 0;    // parameter block shows a pitch diameter
+    uint8_t internal = 0;   // setting-dimension report of the internal thread
+    uint8_t settingDim = 0; // parameter block shows a pitch diameter
     TTInfo* record = nullptr;
     const TBallMic* ballMic = nullptr; // the ball micrometer report's calculation
     bool metricDisplay = false;

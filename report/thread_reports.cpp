@@ -18,17 +18,16 @@
 
 namespace {
 
-QString JoinNotes(const std::vector<std::string>& notes)
-{
+QString JoinNotes(const std::vector<std::string>& notes) {
     QStringList lines;
-    for (const std::string& n : notes) lines << ReportText(n);
+    for (const std::string& n : notes)
+        lines << ReportText(n);
     return lines.join('\n');
 }
 
 } // namespace
 
-void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec)
-{
+void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec) {
     rpt.SetTableGrid(false);
     rpt.SetFont(kReportSerif, 12);
     rpt.BoldOn();
@@ -59,8 +58,7 @@ void PrintLimitsHeading(TReportWorks& rpt, TTInfo& rec)
 namespace {
 
 void LimitsRow(TReportWorks& rpt, const QString& label, const QString& intValue,
-               const QString& extLabel, const QString& extValue)
-{
+               const QString& extLabel, const QString& extValue) {
     rpt.PrintColumn(1, label);
     rpt.PrintColumn(2, intValue);
     rpt.PrintColumn(4, extLabel);
@@ -70,8 +68,7 @@ void LimitsRow(TReportWorks& rpt, const QString& label, const QString& intValue,
 
 } // namespace
 
-void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec, bool diametersOnly)
-{
+void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec, bool diametersOnly) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ex = rec.ExtThd;
     rpt.SetTableGrid(false);
@@ -111,12 +108,12 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec, bool diametersOnly)
     }
     external("Root Radius Max:", ReportDim(ex, 4, ex.RootRadMax));
     external("Root Radius Min:", ReportDim(ex, 4, ex.RootRadMin));
-    LimitsRow(rpt, "Root Width:", ReportDim(in, 4, in.RootWidth), "Root Width:",
-              ReportDim(ex, 4, ex.RootWidth));
-    LimitsRow(rpt, "Thread Height (Ref):", ReportDim(in, 4, in.ThdHeight), "Thread Height (Ref):",
-              ReportDim(ex, 4, ex.ThdHeight));
-    LimitsRow(rpt, "Thread Pitch:", ReportDim(in, 4, in.Pitch()), "Thread Pitch:",
-              ReportDim(ex, 4, ex.Pitch()));
+    LimitsRow(rpt, "Root Width:", ReportDim(in, 4, in.RootWidth),
+              "Root Width:", ReportDim(ex, 4, ex.RootWidth));
+    LimitsRow(rpt, "Thread Height (Ref):", ReportDim(in, 4, in.ThdHeight),
+              "Thread Height (Ref):", ReportDim(ex, 4, ex.ThdHeight));
+    LimitsRow(rpt, "Thread Pitch:", ReportDim(in, 4, in.Pitch()),
+              "Thread Pitch:", ReportDim(ex, 4, ex.Pitch()));
     external("Current Wire Size:", ReportDim(ex, 5, ex.CurWire));
     external("Max Wire Reading:", ReportDim(ex, 5, GageWireReading(ex)));
     external("Min Wire Reading:",
@@ -125,8 +122,7 @@ void PrintLimitsTable(TReportWorks& rpt, TTInfo& rec, bool diametersOnly)
     rpt.EndTable();
 }
 
-void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
-{
+void PrintThreadReport(TReportWorks& rpt, TReportJob& job) {
     job.kind = kReportThread;
     job.group = 0;
     job.title = "Thread Dimensions Report";
@@ -146,16 +142,24 @@ void PrintThreadReport(TReportWorks& rpt, TReportJob& job)
     }
 }
 
-bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job)
-{
+bool PrintRememberedReport(TReportWorks& rpt, TReportJob& job) {
     if (job.kind == kReportBallMic && job.group == 0) return PrintBallMicReport(rpt, job);
     if (job.record == nullptr) return false;
     if (job.group != 0) return PrintPipeReport(rpt, job);
     switch (job.kind) {
-    case kReportThread: PrintThreadReport(rpt, job); return true;
-    case kReportGauge: PrintGaugeReport(rpt, job); return true;
-    case kReportSetting: PrintGageSettingReport(rpt, job); return true;
-    case kReportIso1502: PrintIso1502Report(rpt, job); return true;
-    default: return false;
+    case kReportThread:
+        PrintThreadReport(rpt, job);
+        return true;
+    case kReportGauge:
+        PrintGaugeReport(rpt, job);
+        return true;
+    case kReportSetting:
+        PrintGageSettingReport(rpt, job);
+        return true;
+    case kReportIso1502:
+        PrintIso1502Report(rpt, job);
+        return true;
+    default:
+        return false;
     }
 }

@@ -97,8 +97,7 @@ const FormulaCase kFormula[] = {
 
 class Formula : public testing::TestWithParam<FormulaCase> {};
 
-TEST_P(Formula, HandArithmetic)
-{
+TEST_P(Formula, HandArithmetic) {
     const FormulaCase& c = GetParam();
     AcmeTables tables;
     auto rec = Calculated(c.type, c.cls, c.d, c.n);
@@ -110,8 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Acme, Formula, testing::ValuesIn(kFormula),
 
 // Thread height P/2 + 0.010 below 12 tpi, P/2 + 0.005 from 12 tpi on, on both forms. The
 // NOT GO plug major raised to its pitch diameter (5-16) may only grow; D - P/4 (1-5) shrinks.
-TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
-{
+TEST(AcmeForm, ThreadHeightAndNotGoPlugSign) {
     AcmeTables tables;
     for (auto [n, height] : {std::pair(10.0f, 0.060), std::pair(12.0f, 1.0 / 24 + 0.005)}) {
         auto rec = Calculated("ACME", "2G", 1, n);
@@ -126,8 +124,7 @@ TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
 // wire 0.0917 stays below the best wire 0.10329. 16-10 2G: allowance 0.032 widens the root to
 // 0.040178, wire 0.051891 > best, listed as 0.05249; over 0.05249 the reading at PD min
 // 15.8845 - 0.193335 + 4.9939 W stays under the 16.000 crest until W = 0.06415.
-TEST(Wires, ExternalThread)
-{
+TEST(Wires, ExternalThread) {
     const struct {
         const char* name;
         double d;
@@ -151,8 +148,7 @@ TEST(Wires, ExternalThread)
 // A 5-16 NOT GO plug, best wire 0.0322781: over it the reading at PD min 4.96875 is
 // 4.9688 - 0.1208344 + 0.1611936 = 5.0091592, above any crest below. Its major clamped
 // to its gauge PD takes the next smaller listed wire, 0.03208; the unclamped D - P/4 keeps it.
-TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire)
-{
+TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire) {
     for (const auto& [major, wire] :
          {std::pair(4.9896664, 0.03208), std::pair(4.984375, 0.032278125)}) {
         TTInfo rec;
@@ -172,8 +168,7 @@ TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire)
 
 // The four external-form gauges end with one wire, the largest of them, whichever pair
 // differs: GO/NOT GO setting plug, GO/NOT GO plug, or plug against setting plug.
-TEST(Wires, UnifiedOnTheFourExternalGauges)
-{
+TEST(Wires, UnifiedOnTheFourExternalGauges) {
     struct Case {
         const char* name;
         double goSet, noGoSet, goPlug, noGoPlug;
@@ -198,8 +193,7 @@ TEST(Wires, UnifiedOnTheFourExternalGauges)
 
 // Every form ends with one wire on its plugs and setting plugs; only the full Acme
 // form has a truncated setting plug major, D - P/6 at 6 tpi.
-TEST(AcmeGauges, OneWireAndTruncatedMajor)
-{
+TEST(AcmeGauges, OneWireAndTruncatedMajor) {
     AcmeTables tables;
     for (const char* type : {"ACME", "STUB", "SAM1", "SAM2"}) {
         SCOPED_TRACE(type);
@@ -218,8 +212,7 @@ TEST(AcmeGauges, OneWireAndTruncatedMajor)
 // gives 3G the B1.5 allowance), never stuball; SAM #1 keeps 0.008 sqrt D in its pitch
 // diameter (0.9545) but uses the row in its root width 0.403 P - 0.259 (0.020 - 0.005) =
 // 0.036415 instead of 0.037192.
-TEST(StubAllowanceRow, External)
-{
+TEST(StubAllowanceRow, External) {
     const struct {
         const char *name, *type, *cls;
         double pdMax, rootWidth;
@@ -240,8 +233,7 @@ TEST(StubAllowanceRow, External)
 }
 
 // The ASME B1.5 .5000-10 row: class 3G takes its own columns.
-TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
-{
+TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances) {
     AcmeTables tables;
     tables.Write("acmetbl",
                  "0.5,10,0.5000,0.4950,0.3800,0.3594,0.3704,0.3731,0.3745,0.4443,0.4306,0.4458,"
@@ -251,10 +243,10 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
     const TThdInfo &ext = rec->ExtThd, &in = rec->IntThd;
     EXPECT_EQ(ext.FromTable, 1);
     EXPECT_EQ(ext.StdLE, 1.0);
-    const std::pair<double, double> fields[] = {
-        {ext.Major.Max, 0.5000}, {ext.Minor.Min, 0.3704}, {ext.PD.Max, 0.4458},
-        {ext.PD.Min, 0.4394},    {in.Major.Min, 0.5200},  {in.Minor.Max, 0.4050},
-        {in.PD.Min, 0.4500},     {in.PD.Max, 0.4564}};
+    const std::pair<double, double> fields[] = {{ext.Major.Max, 0.5000}, {ext.Minor.Min, 0.3704},
+                                                {ext.PD.Max, 0.4458},    {ext.PD.Min, 0.4394},
+                                                {in.Major.Min, 0.5200},  {in.Minor.Max, 0.4050},
+                                                {in.PD.Min, 0.4500},     {in.PD.Max, 0.4564}};
     for (const auto& [got, want] : fields)
         EXPECT_NEAR(got, want, 1e-12) << want;
 
@@ -286,8 +278,7 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
 
 // stubtbl and stubgo rows reach the record: limits (class 2G only, the class the rows
 // hold) and the class X tolerances (the file holds the PD tolerance first).
-TEST(StubTableRows, LimitsAndGaugeTolerances)
-{
+TEST(StubTableRows, LimitsAndGaugeTolerances) {
     AcmeTables tables;
     tables.Write("stubtbl", "1,10,1,0.995,0.962,0.9465,0.92,0.9045,1.02,1.0355,0.97,0.9855,0.94,"
                             "0.945\n");
@@ -310,8 +301,7 @@ TEST(StubTableRows, LimitsAndGaugeTolerances)
 
 // A missing table, or one ending inside a record, ends the calculation; stuball is read
 // for class 2G only.
-TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
-{
+TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation) {
     struct Case {
         const char *name, *type, *cls, *table;
         int bytes; // -1: file removed
@@ -351,8 +341,7 @@ struct PrintedValue {
 };
 
 std::map<std::tuple<std::string, std::string, std::string>, std::vector<PrintedValue>>
-PrintedAcmeValues()
-{
+PrintedAcmeValues() {
     std::ifstream in(PL_SOURCE_DIR "/tools/acme_data/published.csv");
     std::map<std::tuple<std::string, std::string, std::string>, std::vector<PrintedValue>> rows;
     bool header = true;
@@ -361,7 +350,8 @@ PrintedAcmeValues()
         if (std::exchange(header, false)) continue;
         std::vector<std::string> f;
         std::stringstream cells(line);
-        for (std::string c; std::getline(cells, c, ',');) f.push_back(c);
+        for (std::string c; std::getline(cells, c, ',');)
+            f.push_back(c);
         f.resize(8);
         if (f[5] != "printed") continue;
         rows[{f[0], f[1], f[2]}].push_back({f[3], f[7], std::lround(std::stod(f[4]) * 10000)});
@@ -369,8 +359,7 @@ PrintedAcmeValues()
     return rows;
 }
 
-double Limit(const TTInfo& rec, const std::string& column)
-{
+double Limit(const TTInfo& rec, const std::string& column) {
     const TThdInfo& m = column.starts_with("ext") ? rec.ExtThd : rec.IntThd;
     const TDimLimits& l = column.find("_pd_") != std::string::npos      ? m.PD
                           : column.find("_major_") != std::string::npos ? m.Major
@@ -378,8 +367,7 @@ double Limit(const TTInfo& rec, const std::string& column)
     return column.ends_with("max") ? l.Max : l.Min;
 }
 
-TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas)
-{
+TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas) {
     const auto rows = PrintedAcmeValues();
     ASSERT_GE(rows.size(), 20u);
     ShippedTables tables;

@@ -24,8 +24,7 @@ struct ButtressTables : TestTables {
 // D 2, n 8: T = 0.002 * 2^(1/3) + 0.0173 * sqrt(0.125) = 0.0086363, G = 2/3 T = 0.0057575.
 // Class 3: T = 0.0057575, G unchanged. D 30, n 4: T = 0.0148645, G = 0.0099096.
 // Limits in the order PD, major, minor, each max then min; -1: not checked.
-TEST(Buttress, LimitsMatchHandArithmetic)
-{
+TEST(Buttress, LimitsMatchHandArithmetic) {
     const struct {
         const char* name;
         double d;
@@ -33,7 +32,10 @@ TEST(Buttress, LimitsMatchHandArithmetic)
         const char* cls;
         double ext[6], in[6];
     } cases[] = {
-        {"c2", 2, 8, "2",
+        {"c2",
+         2,
+         8,
+         "2",
          {1.9192425, 1.910606, 1.9942425, 1.985606, 1.828565, 0},
          {1.933636, 1.925, 2.034640, 2.015675, 1.858636, 1.85}},
         {"c3", 2, 8, "3", {1.9192425, 1.913485, -1, -1, -1, -1}, {1.930758, -1, -1, -1, -1, -1}},
@@ -43,7 +45,8 @@ TEST(Buttress, LimitsMatchHandArithmetic)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto rec = Calculated("745BUTT", c.cls, c.d, c.n);
-        for (const auto& [m, want] : {std::pair(&rec->ExtThd, c.ext), std::pair(&rec->IntThd, c.in)}) {
+        for (const auto& [m, want] :
+             {std::pair(&rec->ExtThd, c.ext), std::pair(&rec->IntThd, c.in)}) {
             const double got[] = {m->PD.Max,    m->PD.Min,    m->Major.Max,
                                   m->Major.Min, m->Minor.Max, m->Minor.Min};
             for (int i = 0; i < 6; ++i)
@@ -54,8 +57,7 @@ TEST(Buttress, LimitsMatchHandArithmetic)
     }
 }
 
-TEST(Buttress, GaugeMembersWiresAndSigns)
-{
+TEST(Buttress, GaugeMembersWiresAndSigns) {
     ButtressTables tables;
     const auto rec = Calculated("745BUTT", "2", 2, 8);
     // Each member: PD, major, minor gauge sizes and the three signs.
@@ -101,8 +103,7 @@ TEST(Buttress, GaugeMembersWiresAndSigns)
     EXPECT_EQ(rec->ClassW, 1);
 }
 
-TEST(Buttress, ContactPointReadings)
-{
+TEST(Buttress, ContactPointReadings) {
     // t = 0.1, c = 0.05 / sin 26 deg * cos 19 deg; D 2, n 8 class 2.
     // External: sqrt(0.0625^2 + (1.9192425 + 2 (c - 0.0556652))^2) - 0.1 = 1.924566;
     // internal: sqrt(0.0625^2 + (1.925 - 2 (c - 0.0556652))^2) + 0.1 = 1.921714.
@@ -127,14 +128,15 @@ TEST(Buttress, ContactPointReadings)
     EXPECT_EQ(ext.SetToFlat, 0);
 }
 
-TEST(Buttress, GaugeToleranceRows)
-{
+TEST(Buttress, GaugeToleranceRows) {
     // Test rows, finest first: a thread takes the coarsest row not coarser than itself.
     ButtressTables tables;
-    tables.Write("but745x", "20,0.0001,20,0.0002,0.0003,0.0004,0.0005,0.0006,0.0007,0.0008,0.0009\n"
-                            "8,0.0002,15,0.0010,0.0020,0.0011,0.0012,0.0013,0.0014,0.0015,0.0016\n"
-                            "4,0.0003,10,0.0030,0.0040,0.0031,0.0032,0.0033,0.0034,0.0035,0.0036\n");
-    tables.Write("but745w", "8,0.00007,10,5,0.0005,0.0006,0.00011,0.00012,0.00013,0.00014,0.0015,0.0016\n");
+    tables.Write("but745x",
+                 "20,0.0001,20,0.0002,0.0003,0.0004,0.0005,0.0006,0.0007,0.0008,0.0009\n"
+                 "8,0.0002,15,0.0010,0.0020,0.0011,0.0012,0.0013,0.0014,0.0015,0.0016\n"
+                 "4,0.0003,10,0.0030,0.0040,0.0031,0.0032,0.0033,0.0034,0.0035,0.0036\n");
+    tables.Write("but745w",
+                 "8,0.00007,10,5,0.0005,0.0006,0.00011,0.00012,0.00013,0.00014,0.0015,0.0016\n");
     struct Row {
         const char* name;
         double d;
@@ -162,7 +164,8 @@ TEST(Buttress, GaugeToleranceRows)
     }
     const auto rec = Calculated("745BUTT", "2", 2, 8);
     EXPECT_NEAR(rec->WLeadTol, 0.00007, 1e-12);
-    EXPECT_EQ(HalfAngleTolText(rec->GoSetPlug), "7 Deg: \xC2\xB1 10 mins.  and 45 Deg: \xC2\xB1" "5 mins.");
+    EXPECT_EQ(HalfAngleTolText(rec->GoSetPlug), "7 Deg: \xC2\xB1 10 mins.  and 45 Deg: \xC2\xB1"
+                                                "5 mins.");
     EXPECT_EQ(HalfAngleTolText(rec->GoRing), "7 and 45 Deg: \xC2\xB1 15 mins.");
 }
 

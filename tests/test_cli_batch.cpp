@@ -16,8 +16,7 @@ using nlohmann::json;
 
 namespace {
 
-TEST(PlcalcBatch, SplitsLinesAsTheShell)
-{
+TEST(PlcalcBatch, SplitsLinesAsTheShell) {
     const struct {
         const char* name;
         std::string line;
@@ -37,7 +36,9 @@ TEST(PlcalcBatch, SplitsLinesAsTheShell)
         {"unterminated double quote", R"(--dia "1 1/4)", {}, "unterminated double quote"},
         {"unterminated single quote", "--dia '1", {}, "unterminated single quote"},
         {"escaped quote does not close", R"(x "a\")", {}, "unterminated double quote"},
-        {"NUL inside a word", std::string("--dia 1/4\0x", 11), {},
+        {"NUL inside a word",
+         std::string("--dia 1/4\0x", 11),
+         {},
          "a NUL byte in the line: no option or value holds one"},
     };
     for (const auto& c : cases) {
@@ -49,8 +50,7 @@ TEST(PlcalcBatch, SplitsLinesAsTheShell)
     }
 }
 
-TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
-{
+TEST(PlcalcBatch, AnswersEveryLineInTheSchema) {
     const json schema = schema_check::PlcalcSchema();
     TempDir dir;
     // Tables whose drill table no longer matches its sum.
@@ -66,7 +66,8 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
                                      "--dia 1/4 --tpi 20 --report thread\n"
                                      "--dia \"1/4\n"
                                      "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L\n"
-                                     "--dia 1/4 --tpi 20 --tables " + dir.file("T"));
+                                     "--dia 1/4 --tpi 20 --tables " +
+                                         dir.file("T"));
     const CliRun r = Plcalc({"--batch", dir.file("batch")});
     EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
 
@@ -84,8 +85,10 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
         {7, {}, "Unknown thread type: \xef\xbf\xbd", kExitInvalidInput},
         {8, {}, "plcalc: --report is not for --batch", kExitUsage},
         {9, {}, "plcalc: unterminated double quote", kExitUsage},
-        {10, {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
-         "", 0},
+        {10,
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
+         "",
+         0},
         {11, {"--dia", "1/4", "--tpi", "20", "--tables", dir.file("T")}, "", 0},
     };
     std::istringstream lines(r.out);
@@ -105,15 +108,16 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
             // No tap drills, and why, where a reader of the JSON looks.
             if (e.line == 11) {
                 EXPECT_EQ(doc["tapDrills"], json::array());
-                EXPECT_EQ(doc["tapDrillsError"], "Table file is damaged: " + dir.file("T/drills.bin") +
-                                                     " (its bytes differ from its line in tables.sum)");
+                EXPECT_EQ(doc["tapDrillsError"],
+                          "Table file is damaged: " + dir.file("T/drills.bin") +
+                              " (its bytes differ from its line in tables.sum)");
             }
             std::string note = alone.err;
             if (note.starts_with("plcalc: ")) note.erase(0, 8);
             if (!note.empty()) notes += "plcalc: line " + std::to_string(e.line) + ": " + note;
         } else {
-            EXPECT_EQ(doc["error"], e.error.empty() ? alone.err.substr(0, alone.err.size() - 1)
-                                                    : e.error)
+            EXPECT_EQ(doc["error"],
+                      e.error.empty() ? alone.err.substr(0, alone.err.size() - 1) : e.error)
                 << text;
             EXPECT_EQ(doc["exit"], e.exit) << text;
         }
@@ -127,15 +131,14 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
 
     const CliRun missing = Plcalc({"--batch", dir.file("none")});
     EXPECT_EQ(missing.code, kExitFileError);
-    EXPECT_EQ(missing.err, "plcalc: cannot read the batch file: File not found: " +
-                               dir.file("none") + "\n");
+    EXPECT_EQ(missing.err,
+              "plcalc: cannot read the batch file: File not found: " + dir.file("none") + "\n");
 }
 
 // A file is shared out to a process per processor and read line by line;
 // its answers and notes are those of the same lines answered one by one from
 // standard input, in the same order.
-TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes)
-{
+TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes) {
     TempDir dir;
     const std::string lines = "--dia 1/4 --tpi 20\n"
                               "# a comment\n"
@@ -145,7 +148,8 @@ TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes)
                               "--thread '1/2-13 UNC-2A' --fields limits\n"
                               "--dia=3/8 --tpi=24 --report thread\n";
     std::string text;
-    while (text.size() < 64 * 1024) text += lines;
+    while (text.size() < 64 * 1024)
+        text += lines;
     text += std::string(kTextFileLimit + 1, 'x') + "\n--dia 1/4 --tpi 20"; // no end
     WriteTextFile(dir.file("big"), text);
     const std::string plcalc = "'" PL_BIN_DIR "/plcalc' --tables '" PL_TABLES_DIR "' --batch ";
@@ -157,14 +161,14 @@ TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes)
     const std::string fromFile = run("'" + dir.file("big") + "'");
     EXPECT_TRUE(fromFile == run("- < '" + dir.file("big") + "'")) << "the same bytes";
     EXPECT_NE(fromFile.find("\nexit 64\nplcalc: line 3: Long LOE"), std::string::npos);
-    EXPECT_NE(fromFile.find("{\"line\":" + std::to_string(std::count(text.begin(), text.end(), '\n')) +
-                            ",\"error\":\"plcalc: the line is longer than 1048576 bytes\""),
-              std::string::npos);
+    EXPECT_NE(
+        fromFile.find("{\"line\":" + std::to_string(std::count(text.begin(), text.end(), '\n')) +
+                      ",\"error\":\"plcalc: the line is longer than 1048576 bytes\""),
+        std::string::npos);
 }
 
 // Standard input, through the program itself: an all-good batch is exit 0.
-TEST(PlcalcBatch, ReadsStandardInput)
-{
+TEST(PlcalcBatch, ReadsStandardInput) {
     const std::string out =
         CommandOutput("printf -- '--dia 1/4 --tpi 20\\n\\n--dia 3/8 --tpi 24\\n' | '" PL_BIN_DIR
                       "/plcalc' --tables '" PL_TABLES_DIR "' --batch -; echo \"exit $?\"");
@@ -180,9 +184,9 @@ TEST(PlcalcBatch, ReadsStandardInput)
 
     // A thread file through standard output and back; every message names plcalc.
     const std::string plcalc = "'" PL_BIN_DIR "/plcalc' --tables '" PL_TABLES_DIR "' ";
-    EXPECT_EQ(CommandOutput(plcalc + "--thread '3/8-24 UNF' --save - | " + plcalc +
-                            "--open - | head -2"),
-              "ANSI Table Data - standard input\n3/8-24 UNF-2B  /  3/8-24 UNF-2A\n");
+    EXPECT_EQ(
+        CommandOutput(plcalc + "--thread '3/8-24 UNF' --save - | " + plcalc + "--open - | head -2"),
+        "ANSI Table Data - standard input\n3/8-24 UNF-2B  /  3/8-24 UNF-2A\n");
     EXPECT_EQ(CommandOutput("echo '[MAIN]' | " + plcalc + "--open - 2>&1; " + plcalc +
                             "--dia x --tpi 20 2>&1"),
               "plcalc: standard input is not a thread file\n"

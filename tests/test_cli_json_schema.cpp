@@ -11,8 +11,7 @@
 
 using nlohmann::json;
 
-TEST(PlcalcJson, OutputFollowsItsSchema)
-{
+TEST(PlcalcJson, OutputFollowsItsSchema) {
     const json schema = schema_check::PlcalcSchema();
     const struct {
         const char* name;
@@ -22,10 +21,13 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         std::vector<std::string> broken = {"/members/GoRing", "PD", "/pages/Set Plug"};
     } cases[] = {
         {"table row", {"--dia", "1/4", "--tpi", "20"}},
-        {"millimetres, class X", {"--dia", "#10", "--tpi", "32", "--class", "3", "--mm", "--classx"}},
+        {"millimetres, class X",
+         {"--dia", "#10", "--tpi", "32", "--class", "3", "--mm", "--classx"}},
         {"special, plated, two starts",
-         {"--type", "UNR", "--dia", "0.3125", "--tpi", "40", "--starts", "2", "--coating", "0.0002"}},
-        {"UNJ, custom engagement", {"--type", "UNJ", "--dia", "1/2", "--tpi", "20", "--class", "3", "--loe", "0.8"}},
+         {"--type", "UNR", "--dia", "0.3125", "--tpi", "40", "--starts", "2", "--coating",
+          "0.0002"}},
+        {"UNJ, custom engagement",
+         {"--type", "UNJ", "--dia", "1/2", "--tpi", "20", "--class", "3", "--loe", "0.8"}},
         {"metric M", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "4g6g"}},
         {"metric MJ", {"--type", "MJ", "--dia", "6", "--pitch", "1", "--inch"}},
         {"Acme, two starts", {"--type", "ACME", "--dia", "1", "--tpi", "5", "--starts", "2"}},
@@ -33,11 +35,14 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
         {"modified stub #1", {"--type", "SAM1", "--dia", "1", "--tpi", "10"}},
         {"modified stub #2, millimetres", {"--type", "SAM2", "--dia", "1", "--tpi", "10", "--mm"}},
         {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"}},
-        {"three readings over wires", {"--dia", "1/4", "--tpi", "20", "--measured-mow", "0.2597,0.2585,0.26"}},
-        {"metric, a measured PD", {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-pd", "8.95"}},
+        {"three readings over wires",
+         {"--dia", "1/4", "--tpi", "20", "--measured-mow", "0.2597,0.2585,0.26"}},
+        {"metric, a measured PD",
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-pd", "8.95"}},
         {"re-evaluated", {"--dia", "1/4", "--tpi", "20", "--new-pd", "int-max=0.2300"}},
         {"metric, a measured ISO 1502 plug",
-         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-gauge", "go-plug", "--measured-pd", "9.03,9.04"}},
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--measured-gauge", "go-plug",
+          "--measured-pd", "9.03,9.04"}},
         // Pipe threads: their own pages and the pipe record.
         {"NPT", {"--type", "NPT", "--class", "NPT", "--size", "1/2"}, {"/pipe", "L4", "/pages"}},
         {"NPSM", {"--type", "NPT", "--class", "NPSM", "--size", "1/2"}, {"/pipe", "L4", "/pages"}},
@@ -46,9 +51,11 @@ TEST(PlcalcJson, OutputFollowsItsSchema)
          {"--ballmic", "--method", "3", "--angle", "5", "--ball-dia", "0.25", "--apex-dia", "1.5",
           "--ball-dis", "0.5"},
          {"/ballmic", "SetDim", ""}},
-        {"setdim", {"--setdim", "--type", "ACME", "--tpi", "5", "--ext-pd-max", "0.9"},
+        {"setdim",
+         {"--setdim", "--type", "ACME", "--tpi", "5", "--ext-pd-max", "0.9"},
          {"/pages/Orvalle/Point Gage", "picture", ""}},
-        {"identify", {"--identify", "--major", "0.248", "--tpi", "20"},
+        {"identify",
+         {"--identify", "--major", "0.248", "--tpi", "20"},
          {"/identify/0", "Closeness", ""}},
     };
     for (const auto& c : cases) {

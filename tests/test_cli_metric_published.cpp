@@ -20,8 +20,7 @@ struct Published {
 };
 
 // (dia, pitch, class) -> the values printed for it.
-std::map<std::tuple<std::string, std::string, std::string>, std::vector<Published>> Load()
-{
+std::map<std::tuple<std::string, std::string, std::string>, std::vector<Published>> Load() {
     std::ifstream in(PL_SOURCE_DIR "/tools/metric_data/published.csv");
     std::map<std::tuple<std::string, std::string, std::string>, std::vector<Published>> rows;
     bool header = true;
@@ -33,7 +32,8 @@ std::map<std::tuple<std::string, std::string, std::string>, std::vector<Publishe
         }
         std::vector<std::string> f;
         std::stringstream cells(line);
-        for (std::string c; std::getline(cells, c, ',');) f.push_back(c);
+        for (std::string c; std::getline(cells, c, ',');)
+            f.push_back(c);
         if (f.size() < 6) continue;
         rows[{f[0], f[1], f[2]}].push_back({f[3], std::stod(f[4]), f[5]});
     }
@@ -42,8 +42,7 @@ std::map<std::tuple<std::string, std::string, std::string>, std::vector<Publishe
 
 } // namespace
 
-TEST(MetricPublished, Iso965LimitsThroughPlcalc)
-{
+TEST(MetricPublished, Iso965LimitsThroughPlcalc) {
     const auto rows = Load();
     ASSERT_GE(rows.size(), 30u);
     int checked = 0;

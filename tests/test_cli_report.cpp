@@ -13,27 +13,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
-#include <sstream>
-#include <thread>
 #include <poll.h>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia", "1/4",
+const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia",   "1/4",
                                                  "--tpi",  "20", "--class", "2"};
 
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
-{
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
-TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
-{
+TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports) {
     if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
         GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     TempDir dir;
@@ -49,8 +47,10 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         {"setting", "1", {"Gage Setting Dimensions Report"}},
         // M10x1.5 6H: the GO plug's PD 9.0325 to 9.0435 (the band 125-200 um), in mm
         // also when the thread is shown in inches.
-        {"iso1502", "1", {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug",
-                          "9.0435", "9.0325", "Plugs: TD2 180"},
+        {"iso1502",
+         "1",
+         {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug", "9.0435", "9.0325",
+          "Plugs: TD2 180"},
          {"--type", "M", "--dia", "10", "--pitch", "1.5", "--inch"}},
     };
     // One version: the footer names the one --version prints.
@@ -64,8 +64,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         ASSERT_EQ(r.code, kExitOk) << c.report << ": " << r.err;
         EXPECT_EQ(r.out, "") << "the report replaces the text pages";
         const std::string info = CommandOutput("pdfinfo '" + pdf + "' 2>&1");
-        EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos)
-            << info;
+        EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos) << info;
         EXPECT_NE(info.find(std::string("Pages:           ") + c.pages + "\n"), std::string::npos)
             << info;
         const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
@@ -75,12 +74,12 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
     }
 }
 
-TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
-{
+TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles) {
     TempDir dir;
     const auto thread = [](std::vector<std::string> more) { return With(kQuarterTwenty, more); };
-    const std::vector<std::string> ballMic = {"--ballmic", "--angle", "1.7899", "--ball-dia",
-                                              "0.5", "--plane-dia", "1", "--plane-dis", "1"};
+    const std::vector<std::string> ballMic = {"--ballmic",  "--angle",     "1.7899",
+                                              "--ball-dia", "0.5",         "--plane-dia",
+                                              "1",          "--plane-dis", "1"};
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -112,8 +111,7 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
          "Can not write the report file /dev/full: not a regular file\n"},
         {"folder", thread({"--report", "gauge", "--pdf", dir.path().string()}), kExitFileError,
          "Can not write the report file " + dir.path().string() + ": not a regular file\n"},
-        {"readOnlyFile", thread({"--report", "gauge", "--pdf", dir.file("ro.pdf")}),
-         kExitFileError,
+        {"readOnlyFile", thread({"--report", "gauge", "--pdf", dir.file("ro.pdf")}), kExitFileError,
          "Can not write the report file " + dir.file("ro.pdf") + ": Permission denied\n"},
     };
     // No write bit for anyone: refused even for root, and kept as it was.
@@ -135,8 +133,7 @@ TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
 
 // plcalc as a process of its own, through sh; the exit code and what it wrote.
 CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
-                     const std::string& redirect)
-{
+                     const std::string& redirect) {
     TempDir dir;
     const std::string command = shellPrefix + " exec '" PL_BIN_DIR "/plcalc' --tables '" +
                                 PL_TABLES_DIR "' " + args + " " + redirect + " 2>'" +
@@ -147,8 +144,7 @@ CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
 
 // A write that fails midway (a file size limit stands in for a full disk)
 // leaves the PDF that was there, and no temporary beside it; a link stays a link.
-TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
-{
+TEST(PlcalcReport, FailedWriteKeepsTheOldFile) {
     TempDir dir;
     const std::string pdf = dir.file("old.pdf");
     const std::string args = "--dia 1/4 --tpi 20 --report thread --pdf '" + pdf + "'";
@@ -174,8 +170,7 @@ TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
 
 // A PDF report asks no print server: a socket named as the server counts the
 // connections, each closed at once so that a client gives up quickly.
-TEST(PlcalcReport, PdfAsksNoPrintServer)
-{
+TEST(PlcalcReport, PdfAsksNoPrintServer) {
     TempDir dir;
     const std::string socketPath = dir.file("cups.sock");
     const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
@@ -206,8 +201,7 @@ TEST(PlcalcReport, PdfAsksNoPrintServer)
 }
 
 // Output that cannot be written is the file error, never a silent exit 0.
-TEST(PlcalcReport, UnwritableStandardOutput)
-{
+TEST(PlcalcReport, UnwritableStandardOutput) {
     const struct {
         const char *name, *redirect, *reason;
     } cases[] = {
@@ -226,8 +220,7 @@ TEST(PlcalcReport, UnwritableStandardOutput)
 }
 
 // The pipe reports of a pipe thread, each only for the kinds it shows.
-TEST(PlcalcReport, PipeReportsOfTheirKinds)
-{
+TEST(PlcalcReport, PipeReportsOfTheirKinds) {
     TempDir dir;
     const std::string pdf = dir.file("pipe.pdf");
     const struct {

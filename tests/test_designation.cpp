@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(Designation, SizeSeriesClassAndForm)
-{
+TEST(Designation, SizeSeriesClassAndForm) {
     // Each row: type, class, diameter and its text, tpi, starts, the series the unified
     // steps set, internal, a custom engagement (0: standard), then the designation.
     using Row = std::tuple<const char*, const char*, double, const char*, float, uint16_t,
@@ -54,8 +53,7 @@ TEST(Designation, SizeSeriesClassAndForm)
     EXPECT_EQ(rec.ExtThd.Series, "M");
 }
 
-TEST(Designation, PlatingNotes)
-{
+TEST(Designation, PlatingNotes) {
     TTInfo rec;
     rec.SetThreadType("UN");
     rec.SetClass("2");
@@ -75,19 +73,19 @@ TEST(Designation, PlatingNotes)
     }
     // External: 4t = 0.004 off the pitch diameters, 2t = 0.002 off the major.
     DesignationText(rec.ExtThd);
-    EXPECT_EQ(rec.ExtThd.Notes, (std::vector<std::string>{
-                                    "EXTERNAL - After Plate", "1/4-20 UNC-2A",
-                                    "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
-                                    "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
-                                    "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
+    EXPECT_EQ(rec.ExtThd.Notes,
+              (std::vector<std::string>{"EXTERNAL - After Plate", "1/4-20 UNC-2A",
+                                        "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
+                                        "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
+                                        "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
     // Internal: plating shrinks it, so the plater checks the minimums of the
     // published 2B minor and PD; machined 2t = 0.002 and 4t = 0.004 larger.
     DesignationText(rec.IntThd);
-    EXPECT_EQ(rec.IntThd.Notes, (std::vector<std::string>{
-                                    "INTERNAL - After Plate", "1/4-20 UNC-2B",
-                                    "Minor Dia 0.196 Min.", "PD 0.2175 Min.", "",
-                                    "INTERNAL - Before Plate", "1/4-20 UNC-2B",
-                                    "Minor Dia 0.2090-0.1980", "PD 0.2264-0.2215"}));
+    EXPECT_EQ(
+        rec.IntThd.Notes,
+        (std::vector<std::string>{"INTERNAL - After Plate", "1/4-20 UNC-2B", "Minor Dia 0.196 Min.",
+                                  "PD 0.2175 Min.", "", "INTERNAL - Before Plate", "1/4-20 UNC-2B",
+                                  "Minor Dia 0.2090-0.1980", "PD 0.2264-0.2215"}));
 }
 
 } // namespace

@@ -16,8 +16,7 @@
 namespace {
 
 // The entry as one comparable text: type|diameter|pitch|class|int/ext|series|starts|SE|LH|pipe tpi.
-std::string Fields(const DesignationEntry& e)
-{
+std::string Fields(const DesignationEntry& e) {
     std::ostringstream s;
     s << e.type << '|' << e.diameter << '|' << e.pitch << '|' << e.classText << '|' << e.intTol
       << '/' << e.extTol << '|' << e.series << '|' << e.starts << '|' << e.customLOE << '|'
@@ -25,8 +24,7 @@ std::string Fields(const DesignationEntry& e)
     return s.str();
 }
 
-TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
-{
+TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead) {
     const std::string head = "Can not read the thread designation ";
     const struct {
         const char *name, *text, *fields, *message;
@@ -42,8 +40,7 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"hyphenatedNoSeries", "1-1/4-7", "UN|1-1/4|7||/||1|0|0|", ""},
         {"rolledRoot", "1/4-20 UNRC-3A", "UNR|1/4|20|3|/|UNRC|1|0|0|", ""},
         {"customEngagement", "1/4-20 UNC-SE2A", "UN|1/4|20|2|/|UNC|1|1|0|", ""},
-        {"bothMembersAsPrinted", "1/4-20 UNC-2B  /  1/4-20 UNC-2A", "UN|1/4|20|2|/|UNC|1|0|0|",
-         ""},
+        {"bothMembersAsPrinted", "1/4-20 UNC-2B  /  1/4-20 UNC-2A", "UN|1/4|20|2|/|UNC|1|0|0|", ""},
         {"metric", "M10x1.5-6g", "M|10|1.5||/6g||1|0|0|", ""},
         // ISO 261: M10 coarse pitch 1.5, M64 6.
         {"metricCoarse", "M10-6H", "M|10|1.5||6H/||1|0|0|", ""},
@@ -59,8 +56,8 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"modifiedStubAsPrinted", " 1.0000-10 STUB M1-2G", "SAM1|1.0000|10|2G|/|STUB M1|1|0|0|",
          ""},
         {"buttress", "2-8 BUTT-2", "BUTT|2|8|2|/|BUTT|1|0|0|", ""},
-        {"buttressAsPrinted", "2.0000-8 7 x 45 BUTTRESS-2", "BUTT|2.0000|8|2|/|7 X 45 BUTTRESS|1|0|0|",
-         ""},
+        {"buttressAsPrinted", "2.0000-8 7 x 45 BUTTRESS-2",
+         "BUTT|2.0000|8|2|/|7 X 45 BUTTRESS|1|0|0|", ""},
         {"pipe", "1/2-14 NPT", "NPT|1/2||NPT|/||1|0|0|14", ""},
         {"pipeAsPrinted", "1 1/4 - 11.5 NPT", "NPT|1 1/4||NPT|/||1|0|0|11.5", ""},
         {"straightPipe", "1/2 NPSM", "NPT|1/2||NPSM|/||1|0|0|", ""},
@@ -68,23 +65,28 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
         {"noPitch", "1/4 UNC", "", "\"1/4 UNC\": 1/4 needs its threads per inch (1/4-20)"},
         {"badDiameter", "1/4x-20", "", "\"1/4x-20\": 1/4x is no diameter"},
         {"badClass", "1-5 ACME-2C", "", "\"1-5 ACME-2C\": 2C is no class (2A, 3B, 2G)"},
-        {"twoClasses", "1/4-20 UNC-2A/3B", "", "\"1/4-20 UNC-2A/3B\": 2A/3B gives two classes: "
-                                               "both threads take one"},
+        {"twoClasses", "1/4-20 UNC-2A/3B", "",
+         "\"1/4-20 UNC-2A/3B\": 2A/3B gives two classes: "
+         "both threads take one"},
         {"trailingWord", "1/4-20 UNC 2A", "", "\"1/4-20 UNC 2A\": 2A is not understood"},
-        {"noCoarsePitch", "M70-6g", "", "\"M70-6g\": M70 has no coarse pitch in ISO 261: give the "
-                                        "pitch (M70x1.5)"},
+        {"noCoarsePitch", "M70-6g", "",
+         "\"M70-6g\": M70 has no coarse pitch in ISO 261: give the "
+         "pitch (M70x1.5)"},
         {"emptyPitch", "M10x-6g", "", "\"M10x-6g\": 10x has no pitch after the x"},
-        {"badTolerance", "M10x1.5-g6", "", "\"M10x1.5-g6\": g6 is no tolerance class (6H, 6g, 6H/6g)"},
+        {"badTolerance", "M10x1.5-g6", "",
+         "\"M10x1.5-g6\": g6 is no tolerance class (6H, 6g, 6H/6g)"},
         {"leftHandInch", "1/4-20 UNC-2A LH", "",
          "\"1/4-20 UNC-2A LH\": LH: the hand is kept for M and MJ threads only"},
         {"membersDiffer", "1/4-20 UNC-2B  /  1/4-28 UNF-2A", "",
          "\"1/4-20 UNC-2B / 1/4-28 UNF-2A\": its two threads differ"},
         {"empty", "  ", "", "\"\": it is empty"},
-        {"noPitchAfterHyphen", "1/4- UNC", "", "\"1/4- UNC\": the threads per inch are missing "
-                                              "after the - (1/4-20)"},
+        {"noPitchAfterHyphen", "1/4- UNC", "",
+         "\"1/4- UNC\": the threads per inch are missing "
+         "after the - (1/4-20)"},
         {"noSize", "-20 UNC", "", "\"-20 UNC\": the size is missing before the - (1/4-20)"},
-        {"noClassAfterHyphen", "1/4-20 UNC-", "", "\"1/4-20 UNC-\": the class is missing after "
-                                                 "the - (2A, 3G)"},
+        {"noClassAfterHyphen", "1/4-20 UNC-", "",
+         "\"1/4-20 UNC-\": the class is missing after "
+         "the - (2A, 3G)"},
         {"metricAlone", "MJ", "", "\"MJ\": the diameter is missing (M10)"},
     };
     for (const auto& c : cases) {
@@ -98,15 +100,14 @@ TEST(DesignationEntry, ReadsTheFormsAndNamesWhatItCannotRead)
 }
 
 // The coarse pitches are ISO 261's, as the metric data's source lists them.
-TEST(DesignationEntry, CoarsePitchesAreIso261s)
-{
+TEST(DesignationEntry, CoarsePitchesAreIso261s) {
     std::ifstream in(PL_SOURCE_DIR "/tools/metric_data/iso261_sizes.csv");
     int rows = 0;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#' || line.starts_with("dia")) continue;
         const double dia = std::stod(line);
-        const std::string coarse = line.substr(line.find(',') + 1, line.find(',', line.find(',') + 1) -
-                                                                       line.find(',') - 1);
+        const std::string coarse = line.substr(
+            line.find(',') + 1, line.find(',', line.find(',') + 1) - line.find(',') - 1);
         EXPECT_EQ(CoarsePitch(dia), coarse.empty() ? 0 : std::stod(coarse)) << line;
         ++rows;
     }
@@ -116,8 +117,7 @@ TEST(DesignationEntry, CoarsePitchesAreIso261s)
 // Every name the program prints reads back as the thread it names: set up
 // from what it read, the thread prints the same name; a designation the
 // calculated thread contradicts is refused.
-TEST(DesignationEntry, PrintedNamesReadBackAndContradictionsAreRefused)
-{
+TEST(DesignationEntry, PrintedNamesReadBackAndContradictionsAreRefused) {
     ShippedTables tables;
     const struct {
         const char *name, *type, *cls;
@@ -139,10 +139,10 @@ TEST(DesignationEntry, PrintedNamesReadBackAndContradictionsAreRefused)
         const DesignationRead r = ReadDesignation(name);
         ASSERT_EQ(r.message, "") << name;
         EXPECT_EQ(DesignationMismatch(r.entry, *rec), "");
-        auto again = Calculated(r.entry.type == "BUTT" ? "745BUTT" : r.entry.type.c_str(),
-                                r.entry.classText.c_str(),
-                                ParseDiameterEntry(r.entry.diameter).value,
-                                std::stof(r.entry.pitch), static_cast<uint16_t>(r.entry.starts));
+        auto again =
+            Calculated(r.entry.type == "BUTT" ? "745BUTT" : r.entry.type.c_str(),
+                       r.entry.classText.c_str(), ParseDiameterEntry(r.entry.diameter).value,
+                       std::stof(r.entry.pitch), static_cast<uint16_t>(r.entry.starts));
         EXPECT_EQ(BuildResultPages(*again, "", false, false).name, name);
     }
     // ASME B1.1: 1/4-28 is UNF; B1.20.1: 1/2 NPT has 14 threads per inch.

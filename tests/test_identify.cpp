@@ -15,7 +15,7 @@ struct Part {
     const char* name;
     double diameter; // inches
     bool internal;
-    double pitch;    // inches
+    double pitch; // inches
     const char* first;
     double diaMin, diaMax; // the limits the standard prints, inches
 };
@@ -28,23 +28,21 @@ const Part kParts[] = {
     {"#10-32 UNF, a number size", 0.1880, false, 1 / 32.0, "#10-32 UNF-2A", 0.1831, 0.1891},
     {"1-8 UNC", 0.9950, false, 1 / 8.0, "1-8 UNC-2A", 0.9830, 0.9980},
     {"1/4-20 UNC nut, minor measured", 0.2010, true, 1 / 20.0, "1/4-20 UNC-2B", 0.1960, 0.2070},
-    {"M10x1.5 just over its max", 9.97 * kMm, false, 1.5 * kMm, "M 10 X 1.5 - 6g6g",
-     9.732 * kMm, 9.968 * kMm},
-    {"M12x1.25, metric fine", 11.96 * kMm, false, 1.25 * kMm, "M 12 X 1.25 - 6g6g",
-     11.760 * kMm, 11.972 * kMm},
+    {"M10x1.5 just over its max", 9.97 * kMm, false, 1.5 * kMm, "M 10 X 1.5 - 6g6g", 9.732 * kMm,
+     9.968 * kMm},
+    {"M12x1.25, metric fine", 11.96 * kMm, false, 1.25 * kMm, "M 12 X 1.25 - 6g6g", 11.760 * kMm,
+     11.972 * kMm},
     {"M6x1", 5.95 * kMm, false, 1.0 * kMm, "M 6 X 1 - 6g6g", 5.794 * kMm, 5.974 * kMm},
-    {"M10x1.5 nut, minor measured", 8.45 * kMm, true, 1.5 * kMm, "M 10 X 1.5 - 6H6H",
-     8.376 * kMm, 8.676 * kMm},
+    {"M10x1.5 nut, minor measured", 8.45 * kMm, true, 1.5 * kMm, "M 10 X 1.5 - 6H6H", 8.376 * kMm,
+     8.676 * kMm},
     {"1/2-10 Acme", 0.4980, false, 1 / 10.0, "1/2-10 ACME-2G", 0.4950, 0.5000},
     {"1/2 NPT pipe", 0.838, false, 1 / 14.0, "1/2 - 14 NPT", 0.75843 + 0.8 / 14, 0.8400},
-    {"1 1/2 NPT pipe", 1.895, false, 1 / 11.5, "1 1/2 - 11.5 NPT", 1.79609 + 0.8 / 11.5,
-     1.9000},
+    {"1 1/2 NPT pipe", 1.895, false, 1 / 11.5, "1 1/2 - 11.5 NPT", 1.79609 + 0.8 / 11.5, 1.9000},
 };
 
 class IdentifyPart : public testing::TestWithParam<Part> {};
 
-TEST_P(IdentifyPart, RanksTheRightThreadFirst)
-{
+TEST_P(IdentifyPart, RanksTheRightThreadFirst) {
     ShippedTables tables;
     const Part& p = GetParam();
     const std::vector<IdentifyMatch> found = IdentifyThread({p.diameter, p.internal, p.pitch});
@@ -52,7 +50,7 @@ TEST_P(IdentifyPart, RanksTheRightThreadFirst)
     EXPECT_EQ(found[0].designation, p.first);
     EXPECT_NEAR(found[0].diaMin, p.diaMin, 0.00006);
     EXPECT_NEAR(found[0].diaMax, p.diaMax, 0.00006);
-    const double off = p.diameter < p.diaMin ? p.diaMin - p.diameter
+    const double off = p.diameter < p.diaMin   ? p.diaMin - p.diameter
                        : p.diameter > p.diaMax ? p.diameter - p.diaMax
                                                : 0;
     EXPECT_NEAR(found[0].offLimits, off, 0.00006);
@@ -61,16 +59,14 @@ TEST_P(IdentifyPart, RanksTheRightThreadFirst)
         EXPECT_LE(found[i - 1].offLimits, found[i].offLimits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, IdentifyPart, testing::ValuesIn(kParts),
-                         [](const auto& info) {
-                             std::string n;
-                             for (char c : std::string(info.param.name))
-                                 n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Parts, IdentifyPart, testing::ValuesIn(kParts), [](const auto& info) {
+    std::string n;
+    for (char c : std::string(info.param.name))
+        n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return n;
+});
 
-TEST(Identify, SaysWhenNothingFits)
-{
+TEST(Identify, SaysWhenNothingFits) {
     ShippedTables tables;
     const struct {
         const char* name;
@@ -88,12 +84,11 @@ TEST(Identify, SaysWhenNothingFits)
     }
     // The grid is still headed by the diameter that was measured.
     EXPECT_EQ(IdentifyGrid({0.2, true, 0.05}, {}, false),
-              (TextGrid{{"Designation", "Family", "Off Limits", "Minor Min", "Minor Max",
-                         "PD Min", "PD Max"}}));
+              (TextGrid{{"Designation", "Family", "Off Limits", "Minor Min", "Minor Max", "PD Min",
+                         "PD Max"}}));
 }
 
-TEST(Identify, ReadsLengthsAndPitchesWithTheirUnits)
-{
+TEST(Identify, ReadsLengthsAndPitchesWithTheirUnits) {
     const struct {
         const char* text;
         bool mmDefault;

@@ -17,15 +17,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> Names(const fs::path& dir)
-{
+std::vector<std::string> Names(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename());
     return names;
 }
 
-TEST(IniFile, ReadsLikeTheProfileFunctions)
-{
+TEST(IniFile, ReadsLikeTheProfileFunctions) {
     TempDir dir;
     EXPECT_EQ(ReadIniString(dir.file("none.ini"), "MAIN", "Company", "dflt"), "dflt");
     WriteTextFile(dir.file("a.ini"), "Company=outside\n[Main]\n;Company=Commented\n  company ="
@@ -48,8 +47,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
     EXPECT_FALSE(ini.HasKey("POS", "Company"));
 }
 
-TEST(IniFile, WritesKeepEveryOtherLine)
-{
+TEST(IniFile, WritesKeepEveryOtherLine) {
     const char* file = "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \n\n[POS]\nLeft=10\n";
     const struct {
         const char *name, *before, *section, *key, *value, *after;
@@ -80,8 +78,7 @@ TEST(IniFile, WritesKeepEveryOtherLine)
     }
 }
 
-TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
-{
+TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure) {
     TempDir dir;
     const std::string nested = dir.file("cfg/PitchLedger/PLUSER.INI");
     ASSERT_TRUE(WriteIniString(nested, "MAIN", "ThdTableData", "/data/"));
@@ -105,8 +102,7 @@ TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
     EXPECT_FALSE(fs::exists(dir.file("new")));
 }
 
-TEST(Settings, FirstRunDefaultsAndLocations)
-{
+TEST(Settings, FirstRunDefaultsAndLocations) {
     TempDir dir;
     const std::string prog = dir.file("prog") + "/", plwin = prog + "PLWIN.INI";
     const std::string pluser = dir.file("PLUSER.INI");
@@ -149,8 +145,7 @@ TEST(Settings, FirstRunDefaultsAndLocations)
 
 // Beside the program in the build tree, else <prefix>/share/pitchledger of an
 // installed tree (the programs in bin/, helpers in libexec/pitchledger/).
-TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree)
-{
+TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree) {
     struct Case {
         const char* name;
         std::vector<std::string> dirs;
@@ -160,16 +155,24 @@ TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree)
     const Case cases[] = {
         {"nothing anywhere", {"bin"}, "bin/", "bin/Tables", false},
         {"build tree", {"bin/Tables"}, "bin/", "bin/Tables", false},
-        {"installed", {"bin", "share/pitchledger/Tables"}, "bin/", "share/pitchledger/Tables", true},
+        {"installed",
+         {"bin", "share/pitchledger/Tables"},
+         "bin/",
+         "share/pitchledger/Tables",
+         true},
         {"beside wins", {"bin/Tables", "share/pitchledger/Tables"}, "bin/", "bin/Tables", true},
-        {"libexec helper", {"libexec/pitchledger", "share/pitchledger/Tables"},
-         "libexec/pitchledger/", "share/pitchledger/Tables", true},
+        {"libexec helper",
+         {"libexec/pitchledger", "share/pitchledger/Tables"},
+         "libexec/pitchledger/",
+         "share/pitchledger/Tables",
+         true},
         {"installed without tables", {"bin", "share/pitchledger"}, "bin/", "bin/Tables", true},
     };
     for (const Case& c : cases) {
         TempDir dir;
         const std::string root = dir.file(""), prog = root + c.program;
-        for (const std::string& d : c.dirs) fs::create_directories(root + d);
+        for (const std::string& d : c.dirs)
+            fs::create_directories(root + d);
         EXPECT_EQ(DefaultTableDataPath(prog), root + c.tables) << c.name;
         EXPECT_EQ(InstalledDataDir(prog).empty(), !c.installed) << c.name;
         EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.installed ? "/c/PLWIN.INI" : prog + "PLWIN.INI")

@@ -15,8 +15,7 @@
 namespace {
 
 std::unique_ptr<TTInfo> Calc(const char* type, double dia, float tpi, const char* cls,
-                             uint16_t starts)
-{
+                             uint16_t starts) {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
     rec->SetNomDia(dia);
@@ -62,8 +61,7 @@ class InverseReading : public testing::TestWithParam<RoundTripCase> {};
 
 // The reading at a pitch diameter, over the best, the smallest and the largest wire,
 // gives that pitch diameter back (1e-7 in; in millimetres 2.54e-6).
-TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom)
-{
+TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom) {
     ShippedTables tables;
     const RoundTripCase& c = GetParam();
     const auto rec = Calc(c.type, c.dia, c.tpi, c.cls, c.starts);
@@ -103,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Families, InverseReading, testing::ValuesIn(kRoundTrips
 // example: 1/2-13 UNC over three 1.128 mm wires, M = 13 mm, gives E = 11.308 mm
 // (E = M - 3W + 0.86603 P). A single-start 1/2-13 reading carries no correction.
 // A reading below what any pitch diameter gives has no answer.
-TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading)
-{
+TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading) {
     ShippedTables tables;
     const auto rec = Calc("UN", 0.5, 13, "2", 1);
     const auto pd = PDFromWireReading(rec->ExtThd, 13 / 25.4, 1.128 / 25.4);
@@ -135,8 +132,7 @@ const VerdictCase kVerdicts[] = {
 
 class Verdict : public testing::TestWithParam<VerdictCase> {};
 
-TEST_P(Verdict, MarginsAndPositionInTheTolerance)
-{
+TEST_P(Verdict, MarginsAndPositionInTheTolerance) {
     TThdInfo ext;
     ext.TypeCode = kTypeUN;
     ext.PD.Max = 0.2164;
@@ -154,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(QuarterTwenty, Verdict, testing::ValuesIn(kVerdicts),
 
 // Three positions along the thread: the extremes give the margins, one reading
 // outside makes the whole part outside.
-TEST(Verdict, SeveralReadings)
-{
+TEST(Verdict, SeveralReadings) {
     TThdInfo ext;
     ext.TypeCode = kTypeUN;
     ext.PD.Max = 0.2164;
@@ -180,8 +175,7 @@ TEST(Verdict, SeveralReadings)
 // Each item of the page's list is checked as a typed value is, in the display
 // unit or its own; the first that is no measurement is named. 1/4-20 UNC-2A:
 // 5.6 mm = 0.22047 in is 0.0041 above the PD max 0.2164.
-TEST(InspectPage, EntriesAreCheckedItemByItem)
-{
+TEST(InspectPage, EntriesAreCheckedItemByItem) {
     ShippedTables tables;
     const auto rec = Calc("UN", 0.25, 20, "2", 1);
     const struct {

@@ -26,8 +26,7 @@
 
 namespace {
 
-std::unique_ptr<TTInfo> CalcM(double d, float p, const char* in, const char* ext)
-{
+std::unique_ptr<TTInfo> CalcM(double d, float p, const char* in, const char* ext) {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType("M");
     rec->SetNomDia(d);
@@ -126,8 +125,7 @@ const Worked kWorked[] = {
 
 class Iso1502Worked : public testing::TestWithParam<Worked> {};
 
-TEST_P(Iso1502Worked, LimitsAsWorkedByHand)
-{
+TEST_P(Iso1502Worked, LimitsAsWorkedByHand) {
     const Worked& c = GetParam();
     ShippedTables tables;
     const Iso1502PageText page = BuildIso1502Page(*CalcM(c.d, c.p, c.in, c.ext));
@@ -159,8 +157,7 @@ struct TableCase {
     const char* detail;                     // a part of it
 };
 
-std::string Bytes(const std::vector<std::vector<int32_t>>& rows, std::size_t cut)
-{
+std::string Bytes(const std::vector<std::vector<int32_t>>& rows, std::size_t cut) {
     std::string b;
     for (const auto& row : rows)
         for (int32_t v : row)
@@ -192,8 +189,7 @@ const TableCase kTableCases[] = {
 
 class Iso1502Table : public testing::TestWithParam<TableCase> {};
 
-TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine)
-{
+TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine) {
     const TableCase& c = GetParam();
     TestTables tables(
         {"exm", "inm", "mextall", "mintall", "mextol", "mintol", "metdev", "xmettol", "wmettol"});
@@ -211,8 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Iso1502, Iso1502Table, testing::ValuesIn(kTableCases),
 // A measured screw plug against its limits at 0.0001 mm, each edge and each side of it:
 // the M10x1.5 6H GO plug, PD 9.0325 to 9.0435, wear limit 9.0205; the NOT GO plug
 // 9.2060 to 9.2170, wear limit 9.2000.
-TEST(Iso1502, MeasuredPlugVerdicts)
-{
+TEST(Iso1502, MeasuredPlugVerdicts) {
     ShippedTables tables;
     const Iso1502Gauges g = CalcIso1502Gauges(*CalcM(10, 1.5f, "6H6H", "6g6g"));
     const struct {

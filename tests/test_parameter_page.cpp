@@ -2,11 +2,11 @@
 // Calculate, what each entry puts into the record, the lists and the restored
 // page; thread files: the keys written, save -> open reproducing the
 // calculation, and what opening makes of hand-written and earlier files.
-#include "pages/parameter_page.h"
 #include "core/number_text.h"
-#include "pages/thread_file.h"
-#include "core/thread_record.h"
 #include "core/pipe_record.h"
+#include "core/thread_record.h"
+#include "pages/parameter_page.h"
+#include "pages/thread_file.h"
 #include "pipe/pipe_pages.h"
 #include "support/test_support.h"
 
@@ -16,8 +16,7 @@
 
 namespace {
 
-ParameterEntry UnEntry(const std::string& dia, const std::string& pitch)
-{
+ParameterEntry UnEntry(const std::string& dia, const std::string& pitch) {
     ParameterEntry e;
     e.classText = "2";
     e.diameterText = dia;
@@ -25,8 +24,7 @@ ParameterEntry UnEntry(const std::string& dia, const std::string& pitch)
     return e;
 }
 
-TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
-{
+TEST(ParameterPage, EntriesReachTheRecordOrAreRefused) {
     const std::string invalid = "Can not calculate. Invalid Nominal Diameter";
     const std::string thick = "Can not calculate. The coating is too thick: the ";
     const std::string internal =
@@ -86,15 +84,16 @@ TEST(ParameterPage, EntriesReachTheRecordOrAreRefused)
         EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
         EXPECT_EQ(rec.Starts, 2);
         EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
-        if (c.loe) { EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.loeValue); }
+        if (c.loe) {
+            EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.loeValue);
+        }
         EXPECT_DOUBLE_EQ(rec.Coating, c.coatingValue);
     }
 }
 
 // Values no user means, typed, pasted or read from a file, are refused with the
 // page's message: nothing is calculated from a non-finite or absurd value.
-TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused)
-{
+TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused) {
     const std::string dia = kInvalidDiameterMessage, pitch = kInvalidPitchMessage;
     const std::string thick = "Can not calculate. The coating is too thick: ";
     ShippedTables tables;
@@ -111,8 +110,9 @@ TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused)
         e.typeIndex = TypeEntryIndex(type);
         return e;
     };
-    for (const std::string& v : std::vector<std::string>{
-             "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"}) {
+    for (const std::string& v :
+         std::vector<std::string>{"", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10",
+                                  "1/0", "#-1", "\xC2\xBD"}) {
         SCOPED_TRACE(v.substr(0, 8));
         EXPECT_EQ(refusal(entry(kTypeUN, "1/4", v)), pitch);
         EXPECT_EQ(refusal(entry(kTypeM, "10", v)), pitch);
@@ -182,8 +182,7 @@ TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused)
     }
 }
 
-TEST(ParameterPage, ClassListsAndGaugeClassOptions)
-{
+TEST(ParameterPage, ClassListsAndGaugeClassOptions) {
     // Pipe threads show neither option and keep class W even when class X is
     // asked for (Acme, stub and buttress: test_acme_pages).
     const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT, true);
@@ -191,8 +190,7 @@ TEST(ParameterPage, ClassListsAndGaugeClassOptions)
     EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeM), "2").entry, -1) << "metric has no list";
 }
 
-TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
-{
+TEST(ParameterPage, RestoredPageShowsTheRecordsInputs) {
     // The window tests cover the class, engagement, starts and coating boxes.
     TTInfo rec;
     rec.SetThreadType("UNR");
@@ -204,8 +202,10 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
     const struct {
         double dia;
         const char *typed, *shown;
-    } cases[] = {{0.25, "", "+0.250000"}, {0.25, " 1/4 ", "1/4"},
-                 {0.31255, " 0.3125", "+0.312550"}, {0.3125, " 0.3125", "0.3125"}};
+    } cases[] = {{0.25, "", "+0.250000"},
+                 {0.25, " 1/4 ", "1/4"},
+                 {0.31255, " 0.3125", "+0.312550"},
+                 {0.3125, " 0.3125", "0.3125"}};
     for (const auto& c : cases) {
         rec.SetNomDia(c.dia);
         rec.NomDiaText = c.typed;
@@ -215,8 +215,7 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
 
 using Status = LoadResult::Status;
 
-TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
-{
+TEST(ThreadFile, SaveThenOpenReproducesTheCalculation) {
     const struct {
         const char* name;
         int typeIndex; // 0 UN, 1 UNR
@@ -273,10 +272,14 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         ASSERT_EQ(SetUpRecord(e, rec).message, "");
         rec.Calculate();
         rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.classX).classW;
-        if (c.wire > 0) { ASSERT_EQ(rec.SetWireSize(c.wire), 0); }
+        if (c.wire > 0) {
+            ASSERT_EQ(rec.SetWireSize(c.wire), 0);
+        }
         std::string error;
         ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
-        if (c.file) { EXPECT_EQ(ReadTextFile(file), c.file); }
+        if (c.file) {
+            EXPECT_EQ(ReadTextFile(file), c.file);
+        }
 
         TTInfo back;
         const LoadResult r = LoadFromFile(back, file);
@@ -298,8 +301,7 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
 // A pipe file keeps no size text: the size comes back from the nominal
 // diameter within the kind's own list (NPSL starts at 1/8, so 1 1/4 is its
 // seventh size), and the hidden starts and coating boxes never count.
-TEST(ThreadFile, PipeThreadsRoundTrip)
-{
+TEST(ThreadFile, PipeThreadsRoundTrip) {
     const struct {
         const char *name, *kind;
         int kindIndex, sizeIndex;
@@ -343,8 +345,7 @@ TEST(ThreadFile, PipeThreadsRoundTrip)
     }
 }
 
-TEST(ThreadFile, HandWrittenAndEarlierFiles)
-{
+TEST(ThreadFile, HandWrittenAndEarlierFiles) {
     const struct {
         const char *name, *keys; // keys before the 1/4-20 size
         Status status;
@@ -357,8 +358,8 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
         {"fractionThatStillFits", "Thd Type=UN\nClass=2\nNom Dia Text=1/4\n", Status::Loaded, "",
          "2", "1/4"},
         // A diameter edited by hand no longer fits the old name: the name is dropped.
-        {"numberSizeThatNoLongerFits", "Thd Type=UN\nClass=2\nNom Dia Text=#10\n",
-         Status::Loaded, "", "2", ""},
+        {"numberSizeThatNoLongerFits", "Thd Type=UN\nClass=2\nNom Dia Text=#10\n", Status::Loaded,
+         "", "2", ""},
         {"unknownType", "Thd Type=SQUARE\nClass=2\n", Status::Refused,
          "Unknown thread type: SQUARE", "", ""},
         {"commaCoating", "Thd Type=UN\nClass=2\nCoating=0,0003\n", Status::Refused,
@@ -373,8 +374,8 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
     TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteTextFile(dir.file("o.thd"), std::string("[MAIN]\n") + c.keys +
-                                             "Nom Dia=+0.250000\nTPI=+20.000000\n");
+        WriteTextFile(dir.file("o.thd"),
+                      std::string("[MAIN]\n") + c.keys + "Nom Dia=+0.250000\nTPI=+20.000000\n");
         TTInfo rec;
         const LoadResult r = LoadFromFile(rec, dir.file("o.thd"));
         EXPECT_EQ(r.status, c.status);
@@ -400,11 +401,11 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
 
 // A file edited by hand, or no thread file at all, meets the refusals of typed
 // input; a UTF-8 byte-order mark is no part of the text.
-TEST(ThreadFile, ContentsAreCheckedAsTypedInput)
-{
+TEST(ThreadFile, ContentsAreCheckedAsTypedInput) {
     const std::string main = "[MAIN]\nThd Type=UN\nClass=2\n";
     const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
-    static const char elf[] = "\x7f" "ELF\x02\x01\x01\x00\x00";
+    static const char elf[] = "\x7f"
+                              "ELF\x02\x01\x01\x00\x00";
     static const char utf16[] = "\xFF\xFE[\0M\0A\0I\0N\0]\0\n\0T\0h\0d\0 \0T\0y\0p\0e\0=\0U\0N\0";
     const struct {
         const char* name;
@@ -438,8 +439,7 @@ TEST(ThreadFile, ContentsAreCheckedAsTypedInput)
         {"sevenStarts", main + quarter + "Starts=7\n", Status::Refused,
          "Invalid number of starts: 7"},
         {"empty", "", Status::Refused, " is not a thread file"},
-        {"binary", std::string(elf, sizeof elf - 1), Status::Refused,
-         " is not a thread file"},
+        {"binary", std::string(elf, sizeof elf - 1), Status::Refused, " is not a thread file"},
         {"utf16", std::string(utf16, sizeof utf16 - 1), Status::Refused, " is not a thread file"},
     };
     ShippedTables tables;

@@ -1,10 +1,10 @@
 // The result page texts: which value goes where, the conditional rows, the
 // class W / X headings and the display unit.
-#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "pages/engagement_hint.h"
 #include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,7 @@
 namespace {
 
 void Calc(TTInfo& rec, const char* type, double dia, const char* diaText, float tpi,
-           const char* cls, uint16_t starts = 1)
-{
+          const char* cls, uint16_t starts = 1) {
     rec.SetNomDia(dia);
     rec.NomDiaText = diaText;
     rec.SetThreadType(type);
@@ -25,16 +24,14 @@ void Calc(TTInfo& rec, const char* type, double dia, const char* diaText, float 
     rec.ClassW = 1;
 }
 
-const std::vector<std::string>& Row(const TextGrid& g, const std::string& label)
-{
+const std::vector<std::string>& Row(const TextGrid& g, const std::string& label) {
     for (const auto& r : g)
         if (!r.empty() && r[0] == label) return r;
     static const std::vector<std::string> none;
     return none;
 }
 
-TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm)
-{
+TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm) {
     ShippedTables tables;
     TTInfo un;
     Calc(un, "UN", 0.25, "1/4", 20, "2");
@@ -59,8 +56,7 @@ TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm)
     EXPECT_EQ(r.name, "1/4-20 UNRC-2B  /  1/4-20 UNRC-2A");
 }
 
-TEST(ResultPages, TwoStartsDoubleTheLead)
-{
+TEST(ResultPages, TwoStartsDoubleTheLead) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2", 2);
@@ -71,8 +67,7 @@ TEST(ResultPages, TwoStartsDoubleTheLead)
     EXPECT_EQ(p.name, "0.250-0.050P-0.100L UNC-2B  /  0.250-0.050P-0.100L UNC-2A");
 }
 
-TEST(ResultPages, GaugeGridsFollowTheGaugeMembers)
-{
+TEST(ResultPages, GaugeGridsFollowTheGaugeMembers) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2");
@@ -99,8 +94,7 @@ TEST(ResultPages, GaugeGridsFollowTheGaugeMembers)
     }
 }
 
-TEST(ResultPages, MillimetreDisplayAndCaption)
-{
+TEST(ResultPages, MillimetreDisplayAndCaption) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2");
@@ -114,8 +108,7 @@ TEST(ResultPages, MillimetreDisplayAndCaption)
     EXPECT_EQ(Row(in.thread, "PD Max")[1], "0.2224");
 }
 
-TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
-{
+TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate) {
     ShippedTables tables;
     TTInfo rec;
     rec.SetNomDia(0.25);
@@ -133,8 +126,7 @@ TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
     EXPECT_EQ(Row(p.thread, "PD Max")[1], "0.2232");
 }
 
-TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
-{
+TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce) {
     // Class X of 20 tpi, D up to 1.5 (ASME B1.2 Table 6): PD 0.0003, diameters
     // 0.0003, lead 0.0003, half angle 0 deg 10 min. Class W left empty, as shipped.
     const std::string partX = "no class X pitch diameter tolerance for this thread \u2014 see Help "
@@ -164,9 +156,9 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
         rec.XAngleMin = c.classXDia != 0 ? 10 : 0;
         rec.ClassW = c.classW;
         const ResultPagesText p = BuildResultPages(rec, "(Untitled)", false);
-        for (const auto& [page, note] : {std::pair{&p.ring, c.ringNote},
-                                         std::pair{&p.plug, c.ringNote},
-                                         std::pair{&p.setPlug, c.setPlugNote}}) {
+        for (const auto& [page, note] :
+             {std::pair{&p.ring, c.ringNote}, std::pair{&p.plug, c.ringNote},
+              std::pair{&p.setPlug, c.setPlugNote}}) {
             const std::string what = std::string(c.name) + ", " + page->caption;
             EXPECT_EQ(page->note, note) << what;
             // Only a set without any value hides its columns.
@@ -193,8 +185,7 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
     }
 }
 
-TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit)
-{
+TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UNR", 0.25, "1/4", 20, "2");
@@ -218,8 +209,7 @@ TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit)
     EXPECT_NE(LabelTip("Helix").find("deg.min.sec"), std::string::npos);
 }
 
-TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
-{
+TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar) {
     // Standard engagement of the unified rules: 9 pitches for the constant-pitch
     // tpi (20: 9 x 0.05 = 0.45), the diameter for the others (1/2-13: 0.5).
     struct Case {

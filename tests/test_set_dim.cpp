@@ -13,8 +13,7 @@
 
 namespace {
 
-TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption)
-{
+TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption) {
     const auto& types = SetDimTypes();
     ASSERT_EQ(types.size(), 12u);
     for (std::size_t i = 0; i < types.size(); ++i) {
@@ -49,18 +48,32 @@ const SetDimCase kCases[] = {
     {"PitchZero", {0, "0", "0.2164", ""}, "Can not Calculate! Invalid Pitch.", false, false, 0},
     {"NoPD", {3, "5", "", ""}, "Can not Calculate! No PD measurement entered", false, false, 0},
     // The ranges a thread takes: a pitch held as infinity, a PD of 309 digits.
-    {"TPIHeldAsInfinity", {0, "1e39", "0.2", ""}, "Can not Calculate! Invalid Pitch: at most 200 "
-     "threads per inch.", false, false, 0},
-    {"MetricPitch51", {7, "51", "20", ""}, "Can not Calculate! Invalid Pitch: a pitch is at most "
-     "50 mm.", false, false, 0},
-    {"PD1e308", {0, "20", "", "1e308"}, "Can not Calculate! Invalid PD: a pitch diameter is at "
-     "most 100 in.", false, false, 0},
+    {"TPIHeldAsInfinity",
+     {0, "1e39", "0.2", ""},
+     "Can not Calculate! Invalid Pitch: at most 200 "
+     "threads per inch.",
+     false,
+     false,
+     0},
+    {"MetricPitch51",
+     {7, "51", "20", ""},
+     "Can not Calculate! Invalid Pitch: a pitch is at most "
+     "50 mm.",
+     false,
+     false,
+     0},
+    {"PD1e308",
+     {0, "20", "", "1e308"},
+     "Can not Calculate! Invalid PD: a pitch diameter is at "
+     "most 100 in.",
+     false,
+     false,
+     0},
 };
 
 class SetDimRuns : public testing::TestWithParam<SetDimCase> {};
 
-TEST_P(SetDimRuns, BuildTheRecordOrRefuse)
-{
+TEST_P(SetDimRuns, BuildTheRecordOrRefuse) {
     const SetDimCase& c = GetParam();
     TTInfo rec;
     const SetDimOutcome r = RunSetDim(c.entry, rec);
@@ -73,15 +86,15 @@ TEST_P(SetDimRuns, BuildTheRecordOrRefuse)
         EXPECT_DOUBLE_EQ(m->PD.Max, c.nomDia);
         EXPECT_DOUBLE_EQ(m->PD.Min, c.nomDia);
     }
-    EXPECT_EQ(rec.ExtThd.TypeCode, SetDimTypes()[static_cast<std::size_t>(c.entry.typeIndex)].typeCode);
+    EXPECT_EQ(rec.ExtThd.TypeCode,
+              SetDimTypes()[static_cast<std::size_t>(c.entry.typeIndex)].typeCode);
 }
 
 INSTANTIATE_TEST_SUITE_P(SetDim, SetDimRuns, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The gauge-setting step on the tool's record, with the shipped catalogue.
-TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase)
-{
+TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase) {
     const ShippedTables tables;
     // External PD max 0.2164 stands for the diameter, below 0.25: no external
     // point gauge and no setting values.

@@ -6,8 +6,7 @@
 
 namespace {
 
-TEST(StoredNumber, SixDecimalsUnlessTheValueNeedsMore)
-{
+TEST(StoredNumber, SixDecimalsUnlessTheValueNeedsMore) {
     // The longer texts are the shortest decimals that name the same double or
     // float (1/3 as a float is 0.3333333432...).
     const struct {
@@ -29,7 +28,8 @@ TEST(StoredNumber, SixDecimalsUnlessTheValueNeedsMore)
         {"floatThird", StoredNumberText(1.0f / 3), "+0.33333334"},
         {"floatSevenDigits", StoredNumberText(0.7071068f), "+0.7071068"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.text, c.expected) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, c.expected) << c.name;
 }
 
 } // namespace

@@ -10,16 +10,14 @@
 
 namespace {
 
-void Describe(TTInfo& rec, const char* type, double d, float tpi, const char* cls)
-{
+void Describe(TTInfo& rec, const char* type, double d, float tpi, const char* cls) {
     rec.SetThreadType(type);
     rec.SetClass(cls);
     rec.SetNomDia(d);
     rec.SetTPI(tpi);
 }
 
-void Limit(TDimLimits& l, double max, double min)
-{
+void Limit(TDimLimits& l, double max, double min) {
     l.Max = max;
     l.Min = min;
 }
@@ -112,8 +110,7 @@ const LimitCase kLimits[] = {
     {"hand_unj_3B_minMin", "UNJ", 0.25, 20, "UNC", "3", true, 0, kMin, kLow, 0.2013, 0},
 };
 
-TEST(UnifiedLimits, PublishedValuesAndHandCalculations)
-{
+TEST(UnifiedLimits, PublishedValuesAndHandCalculations) {
     for (const LimitCase& c : kLimits) {
         TTInfo rec;
         Describe(rec, c.type, c.d, c.tpi, c.cls);
@@ -125,8 +122,9 @@ TEST(UnifiedLimits, PublishedValuesAndHandCalculations)
             m.LEBasis = 1;
         } else {
             if (c.le < 0) rec.SetLOE(-c.le);
-            (type == kTypeUNR ? SetUNREngagement
-                              : type == kTypeUNJ ? SetUNJEngagement : SetUNEngagement)(m);
+            (type == kTypeUNR   ? SetUNREngagement
+             : type == kTypeUNJ ? SetUNJEngagement
+                                : SetUNEngagement)(m);
         }
         CalcUNPitchDia(m);
         CalcUNMajor(m);
@@ -135,8 +133,7 @@ TEST(UnifiedLimits, PublishedValuesAndHandCalculations)
     }
 }
 
-TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement)
-{
+TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement) {
     // Name, step, diameter, tpi, series before and after, standard engagement, its basis.
     using Row = std::tuple<const char*, void (*)(TThdInfo&), double, float, const char*,
                            const char*, double, uint16_t>;
@@ -192,8 +189,7 @@ TEST(UnifiedLimits, EngagementSeriesBasisAndATableRowsCustomEngagement)
     EXPECT_NEAR(u.Minor.Max, 2.3897468, 1e-9);
 }
 
-TEST(UnifiedForm, SettingsHeightsRootsAndClassW)
-{
+TEST(UnifiedForm, SettingsHeightsRootsAndClassW) {
     // root = sqrt(q^2 + (P/2)^2), q = PD max + 2(d - 0.433013P) or PD min - 2(...).
     // ext 20 tpi PD 0.2164 d 0.03: q 0.2330987, root 0.23443550, V root - 2d + 0.2;
     // int 20 tpi PD 0.2175 d 0.03: q 0.2008013, root 0.20235158, V root + 2d - 0.2;
@@ -234,8 +230,7 @@ TEST(UnifiedForm, SettingsHeightsRootsAndClassW)
     }
 }
 
-TEST(UnifiedGauges, SizesSignsClampAndCoating)
-{
+TEST(UnifiedGauges, SizesSignsClampAndCoating) {
     TTInfo rec; // 1/4-20 UNC-2A/2B
     Describe(rec, "UN", 0.25, 20, "2");
     Limit(rec.ExtThd.PD, 0.2164, 0.2127);
@@ -247,8 +242,8 @@ TEST(UnifiedGauges, SizesSignsClampAndCoating)
     EXPECT_NEAR(rec.NoGoPlug.Major.Gage, 0.24405065, 1e-9);
     // Rings, plugs and setting plugs (GO, NOT GO): direction of PD/major/minor, form.
     std::string signs;
-    for (const TThdInfo* m : {&rec.GoRing, &rec.NoGoRing, &rec.GoPlug, &rec.NoGoPlug,
-                              &rec.GoSetPlug, &rec.NoGoSetPlug})
+    for (const TThdInfo* m :
+         {&rec.GoRing, &rec.NoGoRing, &rec.GoPlug, &rec.NoGoPlug, &rec.GoSetPlug, &rec.NoGoSetPlug})
         signs +=
             m->PD.Sign + "/" + m->Major.Sign + "/" + m->Minor.Sign + (m->IsInternal ? "i " : "e ");
     EXPECT_EQ(signs, "-//-i +//+i +/+/e -/-/e -/+-/e +/+-/e ");
@@ -272,13 +267,16 @@ TEST(UnifiedGauges, SizesSignsClampAndCoating)
     // Coating t = 0.001: product external -t, product internal +t, plug +t, setting plug -t,
     // four times on the pitch diameter and twice on the others; a limit of 0 stays 0.
     rec.SetCoating(0.001);
-    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd, &rec.GoPlug, &rec.GoSetPlug}) m->ApplyCoating();
+    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd, &rec.GoPlug, &rec.GoSetPlug})
+        m->ApplyCoating();
     const std::pair<double, double> coated[] = {
-        {rec.ExtThd.PD.Max, 0.2124},    {rec.ExtThd.Minor.Min, 0},  {rec.IntThd.Major.Min, 0.252},
-        {rec.IntThd.Major.Max, 0},      {rec.GoPlug.PD.Gage, 0.2215},
-        {rec.GoPlug.PD.UncoatedGage, 0.2175}, {rec.GoSetPlug.Major.Gage, 0.2469},
+        {rec.ExtThd.PD.Max, 0.2124},        {rec.ExtThd.Minor.Min, 0},
+        {rec.IntThd.Major.Min, 0.252},      {rec.IntThd.Major.Max, 0},
+        {rec.GoPlug.PD.Gage, 0.2215},       {rec.GoPlug.PD.UncoatedGage, 0.2175},
+        {rec.GoSetPlug.Major.Gage, 0.2469},
     };
-    for (const auto& [actual, expected] : coated) EXPECT_NEAR(actual, expected, 1e-12);
+    for (const auto& [actual, expected] : coated)
+        EXPECT_NEAR(actual, expected, 1e-12);
 }
 
 } // namespace

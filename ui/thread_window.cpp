@@ -17,8 +17,8 @@
 #include "ui/thread_window_pages.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -29,8 +29,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QStatusTipEvent>
 #include <QStackedWidget>
+#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -38,8 +38,7 @@
 namespace {
 
 // A page scrolls rather than clips when the window is smaller than its contents.
-QWidget* Scrolled(QWidget* page)
-{
+QWidget* Scrolled(QWidget* page) {
     auto* area = new QScrollArea;
     area->setWidget(page);
     area->setWidgetResizable(true);
@@ -50,9 +49,8 @@ QWidget* Scrolled(QWidget* page)
 } // namespace
 
 TfrmThread::TfrmThread(QWidget* parent)
-    : QWidget(parent), fileName_(QStringLiteral("(Untitled)")),
-      intTolText_(QStringLiteral("6H6G")), extTolText_(QStringLiteral("6h6g"))
-{
+    : QWidget(parent), fileName_(QStringLiteral("(Untitled)")), intTolText_(QStringLiteral("6H6G")),
+      extTolText_(QStringLiteral("6h6g")) {
     setObjectName(QStringLiteral("frmThread"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
@@ -185,37 +183,32 @@ TfrmThread::TfrmThread(QWidget* parent)
 
 TfrmThread::~TfrmThread() = default;
 
-QSize TfrmThread::sizeHint() const
-{
+QSize TfrmThread::sizeHint() const {
     // The design size, or what the pages need under a larger desktop font
     // (the scroll areas would offer only part of it).
     QSize page;
     for (int i = ThreadPage::Parameters; i <= ThreadPage::Plug; ++i)
-        page = page.expandedTo(
-            static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
+        page =
+            page.expandedTo(static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
     const int around = pnlName->sizeHint().height() + lblOutOfDate->sizeHint().height() +
                        TabSet1->sizeHint().height();
     // A little room over, so that no scroll bar appears for a pixel or two.
     return QSize(page.width() + 8, page.height() + around + 12).expandedTo(QSize(396, 416));
 }
 
-TTInfo* TfrmThread::Record() const
-{
+TTInfo* TfrmThread::Record() const {
     return rec_.get();
 }
 
-QString TfrmThread::FileName() const
-{
+QString TfrmThread::FileName() const {
     return fileName_;
 }
 
-bool TfrmThread::MetricFlag() const
-{
+bool TfrmThread::MetricFlag() const {
     return metric_;
 }
 
-void TfrmThread::cboTypeClick()
-{
+void TfrmThread::cboTypeClick() {
     const int index = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
     if (index < 0 || index >= static_cast<int>(types.size())) return;
@@ -322,8 +315,7 @@ void TfrmThread::cboTypeClick()
     }
 }
 
-void TfrmThread::cboClassClick()
-{
+void TfrmThread::cboClassClick() {
     const int type = cboType->currentIndex();
     if (type < 0 || ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode != kTypeNPT)
         return;
@@ -333,16 +325,14 @@ void TfrmThread::cboClassClick()
     cboNPTSize->setCurrentIndex(0);
 }
 
-void TfrmThread::optCoatingClick()
-{
+void TfrmThread::optCoatingClick() {
     txtCoating->setEnabled(optCoating->isChecked());
 }
 
 namespace {
 
 // The page a tab selects: the pipe pages by caption, every other by position.
-int PageOfTabCaption(const QString& caption, int index)
-{
+int PageOfTabCaption(const QString& caption, int index) {
     const QString c = caption.trimmed().toLower();
     if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
@@ -354,18 +344,17 @@ int PageOfTabCaption(const QString& caption, int index)
 
 } // namespace
 
-void TfrmThread::TabSet1Change(int index)
-{
+void TfrmThread::TabSet1Change(int index) {
     if (updatingTabs_ || index < 0) return;
     Notebook1->setCurrentIndex(PageOfTabCaption(TabSet1->tabText(index), index));
 }
 
-void TfrmThread::RebuildTabs(bool pipePages)
-{
+void TfrmThread::RebuildTabs(bool pipePages) {
     const int shown = Notebook1->currentIndex();
     const bool severalStarts = rec_ && rec_->Starts > 1;
     updatingTabs_ = true;
-    while (TabSet1->count() > 0) TabSet1->removeTab(0);
+    while (TabSet1->count() > 0)
+        TabSet1->removeTab(0);
     int current = 0;
     for (int page = 0; page < ThreadPage::Count; ++page) {
         if (!ThreadPage::HasContent(page)) continue;
@@ -383,39 +372,37 @@ void TfrmThread::RebuildTabs(bool pipePages)
     TabSet1Change(current);
 }
 
-void TfrmThread::ShowPage(int page)
-{
+void TfrmThread::ShowPage(int page) {
     for (int tab = 0; tab < TabSet1->count(); ++tab) {
         if (PageOfTabCaption(TabSet1->tabText(tab), tab) != page) continue;
-        if (TabSet1->currentIndex() == tab) TabSet1Change(tab);
-        else TabSet1->setCurrentIndex(tab);
+        if (TabSet1->currentIndex() == tab)
+            TabSet1Change(tab);
+        else
+            TabSet1->setCurrentIndex(tab);
         return;
     }
 }
 
-void TfrmThread::pnlNameDblClick()
-{
+void TfrmThread::pnlNameDblClick() {
     if (!rec_) return;
     QString text;
     for (const TThdInfo* m : {&rec_->IntThd, &rec_->ExtThd})
-        for (const std::string& line : m->Notes) text += QString::fromStdString(line) + '\n';
+        for (const std::string& line : m->Notes)
+            text += QString::fromStdString(line) + '\n';
     if (!text.isEmpty()) ShowInformation(this, text);
 }
 
-void TfrmThread::ParametersEdited()
-{
+void TfrmThread::ParametersEdited() {
     UpdateEngagementHint();
     ShowOutOfDate();
 }
 
-void TfrmThread::UpdateEngagementHint()
-{
+void TfrmThread::UpdateEngagementHint() {
     if (!lblStdLOE) return;
     lblStdLOE->setText(QString::fromStdString(StandardEngagementText(EntryFromPage(), metric_)));
 }
 
-bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
-{
+bool TfrmThread::eventFilter(QObject* watched, QEvent* event) {
     // The accepted diameter forms in the status line while the box has the focus.
     if (watched == txtNomDia && event->type() == QEvent::FocusIn) {
         QStatusTipEvent tip(txtNomDia->statusTip());
@@ -434,8 +421,7 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmThread::resizeEvent(QResizeEvent* event)
-{
+void TfrmThread::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitNameLabel();
 }

@@ -261,7 +261,7 @@ private:
     QRadioButton* optCoating = nullptr;
     QLineEdit* txtCoating = nullptr;
     QLabel* lblCoatingUnit = nullptr; // "in", or "mm" for M and MJ
-    QPushButton* Button2 = nullptr; // Calculate
+    QPushButton* Button2 = nullptr;   // Calculate
 
     TColorStringGrid* gridThd = nullptr;
     TColorStringGrid* nptGageGrid = nullptr;

@@ -13,8 +13,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm)
-{
+void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm) {
     if (!bm) return;
     // A window that showed no ball micrometer yet has no .bm file to save to.
     if (!ballMicMode_) fileName_ = QStringLiteral("(Untitled)");
@@ -23,8 +22,7 @@ void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm)
     ShowBallMicSetting();
 }
 
-bool TfrmThread::OpenBallMicFile(const QString& fileName)
-{
+bool TfrmThread::OpenBallMicFile(const QString& fileName) {
     auto bm = std::make_unique<TBallMic>();
     std::string error;
     const BallMicFileStatus status = LoadBallMicFile(*bm, fileName.toStdString(), &error);
@@ -46,8 +44,7 @@ bool TfrmThread::OpenBallMicFile(const QString& fileName)
     return true;
 }
 
-bool TfrmThread::SaveBallMicFile(const QString& fileName)
-{
+bool TfrmThread::SaveBallMicFile(const QString& fileName) {
     if (!ballMic_) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
@@ -62,8 +59,7 @@ bool TfrmThread::SaveBallMicFile(const QString& fileName)
     return true;
 }
 
-void TfrmThread::ShowBallMicSetting()
-{
+void TfrmThread::ShowBallMicSetting() {
     if (!ballMicMode_) {
         ballMicMode_ = true;
         // The thread pages have nothing to say about a ball micrometer.
@@ -77,7 +73,8 @@ void TfrmThread::ShowBallMicSetting()
         SetMetricDisplay(false);
         emit metricFlagChanged(false);
         const QSignalBlocker block(TabSet1);
-        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        while (TabSet1->count() > 0)
+            TabSet1->removeTab(0);
         TabSet1->addTab(QStringLiteral("Orvalle"));
         setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
         emit recordChanged();
@@ -89,8 +86,7 @@ void TfrmThread::ShowBallMicSetting()
     ballMicPage_->Show(*ballMic_);
 }
 
-bool TfrmThread::ChangeBallMic(const TBallMic& changed)
-{
+bool TfrmThread::ChangeBallMic(const TBallMic& changed) {
     // Refused as the dialog refuses it: the page keeps the last good calculation.
     if (const std::string problem = BallMicEntryProblem(changed); !problem.empty()) {
         ShowError(this, QString::fromStdString(problem));
@@ -103,16 +99,14 @@ bool TfrmThread::ChangeBallMic(const TBallMic& changed)
     return true;
 }
 
-void TfrmThread::BallMicExtClick()
-{
+void TfrmThread::BallMicExtClick() {
     if (!ballMic_) return;
     TBallMic changed = *ballMic_;
     changed.Internal = ballMicPage_->InternalChosen() ? -1 : 0;
     ChangeBallMic(changed);
 }
 
-void TfrmThread::BallMicCalcClick()
-{
+void TfrmThread::BallMicCalcClick() {
     if (!ballMic_) return;
     const double dia = BallDiaEntry(ballMicPage_->BallDiaText().toStdString());
     if (!(dia > 0)) {

@@ -1,12 +1,12 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed.
+#include "core/table_file.h"
+#include "core/thread_record.h"
+#include "gauges/ball_mic.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
-#include "core/table_file.h"
 #include "pages/thread_file.h"
-#include "core/thread_record.h"
-#include "gauges/ball_mic.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
@@ -18,8 +18,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-bool TfrmThread::SaveThreadFile(const QString& fileName)
-{
+bool TfrmThread::SaveThreadFile(const QString& fileName) {
     if (ballMicMode_) return SaveBallMicFile(fileName);
     if (!SaveAllowed()) return false;
     if (!rec_) {
@@ -37,8 +36,7 @@ bool TfrmThread::SaveThreadFile(const QString& fileName)
     return true;
 }
 
-bool TfrmThread::SaveAllowed()
-{
+bool TfrmThread::SaveAllowed() {
     if (!setDim_) return true;
     ShowInformation(this, QStringLiteral("The Set Dim tool's setting dimensions are not saved as "
                                          "a thread file: print the Setting Dims Report to keep "
@@ -46,8 +44,7 @@ bool TfrmThread::SaveAllowed()
     return false;
 }
 
-bool TfrmThread::OpenThreadFile(const QString& fileName)
-{
+bool TfrmThread::OpenThreadFile(const QString& fileName) {
     if (ballMicMode_ || IsBallMicFile(fileName.toStdString())) return OpenBallMicFile(fileName);
     // Read into a fresh record: a file that cannot be used leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
@@ -80,8 +77,7 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
     return true;
 }
 
-void TfrmThread::RestoreParameterPage()
-{
+void TfrmThread::RestoreParameterPage() {
     const RestoredPage p = RestorePage(*rec_);
     {
         const QSignalBlocker block(cboType);

@@ -8,8 +8,7 @@
 
 #include <QRadioButton>
 
-bool TfrmThread::CalculateEntry(const ParameterEntry& entry)
-{
+bool TfrmThread::CalculateEntry(const ParameterEntry& entry) {
     if (ballMicMode_) return false;
     auto rec = std::make_unique<TTInfo>();
     try {

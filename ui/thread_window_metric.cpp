@@ -14,15 +14,13 @@
 
 namespace {
 
-MetricTolTexts Tols(const QString& internal, const QString& external)
-{
+MetricTolTexts Tols(const QString& internal, const QString& external) {
     return {internal.toStdString(), external.toStdString()};
 }
 
 } // namespace
 
-uint16_t TfrmThread::ShownTypeCode() const
-{
+uint16_t TfrmThread::ShownTypeCode() const {
     const int index = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
     return index >= 0 && index < static_cast<int>(types.size())
@@ -30,17 +28,15 @@ uint16_t TfrmThread::ShownTypeCode() const
                : static_cast<uint16_t>(kTypeM);
 }
 
-void TfrmThread::ShowMetricTols()
-{
+void TfrmThread::ShowMetricTols() {
     const uint16_t code = ShownTypeCode();
-    btnMetric->setText(QString::fromStdString(
-        MetricButtonCaption(code, Tols(intTolText_, extTolText_))));
+    btnMetric->setText(
+        QString::fromStdString(MetricButtonCaption(code, Tols(intTolText_, extTolText_))));
     lblMetricLOENote->setText(metricLOENotice_);
     lblMetricLOENote->setVisible(code == kTypeM && !metricLOENotice_.isEmpty());
 }
 
-void TfrmThread::ApplyMetricLOE(int asked)
-{
+void TfrmThread::ApplyMetricLOE(int asked) {
     const std::string chosen = chosenExtTol_.toStdString();
     const MetricLOEChange change = ChangeMetricLOE(chosen, kNormalLOE, asked);
     extTolText_ = QString::fromStdString(change.external);
@@ -53,8 +49,7 @@ void TfrmThread::ApplyMetricLOE(int asked)
     ShowMetricTols();
 }
 
-void TfrmThread::btnMetricClick()
-{
+void TfrmThread::btnMetricClick() {
     // The dialog offers the class chosen; the group shifts it again afterwards.
     TfrmMetric dialog(Tols(intTolText_, chosenExtTol_), this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -65,20 +60,17 @@ void TfrmThread::btnMetricClick()
     ParametersEdited();
 }
 
-void TfrmThread::optMetricLOEClick(int group)
-{
+void TfrmThread::optMetricLOEClick(int group) {
     if (group == metricLOEGroup_) return;
     ApplyMetricLOE(group);
     ParametersEdited();
 }
 
-void TfrmThread::KeepMClasses()
-{
+void TfrmThread::KeepMClasses() {
     // MJ has one class and no engagement groups; the M choice waits for M.
     const MetricTolTexts mj = DefaultMetricTols(kTypeMJ);
     const bool showsMJ = intTolText_.toStdString() == mj.internal &&
-                         extTolText_.toStdString() == mj.external &&
-                         metricLOEGroup_ == kNormalLOE;
+                         extTolText_.toStdString() == mj.external && metricLOEGroup_ == kNormalLOE;
     if (!showsMJ) keptM_ = {true, intTolText_, chosenExtTol_, metricLOEGroup_};
     intTolText_ = QString::fromStdString(mj.internal);
     extTolText_ = chosenExtTol_ = QString::fromStdString(mj.external);
@@ -88,8 +80,7 @@ void TfrmThread::KeepMClasses()
     metricLOEButtons_->button(kNormalLOE)->setChecked(true);
 }
 
-void TfrmThread::RestoreMClasses()
-{
+void TfrmThread::RestoreMClasses() {
     if (!keptM_.kept) return;
     intTolText_ = keptM_.internal;
     chosenExtTol_ = keptM_.chosenExternal;

@@ -21,17 +21,14 @@
 
 namespace ThreadPage {
 
-QString Caption(int page)
-{
+QString Caption(int page) {
     static const char* const kCaptions[Count] = {
-        "Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances", "Inspect",
-        "Profile",    "ISO 1502 Gauges"};
+        "Parameters", "Thread Dim.",    "Ring Gage", "Set Plug", "Plug Gage",      "Orvalle",
+        "NPT Gages",  "NPT Tolerances", "Inspect",   "Profile",  "ISO 1502 Gauges"};
     return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
 }
 
-bool HasContent(int page)
-{
+bool HasContent(int page) {
     // The pipe pages are added by the pipe fill.
     return (page >= Parameters && page <= Setting) || page == Inspect || page == Profile ||
            page == Iso1502;
@@ -41,25 +38,21 @@ bool HasContent(int page)
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-QLabel* NamedLabel(const char* name, const char* text)
-{
+QLabel* NamedLabel(const char* name, const char* text) {
     return Named(new QLabel(QString::fromLatin1(text)), name);
 }
 
-QRadioButton* NamedRadio(const char* name, const char* text)
-{
+QRadioButton* NamedRadio(const char* name, const char* text) {
     return Named(new QRadioButton(QString::fromLatin1(text)), name);
 }
 
 // Gauge grids: a label column and GO, tolerance, NOT GO, tolerance.
-TColorStringGrid* GaugeGrid(const char* name)
-{
+TColorStringGrid* GaugeGrid(const char* name) {
     auto* grid = Named(new TColorStringGrid, name);
     grid->setColumnCount(5);
     grid->LoadTextGrid(TextGrid(1));
@@ -67,8 +60,7 @@ TColorStringGrid* GaugeGrid(const char* name)
 }
 
 // A grid centred on its page, free to widen with the window.
-QLayout* Centred(QWidget* widget)
-{
+QLayout* Centred(QWidget* widget) {
     auto* h = new QHBoxLayout;
     h->addStretch(1);
     h->addWidget(widget, 4);
@@ -77,15 +69,13 @@ QLayout* Centred(QWidget* widget)
 }
 
 // Widths of entry boxes in characters of the window's font, so they grow with it.
-int CharWidth(const QWidget* w, int chars)
-{
+int CharWidth(const QWidget* w, int chars) {
     return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
 }
 
 } // namespace
 
-QWidget* TfrmThread::BuildParameterPage()
-{
+QWidget* TfrmThread::BuildParameterPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
 
@@ -206,8 +196,7 @@ QWidget* TfrmThread::BuildParameterPage()
     return page;
 }
 
-QWidget* TfrmThread::BuildThreadPage()
-{
+QWidget* TfrmThread::BuildThreadPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(4, 4, 4, 4);
@@ -227,8 +216,7 @@ QWidget* TfrmThread::BuildThreadPage()
     return page;
 }
 
-QLabel* TfrmThread::NoteLabel(QLabel** label, const char* name)
-{
+QLabel* TfrmThread::NoteLabel(QLabel** label, const char* name) {
     *label = Named(new QLabel, name);
     (*label)->setWordWrap(true);
     (*label)->setAlignment(Qt::AlignCenter);
@@ -241,8 +229,7 @@ QLabel* TfrmThread::NoteLabel(QLabel** label, const char* name)
 }
 
 QWidget* TfrmThread::BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
-                                          const char* angleName)
-{
+                                          const char* angleName) {
     auto* w = new QWidget;
     auto* f = new QFormLayout(w);
     f->setContentsMargins(0, 0, 0, 0);
@@ -254,8 +241,7 @@ QWidget* TfrmThread::BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const c
 }
 
 QWidget* TfrmThread::BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
-                                 const char* nogoName)
-{
+                                 const char* nogoName) {
     auto* box = new QWidget;
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
@@ -270,8 +256,7 @@ QWidget* TfrmThread::BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const c
 }
 
 QWidget* TfrmThread::BuildWireBox(QComboBox*& box, QToolButton*& button, const char* boxName,
-                                  const char* buttonName)
-{
+                                  const char* buttonName) {
     auto* w = new QWidget;
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -290,30 +275,28 @@ QWidget* TfrmThread::BuildWireBox(QComboBox*& box, QToolButton*& button, const c
     return w;
 }
 
-QWidget* TfrmThread::BuildRingPage()
-{
+QWidget* TfrmThread::BuildRingPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdRing = GaugeGrid("grdRing");
     v->addLayout(Centred(grdRing));
     v->addWidget(NoteLabel(&lblRingNote, "lblRingNote"));
-    v->addWidget(BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol",
-                                      "lblRingAngleTol"));
+    v->addWidget(
+        BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol", "lblRingAngleTol"));
     v->addWidget(BuildGoNoGo(optRingGO, optRingNOGO, "optRingGO", "optRingNOGO"));
     v->addWidget(BuildNewPDBox(txtRingPD, btnRingPD, "txtRingPD", "btnRingPD"));
     v->addStretch(1);
     return page;
 }
 
-QWidget* TfrmThread::BuildSetPlugPage()
-{
+QWidget* TfrmThread::BuildSetPlugPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdSetPlug = GaugeGrid("grdSetPlug");
     v->addLayout(Centred(grdSetPlug));
     v->addWidget(NoteLabel(&lblSetPlugNote, "lblSetPlugNote"));
-    v->addWidget(BuildToleranceLabels(lblSetPlugLeadTol, lblSetPlugAngleTol,
-                                      "lblSetPlugLeadTol", "lblSetPlugAngleTol"));
+    v->addWidget(BuildToleranceLabels(lblSetPlugLeadTol, lblSetPlugAngleTol, "lblSetPlugLeadTol",
+                                      "lblSetPlugAngleTol"));
     auto* classes = new QHBoxLayout;
     optClassW = NamedRadio("optClassW", "Class W Tols.");
     optClassX = NamedRadio("optClassX", "Class X Tols.");
@@ -334,15 +317,14 @@ QWidget* TfrmThread::BuildSetPlugPage()
     return page;
 }
 
-QWidget* TfrmThread::BuildPlugPage()
-{
+QWidget* TfrmThread::BuildPlugPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     grdPlug = GaugeGrid("grdPlug");
     v->addLayout(Centred(grdPlug));
     v->addWidget(NoteLabel(&lblPlugNote, "lblPlugNote"));
-    v->addWidget(BuildToleranceLabels(lblPlugLeadTol, lblPlugAngleTol, "lblPlugLeadTol",
-                                      "lblPlugAngleTol"));
+    v->addWidget(
+        BuildToleranceLabels(lblPlugLeadTol, lblPlugAngleTol, "lblPlugLeadTol", "lblPlugAngleTol"));
     v->addWidget(BuildWireBox(cbWireSize2, spdWireSize2, "cbWireSize2", "spdWireSize2"));
     v->addWidget(BuildGoNoGo(optPlugGO, optPlugNOGO, "optPlugGO", "optPlugNOGO"));
     v->addWidget(BuildNewPDBox(txtPlugPD, btnPlugPD, "txtPlugPD", "btnPlugPD"));

@@ -25,8 +25,7 @@ const std::vector<int> kThreadColumns = {185, 75, 75};
 const std::vector<int> kGageColumns = {150, 65, 65, 65};
 const std::vector<int> kTolsColumns = {150, 65, 65};
 
-void ShowPipeNote(QLabel* label, const std::string& note)
-{
+void ShowPipeNote(QLabel* label, const std::string& note) {
     label->setText(QString::fromStdString(note));
     label->setVisible(!note.empty());
 }
@@ -34,8 +33,8 @@ void ShowPipeNote(QLabel* label, const std::string& note)
 } // namespace
 
 QWidget* TfrmThread::BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, QLabel*& note,
-                                   const char* gridName, const char* noteName, const char* boxName)
-{
+                                   const char* gridName, const char* noteName,
+                                   const char* boxName) {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(4, 4, 4, 4);
@@ -56,21 +55,19 @@ QWidget* TfrmThread::BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, Q
     return box;
 }
 
-bool TfrmThread::PipeShown() const
-{
+bool TfrmThread::PipeShown() const {
     return rec_ && rec_->Pipe;
 }
 
-bool TfrmThread::UnitSwitchable() const
-{
+bool TfrmThread::UnitSwitchable() const {
     // A ball micrometer's lengths are in the unit they were typed in.
     return !PipeShown() && !ballMicMode_;
 }
 
-void TfrmThread::RemovePipePictures()
-{
+void TfrmThread::RemovePipePictures() {
     // The notes say why a pipe grid shows N/A; other threads have their own.
-    for (QLabel* note : {lblThdNote, lblNPTGageNote, lblNPTTolsNote}) note->hide();
+    for (QLabel* note : {lblThdNote, lblNPTGageNote, lblNPTTolsNote})
+        note->hide();
     for (TPipePicture** slot : {&dimPicture_, &gagePicture_, &tolPicture_}) {
         delete *slot;
         *slot = nullptr;
@@ -79,16 +76,14 @@ void TfrmThread::RemovePipePictures()
 }
 
 void TfrmThread::AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStringGrid* grid,
-                                PipeDrawing drawing)
-{
+                                PipeDrawing drawing) {
     slot = new TPipePicture(drawing);
     slot->setObjectName(QStringLiteral("pipePicture"));
     row->setSpacing(12);
     row->insertWidget(row->indexOf(grid) + 1, slot, 0, Qt::AlignTop);
 }
 
-void TfrmThread::FillPipePages()
-{
+void TfrmThread::FillPipePages() {
     RemovePipePictures();
     grdTapDrills->hide();
     const PipePagesText pages = BuildPipePages(*rec_);

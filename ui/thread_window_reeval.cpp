@@ -24,8 +24,7 @@
 #include <QToolButton>
 
 QWidget* TfrmThread::BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, const char* entryName,
-                                   const char* buttonName)
-{
+                                   const char* buttonName) {
     auto* w = new QWidget;
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -47,16 +46,17 @@ QWidget* TfrmThread::BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, cons
     return w;
 }
 
-void TfrmThread::btnSetPDClick(QToolButton* sender)
-{
+void TfrmThread::btnSetPDClick(QToolButton* sender) {
     // The ring and setting plug gauges check the external thread, the plugs the internal one.
-    if (sender == btnRingPD) FitToNewPD(optRingGO->isChecked() ? 1 : 2, txtRingPD->text());
-    else if (sender == btnSetPD) FitToNewPD(optSetPlugGO->isChecked() ? 1 : 2, txtSetPD->text());
-    else if (sender == btnPlugPD) FitToNewPD(optPlugGO->isChecked() ? 3 : 4, txtPlugPD->text());
+    if (sender == btnRingPD)
+        FitToNewPD(optRingGO->isChecked() ? 1 : 2, txtRingPD->text());
+    else if (sender == btnSetPD)
+        FitToNewPD(optSetPlugGO->isChecked() ? 1 : 2, txtSetPD->text());
+    else if (sender == btnPlugPD)
+        FitToNewPD(optPlugGO->isChecked() ? 3 : 4, txtPlugPD->text());
 }
 
-bool TfrmThread::FitToNewPD(int limit, const QString& text)
-{
+bool TfrmThread::FitToNewPD(int limit, const QString& text) {
     if (limit < 1 || limit > 4) return false;
     if (!HasThreadCalculation() || !shownEntry_) {
         ShowError(this, QStringLiteral("Can not re-evaluate: calculate the thread first."));
@@ -107,20 +107,17 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text)
     return true;
 }
 
-void TfrmThread::ShowReevaluationNote()
-{
+void TfrmThread::ShowReevaluationNote() {
     const bool shown = rec_ && rec_.get() == reevaluatedRecord_ && !reevaluationNote_.isEmpty();
     lblReevaluated->setText(shown ? reevaluationNote_ : QString());
     lblReevaluated->setVisible(shown);
 }
 
-bool TfrmThread::HasThreadCalculation() const
-{
+bool TfrmThread::HasThreadCalculation() const {
     return rec_ && !setDim_ && !ballMicMode_;
 }
 
-bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
-{
+bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {
     // Built aside: a refused entry leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
     const SetDimOutcome r = RunSetDim(entry, *rec);
@@ -142,8 +139,7 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
     return true;
 }
 
-void TfrmThread::ShowSetDimResult(bool external)
-{
+void TfrmThread::ShowSetDimResult(bool external) {
     SetMetricDisplay(metric_);
     lblOutOfDate->hide();
     ShowReevaluationNote();
@@ -153,7 +149,8 @@ void TfrmThread::ShowSetDimResult(bool external)
     // other pages would show limits it never had.
     {
         const QSignalBlocker block(TabSet1);
-        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        while (TabSet1->count() > 0)
+            TabSet1->removeTab(0);
         TabSet1->addTab(ThreadPage::Caption(ThreadPage::Setting));
     }
     Notebook1->setCurrentIndex(ThreadPage::Setting);

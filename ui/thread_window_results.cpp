@@ -1,20 +1,20 @@
 // The result pages: the name label, the thread and gauge grids, the class W / X
 // options, the wire-size entry, the display unit and the clipboard commands.
 // Every text shown comes from the core's page and clipboard builders.
-#include "ui/clipboard_export.h"
-#include "pages/clipboard_text.h"
 #include "core/display_unit.h"
-#include "pages/parameter_page.h"
-#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "pages/clipboard_text.h"
+#include "pages/parameter_page.h"
+#include "pages/profile_geometry.h"
+#include "pages/result_pages.h"
+#include "ui/clipboard_export.h"
 #include "ui/color_string_grid.h"
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
-#include "ui/thread_window.h"
 #include "ui/profile_page.h"
-#include "pages/profile_geometry.h"
+#include "ui/thread_window.h"
 
 #include "report/ball_mic_report.h"
 #include "report/print_preview.h"
@@ -34,20 +34,18 @@
 
 namespace {
 
-QString Q(const std::string& text)
-{
+QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void ShowWireBox(QComboBox* box, const std::vector<std::string>& sizes, const std::string& text)
-{
+void ShowWireBox(QComboBox* box, const std::vector<std::string>& sizes, const std::string& text) {
     box->clear();
-    for (const std::string& s : sizes) box->addItem(Q(s));
+    for (const std::string& s : sizes)
+        box->addItem(Q(s));
     box->setEditText(Q(text));
 }
 
-bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
-{
+bool SameEntry(const ParameterEntry& a, const ParameterEntry& b) {
     auto fields = [](const ParameterEntry& e) {
         return std::tie(e.typeIndex, e.classText, e.diameterText, e.pipe, e.pipeKind, e.pipeSize,
                         e.pipeSizeText, e.pitchText, e.startsIndex, e.customLOE, e.loeText,
@@ -70,8 +68,8 @@ bool SameEntry(const ParameterEntry& a, const ParameterEntry& b)
 
 // Without a tolerance set, one line stands in for the tolerance columns and
 // labels; a set that leaves some tolerances out keeps them, and the line says which.
-void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const GaugePageText& page)
-{
+void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances,
+              const GaugePageText& page) {
     for (std::size_t c : kGaugeTolColumns)
         grid->setColumnHidden(static_cast<int>(c), !page.tolerances);
     grid->FitToTexts();
@@ -82,8 +80,7 @@ void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances, const G
 
 } // namespace
 
-void TfrmThread::ShowResults()
-{
+void TfrmThread::ShowResults() {
     // A new record (Calculate, a thread file) matches the page as it stands now;
     // a redisplay of the same record (class W / X) keeps what was there.
     if (rec_.get() != shownRecord_) {
@@ -106,8 +103,7 @@ void TfrmThread::ShowResults()
     FormActivate();
 }
 
-void TfrmThread::RedrawResults()
-{
+void TfrmThread::RedrawResults() {
     if (!rec_) return;
     if (setDim_) {
         ShowGageSetting();
@@ -146,14 +142,12 @@ void TfrmThread::RedrawResults()
     ShowOutOfDate();
 }
 
-bool TfrmThread::OutOfDate() const
-{
+bool TfrmThread::OutOfDate() const {
     return rec_ && shownEntry_ && rec_.get() == shownRecord_ &&
            !SameEntry(*shownEntry_, EntryFromPage());
 }
 
-void TfrmThread::ShowOutOfDate()
-{
+void TfrmThread::ShowOutOfDate() {
     if (!rec_ || setDim_) return;
     const bool stale = OutOfDate();
     const std::string caption = pipeCaption_.isEmpty()
@@ -167,15 +161,14 @@ void TfrmThread::ShowOutOfDate()
         grid->SetDimmed(stale);
     iso1502Page_->SetDimmed(stale);
     QPalette palette = pnlName->palette();
-    palette.setColor(QPalette::WindowText,
-                     palette.color(stale ? QPalette::Disabled : QPalette::Active,
-                                   QPalette::WindowText));
+    palette.setColor(
+        QPalette::WindowText,
+        palette.color(stale ? QPalette::Disabled : QPalette::Active, QPalette::WindowText));
     lblName->setPalette(palette);
     lblOutOfDate->setVisible(stale);
 }
 
-void TfrmThread::FitNameLabel()
-{
+void TfrmThread::FitNameLabel() {
     // From a little above the desktop font (12 points on a 9-point desktop)
     // down in steps of 2 while the designation does not fit the panel.
     QFont font = QApplication::font();
@@ -194,33 +187,31 @@ void TfrmThread::FitNameLabel()
     lblName->setFont(font);
 }
 
-void TfrmThread::ApplyGaugeClassOptions()
-{
+void TfrmThread::ApplyGaugeClassOptions() {
     if (!rec_) return;
     const GaugeClassChoice c = GaugeClassOptions(rec_->ExtThd.TypeCode);
     optClassW->setVisible(c.showW);
     optClassX->setVisible(c.showX);
-    if (c.checkW) optClassW->setChecked(true);
-    else optClassX->setChecked(true);
+    if (c.checkW)
+        optClassW->setChecked(true);
+    else
+        optClassX->setChecked(true);
     rec_->ClassW = c.classW;
 }
 
-void TfrmThread::optClassWClick()
-{
+void TfrmThread::optClassWClick() {
     if (!rec_) return;
     rec_->ClassW = 1;
     ShowResults();
 }
 
-void TfrmThread::optClassXClick()
-{
+void TfrmThread::optClassXClick() {
     if (!rec_) return;
     rec_->ClassW = 0;
     ShowResults();
 }
 
-bool TfrmThread::spdWireSize1Click(bool setPlugBox)
-{
+bool TfrmThread::spdWireSize1Click(bool setPlugBox) {
     if (!rec_) return false;
     const QString text = (setPlugBox ? cbWireSize1 : cbWireSize2)->currentText();
     const double size = WireEntryToRecordUnits(*rec_, text.toStdString(), metric_);
@@ -235,8 +226,7 @@ bool TfrmThread::spdWireSize1Click(bool setPlugBox)
     return true;
 }
 
-bool TfrmThread::UseNewWireSize(const QString& text)
-{
+bool TfrmThread::UseNewWireSize(const QString& text) {
     if (!HasThreadCalculation()) {
         ShowInformation(this, QStringLiteral("A wire size needs a calculated thread: calculate "
                                              "the thread first."));
@@ -250,15 +240,13 @@ bool TfrmThread::UseNewWireSize(const QString& text)
     return spdWireSize1Click(true);
 }
 
-void TfrmThread::FormActivate()
-{
+void TfrmThread::FormActivate() {
     SetMetricDisplay(metric_);
     UpdateEngagementHint();
     emit metricFlagChanged(metric_);
 }
 
-void TfrmThread::ToggleDisplayUnit()
-{
+void TfrmThread::ToggleDisplayUnit() {
     // Pipe tables are inches only; the frame disables the command for them.
     if (!UnitSwitchable()) return;
     metric_ = !metric_;
@@ -268,8 +256,7 @@ void TfrmThread::ToggleDisplayUnit()
     emit metricFlagChanged(metric_);
 }
 
-void TfrmThread::CopyCalCertData()
-{
+void TfrmThread::CopyCalCertData() {
     if (!rec_) return;
     std::string text;
     switch (Notebook1->currentIndex()) {
@@ -288,14 +275,12 @@ void TfrmThread::CopyCalCertData()
     PutTextOnClipboard(text);
 }
 
-void TfrmThread::CopyThreadDims(bool internal)
-{
+void TfrmThread::CopyThreadDims(bool internal) {
     if (!rec_) return;
     PutTextOnClipboard(ThreadDimsText(*rec_, internal, metric_));
 }
 
-void TfrmThread::PrintThread(bool previewMode)
-{
+void TfrmThread::PrintThread(bool previewMode) {
     if (ballMicMode_) {
         if (ballMic_) PrintBallMic(this, *ballMic_, previewMode);
         return;
@@ -305,6 +290,6 @@ void TfrmThread::PrintThread(bool previewMode)
         ShowInformation(this, QStringLiteral("There is no calculation to print yet."));
         return;
     }
-    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode,
-                  metric_, setDim_, setDimInternal_);
+    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode, metric_,
+                  setDim_, setDimInternal_);
 }

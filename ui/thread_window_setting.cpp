@@ -10,8 +10,7 @@
 
 #include <cmath>
 
-QWidget* TfrmThread::BuildSettingPage()
-{
+QWidget* TfrmThread::BuildSettingPage() {
     gaugePage_ = new TGaugeSettingPage;
     connect(gaugePage_, &TGaugeSettingPage::choiceChanged, this, [this] { ShowGageSetting(); });
     connect(gaugePage_, &TGaugeSettingPage::pointDiaEntered, this, [this] { btnCalcClick(); });
@@ -20,8 +19,7 @@ QWidget* TfrmThread::BuildSettingPage()
     return gaugePage_;
 }
 
-void TfrmThread::ShowGageSetting()
-{
+void TfrmThread::ShowGageSetting() {
     if (!rec_ || PipeShown()) {
         gaugePage_->Clear();
         return;
@@ -30,8 +28,7 @@ void TfrmThread::ShowGageSetting()
         BuildGaugeSettingPage(*rec_, gaugePage_->External(), gaugePage_->RollGauge(), metric_));
 }
 
-void TfrmThread::btnCalcClick()
-{
+void TfrmThread::btnCalcClick() {
     if (!rec_ || PipeShown()) return;
     const double d = PointDiaEntryToRecordUnits(*rec_, gaugePage_->PointDiaEntry().toStdString());
     // Points are inch parts; a millimetre record takes them in millimetres.

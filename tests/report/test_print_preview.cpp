@@ -26,8 +26,7 @@ protected:
     ~PrintDispatch() override { ResetReportHooks(); }
 
     // A print dialog that chooses a PDF file, or is cancelled.
-    void DialogChoosesPdf(bool ok, int copies = 1)
-    {
+    void DialogChoosesPdf(bool ok, int copies = 1) {
         ReportHooks().printDialog = [this, ok, copies](QWidget*, QPrinter& printer, int& n) {
             ++dialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -37,8 +36,7 @@ protected:
         };
     }
 
-    bool PrintedWith(const std::string& title) const
-    {
+    bool PrintedWith(const std::string& title) const {
         if (!std::filesystem::exists(pdf)) return false;
         return !HaveTool("pdftotext") || PdfText(pdf).find(title) != std::string::npos;
     }
@@ -49,8 +47,7 @@ protected:
     int dialogs = 0;
 };
 
-TEST_F(PrintDispatch, PagesChooseTheirReport)
-{
+TEST_F(PrintDispatch, PagesChooseTheirReport) {
     for (const char* page : {"Ring Gage", "Set Plug", "Plug Gage"})
         EXPECT_EQ(ReportKindOfPage(*rec, page), kReportGauge) << page;
     for (const char* page : {"Parameters", "Thread Dim."})
@@ -61,8 +58,10 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
     const struct {
         const char* page;
         int kind, group;
-    } pipePages[] = {{"Parameters", kReportPipe, 1},   {"Thread Dim.", kReportPipe, 1},
-                     {"NPT Gages", kReportPipe, 2},    {"NPT Tolerances", kReportPipe, 3},
+    } pipePages[] = {{"Parameters", kReportPipe, 1},
+                     {"Thread Dim.", kReportPipe, 1},
+                     {"NPT Gages", kReportPipe, 2},
+                     {"NPT Tolerances", kReportPipe, 3},
                      {"Ring Gage", -1, 0}};
     for (const auto& p : pipePages) {
         EXPECT_EQ(ReportKindOfPage(npt, p.page), p.kind) << p.page;
@@ -72,8 +71,7 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
     EXPECT_EQ(ReportKindOfPage(*rec, "ISO 1502 Gauges"), kReportIso1502);
 }
 
-TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
-{
+TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport) {
     const ShippedTables shipped;
     TTInfo npt;
     npt.SetThreadType("NPT");
@@ -93,8 +91,7 @@ TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
     EXPECT_TRUE(PrintedWith("Working Taper Pipe Thread Plug and Ring Gages, NPT"));
 }
 
-TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)
-{
+TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView) {
     int shown = 0;
     ReportHooks().runModal = [&](QDialog& dialog) {
         ++shown;
@@ -133,8 +130,7 @@ TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog)
-{
+TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog) {
     // Print mode asks for the printer at once; Print in the preview rebuilds
     // the report it shows, for one copy, and closes the window either way.
     const struct {

@@ -18,16 +18,14 @@ namespace {
 
 class SettingReport : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!HaveTool("pdftotext"))
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; report texts not checked";
         rec = CalculatedUN("3/4", 10, "2");
     }
 
     // The report as the preview builds it, with the job's flags.
-    std::string Report(uint8_t settingDim = 0, uint8_t internal = 0)
-    {
+    std::string Report(uint8_t settingDim = 0, uint8_t internal = 0) {
         const std::string file = dir.file("setting.pdf");
         if (settingDim == 0) {
             EXPECT_TRUE(WriteReportPdf(*rec, kReportSetting, QString::fromStdString(file), false));
@@ -52,17 +50,28 @@ protected:
     std::unique_ptr<TTInfo> rec;
 };
 
-TEST_F(SettingReport, BothThreadsWithTheirLimits)
-{
+TEST_F(SettingReport, BothThreadsWithTheirLimits) {
     const std::string text = Report();
-    EXPECT_TRUE(InOrder(text, {"Gage Setting Dimensions Report", "Nominal Diameter:",
-                               "Pitch Diameter Setting Dimensions", "Internal Gage No.:",
-                               "Set to Flat Standard:", "Set to V Standard:", "Tolerance:",
-                               "Contact Pnt Dia:", "Contact Pnt Number:",
-                               "Functional Roll Setting Dimensions", "Internal Gage No.:",
-                               "Set to Flat Standard:", "Tolerance:", "Differential Anal. Tol:",
-                               "Roll Number:", "INTERNAL", "3/4-10 UNC-2B", "Pitch Diameter Max:",
-                               "Minor Diameter Min:", "Pitch Ledger for Windows"}));
+    EXPECT_TRUE(InOrder(text, {"Gage Setting Dimensions Report",
+                               "Nominal Diameter:",
+                               "Pitch Diameter Setting Dimensions",
+                               "Internal Gage No.:",
+                               "Set to Flat Standard:",
+                               "Set to V Standard:",
+                               "Tolerance:",
+                               "Contact Pnt Dia:",
+                               "Contact Pnt Number:",
+                               "Functional Roll Setting Dimensions",
+                               "Internal Gage No.:",
+                               "Set to Flat Standard:",
+                               "Tolerance:",
+                               "Differential Anal. Tol:",
+                               "Roll Number:",
+                               "INTERNAL",
+                               "3/4-10 UNC-2B",
+                               "Pitch Diameter Max:",
+                               "Minor Diameter Min:",
+                               "Pitch Ledger for Windows"}));
     const struct {
         const char* label;
         const char* pattern;
@@ -82,8 +91,7 @@ TEST_F(SettingReport, BothThreadsWithTheirLimits)
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
 }
 
-TEST_F(SettingReport, SettingDimensionOfOneThread)
-{
+TEST_F(SettingReport, SettingDimensionOfOneThread) {
     const struct {
         const char* name;
         uint8_t internal;
@@ -106,8 +114,7 @@ TEST_F(SettingReport, SettingDimensionOfOneThread)
     }
 }
 
-TEST_F(SettingReport, NoteOfRecalledRolls)
-{
+TEST_F(SettingReport, NoteOfRecalledRolls) {
     rec->ExtThd.Setting.RollNumber = "YRKA-5C";
     const std::string text = Report();
     EXPECT_TRUE(InOrder(text, {"Functional Roll Setting Dimensions", "Minor Diameter Min:",
@@ -119,8 +126,7 @@ TEST_F(SettingReport, NoteOfRecalledRolls)
 // footer go over to a page of their own and each page ends with the footer
 // (it once ran off the sheet). In millimetres the catalogue's inch points
 // carry the inch mark.
-TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit)
-{
+TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit) {
     const ShippedTables tables;
     TTInfo acme;
     acme.SetNomDia(2);
