@@ -140,14 +140,14 @@ void Judge(CalResult& r, int places) {
     if (r.limits.found) r.decision = Decide(r.shown, r.U, r.limits.min, r.limits.max, places);
 }
 
-const char* const kSeeTables = " \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
-
-// A gauge-maker's tolerance on a gauge size, in the direction its sign gives.
-CalLimits Toleranced(const TThdInfo& g, double size, double tol, char direction, int places) {
+// A gauge-maker's tolerance on a gauge size, in the direction its sign gives;
+// where the set in use has none, the note the gauge pages show.
+CalLimits Toleranced(const TThdInfo& g, double size, double tol, double classXTol, char direction,
+                     int places) {
     CalLimits l;
     l.source = ClassWApplies(g) ? "class W" : "class X";
     if (!(size > 0) || !(tol > 0)) {
-        l.reason = "no gauge tolerance for this thread" + std::string(kSeeTables);
+        l.reason = ClassWApplies(g) && classXTol > 0 ? kNoClassWTolNote : kNoGaugeTolNote;
         return l;
     }
     l.found = true;
@@ -282,7 +282,7 @@ CalLimits PDLimits(const TTInfo& rec, CalMember m, int places) {
     }
     const TThdInfo& g = CalMemberOf(rec, m);
     const double tol = ClassWApplies(g) ? rec.WPDTol : rec.XPDTol;
-    return Toleranced(g, g.PD.Gage, tol, g.PD.Sign == "-" ? '-' : '+', places);
+    return Toleranced(g, g.PD.Gage, tol, rec.XPDTol, g.PD.Sign == "-" ? '-' : '+', places);
 }
 
 CalLimits MajorLimits(const TTInfo& rec, CalMember m, int places) {
@@ -300,7 +300,7 @@ CalLimits MajorLimits(const TTInfo& rec, CalMember m, int places) {
     const std::string& sign = g.Major.Sign;
     const char direction = sign.size() >= 2 ? sign[0] : sign == "-" ? '-' : '+';
     const double tol = ClassWApplies(g) ? rec.WDiaTol : rec.XDiaTol;
-    return Toleranced(g, g.Major.Gage, tol, direction, places);
+    return Toleranced(g, g.Major.Gage, tol, rec.XDiaTol, direction, places);
 }
 
 Calibration Calibrate(const TTInfo& rec, const CalibrationInput& in) {

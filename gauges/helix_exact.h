@@ -21,8 +21,8 @@ struct HelicoidForm {
 // from the thread's axis, plus one wire. Each wire lies where it sinks deepest,
 // its axis square to the radius through it and leaning with the helix by the
 // angle that brings it nearest the thread's axis. Solved to better than 1e-12
-// of the diameter; nullopt for a form no wire can be seated in (a wire too
-// large or too small for the groove, a lead too steep for the pitch diameter).
+// of the diameter; nullopt for what is no thread form (sizes not above 0, a
+// flank not between 0 and 90 degrees) or a lead so steep that no seat is found.
 std::optional<double> ExactWireReading(const HelicoidForm& form, double pd, double wire);
 
 // The pitch diameter at which ExactWireReading gives `reading`; nullopt when

@@ -189,5 +189,12 @@ CalibrationCheck CheckCalibrationEntry(const TTInfo& rec, const CalibrationEntry
         if (text->size() > kMaxIdentity)
             return refuse(std::string(name) + " is longer than 120 characters");
     }
+    // A mean reading no pitch diameter gives is refused like Inspect's readings.
+    out.calibration = Calibrate(rec, in);
+    if (!out.calibration.reason.empty()) {
+        const ScopedDisplayUnit unit(metricDisplay);
+        return refuse("The mean reading (" + DimText(g, 5, out.calibration.meanReading) +
+                      ") is too small for these wires: no pitch diameter gives it.");
+    }
     return out;
 }

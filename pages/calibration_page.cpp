@@ -167,13 +167,8 @@ CalibrationPageText BuildCalibrationPage(const TTInfo& rec, const CalibrationEnt
     }
     page.input = check.input;
     const CalibrationInput& in = page.input;
-    const Calibration& cal = page.calibration = Calibrate(rec, in);
+    const Calibration& cal = page.calibration = check.calibration;
     const TThdInfo& m = CalMemberOf(rec, in.member);
-    if (!cal.reason.empty()) {
-        page.message = "The mean reading (" + DimText(m, 5, cal.meanReading) +
-                       ") is too small for these wires: no pitch diameter gives it.";
-        return page;
-    }
     const std::string unit = UnitText(metricDisplay);
     page.caption = "Calibrate " + CalMemberName(in.member);
     page.readingsLine = WireReadingsLine(rec);

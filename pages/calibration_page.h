@@ -45,9 +45,11 @@ struct CalibrationEntry {
 struct CalibrationCheck {
     std::string message; // why the entry is refused; empty when accepted
     CalibrationInput input;
+    Calibration calibration; // the calibration of the accepted inputs
 };
 
-// The typed entries as the page takes them, with the program's messages.
+// The typed entries as the page takes them, with the program's messages; a
+// mean reading that no pitch diameter gives is refused too.
 CalibrationCheck CheckCalibrationEntry(const TTInfo& rec, const CalibrationEntry& entry,
                                        bool metricDisplay);
 

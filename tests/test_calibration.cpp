@@ -256,6 +256,8 @@ const Refusal kRefusals[] = {
     {"not_a_calibration_file", "Gauge", nullptr, "{file} is not a calibration file"},
     {"empty_uncertainty", "U Reading", "U Reading=", "Enter the uncertainty of one reading."},
     {"reading_not_a_number", "Readings", "Readings=0.26135, x", "Invalid reading over wires: x in"},
+    {"reading_too_small", "Readings", "Readings=0.04",
+     "The mean reading (0.04000) is too small for these wires: no pitch diameter gives it."},
     {"negative_uncertainty", "U Wire", "U Wire=-0.00001",
      "Invalid uncertainty of the wire diameter: -0.00001 in"},
     {"huge_temperature", "Gauge Temperature", "Gauge Temperature=1e308",
