@@ -58,7 +58,9 @@ int RunPlwin(int& argc, char** argv)
         TMainForm frame(StandardFrameConfig());
         frame.btnNewClick();
         QTextStream out(stdout);
-        return CheckInstall(out) ? 0 : 1;
+        if (!frame.SettingsError().empty())
+            out << "settings: " << QString::fromStdString(frame.SettingsError()) << '\n';
+        return CheckInstall(out) && frame.SettingsError().empty() ? 0 : 1;
     }
 
     TfrmSplash splash;
@@ -67,6 +69,12 @@ int RunPlwin(int& argc, char** argv)
     TMainForm frame(StandardFrameConfig());
     frame.SetSplash(&splash);
     frame.show();
+    // The shipped tables must not stand in for the user's without a word.
+    if (!frame.SettingsError().empty())
+        ShowError(&frame, QString::fromStdString("The settings could not be read: " +
+                                                 frame.SettingsError() +
+                                                 "\nThe shipped tables and an empty company name "
+                                                 "are used until the file can be read."));
     // A catalogue file that is missing or malformed costs only the gauge
     // settings ("None Available"): limits are still calculated.
     const std::vector<std::string> catalogue = LoadGageCatalogue();

@@ -3,6 +3,7 @@
 #include "app/help_window.h"
 #include "app/product.h"
 #include "core/settings.h"
+#include "core/table_file.h"
 #include "gauges/gage_catalogue.h"
 #include "report/pipe_drawings.h"
 
@@ -17,7 +18,9 @@ namespace {
 const char* const kUsage =
     "Usage: plwin [--check-install] [FILE.thd|FILE.bm]...\n"
     "Opens each thread or ball micrometer file in a thread window of its own.\n"
-    "  --check-install  print where the tables, help and report pictures are found, and exit\n"
+    "  --check-install  print where the tables, help and report pictures are found, check\n"
+    "                   every table tables.sum lists (size and CRC-32), and exit: 1 naming\n"
+    "                   the first table missing or damaged\n"
     "  --help           show this help\n"
     "  --version        show the version\n";
 
@@ -65,7 +68,14 @@ int AnswerInfoOption(int argc, char** argv)
 bool CheckInstall(QTextStream& out)
 {
     out << "program: " << QString::fromStdString(ProgramDir()) << '\n';
-    bool ok = Report(out, "tables", QString::fromStdString(Settings().TableDataPath), "unstbl.bin");
+    const std::string tables = Settings().TableDataPath;
+    bool ok = Report(out, "tables", QString::fromStdString(tables), kTableSumsName);
+    // Each table as the calculation will read it: present, whole, the bytes compiled.
+    if (ok) {
+        const std::string bad = CheckListedTables(tables);
+        if (!bad.empty()) out << "tables: " << QString::fromStdString(bad) << '\n';
+        ok = bad.empty();
+    }
     ok = Report(out, "help", DefaultHelpDir(), kHelpContentsPage) && ok;
     const QString picture = PipePicturePath(PipeDrawing::ThreadDims);
     ok = Report(out, "pictures", picture.isEmpty() ? QString() : QFileInfo(picture).path(),

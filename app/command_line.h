@@ -19,5 +19,7 @@ PlwinCommandLine ParsePlwinArguments(const QStringList& args);
 int AnswerInfoOption(int argc, char** argv);
 
 // Prints where the program finds its tables, help, report pictures and gauge
-// catalogue; false when any of them is missing.
+// catalogue; false when any of them is missing, when a table tables.sum lists
+// is missing or differs from its line (the first one is named), or when a
+// catalogue line is refused.
 bool CheckInstall(QTextStream& out);

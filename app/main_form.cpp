@@ -75,7 +75,8 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     UpdateToolCommands();
 
     RestoreWindowPos(*this, config_.plwinIni, PositionKey());
-    ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
+    settingsError_ =
+        ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
 
     frmAbout_ = new TfrmAbout(this);
 

@@ -53,6 +53,9 @@ public:
 
     // The window the frame's timer hides four seconds after start-up.
     void SetSplash(QWidget* splash);
+    // Why a settings file could not be read at start-up (its settings keep
+    // their defaults for this run); empty when both were read or are missing.
+    const std::string& SettingsError() const { return settingsError_; }
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     // The thread window the commands act on; null when none is open.
@@ -127,4 +130,5 @@ private:
     TfrmPref* frmPref_ = nullptr;
     TfrmAbout* frmAbout_;
     QPointer<THelpWindow> help_;
+    std::string settingsError_;
 };

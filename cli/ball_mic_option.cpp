@@ -3,6 +3,7 @@
 #include "cli/cli_output.h"
 #include "cli/report_option.h"
 #include "cli/run_cli.h"
+#include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/settings.h"
 #include "gauges/ball_mic.h"
@@ -26,7 +27,8 @@ const char* const kBallMicUsage =
     "  --apex-dia D    apex diameter (method 3)\n"
     "  --ball-dis L    distance over the gauge ball (methods 2, 3)\n"
     "  --internal      a tapered bore (default: a taper plug)\n"
-    "  --open FILE     a ball micrometer file (.bm); options given override it\n"
+    "  --open FILE     a ball micrometer file (.bm); options given override it,\n"
+    "                  and both are checked as the dialog checks typed values\n"
     "  --save FILE     save the ball micrometer file\n"
     "  --json, --report ballmic --pdf FILE   as for threads\n"
     "  Lengths are in the unit typed; every one the method uses must be above 0.\n";
@@ -35,13 +37,17 @@ namespace {
 
 struct Value {
     const char* option;
+    const char* key; // of the .bm file
     double TBallMic::*field;
 };
 
 constexpr Value kValues[] = {
-    {"--angle", &TBallMic::Angle},       {"--ball-dia", &TBallMic::BallDia},
-    {"--plane-dia", &TBallMic::PlaneDia}, {"--plane-dis", &TBallMic::PlaneDis},
-    {"--apex-dia", &TBallMic::ApexDia},   {"--ball-dis", &TBallMic::BallDis},
+    {"--angle", "Angle", &TBallMic::Angle},
+    {"--ball-dia", "BallDia", &TBallMic::BallDia},
+    {"--plane-dia", "PlaneDia", &TBallMic::PlaneDia},
+    {"--plane-dis", "PlaneDis", &TBallMic::PlaneDis},
+    {"--apex-dia", "ApexDia", &TBallMic::ApexDia},
+    {"--ball-dis", "BallDis", &TBallMic::BallDis},
 };
 
 struct BallMicOptions {
@@ -112,13 +118,10 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     std::string caption = BallMicCaption("(Untitled)");
     if (const std::string* file = get("--open")) {
         std::string error;
-        if (!bm.Load(*file, &error)) {
+        const BallMicFileStatus status = LoadBallMicFile(bm, *file, &error);
+        if (status != BallMicFileStatus::Loaded) {
             err << error << '\n';
-            return kExitFileError;
-        }
-        if (!IsBallMicFile(*file)) {
-            err << *file << " is not a ball micrometer file: it has no [BALLMIC] section\n";
-            return kExitFileError;
+            return status == BallMicFileStatus::Refused ? kExitInvalidInput : kExitFileError;
         }
         caption = BallMicCaption(*file);
     } else {
@@ -129,7 +132,19 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         if (t != "1" && t != "2" && t != "3") return Usage(err, "--method is 1, 2 or 3, not " + t);
         bm.CalcMethod = t[0] - '0';
     }
-    if (get("--open") == nullptr) {
+    if (const std::string* file = get("--open")) {
+        // Another method may need a length the file never held.
+        const IniFile ini(*file);
+        const std::vector<std::string> used = BallMicKeysUsed(bm.CalcMethod);
+        for (const Value& v : kValues) {
+            if (std::ranges::find(used, v.key) != used.end() && !get(v.option) &&
+                !ini.HasKey("BALLMIC", v.key)) {
+                err << *file << " is not a complete ball micrometer file: no " << v.key
+                    << " (give " << v.option << ")\n";
+                return kExitInvalidInput;
+            }
+        }
+    } else {
         std::string missing;
         for (const std::string& n : Needed(bm.CalcMethod))
             if (!get(n)) missing += (missing.empty() ? "" : ", ") + n;
@@ -147,9 +162,9 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
             bm.*v.field = value;
         }
     if (o.internal) bm.Internal = -1;
-    // A file shows what the window shows for it; typed values are checked as
-    // the dialog checks them.
-    const std::string problem = get("--open") ? std::string() : BallMicEntryProblem(bm);
+    // Typed values, and what a file holds with them, are checked as the
+    // dialog checks its entries.
+    const std::string problem = BallMicEntryProblem(bm);
     if (!problem.empty()) {
         err << problem;
         if (problem == kBallMicIncomplete) {

@@ -167,6 +167,11 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
 {
     words.clear();
     problem.clear();
+    // A command line cannot hold one: the word would be cut there.
+    if (line.find('\0') != std::string::npos) {
+        problem = "a NUL byte in the line: no option or value holds one";
+        return false;
+    }
     std::string word;
     bool inWord = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -243,7 +248,7 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
             return kExitFileError;
         }
     }
-    ReadSettings();
+    if (!SettingsRead(err)) return kExitFileError;
     const AppSettings settings = Settings();
 
     int worst = kExitOk;

@@ -8,7 +8,8 @@
 
 // Splits a line into words as a POSIX shell does: blanks separate, '...' and
 // "..." quote, a backslash escapes, a word starting with # begins a comment;
-// nothing is expanded. False with the problem for an unterminated quote.
+// nothing is expanded. False with the problem for an unterminated quote or a
+// NUL byte.
 bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
                     std::string& problem);
 

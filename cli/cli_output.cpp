@@ -308,10 +308,12 @@ void InspectionJson(JsonWriter& j, const InspectPageText& page)
 }
 
 // The drills of an internal unified or metric thread, as its page found them;
-// none where the table is missing.
-void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>& drills)
+// none where the table cannot be read, and then why.
+void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>& drills,
+                   const std::string& error)
 {
     if (!HasTapDrills(rec)) return;
+    if (!error.empty()) j.Put("tapDrillsError", error);
     j.Key("tapDrills");
     j.Open('[');
     for (const TapDrill& d : drills) {
@@ -434,7 +436,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     ThreadSettingJson(j, rec, pages.unit == UnitText(true));
     j.Close('}');
     RecordJson(j, rec);
-    TapDrillsJson(j, rec, pages.drills);
+    TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
     if (inspect) InspectionJson(j, *inspect);
     if (reevaluation) {

@@ -54,9 +54,9 @@ const char* const kUsage =
     "                  stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
     "                  threads); default UN\n"
     "  --dia TEXT      nominal diameter: 0.375, 3/8 or a number size such as #10;\n"
-    "                  millimetres for M and MJ (10)\n"
+    "                  millimetres for M and MJ (10; over 0.99 up to 355, ISO 965-1)\n"
     "  --tpi VALUE     threads per inch (all but M and MJ)\n"
-    "  --pitch MM      pitch in millimetres (M, MJ)\n"
+    "  --pitch MM      pitch in millimetres (M, MJ; 0.2 to 8, ISO 965-1)\n"
     "  --class TEXT    UN, UNR: 1, 2 or 3 (default 2); UNJ: 3; ACME: 2G, 3G, 4G or 5G;\n"
     "                  STUB, SAM1, SAM2: 2G, 3G or 4G; BUTT: 2 or 3; NPT: the pipe\n"
     "                  kind NPT, NPSC, NPTR, NPSM or NPSL (default: the first)\n"
@@ -71,9 +71,11 @@ const char* const kUsage =
     "  --starts N      number of starts, 1 to 6 (default 1)\n"
     "  --loe VALUE     custom length of engagement (UN, UNR, UNJ, MJ; M: see\n"
     "                  --loe-group; Acme, stub and buttress threads take the standard one)\n"
-    "  --coating T     coating thickness\n"
+    "  --coating T     coating thickness in the thread's unit: inches, millimetres\n"
+    "                  for M and MJ (0.008 is 8 um on an M10)\n"
     "  --open FILE     calculate the thread of a thread file instead (a ball\n"
-    "                  micrometer file runs the ball micrometer)\n"
+    "                  micrometer file runs the ball micrometer), checked as typed\n"
+    "                  values are (one without Nom Dia or TPI is refused)\n"
     "\n"
     "Results:\n"
     "  --classx        class X gauge tolerances on the setting plugs (default class W)\n"
@@ -121,7 +123,9 @@ const char* const kUsage =
     "                  --json, --csv, --mm, --inch as above; --report setting --pdf\n"
     "                  FILE writes its Setting Dims Report\n"
     "\n"
-    "Exit codes: 0 done, 2 invalid input, 3 table or file error, 64 usage error.\n";
+    "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
+    "above 0 and in order), 3 table or file error (also an unreadable settings\n"
+    "file), 64 usage error.\n";
 
 struct Options {
     std::map<std::string, std::string> values;
@@ -268,6 +272,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         problem = "--pdf needs a file name";
         return false;
     }
+    if (auto svg = o.get("--profile-svg"); svg && svg->empty()) {
+        problem = "--profile-svg needs a file name";
+        return false;
+    }
     return true;
 }
 
@@ -392,11 +400,9 @@ std::optional<Failure> SetUpFromOptions(const Options& o, TTInfo& rec, std::stri
         e.loeText = *loe;
     }
     if (auto s = o.get("--starts")) {
-        double v = 0;
-        // The range first: converting 1e300 to int is undefined.
-        if (!ParseDecimal(*s, v) || v < 1 || v > 6 || v != std::trunc(v))
-            return Failure{kExitInvalidInput, "Invalid number of starts: " + *s};
-        e.startsIndex = static_cast<int>(v) - 1;
+        const int starts = StartsOf(*s);
+        if (starts == 0) return Failure{kExitInvalidInput, kInvalidStartsMessage + *s};
+        e.startsIndex = starts - 1;
     }
     if (auto c = o.get("--coating")) {
         e.coated = true;
@@ -461,6 +467,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
                 return f->code;
             }
             rec.Calculate();
+            if (!rec.Refusal.empty()) {
+                err << rec.Refusal << '\n';
+                return kExitInvalidInput;
+            }
         }
     } catch (const TableError& e) {
         err << e.what() << '\n';
@@ -533,6 +543,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err)
         return kExitInvalidInput;
     }
     const ResultPagesText pages = BuildResultPages(rec, fileName, mm, /*withTips=*/false);
+    // Text and CSV say it in the Tap Drills block; JSON only in a field a reader may skip.
+    if (o.json && !pages.drillsError.empty())
+        err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
     if (o.json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval);
     else if (o.csv) PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
@@ -556,11 +569,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                    bool readSettings)
 {
     if (IsBallMicRun(args) || OpensBallMicFile(args)) {
-        if (readSettings) ReadSettings();
+        if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
     }
     if (IsIdentifyRun(args)) {
-        if (readSettings) ReadSettings();
+        if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunIdentifyCli(args, out, err);
     }
     Options o;
@@ -577,7 +590,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << "plcalc (Pitch Ledger) " << ProgramVersion() << '\n';
         return kExitOk;
     }
-    if (readSettings) ReadSettings();
+    if (readSettings && !SettingsRead(err)) return kExitFileError;
     if (o.setDim) {
         if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
         return RunSetDimOption(o.values, {o.json, o.csv, o.mm, o.inch}, out, err);
@@ -586,6 +599,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 }
 
 } // namespace
+
+bool SettingsRead(std::ostream& err)
+{
+    const std::string error = ReadSettings();
+    if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
+    return error.empty();
+}
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

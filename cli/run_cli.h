@@ -16,3 +16,8 @@ constexpr int kExitUsage = 64;       // unknown option or missing value
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // One line of a batch: as runCli, with the settings the batch has read.
 int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Reads the user's settings; a settings file that is there but cannot be read
+// is named on err ("plcalc: cannot read the settings: ...") and gives false:
+// the shipped tables must not stand in for the user's unseen.
+bool SettingsRead(std::ostream& err);

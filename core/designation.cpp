@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/thread_record.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,8 @@ std::string SizePart(const TThdInfo& m)
 // the pitch field is single precision, so it is read back to three places.
 std::string MetricNumber(double value)
 {
-    std::string text = Trim(FormatFixed(value, 0, 3));
+    // A pitch finer than three places show keeps six.
+    std::string text = Trim(FormatFixed(value, 0, std::fabs(value) < 0.0005 ? 6 : 3));
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
         text.pop_back();
     return text;
@@ -104,14 +106,17 @@ std::string DesignationText(TThdInfo& member)
             member.Owner->NomDiaText = Len4Text(member.NomDia);
         designation = SizePart(member) + " " + member.Series + "-";
         if (member.StdLOE == 0) designation += "SE";
-        designation += ClassSuffix(member.ClassCode);
-        if (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
-            member.TypeCode == kTypeUNJ) {
+        const std::string classSuffix = ClassSuffix(member.ClassCode);
+        designation += classSuffix;
+        // A Set Dim record has no class, so no A or B to follow.
+        if (!classSuffix.empty() && (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
+                                     member.TypeCode == kTypeUNJ)) {
             if (member.IsInternal == 1) designation += "B";
             if (member.IsExternal == 1) designation += "A";
         }
     }
-    if (!designation.empty() && designation.back() == '-') designation.pop_back();
+    while (!designation.empty() && (designation.back() == '-' || designation.back() == ' '))
+        designation.pop_back();
 
     member.Notes.clear();
     if (member.Coating > 0) {

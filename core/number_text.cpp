@@ -182,7 +182,12 @@ std::string TPIText(double value)
     const double frac = std::fabs(value - std::trunc(value));
     if (frac == 0) return Trim(FormatFixed(value, 0, 0));
     if (frac == 0.5) return Trim(FormatFixed(value, 4, 1));
-    return Trim(FormatFixed(value, 4, 2));
+    if (std::fabs(value) >= 0.005) return Trim(FormatFixed(value, 4, 2));
+    // Two places would show a pitch as 0: six, without the zeros after its digits.
+    std::string t = Trim(FormatFixed(value, 0, 6));
+    while (t.size() > 1 && t.back() == '0') t.pop_back();
+    if (t.back() == '.') t.pop_back();
+    return t;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include "core/atomic_file.h"
 #include "core/ini_file.h"
 
 #include <cstdlib>
@@ -24,6 +25,18 @@ std::string HomeDir()
     if (home && *home) return home;
     if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
     return ".";
+}
+
+// A file that could not be read is not replaced by the few keys written here;
+// one no save may replace anyway is refused with the save's own reason.
+bool SaveReadable(const IniFile& ini, std::string& error)
+{
+    std::string target;
+    if (!ini.loadError().empty() && ResolveSaveTarget(ini.path(), target) == 0) {
+        error = "Cannot write " + ini.path() + ": it could not be read (" + ini.loadError() + ")";
+        return false;
+    }
+    return ini.Save(&error);
 }
 
 } // namespace
@@ -98,8 +111,8 @@ std::string DefaultTableDataPath(const std::string& programDir)
     return found.empty() ? programDir + "Tables" : found;
 }
 
-void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
-                  const std::string& programDir)
+std::string ReadSettings(AppSettings& s, const std::string& plwinIni,
+                         const std::string& pluserIni, const std::string& programDir)
 {
     const IniFile plwin(plwinIni);
     s.CompanyName = plwin.ReadString("MAIN", "Company", "");
@@ -107,6 +120,11 @@ void ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string
     s.MainPath = pluser.ReadString("MAIN", "ThdMainPath", programDir);
     s.TableDataPath =
         pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
+    std::string error = plwin.loadError();
+    // One file under both names reads the same way twice.
+    if (!pluser.loadError().empty() && pluser.loadError() != error)
+        error += (error.empty() ? "" : "\n") + pluser.loadError();
+    return error;
 }
 
 bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
@@ -115,22 +133,22 @@ bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
     IniFile plwin(plwinIni);
     plwin.WriteString("MAIN", "Company", s.CompanyName);
     std::string plwinError;
-    const bool plwinSaved = plwin.Save(&plwinError);
+    const bool plwinSaved = SaveReadable(plwin, plwinError);
     IniFile pluser(pluserIni);
     pluser.WriteString("MAIN", "ThdMainPath", s.MainPath);
     pluser.WriteString("MAIN", "ThdTableData", s.TableDataPath);
     std::string pluserError;
-    const bool pluserSaved = pluser.Save(&pluserError);
+    const bool pluserSaved = SaveReadable(pluser, pluserError);
     if (error)
         *error = plwinError + (plwinSaved || pluserSaved ? "" : "\n") + pluserError;
     return plwinSaved && pluserSaved;
 }
 
-void ReadSettings()
+std::string ReadSettings()
 {
     const std::string programDir = ProgramDir();
     const std::string configDir = UserConfigDir();
-    ReadSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir),
+    return ReadSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir),
                  programDir);
 }
 

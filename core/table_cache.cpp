@@ -2,13 +2,16 @@
 
 #include "core/table_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <ctime>
+#include <filesystem>
 #include <mutex>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <sys/inotify.h>
@@ -33,6 +36,7 @@ struct Watches {
     int fd = -2; // -2: not opened yet, -1: none to be had
     std::unordered_map<int, std::vector<std::string>> prefixes; // folder's paths, "dir/"
     std::unordered_map<std::string, int> byPrefix;
+    std::unordered_set<std::string> throughLinks; // folders reached through a symbolic link
 };
 Watches g_watch;
 // Counts events and lost watches: a table read while one came is not taken
@@ -45,13 +49,33 @@ int WatchFd()
     return g_watch.fd;
 }
 
-// Watches the folder of path; false when it cannot.
+// A watch follows the folder it was given, not its path: re-pointing a
+// symbolic link on the way to it (ln -sfn T2 Tables) tells it nothing.
+bool ThroughLink(const std::string& prefix)
+{
+    std::error_code ec;
+    const std::filesystem::path dir = prefix.empty() ? "." : prefix;
+    const std::filesystem::path real = std::filesystem::canonical(dir, ec);
+    if (ec) return true;
+    std::filesystem::path given = std::filesystem::absolute(dir, ec).lexically_normal();
+    if (ec) return true;
+    if (!given.has_filename()) given = given.parent_path(); // "dir/" as "dir"
+    return real != given;
+}
+
+// Watches the folder of path; false when it cannot, or when the folder is
+// reached through a symbolic link: such a table is looked at on every use.
 bool Watch(const std::string& path)
 {
     const int fd = WatchFd();
     if (fd < 0) return false;
     const std::string prefix = path.substr(0, path.rfind('/') + 1);
     if (g_watch.byPrefix.contains(prefix)) return true;
+    if (g_watch.throughLinks.contains(prefix)) return false;
+    if (ThroughLink(prefix)) {
+        g_watch.throughLinks.insert(prefix);
+        return false;
+    }
     const uint32_t mask = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM |
                           IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF;
     const int wd = ::inotify_add_watch(fd, prefix.empty() ? "." : prefix.c_str(), mask);
@@ -132,24 +156,14 @@ void CheckSum(const std::string& path, const std::vector<unsigned char>& bytes)
         throw;
     }
     const std::string_view text(reinterpret_cast<const char*>(sums->data()), sums->size());
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(at, end - at);
-        at = end + 1;
-        if (!line.starts_with(name) || line.size() == name.size() || line[name.size()] != ' ')
-            continue;
-        const char* p = line.data() + name.size() + 1;
-        const char* const last = line.data() + line.size();
-        uint64_t size = 0;
-        uint32_t crc = 0;
-        auto r = std::from_chars(p, last, size);
-        bool ok = r.ec == std::errc() && r.ptr != last && *r.ptr == ' ';
-        if (ok) {
-            r = std::from_chars(r.ptr + 1, last, crc, 16);
-            ok = r.ec == std::errc() && r.ptr == last;
-        }
-        if (!ok || size != bytes.size() || crc != Crc32(bytes.data(), bytes.size()))
+    const std::vector<TableSum> lines = ParseTableSums(text);
+    for (const TableSum& s : lines) {
+        if (s.name != name) continue;
+        if (!s.readable)
+            throw TableError(kTableDamaged, folder + kTableSumsName,
+                             "line " + std::to_string(s.line) + ", the line of " + name +
+                                 ", cannot be read");
+        if (s.size != bytes.size() || s.crc != Crc32(bytes.data(), bytes.size()))
             throw TableError(kTableDamaged, path,
                              std::string("its bytes differ from its line in ") + kTableSumsName);
         return;
@@ -162,6 +176,44 @@ bool Before(int64_t sec, int64_t nsec, const timespec& t)
 }
 
 } // namespace
+
+std::vector<TableSum> ParseTableSums(std::string_view text)
+{
+    std::vector<TableSum> sums;
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    int number = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(at, end - at);
+        at = end + 1;
+        ++number;
+        // Editors and transfers add CR line ends and trailing blanks.
+        while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+        while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+        if (line.empty()) continue;
+        std::vector<std::string_view> words;
+        for (std::size_t w = 0; w < line.size();) {
+            const std::size_t stop =
+                std::find_if(line.begin() + static_cast<long>(w), line.end(), blank) -
+                line.begin();
+            words.push_back(line.substr(w, stop - w));
+            w = stop;
+            while (w < line.size() && blank(line[w])) ++w;
+        }
+        TableSum s;
+        s.line = number;
+        s.name = std::string(words[0]);
+        const auto whole = [](std::string_view word, auto& value, int base) {
+            const auto r = std::from_chars(word.data(), word.data() + word.size(), value, base);
+            return r.ec == std::errc() && r.ptr == word.data() + word.size();
+        };
+        s.readable = words.size() == 3 && whole(words[1], s.size, 10) &&
+                     whole(words[2], s.crc, 16);
+        sums.push_back(std::move(s));
+    }
+    return sums;
+}
 
 uint32_t Crc32(const unsigned char* data, std::size_t size)
 {
@@ -220,4 +272,37 @@ void ClearTableCache()
 {
     const std::lock_guard<std::mutex> lock(g_mutex);
     g_kept.clear();
+}
+
+std::string CheckListedTables(const std::string& folder)
+{
+    const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    const std::string sumsPath = dir + kTableSumsName;
+    std::vector<unsigned char> text;
+    try {
+        text = ReadWholeFile(sumsPath, kTableFileLimit);
+    } catch (const TableError& e) {
+        return e.what();
+    }
+    const std::vector<TableSum> sums =
+        ParseTableSums(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    if (sums.empty()) return TableError(kTableDamaged, sumsPath, "it lists no table").what();
+    for (const TableSum& s : sums) {
+        // A name is a file beside the sums, never a path elsewhere.
+        if (!s.readable || s.name.find('/') != std::string::npos)
+            return TableError(kTableDamaged, sumsPath,
+                              "line " + std::to_string(s.line) + " cannot be read")
+                .what();
+        std::vector<unsigned char> bytes;
+        try {
+            bytes = ReadWholeFile(dir + s.name, kTableFileLimit);
+        } catch (const TableError& e) {
+            return e.what();
+        }
+        if (bytes.size() != s.size || Crc32(bytes.data(), bytes.size()) != s.crc)
+            return TableError(kTableDamaged, dir + s.name,
+                              std::string("its bytes differ from its line in ") + kTableSumsName)
+                .what();
+    }
+    return {};
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one error a table or catalogue file raises. The message starts with the
@@ -68,6 +69,25 @@ inline constexpr int kTableSettleSeconds = 2;
 // Beside the tables: one line per table, "<name> <size> <CRC-32 in hex>".
 inline const char* const kTableSumsName = "tables.sum";
 uint32_t Crc32(const unsigned char* data, std::size_t size);
+
+// One line of tables.sum; `readable` false for a line that is not a name, a
+// size and a sum (its name is then its first word).
+struct TableSum {
+    int line = 0; // counting from 1
+    std::string name;
+    uint64_t size = 0;
+    uint32_t crc = 0;
+    bool readable = false;
+};
+// The lines of a tables.sum text; blanks, tabs and CR around a line are no
+// part of it, blank lines are skipped.
+std::vector<TableSum> ParseTableSums(std::string_view text);
+
+// Every table the folder's tables.sum lists, read whole and compared with its
+// line: the first that is missing or differs, or the first line that cannot
+// be read, as a message naming it; empty when all agree. Also a message when
+// the folder has no tables.sum.
+std::string CheckListedTables(const std::string& folder);
 
 // One record of a table file; fields are read at their byte offsets.
 class TableRecord {

@@ -153,6 +153,10 @@ public:
     uint8_t LeftHand = 0;
     uint8_t ForceCalc = 0;
     std::string NomDiaText;
+    // Why the limits of the last Calculate must not be shown ("Can not
+    // calculate: the pitch is too coarse for this diameter"); empty when every
+    // limit is finite, above zero and in order.
+    std::string Refusal;
 
     void SetThreadType(const std::string& name);
     void SetClass(const std::string& text);
@@ -163,8 +167,8 @@ public:
     void SetLOE(double loe);
     // 0 accepted, 1 above the external thread's maximum wire, 2 below its minimum.
     int SetWireSize(double size);
-    // Runs the family steps for the thread type. Throws TableError when a
-    // table file cannot be read.
+    // Runs the family steps for the thread type, then checks the limits and
+    // sets Refusal. Throws TableError when a table file cannot be read.
     void Calculate();
 
     // The eight members in the order the record holds them.

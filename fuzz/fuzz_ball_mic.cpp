@@ -4,6 +4,8 @@
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -14,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     TBallMic bm;
     std::string error;
     if (!bm.Load(path, &error)) return 0;
-    BallMicEntryProblem(bm);
+    // What a file opens with is what the dialog would have let through.
+    if (!BallMicEntryProblem(bm).empty() || !(bm.SetDim > 0) || !std::isfinite(bm.SetDim) ||
+        !(bm.BallDis > 0) || !std::isfinite(bm.BallDis))
+        std::abort();
     BuildBallMicPage(bm);
     BallMicInputRows(bm);
     return 0;

@@ -44,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     TTInfo rec;
     if (SetUpRecord(e, rec).message.empty()) {
         rec.Calculate();
+        RequireSaneLimits(rec);
         for (int page = 0; page < 4; ++page)
             BuildGaugeSettingPage(rec, page & 1, page & 2, false);
         TabledPointList(rec);

@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     args.push_back("--tables");
     args.push_back(FuzzTablesDir());
     std::ostringstream out, err;
-    runCli(args, out, err);
+    if (runCli(args, out, err) == 0) RequireFiniteText(out.str());
     return 0;
 }

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     FuzzTablesDir();
     FuzzInput in{data, size};
-    const int parser = static_cast<int>(in.pick(16));
+    const int parser = static_cast<int>(in.pick(17));
     const std::string text = in.rest();
     double v = 0;
     switch (parser) {
@@ -97,6 +98,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         break;
     }
     case 14: v = MetricLOEGroupOf(text); break;
+    case 15:
+        // A typed size that the page lets through is calculated to sane limits or refused.
+        for (const auto& [type, dia, pitch] :
+             {std::tuple{kTypeUN, text.c_str(), "20"}, std::tuple{kTypeUN, "1/4", text.c_str()},
+              std::tuple{kTypeM, text.c_str(), "1.5"}, std::tuple{kTypeM, "10", text.c_str()}}) {
+            ParameterEntry e;
+            e.typeIndex = TypeEntryIndex(type);
+            e.classText = "2";
+            e.diameterText = dia;
+            e.pitchText = pitch;
+            TTInfo rec;
+            if (!SetUpRecord(e, rec).message.empty()) continue;
+            rec.Calculate();
+            RequireSaneLimits(rec);
+        }
+        break;
     default: {
         const std::string u = UpperCase(Trim(text));
         LowerCase(RightStr(LeftStr(TrimLeftBlanks(u), 7), 3));

@@ -1,11 +1,15 @@
 #include "fuzz/fuzz_support.h"
 
 #include "core/settings.h"
+#include "core/thread_record.h"
 
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -69,4 +73,40 @@ void RestoreTable(const std::string& fileName)
 {
     fs::copy_file(fs::path(PL_TABLES_DIR) / fileName, fs::path(FuzzTablesDir()) / fileName,
                   fs::copy_options::overwrite_existing);
+}
+
+void RequireSaneLimits(const TTInfo& rec)
+{
+    const uint16_t type = rec.ExtThd.TypeCode;
+    if (!rec.Refusal.empty() || type < kTypeUN || type > kTypeButt) return;
+    const TThdInfo* members[] = {&rec.IntThd,  &rec.ExtThd,    &rec.GoPlug,    &rec.NoGoPlug,
+                                 &rec.GoRing,  &rec.NoGoRing,  &rec.GoSetPlug, &rec.NoGoSetPlug};
+    // A value of 0 before plating is none: plating moves it all the same.
+    for (const TThdInfo* m : members)
+        for (const TDimLimits* d : {&m->PD, &m->Major, &m->Minor})
+            for (const auto& [v, bare] : {std::pair{d->Max, d->UncoatedMax},
+                                          std::pair{d->Min, d->UncoatedMin},
+                                          std::pair{d->Gage, d->UncoatedGage}})
+                if (!std::isfinite(v) || bare < 0 || (bare != 0 && !(v > 0))) std::abort();
+    for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd}) {
+        if (!(m->PD.Min > 0)) std::abort();
+        for (const TDimLimits* d : {&m->PD, &m->Major, &m->Minor})
+            if (d->Max != 0 && d->Min != 0 && d->Max < d->Min) std::abort();
+    }
+    const TThdInfo& ext = rec.ExtThd;
+    if (ext.Minor.Max != 0 && ext.Minor.Max >= ext.PD.Min) std::abort();
+}
+
+void RequireFiniteText(const std::string& text)
+{
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ' ';
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            continue;
+        }
+        if (word == "nan" || word == "inf" || word == "infinity") std::abort();
+        word.clear();
+    }
 }

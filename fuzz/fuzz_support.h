@@ -17,6 +17,16 @@ void WriteFuzzFile(const std::string& path, const uint8_t* data, std::size_t siz
 // Restores one table file of the private folder from the build's Tables.
 void RestoreTable(const std::string& fileName);
 
+class TTInfo;
+// Aborts the run when a calculated record of a formula family has no Refusal
+// and still holds a value no page may show: one that is not finite, a limit
+// below zero, a pitch diameter of 0, a maximum below its minimum, or an
+// external minor diameter that is not below its pitch diameter.
+void RequireSaneLimits(const TTInfo& rec);
+// Aborts the run when an output of a run that succeeded holds "nan" or "inf"
+// as a value.
+void RequireFiniteText(const std::string& text);
+
 // Leading bytes of an input that choose what the rest is fed to.
 struct FuzzInput {
     const uint8_t* data;

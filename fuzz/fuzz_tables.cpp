@@ -103,6 +103,7 @@ void CalculateThread(const Thread& t, bool metricDisplay)
     TTInfo rec;
     if (!SetUpRecord(e, rec).message.empty()) return;
     rec.Calculate();
+    RequireSaneLimits(rec);
     if (t.type == kTypeNPT)
         BuildPipePages(rec);
     else

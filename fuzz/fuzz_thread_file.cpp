@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     WriteFuzzFile(path, data, size);
     TTInfo rec;
     if (LoadFromFile(rec, path).status != LoadResult::Status::Loaded) return 0;
+    RequireSaneLimits(rec);
     if (rec.ExtThd.TypeCode == kTypeNPT)
         BuildPipePages(rec);
     else

@@ -1,7 +1,7 @@
 #!/bin/sh
 # A short fuzz run: TARGET SEEDS WORK SECONDS. New inputs and any crash go to
-# WORK, which is emptied first. The slowest legitimate input (a re-evaluation
-# that walks the whole diameter range) takes seconds under the sanitizers.
+# WORK, which is emptied first. A minute per input leaves room for a loaded
+# machine under the sanitizers.
 set -e
 rm -rf "$3"
 mkdir -p "$3/new" "$3/found"

@@ -48,38 +48,65 @@ void TBallMic::Calculate()
 
 bool TBallMic::Load(const std::string& fileName, std::string* error)
 {
+    return LoadBallMicFile(*this, fileName, error) == BallMicFileStatus::Loaded;
+}
+
+BallMicFileStatus LoadBallMicFile(TBallMic& bm, const std::string& fileName, std::string* error)
+{
+    const auto fail = [&](BallMicFileStatus status, const std::string& message) {
+        if (error) *error = message;
+        return status;
+    };
     std::error_code ec;
     // Something there that cannot be read is named by the INI reader.
-    if (!std::filesystem::exists(fileName, ec)) {
-        if (error) *error = "File: " + fileName + " Does not exist!";
-        return false;
-    }
+    if (!std::filesystem::exists(fileName, ec))
+        return fail(BallMicFileStatus::FileError, "File: " + fileName + " Does not exist!");
     const IniFile ini(fileName);
-    if (!ini.loadError().empty()) {
-        if (error) *error = ini.loadError();
-        return false;
-    }
+    if (!ini.loadError().empty()) return fail(BallMicFileStatus::FileError, ini.loadError());
+    if (!IsBallMicFile(fileName))
+        return fail(BallMicFileStatus::NotBallMic,
+                    fileName + " is not a ball micrometer file: it has no [BALLMIC] section");
     auto number = [&](const char* key, const char* def) {
         return TextToFloat(ini.ReadString(kSection, key, def));
     };
-    Angle = number("Angle", "0.00");
-    BallDia = number("BallDia", "1.0");
-    PlaneDia = number("PlaneDia", "1.0");
-    PlaneDis = number("PlaneDis", "1.0");
-    ApexDia = number("ApexDia", "1.0");
-    BallDis = number("BallDis", "0.0");
-    // Whole numbers as the profile functions read them: text that is none
-    // takes the default.
+    TBallMic read;
+    read.Angle = number("Angle", "0.00");
+    read.BallDia = number("BallDia", "1.0");
+    read.PlaneDia = number("PlaneDia", "1.0");
+    read.PlaneDis = number("PlaneDis", "1.0");
+    read.ApexDia = number("ApexDia", "1.0");
+    read.BallDis = number("BallDis", "0.0");
+    // Whole numbers as the profile functions read them; a method the file
+    // names but that is none of the three is refused below.
     double method = 1;
     if (!ParseDecimal(Trim(ini.ReadString(kSection, "CalcMethod", "1")), method) ||
+        !(method >= kBallMicAtGagePlane && method <= kBallMicApexDiaGiven) ||
         method != std::floor(method))
-        method = 1;
-    CalcMethod = static_cast<int>(method);
+        method = 0;
+    read.CalcMethod = static_cast<int>(method);
     double internal = 0;
     if (!ParseDecimal(Trim(ini.ReadString(kSection, "Internal", "0")), internal)) internal = 0;
-    Internal = internal != 0 ? -1 : 0;
-    Calculate();
-    return true;
+    read.Internal = internal != 0 ? -1 : 0;
+    // A file that lost a line must not calculate with the default in its place.
+    for (const std::string& key : BallMicKeysUsed(read.CalcMethod))
+        if (!ini.HasKey(kSection, key))
+            return fail(BallMicFileStatus::Refused,
+                        fileName + " is not a complete ball micrometer file: no " + key);
+    if (const std::string problem = BallMicEntryProblem(read); !problem.empty())
+        return fail(BallMicFileStatus::Refused, problem);
+    read.Calculate();
+    bm = read;
+    return BallMicFileStatus::Loaded;
+}
+
+std::vector<std::string> BallMicKeysUsed(int method)
+{
+    switch (method) {
+    case kBallMicAtGagePlane: return {"Angle", "BallDia", "PlaneDia", "PlaneDis"};
+    case kBallMicPlaneDiaGiven: return {"Angle", "BallDia", "PlaneDia", "PlaneDis", "BallDis"};
+    case kBallMicApexDiaGiven: return {"Angle", "BallDia", "ApexDia", "BallDis"};
+    default: return {};
+    }
 }
 
 bool TBallMic::Save(const std::string& fileName, std::string* error) const
@@ -121,12 +148,23 @@ bool IsBallMicFile(const std::string& fileName)
 
 std::string BallMicEntryProblem(const TBallMic& bm)
 {
+    if (bm.CalcMethod < kBallMicAtGagePlane || bm.CalcMethod > kBallMicApexDiaGiven)
+        return kBallMicMethod;
     const bool planeGiven = bm.CalcMethod != kBallMicApexDiaGiven;
     const bool overBall = bm.CalcMethod != kBallMicAtGagePlane;
-    if (bm.Angle <= 0 || bm.BallDia <= 0 || (planeGiven && (bm.PlaneDia <= 0 || bm.PlaneDis <= 0)) ||
-        (!planeGiven && bm.ApexDia <= 0) || (overBall && bm.BallDis <= 0))
+    // Not a number, or infinite, is no entry either.
+    const auto given = [](double v) { return v > 0 && std::isfinite(v); };
+    if (!given(bm.Angle) || !given(bm.BallDia) ||
+        (planeGiven && (!given(bm.PlaneDia) || !given(bm.PlaneDis))) ||
+        (!planeGiven && !given(bm.ApexDia)) || (overBall && !given(bm.BallDis)))
         return kBallMicIncomplete;
     if (bm.Angle >= 90)
         return kBallMicAngleLimit;
+    // Entries each above 0 can still put the plane below the apex or the ball
+    // deeper than the taper: no setting is made to a size of 0 or less.
+    TBallMic trial = bm;
+    trial.Calculate();
+    if (overBall && !given(trial.InspDia)) return kBallMicNoPlane;
+    if (!given(trial.SetDim) || !given(trial.BallDis)) return kBallMicNoSetting;
     return {};
 }

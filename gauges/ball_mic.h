@@ -4,6 +4,7 @@
 // that keeps one calculation.
 
 #include <string>
+#include <vector>
 
 // Inspection plane and the given diameter.
 constexpr int kBallMicAtGagePlane = 1;   // inspect at the gauge plane
@@ -34,8 +35,7 @@ public:
 
     // A method other than 1 to 3 leaves the results as they were.
     void Calculate();
-    // Reads every key (a missing one takes its default), then calculates.
-    // False with a message naming the file when it cannot be read.
+    // LoadBallMicFile; false with its message unless the file was loaded.
     bool Load(const std::string& fileName, std::string* error = nullptr);
     // Written beside and renamed over the file; the folder must exist.
     bool Save(const std::string& fileName, std::string* error = nullptr) const;
@@ -45,9 +45,33 @@ public:
 // aside); false for a file that cannot be read.
 bool IsBallMicFile(const std::string& fileName);
 
-// Why the entries of the method cannot be calculated, or empty: each one the
-// method uses must be greater than 0, and a taper's half angle below 90 degrees.
+enum class BallMicFileStatus {
+    Loaded,
+    FileError,  // missing or unreadable: the reason, naming the file
+    NotBallMic, // no [BALLMIC] section: "<name> is not a ball micrometer file: ..."
+    Refused,    // a key the method needs is missing ("<name> is not a complete ball
+                // micrometer file: no ApexDia"), or BallMicEntryProblem's message
+};
+// Reads every key (a missing one the method does not use takes its default),
+// checks what was read as the dialog checks typed values, then calculates.
+// The message of a status other than Loaded goes to error.
+BallMicFileStatus LoadBallMicFile(TBallMic& bm, const std::string& fileName,
+                                  std::string* error = nullptr);
+// The file's keys the method's calculation reads ("Angle", "BallDia" ...).
+std::vector<std::string> BallMicKeysUsed(int method);
+
+// Why the inputs cannot be calculated, or empty: the method is 1, 2 or 3;
+// each entry it uses is a finite number above 0; a taper's half angle is
+// below 90 degrees; and the results (setting dimension, distance over the
+// ball, diameter at the inspection plane) come out above 0.
 std::string BallMicEntryProblem(const TBallMic& bm);
 inline const char* const kBallMicIncomplete = "Must complete the dialog box before continueing";
 inline const char* const kBallMicAngleLimit =
     "The half angle must be less than 90 degrees: it is measured from the centerline";
+inline const char* const kBallMicMethod =
+    "The calculation method must be 1 (at the gauge plane), 2 (gauge plane diameter given) or "
+    "3 (apex diameter given)";
+inline const char* const kBallMicNoSetting =
+    "Can not calculate: these values give a setting dimension of 0 or less";
+inline const char* const kBallMicNoPlane =
+    "Can not calculate: these values give a diameter at the inspection plane of 0 or less";

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
-#include <stdexcept>
 
 namespace {
 
@@ -42,29 +41,61 @@ std::string Unquote(const std::string& s)
     return s;
 }
 
-[[noreturn]] void Fail(const std::string& file, int line, const std::string& problem)
+// Why one line is refused; caught per line, so the others still load.
+struct LineProblem {
+    std::string text;
+};
+
+[[noreturn]] void Fail(const std::string& problem)
 {
-    throw std::runtime_error(file + ":" + std::to_string(line) + ": " + problem);
+    throw LineProblem{problem};
 }
 
-int32_t IntField(const std::string& s, const std::string& file, int line)
+int32_t IntField(const std::string& s)
 {
     int32_t v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
-        Fail(file, line, "'" + s + "' is not a whole number");
+        Fail("'" + s + "' is not a whole number");
     return v;
 }
 
-double NumField(const std::string& s, const std::string& file, int line, const char* what)
+double NumField(const std::string& s, const char* what)
 {
     double v = 0;
-    if (!ParseDecimal(s, v)) Fail(file, line, std::string(what) + " '" + s + "' is not a number");
+    if (!ParseDecimal(s, v)) Fail(std::string(what) + " '" + s + "' is not a number");
+    return v;
+}
+
+std::string Inches(double v)
+{
+    return Trim(FormatFixed(v, 0, 4));
+}
+
+// The threads per inch, or a pitch in millimetres, of a line; its pitch in inches.
+double PitchField(const std::string& s, bool millimetres)
+{
+    const double v = NumField(s, millimetres ? "pitch" : "threads per inch");
+    if (!(v > 0))
+        Fail(std::string(millimetres ? "pitch " : "threads per inch ") + s + " is not above 0");
+    // The ranges of a typed pitch.
+    if (!(v <= (millimetres ? 50 : 200)))
+        Fail(millimetres ? "pitch " + s + " is above 50 mm" : "threads per inch " + s + " is above 200");
+    return millimetres ? v / 25.4 : 1 / v;
+}
+
+// A diameter or constant that must fit in the thread's groove.
+double BelowPitch(const std::string& s, const char* what, double pitch)
+{
+    const double v = NumField(s, what);
+    if (!(v > 0)) Fail(std::string(what) + " " + s + " is not above 0");
+    if (!(v < pitch)) Fail(std::string(what) + " " + s + " is not below the pitch " + Inches(pitch));
     return v;
 }
 
 template <class Row, class Parse>
-std::vector<Row> ParseLines(const std::string& text, Parse parse)
+std::vector<Row> ParseLines(const std::string& text, const std::string& file,
+                            std::vector<std::string>& problems, Parse parse)
 {
     std::vector<Row> rows;
     std::istringstream in(text);
@@ -74,7 +105,11 @@ std::vector<Row> ParseLines(const std::string& text, Parse parse)
         ++n;
         const std::vector<std::string> f = SplitFields(line);
         if (f.size() == 1 && f[0].empty()) continue; // blank line
-        parse(f, n, rows);
+        try {
+            parse(f, rows);
+        } catch (const LineProblem& p) {
+            problems.push_back(file + ":" + std::to_string(n) + ": " + p.text);
+        }
     }
     return rows;
 }
@@ -85,15 +120,15 @@ std::string ReadText(const std::string& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-// The records keep their values only where the whole file reads.
+// A file that cannot be read keeps the list it had; a refused line costs only itself.
 template <class Row, class Parse>
 void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std::vector<std::string>& messages)
 {
+    const std::string path = TablePath(name);
     try {
-        const std::string path = TablePath(name);
-        std::vector<Row> rows = parse(ReadText(path), path);
+        std::vector<Row> rows = parse(ReadText(path), path, messages);
         list.swap(rows);
-    } catch (const std::exception& e) {
+    } catch (const TableError& e) {
         messages.push_back(e.what());
     }
 }
@@ -278,30 +313,42 @@ const std::vector<std::string>& GageCatalogueFiles()
     return files;
 }
 
-std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& file)
+std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& file,
+                                          std::vector<std::string>& problems)
 {
-    return ParseLines<TPointRecord>(text, [&](const std::vector<std::string>& f, int n, std::vector<TPointRecord>& rows) {
-        if (f.size() != 5) Fail(file, n, "a point line has 5 fields, this one " + std::to_string(f.size()));
+    return ParseLines<TPointRecord>(text, file, problems, [](const std::vector<std::string>& f, std::vector<TPointRecord>& rows) {
+        if (f.size() != 5) Fail("a point line has 5 fields, this one " + std::to_string(f.size()));
         TPointRecord p;
-        p.Form = IntField(f[0], file, n);
-        p.TPI = NumField(f[1], file, n, "threads per inch");
+        p.Form = IntField(f[0]);
+        if (p.Form < 1 || p.Form > 4) Fail("point form " + f[0] + " is not 1 to 4");
+        // 30-degree trapezoidal points are keyed by the pitch in millimetres.
+        const double pitch = PitchField(f[1], p.Form == 4);
+        p.TPI = NumField(f[1], "threads per inch");
         p.Number = Unquote(f[2]);
-        p.Dia = NumField(f[3], file, n, "point diameter");
-        p.Offset = NumField(f[4], file, n, "point offset");
+        p.Dia = BelowPitch(f[3], "point diameter", pitch);
+        p.Offset = NumField(f[4], "point offset");
+        // The tip relief is a sagitta of the point's own ball.
+        if (!(p.Offset >= 0)) Fail("point offset " + f[4] + " is below 0");
+        if (!(p.Offset < p.Dia / 2))
+            Fail("point offset " + f[4] + " is not below half the point diameter " + Inches(p.Dia / 2));
         rows.push_back(p);
     });
 }
 
-std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& file)
+std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& file,
+                                        std::vector<std::string>& problems)
 {
-    return ParseLines<TRollRecord>(text, [&](const std::vector<std::string>& f, int n, std::vector<TRollRecord>& rows) {
+    return ParseLines<TRollRecord>(text, file, problems, [](const std::vector<std::string>& f, std::vector<TRollRecord>& rows) {
         if (f.size() <= 3) return; // too short to be a roll
-        if (f.size() != 4) Fail(file, n, "a roll line has 4 fields, this one " + std::to_string(f.size()));
+        if (f.size() != 4) Fail("a roll line has 4 fields, this one " + std::to_string(f.size()));
         TRollRecord r;
-        r.Code = IntField(f[0], file, n);
-        r.TPI = NumField(f[1], file, n, "threads per inch");
+        r.Code = IntField(f[0]);
+        if (r.Code < 1 || r.Code > 9) Fail("roll code " + f[0] + " is not 1 to 9");
+        // Metric and 30-degree trapezoidal rolls are keyed by the pitch in millimetres.
+        const double pitch = PitchField(f[1], r.Code == 6 || r.Code == 9);
+        r.TPI = NumField(f[1], "threads per inch");
         r.Number = Unquote(f[2]);
-        r.Constant = NumField(f[3], file, n, "roll constant");
+        r.Constant = BelowPitch(f[3], "roll constant", pitch);
         rows.push_back(r);
     });
 }

@@ -31,15 +31,22 @@ struct TGageCatalogue {
 // The seven catalogue file names, in load order.
 const std::vector<std::string>& GageCatalogueFiles();
 
-// One catalogue file's text parsed into records. A malformed line throws
-// std::runtime_error "<fileName>:<line>: <problem>".
-std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& fileName);
-std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& fileName);
+// One catalogue file's text parsed into records. A line that does not read,
+// or a value outside its range, leaves that line out and adds
+// "<fileName>:<line>: <problem>" to problems; the other lines are kept.
+// Ranges: point form 1 to 4, roll code 1 to 9; threads per inch above 0 up to
+// 200 (a pitch in mm, form 4 and codes 6 and 9, above 0 up to 50); a point
+// diameter and a roll constant above 0 and below the pitch, a point offset of
+// 0 or more below half the point diameter.
+std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& fileName,
+                                          std::vector<std::string>& problems);
+std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& fileName,
+                                        std::vector<std::string>& problems);
 
 // Reads the seven files from the table data path. A file that is missing or
-// has a malformed line leaves its list as it was (empty at the first load)
-// and adds one message; the others load. Returns the messages, empty when
-// every file loaded.
+// cannot be read leaves its list as it was (empty at the first load) and adds
+// one message; a line refused adds its own and the rest of its file loads.
+// Returns the messages, empty when every line of every file loaded.
 std::vector<std::string> LoadGageCatalogue();
 // The lists in use. The first call for a table data path loads them.
 const TGageCatalogue& GageCatalogue();

@@ -78,6 +78,8 @@ CalibrationCheck CheckCalibrationEntry(const TTInfo& rec, const CalibrationEntry
     if (rec.Pipe)
         return refuse(
             "Pipe threads are calibrated with their plug and ring gauges, not over wires.");
+    // A thread whose limits are refused has no gauge to judge against.
+    if (!rec.Refusal.empty()) return refuse(rec.Refusal);
     const auto member = CalMemberOfKey(Trim(e.member));
     if (!member)
         return refuse("Invalid gauge: " + Trim(e.member) +

@@ -24,7 +24,7 @@ std::string StandardEngagementText(const ParameterEntry& entry, bool metricDispl
         return {};
     }
     const TThdInfo& m = rec.ExtThd;
-    if (m.LOE <= 0) return {};
+    if (!rec.Refusal.empty() || m.LOE <= 0) return {};
     const ScopedDisplayUnit unit(metricDisplay);
     return DimText(m, 4, m.LOE) + " " + UnitText(metricDisplay);
 }

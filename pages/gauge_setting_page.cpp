@@ -43,7 +43,18 @@ std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, boo
                                        : "no point or roll gauge for internal threads under 0.312 in");
     }
     const bool missing = rollGauge ? m.Setting.RollNumber.empty() : m.PointDia == 0;
-    if (!missing) return {};
+    if (!missing) {
+        std::string why;
+        // Small gauge models, the 0.021 point and some pitches have no V standard.
+        if (!rollGauge && m.SetToV == 0)
+            why = "setting to V N/A: small gauge models, the 0.021 point and some pitches are set "
+                  "on the flat standard only";
+        // The Set Dim tool gives one pitch diameter: no pair of limits, no tolerance.
+        if (m.PD.Max == m.PD.Min)
+            why += std::string(why.empty() ? "" : "; ") +
+                   "tolerance N/A: one pitch diameter was given, not its two limits";
+        return why.empty() ? why : SeeSettingHelp(why);
+    }
     std::string why = rollGauge ? "no catalogue roll for this pitch" : "no catalogue point for this pitch";
     if (!GageCatalogueMessages().empty()) why += " (the catalogue did not load in full)";
     return SeeSettingHelp(why);

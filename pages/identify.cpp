@@ -6,6 +6,7 @@
 #include "core/pipe_record.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "pages/parameter_page.h"
 #include "pipe/pipe_text.h"
 
 #include <algorithm>
@@ -96,6 +97,7 @@ bool Calculated(const IdentifyQuery& q, const Candidate& c, IdentifyMatch& m)
     TTInfo rec;
     if (!SetUpRecord(c.entry, rec).message.empty()) return false;
     rec.Calculate();
+    if (!rec.Refusal.empty()) return false;
     if (!c.shownNominal.empty()) rec.NomDiaText = c.shownNominal;
     m.family = c.family;
     m.entry = c.entry;
@@ -231,7 +233,7 @@ bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches)
     if (unit == "mm") inches = v / kMmPerInch;
     else if (unit == "in" || unit == "\"" || unit == "inch") inches = v;
     else return false;
-    return true;
+    return MeasurementInRange(inches, false);
 }
 
 bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
@@ -240,9 +242,10 @@ bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
     std::string unit;
     if (!SplitUnit(text, v, unit)) return false;
     if (unit.empty()) unit = mmDefault ? "mm" : "tpi";
-    if (unit == "mm") pitchInch = v / kMmPerInch;
-    else if (unit == "tpi") pitchInch = 1 / v;
-    else return false;
+    if (unit != "mm" && unit != "tpi") return false;
+    const bool mm = unit == "mm";
+    if (!PitchInRange(v, mm)) return false;
+    pitchInch = mm ? v / kMmPerInch : 1 / v;
     return true;
 }
 

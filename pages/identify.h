@@ -12,11 +12,12 @@
 #include <vector>
 
 // A length typed with its unit ("0.25in", "6.35 mm", "0.25\"") or bare in the
-// unit given; false for anything else or a value not above 0. Inches.
+// unit given; false for anything else or a value outside MeasurementInRange.
+// Inches.
 bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches);
 // A pitch typed as threads per inch ("20", "20 tpi") or millimetres ("1.5mm",
-// or bare with mmDefault); false for anything else or a value not above 0.
-// The pitch in inches.
+// or bare with mmDefault); false for anything else or a value outside
+// PitchInRange (up to 200 tpi, 50 mm). The pitch in inches.
 bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch);
 
 struct IdentifyQuery {

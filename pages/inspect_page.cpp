@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "gauges/wires.h"
 #include "pages/iso1502_page.h"
+#include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 
 #include <algorithm>
@@ -73,7 +74,8 @@ bool ParseLength(const std::string& item, bool metricDisplay, double& value)
     }
     if (!ParseDecimal(t, value) || !std::isfinite(value) || !(value > 0)) return false;
     value *= scale;
-    return true;
+    // A reading that the page would show as 0, or one larger than any thread.
+    return MeasurementInRange(value, metricDisplay);
 }
 
 const TThdInfo& MeasuredMember(const TTInfo& rec, InspectGauge g)

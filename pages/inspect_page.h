@@ -43,7 +43,7 @@ struct InspectPageText {
 
 // Reads a list of positive lengths separated by commas or semicolons, each in
 // the display unit or with mm/in, into the external thread's units. False with
-// the offending item in `bad` when one is not a positive number.
+// the offending item in `bad` when one is not a number in MeasurementInRange.
 bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
                      std::vector<double>& values, std::string& bad);
 

@@ -70,7 +70,9 @@ PDTrial Trial(const ParameterEntry& page, PDLimit limit, double nomDia, bool met
         return t;
     }
     rec.Calculate();
-    const std::string problem = LimitsProblem(rec, limit);
+    std::string problem = LimitsProblem(rec, limit);
+    // What the walk's own check lets through, Calculate's may still refuse.
+    if (problem.empty() && !rec.Refusal.empty()) problem = "the thread is refused: " + rec.Refusal;
     if (!problem.empty()) {
         t.refusal = at + problem;
         return t;
@@ -150,6 +152,10 @@ NewPDFit FitToNewPD(const ParameterEntry& entry, PDLimit limit, const std::strin
         return fit;
     }
     rec.Calculate();
+    if (!rec.Refusal.empty()) {
+        fit.message = rec.Refusal;
+        return fit;
+    }
     const ScopedDisplayUnit unit(metricDisplay);
     // A pitch diameter of 0 or less is no measurement: the walk would only
     // run the diameter down to nothing.

@@ -8,6 +8,7 @@
 #include "pages/metric_tolerance.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -93,7 +94,8 @@ std::string CoatingCheck(const ParameterEntry& e)
     } catch (const TableError&) {
         return {};
     }
-    return CoatingRefusal(trial);
+    const std::string coating = CoatingRefusal(trial);
+    return coating.empty() ? trial.Refusal : coating;
 }
 
 } // namespace
@@ -250,6 +252,10 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
         return r;
     }
     rec.SetTPI(static_cast<float>(pitch));
+    if (std::string range = StandardRangeRefusal(rec.ExtThd.TypeCode, d, pitch); !range.empty()) {
+        r.message = std::move(range);
+        return r;
+    }
 
     if (IsMetric(rec.ExtThd.TypeCode)) {
         const TolClassCheck in = CheckTolClass(rec.ExtThd.TypeCode, e.intTolText, true);
@@ -311,9 +317,35 @@ bool PitchInRange(double tpiOrPitch, bool metric)
     return tpiOrPitch > 0 && tpiOrPitch <= (metric ? kMaxPitchMM : kMaxTPI);
 }
 
+int StartsOf(const std::string& text)
+{
+    double v = 0;
+    // The range first: converting 1e300 to int is undefined.
+    if (!ParseDecimal(Trim(text), v) || !(v >= 1 && v <= 6) || v != std::trunc(v)) return 0;
+    return static_cast<int>(v);
+}
+
 bool LOEInRange(double loe, double diameter)
 {
     return loe > 0 && loe <= kMaxLOEPerDiameter * diameter;
+}
+
+std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitch)
+{
+    if (!IsMetric(typeCode)) return {};
+    // The pitch is held in single precision: 0.2 comes back as 0.2000000030.
+    const double p = static_cast<float>(pitch);
+    if (!(p >= static_cast<float>(kIsoMinPitchMM) && p <= static_cast<float>(kIsoMaxPitchMM)))
+        return "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm";
+    if (!(diameter > kIsoMinDiameterMM && diameter <= kIsoMaxDiameterMM))
+        return "Can not calculate. ISO 965-1 gives tolerances for diameters over 0.99 up to "
+               "355 mm";
+    return {};
+}
+
+bool MeasurementInRange(double value, bool mm)
+{
+    return value >= (mm ? 0.001 : 0.0001) && value <= (mm ? kMaxDiameterMM : kMaxDiameterInch);
 }
 
 SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)

@@ -87,6 +87,10 @@ inline const char* const kInvalidPitchMessage = "Can not calculate. Invalid pitc
 inline const char* const kInvalidLOEMessage = "Can not calculate. Invalid length of engagement";
 // Refusal of a coating box that is not a decimal number of 0 or more ("0,0003", "-0.001").
 inline const char* const kInvalidCoatingMessage = "Can not calculate. Invalid coating thickness";
+// Refusal of a number of starts that is not a whole number of 1 to 6, followed by the text.
+inline const char* const kInvalidStartsMessage = "Invalid number of starts: ";
+// The number of starts a text gives: a whole number of 1 to 6, else 0.
+int StartsOf(const std::string& text);
 
 // The ranges a typed or stored value must lie in: beyond them the arithmetic
 // gives nonsense (an infinite pitch diameter) without any standard behind it.
@@ -100,6 +104,19 @@ inline constexpr double kMaxLOEPerDiameter = 100;
 bool DiameterInRange(double diameter, bool metric);
 bool PitchInRange(double tpiOrPitch, bool metric);
 bool LOEInRange(double loe, double diameter);
+
+// ISO 965-1 gives its tolerances (the M and MJ limits) for diameters over
+// 0.99 up to 355 mm and pitches of 0.2 to 8 mm; beyond them its formulas give
+// reversed or negative limits. The refusal for a size outside, else empty.
+inline constexpr double kIsoMinDiameterMM = 0.99; // exclusive
+inline constexpr double kIsoMaxDiameterMM = 355;
+inline constexpr double kIsoMinPitchMM = 0.2;
+inline constexpr double kIsoMaxPitchMM = 8;
+std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitch);
+
+// A measured diameter, pitch diameter or reading in inches (mm: millimetres):
+// one the pages can show (0.0001 in, 0.001 mm) up to the largest diameter.
+bool MeasurementInRange(double value, bool mm);
 
 // Sets up a fresh record from the page in the order the window does it; stops
 // with "Invalid Nominal Diameter", kInvalidDiameterMessage, kInvalidPitchMessage

@@ -187,7 +187,7 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.name = NameText(rec);
     r.thread = ThreadGrid(rec);
     if (withTips) r.threadTips = GridTips(r.thread, metricDisplay);
-    r.tapDrills = TapDrillGrid(rec, metricDisplay, &r.drills);
+    r.tapDrills = TapDrillGrid(rec, metricDisplay, &r.drills, &r.drillsError);
     r.ring = RingPage(rec);
     NoteMissingTols(r.ring, rec.GoRing);
     r.setPlug = SetPlugPage(rec);

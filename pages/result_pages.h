@@ -40,6 +40,7 @@ struct ResultPagesText {
     TextGrid threadTips; // tooltips of the thread grid
     TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
     std::vector<TapDrill> drills; // the drills of that block
+    std::string drillsError;      // why the drill table could not be read; empty when it was
     GaugePageText ring, setPlug, plug;
     Iso1502PageText iso1502; // M and MJ threads only: empty caption for the others
     std::string wireSize1; // wire-size box of the set plug page

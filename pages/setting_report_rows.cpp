@@ -40,6 +40,8 @@ SettingReportColumn Column(const TTInfo& rec, bool external, bool settingDim, bo
               {"Tolerance:", roll.tolerance},
               {"Differential Anal. Tol:", roll.diffTol},
               {"Roll Number:", roll.pointNumber}};
+    c.pointNote = point.note;
+    c.rollNote = roll.note;
     return c;
 }
 

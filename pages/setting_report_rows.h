@@ -15,6 +15,9 @@ struct SettingReportColumn {
     bool printed = false;
     std::vector<SettingReportRow> point;
     std::vector<SettingReportRow> roll;
+    // Why a gauge shows NONE or N/A (the gauge-setting page's note); empty when it does not.
+    std::string pointNote;
+    std::string rollNote;
 };
 
 struct SettingReportText {

@@ -67,9 +67,11 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
     return drills;
 }
 
-TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found)
+TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found,
+                      std::string* error)
 {
     if (found) found->clear();
+    if (error) error->clear();
     if (!HasTapDrills(rec)) return {};
     const ScopedDisplayUnit unit(metricDisplay);
     TextGrid g;
@@ -79,6 +81,7 @@ TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDril
         drills = TapDrills(rec);
     } catch (const TableError& e) {
         g.push_back({std::string("No tap drills: ") + e.what(), "", "", ""});
+        if (error) *error = e.what();
         return g;
     }
     if (drills.empty()) {

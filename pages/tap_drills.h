@@ -30,6 +30,7 @@ double PercentOfThread(double basicMajor, double pitch, double drill);
 // and one row per drill; a one-line note in place of the rows when no drill
 // fits or the drill table can not be read. Empty when the thread has none.
 // The drills found go to `found` (empty when the table can not be read), so
-// other outputs of the page need not look them up again.
+// other outputs of the page need not look them up again; why the table could
+// not be read goes to `error` (emptied when it was).
 TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay,
-                      std::vector<TapDrill>* found = nullptr);
+                      std::vector<TapDrill>* found = nullptr, std::string* error = nullptr);

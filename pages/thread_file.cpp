@@ -137,14 +137,21 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
                                       : entries[static_cast<std::size_t>(choice.entry)].classText);
         note = choice.note;
     }
+    // A file that lost its last lines must not open as some other thread made
+    // of defaults; a pipe thread's pitch comes from its tables.
+    for (const char* key : {"Nom Dia", "TPI"})
+        if (!ini.HasKey("MAIN", key) && !(rec.Pipe && std::string(key) == "TPI"))
+            return Refused(fileName + " is not a complete thread file: no " + key);
     // The ranges of typed values, with their messages: a file edited by hand
     // must not calculate what the page refuses.
     const double tpi = TextToFloat(ini.ReadString("MAIN", "TPI", "8"));
     const double dia = TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0"));
     if (!DiameterInRange(dia, IsMetric(rec))) return Refused(kInvalidDiameterMessage);
-    // A pipe thread's pitch comes from its tables.
     if (!rec.Pipe && !PitchInRange(tpi, IsMetric(rec))) return Refused(kInvalidPitchMessage);
     if (PitchInRange(tpi, IsMetric(rec))) rec.SetTPI(static_cast<float>(tpi));
+    if (!rec.Pipe)
+        if (std::string range = StandardRangeRefusal(type, dia, tpi); !range.empty())
+            return Refused(range);
     rec.SetNomDia(dia);
     if (rec.Pipe) {
         // The file keeps no size text: the nominal diameter is the size key of
@@ -159,9 +166,11 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
         return {LoadResult::Status::Loaded, note};
     }
     RestoreNomDiaText(rec, ini.ReadString("MAIN", "Nom Dia Text", ""));
-    const double starts = TextToFloat(ini.ReadString("MAIN", "Starts", "1"));
-    if (starts == std::trunc(starts) && starts >= 1 && starts <= 6)
-        rec.SetStarts(static_cast<uint16_t>(starts));
+    // Files of earlier versions have no starts: one.
+    const std::string startsText = ini.ReadString("MAIN", "Starts", "1");
+    const int starts = StartsOf(startsText);
+    if (starts == 0) return Refused(kInvalidStartsMessage + startsText);
+    rec.SetStarts(static_cast<uint16_t>(starts));
     double coating = 0;
     if (!ParseDecimal(ini.ReadString("MAIN", "Coating", "0"), coating) || coating < 0)
         return Refused(kInvalidCoatingMessage);
@@ -210,8 +219,9 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
         rec.SetLOE(loe);
         rec.Calculate();
     }
-    const std::string refusal = CoatingRefusal(rec);
-    if (!refusal.empty()) return Refused(refusal);
+    const std::string coating = CoatingRefusal(rec);
+    if (!coating.empty()) return Refused(coating);
+    if (!rec.Refusal.empty()) return Refused(rec.Refusal);
     if (!HoldsComputed(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
     RestorePoint(rec, ini);
     rec.ClassW = GaugeClassOptions(type, classX).classW;

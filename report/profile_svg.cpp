@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <cstring>
+#include <cerrno>
 
 bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::string* reason)
 {
@@ -29,7 +29,10 @@ bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::str
     const QByteArray& bytes = buffer.data();
     if (const int error = WriteFileAtomically(path, std::string_view(bytes.constData(),
                                                                      static_cast<std::size_t>(bytes.size())))) {
-        if (reason) *reason = std::strerror(error);
+        // In the words of the report's PDF: a folder or a device is no file to write.
+        if (reason)
+            *reason = error == EISDIR || error == kNotRegularFileError ? "not a regular file"
+                                                                      : FileErrorText(error);
         return false;
     }
     return true;

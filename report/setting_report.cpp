@@ -45,6 +45,28 @@ void SettingTable(TReportWorks& rpt, const SettingReportColumn& internal,
     rpt.EndTable();
 }
 
+// The lines saying why a gauge of the table shows NONE or N/A, as its page says them.
+// They take the blank line that follows the table, so the page keeps its length.
+void GaugeNotes(TReportWorks& rpt, const SettingReportColumn& internal,
+                const SettingReportColumn& external, std::string SettingReportColumn::*note)
+{
+    if ((internal.*note).empty() && (external.*note).empty()) {
+        rpt.NewLine();
+        return;
+    }
+    const QFont font = rpt.ReportFont();
+    rpt.SetFont(kReportSerif, 9);
+    if (!(internal.*note).empty()) {
+        rpt.PrintCenter(ReportText("Internal: " + internal.*note));
+        rpt.NewLine();
+    }
+    if (!(external.*note).empty()) {
+        rpt.PrintCenter(ReportText("External: " + external.*note));
+        rpt.NewLine();
+    }
+    rpt.SetReportFont(font);
+}
+
 void RollNote(TReportWorks& rpt)
 {
     const std::vector<std::string>& lines = RecalledRollNote();
@@ -120,10 +142,10 @@ void PrintGageSettingReport(TReportWorks& rpt, TReportJob& job)
         rpt.NewLine();
         Heading(rpt, "Pitch Diameter Setting Dimensions");
         SettingTable(rpt, text.internal, text.external, &SettingReportColumn::point);
-        rpt.NewLine();
+        GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::pointNote);
         Heading(rpt, "Functional Roll Setting Dimensions");
         SettingTable(rpt, text.internal, text.external, &SettingReportColumn::roll);
-        rpt.NewLine();
+        GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::rollNote);
         if (text.limits) {
             PrintLimitsHeading(rpt, *job.record);
             PrintLimitsTable(rpt, *job.record, true);

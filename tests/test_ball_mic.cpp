@@ -101,6 +101,13 @@ TEST(BallMic, EntryChecks)
         {"method 2 needs it", kBallMicPlaneDiaGiven, &TBallMic::BallDis, 0, kBallMicIncomplete},
         {"method 3 needs no plane", kBallMicApexDiaGiven, &TBallMic::PlaneDis, 0, ""},
         {"method 3 needs the apex", kBallMicApexDiaGiven, &TBallMic::ApexDia, -2, kBallMicIncomplete},
+        {"angle not a number", kBallMicAtGagePlane, &TBallMic::Angle, std::nan(""), kBallMicIncomplete},
+        {"ball of 1e308", kBallMicAtGagePlane, &TBallMic::BallDia, 1e308, kBallMicNoSetting},
+        {"no such method", 7, &TBallMic::ApexDia, 1.5, kBallMicMethod},
+        // h = 1.2 - (0.25 - 0.125) = 1.075; Dp = 2 - 2 (5 - 1.075) tan 30 = -2.532.
+        {"plane beyond the apex", kBallMicPlaneDiaGiven, &TBallMic::PlaneDis, 5, kBallMicNoPlane},
+        // 2.0 - 2 x 7.5 (1 - cos 30) = -0.0096.
+        {"ball wider than the taper", kBallMicAtGagePlane, &TBallMic::BallDia, 15, kBallMicNoSetting},
     };
     for (const auto& c : cases) {
         TBallMic bm = Taper30(c.method, 0);
@@ -145,24 +152,19 @@ TEST(BallMicFile, RoundTripAndDefaults)
                                 &TBallMic::PlaneDis, &TBallMic::BallDis, &TBallMic::SetDim})
         EXPECT_EQ(exact.*v, saved.*v);
 
-    // Only the section header (any case, blanks round it): the defaults.
+    // Only the section header (any case, blanks round it): a ball micrometer
+    // file, but none of the values its method (1, the default) needs.
     WriteTextFile(dir.file("empty.bm"), "[ BallMic ]\r\n");
     EXPECT_TRUE(IsBallMicFile(dir.file("empty.bm")));
-    TBallMic defaults;
-    ASSERT_TRUE(defaults.Load(dir.file("empty.bm")));
-    EXPECT_EQ(defaults.Angle, 0);
-    EXPECT_EQ(defaults.CalcMethod, 1);
-    EXPECT_EQ(defaults.Internal, 0);
-    for (double v : {defaults.BallDia, defaults.PlaneDia, defaults.PlaneDis, defaults.ApexDia})
-        EXPECT_EQ(v, 1.0);
-    // Calculated at once: a half angle of 0 sets to the plane diameter, and
-    // the ball (r = 0.5, r sin 0 = 0) stands 0.5 over the plane.
-    EXPECT_EQ(defaults.SetDim, 1.0);
-    EXPECT_EQ(defaults.BallDis, 1.5);
+    std::string error;
+    EXPECT_EQ(LoadBallMicFile(read, dir.file("empty.bm"), &error), BallMicFileStatus::Refused);
+    EXPECT_EQ(error, dir.file("empty.bm") + " is not a complete ball micrometer file: no Angle");
+    EXPECT_EQ(read.CalcMethod, 3) << "a refused file changes nothing";
 
     WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n;[BALLMIC]\n");
     EXPECT_FALSE(IsBallMicFile(dir.file("thread.thd")));
-    std::string error;
+    EXPECT_EQ(LoadBallMicFile(read, dir.file("thread.thd"), &error),
+              BallMicFileStatus::NotBallMic);
     EXPECT_FALSE(read.Load(dir.file("missing.bm"), &error));
     EXPECT_EQ(error, "File: " + dir.file("missing.bm") + " Does not exist!");
     EXPECT_FALSE(saved.Save(dir.file("no/such/folder/a.bm"), &error));

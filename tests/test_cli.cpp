@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -156,6 +158,81 @@ TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
     EXPECT_NE(unj.out.find("\n0.2500-20 UNJC-3B  /  0.2500-20 UNJC-3A\n"), std::string::npos);
 }
 
+// A thread or ball micrometer file is checked as typed input is, and so is
+// what the options change in it: a cut or edited file is refused with the
+// message of the value it lacks or holds (exit 2), never opened as another
+// thread or taper.
+TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
+{
+    TempDir dir;
+    const std::string quarter = "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.250000\n"
+                                "Nom Dia Text=1/4\nTPI=+20.000000\n";
+    // The worked taper: half angle 30, ball 0.5, plane diameter 2.0 at 1.0.
+    const std::string taper = "[BALLMIC]\nAngle=+30.000000\nBallDia=+0.500000\n"
+                              "PlaneDia=+2.000000\nPlaneDis=+1.000000\nApexDia=+0.000000\n"
+                              "BallDis=+1.125000\nCalcMethod=1\nInternal=0\n";
+    const auto with = [](std::string text, const std::string& key, const std::string& value) {
+        const std::size_t at = text.find("\n" + key + "=") + 1;
+        return text.replace(at, text.find('\n', at) - at, key + "=" + value);
+    };
+    const std::string incomplete = "Must complete the dialog box before continueing";
+    const struct {
+        const char *name, *file;
+        std::string text;
+        std::vector<std::string> more; // options after --open FILE
+        int code;
+        std::string message; // start of stderr; "@" stands for the file's path
+    } cases[] = {
+        // 1/4-20 cut after five lines opened as 1/4-8 UNS; [MAIN] with only a
+        // type as "M 1 X 8" with negative pitch diameters.
+        {"cutBeforeTPI", "cut.thd", quarter.substr(0, quarter.find("TPI=")), {}, 2,
+         "@ is not a complete thread file: no TPI\n"},
+        {"typeOnly", "m.thd", "[MAIN]\nThd Type=M\n", {}, 2,
+         "@ is not a complete thread file: no Nom Dia\n"},
+        {"pipeNeedsOnlyItsSize", "p.thd", "[MAIN]\nThd Type=NPT\nClass=NPT\nNom Dia=+0.500000\n",
+         {}, 0, ""},
+        {"sevenStarts", "s7.thd", quarter + "Starts=7\n", {}, 2, "Invalid number of starts: 7\n"},
+        {"angle95", "a95.bm", with(taper, "Angle", "+95.000000"), {"--ballmic"}, 2,
+         "The half angle must be less than 90 degrees"},
+        {"planeDiaMinus5", "pd.bm", with(taper, "PlaneDia", "-5"), {"--ballmic"}, 2, incomplete},
+        {"goodTaperWithAngle95", "good.bm", taper, {"--ballmic", "--angle", "95"}, 2,
+         "The half angle must be less than 90 degrees"},
+        {"goodTaper", "good.bm", taper, {"--ballmic"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.file(c.file);
+        WriteTextFile(path, c.text);
+        std::vector<std::string> args = {"--open", path, "--save", dir.file("saved")};
+        args.insert(args.end(), c.more.begin(), c.more.end());
+        std::filesystem::remove(dir.file("saved"));
+        const CliRun r = Plcalc(args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        const std::string message =
+            c.message.starts_with("@") ? path + c.message.substr(1) : c.message;
+        EXPECT_EQ(r.err.substr(0, message.size()), message);
+        // Nothing refused is saved.
+        EXPECT_EQ(std::filesystem::exists(dir.file("saved")), c.code == 0);
+    }
+}
+
+// A settings file that is there but cannot be read stops plcalc: the shipped
+// tables must not stand in for the user's unnoticed.
+TEST(Plcalc, UnreadableSettingsAreReported)
+{
+    TempDir dir;
+    const char* before = std::getenv("XDG_CONFIG_HOME"); // ctest sets one
+    const std::string keep = before ? before : "";
+    ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+    std::filesystem::create_directories(dir.file("PitchLedger/PLUSER.INI"));
+    const CliRun r = Plcalc({"--dia", "1/4", "--tpi", "20"});
+    ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+    // A folder in its place reads as the runtime reads one: access denied.
+    EXPECT_EQ(std::tuple(r.code, r.out, r.err),
+              std::tuple(3, std::string(), "plcalc: cannot read the settings: File access denied: " +
+                                               dir.file("PitchLedger/PLUSER.INI") + "\n"));
+}
+
 // The gauge-setting section, a special point and its thread file.
 TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
 {
@@ -205,6 +282,12 @@ TEST(Plcalc, HostileAndAbsurdValuesAreRefused)
     const std::string thick = "Can not calculate. The coating is too thick: ";
     const std::string starts = "Invalid number of starts: ";
     const std::string wire = "Invalid Wire Size!\n";
+    const std::string isoPitch =
+        "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm\n";
+    const std::string isoDia =
+        "Can not calculate. ISO 965-1 gives tolerances for diameters over 0.99 up to 355 mm\n";
+    const std::string coarse = "Can not calculate: the pitch is too coarse for this diameter\n";
+    const std::string fine = "Can not calculate: the pitch is too fine for this diameter: ";
     const std::vector<std::string> hostile = {
         "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"};
     const std::vector<std::string> quarter = {"--dia", "1/4", "--tpi", "20"};
@@ -244,6 +327,19 @@ TEST(Plcalc, HostileAndAbsurdValuesAreRefused)
         {"coating0.1", {"--dia", "1/4", "--tpi", "20", "--coating", "0.1"}, thick},
         {"starts1e300", {"--dia", "1/4", "--tpi", "20", "--starts", "1e300"}, starts},
         {"starts2.5", {"--dia", "1/4", "--tpi", "20", "--starts", "2.5"}, starts},
+        // ISO 965-1 tabulates diameters over 0.99 up to 355 mm, pitches 0.2 to 8 mm:
+        // M10 x 0.02 gave a major diameter min above its max.
+        {"isoPitch0.02mm", {"--type", "M", "--dia", "10", "--pitch", "0.02"}, isoPitch},
+        {"isoPitch9mm", {"--type", "MJ", "--dia", "100", "--pitch", "9"}, isoPitch},
+        {"isoDia0.99mm", {"--type", "M", "--dia", "0.99", "--pitch", "0.2"}, isoDia},
+        {"isoDia356mm", {"--type", "M", "--dia", "356", "--pitch", "6"}, isoDia},
+        // In range each, together no thread: 0.01-1 gave PD max -0.6136; the
+        // 100-200 external minor lay above its pitch diameter.
+        {"pitchTooCoarse", {"--dia", "0.01", "--tpi", "1"}, coarse},
+        {"diameterOfNothing", {"--dia", "1e-300", "--tpi", "20"}, coarse},
+        {"pitchTooFine", {"--dia", "100", "--tpi", "200"}, fine},
+        {"walkedToNothing", {"--dia", "1/4", "--tpi", "20", "--new-pd", "ext-max=0.0001"},
+         "Can not "},
     };
     cases.insert(cases.end(), absurd.begin(), absurd.end());
     TempDir dir;
@@ -259,7 +355,8 @@ TEST(Plcalc, HostileAndAbsurdValuesAreRefused)
     // The largest values in range are still calculated.
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--dia", "1/4", "--tpi", "20", "--loe", "25"},
-             {"--type", "M", "--dia", "2500", "--pitch", "6"}}) {
+             {"--type", "M", "--dia", "355", "--pitch", "8"},
+             {"--type", "M", "--dia", "1", "--pitch", "0.2"}}) {
         const CliRun r = Plcalc(args);
         EXPECT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.out.find("inf"), std::string::npos);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 using nlohmann::json;
@@ -34,6 +35,8 @@ TEST(PlcalcBatch, SplitsLinesAsTheShell)
         {"unterminated double quote", R"(--dia "1 1/4)", {}, "unterminated double quote"},
         {"unterminated single quote", "--dia '1", {}, "unterminated single quote"},
         {"escaped quote does not close", R"(x "a\")", {}, "unterminated double quote"},
+        {"NUL inside a word", std::string("--dia 1/4\0x", 11), {},
+         "a NUL byte in the line: no option or value holds one"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> words = {"left over"};
@@ -48,6 +51,9 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
 {
     const json schema = schema_check::PlcalcSchema();
     TempDir dir;
+    // Tables whose drill table no longer matches its sum.
+    std::filesystem::copy(PL_TABLES_DIR, dir.file("T"), std::filesystem::copy_options::recursive);
+    WriteTextFile(dir.file("T/drills.bin"), ReadTextFile(dir.file("T/drills.bin")) + "x");
     WriteTextFile(dir.file("batch"), "# a quarter-twenty and a wrong class\n"
                                      "--type UN --dia 1/4 --tpi 20 --class 2\r\n"
                                      "\n"
@@ -57,7 +63,8 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
                                      "--type '\xff'\n"
                                      "--dia 1/4 --tpi 20 --report thread\n"
                                      "--dia \"1/4\n"
-                                     "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L");
+                                     "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L\n"
+                                     "--dia 1/4 --tpi 20 --tables " + dir.file("T"));
     const CliRun r = Plcalc({"--batch", dir.file("batch")});
     EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
 
@@ -77,6 +84,7 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
         {9, {}, "plcalc: unterminated double quote", kExitUsage},
         {10, {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
          "", 0},
+        {11, {"--dia", "1/4", "--tpi", "20", "--tables", dir.file("T")}, "", 0},
     };
     std::istringstream lines(r.out);
     std::string text, notes;
@@ -92,6 +100,12 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
         EXPECT_EQ(alone.code, e.exit) << e.line;
         if (e.exit == 0) {
             EXPECT_EQ(doc, json::parse(alone.out)) << e.line;
+            // No tap drills, and why, where a reader of the JSON looks.
+            if (e.line == 11) {
+                EXPECT_EQ(doc["tapDrills"], json::array());
+                EXPECT_EQ(doc["tapDrillsError"], "Table file is damaged: " + dir.file("T/drills.bin") +
+                                                     " (its bytes differ from its line in tables.sum)");
+            }
             if (!alone.err.empty()) notes += "line " + std::to_string(e.line) + ": " + alone.err;
         } else {
             EXPECT_EQ(doc["error"], e.error.empty() ? alone.err.substr(0, alone.err.size() - 1)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -27,6 +28,11 @@ TEST(PlcalcIdentify, ListsClosestFirstAndRefusesBadInput)
         {"unreadable diameter", {"--major", "abc", "--tpi", "20"}, 2, "Invalid measured diameter"},
         {"unknown unit", {"--major", "0.25ft", "--tpi", "20"}, 2, "Invalid measured diameter"},
         {"pitch of 0", {"--major", "0.25", "--tpi", "0"}, 2, "Invalid pitch"},
+        // The ranges of typed values: a reading the page shows as 0.0000, or
+        // one larger than any thread, is no measurement.
+        {"major of 1e308", {"--major", "1e308", "--tpi", "20"}, 2, "Invalid measured diameter"},
+        {"major of 1e-300", {"--major", "1e-300", "--tpi", "20"}, 2, "Invalid measured diameter"},
+        {"pitch of 1e308 tpi", {"--major", "0.25", "--tpi", "1e308"}, 2, "Invalid pitch"},
         {"no pitch", {"--major", "0.25"}, 64, "--tpi N or --pitch MM"},
         {"both diameters", {"--major", "0.25", "--minor", "0.2", "--tpi", "20"}, 64, "--major V"},
         {"both pitches", {"--major", "0.25", "--tpi", "20", "--pitch", "1.27"}, 64, "--tpi N"},
@@ -58,18 +64,29 @@ TEST(PlcalcProfileSvg, WritesTheDrawingOrSaysWhyNot)
         std::vector<std::string> thread;
         std::string file;
         int code;
+        std::string says; // the start of stderr
     } cases[] = {
-        {"unified", {"--dia", "1/4", "--tpi", "20"}, dir.file("unc.svg"), 0},
-        {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8"}, dir.file("butt.svg"), 0},
-        {"pipe", {"--type", "NPT", "--size", "1/2"}, dir.file("npt.svg"), 2},
-        {"no such folder", {"--dia", "1/4", "--tpi", "20"}, dir.file("none/x.svg"), 3},
+        {"unified", {"--dia", "1/4", "--tpi", "20"}, dir.file("unc.svg"), 0, ""},
+        {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8"}, dir.file("butt.svg"), 0, ""},
+        {"pipe", {"--type", "NPT", "--size", "1/2"}, dir.file("npt.svg"), 2, "The profile"},
+        {"no such folder", {"--dia", "1/4", "--tpi", "20"}, dir.file("none/x.svg"), 3,
+         "Can not write the profile file " + dir.file("none/x.svg") + ": No such file"},
+        // In the words of the report's PDF.
+        {"a folder", {"--dia", "1/4", "--tpi", "20"}, dir.file("folder"), 3,
+         "Can not write the profile file " + dir.file("folder") + ": not a regular file\n"},
+        {"a device", {"--dia", "1/4", "--tpi", "20"}, "/dev/null", 3,
+         "Can not write the profile file /dev/null: not a regular file\n"},
+        {"no name", {"--dia", "1/4", "--tpi", "20"}, "", 64,
+         "plcalc: --profile-svg needs a file name\n"},
     };
+    std::filesystem::create_directory(dir.file("folder"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::string> args = c.thread;
         args.insert(args.end(), {"--profile-svg", c.file});
         const CliRun r = Plcalc(args);
         EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_EQ(r.err.substr(0, c.says.size()), c.says);
         std::ifstream in(c.file);
         std::stringstream svg;
         svg << in.rdbuf();

@@ -61,6 +61,13 @@ TEST(PlcalcInspect, RefusedEntries)
          "Invalid reading over wires: abc"},
         {"empty item", With(kQuarter, {"--measured-pd", "0.215,,0.216"}), 2,
          "Invalid pitch diameter: (empty)"},
+        // A pitch diameter shown as 0.0000, or larger than any thread.
+        {"pd of 1e-300", With(kQuarter, {"--measured-pd", "1e-300"}), 2,
+         "Invalid pitch diameter: 1e-300"},
+        {"pd of 1e308", With(kQuarter, {"--measured-pd", "0.215,1e308"}), 2,
+         "Invalid pitch diameter: 1e308"},
+        {"reading of 1e308", With(kQuarter, {"--measured-mow", "1e308"}), 2,
+         "Invalid reading over wires: 1e308"},
         {"wire beyond the largest", With(kQuarter, {"--measured-mow", "0.26", "--measured-wire",
                                                     "0.06"}), 2, "Invalid Wire Size!"},
         {"both kinds", With(kQuarter, {"--measured-mow", "0.26", "--measured-pd", "0.215"}), 64,

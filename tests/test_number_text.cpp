@@ -50,7 +50,9 @@ TEST(NumberText, FileLengthPitchAndAngleTexts)
                             {"notANumber", std::nan(""), "0.0"}});
     ExpectTexts(Len3Text, {{"quarter", 0.25, "0.250"}, {"roundsToZero", 0.0004, "  N/A"},
                            {"tenThousand", 10000, "10000.000"}, {"above", 12345.678, "12345.68"}});
-    ExpectTexts(TPIText, {{"whole", 13, "13"}, {"half", 4.5, "4.5"}, {"twoPlaces", 0.7, "0.70"}});
+    // A pitch finer than two places is never shown as 0.00.
+    ExpectTexts(TPIText, {{"whole", 13, "13"}, {"half", 4.5, "4.5"}, {"twoPlaces", 0.7, "0.70"},
+                          {"belowTwoPlaces", 0.004, "0.004"}});
     // Both angle texts round to the unit they show and carry into the next one.
     ExpectTexts(AngleText, {{"zero", 0, "0.00.00"}, {"binary", 3.2, "  3.12.00"},
                             {"seconds", 30.2525, " 30.15.09"}, {"wraps", 360.5, "  0.30.00"},

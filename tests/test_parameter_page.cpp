@@ -289,13 +289,6 @@ TEST(ThreadFile, HandWrittenAndEarlierFiles)
         EXPECT_EQ(rec.Coating, 0);
         EXPECT_EQ(rec.ClassW, 1);
     }
-    // Without a size: 1.0 in, 8 tpi.
-    WriteTextFile(dir.file("d.thd"), "[MAIN]\nThd Type=UN\nClass=2\n");
-    TTInfo rec;
-    ASSERT_EQ(LoadFromFile(rec, dir.file("d.thd")).status, Status::Loaded);
-    EXPECT_EQ(rec.NomDia, 1.0);
-    EXPECT_EQ(rec.TPI, 8.0f);
-    EXPECT_EQ(rec.ExtThd.Series, "UNC");
     // A diameter edited by hand that is no size of the pipe kind.
     WriteTextFile(dir.file("n.thd"), "[MAIN]\nThd Type=NPT\nClass=NPTR\nNom Dia=+0.250000\n");
     TTInfo npt;

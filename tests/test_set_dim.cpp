@@ -1,7 +1,9 @@
 // The Set Dim tool: its type list and pitch captions, the record it builds
 // from one pitch diameter, and its refusals. Cases from the tool's worked
 // examples.
+#include "core/designation.h"
 #include "core/thread_record.h"
+#include "pages/gauge_setting_page.h"
 #include "pages/set_dim.h"
 #include "support/test_support.h"
 
@@ -100,6 +102,13 @@ TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase)
     EXPECT_EQ(internal.IntThd.Setting.VerySmall, 0);
     EXPECT_EQ(internal.IntThd.Setting.PointModel, "QSP-2000");
     EXPECT_GT(internal.IntThd.SetToFlat, 0);
+    // One PD given: no class to designate and no pair of limits to take a
+    // tolerance from, each said rather than shown as "-B" or a bare N/A.
+    EXPECT_EQ(DesignationText(internal.IntThd), "0.9188-8");
+    const GaugeSettingText page = BuildGaugeSettingPage(internal, false, true, false);
+    EXPECT_EQ(page.tolerance, "  N/A");
+    EXPECT_EQ(page.note, "tolerance N/A: one pitch diameter was given, not its two limits"
+                         " \u2014 see Help \u203a Gauge setting");
 }
 
 } // namespace

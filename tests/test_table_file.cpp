@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -211,11 +212,24 @@ TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
         std::filesystem::remove(file);
     }
 
+    // Settings that cannot be read keep their defaults, are named, and are
+    // not written over: what the file held is the user's.
     const std::string fifo = dir.file("PLUSER.INI");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     AppSettings s;
-    ReadSettings(s, fifo, fifo, dir.file("prog/"));
+    EXPECT_EQ(ReadSettings(s, fifo, fifo, dir.file("prog/")), "Not a regular file: " + fifo);
     EXPECT_EQ(s.MainPath, dir.file("prog/"));
+    // One over the size limit could be replaced, and is not.
+    const std::string large = dir.file("large.INI");
+    WriteTextFile(large, "");
+    std::filesystem::resize_file(large, kTextFileLimit + 1);
+    EXPECT_EQ(ReadSettings(s, large, dir.file("none.INI"), dir.file("prog/")),
+              "File too large: " + large);
+    std::string error;
+    EXPECT_FALSE(WriteSettings(s, large, dir.file("none.INI"), &error));
+    EXPECT_EQ(error, "Cannot write " + large + ": it could not be read (File too large: " +
+                         large + ")");
+    EXPECT_EQ(std::filesystem::file_size(large), kTextFileLimit + 1);
 }
 
 // Bytes are kept while the file is the same: a rewrite that keeps the size and
@@ -255,7 +269,19 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
         {"removed", [](const std::string& p) { std::filesystem::remove(p); }, "File not found",
          false},
         {"cacheCleared", [](const std::string&) { ClearTableCache(); }, "old!", false},
+        // Tables reached through a link, re-pointed as ln -sfn does: the path
+        // counts, not the folder it led to before.
+        {"through/link",
+         [&](const std::string&) {
+             std::filesystem::create_directory_symlink("new", dir.file("through.next"));
+             std::filesystem::rename(dir.file("through.next"), dir.file("through"));
+         },
+         "new!", false},
     };
+    std::filesystem::create_directory(dir.file("old"));
+    std::filesystem::create_directory(dir.file("new"));
+    std::filesystem::create_directory_symlink("old", dir.file("through"));
+    WriteTextFile(dir.file("new/link"), "new!");
     for (const auto& c : cases) WriteTextFile(dir.file(c.name), "old!");
     // Files changed moments ago are read again until they have settled.
     std::this_thread::sleep_for(std::chrono::milliseconds(kTableSettleSeconds * 1000 + 100));
@@ -679,8 +705,32 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
         ReadSetPlugTable(r);
     };
     const auto metric = [](TTInfo& r) { ReadMetricLimits(r, false); };
+    const auto sumsLines = [](const std::string& end) {
+        return [=](const TempDir& d) {
+            std::string sums = ReadTextFile(d.file(kTableSumsName)), out;
+            for (char c : sums) c == '\n' ? out += end : out += c;
+            WriteTextFile(d.file(kTableSumsName), out);
+        };
+    };
+    const auto flip = [](const TempDir& d) {
+        std::string b = ReadTextFile(d.file("unstbl.bin"));
+        b[kUNSRecord + 20] ^= 0x04;
+        WriteTextFile(d.file("unstbl.bin"), b);
+    };
+    const auto listed = [](TTInfo& r) {
+        // The message as a reader's error, so the table compares it alike.
+        if (const std::string bad = CheckListedTables(Settings().TableDataPath); !bad.empty())
+            throw TableError(bad.substr(0, bad.find(": ")), bad.substr(bad.find(": ") + 2));
+        Describe(r, "UN", "2", 0.25, 20);
+        ReadAnsiTable(r);
+    };
     const std::string bySum = std::string("its bytes differ from its line in ") + kTableSumsName;
     const std::uintmax_t ansiSize = fs::file_size(PL_TABLES_DIR "/ansitbl.bin");
+    const std::string shippedSums = ReadTextFile(PL_TABLES_DIR "/tables.sum");
+    const long unsLine =
+        1 + std::count(shippedSums.begin(), shippedSums.begin() + static_cast<long>(
+                                                                    shippedSums.find("unstbl.bin ")),
+                       '\n');
     const struct {
         const char *name, *file; // file: the one refused
         Damage damage;
@@ -692,24 +742,22 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
         {"cutToWholeRows", "ansitbl.bin", cut("ansitbl.bin", kAnsiRecord), true, unified, bySum},
         {"cutInRecord", "ansitbl.bin", cut("ansitbl.bin", 5), true, unified, bySum},
         {"emptied", "exm.bin", cut("exm.bin", 0), true, metric, bySum},
-        {"byteFlipped", "unstbl.bin",
-         [](const TempDir& d) {
-             std::string b = ReadTextFile(d.file("unstbl.bin"));
-             b[kUNSRecord + 20] ^= 0x04;
-             WriteTextFile(d.file("unstbl.bin"), b);
-         },
-         true, unified, bySum},
+        {"byteFlipped", "unstbl.bin", flip, true, unified, bySum},
         // 672 rows of 69 bytes are 2576 of 18: only the sum tells them apart.
         {"ansiOverSplugtbl", "splugtbl.bin", copy("ansitbl.bin", "splugtbl.bin"), true, unified,
          bySum},
         {"ansiOverExm", "exm.bin", copy("ansitbl.bin", "exm.bin"), true, metric, bySum},
-        {"sumLineGarbled", "unstbl.bin", editSums("unstbl.bin", "unstbl.bin size crc\n"), true,
-         unified, bySum},
+        {"sumLineGarbled", kTableSumsName, editSums("unstbl.bin", "unstbl.bin size crc\n"), true,
+         unified, "line " + std::to_string(unsLine) + ", the line of unstbl.bin, cannot be read"},
         {"cutInRecordUnlisted", "ansitbl.bin", cut("ansitbl.bin", 5), false, unified,
          "size " + std::to_string(ansiSize - 5) + " is not a whole number of 69-byte records"},
         {"ansiOverExmUnlisted", "exm.bin", copy("ansitbl.bin", "exm.bin"), false, metric,
          "size " + std::to_string(ansiSize) + " is not a whole number of 37-byte records"},
         {"lineRemoved", "ansitbl.bin", editSums("ansitbl.bin", ""), true, unified, ""},
+        // Sums carried over by an editor or a transfer: blanks and CR line ends.
+        {"sumsWithBlanksAndCRLF", "ansitbl.bin", sumsLines(" \t\r\n"), true, listed, ""},
+        // The installation check reads every listed table as the readers do.
+        {"listedTableChecked", "unstbl.bin", flip, true, listed, bySum},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -168,29 +168,33 @@ void TfrmBallMic::BitBtn3Click()
 
 void TfrmBallMic::BitBtn1Click()
 {
-    for (QLineEdit* box :
-         {txtAngle, txtBallDia, txtPlaneDia, txtDisToPlane, txtApexDia, txtDisOverBall})
-        if (!box->isHidden() && !(TextToFloat(box->text().toStdString()) > 0)) {
-            ShowError(this, QString::fromLatin1(kBallMicIncomplete));
-            return;
-        }
-    if (TextToFloat(txtAngle->text().toStdString()) >= 90) {
-        ShowError(this, QString::fromLatin1(kBallMicAngleLimit));
+    // The entries as they will be calculated: each one the method uses, and
+    // what they give together (a plane below the apex gives no setting).
+    TBallMic trial = ballMic_ ? *ballMic_ : TBallMic();
+    FillFromEntries(trial);
+    const std::string problem = BallMicEntryProblem(trial);
+    if (!problem.empty()) {
+        ShowError(this, QString::fromStdString(problem));
         return;
     }
     accept();
 }
 
+void TfrmBallMic::FillFromEntries(TBallMic& bm) const
+{
+    auto value = [](const QLineEdit* box) { return TextToFloat(box->text().toStdString()); };
+    bm.Angle = value(txtAngle);
+    bm.BallDia = value(txtBallDia);
+    bm.PlaneDia = value(txtPlaneDia);
+    bm.PlaneDis = value(txtDisToPlane);
+    bm.ApexDia = value(txtApexDia);
+    bm.BallDis = value(txtDisOverBall);
+}
+
 std::unique_ptr<TBallMic> TfrmBallMic::TakeBallMic()
 {
     if (!ballMic_) return nullptr;
-    auto value = [](const QLineEdit* box) { return TextToFloat(box->text().toStdString()); };
-    ballMic_->Angle = value(txtAngle);
-    ballMic_->BallDia = value(txtBallDia);
-    ballMic_->PlaneDia = value(txtPlaneDia);
-    ballMic_->PlaneDis = value(txtDisToPlane);
-    ballMic_->ApexDia = value(txtApexDia);
-    ballMic_->BallDis = value(txtDisOverBall);
+    FillFromEntries(*ballMic_);
     return std::move(ballMic_);
 }
 

@@ -33,6 +33,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The six entries, visible or not, into the ball micrometer's inputs.
+    void FillFromEntries(TBallMic& bm) const;
+
     void FormShow();
 
     std::unique_ptr<TBallMic> ballMic_;

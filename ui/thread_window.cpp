@@ -230,6 +230,12 @@ void TfrmThread::cboTypeClick()
     txtNomDia->setStatusTip(diameterHelp);
     txtNomDia->setPlaceholderText(metricType ? QStringLiteral("10, 1.6")
                                              : QStringLiteral("0.375, 3/8, #10"));
+    lblCoatingUnit->setText(metricType ? QStringLiteral("mm") : QStringLiteral("in"));
+    const QString coatingHelp = metricType
+                                    ? QStringLiteral("Coating thickness in millimetres (0.008)")
+                                    : QStringLiteral("Coating thickness in inches (0.0003)");
+    txtCoating->setToolTip(coatingHelp);
+    txtCoating->setStatusTip(coatingHelp);
     Label5->setText(QStringLiteral("Threads per Inch:"));
     Label5->show();
     txtPitch->show();

@@ -88,7 +88,8 @@ public:
     const TBallMic* BallMic() const { return ballMic_.get(); }
     // Takes the calculation of "Ball Mic (HB) Set Dim", calculates and shows it.
     void UseBallMic(std::unique_ptr<TBallMic> bm);
-    // "Open Ball Mic": a file without a "ballmic" section is refused.
+    // "Open Ball Mic": a file without a "ballmic" section is refused, and so is
+    // one missing a value its method needs or holding one the dialog refuses.
     bool OpenBallMicFile(const QString& fileName);
 
     // The current record; null before the first Calculate.
@@ -195,6 +196,9 @@ private:
     void ShowBallMicSetting();
     void BallMicExtClick();
     void BallMicCalcClick();
+    // Calculates and shows a changed ball micrometer, or refuses it with the
+    // dialog's message and keeps the one shown.
+    bool ChangeBallMic(const TBallMic& changed);
 
     std::unique_ptr<TTInfo> rec_;
     bool ballMicMode_ = false;
@@ -254,6 +258,7 @@ private:
     QRadioButton* optNoCoat = nullptr;
     QRadioButton* optCoating = nullptr;
     QLineEdit* txtCoating = nullptr;
+    QLabel* lblCoatingUnit = nullptr; // "in", or "mm" for M and MJ
     QPushButton* Button2 = nullptr;
 
     TColorStringGrid* gridThd = nullptr;

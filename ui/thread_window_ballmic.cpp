@@ -27,14 +27,16 @@ bool TfrmThread::OpenBallMicFile(const QString& fileName)
 {
     auto bm = std::make_unique<TBallMic>();
     std::string error;
-    if (!bm->Load(fileName.toStdString(), &error)) {
-        ShowError(this, QString::fromStdString(error));
-        return false;
-    }
-    if (!IsBallMicFile(fileName.toStdString())) {
+    const BallMicFileStatus status = LoadBallMicFile(*bm, fileName.toStdString(), &error);
+    if (status == BallMicFileStatus::NotBallMic) {
         ShowError(this, QStringLiteral("%1 is not a ball micrometer file: it has no [BALLMIC] "
                                        "section.")
                             .arg(QFileInfo(fileName).fileName()));
+        return false;
+    }
+    // A file's values meet the dialog's checks, with its messages.
+    if (status != BallMicFileStatus::Loaded) {
+        ShowError(this, QString::fromStdString(error));
         return false;
     }
     ballMic_ = std::move(bm);
@@ -87,12 +89,26 @@ void TfrmThread::ShowBallMicSetting()
     ballMicPage_->Show(*ballMic_);
 }
 
+bool TfrmThread::ChangeBallMic(const TBallMic& changed)
+{
+    // Refused as the dialog refuses it: the page keeps the last good calculation.
+    if (const std::string problem = BallMicEntryProblem(changed); !problem.empty()) {
+        ShowError(this, QString::fromStdString(problem));
+        ShowBallMicSetting();
+        return false;
+    }
+    *ballMic_ = changed;
+    ballMic_->Calculate();
+    ShowBallMicSetting();
+    return true;
+}
+
 void TfrmThread::BallMicExtClick()
 {
     if (!ballMic_) return;
-    ballMic_->Internal = ballMicPage_->InternalChosen() ? -1 : 0;
-    ballMic_->Calculate();
-    ShowBallMicSetting();
+    TBallMic changed = *ballMic_;
+    changed.Internal = ballMicPage_->InternalChosen() ? -1 : 0;
+    ChangeBallMic(changed);
 }
 
 void TfrmThread::BallMicCalcClick()
@@ -104,7 +120,7 @@ void TfrmThread::BallMicCalcClick()
         ShowBallMicSetting();
         return;
     }
-    ballMic_->BallDia = dia;
-    ballMic_->Calculate();
-    ShowBallMicSetting();
+    TBallMic changed = *ballMic_;
+    changed.BallDia = dia;
+    ChangeBallMic(changed);
 }

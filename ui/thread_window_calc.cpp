@@ -82,6 +82,11 @@ void TfrmThread::Button2Click()
         ShowError(this, TableErrorText(e.what()));
         return;
     }
+    if (!rec->Refusal.empty()) {
+        wait.Restore();
+        ShowError(this, QString::fromStdString(rec->Refusal));
+        return;
+    }
     rec_ = std::move(rec);
     setDim_ = false;
     metric_ = rec_->ExtThd.TypeCode == kTypeM || rec_->ExtThd.TypeCode == kTypeMJ;

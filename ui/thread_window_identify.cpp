@@ -23,6 +23,10 @@ bool TfrmThread::CalculateEntry(const ParameterEntry& entry)
         ShowError(this, QString::fromStdString(e.what()));
         return false;
     }
+    if (!rec->Refusal.empty()) {
+        ShowError(this, QString::fromStdString(rec->Refusal));
+        return false;
+    }
     rec_ = std::move(rec);
     setDim_ = false;
     RestoreParameterPage();

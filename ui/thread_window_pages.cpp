@@ -167,7 +167,10 @@ QWidget* TfrmThread::BuildParameterPage()
     auto* coat = new QGridLayout(CoatBox);
     coat->addWidget(optNoCoat, 0, 0, 1, 2);
     coat->addWidget(optCoating, 1, 0, 1, 2);
-    coat->addWidget(txtCoating, 2, 0, 1, 2, Qt::AlignLeft);
+    // The thickness is in the thread's unit: a millimetre box for M and MJ.
+    lblCoatingUnit = Named(new QLabel(QStringLiteral("in")), "lblCoatingUnit");
+    coat->addWidget(txtCoating, 2, 0, Qt::AlignLeft);
+    coat->addWidget(lblCoatingUnit, 2, 1, Qt::AlignLeft);
 
     auto* boxes = new QGridLayout;
     boxes->addWidget(optLOE, 0, 0);

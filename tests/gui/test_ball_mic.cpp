@@ -193,13 +193,29 @@ private slots:
         QCOMPARE(messages_, QStringList{"q.thd is not a ball micrometer file: it has no [BALLMIC] "
                                         "section."});
         QCOMPARE(frame_->MdiArea()->subWindowList().size(), windows);
+
+        // A file's values meet the dialog's checks, and so does a ball typed on
+        // the page: on the plug, a 15 in ball on the 2 in plane would set to
+        // 2.0 - 2 x 7.5 (1 - cos 30) = -0.0096.
+        WriteTextFile(dir_->file("steep.bm"), "[BALLMIC]\nAngle=95\nBallDia=0.5\nPlaneDia=2\n"
+                                              "PlaneDis=1\n");
+        fileAnswer_ = QString::fromStdString(dir_->file("steep.bm"));
+        Trigger("OpenBallMic1");
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), windows);
+        Page<QRadioButton>(opened, "optExternal")->click();
+        QCOMPARE(Text(opened, "lblFlat"), QString("1.8660"));
+        Page<QLineEdit>(opened, "txtBallDia")->setText("15");
+        Page<QPushButton>(opened, "btnCalc")->click();
+        QCOMPARE(messages_.mid(1), (QStringList{kBallMicAngleLimit, kBallMicNoSetting}));
+        QCOMPARE(Text(opened, "lblFlat"), QString("1.8660"));
     }
 
     void reportPreview()
     {
         MakeFrame();
         TfrmThread* w = frame_->btnNewClick();
-        WriteTextFile(dir_->file("a.bm"), "[BALLMIC]\nAngle=15\nBallDia=0.25\n");
+        WriteTextFile(dir_->file("a.bm"),
+                      "[BALLMIC]\nAngle=15\nBallDia=0.25\nPlaneDia=1.0\nPlaneDis=1.0\n");
         QVERIFY(w->OpenThreadFile(QString::fromStdString(dir_->file("a.bm"))));
         QString title;
         bool painted = false;

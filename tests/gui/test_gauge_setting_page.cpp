@@ -186,7 +186,8 @@ private slots:
         QSignalSpy help(&w, &TfrmThread::helpRequested);
         QTest::mouseClick(Child<QLabel>(w, "lblSettingNote"), Qt::LeftButton);
         QCOMPARE(help.takeFirst().at(0).toString(), QString("gauge_setting.html"));
-        Choose(w, false, true);
+        // The external roll gauge of 1/4-20 has its setting: no line.
+        Choose(w, true, true);
         QVERIFY(!Shown(w, "lblSettingNote"));
     }
 

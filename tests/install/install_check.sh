@@ -84,6 +84,14 @@ grep -q "^tables: $stage/mytables$" "$stage/check.txt" || { cat "$stage/check.tx
 under_prefix "$stage/" "$stage/check.txt"
 [ -z "$(find "$prefix" -name '*.INI')" ] || fail "settings written into the installed tree"
 cat "$stage/check.txt"
+
+# Every table tables.sum lists is checked: one missing fails the check, named.
+rm "$stage/mytables/ansitbl.bin"
+if run "$prefix/bin/plwin" --check-install >"$stage/check.txt" 2>&1; then
+  cat "$stage/check.txt"; fail "plwin --check-install passed without ansitbl.bin"
+fi
+grep -q "^tables: File not found: $stage/mytables/ansitbl.bin$" "$stage/check.txt" \
+  || { cat "$stage/check.txt"; fail "the missing table is not named"; }
 echo "staged install: ok"
 
 if [ "$sanitized" = 1 ]; then
