@@ -197,6 +197,14 @@ TEST(Decision, CoverageFactorsOfTheTableAndTheZoneEdges) {
     }
 }
 
+// 1/4-4 UNC has no minor diameter left: no gauge of it is judged.
+TEST(Decision, NoneForARefusedThread) {
+    ShippedTables tables;
+    const auto rec = Thread("UN", 0.25, 4, "2");
+    ASSERT_NE(rec->Refusal, "");
+    EXPECT_EQ(BuildCalibrationPage(*rec, kCases[0].entry, false).message, rec->Refusal);
+}
+
 // The temperature case with its certificate's identity, saved and opened again.
 class CalibrationFile : public testing::Test {
 protected:
