@@ -11,6 +11,11 @@
 class TTInfo;
 class TThdNPT;
 
+// How the readings over wires allow for the lead angle: the standard formula's
+// compensation (left out below its threshold), or the exact seat of the wires
+// on the flanks of the helicoid, always.
+enum class WireHelix : uint8_t { Standard, Exact };
+
 // Thread type codes.
 enum : uint16_t {
     kTypeUN = 1,
@@ -143,6 +148,7 @@ public:
     int32_t WAngleDeg = 0;
     int32_t WAngleMin = 0;
     uint8_t ClassW = 0;
+    WireHelix Helix = WireHelix::Standard; // every reading over wires of the members
     std::string LOEText;
     uint8_t LeftHand = 0;
     uint8_t ForceCalc = 0;

@@ -32,10 +32,18 @@ double RoundMargin(double x, int places)
 
 std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire)
 {
+    TThdInfo m = ext;
+    m.CurWire = wire;
+    return PDFromWireReading(ext, reading, wire, ReadingsCorrected(m));
+}
+
+std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire,
+                                        bool corrected)
+{
     if (!(wire > 0) || !std::isfinite(reading)) return std::nullopt;
     TThdInfo m = ext;
     m.CurWire = wire;
-    const bool corrected = ReadingsCorrected(m);
+    if (corrected && ExactReadings(m)) return ExactPDFromReading(WireForm(m), reading, wire);
     // Without the correction the reading is E plus a constant of the form.
     const double offset = ReadingOverWires(m, 0, wire, false);
     if (!corrected) {

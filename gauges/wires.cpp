@@ -43,13 +43,33 @@ ld RoundedPD(const TThdInfo& m, double pd)
 // A size within this of the next listed size counts as that size.
 constexpr double kListTolerance = 0.00003;
 
+bool HasReadings(uint16_t type)
+{
+    return HasHelixCorrection(type) || type == kTypeButt;
+}
+
 } // namespace
+
+bool ExactReadings(const TThdInfo& m)
+{
+    return m.Owner && m.Owner->Helix == WireHelix::Exact && HasReadings(m.TypeCode);
+}
+
+HelicoidForm WireForm(const TThdInfo& m)
+{
+    const double deg = std::numbers::pi / 180;
+    // Half angles of 30 and 14.5 degrees; the buttress's flanks at 7 and 45.
+    const double a = IsAcmeForm(m.TypeCode) ? 14.5 * deg : 30 * deg;
+    if (m.TypeCode == kTypeButt) return {m.Pitch(), m.Lead(), 7 * deg, 45 * deg};
+    return {m.Pitch(), m.Lead(), a, a};
+}
 
 double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected)
 {
     const ld w = wire;
     const ld p = m.Pitch();
     const uint16_t type = m.TypeCode;
+    if (corrected && ExactReadings(m)) return ExactWireReading(WireForm(m), e, wire).value_or(0);
     if (corrected && HasHelixCorrection(type)) {
         const ld alpha = IsAcmeForm(type) ? 0.2530727485L : 0.52359879L;
         const ld tanLead = static_cast<ld>(m.Lead()) / (std::numbers::pi_v<ld> * e);
@@ -72,7 +92,7 @@ double WireReading(const TThdInfo& m, double pd)
 
 double HelixWireReading(const TThdInfo& m, double pd)
 {
-    if (m.CurWire == 0 || !HasHelixCorrection(m.TypeCode)) return 0;
+    if (m.CurWire == 0 || !(HasHelixCorrection(m.TypeCode) || ExactReadings(m))) return 0;
     const double e = static_cast<double>(RoundedPD(m, pd));
     if (e == 0) return 0;
     return RoundTo(ReadingOverWires(m, e, m.CurWire, true), 5);
@@ -86,8 +106,14 @@ double HelixComp(const TThdInfo& m)
     } else if (m.IsInternal) {
         pd = m.PD.Min;
     } else {
-        if (m.TypeCode == kTypeButt) return 0;
+        if (m.TypeCode == kTypeButt && !ExactReadings(m)) return 0;
         pd = m.PD.Max;
+    }
+    if (ExactReadings(m)) {
+        // The exact seat is always taken, its compensation never below 0.
+        if (m.CurWire == 0 || pd == 0) return 0;
+        const double e = static_cast<double>(RoundedPD(m, pd));
+        return std::max(0.0, ReadingOverWires(m, e, m.CurWire, true) - WireReading(m, pd));
     }
     const double c = HelixWireReading(m, pd) - WireReading(m, pd);
     // Smaller corrections are left out of the readings.
@@ -97,6 +123,7 @@ double HelixComp(const TThdInfo& m)
 
 bool ReadingsCorrected(const TThdInfo& m)
 {
+    if (ExactReadings(m)) return true;
     // A multi-start lead always needs the correction, even below the threshold.
     return HasHelixCorrection(m.TypeCode) && (HelixComp(m) > 0 || m.Starts > 1);
 }

@@ -201,7 +201,14 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
     r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);
+    if (!rec.Pipe) r.readingsLine = WireReadingsLine(rec);
     return r;
+}
+
+std::string WireReadingsLine(const TTInfo& rec)
+{
+    return rec.Helix == WireHelix::Exact ? "Wire readings: exact geometry"
+                                         : "Wire readings: standard formula";
 }
 
 std::string OutOfDateCaption(const std::string& caption)

@@ -54,6 +54,12 @@ LoadResult Refused(std::string message)
 bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
 {
     IniFile ini(fileName);
+    WriteThreadInputs(rec, ini);
+    return ini.Save(error, IniFile::Folder::MustExist);
+}
+
+void WriteThreadInputs(const TTInfo& rec, IniFile& ini)
+{
     ini.WriteString("MAIN", "Thd Type", rec.TypeName);
     if (IsMetric(rec)) {
         ini.WriteString("MAIN", "ExtTolInfo", rec.ExtThd.TolInfoText());
@@ -83,7 +89,6 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
                                                : StoredNumberText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
     ini.WriteString("TIPS", "CurrentDia", StoredNumberText(rec.ExtThd.PointDia));
-    return ini.Save(error, IniFile::Folder::MustExist);
 }
 
 LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)

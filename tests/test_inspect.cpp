@@ -15,9 +15,10 @@
 namespace {
 
 std::unique_ptr<TTInfo> Calc(const char* type, double dia, float tpi, const char* cls,
-                             uint16_t starts)
+                             uint16_t starts, WireHelix helix = WireHelix::Standard)
 {
     auto rec = std::make_unique<TTInfo>();
+    rec->Helix = helix;
     rec->SetThreadType(type);
     rec->SetNomDia(dia);
     rec->SetTPI(tpi);
@@ -40,12 +41,14 @@ struct RoundTripCase {
     const char* cls;
     uint16_t starts;
     bool corrected; // whether the readings over the best wire carry the helix correction
+    WireHelix helix = WireHelix::Standard;
 };
 
 // Corrected or not by hand, over the best wire: the compensation W tan^2(lead) cos(a) /
 // (2 tan(a)) is 0.00012 in for 1/4-20 and 0.00011 in for 1-10 stub Acme (under
 // 0.00015 in), 0.0018 mm for M10x1.5 (under 0.0038 mm), 0.00097 in for 1-5 Acme;
-// buttress readings never are corrected, more than one start always is.
+// buttress readings never are corrected, more than one start always is. The
+// exact geometry always corrects, the buttress too.
 const RoundTripCase kRoundTrips[] = {
     {"UNC_quarter_20", "UN", 0.25, 20, "2", 1, false},
     {"UNC_quarter_20_two_starts", "UN", 0.25, 20, "2", 2, true},
@@ -56,6 +59,10 @@ const RoundTripCase kRoundTrips[] = {
     {"Acme_2_4_3G_four_starts", "ACME", 2.0, 4, "3G", 4, true},
     {"Stub_Acme_1_10", "STUB ACME", 1.0, 10, "2G", 1, false},
     {"Buttress_2_8", "745BUTT", 2.0, 8, "2", 1, false},
+    {"exact_UNC_quarter_20", "UN", 0.25, 20, "2", 1, true, WireHelix::Exact},
+    {"exact_M10x1_5_three_starts", "M", 10, 1.5f, "6", 3, true, WireHelix::Exact},
+    {"exact_Acme_2_4_3G_four_starts", "ACME", 2.0, 4, "3G", 4, true, WireHelix::Exact},
+    {"exact_Buttress_2_8_two_starts", "745BUTT", 2.0, 8, "2", 2, true, WireHelix::Exact},
 };
 
 class InverseReading : public testing::TestWithParam<RoundTripCase> {};
@@ -66,7 +73,7 @@ TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom)
 {
     ShippedTables tables;
     const RoundTripCase& c = GetParam();
-    const auto rec = Calc(c.type, c.dia, c.tpi, c.cls, c.starts);
+    const auto rec = Calc(c.type, c.dia, c.tpi, c.cls, c.starts, c.helix);
     const TThdInfo& ext = rec->ExtThd;
     const bool metric = ext.TypeCode == kTypeM;
     const double tolerance = metric ? 2.54e-6 : 1e-7;
