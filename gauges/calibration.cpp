@@ -90,7 +90,7 @@ struct Model {
         const double m20 = To20(x.reading, x.tempGauge, x.tempInstrument);
         const auto base = PDFromWireReading(gauge, m20, x.wire, corrected);
         if (!base || (x.pitchDev == 0 && x.angleDev == 0)) return base;
-        const HelicoidForm nominal = WireForm(gauge);
+        const HelicoidForm nominal = HelicoidOf(gauge);
         HelicoidForm actual = nominal;
         const double angle = x.angleDev / 60 * std::numbers::pi / 180;
         actual.pitch += x.pitchDev;

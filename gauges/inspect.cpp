@@ -9,16 +9,11 @@
 
 namespace {
 
-bool MetricMember(const TThdInfo& m)
-{
-    return m.TypeCode == kTypeM || m.TypeCode == kTypeMJ;
-}
-
 // The limits are given to four places of an inch, three of a millimetre;
 // a measurement is judged to the same places.
 int LimitPlaces(const TThdInfo& m)
 {
-    return MetricMember(m) ? 3 : 4;
+    return MetricByDefault(m.TypeCode) ? 3 : 4;
 }
 
 // RoundTo keeps the tables' rule for negative values (-0.26 to -0.2, which
@@ -43,7 +38,7 @@ std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, dou
     if (!(wire > 0) || !std::isfinite(reading)) return std::nullopt;
     TThdInfo m = ext;
     m.CurWire = wire;
-    if (corrected && ExactReadings(m)) return ExactPDFromReading(WireForm(m), reading, wire);
+    if (corrected && ExactReadings(m)) return ExactPDFromReading(HelicoidOf(m), reading, wire);
     // Without the correction the reading is E plus a constant of the form.
     const double offset = ReadingOverWires(m, 0, wire, false);
     if (!corrected) {

@@ -14,7 +14,7 @@ class TTInfo;
 // member's form has readings over wires.
 bool ExactReadings(const TThdInfo& m);
 // The member's flanks, pitch and lead as the exact readings take them.
-HelicoidForm WireForm(const TThdInfo& m);
+HelicoidForm HelicoidOf(const TThdInfo& m);
 
 // The reading over wires of size wire at pitch diameter e, unrounded: the
 // formula the readings below round. corrected adds the helix (lead angle)

@@ -139,9 +139,7 @@ void NoteMissingTols(GaugePageText& p, const TThdInfo& go)
 
 std::string NameText(TTInfo& rec)
 {
-    const uint16_t t = rec.ExtThd.TypeCode;
-    const bool both = t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM ||
-                      t == kTypeMJ || rec.Coating > 0;
+    const bool both = MembersDesignatedApart(rec.ExtThd.TypeCode) || rec.Coating > 0;
     std::string name;
     if (both) {
         name = DesignationText(rec.IntThd);
