@@ -69,6 +69,8 @@ struct ParameterEntry {
     std::string extTolText = "6g6g"; // (the engagement group's shift included)
     int metricLOE = 1;      // MetricLOEGroup: 0 short, 1 normal, 2 long
     bool leftHand = false;
+
+    bool operator==(const ParameterEntry&) const = default;
 };
 
 struct SetUpResult {
