@@ -100,7 +100,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     }
     rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, classX).classW;
     // A thread is shown in its own unit unless the other is asked for.
-    const bool metricThread = rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
+    const bool metricThread = MetricByDefault(rec.ExtThd.TypeCode);
     const bool mm = o.on("--mm") || (metricThread && !o.on("--inch"));
 
     if (rec.Pipe && o.get("--wire")) {

@@ -85,7 +85,7 @@ void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job)
 {
     TTInfo& rec = *job.record;
     TThdInfo& ex = rec.ExtThd;
-    const bool metric = ex.TypeCode == kTypeM || ex.TypeCode == kTypeMJ;
+    const bool metric = MetricByDefault(ex.TypeCode);
     PrintReportHeader(rpt, job.title);
     rpt.PrintCenter(DimensionsLine(job.metricDisplay));
     rpt.NewLine();

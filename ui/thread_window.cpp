@@ -217,7 +217,7 @@ void TfrmThread::cboTypeClick()
     if (index < 0 || index >= static_cast<int>(types.size())) return;
     const uint16_t code = types[static_cast<std::size_t>(index)].typeCode;
 
-    const bool metricType = code == kTypeM || code == kTypeMJ;
+    const bool metricType = MetricByDefault(code);
     const QString diameterHelp =
         metricType ? QStringLiteral("Nominal diameter in millimetres: 10, 1.6")
                    : QStringLiteral("Nominal diameter: a decimal (0.375), a fraction (3/8) or a "

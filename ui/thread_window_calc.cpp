@@ -90,7 +90,7 @@ void TfrmThread::Button2Click()
     }
     const uint16_t code = rec->ExtThd.TypeCode;
     model_.ShowThread(std::move(rec));
-    model_.SetMetric(code == kTypeM || code == kTypeMJ);
+    model_.SetMetric(MetricByDefault(code));
     ApplyGaugeClassOptions();
     ShowResults();
 }

@@ -32,7 +32,7 @@ bool TfrmThread::CalculateEntry(const ParameterEntry& entry)
     CheckGaugeClass(false);
     // A metric thread is read in its own unit.
     const uint16_t type = Record()->ExtThd.TypeCode;
-    const bool metric = type == kTypeM || type == kTypeMJ;
+    const bool metric = MetricByDefault(type);
     if (metric != model_.Metric() && UnitSwitchable()) ToggleDisplayUnit();
     ShowResults();
     return true;

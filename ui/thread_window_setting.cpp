@@ -39,7 +39,7 @@ void TfrmThread::btnCalcClick()
     // Points are inch parts; a millimetre record takes them in millimetres.
     const uint16_t type = rec->ExtThd.TypeCode;
     const double inches =
-        type == kTypeM || type == kTypeMJ || type == kType30Deg ? d / kMmPerInch : d;
+        HoldsMillimetres(type) ? d / kMmPerInch : d;
     const TThdInfo& shown = gaugePage_->External() ? rec->ExtThd : rec->IntThd;
     // The entry shows the point to four places: its own text is no new point.
     if (std::fabs(inches - shown.PointDia) >= 0.00005) {
