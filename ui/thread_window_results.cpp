@@ -16,7 +16,6 @@
 #include "ui/profile_page.h"
 #include "pages/profile_geometry.h"
 
-#include "report/ball_mic_report.h"
 #include "report/print_preview.h"
 #include "ui/thread_window_pages.h"
 
@@ -297,7 +296,7 @@ void TfrmThread::CopyThreadDims(bool internal)
 void TfrmThread::PrintThread(bool previewMode)
 {
     if (ballMicMode_) {
-        if (ballMic_) PrintBallMic(this, *ballMic_, previewMode);
+        if (ballMic_) ShowReport(this, BallMicReportJob(*ballMic_), previewMode);
         return;
     }
     // Nothing is calculated yet: say so rather than leave the button dead.
