@@ -12,13 +12,12 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// An internal member has no wire: its readings show "  N/A".
 double MinWireReading(const TThdInfo& m)
 {
     return m.CurWire == 0 ? 0 : WireReadingAt(m, m.PD.Min);
 }
+
+namespace {
 
 TextGrid ThreadGrid(TTInfo& rec)
 {

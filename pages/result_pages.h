@@ -59,6 +59,10 @@ struct ResultPagesText {
 // thread — see Help › Tables"); empty when every tolerance is there.
 std::string GaugeTolNote(const TThdInfo& go);
 
+// The reading over wires at the member's minimum pitch diameter; 0 (shown
+// "N/A") for a member without a wire, an internal thread.
+double MinWireReading(const TThdInfo& m);
+
 // "ANSI Table Data - " or "Calculated Data - " + file name.
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName);
 // The caption while the parameters were edited after the last Calculate, and

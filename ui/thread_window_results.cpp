@@ -19,7 +19,6 @@
 #include "ui/profile_page.h"
 #include "pages/profile_geometry.h"
 
-#include "report/ball_mic_report.h"
 #include "report/print_preview.h"
 #include "ui/thread_page.h"
 
@@ -238,7 +237,7 @@ void TfrmThread::CopyThreadDims(bool internal)
 void TfrmThread::PrintThread(bool previewMode)
 {
     if (BallMicMode()) {
-        if (BallMic()) PrintBallMic(this, *BallMic(), previewMode);
+        if (BallMic()) ShowReport(this, BallMicReportJob(*BallMic()), previewMode);
         return;
     }
     // Nothing is calculated yet: say so rather than leave the button dead.
