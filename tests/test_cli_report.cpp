@@ -2,6 +2,7 @@
 // poppler's pdfinfo and pdftotext), its usage errors and an unwritable file.
 #include "cli/run_cli.h"
 #include "support/cli_run.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -74,63 +75,40 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
     }
 }
 
-TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles)
+class PlcalcReportRefuses : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles)
 {
+    const DataRow& c = GetParam();
     TempDir dir;
-    const auto thread = [](std::vector<std::string> more) { return With(kQuarterTwenty, more); };
-    const std::vector<std::string> ballMic = {"--ballmic", "--angle", "1.7899", "--ball-dia",
-                                              "0.5", "--plane-dia", "1", "--plane-dis", "1"};
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string message;
-    } cases[] = {
-        {"unknownReport", thread({"--report", "pipe", "--pdf", dir.file("x.pdf")}), kExitUsage,
-         "plcalc: unknown report pipe\n"},
-        {"reportWithoutPdf", thread({"--report", "thread"}), kExitUsage,
-         "plcalc: --report needs --pdf FILE\n"},
-        {"pdfWithoutReport", thread({"--pdf", dir.file("x.pdf")}), kExitUsage,
-         "plcalc: --pdf needs --report\n"},
-        {"emptyPdf", thread({"--report", "thread", "--pdf", ""}), kExitUsage,
-         "plcalc: --pdf needs a file name\n"},
-        {"emptyBallMicPdf", With(ballMic, {"--report", "ballmic", "--pdf", ""}), kExitUsage,
-         "plcalc: --pdf needs a file name\n"},
-        {"pipeReportOfAnInchThread", thread({"--report", "npt-dims", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
-        {"iso1502OfAnInchThread", thread({"--report", "iso1502", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The iso1502 report is for M threads"},
-        {"settingOfTwoStarts",
-         thread({"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The setting report is for single-start threads"},
-        {"missingFolder", thread({"--report", "gauge", "--pdf", dir.file("missing/x.pdf")}),
-         kExitFileError,
-         "Can not write the report file " + dir.file("missing/x.pdf") +
-             ": No such file or directory\n"},
-        {"device", thread({"--report", "gauge", "--pdf", "/dev/full"}), kExitFileError,
-         "Can not write the report file /dev/full: not a regular file\n"},
-        {"folder", thread({"--report", "gauge", "--pdf", dir.path().string()}), kExitFileError,
-         "Can not write the report file " + dir.path().string() + ": not a regular file\n"},
-        {"readOnlyFile", thread({"--report", "gauge", "--pdf", dir.file("ro.pdf")}),
-         kExitFileError,
-         "Can not write the report file " + dir.file("ro.pdf") + ": Permission denied\n"},
+    const auto inDir = [&](std::string s) {
+        for (std::size_t at; (at = s.find('@')) != std::string::npos;)
+            s.replace(at, 1, dir.path().string());
+        return s;
     };
+    std::vector<std::string> args = c.Text("thread") == "ballmic"
+        ? std::vector<std::string>{"--ballmic", "--angle", "1.7899", "--ball-dia", "0.5",
+                                   "--plane-dia", "1", "--plane-dis", "1"}
+        : kQuarterTwenty;
+    std::istringstream more(inDir(c.Text("args")));
+    for (std::string arg; std::getline(more, arg, '|');) args.push_back(arg);
+    if (c.Text("args").ends_with("|")) args.push_back("");
     // No write bit for anyone: refused even for root, and kept as it was.
     WriteTextFile(dir.file("ro.pdf"), "old");
     std::filesystem::permissions(dir.file("ro.pdf"), std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::group_read);
     std::filesystem::remove("rptworks.prn");
-    for (const auto& c : cases) {
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code) << c.name;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
-        if (c.code == kExitUsage) {
-            EXPECT_NE(r.err.find("--pdf FILE"), std::string::npos) << c.name << ": the usage";
-        }
+    const CliRun r = Plcalc(args);
+    EXPECT_EQ(r.code, c.Int("code"));
+    EXPECT_NE(r.err.find(inDir(c.Text("message"))), std::string::npos) << r.err;
+    if (r.code == kExitUsage) {
+        EXPECT_NE(r.err.find("--pdf FILE"), std::string::npos) << "the usage";
     }
     EXPECT_FALSE(std::filesystem::exists("rptworks.prn")) << "an empty name names no file";
     EXPECT_EQ(ReadTextFile(dir.file("ro.pdf")), "old");
 }
+
+DATA_ROWS(PlcalcReportRefuses, "plcalc_report_refusals");
 
 // plcalc as a process of its own, through sh; the exit code and what it wrote.
 CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
