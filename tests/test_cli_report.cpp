@@ -202,42 +202,24 @@ TEST(PlcalcReport, UnwritableStandardOutput)
     EXPECT_EQ(PlcalcProcess("", "--version", ">/dev/null").code, kExitOk);
 }
 
-// The pipe reports of a pipe thread, each only for the kinds it shows.
-TEST(PlcalcReport, PipeReportsOfTheirKinds)
+class PlcalcPipeReports : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcPipeReports, OfTheirKinds)
 {
+    const DataRow& c = GetParam();
     TempDir dir;
     const std::string pdf = dir.file("pipe.pdf");
-    const struct {
-        const char *report, *kind, *size;
-        int code;
-        std::string text; // in the PDF, or the message
-    } cases[] = {
-        {"npt-dims", "NPT", "1/2", kExitOk, "Standard Taper Pipe Thread, NPT"},
-        {"npt-gauges", "NPT", "1/2", kExitOk, "Threaded Plug and Ring Gages for"},
-        {"npt-tols", "NPT", "1/2", kExitOk, "Working Taper Pipe Thread Plug and Ring Gages, NPT"},
-        {"straight", "NPSM", "1/2", kExitOk, "Straight Pipe Threads for Fixtures, NPSM"},
-        {"npt-dims", "NPSC", "1/8", kExitOk, "Straight Threads in Pipe Couplings, NPSC"},
-        {"npt-tols", "NPSL", "1/8", kExitInvalidInput,
-         "The npt-tols report is for NPT threads only: use --report npt-dims or straight for "
-         "NPSL\n"},
-        {"straight", "NPT", "1/2", kExitInvalidInput,
-         "The straight report is for NPSC, NPTR, NPSM and NPSL threads"},
-        {"thread", "NPT", "1/2", kExitInvalidInput,
-         "The thread report is not for pipe threads: use --report npt-dims, npt-gauges or "
-         "npt-tols\n"},
-    };
-    for (const auto& c : cases) {
-        const std::string name = std::string(c.report) + " of " + c.kind;
-        const CliRun r = Plcalc({"--type", "NPT", "--class", c.kind, "--size", c.size, "--report",
-                                 c.report, "--pdf", pdf});
-        EXPECT_EQ(r.code, c.code) << name << ": " << r.err;
-        if (c.code != kExitOk) {
-            EXPECT_NE(r.err.find(c.text), std::string::npos) << name << ": " << r.err;
-        } else if (HaveTool("pdftotext")) {
-            const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
-            EXPECT_NE(text.find(c.text), std::string::npos) << name << "\n" << text;
-        }
+    const CliRun r = Plcalc({"--type", "NPT", "--class", c.Text("kind"), "--size", c.Text("size"),
+                             "--report", c.Text("report"), "--pdf", pdf});
+    EXPECT_EQ(r.code, c.Int("code")) << r.err;
+    if (r.code != kExitOk) {
+        EXPECT_NE(r.err.find(c.Text("text")), std::string::npos) << r.err;
+    } else if (HaveTool("pdftotext")) {
+        const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+        EXPECT_NE(text.find(c.Text("text")), std::string::npos) << text;
     }
 }
+
+DATA_ROWS(PlcalcPipeReports, "plcalc_pipe_reports");
 
 } // namespace

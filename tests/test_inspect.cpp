@@ -16,21 +16,12 @@
 
 namespace {
 
-std::unique_ptr<TTInfo> Calc(const char* type, double dia, float tpi, const char* cls,
+// A thread of class 6: 6g6g/6H6H.
+std::unique_ptr<TTInfo> Calc(const std::string& type, double dia, float tpi, const std::string& cls,
                              uint16_t starts, WireHelix helix = WireHelix::Standard)
 {
-    auto rec = std::make_unique<TTInfo>();
+    auto rec = Calculated(type.c_str(), cls == "6" ? "6g6g/6H6H" : cls.c_str(), dia, tpi, starts);
     rec->Helix = helix;
-    rec->SetThreadType(type);
-    rec->SetNomDia(dia);
-    rec->SetTPI(tpi);
-    if (*cls == '6') {
-        rec->ExtThd.SetTolInfo("6g6g");
-        rec->IntThd.SetTolInfo("6H6H");
-    } else {
-        rec->SetClass(cls);
-    }
-    rec->SetStarts(starts);
     rec->Calculate();
     return rec;
 }
@@ -43,8 +34,7 @@ TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom)
 {
     ShippedTables tables;
     const DataRow& c = GetParam();
-    const auto rec = Calc(c.Text("type").c_str(), c.Num("dia"), c.Float("tpi"),
-                          c.Text("class").c_str(), static_cast<uint16_t>(c.Int("starts")),
+    const auto rec = Calc(c.Text("type"), c.Num("dia"), c.Float("tpi"), c.Text("class"), static_cast<uint16_t>(c.Int("starts")),
                           c.Text("helix") == "exact" ? WireHelix::Exact : WireHelix::Standard);
     const TThdInfo& ext = rec->ExtThd;
     const bool metric = ext.TypeCode == kTypeM;

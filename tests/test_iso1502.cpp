@@ -28,18 +28,6 @@
 
 namespace {
 
-std::unique_ptr<TTInfo> CalcM(double d, float p, const char* in, const char* ext)
-{
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType("M");
-    rec->SetNomDia(d);
-    rec->SetTPI(p);
-    rec->IntThd.SetTolInfo(in);
-    rec->ExtThd.SetTolInfo(ext);
-    rec->Calculate();
-    return rec;
-}
-
 class Iso1502Worked : public testing::TestWithParam<DataRow> {};
 
 TEST_P(Iso1502Worked, LimitsAsWorkedByHand)
@@ -47,7 +35,7 @@ TEST_P(Iso1502Worked, LimitsAsWorkedByHand)
     const DataRow& c = GetParam();
     ShippedTables tables;
     const Iso1502PageText page = BuildIso1502Page(
-        *CalcM(c.Num("dia"), c.Float("pitch"), c.Text("int").c_str(), c.Text("ext").c_str()));
+        *Calculated("M", (c.Text("ext") + "/" + c.Text("int")).c_str(), c.Num("dia"), c.Float("pitch")));
     ASSERT_EQ(page.note, "");
     EXPECT_NE(page.lines.at(0).find(c.Text("plug_line")), std::string::npos) << page.lines[0];
     EXPECT_NE(page.lines.at(1).find(c.Text("ring_line")), std::string::npos) << page.lines[1];
@@ -114,7 +102,7 @@ TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine)
     TestTables tables(
         {"exm", "inm", "mextall", "mintall", "mextol", "mintol", "metdev", "xmettol", "wmettol"});
     if (c.present) WriteTextFile(TablePath(kIso1502Table), Bytes(c.rows, c.cut));
-    const auto rec = CalcM(10, 1.5f, "6H6H", "6g6g");
+    const auto rec = Calculated("M", "6g6g/6H6H", 10, 1.5f);
     const Iso1502PageText page = BuildIso1502Page(*rec);
     EXPECT_EQ(page.note.substr(0, std::string(c.note).size()), c.note) << page.note;
     EXPECT_NE(page.note.find(c.detail), std::string::npos) << page.note;
@@ -130,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Iso1502, Iso1502Table, testing::ValuesIn(kTableCases),
 TEST(Iso1502, MeasuredPlugVerdicts)
 {
     ShippedTables tables;
-    const Iso1502Gauges g = CalcIso1502Gauges(*CalcM(10, 1.5f, "6H6H", "6g6g"));
+    const Iso1502Gauges g = CalcIso1502Gauges(*Calculated("M", "6g6g/6H6H", 10, 1.5f));
     const struct {
         const char* name;
         bool go;

@@ -181,13 +181,11 @@ TEST(MJ, WorkedExample6_5x1)
     EXPECT_EQ(DesignationText(small->IntThd), "MJ 5 X 0.8 - 4H6H");
 }
 
-// Gauge members, wires and contact-point readings of M10x1.5 6g/6H on the formulas.
-// Point 0.05 in (t = 1.27): r = 2 (1.27 - 0.6495195) = 1.240961; external flat reading
-// sqrt((8.9942215 + r)^2 + 0.75^2) - t = 8.992624; V reading sqrt(...) - 2t + 5.08
-// = 12.802624. Internal, at D2 min 9.0257215: sqrt((9.0257215 - r)^2 + 0.75^2) + t
-// = 9.090805, V reading + 2t - 5.08 = 5.280805.
-TEST(MetricGauges, SizesWiresReadings)
+class MetricGauges : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MetricGauges, SizesWiresReadings)
 {
+    const DataRow& c = GetParam();
     MetricTables tables;
     auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
     // The readings of this point, not of the catalogue's.
@@ -195,31 +193,15 @@ TEST(MetricGauges, SizesWiresReadings)
         m->PointDia = 0.05;
         CalcMetricGaugeForm(*m);
     }
-    struct Case {
-        const char* name;
-        double got, want;
-    };
-    const double pdMax = 8.9942215, pdMin = 8.8609679;
-    const Case cases[] = {
-        {"goRingPD", rec->GoRing.PD.Gage, pdMax},
-        {"goRingMinor", rec->GoRing.Minor.Gage, pdMax - 0.43301 * 1.5},
-        {"noGoRingMinor", rec->NoGoRing.Minor.Gage, pdMin - 0.3},
-        {"goPlugPD", rec->GoPlug.PD.Gage, 9.0257215},
-        {"goPlugMajor", rec->GoPlug.Major.Gage, 10},
-        {"noGoPlugMajor", rec->NoGoPlug.Major.Gage, 9.2016163 + 0.3},
-        {"goSetTrunc", rec->GoSetPlug.Major.GageTrunc, pdMax + 0.3},
-        {"goSetMajor", rec->GoSetPlug.Major.Gage, 9.9685},
-        {"noGoSetTrunc", rec->NoGoSetPlug.Major.GageTrunc, pdMin + 0.3},
-        {"noGoSetMajor", rec->NoGoSetPlug.Major.Gage, 9.9685},
-        {"bestWire", rec->ExtThd.BestWire, 0.866025},
-        {"plugWire", rec->GoPlug.CurWire, 0.866025},
-        {"maxWire", rec->ExtThd.MaxWire, 1.515543},
-        {"extFlat", rec->ExtThd.SetToFlat, 8.992624},
-        {"extV", rec->ExtThd.SetToV, 12.802624},
-        {"intFlat", rec->IntThd.SetToFlat, 9.090805},
-        {"intV", rec->IntThd.SetToV, 5.280805},
-    };
-    for (const Case& c : cases) EXPECT_NEAR(c.got, c.want, 5e-6) << c.name;
+    EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-6);
+}
+
+DATA_ROWS(MetricGauges, "metric_gauges");
+
+TEST(MetricGaugeSigns, OfTheMembers)
+{
+    MetricTables tables;
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
     EXPECT_EQ(rec->GoRing.PD.Sign + rec->GoRing.Minor.Sign, "--");
     EXPECT_EQ(rec->NoGoSetPlug.PD.Sign + rec->NoGoSetPlug.Major.Sign + rec->NoGoSetPlug.Minor.Sign,
               "++-");

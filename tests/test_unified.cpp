@@ -109,47 +109,28 @@ TEST(UnifiedEngagement, SeriesBasisAndATableRowsCustomEngagement)
     EXPECT_NEAR(u.Minor.Max, 2.3897468, 1e-9);
 }
 
-TEST(UnifiedForm, SettingsHeightsRootsAndClassW)
+class UnifiedForm : public testing::TestWithParam<DataRow> {};
+
+TEST_P(UnifiedForm, SettingsHeightsRootsAndClassW)
 {
-    // root = sqrt(q^2 + (P/2)^2), q = PD max + 2(d - 0.433013P) or PD min - 2(...).
-    // ext 20 tpi PD 0.2164 d 0.03: q 0.2330987, root 0.23443550, V root - 2d + 0.2;
-    // int 20 tpi PD 0.2175 d 0.03: q 0.2008013, root 0.20235158, V root + 2d - 0.2;
-    // ext 4 tpi PD 2.3332 d 0.1: q 2.3166935, root 2.32006331, V root - 2d + 0.3.
-    // Flat only (root - d): d 0.021 at 20 tpi 0.21654665; 3 tpi PD 2.9 d 0.1 2.81626067;
-    // 5.75 tpi PD 1.6 d 0.05 1.5518250. 20 tpi heights: UN 0.54127P, UNR 0.59539P,
-    // UNJ 0.57735P outside, 0.48714P inside; root radius max UNR 0.14434P, UNJ 0.18042P.
-    struct Case {
-        const char *name, *type;
-        bool internal;
-        float tpi;
-        double pd, point, setToV, setToFlat, height, radMax;
-    } cases[] = {
-        {"UN_ext", "UN", false, 20, 0.2164, 0.03, 0.3744355, 0.2044355, 0.0270635, 0},
-        {"UN_int", "UN", true, 20, 0.2175, 0.03, 0.06235158, 0.23235158, 0.0270635, 0},
-        {"UN_coarse", "UN", false, 4, 2.3332, 0.1, 2.42006331, 2.22006331, 0.1353175, 0},
-        {"point_021", "UN", false, 20, 0.2164, 0.021, 0, 0.19554665, 0.0270635, 0},
-        {"below_3_5tpi", "UN", false, 3, 2.9, 0.1, 0, 2.71626067, 0.1804233, 0},
-        {"between_5_5_and_6", "UN", false, 5.75f, 1.6, 0.05, 0, 1.501825, 0.0941339, 0},
-        {"UNR_ext", "UNR", false, 20, 0.2164, 0, 0, 0, 0.0297695, 0.007217},
-        {"UNJ_ext", "UNJ", false, 20, 0.2164, 0, 0, 0, 0.0288675, 0.009021},
-        {"UNJ_int", "UNJ", true, 20, 0.2175, 0, 0, 0, 0.024357, 0},
-    };
-    for (const Case& c : cases) {
-        TTInfo rec;
-        Describe(rec, c.type, 0.25, c.tpi, "2");
-        TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
-        (c.internal ? m.PD.Min : m.PD.Max) = c.pd;
-        m.PointDia = c.point;
-        const uint16_t type = rec.TypeCode;
-        (type == kTypeUNR ? CalcUNRForm : type == kTypeUNJ ? CalcUNJForm : CalcUNForm)(m);
-        EXPECT_NEAR(m.SetToV, c.setToV, 1e-7) << c.name;
-        EXPECT_NEAR(m.SetToFlat, c.setToFlat, 1e-7) << c.name;
-        EXPECT_NEAR(m.ThdHeight, c.height, 1e-7) << c.name;
-        EXPECT_NEAR(m.RootRadMax, c.radMax, 1e-12) << c.name;
-        EXPECT_EQ(m.RootWidth == 0, type != kTypeUN && !c.internal) << "no flat at a round root";
-        EXPECT_EQ(rec.ClassW, c.internal ? 0 : 1) << c.name;
-    }
+    const DataRow& c = GetParam();
+    TTInfo rec;
+    Describe(rec, c.Text("type").c_str(), 0.25, c.Float("tpi"), "2");
+    const bool internal = c.Flag("internal");
+    TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
+    (internal ? m.PD.Min : m.PD.Max) = c.Num("pd");
+    m.PointDia = c.Num("point");
+    const uint16_t type = rec.TypeCode;
+    (type == kTypeUNR ? CalcUNRForm : type == kTypeUNJ ? CalcUNJForm : CalcUNForm)(m);
+    EXPECT_NEAR(m.SetToV, c.Num("set_to_v"), 1e-7);
+    EXPECT_NEAR(m.SetToFlat, c.Num("set_to_flat"), 1e-7);
+    EXPECT_NEAR(m.ThdHeight, c.Num("height"), 1e-7);
+    EXPECT_NEAR(m.RootRadMax, c.Num("rad_max"), 1e-12);
+    EXPECT_EQ(m.RootWidth == 0, type != kTypeUN && !internal) << "no flat at a round root";
+    EXPECT_EQ(rec.ClassW, internal ? 0 : 1);
 }
+
+DATA_ROWS(UnifiedForm, "unified_form");
 
 TEST(UnifiedGauges, SizesSignsClampAndCoating)
 {

@@ -146,6 +146,13 @@ double RecordValue(const TTInfo& rec, const std::string& path)
     for (const auto& [prefix, m] : members) {
         if (!path.starts_with(prefix)) continue;
         const std::string rest = path.substr(std::string_view(prefix).size());
+        const std::pair<const char*, double> scalars[] = {
+            {"bestWire", m->BestWire},   {"curWire", m->CurWire},       {"minWire", m->MinWire},
+            {"maxWire", m->MaxWire},     {"rootWire", m->RootWire},     {"setToV", m->SetToV},
+            {"setToFlat", m->SetToFlat}, {"rootRadMax", m->RootRadMax}, {"rootRadMin", m->RootRadMin},
+            {"rootWidth", m->RootWidth}, {"thdHeight", m->ThdHeight}};
+        for (const auto& [name, v] : scalars)
+            if (rest == name) return v;
         const std::pair<const char*, const TDimLimits*> dims[] = {
             {"pd.", &m->PD}, {"major.", &m->Major}, {"minor.", &m->Minor}};
         for (const auto& [dim, l] : dims) {

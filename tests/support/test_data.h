@@ -47,7 +47,9 @@ inline std::string RowName(const testing::TestParamInfo<DataRow>& info)
 
 // A limit of a record named as member.dimension.value: member ext, int,
 // goRing, noGoRing, goPlug, noGoPlug, goSet or noGoSet; dimension pd, major or
-// minor; value max, min, gage, trunc, tol or dev. A name that is none fails the test.
+// minor; value max, min, gage, trunc, tol or dev; or member.field: bestWire,
+// curWire, minWire, maxWire, rootWire, setToV, setToFlat, rootRadMax,
+// rootRadMin, rootWidth or thdHeight. A name that is none fails the test.
 double RecordValue(const TTInfo& rec, const std::string& path);
 
 // A TEST_P suite over the rows of one table, named after the table.
