@@ -64,7 +64,7 @@ DATA_ROWS(Formula, "metric_formulas");
 // ISO 965-1 rows for P = 1.5 (iso965_1_*.csv: Td2 over 5.6 up to 11.2 grades 3..9,
 // TD2 grades 4..8, Td grades 4/6/8, TD1 grades 4..8, deviations G/e/f/g) give the
 // published ISO 965-2 limits of M10x1.5: 6g d 9.968/9.732, d2 8.994/8.862
-// (obliczenia.icad.pl M10-6g; the acceptance), 6H D2 9.026/9.206, D1 8.376/8.676.
+// (obliczenia.icad.pl M10-6g), 6H D2 9.026/9.206, D1 8.376/8.676.
 TEST(MetricTables, IsoRowsGivePublishedLimits)
 {
     MetricTables tables;
