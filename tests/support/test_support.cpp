@@ -5,6 +5,7 @@
 #include "pages/result_pages.h"
 
 #include <array>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -76,7 +77,12 @@ std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia
 {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
-    if (*cls) rec->SetClass(cls);
+    if (const char* slash = std::strchr(cls, '/')) {
+        rec->ExtThd.SetTolInfo(std::string(cls, slash));
+        rec->IntThd.SetTolInfo(slash + 1);
+    } else if (*cls) {
+        rec->SetClass(cls);
+    }
     rec->SetNomDia(dia);
     rec->SetTPI(tpi);
     rec->SetStarts(starts);
