@@ -2,6 +2,8 @@
 
 #include "core/number_text.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr ClassOffer kUnifiedClasses[] = {{"Class 1", "1"}, {"Class 2", "2"}, {"Class 3", "3"}};
@@ -130,6 +132,10 @@ std::span<const ThreadType> ThreadTypes()
 
 const ThreadType& ThreadTypeOf(uint16_t typeCode)
 {
+    // Rows are held in code order from 1, so the code finds its row directly;
+    // every reading and page asks this many times a thread.
+    const std::size_t i = typeCode - 1u;
+    if (typeCode >= 1 && i < std::size(kTypes) && kTypes[i].code == typeCode) return kTypes[i];
     for (const ThreadType& t : kTypes)
         if (t.code == typeCode) return t;
     return kNoType;
