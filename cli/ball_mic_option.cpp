@@ -30,16 +30,15 @@ constexpr Value kValues[] = {
     {"--ball-dis", "BallDis", &TBallMic::BallDis},
 };
 
-int Usage(std::ostream& err, const std::string& problem)
-{
+int Usage(std::ostream& err, const std::string& problem) {
     err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::BallMic);
     return kExitUsage;
 }
 
 // The options each method needs when no file gives them.
-std::vector<std::string> Needed(int method)
-{
-    if (method == kBallMicAtGagePlane) return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis"};
+std::vector<std::string> Needed(int method) {
+    if (method == kBallMicAtGagePlane)
+        return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis"};
     if (method == kBallMicPlaneDiaGiven)
         return {"--angle", "--ball-dia", "--plane-dia", "--plane-dis", "--ball-dis"};
     return {"--angle", "--ball-dia", "--apex-dia", "--ball-dis"};
@@ -47,13 +46,11 @@ std::vector<std::string> Needed(int method)
 
 } // namespace
 
-bool IsBallMicRun(const std::vector<std::string>& args)
-{
+bool IsBallMicRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--ballmic") != args.end();
 }
 
-int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedOptions o;
     const ReadOutcome read = ReadOptions(args, {CliMode::BallMic}, o, true);
     if (read.status == ReadOutcome::Help) {
@@ -71,8 +68,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     if (const std::string* r = get("--report"); r && *r != "ballmic")
         return Usage(err, "--ballmic writes only --report ballmic");
     if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
-        return Usage(err, get("--pdf") ? "--pdf needs --report ballmic"
-                                       : "--report needs --pdf FILE");
+        return Usage(err,
+                     get("--pdf") ? "--pdf needs --report ballmic" : "--report needs --pdf FILE");
     if (const std::string* pdf = get("--pdf"); pdf && pdf->empty())
         return Usage(err, "--pdf needs a file name");
 
@@ -102,8 +99,8 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         for (const Value& v : kValues) {
             if (std::ranges::find(used, v.key) != used.end() && !get(v.option) &&
                 !ini.HasKey("BALLMIC", v.key)) {
-                err << *file << " is not a complete ball micrometer file: no " << v.key
-                    << " (give " << v.option << ")\n";
+                err << *file << " is not a complete ball micrometer file: no " << v.key << " (give "
+                    << v.option << ")\n";
                 return kExitInvalidInput;
             }
         }
@@ -150,7 +147,9 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         caption = BallMicCaption(*save);
     }
     if (const std::string* pdf = get("--pdf")) return WriteBallMicReportOption(bm, *pdf, err);
-    if (o.on("--json")) PrintBallMicJson(caption, bm, out);
-    else PrintBallMicText(caption, bm, out);
+    if (o.on("--json"))
+        PrintBallMicJson(caption, bm, out);
+    else
+        PrintBallMicText(caption, bm, out);
     return kExitOk;
 }

@@ -7,12 +7,12 @@
 
 #include <ostream>
 
-void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostream& out)
-{
+void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostream& out) {
     const BallMicPageText page = BuildBallMicPage(bm);
     out << caption << '\n' << page.name << '\n' << page.extCaption << "\n\n";
     TextGrid grid;
-    for (const BallMicRow& row : BallMicInputRows(bm)) grid.push_back({row.label, row.value});
+    for (const BallMicRow& row : BallMicInputRows(bm))
+        grid.push_back({row.label, row.value});
     grid.push_back({});
     grid.push_back({"Gage:", page.gaugeModel});
     grid.push_back({page.setFlatCaption, page.setFlat});
@@ -20,19 +20,27 @@ void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostre
     PrintTextGrid(grid, out);
 }
 
-void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostream& out)
-{
+void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostream& out) {
     const BallMicPageText page = BuildBallMicPage(bm);
     JsonWriter j(out);
     j.Open('{');
     j.Put("caption", caption);
     j.Key("ballmic");
     j.Open('{');
-    j.Put({{"Angle", bm.Angle}, {"BallDia", bm.BallDia}, {"PlaneDia", bm.PlaneDia},
-           {"PlaneDis", bm.PlaneDis}, {"ApexDia", bm.ApexDia}, {"BallDis", bm.BallDis},
-           {"Internal", bm.Internal}, {"CalcMethod", bm.CalcMethod}, {"BallRad", bm.BallRad},
-           {"DisToCenter", bm.DisToCenter}, {"InspDia", bm.InspDia}, {"RCos", bm.RCos},
-           {"RSin", bm.RSin}, {"SetDim", bm.SetDim}});
+    j.Put({{"Angle", bm.Angle},
+           {"BallDia", bm.BallDia},
+           {"PlaneDia", bm.PlaneDia},
+           {"PlaneDis", bm.PlaneDis},
+           {"ApexDia", bm.ApexDia},
+           {"BallDis", bm.BallDis},
+           {"Internal", bm.Internal},
+           {"CalcMethod", bm.CalcMethod},
+           {"BallRad", bm.BallRad},
+           {"DisToCenter", bm.DisToCenter},
+           {"InspDia", bm.InspDia},
+           {"RCos", bm.RCos},
+           {"RSin", bm.RSin},
+           {"SetDim", bm.SetDim}});
     j.Close('}');
     j.Key("page");
     j.Open('{');

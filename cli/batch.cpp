@@ -17,28 +17,25 @@
 
 namespace {
 
-std::string NotInBatch(const std::vector<std::string>& words)
-{
+std::string NotInBatch(const std::vector<std::string>& words) {
     const std::string word = FirstNotInBatch(words);
     return word.empty() ? word : word + " is not for --batch";
 }
 
-int Usage(std::ostream& err, const std::string& problem)
-{
+int Usage(std::ostream& err, const std::string& problem) {
     err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Batch);
     return kExitUsage;
 }
 
 // The message plcalc prints, without the usage text that follows a usage error.
-std::string Message(const std::string& err)
-{
+std::string Message(const std::string& err) {
     std::string m = err.substr(0, err.find("\n\n"));
-    while (!m.empty() && m.back() == '\n') m.pop_back();
+    while (!m.empty() && m.back() == '\n')
+        m.pop_back();
     return m;
 }
 
-std::string ErrnoText(int error)
-{
+std::string ErrnoText(int error) {
     // English whatever the locale, as every message.
     const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string text = ::strerror_l(error, c);
@@ -54,8 +51,7 @@ public:
 
     // False at the end. `line` is without its end (LF or CR LF); `tooLong`
     // when a line of standard input passed the text file limit.
-    bool Next(std::string& line, bool& tooLong)
-    {
+    bool Next(std::string& line, bool& tooLong) {
         tooLong = false;
         std::size_t end;
         while ((end = text_.find('\n', pos_)) == std::string::npos && fd_ >= 0) {
@@ -89,8 +85,7 @@ public:
     bool streaming() const { return fd_ >= 0; }
 
 private:
-    bool Fill()
-    {
+    bool Fill() {
         char buffer[65536];
         for (;;) {
             const ssize_t n = ::read(fd_, buffer, sizeof buffer);
@@ -118,27 +113,23 @@ public:
     std::string text;
 
 protected:
-    int_type overflow(int_type c) override
-    {
+    int_type overflow(int_type c) override {
         if (!traits_type::eq_int_type(c, traits_type::eof())) text += traits_type::to_char_type(c);
         return traits_type::not_eof(c);
     }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
         text.append(s, static_cast<std::size_t>(n));
         return n;
     }
 };
 
-void PrintError(std::ostream& out, int line, const std::string& message, int code)
-{
+void PrintError(std::ostream& out, int line, const std::string& message, int code) {
     std::string text = "{\"line\":" + std::to_string(line) + ",\"error\":";
     AppendJsonString(text, message);
     out << text << ",\"exit\":" << code << "}\n";
 }
 
-bool Skipped(const std::string& line)
-{
+bool Skipped(const std::string& line) {
     const std::size_t first = line.find_first_not_of(" \t");
     return first == std::string::npos || line[first] == '#';
 }
@@ -146,8 +137,7 @@ bool Skipped(const std::string& line)
 } // namespace
 
 bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
-                    std::string& problem)
-{
+                    std::string& problem) {
     words.clear();
     problem.clear();
     // A command line cannot hold one: the word would be cut there.
@@ -172,8 +162,10 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
             word += i + 1 < line.size() ? line[++i] : c;
         } else if (c == '\'') {
             const std::size_t close = line.find('\'', i + 1);
-            if (close == std::string::npos) problem = "unterminated single quote";
-            else word.append(line, i + 1, close - i - 1);
+            if (close == std::string::npos)
+                problem = "unterminated single quote";
+            else
+                word.append(line, i + 1, close - i - 1);
             i = close;
         } else if (c == '"') {
             std::size_t j = i + 1;
@@ -198,13 +190,11 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
     return true;
 }
 
-bool IsBatchRun(const std::vector<std::string>& args)
-{
+bool IsBatchRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--batch") != args.end();
 }
 
-int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> common;
     std::string file;
     bool given = false;

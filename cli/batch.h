@@ -10,8 +10,7 @@
 // "..." quote, a backslash escapes, a word starting with # begins a comment;
 // nothing is expanded. False with the problem for an unterminated quote or a
 // NUL byte.
-bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
-                    std::string& problem);
+bool SplitBatchLine(const std::string& line, std::vector<std::string>& words, std::string& problem);
 
 bool IsBatchRun(const std::vector<std::string>& args);
 // Options given besides --batch FILE go before every line's own.

@@ -12,8 +12,7 @@
 
 namespace {
 
-void PrintRows(const TextGrid& rows, std::ostream& out)
-{
+void PrintRows(const TextGrid& rows, std::ostream& out) {
     std::size_t w0 = 0, w1 = 0;
     for (const auto& r : rows) {
         w0 = std::max(w0, r[0].size());
@@ -22,14 +21,14 @@ void PrintRows(const TextGrid& rows, std::ostream& out)
     for (const auto& r : rows) {
         std::string line = r[0] + std::string(w0 - r[0].size(), ' ') + "  " + r[1] +
                            std::string(w1 - r[1].size(), ' ') + "  " + r[2];
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         out << line << '\n';
     }
 }
 
 // The captions and values the page shows, in page order.
-TextGrid SettingRows(const GaugeSettingText& p)
-{
+TextGrid SettingRows(const GaugeSettingText& p) {
     TextGrid rows;
     auto add = [&](const std::string& caption, const std::string& value, bool shown) {
         if (shown && !caption.empty()) rows.push_back({caption, value});
@@ -44,8 +43,7 @@ TextGrid SettingRows(const GaugeSettingText& p)
     return rows;
 }
 
-void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
-{
+void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p) {
     j.Key(key);
     j.Open('{');
     j.Key("rows");
@@ -54,7 +52,8 @@ void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
     j.Key("notice");
     j.Open('[');
     if (p.showNotice)
-        for (const std::string& line : GaugeMakerNotice()) j.String(line);
+        for (const std::string& line : GaugeMakerNotice())
+            j.String(line);
     j.Close(']');
     j.Put("note", p.note);
     j.Close('}');
@@ -62,8 +61,7 @@ void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p)
 
 } // namespace
 
-std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm)
-{
+std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm) {
     std::vector<std::pair<std::string, TextGrid>> grids;
     for (bool roll : {false, true}) {
         const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
@@ -82,8 +80,7 @@ std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& re
     return grids;
 }
 
-void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
-{
+void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out) {
     out << "\nGauge Setting\n";
     if (rec.Starts > 1) {
         out << kSingleStartSettingNote << '\n';
@@ -103,12 +100,12 @@ void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out)
     }
     if (notice) {
         out << '\n';
-        for (const std::string& line : GaugeMakerNotice()) out << line << '\n';
+        for (const std::string& line : GaugeMakerNotice())
+            out << line << '\n';
     }
 }
 
-void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay)
-{
+void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay) {
     j.Key("Orvalle");
     j.Open('{');
     const bool shown = rec.Starts <= 1;
@@ -117,7 +114,8 @@ void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay)
         for (bool external : {false, true}) {
             j.Key(external ? "External Dims." : "Internal Dims.");
             j.Open('{');
-            SettingJson(j, "Point Gage", BuildGaugeSettingPage(rec, external, false, metricDisplay));
+            SettingJson(j, "Point Gage",
+                        BuildGaugeSettingPage(rec, external, false, metricDisplay));
             SettingJson(j, "Functional Roll Gage",
                         BuildGaugeSettingPage(rec, external, true, metricDisplay));
             j.Close('}');
@@ -128,8 +126,7 @@ void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay)
 
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
-                      std::ostream& out)
-{
+                      std::ostream& out) {
     JsonWriter j(out);
     j.Open('{');
     j.Put("caption", "Set Dim Tool");

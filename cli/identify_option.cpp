@@ -13,21 +13,18 @@
 
 namespace {
 
-int Usage(std::ostream& err, const std::string& problem)
-{
+int Usage(std::ostream& err, const std::string& problem) {
     err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Identify);
     return kExitUsage;
 }
 
 } // namespace
 
-bool IsIdentifyRun(const std::vector<std::string>& args)
-{
+bool IsIdentifyRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--identify") != args.end();
 }
 
-int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedOptions o;
     const ReadOutcome read = ReadOptions(args, {CliMode::Identify}, o, true);
     if (read.status == ReadOutcome::Help) {
@@ -70,7 +67,9 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
     // A metric reading is shown in millimetres unless inches are asked for.
     const bool showMM = mm || (metricPitch && !inch);
     const TextGrid grid = IdentifyGrid(q, matches, showMM);
-    if (json) PrintIdentifyJson(q, matches, grid, out);
-    else PrintIdentifyText(q, matches, grid, showMM, out);
+    if (json)
+        PrintIdentifyJson(q, matches, grid, out);
+    else
+        PrintIdentifyText(q, matches, grid, showMM, out);
     return kExitOk;
 }

@@ -7,8 +7,7 @@
 #include <string>
 
 void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
-                       const TextGrid& grid, bool metricDisplay, std::ostream& out)
-{
+                       const TextGrid& grid, bool metricDisplay, std::ostream& out) {
     out << IdentifyHeading(query, metricDisplay) << '\n';
     if (matches.empty()) {
         out << kNothingFits << '\n';
@@ -18,8 +17,7 @@ void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMat
 }
 
 void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
-                       const TextGrid& grid, std::ostream& out)
-{
+                       const TextGrid& grid, std::ostream& out) {
     JsonWriter j(out);
     j.Open('{');
     j.Key("measured");
@@ -42,7 +40,8 @@ void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMat
                {"PDMax", m.pdMax}});
         j.Key("row");
         j.Open('[');
-        for (const std::string& cell : grid[i + 1]) j.String(cell);
+        for (const std::string& cell : grid[i + 1])
+            j.String(cell);
         j.Close(']');
         j.Close('}');
     }

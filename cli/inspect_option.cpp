@@ -6,8 +6,7 @@
 
 namespace {
 
-std::optional<std::string> Get(const std::map<std::string, std::string>& values, const char* key)
-{
+std::optional<std::string> Get(const std::map<std::string, std::string>& values, const char* key) {
     const auto it = values.find(key);
     if (it == values.end()) return std::nullopt;
     return it->second;
@@ -15,8 +14,7 @@ std::optional<std::string> Get(const std::map<std::string, std::string>& values,
 
 } // namespace
 
-std::string InspectOptionProblem(const std::map<std::string, std::string>& values)
-{
+std::string InspectOptionProblem(const std::map<std::string, std::string>& values) {
     const bool mow = values.contains("--measured-mow");
     const bool pd = values.contains("--measured-pd");
     if (mow && pd) return "--measured-mow and --measured-pd exclude each other";
@@ -32,8 +30,7 @@ std::string InspectOptionProblem(const std::map<std::string, std::string>& value
 
 std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
                                                   const std::map<std::string, std::string>& values,
-                                                  bool metricDisplay)
-{
+                                                  bool metricDisplay) {
     const auto mow = Get(values, "--measured-mow");
     const auto pd = Get(values, "--measured-pd");
     if (!mow && !pd) return std::nullopt;

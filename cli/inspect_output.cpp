@@ -10,17 +10,16 @@
 namespace {
 
 // One checked measurement: the judged pitch diameter, its verdict and margins.
-void CheckJson(JsonWriter& j, const PDCheck& c)
-{
+void CheckJson(JsonWriter& j, const PDCheck& c) {
     j.Put({{"MeasuredPD", c.pd}});
     j.Put("Verdict", VerdictWord(c.verdict));
-    j.Put({{"MarginToMax", c.marginToMax}, {"MarginToMin", c.marginToMin},
+    j.Put({{"MarginToMax", c.marginToMax},
+           {"MarginToMin", c.marginToMin},
            {"PercentOfTolerance", c.percentOfTolerance}});
 }
 
 // The fields of the "inspection" object of a measured plug.
-void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page)
-{
+void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page) {
     j.Put("Gauge", page.gauge);
     j.Put("Verdict", Iso1502WearWord(page.overallWear));
     const Iso1502Gauge& g = page.limits;
@@ -46,15 +45,13 @@ void GaugeInspectionJson(JsonWriter& j, const InspectPageText& page)
 
 } // namespace
 
-void PrintInspectText(const InspectPageText& page, std::ostream& out)
-{
+void PrintInspectText(const InspectPageText& page, std::ostream& out) {
     out << "\nInspect\n";
     PrintTextGrid(page.grid, out);
     out << page.verdict << '\n';
 }
 
-void InspectionJson(JsonWriter& j, const InspectPageText& page)
-{
+void InspectionJson(JsonWriter& j, const InspectPageText& page) {
     if (!page.gauge.empty()) {
         j.Key("inspection");
         j.Open('{');
@@ -67,9 +64,13 @@ void InspectionJson(JsonWriter& j, const InspectPageText& page)
     j.Open('{');
     j.Put({{"MeasuredPD", r.meanPD}});
     j.Put("Verdict", VerdictWord(r.overall));
-    j.Put({{"MarginToMax", r.marginToMax}, {"MarginToMin", r.marginToMin},
-           {"PercentOfTolerance", r.percentOfTolerance}, {"MinPD", r.minPD}, {"MaxPD", r.maxPD},
-           {"Spread", r.spread}, {"Wire", page.wire}});
+    j.Put({{"MarginToMax", r.marginToMax},
+           {"MarginToMin", r.marginToMin},
+           {"PercentOfTolerance", r.percentOfTolerance},
+           {"MinPD", r.minPD},
+           {"MaxPD", r.maxPD},
+           {"Spread", r.spread},
+           {"Wire", page.wire}});
     j.Put("Text", page.verdict);
     j.Key("grid");
     j.Grid(page.grid);

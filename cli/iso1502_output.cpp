@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-void PrintIso1502Text(const Iso1502PageText& page, std::ostream& out)
-{
+void PrintIso1502Text(const Iso1502PageText& page, std::ostream& out) {
     out << '\n' << page.caption << '\n';
     if (!page.note.empty()) {
         out << page.note << '\n';
@@ -18,11 +17,11 @@ void PrintIso1502Text(const Iso1502PageText& page, std::ostream& out)
     }
     out << page.unit << '\n';
     PrintTextGrid(page.grid, out);
-    for (const std::string& line : page.lines) out << line << '\n';
+    for (const std::string& line : page.lines)
+        out << line << '\n';
 }
 
-void Iso1502Json(JsonWriter& j, const Iso1502PageText& page)
-{
+void Iso1502Json(JsonWriter& j, const Iso1502PageText& page) {
     j.Key("iso1502");
     j.Open('{');
     // The page gives each value by its key path ("GoPlug/PD/Max"), the values
@@ -37,8 +36,10 @@ void Iso1502Json(JsonWriter& j, const Iso1502PageText& page)
             at = slash + 1;
         }
         std::size_t same = 0;
-        while (same < open.size() && same + 1 < keys.size() && open[same] == keys[same]) ++same;
-        for (; open.size() > same; open.pop_back()) j.Close('}');
+        while (same < open.size() && same + 1 < keys.size() && open[same] == keys[same])
+            ++same;
+        for (; open.size() > same; open.pop_back())
+            j.Close('}');
         for (std::size_t k = same; k + 1 < keys.size(); ++k) {
             j.Key(keys[k]);
             j.Open('{');
@@ -51,6 +52,7 @@ void Iso1502Json(JsonWriter& j, const Iso1502PageText& page)
         else
             j.String(f.text);
     }
-    for (; !open.empty(); open.pop_back()) j.Close('}');
+    for (; !open.empty(); open.pop_back())
+        j.Close('}');
     j.Close('}');
 }

@@ -5,13 +5,13 @@
 namespace {
 
 // Bytes of a well-formed UTF-8 sequence starting at s[i], or 0.
-std::size_t Utf8Length(std::string_view s, std::size_t i)
-{
+std::size_t Utf8Length(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = byte(i);
     std::size_t n = 0;
     unsigned char low = 0x80, high = 0xBF; // the second byte's range
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
     else if (c >= 0xE0 && c <= 0xEF) {
         n = 3;
         if (c == 0xE0) low = 0xA0;
@@ -31,12 +31,12 @@ std::size_t Utf8Length(std::string_view s, std::size_t i)
 
 } // namespace
 
-void AppendJsonString(std::string& out, std::string_view s)
-{
+void AppendJsonString(std::string& out, std::string_view s) {
     // Plain ASCII, nearly every text, goes in runs.
     static constexpr auto kPlain = [] {
         std::array<bool, 256> t{};
-        for (int c = 0x20; c < 0x80; ++c) t[c] = c != '"' && c != '\\';
+        for (int c = 0x20; c < 0x80; ++c)
+            t[c] = c != '"' && c != '\\';
         return t;
     }();
     out += '"';
@@ -44,17 +44,28 @@ void AppendJsonString(std::string& out, std::string_view s)
     const std::size_t size = s.size();
     for (std::size_t i = 0;; ++i) {
         std::size_t end = i;
-        while (end < size && kPlain[static_cast<unsigned char>(data[end])]) ++end;
+        while (end < size && kPlain[static_cast<unsigned char>(data[end])])
+            ++end;
         out.append(data + i, end - i);
         if (end == size) break;
         i = end;
         const unsigned char c = static_cast<unsigned char>(data[i]);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 const char* hex = "0123456789abcdef";

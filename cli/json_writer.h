@@ -26,33 +26,28 @@ public:
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void Open(char c)
-    {
+    void Open(char c) {
         Sep();
         buf_ += c;
         first_ = true;
         ++depth_;
     }
-    void Close(char c)
-    {
+    void Close(char c) {
         buf_ += c;
         first_ = false;
         if (--depth_ == 0) Flush();
     }
-    void Key(std::string_view k)
-    {
+    void Key(std::string_view k) {
         Sep();
         AppendJsonString(buf_, k);
         buf_ += ':';
         first_ = true; // the value follows without a separator
     }
-    void String(std::string_view s)
-    {
+    void String(std::string_view s) {
         Sep();
         AppendJsonString(buf_, s);
     }
-    void Number(double v)
-    {
+    void Number(double v) {
         Sep();
         if (!std::isfinite(v)) {
             buf_ += "null";
@@ -72,19 +67,25 @@ public:
         buf_.append(buf, r.ptr);
     }
     // A key and its value in one call.
-    void Put(std::string_view k, double v) { Key(k); Number(v); }
-    void Put(std::string_view k, std::string_view v) { Key(k); String(v); }
-    void Put(std::initializer_list<std::pair<const char*, double>> fields)
-    {
-        for (const auto& [k, v] : fields) Put(k, v);
+    void Put(std::string_view k, double v) {
+        Key(k);
+        Number(v);
+    }
+    void Put(std::string_view k, std::string_view v) {
+        Key(k);
+        String(v);
+    }
+    void Put(std::initializer_list<std::pair<const char*, double>> fields) {
+        for (const auto& [k, v] : fields)
+            Put(k, v);
     }
 
-    void Grid(const TextGrid& g)
-    {
+    void Grid(const TextGrid& g) {
         Open('[');
         for (const auto& row : g) {
             Open('[');
-            for (const auto& cell : row) String(cell);
+            for (const auto& cell : row)
+                String(cell);
             Close(']');
         }
         Close(']');
@@ -96,8 +97,7 @@ private:
     // count of decimals, it costs a fraction of the general conversion.
     // Between 10^-3 and 10^5 the fixed form is never longer than the
     // exponent form, so the text is the same as to_chars gives.
-    bool FewDecimals(double v)
-    {
+    bool FewDecimals(double v) {
         static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
         const double a = std::fabs(v);
         if (!(a >= 1e-3 && a < 1e5) || a == std::trunc(a)) return false;
@@ -122,13 +122,11 @@ private:
         }
         return false;
     }
-    void Sep()
-    {
+    void Sep() {
         if (!first_) buf_ += ',';
         first_ = false;
     }
-    void Flush()
-    {
+    void Flush() {
         out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
         buf_.clear();
     }

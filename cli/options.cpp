@@ -7,11 +7,12 @@ constexpr std::size_t kHelpColumn = 18;
 constexpr bool kNotInBatch = true;
 
 constexpr CliOption kThreadOptions[] = {
-    {"", "", "Usage: plcalc [options]\n"
-             "Calculates a screw thread, its gauges and wire readings, and prints the result "
-             "pages.\n"
-             "\n"
-             "Thread:"},
+    {"", "",
+     "Usage: plcalc [options]\n"
+     "Calculates a screw thread, its gauges and wire readings, and prints the result "
+     "pages.\n"
+     "\n"
+     "Thread:"},
     {"--type", "NAME",
      "UN, UNR, UNJ, ACME, STUB (Stub Acme), SAM1, SAM2 (modified\n"
      "stub Acme #1, #2), M, MJ, BUTT (7x45 buttress) or NPT (pipe\n"
@@ -192,11 +193,10 @@ const char* const kExitCodesText =
     "above 0 and in order), 3 table or file error (also an unreadable settings\n"
     "file), 64 usage error.\n";
 
-constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
-                              CliMode::Identify, CliMode::Batch};
+constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic, CliMode::Identify,
+                              CliMode::Batch};
 
-void AppendRows(std::string& text, std::span<const CliOption> rows)
-{
+void AppendRows(std::string& text, std::span<const CliOption> rows) {
     for (const CliOption& row : rows) {
         if (row.name.empty()) {
             text.append(row.help).append("\n");
@@ -216,8 +216,7 @@ void AppendRows(std::string& text, std::span<const CliOption> rows)
     }
 }
 
-std::string MakeUsage(CliMode mode)
-{
+std::string MakeUsage(CliMode mode) {
     std::string text;
     AppendRows(text, OptionTable(mode));
     if (mode == CliMode::Thread) {
@@ -227,8 +226,7 @@ std::string MakeUsage(CliMode mode)
     return text;
 }
 
-const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word)
-{
+const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word) {
     for (const CliOption& row : rows)
         if (!row.name.empty() && (row.name == word || (!row.alias.empty() && row.alias == word)))
             return &row;
@@ -237,35 +235,36 @@ const CliOption* FindOption(std::span<const CliOption> rows, std::string_view wo
 
 } // namespace
 
-std::span<const CliOption> OptionTable(CliMode mode)
-{
+std::span<const CliOption> OptionTable(CliMode mode) {
     switch (mode) {
-    case CliMode::Thread: return kThreadOptions;
-    case CliMode::SetDim: return kSetDimOptions;
-    case CliMode::BallMic: return kBallMicOptions;
-    case CliMode::Identify: return kIdentifyOptions;
-    case CliMode::Batch: return kBatchOptions;
+    case CliMode::Thread:
+        return kThreadOptions;
+    case CliMode::SetDim:
+        return kSetDimOptions;
+    case CliMode::BallMic:
+        return kBallMicOptions;
+    case CliMode::Identify:
+        return kIdentifyOptions;
+    case CliMode::Batch:
+        return kBatchOptions;
     }
     return {};
 }
 
-const std::string& UsageText(CliMode mode)
-{
+const std::string& UsageText(CliMode mode) {
     static const std::string texts[] = {MakeUsage(CliMode::Thread), MakeUsage(CliMode::SetDim),
                                         MakeUsage(CliMode::BallMic), MakeUsage(CliMode::Identify),
                                         MakeUsage(CliMode::Batch)};
     return texts[static_cast<int>(mode)];
 }
 
-std::string HelpText()
-{
+std::string HelpText() {
     return UsageText(CliMode::Thread) + '\n' + UsageText(CliMode::BallMic) + '\n' +
            UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
 }
 
 ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_list<CliMode> modes,
-                        ParsedOptions& o, bool helpEnds)
-{
+                        ParsedOptions& o, bool helpEnds) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         const CliOption* option = nullptr;
@@ -283,14 +282,12 @@ ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_l
     return {};
 }
 
-bool HasOption(CliMode mode, std::string_view name)
-{
+bool HasOption(CliMode mode, std::string_view name) {
     const CliOption* option = FindOption(OptionTable(mode), name);
     return option && option->name == name;
 }
 
-std::string FirstNotInBatch(const std::vector<std::string>& words)
-{
+std::string FirstNotInBatch(const std::vector<std::string>& words) {
     for (const std::string& word : words)
         for (const CliMode mode : kModes)
             if (const CliOption* option = FindOption(OptionTable(mode), word);

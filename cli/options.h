@@ -38,8 +38,7 @@ struct ParsedOptions {
     std::set<std::string, std::less<>> switches;
 
     bool on(std::string_view name) const { return switches.contains(name); }
-    std::optional<std::string> get(const std::string& name) const
-    {
+    std::optional<std::string> get(const std::string& name) const {
         const auto it = values.find(name);
         if (it == values.end()) return std::nullopt;
         return it->second;

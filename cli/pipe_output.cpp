@@ -12,25 +12,47 @@
 
 namespace {
 
-void PipeJson(JsonWriter& j, const TThdNPT& p)
-{
+void PipeJson(JsonWriter& j, const TThdNPT& p) {
     j.Key("pipe");
     j.Open('{');
     j.Put("SizeText", p.SizeText);
     j.Put({
         {"PipeKind", p.PipeKind},
         {"PipeOD", p.PipeOD},
-        {"L1", p.L1}, {"L2", p.L2}, {"L3", p.L3}, {"L4", p.L4}, {"L5", p.L5}, {"L6", p.L6},
-        {"L1Thds", p.L1Thds}, {"L2Thds", p.L2Thds}, {"L3Thds", p.L3Thds}, {"L6Thds", p.L6Thds},
-        {"E0", p.E0}, {"E1", p.E1}, {"E2", p.E2}, {"E3", p.E3}, {"E5", p.E5}, {"E6", p.E6},
-        {"RecessDepth", p.RecessDepth}, {"RecessDia", p.RecessDia},
-        {"VanishLen", p.VanishLen}, {"VanishThds", p.VanishThds},
-        {"NotchDistance", p.NotchDistance}, {"NotchDistanceThds", p.NotchDistanceThds},
-        {"ThreadHeight", p.ThreadHeight}, {"DiaIncPerThd", p.DiaIncPerThd},
-        {"PipeAllowance", p.PipeAllowance}, {"L1ToL2", p.L1ToL2}, {"L1ToL2Thds", p.L1ToL2Thds},
-        {"RingThickness", p.RingThickness}, {"TotalThds", p.TotalThds}, {"LengthT", p.LengthT},
-        {"PlugTaperTol", p.PlugTaperTol}, {"RingTaperTol", p.RingTaperTol},
-        {"PlugCumPDTol", p.PlugCumPDTol}, {"RingCumPDTol", p.RingCumPDTol},
+        {"L1", p.L1},
+        {"L2", p.L2},
+        {"L3", p.L3},
+        {"L4", p.L4},
+        {"L5", p.L5},
+        {"L6", p.L6},
+        {"L1Thds", p.L1Thds},
+        {"L2Thds", p.L2Thds},
+        {"L3Thds", p.L3Thds},
+        {"L6Thds", p.L6Thds},
+        {"E0", p.E0},
+        {"E1", p.E1},
+        {"E2", p.E2},
+        {"E3", p.E3},
+        {"E5", p.E5},
+        {"E6", p.E6},
+        {"RecessDepth", p.RecessDepth},
+        {"RecessDia", p.RecessDia},
+        {"VanishLen", p.VanishLen},
+        {"VanishThds", p.VanishThds},
+        {"NotchDistance", p.NotchDistance},
+        {"NotchDistanceThds", p.NotchDistanceThds},
+        {"ThreadHeight", p.ThreadHeight},
+        {"DiaIncPerThd", p.DiaIncPerThd},
+        {"PipeAllowance", p.PipeAllowance},
+        {"L1ToL2", p.L1ToL2},
+        {"L1ToL2Thds", p.L1ToL2Thds},
+        {"RingThickness", p.RingThickness},
+        {"TotalThds", p.TotalThds},
+        {"LengthT", p.LengthT},
+        {"PlugTaperTol", p.PlugTaperTol},
+        {"RingTaperTol", p.RingTaperTol},
+        {"PlugCumPDTol", p.PlugCumPDTol},
+        {"RingCumPDTol", p.RingCumPDTol},
         {"Standoff", p.Standoff},
     });
     j.Close('}');
@@ -38,8 +60,7 @@ void PipeJson(JsonWriter& j, const TThdNPT& p)
 
 } // namespace
 
-void PrintPipeText(const PipePagesText& pages, std::ostream& out)
-{
+void PrintPipeText(const PipePagesText& pages, std::ostream& out) {
     out << pages.caption << '\n';
     auto page = [&](const char* name, const PipeGrid& grid, const std::string& note) {
         if (grid.empty()) return;
@@ -52,8 +73,7 @@ void PrintPipeText(const PipePagesText& pages, std::ostream& out)
     page("NPT Tolerances", pages.tols, pages.tolsNote);
 }
 
-void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out)
-{
+void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out) {
     JsonWriter j(out);
     j.Open('{');
     j.Put("caption", pages.caption);
@@ -84,8 +104,7 @@ void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& 
     out << '\n';
 }
 
-void PrintPipeCsv(const PipePagesText& pages, std::ostream& out)
-{
+void PrintPipeCsv(const PipePagesText& pages, std::ostream& out) {
     out << CsvBlocks({{"Thread Dim.", pages.thread},
                       {"NPT Gages", pages.gages},
                       {"NPT Tolerances", pages.tols}});

@@ -7,8 +7,7 @@
 #include <ostream>
 
 int WriteProfileSvgOption(TTInfo& rec, const std::string& file, bool metricDisplay,
-                          std::ostream& err)
-{
+                          std::ostream& err) {
     const ProfileGeometry g = BuildProfileGeometry(rec, metricDisplay);
     if (!g.available) {
         err << "The profile is drawn for unified, metric, Acme, stub Acme and buttress "

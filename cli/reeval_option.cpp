@@ -11,8 +11,7 @@ const char* const kNewPDForm = "--new-pd takes ext-max=V, ext-min=V, int-min=V o
 
 } // namespace
 
-std::string NewPDOptionProblem(const std::string& value)
-{
+std::string NewPDOptionProblem(const std::string& value) {
     const auto eq = value.find('=');
     if (eq == std::string::npos || !NewPDChoiceOfOption(value.substr(0, eq))) return kNewPDForm;
     if (Trim(value.substr(eq + 1)).empty()) return kNewPDForm;
@@ -20,8 +19,7 @@ std::string NewPDOptionProblem(const std::string& value)
 }
 
 NewPDFit FitNewPDOption(const std::string& value, const ParameterEntry& entry, bool mmOption,
-                        bool inchOption)
-{
+                        bool inchOption) {
     const auto eq = value.find('=');
     const NewPDChoice* choice = NewPDChoiceOfOption(value.substr(0, eq));
     const auto& types = ThreadTypeEntries();

@@ -14,32 +14,26 @@
 
 namespace {
 
-bool WriteJobPdf(const TReportJob& job, const std::string& file, std::string* reason)
-{
-    return WithReportGui(
-        [&] { return WriteReportPdf(job, QString::fromStdString(file), reason); });
+bool WriteJobPdf(const TReportJob& job, const std::string& file, std::string* reason) {
+    return WithReportGui([&] { return WriteReportPdf(job, QString::fromStdString(file), reason); });
 }
 
 bool WriteThreadPdf(TTInfo& rec, const std::string& name, PipeReportGroup group,
-                    const std::string& file, bool metricDisplay, std::string* reason)
-{
+                    const std::string& file, bool metricDisplay, std::string* reason) {
     const std::optional<ReportKind> kind = ReportKindNamed(name);
     return kind && WriteJobPdf(ThreadReportJob(*kind, rec, metricDisplay, group), file, reason);
 }
 
-bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason)
-{
+bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason) {
     return WriteJobPdf(BallMicReportJob(bm), file, reason);
 }
 
-bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason)
-{
+bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason) {
     return WithReportGui([&] { return WriteProfileSvg(g, file, reason); });
 }
 
 bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
-                         std::string* reason)
-{
+                         std::string* reason) {
     return WriteJobPdf(SettingDimsJob(rec, internal, metricDisplay), file, reason);
 }
 
@@ -52,8 +46,7 @@ bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bo
 
 } // namespace
 
-bool WithReportGui(const std::function<bool()>& write)
-{
+bool WithReportGui(const std::function<bool()>& write) {
     // Qt's own notes (runtime directory, a painter that could not start) are
     // no use to a command line, which reports failures in its own words.
     const QtMessageHandler savedHandler =

@@ -36,13 +36,11 @@
 
 namespace {
 
-std::string BaseName(const std::string& path)
-{
+std::string BaseName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
-{
+int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
 
     TTInfo rec;
@@ -128,7 +126,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     // Without the catalogue the limits still hold; the settings read
     // "None Available" and zeros.
     if (!rec.Pipe)
-        for (const std::string& m : GageCatalogueMessages()) err << "plcalc: warning: " << m << '\n';
+        for (const std::string& m : GageCatalogueMessages())
+            err << "plcalc: warning: " << m << '\n';
     if (auto save = o.get("--save")) {
         std::string error;
         if (!SaveToFile(rec, *save, &error)) {
@@ -155,9 +154,12 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
         // The pipe tables are inch tables; there is nothing to convert them by.
         if (o.on("--mm")) err << "Pipe threads are shown in inches.\n";
         const PipePagesText pipe = BuildPipePages(rec);
-        if (json) PrintPipeJson(rec, pipe, out);
-        else if (csv) PrintPipeCsv(pipe, out);
-        else PrintPipeText(pipe, out);
+        if (json)
+            PrintPipeJson(rec, pipe, out);
+        else if (csv)
+            PrintPipeCsv(pipe, out);
+        else
+            PrintPipeText(pipe, out);
         return kExitOk;
     }
     const auto inspect = InspectFromOptions(rec, o.values, mm);
@@ -170,8 +172,10 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
     if (json && !pages.drillsError.empty())
         err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
-    if (json) PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval);
-    else if (csv) PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
+    if (json)
+        PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval);
+    else if (csv)
+        PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
     else {
         PrintPagesText(pages, out, reeval);
         PrintGaugeSettingText(rec, mm, out);
@@ -181,16 +185,14 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err)
 }
 
 // A ball micrometer file opens in the ball micrometer, as in the window.
-bool OpensBallMicFile(const std::vector<std::string>& args)
-{
+bool OpensBallMicFile(const std::vector<std::string>& args) {
     const auto open = std::ranges::find(args, "--open");
     return open != args.end() && open + 1 != args.end() && IsBallMicFile(*(open + 1));
 }
 
 // readSettings is false on a batch line: the batch reads them once.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   bool readSettings)
-{
+                   bool readSettings) {
     if (IsBallMicRun(args) || OpensBallMicFile(args)) {
         if (readSettings && !SettingsRead(err)) return kExitFileError;
         return RunBallMicCli(args, out, err);
@@ -224,20 +226,17 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
 } // namespace
 
-bool SettingsRead(std::ostream& err)
-{
+bool SettingsRead(std::ostream& err) {
     const std::string error = ReadSettings();
     if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
     return error.empty();
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (IsBatchRun(args)) return RunBatchCli(args, out, err);
     return RunCommandLine(args, out, err, true);
 }
 
-int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int runBatchLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return RunCommandLine(args, out, err, false);
 }

@@ -19,24 +19,22 @@ namespace {
 const char* const kExtPDOptions[] = {"--ext-pd-max", "--ext-pd-min"};
 const char* const kIntPDOptions[] = {"--int-pd-min", "--int-pd-max"};
 
-std::string Get(const std::map<std::string, std::string>& values, const std::string& key)
-{
+std::string Get(const std::map<std::string, std::string>& values, const std::string& key) {
     const auto it = values.find(key);
     return it == values.end() ? std::string() : it->second;
 }
 
-bool Has(const std::map<std::string, std::string>& values, const std::string& key)
-{
+bool Has(const std::map<std::string, std::string>& values, const std::string& key) {
     return values.count(key) > 0;
 }
 
 } // namespace
 
-std::string SetDimOptionProblem(const std::map<std::string, std::string>& values)
-{
+std::string SetDimOptionProblem(const std::map<std::string, std::string>& values) {
     for (const auto& [key, value] : values)
         if (!HasOption(CliMode::SetDim, key)) return key + " is not for --setdim";
-    const int index = SetDimTypeIndexOfName(Get(values, "--type").empty() ? "UN" : Get(values, "--type"));
+    const int index =
+        SetDimTypeIndexOfName(Get(values, "--type").empty() ? "UN" : Get(values, "--type"));
     if (index < 0) return {}; // refused with the type list when it runs
     const bool metricPitch = SetDimPitchCaption(index) == "Thread Pitch in mm:";
     if (metricPitch && Has(values, "--tpi"))
@@ -45,8 +43,10 @@ std::string SetDimOptionProblem(const std::map<std::string, std::string>& values
     if (!metricPitch && Has(values, "--pitch"))
         return "--pitch is for metric threads (M, MJ, 30DEG): give threads per inch with --tpi";
     int given = 0;
-    for (const char* k : kExtPDOptions) given += Has(values, k);
-    for (const char* k : kIntPDOptions) given += Has(values, k);
+    for (const char* k : kExtPDOptions)
+        given += Has(values, k);
+    for (const char* k : kIntPDOptions)
+        given += Has(values, k);
     if (given > 1)
         return "--setdim takes one pitch diameter: --ext-pd-max, --ext-pd-min, --int-pd-min or "
                "--int-pd-max";
@@ -59,8 +59,7 @@ std::string SetDimOptionProblem(const std::map<std::string, std::string>& values
 }
 
 int RunSetDimOption(const std::map<std::string, std::string>& values, const SetDimOutput& output,
-                    std::ostream& out, std::ostream& err)
-{
+                    std::ostream& out, std::ostream& err) {
     const std::string type = Get(values, "--type").empty() ? "UN" : Get(values, "--type");
     SetDimEntry e;
     e.typeIndex = SetDimTypeIndexOfName(type);
@@ -93,8 +92,9 @@ int RunSetDimOption(const std::map<std::string, std::string>& values, const SetD
     } else if (output.csv) {
         out << CsvBlocks(GaugeSettingGrids(rec, metricDisplay));
     } else {
-        out << "Set Dim Tool\n" << r.name << '\n' << "Shown: "
-            << (external ? "External Dims." : "Internal Dims.") << '\n';
+        out << "Set Dim Tool\n"
+            << r.name << '\n'
+            << "Shown: " << (external ? "External Dims." : "Internal Dims.") << '\n';
         PrintGaugeSettingText(rec, metricDisplay, out);
     }
     return kExitOk;

@@ -6,8 +6,7 @@
 namespace {
 
 // Columns on screen: UTF-8 continuation bytes take no column.
-std::size_t DisplayWidth(const std::string& s)
-{
+std::size_t DisplayWidth(const std::string& s) {
     std::size_t w = 0;
     for (unsigned char c : s)
         if ((c & 0xC0) != 0x80) ++w;
@@ -16,8 +15,7 @@ std::size_t DisplayWidth(const std::string& s)
 
 } // namespace
 
-void PrintTextGrid(const TextGrid& grid, std::ostream& out)
-{
+void PrintTextGrid(const TextGrid& grid, std::ostream& out) {
     std::vector<std::size_t> widths;
     for (const auto& row : grid) {
         if (row.size() > widths.size()) widths.resize(row.size(), 0);
@@ -31,7 +29,8 @@ void PrintTextGrid(const TextGrid& grid, std::ostream& out)
             // Labels read left to right; numbers line up on the right.
             line += c == 0 ? row[c] + pad : "  " + pad + row[c];
         }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         out << line << '\n';
     }
 }

@@ -15,8 +15,7 @@
 namespace {
 
 // The engagement group of --loe-group: S, N, L or the words.
-int LOEGroupOf(const std::string& text)
-{
+int LOEGroupOf(const std::string& text) {
     const std::string t = UpperCase(Trim(text));
     if (t == "S" || t == "SHORT") return kShortLOE;
     if (t == "N" || t == "NORMAL") return kNormalLOE;
@@ -27,10 +26,10 @@ int LOEGroupOf(const std::string& text)
 // The metric classes and engagement group as the grade dialog and the
 // engagement radio group of the window would leave them.
 std::optional<EntryFailure> MetricEntry(const ParsedOptions& o, uint16_t code, ParameterEntry& e,
-                                        std::string& note)
-{
+                                        std::string& note) {
     const MetricTolTexts defaults = DefaultMetricTols(code);
-    const TolClassCheck in = CheckTolClass(code, o.get("--int-tol").value_or(defaults.internal), true);
+    const TolClassCheck in =
+        CheckTolClass(code, o.get("--int-tol").value_or(defaults.internal), true);
     const TolClassCheck ex =
         CheckTolClass(code, o.get("--ext-tol").value_or(defaults.external), false);
     for (const TolClassCheck* c : {&in, &ex})
@@ -53,8 +52,7 @@ std::optional<EntryFailure> MetricEntry(const ParsedOptions& o, uint16_t code, P
 
 // A size as typed, in the list's spelling: blanks trimmed and single,
 // "1-1/4" as "1 1/4", "14od" as "14 OD".
-std::string PipeSizeSpelling(const std::string& text)
-{
+std::string PipeSizeSpelling(const std::string& text) {
     std::string t;
     for (char c : UpperCase(Trim(text))) {
         if (c == '-' || c == '\t') c = ' ';
@@ -62,22 +60,23 @@ std::string PipeSizeSpelling(const std::string& text)
         if (c == 'O' && !t.empty() && std::isdigit(static_cast<unsigned char>(t.back()))) t += ' ';
         t += c;
     }
-    while (!t.empty() && t.back() == ' ') t.pop_back();
+    while (!t.empty() && t.back() == ' ')
+        t.pop_back();
     return t;
 }
 
 // The size list entry of --size for the chosen kind.
-std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry& e)
-{
+std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry& e) {
     const std::vector<std::string> sizes = PipeSizeTexts(e.pipeKind);
     std::string offered;
-    for (const std::string& s : sizes) offered += (offered.empty() ? "" : ", ") + s;
+    for (const std::string& s : sizes)
+        offered += (offered.empty() ? "" : ", ") + s;
     const std::string kind = e.classText;
     const auto size = o.get("--size");
     if (!size)
         return EntryFailure{kExitInvalidInput,
-                            "Can not calculate. No pipe size: give --size with one of the " +
-                                kind + " sizes " + offered};
+                            "Can not calculate. No pipe size: give --size with one of the " + kind +
+                                " sizes " + offered};
     const std::string wanted = PipeSizeSpelling(*size);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         if (sizes[i] == wanted) {
@@ -91,9 +90,8 @@ std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry
 
 } // namespace
 
-std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec,
-                                             std::string& note, ParameterEntry* entry)
-{
+std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec, std::string& note,
+                                             ParameterEntry* entry) {
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(TypeCodeOfOptionName(type));
@@ -142,8 +140,7 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
     return std::nullopt;
 }
 
-std::string EnterPointDia(TTInfo& rec, const std::string& text)
-{
+std::string EnterPointDia(TTInfo& rec, const std::string& text) {
     const double d = PointDiaEntryToRecordUnits(rec, text);
     if (d < 0) return "Invalid point diameter: " + text;
     std::string tabled;

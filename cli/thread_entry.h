@@ -20,8 +20,8 @@ struct EntryFailure {
 // window's lists cannot produce. `note` gets what the window would say on
 // the side (an engagement group that changed the tolerance class); `entry`,
 // when given, the page's entry as the options filled it.
-std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec,
-                                             std::string& note, ParameterEntry* entry = nullptr);
+std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec, std::string& note,
+                                             ParameterEntry* entry = nullptr);
 
 // A special point diameter: the window's entry rules and messages. Returns
 // the message of a refused entry, empty when the point was taken.

@@ -12,8 +12,7 @@
 namespace {
 
 // A pipe thread is chosen by its kind and size alone: the tables give the rest.
-std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type)
-{
+std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type) {
     const bool pipe = TypeCodeOfName(type) == kTypeNPT;
     if (!pipe && o.get("--size"))
         return "--size is for pipe threads (--type NPT): give the diameter with --dia";
@@ -28,8 +27,7 @@ std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type)
 }
 
 // Options of the other unit system name the option that was meant.
-std::string MetricOptionProblem(const ParsedOptions& o)
-{
+std::string MetricOptionProblem(const ParsedOptions& o) {
     if (o.get("--open")) return {};
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     if (std::string pipe = PipeOptionProblem(o, type); !pipe.empty()) return pipe;
@@ -57,8 +55,7 @@ std::string MetricOptionProblem(const ParsedOptions& o)
     return {};
 }
 
-std::string ReportOptionProblem(const ParsedOptions& o)
-{
+std::string ReportOptionProblem(const ParsedOptions& o) {
     const auto report = o.get("--report");
     if (report && *report == "ballmic")
         return "--report ballmic is the ball micrometer's: give the taper with --ballmic";
@@ -72,8 +69,7 @@ std::string ReportOptionProblem(const ParsedOptions& o)
 }
 
 // The problem of a thread command line's options taken together.
-std::string ThreadOptionProblem(const ParsedOptions& o)
-{
+std::string ThreadOptionProblem(const ParsedOptions& o) {
     if (std::string problem = InspectOptionProblem(o.values); !problem.empty()) return problem;
     // The set-dim tool's own options.
     for (const CliOption& option : OptionTable(CliMode::SetDim))
@@ -93,14 +89,19 @@ std::string ThreadOptionProblem(const ParsedOptions& o)
 } // namespace
 
 bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
-                       std::string& problem)
-{
+                       std::string& problem) {
     const ReadOutcome read = ReadOptions(args, {CliMode::Thread, CliMode::SetDim}, o, false);
-    if (read.status == ReadOutcome::Unknown) problem = "unknown option " + read.word;
-    else if (read.status == ReadOutcome::MissingValue) problem = "missing value for " + read.word;
-    else if (o.on("--mm") && o.on("--inch")) problem = "--mm and --inch exclude each other";
-    else if (o.on("--csv") && o.on("--json")) problem = "--csv and --json exclude each other";
-    else if (o.on("--setdim")) problem = SetDimOptionProblem(o.values);
-    else problem = ThreadOptionProblem(o);
+    if (read.status == ReadOutcome::Unknown)
+        problem = "unknown option " + read.word;
+    else if (read.status == ReadOutcome::MissingValue)
+        problem = "missing value for " + read.word;
+    else if (o.on("--mm") && o.on("--inch"))
+        problem = "--mm and --inch exclude each other";
+    else if (o.on("--csv") && o.on("--json"))
+        problem = "--csv and --json exclude each other";
+    else if (o.on("--setdim"))
+        problem = SetDimOptionProblem(o.values);
+    else
+        problem = ThreadOptionProblem(o);
     return problem.empty();
 }

@@ -17,8 +17,7 @@ namespace {
 
 // As the window shows it: without a tolerance set only the sizes; the line
 // that says why tolerances are missing under the grid.
-void PrintGauge(const GaugePageText& page, std::ostream& out)
-{
+void PrintGauge(const GaugePageText& page, std::ostream& out) {
     out << '\n' << page.caption << '\n';
     PrintTextGrid(VisibleGaugeGrid(page), out);
     if (!page.note.empty()) out << page.note << '\n';
@@ -27,8 +26,7 @@ void PrintGauge(const GaugePageText& page, std::ostream& out)
     if (!page.angleTol.empty()) out << "Half Angle Tol: " << page.angleTol << '\n';
 }
 
-void GaugeJson(JsonWriter& j, const GaugePageText& p)
-{
+void GaugeJson(JsonWriter& j, const GaugePageText& p) {
     j.Key(p.caption);
     j.Open('{');
     j.Key("grid");
@@ -42,8 +40,7 @@ void GaugeJson(JsonWriter& j, const GaugePageText& p)
 // The drills of an internal unified or metric thread, as its page found them;
 // none where the table cannot be read, and then why.
 void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>& drills,
-                   const std::string& error)
-{
+                   const std::string& error) {
     if (!HasTapDrills(rec)) return;
     if (!error.empty()) j.Put("tapDrillsError", error);
     j.Key("tapDrills");
@@ -51,7 +48,8 @@ void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>
     for (const TapDrill& d : drills) {
         j.Open('{');
         j.Put("Drill", d.name);
-        j.Put({{"Diameter", d.diameter}, {"PercentThread", d.percentThread},
+        j.Put({{"Diameter", d.diameter},
+               {"PercentThread", d.percentThread},
                {"Recommended", d.recommended ? 1.0 : 0.0}});
         j.Close('}');
     }
@@ -61,8 +59,7 @@ void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>
 } // namespace
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
-                    const ReevaluationText* reevaluation)
-{
+                    const ReevaluationText* reevaluation) {
     out << pages.caption << '\n' << pages.name << '\n';
     if (reevaluation) out << reevaluation->note << '\n';
     out << "\nThread Dim.\n";
@@ -78,8 +75,7 @@ void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
 }
 
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
-                    const InspectPageText* inspect, const ReevaluationText* reevaluation)
-{
+                    const InspectPageText* inspect, const ReevaluationText* reevaluation) {
     JsonWriter j(out);
     j.Open('{');
     j.Put("caption", pages.caption);
@@ -112,8 +108,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
 
 void PrintPagesCsv(const ResultPagesText& pages,
                    const std::vector<std::pair<std::string, TextGrid>>& setting,
-                   const InspectPageText* inspect, std::ostream& out)
-{
+                   const InspectPageText* inspect, std::ostream& out) {
     std::vector<std::pair<std::string, TextGrid>> blocks = {
         {"Thread Dim.", pages.thread},
         {"Tap Drills", pages.tapDrills},
@@ -122,7 +117,8 @@ void PrintPagesCsv(const ResultPagesText& pages,
         {pages.plug.caption, VisibleGaugeGrid(pages.plug)},
     };
     blocks.insert(blocks.end(), setting.begin(), setting.end());
-    if (!pages.iso1502.caption.empty()) blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
+    if (!pages.iso1502.caption.empty())
+        blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
     if (inspect) blocks.emplace_back("Inspect", inspect->grid);
     out << CsvBlocks(blocks);
 }

@@ -9,22 +9,28 @@
 
 namespace {
 
-const char* ClassSuffix(uint16_t cls)
-{
+const char* ClassSuffix(uint16_t cls) {
     switch (cls) {
-    case 1: return "1";
-    case 2: return "2";
-    case 3: return "3";
-    case 4: return "2G";
-    case 5: return "3G";
-    case 6: return "4G";
-    case 7: return "5G";
-    default: return "";
+    case 1:
+        return "1";
+    case 2:
+        return "2";
+    case 3:
+        return "3";
+    case 4:
+        return "2G";
+    case 5:
+        return "3G";
+    case 6:
+        return "4G";
+    case 7:
+        return "5G";
+    default:
+        return "";
     }
 }
 
-std::string SizePart(const TThdInfo& m)
-{
+std::string SizePart(const TThdInfo& m) {
     if (m.Starts > 1)
         return Len3Text(m.NomDia) + "-" + Len3Text(m.Pitch()) + "P-" + Len3Text(m.Lead()) + "L";
     const std::string nominal = m.Owner ? m.Owner->NomDiaText : Len4Text(m.NomDia);
@@ -33,8 +39,7 @@ std::string SizePart(const TThdInfo& m)
 
 // A metric size or pitch as it is written: "10", "1.5", "0.7", "1.25", "0.35";
 // the pitch field is single precision, so it is read back to three places.
-std::string MetricNumber(double value)
-{
+std::string MetricNumber(double value) {
     // A pitch finer than three places show keeps six.
     std::string text = Trim(FormatFixed(value, 0, std::fabs(value) < 0.0005 ? 6 : 3));
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.'))
@@ -42,8 +47,7 @@ std::string MetricNumber(double value)
     return text;
 }
 
-std::string Range(const TThdInfo& m, const TDimLimits& d)
-{
+std::string Range(const TThdInfo& m, const TDimLimits& d) {
     return DimText(m, 4, d.Max) + "-" + DimText(m, 4, d.Min);
 }
 
@@ -52,8 +56,7 @@ std::string Range(const TThdInfo& m, const TDimLimits& d)
 // thread, so its check after plating is the minimum of the crest (minor)
 // diameter and of the pitch diameter; an external thread's is the maximum of
 // its major and pitch diameters.
-void AddPlatingNotes(TThdInfo& m, const std::string& designation)
-{
+void AddPlatingNotes(TThdInfo& m, const std::string& designation) {
     const bool external = m.IsExternal == 1;
     const std::string kind = external ? "EXTERNAL" : "INTERNAL";
     std::vector<std::string>& n = m.Notes;
@@ -75,8 +78,7 @@ void AddPlatingNotes(TThdInfo& m, const std::string& designation)
 
 } // namespace
 
-std::string DesignationText(TThdInfo& member)
-{
+std::string DesignationText(TThdInfo& member) {
     const ThreadType& type = ThreadTypeOf(member.TypeCode);
     // The unified and pipe families keep the series their own steps set.
     if (type.series) member.Series = type.series;

@@ -17,20 +17,17 @@ namespace fs = std::filesystem;
 namespace {
 
 // Lines are kept with any trailing '\r', so a CRLF file is rewritten as CRLF.
-std::string Content(const std::string& line)
-{
+std::string Content(const std::string& line) {
     if (!line.empty() && line.back() == '\r') return line.substr(0, line.size() - 1);
     return line;
 }
 
-bool IsComment(const std::string& trimmed)
-{
+bool IsComment(const std::string& trimmed) {
     return !trimmed.empty() && trimmed[0] == ';';
 }
 
 // The section name of a "[name]" line; false for any other line.
-bool SectionOf(const std::string& line, std::string& name)
-{
+bool SectionOf(const std::string& line, std::string& name) {
     const std::string t = Trim(Content(line));
     if (t.empty() || t[0] != '[') return false;
     const size_t close = t.find(']');
@@ -40,8 +37,7 @@ bool SectionOf(const std::string& line, std::string& name)
 }
 
 // Key and value of a "key=value" line, both trimmed.
-bool KeyOf(const std::string& line, std::string& key, std::string& value)
-{
+bool KeyOf(const std::string& line, std::string& key, std::string& value) {
     const std::string c = Content(line);
     const std::string t = Trim(c);
     if (t.empty() || IsComment(t) || t[0] == '[') return false;
@@ -52,14 +48,12 @@ bool KeyOf(const std::string& line, std::string& key, std::string& value)
     return true;
 }
 
-bool SameName(const std::string& a, const std::string& b)
-{
+bool SameName(const std::string& a, const std::string& b) {
     return UpperCase(a) == UpperCase(b);
 }
 
 // Index of the section header, or -1.
-long FindSection(const std::vector<std::string>& lines, const std::string& section)
-{
+long FindSection(const std::vector<std::string>& lines, const std::string& section) {
     std::string name;
     for (size_t i = 0; i < lines.size(); ++i)
         if (SectionOf(lines[i], name) && SameName(name, section)) return static_cast<long>(i);
@@ -67,8 +61,7 @@ long FindSection(const std::vector<std::string>& lines, const std::string& secti
 }
 
 // Index of the key line inside the section starting at header, or -1.
-long FindKey(const std::vector<std::string>& lines, long header, const std::string& key)
-{
+long FindKey(const std::vector<std::string>& lines, long header, const std::string& key) {
     std::string name;
     std::string k;
     std::string v;
@@ -79,20 +72,17 @@ long FindKey(const std::vector<std::string>& lines, long header, const std::stri
     return -1;
 }
 
-std::string LineEnd(const std::vector<std::string>& lines)
-{
+std::string LineEnd(const std::vector<std::string>& lines) {
     return !lines.empty() && !lines.front().empty() && lines.front().back() == '\r' ? "\r" : "";
 }
 
-std::string Reason(const std::string& path, int err)
-{
+std::string Reason(const std::string& path, int err) {
     return "Cannot write " + path + ": " + FileErrorText(err);
 }
 
 } // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path))
-{
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
     std::string text;
     try {
         const std::vector<unsigned char> bytes = ReadWholeFile(path_, kTextFileLimit);
@@ -115,8 +105,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path))
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& def) const
-{
+                                const std::string& def) const {
     const long header = FindSection(lines_, section);
     if (header < 0) return def;
     const long at = FindKey(lines_, header, key);
@@ -127,15 +116,13 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
     return v;
 }
 
-bool IniFile::HasKey(const std::string& section, const std::string& key) const
-{
+bool IniFile::HasKey(const std::string& section, const std::string& key) const {
     const long header = FindSection(lines_, section);
     return header >= 0 && FindKey(lines_, header, key) >= 0;
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
-                          const std::string& value)
-{
+                          const std::string& value) {
     const std::string cr = LineEnd(lines_);
     const long header = FindSection(lines_, section);
     if (header < 0) {
@@ -165,8 +152,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     lines_.insert(lines_.begin() + static_cast<long>(insertAt), key + "=" + value + cr);
 }
 
-bool IniFile::Save(std::string* error, Folder folder) const
-{
+bool IniFile::Save(std::string* error, Folder folder) const {
     const fs::path target(path_);
     std::error_code ec;
     if (folder == Folder::Create && target.has_parent_path() &&
@@ -179,7 +165,8 @@ bool IniFile::Save(std::string* error, Folder folder) const
     }
 
     std::string text;
-    for (const auto& line : lines_) text += line + "\n";
+    for (const auto& line : lines_)
+        text += line + "\n";
 
     if (const int err = WriteFileAtomically(path_, text)) {
         if (error) *error = Reason(path_, err);
@@ -189,14 +176,12 @@ bool IniFile::Save(std::string* error, Folder folder) const
 }
 
 std::string ReadIniString(const std::string& path, const std::string& section,
-                          const std::string& key, const std::string& def)
-{
+                          const std::string& key, const std::string& def) {
     return IniFile(path).ReadString(section, key, def);
 }
 
 bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& value, std::string* error)
-{
+                    const std::string& value, std::string* error) {
     IniFile ini(path);
     ini.WriteString(section, key, value);
     return ini.Save(error);

@@ -12,27 +12,23 @@
 
 namespace {
 
-bool IsBlankOrTab(char c)
-{
+bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
 // Blanks, tabs and line breaks: what a typed or file value may carry around it.
-bool IsSpace(char c)
-{
+bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-std::string PadLeft(std::string text, int width)
-{
+std::string PadLeft(std::string text, int width) {
     if (width > 0 && static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
     return text;
 }
 
 // printf "%<width>d" for ints and "%0<width>d" via the zero flag.
-std::string FormatInt(long long value, int width, bool zeroPad = false)
-{
+std::string FormatInt(long long value, int width, bool zeroPad = false) {
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, value);
     std::string digits(buf, r.ptr);
@@ -46,8 +42,7 @@ std::string FormatInt(long long value, int width, bool zeroPad = false)
 }
 
 // Whole number made of decimal digits only (no sign, no blanks).
-bool ParseWhole(const std::string& text, long long& value)
-{
+bool ParseWhole(const std::string& text, long long& value) {
     if (text.empty()) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
@@ -57,8 +52,7 @@ bool ParseWhole(const std::string& text, long long& value)
 
 } // namespace
 
-std::string FormatFixed(double value, int width, int prec)
-{
+std::string FormatFixed(double value, int width, int prec) {
     if (prec < 0) prec = 0;
     // The largest double in fixed notation has 309 integer digits.
     char buf[400 + 64];
@@ -68,8 +62,7 @@ std::string FormatFixed(double value, int width, int prec)
     return PadLeft(std::string(buf, r.ptr), width);
 }
 
-std::string FloatText(double value)
-{
+std::string FloatText(double value) {
     if (!std::isfinite(value)) return "0.0";
     if (std::fabs(value) < 1e-11) value = 0;
     int prec = 6;
@@ -85,13 +78,11 @@ std::string FloatText(double value)
     return text;
 }
 
-std::string DecText(int decimals, double value)
-{
+std::string DecText(int decimals, double value) {
     return FormatFixed(value, decimals + 3, decimals);
 }
 
-std::string DimText(const TThdInfo& member, int decimals, double value)
-{
+std::string DimText(const TThdInfo& member, int decimals, double value) {
     if (value == 0) return kNAText;
     const bool metricMember = HoldsMillimetres(member.TypeCode);
     if (MetricDisplay()) {
@@ -106,8 +97,7 @@ std::string DimText(const TThdInfo& member, int decimals, double value)
     return Trim(FormatFixed(value, 6, decimals));
 }
 
-std::string MinorText(const TThdInfo& member, double value)
-{
+std::string MinorText(const TThdInfo& member, double value) {
     const bool metricMember = MetricByDefault(member.TypeCode);
     int n = metricMember ? 5 : 4;
     // A metric minor shown in millimetres steps down once more, to the three
@@ -117,10 +107,9 @@ std::string MinorText(const TThdInfo& member, double value)
     if (MetricDisplay() && metricMember) --n;
     // Class 1B/2B minor limits are tabulated to three decimals of an inch from
     // No. 6 (0.138 in) up; the smaller sizes keep four.
-    const bool threeDecimalMinor = ThreadTypeOf(member.TypeCode).threeDecimalMinors &&
-                                   member.IsInternal != 0 &&
-                                   (member.ClassCode == 1 || member.ClassCode == 2) &&
-                                   member.NomDia >= 0.138 - 1e-9;
+    const bool threeDecimalMinor =
+        ThreadTypeOf(member.TypeCode).threeDecimalMinors && member.IsInternal != 0 &&
+        (member.ClassCode == 1 || member.ClassCode == 2) && member.NomDia >= 0.138 - 1e-9;
     if (threeDecimalMinor) {
         const double tabulated = RoundTo(value, 3);
         return DimText(member, MetricDisplay() ? 4 : 3, tabulated);
@@ -128,8 +117,7 @@ std::string MinorText(const TThdInfo& member, double value)
     return DimText(member, n, value);
 }
 
-std::string TolDimText(const TThdInfo& member, int decimals, double value)
-{
+std::string TolDimText(const TThdInfo& member, int decimals, double value) {
     // k x 10^-N in is 254 k x 10^-(N+1) mm: N + 1 decimals show a tolerance
     // of N inch decimals exactly, where N - 1 would round 0.0003 in to 0.008 mm.
     if (MetricDisplay() && !HoldsMillimetres(member.TypeCode) && value != 0)
@@ -137,8 +125,7 @@ std::string TolDimText(const TThdInfo& member, int decimals, double value)
     return DimText(member, decimals, value);
 }
 
-std::string SignedDimText(const TThdInfo& member, int decimals, double value)
-{
+std::string SignedDimText(const TThdInfo& member, int decimals, double value) {
     const std::string text = DimText(member, decimals, value);
     if (value > 0) return (member.IsInternal ? "+ " : "- ") + text;
     return text;
@@ -146,10 +133,9 @@ std::string SignedDimText(const TThdInfo& member, int decimals, double value)
 
 namespace {
 
-std::string LenText(double value, int decimals, int bigDecimals, const char* zeroText)
-{
-    const std::string text = value > 10000 ? FormatFixed(value, 12, bigDecimals)
-                                           : FormatFixed(value, 10, decimals);
+std::string LenText(double value, int decimals, int bigDecimals, const char* zeroText) {
+    const std::string text =
+        value > 10000 ? FormatFixed(value, 12, bigDecimals) : FormatFixed(value, 10, decimals);
     const std::string trimmed = TrimLeftBlanks(text);
     if (trimmed == zeroText) return kNAText;
     return trimmed;
@@ -157,30 +143,27 @@ std::string LenText(double value, int decimals, int bigDecimals, const char* zer
 
 } // namespace
 
-std::string Len3Text(double value)
-{
+std::string Len3Text(double value) {
     return LenText(value, 3, 2, "0.000");
 }
 
-std::string Len4Text(double value)
-{
+std::string Len4Text(double value) {
     return LenText(value, 4, 3, "0.0000");
 }
 
-std::string Len5Text(double value)
-{
+std::string Len5Text(double value) {
     return LenText(value, 5, 3, "0.00000");
 }
 
-std::string TPIText(double value)
-{
+std::string TPIText(double value) {
     const double frac = std::fabs(value - std::trunc(value));
     if (frac == 0) return Trim(FormatFixed(value, 0, 0));
     if (frac == 0.5) return Trim(FormatFixed(value, 4, 1));
     if (std::fabs(value) >= 0.005) return Trim(FormatFixed(value, 4, 2));
     // Two places would show a pitch as 0: six, without the zeros after its digits.
     std::string t = Trim(FormatFixed(value, 0, 6));
-    while (t.size() > 1 && t.back() == '0') t.pop_back();
+    while (t.size() > 1 && t.back() == '0')
+        t.pop_back();
     if (t.back() == '.') t.pop_back();
     return t;
 }
@@ -197,8 +180,7 @@ struct AngleParts {
     long long seconds = 0;
 };
 
-AngleParts SplitAngle(double degrees, int unitsPerDegree)
-{
+AngleParts SplitAngle(double degrees, int unitsPerDegree) {
     AngleParts a;
     a.negative = degrees < 0;
     const long long total = std::llround(std::fabs(degrees) * unitsPerDegree);
@@ -213,15 +195,13 @@ AngleParts SplitAngle(double degrees, int unitsPerDegree)
     return a;
 }
 
-std::string DegreesText(const AngleParts& a, long long degrees)
-{
+std::string DegreesText(const AngleParts& a, long long degrees) {
     return PadLeft((a.negative ? "-" : "") + FormatInt(degrees, 0), 3);
 }
 
 } // namespace
 
-std::string AngleText(double degrees)
-{
+std::string AngleText(double degrees) {
     if (degrees == 0 || !std::isfinite(degrees)) return "0.00.00";
     const AngleParts a = SplitAngle(degrees, 3600);
     const long long deg = a.degrees > 359 ? a.degrees % 360 : a.degrees;
@@ -229,15 +209,13 @@ std::string AngleText(double degrees)
            FormatInt(a.seconds, 2, true);
 }
 
-std::string DegMinText(double degrees)
-{
+std::string DegMinText(double degrees) {
     if (degrees == 0 || !std::isfinite(degrees)) return kNAText;
     const AngleParts a = SplitAngle(degrees, 60);
     return DegreesText(a, a.degrees) + " Deg. " + FormatInt(a.minutes, 2) + " Min.";
 }
 
-double TextToFloat(const std::string& text)
-{
+double TextToFloat(const std::string& text) {
     const std::string t = Trim(text);
     if (t.size() > 1 && t.find('-', 1) != std::string::npos) return DMSToFloat(t);
     double value = 0;
@@ -245,8 +223,7 @@ double TextToFloat(const std::string& text)
     return value;
 }
 
-double DMSToFloat(const std::string& text)
-{
+double DMSToFloat(const std::string& text) {
     std::string t = Trim(text);
     // A leading minus is the sign of the whole angle, not an empty degrees part.
     bool negative = false;
@@ -269,8 +246,7 @@ double DMSToFloat(const std::string& text)
     return negative ? -value : value;
 }
 
-double FractionToFloat(const std::string& text)
-{
+double FractionToFloat(const std::string& text) {
     const std::string t = Trim(text);
     const size_t slash = t.find('/');
     if (slash == std::string::npos) return -1;
@@ -281,8 +257,7 @@ double FractionToFloat(const std::string& text)
     return static_cast<double>(a) / static_cast<double>(b);
 }
 
-double NumberSizeToDia(const std::string& text)
-{
+double NumberSizeToDia(const std::string& text) {
     const std::string t = Trim(text);
     if (t == "#000") return 0.034;
     if (t == "#00") return 0.047;
@@ -296,8 +271,7 @@ double NumberSizeToDia(const std::string& text)
     return static_cast<double>(60 + 13 * n) / 1000.0;
 }
 
-bool ParseDecimal(const std::string& text, double& value)
-{
+bool ParseDecimal(const std::string& text, double& value) {
     std::string t = Trim(text);
     if (!t.empty() && t[0] == '+') {
         t.erase(0, 1);
@@ -311,45 +285,42 @@ bool ParseDecimal(const std::string& text, double& value)
     return true;
 }
 
-std::string RightStr(const std::string& text, int n)
-{
+std::string RightStr(const std::string& text, int n) {
     if (n <= 0) return std::string();
     if (static_cast<size_t>(n) >= text.size()) return text;
     return text.substr(text.size() - static_cast<size_t>(n));
 }
 
-std::string LeftStr(const std::string& text, int n)
-{
+std::string LeftStr(const std::string& text, int n) {
     if (n <= 0) return std::string();
     return text.substr(0, static_cast<size_t>(n));
 }
 
-std::string TrimLeftBlanks(const std::string& text)
-{
+std::string TrimLeftBlanks(const std::string& text) {
     size_t i = 0;
-    while (i < text.size() && IsBlankOrTab(text[i])) ++i;
+    while (i < text.size() && IsBlankOrTab(text[i]))
+        ++i;
     return text.substr(i);
 }
 
-std::string Trim(const std::string& text)
-{
+std::string Trim(const std::string& text) {
     size_t b = 0;
     size_t e = text.size();
-    while (b < e && IsSpace(text[b])) ++b;
-    while (e > b && IsSpace(text[e - 1])) --e;
+    while (b < e && IsSpace(text[b]))
+        ++b;
+    while (e > b && IsSpace(text[e - 1]))
+        --e;
     return text.substr(b, e - b);
 }
 
-std::string UpperCase(const std::string& text)
-{
+std::string UpperCase(const std::string& text) {
     std::string out = text;
     for (char& c : out)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
-std::string LowerCase(const std::string& text)
-{
+std::string LowerCase(const std::string& text) {
     std::string out = text;
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

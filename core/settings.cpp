@@ -13,14 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string WithSlash(std::string dir)
-{
+std::string WithSlash(std::string dir) {
     if (dir.empty() || dir.back() != '/') dir += '/';
     return dir;
 }
 
-std::string HomeDir()
-{
+std::string HomeDir() {
     const char* home = std::getenv("HOME");
     if (home && *home) return home;
     if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
@@ -29,8 +27,7 @@ std::string HomeDir()
 
 // A file that could not be read is not replaced by the few keys written here;
 // one no save may replace anyway is refused with the save's own reason.
-bool SaveReadable(const IniFile& ini, std::string& error)
-{
+bool SaveReadable(const IniFile& ini, std::string& error) {
     std::string target;
     if (!ini.loadError().empty() && ResolveSaveTarget(ini.path(), target) == 0) {
         error = "Cannot write " + ini.path() + ": it could not be read (" + ini.loadError() + ")";
@@ -41,8 +38,7 @@ bool SaveReadable(const IniFile& ini, std::string& error)
 
 } // namespace
 
-AppSettings& Settings()
-{
+AppSettings& Settings() {
     // Tools that never read the INI files still find the tables beside the executable.
     static AppSettings settings = [] {
         AppSettings s;
@@ -53,8 +49,7 @@ AppSettings& Settings()
     return settings;
 }
 
-std::string ProgramDir()
-{
+std::string ProgramDir() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) return WithSlash(exe.parent_path().string());
@@ -62,24 +57,21 @@ std::string ProgramDir()
     return ec ? std::string("./") : WithSlash(cwd.string());
 }
 
-std::string UserConfigDir()
-{
+std::string UserConfigDir() {
     // XDG: a relative XDG_CONFIG_HOME is invalid and must be ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const std::string base = (xdg && xdg[0] == '/') ? std::string(xdg) : HomeDir() + "/.config";
     return WithSlash(base) + "PitchLedger/";
 }
 
-std::string UserDataDir()
-{
+std::string UserDataDir() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const std::string base =
         (xdg && xdg[0] == '/') ? std::string(xdg) : HomeDir() + "/.local/share";
     return WithSlash(base) + "PitchLedger/";
 }
 
-std::string InstalledDataDir(const std::string& programDir)
-{
+std::string InstalledDataDir(const std::string& programDir) {
     // <prefix>/bin/plwin and <prefix>/libexec/pitchledger/<helper> share one data folder.
     std::error_code ec;
     for (const char* up : {"../", "../../"}) {
@@ -89,8 +81,7 @@ std::string InstalledDataDir(const std::string& programDir)
     return {};
 }
 
-std::string FindDataPath(const std::string& programDir, const std::string& name)
-{
+std::string FindDataPath(const std::string& programDir, const std::string& name) {
     std::error_code ec;
     if (fs::exists(programDir + name, ec)) return programDir + name;
     const std::string installed = InstalledDataDir(programDir);
@@ -98,8 +89,7 @@ std::string FindDataPath(const std::string& programDir, const std::string& name)
     return {};
 }
 
-std::string PlwinIniPath(const std::string& programDir, const std::string& configDir)
-{
+std::string PlwinIniPath(const std::string& programDir, const std::string& configDir) {
     // An installed program directory is shared (and root may write to it anyway);
     // the window positions belong to the user.
     if (InstalledDataDir(programDir).empty() && ::access(programDir.c_str(), W_OK) == 0)
@@ -107,27 +97,23 @@ std::string PlwinIniPath(const std::string& programDir, const std::string& confi
     return configDir + "PLWIN.INI";
 }
 
-std::string PluserIniPath(const std::string& configDir)
-{
+std::string PluserIniPath(const std::string& configDir) {
     return configDir + "PLUSER.INI";
 }
 
-std::string DefaultTableDataPath(const std::string& programDir)
-{
+std::string DefaultTableDataPath(const std::string& programDir) {
     const std::string found = FindDataPath(programDir, "Tables");
     // Nothing found: the messages of the table readers then name the folder beside the program.
     return found.empty() ? programDir + "Tables" : found;
 }
 
-std::string ReadSettings(AppSettings& s, const std::string& plwinIni,
-                         const std::string& pluserIni, const std::string& programDir)
-{
+std::string ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                         const std::string& programDir) {
     const IniFile plwin(plwinIni);
     s.CompanyName = plwin.ReadString("MAIN", "Company", "");
     const IniFile pluser(pluserIni);
     s.MainPath = pluser.ReadString("MAIN", "ThdMainPath", programDir);
-    s.TableDataPath =
-        pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
+    s.TableDataPath = pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
     std::string error = plwin.loadError();
     // One file under both names reads the same way twice.
     if (!pluser.loadError().empty() && pluser.loadError() != error)
@@ -135,9 +121,8 @@ std::string ReadSettings(AppSettings& s, const std::string& plwinIni,
     return error;
 }
 
-bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
-                   const std::string& pluserIni, std::string* error)
-{
+bool WriteSettings(const AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                   std::string* error) {
     IniFile plwin(plwinIni);
     plwin.WriteString("MAIN", "Company", s.CompanyName);
     std::string plwinError;
@@ -147,23 +132,20 @@ bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
     pluser.WriteString("MAIN", "ThdTableData", s.TableDataPath);
     std::string pluserError;
     const bool pluserSaved = SaveReadable(pluser, pluserError);
-    if (error)
-        *error = plwinError + (plwinSaved || pluserSaved ? "" : "\n") + pluserError;
+    if (error) *error = plwinError + (plwinSaved || pluserSaved ? "" : "\n") + pluserError;
     return plwinSaved && pluserSaved;
 }
 
-std::string ReadSettings()
-{
+std::string ReadSettings() {
     const std::string programDir = ProgramDir();
     const std::string configDir = UserConfigDir();
     return ReadSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir),
-                 programDir);
+                        programDir);
 }
 
-bool WriteSettings(std::string* error)
-{
+bool WriteSettings(std::string* error) {
     const std::string programDir = ProgramDir();
     const std::string configDir = UserConfigDir();
-    return WriteSettings(Settings(), PlwinIniPath(programDir, configDir),
-                         PluserIniPath(configDir), error);
+    return WriteSettings(Settings(), PlwinIniPath(programDir, configDir), PluserIniPath(configDir),
+                         error);
 }

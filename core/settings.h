@@ -37,13 +37,13 @@ std::string DefaultTableDataPath(const std::string& programDir);
 // leaves the defaults of its settings in place: the reason, naming the file
 // ("Not a regular file: PATH"), is returned for the caller to report; empty
 // when both files were read or are missing.
-std::string ReadSettings(AppSettings& s, const std::string& plwinIni,
-                         const std::string& pluserIni, const std::string& programDir);
+std::string ReadSettings(AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                         const std::string& programDir);
 // Writes both files, each whole or not at all; false with the reason of each
 // file that could not be written, naming it. A file that exists but cannot be
 // read is not written over: what it held would be lost.
-bool WriteSettings(const AppSettings& s, const std::string& plwinIni,
-                   const std::string& pluserIni, std::string* error = nullptr);
+bool WriteSettings(const AppSettings& s, const std::string& plwinIni, const std::string& pluserIni,
+                   std::string* error = nullptr);
 // ReadSettings and WriteSettings on the standard locations of this program.
 std::string ReadSettings();
 bool WriteSettings(std::string* error = nullptr);

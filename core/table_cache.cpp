@@ -41,16 +41,14 @@ Watches g_watch;
 // as watched, as the event may have been for the bytes being read.
 uint64_t g_events = 0;
 
-int WatchFd()
-{
+int WatchFd() {
     if (g_watch.fd == -2) g_watch.fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     return g_watch.fd;
 }
 
 // A watch follows the folder it was given, not its path: re-pointing a
 // symbolic link on the way to it (ln -sfn T2 Tables) tells it nothing.
-bool ThroughLink(const std::string& prefix)
-{
+bool ThroughLink(const std::string& prefix) {
     std::error_code ec;
     const std::filesystem::path dir = prefix.empty() ? "." : prefix;
     const std::filesystem::path real = std::filesystem::canonical(dir, ec);
@@ -63,8 +61,7 @@ bool ThroughLink(const std::string& prefix)
 
 // Watches the folder of path; false when it cannot, or when the folder is
 // reached through a symbolic link: such a table is looked at on every use.
-bool Watch(const std::string& path)
-{
+bool Watch(const std::string& path) {
     const int fd = WatchFd();
     if (fd < 0) return false;
     const std::string prefix = path.substr(0, path.rfind('/') + 1);
@@ -84,8 +81,7 @@ bool Watch(const std::string& path)
 }
 
 // Every kept table whose folder is no longer watched is read again.
-void ForgetWatches()
-{
+void ForgetWatches() {
     ++g_events;
     std::erase_if(g_kept, [](const auto& k) { return k.second.watched; });
     if (g_watch.fd >= 0) ::close(g_watch.fd);
@@ -93,8 +89,7 @@ void ForgetWatches()
 }
 
 // Drops the kept tables the events waiting tell of.
-void Drain()
-{
+void Drain() {
     if (g_watch.fd < 0) return;
     alignas(inotify_event) char buffer[16384];
     for (;;) {
@@ -114,7 +109,8 @@ void Drain()
             const auto folder = g_watch.prefixes.find(e->wd);
             ++g_events;
             if (folder == g_watch.prefixes.end()) continue;
-            for (const std::string& prefix : folder->second) g_kept.erase(prefix + e->name);
+            for (const std::string& prefix : folder->second)
+                g_kept.erase(prefix + e->name);
         }
     }
 }
@@ -124,24 +120,24 @@ constexpr std::size_t kMaxKept = 256;
 // Eight tables, so the check reads eight bytes a step: a cold read of the
 // metric tables checks some 130 KB.
 using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
-constexpr CrcTables MakeCrcTables()
-{
+constexpr CrcTables MakeCrcTables() {
     CrcTables t{};
     for (uint32_t n = 0; n < 256; ++n) {
         uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
         t[0][n] = c;
     }
     for (uint32_t n = 0; n < 256; ++n)
-        for (std::size_t k = 1; k < 8; ++k) t[k][n] = (t[k - 1][n] >> 8) ^ t[0][t[k - 1][n] & 0xFF];
+        for (std::size_t k = 1; k < 8; ++k)
+            t[k][n] = (t[k - 1][n] >> 8) ^ t[0][t[k - 1][n] & 0xFF];
     return t;
 }
 constexpr CrcTables kCrc = MakeCrcTables();
 
 // The file's line in the sums file beside it, if any, decides whether its
 // bytes are the ones the table compiler wrote.
-void CheckSum(const std::string& path, const std::vector<unsigned char>& bytes)
-{
+void CheckSum(const std::string& path, const std::vector<unsigned char>& bytes) {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
@@ -168,15 +164,13 @@ void CheckSum(const std::string& path, const std::vector<unsigned char>& bytes)
     }
 }
 
-bool Before(int64_t sec, int64_t nsec, const timespec& t)
-{
+bool Before(int64_t sec, int64_t nsec, const timespec& t) {
     return sec < t.tv_sec || (sec == t.tv_sec && nsec < t.tv_nsec);
 }
 
 } // namespace
 
-std::vector<TableSum> ParseTableSums(std::string_view text)
-{
+std::vector<TableSum> ParseTableSums(std::string_view text) {
     std::vector<TableSum> sums;
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
     int number = 0;
@@ -187,17 +181,19 @@ std::vector<TableSum> ParseTableSums(std::string_view text)
         at = end + 1;
         ++number;
         // Editors and transfers add CR line ends and trailing blanks.
-        while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-        while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+        while (!line.empty() && blank(line.front()))
+            line.remove_prefix(1);
+        while (!line.empty() && blank(line.back()))
+            line.remove_suffix(1);
         if (line.empty()) continue;
         std::vector<std::string_view> words;
         for (std::size_t w = 0; w < line.size();) {
             const std::size_t stop =
-                std::find_if(line.begin() + static_cast<long>(w), line.end(), blank) -
-                line.begin();
+                std::find_if(line.begin() + static_cast<long>(w), line.end(), blank) - line.begin();
             words.push_back(line.substr(w, stop - w));
             w = stop;
-            while (w < line.size() && blank(line[w])) ++w;
+            while (w < line.size() && blank(line[w]))
+                ++w;
         }
         TableSum s;
         s.line = number;
@@ -206,29 +202,28 @@ std::vector<TableSum> ParseTableSums(std::string_view text)
             const auto r = std::from_chars(word.data(), word.data() + word.size(), value, base);
             return r.ec == std::errc() && r.ptr == word.data() + word.size();
         };
-        s.readable = words.size() == 3 && whole(words[1], s.size, 10) &&
-                     whole(words[2], s.crc, 16);
+        s.readable = words.size() == 3 && whole(words[1], s.size, 10) && whole(words[2], s.crc, 16);
         sums.push_back(std::move(s));
     }
     return sums;
 }
 
-uint32_t Crc32(const unsigned char* data, std::size_t size)
-{
+uint32_t Crc32(const unsigned char* data, std::size_t size) {
     uint32_t c = 0xFFFFFFFFu;
     std::size_t i = 0;
     for (; i + 8 <= size; i += 8) {
         const unsigned char* b = data + i;
-        const uint32_t low = c ^ (b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24);
+        const uint32_t low =
+            c ^ (b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24);
         c = kCrc[7][low & 0xFF] ^ kCrc[6][(low >> 8) & 0xFF] ^ kCrc[5][(low >> 16) & 0xFF] ^
             kCrc[4][low >> 24] ^ kCrc[3][b[4]] ^ kCrc[2][b[5]] ^ kCrc[1][b[6]] ^ kCrc[0][b[7]];
     }
-    for (; i < size; ++i) c = kCrc[0][(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    for (; i < size; ++i)
+        c = kCrc[0][(c ^ data[i]) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 
-TableBytes ReadTableBytes(const std::string& path)
-{
+TableBytes ReadTableBytes(const std::string& path) {
     bool watched = false;
     uint64_t events = 0;
     {
@@ -271,14 +266,12 @@ TableBytes ReadTableBytes(const std::string& path)
     return bytes;
 }
 
-void ClearTableCache()
-{
+void ClearTableCache() {
     const std::lock_guard<std::mutex> lock(g_mutex);
     g_kept.clear();
 }
 
-std::string CheckListedTables(const std::string& folder)
-{
+std::string CheckListedTables(const std::string& folder) {
     const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     const std::string sumsPath = dir + kTableSumsName;
     std::vector<unsigned char> text;

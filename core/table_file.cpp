@@ -4,22 +4,19 @@
 
 #include <cstring>
 
-std::string TablePath(const std::string& fileName)
-{
+std::string TablePath(const std::string& fileName) {
     std::string lower = fileName;
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return Settings().TableDataPath + "/" + lower;
 }
 
-uint16_t TableRecord::U16(std::size_t offset) const
-{
+uint16_t TableRecord::U16(std::size_t offset) const {
     if (offset + 2 > size_) return 0;
     return static_cast<uint16_t>(data_[offset] | (data_[offset + 1] << 8));
 }
 
-int32_t TableRecord::I32(std::size_t offset) const
-{
+int32_t TableRecord::I32(std::size_t offset) const {
     if (offset + 4 > size_) return 0;
     const uint32_t u = static_cast<uint32_t>(data_[offset]) |
                        (static_cast<uint32_t>(data_[offset + 1]) << 8) |
@@ -28,8 +25,7 @@ int32_t TableRecord::I32(std::size_t offset) const
     return static_cast<int32_t>(u);
 }
 
-double TableRecord::F64(std::size_t offset) const
-{
+double TableRecord::F64(std::size_t offset) const {
     const uint64_t low = static_cast<uint32_t>(I32(offset));
     const uint64_t high = static_cast<uint32_t>(I32(offset + 4));
     const uint64_t bits = low | (high << 32);
@@ -38,8 +34,7 @@ double TableRecord::F64(std::size_t offset) const
     return value;
 }
 
-std::string TableRecord::Str(std::size_t offset, std::size_t capacity) const
-{
+std::string TableRecord::Str(std::size_t offset, std::size_t capacity) const {
     if (offset >= size_) return {};
     std::size_t len = data_[offset];
     if (len > capacity) len = capacity;
@@ -48,16 +43,13 @@ std::string TableRecord::Str(std::size_t offset, std::size_t capacity) const
 }
 
 TableFile::TableFile(const std::string& fileName, std::size_t recordSize)
-    : path_(TablePath(fileName)), recordSize_(recordSize), bytes_(ReadTableBytes(path_))
-{
+    : path_(TablePath(fileName)), recordSize_(recordSize), bytes_(ReadTableBytes(path_)) {
     if (bytes_->size() % recordSize_ != 0)
         throw TableError(kTableDamaged, path_,
-                         "size " + std::to_string(bytes_->size()) +
-                             " is not a whole number of " + std::to_string(recordSize_) +
-                             "-byte records");
+                         "size " + std::to_string(bytes_->size()) + " is not a whole number of " +
+                             std::to_string(recordSize_) + "-byte records");
 }
 
-void TableFile::damaged(std::size_t index, const std::string& what) const
-{
+void TableFile::damaged(std::size_t index, const std::string& what) const {
     throw TableError(kTableDamaged, path_, "row " + std::to_string(index + 1) + ": " + what);
 }

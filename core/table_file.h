@@ -90,27 +90,23 @@ class TableFile {
 public:
     TableFile(const std::string& fileName, std::size_t recordSize);
     std::size_t count() const { return bytes_->size() / recordSize_; }
-    TableRecord record(std::size_t i) const
-    {
+    TableRecord record(std::size_t i) const {
         return TableRecord(bytes_->data() + i * recordSize_, recordSize_);
     }
     const std::string& path() const { return path_; }
 
-    std::size_t indexOf(const TableRecord& r) const
-    {
+    std::size_t indexOf(const TableRecord& r) const {
         return static_cast<std::size_t>(r.data() - bytes_->data()) / recordSize_;
     }
     [[noreturn]] void damaged(std::size_t index, const std::string& what) const;
     // Limits read from record index: the max is not below the min. A max of 0
     // is a limit the standard does not give.
-    void requireOrdered(std::size_t index, const std::string& name, double max, double min) const
-    {
+    void requireOrdered(std::size_t index, const std::string& name, double max, double min) const {
         if (max != 0 && !(max >= min)) damaged(index, name + " max below min");
     }
     // A threads per inch or pitch read from record index, by which the
     // calculation divides or selects rows.
-    void requirePositive(std::size_t index, const char* name, double value) const
-    {
+    void requirePositive(std::size_t index, const char* name, double value) const {
         if (!(value > 0) || !(value < 1e300)) damaged(index, std::string(name) + " out of range");
     }
 

@@ -13,35 +13,30 @@ struct ClassEntry {
 };
 
 const ClassEntry kClasses[] = {
-    {"0", 0},    {"1", 1},     {"2", 2},     {"3", 3},     {"2G", 4},
-    {"3G", 5},   {"4G", 6},    {"5G", 7},    {"NPT", 20},  {"NPSC", 21},
-    {"NPTR", 22}, {"NPSM", 23}, {"NPSL", 24},
+    {"0", 0},  {"1", 1},    {"2", 2},     {"3", 3},     {"2G", 4},    {"3G", 5},    {"4G", 6},
+    {"5G", 7}, {"NPT", 20}, {"NPSC", 21}, {"NPTR", 22}, {"NPSM", 23}, {"NPSL", 24},
 };
 
 } // namespace
 
-uint16_t ClassCodeOfText(const std::string& text)
-{
+uint16_t ClassCodeOfText(const std::string& text) {
     const std::string upper = UpperCase(text);
     for (const auto& c : kClasses)
         if (upper == c.text) return c.code;
     return 0;
 }
 
-double TThdInfo::Pitch() const
-{
+double TThdInfo::Pitch() const {
     if (HoldsMillimetres(TypeCode)) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
     if (TPI == 0) return 0;
     return static_cast<double>(1.0L / TPI);
 }
 
-double TThdInfo::Lead() const
-{
+double TThdInfo::Lead() const {
     return Pitch() * Starts;
 }
 
-void TThdInfo::SetTolInfo(const std::string& text)
-{
+void TThdInfo::SetTolInfo(const std::string& text) {
     auto ch = [&](std::size_t i) { return i < text.size() ? text.substr(i, 1) : std::string(); };
     PD.TolGrade = ch(0);
     PD.TolPos = ch(1);
@@ -50,14 +45,12 @@ void TThdInfo::SetTolInfo(const std::string& text)
     crest.TolPos = ch(3);
 }
 
-std::string TThdInfo::TolInfoText() const
-{
+std::string TThdInfo::TolInfoText() const {
     const TDimLimits& crest = IsInternal ? Minor : Major;
     return PD.TolGrade + PD.TolPos + crest.TolGrade + crest.TolPos;
 }
 
-void TThdInfo::CopyLimits(const TThdInfo& f)
-{
+void TThdInfo::CopyLimits(const TThdInfo& f) {
     Owner = f.Owner;
     StdLOE = f.StdLOE;
     PD = f.PD;
@@ -87,8 +80,7 @@ void TThdInfo::CopyLimits(const TThdInfo& f)
     LEBasis = f.LEBasis;
 }
 
-void TThdInfo::ApplyCoating()
-{
+void TThdInfo::ApplyCoating() {
     for (TDimLimits* d : {&PD, &Major, &Minor}) {
         d->UncoatedMax = d->Max;
         d->UncoatedMin = d->Min;
@@ -99,8 +91,10 @@ void TThdInfo::ApplyCoating()
     // the other way.
     const bool internalSense = IsInternal || IsSetPlug;
     double t = Coating;
-    if (!internalSense) t = IsGage ? t : -t;
-    else t = IsGage ? -t : t;
+    if (!internalSense)
+        t = IsGage ? t : -t;
+    else
+        t = IsGage ? -t : t;
 
     for (TDimLimits* d : {&Major, &Minor}) {
         for (double* v : {&d->Max, &d->Min, &d->Gage})
@@ -113,9 +107,9 @@ void TThdInfo::ApplyCoating()
     PD.Gage += k * t;
 }
 
-TTInfo::TTInfo()
-{
-    for (TThdInfo* m : Members()) m->Owner = this;
+TTInfo::TTInfo() {
+    for (TThdInfo* m : Members())
+        m->Owner = this;
     IntThd.IsGage = 0;
     IntThd.IsInternal = 1;
     ExtThd.IsGage = 0;
@@ -133,13 +127,11 @@ TTInfo::TTInfo()
 
 TTInfo::~TTInfo() = default;
 
-std::vector<TThdInfo*> TTInfo::Members()
-{
+std::vector<TThdInfo*> TTInfo::Members() {
     return {&GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &IntThd, &ExtThd, &GoSetPlug, &NoGoSetPlug};
 }
 
-void TTInfo::SetThreadType(const std::string& name)
-{
+void TTInfo::SetThreadType(const std::string& name) {
     const uint16_t code = TypeCodeOfName(name);
     if (code == 0) return;
     if (ThreadTypeOf(code).limits == LimitsFrom::PipeTables) {
@@ -150,55 +142,54 @@ void TTInfo::SetThreadType(const std::string& name)
     } else {
         Pipe.reset();
     }
-    for (TThdInfo* m : Members()) m->TypeCode = code;
+    for (TThdInfo* m : Members())
+        m->TypeCode = code;
     TypeName = ShownTypeName(name);
     TypeCode = code;
 }
 
-void TTInfo::SetClass(const std::string& text)
-{
+void TTInfo::SetClass(const std::string& text) {
     const uint16_t code = ClassCodeOfText(text);
-    for (TThdInfo* m : Members()) m->ClassCode = code;
+    for (TThdInfo* m : Members())
+        m->ClassCode = code;
     ClassText = UpperCase(text);
     if (Pipe) Pipe->ClassCode = code, Pipe->PipeKind = code;
 }
 
-void TTInfo::SetNomDia(double d)
-{
+void TTInfo::SetNomDia(double d) {
     NomDia = d;
-    for (TThdInfo* m : Members()) m->NomDia = d;
+    for (TThdInfo* m : Members())
+        m->NomDia = d;
 }
 
-void TTInfo::SetTPI(float n)
-{
+void TTInfo::SetTPI(float n) {
     TPI = n;
-    for (TThdInfo* m : Members()) m->TPI = n;
+    for (TThdInfo* m : Members())
+        m->TPI = n;
 }
 
-void TTInfo::SetStarts(uint16_t starts)
-{
+void TTInfo::SetStarts(uint16_t starts) {
     if (starts < 1 || starts > 6) return;
     Starts = starts;
-    for (TThdInfo* m : Members()) m->Starts = starts;
+    for (TThdInfo* m : Members())
+        m->Starts = starts;
 }
 
-void TTInfo::SetCoating(double t)
-{
+void TTInfo::SetCoating(double t) {
     Coating = t;
     if (t < 0) return;
-    for (TThdInfo* m : Members()) m->Coating = t;
+    for (TThdInfo* m : Members())
+        m->Coating = t;
 }
 
-void TTInfo::SetLOE(double loe)
-{
+void TTInfo::SetLOE(double loe) {
     for (TThdInfo* m : Members()) {
         m->LOE = loe;
         m->StdLOE = 0;
     }
 }
 
-int TTInfo::SetWireSize(double size)
-{
+int TTInfo::SetWireSize(double size) {
     if (size > ExtThd.MaxWire) return 1;
     if (size < ExtThd.MinWire) return 2;
     for (TThdInfo* m : {&ExtThd, &GoSetPlug, &NoGoSetPlug, &GoPlug, &NoGoPlug}) {

@@ -123,7 +123,7 @@ public:
     double XLeadTol = 0;
     int32_t XAngleDeg = 0;
     int32_t XAngleMin = 0;
-    double Allowance[21] = {}; // indexed 1..20 by class code
+    double Allowance[21] = {};  // indexed 1..20 by class code
     uint8_t AllowanceFound = 0; // also: the MJ pitch-diameter tolerances were found
     double MJExtPDTol = 0;      // MJ pitch-diameter tolerances of the mjallow row
     double MJIntPDTol = 0;

@@ -45,38 +45,72 @@ constexpr ProfileForm kProfileButtress = {7, 45, 0.6, 1.2};
 // The unified rows differ only in name, classes and minor tabulation.
 constexpr ThreadType Unified(uint16_t code, const char* name, const char* caption,
                              std::span<const ClassOffer> classes, int defaultClass,
-                             bool threeDecimalMinors)
-{
-    return {.code = code, .name = name, .listCaption = caption, .setDimCaption = caption,
-            .limits = LimitsFrom::Formulas, .classes = classes, .defaultClass = defaultClass,
-            .engagement = Engagement::Custom, .gaugeClasses = kWOrX, .namesGaugeClass = true,
-            .designation = DesignationForm::InchLetter, .threeDecimalMinors = threeDecimalMinors,
-            .platingPDFactor = kPlating60, .wireForm = WireForm::Sixty, .helixCorrection = true,
-            .pointForm = 2, .rollCode = 1, .rollLeadFactor = kRollLead60, .tapDrills = true,
+                             bool threeDecimalMinors) {
+    return {.code = code,
+            .name = name,
+            .listCaption = caption,
+            .setDimCaption = caption,
+            .limits = LimitsFrom::Formulas,
+            .classes = classes,
+            .defaultClass = defaultClass,
+            .engagement = Engagement::Custom,
+            .gaugeClasses = kWOrX,
+            .namesGaugeClass = true,
+            .designation = DesignationForm::InchLetter,
+            .threeDecimalMinors = threeDecimalMinors,
+            .platingPDFactor = kPlating60,
+            .wireForm = WireForm::Sixty,
+            .helixCorrection = true,
+            .pointForm = 2,
+            .rollCode = 1,
+            .rollLeadFactor = kRollLead60,
+            .tapDrills = true,
             .profile = kProfile60};
 }
 
 constexpr ThreadType AcmeForm(uint16_t code, const char* name, const char* alias,
                               const char* caption, std::span<const ClassOffer> classes,
                               const char* series, int32_t rollCode, double rollLeadFactor,
-                              ProfileForm profile)
-{
-    return {.code = code, .name = name, .alias = alias, .shownName = alias,
-            .listCaption = caption, .setDimCaption = caption, .limits = LimitsFrom::Formulas,
-            .classes = classes, .series = series, .platingPDFactor = kPlating29,
-            .wireForm = WireForm::TwentyNine, .helixCorrection = true, .pointForm = 1,
-            .rollCode = rollCode, .rollLeadFactor = rollLeadFactor, .profile = profile};
+                              ProfileForm profile) {
+    return {.code = code,
+            .name = name,
+            .alias = alias,
+            .shownName = alias,
+            .listCaption = caption,
+            .setDimCaption = caption,
+            .limits = LimitsFrom::Formulas,
+            .classes = classes,
+            .series = series,
+            .platingPDFactor = kPlating29,
+            .wireForm = WireForm::TwentyNine,
+            .helixCorrection = true,
+            .pointForm = 1,
+            .rollCode = rollCode,
+            .rollLeadFactor = rollLeadFactor,
+            .profile = profile};
 }
 
 constexpr ThreadType IsoMetric(uint16_t code, const char* name, const char* caption,
-                               Engagement engagement)
-{
-    return {.code = code, .name = name, .listCaption = caption, .setDimCaption = caption,
-            .limits = LimitsFrom::Formulas, .millimetres = true, .metricByDefault = true,
-            .engagement = engagement, .gaugeClasses = kWOrX, .series = name,
-            .designation = DesignationForm::Iso, .platingPDFactor = kPlating60,
-            .wireForm = WireForm::Sixty, .helixCorrection = true, .pointForm = 2, .rollCode = 6,
-            .rollLeadFactor = kRollLead60, .tapDrills = true, .iso1502Page = true,
+                               Engagement engagement) {
+    return {.code = code,
+            .name = name,
+            .listCaption = caption,
+            .setDimCaption = caption,
+            .limits = LimitsFrom::Formulas,
+            .millimetres = true,
+            .metricByDefault = true,
+            .engagement = engagement,
+            .gaugeClasses = kWOrX,
+            .series = name,
+            .designation = DesignationForm::Iso,
+            .platingPDFactor = kPlating60,
+            .wireForm = WireForm::Sixty,
+            .helixCorrection = true,
+            .pointForm = 2,
+            .rollCode = 6,
+            .rollLeadFactor = kRollLead60,
+            .tapDrills = true,
+            .iso1502Page = true,
             .profile = kProfile60};
 }
 
@@ -96,27 +130,49 @@ constexpr ThreadType kTypes[] = {
     // M takes an engagement group, MJ a custom engagement.
     IsoMetric(kTypeM, "M", "M Series Metric", Engagement::Group),
     IsoMetric(kTypeMJ, "MJ", "MJ Series Metric", Engagement::Custom),
-    {.code = kTypeButt, .name = "745BUTT", .alias = "7X45 BUTTRESS", .shownName = "7x45 Buttress",
-     .option = "BUTT", .listCaption = "7x45 Buttress Threads",
-     .setDimCaption = "7x45 Buttress Thread", .limits = LimitsFrom::Formulas,
-     .classes = kButtressClasses, .gaugeClasses = kWOrX, .namesGaugeClass = true,
-     .series = "7 x 45 BUTTRESS", .platingPDFactor = kPlatingButtress,
-     .wireForm = WireForm::Buttress, .pointForm = 3, .rollCode = 8,
+    {.code = kTypeButt,
+     .name = "745BUTT",
+     .alias = "7X45 BUTTRESS",
+     .shownName = "7x45 Buttress",
+     .option = "BUTT",
+     .listCaption = "7x45 Buttress Threads",
+     .setDimCaption = "7x45 Buttress Thread",
+     .limits = LimitsFrom::Formulas,
+     .classes = kButtressClasses,
+     .gaugeClasses = kWOrX,
+     .namesGaugeClass = true,
+     .series = "7 x 45 BUTTRESS",
+     .platingPDFactor = kPlatingButtress,
+     .wireForm = WireForm::Buttress,
+     .pointForm = 3,
+     .rollCode = 8,
      .profile = kProfileButtress},
-    {.code = kType30Deg, .name = "30DEG", .shownName = "30 Degree Trapezoidal Metric",
-     .setDimCaption = "30 Degree Trapezoidal Metric", .millimetres = true,
-     .series = "30-Deg Trapezoidal Metric", .pointForm = 4, .rollCode = 9},
-    {.code = kType55Deg, .name = "55DEG", .shownName = "55 Degree",
-     .setDimCaption = "55 Degree Thread", .pointForm = 2, .rollCode = 7},
-    {.code = kTypeNPT, .name = "NPT", .listCaption = "General Purpose Pipe Threads",
-     .limits = LimitsFrom::PipeTables, .classes = kPipeKinds, .gaugeClasses = kPipeGauges,
+    {.code = kType30Deg,
+     .name = "30DEG",
+     .shownName = "30 Degree Trapezoidal Metric",
+     .setDimCaption = "30 Degree Trapezoidal Metric",
+     .millimetres = true,
+     .series = "30-Deg Trapezoidal Metric",
+     .pointForm = 4,
+     .rollCode = 9},
+    {.code = kType55Deg,
+     .name = "55DEG",
+     .shownName = "55 Degree",
+     .setDimCaption = "55 Degree Thread",
+     .pointForm = 2,
+     .rollCode = 7},
+    {.code = kTypeNPT,
+     .name = "NPT",
+     .listCaption = "General Purpose Pipe Threads",
+     .limits = LimitsFrom::PipeTables,
+     .classes = kPipeKinds,
+     .gaugeClasses = kPipeGauges,
      .platingPDFactor = kPlating60},
 };
 
 const ThreadType kNoType;
 
-const ThreadType* FindByName(const std::string& name)
-{
+const ThreadType* FindByName(const std::string& name) {
     const std::string upper = UpperCase(name);
     for (const ThreadType& t : kTypes)
         if (upper == t.name || (t.alias && upper == t.alias)) return &t;
@@ -125,13 +181,11 @@ const ThreadType* FindByName(const std::string& name)
 
 } // namespace
 
-std::span<const ThreadType> ThreadTypes()
-{
+std::span<const ThreadType> ThreadTypes() {
     return kTypes;
 }
 
-const ThreadType& ThreadTypeOf(uint16_t typeCode)
-{
+const ThreadType& ThreadTypeOf(uint16_t typeCode) {
     // Rows are held in code order from 1, so the code finds its row directly;
     // every reading and page asks this many times a thread.
     const std::size_t i = typeCode - 1u;
@@ -141,53 +195,44 @@ const ThreadType& ThreadTypeOf(uint16_t typeCode)
     return kNoType;
 }
 
-uint16_t TypeCodeOfName(const std::string& name)
-{
+uint16_t TypeCodeOfName(const std::string& name) {
     const ThreadType* t = FindByName(name);
     return t ? t->code : 0;
 }
 
-uint16_t TypeCodeOfOptionName(const std::string& name)
-{
+uint16_t TypeCodeOfOptionName(const std::string& name) {
     const std::string upper = UpperCase(name);
     for (const ThreadType& t : kTypes)
         if (t.option && upper == t.option) return t.code;
     return TypeCodeOfName(upper);
 }
 
-std::string TypeNameOf(int typeCode)
-{
+std::string TypeNameOf(int typeCode) {
     if (typeCode < 0 || typeCode > UINT16_MAX) return {};
     return ThreadTypeOf(static_cast<uint16_t>(typeCode)).name;
 }
 
-std::string ShownTypeName(const std::string& name)
-{
+std::string ShownTypeName(const std::string& name) {
     const ThreadType* t = FindByName(name);
     return t && t->shownName && UpperCase(name) == t->name ? t->shownName : name;
 }
 
-bool HoldsMillimetres(uint16_t typeCode)
-{
+bool HoldsMillimetres(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).millimetres;
 }
 
-bool MetricByDefault(uint16_t typeCode)
-{
+bool MetricByDefault(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).metricByDefault;
 }
 
-bool FamilyAvailable(uint16_t typeCode)
-{
+bool FamilyAvailable(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).limits != LimitsFrom::Entered;
 }
 
-bool CustomLOEAllowed(uint16_t typeCode)
-{
+bool CustomLOEAllowed(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).engagement == Engagement::Custom;
 }
 
-bool MembersDesignatedApart(uint16_t typeCode)
-{
+bool MembersDesignatedApart(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).designation != DesignationForm::Inch;
 }

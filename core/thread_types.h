@@ -80,10 +80,10 @@ struct ThreadType {
     const char* listCaption = nullptr;   // the thread type list; nullptr: not offered there
     const char* setDimCaption = nullptr; // the Set Dim type list; nullptr: not offered there
     LimitsFrom limits = LimitsFrom::Entered;
-    bool millimetres = false;     // diameters and pitch held in millimetres
-    bool metricByDefault = false; // ISO metric: tolerance classes, shown in millimetres
+    bool millimetres = false;                 // diameters and pitch held in millimetres
+    bool metricByDefault = false;             // ISO metric: tolerance classes, shown in millimetres
     std::span<const ClassOffer> classes = {}; // empty: tolerance classes or none
-    int defaultClass = 0;                // position in `classes`
+    int defaultClass = 0;                     // position in `classes`
     Engagement engagement = Engagement::Standard;
     GaugeClassOffer gaugeClasses = {};
     bool namesGaugeClass = false; // gauge tolerance texts say "(Class W Tols)" / "(Class X Tols)"

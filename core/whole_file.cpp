@@ -14,14 +14,12 @@ struct Descriptor {
     int fd;
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
+    ~Descriptor() {
         if (fd >= 0) ::close(fd);
     }
 };
 
-FileStamp StampFrom(const struct stat& st)
-{
+FileStamp StampFrom(const struct stat& st) {
     FileStamp s;
     s.device = static_cast<uint64_t>(st.st_dev);
     s.inode = static_cast<uint64_t>(st.st_ino);
@@ -35,23 +33,20 @@ FileStamp StampFrom(const struct stat& st)
 
 } // namespace
 
-bool StampOf(const std::string& path, FileStamp& stamp)
-{
+bool StampOf(const std::string& path, FileStamp& stamp) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     stamp = StampFrom(st);
     return true;
 }
 
-std::vector<unsigned char> ReadWholeFile(const std::string& path, std::uintmax_t limit)
-{
+std::vector<unsigned char> ReadWholeFile(const std::string& path, std::uintmax_t limit) {
     FileStamp stamp;
     return ReadWholeFileStamped(path, limit, stamp);
 }
 
 std::vector<unsigned char> ReadWholeFileStamped(const std::string& path, std::uintmax_t limit,
-                                                FileStamp& stamp)
-{
+                                                FileStamp& stamp) {
     // Checked before opening: opening some devices already does something.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {

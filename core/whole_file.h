@@ -13,9 +13,7 @@ class FileError : public std::runtime_error {
 public:
     FileError(const std::string& reason, const std::string& path, const std::string& detail = {})
         : std::runtime_error(reason + ": " + path + (detail.empty() ? "" : " (" + detail + ")")),
-          reason_(reason), path_(path)
-    {
-    }
+          reason_(reason), path_(path) {}
     const std::string& reason() const { return reason_; }
     const std::string& path() const { return path_; }
 

@@ -30,27 +30,24 @@ const char* const kNoFlank =
 
 // A value of exactly 0 is one the standard does not give (an external minor
 // minimum, an internal major maximum): it is shown as N/A, never as a size.
-bool Given(double v)
-{
+bool Given(double v) {
     return v != 0;
 }
 
-bool AllFinite(const TThdInfo& m)
-{
+bool AllFinite(const TThdInfo& m) {
     for (const TDimLimits* d : {&m.PD, &m.Major, &m.Minor})
         for (double v : {d->Max, d->Min, d->Gage, d->GageTrunc, d->GageAlt, d->UncoatedMax,
                          d->UncoatedMin, d->UncoatedGage})
             if (!std::isfinite(v)) return false;
-    for (double v : {m.BestWire, m.CurWire, m.MinWire, m.MaxWire, m.RootWire, m.SetToV,
-                     m.SetToFlat, m.PointDia, m.RootRadMax, m.RootRadMin, m.RootWidth,
-                     m.ThdHeight, m.StdLE, m.LOE, m.Setting.RollSetting, m.Setting.DiffAnalTol})
+    for (double v : {m.BestWire, m.CurWire, m.MinWire, m.MaxWire, m.RootWire, m.SetToV, m.SetToFlat,
+                     m.PointDia, m.RootRadMax, m.RootRadMin, m.RootWidth, m.ThdHeight, m.StdLE,
+                     m.LOE, m.Setting.RollSetting, m.Setting.DiffAnalTol})
         if (!std::isfinite(v)) return false;
     return true;
 }
 
 // The standard's values before plating: none below zero.
-bool NoneNegative(const TThdInfo& m)
-{
+bool NoneNegative(const TThdInfo& m) {
     for (const TDimLimits* d : {&m.PD, &m.Major, &m.Minor})
         for (double v : {d->UncoatedMax, d->UncoatedMin, d->UncoatedGage})
             if (v < 0) return false;
@@ -59,20 +56,18 @@ bool NoneNegative(const TThdInfo& m)
 
 // Plated, each value that exists is still above zero. (A pitch diameter of
 // 0, one no step gave, is moved by the coating all the same: it stays no value.)
-bool PlatedPositive(const TThdInfo& m)
-{
+bool PlatedPositive(const TThdInfo& m) {
     for (const TDimLimits* d : {&m.PD, &m.Major, &m.Minor})
-        for (const auto& [plated, bare] : {std::pair{d->Max, d->UncoatedMax},
-                                           std::pair{d->Min, d->UncoatedMin},
-                                           std::pair{d->Gage, d->UncoatedGage}})
+        for (const auto& [plated, bare] :
+             {std::pair{d->Max, d->UncoatedMax}, std::pair{d->Min, d->UncoatedMin},
+              std::pair{d->Gage, d->UncoatedGage}})
             if (bare != 0 && !(plated > 0)) return false;
     return true;
 }
 
 // The standard's own limits, before any plating: above zero where given, the
 // pitch diameters always given, no maximum below its minimum.
-bool Positive(const TThdInfo& m)
-{
+bool Positive(const TThdInfo& m) {
     if (!(m.PD.UncoatedMax > 0) || !(m.PD.UncoatedMin > 0)) return false;
     for (const TDimLimits* d : {&m.Major, &m.Minor})
         if (d->UncoatedMax < 0 || d->UncoatedMin < 0) return false;
@@ -81,8 +76,7 @@ bool Positive(const TThdInfo& m)
 
 // The minor diameter lies below the pitch diameter and the pitch diameter
 // below the major, or the thread has no flank between them.
-bool Flanked(const TDimLimits& minor, const TDimLimits& pd, const TDimLimits& major, bool plated)
-{
+bool Flanked(const TDimLimits& minor, const TDimLimits& pd, const TDimLimits& major, bool plated) {
     const double minorMax = plated ? minor.Max : minor.UncoatedMax;
     const double pdMin = plated ? pd.Min : pd.UncoatedMin;
     const double pdMax = plated ? pd.Max : pd.UncoatedMax;
@@ -90,20 +84,18 @@ bool Flanked(const TDimLimits& minor, const TDimLimits& pd, const TDimLimits& ma
     return !(Given(minorMax) && minorMax >= pdMin) && !(Given(majorMin) && pdMax >= majorMin);
 }
 
-bool Ordered(const TThdInfo& m)
-{
+bool Ordered(const TThdInfo& m) {
     for (const TDimLimits* d : {&m.PD, &m.Major, &m.Minor})
         if (Given(d->UncoatedMax) && Given(d->UncoatedMin) && d->UncoatedMax < d->UncoatedMin)
             return false;
     return Flanked(m.Minor, m.PD, m.Major, false);
 }
 
-std::string LimitsRefusal(const TTInfo& rec)
-{
+std::string LimitsRefusal(const TTInfo& rec) {
     // Pipe limits are the tables' own; entered pitch diameters are no limits.
     if (ThreadTypeOf(rec.ExtThd.TypeCode).limits != LimitsFrom::Formulas) return {};
-    const std::vector<const TThdInfo*> members = {&rec.IntThd,  &rec.ExtThd,   &rec.GoPlug,
-                                                  &rec.NoGoPlug, &rec.GoRing,  &rec.NoGoRing,
+    const std::vector<const TThdInfo*> members = {&rec.IntThd,    &rec.ExtThd,     &rec.GoPlug,
+                                                  &rec.NoGoPlug,  &rec.GoRing,     &rec.NoGoRing,
                                                   &rec.GoSetPlug, &rec.NoGoSetPlug};
     for (const TThdInfo* m : members)
         if (!AllFinite(*m)) return kNotFinite;
@@ -122,8 +114,7 @@ std::string LimitsRefusal(const TTInfo& rec)
 
 } // namespace
 
-void TTInfo::Calculate()
-{
+void TTInfo::Calculate() {
     Refusal.clear();
     switch (ExtThd.TypeCode) {
     case kTypeUN:
@@ -163,8 +154,8 @@ void TTInfo::Calculate()
     // Some tables hold -1 where a lead tolerance does not apply.
     if (XLeadTol == -1) XLeadTol = 0;
     if (WLeadTol == -1) WLeadTol = 0;
-    for (TThdInfo* m : {&IntThd, &ExtThd, &GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &GoSetPlug,
-                        &NoGoSetPlug})
+    for (TThdInfo* m :
+         {&IntThd, &ExtThd, &GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &GoSetPlug, &NoGoSetPlug})
         m->ApplyCoating();
     Refusal = LimitsRefusal(*this);
 }

@@ -17,8 +17,7 @@ namespace {
 
 using ld = long double;
 
-void SetWireSizes(TThdInfo& m, ld best, ld max, ld min)
-{
+void SetWireSizes(TThdInfo& m, ld best, ld max, ld min) {
     m.BestWire = static_cast<double>(best);
     m.MaxWire = static_cast<double>(max);
     m.MinWire = static_cast<double>(min);
@@ -27,8 +26,7 @@ void SetWireSizes(TThdInfo& m, ld best, ld max, ld min)
 
 } // namespace
 
-void Calc30DegWires(TThdInfo& m)
-{
+void Calc30DegWires(TThdInfo& m) {
     const ld p = m.Pitch();
     const ld t = 25.4L * m.PointDia;
     const ld s = 25.4L * m.Setting.PointOffset;
@@ -50,8 +48,7 @@ void Calc30DegWires(TThdInfo& m)
     }
 }
 
-void Calc55DegWires(TThdInfo& m)
-{
+void Calc55DegWires(TThdInfo& m) {
     const ld P = m.TPI > 0 ? 1.0L / m.TPI : 0;
     const ld t = m.PointDia;
     const ld a = std::sin(0.47996554L);
@@ -72,35 +69,55 @@ void Calc55DegWires(TThdInfo& m)
     }
 }
 
-void CalcPointSetting(TThdInfo& m)
-{
+void CalcPointSetting(TThdInfo& m) {
     switch (m.TypeCode) {
-    case kTypeUN: CalcUNForm(m); break;
-    case kTypeUNR: CalcUNRForm(m); break;
-    case kTypeUNJ: CalcUNJForm(m); break;
-    case kTypeAcme: CalcAcmeGaugeForm(m); break;
-    case kTypeStub: CalcStubGaugeForm(m); break;
+    case kTypeUN:
+        CalcUNForm(m);
+        break;
+    case kTypeUNR:
+        CalcUNRForm(m);
+        break;
+    case kTypeUNJ:
+        CalcUNJForm(m);
+        break;
+    case kTypeAcme:
+        CalcAcmeGaugeForm(m);
+        break;
+    case kTypeStub:
+        CalcStubGaugeForm(m);
+        break;
     case kTypeSAM1:
-    case kTypeSAM2: CalcSamGaugeForm(m); break;
-    case kTypeM: CalcMetricGaugeForm(m); break;
-    case kTypeMJ: CalcMJGaugeForm(m); break;
-    case kTypeButt: CalcButtressGaugeForm(m); break;
-    case kType30Deg: Calc30DegWires(m); break;
-    case kType55Deg: Calc55DegWires(m); break;
-    default: break;
+    case kTypeSAM2:
+        CalcSamGaugeForm(m);
+        break;
+    case kTypeM:
+        CalcMetricGaugeForm(m);
+        break;
+    case kTypeMJ:
+        CalcMJGaugeForm(m);
+        break;
+    case kTypeButt:
+        CalcButtressGaugeForm(m);
+        break;
+    case kType30Deg:
+        Calc30DegWires(m);
+        break;
+    case kType55Deg:
+        Calc55DegWires(m);
+        break;
+    default:
+        break;
     }
 }
 
-void CalculateGageSetting(TTInfo& rec)
-{
+void CalculateGageSetting(TTInfo& rec) {
     SelectGageCatalogue(rec);
     CalcPointSetting(rec.ExtThd);
     CalcPointSetting(rec.IntThd);
     CleanUpGageCatalogue(rec);
 }
 
-PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled)
-{
+PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled) {
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
     const bool mm = HoldsMillimetres(rec.TypeCode);
@@ -139,22 +156,24 @@ PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled)
     return PointDiaResult::Accepted;
 }
 
-std::string PointDiaMessage(PointDiaResult r, const std::string& tabled)
-{
+std::string PointDiaMessage(PointDiaResult r, const std::string& tabled) {
     switch (r) {
-    case PointDiaResult::TooLarge: return "Special Pt. Dia is too large! Enter a smaller diameter";
-    case PointDiaResult::TooSmall: return "Special Pt. Dia is too small! Enter a larger diameter";
-    case PointDiaResult::OnlyTabled: return tabled;
+    case PointDiaResult::TooLarge:
+        return "Special Pt. Dia is too large! Enter a smaller diameter";
+    case PointDiaResult::TooSmall:
+        return "Special Pt. Dia is too small! Enter a larger diameter";
+    case PointDiaResult::OnlyTabled:
+        return tabled;
     case PointDiaResult::SmallThread:
         return "A contact point is not used on this thread: the point gauges set threads of "
                "1/4 in (internal threads 0.312 in) and over.";
-    default: return "";
+    default:
+        return "";
     }
 }
 
 SetDimResult SetUpSetDim(TTInfo& rec, uint16_t type, double pitch, double extPDMax, double intPDMin,
-                         bool* internalOnly)
-{
+                         bool* internalOnly) {
     rec.SetThreadType(TypeNameOf(type));
     const bool intOnly = extPDMax <= 0 && intPDMin > 0;
     if (internalOnly) *internalOnly = intOnly;
@@ -172,11 +191,13 @@ SetDimResult SetUpSetDim(TTInfo& rec, uint16_t type, double pitch, double extPDM
     return SetDimResult::Done;
 }
 
-std::string SetDimMessage(SetDimResult r)
-{
+std::string SetDimMessage(SetDimResult r) {
     switch (r) {
-    case SetDimResult::InvalidPitch: return "Can not Calculate! Invalid Pitch.";
-    case SetDimResult::NoPD: return "Can not Calculate! No PD measurement entered";
-    default: return "";
+    case SetDimResult::InvalidPitch:
+        return "Can not Calculate! Invalid Pitch.";
+    case SetDimResult::NoPD:
+        return "Can not Calculate! No PD measurement entered";
+    default:
+        return "";
     }
 }

@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::vector<CsvRow> rows;
     std::string why;
@@ -28,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const bool taken = layout.calibrations
                                ? CalibrationFromCsv(layout, row.fields, serial, c).empty()
                                : GaugeFromCsv(layout, row.fields, g).empty();
-        if (taken && (layout.calibrations ? !CheckCalibration(c, Today()).empty()
-                                          : !CheckGauge(g).empty()))
+        if (taken &&
+            (layout.calibrations ? !CheckCalibration(c, Today()).empty() : !CheckGauge(g).empty()))
             std::abort();
         if (taken && !layout.calibrations) GaugeJsonLine({g, {}, {}, {}, {}}, true);
     }

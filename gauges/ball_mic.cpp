@@ -15,8 +15,7 @@ const char* const kSection = "BALLMIC";
 
 } // namespace
 
-void TBallMic::Calculate()
-{
+void TBallMic::Calculate() {
     BallRad = BallDia / 2;
     const double alpha = Angle / 57.29577951308232;
     RCos = BallRad * std::cos(alpha);
@@ -42,17 +41,16 @@ void TBallMic::Calculate()
         InspDia = ApexDia - sign * 2 * h * std::tan(alpha);
         SetDim = InspDia + sign * offset;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
-bool TBallMic::Load(const std::string& fileName, std::string* error)
-{
+bool TBallMic::Load(const std::string& fileName, std::string* error) {
     return LoadBallMicFile(*this, fileName, error) == BallMicFileStatus::Loaded;
 }
 
-BallMicFileStatus LoadBallMicFile(TBallMic& bm, const std::string& fileName, std::string* error)
-{
+BallMicFileStatus LoadBallMicFile(TBallMic& bm, const std::string& fileName, std::string* error) {
     const auto fail = [&](BallMicFileStatus status, const std::string& message) {
         if (error) *error = message;
         return status;
@@ -99,18 +97,20 @@ BallMicFileStatus LoadBallMicFile(TBallMic& bm, const std::string& fileName, std
     return BallMicFileStatus::Loaded;
 }
 
-std::vector<std::string> BallMicKeysUsed(int method)
-{
+std::vector<std::string> BallMicKeysUsed(int method) {
     switch (method) {
-    case kBallMicAtGagePlane: return {"Angle", "BallDia", "PlaneDia", "PlaneDis"};
-    case kBallMicPlaneDiaGiven: return {"Angle", "BallDia", "PlaneDia", "PlaneDis", "BallDis"};
-    case kBallMicApexDiaGiven: return {"Angle", "BallDia", "ApexDia", "BallDis"};
-    default: return {};
+    case kBallMicAtGagePlane:
+        return {"Angle", "BallDia", "PlaneDia", "PlaneDis"};
+    case kBallMicPlaneDiaGiven:
+        return {"Angle", "BallDia", "PlaneDia", "PlaneDis", "BallDis"};
+    case kBallMicApexDiaGiven:
+        return {"Angle", "BallDia", "ApexDia", "BallDis"};
+    default:
+        return {};
     }
 }
 
-bool TBallMic::Save(const std::string& fileName, std::string* error) const
-{
+bool TBallMic::Save(const std::string& fileName, std::string* error) const {
     IniFile ini(fileName);
     ini.WriteString(kSection, "Angle", StoredNumberText(Angle));
     ini.WriteString(kSection, "BallDia", StoredNumberText(BallDia));
@@ -118,16 +118,15 @@ bool TBallMic::Save(const std::string& fileName, std::string* error) const
     ini.WriteString(kSection, "PlaneDis", StoredNumberText(PlaneDis));
     ini.WriteString(kSection, "ApexDia", StoredNumberText(ApexDia));
     // At the gauge plane the distance over the ball is a result, made again on opening.
-    ini.WriteString(kSection, "BallDis", CalcMethod == kBallMicAtGagePlane
-                                             ? FloatText(BallDis)
-                                             : StoredNumberText(BallDis));
+    ini.WriteString(kSection, "BallDis",
+                    CalcMethod == kBallMicAtGagePlane ? FloatText(BallDis)
+                                                      : StoredNumberText(BallDis));
     ini.WriteString(kSection, "CalcMethod", std::to_string(CalcMethod));
     ini.WriteString(kSection, "Internal", Internal != 0 ? "1" : "0");
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
-bool IsBallMicFile(const std::string& fileName)
-{
+bool IsBallMicFile(const std::string& fileName) {
     std::string text;
     try {
         const std::vector<unsigned char> bytes = ReadWholeFile(fileName, kTextFileLimit);
@@ -146,8 +145,7 @@ bool IsBallMicFile(const std::string& fileName)
     return false;
 }
 
-std::string BallMicEntryProblem(const TBallMic& bm)
-{
+std::string BallMicEntryProblem(const TBallMic& bm) {
     if (bm.CalcMethod < kBallMicAtGagePlane || bm.CalcMethod > kBallMicApexDiaGiven)
         return kBallMicMethod;
     const bool planeGiven = bm.CalcMethod != kBallMicApexDiaGiven;
@@ -158,8 +156,7 @@ std::string BallMicEntryProblem(const TBallMic& bm)
         (planeGiven && (!given(bm.PlaneDia) || !given(bm.PlaneDis))) ||
         (!planeGiven && !given(bm.ApexDia)) || (overBall && !given(bm.BallDis)))
         return kBallMicIncomplete;
-    if (bm.Angle >= 90)
-        return kBallMicAngleLimit;
+    if (bm.Angle >= 90) return kBallMicAngleLimit;
     // Entries each above 0 can still put the plane below the apex or the ball
     // deeper than the taper: no setting is made to a size of 0 or less.
     TBallMic trial = bm;

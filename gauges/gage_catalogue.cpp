@@ -18,8 +18,7 @@ std::vector<std::string> g_messages;
 std::string g_loadedPath;
 bool g_loaded = false;
 
-std::vector<std::string> SplitFields(const std::string& line)
-{
+std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
     std::string field;
     for (char c : line) {
@@ -34,8 +33,7 @@ std::vector<std::string> SplitFields(const std::string& line)
     return fields;
 }
 
-std::string Unquote(const std::string& s)
-{
+std::string Unquote(const std::string& s) {
     if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
         return s.substr(1, s.size() - 2);
     return s;
@@ -46,13 +44,11 @@ struct LineProblem {
     std::string text;
 };
 
-[[noreturn]] void Fail(const std::string& problem)
-{
+[[noreturn]] void Fail(const std::string& problem) {
     throw LineProblem{problem};
 }
 
-int32_t IntField(const std::string& s)
-{
+int32_t IntField(const std::string& s) {
     int32_t v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
@@ -60,43 +56,40 @@ int32_t IntField(const std::string& s)
     return v;
 }
 
-double NumField(const std::string& s, const char* what)
-{
+double NumField(const std::string& s, const char* what) {
     double v = 0;
     if (!ParseDecimal(s, v)) Fail(std::string(what) + " '" + s + "' is not a number");
     return v;
 }
 
-std::string Inches(double v)
-{
+std::string Inches(double v) {
     return Trim(FormatFixed(v, 0, 4));
 }
 
 // The threads per inch, or a pitch in millimetres, of a line; its pitch in inches.
-double PitchField(const std::string& s, bool millimetres)
-{
+double PitchField(const std::string& s, bool millimetres) {
     const double v = NumField(s, millimetres ? "pitch" : "threads per inch");
     if (!(v > 0))
         Fail(std::string(millimetres ? "pitch " : "threads per inch ") + s + " is not above 0");
     // The ranges of a typed pitch.
     if (!(v <= (millimetres ? 50 : 200)))
-        Fail(millimetres ? "pitch " + s + " is above 50 mm" : "threads per inch " + s + " is above 200");
+        Fail(millimetres ? "pitch " + s + " is above 50 mm"
+                         : "threads per inch " + s + " is above 200");
     return millimetres ? v / 25.4 : 1 / v;
 }
 
 // A diameter or constant that must fit in the thread's groove.
-double BelowPitch(const std::string& s, const char* what, double pitch)
-{
+double BelowPitch(const std::string& s, const char* what, double pitch) {
     const double v = NumField(s, what);
     if (!(v > 0)) Fail(std::string(what) + " " + s + " is not above 0");
-    if (!(v < pitch)) Fail(std::string(what) + " " + s + " is not below the pitch " + Inches(pitch));
+    if (!(v < pitch))
+        Fail(std::string(what) + " " + s + " is not below the pitch " + Inches(pitch));
     return v;
 }
 
 template <class Row, class Parse>
 std::vector<Row> ParseLines(const std::string& text, const std::string& file,
-                            std::vector<std::string>& problems, Parse parse)
-{
+                            std::vector<std::string>& problems, Parse parse) {
     std::vector<Row> rows;
     std::istringstream in(text);
     std::string line;
@@ -114,16 +107,15 @@ std::vector<Row> ParseLines(const std::string& text, const std::string& file,
     return rows;
 }
 
-std::string ReadText(const std::string& path)
-{
+std::string ReadText(const std::string& path) {
     const std::vector<unsigned char> bytes = ReadWholeFile(path, kCatalogueFileLimit);
     return std::string(bytes.begin(), bytes.end());
 }
 
 // A file that cannot be read keeps the list it had; a refused line costs only itself.
 template <class Row, class Parse>
-void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std::vector<std::string>& messages)
-{
+void LoadList(const std::string& name, std::vector<Row>& list, Parse parse,
+              std::vector<std::string>& messages) {
     const std::string path = TablePath(name);
     try {
         std::vector<Row> rows = parse(ReadText(path), path, messages);
@@ -133,8 +125,7 @@ void LoadList(const std::string& name, std::vector<Row>& list, Parse parse, std:
     }
 }
 
-bool SameKey(double a, double b)
-{
+bool SameKey(double a, double b) {
     return std::fabs(a - b) < 1e-6;
 }
 
@@ -146,8 +137,7 @@ struct LookupKeys {
     double rollKey = 0;
 };
 
-LookupKeys KeysOf(const TTInfo& rec)
-{
+LookupKeys KeysOf(const TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     LookupKeys k;
     // The single-precision field read back to the digits it was typed with.
@@ -164,16 +154,17 @@ LookupKeys KeysOf(const TTInfo& rec)
     return k;
 }
 
-void ChooseModels(TThdInfo& m, bool internal, double Dq)
-{
+void ChooseModels(TThdInfo& m, bool internal, double Dq) {
     TGageSetting& s = m.Setting;
     s.PointModel.clear();
     s.RollModel.clear();
     if (internal) {
         s.SmallGage = 0;
         s.VerySmall = 0;
-        if (Dq >= 0.625 && Dq <= 1.5) s.SmallGage = 1, s.VerySmall = 0, s.PointModel = s.RollModel = "QSP-2000";
-        if (Dq >= 0.312 && Dq <= 0.625) s.SmallGage = 1, s.VerySmall = 1, s.PointModel = s.RollModel = "QSP-2000";
+        if (Dq >= 0.625 && Dq <= 1.5)
+            s.SmallGage = 1, s.VerySmall = 0, s.PointModel = s.RollModel = "QSP-2000";
+        if (Dq >= 0.312 && Dq <= 0.625)
+            s.SmallGage = 1, s.VerySmall = 1, s.PointModel = s.RollModel = "QSP-2000";
         if (s.PointModel.empty()) {
             s.PointModel = Dq <= 9 ? "QC-2200" : "QC-2201";
             s.RollModel = Dq <= 9 ? "QP-2200" : Dq <= 16 ? "QP-2201" : Dq <= 24 ? "QP-2202" : "";
@@ -203,8 +194,7 @@ void ChooseModels(TThdInfo& m, bool internal, double Dq)
     if (s.PointModel.empty()) s.PointModel = s.RollModel = "None Available";
 }
 
-void ChoosePoint(TThdInfo& m, int32_t form, double nq)
-{
+void ChoosePoint(TThdInfo& m, int32_t form, double nq) {
     const TGageCatalogue& c = GageCatalogue();
     const std::vector<TPointRecord>& list = m.Setting.SmallGage == 1 ? c.SmallPoints : c.Points;
     for (const TPointRecord& p : list) {
@@ -217,19 +207,16 @@ void ChoosePoint(TThdInfo& m, int32_t form, double nq)
     }
 }
 
-void TakeRoll(TThdInfo& m, const TRollRecord* r)
-{
+void TakeRoll(TThdInfo& m, const TRollRecord* r) {
     m.Setting.RollNumber = r ? r->Number : std::string();
     m.Setting.RollConstant = r ? r->Constant : 0;
 }
 
-bool UsesInternalList(int32_t code)
-{
+bool UsesInternalList(int32_t code) {
     return code == 1 || code == 6 || code == 7;
 }
 
-void ChooseInternalRoll(TThdInfo& m, int32_t code, double key)
-{
+void ChooseInternalRoll(TThdInfo& m, int32_t code, double key) {
     const TGageCatalogue& c = GageCatalogue();
     const bool small = m.Setting.SmallGage == 1;
     const std::vector<TRollRecord>& list = small ? c.SmallRolls : c.Rolls;
@@ -251,15 +238,13 @@ void ChooseInternalRoll(TThdInfo& m, int32_t code, double key)
     }
 }
 
-void ChooseExternalRoll(TThdInfo& m, int32_t code, double key)
-{
+void ChooseExternalRoll(TThdInfo& m, int32_t code, double key) {
     const TGageCatalogue& c = GageCatalogue();
     for (const TRollRecord& r : m.Setting.SmallGage == 1 ? c.SmallRolls : c.Rolls)
         if (r.Code == code && SameKey(r.TPI, key)) TakeRoll(m, &r);
 }
 
-void ClearRolls(TTInfo& rec)
-{
+void ClearRolls(TTInfo& rec) {
     for (TThdInfo* m : {&rec.IntThd, &rec.ExtThd}) {
         m->Setting.RollSetting = 0;
         m->Setting.RollModel = "None Available";
@@ -267,8 +252,7 @@ void ClearRolls(TTInfo& rec)
     }
 }
 
-void NoSetting(TThdInfo& m, bool external)
-{
+void NoSetting(TThdInfo& m, bool external) {
     m.PointDia = 0;
     m.SetToFlat = 0;
     m.Setting.RollSetting = 0;
@@ -280,55 +264,60 @@ void NoSetting(TThdInfo& m, bool external)
 
 } // namespace
 
-const std::vector<std::string>& GageCatalogueFiles()
-{
-    static const std::vector<std::string> files = {"points.tbl",   "smpnts.tbl",   "rolls.tbl",   "smrolls.tbl",
-                                                    "introlls.tbl", "smintrol.tbl", "vsminrol.tbl"};
+const std::vector<std::string>& GageCatalogueFiles() {
+    static const std::vector<std::string> files = {"points.tbl",  "smpnts.tbl",   "rolls.tbl",
+                                                   "smrolls.tbl", "introlls.tbl", "smintrol.tbl",
+                                                   "vsminrol.tbl"};
     return files;
 }
 
 std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::string& file,
-                                          std::vector<std::string>& problems)
-{
-    return ParseLines<TPointRecord>(text, file, problems, [](const std::vector<std::string>& f, std::vector<TPointRecord>& rows) {
-        if (f.size() != 5) Fail("a point line has 5 fields, this one " + std::to_string(f.size()));
-        TPointRecord p;
-        p.Form = IntField(f[0]);
-        if (p.Form < 1 || p.Form > kPointForm30Deg) Fail("point form " + f[0] + " is not 1 to 4");
-        // 30-degree trapezoidal points are keyed by the pitch in millimetres.
-        const double pitch = PitchField(f[1], p.Form == kPointForm30Deg);
-        p.TPI = NumField(f[1], "threads per inch");
-        p.Number = Unquote(f[2]);
-        p.Dia = BelowPitch(f[3], "point diameter", pitch);
-        p.Offset = NumField(f[4], "point offset");
-        // The tip relief is a sagitta of the point's own ball.
-        if (!(p.Offset >= 0)) Fail("point offset " + f[4] + " is below 0");
-        if (!(p.Offset < p.Dia / 2))
-            Fail("point offset " + f[4] + " is not below half the point diameter " + Inches(p.Dia / 2));
-        rows.push_back(p);
-    });
+                                          std::vector<std::string>& problems) {
+    return ParseLines<TPointRecord>(
+        text, file, problems,
+        [](const std::vector<std::string>& f, std::vector<TPointRecord>& rows) {
+            if (f.size() != 5)
+                Fail("a point line has 5 fields, this one " + std::to_string(f.size()));
+            TPointRecord p;
+            p.Form = IntField(f[0]);
+            if (p.Form < 1 || p.Form > kPointForm30Deg)
+                Fail("point form " + f[0] + " is not 1 to 4");
+            // 30-degree trapezoidal points are keyed by the pitch in millimetres.
+            const double pitch = PitchField(f[1], p.Form == kPointForm30Deg);
+            p.TPI = NumField(f[1], "threads per inch");
+            p.Number = Unquote(f[2]);
+            p.Dia = BelowPitch(f[3], "point diameter", pitch);
+            p.Offset = NumField(f[4], "point offset");
+            // The tip relief is a sagitta of the point's own ball.
+            if (!(p.Offset >= 0)) Fail("point offset " + f[4] + " is below 0");
+            if (!(p.Offset < p.Dia / 2))
+                Fail("point offset " + f[4] + " is not below half the point diameter " +
+                     Inches(p.Dia / 2));
+            rows.push_back(p);
+        });
 }
 
 std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::string& file,
-                                        std::vector<std::string>& problems)
-{
-    return ParseLines<TRollRecord>(text, file, problems, [](const std::vector<std::string>& f, std::vector<TRollRecord>& rows) {
-        if (f.size() <= 3) return; // too short to be a roll
-        if (f.size() != 4) Fail("a roll line has 4 fields, this one " + std::to_string(f.size()));
-        TRollRecord r;
-        r.Code = IntField(f[0]);
-        if (r.Code < 1 || r.Code > 9) Fail("roll code " + f[0] + " is not 1 to 9");
-        // Metric and 30-degree trapezoidal rolls are keyed by the pitch in millimetres.
-        const double pitch = PitchField(f[1], r.Code == 6 || r.Code == 9);
-        r.TPI = NumField(f[1], "threads per inch");
-        r.Number = Unquote(f[2]);
-        r.Constant = BelowPitch(f[3], "roll constant", pitch);
-        rows.push_back(r);
-    });
+                                        std::vector<std::string>& problems) {
+    return ParseLines<TRollRecord>(
+        text, file, problems,
+        [](const std::vector<std::string>& f, std::vector<TRollRecord>& rows) {
+            if (f.size() <= 3) return; // too short to be a roll
+            if (f.size() != 4)
+                Fail("a roll line has 4 fields, this one " + std::to_string(f.size()));
+            TRollRecord r;
+            r.Code = IntField(f[0]);
+            if (r.Code < 1 || r.Code > 9) Fail("roll code " + f[0] + " is not 1 to 9");
+            // Metric and 30-degree trapezoidal rolls are keyed by the pitch in millimetres.
+            const double pitch = PitchField(f[1], r.Code == 6 || r.Code == 9);
+            r.TPI = NumField(f[1], "threads per inch");
+            r.Number = Unquote(f[2]);
+            r.Constant = BelowPitch(f[3], "roll constant", pitch);
+            rows.push_back(r);
+        });
 }
 
-std::vector<std::string> LoadGageCatalogue()
-{
+std::vector<std::string> LoadGageCatalogue() {
     std::vector<std::string> messages;
     const std::string path = Settings().TableDataPath;
     if (path != g_loadedPath) g_catalogue = TGageCatalogue();
@@ -346,52 +335,47 @@ std::vector<std::string> LoadGageCatalogue()
     return messages;
 }
 
-const TGageCatalogue& GageCatalogue()
-{
+const TGageCatalogue& GageCatalogue() {
     if (!g_loaded || g_loadedPath != Settings().TableDataPath) LoadGageCatalogue();
     return g_catalogue;
 }
 
-const std::vector<std::string>& GageCatalogueMessages()
-{
+const std::vector<std::string>& GageCatalogueMessages() {
     GageCatalogue();
     return g_messages;
 }
 
-int32_t PointFormOf(uint16_t type)
-{
+int32_t PointFormOf(uint16_t type) {
     return ThreadTypeOf(type).pointForm;
 }
 
-int32_t RollCodeOf(uint16_t type)
-{
+int32_t RollCodeOf(uint16_t type) {
     return ThreadTypeOf(type).rollCode;
 }
 
-double EquivalentTPI(double p)
-{
-    static const double limits[][2] = {{1, 24},     {1.25, 20}, {1.5, 16}, {2, 14}, {2.25, 11.5},
+double EquivalentTPI(double p) {
+    static const double limits[][2] = {{1, 24},     {1.25, 20}, {1.5, 16}, {2, 14},   {2.25, 11.5},
                                        {2.5, 10},   {2.75, 9},  {3.5, 8},  {3.75, 7}, {4.25, 6},
-                                       {4.75, 5.5}, {5.25, 5},  {6, 4.5},  {7, 4},  {9, 3.5}};
+                                       {4.75, 5.5}, {5.25, 5},  {6, 4.5},  {7, 4},    {9, 3.5}};
     for (const auto& l : limits)
         if (p <= l[0] + 1e-9) return l[1];
     return 0;
 }
 
-int FindInternalRoll(int mode, int index, double tpi)
-{
+int FindInternalRoll(int mode, int index, double tpi) {
     const TGageCatalogue& c = GageCatalogue();
     const std::vector<TRollRecord>& from = mode == 0 ? c.Rolls : c.SmallRolls;
     if (index < 0 || static_cast<std::size_t>(index) >= from.size()) return -1;
     const int32_t code = from[static_cast<std::size_t>(index)].Code;
-    const std::vector<TRollRecord>& in = mode == 0 ? c.IntRolls : mode == 1 ? c.SmallIntRolls : c.VerySmallIntRolls;
+    const std::vector<TRollRecord>& in = mode == 0   ? c.IntRolls
+                                         : mode == 1 ? c.SmallIntRolls
+                                                     : c.VerySmallIntRolls;
     for (std::size_t i = 0; i < in.size(); ++i)
         if (in[i].Code == code && SameKey(in[i].TPI, tpi)) return static_cast<int>(i);
     return -1;
 }
 
-void SelectGageCatalogue(TTInfo& rec)
-{
+void SelectGageCatalogue(TTInfo& rec) {
     const LookupKeys k = KeysOf(rec);
     TThdInfo& in = rec.IntThd;
     TThdInfo& ext = rec.ExtThd;
@@ -441,8 +425,7 @@ void SelectGageCatalogue(TTInfo& rec)
         if (std::fabs(m->Setting.RollSetting) < 0.00001) m->Setting.RollSetting = 0;
 }
 
-void CleanUpGageCatalogue(TTInfo& rec)
-{
+void CleanUpGageCatalogue(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ext = rec.ExtThd;
     if (in.Setting.VerySmall == 1) in.SetToV = 0;
@@ -456,8 +439,7 @@ void CleanUpGageCatalogue(TTInfo& rec)
     }
 }
 
-std::string TabledPointList(const TTInfo& rec)
-{
+std::string TabledPointList(const TTInfo& rec) {
     const TGageCatalogue& c = GageCatalogue();
     const TThdInfo& ext = rec.ExtThd;
     const int32_t form = PointFormOf(rec.TypeCode);

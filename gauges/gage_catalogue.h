@@ -9,8 +9,9 @@
 class TTInfo;
 
 struct TPointRecord {
-    int32_t Form = 0; // 1: 29-degree, 2: 60- and 55-degree, 3: 7x45 buttress, 4: 30-degree trapezoidal
-    double TPI = 0;   // 30-degree trapezoidal: the pitch in millimetres
+    int32_t Form =
+        0; // 1: 29-degree, 2: 60- and 55-degree, 3: 7x45 buttress, 4: 30-degree trapezoidal
+    double TPI = 0; // 30-degree trapezoidal: the pitch in millimetres
     std::string Number;
     double Dia = 0;    // inches
     double Offset = 0; // inches

@@ -11,30 +11,26 @@ namespace {
 
 // The limits are given to four places of an inch, three of a millimetre;
 // a measurement is judged to the same places.
-int LimitPlaces(const TThdInfo& m)
-{
+int LimitPlaces(const TThdInfo& m) {
     return MetricByDefault(m.TypeCode) ? 3 : 4;
 }
 
 // RoundTo keeps the tables' rule for negative values (-0.26 to -0.2, which
 // the shared rounding asserts); a margin rounds by its size on either side.
-double RoundMargin(double x, int places)
-{
+double RoundMargin(double x, int places) {
     return x < 0 ? -RoundTo(-x, places) : RoundTo(x, places);
 }
 
 } // namespace
 
-std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire)
-{
+std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire) {
     TThdInfo m = ext;
     m.CurWire = wire;
     return PDFromWireReading(ext, reading, wire, ReadingsCorrected(m));
 }
 
 std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire,
-                                        bool corrected)
-{
+                                        bool corrected) {
     if (!(wire > 0) || !std::isfinite(reading)) return std::nullopt;
     TThdInfo m = ext;
     m.CurWire = wire;
@@ -74,8 +70,7 @@ std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, dou
     return e;
 }
 
-PDCheck CheckPD(const TThdInfo& ext, double measuredPD)
-{
+PDCheck CheckPD(const TThdInfo& ext, double measuredPD) {
     const int places = LimitPlaces(ext);
     PDCheck c;
     c.pd = RoundTo(measuredPD, places);
@@ -89,10 +84,10 @@ PDCheck CheckPD(const TThdInfo& ext, double measuredPD)
     return c;
 }
 
-PDInspection InspectPDs(const TThdInfo& ext, const std::vector<double>& measuredPDs)
-{
+PDInspection InspectPDs(const TThdInfo& ext, const std::vector<double>& measuredPDs) {
     PDInspection r;
-    for (double pd : measuredPDs) r.readings.push_back(CheckPD(ext, pd));
+    for (double pd : measuredPDs)
+        r.readings.push_back(CheckPD(ext, pd));
     if (r.readings.empty()) return r;
     const auto [lo, hi] = std::ranges::minmax_element(r.readings, {}, &PDCheck::pd);
     const int places = LimitPlaces(ext);
@@ -100,7 +95,8 @@ PDInspection InspectPDs(const TThdInfo& ext, const std::vector<double>& measured
     r.maxPD = hi->pd;
     r.spread = RoundTo(r.maxPD - r.minPD, places);
     double sum = 0;
-    for (const PDCheck& c : r.readings) sum += c.pd;
+    for (const PDCheck& c : r.readings)
+        sum += c.pd;
     r.meanPD = sum / static_cast<double>(r.readings.size());
     for (const PDCheck& c : r.readings)
         if (c.verdict != PDVerdict::Inside) {

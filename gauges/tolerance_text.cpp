@@ -17,8 +17,7 @@ struct TolSet {
     int decimals = 4;
 };
 
-TolSet ApplicableSet(const TThdInfo& m)
-{
+TolSet ApplicableSet(const TThdInfo& m) {
     TolSet s;
     const TTInfo* o = m.Owner;
     if (!o) return s;
@@ -31,31 +30,26 @@ TolSet ApplicableSet(const TThdInfo& m)
     return s;
 }
 
-std::string Directed(const TThdInfo& m, char direction, double value, int decimals)
-{
+std::string Directed(const TThdInfo& m, char direction, double value, int decimals) {
     return std::string(1, direction == '-' ? '-' : '+') + TolDimText(m, decimals, value);
 }
 
-std::string PlusMinusBlank()
-{
+std::string PlusMinusBlank() {
     return std::string(kPlusMinus) + " ";
 }
 
 } // namespace
 
-bool ClassWApplies(const TThdInfo& member)
-{
+bool ClassWApplies(const TThdInfo& member) {
     return member.Owner && member.Owner->ClassW == 1 && member.UseClassW == 1;
 }
 
-std::string PDTolText(const TThdInfo& member)
-{
+std::string PDTolText(const TThdInfo& member) {
     const TolSet s = ApplicableSet(member);
     return Directed(member, member.PD.Sign == "-" ? '-' : '+', s.pd, s.decimals);
 }
 
-std::string DiaTolText(const TThdInfo& member, int mode)
-{
+std::string DiaTolText(const TThdInfo& member, int mode) {
     const std::string& sign = mode == 3 ? member.Minor.Sign : member.Major.Sign;
     char direction = '+';
     if (sign.size() >= 2) {
@@ -70,15 +64,13 @@ std::string DiaTolText(const TThdInfo& member, int mode)
     return Directed(member, direction, s.dia, s.decimals);
 }
 
-std::string LeadTolText(const TThdInfo& member)
-{
+std::string LeadTolText(const TThdInfo& member) {
     if (!member.Owner || member.Owner->XLeadTol <= 0) return std::string();
     const TolSet s = ApplicableSet(member);
     return PlusMinusBlank() + TolDimText(member, s.decimals, s.lead);
 }
 
-std::string HalfAngleTolText(const TThdInfo& member)
-{
+std::string HalfAngleTolText(const TThdInfo& member) {
     const TolSet s = ApplicableSet(member);
     const std::string pm = PlusMinusBlank();
     // No row in the gauge tolerance table: "± 0 Deg  0 Min" would read as a
@@ -88,39 +80,34 @@ std::string HalfAngleTolText(const TThdInfo& member)
         // Buttress: the 7-degree and 45-degree flanks have their own tolerances
         // under class W, one common tolerance under class X.
         if (ClassWApplies(member))
-            return "7 Deg: " + pm + std::to_string(s.angleDeg) + " mins. " + " and 45 Deg: " +
-                   kPlusMinus + std::to_string(s.angleMin) + " mins.";
+            return "7 Deg: " + pm + std::to_string(s.angleDeg) + " mins. " +
+                   " and 45 Deg: " + kPlusMinus + std::to_string(s.angleMin) + " mins.";
         return "7 and 45 Deg: " + pm + std::to_string(s.angleMin) + " mins.";
     }
     return pm + std::to_string(s.angleDeg) + " Deg  " + std::to_string(s.angleMin) + " Min";
 }
 
-std::string TolClassText(const TThdInfo& member)
-{
+std::string TolClassText(const TThdInfo& member) {
     if (!ThreadTypeOf(member.TypeCode).namesGaugeClass) return std::string();
     return ClassWApplies(member) ? "(Class W Tols)" : "(Class X Tols)";
 }
 
-bool GaugeTolsFound(const TThdInfo& member)
-{
+bool GaugeTolsFound(const TThdInfo& member) {
     const TolSet s = ApplicableSet(member);
     return s.dia != 0 || s.pd != 0 || s.lead != 0 || s.angleDeg != 0 || s.angleMin != 0;
 }
 
-bool GaugeTolsFound(const TTInfo& rec)
-{
+bool GaugeTolsFound(const TTInfo& rec) {
     return GaugeTolsFound(rec.GoRing) && GaugeTolsFound(rec.GoSetPlug) &&
            GaugeTolsFound(rec.GoPlug);
 }
 
-bool ClassXTolsFound(const TTInfo& rec)
-{
+bool ClassXTolsFound(const TTInfo& rec) {
     return rec.XDiaTol != 0 || rec.XPDTol != 0 || rec.XLeadTol != 0 || rec.XAngleDeg != 0 ||
            rec.XAngleMin != 0;
 }
 
-std::vector<std::string> MissingGaugeTols(const TThdInfo& member)
-{
+std::vector<std::string> MissingGaugeTols(const TThdInfo& member) {
     const TolSet s = ApplicableSet(member);
     std::vector<std::string> missing;
     if (s.pd == 0) missing.emplace_back("pitch diameter");

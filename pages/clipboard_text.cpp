@@ -1,9 +1,9 @@
 #include "pages/clipboard_text.h"
 
 #include "core/designation.h"
-#include "core/pipe_record.h"
 #include "core/display_unit.h"
 #include "core/number_text.h"
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
@@ -19,36 +19,34 @@ const char* const kEol = "\r\n";
 constexpr std::size_t kMaxLine = 255;
 constexpr std::size_t kMaxText = 3000;
 
-void AddLine(std::string& text, const std::string& line)
-{
+void AddLine(std::string& text, const std::string& line) {
     std::string l = line.substr(0, kMaxLine) + kEol;
     if (text.size() + l.size() > kMaxText) return;
     text += l;
 }
 
-std::string Tabbed(const std::string& left, const std::string& right)
-{
+std::string Tabbed(const std::string& left, const std::string& right) {
     return left + "\t" + right;
 }
 
-std::string RingText(TThdInfo& m)
-{
+std::string RingText(TThdInfo& m) {
     std::string t;
     AddLine(t, "");
     AddLine(t, Tabbed("Required", "Tolerance"));
     const std::string pd = Tabbed(DimText(m, 4, m.PD.Gage), PDTolText(m));
-    for (int i = 0; i < 3; ++i) AddLine(t, pd);
+    for (int i = 0; i < 3; ++i)
+        AddLine(t, pd);
     AddLine(t, Tabbed(DimText(m, 4, m.Minor.Gage), DiaTolText(m, 3)));
     return t;
 }
 
-std::string PlugText(TThdInfo& m)
-{
+std::string PlugText(TThdInfo& m) {
     std::string t;
     AddLine(t, DimText(m, 4, m.PD.Gage));
     AddLine(t, Tabbed("Required", "Tolerance"));
     const std::string mow = Tabbed(DimText(m, 5, GageWireReading(m)), PDTolText(m));
-    for (int i = 0; i < 3; ++i) AddLine(t, mow);
+    for (int i = 0; i < 3; ++i)
+        AddLine(t, mow);
     AddLine(t, "");
     AddLine(t, DimText(m, 4, m.Major.GageTrunc));
     AddLine(t, DimText(m, 4, m.Major.Gage));
@@ -58,8 +56,7 @@ std::string PlugText(TThdInfo& m)
 
 } // namespace
 
-std::string CalCertText(TTInfo& rec, GaugePage page, bool go, bool metricDisplay)
-{
+std::string CalCertText(TTInfo& rec, GaugePage page, bool go, bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     switch (page) {
     case GaugePage::Ring:
@@ -72,8 +69,7 @@ std::string CalCertText(TTInfo& rec, GaugePage page, bool go, bool metricDisplay
     return std::string();
 }
 
-std::string ThreadDimsText(TTInfo& rec, bool internal, bool metricDisplay)
-{
+std::string ThreadDimsText(TTInfo& rec, bool internal, bool metricDisplay) {
     // Pipe tables are inch tables: their pages never convert, nor does their copy.
     const ScopedDisplayUnit unit(metricDisplay && !rec.Pipe);
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;

@@ -7,13 +7,11 @@
 
 namespace {
 
-bool RecalledRoll(const std::string& number)
-{
+bool RecalledRoll(const std::string& number) {
     return number == "ZRKA-4C" || number == "ZRKA-5C" || number == "YRKA-4C" || number == "YRKA-5C";
 }
 
-std::string PictureOf(const std::string& model)
-{
+std::string PictureOf(const std::string& model) {
     const std::string key = UpperCase(model.substr(0, 5));
     if (key == "QC-44") return "MX3000";
     if (key == "QC-22") return "NX2000";
@@ -24,23 +22,22 @@ std::string PictureOf(const std::string& model)
     return "Blank";
 }
 
-std::string SeeSettingHelp(const std::string& why)
-{
+std::string SeeSettingHelp(const std::string& why) {
     return why + " \xE2\x80\x94 see Help \xE2\x80\xBA Gauge setting";
 }
 
 // Why the gauge of member m shows "NONE" or N/A, from what the catalogue
 // selection left on it.
-std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, bool rollGauge)
-{
+std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, bool rollGauge) {
     if (rec.Starts > 1) return kSingleStartSettingNote;
     if (m.PointName == "NONE") {
         // Set so by the clean-up: a thread below the smallest gauge, or no
         // pitch diameter to set to.
         if ((external ? m.PD.Max : m.PD.Min) <= 0)
             return SeeSettingHelp("no pitch diameter to set the gauge to");
-        return SeeSettingHelp(external ? "no point or roll gauge for external threads under 0.250 in"
-                                       : "no point or roll gauge for internal threads under 0.312 in");
+        return SeeSettingHelp(external
+                                  ? "no point or roll gauge for external threads under 0.250 in"
+                                  : "no point or roll gauge for internal threads under 0.312 in");
     }
     const bool missing = rollGauge ? m.Setting.RollNumber.empty() : m.PointDia == 0;
     if (!missing) {
@@ -55,15 +52,15 @@ std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, boo
                    "tolerance N/A: one pitch diameter was given, not its two limits";
         return why.empty() ? why : SeeSettingHelp(why);
     }
-    std::string why = rollGauge ? "no catalogue roll for this pitch" : "no catalogue point for this pitch";
+    std::string why =
+        rollGauge ? "no catalogue roll for this pitch" : "no catalogue point for this pitch";
     if (!GageCatalogueMessages().empty()) why += " (the catalogue did not load in full)";
     return SeeSettingHelp(why);
 }
 
 } // namespace
 
-const std::vector<std::string>& GaugeMakerNotice()
-{
+const std::vector<std::string>& GaugeMakerNotice() {
     static const std::vector<std::string> lines = {
         "SPECIAL Note: When using ZRKA-4C, ZRKA-5C, YRKA-4C, and ",
         "YRKA-5C  thread rolls, verify that the threading tool nose width is narrower ",
@@ -79,8 +76,8 @@ const std::vector<std::string>& GaugeMakerNotice()
     return lines;
 }
 
-GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool rollGauge, bool metricDisplay)
-{
+GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool rollGauge,
+                                       bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     const TThdInfo& m = external ? rec.ExtThd : rec.IntThd;
     const TGageSetting& s = m.Setting;
@@ -117,17 +114,19 @@ GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool ro
     return t;
 }
 
-double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text)
-{
+double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text) {
     std::string t = LowerCase(Trim(text));
     bool mm = false;
     auto strip = [&](const std::string& unit) {
-        if (t.size() < unit.size() || t.compare(t.size() - unit.size(), unit.size(), unit) != 0) return false;
+        if (t.size() < unit.size() || t.compare(t.size() - unit.size(), unit.size(), unit) != 0)
+            return false;
         t = Trim(t.substr(0, t.size() - unit.size()));
         return true;
     };
-    if (strip("mm")) mm = true;
-    else if (!strip("in")) strip("\"");
+    if (strip("mm"))
+        mm = true;
+    else if (!strip("in"))
+        strip("\"");
     double v = 0;
     if (!ParseDecimal(t, v) || v < 0) return -1;
     const double inches = mm ? v / kMmPerInch : v;

@@ -18,8 +18,7 @@
 namespace {
 
 // The number and its unit word, split; the unit lower-cased without blanks.
-bool SplitUnit(const std::string& text, double& value, std::string& unit)
-{
+bool SplitUnit(const std::string& text, double& value, std::string& unit) {
     const std::string t = Trim(text);
     std::size_t end = t.size();
     while (end > 0 && !std::isdigit(static_cast<unsigned char>(t[end - 1])) && t[end - 1] != '.')
@@ -30,21 +29,18 @@ bool SplitUnit(const std::string& text, double& value, std::string& unit)
     return ParseDecimal(t.substr(0, end), value) && value > 0 && std::isfinite(value);
 }
 
-bool PitchesMatch(double a, double b)
-{
+bool PitchesMatch(double a, double b) {
     return std::fabs(a - b) <= kPitchMatch * b;
 }
 
 // Distance of x outside [lo, hi]; 0 inside.
-double OffLimits(double x, double lo, double hi)
-{
+double OffLimits(double x, double lo, double hi) {
     return x < lo ? lo - x : (x > hi ? x - hi : 0);
 }
 
 // Whether a nominal size could hold the measured diameter at all: the table rows
 // worth calculating. Generous, since the calculation decides.
-bool NearNominal(const IdentifyQuery& q, double nominal, double pitch)
-{
+bool NearNominal(const IdentifyQuery& q, double nominal, double pitch) {
     const double reach = 0.1 * nominal + 2 * pitch;
     return q.diameter <= nominal + reach && q.diameter >= nominal - reach;
 }
@@ -56,8 +52,7 @@ struct NominalText {
     std::string entry;
 };
 
-NominalText InchNominal(double dia)
-{
+NominalText InchNominal(double dia) {
     const long thou = std::lround(dia * 1000);
     if (std::fabs(dia * 1000 - static_cast<double>(thou)) < 1e-6 && thou >= 60 && thou <= 216 &&
         (thou - 60) % 13 == 0) {
@@ -86,14 +81,12 @@ struct Candidate {
     std::string shownNominal; // empty: the designation's own
 };
 
-int TypeIndexOf(uint16_t code)
-{
+int TypeIndexOf(uint16_t code) {
     return TypeEntryIndex(code);
 }
 
 // One calculated candidate as a match; false when it cannot be calculated.
-bool Calculated(const IdentifyQuery& q, const Candidate& c, IdentifyMatch& m)
-{
+bool Calculated(const IdentifyQuery& q, const Candidate& c, IdentifyMatch& m) {
     TTInfo rec;
     if (!SetUpRecord(c.entry, rec).message.empty()) return false;
     rec.Calculate();
@@ -128,8 +121,7 @@ bool Calculated(const IdentifyQuery& q, const Candidate& c, IdentifyMatch& m)
     return true;
 }
 
-void UnifiedCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
-{
+void UnifiedCandidates(const IdentifyQuery& q, std::vector<Candidate>& out) {
     const TableFile file("ansitbl.bin", 69);
     double lastDia = -1, lastTPI = -1;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -153,8 +145,7 @@ void UnifiedCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
     }
 }
 
-void MetricCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
-{
+void MetricCandidates(const IdentifyQuery& q, std::vector<Candidate>& out) {
     const TableFile file("exm.bin", 37);
     std::vector<std::pair<int, int>> seen;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -174,8 +165,7 @@ void MetricCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
     }
 }
 
-void AcmeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
-{
+void AcmeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out) {
     const TableFile file("acmetbl.bin", 116);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -194,8 +184,7 @@ void AcmeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
     }
 }
 
-void PipeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
-{
+void PipeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out) {
     const TableFile file("npt.bin", 96);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -217,27 +206,27 @@ void PipeCandidates(const IdentifyQuery& q, std::vector<Candidate>& out)
     }
 }
 
-std::string Length(double inches, bool mm)
-{
+std::string Length(double inches, bool mm) {
     return mm ? Trim(FormatFixed(inches * kMmPerInch, 0, 3)) : Trim(FormatFixed(inches, 0, 4));
 }
 
 } // namespace
 
-bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches)
-{
+bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches) {
     double v = 0;
     std::string unit;
     if (!SplitUnit(text, v, unit)) return false;
     if (unit.empty()) unit = mmDefault ? "mm" : "in";
-    if (unit == "mm") inches = v / kMmPerInch;
-    else if (unit == "in" || unit == "\"" || unit == "inch") inches = v;
-    else return false;
+    if (unit == "mm")
+        inches = v / kMmPerInch;
+    else if (unit == "in" || unit == "\"" || unit == "inch")
+        inches = v;
+    else
+        return false;
     return MeasurementInRange(inches, false);
 }
 
-bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
-{
+bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch) {
     double v = 0;
     std::string unit;
     if (!SplitUnit(text, v, unit)) return false;
@@ -249,8 +238,7 @@ bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
     return true;
 }
 
-std::vector<IdentifyMatch> IdentifyThread(const IdentifyQuery& q)
-{
+std::vector<IdentifyMatch> IdentifyThread(const IdentifyQuery& q) {
     std::vector<Candidate> candidates;
     UnifiedCandidates(q, candidates);
     MetricCandidates(q, candidates);
@@ -274,17 +262,15 @@ std::vector<IdentifyMatch> IdentifyThread(const IdentifyQuery& q)
     return matches;
 }
 
-std::string MeasuredDiameterName(const IdentifyQuery& query)
-{
+std::string MeasuredDiameterName(const IdentifyQuery& query) {
     return query.internal ? "Minor" : "Major";
 }
 
 TextGrid IdentifyGrid(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
-                      bool metricDisplay)
-{
+                      bool metricDisplay) {
     const std::string dia = MeasuredDiameterName(query);
-    TextGrid grid{{"Designation", "Family", "Off Limits", dia + " Min", dia + " Max", "PD Min",
-                   "PD Max"}};
+    TextGrid grid{
+        {"Designation", "Family", "Off Limits", dia + " Min", dia + " Max", "PD Min", "PD Max"}};
     for (const IdentifyMatch& m : matches)
         grid.push_back({m.designation, m.family,
                         m.offLimits == 0 ? "inside" : Length(m.offLimits, metricDisplay),
@@ -293,8 +279,7 @@ TextGrid IdentifyGrid(const IdentifyQuery& query, const std::vector<IdentifyMatc
     return grid;
 }
 
-std::string IdentifyHeading(const IdentifyQuery& query, bool metricDisplay)
-{
+std::string IdentifyHeading(const IdentifyQuery& query, bool metricDisplay) {
     const std::string unit = metricDisplay ? " mm" : " in";
     return "Measured " + LowerCase(MeasuredDiameterName(query)) + " diameter " +
            Length(query.diameter, metricDisplay) + unit + ", pitch " +

@@ -14,29 +14,28 @@
 namespace {
 
 // A margin of exactly 0 is a value here, not "N/A".
-std::string LengthText(const TThdInfo& m, int decimals, double v)
-{
+std::string LengthText(const TThdInfo& m, int decimals, double v) {
     if (v != 0) return DimText(m, decimals, v);
     return Trim(FormatFixed(0, 6, MetricDisplay() ? decimals - 1 : decimals));
 }
 
-std::string PercentText(double p)
-{
+std::string PercentText(double p) {
     return Trim(FormatFixed(p, 6, 1)) + " %";
 }
 
-std::string VerdictCell(PDVerdict v)
-{
+std::string VerdictCell(PDVerdict v) {
     switch (v) {
-    case PDVerdict::AboveMax: return "Above max";
-    case PDVerdict::BelowMin: return "Below min";
-    case PDVerdict::Inside: break;
+    case PDVerdict::AboveMax:
+        return "Above max";
+    case PDVerdict::BelowMin:
+        return "Below min";
+    case PDVerdict::Inside:
+        break;
     }
     return "Inside";
 }
 
-std::string VerdictLine(const TThdInfo& ext, const PDInspection& r)
-{
+std::string VerdictLine(const TThdInfo& ext, const PDInspection& r) {
     const std::size_t n = r.readings.size();
     auto which = [&](double pd) {
         if (n == 1) return std::string();
@@ -61,8 +60,7 @@ std::string VerdictLine(const TThdInfo& ext, const PDInspection& r)
 }
 
 // Converts a typed length with an optional mm/in suffix to the display unit.
-bool ParseLength(const std::string& item, bool metricDisplay, double& value)
-{
+bool ParseLength(const std::string& item, bool metricDisplay, double& value) {
     std::string t = LowerCase(Trim(item));
     double scale = 1;
     if (t.size() > 2 && t.ends_with("mm")) {
@@ -78,31 +76,31 @@ bool ParseLength(const std::string& item, bool metricDisplay, double& value)
     return MeasurementInRange(value, metricDisplay);
 }
 
-const TThdInfo& MeasuredMember(const TTInfo& rec, InspectGauge g)
-{
+const TThdInfo& MeasuredMember(const TTInfo& rec, InspectGauge g) {
     switch (g) {
-    case InspectGauge::Iso1502GoPlug: return rec.GoPlug;
-    case InspectGauge::Iso1502NoGoPlug: return rec.NoGoPlug;
-    case InspectGauge::Thread: break;
+    case InspectGauge::Iso1502GoPlug:
+        return rec.GoPlug;
+    case InspectGauge::Iso1502NoGoPlug:
+        return rec.NoGoPlug;
+    case InspectGauge::Thread:
+        break;
     }
     return rec.ExtThd;
 }
 
 // The worst reading decides: past the wear limit, then oversize, then worn.
-Iso1502Wear Worst(const std::vector<Iso1502Wear>& wear)
-{
-    for (Iso1502Wear w : {Iso1502Wear::BeyondWearLimit, Iso1502Wear::Oversize,
-                          Iso1502Wear::WornUsable})
+Iso1502Wear Worst(const std::vector<Iso1502Wear>& wear) {
+    for (Iso1502Wear w :
+         {Iso1502Wear::BeyondWearLimit, Iso1502Wear::Oversize, Iso1502Wear::WornUsable})
         if (std::ranges::find(wear, w) != wear.end()) return w;
     return Iso1502Wear::New;
 }
 
 // A measured ISO 1502 plug against its new-gauge limits and wear limit, in
 // millimetres as the ISO 1502 page shows them.
-void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Gauge& g)
-{
-    page.gauge = entry.gauge == InspectGauge::Iso1502GoPlug ? "ISO 1502 GO plug"
-                                                             : "ISO 1502 NOT GO plug";
+void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Gauge& g) {
+    page.gauge =
+        entry.gauge == InspectGauge::Iso1502GoPlug ? "ISO 1502 GO plug" : "ISO 1502 NOT GO plug";
     page.limits = g;
     auto row = [&](const std::string& label, const std::string& reading,
                    std::vector<std::string> rest) {
@@ -137,8 +135,7 @@ void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Ga
 } // namespace
 
 bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
-                     std::vector<double>& values, std::string& bad)
-{
+                     std::vector<double>& values, std::string& bad) {
     values.clear();
     std::string item;
     auto take = [&]() {
@@ -161,13 +158,11 @@ bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisp
     return take();
 }
 
-std::string VerdictWord(PDVerdict v)
-{
+std::string VerdictWord(PDVerdict v) {
     return v == PDVerdict::Inside ? "Inside" : "Outside";
 }
 
-InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, bool metricDisplay)
-{
+InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     InspectPageText page;
     const TThdInfo& ext = MeasuredMember(rec, entry.gauge);
@@ -217,8 +212,7 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
         if (entry.overWires) {
             const auto solved = PDFromWireReading(ext, pd, page.wire);
             if (!solved) {
-                page.message = "Reading " + std::to_string(i + 1) + " (" +
-                               DimText(ext, 5, pd) +
+                page.message = "Reading " + std::to_string(i + 1) + " (" + DimText(ext, 5, pd) +
                                ") is too small for these wires: no pitch diameter gives it.";
                 return page;
             }
@@ -235,7 +229,8 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
 
     TThdInfo wired = ext;
     wired.CurWire = page.wire;
-    auto row = [&](const std::string& label, const std::string& reading, std::vector<std::string> rest) {
+    auto row = [&](const std::string& label, const std::string& reading,
+                   std::vector<std::string> rest) {
         std::vector<std::string> cells{label};
         if (entry.overWires) cells.push_back(reading);
         cells.insert(cells.end(), rest.begin(), rest.end());
@@ -257,8 +252,9 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
         row("Max", "", {DimText(ext, 4, r.maxPD), "", "", "", ""});
         row("Mean", "", {DimText(ext, 4, r.meanPD), "", "", "", PercentText(r.percentOfTolerance)});
         row("Spread", "", {LengthText(ext, 4, r.spread), "", "", "", PercentText(r.spreadPercent)});
-        row("Overall", "", {"", VerdictCell(r.overall), LengthText(ext, 4, r.marginToMax),
-                            LengthText(ext, 4, r.marginToMin), ""});
+        row("Overall", "",
+            {"", VerdictCell(r.overall), LengthText(ext, 4, r.marginToMax),
+             LengthText(ext, 4, r.marginToMin), ""});
     }
     page.verdict = VerdictLine(ext, r);
     return page;

@@ -17,9 +17,9 @@ enum class InspectGauge { Thread, Iso1502GoPlug, Iso1502NoGoPlug };
 
 struct InspectEntry {
     InspectGauge gauge = InspectGauge::Thread;
-    bool overWires = true;    // readings over wires; else measured pitch diameters
-    std::string valuesText;   // "0.2597, 0.2590": display unit, or each with mm/in
-    std::string wireText;     // the wire size used; empty: the current wire
+    bool overWires = true;  // readings over wires; else measured pitch diameters
+    std::string valuesText; // "0.2597, 0.2590": display unit, or each with mm/in
+    std::string wireText;   // the wire size used; empty: the current wire
 };
 
 struct InspectPageText {

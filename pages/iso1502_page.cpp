@@ -49,8 +49,7 @@ struct Column {
     bool plug;
 };
 
-std::string Tip(const std::string& label)
-{
+std::string Tip(const std::string& label) {
     static const std::map<std::string, std::string> kTips = {
         {"GO Plug", "GO screw plug gauge of the internal thread"},
         {"NOT GO Plug", "NOT GO screw plug gauge of the internal thread"},
@@ -70,8 +69,7 @@ std::string Tip(const std::string& label)
     return it != kTips.end() ? it->second : LabelTip(label);
 }
 
-TextGrid Tips(const TextGrid& grid)
-{
+TextGrid Tips(const TextGrid& grid) {
     TextGrid tips;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         tips.emplace_back(grid[r].size());
@@ -85,14 +83,12 @@ TextGrid Tips(const TextGrid& grid)
     return tips;
 }
 
-std::string BandText(const Iso1502Row& r)
-{
+std::string BandText(const Iso1502Row& r) {
     return "band over " + MicrometreText(r.over) + " up to " + MicrometreText(r.upTo) + " " +
            kMicro;
 }
 
-std::string PlugLine(const Iso1502Side& s)
-{
+std::string PlugLine(const Iso1502Side& s) {
     if (!s.reason.empty()) return "Plugs: " + s.reason;
     const Iso1502Row& r = s.row;
     return "Plugs: TD2 " + MicrometreText(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_PL " +
@@ -100,8 +96,7 @@ std::string PlugLine(const Iso1502Side& s)
            MicrometreText(r.wGoPL) + ", W_NG " + MicrometreText(r.wNgPL) + " " + kMicro;
 }
 
-std::string RingLine(const Iso1502Side& s)
-{
+std::string RingLine(const Iso1502Side& s) {
     if (!s.reason.empty()) return "Rings: " + s.reason;
     const Iso1502Row& r = s.row;
     return "Rings: Td2 " + MicrometreText(s.td2) + " " + kMicro + ", " + BandText(r) + ": T_R " +
@@ -111,30 +106,27 @@ std::string RingLine(const Iso1502Side& s)
 }
 
 void RowJson(std::vector<Iso1502JsonField>& json, const Iso1502Side& s, const char* side,
-             const char* note, std::initializer_list<std::pair<const char*, double>> values)
-{
+             const char* note, std::initializer_list<std::pair<const char*, double>> values) {
     json.push_back({std::string("row/") + note, s.reason, false});
     if (!s.reason.empty()) return;
     const std::string at = std::string("row/") + side + "/";
     json.push_back({at + "Over", MicrometreText(s.row.over)});
     json.push_back({at + "UpTo", MicrometreText(s.row.upTo)});
-    for (const auto& [name, v] : values) json.push_back({at + name, MicrometreText(v)});
+    for (const auto& [name, v] : values)
+        json.push_back({at + name, MicrometreText(v)});
 }
 
 } // namespace
 
-std::string Iso1502Text(double mm)
-{
+std::string Iso1502Text(double mm) {
     return Trim(FormatFixed(Iso1502Round(mm), 1, 4));
 }
 
-bool HasIso1502Page(const TTInfo& rec)
-{
+bool HasIso1502Page(const TTInfo& rec) {
     return !rec.Pipe && ThreadTypeOf(rec.ExtThd.TypeCode).iso1502Page;
 }
 
-Iso1502PageText BuildIso1502Page(const TTInfo& rec, bool withTips)
-{
+Iso1502PageText BuildIso1502Page(const TTInfo& rec, bool withTips) {
     Iso1502PageText p;
     p.caption = kIso1502Caption;
     p.unit = UnitTip(true);
@@ -173,7 +165,8 @@ Iso1502PageText BuildIso1502Page(const TTInfo& rec, bool withTips)
              {"W_NG_R", ri.row.wNgR}});
 
     p.grid.push_back({""});
-    for (const Column& c : columns) p.grid[0].push_back(c.heading);
+    for (const Column& c : columns)
+        p.grid[0].push_back(c.heading);
     for (const GridRow& r : kRows) {
         std::vector<std::string> cells{r.label};
         for (const Column& c : columns) {

@@ -17,14 +17,12 @@ const std::vector<NewPDChoice> kChoices = {
     {"New Internal Max PD", "int-max", PDLimit::IntMax},
 };
 
-const NewPDChoice& ChoiceOf(PDLimit limit)
-{
+const NewPDChoice& ChoiceOf(PDLimit limit) {
     return kChoices[static_cast<std::size_t>(limit) - 1];
 }
 
 // Texts of the member the limit belongs to, in the display unit.
-std::string Dim(const TTInfo& rec, PDLimit limit, double value)
-{
+std::string Dim(const TTInfo& rec, PDLimit limit, double value) {
     const bool external = limit == PDLimit::ExtMax || limit == PDLimit::ExtMin;
     return DimText(external ? rec.ExtThd : rec.IntThd, 4, value);
 }
@@ -32,8 +30,7 @@ std::string Dim(const TTInfo& rec, PDLimit limit, double value)
 // Why a calculated thread is no thread to show: a limit of a product thread
 // that is no finite size of 0 or more, a chosen limit of 0 or less, or a
 // pitch diameter maximum below its minimum. Empty when it is sound.
-std::string LimitsProblem(const TTInfo& rec, PDLimit limit)
-{
+std::string LimitsProblem(const TTInfo& rec, PDLimit limit) {
     for (const TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
         for (const TDimLimits* d : {&m->PD, &m->Major, &m->Minor})
             if (!std::isfinite(d->Max) || !std::isfinite(d->Min) || d->Max < 0 || d->Min < 0)
@@ -45,8 +42,7 @@ std::string LimitsProblem(const TTInfo& rec, PDLimit limit)
 }
 
 // The calculation of the page with its diameter box set to the diameter.
-PDTrial Trial(const ParameterEntry& page, PDLimit limit, double nomDia, bool metricRecord)
-{
+PDTrial Trial(const ParameterEntry& page, PDLimit limit, double nomDia, bool metricRecord) {
     PDTrial t;
     if (!DiameterInRange(nomDia, metricRecord)) {
         const double most = metricRecord ? kMaxDiameterMM : kMaxDiameterInch;
@@ -77,10 +73,10 @@ PDTrial Trial(const ParameterEntry& page, PDLimit limit, double nomDia, bool met
     return t;
 }
 
-std::string WalkMessage(const TTInfo& rec, PDLimit limit, double target, const PDWalk& w)
-{
-    const std::string head = std::string("Can not re-evaluate: ") + ChoiceOf(limit).caption +
-                             " " + Dim(rec, limit, target) + " is not reached by changing the "
+std::string WalkMessage(const TTInfo& rec, PDLimit limit, double target, const PDWalk& w) {
+    const std::string head = std::string("Can not re-evaluate: ") + ChoiceOf(limit).caption + " " +
+                             Dim(rec, limit, target) +
+                             " is not reached by changing the "
                              "nominal diameter";
     const std::string tail = ". The calculation is unchanged.";
     switch (w.end) {
@@ -103,8 +99,7 @@ std::string WalkMessage(const TTInfo& rec, PDLimit limit, double target, const P
 
 // In the record's own unit: the diameter box and the limits as the standard gives them.
 std::string Note(const TTInfo& rec, PDLimit limit, double target, const std::string& diameter,
-                 const std::string& was)
-{
+                 const std::string& was) {
     const ScopedDisplayUnit unit(MetricByDefault(rec.ExtThd.TypeCode));
     const std::string caption = ChoiceOf(limit).caption;
     return "Re-evaluated for " + caption.substr(caption.find(' ') + 1) + " " +
@@ -114,27 +109,23 @@ std::string Note(const TTInfo& rec, PDLimit limit, double target, const std::str
 
 } // namespace
 
-const std::vector<NewPDChoice>& NewPDChoices()
-{
+const std::vector<NewPDChoice>& NewPDChoices() {
     return kChoices;
 }
 
-const NewPDChoice* NewPDChoiceOfOption(const std::string& option)
-{
+const NewPDChoice* NewPDChoiceOfOption(const std::string& option) {
     const std::string lower = LowerCase(Trim(option));
     for (const NewPDChoice& c : kChoices)
         if (lower == c.option) return &c;
     return nullptr;
 }
 
-double PDWalkTolerance(uint16_t typeCode)
-{
+double PDWalkTolerance(uint16_t typeCode) {
     return MetricByDefault(typeCode) ? kPDWalkToleranceMM : kPDWalkToleranceInch;
 }
 
 NewPDFit FitToNewPD(const ParameterEntry& entry, PDLimit limit, const std::string& targetText,
-                    bool metricDisplay, const std::function<void(int)>& progress)
-{
+                    bool metricDisplay, const std::function<void(int)>& progress) {
     NewPDFit fit;
     TTInfo rec;
     const SetUpResult setUp = SetUpRecord(entry, rec);

@@ -14,8 +14,7 @@
 namespace {
 
 // The thread type list: the types the table gives a list caption, in code order.
-const std::vector<ThreadTypeEntry>& TypeEntries()
-{
+const std::vector<ThreadTypeEntry>& TypeEntries() {
     static const std::vector<ThreadTypeEntry> entries = [] {
         std::vector<ThreadTypeEntry> list;
         for (const ThreadType& t : ThreadTypes())
@@ -25,8 +24,7 @@ const std::vector<ThreadTypeEntry>& TypeEntries()
     return entries;
 }
 
-const ThreadType& TypeAt(int typeIndex)
-{
+const ThreadType& TypeAt(int typeIndex) {
     const auto& entries = TypeEntries();
     return typeIndex >= 0 && typeIndex < static_cast<int>(entries.size())
                ? ThreadTypeOf(entries[static_cast<std::size_t>(typeIndex)].typeCode)
@@ -40,7 +38,7 @@ struct PipeSize {
     double key;
 };
 const PipeSize kPipeSizes[] = {
-    {"1/16", 0.0625}, {"1/8", 0.125}, {"1/4", 0.25}, {"3/8", 0.375}, {"1/2", 0.5},
+    {"1/16", 0.0625}, {"1/8", 0.125}, {"1/4", 0.25},   {"3/8", 0.375}, {"1/2", 0.5},
     {"3/4", 0.75},    {"1", 1},       {"1 1/4", 1.25}, {"1 1/2", 1.5}, {"2", 2},
     {"2 1/2", 2.5},   {"3", 3},       {"3 1/2", 3.5},  {"4", 4},       {"5", 5},
     {"6", 6},         {"8", 8},       {"10", 10},      {"12", 12},     {"14 OD", 14},
@@ -54,30 +52,27 @@ struct PipeRun {
 };
 const PipeRun kPipeRuns[] = {{0, 24}, {1, 13}, {4, 10}, {1, 15}, {1, 18}};
 
-bool ValidKind(int kind)
-{
+bool ValidKind(int kind) {
     return kind >= 0 && kind < static_cast<int>(std::size(kPipeRuns));
 }
 
 // The decimal value of a box; text that is not a number counts as 0.
-double DecimalOf(const std::string& text)
-{
+double DecimalOf(const std::string& text) {
     double v = 0;
     return ParseDecimal(Trim(text), v) ? v : 0;
 }
 
 // Metric grade digit 3 .. 9 -> class codes 8 .. 14; anything else keeps the code.
-void SetGradeCode(TThdInfo& member, const std::string& tol)
-{
+void SetGradeCode(TThdInfo& member, const std::string& tol) {
     if (!tol.empty() && tol[0] >= '3' && tol[0] <= '9')
         member.ClassCode = static_cast<uint16_t>(8 + (tol[0] - '3'));
 }
 
 // "0.0003" for a coating box: the value without sign or trailing zeros.
-std::string PlainDecimal(double v)
-{
+std::string PlainDecimal(double v) {
     std::string t = Trim(FormatFixed(v, 0, 6));
-    while (t.size() > 1 && t.back() == '0') t.pop_back();
+    while (t.size() > 1 && t.back() == '0')
+        t.pop_back();
     if (!t.empty() && t.back() == '.') t.pop_back();
     return t;
 }
@@ -86,8 +81,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec);
 
 // The coated thread calculated once on a scratch record: the limits that
 // decide whether the coating leaves a flank exist only after a calculation.
-std::string CoatingCheck(const ParameterEntry& e)
-{
+std::string CoatingCheck(const ParameterEntry& e) {
     TTInfo trial;
     SetUpInputs(e, trial);
     try {
@@ -101,40 +95,35 @@ std::string CoatingCheck(const ParameterEntry& e)
 
 } // namespace
 
-const std::vector<ThreadTypeEntry>& ThreadTypeEntries()
-{
+const std::vector<ThreadTypeEntry>& ThreadTypeEntries() {
     return TypeEntries();
 }
 
-int TypeEntryIndex(uint16_t typeCode)
-{
+int TypeEntryIndex(uint16_t typeCode) {
     const auto& entries = TypeEntries();
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].typeCode == typeCode) return static_cast<int>(i);
     return -1;
 }
 
-std::string UnavailableTypeMessage(uint16_t typeCode, const std::string& typeName)
-{
+std::string UnavailableTypeMessage(uint16_t typeCode, const std::string& typeName) {
     const int i = TypeEntryIndex(typeCode);
     if (i < 0) return "Unknown thread type: " + typeName;
     return std::string(TypeAt(i).listCaption) + " can not be calculated in this version.";
 }
 
-std::vector<ClassEntry> ClassEntries(int typeIndex)
-{
+std::vector<ClassEntry> ClassEntries(int typeIndex) {
     std::vector<ClassEntry> entries;
-    for (const ClassOffer& c : TypeAt(typeIndex).classes) entries.push_back({c.caption, c.text});
+    for (const ClassOffer& c : TypeAt(typeIndex).classes)
+        entries.push_back({c.caption, c.text});
     return entries;
 }
 
-int DefaultClassEntry(int typeIndex)
-{
+int DefaultClassEntry(int typeIndex) {
     return TypeAt(typeIndex).defaultClass;
 }
 
-std::string ClassRefusal(int typeIndex, const std::string& classText)
-{
+std::string ClassRefusal(int typeIndex, const std::string& classText) {
     const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
     if (entries.empty()) return {};
     const std::string wanted = UpperCase(Trim(classText));
@@ -147,25 +136,23 @@ std::string ClassRefusal(int typeIndex, const std::string& classText)
            " (classes: " + offered + ")";
 }
 
-std::vector<std::string> PipeSizeTexts(int kindIndex)
-{
+std::vector<std::string> PipeSizeTexts(int kindIndex) {
     std::vector<std::string> texts;
     if (!ValidKind(kindIndex)) return texts;
     const PipeRun run = kPipeRuns[kindIndex];
-    for (int i = 0; i < run.count; ++i) texts.emplace_back(kPipeSizes[run.first + i].text);
+    for (int i = 0; i < run.count; ++i)
+        texts.emplace_back(kPipeSizes[run.first + i].text);
     return texts;
 }
 
-double PipeSizeKey(int kindIndex, int sizeIndex)
-{
+double PipeSizeKey(int kindIndex, int sizeIndex) {
     if (!ValidKind(kindIndex)) return 0;
     const PipeRun run = kPipeRuns[kindIndex];
     if (sizeIndex < 0 || sizeIndex >= run.count) return 0;
     return kPipeSizes[run.first + sizeIndex].key;
 }
 
-int PipeSizeIndex(int kindIndex, double key)
-{
+int PipeSizeIndex(int kindIndex, double key) {
     if (!ValidKind(kindIndex)) return -1;
     const PipeRun run = kPipeRuns[kindIndex];
     for (int i = 0; i < run.count; ++i)
@@ -173,15 +160,13 @@ int PipeSizeIndex(int kindIndex, double key)
     return -1;
 }
 
-int PipeKindIndex(uint16_t classCode)
-{
+int PipeKindIndex(uint16_t classCode) {
     return classCode >= kPipeNPT && classCode <= kPipeNPSL ? classCode - kPipeNPT : -1;
 }
 
 namespace {
 
-SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
-{
+SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
     SetUpResult r;
     r.diameterText = Trim(e.diameterText);
     r.pitchText = e.pitchText;
@@ -270,8 +255,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec)
 } // namespace
 
 void SetMetricInputs(TTInfo& rec, const std::string& intTol, const std::string& extTol,
-                     int loeGroup, bool leftHand)
-{
+                     int loeGroup, bool leftHand) {
     SetGradeCode(rec.IntThd, intTol);
     SetGradeCode(rec.ExtThd, extTol);
     rec.IntThd.SetTolInfo(intTol);
@@ -281,31 +265,26 @@ void SetMetricInputs(TTInfo& rec, const std::string& intTol, const std::string& 
     rec.LeftHand = leftHand ? 1 : 0;
 }
 
-bool DiameterInRange(double diameter, bool metric)
-{
+bool DiameterInRange(double diameter, bool metric) {
     return diameter > 0 && diameter <= (metric ? kMaxDiameterMM : kMaxDiameterInch);
 }
 
-bool PitchInRange(double tpiOrPitch, bool metric)
-{
+bool PitchInRange(double tpiOrPitch, bool metric) {
     return tpiOrPitch > 0 && tpiOrPitch <= (metric ? kMaxPitchMM : kMaxTPI);
 }
 
-int StartsOf(const std::string& text)
-{
+int StartsOf(const std::string& text) {
     double v = 0;
     // The range first: converting 1e300 to int is undefined.
     if (!ParseDecimal(Trim(text), v) || !(v >= 1 && v <= 6) || v != std::trunc(v)) return 0;
     return static_cast<int>(v);
 }
 
-bool LOEInRange(double loe, double diameter)
-{
+bool LOEInRange(double loe, double diameter) {
     return loe > 0 && loe <= kMaxLOEPerDiameter * diameter;
 }
 
-std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitch)
-{
+std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitch) {
     if (!MetricByDefault(typeCode)) return {};
     // The pitch is held in single precision: 0.2 comes back as 0.2000000030.
     const double p = static_cast<float>(pitch);
@@ -317,20 +296,17 @@ std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitc
     return {};
 }
 
-bool MeasurementInRange(double value, bool mm)
-{
+bool MeasurementInRange(double value, bool mm) {
     return value >= (mm ? 0.001 : 0.0001) && value <= (mm ? kMaxDiameterMM : kMaxDiameterInch);
 }
 
-SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec)
-{
+SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec) {
     SetUpResult r = SetUpInputs(e, rec);
     if (r.message.empty() && rec.Coating > 0) r.message = CoatingCheck(e);
     return r;
 }
 
-std::string CoatingRefusal(const TTInfo& rec)
-{
+std::string CoatingRefusal(const TTInfo& rec) {
     if (!(rec.Coating > 0)) return {};
     // A limit of exactly 0 is no value (an internal major maximum, for one).
     if (rec.IntThd.PD.Max != 0 && rec.IntThd.Major.Min != 0 &&
@@ -344,8 +320,7 @@ std::string CoatingRefusal(const TTInfo& rec)
     return {};
 }
 
-ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText)
-{
+ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText) {
     ClassChoice c;
     const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
     if (entries.empty()) return c;
@@ -355,21 +330,20 @@ ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText)
     if (c.entry >= 0) return c;
     c.entry = DefaultClassEntry(typeIndex);
     const std::string used = entries[static_cast<std::size_t>(c.entry)].text + " is used.";
-    if (wanted.empty()) c.note = "No class given: " + used;
+    if (wanted.empty())
+        c.note = "No class given: " + used;
     else
-        c.note = std::string(TypeAt(typeIndex).listCaption) + " have no class " + wanted +
-                 ": " + used;
+        c.note =
+            std::string(TypeAt(typeIndex).listCaption) + " have no class " + wanted + ": " + used;
     return c;
 }
 
-GaugeClassChoice GaugeClassOptions(uint16_t typeCode)
-{
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode) {
     const GaugeClassOffer& g = ThreadTypeOf(typeCode).gaugeClasses;
     return {g.showW, g.showX, g.checkW, g.classW};
 }
 
-GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX)
-{
+GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX) {
     GaugeClassChoice c = GaugeClassOptions(typeCode);
     if (classX && c.showX) {
         c.checkW = false;
@@ -378,8 +352,7 @@ GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX)
     return c;
 }
 
-RestoredPage RestorePage(const TTInfo& rec)
-{
+RestoredPage RestorePage(const TTInfo& rec) {
     RestoredPage p;
     const int index = TypeEntryIndex(rec.ExtThd.TypeCode);
     p.typeIndex = index < 0 ? 0 : index;
@@ -394,8 +367,8 @@ RestoredPage RestorePage(const TTInfo& rec)
     // The diameter as it was typed ("1/4", "#10") only when it names the value
     // exactly: " 0.3125" for 0.31255 would calculate another thread next time.
     const std::string typed = Trim(rec.NomDiaText);
-    const bool exact = !typed.empty() &&
-                       FloatText(ParseDiameterEntry(typed).value) == FloatText(rec.NomDia);
+    const bool exact =
+        !typed.empty() && FloatText(ParseDiameterEntry(typed).value) == FloatText(rec.NomDia);
     p.diameterText = exact ? typed : FloatText(rec.NomDia);
     p.pitchText = TPIText(rec.TPI);
     p.customLOE = rec.ExtThd.StdLOE == 0 && CustomLOEAllowed(rec.ExtThd.TypeCode);

@@ -55,19 +55,19 @@ struct ParameterEntry {
     int typeIndex = 0;
     std::string classText; // of the selected class entry (not metric, not pipe)
     std::string diameterText;
-    bool pipe = false;      // pipe sizes come from the size list instead
+    bool pipe = false; // pipe sizes come from the size list instead
     int pipeKind = 0;
     int pipeSize = 0;
     std::string pipeSizeText;
     std::string pitchText;
-    int startsIndex = 0;    // 0 = "1 Start"
+    int startsIndex = 0; // 0 = "1 Start"
     bool customLOE = false;
     std::string loeText;
     bool coated = false;
     std::string coatingText;
     std::string intTolText = "6H6H"; // metric tolerance classes, as the button shows them
     std::string extTolText = "6g6g"; // (the engagement group's shift included)
-    int metricLOE = 1;      // MetricLOEGroup: 0 short, 1 normal, 2 long
+    int metricLOE = 1;               // MetricLOEGroup: 0 short, 1 normal, 2 long
     bool leftHand = false;
 
     bool operator==(const ParameterEntry&) const = default;
@@ -175,8 +175,8 @@ struct RestoredPage {
     std::string extTolText;
     int metricLOE = 1;
     bool leftHand = false;
-    bool pipe = false;     // the size list is shown instead of the diameter box
-    int pipeKind = 0;      // position in the "NPT Type:" list (classEntry names it too)
-    int pipeSize = -1;     // position in the kind's size list; -1 when it has none
+    bool pipe = false; // the size list is shown instead of the diameter box
+    int pipeKind = 0;  // position in the "NPT Type:" list (classEntry names it too)
+    int pipeSize = -1; // position in the kind's size list; -1 when it has none
 };
 RestoredPage RestorePage(const TTInfo& rec);

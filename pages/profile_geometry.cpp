@@ -12,22 +12,19 @@
 
 namespace {
 
-double Tan(double degrees)
-{
+double Tan(double degrees) {
     return std::tan(degrees * std::numbers::pi / 180);
 }
 
 // A limit of 0 is one the standard leaves open: the other limit stands in.
-double Or(double value, double other)
-{
+double Or(double value, double other) {
     return value != 0 ? value : other;
 }
 
 } // namespace
 
 ProfileLine ThreadOutline(double pitch, double pd, double major, double minor, double leftFlank,
-                          double rightFlank, int pitches)
-{
+                          double rightFlank, int pitches) {
     const double rp = pd / 2, crest = major / 2, root = minor / 2;
     const double tl = Tan(leftFlank), tr = Tan(rightFlank);
     const double end = pitches * pitch;
@@ -65,15 +62,13 @@ ProfileLine ThreadOutline(double pitch, double pd, double major, double minor, d
     return line;
 }
 
-ProfileLine ZonePolygon(const ProfileLine& maxMaterial, const ProfileLine& minMaterial)
-{
+ProfileLine ZonePolygon(const ProfileLine& maxMaterial, const ProfileLine& minMaterial) {
     ProfileLine zone = maxMaterial;
     zone.insert(zone.end(), minMaterial.rbegin(), minMaterial.rend());
     return zone;
 }
 
-ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay)
-{
+ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay) {
     ProfileGeometry g;
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
@@ -104,10 +99,10 @@ ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay)
 
     const auto limit = [&](const TThdInfo& m, const char* name, double value) {
         if (value == 0) return;
-        g.limits.push_back({value * k / 2,
-                            std::string(m.IsExternal ? "Ext " : "Int ") + name + " " +
-                                Trim(DimText(m, 4, value)),
-                            m.IsExternal == 1});
+        g.limits.push_back(
+            {value * k / 2,
+             std::string(m.IsExternal ? "Ext " : "Int ") + name + " " + Trim(DimText(m, 4, value)),
+             m.IsExternal == 1});
     };
     limit(ext, "Major Max", ext.Major.Max);
     limit(ext, "Major Min", ext.Major.Min);

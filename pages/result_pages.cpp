@@ -12,15 +12,13 @@
 #include <string>
 #include <vector>
 
-double MinWireReading(const TThdInfo& m)
-{
+double MinWireReading(const TThdInfo& m) {
     return m.CurWire == 0 ? 0 : WireReadingAt(m, m.PD.Min);
 }
 
 namespace {
 
-TextGrid ThreadGrid(TTInfo& rec)
-{
+TextGrid ThreadGrid(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ex = rec.ExtThd;
     const bool un = rec.ExtThd.TypeCode == kTypeUN;
@@ -46,8 +44,7 @@ TextGrid ThreadGrid(TTInfo& rec)
     g.push_back(row("Wire Size", [&](TThdInfo& m) { return dim(m, 5, m.CurWire); }));
     g.push_back(
         row("Max Wire Reading", [&](TThdInfo& m) { return dim(m, 5, GageWireReading(m)); }));
-    g.push_back(
-        row("Min Wire Reading", [&](TThdInfo& m) { return dim(m, 5, MinWireReading(m)); }));
+    g.push_back(row("Min Wire Reading", [&](TThdInfo& m) { return dim(m, 5, MinWireReading(m)); }));
     g.push_back(row("Helix", [&](TThdInfo& m) { return AngleText(HelixAngle(m)); }));
     g.push_back(row("Helix Comp", [&](TThdInfo& m) { return dim(m, 5, HelixComp(m)); }));
     g.push_back(row("# Starts", [&](TThdInfo& m) { return std::to_string(m.Starts); }));
@@ -60,18 +57,14 @@ using Value = double TDimLimits::*;
 
 // A gauge size row: GO size and tolerance, NOT GO size and tolerance.
 std::vector<std::string> DiaRow(const char* label, TThdInfo& go, TThdInfo& nogo, Limits dia,
-                                Value value, int tolMode)
-{
+                                Value value, int tolMode) {
     auto size = [&](TThdInfo& m) { return DimText(m, 4, (m.*dia).*value); };
-    auto tol = [&](TThdInfo& m) {
-        return tolMode == 0 ? PDTolText(m) : DiaTolText(m, tolMode);
-    };
+    auto tol = [&](TThdInfo& m) { return tolMode == 0 ? PDTolText(m) : DiaTolText(m, tolMode); };
     return {label, size(go), tol(go), size(nogo), tol(nogo)};
 }
 
 // The pitch rows of the plug pages: gauge PD, reading over wires, helix compensation.
-void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals)
-{
+void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals) {
     g.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
     g.push_back({"MOW", DimText(go, 5, GageWireReading(go)), PDTolText(go),
                  DimText(nogo, 5, GageWireReading(nogo)), PDTolText(nogo)});
@@ -79,8 +72,7 @@ void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals)
                  DimText(nogo, helixDecimals, HelixComp(nogo)), ""});
 }
 
-GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThdInfo& go)
-{
+GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThdInfo& go) {
     GaugePageText p;
     p.caption = caption;
     p.grid.push_back({"", "GO", tolHeading, "NOGO", tolHeading});
@@ -89,8 +81,7 @@ GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThd
     return p;
 }
 
-GaugePageText RingPage(TTInfo& rec)
-{
+GaugePageText RingPage(TTInfo& rec) {
     TThdInfo& go = rec.GoRing;
     TThdInfo& nogo = rec.NoGoRing;
     GaugePageText p = GaugePage("Ring Gage", "X TOL", go);
@@ -102,8 +93,7 @@ GaugePageText RingPage(TTInfo& rec)
     return p;
 }
 
-GaugePageText SetPlugPage(TTInfo& rec)
-{
+GaugePageText SetPlugPage(TTInfo& rec) {
     TThdInfo& go = rec.GoSetPlug;
     TThdInfo& nogo = rec.NoGoSetPlug;
     GaugePageText p = GaugePage("Set Plug", rec.ClassW == 1 ? "W TOL" : "X TOL", go);
@@ -117,8 +107,7 @@ GaugePageText SetPlugPage(TTInfo& rec)
     return p;
 }
 
-GaugePageText PlugPage(TTInfo& rec)
-{
+GaugePageText PlugPage(TTInfo& rec) {
     TThdInfo& go = rec.GoPlug;
     TThdInfo& nogo = rec.NoGoPlug;
     GaugePageText p = GaugePage("Plug Gage", "X TOL", go);
@@ -130,14 +119,12 @@ GaugePageText PlugPage(TTInfo& rec)
 }
 
 // Rings and plugs take class X whatever the set plug page's choice of class.
-void NoteMissingTols(GaugePageText& p, const TThdInfo& go)
-{
+void NoteMissingTols(GaugePageText& p, const TThdInfo& go) {
     p.note = GaugeTolNote(go);
     p.tolerances = GaugeTolsFound(go);
 }
 
-std::string NameText(TTInfo& rec)
-{
+std::string NameText(TTInfo& rec) {
     const bool both = MembersDesignatedApart(rec.ExtThd.TypeCode) || rec.Coating > 0;
     std::string name;
     if (both) {
@@ -152,11 +139,10 @@ std::string NameText(TTInfo& rec)
 
 } // namespace
 
-std::string GaugeTolNote(const TThdInfo& go)
-{
+std::string GaugeTolNote(const TThdInfo& go) {
     if (!GaugeTolsFound(go))
         return ClassWApplies(go) && go.Owner && ClassXTolsFound(*go.Owner) ? kNoClassWTolNote
-                                                                          : kNoGaugeTolNote;
+                                                                           : kNoGaugeTolNote;
     const std::vector<std::string> missing = MissingGaugeTols(go);
     if (missing.empty()) return {};
     // Classes X and W are the unified and buttress gauge classes.
@@ -166,20 +152,20 @@ std::string GaugeTolNote(const TThdInfo& go)
     std::string what;
     for (std::size_t i = 0; i < missing.size(); ++i)
         what += (i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ") + missing[i];
-    return "no " + cls + what + " tolerance for this thread \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
+    return "no " + cls + what +
+           " tolerance for this thread \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
 }
 
-std::string WindowCaption(const TTInfo& rec, const std::string& fileName)
-{
+std::string WindowCaption(const TTInfo& rec, const std::string& fileName) {
     return (rec.ExtThd.FromTable == 1 ? "ANSI Table Data - " : "Calculated Data - ") + fileName;
 }
 
 ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay,
-                                 bool withTips)
-{
+                                 bool withTips) {
     const ScopedDisplayUnit unit(metricDisplay);
     ResultPagesText r;
-    for (double w : OfferedWireSizes(rec)) r.wireList.push_back(DimText(rec.ExtThd, 5, w));
+    for (double w : OfferedWireSizes(rec))
+        r.wireList.push_back(DimText(rec.ExtThd, 5, w));
     r.caption = WindowCaption(rec, fileName);
     r.name = NameText(rec);
     r.thread = ThreadGrid(rec);
@@ -202,30 +188,25 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     return r;
 }
 
-std::string WireReadingsLine(const TTInfo& rec)
-{
+std::string WireReadingsLine(const TTInfo& rec) {
     return rec.Helix == WireHelix::Exact ? "Wire readings: exact geometry"
                                          : "Wire readings: standard formula";
 }
 
-std::string OutOfDateCaption(const std::string& caption)
-{
+std::string OutOfDateCaption(const std::string& caption) {
     // In front, where a narrow title bar still shows it.
     return "(Out of date) " + caption;
 }
 
-std::string UnitText(bool metricDisplay)
-{
+std::string UnitText(bool metricDisplay) {
     return metricDisplay ? "mm" : "in";
 }
 
-std::string UnitTip(bool metricDisplay)
-{
+std::string UnitTip(bool metricDisplay) {
     return metricDisplay ? "Dimensions in millimetres" : "Dimensions in inches";
 }
 
-std::string LabelTip(const std::string& label)
-{
+std::string LabelTip(const std::string& label) {
     static const std::map<std::string, std::string> kTips = {
         {"Internal", "Internal thread (nut)"},
         {"External", "External thread (screw)"},
@@ -280,8 +261,7 @@ std::string LabelTip(const std::string& label)
     return it == kTips.end() ? std::string() : it->second;
 }
 
-TextGrid GridTips(const TextGrid& grid, bool metricDisplay)
-{
+TextGrid GridTips(const TextGrid& grid, bool metricDisplay) {
     TextGrid tips;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         tips.emplace_back(grid[r].size());

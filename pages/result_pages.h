@@ -34,17 +34,17 @@ struct GaugePageText {
 };
 
 struct ResultPagesText {
-    std::string caption; // window caption
-    std::string name;    // designation label
-    TextGrid thread;     // "Thread Dim.", 19 rows of 3 cells
-    TextGrid threadTips; // tooltips of the thread grid
-    TextGrid tapDrills;  // "Tap Drills" block under it; empty where none is drilled
+    std::string caption;          // window caption
+    std::string name;             // designation label
+    TextGrid thread;              // "Thread Dim.", 19 rows of 3 cells
+    TextGrid threadTips;          // tooltips of the thread grid
+    TextGrid tapDrills;           // "Tap Drills" block under it; empty where none is drilled
     std::vector<TapDrill> drills; // the drills of that block
     std::string drillsError;      // why the drill table could not be read; empty when it was
     GaugePageText ring, setPlug, plug;
     Iso1502PageText iso1502; // M and MJ threads only: empty caption for the others
-    std::string wireSize1; // wire-size box of the set plug page
-    std::string wireSize2; // wire-size box of the plug page
+    std::string wireSize1;   // wire-size box of the set plug page
+    std::string wireSize2;   // wire-size box of the plug page
     std::vector<std::string> wireList;
     std::string unit; // UnitText of the display unit
     // Which lead-angle correction the readings carry (WireReadingsLine); empty

@@ -9,8 +9,7 @@
 namespace {
 
 // The types the table gives a Set Dim caption, in code order.
-const std::vector<SetDimTypeEntry>& Types()
-{
+const std::vector<SetDimTypeEntry>& Types() {
     static const std::vector<SetDimTypeEntry> entries = [] {
         std::vector<SetDimTypeEntry> list;
         for (const ThreadType& t : ThreadTypes())
@@ -22,28 +21,24 @@ const std::vector<SetDimTypeEntry>& Types()
 
 } // namespace
 
-const std::vector<SetDimTypeEntry>& SetDimTypes()
-{
+const std::vector<SetDimTypeEntry>& SetDimTypes() {
     return Types();
 }
 
-std::string SetDimPitchCaption(int typeIndex)
-{
+std::string SetDimPitchCaption(int typeIndex) {
     const bool metric = typeIndex >= 0 && typeIndex < static_cast<int>(Types().size()) &&
                         HoldsMillimetres(Types()[static_cast<std::size_t>(typeIndex)].typeCode);
     return metric ? "Thread Pitch in mm:" : "Threads / Inch:";
 }
 
-int SetDimTypeIndexOfName(const std::string& name)
-{
+int SetDimTypeIndexOfName(const std::string& name) {
     const uint16_t code = TypeCodeOfOptionName(Trim(name));
     for (std::size_t i = 0; i < Types().size(); ++i)
         if (Types()[i].typeCode == code) return static_cast<int>(i);
     return -1;
 }
 
-SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
-{
+SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec) {
     SetDimOutcome r;
     const uint16_t t = Types()[static_cast<std::size_t>(e.typeIndex)].typeCode;
     // An empty or non-numeric entry reads as 0: not entered.
@@ -75,7 +70,8 @@ SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec)
     else
         r.name = DesignationText(rec.ExtThd);
     r.metricDisplay = metric;
-    r.caption = std::string("Set Dim Tool - ") + (r.internalOnly ? "Internal PD " : "External PD ") +
+    r.caption = std::string("Set Dim Tool - ") +
+                (r.internalOnly ? "Internal PD " : "External PD ") +
                 Len4Text(r.internalOnly ? intPD : extPD) + unit + ", " + TPIText(rec.TPI) +
                 (metric ? " mm pitch" : " TPI");
     return r;

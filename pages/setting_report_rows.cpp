@@ -7,22 +7,19 @@
 
 namespace {
 
-bool RecalledRoll(const std::string& roll)
-{
+bool RecalledRoll(const std::string& roll) {
     return roll == "ZRKA-4C" || roll == "ZRKA-5C" || roll == "YRKA-4C" || roll == "YRKA-5C";
 }
 
 // Printed as the catalogue gives it, in inches: a setting dimension, and any
 // report in millimetres, names the unit.
-std::string ContactDiaText(const TThdInfo& m, bool settingDim, bool metricDisplay)
-{
+std::string ContactDiaText(const TThdInfo& m, bool settingDim, bool metricDisplay) {
     if (!settingDim) return Len4Text(m.PointDia) + (metricDisplay && m.PointDia > 0 ? "\"" : "");
     // The 30-degree points are millimetre sizes of four places.
     return (m.TypeCode == kType30Deg ? Len4Text(m.PointDia) : Len3Text(m.PointDia)) + "\"";
 }
 
-SettingReportColumn Column(const TTInfo& rec, bool external, bool settingDim, bool metricDisplay)
-{
+SettingReportColumn Column(const TTInfo& rec, bool external, bool settingDim, bool metricDisplay) {
     const TThdInfo& m = external ? rec.ExtThd : rec.IntThd;
     const GaugeSettingText point = BuildGaugeSettingPage(rec, external, false, metricDisplay);
     const GaugeSettingText roll = BuildGaugeSettingPage(rec, external, true, metricDisplay);
@@ -48,8 +45,7 @@ SettingReportColumn Column(const TTInfo& rec, bool external, bool settingDim, bo
 } // namespace
 
 SettingReportText BuildSettingReport(const TTInfo& rec, bool settingDim, bool internal,
-                                     bool metricDisplay)
-{
+                                     bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     SettingReportText r;
     r.title = settingDim ? "Setting Dims Report" : "Gage Setting Dimensions Report";
@@ -60,8 +56,7 @@ SettingReportText BuildSettingReport(const TTInfo& rec, bool settingDim, bool in
     return r;
 }
 
-const std::vector<std::string>& RecalledRollNote()
-{
+const std::vector<std::string>& RecalledRollNote() {
     static const std::vector<std::string> lines = {
         "When using ZRKA-4C, ZRKA-5C, YRKA-4C and YRKA-5C thread rolls,",
         "verify that the threading tool nose width is narrower than the thread roll crest "

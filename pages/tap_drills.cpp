@@ -20,18 +20,15 @@ constexpr double kAimPercent = 75;
 
 } // namespace
 
-bool HasTapDrills(const TTInfo& rec)
-{
+bool HasTapDrills(const TTInfo& rec) {
     return !rec.Pipe && ThreadTypeOf(rec.IntThd.TypeCode).tapDrills;
 }
 
-double PercentOfThread(double basicMajor, double pitch, double drill)
-{
+double PercentOfThread(double basicMajor, double pitch, double drill) {
     return (basicMajor - drill) / (2 * 0.649519 * pitch) * 100;
 }
 
-std::vector<TapDrill> TapDrills(const TTInfo& rec)
-{
+std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     std::vector<TapDrill> drills;
     if (!HasTapDrills(rec)) return drills;
     const TThdInfo& in = rec.IntThd;
@@ -42,9 +39,12 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
         const double inches = r.I32(20) / 1e6;
         const double mm = r.I32(24) / 100.0;
         double dia = 0;
-        if (inches > 0) dia = metric ? inches * kMmPerInch : inches;
-        else if (mm > 0) dia = metric ? mm : mm / kMmPerInch;
-        else continue;
+        if (inches > 0)
+            dia = metric ? inches * kMmPerInch : inches;
+        else if (mm > 0)
+            dia = metric ? mm : mm / kMmPerInch;
+        else
+            continue;
         if (dia < in.Minor.Min - kOnLimit || dia > in.Minor.Max + kOnLimit) continue;
         std::string name = r.Str(9, 7);
         if (mm > 0) name += " mm";
@@ -62,8 +62,7 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec)
 }
 
 TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found,
-                      std::string* error)
-{
+                      std::string* error) {
     if (found) found->clear();
     if (error) error->clear();
     if (!HasTapDrills(rec)) return {};

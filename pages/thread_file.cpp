@@ -20,41 +20,38 @@ namespace {
 // the six decimals of FloatText, and a value the user gave as exactly as
 // StoredNumberText needs; the two are told apart by that text, so a standard
 // engagement or the best wire does not turn into a custom one on reopening.
-bool HoldsComputed(double stored, double computed)
-{
+bool HoldsComputed(double stored, double computed) {
     return StoredNumberText(stored) == FloatText(computed);
 }
 
 // The typed diameter text names the thread in its designation. A number size
 // or fraction comes back only when it still names the stored diameter; a
 // decimal is always "%7.4f" of the diameter, so it is made again from the value.
-void RestoreNomDiaText(TTInfo& rec, const std::string& text)
-{
+void RestoreNomDiaText(TTInfo& rec, const std::string& text) {
     if (text.empty()) return;
     const DiameterEntry e = ParseDiameterEntry(text);
     const bool decimal = text.find('#') == std::string::npos && !e.fraction;
-    if (decimal) rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
-    else if (e.value > 0 && FloatText(e.value) == FloatText(rec.NomDia)) rec.NomDiaText = e.text;
+    if (decimal)
+        rec.NomDiaText = FormatFixed(rec.NomDia, 7, 4);
+    else if (e.value > 0 && FloatText(e.value) == FloatText(rec.NomDia))
+        rec.NomDiaText = e.text;
 }
 
 constexpr const char* kCustomLOEKey = "Custom LOE";
 
-LoadResult Refused(std::string message)
-{
+LoadResult Refused(std::string message) {
     return {LoadResult::Status::Refused, std::move(message)};
 }
 
 } // namespace
 
-bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error)
-{
+bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error) {
     IniFile ini(fileName);
     WriteThreadInputs(rec, ini);
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
-void WriteThreadInputs(const TTInfo& rec, IniFile& ini)
-{
+void WriteThreadInputs(const TTInfo& rec, IniFile& ini) {
     ini.WriteString("MAIN", "Thd Type", rec.TypeName);
     if (MetricByDefault(rec.ExtThd.TypeCode)) {
         ini.WriteString("MAIN", "ExtTolInfo", rec.ExtThd.TolInfoText());
@@ -70,8 +67,8 @@ void WriteThreadInputs(const TTInfo& rec, IniFile& ini)
     ini.WriteString("MAIN", "Nom Dia Text", Trim(rec.NomDiaText));
     ini.WriteString("MAIN", "TPI", StoredNumberText(rec.TPI));
     const bool customLOE = rec.ExtThd.StdLOE == 0 && CustomLOEAllowed(rec.ExtThd.TypeCode);
-    ini.WriteString("MAIN", "LOE", customLOE ? StoredNumberText(rec.ExtThd.LOE)
-                                             : FloatText(rec.ExtThd.LOE));
+    ini.WriteString("MAIN", "LOE",
+                    customLOE ? StoredNumberText(rec.ExtThd.LOE) : FloatText(rec.ExtThd.LOE));
     // A custom engagement equal to the standard one is still custom ("SE" in
     // the designation); a key left from an earlier save must not outlive it.
     if (customLOE || ini.HasKey("MAIN", kCustomLOEKey))
@@ -79,15 +76,14 @@ void WriteThreadInputs(const TTInfo& rec, IniFile& ini)
     ini.WriteString("MAIN", "Starts", std::to_string(rec.Starts));
     ini.WriteString("MAIN", "Coating", StoredNumberText(rec.Coating));
     ini.WriteString("MAIN", "Gage Class", rec.ClassW ? "W" : "X");
-    ini.WriteString("WIRE", "CurrentSize", rec.ExtThd.UseBestWire
-                                               ? FloatText(rec.ExtThd.CurWire)
-                                               : StoredNumberText(rec.ExtThd.CurWire));
+    ini.WriteString("WIRE", "CurrentSize",
+                    rec.ExtThd.UseBestWire ? FloatText(rec.ExtThd.CurWire)
+                                           : StoredNumberText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
     ini.WriteString("TIPS", "CurrentDia", StoredNumberText(rec.ExtThd.PointDia));
 }
 
-LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
-{
+LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
     std::error_code ec;
     if (!std::filesystem::exists(fileName, ec))
         return {LoadResult::Status::FileError, "File: " + fileName + " Does not exist!"};
@@ -109,16 +105,15 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName)
             const std::string stored = ini.ReadString("MAIN", key, "");
             const TolClassCheck c = CheckTolClass(type, stored, internal);
             if (c.message.empty()) return c.text;
-            if (!stored.empty()) note += (note.empty() ? "" : "\n") + c.message + ": " +
-                                         fallback + " is used.";
+            if (!stored.empty())
+                note += (note.empty() ? "" : "\n") + c.message + ": " + fallback + " is used.";
             return fallback;
         };
         const std::string ext = tolerance("ExtTolInfo", defaults.external, false);
         const std::string in = tolerance("IntTolInfo", defaults.internal, true);
-        const int group =
-            ThreadTypeOf(type).engagement == Engagement::Group
-                ? MetricLOEGroupOf(ini.ReadString("MAIN", "LOE Group", ""))
-                : kNormalLOE;
+        const int group = ThreadTypeOf(type).engagement == Engagement::Group
+                              ? MetricLOEGroupOf(ini.ReadString("MAIN", "LOE Group", ""))
+                              : kNormalLOE;
         SetMetricInputs(rec, in, ext, group, ini.ReadString("MAIN", "Left Hand", "0") == "1");
     } else {
         const std::string cls = ini.ReadString("MAIN", "Class", "");
@@ -180,8 +175,7 @@ namespace {
 
 // The point the file was saved with, when it is not the one the catalogue
 // chooses: a special point, or another catalogue point entered by the user.
-void RestorePoint(TTInfo& rec, const IniFile& ini)
-{
+void RestorePoint(TTInfo& rec, const IniFile& ini) {
     const std::string tip = ini.ReadString("TIPS", "CurrentTip", "");
     if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return;
     const double inches = TextToFloat(ini.ReadString("TIPS", "CurrentDia", "0.050"));
@@ -193,8 +187,7 @@ void RestorePoint(TTInfo& rec, const IniFile& ini)
 
 } // namespace
 
-LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName)
-{
+LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName) {
     const LoadResult read = ReadFileInputs(rec, fileName);
     if (read.status != LoadResult::Status::Loaded) return read;
     const uint16_t type = rec.ExtThd.TypeCode;

@@ -12,22 +12,20 @@
 namespace {
 
 // The row of a page grid with the label, or none.
-const std::vector<std::string>* FindRow(const TextGrid& grid, const std::string& label)
-{
+const std::vector<std::string>* FindRow(const TextGrid& grid, const std::string& label) {
     const auto it = std::ranges::find_if(
         grid, [&](const std::vector<std::string>& row) { return !row.empty() && row[0] == label; });
     return it == grid.end() ? nullptr : &*it;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
-{
+std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\n") + lines[i];
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i == 0 ? "" : "\n") + lines[i];
     return text;
 }
 
-std::string EngagementText(const TTInfo& rec)
-{
+std::string EngagementText(const TTInfo& rec) {
     const TThdInfo& ex = rec.ExtThd;
     // M has engagement groups; MJ a length like the inch threads.
     if (ex.TypeCode == kTypeM) return rec.LOEText;
@@ -38,8 +36,7 @@ std::string EngagementText(const TTInfo& rec)
 
 // A page row under the report's own label; nothing where the page has no such row.
 void CopyRow(TextGrid& rows, const TextGrid& page, const std::string& pageLabel,
-             const std::string& label)
-{
+             const std::string& label) {
     if (const std::vector<std::string>* row = FindRow(page, pageLabel)) {
         rows.push_back(*row);
         rows.back()[0] = label;
@@ -48,14 +45,12 @@ void CopyRow(TextGrid& rows, const TextGrid& page, const std::string& pageLabel,
 
 // A row of sizes alone, without tolerances.
 void ValueRow(TextGrid& rows, const std::string& label, const TThdInfo& go, const TThdInfo& nogo,
-              int decimals, double goValue, double nogoValue)
-{
-    rows.push_back({label, DimText(go, decimals, goValue), "", DimText(nogo, decimals, nogoValue),
-                    ""});
+              int decimals, double goValue, double nogoValue) {
+    rows.push_back(
+        {label, DimText(go, decimals, goValue), "", DimText(nogo, decimals, nogoValue), ""});
 }
 
-GaugeReportBlock Block(const std::string& name, const GaugePageText& page, const TThdInfo& go)
-{
+GaugeReportBlock Block(const std::string& name, const GaugePageText& page, const TThdInfo& go) {
     GaugeReportBlock b;
     b.title = name + " " + TolClassText(go);
     b.tolerances = page.tolerances;
@@ -66,13 +61,13 @@ GaugeReportBlock Block(const std::string& name, const GaugePageText& page, const
 }
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits in two columns.
-std::vector<ReportRow> GaugeHeading(const TTInfo& rec, TThdInfo& m)
-{
+std::vector<ReportRow> GaugeHeading(const TTInfo& rec, TThdInfo& m) {
     const std::string designation = DesignationText(m);
     std::vector<ReportRow> lines;
     if (rec.Coating > 0) {
         auto note = [&](std::size_t i) { return i < m.Notes.size() ? m.Notes[i] : std::string(); };
-        for (std::size_t i = 0; i < 4; ++i) lines.emplace_back(note(i), note(i + 5));
+        for (std::size_t i = 0; i < 4; ++i)
+            lines.emplace_back(note(i), note(i + 5));
     } else {
         lines.emplace_back(m.IsInternal ? "INTERNAL" : "EXTERNAL", "");
         lines.emplace_back(designation, "");
@@ -82,8 +77,7 @@ std::vector<ReportRow> GaugeHeading(const TTInfo& rec, TThdInfo& m)
 
 // Says which printed wire readings carry the helix correction, by the same
 // rule the readings themselves follow.
-std::string CompensationNote(TTInfo& rec)
-{
+std::string CompensationNote(TTInfo& rec) {
     const struct {
         const char* name;
         TThdInfo& gauge;
@@ -112,8 +106,7 @@ std::string CompensationNote(TTInfo& rec)
 } // namespace
 
 std::vector<ReportRow> ThreadInfoRows(const TTInfo& rec, bool metricDisplay, bool settingDim,
-                                      bool internal)
-{
+                                      bool internal) {
     const ScopedDisplayUnit unit(metricDisplay);
     const TThdInfo& ex = rec.ExtThd;
     const bool metric = ex.TypeCode == kTypeM || ex.TypeCode == kTypeMJ;
@@ -126,8 +119,10 @@ std::vector<ReportRow> ThreadInfoRows(const TTInfo& rec, bool metricDisplay, boo
     else if (ex.ClassCode != 0)
         rows.emplace_back("Class of Thread:", rec.ClassText);
     const std::string diameter = DimText(ex, 4, rec.NomDia);
-    if (settingDim) rows.emplace_back(internal ? "Internal PD:" : "External PD:", diameter);
-    else rows.emplace_back("Nominal Diameter:", diameter);
+    if (settingDim)
+        rows.emplace_back(internal ? "Internal PD:" : "External PD:", diameter);
+    else
+        rows.emplace_back("Nominal Diameter:", diameter);
     // The pitch stays in millimetres when the page is in inches.
     rows.emplace_back(metric ? "Thread Pitch:" : "Threads per Inch:",
                       TPIText(rec.TPI) + (metric ? " mm" : ""));
@@ -145,8 +140,7 @@ std::vector<ReportRow> ThreadInfoRows(const TTInfo& rec, bool metricDisplay, boo
     return rows;
 }
 
-LimitsText LimitsHeading(TTInfo& rec)
-{
+LimitsText LimitsHeading(TTInfo& rec) {
     LimitsText t;
     // The designations refresh the notes.
     const std::string internal = DesignationText(rec.IntThd);
@@ -157,8 +151,7 @@ LimitsText LimitsHeading(TTInfo& rec)
     return t;
 }
 
-LimitsText BuildLimitsText(TTInfo& rec, bool metricDisplay, bool diametersOnly)
-{
+LimitsText BuildLimitsText(TTInfo& rec, bool metricDisplay, bool diametersOnly) {
     LimitsText t = LimitsHeading(rec);
 
     const TextGrid grid = BuildResultPages(rec, std::string(), metricDisplay, false).thread;
@@ -181,12 +174,12 @@ LimitsText BuildLimitsText(TTInfo& rec, bool metricDisplay, bool diametersOnly)
     const bool un = rec.ExtThd.TypeCode == kTypeUN;
     const std::string minMax = un ? "Min Dia Max (Ref)" : "Min Dia Max";
     const std::string minMin = un ? "Min Dia Min (Ref)" : "Min Dia Min";
-    t.rows.push_back({un ? "Minor Diameter Max:" : "Minor Diamater Max:", cell(minMax, 1),
-                      un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diamater Max:",
-                      cell(minMax, 2)});
-    t.rows.push_back({"Minor Diameter Min:", cell(minMin, 1),
-                      un ? "Minor Diameter Min (Ref, Calc.):" : "Minor Diameter Min:",
-                      cell(minMin, 2)});
+    t.rows.push_back(
+        {un ? "Minor Diameter Max:" : "Minor Diamater Max:", cell(minMax, 1),
+         un ? "Minor Diameter Max (Ref, Calc.):" : "Minor Diamater Max:", cell(minMax, 2)});
+    t.rows.push_back(
+        {"Minor Diameter Min:", cell(minMin, 1),
+         un ? "Minor Diameter Min (Ref, Calc.):" : "Minor Diameter Min:", cell(minMin, 2)});
     if (diametersOnly) return t;
     external("Root Radius Max:", "Root Rad Max");
     external("Root Radius Min:", "Root Rad Min");
@@ -200,8 +193,7 @@ LimitsText BuildLimitsText(TTInfo& rec, bool metricDisplay, bool diametersOnly)
     return t;
 }
 
-GaugeReportText BuildGaugeReport(TTInfo& rec, bool metricDisplay)
-{
+GaugeReportText BuildGaugeReport(TTInfo& rec, bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     const ResultPagesText pages = BuildResultPages(rec, std::string(), metricDisplay, false);
     GaugeReportText t;
@@ -218,8 +210,7 @@ GaugeReportText BuildGaugeReport(TTInfo& rec, bool metricDisplay)
     GaugeReportBlock& set = t.setPlugs = Block("SET PLUG GAGE", pages.setPlug, setGo);
     CopyRow(set.rows, pages.setPlug.grid, "Pitch Dia", "Pitch Diameter");
     CopyRow(set.rows, pages.setPlug.grid, "MOW", "Wire Reading");
-    ValueRow(set.rows, "Helix Angle Comp", setGo, setNogo, 5, HelixComp(setGo),
-             HelixComp(setNogo));
+    ValueRow(set.rows, "Helix Angle Comp", setGo, setNogo, 5, HelixComp(setGo), HelixComp(setNogo));
     CopyRow(set.rows, pages.setPlug.grid, "Major Trunc", "Major Dia (Trunc)");
     CopyRow(set.rows, pages.setPlug.grid, "Major Full", "Major Dia (Full)");
     CopyRow(set.rows, pages.setPlug.grid, "Minor Dia", "Minor Diameter");

@@ -39,8 +39,8 @@ LimitsText LimitsHeading(TTInfo& rec);
 LimitsText BuildLimitsText(TTInfo& rec, bool metricDisplay, bool diametersOnly);
 
 struct GaugeReportBlock {
-    std::string title;     // "RING GAGE" and the gauge class
-    std::string leadTol;   // empty where the gauge has none
+    std::string title;   // "RING GAGE" and the gauge class
+    std::string leadTol; // empty where the gauge has none
     std::string halfAngle;
     bool tolerances = true; // false: the tolerance columns stay empty, `note` says why
     TextGrid rows;          // label, GO, tolerance, NOGO, tolerance

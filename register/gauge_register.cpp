@@ -16,8 +16,7 @@ namespace {
 
 // A connection string as it may be shown: the password of its user part and
 // of a "password=" parameter replaced by "***".
-std::string WithoutPassword(std::string uri)
-{
+std::string WithoutPassword(std::string uri) {
     const std::size_t start = uri.find("://") + 3;
     const std::size_t end = std::min(uri.find_first_of("/?", start), uri.size());
     const std::size_t at = uri.rfind('@', end);
@@ -32,8 +31,7 @@ std::string WithoutPassword(std::string uri)
     return uri;
 }
 
-bool Matches(const RegisterFilter& f, const RegisterEntry& e, Date today)
-{
+bool Matches(const RegisterFilter& f, const RegisterEntry& e, Date today) {
     const GaugeRecord& g = e.gauge;
     if (f.member && g.member != *f.member) return false;
     if (f.status && g.status != *f.status) return false;
@@ -46,49 +44,50 @@ bool Matches(const RegisterFilter& f, const RegisterEntry& e, Date today)
     return false;
 }
 
-std::pair<long long, std::string> SortKey(RegisterSort sort, const RegisterEntry& e)
-{
+std::pair<long long, std::string> SortKey(RegisterSort sort, const RegisterEntry& e) {
     const GaugeRecord& g = e.gauge;
     switch (sort) {
-    case RegisterSort::Due: return {e.due ? e.due->days : LLONG_MAX, {}};
-    case RegisterSort::Member: return {static_cast<int>(g.member), {}};
-    case RegisterSort::Status: return {static_cast<int>(g.status), {}};
-    case RegisterSort::Thread: return {0, LowerCase(g.thread)};
-    case RegisterSort::Owner: return {0, LowerCase(g.owner)};
-    case RegisterSort::Location: return {0, LowerCase(g.location)};
-    case RegisterSort::Serial: break;
+    case RegisterSort::Due:
+        return {e.due ? e.due->days : LLONG_MAX, {}};
+    case RegisterSort::Member:
+        return {static_cast<int>(g.member), {}};
+    case RegisterSort::Status:
+        return {static_cast<int>(g.status), {}};
+    case RegisterSort::Thread:
+        return {0, LowerCase(g.thread)};
+    case RegisterSort::Owner:
+        return {0, LowerCase(g.owner)};
+    case RegisterSort::Location:
+        return {0, LowerCase(g.location)};
+    case RegisterSort::Serial:
+        break;
     }
     return {0, LowerCase(g.serial)};
 }
 
 } // namespace
 
-DueMark DueMarkOf(const RegisterEntry& e, Date today)
-{
+DueMark DueMarkOf(const RegisterEntry& e, Date today) {
     if (!e.due) return DueMark::None;
     if (*e.due < today) return DueMark::Overdue;
     return e.due->days <= today.days + kDueSoonDays ? DueMark::DueSoon : DueMark::None;
 }
 
-std::string DefaultRegisterPath()
-{
+std::string DefaultRegisterPath() {
     return UserDataDir() + "gauges.sqlite";
 }
 
-bool IsServerRegister(const std::string& where)
-{
+bool IsServerRegister(const std::string& where) {
     return where.rfind("postgresql://", 0) == 0 || where.rfind("postgres://", 0) == 0;
 }
 
 GaugeRegister::GaugeRegister(std::unique_ptr<SqlConnection> db, std::string where)
-    : db_(std::move(db)), where_(std::move(where))
-{
-}
+    : db_(std::move(db)), where_(std::move(where)) {}
 
 GaugeRegister::~GaugeRegister() = default;
 
-std::unique_ptr<GaugeRegister> GaugeRegister::Open(const std::string& where, RegisterResult& result)
-{
+std::unique_ptr<GaugeRegister> GaugeRegister::Open(const std::string& where,
+                                                   RegisterResult& result) {
     const bool server = IsServerRegister(where);
     const std::string path = where.empty() ? DefaultRegisterPath() : where;
     const std::string shown = server ? WithoutPassword(where) : path;
@@ -118,8 +117,7 @@ std::unique_ptr<GaugeRegister> GaugeRegister::Open(const std::string& where, Reg
     }
 }
 
-RegisterResult GaugeRegister::AddGauge(GaugeRecord& g)
-{
+RegisterResult GaugeRegister::AddGauge(GaugeRecord& g) {
     if (std::string why = CheckGauge(g); !why.empty()) return Refused(why);
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, true);
@@ -135,8 +133,7 @@ RegisterResult GaugeRegister::AddGauge(GaugeRecord& g)
     });
 }
 
-RegisterResult GaugeRegister::SetStatus(const std::string& serial, GaugeStatus status)
-{
+RegisterResult GaugeRegister::SetStatus(const std::string& serial, GaugeStatus status) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, true);
         if (db_->Run("UPDATE pl_gauge SET status = ? WHERE serial = ? RETURNING id",
@@ -148,8 +145,7 @@ RegisterResult GaugeRegister::SetStatus(const std::string& serial, GaugeStatus s
     });
 }
 
-RegisterResult GaugeRegister::RecordCalibration(const std::string& serial, CalibrationRecord& c)
-{
+RegisterResult GaugeRegister::RecordCalibration(const std::string& serial, CalibrationRecord& c) {
     if (std::string why = CheckCalibration(c, Today()); !why.empty()) return Refused(why);
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, true);
@@ -165,8 +161,7 @@ RegisterResult GaugeRegister::RecordCalibration(const std::string& serial, Calib
 }
 
 void GaugeRegister::Entries(const std::string* serial, Date today,
-                            std::vector<RegisterEntry>& entries)
-{
+                            std::vector<RegisterEntry>& entries) {
     const std::string latest = "(SELECT c.@ FROM pl_calibration c WHERE c.gauge_id = g.id ORDER BY "
                                "c.cal_date DESC, c.id DESC LIMIT 1)";
     std::string sql = "SELECT g.id, " + std::string(kGaugeColumns) +
@@ -202,8 +197,7 @@ void GaugeRegister::Entries(const std::string* serial, Date today,
 }
 
 RegisterResult GaugeRegister::List(const RegisterFilter& filter, Date today,
-                                   std::vector<RegisterEntry>& entries)
-{
+                                   std::vector<RegisterEntry>& entries) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         Entries(nullptr, today, entries);
@@ -218,8 +212,7 @@ RegisterResult GaugeRegister::List(const RegisterFilter& filter, Date today,
     });
 }
 
-RegisterResult GaugeRegister::Find(const std::string& serial, Date today, RegisterEntry& entry)
-{
+RegisterResult GaugeRegister::Find(const std::string& serial, Date today, RegisterEntry& entry) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         std::vector<RegisterEntry> found;
@@ -233,8 +226,7 @@ RegisterResult GaugeRegister::Find(const std::string& serial, Date today, Regist
 }
 
 std::vector<std::pair<std::int64_t, CalibrationRecord>>
-GaugeRegister::Calibrations(const std::string* serial, bool withPdf)
-{
+GaugeRegister::Calibrations(const std::string* serial, bool withPdf) {
     std::string sql = "SELECT c.id, c.gauge_id, " + std::string(kCalColumns) +
                       ", CASE WHEN c.certificate_pdf IS NULL THEN 0 ELSE 1 END" +
                       (withPdf ? ", c.certificate_pdf" : "") + " FROM pl_calibration c";
@@ -254,8 +246,7 @@ GaugeRegister::Calibrations(const std::string* serial, bool withPdf)
 }
 
 RegisterResult GaugeRegister::History(const std::string& serial,
-                                      std::vector<CalibrationRecord>& history)
-{
+                                      std::vector<CalibrationRecord>& history) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         const std::string s = Trim(serial);
@@ -268,8 +259,7 @@ RegisterResult GaugeRegister::History(const std::string& serial,
     });
 }
 
-RegisterResult GaugeRegister::Certificate(std::int64_t calibrationId, std::string& pdf)
-{
+RegisterResult GaugeRegister::Certificate(std::int64_t calibrationId, std::string& pdf) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         const auto rows =

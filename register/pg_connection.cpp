@@ -8,8 +8,7 @@ namespace {
 
 constexpr unsigned kByteaType = 17; // pg_type.oid of bytea
 
-std::string Trimmed(const char* message)
-{
+std::string Trimmed(const char* message) {
     std::string m = message ? message : "";
     while (!m.empty() && (m.back() == '\n' || m.back() == ' '))
         m.pop_back();
@@ -18,8 +17,7 @@ std::string Trimmed(const char* message)
 
 class PostgresConnection final : public SqlConnection {
 public:
-    explicit PostgresConnection(const std::string& uri)
-    {
+    explicit PostgresConnection(const std::string& uri) {
         // Keywords before "dbname" give way to the connection string's own;
         // without a timeout libpq would wait for an unreachable server forever.
         const char* const keys[] = {"connect_timeout", "application_name", "dbname", nullptr};
@@ -41,8 +39,7 @@ public:
 
     SqlDialect Dialect() const override { return SqlDialect::Postgres; }
 
-    std::vector<SqlRow> Run(const std::string& sql, const std::vector<SqlParam>& params) override
-    {
+    std::vector<SqlRow> Run(const std::string& sql, const std::vector<SqlParam>& params) override {
         // The register's statements write '?' placeholders (and no '?' in a
         // literal); the server wants them numbered.
         std::string numbered;
@@ -79,19 +76,16 @@ public:
         return rows;
     }
 
-    void Script(const std::string& sql) override
-    {
+    void Script(const std::string& sql) override {
         const Result r(PQexec(conn_, sql.c_str()), PQclear);
         Check(r.get());
     }
 
-    void Begin(bool write) override
-    {
+    void Begin(bool write) override {
         Script(write ? "BEGIN" : "BEGIN ISOLATION LEVEL REPEATABLE READ, READ ONLY");
     }
 
-    std::vector<std::string> Tables() override
-    {
+    std::vector<std::string> Tables() override {
         std::vector<std::string> names;
         for (const SqlRow& r :
              Run("SELECT tablename FROM pg_tables WHERE schemaname = current_schema()", {}))
@@ -99,16 +93,14 @@ public:
         return names;
     }
 
-    void BackupTo(const std::string&) override
-    {
+    void BackupTo(const std::string&) override {
         throw SqlError(SqlError::Kind::Failed, "a server's database has no file to copy");
     }
 
 private:
     using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
 
-    void Check(PGresult* r)
-    {
+    void Check(PGresult* r) {
         const ExecStatusType s = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
         if (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) return;
         const char* primary = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
@@ -122,8 +114,7 @@ private:
         throw SqlError(kind, Trimmed(primary ? primary : PQerrorMessage(conn_)));
     }
 
-    static std::optional<std::string> Cell(const PGresult* r, int t, int f)
-    {
+    static std::optional<std::string> Cell(const PGresult* r, int t, int f) {
         if (PQgetisnull(r, t, f)) return std::nullopt;
         const char* value = PQgetvalue(r, t, f);
         if (PQftype(r, f) != kByteaType)
@@ -141,7 +132,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<SqlConnection> OpenPostgres(const std::string& uri)
-{
+std::unique_ptr<SqlConnection> OpenPostgres(const std::string& uri) {
     return std::make_unique<PostgresConnection>(uri);
 }

@@ -11,8 +11,7 @@
 
 namespace ch = std::chrono;
 
-bool ParseIsoDate(std::string_view t, Date& date)
-{
+bool ParseIsoDate(std::string_view t, Date& date) {
     if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
     int parts[3] = {0, 0, 0};
     const int at[3][2] = {{0, 4}, {5, 2}, {8, 2}};
@@ -30,8 +29,7 @@ bool ParseIsoDate(std::string_view t, Date& date)
     return true;
 }
 
-std::string IsoDateText(Date date)
-{
+std::string IsoDateText(Date date) {
     const ch::year_month_day ymd{ch::sys_days(ch::days(date.days))};
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
@@ -39,8 +37,7 @@ std::string IsoDateText(Date date)
     return text;
 }
 
-Date Today()
-{
+Date Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
@@ -58,15 +55,13 @@ const char* const kClasses[] = {"X", "W", "ISO 1502"};
 const char* const kStatuses[] = {"in use", "quarantined", "retired"};
 const char* const kVerdicts[] = {"conforms", "does not conform", "not proven"};
 
-bool SameLetters(std::string_view a, std::string_view b)
-{
+bool SameLetters(std::string_view a, std::string_view b) {
     return LowerCase(std::string(a)) == LowerCase(std::string(b));
 }
 
 template <typename E, std::size_t N>
 std::string ReadName(std::string_view text, const char* what, const char* const (&names)[N],
-                     E& value)
-{
+                     E& value) {
     const std::string t = Trim(std::string(text));
     std::string known;
     for (std::size_t i = 0; i < N; ++i) {
@@ -81,8 +76,7 @@ std::string ReadName(std::string_view text, const char* what, const char* const 
 }
 
 // Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
-bool IsUtf8(const std::string& s)
-{
+bool IsUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         int more = 0;
@@ -114,8 +108,7 @@ bool IsUtf8(const std::string& s)
 // Why `text` may not stand in a field; empty when it may. One-line fields
 // take no control characters: a list shows one gauge per line.
 std::string TextProblem(const char* what, const std::string& text, std::size_t maxBytes,
-                        bool multiLine = false)
-{
+                        bool multiLine = false) {
     if (text.size() > maxBytes)
         return std::string(what) + " is longer than " + std::to_string(maxBytes) + " bytes.";
     if (!IsUtf8(text)) return std::string(what) + " is not UTF-8 text.";
@@ -135,40 +128,32 @@ constexpr std::size_t kPdfBytes = 32u << 20;
 
 } // namespace
 
-const char* MemberName(GaugeMember m)
-{
+const char* MemberName(GaugeMember m) {
     return kMembers[static_cast<int>(m)];
 }
-const char* ClassName(GaugeClass c)
-{
+const char* ClassName(GaugeClass c) {
     return kClasses[static_cast<int>(c)];
 }
-const char* StatusName(GaugeStatus s)
-{
+const char* StatusName(GaugeStatus s) {
     return kStatuses[static_cast<int>(s)];
 }
-const char* VerdictName(CalVerdict v)
-{
+const char* VerdictName(CalVerdict v) {
     return kVerdicts[static_cast<int>(v)];
 }
 
-std::string ReadMember(std::string_view t, GaugeMember& m)
-{
+std::string ReadMember(std::string_view t, GaugeMember& m) {
     return ReadName(t, "member", kMembers, m);
 }
 
-std::string ReadStatus(std::string_view t, GaugeStatus& s)
-{
+std::string ReadStatus(std::string_view t, GaugeStatus& s) {
     return ReadName(t, "status", kStatuses, s);
 }
 
-std::string ReadVerdict(std::string_view t, CalVerdict& v)
-{
+std::string ReadVerdict(std::string_view t, CalVerdict& v) {
     return ReadName(t, "verdict", kVerdicts, v);
 }
 
-std::string ReadClass(std::string_view t, GaugeClass& c)
-{
+std::string ReadClass(std::string_view t, GaugeClass& c) {
     if (SameLetters(Trim(std::string(t)), "ISO1502")) {
         c = GaugeClass::Iso1502;
         return {};
@@ -176,21 +161,18 @@ std::string ReadClass(std::string_view t, GaugeClass& c)
     return ReadName(t, "gauge class", kClasses, c);
 }
 
-std::string ReadDate(std::string_view text, Date& date)
-{
+std::string ReadDate(std::string_view text, Date& date) {
     const std::string t = Trim(std::string(text));
     if (ParseIsoDate(t, date)) return {};
     return "The date \"" + t + "\" is not a calendar date YYYY-MM-DD from 1900 on.";
 }
 
-GaugeClass DefaultClassOf(GaugeMember m)
-{
+GaugeClass DefaultClassOf(GaugeMember m) {
     const bool setPlug = m == GaugeMember::GoSetPlug || m == GaugeMember::NoGoSetPlug;
     return setPlug ? GaugeClass::W : GaugeClass::X;
 }
 
-std::string CheckGauge(GaugeRecord& g)
-{
+std::string CheckGauge(GaugeRecord& g) {
     for (std::string* s : {&g.serial, &g.description, &g.thread, &g.owner, &g.location})
         *s = Trim(*s);
     if (g.serial.empty()) return "The serial number is empty.";
@@ -219,8 +201,7 @@ std::string CheckGauge(GaugeRecord& g)
     return {};
 }
 
-std::string CheckCalibration(CalibrationRecord& c, Date today)
-{
+std::string CheckCalibration(CalibrationRecord& c, Date today) {
     for (std::string* s : {&c.operatorName, &c.certificatePath, &c.unit})
         *s = Trim(*s);
     if (c.operatorName.empty()) return "The operator is empty.";
@@ -249,15 +230,13 @@ std::string CheckCalibration(CalibrationRecord& c, Date today)
     return {};
 }
 
-std::string NumberText(double value)
-{
+std::string NumberText(double value) {
     char text[64];
     const auto r = std::to_chars(text, text + sizeof text, value);
     return std::string(text, r.ptr);
 }
 
-bool ParseWholeNumber(std::string_view text, long long& value)
-{
+bool ParseWholeNumber(std::string_view text, long long& value) {
     const std::string t = Trim(std::string(text));
     const auto r = std::from_chars(t.data(), t.data() + t.size(), value);
     return r.ec == std::errc() && r.ptr == t.data() + t.size();

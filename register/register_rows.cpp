@@ -12,16 +12,14 @@ namespace {
 // may be shared with a computer whose clock runs ahead.
 constexpr Date kNoDateLimit{INT_MAX};
 
-double Real(const SqlRow& r, std::size_t i)
-{
+double Real(const SqlRow& r, std::size_t i) {
     double v = 0;
     const std::string& t = CellText(r, i);
     std::from_chars(t.data(), t.data() + t.size(), v);
     return v;
 }
 
-std::vector<SqlParam> GaugeParams(const GaugeRecord& g)
-{
+std::vector<SqlParam> GaugeParams(const GaugeRecord& g) {
     // clang-format off
     return {g.serial, g.description, g.thread, g.threadFile, MemberName(g.member),
             ClassName(g.gaugeClass), g.owner, g.location, std::int64_t{g.intervalDays},
@@ -31,18 +29,15 @@ std::vector<SqlParam> GaugeParams(const GaugeRecord& g)
 
 } // namespace
 
-RegisterResult Refused(std::string message)
-{
+RegisterResult Refused(std::string message) {
     return {RegisterResult::Kind::Refused, std::move(message)};
 }
 
-RegisterResult NoSuchGauge(const std::string& serial)
-{
+RegisterResult NoSuchGauge(const std::string& serial) {
     return Refused("There is no gauge with the serial number \"" + serial + "\" in the register.");
 }
 
-GaugeRecord GaugeOfRow(const SqlRow& r, std::size_t at, std::int64_t id)
-{
+GaugeRecord GaugeOfRow(const SqlRow& r, std::size_t at, std::int64_t id) {
     GaugeRecord g;
     g.id = id;
     g.serial = CellText(r, at);
@@ -64,8 +59,7 @@ GaugeRecord GaugeOfRow(const SqlRow& r, std::size_t at, std::int64_t id)
     return g;
 }
 
-CalibrationRecord CalibrationOfRow(const SqlRow& r, std::size_t at, std::int64_t id, bool withPdf)
-{
+CalibrationRecord CalibrationOfRow(const SqlRow& r, std::size_t at, std::int64_t id, bool withPdf) {
     CalibrationRecord c;
     c.id = id;
     std::string why = ReadDate(CellText(r, at), c.date);
@@ -86,15 +80,13 @@ CalibrationRecord CalibrationOfRow(const SqlRow& r, std::size_t at, std::int64_t
     return c;
 }
 
-std::int64_t RowId(const SqlRow& r)
-{
+std::int64_t RowId(const SqlRow& r) {
     long long id = 0;
     ParseWholeNumber(CellText(r, 0), id);
     return id;
 }
 
-std::int64_t InsertGauge(SqlConnection& db, const GaugeRecord& g, std::int64_t id)
-{
+std::int64_t InsertGauge(SqlConnection& db, const GaugeRecord& g, std::int64_t id) {
     std::vector<SqlParam> params = GaugeParams(g);
     std::string sql = std::string("INSERT INTO pl_gauge (") + (id ? "id, " : "") + kGaugeColumns +
                       ") VALUES (" + (id ? "?, " : "") +
@@ -104,8 +96,7 @@ std::int64_t InsertGauge(SqlConnection& db, const GaugeRecord& g, std::int64_t i
 }
 
 std::int64_t InsertCalibration(SqlConnection& db, std::int64_t gaugeId, const CalibrationRecord& c,
-                               std::int64_t id)
-{
+                               std::int64_t id) {
     std::vector<SqlParam> params = {gaugeId,
                                     IsoDateText(c.date),
                                     c.operatorName,
@@ -126,8 +117,7 @@ std::int64_t InsertCalibration(SqlConnection& db, std::int64_t gaugeId, const Ca
 }
 
 std::optional<std::pair<std::int64_t, GaugeStatus>> GaugeBySerial(SqlConnection& db,
-                                                                  const std::string& serial)
-{
+                                                                  const std::string& serial) {
     const auto rows = db.Run("SELECT id, status FROM pl_gauge WHERE serial = ?", {serial});
     if (rows.empty()) return std::nullopt;
     GaugeStatus s = GaugeStatus::InUse;

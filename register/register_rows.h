@@ -20,14 +20,12 @@ inline const char* const kCalColumns = "cal_date, operator, cal_inputs, unit, me
 
 RegisterResult Refused(std::string message);
 // `text` ended with a full stop, once.
-inline std::string Sentence(std::string text)
-{
+inline std::string Sentence(std::string text) {
     return text.ends_with('.') ? text : text + ".";
 }
 RegisterResult NoSuchGauge(const std::string& serial);
 
-inline const std::string& CellText(const SqlRow& r, std::size_t i)
-{
+inline const std::string& CellText(const SqlRow& r, std::size_t i) {
     static const std::string empty;
     return r[i] ? *r[i] : empty;
 }
@@ -51,15 +49,14 @@ std::optional<std::pair<std::int64_t, GaugeStatus>> GaugeBySerial(SqlConnection&
 } // namespace register_rows
 
 // A database failure ends the request with the register's name and the reason.
-template <typename Work> RegisterResult GaugeRegister::Guard(Work&& work)
-{
+template <typename Work> RegisterResult GaugeRegister::Guard(Work&& work) {
     try {
         return work();
     } catch (const SqlError& e) {
         const std::string why = e.what();
-        return {RegisterResult::Kind::Failed,
-                register_rows::Sentence("The gauge register " + where_ + " " +
-                                        (e.kind == SqlError::Kind::Foreign ? why
-                                                                           : "failed: " + why))};
+        return {
+            RegisterResult::Kind::Failed,
+            register_rows::Sentence("The gauge register " + where_ + " " +
+                                    (e.kind == SqlError::Kind::Foreign ? why : "failed: " + why))};
     }
 }

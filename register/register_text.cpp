@@ -7,13 +7,11 @@
 
 namespace {
 
-std::string LineText(int line)
-{
+std::string LineText(int line) {
     return "line " + std::to_string(line) + ": ";
 }
 
-bool EndsField(char c)
-{
+bool EndsField(char c) {
     return c == ',' || c == '\n' || c == '\r';
 }
 
@@ -42,20 +40,17 @@ enum GaugeColumn {
 enum CalColumn { cSerial, cDate, cOperator, cUnit, cPD, cU, cK, cVerdict, cCertificate, cInputs };
 
 // The field of `column`; empty when the file leaves the column out.
-std::string Field(const CsvLayout& l, const std::vector<std::string>& fields, int column)
-{
+std::string Field(const CsvLayout& l, const std::vector<std::string>& fields, int column) {
     const int at = l.at[static_cast<std::size_t>(column)];
     return at < 0 ? std::string() : fields[static_cast<std::size_t>(at)];
 }
 
-std::string ReadNumber(const char* what, const std::string& text, double& value)
-{
+std::string ReadNumber(const char* what, const std::string& text, double& value) {
     if (ParseDecimal(text, value)) return {};
     return std::string("The ") + what + " \"" + Trim(text) + "\" is not a number.";
 }
 
-void AppendJson(std::string& out, const std::string& s)
-{
+void AppendJson(std::string& out, const std::string& s) {
     out += '"';
     for (const char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
@@ -80,25 +75,21 @@ void AppendJson(std::string& out, const std::string& s)
 // Builds one JSON object: key, value, key, value ...
 class JsonLine {
 public:
-    JsonLine& Text(const char* key, const std::string& value)
-    {
+    JsonLine& Text(const char* key, const std::string& value) {
         AppendJson(Key(key), value);
         return *this;
     }
-    JsonLine& Raw(const char* key, const std::string& value)
-    {
+    JsonLine& Raw(const char* key, const std::string& value) {
         Key(key) += value;
         return *this;
     }
-    JsonLine& Date(const char* key, const std::optional<::Date>& d)
-    {
+    JsonLine& Date(const char* key, const std::optional<::Date>& d) {
         return d ? Text(key, IsoDateText(*d)) : Raw(key, "null");
     }
     std::string Done() { return out_ + "}"; }
 
 private:
-    std::string& Key(const char* key)
-    {
+    std::string& Key(const char* key) {
         out_ += out_.size() == 1 ? "\"" : ",\"";
         return (out_ += key) += "\":";
     }
@@ -107,8 +98,7 @@ private:
 
 } // namespace
 
-bool ParseCsv(const std::string& text, std::vector<CsvRow>& rows, std::string& error)
-{
+bool ParseCsv(const std::string& text, std::vector<CsvRow>& rows, std::string& error) {
     const std::size_t n = text.size();
     std::size_t i = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     int line = 1;
@@ -157,8 +147,7 @@ bool ParseCsv(const std::string& text, std::vector<CsvRow>& rows, std::string& e
     return true;
 }
 
-std::string CsvLine(const std::vector<std::string>& fields)
-{
+std::string CsvLine(const std::vector<std::string>& fields) {
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string& f = fields[i];
@@ -177,17 +166,14 @@ std::string CsvLine(const std::vector<std::string>& fields)
     return out + "\r\n";
 }
 
-const std::vector<std::string>& GaugeCsvColumns()
-{
+const std::vector<std::string>& GaugeCsvColumns() {
     return kGaugeColumns;
 }
-const std::vector<std::string>& CalibrationCsvColumns()
-{
+const std::vector<std::string>& CalibrationCsvColumns() {
     return kCalColumns;
 }
 
-std::vector<std::string> GaugeCsvFields(const GaugeRecord& g)
-{
+std::vector<std::string> GaugeCsvFields(const GaugeRecord& g) {
     return {g.serial,
             g.thread,
             MemberName(g.member),
@@ -200,16 +186,15 @@ std::vector<std::string> GaugeCsvFields(const GaugeRecord& g)
             g.threadFile};
 }
 
-std::vector<std::string> CalibrationCsvFields(const std::string& serial, const CalibrationRecord& c)
-{
+std::vector<std::string> CalibrationCsvFields(const std::string& serial,
+                                              const CalibrationRecord& c) {
     return {serial,          IsoDateText(c.date),      c.operatorName,
             c.unit,          NumberText(c.measuredPD), NumberText(c.expandedU),
             NumberText(c.k), VerdictName(c.verdict),   c.certificatePath,
             c.calInputs};
 }
 
-std::string ReadCsvHeader(const std::vector<std::string>& header, CsvLayout& layout)
-{
+std::string ReadCsvHeader(const std::vector<std::string>& header, CsvLayout& layout) {
     std::vector<std::string> names;
     for (const std::string& h : header)
         names.push_back(LowerCase(Trim(h)));
@@ -230,8 +215,8 @@ std::string ReadCsvHeader(const std::vector<std::string>& header, CsvLayout& lay
     return {};
 }
 
-std::string GaugeFromCsv(const CsvLayout& l, const std::vector<std::string>& fields, GaugeRecord& g)
-{
+std::string GaugeFromCsv(const CsvLayout& l, const std::vector<std::string>& fields,
+                         GaugeRecord& g) {
     const auto f = [&](GaugeColumn c) { return Field(l, fields, c); };
     g = GaugeRecord();
     g.serial = f(gSerial);
@@ -254,8 +239,7 @@ std::string GaugeFromCsv(const CsvLayout& l, const std::vector<std::string>& fie
 }
 
 std::string CalibrationFromCsv(const CsvLayout& l, const std::vector<std::string>& fields,
-                               std::string& serial, CalibrationRecord& c)
-{
+                               std::string& serial, CalibrationRecord& c) {
     const auto f = [&](CalColumn col) { return Field(l, fields, col); };
     c = CalibrationRecord();
     serial = Trim(f(cSerial));
@@ -272,8 +256,7 @@ std::string CalibrationFromCsv(const CsvLayout& l, const std::vector<std::string
     return CheckCalibration(c, Today());
 }
 
-std::string GaugeJsonLine(const RegisterEntry& e, bool whole)
-{
+std::string GaugeJsonLine(const RegisterEntry& e, bool whole) {
     const GaugeRecord& g = e.gauge;
     JsonLine j;
     if (whole) j.Text("record", "gauge");
@@ -292,8 +275,7 @@ std::string GaugeJsonLine(const RegisterEntry& e, bool whole)
     return j.Done();
 }
 
-std::string CalibrationJsonLine(const std::string& serial, const CalibrationRecord& c, bool whole)
-{
+std::string CalibrationJsonLine(const std::string& serial, const CalibrationRecord& c, bool whole) {
     JsonLine j;
     if (whole) j.Text("record", "calibration");
     j.Text("serial", serial)
@@ -311,16 +293,14 @@ std::string CalibrationJsonLine(const std::string& serial, const CalibrationReco
     return j.Done();
 }
 
-const std::vector<std::string>& RegisterListTitles()
-{
+const std::vector<std::string>& RegisterListTitles() {
     static const std::vector<std::string> titles = {
         "Serial",   "Description",     "Thread", "Member",           "Class", "Owner",
         "Location", "Interval (days)", "Status", "Last Calibration", "Due"};
     return titles;
 }
 
-std::vector<std::string> RegisterListRow(const RegisterEntry& e)
-{
+std::vector<std::string> RegisterListRow(const RegisterEntry& e) {
     const GaugeRecord& g = e.gauge;
     const std::string last = e.lastCalibration
                                  ? IsoDateText(*e.lastCalibration) + " " +

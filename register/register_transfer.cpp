@@ -20,16 +20,14 @@ using namespace register_rows;
 
 namespace {
 
-void RemoveDatabaseFiles(const std::string& path)
-{
+void RemoveDatabaseFiles(const std::string& path) {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
         ::unlink((path + suffix).c_str());
 }
 
 } // namespace
 
-RegisterResult GaugeRegister::ExportCsv(bool calibrations, std::string& csv)
-{
+RegisterResult GaugeRegister::ExportCsv(bool calibrations, std::string& csv) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         std::vector<RegisterEntry> entries;
@@ -51,8 +49,7 @@ RegisterResult GaugeRegister::ExportCsv(bool calibrations, std::string& csv)
 }
 
 RegisterResult GaugeRegister::ImportCsv(const std::string& csv, const std::string& name,
-                                        int& imported)
-{
+                                        int& imported) {
     imported = 0;
     std::vector<CsvRow> rows;
     std::string why;
@@ -97,8 +94,7 @@ RegisterResult GaugeRegister::ImportCsv(const std::string& csv, const std::strin
     });
 }
 
-RegisterResult GaugeRegister::ImportCsvFile(const std::string& path, int& imported)
-{
+RegisterResult GaugeRegister::ImportCsvFile(const std::string& path, int& imported) {
     imported = 0;
     // Well above a plant's register; a larger file is not one.
     constexpr std::uintmax_t kMaxBytes = 64u << 20;
@@ -118,8 +114,7 @@ RegisterResult GaugeRegister::ImportCsvFile(const std::string& path, int& import
     return ImportCsv(text.str(), path, imported);
 }
 
-RegisterResult GaugeRegister::ExportJsonLines(Date today, std::string& lines)
-{
+RegisterResult GaugeRegister::ExportJsonLines(Date today, std::string& lines) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction tx(*db_, false);
         std::vector<RegisterEntry> entries;
@@ -139,8 +134,7 @@ RegisterResult GaugeRegister::ExportJsonLines(Date today, std::string& lines)
     });
 }
 
-RegisterResult GaugeRegister::CopyInto(GaugeRegister& copy)
-{
+RegisterResult GaugeRegister::CopyInto(GaugeRegister& copy) {
     return Guard([&]() -> RegisterResult {
         SqlTransaction from(*db_, false);
         SqlTransaction to(*copy.db_, true);
@@ -155,8 +149,7 @@ RegisterResult GaugeRegister::CopyInto(GaugeRegister& copy)
     });
 }
 
-RegisterResult GaugeRegister::Backup(const std::string& path)
-{
+RegisterResult GaugeRegister::Backup(const std::string& path) {
     const auto fail = [&](const std::string& why) {
         return RegisterResult{RegisterResult::Kind::Failed,
                               "The backup " + path + " cannot be written: " + why + "."};

@@ -12,22 +12,23 @@ namespace {
 
 constexpr int kBusyMillis = 30000;
 
-SqlError::Kind KindOf(int rc)
-{
+SqlError::Kind KindOf(int rc) {
     switch (rc & 0xFF) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return SqlError::Kind::Busy;
+    case SQLITE_LOCKED:
+        return SqlError::Kind::Busy;
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: return SqlError::Kind::Foreign;
-    default: break;
+    case SQLITE_CORRUPT:
+        return SqlError::Kind::Foreign;
+    default:
+        break;
     }
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
         return SqlError::Kind::Duplicate;
     return SqlError::Kind::Failed;
 }
 
-[[noreturn]] void Fail(sqlite3* db, int rc)
-{
+[[noreturn]] void Fail(sqlite3* db, int rc) {
     std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     if (KindOf(rc) == SqlError::Kind::Busy)
         message = "another program kept the register busy too long (" + message + ")";
@@ -36,8 +37,7 @@ SqlError::Kind KindOf(int rc)
 
 class SqliteConnection final : public SqlConnection {
 public:
-    explicit SqliteConnection(const std::string& path)
-    {
+    explicit SqliteConnection(const std::string& path) {
         const int rc = sqlite3_open_v2(path.c_str(), &db_,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc != SQLITE_OK) {
@@ -55,8 +55,7 @@ public:
 
     SqlDialect Dialect() const override { return SqlDialect::Sqlite; }
 
-    std::vector<SqlRow> Run(const std::string& sql, const std::vector<SqlParam>& params) override
-    {
+    std::vector<SqlRow> Run(const std::string& sql, const std::vector<SqlParam>& params) override {
         sqlite3_stmt* raw = nullptr;
         if (const int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &raw, nullptr); rc != SQLITE_OK)
             Fail(db_, rc);
@@ -90,8 +89,7 @@ public:
         return rows;
     }
 
-    void Script(const std::string& sql) override
-    {
+    void Script(const std::string& sql) override {
         if (const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
             rc != SQLITE_OK)
             Fail(db_, rc);
@@ -101,8 +99,7 @@ public:
     // and then had to wait for it could only fail.
     void Begin(bool write) override { Script(write ? "BEGIN IMMEDIATE" : "BEGIN"); }
 
-    std::vector<std::string> Tables() override
-    {
+    std::vector<std::string> Tables() override {
         std::vector<std::string> names;
         for (const SqlRow& r : Run("SELECT name FROM sqlite_master WHERE type IN ('table', "
                                    "'view') AND name NOT LIKE 'sqlite_%'",
@@ -113,8 +110,7 @@ public:
 
     void Settle() override { Script("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL"); }
 
-    void BackupTo(const std::string& path) override
-    {
+    void BackupTo(const std::string& path) override {
         sqlite3* dest = nullptr;
         int rc = sqlite3_open_v2(path.c_str(), &dest, SQLITE_OPEN_READWRITE, nullptr);
         if (rc == SQLITE_OK) {
@@ -140,11 +136,12 @@ public:
     }
 
 private:
-    static std::optional<std::string> Cell(sqlite3_stmt* st, int c)
-    {
+    static std::optional<std::string> Cell(sqlite3_stmt* st, int c) {
         switch (sqlite3_column_type(st, c)) {
-        case SQLITE_NULL: return std::nullopt;
-        case SQLITE_FLOAT: return NumberText(sqlite3_column_double(st, c));
+        case SQLITE_NULL:
+            return std::nullopt;
+        case SQLITE_FLOAT:
+            return NumberText(sqlite3_column_double(st, c));
         case SQLITE_BLOB: {
             const void* bytes = sqlite3_column_blob(st, c);
             const auto n = static_cast<std::size_t>(sqlite3_column_bytes(st, c));
@@ -163,7 +160,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<SqlConnection> OpenSqlite(const std::string& path)
-{
+std::unique_ptr<SqlConnection> OpenSqlite(const std::string& path) {
     return std::make_unique<SqliteConnection>(path);
 }

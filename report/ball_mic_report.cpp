@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-const QStringList& BallMicCheckList()
-{
+const QStringList& BallMicCheckList() {
     static const QStringList lines = {
         "_____  1. Verify contact ball size.",
         "_____  2. Verify distance from gage base to bottom of contact ball.",
@@ -20,11 +19,11 @@ const QStringList& BallMicCheckList()
     return lines;
 }
 
-void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm)
-{
+void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm) {
     const BallMicPageText page = BuildBallMicPage(bm);
     std::vector<std::pair<std::string, std::string>> inputs;
-    for (const BallMicRow& row : BallMicInputRows(bm)) inputs.emplace_back(row.label, row.value);
+    for (const BallMicRow& row : BallMicInputRows(bm))
+        inputs.emplace_back(row.label, row.value);
     rpt.BeginReport();
     PrintReportHeader(rpt, "Ball Mic Calculation Report");
     rpt.NewLine();
@@ -39,7 +38,8 @@ void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm)
     rpt.PrintLeft("Set To Flat Standard: " + ReportText(page.setFlat));
     rpt.NewLine();
     rpt.PrintLeft(ReportText(page.setVCaption + " " + page.setV));
-    for (int i = 0; i < 9; ++i) rpt.NewLine();
+    for (int i = 0; i < 9; ++i)
+        rpt.NewLine();
     rpt.SetFont(kReportSerif, 12);
     rpt.PrintLeft("Ball Mic CheckList:");
     rpt.NewLine();
@@ -47,7 +47,8 @@ void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm)
     const QStringList& checks = BallMicCheckList();
     for (qsizetype i = 0; i < checks.size(); ++i) {
         rpt.PrintLeft(checks[i]);
-        for (int n = i + 1 == checks.size() ? 3 : 2; n > 0; --n) rpt.NewLine();
+        for (int n = i + 1 == checks.size() ? 3 : 2; n > 0; --n)
+            rpt.NewLine();
     }
     PrintReportFooter(rpt);
     rpt.EndReport();

@@ -27,8 +27,7 @@ private:
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
 // side; then the rule. Both sides look alike.
-void GaugeReport::Heading(const std::vector<ReportRow>& lines)
-{
+void GaugeReport::Heading(const std::vector<ReportRow>& lines) {
     rpt_.SetFont(kReportSerif, 12);
     rpt_.BoldOn();
     for (const auto& [left, right] : lines) {
@@ -42,8 +41,7 @@ void GaugeReport::Heading(const std::vector<ReportRow>& lines)
     rpt_.GotoXY(0, rpt_.GetY() + 0.05);
 }
 
-void GaugeReport::Row(const std::vector<std::string>& cells, bool tols)
-{
+void GaugeReport::Row(const std::vector<std::string>& cells, bool tols) {
     rpt_.PrintColumn(1, ReportText(cells[0]));
     rpt_.PrintColumn(2, ReportText(cells[1]));
     rpt_.PrintColumn(4, ReportText(cells[3]));
@@ -57,8 +55,7 @@ void GaugeReport::Row(const std::vector<std::string>& cells, bool tols)
 // The title with the gauge's tolerances, the table, and the line that says
 // why tolerances are missing, as its page says it, in the gap that follows
 // the block: the page keeps its length.
-void GaugeReport::Block(const GaugeReportBlock& block)
-{
+void GaugeReport::Block(const GaugeReportBlock& block) {
     rpt_.BoldOn();
     rpt_.PrintLeft(ReportText(block.title));
     rpt_.PlainFont();
@@ -71,12 +68,14 @@ void GaugeReport::Block(const GaugeReportBlock& block)
     rpt_.NewLine();
     rpt_.SetTableGrid(false);
     SetColumnWidths(rpt_, {2.0, 1.25, 1.0, 1.25, 1.0});
-    for (int c = 2; c <= 5; ++c) rpt_.SetColumnAlign(c, kAlignCenter);
+    for (int c = 2; c <= 5; ++c)
+        rpt_.SetColumnAlign(c, kAlignCenter);
     rpt_.SetCellPadding(0.01);
     rpt_.BeginTable();
     Row({"", "GO", "Tols", "NOGO", "Tols"}, block.tolerances);
     rpt_.PlainFont();
-    for (const std::vector<std::string>& row : block.rows) Row(row, block.tolerances);
+    for (const std::vector<std::string>& row : block.rows)
+        Row(row, block.tolerances);
     rpt_.EndTable();
     noted_ = !block.note.empty();
     if (!noted_) return;
@@ -88,13 +87,11 @@ void GaugeReport::Block(const GaugeReportBlock& block)
 }
 
 // The room between two blocks, unless a note line already separates them.
-void GaugeReport::Gap()
-{
+void GaugeReport::Gap() {
     if (!noted_) rpt_.GotoXY(0, rpt_.GetY() + 0.1);
 }
 
-void GaugeReport::Print(const TReportJob& job)
-{
+void GaugeReport::Print(const TReportJob& job) {
     const GaugeReportText text = BuildGaugeReport(*job.record, job.metricDisplay);
     rpt_.BeginReport();
     PrintThreadInfo(rpt_, job, "Gage Dimensions Report");
@@ -118,7 +115,6 @@ void GaugeReport::Print(const TReportJob& job)
 
 } // namespace
 
-void PrintGaugeReport(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintGaugeReport(TReportWorks& rpt, const TReportJob& job) {
     GaugeReport(rpt).Print(job);
 }

@@ -8,8 +8,7 @@
 #include "report/report_page.h"
 #include "report/report_works.h"
 
-void PrintIso1502Report(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintIso1502Report(TReportWorks& rpt, const TReportJob& job) {
     const Iso1502PageText page = BuildIso1502Page(*job.record, false);
     rpt.BeginReport();
     PrintThreadInfo(rpt, job, "ISO 1502 Gauge Report");
@@ -22,7 +21,8 @@ void PrintIso1502Report(TReportWorks& rpt, const TReportJob& job)
     } else {
         rpt.SetTableGrid(true);
         SetColumnWidths(rpt, {2.0, 1.25, 1.25, 1.25, 1.25});
-        for (int c = 2; c <= 5; ++c) rpt.SetColumnAlign(c, kAlignCenter);
+        for (int c = 2; c <= 5; ++c)
+            rpt.SetColumnAlign(c, kAlignCenter);
         rpt.SetCellPadding(0.015);
         rpt.SetFont(kReportSerif, 12);
         rpt.BeginTable();

@@ -17,8 +17,7 @@ namespace {
 
 const char* const kPipeReportTitle = "Thread Dimensions Report";
 
-QString& PictureDirSetting()
-{
+QString& PictureDirSetting() {
     static QString dir;
     return dir;
 }
@@ -29,21 +28,21 @@ struct Picture {
     QString problem;
 };
 
-Picture LoadPicture(PipeDrawing drawing)
-{
+Picture LoadPicture(PipeDrawing drawing) {
     Picture p;
     const QString name = PipeDrawingFileName(drawing);
     if (name.isEmpty()) return p;
     const QString& dir = PictureDirSetting();
     const QString path = dir.isEmpty() ? PipePicturePath(drawing) : QDir(dir).filePath(name);
-    if (path.isEmpty() || !QFileInfo::exists(path)) p.problem = "Picture " + name + " not found";
-    else if (!p.image.load(path)) p.problem = "Picture " + name + " could not be read";
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        p.problem = "Picture " + name + " not found";
+    else if (!p.image.load(path))
+        p.problem = "Picture " + name + " could not be read";
     return p;
 }
 
 // Positions are worked out in inches; text widths come in output pixels.
-double PixelsPerInch(TReportWorks& rpt)
-{
+double PixelsPerInch(TReportWorks& rpt) {
     const double x = rpt.GetX(), y = rpt.GetY();
     rpt.GotoXY(1.0, y);
     const double ppi = rpt.GetX(true) - rpt.MarginRect().left();
@@ -54,14 +53,11 @@ double PixelsPerInch(TReportWorks& rpt)
 class PipeTableWriter {
 public:
     PipeTableWriter(TReportWorks& rpt, const PipeReportTable& table)
-        : rpt_(rpt), t_(table), ppi_(PixelsPerInch(rpt))
-    {
-    }
+        : rpt_(rpt), t_(table), ppi_(PixelsPerInch(rpt)) {}
 
     // Prints a label at its tab; centred and right tabs take the whole
     // label's width, symbols and references included.
-    void Label(int tab, const PipeLabel& label)
-    {
+    void Label(int tab, const PipeLabel& label) {
         if (tab < 1 || tab > static_cast<int>(t_.tabs.size()) || label.empty()) return;
         const PipeReportTab& at = t_.tabs[static_cast<std::size_t>(tab - 1)];
         if (label.size() == 1 && label[0].kind == PipeLabelPart::Text) {
@@ -69,14 +65,15 @@ public:
             return;
         }
         double x = at.at;
-        if (at.align == kAlignCenter) x -= Width(label) / 2;
-        else if (at.align == kAlignRight) x -= Width(label);
+        if (at.align == kAlignCenter)
+            x -= Width(label) / 2;
+        else if (at.align == kAlignRight)
+            x -= Width(label);
         rpt_.GotoXY(x, rpt_.GetY());
         Parts(label);
     }
 
-    void Centred(const PipeLabel& label)
-    {
+    void Centred(const PipeLabel& label) {
         const double room = rpt_.MarginRect().width() / ppi_;
         rpt_.GotoXY((room - Width(label)) / 2, rpt_.GetY());
         Parts(label);
@@ -84,8 +81,7 @@ public:
 
     // The table: rows, then the spanning labels between their rules, then
     // the vertical rules. Returns the y of the last rule.
-    double Print()
-    {
+    double Print() {
         const double h = rpt_.TextHeight() / ppi_;
         const double advance = (rpt_.TextHeight() + rpt_.TextHeight() * 10 / 100) / ppi_;
         // A little room under the title's descenders.
@@ -97,7 +93,8 @@ public:
             rpt_.GotoXY(0, top + extra * advance / 2);
             const PipeReportRow& row = t_.rows[static_cast<std::size_t>(r)];
             rpt_.BoldOn();
-            for (const PipeReportCell& c : row.labels) Label(c.tab, c.label);
+            for (const PipeReportCell& c : row.labels)
+                Label(c.tab, c.label);
             rpt_.PlainFont();
             rpt_.PrintTab(t_.valueTab, QString::fromStdString(row.value));
             rpt_.GotoXY(0, top + (1 + extra) * advance);
@@ -106,7 +103,8 @@ public:
         rpt_.BoldOn();
         for (const PipeReportSpan& s : t_.spans) {
             const double mid = (rules[static_cast<std::size_t>(s.first)] +
-                                rules[static_cast<std::size_t>(s.last) + 1]) / 2;
+                                rules[static_cast<std::size_t>(s.last) + 1]) /
+                               2;
             const double block = (static_cast<double>(s.lines.size()) - 1) * advance + h;
             for (std::size_t i = 0; i < s.lines.size(); ++i) {
                 rpt_.GotoXY(0, mid - block / 2 + static_cast<double>(i) * advance);
@@ -120,13 +118,14 @@ public:
     }
 
 private:
-    double Width(const PipeLabel& label)
-    {
+    double Width(const PipeLabel& label) {
         double px = 0;
         for (const PipeLabelPart& part : label) {
             const QString text = QString::fromStdString(part.text);
             switch (part.kind) {
-            case PipeLabelPart::Text: px += rpt_.TextWidth(text); break;
+            case PipeLabelPart::Text:
+                px += rpt_.TextWidth(text);
+                break;
             case PipeLabelPart::NoteRef: {
                 const QFont saved = rpt_.ReportFont();
                 rpt_.SetFont(kReportSerif, 8);
@@ -142,21 +141,25 @@ private:
         return px / ppi_;
     }
 
-    void Parts(const PipeLabel& label)
-    {
+    void Parts(const PipeLabel& label) {
         for (const PipeLabelPart& part : label) {
             const QString text = QString::fromStdString(part.text);
             switch (part.kind) {
-            case PipeLabelPart::Text: rpt_.PrintText(text); break;
-            case PipeLabelPart::NoteRef: PrintNoteRef(rpt_, text); break;
-            case PipeLabelPart::Symbol: PrintSubSymbol(rpt_, text); break;
+            case PipeLabelPart::Text:
+                rpt_.PrintText(text);
+                break;
+            case PipeLabelPart::NoteRef:
+                PrintNoteRef(rpt_, text);
+                break;
+            case PipeLabelPart::Symbol:
+                PrintSubSymbol(rpt_, text);
+                break;
             }
         }
     }
 
     // A spanning label of more lines than rows makes its last row taller.
-    int ExtraLines(int row) const
-    {
+    int ExtraLines(int row) const {
         int extra = 0;
         for (const PipeReportSpan& s : t_.spans)
             if (s.last == row)
@@ -166,8 +169,7 @@ private:
 
     // A rule from `from` to the table's right edge just below the line;
     // returns its y.
-    double Rule(double from)
-    {
+    double Rule(double from) {
         const double y = rpt_.GetY() + 0.02;
         rpt_.GotoXY(from, y);
         rpt_.DrawLineTo(t_.width, y);
@@ -176,16 +178,14 @@ private:
         return ruleY;
     }
 
-    void Line(double x, double y1, double y2)
-    {
+    void Line(double x, double y1, double y2) {
         rpt_.GotoXY(x, y1);
         rpt_.DrawLineTo(x, y2);
     }
 
     // The outer edges over the whole table; each inner edge over the runs of
     // rows whose cells meet there.
-    void VerticalRules(const std::vector<double>& rules)
-    {
+    void VerticalRules(const std::vector<double>& rules) {
         Line(0, rules.front(), rules.back());
         Line(t_.width, rules.front(), rules.back());
         const int n = static_cast<int>(t_.rows.size());
@@ -208,7 +208,8 @@ private:
                     continue;
                 }
                 int last = r;
-                while (last + 1 < n && has(last + 1, x)) ++last;
+                while (last + 1 < n && has(last + 1, x))
+                    ++last;
                 Line(x, rules[static_cast<std::size_t>(r)],
                      rules[static_cast<std::size_t>(last) + 1]);
                 r = last + 1;
@@ -221,8 +222,7 @@ private:
     double ppi_;
 };
 
-void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Picture& picture)
-{
+void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Picture& picture) {
     const bool dims = layout.group == kPipeReportDims;
     if (dims) {
         rpt.SetTitle(kPipeReportTitle);
@@ -242,7 +242,8 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
     rpt.NewLine();
 
     const PipeReportTable& t = layout.table;
-    for (const PipeReportTab& tab : t.tabs) rpt.AddTab(tab.at, tab.align);
+    for (const PipeReportTab& tab : t.tabs)
+        rpt.AddTab(tab.at, tab.align);
     PipeTableWriter writer(rpt, t);
     rpt.SetFont(kReportSerif, 12);
     rpt.BoldOn();
@@ -271,8 +272,10 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
     }
     rpt.SetFont(kReportSerif, 10);
     rpt.PlainFont();
-    if (layout.noteAfterBlankLines) rpt.PrintLeft(kPipeReportNote);
-    else rpt.PrintText(kPipeReportNote);
+    if (layout.noteAfterBlankLines)
+        rpt.PrintLeft(kPipeReportNote);
+    else
+        rpt.PrintText(kPipeReportNote);
     rpt.NewLine();
     // Below the note: 0.4 inch under the last rule would put the
     // railing-joint picture over it. The pictures fill the page down to its
@@ -290,22 +293,19 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
 
 } // namespace
 
-PipeReportGroup PipeReportOfJob(const TReportJob& job)
-{
+PipeReportGroup PipeReportOfJob(const TReportJob& job) {
     if (job.record == nullptr || job.group < kPipeReportDims || job.group > kPipeReportStraight)
         return kPipeReportNone;
     return BuildPipeReport(*job.record, static_cast<PipeReportGroup>(job.group)).group;
 }
 
-void PrintPipeReport(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintPipeReport(TReportWorks& rpt, const TReportJob& job) {
     const PipeReportLayout layout =
         BuildPipeReport(*job.record, static_cast<PipeReportGroup>(job.group));
     PrintOneCopy(rpt, layout, LoadPicture(layout.picture));
 }
 
-void PrintNoteRef(TReportWorks& rpt, const QString& text)
-{
+void PrintNoteRef(TReportWorks& rpt, const QString& text) {
     const QFont saved = rpt.ReportFont();
     const double x = rpt.GetX(), y = rpt.GetY();
     rpt.SetFont(kReportSerif, 8);
@@ -315,8 +315,7 @@ void PrintNoteRef(TReportWorks& rpt, const QString& text)
     rpt.SetReportFont(saved);
 }
 
-void PrintSubSymbol(TReportWorks& rpt, const QString& symbol)
-{
+void PrintSubSymbol(TReportWorks& rpt, const QString& symbol) {
     const QFont saved = rpt.ReportFont();
     const double y = rpt.GetY();
     rpt.PrintText("(" + symbol.left(1));
@@ -329,15 +328,13 @@ void PrintSubSymbol(TReportWorks& rpt, const QString& symbol)
     rpt.PrintText(")");
 }
 
-int PipeReportOfPage(const QString& pageCaption)
-{
+int PipeReportOfPage(const QString& pageCaption) {
     if (pageCaption == "Parameters" || pageCaption == "Thread Dim.") return kPipeReportDims;
     if (pageCaption == "NPT Gages") return kPipeReportGauges;
     if (pageCaption == "NPT Tolerances") return kPipeReportTols;
     return kPipeReportNone;
 }
 
-void SetPipePictureDir(const QString& dir)
-{
+void SetPipePictureDir(const QString& dir) {
     PictureDirSetting() = dir;
 }

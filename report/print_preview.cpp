@@ -28,8 +28,7 @@ constexpr int kZooms[] = {50, 75, 100, 150, 200};
 
 // Large enough to read a whole page: nine tenths of the screen's height and
 // a page's width beside it.
-QSize OpeningSize(const QWidget* parent)
-{
+QSize OpeningSize(const QWidget* parent) {
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return {541, 432};
     const QRect free = screen->availableGeometry();
@@ -38,37 +37,32 @@ QSize OpeningSize(const QWidget* parent)
     return {std::max(w, 541), std::max(h, 432)};
 }
 
-void ReportFailedJob(TReportWorks& rpt)
-{
+void ReportFailedJob(TReportWorks& rpt) {
     if (rpt.JobFailed() && ReportHooks().message)
         ReportHooks().message("Can not print the report to " + rpt.OutputName());
 }
 
 } // namespace
 
-TReportView::TReportView(TReportWorks& engine, QWidget* parent) : QWidget(parent), engine_(engine)
-{
+TReportView::TReportView(TReportWorks& engine, QWidget* parent) : QWidget(parent), engine_(engine) {
     PageChanged();
 }
 
-void TReportView::PageChanged()
-{
+void TReportView::PageChanged() {
     resize(engine_.PreviewImage().size());
     if (parentWidget() != nullptr)
         parentWidget()->resize(width() + 2 * kPageInset, height() + 2 * kPageInset);
     update();
 }
 
-void TReportView::paintEvent(QPaintEvent*)
-{
+void TReportView::paintEvent(QPaintEvent*) {
     // A control too small to hold a page shows nothing.
     if (height() <= 100) return;
     QPainter p(this);
     p.drawImage(0, 0, engine_.PreviewImage());
 }
 
-TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
-{
+TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent) {
     setObjectName("frmThdPrint");
     setWindowTitle("Pitch Ledger - Print Preview");
     resize(OpeningSize(parent));
@@ -83,7 +77,8 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
     cboZoom = new QComboBox(top);
     cboZoom->setObjectName("cboZoom");
     cboZoom->addItem("Fit page", 0);
-    for (int z : kZooms) cboZoom->addItem(QString::number(z) + " %", z);
+    for (int z : kZooms)
+        cboZoom->addItem(QString::number(z) + " %", z);
     auto* zoomLabel = new QLabel("&Zoom:", top);
     zoomLabel->setBuddy(cboZoom);
     buttons->addWidget(btnClose);
@@ -135,19 +130,17 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent)
     connect(cboZoom, &QComboBox::currentIndexChanged, this, &TfrmThdPrint::cboZoomChange);
 }
 
-int TfrmThdPrint::FitZoom() const
-{
+int TfrmThdPrint::FitZoom() const {
     const double zoom = print1_.ZoomPercent() / 100.0;
     const QSize page = print1_.PreviewImage().size();
     const QSize room = ScrollBox1->contentsRect().size() - QSize(2 * kPageInset, 2 * kPageInset);
     if (page.isEmpty() || room.width() <= 0 || room.height() <= 0) return 100;
-    const double fit = std::min(room.width() / (page.width() / zoom),
-                                room.height() / (page.height() / zoom));
+    const double fit =
+        std::min(room.width() / (page.width() / zoom), room.height() / (page.height() / zoom));
     return std::clamp(static_cast<int>(std::floor(fit * 100)), 25, 400);
 }
 
-void TfrmThdPrint::ShowAtZoom(int percent)
-{
+void TfrmThdPrint::ShowAtZoom(int percent) {
     // The page image keeps the zoom it was built at until the report runs again.
     if ((job_.record == nullptr && job_.ballMic == nullptr) || print1_.Destination() != dPreview)
         return;
@@ -155,29 +148,27 @@ void TfrmThdPrint::ShowAtZoom(int percent)
     PrintReport(print1_, job_);
 }
 
-void TfrmThdPrint::FitToPage()
-{
+void TfrmThdPrint::FitToPage() {
     // A hidden window has not laid out its scroll box yet.
     if (!isVisible()) return;
     const int zoom = FitZoom();
     if (zoom != print1_.ZoomPercent()) ShowAtZoom(zoom);
 }
 
-void TfrmThdPrint::cboZoomChange(int index)
-{
+void TfrmThdPrint::cboZoomChange(int index) {
     const int zoom = cboZoom->itemData(index).toInt();
-    if (zoom == 0) FitToPage();
-    else if (zoom != print1_.ZoomPercent()) ShowAtZoom(zoom);
+    if (zoom == 0)
+        FitToPage();
+    else if (zoom != print1_.ZoomPercent())
+        ShowAtZoom(zoom);
 }
 
-void TfrmThdPrint::resizeEvent(QResizeEvent* event)
-{
+void TfrmThdPrint::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (cboZoom->currentIndex() == 0) FitToPage();
 }
 
-void TfrmThdPrint::showEvent(QShowEvent* event)
-{
+void TfrmThdPrint::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // After the layouts have placed the scroll box.
     QTimer::singleShot(0, this, [this] {
@@ -185,26 +176,22 @@ void TfrmThdPrint::showEvent(QShowEvent* event)
     });
 }
 
-TfrmThdPrint::~TfrmThdPrint()
-{
+TfrmThdPrint::~TfrmThdPrint() {
     print1_.SetPrinter(nullptr);
 }
 
-QPrinter& SharedPrinter()
-{
+QPrinter& SharedPrinter() {
     // Created on first use and kept to the end, like the system's printer
     // selection; a static object would outlive the application object.
     static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
     return *printer;
 }
 
-QPrinter& TfrmThdPrint::Printer()
-{
+QPrinter& TfrmThdPrint::Printer() {
     return SharedPrinter();
 }
 
-void TfrmThdPrint::btnPrintClick()
-{
+void TfrmThdPrint::btnPrintClick() {
     int copies = 1;
     if (ReportHooks().printDialog && ReportHooks().printDialog(this, Printer(), copies)) {
         print1_.SetDestination(dPrinter);
@@ -218,13 +205,11 @@ void TfrmThdPrint::btnPrintClick()
     reject();
 }
 
-void TfrmThdPrint::btnCloseClick()
-{
+void TfrmThdPrint::btnCloseClick() {
     reject();
 }
 
-void ShowReport(QWidget* parent, const TReportJob& job, bool previewMode)
-{
+void ShowReport(QWidget* parent, const TReportJob& job, bool previewMode) {
     TfrmThdPrint frm(parent);
     TReportWorks& rpt = frm.Print1();
     frm.Job() = job;
@@ -245,8 +230,7 @@ void ShowReport(QWidget* parent, const TReportJob& job, bool previewMode)
 }
 
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
-                 bool metricDisplay, bool settingDim, bool internal)
-{
+                 bool metricDisplay, bool settingDim, bool internal) {
     const std::optional<ReportKind> kind = ReportKindOfPage(rec, pageCaption);
     if (!kind) return;
     TReportJob job = ThreadReportJob(*kind, rec, metricDisplay, PipeReportOfPage(pageCaption));

@@ -1,12 +1,11 @@
 #pragma once
 // The print preview window and the print dispatch of a thread window.
 
-#include "report/report_works.h"
 #include "report/report_kinds.h"
+#include "report/report_works.h"
 
 #include <QDialog>
 #include <QWidget>
-
 
 class QComboBox;
 class QPrinter;

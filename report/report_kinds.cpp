@@ -12,23 +12,33 @@
 namespace {
 
 // One copy of the job's report; false when the job has none.
-bool PrintCopy(TReportWorks& rpt, const TReportJob& job)
-{
+bool PrintCopy(TReportWorks& rpt, const TReportJob& job) {
     switch (job.kind) {
-    case ReportKind::Thread: PrintThreadReport(rpt, job); return true;
-    case ReportKind::Gauge: PrintGaugeReport(rpt, job); return true;
-    case ReportKind::Setting: PrintGageSettingReport(rpt, job); return true;
-    case ReportKind::Iso1502: PrintIso1502Report(rpt, job); return true;
-    case ReportKind::Pipe: PrintPipeReport(rpt, job); return true;
-    case ReportKind::BallMic: PrintBallMicReport(rpt, *job.ballMic); return true;
+    case ReportKind::Thread:
+        PrintThreadReport(rpt, job);
+        return true;
+    case ReportKind::Gauge:
+        PrintGaugeReport(rpt, job);
+        return true;
+    case ReportKind::Setting:
+        PrintGageSettingReport(rpt, job);
+        return true;
+    case ReportKind::Iso1502:
+        PrintIso1502Report(rpt, job);
+        return true;
+    case ReportKind::Pipe:
+        PrintPipeReport(rpt, job);
+        return true;
+    case ReportKind::BallMic:
+        PrintBallMicReport(rpt, *job.ballMic);
+        return true;
     }
     return false;
 }
 
 } // namespace
 
-TReportJob ThreadReportJob(ReportKind kind, TTInfo& rec, bool metricDisplay, int group)
-{
+TReportJob ThreadReportJob(ReportKind kind, TTInfo& rec, bool metricDisplay, int group) {
     TReportJob job;
     job.kind = kind;
     job.record = &rec;
@@ -37,24 +47,21 @@ TReportJob ThreadReportJob(ReportKind kind, TTInfo& rec, bool metricDisplay, int
     return job;
 }
 
-TReportJob SettingDimsJob(TTInfo& rec, bool internal, bool metricDisplay)
-{
+TReportJob SettingDimsJob(TTInfo& rec, bool internal, bool metricDisplay) {
     TReportJob job = ThreadReportJob(ReportKind::Setting, rec, metricDisplay);
     job.settingDim = 1;
     job.internal = internal ? 1 : 0;
     return job;
 }
 
-TReportJob BallMicReportJob(const TBallMic& bm)
-{
+TReportJob BallMicReportJob(const TBallMic& bm) {
     TReportJob job;
     job.kind = ReportKind::BallMic;
     job.ballMic = &bm;
     return job;
 }
 
-bool PrintReport(TReportWorks& rpt, TReportJob& job)
-{
+bool PrintReport(TReportWorks& rpt, TReportJob& job) {
     if (job.kind == ReportKind::BallMic ? job.ballMic == nullptr : job.record == nullptr)
         return false;
     if (job.kind == ReportKind::Pipe) {
@@ -75,23 +82,21 @@ bool PrintReport(TReportWorks& rpt, TReportJob& job)
     return true;
 }
 
-std::optional<ReportKind> ReportKindNamed(const std::string& name)
-{
+std::optional<ReportKind> ReportKindNamed(const std::string& name) {
     static const struct {
         const char* name;
         ReportKind kind;
-    } kNames[] = {{"thread", ReportKind::Thread},     {"gauge", ReportKind::Gauge},
-                  {"setting", ReportKind::Setting},   {"iso1502", ReportKind::Iso1502},
-                  {"ballmic", ReportKind::BallMic},   {"npt-dims", ReportKind::Pipe},
-                  {"npt-gauges", ReportKind::Pipe},   {"npt-tols", ReportKind::Pipe},
+    } kNames[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
+                  {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
+                  {"ballmic", ReportKind::BallMic}, {"npt-dims", ReportKind::Pipe},
+                  {"npt-gauges", ReportKind::Pipe}, {"npt-tols", ReportKind::Pipe},
                   {"straight", ReportKind::Pipe}};
     for (const auto& n : kNames)
         if (name == n.name) return n.kind;
     return std::nullopt;
 }
 
-std::optional<ReportKind> ReportKindOfPage(const TTInfo& rec, const QString& pageCaption)
-{
+std::optional<ReportKind> ReportKindOfPage(const TTInfo& rec, const QString& pageCaption) {
     if (rec.TypeName == "NPT")
         return PipeReportOfPage(pageCaption) != kPipeReportNone
                    ? std::optional<ReportKind>(ReportKind::Pipe)

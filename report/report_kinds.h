@@ -24,10 +24,10 @@ enum class ReportKind : uint8_t {
 // What a report is built from, and what the preview remembers of it.
 struct TReportJob {
     ReportKind kind = ReportKind::Thread;
-    int group = 0;             // Pipe: 1 to 4 (PipeReportGroup)
+    int group = 0; // Pipe: 1 to 4 (PipeReportGroup)
     uint16_t copies = 1;
-    uint8_t internal = 0;      // setting-dimension report of the internal thread
-    uint8_t settingDim = 0;    // parameter block shows a pitch diameter
+    uint8_t internal = 0;   // setting-dimension report of the internal thread
+    uint8_t settingDim = 0; // parameter block shows a pitch diameter
     TTInfo* record = nullptr;
     const TBallMic* ballMic = nullptr; // the ball micrometer report's calculation
     bool metricDisplay = false;

@@ -9,20 +9,18 @@
 #include <QDateTime>
 #include <QLocale>
 
-QString ReportText(const std::string& text)
-{
+QString ReportText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void SetColumnWidths(TReportWorks& rpt, std::initializer_list<double> widths)
-{
+void SetColumnWidths(TReportWorks& rpt, std::initializer_list<double> widths) {
     rpt.SetColumns(static_cast<int>(widths.size()));
     int column = 1;
-    for (double w : widths) rpt.SetColumnWidth(column++, w);
+    for (double w : widths)
+        rpt.SetColumnWidth(column++, w);
 }
 
-void SetupReportPage(TReportWorks& rpt)
-{
+void SetupReportPage(TReportWorks& rpt) {
     rpt.SetTitle("Pitch Ledger Report");
     rpt.SetLeftMargin(0.5);
     rpt.SetRightMargin(1.0);
@@ -32,8 +30,7 @@ void SetupReportPage(TReportWorks& rpt)
     rpt.SetTableHeader(false);
 }
 
-void PrintReportHeader(TReportWorks& rpt, const QString& title)
-{
+void PrintReportHeader(TReportWorks& rpt, const QString& title) {
     rpt.SetFont(kReportSerif, 24);
     rpt.PrintCenter("Orvalle Pitch Ledger");
     rpt.NewLine();
@@ -46,8 +43,7 @@ void PrintReportHeader(TReportWorks& rpt, const QString& title)
     rpt.SetFont(kReportSerif, 12);
 }
 
-void PrintReportFooter(TReportWorks& rpt)
-{
+void PrintReportFooter(TReportWorks& rpt) {
     rpt.SetFont(kReportSerif, 9);
     rpt.PrintCenter(QStringLiteral("Pitch Ledger for Windows, ver ") + ProgramVersion());
     rpt.NewLine();
@@ -57,8 +53,7 @@ void PrintReportFooter(TReportWorks& rpt)
 }
 
 void PrintLabelTable(TReportWorks& rpt,
-                     const std::vector<std::pair<std::string, std::string>>& rows)
-{
+                     const std::vector<std::pair<std::string, std::string>>& rows) {
     SetColumnWidths(rpt, {3.5, 3.5});
     // More than the hundredth of an inch the layout once had, which rounds to
     // a pixel or none on the screen and lets the rules touch the letters.
@@ -75,8 +70,7 @@ void PrintLabelTable(TReportWorks& rpt,
     rpt.EndTable();
 }
 
-void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job, const QString& title)
-{
+void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job, const QString& title) {
     PrintReportHeader(rpt, title);
     rpt.PrintCenter(ReportText(UnitTip(job.metricDisplay)));
     rpt.NewLine();
@@ -85,8 +79,7 @@ void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job, const QString& ti
                                         job.internal != 0));
 }
 
-void PrintLimitsHeading(TReportWorks& rpt, const LimitsText& limits)
-{
+void PrintLimitsHeading(TReportWorks& rpt, const LimitsText& limits) {
     rpt.SetTableGrid(false);
     rpt.SetFont(kReportSerif, 12);
     rpt.BoldOn();
@@ -112,8 +105,7 @@ void PrintLimitsHeading(TReportWorks& rpt, const LimitsText& limits)
     rpt.NewLine();
 }
 
-void PrintLimitsTable(TReportWorks& rpt, const LimitsText& limits)
-{
+void PrintLimitsTable(TReportWorks& rpt, const LimitsText& limits) {
     rpt.SetTableGrid(false);
     SetColumnWidths(rpt, {2.5, 1.0, 0.375, 2.5, 1.0});
     rpt.SetColumnAlign(2, kAlignCenter);

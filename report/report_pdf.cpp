@@ -17,8 +17,7 @@ namespace {
 
 // The program's messages are English; the GUI application sets the user's
 // locale, which would translate the system's reasons.
-std::string ErrorText(int error)
-{
+std::string ErrorText(int error) {
     static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
     return ::strerror_l(error, c);
 }
@@ -26,8 +25,7 @@ std::string ErrorText(int error)
 // Qt's PDF writer does not report a failed write, so the file is judged by
 // itself: a write lost midway leaves no end line, or a cross-reference table
 // away from where the trailer says it is.
-bool WholePdf(const std::string& bytes)
-{
+bool WholePdf(const std::string& bytes) {
     if (bytes.rfind("%PDF-", 0) != 0) return false;
     std::size_t end = bytes.find_last_not_of("\r\n");
     if (end == std::string::npos || end < 4 || bytes.compare(end - 4, 5, "%%EOF") != 0)
@@ -39,8 +37,7 @@ bool WholePdf(const std::string& bytes)
     return stop != bytes.c_str() + at + 9 && offset < at && bytes.compare(offset, 4, "xref") == 0;
 }
 
-bool ReadAll(int fd, std::string& bytes)
-{
+bool ReadAll(int fd, std::string& bytes) {
     char buf[65536];
     for (off_t at = 0;;) {
         const ssize_t n = ::pread(fd, buf, sizeof buf, at);
@@ -55,8 +52,7 @@ bool ReadAll(int fd, std::string& bytes)
 } // namespace
 
 bool WritePdfFile(const QString& fileName, const std::function<bool(const QString&)>& render,
-                  std::string* error)
-{
+                  std::string* error) {
     const auto fail = [&](const std::string& reason) {
         if (error) *error = reason;
         return false;
@@ -85,8 +81,7 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(const QStrin
     else if (::fsync(fd) != 0)
         reason = ErrorText(errno);
     if (::close(fd) != 0 && reason.empty()) reason = ErrorText(errno);
-    if (reason.empty() && ::rename(temp.c_str(), target.c_str()) != 0)
-        reason = ErrorText(errno);
+    if (reason.empty() && ::rename(temp.c_str(), target.c_str()) != 0) reason = ErrorText(errno);
     if (!reason.empty()) {
         ::unlink(temp.c_str());
         return fail(reason);
@@ -95,8 +90,7 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(const QStrin
 }
 
 bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWorks&)>& print,
-                    std::string* error)
-{
+                    std::string* error) {
     return WritePdfFile(
         fileName,
         [&](const QString& file) {
@@ -111,8 +105,7 @@ bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWor
         error);
 }
 
-bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error)
-{
+bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error) {
     return WriteEnginePdf(
         fileName, [&](TReportWorks& rpt) { return PrintReport(rpt, job); }, error);
 }

@@ -7,8 +7,7 @@
 
 namespace {
 
-void Heading(TReportWorks& rpt, const char* text)
-{
+void Heading(TReportWorks& rpt, const char* text) {
     rpt.SetFont(kReportSerif, 14);
     rpt.BoldOn();
     rpt.PrintCenter(QString::fromLatin1(text));
@@ -18,8 +17,7 @@ void Heading(TReportWorks& rpt, const char* text)
 // Internal thread in columns 1 and 2, external in 4 and 5.
 void SettingTable(TReportWorks& rpt, const SettingReportColumn& internal,
                   const SettingReportColumn& external,
-                  std::vector<SettingReportRow> SettingReportColumn::*rows)
-{
+                  std::vector<SettingReportRow> SettingReportColumn::*rows) {
     rpt.SetTableGrid(false);
     SetColumnWidths(rpt, {2.0, 1.25, 0.5, 2.0, 1.25});
     rpt.SetColumnAlign(2, kAlignRight);
@@ -46,8 +44,7 @@ void SettingTable(TReportWorks& rpt, const SettingReportColumn& internal,
 // The lines saying why a gauge of the table shows NONE or N/A, as its page says them.
 // They take the blank line that follows the table, so the page keeps its length.
 void GaugeNotes(TReportWorks& rpt, const SettingReportColumn& internal,
-                const SettingReportColumn& external, std::string SettingReportColumn::*note)
-{
+                const SettingReportColumn& external, std::string SettingReportColumn::*note) {
     if ((internal.*note).empty() && (external.*note).empty()) {
         rpt.NewLine();
         return;
@@ -65,8 +62,7 @@ void GaugeNotes(TReportWorks& rpt, const SettingReportColumn& internal,
     rpt.SetReportFont(font);
 }
 
-void RollNote(TReportWorks& rpt)
-{
+void RollNote(TReportWorks& rpt) {
     const std::vector<std::string>& lines = RecalledRollNote();
     rpt.NewLine();
     rpt.NewLine();
@@ -88,8 +84,7 @@ struct LineHeight {
     int step = 0;
 };
 
-LineHeight HeightOf(TReportWorks& rpt, double size)
-{
+LineHeight HeightOf(TReportWorks& rpt, double size) {
     rpt.SetFont(kReportSerif, size);
     const int h = rpt.TextHeight();
     return {h, h + h * 10 / 100};
@@ -98,14 +93,14 @@ LineHeight HeightOf(TReportWorks& rpt, double size)
 // The roll note and the footer after the tables; a page of their own when they
 // would run past the bottom margin (large pitches print long limits), this
 // page closed by its footer.
-void NoteAndFooter(TReportWorks& rpt, bool rollNote)
-{
+void NoteAndFooter(TReportWorks& rpt, bool rollNote) {
     const LineHeight body = HeightOf(rpt, 12);
     const LineHeight small = HeightOf(rpt, 9);
     rpt.SetFont(kReportSerif, 12);
     rpt.PlainFont();
     const int footer = 2 * body.step + small.step + small.text;
-    const int note = rollNote ? (2 + static_cast<int>(RecalledRollNote().size()) - 1) * body.step : 0;
+    const int note =
+        rollNote ? (2 + static_cast<int>(RecalledRollNote().size()) - 1) * body.step : 0;
     const int bottom = rpt.MarginRect().bottom();
     if (rpt.GetY(true) + note + footer > bottom) {
         if (rpt.GetY(true) + footer <= bottom) {
@@ -125,10 +120,9 @@ void NoteAndFooter(TReportWorks& rpt, bool rollNote)
 
 } // namespace
 
-void PrintGageSettingReport(TReportWorks& rpt, const TReportJob& job)
-{
-    const SettingReportText text = BuildSettingReport(*job.record, job.settingDim != 0,
-                                                      job.internal != 0, job.metricDisplay);
+void PrintGageSettingReport(TReportWorks& rpt, const TReportJob& job) {
+    const SettingReportText text =
+        BuildSettingReport(*job.record, job.settingDim != 0, job.internal != 0, job.metricDisplay);
     rpt.BeginReport();
     PrintThreadInfo(rpt, job, ReportText(text.title));
     rpt.GotoXY(0, rpt.GetY() + 0.1);

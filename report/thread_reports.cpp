@@ -7,8 +7,7 @@
 #include "report/report_page.h"
 #include "report/report_works.h"
 
-void PrintThreadReport(TReportWorks& rpt, const TReportJob& job)
-{
+void PrintThreadReport(TReportWorks& rpt, const TReportJob& job) {
     rpt.BeginReport();
     PrintThreadInfo(rpt, job, "Thread Dimensions Report");
     rpt.GotoXY(0, rpt.GetY() + 0.1);

@@ -33,12 +33,11 @@ struct AcmeTables : TestTables {
 
 class Formula : public testing::TestWithParam<DataRow> {};
 
-TEST_P(Formula, HandArithmetic)
-{
+TEST_P(Formula, HandArithmetic) {
     const DataRow& c = GetParam();
     AcmeTables tables;
-    auto rec = Calculated(c.Text("type").c_str(), c.Text("class").c_str(), c.Num("dia"),
-                          c.Float("tpi"));
+    auto rec =
+        Calculated(c.Text("type").c_str(), c.Text("class").c_str(), c.Num("dia"), c.Float("tpi"));
     EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-7);
 }
 
@@ -46,8 +45,7 @@ DATA_ROWS(Formula, "acme_formulas");
 
 // Thread height P/2 + 0.010 below 12 tpi, P/2 + 0.005 from 12 tpi on, on both forms. The
 // NOT GO plug major raised to its pitch diameter (5-16) may only grow; D - P/4 (1-5) shrinks.
-TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
-{
+TEST(AcmeForm, ThreadHeightAndNotGoPlugSign) {
     AcmeTables tables;
     for (auto [n, height] : {std::pair(10.0f, 0.060), std::pair(12.0f, 1.0 / 24 + 0.005)}) {
         auto rec = Calculated("ACME", "2G", 1, n);
@@ -62,8 +60,7 @@ TEST(AcmeForm, ThreadHeightAndNotGoPlugSign)
 // wire 0.0917 stays below the best wire 0.10329. 16-10 2G: allowance 0.032 widens the root to
 // 0.040178, wire 0.051891 > best, listed as 0.05249; over 0.05249 the reading at PD min
 // 15.8845 - 0.193335 + 4.9939 W stays under the 16.000 crest until W = 0.06415.
-TEST(Wires, ExternalThread)
-{
+TEST(Wires, ExternalThread) {
     const struct {
         const char* name;
         double d;
@@ -87,8 +84,7 @@ TEST(Wires, ExternalThread)
 // A 5-16 NOT GO plug, best wire 0.0322781: over it the reading at PD min 4.96875 is
 // 4.9688 - 0.1208344 + 0.1611936 = 5.0091592, above any crest below. Its major clamped
 // to its gauge PD takes the next smaller listed wire, 0.03208; the unclamped D - P/4 keeps it.
-TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire)
-{
+TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire) {
     for (const auto& [major, wire] :
          {std::pair(4.9896664, 0.03208), std::pair(4.984375, 0.032278125)}) {
         TTInfo rec;
@@ -108,8 +104,7 @@ TEST(Wires, ClampedNotGoPlugTakesTheNextSmallerWire)
 
 // The four external-form gauges end with one wire, the largest of them, whichever pair
 // differs: GO/NOT GO setting plug, GO/NOT GO plug, or plug against setting plug.
-TEST(Wires, UnifiedOnTheFourExternalGauges)
-{
+TEST(Wires, UnifiedOnTheFourExternalGauges) {
     struct Case {
         const char* name;
         double goSet, noGoSet, goPlug, noGoPlug;
@@ -134,8 +129,7 @@ TEST(Wires, UnifiedOnTheFourExternalGauges)
 
 // Every form ends with one wire on its plugs and setting plugs; only the full Acme
 // form has a truncated setting plug major, D - P/6 at 6 tpi.
-TEST(AcmeGauges, OneWireAndTruncatedMajor)
-{
+TEST(AcmeGauges, OneWireAndTruncatedMajor) {
     AcmeTables tables;
     for (const char* type : {"ACME", "STUB", "SAM1", "SAM2"}) {
         SCOPED_TRACE(type);
@@ -154,8 +148,7 @@ TEST(AcmeGauges, OneWireAndTruncatedMajor)
 // gives 3G the B1.5 allowance), never stuball; SAM #1 keeps 0.008 sqrt D in its pitch
 // diameter (0.9545) but uses the row in its root width 0.403 P - 0.259 (0.020 - 0.005) =
 // 0.036415 instead of 0.037192.
-TEST(StubAllowanceRow, External)
-{
+TEST(StubAllowanceRow, External) {
     const struct {
         const char *name, *type, *cls;
         double pdMax, rootWidth;
@@ -176,8 +169,7 @@ TEST(StubAllowanceRow, External)
 }
 
 // The ASME B1.5 .5000-10 row: class 3G takes its own columns.
-TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
-{
+TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances) {
     AcmeTables tables;
     tables.Write("acmetbl",
                  "0.5,10,0.5000,0.4950,0.3800,0.3594,0.3704,0.3731,0.3745,0.4443,0.4306,0.4458,"
@@ -187,10 +179,10 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
     const TThdInfo &ext = rec->ExtThd, &in = rec->IntThd;
     EXPECT_EQ(ext.FromTable, 1);
     EXPECT_EQ(ext.StdLE, 1.0);
-    const std::pair<double, double> fields[] = {
-        {ext.Major.Max, 0.5000}, {ext.Minor.Min, 0.3704}, {ext.PD.Max, 0.4458},
-        {ext.PD.Min, 0.4394},    {in.Major.Min, 0.5200},  {in.Minor.Max, 0.4050},
-        {in.PD.Min, 0.4500},     {in.PD.Max, 0.4564}};
+    const std::pair<double, double> fields[] = {{ext.Major.Max, 0.5000}, {ext.Minor.Min, 0.3704},
+                                                {ext.PD.Max, 0.4458},    {ext.PD.Min, 0.4394},
+                                                {in.Major.Min, 0.5200},  {in.Minor.Max, 0.4050},
+                                                {in.PD.Min, 0.4500},     {in.PD.Max, 0.4564}};
     for (const auto& [got, want] : fields)
         EXPECT_NEAR(got, want, 1e-12) << want;
 
@@ -222,8 +214,7 @@ TEST(AcmeTableRows, LimitsAllowanceAndGaugeTolerances)
 
 // stubtbl and stubgo rows reach the record: limits (class 2G only, the class the rows
 // hold) and the class X tolerances (the file holds the PD tolerance first).
-TEST(StubTableRows, LimitsAndGaugeTolerances)
-{
+TEST(StubTableRows, LimitsAndGaugeTolerances) {
     AcmeTables tables;
     tables.Write("stubtbl", "1,10,1,0.995,0.962,0.9465,0.92,0.9045,1.02,1.0355,0.97,0.9855,0.94,"
                             "0.945\n");
@@ -246,8 +237,7 @@ TEST(StubTableRows, LimitsAndGaugeTolerances)
 
 // A missing table, or one ending inside a record, ends the calculation; stuball is read
 // for class 2G only.
-TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
-{
+TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation) {
     struct Case {
         const char *name, *type, *cls, *table;
         int bytes; // -1: file removed
@@ -281,8 +271,7 @@ TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation)
 // through the whole calculation: from the shipped table rows, and from the formulas
 // with the shipped allowance bands. Equal in the fourth place, or one unit off where the
 // file says why (a data sheet's own rounding).
-TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas)
-{
+TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas) {
     // dia, tpi, class -> the rows of that thread
     std::map<std::tuple<std::string, std::string, std::string>, std::vector<DataRow>> threads;
     for (const DataRow& row : DataFile("tools/acme_data/published.csv"))

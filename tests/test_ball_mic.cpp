@@ -10,8 +10,7 @@
 
 namespace {
 
-TBallMic Taper30(int method, int internal)
-{
+TBallMic Taper30(int method, int internal) {
     TBallMic bm;
     bm.Angle = 30;
     bm.BallDia = 0.5;
@@ -24,8 +23,7 @@ TBallMic Taper30(int method, int internal)
 
 // Hand arithmetic: r = 0.25, r cos 30 = 0.2165064, r sin 30 = 0.125;
 // setting 2.0 -/+ 2 (0.25 - 0.2165064), over the ball 1.0 + (0.25 - 0.125).
-TEST(BallMic, WorkedExamplesAtTheGagePlane)
-{
+TEST(BallMic, WorkedExamplesAtTheGagePlane) {
     const struct {
         const char* name;
         int internal;
@@ -46,8 +44,7 @@ TEST(BallMic, WorkedExamplesAtTheGagePlane)
 // and from the apex diameter, 2.0 - 2 tan 30 (plug) or 2.0 + 2 tan 30 (bore).
 // Each must give the setting of method 1. Then 0.1 further up the taper the
 // diameter changes by 2 x 0.1 x tan 30.
-TEST(BallMic, MethodsAgreeOnOneTaper)
-{
+TEST(BallMic, MethodsAgreeOnOneTaper) {
     const double tan30 = std::tan(30 / 57.29577951308232);
     for (int internal : {0, -1}) {
         TBallMic at = Taper30(kBallMicAtGagePlane, internal);
@@ -69,8 +66,7 @@ TEST(BallMic, MethodsAgreeOnOneTaper)
 
 // A cylinder (half angle 0) reads its own diameter at any plane; a method
 // the program does not know leaves the results alone.
-TEST(BallMic, EdgeCases)
-{
+TEST(BallMic, EdgeCases) {
     TBallMic cylinder = Taper30(kBallMicPlaneDiaGiven, 0);
     cylinder.Angle = 0;
     cylinder.BallDis = 3.0;
@@ -84,8 +80,7 @@ TEST(BallMic, EdgeCases)
     EXPECT_EQ(unknown.BallDis, -1);
 }
 
-TEST(BallMic, EntryChecks)
-{
+TEST(BallMic, EntryChecks) {
     const struct {
         const char* name;
         int method;
@@ -100,14 +95,17 @@ TEST(BallMic, EntryChecks)
         {"method 1 needs no distance over ball", kBallMicAtGagePlane, &TBallMic::BallDis, -1, ""},
         {"method 2 needs it", kBallMicPlaneDiaGiven, &TBallMic::BallDis, 0, kBallMicIncomplete},
         {"method 3 needs no plane", kBallMicApexDiaGiven, &TBallMic::PlaneDis, 0, ""},
-        {"method 3 needs the apex", kBallMicApexDiaGiven, &TBallMic::ApexDia, -2, kBallMicIncomplete},
-        {"angle not a number", kBallMicAtGagePlane, &TBallMic::Angle, std::nan(""), kBallMicIncomplete},
+        {"method 3 needs the apex", kBallMicApexDiaGiven, &TBallMic::ApexDia, -2,
+         kBallMicIncomplete},
+        {"angle not a number", kBallMicAtGagePlane, &TBallMic::Angle, std::nan(""),
+         kBallMicIncomplete},
         {"ball of 1e308", kBallMicAtGagePlane, &TBallMic::BallDia, 1e308, kBallMicNoSetting},
         {"no such method", 7, &TBallMic::ApexDia, 1.5, kBallMicMethod},
         // h = 1.2 - (0.25 - 0.125) = 1.075; Dp = 2 - 2 (5 - 1.075) tan 30 = -2.532.
         {"plane beyond the apex", kBallMicPlaneDiaGiven, &TBallMic::PlaneDis, 5, kBallMicNoPlane},
         // 2.0 - 2 x 7.5 (1 - cos 30) = -0.0096.
-        {"ball wider than the taper", kBallMicAtGagePlane, &TBallMic::BallDia, 15, kBallMicNoSetting},
+        {"ball wider than the taper", kBallMicAtGagePlane, &TBallMic::BallDia, 15,
+         kBallMicNoSetting},
     };
     for (const auto& c : cases) {
         TBallMic bm = Taper30(c.method, 0);
@@ -118,8 +116,7 @@ TEST(BallMic, EntryChecks)
     }
 }
 
-TEST(BallMicFile, RoundTripAndDefaults)
-{
+TEST(BallMicFile, RoundTripAndDefaults) {
     TempDir dir;
     TBallMic saved = Taper30(kBallMicApexDiaGiven, -1);
     saved.Angle = 1.7899;
@@ -162,22 +159,21 @@ TEST(BallMicFile, RoundTripAndDefaults)
     EXPECT_EQ(read.CalcMethod, 3) << "a refused file changes nothing";
 
     // Its values meet the entry checks.
-    WriteTextFile(dir.file("steep.bm"), "[BALLMIC]\nAngle=95\nBallDia=0.5\nPlaneDia=2\nPlaneDis=1\n");
+    WriteTextFile(dir.file("steep.bm"),
+                  "[BALLMIC]\nAngle=95\nBallDia=0.5\nPlaneDia=2\nPlaneDis=1\n");
     EXPECT_EQ(LoadBallMicFile(read, dir.file("steep.bm"), &error), BallMicFileStatus::Refused);
     EXPECT_EQ(error, kBallMicAngleLimit);
 
     WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n;[BALLMIC]\n");
     EXPECT_FALSE(IsBallMicFile(dir.file("thread.thd")));
-    EXPECT_EQ(LoadBallMicFile(read, dir.file("thread.thd"), &error),
-              BallMicFileStatus::NotBallMic);
+    EXPECT_EQ(LoadBallMicFile(read, dir.file("thread.thd"), &error), BallMicFileStatus::NotBallMic);
     EXPECT_FALSE(read.Load(dir.file("missing.bm"), &error));
     EXPECT_EQ(error, "File: " + dir.file("missing.bm") + " Does not exist!");
     EXPECT_FALSE(saved.Save(dir.file("no/such/folder/a.bm"), &error));
     EXPECT_NE(error.find("a.bm"), std::string::npos) << error;
 }
 
-TEST(BallMicPage, TextsOfTheWindowAndReport)
-{
+TEST(BallMicPage, TextsOfTheWindowAndReport) {
     TBallMic bm = Taper30(kBallMicAtGagePlane, -1);
     bm.Calculate();
     const BallMicPageText page = BuildBallMicPage(bm);
@@ -193,17 +189,21 @@ TEST(BallMicPage, TextsOfTheWindowAndReport)
         int method;
         std::vector<std::string> labels;
     } cases[] = {
-        {1, {"Half Angle:", "Distance to Gage Plane:", "Diameter at Gage Plane:", "Ball Diameter:",
-             "Int / Ext:"}},
-        {2, {"Half Angle:", "Distance to Gage Plane:", "Diameter at Gage Plane:",
-             "Distance over Gage Ball:", "Ball Diameter:", "Int / Ext:"}},
-        {3, {"Half Angle:", "Apex Diameter:", "Distance over Gage Ball:", "Ball Diameter:",
-             "Int / Ext:"}},
+        {1,
+         {"Half Angle:", "Distance to Gage Plane:", "Diameter at Gage Plane:", "Ball Diameter:",
+          "Int / Ext:"}},
+        {2,
+         {"Half Angle:", "Distance to Gage Plane:", "Diameter at Gage Plane:",
+          "Distance over Gage Ball:", "Ball Diameter:", "Int / Ext:"}},
+        {3,
+         {"Half Angle:", "Apex Diameter:", "Distance over Gage Ball:", "Ball Diameter:",
+          "Int / Ext:"}},
     };
     for (const auto& c : cases) {
         bm.CalcMethod = c.method;
         std::vector<std::string> labels;
-        for (const BallMicRow& row : BallMicInputRows(bm)) labels.push_back(row.label);
+        for (const BallMicRow& row : BallMicInputRows(bm))
+            labels.push_back(row.label);
         EXPECT_EQ(labels, c.labels) << c.method;
     }
     EXPECT_EQ(BallMicInputRows(bm).front().value, "30.000 (angle from centerline)");
@@ -213,7 +213,8 @@ TEST(BallMicPage, TextsOfTheWindowAndReport)
         const char* text;
         double value;
     } entries[] = {{"0.5", 0.5}, {"12.7mm", 0.5}, {"0.5in", 0.5}, {"0.5\"", 0.5}, {"x", 0}};
-    for (const auto& e : entries) EXPECT_NEAR(BallDiaEntry(e.text), e.value, 1e-12) << e.text;
+    for (const auto& e : entries)
+        EXPECT_NEAR(BallDiaEntry(e.text), e.value, 1e-12) << e.text;
 }
 
 } // namespace

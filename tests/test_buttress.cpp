@@ -24,8 +24,7 @@ struct ButtressTables : TestTables {
 
 class ButtressHand : public testing::TestWithParam<DataRow> {};
 
-TEST_P(ButtressHand, LimitsAndGaugeSizes)
-{
+TEST_P(ButtressHand, LimitsAndGaugeSizes) {
     const DataRow& c = GetParam();
     ButtressTables tables;
     const auto rec = Calculated("745BUTT", c.Text("class").c_str(), c.Num("dia"), c.Float("tpi"));
@@ -34,8 +33,7 @@ TEST_P(ButtressHand, LimitsAndGaugeSizes)
 
 DATA_ROWS(ButtressHand, "buttress_hand");
 
-TEST(Buttress, GaugeSignsAndWires)
-{
+TEST(Buttress, GaugeSignsAndWires) {
     ButtressTables tables;
     const auto rec = Calculated("745BUTT", "2", 2, 8);
     // PD, major and minor of the rings, plugs and setting plugs (GO, NOT GO).
@@ -62,8 +60,7 @@ TEST(Buttress, GaugeSignsAndWires)
     EXPECT_EQ(rec->ClassW, 1);
 }
 
-TEST(Buttress, ContactPointReadings)
-{
+TEST(Buttress, ContactPointReadings) {
     // t = 0.1, c = 0.05 / sin 26 deg * cos 19 deg; D 2, n 8 class 2.
     // External: sqrt(0.0625^2 + (1.9192425 + 2 (c - 0.0556652))^2) - 0.1 = 1.924566;
     // internal: sqrt(0.0625^2 + (1.925 - 2 (c - 0.0556652))^2) + 0.1 = 1.921714.
@@ -88,14 +85,15 @@ TEST(Buttress, ContactPointReadings)
     EXPECT_EQ(ext.SetToFlat, 0);
 }
 
-TEST(Buttress, GaugeToleranceRows)
-{
+TEST(Buttress, GaugeToleranceRows) {
     // Test rows, finest first: a thread takes the coarsest row not coarser than itself.
     ButtressTables tables;
-    tables.Write("but745x", "20,0.0001,20,0.0002,0.0003,0.0004,0.0005,0.0006,0.0007,0.0008,0.0009\n"
-                            "8,0.0002,15,0.0010,0.0020,0.0011,0.0012,0.0013,0.0014,0.0015,0.0016\n"
-                            "4,0.0003,10,0.0030,0.0040,0.0031,0.0032,0.0033,0.0034,0.0035,0.0036\n");
-    tables.Write("but745w", "8,0.00007,10,5,0.0005,0.0006,0.00011,0.00012,0.00013,0.00014,0.0015,0.0016\n");
+    tables.Write("but745x",
+                 "20,0.0001,20,0.0002,0.0003,0.0004,0.0005,0.0006,0.0007,0.0008,0.0009\n"
+                 "8,0.0002,15,0.0010,0.0020,0.0011,0.0012,0.0013,0.0014,0.0015,0.0016\n"
+                 "4,0.0003,10,0.0030,0.0040,0.0031,0.0032,0.0033,0.0034,0.0035,0.0036\n");
+    tables.Write("but745w",
+                 "8,0.00007,10,5,0.0005,0.0006,0.00011,0.00012,0.00013,0.00014,0.0015,0.0016\n");
     struct Row {
         const char* name;
         double d;
@@ -123,7 +121,8 @@ TEST(Buttress, GaugeToleranceRows)
     }
     const auto rec = Calculated("745BUTT", "2", 2, 8);
     EXPECT_NEAR(rec->WLeadTol, 0.00007, 1e-12);
-    EXPECT_EQ(HalfAngleTolText(rec->GoSetPlug), "7 Deg: \xC2\xB1 10 mins.  and 45 Deg: \xC2\xB1" "5 mins.");
+    EXPECT_EQ(HalfAngleTolText(rec->GoSetPlug), "7 Deg: \xC2\xB1 10 mins.  and 45 Deg: \xC2\xB1"
+                                                "5 mins.");
     EXPECT_EQ(HalfAngleTolText(rec->GoRing), "7 and 45 Deg: \xC2\xB1 15 mins.");
 }
 

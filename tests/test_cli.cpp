@@ -18,21 +18,20 @@ namespace {
 
 // The cells of the first row starting with the label after the section line.
 std::vector<std::string> Row(const std::string& text, const std::string& section,
-                             const std::string& label)
-{
+                             const std::string& label) {
     std::istringstream in(text.substr(text.find("\n" + section + "\n") + 1));
     for (std::string line; std::getline(in, line);) {
         if (line.rfind(label, 0) != 0) continue;
         std::istringstream cells(line.substr(label.size()));
         std::vector<std::string> v;
-        for (std::string c; cells >> c;) v.push_back(c);
+        for (std::string c; cells >> c;)
+            v.push_back(c);
         return v;
     }
     return {};
 }
 
-TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
-{
+TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits) {
     const CliRun r = Plcalc({"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("ANSI Table Data - (Untitled)\n1/4-20 UNC-2B  /  1/4-20 UNC-2A\n", 0),
@@ -45,10 +44,10 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
         const char* label;
         Cells cells;
     } rows[] = {
-        {"PD Max", {"0.2224", "0.2164"}},      {"PD Min", {"0.2175", "0.2127"}},
-        {"Maj Dia Max", {"N/A", "0.2489"}},    {"Maj Dia Min", {"0.2500", "0.2408"}},
-        {"Min Dia Max (Ref)", {"0.207"}},      {"Min Dia Min (Ref)", {"0.196"}},
-        {"Lead", {"0.0500", "0.0500"}},        {"Wire Size", {"N/A", "0.02887"}},
+        {"PD Max", {"0.2224", "0.2164"}},   {"PD Min", {"0.2175", "0.2127"}},
+        {"Maj Dia Max", {"N/A", "0.2489"}}, {"Maj Dia Min", {"0.2500", "0.2408"}},
+        {"Min Dia Max (Ref)", {"0.207"}},   {"Min Dia Min (Ref)", {"0.196"}},
+        {"Lead", {"0.0500", "0.0500"}},     {"Wire Size", {"N/A", "0.02887"}},
     };
     for (const auto& row : rows) {
         Cells cells = Row(r.out, "Thread Dim.", row.label);
@@ -74,7 +73,6 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
     // 0.2224 in x 25.4 = 5.64896 mm, 0.2164 in = 5.49656 mm: one decimal fewer.
     const CliRun mm = Plcalc({"--dia", "1/4", "--tpi", "20", "--mm"});
     EXPECT_EQ(Row(mm.out, "Thread Dim.", "PD Max"), Cells({"5.649", "5.497"}));
-
 }
 
 // What plcalc refuses (tests/data/plcalc_refusals.csv): the program's message
@@ -82,8 +80,7 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits)
 // nothing on standard output and nothing saved.
 class PlcalcRefuses : public testing::TestWithParam<DataRow> {};
 
-TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes)
-{
+TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes) {
     const DataRow& c = GetParam();
     TempDir dir;
     WriteTextFile(dir.file("square.thd"),
@@ -91,12 +88,14 @@ TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes)
     WriteTextFile(dir.file("z.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.5\nTPI=+0.0\n");
     WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n");
     const auto inDir = [&](std::string s) {
-        for (std::size_t at; (at = s.find('@')) != std::string::npos;) s.replace(at, 1, dir.path().string());
+        for (std::size_t at; (at = s.find('@')) != std::string::npos;)
+            s.replace(at, 1, dir.path().string());
         return s;
     };
     std::vector<std::string> args;
     std::istringstream in(inDir(c.Text("args")));
-    for (std::string arg; std::getline(in, arg, '|');) args.push_back(arg);
+    for (std::string arg; std::getline(in, arg, '|');)
+        args.push_back(arg);
     const CliRun r = Plcalc(args);
     EXPECT_EQ(r.code, c.Int("code"));
     const std::string message = inDir(c.Text("message"));
@@ -112,8 +111,7 @@ TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes)
 DATA_ROWS(PlcalcRefuses, "plcalc_refusals");
 
 // The names the type and class options take.
-TEST(Plcalc, TypeAndClassNames)
-{
+TEST(Plcalc, TypeAndClassNames) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--type", "ACME", "--dia", "1", "--tpi", "5"},
              {"--type", "acme", "--dia", "1", "--tpi", "5", "--class", "5g"},
@@ -127,8 +125,7 @@ TEST(Plcalc, TypeAndClassNames)
     }
 }
 
-TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
-{
+TEST(Plcalc, SavedThreadReopensWithTheSameOutput) {
     TempDir dir;
     const std::string file = dir.file("half.thd");
     const CliRun saved = Plcalc({"--dia", "1/4", "--tpi", "20", "--starts", "2", "--coating",
@@ -153,8 +150,7 @@ TEST(Plcalc, SavedThreadReopensWithTheSameOutput)
 // what the options change in it: a cut or edited file is refused with the
 // message of the value it lacks or holds (exit 2), never opened as another
 // thread or taper.
-TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
-{
+TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput) {
     TempDir dir;
     const std::string quarter = "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.250000\n"
                                 "Nom Dia Text=1/4\nTPI=+20.000000\n";
@@ -169,11 +165,23 @@ TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
         int code;
         std::string message; // start of stderr; "@" stands for the file's path
     } cases[] = {
-        {"pipeNeedsOnlyItsSize", "p.thd", "[MAIN]\nThd Type=NPT\nClass=NPT\nNom Dia=+0.500000\n",
-         {}, 0, ""},
-        {"cutFile", "cut.thd", quarter.substr(0, quarter.find("TPI=")), {}, 2,
+        {"pipeNeedsOnlyItsSize",
+         "p.thd",
+         "[MAIN]\nThd Type=NPT\nClass=NPT\nNom Dia=+0.500000\n",
+         {},
+         0,
+         ""},
+        {"cutFile",
+         "cut.thd",
+         quarter.substr(0, quarter.find("TPI=")),
+         {},
+         2,
          "@ is not a complete thread file: no TPI\n"},
-        {"goodTaperWithAngle95", "good.bm", taper, {"--ballmic", "--angle", "95"}, 2,
+        {"goodTaperWithAngle95",
+         "good.bm",
+         taper,
+         {"--ballmic", "--angle", "95"},
+         2,
          "The half angle must be less than 90 degrees"},
         {"goodTaper", "good.bm", taper, {"--ballmic"}, 0, ""},
     };
@@ -196,8 +204,7 @@ TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput)
 
 // A settings file that is there but cannot be read stops plcalc: the shipped
 // tables must not stand in for the user's unnoticed.
-TEST(Plcalc, UnreadableSettingsAreReported)
-{
+TEST(Plcalc, UnreadableSettingsAreReported) {
     TempDir dir;
     const char* before = std::getenv("XDG_CONFIG_HOME"); // ctest sets one
     const std::string keep = before ? before : "";
@@ -207,13 +214,13 @@ TEST(Plcalc, UnreadableSettingsAreReported)
     ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
     // A folder in its place reads as the runtime reads one: access denied.
     EXPECT_EQ(std::tuple(r.code, r.out, r.err),
-              std::tuple(3, std::string(), "plcalc: cannot read the settings: File access denied: " +
-                                               dir.file("PitchLedger/PLUSER.INI") + "\n"));
+              std::tuple(3, std::string(),
+                         "plcalc: cannot read the settings: File access denied: " +
+                             dir.file("PitchLedger/PLUSER.INI") + "\n"));
 }
 
 // The gauge-setting section, a special point and its thread file.
-TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
-{
+TEST(Plcalc, GaugeSettingSectionAndSpecialPoint) {
     TempDir dir;
     const std::string file = dir.file("pt.thd");
     const CliRun r = Plcalc({"--dia", "3/4", "--tpi", "10", "--point-dia", "0.06", "--save", file});
@@ -236,19 +243,18 @@ TEST(Plcalc, GaugeSettingSectionAndSpecialPoint)
               "\nGauge Setting\ngauge setting is worked out for single-start threads only\n");
 }
 
-TEST(Plcalc, HelpAndVersion)
-{
+TEST(Plcalc, HelpAndVersion) {
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--help"}, out, err), 0);
-    for (const char* text : {"Usage: plcalc", "ACME", "STUB", "SAM1", "SAM2", "BUTT",
-                             "ACME: 2G, 3G, 4G or 5G", "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3",
-                             "--size TEXT", "--point-dia D"})
+    for (const char* text :
+         {"Usage: plcalc", "ACME", "STUB", "SAM1", "SAM2", "BUTT", "ACME: 2G, 3G, 4G or 5G",
+          "SAM2: 2G, 3G or 4G", "BUTT: 2 or 3", "--size TEXT", "--point-dia D"})
         EXPECT_NE(out.str().find(text), std::string::npos) << text;
     // The bash completion offers what --help names; an option that two modes
     // share takes a value in both or in neither.
     std::map<std::string_view, bool> takesValue;
-    for (const CliMode mode : {CliMode::Thread, CliMode::SetDim, CliMode::BallMic,
-                               CliMode::Identify, CliMode::Batch})
+    for (const CliMode mode :
+         {CliMode::Thread, CliMode::SetDim, CliMode::BallMic, CliMode::Identify, CliMode::Batch})
         for (const CliOption& option : OptionTable(mode)) {
             if (option.name.empty()) continue;
             EXPECT_NE(out.str().find(option.name), std::string::npos) << option.name;

@@ -14,23 +14,22 @@ const std::vector<std::string> kExample = {"--ballmic", "--angle",     "30",  "-
                                            "0.5",       "--plane-dia", "2.0", "--plane-dis",
                                            "1.0",       "--method",    "1"};
 
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
-{
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
-TEST(PlcalcBallMic, WorkedExampleAsTextAndJson)
-{
+TEST(PlcalcBallMic, WorkedExampleAsTextAndJson) {
     const CliRun text = Plcalc(kExample);
     ASSERT_EQ(text.code, 0) << text.err;
     EXPECT_NE(text.out.find("Ball Mic SetDim - (Untitled)\nBall Mic Setting Dims.\nExternal Dims."),
               std::string::npos)
         << text.out;
-    for (const char* row : {"Setting to Flat Std: +1\\.9330", "Dist\\. Over Ball: +1\\.1250",
-                            "Gage: +HB-5000"})
+    for (const char* row :
+         {"Setting to Flat Std: +1\\.9330", "Dist\\. Over Ball: +1\\.1250", "Gage: +HB-5000"})
         EXPECT_TRUE(std::regex_search(text.out, std::regex(std::string("\n") + row + "\n")))
-            << row << '\n' << text.out;
+            << row << '\n'
+            << text.out;
 
     const CliRun json = Plcalc(With(kExample, {"--internal", "--json"}));
     ASSERT_EQ(json.code, 0) << json.err;
@@ -41,8 +40,7 @@ TEST(PlcalcBallMic, WorkedExampleAsTextAndJson)
     EXPECT_EQ(doc["page"]["optExt"], "Internal Dims.");
 }
 
-TEST(PlcalcBallMic, SavesAndOpensBallMicFiles)
-{
+TEST(PlcalcBallMic, SavesAndOpensBallMicFiles) {
     TempDir dir;
     const std::string file = dir.file("taper.bm");
     const CliRun saved = Plcalc(With(kExample, {"--save", file}));
@@ -58,8 +56,7 @@ TEST(PlcalcBallMic, SavesAndOpensBallMicFiles)
     EXPECT_EQ(Plcalc({"--open", file, "--internal", "--json"}).out, opened.out);
 }
 
-TEST(PlcalcBallMic, ReportPdf)
-{
+TEST(PlcalcBallMic, ReportPdf) {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TempDir dir;
     const std::string pdf = dir.file("ballmic.pdf");

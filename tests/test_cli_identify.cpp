@@ -13,8 +13,7 @@
 namespace {
 
 // Its refusals are in test_cli's table.
-TEST(PlcalcIdentify, ListsClosestFirst)
-{
+TEST(PlcalcIdentify, ListsClosestFirst) {
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -41,8 +40,7 @@ TEST(PlcalcIdentify, ListsClosestFirst)
     EXPECT_EQ(doc["identify"][0]["Closeness"], 0);
 }
 
-TEST(PlcalcProfileSvg, WritesTheDrawingOrSaysWhyNot)
-{
+TEST(PlcalcProfileSvg, WritesTheDrawingOrSaysWhyNot) {
     TempDir dir;
     const struct {
         const char* name;
@@ -54,14 +52,26 @@ TEST(PlcalcProfileSvg, WritesTheDrawingOrSaysWhyNot)
         {"unified", {"--dia", "1/4", "--tpi", "20"}, dir.file("unc.svg"), 0, ""},
         {"buttress", {"--type", "BUTT", "--dia", "2", "--tpi", "8"}, dir.file("butt.svg"), 0, ""},
         {"pipe", {"--type", "NPT", "--size", "1/2"}, dir.file("npt.svg"), 2, "The profile"},
-        {"no such folder", {"--dia", "1/4", "--tpi", "20"}, dir.file("none/x.svg"), 3,
+        {"no such folder",
+         {"--dia", "1/4", "--tpi", "20"},
+         dir.file("none/x.svg"),
+         3,
          "Can not write the profile file " + dir.file("none/x.svg") + ": No such file"},
         // In the words of the report's PDF.
-        {"a folder", {"--dia", "1/4", "--tpi", "20"}, dir.file("folder"), 3,
+        {"a folder",
+         {"--dia", "1/4", "--tpi", "20"},
+         dir.file("folder"),
+         3,
          "Can not write the profile file " + dir.file("folder") + ": not a regular file\n"},
-        {"a device", {"--dia", "1/4", "--tpi", "20"}, "/dev/null", 3,
+        {"a device",
+         {"--dia", "1/4", "--tpi", "20"},
+         "/dev/null",
+         3,
          "Can not write the profile file /dev/null: not a regular file\n"},
-        {"no name", {"--dia", "1/4", "--tpi", "20"}, "", 64,
+        {"no name",
+         {"--dia", "1/4", "--tpi", "20"},
+         "",
+         64,
          "plcalc: --profile-svg needs a file name\n"},
     };
     std::filesystem::create_directory(dir.file("folder"));

@@ -11,8 +11,7 @@ namespace {
 const std::vector<std::string> kQuarter = {"--dia", "1/4", "--tpi", "20"};
 const std::vector<std::string> kM10 = {"--type", "M", "--dia", "10", "--pitch", "1.5"};
 
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
-{
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
@@ -20,8 +19,7 @@ std::vector<std::string> With(std::vector<std::string> args, std::vector<std::st
 // 1/4-20 UNC-2A, PD 0.2127 to 0.2164, best wire 0.0288675:
 // E = M - 3W + 0.866025 x 0.05. 0.2597 gives 0.21639875, judged 0.2164: on the maximum.
 // Over 0.0289 wires 0.2597, 0.2585, 0.2600 give 0.2163, 0.2151, 0.2166 (0.0002 above).
-TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs)
-{
+TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs) {
     json one = json::parse(Plcalc(With(kQuarter, {"--measured-mow", "0.2597", "--json"})).out);
     const json& a = one["inspection"];
     EXPECT_EQ(a["Verdict"], "Inside");
@@ -45,24 +43,22 @@ TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs)
 
 // JSON tapDrills of an internal M10x1.5-6H: 8.5 mm recommended, 1.5 / (2 x 0.649519 x
 // 1.5) = 76.98 % of thread; none for an Acme thread.
-TEST(PlcalcInspect, TapDrillsInJson)
-{
-    const json m = json::parse(
-        Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--json"}).out);
+TEST(PlcalcInspect, TapDrillsInJson) {
+    const json m =
+        json::parse(Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--json"}).out);
     ASSERT_EQ(m["tapDrills"].size(), 5u);
     EXPECT_EQ(m["tapDrills"][2]["Drill"], "8.5 mm");
     EXPECT_EQ(m["tapDrills"][2]["Recommended"], 1);
     EXPECT_NEAR(m["tapDrills"][2]["PercentThread"].get<double>(), 76.98, 0.005);
-    const json acme = json::parse(
-        Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
+    const json acme =
+        json::parse(Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
     EXPECT_FALSE(acme.contains("tapDrills"));
 }
 
 // M10x1.5 6H: the ISO 1502 GO plug 9.0325 to 9.0435, wear limit 9.0205 (worked by
 // hand in test_iso1502), in the JSON object iso1502, the text and CSV pages; PDs 9.0300
 // (below the new plug's minimum) and 9.0210 are worn but usable, 0.0005 above the limit.
-TEST(PlcalcInspect, Iso1502PlugAndPages)
-{
+TEST(PlcalcInspect, Iso1502PlugAndPages) {
     const CliRun r = Plcalc(
         With(kM10, {"--measured-gauge", "go-plug", "--measured-pd", "9.03,9.021", "--json"}));
     ASSERT_EQ(r.code, 0) << r.err;
@@ -78,15 +74,15 @@ TEST(PlcalcInspect, Iso1502PlugAndPages)
                          "above the wear limit 9.0205 mm");
     EXPECT_NE(Plcalc(kM10).out.find("\nISO 1502 Gauges\nDimensions in millimetres\n"),
               std::string::npos);
-    EXPECT_NE(Plcalc(With(kM10, {"--csv"}))
-                  .out.find("\r\n\r\nISO 1502 Gauges\r\n,GO Plug,NOT GO Plug,GO Ring,NOT GO Ring\r\n"
-                            "PD Max,9.0435,9.2170,8.9950,8.8620\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Plcalc(With(kM10, {"--csv"}))
+            .out.find("\r\n\r\nISO 1502 Gauges\r\n,GO Plug,NOT GO Plug,GO Ring,NOT GO Ring\r\n"
+                      "PD Max,9.0435,9.2170,8.9950,8.8620\r\n"),
+        std::string::npos);
 }
 
 // Every page a block: its name, its header row, a blank line before the next.
-TEST(PlcalcInspect, CsvPages)
-{
+TEST(PlcalcInspect, CsvPages) {
     const CliRun r = Plcalc(With(kQuarter, {"--csv", "--measured-pd", "0.215"}));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("Thread Dim.\r\n,Internal,External\r\nPD Max,", 0), 0u) << r.out;

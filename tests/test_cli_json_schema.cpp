@@ -15,13 +15,13 @@ using nlohmann::json;
 
 class PlcalcJson : public testing::TestWithParam<DataRow> {};
 
-TEST_P(PlcalcJson, OutputFollowsItsSchema)
-{
+TEST_P(PlcalcJson, OutputFollowsItsSchema) {
     const DataRow& c = GetParam();
     const json schema = schema_check::PlcalcSchema();
     std::vector<std::string> args;
     std::istringstream in(c.Text("args"));
-    for (std::string arg; std::getline(in, arg, '|');) args.push_back(arg);
+    for (std::string arg; std::getline(in, arg, '|');)
+        args.push_back(arg);
     args.push_back("--json");
     const CliRun r = Plcalc(args);
     ASSERT_EQ(r.code, 0) << r.err;

@@ -11,8 +11,7 @@
 #include <map>
 #include <tuple>
 
-TEST(MetricPublished, Iso965LimitsThroughPlcalc)
-{
+TEST(MetricPublished, Iso965LimitsThroughPlcalc) {
     // (dia, pitch, class) -> the values printed for it
     std::map<std::tuple<std::string, std::string, std::string>, std::vector<DataRow>> rows;
     for (const DataRow& row : DataFile("tools/metric_data/published.csv"))

@@ -12,14 +12,14 @@
 namespace {
 
 // The value cells of the line starting with `label`.
-std::vector<double> Cells(const std::string& text, const std::string& label)
-{
+std::vector<double> Cells(const std::string& text, const std::string& label) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (line.rfind(label, 0) != 0) continue;
         std::istringstream cells(line.substr(label.size()));
         std::vector<double> v;
-        for (double c; cells >> c;) v.push_back(c);
+        for (double c; cells >> c;)
+            v.push_back(c);
         return v;
     }
     return {};
@@ -28,8 +28,7 @@ std::vector<double> Cells(const std::string& text, const std::string& label)
 // ASME B1.20.1 basic dimensions of every size as printed (tools/pipe_data/
 // npt_published.csv names the sources), read off the text a user sees, to
 // half a unit of the printed value's last place.
-TEST(PlcalcPipe, PublishedNPTBasicDimensions)
-{
+TEST(PlcalcPipe, PublishedNPTBasicDimensions) {
     const std::pair<const char*, const char*> columns[] = {
         {"od", "O.D. of Pipe"},
         {"l1", "Handtight Engagement Length (L1)"},
@@ -58,13 +57,15 @@ TEST(PlcalcPipe, PublishedNPTBasicDimensions)
     EXPECT_EQ(sizes, 24);
     EXPECT_GE(checked, 24 * 6);
     // The designation carries one decimal at 11.5 threads per inch only.
-    EXPECT_EQ(Plcalc({"--type", "NPT", "--size", "1"}).out.rfind("1 - 11.5 NPT\n\nThread Dim.\n", 0), 0u);
-    EXPECT_EQ(Plcalc({"--type", "NPT", "--size", "1/2"}).out.rfind("1/2 - 14 NPT\n\nThread Dim.\n", 0), 0u);
+    EXPECT_EQ(
+        Plcalc({"--type", "NPT", "--size", "1"}).out.rfind("1 - 11.5 NPT\n\nThread Dim.\n", 0), 0u);
+    EXPECT_EQ(
+        Plcalc({"--type", "NPT", "--size", "1/2"}).out.rfind("1/2 - 14 NPT\n\nThread Dim.\n", 0),
+        0u);
 }
 
 // The spellings of a size it takes; its refusals are in test_cli's table.
-TEST(PlcalcPipe, SizeSpellings)
-{
+TEST(PlcalcPipe, SizeSpellings) {
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -75,7 +76,9 @@ TEST(PlcalcPipe, SizeSpellings)
         {"odSize", {"--type", "NPT", "--size", "14od"}, "14 OD - 8 NPT\n", ""},
         // No NPSL row for size 4: no threads per inch to name.
         {"noTableRow", {"--type", "NPT", "--class", "NPSL", "--size", "4"}, "4 NPSL\n", ""},
-        {"millimetres", {"--type", "NPT", "--size", "1/2", "--mm"}, "1/2 - 14 NPT\n",
+        {"millimetres",
+         {"--type", "NPT", "--size", "1/2", "--mm"},
+         "1/2 - 14 NPT\n",
          "Pipe threads are shown in inches.\n"},
     };
     for (const auto& c : cases) {
@@ -87,8 +90,7 @@ TEST(PlcalcPipe, SizeSpellings)
     }
 }
 
-TEST(PlcalcPipe, JsonPipeRecordAndThreadFile)
-{
+TEST(PlcalcPipe, JsonPipeRecordAndThreadFile) {
     // 1/2 NPT (ASME B1.20.1), and the gauge maker's ring minor at the notch.
     const CliRun r = Plcalc({"--type", "NPT", "--size", "1/2", "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -98,21 +100,24 @@ TEST(PlcalcPipe, JsonPipeRecordAndThreadFile)
     EXPECT_EQ(p["SizeText"], "1/2");
     EXPECT_EQ(p["PipeKind"], 20);
     const std::pair<const char*, double> values[] = {
-        {"PipeOD", 0.84}, {"L1", 0.32}, {"L1Thds", 4.48}, {"E0", 0.75843}, {"E1", 0.77843},
-        {"L2", 0.5337}, {"L2Thds", 7.47}, {"E2", 0.79179}, {"L4", 0.7815}};
-    for (const auto& [k, v] : values) EXPECT_NEAR(p[k].get<double>(), v, 1e-9) << k;
+        {"PipeOD", 0.84}, {"L1", 0.32},     {"L1Thds", 4.48}, {"E0", 0.75843}, {"E1", 0.77843},
+        {"L2", 0.5337},   {"L2Thds", 7.47}, {"E2", 0.79179},  {"L4", 0.7815}};
+    for (const auto& [k, v] : values)
+        EXPECT_NEAR(p[k].get<double>(), v, 1e-9) << k;
     EXPECT_NEAR(doc["members"]["GoRing"]["Minor"]["Gage"].get<double>(), 0.73086, 1e-9);
     EXPECT_EQ(doc["pages"]["Thread Dim."][6][2], " 4.48");
     // No NPT gauge tolerances ship: the page's note says so, as the text does.
-    const std::string none = "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables";
-    EXPECT_EQ(doc["notes"], (nlohmann::json{{"Thread Dim.", ""}, {"NPT Gages", ""},
-                                            {"NPT Tolerances", none}}));
+    const std::string none =
+        "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables";
+    EXPECT_EQ(doc["notes"],
+              (nlohmann::json{{"Thread Dim.", ""}, {"NPT Gages", ""}, {"NPT Tolerances", none}}));
     EXPECT_NE(Plcalc({"--type", "NPT", "--size", "1/2"}).out.find("\n" + none + "\n"),
               std::string::npos);
 
     // Saved and opened again: the same pages.
     const std::string file = testing::TempDir() + "pipe_cli.thd";
-    const CliRun saved = Plcalc({"--type", "NPT", "--class", "NPSM", "--size", "3/4", "--save", file});
+    const CliRun saved =
+        Plcalc({"--type", "NPT", "--class", "NPSM", "--size", "3/4", "--save", file});
     ASSERT_EQ(saved.code, 0) << saved.err;
     const CliRun opened = Plcalc({"--open", file});
     ASSERT_EQ(opened.code, 0) << opened.err;

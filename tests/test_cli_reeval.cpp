@@ -11,9 +11,9 @@ namespace {
 
 // The thread printed is the one the walk judged (the landing itself is
 // tested with the walk); the note follows the designation, and JSON has it.
-TEST(PlcalcNewPD, PrintsTheThreadFoundAndSaysSo)
-{
-    const std::vector<std::string> args = {"--dia", "1/4", "--tpi", "20", "--new-pd", "int-max=0.2300"};
+TEST(PlcalcNewPD, PrintsTheThreadFoundAndSaysSo) {
+    const std::vector<std::string> args = {"--dia", "1/4",      "--tpi",
+                                           "20",    "--new-pd", "int-max=0.2300"};
     const CliRun text = Plcalc(args);
     ASSERT_EQ(text.code, 0) << text.err;
     const std::string note =
@@ -23,12 +23,12 @@ TEST(PlcalcNewPD, PrintsTheThreadFoundAndSaysSo)
     json.push_back("--json");
     const auto j = nlohmann::json::parse(Plcalc(json).out);
     EXPECT_NEAR(j["members"]["IntThd"]["PD"]["Max"].get<double>(), 0.2300, 0.00005);
-    EXPECT_EQ(j["reevaluation"], nlohmann::json({{"limit", "int-max"}, {"target", 0.23}, {"note", note}}));
+    EXPECT_EQ(j["reevaluation"],
+              nlohmann::json({{"limit", "int-max"}, {"target", 0.23}, {"note", note}}));
 }
 
 // Internal PD min alone: the page shows the internal thread; M is shown in mm.
-TEST(PlcalcSetDim, ShowsTheThreadTheToolWorksOn)
-{
+TEST(PlcalcSetDim, ShowsTheThreadTheToolWorksOn) {
     const CliRun in = Plcalc({"--setdim", "--tpi", "8", "--int-pd-min", "0.9188"});
     ASSERT_EQ(in.code, 0) << in.err;
     EXPECT_NE(in.out.find("Shown: Internal Dims.\n"), std::string::npos) << in.out;
@@ -44,8 +44,7 @@ TEST(PlcalcSetDim, ShowsTheThreadTheToolWorksOn)
 
 // --csv as for a thread; --report setting writes the setting-dimension mode
 // of the report (its layout is the report's test).
-TEST(PlcalcSetDim, CsvAndItsOwnReport)
-{
+TEST(PlcalcSetDim, CsvAndItsOwnReport) {
     auto with = [](const std::vector<std::string>& more) {
         std::vector<std::string> args = {"--setdim", "--tpi", "13", "--int-pd-min", "0.4500"};
         args.insert(args.end(), more.begin(), more.end());

@@ -13,27 +13,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
-#include <sstream>
-#include <thread>
 #include <poll.h>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia", "1/4",
+const std::vector<std::string> kQuarterTwenty = {"--type", "UN", "--dia",   "1/4",
                                                  "--tpi",  "20", "--class", "2"};
 
-std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more)
-{
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
-TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
-{
+TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports) {
     if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
         GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     TempDir dir;
@@ -49,8 +47,10 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         {"setting", "1", {"Gage Setting Dimensions Report"}},
         // M10x1.5 6H: the GO plug's PD 9.0325 to 9.0435 (the band 125-200 um), in mm
         // also when the thread is shown in inches.
-        {"iso1502", "1", {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug",
-                          "9.0435", "9.0325", "Plugs: TD2 180"},
+        {"iso1502",
+         "1",
+         {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug", "9.0435", "9.0325",
+          "Plugs: TD2 180"},
          {"--type", "M", "--dia", "10", "--pitch", "1.5", "--inch"}},
     };
     // One version: the footer names the one --version prints.
@@ -64,8 +64,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
         ASSERT_EQ(r.code, kExitOk) << c.report << ": " << r.err;
         EXPECT_EQ(r.out, "") << "the report replaces the text pages";
         const std::string info = CommandOutput("pdfinfo '" + pdf + "' 2>&1");
-        EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos)
-            << info;
+        EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos) << info;
         EXPECT_NE(info.find(std::string("Pages:           ") + c.pages + "\n"), std::string::npos)
             << info;
         const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
@@ -77,8 +76,7 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports)
 
 class PlcalcReportRefuses : public testing::TestWithParam<DataRow> {};
 
-TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles)
-{
+TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles) {
     const DataRow& c = GetParam();
     TempDir dir;
     const auto inDir = [&](std::string s) {
@@ -86,12 +84,14 @@ TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles)
             s.replace(at, 1, dir.path().string());
         return s;
     };
-    std::vector<std::string> args = c.Text("thread") == "ballmic"
-        ? std::vector<std::string>{"--ballmic", "--angle", "1.7899", "--ball-dia", "0.5",
-                                   "--plane-dia", "1", "--plane-dis", "1"}
-        : kQuarterTwenty;
+    std::vector<std::string> args =
+        c.Text("thread") == "ballmic"
+            ? std::vector<std::string>{"--ballmic",   "--angle", "1.7899",      "--ball-dia", "0.5",
+                                       "--plane-dia", "1",       "--plane-dis", "1"}
+            : kQuarterTwenty;
     std::istringstream more(inDir(c.Text("args")));
-    for (std::string arg; std::getline(more, arg, '|');) args.push_back(arg);
+    for (std::string arg; std::getline(more, arg, '|');)
+        args.push_back(arg);
     if (c.Text("args").ends_with("|")) args.push_back("");
     // No write bit for anyone: refused even for root, and kept as it was.
     WriteTextFile(dir.file("ro.pdf"), "old");
@@ -112,8 +112,7 @@ DATA_ROWS(PlcalcReportRefuses, "plcalc_report_refusals");
 
 // plcalc as a process of its own, through sh; the exit code and what it wrote.
 CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
-                     const std::string& redirect)
-{
+                     const std::string& redirect) {
     TempDir dir;
     const std::string command = shellPrefix + " exec '" PL_BIN_DIR "/plcalc' --tables '" +
                                 PL_TABLES_DIR "' " + args + " " + redirect + " 2>'" +
@@ -124,8 +123,7 @@ CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
 
 // A write that fails midway (a file size limit stands in for a full disk)
 // leaves the PDF that was there, and no temporary beside it; a link stays a link.
-TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
-{
+TEST(PlcalcReport, FailedWriteKeepsTheOldFile) {
     TempDir dir;
     const std::string pdf = dir.file("old.pdf");
     const std::string args = "--dia 1/4 --tpi 20 --report thread --pdf '" + pdf + "'";
@@ -151,8 +149,7 @@ TEST(PlcalcReport, FailedWriteKeepsTheOldFile)
 
 // A PDF report asks no print server: a socket named as the server counts the
 // connections, each closed at once so that a client gives up quickly.
-TEST(PlcalcReport, PdfAsksNoPrintServer)
-{
+TEST(PlcalcReport, PdfAsksNoPrintServer) {
     TempDir dir;
     const std::string socketPath = dir.file("cups.sock");
     const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
@@ -183,8 +180,7 @@ TEST(PlcalcReport, PdfAsksNoPrintServer)
 }
 
 // Output that cannot be written is the file error, never a silent exit 0.
-TEST(PlcalcReport, UnwritableStandardOutput)
-{
+TEST(PlcalcReport, UnwritableStandardOutput) {
     const struct {
         const char *name, *redirect, *reason;
     } cases[] = {
@@ -204,8 +200,7 @@ TEST(PlcalcReport, UnwritableStandardOutput)
 
 class PlcalcPipeReports : public testing::TestWithParam<DataRow> {};
 
-TEST_P(PlcalcPipeReports, OfTheirKinds)
-{
+TEST_P(PlcalcPipeReports, OfTheirKinds) {
     const DataRow& c = GetParam();
     TempDir dir;
     const std::string pdf = dir.file("pipe.pdf");

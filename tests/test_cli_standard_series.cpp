@@ -72,8 +72,8 @@ TEST(PlcalcStandardSeries, EveryShippedMJSizeIsTableData) {
     for (const auto& [size, members] : sizes) {
         SCOPED_TRACE("MJ" + size.first + "x" + size.second);
         std::ostringstream out, err;
-        ASSERT_EQ(runCli({"--tables", PL_TABLES_DIR, "--type", "MJ", "--dia", size.first,
-                          "--pitch", size.second, "--json"},
+        ASSERT_EQ(runCli({"--tables", PL_TABLES_DIR, "--type", "MJ", "--dia", size.first, "--pitch",
+                          size.second, "--json"},
                          out, err),
                   0)
             << err.str();

@@ -13,8 +13,7 @@ namespace {
 
 class Designations : public testing::TestWithParam<DataRow> {};
 
-TEST_P(Designations, SizeSeriesClassAndForm)
-{
+TEST_P(Designations, SizeSeriesClassAndForm) {
     const DataRow& c = GetParam();
     TTInfo rec;
     rec.SetThreadType(c.Text("type"));
@@ -28,13 +27,13 @@ TEST_P(Designations, SizeSeriesClassAndForm)
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     m.Series = c.Text("series");
     EXPECT_EQ(DesignationText(m), c.Text("text"));
-    EXPECT_EQ(m.Notes, (std::vector<std::string>{internal ? "Internal" : "External", c.Text("text")}));
+    EXPECT_EQ(m.Notes,
+              (std::vector<std::string>{internal ? "Internal" : "External", c.Text("text")}));
 }
 
 DATA_ROWS(Designations, "designations");
 
-TEST(Designation, MetricClassesAndHand)
-{
+TEST(Designation, MetricClassesAndHand) {
     // Metric: the tolerance classes and the hand.
     TTInfo rec;
     rec.SetThreadType("M");
@@ -46,8 +45,7 @@ TEST(Designation, MetricClassesAndHand)
     EXPECT_EQ(rec.ExtThd.Series, "M");
 }
 
-TEST(Designation, PlatingNotes)
-{
+TEST(Designation, PlatingNotes) {
     TTInfo rec;
     rec.SetThreadType("UN");
     rec.SetClass("2");
@@ -67,19 +65,19 @@ TEST(Designation, PlatingNotes)
     }
     // External: 4t = 0.004 off the pitch diameters, 2t = 0.002 off the major.
     DesignationText(rec.ExtThd);
-    EXPECT_EQ(rec.ExtThd.Notes, (std::vector<std::string>{
-                                    "EXTERNAL - After Plate", "1/4-20 UNC-2A",
-                                    "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
-                                    "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
-                                    "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
+    EXPECT_EQ(rec.ExtThd.Notes,
+              (std::vector<std::string>{"EXTERNAL - After Plate", "1/4-20 UNC-2A",
+                                        "Major Dia 0.2489 Max.", "PD 0.2164 Max.", "",
+                                        "EXTERNAL - Before Plate", "1/4-20 UNC-2A",
+                                        "Major Dia 0.2469-0.2388", "PD 0.2124-0.2087"}));
     // Internal: plating shrinks it, so the plater checks the minimums of the
     // published 2B minor and PD; machined 2t = 0.002 and 4t = 0.004 larger.
     DesignationText(rec.IntThd);
-    EXPECT_EQ(rec.IntThd.Notes, (std::vector<std::string>{
-                                    "INTERNAL - After Plate", "1/4-20 UNC-2B",
-                                    "Minor Dia 0.196 Min.", "PD 0.2175 Min.", "",
-                                    "INTERNAL - Before Plate", "1/4-20 UNC-2B",
-                                    "Minor Dia 0.2090-0.1980", "PD 0.2264-0.2215"}));
+    EXPECT_EQ(
+        rec.IntThd.Notes,
+        (std::vector<std::string>{"INTERNAL - After Plate", "1/4-20 UNC-2B", "Minor Dia 0.196 Min.",
+                                  "PD 0.2175 Min.", "", "INTERNAL - Before Plate", "1/4-20 UNC-2B",
+                                  "Minor Dia 0.2090-0.1980", "PD 0.2264-0.2215"}));
 }
 
 } // namespace

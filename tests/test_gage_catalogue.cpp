@@ -21,22 +21,19 @@
 
 namespace {
 
-double Round4(double x)
-{
+double Round4(double x) {
     return std::round(x * 1e4) / 1e4;
 }
 
 // Lead correction t^2 k with t = 1 / (pi D n).
-double LeadCorr(double d, double n, double k)
-{
+double LeadCorr(double d, double n, double k) {
     const double t = 1 / (std::numbers::pi * d * n);
     return t * t * k;
 }
 
 class GaugeModels : public testing::TestWithParam<DataRow> {};
 
-TEST_P(GaugeModels, FollowTheDiameterRules)
-{
+TEST_P(GaugeModels, FollowTheDiameterRules) {
     const DataRow& c = GetParam();
     const ShippedTables tables;
     const auto rec = Calculated(c.Text("type").c_str(), "", c.Num("dia"), c.Float("tpi"));
@@ -53,8 +50,7 @@ TEST_P(GaugeModels, FollowTheDiameterRules)
 
 DATA_ROWS(GaugeModels, "gauge_models");
 
-TEST(GageCatalogue, PointsRollsAndSettings)
-{
+TEST(GageCatalogue, PointsRollsAndSettings) {
     const ShippedTables tables;
     {
         // 3/4-10 UNC: small gauges on both threads, so no V setting on either.
@@ -113,7 +109,9 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         EXPECT_EQ(ex.PointDia, Round4(0.57735 / 16));
         EXPECT_EQ(ex.Setting.RollNumber, "YRM-1.5C");
         const double corr = LeadCorr(10 / 25.4, 25.4 / 1.5, 0.79);
-        EXPECT_NEAR(ex.Setting.RollSetting, (ex.PD.Max / 25.4 - std::round(0.433013 * 1.5 / 25.4 * 1e5) / 1e5 + corr) * 25.4, 1e-6);
+        EXPECT_NEAR(
+            ex.Setting.RollSetting,
+            (ex.PD.Max / 25.4 - std::round(0.433013 * 1.5 / 25.4 * 1e5) / 1e5 + corr) * 25.4, 1e-6);
     }
     {
         // 1/4-20: below 0.312 the internal thread has no gauge setting.
@@ -131,28 +129,31 @@ TEST(GageCatalogue, PointsRollsAndSettings)
         const auto r = Calculated("ACME", "2G", 2, 4);
         EXPECT_NEAR(r->ExtThd.Setting.RollLeadCorr, LeadCorr(2, 4, 4.6), 1e-9);
         EXPECT_EQ(r->IntThd.Setting.RollNumber, "ZRKA-4C");
-        EXPECT_NEAR(r->IntThd.Setting.RollSetting, r->IntThd.PD.Min + 0.125 - LeadCorr(2, 4, 4.6), 1e-6);
-        EXPECT_EQ(r->ExtThd.Setting.PointOffset, Round4(Round4(0.51645 / 4) / 2 * (1 - std::cos(14.5 * std::numbers::pi / 180))));
+        EXPECT_NEAR(r->IntThd.Setting.RollSetting, r->IntThd.PD.Min + 0.125 - LeadCorr(2, 4, 4.6),
+                    1e-6);
+        EXPECT_EQ(r->ExtThd.Setting.PointOffset,
+                  Round4(Round4(0.51645 / 4) / 2 * (1 - std::cos(14.5 * std::numbers::pi / 180))));
     }
 }
 
-TEST(GageCatalogue, SpecialPoints)
-{
+TEST(GageCatalogue, SpecialPoints) {
     const ShippedTables tables;
     {
         // 1/4-20: maximum wire 0.0505181, minimum 0.0252591.
         const auto r = Calculated("UN", "2", 0.25, 20);
         std::string list;
         EXPECT_EQ(SetPointDia(*r, 0.06, &list), PointDiaResult::TooLarge);
-        EXPECT_EQ(PointDiaMessage(PointDiaResult::TooLarge, ""), "Special Pt. Dia is too large! Enter a smaller diameter");
+        EXPECT_EQ(PointDiaMessage(PointDiaResult::TooLarge, ""),
+                  "Special Pt. Dia is too large! Enter a smaller diameter");
         EXPECT_EQ(SetPointDia(*r, 0.02, &list), PointDiaResult::TooSmall);
-        EXPECT_EQ(PointDiaMessage(PointDiaResult::TooSmall, ""), "Special Pt. Dia is too small! Enter a larger diameter");
+        EXPECT_EQ(PointDiaMessage(PointDiaResult::TooSmall, ""),
+                  "Special Pt. Dia is too small! Enter a larger diameter");
         EXPECT_NE(r->ExtThd.PointName, "SPECIAL");
         ASSERT_EQ(SetPointDia(*r, 0.04, &list), PointDiaResult::Accepted);
         const TThdInfo& ex = r->ExtThd;
         EXPECT_EQ(ex.PointName, "SPECIAL");
         EXPECT_EQ(ex.PointDia, 0.04);
-        EXPECT_EQ(ex.SetToV, 0); // still a small gauge
+        EXPECT_EQ(ex.SetToV, 0);                // still a small gauge
         EXPECT_EQ(r->IntThd.PointName, "NONE"); // still too small a thread to set
         const double p = 0.05, q = ex.PD.Max + 2 * (0.04 - 0.433013 * p);
         EXPECT_NEAR(ex.SetToFlat, std::sqrt(q * q + p * p / 4) - 0.04, 1e-9);
@@ -172,13 +173,13 @@ TEST(GageCatalogue, SpecialPoints)
         std::string list;
         EXPECT_EQ(SetPointDia(*r, 0.1, &list), PointDiaResult::OnlyTabled);
         EXPECT_EQ(list.rfind("Only Tabled pnts are available: ", 0), 0u);
-        EXPECT_NE(list.find(FormatFixed(Round4(0.51645 / 5), 1, 4) + ", "), std::string::npos) << list;
+        EXPECT_NE(list.find(FormatFixed(Round4(0.51645 / 5), 1, 4) + ", "), std::string::npos)
+            << list;
         EXPECT_EQ(r->ExtThd.PointName, before);
     }
 }
 
-TEST(GageCatalogue, ThirtyAndFiftyFiveDegreeReadings)
-{
+TEST(GageCatalogue, ThirtyAndFiftyFiveDegreeReadings) {
     const ShippedTables tables;
     // Expectations: the published reading formulas worked by hand with the
     // catalogue's point of the pitch.
@@ -196,7 +197,8 @@ TEST(GageCatalogue, ThirtyAndFiftyFiveDegreeReadings)
     };
     for (const auto& c : cases) {
         TTInfo rec;
-        ASSERT_EQ(SetUpSetDim(rec, c.type, c.pitch, c.internal ? 0 : c.pd, c.internal ? c.pd : 0), SetDimResult::Done);
+        ASSERT_EQ(SetUpSetDim(rec, c.type, c.pitch, c.internal ? 0 : c.pd, c.internal ? c.pd : 0),
+                  SetDimResult::Done);
         const TThdInfo& m = c.internal ? rec.IntThd : rec.ExtThd;
         EXPECT_NEAR(m.SetToFlat, c.reading, 2e-6) << c.name;
         EXPECT_GT(m.BestWire, 0) << c.name;
@@ -210,8 +212,7 @@ TEST(GageCatalogue, ThirtyAndFiftyFiveDegreeReadings)
     EXPECT_NEAR(rec.ExtThd.MaxWire, 0.82573 / 8, 1e-12);
 }
 
-TEST(GageCatalogue, SetDimTool)
-{
+TEST(GageCatalogue, SetDimTool) {
     const ShippedTables tables;
     bool internalOnly = false;
     TTInfo a;
@@ -232,8 +233,7 @@ TEST(GageCatalogue, SetDimTool)
 
 class CatalogueLines : public testing::TestWithParam<DataRow> {};
 
-TEST_P(CatalogueLines, RefusedLinesNameFileLineAndValue)
-{
+TEST_P(CatalogueLines, RefusedLinesNameFileLineAndValue) {
     const DataRow& c = GetParam();
     std::vector<std::string> problems;
     const bool roll = c.Flag("roll");
@@ -242,14 +242,14 @@ TEST_P(CatalogueLines, RefusedLinesNameFileLineAndValue)
     const std::size_t loaded = roll ? ParseRollLines(text, "p.tbl", problems).size()
                                     : ParsePointLines(text, "p.tbl", problems).size();
     EXPECT_EQ(loaded, static_cast<std::size_t>(c.Int("lines_loaded")));
-    EXPECT_EQ(problems, c.Empty("message") ? std::vector<std::string>{}
-                                           : std::vector<std::string>{"p.tbl:2: " + c.Text("message")});
+    EXPECT_EQ(problems, c.Empty("message")
+                            ? std::vector<std::string>{}
+                            : std::vector<std::string>{"p.tbl:2: " + c.Text("message")});
 }
 
 DATA_ROWS(CatalogueLines, "catalogue_lines");
 
-TEST(GageCatalogue, RollLineBlanksAndQuotes)
-{
+TEST(GageCatalogue, RollLineBlanksAndQuotes) {
     std::vector<std::string> problems;
     const auto rows = ParseRollLines(" 1 , 20 , \"ZR 1\" , 0.04\n", "p.tbl", problems);
     ASSERT_EQ(rows.size(), 1u);
@@ -257,8 +257,7 @@ TEST(GageCatalogue, RollLineBlanksAndQuotes)
     EXPECT_EQ(rows[0].Constant, 0.04);
 }
 
-TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits)
-{
+TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits) {
     TempDir dir;
     for (const auto& e : std::filesystem::directory_iterator(PL_TABLES_DIR))
         std::filesystem::copy(e.path(), dir.path() / e.path().filename());
@@ -278,8 +277,7 @@ TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits)
     EXPECT_EQ(r->ExtThd.Setting.RollSetting, 0);
 }
 
-TEST(GaugeSettingPage, PointAndRollTexts)
-{
+TEST(GaugeSettingPage, PointAndRollTexts) {
     const ShippedTables tables;
     const auto unc = Calculated("UN", "2", 0.75, 10);
     const GaugeSettingText in = BuildGaugeSettingPage(*unc, false, false, false);
@@ -292,7 +290,8 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     const GaugeSettingText ex = BuildGaugeSettingPage(*unc, true, false, false);
     EXPECT_EQ(ex.tolerance.rfind("- ", 0), 0u);
     EXPECT_EQ(ex.picture, "MSR3000");
-    const GaugeSettingText none = BuildGaugeSettingPage(*Calculated("UN", "2", 0.25, 20), false, false, false);
+    const GaugeSettingText none =
+        BuildGaugeSettingPage(*Calculated("UN", "2", 0.25, 20), false, false, false);
     EXPECT_EQ(none.pointNumber, "NONE");
     EXPECT_EQ(none.pointDia, "  N/A");
     EXPECT_EQ(none.tolerance, "  N/A");
@@ -308,7 +307,8 @@ TEST(GaugeSettingPage, PointAndRollTexts)
     EXPECT_EQ(roll.picture, "MR3000");
     EXPECT_EQ(BuildGaugeSettingPage(*acme, false, false, false).picture, "NX2000");
     EXPECT_EQ(BuildGaugeSettingPage(*acme, false, true, false).picture, "NP2000");
-    EXPECT_EQ(BuildGaugeSettingPage(*Calculated("UN", "2", 2, 4.5f), true, false, false).picture, "MX3000");
+    EXPECT_EQ(BuildGaugeSettingPage(*Calculated("UN", "2", 2, 4.5f), true, false, false).picture,
+              "MX3000");
 
     const auto& notice = GaugeMakerNotice();
     ASSERT_EQ(notice.size(), 10u);
@@ -318,14 +318,14 @@ TEST(GaugeSettingPage, PointAndRollTexts)
 
 class GaugeSettingNotes : public testing::TestWithParam<DataRow> {};
 
-TEST_P(GaugeSettingNotes, SayWhyThereIsNoSetting)
-{
+TEST_P(GaugeSettingNotes, SayWhyThereIsNoSetting) {
     const DataRow& c = GetParam();
     const ShippedTables tables;
     const std::string type = c.Text("type");
     const auto rec = Calculated(type.c_str(), type == "UN" ? "2" : "2G", c.Num("dia"),
                                 c.Float("tpi"), static_cast<uint16_t>(c.Int("starts")));
-    const GaugeSettingText t = BuildGaugeSettingPage(*rec, c.Flag("external"), c.Flag("roll"), false);
+    const GaugeSettingText t =
+        BuildGaugeSettingPage(*rec, c.Flag("external"), c.Flag("roll"), false);
     const std::string note = c.Text("note");
     EXPECT_EQ(t.note, note);
     if (!note.empty() && c.Int("starts") == 1 && !note.starts_with("setting to V")) {
@@ -335,8 +335,7 @@ TEST_P(GaugeSettingNotes, SayWhyThereIsNoSetting)
 
 DATA_ROWS(GaugeSettingNotes, "gauge_setting_notes");
 
-TEST(GaugeSettingPage, PointEntryAndThreadFile)
-{
+TEST(GaugeSettingPage, PointEntryAndThreadFile) {
     const ShippedTables tables;
     const auto unc = Calculated("UN", "2", 0.25, 20);
     const auto m10 = Calculated("M", "", 10, 1.5f);
@@ -344,10 +343,12 @@ TEST(GaugeSettingPage, PointEntryAndThreadFile)
         const char* text;
         const TTInfo* rec;
         double want;
-    } cases[] = {{"0.04", unc.get(), 0.04},      {"0.04\"", unc.get(), 0.04},  {"0.04 in", unc.get(), 0.04},
-                 {"1.016mm", unc.get(), 0.04},   {"0.04", m10.get(), 1.016},   {"0.9 MM", m10.get(), 0.9},
+    } cases[] = {{"0.04", unc.get(), 0.04},    {"0.04\"", unc.get(), 0.04},
+                 {"0.04 in", unc.get(), 0.04}, {"1.016mm", unc.get(), 0.04},
+                 {"0.04", m10.get(), 1.016},   {"0.9 MM", m10.get(), 0.9},
                  {"abc", unc.get(), -1}};
-    for (const auto& c : cases) EXPECT_NEAR(PointDiaEntryToRecordUnits(*c.rec, c.text), c.want, 1e-12) << c.text;
+    for (const auto& c : cases)
+        EXPECT_NEAR(PointDiaEntryToRecordUnits(*c.rec, c.text), c.want, 1e-12) << c.text;
 
     // A special point is saved with the thread and comes back when it is opened.
     TempDir dir;

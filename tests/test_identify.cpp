@@ -6,15 +6,13 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr double kMm = 1 / 25.4;
 
 class IdentifyPart : public testing::TestWithParam<DataRow> {};
 
-TEST_P(IdentifyPart, RanksTheRightThreadFirst)
-{
+TEST_P(IdentifyPart, RanksTheRightThreadFirst) {
     ShippedTables tables;
     const DataRow& p = GetParam();
     const double unit = p.Text("unit") == "mm" ? kMm : 1;
@@ -26,7 +24,7 @@ TEST_P(IdentifyPart, RanksTheRightThreadFirst)
     EXPECT_EQ(found[0].designation, p.Text("first"));
     EXPECT_NEAR(found[0].diaMin, diaMin, 0.00006);
     EXPECT_NEAR(found[0].diaMax, diaMax, 0.00006);
-    const double off = diameter < diaMin ? diaMin - diameter
+    const double off = diameter < diaMin   ? diaMin - diameter
                        : diameter > diaMax ? diameter - diaMax
                                            : 0;
     EXPECT_NEAR(found[0].offLimits, off, 0.00006);
@@ -37,8 +35,7 @@ TEST_P(IdentifyPart, RanksTheRightThreadFirst)
 
 DATA_ROWS(IdentifyPart, "identify_parts");
 
-TEST(Identify, SaysWhenNothingFits)
-{
+TEST(Identify, SaysWhenNothingFits) {
     ShippedTables tables;
     const struct {
         const char* name;
@@ -56,14 +53,13 @@ TEST(Identify, SaysWhenNothingFits)
     }
     // The grid is still headed by the diameter that was measured.
     EXPECT_EQ(IdentifyGrid({0.2, true, 0.05}, {}, false),
-              (TextGrid{{"Designation", "Family", "Off Limits", "Minor Min", "Minor Max",
-                         "PD Min", "PD Max"}}));
+              (TextGrid{{"Designation", "Family", "Off Limits", "Minor Min", "Minor Max", "PD Min",
+                         "PD Max"}}));
 }
 
 class IdentifyEntries : public testing::TestWithParam<DataRow> {};
 
-TEST_P(IdentifyEntries, ReadLengthsAndPitchesWithTheirUnits)
-{
+TEST_P(IdentifyEntries, ReadLengthsAndPitchesWithTheirUnits) {
     const DataRow& c = GetParam();
     const bool mm = c.Text("default") == "mm";
     double v = 0;

@@ -18,15 +18,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> Names(const fs::path& dir)
-{
+std::vector<std::string> Names(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename());
     return names;
 }
 
-TEST(IniFile, ReadsLikeTheProfileFunctions)
-{
+TEST(IniFile, ReadsLikeTheProfileFunctions) {
     TempDir dir;
     EXPECT_EQ(ReadIniString(dir.file("none.ini"), "MAIN", "Company", "dflt"), "dflt");
     WriteTextFile(dir.file("a.ini"), "Company=outside\n[Main]\n;Company=Commented\n  company ="
@@ -51,8 +50,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
 
 class IniWrites : public testing::TestWithParam<DataRow> {};
 
-TEST_P(IniWrites, KeepEveryOtherLine)
-{
+TEST_P(IniWrites, KeepEveryOtherLine) {
     const DataRow& c = GetParam();
     TempDir dir;
     const std::string path = dir.file("t.ini");
@@ -64,8 +62,7 @@ TEST_P(IniWrites, KeepEveryOtherLine)
 
 DATA_ROWS(IniWrites, "ini_writes");
 
-TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
-{
+TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure) {
     TempDir dir;
     const std::string nested = dir.file("cfg/PitchLedger/PLUSER.INI");
     ASSERT_TRUE(WriteIniString(nested, "MAIN", "ThdTableData", "/data/"));
@@ -89,8 +86,7 @@ TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure)
     EXPECT_FALSE(fs::exists(dir.file("new")));
 }
 
-TEST(Settings, FirstRunDefaultsAndLocations)
-{
+TEST(Settings, FirstRunDefaultsAndLocations) {
     TempDir dir;
     const std::string prog = dir.file("prog") + "/", plwin = prog + "PLWIN.INI";
     const std::string pluser = dir.file("PLUSER.INI");
@@ -133,8 +129,7 @@ TEST(Settings, FirstRunDefaultsAndLocations)
 
 // Beside the program in the build tree, else <prefix>/share/pitchledger of an
 // installed tree (the programs in bin/, helpers in libexec/pitchledger/).
-TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree)
-{
+TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree) {
     struct Case {
         const char* name;
         std::vector<std::string> dirs;
@@ -144,16 +139,24 @@ TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree)
     const Case cases[] = {
         {"nothing anywhere", {"bin"}, "bin/", "bin/Tables", false},
         {"build tree", {"bin/Tables"}, "bin/", "bin/Tables", false},
-        {"installed", {"bin", "share/pitchledger/Tables"}, "bin/", "share/pitchledger/Tables", true},
+        {"installed",
+         {"bin", "share/pitchledger/Tables"},
+         "bin/",
+         "share/pitchledger/Tables",
+         true},
         {"beside wins", {"bin/Tables", "share/pitchledger/Tables"}, "bin/", "bin/Tables", true},
-        {"libexec helper", {"libexec/pitchledger", "share/pitchledger/Tables"},
-         "libexec/pitchledger/", "share/pitchledger/Tables", true},
+        {"libexec helper",
+         {"libexec/pitchledger", "share/pitchledger/Tables"},
+         "libexec/pitchledger/",
+         "share/pitchledger/Tables",
+         true},
         {"installed without tables", {"bin", "share/pitchledger"}, "bin/", "bin/Tables", true},
     };
     for (const Case& c : cases) {
         TempDir dir;
         const std::string root = dir.file(""), prog = root + c.program;
-        for (const std::string& d : c.dirs) fs::create_directories(root + d);
+        for (const std::string& d : c.dirs)
+            fs::create_directories(root + d);
         EXPECT_EQ(DefaultTableDataPath(prog), root + c.tables) << c.name;
         EXPECT_EQ(InstalledDataDir(prog).empty(), !c.installed) << c.name;
         EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.installed ? "/c/PLWIN.INI" : prog + "PLWIN.INI")

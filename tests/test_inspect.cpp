@@ -18,8 +18,7 @@ namespace {
 
 // A thread of class 6: 6g6g/6H6H.
 std::unique_ptr<TTInfo> Calc(const std::string& type, double dia, float tpi, const std::string& cls,
-                             uint16_t starts, WireHelix helix = WireHelix::Standard)
-{
+                             uint16_t starts, WireHelix helix = WireHelix::Standard) {
     auto rec = Calculated(type.c_str(), cls == "6" ? "6g6g/6H6H" : cls.c_str(), dia, tpi, starts);
     rec->Helix = helix;
     rec->Calculate();
@@ -30,11 +29,11 @@ class InverseReading : public testing::TestWithParam<DataRow> {};
 
 // The reading at a pitch diameter, over the best, the smallest and the largest wire,
 // gives that pitch diameter back (1e-7 in; in millimetres 2.54e-6).
-TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom)
-{
+TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom) {
     ShippedTables tables;
     const DataRow& c = GetParam();
-    const auto rec = Calc(c.Text("type"), c.Num("dia"), c.Float("tpi"), c.Text("class"), static_cast<uint16_t>(c.Int("starts")),
+    const auto rec = Calc(c.Text("type"), c.Num("dia"), c.Float("tpi"), c.Text("class"),
+                          static_cast<uint16_t>(c.Int("starts")),
                           c.Text("helix") == "exact" ? WireHelix::Exact : WireHelix::Standard);
     const TThdInfo& ext = rec->ExtThd;
     const bool metric = ext.TypeCode == kTypeM;
@@ -71,8 +70,7 @@ DATA_ROWS(InverseReading, "inspect_round_trips");
 // example: 1/2-13 UNC over three 1.128 mm wires, M = 13 mm, gives E = 11.308 mm
 // (E = M - 3W + 0.86603 P). A single-start 1/2-13 reading carries no correction.
 // A reading below what any pitch diameter gives has no answer.
-TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading)
-{
+TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading) {
     ShippedTables tables;
     const auto rec = Calc("UN", 0.5, 13, "2", 1);
     const auto pd = PDFromWireReading(rec->ExtThd, 13 / 25.4, 1.128 / 25.4);
@@ -84,8 +82,7 @@ TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading)
 
 class Verdict : public testing::TestWithParam<DataRow> {};
 
-TEST_P(Verdict, MarginsAndPositionInTheTolerance)
-{
+TEST_P(Verdict, MarginsAndPositionInTheTolerance) {
     TThdInfo ext;
     ext.TypeCode = kTypeUN;
     ext.PD.Max = 0.2164;
@@ -93,7 +90,8 @@ TEST_P(Verdict, MarginsAndPositionInTheTolerance)
     const DataRow& c = GetParam();
     const PDCheck r = CheckPD(ext, c.Num("measured"));
     const std::map<std::string, PDVerdict> verdicts = {{"inside", PDVerdict::Inside},
-        {"above", PDVerdict::AboveMax}, {"below", PDVerdict::BelowMin}};
+                                                       {"above", PDVerdict::AboveMax},
+                                                       {"below", PDVerdict::BelowMin}};
     EXPECT_EQ(r.verdict, verdicts.at(c.Text("verdict")));
     EXPECT_NEAR(r.marginToMax, c.Num("to_max"), 1e-12);
     EXPECT_NEAR(r.marginToMin, c.Num("to_min"), 1e-12);
@@ -104,8 +102,7 @@ DATA_ROWS(Verdict, "inspect_verdicts");
 
 // Three positions along the thread: the extremes give the margins, one reading
 // outside makes the whole part outside.
-TEST(Verdict, SeveralReadings)
-{
+TEST(Verdict, SeveralReadings) {
     TThdInfo ext;
     ext.TypeCode = kTypeUN;
     ext.PD.Max = 0.2164;
@@ -129,8 +126,7 @@ TEST(Verdict, SeveralReadings)
 
 class InspectEntries : public testing::TestWithParam<DataRow> {};
 
-TEST_P(InspectEntries, AreCheckedItemByItem)
-{
+TEST_P(InspectEntries, AreCheckedItemByItem) {
     const DataRow& c = GetParam();
     ShippedTables tables;
     const auto rec = Calc("UN", 0.25, 20, "2", 1);

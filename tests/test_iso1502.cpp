@@ -30,12 +30,11 @@ namespace {
 
 class Iso1502Worked : public testing::TestWithParam<DataRow> {};
 
-TEST_P(Iso1502Worked, LimitsAsWorkedByHand)
-{
+TEST_P(Iso1502Worked, LimitsAsWorkedByHand) {
     const DataRow& c = GetParam();
     ShippedTables tables;
-    const Iso1502PageText page = BuildIso1502Page(
-        *Calculated("M", (c.Text("ext") + "/" + c.Text("int")).c_str(), c.Num("dia"), c.Float("pitch")));
+    const Iso1502PageText page = BuildIso1502Page(*Calculated(
+        "M", (c.Text("ext") + "/" + c.Text("int")).c_str(), c.Num("dia"), c.Float("pitch")));
     ASSERT_EQ(page.note, "");
     EXPECT_NE(page.lines.at(0).find(c.Text("plug_line")), std::string::npos) << page.lines[0];
     EXPECT_NE(page.lines.at(1).find(c.Text("ring_line")), std::string::npos) << page.lines[1];
@@ -63,8 +62,7 @@ struct TableCase {
     const char* detail;                     // a part of it
 };
 
-std::string Bytes(const std::vector<std::vector<int32_t>>& rows, std::size_t cut)
-{
+std::string Bytes(const std::vector<std::vector<int32_t>>& rows, std::size_t cut) {
     std::string b;
     for (const auto& row : rows)
         for (int32_t v : row)
@@ -96,8 +94,7 @@ const TableCase kTableCases[] = {
 
 class Iso1502Table : public testing::TestWithParam<TableCase> {};
 
-TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine)
-{
+TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine) {
     const TableCase& c = GetParam();
     TestTables tables(
         {"exm", "inm", "mextall", "mintall", "mextol", "mintol", "metdev", "xmettol", "wmettol"});
@@ -115,8 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Iso1502, Iso1502Table, testing::ValuesIn(kTableCases),
 // A measured screw plug against its limits at 0.0001 mm, each edge and each side of it:
 // the M10x1.5 6H GO plug, PD 9.0325 to 9.0435, wear limit 9.0205; the NOT GO plug
 // 9.2060 to 9.2170, wear limit 9.2000.
-TEST(Iso1502, MeasuredPlugVerdicts)
-{
+TEST(Iso1502, MeasuredPlugVerdicts) {
     ShippedTables tables;
     const Iso1502Gauges g = CalcIso1502Gauges(*Calculated("M", "6g6g/6H6H", 10, 1.5f));
     const struct {

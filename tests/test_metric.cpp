@@ -28,14 +28,11 @@ namespace {
 struct MetricTables : TestTables {
     MetricTables()
         : TestTables({"exm", "inm", "mextall", "mintall", "mextol", "mintol", "metdev", "xmettol",
-                      "wmettol", "exmj", "inmj", "mjallow", "mjextol", "mjintol"})
-    {
-    }
+                      "wmettol", "exmj", "inmj", "mjallow", "mjextol", "mjintol"}) {}
 };
 
 std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ext = "",
-                             const char* in = "", double loe = 0)
-{
+                             const char* in = "", double loe = 0) {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
     rec->SetNomDia(d);
@@ -49,8 +46,7 @@ std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ex
 
 class Formula : public testing::TestWithParam<DataRow> {};
 
-TEST_P(Formula, HandArithmetic)
-{
+TEST_P(Formula, HandArithmetic) {
     const DataRow& c = GetParam();
     MetricTables tables;
     auto rec = Calc(c.Text("type").c_str(), c.Num("dia"), c.Float("pitch"), c.Text("ext").c_str(),
@@ -65,8 +61,7 @@ DATA_ROWS(Formula, "metric_formulas");
 // TD2 grades 4..8, Td grades 4/6/8, TD1 grades 4..8, deviations G/e/f/g) give the
 // published ISO 965-2 limits of M10x1.5: 6g d 9.968/9.732, d2 8.994/8.862
 // (obliczenia.icad.pl M10-6g), 6H D2 9.026/9.206, D1 8.376/8.676.
-TEST(MetricTables, IsoRowsGivePublishedLimits)
-{
+TEST(MetricTables, IsoRowsGivePublishedLimits) {
     MetricTables tables;
     tables.Write("mextall", "5.6,11.2,1.5,67,85,106,132,170,212,265\n");
     tables.Write("mintall", "5.6,11.2,1.5,112,140,180,224,280\n");
@@ -83,7 +78,8 @@ TEST(MetricTables, IsoRowsGivePublishedLimits)
         {DimText(i, 4, i.PD.Min), "9.026"},    {DimText(i, 4, i.PD.Max), "9.206"},
         {DimText(i, 4, i.Minor.Min), "8.376"}, {DimText(i, 4, i.Minor.Max), "8.676"},
     };
-    for (const auto& [got, want] : shown) EXPECT_EQ(got, want);
+    for (const auto& [got, want] : shown)
+        EXPECT_EQ(got, want);
     // The crest of the same position takes the tabulated deviation too.
     EXPECT_DOUBLE_EQ(e.Major.Dev, 0.032);
 }
@@ -91,8 +87,7 @@ TEST(MetricTables, IsoRowsGivePublishedLimits)
 // A limits row wins over the formulas and marks the member; another class of the same
 // size finds no row. Rows hold marker values: the shipped rows' columns are checked
 // against published limits through plcalc.
-TEST(MetricTables, LimitsRowWins)
-{
+TEST(MetricTables, LimitsRowWins) {
     MetricTables tables;
     tables.Write("exm", "10,1.5,6g6g,9.006,9.005,9.004,9.003,9.002,9.001\n");
     tables.Write("inm", "10,1.5,6H6H,8.001,8.002,8.003,8.004,8.005,0\n");
@@ -108,8 +103,7 @@ TEST(MetricTables, LimitsRowWins)
 // The gauge tolerance rows hold arbitrary marker values (no metric gauge tolerance
 // table is public); what is checked is which column and row a thread takes and the
 // scaling above 300 mm: the D <= 300 value x D / 300.
-TEST(MetricTables, GaugeTolerancesByPitchAndDiameter)
-{
+TEST(MetricTables, GaugeTolerancesByPitchAndDiameter) {
     MetricTables tables;
     EXPECT_FALSE(GaugeTolsFound(*Calc("M", 360, 6.0f)));
     tables.Write("xmettol", "1,3,0,12,7,9,2,3,4,5\n4,5,0,10,8,12,4,6,9,15\n"
@@ -151,8 +145,7 @@ TEST(MetricTables, GaugeTolerancesByPitchAndDiameter)
 // one mjextol and one mjallow row. External: d 6.500/6.320, d2 5.85048/5.77948, rounded
 // minor 5.85048 - 0.505181 = 5.34530 (shown 5.345) and 5.77948 - 0.565805 = 5.21367 (5.214),
 // root radius 0.18042 / 0.15011. Internal: D2 5.85048/5.94548.
-TEST(MJ, WorkedExample6_5x1)
-{
+TEST(MJ, WorkedExample6_5x1) {
     MetricTables tables;
     tables.Write("mjallow", "5.6,11.2,1,-71,95\n");
     tables.Write("mjextol", "1,0.18\n");
@@ -160,12 +153,13 @@ TEST(MJ, WorkedExample6_5x1)
     const TThdInfo& e = rec->ExtThd;
     const TThdInfo& i = rec->IntThd;
     const std::vector<std::pair<double, double>> values = {
-        {e.Major.Max, 6.5},       {e.Major.Min, 6.32},      {e.PD.Max, 5.85048},
-        {e.PD.Min, 5.77948},      {e.Minor.Max, 5.3453},    {e.Minor.Min, 5.21367},
-        {e.RootRadMax, 0.18042},  {e.RootRadMin, 0.15011},  {i.PD.Min, 5.85048},
-        {i.PD.Max, 5.94548},      {i.Major.Min, 6.5},
+        {e.Major.Max, 6.5},      {e.Major.Min, 6.32},     {e.PD.Max, 5.85048},
+        {e.PD.Min, 5.77948},     {e.Minor.Max, 5.3453},   {e.Minor.Min, 5.21367},
+        {e.RootRadMax, 0.18042}, {e.RootRadMin, 0.15011}, {i.PD.Min, 5.85048},
+        {i.PD.Max, 5.94548},     {i.Major.Min, 6.5},
     };
-    for (const auto& [got, want] : values) EXPECT_NEAR(got, want, 1e-5);
+    for (const auto& [got, want] : values)
+        EXPECT_NEAR(got, want, 1e-5);
     EXPECT_EQ(rec->AllowanceFound, 1);
     EXPECT_EQ(DesignationText(rec->ExtThd), "MJ 6.5 X 1 - 4h6h");
     EXPECT_EQ(DesignationText(rec->IntThd), "MJ 6.5 X 1 - 4H5H");
@@ -183,8 +177,7 @@ TEST(MJ, WorkedExample6_5x1)
 
 class MetricGauges : public testing::TestWithParam<DataRow> {};
 
-TEST_P(MetricGauges, SizesWiresReadings)
-{
+TEST_P(MetricGauges, SizesWiresReadings) {
     const DataRow& c = GetParam();
     MetricTables tables;
     auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
@@ -198,8 +191,7 @@ TEST_P(MetricGauges, SizesWiresReadings)
 
 DATA_ROWS(MetricGauges, "metric_gauges");
 
-TEST(MetricGaugeSigns, OfTheMembers)
-{
+TEST(MetricGaugeSigns, OfTheMembers) {
     MetricTables tables;
     auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
     EXPECT_EQ(rec->GoRing.PD.Sign + rec->GoRing.Minor.Sign, "--");
@@ -209,8 +201,7 @@ TEST(MetricGaugeSigns, OfTheMembers)
 
 // A class outside the grade and position lists has no formula limits (all N/A) rather
 // than a zero tolerance; a missing table file ends the calculation.
-TEST(MetricClasses, OutsideTheListsAndMissingFiles)
-{
+TEST(MetricClasses, OutsideTheListsAndMissingFiles) {
     struct Case {
         const char* text;
         bool internal, valid;
@@ -219,7 +210,8 @@ TEST(MetricClasses, OutsideTheListsAndMissingFiles)
         {"3e8f", false, true}, {"6G6G", false, false}, {"8G4G", true, true},
         {"6h6H", true, false}, {"6H", true, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(ValidMetricTolClass(c.text, c.internal), c.valid) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(ValidMetricTolClass(c.text, c.internal), c.valid) << c.text;
 
     MetricTables tables;
     auto rec = Calc("M", 10, 1.5f, "6g5g", "6H6H");
@@ -233,8 +225,7 @@ TEST(MetricClasses, OutsideTheListsAndMissingFiles)
 
 // Sizes and pitches are written as ISO writes them, with no padding zeros; the
 // single-precision pitch field reads back to its typed value.
-TEST(MetricDesignation, SizesAndPitchesAsWritten)
-{
+TEST(MetricDesignation, SizesAndPitchesAsWritten) {
     const struct {
         const char* cls;
         double d;

@@ -11,31 +11,27 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 class MetricClasses : public testing::TestWithParam<DataRow> {};
 
-TEST_P(MetricClasses, TypedAreCheckedAgainstTheDialogsGradesAndPositions)
-{
+TEST_P(MetricClasses, TypedAreCheckedAgainstTheDialogsGradesAndPositions) {
     const DataRow& c = GetParam();
-    const TolClassCheck r =
-        CheckTolClass(c.Text("type") == "MJ" ? kTypeMJ : kTypeM, c.Text("typed"), c.Flag("internal"));
+    const TolClassCheck r = CheckTolClass(c.Text("type") == "MJ" ? kTypeMJ : kTypeM,
+                                          c.Text("typed"), c.Flag("internal"));
     EXPECT_EQ(r.text, c.Text("text"));
     EXPECT_EQ(r.message, c.Text("message"));
 }
 
 DATA_ROWS(MetricClasses, "metric_classes");
 
-int Group(const std::string& letter)
-{
+int Group(const std::string& letter) {
     return letter == "S" ? kShortLOE : letter == "L" ? kLongLOE : kNormalLOE;
 }
 
 class MetricLOEGroups : public testing::TestWithParam<DataRow> {};
 
-TEST_P(MetricLOEGroups, ShiftTheExternalClass)
-{
+TEST_P(MetricLOEGroups, ShiftTheExternalClass) {
     const DataRow& c = GetParam();
     const MetricLOEChange r =
         ChangeMetricLOE(c.Text("external"), Group(c.Text("from")), Group(c.Text("to")));
@@ -46,30 +42,31 @@ TEST_P(MetricLOEGroups, ShiftTheExternalClass)
 
 DATA_ROWS(MetricLOEGroups, "metric_loe_groups");
 
-TEST(MetricTolerance, EngagementGroupNotice)
-{
+TEST(MetricTolerance, EngagementGroupNotice) {
     // The line under the options says what the group did to the class chosen.
     const struct {
         const char* chosen;
         int group;
         const char* notice;
     } notices[] = {
-        {"4g6g", kShortLOE, "Short LOE: the external class 4g6g is calculated as 3g6g (one pitch "
-                            "diameter grade finer)."},
+        {"4g6g", kShortLOE,
+         "Short LOE: the external class 4g6g is calculated as 3g6g (one pitch "
+         "diameter grade finer)."},
         {"3g6g", kShortLOE, "Short LOE: 3g6g has no finer grade and is calculated as chosen."},
-        {"6g6g", kLongLOE, "Long LOE: the external class 6g6g is calculated as 6f6g (one "
-                           "position looser)."},
+        {"6g6g", kLongLOE,
+         "Long LOE: the external class 6g6g is calculated as 6f6g (one "
+         "position looser)."},
         {"3e6g", kLongLOE, "Long LOE is not available for position e (3e6g): Normal LOE is used."},
         {"6g6g", kNormalLOE, ""},
     };
     for (const auto& n : notices)
-        EXPECT_EQ(MetricLOENotice(n.chosen, ChangeMetricLOE(n.chosen, kNormalLOE, n.group), n.group),
-                  n.notice)
+        EXPECT_EQ(
+            MetricLOENotice(n.chosen, ChangeMetricLOE(n.chosen, kNormalLOE, n.group), n.group),
+            n.notice)
             << n.chosen;
 }
 
-ParameterEntry MetricEntry(int typeIndex)
-{
+ParameterEntry MetricEntry(int typeIndex) {
     ParameterEntry e;
     e.typeIndex = typeIndex;
     e.diameterText = "10";
@@ -78,8 +75,7 @@ ParameterEntry MetricEntry(int typeIndex)
 }
 
 // The pitch in millimetres in the threads-per-inch field; the short group's class.
-TEST(MetricTolerance, RecordOfAMetricPage)
-{
+TEST(MetricTolerance, RecordOfAMetricPage) {
     ParameterEntry e = MetricEntry(TypeEntryIndex(kTypeM));
     e.extTolText = "5g6g";
     e.metricLOE = kShortLOE;
@@ -106,8 +102,7 @@ TEST(MetricTolerance, RecordOfAMetricPage)
     EXPECT_EQ(rec.LOEText, "Standard");
 }
 
-TEST(MetricTolerance, ThreadFileKeepsTheMetricInputs)
-{
+TEST(MetricTolerance, ThreadFileKeepsTheMetricInputs) {
     TempDir dir;
     const std::string file = dir.file("m10.thd");
     ParameterEntry e = MetricEntry(TypeEntryIndex(kTypeM));
@@ -174,8 +169,7 @@ TEST(MetricTolerance, ThreadFileKeepsTheMetricInputs)
 
 // Inch output converts the millimetre limits (8.994 mm / 25.4 = 0.35409 in, 9.026 mm / 25.4
 // = 0.35535 in), and a saved metric file reopens to the same pages.
-TEST(MetricTolerance, PlcalcInchPagesAndSavedFile)
-{
+TEST(MetricTolerance, PlcalcInchPagesAndSavedFile) {
     const CliRun inch = Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--inch"});
     ASSERT_EQ(inch.code, 0) << inch.err;
     EXPECT_NE(inch.out.find("M 10 X 1.5 - 6g6g"), std::string::npos) << inch.out;
@@ -183,8 +177,8 @@ TEST(MetricTolerance, PlcalcInchPagesAndSavedFile)
         EXPECT_NE(inch.out.find(limit), std::string::npos) << limit;
 
     TempDir dir;
-    const CliRun saved = Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--loe-group",
-                                 "S", "--save", dir.file("m.thd")});
+    const CliRun saved = Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--loe-group", "S",
+                                 "--save", dir.file("m.thd")});
     ASSERT_EQ(saved.code, 0) << saved.err;
     const CliRun opened = Plcalc({"--open", dir.file("m.thd")});
     EXPECT_EQ(opened.out, saved.out);

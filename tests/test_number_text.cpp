@@ -19,26 +19,28 @@ namespace {
 // unified tables print ties (1/4-36 2B minor max 0.2265 is 0.226, 1 3/4-5
 // 1.5675 is 1.568); anything else is trunc(x 10^n + 0.5), so a negative value
 // moves toward zero.
-TEST(Rounding, TiesToEvenElseHalfUp)
-{
+TEST(Rounding, TiesToEvenElseHalfUp) {
     // x, places, rounded
     const std::tuple<double, int, double> cases[] = {
-        {0.2265, 3, 0.226},       {1.5675, 3, 1.568},      {0.21245000009, 4, 0.2124},
-        {0.21245002, 4, 0.2125},  {0.19549, 3, 0.195},     {-0.26, 1, -0.2},
+        {0.2265, 3, 0.226},      {1.5675, 3, 1.568},  {0.21245000009, 4, 0.2124},
+        {0.21245002, 4, 0.2125}, {0.19549, 3, 0.195}, {-0.26, 1, -0.2},
     };
-    for (auto [x, n, rounded] : cases) EXPECT_DOUBLE_EQ(RoundTo(x, n), rounded) << x;
+    for (auto [x, n, rounded] : cases)
+        EXPECT_DOUBLE_EQ(RoundTo(x, n), rounded) << x;
 }
 
 class NumberTexts : public testing::TestWithParam<DataRow> {};
 
-TEST_P(NumberTexts, AndTheParsersOfTypedValues)
-{
+TEST_P(NumberTexts, AndTheParsersOfTypedValues) {
     const DataRow& c = GetParam();
-    const std::map<std::string, std::string (*)(double)> texts = {
-        {"FloatText", FloatText}, {"Len3Text", Len3Text}, {"TPIText", TPIText},
-        {"AngleText", AngleText}, {"DegMinText", DegMinText}};
+    const std::map<std::string, std::string (*)(double)> texts = {{"FloatText", FloatText},
+                                                                  {"Len3Text", Len3Text},
+                                                                  {"TPIText", TPIText},
+                                                                  {"AngleText", AngleText},
+                                                                  {"DegMinText", DegMinText}};
     const std::map<std::string, double (*)(const std::string&)> parsers = {
-        {"TextToFloat", TextToFloat}, {"FractionToFloat", FractionToFloat},
+        {"TextToFloat", TextToFloat},
+        {"FractionToFloat", FractionToFloat},
         {"NumberSizeToDia", NumberSizeToDia}};
     const std::string fn = c.Text("function");
     if (texts.contains(fn)) {
@@ -51,16 +53,14 @@ TEST_P(NumberTexts, AndTheParsersOfTypedValues)
 DATA_ROWS(NumberTexts, "number_texts");
 
 // Half a minute rounds up.
-TEST(NumberText, DegMinTextRoundsHalfAMinuteUp)
-{
+TEST(NumberText, DegMinTextRoundsHalfAMinuteUp) {
     EXPECT_EQ(DegMinText(3 + 15.5 / 60), "  3 Deg. 16 Min.");
     EXPECT_EQ(DegMinText(3 + 15.4 / 60), "  3 Deg. 15 Min.");
 }
 
 class DimensionTexts : public testing::TestWithParam<DataRow> {};
 
-TEST_P(DimensionTexts, FollowTheDisplayUnit)
-{
+TEST_P(DimensionTexts, FollowTheDisplayUnit) {
     const DataRow& c = GetParam();
     ScopedDisplayUnit unit(c.Text("unit") == "mm");
     TThdInfo m;
@@ -78,14 +78,12 @@ TEST_P(DimensionTexts, FollowTheDisplayUnit)
 
 DATA_ROWS(DimensionTexts, "dimension_texts");
 
-TEST(NumberText, ScopedDisplayUnitRestoresInches)
-{
+TEST(NumberText, ScopedDisplayUnitRestoresInches) {
     { ScopedDisplayUnit mm(true); }
     EXPECT_FALSE(MetricDisplay());
 }
 
-TEST(NumberText, ParseDecimalRefusesAndKeepsTheValue)
-{
+TEST(NumberText, ParseDecimalRefusesAndKeepsTheValue) {
     double v = 7;
     EXPECT_TRUE(ParseDecimal(" -.5 ", v));
     EXPECT_EQ(v, -0.5);
@@ -96,8 +94,7 @@ TEST(NumberText, ParseDecimalRefusesAndKeepsTheValue)
 
 // A comma-decimal desktop must not change a thread file number or a typed value (the
 // report tests cover the dimension texts).
-TEST(NumberText, TextsIgnoreTheDesktopLocale)
-{
+TEST(NumberText, TextsIgnoreTheDesktopLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no comma-decimal locale";
     EXPECT_EQ(FloatText(1234.5), "+1234.500");

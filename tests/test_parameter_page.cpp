@@ -2,11 +2,11 @@
 // Calculate, what each entry puts into the record, the lists and the restored
 // page; thread files: the keys written, save -> open reproducing the
 // calculation, and what opening makes of hand-written and earlier files.
-#include "pages/parameter_page.h"
 #include "core/number_text.h"
-#include "pages/thread_file.h"
-#include "core/thread_record.h"
 #include "core/pipe_record.h"
+#include "core/thread_record.h"
+#include "pages/parameter_page.h"
+#include "pages/thread_file.h"
 #include "pipe/pipe_pages.h"
 #include "support/test_data.h"
 #include "support/test_support.h"
@@ -18,8 +18,7 @@
 
 namespace {
 
-ParameterEntry UnEntry(const std::string& dia, const std::string& pitch)
-{
+ParameterEntry UnEntry(const std::string& dia, const std::string& pitch) {
     ParameterEntry e;
     e.classText = "2";
     e.diameterText = dia;
@@ -29,8 +28,7 @@ ParameterEntry UnEntry(const std::string& dia, const std::string& pitch)
 
 class ParameterEntries : public testing::TestWithParam<DataRow> {};
 
-TEST_P(ParameterEntries, ReachTheRecordOrAreRefused)
-{
+TEST_P(ParameterEntries, ReachTheRecordOrAreRefused) {
     const DataRow& c = GetParam();
     ShippedTables tables;
     ParameterEntry e = UnEntry(c.Text("dia"), "20");
@@ -47,15 +45,16 @@ TEST_P(ParameterEntries, ReachTheRecordOrAreRefused)
     EXPECT_EQ(rec.NomDiaText, c.Text("nom_dia_text"));
     EXPECT_EQ(rec.Starts, 2);
     EXPECT_EQ(rec.ExtThd.StdLOE, e.customLOE ? 0 : 1);
-    if (e.customLOE) { EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.Num("loe_value")); }
+    if (e.customLOE) {
+        EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.Num("loe_value"));
+    }
     EXPECT_DOUBLE_EQ(rec.Coating, c.Num("coating_value"));
 }
 
 DATA_ROWS(ParameterEntries, "parameter_entries");
 
 // The message of SetUpRecord, else the refusal of the calculation.
-std::string Refusal(const ParameterEntry& e)
-{
+std::string Refusal(const ParameterEntry& e) {
     TTInfo rec;
     const std::string message = SetUpRecord(e, rec).message;
     if (!message.empty()) return message;
@@ -65,8 +64,7 @@ std::string Refusal(const ParameterEntry& e)
 
 // Values no user means, typed, pasted or read from a file, are refused with the
 // page's message: nothing is calculated from a non-finite or absurd value.
-TEST(ParameterPage, HostileValuesAreRefused)
-{
+TEST(ParameterPage, HostileValuesAreRefused) {
     const std::string dia = kInvalidDiameterMessage, pitch = kInvalidPitchMessage;
     const std::string thick = "Can not calculate. The coating is too thick: ";
     ShippedTables tables;
@@ -75,8 +73,9 @@ TEST(ParameterPage, HostileValuesAreRefused)
         e.typeIndex = TypeEntryIndex(type);
         return e;
     };
-    for (const std::string& v : std::vector<std::string>{
-             "", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10", "1/0", "#-1", "\xC2\xBD"}) {
+    for (const std::string& v :
+         std::vector<std::string>{"", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10",
+                                  "1/0", "#-1", "\xC2\xBD"}) {
         SCOPED_TRACE(v.substr(0, 8));
         EXPECT_EQ(Refusal(entry(kTypeUN, "1/4", v)), pitch);
         EXPECT_EQ(Refusal(entry(kTypeM, "10", v)), pitch);
@@ -102,12 +101,10 @@ TEST(ParameterPage, HostileValuesAreRefused)
 // what the standards tabulate.
 class ParameterRefusals : public testing::TestWithParam<DataRow> {};
 
-TEST_P(ParameterRefusals, NameTheValue)
-{
+TEST_P(ParameterRefusals, NameTheValue) {
     const DataRow& c = GetParam();
     ShippedTables tables;
-    const std::map<std::string, uint16_t> types = {
-        {"UN", kTypeUN}, {"M", kTypeM}, {"MJ", kTypeMJ}};
+    const std::map<std::string, uint16_t> types = {{"UN", kTypeUN}, {"M", kTypeM}, {"MJ", kTypeMJ}};
     ParameterEntry e = UnEntry(c.Text("dia"), c.Text("pitch"));
     e.typeIndex = TypeEntryIndex(types.at(c.Text("type")));
     if (c.Text("type") == "MJ") {
@@ -122,8 +119,7 @@ TEST_P(ParameterRefusals, NameTheValue)
 
 DATA_ROWS(ParameterRefusals, "parameter_refusals");
 
-TEST(ParameterPage, ClassListsAndGaugeClassOptions)
-{
+TEST(ParameterPage, ClassListsAndGaugeClassOptions) {
     // Pipe threads show neither option and keep class W even when class X is
     // asked for (Acme, stub and buttress: test_acme_pages).
     const GaugeClassChoice pipe = GaugeClassOptions(kTypeNPT, true);
@@ -131,8 +127,7 @@ TEST(ParameterPage, ClassListsAndGaugeClassOptions)
     EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeM), "2").entry, -1) << "metric has no list";
 }
 
-TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
-{
+TEST(ParameterPage, RestoredPageShowsTheRecordsInputs) {
     // The window tests cover the class, engagement, starts and coating boxes.
     TTInfo rec;
     rec.SetThreadType("UNR");
@@ -144,8 +139,10 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
     const struct {
         double dia;
         const char *typed, *shown;
-    } cases[] = {{0.25, "", "+0.250000"}, {0.25, " 1/4 ", "1/4"},
-                 {0.31255, " 0.3125", "+0.312550"}, {0.3125, " 0.3125", "0.3125"}};
+    } cases[] = {{0.25, "", "+0.250000"},
+                 {0.25, " 1/4 ", "1/4"},
+                 {0.31255, " 0.3125", "+0.312550"},
+                 {0.3125, " 0.3125", "0.3125"}};
     for (const auto& c : cases) {
         rec.SetNomDia(c.dia);
         rec.NomDiaText = c.typed;
@@ -155,8 +152,7 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs)
 
 using Status = LoadResult::Status;
 
-TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
-{
+TEST(ThreadFile, SaveThenOpenReproducesTheCalculation) {
     const std::map<std::string, uint16_t> types = {
         {"UN", kTypeUN}, {"UNR", kTypeUNR}, {"MJ", kTypeMJ}};
     ShippedTables tables;
@@ -179,10 +175,14 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
         ASSERT_EQ(SetUpRecord(e, rec).message, "");
         rec.Calculate();
         rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.Flag("class_x")).classW;
-        if (!c.Empty("wire")) { ASSERT_EQ(rec.SetWireSize(c.Num("wire")), 0); }
+        if (!c.Empty("wire")) {
+            ASSERT_EQ(rec.SetWireSize(c.Num("wire")), 0);
+        }
         std::string error;
         ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
-        if (!c.Empty("file")) { EXPECT_EQ(ReadTextFile(file), c.Text("file")); }
+        if (!c.Empty("file")) {
+            EXPECT_EQ(ReadTextFile(file), c.Text("file"));
+        }
 
         TTInfo back;
         const LoadResult r = LoadFromFile(back, file);
@@ -204,8 +204,7 @@ TEST(ThreadFile, SaveThenOpenReproducesTheCalculation)
 // A pipe file keeps no size text: the size comes back from the nominal
 // diameter within the kind's own list (NPSL starts at 1/8, so 1 1/4 is its
 // seventh size), and the hidden starts and coating boxes never count.
-TEST(ThreadFile, PipeThreadsRoundTrip)
-{
+TEST(ThreadFile, PipeThreadsRoundTrip) {
     const struct {
         const char *name, *kind;
         int kindIndex, sizeIndex;
@@ -251,8 +250,7 @@ TEST(ThreadFile, PipeThreadsRoundTrip)
 
 class OpenedThreadFiles : public testing::TestWithParam<DataRow> {};
 
-TEST_P(OpenedThreadFiles, AreCheckedAsTypedInput)
-{
+TEST_P(OpenedThreadFiles, AreCheckedAsTypedInput) {
     const DataRow& c = GetParam();
     ShippedTables tables;
     TempDir dir;

@@ -28,8 +28,7 @@ namespace {
 enum Kind { NPT, NPSC, NPTR, NPSM, NPSL };
 
 // A record set up as the parameter page does it for a size list entry, then calculated.
-std::unique_ptr<TTInfo> CalcPipe(Kind kind, const std::string& size)
-{
+std::unique_ptr<TTInfo> CalcPipe(Kind kind, const std::string& size) {
     const std::vector<std::string> sizes = PipeSizeTexts(kind);
     const auto at = std::find(sizes.begin(), sizes.end(), size);
     if (at == sizes.end()) throw std::invalid_argument("no size " + size);
@@ -54,8 +53,7 @@ struct PipeTables : TestTables {
     PipeTables() : TestTables({"npt", "nptgage", "npttol", "npsc", "nptr", "npsm", "npsl"}) {}
     // Raw bytes after the compiled records: a repeated key or a cut-off record.
     static void Append(const std::string& file, const std::vector<int32_t>& fields,
-                       std::size_t bytes)
-    {
+                       std::size_t bytes) {
         std::ofstream out(TablePath(file), std::ios::binary | std::ios::app);
         std::string raw;
         for (int32_t v : fields)
@@ -73,8 +71,7 @@ const char* const kNPTHalf =
 // The shipped tables (ASME B1.20.1; plcalc's tests read every size): 1/16 is
 // found by its exact key 6250 in both files; 3/4 has gauge pitch diameters and
 // ring thickness but no published plug major.
-TEST(PipeTables, ShippedNPTBySize)
-{
+TEST(PipeTables, ShippedNPTBySize) {
     ShippedTables shipped;
     const auto small = CalcPipe(NPT, "1/16");
     EXPECT_EQ(small->NomDia, 0.0625);
@@ -96,31 +93,47 @@ TEST(PipeTables, ShippedNPTBySize)
 
 // Every field of every file to its member: the written rows come back where
 // the layouts put them; the 24 OD key is the largest; lead -1 reads as 0.
-TEST(PipeTables, FieldsReachTheirMembers)
-{
+TEST(PipeTables, FieldsReachTheirMembers) {
     PipeTables t;
     // 24 OD: E0 = D - (0.05 D + 1.1) p = 24 - 2.3/8 = 23.7125.
-    t.Write("npt", std::string(kNPTHalf) +
-                       "24,24.000,8,23.7125,,,,,,,,,,,,,,,,,,0.00781,\n");
+    t.Write("npt", std::string(kNPTHalf) + "24,24.000,8,23.7125,,,,,,,,,,,,,,,,,,0.00781,\n");
     t.Write("nptgage", "0.5,0.8400,14,0.80600,0.82600,0.83936,0.75843,0.77843,0.79179,0.71086,"
                        "0.73086,0.00446,0.3200\n");
     t.Write("npttol", "0.5,0.0001,-1,-1,15.9,20.5,0.0003,0.0005,0.0006,0.0007,0.0008,0.0009,"
                       "0.0010\n");
     const auto half = CalcPipe(NPT, "1/2");
     const TThdNPT& p = *half->Pipe;
-    const std::pair<double, double> got[] = {
-        {p.E3, 0.74504}, {p.L1ToL2, 0.2137}, {p.L1ToL2Thds, 2.99}, {p.L3, 0.2143}, {p.L3Thds, 3},
-        {p.VanishLen, 0.2479}, {p.VanishThds, 3.47}, {p.L5, 0.3909}, {p.E5, 0.78286},
-        {p.ThreadHeight, 0.05714}, {half->ExtThd.Minor.Gage, 0.70129},
-        {half->GoPlug.Major.Min, 0.80600}, {half->GoPlug.Major.Gage, 0.82600},
-        {half->GoPlug.Major.Max, 0.83936}, {half->GoPlug.PD.Min, 0.75843},
-        {half->GoPlug.PD.Max, 0.79179}, {half->GoRing.Minor.Min, 0.71086},
-        {half->GoRing.Minor.Gage, 0.73086}, {p.RingThickness, 0.3200},
-        {half->XPDTol, 0.0001}, {half->WLeadTol, 0}, {half->XLeadTol, 0},
-        {p.PlugTaperTol, 0.0003}, {p.RingTaperTol, 0.0005}, {half->WDiaTol, 0.0006},
-        {half->XDiaTol, 0.0007}, {p.PlugCumPDTol, 0.0008}, {p.RingCumPDTol, 0.0009},
-        {p.Standoff, 0.0010}};
-    for (std::size_t i = 0; i < std::size(got); ++i) EXPECT_NEAR(got[i].first, got[i].second, 5e-9) << i;
+    const std::pair<double, double> got[] = {{p.E3, 0.74504},
+                                             {p.L1ToL2, 0.2137},
+                                             {p.L1ToL2Thds, 2.99},
+                                             {p.L3, 0.2143},
+                                             {p.L3Thds, 3},
+                                             {p.VanishLen, 0.2479},
+                                             {p.VanishThds, 3.47},
+                                             {p.L5, 0.3909},
+                                             {p.E5, 0.78286},
+                                             {p.ThreadHeight, 0.05714},
+                                             {half->ExtThd.Minor.Gage, 0.70129},
+                                             {half->GoPlug.Major.Min, 0.80600},
+                                             {half->GoPlug.Major.Gage, 0.82600},
+                                             {half->GoPlug.Major.Max, 0.83936},
+                                             {half->GoPlug.PD.Min, 0.75843},
+                                             {half->GoPlug.PD.Max, 0.79179},
+                                             {half->GoRing.Minor.Min, 0.71086},
+                                             {half->GoRing.Minor.Gage, 0.73086},
+                                             {p.RingThickness, 0.3200},
+                                             {half->XPDTol, 0.0001},
+                                             {half->WLeadTol, 0},
+                                             {half->XLeadTol, 0},
+                                             {p.PlugTaperTol, 0.0003},
+                                             {p.RingTaperTol, 0.0005},
+                                             {half->WDiaTol, 0.0006},
+                                             {half->XDiaTol, 0.0007},
+                                             {p.PlugCumPDTol, 0.0008},
+                                             {p.RingCumPDTol, 0.0009},
+                                             {p.Standoff, 0.0010}};
+    for (std::size_t i = 0; i < std::size(got); ++i)
+        EXPECT_NEAR(got[i].first, got[i].second, 5e-9) << i;
     // Half angles truncate toward zero.
     EXPECT_EQ(half->WAngleMin, 15);
     EXPECT_EQ(half->XAngleMin, 20);
@@ -137,12 +150,12 @@ TEST(PipeTables, FieldsReachTheirMembers)
     EXPECT_EQ(PipeDesignation(*none->Pipe), "1/16 NPT");
 }
 
-TEST(PipeTables, StraightAndRailingKinds)
-{
+TEST(PipeTables, StraightAndRailingKinds) {
     PipeTables t;
     // 1/2 NPSM (B1.20.1): the midpoints of these limits are the published
     // 0.81800, 0.77435, 0.75300 and 0.78175.
-    t.Write("npsm", "0.5,0.840,14,0.0015,0.8250,0.8110,0.7785,0.7702,0.7450,0.7610,0.7800,0.7835\n");
+    t.Write("npsm",
+            "0.5,0.840,14,0.0015,0.8250,0.8110,0.7785,0.7702,0.7450,0.7610,0.7800,0.7835\n");
     t.Write("npsc", "0.125,0.405,27,0.340,0.3701,0.3771\n");
     t.Write("npsl", "0.125,0.405,27,0.409,0.3840,0.3805,0.362,0.3863,0.3898\n");
     t.Write("nptr", "0.5,0.840,14,0.0571,0.77500,0.1429,2,0.3908,5.47,0.5387,7.54,0.2500,3.5,"
@@ -166,32 +179,39 @@ TEST(PipeTables, StraightAndRailingKinds)
     EXPECT_NEAR(npsc->IntThd.PD.Min, 0.3701, 5e-9);
     EXPECT_NEAR(npsc->IntThd.PD.Max, 0.3771, 5e-9);
     const TThdInfo& ext = npsc->ExtThd;
-    for (double v : {ext.PD.Max, ext.PD.Min, ext.Major.Max, ext.Major.Min, ext.Minor.Max, ext.Minor.Min})
+    for (double v :
+         {ext.PD.Max, ext.PD.Min, ext.Major.Max, ext.Major.Min, ext.Minor.Max, ext.Minor.Min})
         EXPECT_EQ(v, 0);
 
     const auto npsl = CalcPipe(NPSL, "1/8");
     EXPECT_NEAR(npsl->ExtThd.Major.Max, 0.409, 5e-9);
     EXPECT_EQ(npsl->ExtThd.Major.Min, 0);
-    const std::pair<double, double> sl[] = {{npsl->ExtThd.PD.Max, 0.3840}, {npsl->ExtThd.PD.Min, 0.3805},
-                                            {npsl->IntThd.Minor.Min, 0.362}, {npsl->IntThd.PD.Min, 0.3863},
+    const std::pair<double, double> sl[] = {{npsl->ExtThd.PD.Max, 0.3840},
+                                            {npsl->ExtThd.PD.Min, 0.3805},
+                                            {npsl->IntThd.Minor.Min, 0.362},
+                                            {npsl->IntThd.PD.Min, 0.3863},
                                             {npsl->IntThd.PD.Max, 0.3898}};
-    for (const auto& [g, w] : sl) EXPECT_NEAR(g, w, 5e-9);
+    for (const auto& [g, w] : sl)
+        EXPECT_NEAR(g, w, 5e-9);
 
     // NPTR's list starts at 1/2: index 0 looks up 0.5.
     EXPECT_EQ(PipeSizeKey(NPTR, 0), 0.5);
     const auto nptr = CalcPipe(NPTR, "1/2");
     const TThdNPT& r = *nptr->Pipe;
-    const std::pair<double, double> tr[] = {
-        {r.PipeOD, 0.840}, {r.ThreadHeight, 0.0571}, {r.E6, 0.77500}, {r.L6, 0.1429}, {r.L6Thds, 2},
-        {r.L1ToL2, 0.3908}, {r.L1ToL2Thds, 5.47}, {r.RingThickness, 0.5387}, {r.TotalThds, 7.54},
-        {r.VanishLen, 0.25}, {r.VanishThds, 3.5}, {r.RecessDepth, 0.16}, {r.RecessDia, 0.86},
-        {r.LengthT, 0.5}, {r.NotchDistance, 0.07}, {r.NotchDistanceThds, 1}};
-    for (std::size_t i = 0; i < std::size(tr); ++i) EXPECT_NEAR(tr[i].first, tr[i].second, 5e-9) << i;
+    const std::pair<double, double> tr[] = {{r.PipeOD, 0.840},       {r.ThreadHeight, 0.0571},
+                                            {r.E6, 0.77500},         {r.L6, 0.1429},
+                                            {r.L6Thds, 2},           {r.L1ToL2, 0.3908},
+                                            {r.L1ToL2Thds, 5.47},    {r.RingThickness, 0.5387},
+                                            {r.TotalThds, 7.54},     {r.VanishLen, 0.25},
+                                            {r.VanishThds, 3.5},     {r.RecessDepth, 0.16},
+                                            {r.RecessDia, 0.86},     {r.LengthT, 0.5},
+                                            {r.NotchDistance, 0.07}, {r.NotchDistanceThds, 1}};
+    for (std::size_t i = 0; i < std::size(tr); ++i)
+        EXPECT_NEAR(tr[i].first, tr[i].second, 5e-9) << i;
     EXPECT_EQ(nptr->TPI, 14.0f);
 }
 
-TEST(PipeTables, FileEdges)
-{
+TEST(PipeTables, FileEdges) {
     PipeTables t;
     t.Write("npsc", "0.125,0.405,27,0.340,0.3701,0.3771\n");
     // A later record of the same size loses to the first; a record cut short
@@ -219,8 +239,7 @@ TEST(PipeTables, FileEdges)
     EXPECT_THROW(TruncatedMinutes(3e9), std::range_error);
 }
 
-TEST(PipePages, NPTGrids)
-{
+TEST(PipePages, NPTGrids) {
     PipeTables t;
     t.Write("npt", kNPTHalf);
     t.Write("npttol", "0.5,0.0001,0.0002,-1,15,20,0.0003,0.0005,0.0006,0.0007,0.0008,0.0009,"
@@ -236,10 +255,11 @@ TEST(PipePages, NPTGrids)
     EXPECT_EQ(pages.gages[0].size(), 4u);
     EXPECT_EQ(pages.tols[0].size(), 3u);
     for (const DataRow& c : TestData("pipe_npt_cells")) {
-        const PipeGrid& grid = c.Text("grid") == "thread" ? pages.thread
+        const PipeGrid& grid = c.Text("grid") == "thread"  ? pages.thread
                                : c.Text("grid") == "gages" ? pages.gages
                                                            : pages.tols;
-        EXPECT_EQ(grid.at(static_cast<std::size_t>(c.Int("row"))).at(static_cast<std::size_t>(c.Int("col"))),
+        EXPECT_EQ(grid.at(static_cast<std::size_t>(c.Int("row")))
+                      .at(static_cast<std::size_t>(c.Int("col"))),
                   c.Text("text"))
             << c.name;
     }
@@ -254,7 +274,8 @@ TEST(PipePages, NPTGrids)
     const auto one = CalcPipe(NPT, "1");
     const PipePagesText p1 = BuildPipePages(*one);
     EXPECT_EQ(p1.thread[2][1], "  N/A");
-    EXPECT_EQ(p1.tolsNote, "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables");
+    EXPECT_EQ(p1.tolsNote,
+              "no NPT gauge tolerance table for this size \u2014 see Help \u203a Tables");
     {
         // 11.5 threads per inch: one decimal, pitch 1/11.5.
         ShippedTables shipped;
@@ -275,8 +296,7 @@ TEST(PipePages, NPTGrids)
     }
 }
 
-TEST(PipePages, StraightAndRailingGrids)
-{
+TEST(PipePages, StraightAndRailingGrids) {
     PipeTables t;
     t.Write("npsl", "0.125,0.405,27,0.409,0.3840,0.3805,0.362,0.3863,0.3898\n");
     t.Write("nptr", "1,1.315,11.5,0.0696,1.2,0.1739,2,0.5,5.75,0.6,6.9,0.3,3.45,0.16,1.3,"
@@ -292,18 +312,46 @@ TEST(PipePages, StraightAndRailingGrids)
     } cases[] = {
         // No row for the size: nothing to show, no threads per inch to name,
         // and the line that says why.
-        {"NPSC", NPSC, "1/8", 7, 2, PipeDrawing::None,
+        {"NPSC",
+         NPSC,
+         "1/8",
+         7,
+         2,
+         PipeDrawing::None,
          {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}},
          "no NPSC dimension table for this size \u2014 see Help \u203a Tables"},
-        {"NPTR", NPTR, "1", 14, 3, PipeDrawing::Gages,
-         {{2, 1, "1.315"}, {3, 1, "11.5"}, {5, 1, " 1.20000"}, {8, 2, " 6.90"},
-          {13, 0, "Distance Gage Notch from Fitting (S)"}, {13, 2, " 1.00"}},
+        {"NPTR",
+         NPTR,
+         "1",
+         14,
+         3,
+         PipeDrawing::Gages,
+         {{2, 1, "1.315"},
+          {3, 1, "11.5"},
+          {5, 1, " 1.20000"},
+          {8, 2, " 6.90"},
+          {13, 0, "Distance Gage Notch from Fitting (S)"},
+          {13, 2, " 1.00"}},
          ""},
-        {"NPSM", NPSM, "1/8", 13, 2, PipeDrawing::None, {{6, 0, "Ext. Major Dia Min"}},
+        {"NPSM",
+         NPSM,
+         "1/8",
+         13,
+         2,
+         PipeDrawing::None,
+         {{6, 0, "Ext. Major Dia Min"}},
          "no NPSM dimension table for this size \u2014 see Help \u203a Tables"},
         // No row for an external major minimum.
-        {"NPSL", NPSL, "1/8", 10, 2, PipeDrawing::None,
-         {{2, 1, "0.4050"}, {4, 0, "Ext. Major Dia Max"}, {4, 1, " 0.4090"}, {5, 0, "Ext. PD Max"},
+        {"NPSL",
+         NPSL,
+         "1/8",
+         10,
+         2,
+         PipeDrawing::None,
+         {{2, 1, "0.4050"},
+          {4, 0, "Ext. Major Dia Max"},
+          {4, 1, " 0.4090"},
+          {5, 0, "Ext. PD Max"},
           {9, 1, " 0.3898"}},
          ""},
     };
@@ -317,7 +365,8 @@ TEST(PipePages, StraightAndRailingGrids)
         EXPECT_TRUE(pages.gages.empty() && pages.tols.empty());
         EXPECT_EQ(pages.threadNote, c.note);
         for (const auto& [row, col, text] : c.cells)
-            EXPECT_EQ(pages.thread[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], text)
+            EXPECT_EQ(pages.thread[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)],
+                      text)
                 << row << "," << col;
     }
 }

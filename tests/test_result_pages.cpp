@@ -1,10 +1,10 @@
 // The result page texts: which value goes where, the conditional rows, the
 // class W / X headings and the display unit.
-#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "pages/engagement_hint.h"
 #include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "support/test_data.h"
 #include "support/test_support.h"
 
@@ -13,8 +13,7 @@
 namespace {
 
 void Calc(TTInfo& rec, const char* type, double dia, const char* diaText, float tpi,
-           const char* cls, uint16_t starts = 1)
-{
+          const char* cls, uint16_t starts = 1) {
     rec.SetNomDia(dia);
     rec.NomDiaText = diaText;
     rec.SetThreadType(type);
@@ -26,16 +25,14 @@ void Calc(TTInfo& rec, const char* type, double dia, const char* diaText, float 
     rec.ClassW = 1;
 }
 
-const std::vector<std::string>& Row(const TextGrid& g, const std::string& label)
-{
+const std::vector<std::string>& Row(const TextGrid& g, const std::string& label) {
     for (const auto& r : g)
         if (!r.empty() && r[0] == label) return r;
     static const std::vector<std::string> none;
     return none;
 }
 
-TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm)
-{
+TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm) {
     ShippedTables tables;
     TTInfo un;
     Calc(un, "UN", 0.25, "1/4", 20, "2");
@@ -60,8 +57,7 @@ TEST(ResultPages, ThreadGridRowsAndRootRadiusByForm)
     EXPECT_EQ(r.name, "1/4-20 UNRC-2B  /  1/4-20 UNRC-2A");
 }
 
-TEST(ResultPages, TwoStartsDoubleTheLead)
-{
+TEST(ResultPages, TwoStartsDoubleTheLead) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2", 2);
@@ -72,8 +68,7 @@ TEST(ResultPages, TwoStartsDoubleTheLead)
     EXPECT_EQ(p.name, "0.250-0.050P-0.100L UNC-2B  /  0.250-0.050P-0.100L UNC-2A");
 }
 
-TEST(ResultPages, GaugeGridsFollowTheGaugeMembers)
-{
+TEST(ResultPages, GaugeGridsFollowTheGaugeMembers) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2");
@@ -100,8 +95,7 @@ TEST(ResultPages, GaugeGridsFollowTheGaugeMembers)
     }
 }
 
-TEST(ResultPages, MillimetreDisplayAndCaption)
-{
+TEST(ResultPages, MillimetreDisplayAndCaption) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UN", 0.25, "1/4", 20, "2");
@@ -115,8 +109,7 @@ TEST(ResultPages, MillimetreDisplayAndCaption)
     EXPECT_EQ(Row(in.thread, "PD Max")[1], "0.2224");
 }
 
-TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
-{
+TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate) {
     ShippedTables tables;
     TTInfo rec;
     rec.SetNomDia(0.25);
@@ -134,8 +127,7 @@ TEST(ResultPages, CoatedThreadNameIsMarkedPrePlate)
     EXPECT_EQ(Row(p.thread, "PD Max")[1], "0.2232");
 }
 
-TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
-{
+TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce) {
     // Class X of 20 tpi, D up to 1.5 (ASME B1.2 Table 6): PD 0.0003, diameters
     // 0.0003, lead 0.0003, half angle 0 deg 10 min. Class W left empty, as shipped.
     const std::string partX = "no class X pitch diameter tolerance for this thread \u2014 see Help "
@@ -165,9 +157,9 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
         rec.XAngleMin = c.classXDia != 0 ? 10 : 0;
         rec.ClassW = c.classW;
         const ResultPagesText p = BuildResultPages(rec, "(Untitled)", false);
-        for (const auto& [page, note] : {std::pair{&p.ring, c.ringNote},
-                                         std::pair{&p.plug, c.ringNote},
-                                         std::pair{&p.setPlug, c.setPlugNote}}) {
+        for (const auto& [page, note] :
+             {std::pair{&p.ring, c.ringNote}, std::pair{&p.plug, c.ringNote},
+              std::pair{&p.setPlug, c.setPlugNote}}) {
             const std::string what = std::string(c.name) + ", " + page->caption;
             EXPECT_EQ(page->note, note) << what;
             // Only a set without any value hides its columns.
@@ -194,8 +186,7 @@ TEST(ResultPages, MissingGaugeTolerancesSayWhyOnce)
     }
 }
 
-TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit)
-{
+TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit) {
     ShippedTables tables;
     TTInfo rec;
     Calc(rec, "UNR", 0.25, "1/4", 20, "2");
@@ -221,8 +212,7 @@ TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit)
 
 class EngagementHint : public testing::TestWithParam<DataRow> {};
 
-TEST_P(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
-{
+TEST_P(EngagementHint, StandardEngagementOfTheThreadTypedSoFar) {
     const DataRow& c = GetParam();
     ShippedTables tables;
     ParameterEntry e;
@@ -238,8 +228,7 @@ TEST_P(EngagementHint, StandardEngagementOfTheThreadTypedSoFar)
 
 DATA_ROWS(EngagementHint, "engagement_hints");
 
-TEST(EngagementHintTables, NoneWithoutTables)
-{
+TEST(EngagementHintTables, NoneWithoutTables) {
     TempDir empty;
     const ShippedTables none(empty.path().string());
     ParameterEntry e;

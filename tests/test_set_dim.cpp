@@ -14,8 +14,7 @@
 
 namespace {
 
-TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption)
-{
+TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption) {
     const auto& types = SetDimTypes();
     ASSERT_EQ(types.size(), 12u);
     for (std::size_t i = 0; i < types.size(); ++i) {
@@ -34,8 +33,7 @@ TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption)
 
 class SetDimRuns : public testing::TestWithParam<DataRow> {};
 
-TEST_P(SetDimRuns, BuildTheRecordOrRefuse)
-{
+TEST_P(SetDimRuns, BuildTheRecordOrRefuse) {
     const DataRow& c = GetParam();
     const SetDimEntry entry{c.Int("type"), c.Text("pitch"), c.Text("ext_pd"), c.Text("int_pd")};
     TTInfo rec;
@@ -50,14 +48,14 @@ TEST_P(SetDimRuns, BuildTheRecordOrRefuse)
         EXPECT_DOUBLE_EQ(m->PD.Max, nomDia);
         EXPECT_DOUBLE_EQ(m->PD.Min, nomDia);
     }
-    EXPECT_EQ(rec.ExtThd.TypeCode, SetDimTypes()[static_cast<std::size_t>(entry.typeIndex)].typeCode);
+    EXPECT_EQ(rec.ExtThd.TypeCode,
+              SetDimTypes()[static_cast<std::size_t>(entry.typeIndex)].typeCode);
 }
 
 DATA_ROWS(SetDimRuns, "set_dim_runs");
 
 // The gauge-setting step on the tool's record, with the shipped catalogue.
-TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase)
-{
+TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase) {
     const ShippedTables tables;
     // External PD max 0.2164 stands for the diameter, below 0.25: no external
     // point gauge and no setting values.

@@ -9,8 +9,7 @@ namespace {
 
 class StoredNumber : public testing::TestWithParam<DataRow> {};
 
-TEST_P(StoredNumber, SixDecimalsUnlessTheValueNeedsMore)
-{
+TEST_P(StoredNumber, SixDecimalsUnlessTheValueNeedsMore) {
     const DataRow& c = GetParam();
     EXPECT_EQ(c.Text("kind") == "float" ? StoredNumberText(c.Float("value"))
                                         : StoredNumberText(c.Num("value")),

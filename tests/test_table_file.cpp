@@ -24,9 +24,9 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
-#include <tuple>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include <fcntl.h>
 
@@ -46,7 +46,8 @@ std::string Header(const std::string& table) {
                "pd_tol_to8";
     std::istringstream in(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
     std::string line;
-    while (std::getline(in, line) && (line.empty() || line[0] == '#')) {}
+    while (std::getline(in, line) && (line.empty() || line[0] == '#')) {
+    }
     for (const char* extra : {",published_cols", ",source"})
         if (line.ends_with(extra) && (table != "ansitbl" || extra[1] == 'p'))
             line.erase(line.size() - std::strlen(extra));
@@ -228,8 +229,8 @@ TEST(FileKinds, FifosAndOversizedFilesAreNamed) {
               "File too large: " + large);
     std::string error;
     EXPECT_FALSE(WriteSettings(s, large, dir.file("none.INI"), &error));
-    EXPECT_EQ(error, "Cannot write " + large + ": it could not be read (File too large: " +
-                         large + ")");
+    EXPECT_EQ(error,
+              "Cannot write " + large + ": it could not be read (File too large: " + large + ")");
     EXPECT_EQ(std::filesystem::file_size(large), kTextFileLimit + 1);
 }
 
@@ -283,7 +284,8 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
     std::filesystem::create_directory(dir.file("new"));
     std::filesystem::create_directory_symlink("old", dir.file("through"));
     WriteTextFile(dir.file("new/link"), "new!");
-    for (const auto& c : cases) WriteTextFile(dir.file(c.name), "old!");
+    for (const auto& c : cases)
+        WriteTextFile(dir.file(c.name), "old!");
     // Files changed moments ago are read again until they have settled.
     std::this_thread::sleep_for(std::chrono::milliseconds(kTableSettleSeconds * 1000 + 100));
     for (const auto& c : cases) {
@@ -375,9 +377,13 @@ TEST(Mktables, RecordLayouts) {
         std::size_t size;
         std::vector<std::tuple<std::size_t, bool, int32_t>> fields; // offset, 32-bit, value
     } cases[] = {
-        {"inmj", "6.5,1,4H5H,5.526,5.716,5.85,5.945,6.5,6.739", 35,
+        {"inmj",
+         "6.5,1,4H5H,5.526,5.716,5.85,5.945,6.5,6.739",
+         35,
          {{0, false, 65}, {2, false, 1000}, {17, true, 5850}, {21, true, 5945}, {31, true, 6739}}},
-        {"metdev", "0.2,17,,,17", 10,
+        {"metdev",
+         "0.2,17,,,17",
+         10,
          {{0, false, 20}, {2, false, 17}, {4, false, 0}, {6, false, 0}, {8, false, 17}}},
         {"mjintol", "1,190", 6, {{0, false, 100}, {2, false, 190}, {4, false, 0}}},
         // 1/2 NPT and the 1/16 gauges (ASME B1.20.1): field n of 4-byte values x 100000
@@ -386,15 +392,27 @@ TEST(Mktables, RecordLayouts) {
          "0.5,0.840,14,0.75843,0.3200,4.48,0.77843,0.5337,7.47,0.79179,0.2137,2.99,0.2143,3,"
          "0.74504,0.2478,3.47,0.7815,0.3909,0.78286,0.05714,0.00446,0.70129",
          96,
-         {{0, true, 50000}, {4, true, 84000}, {8, true, 1400000}, {12, true, 0},
-          {16, true, 75843}, {20, true, 32000}, {72, true, 78150}, {88, true, 446},
+         {{0, true, 50000},
+          {4, true, 84000},
+          {8, true, 1400000},
+          {12, true, 0},
+          {16, true, 75843},
+          {20, true, 32000},
+          {72, true, 78150},
+          {88, true, 446},
           {92, true, 70129}}},
         {"nptgage",
          "0.0625,0.3125,27,0.29289,0.30289,0.30921,0.27118,0.28118,0.28750,0.24947,0.25947,"
          "0.00231,0.160",
          56,
-         {{0, true, 6250}, {4, true, 31250}, {8, true, 2700000}, {12, true, 0},
-          {16, true, 29289}, {32, true, 28118}, {48, true, 231}, {52, true, 16000}}},
+         {{0, true, 6250},
+          {4, true, 31250},
+          {8, true, 2700000},
+          {12, true, 0},
+          {16, true, 29289},
+          {32, true, 28118},
+          {48, true, 231},
+          {52, true, 16000}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.table);
@@ -583,7 +601,8 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
     const auto sumsLines = [](const std::string& end) {
         return [=](const TempDir& d) {
             std::string sums = ReadTextFile(d.file(kTableSumsName)), out;
-            for (char c : sums) c == '\n' ? out += end : out += c;
+            for (char c : sums)
+                c == '\n' ? out += end : out += c;
             WriteTextFile(d.file(kTableSumsName), out);
         };
     };
@@ -603,8 +622,8 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
     const std::uintmax_t ansiSize = fs::file_size(PL_TABLES_DIR "/ansitbl.bin");
     const std::string shippedSums = ReadTextFile(PL_TABLES_DIR "/tables.sum");
     const long unsLine =
-        1 + std::count(shippedSums.begin(), shippedSums.begin() + static_cast<long>(
-                                                                    shippedSums.find("unstbl.bin ")),
+        1 + std::count(shippedSums.begin(),
+                       shippedSums.begin() + static_cast<long>(shippedSums.find("unstbl.bin ")),
                        '\n');
     const struct {
         const char *name, *file; // file: the one refused
@@ -658,7 +677,8 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
 // showing them as limits.
 TEST(TableReaders, DamagedTablesNameFileAndRow) {
     const auto swap4 = [](std::string& b, std::size_t a, std::size_t c) {
-        for (std::size_t k = 0; k < 4; ++k) std::swap(b[a + k], b[c + k]);
+        for (std::size_t k = 0; k < 4; ++k)
+            std::swap(b[a + k], b[c + k]);
     };
     const struct {
         const char *name, *table;
@@ -668,18 +688,32 @@ TEST(TableReaders, DamagedTablesNameFileAndRow) {
         std::string detail;
     } cases[] = {
         {"ansiPDSwapped", "ansitbl", kAnsi832, [&](std::string& b) { swap4(b, 28, 32); },
-         [](TTInfo& r) { Describe(r, "UN", "2", 0.164, 32); ReadAnsiTable(r); },
+         [](TTInfo& r) {
+             Describe(r, "UN", "2", 0.164, 32);
+             ReadAnsiTable(r);
+         },
          "row 1: external PD max below min"},
         {"unsMinorSwapped", "unstbl", kUns832, [&](std::string& b) { swap4(b, 40, 44); },
-         [](TTInfo& r) { Describe(r, "UN", "2", 0.164, 32); ReadUNSTable(r); },
+         [](TTInfo& r) {
+             Describe(r, "UN", "2", 0.164, 32);
+             ReadUNSTable(r);
+         },
          "row 1: internal minor max below min"},
         {"xTolTpiZeroed", "unxtol", XRow(20) + XRow(12),
          [](std::string& b) { b[kXTolRecord] = b[kXTolRecord + 1] = 0; },
-         [](TTInfo& r) { Describe(r, "UN", "2", 1.0, 16); ReadClassXTols(r); },
+         [](TTInfo& r) {
+             Describe(r, "UN", "2", 1.0, 16);
+             ReadClassXTols(r);
+         },
          "row 2: threads per inch out of range"},
         // Size key 0.5 (50000), threads per inch 0.
-        {"pipeTpiZero", "npt", "", [](std::string& b) { b = std::string("\x50\xc3", 2) + std::string(94, '\0'); },
-         [](TTInfo& r) { r.SetThreadType("NPT"); r.SetNomDia(0.5); ReadNPTTable(*r.Pipe); },
+        {"pipeTpiZero", "npt", "",
+         [](std::string& b) { b = std::string("\x50\xc3", 2) + std::string(94, '\0'); },
+         [](TTInfo& r) {
+             r.SetThreadType("NPT");
+             r.SetNomDia(0.5);
+             ReadNPTTable(*r.Pipe);
+         },
          "row 1: threads per inch out of range"},
     };
     for (const auto& c : cases) {

@@ -31,7 +31,11 @@ struct TapDrillCase {
 // M10x1.5-6H: D1 8.376 to 8.676 (ISO 965-1); 2 x 0.649519 x 1.5 = 1.948557 mm;
 // Q = 0.332 in = 8.4328 mm, R = 0.339 in = 8.6106 mm.
 const TapDrillCase kCases[] = {
-    {"UNC_quarter_20_2B", "UN", 0.25, 20, "2",
+    {"UNC_quarter_20_2B",
+     "UN",
+     0.25,
+     20,
+     "2",
      {{"#9", 0.1960, 0.054 / 0.0649519 * 100, false},
       {"5 mm", 5 / 25.4, (0.25 - 5 / 25.4) / 0.0649519 * 100, false},
       {"#8", 0.1990, 0.051 / 0.0649519 * 100, false},
@@ -41,7 +45,11 @@ const TapDrillCase kCases[] = {
       {"#6", 0.2040, 0.046 / 0.0649519 * 100, false},
       {"5.2 mm", 5.2 / 25.4, (0.25 - 5.2 / 25.4) / 0.0649519 * 100, false},
       {"#5", 0.2055, 0.0445 / 0.0649519 * 100, false}}},
-    {"M10x1_5_6H", "M", 10, 1.5f, "6g6g/6H6H",
+    {"M10x1_5_6H",
+     "M",
+     10,
+     1.5f,
+     "6g6g/6H6H",
      {{"8.4 mm", 8.4, 1.6 / 1.948557 * 100, false},
       {"Q", 8.4328, 1.5672 / 1.948557 * 100, false},
       {"8.5 mm", 8.5, 76.9800, true},
@@ -51,8 +59,7 @@ const TapDrillCase kCases[] = {
 
 class TapDrillRows : public testing::TestWithParam<TapDrillCase> {};
 
-TEST_P(TapDrillRows, DrillsWithinTheMinorLimitsAndTheRecommendedOne)
-{
+TEST_P(TapDrillRows, DrillsWithinTheMinorLimitsAndTheRecommendedOne) {
     ShippedTables tables;
     const TapDrillCase& c = GetParam();
     const auto rec = Calculated(c.type, c.cls, c.dia, c.pitch);
@@ -72,8 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Threads, TapDrillRows, testing::ValuesIn(kCases),
 
 // The page block: the recommended row marked, millimetres in millimetre display; no
 // block for an Acme thread; a missing drill table is a note, not a failure.
-TEST(TapDrillGrid, BlockTextsAndThreadsWithout)
-{
+TEST(TapDrillGrid, BlockTextsAndThreadsWithout) {
     ShippedTables tables;
     const auto un = Calculated("UN", "2", 0.25, 20);
     const TextGrid inch = TapDrillGrid(*un, false);

@@ -12,24 +12,21 @@
 
 namespace {
 
-void Describe(TTInfo& rec, const char* type, double d, float tpi, const char* cls)
-{
+void Describe(TTInfo& rec, const char* type, double d, float tpi, const char* cls) {
     rec.SetThreadType(type);
     rec.SetClass(cls);
     rec.SetNomDia(d);
     rec.SetTPI(tpi);
 }
 
-void Limit(TDimLimits& l, double max, double min)
-{
+void Limit(TDimLimits& l, double max, double min) {
     l.Max = max;
     l.Min = min;
 }
 
 class UnifiedLimits : public testing::TestWithParam<DataRow> {};
 
-TEST_P(UnifiedLimits, PublishedValuesAndHandCalculations)
-{
+TEST_P(UnifiedLimits, PublishedValuesAndHandCalculations) {
     const DataRow& c = GetParam();
     TTInfo rec;
     Describe(rec, c.Text("type").c_str(), c.Num("dia"), c.Float("tpi"), c.Text("class").c_str());
@@ -41,8 +38,9 @@ TEST_P(UnifiedLimits, PublishedValuesAndHandCalculations)
         m.LEBasis = 1;
     } else {
         if (c.Text("engagement") == "user") rec.SetLOE(c.Num("le"));
-        (type == kTypeUNR ? SetUNREngagement
-                          : type == kTypeUNJ ? SetUNJEngagement : SetUNEngagement)(m);
+        (type == kTypeUNR   ? SetUNREngagement
+         : type == kTypeUNJ ? SetUNJEngagement
+                            : SetUNEngagement)(m);
     }
     CalcUNPitchDia(m);
     CalcUNMajor(m);
@@ -52,8 +50,7 @@ TEST_P(UnifiedLimits, PublishedValuesAndHandCalculations)
 
 DATA_ROWS(UnifiedLimits, "unified_limits");
 
-TEST(UnifiedEngagement, SeriesBasisAndATableRowsCustomEngagement)
-{
+TEST(UnifiedEngagement, SeriesBasisAndATableRowsCustomEngagement) {
     // Name, step, diameter, tpi, series before and after, standard engagement, its basis.
     using Row = std::tuple<const char*, void (*)(TThdInfo&), double, float, const char*,
                            const char*, double, uint16_t>;
@@ -111,8 +108,7 @@ TEST(UnifiedEngagement, SeriesBasisAndATableRowsCustomEngagement)
 
 class UnifiedForm : public testing::TestWithParam<DataRow> {};
 
-TEST_P(UnifiedForm, SettingsHeightsRootsAndClassW)
-{
+TEST_P(UnifiedForm, SettingsHeightsRootsAndClassW) {
     const DataRow& c = GetParam();
     TTInfo rec;
     Describe(rec, c.Text("type").c_str(), 0.25, c.Float("tpi"), "2");
@@ -132,8 +128,7 @@ TEST_P(UnifiedForm, SettingsHeightsRootsAndClassW)
 
 DATA_ROWS(UnifiedForm, "unified_form");
 
-TEST(UnifiedGauges, SizesSignsClampAndCoating)
-{
+TEST(UnifiedGauges, SizesSignsClampAndCoating) {
     TTInfo rec; // 1/4-20 UNC-2A/2B
     Describe(rec, "UN", 0.25, 20, "2");
     Limit(rec.ExtThd.PD, 0.2164, 0.2127);
@@ -145,8 +140,8 @@ TEST(UnifiedGauges, SizesSignsClampAndCoating)
     EXPECT_NEAR(rec.NoGoPlug.Major.Gage, 0.24405065, 1e-9);
     // Rings, plugs and setting plugs (GO, NOT GO): direction of PD/major/minor, form.
     std::string signs;
-    for (const TThdInfo* m : {&rec.GoRing, &rec.NoGoRing, &rec.GoPlug, &rec.NoGoPlug,
-                              &rec.GoSetPlug, &rec.NoGoSetPlug})
+    for (const TThdInfo* m :
+         {&rec.GoRing, &rec.NoGoRing, &rec.GoPlug, &rec.NoGoPlug, &rec.GoSetPlug, &rec.NoGoSetPlug})
         signs +=
             m->PD.Sign + "/" + m->Major.Sign + "/" + m->Minor.Sign + (m->IsInternal ? "i " : "e ");
     EXPECT_EQ(signs, "-//-i +//+i +/+/e -/-/e -/+-/e +/+-/e ");
@@ -170,13 +165,16 @@ TEST(UnifiedGauges, SizesSignsClampAndCoating)
     // Coating t = 0.001: product external -t, product internal +t, plug +t, setting plug -t,
     // four times on the pitch diameter and twice on the others; a limit of 0 stays 0.
     rec.SetCoating(0.001);
-    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd, &rec.GoPlug, &rec.GoSetPlug}) m->ApplyCoating();
+    for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd, &rec.GoPlug, &rec.GoSetPlug})
+        m->ApplyCoating();
     const std::pair<double, double> coated[] = {
-        {rec.ExtThd.PD.Max, 0.2124},    {rec.ExtThd.Minor.Min, 0},  {rec.IntThd.Major.Min, 0.252},
-        {rec.IntThd.Major.Max, 0},      {rec.GoPlug.PD.Gage, 0.2215},
-        {rec.GoPlug.PD.UncoatedGage, 0.2175}, {rec.GoSetPlug.Major.Gage, 0.2469},
+        {rec.ExtThd.PD.Max, 0.2124},        {rec.ExtThd.Minor.Min, 0},
+        {rec.IntThd.Major.Min, 0.252},      {rec.IntThd.Major.Max, 0},
+        {rec.GoPlug.PD.Gage, 0.2215},       {rec.GoPlug.PD.UncoatedGage, 0.2175},
+        {rec.GoSetPlug.Major.Gage, 0.2469},
     };
-    for (const auto& [actual, expected] : coated) EXPECT_NEAR(actual, expected, 1e-12);
+    for (const auto& [actual, expected] : coated)
+        EXPECT_NEAR(actual, expected, 1e-12);
 }
 
 } // namespace

@@ -13,8 +13,7 @@
 
 namespace {
 
-void QuarterTwenty(TTInfo& rec, uint16_t starts = 1)
-{
+void QuarterTwenty(TTInfo& rec, uint16_t starts = 1) {
     rec.SetThreadType("UN");
     rec.SetClass("2");
     rec.SetNomDia(0.25);
@@ -25,8 +24,7 @@ void QuarterTwenty(TTInfo& rec, uint16_t starts = 1)
     CalcUNForm(rec.ExtThd);
 }
 
-TEST(Wires, UnifiedSizesWireSizeEntryAndOfferedSizes)
-{
+TEST(Wires, UnifiedSizesWireSizeEntryAndOfferedSizes) {
     TTInfo rec;
     QuarterTwenty(rec);
     // 0.505182 and 1.010362 times P = 0.05 (the best wire, 0.57735P, is in the clipboard texts).
@@ -69,8 +67,7 @@ TEST(Wires, UnifiedSizesWireSizeEntryAndOfferedSizes)
     EXPECT_EQ(std::pair(sizes.front(), sizes.back()), std::pair(0.03608, 0.02152));
 }
 
-TEST(Wires, ReadingsHelixCompensationAndAngle)
-{
+TEST(Wires, ReadingsHelixCompensationAndAngle) {
     // W = 0.0288675: plain reading E - 0.866025P + 3W; corrected + W * 0.75 tan^2(lead
     // angle), tan = L / (pi E). 1/4-20 at E 0.2164: plain 0.25970125; 1 start tan 0.0735466,
     // +0.00011711 (below 0.00015: not applied); 2 starts 0.1470933, +0.00046844 = 0.26017.

@@ -18,24 +18,21 @@
 
 namespace {
 
-QRadioButton* Radio(const char* name, const char* text, QVBoxLayout* box)
-{
+QRadioButton* Radio(const char* name, const char* text, QVBoxLayout* box) {
     auto* r = new QRadioButton(QString::fromLatin1(text));
     r->setObjectName(QString::fromLatin1(name));
     box->addWidget(r);
     return r;
 }
 
-QGroupBox* Group(const char* name, const char* title, QVBoxLayout*& box)
-{
+QGroupBox* Group(const char* name, const char* title, QVBoxLayout*& box) {
     auto* g = new QGroupBox(QString::fromLatin1(title));
     g->setObjectName(QString::fromLatin1(name));
     box = new QVBoxLayout(g);
     return g;
 }
 
-QHBoxLayout* Buttons(QPushButton*& ok, const char* okName, QDialog* dialog)
-{
+QHBoxLayout* Buttons(QPushButton*& ok, const char* okName, QDialog* dialog) {
     ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QString::fromLatin1(okName));
     ok->setDefault(true);
@@ -50,8 +47,7 @@ QHBoxLayout* Buttons(QPushButton*& ok, const char* okName, QDialog* dialog)
 
 } // namespace
 
-TfrmBallMic::TfrmBallMic(QWidget* parent) : QDialog(parent)
-{
+TfrmBallMic::TfrmBallMic(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmBallMic"));
     setWindowTitle(QStringLiteral("Ball Mic Calculator (HB)"));
     Notebook1 = new QStackedWidget;
@@ -103,7 +99,8 @@ TfrmBallMic::TfrmBallMic(QWidget* parent) : QDialog(parent)
         labels_[row]->setBuddy(*e.box);
         grid->addWidget(labels_[row], row, 0);
         grid->addWidget(*e.box, row, 1);
-        if (row == 0) grid->addWidget(new QLabel(QStringLiteral("(Angle from Centerline)")), row, 2);
+        if (row == 0)
+            grid->addWidget(new QLabel(QStringLiteral("(Angle from Centerline)")), row, 2);
         ++row;
     }
     dv->addLayout(grid);
@@ -123,28 +120,24 @@ TfrmBallMic::TfrmBallMic(QWidget* parent) : QDialog(parent)
 
 TfrmBallMic::~TfrmBallMic() = default;
 
-void TfrmBallMic::showEvent(QShowEvent* event)
-{
+void TfrmBallMic::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TfrmBallMic::FormShow()
-{
+void TfrmBallMic::FormShow() {
     Notebook1->setCurrentIndex(0);
     BitBtn3->setDefault(true);
 }
 
-void TfrmBallMic::optPlaneClick()
-{
+void TfrmBallMic::optPlaneClick() {
     optDia->setVisible(optOtherPlane->isChecked());
 }
 
-void TfrmBallMic::BitBtn3Click()
-{
+void TfrmBallMic::BitBtn3Click() {
     ballMic_ = std::make_unique<TBallMic>();
     ballMic_->Internal = optInternal->isChecked() ? -1 : 0;
-    ballMic_->CalcMethod = optAtPlane->isChecked()         ? kBallMicAtGagePlane
+    ballMic_->CalcMethod = optAtPlane->isChecked()        ? kBallMicAtGagePlane
                            : optApexDiaGiven->isChecked() ? kBallMicApexDiaGiven
                                                           : kBallMicPlaneDiaGiven;
     const int method = ballMic_->CalcMethod;
@@ -156,8 +149,8 @@ void TfrmBallMic::BitBtn3Click()
         method == kBallMicApexDiaGiven,
         method != kBallMicAtGagePlane,
     };
-    QLineEdit* boxes[6] = {txtAngle, txtBallDia, txtPlaneDia, txtDisToPlane, txtApexDia,
-                           txtDisOverBall};
+    QLineEdit* boxes[6] = {txtAngle,      txtBallDia, txtPlaneDia,
+                           txtDisToPlane, txtApexDia, txtDisOverBall};
     for (int i = 0; i < 6; ++i) {
         boxes[i]->setVisible(shown[i]);
         labels_[i]->setVisible(shown[i]);
@@ -167,8 +160,7 @@ void TfrmBallMic::BitBtn3Click()
     txtAngle->setFocus();
 }
 
-void TfrmBallMic::BitBtn1Click()
-{
+void TfrmBallMic::BitBtn1Click() {
     // The entries as they will be calculated: each one the method uses, and
     // what they give together (a plane below the apex gives no setting).
     TBallMic trial = ballMic_ ? *ballMic_ : TBallMic();
@@ -181,8 +173,7 @@ void TfrmBallMic::BitBtn1Click()
     accept();
 }
 
-void TfrmBallMic::FillFromEntries(TBallMic& bm) const
-{
+void TfrmBallMic::FillFromEntries(TBallMic& bm) const {
     auto value = [](const QLineEdit* box) { return TextToFloat(box->text().toStdString()); };
     bm.Angle = value(txtAngle);
     bm.BallDia = value(txtBallDia);
@@ -192,15 +183,13 @@ void TfrmBallMic::FillFromEntries(TBallMic& bm) const
     bm.BallDis = value(txtDisOverBall);
 }
 
-std::unique_ptr<TBallMic> TfrmBallMic::TakeBallMic()
-{
+std::unique_ptr<TBallMic> TfrmBallMic::TakeBallMic() {
     if (!ballMic_) return nullptr;
     FillFromEntries(*ballMic_);
     return std::move(ballMic_);
 }
 
-TfrmBallMic& BallMicDialog(QWidget* frame)
-{
+TfrmBallMic& BallMicDialog(QWidget* frame) {
     static QPointer<TfrmBallMic> dialog;
     if (dialog.isNull() || dialog->parent() != frame) dialog = new TfrmBallMic(frame);
     return *dialog;

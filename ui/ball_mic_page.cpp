@@ -20,23 +20,20 @@ namespace {
 
 class TBallMicPicture : public QWidget {
 public:
-    TBallMicPicture()
-    {
+    TBallMicPicture() {
         setObjectName(QStringLiteral("HB5000"));
         setMinimumSize(200, 160);
     }
     bool internal = false;
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         PaintBallMicDrawing(p, QRectF(rect()).adjusted(4, 4, -4, -4), internal);
     }
 };
 
-QLabel* Label(const char* name, QGridLayout* grid, int row, int column)
-{
+QLabel* Label(const char* name, QGridLayout* grid, int row, int column) {
     auto* l = new QLabel;
     l->setObjectName(QString::fromLatin1(name));
     grid->addWidget(l, row, column);
@@ -45,8 +42,7 @@ QLabel* Label(const char* name, QGridLayout* grid, int row, int column)
 
 } // namespace
 
-TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
-{
+TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent) {
     // The thread's own gauge-setting page may sit in the same notebook.
     setObjectName(QStringLiteral("OrvalleBallMic"));
     auto* optExt = new QGroupBox;
@@ -75,14 +71,16 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
     txtBallDia->setObjectName(QStringLiteral("txtBallDia"));
     txtBallDia->setToolTip(QStringLiteral("Gauge ball diameter: 0.5, 0.5in or 12.7mm"));
     // Room for a diameter of four decimals and a unit.
-    txtBallDia->setMinimumWidth(txtBallDia->fontMetrics().horizontalAdvance(QStringLiteral("00.0000 mm")) + 12);
+    txtBallDia->setMinimumWidth(
+        txtBallDia->fontMetrics().horizontalAdvance(QStringLiteral("00.0000 mm")) + 12);
     btnCalc = new QPushButton(QStringLiteral("Calc"));
     btnCalc->setObjectName(QStringLiteral("btnCalc"));
     auto* entry = new QHBoxLayout;
     entry->addWidget(txtBallDia);
     entry->addWidget(btnCalc);
     grid->addLayout(entry, 3, 1);
-    for (QLabel* value : {lblFlat, lblV}) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* value : {lblFlat, lblV})
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* picture = new TBallMicPicture;
     picture_ = picture;
@@ -103,8 +101,7 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent)
     connect(txtBallDia, &QLineEdit::returnPressed, this, &TBallMicPage::btnCalcClick);
 }
 
-void TBallMicPage::Show(const TBallMic& bm)
-{
+void TBallMicPage::Show(const TBallMic& bm) {
     const BallMicPageText t = BuildBallMicPage(bm);
     (bm.Internal != 0 ? optInternal : optExternal)->setChecked(true);
     lblSetFlat->setText(QString::fromStdString(t.setFlatCaption));
@@ -118,12 +115,10 @@ void TBallMicPage::Show(const TBallMic& bm)
     picture_->update();
 }
 
-bool TBallMicPage::InternalChosen() const
-{
+bool TBallMicPage::InternalChosen() const {
     return optInternal->isChecked();
 }
 
-QString TBallMicPage::BallDiaText() const
-{
+QString TBallMicPage::BallDiaText() const {
     return txtBallDia->text();
 }

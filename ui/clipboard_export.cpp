@@ -5,8 +5,7 @@
 #include <QGuiApplication>
 #include <QString>
 
-void PutTextOnClipboard(const std::string& text)
-{
+void PutTextOnClipboard(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return;
     clipboard->clear();

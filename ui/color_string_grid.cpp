@@ -17,8 +17,7 @@ public:
     explicit CellDelegate(TColorStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
+               const QModelIndex& index) const override {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
         const int row = index.row();
@@ -52,8 +51,7 @@ private:
 
 } // namespace
 
-TColorStringGrid::TColorStringGrid(QWidget* parent) : QTableWidget(parent)
-{
+TColorStringGrid::TColorStringGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -69,30 +67,28 @@ TColorStringGrid::TColorStringGrid(QWidget* parent) : QTableWidget(parent)
     FitToTexts();
 }
 
-void TColorStringGrid::SetFixed(int rows, int cols)
-{
+void TColorStringGrid::SetFixed(int rows, int cols) {
     fixedRows_ = std::max(rows, 0);
     fixedCols_ = std::max(cols, 0);
     viewport()->update();
 }
 
-void TColorStringGrid::SetDimmed(bool dimmed)
-{
+void TColorStringGrid::SetDimmed(bool dimmed) {
     dimmed_ = dimmed;
     viewport()->update();
 }
 
-void TColorStringGrid::LoadTextGrid(const TextGrid& grid, const TextGrid& tips)
-{
+void TColorStringGrid::LoadTextGrid(const TextGrid& grid, const TextGrid& tips) {
     std::size_t cols = 0;
-    for (const auto& row : grid) cols = std::max(cols, row.size());
+    for (const auto& row : grid)
+        cols = std::max(cols, row.size());
     setRowCount(static_cast<int>(grid.size()));
     if (static_cast<int>(cols) > columnCount()) setColumnCount(static_cast<int>(cols));
     auto at = [](const TextGrid& g, int r, int c) {
         const auto row = static_cast<std::size_t>(r);
         const auto col = static_cast<std::size_t>(c);
         return row < g.size() && col < g[row].size() ? QString::fromStdString(g[row][col])
-                                                      : QString();
+                                                     : QString();
     };
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
@@ -109,14 +105,12 @@ void TColorStringGrid::LoadTextGrid(const TextGrid& grid, const TextGrid& tips)
     FitToTexts();
 }
 
-QString TColorStringGrid::Cell(int row, int col) const
-{
+QString TColorStringGrid::Cell(int row, int col) const {
     const QTableWidgetItem* it = item(row, col);
     return it ? it->text() : QString();
 }
 
-void TColorStringGrid::FitToTexts()
-{
+void TColorStringGrid::FitToTexts() {
     // Sizes follow the grid's font, so a larger desktop font or a higher DPI
     // widens the columns rather than clipping "External" or a reading.
     const QFontMetrics fm(font());
@@ -135,7 +129,8 @@ void TColorStringGrid::FitToTexts()
     const int rowHeight = fm.height() + 6;
     verticalHeader()->setMinimumSectionSize(rowHeight);
     verticalHeader()->setDefaultSectionSize(rowHeight);
-    for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowHeight);
+    for (int r = 0; r < rowCount(); ++r)
+        setRowHeight(r, rowHeight);
     setFixedHeight(std::max(rowCount(), 1) * rowHeight + 2 * frameWidth());
     // Spread out, but not so far that a row can no longer be read across.
     setMaximumWidth(ContentWidth() * 3 / 2);
@@ -143,27 +138,25 @@ void TColorStringGrid::FitToTexts()
     updateGeometry();
 }
 
-void TColorStringGrid::SetMinimumColumnWidths(std::vector<int> widths)
-{
+void TColorStringGrid::SetMinimumColumnWidths(std::vector<int> widths) {
     minimumWidths_ = std::move(widths);
     FitToTexts();
 }
 
-int TColorStringGrid::ContentWidth() const
-{
+int TColorStringGrid::ContentWidth() const {
     int total = 2 * frameWidth();
     for (int c = 0; c < static_cast<int>(textWidths_.size()); ++c)
         if (!isColumnHidden(c)) total += textWidths_[static_cast<std::size_t>(c)];
     return total;
 }
 
-void TColorStringGrid::SpreadColumns()
-{
+void TColorStringGrid::SpreadColumns() {
     // A wider grid (a maximised or tiled window) shares the extra room among
     // the value columns; the label column keeps its width.
     const int extra = std::max(0, width() - ContentWidth());
     int shares = 0;
-    for (int c = 1; c < columnCount(); ++c) shares += isColumnHidden(c) ? 0 : 1;
+    for (int c = 1; c < columnCount(); ++c)
+        shares += isColumnHidden(c) ? 0 : 1;
     int share = 0;
     // A grid never loaded (a Set Dim window's thread pages) has columns but
     // no texts measured yet.
@@ -176,25 +169,20 @@ void TColorStringGrid::SpreadColumns()
     }
 }
 
-QSize TColorStringGrid::sizeHint() const
-{
+QSize TColorStringGrid::sizeHint() const {
     return {ContentWidth(), height()};
 }
 
-QSize TColorStringGrid::minimumSizeHint() const
-{
+QSize TColorStringGrid::minimumSizeHint() const {
     return sizeHint();
 }
 
-void TColorStringGrid::changeEvent(QEvent* event)
-{
+void TColorStringGrid::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        FitToTexts();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) FitToTexts();
 }
 
-void TColorStringGrid::resizeEvent(QResizeEvent* event)
-{
+void TColorStringGrid::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
     SpreadColumns();
 }

@@ -6,8 +6,7 @@
 #include <QPushButton>
 
 QHBoxLayout* DialogButtons(QDialog* dialog, const QString& okText, const char* okName,
-                           QPushButton*& ok, const char* cancelName, QPushButton*& cancel)
-{
+                           QPushButton*& ok, const char* cancelName, QPushButton*& cancel) {
     ok = new QPushButton(okText);
     ok->setObjectName(QString::fromLatin1(okName));
     ok->setDefault(true);

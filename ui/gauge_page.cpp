@@ -28,34 +28,35 @@ struct PageNames {
     const char *newPD, *fit;
 };
 
-const PageNames& NamesOf(GaugePage kind)
-{
-    static const PageNames ring = {
-        "grdRing", "lblRingNote", "lblRingLeadTol", "lblRingAngleTol", "optRingGO",
-        "optRingNOGO", nullptr, nullptr, "txtRingPD", "btnRingPD"};
+const PageNames& NamesOf(GaugePage kind) {
+    static const PageNames ring = {"grdRing",   "lblRingNote", "lblRingLeadTol", "lblRingAngleTol",
+                                   "optRingGO", "optRingNOGO", nullptr,          nullptr,
+                                   "txtRingPD", "btnRingPD"};
     static const PageNames setPlug = {
-        "grdSetPlug", "lblSetPlugNote", "lblSetPlugLeadTol", "lblSetPlugAngleTol", "optSetPlugGO",
-        "optSetPlugNOGO", "cbWireSize1", "spdWireSize1", "txtSetPD", "btnSetPD"};
-    static const PageNames plug = {
-        "grdPlug", "lblPlugNote", "lblPlugLeadTol", "lblPlugAngleTol", "optPlugGO",
-        "optPlugNOGO", "cbWireSize2", "spdWireSize2", "txtPlugPD", "btnPlugPD"};
+        "grdSetPlug",   "lblSetPlugNote", "lblSetPlugLeadTol", "lblSetPlugAngleTol",
+        "optSetPlugGO", "optSetPlugNOGO", "cbWireSize1",       "spdWireSize1",
+        "txtSetPD",     "btnSetPD"};
+    static const PageNames plug = {"grdPlug",   "lblPlugNote", "lblPlugLeadTol", "lblPlugAngleTol",
+                                   "optPlugGO", "optPlugNOGO", "cbWireSize2",    "spdWireSize2",
+                                   "txtPlugPD", "btnPlugPD"};
     switch (kind) {
-    case GaugePage::Ring: return ring;
-    case GaugePage::SetPlug: return setPlug;
-    case GaugePage::Plug: break;
+    case GaugePage::Ring:
+        return ring;
+    case GaugePage::SetPlug:
+        return setPlug;
+    case GaugePage::Plug:
+        break;
     }
     return plug;
 }
 
-QString Q(const std::string& text)
-{
+QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 } // namespace
 
-TGaugePage::TGaugePage(GaugePage kind, QWidget* parent) : QWidget(parent), kind_(kind)
-{
+TGaugePage::TGaugePage(GaugePage kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     const PageNames& names = NamesOf(kind);
     auto* v = new QVBoxLayout(this);
     // A label column and GO, tolerance, NOT GO, tolerance.
@@ -73,8 +74,7 @@ TGaugePage::TGaugePage(GaugePage kind, QWidget* parent) : QWidget(parent), kind_
     v->addStretch(1);
 }
 
-QWidget* TGaugePage::BuildToleranceLabels(const char* leadName, const char* angleName)
-{
+QWidget* TGaugePage::BuildToleranceLabels(const char* leadName, const char* angleName) {
     tolerances_ = new QWidget;
     auto* f = new QFormLayout(tolerances_);
     f->setContentsMargins(0, 0, 0, 0);
@@ -85,8 +85,7 @@ QWidget* TGaugePage::BuildToleranceLabels(const char* leadName, const char* angl
     return tolerances_;
 }
 
-QLayout* TGaugePage::BuildClassOptions()
-{
+QLayout* TGaugePage::BuildClassOptions() {
     auto* classes = new QHBoxLayout;
     classW_ = Named(new QRadioButton(QStringLiteral("Class W Tols.")), "optClassW");
     classX_ = Named(new QRadioButton(QStringLiteral("Class X Tols.")), "optClassX");
@@ -104,8 +103,7 @@ QLayout* TGaugePage::BuildClassOptions()
     return classes;
 }
 
-QWidget* TGaugePage::BuildWireBox(const char* boxName, const char* buttonName)
-{
+QWidget* TGaugePage::BuildWireBox(const char* boxName, const char* buttonName) {
     auto* w = new QWidget;
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -126,8 +124,7 @@ QWidget* TGaugePage::BuildWireBox(const char* boxName, const char* buttonName)
     return w;
 }
 
-QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName)
-{
+QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName) {
     auto* box = new QWidget;
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
@@ -141,8 +138,7 @@ QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName)
     return box;
 }
 
-QWidget* TGaugePage::BuildNewPDBox(const char* entryName, const char* buttonName)
-{
+QWidget* TGaugePage::BuildNewPDBox(const char* entryName, const char* buttonName) {
     auto* w = new QWidget;
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -162,8 +158,7 @@ QWidget* TGaugePage::BuildNewPDBox(const char* entryName, const char* buttonName
     return w;
 }
 
-void TGaugePage::Show(const GaugePageText& page)
-{
+void TGaugePage::Show(const GaugePageText& page) {
     grid_->LoadTextGrid(page.grid, page.tips);
     leadTol_->setText(Q(page.leadTol));
     angleTol_->setText(Q(page.angleTol));
@@ -177,49 +172,42 @@ void TGaugePage::Show(const GaugePageText& page)
     tolerances_->setVisible(page.tolerances);
 }
 
-void TGaugePage::SetDimmed(bool dimmed)
-{
+void TGaugePage::SetDimmed(bool dimmed) {
     grid_->SetDimmed(dimmed);
 }
 
-bool TGaugePage::GoChosen() const
-{
+bool TGaugePage::GoChosen() const {
     return go_->isChecked();
 }
 
-void TGaugePage::ShowClassOptions(const GaugeClassChoice& choice)
-{
+void TGaugePage::ShowClassOptions(const GaugeClassChoice& choice) {
     if (!classW_) return;
     classW_->setVisible(choice.showW);
     classX_->setVisible(choice.showX);
     CheckClassW(choice.checkW);
 }
 
-void TGaugePage::CheckClassW(bool classW)
-{
+void TGaugePage::CheckClassW(bool classW) {
     if (classW_) (classW ? classW_ : classX_)->setChecked(true);
 }
 
-void TGaugePage::ShowWireSizes(const std::vector<std::string>& sizes, const std::string& text)
-{
+void TGaugePage::ShowWireSizes(const std::vector<std::string>& sizes, const std::string& text) {
     if (!wireBox_) return;
     wireBox_->clear();
-    for (const std::string& s : sizes) wireBox_->addItem(Q(s));
+    for (const std::string& s : sizes)
+        wireBox_->addItem(Q(s));
     wireBox_->setEditText(Q(text));
 }
 
-void TGaugePage::SetWireText(const QString& text)
-{
+void TGaugePage::SetWireText(const QString& text) {
     if (wireBox_) wireBox_->setEditText(text);
 }
 
-QString TGaugePage::WireText() const
-{
+QString TGaugePage::WireText() const {
     return wireBox_ ? wireBox_->currentText() : QString();
 }
 
-bool TGaugePage::eventFilter(QObject* watched, QEvent* event)
-{
+bool TGaugePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == note_ && event->type() == QEvent::MouseButtonRelease) emit helpRequested();
     return QWidget::eventFilter(watched, event);
 }

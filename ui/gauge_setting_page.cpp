@@ -22,19 +22,16 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-QLabel* NamedLabel(const char* name, const char* text = "")
-{
+QLabel* NamedLabel(const char* name, const char* text = "") {
     return Named(new QLabel(QString::fromLatin1(text)), name);
 }
 
-QString Q(const std::string& text)
-{
+QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -43,8 +40,7 @@ constexpr double kMinimumScale = 0.9;
 
 } // namespace
 
-TGaugeModelView::TGaugeModelView(QWidget* parent) : QWidget(parent)
-{
+TGaugeModelView::TGaugeModelView(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -54,20 +50,17 @@ TGaugeModelView::TGaugeModelView(QWidget* parent) : QWidget(parent)
     setPalette(white);
 }
 
-void TGaugeModelView::SetPicture(GaugeModelPicture picture)
-{
+void TGaugeModelView::SetPicture(GaugeModelPicture picture) {
     picture_ = picture;
     update();
 }
 
-int TGaugeModelView::heightForWidth(int width) const
-{
+int TGaugeModelView::heightForWidth(int width) const {
     const QSizeF natural = GaugeModelDrawingSize();
     return static_cast<int>(std::ceil(width * natural.height() / natural.width()));
 }
 
-QSize TGaugeModelView::sizeHint() const
-{
+QSize TGaugeModelView::sizeHint() const {
     // Labels about as large as the window's own text.
     const QSizeF natural = GaugeModelDrawingSize();
     const double fontPx = QFontInfo(font()).pixelSize();
@@ -76,8 +69,7 @@ QSize TGaugeModelView::sizeHint() const
             static_cast<int>(std::ceil(natural.height() * scale))};
 }
 
-QSize TGaugeModelView::minimumSizeHint() const
-{
+QSize TGaugeModelView::minimumSizeHint() const {
     const QSizeF natural = GaugeModelDrawingSize();
     const double fontPx = QFontInfo(font()).pixelSize();
     const double scale = std::max(kMinimumScale, fontPx / GaugeModelDrawingTextSize() * 0.7);
@@ -85,14 +77,12 @@ QSize TGaugeModelView::minimumSizeHint() const
             static_cast<int>(std::ceil(natural.height() * scale))};
 }
 
-void TGaugeModelView::paintEvent(QPaintEvent*)
-{
+void TGaugeModelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintGaugeModel(painter, QRectF(rect()), picture_);
 }
 
-TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent)
-{
+TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlGageSetting"));
     auto* v = new QVBoxLayout(this);
 
@@ -184,7 +174,8 @@ TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent)
     memGMNote->setReadOnly(true);
     memGMNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QStringList lines;
-    for (const std::string& line : GaugeMakerNotice()) lines << Q(line).trimmed();
+    for (const std::string& line : GaugeMakerNotice())
+        lines << Q(line).trimmed();
     memGMNote->setPlainText(lines.join('\n'));
     // Room for the ten lines and a few wrapped ones; no more.
     memGMNote->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -207,33 +198,27 @@ TGaugeSettingPage::TGaugeSettingPage(QWidget* parent) : QWidget(parent)
     Clear();
 }
 
-bool TGaugeSettingPage::RollGauge() const
-{
+bool TGaugeSettingPage::RollGauge() const {
     return optRollGage->isChecked();
 }
 
-bool TGaugeSettingPage::External() const
-{
+bool TGaugeSettingPage::External() const {
     return optExternal->isChecked();
 }
 
-void TGaugeSettingPage::SetRollGauge(bool roll)
-{
+void TGaugeSettingPage::SetRollGauge(bool roll) {
     (roll ? optRollGage : optPointGage)->setChecked(true);
 }
 
-void TGaugeSettingPage::SetExternal(bool external)
-{
+void TGaugeSettingPage::SetExternal(bool external) {
     (external ? optExternal : optInternal)->setChecked(true);
 }
 
-QString TGaugeSettingPage::PointDiaEntry() const
-{
+QString TGaugeSettingPage::PointDiaEntry() const {
     return txtBallDia->text();
 }
 
-void TGaugeSettingPage::Show(const GaugeSettingText& t)
-{
+void TGaugeSettingPage::Show(const GaugeSettingText& t) {
     lblGage->setText(Q(t.gaugeModel));
     lblSetFlat->setText(Q(t.setFlatCaption));
     lblFlat->setText(Q(t.setFlat));
@@ -261,15 +246,13 @@ void TGaugeSettingPage::Show(const GaugeSettingText& t)
     imgGage->SetPicture(GaugeModelPictureOf(t.picture));
 }
 
-bool TGaugeSettingPage::eventFilter(QObject* watched, QEvent* event)
-{
+bool TGaugeSettingPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblSettingNote && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested();
     return QWidget::eventFilter(watched, event);
 }
 
-void TGaugeSettingPage::Clear()
-{
+void TGaugeSettingPage::Clear() {
     for (QLabel* value : {lblGage, lblFlat, lblV, lblPoint, lblTolerance, lblDiffTolValue})
         value->clear();
     txtBallDia->clear();

@@ -20,16 +20,14 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 // The entry with the unit it was typed in spelt out, so that it keeps its
 // meaning in the other display unit.
-QString WithUnit(const QString& text, bool metric)
-{
+QString WithUnit(const QString& text, bool metric) {
     QStringList items = text.split(QRegularExpression(QStringLiteral("[,;]")));
     for (QString& item : items) {
         const QString t = item.trimmed().toLower();
@@ -44,8 +42,7 @@ QString WithUnit(const QString& text, bool metric)
 } // namespace
 
 TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* parent)
-    : QWidget(parent), record_(std::move(record))
-{
+    : QWidget(parent), record_(std::move(record)) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(8, 8, 8, 8);
     auto* kinds = new QHBoxLayout;
@@ -60,7 +57,8 @@ TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* paren
 
     auto* form = new QFormLayout;
     cboInspectGauge = Named(new QComboBox, "cboInspectGauge");
-    cboInspectGauge->addItems({QStringLiteral("External thread"), QStringLiteral("ISO 1502 GO plug"),
+    cboInspectGauge->addItems({QStringLiteral("External thread"),
+                               QStringLiteral("ISO 1502 GO plug"),
                                QStringLiteral("ISO 1502 NOT GO plug")});
     cboInspectGauge->setToolTip(QStringLiteral(
         "What was measured: the external thread, judged against its limits, or a screw plug "
@@ -110,15 +108,13 @@ TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* paren
     });
 }
 
-void TInspectPage::Clear()
-{
+void TInspectPage::Clear() {
     grid_.clear();
     grdInspect->hide();
     lblInspectVerdict->clear();
 }
 
-void TInspectPage::ShowWireEntry()
-{
+void TInspectPage::ShowWireEntry() {
     const TTInfo* rec = record_();
     if (!rec) return;
     const ScopedDisplayUnit unit(metric_);
@@ -126,8 +122,7 @@ void TInspectPage::ShowWireEntry()
         QString::fromStdString(DimText(rec->ExtThd, 5, rec->ExtThd.CurWire)));
 }
 
-void TInspectPage::Refresh(bool metric)
-{
+void TInspectPage::Refresh(bool metric) {
     const TTInfo* rec = record_();
     const bool again = rec == shown_ && metric != metric_ && !grid_.empty();
     if (rec != shown_) Clear();
@@ -146,8 +141,7 @@ void TInspectPage::Refresh(bool metric)
     if (again) btnCheckClick();
 }
 
-bool TInspectPage::btnCheckClick()
-{
+bool TInspectPage::btnCheckClick() {
     const TTInfo* rec = record_();
     if (!rec) {
         ShowInformation(this, QStringLiteral("Calculate the thread first."));

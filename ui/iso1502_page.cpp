@@ -11,16 +11,14 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 } // namespace
 
-TIso1502Page::TIso1502Page(QWidget* parent) : QWidget(parent)
-{
+TIso1502Page::TIso1502Page(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ISO1502Page"));
     auto* v = new QVBoxLayout(this);
     lblISO1502Unit = Named(new QLabel, "lblISO1502Unit");
@@ -54,8 +52,7 @@ TIso1502Page::TIso1502Page(QWidget* parent) : QWidget(parent)
     v->addStretch(1);
 }
 
-void TIso1502Page::Show(const Iso1502PageText& page)
-{
+void TIso1502Page::Show(const Iso1502PageText& page) {
     const bool none = !page.note.empty();
     grid_ = none ? TextGrid() : page.grid;
     lblISO1502Unit->setText(QString::fromStdString(page.unit));
@@ -63,20 +60,19 @@ void TIso1502Page::Show(const Iso1502PageText& page)
     grdISO1502->LoadTextGrid(none ? TextGrid(1) : page.grid, page.tips);
     grdISO1502->setVisible(!none);
     QStringList lines;
-    for (const std::string& line : page.lines) lines << QString::fromStdString(line);
+    for (const std::string& line : page.lines)
+        lines << QString::fromStdString(line);
     lblISO1502Lines->setText(lines.join('\n'));
     lblISO1502Lines->setVisible(!none);
     lblISO1502Note->setText(QString::fromStdString(page.note));
     lblISO1502Note->setVisible(none);
 }
 
-void TIso1502Page::SetDimmed(bool dimmed)
-{
+void TIso1502Page::SetDimmed(bool dimmed) {
     grdISO1502->SetDimmed(dimmed);
 }
 
-bool TIso1502Page::eventFilter(QObject* watched, QEvent* event)
-{
+bool TIso1502Page::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblISO1502Note && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested(QStringLiteral("tables.html"));
     return QWidget::eventFilter(watched, event);

@@ -7,21 +7,18 @@
 
 namespace {
 
-MessageHook& Hook()
-{
+MessageHook& Hook() {
     static MessageHook hook;
     return hook;
 }
 
 } // namespace
 
-MessageHook SetMessageHook(MessageHook hook)
-{
+MessageHook SetMessageHook(MessageHook hook) {
     return std::exchange(Hook(), std::move(hook));
 }
 
-void ShowError(QWidget* parent, const QString& text)
-{
+void ShowError(QWidget* parent, const QString& text) {
     if (Hook()) {
         Hook()(MessageKind::Error, text);
         return;
@@ -29,8 +26,7 @@ void ShowError(QWidget* parent, const QString& text)
     QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok);
 }
 
-void ShowInformation(QWidget* parent, const QString& text)
-{
+void ShowInformation(QWidget* parent, const QString& text) {
     if (Hook()) {
         Hook()(MessageKind::Information, text);
         return;
@@ -38,8 +34,7 @@ void ShowInformation(QWidget* parent, const QString& text)
     QMessageBox::information(parent, QStringLiteral("Information"), text, QMessageBox::Ok);
 }
 
-bool AskYesNo(QWidget* parent, const QString& text)
-{
+bool AskYesNo(QWidget* parent, const QString& text) {
     if (Hook()) {
         Hook()(MessageKind::Question, text);
         return true;
@@ -49,8 +44,7 @@ bool AskYesNo(QWidget* parent, const QString& text)
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString TableErrorText(const std::string& error)
-{
+QString TableErrorText(const std::string& error) {
     return QString::fromStdString(error) +
            QStringLiteral("\n\nThe thread tables are read from the table data path; "
                           "check it in Edit \u203A Preferences.");

@@ -17,22 +17,21 @@ const char* const kListNames[kMetricDialogLists] = {
     "cboExtPDGrade", "cboExtPDPos", "cboExtMajorGrade", "cboExtMajorPos",
 };
 
-QLabel* Label(const char* text)
-{
+QLabel* Label(const char* text) {
     return new QLabel(QString::fromLatin1(text));
 }
 
 } // namespace
 
-TfrmMetric::TfrmMetric(const MetricTolTexts& tols, QWidget* parent) : QDialog(parent)
-{
+TfrmMetric::TfrmMetric(const MetricTolTexts& tols, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfrmMetric"));
     setWindowTitle(QStringLiteral("Metric Grades & Pos. Toleranes"));
     const MetricDialogChoice choice = DialogChoiceFromTexts(tols);
     for (int i = 0; i < kMetricDialogLists; ++i) {
         auto* box = new QComboBox;
         box->setObjectName(QString::fromLatin1(kListNames[i]));
-        for (const std::string& e : MetricDialogEntries(i)) box->addItem(QString::fromStdString(e));
+        for (const std::string& e : MetricDialogEntries(i))
+            box->addItem(QString::fromStdString(e));
         box->setCurrentIndex(choice[static_cast<std::size_t>(i)]);
         lists_[i] = box;
     }
@@ -59,15 +58,15 @@ TfrmMetric::TfrmMetric(const MetricTolTexts& tols, QWidget* parent) : QDialog(pa
     g->addWidget(lists_[kExtMajorPos], 5, 3);
     g->setRowMinimumHeight(3, 24);
 
-    auto* buttons = DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
+    auto* buttons =
+        DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(g);
     v->addLayout(buttons);
 }
 
-MetricTolTexts TfrmMetric::Texts() const
-{
+MetricTolTexts TfrmMetric::Texts() const {
     MetricDialogChoice choice{};
     for (int i = 0; i < kMetricDialogLists; ++i)
         choice[static_cast<std::size_t>(i)] = lists_[i]->currentIndex();

@@ -12,13 +12,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmNewPD::TfrmNewPD(QWidget* parent) : QDialog(parent)
-{
+TfrmNewPD::TfrmNewPD(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmNewPD"));
     setWindowTitle(QStringLiteral("New PD Values"));
     cboPDType = new QComboBox;
     cboPDType->setObjectName(QStringLiteral("cboPDType"));
-    for (const NewPDChoice& c : NewPDChoices()) cboPDType->addItem(QString::fromLatin1(c.caption));
+    for (const NewPDChoice& c : NewPDChoices())
+        cboPDType->addItem(QString::fromLatin1(c.caption));
     cboPDType->setCurrentIndex(0);
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -29,19 +29,18 @@ TfrmNewPD::TfrmNewPD(QWidget* parent) : QDialog(parent)
     form->addRow(cboPDType);
     form->addRow(QStringLiteral("New PD:"), Edit1);
 
-    auto* buttons = DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
+    auto* buttons =
+        DialogButtons(this, QStringLiteral("OK"), "btnOK", btnOK, "btnCancel", btnCancel);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
     v->addLayout(buttons);
 }
 
-int TfrmNewPD::Limit() const
-{
+int TfrmNewPD::Limit() const {
     return cboPDType->currentIndex() + 1;
 }
 
-QString TfrmNewPD::Text() const
-{
+QString TfrmNewPD::Text() const {
     return Edit1->text();
 }

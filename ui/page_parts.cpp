@@ -4,8 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-QLayout* Centred(QWidget* widget)
-{
+QLayout* Centred(QWidget* widget) {
     auto* h = new QHBoxLayout;
     h->addStretch(1);
     h->addWidget(widget, 4);
@@ -13,13 +12,11 @@ QLayout* Centred(QWidget* widget)
     return h;
 }
 
-int CharWidth(const QWidget* w, int chars)
-{
+int CharWidth(const QWidget* w, int chars) {
     return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
 }
 
-QLabel* HelpNoteLabel(const char* name, QObject* clickWatcher)
-{
+QLabel* HelpNoteLabel(const char* name, QObject* clickWatcher) {
     auto* label = Named(new QLabel, name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);

@@ -10,8 +10,7 @@ class QLayout;
 class QObject;
 class QWidget;
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }

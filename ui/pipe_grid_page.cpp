@@ -13,8 +13,7 @@
 
 TPipeGridPage::TPipeGridPage(const char* gridName, const char* noteName, const char* boxName,
                              QWidget* parent)
-    : QScrollArea(parent)
-{
+    : QScrollArea(parent) {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(4, 4, 4, 4);
@@ -33,16 +32,14 @@ TPipeGridPage::TPipeGridPage(const char* gridName, const char* noteName, const c
     setFrameShape(QFrame::NoFrame);
 }
 
-void TPipeGridPage::Clear()
-{
+void TPipeGridPage::Clear() {
     note_->hide();
     delete picture_;
     picture_ = nullptr;
 }
 
 void TPipeGridPage::Show(const TextGrid& grid, const std::vector<int>& widths,
-                         const std::string& note, PipeDrawing drawing)
-{
+                         const std::string& note, PipeDrawing drawing) {
     note_->setText(QString::fromStdString(note));
     note_->setVisible(!note.empty());
     grid_->SetMinimumColumnWidths(widths);
@@ -54,8 +51,7 @@ void TPipeGridPage::Show(const TextGrid& grid, const std::vector<int>& widths,
     row_->insertWidget(row_->indexOf(grid_) + 1, picture_, 0, Qt::AlignTop);
 }
 
-bool TPipeGridPage::eventFilter(QObject* watched, QEvent* event)
-{
+bool TPipeGridPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == note_ && event->type() == QEvent::MouseButtonRelease) emit helpRequested();
     return QScrollArea::eventFilter(watched, event);
 }

@@ -9,8 +9,7 @@
 #include <cmath>
 
 TPipePicture::TPipePicture(PipeDrawing drawing, QWidget* parent)
-    : QWidget(parent), drawing_(drawing)
-{
+    : QWidget(parent), drawing_(drawing) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -18,8 +17,7 @@ TPipePicture::TPipePicture(PipeDrawing drawing, QWidget* parent)
     setPalette(white);
 }
 
-QSize TPipePicture::sizeHint() const
-{
+QSize TPipePicture::sizeHint() const {
     // Never below the natural size; larger as the window's font is larger.
     const QSizeF natural = PipeDrawingSize(drawing_);
     const double text = PipeDrawingTextSize(drawing_);
@@ -29,14 +27,12 @@ QSize TPipePicture::sizeHint() const
             static_cast<int>(std::ceil(natural.height() * scale))};
 }
 
-void TPipePicture::paintEvent(QPaintEvent*)
-{
+void TPipePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintPipeDrawing(painter, QRectF(rect()), drawing_);
 }
 
-void TPipePicture::changeEvent(QEvent* event)
-{
+void TPipePicture::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) updateGeometry();
 }

@@ -19,58 +19,49 @@ constexpr double kMaxZoom = 64;
 
 } // namespace
 
-TProfileCanvas::TProfileCanvas(QWidget* parent) : QWidget(parent)
-{
+TProfileCanvas::TProfileCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("profileCanvas"));
     setMinimumSize(360, 260);
     setCursor(Qt::OpenHandCursor);
 }
 
-void TProfileCanvas::SetGeometry(const ProfileGeometry& g)
-{
+void TProfileCanvas::SetGeometry(const ProfileGeometry& g) {
     // A new thread keeps the zoom but starts centred.
     geometry_ = g;
     view_.panX = view_.panY = 0;
     update();
 }
 
-void TProfileCanvas::ZoomBy(double factor)
-{
+void TProfileCanvas::ZoomBy(double factor) {
     view_.zoom = std::clamp(view_.zoom * factor, kMinZoom, kMaxZoom);
     update();
 }
 
-void TProfileCanvas::Fit()
-{
+void TProfileCanvas::Fit() {
     view_ = {};
     update();
 }
 
-void TProfileCanvas::paintEvent(QPaintEvent*)
-{
+void TProfileCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintProfileDrawing(p, QRectF(rect()), geometry_, view_);
 }
 
-void TProfileCanvas::wheelEvent(QWheelEvent* event)
-{
+void TProfileCanvas::wheelEvent(QWheelEvent* event) {
     const int steps = event->angleDelta().y() / 120;
     if (steps != 0) ZoomBy(std::pow(kStep, steps));
     event->accept();
 }
 
-void TProfileCanvas::mousePressEvent(QMouseEvent* event)
-{
+void TProfileCanvas::mousePressEvent(QMouseEvent* event) {
     dragFrom_ = event->position().toPoint();
 }
 
-double TProfileCanvas::PixelsPerInch() const
-{
+double TProfileCanvas::PixelsPerInch() const {
     return ProfileScale(QRectF(rect()), font(), geometry_, view_);
 }
 
-void TProfileCanvas::mouseMoveEvent(QMouseEvent* event)
-{
+void TProfileCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton)) return;
     const QPoint at = event->position().toPoint();
     const QPoint moved = at - dragFrom_;
@@ -81,8 +72,7 @@ void TProfileCanvas::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
-TProfilePage::TProfilePage(QWidget* parent) : QWidget(parent)
-{
+TProfilePage::TProfilePage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("profilePage"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(4, 4, 4, 4);

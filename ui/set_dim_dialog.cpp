@@ -14,20 +14,19 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name)
-{
+template <typename W> W* Named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 } // namespace
 
-TfrmSetDim::TfrmSetDim(QWidget* parent) : QDialog(parent)
-{
+TfrmSetDim::TfrmSetDim(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSetDim"));
     setWindowTitle(QStringLiteral("Set Dim Tool"));
     cboType = Named(new QComboBox, "cboType");
-    for (const SetDimTypeEntry& t : SetDimTypes()) cboType->addItem(QString::fromLatin1(t.caption));
+    for (const SetDimTypeEntry& t : SetDimTypes())
+        cboType->addItem(QString::fromLatin1(t.caption));
     Label5 = Named(new QLabel, "Label5");
     txtPitch = Named(new QLineEdit, "txtPitch");
     optExternal = Named(new QRadioButton(QStringLiteral("External PD Max:")), "optExternal");
@@ -58,16 +57,14 @@ TfrmSetDim::TfrmSetDim(QWidget* parent) : QDialog(parent)
     Reset();
 }
 
-void TfrmSetDim::Reset()
-{
+void TfrmSetDim::Reset() {
     txtExtPD->clear();
     txtIntPD->clear();
     optExternal->setChecked(true);
     optExternalClick();
 }
 
-void TfrmSetDim::optExternalClick()
-{
+void TfrmSetDim::optExternalClick() {
     const bool external = optExternal->isChecked();
     QLineEdit* other = external ? txtIntPD : txtExtPD;
     other->clear();
@@ -75,13 +72,11 @@ void TfrmSetDim::optExternalClick()
     (external ? txtExtPD : txtIntPD)->show();
 }
 
-void TfrmSetDim::cboTypeChange()
-{
+void TfrmSetDim::cboTypeChange() {
     Label5->setText(QString::fromStdString(SetDimPitchCaption(cboType->currentIndex())));
 }
 
-SetDimEntry TfrmSetDim::Entry() const
-{
+SetDimEntry TfrmSetDim::Entry() const {
     SetDimEntry e;
     e.typeIndex = cboType->currentIndex();
     e.pitchText = txtPitch->text().toStdString();

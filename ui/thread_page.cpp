@@ -3,17 +3,14 @@
 
 namespace ThreadPage {
 
-QString Caption(int page)
-{
+QString Caption(int page) {
     static const char* const kCaptions[Count] = {
-        "Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-        "Plug Gage",  "Orvalle",     "NPT Gages", "NPT Tolerances", "Inspect",
-        "Profile",    "ISO 1502 Gauges"};
+        "Parameters", "Thread Dim.",    "Ring Gage", "Set Plug", "Plug Gage",      "Orvalle",
+        "NPT Gages",  "NPT Tolerances", "Inspect",   "Profile",  "ISO 1502 Gauges"};
     return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
 }
 
-bool HasContent(int page)
-{
+bool HasContent(int page) {
     // The pipe pages are added by the pipe fill.
     return (page >= Parameters && page <= Setting) || page == Inspect || page == Profile ||
            page == Iso1502;

@@ -19,8 +19,8 @@
 #include "ui/thread_page.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -31,16 +31,15 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QStatusTipEvent>
 #include <QStackedWidget>
+#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
 
 // A page scrolls rather than clips when the window is smaller than its contents.
-QWidget* Scrolled(QWidget* page)
-{
+QWidget* Scrolled(QWidget* page) {
     auto* area = new QScrollArea;
     area->setWidget(page);
     area->setWidgetResizable(true);
@@ -50,9 +49,7 @@ QWidget* Scrolled(QWidget* page)
 
 } // namespace
 
-TfrmThread::TfrmThread(QWidget* parent)
-    : QWidget(parent)
-{
+TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmThread"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
@@ -191,27 +188,24 @@ TfrmThread::TfrmThread(QWidget* parent)
 
 TfrmThread::~TfrmThread() = default;
 
-QSize TfrmThread::sizeHint() const
-{
+QSize TfrmThread::sizeHint() const {
     // The design size, or what the pages need under a larger desktop font
     // (the scroll areas would offer only part of it).
     QSize page;
     for (int i = ThreadPage::Parameters; i <= ThreadPage::Plug; ++i)
-        page = page.expandedTo(
-            static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
+        page =
+            page.expandedTo(static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
     const int around = pnlName->sizeHint().height() + lblOutOfDate->sizeHint().height() +
                        TabSet1->sizeHint().height();
     // A little room over, so that no scroll bar appears for a pixel or two.
     return QSize(page.width() + 8, page.height() + around + 12).expandedTo(QSize(396, 416));
 }
 
-bool TfrmThread::MetricFlag() const
-{
+bool TfrmThread::MetricFlag() const {
     return model_.Metric();
 }
 
-void TfrmThread::cboTypeClick()
-{
+void TfrmThread::cboTypeClick() {
     const int index = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
     if (index < 0 || index >= static_cast<int>(types.size())) return;
@@ -318,8 +312,7 @@ void TfrmThread::cboTypeClick()
     }
 }
 
-void TfrmThread::cboClassClick()
-{
+void TfrmThread::cboClassClick() {
     const int type = cboType->currentIndex();
     if (type < 0 || ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode != kTypeNPT)
         return;
@@ -329,16 +322,14 @@ void TfrmThread::cboClassClick()
     cboNPTSize->setCurrentIndex(0);
 }
 
-void TfrmThread::optCoatingClick()
-{
+void TfrmThread::optCoatingClick() {
     txtCoating->setEnabled(optCoating->isChecked());
 }
 
 namespace {
 
 // The page a tab selects: the pipe pages by caption, every other by position.
-int PageOfTabCaption(const QString& caption, int index)
-{
+int PageOfTabCaption(const QString& caption, int index) {
     const QString c = caption.trimmed().toLower();
     if (c == QLatin1String("npt gages")) return ThreadPage::NPTGages;
     if (c == QLatin1String("npt tolerances")) return ThreadPage::NPTTolerances;
@@ -350,18 +341,17 @@ int PageOfTabCaption(const QString& caption, int index)
 
 } // namespace
 
-void TfrmThread::TabSet1Change(int index)
-{
+void TfrmThread::TabSet1Change(int index) {
     if (updatingTabs_ || index < 0) return;
     Notebook1->setCurrentIndex(PageOfTabCaption(TabSet1->tabText(index), index));
 }
 
-void TfrmThread::RebuildTabs(bool pipePages)
-{
+void TfrmThread::RebuildTabs(bool pipePages) {
     const int shown = Notebook1->currentIndex();
     const bool severalStarts = Record() && Record()->Starts > 1;
     updatingTabs_ = true;
-    while (TabSet1->count() > 0) TabSet1->removeTab(0);
+    while (TabSet1->count() > 0)
+        TabSet1->removeTab(0);
     int current = 0;
     for (int page = 0; page < ThreadPage::Count; ++page) {
         if (!ThreadPage::HasContent(page)) continue;
@@ -379,8 +369,7 @@ void TfrmThread::RebuildTabs(bool pipePages)
     TabSet1Change(current);
 }
 
-void TfrmThread::ShowPipeTabs(bool nptPages)
-{
+void TfrmThread::ShowPipeTabs(bool nptPages) {
     RebuildTabs(false);
     updatingTabs_ = true;
     while (TabSet1->count() > ThreadPage::ThreadDim + 1)
@@ -394,41 +383,39 @@ void TfrmThread::ShowPipeTabs(bool nptPages)
     TabSet1Change(ThreadPage::ThreadDim);
 }
 
-void TfrmThread::ShowPage(int page)
-{
+void TfrmThread::ShowPage(int page) {
     for (int tab = 0; tab < TabSet1->count(); ++tab) {
         if (PageOfTabCaption(TabSet1->tabText(tab), tab) != page) continue;
-        if (TabSet1->currentIndex() == tab) TabSet1Change(tab);
-        else TabSet1->setCurrentIndex(tab);
+        if (TabSet1->currentIndex() == tab)
+            TabSet1Change(tab);
+        else
+            TabSet1->setCurrentIndex(tab);
         return;
     }
 }
 
-void TfrmThread::pnlNameDblClick()
-{
+void TfrmThread::pnlNameDblClick() {
     const TTInfo* rec = Record();
     if (!rec) return;
     QString text;
     for (const TThdInfo* m : {&rec->IntThd, &rec->ExtThd})
-        for (const std::string& line : m->Notes) text += QString::fromStdString(line) + '\n';
+        for (const std::string& line : m->Notes)
+            text += QString::fromStdString(line) + '\n';
     if (!text.isEmpty()) ShowInformation(this, text);
 }
 
-void TfrmThread::ParametersEdited()
-{
+void TfrmThread::ParametersEdited() {
     UpdateEngagementHint();
     ShowOutOfDate();
 }
 
-void TfrmThread::UpdateEngagementHint()
-{
+void TfrmThread::UpdateEngagementHint() {
     if (!lblStdLOE) return;
     lblStdLOE->setText(
         QString::fromStdString(StandardEngagementText(EntryFromPage(), model_.Metric())));
 }
 
-bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
-{
+bool TfrmThread::eventFilter(QObject* watched, QEvent* event) {
     // The accepted diameter forms in the status line while the box has the focus.
     if (watched == txtNomDia && event->type() == QEvent::FocusIn) {
         QStatusTipEvent tip(txtNomDia->statusTip());
@@ -444,8 +431,7 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmThread::resizeEvent(QResizeEvent* event)
-{
+void TfrmThread::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitNameLabel();
 }

@@ -232,7 +232,7 @@ private:
     QRadioButton* optCoating = nullptr;
     QLineEdit* txtCoating = nullptr;
     QLabel* lblCoatingUnit = nullptr; // "in", or "mm" for M and MJ
-    QPushButton* Button2 = nullptr; // Calculate
+    QPushButton* Button2 = nullptr;   // Calculate
 
     TColorStringGrid* gridThd = nullptr;
     // A pipe thread's drawing goes beside the grid, in this row; emptied before every fill.

@@ -14,8 +14,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm)
-{
+void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm) {
     if (!bm) return;
     // A window that showed no ball micrometer yet has no .bm file to save to.
     if (!BallMicMode()) model_.ForgetFileName();
@@ -24,8 +23,7 @@ void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm)
     ShowBallMicSetting();
 }
 
-bool TfrmThread::OpenBallMicFile(const QString& fileName)
-{
+bool TfrmThread::OpenBallMicFile(const QString& fileName) {
     auto bm = std::make_unique<TBallMic>();
     std::string error;
     const BallMicFileStatus status = LoadBallMicFile(*bm, fileName.toStdString(), &error);
@@ -47,8 +45,7 @@ bool TfrmThread::OpenBallMicFile(const QString& fileName)
     return true;
 }
 
-bool TfrmThread::SaveBallMicFile(const QString& fileName)
-{
+bool TfrmThread::SaveBallMicFile(const QString& fileName) {
     if (!BallMic()) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
@@ -63,8 +60,7 @@ bool TfrmThread::SaveBallMicFile(const QString& fileName)
     return true;
 }
 
-void TfrmThread::ShowBallMicSetting()
-{
+void TfrmThread::ShowBallMicSetting() {
     if (model_.EnterBallMicMode()) {
         // The thread pages have nothing to say about a ball micrometer.
         ballMicPage_ = new TBallMicPage;
@@ -76,7 +72,8 @@ void TfrmThread::ShowBallMicSetting()
         SetMetricDisplay(false);
         emit metricFlagChanged(false);
         const QSignalBlocker block(TabSet1);
-        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        while (TabSet1->count() > 0)
+            TabSet1->removeTab(0);
         TabSet1->addTab(QStringLiteral("Orvalle"));
         setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
         emit recordChanged();
@@ -88,8 +85,7 @@ void TfrmThread::ShowBallMicSetting()
     ballMicPage_->Show(*BallMic());
 }
 
-bool TfrmThread::ChangeBallMic(const TBallMic& changed)
-{
+bool TfrmThread::ChangeBallMic(const TBallMic& changed) {
     // Refused as the dialog refuses it: the page keeps the last good calculation.
     if (const std::string problem = BallMicEntryProblem(changed); !problem.empty()) {
         ShowError(this, QString::fromStdString(problem));
@@ -102,16 +98,14 @@ bool TfrmThread::ChangeBallMic(const TBallMic& changed)
     return true;
 }
 
-void TfrmThread::BallMicExtClick()
-{
+void TfrmThread::BallMicExtClick() {
     if (!BallMic()) return;
     TBallMic changed = *BallMic();
     changed.Internal = ballMicPage_->InternalChosen() ? -1 : 0;
     ChangeBallMic(changed);
 }
 
-void TfrmThread::BallMicCalcClick()
-{
+void TfrmThread::BallMicCalcClick() {
     if (!BallMic()) return;
     const double dia = BallDiaEntry(ballMicPage_->BallDiaText().toStdString());
     if (!(dia > 0)) {

@@ -1,9 +1,9 @@
 // Calculate: the parameter page into a new thread record, the record's
 // calculation, and the result pages. Changes the model's record and display
 // unit; of the widgets only the diameter and pitch boxes Calculate tidies.
-#include "pages/parameter_page.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "pages/parameter_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
@@ -15,22 +15,19 @@
 
 namespace {
 
-std::string Text(const QLineEdit* box)
-{
+std::string Text(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
 } // namespace
 
-bool TfrmThread::TypeAvailable(uint16_t typeCode, const std::string& typeName)
-{
+bool TfrmThread::TypeAvailable(uint16_t typeCode, const std::string& typeName) {
     if (FamilyAvailable(typeCode)) return true;
     ShowError(this, QString::fromStdString(UnavailableTypeMessage(typeCode, typeName)));
     return false;
 }
 
-ParameterEntry TfrmThread::EntryFromPage() const
-{
+ParameterEntry TfrmThread::EntryFromPage() const {
     ParameterEntry e;
     e.typeIndex = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
@@ -54,8 +51,7 @@ ParameterEntry TfrmThread::EntryFromPage() const
     return e;
 }
 
-void TfrmThread::Button2Click()
-{
+void TfrmThread::Button2Click() {
     const auto& types = ThreadTypeEntries();
     const int index = cboType->currentIndex();
     if (index < 0 || index >= static_cast<int>(types.size())) return;

@@ -8,16 +8,15 @@
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
-#include "ui/thread_window.h"
 #include "ui/thread_page.h"
+#include "ui/thread_window.h"
 
 #include <QStackedWidget>
 
 namespace {
 
 // One grid, or several one after another with an empty line between them.
-std::string GridsCsv(const std::vector<TextGrid>& grids)
-{
+std::string GridsCsv(const std::vector<TextGrid>& grids) {
     std::string out;
     for (const TextGrid& g : grids) {
         if (g.empty()) continue;
@@ -29,8 +28,7 @@ std::string GridsCsv(const std::vector<TextGrid>& grids)
 
 } // namespace
 
-void TfrmThread::CopyPageAsCsv()
-{
+void TfrmThread::CopyPageAsCsv() {
     const int page = Notebook1->currentIndex();
     std::string csv;
     if (page == ThreadPage::Inspect) {
@@ -39,16 +37,23 @@ void TfrmThread::CopyPageAsCsv()
         csv = CsvGrid(iso1502Page_->Grid());
     } else if (Record() && !BallMicMode() && Record()->Pipe) {
         const PipePagesText p = BuildPipePages(*Record());
-        if (page == ThreadPage::ThreadDim) csv = CsvGrid(p.thread);
-        else if (page == ThreadPage::NPTGages) csv = CsvGrid(p.gages);
-        else if (page == ThreadPage::NPTTolerances) csv = CsvGrid(p.tols);
+        if (page == ThreadPage::ThreadDim)
+            csv = CsvGrid(p.thread);
+        else if (page == ThreadPage::NPTGages)
+            csv = CsvGrid(p.gages);
+        else if (page == ThreadPage::NPTTolerances)
+            csv = CsvGrid(p.tols);
     } else if (Record() && !BallMicMode()) {
         const ResultPagesText p =
             BuildResultPages(*Record(), FileName().toStdString(), model_.Metric());
-        if (page == ThreadPage::ThreadDim) csv = GridsCsv({p.thread, p.tapDrills});
-        else if (page == ThreadPage::Ring) csv = CsvGrid(VisibleGaugeGrid(p.ring));
-        else if (page == ThreadPage::SetPlug) csv = CsvGrid(VisibleGaugeGrid(p.setPlug));
-        else if (page == ThreadPage::Plug) csv = CsvGrid(VisibleGaugeGrid(p.plug));
+        if (page == ThreadPage::ThreadDim)
+            csv = GridsCsv({p.thread, p.tapDrills});
+        else if (page == ThreadPage::Ring)
+            csv = CsvGrid(VisibleGaugeGrid(p.ring));
+        else if (page == ThreadPage::SetPlug)
+            csv = CsvGrid(VisibleGaugeGrid(p.setPlug));
+        else if (page == ThreadPage::Plug)
+            csv = CsvGrid(VisibleGaugeGrid(p.plug));
     }
     if (csv.empty()) {
         ShowInformation(this, QStringLiteral("This page shows no grid to copy."));

@@ -1,12 +1,12 @@
 // Thread files: saving the window's record, and opening one into a fresh record
 // with the parameter page shown as it was typed. Changes the model's record,
 // file name, unsaved mark and metric classes, and the parameter page's widgets.
-#include "pages/parameter_page.h"
-#include "pages/result_pages.h"
 #include "core/table_file.h"
-#include "pages/thread_file.h"
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
+#include "pages/parameter_page.h"
+#include "pages/result_pages.h"
+#include "pages/thread_file.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
@@ -17,8 +17,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-bool TfrmThread::SaveThreadFile(const QString& fileName)
-{
+bool TfrmThread::SaveThreadFile(const QString& fileName) {
     if (BallMicMode()) return SaveBallMicFile(fileName);
     if (!SaveAllowed()) return false;
     if (!Record()) {
@@ -36,8 +35,7 @@ bool TfrmThread::SaveThreadFile(const QString& fileName)
     return true;
 }
 
-bool TfrmThread::SaveAllowed()
-{
+bool TfrmThread::SaveAllowed() {
     if (!model_.SetDimShown()) return true;
     ShowInformation(this, QStringLiteral("The Set Dim tool's setting dimensions are not saved as "
                                          "a thread file: print the Setting Dims Report to keep "
@@ -45,8 +43,7 @@ bool TfrmThread::SaveAllowed()
     return false;
 }
 
-bool TfrmThread::OpenThreadFile(const QString& fileName)
-{
+bool TfrmThread::OpenThreadFile(const QString& fileName) {
     if (BallMicMode() || IsBallMicFile(fileName.toStdString())) return OpenBallMicFile(fileName);
     // Read into a fresh record: a file that cannot be used leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
@@ -74,8 +71,7 @@ bool TfrmThread::OpenThreadFile(const QString& fileName)
     return true;
 }
 
-void TfrmThread::RestoreParameterPage()
-{
+void TfrmThread::RestoreParameterPage() {
     const RestoredPage p = RestorePage(*Record());
     {
         const QSignalBlocker block(cboType);

@@ -7,9 +7,7 @@
 #include "pages/parameter_page.h"
 #include "ui/message_box.h"
 
-
-bool TfrmThread::CalculateEntry(const ParameterEntry& entry)
-{
+bool TfrmThread::CalculateEntry(const ParameterEntry& entry) {
     if (BallMicMode()) return false;
     auto rec = std::make_unique<TTInfo>();
     try {

@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-uint16_t TfrmThread::ShownTypeCode() const
-{
+uint16_t TfrmThread::ShownTypeCode() const {
     const int index = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
     return index >= 0 && index < static_cast<int>(types.size())
@@ -22,18 +21,16 @@ uint16_t TfrmThread::ShownTypeCode() const
                : static_cast<uint16_t>(kTypeM);
 }
 
-void TfrmThread::ShowMetricTols()
-{
+void TfrmThread::ShowMetricTols() {
     const uint16_t code = ShownTypeCode();
-    btnMetric->setText(QString::fromStdString(
-        MetricButtonCaption(code, {model_.IntTol(), model_.ExtTol()})));
+    btnMetric->setText(
+        QString::fromStdString(MetricButtonCaption(code, {model_.IntTol(), model_.ExtTol()})));
     const QString notice = QString::fromStdString(model_.MetricLOENotice());
     lblMetricLOENote->setText(notice);
     lblMetricLOENote->setVisible(code == kTypeM && !notice.isEmpty());
 }
 
-void TfrmThread::ApplyMetricLOE(int asked)
-{
+void TfrmThread::ApplyMetricLOE(int asked) {
     model_.ApplyMetricLOE(asked);
     const int group = model_.MetricLOEGroup();
     if (metricLOEButtons_->checkedId() != group) {
@@ -43,8 +40,7 @@ void TfrmThread::ApplyMetricLOE(int asked)
     ShowMetricTols();
 }
 
-void TfrmThread::btnMetricClick()
-{
+void TfrmThread::btnMetricClick() {
     // The dialog offers the class chosen; the group shifts it again afterwards.
     TfrmMetric dialog({model_.IntTol(), model_.ChosenExtTol()}, this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -53,21 +49,18 @@ void TfrmThread::btnMetricClick()
     ParametersEdited();
 }
 
-void TfrmThread::optMetricLOEClick(int group)
-{
+void TfrmThread::optMetricLOEClick(int group) {
     if (group == model_.MetricLOEGroup()) return;
     ApplyMetricLOE(group);
     ParametersEdited();
 }
 
-void TfrmThread::KeepMClasses()
-{
+void TfrmThread::KeepMClasses() {
     model_.KeepMClasses();
     const QSignalBlocker block(metricLOEButtons_);
     metricLOEButtons_->button(kNormalLOE)->setChecked(true);
 }
 
-void TfrmThread::RestoreMClasses()
-{
+void TfrmThread::RestoreMClasses() {
     if (const std::optional<int> group = model_.RestoreMClasses()) ApplyMetricLOE(*group);
 }

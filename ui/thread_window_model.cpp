@@ -10,8 +10,7 @@
 namespace {
 
 // Texts of options not chosen do not change the calculation.
-ParameterEntry AsCalculated(ParameterEntry e)
-{
+ParameterEntry AsCalculated(ParameterEntry e) {
     if (!e.customLOE) e.loeText.clear();
     if (!e.coated) e.coatingText.clear();
     if (e.pipe) {
@@ -23,8 +22,7 @@ ParameterEntry AsCalculated(ParameterEntry e)
 
 } // namespace
 
-TThreadWindowModel::TThreadWindowModel() : fileName_(QStringLiteral("(Untitled)"))
-{
+TThreadWindowModel::TThreadWindowModel() : fileName_(QStringLiteral("(Untitled)")) {
     const MetricTolTexts tols = DefaultMetricTols(kTypeM);
     intTol_ = tols.internal;
     extTol_ = chosenExtTol_ = tols.external;
@@ -32,108 +30,91 @@ TThreadWindowModel::TThreadWindowModel() : fileName_(QStringLiteral("(Untitled)"
 
 TThreadWindowModel::~TThreadWindowModel() = default;
 
-void TThreadWindowModel::ShowThread(std::unique_ptr<TTInfo> rec)
-{
+void TThreadWindowModel::ShowThread(std::unique_ptr<TTInfo> rec) {
     rec_ = std::move(rec);
     setDim_ = false;
 }
 
-void TThreadWindowModel::ShowSetDim(std::unique_ptr<TTInfo> rec, bool internalOnly)
-{
+void TThreadWindowModel::ShowSetDim(std::unique_ptr<TTInfo> rec, bool internalOnly) {
     rec_ = std::move(rec);
     setDim_ = true;
     setDimInternal_ = internalOnly;
     unsaved_ = false;
 }
 
-bool TThreadWindowModel::HasThreadCalculation() const
-{
+bool TThreadWindowModel::HasThreadCalculation() const {
     return rec_ && !setDim_ && !ballMicMode_;
 }
 
-bool TThreadWindowModel::PipeShown() const
-{
+bool TThreadWindowModel::PipeShown() const {
     return rec_ && rec_->Pipe;
 }
 
-bool TThreadWindowModel::UnitSwitchable() const
-{
+bool TThreadWindowModel::UnitSwitchable() const {
     return !PipeShown() && !ballMicMode_;
 }
 
-void TThreadWindowModel::ShowBallMic(std::unique_ptr<TBallMic> bm)
-{
+void TThreadWindowModel::ShowBallMic(std::unique_ptr<TBallMic> bm) {
     ballMic_ = std::move(bm);
 }
 
-bool TThreadWindowModel::EnterBallMicMode()
-{
+bool TThreadWindowModel::EnterBallMicMode() {
     if (ballMicMode_) return false;
     ballMicMode_ = true;
     metric_ = false;
     return true;
 }
 
-void TThreadWindowModel::SetFileName(const QString& path)
-{
+void TThreadWindowModel::SetFileName(const QString& path) {
     fileName_ = QFileInfo(path).fileName();
 }
 
-void TThreadWindowModel::ForgetFileName()
-{
+void TThreadWindowModel::ForgetFileName() {
     fileName_ = QStringLiteral("(Untitled)");
 }
 
-void TThreadWindowModel::RecordShown(const ParameterEntry& page)
-{
+void TThreadWindowModel::RecordShown(const ParameterEntry& page) {
     shownRecord_ = rec_.get();
     shownEntry_ = page;
     reevaluatedRecord_ = nullptr;
 }
 
-const ParameterEntry* TThreadWindowModel::ShownEntry() const
-{
+const ParameterEntry* TThreadWindowModel::ShownEntry() const {
     return shownEntry_ ? &*shownEntry_ : nullptr;
 }
 
-bool TThreadWindowModel::OutOfDate(const ParameterEntry& page) const
-{
+bool TThreadWindowModel::OutOfDate(const ParameterEntry& page) const {
     return rec_ && shownEntry_ && rec_.get() == shownRecord_ &&
            AsCalculated(*shownEntry_) != AsCalculated(page);
 }
 
-void TThreadWindowModel::Reevaluated(const QString& note, bool changed)
-{
+void TThreadWindowModel::Reevaluated(const QString& note, bool changed) {
     reevaluationNote_ = note;
     reevaluatedRecord_ = rec_.get();
     if (changed) unsaved_ = true;
 }
 
-QString TThreadWindowModel::ReevaluationNote() const
-{
+QString TThreadWindowModel::ReevaluationNote() const {
     return rec_ && rec_.get() == reevaluatedRecord_ ? reevaluationNote_ : QString();
 }
 
-void TThreadWindowModel::ApplyMetricLOE(int asked)
-{
+void TThreadWindowModel::ApplyMetricLOE(int asked) {
     const MetricLOEChange change = ChangeMetricLOE(chosenExtTol_, kNormalLOE, asked);
     extTol_ = change.external;
     loeGroup_ = change.group;
     loeNotice_ = ::MetricLOENotice(chosenExtTol_, change, asked);
 }
 
-void TThreadWindowModel::ChooseMetricTols(const MetricTolTexts& tols)
-{
+void TThreadWindowModel::ChooseMetricTols(const MetricTolTexts& tols) {
     intTol_ = tols.internal;
     chosenExtTol_ = tols.external;
 }
 
-void TThreadWindowModel::KeepMClasses()
-{
+void TThreadWindowModel::KeepMClasses() {
     // MJ has one class and no engagement groups; the M choice waits for M.
     const MetricTolTexts mj = DefaultMetricTols(kTypeMJ);
-    const bool showsMJ = intTol_ == mj.internal && extTol_ == mj.external &&
-                         loeGroup_ == kNormalLOE;
+    const bool showsMJ =
+        intTol_ == mj.internal && extTol_ == mj.external && loeGroup_ == kNormalLOE;
     if (!showsMJ) keptM_ = {true, intTol_, chosenExtTol_, loeGroup_};
     intTol_ = mj.internal;
     extTol_ = chosenExtTol_ = mj.external;
@@ -141,8 +122,7 @@ void TThreadWindowModel::KeepMClasses()
     loeNotice_.clear();
 }
 
-std::optional<int> TThreadWindowModel::RestoreMClasses()
-{
+std::optional<int> TThreadWindowModel::RestoreMClasses() {
     if (!keptM_.kept) return std::nullopt;
     intTol_ = keptM_.internal;
     chosenExtTol_ = keptM_.chosenExternal;
@@ -150,8 +130,7 @@ std::optional<int> TThreadWindowModel::RestoreMClasses()
     return keptM_.group;
 }
 
-void TThreadWindowModel::RestoreMetricClasses(const RestoredPage& p)
-{
+void TThreadWindowModel::RestoreMetricClasses(const RestoredPage& p) {
     intTol_ = p.intTolText;
     extTol_ = p.extTolText;
     loeGroup_ = p.metricLOE;

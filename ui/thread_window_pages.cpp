@@ -18,20 +18,17 @@
 
 namespace {
 
-QLabel* NamedLabel(const char* name, const char* text)
-{
+QLabel* NamedLabel(const char* name, const char* text) {
     return Named(new QLabel(QString::fromLatin1(text)), name);
 }
 
-QRadioButton* NamedRadio(const char* name, const char* text)
-{
+QRadioButton* NamedRadio(const char* name, const char* text) {
     return Named(new QRadioButton(QString::fromLatin1(text)), name);
 }
 
 } // namespace
 
-QWidget* TfrmThread::BuildParameterPage()
-{
+QWidget* TfrmThread::BuildParameterPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
 
@@ -152,8 +149,7 @@ QWidget* TfrmThread::BuildParameterPage()
     return page;
 }
 
-QWidget* TfrmThread::BuildThreadPage()
-{
+QWidget* TfrmThread::BuildThreadPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(4, 4, 4, 4);

@@ -23,13 +23,11 @@ const std::vector<int> kTolsColumns = {150, 65, 65};
 
 } // namespace
 
-bool TfrmThread::UnitSwitchable() const
-{
+bool TfrmThread::UnitSwitchable() const {
     return model_.UnitSwitchable();
 }
 
-void TfrmThread::RemovePipePictures()
-{
+void TfrmThread::RemovePipePictures() {
     // The notes say why a pipe grid shows N/A; other threads have their own.
     lblThdNote->hide();
     nptGagesPage_->Clear();
@@ -39,8 +37,7 @@ void TfrmThread::RemovePipePictures()
     if (!model_.PipeShown()) pipeCaption_.clear();
 }
 
-void TfrmThread::FillPipePages()
-{
+void TfrmThread::FillPipePages() {
     RemovePipePictures();
     grdTapDrills->hide();
     const PipePagesText pages = BuildPipePages(*Record());
@@ -62,8 +59,7 @@ void TfrmThread::FillPipePages()
         threadPicture_ = new TPipePicture(pages.threadDrawing);
         threadPicture_->setObjectName(QStringLiteral("pipePicture"));
         threadRow_->setSpacing(12);
-        threadRow_->insertWidget(threadRow_->indexOf(gridThd) + 1, threadPicture_, 0,
-                                 Qt::AlignTop);
+        threadRow_->insertWidget(threadRow_->indexOf(gridThd) + 1, threadPicture_, 0, Qt::AlignTop);
     }
     lblThdNote->setText(QString::fromStdString(pages.threadNote));
     lblThdNote->setVisible(!pages.threadNote.empty());

@@ -10,8 +10,8 @@
 #include "pages/set_dim.h"
 #include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
-#include "ui/thread_window.h"
 #include "ui/thread_page.h"
+#include "ui/thread_window.h"
 #include "ui/wait_cursor.h"
 
 #include <QLabel>
@@ -22,8 +22,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-bool TfrmThread::FitToNewPD(int limit, const QString& text)
-{
+bool TfrmThread::FitToNewPD(int limit, const QString& text) {
     if (limit < 1 || limit > 4) return false;
     if (!HasThreadCalculation() || !model_.ShownEntry()) {
         ShowError(this, QStringLiteral("Can not re-evaluate: calculate the thread first."));
@@ -48,9 +47,9 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text)
         progress.setMinimumDuration(400);
         progress.setAutoClose(false);
         try {
-            fit = ::FitToNewPD(*model_.ShownEntry(), static_cast<PDLimit>(limit),
-                               text.toStdString(), model_.Metric(),
-                               [&progress](int at) { progress.setValue(at); });
+            fit =
+                ::FitToNewPD(*model_.ShownEntry(), static_cast<PDLimit>(limit), text.toStdString(),
+                             model_.Metric(), [&progress](int at) { progress.setValue(at); });
         } catch (const TableError& e) {
             fit.message = TableErrorText(e.what()).toStdString();
         }
@@ -73,15 +72,13 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text)
     return true;
 }
 
-void TfrmThread::ShowReevaluationNote()
-{
+void TfrmThread::ShowReevaluationNote() {
     const QString note = model_.ReevaluationNote();
     lblReevaluated->setText(note);
     lblReevaluated->setVisible(!note.isEmpty());
 }
 
-bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
-{
+bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {
     // Built aside: a refused entry leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
     const SetDimOutcome r = RunSetDim(entry, *rec);
@@ -100,8 +97,7 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry)
     return true;
 }
 
-void TfrmThread::ShowSetDimResult(bool external)
-{
+void TfrmThread::ShowSetDimResult(bool external) {
     SetMetricDisplay(model_.Metric());
     lblOutOfDate->hide();
     ShowReevaluationNote();
@@ -111,7 +107,8 @@ void TfrmThread::ShowSetDimResult(bool external)
     // other pages would show limits it never had.
     {
         const QSignalBlocker block(TabSet1);
-        while (TabSet1->count() > 0) TabSet1->removeTab(0);
+        while (TabSet1->count() > 0)
+            TabSet1->removeTab(0);
         TabSet1->addTab(ThreadPage::Caption(ThreadPage::Setting));
     }
     Notebook1->setCurrentIndex(ThreadPage::Setting);

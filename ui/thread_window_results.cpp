@@ -2,22 +2,22 @@
 // options, the wire-size entry, the display unit and the clipboard commands.
 // Every text shown comes from the core's page and clipboard builders. Changes
 // the model's shown entry, display unit and the record's gauge class and wire.
-#include "ui/clipboard_export.h"
-#include "pages/clipboard_text.h"
 #include "core/display_unit.h"
-#include "pages/parameter_page.h"
-#include "pages/result_pages.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "pages/clipboard_text.h"
+#include "pages/parameter_page.h"
+#include "pages/profile_geometry.h"
+#include "pages/result_pages.h"
+#include "ui/clipboard_export.h"
 #include "ui/color_string_grid.h"
 #include "ui/gauge_page.h"
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
 #include "ui/pipe_grid_page.h"
-#include "ui/thread_window.h"
 #include "ui/profile_page.h"
-#include "pages/profile_geometry.h"
+#include "ui/thread_window.h"
 
 #include "report/print_preview.h"
 #include "ui/thread_page.h"
@@ -31,15 +31,13 @@
 
 namespace {
 
-QString Q(const std::string& text)
-{
+QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 } // namespace
 
-void TfrmThread::ShowResults()
-{
+void TfrmThread::ShowResults() {
     // A new record (Calculate, a thread file) matches the page as it stands now;
     // a redisplay of the same record (class W / X) keeps what was there.
     if (model_.RecordIsNew()) {
@@ -61,8 +59,7 @@ void TfrmThread::ShowResults()
     FormActivate();
 }
 
-void TfrmThread::RedrawResults()
-{
+void TfrmThread::RedrawResults() {
     if (!Record()) return;
     if (model_.SetDimShown()) {
         ShowGageSetting();
@@ -93,13 +90,11 @@ void TfrmThread::RedrawResults()
     ShowOutOfDate();
 }
 
-bool TfrmThread::OutOfDate() const
-{
+bool TfrmThread::OutOfDate() const {
     return model_.OutOfDate(EntryFromPage());
 }
 
-void TfrmThread::ShowOutOfDate()
-{
+void TfrmThread::ShowOutOfDate() {
     if (!Record() || model_.SetDimShown()) return;
     const bool stale = OutOfDate();
     const std::string caption = pipeCaption_.isEmpty()
@@ -110,19 +105,20 @@ void TfrmThread::ShowOutOfDate()
                    (model_.Unsaved() ? QStringLiteral(" *") : QString()));
     ShowReevaluationNote();
     gridThd->SetDimmed(stale);
-    for (TGaugePage* page : {ringPage_, setPlugPage_, plugPage_}) page->SetDimmed(stale);
-    for (TPipeGridPage* page : {nptGagesPage_, nptTolsPage_}) page->Grid()->SetDimmed(stale);
+    for (TGaugePage* page : {ringPage_, setPlugPage_, plugPage_})
+        page->SetDimmed(stale);
+    for (TPipeGridPage* page : {nptGagesPage_, nptTolsPage_})
+        page->Grid()->SetDimmed(stale);
     iso1502Page_->SetDimmed(stale);
     QPalette palette = pnlName->palette();
-    palette.setColor(QPalette::WindowText,
-                     palette.color(stale ? QPalette::Disabled : QPalette::Active,
-                                   QPalette::WindowText));
+    palette.setColor(
+        QPalette::WindowText,
+        palette.color(stale ? QPalette::Disabled : QPalette::Active, QPalette::WindowText));
     lblName->setPalette(palette);
     lblOutOfDate->setVisible(stale);
 }
 
-void TfrmThread::FitNameLabel()
-{
+void TfrmThread::FitNameLabel() {
     // From a little above the desktop font (12 points on a 9-point desktop)
     // down in steps of 2 while the designation does not fit the panel.
     QFont font = QApplication::font();
@@ -141,16 +137,14 @@ void TfrmThread::FitNameLabel()
     lblName->setFont(font);
 }
 
-void TfrmThread::ApplyGaugeClassOptions()
-{
+void TfrmThread::ApplyGaugeClassOptions() {
     if (!Record()) return;
     const GaugeClassChoice c = GaugeClassOptions(Record()->ExtThd.TypeCode);
     setPlugPage_->ShowClassOptions(c);
     Record()->ClassW = c.classW;
 }
 
-void TfrmThread::CheckGaugeClass(bool classX)
-{
+void TfrmThread::CheckGaugeClass(bool classX) {
     ApplyGaugeClassOptions();
     // The options above are the type's defaults; the class asked for wins.
     const GaugeClassChoice gauge = GaugeClassOptions(Record()->ExtThd.TypeCode, classX);
@@ -158,15 +152,13 @@ void TfrmThread::CheckGaugeClass(bool classX)
     Record()->ClassW = gauge.classW;
 }
 
-void TfrmThread::GaugeClassClick(bool classW)
-{
+void TfrmThread::GaugeClassClick(bool classW) {
     if (!Record()) return;
     Record()->ClassW = classW ? 1 : 0;
     ShowResults();
 }
 
-bool TfrmThread::UseWireBox(const TGaugePage* page)
-{
+bool TfrmThread::UseWireBox(const TGaugePage* page) {
     TTInfo* rec = Record();
     if (!rec) return false;
     const bool metric = model_.Metric();
@@ -182,8 +174,7 @@ bool TfrmThread::UseWireBox(const TGaugePage* page)
     return true;
 }
 
-bool TfrmThread::UseNewWireSize(const QString& text)
-{
+bool TfrmThread::UseNewWireSize(const QString& text) {
     if (!HasThreadCalculation()) {
         ShowInformation(this, QStringLiteral("A wire size needs a calculated thread: calculate "
                                              "the thread first."));
@@ -197,15 +188,13 @@ bool TfrmThread::UseNewWireSize(const QString& text)
     return UseWireBox(setPlugPage_);
 }
 
-void TfrmThread::FormActivate()
-{
+void TfrmThread::FormActivate() {
     SetMetricDisplay(model_.Metric());
     UpdateEngagementHint();
     emit metricFlagChanged(model_.Metric());
 }
 
-void TfrmThread::ToggleDisplayUnit()
-{
+void TfrmThread::ToggleDisplayUnit() {
     // Pipe tables are inches only; the frame disables the command for them.
     if (!UnitSwitchable()) return;
     model_.SetMetric(!model_.Metric());
@@ -215,27 +204,31 @@ void TfrmThread::ToggleDisplayUnit()
     emit metricFlagChanged(model_.Metric());
 }
 
-void TfrmThread::CopyCalCertData()
-{
+void TfrmThread::CopyCalCertData() {
     if (!Record()) return;
     const TGaugePage* page = nullptr;
     switch (Notebook1->currentIndex()) {
-    case ThreadPage::Ring: page = ringPage_; break;
-    case ThreadPage::SetPlug: page = setPlugPage_; break;
-    case ThreadPage::Plug: page = plugPage_; break;
-    default: return;
+    case ThreadPage::Ring:
+        page = ringPage_;
+        break;
+    case ThreadPage::SetPlug:
+        page = setPlugPage_;
+        break;
+    case ThreadPage::Plug:
+        page = plugPage_;
+        break;
+    default:
+        return;
     }
     PutTextOnClipboard(CalCertText(*Record(), page->Kind(), page->GoChosen(), model_.Metric()));
 }
 
-void TfrmThread::CopyThreadDims(bool internal)
-{
+void TfrmThread::CopyThreadDims(bool internal) {
     if (!Record()) return;
     PutTextOnClipboard(ThreadDimsText(*Record(), internal, model_.Metric()));
 }
 
-void TfrmThread::PrintThread(bool previewMode)
-{
+void TfrmThread::PrintThread(bool previewMode) {
     if (BallMicMode()) {
         if (BallMic()) ShowReport(this, BallMicReportJob(*BallMic()), previewMode);
         return;

@@ -11,8 +11,7 @@
 
 #include <cmath>
 
-QWidget* TfrmThread::BuildSettingPage()
-{
+QWidget* TfrmThread::BuildSettingPage() {
     gaugePage_ = new TGaugeSettingPage;
     connect(gaugePage_, &TGaugeSettingPage::choiceChanged, this, [this] { ShowGageSetting(); });
     connect(gaugePage_, &TGaugeSettingPage::pointDiaEntered, this, [this] { btnCalcClick(); });
@@ -21,8 +20,7 @@ QWidget* TfrmThread::BuildSettingPage()
     return gaugePage_;
 }
 
-void TfrmThread::ShowGageSetting()
-{
+void TfrmThread::ShowGageSetting() {
     if (!Record() || model_.PipeShown()) {
         gaugePage_->Clear();
         return;
@@ -31,15 +29,13 @@ void TfrmThread::ShowGageSetting()
                                            gaugePage_->RollGauge(), model_.Metric()));
 }
 
-void TfrmThread::btnCalcClick()
-{
+void TfrmThread::btnCalcClick() {
     TTInfo* rec = Record();
     if (!rec || model_.PipeShown()) return;
     const double d = PointDiaEntryToRecordUnits(*rec, gaugePage_->PointDiaEntry().toStdString());
     // Points are inch parts; a millimetre record takes them in millimetres.
     const uint16_t type = rec->ExtThd.TypeCode;
-    const double inches =
-        HoldsMillimetres(type) ? d / kMmPerInch : d;
+    const double inches = HoldsMillimetres(type) ? d / kMmPerInch : d;
     const TThdInfo& shown = gaugePage_->External() ? rec->ExtThd : rec->IntThd;
     // The entry shows the point to four places: its own text is no new point.
     if (std::fabs(inches - shown.PointDia) >= 0.00005) {

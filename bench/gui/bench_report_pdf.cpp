@@ -23,8 +23,7 @@ namespace {
 
 const QString kFile = "/tmp/pl_bench_report.pdf";
 
-std::unique_ptr<TTInfo> Calculated()
-{
+std::unique_ptr<TTInfo> Calculated() {
     Settings().TableDataPath = PL_TABLES_DIR;
     auto rec = std::make_unique<TTInfo>();
     rec->SetNomDia(0.25);
@@ -38,8 +37,7 @@ std::unique_ptr<TTInfo> Calculated()
     return rec;
 }
 
-void BM_ThreadReport_PdfWriter(benchmark::State& state)
-{
+void BM_ThreadReport_PdfWriter(benchmark::State& state) {
     const auto rec = Calculated();
     for (auto _ : state)
         if (!WriteReportPdf(ThreadReportJob(ReportKind::Thread, *rec, false), kFile))
@@ -47,8 +45,7 @@ void BM_ThreadReport_PdfWriter(benchmark::State& state)
 }
 BENCHMARK(BM_ThreadReport_PdfWriter)->Unit(benchmark::kMillisecond);
 
-void BM_ThreadReport_PdfPrinter(benchmark::State& state)
-{
+void BM_ThreadReport_PdfPrinter(benchmark::State& state) {
     const auto rec = Calculated();
     for (auto _ : state) {
         const bool written = WritePdfFile(
@@ -74,8 +71,7 @@ BENCHMARK(BM_ThreadReport_PdfPrinter)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -37,28 +37,26 @@ class BallMicTest : public QObject {
     void MakeFrame() { frame_ = MakeTestFrame(*dir_); }
     void Trigger(const char* name) { frame_->findChild<QAction*>(name)->trigger(); }
     // A control of the window's ball micrometer page.
-    template <class T> static T* Page(QWidget* w, const char* name)
-    {
+    template <class T> static T* Page(QWidget* w, const char* name) {
         return Child<T>(*Child<QWidget>(*w, "OrvalleBallMic"), name);
     }
     static QString Text(QWidget* w, const char* name) { return Page<QLabel>(w, name)->text(); }
     // Fills the dialog: the options, OK, the entries of the data page, OK.
     static int Fill(QDialog& d, const char* side, const char* plane, const char* dia,
-                    const QList<QPair<const char*, const char*>>& entries)
-    {
+                    const QList<QPair<const char*, const char*>>& entries) {
         d.show();
         for (const char* option : {side, plane, dia})
             if (option) Child<QRadioButton>(d, option)->click();
         Child<QPushButton>(d, "BitBtn3")->click();
-        for (const auto& [name, text] : entries) Child<QLineEdit>(d, name)->setText(text);
+        for (const auto& [name, text] : entries)
+            Child<QLineEdit>(d, name)->setText(text);
         Child<QPushButton>(d, "BitBtn1")->click();
         d.hide();
         return d.result();
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         dir_ = std::make_unique<TempDir>();
         messages_.clear();
         fileAnswer_.clear();
@@ -69,8 +67,7 @@ private slots:
         };
         Hooks().runModal = [this](QDialog& d) { return user_ ? user_(d) : int(QDialog::Rejected); };
     }
-    void cleanup()
-    {
+    void cleanup() {
         frame_.reset();
         ResetHooks();
         ResetReportHooks();
@@ -79,8 +76,7 @@ private slots:
         dir_.reset();
     }
 
-    void dialogPagesAndChecks()
-    {
+    void dialogPagesAndChecks() {
         TfrmBallMic d;
         QCOMPARE(d.windowTitle(), QString("Ball Mic Calculator (HB)"));
         d.show();
@@ -113,14 +109,15 @@ private slots:
 
     // "Ball Mic (HB) Set Dim" on the empty window, the page's entries, then
     // saving and opening the .bm file.
-    void windowModeAndFiles()
-    {
+    void windowModeAndFiles() {
         MakeFrame();
         TfrmThread* empty = frame_->btnNewClick();
         empty->ToggleDisplayUnit();
         user_ = [](QDialog& d) {
             return Fill(d, nullptr, nullptr, nullptr,
-                        {{"txtAngle", "30"}, {"txtBallDia", "0.5"}, {"txtPlaneDia", "2.0"},
+                        {{"txtAngle", "30"},
+                         {"txtBallDia", "0.5"},
+                         {"txtPlaneDia", "2.0"},
                          {"txtDisToPlane", "1.0"}});
         };
         Trigger("BallMicHBSetDim1");
@@ -153,7 +150,8 @@ private slots:
         fileAnswer_ = QString::fromStdString(dir_->file("taper.bm"));
         Trigger("OpenBallMic1");
         TfrmThread* opened = frame_->ActiveThread();
-        QCOMPARE(lastRequest_.filters.at(lastRequest_.filterIndex), QString("Ball Mic Files (*.bm)"));
+        QCOMPARE(lastRequest_.filters.at(lastRequest_.filterIndex),
+                 QString("Ball Mic Files (*.bm)"));
         QVERIFY(opened != w && opened->BallMicMode());
         QCOMPARE(Text(opened, "lblFlat"), QString("2.1340"));
         QVERIFY(Page<QRadioButton>(opened, "optInternal")->isChecked());
@@ -194,8 +192,7 @@ private slots:
         QCOMPARE(Text(opened, "lblFlat"), QString("1.8660"));
     }
 
-    void reportPreview()
-    {
+    void reportPreview() {
         MakeFrame();
         TfrmThread* w = frame_->btnNewClick();
         WriteTextFile(dir_->file("a.bm"),

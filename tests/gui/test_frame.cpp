@@ -52,14 +52,12 @@ class FrameTest : public QObject {
     QString fileAnswer_;
     QString inputAnswer_;
 
-    TMainForm& MakeFrame(const std::string& plwinText = "")
-    {
+    TMainForm& MakeFrame(const std::string& plwinText = "") {
         if (!plwinText.empty()) WriteTextFile(dir_->file("PLWIN.INI"), plwinText);
         frame_ = MakeTestFrame(*dir_);
         return *frame_;
     }
-    void Trigger(const QString& name)
-    {
+    void Trigger(const QString& name) {
         if (auto* action = frame_->findChild<QAction*>(name))
             action->trigger();
         else if (auto* button = frame_->findChild<QToolButton*>(name))
@@ -69,8 +67,7 @@ class FrameTest : public QObject {
     }
     QString UnitCaption() const { return frame_->findChild<QAction*>("Converttoinch1")->text(); }
     QString UnitField() const { return frame_->findChild<QLabel*>("StatusUnit")->text(); }
-    TfrmThread* OpenQuarter()
-    {
+    TfrmThread* OpenQuarter() {
         WriteTextFile(dir_->file("quarter.thd"), kQuarterFile);
         fileAnswer_ = QString::fromStdString(dir_->file("quarter.thd"));
         Trigger("FileOpenItem");
@@ -78,8 +75,7 @@ class FrameTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         dir_ = std::make_unique<TempDir>();
         messages_.clear();
         requests_.clear();
@@ -99,16 +95,14 @@ private slots:
         };
         Hooks().runModal = [](QDialog&) { return int(QDialog::Rejected); };
     }
-    void cleanup()
-    {
+    void cleanup() {
         frame_.reset();
         ResetHooks();
         SetMessageHook({});
         dir_.reset();
     }
 
-    void commandsHaveHintsAndPlaces()
-    {
+    void commandsHaveHintsAndPlaces() {
         TMainForm& f = MakeFrame();
         QCOMPARE(f.windowTitle(), QString("Pitch Ledger for Windows"));
         QVERIFY(f.MdiArea()->subWindowList().isEmpty());
@@ -128,8 +122,7 @@ private slots:
         }
     }
 
-    void windowPosition_data()
-    {
+    void windowPosition_data() {
         QTest::addColumn<QString>("ini");
         QTest::addColumn<QRect>("bounds"); // null: the design bounds stay
         const QString key = QString::fromStdString(kPosKey);
@@ -138,8 +131,7 @@ private slots:
                                 << QRect(321, 176, 552, 466);
         QTest::newRow("two numbers") << "[POS]\n" + key + "=120/80\n" << QRect();
     }
-    void windowPosition()
-    {
+    void windowPosition() {
         QFETCH(QString, ini);
         QFETCH(QRect, bounds);
         const QPoint designPos = MakeFrame().pos();
@@ -162,8 +154,7 @@ private slots:
                  std::string("60/50/700/500"));
     }
 
-    void commandsWithoutWindowDoNothing()
-    {
+    void commandsWithoutWindowDoNothing() {
         MakeFrame();
         // The tools that work on a calculated thread are disabled, not dead.
         for (const char* tool : {"UseNewWireSize1", "UseNewPDValue1"})
@@ -181,8 +172,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("untouched"));
     }
 
-    void useNewPDValueFitsTheActiveWindow()
-    {
+    void useNewPDValueFitsTheActiveWindow() {
         MakeFrame();
         TfrmThread* thread = OpenQuarter();
         QVERIFY(thread);
@@ -206,8 +196,7 @@ private slots:
     // its record and file (an empty window is taken); the tools that need a
     // calculation follow the active window; Save refuses, Print previews the
     // Setting Dims Report of the side entered.
-    void setDimToolOpensAWindowOfItsOwn()
-    {
+    void setDimToolOpensAWindowOfItsOwn() {
         MakeFrame();
         TfrmThread* thread = OpenQuarter();
         const TTInfo* calculated = thread->Record();
@@ -245,8 +234,7 @@ private slots:
         QCOMPARE(frame_->MdiArea()->subWindowList().size(), 3);
     }
 
-    void openRefusedOrCancelledLeavesNoWindow()
-    {
+    void openRefusedOrCancelledLeavesNoWindow() {
         MakeFrame();
         Trigger("FileOpenItem");
         QCOMPARE(requests_.size(), 1);
@@ -261,8 +249,7 @@ private slots:
         QVERIFY(frame_->MdiArea()->subWindowList().isEmpty());
     }
 
-    void commandsReachTheActiveWindow()
-    {
+    void commandsReachTheActiveWindow() {
         MakeFrame();
         TfrmThread* thread = OpenQuarter();
         QVERIFY(thread && thread->Record());
@@ -273,7 +260,8 @@ private slots:
         QVERIFY(r.save);
         QCOMPARE(r.defaultSuffix, QString("thd"));
         QCOMPARE(r.fileName, QString("quarter.thd"));
-        QCOMPARE(ReadIniString(dir_->file("copy.thd"), "MAIN", "TPI", ""), std::string("+20.000000"));
+        QCOMPARE(ReadIniString(dir_->file("copy.thd"), "MAIN", "TPI", ""),
+                 std::string("+20.000000"));
         QCOMPARE(thread->FileName(), QString("copy.thd"));
 
         // Wires for 20 tpi run from 0.505182 P = 0.02526 to 1.010362 P = 0.05052.
@@ -307,8 +295,7 @@ private slots:
         ResetReportHooks();
     }
 
-    void unitFollowsActiveWindow()
-    {
+    void unitFollowsActiveWindow() {
         TMainForm& f = MakeFrame();
         f.show();
         QCOMPARE(UnitField(), QString("in"));
@@ -342,8 +329,7 @@ private slots:
         QVERIFY(frame_->findChild<QAction*>("Converttoinch1")->isEnabled());
     }
 
-    void windowMenuListsOpenWindows()
-    {
+    void windowMenuListsOpenWindows() {
         TMainForm& f = MakeFrame();
         f.show();
         f.btnNewClick();
@@ -361,8 +347,7 @@ private slots:
         QCOMPARE(checked, QString("&2 Second && last"));
     }
 
-    void splashAndAboutBox()
-    {
+    void splashAndAboutBox() {
         TMainForm& f = MakeFrame();
         TfrmSplash splash;
         f.SetSplash(&splash);

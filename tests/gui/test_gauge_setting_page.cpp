@@ -23,21 +23,18 @@
 
 namespace {
 
-QString Text(const TfrmThread& w, const char* label)
-{
+QString Text(const TfrmThread& w, const char* label) {
     return Child<QLabel>(w, label)->text();
 }
 
 void Calculate(TfrmThread& w, const QString& dia, const QString& tpi, int starts = 1,
-               const QString& type = "UN Threads")
-{
+               const QString& type = "UN Threads") {
     Child<QComboBox>(w, "cboType")->setCurrentText(type);
     Child<QComboBox>(w, "cboStarts")->setCurrentIndex(starts - 1);
     CalculateThread(w, type, type == "UN Threads" ? "Class 2" : "", dia, tpi);
 }
 
-void Choose(TfrmThread& w, bool roll, bool external)
-{
+void Choose(TfrmThread& w, bool roll, bool external) {
     Child<QRadioButton>(w, roll ? "optRollGage" : "optPointGage")->click();
     Child<QRadioButton>(w, external ? "optExternal" : "optInternal")->click();
 }
@@ -50,32 +47,30 @@ class TestGaugeSettingPage : public QObject {
     QStringList errors_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         tables_ = std::make_unique<ShippedTables>();
         SetMessageHook([this](MessageKind, const QString& text) { errors_ << text; });
     }
-    void init()
-    {
+    void init() {
         errors_.clear();
         SetMetricDisplay(false);
     }
 
     // The small models: QSP-2000 in a bore of 0.625 to 1.5 in, QSR-3000 on a
     // thread up to 1 in, whichever gauge is chosen.
-    void modelsOf34UNC_data()
-    {
+    void modelsOf34UNC_data() {
         QTest::addColumn<bool>("roll");
         QTest::addColumn<bool>("external");
         QTest::addColumn<QString>("model");
         QTest::addColumn<GaugeModelPicture>("picture");
-        QTest::newRow("internal point") << false << false << "QSP-2000" << GaugeModelPicture::NSP2000;
+        QTest::newRow("internal point")
+            << false << false << "QSP-2000" << GaugeModelPicture::NSP2000;
         QTest::newRow("internal roll") << true << false << "QSP-2000" << GaugeModelPicture::NSP2000;
-        QTest::newRow("external point") << false << true << "QSR-3000" << GaugeModelPicture::MSR3000;
+        QTest::newRow("external point")
+            << false << true << "QSR-3000" << GaugeModelPicture::MSR3000;
         QTest::newRow("external roll") << true << true << "QSR-3000" << GaugeModelPicture::MSR3000;
     }
-    void modelsOf34UNC()
-    {
+    void modelsOf34UNC() {
         QFETCH(bool, roll);
         QFETCH(bool, external);
         QFETCH(QString, model);
@@ -96,8 +91,7 @@ private slots:
 
     // The point gauge has a V setting and the point entry; the roll gauge
     // the differential analysis tolerance instead.
-    void rollAndPointControls()
-    {
+    void rollAndPointControls() {
         TfrmThread w;
         Calculate(w, "3/4", "10");
         for (bool roll : {false, true}) {
@@ -112,8 +106,7 @@ private slots:
     }
 
     // A recalled roll (2-4 Acme external: ZRKA-4C) brings the notice up.
-    void noticeOfRecalledRoll()
-    {
+    void noticeOfRecalledRoll() {
         TfrmThread w;
         Calculate(w, "2", "4", 1, "ACME Threads");
         Choose(w, true, true);
@@ -126,8 +119,7 @@ private slots:
 
     // The rules of a special point are the catalogue's: here a refusal reaches
     // the user and the page keeps its point.
-    void specialPointRefused()
-    {
+    void specialPointRefused() {
         TfrmThread w;
         Calculate(w, "1/4", "20");
         Choose(w, false, true);
@@ -137,18 +129,19 @@ private slots:
         QCOMPARE(errors_, QStringList{"Special Pt. Dia is too large! Enter a smaller diameter"});
         QCOMPARE(w.Record()->ExtThd.PointDia, before);
         QCOMPARE(Child<QLineEdit>(w, "txtBallDia")->text(),
-                 QString::fromStdString(BuildGaugeSettingPage(*w.Record(), true, false, false).pointDia));
+                 QString::fromStdString(
+                     BuildGaugeSettingPage(*w.Record(), true, false, false).pointDia));
     }
 
     // 1/4-20 internal has no gauge: the page says why, and the line opens the help.
-    void noteOfAThreadTooSmall()
-    {
+    void noteOfAThreadTooSmall() {
         TfrmThread w;
         Calculate(w, "1/4", "20");
         Choose(w, false, false);
         QCOMPARE(Text(w, "lblPoint"), QString("NONE"));
-        QCOMPARE(Text(w, "lblSettingNote"),
-                 QString::fromStdString(BuildGaugeSettingPage(*w.Record(), false, false, false).note));
+        QCOMPARE(
+            Text(w, "lblSettingNote"),
+            QString::fromStdString(BuildGaugeSettingPage(*w.Record(), false, false, false).note));
         QVERIFY(Shown(w, "lblSettingNote"));
         QSignalSpy help(&w, &TfrmThread::helpRequested);
         QTest::mouseClick(Child<QLabel>(w, "lblSettingNote"), Qt::LeftButton);
@@ -158,14 +151,13 @@ private slots:
         QVERIFY(!Shown(w, "lblSettingNote"));
     }
 
-    void tabOnlyForOneStart()
-    {
+    void tabOnlyForOneStart() {
         TfrmThread w;
         Calculate(w, "3/4", "10");
         QVERIFY(Tabs(w).contains("Orvalle"));
         Calculate(w, "3/4", "10", 2);
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-                                        "Plug Gage", "Inspect", "Profile"}));
+                                       "Plug Gage", "Inspect", "Profile"}));
     }
 };
 

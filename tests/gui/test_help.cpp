@@ -37,39 +37,62 @@ private:
     TempDir dir_;
 };
 
-void HelpTest::searchFindsPageByKeyword_data()
-{
+void HelpTest::searchFindsPageByKeyword_data() {
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("firstPage");
-    QTest::newRow("wire") << "wire" << "wires.html";
-    QTest::newRow("two words, any case") << "CLASS w" << "gauges.html";
-    QTest::newRow("settings file") << "pluser" << "preferences.html";
-    QTest::newRow("menu caption") << "convert to mm" << "units.html";
-    QTest::newRow("thread form") << "UNJ" << "threads.html";
-    QTest::newRow("word beginning") << "clipb" << "clipboard.html";
-    QTest::newRow("print before calculate") << "no calculation" << "messages.html";
-    QTest::newRow("file of a strange type") << "unknown thread type" << "messages.html";
-    QTest::newRow("reports") << "gage dimensions report" << "commands.html";
-    QTest::newRow("gauge page note") << "no gauge tolerance table" << "tables.html";
-    QTest::newRow("supplying tables") << "licensed standard" << "tables.html";
-    QTest::newRow("pipe kind") << "NPTR" << "pipe.html";
-    QTest::newRow("tab caption") << "orvalle" << "gauge_setting.html";
-    QTest::newRow("tool") << "ball mic" << "ball_mic.html";
-    QTest::newRow("tool message") << "no pd measurement" << "messages.html";
-    QTest::newRow("menu command") << "set dim" << "set_dim.html";
-    QTest::newRow("re-evaluation") << "new pd value" << "new_pd.html";
-    QTest::newRow("unknown thread") << "identify thread" << "identify.html";
-    QTest::newRow("tolerance zones") << "tolerance zone" << "profile.html";
-    QTest::newRow("inspection") << "verdict" << "inspect.html";
-    QTest::newRow("tap drill") << "tap drill" << "tap_drills.html";
-    QTest::newRow("csv") << "csv" << "csv.html";
-    QTest::newRow("metric gauges") << "iso 1502" << "iso1502.html";
-    QTest::newRow("nothing") << "xyzzy" << "";
-    QTest::newRow("inside a word only") << "ire" << "";
+    QTest::newRow("wire") << "wire"
+                          << "wires.html";
+    QTest::newRow("two words, any case") << "CLASS w"
+                                         << "gauges.html";
+    QTest::newRow("settings file") << "pluser"
+                                   << "preferences.html";
+    QTest::newRow("menu caption") << "convert to mm"
+                                  << "units.html";
+    QTest::newRow("thread form") << "UNJ"
+                                 << "threads.html";
+    QTest::newRow("word beginning") << "clipb"
+                                    << "clipboard.html";
+    QTest::newRow("print before calculate") << "no calculation"
+                                            << "messages.html";
+    QTest::newRow("file of a strange type") << "unknown thread type"
+                                            << "messages.html";
+    QTest::newRow("reports") << "gage dimensions report"
+                             << "commands.html";
+    QTest::newRow("gauge page note") << "no gauge tolerance table"
+                                     << "tables.html";
+    QTest::newRow("supplying tables") << "licensed standard"
+                                      << "tables.html";
+    QTest::newRow("pipe kind") << "NPTR"
+                               << "pipe.html";
+    QTest::newRow("tab caption") << "orvalle"
+                                 << "gauge_setting.html";
+    QTest::newRow("tool") << "ball mic"
+                          << "ball_mic.html";
+    QTest::newRow("tool message") << "no pd measurement"
+                                  << "messages.html";
+    QTest::newRow("menu command") << "set dim"
+                                  << "set_dim.html";
+    QTest::newRow("re-evaluation") << "new pd value"
+                                   << "new_pd.html";
+    QTest::newRow("unknown thread") << "identify thread"
+                                    << "identify.html";
+    QTest::newRow("tolerance zones") << "tolerance zone"
+                                     << "profile.html";
+    QTest::newRow("inspection") << "verdict"
+                                << "inspect.html";
+    QTest::newRow("tap drill") << "tap drill"
+                               << "tap_drills.html";
+    QTest::newRow("csv") << "csv"
+                         << "csv.html";
+    QTest::newRow("metric gauges") << "iso 1502"
+                                   << "iso1502.html";
+    QTest::newRow("nothing") << "xyzzy"
+                             << "";
+    QTest::newRow("inside a word only") << "ire"
+                                        << "";
 }
 
-void HelpTest::searchFindsPageByKeyword()
-{
+void HelpTest::searchFindsPageByKeyword() {
     QFETCH(QString, query);
     QFETCH(QString, firstPage);
     const HelpIndex index(kSourceHelp);
@@ -82,8 +105,7 @@ void HelpTest::searchFindsPageByKeyword()
     QCOMPARE(hits.front()->file, firstPage);
 }
 
-void HelpTest::everyPageHasTitleAndWorkingLinks()
-{
+void HelpTest::everyPageHasTitleAndWorkingLinks() {
     static const QRegularExpression link("href=\"([^\"#:]+)\"");
     const HelpIndex index(kSourceHelp);
     // An empty search lists every page, the two the help commands open among them.
@@ -112,8 +134,7 @@ void HelpTest::everyPageHasTitleAndWorkingLinks()
         QVERIFY2(linked.contains(t.file), qPrintable(t.file + " is not linked"));
 }
 
-void HelpTest::buildCopiesThePagesBesideThePrograms()
-{
+void HelpTest::buildCopiesThePagesBesideThePrograms() {
     QCOMPARE(DefaultHelpDir(), QString(PL_BIN_DIR "/help"));
     const QStringList source = QDir(kSourceHelp).entryList(QDir::Files);
     const QStringList copied = QDir(DefaultHelpDir()).entryList(QDir::Files);
@@ -121,8 +142,7 @@ void HelpTest::buildCopiesThePagesBesideThePrograms()
 }
 
 // The three help commands, then a search typed in the panel and a page chosen.
-void HelpTest::helpCommandsOpenTheirPages()
-{
+void HelpTest::helpCommandsOpenTheirPages() {
     auto frame = MakeTestFrame(dir_, kSourceHelp);
     frame->HelpContents();
     THelpWindow& help = frame->Help();
@@ -148,8 +168,7 @@ void HelpTest::helpCommandsOpenTheirPages()
     QCOMPARE(help.CurrentTopic(), QString("preferences.html"));
 }
 
-void HelpTest::missingHelpFolderIsSaid()
-{
+void HelpTest::missingHelpFolderIsSaid() {
     auto frame = MakeTestFrame(dir_, QString::fromStdString(dir_.file("no-help")));
     frame->HelpContents();
     const QString text = frame->Help().findChild<QTextBrowser*>("HelpBrowser")->toPlainText();

@@ -23,41 +23,44 @@ class IdentifyDialogTest : public QObject {
     ShippedTables tables_;
 
 private slots:
-    void init()
-    {
+    void init() {
         SetMessageHook([](MessageKind, const QString&) {});
     }
     void cleanup() { SetMessageHook({}); }
 
-    void listsTheMatches_data()
-    {
+    void listsTheMatches_data() {
         QTest::addColumn<bool>("internal");
         QTest::addColumn<QString>("dia");
         QTest::addColumn<int>("diaUnit");
         QTest::addColumn<QString>("pitch");
         QTest::addColumn<int>("pitchUnit");
-        QTest::addColumn<QString>("first");   // designation of row 0; empty: none fits
-        QTest::addColumn<QString>("diaMax");  // its measured diameter's max, as shown
-        QTest::addColumn<QString>("note");    // start of the note line
+        QTest::addColumn<QString>("first");  // designation of row 0; empty: none fits
+        QTest::addColumn<QString>("diaMax"); // its measured diameter's max, as shown
+        QTest::addColumn<QString>("note");   // start of the note line
         // Limits: ASME B1.1 (1/4-20 UNC-2A major 0.2489), ISO 965-2 (M10x1.5-6g major
         // 9.968), ASME B1.1 (1/4-20 UNC-2B minor 0.207 = 0.2070).
         QTest::newRow("inch bolt") << false << "0.2480" << 0 << "20" << 0 << "1/4-20 UNC-2A"
-                                   << "0.2489" << "Measured major diameter 0.2480 in";
-        QTest::newRow("metric bolt in mm") << false << "9.97" << 1 << "1.5" << 1
-                                           << "M 10 X 1.5 - 6g6g" << "9.968"
-                                           << "Measured major diameter 9.970 mm";
+                                   << "0.2489"
+                                   << "Measured major diameter 0.2480 in";
+        QTest::newRow("metric bolt in mm")
+            << false << "9.97" << 1 << "1.5" << 1 << "M 10 X 1.5 - 6g6g"
+            << "9.968"
+            << "Measured major diameter 9.970 mm";
         QTest::newRow("nut") << true << "0.201" << 0 << "20" << 0 << "1/4-20 UNC-2B"
-                             << "0.2070" << "Measured minor";
-        QTest::newRow("nothing fits") << false << "0.23" << 0 << "20" << 0 << "" << ""
+                             << "0.2070"
+                             << "Measured minor";
+        QTest::newRow("nothing fits") << false << "0.23" << 0 << "20" << 0 << ""
+                                      << ""
                                       << "Measured major";
-        QTest::newRow("bad diameter") << false << "abc" << 0 << "20" << 0 << "" << ""
+        QTest::newRow("bad diameter") << false << "abc" << 0 << "20" << 0 << ""
+                                      << ""
                                       << "Invalid measured diameter";
-        QTest::newRow("bad pitch") << false << "0.25" << 0 << "x" << 0 << "" << ""
+        QTest::newRow("bad pitch") << false << "0.25" << 0 << "x" << 0 << ""
+                                   << ""
                                    << "Invalid pitch";
     }
 
-    void listsTheMatches()
-    {
+    void listsTheMatches() {
         QFETCH(bool, internal);
         QFETCH(QString, dia);
         QFETCH(int, diaUnit);
@@ -94,8 +97,7 @@ private slots:
 
     // The thread opened from the list: calculated, with the Profile tab when
     // its family has a profile, without it for a pipe thread.
-    void opensTheThreadInAWindow()
-    {
+    void opensTheThreadInAWindow() {
         std::vector<ParameterEntry> found;
         for (auto [dia, tpi] : {std::pair{"0.2480", "20"}, {"0.838", "14"}}) {
             TfrmIdentify d([&](const ParameterEntry& e) { found.push_back(e); });
@@ -118,8 +120,7 @@ private slots:
         QVERIFY(!Tabs(pipe).contains("Profile"));
     }
 
-    void profileZooms()
-    {
+    void profileZooms() {
         TProfilePage page;
         auto* canvas = page.Canvas();
         Child<QPushButton>(page, "btnProfileZoomIn")->click();

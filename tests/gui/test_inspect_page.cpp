@@ -20,10 +20,10 @@
 
 namespace {
 
-QStringList Column(const TColorStringGrid* grid, int col)
-{
+QStringList Column(const TColorStringGrid* grid, int col) {
     QStringList cells;
-    for (int r = 0; r < grid->rowCount(); ++r) cells << grid->Cell(r, col);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        cells << grid->Cell(r, col);
     return cells;
 }
 
@@ -35,8 +35,7 @@ class TestInspectPage : public QObject {
     QStringList messages_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         tables_ = std::make_unique<ShippedTables>();
         SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
     }
@@ -44,8 +43,7 @@ private slots:
 
     // Over 0.0289 wires E = M - 0.0867 + 0.04330125: 0.2597, 0.2585, 0.2600 measure
     // 0.2163, 0.2151, 0.2166 against PD 0.2127 to 0.2164.
-    void threeReadingsAndTheirVerdict()
-    {
+    void threeReadingsAndTheirVerdict() {
         TfrmThread w;
         CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY(ShowTab(w, "Inspect"));
@@ -54,9 +52,9 @@ private slots:
         Child<QPushButton>(w, "btnInspectCheck")->click();
         QCOMPARE(messages_, QStringList{});
         auto* grid = Child<TColorStringGrid>(w, "grdInspect");
-        QCOMPARE(Column(grid, 0), (QStringList{"", "PD Max", "PD Min", "Reading 1", "Reading 2",
-                                               "Reading 3", "Min", "Max", "Mean", "Spread",
-                                               "Overall"}));
+        QCOMPARE(Column(grid, 0),
+                 (QStringList{"", "PD Max", "PD Min", "Reading 1", "Reading 2", "Reading 3", "Min",
+                              "Max", "Mean", "Spread", "Overall"}));
         QCOMPARE(Column(grid, 2).mid(3, 3), (QStringList{"0.2163", "0.2151", "0.2166"}));
         QCOMPARE(Column(grid, 3).mid(3, 3), (QStringList{"Inside", "Inside", "Above max"}));
         QCOMPARE(Child<QLabel>(w, "lblInspectVerdict")->text(),
@@ -82,8 +80,7 @@ private slots:
 
     // The Part list offers an M thread's ISO 1502 plugs only: 9.0300 lies below the
     // new GO plug of M10x1.5-6H (about 9.032) and above its wear limit (about 9.020).
-    void iso1502PlugOfAnMThread()
-    {
+    void iso1502PlugOfAnMThread() {
         TfrmThread w;
         CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         auto* part = Child<QComboBox>(w, "cboInspectGauge");
@@ -102,8 +99,7 @@ private slots:
                     .startsWith("ISO 1502 GO plug: worn but usable, pitch diameter"));
     }
 
-    void refusedEntryAndPipeThread()
-    {
+    void refusedEntryAndPipeThread() {
         TfrmThread w;
         CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY(ShowTab(w, "Inspect"));

@@ -21,35 +21,32 @@
 
 namespace {
 
-QString Caption(const TfrmThread& w)
-{
+QString Caption(const TfrmThread& w) {
     return Child<QPushButton>(w, "btnMetric")->text();
 }
 
 // Clicks btnMetric and, in the dialog it opens, sets the named lists and
 // presses the button named.
 void UseDialog(TfrmThread& w, const QList<QPair<const char*, QString>>& choices,
-               const char* button)
-{
+               const char* button) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* d = qobject_cast<TfrmMetric*>(QApplication::activeModalWidget());
         if (!d) return;
         seen = true;
-        for (const auto& [list, text] : choices) Child<QComboBox>(*d, list)->setCurrentText(text);
+        for (const auto& [list, text] : choices)
+            Child<QComboBox>(*d, list)->setCurrentText(text);
         Child<QPushButton>(*d, button)->click();
     });
     Child<QPushButton>(w, "btnMetric")->click();
     QVERIFY(seen);
 }
 
-QString Note(const TfrmThread& w)
-{
+QString Note(const TfrmThread& w) {
     return Child<QLabel>(w, "lblMetricLOENote")->text();
 }
 
-QAbstractButton* LOEButton(const TfrmThread& w, const char* caption)
-{
+QAbstractButton* LOEButton(const TfrmThread& w, const char* caption) {
     for (auto* b : Child<QGroupBox>(w, "optMetricLOE")->findChildren<QRadioButton*>())
         if (b->text() == QLatin1String(caption)) return b;
     qFatal("no radio button %s", caption);
@@ -61,13 +58,11 @@ class TestMetricDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         SetMessageHook([](MessageKind, const QString&) {});
     }
 
-    void listsPresetFromTheClasses()
-    {
+    void listsPresetFromTheClasses() {
         TfrmMetric d({"7G5H", "4e8f"});
         QCOMPARE(d.windowTitle(), QString("Metric Grades & Pos. Toleranes"));
         const struct {
@@ -75,8 +70,8 @@ private slots:
             int count;
             const char* shown;
         } lists[] = {
-            {"cboIntPDGrade", 5, "7"}, {"cboIntPDPos", 2, "G"},   {"cboIntMinorGrade", 5, "5"},
-            {"cboIntMinorPos", 2, "H"}, {"cboExtPDGrade", 7, "4"}, {"cboExtPDPos", 4, "e"},
+            {"cboIntPDGrade", 5, "7"},    {"cboIntPDPos", 2, "G"},    {"cboIntMinorGrade", 5, "5"},
+            {"cboIntMinorPos", 2, "H"},   {"cboExtPDGrade", 7, "4"},  {"cboExtPDPos", 4, "e"},
             {"cboExtMajorGrade", 3, "8"}, {"cboExtMajorPos", 4, "f"},
         };
         for (const auto& l : lists) {
@@ -87,15 +82,15 @@ private slots:
         for (const char* label : {"Internal Tol:", "External Tol:", "Pitch Dia.", "Major Dia.",
                                   "Minor Dia.", "Grade:", "Pos:"}) {
             bool found = false;
-            for (auto* l : d.findChildren<QLabel*>()) found = found || l->text() == label;
+            for (auto* l : d.findChildren<QLabel*>())
+                found = found || l->text() == label;
             QVERIFY2(found, label);
         }
         QCOMPARE(d.Texts().internal, std::string("7G5H"));
         QCOMPARE(d.Texts().external, std::string("4e8f"));
     }
 
-    void okTakesTheListsCancelChangesNothing()
-    {
+    void okTakesTheListsCancelChangesNothing() {
         TfrmThread w;
         Child<QComboBox>(w, "cboType")->setCurrentText("M Series Metric");
         QCOMPARE(Caption(w), QString("6H6H  /  6g6g"));
@@ -112,8 +107,7 @@ private slots:
     // The group shifts the class chosen in the dialog (the rules and the line's
     // texts are the page's); Normal gives the chosen class back, and a Long that
     // position e cannot take puts the option back on Normal.
-    void engagementGroupShiftsTheExternalClass()
-    {
+    void engagementGroupShiftsTheExternalClass() {
         TfrmThread w;
         Child<QComboBox>(w, "cboType")->setCurrentText("M Series Metric");
         QVERIFY(Child<QLabel>(w, "lblMetricLOENote")->isHidden());
@@ -131,8 +125,7 @@ private slots:
         QVERIFY(Note(w).startsWith("Long LOE is not available"));
     }
 
-    void mjHasItsOneClass()
-    {
+    void mjHasItsOneClass() {
         TfrmThread w;
         auto* type = Child<QComboBox>(w, "cboType");
         type->setCurrentText("M Series Metric");
@@ -154,8 +147,7 @@ private slots:
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QString("Threads per Inch:"));
     }
 
-    void metricFileRestoresThePage()
-    {
+    void metricFileRestoresThePage() {
         const ShippedTables tables;
         TempDir dir;
         const std::string file = dir.file("m10.thd");

@@ -17,8 +17,7 @@
 
 namespace {
 
-void Calculate(TfrmThread& w)
-{
+void Calculate(TfrmThread& w) {
     CalculateThread(w, "UN Threads", "", "1/4", "20");
 }
 
@@ -31,25 +30,23 @@ class NewPDTest : public QObject {
     ShippedTables* tables_ = nullptr;
 
 private slots:
-    void init()
-    {
+    void init() {
         tables_ = new ShippedTables;
         messages_.clear();
         SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
     }
-    void cleanup()
-    {
+    void cleanup() {
         SetMessageHook({});
         delete tables_;
     }
 
-    void dialogOffersTheFourLimits()
-    {
+    void dialogOffersTheFourLimits() {
         TfrmNewPD d;
         QCOMPARE(d.windowTitle(), QString("New PD Values"));
         auto* list = Child<QComboBox>(d, "cboPDType");
         QStringList items;
-        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
         QCOMPARE(items, (QStringList{"New External Max PD", "New External Min PD",
                                      "New Internal Min PD", "New Internal Max PD"}));
         QCOMPARE(d.Limit(), 1);
@@ -64,8 +61,7 @@ private slots:
     }
 
     // Each page's box takes the GO or NoGo limit of the thread its gauges check.
-    void pageBoxesFitTheirLimit_data()
-    {
+    void pageBoxesFitTheirLimit_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("nogo");
@@ -74,18 +70,25 @@ private slots:
         QTest::addColumn<QString>("diameter");
         // Limits move one for one with the diameter; by formula the 2A
         // allowance is 0.0012 (the table row's 0.0011), so 0.2180 needs 0.2517.
-        QTest::newRow("ring GO: external max") << "txtRingPD" << "btnRingPD" << "optRingNOGO"
-                                               << false << "0.2180" << "0.2517";
-        QTest::newRow("set plug GO: external max") << "txtSetPD" << "btnSetPD" << "optSetPlugNOGO"
-                                                   << false << "0.2180" << "0.2517";
-        QTest::newRow("plug GO: internal min") << "txtPlugPD" << "btnPlugPD" << "optPlugNOGO"
-                                               << false << "0.2200" << "0.2525";
+        QTest::newRow("ring GO: external max") << "txtRingPD"
+                                               << "btnRingPD"
+                                               << "optRingNOGO" << false << "0.2180"
+                                               << "0.2517";
+        QTest::newRow("set plug GO: external max") << "txtSetPD"
+                                                   << "btnSetPD"
+                                                   << "optSetPlugNOGO" << false << "0.2180"
+                                                   << "0.2517";
+        QTest::newRow("plug GO: internal min") << "txtPlugPD"
+                                               << "btnPlugPD"
+                                               << "optPlugNOGO" << false << "0.2200"
+                                               << "0.2525";
         // The limit shown already: the diameter stays as typed.
-        QTest::newRow("ring NoGo: external min") << "txtRingPD" << "btnRingPD" << "optRingNOGO"
-                                                 << true << "0.2127" << "1/4";
+        QTest::newRow("ring NoGo: external min") << "txtRingPD"
+                                                 << "btnRingPD"
+                                                 << "optRingNOGO" << true << "0.2127"
+                                                 << "1/4";
     }
-    void pageBoxesFitTheirLimit()
-    {
+    void pageBoxesFitTheirLimit() {
         QFETCH(QString, entry);
         QFETCH(QString, button);
         QFETCH(QString, nogo);
@@ -102,9 +105,11 @@ private slots:
         // The name, a line under it and the caption's mark say what happened.
         const bool moved = diameter != "1/4";
         const QString name = Child<QLabel>(w, "lblName")->text().trimmed();
-        QVERIFY2(name.startsWith(moved ? diameter + "-20 UNS-2B" : "1/4-20 UNC-2B"), qPrintable(name));
+        QVERIFY2(name.startsWith(moved ? diameter + "-20 UNS-2B" : "1/4-20 UNC-2B"),
+                 qPrintable(name));
         auto* note = Child<QLabel>(w, "lblReevaluated");
-        QVERIFY2(!note->isHidden() && note->text().endsWith(moved ? " instead of 1/4" : "1/4 unchanged"),
+        QVERIFY2(!note->isHidden() &&
+                     note->text().endsWith(moved ? " instead of 1/4" : "1/4 unchanged"),
                  qPrintable(note->text()));
         QCOMPARE(w.windowTitle().endsWith(" *"), moved);
         // Saved, the mark goes; a new Calculate takes the note away.
@@ -116,11 +121,11 @@ private slots:
     }
 
     // What can not be reached, or does not describe the thread shown, changes nothing.
-    void refusalsLeaveTheCalculation()
-    {
+    void refusalsLeaveTheCalculation() {
         TfrmThread w;
         QVERIFY(!w.FitToNewPD(1, "0.2180"));
-        QCOMPARE(messages_.takeFirst(), QString("Can not re-evaluate: calculate the thread first."));
+        QCOMPARE(messages_.takeFirst(),
+                 QString("Can not re-evaluate: calculate the thread first."));
         Calculate(w);
         const TTInfo* shown = w.Record();
         QVERIFY(!w.FitToNewPD(4, "9"));

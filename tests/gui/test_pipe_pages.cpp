@@ -25,21 +25,18 @@
 
 namespace {
 
-QString Cell(const TfrmThread& w, const char* grid, int row, int col)
-{
+QString Cell(const TfrmThread& w, const char* grid, int row, int col) {
     return Child<TColorStringGrid>(w, grid)->Cell(row, col);
 }
 
-void CalculatePipe(TfrmThread& w, const QString& kind, const QString& size)
-{
+void CalculatePipe(TfrmThread& w, const QString& kind, const QString& size) {
     Child<QComboBox>(w, "cboType")->setCurrentText("General Purpose Pipe Threads");
     Child<QComboBox>(w, "cboClass")->setCurrentText(kind);
     Child<QComboBox>(w, "cboNPTSize")->setCurrentText(size);
     Child<QPushButton>(w, "Button2")->click();
 }
 
-QList<PipeDrawing> Pictures(const TfrmThread& w)
-{
+QList<PipeDrawing> Pictures(const TfrmThread& w) {
     QList<PipeDrawing> drawings;
     for (const TPipePicture* p : w.findChildren<TPipePicture*>())
         drawings << p->Drawing();
@@ -54,27 +51,25 @@ class TestPipePages : public QObject {
     QStringList errors_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         tables_ = std::make_unique<ShippedTables>();
         SetMessageHook([this](MessageKind, const QString& text) { errors_ << text; });
     }
-    void init()
-    {
+    void init() {
         errors_.clear();
         SetMetricDisplay(false);
     }
 
     // Every cell of the three NPT grids is the page text (its values are the
     // pipe pages' tests); fixed-decimal cells keep their leading blank.
-    void nptGridsShowThePageTexts()
-    {
+    void nptGridsShowThePageTexts() {
         TfrmThread w;
         CalculatePipe(w, "NPT", "1");
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         const PipePagesText pages = BuildPipePages(*w.Record());
         for (const auto& [name, grid] : {std::pair{"gridThd", &pages.thread},
-                                         {"nptGageGrid", &pages.gages}, {"nptTolsGrid", &pages.tols}}) {
+                                         {"nptGageGrid", &pages.gages},
+                                         {"nptTolsGrid", &pages.tols}}) {
             QCOMPARE(Child<TColorStringGrid>(w, name)->rowCount(), int(grid->size()));
             for (std::size_t r = 0; r < grid->size(); ++r)
                 for (std::size_t c = 0; c < (*grid)[r].size(); ++c)
@@ -83,8 +78,7 @@ private slots:
         QCOMPARE(Cell(w, "gridThd", 3, 1).trimmed(), QString("11.5"));
     }
 
-    void nptTabsPagesAndDrawings()
-    {
+    void nptTabsPagesAndDrawings() {
         TfrmThread w;
         CalculatePipe(w, "NPT", "1/2");
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
@@ -105,7 +99,8 @@ private slots:
                                   {PipeDrawing::ThreadDims, PipeDrawing::Tols, PipeDrawing::Tols}));
         // No NPT gauge tolerances ship: that page, and only that one, says so.
         const PipePagesText pages = BuildPipePages(*w.Record());
-        QCOMPARE(Child<QLabel>(w, "lblNPTTolsNote")->text(), QString::fromStdString(pages.tolsNote));
+        QCOMPARE(Child<QLabel>(w, "lblNPTTolsNote")->text(),
+                 QString::fromStdString(pages.tolsNote));
         QVERIFY(!Child<QLabel>(w, "lblNPTTolsNote")->isHidden());
         QVERIFY(Child<QLabel>(w, "lblThdNote")->isHidden() &&
                 Child<QLabel>(w, "lblNPTGageNote")->isHidden());
@@ -134,7 +129,7 @@ private slots:
         CalculateThread(w, "UN Threads", "Class 2", "1/4", "20");
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         QCOMPARE(Tabs(w), QStringList({"Parameters", "Thread Dim.", "Ring Gage", "Set Plug",
-                                        "Plug Gage", "Orvalle", "Inspect", "Profile"}));
+                                       "Plug Gage", "Orvalle", "Inspect", "Profile"}));
         QVERIFY(Pictures(w).isEmpty());
         QVERIFY(Child<QLabel>(w, "lblThdNote")->isHidden());
         QVERIFY(w.UnitSwitchable());
@@ -143,8 +138,7 @@ private slots:
 
     // The build writes the report pictures beside the programs; each prints at
     // the drawing's natural size (natural pixels at 96 per inch).
-    void pictureFilesBesideThePrograms()
-    {
+    void pictureFilesBesideThePrograms() {
         for (PipeDrawing d : {PipeDrawing::ThreadDims, PipeDrawing::Tols, PipeDrawing::Gages}) {
             const QString path = PipePicturePath(d);
             QCOMPARE(QFileInfo(path).dir(), QDir(PL_BIN_DIR));
@@ -156,8 +150,7 @@ private slots:
         }
     }
 
-    void threadFileReopensThePipePages()
-    {
+    void threadFileReopensThePipePages() {
         TempDir dir;
         const QString file = QString::fromStdString(dir.file("pipe.thd"));
         TfrmThread w;

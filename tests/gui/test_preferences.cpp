@@ -33,21 +33,17 @@ class PreferencesTest : public QObject {
     std::unique_ptr<TMainForm> frame_;
     QStringList questions_;
 
-    TMainForm& MakeFrame()
-    {
+    TMainForm& MakeFrame() {
         frame_ = MakeTestFrame(*dir_);
         return *frame_;
     }
-    QString Field(const char* name) const
-    {
+    QString Field(const char* name) const {
         return frame_->Pref().findChild<QLineEdit*>(name)->text();
     }
-    void SetField(const char* name, const QString& text)
-    {
+    void SetField(const char* name, const QString& text) {
         frame_->Pref().findChild<QLineEdit*>(name)->setText(text);
     }
-    void Click(QDialog& dialog, const char* name)
-    {
+    void Click(QDialog& dialog, const char* name) {
         auto* button = dialog.findChild<QAbstractButton*>(name);
         QVERIFY2(button, name);
         button->click();
@@ -56,36 +52,36 @@ class PreferencesTest : public QObject {
     std::string Pluser() const { return dir_->file("PLUSER.INI"); }
 
 private slots:
-    void init()
-    {
+    void init() {
         dir_ = std::make_unique<TempDir>();
         questions_.clear();
         // Questions are answered Yes by the hook.
         SetMessageHook([this](MessageKind, const QString& text) { questions_ << text; });
     }
-    void cleanup()
-    {
+    void cleanup() {
         frame_.reset();
         ResetHooks();
         SetMessageHook({});
         dir_.reset();
     }
 
-    void okRewritesBothFiles_data()
-    {
+    void okRewritesBothFiles_data() {
         QTest::addColumn<QString>("path");    // typed; empty keeps the field
         QTest::addColumn<QString>("company"); // typed; empty keeps the field
         QTest::addColumn<QString>("storedPath");
         QTest::addColumn<QString>("storedCompany");
         QTest::addColumn<bool>("questioned"); // the folder holds no ansitbl.bin
-        QTest::newRow("unchanged") << "" << "" << "/srv/tables" << "" << true;
+        QTest::newRow("unchanged") << ""
+                                   << ""
+                                   << "/srv/tables"
+                                   << "" << true;
         QTest::newRow("edited") << PL_TABLES_DIR << "Precision Thread Co." << PL_TABLES_DIR
                                 << "Precision Thread Co." << false;
-        QTest::newRow("trailing separator kept") << PL_TABLES_DIR "/" << "" << PL_TABLES_DIR "/"
+        QTest::newRow("trailing separator kept") << PL_TABLES_DIR "/"
+                                                 << "" << PL_TABLES_DIR "/"
                                                  << "" << false;
     }
-    void okRewritesBothFiles()
-    {
+    void okRewritesBothFiles() {
         QFETCH(QString, path);
         QFETCH(QString, company);
         QFETCH(QString, storedPath);
@@ -115,8 +111,7 @@ private slots:
     }
 
     // The settings hold for the run; the file that cannot take them is named.
-    void okNamesASettingsFileItCannotKeep()
-    {
+    void okNamesASettingsFileItCannotKeep() {
         const std::string old = "[MAIN]\nThdTableData=/srv/tables\n";
         WriteTextFile(Pluser(), old);
         std::filesystem::permissions(Pluser(), std::filesystem::perms(0444));
@@ -128,13 +123,12 @@ private slots:
         };
         frame_->Preferences1Click();
         QCOMPARE(questions_, QStringList{QString::fromStdString("Cannot write " + Pluser() +
-                                                                 ": Permission denied")});
+                                                                ": Permission denied")});
         QCOMPARE(ReadTextFile(Pluser()), old);
         QCOMPARE(QString::fromStdString(Settings().TableDataPath), QString(PL_TABLES_DIR));
     }
 
-    void cancelChangesNothingAndKeepsTheTypedText()
-    {
+    void cancelChangesNothingAndKeepsTheTypedText() {
         const std::string plwinText = "[MAIN]\nCompany=Acme Gauge Works\n";
         const std::string pluserText = "[MAIN]\nThdMainPath=/srv/\nThdTableData=/srv/tables\n";
         WriteTextFile(Plwin(), plwinText);
@@ -159,8 +153,7 @@ private slots:
         QCOMPARE(Field("txtComp"), QString("Nobody"));
     }
 
-    void browseTakesThePathDialogsDirectory()
-    {
+    void browseTakesThePathDialogsDirectory() {
         const QString start = QString::fromStdString(dir_->path().string());
         const QString chosen = QString::fromStdString((dir_->path() / "Tables").string());
         std::filesystem::create_directory(dir_->path() / "Tables");
@@ -181,8 +174,7 @@ private slots:
         }
     }
 
-    void pathDialogDrivesAndDirectoryLabel()
-    {
+    void pathDialogDrivesAndDirectoryLabel() {
         MakeFrame();
         // Nothing reads the file system before the dialogs are wanted.
         QVERIFY(!frame_->findChild<TfrmPref*>() && !frame_->findChild<QFileSystemModel*>());

@@ -24,15 +24,13 @@ class SetDimTest : public QObject {
     QStringList messages_;
 
 private slots:
-    void init()
-    {
+    void init() {
         messages_.clear();
         SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
     }
     void cleanup() { SetMessageHook({}); }
 
-    void dialogControls()
-    {
+    void dialogControls() {
         TfrmSetDim d;
         QCOMPARE(d.windowTitle(), QString("Set Dim Tool"));
         auto* types = Child<QComboBox>(d, "cboType");
@@ -67,8 +65,7 @@ private slots:
 
     // The window of the tool shows its result alone: the gauge-setting page,
     // a caption naming the PD, nothing to re-evaluate and no thread file.
-    void windowShowsTheToolsResultAlone()
-    {
+    void windowShowsTheToolsResultAlone() {
         const ShippedTables tables;
         TempDir dir;
         TfrmThread w;

@@ -19,8 +19,7 @@ namespace {
 
 // 1/4-20 UN class 2 with what the caller adds, then Calculate.
 void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
-               const QString& coating = {})
-{
+               const QString& coating = {}) {
     Child<QComboBox>(w, "cboStarts")->setCurrentIndex(startsIndex);
     Child<QRadioButton>(w, coating.isEmpty() ? "optNoCoat" : "optCoating")->setChecked(true);
     if (!coating.isEmpty()) Child<QLineEdit>(w, "txtCoating")->setText(coating);
@@ -36,21 +35,18 @@ class TestThreadFiles : public QObject {
     QStringList infos_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         tables_ = std::make_unique<ShippedTables>();
         SetMessageHook([this](MessageKind kind, const QString& text) {
             (kind == MessageKind::Error ? errors_ : infos_) << text;
         });
     }
-    void init()
-    {
+    void init() {
         errors_.clear();
         infos_.clear();
     }
 
-    void savedPageComesBackAndCalculatesTheSame()
-    {
+    void savedPageComesBackAndCalculatesTheSame() {
         TempDir dir;
         const QString file = QString::fromStdString(dir.file("plated.thd"));
         TfrmThread w;
@@ -85,8 +81,7 @@ private slots:
 
     // Acme and buttress files restore type, class and starts; the window that
     // had a custom engagement shows the standard one they are calculated for.
-    void powerThreadFilesRestoreTheirPage()
-    {
+    void powerThreadFilesRestoreTheirPage() {
         TempDir dir;
         const struct {
             const char *type, *cls, *dia, *tpi;
@@ -115,8 +110,7 @@ private slots:
         }
     }
 
-    void notesAndRefusalsKeepTheWindowsThread()
-    {
+    void notesAndRefusalsKeepTheWindowsThread() {
         TempDir dir;
         const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
         WriteTextFile(dir.file("unj.thd"), "[MAIN]\nThd Type=UNJ\n" + quarter);

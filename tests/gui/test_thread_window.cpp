@@ -30,25 +30,21 @@
 
 namespace {
 
-TColorStringGrid* Grid(const TfrmThread& w, const char* name)
-{
+TColorStringGrid* Grid(const TfrmThread& w, const char* name) {
     return Child<TColorStringGrid>(w, name);
 }
 
-QString Cell(const TfrmThread& w, const char* grid, int row, int col)
-{
+QString Cell(const TfrmThread& w, const char* grid, int row, int col) {
     return Grid(w, grid)->Cell(row, col);
 }
 
-void Calculate(TfrmThread& w, const QString& dia = "1/4", const QString& pitch = "20")
-{
+void Calculate(TfrmThread& w, const QString& dia = "1/4", const QString& pitch = "20") {
     CalculateThread(w, "UN Threads", "Class 2", dia, pitch);
 }
 
 // Every cell and tooltip of a window grid against the page texts.
 void ExpectGrid(const TfrmThread& w, const char* grid, const TextGrid& cells,
-                const TextGrid& tips)
-{
+                const TextGrid& tips) {
     auto* g = Grid(w, grid);
     QCOMPARE(g->rowCount(), static_cast<int>(cells.size()));
     for (int r = 0; r < g->rowCount(); ++r)
@@ -59,8 +55,7 @@ void ExpectGrid(const TfrmThread& w, const char* grid, const TextGrid& cells,
 }
 
 // No text of the grid is wider than its column, and no column is cut off.
-void ExpectNothingClipped(const TColorStringGrid* g)
-{
+void ExpectNothingClipped(const TColorStringGrid* g) {
     const QFontMetrics fm(g->font());
     int total = 0;
     for (int c = 0; c < g->columnCount(); ++c) {
@@ -70,7 +65,8 @@ void ExpectNothingClipped(const TColorStringGrid* g)
             QVERIFY2(fm.horizontalAdvance(g->Cell(r, c)) < g->columnWidth(c),
                      qPrintable(g->objectName() + ": " + g->Cell(r, c)));
     }
-    QVERIFY2(g->width() >= total, qPrintable(g->objectName() + QString(": %1 < %2").arg(g->width()).arg(total)));
+    QVERIFY2(g->width() >= total,
+             qPrintable(g->objectName() + QString(": %1 < %2").arg(g->width()).arg(total)));
     QCOMPARE(g->height(), g->rowCount() * g->rowHeight(0) + 2 * g->frameWidth());
 }
 
@@ -83,29 +79,25 @@ class TestThreadWindow : public QObject {
     QStringList infos_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         tables_ = std::make_unique<ShippedTables>();
         SetMessageHook([this](MessageKind kind, const QString& text) {
             (kind == MessageKind::Error ? errors_ : infos_) << text;
         });
     }
-    void init()
-    {
+    void init() {
         errors_.clear();
         infos_.clear();
         SetMetricDisplay(false);
     }
 
-    void roadOfOneCalculation()
-    {
+    void roadOfOneCalculation() {
         TfrmThread w;
         QCOMPARE(w.windowTitle(), QString("(Untitled)"));
         Calculate(w);
         QVERIFY(errors_.isEmpty());
         QCOMPARE(w.windowTitle(), QString("ANSI Table Data - (Untitled)"));
-        QCOMPARE(Child<QLabel>(w, "lblName")->text(),
-                 QString("1/4-20 UNC-2B  /  1/4-20 UNC-2A"));
+        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("1/4-20 UNC-2B  /  1/4-20 UNC-2A"));
         auto* tabs = Child<QTabBar>(w, "TabSet1");
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Thread Dim."));
 
@@ -120,17 +112,19 @@ private slots:
         QCOMPARE(Child<QComboBox>(w, "cbWireSize1")->currentText(), QString("0.02887"));
     }
 
-    void refusedEntries_data()
-    {
+    void refusedEntries_data() {
         QTest::addColumn<QString>("dia");
         QTest::addColumn<QString>("pitch");
         QTest::addColumn<QString>("message");
         // The rules of the entries are the parameter page's.
-        QTest::newRow("mixedNumber") << "1 1/4" << "7" << "Invalid Nominal Diameter";
-        QTest::newRow("zeroPitch") << "1/4" << "0" << "Can not calculate. Invalid pitch value";
+        QTest::newRow("mixedNumber") << "1 1/4"
+                                     << "7"
+                                     << "Invalid Nominal Diameter";
+        QTest::newRow("zeroPitch") << "1/4"
+                                   << "0"
+                                   << "Can not calculate. Invalid pitch value";
     }
-    void refusedEntries()
-    {
+    void refusedEntries() {
         QFETCH(QString, dia);
         QFETCH(QString, pitch);
         QFETCH(QString, message);
@@ -147,8 +141,7 @@ private slots:
         QVERIFY(Grid(w, "gridThd")->Dimmed());
     }
 
-    void outOfDateUntilCalculate()
-    {
+    void outOfDateUntilCalculate() {
         TfrmThread w;
         Calculate(w);
         const QString caption = w.windowTitle();
@@ -185,12 +178,10 @@ private slots:
         QVERIFY(Grid(w, "grdSetPlug")->Dimmed());
         Child<QPushButton>(w, "Button2")->click();
         QVERIFY(!Grid(w, "grdSetPlug")->Dimmed());
-        QCOMPARE(Child<QLabel>(w, "lblName")->text(),
-                 QString("1/4-28 UNF-2B  /  1/4-28 UNF-2A"));
+        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("1/4-28 UNF-2B  /  1/4-28 UNF-2A"));
     }
 
-    void engagementHintFollowsTheEntry()
-    {
+    void engagementHintFollowsTheEntry() {
         TfrmThread w;
         auto* hint = Child<QLabel>(w, "lblStdLOE");
         QCOMPARE(hint->text(), QString());
@@ -202,8 +193,7 @@ private slots:
         QCOMPARE(hint->text(), QString("0.4500 in"));
     }
 
-    void typeSwitching()
-    {
+    void typeSwitching() {
         TfrmThread w;
         auto* type = Child<QComboBox>(w, "cboType");
         auto* cls = Child<QComboBox>(w, "cboClass");
@@ -233,8 +223,7 @@ private slots:
     }
 
     // A missing table says where to fix the path.
-    void missingTableKeepsTheResults()
-    {
+    void missingTableKeepsTheResults() {
         TfrmThread w;
         Calculate(w);
         TTInfo* before = w.Record();
@@ -251,8 +240,7 @@ private slots:
         QCOMPARE(infos_, QStringList{"There is no calculation to print yet."});
     }
 
-    void gaugeClassesAndMissingTolerances()
-    {
+    void gaugeClassesAndMissingTolerances() {
         TfrmThread w;
         Calculate(w);
         // Class W ships without rows: one line instead of its tolerance columns,
@@ -282,14 +270,14 @@ private slots:
 
     // Acme and stub Acme gauges have class X tolerances only; buttress offers
     // both with class W first, as the unified threads do.
-    void gaugeClassOptionsOfThePowerThreads_data()
-    {
+    void gaugeClassOptionsOfThePowerThreads_data() {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QStringList>("classes");
         QTest::addColumn<bool>("classW");
         const QStringList stub{"Class 2G", "Class 3G", "Class 4G"};
         QTest::newRow("acme") << "ACME Threads"
-                              << QStringList{"Class 2G", "Class 3G", "Class 4G", "Class 5G"} << false;
+                              << QStringList{"Class 2G", "Class 3G", "Class 4G", "Class 5G"}
+                              << false;
         QTest::newRow("stub") << "Stub Acme Threads" << stub << false;
         QTest::newRow("sam1") << "SAM #1 (Stub Acme Modified #1)" << stub << false;
         QTest::newRow("sam2") << "SAM #2 (Stub Acme Modified #2)" << stub << false;
@@ -297,8 +285,7 @@ private slots:
                                   << true;
     }
 
-    void gaugeClassOptionsOfThePowerThreads()
-    {
+    void gaugeClassOptionsOfThePowerThreads() {
         QFETCH(QString, type);
         QFETCH(QStringList, classes);
         QFETCH(bool, classW);
@@ -306,7 +293,8 @@ private slots:
         CalculateThread(w, type, "", "1", "5");
         auto* cls = Child<QComboBox>(w, "cboClass");
         QStringList offered;
-        for (int i = 0; i < cls->count(); ++i) offered << cls->itemText(i);
+        for (int i = 0; i < cls->count(); ++i)
+            offered << cls->itemText(i);
         QCOMPARE(offered, classes);
         QCOMPARE(cls->currentIndex(), 0);
         QCOMPARE(errors_, QStringList{});
@@ -317,8 +305,7 @@ private slots:
         QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString(classW ? "W TOL" : "X TOL"));
     }
 
-    void wireSizeEntry()
-    {
+    void wireSizeEntry() {
         TfrmThread w;
         Calculate(w);
         auto* box1 = Child<QComboBox>(w, "cbWireSize1");
@@ -342,28 +329,26 @@ private slots:
     }
 
     // Scripts find a gauge page's controls by these names, each on its own page.
-    void gaugePageControlNames_data()
-    {
+    void gaugePageControlNames_data() {
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("ring") << "Ring Gage"
-                              << QStringList{"grdRing", "lblRingNote", "lblRingLeadTol",
-                                             "lblRingAngleTol", "optRingGO", "optRingNOGO",
-                                             "txtRingPD", "btnRingPD"};
+                              << QStringList{"grdRing",         "lblRingNote", "lblRingLeadTol",
+                                             "lblRingAngleTol", "optRingGO",   "optRingNOGO",
+                                             "txtRingPD",       "btnRingPD"};
         QTest::newRow("setPlug") << "Set Plug"
-                                 << QStringList{"grdSetPlug", "lblSetPlugNote",
-                                                "lblSetPlugLeadTol", "lblSetPlugAngleTol",
-                                                "optClassW", "optClassX", "cbWireSize1",
-                                                "spdWireSize1", "optSetPlugGO",
-                                                "optSetPlugNOGO", "txtSetPD", "btnSetPD"};
+                                 << QStringList{
+                                        "grdSetPlug",         "lblSetPlugNote", "lblSetPlugLeadTol",
+                                        "lblSetPlugAngleTol", "optClassW",      "optClassX",
+                                        "cbWireSize1",        "spdWireSize1",   "optSetPlugGO",
+                                        "optSetPlugNOGO",     "txtSetPD",       "btnSetPD"};
         QTest::newRow("plug") << "Plug Gage"
-                              << QStringList{"grdPlug", "lblPlugNote", "lblPlugLeadTol",
+                              << QStringList{"grdPlug",         "lblPlugNote", "lblPlugLeadTol",
                                              "lblPlugAngleTol", "cbWireSize2", "spdWireSize2",
-                                             "optPlugGO", "optPlugNOGO", "txtPlugPD",
+                                             "optPlugGO",       "optPlugNOGO", "txtPlugPD",
                                              "btnPlugPD"};
     }
-    void gaugePageControlNames()
-    {
+    void gaugePageControlNames() {
         QFETCH(QString, tab);
         QFETCH(QStringList, names);
         TfrmThread w;
@@ -376,8 +361,7 @@ private slots:
             QVERIFY2(page->isAncestorOf(Child<QWidget>(w, qPrintable(name))), qPrintable(name));
     }
 
-    void inchAndMillimetreDisplay()
-    {
+    void inchAndMillimetreDisplay() {
         TfrmThread w;
         Calculate(w);
         QSignalSpy spy(&w, &TfrmThread::metricFlagChanged);
@@ -394,8 +378,7 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toBool(), true);
     }
 
-    void clipboardFollowsPageOptionAndUnit()
-    {
+    void clipboardFollowsPageOptionAndUnit() {
         // The layouts are checked by the builder's tests; here the page shown and
         // its GO / NoGo option pick the gauge.
         QClipboard* clipboard = QGuiApplication::clipboard();
@@ -425,8 +408,7 @@ private slots:
 
     // An M thread's ISO 1502 page shows the page texts; an MJ thread's its one line,
     // which opens Help > Tables; an inch thread has no such tab.
-    void iso1502Page()
-    {
+    void iso1502Page() {
         TfrmThread w;
         Calculate(w);
         QVERIFY(!Tabs(w).contains("ISO 1502 Gauges"));
@@ -434,8 +416,9 @@ private slots:
         QVERIFY(Tabs(w).contains("ISO 1502 Gauges"));
         const Iso1502PageText page = BuildIso1502Page(*w.Record());
         ExpectGrid(w, "grdISO1502", page.grid, page.tips);
-        QVERIFY(Child<QLabel>(w, "lblISO1502Lines")->text().startsWith(
-            QString::fromStdString(page.lines[0] + "\n" + page.lines[1])));
+        QVERIFY(Child<QLabel>(w, "lblISO1502Lines")
+                    ->text()
+                    .startsWith(QString::fromStdString(page.lines[0] + "\n" + page.lines[1])));
         QVERIFY(Shown(w, "grdISO1502") && !Shown(w, "lblISO1502Note"));
         CalculateThread(w, "MJ Series Metric", "", "10", "1.5");
         auto* note = Child<QLabel>(w, "lblISO1502Note");
@@ -447,8 +430,7 @@ private slots:
         QCOMPARE(help.takeFirst().at(0).toString(), QString("tables.html"));
     }
 
-    void layoutFollowsTheFont()
-    {
+    void layoutFollowsTheFont() {
         // At one and a half times the font nothing is cut off: the columns
         // widen, and a wider window spreads them further.
         for (qreal scale : {1.0, 1.5}) {
@@ -460,8 +442,10 @@ private slots:
             Child<QComboBox>(w, "cboStarts")->setCurrentIndex(1);
             Calculate(w);
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            for (auto [tab, name] : {std::pair{"Ring Gage", "grdRing"}, {"Set Plug", "grdSetPlug"},
-                                     {"Plug Gage", "grdPlug"}, {"Thread Dim.", "gridThd"}}) {
+            for (auto [tab, name] : {std::pair{"Ring Gage", "grdRing"},
+                                     {"Set Plug", "grdSetPlug"},
+                                     {"Plug Gage", "grdPlug"},
+                                     {"Thread Dim.", "gridThd"}}) {
                 ShowTab(w, tab);
                 QApplication::processEvents();
                 ExpectNothingClipped(Grid(w, name));

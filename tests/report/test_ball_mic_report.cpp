@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(BallMicReport, PrintsInputsSettingAndCheckList)
-{
+TEST(BallMicReport, PrintsInputsSettingAndCheckList) {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     const std::string savedCompany = Settings().CompanyName;
     Settings().CompanyName = "Acme Gage Works";
@@ -28,16 +27,16 @@ TEST(BallMicReport, PrintsInputsSettingAndCheckList)
     const std::string file = dir.file("ballmic.pdf");
     ASSERT_TRUE(WriteReportPdf(BallMicReportJob(bm), QString::fromStdString(file)));
     const std::string text = PdfText(file);
-    std::vector<std::string> order = {"Orvalle Pitch Ledger", "Ball Mic Calculation Report",
-                                      "Acme Gage Works", "Half Angle:",
-                                      "30.000 (angle from centerline)", "Distance to Gage Plane:",
-                                      "Diameter at Gage Plane:", "Ball Diameter:", "INTERNAL",
-                                      "Ball Mic Setting Dimensions",
-                                      // Hand arithmetic: 2.0 + 2 (0.25 - 0.25 cos 30).
-                                      "Set To Flat Standard: 2.0670", "Dist. Over Ball: 1.1250",
-                                      "Ball Mic CheckList:"};
+    std::vector<std::string> order = {
+        "Orvalle Pitch Ledger", "Ball Mic Calculation Report", "Acme Gage Works",
+        "Half Angle:", "30.000 (angle from centerline)",
+        "Distance to Gage Plane:", "Diameter at Gage Plane:", "Ball Diameter:", "INTERNAL",
+        "Ball Mic Setting Dimensions",
+        // Hand arithmetic: 2.0 + 2 (0.25 - 0.25 cos 30).
+        "Set To Flat Standard: 2.0670", "Dist. Over Ball: 1.1250", "Ball Mic CheckList:"};
     // pdftotext makes one blank of the two after each tick line.
-    for (const QString& line : BallMicCheckList()) order.push_back(line.simplified().toStdString());
+    for (const QString& line : BallMicCheckList())
+        order.push_back(line.simplified().toStdString());
     order.push_back("Pitch Ledger for Windows, ver");
     EXPECT_TRUE(InOrder(text, order)) << text;
     EXPECT_EQ(text.find("Apex Diameter:"), std::string::npos);
@@ -50,8 +49,8 @@ TEST(BallMicReport, PrintsInputsSettingAndCheckList)
     bm.Calculate();
     ASSERT_TRUE(WriteReportPdf(BallMicReportJob(bm), QString::fromStdString(file)));
     const std::string apex = PdfText(file);
-    EXPECT_TRUE(InOrder(apex, {"Apex Diameter:", "1.4000", "Distance over Gage Ball:", "0.7500",
-                               "EXTERNAL"}))
+    EXPECT_TRUE(InOrder(
+        apex, {"Apex Diameter:", "1.4000", "Distance over Gage Ball:", "0.7500", "EXTERNAL"}))
         << apex;
     EXPECT_EQ(apex.find("Diameter at Gage Plane:"), std::string::npos) << apex;
     Settings().CompanyName = savedCompany;

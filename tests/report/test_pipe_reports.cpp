@@ -27,8 +27,7 @@ const char* const kKinds[] = {"NPT", "NPSC", "NPTR", "NPSM", "NPSL"};
 
 // A record set up from the size list as the parameter page does, then
 // calculated with the table data path in use.
-std::unique_ptr<TTInfo> CalcPipe(int kind, const std::string& size)
-{
+std::unique_ptr<TTInfo> CalcPipe(int kind, const std::string& size) {
     const std::vector<std::string> sizes = PipeSizeTexts(kind);
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(kTypeNPT);
@@ -48,23 +47,20 @@ using RowCase = std::pair<std::string, std::string>;
 
 class PipeReports : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!HaveTool("pdftotext"))
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; report texts not checked";
     }
     void TearDown() override { SetPipePictureDir(QString()); }
 
-    std::string Report(TTInfo& rec, int group)
-    {
+    std::string Report(TTInfo& rec, int group) {
         const std::string file = dir.file("pipe.pdf");
         EXPECT_TRUE(WriteReportPdf(ThreadReportJob(ReportKind::Pipe, rec, false, group),
                                    QString::fromStdString(file)));
         return PdfText(file);
     }
 
-    void ExpectRows(const std::string& text, const std::vector<RowCase>& rows)
-    {
+    void ExpectRows(const std::string& text, const std::vector<RowCase>& rows) {
         for (const auto& [label, pattern] : rows)
             EXPECT_TRUE(Matches(LineOf(text, label), pattern)) << label << "\n" << text;
     }
@@ -72,8 +68,7 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PipeReports, NPTReportsOfHalfInch)
-{
+TEST_F(PipeReports, NPTReportsOfHalfInch) {
     const ShippedTables shipped;
     auto rec = CalcPipe(0, "1/2");
     // No published working-gauge tolerances ship: the size rows and the page's
@@ -86,8 +81,8 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
     // minors: the table with its N/A cells, and the line under it.
     auto threeQuarter = CalcPipe(0, "3/4");
     const std::string partial = Report(*threeQuarter, 2);
-    EXPECT_TRUE(InOrder(partial, {"Minor Diameters of Ring Gages", PipeGagesNote(*threeQuarter),
-                                  kPipeReportNote}));
+    EXPECT_TRUE(InOrder(
+        partial, {"Minor Diameters of Ring Gages", PipeGagesNote(*threeQuarter), kPipeReportNote}));
     ExpectRows(partial, {{"Pitch Diameters of Plug and Ring Gages", "0\\.98887$"}});
     // Stored values print as they are, the sign in the label ("Rings (-)"
     // of a stored +0.00050).
@@ -104,7 +99,9 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
     } cases[] = {
         // B1.20.1: D 0.840, p = 1/14, E0 0.75843, L1 0.320 (4.48 threads),
         // E1 = E0 + 0.0625 L1, L4 0.7815, K0 0.70129 to four decimals.
-        {"dims", 1, {"Basic Dimensions of American National Standard Taper Pipe Thread, NPT"},
+        {"dims",
+         1,
+         {"Basic Dimensions of American National Standard Taper Pipe Thread, NPT"},
          {{"O.D. of Pipe:", "0\\.8400$"},
           {"Pitch of Thread", "0\\.07143$"},
           {"Beginning of Thread", "0\\.75843$"},
@@ -114,13 +111,15 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
           {"Basic Minor Dia. at Small End", "0\\.7013$"}}},
         // Plug major 0.80600 at E0 and ring minor 0.73086 at the notch (gauge
         // maker's sheet); gauge PD at the notch = E1.
-        {"gauges", 2,
+        {"gauges",
+         2,
          {"Basic Dimensions of Threaded Plug and Ring Gages for",
           "American National Standard Pipe Thread, NPT"},
          {{"Major Diameters of Plug Gages", "Gauging Notch \\(E1 ?\\) Plane +0\\.82600$"},
           {"Pitch Diameters of Plug and Ring Gages", "Gauging Notch \\(E1 ?\\) Plane +0\\.77843$"},
           {"At Small End", "0\\.80600$"}}},
-        {"tolerances", 3,
+        {"tolerances",
+         3,
          {"Tolerances for American National Standard",
           "Working Taper Pipe Thread Plug and Ring Gages, NPT"},
          {{"Rings (-)", "Rings \\(-\\) +0\\.00050$"},
@@ -140,8 +139,7 @@ TEST_F(PipeReports, NPTReportsOfHalfInch)
     }
 }
 
-TEST_F(PipeReports, ElevenAndAHalfThreadsPerInch)
-{
+TEST_F(PipeReports, ElevenAndAHalfThreadsPerInch) {
     const ShippedTables shipped;
     auto rec = CalcPipe(0, "1");
     const std::string text = Report(*rec, 1);
@@ -157,8 +155,7 @@ TEST_F(PipeReports, ElevenAndAHalfThreadsPerInch)
 
 // Report 1 of a straight or railing-joint kind prints report 4; the NPT
 // gauge reports do not exist for them.
-TEST_F(PipeReports, StraightKindsThroughReportOne)
-{
+TEST_F(PipeReports, StraightKindsThroughReportOne) {
     TestTables tables({"npt", "nptgage", "npttol", "npsc", "nptr", "npsm", "npsl"});
     // ASME B1.20.1 1/2 NPSM limits: their midpoints are the published 0.81800,
     // 0.77435, 0.75300 and 0.78175; allowance = internal PD min - external PD max.
@@ -173,7 +170,8 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
         std::vector<std::string> texts;
         std::vector<RowCase> rows;
     } cases[] = {
-        {3, "1/2",
+        {3,
+         "1/2",
          {"1/2 - 14 NPSM",
           "Dimensions of External and Internal Straight Pipe Threads for Fixtures, NPSM",
           "External Thread,", "Class 2A", "Internal Thread,", "Class 2B"},
@@ -181,15 +179,18 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
           {"Allowance", "0\\.0015$"},
           {"0.8250", "^ +Max +0\\.8250$"},
           {"Class 2B", "Min12 +0\\.7800$"}}},
-        {2, "1/2",
+        {2,
+         "1/2",
          {"Dimensions of External and Internal Taper Pipe Threads", "for Railing Joints, NPTR"},
          {{"0.14286", "^ +Inch +0\\.14286$"}, {"2.00", "^ +Threads +2\\.00$"}}},
         // No rows for these: the size and why, no table of N/A.
-        {1, "1/8",
-         {"Dimensions of Internal Straight Threads in Pipe Couplings, NPSC", "Nominal Pipe Size:",
-          "no NPSC dimension table for this size"},
+        {1,
+         "1/8",
+         {"Dimensions of Internal Straight Threads in Pipe Couplings, NPSC",
+          "Nominal Pipe Size:", "no NPSC dimension table for this size"},
          {}},
-        {4, "1/8",
+        {4,
+         "1/8",
          {"Dimensions of External and Internal Straight Pipe Threads for Locknut",
           "Connections, NPSL (Loose Fitting Mechanical Joints)",
           "no NPSL dimension table for this size"},
@@ -199,7 +200,8 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
         SCOPED_TRACE(kKinds[c.kind]);
         auto rec = CalcPipe(c.kind, c.size);
         const std::string text = Report(*rec, 1);
-        for (const std::string& t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+        for (const std::string& t : c.texts)
+            EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
         EXPECT_EQ(text.find("N/A"), std::string::npos) << text;
         ExpectRows(text, c.rows);
         // Only the railing joints have a picture.
@@ -212,8 +214,7 @@ TEST_F(PipeReports, StraightKindsThroughReportOne)
     }
 }
 
-TEST_F(PipeReports, CopiesAndAMissingPicture)
-{
+TEST_F(PipeReports, CopiesAndAMissingPicture) {
     const ShippedTables shipped;
     auto rec = CalcPipe(0, "1/2");
     TImageTarget printer(100, 8.5, 11, 25);

@@ -26,8 +26,7 @@ protected:
     ~PrintDispatch() override { ResetReportHooks(); }
 
     // A print dialog that chooses a PDF file, or is cancelled.
-    void DialogChoosesPdf(bool ok, int copies = 1)
-    {
+    void DialogChoosesPdf(bool ok, int copies = 1) {
         ReportHooks().printDialog = [this, ok, copies](QWidget*, QPrinter& printer, int& n) {
             ++dialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -37,8 +36,7 @@ protected:
         };
     }
 
-    bool PrintedWith(const std::string& title) const
-    {
+    bool PrintedWith(const std::string& title) const {
         if (!std::filesystem::exists(pdf)) return false;
         return !HaveTool("pdftotext") || PdfText(pdf).find(title) != std::string::npos;
     }
@@ -49,8 +47,7 @@ protected:
     int dialogs = 0;
 };
 
-TEST_F(PrintDispatch, PagesChooseTheirReport)
-{
+TEST_F(PrintDispatch, PagesChooseTheirReport) {
     for (const char* page : {"Ring Gage", "Set Plug", "Plug Gage"})
         EXPECT_EQ(ReportKindOfPage(*rec, page), ReportKind::Gauge) << page;
     for (const char* page : {"Parameters", "Thread Dim."})
@@ -62,8 +59,10 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
         const char* page;
         std::optional<ReportKind> kind;
         int group;
-    } pipePages[] = {{"Parameters", ReportKind::Pipe, 1},   {"Thread Dim.", ReportKind::Pipe, 1},
-                     {"NPT Gages", ReportKind::Pipe, 2},    {"NPT Tolerances", ReportKind::Pipe, 3},
+    } pipePages[] = {{"Parameters", ReportKind::Pipe, 1},
+                     {"Thread Dim.", ReportKind::Pipe, 1},
+                     {"NPT Gages", ReportKind::Pipe, 2},
+                     {"NPT Tolerances", ReportKind::Pipe, 3},
                      {"Ring Gage", std::nullopt, 0}};
     for (const auto& p : pipePages) {
         EXPECT_EQ(ReportKindOfPage(npt, p.page), p.kind) << p.page;
@@ -75,17 +74,22 @@ TEST_F(PrintDispatch, PagesChooseTheirReport)
     const struct {
         const char* name;
         std::optional<ReportKind> kind;
-    } names[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
-                 {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
-                 {"ballmic", ReportKind::BallMic}, {"npt-dims", ReportKind::Pipe},
-                 {"npt-gauges", ReportKind::Pipe}, {"npt-tols", ReportKind::Pipe},
-                 {"straight", ReportKind::Pipe},   {"Thread", std::nullopt},
+    } names[] = {{"thread", ReportKind::Thread},
+                 {"gauge", ReportKind::Gauge},
+                 {"setting", ReportKind::Setting},
+                 {"iso1502", ReportKind::Iso1502},
+                 {"ballmic", ReportKind::BallMic},
+                 {"npt-dims", ReportKind::Pipe},
+                 {"npt-gauges", ReportKind::Pipe},
+                 {"npt-tols", ReportKind::Pipe},
+                 {"straight", ReportKind::Pipe},
+                 {"Thread", std::nullopt},
                  {"", std::nullopt}};
-    for (const auto& n : names) EXPECT_EQ(ReportKindNamed(n.name), n.kind) << n.name;
+    for (const auto& n : names)
+        EXPECT_EQ(ReportKindNamed(n.name), n.kind) << n.name;
 }
 
-TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
-{
+TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport) {
     const ShippedTables shipped;
     TTInfo npt;
     npt.SetThreadType("NPT");
@@ -105,8 +109,7 @@ TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport)
     EXPECT_TRUE(PrintedWith("Working Taper Pipe Thread Plug and Ring Gages, NPT"));
 }
 
-TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)
-{
+TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView) {
     int shown = 0;
     ReportHooks().runModal = [&](QDialog& dialog) {
         ++shown;
@@ -145,8 +148,7 @@ TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView)
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog)
-{
+TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog) {
     // Print mode asks for the printer at once; Print in the preview rebuilds
     // the report it shows, for one copy, and closes the window either way.
     const struct {

@@ -18,20 +18,17 @@ namespace {
 
 class SettingReport : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!HaveTool("pdftotext"))
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; report texts not checked";
         rec = CalculatedUN("3/4", 10, "2");
     }
 
     // The report as the preview builds it, with the job's flags.
-    std::string Report(uint8_t settingDim = 0, uint8_t internal = 0)
-    {
+    std::string Report(uint8_t settingDim = 0, uint8_t internal = 0) {
         const std::string file = dir.file("setting.pdf");
-        const TReportJob job = settingDim == 0
-                                   ? ThreadReportJob(ReportKind::Setting, *rec, false)
-                                   : SettingDimsJob(*rec, internal != 0, false);
+        const TReportJob job = settingDim == 0 ? ThreadReportJob(ReportKind::Setting, *rec, false)
+                                               : SettingDimsJob(*rec, internal != 0, false);
         EXPECT_TRUE(WriteReportPdf(job, QString::fromStdString(file)));
         return PdfText(file);
     }
@@ -40,17 +37,28 @@ protected:
     std::unique_ptr<TTInfo> rec;
 };
 
-TEST_F(SettingReport, BothThreadsWithTheirLimits)
-{
+TEST_F(SettingReport, BothThreadsWithTheirLimits) {
     const std::string text = Report();
-    EXPECT_TRUE(InOrder(text, {"Gage Setting Dimensions Report", "Nominal Diameter:",
-                               "Pitch Diameter Setting Dimensions", "Internal Gage No.:",
-                               "Set to Flat Standard:", "Set to V Standard:", "Tolerance:",
-                               "Contact Pnt Dia:", "Contact Pnt Number:",
-                               "Functional Roll Setting Dimensions", "Internal Gage No.:",
-                               "Set to Flat Standard:", "Tolerance:", "Differential Anal. Tol:",
-                               "Roll Number:", "INTERNAL", "3/4-10 UNC-2B", "Pitch Diameter Max:",
-                               "Minor Diameter Min:", "Pitch Ledger for Windows"}));
+    EXPECT_TRUE(InOrder(text, {"Gage Setting Dimensions Report",
+                               "Nominal Diameter:",
+                               "Pitch Diameter Setting Dimensions",
+                               "Internal Gage No.:",
+                               "Set to Flat Standard:",
+                               "Set to V Standard:",
+                               "Tolerance:",
+                               "Contact Pnt Dia:",
+                               "Contact Pnt Number:",
+                               "Functional Roll Setting Dimensions",
+                               "Internal Gage No.:",
+                               "Set to Flat Standard:",
+                               "Tolerance:",
+                               "Differential Anal. Tol:",
+                               "Roll Number:",
+                               "INTERNAL",
+                               "3/4-10 UNC-2B",
+                               "Pitch Diameter Max:",
+                               "Minor Diameter Min:",
+                               "Pitch Ledger for Windows"}));
     const struct {
         const char* label;
         const char* pattern;
@@ -70,8 +78,7 @@ TEST_F(SettingReport, BothThreadsWithTheirLimits)
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
 }
 
-TEST_F(SettingReport, SettingDimensionOfOneThread)
-{
+TEST_F(SettingReport, SettingDimensionOfOneThread) {
     const struct {
         const char* name;
         uint8_t internal;
@@ -94,8 +101,7 @@ TEST_F(SettingReport, SettingDimensionOfOneThread)
     }
 }
 
-TEST_F(SettingReport, NoteOfRecalledRolls)
-{
+TEST_F(SettingReport, NoteOfRecalledRolls) {
     rec->ExtThd.Setting.RollNumber = "YRKA-5C";
     const std::string text = Report();
     EXPECT_TRUE(InOrder(text, {"Functional Roll Setting Dimensions", "Minor Diameter Min:",
@@ -107,8 +113,7 @@ TEST_F(SettingReport, NoteOfRecalledRolls)
 // footer go over to a page of their own and each page ends with the footer
 // (it once ran off the sheet). In millimetres the catalogue's inch points
 // carry the inch mark.
-TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit)
-{
+TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit) {
     const ShippedTables tables;
     TTInfo acme;
     acme.SetNomDia(2);

@@ -25,8 +25,7 @@ using RowCase = std::pair<const char*, const char*>;
 
 class ThreadReports : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!HaveTool("pdftotext"))
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; report texts not checked";
         savedCompany = Settings().CompanyName;
@@ -34,16 +33,14 @@ protected:
     }
     void TearDown() override { Settings().CompanyName = savedCompany; }
 
-    std::string Report(TTInfo& rec, ReportKind kind, bool metric = false)
-    {
+    std::string Report(TTInfo& rec, ReportKind kind, bool metric = false) {
         const std::string file = dir.file(kind == ReportKind::Gauge ? "gauge.pdf" : "thread.pdf");
         EXPECT_TRUE(
             WriteReportPdf(ThreadReportJob(kind, rec, metric), QString::fromStdString(file)));
         return PdfText(file);
     }
 
-    void ExpectRows(const std::string& text, std::initializer_list<RowCase> rows)
-    {
+    void ExpectRows(const std::string& text, std::initializer_list<RowCase> rows) {
         for (const auto& [label, pattern] : rows)
             EXPECT_TRUE(Matches(LineOf(text, label), pattern)) << label << "\n" << text;
     }
@@ -52,36 +49,52 @@ protected:
     std::string savedCompany;
 };
 
-TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC)
-{
+TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
     auto rec = CalculatedUN("1/4", 20, "2");
     const std::string text = Report(*rec, ReportKind::Thread);
     const std::string footer = std::string("Pitch Ledger for Windows, ver ") + ProgramVersion();
-    EXPECT_TRUE(InOrder(text, {"Orvalle Pitch Ledger", "Thread Dimensions Report",
-                               "Acme Gage Works", "Dimensions in inches", "Thread Type:",
-                               "UN Thread", "Class of Thread:", "Nominal Diameter:",
-                               "Threads per Inch:", "Length of Thd Engagement:", "Helix Angle:",
-                               "Data Type:", "INTERNAL", "EXTERNAL", "1/4-20 UNC-2B",
-                               "1/4-20 UNC-2A", "Pitch Diameter Max:", "Root Radius Max:",
-                               "Root Width:", "Thread Pitch:", "Current Wire Size:",
-                               "Helix Angle Comp:", footer, "Printed "}));
+    EXPECT_TRUE(InOrder(text, {"Orvalle Pitch Ledger",
+                               "Thread Dimensions Report",
+                               "Acme Gage Works",
+                               "Dimensions in inches",
+                               "Thread Type:",
+                               "UN Thread",
+                               "Class of Thread:",
+                               "Nominal Diameter:",
+                               "Threads per Inch:",
+                               "Length of Thd Engagement:",
+                               "Helix Angle:",
+                               "Data Type:",
+                               "INTERNAL",
+                               "EXTERNAL",
+                               "1/4-20 UNC-2B",
+                               "1/4-20 UNC-2A",
+                               "Pitch Diameter Max:",
+                               "Root Radius Max:",
+                               "Root Width:",
+                               "Thread Pitch:",
+                               "Current Wire Size:",
+                               "Helix Angle Comp:",
+                               footer,
+                               "Printed "}));
     EXPECT_EQ(text.find("No. of Thread Starts, Lead:"), std::string::npos) << "one start";
     EXPECT_EQ(text.find("Plating Thickness:"), std::string::npos) << "no plating";
     // Internal then external value of each row (ASME B1.1, 1/4-20 UNC-2B / 2A).
-    ExpectRows(text, {
-        {"Pitch Diameter Max:", "0\\.2224 .*0\\.2164"},
-        {"Major Diameter Max:", "N/A .*0\\.2489"},
-        {"Minor Diameter Max:", "0\\.207 .*Minor Diameter Max \\(Ref, Calc\\.\\):"},
-        {"Minor Diameter Min:", "0\\.196 .*Minor Diameter Min \\(Ref, Calc\\.\\):"},
-        // 1/20 inch, and UNC's engagement of one diameter.
-        {"Thread Pitch:", "0\\.0500 .*Thread Pitch: +0\\.0500"},
-        {"Length of Thd Engagement:", "0\\.2500 +\\(Standard\\)"},
-        // atan(0.05 / (pi x 0.2164)) = 4.206 degrees.
-        {"Helix Angle:", "4 Deg\\. 12 Min\\."},
-        // Best wire 0.57735 x 0.05.
-        {"Current Wire Size:", "^ +Current Wire Size: +0\\.02887"},
-        {"Printed ", "Printed \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d +- +Tables: "},
-    });
+    ExpectRows(text,
+               {
+                   {"Pitch Diameter Max:", "0\\.2224 .*0\\.2164"},
+                   {"Major Diameter Max:", "N/A .*0\\.2489"},
+                   {"Minor Diameter Max:", "0\\.207 .*Minor Diameter Max \\(Ref, Calc\\.\\):"},
+                   {"Minor Diameter Min:", "0\\.196 .*Minor Diameter Min \\(Ref, Calc\\.\\):"},
+                   // 1/20 inch, and UNC's engagement of one diameter.
+                   {"Thread Pitch:", "0\\.0500 .*Thread Pitch: +0\\.0500"},
+                   {"Length of Thd Engagement:", "0\\.2500 +\\(Standard\\)"},
+                   // atan(0.05 / (pi x 0.2164)) = 4.206 degrees.
+                   {"Helix Angle:", "4 Deg\\. 12 Min\\."},
+                   // Best wire 0.57735 x 0.05.
+                   {"Current Wire Size:", "^ +Current Wire Size: +0\\.02887"},
+                   {"Printed ", "Printed \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d +- +Tables: "},
+               });
 
     // Millimetre display: 0.25, 0.2224 and 0.2164 inch x 25.4, one decimal fewer.
     const std::string mm = Report(*rec, ReportKind::Thread, true);
@@ -91,8 +104,7 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC)
                     {"Data Type:", "Table Data +\\(Data in mm\\)"}});
 }
 
-TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes)
-{
+TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes) {
     auto twoStarts = CalculatedUN("1/4", 20, "2", 2);
     const std::string text = Report(*twoStarts, ReportKind::Thread);
     // Lead = 2 starts x 0.05.
@@ -104,23 +116,23 @@ TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes)
     auto plated = CalculatedUN("1/4", 20, "2", 1, 0.0003);
     const std::string platedText = Report(*plated, ReportKind::Thread);
     EXPECT_FALSE(Matches(platedText, "(?m)^ *INTERNAL +EXTERNAL *$")) << platedText;
-    ExpectRows(platedText, {
-        {"Plating Thickness:", "0\\.00030"},
-        {"After Plate", "INTERNAL - After Plate +EXTERNAL - After Plate"},
-        {"Minor Dia 0", "Minor Dia 0\\.196 Min\\. +Major Dia 0\\.2489 Max\\."},
-        {"PD 0.2175", "PD 0\\.2175 Min\\. +PD 0\\.2164 Max\\."},
-        {"Before Plate", "INTERNAL - Before Plate +EXTERNAL - Before Plate"},
-        {"Minor Dia 0.2076", "Minor Dia 0\\.2076-0\\.1966 +Major Dia 0\\.2483-0\\.2402"},
-        {"PD 0.2236", "PD 0\\.2236-0\\.2187 +PD 0\\.2152-0\\.2115"},
-    });
+    ExpectRows(platedText,
+               {
+                   {"Plating Thickness:", "0\\.00030"},
+                   {"After Plate", "INTERNAL - After Plate +EXTERNAL - After Plate"},
+                   {"Minor Dia 0", "Minor Dia 0\\.196 Min\\. +Major Dia 0\\.2489 Max\\."},
+                   {"PD 0.2175", "PD 0\\.2175 Min\\. +PD 0\\.2164 Max\\."},
+                   {"Before Plate", "INTERNAL - Before Plate +EXTERNAL - Before Plate"},
+                   {"Minor Dia 0.2076", "Minor Dia 0\\.2076-0\\.1966 +Major Dia 0\\.2483-0\\.2402"},
+                   {"PD 0.2236", "PD 0\\.2236-0\\.2187 +PD 0\\.2152-0\\.2115"},
+               });
     const std::size_t notes = platedText.find("After Plate");
     const std::size_t limits = platedText.find("Pitch Diameter Max:");
     EXPECT_EQ(platedText.substr(notes, limits - notes).find("N/A"), std::string::npos)
         << "every plated limit has a value";
 }
 
-TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC)
-{
+TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC) {
     auto rec = CalculatedUN("1/4", 20, "2");
     const std::string text = Report(*rec, ReportKind::Gauge);
     EXPECT_TRUE(InOrder(
@@ -138,7 +150,8 @@ TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC)
     ASSERT_EQ(pitchRows.size(), 3u) << text;
     const char* const expected[] = {"0\\.2164 .*0\\.2127", "0\\.2164 .*0\\.2127",
                                     "0\\.2175 .*0\\.2224"};
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(Matches(pitchRows[i], expected[i])) << pitchRows[i];
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(Matches(pitchRows[i], expected[i])) << pitchRows[i];
 
     // Two starts double the lead: 0.00047, in every reading.
     auto twoStarts = CalculatedUN("1/4", 20, "2", 2);
@@ -147,8 +160,7 @@ TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC)
               std::string::npos);
 }
 
-TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
-{
+TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
     // Plated: both members' notes before and after plate, side by side.
     auto plated = CalculatedUN("1/4", 20, "2", 1, 0.0003);
     const std::string platedText = Report(*plated, ReportKind::Gauge);
@@ -193,8 +205,7 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances)
 // What a metric record prints before its limits: the two tolerance classes
 // in place of the inch class, the pitch in millimetres whatever the page's
 // unit, M's engagement group, MJ's custom length, and MJ's root radius row.
-TEST_F(ThreadReports, MetricParametersAndMJRootRadius)
-{
+TEST_F(ThreadReports, MetricParametersAndMJRootRadius) {
     ParameterEntry m;
     m.typeIndex = TypeEntryIndex(kTypeM);
     m.diameterText = "10";
@@ -219,16 +230,15 @@ TEST_F(ThreadReports, MetricParametersAndMJRootRadius)
     mj.loeText = "12";
     TTInfo rmj;
     ASSERT_EQ(SetUpRecord(mj, rmj).message, "");
-    ExpectRows(Report(rmj, ReportKind::Thread, true), {{"Tolerance Class:", "4H5H / 4h6h"},
-                                                  {"Length of Thd Engagement:", "12\\.000$"}});
+    ExpectRows(Report(rmj, ReportKind::Thread, true),
+               {{"Tolerance Class:", "4H5H / 4h6h"}, {"Length of Thd Engagement:", "12\\.000$"}});
     EXPECT_NE(Report(rmj, ReportKind::Gauge, true).find("Root Radius"), std::string::npos);
 }
 
 // Acme, stub Acme and buttress: their type and class rows, and a setting
 // plug row for the truncated major only where the family's plugs have one
 // (checked where the families are built in).
-TEST_F(ThreadReports, PowerThreadRows)
-{
+TEST_F(ThreadReports, PowerThreadRows) {
     const struct {
         const char* name;
         uint16_t code;
@@ -258,13 +268,11 @@ TEST_F(ThreadReports, PowerThreadRows)
                           {"Minor Diamater Max:", "Minor Diamater Max:.*Minor Diamater Max:"}});
         if (rec.ExtThd.PD.Max == 0) continue;
         const std::string gauge = Report(rec, ReportKind::Gauge);
-        EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor)
-            << gauge;
+        EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor) << gauge;
     }
 }
 
-TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn)
-{
+TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn) {
     TImageTarget printer(100, 8.5, 11, 25);
     TReportWorks rpt;
     rpt.SetPrintTarget(&printer);

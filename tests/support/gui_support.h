@@ -13,29 +13,26 @@
 
 #include <memory>
 
-template <typename T> T* Child(const QObject& w, const char* name)
-{
+template <typename T> T* Child(const QObject& w, const char* name) {
     T* c = w.findChild<T*>(QString::fromLatin1(name));
     if (!c) qFatal("no control %s", name);
     return c;
 }
 
-inline bool Shown(const QObject& w, const char* name)
-{
+inline bool Shown(const QObject& w, const char* name) {
     return !Child<QWidget>(w, name)->isHidden();
 }
 
-inline QStringList Tabs(const QObject& w)
-{
+inline QStringList Tabs(const QObject& w) {
     auto* bar = Child<QTabBar>(w, "TabSet1");
     QStringList texts;
-    for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i);
+    for (int i = 0; i < bar->count(); ++i)
+        texts << bar->tabText(i);
     return texts;
 }
 
 // Brings the tab up; false when the window has none of that caption.
-inline bool ShowTab(const QObject& w, const QString& caption)
-{
+inline bool ShowTab(const QObject& w, const QString& caption) {
     const int i = static_cast<int>(Tabs(w).indexOf(caption));
     if (i >= 0) Child<QTabBar>(w, "TabSet1")->setCurrentIndex(i);
     return i >= 0;
@@ -44,8 +41,7 @@ inline bool ShowTab(const QObject& w, const QString& caption)
 // Type, class (none for an empty text), diameter and pitch on the parameter
 // page, then Calculate.
 inline void CalculateThread(const QObject& w, const QString& type, const QString& cls,
-                            const QString& dia, const QString& pitch)
-{
+                            const QString& dia, const QString& pitch) {
     Child<QComboBox>(w, "cboType")->setCurrentText(type);
     if (!cls.isEmpty()) Child<QComboBox>(w, "cboClass")->setCurrentText(cls);
     Child<QLineEdit>(w, "txtNomDia")->setText(dia);
@@ -54,10 +50,8 @@ inline void CalculateThread(const QObject& w, const QString& type, const QString
 }
 
 // A frame whose settings files live in `dir`.
-inline std::unique_ptr<TMainForm> MakeTestFrame(const TempDir& dir,
-                                                const QString& helpDir = PL_SOURCE_DIR
-                                                "/app/help")
-{
+inline std::unique_ptr<TMainForm>
+MakeTestFrame(const TempDir& dir, const QString& helpDir = PL_SOURCE_DIR "/app/help") {
     FrameConfig c;
     c.programDir = PL_BIN_DIR "/";
     c.plwinIni = dir.file("PLWIN.INI");

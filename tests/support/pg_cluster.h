@@ -27,8 +27,7 @@
 class PgCluster {
 public:
     PgCluster() : error_(Start()) {}
-    ~PgCluster()
-    {
+    ~PgCluster() {
         if (server_ <= 0) return;
         ::kill(server_, SIGINT); // fast shutdown
         ::waitpid(server_, &status_, 0);
@@ -39,16 +38,14 @@ public:
     // Empty when the server runs.
     const std::string& error() const { return error_; }
     // A new database of its own, for one test.
-    std::string NewDatabase()
-    {
+    std::string NewDatabase() {
         const std::string name = "register" + std::to_string(++databases_);
         OpenPostgres(uri_)->Script("CREATE DATABASE " + name);
         return uri_.substr(0, uri_.rfind('/') + 1) + name;
     }
 
 private:
-    std::string Start()
-    {
+    std::string Start() {
         const std::string bin = PL_PG_BINDIR;
         if (bin.empty())
             return "no PostgreSQL server programs were found: run tools/install-deps.sh";
@@ -67,12 +64,11 @@ private:
         }
         log_ = home + "/log";
         // The C locale: the messages and collation of every test run alike.
-        const pid_t initdb = Spawn({bin + "/initdb", "-D", home + "/data", "-U", "pl", "-A", "trust",
-                                    "-E", "UTF8", "--no-locale", "--no-sync"},
+        const pid_t initdb = Spawn({bin + "/initdb", "-D", home + "/data", "-U", "pl", "-A",
+                                    "trust", "-E", "UTF8", "--no-locale", "--no-sync"},
                                    false);
         ::waitpid(initdb, &status_, 0);
-        if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0)
-            return Fail("initdb failed");
+        if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) return Fail("initdb failed");
         // A port the kernel has just handed out and taken back is free.
         const int s = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
@@ -101,8 +97,7 @@ private:
         return Fail("the server did not start within 30 s");
     }
 
-    pid_t Spawn(const std::vector<std::string>& args, bool dieWithParent)
-    {
+    pid_t Spawn(const std::vector<std::string>& args, bool dieWithParent) {
         const pid_t parent = ::getpid();
         const pid_t pid = ::fork();
         if (pid != 0) return pid;

@@ -8,8 +8,7 @@
 namespace {
 
 // Splits one line into cells; false when a quote is not closed.
-bool SplitCells(const std::string& line, std::vector<std::string>& cells)
-{
+bool SplitCells(const std::string& line, std::vector<std::string>& cells) {
     cells.assign(1, "");
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -28,8 +27,7 @@ bool SplitCells(const std::string& line, std::vector<std::string>& cells)
     return !quoted;
 }
 
-std::string Unescaped(const std::string& s)
-{
+std::string Unescaped(const std::string& s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] != '\\' || i + 1 == s.size()) {
@@ -47,21 +45,18 @@ std::string Unescaped(const std::string& s)
     return out;
 }
 
-bool ReadDouble(std::string_view s, double& v)
-{
+bool ReadDouble(std::string_view s, double& v) {
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return ec == std::errc() && end == s.data() + s.size();
 }
 
 } // namespace
 
-std::vector<DataRow> TestData(const std::string& table)
-{
+std::vector<DataRow> TestData(const std::string& table) {
     return DataFile("tests/data/" + table + ".csv");
 }
 
-std::vector<DataRow> DataFile(const std::string& path)
-{
+std::vector<DataRow> DataFile(const std::string& path) {
     const std::string file = PL_SOURCE_DIR "/" + path;
     const std::string table = path.substr(path.rfind('/') + 1);
     std::ifstream in(file);
@@ -95,8 +90,7 @@ std::vector<DataRow> DataFile(const std::string& path)
     return rows;
 }
 
-std::string DataRow::Text(std::string_view column) const
-{
+std::string DataRow::Text(std::string_view column) const {
     if (!problem.empty()) {
         ADD_FAILURE() << where << ": " << problem;
         return "";
@@ -107,8 +101,7 @@ std::string DataRow::Text(std::string_view column) const
     return "";
 }
 
-double DataRow::Num(std::string_view column) const
-{
+double DataRow::Num(std::string_view column) const {
     const std::string s = Text(column);
     const std::size_t slash = s.find('/');
     double a = 0, b = 1;
@@ -120,8 +113,7 @@ double DataRow::Num(std::string_view column) const
     return 0;
 }
 
-int DataRow::Int(std::string_view column) const
-{
+int DataRow::Int(std::string_view column) const {
     const std::string s = Text(column);
     int v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -130,27 +122,28 @@ int DataRow::Int(std::string_view column) const
     return v;
 }
 
-bool DataRow::Flag(std::string_view column) const
-{
+bool DataRow::Flag(std::string_view column) const {
     const std::string s = Text(column);
-    if (s != "yes" && s != "no") ADD_FAILURE() << where << ": " << column << " '" << s << "' is not yes or no";
+    if (s != "yes" && s != "no")
+        ADD_FAILURE() << where << ": " << column << " '" << s << "' is not yes or no";
     return s == "yes";
 }
 
-double RecordValue(const TTInfo& rec, const std::string& path)
-{
+double RecordValue(const TTInfo& rec, const std::string& path) {
     const std::pair<const char*, const TThdInfo*> members[] = {
-        {"ext.", &rec.ExtThd},    {"int.", &rec.IntThd},       {"goRing.", &rec.GoRing},
-        {"noGoRing.", &rec.NoGoRing}, {"goPlug.", &rec.GoPlug}, {"noGoPlug.", &rec.NoGoPlug},
-        {"goSet.", &rec.GoSetPlug}, {"noGoSet.", &rec.NoGoSetPlug}};
+        {"ext.", &rec.ExtThd},        {"int.", &rec.IntThd},         {"goRing.", &rec.GoRing},
+        {"noGoRing.", &rec.NoGoRing}, {"goPlug.", &rec.GoPlug},      {"noGoPlug.", &rec.NoGoPlug},
+        {"goSet.", &rec.GoSetPlug},   {"noGoSet.", &rec.NoGoSetPlug}};
     for (const auto& [prefix, m] : members) {
         if (!path.starts_with(prefix)) continue;
         const std::string rest = path.substr(std::string_view(prefix).size());
         const std::pair<const char*, double> scalars[] = {
-            {"bestWire", m->BestWire},   {"curWire", m->CurWire},       {"minWire", m->MinWire},
-            {"maxWire", m->MaxWire},     {"rootWire", m->RootWire},     {"setToV", m->SetToV},
-            {"setToFlat", m->SetToFlat}, {"rootRadMax", m->RootRadMax}, {"rootRadMin", m->RootRadMin},
-            {"rootWidth", m->RootWidth}, {"thdHeight", m->ThdHeight}};
+            {"bestWire", m->BestWire},     {"curWire", m->CurWire},
+            {"minWire", m->MinWire},       {"maxWire", m->MaxWire},
+            {"rootWire", m->RootWire},     {"setToV", m->SetToV},
+            {"setToFlat", m->SetToFlat},   {"rootRadMax", m->RootRadMax},
+            {"rootRadMin", m->RootRadMin}, {"rootWidth", m->RootWidth},
+            {"thdHeight", m->ThdHeight}};
         for (const auto& [name, v] : scalars)
             if (rest == name) return v;
         const std::pair<const char*, const TDimLimits*> dims[] = {
@@ -159,7 +152,7 @@ double RecordValue(const TTInfo& rec, const std::string& path)
             if (!rest.starts_with(dim)) continue;
             const std::string value = rest.substr(std::string_view(dim).size());
             const std::pair<const char*, double> values[] = {
-                {"max", l->Max}, {"min", l->Min}, {"gage", l->Gage},
+                {"max", l->Max},         {"min", l->Min}, {"gage", l->Gage},
                 {"trunc", l->GageTrunc}, {"tol", l->Tol}, {"dev", l->Dev}};
             for (const auto& [name, v] : values)
                 if (value == name) return v;

@@ -35,13 +35,11 @@ std::vector<DataRow> TestData(const std::string& table);
 // The same of another file of the source tree, named from its top.
 std::vector<DataRow> DataFile(const std::string& path);
 
-inline void PrintTo(const DataRow& row, std::ostream* os)
-{
+inline void PrintTo(const DataRow& row, std::ostream* os) {
     *os << row.name;
 }
 
-inline std::string RowName(const testing::TestParamInfo<DataRow>& info)
-{
+inline std::string RowName(const testing::TestParamInfo<DataRow>& info) {
     return info.param.name;
 }
 
@@ -53,5 +51,5 @@ inline std::string RowName(const testing::TestParamInfo<DataRow>& info)
 double RecordValue(const TTInfo& rec, const std::string& path);
 
 // A TEST_P suite over the rows of one table, named after the table.
-#define DATA_ROWS(Suite, table) \
+#define DATA_ROWS(Suite, table)                                                                    \
     INSTANTIATE_TEST_SUITE_P(Data, Suite, testing::ValuesIn(TestData(table)), RowName)

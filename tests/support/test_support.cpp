@@ -5,9 +5,9 @@
 #include "pages/result_pages.h"
 
 #include <array>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -15,8 +15,7 @@
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir()
-{
+TempDir::TempDir() {
     std::random_device rd;
     for (;;) {
         path_ = fs::temp_directory_path() / ("pltest-" + std::to_string(rd()));
@@ -24,57 +23,50 @@ TempDir::TempDir()
     }
 }
 
-TempDir::~TempDir()
-{
+TempDir::~TempDir() {
     std::error_code ec;
     fs::remove_all(path_, ec);
 }
 
 ShippedTables::ShippedTables() : ShippedTables(PL_TABLES_DIR) {}
 
-ShippedTables::ShippedTables(const std::string& dir) : saved_(Settings().TableDataPath)
-{
+ShippedTables::ShippedTables(const std::string& dir) : saved_(Settings().TableDataPath) {
     Settings().TableDataPath = dir;
 }
 
-ShippedTables::~ShippedTables()
-{
+ShippedTables::~ShippedTables() {
     Settings().TableDataPath = saved_;
 }
 
-std::string ReadTextFile(const std::string& path)
-{
+std::string ReadTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-void WriteTextFile(const std::string& path, const std::string& text)
-{
+void WriteTextFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
 }
 
-bool HaveTool(const std::string& name)
-{
+bool HaveTool(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-std::string CommandOutput(const std::string& command)
-{
+std::string CommandOutput(const std::string& command) {
     std::string out;
     FILE* p = popen(command.c_str(), "r");
     if (p == nullptr) return out;
     std::array<char, 4096> buf;
-    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;)
+        out.append(buf.data(), n);
     pclose(p);
     return out;
 }
 
 std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia, float tpi,
-                                   uint16_t starts)
-{
+                                   uint16_t starts) {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
     if (const char* slash = std::strchr(cls, '/')) {
@@ -90,30 +82,32 @@ std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia
     return rec;
 }
 
-std::string AllPageTexts(TTInfo& rec)
-{
+std::string AllPageTexts(TTInfo& rec) {
     const ResultPagesText p = BuildResultPages(rec, "t.thd", false);
     std::string all = p.caption + "\n" + p.name + "\n" + p.wireSize1 + "\n";
     for (const GaugePageText* g : {&p.ring, &p.setPlug, &p.plug}) {
         all += g->leadTol + g->angleTol;
         for (const auto& row : g->grid)
-            for (const auto& cell : row) all += cell + "|";
+            for (const auto& cell : row)
+                all += cell + "|";
     }
     for (const auto& row : p.thread)
-        for (const auto& cell : row) all += cell + "|";
+        for (const auto& cell : row)
+            all += cell + "|";
     return all;
 }
 
-TestTables::TestTables(std::initializer_list<const char*> emptyTables) : use_(dir_.path().string())
-{
-    for (const char* name : emptyTables) WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
+TestTables::TestTables(std::initializer_list<const char*> emptyTables)
+    : use_(dir_.path().string()) {
+    for (const char* name : emptyTables)
+        WriteTextFile(dir_.file(std::string(name) + ".bin"), "");
 }
 
-void TestTables::Write(const std::string& table, const std::string& rows)
-{
+void TestTables::Write(const std::string& table, const std::string& rows) {
     std::istringstream shipped(ReadTextFile(PL_SOURCE_DIR "/data/" + table + ".csv"));
     std::string header;
-    while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {}
+    while (std::getline(shipped, header) && (header.empty() || header[0] == '#')) {
+    }
     if (header.ends_with(",source")) header.resize(header.size() - 7);
     const std::string csv = dir_.file(table + ".csv");
     WriteTextFile(csv, "# test rows\n" + header + "\n" + rows);

@@ -17,13 +17,11 @@
 namespace mktables {
 namespace {
 
-const char* const kUsage =
-    "usage: mktables <table> <input.csv> <output.bin>\n"
-    "       mktables --check <source.csv>...\n"
-    "       mktables --sums <tables.sum> <table.bin>...\n";
+const char* const kUsage = "usage: mktables <table> <input.csv> <output.bin>\n"
+                           "       mktables --check <source.csv>...\n"
+                           "       mktables --sums <tables.sum> <table.bin>...\n";
 
-bool ReadText(const std::string& path, std::string& text)
-{
+bool ReadText(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::ostringstream s;
@@ -32,16 +30,15 @@ bool ReadText(const std::string& path, std::string& text)
     return !in.bad();
 }
 
-std::string KnownTables()
-{
+std::string KnownTables() {
     std::string names;
-    for (const Layout& l : Layouts()) names += (names.empty() ? "" : ", ") + l.name;
+    for (const Layout& l : Layouts())
+        names += (names.empty() ? "" : ", ") + l.name;
     return names;
 }
 
 // Layout problems are the program's own fault; they stop everything.
-bool LayoutsSound(std::ostream& err)
-{
+bool LayoutsSound(std::ostream& err) {
     bool sound = true;
     for (const Layout& l : Layouts())
         for (const std::string& p : LayoutProblems(l)) {
@@ -52,20 +49,19 @@ bool LayoutsSound(std::ostream& err)
 }
 
 bool Compile(const Layout& layout, const std::string& input, CompileResult& result,
-             std::ostream& err)
-{
+             std::ostream& err) {
     std::string text;
     if (!ReadText(input, text)) {
         err << input << ": cannot be read\n";
         return false;
     }
     result = CompileSource(layout, text, input);
-    for (const std::string& p : result.problems) err << p << "\n";
+    for (const std::string& p : result.problems)
+        err << p << "\n";
     return result.problems.empty();
 }
 
-int Check(const std::vector<std::string>& files, std::ostream& out, std::ostream& err)
-{
+int Check(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
     int bad = 0;
     for (const std::string& file : files) {
         // The table is named by the source file: data/unxtol.csv is unxtol.
@@ -73,8 +69,7 @@ int Check(const std::vector<std::string>& files, std::ostream& out, std::ostream
         const Layout* layout = FindLayout(table);
         CompileResult result;
         if (!layout) {
-            err << file << ": no table named '" << table << "' (known: " << KnownTables()
-                << ")\n";
+            err << file << ": no table named '" << table << "' (known: " << KnownTables() << ")\n";
             ++bad;
         } else if (!Compile(*layout, file, result, err)) {
             ++bad;
@@ -86,8 +81,7 @@ int Check(const std::vector<std::string>& files, std::ostream& out, std::ostream
 }
 
 int Build(const std::string& table, const std::string& input, const std::string& output,
-          std::ostream& err)
-{
+          std::ostream& err) {
     const Layout* layout = FindLayout(table);
     if (!layout) {
         err << "mktables: no table named '" << table << "' (known: " << KnownTables() << ")\n";
@@ -107,8 +101,7 @@ int Build(const std::string& table, const std::string& input, const std::string&
 // The readers compare each listed table with its line, so a table damaged or
 // put in another's place is refused instead of read as limits.
 int WriteSums(const std::string& output, const std::vector<std::string>& tables,
-              std::ostream& err)
-{
+              std::ostream& err) {
     std::ostringstream lines;
     lines << std::hex;
     for (const std::string& table : tables) {
@@ -119,8 +112,8 @@ int WriteSums(const std::string& output, const std::vector<std::string>& tables,
             err << e.what() << "\n";
             return 1;
         }
-        lines << std::filesystem::path(table).filename().string() << ' ' << std::dec
-              << bytes.size() << ' ' << std::hex << Crc32(bytes.data(), bytes.size()) << '\n';
+        lines << std::filesystem::path(table).filename().string() << ' ' << std::dec << bytes.size()
+              << ' ' << std::hex << Crc32(bytes.data(), bytes.size()) << '\n';
     }
     if (const int error = WriteFileAtomically(output, lines.str())) {
         err << output << ": cannot be written: " << FileErrorText(error) << "\n";
@@ -131,8 +124,7 @@ int WriteSums(const std::string& output, const std::vector<std::string>& tables,
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!LayoutsSound(err)) return 1;
     if (!args.empty() && args[0] == "--check") {
         if (args.size() < 2) {
