@@ -31,8 +31,7 @@ constexpr Value kValues[] = {
 };
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::BallMic);
-    return kExitUsage;
+    return UsageError(err, CliMode::BallMic, problem);
 }
 
 // The options each method needs when no file gives them.

@@ -23,8 +23,7 @@ std::string NotInBatch(const std::vector<std::string>& words) {
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Batch);
-    return kExitUsage;
+    return UsageError(err, CliMode::Batch, problem);
 }
 
 // The message plcalc prints, without the usage text that follows a usage error.

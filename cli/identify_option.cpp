@@ -14,8 +14,7 @@
 namespace {
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Identify);
-    return kExitUsage;
+    return UsageError(err, CliMode::Identify, problem);
 }
 
 } // namespace

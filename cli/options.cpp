@@ -1,5 +1,9 @@
 #include "cli/options.h"
 
+#include "cli/exit_codes.h"
+
+#include <ostream>
+
 namespace {
 
 // The help of every option starts in this column.
@@ -249,6 +253,11 @@ std::span<const CliOption> OptionTable(CliMode mode) {
         return kBatchOptions;
     }
     return {};
+}
+
+int UsageError(std::ostream& err, CliMode mode, const std::string& problem) {
+    err << "plcalc: " << problem << "\n\n" << UsageText(mode);
+    return kExitUsage;
 }
 
 const std::string& UsageText(CliMode mode) {

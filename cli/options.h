@@ -4,6 +4,7 @@
 // the bash completion and the man page read --help.
 
 #include <initializer_list>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -30,6 +31,8 @@ struct CliOption {
 std::span<const CliOption> OptionTable(CliMode mode);
 // The usage of a mode, as its usage errors print it.
 const std::string& UsageText(CliMode mode);
+// A usage error: the problem and the mode's usage on err; returns the exit code.
+int UsageError(std::ostream& err, CliMode mode, const std::string& problem);
 // plcalc --help: every mode's usage.
 std::string HelpText();
 

@@ -203,10 +203,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     ParsedOptions o;
     std::string problem;
-    if (!ReadThreadOptions(args, o, problem)) {
-        err << "plcalc: " << problem << "\n\n" << UsageText(CliMode::Thread);
-        return kExitUsage;
-    }
+    if (!ReadThreadOptions(args, o, problem)) return UsageError(err, CliMode::Thread, problem);
     if (o.on("--help")) {
         out << HelpText();
         return kExitOk;

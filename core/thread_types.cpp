@@ -179,6 +179,14 @@ const ThreadType* FindByName(const std::string& name) {
     return nullptr;
 }
 
+// ThreadTypeOf finds a row by its code.
+constexpr bool RowsInCodeOrder() {
+    for (std::size_t i = 0; i < std::size(kTypes); ++i)
+        if (kTypes[i].code != i + 1) return false;
+    return true;
+}
+static_assert(RowsInCodeOrder(), "row i holds type code i + 1");
+
 } // namespace
 
 std::span<const ThreadType> ThreadTypes() {
@@ -189,10 +197,7 @@ const ThreadType& ThreadTypeOf(uint16_t typeCode) {
     // Rows are held in code order from 1, so the code finds its row directly;
     // every reading and page asks this many times a thread.
     const std::size_t i = typeCode - 1u;
-    if (typeCode >= 1 && i < std::size(kTypes) && kTypes[i].code == typeCode) return kTypes[i];
-    for (const ThreadType& t : kTypes)
-        if (t.code == typeCode) return t;
-    return kNoType;
+    return typeCode >= 1 && i < std::size(kTypes) ? kTypes[i] : kNoType;
 }
 
 uint16_t TypeCodeOfName(const std::string& name) {
