@@ -15,8 +15,7 @@
 
 namespace {
 
-QString CompilerText()
-{
+QString CompilerText() {
 #if defined(__clang__)
     return QStringLiteral(__VERSION__);
 #elif defined(__GNUC__)
@@ -28,8 +27,7 @@ QString CompilerText()
 
 } // namespace
 
-std::vector<std::pair<QString, QString>> VersionRows()
-{
+std::vector<std::pair<QString, QString>> VersionRows() {
     const QString os = QSysInfo::prettyProductName() + " (" + QSysInfo::kernelType() + " " +
                        QSysInfo::kernelVersion() + ")";
     return {
@@ -43,8 +41,7 @@ std::vector<std::pair<QString, QString>> VersionRows()
     };
 }
 
-TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
-{
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
     setWindowTitle("About...");
     resize(520, 330);
@@ -101,8 +98,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
 }
 
-void TfrmAbout::showEvent(QShowEvent* event)
-{
+void TfrmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -6,8 +6,7 @@
 
 namespace {
 
-QString RealFileDialog(QWidget* parent, const FileDialogRequest& r)
-{
+QString RealFileDialog(QWidget* parent, const FileDialogRequest& r) {
     QFileDialog dlg(parent, r.caption);
     dlg.setNameFilters(r.filters);
     if (r.filterIndex >= 0 && r.filterIndex < r.filters.size())
@@ -23,30 +22,25 @@ QString RealFileDialog(QWidget* parent, const FileDialogRequest& r)
     return dlg.selectedFiles().constFirst();
 }
 
-bool RealInputText(QWidget* parent, const QString& caption, const QString& prompt,
-                   QString& text)
-{
+bool RealInputText(QWidget* parent, const QString& caption, const QString& prompt, QString& text) {
     bool ok = false;
-    const QString typed = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text,
-                                                &ok);
+    const QString typed =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
     if (ok) text = typed;
     return ok;
 }
 
-int RealRunModal(QDialog& dialog)
-{
+int RealRunModal(QDialog& dialog) {
     return dialog.exec();
 }
 
 } // namespace
 
-AppHooks& Hooks()
-{
+AppHooks& Hooks() {
     static AppHooks hooks{RealFileDialog, RealInputText, RealRunModal};
     return hooks;
 }
 
-void ResetHooks()
-{
+void ResetHooks() {
     Hooks() = AppHooks{RealFileDialog, RealInputText, RealRunModal};
 }

@@ -28,8 +28,7 @@ class TApplication : public QApplication {
 public:
     using QApplication::QApplication;
 
-    bool notify(QObject* receiver, QEvent* event) override
-    {
+    bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
@@ -41,8 +40,7 @@ public:
 
 } // namespace
 
-int RunPlwin(int& argc, char** argv)
-{
+int RunPlwin(int& argc, char** argv) {
     if (const int answered = AnswerInfoOption(argc, argv); answered >= 0) return answered;
     TApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle());
@@ -71,16 +69,17 @@ int RunPlwin(int& argc, char** argv)
     frame.show();
     // The shipped tables must not stand in for the user's without a word.
     if (!frame.SettingsError().empty())
-        ShowError(&frame, QString::fromStdString("The settings could not be read: " +
-                                                 frame.SettingsError() +
-                                                 "\nThe shipped tables and an empty company name "
-                                                 "are used until the file can be read."));
+        ShowError(&frame, QString::fromStdString(
+                              "The settings could not be read: " + frame.SettingsError() +
+                              "\nThe shipped tables and an empty company name "
+                              "are used until the file can be read."));
     // A catalogue file that is missing or malformed costs only the gauge
     // settings ("None Available"): limits are still calculated.
     const std::vector<std::string> catalogue = LoadGageCatalogue();
     if (!catalogue.empty()) {
         std::string text = "The gauge catalogue could not be read completely:";
-        for (const std::string& m : catalogue) text += "\n" + m;
+        for (const std::string& m : catalogue)
+            text += "\n" + m;
         ShowError(&frame, QString::fromStdString(text));
     }
     TfrmThread* first = frame.btnNewClick();

@@ -13,8 +13,7 @@ const QColor kSteel(120, 140, 165);
 const QColor kSteelDark(70, 86, 110);
 
 // Glyphs are drawn on a 24 x 24 grid and scaled to the requested size.
-void Page(QPainter& p, const QRectF& r)
-{
+void Page(QPainter& p, const QRectF& r) {
     const qreal fold = 5;
     QPolygonF sheet;
     sheet << r.topLeft() << QPointF(r.right() - fold, r.top()) << QPointF(r.right(), r.top() + fold)
@@ -30,8 +29,7 @@ void Page(QPainter& p, const QRectF& r)
 }
 
 // A short 60-degree thread profile between x0 and x1 with its crests at y.
-void Profile(QPainter& p, qreal x0, qreal x1, qreal y, qreal pitch, const QPen& pen)
-{
+void Profile(QPainter& p, qreal x0, qreal x1, qreal y, qreal pitch, const QPen& pen) {
     const qreal depth = pitch * 0.866;
     QPainterPath path(QPointF(x0, y));
     for (qreal x = x0; x + pitch <= x1 + 0.01; x += pitch) {
@@ -43,16 +41,14 @@ void Profile(QPainter& p, qreal x0, qreal x1, qreal y, qreal pitch, const QPen& 
     p.drawPath(path);
 }
 
-void DrawNew(QPainter& p)
-{
+void DrawNew(QPainter& p) {
     Page(p, QRectF(4.5, 2.5, 15, 19));
     Profile(p, 6.5, 17.5, 12, 2.75, QPen(QColor(0, 110, 60), 1.4));
     p.setPen(QPen(kInk, 1));
     p.drawLine(QPointF(7, 17), QPointF(16, 17));
 }
 
-void DrawOpen(QPainter& p)
-{
+void DrawOpen(QPainter& p) {
     p.setPen(QPen(QColor(120, 90, 20), 1.2));
     p.setBrush(QColor(225, 185, 80));
     QPolygonF back;
@@ -61,13 +57,11 @@ void DrawOpen(QPainter& p)
     p.drawPolygon(back);
     p.setBrush(QColor(250, 215, 110));
     QPolygonF front;
-    front << QPointF(5.5, 11.5) << QPointF(22.5, 11.5) << QPointF(19.5, 19.5)
-          << QPointF(2.5, 19.5);
+    front << QPointF(5.5, 11.5) << QPointF(22.5, 11.5) << QPointF(19.5, 19.5) << QPointF(2.5, 19.5);
     p.drawPolygon(front);
 }
 
-void DrawSave(QPainter& p)
-{
+void DrawSave(QPainter& p) {
     p.setPen(QPen(QColor(20, 40, 90), 1.2));
     p.setBrush(QColor(60, 100, 180));
     QPolygonF disk;
@@ -82,8 +76,7 @@ void DrawSave(QPainter& p)
     p.drawRect(QRectF(14, 4.5, 2, 4));
 }
 
-void DrawPrinter(QPainter& p)
-{
+void DrawPrinter(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kPaper);
     p.drawRect(QRectF(6.5, 2.5, 11, 8));
@@ -99,11 +92,11 @@ void DrawPrinter(QPainter& p)
     p.drawEllipse(QPointF(18.5, 12), 1, 1);
 }
 
-void DrawPreview(QPainter& p)
-{
+void DrawPreview(QPainter& p) {
     Page(p, QRectF(2.5, 2.5, 14, 18));
     p.setPen(QPen(kInk, 0.8));
-    for (qreal y = 8; y < 18; y += 2.5) p.drawLine(QPointF(5, y), QPointF(13, y));
+    for (qreal y = 8; y < 18; y += 2.5)
+        p.drawLine(QPointF(5, y), QPointF(13, y));
     p.setPen(QPen(kInk, 1.6));
     p.setBrush(QColor(200, 225, 250, 200));
     p.drawEllipse(QPointF(14.5, 13.5), 4.5, 4.5);
@@ -111,26 +104,34 @@ void DrawPreview(QPainter& p)
     p.drawLine(QPointF(17.8, 16.8), QPointF(21.5, 20.5));
 }
 
-QPixmap Glyph(ToolGlyph glyph, int size)
-{
+QPixmap Glyph(ToolGlyph glyph, int size) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 24.0, size / 24.0);
     switch (glyph) {
-    case ToolGlyph::New: DrawNew(p); break;
-    case ToolGlyph::Open: DrawOpen(p); break;
-    case ToolGlyph::Save: DrawSave(p); break;
-    case ToolGlyph::Preview: DrawPreview(p); break;
-    case ToolGlyph::Print: DrawPrinter(p); break;
+    case ToolGlyph::New:
+        DrawNew(p);
+        break;
+    case ToolGlyph::Open:
+        DrawOpen(p);
+        break;
+    case ToolGlyph::Save:
+        DrawSave(p);
+        break;
+    case ToolGlyph::Preview:
+        DrawPreview(p);
+        break;
+    case ToolGlyph::Print:
+        DrawPrinter(p);
+        break;
     }
     return pm;
 }
 
 // A bolt seen from the side on a 64 x 64 grid: head at the left, threads to the right.
-void DrawBolt(QPainter& p)
-{
+void DrawBolt(QPainter& p) {
     QLinearGradient steel(0, 18, 0, 46);
     steel.setColorAt(0, QColor(225, 230, 238));
     steel.setColorAt(0.5, kSteel);
@@ -157,16 +158,14 @@ void DrawBolt(QPainter& p)
 
 } // namespace
 
-QIcon ToolIcon(ToolGlyph glyph)
-{
+QIcon ToolIcon(ToolGlyph glyph) {
     QIcon icon;
     icon.addPixmap(Glyph(glyph, 24));
     icon.addPixmap(Glyph(glyph, 48));
     return icon;
 }
 
-QPixmap ThreadEmblem(int size)
-{
+QPixmap ThreadEmblem(int size) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -176,15 +175,14 @@ QPixmap ThreadEmblem(int size)
     return pm;
 }
 
-QIcon AppIcon()
-{
+QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(ThreadEmblem(size));
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addPixmap(ThreadEmblem(size));
     return icon;
 }
 
-QPixmap SplashPicture(const QString& product, const QString& version)
-{
+QPixmap SplashPicture(const QString& product, const QString& version) {
     const int w = 420, h = 250;
     QPixmap pm(w, h);
     QPainter p(&pm);

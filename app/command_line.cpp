@@ -25,8 +25,7 @@ const char* const kUsage =
     "  --version        show the version\n";
 
 // One line of the check: what, where, and whether the folder holds what the program reads.
-bool Report(QTextStream& out, const char* what, const QString& where, const QString& needed)
-{
+bool Report(QTextStream& out, const char* what, const QString& where, const QString& needed) {
     const bool found = !where.isEmpty() && QFileInfo::exists(QDir(where).filePath(needed));
     out << what << ": " << (where.isEmpty() ? QStringLiteral("(none)") : where)
         << (found ? "" : " (missing " + needed + ")") << '\n';
@@ -35,23 +34,24 @@ bool Report(QTextStream& out, const char* what, const QString& where, const QStr
 
 } // namespace
 
-PlwinCommandLine ParsePlwinArguments(const QStringList& args)
-{
+PlwinCommandLine ParsePlwinArguments(const QStringList& args) {
     PlwinCommandLine c;
     bool optionsEnd = false;
     for (const QString& a : args) {
-        if (!optionsEnd && a == "--") optionsEnd = true;
-        else if (!optionsEnd && a == "--check-install") c.checkInstall = true;
+        if (!optionsEnd && a == "--")
+            optionsEnd = true;
+        else if (!optionsEnd && a == "--check-install")
+            c.checkInstall = true;
         else if (!optionsEnd && a.startsWith('-') && a.size() > 1) {
             c.error = "plwin: unknown option " + a + "\n" + kUsage;
             return c;
-        } else c.files << a;
+        } else
+            c.files << a;
     }
     return c;
 }
 
-int AnswerInfoOption(int argc, char** argv)
-{
+int AnswerInfoOption(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(kUsage, stdout);
@@ -65,8 +65,7 @@ int AnswerInfoOption(int argc, char** argv)
     return -1;
 }
 
-bool CheckInstall(QTextStream& out)
-{
+bool CheckInstall(QTextStream& out) {
     out << "program: " << QString::fromStdString(ProgramDir()) << '\n';
     const std::string tables = Settings().TableDataPath;
     bool ok = Report(out, "tables", QString::fromStdString(tables), kTableSumsName);
@@ -79,9 +78,11 @@ bool CheckInstall(QTextStream& out)
     ok = Report(out, "help", DefaultHelpDir(), kHelpContentsPage) && ok;
     const QString picture = PipePicturePath(PipeDrawing::ThreadDims);
     ok = Report(out, "pictures", picture.isEmpty() ? QString() : QFileInfo(picture).path(),
-                PipeDrawingFileName(PipeDrawing::ThreadDims)) && ok;
+                PipeDrawingFileName(PipeDrawing::ThreadDims)) &&
+         ok;
     const std::vector<std::string> catalogue = LoadGageCatalogue();
-    for (const std::string& m : catalogue) out << "catalogue: " << QString::fromStdString(m) << '\n';
+    for (const std::string& m : catalogue)
+        out << "catalogue: " << QString::fromStdString(m) << '\n';
     out.flush();
     return ok && catalogue.empty();
 }

@@ -22,15 +22,13 @@
 
 namespace {
 
-QString Between(const QString& html, const QRegularExpression& re)
-{
+QString Between(const QString& html, const QRegularExpression& re) {
     const QRegularExpressionMatch m = re.match(html);
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
 // A word matches at the start of a word of the text: "wire" finds "wires", not "rewire".
-bool HasWordStart(const QString& haystack, const QString& word)
-{
+bool HasWordStart(const QString& haystack, const QString& word) {
     qsizetype at = 0;
     while ((at = haystack.indexOf(word, at)) >= 0) {
         if (at == 0 || !haystack.at(at - 1).isLetterOrNumber()) return true;
@@ -41,20 +39,17 @@ bool HasWordStart(const QString& haystack, const QString& word)
 
 } // namespace
 
-QString DefaultHelpDir()
-{
+QString DefaultHelpDir() {
     const std::string found = FindDataPath(ProgramDir(), "help");
     return QString::fromStdString(found.empty() ? ProgramDir() + "help" : found);
 }
 
-HelpIndex::HelpIndex(const QString& dir)
-{
+HelpIndex::HelpIndex(const QString& dir) {
     static const QRegularExpression title("<title>(.*?)</title>",
                                           QRegularExpression::CaseInsensitiveOption |
                                               QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression keywords(
-        "<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\"",
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression keywords("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\"",
+                                             QRegularExpression::CaseInsensitiveOption);
     const QStringList files = QDir(dir).entryList({"*.html"}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
         QFile f(QDir(dir).filePath(file));
@@ -71,10 +66,8 @@ HelpIndex::HelpIndex(const QString& dir)
     }
 }
 
-std::vector<const HelpTopic*> HelpIndex::Search(const QString& query) const
-{
-    const QStringList words = query.toLower().split(QRegularExpression("\\s+"),
-                                                    Qt::SkipEmptyParts);
+std::vector<const HelpTopic*> HelpIndex::Search(const QString& query) const {
+    const QStringList words = query.toLower().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
     std::vector<std::pair<int, const HelpTopic*>> hits;
     for (const HelpTopic& t : topics_) {
         const QString title = t.title.toLower();
@@ -82,10 +75,9 @@ std::vector<const HelpTopic*> HelpIndex::Search(const QString& query) const
         bool all = true;
         for (const QString& w : words) {
             const bool isKey = t.keywords.contains(w);
-            const bool inKeys = isKey || std::any_of(t.keywords.begin(), t.keywords.end(),
-                                                     [&](const QString& k) {
-                                                         return HasWordStart(k, w);
-                                                     });
+            const bool inKeys =
+                isKey || std::any_of(t.keywords.begin(), t.keywords.end(),
+                                     [&](const QString& k) { return HasWordStart(k, w); });
             const bool inTitle = HasWordStart(title, w);
             const bool inText = HasWordStart(t.text, w);
             if (!inKeys && !inTitle && !inText) {
@@ -101,13 +93,13 @@ std::vector<const HelpTopic*> HelpIndex::Search(const QString& query) const
         return QString::localeAwareCompare(a.second->title, b.second->title) < 0;
     });
     std::vector<const HelpTopic*> result;
-    for (const auto& h : hits) result.push_back(h.second);
+    for (const auto& h : hits)
+        result.push_back(h.second);
     return result;
 }
 
 THelpWindow::THelpWindow(const QString& helpDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), dir_(helpDir), index_(helpDir)
-{
+    : QWidget(parent, Qt::Window), dir_(helpDir), index_(helpDir) {
     setObjectName("HelpWindow");
     setWindowTitle("Pitch Ledger Help");
     resize(760, 560);
@@ -179,20 +171,17 @@ THelpWindow::THelpWindow(const QString& helpDir, QWidget* parent)
     FillTopics(QString());
 }
 
-void THelpWindow::ShowContents()
-{
+void THelpWindow::ShowContents() {
     OpenTopic(kHelpContentsPage);
     Present();
 }
 
-void THelpWindow::ShowHowToUse()
-{
+void THelpWindow::ShowHowToUse() {
     OpenTopic(kHelpHowToPage);
     Present();
 }
 
-void THelpWindow::ShowSearch(const QString& words)
-{
+void THelpWindow::ShowSearch(const QString& words) {
     btnSearch_->setChecked(true);
     txtHelpSearch->setText(words);
     FillTopics(words);
@@ -201,8 +190,7 @@ void THelpWindow::ShowSearch(const QString& words)
     txtHelpSearch->setFocus();
 }
 
-void THelpWindow::OpenTopic(const QString& file)
-{
+void THelpWindow::OpenTopic(const QString& file) {
     const QString path = QDir(dir_).filePath(file);
     if (!QFileInfo::exists(path)) {
         browser_->setHtml("<h2>Help is not installed</h2><p>The help pages were not found in "
@@ -213,20 +201,17 @@ void THelpWindow::OpenTopic(const QString& file)
     browser_->setSource(QUrl::fromLocalFile(path));
 }
 
-QString THelpWindow::CurrentTopic() const
-{
+QString THelpWindow::CurrentTopic() const {
     return QFileInfo(browser_->source().toLocalFile()).fileName();
 }
 
-void THelpWindow::Present()
-{
+void THelpWindow::Present() {
     show();
     raise();
     activateWindow();
 }
 
-void THelpWindow::FillTopics(const QString& words)
-{
+void THelpWindow::FillTopics(const QString& words) {
     lstHelpTopics->clear();
     for (const HelpTopic* t : index_.Search(words)) {
         auto* item = new QListWidgetItem(t->title, lstHelpTopics);
@@ -235,8 +220,7 @@ void THelpWindow::FillTopics(const QString& words)
     if (lstHelpTopics->count() > 0) lstHelpTopics->setCurrentRow(0);
 }
 
-void THelpWindow::DisplayChosen()
-{
+void THelpWindow::DisplayChosen() {
     if (const QListWidgetItem* item = lstHelpTopics->currentItem())
         OpenTopic(item->data(Qt::UserRole).toString());
 }

@@ -16,8 +16,7 @@
 
 namespace {
 
-template <typename W> W* Named(W* w, const char* name)
-{
+template <typename W> W* Named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
@@ -25,16 +24,15 @@ template <typename W> W* Named(W* w, const char* name)
 } // namespace
 
 TfrmIdentify::TfrmIdentify(std::function<void(const ParameterEntry&)> open, QWidget* parent)
-    : QDialog(parent), open_(std::move(open))
-{
+    : QDialog(parent), open_(std::move(open)) {
     setObjectName(QStringLiteral("frmIdentify"));
     setWindowTitle(tr("Identify Thread"));
     auto* v = new QVBoxLayout(this);
 
-    optExternal = Named(new QRadioButton(tr("External thread: measured major diameter")),
-                        "optExternal");
-    optInternal = Named(new QRadioButton(tr("Internal thread: measured minor diameter")),
-                        "optInternal");
+    optExternal =
+        Named(new QRadioButton(tr("External thread: measured major diameter")), "optExternal");
+    optInternal =
+        Named(new QRadioButton(tr("Internal thread: measured minor diameter")), "optInternal");
     optExternal->setChecked(true);
     v->addWidget(optExternal);
     v->addWidget(optInternal);
@@ -74,9 +72,9 @@ TfrmIdentify::TfrmIdentify(std::function<void(const ParameterEntry&)> open, QWid
     v->addWidget(grdMatches, 1);
 
     auto* buttons = new QDialogButtonBox;
-    btnOpenThread = Named(buttons->addButton(tr("&Open in New Window"),
-                                             QDialogButtonBox::ActionRole),
-                          "btnOpenThread");
+    btnOpenThread =
+        Named(buttons->addButton(tr("&Open in New Window"), QDialogButtonBox::ActionRole),
+              "btnOpenThread");
     btnOpenThread->setEnabled(false);
     Named(buttons->addButton(QDialogButtonBox::Close), "btnClose");
     v->addWidget(buttons);
@@ -91,8 +89,7 @@ TfrmIdentify::TfrmIdentify(std::function<void(const ParameterEntry&)> open, QWid
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void TfrmIdentify::btnIdentifyClick()
-{
+void TfrmIdentify::btnIdentifyClick() {
     grdMatches->clear();
     grdMatches->setRowCount(0);
     grdMatches->setColumnCount(0);
@@ -120,14 +117,14 @@ void TfrmIdentify::btnIdentifyClick()
         return;
     }
     const std::string heading = IdentifyHeading(q, mm);
-    lblIdentifyNote->setText(QString::fromStdString(
-        matches_.empty() ? heading + ".\n" + kNothingFits : heading));
+    lblIdentifyNote->setText(
+        QString::fromStdString(matches_.empty() ? heading + ".\n" + kNothingFits : heading));
     const TextGrid grid = IdentifyGrid(q, matches_, mm);
     grdMatches->setColumnCount(static_cast<int>(grid[0].size()));
     grdMatches->setRowCount(static_cast<int>(grid.size() - 1));
     for (std::size_t c = 0; c < grid[0].size(); ++c)
-        grdMatches->setHorizontalHeaderItem(static_cast<int>(c),
-                                            new QTableWidgetItem(QString::fromStdString(grid[0][c])));
+        grdMatches->setHorizontalHeaderItem(
+            static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(grid[0][c])));
     for (std::size_t r = 1; r < grid.size(); ++r)
         for (std::size_t c = 0; c < grid[r].size(); ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(grid[r][c]));
@@ -138,16 +135,14 @@ void TfrmIdentify::btnIdentifyClick()
     if (!matches_.empty()) grdMatches->selectRow(0);
 }
 
-bool TfrmIdentify::btnOpenThreadClick()
-{
+bool TfrmIdentify::btnOpenThreadClick() {
     const int row = grdMatches->currentRow();
     if (row < 0 || row >= static_cast<int>(matches_.size()) || !open_) return false;
     open_(matches_[static_cast<std::size_t>(row)].entry);
     return true;
 }
 
-void ShowIdentifyDialog(QWidget* frame, std::function<void(const ParameterEntry&)> open)
-{
+void ShowIdentifyDialog(QWidget* frame, std::function<void(const ParameterEntry&)> open) {
     auto* dialog = frame->findChild<TfrmIdentify*>();
     if (!dialog) dialog = new TfrmIdentify(std::move(open), frame);
     dialog->show();

@@ -31,8 +31,7 @@ const QString kNewPDValueHint =
 
 } // namespace
 
-FrameConfig StandardFrameConfig()
-{
+FrameConfig StandardFrameConfig() {
     FrameConfig c;
     c.programDir = ProgramDir();
     const std::string configDir = UserConfigDir();
@@ -44,8 +43,7 @@ FrameConfig StandardFrameConfig()
 }
 
 TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
-    : QMainWindow(parent), config_(config)
-{
+    : QMainWindow(parent), config_(config) {
     setObjectName("MainForm");
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
@@ -87,48 +85,42 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     Timer1.start();
 }
 
-TMainForm::~TMainForm()
-{
+TMainForm::~TMainForm() {
     // The thread windows go first, while this is still a whole frame: closing them
     // activates the others, and no activation may reach a half-destroyed frame.
     mdiArea_->disconnect(this);
     delete mdiArea_;
 }
 
-void TMainForm::SetSplash(QWidget* splash)
-{
+void TMainForm::SetSplash(QWidget* splash) {
     splash_ = splash;
 }
 
-std::string TMainForm::PositionKey() const
-{
+std::string TMainForm::PositionKey() const {
     // The design caption, not the title Qt shows while a child is maximised.
     return WindowPosKey(config_.exePath, AppTitle().toStdString());
 }
 
 // Created once, after the settings were read; they keep their state for the run.
-TfrmPref& TMainForm::Pref()
-{
+TfrmPref& TMainForm::Pref() {
     if (!frmPref_)
-        frmPref_ = new TfrmPref(config_.plwinIni, config_.pluserIni,
-                                [this]() -> TfrmPath& { return PathDialog(); }, this);
+        frmPref_ = new TfrmPref(
+            config_.plwinIni, config_.pluserIni, [this]() -> TfrmPath& { return PathDialog(); },
+            this);
     return *frmPref_;
 }
 
-TfrmPath& TMainForm::PathDialog()
-{
+TfrmPath& TMainForm::PathDialog() {
     if (!frmPath_) frmPath_ = new TfrmPath(this);
     return *frmPath_;
 }
 
-THelpWindow& TMainForm::Help()
-{
+THelpWindow& TMainForm::Help() {
     if (!help_) help_ = new THelpWindow(config_.helpDir, this);
     return *help_;
 }
 
-TfrmThread* TMainForm::ActiveThread() const
-{
+TfrmThread* TMainForm::ActiveThread() const {
     // The current window stays current while the frame itself is inactive
     // (a dialog or the help window has the focus).
     const QMdiSubWindow* sub = mdiArea_->currentSubWindow();
@@ -136,8 +128,7 @@ TfrmThread* TMainForm::ActiveThread() const
 }
 
 QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& caption,
-                            const QString& hint, const std::function<void()>& command)
-{
+                            const QString& hint, const std::function<void()>& command) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     action->setStatusTip(hint);
@@ -146,23 +137,24 @@ QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& captio
     return action;
 }
 
-void TMainForm::CreateMenus()
-{
+void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    AddItem(file, "FileNewItem", "&New ...", "Create a new file", [this] { btnNewClick(); })
-        ->setShortcut(QKeySequence("Ctrl+N"));
-    AddItem(file, "FileOpenItem", "&Open Thread", "Open an existing file",
-            [this] { btnOpenClick(); })
-        ->setShortcut(QKeySequence("Ctrl+O"));
+    AddItem(file, "FileNewItem", "&New ...", "Create a new file", [this] {
+        btnNewClick();
+    })->setShortcut(QKeySequence("Ctrl+N"));
+    AddItem(file, "FileOpenItem", "&Open Thread", "Open an existing file", [this] {
+        btnOpenClick();
+    })->setShortcut(QKeySequence("Ctrl+O"));
     AddItem(file, "OpenBallMic1", "Open Ball Mic", "Open a ball micrometer file",
             [this] { OpenBallMic1Click(); });
-    AddItem(file, "FileSaveItem", "&Save..", "Save current file", [this] { btnSaveClick(); })
-        ->setShortcut(QKeySequence("Ctrl+S"));
+    AddItem(file, "FileSaveItem", "&Save..", "Save current file", [this] {
+        btnSaveClick();
+    })->setShortcut(QKeySequence("Ctrl+S"));
     file->addSeparator();
-    AddItem(file, "FilePrintItem", "&Print", "Print current file",
-            [this] { btnPrintClick(false); })
-        ->setShortcut(QKeySequence("Ctrl+P"));
+    AddItem(file, "FilePrintItem", "&Print", "Print current file", [this] {
+        btnPrintClick(false);
+    })->setShortcut(QKeySequence("Ctrl+P"));
     AddItem(file, "FilePrintSetupItem", "P&rint Setup...", "Change printer setup",
             [this] { FilePrintSetup(); });
     file->addSeparator();
@@ -190,11 +182,9 @@ void TMainForm::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Tools1");
-    UseNewWireSize1 = AddItem(tools, "UseNewWireSize1", "Use New &Wire Size",
-                              kNewWireSizeHint,
+    UseNewWireSize1 = AddItem(tools, "UseNewWireSize1", "Use New &Wire Size", kNewWireSizeHint,
                               [this] { UseNewWireSize1Click(); });
-    UseNewPDValue1 = AddItem(tools, "UseNewPDValue1", "Use New &PD Value",
-                             kNewPDValueHint,
+    UseNewPDValue1 = AddItem(tools, "UseNewPDValue1", "Use New &PD Value", kNewPDValueHint,
                              [this] { UseNewPDValue1Click(); });
     Converttoinch1 = AddItem(tools, "Converttoinch1", "Convert to mm",
                              "Switch the active window between inch and millimetre display",
@@ -215,8 +205,8 @@ void TMainForm::CreateMenus()
     windowMenu_->setObjectName("Window1");
     windowCommands_ << AddItem(windowMenu_, "WindowTileItem", "&Tile", "Tile all windows",
                                [this] { WindowTile(); })
-                    << AddItem(windowMenu_, "WindowCascadeItem", "&Cascade",
-                               "Cascade all windows", [this] { WindowCascade(); })
+                    << AddItem(windowMenu_, "WindowCascadeItem", "&Cascade", "Cascade all windows",
+                               [this] { WindowCascade(); })
                     << AddItem(windowMenu_, "WindowArrangeItem", "&Arrange All",
                                "Arrange minimized windows", [this] { WindowArrange(); });
     connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::UpdateWindowMenu);
@@ -235,8 +225,7 @@ void TMainForm::CreateMenus()
 }
 
 QToolButton* TMainForm::AddButton(const char* name, ToolGlyph glyph, const QString& hint,
-                                  const std::function<void()>& command)
-{
+                                  const std::function<void()>& command) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setIcon(ToolIcon(glyph));
@@ -249,17 +238,15 @@ QToolButton* TMainForm::AddButton(const char* name, ToolGlyph glyph, const QStri
     return button;
 }
 
-void TMainForm::CreateToolBar()
-{
+void TMainForm::CreateToolBar() {
     QToolBar* bar = addToolBar("Tool Bar");
     bar->setObjectName("SpeedPanel");
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->setFixedHeight(37);
-    bar->addWidget(AddButton("btnNew", ToolGlyph::New, "New Thread Calc.", [this] {
-        btnNewClick();
-    }));
+    bar->addWidget(
+        AddButton("btnNew", ToolGlyph::New, "New Thread Calc.", [this] { btnNewClick(); }));
     bar->addWidget(
         AddButton("btnOpen", ToolGlyph::Open, "Open Thread", [this] { btnOpenClick(); }));
     bar->addWidget(
@@ -271,8 +258,7 @@ void TMainForm::CreateToolBar()
         AddButton("btnPrint", ToolGlyph::Print, "Print Report", [this] { btnPrintClick(true); }));
 }
 
-TfrmThread* TMainForm::AddThreadWindow()
-{
+TfrmThread* TMainForm::AddThreadWindow() {
     auto* thread = new TfrmThread;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(thread);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -291,8 +277,7 @@ TfrmThread* TMainForm::AddThreadWindow()
     return thread;
 }
 
-void TMainForm::UpdateToolCommands()
-{
+void TMainForm::UpdateToolCommands() {
     const TfrmThread* thread = ActiveThread();
     const bool calculated = thread && thread->HasThreadCalculation();
     const QString why = QStringLiteral(" (needs a calculated thread in the active window)");
@@ -303,8 +288,7 @@ void TMainForm::UpdateToolCommands()
     }
 }
 
-void TMainForm::SubWindowActivated(QMdiSubWindow* window)
-{
+void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
     UpdateToolCommands();
     // Null when the frame loses the focus: the last window stays the active one.
     if (!window) return;
@@ -316,16 +300,14 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window)
     }
 }
 
-void TMainForm::ShowUnitCaption(bool metric)
-{
+void TMainForm::ShowUnitCaption(bool metric) {
     Converttoinch1->setText(metric ? "Convert to inch" : "Convert to mm");
     lblUnit_->setText(QString::fromStdString(UnitText(metric)));
     lblUnit_->setToolTip(QString::fromStdString(UnitTip(metric)) +
                          " (Tools \u203A Convert to mm / inch switches)");
 }
 
-void TMainForm::UpdateWindowMenu()
-{
+void TMainForm::UpdateWindowMenu() {
     windowMenu_->clear();
     windowMenu_->addActions(windowCommands_);
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
@@ -345,8 +327,7 @@ void TMainForm::UpdateWindowMenu()
     }
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
-{
+void TMainForm::closeEvent(QCloseEvent* event) {
     SaveWindowPos(*this, config_.plwinIni, PositionKey());
     if (help_) help_->close();
     if (splash_) splash_->hide();

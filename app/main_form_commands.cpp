@@ -20,21 +20,18 @@
 
 namespace {
 
-const QStringList kOpenFilters = {"Thread Files (*.thd)", "Ball Mic Files (*.bm)",
-                                  "All Files (*)"};
+const QStringList kOpenFilters = {"Thread Files (*.thd)", "Ball Mic Files (*.bm)", "All Files (*)"};
 const QStringList kSaveFilters = {"Thread Files (*.thd)", "All Files (*)"};
 const QStringList kBallMicFilters = {"Ball Mic Files (*.bm)", "All Files (*)"};
 const QString kUntitled = "(Untitled)";
 
 } // namespace
 
-TfrmThread* TMainForm::btnNewClick()
-{
+TfrmThread* TMainForm::btnNewClick() {
     return AddThreadWindow();
 }
 
-void TMainForm::btnOpenClick()
-{
+void TMainForm::btnOpenClick() {
     FileDialogRequest request;
     request.caption = "Open";
     request.filters = kOpenFilters;
@@ -47,8 +44,7 @@ void TMainForm::btnOpenClick()
     if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
 }
 
-void TMainForm::btnSaveClick()
-{
+void TMainForm::btnSaveClick() {
     TfrmThread* thread = ActiveThread();
     if (!thread) return;
     if (!thread->SaveAllowed()) return;
@@ -62,24 +58,20 @@ void TMainForm::btnSaveClick()
     if (!name.isEmpty()) thread->SaveThreadFile(name);
 }
 
-void TMainForm::btnPrintClick(bool direct)
-{
+void TMainForm::btnPrintClick(bool direct) {
     if (TfrmThread* thread = ActiveThread()) thread->PrintThread(!direct);
 }
 
-void TMainForm::FilePrintSetup()
-{
+void TMainForm::FilePrintSetup() {
     QPageSetupDialog dialog(&SharedPrinter(), this);
     Hooks().runModal(dialog);
 }
 
-void TMainForm::FileExit()
-{
+void TMainForm::FileExit() {
     close();
 }
 
-void TMainForm::OpenBallMic1Click()
-{
+void TMainForm::OpenBallMic1Click() {
     FileDialogRequest request;
     request.caption = "Open Ball Mic";
     request.filters = kOpenFilters;
@@ -91,28 +83,23 @@ void TMainForm::OpenBallMic1Click()
     if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
 }
 
-void TMainForm::EditCopy()
-{
+void TMainForm::EditCopy() {
     if (TfrmThread* thread = ActiveThread()) thread->CopyCalCertData();
 }
 
-void TMainForm::Internal1Click()
-{
+void TMainForm::Internal1Click() {
     if (TfrmThread* thread = ActiveThread()) thread->CopyThreadDims(true);
 }
 
-void TMainForm::External1Click()
-{
+void TMainForm::External1Click() {
     if (TfrmThread* thread = ActiveThread()) thread->CopyThreadDims(false);
 }
 
-void TMainForm::Preferences1Click()
-{
+void TMainForm::Preferences1Click() {
     Hooks().runModal(Pref());
 }
 
-void TMainForm::UseNewWireSize1Click()
-{
+void TMainForm::UseNewWireSize1Click() {
     TfrmThread* thread = ActiveThread();
     if (!thread || !thread->HasThreadCalculation()) return;
     QString text;
@@ -120,8 +107,7 @@ void TMainForm::UseNewWireSize1Click()
         thread->UseNewWireSize(text);
 }
 
-void TMainForm::UseNewPDValue1Click()
-{
+void TMainForm::UseNewPDValue1Click() {
     TfrmThread* thread = ActiveThread();
     if (!thread || !thread->HasThreadCalculation()) return;
     TfrmNewPD dialog(this);
@@ -129,16 +115,14 @@ void TMainForm::UseNewPDValue1Click()
         thread->FitToNewPD(dialog.Limit(), dialog.Text());
 }
 
-void TMainForm::Converttoinch1Click()
-{
+void TMainForm::Converttoinch1Click() {
     TfrmThread* thread = ActiveThread();
     if (!thread) return;
     thread->ToggleDisplayUnit();
     ShowUnitCaption(thread->MetricFlag());
 }
 
-void TMainForm::SetDIMTool1Click()
-{
+void TMainForm::SetDIMTool1Click() {
     TfrmSetDim dialog(this);
     if (Hooks().runModal(dialog) != QDialog::Accepted) return;
     // A window of its own, as the ball micrometer has: only an empty window
@@ -150,8 +134,7 @@ void TMainForm::SetDIMTool1Click()
     if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
 }
 
-void TMainForm::BallMicHBSetDim1Click()
-{
+void TMainForm::BallMicHBSetDim1Click() {
     TfrmBallMic& dialog = BallMicDialog(this);
     if (Hooks().runModal(dialog) != QDialog::Accepted) return;
     // A thread calculation is not given up for a ball micrometer: only an
@@ -161,18 +144,15 @@ void TMainForm::BallMicHBSetDim1Click()
     thread->UseBallMic(dialog.TakeBallMic());
 }
 
-void TMainForm::WindowTile()
-{
+void TMainForm::WindowTile() {
     mdiArea_->tileSubWindows();
 }
 
-void TMainForm::WindowCascade()
-{
+void TMainForm::WindowCascade() {
     mdiArea_->cascadeSubWindows();
 }
 
-void TMainForm::WindowArrange()
-{
+void TMainForm::WindowArrange() {
     // Minimised windows side by side along the bottom edge, in rows upwards.
     const QSize area = mdiArea_->viewport()->size();
     int x = 0;
@@ -189,28 +169,23 @@ void TMainForm::WindowArrange()
     }
 }
 
-void TMainForm::HelpContents()
-{
+void TMainForm::HelpContents() {
     Help().ShowContents();
 }
 
-void TMainForm::HelpSearch()
-{
+void TMainForm::HelpSearch() {
     Help().ShowSearch();
 }
 
-void TMainForm::HelpHowToUse()
-{
+void TMainForm::HelpHowToUse() {
     Help().ShowHowToUse();
 }
 
-void TMainForm::HelpAbout()
-{
+void TMainForm::HelpAbout() {
     Hooks().runModal(*frmAbout_);
 }
 
-void TMainForm::Timer1Timer()
-{
+void TMainForm::Timer1Timer() {
     Timer1.stop();
     if (splash_ && splash_->isVisible()) splash_->hide();
 }

@@ -22,8 +22,7 @@
 
 #include <utility>
 
-TfrmPath::TfrmPath(QWidget* parent) : QDialog(parent)
-{
+TfrmPath::TfrmPath(QWidget* parent) : QDialog(parent) {
     setObjectName("frmPath");
     setWindowTitle("Path Dialog");
     resize(251, 323);
@@ -41,7 +40,8 @@ TfrmPath::TfrmPath(QWidget* parent) : QDialog(parent)
     DirectoryListBox1->setObjectName("DirectoryListBox1");
     DirectoryListBox1->setModel(model_);
     DirectoryListBox1->setHeaderHidden(true);
-    for (int c = 1; c < model_->columnCount(); ++c) DirectoryListBox1->hideColumn(c);
+    for (int c = 1; c < model_->columnCount(); ++c)
+        DirectoryListBox1->hideColumn(c);
     DirectoryListBox1->setFrameShadow(QFrame::Sunken);
 
     auto* caption = new QLabel("Directory:", this);
@@ -79,22 +79,19 @@ TfrmPath::TfrmPath(QWidget* parent) : QDialog(parent)
     auto settle = [this] { scrollTimer_.start(); };
     connect(model_, &QFileSystemModel::directoryLoaded, this, settle);
     connect(model_, &QFileSystemModel::layoutChanged, this, settle);
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,
-            &TfrmPath::DriveComboBox1Change);
+    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TfrmPath::DriveComboBox1Change);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) { DirectoryChanged(current); });
     DriveComboBox1Change(0);
 }
 
-void TfrmPath::SetDirectory(const QString& dir)
-{
+void TfrmPath::SetDirectory(const QString& dir) {
     const QFileInfo info(dir);
     if (dir.isEmpty() || !info.isDir()) return;
     const QString path = info.absoluteFilePath();
     const QString home = QDir::homePath();
     const int drive = (home != "/" && (path == home || path.startsWith(home + "/"))) ? 1 : 0;
-    if (DriveComboBox1->currentIndex() != drive)
-        DriveComboBox1->setCurrentIndex(drive);
+    if (DriveComboBox1->currentIndex() != drive) DriveComboBox1->setCurrentIndex(drive);
     const QModelIndex index = model_->index(path);
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         DirectoryListBox1->expand(up);
@@ -103,29 +100,25 @@ void TfrmPath::SetDirectory(const QString& dir)
     Label1->setText(path);
 }
 
-QString TfrmPath::Directory() const
-{
+QString TfrmPath::Directory() const {
     return Label1->text();
 }
 
-void TfrmPath::DriveComboBox1Change(int index)
-{
+void TfrmPath::DriveComboBox1Change(int index) {
     if (index < 0) return;
     const QString root = DriveComboBox1->itemText(index);
     DirectoryListBox1->setRootIndex(model_->index(root));
     Label1->setText(root);
 }
 
-void TfrmPath::DirectoryChanged(const QModelIndex& current)
-{
+void TfrmPath::DirectoryChanged(const QModelIndex& current) {
     if (current.isValid()) Label1->setText(model_->filePath(current));
 }
 
 TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
                    std::function<TfrmPath&()> pathDialog, QWidget* parent)
     : QDialog(parent), plwinIni_(std::move(plwinIni)), pluserIni_(std::move(pluserIni)),
-      path_(std::move(pathDialog))
-{
+      path_(std::move(pathDialog)) {
     setObjectName("frmPref");
     setWindowTitle("Preferences");
     resize(433, 166);
@@ -144,8 +137,7 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
-    BitBtn2 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
     BitBtn2->setObjectName("BitBtn2");
 
     auto* fields = new QGridLayout;
@@ -173,15 +165,13 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmPref::Win95SpeedButton1Click()
-{
+void TfrmPref::Win95SpeedButton1Click() {
     TfrmPath& path = path_();
     path.SetDirectory(txtTablePath->text());
     if (Hooks().runModal(path) == QDialog::Accepted) txtTablePath->setText(path.Directory());
 }
 
-QString MissingTablesWarning(const QString& path)
-{
+QString MissingTablesWarning(const QString& path) {
     // ansitbl.bin is read by every unified calculation: without it nothing calculates.
     const QString probe = QDir(path).filePath(QStringLiteral("ansitbl.bin"));
     if (!path.isEmpty() && QFileInfo(probe).isFile()) return {};
@@ -191,8 +181,7 @@ QString MissingTablesWarning(const QString& path)
         .arg(path, QStringLiteral("ansitbl.bin"));
 }
 
-void TfrmPref::BitBtn1Click()
-{
+void TfrmPref::BitBtn1Click() {
     const QString warning = MissingTablesWarning(txtTablePath->text());
     if (!warning.isEmpty() && !AskYesNo(this, warning)) return;
     // Stored as typed: a trailing separator is the user's to keep.

@@ -4,23 +4,19 @@
 
 #include <QStringList>
 
-QString AppTitle()
-{
+QString AppTitle() {
     return QStringLiteral("Pitch Ledger for Windows");
 }
 
-QString ProductName()
-{
+QString ProductName() {
     return QStringLiteral("Pitch Ledger");
 }
 
-QString FileVersionText()
-{
+QString FileVersionText() {
     return QString::fromLatin1(ProgramVersion());
 }
 
-QString ProductVersionLine()
-{
+QString ProductVersionLine() {
     const QStringList parts = FileVersionText().split('.');
     return QStringLiteral("Version ") + parts.mid(0, 2).join('.');
 }

@@ -10,8 +10,7 @@
 
 TfrmSplash::TfrmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      picture_(SplashPicture(ProductName(), ProductVersionLine()))
-{
+      picture_(SplashPicture(ProductName(), ProductVersionLine())) {
     setObjectName("frmSplash");
     setFixedSize(picture_.size());
     timer_.setObjectName("Timer1");
@@ -20,8 +19,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &TfrmSplash::Timer1Timer);
 }
 
-void TfrmSplash::ShowNow()
-{
+void TfrmSplash::ShowNow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
@@ -30,19 +28,16 @@ void TfrmSplash::ShowNow()
     timer_.start();
 }
 
-void TfrmSplash::Timer1Timer()
-{
+void TfrmSplash::Timer1Timer() {
     timer_.stop();
     hide();
 }
 
-void TfrmSplash::paintEvent(QPaintEvent*)
-{
+void TfrmSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
 }
 
-void TfrmSplash::mousePressEvent(QMouseEvent*)
-{
+void TfrmSplash::mousePressEvent(QMouseEvent*) {
     hide();
 }

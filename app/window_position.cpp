@@ -11,8 +11,7 @@ namespace {
 
 constexpr const char* kPosSection = "POS";
 
-bool WholeNumber(const std::string& text, int& value)
-{
+bool WholeNumber(const std::string& text, int& value) {
     const std::string t = Trim(text);
     if (t.empty()) return false;
     const char* end = t.data() + t.size();
@@ -22,13 +21,11 @@ bool WholeNumber(const std::string& text, int& value)
 
 } // namespace
 
-std::string WindowPosKey(const std::string& exePath, const std::string& caption)
-{
+std::string WindowPosKey(const std::string& exePath, const std::string& caption) {
     return exePath + ":" + UpperCase(caption);
 }
 
-bool ParseWindowPos(const std::string& text, WindowBounds& bounds)
-{
+bool ParseWindowPos(const std::string& text, WindowBounds& bounds) {
     std::string parts[4];
     size_t from = 0;
     for (int i = 0; i < 3; ++i) {
@@ -46,14 +43,12 @@ bool ParseWindowPos(const std::string& text, WindowBounds& bounds)
     return true;
 }
 
-std::string WindowPosText(const WindowBounds& b)
-{
+std::string WindowPosText(const WindowBounds& b) {
     return std::to_string(b.top) + "/" + std::to_string(b.left) + "/" + std::to_string(b.width) +
            "/" + std::to_string(b.height);
 }
 
-void RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key)
-{
+void RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key) {
     if (iniPath.empty()) return;
     WindowBounds b;
     if (!ParseWindowPos(ReadIniString(iniPath, kPosSection, key, ""), b)) return;
@@ -61,8 +56,7 @@ void RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::st
     window.resize(b.width, b.height);
 }
 
-void SaveWindowPos(const QWidget& window, const std::string& iniPath, const std::string& key)
-{
+void SaveWindowPos(const QWidget& window, const std::string& iniPath, const std::string& key) {
     if (iniPath.empty() || window.isMinimized()) return;
     const WindowBounds b{window.y(), window.x(), window.width(), window.height()};
     // Losing a window position is not worth a message at exit.

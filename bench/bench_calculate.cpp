@@ -23,22 +23,29 @@ struct Thread {
     std::vector<const char*> tables;
 };
 
-const Thread kUNC{"UN", "2", "", "", 0.25, 20,
-                  {"ansitbl.bin", "unstbl.bin", "unxtol.bin", "unwtol.bin", "gagetbl.bin",
-                   "splugtbl.bin"}};
-const Thread kMetric{"M", "", "6g", "6H", 10, 1.5,
+const Thread kUNC{
+    "UN",
+    "2",
+    "",
+    "",
+    0.25,
+    20,
+    {"ansitbl.bin", "unstbl.bin", "unxtol.bin", "unwtol.bin", "gagetbl.bin", "splugtbl.bin"}};
+const Thread kMetric{"M",
+                     "",
+                     "6g",
+                     "6H",
+                     10,
+                     1.5,
                      {"exm.bin", "inm.bin", "mextall.bin", "mintall.bin", "metdev.bin",
                       "xmettol.bin", "wmettol.bin"}};
-const Thread kAcme{"ACME", "2G", "", "", 1, 5,
-                   {"acmetbl.bin", "acmeall.bin", "acmego.bin"}};
+const Thread kAcme{"ACME", "2G", "", "", 1, 5, {"acmetbl.bin", "acmeall.bin", "acmego.bin"}};
 
-void UseShippedTables()
-{
+void UseShippedTables() {
     Settings().TableDataPath = PL_TABLES_DIR;
 }
 
-void CalculateOnce(const Thread& t)
-{
+void CalculateOnce(const Thread& t) {
     TTInfo rec;
     rec.SetThreadType(t.type);
     if (*t.cls) rec.SetClass(t.cls);
@@ -51,15 +58,14 @@ void CalculateOnce(const Thread& t)
     benchmark::DoNotOptimize(rec.ExtThd.PD.Max);
 }
 
-void BM_CalculateWarm(benchmark::State& state, const Thread& t)
-{
+void BM_CalculateWarm(benchmark::State& state, const Thread& t) {
     UseShippedTables();
     CalculateOnce(t);
-    for (auto _ : state) CalculateOnce(t);
+    for (auto _ : state)
+        CalculateOnce(t);
 }
 
-void BM_CalculateCold(benchmark::State& state, const Thread& t)
-{
+void BM_CalculateCold(benchmark::State& state, const Thread& t) {
     UseShippedTables();
     for (auto _ : state) {
         ClearTableCache();
@@ -67,23 +73,23 @@ void BM_CalculateCold(benchmark::State& state, const Thread& t)
     }
 }
 
-void BM_BareRead(benchmark::State& state, const Thread& t)
-{
+void BM_BareRead(benchmark::State& state, const Thread& t) {
     UseShippedTables();
     for (auto _ : state) {
         std::size_t bytes = 0;
-        for (const char* name : t.tables) bytes += ReadWholeFile(TablePath(name)).size();
+        for (const char* name : t.tables)
+            bytes += ReadWholeFile(TablePath(name)).size();
         benchmark::DoNotOptimize(bytes);
     }
 }
 
 // What the warm calculation pays for seeing every table unchanged.
-void BM_StatOnly(benchmark::State& state, const Thread& t)
-{
+void BM_StatOnly(benchmark::State& state, const Thread& t) {
     UseShippedTables();
     for (auto _ : state) {
         struct stat st {};
-        for (const char* name : t.tables) ::stat(TablePath(name).c_str(), &st);
+        for (const char* name : t.tables)
+            ::stat(TablePath(name).c_str(), &st);
         benchmark::DoNotOptimize(st.st_size);
     }
 }

@@ -29,10 +29,10 @@ struct Took {
 
 // Runs the program with its output into `output` (/dev/null by default);
 // the time it took, whole process. Exits the benchmark if the run fails.
-Took Run(const std::vector<std::string>& args, const char* output = "/dev/null")
-{
+Took Run(const std::vector<std::string>& args, const char* output = "/dev/null") {
     std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     const Clock::time_point start = Clock::now();
     const pid_t pid = ::fork();
@@ -57,8 +57,7 @@ Took Run(const std::vector<std::string>& args, const char* output = "/dev/null")
 
 struct Times {
     std::vector<double> s;
-    double median()
-    {
+    double median() {
         std::ranges::sort(s);
         return s[s.size() / 2];
     }
@@ -66,8 +65,7 @@ struct Times {
 };
 
 // The standard series rows of the unified table, as a user types them.
-std::vector<std::vector<std::string>> StandardRows()
-{
+std::vector<std::vector<std::string>> StandardRows() {
     Settings().TableDataPath = PL_TABLES_DIR;
     const TableFile file("ansitbl.bin", kAnsiRecord);
     std::vector<std::vector<std::string>> rows;
@@ -79,20 +77,18 @@ std::vector<std::vector<std::string>> StandardRows()
     return rows;
 }
 
-int Arg(int argc, char** argv, int i, int fallback)
-{
+int Arg(int argc, char** argv, int i, int fallback) {
     return argc > i ? std::max(1, std::atoi(argv[i])) : fallback;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = Arg(argc, argv, 1, 200);
     const int batchRuns = Arg(argc, argv, 2, 20);
     const int rounds = Arg(argc, argv, 3, 3);
-    const std::vector<std::string> plain = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--type",
-                                            "UN", "--dia", "1/4", "--tpi", "20"};
+    const std::vector<std::string> plain = {PL_PLCALC, "--tables", PL_TABLES_DIR, "--type", "UN",
+                                            "--dia",   "1/4",      "--tpi",       "20"};
     std::vector<std::string> qtLinked = plain;
     qtLinked[0] = PL_PLCALC_REPORT;
 
@@ -120,7 +116,8 @@ int main(int argc, char** argv)
     {
         std::ofstream out(batchFile);
         for (const auto& row : rows) {
-            for (std::size_t k = 0; k < row.size(); ++k) out << (k ? " " : "") << row[k];
+            for (std::size_t k = 0; k < row.size(); ++k)
+                out << (k ? " " : "") << row[k];
             out << '\n';
         }
     }

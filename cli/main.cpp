@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     HoldStandardStreams();
     // Reports need Qt; the report program has it, so this one loads none.
     if (NeedsReportProgram(std::vector<std::string>(argv + 1, argv + argc)))

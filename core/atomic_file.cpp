@@ -11,16 +11,14 @@
 
 namespace {
 
-int SystemOpen(const char* path, int flags, mode_t mode)
-{
+int SystemOpen(const char* path, int flags, mode_t mode) {
     return ::open(path, flags, mode);
 }
 
 const FileCalls kSystemCalls = {SystemOpen, ::write, ::fsync, ::rename, ::close, ::unlink};
 const FileCalls* gCalls = &kSystemCalls;
 
-bool InGroup(gid_t gid)
-{
+bool InGroup(gid_t gid) {
     if (gid == ::getegid()) return true;
     const int n = ::getgroups(0, nullptr);
     if (n <= 0) return false;
@@ -34,47 +32,40 @@ bool InGroup(gid_t gid)
 // The rename replaces a file whatever its own rights, so they are checked
 // here. Root passes every kernel check; a file its owner made read-only is
 // still meant to stay as it is.
-bool MayWrite(const struct stat& st)
-{
+bool MayWrite(const struct stat& st) {
     const uid_t uid = ::geteuid();
     if (uid == 0 || uid == st.st_uid) return (st.st_mode & S_IWUSR) != 0;
     if (InGroup(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
     return (st.st_mode & S_IWOTH) != 0;
 }
 
-std::string FolderOf(const std::string& path)
-{
+std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 } // namespace
 
-const FileCalls& SystemFileCalls()
-{
+const FileCalls& SystemFileCalls() {
     return kSystemCalls;
 }
 
-ScopedFileCalls::ScopedFileCalls(const FileCalls& calls) : saved_(gCalls)
-{
+ScopedFileCalls::ScopedFileCalls(const FileCalls& calls) : saved_(gCalls) {
     gCalls = &calls;
 }
 
-ScopedFileCalls::~ScopedFileCalls()
-{
+ScopedFileCalls::~ScopedFileCalls() {
     gCalls = saved_;
 }
 
-std::string FileErrorText(int error)
-{
+std::string FileErrorText(int error) {
     if (error == kNotRegularFileError) return "Not a regular file";
     // English, as every message of the program, whatever locale a GUI has set.
     static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
     return ::strerror_l(error, c);
 }
 
-int ResolveSaveTarget(const std::string& path, std::string& target)
-{
+int ResolveSaveTarget(const std::string& path, std::string& target) {
     target = path;
     // The kernel's own limit on links followed in one path.
     for (int hops = 0; hops <= 40; ++hops) {
@@ -94,8 +85,7 @@ int ResolveSaveTarget(const std::string& path, std::string& target)
     return ELOOP;
 }
 
-int CreateTempBeside(const std::string& target, int flags, std::string& temp)
-{
+int CreateTempBeside(const std::string& target, int flags, std::string& temp) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
@@ -105,8 +95,7 @@ int CreateTempBeside(const std::string& target, int flags, std::string& temp)
     return fd;
 }
 
-int WriteFileAtomically(const std::string& path, std::string_view bytes)
-{
+int WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target;
     if (const int error = ResolveSaveTarget(path, target)) return error;
     std::string temp;
@@ -125,8 +114,10 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes)
     for (std::size_t at = 0; at < bytes.size() && error == 0;) {
         const ssize_t n = gCalls->write(fd, bytes.data() + at, bytes.size() - at);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) error = n < 0 ? errno : EIO;
-        else at += static_cast<std::size_t>(n);
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;
+        else
+            at += static_cast<std::size_t>(n);
     }
     if (error == 0 && gCalls->fsync(fd) != 0) error = errno;
     if (gCalls->close(fd) != 0 && error == 0) error = errno;

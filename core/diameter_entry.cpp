@@ -2,8 +2,7 @@
 
 #include "core/number_text.h"
 
-DiameterEntry ParseDiameterEntry(const std::string& typed)
-{
+DiameterEntry ParseDiameterEntry(const std::string& typed) {
     DiameterEntry e;
     const std::string t = Trim(typed);
     if (t.find('#') != std::string::npos) {

@@ -7,12 +7,10 @@ bool gMetricDisplay = false;
 
 } // namespace
 
-bool MetricDisplay()
-{
+bool MetricDisplay() {
     return gMetricDisplay;
 }
 
-void SetMetricDisplay(bool on)
-{
+void SetMetricDisplay(bool on) {
     gMetricDisplay = on;
 }

@@ -19,8 +19,7 @@ public:
                            const std::string& def) const;
     // Replaces the key's value in place, or appends the key to its section,
     // creating the section when needed. Nothing is written until Save().
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool HasKey(const std::string& section, const std::string& key) const;
 
     // The program's own settings may create their folder; a file the user
@@ -40,6 +39,5 @@ private:
 // One-shot helpers in the manner of the profile functions.
 std::string ReadIniString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& def);
-bool WriteIniString(const std::string& path, const std::string& section,
-                    const std::string& key, const std::string& value,
-                    std::string* error = nullptr);
+bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value, std::string* error = nullptr);

@@ -46,10 +46,10 @@ public:
     double NotchDistance = 0, NotchDistanceThds = 0; // S (railing joints)
     double ThreadHeight = 0;
     double DiaIncPerThd = 0;
-    double PipeAllowance = 0; // NPSM
-    double L1ToL2 = 0, L1ToL2Thds = 0; // railing joints: effective thread length
+    double PipeAllowance = 0;                // NPSM
+    double L1ToL2 = 0, L1ToL2Thds = 0;       // railing joints: effective thread length
     double RingThickness = 0, TotalThds = 0; // railing joints: total external thread length
-    double LengthT = 0; // railing joints
+    double LengthT = 0;                      // railing joints
     double PlugTaperTol = 0, RingTaperTol = 0;
     double PlugCumPDTol = 0, RingCumPDTol = 0;
     double Standoff = 0;

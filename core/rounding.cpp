@@ -17,16 +17,14 @@ constexpr std::array<long double, 19> kPowersOfTen = [] {
     return p;
 }();
 
-long double TenTo(int n)
-{
+long double TenTo(int n) {
     return n >= 0 && n < static_cast<int>(kPowersOfTen.size()) ? kPowersOfTen[n]
-                                                                : std::pow(10.0L, n);
+                                                               : std::pow(10.0L, n);
 }
 
 } // namespace
 
-double RoundTo(double x, int n)
-{
+double RoundTo(double x, int n) {
     const long double s = TenTo(n);
     const long double xs = static_cast<long double>(x) * s;
     const long double k = std::trunc(xs);
@@ -38,18 +36,15 @@ double RoundTo(double x, int n)
     return static_cast<double>(std::trunc(xs + 0.5L) / s);
 }
 
-double RoundedBasicPlus(double t, double c, double k, double D, double P)
-{
+double RoundedBasicPlus(double t, double c, double k, double D, double P) {
     return RoundTo(D - c * P, 4) + k * t;
 }
 
-double RoundedBasicMinus(double t, double c, double k, double D, double P)
-{
+double RoundedBasicMinus(double t, double c, double k, double D, double P) {
     return RoundTo(D - c * P, 4) - k * t;
 }
 
-double Power(double base, double exponent)
-{
+double Power(double base, double exponent) {
     if (base == 0) return 0;
     return static_cast<double>(std::pow(static_cast<long double>(base), exponent));
 }

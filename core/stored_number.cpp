@@ -7,16 +7,12 @@
 
 namespace {
 
-template <typename T>
-bool ReadsBackAs(const std::string& text, T value)
-{
+template <typename T> bool ReadsBackAs(const std::string& text, T value) {
     // Files are read with TextToFloat, into a double first.
     return static_cast<T>(TextToFloat(text)) == value;
 }
 
-template <typename T>
-std::string ShortestFixed(T value)
-{
+template <typename T> std::string ShortestFixed(T value) {
     // Fixed notation of a double needs at most 309 integer and 767 fraction digits.
     char buf[1100];
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
@@ -26,9 +22,7 @@ std::string ShortestFixed(T value)
     return value >= 0 ? "+" + text : text;
 }
 
-template <typename T>
-std::string Stored(T value)
-{
+template <typename T> std::string Stored(T value) {
     const std::string text = FloatText(value);
     if (!std::isfinite(value) || ReadsBackAs(text, value)) return text;
     std::string exact = ShortestFixed(value);
@@ -40,12 +34,10 @@ std::string Stored(T value)
 
 } // namespace
 
-std::string StoredNumberText(double value)
-{
+std::string StoredNumberText(double value) {
     return Stored(value);
 }
 
-std::string StoredNumberText(float value)
-{
+std::string StoredNumberText(float value) {
     return Stored(value);
 }

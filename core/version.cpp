@@ -4,7 +4,6 @@
 #define PL_VERSION "0.0.0"
 #endif
 
-const char* ProgramVersion()
-{
+const char* ProgramVersion() {
     return PL_VERSION;
 }

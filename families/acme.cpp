@@ -16,39 +16,33 @@ namespace {
 
 using ld = long double;
 
-ld PitchOf(const TThdInfo& m)
-{
+ld PitchOf(const TThdInfo& m) {
     return m.TPI == 0 ? 0.0L : 1.0L / static_cast<ld>(m.TPI);
 }
 
-bool Forced(const TTInfo& rec)
-{
+bool Forced(const TTInfo& rec) {
     return rec.ForceCalc == 1;
 }
 
-ld Round(ld x, int places)
-{
+ld Round(ld x, int places) {
     return RoundTo(static_cast<double>(x), places);
 }
 
 // Limits to four places, as the standard tabulates them; a minimum is taken
 // from the rounded maximum (or a maximum from the rounded minimum) and
 // rounded again.
-ld Round4(ld x)
-{
+ld Round4(ld x) {
     return Round(x, 4);
 }
 
-ld Crest(const TThdInfo& m)
-{
+ld Crest(const TThdInfo& m) {
     return std::max(0.05L * PitchOf(m), 0.005L);
 }
 
 // The allowance of the class: the acmeall row of the thread's diameter band
 // when one was found (B1.5 evaluates it per band, not at D), else the
 // standard's coefficient x sqrt(D).
-ld Allowance(const TThdInfo& m)
-{
+ld Allowance(const TThdInfo& m) {
     if (m.ClassCode == 7) return 0;
     if (m.Owner && m.Owner->AllowanceFound && m.ClassCode < 21)
         return m.Owner->Allowance[m.ClassCode];
@@ -56,36 +50,31 @@ ld Allowance(const TThdInfo& m)
 }
 
 // Crest clearance of the external minor and internal major diameters.
-ld Clearance(const TThdInfo& m)
-{
+ld Clearance(const TThdInfo& m) {
     return m.TPI >= 12 ? 0.010L : 0.020L;
 }
 
-void InternalForm(TThdInfo& m)
-{
+void InternalForm(TThdInfo& m) {
     m.IsInternal = 1;
     m.IsExternal = 0;
     m.IsGage = 1;
     m.Derived = 1;
 }
 
-void ExternalForm(TThdInfo& m)
-{
+void ExternalForm(TThdInfo& m) {
     m.IsInternal = 0;
     m.IsExternal = 1;
     m.IsGage = 1;
     m.Derived = 1;
 }
 
-void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor)
-{
+void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor) {
     m.PD.Sign = pd;
     m.Major.Sign = major;
     m.Minor.Sign = minor;
 }
 
-void TakeWireData(TThdInfo& m, const TThdInfo& ext)
-{
+void TakeWireData(TThdInfo& m, const TThdInfo& ext) {
     m.BestWire = ext.BestWire;
     m.CurWire = ext.CurWire;
     m.MinWire = ext.MinWire;
@@ -99,8 +88,7 @@ void TakeWireData(TThdInfo& m, const TThdInfo& ext)
 
 } // namespace
 
-long double AcmePDTol(const TThdInfo& m)
-{
+long double AcmePDTol(const TThdInfo& m) {
     ld cp = 0.030L, cd = 0.006L;
     switch (m.ClassCode) {
     case 5:
@@ -115,7 +103,8 @@ long double AcmePDTol(const TThdInfo& m)
         cp = 0.008L;
         cd = 0.0016L;
         break;
-    default: break;
+    default:
+        break;
     }
     // B1.5 Table 5 tabulates the pitch and the diameter increment to five
     // places each; the tolerance is their sum.
@@ -123,26 +112,27 @@ long double AcmePDTol(const TThdInfo& m)
            Round(cd * std::sqrt(static_cast<ld>(m.NomDia)), 5);
 }
 
-long double AcmeAllowanceCoeff(const TThdInfo& m)
-{
+long double AcmeAllowanceCoeff(const TThdInfo& m) {
     switch (m.ClassCode) {
-    case 5: return 0.006L;
-    case 6: return 0.004L;
-    case 7: return 0;
-    default: return 0.008L;
+    case 5:
+        return 0.006L;
+    case 6:
+        return 0.004L;
+    case 7:
+        return 0;
+    default:
+        return 0.008L;
     }
 }
 
-void SetAcmeDefaults(TThdInfo& m)
-{
+void SetAcmeDefaults(TThdInfo& m) {
     m.Series = "ACME";
     m.StdLE = 2 * m.NomDia;
     m.LEBasis = 1;
     if (m.StdLOE == 1) m.LOE = m.StdLE;
 }
 
-void CalcAcmePitchDia(TThdInfo& m)
-{
+void CalcAcmePitchDia(TThdInfo& m) {
     SetAcmeDefaults(m);
     const ld basic = Round4(m.NomDia - PitchOf(m) / 2);
     const ld t = AcmePDTol(m);
@@ -156,8 +146,7 @@ void CalcAcmePitchDia(TThdInfo& m)
     }
 }
 
-void CalcAcmeMajor(TThdInfo& m)
-{
+void CalcAcmeMajor(TThdInfo& m) {
     const ld d = m.NomDia;
     if (m.IsInternal) {
         m.Major.Min = static_cast<double>(d + Clearance(m));
@@ -168,8 +157,7 @@ void CalcAcmeMajor(TThdInfo& m)
     }
 }
 
-void CalcAcmeMinor(TThdInfo& m)
-{
+void CalcAcmeMinor(TThdInfo& m) {
     const ld d = m.NomDia;
     const ld p = PitchOf(m);
     if (m.IsInternal) {
@@ -183,8 +171,7 @@ void CalcAcmeMinor(TThdInfo& m)
     }
 }
 
-void CalcAcmeGaugeForm(TThdInfo& m)
-{
+void CalcAcmeGaugeForm(TThdInfo& m) {
     const ld p = PitchOf(m);
     const bool fine = m.TPI >= 12;
     m.ThdHeight = static_cast<double>(p / 2 + (fine ? 0.005L : 0.010L));
@@ -195,8 +182,7 @@ void CalcAcmeGaugeForm(TThdInfo& m)
     Calc29DegWires(m);
 }
 
-void CalcAcmeGauges(TTInfo& rec)
-{
+void CalcAcmeGauges(TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
     const ld p = PitchOf(ext);
@@ -253,8 +239,7 @@ void CalcAcmeGauges(TTInfo& rec)
     SetAcmeGaugeSigns(rec);
 }
 
-void SetAcmeGaugeSigns(TTInfo& rec)
-{
+void SetAcmeGaugeSigns(TTInfo& rec) {
     SetSigns(rec.GoRing, "-", "+", "-");
     SetSigns(rec.NoGoRing, "+", "+", "+");
     SetSigns(rec.GoPlug, "+", "+", "-");
@@ -265,8 +250,7 @@ void SetAcmeGaugeSigns(TTInfo& rec)
     SetSigns(rec.NoGoSetPlug, "+", "+-", "-");
 }
 
-void CalculateAcme(TTInfo& rec)
-{
+void CalculateAcme(TTInfo& rec) {
     ReadAcmeTable(rec);
     ReadAcmeAllowances(rec);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {

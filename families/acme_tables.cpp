@@ -9,21 +9,17 @@
 namespace {
 
 // Fixed-point field to inches: divided in extended precision, kept as a double.
-double Scaled(int64_t value, long double scale)
-{
+double Scaled(int64_t value, long double scale) {
     return static_cast<double>(static_cast<long double>(value) / scale);
 }
 
-
 // Byte offset of 32-bit field k (counted from 1).
-constexpr std::size_t F(int k)
-{
+constexpr std::size_t F(int k) {
     return static_cast<std::size_t>(k - 1) * 4;
 }
 
 // Column of a class-dependent field: 0 for 2G up to 3 for 5G; -1 for any other class.
-int ClassColumn(const std::string& cls)
-{
+int ClassColumn(const std::string& cls) {
     if (cls == "2G") return 0;
     if (cls == "3G") return 1;
     if (cls == "4G") return 2;
@@ -33,8 +29,7 @@ int ClassColumn(const std::string& cls)
 
 } // namespace
 
-void ReadAcmeTable(TTInfo& rec)
-{
+void ReadAcmeTable(TTInfo& rec) {
     const TableFile file("acmetbl.bin", kAcmeTblRecord);
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
@@ -74,8 +69,7 @@ void ReadAcmeTable(TTInfo& rec)
     }
 }
 
-void ReadAcmeAllowances(TTInfo& rec)
-{
+void ReadAcmeAllowances(TTInfo& rec) {
     const TableFile file("acmeall.bin", kAcmeAllRecord);
     rec.AllowanceFound = 0;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -90,8 +84,7 @@ void ReadAcmeAllowances(TTInfo& rec)
     }
 }
 
-void ReadAcmeGaugeTols(TTInfo& rec)
-{
+void ReadAcmeGaugeTols(TTInfo& rec) {
     const TableFile file("acmego.bin", kAcmeGoRecord);
     const long double n = rec.TPI;
     bool previousAbove = false;

@@ -15,35 +15,29 @@ using ld = long double;
 
 constexpr ld kTwoThirds = 0.6666666666666666L;
 
-ld P(const TThdInfo& m)
-{
+ld P(const TThdInfo& m) {
     return m.Pitch();
 }
 
-ld BaseTol(const TThdInfo& m)
-{
+ld BaseTol(const TThdInfo& m) {
     return 0.002L * std::cbrt(static_cast<ld>(m.NomDia)) + 0.0173L * std::sqrt(P(m));
 }
 
-ld Tol(const TThdInfo& m)
-{
+ld Tol(const TThdInfo& m) {
     return m.ClassCode == 3 ? BaseTol(m) * kTwoThirds : BaseTol(m);
 }
 
-ld Allowance(const TThdInfo& m)
-{
+ld Allowance(const TThdInfo& m) {
     return BaseTol(m) * kTwoThirds;
 }
 
-void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor)
-{
+void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor) {
     m.PD.Sign = pd;
     m.Major.Sign = major;
     m.Minor.Sign = minor;
 }
 
-void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm)
-{
+void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm) {
     gauge.CopyLimits(from);
     gauge.Derived = 1;
     gauge.IsInternal = internalForm ? 1 : 0;
@@ -51,40 +45,34 @@ void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm)
 }
 
 // Plugs are read over the wires of the external thread.
-void TakeWires(TThdInfo& plug, const TThdInfo& ext)
-{
+void TakeWires(TThdInfo& plug, const TThdInfo& ext) {
     plug.BestWire = ext.BestWire;
     plug.CurWire = ext.CurWire;
     plug.UseBestWire = ext.UseBestWire;
 }
 
-double D(ld v)
-{
+double D(ld v) {
     return static_cast<double>(v);
 }
 
 } // namespace
 
-double ButtressPDTol(const TThdInfo& m)
-{
+double ButtressPDTol(const TThdInfo& m) {
     return D(Tol(m));
 }
 
-double ButtressAllowance(const TThdInfo& m)
-{
+double ButtressAllowance(const TThdInfo& m) {
     return D(Allowance(m));
 }
 
-void SetButtressDefaults(TThdInfo& m)
-{
+void SetButtressDefaults(TThdInfo& m) {
     m.StdLE = static_cast<double>(0.6L * m.TPI);
     m.StdLOE = 1;
     m.LOE = m.StdLE;
     m.FromTable = 0;
 }
 
-void CalcButtressPitchDia(TThdInfo& m)
-{
+void CalcButtressPitchDia(TThdInfo& m) {
     const ld basic = m.NomDia - 0.6L * P(m);
     if (m.IsInternal) {
         m.PD.Min = D(basic);
@@ -95,8 +83,7 @@ void CalcButtressPitchDia(TThdInfo& m)
     }
 }
 
-void CalcButtressMajor(TThdInfo& m)
-{
+void CalcButtressMajor(TThdInfo& m) {
     const ld p = P(m);
     if (m.IsInternal) {
         m.Major.Min = D(m.NomDia + 0.1254L * p);
@@ -107,8 +94,7 @@ void CalcButtressMajor(TThdInfo& m)
     }
 }
 
-void CalcButtressMinor(TThdInfo& m)
-{
+void CalcButtressMinor(TThdInfo& m) {
     const ld p = P(m);
     if (m.IsInternal) {
         m.Minor.Min = D(m.NomDia - 1.2L * p);
@@ -120,8 +106,7 @@ void CalcButtressMinor(TThdInfo& m)
     }
 }
 
-void CalcButtressGauges(TTInfo& rec)
-{
+void CalcButtressGauges(TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
     const ld p = P(ext);
@@ -173,12 +158,12 @@ void CalcButtressGauges(TTInfo& rec)
     SetSigns(noGoSet, "+", "+-", "-");
 }
 
-void CalcButtressGaugeForm(TThdInfo& m)
-{
+void CalcButtressGaugeForm(TThdInfo& m) {
     const ld p = P(m);
     const ld t = m.PointDia;
     // Contact-point centre offset on the 7-degree flank.
-    const ld c = (t / 2) / std::sin(26.0L * std::numbers::pi_v<ld> / 180) * std::cos(19.0L * std::numbers::pi_v<ld> / 180);
+    const ld c = (t / 2) / std::sin(26.0L * std::numbers::pi_v<ld> / 180) *
+                 std::cos(19.0L * std::numbers::pi_v<ld> / 180);
     const ld halfP2 = (p / 2) * (p / 2);
     m.ThdHeight = D(0.6L * p);
     m.SetToV = 0;
@@ -205,8 +190,7 @@ void CalcButtressGaugeForm(TThdInfo& m)
     if (m.Owner) m.Owner->ClassW = 1;
 }
 
-void CalculateButtress(TTInfo& rec)
-{
+void CalculateButtress(TTInfo& rec) {
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
         SetButtressDefaults(*m);
         CalcButtressPitchDia(*m);

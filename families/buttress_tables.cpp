@@ -7,22 +7,18 @@
 
 namespace {
 
-
-double Scaled(const TableRecord& r, std::size_t offset, long double scale)
-{
+double Scaled(const TableRecord& r, std::size_t offset, long double scale) {
     return static_cast<double>(r.I16(offset) / scale);
 }
 
 // Whether a row (threads per inch x 100) applies to the thread.
-bool RowApplies(const TableRecord& r, double tpi)
-{
+bool RowApplies(const TableRecord& r, double tpi) {
     return r.I16(0) / 100.0L >= static_cast<long double>(tpi) - 1e-6L;
 }
 
 } // namespace
 
-void ReadButtressGaugeTolsX(TTInfo& rec)
-{
+void ReadButtressGaugeTolsX(TTInfo& rec) {
     const TableFile file("but745x.bin", kBut745XRecord);
     const double d = rec.NomDia;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -36,13 +32,18 @@ void ReadButtressGaugeTolsX(TTInfo& rec)
         if (d > 24)
             rec.XPDTol = 0;
         else
-            rec.XPDTol = Scaled(r, d <= 1.5 ? 10 : d <= 4 ? 12 : d <= 8 ? 14 : d <= 12 ? 16 : d <= 18 ? 18 : 20,
+            rec.XPDTol = Scaled(r,
+                                d <= 1.5  ? 10
+                                : d <= 4  ? 12
+                                : d <= 8  ? 14
+                                : d <= 12 ? 16
+                                : d <= 18 ? 18
+                                          : 20,
                                 10000);
     }
 }
 
-void ReadButtressGaugeTolsW(TTInfo& rec)
-{
+void ReadButtressGaugeTolsW(TTInfo& rec) {
     const TableFile file("but745w.bin", kBut745WRecord);
     const double d = rec.NomDia;
     for (std::size_t i = 0; i < file.count(); ++i) {

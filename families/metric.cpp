@@ -19,58 +19,49 @@ struct Factor {
     double value;
 };
 
-double Lookup(const std::string& text, std::initializer_list<Factor> list)
-{
+double Lookup(const std::string& text, std::initializer_list<Factor> list) {
     if (text.size() != 1) return 0;
     for (const Factor& f : list)
         if (f.key == text[0]) return f.value;
     return 0;
 }
 
-bool Forced(const TThdInfo& m)
-{
+bool Forced(const TThdInfo& m) {
     return m.Owner && m.Owner->ForceCalc == 1;
 }
 
-bool KeepTable(const TThdInfo& m)
-{
+bool KeepTable(const TThdInfo& m) {
     return m.FromTable == 1 && !Forced(m);
 }
 
 // A member whose class is outside the lists has no formula limits: its
 // tolerance would be 0 and max = min would pass for a size.
-bool HasFormulaClass(const TThdInfo& m)
-{
+bool HasFormulaClass(const TThdInfo& m) {
     return ValidMetricTolClass(m.TolInfoText(), m.IsInternal == 1);
 }
 
-ld P(const TThdInfo& m)
-{
+ld P(const TThdInfo& m) {
     return m.Pitch();
 }
 
 // 0.09 P^0.4 D^0.1: the grade-6 external pitch-diameter tolerance.
-ld PDTolBase(const TThdInfo& m)
-{
+ld PDTolBase(const TThdInfo& m) {
     return 0.09L * std::pow(P(m), 0.4L) * std::pow(static_cast<ld>(m.NomDia), 0.1L);
 }
 
 // es or EI of a position: 0.011 P + b, none for h / H.
-ld Deviation(const TThdInfo& m, const std::string& pos, bool internal)
-{
+ld Deviation(const TThdInfo& m, const std::string& pos, bool internal) {
     const double b = DeviationBase(pos, internal);
     return b > 0 ? 0.011L * P(m) + b : 0.0L;
 }
 
-void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor)
-{
+void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor) {
     m.PD.Sign = pd;
     m.Major.Sign = major;
     m.Minor.Sign = minor;
 }
 
-void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm)
-{
+void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm) {
     gauge.CopyLimits(from);
     gauge.Derived = 1;
     gauge.IsInternal = internalForm ? 1 : 0;
@@ -78,15 +69,13 @@ void Derive(TThdInfo& gauge, const TThdInfo& from, bool internalForm)
 }
 
 // A gauge size derived from a limit that nothing computed stays unset.
-double From(double limit, ld value)
-{
+double From(double limit, ld value) {
     return limit == 0 ? 0.0 : static_cast<double>(value);
 }
 
 // Contact-point reading against the flat standard (first) and the V standard
 // (second); the V masters add 5.08 mm up to 4.5 mm pitch, 7.62 mm up to 8 mm.
-ld VMasterOffset(ld p)
-{
+ld VMasterOffset(ld p) {
     if (p < 4.5L) return 5.08L;
     if (p <= 8) return 7.62L;
     return 0;
@@ -94,29 +83,24 @@ ld VMasterOffset(ld p)
 
 } // namespace
 
-double ExtPDGradeFactor(const std::string& g)
-{
-    return Lookup(g, {{'3', 0.5}, {'4', 0.63}, {'5', 0.8}, {'6', 1.0}, {'7', 1.25}, {'8', 1.6},
-                      {'9', 2.0}});
+double ExtPDGradeFactor(const std::string& g) {
+    return Lookup(
+        g, {{'3', 0.5}, {'4', 0.63}, {'5', 0.8}, {'6', 1.0}, {'7', 1.25}, {'8', 1.6}, {'9', 2.0}});
 }
 
-double ExtMajorGradeFactor(const std::string& g)
-{
+double ExtMajorGradeFactor(const std::string& g) {
     return Lookup(g, {{'4', 0.63}, {'6', 1.0}, {'8', 1.6}});
 }
 
-double IntPDGradeFactor(const std::string& g)
-{
+double IntPDGradeFactor(const std::string& g) {
     return Lookup(g, {{'4', 0.85}, {'5', 1.06}, {'6', 1.32}, {'7', 1.7}, {'8', 2.12}});
 }
 
-double IntMinorGradeFactor(const std::string& g)
-{
+double IntMinorGradeFactor(const std::string& g) {
     return Lookup(g, {{'4', 0.63}, {'5', 0.8}, {'6', 1.0}, {'7', 1.25}, {'8', 1.6}});
 }
 
-double DeviationBase(const std::string& pos, bool internal)
-{
+double DeviationBase(const std::string& pos, bool internal) {
     if (pos.size() != 1) return -1;
     const double b = internal ? Lookup(pos, {{'G', 0.015}, {'H', 0}})
                               : Lookup(pos, {{'e', 0.050}, {'f', 0.030}, {'g', 0.015}, {'h', 0}});
@@ -125,8 +109,7 @@ double DeviationBase(const std::string& pos, bool internal)
     return known ? b : -1;
 }
 
-bool ValidMetricTolClass(const std::string& t, bool internal)
-{
+bool ValidMetricTolClass(const std::string& t, bool internal) {
     if (t.size() != 4) return false;
     const std::string pdGrade = t.substr(0, 1), pdPos = t.substr(1, 1);
     const std::string crestGrade = t.substr(2, 1), crestPos = t.substr(3, 1);
@@ -135,8 +118,7 @@ bool ValidMetricTolClass(const std::string& t, bool internal)
     return ExtPDGradeFactor(pdGrade) > 0 && ExtMajorGradeFactor(crestGrade) > 0;
 }
 
-void PrepareMetricMembers(TTInfo& rec, const char* extDefault, const char* intDefault)
-{
+void PrepareMetricMembers(TTInfo& rec, const char* extDefault, const char* intDefault) {
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
         if (m->TolInfoText().empty()) m->SetTolInfo(m->IsInternal ? intDefault : extDefault);
         for (TDimLimits* d : {&m->PD, &m->Major, &m->Minor}) {
@@ -151,8 +133,7 @@ void PrepareMetricMembers(TTInfo& rec, const char* extDefault, const char* intDe
     rec.AllowanceFound = 0;
 }
 
-void CalcMetricTolerances(TTInfo& rec)
-{
+void CalcMetricTolerances(TTInfo& rec) {
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
     const ld p = P(ext);
@@ -160,8 +141,9 @@ void CalcMetricTolerances(TTInfo& rec)
         ext.PD.Tol = static_cast<double>(PDTolBase(ext) * ExtPDGradeFactor(ext.PD.TolGrade));
     if (ext.PD.Dev <= 0) ext.PD.Dev = static_cast<double>(Deviation(ext, ext.PD.TolPos, false));
     if (ext.Major.Tol <= 0 && p > 0)
-        ext.Major.Tol = static_cast<double>((0.18L * std::pow(p, 2.0L / 3) - 0.00315L / std::sqrt(p)) *
-                                            ExtMajorGradeFactor(ext.Major.TolGrade));
+        ext.Major.Tol =
+            static_cast<double>((0.18L * std::pow(p, 2.0L / 3) - 0.00315L / std::sqrt(p)) *
+                                ExtMajorGradeFactor(ext.Major.TolGrade));
     if (ext.Major.Dev <= 0)
         ext.Major.Dev = static_cast<double>(Deviation(ext, ext.Major.TolPos, false));
     if (in.PD.Tol <= 0)
@@ -175,8 +157,7 @@ void CalcMetricTolerances(TTInfo& rec)
     if (in.Minor.Dev <= 0) in.Minor.Dev = static_cast<double>(Deviation(in, in.Minor.TolPos, true));
 }
 
-void CalcMetricPitchDia(TThdInfo& m)
-{
+void CalcMetricPitchDia(TThdInfo& m) {
     if (KeepTable(m) || !HasFormulaClass(m)) return;
     const ld basic = m.NomDia - 0.649519L * P(m);
     if (m.IsInternal) {
@@ -188,8 +169,7 @@ void CalcMetricPitchDia(TThdInfo& m)
     }
 }
 
-void CalcMetricMajor(TThdInfo& m)
-{
+void CalcMetricMajor(TThdInfo& m) {
     if (KeepTable(m) || !HasFormulaClass(m)) return;
     if (m.IsInternal) {
         m.Major.Min = static_cast<double>(m.NomDia + static_cast<ld>(m.Minor.Dev));
@@ -200,8 +180,7 @@ void CalcMetricMajor(TThdInfo& m)
     }
 }
 
-void CalcMetricMinor(TThdInfo& m)
-{
+void CalcMetricMinor(TThdInfo& m) {
     if (KeepTable(m) || !HasFormulaClass(m)) return;
     const ld p = P(m);
     if (m.IsInternal) {
@@ -213,8 +192,7 @@ void CalcMetricMinor(TThdInfo& m)
     }
 }
 
-void CalcMetricGauges(TTInfo& rec)
-{
+void CalcMetricGauges(TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
     const ld p = P(ext);
@@ -262,8 +240,7 @@ void CalcMetricGauges(TTInfo& rec)
     SetSigns(noGoSet, "+", "+", "-");
 }
 
-void CalcMetricGaugeForm(TThdInfo& m)
-{
+void CalcMetricGaugeForm(TThdInfo& m) {
     const ld p = P(m);
     const ld t = 25.4L * m.PointDia;
     m.ThdHeight = static_cast<double>(0.541266L * p);
@@ -292,7 +269,8 @@ void CalcMetricGaugeForm(TThdInfo& m)
         // differ only in the standard the indicator is set on.
         const ld root = std::sqrt((m.PD.Min - r) * (m.PD.Min - r) + halfP2);
         m.SetToFlat = static_cast<double>(root + t);
-        m.SetToV = m.PointDia > 0.021 && offset > 0 ? static_cast<double>(root + 2 * t - offset) : 0.0;
+        m.SetToV =
+            m.PointDia > 0.021 && offset > 0 ? static_cast<double>(root + 2 * t - offset) : 0.0;
     } else {
         const ld root = std::sqrt((m.PD.Max + r) * (m.PD.Max + r) + halfP2);
         m.SetToFlat = static_cast<double>(root - t);
@@ -301,8 +279,7 @@ void CalcMetricGaugeForm(TThdInfo& m)
     }
 }
 
-void CalculateMetric(TTInfo& rec)
-{
+void CalculateMetric(TTInfo& rec) {
     PrepareMetricMembers(rec, "6g6g", "6H6H");
     ReadMetricLimits(rec, true);
     ReadMetricLimits(rec, false);

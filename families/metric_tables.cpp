@@ -13,23 +13,19 @@
 
 namespace {
 
-double Micro(int64_t um)
-{
+double Micro(int64_t um) {
     return static_cast<double>(static_cast<long double>(um) / 1000);
 }
 
-
 // Diameters are stored x10 and pitches x100 or x1000: a row names a size
 // only when it is that size to well within its last stored place.
-bool Same(double stored, double value)
-{
+bool Same(double stored, double value) {
     return std::fabs(stored - value) < 1e-6;
 }
 
 // The stored whole numbers (value times scale) that Same takes for value: the
 // rows of a large table are then told apart by an integer compare.
-std::vector<int16_t> StoredAs(double value, double scale)
-{
+std::vector<int16_t> StoredAs(double value, double scale) {
     std::vector<int16_t> keys;
     const double scaled = value * scale;
     if (!(std::fabs(scaled) < 33000)) return keys; // beyond what 16 bits hold
@@ -40,28 +36,24 @@ std::vector<int16_t> StoredAs(double value, double scale)
     return keys;
 }
 
-long Hundredths(double pitch)
-{
+long Hundredths(double pitch) {
     return std::lround(pitch * 100);
 }
 
-bool InRange(const TableRecord& r, std::size_t overAt, std::size_t uptoAt, bool wide, double d)
-{
+bool InRange(const TableRecord& r, std::size_t overAt, std::size_t uptoAt, bool wide, double d) {
     const double over = (wide ? r.I32(overAt) : r.I16(overAt)) / 10.0;
     const double upto = (wide ? r.I32(uptoAt) : r.I16(uptoAt)) / 10.0;
     return over < d && d <= upto;
 }
 
-bool ClassMatches(const TableRecord& r, const TThdInfo& m)
-{
+bool ClassMatches(const TableRecord& r, const TThdInfo& m) {
     return UpperCase(Trim(r.Str(4, 4))) == UpperCase(m.TolInfoText());
 }
 
 // Gauge tolerance by the nominal-diameter steps of a row; above the last step
 // the last value grows in proportion to the diameter.
 double ByDiameter(double d, const TableRecord& r, std::size_t firstAt,
-                  std::initializer_list<double> upTo)
-{
+                  std::initializer_list<double> upTo) {
     std::size_t at = firstAt;
     double lastLimit = 0;
     for (double limit : upTo) {
@@ -82,8 +74,7 @@ struct KeyedRow {
 // cache keeps (thousands of rows would otherwise be scanned per calculation);
 // holding those bytes keeps them alive, so the same pointer is the same content.
 std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
-                                const std::vector<int32_t>& keys)
-{
+                                const std::vector<int32_t>& keys) {
     struct Index {
         TableBytes bytes;
         std::vector<KeyedRow> rows;
@@ -108,7 +99,8 @@ std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
     for (const int32_t key : keys) {
         auto it = std::lower_bound(x.rows.begin(), x.rows.end(), key,
                                    [](const KeyedRow& r, int32_t k) { return r.key < k; });
-        for (; it != x.rows.end() && it->key == key; ++it) rows.push_back(it->row);
+        for (; it != x.rows.end() && it->key == key; ++it)
+            rows.push_back(it->row);
     }
     std::ranges::sort(rows);
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -117,33 +109,29 @@ std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
 
 } // namespace
 
-int GradeColumn(const std::string& grade)
-{
+int GradeColumn(const std::string& grade) {
     if (grade.size() != 1 || grade[0] < '3' || grade[0] > '9') return 0;
     return 8 + (grade[0] - '3');
 }
 
-int PDGradeColumn(const TThdInfo& m)
-{
+int PDGradeColumn(const TThdInfo& m) {
     return GradeColumn(m.PD.TolGrade);
 }
 
-int DiaGradeColumn(const TThdInfo& m)
-{
+int DiaGradeColumn(const TThdInfo& m) {
     return GradeColumn(m.IsInternal ? m.Minor.TolGrade : m.Major.TolGrade);
 }
 
-void ReadMetricLimits(TTInfo& rec, bool internal)
-{
+void ReadMetricLimits(TTInfo& rec, bool internal) {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inm.bin" : "exm.bin", internal ? kInmRecord : kExmRecord);
     // Diameter and pitch are the first two 16-bit fields: read as one.
     std::vector<int32_t> keys;
     for (const int16_t dia : StoredAs(m.NomDia, 10))
         for (const int16_t pitch : StoredAs(m.Pitch(), 100))
-            keys.push_back(static_cast<int32_t>(static_cast<uint16_t>(dia) |
-                                                static_cast<uint32_t>(static_cast<uint16_t>(pitch))
-                                                    << 16));
+            keys.push_back(
+                static_cast<int32_t>(static_cast<uint16_t>(dia) |
+                                     static_cast<uint32_t>(static_cast<uint16_t>(pitch)) << 16));
     // In file order: the last matching row wins, as a scan of the file would have it.
     for (const std::size_t i : RowsOf(file, internal, keys)) {
         const TableRecord r = file.record(i);
@@ -170,8 +158,7 @@ void ReadMetricLimits(TTInfo& rec, bool internal)
     }
 }
 
-void ReadMetricPDTols(TTInfo& rec, bool internal)
-{
+void ReadMetricPDTols(TTInfo& rec, bool internal) {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const int column = PDGradeColumn(m);
     // mextall holds grades 3 to 9, mintall grades 4 to 8.
@@ -193,8 +180,7 @@ void ReadMetricPDTols(TTInfo& rec, bool internal)
     }
 }
 
-void ReadMetricDiaTols(TTInfo& rec, bool internal)
-{
+void ReadMetricDiaTols(TTInfo& rec, bool internal) {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const int grade = DiaGradeColumn(m) - 8 + 3; // 0 column -> below 3
     std::size_t at = 0;
@@ -215,8 +201,7 @@ void ReadMetricDiaTols(TTInfo& rec, bool internal)
     }
 }
 
-void ReadMetricDeviations(TTInfo& rec)
-{
+void ReadMetricDeviations(TTInfo& rec) {
     const TableFile file("metdev.bin", kMetDevRecord);
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
@@ -243,8 +228,7 @@ void ReadMetricDeviations(TTInfo& rec)
     }
 }
 
-void ReadMetricGaugeTolsX(TTInfo& rec)
-{
+void ReadMetricGaugeTolsX(TTInfo& rec) {
     const TableFile file("xmettol.bin", kXMetTolRecord);
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());
@@ -261,8 +245,7 @@ void ReadMetricGaugeTolsX(TTInfo& rec)
     }
 }
 
-void ReadMetricGaugeTolsW(TTInfo& rec)
-{
+void ReadMetricGaugeTolsW(TTInfo& rec) {
     const TableFile file("wmettol.bin", kWMetTolRecord);
     const double d = rec.NomDia;
     const long pitch = Hundredths(rec.ExtThd.Pitch());

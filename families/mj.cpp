@@ -19,25 +19,21 @@ using ld = long double;
 // Smallest internal MJ size of class 4H5H; the sizes below it are 4H6H.
 constexpr double kMJ4H5HFrom = 5.5;
 
-ld P(const TThdInfo& m)
-{
+ld P(const TThdInfo& m) {
     return m.Pitch();
 }
 
-bool KeepTable(const TThdInfo& m)
-{
+bool KeepTable(const TThdInfo& m) {
     return m.FromTable == 1 && !(m.Owner && m.Owner->ForceCalc == 1);
 }
 
-ld GradeTol(const TThdInfo& m, ld factor)
-{
+ld GradeTol(const TThdInfo& m, ld factor) {
     return 0.09L * std::pow(P(m), 0.4L) * std::pow(static_cast<ld>(m.NomDia), 0.1L) * factor;
 }
 
 } // namespace
 
-void CalcMJPDTol(TThdInfo& m)
-{
+void CalcMJPDTol(TThdInfo& m) {
     if (m.PD.Tol > 0) return;
     const bool internal = m.IsInternal == 1;
     const ld f = internal ? 0.85L : 0.63L;
@@ -51,8 +47,8 @@ void CalcMJPDTol(TThdInfo& m)
         // takes the engagement rule.
         const bool veryLong = loe > 3 * d && loe > 30 * p;
         const ld k = internal ? (veryLong ? 1.5L : 1.25L) : (veryLong ? 1.125L : 0.9375L);
-        tol = k * (0.013L * std::cbrt(d) + 0.0076L * std::sqrt(loe) +
-                   0.044L * std::pow(p, 2.0L / 3));
+        tol =
+            k * (0.013L * std::cbrt(d) + 0.0076L * std::sqrt(loe) + 0.044L * std::pow(p, 2.0L / 3));
     } else if (found > 0) {
         tol = found;
     } else {
@@ -61,8 +57,7 @@ void CalcMJPDTol(TThdInfo& m)
     m.PD.Tol = static_cast<double>(tol);
 }
 
-void CalcMJPitchDia(TThdInfo& m)
-{
+void CalcMJPitchDia(TThdInfo& m) {
     if (KeepTable(m)) return;
     const ld basic = m.NomDia - 0.649519L * P(m);
     // Both limits carry the member's own tolerance, the tabulated one included.
@@ -75,8 +70,7 @@ void CalcMJPitchDia(TThdInfo& m)
     }
 }
 
-void CalcMJMajor(TThdInfo& m)
-{
+void CalcMJMajor(TThdInfo& m) {
     if (KeepTable(m)) return;
     const ld p = P(m);
     if (m.IsInternal) {
@@ -84,21 +78,22 @@ void CalcMJMajor(TThdInfo& m)
         m.Major.Max = static_cast<double>(m.PD.Max + 0.79386L * p);
     } else {
         if (m.Major.Tol <= 0 && p > 0)
-            m.Major.Tol = static_cast<double>(0.18L * std::pow(p, 2.0L / 3) - 0.00315L / std::sqrt(p));
+            m.Major.Tol =
+                static_cast<double>(0.18L * std::pow(p, 2.0L / 3) - 0.00315L / std::sqrt(p));
         m.Major.Max = m.NomDia;
         m.Major.Min = static_cast<double>(m.NomDia - static_cast<ld>(m.Major.Tol));
     }
 }
 
-void CalcMJMinor(TThdInfo& m)
-{
+void CalcMJMinor(TThdInfo& m) {
     if (KeepTable(m)) return;
     const ld p = P(m);
     if (m.IsInternal) {
         if (m.Minor.Tol <= 0 && p > 0)
             // Below 5.5 mm the internal class is 4H6H: grade 6 minor, fine-pitch formula.
-            m.Minor.Tol = static_cast<double>(m.NomDia >= kMJ4H5HFrom ? 0.184L * std::pow(p, 0.7L)
-                                                            : 0.433L * p - 0.19L * std::pow(p, 1.22L));
+            m.Minor.Tol = static_cast<double>(m.NomDia >= kMJ4H5HFrom
+                                                  ? 0.184L * std::pow(p, 0.7L)
+                                                  : 0.433L * p - 0.19L * std::pow(p, 1.22L));
         m.Minor.Min = static_cast<double>(m.NomDia - 0.974279L * p);
         m.Minor.Max = static_cast<double>(static_cast<ld>(m.Minor.Min) + m.Minor.Tol);
     } else {
@@ -108,8 +103,7 @@ void CalcMJMinor(TThdInfo& m)
     }
 }
 
-void CalcMJGauges(TTInfo& rec)
-{
+void CalcMJGauges(TTInfo& rec) {
     CalcMetricGauges(rec);
     const ld p = P(rec.ExtThd);
     const double pdMax = rec.GoRing.PD.Max, pdMin = rec.ExtThd.PD.Min;
@@ -118,8 +112,7 @@ void CalcMJGauges(TTInfo& rec)
     rec.NoGoRing.Minor.Gage = pdMin == 0 ? 0.0 : static_cast<double>(pdMin - 0.2L * p);
 }
 
-void CalcMJGaugeForm(TThdInfo& m)
-{
+void CalcMJGaugeForm(TThdInfo& m) {
     CalcMetricGaugeForm(m);
     const ld p = P(m);
     if (m.IsExternal) {
@@ -131,8 +124,7 @@ void CalcMJGaugeForm(TThdInfo& m)
     }
 }
 
-void CalculateMJ(TTInfo& rec)
-{
+void CalculateMJ(TTInfo& rec) {
     PrepareMetricMembers(rec, "4h6h", "4H5H");
     // Internal MJ threads up to 5 mm are of class 4H6H, from 5.5 mm 4H5H
     // (FED-STD-H28/21B 5.2.1); CalcMJMinor gives them the grade-6 minor.

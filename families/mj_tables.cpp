@@ -9,17 +9,13 @@
 
 namespace {
 
-double Micro(int64_t um)
-{
+double Micro(int64_t um) {
     return static_cast<double>(static_cast<long double>(um) / 1000);
 }
 
-
-
 } // namespace
 
-void ReadMJLimits(TTInfo& rec, bool internal)
-{
+void ReadMJLimits(TTInfo& rec, bool internal) {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const TableFile file(internal ? "inmj.bin" : "exmj.bin", internal ? kInMJRecord : kExMJRecord);
     const double p = m.Pitch();
@@ -52,8 +48,7 @@ void ReadMJLimits(TTInfo& rec, bool internal)
     }
 }
 
-void ReadMJTolerances(TTInfo& rec)
-{
+void ReadMJTolerances(TTInfo& rec) {
     const TableFile file("mjallow.bin", kMJAllowRecord);
     const double d = rec.NomDia;
     const long pitch = std::lround(rec.ExtThd.Pitch() * 100);
@@ -67,8 +62,7 @@ void ReadMJTolerances(TTInfo& rec)
     }
 }
 
-void ReadMJDiaTols(TTInfo& rec, bool internal)
-{
+void ReadMJDiaTols(TTInfo& rec, bool internal) {
     TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
     const double p = m.Pitch();
     if (internal) {

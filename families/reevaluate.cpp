@@ -16,20 +16,22 @@ constexpr double kNoChange = 1e-9;
 
 } // namespace
 
-double PDLimitValue(const TTInfo& rec, PDLimit limit)
-{
+double PDLimitValue(const TTInfo& rec, PDLimit limit) {
     switch (limit) {
-    case PDLimit::ExtMax: return rec.ExtThd.PD.Max;
-    case PDLimit::ExtMin: return rec.ExtThd.PD.Min;
-    case PDLimit::IntMin: return rec.IntThd.PD.Min;
-    case PDLimit::IntMax: return rec.IntThd.PD.Max;
+    case PDLimit::ExtMax:
+        return rec.ExtThd.PD.Max;
+    case PDLimit::ExtMin:
+        return rec.ExtThd.PD.Min;
+    case PDLimit::IntMin:
+        return rec.IntThd.PD.Min;
+    case PDLimit::IntMax:
+        return rec.IntThd.PD.Max;
     }
     return 0;
 }
 
 PDWalk WalkToPD(double startDia, double startPD, double target, double tolerance,
-                const PDTrialFunction& trial, const std::function<void(int)>& progress)
-{
+                const PDTrialFunction& trial, const std::function<void(int)>& progress) {
     PDWalk w;
     w.nomDia = w.previousDia = startDia;
     w.lastPD = w.previousPD = startPD;
@@ -41,9 +43,9 @@ PDWalk WalkToPD(double startDia, double startPD, double target, double tolerance
     const long maxSteps = std::lround(kPDWalkMaxDistance / kPDWalkStep);
     const long stallSteps = std::lround(kPDWalkStallDistance / kPDWalkStep);
 
-    long at = 0;          // steps taken: the last diameter still short of the target
-    double r = r0;        // its limit less the target
-    long cap = maxSteps;  // halved whenever a stride went too far
+    long at = 0;         // steps taken: the last diameter still short of the target
+    double r = r0;       // its limit less the target
+    long cap = maxSteps; // halved whenever a stride went too far
     double best = std::fabs(r0);
     long bestAt = 0;
     int shown = -1;

@@ -49,7 +49,7 @@ struct PDWalk {
     double lastPD = 0;      // the limit there
     double previousDia = 0; // the last diameter short of the target, and its limit
     double previousPD = 0;
-    std::string refusal;    // End::Refused: the calculation's reason at nomDia
+    std::string refusal; // End::Refused: the calculation's reason at nomDia
 };
 
 // Walks from the diameter and limit shown towards the target in steps of

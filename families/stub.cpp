@@ -25,34 +25,32 @@ struct Profile {
     ld w; // root width w P
 };
 
-Profile ProfileOf(const TThdInfo& t)
-{
+Profile ProfileOf(const TThdInfo& t) {
     switch (t.TypeCode) {
-    case kTypeSAM1: return {0.375L, 0.75L, 0.375L, 0.403L};
-    case kTypeSAM2: return {0.25L, 0.5L, 0.25L, 0.4353L};
-    default: return {0.3L, 0.6L, 0.3L, 0.4224L};
+    case kTypeSAM1:
+        return {0.375L, 0.75L, 0.375L, 0.403L};
+    case kTypeSAM2:
+        return {0.25L, 0.5L, 0.25L, 0.4353L};
+    default:
+        return {0.3L, 0.6L, 0.3L, 0.4224L};
     }
 }
 
-ld PitchOf(const TThdInfo& m)
-{
+ld PitchOf(const TThdInfo& m) {
     return m.TPI == 0 ? 0.0L : 1.0L / static_cast<ld>(m.TPI);
 }
 
-ld Clearance(const TThdInfo& m)
-{
+ld Clearance(const TThdInfo& m) {
     return m.TPI >= 12 ? 0.010L : 0.020L;
 }
 
 // Limits to four places as B1.5 tabulates them: each one taken from the
 // rounded limit it is worked from.
-ld Round4(ld x)
-{
+ld Round4(ld x) {
     return RoundTo(static_cast<double>(x), 4);
 }
 
-ld FormulaAllowance(const TThdInfo& m)
-{
+ld FormulaAllowance(const TThdInfo& m) {
     return AcmeAllowanceCoeff(m) * std::sqrt(static_cast<ld>(m.NomDia));
 }
 
@@ -60,22 +58,19 @@ ld FormulaAllowance(const TThdInfo& m)
 // row (class 2G) or, for Stub Acme 3G and 4G, which B1.8 gives the B1.5
 // allowances of those classes, the acmeall row. The modified forms use it
 // only in the root width.
-ld TableAllowance(const TThdInfo& m, uint16_t cls)
-{
+ld TableAllowance(const TThdInfo& m, uint16_t cls) {
     if (m.Owner && m.Owner->AllowanceFound && cls < 21) return m.Owner->Allowance[cls];
     return FormulaAllowance(m);
 }
 
-void Form(TThdInfo& m, bool internal)
-{
+void Form(TThdInfo& m, bool internal) {
     m.IsInternal = internal ? 1 : 0;
     m.IsExternal = internal ? 0 : 1;
     m.IsGage = 1;
     m.Derived = 1;
 }
 
-void CalcPitchDia(TThdInfo& m, ld allowance)
-{
+void CalcPitchDia(TThdInfo& m, ld allowance) {
     SetAcmeDefaults(m);
     const ld basic = Round4(m.NomDia - ProfileOf(m).k * PitchOf(m));
     const ld t = AcmePDTol(m);
@@ -89,8 +84,7 @@ void CalcPitchDia(TThdInfo& m, ld allowance)
     }
 }
 
-void CalcMinor(TThdInfo& m)
-{
+void CalcMinor(TThdInfo& m) {
     const ld p = PitchOf(m);
     const ld basic = m.NomDia - ProfileOf(m).m * p;
     if (m.IsInternal) {
@@ -103,8 +97,7 @@ void CalcMinor(TThdInfo& m)
     }
 }
 
-void CalcForm(TThdInfo& m, ld allowance)
-{
+void CalcForm(TThdInfo& m, ld allowance) {
     const Profile pr = ProfileOf(m);
     const ld p = PitchOf(m);
     const bool fine = m.TPI >= 12;
@@ -118,18 +111,15 @@ void CalcForm(TThdInfo& m, ld allowance)
 
 } // namespace
 
-void CalcStubPitchDia(TThdInfo& m)
-{
+void CalcStubPitchDia(TThdInfo& m) {
     CalcPitchDia(m, TableAllowance(m, m.ClassCode));
 }
 
-void CalcSamPitchDia(TThdInfo& m)
-{
+void CalcSamPitchDia(TThdInfo& m) {
     CalcPitchDia(m, FormulaAllowance(m));
 }
 
-void CalcStubMajor(TThdInfo& m)
-{
+void CalcStubMajor(TThdInfo& m) {
     const ld d = m.NomDia;
     if (m.IsInternal) {
         const ld min = d + Clearance(m);
@@ -141,28 +131,23 @@ void CalcStubMajor(TThdInfo& m)
     }
 }
 
-void CalcStubMinor(TThdInfo& m)
-{
+void CalcStubMinor(TThdInfo& m) {
     CalcMinor(m);
 }
 
-void CalcSamMinor(TThdInfo& m)
-{
+void CalcSamMinor(TThdInfo& m) {
     CalcMinor(m);
 }
 
-void CalcStubGaugeForm(TThdInfo& m)
-{
+void CalcStubGaugeForm(TThdInfo& m) {
     CalcForm(m, TableAllowance(m, m.ClassCode));
 }
 
-void CalcSamGaugeForm(TThdInfo& m)
-{
+void CalcSamGaugeForm(TThdInfo& m) {
     CalcForm(m, TableAllowance(m, 4));
 }
 
-void CalcStubGauges(TTInfo& rec)
-{
+void CalcStubGauges(TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
     const ld p = PitchOf(ext);
@@ -228,8 +213,7 @@ void CalcStubGauges(TTInfo& rec)
     SetAcmeGaugeSigns(rec);
 }
 
-void CalculateStub(TTInfo& rec)
-{
+void CalculateStub(TTInfo& rec) {
     const bool stub = rec.ExtThd.TypeCode == kTypeStub;
     if (stub) {
         ReadStubTable(rec);

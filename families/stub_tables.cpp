@@ -9,16 +9,13 @@
 namespace {
 
 // Fixed-point field to inches: divided in extended precision, kept as a double.
-double Scaled(int64_t value, long double scale)
-{
+double Scaled(int64_t value, long double scale) {
     return static_cast<double>(static_cast<long double>(value) / scale);
 }
 
-
 } // namespace
 
-void ReadStubTable(TTInfo& rec)
-{
+void ReadStubTable(TTInfo& rec) {
     const TableFile file("stubtbl.bin", kStubTblRecord);
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
@@ -54,8 +51,7 @@ void ReadStubTable(TTInfo& rec)
     }
 }
 
-void ReadStubAllowance(TTInfo& rec)
-{
+void ReadStubAllowance(TTInfo& rec) {
     rec.AllowanceFound = 0;
     if (rec.ClassText != "2G") return;
     const TableFile file("stuball.bin", kStubAllRecord);
@@ -69,8 +65,7 @@ void ReadStubAllowance(TTInfo& rec)
     }
 }
 
-void ReadStubGaugeTols(TTInfo& rec)
-{
+void ReadStubGaugeTols(TTInfo& rec) {
     const TableFile file("stubgo.bin", kStubGoRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);

@@ -16,49 +16,41 @@ namespace {
 
 using ld = long double;
 
-ld PitchOf(const TThdInfo& m)
-{
+ld PitchOf(const TThdInfo& m) {
     return m.TPI == 0 ? 0.0L : 1.0L / static_cast<ld>(m.TPI);
 }
 
-ld Pow23(ld x)
-{
+ld Pow23(ld x) {
     return x <= 0 ? 0.0L : std::pow(x, 2.0L / 3.0L);
 }
 
-bool Forced(const TThdInfo& m)
-{
+bool Forced(const TThdInfo& m) {
     return m.Owner && m.Owner->ForceCalc == 1;
 }
 
 // Limits come from a table row and the engagement is the standard one: keep them.
-bool KeepTable(const TThdInfo& m)
-{
+bool KeepTable(const TThdInfo& m) {
     return m.FromTable == 1 && !Forced(m) && m.StdLOE == 1;
 }
 
-bool FormulaOnly(const TThdInfo& m)
-{
+bool FormulaOnly(const TThdInfo& m) {
     return m.FromTable == 0 || Forced(m);
 }
 
 // Basic pitch diameter, rounded to four places as the standard tabulates it.
-ld BasicPD(const TThdInfo& m)
-{
+ld BasicPD(const TThdInfo& m) {
     return RoundTo(static_cast<double>(m.NomDia - 0.649519L * PitchOf(m)), 4);
 }
 
 // Basic minor diameter D - 1.082532 P, worked to four places before a
 // tolerance is added, as the standard's tables are built.
-ld BasicMinor(const TThdInfo& m)
-{
+ld BasicMinor(const TThdInfo& m) {
     return RoundTo(static_cast<double>(m.NomDia - 1.082532L * PitchOf(m)), 4);
 }
 
 // A tolerance is rounded to four places before it is applied; a tie then goes
 // to the even digit, so 0.00775 adds 0.0078 as the printed 20 tpi rows show.
-ld Tol4(ld t)
-{
+ld Tol4(ld t) {
     return RoundTo(static_cast<double>(t), 4);
 }
 
@@ -68,23 +60,20 @@ constexpr ld kNumberSix = 0.138L - 1e-9L;
 // Class 3B minor-diameter tolerance 0.05 P^2/3 + 0.03 P/D - 0.002, not below
 // 0.23 P - 1.5 P^2 (finer than 12 tpi) or 0.12 P (12 tpi and coarser), not
 // above 0.394 P.
-ld Tol3B(const TThdInfo& m)
-{
+ld Tol3B(const TThdInfo& m) {
     const ld p = PitchOf(m);
     const ld t = 0.05L * Pow23(p) + 0.03L * p / m.NomDia - 0.002L;
     const ld floor = m.TPI > 12 ? 0.23L * p - 1.5L * p * p : 0.12L * p;
     return std::min(std::max(t, floor), 0.394L * p);
 }
 
-ld Tol2A(const TThdInfo& m)
-{
+ld Tol2A(const TThdInfo& m) {
     const ld d = m.NomDia;
     const ld le = std::max<ld>(m.StdLE, 0);
     return 0.0015L * std::cbrt(d) + 0.0015L * std::sqrt(le) + 0.015L * Pow23(PitchOf(m));
 }
 
-ld Factor(const TThdInfo& m, ld t)
-{
+ld Factor(const TThdInfo& m, ld t) {
     const ld l = m.LOE;
     if (m.LEBasis == 0) {
         const ld p = PitchOf(m);
@@ -99,32 +88,27 @@ ld Factor(const TThdInfo& m, ld t)
 }
 
 // The class 2A tolerance scaled for the member's engagement.
-ld TolInUse(const TThdInfo& m)
-{
+ld TolInUse(const TThdInfo& m) {
     return Factor(m, Tol2A(m));
 }
 
 // Classes 1A and 2A carry an allowance of 0.3 x the class 2A tolerance; 3A
 // none. The standard rounds it to four places before it is used.
-ld RawAllowance(const TThdInfo& m)
-{
+ld RawAllowance(const TThdInfo& m) {
     return m.ClassCode == 3 ? 0.0L : 0.3L * Tol2A(m);
 }
 
-ld Allowance(const TThdInfo& m)
-{
+ld Allowance(const TThdInfo& m) {
     return Tol4(RawAllowance(m));
 }
 
 // The allowance the member's limits carry: the basic pitch diameter less the
 // maximum, which for a table row is the printed allowance of that row.
-ld AllowanceInUse(const TThdInfo& m)
-{
+ld AllowanceInUse(const TThdInfo& m) {
     return std::max<ld>(BasicPD(m) - m.PD.Max, 0);
 }
 
-void SetFormEngagement(TThdInfo& m, const std::string& form)
-{
+void SetFormEngagement(TThdInfo& m, const std::string& form) {
     const std::string& s = m.Series;
     std::string series;
     if (s.size() == 2)
@@ -148,8 +132,7 @@ void SetFormEngagement(TThdInfo& m, const std::string& form)
 
 // Point gauge setting against a V standard; the offsets belong to the two
 // standard setting masters (coarse 3.5 to 5.5 tpi, and 6 tpi and finer).
-ld SettingToV(const TThdInfo& m, ld root, ld d, ld sign)
-{
+ld SettingToV(const TThdInfo& m, ld root, ld d, ld sign) {
     const ld n = m.TPI;
     if (d == 0 || std::fabs(d - 0.021L) < 1e-9L || n < 3.5L) return 0;
     if (n <= 5.5L) return root + sign * (2 * d - 0.3L);
@@ -157,39 +140,33 @@ ld SettingToV(const TThdInfo& m, ld root, ld d, ld sign)
     return root + sign * (2 * d - 0.2L);
 }
 
-void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor)
-{
+void SetSigns(TThdInfo& m, const char* pd, const char* major, const char* minor) {
     m.PD.Sign = pd;
     m.Major.Sign = major;
     m.Minor.Sign = minor;
 }
 
-void InternalForm(TThdInfo& m)
-{
+void InternalForm(TThdInfo& m) {
     m.IsInternal = 1;
     m.IsExternal = 0;
 }
 
-void ExternalForm(TThdInfo& m)
-{
+void ExternalForm(TThdInfo& m) {
     m.IsInternal = 0;
     m.IsExternal = 1;
 }
 
 } // namespace
 
-double PDTol2A(const TThdInfo& m)
-{
+double PDTol2A(const TThdInfo& m) {
     return static_cast<double>(Tol2A(m));
 }
 
-double EngagementFactor(const TThdInfo& m, double t)
-{
+double EngagementFactor(const TThdInfo& m, double t) {
     return static_cast<double>(Factor(m, t));
 }
 
-void SetUNEngagement(TThdInfo& m)
-{
+void SetUNEngagement(TThdInfo& m) {
     const ld p = PitchOf(m);
     if (m.Series.empty()) {
         m.Series = "UNS";
@@ -212,18 +189,15 @@ void SetUNEngagement(TThdInfo& m)
     if (m.StdLOE == 1) m.LOE = m.StdLE;
 }
 
-void SetUNREngagement(TThdInfo& m)
-{
+void SetUNREngagement(TThdInfo& m) {
     SetFormEngagement(m, "UNR");
 }
 
-void SetUNJEngagement(TThdInfo& m)
-{
+void SetUNJEngagement(TThdInfo& m) {
     SetFormEngagement(m, "UNJ");
 }
 
-void CalcUNPitchDia(TThdInfo& m)
-{
+void CalcUNPitchDia(TThdInfo& m) {
     if (KeepTable(m)) return;
     const bool formula = FormulaOnly(m);
     const ld e = BasicPD(m);
@@ -237,15 +211,17 @@ void CalcUNPitchDia(TThdInfo& m)
     } else if (m.IsExternal) {
         if (formula) m.PD.Max = static_cast<double>(e - Allowance(m));
         ld min = 0;
-        if (cls == 1) min = m.PD.Max - Tol4(1.5L * t);
-        else if (cls == 3) min = e - Tol4(0.75L * t);
-        else min = m.PD.Max - Tol4(t);
+        if (cls == 1)
+            min = m.PD.Max - Tol4(1.5L * t);
+        else if (cls == 3)
+            min = e - Tol4(0.75L * t);
+        else
+            min = m.PD.Max - Tol4(t);
         m.PD.Min = RoundTo(static_cast<double>(min), 4);
     }
 }
 
-void CalcUNMajor(TThdInfo& m)
-{
+void CalcUNMajor(TThdInfo& m) {
     if (KeepTable(m)) return;
     const bool formula = FormulaOnly(m);
 
@@ -265,8 +241,7 @@ void CalcUNMajor(TThdInfo& m)
     }
 }
 
-void CalcUNMinor(TThdInfo& m)
-{
+void CalcUNMinor(TThdInfo& m) {
     if (m.FromTable == 1 && m.Minor.Max > 0 && !Forced(m)) return;
     const ld p = PitchOf(m);
     const ld d = m.NomDia;
@@ -284,9 +259,12 @@ void CalcUNMinor(TThdInfo& m)
         } else {
             // Below 1/4 in classes 1B and 2B take the class 3B tolerance.
             ld t = d < 0.25L ? Tol3B(m) : m.TPI >= 4 ? 0.25L * p - 0.4L * p * p : 0.15L * p;
-            if (l <= 0.33L * d) t *= 0.5L;
-            else if (l <= 0.67L * d) t *= 0.75L;
-            else if (l > 1.5L * d) t *= 1.25L;
+            if (l <= 0.33L * d)
+                t *= 0.5L;
+            else if (l <= 0.67L * d)
+                t *= 0.75L;
+            else if (l > 1.5L * d)
+                t *= 1.25L;
             t = std::min(t, 0.394L * p);
             m.Minor.Max = RoundTo(RoundTo(static_cast<double>(basic + Tol4(t)), 4), places);
         }
@@ -305,8 +283,7 @@ void CalcUNMinor(TThdInfo& m)
     }
 }
 
-void CalcUNJMinor(TThdInfo& m)
-{
+void CalcUNJMinor(TThdInfo& m) {
     const ld p = PitchOf(m);
     const ld d = m.NomDia;
 
@@ -327,8 +304,7 @@ void CalcUNJMinor(TThdInfo& m)
     }
 }
 
-void CalcUNForm(TThdInfo& m)
-{
+void CalcUNForm(TThdInfo& m) {
     const ld p = PitchOf(m);
     const ld d = m.PointDia;
     const ld halfP2 = (p / 2) * (p / 2);
@@ -358,8 +334,7 @@ void CalcUNForm(TThdInfo& m)
     }
 }
 
-void CalcUNRForm(TThdInfo& m)
-{
+void CalcUNRForm(TThdInfo& m) {
     CalcUNForm(m);
     if (!m.IsExternal) return;
     const ld p = PitchOf(m);
@@ -371,8 +346,7 @@ void CalcUNRForm(TThdInfo& m)
     m.RootRadMin = static_cast<double>(0.10825L * p);
 }
 
-void CalcUNJForm(TThdInfo& m)
-{
+void CalcUNJForm(TThdInfo& m) {
     CalcUNForm(m);
     const ld p = PitchOf(m);
     if (m.IsInternal) {
@@ -385,8 +359,7 @@ void CalcUNJForm(TThdInfo& m)
     }
 }
 
-void CalcUNGauges(TTInfo& rec)
-{
+void CalcUNGauges(TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
     const ld p = PitchOf(ext);
@@ -462,8 +435,7 @@ void CalcUNGauges(TTInfo& rec)
     }
 }
 
-void CalculateUnified(TTInfo& rec)
-{
+void CalculateUnified(TTInfo& rec) {
     const uint16_t type = rec.ExtThd.TypeCode;
     // The tables and the engagement steps set the series afresh. A series left
     // by an earlier run ("UNS" of a thread with no row, "UNRC" of a UNR thread)
@@ -474,26 +446,36 @@ void CalculateUnified(TTInfo& rec)
     ReadAnsiTable(rec);
     ReadUNSTable(rec);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
-        if (type == kTypeUNR) SetUNREngagement(*m);
-        else if (type == kTypeUNJ) SetUNJEngagement(*m);
-        else SetUNEngagement(*m);
+        if (type == kTypeUNR)
+            SetUNREngagement(*m);
+        else if (type == kTypeUNJ)
+            SetUNJEngagement(*m);
+        else
+            SetUNEngagement(*m);
         CalcUNPitchDia(*m);
         CalcUNMajor(*m);
-        if (type == kTypeUNJ) CalcUNJMinor(*m);
-        else CalcUNMinor(*m);
+        if (type == kTypeUNJ)
+            CalcUNJMinor(*m);
+        else
+            CalcUNMinor(*m);
     }
     SelectGageCatalogue(rec);
     for (TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
-        if (type == kTypeUNR) CalcUNRForm(*m);
-        else if (type == kTypeUNJ) CalcUNJForm(*m);
-        else CalcUNForm(*m);
+        if (type == kTypeUNR)
+            CalcUNRForm(*m);
+        else if (type == kTypeUNJ)
+            CalcUNJForm(*m);
+        else
+            CalcUNForm(*m);
     }
     CleanUpGageCatalogue(rec);
     ReadClassXTols(rec);
     CalcUNGauges(rec);
     for (TThdInfo* m : {&rec.GoPlug, &rec.NoGoPlug, &rec.GoSetPlug, &rec.NoGoSetPlug}) {
-        if (type == kTypeUNJ) CalcUNJForm(*m);
-        else CalcUNForm(*m);
+        if (type == kTypeUNJ)
+            CalcUNJForm(*m);
+        else
+            CalcUNForm(*m);
     }
     ReadGageTable(rec);
     ReadSetPlugTable(rec);

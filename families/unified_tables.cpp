@@ -10,36 +10,30 @@
 namespace {
 
 // Fixed-point field to inches: divided in extended precision, kept as a double.
-double Scaled(int64_t value, long double scale)
-{
+double Scaled(int64_t value, long double scale) {
     return static_cast<double>(static_cast<long double>(value) / scale);
 }
 
 // Threads per inch of a row, as the single-precision value the record holds.
-float RowTPI(uint16_t value, long double scale)
-{
+float RowTPI(uint16_t value, long double scale) {
     return static_cast<float>(static_cast<long double>(value) / scale);
 }
 
-bool SameFirstChar(const std::string& a, const std::string& b)
-{
+bool SameFirstChar(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && a[0] == b[0];
 }
 
 // Gauge table diameters are four-decimal sizes; number sizes are computed, so
 // their last bits vary.
-bool SameDiameter(int32_t stored, double dia)
-{
+bool SameDiameter(int32_t stored, double dia) {
     return std::fabs(Scaled(stored, 10000) - dia) < 0.00001;
 }
 
-bool GaugeRowMatches(const TableRecord& r, const TThdInfo& m)
-{
+bool GaugeRowMatches(const TableRecord& r, const TThdInfo& m) {
     return SameDiameter(r.I32(0), m.NomDia) && GaugeRowPitchMatches(r.I32(4), m.Pitch());
 }
 
-void ApplyXTols(TTInfo& rec, const TableRecord& r)
-{
+void ApplyXTols(TTInfo& rec, const TableRecord& r) {
     const double d = rec.NomDia;
     rec.XLeadTol = Scaled(r.U16(2), 10000);
     rec.XAngleDeg = r.U16(4);
@@ -57,8 +51,7 @@ void ApplyXTols(TTInfo& rec, const TableRecord& r)
         rec.XPDTol = static_cast<double>(r.I32(26) / 10000.0L * d / 12);
 }
 
-void ApplyWTols(TTInfo& rec, const TableRecord& r)
-{
+void ApplyWTols(TTInfo& rec, const TableRecord& r) {
     const double d = rec.NomDia;
     rec.WLeadTol = d <= 0.5 ? Scaled(r.I32(2), 100000) : Scaled(r.I32(6), 100000);
     rec.WAngleDeg = r.U16(10);
@@ -84,8 +77,7 @@ void ApplyWTols(TTInfo& rec, const TableRecord& r)
 }
 
 // The limits a row gave; a column the row does not give stays 0.
-void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& rec)
-{
+void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& rec) {
     file.requireOrdered(i, "external major", rec.ExtThd.Major.Max, rec.ExtThd.Major.Min);
     file.requireOrdered(i, "external PD", rec.ExtThd.PD.Max, rec.ExtThd.PD.Min);
     file.requireOrdered(i, "internal minor", rec.IntThd.Minor.Max, rec.IntThd.Minor.Min);
@@ -94,8 +86,7 @@ void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& re
 
 } // namespace
 
-void ReadAnsiTable(TTInfo& rec)
-{
+void ReadAnsiTable(TTInfo& rec) {
     const TableFile file("ansitbl.bin", kAnsiRecord);
     const double dia = RoundTo(rec.NomDia, 4);
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -131,8 +122,7 @@ void ReadAnsiTable(TTInfo& rec)
     }
 }
 
-void ReadUNSTable(TTInfo& rec)
-{
+void ReadUNSTable(TTInfo& rec) {
     const TableFile file("unstbl.bin", kUNSRecord);
     const std::string cls = UpperCase(Trim(rec.ClassText));
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -166,8 +156,7 @@ void ReadUNSTable(TTInfo& rec)
     }
 }
 
-void ReadClassXTols(TTInfo& rec)
-{
+void ReadClassXTols(TTInfo& rec) {
     const TableFile file("unxtol.bin", kXTolRecord);
     bool previousAbove = false;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -184,8 +173,7 @@ void ReadClassXTols(TTInfo& rec)
     }
 }
 
-void ReadClassWTols(TTInfo& rec)
-{
+void ReadClassWTols(TTInfo& rec) {
     const TableFile file("unwtol.bin", kWTolRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -197,8 +185,7 @@ void ReadClassWTols(TTInfo& rec)
     }
 }
 
-void ReadGageTable(TTInfo& rec)
-{
+void ReadGageTable(TTInfo& rec) {
     const TableFile file("gagetbl.bin", kGageRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
@@ -212,8 +199,7 @@ void ReadGageTable(TTInfo& rec)
     }
 }
 
-void ReadSetPlugTable(TTInfo& rec)
-{
+void ReadSetPlugTable(TTInfo& rec) {
     const TableFile file("splugtbl.bin", kSetPlugRecord);
     auto matches = [&](const TThdInfo& m, const TableRecord& r) {
         return GaugeRowMatches(r, m) && r.U16(8) == rec.ExtThd.ClassCode;
@@ -221,7 +207,6 @@ void ReadSetPlugTable(TTInfo& rec)
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
         if (matches(rec.GoSetPlug, r)) rec.GoSetPlug.Major.GageTrunc = Scaled(r.I32(10), 10000);
-        if (matches(rec.NoGoSetPlug, r))
-            rec.NoGoSetPlug.Major.GageTrunc = Scaled(r.I32(14), 10000);
+        if (matches(rec.NoGoSetPlug, r)) rec.NoGoSetPlug.Major.GageTrunc = Scaled(r.I32(14), 10000);
     }
 }

@@ -27,7 +27,6 @@ void ReadSetPlugTable(TTInfo& rec);
 // every pitch within half a unit of its last place: 0.0769 is 13 tpi, and 1/32
 // = 0.03125 may be written 0.0312 or 0.0313. The table compiler refuses a row
 // that no thread reaches by this rule.
-inline bool GaugeRowPitchMatches(int32_t storedPitch, double pitch)
-{
+inline bool GaugeRowPitchMatches(int32_t storedPitch, double pitch) {
     return std::fabs(storedPitch / 10000.0L - pitch) <= 0.00005L + 1e-12L;
 }

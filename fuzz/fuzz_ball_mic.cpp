@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = FuzzScratchDir() + "/fuzz.bm";
     WriteFuzzFile(path, data, size);
     IsBallMicFile(path);

@@ -19,15 +19,14 @@ struct Thread {
 };
 
 const Thread kThreads[] = {
-    {kTypeUN, "2A", "1/4", "20"},    {kTypeUN, "3A", "#4", "40"}, {kTypeAcme, "2G", "1", "5"},
-    {kTypeButt, "2", "2", "8"},      {kTypeM, "", "10", "1.5"},   {kTypeM, "", "2", "0.4"},
+    {kTypeUN, "2A", "1/4", "20"},   {kTypeUN, "3A", "#4", "40"}, {kTypeAcme, "2G", "1", "5"},
+    {kTypeButt, "2", "2", "8"},     {kTypeM, "", "10", "1.5"},   {kTypeM, "", "2", "0.4"},
     {kTypeStub, "2G", "1/2", "10"},
 };
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FuzzInput in{data, size};
     const std::vector<std::string>& files = GageCatalogueFiles();
     const std::string& file = files[in.pick(files.size())];

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::vector<std::string> pieces(1);
     for (std::size_t i = 0; i < size; ++i) {
         if (data[i] == 0)

@@ -7,13 +7,12 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = FuzzScratchDir() + "/fuzz.ini";
     WriteFuzzFile(path, data, size);
     IniFile ini(path);
-    static const char* const keys[][2] = {{"Thread", "Type"},  {"Thread", "Nom Dia"},
-                                          {"Thread", "TPI"},   {"Options", "TableDataPath"},
+    static const char* const keys[][2] = {{"Thread", "Type"},   {"Thread", "Nom Dia"},
+                                          {"Thread", "TPI"},    {"Options", "TableDataPath"},
                                           {"BallMic", "Angle"}, {"", ""}};
     for (const auto& k : keys) {
         ini.ReadString(k[0], k[1], "default");

@@ -20,8 +20,7 @@
 namespace {
 
 std::unique_ptr<TTInfo> Calculated(uint16_t type, const char* cls, const char* dia,
-                                   const char* pitch)
-{
+                                   const char* pitch) {
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(type);
     e.classText = cls;
@@ -33,20 +32,17 @@ std::unique_ptr<TTInfo> Calculated(uint16_t type, const char* cls, const char* d
     return rec;
 }
 
-const TTInfo& InchThread()
-{
+const TTInfo& InchThread() {
     static const auto rec = Calculated(kTypeUN, "2A", "1/4", "20");
     return *rec;
 }
 
-const TTInfo& MetricThread()
-{
+const TTInfo& MetricThread() {
     static const auto rec = Calculated(kTypeM, "", "10", "1.5");
     return *rec;
 }
 
-void Show(double v)
-{
+void Show(double v) {
     FormatFixed(v, 10, 4);
     FloatText(v);
     TPIText(v);
@@ -57,29 +53,48 @@ void Show(double v)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FuzzTablesDir();
     FuzzInput in{data, size};
     const int parser = static_cast<int>(in.pick(17));
     const std::string text = in.rest();
     double v = 0;
     switch (parser) {
-    case 0: v = TextToFloat(text); break;
-    case 1: v = DMSToFloat(text); break;
-    case 2: v = FractionToFloat(text); break;
-    case 3: v = NumberSizeToDia(text); break;
-    case 4: ParseDecimal(text, v); break;
+    case 0:
+        v = TextToFloat(text);
+        break;
+    case 1:
+        v = DMSToFloat(text);
+        break;
+    case 2:
+        v = FractionToFloat(text);
+        break;
+    case 3:
+        v = NumberSizeToDia(text);
+        break;
+    case 4:
+        ParseDecimal(text, v);
+        break;
     case 5: {
         const DiameterEntry d = ParseDiameterEntry(text);
         v = d.value;
         break;
     }
-    case 6: v = WireEntryToRecordUnits(InchThread(), text, size % 2 == 1); break;
-    case 7: v = WireEntryToRecordUnits(MetricThread(), text, size % 2 == 1); break;
-    case 8: v = PointDiaEntryToRecordUnits(InchThread(), text); break;
-    case 9: v = PointDiaEntryToRecordUnits(MetricThread(), text); break;
-    case 10: v = BallDiaEntry(text); break;
+    case 6:
+        v = WireEntryToRecordUnits(InchThread(), text, size % 2 == 1);
+        break;
+    case 7:
+        v = WireEntryToRecordUnits(MetricThread(), text, size % 2 == 1);
+        break;
+    case 8:
+        v = PointDiaEntryToRecordUnits(InchThread(), text);
+        break;
+    case 9:
+        v = PointDiaEntryToRecordUnits(MetricThread(), text);
+        break;
+    case 10:
+        v = BallDiaEntry(text);
+        break;
     case 11:
         CheckTolClass(kTypeM, text, size % 2 == 1);
         CheckTolClass(kTypeMJ, text, size % 2 == 0);
@@ -97,7 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         v = ClassCodeOfText(text) + TypeCodeOfName(text);
         break;
     }
-    case 14: v = MetricLOEGroupOf(text); break;
+    case 14:
+        v = MetricLOEGroupOf(text);
+        break;
     case 15:
         // A typed size that the page lets through is calculated to sane limits or refused.
         for (const auto& [type, dia, pitch] :

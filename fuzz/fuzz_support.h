@@ -32,8 +32,7 @@ struct FuzzInput {
     const uint8_t* data;
     std::size_t size;
     // The next byte modulo n (0 when the input is used up).
-    std::size_t pick(std::size_t n)
-    {
+    std::size_t pick(std::size_t n) {
         if (size == 0 || n == 0) return 0;
         const std::size_t v = *data % n;
         ++data;

@@ -9,8 +9,7 @@
 
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FuzzTablesDir();
     const std::string path = FuzzScratchDir() + "/fuzz.thd";
     WriteFuzzFile(path, data, size);

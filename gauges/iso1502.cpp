@@ -11,13 +11,11 @@
 namespace {
 
 // Table values are micrometres stored x10 (the table has half micrometres).
-double Tenths(const TableRecord& r, std::size_t at)
-{
+double Tenths(const TableRecord& r, std::size_t at) {
     return r.I32(at) / 10.0;
 }
 
-Iso1502Row RowOf(const TableRecord& r)
-{
+Iso1502Row RowOf(const TableRecord& r) {
     Iso1502Row row;
     double* fields[] = {&row.over, &row.upTo, &row.tR,   &row.tPL,   &row.tCP,  &row.m,
                         &row.zR,   &row.zPL,  &row.wGoR, &row.wGoPL, &row.wNgR, &row.wNgPL};
@@ -33,8 +31,7 @@ const char* const kSeeTables = " \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
 
 // The band of the tolerance, or the reason there is none.
 const Iso1502Row* FindRow(const std::vector<Iso1502Row>& rows, double td2, const char* name,
-                          std::string& reason)
-{
+                          std::string& reason) {
     for (const Iso1502Row& r : rows)
         if (r.over < td2 && td2 <= r.upTo) return &r;
     reason = std::string("no ISO 1502 row for ") + name + " " + MicrometreText(td2) + " \xC2\xB5m";
@@ -46,8 +43,7 @@ const Iso1502Row* FindRow(const std::vector<Iso1502Row>& rows, double td2, const
 }
 
 // Every limit a finite, positive length and no maximum below its minimum.
-bool Sane(const Iso1502Gauge& g)
-{
+bool Sane(const Iso1502Gauge& g) {
     for (double v : {g.pdMax, g.pdMin, g.wearLimit, g.majorMax, g.majorMin, g.minorMax, g.minorMin})
         if (!std::isfinite(v) || v < 0) return false;
     auto ordered = [](double max, double min) { return max == 0 || min == 0 || max >= min; };
@@ -55,8 +51,7 @@ bool Sane(const Iso1502Gauge& g)
            ordered(g.majorMax, g.majorMin) && ordered(g.minorMax, g.minorMin);
 }
 
-void CheckSane(Iso1502Side& s)
-{
+void CheckSane(Iso1502Side& s) {
     if (!s.reason.empty()) return;
     for (const Iso1502Gauge* g : {&s.go, &s.noGo})
         if (!Sane(*g)) {
@@ -66,15 +61,13 @@ void CheckSane(Iso1502Side& s)
         }
 }
 
-double TolerancePD(const TDimLimits& pd)
-{
+double TolerancePD(const TDimLimits& pd) {
     return RoundTo((pd.UncoatedMax - pd.UncoatedMin) * 1000, 3);
 }
 
 } // namespace
 
-std::vector<Iso1502Row> ReadIso1502Table()
-{
+std::vector<Iso1502Row> ReadIso1502Table() {
     const TableFile file(kIso1502Table, kIso1502Record);
     std::vector<Iso1502Row> rows;
     for (std::size_t i = 0; i < file.count(); ++i) {
@@ -87,8 +80,7 @@ std::vector<Iso1502Row> ReadIso1502Table()
     return rows;
 }
 
-Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec)
-{
+Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec) {
     Iso1502Gauges g;
     const TThdInfo& in = rec.IntThd;
     const TThdInfo& ex = rec.ExtThd;
@@ -169,21 +161,18 @@ Iso1502Gauges CalcIso1502Gauges(const TTInfo& rec)
     return g;
 }
 
-double Iso1502Round(double mm)
-{
+double Iso1502Round(double mm) {
     // RoundTo keeps the tables' rule for negative values; a margin rounds by its size.
     return mm < 0 ? -RoundTo(-mm, 4) : RoundTo(mm, 4);
 }
 
-std::string MicrometreText(double um)
-{
+std::string MicrometreText(double um) {
     // Whole micrometres as whole numbers, the table's half micrometres with one decimal.
     const double r = um < 0 ? -RoundTo(-um, 1) : RoundTo(um, 1);
     return Trim(FormatFixed(r, 1, r == std::trunc(r) ? 0 : 1));
 }
 
-Iso1502Wear JudgeIso1502Plug(const Iso1502Gauge& plug, double measuredPD)
-{
+Iso1502Wear JudgeIso1502Plug(const Iso1502Gauge& plug, double measuredPD) {
     const double pd = Iso1502Round(measuredPD);
     if (pd > Iso1502Round(plug.pdMax)) return Iso1502Wear::Oversize;
     if (pd >= Iso1502Round(plug.pdMin)) return Iso1502Wear::New;
@@ -191,13 +180,16 @@ Iso1502Wear JudgeIso1502Plug(const Iso1502Gauge& plug, double measuredPD)
     return Iso1502Wear::BeyondWearLimit;
 }
 
-std::string Iso1502WearWord(Iso1502Wear w)
-{
+std::string Iso1502WearWord(Iso1502Wear w) {
     switch (w) {
-    case Iso1502Wear::New: return "new";
-    case Iso1502Wear::WornUsable: return "worn but usable";
-    case Iso1502Wear::BeyondWearLimit: return "beyond wear limit";
-    case Iso1502Wear::Oversize: break;
+    case Iso1502Wear::New:
+        return "new";
+    case Iso1502Wear::WornUsable:
+        return "worn but usable";
+    case Iso1502Wear::BeyondWearLimit:
+        return "beyond wear limit";
+    case Iso1502Wear::Oversize:
+        break;
     }
     return "oversize";
 }

@@ -16,8 +16,7 @@ struct Iso1502Row {
 };
 
 // Why no thread could be gauged by the row; empty for a sound row.
-inline std::string Iso1502RowProblem(const Iso1502Row& r)
-{
+inline std::string Iso1502RowProblem(const Iso1502Row& r) {
     const double values[] = {r.over, r.upTo, r.tR,   r.tPL,   r.tCP,  r.m,
                              r.zR,   r.zPL,  r.wGoR, r.wGoPL, r.wNgR, r.wNgPL};
     for (double v : values)

@@ -5,8 +5,7 @@
 
 #include <filesystem>
 
-BallMicPageText BuildBallMicPage(const TBallMic& bm)
-{
+BallMicPageText BuildBallMicPage(const TBallMic& bm) {
     BallMicPageText t;
     t.name = "Ball Mic Setting Dims.";
     t.extCaption = bm.Internal != 0 ? "Internal Dims." : "External Dims.";
@@ -21,13 +20,11 @@ BallMicPageText BuildBallMicPage(const TBallMic& bm)
     return t;
 }
 
-std::string BallMicCaption(const std::string& fileName)
-{
+std::string BallMicCaption(const std::string& fileName) {
     return "Ball Mic SetDim - " + std::filesystem::path(fileName).filename().string();
 }
 
-std::vector<BallMicRow> BallMicInputRows(const TBallMic& bm)
-{
+std::vector<BallMicRow> BallMicInputRows(const TBallMic& bm) {
     // The entries the method did not use would only mislead the operator who
     // checks the page's top against the job.
     std::vector<BallMicRow> rows;
@@ -45,8 +42,7 @@ std::vector<BallMicRow> BallMicInputRows(const TBallMic& bm)
     return rows;
 }
 
-double BallDiaEntry(const std::string& text)
-{
+double BallDiaEntry(const std::string& text) {
     if (const auto mm = text.find("mm"); mm != std::string::npos)
         return TextToFloat(Trim(text.substr(0, mm))) / 25.4;
     const auto unit = text.find_first_of("i\"");

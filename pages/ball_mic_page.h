@@ -8,8 +8,8 @@
 class TBallMic;
 
 struct BallMicPageText {
-    std::string name;        // "Ball Mic Setting Dims."
-    std::string extCaption;  // "Internal Dims." or "External Dims."
+    std::string name;       // "Ball Mic Setting Dims."
+    std::string extCaption; // "Internal Dims." or "External Dims."
     std::string setFlatCaption;
     std::string setFlat;     // the setting dimension
     std::string setVCaption; // "Dist. Over Ball:"

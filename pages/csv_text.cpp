@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-std::string CsvField(const std::string& text)
-{
+std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) {
@@ -15,8 +14,7 @@ std::string CsvField(const std::string& text)
     return quoted + '"';
 }
 
-std::string CsvGrid(const TextGrid& grid)
-{
+std::string CsvGrid(const TextGrid& grid) {
     std::string out;
     for (const auto& row : grid) {
         for (std::size_t c = 0; c < row.size(); ++c) {
@@ -28,8 +26,7 @@ std::string CsvGrid(const TextGrid& grid)
     return out;
 }
 
-TextGrid VisibleGaugeGrid(const GaugePageText& page)
-{
+TextGrid VisibleGaugeGrid(const GaugePageText& page) {
     if (page.tolerances) return page.grid;
     TextGrid shown;
     for (const auto& row : page.grid) {
@@ -42,8 +39,7 @@ TextGrid VisibleGaugeGrid(const GaugePageText& page)
     return shown;
 }
 
-std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages)
-{
+std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages) {
     std::string out;
     for (const auto& [name, grid] : pages) {
         if (grid.empty()) continue;

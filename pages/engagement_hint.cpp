@@ -8,8 +8,7 @@
 
 #include <exception>
 
-std::string StandardEngagementText(const ParameterEntry& entry, bool metricDisplay)
-{
+std::string StandardEngagementText(const ParameterEntry& entry, bool metricDisplay) {
     // A scratch calculation with the standard engagement: the family's own rule
     // decides, so the hint cannot drift from what Calculate will use.
     ParameterEntry e = entry;

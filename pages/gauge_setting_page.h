@@ -19,7 +19,7 @@ struct GaugeSettingText {
     std::string pointDiaCaption; // "Point Dia:" or "SEE NOTICE BELOW"
     std::string pointDia;        // the entry's text, e.g. 0.0500"
     std::string toleranceCaption;
-    std::string tolerance; // "+ 0.0040" internal, "- 0.0040" external
+    std::string tolerance;      // "+ 0.0040" internal, "- 0.0040" external
     std::string diffTolCaption; // "Differential Anal. Tol:"; roll gauge only
     std::string diffTol;
     std::string gaugeModel; // "QSP-2000", "None Available" ...

@@ -21,9 +21,9 @@ bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches);
 bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch);
 
 struct IdentifyQuery {
-    double diameter = 0;   // inches; the major diameter, or the minor when internal
+    double diameter = 0; // inches; the major diameter, or the minor when internal
     bool internal = false;
-    double pitch = 0;      // inches
+    double pitch = 0; // inches
 };
 
 struct IdentifyMatch {
@@ -32,8 +32,8 @@ struct IdentifyMatch {
     double offLimits = 0;    // inches the measured diameter lies outside [diaMin, diaMax]; 0 inside
     double diaMin = 0, diaMax = 0; // the measured diameter's limits, inches
     double pdMin = 0, pdMax = 0;   // pitch diameter limits, inches (NPT: E0 and E1)
-    bool metric = false;     // a metric thread (shown in millimetres by default)
-    ParameterEntry entry;    // what the parameter page takes to calculate it
+    bool metric = false;           // a metric thread (shown in millimetres by default)
+    ParameterEntry entry;          // what the parameter page takes to calculate it
 };
 
 // Two pitches match within 1 %: a count over ten threads with a rule reads a

@@ -8,24 +8,27 @@
 namespace {
 
 const std::vector<std::vector<std::string>> kLists = {
-    {"4", "5", "6", "7", "8"},      {"G", "H"}, {"4", "5", "6", "7", "8"}, {"G", "H"},
-    {"3", "4", "5", "6", "7", "8", "9"}, {"e", "f", "g", "h"}, {"4", "6", "8"},
+    {"4", "5", "6", "7", "8"},
+    {"G", "H"},
+    {"4", "5", "6", "7", "8"},
+    {"G", "H"},
+    {"3", "4", "5", "6", "7", "8", "9"},
+    {"e", "f", "g", "h"},
+    {"4", "6", "8"},
     {"e", "f", "g", "h"},
 };
 
 const MetricTolTexts kMTols = {"6H6H", "6g6g"};
 const MetricTolTexts kMJTols = {"4H5H", "4h6h"};
 
-int IndexIn(int list, char c)
-{
+int IndexIn(int list, char c) {
     const auto& entries = kLists[static_cast<std::size_t>(list)];
     const auto it = std::find(entries.begin(), entries.end(), std::string(1, c));
     return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
 }
 
 // "e, f, g or h"
-std::string Choices(int list)
-{
+std::string Choices(int list) {
     const auto& entries = kLists[static_cast<std::size_t>(list)];
     std::string text;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -37,19 +40,16 @@ std::string Choices(int list)
 
 } // namespace
 
-MetricTolTexts DefaultMetricTols(uint16_t typeCode)
-{
+MetricTolTexts DefaultMetricTols(uint16_t typeCode) {
     return typeCode == kTypeMJ ? kMJTols : kMTols;
 }
 
-std::string MetricButtonCaption(uint16_t typeCode, const MetricTolTexts& tols)
-{
+std::string MetricButtonCaption(uint16_t typeCode, const MetricTolTexts& tols) {
     if (typeCode == kTypeMJ) return kMJTols.internal + " / " + kMJTols.external;
     return tols.internal + "  /  " + tols.external;
 }
 
-TolClassCheck CheckTolClass(uint16_t typeCode, const std::string& typed, bool internal)
-{
+TolClassCheck CheckTolClass(uint16_t typeCode, const std::string& typed, bool internal) {
     TolClassCheck r;
     std::string t = Trim(typed);
     if (t.size() == 2) t += t;
@@ -64,7 +64,8 @@ TolClassCheck CheckTolClass(uint16_t typeCode, const std::string& typed, bool in
         const std::string& only = internal ? kMJTols.internal : kMJTols.external;
         if (t != only)
             r.message = head + "MJ threads have the one class 4H5H (internal) / 4h6h (external)";
-        else r.text = t;
+        else
+            r.text = t;
         return r;
     }
     const int first = internal ? kIntPDGrade : kExtPDGrade;
@@ -80,21 +81,18 @@ TolClassCheck CheckTolClass(uint16_t typeCode, const std::string& typed, bool in
     return r;
 }
 
-const char* MetricLOEText(int group)
-{
+const char* MetricLOEText(int group) {
     static const char* const kTexts[] = {"Short", "Standard", "Long"};
     return kTexts[group >= kShortLOE && group <= kLongLOE ? group : kNormalLOE];
 }
 
-int MetricLOEGroupOf(const std::string& loeText)
-{
+int MetricLOEGroupOf(const std::string& loeText) {
     for (int g = kShortLOE; g <= kLongLOE; ++g)
         if (loeText == MetricLOEText(g)) return g;
     return kNormalLOE;
 }
 
-MetricLOEChange ChangeMetricLOE(const std::string& external, int previousGroup, int newGroup)
-{
+MetricLOEChange ChangeMetricLOE(const std::string& external, int previousGroup, int newGroup) {
     MetricLOEChange c;
     std::string t = external;
     if (t.size() < 2) {
@@ -117,8 +115,7 @@ MetricLOEChange ChangeMetricLOE(const std::string& external, int previousGroup, 
     return c;
 }
 
-std::string MetricLOENotice(const std::string& chosen, const MetricLOEChange& change, int asked)
-{
+std::string MetricLOENotice(const std::string& chosen, const MetricLOEChange& change, int asked) {
     if (change.refused)
         return "Long LOE is not available for position e (" + chosen + "): Normal LOE is used.";
     if (asked == kShortLOE && change.external == chosen)
@@ -132,13 +129,11 @@ std::string MetricLOENotice(const std::string& chosen, const MetricLOEChange& ch
     return {};
 }
 
-const std::vector<std::string>& MetricDialogEntries(int list)
-{
+const std::vector<std::string>& MetricDialogEntries(int list) {
     return kLists[static_cast<std::size_t>(std::clamp(list, 0, kMetricDialogLists - 1))];
 }
 
-MetricDialogChoice DialogChoiceFromTexts(const MetricTolTexts& tols)
-{
+MetricDialogChoice DialogChoiceFromTexts(const MetricTolTexts& tols) {
     MetricDialogChoice choice{};
     const std::string texts[2][2] = {{tols.internal, kMTols.internal},
                                      {tols.external, kMTols.external}};
@@ -153,8 +148,7 @@ MetricDialogChoice DialogChoiceFromTexts(const MetricTolTexts& tols)
     return choice;
 }
 
-MetricTolTexts TextsFromDialogChoice(const MetricDialogChoice& choice)
-{
+MetricTolTexts TextsFromDialogChoice(const MetricDialogChoice& choice) {
     MetricTolTexts tols;
     for (int list = 0; list < kMetricDialogLists; ++list) {
         const auto& entries = MetricDialogEntries(list);

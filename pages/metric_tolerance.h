@@ -44,7 +44,7 @@ int MetricLOEGroupOf(const std::string& loeText);
 // PD grade finer, not below 3; Long: one PD position looser). A normal position
 // "e" has no looser one: Long is refused and the group stays Normal.
 struct MetricLOEChange {
-    std::string external; // the external class to show
+    std::string external;   // the external class to show
     int group = kNormalLOE; // the group the radio group shows afterwards
     bool refused = false;
 };

@@ -26,10 +26,10 @@ struct NewPDFit {
     std::string message;      // why the target can not be reached; empty when it was
     std::string diameterText; // the diameter found, as the diameter box takes it
     double nomDia = 0;
-    double limitValue = 0;    // the limit the calculation at that diameter gives
-    double target = 0;        // the target in the record's unit
-    int steps = 0;            // steps of kPDWalkStep from the diameter shown
-    int trials = 0;           // calculations the walk made
+    double limitValue = 0; // the limit the calculation at that diameter gives
+    double target = 0;     // the target in the record's unit
+    int steps = 0;         // steps of kPDWalkStep from the diameter shown
+    int trials = 0;        // calculations the walk made
     // What the pages say about the thread afterwards: "Re-evaluated for
     // External Max PD 0.2180: nominal diameter 0.2517 instead of 1/4".
     std::string note;

@@ -37,8 +37,8 @@ struct ProfileGeometry {
     ProfileLine extMax, extMin; // external thread at maximum / minimum material
     ProfileLine intMax, intMin; // internal thread at maximum / minimum material
     std::vector<ProfileLimit> limits;
-    std::string allowance; // "Allowance 0.0011 in" (between the two maximum-material outlines)
-    std::string pitchText; // "Pitch 0.0500 in"
+    std::string allowance;      // "Allowance 0.0011 in" (between the two maximum-material outlines)
+    std::string pitchText;      // "Pitch 0.0500 in"
     double yLow = 0, yHigh = 0; // the band worth showing
 };
 

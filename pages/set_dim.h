@@ -31,11 +31,11 @@ struct SetDimEntry {
 };
 
 struct SetDimOutcome {
-    std::string message;    // the error box; the record then stays incomplete
-    bool internalOnly = false; // only the internal PD was given
+    std::string message;        // the error box; the record then stays incomplete
+    bool internalOnly = false;  // only the internal PD was given
     bool metricDisplay = false; // M, MJ and 30-degree threads are shown in millimetres
-    std::string name;       // the name panel: the designations
-    std::string caption;    // its window: "Set Dim Tool - External PD 0.2164, 20 TPI"
+    std::string name;           // the name panel: the designations
+    std::string caption;        // its window: "Set Dim Tool - External PD 0.2164, 20 TPI"
 };
 
 // Builds the record (a fresh one) from the entries and runs the gauge-setting

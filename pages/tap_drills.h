@@ -10,8 +10,8 @@ class TTInfo;
 using TextGrid = std::vector<std::vector<std::string>>;
 
 struct TapDrill {
-    std::string name;        // "#7", "13/64", "F", "8.5"; metric sizes in mm
-    double diameter = 0;     // in the thread's units (inches; mm for M and MJ)
+    std::string name;    // "#7", "13/64", "F", "8.5"; metric sizes in mm
+    double diameter = 0; // in the thread's units (inches; mm for M and MJ)
     double percentThread = 0;
     bool recommended = false;
 };
@@ -32,5 +32,5 @@ double PercentOfThread(double basicMajor, double pitch, double drill);
 // The drills found go to `found` (empty when the table can not be read), so
 // other outputs of the page need not look them up again; why the table could
 // not be read goes to `error` (emptied when it was).
-TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay,
-                      std::vector<TapDrill>* found = nullptr, std::string* error = nullptr);
+TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDrill>* found = nullptr,
+                      std::string* error = nullptr);

@@ -12,58 +12,51 @@
 namespace {
 
 // A grid of `rows` x `cols` empty cells with the value column headings in row 0.
-PipeGrid EmptyGrid(int rows, int cols, std::initializer_list<const char*> headings)
-{
+PipeGrid EmptyGrid(int rows, int cols, std::initializer_list<const char*> headings) {
     const std::vector<std::string> empty(static_cast<std::size_t>(cols));
     PipeGrid g(static_cast<std::size_t>(rows), empty);
     std::size_t c = 1;
-    for (const char* h : headings) g[0][c++] = h;
+    for (const char* h : headings)
+        g[0][c++] = h;
     return g;
 }
 
 // Fills row `row` from column 0 on: caption first, then the value texts.
-void Row(PipeGrid& g, int row, std::initializer_list<std::string> cells)
-{
+void Row(PipeGrid& g, int row, std::initializer_list<std::string> cells) {
     std::size_t c = 0;
-    for (const std::string& s : cells) g[static_cast<std::size_t>(row)][c++] = s;
+    for (const std::string& s : cells)
+        g[static_cast<std::size_t>(row)][c++] = s;
 }
 
 // A value of a table that held the size, or "  N/A" for one that did not:
 // a zero there is not a value of the standard.
-std::string Dec(bool found, int decimals, double v)
-{
+std::string Dec(bool found, int decimals, double v) {
     return found ? DecText(decimals, v) : kNAText;
 }
 
 // A gauge size: no gauge measures 0, so a 0 is a value the table left empty.
-std::string Size(bool found, double v)
-{
+std::string Size(bool found, double v) {
     return Dec(found && v != 0, 5, v);
 }
 
-std::string Whole(bool found, int32_t v)
-{
+std::string Whole(bool found, int32_t v) {
     return found ? std::to_string(v) : kNAText;
 }
 
 // Tolerances that make a ring smaller read as minus values (never "-0.00000").
-double Minus(double v)
-{
+double Minus(double v) {
     return v == 0 ? 0 : -v;
 }
 
-std::string TPI(const TTInfo& rec, const TThdNPT& p)
-{
+std::string TPI(const TTInfo& rec, const TThdNPT& p) {
     return p.Found & (kFoundDims | kFoundGages) ? PipeTPIText(rec.TPI) : kNAText;
 }
 
-std::string Pitch(const TTInfo& rec, const TThdNPT& p)
-{
+std::string Pitch(const TTInfo& rec, const TThdNPT& p) {
     return p.Found & (kFoundDims | kFoundGages) ? Len5Text(1.0 / rec.TPI) : kNAText;
 }
 
-PipeGrid NPTDims(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPTDims(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundDims) != 0;
     PipeGrid g = EmptyGrid(20, 3, {"Inch", "Threads"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -89,8 +82,7 @@ PipeGrid NPTDims(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-PipeGrid NPTGages(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPTGages(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundGages) != 0;
     PipeGrid g = EmptyGrid(10, 4, {"Plug: Major", "ALL PD", "Ring: Minor"});
     const TThdInfo& plug = rec.GoPlug;
@@ -99,10 +91,12 @@ PipeGrid NPTGages(const TTInfo& rec, const TThdNPT& p)
     Row(g, 2, {"OD of Pipe", Len4Text(p.PipeOD)});
     Row(g, 3, {"Threads / in.", TPI(rec, p)});
     Row(g, 4, {"Pitch of Thread", Pitch(rec, p)});
-    Row(g, 5, {"Small End (E0) Plane", Size(f, plug.Major.Min), Size(f, plug.PD.Min),
-               Size(f, ring.Minor.Min)});
-    Row(g, 6, {"Gaging Notch (E1) Plane", Size(f, plug.Major.Gage), Size(f, plug.PD.Gage),
-               Size(f, ring.Minor.Gage)});
+    Row(g, 5,
+        {"Small End (E0) Plane", Size(f, plug.Major.Min), Size(f, plug.PD.Min),
+         Size(f, ring.Minor.Min)});
+    Row(g, 6,
+        {"Gaging Notch (E1) Plane", Size(f, plug.Major.Gage), Size(f, plug.PD.Gage),
+         Size(f, ring.Minor.Gage)});
     Row(g, 7, {"Large End (E2) Plane", Size(f, plug.Major.Max), Size(f, plug.PD.Max)});
     const bool either = (p.Found & (kFoundDims | kFoundGages)) != 0;
     Row(g, 8, {"Inc. Dia / Thd (0.0625/n)", Size(either, p.DiaIncPerThd)});
@@ -110,8 +104,7 @@ PipeGrid NPTGages(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-PipeGrid NPTTols(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPTTols(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundTols) != 0;
     PipeGrid g = EmptyGrid(12, 3, {"Plugs", "Rings"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -119,8 +112,8 @@ PipeGrid NPTTols(const TTInfo& rec, const TThdNPT& p)
     Row(g, 3, {"Threads / in.", TPI(rec, p)});
     Row(g, 4, {"Tol. on PD (\u00B1)", Dec(f, 5, rec.XPDTol), Dec(f, 5, rec.XPDTol)});
     Row(g, 5, {"Tol. on Lead", Dec(f, 5, rec.WLeadTol), Dec(f, 5, rec.XLeadTol)});
-    Row(g, 6, {"Tol. on Half Angle (mins, \u00B1)", Whole(f, rec.WAngleMin),
-               Whole(f, rec.XAngleMin)});
+    Row(g, 6,
+        {"Tol. on Half Angle (mins, \u00B1)", Whole(f, rec.WAngleMin), Whole(f, rec.XAngleMin)});
     Row(g, 7, {"Tol. on Taper", Dec(f, 5, p.PlugTaperTol), Dec(f, 5, Minus(p.RingTaperTol))});
     Row(g, 8, {"Tol. on Major Dia", Dec(f, 5, rec.WDiaTol), ""});
     Row(g, 9, {"Tol. on Minor Dia", "", Dec(f, 5, Minus(rec.XDiaTol))});
@@ -129,8 +122,7 @@ PipeGrid NPTTols(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-PipeGrid NPSCDims(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPSCDims(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundDims) != 0;
     PipeGrid g = EmptyGrid(7, 2, {"Inch"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -142,8 +134,7 @@ PipeGrid NPSCDims(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-PipeGrid NPTRDims(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPTRDims(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundDims) != 0;
     PipeGrid g = EmptyGrid(14, 3, {"Inch", "Threads"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -158,13 +149,13 @@ PipeGrid NPTRDims(const TTInfo& rec, const TThdNPT& p)
     Row(g, 10, {"Depth of Recess in Fitting (q)", Dec(f, 4, p.RecessDepth)});
     Row(g, 11, {"Dia of Recess in Fitting (Q)", Dec(f, 4, p.RecessDia)});
     Row(g, 12, {"Length (T)", Dec(f, 4, p.LengthT)});
-    Row(g, 13, {"Distance Gage Notch from Fitting (S)", Dec(f, 4, p.NotchDistance),
-                Dec(f, 2, p.NotchDistanceThds)});
+    Row(g, 13,
+        {"Distance Gage Notch from Fitting (S)", Dec(f, 4, p.NotchDistance),
+         Dec(f, 2, p.NotchDistanceThds)});
     return g;
 }
 
-PipeGrid NPSMDims(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPSMDims(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundDims) != 0;
     PipeGrid g = EmptyGrid(13, 2, {"Inch"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -182,8 +173,7 @@ PipeGrid NPSMDims(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-PipeGrid NPSLDims(const TTInfo& rec, const TThdNPT& p)
-{
+PipeGrid NPSLDims(const TTInfo& rec, const TThdNPT& p) {
     const bool f = (p.Found & kFoundDims) != 0;
     PipeGrid g = EmptyGrid(10, 2, {"Inch"});
     Row(g, 1, {"Nominal Pipe Size", p.SizeText});
@@ -198,19 +188,16 @@ PipeGrid NPSLDims(const TTInfo& rec, const TThdNPT& p)
     return g;
 }
 
-std::string SeeTables(const std::string& what)
-{
+std::string SeeTables(const std::string& what) {
     return what + " \xE2\x80\x94 see Help \xE2\x80\xBA Tables";
 }
 
-bool Has(const TThdNPT& p, uint8_t table)
-{
+bool Has(const TThdNPT& p, uint8_t table) {
     return (p.Found & table) != 0;
 }
 
 // "a", "a or b", "a, b or c".
-std::string OrList(const std::vector<std::string>& items)
-{
+std::string OrList(const std::vector<std::string>& items) {
     std::string s;
     for (std::size_t i = 0; i < items.size(); ++i)
         s += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
@@ -219,16 +206,14 @@ std::string OrList(const std::vector<std::string>& items)
 
 } // namespace
 
-std::string PipeThreadNote(const TTInfo& rec)
-{
+std::string PipeThreadNote(const TTInfo& rec) {
     if (!rec.Pipe || Has(*rec.Pipe, kFoundDims)) return {};
     const std::string kind = PipeKindText(rec.Pipe->ClassCode);
     if (kind.empty()) return {};
     return SeeTables("no " + kind + " dimension table for this size");
 }
 
-std::string PipeGagesNote(const TTInfo& rec)
-{
+std::string PipeGagesNote(const TTInfo& rec) {
     if (!rec.Pipe || rec.Pipe->ClassCode != kPipeNPT) return {};
     const TThdNPT& p = *rec.Pipe;
     if (!Has(p, kFoundGages)) return SeeTables("no NPT gauge dimension table for this size");
@@ -250,14 +235,12 @@ std::string PipeGagesNote(const TTInfo& rec)
     return SeeTables("no " + OrList(missing) + " in the NPT gauge table for this size");
 }
 
-std::string PipeTolsNote(const TTInfo& rec)
-{
+std::string PipeTolsNote(const TTInfo& rec) {
     if (!rec.Pipe || rec.Pipe->ClassCode != kPipeNPT || Has(*rec.Pipe, kFoundTols)) return {};
     return SeeTables("no NPT gauge tolerance table for this size");
 }
 
-PipePagesText BuildPipePages(const TTInfo& rec)
-{
+PipePagesText BuildPipePages(const TTInfo& rec) {
     PipePagesText t;
     if (!rec.Pipe) return t;
     const TThdNPT& p = *rec.Pipe;
@@ -269,14 +252,21 @@ PipePagesText BuildPipePages(const TTInfo& rec)
         t.gages = NPTGages(rec, p);
         t.tols = NPTTols(rec, p);
         break;
-    case kPipeNPSC: t.thread = NPSCDims(rec, p); break;
+    case kPipeNPSC:
+        t.thread = NPSCDims(rec, p);
+        break;
     case kPipeNPTR:
         t.thread = NPTRDims(rec, p);
         t.threadDrawing = PipeDrawing::Gages;
         break;
-    case kPipeNPSM: t.thread = NPSMDims(rec, p); break;
-    case kPipeNPSL: t.thread = NPSLDims(rec, p); break;
-    default: break;
+    case kPipeNPSM:
+        t.thread = NPSMDims(rec, p);
+        break;
+    case kPipeNPSL:
+        t.thread = NPSLDims(rec, p);
+        break;
+    default:
+        break;
     }
     t.threadNote = PipeThreadNote(rec);
     if (!t.gages.empty()) t.gagesNote = PipeGagesNote(rec);

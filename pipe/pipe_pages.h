@@ -20,11 +20,11 @@ enum class PipeDrawing {
 };
 
 struct PipePagesText {
-    std::string caption;    // the designation: window caption and title line
-    PipeGrid thread;        // "Thread Dim." grid; row 0 headings, column 0 captions
+    std::string caption; // the designation: window caption and title line
+    PipeGrid thread;     // "Thread Dim." grid; row 0 headings, column 0 captions
     PipeDrawing threadDrawing = PipeDrawing::None;
-    PipeGrid gages;         // NPT only ("NPT Gages"); empty otherwise
-    PipeGrid tols;          // NPT only ("NPT Tolerances"); empty otherwise
+    PipeGrid gages; // NPT only ("NPT Gages"); empty otherwise
+    PipeGrid tols;  // NPT only ("NPT Tolerances"); empty otherwise
     // Why a grid shows "  N/A": the one line each page shows under its grid;
     // empty where the tables gave every value.
     std::string threadNote, gagesNote, tolsNote;

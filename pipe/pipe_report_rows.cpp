@@ -9,17 +9,22 @@
 
 namespace {
 
-PipeLabelPart Text(std::string s) { return {PipeLabelPart::Text, std::move(s)}; }
-PipeLabelPart Ref(std::string s) { return {PipeLabelPart::NoteRef, std::move(s)}; }
-PipeLabelPart Sym(std::string s) { return {PipeLabelPart::Symbol, std::move(s)}; }
+PipeLabelPart Text(std::string s) {
+    return {PipeLabelPart::Text, std::move(s)};
+}
+PipeLabelPart Ref(std::string s) {
+    return {PipeLabelPart::NoteRef, std::move(s)};
+}
+PipeLabelPart Sym(std::string s) {
+    return {PipeLabelPart::Symbol, std::move(s)};
+}
 
 constexpr uint8_t kLeft = 0;
 constexpr uint8_t kCentre = 2;
 
 // A value of a table that held the size, or "  N/A" for one that did not:
 // a zero there is not a value of the standard (as the pages show it).
-std::string Dec(bool found, int decimals, double v)
-{
+std::string Dec(bool found, int decimals, double v) {
     return found ? DecText(decimals, v) : kNAText;
 }
 
@@ -30,25 +35,21 @@ public:
     std::string Dec(int decimals, double v) const { return ::Dec(found_, decimals, v); }
     int Next() const { return static_cast<int>(t_.rows.size()); }
     int Last() const { return Next() - 1; }
-    int Row(std::vector<PipeReportCell> labels, std::string value)
-    {
+    int Row(std::vector<PipeReportCell> labels, std::string value) {
         t_.rows.push_back({std::move(labels), std::move(value)});
         return Last();
     }
     // A label of one text at tab 1 and its value.
-    int Row(const std::string& label, std::string value)
-    {
+    int Row(const std::string& label, std::string value) {
         return Row({{1, {Text(label)}, 0}}, std::move(value));
     }
     // The "Inch" and "Threads" rows of a length.
-    int InchThreads(int tab, int inchDecimals, double inch, double threads)
-    {
+    int InchThreads(int tab, int inchDecimals, double inch, double threads) {
         const int first = Row({{tab, {Text("Inch")}, 0}}, Dec(inchDecimals, inch));
         Row({{tab, {Text("Threads")}, 0}}, Dec(2, threads));
         return first;
     }
-    void Span(int first, int tab, double right, std::vector<PipeLabel> lines)
-    {
+    void Span(int first, int tab, double right, std::vector<PipeLabel> lines) {
         t_.spans.push_back({first, Last(), tab, right, std::move(lines)});
     }
 
@@ -58,29 +59,25 @@ private:
 };
 
 // Threads per inch and pitch come from the dimension or the gauge table.
-bool PitchFound(const TThdNPT& p)
-{
+bool PitchFound(const TThdNPT& p) {
     return (p.Found & (kFoundDims | kFoundGages)) != 0;
 }
 
-std::string PitchText(const TTInfo& rec)
-{
+std::string PitchText(const TTInfo& rec) {
     return PitchFound(*rec.Pipe) ? Len5Text(1.0 / rec.TPI) : kNAText;
 }
 
 // Nominal size, outside diameter and threads per inch open every table.
-void SizeRows(Rows& b, const TTInfo& rec, const std::string& odText)
-{
+void SizeRows(Rows& b, const TTInfo& rec, const std::string& odText) {
     b.Row("Nominal Pipe Size:", rec.Pipe->SizeText);
     b.Row("O.D. of Pipe:", odText);
     b.Row("Threads / in.", PitchFound(*rec.Pipe) ? PipeTPIText(rec.TPI) : kNAText);
 }
 
-void NPTDims(const TTInfo& rec, PipeReportLayout& r)
-{
+void NPTDims(const TTInfo& rec, PipeReportLayout& r) {
     const TThdNPT& p = *rec.Pipe;
-    r.title = {{Text("Basic Dimensions of American National Standard Taper Pipe Thread, NPT"),
-                Ref("1")}};
+    r.title = {
+        {Text("Basic Dimensions of American National Standard Taper Pipe Thread, NPT"), Ref("1")}};
     PipeReportTable& t = r.table;
     t.tabs = {{0.1, kLeft}, {2.5, kLeft}, {3.625, kCentre}, {4.3, kCentre}, {5.25, kLeft}};
     t.valueTab = 5;
@@ -130,8 +127,7 @@ void NPTDims(const TTInfo& rec, PipeReportLayout& r)
     r.pictureX = 0.25;
 }
 
-void NPTGauges(const TTInfo& rec, PipeReportLayout& r)
-{
+void NPTGauges(const TTInfo& rec, PipeReportLayout& r) {
     const TThdNPT& p = *rec.Pipe;
     r.title = {{Text("Basic Dimensions of Threaded Plug and Ring Gages for")},
                {Text("American National Standard Pipe Thread, NPT")}};
@@ -153,8 +149,7 @@ void NPTGauges(const TTInfo& rec, PipeReportLayout& r)
     auto group = [&](const char* label, std::vector<double> values) {
         const int first = b.Next();
         for (std::size_t i = 0; i < values.size(); ++i)
-            b.Row({{2, {Text(planes[i]), Sym(symbols[i]), Text(" Plane")}, 0}},
-                  size(values[i]));
+            b.Row({{2, {Text(planes[i]), Sym(symbols[i]), Text(" Plane")}, 0}}, size(values[i]));
         b.Span(first, 1, kAt, {{Text(label)}});
     };
     const TThdInfo& plug = rec.GoPlug;
@@ -171,8 +166,7 @@ void NPTGauges(const TTInfo& rec, PipeReportLayout& r)
     r.pictureX = 0.75;
 }
 
-void NPTTols(const TTInfo& rec, PipeReportLayout& r)
-{
+void NPTTols(const TTInfo& rec, PipeReportLayout& r) {
     const TThdNPT& p = *rec.Pipe;
     r.title = {{Text("Tolerances for American National Standard")},
                {Text("Working Taper Pipe Thread Plug and Ring Gages, NPT")}};
@@ -200,8 +194,8 @@ void NPTTols(const TTInfo& rec, PipeReportLayout& r)
     };
     pair({Text("Tolerance on Lead"), Ref(" 15, 16")}, "Plugs", b.Dec(5, rec.WLeadTol), "Rings",
          b.Dec(5, rec.XLeadTol));
-    pair({Text("Tolerance on Half Angle, Minutes"), Ref("18")}, "Plugs (±)",
-         whole(rec.WAngleMin), "Rings (±)", whole(rec.XAngleMin));
+    pair({Text("Tolerance on Half Angle, Minutes"), Ref("18")}, "Plugs (±)", whole(rec.WAngleMin),
+         "Rings (±)", whole(rec.XAngleMin));
     pair({Text("Tolerance on Taper"), Ref(" 17, 18")}, "Plugs (+)", b.Dec(5, p.PlugTaperTol),
          "Rings (-)", b.Dec(5, p.RingTaperTol));
     one("Tolerance on Major Diameter", "Plugs (-)", rec.WDiaTol);
@@ -219,8 +213,7 @@ void NPTTols(const TTInfo& rec, PipeReportLayout& r)
     r.pictureX = 0.75;
 }
 
-void Straight(const TTInfo& rec, PipeReportLayout& r)
-{
+void Straight(const TTInfo& rec, PipeReportLayout& r) {
     const TThdNPT& p = *rec.Pipe;
     const TThdInfo& ex = rec.ExtThd;
     const TThdInfo& in = rec.IntThd;
@@ -243,7 +236,8 @@ void Straight(const TTInfo& rec, PipeReportLayout& r)
     auto sub = [&](const char* label,
                    std::vector<std::pair<std::vector<PipeReportCell>, double>> rows) {
         const int first = b.Next();
-        for (auto& [cells, v] : rows) b.Row(std::move(cells), b.Dec(4, v));
+        for (auto& [cells, v] : rows)
+            b.Row(std::move(cells), b.Dec(4, v));
         b.Span(first, 2, kRows, {{Text(label)}});
     };
     switch (p.ClassCode) {
@@ -265,8 +259,7 @@ void Straight(const TTInfo& rec, PipeReportLayout& r)
         b.Span(g, 1, kGroup, {{Text("External Thread,")}, {Text("Class 2A")}});
         g = b.Next();
         sub("Minor Diameter", {{row3("Min"), in.Minor.Min}, {row3("Max"), in.Minor.Max}});
-        sub("Pitch Diameter",
-            {{row3("Min", {Ref("12")}), in.PD.Min}, {row3("Max"), in.PD.Max}});
+        sub("Pitch Diameter", {{row3("Min", {Ref("12")}), in.PD.Min}, {row3("Max"), in.PD.Max}});
         b.Span(g, 1, kGroup, {{Text("Internal Thread,")}, {Text("Class 2B")}});
         break;
     }
@@ -297,8 +290,7 @@ void Straight(const TTInfo& rec, PipeReportLayout& r)
         length({Text("Shortening of Thread "), Sym("L6")}, p.L6, p.L6Thds);
         length({Text("Length of Effective Thread (L2-L6)")}, p.L1ToL2, p.L1ToL2Thds);
         length({Text("Total Length of Ext. Thread, Max (L4-L6)")}, p.RingThickness, p.TotalThds);
-        length({Text("Incomplete Thds Due to Chamfer of Die, Max (V)")}, p.VanishLen,
-               p.VanishThds);
+        length({Text("Incomplete Thds Due to Chamfer of Die, Max (V)")}, p.VanishLen, p.VanishThds);
         auto minimum = [&](const char* label, double v) {
             b.Row({{1, {Text(label)}, 0}, {3, {Text("Min.")}, kRows}}, b.Dec(4, v));
         };
@@ -314,15 +306,15 @@ void Straight(const TTInfo& rec, PipeReportLayout& r)
         r.pictureX = 0.75;
         break;
     }
-    default: break;
+    default:
+        break;
     }
     r.noteAfterBlankLines = true;
 }
 
 // A table whose file has no row for the size: the rows that still have a
 // value (the size, and what another table gave), not a page of "  N/A".
-void KeepRowsWithValues(PipeReportTable& t)
-{
+void KeepRowsWithValues(PipeReportTable& t) {
     std::vector<PipeReportRow> kept;
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -336,8 +328,7 @@ void KeepRowsWithValues(PipeReportTable& t)
 
 } // namespace
 
-PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group)
-{
+PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group) {
     PipeReportLayout r;
     if (!rec.Pipe || rec.TypeCode != kTypeNPT) return r;
     const uint16_t kind = rec.Pipe->ClassCode;
@@ -345,8 +336,8 @@ PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group)
     const bool npt = kind == kPipeNPT;
     // Report 1 of another kind is the straight report.
     if (!npt && group == kPipeReportDims) group = kPipeReportStraight;
-    const bool offered = npt ? group >= kPipeReportDims && group <= kPipeReportTols
-                             : group == kPipeReportStraight;
+    const bool offered =
+        npt ? group >= kPipeReportDims && group <= kPipeReportTols : group == kPipeReportStraight;
     if (!offered) return r;
     r.group = group;
     r.designation = PipeDesignation(*rec.Pipe);
@@ -370,22 +361,21 @@ PipeReportLayout BuildPipeReport(const TTInfo& rec, PipeReportGroup group)
         Straight(rec, r);
         r.missing = PipeThreadNote(rec);
         break;
-    default: break;
+    default:
+        break;
     }
     if ((rec.Pipe->Found & table) == 0) KeepRowsWithValues(r.table);
     return r;
 }
 
-double RuleStart(const PipeReportTable& table, int row)
-{
+double RuleStart(const PipeReportTable& table, int row) {
     double start = 0;
     for (const PipeReportSpan& s : table.spans)
         if (s.first <= row && row < s.last) start = std::max(start, s.right);
     return start;
 }
 
-std::vector<double> RowEdges(const PipeReportTable& table, int row)
-{
+std::vector<double> RowEdges(const PipeReportTable& table, int row) {
     std::vector<double> edges{table.valueEdge};
     for (const PipeReportSpan& s : table.spans)
         if (s.first <= row && row <= s.last) edges.push_back(s.right);

@@ -85,7 +85,8 @@ struct PipeReportLayout {
     std::string missing;
 };
 
-inline const char* const kPipeReportNote = "See Help files for super/subscript reference definitions";
+inline const char* const kPipeReportNote =
+    "See Help files for super/subscript reference definitions";
 
 // The report `group` prints for the record: group 1 of a kind other than NPT
 // gives the straight report, and groups 2 and 3 exist for NPT only (group

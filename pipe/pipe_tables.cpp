@@ -14,16 +14,14 @@ namespace {
 constexpr long double kScale = 100000;
 
 // Field n (1-based) of a record, in the table's units.
-double Field(const TableRecord& r, int n)
-{
+double Field(const TableRecord& r, int n) {
     return static_cast<double>(r.I32(static_cast<std::size_t>(n - 1) * 4) / kScale);
 }
 
 // The first whole record whose size key equals the thread's nominal diameter
 // exactly; the list keys are sixteenths, so no tolerance is needed. A file
 // that ends inside a record simply has one record less.
-std::optional<TableRecord> FindSize(const TableFile& file, double nomDia)
-{
+std::optional<TableRecord> FindSize(const TableFile& file, double nomDia) {
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);
         if (Field(r, 1) == nomDia) return r;
@@ -31,15 +29,13 @@ std::optional<TableRecord> FindSize(const TableFile& file, double nomDia)
     return std::nullopt;
 }
 
-TTInfo& OwnerOf(TThdNPT& pipe)
-{
+TTInfo& OwnerOf(TThdNPT& pipe) {
     if (!pipe.Owner) throw std::logic_error("pipe record without its thread record");
     return *pipe.Owner;
 }
 
 // Outside diameter and threads per inch open every pipe record.
-void SetODAndTPI(TThdNPT& pipe, const TableFile& file, const TableRecord& r)
-{
+void SetODAndTPI(TThdNPT& pipe, const TableFile& file, const TableRecord& r) {
     const float tpi = static_cast<float>(Field(r, 3));
     file.requirePositive(file.indexOf(r), "threads per inch", tpi);
     pipe.PipeOD = Field(r, 2);
@@ -47,23 +43,20 @@ void SetODAndTPI(TThdNPT& pipe, const TableFile& file, const TableRecord& r)
 }
 
 void RequireOrdered(const TableFile& file, const TableRecord& r, const char* name,
-                    const TDimLimits& d)
-{
+                    const TDimLimits& d) {
     file.requireOrdered(file.indexOf(r), name, d.Max, d.Min);
 }
 
 } // namespace
 
-int32_t TruncatedMinutes(double minutes)
-{
+int32_t TruncatedMinutes(double minutes) {
     const double t = std::trunc(minutes);
     if (!(t >= -2147483648.0 && t <= 2147483647.0))
         throw std::range_error("half-angle tolerance out of range");
     return static_cast<int32_t>(t);
 }
 
-void ReadNPTTable(TThdNPT& pipe)
-{
+void ReadNPTTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npt.bin", 96);
     const auto r = FindSize(file, rec.NomDia);
@@ -92,8 +85,7 @@ void ReadNPTTable(TThdNPT& pipe)
     rec.ExtThd.Minor.Gage = Field(*r, 24);
 }
 
-void ReadNPTGageTable(TThdNPT& pipe)
-{
+void ReadNPTGageTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("nptgage.bin", 56);
     const auto r = FindSize(file, rec.NomDia);
@@ -114,8 +106,7 @@ void ReadNPTGageTable(TThdNPT& pipe)
     pipe.RingThickness = Field(*r, 14);
 }
 
-void ReadNPTTolTable(TThdNPT& pipe)
-{
+void ReadNPTTolTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npttol.bin", 60);
     const auto r = FindSize(file, rec.NomDia);
@@ -135,8 +126,7 @@ void ReadNPTTolTable(TThdNPT& pipe)
     pipe.Standoff = Field(*r, 15);
 }
 
-void ReadNPSCTable(TThdNPT& pipe)
-{
+void ReadNPSCTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsc.bin", 24);
     const auto r = FindSize(file, rec.NomDia);
@@ -149,8 +139,7 @@ void ReadNPSCTable(TThdNPT& pipe)
     RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
-void ReadNPTRTable(TThdNPT& pipe)
-{
+void ReadNPTRTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("nptr.bin", 72);
     const auto r = FindSize(file, rec.NomDia);
@@ -174,8 +163,7 @@ void ReadNPTRTable(TThdNPT& pipe)
     pipe.NotchDistanceThds = Field(*r, 18);
 }
 
-void ReadNPSMTable(TThdNPT& pipe)
-{
+void ReadNPSMTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsm.bin", 48);
     const auto r = FindSize(file, rec.NomDia);
@@ -197,8 +185,7 @@ void ReadNPSMTable(TThdNPT& pipe)
     RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
-void ReadNPSLTable(TThdNPT& pipe)
-{
+void ReadNPSLTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsl.bin", 36);
     const auto r = FindSize(file, rec.NomDia);
@@ -215,18 +202,26 @@ void ReadNPSLTable(TThdNPT& pipe)
     RequireOrdered(file, *r, "internal PD", rec.IntThd.PD);
 }
 
-void ReadPipeTables(TThdNPT& pipe)
-{
+void ReadPipeTables(TThdNPT& pipe) {
     switch (OwnerOf(pipe).ExtThd.ClassCode) {
     case kPipeNPT:
         ReadNPTTable(pipe);
         ReadNPTGageTable(pipe);
         ReadNPTTolTable(pipe);
         break;
-    case kPipeNPSC: ReadNPSCTable(pipe); break;
-    case kPipeNPTR: ReadNPTRTable(pipe); break;
-    case kPipeNPSM: ReadNPSMTable(pipe); break;
-    case kPipeNPSL: ReadNPSLTable(pipe); break;
-    default: break;
+    case kPipeNPSC:
+        ReadNPSCTable(pipe);
+        break;
+    case kPipeNPTR:
+        ReadNPTRTable(pipe);
+        break;
+    case kPipeNPSM:
+        ReadNPSMTable(pipe);
+        break;
+    case kPipeNPSL:
+        ReadNPSLTable(pipe);
+        break;
+    default:
+        break;
     }
 }

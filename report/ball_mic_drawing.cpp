@@ -14,8 +14,7 @@ namespace {
 constexpr double kWidth = 200;
 constexpr double kHeight = 160;
 
-void Arrow(QPainter& p, QPointF from, QPointF to)
-{
+void Arrow(QPainter& p, QPointF from, QPointF to) {
     p.drawLine(from, to);
     const QPointF d = (to - from) / std::max(1.0, std::hypot(to.x() - from.x(), to.y() - from.y()));
     const QPointF n(-d.y(), d.x());
@@ -27,8 +26,7 @@ void Arrow(QPainter& p, QPointF from, QPointF to)
 
 } // namespace
 
-void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal)
-{
+void PaintBallMicDrawing(QPainter& p, const QRectF& target, bool internal) {
     const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
     p.save();
     p.translate(target.center());

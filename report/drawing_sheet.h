@@ -28,8 +28,7 @@ constexpr double kArrowHalfWidth = 1.4;
 // down keeps the letter shapes exact when the drawing is scaled up again.
 constexpr double kFontBase = 100.0;
 
-inline QFont LabelFont(bool bold = false)
-{
+inline QFont LabelFont(bool bold = false) {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans"), QStringLiteral("Helvetica")});
@@ -47,42 +46,36 @@ public:
 
     QPainter& P() { return p_; }
 
-    QPen Pen(double width, Qt::PenStyle style = Qt::SolidLine) const
-    {
+    QPen Pen(double width, Qt::PenStyle style = Qt::SolidLine) const {
         QPen pen(kInk, width, style, Qt::FlatCap, Qt::MiterJoin);
         return pen;
     }
 
     // Long dash, short dash: centre lines and pitch lines.
-    QPen ChainPen() const
-    {
+    QPen ChainPen() const {
         QPen pen(kInk, kThin, Qt::CustomDashLine, Qt::FlatCap);
         pen.setDashPattern({24, 6, 4, 6});
         return pen;
     }
 
-    QPen HiddenPen() const
-    {
+    QPen HiddenPen() const {
         QPen pen(kInk, kThin, Qt::CustomDashLine, Qt::FlatCap);
         pen.setDashPattern({6, 4});
         return pen;
     }
 
-    void Line(QPointF a, QPointF b, double width = kThin)
-    {
+    void Line(QPointF a, QPointF b, double width = kThin) {
         p_.setPen(Pen(width));
         p_.drawLine(a, b);
     }
 
-    void Polyline(const QPolygonF& points, double width = kOutline)
-    {
+    void Polyline(const QPolygonF& points, double width = kOutline) {
         p_.setPen(Pen(width));
         p_.setBrush(Qt::NoBrush);
         p_.drawPolyline(points);
     }
 
-    QSizeF TextExtent(const QString& text, bool bold = false) const
-    {
+    QSizeF TextExtent(const QString& text, bool bold = false) const {
         const QFontMetricsF fm(LabelFont(bold));
         const double f = size_ / kFontBase;
         return {fm.horizontalAdvance(text) * f, fm.capHeight() * f};
@@ -91,8 +84,7 @@ public:
     // Text with its cap height centred on `at`; `align` picks the horizontal
     // anchor. A white box behind it keeps it readable over lines and hatching.
     void Text(QPointF at, const QString& text, Qt::Alignment align = Qt::AlignHCenter,
-              bool knockout = true, bool bold = false)
-    {
+              bool knockout = true, bool bold = false) {
         const QSizeF ext = TextExtent(text, bold);
         double left = at.x() - ext.width() / 2;
         if (align & Qt::AlignLeft) left = at.x();
@@ -114,8 +106,7 @@ public:
     }
 
     // A filled arrowhead with its tip at `tip`, pointing along `dir`.
-    void Arrow(QPointF tip, QPointF dir)
-    {
+    void Arrow(QPointF tip, QPointF dir) {
         const double len = std::hypot(dir.x(), dir.y());
         if (len <= 0) return;
         const QPointF u(dir.x() / len, dir.y() / len);
@@ -131,8 +122,7 @@ public:
 
     // A dimension between a and b with arrowheads at both ends and its label in
     // a gap in the middle; arrows go outside when the span is too short.
-    void Dim(QPointF a, QPointF b, const QString& label)
-    {
+    void Dim(QPointF a, QPointF b, const QString& label) {
         const QPointF d = b - a;
         const double len = std::hypot(d.x(), d.y());
         const QSizeF ext = TextExtent(label);
@@ -153,8 +143,7 @@ public:
     // A dimension to a diameter seen in a half view: from just across the axis
     // to the surface, one arrowhead.
     void HalfDim(QPointF axisPoint, QPointF surface, const QString& label, QPointF labelAt,
-                 Qt::Alignment align)
-    {
+                 Qt::Alignment align) {
         const QPointF d = surface - axisPoint;
         const double len = std::hypot(d.x(), d.y());
         const QPointF u = d / len;
@@ -164,8 +153,7 @@ public:
     }
 
     // Parallel hatching of a region at 45 degrees (or -45), as a section is drawn.
-    void Hatch(const QPainterPath& region, double spacing, bool rising)
-    {
+    void Hatch(const QPainterPath& region, double spacing, bool rising) {
         p_.save();
         p_.setClipPath(region, Qt::IntersectClip);
         p_.setPen(Pen(kThin * 0.8));
@@ -186,8 +174,7 @@ public:
     }
 
     // A leader from a label to the thing it names.
-    void Leader(QPointF labelAt, QPointF target, const QString& label, Qt::Alignment align)
-    {
+    void Leader(QPointF labelAt, QPointF target, const QString& label, Qt::Alignment align) {
         Line(labelAt, target);
         Arrow(target, target - labelAt);
         Text(labelAt, label, align);
@@ -209,8 +196,7 @@ struct Thread {
 
     double SharpDepth() const { return pitch * 0.866; }
 
-    double At(double x) const
-    {
+    double At(double x) const {
         double t = (x - phase) / pitch;
         t -= std::floor(t);
         const double wave = 1.0 - 4.0 * std::fabs(t - 0.5); // -1 root ... 1 crest
@@ -219,8 +205,7 @@ struct Thread {
     }
 
     // The profile from x0 to x1 as points (x, radius).
-    std::vector<QPointF> Points(double x0, double x1) const
-    {
+    std::vector<QPointF> Points(double x0, double x1) const {
         std::vector<QPointF> pts;
         const double step = pitch / 48;
         for (double x = x0; x < x1; x += step)
@@ -235,8 +220,7 @@ struct HalfView {
     double axisY;
     bool below = false; // the mirror half
     QPointF P(double x, double r) const { return {x, below ? axisY + r : axisY - r}; }
-    QPolygonF Poly(const std::vector<QPointF>& xr) const
-    {
+    QPolygonF Poly(const std::vector<QPointF>& xr) const {
         QPolygonF poly;
         for (const QPointF& q : xr)
             poly << P(q.x(), q.y());
@@ -244,15 +228,13 @@ struct HalfView {
     }
 };
 
-inline void AxisLine(Sheet& s, double x0, double x1, double y)
-{
+inline void AxisLine(Sheet& s, double x0, double x1, double y) {
     s.P().setPen(s.ChainPen());
     s.P().drawLine(QPointF(x0, y), QPointF(x1, y));
 }
 
 // A break in a long part: a short zigzag across it.
-inline void BreakLine(Sheet& s, const HalfView& v, double x, double r0, double r1)
-{
+inline void BreakLine(Sheet& s, const HalfView& v, double x, double r0, double r1) {
     QPolygonF z;
     const double mid = (r0 + r1) / 2;
     z << v.P(x, r0) << v.P(x, mid - 3) << v.P(x + 3, mid - 1) << v.P(x - 3, mid + 1)
@@ -262,8 +244,7 @@ inline void BreakLine(Sheet& s, const HalfView& v, double x, double r0, double r
 
 // A few threads of a plug or pipe seen from outside, both halves, small end at
 // `x0`, large end at `x1`.
-inline void OutsideThread(Sheet& s, const Thread& t, double axisY, double x0, double x1)
-{
+inline void OutsideThread(Sheet& s, const Thread& t, double axisY, double x0, double x1) {
     for (bool below : {false, true}) {
         const HalfView v{axisY, below};
         s.Polyline(v.Poly(t.Points(x0, x1)));
@@ -273,8 +254,7 @@ inline void OutsideThread(Sheet& s, const Thread& t, double axisY, double x0, do
 
 // A section through a ring (or a fitting wall) around a thread, both halves.
 inline void RingSection(Sheet& s, const Thread& t, double axisY, double x0, double x1, double outer,
-                        bool rising)
-{
+                        bool rising) {
     for (bool below : {false, true}) {
         const HalfView v{axisY, below};
         QPainterPath ring;

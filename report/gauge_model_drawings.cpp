@@ -24,8 +24,7 @@ constexpr double kAxisY = 118;
 const QColor kBodyFill(236, 236, 236);
 const QColor kRollFill(212, 212, 212);
 
-Thread StraightThread(double pitchRadius, double pitch, double depth, double phase)
-{
+Thread StraightThread(double pitchRadius, double pitch, double depth, double phase) {
     Thread t;
     t.pitch = pitch;
     t.depth = depth;
@@ -35,38 +34,35 @@ Thread StraightThread(double pitchRadius, double pitch, double depth, double pha
 }
 
 // Radius of the best-wire ball of a 60-degree thread of this pitch.
-double BallRadius(const Thread& t)
-{
+double BallRadius(const Thread& t) {
     return t.pitch / std::sqrt(3.0) / 2;
 }
 
-void Solid(Sheet& s, const QPainterPath& path, const QColor& fill, double width = kOutline)
-{
+void Solid(Sheet& s, const QPainterPath& path, const QColor& fill, double width = kOutline) {
     s.P().setPen(s.Pen(width));
     s.P().setBrush(fill);
     s.P().drawPath(path);
     s.P().setBrush(Qt::NoBrush);
 }
 
-void Solid(Sheet& s, const QPolygonF& shape, const QColor& fill, double width = kOutline)
-{
+void Solid(Sheet& s, const QPolygonF& shape, const QColor& fill, double width = kOutline) {
     QPainterPath path;
     path.addPolygon(shape);
     path.closeSubpath();
     Solid(s, path, fill, width);
 }
 
-void Block(Sheet& s, const QRectF& r, double round = 0, const QColor& fill = kBodyFill)
-{
+void Block(Sheet& s, const QRectF& r, double round = 0, const QColor& fill = kBodyFill) {
     QPainterPath path;
-    if (round > 0) path.addRoundedRect(r, round, round);
-    else path.addRect(r);
+    if (round > 0)
+        path.addRoundedRect(r, round, round);
+    else
+        path.addRect(r);
     Solid(s, path, fill);
 }
 
 // An external thread seen from the side between x0 and x1, broken off at x1.
-void ExternalProduct(Sheet& s, const Thread& t, double x0, double x1)
-{
+void ExternalProduct(Sheet& s, const Thread& t, double x0, double x1) {
     const HalfView top{kAxisY};
     const HalfView bottom{kAxisY, true};
     QPainterPath body;
@@ -90,23 +86,20 @@ void ExternalProduct(Sheet& s, const Thread& t, double x0, double x1)
     QPainterPath wave;
     const double r = t.At(x1);
     wave.moveTo(top.P(x1, r));
-    wave.cubicTo(QPointF(x1 + 6, kAxisY - r / 2), QPointF(x1 - 6, kAxisY + r / 2),
-                 bottom.P(x1, r));
+    wave.cubicTo(QPointF(x1 + 6, kAxisY - r / 2), QPointF(x1 - 6, kAxisY + r / 2), bottom.P(x1, r));
     s.P().setPen(s.Pen(kThin));
     s.P().drawPath(wave);
     AxisLine(s, x0 - 8, x1 + 10, kAxisY);
 }
 
 // An internal thread in section between x0 and x1.
-void InternalProduct(Sheet& s, const Thread& t, double x0, double x1, double outer)
-{
+void InternalProduct(Sheet& s, const Thread& t, double x0, double x1, double outer) {
     RingSection(s, t, kAxisY, x0, x1, outer, true);
     AxisLine(s, x0 - 8, x1 + 8, kAxisY);
 }
 
 // A contact point: a stylus from its holder at holderY to a ball seated at c.
-void PointContact(Sheet& s, QPointF c, double r, double holderY)
-{
+void PointContact(Sheet& s, QPointF c, double r, double holderY) {
     QPolygonF pin;
     pin << QPointF(c.x() - r * 0.9, c.y()) << QPointF(c.x() - r * 1.6, holderY)
         << QPointF(c.x() + r * 1.6, holderY) << QPointF(c.x() + r * 0.9, c.y());
@@ -119,15 +112,13 @@ void PointContact(Sheet& s, QPointF c, double r, double holderY)
 
 // The ball of a contact point on an external thread: in a root, its centre
 // half a radius outside the pitch line (the flanks are at 30 degrees).
-QPointF ExternalBall(const Thread& t, double x, bool below)
-{
+QPointF ExternalBall(const Thread& t, double x, bool below) {
     const double r = t.pitchRadius(x) + BallRadius(t) / 2;
     return HalfView{kAxisY, below}.P(x, r);
 }
 
 // The same in the space between the teeth of an internal thread.
-QPointF InternalBall(const Thread& t, double x, bool below)
-{
+QPointF InternalBall(const Thread& t, double x, bool below) {
     const double r = t.pitchRadius(x) - BallRadius(t) / 2;
     return HalfView{kAxisY, below}.P(x, r);
 }
@@ -136,8 +127,7 @@ QPointF InternalBall(const Thread& t, double x, bool below)
 // product's form, its back is at radius `back` from the product's axis. It
 // turns on an axle held in a fork from `holderR`.
 void ThreadRoll(Sheet& s, const Thread& t, bool below, double x0, double x1, double back,
-                double holderR)
-{
+                double holderR) {
     const HalfView v{kAxisY, below};
     const double axle = (back + t.pitchRadius(x0)) / 2;
     // The fork: a yoke under the holder and a leg at each end, behind the roll.
@@ -170,8 +160,7 @@ void ThreadRoll(Sheet& s, const Thread& t, bool below, double x0, double x1, dou
 }
 
 // A dial indicator facing the viewer, its spindle pointing down to `spindleEnd`.
-void DialIndicator(Sheet& s, QPointF c, double R, double spindleEnd)
-{
+void DialIndicator(Sheet& s, QPointF c, double R, double spindleEnd) {
     Block(s, QRectF(c.x() - 2.5, c.y() + R - 1, 5, spindleEnd - c.y() - R + 1));
     Block(s, QRectF(c.x() - 3.5, c.y() - R - 5, 7, 5.5), 1);
     s.P().setPen(s.Pen(kOutline));
@@ -193,8 +182,7 @@ void DialIndicator(Sheet& s, QPointF c, double R, double spindleEnd)
     s.P().setBrush(Qt::NoBrush);
 }
 
-void Title(Sheet& s, const char* what, const char* model)
-{
+void Title(Sheet& s, const char* what, const char* model) {
     s.Line(QPointF(4, kHeight - 18), QPointF(kWidth - 4, kHeight - 18));
     s.Text(QPointF(6, kHeight - 9), QString::fromLatin1(what), Qt::AlignLeft, false);
     s.Text(QPointF(kWidth - 6, kHeight - 9), QString::fromLatin1(model), Qt::AlignRight, false,
@@ -203,8 +191,7 @@ void Title(Sheet& s, const char* what, const char* model)
 
 // The bench stand of the large external gages: a column on a base, the fixed
 // lower arm and the upper arm that slides and moves the indicator.
-void ExternalStand(Sheet& s)
-{
+void ExternalStand(Sheet& s) {
     Block(s, QRectF(40, 196, 260, 10), 2);
     Block(s, QRectF(250, 16, 16, 180));
     Block(s, QRectF(100, 46, 162, 10));
@@ -216,8 +203,7 @@ void ExternalStand(Sheet& s)
              Qt::AlignRight);
 }
 
-void PaintMX3000(Sheet& s)
-{
+void PaintMX3000(Sheet& s) {
     ExternalStand(s);
     const Thread t = StraightThread(28, 16, 10, 12);
     ExternalProduct(s, t, 30, 214);
@@ -232,8 +218,7 @@ void PaintMX3000(Sheet& s)
     Title(s, "Point gage, external thread", "MX3000");
 }
 
-void PaintMR3000(Sheet& s)
-{
+void PaintMR3000(Sheet& s) {
     ExternalStand(s);
     const Thread t = StraightThread(28, 16, 10, 12);
     ExternalProduct(s, t, 30, 214);
@@ -248,8 +233,7 @@ void PaintMR3000(Sheet& s)
 
 // The large internal gages: a body with a handle and the indicator, and two
 // fingers that go into the bore; the upper finger swings.
-void InternalBody(Sheet& s, double fingerR, double fingerEnd)
-{
+void InternalBody(Sheet& s, double fingerR, double fingerEnd) {
     Block(s, QRectF(44, 134, 22, 66), 7);
     Block(s, QRectF(30, 98, 104, 40), 4);
     for (bool below : {false, true}) {
@@ -265,8 +249,7 @@ void InternalBody(Sheet& s, double fingerR, double fingerEnd)
              Qt::AlignLeft);
 }
 
-void PaintNX2000(Sheet& s)
-{
+void PaintNX2000(Sheet& s) {
     const Thread t = StraightThread(40, 16, 10, 4);
     InternalProduct(s, t, 164, 280, 72);
     InternalBody(s, 26, 232);
@@ -279,8 +262,7 @@ void PaintNX2000(Sheet& s)
     Title(s, "Point gage, internal thread", "NX2000");
 }
 
-void PaintNP2000(Sheet& s)
-{
+void PaintNP2000(Sheet& s) {
     const Thread t = StraightThread(40, 16, 10, 4);
     InternalProduct(s, t, 164, 280, 72);
     InternalBody(s, 14, 190);
@@ -293,8 +275,7 @@ void PaintNP2000(Sheet& s)
 }
 
 // The small internal gage: held in one hand, the trigger draws the contacts in.
-void PaintNSP2000(Sheet& s)
-{
+void PaintNSP2000(Sheet& s) {
     const Thread t = StraightThread(22, 12, 7.5, 2);
     InternalProduct(s, t, 176, 268, 46);
     QPolygonF grip;
@@ -322,8 +303,7 @@ void PaintNSP2000(Sheet& s)
 }
 
 // The small external gage: a C-frame with a handle, rolls above and below.
-void PaintMSR3000(Sheet& s)
-{
+void PaintMSR3000(Sheet& s) {
     const Thread t = StraightThread(18, 12, 7.5, 10);
     Block(s, QRectF(54, 176, 26, 32), 6);
     QPolygonF frame;
@@ -343,8 +323,7 @@ void PaintMSR3000(Sheet& s)
     Title(s, "Small gage, external thread", "MSR3000");
 }
 
-void PaintBlank(Sheet& s)
-{
+void PaintBlank(Sheet& s) {
     s.Text(QPointF(kWidth / 2, kHeight / 2), QStringLiteral("No gage model for this thread"),
            Qt::AlignHCenter, false);
 }
@@ -363,32 +342,27 @@ constexpr PictureName kNames[] = {
 
 } // namespace
 
-GaugeModelPicture GaugeModelPictureOf(const std::string& name)
-{
+GaugeModelPicture GaugeModelPictureOf(const std::string& name) {
     for (const PictureName& n : kNames)
         if (name == n.name) return n.picture;
     return GaugeModelPicture::Blank;
 }
 
-QString GaugeModelPictureName(GaugeModelPicture picture)
-{
+QString GaugeModelPictureName(GaugeModelPicture picture) {
     for (const PictureName& n : kNames)
         if (picture == n.picture) return QString::fromLatin1(n.name);
     return QStringLiteral("Blank");
 }
 
-QSizeF GaugeModelDrawingSize()
-{
+QSizeF GaugeModelDrawingSize() {
     return {kWidth, kHeight};
 }
 
-double GaugeModelDrawingTextSize()
-{
+double GaugeModelDrawingTextSize() {
     return kTextSize;
 }
 
-void PaintGaugeModel(QPainter& painter, const QRectF& target, GaugeModelPicture picture)
-{
+void PaintGaugeModel(QPainter& painter, const QRectF& target, GaugeModelPicture picture) {
     if (target.isEmpty()) return;
     const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
     painter.save();
@@ -400,13 +374,27 @@ void PaintGaugeModel(QPainter& painter, const QRectF& target, GaugeModelPicture 
     painter.setClipRect(QRectF(0, 0, kWidth, kHeight), Qt::IntersectClip);
     Sheet s(painter, kTextSize);
     switch (picture) {
-    case GaugeModelPicture::MX3000: PaintMX3000(s); break;
-    case GaugeModelPicture::NX2000: PaintNX2000(s); break;
-    case GaugeModelPicture::NP2000: PaintNP2000(s); break;
-    case GaugeModelPicture::MR3000: PaintMR3000(s); break;
-    case GaugeModelPicture::NSP2000: PaintNSP2000(s); break;
-    case GaugeModelPicture::MSR3000: PaintMSR3000(s); break;
-    case GaugeModelPicture::Blank: PaintBlank(s); break;
+    case GaugeModelPicture::MX3000:
+        PaintMX3000(s);
+        break;
+    case GaugeModelPicture::NX2000:
+        PaintNX2000(s);
+        break;
+    case GaugeModelPicture::NP2000:
+        PaintNP2000(s);
+        break;
+    case GaugeModelPicture::MR3000:
+        PaintMR3000(s);
+        break;
+    case GaugeModelPicture::NSP2000:
+        PaintNSP2000(s);
+        break;
+    case GaugeModelPicture::MSR3000:
+        PaintMSR3000(s);
+        break;
+    case GaugeModelPicture::Blank:
+        PaintBlank(s);
+        break;
     }
     painter.restore();
 }

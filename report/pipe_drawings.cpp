@@ -20,8 +20,7 @@ constexpr double kTolsText = 8.5;
 constexpr double kGagesText = 8.0;
 
 // NPT taper thread of a pipe made up in a fitting: the basic dimensions.
-void PaintThreadDims(QPainter& painter)
-{
+void PaintThreadDims(QPainter& painter) {
     Sheet s(painter, kThreadDimsText);
     const HalfView v{90};
     const double R = 40; // pipe outside
@@ -116,8 +115,7 @@ void PaintThreadDims(QPainter& painter)
 // One gauge check in the tolerance drawing: a ring on a pipe thread, or a
 // plug in a fitting, with the product `turns` turns off the basic position
 // (positive: the product one turn large).
-void GaugeCheck(Sheet& s, QPointF centre, bool ring, int turns)
-{
+void GaugeCheck(Sheet& s, QPointF centre, bool ring, int turns) {
     const double p = 6;
     const double outer = 20;
     Thread t;
@@ -177,8 +175,7 @@ void GaugeCheck(Sheet& s, QPointF centre, bool ring, int turns)
 }
 
 // The L1 gauges: a ring on the notched plug, and the gauge checks of a product.
-void PaintTols(QPainter& painter)
-{
+void PaintTols(QPainter& painter) {
     Sheet s(painter, kTolsText);
     // Ring gauge on the plug: small end at E0, notch at E1, ring L1 thick.
     const double axisY = 70, xE0 = 140, xE1 = 196;
@@ -247,8 +244,7 @@ void PaintTols(QPainter& painter)
 }
 
 // The railing-joint thread and its gauge in a recessed fitting.
-void PaintGages(QPainter& painter)
-{
+void PaintGages(QPainter& painter) {
     Sheet s(painter, kGagesText);
 
     // Thread form: 30-degree flanks about a bisector square to the axis.
@@ -422,8 +418,7 @@ void PaintGages(QPainter& painter)
 
 } // namespace
 
-QSizeF PipeDrawingSize(PipeDrawing drawing)
-{
+QSizeF PipeDrawingSize(PipeDrawing drawing) {
     switch (drawing) {
     case PipeDrawing::ThreadDims:
         return {300, 156};
@@ -437,8 +432,7 @@ QSizeF PipeDrawingSize(PipeDrawing drawing)
     return {};
 }
 
-double PipeDrawingTextSize(PipeDrawing drawing)
-{
+double PipeDrawingTextSize(PipeDrawing drawing) {
     switch (drawing) {
     case PipeDrawing::ThreadDims:
         return kThreadDimsText;
@@ -452,8 +446,7 @@ double PipeDrawingTextSize(PipeDrawing drawing)
     return 0;
 }
 
-void PaintPipeDrawing(QPainter& painter, const QRectF& target, PipeDrawing drawing)
-{
+void PaintPipeDrawing(QPainter& painter, const QRectF& target, PipeDrawing drawing) {
     const QSizeF natural = PipeDrawingSize(drawing);
     if (natural.isEmpty() || target.isEmpty()) return;
     const double scale =

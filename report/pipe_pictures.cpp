@@ -9,8 +9,7 @@
 
 #include <cmath>
 
-QString PipeDrawingFileName(PipeDrawing drawing)
-{
+QString PipeDrawingFileName(PipeDrawing drawing) {
     switch (drawing) {
     case PipeDrawing::ThreadDims:
         return QStringLiteral("NPTDims.bmp");
@@ -24,16 +23,14 @@ QString PipeDrawingFileName(PipeDrawing drawing)
     return {};
 }
 
-QString PipePicturePath(PipeDrawing drawing)
-{
+QString PipePicturePath(PipeDrawing drawing) {
     const QString name = PipeDrawingFileName(drawing);
     if (name.isEmpty()) return {};
     const std::string programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
     return QString::fromStdString(FindDataPath(programDir, name.toStdString()));
 }
 
-QImage PipePictureImage(PipeDrawing drawing, double dpi)
-{
+QImage PipePictureImage(PipeDrawing drawing, double dpi) {
     const QSizeF natural = PipeDrawingSize(drawing);
     if (natural.isEmpty()) return {};
     const double scale = dpi / 96.0;

@@ -6,8 +6,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-TPageGeometry TPrinterTarget::Geometry() const
-{
+TPageGeometry TPrinterTarget::Geometry() const {
     TPageGeometry g;
     const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
     const QRect page = printer_->pageRect(QPrinter::DevicePixel).toRect();
@@ -18,13 +17,11 @@ TPageGeometry TPrinterTarget::Geometry() const
     return g;
 }
 
-void TPrinterTarget::SetLandscape(bool landscape)
-{
+void TPrinterTarget::SetLandscape(bool landscape) {
     printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-QPaintDevice* TPrinterTarget::PrepareJob(const QString& title, const QString& outputFile)
-{
+QPaintDevice* TPrinterTarget::PrepareJob(const QString& title, const QString& outputFile) {
     printer_->setDocName(title);
     replaced_ = !outputFile.isEmpty();
     if (replaced_) {
@@ -36,14 +33,12 @@ QPaintDevice* TPrinterTarget::PrepareJob(const QString& title, const QString& ou
     return printer_;
 }
 
-QPaintDevice* TPrinterTarget::NewSheet()
-{
+QPaintDevice* TPrinterTarget::NewSheet() {
     printer_->newPage();
     return printer_;
 }
 
-void TPrinterTarget::FinishJob()
-{
+void TPrinterTarget::FinishJob() {
     if (!replaced_) return;
     // The file name first: clearing it also changes the format.
     printer_->setOutputFileName(savedFile_);
@@ -51,21 +46,17 @@ void TPrinterTarget::FinishJob()
     replaced_ = false;
 }
 
-QString TPrinterTarget::OutputName() const
-{
+QString TPrinterTarget::OutputName() const {
     if (!printer_->outputFileName().isEmpty()) return printer_->outputFileName();
     return printer_->printerName();
 }
 
 TPdfTarget::TPdfTarget()
-    : layout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))
-{
-}
+    : layout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)) {}
 
 TPdfTarget::~TPdfTarget() = default;
 
-TPageGeometry TPdfTarget::Geometry() const
-{
+TPageGeometry TPdfTarget::Geometry() const {
     TPageGeometry g;
     g.page = layout_.fullRectPixels(kResolution).size();
     g.offset = layout_.paintRectPixels(kResolution).topLeft();
@@ -73,14 +64,12 @@ TPageGeometry TPdfTarget::Geometry() const
     return g;
 }
 
-void TPdfTarget::SetLandscape(bool landscape)
-{
+void TPdfTarget::SetLandscape(bool landscape) {
     layout_.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (writer_) writer_->setPageLayout(layout_);
 }
 
-QPaintDevice* TPdfTarget::PrepareJob(const QString& title, const QString& outputFile)
-{
+QPaintDevice* TPdfTarget::PrepareJob(const QString& title, const QString& outputFile) {
     file_ = outputFile;
     writer_ = std::make_unique<QPdfWriter>(outputFile);
     writer_->setResolution(kResolution);
@@ -89,13 +78,11 @@ QPaintDevice* TPdfTarget::PrepareJob(const QString& title, const QString& output
     return writer_.get();
 }
 
-QPaintDevice* TPdfTarget::NewSheet()
-{
+QPaintDevice* TPdfTarget::NewSheet() {
     writer_->newPage();
     return writer_.get();
 }
 
-void TPdfTarget::FinishJob()
-{
+void TPdfTarget::FinishJob() {
     writer_.reset();
 }

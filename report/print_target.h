@@ -14,9 +14,9 @@ class QPdfWriter;
 class QPrinter;
 
 struct TPageGeometry {
-    QSize page;     // physical page, device pixels
-    QPoint offset;  // top-left of the printable area on the page, device pixels
-    int dpiX = 96;  // device pixels per inch
+    QSize page;    // physical page, device pixels
+    QPoint offset; // top-left of the printable area on the page, device pixels
+    int dpiX = 96; // device pixels per inch
     int dpiY = 96;
 };
 

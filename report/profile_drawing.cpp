@@ -17,25 +17,23 @@ const QColor kExtLine(20, 70, 160);
 const QColor kIntLine(170, 80, 0);
 
 struct Mapping {
-    QPointF centre;     // of the drawing area, pixels
+    QPointF centre;        // of the drawing area, pixels
     double gx = 0, gy = 0; // inches at that centre
-    double scale = 1;   // pixels per inch
-    QPointF operator()(double x, double y) const
-    {
+    double scale = 1;      // pixels per inch
+    QPointF operator()(double x, double y) const {
         return {centre.x() + (x - gx) * scale, centre.y() - (y - gy) * scale};
     }
-    QPolygonF operator()(const ProfileLine& line) const
-    {
+    QPolygonF operator()(const ProfileLine& line) const {
         QPolygonF poly;
-        for (const ProfilePoint& p : line) poly << (*this)(p.x, p.y);
+        for (const ProfilePoint& p : line)
+            poly << (*this)(p.x, p.y);
         return poly;
     }
 };
 
 // Labels of one side spread out so none overlaps the next, each led back to its line.
 void Labels(QPainter& p, const Mapping& m, const QRectF& area, const ProfileGeometry& g,
-            bool external, const QRectF& column)
-{
+            bool external, const QRectF& column) {
     struct Item {
         double lineY; // pixels
         double textY;
@@ -67,16 +65,14 @@ void Labels(QPainter& p, const Mapping& m, const QRectF& area, const ProfileGeom
             p.drawLine(QPointF(edge, it.lineY), QPointF(textEdge, it.textY));
         }
         p.setPen(colour);
-        const QRectF box = external ? QRectF(column.left(), it.textY - step / 2,
-                                             column.width() - 6, step)
-                                    : QRectF(column.left() + 6, it.textY - step / 2,
-                                             column.width() - 6, step);
+        const QRectF box =
+            external ? QRectF(column.left(), it.textY - step / 2, column.width() - 6, step)
+                     : QRectF(column.left() + 6, it.textY - step / 2, column.width() - 6, step);
         p.drawText(box, (external ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, it.text);
     }
 }
 
-QFont DrawingFont(const QFont& base, const QRectF& target)
-{
+QFont DrawingFont(const QFont& base, const QRectF& target) {
     QFont font = base;
     font.setPixelSize(std::max(7, static_cast<int>(target.height() / 42)));
     return font;
@@ -89,20 +85,19 @@ struct Layout {
 };
 
 Layout LayOut(const QRectF& target, const QFont& font, const ProfileGeometry& g,
-              const ProfileView& view)
-{
+              const ProfileView& view) {
     Layout l;
     l.line = QFontMetricsF(font).height();
     const double side = target.width() * 0.24;
-    l.area = QRectF(target.left() + side, target.top() + l.line * 1.6,
-                    target.width() - 2 * side, target.height() - l.line * 4.2);
+    l.area = QRectF(target.left() + side, target.top() + l.line * 1.6, target.width() - 2 * side,
+                    target.height() - l.line * 4.2);
     l.extColumn = QRectF(target.left(), l.area.top(), side, l.area.height());
     l.intColumn = QRectF(l.area.right(), l.area.top(), side, l.area.height());
     const double wide = g.pitches * g.pitch;
     const double high = g.yHigh - g.yLow;
     l.map.centre = l.area.center();
-    l.map.scale = std::min(l.area.width() / wide, l.area.height() / high) *
-                  std::max(view.zoom, 0.05);
+    l.map.scale =
+        std::min(l.area.width() / wide, l.area.height() / high) * std::max(view.zoom, 0.05);
     l.map.gx = wide / 2 + view.panX;
     l.map.gy = (g.yLow + g.yHigh) / 2 + view.panY;
     return l;
@@ -111,20 +106,17 @@ Layout LayOut(const QRectF& target, const QFont& font, const ProfileGeometry& g,
 } // namespace
 
 double ProfileScale(const QRectF& target, const QFont& font, const ProfileGeometry& g,
-                    const ProfileView& view)
-{
+                    const ProfileView& view) {
     if (!g.available) return 1;
     return LayOut(target, DrawingFont(font, target), g, view).map.scale;
 }
 
-QSizeF ProfileDrawingSize()
-{
+QSizeF ProfileDrawingSize() {
     return {540, 400};
 }
 
 void PaintProfileDrawing(QPainter& p, const QRectF& target, const ProfileGeometry& g,
-                         const ProfileView& view)
-{
+                         const ProfileView& view) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(target, Qt::white);
@@ -190,10 +182,9 @@ void PaintProfileDrawing(QPainter& p, const QRectF& target, const ProfileGeometr
                    QString::fromLatin1(keys[i].text));
     }
     p.setBrush(Qt::NoBrush);
-    const QString scale = QString::fromStdString(
-        "Solid: maximum material   Dash-dot: minimum material      " + g.allowance + "      " +
-        g.pitchText);
-    p.drawText(QRectF(target.left(), y + line * 1.2, target.width(), line), Qt::AlignCenter,
-               scale);
+    const QString scale =
+        QString::fromStdString("Solid: maximum material   Dash-dot: minimum material      " +
+                               g.allowance + "      " + g.pitchText);
+    p.drawText(QRectF(target.left(), y + line * 1.2, target.width(), line), Qt::AlignCenter, scale);
     p.restore();
 }

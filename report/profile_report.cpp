@@ -10,8 +10,7 @@
 
 #include <cmath>
 
-void PrintProfilePage(TReportWorks& rpt, TTInfo& rec, bool metricDisplay)
-{
+void PrintProfilePage(TReportWorks& rpt, TTInfo& rec, bool metricDisplay) {
     const ProfileGeometry g = BuildProfileGeometry(rec, metricDisplay);
     if (!g.available) return;
     rpt.NewPage();

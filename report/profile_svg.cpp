@@ -10,8 +10,7 @@
 
 #include <cerrno>
 
-bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::string* reason)
-{
+bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::string* reason) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const QSizeF size = ProfileDrawingSize();
@@ -27,12 +26,12 @@ bool WriteProfileSvg(const ProfileGeometry& g, const std::string& path, std::str
         PaintProfileDrawing(painter, QRectF(QPointF(0, 0), size), g);
     }
     const QByteArray& bytes = buffer.data();
-    if (const int error = WriteFileAtomically(path, std::string_view(bytes.constData(),
-                                                                     static_cast<std::size_t>(bytes.size())))) {
+    if (const int error = WriteFileAtomically(
+            path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         // In the words of the report's PDF: a folder or a device is no file to write.
         if (reason)
             *reason = error == EISDIR || error == kNotRegularFileError ? "not a regular file"
-                                                                      : FileErrorText(error);
+                                                                       : FileErrorText(error);
         return false;
     }
     return true;

@@ -5,13 +5,11 @@
 
 #include <algorithm>
 
-void TReportWorks::Line(int x1, int y1, int x2, int y2)
-{
+void TReportWorks::Line(int x1, int y1, int x2, int y2) {
     painter_.drawLine(x1, y1, x2, y2);
 }
 
-void TReportWorks::DrawRule()
-{
+void TReportWorks::DrawRule() {
     const int y = y_;
     penPos_ = QPoint(marginPx_[kRight], y);
     if (!Drawing()) return;
@@ -26,16 +24,14 @@ void TReportWorks::DrawRule()
     painter_.setPen(saved);
 }
 
-void TReportWorks::DrawLineTo(double x, double y)
-{
+void TReportWorks::DrawLineTo(double x, double y) {
     const QPoint from = penPos_;
     GotoXY(x, y);
     penPos_ = QPoint(x_, y_);
     if (Drawing()) Line(from.x(), from.y(), x_, y_);
 }
 
-void TReportWorks::DrawGraphic(const QImage& picture)
-{
+void TReportWorks::DrawGraphic(const QImage& picture) {
     if (!Drawing() || picture.isNull()) return;
     const QSizeF inches = PictureInches(picture);
     const double perInchX = destination_ == dPreview ? kScreenPixelsPerInch * zoom_ / 100.0 : resX_;
@@ -48,8 +44,7 @@ void TReportWorks::DrawGraphic(const QImage& picture)
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
-QSizeF PictureInches(const QImage& picture)
-{
+QSizeF PictureInches(const QImage& picture) {
     // A bitmap without a resolution of its own has one pixel per screen pixel.
     auto dpi = [](int dotsPerMeter) {
         return dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : double(kScreenPixelsPerInch);

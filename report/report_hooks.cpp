@@ -11,8 +11,7 @@
 
 namespace {
 
-void ShowMessage(const QString& text)
-{
+void ShowMessage(const QString& text) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
         QMessageBox::warning(QApplication::activeWindow(),
                              QGuiApplication::applicationDisplayName(), text);
@@ -20,8 +19,7 @@ void ShowMessage(const QString& text)
         qWarning("%s", qPrintable(text));
 }
 
-bool RunPrintDialog(QWidget* parent, QPrinter& printer, int& copies)
-{
+bool RunPrintDialog(QWidget* parent, QPrinter& printer, int& copies) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName("PrintDialog1");
     if (dialog.exec() != QDialog::Accepted) return false;
@@ -31,8 +29,7 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer, int& copies)
     return true;
 }
 
-TReportHooks RealHooks()
-{
+TReportHooks RealHooks() {
     TReportHooks h;
     h.message = ShowMessage;
     h.printDialog = RunPrintDialog;
@@ -42,19 +39,16 @@ TReportHooks RealHooks()
 
 } // namespace
 
-TReportHooks& ReportHooks()
-{
+TReportHooks& ReportHooks() {
     static TReportHooks hooks = RealHooks();
     return hooks;
 }
 
-void ResetReportHooks()
-{
+void ResetReportHooks() {
     ReportHooks() = RealHooks();
 }
 
-void InstallReportFonts()
-{
+void InstallReportFonts() {
     static std::once_flag once;
     std::call_once(once, [] {
         // Same advance widths and vertical metrics as the faces the layouts
@@ -65,22 +59,28 @@ void InstallReportFonts()
     });
 }
 
-QString MathErrorText(TMathError error)
-{
+QString MathErrorText(TMathError error) {
     switch (error) {
-    case TMathError::IntDivideByZero: return "Divide by zero error";
-    case TMathError::RangeCheck: return "Range error";
-    case TMathError::IntOverflow: return "Integer overflow error";
-    case TMathError::InvalidOperation: return "Invalide operation error";
-    case TMathError::FloatDivideByZero: return "Divide by zero error";
-    case TMathError::Overflow: return "Overflow error";
-    case TMathError::Underflow: return "Underflow error";
-    case TMathError::OutOfMemory: return "Out of memory error";
+    case TMathError::IntDivideByZero:
+        return "Divide by zero error";
+    case TMathError::RangeCheck:
+        return "Range error";
+    case TMathError::IntOverflow:
+        return "Integer overflow error";
+    case TMathError::InvalidOperation:
+        return "Invalide operation error";
+    case TMathError::FloatDivideByZero:
+        return "Divide by zero error";
+    case TMathError::Overflow:
+        return "Overflow error";
+    case TMathError::Underflow:
+        return "Underflow error";
+    case TMathError::OutOfMemory:
+        return "Out of memory error";
     }
     return QString();
 }
 
-void ShowMathError(TMathError error)
-{
+void ShowMathError(TMathError error) {
     if (ReportHooks().message) ReportHooks().message(MathErrorText(error));
 }

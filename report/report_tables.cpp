@@ -13,16 +13,14 @@ namespace {
 
 // Cell text is broken on a screen-resolution device whatever the output, so
 // every destination breaks a cell into the same lines.
-const QPaintDevice* ScreenDevice()
-{
+const QPaintDevice* ScreenDevice() {
     static const QImage device = ScreenImage(1, 1);
     return &device;
 }
 
 } // namespace
 
-QStringList BreakCellText(const QString& text, const QFont& font, int width)
-{
+QStringList BreakCellText(const QString& text, const QFont& font, int width) {
     const QFontMetrics fm(font, ScreenDevice());
     auto fits = [&](const QString& s) { return fm.horizontalAdvance(s) <= width; };
     QStringList lines;
@@ -52,17 +50,18 @@ QStringList BreakCellText(const QString& text, const QFont& font, int width)
             if (para[fitEnd] != ' ' && lastBlank > start) cut = lastBlank;
             cut = std::max(cut, start + 1);
             QString line = para.mid(start, cut - start);
-            while (line.size() > 1 && line.endsWith(' ')) line.chop(1);
+            while (line.size() > 1 && line.endsWith(' '))
+                line.chop(1);
             lines << line;
             start = cut;
-            while (start < n && para[start] == ' ') ++start;
+            while (start < n && para[start] == ' ')
+                ++start;
         }
     }
     return lines;
 }
 
-void TReportWorks::SetColumns(int n)
-{
+void TReportWorks::SetColumns(int n) {
     columns_.clear();
     tableLeft_ = marginPx_[kLeft];
     tableWidth_ = marginPx_[kRight] - marginPx_[kLeft];
@@ -75,42 +74,37 @@ void TReportWorks::SetColumns(int n)
     padH_ = padV_ = TextWidth("M") / 2;
 }
 
-void TReportWorks::SetColumnWidth(int column, double width)
-{
+void TReportWorks::SetColumnWidth(int column, double width) {
     if (column < 1 || column > ColumnCount()) return;
     Column& c = columns_[column - 1];
     const int diff = RoundPixels(width * ppuX_) - c.width;
     c.width += diff;
     tableWidth_ += diff;
-    for (std::size_t i = column; i < columns_.size(); ++i) columns_[i].x += diff;
+    for (std::size_t i = column; i < columns_.size(); ++i)
+        columns_[i].x += diff;
 }
 
-void TReportWorks::SetColumnAlign(int column, uint8_t alignment)
-{
+void TReportWorks::SetColumnAlign(int column, uint8_t alignment) {
     if (column < 1 || column > ColumnCount()) return;
     columns_[column - 1].align = alignment;
 }
 
-void TReportWorks::SetColumnTitle(int column, const QString& title)
-{
+void TReportWorks::SetColumnTitle(int column, const QString& title) {
     if (column < 1 || column > ColumnCount()) return;
     columns_[column - 1].title = title;
 }
 
-QRect TReportWorks::ColumnRect(int column) const
-{
+QRect TReportWorks::ColumnRect(int column) const {
     if (column < 1 || column > ColumnCount()) return QRect();
     const Column& c = columns_[column - 1];
     return QRect(c.x, rowTop_, c.width, rowBottom_ - rowTop_);
 }
 
-void TReportWorks::SetCellPadding(double units)
-{
+void TReportWorks::SetCellPadding(double units) {
     padV_ = RoundPixels(units * ppuY_);
 }
 
-void TReportWorks::OpenRow()
-{
+void TReportWorks::OpenRow() {
     rowHasText_ = false;
     rowTop_ = rowBottom_;
     y_ = rowTop_ + padV_;
@@ -118,8 +112,7 @@ void TReportWorks::OpenRow()
     rowBottom_ = y_ + TextHeight() + padV_;
 }
 
-void TReportWorks::BeginTable()
-{
+void TReportWorks::BeginTable() {
     const int right = tableLeft_ + tableWidth_;
     if (grid_ && Drawing()) Line(tableLeft_, y_, right, y_);
     rowTop_ = y_;
@@ -131,10 +124,12 @@ void TReportWorks::BeginTable()
 
     const QFont saved = font_;
     BoldOn();
-    for (const Column& c : columns_) PrintCell(c, c.title);
+    for (const Column& c : columns_)
+        PrintCell(c, c.title);
     SetReportFont(saved);
     if (grid_ && Drawing()) {
-        for (const Column& c : columns_) Line(c.x, rowTop_, c.x, rowBottom_);
+        for (const Column& c : columns_)
+            Line(c.x, rowTop_, c.x, rowBottom_);
         Line(right, rowTop_, right, rowBottom_);
         const QPen pen = painter_.pen();
         if (headerRule_ == kHeaderRuleTwoPixel) painter_.setPen(QPen(pen.color(), 2));
@@ -148,14 +143,12 @@ void TReportWorks::BeginTable()
     OpenRow();
 }
 
-void TReportWorks::PrintColumn(int column, const QString& text)
-{
+void TReportWorks::PrintColumn(int column, const QString& text) {
     if (column < 1 || column > ColumnCount() || text.isEmpty()) return;
     PrintCell(columns_[column - 1], text);
 }
 
-void TReportWorks::PrintCell(const Column& c, const QString& text)
-{
+void TReportWorks::PrintCell(const Column& c, const QString& text) {
     // Breaking happens on every page, drawn or not, so rows keep their height
     // and later pages their positions whatever page is output.
     const int h = TextHeight();
@@ -170,9 +163,14 @@ void TReportWorks::PrintCell(const Column& c, const QString& text)
         }
         const int w = TextWidth(lines[i]);
         switch (c.align) {
-        case kAlignRight: x_ = c.x + c.width - w - padH_; break;
-        case kAlignCenter: x_ = c.x + (c.width - w) / 2; break;
-        default: x_ = c.x + padH_;
+        case kAlignRight:
+            x_ = c.x + c.width - w - padH_;
+            break;
+        case kAlignCenter:
+            x_ = c.x + (c.width - w) / 2;
+            break;
+        default:
+            x_ = c.x + padH_;
         }
         // No background: a filled cell line would cut the row's rules where
         // the output rounds the padding down to a pixel or none.
@@ -182,18 +180,17 @@ void TReportWorks::PrintCell(const Column& c, const QString& text)
     rowHasText_ = true;
 }
 
-void TReportWorks::NextRow()
-{
+void TReportWorks::NextRow() {
     if (grid_ && Drawing()) {
         const int right = tableLeft_ + tableWidth_;
-        for (const Column& c : columns_) Line(c.x, rowTop_, c.x, rowBottom_);
+        for (const Column& c : columns_)
+            Line(c.x, rowTop_, c.x, rowBottom_);
         Line(right, rowTop_, right, rowBottom_);
         Line(tableLeft_, rowBottom_, right, rowBottom_);
     }
     OpenRow();
 }
 
-void TReportWorks::EndTable()
-{
+void TReportWorks::EndTable() {
     if (grid_ && rowHasText_) NextRow();
 }

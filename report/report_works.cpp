@@ -12,8 +12,7 @@
 
 // The preview starts as a 9 x 11 inch page at screen resolution.
 TReportWorks::TReportWorks()
-    : preview_(ScreenImage(9 * kScreenPixelsPerInch, 11 * kScreenPixelsPerInch))
-{
+    : preview_(ScreenImage(9 * kScreenPixelsPerInch, 11 * kScreenPixelsPerInch)) {
     InstallReportFonts();
     pageW_ = preview_.width();
     pageH_ = preview_.height();
@@ -21,42 +20,35 @@ TReportWorks::TReportWorks()
     Home();
 }
 
-TReportWorks::~TReportWorks()
-{
+TReportWorks::~TReportWorks() {
     if (painter_.isActive()) painter_.end();
 }
 
-void TReportWorks::SetBottomMargin(double value)
-{
+void TReportWorks::SetBottomMargin(double value) {
     margin_[kBottom] = value;
     ApplyMargins();
 }
 
-void TReportWorks::SetLeftMargin(double value)
-{
+void TReportWorks::SetLeftMargin(double value) {
     margin_[kLeft] = value;
     ApplyMargins();
 }
 
-void TReportWorks::SetRightMargin(double value)
-{
+void TReportWorks::SetRightMargin(double value) {
     margin_[kRight] = value;
     ApplyMargins();
 }
 
-void TReportWorks::SetTopMargin(double value)
-{
+void TReportWorks::SetTopMargin(double value) {
     margin_[kTop] = value;
     ApplyMargins();
 }
 
-void TReportWorks::SetCurrentPage(int page)
-{
+void TReportWorks::SetCurrentPage(int page) {
     currentPage_ = std::clamp(page, 1, std::max(1, pageTotal_));
 }
 
-void TReportWorks::SetOrientation(TOrientation o)
-{
+void TReportWorks::SetOrientation(TOrientation o) {
     orientation_ = o;
     Target().SetLandscape(o == poLandscape);
     if (!active_) return;
@@ -71,14 +63,12 @@ void TReportWorks::SetOrientation(TOrientation o)
     Home();
 }
 
-void TReportWorks::SetReportFont(const QFont& font)
-{
+void TReportWorks::SetReportFont(const QFont& font) {
     font_ = font;
     ApplyFont();
 }
 
-void TReportWorks::SetUnits(TUnits u)
-{
+void TReportWorks::SetUnits(TUnits u) {
     units_ = u;
     const double div = u == uMM ? 25.4 : u == uPoint ? 72.0 : 1.0;
     ppuX_ = resX_ / div;
@@ -86,16 +76,14 @@ void TReportWorks::SetUnits(TUnits u)
     ApplyMargins();
 }
 
-void TReportWorks::SetPrinter(QPrinter* printer)
-{
+void TReportWorks::SetPrinter(QPrinter* printer) {
     const bool wasPrinter = target_ == nullptr || target_ == printerTarget_.get();
     printer_ = printer;
     printerTarget_ = printer ? std::make_unique<TPrinterTarget>(printer) : nullptr;
     if (wasPrinter) target_ = printerTarget_.get();
 }
 
-QPrinter* TReportWorks::Printer()
-{
+QPrinter* TReportWorks::Printer() {
     if (printer_ == nullptr) {
         ownPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         SetPrinter(ownPrinter_.get());
@@ -103,13 +91,11 @@ QPrinter* TReportWorks::Printer()
     return printer_;
 }
 
-void TReportWorks::SetPrintTarget(TPrintTarget* target)
-{
+void TReportWorks::SetPrintTarget(TPrintTarget* target) {
     target_ = target != nullptr ? target : printerTarget_.get();
 }
 
-TPrintTarget& TReportWorks::Target()
-{
+TPrintTarget& TReportWorks::Target() {
     if (target_ == nullptr) {
         Printer();
         target_ = printerTarget_.get();
@@ -117,14 +103,12 @@ TPrintTarget& TReportWorks::Target()
     return *target_;
 }
 
-QString TReportWorks::OutputName()
-{
+QString TReportWorks::OutputName() {
     if (destination_ == dFile) return fileName_.isEmpty() ? kDefaultReportFile : fileName_;
     return Target().OutputName();
 }
 
-void TReportWorks::SetUpPage()
-{
+void TReportWorks::SetUpPage() {
     const TPageGeometry g = Target().Geometry();
     if (destination_ == dPreview) {
         int w = RoundPixels(g.page.width() / double(g.dpiX) * kScreenPixelsPerInch);
@@ -149,8 +133,7 @@ void TReportWorks::SetUpPage()
     SetUnits(units_);
 }
 
-void TReportWorks::ApplyMargins()
-{
+void TReportWorks::ApplyMargins() {
     // A margin inside the unprintable border is raised to it; positions count
     // from the printable origin. The far border is taken as wide as the near one.
     auto raised = [](double margin, int offset, double ppu) {
@@ -162,14 +145,12 @@ void TReportWorks::ApplyMargins()
     marginPx_[kBottom] = pageH_ - raised(margin_[kBottom], offY_, ppuY_) - offY_;
 }
 
-QRect TReportWorks::MarginRect() const
-{
+QRect TReportWorks::MarginRect() const {
     return QRect(QPoint(marginPx_[kLeft], marginPx_[kTop]),
                  QPoint(marginPx_[kRight], marginPx_[kBottom]));
 }
 
-QFont TReportWorks::CanvasFont() const
-{
+QFont TReportWorks::CanvasFont() const {
     QFont f = font_;
     if (destination_ == dPreview && zoom_ != 100) {
         const double size = font_.pointSizeF() * zoom_ / 100.0;
@@ -179,29 +160,24 @@ QFont TReportWorks::CanvasFont() const
     return f;
 }
 
-const QPaintDevice* TReportWorks::MeasureDevice() const
-{
+const QPaintDevice* TReportWorks::MeasureDevice() const {
     if (painter_.isActive()) return painter_.device();
     return &preview_;
 }
 
-void TReportWorks::ApplyFont()
-{
+void TReportWorks::ApplyFont() {
     if (painter_.isActive()) painter_.setFont(CanvasFont());
 }
 
-int TReportWorks::TextHeight() const
-{
+int TReportWorks::TextHeight() const {
     return QFontMetrics(CanvasFont(), MeasureDevice()).height();
 }
 
-int TReportWorks::TextWidth(const QString& text) const
-{
+int TReportWorks::TextWidth(const QString& text) const {
     return QFontMetrics(CanvasFont(), MeasureDevice()).horizontalAdvance(text);
 }
 
-bool TReportWorks::StartPainter(QPaintDevice* device)
-{
+bool TReportWorks::StartPainter(QPaintDevice* device) {
     if (!painter_.begin(device)) return false;
     painter_.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter_.setBrush(QBrush(Qt::white, Qt::SolidPattern));
@@ -209,15 +185,13 @@ bool TReportWorks::StartPainter(QPaintDevice* device)
     return true;
 }
 
-bool TReportWorks::IsPageVisible() const
-{
+bool TReportWorks::IsPageVisible() const {
     if (!active_) return false;
     if (destination_ == dPreview) return pageNum_ == currentPage_;
     return printFirst_ <= pageNum_ && pageNum_ <= printLast_;
 }
 
-void TReportWorks::BeginReport()
-{
+void TReportWorks::BeginReport() {
     if (OnPrint) OnPrint();
     if (painter_.isActive()) painter_.end();
     active_ = true;
@@ -226,9 +200,9 @@ void TReportWorks::BeginReport()
     if (destination_ != dPreview) {
         // The output is chosen before the page is measured: a file goes through
         // the printer's PDF writer, whose page may differ from the printer's.
-        const QString file =
-            destination_ == dFile ? (fileName_.isEmpty() ? kDefaultReportFile : fileName_)
-                                  : QString();
+        const QString file = destination_ == dFile
+                                 ? (fileName_.isEmpty() ? kDefaultReportFile : fileName_)
+                                 : QString();
         device = Target().PrepareJob(title_, file);
     }
     SetUpPage();
@@ -252,8 +226,7 @@ void TReportWorks::BeginReport()
     if (OnFirstPage) OnFirstPage();
 }
 
-void TReportWorks::NewPage()
-{
+void TReportWorks::NewPage() {
     if (!active_) return;
     Home();
     lineCount_ = 0;
@@ -264,15 +237,16 @@ void TReportWorks::NewPage()
         if (device != painter_.device()) {
             const QPen pen = painter_.pen();
             painter_.end();
-            if (StartPainter(device)) painter_.setPen(pen);
-            else jobFailed_ = true;
+            if (StartPainter(device))
+                painter_.setPen(pen);
+            else
+                jobFailed_ = true;
         }
     }
     if (OnNewPage) OnNewPage();
 }
 
-void TReportWorks::EndReport()
-{
+void TReportWorks::EndReport() {
     pageTotal_ = pageNum_;
     if (painter_.isActive()) painter_.end();
     if (active_ && destination_ != dPreview) Target().FinishJob();
@@ -280,14 +254,12 @@ void TReportWorks::EndReport()
     active_ = false;
 }
 
-void TReportWorks::Home()
-{
+void TReportWorks::Home() {
     x_ = marginPx_[kLeft];
     y_ = marginPx_[kTop];
 }
 
-void TReportWorks::NewLine()
-{
+void TReportWorks::NewLine() {
     x_ = marginPx_[kLeft];
     ++lineCount_;
     const int h = TextHeight();
@@ -298,8 +270,7 @@ void TReportWorks::NewLine()
     if (autoPage_ && y_ + h > marginPx_[kBottom]) NewPage();
 }
 
-void TReportWorks::GotoXY(double x, double y)
-{
+void TReportWorks::GotoXY(double x, double y) {
     x_ = std::clamp(marginPx_[kLeft] + RoundPixels(x * ppuX_), marginPx_[kLeft],
                     std::max(marginPx_[kLeft], marginPx_[kRight]));
     y_ = std::clamp(marginPx_[kTop] + RoundPixels(y * ppuY_), marginPx_[kTop],
@@ -308,18 +279,15 @@ void TReportWorks::GotoXY(double x, double y)
     penPos_ = QPoint(x_, y_);
 }
 
-double TReportWorks::GetX(bool pixels) const
-{
+double TReportWorks::GetX(bool pixels) const {
     return pixels ? x_ : (x_ - marginPx_[kLeft]) / ppuX_;
 }
 
-double TReportWorks::GetY(bool pixels) const
-{
+double TReportWorks::GetY(bool pixels) const {
     return pixels ? y_ : (y_ - marginPx_[kTop]) / ppuY_;
 }
 
-void TReportWorks::DrawTextAt(int x, int y, const QString& text, bool fill)
-{
+void TReportWorks::DrawTextAt(int x, int y, const QString& text, bool fill) {
     const QFontMetrics fm = painter_.fontMetrics();
     if (fill && textStyle_ == tsDefault)
         painter_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
@@ -327,32 +295,27 @@ void TReportWorks::DrawTextAt(int x, int y, const QString& text, bool fill)
     painter_.drawText(QPoint(x, y + fm.ascent()), text);
 }
 
-void TReportWorks::PrintText(const QString& text)
-{
+void TReportWorks::PrintText(const QString& text) {
     if (Drawing()) DrawTextAt(x_, y_, text);
     x_ += TextWidth(text);
 }
 
-void TReportWorks::PrintLeft(const QString& text)
-{
+void TReportWorks::PrintLeft(const QString& text) {
     x_ = marginPx_[kLeft];
     PrintText(text);
 }
 
-void TReportWorks::PrintCenter(const QString& text)
-{
+void TReportWorks::PrintCenter(const QString& text) {
     x_ = marginPx_[kLeft] + (marginPx_[kRight] - marginPx_[kLeft] - TextWidth(text)) / 2;
     PrintText(text);
 }
 
-int TReportWorks::AddTab(double position, uint8_t alignment)
-{
+int TReportWorks::AddTab(double position, uint8_t alignment) {
     tabs_.push_back({marginPx_[kLeft] + RoundPixels(position * ppuX_), alignment});
     return static_cast<int>(tabs_.size()) - 1;
 }
 
-void TReportWorks::PrintTab(int tab, const QString& text)
-{
+void TReportWorks::PrintTab(int tab, const QString& text) {
     if (tab < 1 || tab > TabCount()) {
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
             QApplication::beep();
@@ -361,28 +324,30 @@ void TReportWorks::PrintTab(int tab, const QString& text)
     }
     const Tab& t = tabs_[tab - 1];
     switch (t.align) {
-    case kAlignRight: x_ = t.x - TextWidth(text); break;
-    case kAlignCenter: x_ = t.x - TextWidth(text) / 2; break;
-    default: x_ = t.x;
+    case kAlignRight:
+        x_ = t.x - TextWidth(text);
+        break;
+    case kAlignCenter:
+        x_ = t.x - TextWidth(text) / 2;
+        break;
+    default:
+        x_ = t.x;
     }
     PrintText(text);
 }
 
-void TReportWorks::SetFont(const QString& name, double size)
-{
+void TReportWorks::SetFont(const QString& name, double size) {
     font_.setFamily(name);
     font_.setPointSizeF(size);
     ApplyFont();
 }
 
-void TReportWorks::BoldOn()
-{
+void TReportWorks::BoldOn() {
     font_.setBold(true);
     ApplyFont();
 }
 
-void TReportWorks::PlainFont()
-{
+void TReportWorks::PlainFont() {
     font_.setBold(false);
     font_.setItalic(false);
     font_.setUnderline(false);

@@ -229,11 +229,11 @@ private:
     QPainter painter_;
     bool jobFailed_ = false;
 
-    int pageW_ = 0, pageH_ = 0;         // page, pixels
-    int offX_ = 0, offY_ = 0;           // printable offset, pixels
-    double resX_ = 96, resY_ = 96;      // pixels per inch of the output
-    double ppuX_ = 96, ppuY_ = 96;      // pixels per unit
-    int marginPx_[4] = {0, 0, 0, 0};    // left, top, right, bottom positions
+    int pageW_ = 0, pageH_ = 0;      // page, pixels
+    int offX_ = 0, offY_ = 0;        // printable offset, pixels
+    double resX_ = 96, resY_ = 96;   // pixels per inch of the output
+    double ppuX_ = 96, ppuY_ = 96;   // pixels per unit
+    int marginPx_[4] = {0, 0, 0, 0}; // left, top, right, bottom positions
     int x_ = 0, y_ = 0;
     QPoint penPos_;
     int lineCount_ = 0;

@@ -26,21 +26,40 @@ struct PowerType {
 };
 
 const PowerType kPowerTypes[] = {
-    {"acme", kTypeAcme, {"2G", "3G", "4G", "5G"}, "ACME",
-     "ACME Threads have no class 2 (classes: 2G, 3G, 4G, 5G)", false},
-    {"stub", kTypeStub, {"2G", "3G", "4G"}, "STUB ACME",
-     "Stub Acme Threads have no class 2 (classes: 2G, 3G, 4G)", false},
-    {"sam1", kTypeSAM1, {"2G", "3G", "4G"}, "SAM1 ACME",
-     "SAM #1 (Stub Acme Modified #1) have no class 2 (classes: 2G, 3G, 4G)", false},
-    {"sam2", kTypeSAM2, {"2G", "3G", "4G"}, "SAM2 ACME",
-     "SAM #2 (Stub Acme Modified #2) have no class 2 (classes: 2G, 3G, 4G)", false},
-    {"buttress", kTypeButt, {"2", "3"}, "7x45 Buttress",
-     "7x45 Buttress Threads have no class 2G (classes: 2, 3)", true},
+    {"acme",
+     kTypeAcme,
+     {"2G", "3G", "4G", "5G"},
+     "ACME",
+     "ACME Threads have no class 2 (classes: 2G, 3G, 4G, 5G)",
+     false},
+    {"stub",
+     kTypeStub,
+     {"2G", "3G", "4G"},
+     "STUB ACME",
+     "Stub Acme Threads have no class 2 (classes: 2G, 3G, 4G)",
+     false},
+    {"sam1",
+     kTypeSAM1,
+     {"2G", "3G", "4G"},
+     "SAM1 ACME",
+     "SAM #1 (Stub Acme Modified #1) have no class 2 (classes: 2G, 3G, 4G)",
+     false},
+    {"sam2",
+     kTypeSAM2,
+     {"2G", "3G", "4G"},
+     "SAM2 ACME",
+     "SAM #2 (Stub Acme Modified #2) have no class 2 (classes: 2G, 3G, 4G)",
+     false},
+    {"buttress",
+     kTypeButt,
+     {"2", "3"},
+     "7x45 Buttress",
+     "7x45 Buttress Threads have no class 2G (classes: 2, 3)",
+     true},
 };
 
 ParameterEntry Entry(uint16_t code, const std::string& cls, const std::string& dia,
-                     const std::string& tpi)
-{
+                     const std::string& tpi) {
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(code);
     e.classText = cls;
@@ -49,8 +68,7 @@ ParameterEntry Entry(uint16_t code, const std::string& cls, const std::string& d
     return e;
 }
 
-TEST(PowerThreadPage, ClassesEngagementAndGaugeOptions)
-{
+TEST(PowerThreadPage, ClassesEngagementAndGaugeOptions) {
     for (const PowerType& t : kPowerTypes) {
         SCOPED_TRACE(t.name);
         const int index = TypeEntryIndex(t.code);
@@ -90,8 +108,7 @@ TEST(PowerThreadPage, ClassesEngagementAndGaugeOptions)
     EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeAcme), "3g").entry, 1);
 }
 
-TEST(PowerThreadFile, EveryTypeAndClassReopens)
-{
+TEST(PowerThreadFile, EveryTypeAndClassReopens) {
     ShippedTables tables;
     TempDir dir;
     const std::string file = dir.file("p.thd");
@@ -138,8 +155,7 @@ TEST(PowerThreadFile, EveryTypeAndClassReopens)
 // buttress forms; the cal cert keeps the line, its seventh, as "  N/A". A two-start
 // Acme is named by pitch and lead in Copy Thd Dimensions. The values of the worked
 // examples are checked by the families' and plcalc's tests.
-TEST(PowerThreadPage, TruncatedMajorAndDesignation)
-{
+TEST(PowerThreadPage, TruncatedMajorAndDesignation) {
     const struct {
         const char* name;
         uint16_t code;
@@ -156,12 +172,12 @@ TEST(PowerThreadPage, TruncatedMajorAndDesignation)
         TTInfo rec;
         ASSERT_EQ(SetUpRecord(Entry(x.code, x.cls, x.dia, x.tpi), rec).message, "");
         rec.Calculate();
-        if (rec.ExtThd.PD.Max == 0)
-            GTEST_SKIP() << "not calculated in this build";
+        if (rec.ExtThd.PD.Max == 0) GTEST_SKIP() << "not calculated in this build";
         rec.ClassW = GaugeClassOptions(x.code).classW;
         const ResultPagesText p = BuildResultPages(rec, "t.thd", false);
         bool trunc = false;
-        for (const auto& row : p.setPlug.grid) trunc = trunc || row[0] == "Major Trunc";
+        for (const auto& row : p.setPlug.grid)
+            trunc = trunc || row[0] == "Major Trunc";
         EXPECT_EQ(trunc, x.truncatedMajor);
         const std::string cert = CalCertText(rec, GaugePage::SetPlug, true, false);
         std::size_t at = 0;

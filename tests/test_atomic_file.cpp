@@ -27,8 +27,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Revision 0 is the file on the disk, revision 1 the save that must not spoil it.
-bool SaveThread(const std::string& path, int revision, std::string* error)
-{
+bool SaveThread(const std::string& path, int revision, std::string* error) {
     ParameterEntry e;
     e.classText = "2";
     e.diameterText = revision == 0 ? "1/4" : "1/2";
@@ -39,8 +38,7 @@ bool SaveThread(const std::string& path, int revision, std::string* error)
     return SaveToFile(rec, path, error);
 }
 
-bool SaveBallMic(const std::string& path, int revision, std::string* error)
-{
+bool SaveBallMic(const std::string& path, int revision, std::string* error) {
     TBallMic bm;
     bm.Angle = revision == 0 ? 30 : 1.7899;
     bm.BallDia = 0.5;
@@ -49,14 +47,12 @@ bool SaveBallMic(const std::string& path, int revision, std::string* error)
     return bm.Save(path, error);
 }
 
-std::string PlwinBeside(const std::string& path)
-{
+std::string PlwinBeside(const std::string& path) {
     return (fs::path(path).parent_path() / "PLWIN.INI").string();
 }
 
 // Both settings files, PLWIN.INI beside the PLUSER.INI saved to.
-bool SaveSettings(const std::string& path, int revision, std::string* error)
-{
+bool SaveSettings(const std::string& path, int revision, std::string* error) {
     const AppSettings s{revision == 0 ? "Old Gage Co." : "New Gage Co.", "/opt/pl/",
                         revision == 0 ? "/opt/pl/Tables" : "/srv/Tables"};
     return WriteSettings(s, PlwinBeside(path), path, error);
@@ -73,14 +69,16 @@ const struct Kind {
 };
 
 // Names and contents of every file under `dir`, links as their targets.
-std::map<std::string, std::string> Snapshot(const fs::path& dir)
-{
+std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
         const std::string name = e.path().lexically_relative(dir).string();
-        if (e.is_symlink()) files[name] = "-> " + fs::read_symlink(e.path()).string();
-        else if (e.is_regular_file()) files[name] = ReadTextFile(e.path().string());
-        else files[name] = "(not a file)";
+        if (e.is_symlink())
+            files[name] = "-> " + fs::read_symlink(e.path()).string();
+        else if (e.is_regular_file())
+            files[name] = ReadTextFile(e.path().string());
+        else
+            files[name] = "(not a file)";
     }
     return files;
 }
@@ -88,17 +86,14 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir)
 int gErrno = 0;
 bool gWroteSome = false;
 
-template <typename... Args>
-int Fails(Args...)
-{
+template <typename... Args> int Fails(Args...) {
     errno = gErrno;
     return -1;
 }
 
 // The first write puts part of the bytes on the disk, as a disk that fills
 // mid-file does; the next one fails.
-ssize_t WriteThenFail(int fd, const void* bytes, size_t size)
-{
+ssize_t WriteThenFail(int fd, const void* bytes, size_t size) {
     if (!gWroteSome && size > 8) {
         gWroteSome = true;
         return ::write(fd, bytes, size / 2);
@@ -108,8 +103,7 @@ ssize_t WriteThenFail(int fd, const void* bytes, size_t size)
 
 // Over its file size limit a process gets EFBIG from the kernel itself, the
 // nearest to a full disk an unprivileged test can come.
-void SaveUnderSizeLimit(const Kind& kind, const std::string& path, std::string* error)
-{
+void SaveUnderSizeLimit(const Kind& kind, const std::string& path, std::string* error) {
     rlimit saved;
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
@@ -122,8 +116,7 @@ void SaveUnderSizeLimit(const Kind& kind, const std::string& path, std::string* 
     EXPECT_FALSE(saved1);
 }
 
-TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
-{
+TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary) {
     const FileCalls& sys = SystemFileCalls();
     const FileCalls create = {Fails, sys.write, sys.fsync, sys.rename, sys.close, sys.unlink};
     const FileCalls write = {sys.open, WriteThenFail, sys.fsync, sys.rename, sys.close, sys.unlink};
@@ -134,12 +127,12 @@ TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
         const FileCalls* calls; // nullptr: the system's under a file size limit
         int error;
     } cases[] = {
-        {"createDiskFull", &create, ENOSPC}, {"createDenied", &create, EACCES},
-        {"createReadOnly", &create, EROFS},  {"writeDiskFull", &write, ENOSPC},
-        {"writeDenied", &write, EACCES},     {"writeReadOnly", &write, EROFS},
-        {"fsyncDiskFull", &fsync, ENOSPC},   {"fsyncDenied", &fsync, EACCES},
-        {"fsyncReadOnly", &fsync, EROFS},    {"renameDiskFull", &rename, ENOSPC},
-        {"renameDenied", &rename, EACCES},   {"renameReadOnly", &rename, EROFS},
+        {"createDiskFull", &create, ENOSPC},     {"createDenied", &create, EACCES},
+        {"createReadOnly", &create, EROFS},      {"writeDiskFull", &write, ENOSPC},
+        {"writeDenied", &write, EACCES},         {"writeReadOnly", &write, EROFS},
+        {"fsyncDiskFull", &fsync, ENOSPC},       {"fsyncDenied", &fsync, EACCES},
+        {"fsyncReadOnly", &fsync, EROFS},        {"renameDiskFull", &rename, ENOSPC},
+        {"renameDenied", &rename, EACCES},       {"renameReadOnly", &rename, EROFS},
         {"kernelFileSizeLimit", nullptr, EFBIG},
     };
     ShippedTables tables;
@@ -168,8 +161,7 @@ TEST(AtomicSave, FailingDiskKeepsTheOldFileAndLeavesNoTemporary)
         }
 }
 
-TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused)
-{
+TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused) {
     const std::string old = "[MAIN]\nold=1\n";
     const struct {
         const char* name;
@@ -183,12 +175,22 @@ TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused)
         const char *save, *target, *reason;
     } cases[] = {
         {"absoluteLink", "real/t", fs::perms(0644), {"l>@/real/t"}, "l", "real/t", ""},
-        {"relativeLinkFromItsFolder", "real/t", fs::perms(0644), {"sub/l>../real/t"}, "sub/l",
-         "real/t", ""},
+        {"relativeLinkFromItsFolder",
+         "real/t",
+         fs::perms(0644),
+         {"sub/l>../real/t"},
+         "sub/l",
+         "real/t",
+         ""},
         {"chainOfLinks", "real/t", fs::perms(0644), {"l1>real/t", "l2>l1"}, "l2", "real/t", ""},
         {"danglingLinkMakesItsTarget", nullptr, {}, {"l>real/new"}, "l", "real/new", ""},
         {"readOnlyFile", "t", fs::perms(0444), {}, "t", "t", "Permission denied"},
-        {"linkToReadOnlyFile", "real/t", fs::perms(0444), {"l>real/t"}, "l", "real/t",
+        {"linkToReadOnlyFile",
+         "real/t",
+         fs::perms(0444),
+         {"l>real/t"},
+         "l",
+         "real/t",
          "Permission denied"},
         {"linkLoop", nullptr, {}, {"l>m", "m>l"}, "l", "", "Too many levels of symbolic links"},
         {"fifo", "fifo", {}, {}, "fifo", "", "Not a regular file"},
@@ -203,9 +205,12 @@ TEST(AtomicSave, LinksAreSavedThroughAndReadOnlyFilesRefused)
             fs::create_directories(d / "real");
             fs::create_directories(d / "sub");
             const std::string made = c.file ? c.file : "", file = dir.file(made);
-            if (made == "fifo") ::mkfifo(file.c_str(), 0666);
-            else if (made == "folder") fs::create_directory(file);
-            else if (c.file) WriteTextFile(file, old), fs::permissions(file, c.mode);
+            if (made == "fifo")
+                ::mkfifo(file.c_str(), 0666);
+            else if (made == "folder")
+                fs::create_directory(file);
+            else if (c.file)
+                WriteTextFile(file, old), fs::permissions(file, c.mode);
             for (const std::string link : c.links) {
                 std::string to = link.substr(link.find('>') + 1);
                 if (to[0] == '@') to = d.string() + to.substr(1);

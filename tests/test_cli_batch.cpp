@@ -14,8 +14,7 @@ using nlohmann::json;
 
 namespace {
 
-TEST(PlcalcBatch, SplitsLinesAsTheShell)
-{
+TEST(PlcalcBatch, SplitsLinesAsTheShell) {
     const struct {
         const char* name;
         std::string line;
@@ -35,7 +34,9 @@ TEST(PlcalcBatch, SplitsLinesAsTheShell)
         {"unterminated double quote", R"(--dia "1 1/4)", {}, "unterminated double quote"},
         {"unterminated single quote", "--dia '1", {}, "unterminated single quote"},
         {"escaped quote does not close", R"(x "a\")", {}, "unterminated double quote"},
-        {"NUL inside a word", std::string("--dia 1/4\0x", 11), {},
+        {"NUL inside a word",
+         std::string("--dia 1/4\0x", 11),
+         {},
          "a NUL byte in the line: no option or value holds one"},
     };
     for (const auto& c : cases) {
@@ -47,8 +48,7 @@ TEST(PlcalcBatch, SplitsLinesAsTheShell)
     }
 }
 
-TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
-{
+TEST(PlcalcBatch, AnswersEveryLineInTheSchema) {
     const json schema = schema_check::PlcalcSchema();
     TempDir dir;
     // Tables whose drill table no longer matches its sum.
@@ -64,7 +64,8 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
                                      "--dia 1/4 --tpi 20 --report thread\n"
                                      "--dia \"1/4\n"
                                      "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L\n"
-                                     "--dia 1/4 --tpi 20 --tables " + dir.file("T"));
+                                     "--dia 1/4 --tpi 20 --tables " +
+                                         dir.file("T"));
     const CliRun r = Plcalc({"--batch", dir.file("batch")});
     EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
 
@@ -82,8 +83,10 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
         {7, {}, "Unknown thread type: \xef\xbf\xbd", kExitInvalidInput},
         {8, {}, "plcalc: --report is not for --batch", kExitUsage},
         {9, {}, "plcalc: unterminated double quote", kExitUsage},
-        {10, {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
-         "", 0},
+        {10,
+         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6e", "--loe-group", "L"},
+         "",
+         0},
         {11, {"--dia", "1/4", "--tpi", "20", "--tables", dir.file("T")}, "", 0},
     };
     std::istringstream lines(r.out);
@@ -103,13 +106,14 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
             // No tap drills, and why, where a reader of the JSON looks.
             if (e.line == 11) {
                 EXPECT_EQ(doc["tapDrills"], json::array());
-                EXPECT_EQ(doc["tapDrillsError"], "Table file is damaged: " + dir.file("T/drills.bin") +
-                                                     " (its bytes differ from its line in tables.sum)");
+                EXPECT_EQ(doc["tapDrillsError"],
+                          "Table file is damaged: " + dir.file("T/drills.bin") +
+                              " (its bytes differ from its line in tables.sum)");
             }
             if (!alone.err.empty()) notes += "line " + std::to_string(e.line) + ": " + alone.err;
         } else {
-            EXPECT_EQ(doc["error"], e.error.empty() ? alone.err.substr(0, alone.err.size() - 1)
-                                                    : e.error)
+            EXPECT_EQ(doc["error"],
+                      e.error.empty() ? alone.err.substr(0, alone.err.size() - 1) : e.error)
                 << text;
             EXPECT_EQ(doc["exit"], e.exit) << text;
         }
@@ -123,13 +127,12 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema)
 
     const CliRun missing = Plcalc({"--batch", dir.file("none")});
     EXPECT_EQ(missing.code, kExitFileError);
-    EXPECT_EQ(missing.err, "plcalc: cannot read the batch file: File not found: " +
-                               dir.file("none") + "\n");
+    EXPECT_EQ(missing.err,
+              "plcalc: cannot read the batch file: File not found: " + dir.file("none") + "\n");
 }
 
 // Standard input, through the program itself: an all-good batch is exit 0.
-TEST(PlcalcBatch, ReadsStandardInput)
-{
+TEST(PlcalcBatch, ReadsStandardInput) {
     const std::string out =
         CommandOutput("printf -- '--dia 1/4 --tpi 20\\n\\n--dia 3/8 --tpi 24\\n' | '" PL_BIN_DIR
                       "/plcalc' --tables '" PL_TABLES_DIR "' --batch -; echo \"exit $?\"");

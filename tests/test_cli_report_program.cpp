@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(PlcalcReportProgram, OnlyReportsNeedIt)
-{
+TEST(PlcalcReportProgram, OnlyReportsNeedIt) {
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -27,19 +26,20 @@ TEST(PlcalcReportProgram, OnlyReportsNeedIt)
         {"batch", {"--batch", "-"}, false},
         {"help", {"--help"}, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(NeedsReportProgram(c.args), c.needed) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(NeedsReportProgram(c.args), c.needed) << c.name;
 }
 
 // plcalc copied away from its report program, then given one in libexec.
-TEST(PlcalcReportProgram, FoundBesideOrInLibexecElseNamedAsMissing)
-{
+TEST(PlcalcReportProgram, FoundBesideOrInLibexecElseNamedAsMissing) {
     TempDir dir;
     fs::create_directories(dir.path() / "bin");
     fs::copy_file(PL_BIN_DIR "/plcalc", dir.path() / "bin" / "plcalc");
     const std::string libexec = dir.file("libexec/pitchledger/plcalc-report");
-    const std::string run = "'" + dir.file("bin/plcalc") + "' --tables '" PL_TABLES_DIR
-                            "' --dia 1/4 --tpi 20 --report thread --pdf '" + dir.file("a.pdf") +
-                            "' 2>&1; echo \"exit $?\"";
+    const std::string run = "'" + dir.file("bin/plcalc") +
+                            "' --tables '" PL_TABLES_DIR
+                            "' --dia 1/4 --tpi 20 --report thread --pdf '" +
+                            dir.file("a.pdf") + "' 2>&1; echo \"exit $?\"";
     const std::string missing = "plcalc: the report program is missing: " + libexec + "\nexit 3\n";
     EXPECT_EQ(CommandOutput(run), missing);
 

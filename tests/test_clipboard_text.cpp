@@ -1,9 +1,9 @@
 // The clipboard texts: cal cert layouts of ring and plug gauges, the thread
 // dimension lists, CR LF line ends and the display unit. 1/4-20 UNC class 2
 // values are those of ASME B1.1 Table 2 or worked by hand from its formulas.
-#include "pages/clipboard_text.h"
 #include "core/display_unit.h"
 #include "core/thread_record.h"
+#include "pages/clipboard_text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,7 @@ namespace {
 // 1/4-20 UNC-2A / 2B as the window calculates it, with gauge tolerances given
 // here as inputs (the shipped gauge tolerance tables are empty), so the
 // tolerance column has something to show.
-void QuarterTwenty(TTInfo& rec)
-{
+void QuarterTwenty(TTInfo& rec) {
     rec.SetNomDia(0.25);
     rec.NomDiaText = "1/4";
     rec.SetThreadType("UN");
@@ -32,8 +31,7 @@ void QuarterTwenty(TTInfo& rec)
     rec.WDiaTol = 0.00015;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t eol; (eol = text.find("\r\n", start)) != std::string::npos; start = eol + 2)
@@ -42,8 +40,7 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter)
-{
+TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter) {
     ShippedTables tables;
     TTInfo rec;
     QuarterTwenty(rec);
@@ -51,9 +48,12 @@ TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter)
     // PD min - 0.216506 P = 0.20187 and the GO minor (PD max - 0.4331 P = 0.194745)
     // less tolerance and 0.03248 P: 0.2019. Ring tolerances are class X.
     const std::string text = CalCertText(rec, GaugePage::Ring, false, false);
-    const std::vector<std::string> expected = {
-        "", "Required\tTolerance", "0.2127\t+0.0003", "0.2127\t+0.0003", "0.2127\t+0.0003",
-        "0.2019\t+0.0004"};
+    const std::vector<std::string> expected = {"",
+                                               "Required\tTolerance",
+                                               "0.2127\t+0.0003",
+                                               "0.2127\t+0.0003",
+                                               "0.2127\t+0.0003",
+                                               "0.2019\t+0.0004"};
     EXPECT_EQ(Lines(text), expected);
 
     // GO ring = external PD max 0.2164, minor 0.194745; both toleranced minus.
@@ -64,8 +64,7 @@ TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter)
     EXPECT_EQ(go[5], "0.1947\t-0.0004");
 }
 
-TEST(CalCertText, PlugLayouts)
-{
+TEST(CalCertText, PlugLayouts) {
     ShippedTables tables;
     TTInfo rec;
     QuarterTwenty(rec);
@@ -73,14 +72,19 @@ TEST(CalCertText, PlugLayouts)
     // 0.2164 - 0.866025 P + 3 W = 0.25970 (helix comp 0.00012 is under the
     // 0.00015 threshold); truncated major 0.2489 - (0.06 P^2/3 + 0.017 P) = 0.2399;
     // class W tolerances with five decimals.
-    const std::vector<std::string> setPlug = {
-        "0.2164", "Required\tTolerance", "0.25970\t-0.00012", "0.25970\t-0.00012",
-        "0.25970\t-0.00012", "", "0.2399", "0.2489", "0.02887"};
+    const std::vector<std::string> setPlug = {"0.2164",
+                                              "Required\tTolerance",
+                                              "0.25970\t-0.00012",
+                                              "0.25970\t-0.00012",
+                                              "0.25970\t-0.00012",
+                                              "",
+                                              "0.2399",
+                                              "0.2489",
+                                              "0.02887"};
     EXPECT_EQ(Lines(CalCertText(rec, GaugePage::SetPlug, true, false)), setPlug);
 
     // NOT GO setting plug: PD 0.2127, truncated major PD min + 0.43301 P = 0.2344.
-    const std::vector<std::string> nogo =
-        Lines(CalCertText(rec, GaugePage::SetPlug, false, false));
+    const std::vector<std::string> nogo = Lines(CalCertText(rec, GaugePage::SetPlug, false, false));
     ASSERT_EQ(nogo.size(), 9u);
     EXPECT_EQ(nogo[0], "0.2127");
     EXPECT_EQ(nogo[2], "0.25600\t+0.00012");
@@ -91,14 +95,19 @@ TEST(CalCertText, PlugLayouts)
     EXPECT_EQ(Lines(CalCertText(rec, GaugePage::SetPlug, true, false))[6], "  N/A");
 
     // GO plug: internal PD min 0.2175, reading 0.26080, major = D; plugs take class X.
-    const std::vector<std::string> plug = {
-        "0.2175", "Required\tTolerance", "0.26080\t+0.0003", "0.26080\t+0.0003",
-        "0.26080\t+0.0003", "", "  N/A", "0.2500", "0.02887"};
+    const std::vector<std::string> plug = {"0.2175",
+                                           "Required\tTolerance",
+                                           "0.26080\t+0.0003",
+                                           "0.26080\t+0.0003",
+                                           "0.26080\t+0.0003",
+                                           "",
+                                           "  N/A",
+                                           "0.2500",
+                                           "0.02887"};
     EXPECT_EQ(Lines(CalCertText(rec, GaugePage::Plug, true, false)), plug);
 }
 
-TEST(CalCertText, MillimetreDisplayDropsOneDecimal)
-{
+TEST(CalCertText, MillimetreDisplayDropsOneDecimal) {
     ShippedTables tables;
     TTInfo rec;
     QuarterTwenty(rec);
@@ -110,37 +119,27 @@ TEST(CalCertText, MillimetreDisplayDropsOneDecimal)
     EXPECT_FALSE(MetricDisplay());
 }
 
-TEST(ThreadDimsText, InternalThreadHasNoRootRadiusAndNoWire)
-{
+TEST(ThreadDimsText, InternalThreadHasNoRootRadiusAndNoWire) {
     ShippedTables tables;
     TTInfo rec;
     QuarterTwenty(rec);
     // ASME B1.1 1/4-20 UNC-2B: PD 0.2175-0.2224, minor 0.196-0.207 (three places
     // for classes 1B and 2B), major min D; height 0.54127 P, root width 0.125 P.
     const std::vector<std::string> expected = {
-        "Internal: 1/4-20 UNC-2B",
-        "PD Max:\t0.2224",
-        "PD Min:\t0.2175",
-        "Maj Dia Max:\t  N/A",
-        "Maj Dia Min:\t0.2500",
-        "Min Dia Max:\t0.207",
-        "Min Dia Min:\t0.196",
-        "Root Rad Max:\t  N/A",
-        "Root Rad Min:\t  N/A",
-        "Thd Height (Ref.):\t0.0271",
-        "Root Width:\t0.0063",
-        "Thd Pitch:\t0.0500",
-        "Wire Size:\t  N/A",
-        "Max Wire Size:\t  N/A",
-        "Min Wire Size:\t  N/A",
-        "Helix:\t0.00.00",
+        "Internal: 1/4-20 UNC-2B", "PD Max:\t0.2224",
+        "PD Min:\t0.2175",         "Maj Dia Max:\t  N/A",
+        "Maj Dia Min:\t0.2500",    "Min Dia Max:\t0.207",
+        "Min Dia Min:\t0.196",     "Root Rad Max:\t  N/A",
+        "Root Rad Min:\t  N/A",    "Thd Height (Ref.):\t0.0271",
+        "Root Width:\t0.0063",     "Thd Pitch:\t0.0500",
+        "Wire Size:\t  N/A",       "Max Wire Size:\t  N/A",
+        "Min Wire Size:\t  N/A",   "Helix:\t0.00.00",
         "Helix Comp:\t  N/A",
     };
     EXPECT_EQ(Lines(ThreadDimsText(rec, true, false)), expected);
 }
 
-TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres)
-{
+TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres) {
     ShippedTables tables;
     TTInfo rec;
     QuarterTwenty(rec);
@@ -152,11 +151,11 @@ TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres)
     const std::vector<std::string> in = Lines(ThreadDimsText(rec, false, false));
     ASSERT_EQ(in.size(), 17u);
     const std::vector<std::string> head = {
-        "External: 1/4-20 UNC-2A", "PD Max:\t0.2164",       "PD Min:\t0.2127",
-        "Maj Dia Max:\t0.2489",    "Maj Dia Min:\t0.2408",  "Min Dia Max:\t0.1948",
-        "Min Dia Min:\t0.1802",    "Root Rad Max:\t  N/A",  "Root Rad Min:\t  N/A",
-        "Thd Height (Ref.):\t0.0271", "Root Width:\t0.0125", "Thd Pitch:\t0.0500",
-        "Wire Size:\t0.02887",     "Max Wire Size:\t0.25970", "Min Wire Size:\t0.25600"};
+        "External: 1/4-20 UNC-2A",    "PD Max:\t0.2164",         "PD Min:\t0.2127",
+        "Maj Dia Max:\t0.2489",       "Maj Dia Min:\t0.2408",    "Min Dia Max:\t0.1948",
+        "Min Dia Min:\t0.1802",       "Root Rad Max:\t  N/A",    "Root Rad Min:\t  N/A",
+        "Thd Height (Ref.):\t0.0271", "Root Width:\t0.0125",     "Thd Pitch:\t0.0500",
+        "Wire Size:\t0.02887",        "Max Wire Size:\t0.25970", "Min Wire Size:\t0.25600"};
     EXPECT_EQ(std::vector<std::string>(in.begin(), in.begin() + 15), head);
     EXPECT_EQ(in[15].rfind("Helix:\t  4.12.", 0), 0u) << in[15];
     EXPECT_EQ(in[16], "Helix Comp:\t  N/A");

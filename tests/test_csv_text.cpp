@@ -10,17 +10,19 @@
 namespace {
 
 // An RFC 4180 reader of its own, so that the writer is checked against the rules.
-TextGrid ReadCsv(const std::string& text)
-{
+TextGrid ReadCsv(const std::string& text) {
     TextGrid rows(1, std::vector<std::string>(1));
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         std::string& cell = rows.back().back();
         if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') cell += text[++i];
-            else if (c == '"') quoted = false;
-            else cell += c;
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                cell += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                cell += c;
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
@@ -36,8 +38,7 @@ TextGrid ReadCsv(const std::string& text)
     return rows;
 }
 
-TEST(CsvText, FieldQuoting)
-{
+TEST(CsvText, FieldQuoting) {
     const struct {
         const char* name;
         std::string cell, field;
@@ -50,15 +51,15 @@ TEST(CsvText, FieldQuoting)
         {"line break", "a\nb", "\"a\nb\""},
         {"carriage return", "a\rb", "\"a\rb\""},
     };
-    for (const auto& c : cases) EXPECT_EQ(CsvField(c.cell), c.field) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvField(c.cell), c.field) << c.name;
     EXPECT_EQ(CsvGrid({{"", "GO"}, {"a,b", "x"}}), ",GO\r\n\"a,b\",x\r\n");
 }
 
 // The pages of 1/4-20 UNC-2A as blocks: each name line and grid comes back cell for
 // cell, blocks apart by one empty line; a gauge page with a note loses its
 // tolerance columns as the window hides them.
-TEST(CsvText, PagesReadBackAsShown)
-{
+TEST(CsvText, PagesReadBackAsShown) {
     ShippedTables tables;
     TTInfo rec;
     rec.SetThreadType("UN");
@@ -69,9 +70,8 @@ TEST(CsvText, PagesReadBackAsShown)
     ResultPagesText pages = BuildResultPages(rec, "(Untitled)", false);
     pages.ring.grid[1][0] = "Pitch, \"Dia\""; // a label that needs quoting
     const TextGrid ring = VisibleGaugeGrid(pages.ring);
-    const TextGrid back = ReadCsv(CsvBlocks({{"Thread Dim.", pages.thread},
-                                             {"Empty", {}},
-                                             {"Ring Gage", ring}}));
+    const TextGrid back =
+        ReadCsv(CsvBlocks({{"Thread Dim.", pages.thread}, {"Empty", {}}, {"Ring Gage", ring}}));
     TextGrid expected = {{"Thread Dim."}};
     expected.insert(expected.end(), pages.thread.begin(), pages.thread.end());
     expected.push_back({""});

@@ -23,16 +23,15 @@ struct Family {
 // What a page may show: finite, no limit below zero, a pitch diameter above
 // zero, no maximum below its minimum, and the diameters in their order
 // (minor below pitch below major). Written apart from the program's own check.
-std::string Insane(const TTInfo& rec)
-{
-    const TThdInfo* members[] = {&rec.IntThd,  &rec.ExtThd,    &rec.GoPlug,    &rec.NoGoPlug,
-                                 &rec.GoRing,  &rec.NoGoRing,  &rec.GoSetPlug, &rec.NoGoSetPlug};
+std::string Insane(const TTInfo& rec) {
+    const TThdInfo* members[] = {&rec.IntThd, &rec.ExtThd,   &rec.GoPlug,    &rec.NoGoPlug,
+                                 &rec.GoRing, &rec.NoGoRing, &rec.GoSetPlug, &rec.NoGoSetPlug};
     // A value of 0 before plating is none: plating moves it all the same.
     for (const TThdInfo* m : members)
         for (const TDimLimits* d : {&m->PD, &m->Major, &m->Minor})
-            for (const auto& [v, bare] : {std::pair{d->Max, d->UncoatedMax},
-                                          std::pair{d->Min, d->UncoatedMin},
-                                          std::pair{d->Gage, d->UncoatedGage}})
+            for (const auto& [v, bare] :
+                 {std::pair{d->Max, d->UncoatedMax}, std::pair{d->Min, d->UncoatedMin},
+                  std::pair{d->Gage, d->UncoatedGage}})
                 if (!std::isfinite(v) || bare < 0 || (bare != 0 && !(v > 0)))
                     return "a value below 0 or not finite";
     for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd}) {
@@ -45,18 +44,18 @@ std::string Insane(const TTInfo& rec)
     return {};
 }
 
-TEST(LimitsSanity, EveryFamilyOverItsWholeRange)
-{
+TEST(LimitsSanity, EveryFamilyOverItsWholeRange) {
     const Family families[] = {
-        {"UN", kTypeUN, {"1", "2", "3"}}, {"UNR", kTypeUNR, {"2"}},       {"UNJ", kTypeUNJ, {"3"}},
-        {"ACME", kTypeAcme, {"2G", "5G"}}, {"STUB", kTypeStub, {"2G", "4G"}},
-        {"SAM1", kTypeSAM1, {"2G"}},       {"SAM2", kTypeSAM2, {"3G"}},
-        {"M", kTypeM, {"6g6g/6H6H", "3h4h/4H4H", "9e8e/8G8G"}},
+        {"UN", kTypeUN, {"1", "2", "3"}},  {"UNR", kTypeUNR, {"2"}},
+        {"UNJ", kTypeUNJ, {"3"}},          {"ACME", kTypeAcme, {"2G", "5G"}},
+        {"STUB", kTypeStub, {"2G", "4G"}}, {"SAM1", kTypeSAM1, {"2G"}},
+        {"SAM2", kTypeSAM2, {"3G"}},       {"M", kTypeM, {"6g6g/6H6H", "3h4h/4H4H", "9e8e/8G8G"}},
         {"MJ", kTypeMJ, {"4h6h/4H5H"}},    {"BUTT", kTypeButt, {"2", "3"}},
     };
     // From below the smallest standard thread to the largest value typed.
-    const std::vector<const char*> inch[2] = {{"1e-300", "0.01", "0.06", "1/4", "1", "4", "24", "100"},
-                                               {"0.01", "1", "2", "5", "20", "80", "200"}};
+    const std::vector<const char*> inch[2] = {
+        {"1e-300", "0.01", "0.06", "1/4", "1", "4", "24", "100"},
+        {"0.01", "1", "2", "5", "20", "80", "200"}};
     const std::vector<const char*> mm[2] = {{"0.5", "1", "1.6", "10", "100", "355", "2500"},
                                             {"0.02", "0.2", "0.5", "1.5", "6", "8", "50"}};
     ShippedTables tables;

@@ -14,19 +14,16 @@
 namespace {
 
 // x where the outline crosses height y.
-std::vector<double> Crossings(const ProfileLine& line, double y)
-{
+std::vector<double> Crossings(const ProfileLine& line, double y) {
     std::vector<double> xs;
     for (std::size_t i = 1; i < line.size(); ++i) {
         const ProfilePoint a = line[i - 1], b = line[i];
-        if ((a.y - y) * (b.y - y) < 0)
-            xs.push_back(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y));
+        if ((a.y - y) * (b.y - y) < 0) xs.push_back(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y));
     }
     return xs;
 }
 
-double YAt(const ProfileLine& line, double x)
-{
+double YAt(const ProfileLine& line, double x) {
     for (std::size_t i = 1; i < line.size(); ++i)
         if (line[i].x >= x && line[i].x > line[i - 1].x)
             return line[i - 1].y +
@@ -40,9 +37,9 @@ struct Thread {
     const char* cls;
     const char* dia;
     const char* pitch;
-    double left, right;    // flank angles, degrees
+    double left, right; // flank angles, degrees
     double pitchInch;
-    double extPDMax;       // inches: the external maximum-material pitch line
+    double extPDMax; // inches: the external maximum-material pitch line
     double extMajorMax;
 };
 
@@ -60,13 +57,13 @@ const Thread kThreads[] = {
 
 class ProfileOf : public testing::TestWithParam<Thread> {};
 
-TEST_P(ProfileOf, FollowsTheLimits)
-{
+TEST_P(ProfileOf, FollowsTheLimits) {
     ShippedTables tables;
     const Thread& t = GetParam();
     ParameterEntry e;
     for (std::size_t i = 0; i < ThreadTypeEntries().size(); ++i)
-        if (std::string(ThreadTypeEntries()[i].typeName) == t.type) e.typeIndex = static_cast<int>(i);
+        if (std::string(ThreadTypeEntries()[i].typeName) == t.type)
+            e.typeIndex = static_cast<int>(i);
     e.classText = t.cls;
     e.diameterText = t.dia;
     e.pitchText = t.pitch;
@@ -86,7 +83,8 @@ TEST_P(ProfileOf, FollowsTheLimits)
     EXPECT_NEAR(xs[1] - xs[0], p / 2, 2e-6);
     // The crest flat on the major diameter max.
     double crest = 0;
-    for (const ProfilePoint& pt : g.extMax) crest = std::max(crest, pt.y);
+    for (const ProfilePoint& pt : g.extMax)
+        crest = std::max(crest, pt.y);
     EXPECT_NEAR(crest, t.extMajorMax / 2, 1e-6);
 
     for (const ProfileLine* line : {&g.basic, &g.extMax, &g.extMin, &g.intMax, &g.intMin}) {
@@ -111,8 +109,7 @@ TEST_P(ProfileOf, FollowsTheLimits)
 INSTANTIATE_TEST_SUITE_P(Families, ProfileOf, testing::ValuesIn(kThreads),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Profile, NotForPipeThreads)
-{
+TEST(Profile, NotForPipeThreads) {
     ShippedTables tables;
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(kTypeNPT);
@@ -127,8 +124,7 @@ TEST(Profile, NotForPipeThreads)
 }
 
 // Flanks that meet before the crest or root diameter end in a sharp corner.
-TEST(Profile, SharpWhereTheFlanksMeet)
-{
+TEST(Profile, SharpWhereTheFlanksMeet) {
     // A 60-degree V of pitch 0.1: flanks meet 0.0866 apart in height.
     const ProfileLine v = ThreadOutline(0.1, 1.0, 2.0, 0.0, 30, 30, 1);
     double top = 0, bottom = 1;

@@ -17,8 +17,7 @@
 namespace {
 
 ParameterEntry Entry(uint16_t type, const std::string& dia, const std::string& pitch,
-                     const std::string& cls = "")
-{
+                     const std::string& cls = "") {
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(type);
     e.diameterText = dia;
@@ -32,8 +31,7 @@ ParameterEntry Entry(uint16_t type, const std::string& dia, const std::string& p
 }
 
 // The record the window shows for the page: set up and calculated afresh.
-double LimitAt(ParameterEntry e, const std::string& diameter, PDLimit limit)
-{
+double LimitAt(ParameterEntry e, const std::string& diameter, PDLimit limit) {
     e.diameterText = diameter;
     TTInfo rec;
     EXPECT_EQ(SetUpRecord(e, rec).message, "") << diameter;
@@ -41,8 +39,7 @@ double LimitAt(ParameterEntry e, const std::string& diameter, PDLimit limit)
     return PDLimitValue(rec, limit);
 }
 
-bool Metric(uint16_t type)
-{
+bool Metric(uint16_t type) {
     return type == kTypeM || type == kTypeMJ;
 }
 
@@ -59,11 +56,11 @@ struct Family {
 };
 
 const Family kFamilies[] = {
-    {"UNCTableRow", kTypeUN, "1/4", "20", "2"},   {"UNFTableRow3", kTypeUN, "#8", "36", "3"},
-    {"UNSSpecial", kTypeUN, "0.3", "28", "2"},    {"UNR", kTypeUNR, "1/2", "13", "3"},
-    {"UNJ", kTypeUNJ, "1/2", "20", "3"},          {"M", kTypeM, "10", "1.5", ""},
-    {"MJ", kTypeMJ, "10", "1.25", ""},            {"Acme", kTypeAcme, "1", "5", "2G"},
-    {"StubAcme", kTypeStub, "1", "5", "2G"},      {"SAM1", kTypeSAM1, "3/4", "6", "2G"},
+    {"UNCTableRow", kTypeUN, "1/4", "20", "2"}, {"UNFTableRow3", kTypeUN, "#8", "36", "3"},
+    {"UNSSpecial", kTypeUN, "0.3", "28", "2"},  {"UNR", kTypeUNR, "1/2", "13", "3"},
+    {"UNJ", kTypeUNJ, "1/2", "20", "3"},        {"M", kTypeM, "10", "1.5", ""},
+    {"MJ", kTypeMJ, "10", "1.25", ""},          {"Acme", kTypeAcme, "1", "5", "2G"},
+    {"StubAcme", kTypeStub, "1", "5", "2G"},    {"SAM1", kTypeSAM1, "3/4", "6", "2G"},
     {"SAM2", kTypeSAM2, "1.5", "4", "3G"},      {"Buttress", kTypeButt, "2", "8", "2"},
 };
 
@@ -80,8 +77,7 @@ struct RoundTrip {
 // thread, and checked nothing: 1/4-20 int-max 0.2300 printed 0.228693,
 // ext-min 0.2200 0.2210, #8-32 int-max 0.1500 0.1490, 1/2-13 ext-min 0.4501
 // to 0.4508 0.0002 under.
-std::vector<RoundTrip> RoundTrips()
-{
+std::vector<RoundTrip> RoundTrips() {
     const char* const limitNames[] = {"ExtMax", "ExtMin", "IntMin", "IntMax"};
     std::vector<RoundTrip> rows;
     for (const Family& f : kFamilies)
@@ -116,15 +112,13 @@ std::vector<RoundTrip> RoundTrips()
     return rows;
 }
 
-void PrintTo(const RoundTrip& r, std::ostream* os)
-{
+void PrintTo(const RoundTrip& r, std::ostream* os) {
     *os << r.name;
 }
 
 class NewPDRoundTrips : public testing::TestWithParam<RoundTrip> {};
 
-TEST_P(NewPDRoundTrips, LandWithinToleranceWhereCalculateShowsIt)
-{
+TEST_P(NewPDRoundTrips, LandWithinToleranceWhereCalculateShowsIt) {
     const ShippedTables tables;
     const RoundTrip& c = GetParam();
     const Family& f = c.family;
@@ -152,8 +146,7 @@ TEST_P(NewPDRoundTrips, LandWithinToleranceWhereCalculateShowsIt)
 INSTANTIATE_TEST_SUITE_P(Reevaluate, NewPDRoundTrips, testing::ValuesIn(RoundTrips()),
                          [](const auto& info) { return info.param.name; });
 
-ParameterEntry PipeEntry()
-{
+ParameterEntry PipeEntry() {
     ParameterEntry e;
     e.typeIndex = TypeEntryIndex(kTypeNPT);
     e.pipe = true;
@@ -174,8 +167,7 @@ struct RefusalCase {
 // Past 11.2 mm the ISO 965-1 tables give M x 1.5 a wider TD2 (190 um for
 // 180): the 6H PD max goes up by 10 um in one step, and a target in between
 // is stepped over.
-TEST(NewPDRefusals, SayWhyAndFindNothing)
-{
+TEST(NewPDRefusals, SayWhyAndFindNothing) {
     const ShippedTables tables;
     const ParameterEntry quarter = Entry(kTypeUN, "1/4", "20");
     const ParameterEntry m10 = Entry(kTypeM, "10", "1.5");
@@ -208,7 +200,8 @@ TEST(NewPDRefusals, SayWhyAndFindNothing)
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const NewPDFit fit = FitToNewPD(c.entry, c.limit, c.target, c.entry.typeIndex == m10.typeIndex);
+        const NewPDFit fit =
+            FitToNewPD(c.entry, c.limit, c.target, c.entry.typeIndex == m10.typeIndex);
         EXPECT_EQ(fit.message, c.message);
         EXPECT_EQ(fit.diameterText, "");
     }
@@ -226,20 +219,21 @@ struct WalkCase {
     int maxTrials;
 };
 
-PDTrial Linear(double d)
-{
+PDTrial Linear(double d) {
     if (d < 0.09995) return {false, 0, "too small"};
     return {true, std::round((d - 0.25) * 1e4) / 1e4, ""};
 }
 
-TEST(PDWalkBounds, EndsAsWorkedOutByHandWithFewCalculations)
-{
+TEST(PDWalkBounds, EndsAsWorkedOutByHandWithFewCalculations) {
     const WalkCase cases[] = {
         // 1.2345 is 9,845 steps up: a few dozen calculations find it.
         {"far target", 0.5, 1.2345, Linear, PDWalk::End::Reached, 1.4845, 60},
         {"refused below 0.1", 0.5, -0.2, Linear, PDWalk::End::Refused, 0.0999, 60},
         // Stands still: given up after kPDWalkStallDistance, not at five inches.
-        {"standing limit", 1.0, 0.95, [](double) { return PDTrial{true, 0.9, ""}; },
+        {"standing limit", 1.0, 0.95,
+         [](double) {
+             return PDTrial{true, 0.9, ""};
+         },
          PDWalk::End::NotNearer, std::nan(""), 10},
     };
     for (const WalkCase& c : cases) {

@@ -12,8 +12,7 @@
 namespace {
 
 // Tolerance sets are test inputs chosen so every text shows which set it used.
-void Tolerances(TTInfo& rec, const char* type)
-{
+void Tolerances(TTInfo& rec, const char* type) {
     rec.SetThreadType(type);
     rec.XDiaTol = 0.0003;
     rec.XPDTol = 0.0002;
@@ -28,13 +27,11 @@ void Tolerances(TTInfo& rec, const char* type)
 }
 
 // PD, lead, half-angle and class label texts of one member.
-std::string Texts(const TThdInfo& m)
-{
+std::string Texts(const TThdInfo& m) {
     return PDTolText(m) + "|" + LeadTolText(m) + "|" + HalfAngleTolText(m) + "|" + TolClassText(m);
 }
 
-TEST(ToleranceText, DirectionsClassesDecimalsAndLabels)
-{
+TEST(ToleranceText, DirectionsClassesDecimalsAndLabels) {
     ScopedDisplayUnit inch(false);
     TTInfo rec;
     Tolerances(rec, "UN");

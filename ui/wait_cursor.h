@@ -10,8 +10,7 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
     // Early, before a message box is shown.
-    void Restore()
-    {
+    void Restore() {
         if (active_) QApplication::restoreOverrideCursor();
         active_ = false;
     }

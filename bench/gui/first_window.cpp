@@ -38,8 +38,7 @@ struct Case {
     std::vector<double> ms;
 };
 
-std::set<Window> TopLevels(Display* d)
-{
+std::set<Window> TopLevels(Display* d) {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned n = 0;
     std::set<Window> out;
@@ -50,8 +49,7 @@ std::set<Window> TopLevels(Display* d)
     return out;
 }
 
-bool Shown(Display* d, Window w, const std::string& title)
-{
+bool Shown(Display* d, Window w, const std::string& title) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable) return false;
     if (title.empty()) return true;
@@ -62,18 +60,17 @@ bool Shown(Display* d, Window w, const std::string& title)
     return match;
 }
 
-int IgnoreErrors(Display*, XErrorEvent*)
-{
+int IgnoreErrors(Display*, XErrorEvent*) {
     return 0; // a window may go away between listing and asking
 }
 
 // Milliseconds to the window, or a negative number when the program exited
 // or the time ran out.
-double TimeOne(Display* d, const Case& c, double timeoutS)
-{
+double TimeOne(Display* d, const Case& c, double timeoutS) {
     const std::set<Window> before = TopLevels(d);
     std::vector<char*> argv;
-    for (const std::string& a : c.argv) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : c.argv)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     const Clock::time_point start = Clock::now();
     pid_t pid = 0;
@@ -109,15 +106,13 @@ double TimeOne(Display* d, const Case& c, double timeoutS)
     return result;
 }
 
-double Median(std::vector<double> v)
-{
+double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-int Usage()
-{
+int Usage() {
     std::fprintf(stderr, "usage: first_window [--rounds N] [--timeout SECONDS] --case NAME "
                          "[--title TEXT] -- PROGRAM [ARGS...] [--case ...]\n");
     return 64;
@@ -125,21 +120,25 @@ int Usage()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     int rounds = 7;
     double timeoutS = 30;
     std::vector<Case> cases;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--rounds" && i + 1 < argc) rounds = std::atoi(argv[++i]);
-        else if (a == "--timeout" && i + 1 < argc) timeoutS = std::atof(argv[++i]);
-        else if (a == "--case" && i + 1 < argc) cases.push_back({argv[++i], {}, {}, {}});
-        else if (a == "--title" && i + 1 < argc && !cases.empty()) cases.back().title = argv[++i];
+        if (a == "--rounds" && i + 1 < argc)
+            rounds = std::atoi(argv[++i]);
+        else if (a == "--timeout" && i + 1 < argc)
+            timeoutS = std::atof(argv[++i]);
+        else if (a == "--case" && i + 1 < argc)
+            cases.push_back({argv[++i], {}, {}, {}});
+        else if (a == "--title" && i + 1 < argc && !cases.empty())
+            cases.back().title = argv[++i];
         else if (a == "--" && !cases.empty()) {
             while (i + 1 < argc && std::string(argv[i + 1]) != "--case")
                 cases.back().argv.push_back(argv[++i]);
-        } else return Usage();
+        } else
+            return Usage();
     }
     if (cases.empty() || rounds < 1) return Usage();
     for (const Case& c : cases)

@@ -6,8 +6,7 @@
 class PlwinCommandLineTest : public QObject {
     Q_OBJECT
 private slots:
-    void parses_data()
-    {
+    void parses_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("checkInstall");
@@ -16,16 +15,15 @@ private slots:
         QTest::newRow("files from the file manager")
             << QStringList{"/w/a.thd", "b.bm"} << QStringList{"/w/a.thd", "b.bm"} << false
             << QString();
-        QTest::newRow("install check") << QStringList{"--check-install"} << QStringList{} << true
-                                       << QString();
+        QTest::newRow("install check")
+            << QStringList{"--check-install"} << QStringList{} << true << QString();
         QTest::newRow("a file named like an option after --")
             << QStringList{"--", "-odd.thd"} << QStringList{"-odd.thd"} << false << QString();
         QTest::newRow("unknown option") << QStringList{"a.thd", "--tables"} << QStringList{"a.thd"}
                                         << false << QString("--tables");
     }
 
-    void parses()
-    {
+    void parses() {
         QFETCH(QStringList, args);
         QFETCH(QStringList, files);
         QFETCH(bool, checkInstall);
@@ -33,8 +31,11 @@ private slots:
         const PlwinCommandLine c = ParsePlwinArguments(args);
         QCOMPARE(c.files, files);
         QCOMPARE(c.checkInstall, checkInstall);
-        if (refused.isEmpty()) QVERIFY(c.error.isEmpty());
-        else QVERIFY2(c.error.startsWith("plwin: unknown option " + refused + "\n"), qPrintable(c.error));
+        if (refused.isEmpty())
+            QVERIFY(c.error.isEmpty());
+        else
+            QVERIFY2(c.error.startsWith("plwin: unknown option " + refused + "\n"),
+                     qPrintable(c.error));
     }
 };
 

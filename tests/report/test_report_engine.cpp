@@ -17,8 +17,7 @@ namespace {
 
 class ReportEngine : public ::testing::Test {
 protected:
-    ReportEngine() : target(100, 8.5, 11, 25)
-    {
+    ReportEngine() : target(100, 8.5, 11, 25) {
         rpt.SetPrintTarget(&target);
         rpt.SetDestination(dPrinter);
         rpt.SetFont("Times New Roman", 12);
@@ -26,8 +25,7 @@ protected:
     }
     ~ReportEngine() override { ResetReportHooks(); }
 
-    void Margins(double m)
-    {
+    void Margins(double m) {
         rpt.SetLeftMargin(m);
         rpt.SetTopMargin(m);
         rpt.SetRightMargin(m);
@@ -39,8 +37,7 @@ protected:
     QStringList messages;
 };
 
-TEST_F(ReportEngine, MarginsAndPositionsInPixels)
-{
+TEST_F(ReportEngine, MarginsAndPositionsInPixels) {
     // Near margin max(m, 0.25 in) x 100 - 25, far margin the page less that;
     // positions count from the margins and are clamped to them.
     const QRect inch(QPoint(75, 75), QPoint(725, 975));
@@ -73,8 +70,7 @@ TEST_F(ReportEngine, MarginsAndPositionsInPixels)
     }
 }
 
-TEST_F(ReportEngine, TabsAlignTextAndUnknownTabsAreRefused)
-{
+TEST_F(ReportEngine, TabsAlignTextAndUnknownTabsAreRefused) {
     Margins(1.0);
     rpt.BeginReport();
     EXPECT_EQ(rpt.AddTab(2.0, kAlignLeft), 0);
@@ -90,15 +86,16 @@ TEST_F(ReportEngine, TabsAlignTextAndUnknownTabsAreRefused)
 
     rpt.NewLine();
     const int y = static_cast<int>(rpt.GetY(true));
-    for (int tab : {0, 4, -1}) rpt.PrintTab(tab, "XYZ");
+    for (int tab : {0, 4, -1})
+        rpt.PrintTab(tab, "XYZ");
     EXPECT_EQ(messages, QStringList(3, "Tab does not exist!"));
     rpt.EndReport();
-    EXPECT_EQ(InkIn(target.sheets.back(), QRect(0, y, 850, rpt.TextHeight())), 0) << "nothing printed";
+    EXPECT_EQ(InkIn(target.sheets.back(), QRect(0, y, 850, rpt.TextHeight())), 0)
+        << "nothing printed";
 }
 
 // Four pages, each with a rule k inches below the top margin.
-void FourPages(TReportWorks& rpt)
-{
+void FourPages(TReportWorks& rpt) {
     rpt.BeginReport();
     for (int k = 1; k <= 4; ++k) {
         if (k > 1) rpt.NewPage();
@@ -108,8 +105,7 @@ void FourPages(TReportWorks& rpt)
     rpt.EndReport();
 }
 
-TEST_F(ReportEngine, OnlyThePrintedRangeReachesTheSheets)
-{
+TEST_F(ReportEngine, OnlyThePrintedRangeReachesTheSheets) {
     // Four pages to a file; the pages that land on the first and second sheet.
     const struct {
         int first, last;
@@ -137,8 +133,7 @@ TEST_F(ReportEngine, OnlyThePrintedRangeReachesTheSheets)
     }
 }
 
-TEST_F(ReportEngine, ThePreviewDrawsTheCurrentPageAtScreenResolution)
-{
+TEST_F(ReportEngine, ThePreviewDrawsTheCurrentPageAtScreenResolution) {
     // 8.5 x 11 inches at 96 pixels per inch, at half size, with no border.
     rpt.SetDestination(dPreview);
     rpt.SetZoomPercent(50);
@@ -158,8 +153,7 @@ TEST_F(ReportEngine, ThePreviewDrawsTheCurrentPageAtScreenResolution)
     EXPECT_TRUE(target.sheets.empty()) << "the preview sends nothing to the printer";
 }
 
-TEST_F(ReportEngine, TablesRuleTheirRowsRoundTheText)
-{
+TEST_F(ReportEngine, TablesRuleTheirRowsRoundTheText) {
     Margins(1.0);
     rpt.BeginReport();
     rpt.SetColumns(2);
@@ -199,8 +193,7 @@ TEST_F(ReportEngine, TablesRuleTheirRowsRoundTheText)
     EXPECT_EQ(InkIn(sheet, QRect(76, top, 98, 1)), 98);
 }
 
-TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize)
-{
+TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize) {
     Margins(1);
     rpt.BeginReport();
     // A rule from (1, 2) to (3, 2) inches inside the margins: x 175 .. 375, y 275.
@@ -229,8 +222,7 @@ TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize)
 }
 
 // A PDF file has a sheet per page, each Letter in the orientation asked for.
-TEST(ReportPdf, SheetsOfTheFile)
-{
+TEST(ReportPdf, SheetsOfTheFile) {
     if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
         GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     TempDir dir;
@@ -268,8 +260,7 @@ TEST(ReportPdf, SheetsOfTheFile)
     }
 }
 
-TEST(BreakCellText, BreaksLikeAnEditBoxOfTheGivenWidth)
-{
+TEST(BreakCellText, BreaksLikeAnEditBoxOfTheGivenWidth) {
     QFont font("Times New Roman");
     font.setPointSizeF(12);
     QImage screen(1, 1, QImage::Format_RGB32);
@@ -284,12 +275,14 @@ TEST(BreakCellText, BreaksLikeAnEditBoxOfTheGivenWidth)
     } cases[] = {
         {"lineBreaksAndEmptyLines", "a\r\n\nb", 500, {"a", "", "b"}},
         {"leadingBlanksKept", "  N/A", 500, {"  N/A"}},
-        {"breaksAtTheLastBlankThatFits", "alpha beta gamma",
-         fm.horizontalAdvance("alpha beta"), {"alpha beta", "gamma"}},
-        {"splitsAWordWiderThanTheBox", "MMMMMM", fm.horizontalAdvance("MMM"),
-         {"MMM", "MMM"}},
+        {"breaksAtTheLastBlankThatFits",
+         "alpha beta gamma",
+         fm.horizontalAdvance("alpha beta"),
+         {"alpha beta", "gamma"}},
+        {"splitsAWordWiderThanTheBox", "MMMMMM", fm.horizontalAdvance("MMM"), {"MMM", "MMM"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(BreakCellText(c.text, font, c.width), c.lines) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(BreakCellText(c.text, font, c.width), c.lines) << c.name;
 }
 
 } // namespace

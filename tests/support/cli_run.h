@@ -13,8 +13,7 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun Plcalc(std::vector<std::string> args)
-{
+inline CliRun Plcalc(std::vector<std::string> args) {
     args.insert(args.begin(), {"--tables", PL_TABLES_DIR});
     std::ostringstream out, err;
     const int code = runCli(args, out, err);

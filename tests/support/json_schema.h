@@ -15,17 +15,17 @@ using nlohmann::json;
 // The schema keywords the file uses: $ref to #/$defs, type, required,
 // properties, additionalProperties: false, items, oneOf. Returns the problems found.
 inline void Check(const json& schema, const json& root, const json& v, const std::string& at,
-                  std::vector<std::string>& problems)
-{
+                  std::vector<std::string>& problems) {
     if (schema.contains("oneOf")) {
         // Exactly one alternative fits; when none does, the nearest one says why.
         std::vector<std::vector<std::string>> tries;
-        for (const json& alt : schema["oneOf"]) Check(alt, root, v, at, tries.emplace_back());
+        for (const json& alt : schema["oneOf"])
+            Check(alt, root, v, at, tries.emplace_back());
         const auto fits = std::ranges::count_if(tries, [](const auto& t) { return t.empty(); });
         if (fits > 1) problems.push_back(at + ": fits more than one alternative");
         if (fits == 0) {
-            const auto nearest = std::ranges::min_element(
-                tries, {}, [](const auto& t) { return t.size(); });
+            const auto nearest =
+                std::ranges::min_element(tries, {}, [](const auto& t) { return t.size(); });
             problems.insert(problems.end(), nearest->begin(), nearest->end());
         }
         return;
@@ -56,15 +56,13 @@ inline void Check(const json& schema, const json& root, const json& v, const std
             Check(schema["items"], root, v[i], at + "/" + std::to_string(i), problems);
 }
 
-inline std::vector<std::string> Problems(const json& schema, const json& doc)
-{
+inline std::vector<std::string> Problems(const json& schema, const json& doc) {
     std::vector<std::string> problems;
     Check(schema, schema, doc, "", problems);
     return problems;
 }
 
-inline json PlcalcSchema()
-{
+inline json PlcalcSchema() {
     std::ifstream in(PL_SOURCE_DIR "/cli/plcalc-output.schema.json");
     return json::parse(in);
 }

@@ -13,8 +13,7 @@ namespace {
 // Far beyond any field, small enough that value x scale stays inside int64.
 constexpr int64_t kMagnitudeCap = 1000000000000LL;
 
-int DecimalsOf(int64_t scale)
-{
+int DecimalsOf(int64_t scale) {
     int d = 0;
     while (scale > 1) {
         scale /= 10;
@@ -28,8 +27,7 @@ struct Range {
     int64_t high;
 };
 
-Range RangeOf(Kind kind)
-{
+Range RangeOf(Kind kind) {
     if (kind == Kind::U16) return {0, std::numeric_limits<uint16_t>::max()};
     if (kind == Kind::I16)
         return {std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()};
@@ -44,25 +42,21 @@ struct Cell {
     std::string text; // as typed
 };
 
-void PutLE(std::vector<unsigned char>& rec, int offset, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) rec[offset + i] = static_cast<unsigned char>(value >> (8 * i));
+void PutLE(std::vector<unsigned char>& rec, int offset, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        rec[offset + i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-bool EndsWith(const std::string& s, const std::string& tail)
-{
+bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 class Compiler {
 public:
     Compiler(const Layout& layout, const std::string& fileName)
-        : layout_(layout), file_(fileName)
-    {
-    }
+        : layout_(layout), file_(fileName) {}
 
-    CompileResult Run(const std::string& text)
-    {
+    CompileResult Run(const std::string& text) {
         const Source src = ParseSource(text, file_, result_.problems);
         if (!src.hasHeader) {
             result_.problems.push_back(file_ + ": no header line naming the columns");
@@ -72,19 +66,18 @@ public:
             Problem(src.header.number,
                     "no comment lines before the header naming the standard table or formula");
         if (!MapColumns(src.header)) return std::move(result_);
-        for (const SourceLine& row : src.rows) Row(row);
+        for (const SourceLine& row : src.rows)
+            Row(row);
         CheckAcrossRows();
         return std::move(result_);
     }
 
 private:
-    void Problem(int line, const std::string& text)
-    {
+    void Problem(int line, const std::string& text) {
         result_.problems.push_back(file_ + ":" + std::to_string(line) + ": " + text);
     }
 
-    bool MapColumns(const SourceLine& header)
-    {
+    bool MapColumns(const SourceLine& header) {
         headerSize_ = header.fields.size();
         bool ok = true;
         for (std::size_t i = 0; i < header.fields.size(); ++i)
@@ -106,8 +99,7 @@ private:
         return ok;
     }
 
-    Cell Convert(int line, const Field& f, const std::string& text)
-    {
+    Cell Convert(int line, const Field& f, const std::string& text) {
         Cell c;
         c.text = text;
         c.empty = text.empty();
@@ -148,8 +140,7 @@ private:
         return c;
     }
 
-    void Row(const SourceLine& row)
-    {
+    void Row(const SourceLine& row) {
         if (row.fields.size() != headerSize_) {
             Problem(row.number, std::to_string(row.fields.size()) + " fields, the header has " +
                                     std::to_string(headerSize_));
@@ -171,8 +162,7 @@ private:
     }
 
     // Rows kept for the checks across rows, which run once all are read.
-    void Remember(int line, const std::vector<Cell>& cells)
-    {
+    void Remember(int line, const std::vector<Cell>& cells) {
         if (!layout_.acrossRows) return;
         std::map<std::string, int64_t> stored;
         for (std::size_t i = 0; i < layout_.fields.size(); ++i)
@@ -182,22 +172,19 @@ private:
         rowLines_.push_back(line);
     }
 
-    void CheckAcrossRows()
-    {
+    void CheckAcrossRows() {
         if (!layout_.acrossRows) return;
         for (const auto& [index, why] : layout_.acrossRows(rows_))
             Problem(rowLines_.at(index), why);
     }
 
-    int IndexOf(const std::string& name) const
-    {
+    int IndexOf(const std::string& name) const {
         for (std::size_t i = 0; i < layout_.fields.size(); ++i)
             if (layout_.fields[i].name == name) return static_cast<int>(i);
         return -1;
     }
 
-    void CheckPairs(int line, const std::vector<Cell>& cells)
-    {
+    void CheckPairs(int line, const std::vector<Cell>& cells) {
         for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
             const std::string& name = layout_.fields[i].name;
             if (!EndsWith(name, "_max") || layout_.fields[i].kind == Kind::Str) continue;
@@ -208,13 +195,12 @@ private:
             // 0 stands for a value the standard does not give.
             if (max.number == 0 || min.number == 0) continue;
             if (max.number < min.number)
-                Problem(line, name + " " + max.text + " is below " + layout_.fields[j].name +
-                                  " " + min.text);
+                Problem(line, name + " " + max.text + " is below " + layout_.fields[j].name + " " +
+                                  min.text);
         }
     }
 
-    void CheckOrder(int line, const std::vector<Cell>& cells)
-    {
+    void CheckOrder(int line, const std::vector<Cell>& cells) {
         if (layout_.orderField.empty()) return;
         const Cell& c = cells[IndexOf(layout_.orderField)];
         const bool rises = layout_.fieldRises;
@@ -229,8 +215,7 @@ private:
         previousLine_ = line;
     }
 
-    void CheckKey(int line, const std::vector<Cell>& cells)
-    {
+    void CheckKey(int line, const std::vector<Cell>& cells) {
         if (layout_.uniqueKey.empty()) return;
         std::string key;
         std::string shown;
@@ -249,13 +234,11 @@ private:
         const auto [it, fresh] = firstLineOfKey_.emplace(key, line);
         if (!fresh)
             Problem(line, shown + " repeats line " + std::to_string(it->second) +
-                              (layout_.keyLastWins
-                                   ? ", whose row the reader then never applies"
-                                   : ", whose row the reader takes first"));
+                              (layout_.keyLastWins ? ", whose row the reader then never applies"
+                                                   : ", whose row the reader takes first"));
     }
 
-    void CheckReachable(int line, const std::vector<Cell>& cells)
-    {
+    void CheckReachable(int line, const std::vector<Cell>& cells) {
         CheckReachableText(line, cells);
         if (!layout_.unreachable) return;
         std::map<std::string, int64_t> stored;
@@ -267,8 +250,7 @@ private:
         if (!why.empty()) Problem(line, why);
     }
 
-    void CheckReachableText(int line, const std::vector<Cell>& cells)
-    {
+    void CheckReachableText(int line, const std::vector<Cell>& cells) {
         if (!layout_.unreachableText) return;
         std::map<std::string, std::string> texts;
         for (std::size_t i = 0; i < layout_.fields.size(); ++i)
@@ -277,8 +259,7 @@ private:
         if (!why.empty()) Problem(line, why);
     }
 
-    void Write(const std::vector<Cell>& cells)
-    {
+    void Write(const std::vector<Cell>& cells) {
         std::vector<unsigned char> rec(layout_.recordSize, 0);
         for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
             const Field& f = layout_.fields[i];
@@ -324,8 +305,7 @@ private:
 
 } // namespace
 
-bool ParseScaled(const std::string& text, int64_t scale, int64_t& value, std::string& why)
-{
+bool ParseScaled(const std::string& text, int64_t scale, int64_t& value, std::string& why) {
     why.clear();
     std::size_t i = 0;
     bool negative = false;
@@ -363,14 +343,14 @@ bool ParseScaled(const std::string& text, int64_t scale, int64_t& value, std::st
         return false;
     }
     if (tooLarge) return false; // out of range; the caller names the range
-    for (; fractionDigits < decimals; ++fractionDigits) fraction *= 10;
+    for (; fractionDigits < decimals; ++fractionDigits)
+        fraction *= 10;
     value = whole * scale + fraction;
     if (negative) value = -value;
     return true;
 }
 
-std::string ScaledText(int64_t value, int64_t scale)
-{
+std::string ScaledText(int64_t value, int64_t scale) {
     const int decimals = DecimalsOf(scale);
     const bool negative = value < 0;
     // Magnitude without overflow for the most negative values.
@@ -379,15 +359,15 @@ std::string ScaledText(int64_t value, int64_t scale)
     if (decimals > 0) {
         std::string frac = std::to_string(mag % static_cast<uint64_t>(scale));
         frac.insert(0, decimals - frac.size(), '0');
-        while (!frac.empty() && frac.back() == '0') frac.pop_back();
+        while (!frac.empty() && frac.back() == '0')
+            frac.pop_back();
         if (!frac.empty()) text += "." + frac;
     }
     return negative ? "-" + text : text;
 }
 
 CompileResult CompileSource(const Layout& layout, const std::string& text,
-                            const std::string& fileName)
-{
+                            const std::string& fileName) {
     return Compiler(layout, fileName).Run(text);
 }
 

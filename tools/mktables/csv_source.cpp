@@ -3,28 +3,28 @@
 namespace mktables {
 namespace {
 
-bool IsBlank(char c)
-{
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string TrimBlanks(const std::string& s)
-{
+std::string TrimBlanks(const std::string& s) {
     std::size_t b = 0;
     std::size_t e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
+    while (b < e && IsBlank(s[b]))
+        ++b;
+    while (e > b && IsBlank(s[e - 1]))
+        --e;
     return s.substr(b, e - b);
 }
 
 } // namespace
 
-bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, std::string& why)
-{
+bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, std::string& why) {
     fields.clear();
     std::size_t i = 0;
     for (;;) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
         std::string field;
         if (i < line.size() && line[i] == '"') {
             ++i;
@@ -44,14 +44,16 @@ bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, std
                 }
                 field += line[i++];
             }
-            while (i < line.size() && IsBlank(line[i])) ++i;
+            while (i < line.size() && IsBlank(line[i]))
+                ++i;
             if (i < line.size() && line[i] != ',') {
                 why = "text follows a quoted field";
                 return false;
             }
         } else {
             const std::size_t start = i;
-            while (i < line.size() && line[i] != ',') ++i;
+            while (i < line.size() && line[i] != ',')
+                ++i;
             field = TrimBlanks(line.substr(start, i - start));
         }
         fields.push_back(field);
@@ -61,8 +63,7 @@ bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, std
 }
 
 Source ParseSource(const std::string& text, const std::string& fileName,
-                   std::vector<std::string>& problems)
-{
+                   std::vector<std::string>& problems) {
     Source src;
     std::size_t pos = 0;
     // A byte-order mark left by some editors is not part of the first line.

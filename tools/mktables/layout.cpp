@@ -3,45 +3,44 @@
 namespace mktables {
 namespace {
 
-std::vector<Layout>& Registry()
-{
+std::vector<Layout>& Registry() {
     static std::vector<Layout> layouts;
     return layouts;
 }
 
-int FieldSize(const Field& f)
-{
+int FieldSize(const Field& f) {
     switch (f.kind) {
     case Kind::U16:
-    case Kind::I16: return 2;
-    case Kind::F64: return 8;
-    case Kind::I32: return 4;
-    case Kind::Str: return 1 + f.capacity;
+    case Kind::I16:
+        return 2;
+    case Kind::F64:
+        return 8;
+    case Kind::I32:
+        return 4;
+    case Kind::Str:
+        return 1 + f.capacity;
     }
     return 0;
 }
 
 } // namespace
 
-LayoutRegistrar::LayoutRegistrar(std::vector<Layout> layouts)
-{
-    for (Layout& l : layouts) Registry().push_back(std::move(l));
+LayoutRegistrar::LayoutRegistrar(std::vector<Layout> layouts) {
+    for (Layout& l : layouts)
+        Registry().push_back(std::move(l));
 }
 
-const std::vector<Layout>& Layouts()
-{
+const std::vector<Layout>& Layouts() {
     return Registry();
 }
 
-const Layout* FindLayout(const std::string& name)
-{
+const Layout* FindLayout(const std::string& name) {
     for (const Layout& l : Registry())
         if (l.name == name) return &l;
     return nullptr;
 }
 
-std::vector<std::string> LayoutProblems(const Layout& layout)
-{
+std::vector<std::string> LayoutProblems(const Layout& layout) {
     std::vector<std::string> problems;
     auto problem = [&](const std::string& text) {
         problems.push_back("layout " + layout.name + ": " + text);
@@ -62,7 +61,8 @@ std::vector<std::string> LayoutProblems(const Layout& layout)
             owner[b] = static_cast<int>(i);
         }
         int64_t s = f.scale;
-        while (s > 1 && s % 10 == 0) s /= 10;
+        while (s > 1 && s % 10 == 0)
+            s /= 10;
         if (s != 1 || f.scale < 1 || f.scale > 1000000)
             problem(f.name + " has a scale that is not a power of ten up to 1000000");
         if (f.kind == Kind::Str && (f.capacity < 1 || f.capacity > 255))

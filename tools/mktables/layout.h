@@ -25,30 +25,25 @@ struct Field {
     std::string name; // CSV column name
     int offset;       // byte offset in the record
     Kind kind;
-    int64_t scale;  // numbers: stored value = value x scale (a power of ten)
-    int capacity;   // strings: characters after the length byte
+    int64_t scale; // numbers: stored value = value x scale (a power of ten)
+    int capacity;  // strings: characters after the length byte
     unsigned flags;
 };
 
-inline Field U16(const std::string& name, int offset, int64_t scale, unsigned flags = 0)
-{
+inline Field U16(const std::string& name, int offset, int64_t scale, unsigned flags = 0) {
     return {name, offset, Kind::U16, scale, 0, flags};
 }
-inline Field I16(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
-{
+inline Field I16(const std::string& name, int offset, int64_t scale, unsigned flags = kLength) {
     return {name, offset, Kind::I16, scale, 0, flags};
 }
 // An 8-byte IEEE double holding the decimal value (stored / scale).
-inline Field F64(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
-{
+inline Field F64(const std::string& name, int offset, int64_t scale, unsigned flags = kLength) {
     return {name, offset, Kind::F64, scale, 0, flags};
 }
-inline Field I32(const std::string& name, int offset, int64_t scale, unsigned flags = kLength)
-{
+inline Field I32(const std::string& name, int offset, int64_t scale, unsigned flags = kLength) {
     return {name, offset, Kind::I32, scale, 0, flags};
 }
-inline Field Str(const std::string& name, int offset, int capacity, unsigned flags = 0)
-{
+inline Field Str(const std::string& name, int offset, int capacity, unsigned flags = 0) {
     return {name, offset, Kind::Str, 1, capacity, flags};
 }
 
@@ -60,8 +55,8 @@ struct KeyPart {
 };
 
 struct Layout {
-    std::string name;  // table name, also the .csv and .bin file names
-    int recordSize;    // bytes; bytes no field covers are written as 0
+    std::string name; // table name, also the .csv and .bin file names
+    int recordSize;   // bytes; bytes no field covers are written as 0
     std::vector<Field> fields;
     // Field whose values must fall strictly from row to row (empty: none),
     // for readers that stop or switch at the first row below the thread; or

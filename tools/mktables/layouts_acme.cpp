@@ -10,8 +10,7 @@ namespace {
 
 constexpr unsigned kKeyLength = kKey | kLength;
 
-std::string SizeUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string SizeUnreachable(const std::map<std::string, int64_t>& row) {
     if (row.at("dia") <= 0) return "dia: no thread has a diameter of 0";
     if (row.at("tpi") <= 0) return "tpi: no thread has 0 threads per inch";
     return "";
@@ -19,8 +18,7 @@ std::string SizeUnreachable(const std::map<std::string, int64_t>& row)
 
 // stubtbl is matched on threads per inch exactly: the record holds them in
 // single precision, so a value that precision cannot hold is never equal.
-std::string StubSizeUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string StubSizeUnreachable(const std::map<std::string, int64_t>& row) {
     const std::string size = SizeUnreachable(row);
     if (!size.empty()) return size;
     const double tpi = static_cast<double>(row.at("tpi")) / 1000000.0;
@@ -30,33 +28,30 @@ std::string StubSizeUnreachable(const std::map<std::string, int64_t>& row)
     return "";
 }
 
-std::string RangeUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string RangeUnreachable(const std::map<std::string, int64_t>& row) {
     if (row.at("dia_upto") <= row.at("dia_over"))
         return "dia_upto " + ScaledText(row.at("dia_upto"), 10000) + " is not above dia_over " +
                ScaledText(row.at("dia_over"), 10000) + ", so no diameter finds this row";
     return "";
 }
 
-std::string PitchUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string PitchUnreachable(const std::map<std::string, int64_t>& row) {
     return row.at("tpi") <= 0 ? "tpi: no thread has 0 threads per inch" : "";
 }
 
-Field Millionths(const std::string& name, int offset)
-{
+Field Millionths(const std::string& name, int offset) {
     return I32(name, offset, 1000000);
 }
 
-std::vector<Field> AcmeLimitFields()
-{
+std::vector<Field> AcmeLimitFields() {
     std::vector<Field> f = {I32("dia", 0, 1000000, kKeyLength), I32("tpi", 4, 1000000, kKeyLength),
                             Millionths("ext_major_max", 8), Millionths("ext_major_min", 12),
                             Millionths("ext_minor_max", 16)};
     const char* classes[] = {"2g", "3g", "4g", "5g"};
     int at = 20;
     const auto next = [&at] { return (at += 4) - 4; };
-    for (const char* c : classes) f.push_back(Millionths(std::string("ext_minor_min_") + c, next()));
+    for (const char* c : classes)
+        f.push_back(Millionths(std::string("ext_minor_min_") + c, next()));
     for (const char* c : classes) {
         f.push_back(Millionths(std::string("ext_pd_max_") + c, next()));
         f.push_back(Millionths(std::string("ext_pd_min_") + c, next()));
@@ -70,8 +65,7 @@ std::vector<Field> AcmeLimitFields()
     return f;
 }
 
-std::vector<Field> StubLimitFields()
-{
+std::vector<Field> StubLimitFields() {
     std::vector<Field> f = {I32("dia", 0, 1000000, kKeyLength), I32("tpi", 4, 1000000, kKeyLength)};
     int at = 8;
     const auto next = [&at] { return (at += 4) - 4; };

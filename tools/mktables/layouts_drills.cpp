@@ -8,8 +8,7 @@ namespace mktables {
 namespace {
 
 // A drill has its diameter in inches or in millimetres, by its series.
-std::string DrillUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string DrillUnreachable(const std::map<std::string, int64_t>& row) {
     const bool inch = row.at("dia_in") > 0;
     const bool metric = row.at("dia_mm") > 0;
     if (inch == metric) return "a drill has either dia_in or dia_mm, not both or neither";

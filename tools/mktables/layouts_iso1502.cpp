@@ -7,8 +7,7 @@
 namespace mktables {
 namespace {
 
-Iso1502Row RowOf(const std::map<std::string, int64_t>& s)
-{
+Iso1502Row RowOf(const std::map<std::string, int64_t>& s) {
     auto um = [&](const char* name) { return static_cast<double>(s.at(name)) / 10; };
     Iso1502Row r;
     r.over = um("td2_over");
@@ -27,15 +26,13 @@ Iso1502Row RowOf(const std::map<std::string, int64_t>& s)
 }
 
 // The reader's own rules, so the check refuses what the program would.
-std::string RowUnusable(const std::map<std::string, int64_t>& stored)
-{
+std::string RowUnusable(const std::map<std::string, int64_t>& stored) {
     return Iso1502RowProblem(RowOf(stored));
 }
 
 // A tolerance between two bands, or in two, would find no row or the wrong one.
 std::vector<std::pair<std::size_t, std::string>>
-BandsFollow(const std::vector<std::map<std::string, int64_t>>& rows)
-{
+BandsFollow(const std::vector<std::map<std::string, int64_t>>& rows) {
     std::vector<std::pair<std::size_t, std::string>> problems;
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const int64_t over = rows[i].at("td2_over");

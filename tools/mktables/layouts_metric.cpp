@@ -14,10 +14,10 @@ constexpr unsigned kKeyLength = kKey | kLength;
 // The reader compares the member's four-character class text, grade and
 // position of the pitch diameter, then of the major (external) or minor
 // (internal) diameter, upper-cased.
-std::string ClassUnreachable(const std::string& cls, bool external)
-{
+std::string ClassUnreachable(const std::string& cls, bool external) {
     std::string up;
-    for (char c : cls) up += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char c : cls)
+        up += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const std::string pdGrades = external ? "3456789" : "45678";
     const std::string diaGrades = external ? "468" : "45678";
     const std::string positions = external ? "EFGH" : "GH";
@@ -32,30 +32,25 @@ std::string ClassUnreachable(const std::string& cls, bool external)
            ", so no thread finds this row";
 }
 
-std::string ExternalClass(const std::map<std::string, std::string>& t)
-{
+std::string ExternalClass(const std::map<std::string, std::string>& t) {
     return ClassUnreachable(t.at("class"), true);
 }
 
-std::string InternalClass(const std::map<std::string, std::string>& t)
-{
+std::string InternalClass(const std::map<std::string, std::string>& t) {
     return ClassUnreachable(t.at("class"), false);
 }
 
-std::string SizeUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string SizeUnreachable(const std::map<std::string, int64_t>& row) {
     if (row.at("dia") <= 0) return "dia: no thread has a diameter of 0";
     if (row.at("pitch") <= 0) return "pitch: no thread has a pitch of 0";
     return "";
 }
 
-std::string PitchUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string PitchUnreachable(const std::map<std::string, int64_t>& row) {
     return row.at("pitch") <= 0 ? "pitch: no thread has a pitch of 0" : "";
 }
 
-std::string RangeUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string RangeUnreachable(const std::map<std::string, int64_t>& row) {
     if (row.at("dia_upto") <= row.at("dia_over"))
         return "dia_upto " + ScaledText(row.at("dia_upto"), 10) + " is not above dia_over " +
                ScaledText(row.at("dia_over"), 10) + ", so no diameter finds this row";
@@ -67,8 +62,7 @@ std::string RangeUnreachable(const std::map<std::string, int64_t>& row)
 // no gap. A range that overlaps another or starts past the end of the one
 // before it hides rows, or leaves sizes to the formulas by mistake.
 std::vector<std::pair<std::size_t, std::string>>
-RangesChain(const std::vector<std::map<std::string, int64_t>>& rows)
-{
+RangesChain(const std::vector<std::map<std::string, int64_t>>& rows) {
     std::map<std::pair<int64_t, int64_t>, std::size_t> first; // range -> first row
     for (std::size_t i = 0; i < rows.size(); ++i)
         first.emplace(std::make_pair(rows[i].at("dia_over"), rows[i].at("dia_upto")), i);
@@ -77,14 +71,14 @@ RangesChain(const std::vector<std::map<std::string, int64_t>>& rows)
     for (const auto& [range, row] : first) {
         if (range.second <= range.first) continue; // refused row by row
         if (previous && range.first != previous->second) {
-            const std::string prev = ScaledText(previous->first, 10) + " to " +
-                                     ScaledText(previous->second, 10);
-            problems.emplace_back(
-                row, "range over " + ScaledText(range.first, 10) + " to " +
-                         ScaledText(range.second, 10) +
-                         (range.first < previous->second ? " overlaps the range over "
-                                                         : " leaves a gap after the range over ") +
-                         prev + "; ranges must follow one another");
+            const std::string prev =
+                ScaledText(previous->first, 10) + " to " + ScaledText(previous->second, 10);
+            problems.emplace_back(row, "range over " + ScaledText(range.first, 10) + " to " +
+                                           ScaledText(range.second, 10) +
+                                           (range.first < previous->second
+                                                ? " overlaps the range over "
+                                                : " leaves a gap after the range over ") +
+                                           prev + "; ranges must follow one another");
         }
         previous = &range;
     }
@@ -97,8 +91,8 @@ const std::vector<KeyPart> kSizeClassKey = {{"dia"}, {"pitch"}, {"class", false,
 const LayoutRegistrar kMetric({
     {"metdev",
      10,
-     {I16("pitch", 0, 100, kKeyLength), I16("ei_G", 2, 1), I16("es_e", 4, 1),
-      I16("es_f", 6, 1), I16("es_g", 8, 1)},
+     {I16("pitch", 0, 100, kKeyLength), I16("ei_G", 2, 1), I16("es_e", 4, 1), I16("es_f", 6, 1),
+      I16("es_g", 8, 1)},
      "",
      {{"pitch"}},
      true,
@@ -106,9 +100,8 @@ const LayoutRegistrar kMetric({
     {"mextall",
      20,
      {I16("dia_over", 0, 10, kKeyLength), I16("dia_upto", 2, 10, kKeyLength),
-      I16("pitch", 4, 100, kKeyLength), I16("td2_3", 6, 1), I16("td2_4", 8, 1),
-      I16("td2_5", 10, 1), I16("td2_6", 12, 1), I16("td2_7", 14, 1), I16("td2_8", 16, 1),
-      I16("td2_9", 18, 1)},
+      I16("pitch", 4, 100, kKeyLength), I16("td2_3", 6, 1), I16("td2_4", 8, 1), I16("td2_5", 10, 1),
+      I16("td2_6", 12, 1), I16("td2_7", 14, 1), I16("td2_8", 16, 1), I16("td2_9", 18, 1)},
      "",
      {{"dia_over"}, {"dia_upto"}, {"pitch"}},
      true,
@@ -128,16 +121,15 @@ const LayoutRegistrar kMetric({
      RangesChain},
     {"mextol",
      8,
-     {I16("pitch", 0, 100, kKeyLength), I16("td_4", 2, 1), I16("td_6", 4, 1),
-      I16("td_8", 6, 1)},
+     {I16("pitch", 0, 100, kKeyLength), I16("td_4", 2, 1), I16("td_6", 4, 1), I16("td_8", 6, 1)},
      "",
      {{"pitch"}},
      true,
      PitchUnreachable},
     {"mintol",
      12,
-     {I16("pitch", 0, 100, kKeyLength), I16("td1_4", 2, 1), I16("td1_5", 4, 1),
-      I16("td1_6", 6, 1), I16("td1_7", 8, 1), I16("td1_8", 10, 1)},
+     {I16("pitch", 0, 100, kKeyLength), I16("td1_4", 2, 1), I16("td1_5", 4, 1), I16("td1_6", 6, 1),
+      I16("td1_7", 8, 1), I16("td1_8", 10, 1)},
      "",
      {{"pitch"}},
      true,
@@ -174,10 +166,9 @@ const LayoutRegistrar kMetric({
      ExternalClass},
     {"inmj",
      35,
-     {I16("dia", 0, 10, kKeyLength), I16("pitch", 2, 1000, kKeyLength),
-      Str("class", 4, 4, kKey), I32("minor_min", 9, 1000), I32("minor_max", 13, 1000),
-      I32("pd_min", 17, 1000), I32("pd_max", 21, 1000), I32("major_min", 27, 1000),
-      I32("major_max", 31, 1000)},
+     {I16("dia", 0, 10, kKeyLength), I16("pitch", 2, 1000, kKeyLength), Str("class", 4, 4, kKey),
+      I32("minor_min", 9, 1000), I32("minor_max", 13, 1000), I32("pd_min", 17, 1000),
+      I32("pd_max", 21, 1000), I32("major_min", 27, 1000), I32("major_max", 31, 1000)},
      "",
      kSizeClassKey,
      true,

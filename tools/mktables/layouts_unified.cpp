@@ -13,8 +13,7 @@ constexpr unsigned kKeyLength = kKey | kLength;
 
 // Whether a thread of some tpi in tenths (as the record holds it, a float) has
 // a pitch the reader matches with this stored pitch.
-bool SomeThreadHasPitch(int64_t storedPitch)
-{
+bool SomeThreadHasPitch(int64_t storedPitch) {
     if (storedPitch <= 0) return false;
     // Tenths of tpi within half a unit of the pitch lie near 100000 / stored.
     const long first = std::lround(100000.0 / (storedPitch + 0.5));
@@ -27,8 +26,7 @@ bool SomeThreadHasPitch(int64_t storedPitch)
 }
 
 // Four decimals as the sources write them ("0.0770", not "0.077").
-std::string FourDecimals(int64_t stored)
-{
+std::string FourDecimals(int64_t stored) {
     std::string text = ScaledText(stored, 10000);
     if (text.find('.') == std::string::npos) text += ".";
     return text + std::string(4 - (text.size() - text.find('.') - 1), '0');
@@ -36,16 +34,15 @@ std::string FourDecimals(int64_t stored)
 
 // The gauge table readers match a diameter within 0.00001 and a pitch by
 // GaugeRowPitchMatches; the setting plug rows also a class code of 1, 2 or 3.
-std::string GaugeRowUnreachable(const std::map<std::string, int64_t>& row)
-{
+std::string GaugeRowUnreachable(const std::map<std::string, int64_t>& row) {
     if (row.at("dia") <= 0) return "dia: no thread has a diameter of 0";
     const int64_t pitch = row.at("pitch");
     if (pitch <= 0) return "pitch: no thread has a pitch of 0";
     if (!SomeThreadHasPitch(pitch)) {
         const long tenths = std::lround(100000.0 / pitch);
         return "pitch " + FourDecimals(pitch) +
-               " is not 1/tpi to four decimals for any tpi in tenths (" +
-               ScaledText(tenths, 10) + " tpi is " + FourDecimals(std::lround(100000.0 / tenths)) +
+               " is not 1/tpi to four decimals for any tpi in tenths (" + ScaledText(tenths, 10) +
+               " tpi is " + FourDecimals(std::lround(100000.0 / tenths)) +
                "), so no thread finds this row";
     }
     const auto cls = row.find("class_code");
@@ -60,11 +57,10 @@ const LayoutRegistrar kUnified({
      69,
      {I32("dia", 0, 10000, kKeyLength), U16("tpi", 4, 10, kKey), Str("series", 6, 4),
       Str("ext_class", 11, 2, kKey), I32("ext_major_max", 16, 10000),
-      I32("ext_major_min", 20, 10000), I32("ext_pd_max", 28, 10000),
-      I32("ext_pd_min", 32, 10000), I32("ext_minor_max", 38, 10000), Str("int_class", 42, 2),
-      I32("int_minor_min", 45, 10000), I32("int_minor_max", 49, 10000),
-      I32("int_pd_min", 53, 10000), I32("int_pd_max", 57, 10000), I32("int_pd_tol", 61, 10000),
-      I32("int_major_min", 65, 10000)},
+      I32("ext_major_min", 20, 10000), I32("ext_pd_max", 28, 10000), I32("ext_pd_min", 32, 10000),
+      I32("ext_minor_max", 38, 10000), Str("int_class", 42, 2), I32("int_minor_min", 45, 10000),
+      I32("int_minor_max", 49, 10000), I32("int_pd_min", 53, 10000), I32("int_pd_max", 57, 10000),
+      I32("int_pd_tol", 61, 10000), I32("int_major_min", 65, 10000)},
      "",
      // The reader takes the first row with this key.
      {{"dia"}, {"tpi"}, {"ext_class", true}}},
@@ -74,8 +70,7 @@ const LayoutRegistrar kUnified({
       Str("ext_class", 10, 2), I32("ext_major_max", 15, 10000), I32("ext_major_min", 19, 10000),
       I32("ext_pd_max", 23, 10000), I32("ext_pd_min", 27, 10000), Str("int_class", 37, 2),
       I32("int_minor_max", 40, 10000), I32("int_minor_min", 44, 10000),
-      I32("int_pd_min", 48, 10000), I32("int_pd_max", 52, 10000),
-      I32("int_major_min", 58, 10000)},
+      I32("int_pd_min", 48, 10000), I32("int_pd_max", 52, 10000), I32("int_major_min", 58, 10000)},
      "",
      // Every match is applied, the last one winning.
      {{"dia"}, {"tpi"}, {"class"}},
@@ -84,18 +79,17 @@ const LayoutRegistrar kUnified({
      30,
      {U16("tpi", 0, 10, kKey), U16("lead_tol", 2, 10000), U16("angle_deg", 4, 1),
       U16("angle_min", 6, 1), U16("dia_tol_to4", 8, 10000), I32("dia_tol_over4", 10, 10000),
-      I32("pd_tol_to1_5", 14, 10000), I32("pd_tol_to4", 18, 10000),
-      I32("pd_tol_to8", 22, 10000), I32("pd_tol_to12", 26, 10000)},
+      I32("pd_tol_to1_5", 14, 10000), I32("pd_tol_to4", 18, 10000), I32("pd_tol_to8", 22, 10000),
+      I32("pd_tol_to12", 26, 10000)},
      "tpi",
      {}},
     {"unwtol",
      40,
      {U16("tpi", 0, 10, kKey), I32("lead_tol_to0_5", 2, 100000, kLength | kMinusOneNA),
       I32("lead_tol_over0_5", 6, 100000, kLength | kMinusOneNA), U16("angle_deg", 10, 1),
-      U16("angle_min", 12, 1), U16("dia_tol_to0_5", 14, 10000),
-      I32("dia_tol_to4", 16, 100000), U16("dia_tol_over4", 20, 10000),
-      I32("pd_tol_to0_5", 22, 100000), I32("pd_tol_to1_5", 26, 100000),
-      I32("pd_tol_to4", 30, 100000), I32("pd_tol_to8", 34, 100000),
+      U16("angle_min", 12, 1), U16("dia_tol_to0_5", 14, 10000), I32("dia_tol_to4", 16, 100000),
+      U16("dia_tol_over4", 20, 10000), I32("pd_tol_to0_5", 22, 100000),
+      I32("pd_tol_to1_5", 26, 100000), I32("pd_tol_to4", 30, 100000), I32("pd_tol_to8", 34, 100000),
       U16("pd_tol_to12", 38, 10000)},
      "tpi",
      {}},

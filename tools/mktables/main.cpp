@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return mktables::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }
