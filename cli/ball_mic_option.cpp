@@ -54,22 +54,23 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         return kExitOk;
     }
     if (read.status == ReadOutcome::MissingValue)
-        return UsageError(err, "missing value for " + read.word);
+        return UsageError(err, CliMode::BallMic, "missing value for " + read.word);
     if (read.status == ReadOutcome::UnexpectedValue)
-        return UsageError(err, read.word + " takes no value");
+        return UsageError(err, CliMode::BallMic, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
-        return UsageError(err, read.word + " is not an option of --ballmic");
+        return UsageError(err, CliMode::BallMic, read.word + " is not an option of --ballmic");
     auto get = [&](const std::string& k) {
         const auto it = o.values.find(k);
         return it == o.values.end() ? nullptr : &it->second;
     };
     if (const std::string* r = get("--report"); r && *r != "ballmic")
-        return UsageError(err, "--ballmic writes only --report ballmic");
+        return UsageError(err, CliMode::BallMic, "--ballmic writes only --report ballmic");
     if ((get("--report") != nullptr) != (get("--pdf") != nullptr))
-        return UsageError(err, get("--pdf") ? "--pdf needs --report ballmic"
-                                            : "--report needs --pdf FILE");
+        return UsageError(err, CliMode::BallMic,
+                          get("--pdf") ? "--pdf needs --report ballmic"
+                                       : "--report needs --pdf FILE");
     if (const std::string* pdf = get("--pdf"); pdf && pdf->empty())
-        return UsageError(err, "--pdf needs a file name");
+        return UsageError(err, CliMode::BallMic, "--pdf needs a file name");
 
     if (const std::string* dir = get("--tables")) Settings().TableDataPath = *dir;
     TBallMic bm;
@@ -88,7 +89,7 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
     if (const std::string* m = get("--method")) {
         const std::string t = Trim(*m);
         if (t != "1" && t != "2" && t != "3")
-            return UsageError(err, "--method is 1, 2 or 3, not " + t);
+            return UsageError(err, CliMode::BallMic, "--method is 1, 2 or 3, not " + t);
         bm.CalcMethod = t[0] - '0';
     }
     if (const std::string* file = get("--open")) {
@@ -108,8 +109,9 @@ int RunBallMicCli(const std::vector<std::string>& args, std::ostream& out, std::
         for (const std::string& n : Needed(bm.CalcMethod))
             if (!get(n)) missing += (missing.empty() ? "" : ", ") + n;
         if (!missing.empty())
-            return UsageError(err, "--ballmic --method " + std::to_string(bm.CalcMethod) +
-                                       " needs " + missing);
+            return UsageError(err, CliMode::BallMic,
+                              "--ballmic --method " + std::to_string(bm.CalcMethod) + " needs " +
+                                  missing);
     }
     for (const Value& v : kValues)
         if (const std::string* text = get(v.option)) {

@@ -113,13 +113,14 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
             common.push_back(args[i]);
             continue;
         }
-        if (given) return UsageError(err, "--batch is given twice");
-        if (i + 1 >= args.size()) return UsageError(err, "missing value for --batch");
+        if (given) return UsageError(err, CliMode::Batch, "--batch is given twice");
+        if (i + 1 >= args.size())
+            return UsageError(err, CliMode::Batch, "missing value for --batch");
         file = args[++i];
         given = true;
     }
     if (const std::string problem = NotInBatch(common); !problem.empty())
-        return UsageError(err, problem);
+        return UsageError(err, CliMode::Batch, problem);
 
     int fd = STDIN_FILENO;
     if (file != "-") {

@@ -23,19 +23,19 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (read.status == ReadOutcome::MissingValue)
-        return UsageError(err, "missing value for " + read.word);
+        return UsageError(err, CliMode::Identify, "missing value for " + read.word);
     if (read.status == ReadOutcome::UnexpectedValue)
-        return UsageError(err, read.word + " takes no value");
+        return UsageError(err, CliMode::Identify, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
-        return UsageError(err, read.word + " is not an option of --identify");
+        return UsageError(err, CliMode::Identify, read.word + " is not an option of --identify");
     std::map<std::string, std::string>& values = o.values;
     const bool json = o.on("--json"), mm = o.on("--mm"), inch = o.on("--inch");
-    if (mm && inch) return UsageError(err, "--mm and --inch exclude each other");
+    if (mm && inch) return UsageError(err, CliMode::Identify, "--mm and --inch exclude each other");
     if (values.contains("--major") == values.contains("--minor"))
-        return UsageError(err,
+        return UsageError(err, CliMode::Identify,
                           "--identify needs one of --major V (external) or --minor V (internal)");
     if (values.contains("--tpi") == values.contains("--pitch"))
-        return UsageError(err, "--identify needs one of --tpi N or --pitch MM");
+        return UsageError(err, CliMode::Identify, "--identify needs one of --tpi N or --pitch MM");
     if (auto t = values.find("--tables"); t != values.end()) Settings().TableDataPath = t->second;
 
     IdentifyQuery q;

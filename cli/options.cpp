@@ -293,7 +293,8 @@ std::string HelpText() {
            UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
 }
 
-int UsageError(std::ostream& err, const std::string& problem) {
+// Every mode's usage is in --help, to which the error points.
+int UsageError(std::ostream& err, CliMode /*mode*/, const std::string& problem) {
     err << "plcalc: " << problem << '\n' << kTryHelp << '\n';
     return kExitUsage;
 }

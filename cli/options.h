@@ -55,7 +55,7 @@ struct ReadOutcome {
 // The line under every usage error.
 inline const char* const kTryHelp = "Try 'plcalc --help'.";
 // Prints a usage error: "plcalc: <problem>" and kTryHelp. Returns kExitUsage.
-int UsageError(std::ostream& err, const std::string& problem);
+int UsageError(std::ostream& err, CliMode mode, const std::string& problem);
 // What plcalc without arguments prints.
 const std::string& ShortUsage();
 // The problem of a usage error as one line (a printed usage error less kTryHelp).

@@ -24,6 +24,6 @@ NewPDFit FitNewPDOption(const std::string& value, const ParameterEntry& entry, b
     const NewPDChoice* choice = NewPDChoiceOfOption(value.substr(0, eq));
     const auto& types = ThreadTypeEntries();
     const uint16_t code = types[static_cast<std::size_t>(entry.typeIndex)].typeCode;
-    const bool mm = mmOption || ((code == kTypeM || code == kTypeMJ) && !inchOption);
+    const bool mm = mmOption || (MetricByDefault(code) && !inchOption);
     return FitToNewPD(entry, choice->limit, value.substr(eq + 1), mm);
 }

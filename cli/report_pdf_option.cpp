@@ -2,38 +2,30 @@
 
 #include "cli/report_option.h"
 #include "pages/profile_geometry.h"
-#include "report/ball_mic_report.h"
 #include "report/profile_svg.h"
+#include "report/report_kinds.h"
 #include "report/report_pdf.h"
-#include "report/setting_report.h"
-#include "report/thread_reports.h"
 
 #include <QGuiApplication>
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace {
 
-uint8_t ReportKind(const std::string& name, PipeReportGroup group) {
-    if (group != kPipeReportNone) return kReportPipe;
-    if (name == "gauge") return kReportGauge;
-    if (name == "setting") return kReportSetting;
-    if (name == "iso1502") return kReportIso1502;
-    return kReportThread;
+bool WriteJobPdf(const TReportJob& job, const std::string& file, std::string* reason) {
+    return WithReportGui([&] { return WriteReportPdf(job, QString::fromStdString(file), reason); });
 }
 
 bool WriteThreadPdf(TTInfo& rec, const std::string& name, PipeReportGroup group,
                     const std::string& file, bool metricDisplay, std::string* reason) {
-    return WithReportGui([&] {
-        return WriteReportPdf(rec, ReportKind(name, group), QString::fromStdString(file),
-                              metricDisplay, group, reason);
-    });
+    const std::optional<ReportKind> kind = ReportKindNamed(name);
+    return kind && WriteJobPdf(ThreadReportJob(*kind, rec, metricDisplay, group), file, reason);
 }
 
 bool WriteBallMicPdf(TBallMic& bm, const std::string& file, std::string* reason) {
-    return WithReportGui(
-        [&] { return WriteBallMicReportPdf(bm, QString::fromStdString(file), reason); });
+    return WriteJobPdf(BallMicReportJob(bm), file, reason);
 }
 
 bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std::string* reason) {
@@ -42,10 +34,7 @@ bool WriteProfileSvgFile(const ProfileGeometry& g, const std::string& file, std:
 
 bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
                          std::string* reason) {
-    return WithReportGui([&] {
-        return WriteSettingDimsReportPdf(rec, internal, QString::fromStdString(file), metricDisplay,
-                                         reason);
-    });
+    return WriteJobPdf(SettingDimsJob(rec, internal, metricDisplay), file, reason);
 }
 
 // An object file of its own, linked whole, so the writers are in place before main.

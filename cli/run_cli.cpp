@@ -118,10 +118,11 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     }
     rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, classX).classW;
     // A thread is shown in its own unit unless the other is asked for.
-    const bool metricThread = rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
+    const bool metricThread = MetricByDefault(rec.ExtThd.TypeCode);
     const bool mm = o.on("--mm") || (metricThread && !o.on("--inch"));
 
-    if (rec.Pipe && o.get("--wire")) return UsageError(err, "--wire is not for pipe threads");
+    if (rec.Pipe && o.get("--wire"))
+        return UsageError(err, CliMode::Thread, "--wire is not for pipe threads");
     if (auto wire = o.get("--wire")) {
         const double size = WireEntryToRecordUnits(rec, *wire, mm);
         if (rec.SetWireSize(size) != 0) {
@@ -130,7 +131,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
     if (auto point = o.get("--point-dia")) {
-        if (rec.Pipe) return UsageError(err, "--point-dia is not for pipe threads");
+        if (rec.Pipe)
+            return UsageError(err, CliMode::Thread, "--point-dia is not for pipe threads");
         const std::string refused = EnterPointDia(rec, *point);
         if (!refused.empty()) {
             err << refused << '\n';
@@ -167,8 +169,9 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     const FieldNode* fields = list ? FieldList(*list, unused) : nullptr;
     const bool inspecting = o.get("--measured-mow") || o.get("--measured-pd");
     if (rec.Pipe && inspecting)
-        return UsageError(err, "--measured-mow and --measured-pd are not for pipe threads: they "
-                               "are inspected with their plug and ring gauges");
+        return UsageError(err, CliMode::Thread,
+                          "--measured-mow and --measured-pd are not for pipe threads: they "
+                          "are inspected with their plug and ring gauges");
     if (rec.Pipe) {
         // The pipe tables are inch tables; there is nothing to convert them by.
         if (o.on("--mm")) err << "Pipe threads are shown in inches.\n";
@@ -243,8 +246,9 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
             (args[i] == "--save" || args[i] == "--pdf" || args[i] == "--profile-svg"))
             ++standardOutputs;
     if (standardOutputs > 1)
-        return UsageError(err, "only one of --save, --pdf and --profile-svg can be - (standard "
-                               "output)");
+        return UsageError(err, CliMode::Thread,
+                          "only one of --save, --pdf and --profile-svg can be - (standard "
+                          "output)");
     if (const auto open = std::ranges::find(args, "--open");
         open != args.end() && open + 1 != args.end() && *(open + 1) == "-")
         return RunOnStandardInput(args, static_cast<std::size_t>(open + 1 - args.begin()), out, err,
@@ -259,7 +263,7 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
     }
     ParsedOptions o;
     std::string problem;
-    if (!ReadThreadOptions(args, o, problem)) return UsageError(err, problem);
+    if (!ReadThreadOptions(args, o, problem)) return UsageError(err, CliMode::Thread, problem);
     if (o.on("--help")) {
         out << HelpText();
         return kExitOk;
@@ -292,7 +296,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     std::vector<std::string> plain = args;
     if (const std::string problem = NormalizeArgs(plain); !problem.empty())
-        return UsageError(err, problem);
+        return UsageError(err, CliMode::Thread, problem);
     if (IsBatchRun(plain)) return RunBatchCli(plain, out, err);
     return RunCommandLine(std::move(plain), out, err, true);
 }

@@ -91,11 +91,6 @@ std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry
 
 } // namespace
 
-uint16_t TypeCodeOfOption(const std::string& upperName) {
-    if (upperName == "BUTT") return kTypeButt;
-    return TypeCodeOfName(upperName);
-}
-
 std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec, std::string& note,
                                              ParameterEntry* entry) {
     if (auto designation = o.get("--thread")) {
@@ -104,11 +99,11 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
     }
     const std::string type = UpperCase(Trim(o.get("--type").value_or("UN")));
     ParameterEntry e;
-    e.typeIndex = TypeEntryIndex(TypeCodeOfOption(type));
+    e.typeIndex = TypeEntryIndex(TypeCodeOfOptionName(type));
     const auto& types = ThreadTypeEntries();
     if (e.typeIndex < 0) return EntryFailure{kExitInvalidInput, "Unknown thread type: " + type};
     const uint16_t code = types[static_cast<std::size_t>(e.typeIndex)].typeCode;
-    const bool metric = code == kTypeM || code == kTypeMJ;
+    const bool metric = MetricByDefault(code);
     if (metric)
         if (auto f = MetricEntry(o, code, e, note)) return f;
     if (!FamilyAvailable(code))

@@ -11,10 +11,6 @@
 class TTInfo;
 struct ParameterEntry;
 
-// The --type names: the type list's names, the thread file's longer ones
-// ("STUB ACME") and BUTT for the buttress entry.
-uint16_t TypeCodeOfOption(const std::string& upperName);
-
 struct EntryFailure {
     int code; // exit code
     std::string message;

@@ -84,7 +84,7 @@ std::string MetricOptionProblem(const ParsedOptions& o) {
         return "--loe-group is for M threads: give a custom length of engagement with --loe";
     if (type == "M" && o.get("--loe"))
         return "--loe is not for M threads: choose the engagement with --loe-group S, N or L";
-    const uint16_t code = TypeCodeOfOption(type);
+    const uint16_t code = TypeCodeOfOptionName(type);
     if (o.get("--loe") && TypeEntryIndex(code) >= 0 && !CustomLOEAllowed(code))
         return "--loe is not for " + type +
                " threads: they are calculated for their standard length of engagement";

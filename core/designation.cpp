@@ -9,31 +9,6 @@
 
 namespace {
 
-// Series names of the families whose tables carry none; the unified and pipe
-// families keep the series their own steps set.
-const char* FamilySeries(uint16_t type) {
-    switch (type) {
-    case kTypeAcme:
-        return "ACME";
-    case kTypeStub:
-        return "STUB ACME";
-    case kTypeSAM1:
-        return "STUB M1";
-    case kTypeSAM2:
-        return "STUB M2";
-    case kTypeM:
-        return "M";
-    case kTypeMJ:
-        return "MJ";
-    case kTypeButt:
-        return "7 x 45 BUTTRESS";
-    case kType30Deg:
-        return "30-Deg Trapezoidal Metric";
-    default:
-        return nullptr;
-    }
-}
-
 const char* ClassSuffix(uint16_t cls) {
     switch (cls) {
     case 1:
@@ -104,10 +79,12 @@ void AddPlatingNotes(TThdInfo& m, const std::string& designation) {
 } // namespace
 
 std::string DesignationText(TThdInfo& member) {
-    if (const char* series = FamilySeries(member.TypeCode)) member.Series = series;
+    const ThreadType& type = ThreadTypeOf(member.TypeCode);
+    // The unified and pipe families keep the series their own steps set.
+    if (type.series) member.Series = type.series;
 
     std::string designation;
-    if (member.TypeCode == kTypeM || member.TypeCode == kTypeMJ) {
+    if (type.designation == DesignationForm::Iso) {
         designation = member.Series + " " + MetricNumber(member.NomDia) + " X " +
                       MetricNumber(member.Pitch()) + " - " + member.TolInfoText();
         if (member.Owner && member.Owner->LeftHand == 1) designation += " LH";
@@ -119,8 +96,7 @@ std::string DesignationText(TThdInfo& member) {
         const std::string classSuffix = ClassSuffix(member.ClassCode);
         designation += classSuffix;
         // A Set Dim record has no class, so no A or B to follow.
-        if (!classSuffix.empty() && (member.TypeCode == kTypeUN || member.TypeCode == kTypeUNR ||
-                                     member.TypeCode == kTypeUNJ)) {
+        if (!classSuffix.empty() && type.designation == DesignationForm::InchLetter) {
             if (member.IsInternal == 1) designation += "B";
             if (member.IsExternal == 1) designation += "A";
         }

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool IsMetricType(uint16_t typeCode) {
-    return typeCode == 8 || typeCode == 9 || typeCode == 11;
-}
-
 bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
@@ -88,7 +84,7 @@ std::string DecText(int decimals, double value) {
 
 std::string DimText(const TThdInfo& member, int decimals, double value) {
     if (value == 0) return kNAText;
-    const bool metricMember = IsMetricType(member.TypeCode);
+    const bool metricMember = HoldsMillimetres(member.TypeCode);
     if (MetricDisplay()) {
         if (!metricMember) value *= kMmPerInch;
         --decimals;
@@ -102,7 +98,7 @@ std::string DimText(const TThdInfo& member, int decimals, double value) {
 }
 
 std::string MinorText(const TThdInfo& member, double value) {
-    const bool metricMember = member.TypeCode == 8 || member.TypeCode == 9;
+    const bool metricMember = MetricByDefault(member.TypeCode);
     int n = metricMember ? 5 : 4;
     // A metric minor shown in millimetres steps down once more, to the three
     // decimals of its own tables. An inch minor loses only the one decimal that
@@ -112,7 +108,7 @@ std::string MinorText(const TThdInfo& member, double value) {
     // Class 1B/2B minor limits are tabulated to three decimals of an inch from
     // No. 6 (0.138 in) up; the smaller sizes keep four.
     const bool threeDecimalMinor =
-        (member.TypeCode == 1 || member.TypeCode == 2) && member.IsInternal != 0 &&
+        ThreadTypeOf(member.TypeCode).threeDecimalMinors && member.IsInternal != 0 &&
         (member.ClassCode == 1 || member.ClassCode == 2) && member.NomDia >= 0.138 - 1e-9;
     if (threeDecimalMinor) {
         const double tabulated = RoundTo(value, 3);
@@ -124,7 +120,7 @@ std::string MinorText(const TThdInfo& member, double value) {
 std::string TolDimText(const TThdInfo& member, int decimals, double value) {
     // k x 10^-N in is 254 k x 10^-(N+1) mm: N + 1 decimals show a tolerance
     // of N inch decimals exactly, where N - 1 would round 0.0003 in to 0.008 mm.
-    if (MetricDisplay() && !IsMetricType(member.TypeCode) && value != 0)
+    if (MetricDisplay() && !HoldsMillimetres(member.TypeCode) && value != 0)
         return Trim(FormatFixed(value * kMmPerInch, 6, std::min(decimals + 1, 6)));
     return DimText(member, decimals, value);
 }
@@ -217,13 +213,6 @@ std::string DegMinText(double degrees) {
     if (degrees == 0 || !std::isfinite(degrees)) return kNAText;
     const AngleParts a = SplitAngle(degrees, 60);
     return DegreesText(a, a.degrees) + " Deg. " + FormatInt(a.minutes, 2) + " Min.";
-}
-
-std::string TypeNameOf(int number) {
-    static const char* const kNames[] = {"UN", "UNR", "UNJ",     "ACME",  "STUB",  "SAM1", "SAM2",
-                                         "M",  "MJ",  "745BUTT", "30DEG", "55DEG", "NPT"};
-    if (number < 1 || number > 13) return std::string();
-    return kNames[number - 1];
 }
 
 double TextToFloat(const std::string& text) {

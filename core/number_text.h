@@ -32,8 +32,6 @@ std::string TPIText(double value);
 std::string AngleText(double degrees);
 // "  3 Deg. 15 Min.", rounded to the minute; "  N/A" for 0.
 std::string DegMinText(double degrees);
-// Short type name of list number 1 to 13 ("UN" ... "NPT"); empty otherwise.
-std::string TypeNameOf(int number);
 
 // Decimal text (a leading "+" or "-" accepted), or degrees-minutes-seconds
 // joined by dashes when a "-" follows the first character; 0 when unreadable.

@@ -7,39 +7,6 @@
 
 namespace {
 
-struct TypeEntry {
-    const char* name;
-    uint16_t code;
-    const char* display; // nullptr: the name as passed
-};
-
-const TypeEntry kTypes[] = {
-    {"UN", kTypeUN, nullptr},
-    {"UNR", kTypeUNR, nullptr},
-    {"UNJ", kTypeUNJ, nullptr},
-    {"ACME", kTypeAcme, nullptr},
-    {"STUB", kTypeStub, "STUB ACME"},
-    {"STUB ACME", kTypeStub, nullptr},
-    {"SAM1", kTypeSAM1, "SAM1 ACME"},
-    {"SAM1 ACME", kTypeSAM1, nullptr},
-    {"SAM2", kTypeSAM2, "SAM2 ACME"},
-    {"SAM2 ACME", kTypeSAM2, nullptr},
-    {"M", kTypeM, nullptr},
-    {"MJ", kTypeMJ, nullptr},
-    {"745BUTT", kTypeButt, "7x45 Buttress"},
-    {"7X45 BUTTRESS", kTypeButt, nullptr},
-    {"30DEG", kType30Deg, "30 Degree Trapezoidal Metric"},
-    {"55DEG", kType55Deg, "55 Degree"},
-    {"NPT", kTypeNPT, nullptr},
-};
-
-const TypeEntry* FindType(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    for (const auto& t : kTypes)
-        if (upper == t.name) return &t;
-    return nullptr;
-}
-
 struct ClassEntry {
     const char* text;
     uint16_t code;
@@ -52,11 +19,6 @@ const ClassEntry kClasses[] = {
 
 } // namespace
 
-uint16_t TypeCodeOfName(const std::string& name) {
-    const TypeEntry* t = FindType(name);
-    return t ? t->code : 0;
-}
-
 uint16_t ClassCodeOfText(const std::string& text) {
     const std::string upper = UpperCase(text);
     for (const auto& c : kClasses)
@@ -64,16 +26,8 @@ uint16_t ClassCodeOfText(const std::string& text) {
     return 0;
 }
 
-bool FamilyAvailable(uint16_t typeCode) {
-    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ ||
-           typeCode == kTypeAcme || typeCode == kTypeStub || typeCode == kTypeSAM1 ||
-           typeCode == kTypeSAM2 || typeCode == kTypeM || typeCode == kTypeMJ ||
-           typeCode == kTypeButt || typeCode == kTypeNPT;
-}
-
 double TThdInfo::Pitch() const {
-    if (TypeCode == kTypeM || TypeCode == kTypeMJ || TypeCode == kType30Deg)
-        return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
+    if (HoldsMillimetres(TypeCode)) return std::round(static_cast<double>(TPI) * 1e6) / 1e6;
     if (TPI == 0) return 0;
     return static_cast<double>(1.0L / TPI);
 }
@@ -146,28 +100,8 @@ void TThdInfo::ApplyCoating() {
         for (double* v : {&d->Max, &d->Min, &d->Gage})
             if (*v != 0) *v += 2 * t;
     }
-    double k = 0;
-    switch (TypeCode) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeM:
-    case kTypeMJ:
-    case kTypeNPT:
-        k = 4;
-        break;
-    case kTypeAcme:
-    case kTypeStub:
-    case kTypeSAM1:
-    case kTypeSAM2:
-        k = 7.9879;
-        break;
-    case kTypeButt:
-        k = 4.3138;
-        break;
-    default:
-        return;
-    }
+    const double k = ThreadTypeOf(TypeCode).platingPDFactor;
+    if (k == 0) return;
     PD.Max += k * t;
     PD.Min += k * t;
     PD.Gage += k * t;
@@ -198,9 +132,9 @@ std::vector<TThdInfo*> TTInfo::Members() {
 }
 
 void TTInfo::SetThreadType(const std::string& name) {
-    const TypeEntry* t = FindType(name);
-    if (!t) return;
-    if (t->code == kTypeNPT) {
+    const uint16_t code = TypeCodeOfName(name);
+    if (code == 0) return;
+    if (ThreadTypeOf(code).limits == LimitsFrom::PipeTables) {
         Pipe = std::make_unique<TThdNPT>();
         Pipe->Owner = this;
         Pipe->ClassCode = ExtThd.ClassCode;
@@ -209,9 +143,9 @@ void TTInfo::SetThreadType(const std::string& name) {
         Pipe.reset();
     }
     for (TThdInfo* m : Members())
-        m->TypeCode = t->code;
-    TypeName = t->display ? t->display : name;
-    TypeCode = t->code;
+        m->TypeCode = code;
+    TypeName = ShownTypeName(name);
+    TypeCode = code;
 }
 
 void TTInfo::SetClass(const std::string& text) {

@@ -1,7 +1,9 @@
 #pragma once
 // The thread record of one calculation and its eight limits members.
-// Lengths are inches, except for metric M and MJ (types 8 and 9) and the
-// 30-degree trapezoidal form (type 11), whose diameters and pitch are millimetres.
+// Lengths are inches, except for the types that hold millimetres
+// (HoldsMillimetres: M, MJ and the 30-degree trapezoidal form).
+
+#include "core/thread_types.h"
 
 #include <cstdint>
 #include <memory>
@@ -11,22 +13,10 @@
 class TTInfo;
 class TThdNPT;
 
-// Thread type codes.
-enum : uint16_t {
-    kTypeUN = 1,
-    kTypeUNR = 2,
-    kTypeUNJ = 3,
-    kTypeAcme = 4,
-    kTypeStub = 5,
-    kTypeSAM1 = 6,
-    kTypeSAM2 = 7,
-    kTypeM = 8,
-    kTypeMJ = 9,
-    kTypeButt = 10,
-    kType30Deg = 11,
-    kType55Deg = 12,
-    kTypeNPT = 13,
-};
+// How the readings over wires allow for the lead angle: the standard formula's
+// compensation (left out below its threshold), or the exact seat of the wires
+// on the flanks of the helicoid, always.
+enum class WireHelix : uint8_t { Standard, Exact };
 
 struct TDimLimits {
     double Max = 0;
@@ -64,7 +54,7 @@ class TThdInfo {
 public:
     double NomDia = 0;
     uint16_t ClassCode = 0;
-    float TPI = 0; // threads per inch; for M and MJ the pitch in millimetres
+    float TPI = 0; // threads per inch; for a millimetre type the pitch in millimetres
     uint16_t TypeCode = 0;
     uint16_t Starts = 1;
     double Coating = 0;
@@ -99,7 +89,7 @@ public:
     std::vector<std::string> Notes;
     TGageSetting Setting;
 
-    // Pitch in the member's units: 1 / TPI, or the stored pitch for M, MJ and 30-degree
+    // Pitch in the member's units: 1 / TPI, or the stored pitch of a millimetre type
     // (the single-precision field read back to the six decimals it was typed with).
     double Pitch() const;
     double Lead() const;
@@ -123,7 +113,7 @@ public:
     std::string TypeName;
     uint16_t TypeCode = 0;
     double NomDia = 0;
-    float TPI = 0; // threads per inch; for M and MJ the pitch in millimetres
+    float TPI = 0; // threads per inch; for a millimetre type the pitch in millimetres
     uint16_t Starts = 1;
     double Coating = 0;
     TThdInfo GoPlug, NoGoPlug, GoRing, NoGoRing, IntThd, ExtThd, GoSetPlug, NoGoSetPlug;
@@ -143,6 +133,7 @@ public:
     int32_t WAngleDeg = 0;
     int32_t WAngleMin = 0;
     uint8_t ClassW = 0;
+    WireHelix Helix = WireHelix::Standard; // every reading over wires of the members
     std::string LOEText;
     uint8_t LeftHand = 0;
     uint8_t ForceCalc = 0;
@@ -169,9 +160,5 @@ public:
     std::vector<TThdInfo*> Members();
 };
 
-// Type code of a type name (upper-cased before the lookup); 0 for an unknown name.
-uint16_t TypeCodeOfName(const std::string& name);
 // Class code of a class text (upper-cased before the lookup); 0 for an unknown text.
 uint16_t ClassCodeOfText(const std::string& text);
-// True for the thread types whose calculation this build provides.
-bool FamilyAvailable(uint16_t typeCode);

@@ -28,12 +28,6 @@ const char* const kCoatingTooThick =
 const char* const kNoFlank =
     "Can not calculate. The coating is too thick: it leaves no flank before plating";
 
-// The formula families; pipe threads come from their tables, the 30- and
-// 55-degree forms have no limits of their own.
-bool HasLimits(uint16_t type) {
-    return type >= kTypeUN && type <= kTypeButt;
-}
-
 // A value of exactly 0 is one the standard does not give (an external minor
 // minimum, an internal major maximum): it is shown as N/A, never as a size.
 bool Given(double v) {
@@ -98,7 +92,8 @@ bool Ordered(const TThdInfo& m) {
 }
 
 std::string LimitsRefusal(const TTInfo& rec) {
-    if (!HasLimits(rec.ExtThd.TypeCode)) return {};
+    // Pipe limits are the tables' own; entered pitch diameters are no limits.
+    if (ThreadTypeOf(rec.ExtThd.TypeCode).limits != LimitsFrom::Formulas) return {};
     const std::vector<const TThdInfo*> members = {&rec.IntThd,    &rec.ExtThd,     &rec.GoPlug,
                                                   &rec.NoGoPlug,  &rec.GoRing,     &rec.NoGoRing,
                                                   &rec.GoSetPlug, &rec.NoGoSetPlug};

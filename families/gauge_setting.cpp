@@ -17,10 +17,6 @@ namespace {
 
 using ld = long double;
 
-bool MillimetreRecord(uint16_t type) {
-    return type == kTypeM || type == kTypeMJ || type == kType30Deg;
-}
-
 void SetWireSizes(TThdInfo& m, ld best, ld max, ld min) {
     m.BestWire = static_cast<double>(best);
     m.MaxWire = static_cast<double>(max);
@@ -124,7 +120,7 @@ void CalculateGageSetting(TTInfo& rec) {
 PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled) {
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
-    const bool mm = MillimetreRecord(rec.TypeCode);
+    const bool mm = HoldsMillimetres(rec.TypeCode);
     const double inch = mm ? d / 25.4 : d;
     // The clean-up would take the point off both threads again.
     if ((mm ? rec.NomDia / 25.4 : rec.NomDia) < kSmallestExtSetting)
@@ -138,8 +134,7 @@ PointDiaResult SetPointDia(TTInfo& rec, double d, std::string* tabled) {
             break;
         }
     }
-    const bool twentyNine = rec.TypeCode >= kTypeAcme && rec.TypeCode <= kTypeSAM2;
-    if (twentyNine && !found) {
+    if (form == kPointForm29Deg && !found) {
         const std::string list = TabledPointList(rec);
         if (tabled)
             *tabled = "Only Tabled pnts are available: " +

@@ -145,18 +145,13 @@ LookupKeys KeysOf(const TTInfo& rec) {
     k.rollKey = stored;
     k.Dq = ext.NomDia;
     k.nq = stored;
-    if (rec.TypeCode == kType30Deg) {
+    // The catalogue is in inches; 30-degree points are keyed by the pitch in
+    // millimetres, the other forms by threads per inch.
+    if (HoldsMillimetres(rec.TypeCode)) {
         k.Dq = ext.NomDia / 25.4;
-    } else if (rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ) {
-        k.Dq = ext.NomDia / 25.4;
-        k.nq = EquivalentTPI(stored);
+        if (PointFormOf(rec.TypeCode) != kPointForm30Deg) k.nq = EquivalentTPI(stored);
     }
     return k;
-}
-
-// Records held in millimetres; the catalogue is in inches.
-bool Metric(const TTInfo& rec) {
-    return rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ || rec.TypeCode == kType30Deg;
 }
 
 void ChooseModels(TThdInfo& m, bool internal, double Dq) {
@@ -249,25 +244,6 @@ void ChooseExternalRoll(TThdInfo& m, int32_t code, double key) {
         if (r.Code == code && SameKey(r.TPI, key)) TakeRoll(m, &r);
 }
 
-double LeadFactor(uint16_t type) {
-    switch (type) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeM:
-    case kTypeMJ:
-        return 0.79;
-    case kTypeAcme:
-    case kTypeStub:
-    case kTypeSAM2:
-        return 4.6;
-    default:
-        // SAM #1, and the buttress, 30- and 55-degree forms, for which no
-        // correction is published: none is the conservative choice.
-        return 0;
-    }
-}
-
 void ClearRolls(TTInfo& rec) {
     for (TThdInfo* m : {&rec.IntThd, &rec.ExtThd}) {
         m->Setting.RollSetting = 0;
@@ -304,9 +280,10 @@ std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::st
                 Fail("a point line has 5 fields, this one " + std::to_string(f.size()));
             TPointRecord p;
             p.Form = IntField(f[0]);
-            if (p.Form < 1 || p.Form > 4) Fail("point form " + f[0] + " is not 1 to 4");
+            if (p.Form < 1 || p.Form > kPointForm30Deg)
+                Fail("point form " + f[0] + " is not 1 to 4");
             // 30-degree trapezoidal points are keyed by the pitch in millimetres.
-            const double pitch = PitchField(f[1], p.Form == 4);
+            const double pitch = PitchField(f[1], p.Form == kPointForm30Deg);
             p.TPI = NumField(f[1], "threads per inch");
             p.Number = Unquote(f[2]);
             p.Dia = BelowPitch(f[3], "point diameter", pitch);
@@ -369,54 +346,11 @@ const std::vector<std::string>& GageCatalogueMessages() {
 }
 
 int32_t PointFormOf(uint16_t type) {
-    switch (type) {
-    case kTypeAcme:
-    case kTypeStub:
-    case kTypeSAM1:
-    case kTypeSAM2:
-        return 1;
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeM:
-    case kTypeMJ:
-    case kType55Deg:
-        return 2;
-    case kTypeButt:
-        return 3;
-    case kType30Deg:
-        return 4;
-    default:
-        return 0;
-    }
+    return ThreadTypeOf(type).pointForm;
 }
 
 int32_t RollCodeOf(uint16_t type) {
-    switch (type) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-        return 1;
-    case kTypeAcme:
-        return 2;
-    case kTypeStub:
-        return 3;
-    case kTypeSAM1:
-        return 4;
-    case kTypeSAM2:
-        return 5;
-    case kTypeM:
-    case kTypeMJ:
-        return 6;
-    case kType55Deg:
-        return 7;
-    case kTypeButt:
-        return 8;
-    case kType30Deg:
-        return 9;
-    default:
-        return 0;
-    }
+    return ThreadTypeOf(type).rollCode;
 }
 
 double EquivalentTPI(double p) {
@@ -471,15 +405,15 @@ void SelectGageCatalogue(TTInfo& rec) {
 
     // The rolls' lead correction: the helix of the thread against the rolls'
     // straight ribs, from the lead angle t = lead / circumference.
-    const double n = Metric(rec) ? (k.rollKey > 0 ? 25.4 / k.rollKey : 0) : k.nq;
+    const double n = HoldsMillimetres(rec.TypeCode) ? (k.rollKey > 0 ? 25.4 / k.rollKey : 0) : k.nq;
     double corr = 0;
     if (k.Dq > 0 && n > 0) {
         const double t = 1 / (std::numbers::pi * k.Dq * n);
-        corr = t * t * LeadFactor(rec.TypeCode);
+        corr = t * t * ThreadTypeOf(rec.TypeCode).rollLeadFactor;
     }
     in.Setting.RollLeadCorr = ext.Setting.RollLeadCorr = corr;
 
-    const double scale = Metric(rec) ? 25.4 : 1;
+    const double scale = HoldsMillimetres(rec.TypeCode) ? 25.4 : 1;
     in.Setting.RollSetting = (in.PD.Min / scale + in.Setting.RollConstant - corr) * scale;
     ext.Setting.RollSetting = (ext.PD.Max / scale - ext.Setting.RollConstant + corr) * scale;
 
@@ -496,7 +430,7 @@ void CleanUpGageCatalogue(TTInfo& rec) {
     TThdInfo& ext = rec.ExtThd;
     if (in.Setting.VerySmall == 1) in.SetToV = 0;
     if (ext.Setting.SmallGage == 1) in.SetToV = ext.SetToV = 0;
-    const double d = Metric(rec) ? rec.NomDia / 25.4 : rec.NomDia;
+    const double d = HoldsMillimetres(rec.TypeCode) ? rec.NomDia / 25.4 : rec.NomDia;
     if (d < kSmallestIntSetting || in.PD.Min <= 0) NoSetting(in, false);
     if (d < kSmallestExtSetting || ext.PD.Max <= 0) NoSetting(ext, true);
     for (TThdInfo* m : {&in, &ext}) {
@@ -509,7 +443,7 @@ std::string TabledPointList(const TTInfo& rec) {
     const TGageCatalogue& c = GageCatalogue();
     const TThdInfo& ext = rec.ExtThd;
     const int32_t form = PointFormOf(rec.TypeCode);
-    const double toInch = Metric(rec) ? 1 / 25.4 : 1;
+    const double toInch = HoldsMillimetres(rec.TypeCode) ? 1 / 25.4 : 1;
     std::string list;
     for (const TPointRecord& p : ext.Setting.SmallGage == 1 ? c.SmallPoints : c.Points)
         if (p.Form == form && p.Dia >= ext.MinWire * toInch && p.Dia <= ext.MaxWire * toInch)

@@ -57,9 +57,14 @@ const std::vector<std::string>& GageCatalogueMessages();
 // The catalogue's keys, as its files number them. Point form: 1 29-degree
 // (Acme, stub, SAM), 2 60- and 55-degree, 3 7x45 buttress, 4 30-degree.
 // Roll code: 1 UN/UNR/UNJ, 2 Acme, 3 stub, 4 SAM 1, 5 SAM 2, 6 M/MJ,
-// 7 55-degree, 8 buttress, 9 30-degree. Each 0 when the type has none.
+// 7 55-degree, 8 buttress, 9 30-degree. Each 0 when the type has none; the
+// thread type table holds them.
 int32_t PointFormOf(uint16_t typeCode);
 int32_t RollCodeOf(uint16_t typeCode);
+// The 29-degree points, the only ones made for those threads.
+inline constexpr int32_t kPointForm29Deg = 1;
+// The one point form keyed by the pitch in millimetres.
+inline constexpr int32_t kPointForm30Deg = 4;
 // Equivalent threads per inch of a metric pitch (mm) for the point lookup; 0: none.
 double EquivalentTPI(double pitchMm);
 

@@ -9,14 +9,10 @@
 
 namespace {
 
-bool MetricMember(const TThdInfo& m) {
-    return m.TypeCode == kTypeM || m.TypeCode == kTypeMJ;
-}
-
 // The limits are given to four places of an inch, three of a millimetre;
 // a measurement is judged to the same places.
 int LimitPlaces(const TThdInfo& m) {
-    return MetricMember(m) ? 3 : 4;
+    return MetricByDefault(m.TypeCode) ? 3 : 4;
 }
 
 // RoundTo keeps the tables' rule for negative values (-0.26 to -0.2, which
@@ -28,10 +24,17 @@ double RoundMargin(double x, int places) {
 } // namespace
 
 std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire) {
+    TThdInfo m = ext;
+    m.CurWire = wire;
+    return PDFromWireReading(ext, reading, wire, ReadingsCorrected(m));
+}
+
+std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire,
+                                        bool corrected) {
     if (!(wire > 0) || !std::isfinite(reading)) return std::nullopt;
     TThdInfo m = ext;
     m.CurWire = wire;
-    const bool corrected = ReadingsCorrected(m);
+    if (corrected && ExactReadings(m)) return ExactPDFromReading(HelicoidOf(m), reading, wire);
     // Without the correction the reading is E plus a constant of the form.
     const double offset = ReadingOverWires(m, 0, wire, false);
     if (!corrected) {

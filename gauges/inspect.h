@@ -11,9 +11,14 @@
 class TThdInfo;
 
 // The pitch diameter at which the reading over wires of this size is `reading`,
-// corrected for the helix exactly when the member's readings are; nullopt when
+// corrected for the helix exactly when the member's readings are (by the
+// standard formula or the exact geometry, as the owner chooses); nullopt when
 // no pitch diameter gives that reading.
 std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire);
+// The same with the correction given: a model that varies the wire keeps the
+// correction the measured wire took.
+std::optional<double> PDFromWireReading(const TThdInfo& ext, double reading, double wire,
+                                        bool corrected);
 
 enum class PDVerdict { Inside, AboveMax, BelowMin };
 

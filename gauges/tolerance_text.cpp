@@ -88,15 +88,8 @@ std::string HalfAngleTolText(const TThdInfo& member) {
 }
 
 std::string TolClassText(const TThdInfo& member) {
-    switch (member.TypeCode) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeButt:
-        return ClassWApplies(member) ? "(Class W Tols)" : "(Class X Tols)";
-    default:
-        return std::string();
-    }
+    if (!ThreadTypeOf(member.TypeCode).namesGaugeClass) return std::string();
+    return ClassWApplies(member) ? "(Class W Tols)" : "(Class X Tols)";
 }
 
 bool GaugeTolsFound(const TThdInfo& member) {

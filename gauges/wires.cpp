@@ -13,49 +13,55 @@ namespace {
 
 using ld = long double;
 
-bool IsMetricRecordType(uint16_t type) {
-    return type == kTypeM || type == kTypeMJ;
-}
-
-bool Is60Degree(uint16_t type) {
-    return type == kTypeUN || type == kTypeUNR || type == kTypeUNJ;
-}
-
-bool IsAcmeForm(uint16_t type) {
-    return type >= kTypeAcme && type <= kTypeSAM2;
-}
-
-// The buttress reading has no helix correction.
-bool HasHelixCorrection(uint16_t type) {
-    return Is60Degree(type) || IsMetricRecordType(type) || IsAcmeForm(type);
-}
-
 // Pitch diameter as the readings take it: three places for millimetre threads.
 ld RoundedPD(const TThdInfo& m, double pd) {
-    return RoundTo(pd, IsMetricRecordType(m.TypeCode) ? 3 : 4);
+    return RoundTo(pd, MetricByDefault(m.TypeCode) ? 3 : 4);
 }
 
 // A size within this of the next listed size counts as that size.
 constexpr double kListTolerance = 0.00003;
 
+bool HasReadings(uint16_t type) {
+    return ThreadTypeOf(type).wireForm != WireForm::None;
+}
+
 } // namespace
+
+bool ExactReadings(const TThdInfo& m) {
+    return m.Owner && m.Owner->Helix == WireHelix::Exact && HasReadings(m.TypeCode);
+}
+
+HelicoidForm HelicoidOf(const TThdInfo& m) {
+    const double deg = std::numbers::pi / 180;
+    // Half angles of 30 and 14.5 degrees; the buttress's flanks at 7 and 45.
+    const WireForm form = ThreadTypeOf(m.TypeCode).wireForm;
+    const double a = form == WireForm::TwentyNine ? 14.5 * deg : 30 * deg;
+    if (form == WireForm::Buttress) return {m.Pitch(), m.Lead(), 7 * deg, 45 * deg};
+    return {m.Pitch(), m.Lead(), a, a};
+}
 
 double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected) {
     const ld w = wire;
     const ld p = m.Pitch();
-    const uint16_t type = m.TypeCode;
-    if (corrected && HasHelixCorrection(type)) {
-        const ld alpha = IsAcmeForm(type) ? 0.2530727485L : 0.52359879L;
+    const ThreadType& type = ThreadTypeOf(m.TypeCode);
+    if (corrected && ExactReadings(m)) return ExactWireReading(HelicoidOf(m), e, wire).value_or(0);
+    if (corrected && type.helixCorrection) {
+        const ld alpha = type.wireForm == WireForm::TwentyNine ? 0.2530727485L : 0.52359879L;
         const ld tanLead = static_cast<ld>(m.Lead()) / (std::numbers::pi_v<ld> * e);
         const ld tanA = std::tan(alpha);
         const ld helix = tanLead * tanLead * std::cos(alpha) / (2 * tanA);
         return static_cast<double>(e - p / (2 * tanA) + w * (1 + 1 / std::sin(alpha) + helix));
     }
-    if (Is60Degree(type) || IsMetricRecordType(type))
+    switch (type.wireForm) {
+    case WireForm::Sixty:
         return static_cast<double>(e - 0.866025L * p + 3 * w);
-    if (IsAcmeForm(type)) return static_cast<double>(e - 1.93335L * p + 4.9939L * w);
-    if (type == kTypeButt) return static_cast<double>(e - 0.890643L * p + 3.156891L * w);
-    return 0;
+    case WireForm::TwentyNine:
+        return static_cast<double>(e - 1.93335L * p + 4.9939L * w);
+    case WireForm::Buttress:
+        return static_cast<double>(e - 0.890643L * p + 3.156891L * w);
+    default:
+        return 0;
+    }
 }
 
 double WireReading(const TThdInfo& m, double pd) {
@@ -64,7 +70,7 @@ double WireReading(const TThdInfo& m, double pd) {
 }
 
 double HelixWireReading(const TThdInfo& m, double pd) {
-    if (m.CurWire == 0 || !HasHelixCorrection(m.TypeCode)) return 0;
+    if (m.CurWire == 0 || !(ThreadTypeOf(m.TypeCode).helixCorrection || ExactReadings(m))) return 0;
     const double e = static_cast<double>(RoundedPD(m, pd));
     if (e == 0) return 0;
     return RoundTo(ReadingOverWires(m, e, m.CurWire, true), 5);
@@ -77,18 +83,25 @@ double HelixComp(const TThdInfo& m) {
     } else if (m.IsInternal) {
         pd = m.PD.Min;
     } else {
-        if (m.TypeCode == kTypeButt) return 0;
+        if (!ThreadTypeOf(m.TypeCode).helixCorrection && !ExactReadings(m)) return 0;
         pd = m.PD.Max;
+    }
+    if (ExactReadings(m)) {
+        // The exact seat is always taken, its compensation never below 0.
+        if (m.CurWire == 0 || pd == 0) return 0;
+        const double e = static_cast<double>(RoundedPD(m, pd));
+        return std::max(0.0, ReadingOverWires(m, e, m.CurWire, true) - WireReading(m, pd));
     }
     const double c = HelixWireReading(m, pd) - WireReading(m, pd);
     // Smaller corrections are left out of the readings.
-    const double threshold = IsMetricRecordType(m.TypeCode) ? 0.0038 : 0.00015;
+    const double threshold = MetricByDefault(m.TypeCode) ? 0.0038 : 0.00015;
     return c >= threshold ? c : 0;
 }
 
 bool ReadingsCorrected(const TThdInfo& m) {
+    if (ExactReadings(m)) return true;
     // A multi-start lead always needs the correction, even below the threshold.
-    return HasHelixCorrection(m.TypeCode) && (HelixComp(m) > 0 || m.Starts > 1);
+    return ThreadTypeOf(m.TypeCode).helixCorrection && (HelixComp(m) > 0 || m.Starts > 1);
 }
 
 double WireReadingAt(const TThdInfo& m, double pd) {
@@ -214,7 +227,7 @@ void UnifyGaugeWireSizes(TTInfo& rec) {
 std::vector<double> OfferedWireSizes(const TTInfo& rec) {
     const TThdInfo& ext = rec.ExtThd;
     // The list is in inches; a millimetre thread compares and keeps it in millimetres.
-    const double scale = IsMetricRecordType(ext.TypeCode) ? kMmPerInch : 1.0;
+    const double scale = MetricByDefault(ext.TypeCode) ? kMmPerInch : 1.0;
     const std::vector<double>& t = StandardWires();
     std::vector<double> sizes;
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
@@ -225,7 +238,7 @@ std::vector<double> OfferedWireSizes(const TTInfo& rec) {
 }
 
 double ToRecordUnits(const TThdInfo& ext, double value, bool metricDisplay) {
-    const bool metricRecord = IsMetricRecordType(ext.TypeCode);
+    const bool metricRecord = MetricByDefault(ext.TypeCode);
     if (metricDisplay) return metricRecord ? value : value / kMmPerInch;
     return metricRecord ? value * kMmPerInch : value;
 }

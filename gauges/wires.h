@@ -2,23 +2,36 @@
 // Measuring wires: readings over three wires, helix compensation and angle,
 // the standard wire list. Results are in the member's units.
 
+#include "gauges/helix_exact.h"
+
 #include <string>
 #include <vector>
 
 class TThdInfo;
 class TTInfo;
 
+// True when the owner asks for the exact geometry (WireHelix::Exact) and the
+// member's form has readings over wires.
+bool ExactReadings(const TThdInfo& m);
+// The member's flanks, pitch and lead as the exact readings take them.
+HelicoidForm HelicoidOf(const TThdInfo& m);
+
 // The reading over wires of size wire at pitch diameter e, unrounded: the
 // formula the readings below round. corrected adds the helix (lead angle)
-// correction where the form has one.
+// correction where the form has one: the standard formula's term, or under
+// ExactReadings the exact seat of the wires (0 where none can be found).
 double ReadingOverWires(const TThdInfo& m, double e, double wire, bool corrected);
 // Reading over the current wire at pitch diameter pd, without helix correction.
 double WireReading(const TThdInfo& m, double pd);
-// The same with the helix (lead angle) correction; 0 for the buttress form.
+// The same with the helix (lead angle) correction; 0 for the buttress form
+// under the standard formula.
 double HelixWireReading(const TThdInfo& m, double pd);
+// The correction at the gauge's (or the limit's) pitch diameter; under the
+// standard formula 0 below its threshold, under the exact geometry always.
 double HelixComp(const TThdInfo& m);
 // True when the member's readings carry the helix correction: the compensation
-// is shown, or the thread has more than one start. Every reading follows it.
+// is shown, the thread has more than one start, or the readings are exact.
+// Every reading follows it.
 bool ReadingsCorrected(const TThdInfo& m);
 // Reading at pitch diameter pd, corrected when ReadingsCorrected says so.
 double WireReadingAt(const TThdInfo& m, double pd);

@@ -7,6 +7,7 @@
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "pages/result_pages.h"
 #include "pipe/pipe_text.h"
 
 #include <cstddef>
@@ -26,11 +27,6 @@ void AddLine(std::string& text, const std::string& line) {
 
 std::string Tabbed(const std::string& left, const std::string& right) {
     return left + "\t" + right;
-}
-
-// A member without a wire (an internal thread) has no reading.
-double MinWireReading(const TThdInfo& m) {
-    return m.CurWire == 0 ? 0 : WireReadingAt(m, m.PD.Min);
 }
 
 std::string RingText(TThdInfo& m) {

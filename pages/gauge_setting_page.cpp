@@ -130,6 +130,5 @@ double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text) {
     double v = 0;
     if (!ParseDecimal(t, v) || v < 0) return -1;
     const double inches = mm ? v / kMmPerInch : v;
-    const uint16_t type = rec.ExtThd.TypeCode;
-    return type == kTypeM || type == kTypeMJ || type == kType30Deg ? inches * kMmPerInch : inches;
+    return HoldsMillimetres(rec.ExtThd.TypeCode) ? inches * kMmPerInch : inches;
 }

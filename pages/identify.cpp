@@ -108,7 +108,7 @@ bool Calculated(const IdentifyQuery& q, const Candidate& c, IdentifyMatch& m) {
     } else {
         TThdInfo& t = q.internal ? rec.IntThd : rec.ExtThd;
         const TDimLimits& d = q.internal ? t.Minor : t.Major;
-        m.metric = t.TypeCode == kTypeM || t.TypeCode == kTypeMJ;
+        m.metric = MetricByDefault(t.TypeCode);
         const double toInch = m.metric ? 1 / kMmPerInch : 1;
         m.diaMin = d.Min * toInch;
         m.diaMax = d.Max * toInch;

@@ -6,6 +6,7 @@
 #include "gauges/wires.h"
 #include "pages/iso1502_page.h"
 #include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,6 +191,7 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
         return page;
     }
     page.wire = ext.CurWire;
+    if (entry.overWires) page.readingsLine = WireReadingsLine(rec);
     if (entry.overWires && !Trim(entry.wireText).empty()) {
         std::vector<double> wire;
         // The current wire is always taken, even where it lies outside the range.

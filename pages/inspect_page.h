@@ -23,9 +23,10 @@ struct InspectEntry {
 };
 
 struct InspectPageText {
-    std::string message; // why the entry is refused; empty when it was checked
-    TextGrid grid;       // row 0 the headings; the limits, each reading, the summary
-    std::string verdict; // the overall verdict as one line
+    std::string message;      // why the entry is refused; empty when it was checked
+    TextGrid grid;            // row 0 the headings; the limits, each reading, the summary
+    std::string verdict;      // the overall verdict as one line
+    std::string readingsLine; // readings over wires: the lead-angle correction they carry
     // The values behind the texts, in the thread's units.
     std::vector<double> readings; // as entered (readings over wires or PDs)
     std::vector<double> measuredPDs;

@@ -123,7 +123,7 @@ std::string Iso1502Text(double mm) {
 }
 
 bool HasIso1502Page(const TTInfo& rec) {
-    return !rec.Pipe && (rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ);
+    return !rec.Pipe && ThreadTypeOf(rec.ExtThd.TypeCode).iso1502Page;
 }
 
 Iso1502PageText BuildIso1502Page(const TTInfo& rec, bool withTips) {

@@ -21,10 +21,6 @@ const NewPDChoice& ChoiceOf(PDLimit limit) {
     return kChoices[static_cast<std::size_t>(limit) - 1];
 }
 
-bool MetricRecord(uint16_t typeCode) {
-    return typeCode == kTypeM || typeCode == kTypeMJ;
-}
-
 // Texts of the member the limit belongs to, in the display unit.
 std::string Dim(const TTInfo& rec, PDLimit limit, double value) {
     const bool external = limit == PDLimit::ExtMax || limit == PDLimit::ExtMin;
@@ -104,7 +100,7 @@ std::string WalkMessage(const TTInfo& rec, PDLimit limit, double target, const P
 // In the record's own unit: the diameter box and the limits as the standard gives them.
 std::string Note(const TTInfo& rec, PDLimit limit, double target, const std::string& diameter,
                  const std::string& was) {
-    const ScopedDisplayUnit unit(MetricRecord(rec.ExtThd.TypeCode));
+    const ScopedDisplayUnit unit(MetricByDefault(rec.ExtThd.TypeCode));
     const std::string caption = ChoiceOf(limit).caption;
     return "Re-evaluated for " + caption.substr(caption.find(' ') + 1) + " " +
            Trim(Dim(rec, limit, target)) + ": nominal diameter " + diameter +
@@ -125,7 +121,7 @@ const NewPDChoice* NewPDChoiceOfOption(const std::string& option) {
 }
 
 double PDWalkTolerance(uint16_t typeCode) {
-    return MetricRecord(typeCode) ? kPDWalkToleranceMM : kPDWalkToleranceInch;
+    return MetricByDefault(typeCode) ? kPDWalkToleranceMM : kPDWalkToleranceInch;
 }
 
 NewPDFit FitToNewPD(const ParameterEntry& entry, PDLimit limit, const std::string& targetText,
@@ -151,7 +147,7 @@ NewPDFit FitToNewPD(const ParameterEntry& entry, PDLimit limit, const std::strin
     // run the diameter down to nothing.
     const double target = WireEntryToRecordUnits(rec, targetText, metricDisplay);
     const uint16_t type = rec.ExtThd.TypeCode;
-    const bool metricRecord = MetricRecord(type);
+    const bool metricRecord = MetricByDefault(type);
     if (!(target > 0)) {
         fit.message = "Can not re-evaluate. Invalid PD value: " + Trim(targetText);
         return fit;

@@ -13,19 +13,23 @@
 
 namespace {
 
-const std::vector<ThreadTypeEntry> kTypeEntries = {
-    {"UN Threads", "UN", kTypeUN},
-    {"UNR Threads", "UNR", kTypeUNR},
-    {"UNJ Threads", "UNJ", kTypeUNJ},
-    {"ACME Threads", "ACME", kTypeAcme},
-    {"Stub Acme Threads", "STUB", kTypeStub},
-    {"SAM #1 (Stub Acme Modified #1)", "SAM1", kTypeSAM1},
-    {"SAM #2 (Stub Acme Modified #2)", "SAM2", kTypeSAM2},
-    {"M Series Metric", "M", kTypeM},
-    {"MJ Series Metric", "MJ", kTypeMJ},
-    {"7x45 Buttress Threads", "745BUTT", kTypeButt},
-    {"General Purpose Pipe Threads", "NPT", kTypeNPT},
-};
+// The thread type list: the types the table gives a list caption, in code order.
+const std::vector<ThreadTypeEntry>& TypeEntries() {
+    static const std::vector<ThreadTypeEntry> entries = [] {
+        std::vector<ThreadTypeEntry> list;
+        for (const ThreadType& t : ThreadTypes())
+            if (t.listCaption) list.push_back({t.listCaption, t.name, t.code});
+        return list;
+    }();
+    return entries;
+}
+
+const ThreadType& TypeAt(int typeIndex) {
+    const auto& entries = TypeEntries();
+    return typeIndex >= 0 && typeIndex < static_cast<int>(entries.size())
+               ? ThreadTypeOf(entries[static_cast<std::size_t>(typeIndex)].typeCode)
+               : ThreadTypeOf(0);
+}
 
 // The nominal pipe sizes of ASME B1.20.1 and their size keys; each kind offers a
 // contiguous run of this list.
@@ -64,10 +68,6 @@ void SetGradeCode(TThdInfo& member, const std::string& tol) {
         member.ClassCode = static_cast<uint16_t>(8 + (tol[0] - '3'));
 }
 
-bool IsMetric(uint16_t typeCode) {
-    return typeCode == kTypeM || typeCode == kTypeMJ;
-}
-
 // "0.0003" for a coating box: the value without sign or trailing zeros.
 std::string PlainDecimal(double v) {
     std::string t = Trim(FormatFixed(v, 0, 6));
@@ -96,52 +96,31 @@ std::string CoatingCheck(const ParameterEntry& e) {
 } // namespace
 
 const std::vector<ThreadTypeEntry>& ThreadTypeEntries() {
-    return kTypeEntries;
+    return TypeEntries();
 }
 
 int TypeEntryIndex(uint16_t typeCode) {
-    for (std::size_t i = 0; i < kTypeEntries.size(); ++i)
-        if (kTypeEntries[i].typeCode == typeCode) return static_cast<int>(i);
+    const auto& entries = TypeEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].typeCode == typeCode) return static_cast<int>(i);
     return -1;
 }
 
 std::string UnavailableTypeMessage(uint16_t typeCode, const std::string& typeName) {
     const int i = TypeEntryIndex(typeCode);
     if (i < 0) return "Unknown thread type: " + typeName;
-    return std::string(kTypeEntries[static_cast<std::size_t>(i)].caption) +
-           " can not be calculated in this version.";
+    return std::string(TypeAt(i).listCaption) + " can not be calculated in this version.";
 }
 
 std::vector<ClassEntry> ClassEntries(int typeIndex) {
-    if (typeIndex < 0 || typeIndex >= static_cast<int>(kTypeEntries.size())) return {};
-    switch (kTypeEntries[static_cast<std::size_t>(typeIndex)].typeCode) {
-    case kTypeUN:
-    case kTypeUNR:
-        return {{"Class 1", "1"}, {"Class 2", "2"}, {"Class 3", "3"}};
-    case kTypeUNJ:
-        return {{"Class 3", "3"}};
-    case kTypeAcme:
-        return {{"Class 2G", "2G"}, {"Class 3G", "3G"}, {"Class 4G", "4G"}, {"Class 5G", "5G"}};
-    case kTypeStub:
-    case kTypeSAM1:
-    case kTypeSAM2:
-        return {{"Class 2G", "2G"}, {"Class 3G", "3G"}, {"Class 4G", "4G"}};
-    case kTypeButt:
-        return {{"Class 2", "2"}, {"Class 3", "3"}};
-    case kTypeNPT:
-        return {
-            {"NPT", "NPT"}, {"NPSC", "NPSC"}, {"NPTR", "NPTR"}, {"NPSM", "NPSM"}, {"NPSL", "NPSL"}};
-    default:
-        return {};
-    }
+    std::vector<ClassEntry> entries;
+    for (const ClassOffer& c : TypeAt(typeIndex).classes)
+        entries.push_back({c.caption, c.text});
+    return entries;
 }
 
 int DefaultClassEntry(int typeIndex) {
-    const uint16_t code = typeIndex >= 0 && typeIndex < static_cast<int>(kTypeEntries.size())
-                              ? kTypeEntries[static_cast<std::size_t>(typeIndex)].typeCode
-                              : 0;
-    // Class 2 is the general-purpose unified class.
-    return code == kTypeUN || code == kTypeUNR ? 1 : 0;
+    return TypeAt(typeIndex).defaultClass;
 }
 
 std::string ClassRefusal(int typeIndex, const std::string& classText) {
@@ -153,13 +132,8 @@ std::string ClassRefusal(int typeIndex, const std::string& classText) {
         if (c.classText == wanted) return {};
         offered += (offered.empty() ? "" : ", ") + c.classText;
     }
-    return std::string(kTypeEntries[static_cast<std::size_t>(typeIndex)].caption) +
-           " have no class " + wanted + " (classes: " + offered + ")";
-}
-
-bool CustomLOEAllowed(uint16_t typeCode) {
-    return typeCode == kTypeUN || typeCode == kTypeUNR || typeCode == kTypeUNJ ||
-           typeCode == kTypeMJ;
+    return std::string(TypeAt(typeIndex).listCaption) + " have no class " + wanted +
+           " (classes: " + offered + ")";
 }
 
 std::vector<std::string> PipeSizeTexts(int kindIndex) {
@@ -217,16 +191,17 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
         return r;
     }
 
-    if (e.typeIndex < 0 || e.typeIndex >= static_cast<int>(kTypeEntries.size())) {
+    if (e.typeIndex < 0 || e.typeIndex >= static_cast<int>(TypeEntries().size())) {
         r.message = "Unknown thread type: " + std::to_string(e.typeIndex);
         return r;
     }
-    const bool metric = IsMetric(kTypeEntries[static_cast<std::size_t>(e.typeIndex)].typeCode);
+    const ThreadType& type = TypeAt(e.typeIndex);
+    const bool metric = type.metricByDefault;
     if (!DiameterInRange(d, metric)) {
         r.message = kInvalidDiameterMessage;
         return r;
     }
-    rec.SetThreadType(kTypeEntries[static_cast<std::size_t>(e.typeIndex)].typeName);
+    rec.SetThreadType(type.name);
     if (rec.Pipe) rec.Pipe->SizeText = e.pipeSizeText;
 
     // Checked as a double: a float cannot hold every parseable value.
@@ -241,7 +216,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
         return r;
     }
 
-    if (IsMetric(rec.ExtThd.TypeCode)) {
+    if (type.metricByDefault) {
         const TolClassCheck in = CheckTolClass(rec.ExtThd.TypeCode, e.intTolText, true);
         const TolClassCheck ex = CheckTolClass(rec.ExtThd.TypeCode, e.extTolText, false);
         for (const TolClassCheck* c : {&in, &ex})
@@ -250,13 +225,13 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
                 return r;
             }
         // MJ has no engagement groups, only the custom engagement below.
-        const bool mj = rec.ExtThd.TypeCode == kTypeMJ;
-        SetMetricInputs(rec, in.text, ex.text, mj ? kNormalLOE : e.metricLOE, e.leftHand);
+        const bool groups = type.engagement == Engagement::Group;
+        SetMetricInputs(rec, in.text, ex.text, groups ? e.metricLOE : kNormalLOE, e.leftHand);
     } else {
         rec.SetClass(e.classText);
     }
     // A custom option left checked by a type chosen earlier does not count.
-    if (e.customLOE && CustomLOEAllowed(rec.ExtThd.TypeCode)) {
+    if (e.customLOE && CustomLOEAllowed(type.code)) {
         // An empty or zero box would quietly tolerate the thread for no engagement.
         const double loe = DecimalOf(e.loeText);
         if (!LOEInRange(loe, d)) {
@@ -310,7 +285,7 @@ bool LOEInRange(double loe, double diameter) {
 }
 
 std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitch) {
-    if (!IsMetric(typeCode)) return {};
+    if (!MetricByDefault(typeCode)) return {};
     // The pitch is held in single precision: 0.2 comes back as 0.2000000030.
     const double p = static_cast<float>(pitch);
     if (!(p >= static_cast<float>(kIsoMinPitchMM) && p <= static_cast<float>(kIsoMaxPitchMM)))
@@ -358,25 +333,14 @@ ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText) {
     if (wanted.empty())
         c.note = "No class given: " + used;
     else
-        c.note = std::string(kTypeEntries[static_cast<std::size_t>(typeIndex)].caption) +
-                 " have no class " + wanted + ": " + used;
+        c.note =
+            std::string(TypeAt(typeIndex).listCaption) + " have no class " + wanted + ": " + used;
     return c;
 }
 
 GaugeClassChoice GaugeClassOptions(uint16_t typeCode) {
-    switch (typeCode) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeM:
-    case kTypeMJ:
-    case kTypeButt:
-        return {true, true, true, 1};
-    case kTypeNPT:
-        return {false, false, true, 1};
-    default:
-        return {false, true, false, 0};
-    }
+    const GaugeClassOffer& g = ThreadTypeOf(typeCode).gaugeClasses;
+    return {g.showW, g.showX, g.checkW, g.classW};
 }
 
 GaugeClassChoice GaugeClassOptions(uint16_t typeCode, bool classX) {
@@ -412,7 +376,7 @@ RestoredPage RestorePage(const TTInfo& rec) {
     p.startsIndex = rec.Starts >= 1 && rec.Starts <= 6 ? rec.Starts - 1 : 0;
     p.coated = rec.Coating > 0;
     if (p.coated) p.coatingText = PlainDecimal(rec.Coating);
-    p.metric = IsMetric(rec.ExtThd.TypeCode);
+    p.metric = MetricByDefault(rec.ExtThd.TypeCode);
     if (p.metric) {
         p.intTolText = rec.IntThd.TolInfoText();
         p.extTolText = rec.ExtThd.TolInfoText();

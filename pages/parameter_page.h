@@ -9,7 +9,9 @@
 
 class TTInfo;
 
-// One entry of the thread type list.
+// One entry of the thread type list: a type of the thread type table that
+// has a list caption. (CustomLOEAllowed and the other facts of a type are
+// the table's, core/thread_types.h.)
 struct ThreadTypeEntry {
     const char* caption;  // "UN Threads" ...
     const char* typeName; // what SetThreadType takes: "UN" ... "NPT"
@@ -39,11 +41,6 @@ int DefaultClassEntry(int typeIndex);
 // 4G, 5G)". Empty when the list holds it or the type has no list.
 std::string ClassRefusal(int typeIndex, const std::string& classText);
 
-// Whether a custom length of engagement is taken for the type. Acme, stub
-// Acme and buttress tolerances hold for their standard engagement only; M
-// takes its engagement group; pipe threads have none.
-bool CustomLOEAllowed(uint16_t typeCode);
-
 // Pipe kinds in list order: NPT, NPSC, NPTR, NPSM, NPSL.
 // The sizes offered for a kind ("1/16" ... "24 OD"), and the size key (inches) of one.
 std::vector<std::string> PipeSizeTexts(int kindIndex);
@@ -72,6 +69,8 @@ struct ParameterEntry {
     std::string extTolText = "6g6g"; // (the engagement group's shift included)
     int metricLOE = 1;               // MetricLOEGroup: 0 short, 1 normal, 2 long
     bool leftHand = false;
+
+    bool operator==(const ParameterEntry&) const = default;
 };
 
 struct SetUpResult {

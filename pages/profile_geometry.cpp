@@ -16,45 +16,6 @@ double Tan(double degrees) {
     return std::tan(degrees * std::numbers::pi / 180);
 }
 
-struct Form {
-    double left, right; // flank angles
-    double pdDepth;     // basic pitch diameter D - pdDepth P
-    double minorDepth;  // basic minor diameter D - minorDepth P
-};
-
-// The basic forms: 60-degree H = 0.866025P with the pitch diameter 3H/4 and
-// the minor 5H/4 below the major (ASME B1.1, ISO 68-1); Acme half depth 0.5P
-// (ASME B1.5); stub Acme 0.3P and the modified forms 0.375P, 0.25P (ASME B1.8);
-// buttress 0.6P with flanks of 7 and 45 degrees (ASME B1.9).
-bool FormOf(uint16_t type, Form& f) {
-    switch (type) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
-    case kTypeM:
-    case kTypeMJ:
-        f = {30, 30, 0.649519, 1.082532};
-        return true;
-    case kTypeAcme:
-        f = {14.5, 14.5, 0.5, 1.0};
-        return true;
-    case kTypeStub:
-        f = {14.5, 14.5, 0.3, 0.6};
-        return true;
-    case kTypeSAM1:
-        f = {14.5, 14.5, 0.375, 0.75};
-        return true;
-    case kTypeSAM2:
-        f = {14.5, 14.5, 0.25, 0.5};
-        return true;
-    case kTypeButt:
-        f = {7, 45, 0.6, 1.2};
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A limit of 0 is one the standard leaves open: the other limit stands in.
 double Or(double value, double other) {
     return value != 0 ? value : other;
@@ -111,24 +72,24 @@ ProfileGeometry BuildProfileGeometry(TTInfo& rec, bool metricDisplay) {
     ProfileGeometry g;
     TThdInfo& ext = rec.ExtThd;
     TThdInfo& in = rec.IntThd;
-    Form f;
-    if (rec.Pipe || !FormOf(ext.TypeCode, f) || !(ext.Pitch() > 0)) return g;
+    const ProfileForm& f = ThreadTypeOf(ext.TypeCode).profile;
+    if (rec.Pipe || !(f.pdDepth > 0) || !(ext.Pitch() > 0)) return g;
     const ScopedDisplayUnit unit(metricDisplay);
-    const bool metric = ext.TypeCode == kTypeM || ext.TypeCode == kTypeMJ;
-    const double k = metric ? 1 / kMmPerInch : 1; // the record's unit to inches
+    // The record's unit to inches.
+    const double k = HoldsMillimetres(ext.TypeCode) ? 1 / kMmPerInch : 1;
     const double p = ext.Pitch() * k;
     const double d = rec.NomDia * k;
     g.available = true;
     g.pitch = p;
-    g.leftFlank = f.left;
-    g.rightFlank = f.right;
+    g.leftFlank = f.leftFlank;
+    g.rightFlank = f.rightFlank;
     g.title = DesignationText(in) + " / " + DesignationText(ext);
 
     const auto outline = [&](double pd, double major, double minor) {
-        return ThreadOutline(p, pd * k, major * k, minor * k, f.left, f.right, g.pitches);
+        return ThreadOutline(p, pd * k, major * k, minor * k, f.leftFlank, f.rightFlank, g.pitches);
     };
-    g.basic =
-        ThreadOutline(p, d - f.pdDepth * p, d, d - f.minorDepth * p, f.left, f.right, g.pitches);
+    g.basic = ThreadOutline(p, d - f.pdDepth * p, d, d - f.minorDepth * p, f.leftFlank,
+                            f.rightFlank, g.pitches);
     // The external thread's root and the internal thread's root are not held by
     // every standard: the open limit takes the other one's value.
     g.extMax = outline(ext.PD.Max, ext.Major.Max, Or(ext.Minor.Max, ext.Minor.Min));

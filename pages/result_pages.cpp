@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// An internal member has no wire: its readings show "  N/A".
 double MinWireReading(const TThdInfo& m) {
     return m.CurWire == 0 ? 0 : WireReadingAt(m, m.PD.Min);
 }
+
+namespace {
 
 TextGrid ThreadGrid(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
@@ -126,9 +125,7 @@ void NoteMissingTols(GaugePageText& p, const TThdInfo& go) {
 }
 
 std::string NameText(TTInfo& rec) {
-    const uint16_t t = rec.ExtThd.TypeCode;
-    const bool both = t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM ||
-                      t == kTypeMJ || rec.Coating > 0;
+    const bool both = MembersDesignatedApart(rec.ExtThd.TypeCode) || rec.Coating > 0;
     std::string name;
     if (both) {
         name = DesignationText(rec.IntThd);
@@ -187,7 +184,13 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
     r.unit = UnitText(metricDisplay);
     r.wireSize1 = DimText(rec.GoSetPlug, 5, rec.GoSetPlug.CurWire);
     r.wireSize2 = DimText(rec.GoPlug, 5, rec.GoPlug.CurWire);
+    if (!rec.Pipe) r.readingsLine = WireReadingsLine(rec);
     return r;
+}
+
+std::string WireReadingsLine(const TTInfo& rec) {
+    return rec.Helix == WireHelix::Exact ? "Wire readings: exact geometry"
+                                         : "Wire readings: standard formula";
 }
 
 std::string OutOfDateCaption(const std::string& caption) {

@@ -47,6 +47,9 @@ struct ResultPagesText {
     std::string wireSize2;   // wire-size box of the plug page
     std::vector<std::string> wireList;
     std::string unit; // UnitText of the display unit
+    // Which lead-angle correction the readings carry (WireReadingsLine); empty
+    // for a thread without readings over wires.
+    std::string readingsLine;
 };
 
 // Why a gauge's tolerances show "N/A", the line its page and the gauge report
@@ -55,6 +58,10 @@ struct ResultPagesText {
 // tolerances a row leaves out ("no class X pitch diameter tolerance for this
 // thread — see Help › Tables"); empty when every tolerance is there.
 std::string GaugeTolNote(const TThdInfo& go);
+
+// The reading over wires at the member's minimum pitch diameter; 0 (shown
+// "N/A") for a member without a wire, an internal thread.
+double MinWireReading(const TThdInfo& m);
 
 // "ANSI Table Data - " or "Calculated Data - " + file name.
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName);
@@ -69,6 +76,10 @@ inline const char* const kOutOfDateNote =
 // empty: plcalc shows none, and a batch builds thousands of pages.
 ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay,
                                  bool withTips = true);
+
+// "Wire readings: standard formula" or "Wire readings: exact geometry": the
+// line the pages and reports with readings over wires show under them.
+std::string WireReadingsLine(const TTInfo& rec);
 
 // "in" or "mm": the display unit as the status line shows it.
 std::string UnitText(bool metricDisplay);

@@ -8,56 +8,46 @@
 
 namespace {
 
-const std::vector<SetDimTypeEntry> kTypes = {
-    {"UN Threads", "UN", kTypeUN},
-    {"UNR Threads", "UNR", kTypeUNR},
-    {"UNJ Threads", "UNJ", kTypeUNJ},
-    {"ACME Threads", "ACME", kTypeAcme},
-    {"Stub Acme Threads", "STUB", kTypeStub},
-    {"SAM #1 (Stub Acme Modified #1)", "SAM1", kTypeSAM1},
-    {"SAM #2 (Stub Acme Modified #2)", "SAM2", kTypeSAM2},
-    {"M Series Metric", "M", kTypeM},
-    {"MJ Series Metric", "MJ", kTypeMJ},
-    {"7x45 Buttress Thread", "745BUTT", kTypeButt},
-    {"30 Degree Trapezoidal Metric", "30DEG", kType30Deg},
-    {"55 Degree Thread", "55DEG", kType55Deg},
-};
-
-bool MetricType(uint16_t code) {
-    return code == kTypeM || code == kTypeMJ || code == kType30Deg;
+// The types the table gives a Set Dim caption, in code order.
+const std::vector<SetDimTypeEntry>& Types() {
+    static const std::vector<SetDimTypeEntry> entries = [] {
+        std::vector<SetDimTypeEntry> list;
+        for (const ThreadType& t : ThreadTypes())
+            if (t.setDimCaption) list.push_back({t.setDimCaption, t.name, t.code});
+        return list;
+    }();
+    return entries;
 }
 
 } // namespace
 
 const std::vector<SetDimTypeEntry>& SetDimTypes() {
-    return kTypes;
+    return Types();
 }
 
 std::string SetDimPitchCaption(int typeIndex) {
-    const bool metric = typeIndex >= 0 && typeIndex < static_cast<int>(kTypes.size()) &&
-                        MetricType(kTypes[static_cast<std::size_t>(typeIndex)].typeCode);
+    const bool metric = typeIndex >= 0 && typeIndex < static_cast<int>(Types().size()) &&
+                        HoldsMillimetres(Types()[static_cast<std::size_t>(typeIndex)].typeCode);
     return metric ? "Thread Pitch in mm:" : "Threads / Inch:";
 }
 
 int SetDimTypeIndexOfName(const std::string& name) {
-    const std::string upper = UpperCase(Trim(name));
-    const uint16_t code =
-        upper == "BUTT" ? static_cast<uint16_t>(kTypeButt) : TypeCodeOfName(upper);
-    for (std::size_t i = 0; i < kTypes.size(); ++i)
-        if (kTypes[i].typeCode == code) return static_cast<int>(i);
+    const uint16_t code = TypeCodeOfOptionName(Trim(name));
+    for (std::size_t i = 0; i < Types().size(); ++i)
+        if (Types()[i].typeCode == code) return static_cast<int>(i);
     return -1;
 }
 
 SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec) {
     SetDimOutcome r;
-    const uint16_t t = kTypes[static_cast<std::size_t>(e.typeIndex)].typeCode;
+    const uint16_t t = Types()[static_cast<std::size_t>(e.typeIndex)].typeCode;
     // An empty or non-numeric entry reads as 0: not entered.
     const double pitch = TextToFloat(Trim(e.pitchText));
     const double extPD = TextToFloat(Trim(e.extPDText));
     const double intPD = TextToFloat(Trim(e.intPDText));
     // Beyond the ranges a thread takes the arithmetic gives nonsense: a
     // pitch held as infinity, a setting of three hundred digits.
-    const bool metric = MetricType(t);
+    const bool metric = HoldsMillimetres(t);
     const std::string unit = metric ? " mm" : " in";
     if (pitch > 0 && !PitchInRange(pitch, metric)) {
         r.message = metric ? "Can not Calculate! Invalid Pitch: a pitch is at most " +
@@ -75,7 +65,7 @@ SetDimOutcome RunSetDim(const SetDimEntry& e, TTInfo& rec) {
     const SetDimResult result = SetUpSetDim(rec, t, pitch, extPD, intPD, &r.internalOnly);
     r.message = SetDimMessage(result);
     if (!r.message.empty()) return r;
-    if (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || t == kTypeM || t == kTypeMJ)
+    if (MembersDesignatedApart(t))
         r.name = DesignationText(rec.IntThd) + "  /  " + DesignationText(rec.ExtThd);
     else
         r.name = DesignationText(rec.ExtThd);

@@ -18,15 +18,10 @@ constexpr double kOnLimit = 1e-9;
 // with far less tapping torque.
 constexpr double kAimPercent = 75;
 
-bool MetricType(uint16_t type) {
-    return type == kTypeM || type == kTypeMJ;
-}
-
 } // namespace
 
 bool HasTapDrills(const TTInfo& rec) {
-    const uint16_t t = rec.IntThd.TypeCode;
-    return !rec.Pipe && (t == kTypeUN || t == kTypeUNR || t == kTypeUNJ || MetricType(t));
+    return !rec.Pipe && ThreadTypeOf(rec.IntThd.TypeCode).tapDrills;
 }
 
 double PercentOfThread(double basicMajor, double pitch, double drill) {
@@ -37,7 +32,7 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     std::vector<TapDrill> drills;
     if (!HasTapDrills(rec)) return drills;
     const TThdInfo& in = rec.IntThd;
-    const bool metric = MetricType(in.TypeCode);
+    const bool metric = MetricByDefault(in.TypeCode);
     const TableFile file("drills.bin", kDrillRecord);
     for (std::size_t i = 0; i < file.count(); ++i) {
         const TableRecord r = file.record(i);

@@ -16,10 +16,6 @@
 
 namespace {
 
-bool IsMetric(const TTInfo& rec) {
-    return rec.ExtThd.TypeCode == kTypeM || rec.ExtThd.TypeCode == kTypeMJ;
-}
-
 // The file holds a computed value (the standard engagement, the best wire) in
 // the six decimals of FloatText, and a value the user gave as exactly as
 // StoredNumberText needs; the two are told apart by that text, so a standard
@@ -51,8 +47,13 @@ LoadResult Refused(std::string message) {
 
 bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error) {
     IniFile ini(fileName);
+    WriteThreadInputs(rec, ini);
+    return ini.Save(error, IniFile::Folder::MustExist);
+}
+
+void WriteThreadInputs(const TTInfo& rec, IniFile& ini) {
     ini.WriteString("MAIN", "Thd Type", rec.TypeName);
-    if (IsMetric(rec)) {
+    if (MetricByDefault(rec.ExtThd.TypeCode)) {
         ini.WriteString("MAIN", "ExtTolInfo", rec.ExtThd.TolInfoText());
         ini.WriteString("MAIN", "IntTolInfo", rec.IntThd.TolInfoText());
         ini.WriteString("MAIN", "LOE Group", rec.LOEText.empty() ? "Standard" : rec.LOEText);
@@ -80,7 +81,6 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error) {
                                            : StoredNumberText(rec.ExtThd.CurWire));
     ini.WriteString("TIPS", "CurrentTip", rec.ExtThd.PointName);
     ini.WriteString("TIPS", "CurrentDia", StoredNumberText(rec.ExtThd.PointDia));
-    return ini.Save(error, IniFile::Folder::MustExist);
 }
 
 LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
@@ -97,7 +97,7 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
     if (type == 0) return Refused(UnavailableTypeMessage(type, typeName));
 
     std::string note;
-    if (IsMetric(rec)) {
+    if (MetricByDefault(type)) {
         // A class the grade dialog could not have made falls back to the
         // type's own, and the user is told.
         const MetricTolTexts defaults = DefaultMetricTols(type);
@@ -111,8 +111,9 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
         };
         const std::string ext = tolerance("ExtTolInfo", defaults.external, false);
         const std::string in = tolerance("IntTolInfo", defaults.internal, true);
-        const int group =
-            type == kTypeM ? MetricLOEGroupOf(ini.ReadString("MAIN", "LOE Group", "")) : kNormalLOE;
+        const int group = ThreadTypeOf(type).engagement == Engagement::Group
+                              ? MetricLOEGroupOf(ini.ReadString("MAIN", "LOE Group", ""))
+                              : kNormalLOE;
         SetMetricInputs(rec, in, ext, group, ini.ReadString("MAIN", "Left Hand", "0") == "1");
     } else {
         const std::string cls = ini.ReadString("MAIN", "Class", "");
@@ -137,9 +138,10 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
     // must not calculate what the page refuses.
     const double tpi = TextToFloat(ini.ReadString("MAIN", "TPI", "8"));
     const double dia = TextToFloat(ini.ReadString("MAIN", "Nom Dia", "1.0"));
-    if (!DiameterInRange(dia, IsMetric(rec))) return Refused(kInvalidDiameterMessage);
-    if (!rec.Pipe && !PitchInRange(tpi, IsMetric(rec))) return Refused(kInvalidPitchMessage);
-    if (PitchInRange(tpi, IsMetric(rec))) rec.SetTPI(static_cast<float>(tpi));
+    const bool metric = MetricByDefault(type);
+    if (!DiameterInRange(dia, metric)) return Refused(kInvalidDiameterMessage);
+    if (!rec.Pipe && !PitchInRange(tpi, metric)) return Refused(kInvalidPitchMessage);
+    if (PitchInRange(tpi, metric)) rec.SetTPI(static_cast<float>(tpi));
     if (!rec.Pipe)
         if (std::string range = StandardRangeRefusal(type, dia, tpi); !range.empty())
             return Refused(range);
@@ -178,7 +180,7 @@ void RestorePoint(TTInfo& rec, const IniFile& ini) {
     if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return;
     const double inches = TextToFloat(ini.ReadString("TIPS", "CurrentDia", "0.050"));
     if (inches <= 0) return;
-    const bool mm = rec.TypeCode == kTypeM || rec.TypeCode == kTypeMJ || rec.TypeCode == kType30Deg;
+    const bool mm = HoldsMillimetres(rec.TypeCode);
     // A point the thread no longer takes keeps the catalogue's choice.
     SetPointDia(rec, mm ? inches * 25.4 : inches);
 }

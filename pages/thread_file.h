@@ -4,11 +4,14 @@
 
 #include <string>
 
+class IniFile;
 class TTInfo;
 
 // Writes the record's inputs, with the gauge class of ClassW; false with a
 // reason naming the file on failure. The folder must exist: none is created.
 bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error);
+// The same sections into a file that holds more (a calibration file).
+void WriteThreadInputs(const TTInfo& rec, IniFile& ini);
 
 struct LoadResult {
     enum class Status {

@@ -2,24 +2,12 @@
 // "Ball Mic Calculation Report": the inputs and results of a ball
 // micrometer calculation with the operator's check list.
 
-#include <QString>
-
-#include <string>
+#include <QStringList>
 
 class TBallMic;
-class QWidget;
 class TReportWorks;
-struct TReportJob;
 
-// Kind kReportBallMic of the job's ball micrometer, one print job per copy;
-// false when the job has none.
-bool PrintBallMicReport(TReportWorks& rpt, TReportJob& job);
-// The report on Letter paper, portrait, as plcalc writes it. Needs a
-// QGuiApplication; false when the file cannot be written.
-bool WriteBallMicReportPdf(const TBallMic& bm, const QString& fileName,
-                           std::string* error = nullptr);
-// The print command of a window in ball micrometer mode: printed after the
-// print dialog, or shown in the preview.
-void PrintBallMic(QWidget* parent, const TBallMic& bm, bool previewMode);
+// One copy; PrintReport runs it.
+void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm);
 // The check list the operator ticks off.
 const QStringList& BallMicCheckList();

@@ -2,70 +2,37 @@
 // thread, plug gauges of the internal one, with their tolerances and readings.
 #include "report/thread_reports.h"
 
-#include "core/designation.h"
-#include "core/display_unit.h"
-#include "core/thread_record.h"
-#include "gauges/tolerance_text.h"
-#include "gauges/wires.h"
-#include "pages/result_pages.h"
+#include "pages/thread_report_rows.h"
+#include "report/report_page.h"
 #include "report/report_works.h"
 
-#include <QStringList>
-
 namespace {
-
-struct GaugeCells {
-    QString goValue, goTol, nogoValue, nogoTol;
-};
 
 // Lays out the gauge blocks; a block whose gauge has no tolerance set leaves
 // its tolerance columns empty, and the line under it says why.
 class GaugeReport {
 public:
-    GaugeReport(TReportWorks& rpt, TTInfo& rec) : rpt_(rpt), rec_(rec) {}
+    explicit GaugeReport(TReportWorks& rpt) : rpt_(rpt) {}
     void Print(const TReportJob& job);
 
 private:
-    void Heading(TThdInfo& m);
-    void BeginBlock(const QString& name, const TThdInfo& go);
-    void EndBlock(const TThdInfo& go);
+    void Heading(const std::vector<ReportRow>& lines);
+    void Block(const GaugeReportBlock& block);
+    void Row(const std::vector<std::string>& cells, bool tols);
     void Gap();
-    void Row(const QString& label, const GaugeCells& c);
-    GaugeCells Pitch(TThdInfo& go, TThdInfo& nogo);
-    GaugeCells WireReading(TThdInfo& go, TThdInfo& nogo);
-    GaugeCells Dia(TThdInfo& go, TThdInfo& nogo, double TDimLimits::*value,
-                   TDimLimits TThdInfo::*dim, int mode);
-    GaugeCells Values(TThdInfo& go, TThdInfo& nogo, int decimals, double goValue, double nogoValue);
-    void Rings();
-    void SetPlugs();
-    void Plugs();
-    QString CompensationNote();
 
     TReportWorks& rpt_;
-    TTInfo& rec_;
-    bool tols_ = true;   // of the block being printed
     bool noted_ = false; // the last block ended with its note line
 };
 
 // "EXTERNAL"/"INTERNAL" and the designation, or the plated limits side by
 // side; then the rule. Both sides look alike.
-void GaugeReport::Heading(TThdInfo& m) {
-    const QString designation = ReportText(DesignationText(m));
+void GaugeReport::Heading(const std::vector<ReportRow>& lines) {
     rpt_.SetFont(kReportSerif, 12);
     rpt_.BoldOn();
-    if (rec_.Coating > 0) {
-        auto note = [&](std::size_t i) {
-            return i < m.Notes.size() ? ReportText(m.Notes[i]) : QString();
-        };
-        for (std::size_t i = 0; i < 4; ++i) {
-            rpt_.PrintLeft(note(i));
-            rpt_.PrintTab(1, note(i + 5));
-            rpt_.NewLine();
-        }
-    } else {
-        rpt_.PrintLeft(m.IsInternal ? "INTERNAL" : "EXTERNAL");
-        rpt_.NewLine();
-        rpt_.PrintLeft(designation);
+    for (const auto& [left, right] : lines) {
+        rpt_.PrintLeft(ReportText(left));
+        if (!right.empty()) rpt_.PrintTab(1, ReportText(right));
         rpt_.NewLine();
     }
     rpt_.PlainFont();
@@ -74,17 +41,28 @@ void GaugeReport::Heading(TThdInfo& m) {
     rpt_.GotoXY(0, rpt_.GetY() + 0.05);
 }
 
-// The block title with the gauge's tolerances, and the table's heading row.
-void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go) {
+void GaugeReport::Row(const std::vector<std::string>& cells, bool tols) {
+    rpt_.PrintColumn(1, ReportText(cells[0]));
+    rpt_.PrintColumn(2, ReportText(cells[1]));
+    rpt_.PrintColumn(4, ReportText(cells[3]));
+    if (tols) {
+        rpt_.PrintColumn(3, ReportText(cells[2]));
+        rpt_.PrintColumn(5, ReportText(cells[4]));
+    }
+    rpt_.NextRow();
+}
+
+// The title with the gauge's tolerances, the table, and the line that says
+// why tolerances are missing, as its page says it, in the gap that follows
+// the block: the page keeps its length.
+void GaugeReport::Block(const GaugeReportBlock& block) {
     rpt_.BoldOn();
-    rpt_.PrintLeft(name + " " + ReportText(TolClassText(go)));
+    rpt_.PrintLeft(ReportText(block.title));
     rpt_.PlainFont();
-    tols_ = GaugeTolsFound(go);
-    if (tols_) {
-        const std::string lead = LeadTolText(go);
-        if (!lead.empty()) rpt_.PrintText("  Lead Tol: " + ReportText(lead));
+    if (block.tolerances) {
+        if (!block.leadTol.empty()) rpt_.PrintText(ReportText(block.leadTol));
         rpt_.GotoXY(4.5, rpt_.GetY());
-        rpt_.PrintText("Half Angle:  " + ReportText(HalfAngleTolText(go)));
+        rpt_.PrintText(ReportText(block.halfAngle));
     }
     rpt_.BoldOn();
     rpt_.NewLine();
@@ -94,20 +72,16 @@ void GaugeReport::BeginBlock(const QString& name, const TThdInfo& go) {
         rpt_.SetColumnAlign(c, kAlignCenter);
     rpt_.SetCellPadding(0.01);
     rpt_.BeginTable();
-    Row(QString(), {"GO", "Tols", "NOGO", "Tols"});
+    Row({"", "GO", "Tols", "NOGO", "Tols"}, block.tolerances);
     rpt_.PlainFont();
-}
-
-// The line that says why tolerances of the block are missing, as its page
-// says it, in the gap that follows the block: the page keeps its length.
-void GaugeReport::EndBlock(const TThdInfo& go) {
+    for (const std::vector<std::string>& row : block.rows)
+        Row(row, block.tolerances);
     rpt_.EndTable();
-    const std::string note = GaugeTolNote(go);
-    noted_ = !note.empty();
+    noted_ = !block.note.empty();
     if (!noted_) return;
     const QFont font = rpt_.ReportFont();
     rpt_.SetFont(kReportSerif, 9);
-    rpt_.PrintCenter(ReportText(note));
+    rpt_.PrintCenter(ReportText(block.note));
     rpt_.NewLine();
     rpt_.SetReportFont(font);
 }
@@ -117,123 +91,20 @@ void GaugeReport::Gap() {
     if (!noted_) rpt_.GotoXY(0, rpt_.GetY() + 0.1);
 }
 
-void GaugeReport::Row(const QString& label, const GaugeCells& c) {
-    rpt_.PrintColumn(1, label);
-    rpt_.PrintColumn(2, c.goValue);
-    rpt_.PrintColumn(4, c.nogoValue);
-    if (tols_) {
-        rpt_.PrintColumn(3, c.goTol);
-        rpt_.PrintColumn(5, c.nogoTol);
-    }
-    rpt_.NextRow();
-}
-
-GaugeCells GaugeReport::Pitch(TThdInfo& go, TThdInfo& nogo) {
-    return {ReportDim(go, 4, go.PD.Gage), ReportText(PDTolText(go)),
-            ReportDim(nogo, 4, nogo.PD.Gage), ReportText(PDTolText(nogo))};
-}
-
-GaugeCells GaugeReport::WireReading(TThdInfo& go, TThdInfo& nogo) {
-    return {ReportDim(go, 5, GageWireReading(go)), ReportText(PDTolText(go)),
-            ReportDim(nogo, 5, GageWireReading(nogo)), ReportText(PDTolText(nogo))};
-}
-
-GaugeCells GaugeReport::Dia(TThdInfo& go, TThdInfo& nogo, double TDimLimits::*value,
-                            TDimLimits TThdInfo::*dim, int mode) {
-    return {ReportDim(go, 4, (go.*dim).*value), ReportText(DiaTolText(go, mode)),
-            ReportDim(nogo, 4, (nogo.*dim).*value), ReportText(DiaTolText(nogo, mode))};
-}
-
-GaugeCells GaugeReport::Values(TThdInfo& go, TThdInfo& nogo, int decimals, double goValue,
-                               double nogoValue) {
-    return {ReportDim(go, decimals, goValue), QString(), ReportDim(nogo, decimals, nogoValue),
-            QString()};
-}
-
-void GaugeReport::Rings() {
-    TThdInfo& go = rec_.GoRing;
-    TThdInfo& nogo = rec_.NoGoRing;
-    BeginBlock("RING GAGE", go);
-    Row("Pitch Diameter", Pitch(go, nogo));
-    if (go.Major.Gage > 0)
-        Row("Major Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Major, 1));
-    if (go.Minor.Gage > 0)
-        Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
-    EndBlock(go);
-}
-
-void GaugeReport::SetPlugs() {
-    TThdInfo& go = rec_.GoSetPlug;
-    TThdInfo& nogo = rec_.NoGoSetPlug;
-    BeginBlock("SET PLUG GAGE", go);
-    Row("Pitch Diameter", Pitch(go, nogo));
-    Row("Wire Reading", WireReading(go, nogo));
-    Row("Helix Angle Comp", Values(go, nogo, 5, HelixComp(go), HelixComp(nogo)));
-    if (go.Major.GageTrunc > 0)
-        Row("Major Dia (Trunc)", Dia(go, nogo, &TDimLimits::GageTrunc, &TThdInfo::Major, 2));
-    Row("Major Dia (Full)", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Major, 1));
-    if (go.Minor.Gage > 0)
-        Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
-    Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    EndBlock(go);
-}
-
-void GaugeReport::Plugs() {
-    TThdInfo& go = rec_.GoPlug;
-    TThdInfo& nogo = rec_.NoGoPlug;
-    BeginBlock("PLUG GAGE", go);
-    Row("Pitch Diameter", Pitch(go, nogo));
-    Row("Wire Reading", WireReading(go, nogo));
-    Row("Helix Angle Comp", Values(go, nogo, 4, HelixComp(go), HelixComp(nogo)));
-    if (go.Major.Gage > 0)
-        Row("Major Dia (Full)", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Major, 1));
-    if (go.Minor.Gage > 0)
-        Row("Minor Diameter", Dia(go, nogo, &TDimLimits::Gage, &TThdInfo::Minor, 3));
-    if (go.TypeCode == kTypeMJ)
-        Row("Root Radius", Values(go, nogo, 4, go.RootRadMax, nogo.RootRadMax));
-    Row("Wire Size", Values(go, nogo, 5, go.CurWire, nogo.CurWire));
-    EndBlock(go);
-}
-
-// Says which printed wire readings carry the helix correction, by the same
-// rule the readings themselves follow.
-QString GaugeReport::CompensationNote() {
-    const struct {
-        const char* name;
-        TThdInfo& gauge;
-    } readings[] = {{"GO SET PLUG", rec_.GoSetPlug},
-                    {"NOGO SET PLUG", rec_.NoGoSetPlug},
-                    {"GO PLUG", rec_.GoPlug},
-                    {"NOGO PLUG", rec_.NoGoPlug}};
-    QStringList compensated;
-    int shown = 0;
-    for (const auto& r : readings) {
-        const double reading = GageWireReading(r.gauge);
-        if (reading == 0) continue;
-        ++shown;
-        if (ReadingsCorrected(r.gauge)) compensated << r.name;
-    }
-    if (shown == 0) return QString();
-    if (compensated.isEmpty()) return "NOTE: No Wire reading includes a helix angle compensation";
-    if (compensated.size() == shown)
-        return "NOTE: All Wire readings include the helix angle compensation factor";
-    return "NOTE: Only the Wire readings of the " + compensated.join(", ") +
-           " include the helix angle compensation factor";
-}
-
 void GaugeReport::Print(const TReportJob& job) {
+    const GaugeReportText text = BuildGaugeReport(*job.record, job.metricDisplay);
     rpt_.BeginReport();
-    PrintThreadInfo(rpt_, job);
+    PrintThreadInfo(rpt_, job, "Gage Dimensions Report");
     rpt_.AddTab(3.0, kAlignLeft);
     rpt_.NewLine();
-    Heading(rec_.ExtThd);
-    Rings();
+    Heading(text.externalHeading);
+    Block(text.rings);
     Gap();
-    SetPlugs();
+    Block(text.setPlugs);
     Gap();
-    Heading(rec_.IntThd);
-    Plugs();
-    rpt_.PrintCenter(CompensationNote());
+    Heading(text.internalHeading);
+    Block(text.plugs);
+    rpt_.PrintCenter(ReportText(text.compensationNote));
     // The footer starts on its own line; drawn at the note's line it would
     // print over it. A blank line before it only where the footer still fits.
     rpt_.NewLine();
@@ -244,13 +115,6 @@ void GaugeReport::Print(const TReportJob& job) {
 
 } // namespace
 
-void PrintGaugeReport(TReportWorks& rpt, TReportJob& job) {
-    job.kind = kReportGauge;
-    job.group = 0;
-    job.title = "Gage Dimensions Report";
-    const ScopedDisplayUnit unit(job.metricDisplay);
-    for (int copy = 0; copy < job.copies; ++copy) {
-        GaugeReport(rpt, *job.record).Print(job);
-        if (rpt.JobFailed()) break;
-    }
+void PrintGaugeReport(TReportWorks& rpt, const TReportJob& job) {
+    GaugeReport(rpt).Print(job);
 }

@@ -2,19 +2,18 @@
 // with their wear limits, as the "ISO 1502 Gauges" page shows them.
 #include "report/thread_reports.h"
 
-#include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "pages/iso1502_page.h"
+#include "pages/thread_report_rows.h"
+#include "report/report_page.h"
 #include "report/report_works.h"
 
-namespace {
-
-void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job) {
+void PrintIso1502Report(TReportWorks& rpt, const TReportJob& job) {
     const Iso1502PageText page = BuildIso1502Page(*job.record, false);
     rpt.BeginReport();
-    PrintThreadInfo(rpt, job);
+    PrintThreadInfo(rpt, job, "ISO 1502 Gauge Report");
     rpt.NewLine();
-    PrintLimitsHeading(rpt, *job.record);
+    PrintLimitsHeading(rpt, LimitsHeading(*job.record));
     if (!page.note.empty()) {
         rpt.PlainFont();
         rpt.PrintCenter(ReportText(page.note));
@@ -50,19 +49,4 @@ void PrintIso1502Page(TReportWorks& rpt, const TReportJob& job) {
     rpt.NewLine();
     PrintReportFooter(rpt);
     rpt.EndReport();
-}
-
-} // namespace
-
-void PrintIso1502Report(TReportWorks& rpt, TReportJob& job) {
-    job.kind = kReportIso1502;
-    job.group = 0;
-    job.title = "ISO 1502 Gauge Report";
-    // ISO 1502 gauges are millimetre gauges, whatever the window shows.
-    job.metricDisplay = true;
-    const ScopedDisplayUnit unit(true);
-    for (int copy = 0; copy < job.copies; ++copy) {
-        PrintIso1502Page(rpt, job);
-        if (rpt.JobFailed()) break;
-    }
 }

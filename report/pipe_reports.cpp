@@ -291,60 +291,18 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
     rpt.EndReport();
 }
 
-void RunPipeReport(TReportWorks& rpt, TReportJob& job, PipeReportGroup group) {
-    job.kind = kReportPipe;
-    job.group = group;
-    job.title = kPipeReportTitle;
-    if (job.record == nullptr) return;
-    const PipeReportLayout layout = BuildPipeReport(*job.record, group);
-    if (layout.group == kPipeReportNone) return;
-    job.group = layout.group;
-    const Picture picture = LoadPicture(layout.picture);
-    for (int copy = 0; copy < job.copies; ++copy) {
-        PrintOneCopy(rpt, layout, picture);
-        if (rpt.JobFailed()) break;
-    }
-}
-
 } // namespace
 
-void PrintNPTDimsReport(TReportWorks& rpt, TReportJob& job) {
-    RunPipeReport(rpt, job, kPipeReportDims);
-}
-
-void PrintNPTGaugeReport(TReportWorks& rpt, TReportJob& job) {
-    RunPipeReport(rpt, job, kPipeReportGauges);
-}
-
-void PrintNPTTolReport(TReportWorks& rpt, TReportJob& job) {
-    RunPipeReport(rpt, job, kPipeReportTols);
-}
-
-void PrintStraightPipeReport(TReportWorks& rpt, TReportJob& job) {
-    RunPipeReport(rpt, job, kPipeReportStraight);
-}
-
-bool PrintPipeReport(TReportWorks& rpt, TReportJob& job) {
+PipeReportGroup PipeReportOfJob(const TReportJob& job) {
     if (job.record == nullptr || job.group < kPipeReportDims || job.group > kPipeReportStraight)
-        return false;
-    if (BuildPipeReport(*job.record, static_cast<PipeReportGroup>(job.group)).group ==
-        kPipeReportNone)
-        return false;
-    switch (job.group) {
-    case kPipeReportDims:
-        PrintNPTDimsReport(rpt, job);
-        break;
-    case kPipeReportGauges:
-        PrintNPTGaugeReport(rpt, job);
-        break;
-    case kPipeReportTols:
-        PrintNPTTolReport(rpt, job);
-        break;
-    default:
-        PrintStraightPipeReport(rpt, job);
-        break;
-    }
-    return true;
+        return kPipeReportNone;
+    return BuildPipeReport(*job.record, static_cast<PipeReportGroup>(job.group)).group;
+}
+
+void PrintPipeReport(TReportWorks& rpt, const TReportJob& job) {
+    const PipeReportLayout layout =
+        BuildPipeReport(*job.record, static_cast<PipeReportGroup>(job.group));
+    PrintOneCopy(rpt, layout, LoadPicture(layout.picture));
 }
 
 void PrintNoteRef(TReportWorks& rpt, const QString& text) {

@@ -1,22 +1,22 @@
 #pragma once
-// The four pipe thread reports (kind 5): basic dimensions of NPT (group 1,
-// which prints the straight report for the other kinds), NPT plug and ring
-// gauges (2), tolerances of working NPT gauges (3), NPSC, NPTR, NPSM and
-// NPSL dimensions (4). Each prints once per copy of the job.
+// The four pipe thread reports (ReportKind::Pipe): basic dimensions of NPT
+// (group 1, which prints the straight report for the other kinds), NPT plug
+// and ring gauges (2), tolerances of working NPT gauges (3), NPSC, NPTR, NPSM
+// and NPSL dimensions (4).
 
+#include "pipe/pipe_report_rows.h"
 #include "report/report_page.h"
 
 #include <QString>
 
 class TReportWorks;
 
-void PrintNPTDimsReport(TReportWorks& rpt, TReportJob& job);
-void PrintNPTGaugeReport(TReportWorks& rpt, TReportJob& job);
-void PrintNPTTolReport(TReportWorks& rpt, TReportJob& job);
-void PrintStraightPipeReport(TReportWorks& rpt, TReportJob& job);
-// The report of the job's group; false when the group has none for the
-// record (a record without a pipe record, or NPT's gauge reports of another kind).
-bool PrintPipeReport(TReportWorks& rpt, TReportJob& job);
+// The group the job's record prints for the job's group (a straight kind
+// prints its straight report for the dimensions report); kPipeReportNone when
+// it has none (no pipe record, NPT's gauge reports of another kind).
+PipeReportGroup PipeReportOfJob(const TReportJob& job);
+// One copy of the report of the job's group, which PipeReportOfJob has checked.
+void PrintPipeReport(TReportWorks& rpt, const TReportJob& job);
 
 // A footnote reference raised above the line in 8-point type.
 void PrintNoteRef(TReportWorks& rpt, const QString& text);

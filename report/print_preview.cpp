@@ -1,9 +1,7 @@
 #include "report/print_preview.h"
 
-#include "core/thread_record.h"
 #include "report/pipe_reports.h"
 #include "report/report_hooks.h"
-#include "report/setting_report.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -147,7 +145,7 @@ void TfrmThdPrint::ShowAtZoom(int percent) {
     if ((job_.record == nullptr && job_.ballMic == nullptr) || print1_.Destination() != dPreview)
         return;
     print1_.SetZoomPercent(percent);
-    PrintRememberedReport(print1_, job_);
+    PrintReport(print1_, job_);
 }
 
 void TfrmThdPrint::FitToPage() {
@@ -199,7 +197,7 @@ void TfrmThdPrint::btnPrintClick() {
         print1_.SetDestination(dPrinter);
         SetupReportPage(print1_);
         job_.copies = 1;
-        PrintRememberedReport(print1_, job_);
+        PrintReport(print1_, job_);
         ReportFailedJob(print1_);
         accept();
         return;
@@ -211,64 +209,32 @@ void TfrmThdPrint::btnCloseClick() {
     reject();
 }
 
-int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption) {
-    if (rec.TypeName == "NPT") return PipeReportOfPage(pageCaption) != 0 ? kReportPipe : -1;
-    if (pageCaption == "Ring Gage" || pageCaption == "Set Plug" || pageCaption == "Plug Gage")
-        return kReportGauge;
-    if (pageCaption == "Orvalle") return kReportSetting;
-    if (pageCaption == "ISO 1502 Gauges") return kReportIso1502;
-    if (pageCaption == "Parameters" || pageCaption == "Thread Dim." || pageCaption == "Profile")
-        return kReportThread;
-    return -1;
-}
-
-void RunReport(QWidget* parent, bool previewMode,
-               const std::function<bool(TReportWorks&, TReportJob&)>& print) {
+void ShowReport(QWidget* parent, const TReportJob& job, bool previewMode) {
     TfrmThdPrint frm(parent);
     TReportWorks& rpt = frm.Print1();
-    TReportJob& job = frm.Job();
-    job.copies = 1;
+    frm.Job() = job;
+    frm.Job().copies = 1;
     if (previewMode) {
         rpt.SetDestination(dPreview);
     } else {
         int copies = 1;
         if (!ReportHooks().printDialog || !ReportHooks().printDialog(parent, frm.Printer(), copies))
             return;
-        job.copies = static_cast<uint16_t>(std::max(1, copies));
+        frm.Job().copies = static_cast<uint16_t>(std::max(1, copies));
         rpt.SetDestination(dPrinter);
     }
     SetupReportPage(rpt);
-    if (!print(rpt, job)) return;
+    if (!PrintReport(rpt, frm.Job())) return;
     ReportFailedJob(rpt);
     if (previewMode && ReportHooks().runModal) ReportHooks().runModal(frm);
 }
 
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
                  bool metricDisplay, bool settingDim, bool internal) {
-    const int kind = ReportKindOfPage(rec, pageCaption);
-    if (kind < 0) return;
-    RunReport(parent, previewMode, [&](TReportWorks& rpt, TReportJob& job) {
-        job.record = &rec;
-        job.metricDisplay = metricDisplay;
-        job.settingDim = settingDim ? 1 : 0;
-        job.internal = internal ? 1 : 0;
-        switch (kind) {
-        case kReportGauge:
-            PrintGaugeReport(rpt, job);
-            break;
-        case kReportThread:
-            PrintThreadReport(rpt, job);
-            break;
-        case kReportSetting:
-            PrintGageSettingReport(rpt, job);
-            break;
-        case kReportIso1502:
-            PrintIso1502Report(rpt, job);
-            break;
-        case kReportPipe:
-            job.group = PipeReportOfPage(pageCaption);
-            return PrintPipeReport(rpt, job);
-        }
-        return true;
-    });
+    const std::optional<ReportKind> kind = ReportKindOfPage(rec, pageCaption);
+    if (!kind) return;
+    TReportJob job = ThreadReportJob(*kind, rec, metricDisplay, PipeReportOfPage(pageCaption));
+    job.settingDim = settingDim ? 1 : 0;
+    job.internal = internal ? 1 : 0;
+    ShowReport(parent, job, previewMode);
 }

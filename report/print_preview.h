@@ -1,14 +1,11 @@
 #pragma once
 // The print preview window and the print dispatch of a thread window.
 
+#include "report/report_kinds.h"
 #include "report/report_works.h"
-#include "report/thread_reports.h"
 
 #include <QDialog>
 #include <QWidget>
-
-#include <functional>
-#include <memory>
 
 class QComboBox;
 class QPrinter;
@@ -75,24 +72,13 @@ private:
 // The printer every report goes to, chosen in the printer set-up dialog.
 QPrinter& SharedPrinter();
 
+// Runs the job's report after the print dialog (its copy count) on the
+// printer, or in the preview; a failed print job is reported.
+void ShowReport(QWidget* parent, const TReportJob& job, bool previewMode);
+
 // The print command of a thread window: the report of the page shown
-// ("Ring Gage", "Set Plug", "Plug Gage": gauges; "Orvalle": the gauge setting
-// dimensions; "ISO 1502 Gauges": the ISO 1502 gauges; "Parameters", "Thread Dim.":
-// thread dimensions, or a pipe thread's dimensions; "NPT Gages", "NPT
-// Tolerances": NPT's gauge reports), printed after the print dialog or shown
-// in the preview.
-// A record of the Set Dim tool (settingDim) prints the setting dimensions of
-// the one thread it was given (internal or external).
+// (ReportKindOfPage), through ShowReport. A record of the Set Dim tool
+// (settingDim) prints the setting dimensions of the one thread it was given
+// (internal or external).
 void PrintThread(QWidget* parent, TTInfo& rec, const QString& pageCaption, bool previewMode,
                  bool metricDisplay, bool settingDim = false, bool internal = false);
-
-// Runs one report: after the print dialog (its copy count) on the printer, or
-// in the preview. `print` fills the set-up engine and job and says whether it
-// printed; a failed job is reported.
-void RunReport(QWidget* parent, bool previewMode,
-               const std::function<bool(TReportWorks&, TReportJob&)>& print);
-
-// The report a page of the thread window prints: kReportThread, kReportGauge,
-// kReportSetting, kReportIso1502, kReportPipe (a pipe thread's pages), or -1 when this build has
-// none for it.
-int ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);

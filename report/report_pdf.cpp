@@ -1,9 +1,8 @@
 #include "report/report_pdf.h"
 
 #include "core/atomic_file.h"
-
+#include "report/report_page.h"
 #include "report/report_works.h"
-#include "report/thread_reports.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -106,17 +105,7 @@ bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWor
         error);
 }
 
-bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
-                    int group, std::string* error) {
+bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error) {
     return WriteEnginePdf(
-        fileName,
-        [&](TReportWorks& rpt) {
-            TReportJob job;
-            job.kind = kind;
-            job.group = kind == kReportPipe ? group : 0;
-            job.record = &rec;
-            job.metricDisplay = metricDisplay;
-            return PrintRememberedReport(rpt, job);
-        },
-        error);
+        fileName, [&](TReportWorks& rpt) { return PrintReport(rpt, job); }, error);
 }

@@ -1,21 +1,19 @@
 #pragma once
 // A report of a calculation written straight to a PDF file, without a window.
 
+#include "report/report_kinds.h"
+
 #include <QString>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
-class TTInfo;
 class TReportWorks;
 
-// Writes the report of the kind (kReportThread, kReportGauge, or
-// kReportPipe with its group 1 to 4) on Letter paper, portrait. Needs a
-// QGuiApplication. False when the file cannot be written or the record has
-// no such report; `error` then says why.
-bool WriteReportPdf(TTInfo& rec, uint8_t kind, const QString& fileName, bool metricDisplay,
-                    int group = 0, std::string* error = nullptr);
+// Writes the job's report on Letter paper, portrait, for every report kind.
+// Needs a QGuiApplication. False when the file cannot be written or the job
+// has no such report; `error` then says why.
+bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error = nullptr);
 
 // Has `render` write the PDF into a temporary file beside `fileName` and puts
 // it in place of that file only when it was written whole, so a full disk or a

@@ -1,11 +1,9 @@
 #include "report/setting_report.h"
 
-#include "core/display_unit.h"
 #include "pages/setting_report_rows.h"
+#include "pages/thread_report_rows.h"
 #include "report/report_page.h"
-#include "report/report_pdf.h"
 #include "report/report_works.h"
-#include "report/thread_reports.h"
 
 namespace {
 
@@ -122,46 +120,24 @@ void NoteAndFooter(TReportWorks& rpt, bool rollNote) {
 
 } // namespace
 
-void PrintGageSettingReport(TReportWorks& rpt, TReportJob& job) {
+void PrintGageSettingReport(TReportWorks& rpt, const TReportJob& job) {
     const SettingReportText text =
         BuildSettingReport(*job.record, job.settingDim != 0, job.internal != 0, job.metricDisplay);
-    job.kind = kReportSetting;
-    job.group = 0;
-    job.title = ReportText(text.title);
-    const ScopedDisplayUnit unit(job.metricDisplay);
-    for (int copy = 0; copy < job.copies; ++copy) {
-        rpt.BeginReport();
-        PrintThreadInfo(rpt, job);
-        rpt.GotoXY(0, rpt.GetY() + 0.1);
-        rpt.NewLine();
-        Heading(rpt, "Pitch Diameter Setting Dimensions");
-        SettingTable(rpt, text.internal, text.external, &SettingReportColumn::point);
-        GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::pointNote);
-        Heading(rpt, "Functional Roll Setting Dimensions");
-        SettingTable(rpt, text.internal, text.external, &SettingReportColumn::roll);
-        GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::rollNote);
-        if (text.limits) {
-            PrintLimitsHeading(rpt, *job.record);
-            PrintLimitsTable(rpt, *job.record, true);
-        }
-        NoteAndFooter(rpt, text.rollNote);
-        rpt.EndReport();
-        if (rpt.JobFailed()) break;
+    rpt.BeginReport();
+    PrintThreadInfo(rpt, job, ReportText(text.title));
+    rpt.GotoXY(0, rpt.GetY() + 0.1);
+    rpt.NewLine();
+    Heading(rpt, "Pitch Diameter Setting Dimensions");
+    SettingTable(rpt, text.internal, text.external, &SettingReportColumn::point);
+    GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::pointNote);
+    Heading(rpt, "Functional Roll Setting Dimensions");
+    SettingTable(rpt, text.internal, text.external, &SettingReportColumn::roll);
+    GaugeNotes(rpt, text.internal, text.external, &SettingReportColumn::rollNote);
+    if (text.limits) {
+        const LimitsText limits = BuildLimitsText(*job.record, job.metricDisplay, true);
+        PrintLimitsHeading(rpt, limits);
+        PrintLimitsTable(rpt, limits);
     }
-}
-
-bool WriteSettingDimsReportPdf(TTInfo& rec, bool internal, const QString& fileName,
-                               bool metricDisplay, std::string* error) {
-    return WriteEnginePdf(
-        fileName,
-        [&](TReportWorks& rpt) {
-            TReportJob job;
-            job.record = &rec;
-            job.metricDisplay = metricDisplay;
-            job.settingDim = 1;
-            job.internal = internal ? 1 : 0;
-            PrintGageSettingReport(rpt, job);
-            return true;
-        },
-        error);
+    NoteAndFooter(rpt, text.rollNote);
+    rpt.EndReport();
 }

@@ -4,6 +4,7 @@
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -30,82 +31,17 @@ struct AcmeTables : TestTables {
     AcmeTables() : TestTables({"acmetbl", "acmeall", "acmego", "stubtbl", "stuball", "stubgo"}) {}
 };
 
-using Member = TThdInfo TTInfo::*;
-using Dim = TDimLimits TThdInfo::*;
-using Value = double TDimLimits::*;
-constexpr Member kExt = &TTInfo::ExtThd;
-constexpr Member kInt = &TTInfo::IntThd;
-constexpr Member kGoRing = &TTInfo::GoRing;
-constexpr Member kNoGoPlug = &TTInfo::NoGoPlug;
-constexpr Dim kPD = &TThdInfo::PD;
-constexpr Dim kMaj = &TThdInfo::Major;
-constexpr Dim kMin = &TThdInfo::Minor;
-constexpr Value kMax = &TDimLimits::Max;
-constexpr Value kLow = &TDimLimits::Min;
-constexpr Value kGage = &TDimLimits::Gage;
-
-struct FormulaCase {
-    const char* name;
-    const char *type, *cls;
-    double d;
-    float n;
-    Member member;
-    Dim dim;
-    Value value;
-    double expected;
-};
-
-// Hand arithmetic on the standards' formulas, no table rows. Every limit is
-// rounded to four places, a minimum from the rounded maximum; T is the sum of the
-// B1.5 Table 5 increments, each to five places.
-// Acme 1-5 2G: PD max = Round4(1 - 0.1) - 0.008 sqrt 1 = 0.8920, T = 0.01342 + 0.00600
-// = 0.01942: PD min 0.87258 -> 0.8726, internal PD max 0.91942 -> 0.9194. 5G: no
-// allowance, T = 0.00358 + 0.00160, PD min 0.89482 -> 0.8948. 10 tpi: minor max 1 - 0.1 -
-// 0.020, GO ring minor + 0.010, internal major D + 0.020 / 0.040; 12 tpi: 1 - 1/12 - 0.010
-// = 0.906667 -> 0.9067, GO ring + 0.005, internal major D + 0.010 / 0.020. 5-16 2G: basic
-// PD 4.96875 -> 4.9688 (tie to even), T = 0.00750 + 0.01342, internal PD max 4.98972 ->
-// 4.9897 > D - P/4, so the NOT GO plug major is that PD max.
-// Stub 1-10 2G: PD max 1 - 0.03 - 0.008, T = 0.00949 + 0.00600 = 0.01549: PD min 0.94651
-// -> 0.9465, minor max 1 - 0.06 - 0.020, minor min 0.920 - 0.01549 -> 0.9045, internal
-// major max 1.03549 -> 1.0355. SAM #1 and
-// #2: D - 0.375 P and D - 0.25 P less 0.008.
-const FormulaCase kFormula[] = {
-    {"Acme1_5_2G_pdMax", "ACME", "2G", 1, 5, kExt, kPD, kMax, 0.8920},
-    {"Acme1_5_2G_pdMin", "ACME", "2G", 1, 5, kExt, kPD, kLow, 0.8726},
-    {"Acme1_5_2G_intPdMax", "ACME", "2G", 1, 5, kInt, kPD, kMax, 0.9194},
-    {"Acme1_5_5G_pdMax", "ACME", "5G", 1, 5, kExt, kPD, kMax, 0.9000},
-    {"Acme1_5_5G_pdMin", "ACME", "5G", 1, 5, kExt, kPD, kLow, 0.8948},
-    {"Acme1_10_minorMax", "ACME", "2G", 1, 10, kExt, kMin, kMax, 0.880},
-    {"Acme1_10_goRingMinor", "ACME", "2G", 1, 10, kGoRing, kMin, kGage, 0.890},
-    {"Acme1_10_intMajorMin", "ACME", "2G", 1, 10, kInt, kMaj, kLow, 1.020},
-    {"Acme1_10_intMajorMax", "ACME", "2G", 1, 10, kInt, kMaj, kMax, 1.040},
-    {"Acme1_12_minorMax", "ACME", "2G", 1, 12, kExt, kMin, kMax, 0.9067},
-    {"Acme1_12_goRingMinor", "ACME", "2G", 1, 12, kGoRing, kMin, kGage, 0.9117},
-    {"Acme1_12_intMajorMin", "ACME", "2G", 1, 12, kInt, kMaj, kLow, 1.010},
-    {"Acme1_12_intMajorMax", "ACME", "2G", 1, 12, kInt, kMaj, kMax, 1.020},
-    {"Acme1_5_noGoPlugMajor", "ACME", "2G", 1, 5, kNoGoPlug, kMaj, kGage, 0.950},
-    {"Acme5_16_noGoPlugClamp", "ACME", "2G", 5, 16, kNoGoPlug, kMaj, kGage, 4.9897},
-    {"Stub1_10_pdMax", "STUB", "2G", 1, 10, kExt, kPD, kMax, 0.962},
-    {"Stub1_10_pdMin", "STUB", "2G", 1, 10, kExt, kPD, kLow, 0.9465},
-    {"Stub1_10_minorMax", "STUB", "2G", 1, 10, kExt, kMin, kMax, 0.920},
-    {"Stub1_10_minorMin", "STUB", "2G", 1, 10, kExt, kMin, kLow, 0.9045},
-    {"Stub1_10_intMajorMax", "STUB", "2G", 1, 10, kInt, kMaj, kMax, 1.0355},
-    {"Sam1_1_10_pdMax", "SAM1", "2G", 1, 10, kExt, kPD, kMax, 0.9545},
-    {"Sam2_1_10_pdMax", "SAM2", "2G", 1, 10, kExt, kPD, kMax, 0.967},
-    {"Sam2_1_10_intMinorMin", "SAM2", "2G", 1, 10, kInt, kMin, kLow, 0.950},
-};
-
-class Formula : public testing::TestWithParam<FormulaCase> {};
+class Formula : public testing::TestWithParam<DataRow> {};
 
 TEST_P(Formula, HandArithmetic) {
-    const FormulaCase& c = GetParam();
+    const DataRow& c = GetParam();
     AcmeTables tables;
-    auto rec = Calculated(c.type, c.cls, c.d, c.n);
-    EXPECT_NEAR((*rec).*c.member.*c.dim.*c.value, c.expected, 5e-7);
+    auto rec =
+        Calculated(c.Text("type").c_str(), c.Text("class").c_str(), c.Num("dia"), c.Float("tpi"));
+    EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Acme, Formula, testing::ValuesIn(kFormula),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(Formula, "acme_formulas");
 
 // Thread height P/2 + 0.010 below 12 tpi, P/2 + 0.005 from 12 tpi on, on both forms. The
 // NOT GO plug major raised to its pitch diameter (5-16) may only grow; D - P/4 (1-5) shrinks.
@@ -335,44 +271,16 @@ TEST(AcmeTableFiles, MissingOrBrokenFilesEndTheCalculation) {
 // through the whole calculation: from the shipped table rows, and from the formulas
 // with the shipped allowance bands. Equal in the fourth place, or one unit off where the
 // file says why (a data sheet's own rounding).
-struct PrintedValue {
-    std::string column, note;
-    long tenths; // the value in ten-thousandths
-};
-
-std::map<std::tuple<std::string, std::string, std::string>, std::vector<PrintedValue>>
-PrintedAcmeValues() {
-    std::ifstream in(PL_SOURCE_DIR "/tools/acme_data/published.csv");
-    std::map<std::tuple<std::string, std::string, std::string>, std::vector<PrintedValue>> rows;
-    bool header = true;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        if (std::exchange(header, false)) continue;
-        std::vector<std::string> f;
-        std::stringstream cells(line);
-        for (std::string c; std::getline(cells, c, ',');)
-            f.push_back(c);
-        f.resize(8);
-        if (f[5] != "printed") continue;
-        rows[{f[0], f[1], f[2]}].push_back({f[3], f[7], std::lround(std::stod(f[4]) * 10000)});
-    }
-    return rows;
-}
-
-double Limit(const TTInfo& rec, const std::string& column) {
-    const TThdInfo& m = column.starts_with("ext") ? rec.ExtThd : rec.IntThd;
-    const TDimLimits& l = column.find("_pd_") != std::string::npos      ? m.PD
-                          : column.find("_major_") != std::string::npos ? m.Major
-                                                                        : m.Minor;
-    return column.ends_with("max") ? l.Max : l.Min;
-}
-
 TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas) {
-    const auto rows = PrintedAcmeValues();
-    ASSERT_GE(rows.size(), 20u);
+    // dia, tpi, class -> the rows of that thread
+    std::map<std::tuple<std::string, std::string, std::string>, std::vector<DataRow>> threads;
+    for (const DataRow& row : DataFile("tools/acme_data/published.csv"))
+        if (row.Text("kind") == "printed")
+            threads[{row.name, row.Text("tpi"), row.Text("class")}].push_back(row);
+    ASSERT_GE(threads.size(), 20u);
     ShippedTables tables;
     int equal = 0, listed = 0;
-    for (const auto& [key, values] : rows) {
+    for (const auto& [key, values] : threads) {
         const auto& [dia, tpi, cls] = key;
         for (const bool formulas : {false, true}) {
             TTInfo rec;
@@ -383,15 +291,18 @@ TEST(AcmePublished, PrintedLimitsFromTableRowsAndFormulas) {
             rec.ForceCalc = formulas ? 1 : 0;
             rec.Calculate();
             ASSERT_EQ(rec.ExtThd.FromTable, 1) << dia << "-" << tpi << ": no acmetbl row";
-            for (const PrintedValue& v : values) {
-                const long got = std::lround(Limit(rec, v.column) * 10000);
-                SCOPED_TRACE(dia + "-" + tpi + " " + cls + " " + v.column +
+            for (const DataRow& v : values) {
+                std::string limit = v.Text("column");
+                std::replace(limit.begin(), limit.end(), '_', '.');
+                SCOPED_TRACE(dia + "-" + tpi + " " + cls + " " + limit +
                              (formulas ? " (formulas)" : " (table row)"));
-                if (v.note.empty()) {
-                    EXPECT_EQ(got, v.tenths);
+                const long got = std::lround(RecordValue(rec, limit) * 10000);
+                const long printed = std::lround(v.Num("value") * 10000);
+                if (v.Empty("note")) {
+                    EXPECT_EQ(got, printed);
                     equal += !formulas;
                 } else {
-                    EXPECT_EQ(std::labs(got - v.tenths), 1) << v.note;
+                    EXPECT_EQ(std::labs(got - printed), 1) << v.Text("note");
                     listed += !formulas;
                 }
             }

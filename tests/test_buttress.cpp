@@ -5,6 +5,7 @@
 #include "families/buttress.h"
 #include "gauges/tolerance_text.h"
 #include "gauges/wires.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -21,70 +22,26 @@ struct ButtressTables : TestTables {
     ButtressTables() : TestTables({"but745x", "but745w"}) {}
 };
 
-// D 2, n 8: T = 0.002 * 2^(1/3) + 0.0173 * sqrt(0.125) = 0.0086363, G = 2/3 T = 0.0057575.
-// Class 3: T = 0.0057575, G unchanged. D 30, n 4: T = 0.0148645, G = 0.0099096.
-// Limits in the order PD, major, minor, each max then min; -1: not checked.
-TEST(Buttress, LimitsMatchHandArithmetic) {
-    const struct {
-        const char* name;
-        double d;
-        float n;
-        const char* cls;
-        double ext[6], in[6];
-    } cases[] = {
-        {"c2",
-         2,
-         8,
-         "2",
-         {1.9192425, 1.910606, 1.9942425, 1.985606, 1.828565, 0},
-         {1.933636, 1.925, 2.034640, 2.015675, 1.858636, 1.85}},
-        {"c3", 2, 8, "3", {1.9192425, 1.913485, -1, -1, -1, -1}, {1.930758, -1, -1, -1, -1, -1}},
-        {"d30", 30, 4, "2", {29.840090, -1, -1, -1, -1, -1}, {-1, -1, -1, -1, -1, -1}},
-    };
+class ButtressHand : public testing::TestWithParam<DataRow> {};
+
+TEST_P(ButtressHand, LimitsAndGaugeSizes) {
+    const DataRow& c = GetParam();
     ButtressTables tables;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto rec = Calculated("745BUTT", c.cls, c.d, c.n);
-        for (const auto& [m, want] :
-             {std::pair(&rec->ExtThd, c.ext), std::pair(&rec->IntThd, c.in)}) {
-            const double got[] = {m->PD.Max,    m->PD.Min,    m->Major.Max,
-                                  m->Major.Min, m->Minor.Max, m->Minor.Min};
-            for (int i = 0; i < 6; ++i)
-                if (want[i] >= 0) {
-                    EXPECT_NEAR(got[i], want[i], 5e-7) << i;
-                }
-        }
-    }
+    const auto rec = Calculated("745BUTT", c.Text("class").c_str(), c.Num("dia"), c.Float("tpi"));
+    EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-7);
 }
 
-TEST(Buttress, GaugeMembersWiresAndSigns) {
+DATA_ROWS(ButtressHand, "buttress_hand");
+
+TEST(Buttress, GaugeSignsAndWires) {
     ButtressTables tables;
     const auto rec = Calculated("745BUTT", "2", 2, 8);
-    // Each member: PD, major, minor gauge sizes and the three signs.
-    struct Row {
-        const char* name;
-        const TThdInfo& m;
-        double pd, major, minor;
-        const char *sPD, *sMaj, *sMin;
-    } rows[] = {
-        {"GO ring", rec->GoRing, 1.9192425, 2.0042425, 1.85, "-", "+", "-"},
-        {"NOT GO ring", rec->NoGoRing, 1.910606, 2.0042425, 1.866856, "+", "+", "+"},
-        {"GO plug", rec->GoPlug, 1.925, 1.9942425, 1.84, "+", "+", "-"},
-        {"NOT GO plug", rec->NoGoPlug, 1.933636, 1.977386, 1.84, "-", "-", "-"},
-        {"GO setting plug", rec->GoSetPlug, 1.9192425, 1.9942425, 1.84, "-", "+-", "-"},
-        {"NOT GO setting plug", rec->NoGoSetPlug, 1.910606, 1.9942425, 1.856856, "+", "+-", "-"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_NEAR(r.m.PD.Gage, r.pd, 5e-7);
-        EXPECT_NEAR(r.m.Major.Gage, r.major, 5e-7);
-        EXPECT_NEAR(r.m.Minor.Gage, r.minor, 5e-7);
-        EXPECT_EQ(r.m.PD.Sign + r.m.Major.Sign + r.m.Minor.Sign,
-                  std::string(r.sPD) + r.sMaj + r.sMin);
-    }
-    // Truncated major of both setting plugs: major max - 0.2 P.
-    EXPECT_NEAR(rec->GoSetPlug.Major.GageTrunc, 1.9692425, 5e-7);
-    EXPECT_NEAR(rec->NoGoSetPlug.Major.GageTrunc, 1.9692425, 5e-7);
+    // PD, major and minor of the rings, plugs and setting plugs (GO, NOT GO).
+    std::string signs;
+    for (const TThdInfo* m : {&rec->GoRing, &rec->NoGoRing, &rec->GoPlug, &rec->NoGoPlug,
+                              &rec->GoSetPlug, &rec->NoGoSetPlug})
+        signs += m->PD.Sign + "/" + m->Major.Sign + "/" + m->Minor.Sign + " ";
+    EXPECT_EQ(signs, "-/+/- +/+/+ +/+/- -/-/- -/+-/- +/+-/- ");
 
     // Wires 0.54147 P, 0.61433 P, 0.50504 P; the plugs are read over the same wire.
     EXPECT_NEAR(rec->ExtThd.BestWire, 0.06768375, 1e-9);

@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "cli/run_cli.h"
 #include "support/cli_run.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -75,285 +76,40 @@ TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits) {
     EXPECT_EQ(Row(mm.out, "Thread Dim.", "PD Max"), Cells({"5.649", "5.497"}));
 }
 
-// What plcalc refuses, by option and mode: the program's message and exit 2 (the
-// rules of the values are the layers' that own them), file errors 3, usage
-// errors 64, nothing on standard output. A message starting "*" is found
-// anywhere in stderr, else stderr starts with it.
-TEST(Plcalc, RefusalsGiveTheWindowMessagesAndExitCodes) {
+// What plcalc refuses (tests/data/plcalc_refusals.csv): the program's message
+// and exit code (the rules of the values are the layers' that own them),
+// nothing on standard output and nothing saved.
+class PlcalcRefuses : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes) {
+    const DataRow& c = GetParam();
     TempDir dir;
     WriteTextFile(dir.file("square.thd"),
                   "[MAIN]\nThd Type=SQUARE\nClass=2\nNom Dia=+0.250000\nTPI=+20.000000\n");
     WriteTextFile(dir.file("z.thd"), "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.5\nTPI=+0.0\n");
     WriteTextFile(dir.file("thread.thd"), "[MAIN]\nThd Type=UN\n");
-    const std::string none = dir.file("none.thd"), lost = dir.file("new/folder/x.thd");
-    const std::string pitch = "Can not calculate. Invalid pitch value\n";
-    const auto with = [](std::vector<std::string> head, const std::vector<std::string>& more) {
-        head.insert(head.end(), more.begin(), more.end());
-        return head;
+    const auto inDir = [&](std::string s) {
+        for (std::size_t at; (at = s.find('@')) != std::string::npos;)
+            s.replace(at, 1, dir.path().string());
+        return s;
     };
-    const auto quarter = [&](const std::vector<std::string>& more) {
-        return with({"--dia", "1/4", "--tpi", "20"}, more);
-    };
-    const auto m10 = [&](const std::vector<std::string>& more) {
-        return with({"--type", "M", "--dia", "10", "--pitch", "1.5"}, more);
-    };
-    const auto npt = [&](const std::vector<std::string>& more) {
-        return with({"--type", "NPT"}, more);
-    };
-    // The worked taper of the ball micrometer: half angle 30, ball 0.5, plane 2.0 at 1.0.
-    const auto taper = [&](const std::vector<std::string>& more) {
-        return with({"--ballmic", "--angle", "30", "--ball-dia", "0.5", "--plane-dia", "2.0",
-                     "--plane-dis", "1.0", "--method", "1"},
-                    more);
-    };
-    const auto identify = [&](const std::vector<std::string>& more) {
-        return with({"--identify"}, more);
-    };
-    const std::string nptr = "1/2, 3/4, 1, 1 1/4, 1 1/2, 2, 2 1/2, 3, 3 1/2, 4";
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string message;
-    } cases[] = {
-        // Typed values of a thread.
-        {"improperMixedNumber", {"--dia", "1 5/4", "--tpi", "7"}, 2, "Invalid Nominal Diameter\n"},
-        // A designation: the part not understood, or what the standard says instead.
-        {"designationUnread",
-         {"--thread", "1/4-20 UNQ"},
-         2,
-         "Can not read the thread designation \"1/4-20 UNQ\": UNQ is no thread series\n"},
-        {"designationSeries", {"--thread", "1/4-28 UNC-2A"}, 2, "1/4-28 is UNF, not UNC\n"},
-        {"designationPipePitch",
-         {"--thread", "1/2-18 NPT"},
-         2,
-         "1/2 NPT has 14 threads per inch, not 18\n"},
-        {"diaNotANumber",
-         {"--dia", "nan", "--tpi", "20"},
-         2,
-         "Can not calculate. Invalid Nominal Diameter\n"},
-        {"negativePitch", {"--dia", "1/4", "--tpi", "-20"}, 2, pitch},
-        {"metricPitchInfinite", {"--type", "M", "--dia", "10", "--pitch", "inf"}, 2, pitch},
-        {"engagementHex", quarter({"--loe", "0x10"}), 2,
-         "Can not calculate. Invalid length of engagement\n"},
-        {"coatingSigned", quarter({"--coating", "#-1"}), 2,
-         "Can not calculate. Invalid coating thickness\n"},
-        {"coatingTooThick", quarter({"--coating", "0.1"}), 2,
-         "Can not calculate. The coating is too thick: "},
-        {"startsNoFraction", quarter({"--starts", "1/0"}), 2, "Invalid number of starts: 1/0\n"},
-        {"isoRange",
-         {"--type", "MJ", "--dia", "100", "--pitch", "9"},
-         2,
-         "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm\n"},
-        {"pitchTooCoarse",
-         {"--dia", "0.01", "--tpi", "1"},
-         2,
-         "Can not calculate: the pitch is too coarse for this diameter\n"},
-        {"wireTooLarge", quarter({"--wire", "0.06"}), 2, "Invalid Wire Size!\n"},
-        {"wireNotANumber", quarter({"--wire", "\xC2\xBD"}), 2, "Invalid Wire Size!\n"},
-        // 1/4-20: wire range 0.0252591 to 0.0505181 in.
-        {"pointDiaTooLarge", quarter({"--point-dia", "0.06"}), 2,
-         "Special Pt. Dia is too large! Enter a smaller diameter\n"},
-        {"acmeUnifiedClass",
-         {"--type", "ACME", "--dia", "1", "--tpi", "5", "--class", "2"},
-         2,
-         "ACME Threads have no class 2 (classes: 2G, 3G, 4G, 5G)\n"},
-        {"metricClass", m10({"--ext-tol", "6k"}), 2,
-         "Invalid external tolerance class \"6k\": the pitch diameter position must be e, f, g "
-         "or h\n"},
-        {"metricGroup", m10({"--loe-group", "X"}), 2, "Invalid engagement group: X (S, N or L)\n"},
-        // Files.
-        {"unknownTypeInFile",
-         {"--open", dir.file("square.thd")},
-         2,
-         "Unknown thread type: SQUARE\n"},
-        {"fileZeroTPI", {"--open", dir.file("z.thd")}, 2, pitch},
-        {"missingFile", {"--open", none}, 3, "File: " + none + " Does not exist!\n"},
-        // The last --tables wins over the shipped ones.
-        {"missingTables",
-         {"--tables", dir.path().string(), "--dia", "1/4", "--tpi", "20"},
-         3,
-         "File not found: " + dir.file("ansitbl.bin") + "\n"},
-        // A thread file goes only into a folder that exists.
-        {"saveIntoMissingFolder", quarter({"--save", lost}), 3, "Cannot write " + lost + ": "},
-        // Options that do not fit together.
-        // A usage error is one line and the way to the help.
-        {"unknownOption",
-         {"--diameter", "1/4"},
-         64,
-         "plcalc: unknown option --diameter\nTry 'plcalc --help'.\n"},
-        {"switchWithValue", quarter({"--json=yes"}), 64, "plcalc: --json takes no value\n"},
-        {"strayWord", quarter({"x.txt"}), 64,
-         "plcalc: unexpected argument 'x.txt': a thread file ends in .thd"},
-        {"twoFiles", {"a.thd", "b.BM"}, 64, "plcalc: one file at a time: a.thd and b.BM\n"},
-        {"designationAndDiameter",
-         {"--thread", "1/4-20 UNC", "--dia", "1/2"},
-         64,
-         "plcalc: --thread gives the thread: not with --dia\n"},
-        {"engagementNotGiven",
-         {"--thread", "1/4-20 UNC-SE2A"},
-         64,
-         "plcalc: the designation's SE needs the length of engagement: --loe VALUE\n"},
-        {"twoStandardOutputs", quarter({"--save", "-", "--profile-svg=-"}), 64,
-         "*only one of --save, --pdf and --profile-svg can be -"},
-        {"fieldsWithoutJson", quarter({"--fields", "limits"}), 64, "*give --json"},
-        {"unknownField", quarter({"--json", "--fields", "limits,member.ExtThd"}), 64,
-         "plcalc: --fields: member is no key of the output"},
-        {"missingValue", {"--dia"}, 64, "plcalc: missing value for --dia\n"},
-        {"acmeCustomEngagement",
-         {"--type", "ACME", "--dia", "1", "--tpi", "5", "--loe", "3"},
-         64,
-         "plcalc: --loe is not for ACME threads: they are calculated for their standard length "
-         "of engagement\n"},
-        {"tpiWithMetric",
-         {"--type", "M", "--dia", "10", "--tpi", "1.5"},
-         64,
-         "plcalc: --tpi is for inch threads: give the pitch of an M thread in millimetres with "
-         "--pitch MM\n"},
-        {"pitchWithInch",
-         {"--dia", "1/4", "--pitch", "1.27"},
-         64,
-         "plcalc: --pitch is for metric threads (--type M or MJ): give threads per inch with "
-         "--tpi\n"},
-        {"classWithMetric",
-         {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--class", "2"},
-         64,
-         "plcalc: --class is for inch threads: give the tolerance classes of an MJ thread "
-         "with --ext-tol and --int-tol\n"},
-        {"tolWithInch", quarter({"--int-tol", "6H"}), 64,
-         "plcalc: --ext-tol and --int-tol are for metric threads"},
-        {"groupWithMJ",
-         {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--loe-group", "S"},
-         64,
-         "plcalc: --loe-group is for M threads: give a custom length of engagement with "
-         "--loe\n"},
-        {"customEngagementWithM", m10({"--loe", "20"}), 64,
-         "plcalc: --loe is not for M threads: choose the engagement with --loe-group S, N or L\n"},
-        {"bothUnits", quarter({"--mm", "--inch"}), 64,
-         "plcalc: --mm and --inch exclude each other\n"},
-        {"csvAndJson", quarter({"--csv", "--json"}), 64, "*exclude each other"},
-        // Pipe threads.
-        {"railingSizes", npt({"--class", "NPTR", "--size", "1/16"}), 2,
-         "Can not calculate. 1/16 is no NPTR pipe size (NPTR sizes: " + nptr + ")\n"},
-        // The B1.20.1 NPSM table starts at 1/8.
-        {"npsmFromOneEighth", npt({"--class", "NPSM", "--size", "1/16"}), 2,
-         "Can not calculate. 1/16 is no NPSM pipe size (NPSM sizes: 1/8, 1/4, 3/8, 1/2, 3/4, 1, "
-         "1 1/4, 1 1/2, 2, 2 1/2, 3, 3 1/2, 4, 5, 6)\n"},
-        {"noPipeSize", npt({"--class", "nptr"}), 2,
-         "Can not calculate. No pipe size: give --size with one of the NPTR sizes " + nptr + "\n"},
-        {"noSuchPipeKind", npt({"--class", "NPX", "--size", "1/2"}), 2,
-         "General Purpose Pipe Threads have no class NPX (classes: NPT, NPSC, NPTR, NPSM, NPSL)\n"},
-        {"pipeDiameter", npt({"--size", "1/2", "--dia", "0.84"}), 64,
-         "plcalc: --dia is not for pipe threads: give the kind with --class and the nominal "
-         "pipe size with --size\n"},
-        {"pipeCoating", npt({"--size", "1/2", "--coating", "0.001"}), 64,
-         "plcalc: --coating is not for pipe threads"},
-        {"pipePitch", npt({"--size", "1/2", "--pitch", "1.8"}), 64,
-         "plcalc: --pitch is not for pipe threads"},
-        {"pipePoint", npt({"--size", "1/2", "--point-dia", "0.05"}), 64,
-         "plcalc: --point-dia is not for pipe threads\n"},
-        {"sizeOfUN",
-         {"--type", "UN", "--size", "1/2", "--tpi", "13"},
-         64,
-         "plcalc: --size is for pipe threads (--type NPT): give the diameter with --dia\n"},
-        // Readings to inspect.
-        {"readingNotANumber", quarter({"--measured-mow", "0.2597,abc"}), 2,
-         "Invalid reading over wires: abc"},
-        {"measuredPDOf1e308", quarter({"--measured-pd", "0.215,1e308"}), 2,
-         "Invalid pitch diameter: 1e308"},
-        {"measuredWireTooLarge", quarter({"--measured-mow", "0.26", "--measured-wire", "0.06"}), 2,
-         "Invalid Wire Size!"},
-        {"iso1502PlugOfMJ",
-         {"--type", "MJ", "--dia", "10", "--pitch", "1.5", "--measured-pd", "9", "--measured-gauge",
-          "go-plug"},
-         2,
-         "No ISO 1502 plug to judge: ISO 1502 covers M threads only"},
-        {"readingsOfBothKinds", quarter({"--measured-mow", "0.26", "--measured-pd", "0.215"}), 64,
-         "*exclude each other"},
-        {"wireAlone", quarter({"--measured-wire", "0.0289"}), 64, "*--measured-mow"},
-        {"readingsOfAPipe", npt({"--size", "1/2", "--measured-pd", "0.75"}), 64,
-         "*not for pipe threads"},
-        {"gaugeAlone", m10({"--measured-gauge", "go-plug"}), 64,
-         "*--measured-gauge needs --measured-mow or --measured-pd"},
-        {"gaugeNoPlug", m10({"--measured-pd", "9", "--measured-gauge", "ring"}), 64,
-         "*--measured-gauge is go-plug or nogo-plug, not ring"},
-        // Re-evaluation and the Set Dim tool.
-        {"newPDUnreachable", quarter({"--new-pd", "int-max=9"}), 2,
-         "Can not re-evaluate: New Internal Max PD 9.0000 is not reached"},
-        {"newPDUnknownLimit", quarter({"--new-pd", "max=0.2"}), 64,
-         "plcalc: --new-pd takes ext-max=V, ext-min=V, int-min=V or int-max=V"},
-        {"newPDOfAFile",
-         {"--open", "x.thd", "--new-pd", "ext-max=0.2"},
-         64,
-         "plcalc: --new-pd re-evaluates a thread given by the options, not --open"},
-        {"setDimPitch0",
-         {"--setdim", "--tpi", "0", "--ext-pd-max", "0.2164"},
-         2,
-         "Can not Calculate! Invalid Pitch."},
-        {"setDimOfAPipe",
-         {"--setdim", "--type", "NPT", "--tpi", "14", "--ext-pd-max", "0.7"},
-         2,
-         "Unknown thread type for --setdim: NPT"},
-        {"setDimTwoPDs",
-         {"--setdim", "--tpi", "20", "--ext-pd-max", "0.2", "--int-pd-min", "0.2"},
-         64,
-         "plcalc: --setdim takes one pitch diameter"},
-        {"setDimMetricPitch",
-         {"--setdim", "--type", "30DEG", "--tpi", "4", "--ext-pd-max", "18"},
-         64,
-         "plcalc: --tpi is for inch threads"},
-        {"pdWithoutSetDim", quarter({"--ext-pd-max", "0.2"}), 64,
-         "plcalc: --ext-pd-max is for --setdim"},
-        {"setDimOtherReport",
-         {"--setdim", "--tpi", "20", "--ext-pd-max", "0.5", "--report", "thread", "--pdf", "x.pdf"},
-         64,
-         "plcalc: --setdim writes only --report setting"},
-        // The ball micrometer.
-        {"ballAngle90", taper({"--angle", "90"}), 2, "*less than 90 degrees"},
-        {"ballNotANumber", taper({"--ball-dia", "half"}), 2, "*Invalid --ball-dia: half"},
-        {"ballMethod3Incomplete",
-         {"--ballmic", "--method", "3", "--angle", "5"},
-         64,
-         "*--ballmic --method 3 needs --ball-dia, --apex-dia, --ball-dis"},
-        {"ballUnknownMethod", taper({"--method", "4"}), 64, "*--method is 1, 2 or 3"},
-        {"ballThreadOption", taper({"--dia", "1/4"}), 64, "*--dia is not an option of --ballmic"},
-        {"ballOtherReport", taper({"--report", "thread", "--pdf", "x.pdf"}), 64,
-         "*--ballmic writes only --report ballmic"},
-        {"ballReportOfAThread",
-         {"--report", "ballmic", "--pdf", "x.pdf"},
-         64,
-         "*--report ballmic is the ball micrometer's"},
-        {"ballMissingFile", {"--ballmic", "--open", dir.file("none.bm")}, 3, "*Does not exist!"},
-        {"ballThreadFile",
-         {"--ballmic", "--open", dir.file("thread.thd")},
-         3,
-         "*is not a ball micrometer file"},
-        {"ballUnwritable", taper({"--save", dir.file("no/dir/a.bm")}), 3, "*a.bm"},
-        // Identifying a thread.
-        {"identifyDiameter", identify({"--major", "abc", "--tpi", "20"}), 2,
-         "*Invalid measured diameter"},
-        {"identifyPitch", identify({"--major", "0.25", "--tpi", "0"}), 2, "*Invalid pitch"},
-        {"identifyNoPitch", identify({"--major", "0.25"}), 64, "*--tpi N or --pitch MM"},
-        {"identifyBothDiameters", identify({"--major", "0.25", "--minor", "0.2", "--tpi", "20"}),
-         64, "*--major V"},
-        {"identifyBothPitches", identify({"--major", "0.25", "--tpi", "20", "--pitch", "1.27"}), 64,
-         "*--tpi N"},
-        {"identifyThreadOption", identify({"--major", "0.25", "--tpi", "20", "--type", "UN"}), 64,
-         "*--type is not an option of --identify"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code);
-        if (c.message.starts_with("*")) {
-            EXPECT_NE(r.err.find(c.message.substr(1)), std::string::npos) << r.err;
-        } else {
-            EXPECT_EQ(r.err.substr(0, c.message.size()), c.message);
-        }
-        EXPECT_EQ(r.out, "");
+    std::vector<std::string> args;
+    std::istringstream in(inDir(c.Text("args")));
+    for (std::string arg; std::getline(in, arg, '|');)
+        args.push_back(arg);
+    const CliRun r = Plcalc(args);
+    EXPECT_EQ(r.code, c.Int("code"));
+    const std::string message = inDir(c.Text("message"));
+    if (message.starts_with("*")) {
+        EXPECT_NE(r.err.find(message.substr(1)), std::string::npos) << r.err;
+    } else {
+        EXPECT_EQ(r.err.substr(0, message.size()), message);
     }
+    EXPECT_EQ(r.out, "");
     EXPECT_FALSE(std::filesystem::exists(dir.file("new")));
 }
+
+DATA_ROWS(PlcalcRefuses, "plcalc_refusals");
 
 // Other spellings of a command line give what their long forms give.
 TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive) {

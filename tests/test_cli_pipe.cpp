@@ -1,13 +1,12 @@
 // plcalc with pipe threads: the published NPT basic dimensions as a user reads
 // them, the size spellings it takes, its refusals and the JSON pipe record.
 #include "support/cli_run.h"
+#include "support/test_data.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <fstream>
-#include <map>
 #include <sstream>
 
 namespace {
@@ -38,34 +37,20 @@ TEST(PlcalcPipe, PublishedNPTBasicDimensions) {
         {"e1", "Handtight Engagement Dia. (E1)"},
         {"e2", "Effective Thd. Ext. Dia. (E2)"},
         {"l4", "Overall Length Ext."}};
-    std::ifstream in(PL_SOURCE_DIR "/tools/pipe_data/npt_published.csv");
-    std::vector<std::string> head;
     int sizes = 0, checked = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> f;
-        std::stringstream cells(line);
-        for (std::string c; std::getline(cells, c, ',');)
-            f.push_back(c);
-        if (head.empty()) {
-            head = f;
-            continue;
-        }
-        std::map<std::string, std::string> row;
-        for (std::size_t i = 0; i < f.size() && i < head.size(); ++i)
-            row[head[i]] = f[i];
-        SCOPED_TRACE(row["size_text"] + " (" + row["source"] + ")");
-        const CliRun r = Plcalc({"--type", "NPT", "--size", row["size_text"]});
+    for (const DataRow& row : DataFile("tools/pipe_data/npt_published.csv")) {
+        SCOPED_TRACE(row.name + " (" + row.Text("source") + ")");
+        const CliRun r = Plcalc({"--type", "NPT", "--size", row.name});
         ASSERT_EQ(r.code, 0) << r.err;
         ++sizes;
         for (const auto& [column, label] : columns) {
-            const std::string& printed = row[column];
+            const std::string printed = row.Text(column);
             if (printed.empty()) continue;
             const std::vector<double> v = Cells(r.out, label);
             ASSERT_FALSE(v.empty()) << label;
             const auto dot = printed.find('.');
             const int places = dot == std::string::npos ? 0 : int(printed.size() - dot - 1);
-            EXPECT_NEAR(v[0], std::stod(printed), 0.5 * std::pow(10.0, -places)) << label;
+            EXPECT_NEAR(v[0], row.Num(column), 0.5 * std::pow(10.0, -places)) << label;
             ++checked;
         }
     }

@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "cli/run_cli.h"
 #include "support/cli_run.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -74,62 +75,41 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports) {
     }
 }
 
-TEST(PlcalcReport, RefusesBadOptionsAndUnwritableFiles) {
+class PlcalcReportRefuses : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles) {
+    const DataRow& c = GetParam();
     TempDir dir;
-    const auto thread = [](std::vector<std::string> more) { return With(kQuarterTwenty, more); };
-    const std::vector<std::string> ballMic = {"--ballmic",  "--angle",     "1.7899",
-                                              "--ball-dia", "0.5",         "--plane-dia",
-                                              "1",          "--plane-dis", "1"};
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string message;
-    } cases[] = {
-        {"unknownReport", thread({"--report", "pipe", "--pdf", dir.file("x.pdf")}), kExitUsage,
-         "plcalc: unknown report pipe\n"},
-        {"reportWithoutPdf", thread({"--report", "thread"}), kExitUsage,
-         "plcalc: --report needs --pdf FILE\n"},
-        {"pdfWithoutReport", thread({"--pdf", dir.file("x.pdf")}), kExitUsage,
-         "plcalc: --pdf needs --report\n"},
-        {"emptyPdf", thread({"--report", "thread", "--pdf", ""}), kExitUsage,
-         "plcalc: --pdf needs a file name\n"},
-        {"emptyBallMicPdf", With(ballMic, {"--report", "ballmic", "--pdf", ""}), kExitUsage,
-         "plcalc: --pdf needs a file name\n"},
-        {"pipeReportOfAnInchThread", thread({"--report", "npt-dims", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The npt-dims report is for pipe threads (--type NPT)\n"},
-        {"iso1502OfAnInchThread", thread({"--report", "iso1502", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The iso1502 report is for M threads"},
-        {"settingOfTwoStarts",
-         thread({"--starts", "2", "--report", "setting", "--pdf", dir.file("x.pdf")}),
-         kExitInvalidInput, "The setting report is for single-start threads"},
-        {"missingFolder", thread({"--report", "gauge", "--pdf", dir.file("missing/x.pdf")}),
-         kExitFileError,
-         "Can not write the report file " + dir.file("missing/x.pdf") +
-             ": No such file or directory\n"},
-        {"device", thread({"--report", "gauge", "--pdf", "/dev/full"}), kExitFileError,
-         "Can not write the report file /dev/full: not a regular file\n"},
-        {"folder", thread({"--report", "gauge", "--pdf", dir.path().string()}), kExitFileError,
-         "Can not write the report file " + dir.path().string() + ": not a regular file\n"},
-        {"readOnlyFile", thread({"--report", "gauge", "--pdf", dir.file("ro.pdf")}), kExitFileError,
-         "Can not write the report file " + dir.file("ro.pdf") + ": Permission denied\n"},
+    const auto inDir = [&](std::string s) {
+        for (std::size_t at; (at = s.find('@')) != std::string::npos;)
+            s.replace(at, 1, dir.path().string());
+        return s;
     };
+    std::vector<std::string> args =
+        c.Text("thread") == "ballmic"
+            ? std::vector<std::string>{"--ballmic",   "--angle", "1.7899",      "--ball-dia", "0.5",
+                                       "--plane-dia", "1",       "--plane-dis", "1"}
+            : kQuarterTwenty;
+    std::istringstream more(inDir(c.Text("args")));
+    for (std::string arg; std::getline(more, arg, '|');)
+        args.push_back(arg);
+    if (c.Text("args").ends_with("|")) args.push_back("");
     // No write bit for anyone: refused even for root, and kept as it was.
     WriteTextFile(dir.file("ro.pdf"), "old");
     std::filesystem::permissions(dir.file("ro.pdf"), std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::group_read);
     std::filesystem::remove("rptworks.prn");
-    for (const auto& c : cases) {
-        const CliRun r = Plcalc(c.args);
-        EXPECT_EQ(r.code, c.code) << c.name;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
-        if (c.code == kExitUsage) {
-            EXPECT_TRUE(r.err.ends_with(std::string("\n") + kTryHelp + "\n")) << c.name;
-        }
+    const CliRun r = Plcalc(args);
+    EXPECT_EQ(r.code, c.Int("code"));
+    EXPECT_NE(r.err.find(inDir(c.Text("message"))), std::string::npos) << r.err;
+    if (r.code == kExitUsage) {
+        EXPECT_TRUE(r.err.ends_with(std::string("\n") + kTryHelp + "\n")) << "the way to the help";
     }
     EXPECT_FALSE(std::filesystem::exists("rptworks.prn")) << "an empty name names no file";
     EXPECT_EQ(ReadTextFile(dir.file("ro.pdf")), "old");
 }
+
+DATA_ROWS(PlcalcReportRefuses, "plcalc_report_refusals");
 
 // plcalc as a process of its own, through sh; the exit code and what it wrote.
 CliRun PlcalcProcess(const std::string& shellPrefix, const std::string& args,
@@ -219,41 +199,23 @@ TEST(PlcalcReport, UnwritableStandardOutput) {
     EXPECT_EQ(PlcalcProcess("", "--version", ">/dev/null").code, kExitOk);
 }
 
-// The pipe reports of a pipe thread, each only for the kinds it shows.
-TEST(PlcalcReport, PipeReportsOfTheirKinds) {
+class PlcalcPipeReports : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcPipeReports, OfTheirKinds) {
+    const DataRow& c = GetParam();
     TempDir dir;
     const std::string pdf = dir.file("pipe.pdf");
-    const struct {
-        const char *report, *kind, *size;
-        int code;
-        std::string text; // in the PDF, or the message
-    } cases[] = {
-        {"npt-dims", "NPT", "1/2", kExitOk, "Standard Taper Pipe Thread, NPT"},
-        {"npt-gauges", "NPT", "1/2", kExitOk, "Threaded Plug and Ring Gages for"},
-        {"npt-tols", "NPT", "1/2", kExitOk, "Working Taper Pipe Thread Plug and Ring Gages, NPT"},
-        {"straight", "NPSM", "1/2", kExitOk, "Straight Pipe Threads for Fixtures, NPSM"},
-        {"npt-dims", "NPSC", "1/8", kExitOk, "Straight Threads in Pipe Couplings, NPSC"},
-        {"npt-tols", "NPSL", "1/8", kExitInvalidInput,
-         "The npt-tols report is for NPT threads only: use --report npt-dims or straight for "
-         "NPSL\n"},
-        {"straight", "NPT", "1/2", kExitInvalidInput,
-         "The straight report is for NPSC, NPTR, NPSM and NPSL threads"},
-        {"thread", "NPT", "1/2", kExitInvalidInput,
-         "The thread report is not for pipe threads: use --report npt-dims, npt-gauges or "
-         "npt-tols\n"},
-    };
-    for (const auto& c : cases) {
-        const std::string name = std::string(c.report) + " of " + c.kind;
-        const CliRun r = Plcalc({"--type", "NPT", "--class", c.kind, "--size", c.size, "--report",
-                                 c.report, "--pdf", pdf});
-        EXPECT_EQ(r.code, c.code) << name << ": " << r.err;
-        if (c.code != kExitOk) {
-            EXPECT_NE(r.err.find(c.text), std::string::npos) << name << ": " << r.err;
-        } else if (HaveTool("pdftotext")) {
-            const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
-            EXPECT_NE(text.find(c.text), std::string::npos) << name << "\n" << text;
-        }
+    const CliRun r = Plcalc({"--type", "NPT", "--class", c.Text("kind"), "--size", c.Text("size"),
+                             "--report", c.Text("report"), "--pdf", pdf});
+    EXPECT_EQ(r.code, c.Int("code")) << r.err;
+    if (r.code != kExitOk) {
+        EXPECT_NE(r.err.find(c.Text("text")), std::string::npos) << r.err;
+    } else if (HaveTool("pdftotext")) {
+        const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+        EXPECT_NE(text.find(c.Text("text")), std::string::npos) << text;
     }
 }
+
+DATA_ROWS(PlcalcPipeReports, "plcalc_pipe_reports");
 
 } // namespace

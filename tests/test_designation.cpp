@@ -2,46 +2,38 @@
 #include "core/designation.h"
 
 #include "core/thread_record.h"
+#include "support/test_data.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
-TEST(Designation, SizeSeriesClassAndForm) {
-    // Each row: type, class, diameter and its text, tpi, starts, the series the unified
-    // steps set, internal, a custom engagement (0: standard), then the designation.
-    using Row = std::tuple<const char*, const char*, double, const char*, float, uint16_t,
-                           const char*, bool, double, const char*>;
-    const Row cases[] = {
-        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0, "1/4-20 UNC-2A"},
-        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", true, 0, "1/4-20 UNC-2B"},
-        {"UN", "2", 0.25, "1/4", 20, 1, "UNC", false, 0.5, "1/4-20 UNC-SE2A"},
-        {"UNR", "3", 0.5, "1/2", 13, 1, "UNRC", false, 0, "1/2-13 UNRC-3A"},
-        {"ACME", "2G", 1.0, "1.0", 5, 2, "", false, 0, "1.000-0.200P-0.400L ACME-2G"},
-        {"STUB", "5G", 0.75, "3/4", 6, 1, "", true, 0, "3/4-6 STUB ACME-5G"},
-        {"SAM1", "3G", 1.25, "", 5, 1, "", false, 0, "1.2500-5 STUB M1-3G"},
-        {"745BUTT", "0", 1.0, "1", 8, 1, "", false, 0, "1-8 7 x 45 BUTTRESS"},
-    };
-    for (const auto& [type, cls, d, diaText, tpi, starts, series, internal, loe, text] : cases) {
-        SCOPED_TRACE(text);
-        TTInfo rec;
-        rec.SetThreadType(type);
-        rec.SetClass(cls);
-        rec.SetNomDia(d);
-        rec.SetTPI(tpi);
-        rec.SetStarts(starts);
-        rec.NomDiaText = diaText;
-        if (loe > 0) rec.SetLOE(loe);
-        TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
-        m.Series = series;
-        EXPECT_EQ(DesignationText(m), text);
-        EXPECT_EQ(m.Notes, (std::vector<std::string>{internal ? "Internal" : "External", text}));
-    }
+class Designations : public testing::TestWithParam<DataRow> {};
 
+TEST_P(Designations, SizeSeriesClassAndForm) {
+    const DataRow& c = GetParam();
+    TTInfo rec;
+    rec.SetThreadType(c.Text("type"));
+    rec.SetClass(c.Text("class"));
+    rec.SetNomDia(c.Num("dia"));
+    rec.SetTPI(c.Float("tpi"));
+    rec.SetStarts(static_cast<uint16_t>(c.Int("starts")));
+    rec.NomDiaText = c.Text("dia_text");
+    if (c.Num("loe") > 0) rec.SetLOE(c.Num("loe"));
+    const bool internal = c.Flag("internal");
+    TThdInfo& m = internal ? rec.IntThd : rec.ExtThd;
+    m.Series = c.Text("series");
+    EXPECT_EQ(DesignationText(m), c.Text("text"));
+    EXPECT_EQ(m.Notes,
+              (std::vector<std::string>{internal ? "Internal" : "External", c.Text("text")}));
+}
+
+DATA_ROWS(Designations, "designations");
+
+TEST(Designation, MetricClassesAndHand) {
     // Metric: the tolerance classes and the hand.
     TTInfo rec;
     rec.SetThreadType("M");

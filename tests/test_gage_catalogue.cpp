@@ -9,6 +9,7 @@
 #include "gauges/gage_catalogue.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/thread_file.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -30,46 +31,24 @@ double LeadCorr(double d, double n, double k) {
     return t * t * k;
 }
 
-struct SelectionCase {
-    const char* name;
-    const char* type;
-    double dia;
-    float tpi;
-    int intSmall, intVerySmall;
-    const char* intPointModel;
-    const char* intRollModel;
-    int extSmall;
-    const char* extPointModel;
-    const char* extRollModel;
-};
+class GaugeModels : public testing::TestWithParam<DataRow> {};
 
-TEST(GageCatalogue, ModelsFollowTheDiameterRules) {
+TEST_P(GaugeModels, FollowTheDiameterRules) {
+    const DataRow& c = GetParam();
     const ShippedTables tables;
-    const SelectionCase cases[] = {
-        {"uncThreeQuarter", "UN", 0.75, 10, 1, 0, "QSP-2000", "QSP-2000", 1, "QSR-3000",
-         "QSR-3000"},
-        {"halfThirteenVerySmall", "UN", 0.5, 13, 1, 1, "QSP-2000", "QSP-2000", 1, "QSR-3000",
-         "QSR-3000"},
-        // 0.625 is in both internal ranges: the very-small test comes second and wins.
-        {"fiveEighthsBoundary", "UN", 0.625, 11, 1, 1, "QSP-2000", "QSP-2000", 1, "QSR-3000",
-         "QSR-3000"},
-        {"uncTwo", "UN", 2, 4.5f, 0, 0, "QC-2200", "QP-2200", 0, "QC-4401", "QR-3300"},
-        {"acmeTen", "ACME", 10, 2, 0, 0, "QC-2201", "QP-2201", 0, "QC-4402", "QR-3302"},
-        {"m10", "M", 10, 1.5f, 1, 1, "QSP-2000", "QSP-2000", 1, "QSR-3000", "QSR-3000"},
-    };
-    for (const SelectionCase& c : cases) {
-        const auto rec = Calculated(c.type, "", c.dia, c.tpi);
-        const TGageSetting& in = rec->IntThd.Setting;
-        const TGageSetting& ex = rec->ExtThd.Setting;
-        EXPECT_EQ(in.SmallGage, c.intSmall) << c.name;
-        EXPECT_EQ(in.VerySmall, c.intVerySmall) << c.name;
-        EXPECT_EQ(in.PointModel, c.intPointModel) << c.name;
-        EXPECT_EQ(in.RollModel, c.intRollModel) << c.name;
-        EXPECT_EQ(ex.SmallGage, c.extSmall) << c.name;
-        EXPECT_EQ(ex.PointModel, c.extPointModel) << c.name;
-        EXPECT_EQ(ex.RollModel, c.extRollModel) << c.name;
-    }
+    const auto rec = Calculated(c.Text("type").c_str(), "", c.Num("dia"), c.Float("tpi"));
+    const TGageSetting& in = rec->IntThd.Setting;
+    const TGageSetting& ex = rec->ExtThd.Setting;
+    EXPECT_EQ(in.SmallGage, c.Int("int_small"));
+    EXPECT_EQ(in.VerySmall, c.Int("int_very_small"));
+    EXPECT_EQ(in.PointModel, c.Text("int_point"));
+    EXPECT_EQ(in.RollModel, c.Text("int_roll"));
+    EXPECT_EQ(ex.SmallGage, c.Int("ext_small"));
+    EXPECT_EQ(ex.PointModel, c.Text("ext_point"));
+    EXPECT_EQ(ex.RollModel, c.Text("ext_roll"));
 }
+
+DATA_ROWS(GaugeModels, "gauge_models");
 
 TEST(GageCatalogue, PointsRollsAndSettings) {
     const ShippedTables tables;
@@ -252,49 +231,25 @@ TEST(GageCatalogue, SetDimTool) {
     EXPECT_EQ(SetUpSetDim(d, kTypeUN, 8, 0, 0), SetDimResult::NoPD);
 }
 
-// Each line is checked as typed values are: one that does not read, or holds a
-// value no point or roll can have, is refused by itself and named; the line
-// after it still loads. 20 tpi is a pitch of 0.0500 in.
-TEST(GageCatalogue, RefusedLinesNameFileLineAndValue) {
-    const std::string good = "2,16,'P60-16',0.0361,0\n", roll = "1,16,'ZR-16',0.02706\n";
-    const struct {
-        const char* name;
-        bool roll;
-        std::string line;
-        const char* message; // empty: the line loads
-    } cases[] = {
-        {"codeNotWhole", false, "x,20,'P2',0.0289,0", "'x' is not a whole number"},
-        {"pointFourFields", false, "2,20,'P1',0.0289", "a point line has 5 fields, this one 4"},
-        {"diameterText", false, "2,20,'P1',abc,0", "point diameter 'abc' is not a number"},
-        {"pointForm5", false, "5,20,'P1',0.0289,0", "point form 5 is not 1 to 4"},
-        {"tpiZero", false, "2,0,'P1',0.0289,0", "threads per inch 0 is not above 0"},
-        {"tpi1e308", false, "2,1e308,'P1',0.0289,0", "threads per inch 1e308 is above 200"},
-        {"diameterNegative", false, "2,20,'P1',-0.0577,0", "point diameter -0.0577 is not above 0"},
-        {"diameter99", false, "2,20,'P1',99,0", "point diameter 99 is not below the pitch 0.0500"},
-        {"offsetNegative", false, "1,5,'P1',0.1033,-0.0016", "point offset -0.0016 is below 0"},
-        {"offset99", false, "1,5,'P1',0.1034,99",
-         "point offset 99 is not below half the point diameter 0.0517"},
-        // A trapezoidal point is keyed by its pitch in mm: 3 mm is 0.1181 in.
-        {"trapezoidalPoint", false, "4,3,'P30-3',0.0611,0.0010", ""},
-        {"shortRollSkipped", true, "1,20,'R'", ""},
-        {"rollConstantText", true, "1,20,'R',0.0x", "roll constant '0.0x' is not a number"},
-        {"rollCode10", true, "10,20,'R',0.04", "roll code 10 is not 1 to 9"},
-        {"rollConstant1e308", true, "1,20,'R',1e308",
-         "roll constant 1e308 is not below the pitch 0.0500"},
-        {"metricRollPitch51mm", true, "6,51,'R',0.04", "pitch 51 is above 50 mm"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<std::string> problems;
-        const std::string text = "\n" + c.line + "\n" + (c.roll ? roll : good);
-        const std::size_t loaded = c.roll ? ParseRollLines(text, "p.tbl", problems).size()
-                                          : ParsePointLines(text, "p.tbl", problems).size();
-        const bool refused = *c.message != '\0';
-        const bool skipped = std::string(c.name) == "shortRollSkipped";
-        EXPECT_EQ(loaded, refused || skipped ? 1u : 2u);
-        EXPECT_EQ(problems, refused ? std::vector<std::string>{std::string("p.tbl:2: ") + c.message}
-                                    : std::vector<std::string>{});
-    }
+class CatalogueLines : public testing::TestWithParam<DataRow> {};
+
+TEST_P(CatalogueLines, RefusedLinesNameFileLineAndValue) {
+    const DataRow& c = GetParam();
+    std::vector<std::string> problems;
+    const bool roll = c.Flag("roll");
+    const std::string text = "\n" + c.Text("line") + "\n" +
+                             (roll ? "1,16,'ZR-16',0.02706\n" : "2,16,'P60-16',0.0361,0\n");
+    const std::size_t loaded = roll ? ParseRollLines(text, "p.tbl", problems).size()
+                                    : ParsePointLines(text, "p.tbl", problems).size();
+    EXPECT_EQ(loaded, static_cast<std::size_t>(c.Int("lines_loaded")));
+    EXPECT_EQ(problems, c.Empty("message")
+                            ? std::vector<std::string>{}
+                            : std::vector<std::string>{"p.tbl:2: " + c.Text("message")});
+}
+
+DATA_ROWS(CatalogueLines, "catalogue_lines");
+
+TEST(GageCatalogue, RollLineBlanksAndQuotes) {
     std::vector<std::string> problems;
     const auto rows = ParseRollLines(" 1 , 20 , \"ZR 1\" , 0.04\n", "p.tbl", problems);
     ASSERT_EQ(rows.size(), 1u);
@@ -361,47 +316,24 @@ TEST(GaugeSettingPage, PointAndRollTexts) {
     EXPECT_EQ(notice[9], "Contact Orvalle with questions regarding the use of these thread rolls.");
 }
 
-// Why a gauge shows "NONE" or N/A: one line on the page, by the first reason
-// that applies.
-TEST(GaugeSettingPage, NotesSayWhyThereIsNoSetting) {
+class GaugeSettingNotes : public testing::TestWithParam<DataRow> {};
+
+TEST_P(GaugeSettingNotes, SayWhyThereIsNoSetting) {
+    const DataRow& c = GetParam();
     const ShippedTables tables;
-    const std::string see = " \u2014 see Help \u203a Gauge setting";
-    const struct {
-        const char* name;
-        const char* type;
-        double dia;
-        float tpi;
-        int starts;
-        bool external, roll;
-        std::string note;
-    } cases[] = {
-        {"a setting", "UN", 1.5, 6, 1, true, false, ""},
-        {"small gauge: flat standard only", "UN", 0.75, 10, 1, true, false,
-         "setting to V N/A: small gauge models, the 0.021 point and some pitches are set on the "
-         "flat standard only" +
-             see},
-        {"internal below 0.312", "UN", 0.25, 20, 1, false, true,
-         "no point or roll gauge for internal threads under 0.312 in" + see},
-        {"external below 0.250", "UN", 0.19, 24, 1, true, false,
-         "no point or roll gauge for external threads under 0.250 in" + see},
-        // The 29-degree points run from 16 to 2 tpi.
-        {"no point for the pitch", "ACME", 3, 1.5f, 1, true, false,
-         "no catalogue point for this pitch" + see},
-        {"no internal roll for the pitch", "UN", 0.5, 8, 1, false, true,
-         "no catalogue roll for this pitch" + see},
-        {"two starts", "UN", 0.75, 10, 2, true, false, kSingleStartSettingNote},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto rec = Calculated(c.type, std::string(c.type) == "UN" ? "2" : "2G", c.dia, c.tpi,
-                                    static_cast<uint16_t>(c.starts));
-        const GaugeSettingText t = BuildGaugeSettingPage(*rec, c.external, c.roll, false);
-        EXPECT_EQ(t.note, c.note);
-        if (!c.note.empty() && c.starts == 1 && c.note.rfind("setting to V", 0) != 0) {
-            EXPECT_EQ(t.setFlat, "  N/A");
-        }
+    const std::string type = c.Text("type");
+    const auto rec = Calculated(type.c_str(), type == "UN" ? "2" : "2G", c.Num("dia"),
+                                c.Float("tpi"), static_cast<uint16_t>(c.Int("starts")));
+    const GaugeSettingText t =
+        BuildGaugeSettingPage(*rec, c.Flag("external"), c.Flag("roll"), false);
+    const std::string note = c.Text("note");
+    EXPECT_EQ(t.note, note);
+    if (!note.empty() && c.Int("starts") == 1 && !note.starts_with("setting to V")) {
+        EXPECT_EQ(t.setFlat, "  N/A");
     }
 }
+
+DATA_ROWS(GaugeSettingNotes, "gauge_setting_notes");
 
 TEST(GaugeSettingPage, PointEntryAndThreadFile) {
     const ShippedTables tables;

@@ -2,6 +2,7 @@
 // fail naming the file and leaving the old one; the settings kept in them.
 #include "core/ini_file.h"
 #include "core/settings.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -47,36 +48,19 @@ TEST(IniFile, ReadsLikeTheProfileFunctions) {
     EXPECT_FALSE(ini.HasKey("POS", "Company"));
 }
 
-TEST(IniFile, WritesKeepEveryOtherLine) {
-    const char* file = "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \n\n[POS]\nLeft=10\n";
-    const struct {
-        const char *name, *before, *section, *key, *value, *after;
-    } cases[] = {
-        {"replaceInPlace", file, "main", "COMPANY", "New",
-         "; set\n[MAIN]\nCompany=New\n  Path = /opt/ \n\n[POS]\nLeft=10\n"},
-        {"appendBeforeBlankLine", file, "MAIN", "Top", "2",
-         "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \nTop=2\n\n[POS]\nLeft=10\n"},
-        {"appendToLastSection", file, "POS", "Top", "20",
-         "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \n\n[POS]\nLeft=10\nTop=20\n"},
-        {"newSection", file, "TIPS", "Tip", "P12",
-         "; set\n[MAIN]\nCompany=Old\n  Path = /opt/ \n\n[POS]\nLeft=10\n[TIPS]\nTip=P12\n"},
-        {"emptySection", "[MAIN]\n\n[POS]\n", "MAIN", "A", "X", "[MAIN]\nA=X\n\n[POS]\n"},
-        {"crlfKept", "[MAIN]\r\nCompany=Old\r\n\r\n[POS]\r\nLeft=10\r\n", "POS", "Top", "20",
-         "[MAIN]\r\nCompany=Old\r\n\r\n[POS]\r\nLeft=10\r\nTop=20\r\n"},
-        {"crlfNewSection", "[MAIN]\r\nCompany=Old\r\n", "X", "k", "v",
-         "[MAIN]\r\nCompany=Old\r\n[X]\r\nk=v\r\n"},
-        {"noFinalNewline", "[MAIN]\nA=Old", "MAIN", "A", "New", "[MAIN]\nA=New\n"},
-        {"newFile", "", "MAIN", "Company", "Acme", "[MAIN]\nCompany=Acme\n"},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        const std::string path = dir.file("t.ini");
-        if (*c.before) WriteTextFile(path, c.before);
-        ASSERT_TRUE(WriteIniString(path, c.section, c.key, c.value)) << c.name;
-        EXPECT_EQ(ReadTextFile(path), c.after) << c.name;
-        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"t.ini"}) << c.name << ": temporary";
-    }
+class IniWrites : public testing::TestWithParam<DataRow> {};
+
+TEST_P(IniWrites, KeepEveryOtherLine) {
+    const DataRow& c = GetParam();
+    TempDir dir;
+    const std::string path = dir.file("t.ini");
+    if (!c.Empty("before")) WriteTextFile(path, c.Text("before"));
+    ASSERT_TRUE(WriteIniString(path, c.Text("section"), c.Text("key"), c.Text("value")));
+    EXPECT_EQ(ReadTextFile(path), c.Text("after"));
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"t.ini"}) << "temporary";
 }
+
+DATA_ROWS(IniWrites, "ini_writes");
 
 TEST(IniFile, SaveCreatesFoldersKeepsModeAndNamesTheFileOnFailure) {
     TempDir dir;

@@ -6,65 +6,35 @@
 
 #include "core/thread_record.h"
 #include "gauges/wires.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
 
-std::unique_ptr<TTInfo> Calc(const char* type, double dia, float tpi, const char* cls,
-                             uint16_t starts) {
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType(type);
-    rec->SetNomDia(dia);
-    rec->SetTPI(tpi);
-    if (*cls == '6') {
-        rec->ExtThd.SetTolInfo("6g6g");
-        rec->IntThd.SetTolInfo("6H6H");
-    } else {
-        rec->SetClass(cls);
-    }
-    rec->SetStarts(starts);
+// A thread of class 6: 6g6g/6H6H.
+std::unique_ptr<TTInfo> Calc(const std::string& type, double dia, float tpi, const std::string& cls,
+                             uint16_t starts, WireHelix helix = WireHelix::Standard) {
+    auto rec = Calculated(type.c_str(), cls == "6" ? "6g6g/6H6H" : cls.c_str(), dia, tpi, starts);
+    rec->Helix = helix;
     rec->Calculate();
     return rec;
 }
 
-struct RoundTripCase {
-    const char* name;
-    const char* type;
-    double dia;
-    float tpi; // or the metric pitch
-    const char* cls;
-    uint16_t starts;
-    bool corrected; // whether the readings over the best wire carry the helix correction
-};
-
-// Corrected or not by hand, over the best wire: the compensation W tan^2(lead) cos(a) /
-// (2 tan(a)) is 0.00012 in for 1/4-20 and 0.00011 in for 1-10 stub Acme (under
-// 0.00015 in), 0.0018 mm for M10x1.5 (under 0.0038 mm), 0.00097 in for 1-5 Acme;
-// buttress readings never are corrected, more than one start always is.
-const RoundTripCase kRoundTrips[] = {
-    {"UNC_quarter_20", "UN", 0.25, 20, "2", 1, false},
-    {"UNC_quarter_20_two_starts", "UN", 0.25, 20, "2", 2, true},
-    {"UNF_one_inch_12_three_starts", "UN", 1.0, 12, "3", 3, true},
-    {"M10x1_5", "M", 10, 1.5f, "6", 1, false},
-    {"M10x1_5_three_starts", "M", 10, 1.5f, "6", 3, true},
-    {"Acme_1_5_2G", "ACME", 1.0, 5, "2G", 1, true},
-    {"Acme_2_4_3G_four_starts", "ACME", 2.0, 4, "3G", 4, true},
-    {"Stub_Acme_1_10", "STUB ACME", 1.0, 10, "2G", 1, false},
-    {"Buttress_2_8", "745BUTT", 2.0, 8, "2", 1, false},
-};
-
-class InverseReading : public testing::TestWithParam<RoundTripCase> {};
+class InverseReading : public testing::TestWithParam<DataRow> {};
 
 // The reading at a pitch diameter, over the best, the smallest and the largest wire,
 // gives that pitch diameter back (1e-7 in; in millimetres 2.54e-6).
 TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom) {
     ShippedTables tables;
-    const RoundTripCase& c = GetParam();
-    const auto rec = Calc(c.type, c.dia, c.tpi, c.cls, c.starts);
+    const DataRow& c = GetParam();
+    const auto rec = Calc(c.Text("type"), c.Num("dia"), c.Float("tpi"), c.Text("class"),
+                          static_cast<uint16_t>(c.Int("starts")),
+                          c.Text("helix") == "exact" ? WireHelix::Exact : WireHelix::Standard);
     const TThdInfo& ext = rec->ExtThd;
     const bool metric = ext.TypeCode == kTypeM;
     const double tolerance = metric ? 2.54e-6 : 1e-7;
@@ -75,7 +45,7 @@ TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom) {
         // A larger wire may take the compensation over its threshold.
         const bool corrected = ReadingsCorrected(m);
         if (wire == ext.BestWire) {
-            EXPECT_EQ(corrected, c.corrected);
+            EXPECT_EQ(corrected, c.Flag("corrected"));
         }
         // The limits and a value between them that is not on the fourth place.
         for (double pd : {ext.PD.Min, ext.PD.Max, (ext.PD.Min + ext.PD.Max) / 2 + 0.0000137}) {
@@ -94,8 +64,7 @@ TEST_P(InverseReading, ReturnsThePitchDiameterTheReadingStartedFrom) {
     EXPECT_EQ(onMax.marginToMax, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, InverseReading, testing::ValuesIn(kRoundTrips),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(InverseReading, "inspect_round_trips");
 
 // A published example: machinecalcs.com, "Thread Pitch Diameter Calculator", worked
 // example: 1/2-13 UNC over three 1.128 mm wires, M = 13 mm, gives E = 11.308 mm
@@ -111,42 +80,25 @@ TEST(InverseReadingExample, PublishedThreeWireExampleAndImpossibleReading) {
     EXPECT_FALSE(PDFromWireReading(rec->ExtThd, 0.5, 0).has_value());
 }
 
-struct VerdictCase {
-    const char* name;
-    double measured;
-    PDVerdict verdict;
-    double toMax, toMin, percent;
-};
-
-// 1/4-20 UNC-2A: PD 0.2127 to 0.2164, tolerance 0.0037 (ASME B1.1). Judged to four
-// places: 0.21644 is 0.2164, 0.21646 is 0.2165.
-const VerdictCase kVerdicts[] = {
-    {"inside", 0.2150, PDVerdict::Inside, 0.0014, 0.0023, 23.0 / 37 * 100},
-    {"on_max", 0.2164, PDVerdict::Inside, 0, 0.0037, 100},
-    {"on_min", 0.2127, PDVerdict::Inside, 0.0037, 0, 0},
-    {"rounds_to_max", 0.21644, PDVerdict::Inside, 0, 0.0037, 100},
-    {"rounds_above_max", 0.21646, PDVerdict::AboveMax, -0.0001, 0.0038, 38.0 / 37 * 100},
-    {"above", 0.2170, PDVerdict::AboveMax, -0.0006, 0.0043, 43.0 / 37 * 100},
-    {"below", 0.2120, PDVerdict::BelowMin, 0.0044, -0.0007, -7.0 / 37 * 100},
-};
-
-class Verdict : public testing::TestWithParam<VerdictCase> {};
+class Verdict : public testing::TestWithParam<DataRow> {};
 
 TEST_P(Verdict, MarginsAndPositionInTheTolerance) {
     TThdInfo ext;
     ext.TypeCode = kTypeUN;
     ext.PD.Max = 0.2164;
     ext.PD.Min = 0.2127;
-    const VerdictCase& c = GetParam();
-    const PDCheck r = CheckPD(ext, c.measured);
-    EXPECT_EQ(r.verdict, c.verdict);
-    EXPECT_NEAR(r.marginToMax, c.toMax, 1e-12);
-    EXPECT_NEAR(r.marginToMin, c.toMin, 1e-12);
-    EXPECT_NEAR(r.percentOfTolerance, c.percent, 1e-9);
+    const DataRow& c = GetParam();
+    const PDCheck r = CheckPD(ext, c.Num("measured"));
+    const std::map<std::string, PDVerdict> verdicts = {{"inside", PDVerdict::Inside},
+                                                       {"above", PDVerdict::AboveMax},
+                                                       {"below", PDVerdict::BelowMin}};
+    EXPECT_EQ(r.verdict, verdicts.at(c.Text("verdict")));
+    EXPECT_NEAR(r.marginToMax, c.Num("to_max"), 1e-12);
+    EXPECT_NEAR(r.marginToMin, c.Num("to_min"), 1e-12);
+    EXPECT_NEAR(r.percentOfTolerance, c.Num("percent"), 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(QuarterTwenty, Verdict, testing::ValuesIn(kVerdicts),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(Verdict, "inspect_verdicts");
 
 // Three positions along the thread: the extremes give the margins, one reading
 // outside makes the whole part outside.
@@ -172,37 +124,21 @@ TEST(Verdict, SeveralReadings) {
     EXPECT_NEAR(out.maxPD, 0.2166, 1e-12);
 }
 
-// Each item of the page's list is checked as a typed value is, in the display
-// unit or its own; the first that is no measurement is named. 1/4-20 UNC-2A:
-// 5.6 mm = 0.22047 in is 0.0041 above the PD max 0.2164.
-TEST(InspectPage, EntriesAreCheckedItemByItem) {
+class InspectEntries : public testing::TestWithParam<DataRow> {};
+
+TEST_P(InspectEntries, AreCheckedItemByItem) {
+    const DataRow& c = GetParam();
     ShippedTables tables;
     const auto rec = Calc("UN", 0.25, 20, "2", 1);
-    const struct {
-        const char* name;
-        bool overWires;
-        const char *values, *wire;
-        std::string said; // the refusal, else the start of the verdict
-    } cases[] = {
-        {"notANumber", true, "0.2597,abc", "", "Invalid reading over wires: abc"},
-        {"emptyItem", false, "0.215,,0.216", "", "Invalid pitch diameter: (empty)"},
-        // A pitch diameter the page shows as 0.0000, or larger than any thread.
-        {"shownAsZero", false, "1e-300", "", "Invalid pitch diameter: 1e-300"},
-        {"pdOf1e308", false, "0.215;1e308", "", "Invalid pitch diameter: 1e308"},
-        {"readingOf1e308", true, "1e308", "", "Invalid reading over wires: 1e308"},
-        {"wireBeyondTheLargest", true, "0.26", "0.06", "Invalid Wire Size!"},
-        {"millimetresOnAnInchThread", false, " 5.6mm ", "", "Outside: 0.0041 above PD max"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        InspectEntry e;
-        e.overWires = c.overWires;
-        e.valuesText = c.values;
-        e.wireText = c.wire;
-        const InspectPageText page = BuildInspectPage(*rec, e, false);
-        EXPECT_EQ((page.message.empty() ? page.verdict : page.message).substr(0, c.said.size()),
-                  c.said);
-    }
+    InspectEntry e;
+    e.overWires = c.Flag("over_wires");
+    e.valuesText = c.Text("values");
+    e.wireText = c.Text("wire");
+    const InspectPageText page = BuildInspectPage(*rec, e, false);
+    const std::string said = c.Text("said");
+    EXPECT_EQ((page.message.empty() ? page.verdict : page.message).substr(0, said.size()), said);
 }
+
+DATA_ROWS(InspectEntries, "inspect_entries");
 
 } // namespace

@@ -1,5 +1,6 @@
 // Metric M and MJ threads through the driver, on table folders written here:
-// empty tables (the formulas alone), rows of ISO 965-1, tabulated limits.
+// empty tables (the formulas alone: tests/data/metric_formulas.csv), rows of
+// ISO 965-1, tabulated limits.
 #include "core/designation.h"
 #include "core/display_unit.h"
 #include "core/number_text.h"
@@ -7,6 +8,7 @@
 #include "core/thread_record.h"
 #include "families/metric.h"
 #include "gauges/tolerance_text.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -42,83 +44,23 @@ std::unique_ptr<TTInfo> Calc(const char* type, double d, float p, const char* ex
     return rec;
 }
 
-using Member = TThdInfo TTInfo::*;
-using Dim = TDimLimits TThdInfo::*;
-using Value = double TDimLimits::*;
-constexpr Member kExt = &TTInfo::ExtThd;
-constexpr Member kInt = &TTInfo::IntThd;
-constexpr Dim kPD = &TThdInfo::PD;
-constexpr Dim kMaj = &TThdInfo::Major;
-constexpr Dim kMin = &TThdInfo::Minor;
-constexpr Value kMax = &TDimLimits::Max;
-constexpr Value kLow = &TDimLimits::Min;
-constexpr Value kTol = &TDimLimits::Tol;
-constexpr Value kDev = &TDimLimits::Dev;
-
-struct FormulaCase {
-    const char* name;
-    const char *type, *ext, *in;
-    double d;
-    float p;
-    double loe;
-    Member member;
-    Dim dim;
-    Value value;
-    double expected;
-};
-
-// Hand arithmetic on the ISO 965-1 formulas, no table rows.
-// M10x1.5 6g: Td2 = 0.09 * 1.5^0.4 * 10^0.1 = 0.1332536; es = 0.011 * 1.5 + 0.015 = 0.0315;
-// d2 max = 10 - 0.9742785 - 0.0315 = 8.9942215; Td(6) = 0.18 * 1.5^(2/3) - 0.00315 / sqrt 1.5
-// = 0.2332948. 6H: D2 min = 10 - 0.9742785; TD2 = 1.32 Td2; D1 min = 10 - 1.082532 * 1.5,
-// TD1 = 0.23 * 1.5^0.7 = 0.3054863. 6G: EI 0.0315. M6x0.75 (P < 1): TD1 = 0.433 * 0.75 -
-// 0.19 * 0.75^1.22 = 0.1909894 (ISO 965-1 Table 2 lists 190 um), not 0.23 * 0.75^0.7.
-// MJ10x1.5 4h: 0.63 Td2 = 0.0839498, d2 max = 9.0257215. MJ10x1 with LOE 20 (= 2D; over
-// 1.5D and 15P, not over 3D): 0.9375 * (0.013 * 10^(1/3) + 0.0076 * sqrt 20 + 0.044)
-// = 0.0993711. MJ5x0.8 (4H6H below 5.5 mm): TD1 = 0.433 * 0.8 - 0.19 * 0.8^1.22 = 0.2016817,
-// D1 min 5 - 0.974279 * 0.8; MJ5.5x0.8 (4H5H) takes 0.184 * 0.8^0.7 = 0.1573913.
-const FormulaCase kFormula[] = {
-    {"M10_6g_Td2", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kTol, 0.1332536},
-    {"M10_6g_es", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kDev, 0.0315},
-    {"M10_6g_pdMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kMax, 8.9942215},
-    {"M10_6g_majMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMaj, kMax, 9.9685},
-    {"M10_6g_majMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMaj, kLow, 9.7352052},
-    {"M10_6g_minMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kExt, kMin, kMax, 8.9942215 - 0.6495191},
-    {"M10_6h_pdMax_basic", "M", "6h6h", "6H6H", 10, 1.5f, 0, kExt, kPD, kMax, 9.0257215},
-    {"M10_4g6g_Td2_063", "M", "4g6g", "6H6H", 10, 1.5f, 0, kExt, kPD, kTol, 0.0839498},
-    {"M10_6H_pdMin_basic", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kPD, kLow, 9.0257215},
-    {"M10_6H_pdMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kPD, kMax, 9.2016163},
-    {"M10_6H_minorMin", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kMin, kLow, 8.376202},
-    {"M10_6H_minorMax", "M", "6g6g", "6H6H", 10, 1.5f, 0, kInt, kMin, kMax, 8.6816883},
-    {"M10_6G_pdMin", "M", "6g6g", "6G6G", 10, 1.5f, 0, kInt, kPD, kLow, 9.0572215},
-    {"M10_6G_majorMin", "M", "6g6g", "6G6G", 10, 1.5f, 0, kInt, kMaj, kLow, 10.0315},
-    {"M6x075_TD1_fine", "M", "6g6g", "6H6H", 6, 0.75f, 0, kInt, kMin, kTol, 0.1909894},
-    {"MJ10_extPDTol", "MJ", "", "", 10, 1.5f, 0, kExt, kPD, kTol, 0.0839498},
-    {"MJ10_extPDMax", "MJ", "", "", 10, 1.5f, 0, kExt, kPD, kMax, 9.0257215},
-    {"MJ10x1_LOE2D_k09375", "MJ", "", "", 10, 1.0f, 20, kExt, kPD, kTol, 0.0993711},
-    {"MJ5_TD1_below6", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kTol, 0.2016817},
-    {"MJ5_minorMin", "MJ", "", "", 5, 0.8f, 0, kInt, kMin, kLow, 4.2205768},
-    {"MJ5_5_TD1_grade5", "MJ", "", "", 5.5, 0.8f, 0, kInt, kMin, kTol, 0.1573913},
-};
-
-class Formula : public testing::TestWithParam<FormulaCase> {};
+class Formula : public testing::TestWithParam<DataRow> {};
 
 TEST_P(Formula, HandArithmetic) {
-    const FormulaCase& c = GetParam();
+    const DataRow& c = GetParam();
     MetricTables tables;
-    auto rec = Calc(c.type, c.d, c.p, c.ext, c.in, c.loe);
-    const TThdInfo& m = (*rec).*c.member;
-    EXPECT_NEAR(m.*c.dim.*c.value, c.expected, 5e-7);
-    EXPECT_EQ(m.FromTable, 0);
+    auto rec = Calc(c.Text("type").c_str(), c.Num("dia"), c.Float("pitch"), c.Text("ext").c_str(),
+                    c.Text("int").c_str(), c.Num("loe"));
+    EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-7);
+    EXPECT_EQ((c.Text("limit").starts_with("int.") ? rec->IntThd : rec->ExtThd).FromTable, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Metric, Formula, testing::ValuesIn(kFormula),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(Formula, "metric_formulas");
 
 // ISO 965-1 rows for P = 1.5 (iso965_1_*.csv: Td2 over 5.6 up to 11.2 grades 3..9,
 // TD2 grades 4..8, Td grades 4/6/8, TD1 grades 4..8, deviations G/e/f/g) give the
 // published ISO 965-2 limits of M10x1.5: 6g d 9.968/9.732, d2 8.994/8.862
-// (obliczenia.icad.pl M10-6g; the acceptance), 6H D2 9.026/9.206, D1 8.376/8.676.
+// (obliczenia.icad.pl M10-6g), 6H D2 9.026/9.206, D1 8.376/8.676.
 TEST(MetricTables, IsoRowsGivePublishedLimits) {
     MetricTables tables;
     tables.Write("mextall", "5.6,11.2,1.5,67,85,106,132,170,212,265\n");
@@ -233,12 +175,10 @@ TEST(MJ, WorkedExample6_5x1) {
     EXPECT_EQ(DesignationText(small->IntThd), "MJ 5 X 0.8 - 4H6H");
 }
 
-// Gauge members, wires and contact-point readings of M10x1.5 6g/6H on the formulas.
-// Point 0.05 in (t = 1.27): r = 2 (1.27 - 0.6495195) = 1.240961; external flat reading
-// sqrt((8.9942215 + r)^2 + 0.75^2) - t = 8.992624; V reading sqrt(...) - 2t + 5.08
-// = 12.802624. Internal, at D2 min 9.0257215: sqrt((9.0257215 - r)^2 + 0.75^2) + t
-// = 9.090805, V reading + 2t - 5.08 = 5.280805.
-TEST(MetricGauges, SizesWiresReadings) {
+class MetricGauges : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MetricGauges, SizesWiresReadings) {
+    const DataRow& c = GetParam();
     MetricTables tables;
     auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
     // The readings of this point, not of the catalogue's.
@@ -246,32 +186,14 @@ TEST(MetricGauges, SizesWiresReadings) {
         m->PointDia = 0.05;
         CalcMetricGaugeForm(*m);
     }
-    struct Case {
-        const char* name;
-        double got, want;
-    };
-    const double pdMax = 8.9942215, pdMin = 8.8609679;
-    const Case cases[] = {
-        {"goRingPD", rec->GoRing.PD.Gage, pdMax},
-        {"goRingMinor", rec->GoRing.Minor.Gage, pdMax - 0.43301 * 1.5},
-        {"noGoRingMinor", rec->NoGoRing.Minor.Gage, pdMin - 0.3},
-        {"goPlugPD", rec->GoPlug.PD.Gage, 9.0257215},
-        {"goPlugMajor", rec->GoPlug.Major.Gage, 10},
-        {"noGoPlugMajor", rec->NoGoPlug.Major.Gage, 9.2016163 + 0.3},
-        {"goSetTrunc", rec->GoSetPlug.Major.GageTrunc, pdMax + 0.3},
-        {"goSetMajor", rec->GoSetPlug.Major.Gage, 9.9685},
-        {"noGoSetTrunc", rec->NoGoSetPlug.Major.GageTrunc, pdMin + 0.3},
-        {"noGoSetMajor", rec->NoGoSetPlug.Major.Gage, 9.9685},
-        {"bestWire", rec->ExtThd.BestWire, 0.866025},
-        {"plugWire", rec->GoPlug.CurWire, 0.866025},
-        {"maxWire", rec->ExtThd.MaxWire, 1.515543},
-        {"extFlat", rec->ExtThd.SetToFlat, 8.992624},
-        {"extV", rec->ExtThd.SetToV, 12.802624},
-        {"intFlat", rec->IntThd.SetToFlat, 9.090805},
-        {"intV", rec->IntThd.SetToV, 5.280805},
-    };
-    for (const Case& c : cases)
-        EXPECT_NEAR(c.got, c.want, 5e-6) << c.name;
+    EXPECT_NEAR(RecordValue(*rec, c.Text("limit")), c.Num("value"), 5e-6);
+}
+
+DATA_ROWS(MetricGauges, "metric_gauges");
+
+TEST(MetricGaugeSigns, OfTheMembers) {
+    MetricTables tables;
+    auto rec = Calc("M", 10, 1.5f, "6g6g", "6H6H");
     EXPECT_EQ(rec->GoRing.PD.Sign + rec->GoRing.Minor.Sign, "--");
     EXPECT_EQ(rec->NoGoSetPlug.PD.Sign + rec->NoGoSetPlug.Major.Sign + rec->NoGoSetPlug.Minor.Sign,
               "++-");

@@ -6,79 +6,43 @@
 #include "pages/result_pages.h"
 #include "pages/thread_file.h"
 #include "support/cli_run.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(MetricTolerance, TypedClassesAreCheckedAgainstTheDialogsGradesAndPositions) {
-    const struct {
-        const char* name;
-        uint16_t type;
-        const char* typed;
-        bool internal;
-        const char* text;    // the class used; empty when refused
-        const char* message; // the refusal
-    } cases[] = {
-        {"twoCharactersMeanTheSameTwice", kTypeM, "6g", false, "6g6g", ""},
-        {"mixedGrades", kTypeM, "4g6g", false, "4g6g", ""},
-        {"finestExternalBlanksAround", kTypeM, " 3e8h ", false, "3e8h", ""},
-        {"positionOutsideEtoH", kTypeM, "6k6g", false, "",
-         "Invalid external tolerance class \"6k6g\": the pitch diameter position must be e, f, "
-         "g or h"},
-        {"externalPDGradeBelow3", kTypeM, "2g6g", false, "",
-         "Invalid external tolerance class \"2g6g\": the pitch diameter grade must be 3, 4, 5, "
-         "6, 7, 8 or 9"},
-        {"majorGradeOnlyEven", kTypeM, "6g5g", false, "",
-         "Invalid external tolerance class \"6g5g\": the major diameter grade must be 4, 6 or 8"},
-        {"internalPDGradeAbove8", kTypeM, "9H6H", true, "",
-         "Invalid internal tolerance class \"9H6H\": the pitch diameter grade must be 4, 5, 6, 7 "
-         "or 8"},
-        {"internalMinorPosition", kTypeM, "6H6g", true, "",
-         "Invalid internal tolerance class \"6H6g\": the minor diameter position must be G or H"},
-        {"empty", kTypeM, "", true, "",
-         "Invalid internal tolerance class \"\": give four characters such as 6H6H, or two such "
-         "as 6H"},
-        {"mjExternal", kTypeMJ, "4h6h", false, "4h6h", ""},
-        {"mjRefusesAnMClass", kTypeMJ, "6g6g", false, "",
-         "Invalid external tolerance class \"6g6g\": MJ threads have the one class 4H5H "
-         "(internal) / 4h6h (external)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const TolClassCheck r = CheckTolClass(c.type, c.typed, c.internal);
-        EXPECT_EQ(r.text, c.text);
-        EXPECT_EQ(r.message, c.message);
-    }
+class MetricClasses : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MetricClasses, TypedAreCheckedAgainstTheDialogsGradesAndPositions) {
+    const DataRow& c = GetParam();
+    const TolClassCheck r = CheckTolClass(c.Text("type") == "MJ" ? kTypeMJ : kTypeM,
+                                          c.Text("typed"), c.Flag("internal"));
+    EXPECT_EQ(r.text, c.Text("text"));
+    EXPECT_EQ(r.message, c.Text("message"));
 }
 
-TEST(MetricTolerance, EngagementGroupShiftsTheExternalClass) {
-    const struct {
-        const char* name;
-        const char* external;
-        int from, to;
-        const char* result;
-        int group;
-        bool refused;
-    } cases[] = {
-        {"shortIsOneGradeFiner", "6g6g", kNormalLOE, kShortLOE, "5g6g", kShortLOE, false},
-        {"shortOnGrade3Keeps3", "3g6g", kNormalLOE, kShortLOE, "3g6g", kShortLOE, false},
-        {"normalAfterShortOnGrade3Gives4", "3g6g", kShortLOE, kNormalLOE, "4g6g", kNormalLOE,
-         false},
-        {"longIsOnePositionLooser", "6g6g", kNormalLOE, kLongLOE, "6f6g", kLongLOE, false},
-        {"shortToLongPassesNormal", "5g6g", kShortLOE, kLongLOE, "6f6g", kLongLOE, false},
-        {"longFromFToShort", "6e6g", kLongLOE, kShortLOE, "5f6g", kShortLOE, false},
-        {"longOnESnapsBackToNormal", "6e6g", kNormalLOE, kLongLOE, "6e6g", kNormalLOE, true},
-        {"longOnEFromShortIsNormal", "5e6g", kShortLOE, kLongLOE, "6e6g", kNormalLOE, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const MetricLOEChange r = ChangeMetricLOE(c.external, c.from, c.to);
-        EXPECT_EQ(r.external, c.result);
-        EXPECT_EQ(r.group, c.group);
-        EXPECT_EQ(r.refused, c.refused);
-    }
+DATA_ROWS(MetricClasses, "metric_classes");
+
+int Group(const std::string& letter) {
+    return letter == "S" ? kShortLOE : letter == "L" ? kLongLOE : kNormalLOE;
+}
+
+class MetricLOEGroups : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MetricLOEGroups, ShiftTheExternalClass) {
+    const DataRow& c = GetParam();
+    const MetricLOEChange r =
+        ChangeMetricLOE(c.Text("external"), Group(c.Text("from")), Group(c.Text("to")));
+    EXPECT_EQ(r.external, c.Text("result"));
+    EXPECT_EQ(r.group, Group(c.Text("group")));
+    EXPECT_EQ(r.refused, c.Flag("refused"));
+}
+
+DATA_ROWS(MetricLOEGroups, "metric_loe_groups");
+
+TEST(MetricTolerance, EngagementGroupNotice) {
     // The line under the options says what the group did to the class chosen.
     const struct {
         const char* chosen;

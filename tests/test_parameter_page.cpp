@@ -8,10 +8,12 @@
 #include "pages/parameter_page.h"
 #include "pages/thread_file.h"
 #include "pipe/pipe_pages.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -24,87 +26,48 @@ ParameterEntry UnEntry(const std::string& dia, const std::string& pitch) {
     return e;
 }
 
-TEST(ParameterPage, EntriesReachTheRecordOrAreRefused) {
-    const std::string invalid = "Can not calculate. Invalid Nominal Diameter";
-    const std::string thick = "Can not calculate. The coating is too thick: the ";
-    const std::string internal =
-        thick + "internal thread's pitch diameter before plating would reach its major diameter";
-    const std::string external =
-        thick + "external thread's pitch diameter before plating would reach its minor diameter";
-    // The designation keeps a typed number size or fraction; a decimal is "%7.4f".
-    // A text that is no fraction or number size has the shorter message.
-    const struct {
-        const char *name, *dia;
-        const char* loe;     // null: standard engagement
-        const char* coating; // null: "No Coating" (whatever the box holds)
-        std::string message;
-        const char* nomDiaText;
-        double loeValue, coatingValue;
-    } cases[] = {
-        {"numberSize10", "#10", nullptr, nullptr, "", "#10", 0, 0},
-        {"fraction", "3/8", nullptr, nullptr, "", "3/8", 0, 0},
-        {"decimalWithBlanks", "  0.25 ", nullptr, nullptr, "", " 0.2500", 0, 0},
-        {"zeroFraction", "0/4", nullptr, nullptr, invalid, "", 0, 0},
-        {"negativeDecimal", "-0.25", nullptr, nullptr, invalid, "", 0, 0},
-        {"numberSizeBeyond20", "#21", nullptr, nullptr, invalid, "", 0, 0},
-        {"emptyDiameter", "", nullptr, nullptr, invalid, "", 0, 0},
-        {"mixedNumber", "1 1/4", nullptr, nullptr, "", "1 1/4", 0, 0},
-        {"hyphenatedMixedNumber", " 1-1/4", nullptr, nullptr, "", "1 1/4", 0, 0},
-        {"improperMixedNumber", "1 5/4", nullptr, nullptr, invalid.substr(19), "", 0, 0},
-        {"signedMixedNumber", "-1 1/4", nullptr, nullptr, invalid.substr(19), "", 0, 0},
-        {"zeroDenominator", "3/0", nullptr, nullptr, invalid.substr(19), "", 0, 0},
-        {"customEngagementAndPlating", "1/4", "0.5", "0.0002", "", "1/4", 0.5, 0.0002},
-        {"noCoatingIgnoresTheBox", "1/4", nullptr, nullptr, "", "1/4", 0, 0},
-        {"zeroEngagement", "1/4", "0", nullptr, kInvalidLOEMessage, "", 0, 0},
-        {"negativeEngagement", "1/4", "-1", nullptr, kInvalidLOEMessage, "", 0, 0},
-        {"zeroCoating", "1/4", nullptr, "0", "", "1/4", 0, 0},
-        {"negativeCoating", "1/4", nullptr, "-0.001", kInvalidCoatingMessage, "", 0, 0},
-        {"decimalCommaCoating", "1/4", nullptr, "0,0003", kInvalidCoatingMessage, "", 0, 0},
-        // 1/4-20 UNC (ASME B1.1): 2B PD max 0.2224 + 4t reaches the major 0.2500 + 2t
-        // at t = 0.0138; 2A PD min 0.2127 - 4t reaches the minor max PD max -
-        // 0.433013 P = 0.1947494 - 2t at t = 0.0089753. The internal one is checked first.
-        {"justLeavesTheExternalFlank", "1/4", nullptr, "0.0089", "", "1/4", 0, 0.0089},
-        {"externalPitchReachesMinor", "1/4", nullptr, "0.0090", external, "", 0, 0},
-        {"internalPitchPassesMajor", "1/4", nullptr, "0.02", internal, "", 0, 0},
-    };
+class ParameterEntries : public testing::TestWithParam<DataRow> {};
+
+TEST_P(ParameterEntries, ReachTheRecordOrAreRefused) {
+    const DataRow& c = GetParam();
     ShippedTables tables;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ParameterEntry e = UnEntry(c.dia, "20");
-        e.startsIndex = 1;
-        e.customLOE = c.loe != nullptr;
-        e.loeText = c.loe ? c.loe : "";
-        e.coated = c.coating != nullptr;
-        e.coatingText = c.coating ? c.coating : "-1";
-        TTInfo rec;
-        const SetUpResult r = SetUpRecord(e, rec);
-        EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.diameterText, Trim(c.dia));
-        if (!c.message.empty()) continue;
-        EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
-        EXPECT_EQ(rec.Starts, 2);
-        EXPECT_EQ(rec.ExtThd.StdLOE, c.loe ? 0 : 1);
-        if (c.loe) {
-            EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.loeValue);
-        }
-        EXPECT_DOUBLE_EQ(rec.Coating, c.coatingValue);
+    ParameterEntry e = UnEntry(c.Text("dia"), "20");
+    e.startsIndex = 1;
+    e.customLOE = !c.Empty("loe");
+    e.loeText = c.Text("loe");
+    e.coated = !c.Empty("coating");
+    e.coatingText = e.coated ? c.Text("coating") : "-1";
+    TTInfo rec;
+    const SetUpResult r = SetUpRecord(e, rec);
+    EXPECT_EQ(r.message, c.Text("message"));
+    EXPECT_EQ(r.diameterText, Trim(c.Text("dia")));
+    if (!r.message.empty()) return;
+    EXPECT_EQ(rec.NomDiaText, c.Text("nom_dia_text"));
+    EXPECT_EQ(rec.Starts, 2);
+    EXPECT_EQ(rec.ExtThd.StdLOE, e.customLOE ? 0 : 1);
+    if (e.customLOE) {
+        EXPECT_DOUBLE_EQ(rec.ExtThd.LOE, c.Num("loe_value"));
     }
+    EXPECT_DOUBLE_EQ(rec.Coating, c.Num("coating_value"));
+}
+
+DATA_ROWS(ParameterEntries, "parameter_entries");
+
+// The message of SetUpRecord, else the refusal of the calculation.
+std::string Refusal(const ParameterEntry& e) {
+    TTInfo rec;
+    const std::string message = SetUpRecord(e, rec).message;
+    if (!message.empty()) return message;
+    rec.Calculate();
+    return rec.Refusal;
 }
 
 // Values no user means, typed, pasted or read from a file, are refused with the
 // page's message: nothing is calculated from a non-finite or absurd value.
-TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused) {
+TEST(ParameterPage, HostileValuesAreRefused) {
     const std::string dia = kInvalidDiameterMessage, pitch = kInvalidPitchMessage;
     const std::string thick = "Can not calculate. The coating is too thick: ";
     ShippedTables tables;
-    // The message of SetUpRecord, else the refusal of the calculation.
-    const auto refusal = [](const ParameterEntry& e) {
-        TTInfo rec;
-        const std::string message = SetUpRecord(e, rec).message;
-        if (!message.empty()) return message;
-        rec.Calculate();
-        return rec.Refusal;
-    };
     const auto entry = [](uint16_t type, const char* d, const std::string& p) {
         ParameterEntry e = UnEntry(d, p);
         e.typeIndex = TypeEntryIndex(type);
@@ -114,73 +77,47 @@ TEST(ParameterPage, HostileAndOutOfRangeValuesAreRefused) {
          std::vector<std::string>{"", std::string(1 << 20, '1'), "nan", "inf", "1e308", "0x10",
                                   "1/0", "#-1", "\xC2\xBD"}) {
         SCOPED_TRACE(v.substr(0, 8));
-        EXPECT_EQ(refusal(entry(kTypeUN, "1/4", v)), pitch);
-        EXPECT_EQ(refusal(entry(kTypeM, "10", v)), pitch);
+        EXPECT_EQ(Refusal(entry(kTypeUN, "1/4", v)), pitch);
+        EXPECT_EQ(Refusal(entry(kTypeM, "10", v)), pitch);
         ParameterEntry e = entry(kTypeUN, "1/4", "20");
         e.customLOE = true;
         e.loeText = v;
-        EXPECT_EQ(refusal(e), kInvalidLOEMessage);
+        EXPECT_EQ(Refusal(e), kInvalidLOEMessage);
         e.customLOE = false;
         e.coated = true;
         e.coatingText = v;
         // 1e308 reads: it is then too thick for any flank.
-        EXPECT_EQ(refusal(e).substr(0, v == "1e308" ? thick.size() : std::string::npos),
+        EXPECT_EQ(Refusal(e).substr(0, v == "1e308" ? thick.size() : std::string::npos),
                   v == "1e308" ? thick : kInvalidCoatingMessage);
         EXPECT_EQ(StartsOf(v), 0);
         e.diameterText = v;
-        EXPECT_EQ(refusal(e), v == "1/0" ? dia.substr(19) : dia);
+        EXPECT_EQ(Refusal(e), v == "1/0" ? dia.substr(19) : dia);
     }
     for (const char* starts : {"0", "7", "2.5", "1e300", " 2"})
         EXPECT_EQ(StartsOf(starts), std::string(starts) == " 2" ? 2 : 0) << starts;
-
-    // 0 < tpi <= 200, 0 < pitch <= 50 mm, 0 < diameter <= 100 in (2500 mm), an
-    // engagement up to 100 diameters; ISO 965-1 tabulates diameters over 0.99 up
-    // to 355 mm and pitches of 0.2 to 8 mm (M10 x 0.02 gave a major min above its max).
-    const std::string isoPitch =
-        "Can not calculate. ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm";
-    const std::string isoDia =
-        "Can not calculate. ISO 965-1 gives tolerances for diameters over 0.99 up to 355 mm";
-    const struct {
-        const char* name;
-        uint16_t type;
-        const char *dia, *pitch, *loe;
-        std::string message; // its start; empty: calculated
-    } cases[] = {
-        {"emptyPitch", kTypeUN, "1/4", "", nullptr, pitch},
-        {"tpiPastTheFloat", kTypeUN, "1/4", "1e39", nullptr, pitch},
-        {"tpi201", kTypeUN, "1/4", "201", nullptr, pitch},
-        {"pitch51mm", kTypeM, "100", "51", nullptr, pitch},
-        {"dia101in", kTypeUN, "101", "4", nullptr, dia},
-        {"dia2501mm", kTypeM, "2501", "6", nullptr, dia},
-        {"loe25.1", kTypeUN, "1/4", "20", "25.1", kInvalidLOEMessage},
-        {"loe25", kTypeUN, "1/4", "20", "25", ""},
-        {"isoPitch0.02mm", kTypeM, "10", "0.02", nullptr, isoPitch},
-        {"isoPitch9mm", kTypeMJ, "100", "9", nullptr, isoPitch},
-        {"isoDia0.99mm", kTypeM, "0.99", "0.2", nullptr, isoDia},
-        {"isoDia356mm", kTypeM, "356", "6", nullptr, isoDia},
-        {"isoLargest", kTypeM, "355", "8", nullptr, ""},
-        {"isoSmallest", kTypeM, "1", "0.2", nullptr, ""},
-        // In range each, together no thread: 0.01-1 gave PD max -0.6136; the
-        // 100-200 external minor lay above its pitch diameter.
-        {"pitchTooCoarse", kTypeUN, "0.01", "1", nullptr,
-         "Can not calculate: the pitch is too coarse for this diameter"},
-        {"diameterOfNothing", kTypeUN, "1e-300", "20", nullptr,
-         "Can not calculate: the pitch is too coarse for this diameter"},
-        {"pitchTooFine", kTypeUN, "100", "200", nullptr,
-         "Can not calculate: the pitch is too fine for this diameter: "},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ParameterEntry e = entry(c.type, c.dia, c.pitch);
-        e.intTolText = c.type == kTypeMJ ? "4H5H" : e.intTolText;
-        e.extTolText = c.type == kTypeMJ ? "4h6h" : e.extTolText;
-        e.customLOE = c.loe != nullptr;
-        e.loeText = c.loe ? c.loe : "";
-        const std::string got = refusal(e);
-        EXPECT_EQ(got.substr(0, c.message.empty() ? std::string::npos : c.message.size()),
-                  c.message);
-    }
 }
+
+// Values in range one by one that make no thread together, or lie outside
+// what the standards tabulate.
+class ParameterRefusals : public testing::TestWithParam<DataRow> {};
+
+TEST_P(ParameterRefusals, NameTheValue) {
+    const DataRow& c = GetParam();
+    ShippedTables tables;
+    const std::map<std::string, uint16_t> types = {{"UN", kTypeUN}, {"M", kTypeM}, {"MJ", kTypeMJ}};
+    ParameterEntry e = UnEntry(c.Text("dia"), c.Text("pitch"));
+    e.typeIndex = TypeEntryIndex(types.at(c.Text("type")));
+    if (c.Text("type") == "MJ") {
+        e.intTolText = "4H5H";
+        e.extTolText = "4h6h";
+    }
+    e.customLOE = !c.Empty("loe");
+    e.loeText = c.Text("loe");
+    const std::string message = c.Text("message");
+    EXPECT_EQ(Refusal(e).substr(0, message.empty() ? std::string::npos : message.size()), message);
+}
+
+DATA_ROWS(ParameterRefusals, "parameter_refusals");
 
 TEST(ParameterPage, ClassListsAndGaugeClassOptions) {
     // Pipe threads show neither option and keep class W even when class X is
@@ -216,69 +153,35 @@ TEST(ParameterPage, RestoredPageShowsTheRecordsInputs) {
 using Status = LoadResult::Status;
 
 TEST(ThreadFile, SaveThenOpenReproducesTheCalculation) {
-    const struct {
-        const char* name;
-        int typeIndex; // 0 UN, 1 UNR
-        const char *dia, *tpi, *cls;
-        int startsIndex;
-        const char *loe, *coating; // empty: standard engagement, no coating
-        bool classX;
-        double wire;      // 0: best wire
-        const char* file; // the text written, where checked
-    } cases[] = {
-        // UNC: standard engagement = D; best wire 0.57735 / 13 = 0.0444115.
-        {"halfThirteenFile", 0, "1/2", "13", "2", 0, "", "", false, 0,
-         "; kept\n[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.500000\nNom Dia Text=1/2\n"
-         "TPI=+13.000000\nLOE=+0.500000\nStarts=1\nCoating=+0.000000\nGage Class=W\n[WIRE]\n"
-         "CurrentSize=+0.044412\n[TIPS]\nCurrentTip=SP60-13\nCurrentDia=+0.044400\n"},
-        // 28 tpi: LE = 9P = 0.3214285..., which the file keeps to six decimals only.
-        {"uncStandardEngagementBestWire", 0, "1/4", "28", "2", 0, "", "", false, 0, nullptr},
-        {"startsCoatingClassXWire", 0, "1/4", "20", "2", 1, "", "0.0003", true, 0.03, nullptr},
-        // A second run must not build "UNRRC" from the first run's "UNRC".
-        {"unrCustomEngagement", 1, "1/4", "20", "3", 0, "1.0", "", false, 0, nullptr},
-        {"specialCustomEngagement", 0, "0.3", "18", "2", 0, "0.6", "", false, 0, nullptr},
-        {"decimalBeyondFourPlaces", 0, "0.31255", "20", "2", 0, "", "", false, 0, nullptr},
-        {"numberSize", 0, "#10", "32", "2", 2, "", "0.0001", false, 0.02, nullptr},
-        // Values six decimals would change; a custom engagement equal to the
-        // standard one keeps its "SE", and the standard one saved over it drops it.
-        {"diameterOfSevenDecimals", 0, "0.2997495", "20", "2", 0, "", "", false, 0, nullptr},
-        {"thirdOfAnInch", 0, "0.3333333333333333", "20", "2", 0, "", "", false, 0, nullptr},
-        {"customEngagementEqualToStandard", 0, "1/2", "13", "2", 0, "0.5", "", false, 0, nullptr},
-        {"standardOverCustom", 0, "1/2", "13", "2", 0, "", "", false, 0, nullptr},
-        {"engagementJustOffStandard", 0, "1/2", "13", "2", 0, "0.5000001", "", false, 0, nullptr},
-        {"tenthMicroInchCoating", 0, "1/2", "13", "2", 0, "", "0.0000001", false, 0, nullptr},
-        {"wireJustOffBest", 0, "1/2", "13", "2", 0, "", "", false, 0.0444115, nullptr},
-        {"metricPitchOfSevenDigits", TypeEntryIndex(kTypeMJ), "10", "0.7071068", "", 0, "", "",
-         false, 0, nullptr},
-    };
+    const std::map<std::string, uint16_t> types = {
+        {"UN", kTypeUN}, {"UNR", kTypeUNR}, {"MJ", kTypeMJ}};
     ShippedTables tables;
     TempDir dir;
     const std::string file = dir.file("r.thd");
-    // Each save goes over the one before, and keeps the lines it does not write.
     WriteTextFile(file, "; kept\n");
-    for (const auto& c : cases) {
+    for (const DataRow& c : TestData("thread_files_saved")) {
         SCOPED_TRACE(c.name);
-        ParameterEntry e = UnEntry(c.dia, c.tpi);
-        e.typeIndex = c.typeIndex;
-        e.classText = c.cls;
+        ParameterEntry e = UnEntry(c.Text("dia"), c.Text("tpi"));
+        e.typeIndex = TypeEntryIndex(types.at(c.Text("type")));
+        e.classText = c.Text("class");
         e.intTolText = "4H5H"; // MJ's only classes
         e.extTolText = "4h6h";
-        e.startsIndex = c.startsIndex;
-        e.customLOE = *c.loe != 0;
-        e.loeText = c.loe;
-        e.coated = *c.coating != 0;
-        e.coatingText = c.coating;
+        e.startsIndex = c.Int("starts");
+        e.loeText = c.Text("loe");
+        e.customLOE = !e.loeText.empty();
+        e.coatingText = c.Text("coating");
+        e.coated = !e.coatingText.empty();
         TTInfo rec;
         ASSERT_EQ(SetUpRecord(e, rec).message, "");
         rec.Calculate();
-        rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.classX).classW;
-        if (c.wire > 0) {
-            ASSERT_EQ(rec.SetWireSize(c.wire), 0);
+        rec.ClassW = GaugeClassOptions(rec.ExtThd.TypeCode, c.Flag("class_x")).classW;
+        if (!c.Empty("wire")) {
+            ASSERT_EQ(rec.SetWireSize(c.Num("wire")), 0);
         }
         std::string error;
         ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
-        if (c.file) {
-            EXPECT_EQ(ReadTextFile(file), c.file);
+        if (!c.Empty("file")) {
+            EXPECT_EQ(ReadTextFile(file), c.Text("file"));
         }
 
         TTInfo back;
@@ -345,118 +248,30 @@ TEST(ThreadFile, PipeThreadsRoundTrip) {
     }
 }
 
-TEST(ThreadFile, HandWrittenAndEarlierFiles) {
-    const struct {
-        const char *name, *keys; // keys before the 1/4-20 size
-        Status status;
-        const char *message, *classText, *nomDiaText;
-    } cases[] = {
-        {"noEngagement", "Thd Type=UN\nClass=2\n", Status::Loaded, "", "2", ""},
-        {"zeroEngagement", "Thd Type=UN\nClass=2\nLOE=+0.000000\n", Status::Loaded, "", "2", ""},
-        {"negativeEngagement", "Thd Type=UN\nClass=2\nLOE=-0.5\n", Status::Loaded, "", "2", ""},
-        {"noClass", "Thd Type=UN\n", Status::Loaded, "No class given: Class 2 is used.", "2", ""},
-        {"fractionThatStillFits", "Thd Type=UN\nClass=2\nNom Dia Text=1/4\n", Status::Loaded, "",
-         "2", "1/4"},
-        // A diameter edited by hand no longer fits the old name: the name is dropped.
-        {"numberSizeThatNoLongerFits", "Thd Type=UN\nClass=2\nNom Dia Text=#10\n", Status::Loaded,
-         "", "2", ""},
-        {"unknownType", "Thd Type=SQUARE\nClass=2\n", Status::Refused,
-         "Unknown thread type: SQUARE", "", ""},
-        {"commaCoating", "Thd Type=UN\nClass=2\nCoating=0,0003\n", Status::Refused,
-         kInvalidCoatingMessage, "", ""},
-        // 1/4-20 2B: PD max 0.2224 + 4t reaches the major 0.25 + 2t from t = 0.0138.
-        {"coatingPastTheMajor", "Thd Type=UN\nClass=2\nCoating=+0.020000\n", Status::Refused,
-         "Can not calculate. The coating is too thick: the internal thread's pitch diameter "
-         "before plating would reach its major diameter",
-         "", ""},
-    };
-    ShippedTables tables;
-    TempDir dir;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteTextFile(dir.file("o.thd"),
-                      std::string("[MAIN]\n") + c.keys + "Nom Dia=+0.250000\nTPI=+20.000000\n");
-        TTInfo rec;
-        const LoadResult r = LoadFromFile(rec, dir.file("o.thd"));
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.message, c.message);
-        if (r.status != Status::Loaded) continue;
-        EXPECT_EQ(rec.ClassText, c.classText);
-        EXPECT_EQ(rec.NomDiaText, c.nomDiaText);
-        // 1/4-20 PD min at the standard engagement (ASME B1.1): 2A 0.2127, 3A 0.2147.
-        EXPECT_EQ(rec.ExtThd.StdLOE, 1);
-        EXPECT_NEAR(rec.ExtThd.PD.Min, rec.ClassText == "3" ? 0.2147 : 0.2127, 5e-7);
-        // Files of earlier versions: one start, no coating, class W.
-        EXPECT_EQ(rec.Starts, 1);
-        EXPECT_EQ(rec.Coating, 0);
-        EXPECT_EQ(rec.ClassW, 1);
-    }
-    // A diameter edited by hand that is no size of the pipe kind.
-    WriteTextFile(dir.file("n.thd"), "[MAIN]\nThd Type=NPT\nClass=NPTR\nNom Dia=+0.250000\n");
-    TTInfo npt;
-    const LoadResult r = LoadFromFile(npt, dir.file("n.thd"));
-    EXPECT_EQ(r.status, Status::Refused);
-    EXPECT_EQ(r.message, "Can not calculate. The nominal diameter 0.2500 is no NPTR pipe size");
-}
+class OpenedThreadFiles : public testing::TestWithParam<DataRow> {};
 
-// A file edited by hand, or no thread file at all, meets the refusals of typed
-// input; a UTF-8 byte-order mark is no part of the text.
-TEST(ThreadFile, ContentsAreCheckedAsTypedInput) {
-    const std::string main = "[MAIN]\nThd Type=UN\nClass=2\n";
-    const std::string quarter = "Nom Dia=+0.250000\nTPI=+20.000000\n";
-    static const char elf[] = "\x7f"
-                              "ELF\x02\x01\x01\x00\x00";
-    static const char utf16[] = "\xFF\xFE[\0M\0A\0I\0N\0]\0\n\0T\0h\0d\0 \0T\0y\0p\0e\0=\0U\0N\0";
-    const struct {
-        const char* name;
-        std::string bytes;
-        Status status;
-        std::string message; // "" for a loaded 1/4-20 UN-2
-    } cases[] = {
-        {"byteOrderMark", "\xEF\xBB\xBF" + main + quarter, Status::Loaded, ""},
-        {"zeroTPI", main + "Nom Dia=+0.500000\nTPI=+0.000000\n", Status::Refused,
-         kInvalidPitchMessage},
-        {"tpiPastTheFloat", main + "Nom Dia=+0.250000\nTPI=1e39\n", Status::Refused,
-         kInvalidPitchMessage},
-        {"negativeDiameter", main + "Nom Dia=-0.500000\nTPI=+20.000000\n", Status::Refused,
-         kInvalidDiameterMessage},
-        {"diameterPast100Inches", main + "Nom Dia=+101.0000\nTPI=+4.000000\n", Status::Refused,
-         kInvalidDiameterMessage},
-        // Metric pitch in millimetres: 51 mm is beyond the 50 mm a file may hold.
-        {"metricPitchPast50mm", "[MAIN]\nThd Type=M\nNom Dia=+100.0000\nTPI=+51.000000\n",
-         Status::Refused, kInvalidPitchMessage},
-        // 100 diameters of 0.25 in are 25 in.
-        {"engagementPast100Diameters", main + quarter + "LOE=+25.100000\n", Status::Refused,
-         kInvalidLOEMessage},
-        {"unjClass2", "[MAIN]\nThd Type=UNJ\nClass=2\n" + quarter, Status::Refused,
-         "UNJ Threads have no class 2 (classes: 3)"},
-        // 1/4-20 cut after five lines opened as 1/4-8 UNS; [MAIN] with only a
-        // type as "M 1 X 8" with negative pitch diameters.
-        {"cutBeforeTPI", main + "Nom Dia=+0.250000\nNom Dia Text=1/4\n", Status::Refused,
-         " is not a complete thread file: no TPI"},
-        {"typeOnly", "[MAIN]\nThd Type=M\n", Status::Refused,
-         " is not a complete thread file: no Nom Dia"},
-        {"sevenStarts", main + quarter + "Starts=7\n", Status::Refused,
-         "Invalid number of starts: 7"},
-        {"empty", "", Status::Refused, " is not a thread file"},
-        {"binary", std::string(elf, sizeof elf - 1), Status::Refused, " is not a thread file"},
-        {"utf16", std::string(utf16, sizeof utf16 - 1), Status::Refused, " is not a thread file"},
-    };
+TEST_P(OpenedThreadFiles, AreCheckedAsTypedInput) {
+    const DataRow& c = GetParam();
     ShippedTables tables;
     TempDir dir;
     const std::string path = dir.file("h.thd");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteTextFile(path, c.bytes);
-        TTInfo rec;
-        const LoadResult r = LoadFromFile(rec, path);
-        EXPECT_EQ(r.status, c.status);
-        // The not-a-thread-file message names the file first.
-        EXPECT_EQ(r.message, c.message[0] == ' ' ? path + c.message : c.message);
-        if (r.status != Status::Loaded) continue;
-        // ASME B1.1 1/4-20 UNC-2A: PD min 0.2127.
-        EXPECT_NEAR(rec.ExtThd.PD.Min, 0.2127, 5e-7);
-    }
+    WriteTextFile(path, c.Text("bytes"));
+    TTInfo rec;
+    const LoadResult r = LoadFromFile(rec, path);
+    EXPECT_EQ(r.status, c.Text("status") == "loaded" ? Status::Loaded : Status::Refused);
+    std::string message = c.Text("message");
+    if (message.starts_with("@")) message.replace(0, 1, path);
+    EXPECT_EQ(r.message, message);
+    if (r.status != Status::Loaded) return;
+    EXPECT_EQ(rec.ClassText, c.Text("class_text"));
+    EXPECT_EQ(rec.NomDiaText, c.Text("nom_dia_text"));
+    EXPECT_EQ(rec.ExtThd.StdLOE, 1);
+    EXPECT_NEAR(rec.ExtThd.PD.Min, 0.2127, 5e-7);
+    EXPECT_EQ(rec.Starts, 1);
+    EXPECT_EQ(rec.Coating, 0);
+    EXPECT_EQ(rec.ClassW, 1);
 }
+
+DATA_ROWS(OpenedThreadFiles, "thread_files_opened");
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "pipe/pipe_pages.h"
 #include "pipe/pipe_tables.h"
 #include "pipe/pipe_text.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -253,45 +254,15 @@ TEST(PipePages, NPTGrids) {
     EXPECT_EQ(pages.thread[0].size(), 3u);
     EXPECT_EQ(pages.gages[0].size(), 4u);
     EXPECT_EQ(pages.tols[0].size(), 3u);
-    const struct {
-        const PipeGrid& grid;
-        int row, col;
-        const char* text;
-    } cells[] = {
-        {pages.thread, 0, 1, "Inch"},
-        {pages.thread, 0, 2, "Threads"},
-        {pages.thread, 1, 1, "1/2"},
-        {pages.thread, 2, 1, "0.8400"},
-        {pages.thread, 3, 1, "14"},
-        {pages.thread, 4, 1, "0.07143"},
-        {pages.thread, 5, 1, "0.75843"},
-        {pages.thread, 6, 0, "Handtight Engagement Length (L1)"},
-        {pages.thread, 6, 1, " 0.3200"},
-        {pages.thread, 6, 2, " 4.48"},
-        {pages.thread, 11, 2, " 3.0000"},
-        {pages.thread, 14, 1, " 0.7815"},
-        {pages.thread, 19, 1, " 0.7013"},
-        // The gauge table has no 1/2 row here: "  N/A", but npt's OD, pitch and increase.
-        {pages.gages, 0, 2, "ALL PD"},
-        {pages.gages, 2, 1, "0.8400"},
-        {pages.gages, 4, 1, "0.07143"},
-        {pages.gages, 6, 2, "  N/A"},
-        {pages.gages, 8, 1, " 0.00446"},
-        {pages.gages, 7, 3, ""},
-        {pages.tols, 4, 0, "Tol. on PD (\u00B1)"},
-        {pages.tols, 4, 2, " 0.00010"},
-        {pages.tols, 5, 2, " 0.00000"},
-        {pages.tols, 6, 0, "Tol. on Half Angle (mins, \u00B1)"},
-        {pages.tols, 6, 1, "15"},
-        {pages.tols, 7, 2, "-0.00050"},
-        {pages.tols, 8, 2, ""},
-        {pages.tols, 9, 1, ""},
-        {pages.tols, 9, 2, "-0.00070"},
-        {pages.tols, 11, 2, " 0.0010"},
-    };
-    for (const auto& c : cells)
-        EXPECT_EQ(c.grid[static_cast<std::size_t>(c.row)][static_cast<std::size_t>(c.col)], c.text)
-            << c.row << "," << c.col;
+    for (const DataRow& c : TestData("pipe_npt_cells")) {
+        const PipeGrid& grid = c.Text("grid") == "thread"  ? pages.thread
+                               : c.Text("grid") == "gages" ? pages.gages
+                                                           : pages.tols;
+        EXPECT_EQ(grid.at(static_cast<std::size_t>(c.Int("row")))
+                      .at(static_cast<std::size_t>(c.Int("col"))),
+                  c.Text("text"))
+            << c.name;
+    }
 
     // Each page says why it shows "  N/A", once: here the gauge table lacks the size.
     EXPECT_EQ(pages.threadNote, "");

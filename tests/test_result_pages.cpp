@@ -5,6 +5,7 @@
 #include "pages/engagement_hint.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -209,43 +210,25 @@ TEST(ResultPages, TooltipsExplainLabelsAndNameTheUnit) {
     EXPECT_NE(LabelTip("Helix").find("deg.min.sec"), std::string::npos);
 }
 
-TEST(EngagementHint, StandardEngagementOfTheThreadTypedSoFar) {
-    // Standard engagement of the unified rules: 9 pitches for the constant-pitch
-    // tpi (20: 9 x 0.05 = 0.45), the diameter for the others (1/2-13: 0.5).
-    struct Case {
-        const char* name;
-        int typeIndex;
-        const char* dia;
-        const char* pitch;
-        bool custom;
-        bool mm;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {"1/4-20 UNC: one diameter", 0, "1/4", "20", false, false, "0.2500 in"},
-        {"1/2-13", 0, "1/2", "13", false, false, "0.5000 in"},
-        {"millimetres, one decimal fewer", 0, "1/4", "20", false, true, "6.350 mm"},
-        {"shown while a custom one is chosen", 0, "1/4", "20", true, false, "0.2500 in"},
-        {"special thread: nine pitches", 0, "0.3", "20", false, false, "0.4500 in"},
-        {"no pitch yet", 0, "1/4", "", false, false, ""},
-        {"no diameter yet", 0, "", "20", false, false, ""},
-        {"a diameter being typed", 0, "1/", "20", false, false, ""},
-        {"Acme: twice the diameter", 3, "1", "5", false, false, "2.0000 in"},
-        {"pipe threads, not calculated", 10, "1/2", "14", false, false, ""},
-    };
+class EngagementHint : public testing::TestWithParam<DataRow> {};
+
+TEST_P(EngagementHint, StandardEngagementOfTheThreadTypedSoFar) {
+    const DataRow& c = GetParam();
     ShippedTables tables;
-    for (const Case& c : cases) {
-        ParameterEntry e;
-        e.typeIndex = c.typeIndex;
-        const auto classes = ClassEntries(c.typeIndex);
-        e.classText = classes.empty() ? "" : classes[0].classText;
-        if (c.typeIndex == 0) e.classText = "2";
-        e.diameterText = c.dia;
-        e.pitchText = c.pitch;
-        e.customLOE = c.custom;
-        e.loeText = "0"; // refused as a custom engagement; the hint does not care
-        EXPECT_EQ(StandardEngagementText(e, c.mm), c.shown) << c.name;
-    }
+    ParameterEntry e;
+    e.typeIndex = c.Int("type");
+    const auto classes = ClassEntries(e.typeIndex);
+    e.classText = e.typeIndex == 0 ? "2" : classes.empty() ? "" : classes[0].classText;
+    e.diameterText = c.Text("dia");
+    e.pitchText = c.Text("pitch");
+    e.customLOE = c.Flag("custom");
+    e.loeText = "0"; // refused as a custom engagement; the hint does not care
+    EXPECT_EQ(StandardEngagementText(e, c.Text("unit") == "mm"), c.Text("shown"));
+}
+
+DATA_ROWS(EngagementHint, "engagement_hints");
+
+TEST(EngagementHintTables, NoneWithoutTables) {
     TempDir empty;
     const ShippedTables none(empty.path().string());
     ParameterEntry e;

@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/set_dim.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -30,68 +31,28 @@ TEST(SetDimTypes, TwelveTypesInCodeOrderWithTheirPitchCaption) {
     EXPECT_EQ(SetDimTypeIndexOfName("NPT"), -1);
 }
 
-struct SetDimCase {
-    const char* name;
-    SetDimEntry entry;
-    const char* message;
-    bool internalOnly;
-    bool metricDisplay;
-    double nomDia;
-};
-
-// Either PD stands for both threads; the nominal diameter is the PD given.
-const SetDimCase kCases[] = {
-    {"UN20External", {0, "20", "0.2164", ""}, "", false, false, 0.2164},
-    {"UN8InternalOnly", {0, "8", "", "0.9188"}, "", true, false, 0.9188},
-    {"MPitch15", {7, "1.5", "9.026", ""}, "", false, true, 9.026},
-    {"ThirtyDegreeMillimetres", {10, "4", "18", ""}, "", false, true, 18},
-    {"PitchZero", {0, "0", "0.2164", ""}, "Can not Calculate! Invalid Pitch.", false, false, 0},
-    {"NoPD", {3, "5", "", ""}, "Can not Calculate! No PD measurement entered", false, false, 0},
-    // The ranges a thread takes: a pitch held as infinity, a PD of 309 digits.
-    {"TPIHeldAsInfinity",
-     {0, "1e39", "0.2", ""},
-     "Can not Calculate! Invalid Pitch: at most 200 "
-     "threads per inch.",
-     false,
-     false,
-     0},
-    {"MetricPitch51",
-     {7, "51", "20", ""},
-     "Can not Calculate! Invalid Pitch: a pitch is at most "
-     "50 mm.",
-     false,
-     false,
-     0},
-    {"PD1e308",
-     {0, "20", "", "1e308"},
-     "Can not Calculate! Invalid PD: a pitch diameter is at "
-     "most 100 in.",
-     false,
-     false,
-     0},
-};
-
-class SetDimRuns : public testing::TestWithParam<SetDimCase> {};
+class SetDimRuns : public testing::TestWithParam<DataRow> {};
 
 TEST_P(SetDimRuns, BuildTheRecordOrRefuse) {
-    const SetDimCase& c = GetParam();
+    const DataRow& c = GetParam();
+    const SetDimEntry entry{c.Int("type"), c.Text("pitch"), c.Text("ext_pd"), c.Text("int_pd")};
     TTInfo rec;
-    const SetDimOutcome r = RunSetDim(c.entry, rec);
-    EXPECT_EQ(r.message, c.message);
+    const SetDimOutcome r = RunSetDim(entry, rec);
+    EXPECT_EQ(r.message, c.Text("message"));
     if (!r.message.empty()) return;
-    EXPECT_EQ(r.internalOnly, c.internalOnly);
-    EXPECT_EQ(r.metricDisplay, c.metricDisplay);
-    EXPECT_DOUBLE_EQ(rec.NomDia, c.nomDia);
+    EXPECT_EQ(r.internalOnly, c.Flag("internal_only"));
+    EXPECT_EQ(r.metricDisplay, c.Flag("metric_display"));
+    const double nomDia = c.Num("nom_dia");
+    EXPECT_DOUBLE_EQ(rec.NomDia, nomDia);
     for (const TThdInfo* m : {&rec.ExtThd, &rec.IntThd}) {
-        EXPECT_DOUBLE_EQ(m->PD.Max, c.nomDia);
-        EXPECT_DOUBLE_EQ(m->PD.Min, c.nomDia);
+        EXPECT_DOUBLE_EQ(m->PD.Max, nomDia);
+        EXPECT_DOUBLE_EQ(m->PD.Min, nomDia);
     }
     EXPECT_EQ(rec.ExtThd.TypeCode,
-              SetDimTypes()[static_cast<std::size_t>(c.entry.typeIndex)].typeCode);
+              SetDimTypes()[static_cast<std::size_t>(entry.typeIndex)].typeCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(SetDim, SetDimRuns, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(SetDimRuns, "set_dim_runs");
 
 // The gauge-setting step on the tool's record, with the shipped catalogue.
 TEST(SetDimSetting, SmallThreadsAndTheInternalOnlyCase) {

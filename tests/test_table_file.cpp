@@ -12,6 +12,7 @@
 #include "gauges/gage_catalogue.h"
 #include "pages/thread_file.h"
 #include "pipe/pipe_tables.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -352,110 +353,19 @@ TEST(Mktables, ScalesDecimalTextExactly) {
         EXPECT_EQ(f.u16 ? rec.U16(f.at) : rec.I32(f.at), f.stored) << "offset " << f.at;
 }
 
-TEST(Mktables, RefusesBadSourcesWithFileAndLine) {
-    struct Case {
-        const char* name;
-        const char* table;
-        std::string rows;
-        std::string problem; // after "<file>:"
-    };
-    const std::string x = "0,0,0,0,0,0,0,0,0"; // the unxtol columns after tpi
-    const Case cases[] = {
-        {"tooManyDecimals", "unxtol", "20,0.00021,0,0,0,0,0,0,0,0\n",
-         "3: lead_tol: 0.00021 has more than 4 decimals"},
-        {"u16OutOfRange", "unxtol", "6553.6," + x + "\n",
-         "3: tpi: 6553.6 is out of range (0 to 6553.5)"},
-        {"i32OutOfRange", "gagetbl", "214748.3648,0.05,0,0,0\n",
-         "3: dia: 214748.3648 is out of range (-214748.3648 to 214748.3647)"},
-        {"notANumber", "unxtol", "2O," + x + "\n", "3: tpi: 2O is not a decimal number"},
-        {"negativeLength", "gagetbl", "0.25,0.05,-0.0001,0,0\n",
-         "3: go_ring_minor: -0.0001 is negative"},
-        {"stringTooLong", "ansitbl", "0.25,20,UNREF,2A,,,,,,,,,,,,,\n",
-         "3: series: 'UNREF' is longer than 4 characters"},
-        {"keyMissing", "splugtbl", "0.25,0.05,,0,0\n", "3: class_code: a value is required"},
-        {"fieldCount", "unxtol", "20,0\n", "3: 2 fields, the header has 10"},
-        {"maxBelowMin", "unstbl", "0.25,28,2,2A,0.2490,0.2491,0,0,2B,0,0,0,0,0\n",
-         "3: ext_major_max 0.2490 is below ext_major_min 0.2491"},
-        {"tpiRising", "unxtol", "16," + x + "\n\n20," + x + "\n",
-         "5: tpi 20 does not fall below 16 of line 3; rows must be ordered by falling tpi"},
-        {"tpiRepeated", "unxtol", "16," + x + "\n16.0," + x + "\n",
-         "4: tpi 16.0 does not fall below 16 of line 3; rows must be ordered by falling tpi"},
-        {"keyHidden", "ansitbl", kAnsi832 + "0.164,32.0,UNC,2,,,,,,,,,,,,,\n",
-         "4: dia 0.164, tpi 32.0, ext_class 2 repeats line 3, whose row the reader takes first"},
-        {"openQuote", "gagetbl", "0.25,0.05,0,0,\"0\n", "3: a quoted field is not closed"},
-        // Rows no thread reaches: 1/13 is 0.0769, not 0.0770; class codes are 1 to 3;
-        // of two rows with one key the gauge readers apply only the later.
-        {"pitchOfNoThread", "gagetbl", "0.5,0.0770,0,0,0\n",
-         "3: pitch 0.0770 is not 1/tpi to four decimals for any tpi in tenths (13 tpi is "
-         "0.0769), so no thread finds this row"},
-        {"classOfNoThread", "splugtbl", "0.25,0.05,4,0,0\n",
-         "3: class_code 4 names no class (1, 2 or 3 for 1A, 2A, 3A), so no thread finds this "
-         "row"},
-        {"gaugeKeyRepeated", "gagetbl", "0.25,0.05,0,0,0\n0.2500,0.050,0,0,0\n",
-         "4: dia 0.2500, pitch 0.050 repeats line 3, whose row the reader then never applies"},
-        // Metric rows: the reader compares a four-character class upper-cased, a
-        // pitch in hundredths, and takes a diameter range over < D <= up to.
-        {"classTooShort", "exm", "10,1.5,6g,0,0,0,0,0,0\n",
-         "3: class '6g' is not a four-character external class such as 6g6g (grades 3-9, "
-         "e-h; major grade 4, 6, 8), so no thread finds this row"},
-        // Upper-cased, 6g6g would be 6G6G, a class the internal reader matches; 6e6e is not.
-        {"externalClassInternally", "inm", "10,1.5,6e6e,0,0,0,0,0,0\n",
-         "3: class '6e6e' is not a four-character internal class such as 6H6H (grades 4-8, "
-         "G or H), so no thread finds this row"},
-        {"classRepeatedInOtherCase", "inm", "10,1.5,6H6H,0,0,0,0,0,0\n10,1.5,6h6h,0,0,0,0,0,0\n",
-         "4: dia 10, pitch 1.5, class 6h6h repeats line 3, whose row the reader then never "
-         "applies"},
-        {"pitchFinerThanStored", "metdev", "0.075,0,0,0,0\n",
-         "3: pitch: 0.075 has more than 2 decimals"},
-        {"rangeBackwards", "mintall", "11.2,5.6,1,0,0,0,0,0\n",
-         "3: dia_upto 5.6 is not above dia_over 11.2, so no diameter finds this row"},
-        {"rangesOverlap", "mextall", "5.6,11.2,1,,,,,,,\n5.6,12,1.5,,,,,,,\n",
-         "4: range over 5.6 to 12 overlaps the range over 5.6 to 11.2; ranges must follow "
-         "one another"},
-        {"rangesLeaveGap", "mjallow", "2.8,5.6,0.5,-48,63\n6,11.2,1,-71,95\n",
-         "4: range over 6 to 11.2 leaves a gap after the range over 2.8 to 5.6; ranges must "
-         "follow one another"},
-        // The Acme and buttress tables: stubtbl matches tpi exactly in single precision;
-        // the gauge tolerance rows run from the finest pitch.
-        {"stubTpiOfNoThread", "stubtbl", "1,3.3333,0,0,0,0,0,0,0,0,0,0,0,0\n",
-         "3: tpi 3.3333 is not exactly a single-precision number, so no thread finds this row"},
-        {"acmeRangeBackwards", "acmeall", "1.5,1,0,0,0\n",
-         "3: dia_upto 1 is not above dia_over 1.5, so no diameter finds this row"},
-        {"buttressTpiRising", "but745x", "4,0,0,0,0,0,0,0,0,0,0\n8,0,0,0,0,0,0,0,0,0,0\n",
-         "4: tpi 8 does not fall below 4 of line 3; rows must be ordered by falling tpi"},
-        {"gaugePitchFalling", "xmettol", "1.5,0,0,0,0,0,0,0,0,0\n1,0,0,0,0,0,0,0,0,0\n",
-         "4: pitch 1 does not rise above 1.5 of line 3; rows must be ordered by rising pitch"},
-        // Pipe rows are found by the exact key of a listed size, the first row winning.
-        {"pipeSizeOfNoThread", "npttol", "0.0626,,,,,,,,,,,,\n",
-         "3: size 0.0626 is not the key of a nominal pipe size (1/16 = 0.0625 to 24 OD = 24), "
-         "so no thread finds this row"},
-        {"pipeSizeRepeated", "nptgage", "0.5,0.84,14,,,,,,,,,,\n0.50,0.84,14,,,,,,,,,,\n",
-         "4: size 0.50 repeats line 3, whose row the reader takes first"},
-        {"pipeSizeNotOfTheKind", "npsc", "5,5.563,8,,,\n",
-         "3: size 5 is not a size NPSC offers (1/8 to 4), so no thread finds this row"},
-        {"npsmFromOneEighth", "npsm", "0.0625,0.3125,27,,,,,,,,,\n",
-         "3: size 0.0625 is not a size NPSM offers (1/8 to 6), so no thread finds this row"},
-        // ISO 1502 bands by the workpiece's PD tolerance follow one another; the
-        // gauges' tolerances are above 0 (a position z may be negative).
-        {"iso1502BandsLeaveGap", "iso1502",
-         "24,50,8,6,6,10,-4,0,10,8,7,6\n60,80,10,7,7,12,-2,2,12,9.5,9,7.5\n",
-         "4: td2_over 60 leaves a gap after the band before it, up to 50; bands must follow "
-         "one another"},
-        {"iso1502BandsOverlap", "iso1502",
-         "24,50,8,6,6,10,-4,0,10,8,7,6\n40,80,10,7,7,12,-2,2,12,9.5,9,7.5\n",
-         "4: td2_over 40 overlaps the band before it, up to 50; bands must follow one another"},
-        {"iso1502ToleranceZero", "iso1502", "24,50,8,0,6,10,-4,0,10,8,7,6\n",
-         "3: the gauge tolerances t_r, t_pl, t_cp and m must be above 0"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        const Result r = Compile(dir, c.table, c.rows);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.output, dir.file(std::string(c.table) + ".csv") + ":" + c.problem + "\n");
-        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string(c.table) + ".bin")));
-    }
+class MktablesRefuses : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MktablesRefuses, BadSourcesWithFileAndLine) {
+    const DataRow& c = GetParam();
+    TempDir dir;
+    const std::string table = c.Text("table");
+    const Result r = Compile(dir, table, c.Text("rows"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.output, dir.file(table + ".csv") + ":" + c.Text("problem") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file(table + ".bin")));
 }
+
+DATA_ROWS(MktablesRefuses, "mktables_refusals");
 
 // Layouts no worked example reaches (the other metric ones are compiled by the metric
 // tests, the Acme and buttress ones by theirs): inmj's pitch x1000, blank deviations
@@ -579,52 +489,35 @@ TEST(Mktables, FailedWriteKeepsTheOldTable) {
               2);
 }
 
-// Tolerance rows fall by tpi: a thread takes the row of its tpi, else X the
-// coarser neighbour and W the finer; the diameter picks the column, and the
-// last PD column grows in proportion beyond 12 in (0.0012 x 13 / 12).
-TEST(UnifiedReaders, GaugeToleranceRowAndColumn) {
-    const struct {
-        const char* name;
-        double dia;
-        float tpi;
-        int xRow, wRow; // tpi of the row taken; 0: none
-        double xDia, xPD, wDia, wPD;
-    } cases[] = {
-        {"betweenRows", 1.0, 18, 16, 20, 0.0100, 0.0015, 0.00040, 0.00015},
-        {"firstRowExact", 1.0, 20, 20, 20, 0.0100, 0.0015, 0.00040, 0.00015},
-        {"finerThanAllRows", 1.0, 24, 0, 0, 0, 0, 0, 0},
-        {"coarserThanAllRows", 1.0, 10, 12, 12, 0.0100, 0.0015, 0.00040, 0.00015},
-        {"half", 0.5, 16, 16, 16, 0.0100, 0.0015, 0.0005, 0.00005},
-        {"oneAndHalf", 1.5, 16, 16, 16, 0.0100, 0.0015, 0.00040, 0.00015},
-        {"four", 4.0, 16, 16, 16, 0.0100, 0.0040, 0.00040, 0.00040},
-        {"overFour", 4.5, 16, 16, 16, 0.0200, 0.0080, 0.0009, 0.00080},
-        {"twelve", 12.0, 16, 16, 16, 0.0200, 0.0120, 0.0009, 0.0012},
-        {"thirteen", 13.0, 16, 16, 16, 0.0200, 0.0130, 0.0009, 0.0013},
-    };
+class GaugeToleranceRows : public testing::TestWithParam<DataRow> {};
+
+TEST_P(GaugeToleranceRows, ByTpiAndDiameter) {
+    const DataRow& c = GetParam();
     TempDir dir;
     ShippedTables path(dir.path().string());
     Install(dir, "unxtol", XRow(20) + XRow(16) + XRow(12));
     Install(dir, "unwtol", WRow(20) + WRow(16) + WRow(12));
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TTInfo rec;
-        Describe(rec, "UN", "2", c.dia, c.tpi);
-        ReadClassXTols(rec);
-        ReadClassWTols(rec);
-        EXPECT_DOUBLE_EQ(rec.XLeadTol, c.xRow / 10000.0);
-        EXPECT_EQ(rec.XAngleMin, c.xRow);
-        EXPECT_DOUBLE_EQ(rec.XDiaTol, c.xDia);
-        EXPECT_DOUBLE_EQ(rec.XPDTol, c.xPD);
-        EXPECT_DOUBLE_EQ(rec.WLeadTol, c.wRow * (c.dia <= 0.5 ? 1 : 10) / 100000.0);
-        EXPECT_EQ(rec.WAngleMin, c.wRow);
-        EXPECT_DOUBLE_EQ(rec.WDiaTol, c.wDia);
-        EXPECT_DOUBLE_EQ(rec.WPDTol, c.wPD);
-    }
+    TTInfo rec;
+    Describe(rec, "UN", "2", c.Num("dia"), c.Float("tpi"));
+    ReadClassXTols(rec);
+    ReadClassWTols(rec);
+    const int xRow = c.Int("x_row"), wRow = c.Int("w_row");
+    EXPECT_DOUBLE_EQ(rec.XLeadTol, xRow / 10000.0);
+    EXPECT_EQ(rec.XAngleMin, xRow);
+    EXPECT_DOUBLE_EQ(rec.XDiaTol, c.Num("x_dia"));
+    EXPECT_DOUBLE_EQ(rec.XPDTol, c.Num("x_pd"));
+    EXPECT_DOUBLE_EQ(rec.WLeadTol, wRow * (c.Num("dia") <= 0.5 ? 1 : 10) / 100000.0);
+    EXPECT_EQ(rec.WAngleMin, wRow);
+    EXPECT_DOUBLE_EQ(rec.WDiaTol, c.Num("w_dia"));
+    EXPECT_DOUBLE_EQ(rec.WPDTol, c.Num("w_pd"));
 }
 
-// Gauge rows are found at their four-decimal pitch: 1/13 = 0.076923 as 0.0769,
-// 1/32 = 0.03125 as either neighbour, where of two matching rows the later wins.
-TEST(UnifiedReaders, GaugeSizesAndSettingPlugTruncations) {
+DATA_ROWS(GaugeToleranceRows, "unified_gauge_tolerance_rows");
+
+class GaugeSizeRows : public testing::TestWithParam<DataRow> {};
+
+TEST_P(GaugeSizeRows, AndSettingPlugTruncations) {
+    const DataRow& c = GetParam();
     TempDir dir;
     ShippedTables path(dir.path().string());
     Install(dir, "gagetbl",
@@ -635,36 +528,18 @@ TEST(UnifiedReaders, GaugeSizesAndSettingPlugTruncations) {
             "0.25,0.0500,2,0.0001,0.0002\n0.25,0.0500,3,0.0003,0.0004\n"
             "0.5,0.0769,2,0.0134,0.0135\n0.19,0.0312,2,0.0005,0.0006\n"
             "0.19,0.0313,2,0.0007,0.0008\n");
-    const struct {
-        const char *name, *type, *cls;
-        double dia;
-        float tpi;
-        double goRing, noGoRing, noGoPlug, goTrunc, noGoTrunc;
-    } cases[] = {
-        {"unClass2", "UN", "2", 0.25, 20, 0.0011, 0.0022, 0.0033, 0.0001, 0.0002},
-        {"unrClass3", "UNR", "3", 0.25, 20, 0.0011, 0.0022, 0.0033, 0.0003, 0.0004},
-        {"unjKeepsGoRing", "UNJ", "2", 0.25, 20, 0, 0.0022, 0.0033, 0.0001, 0.0002},
-        {"class1NoPlugRow", "UN", "1", 0.25, 20, 0.0011, 0.0022, 0.0033, 0, 0},
-        {"13tpi", "UN", "2", 0.5, 13, 0.0131, 0.0132, 0.0133, 0.0134, 0.0135},
-        {"18tpi", "UN", "2", 0.625, 18, 0, 0, 0.0018, 0, 0},
-        {"32tpiRoundedDown", "UN", "2", 0.19, 32, 0, 0, 0.0032, 0.0007, 0.0008},
-        {"32tpiRoundedUp", "UN", "2", 0.3125, 32, 0, 0, 0.0033, 0, 0},
-        {"12tpiNotThe13Row", "UN", "2", 0.5, 12, 0, 0, 0, 0, 0},
-        {"otherDiameter", "UN", "2", 0.5001, 13, 0, 0, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TTInfo rec;
-        Describe(rec, c.type, c.cls, c.dia, c.tpi);
-        ReadGageTable(rec);
-        ReadSetPlugTable(rec);
-        EXPECT_DOUBLE_EQ(rec.GoRing.Minor.Gage, c.goRing);
-        EXPECT_DOUBLE_EQ(rec.NoGoRing.Minor.Gage, c.noGoRing);
-        EXPECT_DOUBLE_EQ(rec.NoGoPlug.Major.Gage, c.noGoPlug);
-        EXPECT_DOUBLE_EQ(rec.GoSetPlug.Major.GageTrunc, c.goTrunc);
-        EXPECT_DOUBLE_EQ(rec.NoGoSetPlug.Major.GageTrunc, c.noGoTrunc);
-    }
+    TTInfo rec;
+    Describe(rec, c.Text("type").c_str(), c.Text("class").c_str(), c.Num("dia"), c.Float("tpi"));
+    ReadGageTable(rec);
+    ReadSetPlugTable(rec);
+    EXPECT_DOUBLE_EQ(rec.GoRing.Minor.Gage, c.Num("go_ring"));
+    EXPECT_DOUBLE_EQ(rec.NoGoRing.Minor.Gage, c.Num("nogo_ring"));
+    EXPECT_DOUBLE_EQ(rec.NoGoPlug.Major.Gage, c.Num("nogo_plug"));
+    EXPECT_DOUBLE_EQ(rec.GoSetPlug.Major.GageTrunc, c.Num("go_trunc"));
+    EXPECT_DOUBLE_EQ(rec.NoGoSetPlug.Major.GageTrunc, c.Num("nogo_trunc"));
 }
+
+DATA_ROWS(GaugeSizeRows, "unified_gauge_size_rows");
 
 // Special rows match the diameter exactly and the class trimmed, and every
 // matching row applies, the last one winning.

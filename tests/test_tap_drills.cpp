@@ -11,21 +11,6 @@
 
 namespace {
 
-std::unique_ptr<TTInfo> Calc(const char* type, double dia, float pitch, const char* cls) {
-    auto rec = std::make_unique<TTInfo>();
-    rec->SetThreadType(type);
-    rec->SetNomDia(dia);
-    rec->SetTPI(pitch);
-    if (*cls == '6') {
-        rec->ExtThd.SetTolInfo("6g6g");
-        rec->IntThd.SetTolInfo("6H6H");
-    } else {
-        rec->SetClass(cls);
-    }
-    rec->Calculate();
-    return rec;
-}
-
 struct DrillRow {
     const char* name;
     double diameter; // the thread's units
@@ -64,7 +49,7 @@ const TapDrillCase kCases[] = {
      "M",
      10,
      1.5f,
-     "6",
+     "6g6g/6H6H",
      {{"8.4 mm", 8.4, 1.6 / 1.948557 * 100, false},
       {"Q", 8.4328, 1.5672 / 1.948557 * 100, false},
       {"8.5 mm", 8.5, 76.9800, true},
@@ -77,7 +62,7 @@ class TapDrillRows : public testing::TestWithParam<TapDrillCase> {};
 TEST_P(TapDrillRows, DrillsWithinTheMinorLimitsAndTheRecommendedOne) {
     ShippedTables tables;
     const TapDrillCase& c = GetParam();
-    const auto rec = Calc(c.type, c.dia, c.pitch, c.cls);
+    const auto rec = Calculated(c.type, c.cls, c.dia, c.pitch);
     const std::vector<TapDrill> drills = TapDrills(*rec);
     ASSERT_EQ(drills.size(), c.rows.size());
     for (std::size_t i = 0; i < drills.size(); ++i) {
@@ -96,13 +81,13 @@ INSTANTIATE_TEST_SUITE_P(Threads, TapDrillRows, testing::ValuesIn(kCases),
 // block for an Acme thread; a missing drill table is a note, not a failure.
 TEST(TapDrillGrid, BlockTextsAndThreadsWithout) {
     ShippedTables tables;
-    const auto un = Calc("UN", 0.25, 20, "2");
+    const auto un = Calculated("UN", "2", 0.25, 20);
     const TextGrid inch = TapDrillGrid(*un, false);
     ASSERT_EQ(inch.size(), 10u);
     EXPECT_EQ(inch[5], (std::vector<std::string>{"#7", "0.2010", "75.4", "Yes"}));
     EXPECT_EQ(TapDrillGrid(*un, true)[5][1], "5.105"); // 0.2010 x 25.4 = 5.1054
 
-    EXPECT_TRUE(TapDrillGrid(*Calc("ACME", 1.0, 5, "2G"), false).empty());
+    EXPECT_TRUE(TapDrillGrid(*Calculated("ACME", "2G", 1.0, 5), false).empty());
 
     TestTables noDrills({"unxtol"});
     const TextGrid missing = TapDrillGrid(*un, false);

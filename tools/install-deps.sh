@@ -8,7 +8,7 @@ SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
-          clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream
+          clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream clang-format
           libsqlite3-dev libpq-dev postgresql)
 missing=()
 for p in "${PACKAGES[@]}"; do

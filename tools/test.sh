@@ -6,6 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 JOBS=${JOBS:-2}
 
+echo "== layout of the sources (.clang-format) =="
+# Whitespace and include order only; fix with: tools/format.sh
+tools/format.sh --check
+
 cmake -S . -B build -DPL_WERROR=ON >/dev/null
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"

@@ -1,3 +1,4 @@
+// The ball micrometer dialog: its widgets and the calculation it hands over.
 #include "ui/ball_mic_dialog.h"
 
 #include "core/number_text.h"

@@ -1,3 +1,4 @@
+// The ball micrometer page: shows a calculation; changes its own widgets only.
 #include "ui/ball_mic_page.h"
 
 #include "gauges/ball_mic.h"

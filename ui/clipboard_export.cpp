@@ -1,3 +1,4 @@
+// The system clipboard: the one place the program writes it.
 #include "ui/clipboard_export.h"
 
 #include <QClipboard>

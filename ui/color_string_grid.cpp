@@ -1,3 +1,4 @@
+// The string grid: cells, fixed rows and columns, widths; changes itself only.
 #include "ui/color_string_grid.h"
 
 #include <QApplication>

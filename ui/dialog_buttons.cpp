@@ -1,3 +1,4 @@
+// The buttons row of the dialogs; touches the dialog it is given only.
 #include "ui/dialog_buttons.h"
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// The "Orvalle" page: shows the texts it is given; changes its own widgets only.
 #include "ui/gauge_setting_page.h"
 
 #include "pages/gauge_setting_page.h"

@@ -1,3 +1,4 @@
+// The "Inspect" page: reads the window's record, changes its own widgets only.
 #include "ui/inspect_page.h"
 
 #include "core/display_unit.h"

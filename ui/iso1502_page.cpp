@@ -1,3 +1,4 @@
+// The "ISO 1502 Gauges" page: shows the texts it is given; changes its own widgets only.
 #include "ui/iso1502_page.h"
 
 #include "ui/color_string_grid.h"

@@ -1,3 +1,4 @@
+// The message boxes and the hook that stands in for them (tests, scripted use).
 #include "ui/message_box.h"
 
 #include <QMessageBox>

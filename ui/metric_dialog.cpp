@@ -1,3 +1,4 @@
+// The metric grade dialog: its lists and the classes it hands back.
 #include "ui/metric_dialog.h"
 
 #include "ui/dialog_buttons.h"

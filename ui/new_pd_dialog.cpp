@@ -1,3 +1,4 @@
+// The New PD Values dialog: its widgets and the limit and value it hands back.
 #include "ui/new_pd_dialog.h"
 
 #include "pages/new_pd.h"

@@ -1,3 +1,4 @@
+// A pipe drawing widget: paints through the report's drawing routine.
 #include "ui/pipe_picture.h"
 
 #include <QEvent>

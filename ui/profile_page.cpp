@@ -1,3 +1,4 @@
+// The "Profile" page: zoom and pan of the drawing it is given; changes itself only.
 #include "ui/profile_page.h"
 
 #include <QHBoxLayout>

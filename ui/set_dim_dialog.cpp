@@ -1,3 +1,4 @@
+// The Set Dim Tool dialog: its widgets and the entry it hands back.
 #include "ui/set_dim_dialog.h"
 
 #include "ui/dialog_buttons.h"

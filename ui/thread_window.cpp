@@ -1,20 +1,22 @@
 // The thread window: construction, the parameter page's type switching and the
-// tab set over the notebook pages.
+// tab set over the notebook pages. Changes the parameter page's widgets and the
+// tab set; the model only through the metric classes' functions.
 #include "ui/thread_window.h"
 
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
 #include "pages/engagement_hint.h"
-#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
+#include "ui/gauge_page.h"
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
+#include "ui/pipe_grid_page.h"
 #include "ui/profile_page.h"
-#include "ui/thread_window_pages.h"
+#include "ui/thread_page.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -32,7 +34,6 @@
 #include <QStackedWidget>
 #include <QStatusTipEvent>
 #include <QTabBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,9 +49,7 @@ QWidget* Scrolled(QWidget* page) {
 
 } // namespace
 
-TfrmThread::TfrmThread(QWidget* parent)
-    : QWidget(parent), fileName_(QStringLiteral("(Untitled)")), intTolText_(QStringLiteral("6H6G")),
-      extTolText_(QStringLiteral("6h6g")) {
+TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmThread"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
@@ -93,15 +92,18 @@ TfrmThread::TfrmThread(QWidget* parent)
     Notebook1->addWidget(Scrolled(BuildParameterPage()));
     Notebook1->addWidget(Scrolled(BuildThreadPage()));
     Notebook1->widget(ThreadPage::ThreadDim)->setObjectName(QStringLiteral("ScrollBox1"));
-    Notebook1->addWidget(Scrolled(BuildRingPage()));
-    Notebook1->addWidget(Scrolled(BuildSetPlugPage()));
-    Notebook1->addWidget(Scrolled(BuildPlugPage()));
+    ringPage_ = new TGaugePage(GaugePage::Ring);
+    Notebook1->addWidget(Scrolled(ringPage_));
+    setPlugPage_ = new TGaugePage(GaugePage::SetPlug);
+    Notebook1->addWidget(Scrolled(setPlugPage_));
+    plugPage_ = new TGaugePage(GaugePage::Plug);
+    Notebook1->addWidget(Scrolled(plugPage_));
     Notebook1->addWidget(Scrolled(BuildSettingPage()));
-    Notebook1->addWidget(BuildPipePage(nptGageGrid, gageRow_, lblNPTGageNote, "nptGageGrid",
-                                       "lblNPTGageNote", "ScrollBox2"));
-    Notebook1->addWidget(BuildPipePage(nptTolsGrid, tolsRow_, lblNPTTolsNote, "nptTolsGrid",
-                                       "lblNPTTolsNote", "ScrollBox3"));
-    inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(rec_.get()); });
+    nptGagesPage_ = new TPipeGridPage("nptGageGrid", "lblNPTGageNote", "ScrollBox2");
+    Notebook1->addWidget(nptGagesPage_);
+    nptTolsPage_ = new TPipeGridPage("nptTolsGrid", "lblNPTTolsNote", "ScrollBox3");
+    Notebook1->addWidget(nptTolsPage_);
+    inspectPage_ = new TInspectPage([this] { return static_cast<const TTInfo*>(Record()); });
     inspectPage_->setObjectName(QStringLiteral("InspectPage"));
     Notebook1->addWidget(Scrolled(inspectPage_));
     profilePage_ = new TProfilePage;
@@ -150,30 +152,33 @@ TfrmThread::TfrmThread(QWidget* parent)
     for (QButtonGroup* group : {metricLOEButtons_, metricDirButtons_})
         connect(group, &QButtonGroup::idToggled, this, [this] { ParametersEdited(); });
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Change(index); });
-    connect(optClassW, &QRadioButton::clicked, this, [this] { optClassWClick(); });
-    connect(optClassX, &QRadioButton::clicked, this, [this] { optClassXClick(); });
-    connect(spdWireSize1, &QToolButton::clicked, this, [this] { spdWireSize1Click(true); });
-    connect(spdWireSize2, &QToolButton::clicked, this, [this] { spdWireSize1Click(false); });
-    connect(cbWireSize1->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { spdWireSize1Click(true); });
-    connect(cbWireSize2->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { spdWireSize1Click(false); });
+    for (TGaugePage* page : {ringPage_, setPlugPage_, plugPage_}) {
+        connect(page, &TGaugePage::helpRequested, this,
+                [this] { emit helpRequested(QStringLiteral("tables.html")); });
+        connect(page, &TGaugePage::wireSizeEntered, this, [this, page] { UseWireBox(page); });
+        // The ring and setting plug gauges check the external thread, the plugs the internal one.
+        const int goLimit = page == plugPage_ ? 3 : 1;
+        connect(page, &TGaugePage::fitRequested, this,
+                [this, goLimit](bool go, const QString& text) {
+                    FitToNewPD(go ? goLimit : goLimit + 1, text);
+                });
+    }
+    connect(setPlugPage_, &TGaugePage::classChosen, this,
+            [this](bool classW) { GaugeClassClick(classW); });
+    for (TPipeGridPage* page : {nptGagesPage_, nptTolsPage_})
+        connect(page, &TPipeGridPage::helpRequested, this,
+                [this] { emit helpRequested(QStringLiteral("tables.html")); });
 
     // FormCreate.
-    {
-        const MetricTolTexts tols = DefaultMetricTols(kTypeM);
-        intTolText_ = QString::fromStdString(tols.internal);
-        extTolText_ = chosenExtTol_ = QString::fromStdString(tols.external);
-    }
     RebuildTabs(false);
     {
         const QSignalBlocker block(cboType);
         cboType->setCurrentIndex(0);
     }
     cboTypeClick();
-    metric_ = false;
+    model_.SetMetric(false);
     SetMetricDisplay(false);
-    setWindowTitle(fileName_);
+    setWindowTitle(model_.FileName());
     cboStarts->setCurrentIndex(0);
     lblName->clear();
     FitNameLabel();
@@ -196,16 +201,8 @@ QSize TfrmThread::sizeHint() const {
     return QSize(page.width() + 8, page.height() + around + 12).expandedTo(QSize(396, 416));
 }
 
-TTInfo* TfrmThread::Record() const {
-    return rec_.get();
-}
-
-QString TfrmThread::FileName() const {
-    return fileName_;
-}
-
 bool TfrmThread::MetricFlag() const {
-    return metric_;
+    return model_.Metric();
 }
 
 void TfrmThread::cboTypeClick() {
@@ -214,7 +211,7 @@ void TfrmThread::cboTypeClick() {
     if (index < 0 || index >= static_cast<int>(types.size())) return;
     const uint16_t code = types[static_cast<std::size_t>(index)].typeCode;
 
-    const bool metricType = code == kTypeM || code == kTypeMJ;
+    const bool metricType = MetricByDefault(code);
     const QString diameterHelp =
         metricType ? QStringLiteral("Nominal diameter in millimetres: 10, 1.6")
                    : QStringLiteral("Nominal diameter: a decimal (0.375), a fraction (3/8) or a "
@@ -351,7 +348,7 @@ void TfrmThread::TabSet1Change(int index) {
 
 void TfrmThread::RebuildTabs(bool pipePages) {
     const int shown = Notebook1->currentIndex();
-    const bool severalStarts = rec_ && rec_->Starts > 1;
+    const bool severalStarts = Record() && Record()->Starts > 1;
     updatingTabs_ = true;
     while (TabSet1->count() > 0)
         TabSet1->removeTab(0);
@@ -372,6 +369,20 @@ void TfrmThread::RebuildTabs(bool pipePages) {
     TabSet1Change(current);
 }
 
+void TfrmThread::ShowPipeTabs(bool nptPages) {
+    RebuildTabs(false);
+    updatingTabs_ = true;
+    while (TabSet1->count() > ThreadPage::ThreadDim + 1)
+        TabSet1->removeTab(TabSet1->count() - 1);
+    if (nptPages) {
+        TabSet1->addTab(ThreadPage::Caption(ThreadPage::NPTGages));
+        TabSet1->addTab(ThreadPage::Caption(ThreadPage::NPTTolerances));
+    }
+    TabSet1->setCurrentIndex(ThreadPage::ThreadDim);
+    updatingTabs_ = false;
+    TabSet1Change(ThreadPage::ThreadDim);
+}
+
 void TfrmThread::ShowPage(int page) {
     for (int tab = 0; tab < TabSet1->count(); ++tab) {
         if (PageOfTabCaption(TabSet1->tabText(tab), tab) != page) continue;
@@ -384,9 +395,10 @@ void TfrmThread::ShowPage(int page) {
 }
 
 void TfrmThread::pnlNameDblClick() {
-    if (!rec_) return;
+    const TTInfo* rec = Record();
+    if (!rec) return;
     QString text;
-    for (const TThdInfo* m : {&rec_->IntThd, &rec_->ExtThd})
+    for (const TThdInfo* m : {&rec->IntThd, &rec->ExtThd})
         for (const std::string& line : m->Notes)
             text += QString::fromStdString(line) + '\n';
     if (!text.isEmpty()) ShowInformation(this, text);
@@ -399,7 +411,8 @@ void TfrmThread::ParametersEdited() {
 
 void TfrmThread::UpdateEngagementHint() {
     if (!lblStdLOE) return;
-    lblStdLOE->setText(QString::fromStdString(StandardEngagementText(EntryFromPage(), metric_)));
+    lblStdLOE->setText(
+        QString::fromStdString(StandardEngagementText(EntryFromPage(), model_.Metric())));
 }
 
 bool TfrmThread::eventFilter(QObject* watched, QEvent* event) {
@@ -408,10 +421,7 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event) {
         QStatusTipEvent tip(txtNomDia->statusTip());
         QCoreApplication::sendEvent(txtNomDia, &tip);
     }
-    const bool note = watched == lblRingNote || watched == lblSetPlugNote ||
-                      watched == lblPlugNote || watched == lblThdNote ||
-                      watched == lblNPTGageNote || watched == lblNPTTolsNote;
-    if (note && event->type() == QEvent::MouseButtonRelease)
+    if (watched == lblThdNote && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested(QStringLiteral("tables.html"));
     if ((watched == pnlName || watched == lblName) &&
         event->type() == QEvent::MouseButtonDblClick) {

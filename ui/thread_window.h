@@ -1,6 +1,11 @@
 #pragma once
 // The thread window "Thread Calculations": parameter page, Calculate, the
 // result pages, thread files and the clipboard commands of one calculation.
+// Its state is the model's (thread_window_model.h); its gauge and pipe pages
+// are widgets of their own. Each thread_window_*.cpp file says what it may
+// change; the frame (app/) uses the public part only.
+
+#include "ui/thread_window_model.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,16 +27,16 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 class TColorStringGrid;
+class TGaugePage;
 class TGaugeSettingPage;
 class TInspectPage;
 class TIso1502Page;
+class TPipeGridPage;
 class TPipePicture;
 class TProfilePage;
-enum class PipeDrawing;
 class TBallMic;
 class TBallMicPage;
 class TTInfo;
-struct ParameterEntry;
 struct SetDimEntry;
 
 class TfrmThread : public QWidget {
@@ -73,19 +78,19 @@ public:
     // the Identify Thread dialog found) and shows it. False when refused.
     bool CalculateEntry(const ParameterEntry& entry);
     // True while the window shows a record of the Set Dim tool.
-    bool SetDimFlag() const { return setDim_; }
+    bool SetDimFlag() const { return model_.SetDimShown(); }
     // A record the tools (new PD value, new wire size) can work on: a
     // calculated thread, not a Set Dim or ball micrometer window.
-    bool HasThreadCalculation() const;
+    bool HasThreadCalculation() const { return model_.HasThreadCalculation(); }
     // Changes since the last save or open (a re-evaluation).
-    bool UnsavedChanges() const { return unsaved_; }
+    bool UnsavedChanges() const { return model_.Unsaved(); }
     // False, after saying why, for a window whose result is not saved as a file.
     bool SaveAllowed();
 
     // Ball micrometer mode (thread_window_ballmic.cpp): the window shows a
     // ball micrometer calculation for the rest of its life.
-    bool BallMicMode() const { return ballMicMode_; }
-    const TBallMic* BallMic() const { return ballMic_.get(); }
+    bool BallMicMode() const { return model_.BallMicMode(); }
+    const TBallMic* BallMic() const { return model_.BallMic(); }
     // Takes the calculation of "Ball Mic (HB) Set Dim", calculates and shows it.
     void UseBallMic(std::unique_ptr<TBallMic> bm);
     // "Open Ball Mic": a file without a "ballmic" section is refused, and so is
@@ -93,8 +98,8 @@ public:
     bool OpenBallMicFile(const QString& fileName);
 
     // The current record; null before the first Calculate.
-    TTInfo* Record() const;
-    QString FileName() const;
+    TTInfo* Record() const { return model_.Record(); }
+    QString FileName() const { return model_.FileName(); }
 
     QSize sizeHint() const override;
 
@@ -111,19 +116,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Construction of the pages (thread_window_pages.cpp).
+    // Construction of the parameter and thread pages (thread_window_pages.cpp).
     QWidget* BuildParameterPage();
     QWidget* BuildThreadPage();
-    QWidget* BuildRingPage();
-    QWidget* BuildSetPlugPage();
-    QWidget* BuildPlugPage();
-    QLabel* NoteLabel(QLabel** label, const char* name);
-    QWidget* BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
-                                  const char* angleName);
-    QWidget* BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
-                         const char* nogoName);
-    QWidget* BuildWireBox(QComboBox*& box, QToolButton*& button, const char* boxName,
-                          const char* buttonName);
 
     // Parameter page and tab set (thread_window.cpp).
     void cboTypeClick();
@@ -132,8 +127,8 @@ private:
     // Metric grades and engagement (thread_window_metric.cpp).
     void btnMetricClick();
     void optMetricLOEClick(int group);
-    // The external class for the group asked (the chosen one shifted), the
-    // group the radio group then shows, and the notice.
+    // The external class for the group asked, the group the radio group then
+    // shows, and the notice.
     void ApplyMetricLOE(int asked);
     // Type switches between M and MJ keep the M classes and give them back.
     void KeepMClasses();
@@ -144,6 +139,8 @@ private:
     void TabSet1Change(int index);
     void pnlNameDblClick();
     void RebuildTabs(bool pipePages);
+    // "Parameters" and "Thread Dim.", and for NPT its two pages.
+    void ShowPipeTabs(bool nptPages);
     // Any edit of the parameters: the engagement hint and the out-of-date mark.
     void ParametersEdited();
     void UpdateEngagementHint();
@@ -161,27 +158,20 @@ private:
     void ShowResults();
     void RedrawResults();
     void FitNameLabel();
+    // The gauge class options of the record's type; the file's class X when asked.
     void ApplyGaugeClassOptions();
-    void optClassWClick();
-    void optClassXClick();
-    bool spdWireSize1Click(bool setPlugBox);
+    void CheckGaugeClass(bool classX);
+    void GaugeClassClick(bool classW);
+    bool UseWireBox(const TGaugePage* page);
 
     // Re-evaluation and Set Dim (thread_window_reeval.cpp).
-    QWidget* BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, const char* entryName,
-                           const char* buttonName);
-    void btnSetPDClick(QToolButton* sender);
     void ShowSetDimResult(bool external);
     // The re-evaluation note while the record it describes is shown.
     void ShowReevaluationNote();
 
     // Pipe pages (thread_window_pipe.cpp).
-    QWidget* BuildPipePage(TColorStringGrid*& grid, QHBoxLayout*& row, QLabel*& note,
-                           const char* gridName, const char* noteName, const char* boxName);
-    bool PipeShown() const;
     void FillPipePages();
     void RemovePipePictures();
-    void AddPipePicture(TPipePicture*& slot, QHBoxLayout* row, TColorStringGrid* grid,
-                        PipeDrawing drawing);
 
     // The gauge-setting page (thread_window_setting.cpp).
     QWidget* BuildSettingPage();
@@ -200,34 +190,15 @@ private:
     // dialog's message and keeps the one shown.
     bool ChangeBallMic(const TBallMic& changed);
 
-    std::unique_ptr<TTInfo> rec_;
-    bool ballMicMode_ = false;
-    std::unique_ptr<TBallMic> ballMic_;
-    TBallMicPage* ballMicPage_ = nullptr;
-    QString fileName_;
-    bool metric_ = false;
-    QString intTolText_;
-    QString extTolText_; // as calculated: the engagement group's shift included
-    // The engagement group the external class is shifted for.
-    int metricLOEGroup_ = 1;
-    // The external class chosen for normal engagement, and what the page says
-    // while the group changes it.
-    QString chosenExtTol_;
-    QString metricLOENotice_;
-    // The M classes and group, kept while the page shows MJ's one class.
-    struct KeptMetricClasses {
-        bool kept = false;
-        QString internal, chosenExternal;
-        int group = 1;
-    } keptM_;
+    TThreadWindowModel model_;
     bool updatingTabs_ = false;
-    // The page as it stood when the record shown was calculated or opened.
-    std::unique_ptr<ParameterEntry> shownEntry_;
-    const TTInfo* shownRecord_ = nullptr;
+    // The designation a pipe thread shows as caption; empty for other threads.
+    QString pipeCaption_;
 
     QFrame* pnlName = nullptr;
     QLabel* lblName = nullptr;
     QLabel* lblOutOfDate = nullptr;
+    QLabel* lblReevaluated = nullptr;
     QStackedWidget* Notebook1 = nullptr;
     QTabBar* TabSet1 = nullptr;
 
@@ -264,60 +235,19 @@ private:
     QPushButton* Button2 = nullptr;   // Calculate
 
     TColorStringGrid* gridThd = nullptr;
-    TColorStringGrid* nptGageGrid = nullptr;
-    TColorStringGrid* nptTolsGrid = nullptr;
-    // Rows of the grids with a drawing: the picture goes beside its grid.
+    // A pipe thread's drawing goes beside the grid, in this row; emptied before every fill.
     QHBoxLayout* threadRow_ = nullptr;
-    QHBoxLayout* gageRow_ = nullptr;
-    QHBoxLayout* tolsRow_ = nullptr;
-    // The pictures of the last pipe fill; emptied before every fill.
-    TPipePicture* dimPicture_ = nullptr;
-    TPipePicture* gagePicture_ = nullptr;
-    TPipePicture* tolPicture_ = nullptr;
-    // The designation a pipe thread shows as caption; empty for other threads.
-    QString pipeCaption_;
-    TColorStringGrid* grdRing = nullptr;
-    TColorStringGrid* grdSetPlug = nullptr;
-    TColorStringGrid* grdPlug = nullptr;
-    QLabel* lblRingLeadTol = nullptr;
-    QLabel* lblRingAngleTol = nullptr;
-    QLabel* lblSetPlugLeadTol = nullptr;
-    QLabel* lblSetPlugAngleTol = nullptr;
-    QLabel* lblPlugLeadTol = nullptr;
-    QLabel* lblPlugAngleTol = nullptr;
-    QLabel* lblRingNote = nullptr;
-    QLabel* lblSetPlugNote = nullptr;
-    QLabel* lblPlugNote = nullptr;
-    // Why a pipe grid shows N/A (Thread Dim., NPT Gages, NPT Tolerances).
+    TPipePicture* threadPicture_ = nullptr;
+    // Why a pipe thread's dimensions show N/A.
     QLabel* lblThdNote = nullptr;
-    QLabel* lblNPTGageNote = nullptr;
-    QLabel* lblNPTTolsNote = nullptr;
-    QRadioButton* optClassW = nullptr;
-    QRadioButton* optClassX = nullptr;
-    QComboBox* cbWireSize1 = nullptr;
-    QToolButton* spdWireSize1 = nullptr;
-    QComboBox* cbWireSize2 = nullptr;
-    QToolButton* spdWireSize2 = nullptr;
-    QRadioButton* optRingGO = nullptr;
-    QRadioButton* optRingNOGO = nullptr;
-    QRadioButton* optSetPlugGO = nullptr;
-    QRadioButton* optSetPlugNOGO = nullptr;
-    QRadioButton* optPlugGO = nullptr;
-    QRadioButton* optPlugNOGO = nullptr;
-    QLineEdit* txtRingPD = nullptr;
-    QToolButton* btnRingPD = nullptr;
-    QLineEdit* txtSetPD = nullptr;
-    QToolButton* btnSetPD = nullptr;
-    QLineEdit* txtPlugPD = nullptr;
-    QToolButton* btnPlugPD = nullptr;
-    bool setDim_ = false;
-    bool setDimInternal_ = false; // the tool worked on the internal thread
-    // The note of the last re-evaluation and the record it made.
-    QString reevaluationNote_;
-    const TTInfo* reevaluatedRecord_ = nullptr;
-    bool unsaved_ = false;
-    QLabel* lblReevaluated = nullptr;
+    TColorStringGrid* grdTapDrills = nullptr;
+    TGaugePage* ringPage_ = nullptr;
+    TGaugePage* setPlugPage_ = nullptr;
+    TGaugePage* plugPage_ = nullptr;
+    TPipeGridPage* nptGagesPage_ = nullptr;
+    TPipeGridPage* nptTolsPage_ = nullptr;
     TGaugeSettingPage* gaugePage_ = nullptr;
+    TBallMicPage* ballMicPage_ = nullptr;
     // The profile drawing; its tab is shown for the families it knows.
     TProfilePage* profilePage_ = nullptr;
     bool profileShown_ = false;
@@ -325,5 +255,4 @@ private:
     // ISO 1502 gauges; its tab is shown for M and MJ threads.
     TIso1502Page* iso1502Page_ = nullptr;
     bool iso1502Shown_ = false;
-    TColorStringGrid* grdTapDrills = nullptr;
 };

@@ -1,5 +1,6 @@
 // Ball micrometer mode of the thread window: the calculation of the ball
-// micrometer dialog or of a .bm file on the gauge-setting page.
+// micrometer dialog or of a .bm file on the gauge-setting page. Changes the
+// model's ball micrometer and file name, and replaces the tab set.
 #include "core/display_unit.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
@@ -16,9 +17,9 @@
 void TfrmThread::UseBallMic(std::unique_ptr<TBallMic> bm) {
     if (!bm) return;
     // A window that showed no ball micrometer yet has no .bm file to save to.
-    if (!ballMicMode_) fileName_ = QStringLiteral("(Untitled)");
-    ballMic_ = std::move(bm);
-    ballMic_->Calculate();
+    if (!BallMicMode()) model_.ForgetFileName();
+    model_.ShowBallMic(std::move(bm));
+    model_.BallMic()->Calculate();
     ShowBallMicSetting();
 }
 
@@ -37,31 +38,30 @@ bool TfrmThread::OpenBallMicFile(const QString& fileName) {
         ShowError(this, QString::fromStdString(error));
         return false;
     }
-    ballMic_ = std::move(bm);
-    fileName_ = QFileInfo(fileName).fileName();
-    setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+    model_.ShowBallMic(std::move(bm));
+    model_.SetFileName(fileName);
+    setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
     ShowBallMicSetting();
     return true;
 }
 
 bool TfrmThread::SaveBallMicFile(const QString& fileName) {
-    if (!ballMic_) {
+    if (!BallMic()) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
     }
     std::string error;
-    if (!ballMic_->Save(fileName.toStdString(), &error)) {
+    if (!BallMic()->Save(fileName.toStdString(), &error)) {
         ShowError(this, QString::fromStdString(error));
         return false;
     }
-    fileName_ = QFileInfo(fileName).fileName();
-    setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+    model_.SetFileName(fileName);
+    setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
     return true;
 }
 
 void TfrmThread::ShowBallMicSetting() {
-    if (!ballMicMode_) {
-        ballMicMode_ = true;
+    if (model_.EnterBallMicMode()) {
         // The thread pages have nothing to say about a ball micrometer.
         ballMicPage_ = new TBallMicPage;
         Notebook1->addWidget(ballMicPage_);
@@ -69,21 +69,20 @@ void TfrmThread::ShowBallMicSetting() {
         connect(ballMicPage_, &TBallMicPage::btnCalcClick, this, [this] { BallMicCalcClick(); });
         lblOutOfDate->hide();
         // Its lengths are in the unit they were typed in: no display unit.
-        metric_ = false;
         SetMetricDisplay(false);
         emit metricFlagChanged(false);
         const QSignalBlocker block(TabSet1);
         while (TabSet1->count() > 0)
             TabSet1->removeTab(0);
         TabSet1->addTab(QStringLiteral("Orvalle"));
-        setWindowTitle(QString::fromStdString(BallMicCaption(fileName_.toStdString())));
+        setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
         emit recordChanged();
     }
     Notebook1->setCurrentWidget(ballMicPage_);
-    if (!ballMic_) return;
-    const BallMicPageText text = BuildBallMicPage(*ballMic_);
+    if (!BallMic()) return;
+    const BallMicPageText text = BuildBallMicPage(*BallMic());
     lblName->setText(QString::fromStdString(text.name));
-    ballMicPage_->Show(*ballMic_);
+    ballMicPage_->Show(*BallMic());
 }
 
 bool TfrmThread::ChangeBallMic(const TBallMic& changed) {
@@ -93,28 +92,28 @@ bool TfrmThread::ChangeBallMic(const TBallMic& changed) {
         ShowBallMicSetting();
         return false;
     }
-    *ballMic_ = changed;
-    ballMic_->Calculate();
+    *model_.BallMic() = changed;
+    model_.BallMic()->Calculate();
     ShowBallMicSetting();
     return true;
 }
 
 void TfrmThread::BallMicExtClick() {
-    if (!ballMic_) return;
-    TBallMic changed = *ballMic_;
+    if (!BallMic()) return;
+    TBallMic changed = *BallMic();
     changed.Internal = ballMicPage_->InternalChosen() ? -1 : 0;
     ChangeBallMic(changed);
 }
 
 void TfrmThread::BallMicCalcClick() {
-    if (!ballMic_) return;
+    if (!BallMic()) return;
     const double dia = BallDiaEntry(ballMicPage_->BallDiaText().toStdString());
     if (!(dia > 0)) {
         ShowError(this, QStringLiteral("Invalid Ball Diameter!"));
         ShowBallMicSetting();
         return;
     }
-    TBallMic changed = *ballMic_;
+    TBallMic changed = *BallMic();
     changed.BallDia = dia;
     ChangeBallMic(changed);
 }

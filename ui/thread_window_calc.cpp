@@ -1,5 +1,6 @@
 // Calculate: the parameter page into a new thread record, the record's
-// calculation, and the result pages.
+// calculation, and the result pages. Changes the model's record and display
+// unit; of the widgets only the diameter and pitch boxes Calculate tidies.
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
@@ -43,8 +44,8 @@ ParameterEntry TfrmThread::EntryFromPage() const {
     e.loeText = Text(txtLOE);
     e.coated = !optNoCoat->isChecked();
     e.coatingText = Text(txtCoating);
-    e.intTolText = intTolText_.toStdString();
-    e.extTolText = extTolText_.toStdString();
+    e.intTolText = model_.IntTol();
+    e.extTolText = model_.ExtTol();
     e.metricLOE = metricLOEButtons_->checkedId();
     e.leftHand = metricDirButtons_->checkedId() == 1;
     return e;
@@ -83,9 +84,9 @@ void TfrmThread::Button2Click() {
         ShowError(this, QString::fromStdString(rec->Refusal));
         return;
     }
-    rec_ = std::move(rec);
-    setDim_ = false;
-    metric_ = rec_->ExtThd.TypeCode == kTypeM || rec_->ExtThd.TypeCode == kTypeMJ;
+    const uint16_t code = rec->ExtThd.TypeCode;
+    model_.ShowThread(std::move(rec));
+    model_.SetMetric(MetricByDefault(code));
     ApplyGaugeClassOptions();
     ShowResults();
 }

@@ -1,5 +1,5 @@
 // Edit | Copy Page as CSV: the grids of the page shown, as the page builders
-// give them, on the clipboard.
+// give them, on the clipboard. Reads the model; changes nothing.
 #include "core/thread_record.h"
 #include "pages/csv_text.h"
 #include "pages/result_pages.h"
@@ -8,8 +8,8 @@
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
+#include "ui/thread_page.h"
 #include "ui/thread_window.h"
-#include "ui/thread_window_pages.h"
 
 #include <QStackedWidget>
 
@@ -35,16 +35,17 @@ void TfrmThread::CopyPageAsCsv() {
         csv = CsvGrid(inspectPage_->Grid());
     } else if (page == ThreadPage::Iso1502) {
         csv = CsvGrid(iso1502Page_->Grid());
-    } else if (rec_ && !ballMicMode_ && rec_->Pipe) {
-        const PipePagesText p = BuildPipePages(*rec_);
+    } else if (Record() && !BallMicMode() && Record()->Pipe) {
+        const PipePagesText p = BuildPipePages(*Record());
         if (page == ThreadPage::ThreadDim)
             csv = CsvGrid(p.thread);
         else if (page == ThreadPage::NPTGages)
             csv = CsvGrid(p.gages);
         else if (page == ThreadPage::NPTTolerances)
             csv = CsvGrid(p.tols);
-    } else if (rec_ && !ballMicMode_) {
-        const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
+    } else if (Record() && !BallMicMode()) {
+        const ResultPagesText p =
+            BuildResultPages(*Record(), FileName().toStdString(), model_.Metric());
         if (page == ThreadPage::ThreadDim)
             csv = GridsCsv({p.thread, p.tapDrills});
         else if (page == ThreadPage::Ring)

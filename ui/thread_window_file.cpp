@@ -1,9 +1,9 @@
 // Thread files: saving the window's record, and opening one into a fresh record
-// with the parameter page shown as it was typed.
+// with the parameter page shown as it was typed. Changes the model's record,
+// file name, unsaved mark and metric classes, and the parameter page's widgets.
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
-#include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "pages/thread_file.h"
@@ -13,31 +13,30 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 bool TfrmThread::SaveThreadFile(const QString& fileName) {
-    if (ballMicMode_) return SaveBallMicFile(fileName);
+    if (BallMicMode()) return SaveBallMicFile(fileName);
     if (!SaveAllowed()) return false;
-    if (!rec_) {
+    if (!Record()) {
         ShowError(this, QStringLiteral("There is no calculation to save yet."));
         return false;
     }
     std::string error;
-    if (!SaveToFile(*rec_, fileName.toStdString(), &error)) {
+    if (!SaveToFile(*Record(), fileName.toStdString(), &error)) {
         ShowError(this, QString::fromStdString(error));
         return false;
     }
-    fileName_ = QFileInfo(fileName).fileName();
-    unsaved_ = false;
+    model_.SetFileName(fileName);
+    model_.MarkSaved();
     ShowOutOfDate();
     return true;
 }
 
 bool TfrmThread::SaveAllowed() {
-    if (!setDim_) return true;
+    if (!model_.SetDimShown()) return true;
     ShowInformation(this, QStringLiteral("The Set Dim tool's setting dimensions are not saved as "
                                          "a thread file: print the Setting Dims Report to keep "
                                          "them."));
@@ -45,7 +44,7 @@ bool TfrmThread::SaveAllowed() {
 }
 
 bool TfrmThread::OpenThreadFile(const QString& fileName) {
-    if (ballMicMode_ || IsBallMicFile(fileName.toStdString())) return OpenBallMicFile(fileName);
+    if (BallMicMode() || IsBallMicFile(fileName.toStdString())) return OpenBallMicFile(fileName);
     // Read into a fresh record: a file that cannot be used leaves the window as it was.
     auto rec = std::make_unique<TTInfo>();
     LoadResult loaded;
@@ -62,23 +61,18 @@ bool TfrmThread::OpenThreadFile(const QString& fileName) {
     }
 
     const bool classX = rec->ClassW == 0;
-    rec_ = std::move(rec);
-    setDim_ = false;
-    unsaved_ = false;
-    fileName_ = QFileInfo(fileName).fileName();
+    model_.ShowThread(std::move(rec));
+    model_.MarkSaved();
+    model_.SetFileName(fileName);
     RestoreParameterPage();
-    ApplyGaugeClassOptions();
-    // The options above are the type's defaults; the file's gauge class wins.
-    const GaugeClassChoice gauge = GaugeClassOptions(rec_->ExtThd.TypeCode, classX);
-    (gauge.checkW ? optClassW : optClassX)->setChecked(true);
-    rec_->ClassW = gauge.classW;
+    CheckGaugeClass(classX);
     ShowResults();
     if (!loaded.message.empty()) ShowInformation(this, QString::fromStdString(loaded.message));
     return true;
 }
 
 void TfrmThread::RestoreParameterPage() {
-    const RestoredPage p = RestorePage(*rec_);
+    const RestoredPage p = RestorePage(*Record());
     {
         const QSignalBlocker block(cboType);
         cboType->setCurrentIndex(p.typeIndex);
@@ -108,18 +102,9 @@ void TfrmThread::RestoreParameterPage() {
     cboStarts->setCurrentIndex(p.startsIndex);
     (p.coated ? optCoating : optNoCoat)->setChecked(true);
     if (p.coated) txtCoating->setText(QString::fromStdString(p.coatingText));
-    metric_ = p.metric;
+    model_.SetMetric(p.metric);
     if (p.metric) {
-        intTolText_ = QString::fromStdString(p.intTolText);
-        extTolText_ = QString::fromStdString(p.extTolText);
-        metricLOEGroup_ = p.metricLOE;
-        // The file holds the class as calculated; the one chosen is found back.
-        const MetricLOEChange chosen = ChangeMetricLOE(p.extTolText, p.metricLOE, kNormalLOE);
-        chosenExtTol_ = QString::fromStdString(chosen.external);
-        metricLOENotice_ = QString::fromStdString(MetricLOENotice(
-            chosen.external, ChangeMetricLOE(chosen.external, kNormalLOE, p.metricLOE),
-            p.metricLOE));
-        keptM_.kept = false;
+        model_.RestoreMetricClasses(p);
         const QSignalBlocker block(metricLOEButtons_);
         metricLOEButtons_->button(p.metricLOE)->setChecked(true);
         metricDirButtons_->button(p.leftHand ? 1 : 0)->setChecked(true);

@@ -1,4 +1,5 @@
-// A thread found by the Identify Thread dialog, calculated in this window.
+// A thread found by the Identify Thread dialog, calculated in this window:
+// changes the model's record and the parameter page.
 #include "ui/thread_window.h"
 
 #include "core/table_file.h"
@@ -6,10 +7,8 @@
 #include "pages/parameter_page.h"
 #include "ui/message_box.h"
 
-#include <QRadioButton>
-
 bool TfrmThread::CalculateEntry(const ParameterEntry& entry) {
-    if (ballMicMode_) return false;
+    if (BallMicMode()) return false;
     auto rec = std::make_unique<TTInfo>();
     try {
         const SetUpResult set = SetUpRecord(entry, *rec);
@@ -26,16 +25,13 @@ bool TfrmThread::CalculateEntry(const ParameterEntry& entry) {
         ShowError(this, QString::fromStdString(rec->Refusal));
         return false;
     }
-    rec_ = std::move(rec);
-    setDim_ = false;
+    model_.ShowThread(std::move(rec));
     RestoreParameterPage();
-    ApplyGaugeClassOptions();
-    const GaugeClassChoice gauge = GaugeClassOptions(rec_->ExtThd.TypeCode);
-    (gauge.checkW ? optClassW : optClassX)->setChecked(true);
-    rec_->ClassW = gauge.classW;
+    CheckGaugeClass(false);
     // A metric thread is read in its own unit.
-    const bool metric = rec_->ExtThd.TypeCode == kTypeM || rec_->ExtThd.TypeCode == kTypeMJ;
-    if (metric != metric_ && UnitSwitchable()) ToggleDisplayUnit();
+    const uint16_t type = Record()->ExtThd.TypeCode;
+    const bool metric = MetricByDefault(type);
+    if (metric != model_.Metric() && UnitSwitchable()) ToggleDisplayUnit();
     ShowResults();
     return true;
 }

@@ -1,14 +1,12 @@
-// Construction of the thread window's pages: the parameter page and the result
-// pages with their grids, tolerance labels, option pairs and wire boxes.
-#include "ui/thread_window_pages.h"
-
+// Construction of the thread window's parameter page and "Thread Dim." page:
+// creates their widgets and sets the window's pointers to them, nothing else.
 #include "pages/parameter_page.h"
 #include "ui/color_string_grid.h"
+#include "ui/page_parts.h"
 #include "ui/thread_window.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,32 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-namespace ThreadPage {
-
-QString Caption(int page) {
-    static const char* const kCaptions[Count] = {
-        "Parameters", "Thread Dim.",    "Ring Gage", "Set Plug", "Plug Gage",      "Orvalle",
-        "NPT Gages",  "NPT Tolerances", "Inspect",   "Profile",  "ISO 1502 Gauges"};
-    return page >= 0 && page < Count ? QString::fromLatin1(kCaptions[page]) : QString();
-}
-
-bool HasContent(int page) {
-    // The pipe pages are added by the pipe fill.
-    return (page >= Parameters && page <= Setting) || page == Inspect || page == Profile ||
-           page == Iso1502;
-}
-
-} // namespace ThreadPage
-
 namespace {
-
-template <typename W> W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* NamedLabel(const char* name, const char* text) {
     return Named(new QLabel(QString::fromLatin1(text)), name);
@@ -49,28 +24,6 @@ QLabel* NamedLabel(const char* name, const char* text) {
 
 QRadioButton* NamedRadio(const char* name, const char* text) {
     return Named(new QRadioButton(QString::fromLatin1(text)), name);
-}
-
-// Gauge grids: a label column and GO, tolerance, NOT GO, tolerance.
-TColorStringGrid* GaugeGrid(const char* name) {
-    auto* grid = Named(new TColorStringGrid, name);
-    grid->setColumnCount(5);
-    grid->LoadTextGrid(TextGrid(1));
-    return grid;
-}
-
-// A grid centred on its page, free to widen with the window.
-QLayout* Centred(QWidget* widget) {
-    auto* h = new QHBoxLayout;
-    h->addStretch(1);
-    h->addWidget(widget, 4);
-    h->addStretch(1);
-    return h;
-}
-
-// Widths of entry boxes in characters of the window's font, so they grow with it.
-int CharWidth(const QWidget* w, int chars) {
-    return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
 }
 
 } // namespace
@@ -207,127 +160,12 @@ QWidget* TfrmThread::BuildThreadPage() {
     threadRow_ = static_cast<QHBoxLayout*>(Centred(gridThd));
     threadRow_->setAlignment(gridThd, Qt::AlignTop);
     v->addLayout(threadRow_);
-    v->addWidget(NoteLabel(&lblThdNote, "lblThdNote"));
+    lblThdNote = HelpNoteLabel("lblThdNote", this);
+    v->addWidget(lblThdNote);
     grdTapDrills = Named(new TColorStringGrid, "grdTapDrills");
     grdTapDrills->setColumnCount(4);
     grdTapDrills->hide();
     v->addLayout(Centred(grdTapDrills));
-    v->addStretch(1);
-    return page;
-}
-
-QLabel* TfrmThread::NoteLabel(QLabel** label, const char* name) {
-    *label = Named(new QLabel, name);
-    (*label)->setWordWrap(true);
-    (*label)->setAlignment(Qt::AlignCenter);
-    // The note names a help page: a click opens it.
-    (*label)->setCursor(Qt::PointingHandCursor);
-    (*label)->setToolTip(QStringLiteral("Click to open the Tables page of the help"));
-    (*label)->installEventFilter(this);
-    (*label)->hide();
-    return *label;
-}
-
-QWidget* TfrmThread::BuildToleranceLabels(QLabel*& lead, QLabel*& angle, const char* leadName,
-                                          const char* angleName) {
-    auto* w = new QWidget;
-    auto* f = new QFormLayout(w);
-    f->setContentsMargins(0, 0, 0, 0);
-    lead = Named(new QLabel, leadName);
-    angle = Named(new QLabel, angleName);
-    f->addRow(QStringLiteral("Lead Tol:"), lead);
-    f->addRow(QStringLiteral("Half Angle Tol:"), angle);
-    return w;
-}
-
-QWidget* TfrmThread::BuildGoNoGo(QRadioButton*& go, QRadioButton*& nogo, const char* goName,
-                                 const char* nogoName) {
-    auto* box = new QWidget;
-    auto* h = new QHBoxLayout(box);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(new QLabel(QStringLiteral("Gage:")));
-    go = NamedRadio(goName, "GO");
-    nogo = NamedRadio(nogoName, "NoGo");
-    go->setChecked(true);
-    h->addWidget(go);
-    h->addWidget(nogo);
-    h->addStretch(1);
-    return box;
-}
-
-QWidget* TfrmThread::BuildWireBox(QComboBox*& box, QToolButton*& button, const char* boxName,
-                                  const char* buttonName) {
-    auto* w = new QWidget;
-    auto* h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    box = Named(new QComboBox, boxName);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumWidth(CharWidth(box, 9));
-    button = Named(new QToolButton, buttonName);
-    button->setText(QStringLiteral("Use"));
-    button->setToolTip(QStringLiteral("Use this wire size for the readings "
-                                      "(a number in the display unit, or with mm or in)"));
-    h->addWidget(new QLabel(QStringLiteral("Wire Size:")));
-    h->addWidget(box);
-    h->addWidget(button);
-    h->addStretch(1);
-    return w;
-}
-
-QWidget* TfrmThread::BuildRingPage() {
-    auto* page = new QWidget;
-    auto* v = new QVBoxLayout(page);
-    grdRing = GaugeGrid("grdRing");
-    v->addLayout(Centred(grdRing));
-    v->addWidget(NoteLabel(&lblRingNote, "lblRingNote"));
-    v->addWidget(
-        BuildToleranceLabels(lblRingLeadTol, lblRingAngleTol, "lblRingLeadTol", "lblRingAngleTol"));
-    v->addWidget(BuildGoNoGo(optRingGO, optRingNOGO, "optRingGO", "optRingNOGO"));
-    v->addWidget(BuildNewPDBox(txtRingPD, btnRingPD, "txtRingPD", "btnRingPD"));
-    v->addStretch(1);
-    return page;
-}
-
-QWidget* TfrmThread::BuildSetPlugPage() {
-    auto* page = new QWidget;
-    auto* v = new QVBoxLayout(page);
-    grdSetPlug = GaugeGrid("grdSetPlug");
-    v->addLayout(Centred(grdSetPlug));
-    v->addWidget(NoteLabel(&lblSetPlugNote, "lblSetPlugNote"));
-    v->addWidget(BuildToleranceLabels(lblSetPlugLeadTol, lblSetPlugAngleTol, "lblSetPlugLeadTol",
-                                      "lblSetPlugAngleTol"));
-    auto* classes = new QHBoxLayout;
-    optClassW = NamedRadio("optClassW", "Class W Tols.");
-    optClassX = NamedRadio("optClassX", "Class X Tols.");
-    optClassW->setChecked(true);
-    // Their own group: auto-exclusion looks at every radio button on the page, so
-    // the checked GO option would let a click on the checked class uncheck it.
-    auto* classGroup = new QButtonGroup(page);
-    classGroup->addButton(optClassW);
-    classGroup->addButton(optClassX);
-    classes->addWidget(optClassW);
-    classes->addWidget(optClassX);
-    classes->addStretch(1);
-    v->addLayout(classes);
-    v->addWidget(BuildWireBox(cbWireSize1, spdWireSize1, "cbWireSize1", "spdWireSize1"));
-    v->addWidget(BuildGoNoGo(optSetPlugGO, optSetPlugNOGO, "optSetPlugGO", "optSetPlugNOGO"));
-    v->addWidget(BuildNewPDBox(txtSetPD, btnSetPD, "txtSetPD", "btnSetPD"));
-    v->addStretch(1);
-    return page;
-}
-
-QWidget* TfrmThread::BuildPlugPage() {
-    auto* page = new QWidget;
-    auto* v = new QVBoxLayout(page);
-    grdPlug = GaugeGrid("grdPlug");
-    v->addLayout(Centred(grdPlug));
-    v->addWidget(NoteLabel(&lblPlugNote, "lblPlugNote"));
-    v->addWidget(
-        BuildToleranceLabels(lblPlugLeadTol, lblPlugAngleTol, "lblPlugLeadTol", "lblPlugAngleTol"));
-    v->addWidget(BuildWireBox(cbWireSize2, spdWireSize2, "cbWireSize2", "spdWireSize2"));
-    v->addWidget(BuildGoNoGo(optPlugGO, optPlugNOGO, "optPlugGO", "optPlugNOGO"));
-    v->addWidget(BuildNewPDBox(txtPlugPD, btnPlugPD, "txtPlugPD", "btnPlugPD"));
     v->addStretch(1);
     return page;
 }

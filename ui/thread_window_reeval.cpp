@@ -1,5 +1,7 @@
 // Re-evaluation with a measured pitch diameter (the "New PD Value:" boxes of
 // the gauge pages and the frame's command) and the Set Dim tool's record.
+// Changes the model's record, re-evaluation note and unsaved mark, the
+// diameter box, and the tab set of a Set Dim window.
 #include "core/display_unit.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
@@ -8,57 +10,21 @@
 #include "pages/set_dim.h"
 #include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
+#include "ui/thread_page.h"
 #include "ui/thread_window.h"
-#include "ui/thread_window_pages.h"
 #include "ui/wait_cursor.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QToolButton>
-
-QWidget* TfrmThread::BuildNewPDBox(QLineEdit*& entry, QToolButton*& button, const char* entryName,
-                                   const char* buttonName) {
-    auto* w = new QWidget;
-    auto* h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    entry = new QLineEdit;
-    entry->setObjectName(QString::fromLatin1(entryName));
-    entry->setMaximumWidth(entry->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
-    button = new QToolButton;
-    button->setObjectName(QString::fromLatin1(buttonName));
-    button->setText(QStringLiteral("Fit"));
-    button->setToolTip(QStringLiteral("Recalculate for the nominal diameter at which the GO "
-                                      "(or NoGo) pitch diameter is this value"));
-    h->addWidget(new QLabel(QStringLiteral("New PD Value:")));
-    h->addWidget(entry);
-    h->addWidget(button);
-    h->addStretch(1);
-    QToolButton* sender = button;
-    connect(button, &QToolButton::clicked, this, [this, sender] { btnSetPDClick(sender); });
-    connect(entry, &QLineEdit::returnPressed, this, [this, sender] { btnSetPDClick(sender); });
-    return w;
-}
-
-void TfrmThread::btnSetPDClick(QToolButton* sender) {
-    // The ring and setting plug gauges check the external thread, the plugs the internal one.
-    if (sender == btnRingPD)
-        FitToNewPD(optRingGO->isChecked() ? 1 : 2, txtRingPD->text());
-    else if (sender == btnSetPD)
-        FitToNewPD(optSetPlugGO->isChecked() ? 1 : 2, txtSetPD->text());
-    else if (sender == btnPlugPD)
-        FitToNewPD(optPlugGO->isChecked() ? 3 : 4, txtPlugPD->text());
-}
 
 bool TfrmThread::FitToNewPD(int limit, const QString& text) {
     if (limit < 1 || limit > 4) return false;
-    if (!HasThreadCalculation() || !shownEntry_) {
+    if (!HasThreadCalculation() || !model_.ShownEntry()) {
         ShowError(this, QStringLiteral("Can not re-evaluate: calculate the thread first."));
         return false;
     }
@@ -81,8 +47,9 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text) {
         progress.setMinimumDuration(400);
         progress.setAutoClose(false);
         try {
-            fit = ::FitToNewPD(*shownEntry_, static_cast<PDLimit>(limit), text.toStdString(),
-                               metric_, [&progress](int at) { progress.setValue(at); });
+            fit =
+                ::FitToNewPD(*model_.ShownEntry(), static_cast<PDLimit>(limit), text.toStdString(),
+                             model_.Metric(), [&progress](int at) { progress.setValue(at); });
         } catch (const TableError& e) {
             fit.message = TableErrorText(e.what()).toStdString();
         }
@@ -92,29 +59,23 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text) {
         return false;
     }
     const QString typed = txtNomDia->text();
-    const TTInfo* before = rec_.get();
+    const TTInfo* before = Record();
     txtNomDia->setText(QString::fromStdString(fit.diameterText));
     Button2Click();
-    if (rec_.get() == before) {
+    if (Record() == before) {
         // Calculate said why (a table file gone meanwhile); the page stays as shown.
         txtNomDia->setText(typed);
         return false;
     }
-    reevaluationNote_ = QString::fromStdString(fit.note);
-    reevaluatedRecord_ = rec_.get();
-    if (fit.steps > 0) unsaved_ = true;
+    model_.Reevaluated(QString::fromStdString(fit.note), fit.steps > 0);
     ShowOutOfDate();
     return true;
 }
 
 void TfrmThread::ShowReevaluationNote() {
-    const bool shown = rec_ && rec_.get() == reevaluatedRecord_ && !reevaluationNote_.isEmpty();
-    lblReevaluated->setText(shown ? reevaluationNote_ : QString());
-    lblReevaluated->setVisible(shown);
-}
-
-bool TfrmThread::HasThreadCalculation() const {
-    return rec_ && !setDim_ && !ballMicMode_;
+    const QString note = model_.ReevaluationNote();
+    lblReevaluated->setText(note);
+    lblReevaluated->setVisible(!note.isEmpty());
 }
 
 bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {
@@ -125,11 +86,8 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {
         ShowError(this, QString::fromStdString(r.message));
         return false;
     }
-    rec_ = std::move(rec);
-    setDim_ = true;
-    setDimInternal_ = r.internalOnly;
-    metric_ = r.metricDisplay;
-    unsaved_ = false;
+    model_.ShowSetDim(std::move(rec), r.internalOnly);
+    model_.SetMetric(r.metricDisplay);
     ShowSetDimResult(!r.internalOnly);
     lblName->setText(QString::fromStdString(r.name));
     setWindowTitle(QString::fromStdString(r.caption));
@@ -140,7 +98,7 @@ bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {
 }
 
 void TfrmThread::ShowSetDimResult(bool external) {
-    SetMetricDisplay(metric_);
+    SetMetricDisplay(model_.Metric());
     lblOutOfDate->hide();
     ShowReevaluationNote();
     gaugePage_->SetRollGauge(false);

@@ -1,6 +1,7 @@
 // The result pages: the name label, the thread and gauge grids, the class W / X
 // options, the wire-size entry, the display unit and the clipboard commands.
-// Every text shown comes from the core's page and clipboard builders.
+// Every text shown comes from the core's page and clipboard builders. Changes
+// the model's shown entry, display unit and the record's gauge class and wire.
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "gauges/wires.h"
@@ -10,27 +11,23 @@
 #include "pages/result_pages.h"
 #include "ui/clipboard_export.h"
 #include "ui/color_string_grid.h"
+#include "ui/gauge_page.h"
 #include "ui/inspect_page.h"
 #include "ui/iso1502_page.h"
 #include "ui/message_box.h"
+#include "ui/pipe_grid_page.h"
 #include "ui/profile_page.h"
 #include "ui/thread_window.h"
 
-#include "report/ball_mic_report.h"
 #include "report/print_preview.h"
-#include "ui/thread_window_pages.h"
+#include "ui/thread_page.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-#include <QRadioButton>
 #include <QStackedWidget>
-#include <QStringList>
 #include <QTabBar>
-
-#include <tuple>
 
 namespace {
 
@@ -38,64 +35,23 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void ShowWireBox(QComboBox* box, const std::vector<std::string>& sizes, const std::string& text) {
-    box->clear();
-    for (const std::string& s : sizes)
-        box->addItem(Q(s));
-    box->setEditText(Q(text));
-}
-
-bool SameEntry(const ParameterEntry& a, const ParameterEntry& b) {
-    auto fields = [](const ParameterEntry& e) {
-        return std::tie(e.typeIndex, e.classText, e.diameterText, e.pipe, e.pipeKind, e.pipeSize,
-                        e.pipeSizeText, e.pitchText, e.startsIndex, e.customLOE, e.loeText,
-                        e.coated, e.coatingText, e.intTolText, e.extTolText, e.metricLOE,
-                        e.leftHand);
-    };
-    // Texts of options not chosen do not change the calculation.
-    ParameterEntry x = a;
-    ParameterEntry y = b;
-    for (ParameterEntry* e : {&x, &y}) {
-        if (!e->customLOE) e->loeText.clear();
-        if (!e->coated) e->coatingText.clear();
-        if (e->pipe) {
-            e->diameterText.clear();
-            e->pitchText.clear();
-        }
-    }
-    return fields(x) == fields(y);
-}
-
-// Without a tolerance set, one line stands in for the tolerance columns and
-// labels; a set that leaves some tolerances out keeps them, and the line says which.
-void ShowNote(TColorStringGrid* grid, QLabel* note, QWidget* tolerances,
-              const GaugePageText& page) {
-    for (std::size_t c : kGaugeTolColumns)
-        grid->setColumnHidden(static_cast<int>(c), !page.tolerances);
-    grid->FitToTexts();
-    note->setText(Q(page.note));
-    note->setVisible(!page.note.empty());
-    tolerances->setVisible(page.tolerances);
-}
-
 } // namespace
 
 void TfrmThread::ShowResults() {
     // A new record (Calculate, a thread file) matches the page as it stands now;
     // a redisplay of the same record (class W / X) keeps what was there.
-    if (rec_.get() != shownRecord_) {
-        shownRecord_ = rec_.get();
-        shownEntry_ = std::make_unique<ParameterEntry>(EntryFromPage());
-        reevaluatedRecord_ = nullptr;
+    if (model_.RecordIsNew()) {
+        model_.RecordShown(EntryFromPage());
         emit recordChanged();
     }
-    SetMetricDisplay(metric_);
-    if (PipeShown()) {
+    SetMetricDisplay(model_.Metric());
+    if (model_.PipeShown()) {
         FillPipePages();
         return;
     }
-    profileShown_ = BuildProfileGeometry(*rec_, metric_).available;
-    iso1502Shown_ = HasIso1502Page(*rec_);
+    TTInfo& rec = *Record();
+    profileShown_ = BuildProfileGeometry(rec, model_.Metric()).available;
+    iso1502Shown_ = HasIso1502Page(rec);
     RebuildTabs(false);
     RedrawResults();
     // A calculation ends on the dimensions.
@@ -104,61 +60,55 @@ void TfrmThread::ShowResults() {
 }
 
 void TfrmThread::RedrawResults() {
-    if (!rec_) return;
-    if (setDim_) {
+    if (!Record()) return;
+    if (model_.SetDimShown()) {
         ShowGageSetting();
         return;
     }
-    if (PipeShown()) {
+    if (model_.PipeShown()) {
         FillPipePages();
         return;
     }
     RemovePipePictures();
     gridThd->SetMinimumColumnWidths({});
-    const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
+    const bool metric = model_.Metric();
+    const ResultPagesText p = BuildResultPages(*Record(), FileName().toStdString(), metric);
     lblName->setText(Q(p.name));
-    profilePage_->SetGeometry(BuildProfileGeometry(*rec_, metric_));
+    profilePage_->SetGeometry(BuildProfileGeometry(*Record(), metric));
     FitNameLabel();
     gridThd->LoadTextGrid(p.thread, p.threadTips);
-    grdTapDrills->LoadTextGrid(p.tapDrills, GridTips(p.tapDrills, metric_));
+    grdTapDrills->LoadTextGrid(p.tapDrills, GridTips(p.tapDrills, metric));
     grdTapDrills->setVisible(!p.tapDrills.empty());
-    inspectPage_->Refresh(metric_);
+    inspectPage_->Refresh(metric);
     iso1502Page_->Show(p.iso1502);
-    grdRing->LoadTextGrid(p.ring.grid, p.ring.tips);
-    lblRingLeadTol->setText(Q(p.ring.leadTol));
-    lblRingAngleTol->setText(Q(p.ring.angleTol));
-    ShowNote(grdRing, lblRingNote, lblRingLeadTol->parentWidget(), p.ring);
-    grdSetPlug->LoadTextGrid(p.setPlug.grid, p.setPlug.tips);
-    lblSetPlugLeadTol->setText(Q(p.setPlug.leadTol));
-    lblSetPlugAngleTol->setText(Q(p.setPlug.angleTol));
-    ShowNote(grdSetPlug, lblSetPlugNote, lblSetPlugLeadTol->parentWidget(), p.setPlug);
-    grdPlug->LoadTextGrid(p.plug.grid, p.plug.tips);
-    lblPlugLeadTol->setText(Q(p.plug.leadTol));
-    lblPlugAngleTol->setText(Q(p.plug.angleTol));
-    ShowNote(grdPlug, lblPlugNote, lblPlugLeadTol->parentWidget(), p.plug);
-    ShowWireBox(cbWireSize1, p.wireList, p.wireSize1);
-    ShowWireBox(cbWireSize2, p.wireList, p.wireSize2);
+    ringPage_->Show(p.ring);
+    setPlugPage_->Show(p.setPlug);
+    plugPage_->Show(p.plug);
+    setPlugPage_->ShowWireSizes(p.wireList, p.wireSize1);
+    plugPage_->ShowWireSizes(p.wireList, p.wireSize2);
     ShowGageSetting();
     ShowOutOfDate();
 }
 
 bool TfrmThread::OutOfDate() const {
-    return rec_ && shownEntry_ && rec_.get() == shownRecord_ &&
-           !SameEntry(*shownEntry_, EntryFromPage());
+    return model_.OutOfDate(EntryFromPage());
 }
 
 void TfrmThread::ShowOutOfDate() {
-    if (!rec_ || setDim_) return;
+    if (!Record() || model_.SetDimShown()) return;
     const bool stale = OutOfDate();
     const std::string caption = pipeCaption_.isEmpty()
-                                    ? WindowCaption(*rec_, fileName_.toStdString())
+                                    ? WindowCaption(*Record(), FileName().toStdString())
                                     : pipeCaption_.toStdString();
     // The mark of unsaved changes, as editors show it.
     setWindowTitle(Q(stale ? OutOfDateCaption(caption) : caption) +
-                   (unsaved_ ? QStringLiteral(" *") : QString()));
+                   (model_.Unsaved() ? QStringLiteral(" *") : QString()));
     ShowReevaluationNote();
-    for (TColorStringGrid* grid : {gridThd, grdRing, grdSetPlug, grdPlug, nptGageGrid, nptTolsGrid})
-        grid->SetDimmed(stale);
+    gridThd->SetDimmed(stale);
+    for (TGaugePage* page : {ringPage_, setPlugPage_, plugPage_})
+        page->SetDimmed(stale);
+    for (TPipeGridPage* page : {nptGagesPage_, nptTolsPage_})
+        page->Grid()->SetDimmed(stale);
     iso1502Page_->SetDimmed(stale);
     QPalette palette = pnlName->palette();
     palette.setColor(
@@ -188,37 +138,35 @@ void TfrmThread::FitNameLabel() {
 }
 
 void TfrmThread::ApplyGaugeClassOptions() {
-    if (!rec_) return;
-    const GaugeClassChoice c = GaugeClassOptions(rec_->ExtThd.TypeCode);
-    optClassW->setVisible(c.showW);
-    optClassX->setVisible(c.showX);
-    if (c.checkW)
-        optClassW->setChecked(true);
-    else
-        optClassX->setChecked(true);
-    rec_->ClassW = c.classW;
+    if (!Record()) return;
+    const GaugeClassChoice c = GaugeClassOptions(Record()->ExtThd.TypeCode);
+    setPlugPage_->ShowClassOptions(c);
+    Record()->ClassW = c.classW;
 }
 
-void TfrmThread::optClassWClick() {
-    if (!rec_) return;
-    rec_->ClassW = 1;
+void TfrmThread::CheckGaugeClass(bool classX) {
+    ApplyGaugeClassOptions();
+    // The options above are the type's defaults; the class asked for wins.
+    const GaugeClassChoice gauge = GaugeClassOptions(Record()->ExtThd.TypeCode, classX);
+    setPlugPage_->CheckClassW(gauge.checkW);
+    Record()->ClassW = gauge.classW;
+}
+
+void TfrmThread::GaugeClassClick(bool classW) {
+    if (!Record()) return;
+    Record()->ClassW = classW ? 1 : 0;
     ShowResults();
 }
 
-void TfrmThread::optClassXClick() {
-    if (!rec_) return;
-    rec_->ClassW = 0;
-    ShowResults();
-}
-
-bool TfrmThread::spdWireSize1Click(bool setPlugBox) {
-    if (!rec_) return false;
-    const QString text = (setPlugBox ? cbWireSize1 : cbWireSize2)->currentText();
-    const double size = WireEntryToRecordUnits(*rec_, text.toStdString(), metric_);
-    if (rec_->SetWireSize(size) != 0) {
-        const ResultPagesText p = BuildResultPages(*rec_, fileName_.toStdString(), metric_);
-        cbWireSize1->setEditText(Q(p.wireSize1));
-        cbWireSize2->setEditText(Q(p.wireSize2));
+bool TfrmThread::UseWireBox(const TGaugePage* page) {
+    TTInfo* rec = Record();
+    if (!rec) return false;
+    const bool metric = model_.Metric();
+    const double size = WireEntryToRecordUnits(*rec, page->WireText().toStdString(), metric);
+    if (rec->SetWireSize(size) != 0) {
+        const ResultPagesText p = BuildResultPages(*rec, FileName().toStdString(), metric);
+        setPlugPage_->SetWireText(Q(p.wireSize1));
+        plugPage_->SetWireText(Q(p.wireSize2));
         ShowError(this, QStringLiteral("Invalid Wire Size!"));
         return false;
     }
@@ -232,64 +180,64 @@ bool TfrmThread::UseNewWireSize(const QString& text) {
                                              "the thread first."));
         return false;
     }
-    if (PipeShown()) {
+    if (model_.PipeShown()) {
         ShowInformation(this, QStringLiteral("Pipe threads have no wire readings."));
         return false;
     }
-    cbWireSize1->setEditText(text);
-    return spdWireSize1Click(true);
+    setPlugPage_->SetWireText(text);
+    return UseWireBox(setPlugPage_);
 }
 
 void TfrmThread::FormActivate() {
-    SetMetricDisplay(metric_);
+    SetMetricDisplay(model_.Metric());
     UpdateEngagementHint();
-    emit metricFlagChanged(metric_);
+    emit metricFlagChanged(model_.Metric());
 }
 
 void TfrmThread::ToggleDisplayUnit() {
     // Pipe tables are inches only; the frame disables the command for them.
     if (!UnitSwitchable()) return;
-    metric_ = !metric_;
-    SetMetricDisplay(metric_);
+    model_.SetMetric(!model_.Metric());
+    SetMetricDisplay(model_.Metric());
     RedrawResults();
     UpdateEngagementHint();
-    emit metricFlagChanged(metric_);
+    emit metricFlagChanged(model_.Metric());
 }
 
 void TfrmThread::CopyCalCertData() {
-    if (!rec_) return;
-    std::string text;
+    if (!Record()) return;
+    const TGaugePage* page = nullptr;
     switch (Notebook1->currentIndex()) {
     case ThreadPage::Ring:
-        text = CalCertText(*rec_, GaugePage::Ring, optRingGO->isChecked(), metric_);
+        page = ringPage_;
         break;
     case ThreadPage::SetPlug:
-        text = CalCertText(*rec_, GaugePage::SetPlug, optSetPlugGO->isChecked(), metric_);
+        page = setPlugPage_;
         break;
     case ThreadPage::Plug:
-        text = CalCertText(*rec_, GaugePage::Plug, optPlugGO->isChecked(), metric_);
+        page = plugPage_;
         break;
     default:
         return;
     }
-    PutTextOnClipboard(text);
+    PutTextOnClipboard(CalCertText(*Record(), page->Kind(), page->GoChosen(), model_.Metric()));
 }
 
 void TfrmThread::CopyThreadDims(bool internal) {
-    if (!rec_) return;
-    PutTextOnClipboard(ThreadDimsText(*rec_, internal, metric_));
+    if (!Record()) return;
+    PutTextOnClipboard(ThreadDimsText(*Record(), internal, model_.Metric()));
 }
 
 void TfrmThread::PrintThread(bool previewMode) {
-    if (ballMicMode_) {
-        if (ballMic_) PrintBallMic(this, *ballMic_, previewMode);
+    if (BallMicMode()) {
+        if (BallMic()) ShowReport(this, BallMicReportJob(*BallMic()), previewMode);
         return;
     }
     // Nothing is calculated yet: say so rather than leave the button dead.
-    if (!rec_) {
+    if (!Record()) {
         ShowInformation(this, QStringLiteral("There is no calculation to print yet."));
         return;
     }
-    ::PrintThread(this, *rec_, ThreadPage::Caption(Notebook1->currentIndex()), previewMode, metric_,
-                  setDim_, setDimInternal_);
+    ::PrintThread(this, *Record(), ThreadPage::Caption(Notebook1->currentIndex()), previewMode,
+                  model_.Metric(), model_.SetDimShown(), model_.SetDimInternal());
 }

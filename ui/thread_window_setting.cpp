@@ -1,5 +1,6 @@
 // The gauge-setting page ("Orvalle") of the thread window: which product
-// thread and gauge it shows, and the special point diameter entry.
+// thread and gauge it shows, and the special point diameter entry, which
+// changes the record's point diameter.
 #include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
@@ -20,26 +21,26 @@ QWidget* TfrmThread::BuildSettingPage() {
 }
 
 void TfrmThread::ShowGageSetting() {
-    if (!rec_ || PipeShown()) {
+    if (!Record() || model_.PipeShown()) {
         gaugePage_->Clear();
         return;
     }
-    gaugePage_->Show(
-        BuildGaugeSettingPage(*rec_, gaugePage_->External(), gaugePage_->RollGauge(), metric_));
+    gaugePage_->Show(BuildGaugeSettingPage(*Record(), gaugePage_->External(),
+                                           gaugePage_->RollGauge(), model_.Metric()));
 }
 
 void TfrmThread::btnCalcClick() {
-    if (!rec_ || PipeShown()) return;
-    const double d = PointDiaEntryToRecordUnits(*rec_, gaugePage_->PointDiaEntry().toStdString());
+    TTInfo* rec = Record();
+    if (!rec || model_.PipeShown()) return;
+    const double d = PointDiaEntryToRecordUnits(*rec, gaugePage_->PointDiaEntry().toStdString());
     // Points are inch parts; a millimetre record takes them in millimetres.
-    const uint16_t type = rec_->ExtThd.TypeCode;
-    const double inches =
-        type == kTypeM || type == kTypeMJ || type == kType30Deg ? d / kMmPerInch : d;
-    const TThdInfo& shown = gaugePage_->External() ? rec_->ExtThd : rec_->IntThd;
+    const uint16_t type = rec->ExtThd.TypeCode;
+    const double inches = HoldsMillimetres(type) ? d / kMmPerInch : d;
+    const TThdInfo& shown = gaugePage_->External() ? rec->ExtThd : rec->IntThd;
     // The entry shows the point to four places: its own text is no new point.
     if (std::fabs(inches - shown.PointDia) >= 0.00005) {
         std::string tabled;
-        const std::string message = PointDiaMessage(SetPointDia(*rec_, d, &tabled), tabled);
+        const std::string message = PointDiaMessage(SetPointDia(*rec, d, &tabled), tabled);
         if (!message.empty()) ShowError(this, QString::fromStdString(message));
     }
     ShowGageSetting();

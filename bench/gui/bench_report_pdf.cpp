@@ -4,9 +4,9 @@
 // and asks for its print server.
 #include "core/settings.h"
 #include "core/thread_record.h"
+#include "report/report_page.h"
 #include "report/report_pdf.h"
 #include "report/report_works.h"
-#include "report/thread_reports.h"
 
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -37,17 +37,11 @@ std::unique_ptr<TTInfo> Calculated() {
     return rec;
 }
 
-TReportJob ThreadJob(TTInfo& rec) {
-    TReportJob job;
-    job.kind = kReportThread;
-    job.record = &rec;
-    return job;
-}
-
 void BM_ThreadReport_PdfWriter(benchmark::State& state) {
     const auto rec = Calculated();
     for (auto _ : state)
-        if (!WriteReportPdf(*rec, kReportThread, kFile, false)) state.SkipWithError("not written");
+        if (!WriteReportPdf(ThreadReportJob(ReportKind::Thread, *rec, false), kFile))
+            state.SkipWithError("not written");
 }
 BENCHMARK(BM_ThreadReport_PdfWriter)->Unit(benchmark::kMillisecond);
 
@@ -66,8 +60,8 @@ void BM_ThreadReport_PdfPrinter(benchmark::State& state) {
                 rpt.SetDestination(dFile);
                 rpt.SetFileName(file);
                 SetupReportPage(rpt);
-                TReportJob job = ThreadJob(*rec);
-                return PrintRememberedReport(rpt, job) && !rpt.JobFailed();
+                TReportJob job = ThreadReportJob(ReportKind::Thread, *rec, false);
+                return PrintReport(rpt, job) && !rpt.JobFailed();
             },
             nullptr);
         if (!written) state.SkipWithError("not written");

@@ -226,7 +226,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         Trigger("btnPreview");
-        QVERIFY(job.title == "Setting Dims Report" && job.settingDim == 1 && job.internal == 1);
+        QVERIFY(job.kind == ReportKind::Setting && job.settingDim == 1 && job.internal == 1);
         ResetReportHooks();
         Trigger("FileNewItem");
         TfrmThread* empty = frame_->ActiveThread();

@@ -328,6 +328,39 @@ private slots:
         QCOMPARE(Cell(w, "gridThd", 12, 2), QString("0.02756"));
     }
 
+    // Scripts find a gauge page's controls by these names, each on its own page.
+    void gaugePageControlNames_data() {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("ring") << "Ring Gage"
+                              << QStringList{"grdRing",         "lblRingNote", "lblRingLeadTol",
+                                             "lblRingAngleTol", "optRingGO",   "optRingNOGO",
+                                             "txtRingPD",       "btnRingPD"};
+        QTest::newRow("setPlug") << "Set Plug"
+                                 << QStringList{
+                                        "grdSetPlug",         "lblSetPlugNote", "lblSetPlugLeadTol",
+                                        "lblSetPlugAngleTol", "optClassW",      "optClassX",
+                                        "cbWireSize1",        "spdWireSize1",   "optSetPlugGO",
+                                        "optSetPlugNOGO",     "txtSetPD",       "btnSetPD"};
+        QTest::newRow("plug") << "Plug Gage"
+                              << QStringList{"grdPlug",         "lblPlugNote", "lblPlugLeadTol",
+                                             "lblPlugAngleTol", "cbWireSize2", "spdWireSize2",
+                                             "optPlugGO",       "optPlugNOGO", "txtPlugPD",
+                                             "btnPlugPD"};
+    }
+    void gaugePageControlNames() {
+        QFETCH(QString, tab);
+        QFETCH(QStringList, names);
+        TfrmThread w;
+        Calculate(w);
+        auto* tabs = Child<QTabBar>(w, "TabSet1");
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
+        const QWidget* page = Child<QStackedWidget>(w, "Notebook1")->currentWidget();
+        for (const QString& name : names)
+            QVERIFY2(page->isAncestorOf(Child<QWidget>(w, qPrintable(name))), qPrintable(name));
+    }
+
     void inchAndMillimetreDisplay() {
         TfrmThread w;
         Calculate(w);

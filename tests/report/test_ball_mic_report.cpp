@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "gauges/ball_mic.h"
 #include "report/ball_mic_report.h"
+#include "report/report_pdf.h"
 #include "report/report_test_support.h"
 #include "support/test_support.h"
 
@@ -24,7 +25,7 @@ TEST(BallMicReport, PrintsInputsSettingAndCheckList) {
     bm.Internal = -1;
     bm.Calculate();
     const std::string file = dir.file("ballmic.pdf");
-    ASSERT_TRUE(WriteBallMicReportPdf(bm, QString::fromStdString(file)));
+    ASSERT_TRUE(WriteReportPdf(BallMicReportJob(bm), QString::fromStdString(file)));
     const std::string text = PdfText(file);
     std::vector<std::string> order = {
         "Orvalle Pitch Ledger", "Ball Mic Calculation Report", "Acme Gage Works",
@@ -46,7 +47,7 @@ TEST(BallMicReport, PrintsInputsSettingAndCheckList) {
     bm.BallDis = 0.75;
     bm.Internal = 0;
     bm.Calculate();
-    ASSERT_TRUE(WriteBallMicReportPdf(bm, QString::fromStdString(file)));
+    ASSERT_TRUE(WriteReportPdf(BallMicReportJob(bm), QString::fromStdString(file)));
     const std::string apex = PdfText(file);
     EXPECT_TRUE(InOrder(
         apex, {"Apex Diameter:", "1.4000", "Distance over Gage Ball:", "0.7500", "EXTERNAL"}))

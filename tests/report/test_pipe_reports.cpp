@@ -55,7 +55,8 @@ protected:
 
     std::string Report(TTInfo& rec, int group) {
         const std::string file = dir.file("pipe.pdf");
-        EXPECT_TRUE(WriteReportPdf(rec, kReportPipe, QString::fromStdString(file), false, group));
+        EXPECT_TRUE(WriteReportPdf(ThreadReportJob(ReportKind::Pipe, rec, false, group),
+                                   QString::fromStdString(file)));
         return PdfText(file);
     }
 
@@ -206,11 +207,9 @@ TEST_F(PipeReports, StraightKindsThroughReportOne) {
         // Only the railing joints have a picture.
         EXPECT_EQ(text.find("not found"), std::string::npos);
         TReportWorks rpt;
-        TReportJob job;
-        job.record = rec.get();
         for (int group : {kPipeReportGauges, kPipeReportTols}) {
-            job.group = group;
-            EXPECT_FALSE(PrintPipeReport(rpt, job)) << group;
+            TReportJob job = ThreadReportJob(ReportKind::Pipe, *rec, false, group);
+            EXPECT_FALSE(PrintReport(rpt, job)) << group;
         }
     }
 }
@@ -223,18 +222,14 @@ TEST_F(PipeReports, CopiesAndAMissingPicture) {
     rpt.SetPrintTarget(&printer);
     rpt.SetDestination(dPrinter);
     SetupReportPage(rpt);
-    TReportJob job;
-    job.record = rec.get();
+    TReportJob job = ThreadReportJob(ReportKind::Pipe, *rec, false, kPipeReportGauges);
     for (int copies : {0, 3}) {
         job.copies = static_cast<uint16_t>(copies);
         printer.jobs = 0;
         printer.sheets.clear();
-        PrintNPTGaugeReport(rpt, job);
+        EXPECT_TRUE(PrintReport(rpt, job));
         EXPECT_EQ(printer.jobs, copies);
         ASSERT_EQ(printer.sheets.size(), static_cast<std::size_t>(copies));
-        EXPECT_EQ(job.kind, kReportPipe);
-        EXPECT_EQ(job.group, kPipeReportGauges);
-        EXPECT_EQ(job.title, "Thread Dimensions Report");
     }
     // Each copy has its header and, below the table, its picture.
     for (const QImage& sheet : printer.sheets) {
@@ -248,7 +243,8 @@ TEST_F(PipeReports, CopiesAndAMissingPicture) {
     EXPECT_NE(Report(*rec, 2).find("Picture NPTTols.bmp not found"), std::string::npos);
     EXPECT_NE(Report(*rec, 1).find("Picture NPTDims.bmp could not be read"), std::string::npos);
     job.copies = 1;
-    PrintNPTTolReport(rpt, job);
+    job.group = kPipeReportTols;
+    PrintReport(rpt, job);
     EXPECT_FALSE(rpt.Active());
     EXPECT_EQ(printer.jobs, 4) << "three copies before, one now";
 }

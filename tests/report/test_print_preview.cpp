@@ -49,26 +49,44 @@ protected:
 
 TEST_F(PrintDispatch, PagesChooseTheirReport) {
     for (const char* page : {"Ring Gage", "Set Plug", "Plug Gage"})
-        EXPECT_EQ(ReportKindOfPage(*rec, page), kReportGauge) << page;
+        EXPECT_EQ(ReportKindOfPage(*rec, page), ReportKind::Gauge) << page;
     for (const char* page : {"Parameters", "Thread Dim."})
-        EXPECT_EQ(ReportKindOfPage(*rec, page), kReportThread) << page;
+        EXPECT_EQ(ReportKindOfPage(*rec, page), ReportKind::Thread) << page;
     // A pipe thread prints its own reports from its pages.
     TTInfo npt;
     npt.SetThreadType("NPT");
     const struct {
         const char* page;
-        int kind, group;
-    } pipePages[] = {{"Parameters", kReportPipe, 1},
-                     {"Thread Dim.", kReportPipe, 1},
-                     {"NPT Gages", kReportPipe, 2},
-                     {"NPT Tolerances", kReportPipe, 3},
-                     {"Ring Gage", -1, 0}};
+        std::optional<ReportKind> kind;
+        int group;
+    } pipePages[] = {{"Parameters", ReportKind::Pipe, 1},
+                     {"Thread Dim.", ReportKind::Pipe, 1},
+                     {"NPT Gages", ReportKind::Pipe, 2},
+                     {"NPT Tolerances", ReportKind::Pipe, 3},
+                     {"Ring Gage", std::nullopt, 0}};
     for (const auto& p : pipePages) {
         EXPECT_EQ(ReportKindOfPage(npt, p.page), p.kind) << p.page;
         EXPECT_EQ(PipeReportOfPage(p.page), p.group) << p.page;
     }
-    EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), kReportSetting);
-    EXPECT_EQ(ReportKindOfPage(*rec, "ISO 1502 Gauges"), kReportIso1502);
+    EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), ReportKind::Setting);
+    EXPECT_EQ(ReportKindOfPage(*rec, "ISO 1502 Gauges"), ReportKind::Iso1502);
+    // plcalc's report names reach the same kinds.
+    const struct {
+        const char* name;
+        std::optional<ReportKind> kind;
+    } names[] = {{"thread", ReportKind::Thread},
+                 {"gauge", ReportKind::Gauge},
+                 {"setting", ReportKind::Setting},
+                 {"iso1502", ReportKind::Iso1502},
+                 {"ballmic", ReportKind::BallMic},
+                 {"npt-dims", ReportKind::Pipe},
+                 {"npt-gauges", ReportKind::Pipe},
+                 {"npt-tols", ReportKind::Pipe},
+                 {"straight", ReportKind::Pipe},
+                 {"Thread", std::nullopt},
+                 {"", std::nullopt}};
+    for (const auto& n : names)
+        EXPECT_EQ(ReportKindNamed(n.name), n.kind) << n.name;
 }
 
 TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport) {
@@ -81,7 +99,7 @@ TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport) {
     npt.Calculate();
     ReportHooks().runModal = [&](QDialog& dialog) {
         auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
-        EXPECT_EQ(frm.Job().kind, kReportPipe);
+        EXPECT_EQ(frm.Job().kind, ReportKind::Pipe);
         EXPECT_EQ(frm.Job().group, 3);
         frm.btnPrintClick();
         return frm.result();
@@ -98,7 +116,7 @@ TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView) {
         auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
         frm.show();
         QCoreApplication::processEvents();
-        EXPECT_EQ(frm.Job().title, "Gage Dimensions Report");
+        EXPECT_EQ(frm.Job().kind, ReportKind::Gauge);
         const QWidget* page = frm.findChild<QWidget*>("Print1");
         const auto* box = frm.findChild<QScrollArea*>("ScrollBox1");
         auto* zoom = frm.findChild<QComboBox*>("cboZoom");

@@ -27,22 +27,9 @@ protected:
     // The report as the preview builds it, with the job's flags.
     std::string Report(uint8_t settingDim = 0, uint8_t internal = 0) {
         const std::string file = dir.file("setting.pdf");
-        if (settingDim == 0) {
-            EXPECT_TRUE(WriteReportPdf(*rec, kReportSetting, QString::fromStdString(file), false));
-            return PdfText(file);
-        }
-        EXPECT_TRUE(WriteEnginePdf(
-            QString::fromStdString(file),
-            [&](TReportWorks& rpt) {
-                TReportJob job;
-                job.record = rec.get();
-                job.settingDim = settingDim;
-                job.internal = internal;
-                PrintGageSettingReport(rpt, job);
-                EXPECT_EQ(job.kind, kReportSetting);
-                return true;
-            },
-            nullptr));
+        const TReportJob job = settingDim == 0 ? ThreadReportJob(ReportKind::Setting, *rec, false)
+                                               : SettingDimsJob(*rec, internal != 0, false);
+        EXPECT_TRUE(WriteReportPdf(job, QString::fromStdString(file)));
         return PdfText(file);
     }
 
@@ -136,7 +123,7 @@ TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit) {
     acme.Calculate();
     ASSERT_EQ(acme.ExtThd.Setting.RollNumber, "ZRKA-4C");
     const QString file = QString::fromStdString(dir.file("acme.pdf"));
-    ASSERT_TRUE(WriteReportPdf(acme, kReportSetting, file, false));
+    ASSERT_TRUE(WriteReportPdf(ThreadReportJob(ReportKind::Setting, acme, false), file));
     std::istringstream pages(PdfText(file.toStdString()));
     std::string first, second;
     std::getline(pages, first, '\f');
@@ -144,7 +131,7 @@ TEST_F(SettingReport, FooterOnEveryPageAndPointsInTheirUnit) {
     EXPECT_TRUE(InOrder(first, {"Minor Diameter Min:", "Pitch Ledger for Windows", "Printed"}));
     EXPECT_TRUE(InOrder(second, {"Special Note:", "Contact Orvalle", "Printed"}));
 
-    ASSERT_TRUE(WriteReportPdf(*rec, kReportSetting, file, true));
+    ASSERT_TRUE(WriteReportPdf(ThreadReportJob(ReportKind::Setting, *rec, true), file));
     const std::string mm = LineOf(PdfText(file.toStdString()), "Contact Pnt Dia:");
     EXPECT_TRUE(Matches(mm, "[0-9]{4}\" +Contact Pnt Dia: +[0-9.]{6}\"$")) << mm;
 }

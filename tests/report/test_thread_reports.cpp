@@ -7,10 +7,10 @@
 #include "gauges/tolerance_text.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
+#include "report/report_page.h"
 #include "report/report_pdf.h"
 #include "report/report_test_support.h"
 #include "report/report_works.h"
-#include "report/thread_reports.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -33,9 +33,10 @@ protected:
     }
     void TearDown() override { Settings().CompanyName = savedCompany; }
 
-    std::string Report(TTInfo& rec, uint8_t kind, bool metric = false) {
-        const std::string file = dir.file(kind == kReportGauge ? "gauge.pdf" : "thread.pdf");
-        EXPECT_TRUE(WriteReportPdf(rec, kind, QString::fromStdString(file), metric));
+    std::string Report(TTInfo& rec, ReportKind kind, bool metric = false) {
+        const std::string file = dir.file(kind == ReportKind::Gauge ? "gauge.pdf" : "thread.pdf");
+        EXPECT_TRUE(
+            WriteReportPdf(ThreadReportJob(kind, rec, metric), QString::fromStdString(file)));
         return PdfText(file);
     }
 
@@ -50,7 +51,7 @@ protected:
 
 TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
     auto rec = CalculatedUN("1/4", 20, "2");
-    const std::string text = Report(*rec, kReportThread);
+    const std::string text = Report(*rec, ReportKind::Thread);
     const std::string footer = std::string("Pitch Ledger for Windows, ver ") + ProgramVersion();
     EXPECT_TRUE(InOrder(text, {"Orvalle Pitch Ledger",
                                "Thread Dimensions Report",
@@ -96,7 +97,7 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
                });
 
     // Millimetre display: 0.25, 0.2224 and 0.2164 inch x 25.4, one decimal fewer.
-    const std::string mm = Report(*rec, kReportThread, true);
+    const std::string mm = Report(*rec, ReportKind::Thread, true);
     ExpectRows(mm, {{"Dimensions in", "Dimensions in millimetres"},
                     {"Nominal Diameter:", "6\\.350"},
                     {"Pitch Diameter Max:", "5\\.649 .*5\\.497"},
@@ -105,7 +106,7 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
 
 TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes) {
     auto twoStarts = CalculatedUN("1/4", 20, "2", 2);
-    const std::string text = Report(*twoStarts, kReportThread);
+    const std::string text = Report(*twoStarts, ReportKind::Thread);
     // Lead = 2 starts x 0.05.
     ExpectRows(text, {{"No. of Thread Starts, Lead:", "2, +0\\.1000"}});
 
@@ -113,7 +114,7 @@ TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes) {
     // diameters by 2t = 0.0006; the internal thread is machined larger and
     // checked after plating at its published minimums.
     auto plated = CalculatedUN("1/4", 20, "2", 1, 0.0003);
-    const std::string platedText = Report(*plated, kReportThread);
+    const std::string platedText = Report(*plated, ReportKind::Thread);
     EXPECT_FALSE(Matches(platedText, "(?m)^ *INTERNAL +EXTERNAL *$")) << platedText;
     ExpectRows(platedText,
                {
@@ -133,7 +134,7 @@ TEST_F(ThreadReports, StartsAndPlatingAddTheirRowsAndNotes) {
 
 TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC) {
     auto rec = CalculatedUN("1/4", 20, "2");
-    const std::string text = Report(*rec, kReportGauge);
+    const std::string text = Report(*rec, ReportKind::Gauge);
     EXPECT_TRUE(InOrder(
         text, {"Gage Dimensions Report", "Dimensions in inches", "Data Type:", "EXTERNAL",
                "1/4-20 UNC-2A", "RING GAGE (Class X Tols)", "GO", "NOGO", "Pitch Diameter",
@@ -154,7 +155,7 @@ TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC) {
 
     // Two starts double the lead: 0.00047, in every reading.
     auto twoStarts = CalculatedUN("1/4", 20, "2", 2);
-    EXPECT_NE(Report(*twoStarts, kReportGauge)
+    EXPECT_NE(Report(*twoStarts, ReportKind::Gauge)
                   .find("NOTE: All Wire readings include the helix angle compensation factor"),
               std::string::npos);
 }
@@ -162,7 +163,7 @@ TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC) {
 TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
     // Plated: both members' notes before and after plate, side by side.
     auto plated = CalculatedUN("1/4", 20, "2", 1, 0.0003);
-    const std::string platedText = Report(*plated, kReportGauge);
+    const std::string platedText = Report(*plated, ReportKind::Gauge);
     ExpectRows(platedText, {{"EXTERNAL - After Plate", "After Plate +EXTERNAL - Before Plate"},
                             {"INTERNAL - After Plate", "After Plate +INTERNAL - Before Plate"}});
 
@@ -172,7 +173,7 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
     rec->ClassW = 0;
     rec->XDiaTol = rec->XPDTol = rec->XLeadTol = 0;
     rec->XAngleDeg = rec->XAngleMin = 0;
-    std::string text = Report(*rec, kReportGauge);
+    std::string text = Report(*rec, ReportKind::Gauge);
     EXPECT_TRUE(InOrder(text, {"RING GAGE", kNoGaugeTolNote, "SET PLUG GAGE", kNoGaugeTolNote,
                                "PLUG GAGE", kNoGaugeTolNote, "NOTE:"}));
     EXPECT_EQ(LinesWith(text, kNoGaugeTolNote).size(), 3u) << text;
@@ -182,7 +183,7 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
 
     // A set with values: the columns and no such line.
     rec->XPDTol = 0.0003;
-    text = Report(*rec, kReportGauge);
+    text = Report(*rec, ReportKind::Gauge);
     EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos);
     EXPECT_TRUE(Matches(LineOf(text, "GO"), "GO +Tols +NOGO +Tols")) << text;
 
@@ -194,7 +195,7 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
     classW->WDiaTol = classW->WPDTol = classW->WLeadTol = 0;
     classW->WAngleDeg = classW->WAngleMin = 0;
     classW->XPDTol = 0.0003;
-    text = Report(*classW, kReportGauge);
+    text = Report(*classW, ReportKind::Gauge);
     EXPECT_TRUE(InOrder(text, {"SET PLUG GAGE", kNoClassWTolNote, "INTERNAL"})) << text;
     EXPECT_EQ(LinesWith(text, kNoClassWTolNote).size(), 1u) << text;
     EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos) << text;
@@ -213,13 +214,13 @@ TEST_F(ThreadReports, MetricParametersAndMJRootRadius) {
     m.metricLOE = kShortLOE;
     TTInfo rm;
     ASSERT_EQ(SetUpRecord(m, rm).message, "");
-    const std::string inch = Report(rm, kReportThread, false);
+    const std::string inch = Report(rm, ReportKind::Thread, false);
     EXPECT_EQ(inch.find("Class of Thread:"), std::string::npos) << inch;
     ExpectRows(inch, {{"Tolerance Class:", "6H6H / 5g6g"},
                       {"Thread Pitch:", "Thread Pitch: +1\\.5 mm"},
                       {"Length of Thd Engagement:", "Short"},
                       {"Data Type:", "\\(Data in inches\\)"}});
-    EXPECT_EQ(Report(rm, kReportGauge, true).find("Root Radius"), std::string::npos);
+    EXPECT_EQ(Report(rm, ReportKind::Gauge, true).find("Root Radius"), std::string::npos);
 
     ParameterEntry mj = m;
     mj.typeIndex = TypeEntryIndex(kTypeMJ);
@@ -229,9 +230,9 @@ TEST_F(ThreadReports, MetricParametersAndMJRootRadius) {
     mj.loeText = "12";
     TTInfo rmj;
     ASSERT_EQ(SetUpRecord(mj, rmj).message, "");
-    ExpectRows(Report(rmj, kReportThread, true),
+    ExpectRows(Report(rmj, ReportKind::Thread, true),
                {{"Tolerance Class:", "4H5H / 4h6h"}, {"Length of Thd Engagement:", "12\\.000$"}});
-    EXPECT_NE(Report(rmj, kReportGauge, true).find("Root Radius"), std::string::npos);
+    EXPECT_NE(Report(rmj, ReportKind::Gauge, true).find("Root Radius"), std::string::npos);
 }
 
 // Acme, stub Acme and buttress: their type and class rows, and a setting
@@ -260,13 +261,13 @@ TEST_F(ThreadReports, PowerThreadRows) {
         ASSERT_EQ(SetUpRecord(e, rec).message, "");
         rec.Calculate();
         rec.ClassW = GaugeClassOptions(c.code).classW;
-        const std::string text = Report(rec, kReportThread);
+        const std::string text = Report(rec, ReportKind::Thread);
         const std::string cls = std::string(c.cls) + "$";
         ExpectRows(text, {{"Thread Type:", c.type},
                           {"Class of Thread:", cls.c_str()},
                           {"Minor Diamater Max:", "Minor Diamater Max:.*Minor Diamater Max:"}});
         if (rec.ExtThd.PD.Max == 0) continue;
-        const std::string gauge = Report(rec, kReportGauge);
+        const std::string gauge = Report(rec, ReportKind::Gauge);
         EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor) << gauge;
     }
 }
@@ -278,10 +279,9 @@ TEST(ReportCopies, EachCopyIsAPrintJobOfItsOwn) {
     rpt.SetDestination(dPrinter);
     SetupReportPage(rpt);
     auto rec = CalculatedUN("1/4", 20, "2");
-    TReportJob job;
+    TReportJob job = ThreadReportJob(ReportKind::Gauge, *rec, false);
     job.copies = 3;
-    job.record = rec.get();
-    PrintGaugeReport(rpt, job);
+    ASSERT_TRUE(PrintReport(rpt, job));
     EXPECT_EQ(printer.jobs, 3);
     EXPECT_EQ(printer.sheets.size(), 3u);
     // The page set-up: left margin 0.5 and top 0.6 inch on the 0.25-inch border.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -68,7 +69,12 @@ std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia
                                    uint16_t starts) {
     auto rec = std::make_unique<TTInfo>();
     rec->SetThreadType(type);
-    if (*cls) rec->SetClass(cls);
+    if (const char* slash = std::strchr(cls, '/')) {
+        rec->ExtThd.SetTolInfo(std::string(cls, slash));
+        rec->IntThd.SetTolInfo(slash + 1);
+    } else if (*cls) {
+        rec->SetClass(cls);
+    }
     rec->SetNomDia(dia);
     rec->SetTPI(tpi);
     rec->SetStarts(starts);

@@ -55,8 +55,9 @@ bool HaveTool(const std::string& name);
 // Everything a shell command writes to its standard output.
 std::string CommandOutput(const std::string& command);
 void WriteTextFile(const std::string& path, const std::string& text);
-// A record of the type, class (none when empty), diameter, threads per inch
-// (metric: pitch) and starts, calculated with the table data path in use.
+// A record of the type, class (none when empty; metric: "6g6g/6H6H"),
+// diameter, threads per inch (metric: pitch) and starts, calculated with the
+// table data path in use.
 std::unique_ptr<TTInfo> Calculated(const char* type, const char* cls, double dia, float tpi,
                                    uint16_t starts = 1);
 // Every text the result pages show for the record, in one string.

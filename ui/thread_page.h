@@ -5,7 +5,7 @@
 
 namespace ThreadPage {
 
-enum : int {
+enum Page : int {
     Parameters = 0,
     ThreadDim = 1,
     Ring = 2,

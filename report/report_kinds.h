@@ -1,0 +1,54 @@
+#pragma once
+// Every report the program prints, and the one road to each: the window's
+// preview and printer and plcalc's PDF files all run a job through PrintReport.
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class TBallMic;
+class TReportWorks;
+class TTInfo;
+
+enum class ReportKind : uint8_t {
+    Thread,  // "Thread Dimensions Report", with the profile page
+    Gauge,   // "Gage Dimensions Report"
+    Setting, // the gauge setting dimensions, or the Set Dim record's setting dimensions
+    BallMic, // "Ball Mic Calculation Report"
+    Pipe,    // the pipe thread report of the job's group
+    Iso1502, // "ISO 1502 Gauge Report", always in millimetres
+};
+
+// What a report is built from, and what the preview remembers of it.
+struct TReportJob {
+    ReportKind kind = ReportKind::Thread;
+    int group = 0; // Pipe: 1 to 4 (PipeReportGroup)
+    uint16_t copies = 1;
+    uint8_t internal = 0;   // setting-dimension report of the internal thread
+    uint8_t settingDim = 0; // parameter block shows a pitch diameter
+    TTInfo* record = nullptr;
+    const TBallMic* ballMic = nullptr; // the ball micrometer report's calculation
+    bool metricDisplay = false;
+};
+
+// A report of a calculated record; group only for the pipe reports.
+TReportJob ThreadReportJob(ReportKind kind, TTInfo& rec, bool metricDisplay, int group = 0);
+// The "Setting Dims Report" of a Set Dim record: the internal or external thread alone.
+TReportJob SettingDimsJob(TTInfo& rec, bool internal, bool metricDisplay);
+TReportJob BallMicReportJob(const TBallMic& bm);
+
+// Prints the job's report once per copy on whatever the engine is set to
+// (preview, printer, PDF file); false when the job has no such report (no
+// record, a pipe report of another kind of thread).
+bool PrintReport(TReportWorks& rpt, TReportJob& job);
+
+// The report of plcalc's --report NAME ("thread", "gauge", "setting",
+// "iso1502", "ballmic", and the pipe reports, whose group goes with the name).
+std::optional<ReportKind> ReportKindNamed(const std::string& name);
+// The report a page of the thread window prints: "Ring Gage", "Set Plug",
+// "Plug Gage": gauges; "Orvalle": the gauge setting dimensions; "ISO 1502
+// Gauges": the ISO 1502 gauges; "Parameters", "Thread Dim.", "Profile": thread
+// dimensions; a pipe thread's pages their pipe report. None for other pages.
+std::optional<ReportKind> ReportKindOfPage(const TTInfo& rec, const QString& pageCaption);
