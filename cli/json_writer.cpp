@@ -95,9 +95,9 @@ void AppendJsonString(std::string& out, std::string_view s) {
 namespace {
 
 // The top-level keys of a thread's JSON, the pipe threads' included.
-constexpr std::string_view kTopKeys[] = {"caption",    "name",         "pages",          "members",
-                                         "record",     "tapDrills",    "tapDrillsError", "iso1502",
-                                         "inspection", "reevaluation", "notes",          "pipe"};
+constexpr std::string_view kTopKeys[] = {
+    "caption", "name",       "pages",        "members", "record", "tapDrills",   "tapDrillsError",
+    "iso1502", "inspection", "reevaluation", "notes",   "pipe",   "calibration", "wireReadings"};
 
 // PD, major and minor diameter, max and min, of both threads.
 constexpr std::string_view kLimits[] = {
@@ -117,7 +117,9 @@ std::string AddPath(FieldNode& root, std::string_view path) {
         if (node == &root && std::ranges::find(kTopKeys, key) == std::end(kTopKeys))
             return "--fields: " + key +
                    " is no key of the output (limits, name, caption, pages, "
-                   "members, record, tapDrills, iso1502, inspection, reevaluation, pipe, notes)";
+                   "members, record, tapDrills, iso1502, inspection, calibration, reevaluation, "
+                   "pipe, "
+                   "notes, wireReadings)";
         if (node->whole) return {}; // already asked for whole
         FieldNode* child = nullptr;
         for (FieldNode& c : node->children)

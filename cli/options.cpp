@@ -12,7 +12,7 @@ constexpr bool kNotInBatch = true;
 
 constexpr CliOption kThreadOptions[] = {
     {"", "",
-     "Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
+     "Usage: plcalc [options] [FILE.thd | FILE.bm | FILE.cal]\n"
      "Calculates a screw thread, its gauges and wire readings, and prints the result "
      "pages.\n"
      "An option's value follows it (--dia 1/4) or is joined to it by = (--dia=1/4);\n"
@@ -63,7 +63,9 @@ constexpr CliOption kThreadOptions[] = {
      "calculate the thread of a thread file instead (a ball\n"
      "micrometer file runs the ball micrometer), checked as typed\n"
      "values are (one without Nom Dia or TPI is refused); - reads\n"
-     "it from standard input; a bare FILE.thd or FILE.bm is the same"},
+     "it from standard input; a bare FILE.thd or FILE.bm is the same;\n"
+     "a calibration file (FILE.cal) calibrates its gauge again, the\n"
+     "calibration options given replacing its inputs"},
     {"", "", "\nResults:"},
     {"--classx", "", "class X gauge tolerances on the setting plugs (default class W)"},
     {"--mm", "", "show dimensions in millimetres (the default for M and MJ)"},
@@ -102,6 +104,26 @@ constexpr CliOption kThreadOptions[] = {
      "the readings (or PDs) are of an ISO 1502 screw plug of\n"
      "the M thread, go-plug or nogo-plug: judged new, worn but\n"
      "usable, beyond wear limit or oversize against its limits (mm)"},
+    {"--calibrate", "GAUGE",
+     "calibrate a plug over wires: GoPlug, NoGoPlug, GoSetPlug or\n"
+     "NoGoSetPlug; its pitch diameter at 20 C with the uncertainty\n"
+     "budget (GUM), U, k and the ISO 14253-1 verdict against the\n"
+     "gauge's limits. Lengths in the display unit or with mm/in"},
+    {"--readings", "M1,M2,...", "the gauge's readings over three wires"},
+    {"--wire-actual", "W", "the wires' actual diameter (default: the current wire)"},
+    {"--u-wire", "U", "standard uncertainty of the wire diameter"},
+    {"--u-reading", "U", "uncertainty of one reading (standard, or see --k-reading)"},
+    {"--k-reading", "K", "the coverage factor --u-reading is stated with (default 1)"},
+    {"--pitch-dev", "D", "the gauge's pitch deviation (default 0)"},
+    {"--u-pitch", "U", "standard uncertainty of the pitch deviation"},
+    {"--angle-dev", "MIN", "the gauge's half-angle deviation, minutes (default 0)"},
+    {"--u-angle", "MIN", "standard uncertainty of the half-angle deviation, minutes"},
+    {"--temp-gauge", "T", "the gauge's temperature, degrees Celsius (default 20)"},
+    {"--temp-instrument", "T", "the instrument's temperature, degrees Celsius (default 20)"},
+    {"--helix", "standard|exact",
+     "the lead-angle correction of every reading over wires, its\n"
+     "inspection and calibration: the standard formula's term\n"
+     "(default) or the exact seat of the wires on the helicoid"},
     {"--report", "NAME",
      "write a report to the PDF file of --pdf instead of printing\n"
      "the pages: thread, gauge, setting (the point and roll gauge\n"
@@ -300,12 +322,13 @@ int UsageError(std::ostream& err, CliMode /*mode*/, const std::string& problem) 
 }
 
 const std::string& ShortUsage() {
-    static const std::string text = std::string("Usage: plcalc [options] [FILE.thd | FILE.bm]\n"
-                                                "       plcalc --thread DESIGNATION [options]\n"
-                                                "       plcalc --batch FILE [options]\n"
-                                                "       plcalc --setdim | --ballmic | --identify "
-                                                "[options]\n") +
-                                    kTryHelp + '\n';
+    static const std::string text =
+        std::string("Usage: plcalc [options] [FILE.thd | FILE.bm | FILE.cal]\n"
+                    "       plcalc --thread DESIGNATION [options]\n"
+                    "       plcalc --batch FILE [options]\n"
+                    "       plcalc --setdim | --ballmic | --identify "
+                    "[options]\n") +
+        kTryHelp + '\n';
     return text;
 }
 
@@ -329,7 +352,7 @@ std::string NormalizeArgs(std::vector<std::string>& args) {
         std::string lower;
         for (const char c : word.substr(word.size() < 4 ? 0 : word.size() - 4))
             lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        return lower.ends_with(".thd") || lower.ends_with(".bm");
+        return lower.ends_with(".thd") || lower.ends_with(".bm") || lower.ends_with(".cal");
     };
     std::vector<std::string> plain;
     plain.reserve(args.size() + 1);
@@ -344,7 +367,8 @@ std::string NormalizeArgs(std::vector<std::string>& args) {
         if (filesOnly || word.empty() || word[0] != '-' || word == "-") {
             if (!filesOnly && !fileName(word))
                 return "unexpected argument '" + word +
-                       "': a thread file ends in .thd, a ball micrometer file in .bm";
+                       "': a thread file ends in .thd, a ball micrometer file in .bm, a "
+                       "calibration file in .cal";
             if (!file.empty()) return "one file at a time: " + file + " and " + word;
             file = word;
             continue;

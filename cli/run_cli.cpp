@@ -2,6 +2,7 @@
 
 #include "cli/ball_mic_option.h"
 #include "cli/batch.h"
+#include "cli/calibrate_option.h"
 #include "cli/gauge_setting_output.h"
 #include "cli/identify_option.h"
 #include "cli/inspect_option.h"
@@ -24,6 +25,7 @@
 #include "gauges/ball_mic.h"
 #include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
+#include "pages/calibration_file.h"
 #include "pages/designation_entry.h"
 #include "pages/inspect_page.h"
 #include "pages/new_pd.h"
@@ -56,13 +58,25 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
 
     TTInfo rec;
+    if (o.get("--helix") == "exact") rec.Helix = WireHelix::Exact;
     std::string fileName = "(Untitled)";
     std::optional<ReevaluationText> reevaluation;
+    std::optional<CalibrationEntry> calFile;
     // Class X gauge tolerances when asked for, or when the opened file has them.
     bool classX = o.on("--classx");
     try {
         if (auto file = o.get("--open")) {
-            const LoadResult r = LoadFromFile(rec, *file);
+            LoadResult r;
+            if (IsCalibrationFileName(*file)) {
+                CalibrationFileLoad load = LoadCalibrationFile(rec, *file);
+                r = load.result;
+                calFile = std::move(load.entry);
+                // The file's choice of readings, unless the command line makes another.
+                if (auto helix = o.get("--helix"))
+                    rec.Helix = *helix == "exact" ? WireHelix::Exact : WireHelix::Standard;
+            } else {
+                r = LoadFromFile(rec, *file);
+            }
             if (r.status != LoadResult::Status::Loaded) {
                 err << r.message << '\n';
                 return r.status == LoadResult::Status::FileError ? kExitFileError
@@ -167,6 +181,13 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     std::string unused;
     const auto list = o.get("--fields");
     const FieldNode* fields = list ? FieldList(*list, unused) : nullptr;
+    const auto calibration =
+        CalibrationFromOptions(rec, o.values, calFile ? &*calFile : nullptr, mm);
+    if (calibration && !calibration->message.empty()) {
+        err << calibration->message << '\n';
+        return kExitInvalidInput;
+    }
+    const CalibrationPageText* calibrated = calibration ? &*calibration : nullptr;
     const bool inspecting = o.get("--measured-mow") || o.get("--measured-pd");
     if (rec.Pipe && inspecting)
         return UsageError(err, CliMode::Thread,
@@ -198,13 +219,15 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
         err << "plcalc: warning: no tap drills: " << pages.drillsError << '\n';
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
     if (json)
-        PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields);
+        PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields, calibrated);
     else if (csv)
-        PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out);
+        PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out,
+                      calibrated);
     else {
-        PrintPagesText(pages, out, reeval);
+        PrintPagesText(pages, out, reeval, rec.Helix == WireHelix::Exact);
         PrintGaugeSettingText(rec, mm, out);
         if (inspect) PrintInspectText(*inspect, out);
+        if (calibrated) PrintCalibrationText(*calibrated, out);
     }
     return Missed(fields, err);
 }

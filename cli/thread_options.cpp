@@ -1,5 +1,6 @@
 #include "cli/thread_options.h"
 
+#include "cli/calibrate_option.h"
 #include "cli/inspect_option.h"
 #include "cli/json_writer.h"
 #include "cli/reeval_option.h"
@@ -107,6 +108,11 @@ std::string ReportOptionProblem(const ParsedOptions& o) {
 // The problem of a thread command line's options taken together.
 std::string ThreadOptionProblem(const ParsedOptions& o) {
     if (std::string problem = InspectOptionProblem(o.values); !problem.empty()) return problem;
+    const auto open = o.get("--open");
+    if (std::string problem =
+            CalibrateOptionProblem(o.values, open && IsCalibrationFileName(*open));
+        !problem.empty())
+        return problem;
     // The set-dim tool's own options.
     for (const CliOption& option : OptionTable(CliMode::SetDim))
         if (!option.name.empty() && o.values.contains(std::string(option.name)) &&

@@ -1,11 +1,13 @@
 #include "cli/thread_output.h"
 
+#include "cli/calibrate_option.h"
 #include "cli/gauge_setting_output.h"
 #include "cli/inspect_output.h"
 #include "cli/iso1502_output.h"
 #include "cli/json_writer.h"
 #include "cli/record_json.h"
 #include "core/thread_record.h"
+#include "pages/calibration_page.h"
 #include "pages/csv_text.h"
 #include "pages/inspect_page.h"
 #include "pages/result_pages.h"
@@ -59,9 +61,10 @@ void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>
 } // namespace
 
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
-                    const ReevaluationText* reevaluation) {
+                    const ReevaluationText* reevaluation, bool exactReadings) {
     out << pages.caption << '\n' << pages.name << '\n';
     if (reevaluation) out << reevaluation->note << '\n';
+    if (exactReadings) out << pages.readingsLine << '\n';
     out << "\nThread Dim.\n";
     PrintTextGrid(pages.thread, out);
     if (!pages.tapDrills.empty()) {
@@ -76,11 +79,12 @@ void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
 
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
                     const InspectPageText* inspect, const ReevaluationText* reevaluation,
-                    const FieldNode* fields) {
+                    const FieldNode* fields, const CalibrationPageText* calibration) {
     JsonWriter j(out, fields);
     j.Open('{');
     j.Put("caption", pages.caption);
     j.Put("name", pages.name);
+    if (rec.Helix == WireHelix::Exact) j.Put("wireReadings", "exact geometry");
     if (j.Wants("pages")) {
         j.Key("pages");
         j.Open('{');
@@ -98,6 +102,7 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
         TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
     if (inspect) InspectionJson(j, *inspect);
+    if (calibration) PrintCalibrationJson(j, *calibration);
     if (reevaluation) {
         j.Key("reevaluation");
         j.Open('{');
@@ -112,7 +117,8 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
 
 void PrintPagesCsv(const ResultPagesText& pages,
                    const std::vector<std::pair<std::string, TextGrid>>& setting,
-                   const InspectPageText* inspect, std::ostream& out) {
+                   const InspectPageText* inspect, std::ostream& out,
+                   const CalibrationPageText* calibration) {
     std::vector<std::pair<std::string, TextGrid>> blocks = {
         {"Thread Dim.", pages.thread},
         {"Tap Drills", pages.tapDrills},
@@ -124,5 +130,6 @@ void PrintPagesCsv(const ResultPagesText& pages,
     if (!pages.iso1502.caption.empty())
         blocks.emplace_back(pages.iso1502.caption, pages.iso1502.grid);
     if (inspect) blocks.emplace_back("Inspect", inspect->grid);
+    if (calibration) blocks.emplace_back(calibration->caption, calibration->budget);
     out << CsvBlocks(blocks);
 }

@@ -11,6 +11,7 @@
 
 class TTInfo;
 struct FieldNode;
+struct CalibrationPageText;
 struct InspectPageText;
 struct ResultPagesText;
 
@@ -21,18 +22,23 @@ struct ReevaluationText {
     std::string note;  // NewPDFit::note
 };
 
-// The re-evaluation's note follows the designation.
+// The re-evaluation's note follows the designation, and so does the line
+// naming the wire readings when they are not the standard formula's.
 void PrintPagesText(const ResultPagesText& pages, std::ostream& out,
-                    const ReevaluationText* reevaluation = nullptr);
+                    const ReevaluationText* reevaluation = nullptr, bool exactReadings = false);
 // With an inspection, its key "inspection" besides the pages; with a
-// re-evaluation, its key "reevaluation"; with fields, only what they ask for
-// (pages that are not asked for need not be built).
+// re-evaluation, its key "reevaluation"; with a calibration, "calibration";
+// with fields, only what they ask for (pages that are not asked for need not
+// be built).
 void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostream& out,
                     const InspectPageText* inspect = nullptr,
                     const ReevaluationText* reevaluation = nullptr,
-                    const FieldNode* fields = nullptr);
+                    const FieldNode* fields = nullptr,
+                    const CalibrationPageText* calibration = nullptr);
 // Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
-// after the gauge pages, the inspection last when there is one.
+// after the gauge pages, then the inspection and the calibration's budget
+// when there are.
 void PrintPagesCsv(const ResultPagesText& pages,
                    const std::vector<std::pair<std::string, TextGrid>>& setting,
-                   const InspectPageText* inspect, std::ostream& out);
+                   const InspectPageText* inspect, std::ostream& out,
+                   const CalibrationPageText* calibration = nullptr);

@@ -331,7 +331,8 @@ TEST(Plcalc, HelpAndVersion) {
         }
     std::ostringstream none, noneErr;
     EXPECT_EQ(runCli({}, none, noneErr), kExitUsage);
-    EXPECT_EQ(noneErr.str().rfind("Usage: plcalc [options] [FILE.thd | FILE.bm]\n", 0), 0u);
+    EXPECT_EQ(noneErr.str().rfind("Usage: plcalc [options] [FILE.thd | FILE.bm | FILE.cal]\n", 0),
+              0u);
     EXPECT_EQ(none.str(), "");
     std::ostringstream vout;
     EXPECT_EQ(runCli({"--version"}, vout, err), 0);

@@ -1,5 +1,7 @@
-// plcalc's inspection of measured readings, its tap drills and its CSV pages.
+// plcalc's inspection of measured readings, the calibration of a gauge, the
+// choice of wire readings, its tap drills and its CSV pages.
 #include "support/cli_run.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -39,6 +41,64 @@ TEST(PlcalcInspect, ReadingsOverWiresAndMeasuredPDs) {
     EXPECT_EQ(b["readings"][2]["Verdict"], "Outside");
     EXPECT_NEAR(b["MarginToMax"].get<double>(), -0.0002, 1e-12);
     EXPECT_NEAR(b["Spread"].get<double>(), 0.0015, 1e-12);
+}
+
+// 7/8-6 ACME-2G external: Max Wire Reading 0.94336 by the standard formula, 0.94326
+// by the exact seat of the wires (the published comparison); only the exact choice
+// is named. The GO plug of 1/4-20 UNC-2B read at its own MOW 0.26080 (Plug Gage
+// page) calibrates back to its PD 0.2175, the minimum of its class X limits 0.2175
+// to 0.2178; uc = sqrt(0.00003^2 + (3 x 0.00002)^2) = 0.0000671, U = 2 uc rounded up
+// 0.00014: within U of the limit, not proven (ISO 14253-1). A calibration file of
+// the same inputs gives the same calibration.
+TEST(PlcalcInspect, CalibrationAndExactReadings) {
+    const std::vector<std::string> acme = {"--thread", "7/8-6 ACME-2G"};
+    const auto maxReading = [](const std::string& out) {
+        const std::size_t at = out.find("\nMax Wire Reading");
+        return std::stod(out.substr(out.find_last_of(' ', out.find('\n', at + 1)) + 1));
+    };
+    const CliRun standard = Plcalc(acme), exact = Plcalc(With(acme, {"--helix", "exact"}));
+    EXPECT_EQ(Plcalc(With(acme, {"--helix=standard"})).out, standard.out);
+    EXPECT_NEAR(maxReading(standard.out), 0.94336, 1e-9);
+    EXPECT_NEAR(maxReading(exact.out), 0.94326, 1e-5 + 1e-9);
+    EXPECT_EQ(standard.out.find("Wire readings"), std::string::npos);
+    EXPECT_NE(exact.out.find("\n7/8-6 ACME-2G\nWire readings: exact geometry\n"),
+              std::string::npos);
+    EXPECT_EQ(json::parse(Plcalc(With(acme, {"--helix", "exact", "--json"})).out)["wireReadings"],
+              "exact geometry");
+
+    const std::vector<std::string> plug =
+        With(kQuarter, {"--calibrate", "GoPlug", "--readings", "0.26080", "--u-wire", "0.00002",
+                        "--u-reading", "0.00003"});
+    const CliRun r = Plcalc(With(plug, {"--json"}));
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json c = json::parse(r.out)["calibration"];
+    EXPECT_NEAR(c["MeasuredPD"].get<double>(), 0.2175, 1e-5);
+    EXPECT_EQ(c["Verdict"], "not proven");
+    EXPECT_EQ(c["Limits"], json({{"Max", 0.2178}, {"Min", 0.2175}}));
+    EXPECT_EQ(c["U"], 0.00014);
+    EXPECT_EQ(c["WireReadings"], "standard formula");
+    const std::string text = Plcalc(plug).out;
+    EXPECT_NE(text.find("\nCalibrate GO plug\nin\nQuantity "), std::string::npos) << text;
+    EXPECT_NE(text.find("\nPitch diameter: not proven"), std::string::npos);
+    EXPECT_NE(Plcalc(With(plug, {"--csv"}))
+                  .out.find("\r\n\r\nCalibrate GO plug\r\nQuantity,Value,u,Sensitivity,"),
+              std::string::npos);
+
+    TempDir dir;
+    ASSERT_EQ(Plcalc(With(kQuarter, {"--save", dir.file("q.thd")})).code, 0);
+    WriteTextFile(dir.file("q.cal"),
+                  ReadTextFile(dir.file("q.thd")) +
+                      "[CALIBRATION]\nGauge=GoPlug\nWire Readings=standard\nReadings=0.26080\n"
+                      "Wire=0.0288675\nU Wire=0.00002\nU Reading=0.00003\nK Reading=1\n"
+                      "Pitch Deviation=0\nU Pitch=0\nHalf-Angle Deviation=0\nU Half-Angle=0\n"
+                      "Gauge Temperature=20\nInstrument Temperature=20\nU Gauge Temperature=0\n"
+                      "U Instrument Temperature=0\nGauge Expansion=0.0000115\n"
+                      "Instrument Expansion=0.0000115\nMajor Readings=\nU Major=\n"
+                      "[CERTIFICATE]\nSerial=A1\nOwner=\nDescription=\nCustomer=\nDate=\n"
+                      "Operator=\nEnvironment=\n");
+    const CliRun file = Plcalc({dir.file("q.cal"), "--json"});
+    ASSERT_EQ(file.code, 0) << file.err;
+    EXPECT_EQ(json::parse(file.out)["calibration"], c);
 }
 
 // JSON tapDrills of an internal M10x1.5-6H: 8.5 mm recommended, 1.5 / (2 x 0.649519 x

@@ -1,0 +1,31 @@
+#pragma once
+// plcalc's calibration of a plug or setting plug over wires (--calibrate and
+// its inputs, or a .cal file) and the choice of the wire readings (--helix).
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+
+class TTInfo;
+class JsonWriter;
+struct CalibrationEntry;
+struct CalibrationPageText;
+
+// Usage problem of --helix and the calibration options; empty when they are
+// sound or absent. calFile: a calibration file gives the inputs.
+std::string CalibrateOptionProblem(const std::map<std::string, std::string>& values, bool calFile);
+
+// Whether the file is a calibration file by its name (.cal).
+bool IsCalibrationFileName(const std::string& file);
+
+// The calibration the options ask for (over the file's inputs when fromFile),
+// or nullopt when they ask for none. A refused value comes back as the page's
+// message.
+std::optional<CalibrationPageText>
+CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
+                       const CalibrationEntry* fromFile, bool metricDisplay);
+
+void PrintCalibrationText(const CalibrationPageText& page, std::ostream& out);
+// The "calibration" object.
+void PrintCalibrationJson(JsonWriter& j, const CalibrationPageText& page);
