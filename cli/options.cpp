@@ -236,14 +236,39 @@ constexpr CliOption kBatchOptions[] = {
      kNotInBatch},
 };
 
+constexpr CliOption kRegisterOptions[] = {
+    {"", "", "Gauge register, instead of a thread (each record one JSON line):"},
+    {"--register", "COMMAND",
+     "add: a gauge (--serial, --thread, --member, --interval;\n"
+     "--owner, --location); list: every gauge; due: the gauges due\n"
+     "today or overdue (--within DAYS: also those due within DAYS);\n"
+     "history --serial S: its calibrations; export: every gauge\n"
+     "and calibration; import FILE.csv: gauges or calibrations\n"
+     "(the header says which), all or none",
+     kNotInBatch},
+    {"--serial", "S", "the gauge's serial number"},
+    {"--thread", "DESIGNATION", "the thread it gauges, as --thread reads it"},
+    {"--member", "M", "GoPlug, NoGoPlug, GoRing, NoGoRing, GoSetPlug or NoGoSetPlug"},
+    {"--interval", "DAYS", "its calibration interval, 1 to 3650 days"},
+    {"--owner", "TEXT", "who keeps it"},
+    {"--location", "TEXT", "where it is kept"},
+    {"--within", "DAYS", "with due: the gauges due within DAYS days too"},
+    {"--db", "PATH",
+     "the register: an SQLite file (default\n"
+     "~/.local/share/PitchLedger/gauges.sqlite, under $XDG_DATA_HOME\n"
+     "when set) or a PostgreSQL server, postgresql://USER@HOST/DB"},
+    {"--tables", "DIR", ""},
+    {"--help", "", "", false, "-h"},
+};
+
 const char* const kExitCodesText =
     "\n"
     "Exit codes: 0 done, 2 invalid input (also limits that would not be finite,\n"
     "above 0 and in order), 3 table or file error (also an unreadable settings\n"
     "file), 64 usage error.\n";
 
-constexpr CliMode kModes[] = {CliMode::Thread, CliMode::SetDim, CliMode::BallMic, CliMode::Identify,
-                              CliMode::Batch};
+constexpr CliMode kModes[] = {CliMode::Thread,   CliMode::SetDim, CliMode::BallMic,
+                              CliMode::Identify, CliMode::Batch,  CliMode::Register};
 
 void AppendRows(std::string& text, std::span<const CliOption> rows) {
     for (const CliOption& row : rows) {
@@ -299,20 +324,23 @@ std::span<const CliOption> OptionTable(CliMode mode) {
         return kIdentifyOptions;
     case CliMode::Batch:
         return kBatchOptions;
+    case CliMode::Register:
+        return kRegisterOptions;
     }
     return {};
 }
 
 const std::string& UsageText(CliMode mode) {
-    static const std::string texts[] = {MakeUsage(CliMode::Thread), MakeUsage(CliMode::SetDim),
+    static const std::string texts[] = {MakeUsage(CliMode::Thread),  MakeUsage(CliMode::SetDim),
                                         MakeUsage(CliMode::BallMic), MakeUsage(CliMode::Identify),
-                                        MakeUsage(CliMode::Batch)};
+                                        MakeUsage(CliMode::Batch),   MakeUsage(CliMode::Register)};
     return texts[static_cast<int>(mode)];
 }
 
 std::string HelpText() {
     return UsageText(CliMode::Thread) + '\n' + UsageText(CliMode::BallMic) + '\n' +
-           UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch);
+           UsageText(CliMode::Identify) + '\n' + UsageText(CliMode::Batch) + '\n' +
+           UsageText(CliMode::Register);
 }
 
 // Every mode's usage is in --help, to which the error points.

@@ -15,7 +15,7 @@
 
 // The set-dim options are read with the thread's, since --setdim is a switch
 // of the thread command line.
-enum class CliMode { Thread, SetDim, BallMic, Identify, Batch };
+enum class CliMode { Thread, SetDim, BallMic, Identify, Batch, Register };
 
 struct CliOption {
     std::string_view name;  // "--type"; empty for a line of the usage text alone

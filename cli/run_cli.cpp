@@ -11,6 +11,7 @@
 #include "cli/pipe_output.h"
 #include "cli/profile_option.h"
 #include "cli/reeval_option.h"
+#include "cli/register_option.h"
 #include "cli/report_option.h"
 #include "cli/set_dim_option.h"
 #include "cli/standard_file.h"
@@ -317,6 +318,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << ShortUsage();
         return kExitUsage;
     }
+    // Its commands take words of their own (import FILE.csv).
+    if (IsRegisterRun(args)) return RunRegisterCli(args, out, err);
     std::vector<std::string> plain = args;
     if (const std::string problem = NormalizeArgs(plain); !problem.empty())
         return UsageError(err, CliMode::Thread, problem);

@@ -1,7 +1,9 @@
 // plcalc end to end, in-process: options, messages, exit codes, the page texts
 // of whole calculations against the published limits, and thread files.
+#include "cli/exit_codes.h"
 #include "cli/options.h"
 #include "cli/run_cli.h"
+#include "register/register_record.h"
 #include "support/cli_run.h"
 #include "support/test_data.h"
 #include "support/test_support.h"
@@ -176,6 +178,43 @@ TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive) {
     EXPECT_EQ(nlohmann::json::parse(some.out), expected);
     EXPECT_EQ(Plcalc({"--thread", "M10", "--json", "--fields", "members.ExtThd.Nothing"}).err,
               "plcalc: warning: --fields members.ExtThd.Nothing: no such key in this output\n");
+}
+
+// The register's commands on a scratch register: a gauge added, or imported, is
+// listed, due (never calibrated: today) and exported, one JSON line each; a
+// serial taken is refused. Without --db the register is under $XDG_DATA_HOME.
+TEST(Plcalc, RegisterCommands) {
+    TempDir dir;
+    const auto run = [&](std::vector<std::string> args) {
+        args.push_back("--db=" + dir.file("r.sqlite"));
+        return Plcalc(args);
+    };
+    const std::vector<std::string> add = {"--register", "add",           "--serial", "A1",
+                                          "--thread",   "1/4-20 UNC-2A", "--member", "GoSetPlug",
+                                          "--interval", "365",           "--owner",  "QA"};
+    const CliRun added = run(add);
+    ASSERT_EQ(added.code, 0) << added.err;
+    const nlohmann::json a = nlohmann::json::parse(added.out);
+    EXPECT_EQ(a["serial"], "A1");
+    EXPECT_EQ(a["class"], "W");
+    EXPECT_EQ(a["due"], IsoDateText(Today()));
+    EXPECT_EQ(run(add).code, kExitInvalidInput);
+    WriteTextFile(dir.file("g.csv"),
+                  "serial,thread,member,interval\r\nB2,M10x1.5-6H,NoGoPlug,30\r\n");
+    EXPECT_EQ(run({"--register", "import", dir.file("g.csv")}).out, "{\"imported\":1}\n");
+    const CliRun due = run({"--register=due", "--within=30"});
+    EXPECT_EQ(due.code, 0) << due.err;
+    EXPECT_EQ(due.out, run({"--register", "list"}).out);
+    EXPECT_EQ(due.out.substr(0, due.out.find('\n')), added.out.substr(0, added.out.size() - 1));
+    EXPECT_NE(due.out.find("\n{\"serial\":\"B2\""), std::string::npos) << due.out;
+    EXPECT_EQ(run({"--register", "history", "--serial", "A1"}).out, "");
+    const std::string exported = run({"--register", "export"}).out;
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 2) << exported;
+
+    ::setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    EXPECT_EQ(Plcalc({"--register", "list"}).code, 0);
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("PitchLedger/gauges.sqlite")));
 }
 
 // The names the type and class options take.
