@@ -35,7 +35,13 @@ std::string CalibrateOptionProblem(const std::map<std::string, std::string>& val
     if (const auto it = values.find("--helix");
         it != values.end() && it->second != "standard" && it->second != "exact")
         return "--helix is standard or exact, not " + it->second;
-    if (calFile || values.contains("--calibrate")) return {};
+    if (calFile || values.contains("--calibrate")) {
+        // The reports of a thread hold no calibration: it would be dropped unseen.
+        if (const auto it = values.find("--report");
+            it != values.end() && it->second != "certificate")
+            return "--report " + it->second + " holds no calibration: leave out --report";
+        return {};
+    }
     for (const Input& in : kInputs)
         if (values.contains(in.option))
             return std::string(in.option) + " is an input of --calibrate GAUGE";

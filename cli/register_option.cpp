@@ -69,12 +69,15 @@ int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std:
         out << UsageText(CliMode::Register);
         return kExitOk;
     }
-    if (read.status == ReadOutcome::MissingValue) return Usage(err, "missing value for " + read.word);
-    if (read.status == ReadOutcome::UnexpectedValue) return Usage(err, read.word + " takes no value");
+    if (read.status == ReadOutcome::MissingValue)
+        return Usage(err, "missing value for " + read.word);
+    if (read.status == ReadOutcome::UnexpectedValue)
+        return Usage(err, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
         return Usage(err, read.word + " is not an option of --register");
     const std::string name = *o.get("--register");
-    const auto command = std::ranges::find_if(kCommands, [&](const Command& c) { return name == c.name; });
+    const auto command =
+        std::ranges::find_if(kCommands, [&](const Command& c) { return name == c.name; });
     if (command == std::end(kCommands))
         return Usage(err, "--register is add, list, due, history, export or import, not " + name);
     for (const std::string& option : command->needs)
