@@ -9,14 +9,12 @@
 #include "pages/calibration_file.h"
 #include "register/gauge_register.h"
 #include "report/print_preview.h"
-#include "report/report_pdf.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
 #include "ui/page_parts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -24,9 +22,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -263,10 +261,6 @@ bool TCalibrateDialog::btnCalculateClick() {
     return true;
 }
 
-bool TCalibrateDialog::Calculated() {
-    return btnCalculateClick();
-}
-
 bool TCalibrateDialog::OpenCalFile(const QString& fileName) {
     auto rec = std::make_unique<TTInfo>();
     CalibrationFileLoad load;
@@ -282,11 +276,11 @@ bool TCalibrateDialog::OpenCalFile(const QString& fileName) {
     }
     fileRec_ = std::move(rec);
     SetEntry(load.entry);
-    return Calculated();
+    return btnCalculateClick();
 }
 
 bool TCalibrateDialog::SaveCalFile(const QString& fileName) {
-    if (!Calculated()) return false;
+    if (!btnCalculateClick()) return false;
     std::string error;
     if (SaveCalibrationFile(Rec(), page_.input, printed_.identity, fileName.toStdString(), &error))
         return true;
@@ -295,5 +289,5 @@ bool TCalibrateDialog::SaveCalFile(const QString& fileName) {
 }
 
 void TCalibrateDialog::PrintCertificate(bool preview) {
-    if (Calculated()) ShowReport(this, CertificateJob(Rec(), printed_, metric_), preview);
+    if (btnCalculateClick()) ShowReport(this, CertificateJob(Rec(), printed_, metric_), preview);
 }

@@ -51,7 +51,6 @@ private:
     void SetEntry(const CalibrationEntry& e);
     void ShowDefaults();
     void ClearResults();
-    bool Calculated();
 
     TTInfo* windowRec_;
     std::unique_ptr<TTInfo> fileRec_; // the thread of an opened .cal file

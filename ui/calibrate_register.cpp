@@ -35,7 +35,7 @@ void TCalibrateDialog::UseRegister(std::unique_ptr<GaugeRegister> reg, const QSt
 }
 
 bool TCalibrateDialog::StoreInRegister() {
-    if (!register_ || !Calculated()) return false;
+    if (!register_ || !btnCalculateClick()) return false;
     const CertificateIdentity& id = printed_.identity;
     const std::string serial = Trim(id.serial);
     auto refuse = [this](const std::string& message) {

@@ -225,7 +225,10 @@ bool TfrmRegister::AddGauge(GaugeRecord g, bool withThread) {
     if (withThread && rec) {
         std::string error;
         g.threadFile = ThreadFileText(*rec, error);
-        if (g.threadFile.empty()) return Failed({RegisterResult::Kind::Failed, error}), false;
+        if (g.threadFile.empty()) {
+            ShowError(this, Q(error));
+            return false;
+        }
         // The plugs gauge the internal thread, the rings and setting plugs the external one.
         const bool plug = g.member == GaugeMember::GoPlug || g.member == GaugeMember::NoGoPlug;
         TThdInfo product = plug ? rec->IntThd : rec->ExtThd;
