@@ -50,7 +50,7 @@ bool TCalibrateDialog::StoreInRegister() {
     c.date = Today();
     if (!Trim(id.date).empty()) {
         const std::string why = ReadDate(Trim(id.date), c.date);
-        if (!why.empty()) return refuse("Invalid Date: " + why);
+        if (!why.empty()) return refuse(why);
     }
     c.operatorName = Trim(id.operatorName);
     c.unit = page_.json.unit;
