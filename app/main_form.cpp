@@ -9,6 +9,7 @@
 #include "app/window_position.h"
 #include "core/settings.h"
 #include "pages/result_pages.h"
+#include "ui/register_window.h"
 #include "ui/thread_window.h"
 
 #include <QAction>
@@ -199,6 +200,18 @@ void TMainForm::CreateMenus() {
                 ShowIdentifyDialog(this, [this](const ParameterEntry& entry) {
                     if (TfrmThread* window = btnNewClick()) window->CalculateEntry(entry);
                 });
+            });
+    AddItem(tools, "GaugeRegister1", "Gauge &Register\u2026",
+            "The gauges, their calibrations and when each is due", [this] {
+                ShowRegisterWindow(this, {[this] {
+                                              TfrmThread* t = ActiveThread();
+                                              return t && t->HasThreadCalculation() ? t->Record()
+                                                                                    : nullptr;
+                                          },
+                                          [this](const QString& file) {
+                                              if (TfrmThread* window = btnNewClick())
+                                                  window->OpenThreadFile(file);
+                                          }});
             });
 
     windowMenu_ = menuBar()->addMenu("&Window");

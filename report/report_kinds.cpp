@@ -4,6 +4,7 @@
 #include "core/thread_record.h"
 #include "pipe/pipe_report_rows.h"
 #include "report/ball_mic_report.h"
+#include "report/certificate_report.h"
 #include "report/pipe_reports.h"
 #include "report/report_works.h"
 #include "report/setting_report.h"
@@ -32,6 +33,8 @@ bool PrintCopy(TReportWorks& rpt, const TReportJob& job) {
     case ReportKind::BallMic:
         PrintBallMicReport(rpt, *job.ballMic);
         return true;
+    case ReportKind::Certificate:
+        return PrintCertificate(rpt, *job.record, *job.calibration, job.metricDisplay);
     }
     return false;
 }
@@ -61,9 +64,16 @@ TReportJob BallMicReportJob(const TBallMic& bm) {
     return job;
 }
 
+TReportJob CertificateJob(TTInfo& rec, const CalibrationEntry& entry, bool metricDisplay) {
+    TReportJob job = ThreadReportJob(ReportKind::Certificate, rec, metricDisplay);
+    job.calibration = &entry;
+    return job;
+}
+
 bool PrintReport(TReportWorks& rpt, TReportJob& job) {
     if (job.kind == ReportKind::BallMic ? job.ballMic == nullptr : job.record == nullptr)
         return false;
+    if (job.kind == ReportKind::Certificate && job.calibration == nullptr) return false;
     if (job.kind == ReportKind::Pipe) {
         // A straight kind prints its straight report for the dimensions report.
         const PipeReportGroup group = PipeReportOfJob(job);
@@ -88,9 +98,9 @@ std::optional<ReportKind> ReportKindNamed(const std::string& name) {
         ReportKind kind;
     } kNames[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
                   {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
-                  {"ballmic", ReportKind::BallMic}, {"npt-dims", ReportKind::Pipe},
-                  {"npt-gauges", ReportKind::Pipe}, {"npt-tols", ReportKind::Pipe},
-                  {"straight", ReportKind::Pipe}};
+                  {"ballmic", ReportKind::BallMic}, {"certificate", ReportKind::Certificate},
+                  {"npt-dims", ReportKind::Pipe},   {"npt-gauges", ReportKind::Pipe},
+                  {"npt-tols", ReportKind::Pipe},   {"straight", ReportKind::Pipe}};
     for (const auto& n : kNames)
         if (name == n.name) return n.kind;
     return std::nullopt;

@@ -11,14 +11,16 @@
 class TBallMic;
 class TReportWorks;
 class TTInfo;
+struct CalibrationEntry;
 
 enum class ReportKind : uint8_t {
-    Thread,  // "Thread Dimensions Report", with the profile page
-    Gauge,   // "Gage Dimensions Report"
-    Setting, // the gauge setting dimensions, or the Set Dim record's setting dimensions
-    BallMic, // "Ball Mic Calculation Report"
-    Pipe,    // the pipe thread report of the job's group
-    Iso1502, // "ISO 1502 Gauge Report", always in millimetres
+    Thread,      // "Thread Dimensions Report", with the profile page
+    Gauge,       // "Gage Dimensions Report"
+    Setting,     // the gauge setting dimensions, or the Set Dim record's setting dimensions
+    BallMic,     // "Ball Mic Calculation Report"
+    Pipe,        // the pipe thread report of the job's group
+    Iso1502,     // "ISO 1502 Gauge Report", always in millimetres
+    Certificate, // "Calibration Certificate" of a plug or setting plug
 };
 
 // What a report is built from, and what the preview remembers of it.
@@ -29,7 +31,8 @@ struct TReportJob {
     uint8_t internal = 0;   // setting-dimension report of the internal thread
     uint8_t settingDim = 0; // parameter block shows a pitch diameter
     TTInfo* record = nullptr;
-    const TBallMic* ballMic = nullptr; // the ball micrometer report's calculation
+    const TBallMic* ballMic = nullptr;             // the ball micrometer report's calculation
+    const CalibrationEntry* calibration = nullptr; // the certificate's entries, as typed
     bool metricDisplay = false;
 };
 
@@ -38,14 +41,17 @@ TReportJob ThreadReportJob(ReportKind kind, TTInfo& rec, bool metricDisplay, int
 // The "Setting Dims Report" of a Set Dim record: the internal or external thread alone.
 TReportJob SettingDimsJob(TTInfo& rec, bool internal, bool metricDisplay);
 TReportJob BallMicReportJob(const TBallMic& bm);
+// The certificate of the record's gauge calibrated with these entries.
+TReportJob CertificateJob(TTInfo& rec, const CalibrationEntry& entry, bool metricDisplay);
 
 // Prints the job's report once per copy on whatever the engine is set to
 // (preview, printer, PDF file); false when the job has no such report (no
-// record, a pipe report of another kind of thread).
+// record, a pipe report of another kind of thread, a calibration refused).
 bool PrintReport(TReportWorks& rpt, TReportJob& job);
 
 // The report of plcalc's --report NAME ("thread", "gauge", "setting",
-// "iso1502", "ballmic", and the pipe reports, whose group goes with the name).
+// "iso1502", "ballmic", "certificate", and the pipe reports, whose group goes
+// with the name).
 std::optional<ReportKind> ReportKindNamed(const std::string& name);
 // The report a page of the thread window prints: "Ring Gage", "Set Plug",
 // "Plug Gage": gauges; "Orvalle": the gauge setting dimensions; "ISO 1502

@@ -26,19 +26,20 @@ struct PageNames {
     const char *grid, *note, *leadTol, *angleTol, *go, *nogo;
     const char *wireBox, *wireButton; // the plug pages only
     const char *newPD, *fit;
+    const char* calibrate; // the plug pages only
 };
 
 const PageNames& NamesOf(GaugePage kind) {
     static const PageNames ring = {"grdRing",   "lblRingNote", "lblRingLeadTol", "lblRingAngleTol",
                                    "optRingGO", "optRingNOGO", nullptr,          nullptr,
-                                   "txtRingPD", "btnRingPD"};
+                                   "txtRingPD", "btnRingPD",   nullptr};
     static const PageNames setPlug = {
-        "grdSetPlug",   "lblSetPlugNote", "lblSetPlugLeadTol", "lblSetPlugAngleTol",
-        "optSetPlugGO", "optSetPlugNOGO", "cbWireSize1",       "spdWireSize1",
-        "txtSetPD",     "btnSetPD"};
-    static const PageNames plug = {"grdPlug",   "lblPlugNote", "lblPlugLeadTol", "lblPlugAngleTol",
-                                   "optPlugGO", "optPlugNOGO", "cbWireSize2",    "spdWireSize2",
-                                   "txtPlugPD", "btnPlugPD"};
+        "grdSetPlug",   "lblSetPlugNote", "lblSetPlugLeadTol",  "lblSetPlugAngleTol",
+        "optSetPlugGO", "optSetPlugNOGO", "cbWireSize1",        "spdWireSize1",
+        "txtSetPD",     "btnSetPD",       "btnSetPlugCalibrate"};
+    static const PageNames plug = {"grdPlug",   "lblPlugNote", "lblPlugLeadTol",  "lblPlugAngleTol",
+                                   "optPlugGO", "optPlugNOGO", "cbWireSize2",     "spdWireSize2",
+                                   "txtPlugPD", "btnPlugPD",   "btnPlugCalibrate"};
     switch (kind) {
     case GaugePage::Ring:
         return ring;
@@ -69,7 +70,7 @@ TGaugePage::TGaugePage(GaugePage kind, QWidget* parent) : QWidget(parent), kind_
     v->addWidget(BuildToleranceLabels(names.leadTol, names.angleTol));
     if (kind == GaugePage::SetPlug) v->addLayout(BuildClassOptions());
     if (names.wireBox) v->addWidget(BuildWireBox(names.wireBox, names.wireButton));
-    v->addWidget(BuildGoNoGo(names.go, names.nogo));
+    v->addWidget(BuildGoNoGo(names.go, names.nogo, names.calibrate));
     v->addWidget(BuildNewPDBox(names.newPD, names.fit));
     v->addStretch(1);
 }
@@ -124,7 +125,8 @@ QWidget* TGaugePage::BuildWireBox(const char* boxName, const char* buttonName) {
     return w;
 }
 
-QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName) {
+QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName,
+                                 const char* calibrateName) {
     auto* box = new QWidget;
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
@@ -134,6 +136,15 @@ QWidget* TGaugePage::BuildGoNoGo(const char* goName, const char* nogoName) {
     go_->setChecked(true);
     h->addWidget(go_);
     h->addWidget(nogo);
+    if (calibrateName) {
+        auto* calibrate = Named(new QToolButton, calibrateName);
+        calibrate->setText(QStringLiteral("Calibrate..."));
+        calibrate->setToolTip(QStringLiteral("Calibrate the GO (or NoGo) gauge over three wires: "
+                                             "its pitch diameter, uncertainty and verdict"));
+        h->addWidget(calibrate);
+        connect(calibrate, &QToolButton::clicked, this,
+                [this] { emit calibrateRequested(GoChosen()); });
+    }
     h->addStretch(1);
     return box;
 }

@@ -2,8 +2,8 @@
 // One gauge page of the thread window, built alike for Ring Gage, Set Plug and
 // Plug Gage: the grid, the note standing in for missing tolerances, the lead and
 // angle tolerances, the class W / X options (Set Plug), the wire box (the plug
-// pages), the GO / NoGo choice and the New PD box. It shows the page texts it is
-// given and says what was asked for; the window does the work.
+// pages), the GO / NoGo choice (and Calibrate on the plug pages) and the New PD box. It shows the
+// page texts it is given and says what was asked for; the window does the work.
 
 #include "pages/clipboard_text.h"
 
@@ -48,6 +48,8 @@ signals:
     void wireSizeEntered();
     // The New PD box: the typed pitch diameter, for the GO or the NoGo gauge.
     void fitRequested(bool go, const QString& pitchDiameter);
+    // The plug pages: calibrate the GO or the NoGo gauge.
+    void calibrateRequested(bool go);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,7 +58,7 @@ private:
     QWidget* BuildToleranceLabels(const char* leadName, const char* angleName);
     QLayout* BuildClassOptions();
     QWidget* BuildWireBox(const char* boxName, const char* buttonName);
-    QWidget* BuildGoNoGo(const char* goName, const char* nogoName);
+    QWidget* BuildGoNoGo(const char* goName, const char* nogoName, const char* calibrateName);
     QWidget* BuildNewPDBox(const char* entryName, const char* buttonName);
 
     GaugePage kind_;

@@ -163,6 +163,10 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
                     FitToNewPD(go ? goLimit : goLimit + 1, text);
                 });
     }
+    connect(setPlugPage_, &TGaugePage::calibrateRequested, this,
+            [this](bool go) { OpenCalibrate(go ? CalMember::GoSetPlug : CalMember::NoGoSetPlug); });
+    connect(plugPage_, &TGaugePage::calibrateRequested, this,
+            [this](bool go) { OpenCalibrate(go ? CalMember::GoPlug : CalMember::NoGoPlug); });
     connect(setPlugPage_, &TGaugePage::classChosen, this,
             [this](bool classW) { GaugeClassClick(classW); });
     for (TPipeGridPage* page : {nptGagesPage_, nptTolsPage_})

@@ -5,6 +5,7 @@
 // are widgets of their own. Each thread_window_*.cpp file says what it may
 // change; the frame (app/) uses the public part only.
 
+#include "gauges/calibration.h"
 #include "ui/thread_window_model.h"
 
 #include <QString>
@@ -36,6 +37,7 @@ class TPipePicture;
 class TProfilePage;
 class TBallMic;
 class TBallMicPage;
+class TCalibrateDialog;
 class TTInfo;
 struct SetDimEntry;
 
@@ -77,6 +79,10 @@ public:
     // Calculates a thread given as the parameter page would hold it (a thread
     // the Identify Thread dialog found) and shows it. False when refused.
     bool CalculateEntry(const ParameterEntry& entry);
+    // "Calibrate" of a plug or setting plug of the record shown, in a dialog
+    // modal over the window (thread_window_calibrate.cpp); null, after saying
+    // why, when there is no thread calculation to calibrate against.
+    TCalibrateDialog* OpenCalibrate(CalMember member);
     // True while the window shows a record of the Set Dim tool.
     bool SetDimFlag() const { return model_.SetDimShown(); }
     // A record the tools (new PD value, new wire size) can work on: a

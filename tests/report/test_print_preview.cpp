@@ -74,17 +74,12 @@ TEST_F(PrintDispatch, PagesChooseTheirReport) {
     const struct {
         const char* name;
         std::optional<ReportKind> kind;
-    } names[] = {{"thread", ReportKind::Thread},
-                 {"gauge", ReportKind::Gauge},
-                 {"setting", ReportKind::Setting},
-                 {"iso1502", ReportKind::Iso1502},
-                 {"ballmic", ReportKind::BallMic},
-                 {"npt-dims", ReportKind::Pipe},
-                 {"npt-gauges", ReportKind::Pipe},
-                 {"npt-tols", ReportKind::Pipe},
-                 {"straight", ReportKind::Pipe},
-                 {"Thread", std::nullopt},
-                 {"", std::nullopt}};
+    } names[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
+                 {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
+                 {"ballmic", ReportKind::BallMic}, {"certificate", ReportKind::Certificate},
+                 {"npt-dims", ReportKind::Pipe},   {"npt-gauges", ReportKind::Pipe},
+                 {"npt-tols", ReportKind::Pipe},   {"straight", ReportKind::Pipe},
+                 {"Thread", std::nullopt},         {"", std::nullopt}};
     for (const auto& n : names)
         EXPECT_EQ(ReportKindNamed(n.name), n.kind) << n.name;
 }

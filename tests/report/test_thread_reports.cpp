@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "core/version.h"
 #include "gauges/tolerance_text.h"
+#include "pages/calibration_page.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
 #include "report/report_page.h"
@@ -200,6 +201,55 @@ TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
     EXPECT_EQ(LinesWith(text, kNoClassWTolNote).size(), 1u) << text;
     EXPECT_EQ(text.find(kNoGaugeTolNote), std::string::npos) << text;
     EXPECT_EQ(LinesWith(text, "Lead Tol").size(), 2u) << "ring and plug blocks\n" << text;
+}
+
+// The certificate of 1/4-20 UNC-2B's GO plug (class X PD 0.21750 to 0.21780) read
+// 0.26108 and 0.26110 over 0.0288675 wires: PD 0.26109 - 0.04330125 = 0.21779, U
+// 0.00008 at k 2.01 (196 degrees of freedom) leaves it within U of the maximum.
+// Entries the page refuses print nothing.
+TEST_F(ThreadReports, CalibrationCertificateOfAGoPlugNearItsMaximum) {
+    auto rec = CalculatedUN("1/4", 20, "2");
+    CalibrationEntry entry{.member = "GoPlug",
+                           .readings = "0.26108, 0.26110",
+                           .uWire = "0.00001",
+                           .uReading = "0.00002"};
+    entry.identity.serial = "PG-0417";
+    entry.identity.operatorName = "J. Doe";
+    const std::string file = dir.file("certificate.pdf");
+    ASSERT_TRUE(WriteReportPdf(CertificateJob(*rec, entry, false), QString::fromStdString(file)));
+    const std::string text = PdfText(file);
+    EXPECT_TRUE(InOrder(text, {"Calibration Certificate",
+                               "Serial number",
+                               "PG-0417",
+                               "Operator",
+                               "J. Doe",
+                               "Thread",
+                               "1/4-20 UNC-2B",
+                               "Gauge",
+                               "GO plug",
+                               "0.21750 to 0.21780 in (class X)",
+                               "0.21779 in",
+                               "0.00008 in",
+                               "(k = 2.01",
+                               "Verdict",
+                               "not proven",
+                               "Uncertainty budget",
+                               "Quantity",
+                               "Share",
+                               "Readings over wires, mean of 2",
+                               "Instrument temperature",
+                               "k = 2.01: the t-distribution",
+                               "196 effective",
+                               "Pitch diameter: not proven",
+                               "0.00001 in inside the maximum 0.21780 in",
+                               "Decision rule (ISO 14253-1)",
+                               "Calibrated by:",
+                               "Approved by:"}))
+        << text;
+    entry.readings = "0.26108, x";
+    std::string why;
+    EXPECT_FALSE(WriteReportPdf(CertificateJob(*rec, entry, false),
+                                QString::fromStdString(dir.file("refused.pdf")), &why));
 }
 
 // What a metric record prints before its limits: the two tolerance classes
