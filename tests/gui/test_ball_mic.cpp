@@ -95,7 +95,10 @@ private slots:
         Child<QLineEdit>(d, "txtBallDia")->setText("0.25");
         Child<QLineEdit>(d, "txtApexDia")->setText("abc");
         Child<QPushButton>(d, "BitBtn1")->click();
-        QCOMPARE(messages_, QStringList{"Must complete the dialog box before continueing"});
+        QCOMPARE(messages_, QStringList{"Apex Diameter: \"abc\" is not a number"});
+        Child<QLineEdit>(d, "txtApexDia")->clear();
+        Child<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(messages_.last(), QString("Must complete the dialog box before continueing"));
         QVERIFY(d.isVisible());
         Child<QLineEdit>(d, "txtApexDia")->setText("1.5");
         Child<QLineEdit>(d, "txtDisOverBall")->setText("0.5");
@@ -105,6 +108,46 @@ private slots:
         QCOMPARE(bm->CalcMethod, kBallMicApexDiaGiven);
         QCOMPARE(bm->ApexDia, 1.5);
         QCOMPARE(bm->BallDis, 0.5);
+    }
+
+    // The desktop's decimal separator is read as well as the point; a text
+    // that is no number is said to be none.
+    void decimalSeparatorOfTheDesktop_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("ball");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("germanComma") << "de_DE"
+                                     << "0,5" << 0.5 << "";
+        QTest::newRow("germanPoint") << "de_DE"
+                                     << "0.5" << 0.5 << "";
+        QTest::newRow("germanTwoCommas")
+            << "de_DE"
+            << "0,5,5" << 0.0 << "Gage Ball Diameter: \"0,5,5\" is not a number";
+        QTest::newRow("englishComma")
+            << "en_US"
+            << "0,5" << 0.0 << "Gage Ball Diameter: \"0,5\" is not a number (use a decimal point)";
+    }
+    void decimalSeparatorOfTheDesktop() {
+        QFETCH(QString, locale);
+        QFETCH(QString, ball);
+        QFETCH(double, value);
+        QFETCH(QString, message);
+        const QLocale saved;
+        QLocale::setDefault(QLocale(locale));
+        TfrmBallMic d;
+        const int result = Fill(d, nullptr, nullptr, nullptr,
+                                {{"txtAngle", "29-30"},
+                                 {"txtBallDia", ball.toUtf8().constData()},
+                                 {"txtPlaneDia", "2"},
+                                 {"txtDisToPlane", "1"}});
+        const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
+        QLocale::setDefault(saved);
+        QCOMPARE(messages_, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(result, int(message.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+        if (!message.isEmpty()) return;
+        QCOMPARE(bm->BallDia, value);
+        QCOMPARE(bm->Angle, 29.5);
     }
 
     // "Ball Mic (HB) Set Dim" on the empty window, the page's entries, then
