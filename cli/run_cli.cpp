@@ -42,6 +42,7 @@ std::string BaseName(const std::string& path) {
 
 int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
+    if (auto paper = o.get("--paper")) Settings().Paper = PaperNamed(*paper);
 
     TTInfo rec;
     std::string fileName = "(Untitled)";
@@ -226,6 +227,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 bool SettingsRead(std::ostream& err) {
     const std::string error = ReadSettings();
     if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
+    // Reports stay on Letter until the user chooses a paper.
+    if (!Settings().Paper) Settings().Paper = PaperSize::Letter;
     return error.empty();
 }
 
