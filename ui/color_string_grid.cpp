@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -136,6 +137,9 @@ void TColorStringGrid::FitToTexts() {
     setMaximumWidth(ContentWidth() * 3 / 2);
     SpreadColumns();
     updateGeometry();
+    // The page lays its blocks out again: a grid grown under a larger font
+    // must push the ones below it down, not run under them.
+    if (QWidget* page = parentWidget(); page && page->layout()) page->layout()->invalidate();
 }
 
 void TColorStringGrid::SetMinimumColumnWidths(std::vector<int> widths) {

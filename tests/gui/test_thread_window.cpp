@@ -141,6 +141,52 @@ private slots:
         QVERIFY(Grid(w, "gridThd")->Dimmed());
     }
 
+    // The desktop's decimal separator is read as well as the point; what is
+    // no number is refused, never read as 0.
+    void decimalSeparatorOfTheDesktop_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("dia");
+        QTest::addColumn<QString>("pitch");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("germanComma") << "de_DE"
+                                     << "0,25"
+                                     << "20"
+                                     << "";
+        QTest::newRow("germanPoint") << "de_DE"
+                                     << "0.25"
+                                     << "20"
+                                     << "";
+        QTest::newRow("germanFraction") << "de_DE"
+                                        << "1/4"
+                                        << "20,0"
+                                        << "";
+        QTest::newRow("germanTwoCommas") << "de_DE"
+                                         << "0,25,5"
+                                         << "20"
+                                         << "Can not calculate. Invalid Nominal Diameter";
+        QTest::newRow("englishComma") << "en_US"
+                                      << "1/4"
+                                      << "20,5"
+                                      << "Can not calculate. Invalid pitch value (use a "
+                                         "decimal point)";
+    }
+    void decimalSeparatorOfTheDesktop() {
+        QFETCH(QString, locale);
+        QFETCH(QString, dia);
+        QFETCH(QString, pitch);
+        QFETCH(QString, message);
+        const QLocale saved;
+        QLocale::setDefault(QLocale(locale));
+        TfrmThread w;
+        Calculate(w, dia, pitch);
+        QLocale::setDefault(saved);
+        QCOMPARE(errors_, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) return;
+        // The 1/4-20 UNC-2A: published PD max 0.2164, shown with the point.
+        QCOMPARE(w.Record()->NomDia, 0.25f);
+        QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
+    }
+
     void outOfDateUntilCalculate() {
         TfrmThread w;
         Calculate(w);
@@ -453,8 +499,10 @@ private slots:
             auto* label = Child<QLabel>(w, "lblName");
             QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                     Child<QWidget>(w, "pnlName")->width());
+            w.resize(400, w.height());
+            QApplication::processEvents();
             const int narrow = Grid(w, "gridThd")->columnWidth(2);
-            w.resize(w.width() * 2, w.height());
+            w.resize(1200, w.height());
             QApplication::processEvents();
             QVERIFY(Grid(w, "gridThd")->columnWidth(2) > narrow);
             ExpectNothingClipped(Grid(w, "gridThd"));
