@@ -112,42 +112,28 @@ private slots:
 
     // The desktop's decimal separator is read as well as the point; a text
     // that is no number is said to be none.
-    void decimalSeparatorOfTheDesktop_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("ball");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("germanComma") << "de_DE"
-                                     << "0,5" << 0.5 << "";
-        QTest::newRow("germanPoint") << "de_DE"
-                                     << "0.5" << 0.5 << "";
-        QTest::newRow("germanTwoCommas")
-            << "de_DE"
-            << "0,5,5" << 0.0 << "Gage Ball Diameter: \"0,5,5\" is not a number";
-        QTest::newRow("englishComma")
-            << "en_US"
-            << "0,5" << 0.0 << "Gage Ball Diameter: \"0,5\" is not a number (use a decimal point)";
-    }
     void decimalSeparatorOfTheDesktop() {
-        QFETCH(QString, locale);
-        QFETCH(QString, ball);
-        QFETCH(double, value);
-        QFETCH(QString, message);
-        const QLocale saved;
-        QLocale::setDefault(QLocale(locale));
-        TfrmBallMic d;
-        const int result = Fill(d, nullptr, nullptr, nullptr,
-                                {{"txtAngle", "29-30"},
-                                 {"txtBallDia", ball.toUtf8().constData()},
-                                 {"txtPlaneDia", "2"},
-                                 {"txtDisToPlane", "1"}});
-        const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
-        QLocale::setDefault(saved);
-        QCOMPARE(messages_, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(result, int(message.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
-        if (!message.isEmpty()) return;
-        QCOMPARE(bm->BallDia, value);
-        QCOMPARE(bm->Angle, 29.5);
+        const struct {
+            const char *locale, *ball, *message;
+        } cases[] = {
+            {"de_DE", "0,5", ""},
+            {"de_DE", "0,5,5", "Gage Ball Diameter: \"0,5,5\" is not a number"},
+            {"en_US", "0,5", "Gage Ball Diameter: \"0,5\" is not a number (use a decimal point)"}};
+        for (const auto& c : cases) {
+            messages_.clear();
+            QLocale::setDefault(QLocale(c.locale));
+            TfrmBallMic d;
+            const int result = Fill(d, nullptr, nullptr, nullptr,
+                                    {{"txtAngle", "29-30"},
+                                     {"txtBallDia", c.ball},
+                                     {"txtPlaneDia", "2"},
+                                     {"txtDisToPlane", "1"}});
+            const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(messages_.join(""), QString(c.message));
+            QCOMPARE(result, int(*c.message ? QDialog::Rejected : QDialog::Accepted));
+            if (!*c.message) QCOMPARE(std::pair(bm->BallDia, bm->Angle), std::pair(0.5, 29.5));
+        }
     }
 
     // "Ball Mic (HB) Set Dim" on the empty window, the page's entries, then

@@ -133,10 +133,11 @@ private slots:
         QCOMPARE(errors_.size(), 1);
         QVERIFY(errors_.constFirst().startsWith("Can not calculate. The coating is too thick"));
         // A coating box that holds no thickness is refused, not taken as none.
-        for (const char* coating : {"-0.0003", "0,0003"}) {
+        for (auto [coating, hint] :
+             {std::pair{"-0.0003", ""}, {"0,0003", " (use a decimal point)"}}) {
             errors_.clear();
             Calculate(r, "1/4", 0, coating);
-            QCOMPARE(errors_, QStringList{kInvalidCoatingMessage});
+            QCOMPARE(errors_, QStringList{kInvalidCoatingMessage + QString(hint)});
         }
         QCOMPARE(r.Record(), before);
 

@@ -142,49 +142,24 @@ private slots:
     }
 
     // The desktop's decimal separator is read as well as the point; what is
-    // no number is refused, never read as 0.
-    void decimalSeparatorOfTheDesktop_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("dia");
-        QTest::addColumn<QString>("pitch");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("germanComma") << "de_DE"
-                                     << "0,25"
-                                     << "20"
-                                     << "";
-        QTest::newRow("germanPoint") << "de_DE"
-                                     << "0.25"
-                                     << "20"
-                                     << "";
-        QTest::newRow("germanFraction") << "de_DE"
-                                        << "1/4"
-                                        << "20,0"
-                                        << "";
-        QTest::newRow("germanTwoCommas") << "de_DE"
-                                         << "0,25,5"
-                                         << "20"
-                                         << "Can not calculate. Invalid Nominal Diameter";
-        QTest::newRow("englishComma") << "en_US"
-                                      << "1/4"
-                                      << "20,5"
-                                      << "Can not calculate. Invalid pitch value (use a "
-                                         "decimal point)";
-    }
+    // no number is refused, never read as 0. 1/4-20 UNC-2A PD max 0.2164.
     void decimalSeparatorOfTheDesktop() {
-        QFETCH(QString, locale);
-        QFETCH(QString, dia);
-        QFETCH(QString, pitch);
-        QFETCH(QString, message);
-        const QLocale saved;
-        QLocale::setDefault(QLocale(locale));
-        TfrmThread w;
-        Calculate(w, dia, pitch);
-        QLocale::setDefault(saved);
-        QCOMPARE(errors_, message.isEmpty() ? QStringList() : QStringList{message});
-        if (!message.isEmpty()) return;
-        // The 1/4-20 UNC-2A: published PD max 0.2164, shown with the point.
-        QCOMPARE(w.Record()->NomDia, 0.25f);
-        QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
+        const struct {
+            const char *locale, *dia, *pitch, *message;
+        } cases[] = {{"de_DE", "0,25", "20", ""},
+                     {"de_DE", "1/4", "20,0", ""},
+                     {"de_DE", "0,25,5", "20", "Can not calculate. Invalid Nominal Diameter"},
+                     {"en_US", "1/4", "20,5",
+                      "Can not calculate. Invalid pitch value (use a decimal point)"}};
+        for (const auto& c : cases) {
+            errors_.clear();
+            QLocale::setDefault(QLocale(c.locale));
+            TfrmThread w;
+            Calculate(w, c.dia, c.pitch);
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(errors_.join(""), QString(c.message));
+            if (!*c.message) QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
+        }
     }
 
     void outOfDateUntilCalculate() {
@@ -496,6 +471,10 @@ private slots:
                 QApplication::processEvents();
                 ExpectNothingClipped(Grid(w, name));
             }
+            // No block runs under the next one.
+            auto* tap = Grid(w, "grdTapDrills");
+            QVERIFY(!tap->isHidden());
+            QVERIFY(tap->geometry().top() > Grid(w, "gridThd")->geometry().bottom());
             auto* label = Child<QLabel>(w, "lblName");
             QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                     Child<QWidget>(w, "pnlName")->width());
