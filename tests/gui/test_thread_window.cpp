@@ -3,6 +3,7 @@
 // unit, the clipboard commands, the out-of-date mark, the engagement hint and
 // the layout under a large font. 1/4-20 UNC values are those of ASME B1.1 Table 2.
 #include "core/display_unit.h"
+#include "core/settings.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "pages/iso1502_page.h"
@@ -397,6 +398,12 @@ private slots:
         QVERIFY(Grid(w, "grdPlug")->item(0, 1)->toolTip().endsWith("Dimensions in inches"));
         QCOMPARE(spy.size(), 2);
         QCOMPARE(spy.at(0).at(0).toBool(), true);
+        // The preferred unit of new inch threads: a calculation opens in it.
+        Settings().NewInchThreadsInMm = true;
+        Calculate(w);
+        Settings().NewInchThreadsInMm = false;
+        QVERIFY(w.MetricFlag());
+        QCOMPARE(Cell(w, "gridThd", 1, 2), QString("5.497"));
     }
 
     void clipboardFollowsPageOptionAndUnit() {
