@@ -132,7 +132,9 @@ private slots:
         QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("thick.thd"))));
         QCOMPARE(errors_.size(), 1);
         QVERIFY(errors_.constFirst().startsWith("Can not calculate. The coating is too thick"));
-        // A coating box that holds no thickness is refused, not taken as none.
+        // A coating box that holds no thickness is refused, not taken as none
+        // (in a desktop whose decimal separator is the point).
+        QLocale::setDefault(QLocale::c());
         for (auto [coating, hint] :
              {std::pair{"-0.0003", ""}, {"0,0003", " (use a decimal point)"}}) {
             errors_.clear();
