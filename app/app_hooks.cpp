@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMessageBox>
 
 namespace {
 
@@ -34,13 +35,22 @@ int RealRunModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+int RealAskSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pitch Ledger"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("SaveChangesBox"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec();
+}
+
 } // namespace
 
 AppHooks& Hooks() {
-    static AppHooks hooks{RealFileDialog, RealInputText, RealRunModal};
+    static AppHooks hooks{RealFileDialog, RealInputText, RealRunModal, RealAskSave};
     return hooks;
 }
 
 void ResetHooks() {
-    Hooks() = AppHooks{RealFileDialog, RealInputText, RealRunModal};
+    Hooks() = AppHooks{RealFileDialog, RealInputText, RealRunModal, RealAskSave};
 }

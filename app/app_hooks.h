@@ -29,6 +29,9 @@ struct AppHooks {
         inputText;
     // Shows a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
     std::function<int(QDialog& dialog)> runModal;
+    // Save, Discard or Cancel for work that closing would lose; returns
+    // QMessageBox::Save, QMessageBox::Discard or QMessageBox::Cancel.
+    std::function<int(QWidget* parent, const QString& text)> askSave;
 };
 
 // The hooks in use; they start with the real dialogs.

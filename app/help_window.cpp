@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
@@ -103,6 +104,9 @@ THelpWindow::THelpWindow(const QString& helpDir, QWidget* parent)
     setObjectName("HelpWindow");
     setWindowTitle("Pitch Ledger Help");
     resize(760, 560);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     auto* contents = new QToolButton(this);
     contents->setObjectName("btnHelpContents");

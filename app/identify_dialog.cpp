@@ -1,6 +1,7 @@
 #include "app/identify_dialog.h"
 
 #include "core/table_file.h"
+#include "ui/typed_number.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -96,15 +97,21 @@ void TfrmIdentify::btnIdentifyClick() {
     matches_.clear();
     IdentifyQuery q;
     q.internal = optInternal->isChecked();
-    const bool mm = cboDiaUnit->currentIndex() == 1;
-    if (!ParseLengthEntry(txtMeasuredDia->text().toStdString(), mm, q.diameter)) {
+    const std::string dia = TypedNumber(txtMeasuredDia);
+    const std::string pitch = TypedNumber(txtMeasuredPitch);
+    // A unit typed with a value wins over the lists, the diameter's first.
+    const std::string diaUnit = TypedUnit(dia);
+    const std::string pitchUnit = TypedUnit(pitch);
+    const bool mm = !diaUnit.empty()     ? diaUnit == "mm"
+                    : !pitchUnit.empty() ? pitchUnit == "mm"
+                                         : cboDiaUnit->currentIndex() == 1;
+    if (!ParseLengthEntry(dia, cboDiaUnit->currentIndex() == 1, q.diameter)) {
         lblIdentifyNote->setText(tr("Invalid measured diameter: give a number, with in or mm "
                                     "if it is not in the unit chosen."));
         txtMeasuredDia->setFocus();
         return;
     }
-    if (!ParsePitchEntry(txtMeasuredPitch->text().toStdString(), cboPitchUnit->currentIndex() == 1,
-                         q.pitch)) {
+    if (!ParsePitchEntry(pitch, cboPitchUnit->currentIndex() == 1, q.pitch)) {
         lblIdentifyNote->setText(
             tr("Invalid pitch: give threads per inch, or the pitch in mm (1.5mm)."));
         txtMeasuredPitch->setFocus();

@@ -13,16 +13,18 @@
 #include "ui/thread_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -73,7 +75,7 @@ TMainForm::TMainForm(const FrameConfig& config, QWidget* parent)
     ShowUnitCaption(false);
     UpdateToolCommands();
 
-    RestoreWindowPos(*this, config_.plwinIni, PositionKey());
+    restored_ = RestoreWindowPos(*this, config_.plwinIni, PositionKey());
     settingsError_ =
         ReadSettings(Settings(), config_.plwinIni, config_.pluserIni, config_.programDir);
 
@@ -149,9 +151,20 @@ void TMainForm::CreateMenus() {
     })->setShortcut(QKeySequence("Ctrl+O"));
     AddItem(file, "OpenBallMic1", "Open Ball Mic", "Open a ball micrometer file",
             [this] { OpenBallMic1Click(); });
+    recentMenu_ = file->addMenu("Recent &Files");
+    recentMenu_->setObjectName("RecentFiles1");
+    recentMenu_->menuAction()->setObjectName("RecentFiles1");
+    recentMenu_->menuAction()->setStatusTip("Open a file opened or saved lately");
+    connect(file, &QMenu::aboutToShow, this, &TMainForm::UpdateRecentMenu);
     AddItem(file, "FileSaveItem", "&Save..", "Save current file", [this] {
         btnSaveClick();
     })->setShortcut(QKeySequence("Ctrl+S"));
+    AddItem(file, "FileSaveAsItem", "Save &As...", "Save current file under another name", [this] {
+        FileSaveAs();
+    })->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    AddItem(file, "FileCloseItem", "&Close", "Close the active window", [this] {
+        FileClose();
+    })->setShortcut(QKeySequence("Ctrl+W"));
     file->addSeparator();
     AddItem(file, "FilePrintItem", "&Print", "Print current file", [this] {
         btnPrintClick(false);
@@ -159,7 +172,9 @@ void TMainForm::CreateMenus() {
     AddItem(file, "FilePrintSetupItem", "P&rint Setup...", "Change printer setup",
             [this] { FilePrintSetup(); });
     file->addSeparator();
-    AddItem(file, "FileExitItem", "E&xit", "Exit this application", [this] { FileExit(); });
+    AddItem(file, "FileExitItem", "E&xit", "Exit this application", [this] {
+        FileExit();
+    })->setShortcut(QKeySequence("Ctrl+Q"));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("Edit1");
@@ -228,6 +243,9 @@ void TMainForm::CreateMenus() {
     help->setObjectName("Help1");
     AddItem(help, "HelpContentsItem", "&Contents", "Display the help contents screen",
             [this] { HelpContents(); });
+    AddItem(help, "HelpOnPageItem", "Help on This &Page", "Help on the page shown", [this] {
+        HelpOnPage();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
     AddItem(help, "HelpSearchItem", "&Search for Help On...", "Search help file for a topic",
             [this] { HelpSearch(); });
     AddItem(help, "HelpHowToUseItem", "&How to Use Help", "Help on using the help system",
@@ -285,9 +303,37 @@ TfrmThread* TMainForm::AddThreadWindow() {
         Help().OpenTopic(page);
     });
     connect(thread, &TfrmThread::recordChanged, this, [this] { UpdateToolCommands(); });
+    sub->installEventFilter(this);
     sub->show();
+    MakeRoomFor(sub);
     mdiArea_->setActiveSubWindow(sub);
+    thread->FocusFirstEntry();
     return thread;
+}
+
+void TMainForm::MakeRoomFor(QMdiSubWindow* sub) {
+    if (fitted_ || restored_ || !isVisible()) return;
+    fitted_ = true;
+    // The area may have cut the window down to itself.
+    const QSize window = sub->widget()->sizeHint() + (sub->size() - sub->widget()->size());
+    const QSize around = size() - mdiArea_->viewport()->size();
+    const QSize before = size();
+    QSize wanted = (window + around).expandedTo(before);
+    if (const QScreen* s = screen()) {
+        const QRect free = s->availableGeometry();
+        // The title bar and borders the window manager adds.
+        const QSize frame = frameGeometry().size() - size();
+        wanted = wanted.boundedTo(free.size() - frame);
+        resize(wanted);
+        move(std::clamp(x(), free.left(),
+                        std::max(free.left(), free.right() - width() - frame.width())),
+             std::clamp(y(), free.top(),
+                        std::max(free.top(), free.bottom() - height() - frame.height())));
+    } else {
+        resize(wanted);
+    }
+    // The area grows with the frame once its layout has run.
+    sub->resize(window.boundedTo(mdiArea_->viewport()->size() + (size() - before)));
 }
 
 void TMainForm::UpdateToolCommands() {
@@ -338,11 +384,4 @@ void TMainForm::UpdateWindowMenu() {
             if (target) mdiArea_->setActiveSubWindow(target);
         });
     }
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-    SaveWindowPos(*this, config_.plwinIni, PositionKey());
-    if (help_) help_->close();
-    if (splash_) splash_->hide();
-    event->accept();
 }

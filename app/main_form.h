@@ -12,6 +12,7 @@
 #include <string>
 
 class QAction;
+class QEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -73,7 +74,20 @@ public:
     // Commands.
     TfrmThread* btnNewClick();
     void btnOpenClick();
+    // Save writes a titled window to its file; an untitled one asks for a name.
     void btnSaveClick();
+    void FileSaveAs();
+    // Closes the active thread window (asking first when work would be lost).
+    void FileClose();
+    // Opens a thread or ball micrometer file from the recent files; one that
+    // is gone is said so and dropped from the list.
+    void OpenRecentFile(const QString& path);
+    // Save / Discard / Cancel for those of the windows whose work closing
+    // would lose (one question for them all); false for Cancel, or when a
+    // save did not happen.
+    bool ConfirmClose(const QList<TfrmThread*>& threads);
+    // F1: the help page of the page shown.
+    void HelpOnPage();
     // The print button prints at once; the preview button and the menu preview first.
     void btnPrintClick(bool direct);
     void FilePrintSetup();
@@ -101,6 +115,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Closing a thread window asks first when its work would be lost.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
@@ -110,16 +126,26 @@ private:
     QToolButton* AddButton(const char* name, ToolGlyph glyph, const QString& hint,
                            const std::function<void()>& command);
     TfrmThread* AddThreadWindow();
+    // A frame at its design size grows, within the screen, to hold the first window.
+    void MakeRoomFor(QMdiSubWindow* sub);
     void SubWindowActivated(QMdiSubWindow* window);
     // The tools that work on a calculated thread, enabled while the active window holds one.
     void UpdateToolCommands();
     void ShowUnitCaption(bool metric);
+    // Opens a file into a new thread window; false (the window gone) when refused.
+    bool OpenInNewWindow(const QString& fileName, bool ballMic);
+    // Saves the thread window to its file, or to one asked for.
+    bool SaveThread(TfrmThread* thread, bool askName);
+    // The file goes to the top of the recent files, kept in the settings.
+    void RememberFile(const QString& path);
+    void UpdateRecentMenu();
 
     FrameConfig config_;
     QMdiArea* mdiArea_;
     QStatusBar* StatusLine;
     QLabel* lblUnit_; // the active window's display unit, always in view
     QMenu* windowMenu_;
+    QMenu* recentMenu_;
     QList<QAction*> windowCommands_; // tile, cascade, arrange: kept above the window list
     QAction* Converttoinch1;
     QAction* UseNewWireSize1;
@@ -131,4 +157,6 @@ private:
     TfrmAbout* frmAbout_;
     QPointer<THelpWindow> help_;
     std::string settingsError_;
+    bool restored_ = false; // the bounds came from the settings
+    bool fitted_ = false;   // the first thread window has had room made for it
 };

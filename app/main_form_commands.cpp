@@ -12,6 +12,7 @@
 #include "ui/new_pd_dialog.h"
 #include "ui/set_dim_dialog.h"
 #include "ui/thread_window.h"
+#include "ui/typed_number.h"
 
 #include <QDialog>
 #include <QMdiArea>
@@ -37,25 +38,44 @@ void TMainForm::btnOpenClick() {
     request.filters = kOpenFilters;
     request.filterIndex = 0;
     const QString name = Hooks().fileDialog(this, request);
-    if (name.isEmpty()) return;
+    if (!name.isEmpty()) OpenInNewWindow(name, false);
+}
+
+bool TMainForm::OpenInNewWindow(const QString& fileName, bool ballMic) {
     TfrmThread* thread = AddThreadWindow();
-    if (thread->OpenThreadFile(name)) return;
+    if (ballMic ? thread->OpenBallMicFile(fileName) : thread->OpenThreadFile(fileName)) {
+        RememberFile(fileName);
+        return true;
+    }
     // The window has already said why; an empty window left behind would only confuse.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
+    return false;
 }
 
 void TMainForm::btnSaveClick() {
-    TfrmThread* thread = ActiveThread();
-    if (!thread) return;
-    if (!thread->SaveAllowed()) return;
-    FileDialogRequest request;
-    request.save = true;
-    request.caption = "Save As";
-    request.filters = thread->BallMicMode() ? kBallMicFilters : kSaveFilters;
-    request.defaultSuffix = thread->BallMicMode() ? "bm" : "thd";
-    if (thread->FileName() != kUntitled) request.fileName = thread->FileName();
-    const QString name = Hooks().fileDialog(this, request);
-    if (!name.isEmpty()) thread->SaveThreadFile(name);
+    SaveThread(ActiveThread(), false);
+}
+
+void TMainForm::FileSaveAs() {
+    SaveThread(ActiveThread(), true);
+}
+
+bool TMainForm::SaveThread(TfrmThread* thread, bool askName) {
+    if (!thread || !thread->SaveAllowed()) return false;
+    QString name = askName ? QString() : thread->FilePath();
+    if (name.isEmpty()) {
+        FileDialogRequest request;
+        request.save = true;
+        request.caption = "Save As";
+        request.filters = thread->BallMicMode() ? kBallMicFilters : kSaveFilters;
+        request.defaultSuffix = thread->BallMicMode() ? "bm" : "thd";
+        if (thread->FileName() != kUntitled) request.fileName = thread->FileName();
+        name = Hooks().fileDialog(this, request);
+        if (name.isEmpty()) return false;
+    }
+    if (!thread->SaveThreadFile(name)) return false;
+    RememberFile(name);
+    return true;
 }
 
 void TMainForm::btnPrintClick(bool direct) {
@@ -77,10 +97,7 @@ void TMainForm::OpenBallMic1Click() {
     request.filters = kOpenFilters;
     request.filterIndex = 1;
     const QString name = Hooks().fileDialog(this, request);
-    if (name.isEmpty()) return;
-    TfrmThread* thread = AddThreadWindow();
-    if (thread->OpenBallMicFile(name)) return;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(thread->parentWidget())) sub->close();
+    if (!name.isEmpty()) OpenInNewWindow(name, true);
 }
 
 void TMainForm::EditCopy() {
@@ -104,7 +121,7 @@ void TMainForm::UseNewWireSize1Click() {
     if (!thread || !thread->HasThreadCalculation()) return;
     QString text;
     if (Hooks().inputText(this, "New Wire Size", "Enter New Wire Size", text))
-        thread->UseNewWireSize(text);
+        thread->UseNewWireSize(PointDecimal(text));
 }
 
 void TMainForm::UseNewPDValue1Click() {

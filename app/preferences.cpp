@@ -2,6 +2,7 @@
 
 #include "app/app_hooks.h"
 #include "core/settings.h"
+#include "report/print_preview.h"
 #include "ui/message_box.h"
 
 #include <QComboBox>
@@ -121,7 +122,7 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
       path_(std::move(pathDialog)) {
     setObjectName("frmPref");
     setWindowTitle("Preferences");
-    resize(433, 166);
+    resize(433, 250);
 
     txtTablePath = new QLineEdit(QString::fromStdString(Settings().TableDataPath), this);
     txtTablePath->setObjectName("txtTablePath");
@@ -129,6 +130,23 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     txtComp = new QLineEdit(QString::fromStdString(Settings().CompanyName), this);
     txtComp->setObjectName("txtComp");
     txtComp->setMinimumWidth(209);
+    cboInchUnit = new QComboBox(this);
+    cboInchUnit->setObjectName("cboInchUnit");
+    cboInchUnit->addItems({"inch", "mm"});
+    cboInchUnit->setCurrentIndex(Settings().NewInchThreadsInMm ? 1 : 0);
+    cboInchUnit->setToolTip("The unit an inch thread is shown in when calculated "
+                            "(Tools \u203A Convert to mm / inch switches a window)");
+    cboPaper = new QComboBox(this);
+    cboPaper->setObjectName("cboPaper");
+    cboPaper->addItems({"Letter", "A4"});
+    cboPaper->setCurrentIndex(ReportPaper() == PaperSize::A4 ? 1 : 0);
+    cboPaper->setToolTip("The paper of print, print preview and PDF reports");
+    cboWireReadings = new QComboBox(this);
+    cboWireReadings->setObjectName("cboWireReadings");
+    cboWireReadings->addItems({"standard formula", "exact geometry"});
+    cboWireReadings->setCurrentIndex(Settings().WireReadings == WireHelix::Exact ? 1 : 0);
+    cboWireReadings->setToolTip("Readings over wires by the standard formula with its helix "
+                                "compensation, or from where the wires sit on the helix");
     Win95SpeedButton1 = new QToolButton(this);
     Win95SpeedButton1->setObjectName("Win95SpeedButton1");
     Win95SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -150,7 +168,17 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     fields->addWidget(Win95SpeedButton1, 0, 2);
     fields->addWidget(compLabel, 1, 0);
     fields->addWidget(txtComp, 1, 1);
-    fields->setRowStretch(2, 1);
+    const std::pair<const char*, QComboBox*> choices[] = {{"New Inch Threads in:", cboInchUnit},
+                                                          {"Paper:", cboPaper},
+                                                          {"Wire Readings:", cboWireReadings}};
+    int row = 2;
+    for (const auto& [caption, box] : choices) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        fields->addWidget(label, row, 0);
+        fields->addWidget(box, row++, 1, Qt::AlignLeft);
+    }
+    fields->setRowStretch(row, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
@@ -187,6 +215,11 @@ void TfrmPref::BitBtn1Click() {
     // Stored as typed: a trailing separator is the user's to keep.
     Settings().TableDataPath = txtTablePath->text().toStdString();
     Settings().CompanyName = txtComp->text().toStdString();
+    Settings().NewInchThreadsInMm = cboInchUnit->currentIndex() == 1;
+    Settings().Paper = cboPaper->currentIndex() == 1 ? PaperSize::A4 : PaperSize::Letter;
+    Settings().WireReadings =
+        cboWireReadings->currentIndex() == 1 ? WireHelix::Exact : WireHelix::Standard;
+    UseReportPaper();
     // The settings hold for this run even when they cannot be kept.
     if (std::string error; !WriteSettings(Settings(), plwinIni_, pluserIni_, &error))
         ShowError(this, QString::fromStdString(error));

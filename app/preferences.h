@@ -1,6 +1,8 @@
 #pragma once
-// The Preferences dialog (table data path and company name, written to both
-// INI files on OK) and the Path dialog that browses for the table folder.
+// The Preferences dialog (table data path, company name, the display unit of
+// new inch threads, the paper of reports and how wire readings are
+// calculated, written to both INI files on OK) and the Path dialog that
+// browses for the table folder.
 
 #include <QDialog>
 #include <QTimer>
@@ -58,6 +60,9 @@ private:
     std::function<TfrmPath&()> path_;
     QLineEdit* txtTablePath;
     QLineEdit* txtComp;
+    QComboBox* cboInchUnit;
+    QComboBox* cboPaper;
+    QComboBox* cboWireReadings;
     QToolButton* Win95SpeedButton1;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

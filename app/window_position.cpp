@@ -3,7 +3,11 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 #include <charconv>
 
@@ -48,12 +52,30 @@ std::string WindowPosText(const WindowBounds& b) {
            "/" + std::to_string(b.height);
 }
 
-void RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key) {
-    if (iniPath.empty()) return;
+bool RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key) {
+    if (iniPath.empty()) return false;
     WindowBounds b;
-    if (!ParseWindowPos(ReadIniString(iniPath, kPosSection, key, ""), b)) return;
+    if (!ParseWindowPos(ReadIniString(iniPath, kPosSection, key, ""), b)) return false;
+    const QPoint centre(b.left + b.width / 2, b.top + b.height / 2);
+    const QScreen* screen = QGuiApplication::screenAt(centre);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect free = screen->availableGeometry();
+        b = FittedToScreen(b, free.left(), free.top(), free.width(), free.height());
+    }
     window.move(b.left, b.top);
     window.resize(b.width, b.height);
+    return true;
+}
+
+WindowBounds FittedToScreen(const WindowBounds& bounds, int screenLeft, int screenTop,
+                            int screenWidth, int screenHeight) {
+    WindowBounds b = bounds;
+    b.width = std::min(b.width, screenWidth);
+    b.height = std::min(b.height, screenHeight);
+    b.left = std::clamp(b.left, screenLeft, screenLeft + screenWidth - b.width);
+    b.top = std::clamp(b.top, screenTop, screenTop + screenHeight - b.height);
+    return b;
 }
 
 void SaveWindowPos(const QWidget& window, const std::string& iniPath, const std::string& key) {

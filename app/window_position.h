@@ -18,8 +18,14 @@ std::string WindowPosKey(const std::string& exePath, const std::string& caption)
 bool ParseWindowPos(const std::string& text, WindowBounds& bounds);
 std::string WindowPosText(const WindowBounds& bounds);
 
-// Moves and sizes the window from the key; a missing key, an unreadable value
-// or an empty settings path leave the window as it is.
-void RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key);
+// The bounds moved and, when they must be, shrunk onto the screen's free area
+// (a position kept from a larger or another screen).
+WindowBounds FittedToScreen(const WindowBounds& bounds, int screenLeft, int screenTop,
+                            int screenWidth, int screenHeight);
+
+// Moves and sizes the window from the key, fitted to the screen it opens on; a
+// missing key, an unreadable value or an empty settings path leave the window
+// as it is; true when the window took bounds from the key.
+bool RestoreWindowPos(QWidget& window, const std::string& iniPath, const std::string& key);
 // Writes the key, except for a minimised window or an empty settings path.
 void SaveWindowPos(const QWidget& window, const std::string& iniPath, const std::string& key);

@@ -133,7 +133,11 @@ constexpr CliOption kThreadOptions[] = {
      "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
      "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",
      kNotInBatch},
-    {"--pdf", "FILE", "the report's PDF file (Letter paper; - for standard output)", kNotInBatch},
+    {"--pdf", "FILE", "the report's PDF file (- for standard output)", kNotInBatch},
+    {"--paper", "SIZE",
+     "the report's paper: letter or a4 (default: the paper chosen\n"
+     "in the window's Preferences, else letter)",
+     kNotInBatch},
     {"--profile-svg", "FILE",
      "the thread profile with its tolerance zones as an SVG\n"
      "file (not for pipe threads; - for standard output, instead\n"

@@ -57,6 +57,7 @@ int Missed(const FieldNode* fields, std::ostream& err) {
 
 int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto dir = o.get("--tables")) Settings().TableDataPath = *dir;
+    if (auto paper = o.get("--paper")) Settings().Paper = PaperNamed(*paper);
 
     TTInfo rec;
     if (o.get("--helix") == "exact") rec.Helix = WireHelix::Exact;
@@ -310,6 +311,8 @@ int RunCommandLine(std::vector<std::string> args, std::ostream& out, std::ostrea
 bool SettingsRead(std::ostream& err) {
     const std::string error = ReadSettings();
     if (!error.empty()) err << "plcalc: cannot read the settings: " << error << '\n';
+    // Reports stay on Letter until the user chooses a paper.
+    if (!Settings().Paper) Settings().Paper = PaperSize::Letter;
     return error.empty();
 }
 

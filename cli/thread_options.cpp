@@ -8,6 +8,7 @@
 #include "cli/set_dim_option.h"
 #include "cli/thread_entry.h"
 #include "core/number_text.h"
+#include "core/settings.h"
 #include "core/thread_record.h"
 #include "pages/designation_entry.h"
 #include "pages/parameter_page.h"
@@ -100,6 +101,9 @@ std::string ReportOptionProblem(const ParsedOptions& o) {
     if (report && !o.get("--pdf")) return "--report needs --pdf FILE";
     if (!report && o.get("--pdf")) return "--pdf needs --report";
     if (report && o.get("--pdf")->empty()) return "--pdf needs a file name";
+    if (auto paper = o.get("--paper"); paper && !PaperNamed(*paper))
+        return "--paper takes letter or a4";
+    if (!report && o.get("--paper")) return "--paper needs --report";
     if (auto svg = o.get("--profile-svg"); svg && svg->empty())
         return "--profile-svg needs a file name";
     return {};

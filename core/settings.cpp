@@ -2,6 +2,7 @@
 
 #include "core/atomic_file.h"
 #include "core/ini_file.h"
+#include "core/number_text.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +37,57 @@ bool SaveReadable(const IniFile& ini, std::string& error) {
     return ini.Save(&error);
 }
 
+const char* const kPreferences = "PREFERENCES";
+const char* const kRecent = "RECENT";
+
+std::string RecentKey(std::size_t i) {
+    return "File" + std::to_string(i + 1);
+}
+
+void ReadPreferences(AppSettings& s, const IniFile& plwin) {
+    s.NewInchThreadsInMm = LowerCase(plwin.ReadString(kPreferences, "NewInchUnit", "")) == "mm";
+    s.Paper = PaperNamed(plwin.ReadString(kPreferences, "Paper", ""));
+    s.WireReadings = LowerCase(plwin.ReadString(kPreferences, "WireReadings", "")) == "exact"
+                         ? WireHelix::Exact
+                         : WireHelix::Standard;
+    s.RecentFiles.clear();
+    for (std::size_t i = 0; i < kMaxRecentFiles; ++i)
+        if (std::string f = plwin.ReadString(kRecent, RecentKey(i), ""); !f.empty())
+            s.RecentFiles.push_back(std::move(f));
+}
+
+void WritePreferences(const AppSettings& s, IniFile& plwin) {
+    plwin.WriteString(kPreferences, "NewInchUnit", s.NewInchThreadsInMm ? "mm" : "inch");
+    // Not chosen yet stays so: the window's default follows the desktop.
+    if (s.Paper) plwin.WriteString(kPreferences, "Paper", PaperName(*s.Paper));
+    plwin.WriteString(kPreferences, "WireReadings",
+                      s.WireReadings == WireHelix::Exact ? "Exact" : "Standard");
+    for (std::size_t i = 0; i < kMaxRecentFiles; ++i)
+        plwin.WriteString(kRecent, RecentKey(i), i < s.RecentFiles.size() ? s.RecentFiles[i] : "");
+}
+
 } // namespace
+
+void AddRecentFile(AppSettings& s, const std::string& path) {
+    DropRecentFile(s, path);
+    s.RecentFiles.insert(s.RecentFiles.begin(), path);
+    if (s.RecentFiles.size() > kMaxRecentFiles) s.RecentFiles.resize(kMaxRecentFiles);
+}
+
+void DropRecentFile(AppSettings& s, const std::string& path) {
+    std::erase(s.RecentFiles, path);
+}
+
+const char* PaperName(PaperSize paper) {
+    return paper == PaperSize::A4 ? "A4" : "Letter";
+}
+
+std::optional<PaperSize> PaperNamed(const std::string& name) {
+    const std::string n = LowerCase(Trim(name));
+    if (n == "letter") return PaperSize::Letter;
+    if (n == "a4") return PaperSize::A4;
+    return std::nullopt;
+}
 
 AppSettings& Settings() {
     // Tools that never read the INI files still find the tables beside the executable.
@@ -111,6 +162,7 @@ std::string ReadSettings(AppSettings& s, const std::string& plwinIni, const std:
                          const std::string& programDir) {
     const IniFile plwin(plwinIni);
     s.CompanyName = plwin.ReadString("MAIN", "Company", "");
+    ReadPreferences(s, plwin);
     const IniFile pluser(pluserIni);
     s.MainPath = pluser.ReadString("MAIN", "ThdMainPath", programDir);
     s.TableDataPath = pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
@@ -125,6 +177,7 @@ bool WriteSettings(const AppSettings& s, const std::string& plwinIni, const std:
                    std::string* error) {
     IniFile plwin(plwinIni);
     plwin.WriteString("MAIN", "Company", s.CompanyName);
+    WritePreferences(s, plwin);
     std::string plwinError;
     const bool plwinSaved = SaveReadable(plwin, plwinError);
     IniFile pluser(pluserIni);

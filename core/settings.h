@@ -1,14 +1,37 @@
 #pragma once
 // The user settings and where they live: PLWIN.INI (company name, window
-// positions) and PLUSER.INI (main path, table data path).
+// positions, preferences, recent files) and PLUSER.INI (main path, table data
+// path).
 
+#include "core/thread_record.h"
+
+#include <optional>
 #include <string>
+#include <vector>
+
+enum class PaperSize : uint8_t { Letter, A4 };
 
 struct AppSettings {
     std::string CompanyName;
     std::string MainPath;
     std::string TableDataPath;
+    // The preferences of PLWIN.INI [PREFERENCES]: the display unit of a new
+    // inch thread, the paper of reports (none until chosen: the window then
+    // takes the desktop's, plcalc Letter), how wire readings are calculated.
+    bool NewInchThreadsInMm = false;
+    std::optional<PaperSize> Paper;
+    WireHelix WireReadings = WireHelix::Standard;
+    // The thread and ball micrometer files last opened or saved, newest first.
+    std::vector<std::string> RecentFiles;
 };
+
+inline constexpr std::size_t kMaxRecentFiles = 8;
+// The file goes to the top of the list, which keeps kMaxRecentFiles.
+void AddRecentFile(AppSettings& s, const std::string& path);
+void DropRecentFile(AppSettings& s, const std::string& path);
+// "Letter" / "A4"; the reading takes any case and gives nothing for another text.
+const char* PaperName(PaperSize paper);
+std::optional<PaperSize> PaperNamed(const std::string& name);
 
 // Process-wide settings, read once at start-up.
 AppSettings& Settings();

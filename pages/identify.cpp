@@ -238,6 +238,13 @@ bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
     return true;
 }
 
+std::string TypedUnit(const std::string& text) {
+    double v = 0;
+    std::string unit;
+    SplitUnit(text, v, unit);
+    return unit == "inch" || unit == "\"" ? "in" : unit;
+}
+
 std::vector<IdentifyMatch> IdentifyThread(const IdentifyQuery& q) {
     std::vector<Candidate> candidates;
     UnifiedCandidates(q, candidates);

@@ -19,6 +19,9 @@ bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches);
 // or bare with mmDefault); false for anything else or a value outside
 // PitchInRange (up to 200 tpi, 50 mm). The pitch in inches.
 bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch);
+// The unit typed with a value: "mm", "in" (also for "inch" and "\"") or "tpi";
+// empty when none was typed.
+std::string TypedUnit(const std::string& text);
 
 struct IdentifyQuery {
     double diameter = 0; // inches; the major diameter, or the minor when internal

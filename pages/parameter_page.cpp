@@ -5,6 +5,7 @@
 #include "core/pipe_record.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
+#include "core/typed_value.h"
 #include "pages/metric_tolerance.h"
 
 #include <algorithm>
@@ -187,7 +188,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
         }
     }
     if (!(d > 0)) {
-        r.message = kInvalidDiameterMessage;
+        r.message = kInvalidDiameterMessage + DecimalPointHint(r.diameterText);
         return r;
     }
 
@@ -207,7 +208,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
     // Checked as a double: a float cannot hold every parseable value.
     const double pitch = DecimalOf(r.pitchText);
     if (!PitchInRange(pitch, metric)) {
-        r.message = kInvalidPitchMessage;
+        r.message = kInvalidPitchMessage + DecimalPointHint(r.pitchText);
         return r;
     }
     rec.SetTPI(static_cast<float>(pitch));
@@ -235,7 +236,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
         // An empty or zero box would quietly tolerate the thread for no engagement.
         const double loe = DecimalOf(e.loeText);
         if (!LOEInRange(loe, d)) {
-            r.message = kInvalidLOEMessage;
+            r.message = kInvalidLOEMessage + DecimalPointHint(e.loeText);
             return r;
         }
         rec.SetLOE(loe);
@@ -245,7 +246,7 @@ SetUpResult SetUpInputs(const ParameterEntry& e, TTInfo& rec) {
     rec.SetStarts(static_cast<uint16_t>(e.startsIndex + 1));
     double coating = 0;
     if (e.coated && (!ParseDecimal(Trim(e.coatingText), coating) || coating < 0)) {
-        r.message = kInvalidCoatingMessage;
+        r.message = kInvalidCoatingMessage + DecimalPointHint(e.coatingText);
         return r;
     }
     rec.SetCoating(coating);

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -86,6 +87,16 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent) {
     buttons->addSpacing(20);
     buttons->addWidget(zoomLabel);
     buttons->addWidget(cboZoom);
+    buttons->addSpacing(20);
+    btnPrevPage = new QPushButton("P&revious Page", top);
+    btnPrevPage->setObjectName("btnPrevPage");
+    btnNextPage = new QPushButton("&Next Page", top);
+    btnNextPage->setObjectName("btnNextPage");
+    lblPage = new QLabel(top);
+    lblPage->setObjectName("lblPage");
+    buttons->addWidget(btnPrevPage);
+    buttons->addWidget(lblPage);
+    buttons->addWidget(btnNextPage);
     buttons->addStretch();
 
     auto* client = new QWidget(this);
@@ -123,11 +134,39 @@ TfrmThdPrint::TfrmThdPrint(QWidget* parent) : QDialog(parent) {
     print1_.SetTextStyle(tsDefault);
     print1_.SetZoomPercent(100);
     print1_.SetFont("MS Sans Serif", 8);
-    print1_.OnPreviewChanged = [this] { view_->PageChanged(); };
+    print1_.OnPreviewChanged = [this] {
+        view_->PageChanged();
+        ShowPageControls();
+    };
 
     connect(btnClose, &QPushButton::clicked, this, &TfrmThdPrint::btnCloseClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmThdPrint::btnPrintClick);
     connect(cboZoom, &QComboBox::currentIndexChanged, this, &TfrmThdPrint::cboZoomChange);
+    connect(btnPrevPage, &QPushButton::clicked, this,
+            [this] { ShowPage(print1_.CurrentPage() - 1); });
+    connect(btnNextPage, &QPushButton::clicked, this,
+            [this] { ShowPage(print1_.CurrentPage() + 1); });
+    ShowPageControls();
+}
+
+void TfrmThdPrint::ShowPage(int page) {
+    if ((job_.record == nullptr && job_.ballMic == nullptr) || print1_.Destination() != dPreview)
+        return;
+    if (page < 1 || page > print1_.PageTotal() || page == print1_.CurrentPage()) return;
+    print1_.SetCurrentPage(page);
+    PrintReport(print1_, job_);
+}
+
+void TfrmThdPrint::ShowPageControls() {
+    const int page = print1_.CurrentPage();
+    const int total = print1_.PageTotal();
+    lblPage->setText(QStringLiteral("Page %1 of %2").arg(page).arg(total));
+    btnPrevPage->setEnabled(page > 1);
+    btnNextPage->setEnabled(page < total);
+    // A one-page report needs no turning.
+    for (QWidget* w : {static_cast<QWidget*>(btnPrevPage), static_cast<QWidget*>(lblPage),
+                       static_cast<QWidget*>(btnNextPage)})
+        w->setVisible(total > 1);
 }
 
 int TfrmThdPrint::FitZoom() const {
@@ -183,8 +222,16 @@ TfrmThdPrint::~TfrmThdPrint() {
 QPrinter& SharedPrinter() {
     // Created on first use and kept to the end, like the system's printer
     // selection; a static object would outlive the application object.
-    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        p->setPageSize(PageSizeOf(ReportPaper()));
+        return p;
+    }();
     return *printer;
+}
+
+void UseReportPaper() {
+    SharedPrinter().setPageSize(PageSizeOf(ReportPaper()));
 }
 
 QPrinter& TfrmThdPrint::Printer() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -52,6 +53,8 @@ public:
     void FitToPage();
     // Builds the remembered report again at a zoom in percent.
     void ShowAtZoom(int percent);
+    // Builds the remembered report again showing the page (1 .. PageTotal).
+    void ShowPage(int page);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,18 +62,25 @@ protected:
 
 private:
     void cboZoomChange(int index);
+    void ShowPageControls();
 
     QComboBox* cboZoom = nullptr;
     TReportWorks print1_;
     TReportJob job_;
     QPushButton* btnClose = nullptr;
     QPushButton* btnPrint = nullptr;
+    QPushButton* btnPrevPage = nullptr;
+    QPushButton* btnNextPage = nullptr;
+    QLabel* lblPage = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     TReportView* view_ = nullptr;
 };
 
-// The printer every report goes to, chosen in the printer set-up dialog.
+// The printer every report goes to, chosen in the printer set-up dialog; it
+// starts on the paper of reports.
 QPrinter& SharedPrinter();
+// The printer takes the paper of reports again (a changed preference).
+void UseReportPaper();
 
 // Runs the job's report after the print dialog (its copy count) on the
 // printer, or in the preview; a failed print job is reported.

@@ -1,10 +1,37 @@
 #include "report/print_target.h"
 
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
+
+PaperSize ReportPaper() {
+    if (Settings().Paper) return *Settings().Paper;
+    // Where the measures are inches, and in the Americas that kept Letter.
+    const QLocale locale;
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem) return PaperSize::Letter;
+    switch (locale.territory()) {
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::Philippines:
+    case QLocale::PuertoRico:
+    case QLocale::CostaRica:
+    case QLocale::Guatemala:
+    case QLocale::Panama:
+        return PaperSize::Letter;
+    default:
+        return PaperSize::A4;
+    }
+}
+
+QPageSize PageSizeOf(PaperSize paper) {
+    return QPageSize(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
+}
 
 TPageGeometry TPrinterTarget::Geometry() const {
     TPageGeometry g;
@@ -51,8 +78,8 @@ QString TPrinterTarget::OutputName() const {
     return printer_->printerName();
 }
 
-TPdfTarget::TPdfTarget()
-    : layout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)) {}
+TPdfTarget::TPdfTarget(PaperSize paper)
+    : layout_(PageSizeOf(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)) {}
 
 TPdfTarget::~TPdfTarget() = default;
 

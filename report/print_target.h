@@ -2,6 +2,8 @@
 // Where printer and file output of the report engine go: the selected printer,
 // or a stand-in with a chosen page, resolution and printable offset.
 
+#include "core/settings.h"
+
 #include <QPageLayout>
 #include <QPoint>
 #include <QSize>
@@ -9,9 +11,15 @@
 
 #include <memory>
 
+class QPageSize;
 class QPaintDevice;
 class QPdfWriter;
 class QPrinter;
+
+// The paper of reports: the user's choice, else the desktop locale's (A4
+// unless the locale uses Letter).
+PaperSize ReportPaper();
+QPageSize PageSizeOf(PaperSize paper);
 
 struct TPageGeometry {
     QSize page;    // physical page, device pixels
@@ -55,11 +63,11 @@ private:
     QString savedFile_;
 };
 
-// A PDF file written without the printing system: Letter paper without an
-// unprintable border, at the resolution of a high-resolution printer.
+// A PDF file written without the printing system: the paper of reports without
+// an unprintable border, at the resolution of a high-resolution printer.
 class TPdfTarget : public TPrintTarget {
 public:
-    TPdfTarget();
+    explicit TPdfTarget(PaperSize paper = ReportPaper());
     ~TPdfTarget() override;
     TPageGeometry Geometry() const override;
     void SetLandscape(bool landscape) override;

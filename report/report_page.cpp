@@ -22,6 +22,8 @@ void SetColumnWidths(TReportWorks& rpt, std::initializer_list<double> widths) {
 
 void SetupReportPage(TReportWorks& rpt) {
     rpt.SetTitle("Pitch Ledger Report");
+    // The layouts are drawn on Letter; on A4 they keep their inches, centred.
+    rpt.SetLayoutPaper(8.5, 11);
     rpt.SetLeftMargin(0.5);
     rpt.SetRightMargin(1.0);
     rpt.SetTopMargin(0.6);

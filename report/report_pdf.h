@@ -10,7 +10,7 @@
 
 class TReportWorks;
 
-// Writes the job's report on Letter paper, portrait, for every report kind.
+// Writes the job's report on the paper of reports, portrait, for every report kind.
 // Needs a QGuiApplication. False when the file cannot be written or the job
 // has no such report; `error` then says why.
 bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error = nullptr);
@@ -22,7 +22,7 @@ bool WriteReportPdf(TReportJob job, const QString& fileName, std::string* error 
 bool WritePdfFile(const QString& fileName, const std::function<bool(const QString&)>& render,
                   std::string* error);
 
-// Sets up a report engine for a Letter-size portrait PDF page and has `print`
+// Sets up a report engine for a portrait PDF page of the paper of reports and has `print`
 // fill it, through WritePdfFile.
 bool WriteEnginePdf(const QString& fileName, const std::function<bool(TReportWorks&)>& print,
                     std::string* error);

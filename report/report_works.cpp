@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cstdlib>
 
 // The preview starts as a 9 x 11 inch page at screen resolution.
 TReportWorks::TReportWorks()
@@ -130,7 +131,22 @@ void TReportWorks::SetUpPage() {
         resX_ = g.dpiX;
         resY_ = g.dpiY;
     }
+    // Less than two pixels is the same paper measured with rounding.
+    const bool landscape = orientation_ == poLandscape;
+    const double w = landscape ? layoutH_ : layoutW_;
+    const double h = landscape ? layoutW_ : layoutH_;
+    const auto frame = [](int page, double inches, double res) {
+        const int diff = inches > 0 ? page - RoundPixels(inches * res) : 0;
+        return std::abs(diff) < 2 ? 0 : diff / 2;
+    };
+    frameX_ = frame(pageW_, w, resX_);
+    frameY_ = frame(pageH_, h, resY_);
     SetUnits(units_);
+}
+
+void TReportWorks::SetLayoutPaper(double widthInches, double heightInches) {
+    layoutW_ = widthInches;
+    layoutH_ = heightInches;
 }
 
 void TReportWorks::ApplyMargins() {
@@ -139,10 +155,12 @@ void TReportWorks::ApplyMargins() {
     auto raised = [](double margin, int offset, double ppu) {
         return RoundPixels(std::max(margin, offset / ppu) * ppu);
     };
-    marginPx_[kLeft] = raised(margin_[kLeft], offX_, ppuX_) - offX_;
-    marginPx_[kTop] = raised(margin_[kTop], offY_, ppuY_) - offY_;
-    marginPx_[kRight] = pageW_ - raised(margin_[kRight], offX_, ppuX_) - offX_;
-    marginPx_[kBottom] = pageH_ - raised(margin_[kBottom], offY_, ppuY_) - offY_;
+    const double fx = frameX_ / ppuX_;
+    const double fy = frameY_ / ppuY_;
+    marginPx_[kLeft] = raised(margin_[kLeft] + fx, offX_, ppuX_) - offX_;
+    marginPx_[kTop] = raised(margin_[kTop] + fy, offY_, ppuY_) - offY_;
+    marginPx_[kRight] = pageW_ - raised(margin_[kRight] + fx, offX_, ppuX_) - offX_;
+    marginPx_[kBottom] = pageH_ - raised(margin_[kBottom] + fy, offY_, ppuY_) - offY_;
 }
 
 QRect TReportWorks::MarginRect() const {

@@ -91,6 +91,10 @@ public:
     void SetUnits(TUnits u);
     int ZoomPercent() const { return zoom_; }
     void SetZoomPercent(int percent) { zoom_ = percent; }
+    // The portrait paper the layouts were drawn for, in inches: on other paper
+    // the margins keep their place on a sheet of that size centred on the
+    // page. Zero (the default) measures from the page itself.
+    void SetLayoutPaper(double widthInches, double heightInches);
 
     // Notifications.
     std::function<void()> OnPrint;
@@ -229,11 +233,13 @@ private:
     QPainter painter_;
     bool jobFailed_ = false;
 
-    int pageW_ = 0, pageH_ = 0;      // page, pixels
-    int offX_ = 0, offY_ = 0;        // printable offset, pixels
-    double resX_ = 96, resY_ = 96;   // pixels per inch of the output
-    double ppuX_ = 96, ppuY_ = 96;   // pixels per unit
-    int marginPx_[4] = {0, 0, 0, 0}; // left, top, right, bottom positions
+    int pageW_ = 0, pageH_ = 0;        // page, pixels
+    int offX_ = 0, offY_ = 0;          // printable offset, pixels
+    double layoutW_ = 0, layoutH_ = 0; // layout paper, portrait inches
+    int frameX_ = 0, frameY_ = 0;      // the layout sheet's corner on the page, pixels
+    double resX_ = 96, resY_ = 96;     // pixels per inch of the output
+    double ppuX_ = 96, ppuY_ = 96;     // pixels per unit
+    int marginPx_[4] = {0, 0, 0, 0};   // left, top, right, bottom positions
     int x_ = 0, y_ = 0;
     QPoint penPos_;
     int lineCount_ = 0;

@@ -53,8 +53,10 @@ std::string PlwinBeside(const std::string& path) {
 
 // Both settings files, PLWIN.INI beside the PLUSER.INI saved to.
 bool SaveSettings(const std::string& path, int revision, std::string* error) {
-    const AppSettings s{revision == 0 ? "Old Gage Co." : "New Gage Co.", "/opt/pl/",
-                        revision == 0 ? "/opt/pl/Tables" : "/srv/Tables"};
+    AppSettings s;
+    s.CompanyName = revision == 0 ? "Old Gage Co." : "New Gage Co.";
+    s.MainPath = "/opt/pl/";
+    s.TableDataPath = revision == 0 ? "/opt/pl/Tables" : "/srv/Tables";
     return WriteSettings(s, PlwinBeside(path), path, error);
 }
 

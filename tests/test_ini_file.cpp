@@ -91,11 +91,14 @@ TEST(Settings, FirstRunDefaultsAndLocations) {
     const std::string prog = dir.file("prog") + "/", plwin = prog + "PLWIN.INI";
     const std::string pluser = dir.file("PLUSER.INI");
     fs::create_directory(prog);
-    AppSettings s{"stale", "stale", "stale"};
+    AppSettings s;
+    s.CompanyName = s.MainPath = s.TableDataPath = "stale";
     ReadSettings(s, plwin, pluser, prog);
     EXPECT_EQ(s.CompanyName, "");
     EXPECT_EQ(s.MainPath, prog);
     EXPECT_EQ(s.TableDataPath, DefaultTableDataPath(prog));
+    EXPECT_FALSE(s.Paper) << "no paper chosen: the window follows the locale, plcalc Letter";
+    EXPECT_FALSE(s.NewInchThreadsInMm || s.WireReadings == WireHelix::Exact);
     EXPECT_FALSE(fs::exists(plwin) || fs::exists(pluser)) << "reading creates no file";
 
     const std::string bin = ProgramDir();
@@ -125,6 +128,34 @@ TEST(Settings, FirstRunDefaultsAndLocations) {
         EXPECT_EQ(PlwinIniPath(writable, "/c/"), "/c/PLWIN.INI") << "read-only program folder";
     }
     ::chmod(writable.c_str(), 0755);
+}
+
+// The preferences and the recent files come back as written; the list keeps
+// the newest eight, a file opened again moves to the top.
+TEST(Settings, PreferencesAndRecentFilesComeBack) {
+    TempDir dir;
+    const std::string plwin = dir.file("PLWIN.INI"), pluser = dir.file("PLUSER.INI");
+    AppSettings s;
+    s.NewInchThreadsInMm = true;
+    s.Paper = PaperSize::A4;
+    s.WireReadings = WireHelix::Exact;
+    for (int i = 1; i <= 9; ++i)
+        AddRecentFile(s, "/t/" + std::to_string(i) + ".thd");
+    AddRecentFile(s, "/t/5.thd");
+    ASSERT_TRUE(WriteSettings(s, plwin, pluser));
+    s.RecentFiles.erase(s.RecentFiles.begin() + 3);
+    ASSERT_TRUE(WriteSettings(s, plwin, pluser)) << "a shorter list leaves no stale entry";
+    AppSettings back;
+    ReadSettings(back, plwin, pluser, dir.file(""));
+    EXPECT_TRUE(back.NewInchThreadsInMm);
+    EXPECT_EQ(back.Paper, PaperSize::A4);
+    EXPECT_EQ(back.WireReadings, WireHelix::Exact);
+    EXPECT_EQ(back.RecentFiles,
+              (std::vector<std::string>{"/t/5.thd", "/t/9.thd", "/t/8.thd", "/t/6.thd", "/t/4.thd",
+                                        "/t/3.thd", "/t/2.thd"}));
+    for (auto [text, paper] : {std::pair{"LETTER", PaperSize::Letter}, {" a4 ", PaperSize::A4}})
+        EXPECT_EQ(PaperNamed(text), paper) << text;
+    EXPECT_FALSE(PaperNamed("A3"));
 }
 
 // Beside the program in the build tree, else <prefix>/share/pitchledger of an

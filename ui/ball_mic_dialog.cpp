@@ -2,8 +2,10 @@
 #include "ui/ball_mic_dialog.h"
 
 #include "core/number_text.h"
+#include "core/typed_value.h"
 #include "gauges/ball_mic.h"
 #include "ui/message_box.h"
+#include "ui/typed_number.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -163,6 +165,19 @@ void TfrmBallMic::BitBtn3Click() {
 void TfrmBallMic::BitBtn1Click() {
     // The entries as they will be calculated: each one the method uses, and
     // what they give together (a plane below the apex gives no setting).
+    // A text that is no number is said as such, not taken for a missing value.
+    QLineEdit* boxes[6] = {txtAngle,      txtBallDia, txtPlaneDia,
+                           txtDisToPlane, txtApexDia, txtDisOverBall};
+    for (int i = 0; i < 6; ++i) {
+        const std::string typed = TypedNumber(boxes[i]);
+        double v = 0;
+        if (boxes[i]->isHidden() || Trim(typed).empty() || ParseNumberOrAngle(typed, v)) continue;
+        ShowError(this, QStringLiteral("%1 \"%2\" is not a number%3")
+                            .arg(labels_[i]->text(), boxes[i]->text(),
+                                 QString::fromStdString(DecimalPointHint(typed))));
+        boxes[i]->setFocus();
+        return;
+    }
     TBallMic trial = ballMic_ ? *ballMic_ : TBallMic();
     FillFromEntries(trial);
     const std::string problem = BallMicEntryProblem(trial);
@@ -174,7 +189,7 @@ void TfrmBallMic::BitBtn1Click() {
 }
 
 void TfrmBallMic::FillFromEntries(TBallMic& bm) const {
-    auto value = [](const QLineEdit* box) { return TextToFloat(box->text().toStdString()); };
+    auto value = [](const QLineEdit* box) { return TextToFloat(TypedNumber(box)); };
     bm.Angle = value(txtAngle);
     bm.BallDia = value(txtBallDia);
     bm.PlaneDia = value(txtPlaneDia);

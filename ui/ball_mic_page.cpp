@@ -4,6 +4,7 @@
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
 #include "report/ball_mic_drawing.h"
+#include "ui/typed_number.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -120,5 +121,5 @@ bool TBallMicPage::InternalChosen() const {
 }
 
 QString TBallMicPage::BallDiaText() const {
-    return txtBallDia->text();
+    return PointDecimal(txtBallDia->text());
 }

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -136,6 +138,15 @@ void TColorStringGrid::FitToTexts() {
     setMaximumWidth(ContentWidth() * 3 / 2);
     SpreadColumns();
     updateGeometry();
+    // The page lays its blocks out again once the events in hand are done: a
+    // grid grown under a larger font must push the ones below it down, not
+    // run under them.
+    if (QWidget* page = parentWidget())
+        QTimer::singleShot(0, page, [page] {
+            if (!page->layout()) return;
+            page->layout()->invalidate();
+            page->layout()->activate();
+        });
 }
 
 void TColorStringGrid::SetMinimumColumnWidths(std::vector<int> widths) {

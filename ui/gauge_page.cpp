@@ -7,6 +7,7 @@
 #include "pages/result_pages.h"
 #include "ui/color_string_grid.h"
 #include "ui/page_parts.h"
+#include "ui/typed_number.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -163,7 +164,7 @@ QWidget* TGaugePage::BuildNewPDBox(const char* entryName, const char* buttonName
     h->addWidget(newPD_);
     h->addWidget(fit);
     h->addStretch(1);
-    auto ask = [this] { emit fitRequested(GoChosen(), newPD_->text()); };
+    auto ask = [this] { emit fitRequested(GoChosen(), PointDecimal(newPD_->text())); };
     connect(fit, &QToolButton::clicked, this, ask);
     connect(newPD_, &QLineEdit::returnPressed, this, ask);
     return w;
@@ -215,7 +216,7 @@ void TGaugePage::SetWireText(const QString& text) {
 }
 
 QString TGaugePage::WireText() const {
-    return wireBox_ ? wireBox_->currentText() : QString();
+    return wireBox_ ? PointDecimal(wireBox_->currentText()) : QString();
 }
 
 bool TGaugePage::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 #include "ui/gauge_setting_page.h"
 
 #include "pages/gauge_setting_page.h"
+#include "ui/typed_number.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -215,7 +216,7 @@ void TGaugeSettingPage::SetExternal(bool external) {
 }
 
 QString TGaugeSettingPage::PointDiaEntry() const {
-    return txtBallDia->text();
+    return PointDecimal(txtBallDia->text());
 }
 
 void TGaugeSettingPage::Show(const GaugeSettingText& t) {

@@ -7,6 +7,7 @@
 #include "pages/inspect_page.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
+#include "ui/typed_number.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -150,8 +151,8 @@ bool TInspectPage::btnCheckClick() {
     InspectEntry entry;
     entry.gauge = static_cast<InspectGauge>(cboInspectGauge->currentIndex());
     entry.overWires = optInspectMOW->isChecked();
-    entry.valuesText = txtInspectValues->text().toStdString();
-    entry.wireText = entry.overWires ? txtInspectWire->text().toStdString() : std::string();
+    entry.valuesText = PointDecimalList(txtInspectValues->text()).toStdString();
+    entry.wireText = entry.overWires ? TypedNumber(txtInspectWire) : std::string();
     const InspectPageText page = BuildInspectPage(*rec, entry, metric_);
     if (!page.message.empty()) {
         ShowError(this, QString::fromStdString(page.message));

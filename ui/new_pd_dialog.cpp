@@ -3,6 +3,7 @@
 
 #include "pages/new_pd.h"
 #include "ui/dialog_buttons.h"
+#include "ui/typed_number.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -42,5 +43,5 @@ int TfrmNewPD::Limit() const {
 }
 
 QString TfrmNewPD::Text() const {
-    return Edit1->text();
+    return PointDecimal(Edit1->text());
 }

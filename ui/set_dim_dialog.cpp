@@ -2,6 +2,7 @@
 #include "ui/set_dim_dialog.h"
 
 #include "ui/dialog_buttons.h"
+#include "ui/typed_number.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -79,8 +80,8 @@ void TfrmSetDim::cboTypeChange() {
 SetDimEntry TfrmSetDim::Entry() const {
     SetDimEntry e;
     e.typeIndex = cboType->currentIndex();
-    e.pitchText = txtPitch->text().toStdString();
-    e.extPDText = txtExtPD->text().toStdString();
-    e.intPDText = txtIntPD->text().toStdString();
+    e.pitchText = TypedNumber(txtPitch);
+    e.extPDText = TypedNumber(txtExtPD);
+    e.intPDText = TypedNumber(txtIntPD);
     return e;
 }

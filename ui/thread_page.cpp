@@ -16,4 +16,12 @@ bool HasContent(int page) {
            page == Iso1502;
 }
 
+QString HelpFile(int page) {
+    static const char* const kFiles[Count] = {
+        "parameters.html", "thread_dim.html",    "ring_gage.html", "set_plug.html",
+        "plug_gage.html",  "gauge_setting.html", "pipe.html",      "pipe.html",
+        "inspect.html",    "profile.html",       "iso1502.html"};
+    return QString::fromLatin1(page >= 0 && page < Count ? kFiles[page] : "index.html");
+}
+
 } // namespace ThreadPage

@@ -23,5 +23,7 @@ enum Page : int {
 QString Caption(int page);
 // Pages that have something on them in this build; the others get no tab.
 bool HasContent(int page);
+// The help page of a notebook page ("ring_gage.html").
+QString HelpFile(int page);
 
 } // namespace ThreadPage

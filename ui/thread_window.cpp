@@ -201,8 +201,22 @@ QSize TfrmThread::sizeHint() const {
             page.expandedTo(static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
     const int around = pnlName->sizeHint().height() + lblOutOfDate->sizeHint().height() +
                        TabSet1->sizeHint().height();
-    // A little room over, so that no scroll bar appears for a pixel or two.
-    return QSize(page.width() + 8, page.height() + around + 12).expandedTo(QSize(396, 416));
+    // A little room over, so that no scroll bar appears for a pixel or two;
+    // wide enough for every tab a calculation may bring.
+    return QSize(std::max(page.width() + 8, AllTabsWidth()), page.height() + around + 12)
+        .expandedTo(QSize(396, 416));
+}
+
+int TfrmThread::AllTabsWidth() const {
+    const QFontMetrics fm(TabSet1->font());
+    const int pad = TabSet1->count() > 0
+                        ? TabSet1->tabRect(0).width() - fm.horizontalAdvance(TabSet1->tabText(0))
+                        : 0;
+    int total = 8;
+    for (int page = 0; page < ThreadPage::Count; ++page)
+        if (ThreadPage::HasContent(page))
+            total += fm.horizontalAdvance(ThreadPage::Caption(page)) + pad;
+    return total;
 }
 
 bool TfrmThread::MetricFlag() const {
@@ -344,6 +358,15 @@ int PageOfTabCaption(const QString& caption, int index) {
 }
 
 } // namespace
+
+QString TfrmThread::HelpTopic() const {
+    if (BallMicMode()) return QStringLiteral("ball_mic.html");
+    return ThreadPage::HelpFile(Notebook1->currentIndex());
+}
+
+void TfrmThread::FocusFirstEntry() {
+    if (Notebook1->currentIndex() == ThreadPage::Parameters) txtNomDia->setFocus();
+}
 
 void TfrmThread::TabSet1Change(int index) {
     if (updatingTabs_ || index < 0) return;

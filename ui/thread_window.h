@@ -90,6 +90,9 @@ public:
     bool HasThreadCalculation() const { return model_.HasThreadCalculation(); }
     // Changes since the last save or open (a re-evaluation).
     bool UnsavedChanges() const { return model_.Unsaved(); }
+    // A result that closing the window would lose: calculated, changed or out
+    // of date since the last save or open.
+    bool WorkAtRisk() const;
     // False, after saying why, for a window whose result is not saved as a file.
     bool SaveAllowed();
 
@@ -106,6 +109,13 @@ public:
     // The current record; null before the first Calculate.
     TTInfo* Record() const { return model_.Record(); }
     QString FileName() const { return model_.FileName(); }
+    // Where File > Save writes without asking; empty for an untitled window.
+    QString FilePath() const { return model_.FilePath(); }
+
+    // The help page of the page shown (F1).
+    QString HelpTopic() const;
+    // The first entry box of the page shown takes the keyboard.
+    void FocusFirstEntry();
 
     QSize sizeHint() const override;
 
@@ -143,6 +153,8 @@ private:
     // The type code of the type list's selection (M when none).
     uint16_t ShownTypeCode() const;
     void TabSet1Change(int index);
+    // Every tab of a thread calculation side by side.
+    int AllTabsWidth() const;
     void pnlNameDblClick();
     void RebuildTabs(bool pipePages);
     // "Parameters" and "Thread Dim.", and for NPT its two pages.

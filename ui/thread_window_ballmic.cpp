@@ -40,6 +40,7 @@ bool TfrmThread::OpenBallMicFile(const QString& fileName) {
     }
     model_.ShowBallMic(std::move(bm));
     model_.SetFileName(fileName);
+    model_.MarkSaved();
     setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
     ShowBallMicSetting();
     return true;
@@ -56,6 +57,7 @@ bool TfrmThread::SaveBallMicFile(const QString& fileName) {
         return false;
     }
     model_.SetFileName(fileName);
+    model_.MarkSaved();
     setWindowTitle(QString::fromStdString(BallMicCaption(FileName().toStdString())));
     return true;
 }
@@ -93,6 +95,7 @@ bool TfrmThread::ChangeBallMic(const TBallMic& changed) {
         return false;
     }
     *model_.BallMic() = changed;
+    model_.MarkChanged();
     model_.BallMic()->Calculate();
     ShowBallMicSetting();
     return true;

@@ -6,6 +6,7 @@
 #include "pages/parameter_page.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
+#include "ui/typed_number.h"
 #include "ui/wait_cursor.h"
 
 #include <QButtonGroup>
@@ -16,7 +17,7 @@
 namespace {
 
 std::string Text(const QLineEdit* box) {
-    return box->text().toStdString();
+    return TypedNumber(box);
 }
 
 } // namespace
@@ -84,9 +85,8 @@ void TfrmThread::Button2Click() {
         ShowError(this, QString::fromStdString(rec->Refusal));
         return;
     }
-    const uint16_t code = rec->ExtThd.TypeCode;
     model_.ShowThread(std::move(rec));
-    model_.SetMetric(MetricByDefault(code));
+    model_.SetMetric(model_.MetricForNewRecord());
     ApplyGaugeClassOptions();
     ShowResults();
 }

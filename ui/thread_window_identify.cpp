@@ -28,10 +28,8 @@ bool TfrmThread::CalculateEntry(const ParameterEntry& entry) {
     model_.ShowThread(std::move(rec));
     RestoreParameterPage();
     CheckGaugeClass(false);
-    // A metric thread is read in its own unit.
-    const uint16_t type = Record()->ExtThd.TypeCode;
-    const bool metric = MetricByDefault(type);
-    if (metric != model_.Metric() && UnitSwitchable()) ToggleDisplayUnit();
+    // A metric thread is read in its own unit, an inch one in the preferred one.
+    if (model_.MetricForNewRecord() != model_.Metric() && UnitSwitchable()) ToggleDisplayUnit();
     ShowResults();
     return true;
 }

@@ -1,6 +1,7 @@
 // The thread window's state: record, file, marks and metric classes. No widgets.
 #include "ui/thread_window_model.h"
 
+#include "core/settings.h"
 #include "core/thread_record.h"
 #include "gauges/ball_mic.h"
 #include "pages/metric_tolerance.h"
@@ -33,6 +34,7 @@ TThreadWindowModel::~TThreadWindowModel() = default;
 void TThreadWindowModel::ShowThread(std::unique_ptr<TTInfo> rec) {
     rec_ = std::move(rec);
     setDim_ = false;
+    changed_ = true;
 }
 
 void TThreadWindowModel::ShowSetDim(std::unique_ptr<TTInfo> rec, bool internalOnly) {
@@ -50,12 +52,19 @@ bool TThreadWindowModel::PipeShown() const {
     return rec_ && rec_->Pipe;
 }
 
+bool TThreadWindowModel::MetricForNewRecord() const {
+    if (!rec_) return false;
+    return MetricByDefault(rec_->ExtThd.TypeCode) ||
+           (UnitSwitchable() && Settings().NewInchThreadsInMm);
+}
+
 bool TThreadWindowModel::UnitSwitchable() const {
     return !PipeShown() && !ballMicMode_;
 }
 
 void TThreadWindowModel::ShowBallMic(std::unique_ptr<TBallMic> bm) {
     ballMic_ = std::move(bm);
+    changed_ = true;
 }
 
 bool TThreadWindowModel::EnterBallMicMode() {
@@ -67,10 +76,18 @@ bool TThreadWindowModel::EnterBallMicMode() {
 
 void TThreadWindowModel::SetFileName(const QString& path) {
     fileName_ = QFileInfo(path).fileName();
+    filePath_ = path;
 }
 
 void TThreadWindowModel::ForgetFileName() {
     fileName_ = QStringLiteral("(Untitled)");
+    filePath_.clear();
+}
+
+bool TThreadWindowModel::WorkAtRisk(const ParameterEntry& page) const {
+    // The Set Dim tool's result is printed, never saved.
+    if (ballMicMode_) return ballMic_ && changed_;
+    return rec_ && !setDim_ && (changed_ || unsaved_ || OutOfDate(page));
 }
 
 void TThreadWindowModel::RecordShown(const ParameterEntry& page) {

@@ -45,12 +45,21 @@ public:
     bool EnterBallMicMode();
 
     QString FileName() const { return fileName_; }
-    // Keeps the file name of `path`, without its folder.
+    // The whole path of the file saved or opened; empty for an untitled window.
+    QString FilePath() const { return filePath_; }
+    // Keeps the file name of `path`, without its folder, and the path.
     void SetFileName(const QString& path);
     void ForgetFileName();
     bool Unsaved() const { return unsaved_; }
-    void MarkSaved() { unsaved_ = false; }
+    void MarkSaved() { unsaved_ = changed_ = false; }
+    void MarkChanged() { changed_ = true; }
+    // A calculation made, changed or out of date since the last save or open:
+    // closing the window would lose it.
+    bool WorkAtRisk(const ParameterEntry& page) const;
 
+    // The unit a thread is first shown in: its own for M and MJ, the
+    // preferred one for an inch thread (pipe threads: inches only).
+    bool MetricForNewRecord() const;
     // Millimetre display of this window.
     bool Metric() const { return metric_; }
     void SetMetric(bool metric) { metric_ = metric; }
@@ -93,7 +102,9 @@ private:
     bool ballMicMode_ = false;
     std::unique_ptr<TBallMic> ballMic_;
     QString fileName_;
+    QString filePath_;
     bool unsaved_ = false;
+    bool changed_ = false; // a result not in its file
     bool metric_ = false;
 
     std::optional<ParameterEntry> shownEntry_;

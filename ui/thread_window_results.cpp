@@ -90,6 +90,10 @@ void TfrmThread::RedrawResults() {
     ShowOutOfDate();
 }
 
+bool TfrmThread::WorkAtRisk() const {
+    return model_.WorkAtRisk(EntryFromPage());
+}
+
 bool TfrmThread::OutOfDate() const {
     return model_.OutOfDate(EntryFromPage());
 }

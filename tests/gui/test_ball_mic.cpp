@@ -95,7 +95,10 @@ private slots:
         Child<QLineEdit>(d, "txtBallDia")->setText("0.25");
         Child<QLineEdit>(d, "txtApexDia")->setText("abc");
         Child<QPushButton>(d, "BitBtn1")->click();
-        QCOMPARE(messages_, QStringList{"Must complete the dialog box before continueing"});
+        QCOMPARE(messages_, QStringList{"Apex Diameter: \"abc\" is not a number"});
+        Child<QLineEdit>(d, "txtApexDia")->clear();
+        Child<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(messages_.last(), QString("Must complete the dialog box before continueing"));
         QVERIFY(d.isVisible());
         Child<QLineEdit>(d, "txtApexDia")->setText("1.5");
         Child<QLineEdit>(d, "txtDisOverBall")->setText("0.5");
@@ -105,6 +108,32 @@ private slots:
         QCOMPARE(bm->CalcMethod, kBallMicApexDiaGiven);
         QCOMPARE(bm->ApexDia, 1.5);
         QCOMPARE(bm->BallDis, 0.5);
+    }
+
+    // The desktop's decimal separator is read as well as the point; a text
+    // that is no number is said to be none.
+    void decimalSeparatorOfTheDesktop() {
+        const struct {
+            const char *locale, *ball, *message;
+        } cases[] = {
+            {"de_DE", "0,5", ""},
+            {"de_DE", "0,5,5", "Gage Ball Diameter: \"0,5,5\" is not a number"},
+            {"en_US", "0,5", "Gage Ball Diameter: \"0,5\" is not a number (use a decimal point)"}};
+        for (const auto& c : cases) {
+            messages_.clear();
+            QLocale::setDefault(QLocale(c.locale));
+            TfrmBallMic d;
+            const int result = Fill(d, nullptr, nullptr, nullptr,
+                                    {{"txtAngle", "29-30"},
+                                     {"txtBallDia", c.ball},
+                                     {"txtPlaneDia", "2"},
+                                     {"txtDisToPlane", "1"}});
+            const std::unique_ptr<TBallMic> bm = d.TakeBallMic();
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(messages_.join(""), QString(c.message));
+            QCOMPARE(result, int(*c.message ? QDialog::Rejected : QDialog::Accepted));
+            if (!*c.message) QCOMPARE(std::pair(bm->BallDia, bm->Angle), std::pair(0.5, 29.5));
+        }
     }
 
     // "Ball Mic (HB) Set Dim" on the empty window, the page's entries, then

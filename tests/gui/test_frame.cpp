@@ -16,15 +16,19 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSysInfo>
 #include <QTableWidget>
 #include <QTest>
@@ -127,8 +131,11 @@ private slots:
         QTest::addColumn<QRect>("bounds"); // null: the design bounds stay
         const QString key = QString::fromStdString(kPosKey);
         QTest::newRow("no entry") << "" << QRect();
-        QTest::newRow("stored") << "[POS]\n" + key + "=176/321/552/466\n"
-                                << QRect(321, 176, 552, 466);
+        QTest::newRow("stored") << "[POS]\n" + key + "=76/121/552/466\n"
+                                << QRect(121, 76, 552, 466);
+        // Kept from a larger screen: fitted to this one.
+        QTest::newRow("larger screen") << "[POS]\n" + key + "=900/2000/4000/3000\n"
+                                       << QGuiApplication::primaryScreen()->availableGeometry();
         QTest::newRow("two numbers") << "[POS]\n" + key + "=120/80\n" << QRect();
     }
     void windowPosition() {
@@ -152,6 +159,87 @@ private slots:
         g.close();
         QCOMPARE(ReadIniString(dir_->file("PLWIN.INI"), "POS", kPosKey, ""),
                  std::string("60/50/700/500"));
+    }
+
+    // Closing a window, or the program, with work not saved asks Save /
+    // Discard / Cancel; Cancel keeps everything, Save asks a name only for an
+    // untitled window. An opened, unchanged window closes without a word.
+    void unsavedWorkAsksBeforeClosing_data() {
+        QTest::addColumn<bool>("exit");     // File > Exit, else Ctrl+W on the active window
+        QTest::addColumn<bool>("edited");   // the opened window's page changed (out of date)
+        QTest::addColumn<int>("answer");    // QMessageBox::Save, Discard or Cancel
+        QTest::addColumn<int>("questions"); // how many windows the question names
+        QTest::addColumn<int>("left");      // thread windows left open
+        QTest::newRow("unchanged window") << false << false << 0 << 0 << 1;
+        QTest::newRow("discard") << false << false << int(QMessageBox::Discard) << 1 << 1;
+        QTest::newRow("cancel") << false << false << int(QMessageBox::Cancel) << 1 << 2;
+        QTest::newRow("save untitled") << false << false << int(QMessageBox::Save) << 1 << 1;
+        QTest::newRow("exit cancel") << true << true << int(QMessageBox::Cancel) << 2 << 2;
+        QTest::newRow("exit save all") << true << true << int(QMessageBox::Save) << 2 << 2;
+    }
+    void unsavedWorkAsksBeforeClosing() {
+        QFETCH(bool, exit);
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
+        QFETCH(int, left);
+        MakeFrame().show();
+        TfrmThread* opened = OpenQuarter();
+        if (edited) opened->findChild<QLineEdit*>("txtPitch")->setText("28");
+        const QPointer<TfrmThread> calculated = frame_->btnNewClick();
+        if (answer != 0)
+            CalculateThread(*calculated, "UN Threads", "Class 2", "3/8", "16");
+        else
+            frame_->MdiArea()->setActiveSubWindow(
+                qobject_cast<QMdiSubWindow*>(opened->parentWidget()));
+        QStringList asked;
+        Hooks().askSave = [&](QWidget*, const QString& text) {
+            asked << text;
+            return answer;
+        };
+        requests_.clear();
+        fileAnswer_ = QString::fromStdString(dir_->file("new.thd"));
+        Trigger(exit ? "FileExitItem" : "FileCloseItem");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(asked.size(), questions ? 1 : 0);
+        if (questions > 0) QCOMPARE(asked.front().count("Data - "), questions); // the window titles
+        const bool saved = answer == QMessageBox::Save;
+        // Save writes the titled window back to its file without a dialog.
+        QCOMPARE(requests_.size(), saved ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(fileAnswer_), saved);
+        if (saved && exit)
+            QCOMPARE(ReadIniString(dir_->file("quarter.thd"), "MAIN", "Nom Dia", ""),
+                     std::string("+0.250000"));
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), exit && saved ? 2 : left);
+        QCOMPARE(frame_->isVisible(), !(exit && saved));
+        // What was saved is no longer at risk.
+        if (saved && calculated) QVERIFY(!calculated->WorkAtRisk());
+    }
+
+    // Recent Files: the files opened or saved, newest first, kept in the
+    // settings; one that is gone is said so and dropped.
+    void recentFiles() {
+        MakeFrame();
+        OpenQuarter();
+        WriteTextFile(dir_->file("gone.thd"), kQuarterFile);
+        fileAnswer_ = QString::fromStdString(dir_->file("gone.thd"));
+        Trigger("FileOpenItem");
+        frame_->findChild<QMenu*>("File1")->aboutToShow();
+        auto* first = frame_->findChild<QAction*>("RecentFile1");
+        QVERIFY(first && first->text().endsWith("gone.thd"));
+        QVERIFY(frame_->findChild<QAction*>("RecentFile2")->text().endsWith("quarter.thd"));
+        QCOMPARE(ReadIniString(dir_->file("PLWIN.INI"), "RECENT", "File2", ""),
+                 dir_->file("quarter.thd"));
+        QFile::remove(fileAnswer_);
+        first->trigger();
+        QCOMPARE(messages_, QStringList{fileAnswer_ + " is no longer there; it is taken off the "
+                                                      "recent files."});
+        QCOMPARE(ReadIniString(dir_->file("PLWIN.INI"), "RECENT", "File1", ""),
+                 dir_->file("quarter.thd"));
+        frame_->findChild<QMenu*>("File1")->aboutToShow();
+        frame_->findChild<QAction*>("RecentFile1")->trigger();
+        QCOMPARE(frame_->ActiveThread()->FileName(), QString("quarter.thd"));
+        QCOMPARE(frame_->MdiArea()->subWindowList().size(), 3);
     }
 
     void commandsWithoutWindowDoNothing() {
@@ -255,7 +343,7 @@ private slots:
         QVERIFY(thread && thread->Record());
         QCOMPARE(thread->FileName(), QString("quarter.thd"));
         fileAnswer_ = QString::fromStdString(dir_->file("copy.thd"));
-        Trigger("FileSaveItem");
+        Trigger("FileSaveAsItem");
         const FileDialogRequest& r = requests_.at(1);
         QVERIFY(r.save);
         QCOMPARE(r.defaultSuffix, QString("thd"));

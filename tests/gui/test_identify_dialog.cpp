@@ -46,6 +46,10 @@ private slots:
             << false << "9.97" << 1 << "1.5" << 1 << "M 10 X 1.5 - 6g6g"
             << "9.968"
             << "Measured major diameter 9.970 mm";
+        QTest::newRow("typed units win over the lists")
+            << false << "9.97mm" << 0 << "1.5mm" << 0 << "M 10 X 1.5 - 6g6g"
+            << "9.968"
+            << "Measured major diameter 9.970 mm";
         QTest::newRow("nut") << true << "0.201" << 0 << "20" << 0 << "1/4-20 UNC-2B"
                              << "0.2070"
                              << "Measured minor";

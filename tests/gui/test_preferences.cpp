@@ -6,6 +6,7 @@
 #include "app/preferences.h"
 #include "core/ini_file.h"
 #include "core/settings.h"
+#include "report/print_preview.h"
 #include "support/gui_support.h"
 #include "ui/message_box.h"
 
@@ -14,6 +15,8 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -71,15 +74,19 @@ private slots:
         QTest::addColumn<QString>("storedPath");
         QTest::addColumn<QString>("storedCompany");
         QTest::addColumn<bool>("questioned"); // the folder holds no ansitbl.bin
+        // The second entry of the unit, paper and wire readings lists chosen, and
+        // the desktop's locale (its paper is shown until one is chosen).
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<QString>("locale");
         QTest::newRow("unchanged") << ""
                                    << ""
                                    << "/srv/tables"
-                                   << "" << true;
+                                   << "" << true << false << "de_DE";
         QTest::newRow("edited") << PL_TABLES_DIR << "Precision Thread Co." << PL_TABLES_DIR
-                                << "Precision Thread Co." << false;
+                                << "Precision Thread Co." << false << true << "en_US";
         QTest::newRow("trailing separator kept") << PL_TABLES_DIR "/"
                                                  << "" << PL_TABLES_DIR "/"
-                                                 << "" << false;
+                                                 << "" << false << false << "en_US";
     }
     void okRewritesBothFiles() {
         QFETCH(QString, path);
@@ -87,12 +94,22 @@ private slots:
         QFETCH(QString, storedPath);
         QFETCH(QString, storedCompany);
         QFETCH(bool, questioned);
+        QFETCH(bool, second);
+        QFETCH(QString, locale);
         // Neither file holds the company or the main path yet: OK must write them.
         WriteTextFile(Pluser(), "[MAIN]\nThdTableData=/srv/tables\n");
+        const QLocale saved;
+        QLocale::setDefault(QLocale(locale));
         MakeFrame();
+        const bool letterLocale = locale == "en_US";
+        QCOMPARE(frame_->Pref().findChild<QComboBox*>("cboPaper")->currentText(),
+                 QString(letterLocale ? "Letter" : "A4"));
+        QLocale::setDefault(saved);
         Hooks().runModal = [&](QDialog& d) {
             if (!path.isEmpty()) SetField("txtTablePath", path);
             if (!company.isEmpty()) SetField("txtComp", company);
+            for (const char* list : {"cboInchUnit", "cboPaper", "cboWireReadings"})
+                if (second) d.findChild<QComboBox*>(list)->setCurrentIndex(1);
             Click(d, "BitBtn1");
             return d.result();
         };
@@ -108,6 +125,15 @@ private slots:
         QCOMPARE(ReadIniString(Pluser(), "MAIN", "ThdMainPath", ""), std::string(kProgramDir));
         QCOMPARE(QString::fromStdString(Settings().TableDataPath), storedPath);
         QCOMPARE(QString::fromStdString(Settings().CompanyName), storedCompany);
+        const std::string paper = second ? "A4" : letterLocale ? "Letter" : "A4";
+        QCOMPARE(ReadIniString(Plwin(), "PREFERENCES", "Paper", ""), paper);
+        QCOMPARE(ReadIniString(Plwin(), "PREFERENCES", "NewInchUnit", ""),
+                 std::string(second ? "mm" : "inch"));
+        QCOMPARE(ReadIniString(Plwin(), "PREFERENCES", "WireReadings", ""),
+                 std::string(second ? "Exact" : "Standard"));
+        // Print, preview and PDF take the paper at once.
+        QCOMPARE(SharedPrinter().pageLayout().pageSize().id(),
+                 paper == "A4" ? QPageSize::A4 : QPageSize::Letter);
     }
 
     // The settings hold for the run; the file that cannot take them is named.

@@ -132,11 +132,14 @@ private slots:
         QVERIFY(!r.OpenThreadFile(QString::fromStdString(dir.file("thick.thd"))));
         QCOMPARE(errors_.size(), 1);
         QVERIFY(errors_.constFirst().startsWith("Can not calculate. The coating is too thick"));
-        // A coating box that holds no thickness is refused, not taken as none.
-        for (const char* coating : {"-0.0003", "0,0003"}) {
+        // A coating box that holds no thickness is refused, not taken as none
+        // (in a desktop whose decimal separator is the point).
+        QLocale::setDefault(QLocale::c());
+        for (auto [coating, hint] :
+             {std::pair{"-0.0003", ""}, {"0,0003", " (use a decimal point)"}}) {
             errors_.clear();
             Calculate(r, "1/4", 0, coating);
-            QCOMPARE(errors_, QStringList{kInvalidCoatingMessage});
+            QCOMPARE(errors_, QStringList{kInvalidCoatingMessage + QString(hint)});
         }
         QCOMPARE(r.Record(), before);
 

@@ -3,6 +3,7 @@
 // unit, the clipboard commands, the out-of-date mark, the engagement hint and
 // the layout under a large font. 1/4-20 UNC values are those of ASME B1.1 Table 2.
 #include "core/display_unit.h"
+#include "core/settings.h"
 #include "core/thread_record.h"
 #include "gauges/tolerance_text.h"
 #include "pages/iso1502_page.h"
@@ -139,6 +140,27 @@ private slots:
         QCOMPARE(w.Record(), before);
         QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
         QVERIFY(Grid(w, "gridThd")->Dimmed());
+    }
+
+    // The desktop's decimal separator is read as well as the point; what is
+    // no number is refused, never read as 0. 1/4-20 UNC-2A PD max 0.2164.
+    void decimalSeparatorOfTheDesktop() {
+        const struct {
+            const char *locale, *dia, *pitch, *message;
+        } cases[] = {{"de_DE", "0,25", "20", ""},
+                     {"de_DE", "1/4", "20,0", ""},
+                     {"de_DE", "0,25,5", "20", "Can not calculate. Invalid Nominal Diameter"},
+                     {"en_US", "1/4", "20,5",
+                      "Can not calculate. Invalid pitch value (use a decimal point)"}};
+        for (const auto& c : cases) {
+            errors_.clear();
+            QLocale::setDefault(QLocale(c.locale));
+            TfrmThread w;
+            Calculate(w, c.dia, c.pitch);
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(errors_.join(""), QString(c.message));
+            if (!*c.message) QCOMPARE(Cell(w, "gridThd", 1, 2), QString("0.2164"));
+        }
     }
 
     void outOfDateUntilCalculate() {
@@ -376,6 +398,12 @@ private slots:
         QVERIFY(Grid(w, "grdPlug")->item(0, 1)->toolTip().endsWith("Dimensions in inches"));
         QCOMPARE(spy.size(), 2);
         QCOMPARE(spy.at(0).at(0).toBool(), true);
+        // The preferred unit of new inch threads: a calculation opens in it.
+        Settings().NewInchThreadsInMm = true;
+        Calculate(w);
+        Settings().NewInchThreadsInMm = false;
+        QVERIFY(w.MetricFlag());
+        QCOMPARE(Cell(w, "gridThd", 1, 2), QString("5.497"));
     }
 
     void clipboardFollowsPageOptionAndUnit() {
@@ -450,11 +478,17 @@ private slots:
                 QApplication::processEvents();
                 ExpectNothingClipped(Grid(w, name));
             }
+            // No block runs under the next one.
+            auto* tap = Grid(w, "grdTapDrills");
+            QVERIFY(!tap->isHidden());
+            QVERIFY(tap->geometry().top() > Grid(w, "gridThd")->geometry().bottom());
             auto* label = Child<QLabel>(w, "lblName");
             QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                     Child<QWidget>(w, "pnlName")->width());
+            w.resize(400, w.height());
+            QApplication::processEvents();
             const int narrow = Grid(w, "gridThd")->columnWidth(2);
-            w.resize(w.width() * 2, w.height());
+            w.resize(1200, w.height());
             QApplication::processEvents();
             QVERIFY(Grid(w, "gridThd")->columnWidth(2) > narrow);
             ExpectNothingClipped(Grid(w, "gridThd"));

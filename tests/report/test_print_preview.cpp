@@ -10,7 +10,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 
@@ -141,6 +143,41 @@ TEST_F(PrintDispatch, PreviewOpensWithTheWholePageInView) {
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(dialogs, 0) << "a preview asks for no printer";
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// The preview turns the pages of a longer report: the thread report has its
+// profile on page 2; a one-page report shows no page controls.
+TEST_F(PrintDispatch, PreviewTurnsThePages) {
+    const struct {
+        const char* page;
+        int total;
+    } cases[] = {{"Thread Dim.", 2}, {"Set Plug", 1}};
+    for (const auto& c : cases) {
+        QStringList seen;
+        ReportHooks().runModal = [&](QDialog& dialog) {
+            auto& frm = dynamic_cast<TfrmThdPrint&>(dialog);
+            auto* label = frm.findChild<QLabel*>("lblPage");
+            auto* next = frm.findChild<QPushButton*>("btnNextPage");
+            auto* prev = frm.findChild<QPushButton*>("btnPrevPage");
+            if (!label || !next || !prev) return int(QDialog::Rejected);
+            seen << (label->isHidden() ? QString("hidden") : label->text());
+            const QImage first = frm.Print1().PreviewImage();
+            next->click();
+            seen << label->text() + (next->isEnabled() ? " next" : "") +
+                        (prev->isEnabled() ? " previous" : "");
+            if (frm.Print1().CurrentPage() == 2) {
+                EXPECT_NE(first, frm.Print1().PreviewImage()) << "page 2 is drawn";
+            }
+            prev->click();
+            seen << label->text();
+            return int(QDialog::Rejected);
+        };
+        PrintThread(nullptr, *rec, c.page, true, false);
+        const QStringList expected =
+            c.total == 2 ? QStringList{"Page 1 of 2", "Page 2 of 2 previous", "Page 1 of 2"}
+                         : QStringList{"hidden", "Page 1 of 1", "Page 1 of 1"};
+        EXPECT_EQ(seen, expected) << c.page;
+    }
 }
 
 TEST_F(PrintDispatch, PrintingGoesThroughThePrintDialog) {

@@ -2,6 +2,7 @@
 // unprintable border (Letter: 850 x 1100 pixels, printable origin at 25, 25):
 // margins, positions, tabs, page ranges, the preview page and growing rows.
 // Expected pixels are worked by hand from the inch values.
+#include "core/settings.h"
 #include "report/report_hooks.h"
 #include "report/report_pdf.h"
 #include "report/report_test_support.h"
@@ -221,27 +222,34 @@ TEST_F(ReportEngine, LinesStartWhereGotoLeftAndPicturesKeepTheirSize) {
     }
 }
 
-// A PDF file has a sheet per page, each Letter in the orientation asked for.
+// A PDF file has a sheet per page, each of the paper chosen in the orientation
+// asked for. On A4 the report keeps the margins it has on Letter, centred.
 TEST(ReportPdf, SheetsOfTheFile) {
     if (!HaveTool("pdfinfo") || !HaveTool("pdftotext"))
         GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     TempDir dir;
     const struct {
         const char* name;
+        PaperSize paper;
         TOrientation orientation;
         int pages;
-        const char* size; // pdfinfo, points: 8.5 x 11 in at 72 to the inch
+        const char* size; // pdfinfo, points: 8.5 x 11 in, 210 x 297 mm at 72 to the inch
     } cases[] = {
-        {"onePortrait", poPortrait, 1, "612 x 792 pts"},
-        {"threeLandscape", poLandscape, 3, "792 x 612 pts"},
+        {"onePortrait", PaperSize::Letter, poPortrait, 1, "612 x 792 pts"},
+        {"threeLandscape", PaperSize::Letter, poLandscape, 3, "792 x 612 pts"},
+        {"a4Portrait", PaperSize::A4, poPortrait, 2, "595 x 842 pts"},
     };
+    const std::optional<PaperSize> saved = Settings().Paper;
     for (const auto& c : cases) {
+        Settings().Paper = c.paper;
         const std::string file = dir.file(std::string(c.name) + ".pdf");
+        QRect margins;
         ASSERT_TRUE(WriteEnginePdf(
             QString::fromStdString(file),
             [&](TReportWorks& rpt) {
                 rpt.SetOrientation(c.orientation);
                 rpt.BeginReport();
+                margins = rpt.MarginRect();
                 for (int k = 1; k <= c.pages; ++k) {
                     if (k > 1) rpt.NewPage();
                     rpt.PrintLeft(QString("Sheet %1").arg(k));
@@ -257,7 +265,17 @@ TEST(ReportPdf, SheetsOfTheFile) {
         const std::string text = PdfText(file);
         for (int k = 1; k <= c.pages; ++k)
             EXPECT_EQ(LinesWith(text, "Sheet " + std::to_string(k)).size(), 1u) << c.name << k;
+        if (c.orientation != poPortrait) continue;
+        // Margins 0.5, 0.6, 1.0, 1.0 in at 1200 dpi on an 8.5 x 11 in sheet centred
+        // on the page: the 595 x 842 pt A4 page is 9916.7 by 14033.3 pixels.
+        const double dx = c.paper == PaperSize::A4 ? (595 / 72.0 * 1200 - 10200) / 2 : 0;
+        const double dy = c.paper == PaperSize::A4 ? (842 / 72.0 * 1200 - 13200) / 2 : 0;
+        EXPECT_NEAR(margins.left(), 600 + dx, 1) << c.name;
+        EXPECT_NEAR(margins.top(), 720 + dy, 1) << c.name;
+        EXPECT_NEAR(margins.right(), 9000 + dx, 1.5) << c.name;
+        EXPECT_NEAR(margins.bottom(), 12000 + dy, 1.5) << c.name;
     }
+    Settings().Paper = saved;
 }
 
 TEST(BreakCellText, BreaksLikeAnEditBoxOfTheGivenWidth) {
