@@ -1,6 +1,7 @@
 // Calculate: the parameter page into a new thread record, the record's
 // calculation, and the result pages. Changes the model's record and display
 // unit; of the widgets only the diameter and pitch boxes Calculate tidies.
+#include "core/settings.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
@@ -73,6 +74,7 @@ void TfrmThread::Button2Click() {
         ShowError(this, QString::fromStdString(setUp.message));
         return;
     }
+    rec->Helix = Settings().WireReadings;
     try {
         rec->Calculate();
     } catch (const TableError& e) {

@@ -7,6 +7,7 @@
 #include "core/thread_record.h"
 #include "pages/new_pd.h"
 #include "pages/parameter_page.h"
+#include "pages/result_pages.h"
 #include "pages/set_dim.h"
 #include "ui/gauge_setting_page.h"
 #include "ui/message_box.h"
@@ -73,7 +74,12 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text) {
 }
 
 void TfrmThread::ShowReevaluationNote() {
-    const QString note = model_.ReevaluationNote();
+    QString note = model_.ReevaluationNote();
+    // The standard formula goes unsaid, as on every page before the choice existed.
+    const TTInfo* rec = model_.Record();
+    if (rec && rec->Helix == WireHelix::Exact)
+        note = note.isEmpty() ? QString::fromStdString(WireReadingsLine(*rec))
+                              : note + "\n" + QString::fromStdString(WireReadingsLine(*rec));
     lblReevaluated->setText(note);
     lblReevaluated->setVisible(!note.isEmpty());
 }

@@ -2,6 +2,8 @@
 // the refusal messages, type switching, class W / X, wire entry, the display
 // unit, the clipboard commands, the out-of-date mark, the engagement hint and
 // the layout under a large font. 1/4-20 UNC values are those of ASME B1.1 Table 2.
+#include <cmath>
+
 #include "core/display_unit.h"
 #include "core/settings.h"
 #include "core/thread_record.h"
@@ -404,6 +406,27 @@ private slots:
         Settings().NewInchThreadsInMm = false;
         QVERIFY(w.MetricFlag());
         QCOMPARE(Cell(w, "gridThd", 1, 2), QString("5.497"));
+    }
+
+    // 7/8-6 Acme 2G: the standard formula's Max Wire Reading 0.94336, the exact
+    // seat of the wires 0.94326 +- 0.00001; only the exact one is named.
+    void wireReadingsPreference() {
+        TfrmThread w;
+        const auto maxReading = [&] {
+            auto* g = Grid(w, "gridThd");
+            for (int r = 0; r < g->rowCount(); ++r)
+                if (g->Cell(r, 0) == "Max Wire Reading") return g->Cell(r, 1).toDouble();
+            return 0.0;
+        };
+        CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
+        QCOMPARE(maxReading(), 0.94336);
+        QVERIFY(Child<QLabel>(w, "lblReevaluated")->isHidden());
+        Settings().WireReadings = WireHelix::Exact;
+        CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
+        Settings().WireReadings = WireHelix::Standard;
+        QVERIFY(std::abs(maxReading() - 0.94326) <= 0.0000101);
+        QCOMPARE(Child<QLabel>(w, "lblReevaluated")->text(),
+                 QString("Wire readings: exact geometry"));
     }
 
     void clipboardFollowsPageOptionAndUnit() {
