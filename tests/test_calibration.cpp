@@ -48,6 +48,23 @@ std::vector<std::string> Split(const std::string& cell) {
     return parts;
 }
 
+CalibrationEntry EntryOf(const DataRow& c) {
+    return {.member = c.Text("member"),
+            .readings = c.Text("readings"),
+            .wire = c.Text("wire"),
+            .uWire = c.Text("uWire"),
+            .uReading = c.Text("uReading"),
+            .kReading = c.Text("kReading"),
+            .angleDev = c.Text("angleDev"),
+            .uAngle = c.Text("uAngle"),
+            .tempGauge = c.Text("tempGauge"),
+            .tempInstrument = c.Text("tempInstrument"),
+            .uTempGauge = c.Text("uTempGauge"),
+            .uTempInstrument = c.Text("uTempInstrument"),
+            .majorReadings = c.Text("majorReadings"),
+            .uMajor = c.Text("uMajor")};
+}
+
 class HandWorked : public testing::TestWithParam<DataRow> {};
 
 TEST_P(HandWorked, BudgetUncertaintyAndVerdictToThePrintedPlaces) {
@@ -55,21 +72,7 @@ TEST_P(HandWorked, BudgetUncertaintyAndVerdictToThePrintedPlaces) {
     const DataRow& c = GetParam();
     const std::string cls = c.Text("class");
     const auto rec = Thread(c.Text("type").c_str(), c.Num("dia"), c.Float("tpi"), cls.c_str());
-    const CalibrationEntry entry{.member = c.Text("member"),
-                                 .readings = c.Text("readings"),
-                                 .wire = c.Text("wire"),
-                                 .uWire = c.Text("uWire"),
-                                 .uReading = c.Text("uReading"),
-                                 .kReading = c.Text("kReading"),
-                                 .angleDev = c.Text("angleDev"),
-                                 .uAngle = c.Text("uAngle"),
-                                 .tempGauge = c.Text("tempGauge"),
-                                 .tempInstrument = c.Text("tempInstrument"),
-                                 .uTempGauge = c.Text("uTempGauge"),
-                                 .uTempInstrument = c.Text("uTempInstrument"),
-                                 .majorReadings = c.Text("majorReadings"),
-                                 .uMajor = c.Text("uMajor")};
-    const CalibrationPageText page = BuildCalibrationPage(*rec, entry, cls == "6");
+    const CalibrationPageText page = BuildCalibrationPage(*rec, EntryOf(c), cls == "6");
     ASSERT_EQ(page.message, "");
     ASSERT_EQ(page.budget.size(), 8u);
     const std::vector<std::string> sensitivity = Split(c.Text("sensitivity"));
@@ -115,7 +118,8 @@ TEST(Decision, NoneForARefusedThread) {
     ShippedTables tables;
     const auto rec = Thread("UN", 0.25, 4, "2");
     ASSERT_NE(rec->Refusal, "");
-    EXPECT_EQ(BuildCalibrationPage(*rec, kCases[0].entry, false).message, rec->Refusal);
+    EXPECT_EQ(BuildCalibrationPage(*rec, EntryOf(TestData("calibration_worked")[0]), false).message,
+              rec->Refusal);
 }
 
 // The temperature case with its certificate's identity, saved and opened again.
@@ -123,7 +127,7 @@ class CalibrationFile : public testing::Test {
 protected:
     void SetUp() override {
         rec = Thread("UN", 0.25, 20, "2");
-        entry = kCases[3].entry;
+        entry = EntryOf(TestData("calibration_worked")[3]);
         entry.identity = {"G-1207",
                           "Acme Gauge Works",
                           "1/4-20 GO plug",
