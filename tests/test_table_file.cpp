@@ -1,6 +1,7 @@
 // The table compiler run as the build runs it, and the unified readers on the
 // files it writes. Marker values tell which row and column a reader took.
 #include "core/pipe_record.h"
+#include "core/settings.h"
 #include "core/table_file.h"
 #include "core/thread_record.h"
 #include "families/metric_tables.h"
