@@ -15,6 +15,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include <exception>
 #include <string>
@@ -38,11 +40,49 @@ public:
     }
 };
 
+const char* const kNoDisplay = "plwin: cannot open a display\n";
+
+bool Asked(int argc, char** argv, const char* option) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
+// A window system named by the environment or by Qt's -platform option.
+bool DisplayNamed(int argc, char** argv) {
+    return Asked(argc, argv, "-platform") || Asked(argc, argv, "--platform") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Qt aborts when no window system answers; the user gets one line and exit 1.
+QtMessageHandler qtHandler = nullptr;
+void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    if (type != QtFatalMsg) {
+        if (qtHandler) qtHandler(type, context, msg);
+        return;
+    }
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 int RunPlwin(int& argc, char** argv) {
     if (const int answered = AnswerInfoOption(argc, argv); answered >= 0) return answered;
+    // The install check shows no window: it runs wherever it is asked, a display or not.
+    if (Asked(argc, argv, "--check-install") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!DisplayNamed(argc, argv)) {
+        std::fputs(kNoDisplay, stderr);
+        return 1;
+    }
+    qtHandler = qInstallMessageHandler(EndWithoutDisplay);
     TApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    // The desktop entry's name, so that the desktop groups the windows under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pitchledger.PitchLedger"));
     QApplication::setApplicationName(AppTitle());
     QApplication::setApplicationVersion(FileVersionText());
     QApplication::setWindowIcon(AppIcon());

@@ -52,14 +52,22 @@ bool IsCalibrationFileName(const std::string& file) {
     return file.size() > 4 && LowerCase(file.substr(file.size() - 4)) == ".cal";
 }
 
-std::optional<CalibrationPageText>
-CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
-                       const CalibrationEntry* fromFile, bool metricDisplay) {
+std::optional<CalibrationEntry>
+CalibrationEntryFromOptions(const std::map<std::string, std::string>& values,
+                            const CalibrationEntry* fromFile) {
     if (!fromFile && !values.contains("--calibrate")) return std::nullopt;
     CalibrationEntry entry = fromFile ? *fromFile : CalibrationEntry{};
     for (const Input& in : kInputs)
         if (const auto it = values.find(in.option); it != values.end()) entry.*in.text = it->second;
-    return BuildCalibrationPage(rec, entry, metricDisplay);
+    return entry;
+}
+
+std::optional<CalibrationPageText>
+CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
+                       const CalibrationEntry* fromFile, bool metricDisplay) {
+    const auto entry = CalibrationEntryFromOptions(values, fromFile);
+    if (!entry) return std::nullopt;
+    return BuildCalibrationPage(rec, *entry, metricDisplay);
 }
 
 void PrintCalibrationText(const CalibrationPageText& page, std::ostream& out) {

@@ -22,6 +22,11 @@ bool IsCalibrationFileName(const std::string& file);
 // The calibration the options ask for (over the file's inputs when fromFile),
 // or nullopt when they ask for none. A refused value comes back as the page's
 // message.
+// The Calibrate page's entries: the .cal file's, replaced by the options given;
+// nullopt without --calibrate or a .cal file.
+std::optional<CalibrationEntry>
+CalibrationEntryFromOptions(const std::map<std::string, std::string>& values,
+                            const CalibrationEntry* fromFile);
 std::optional<CalibrationPageText>
 CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
                        const CalibrationEntry* fromFile, bool metricDisplay);

@@ -128,7 +128,8 @@ constexpr CliOption kThreadOptions[] = {
      "write a report to the PDF file of --pdf instead of printing\n"
      "the pages: thread, gauge, setting (the point and roll gauge\n"
      "setting dimensions), iso1502 (the ISO 1502 gauges of an M\n"
-     "thread); for pipe threads npt-dims (NPT's\n"
+     "thread), certificate (the Calibration Certificate of\n"
+     "--calibrate or a .cal file); for pipe threads npt-dims (NPT's\n"
      "basic dimensions, the dimensions of the other kinds),\n"
      "npt-gauges, npt-tols (NPT's plug and ring gauges and their\n"
      "tolerances) or straight (NPSC, NPTR, NPSM, NPSL)",

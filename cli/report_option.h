@@ -9,6 +9,7 @@
 
 class TBallMic;
 class TTInfo;
+struct CalibrationEntry;
 struct ProfileGeometry;
 
 // "thread", "gauge", "setting", "iso1502", or a pipe thread's "npt-dims", "npt-gauges",
@@ -28,6 +29,12 @@ int WriteBallMicReportOption(TBallMic& bm, const std::string& file, std::ostream
 int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& file,
                                  bool metricDisplay, std::ostream& out, std::ostream& err);
 
+// The "Calibration Certificate" of the record's gauge calibrated with these
+// entries (checked by the Calibrate page first).
+int WriteCertificateReportOption(TTInfo& rec, const CalibrationEntry& entry,
+                                 const std::string& file, bool metricDisplay, std::ostream& out,
+                                 std::ostream& err);
+
 // The PDF writers need Qt, so they live in the report program (plcalc runs it
 // for every --report) and register themselves here when linked. Each returns
 // false with the reason.
@@ -39,5 +46,7 @@ struct ReportPdfWriters {
                        std::string* reason) = nullptr;
     bool (*settingDims)(TTInfo& rec, bool internal, const std::string& file, bool metricDisplay,
                         std::string* reason) = nullptr;
+    bool (*certificate)(TTInfo& rec, const CalibrationEntry& entry, const std::string& file,
+                        bool metricDisplay, std::string* reason) = nullptr;
 };
 ReportPdfWriters& ReportWriters();

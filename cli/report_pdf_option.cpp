@@ -37,10 +37,15 @@ bool WriteSettingDimsPdf(TTInfo& rec, bool internal, const std::string& file, bo
     return WriteJobPdf(SettingDimsJob(rec, internal, metricDisplay), file, reason);
 }
 
+bool WriteCertificatePdf(TTInfo& rec, const CalibrationEntry& entry, const std::string& file,
+                         bool metricDisplay, std::string* reason) {
+    return WriteJobPdf(CertificateJob(rec, entry, metricDisplay), file, reason);
+}
+
 // An object file of its own, linked whole, so the writers are in place before main.
 [[maybe_unused]] const bool kRegistered = [] {
     ReportWriters() = {&WriteThreadPdf, &WriteBallMicPdf, &WriteProfileSvgFile,
-                       &WriteSettingDimsPdf};
+                       &WriteSettingDimsPdf, &WriteCertificatePdf};
     return true;
 }();
 

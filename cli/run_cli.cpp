@@ -27,10 +27,12 @@
 #include "gauges/gage_catalogue.h"
 #include "gauges/wires.h"
 #include "pages/calibration_file.h"
+#include "pages/calibration_page.h"
 #include "pages/designation_entry.h"
 #include "pages/inspect_page.h"
 #include "pages/new_pd.h"
 #include "pages/parameter_page.h"
+#include "pages/report_names.h"
 #include "pages/result_pages.h"
 #include "pages/thread_file.h"
 #include "pipe/pipe_pages.h"
@@ -174,8 +176,21 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (auto svg = o.get("--profile-svg"))
         if (const int code = WriteProfileSvgOption(rec, *svg, mm, out, err); code != kExitOk)
             return code;
-    if (auto report = o.get("--report"))
-        return WriteReportOption(rec, *report, *o.get("--pdf"), mm, out, err);
+    if (auto report = o.get("--report")) {
+        const auto entry = CalibrationEntryFromOptions(o.values, calFile ? &*calFile : nullptr);
+        if (*report == "certificate" && !entry)
+            return UsageError(err, CliMode::Thread,
+                              ReportRefusal(rec, *ReportNamed("certificate")));
+        if (*report != "certificate")
+            return WriteReportOption(rec, *report, *o.get("--pdf"), mm, out, err);
+        // Refused entries are said in the page's words before any file is made.
+        if (const std::string message = BuildCalibrationPage(rec, *entry, mm).message;
+            !message.empty()) {
+            err << message << '\n';
+            return kExitInvalidInput;
+        }
+        return WriteCertificateReportOption(rec, *entry, *o.get("--pdf"), mm, out, err);
+    }
     // Standard output holds the file written there.
     if (o.get("--save") == "-" || o.get("--profile-svg") == "-") return kExitOk;
 

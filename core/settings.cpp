@@ -4,6 +4,8 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -101,9 +103,39 @@ AppSettings& Settings() {
 }
 
 std::string ProgramDir() {
+    // Without /proc (a chroot, a container) the program is found as it was started.
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) return WithSlash(exe.parent_path().string());
+    const char* path = std::getenv("PATH");
+    return ProgramDirOf(ec ? std::string() : exe.string(), program_invocation_name,
+                        path ? path : "", PL_INSTALL_BIN_DIR);
+}
+
+std::string ProgramDirOf(const std::string& selfExe, const std::string& argv0,
+                         const std::string& pathList, const std::string& installedBin) {
+    if (!selfExe.empty()) return WithSlash(fs::path(selfExe).parent_path().string());
+    std::error_code ec;
+    // The real file, as /proc/self/exe names it, not the link a shell started.
+    const auto folderOf = [&](const fs::path& file) -> std::string {
+        if (!fs::is_regular_file(file, ec) || ::access(file.c_str(), X_OK) != 0) return {};
+        const fs::path real = fs::canonical(file, ec);
+        return ec ? std::string() : WithSlash(real.parent_path().string());
+    };
+    std::string found;
+    if (argv0.find('/') != std::string::npos) {
+        found = folderOf(argv0);
+    } else if (!argv0.empty()) {
+        // A bare name was found on PATH, as the shell found it (an empty entry is the
+        // current folder).
+        for (std::size_t at = 0; found.empty() && at <= pathList.size();) {
+            const std::size_t end = std::min(pathList.find(':', at), pathList.size());
+            const std::string dir = pathList.substr(at, end - at);
+            found = folderOf(fs::path(dir.empty() ? "." : dir) / argv0);
+            at = end + 1;
+        }
+    }
+    if (!found.empty()) return found;
+    if (!installedBin.empty()) return WithSlash(installedBin);
     const fs::path cwd = fs::current_path(ec);
     return ec ? std::string("./") : WithSlash(cwd.string());
 }

@@ -38,6 +38,11 @@ AppSettings& Settings();
 
 // Directory of the running executable, with a trailing separator.
 std::string ProgramDir();
+// The same from what is known of it: the target of /proc/self/exe (empty
+// without /proc), else argv[0] (a bare name looked up on PATH), else the
+// installed bin folder, else the current folder.
+std::string ProgramDirOf(const std::string& selfExe, const std::string& argv0,
+                         const std::string& pathList, const std::string& installedBin);
 // $XDG_CONFIG_HOME/PitchLedger/ (default ~/.config/PitchLedger/), trailing separator.
 std::string UserConfigDir();
 // $XDG_DATA_HOME/PitchLedger/ (default ~/.local/share/PitchLedger/), trailing separator.

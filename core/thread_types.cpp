@@ -91,7 +91,7 @@ constexpr ThreadType AcmeForm(uint16_t code, const char* name, const char* alias
 }
 
 constexpr ThreadType IsoMetric(uint16_t code, const char* name, const char* caption,
-                               Engagement engagement) {
+                               Engagement engagement, bool toleranceChoice) {
     return {.code = code,
             .name = name,
             .listCaption = caption,
@@ -100,6 +100,7 @@ constexpr ThreadType IsoMetric(uint16_t code, const char* name, const char* capt
             .millimetres = true,
             .metricByDefault = true,
             .engagement = engagement,
+            .toleranceChoice = toleranceChoice,
             .gaugeClasses = kWOrX,
             .series = name,
             .designation = DesignationForm::Iso,
@@ -127,9 +128,10 @@ constexpr ThreadType kTypes[] = {
              "STUB M1", 4, 0, kProfileSAM1),
     AcmeForm(kTypeSAM2, "SAM2", "SAM2 ACME", "SAM #2 (Stub Acme Modified #2)", kStubClasses,
              "STUB M2", 5, kRollLead29, kProfileSAM2),
-    // M takes an engagement group, MJ a custom engagement.
-    IsoMetric(kTypeM, "M", "M Series Metric", Engagement::Group),
-    IsoMetric(kTypeMJ, "MJ", "MJ Series Metric", Engagement::Custom),
+    // M takes an engagement group and any tolerance class; MJ a custom
+    // engagement and its classes 4h6h and 4H5H only.
+    IsoMetric(kTypeM, "M", "M Series Metric", Engagement::Group, true),
+    IsoMetric(kTypeMJ, "MJ", "MJ Series Metric", Engagement::Custom, false),
     {.code = kTypeButt,
      .name = "745BUTT",
      .alias = "7X45 BUTTRESS",
@@ -139,6 +141,7 @@ constexpr ThreadType kTypes[] = {
      .setDimCaption = "7x45 Buttress Thread",
      .limits = LimitsFrom::Formulas,
      .classes = kButtressClasses,
+     .engagement = Engagement::Pitch,
      .gaugeClasses = kWOrX,
      .namesGaugeClass = true,
      .series = "7 x 45 BUTTRESS",
@@ -166,6 +169,8 @@ constexpr ThreadType kTypes[] = {
      .listCaption = "General Purpose Pipe Threads",
      .limits = LimitsFrom::PipeTables,
      .classes = kPipeKinds,
+     .engagement = Engagement::None,
+     .startsAndCoating = false,
      .gaugeClasses = kPipeGauges,
      .platingPDFactor = kPlating60},
 };
@@ -236,6 +241,13 @@ bool FamilyAvailable(uint16_t typeCode) {
 
 bool CustomLOEAllowed(uint16_t typeCode) {
     return ThreadTypeOf(typeCode).engagement == Engagement::Custom;
+}
+
+ParameterLayout ParameterLayoutOf(uint16_t typeCode) {
+    const ThreadType& t = ThreadTypeOf(typeCode);
+    if (t.metricByDefault) return ParameterLayout::MetricTolerances;
+    return t.limits == LimitsFrom::PipeTables ? ParameterLayout::PipeSizes
+                                              : ParameterLayout::InchClasses;
 }
 
 bool MembersDesignatedApart(uint16_t typeCode) {

@@ -36,6 +36,15 @@ enum class Engagement : uint8_t {
     Standard, // its standard engagement only
     Custom,   // the standard one or a custom length
     Group,    // an engagement group: short, normal or long
+    Pitch,    // its standard engagement, set by the pitch: no choice offered
+    None,     // none: the pipe tables give the length of thread
+};
+
+// The boxes the parameter page shows for a type.
+enum class ParameterLayout : uint8_t {
+    InchClasses,      // a class list, the diameter and threads per inch
+    MetricTolerances, // tolerance classes, the diameter and pitch in millimetres
+    PipeSizes,        // the pipe kind and its list of nominal sizes
 };
 
 // The formula a reading over three wires takes.
@@ -85,6 +94,8 @@ struct ThreadType {
     std::span<const ClassOffer> classes = {}; // empty: tolerance classes or none
     int defaultClass = 0;                     // position in `classes`
     Engagement engagement = Engagement::Standard;
+    bool toleranceChoice = false; // tolerance classes chosen by the user (the metric dialog)
+    bool startsAndCoating = true; // multi-start and coated threads are calculated
     GaugeClassOffer gaugeClasses = {};
     bool namesGaugeClass = false; // gauge tolerance texts say "(Class W Tols)" / "(Class X Tols)"
     const char* series = nullptr; // of the designation; nullptr: the family step sets it
@@ -125,6 +136,9 @@ bool FamilyAvailable(uint16_t typeCode);
 // Acme and buttress tolerances hold for their standard engagement only, M
 // takes its engagement group, pipe threads have none.
 bool CustomLOEAllowed(uint16_t typeCode);
+// What the parameter page shows: tolerance classes for ISO metric, the size
+// list for pipe threads, a class list otherwise.
+ParameterLayout ParameterLayoutOf(uint16_t typeCode);
 // Internal and external members have designations of their own (class letter
 // or tolerance class), so a name shows both.
 bool MembersDesignatedApart(uint16_t typeCode);

@@ -92,20 +92,6 @@ bool PrintReport(TReportWorks& rpt, TReportJob& job) {
     return true;
 }
 
-std::optional<ReportKind> ReportKindNamed(const std::string& name) {
-    static const struct {
-        const char* name;
-        ReportKind kind;
-    } kNames[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
-                  {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
-                  {"ballmic", ReportKind::BallMic}, {"certificate", ReportKind::Certificate},
-                  {"npt-dims", ReportKind::Pipe},   {"npt-gauges", ReportKind::Pipe},
-                  {"npt-tols", ReportKind::Pipe},   {"straight", ReportKind::Pipe}};
-    for (const auto& n : kNames)
-        if (name == n.name) return n.kind;
-    return std::nullopt;
-}
-
 std::optional<ReportKind> ReportKindOfPage(const TTInfo& rec, const QString& pageCaption) {
     if (rec.TypeName == "NPT")
         return PipeReportOfPage(pageCaption) != kPipeReportNone

@@ -2,6 +2,8 @@
 // Every report the program prints, and the one road to each: the window's
 // preview and printer and plcalc's PDF files all run a job through PrintReport.
 
+#include "pages/report_names.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,16 +14,6 @@ class TBallMic;
 class TReportWorks;
 class TTInfo;
 struct CalibrationEntry;
-
-enum class ReportKind : uint8_t {
-    Thread,      // "Thread Dimensions Report", with the profile page
-    Gauge,       // "Gage Dimensions Report"
-    Setting,     // the gauge setting dimensions, or the Set Dim record's setting dimensions
-    BallMic,     // "Ball Mic Calculation Report"
-    Pipe,        // the pipe thread report of the job's group
-    Iso1502,     // "ISO 1502 Gauge Report", always in millimetres
-    Certificate, // "Calibration Certificate" of a plug or setting plug
-};
 
 // What a report is built from, and what the preview remembers of it.
 struct TReportJob {
@@ -49,10 +41,6 @@ TReportJob CertificateJob(TTInfo& rec, const CalibrationEntry& entry, bool metri
 // record, a pipe report of another kind of thread, a calibration refused).
 bool PrintReport(TReportWorks& rpt, TReportJob& job);
 
-// The report of plcalc's --report NAME ("thread", "gauge", "setting",
-// "iso1502", "ballmic", "certificate", and the pipe reports, whose group goes
-// with the name).
-std::optional<ReportKind> ReportKindNamed(const std::string& name);
 // The report a page of the thread window prints: "Ring Gage", "Set Plug",
 // "Plug Gage": gauges; "Orvalle": the gauge setting dimensions; "ISO 1502
 // Gauges": the ISO 1502 gauges; "Parameters", "Thread Dim.", "Profile": thread

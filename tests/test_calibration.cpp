@@ -4,10 +4,12 @@
 
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <regex>
 
@@ -36,144 +38,58 @@ std::vector<std::string> Column(const TextGrid& g, std::size_t col, std::size_t 
     return v;
 }
 
-struct CalCase {
-    const char* name;
-    const char* type;
-    double dia;
-    float tpi;
-    const char* cls;
-    CalibrationEntry entry;
-    std::vector<std::string> sensitivity, contribution; // budget columns
-    std::vector<std::string> summary;                   // uc, degrees of freedom, k, U, PD
-    std::vector<std::string> verdict;                   // the verdict lines
-};
+std::vector<std::string> Split(const std::string& cell) {
+    std::vector<std::string> parts;
+    for (std::size_t at = 0; at <= cell.size();) {
+        const std::size_t end = std::min(cell.find('|', at), cell.size());
+        parts.push_back(cell.substr(at, end - at));
+        at = end + 1;
+    }
+    return parts;
+}
 
-// 1/4-20 UNC-2B, over the best wire W = 0.0288675 (single start: no helix term):
-// PD = M - 3W + 0.866025 P = M - 0.04330125. Class X gauges (as the Plug Gage page
-// gives them): GO PD 0.2175 +0.0003, NOT GO 0.2224 -0.0003, GO major 0.2500 +0.0005.
-// uc = sqrt(sum (c u)^2); Type A s / sqrt(n) with n - 1 degrees of freedom; k from
-// GUM Table G.2 at the truncated Welch-Satterthwaite degrees of freedom; U rounded
-// up to the fifth place. The temperature coefficients are -M alpha and +M alpha
-// (11.5e-6 /K): 0.26095 alpha = 3.001e-6.
-//  single: 0.26095 -> 0.21764875; u 0.00002 and 3 x 0.00001: uc 3.606e-5, U 7.2e-5.
-//   Its major 0.25020, 0.25024: Type A 2e-5 (1 dof) and 0.00002: uc 2.828e-5, dof 4,
-//   k 2.87, U 8.12e-5.
-//  five: mean 0.26560 -> 0.22229875; s 4.743e-5, Type A 2.121e-5 (4 dof), instrument
-//   0.00002 / k 2, wire 3 x 0.000005: uc 2.784e-5, dof 7.75^2 / (4.5^2 / 4) = 11.86,
-//   k(11) 2.25, U 6.26e-5.
-//  near max: mean 0.26109 -> 0.21778875, 0.21779 + 0.00008 passes 0.21780 by less than U.
-//  temperature: 0.26135 (1 + 11.5e-6 x 0.5) / (1 + 11.5e-6 x 3) = 0.26134249; wire 0.029
-//   gives -3 x 0.029; the half-angle 30 deg 4 min moves PD by (P/2)(cot a' - cot a)
-//   - W(cosec a' - cosec a) = +4.94e-7: PD 0.21764423. c(W) = -3 - (cosec a' - 2),
-//   c(P) = cot(a') / 2, c(angle) = (W cos a' - P/2) / sin^2 a' per radian.
-// M10x1.5 6H GO plug (ISO 1502: 9.0325 to 9.0435 mm, wear limit 9.0205, from the
-// 125-200 um row): W 0.866025, 10.3290 - 1.2990375 = 9.0299625; u 0.0005 and
-// 3 x 0.0002: uc 7.81e-4, U 0.0016; 9.0300 - 9.0205 left to wear.
-const CalCase kCases[] = {
-    {"single_reading_conforms",
-     "UN",
-     0.25,
-     20,
-     "2",
-     {.member = "GoPlug",
-      .readings = "0.26095",
-      .uWire = "0.00001",
-      .uReading = "0.00002",
-      .majorReadings = "0.25020, 0.25024",
-      .uMajor = "0.00002"},
-     {"1.000", "1.000", "-3.000", "0.8660", "0", "-0.000003001", "0.000003001"},
-     {"0.000000", "0.000020", "0.000030", "0.000000", "0.000000", "0.000000", "0.000000"},
-     {"0.000036", "\xE2\x88\x9E", "2.00", "0.00008", "0.21765"},
-     {"Pitch diameter: conforms \xE2\x80\x94 0.21765 \xC2\xB1 0.00008 in lies inside the class "
-      "X limits 0.21750 to 0.21780 in by at least U",
-      "Major diameter: conforms \xE2\x80\x94 0.25022 \xC2\xB1 0.00009 in lies inside the class "
-      "X limits 0.25000 to 0.25050 in by at least U"}},
-    {"five_readings_t_factor",
-     "UN",
-     0.25,
-     20,
-     "2",
-     {.member = "NoGoPlug",
-      .readings = "0.26560, 0.26566, 0.26554; 0.26563, 0.26557",
-      .uWire = "0.000005",
-      .uReading = "0.00002",
-      .kReading = "2"},
-     {"1.000", "1.000", "-3.000", "0.8660", "0", "-0.000003054", "0.000003054"},
-     {"0.000021", "0.000010", "0.000015", "0.000000", "0.000000", "0.000000", "0.000000"},
-     {"0.000028", "11.9", "2.25", "0.00007", "0.22230"},
-     {"Pitch diameter: conforms \xE2\x80\x94 0.22230 \xC2\xB1 0.00007 in lies inside the class "
-      "X limits 0.22210 to 0.22240 in by at least U"}},
-    {"near_maximum_not_proven",
-     "UN",
-     0.25,
-     20,
-     "2",
-     {.member = "GoPlug",
-      .readings = "0.26108, 0.26110",
-      .uWire = "0.00001",
-      .uReading = "0.00002"},
-     {"1.000", "1.000", "-3.000", "0.8660", "0", "-0.000003003", "0.000003003"},
-     {"0.000010", "0.000020", "0.000030", "0.000000", "0.000000", "0.000000", "0.000000"},
-     {"0.000037", "196.0", "2.01", "0.00008", "0.21779"},
-     {"Pitch diameter: not proven \xE2\x80\x94 0.21779 \xC2\xB1 0.00008 in lies 0.00001 in "
-      "inside the maximum 0.21780 in, within U of it"}},
-    {"temperature_and_half_angle",
-     "UN",
-     0.25,
-     20,
-     "2",
-     {.member = "GoPlug",
-      .readings = "0.26135",
-      .wire = "0.029",
-      .uWire = "0.00001",
-      .uReading = "0.00002",
-      .angleDev = "4",
-      .uAngle = "3",
-      .tempGauge = "23",
-      .tempInstrument = "20.5",
-      .uTempGauge = "0.5",
-      .uTempInstrument = "0.2"},
-     {"1.000", "1.000", "-2.996", "0.8637", "0.0000001134", "-0.000003005", "0.000003005"},
-     {"0.000000", "0.000020", "0.000030", "0.000000", "0.000000", "0.000002", "0.000001"},
-     {"0.000036", "\xE2\x88\x9E", "2.00", "0.00008", "0.21764"},
-     {"Pitch diameter: conforms \xE2\x80\x94 0.21764 \xC2\xB1 0.00008 in lies inside the class "
-      "X limits 0.21750 to 0.21780 in by at least U"}},
-    {"iso1502_worn_go_plug",
-     "M",
-     10,
-     1.5f,
-     "6",
-     {.member = "GoPlug", .readings = "10.3290", .uWire = "0.0002", .uReading = "0.0005"},
-     {"1.000", "1.000", "-3.000", "0.8660", "-0.0000000004", "-0.0001188", "0.0001188"},
-     {"0.00000", "0.00050", "0.00060", "0.00000", "0.00000", "0.00000", "0.00000"},
-     {"0.00078", "\xE2\x88\x9E", "2.00", "0.0016", "9.0300"},
-     {"Pitch diameter: does not conform \xE2\x80\x94 9.0300 \xC2\xB1 0.0016 mm lies 0.0025 mm "
-      "below the minimum 9.0325 mm, more than U outside",
-      "Wear allowance left: 0.0095 mm (to the wear limit 9.0205 mm; U 0.0016 mm)"}},
-};
+CalibrationEntry EntryOf(const DataRow& c) {
+    return {.member = c.Text("member"),
+            .readings = c.Text("readings"),
+            .wire = c.Text("wire"),
+            .uWire = c.Text("uWire"),
+            .uReading = c.Text("uReading"),
+            .kReading = c.Text("kReading"),
+            .angleDev = c.Text("angleDev"),
+            .uAngle = c.Text("uAngle"),
+            .tempGauge = c.Text("tempGauge"),
+            .tempInstrument = c.Text("tempInstrument"),
+            .uTempGauge = c.Text("uTempGauge"),
+            .uTempInstrument = c.Text("uTempInstrument"),
+            .majorReadings = c.Text("majorReadings"),
+            .uMajor = c.Text("uMajor")};
+}
 
-class HandWorked : public testing::TestWithParam<CalCase> {};
+class HandWorked : public testing::TestWithParam<DataRow> {};
 
 TEST_P(HandWorked, BudgetUncertaintyAndVerdictToThePrintedPlaces) {
     ShippedTables tables;
-    const CalCase& c = GetParam();
-    const auto rec = Thread(c.type, c.dia, c.tpi, c.cls);
-    const CalibrationPageText page = BuildCalibrationPage(*rec, c.entry, *c.cls == '6');
+    const DataRow& c = GetParam();
+    const std::string cls = c.Text("class");
+    const auto rec = Thread(c.Text("type").c_str(), c.Num("dia"), c.Float("tpi"), cls.c_str());
+    const CalibrationPageText page = BuildCalibrationPage(*rec, EntryOf(c), cls == "6");
     ASSERT_EQ(page.message, "");
     ASSERT_EQ(page.budget.size(), 8u);
-    EXPECT_EQ(Column(page.budget, 3, 1), c.sensitivity);
-    EXPECT_EQ(Column(page.budget, 4, 1), c.contribution);
-    EXPECT_EQ(Column(page.summary, 1, 0), c.summary);
-    EXPECT_EQ(page.verdict, c.verdict);
+    const std::vector<std::string> sensitivity = Split(c.Text("sensitivity"));
+    const std::vector<std::string> summary = Split(c.Text("summary"));
+    const std::vector<std::string> verdict = Split(c.Text("verdict"));
+    EXPECT_EQ(Column(page.budget, 3, 1), sensitivity);
+    EXPECT_EQ(Column(page.budget, 4, 1), Split(c.Text("contribution")));
+    EXPECT_EQ(Column(page.summary, 1, 0), summary);
+    EXPECT_EQ(page.verdict, verdict);
     // The JSON values are the page's.
-    const std::string word = c.verdict[0].substr(16, c.verdict[0].find(" \xE2\x80\x94") - 16);
+    const std::string word = verdict[0].substr(16, verdict[0].find(" \xE2\x80\x94") - 16);
     EXPECT_EQ(page.json.verdict, word);
-    EXPECT_EQ(page.json.U, TextToFloat(c.summary[3]));
-    EXPECT_EQ(page.json.budget[2].sensitivity, TextToFloat(c.sensitivity[2]));
+    EXPECT_EQ(page.json.U, TextToFloat(summary[3]));
+    EXPECT_EQ(page.json.budget[2].sensitivity, TextToFloat(sensitivity[2]));
 }
 
-INSTANTIATE_TEST_SUITE_P(Gauges, HandWorked, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(HandWorked, "calibration_worked");
 
 // GUM Table G.2, p = 95.45 %; ISO 14253-1 at its edges, in the last stated place:
 // on the reduced limit conforms, on the widened one not proven, past it not.
@@ -202,7 +118,8 @@ TEST(Decision, NoneForARefusedThread) {
     ShippedTables tables;
     const auto rec = Thread("UN", 0.25, 4, "2");
     ASSERT_NE(rec->Refusal, "");
-    EXPECT_EQ(BuildCalibrationPage(*rec, kCases[0].entry, false).message, rec->Refusal);
+    EXPECT_EQ(BuildCalibrationPage(*rec, EntryOf(TestData("calibration_worked")[0]), false).message,
+              rec->Refusal);
 }
 
 // The temperature case with its certificate's identity, saved and opened again.
@@ -210,7 +127,7 @@ class CalibrationFile : public testing::Test {
 protected:
     void SetUp() override {
         rec = Thread("UN", 0.25, 20, "2");
-        entry = kCases[3].entry;
+        entry = EntryOf(TestData("calibration_worked")[3]);
         entry.identity = {"G-1207",
                           "Acme Gauge Works",
                           "1/4-20 GO plug",

@@ -53,6 +53,11 @@ TEST(PlcalcReport, WritesLetterSizePdfsOfBothReports) {
          {"ISO 1502 Gauge Report", "Dimensions in millimetres", "GO Plug", "9.0435", "9.0325",
           "Plugs: TD2 180"},
          {"--type", "M", "--dia", "10", "--pitch", "1.5", "--inch"}},
+        {"certificate",
+         "1",
+         {"Calibration Certificate", "Uncertainty budget", "Verdict"},
+         With(kQuarterTwenty, {"--calibrate", "GoPlug", "--readings", "0.25990,0.25994", "--u-wire",
+                               "0.00002", "--u-reading", "0.00003"})},
     };
     // One version: the footer names the one --version prints.
     const std::string version = Plcalc({"--version"}).out;

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include <sys/stat.h>
@@ -193,6 +194,32 @@ TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree) {
         EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.installed ? "/c/PLWIN.INI" : prog + "PLWIN.INI")
             << c.name << ": window positions of an installed program belong to the user";
     }
+}
+
+// Without /proc (a chroot) the program is found as it was started.
+TEST(Settings, ProgramFoundWithoutProc) {
+    TempDir dir;
+    const std::string bin = dir.file("bin"), prog = dir.file("bin/plcalc");
+    fs::create_directories(bin);
+    fs::create_directories(dir.file("links"));
+    std::ofstream(prog) << "#!/bin/sh\n";
+    fs::permissions(prog, fs::perms::owner_all);
+    fs::create_symlink(prog, dir.file("links/plcalc"));
+    std::ofstream(dir.file("links/plain")) << "not a program\n";
+    const std::string found = fs::canonical(bin).string() + "/";
+    const struct {
+        const char* name;
+        std::string exe, argv0, path, dir;
+    } cases[] = {
+        {"/proc names it", "/opt/pl/bin/plcalc", prog, "", "/opt/pl/bin/"},
+        {"argv0 with a folder", "", prog, "", found},
+        {"link to the program", "", dir.file("links/plcalc"), "", found},
+        {"bare name on PATH", "", "plcalc", "/nowhere::" + bin, found},
+        {"not executable: installed bin", "", dir.file("links/plain"), "", "/usr/local/bin/"},
+        {"nowhere on PATH: installed bin", "", "plcalc", "/nowhere", "/usr/local/bin/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgramDirOf(c.exe, c.argv0, c.path, "/usr/local/bin"), c.dir) << c.name;
 }
 
 } // namespace

@@ -298,6 +298,7 @@ TEST(PipePages, NPTGrids) {
 
 TEST(PipePages, StraightAndRailingGrids) {
     PipeTables t;
+    t.Write("npsc", "0.125,0.405,27,0.340,0.3701,0.3771\n");
     t.Write("npsl", "0.125,0.405,27,0.409,0.3840,0.3805,0.362,0.3863,0.3898\n");
     t.Write("nptr", "1,1.315,11.5,0.0696,1.2,0.1739,2,0.5,5.75,0.6,6.9,0.3,3.45,0.16,1.3,"
                     "0.5,0.0870,1\n");
@@ -314,12 +315,21 @@ TEST(PipePages, StraightAndRailingGrids) {
         // and the line that says why.
         {"NPSC",
          NPSC,
-         "1/8",
+         "1/4",
          7,
          2,
          PipeDrawing::None,
          {{0, 1, "Inch"}, {2, 1, "  N/A"}, {3, 1, "  N/A"}, {4, 1, "  N/A"}},
          "no NPSC dimension table for this size \u2014 see Help \u203a Tables"},
+        // ASME B1.20.1 1/8 NPSC: an internal thread only, its PD min before max.
+        {"NPSC row",
+         NPSC,
+         "1/8",
+         7,
+         2,
+         PipeDrawing::None,
+         {{4, 1, " 0.340"}, {5, 0, "PD Min"}, {5, 1, " 0.3701"}, {6, 1, " 0.3771"}},
+         ""},
         {"NPTR",
          NPTR,
          "1",

@@ -66,11 +66,8 @@ double Rad(double degrees) {
 }
 
 TEST(ThreadTypeRows, EveryRowKeepsTheRules) {
-    uint16_t last = 0;
     for (const ThreadType& t : ThreadTypes()) {
         SCOPED_TRACE(t.name);
-        EXPECT_GT(t.code, last) << "rows in code order, each code once";
-        last = t.code;
         EXPECT_EQ(TypeNameOf(t.code), t.name);
         EXPECT_EQ(TypeCodeOfName(t.name), t.code);
         EXPECT_EQ(TypeCodeOfName(t.alias ? t.alias : t.name), t.code);
@@ -79,6 +76,9 @@ TEST(ThreadTypeRows, EveryRowKeepsTheRules) {
         EXPECT_TRUE(t.classes.empty() ||
                     static_cast<std::size_t>(t.defaultClass) < t.classes.size());
         EXPECT_EQ(t.pointForm != 0, t.rollCode != 0) << "points and rolls come together";
+        const ParameterLayout layout = ParameterLayoutOf(t.code);
+        EXPECT_TRUE(!t.toleranceChoice || layout == ParameterLayout::MetricTolerances);
+        EXPECT_EQ(t.engagement == Engagement::None, layout == ParameterLayout::PipeSizes);
         EXPECT_TRUE(!t.helixCorrection || t.wireForm == WireForm::Sixty ||
                     t.wireForm == WireForm::TwentyNine);
         // Plating t moves the pitch diameter by 2t (sec a + sec b) / (tan a + tan b).

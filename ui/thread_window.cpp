@@ -5,6 +5,7 @@
 
 #include "core/display_unit.h"
 #include "core/thread_record.h"
+#include "core/thread_types.h"
 #include "gauges/ball_mic.h"
 #include "pages/engagement_hint.h"
 #include "pages/parameter_page.h"
@@ -229,6 +230,8 @@ void TfrmThread::cboTypeClick() {
     if (index < 0 || index >= static_cast<int>(types.size())) return;
     const uint16_t code = types[static_cast<std::size_t>(index)].typeCode;
 
+    const ThreadType& type = ThreadTypeOf(code);
+    const ParameterLayout layout = ParameterLayoutOf(code);
     const bool metricType = MetricByDefault(code);
     const QString diameterHelp =
         metricType ? QStringLiteral("Nominal diameter in millimetres: 10, 1.6")
@@ -272,67 +275,65 @@ void TfrmThread::cboTypeClick() {
         if (cboClass->count() > 0) cboClass->setCurrentIndex(DefaultClassEntry(index));
     }
 
-    switch (code) {
-    case kTypeUN:
-    case kTypeUNR:
-    case kTypeUNJ:
+    switch (type.engagement) {
+    case Engagement::Custom:
         optCustomLOE->setEnabled(true);
         break;
-    case kTypeAcme:
-    case kTypeStub:
-    case kTypeSAM1:
-    case kTypeSAM2:
+    case Engagement::Standard:
         optCustomLOE->setEnabled(false);
         optStandardLOE->setChecked(true);
         break;
-    case kTypeM:
-    case kTypeMJ:
+    case Engagement::Pitch:
+        // A custom engagement left checked would show a choice the calculation ignores.
+        optStandardLOE->setChecked(true);
+        optCustomLOE->setEnabled(false);
+        optLOE->setEnabled(false);
+        break;
+    case Engagement::Group:
+        optLOE->hide();
+        optMetricLOE->show();
+        break;
+    case Engagement::None:
+        optCustomLOE->setEnabled(false);
+        optLOE->setEnabled(false);
+        optLOE->hide();
+        break;
+    }
+    if (!type.startsAndCoating) {
+        optNoCoat->setChecked(true);
+        CoatBox->hide();
+        cboStarts->setCurrentIndex(0);
+        cboStarts->setEnabled(false);
+    }
+    if (layout == ParameterLayout::MetricTolerances) {
         Label12->show();
         Label2->hide();
         cboClass->hide();
         btnMetric->show();
         optMetricDir->show();
         Label5->setText(QStringLiteral("Pitch (mm):"));
-        btnMetric->setEnabled(code == kTypeM);
-        if (code == kTypeM) {
-            optLOE->hide();
-            optMetricLOE->show();
+        btnMetric->setEnabled(type.toleranceChoice);
+        // Fixed classes put the chosen ones aside until a type that takes them returns.
+        if (type.toleranceChoice)
             RestoreMClasses();
-        } else {
+        else
             KeepMClasses();
-        }
         ShowMetricTols();
-        break;
-    case kTypeButt:
-        // Its engagement follows the pitch: a custom one left checked would
-        // show a choice the calculation ignores.
-        optStandardLOE->setChecked(true);
-        optCustomLOE->setEnabled(false);
-        optLOE->setEnabled(false);
-        break;
-    case kTypeNPT:
-        optNoCoat->setChecked(true);
-        CoatBox->hide();
-        cboStarts->setCurrentIndex(0);
-        cboStarts->setEnabled(false);
+    } else if (layout == ParameterLayout::PipeSizes) {
         Label2->setText(QStringLiteral("NPT Type:"));
         cboNPTSize->show();
         txtNomDia->hide();
-        optCustomLOE->setEnabled(false);
-        optLOE->setEnabled(false);
-        optLOE->hide();
-        cboClassClick();
         Label5->hide();
         txtPitch->hide();
-        break;
-    default:
-        break;
+        cboClassClick();
     }
 }
 
 void TfrmThread::cboClassClick() {
     const int type = cboType->currentIndex();
-    if (type < 0 || ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode != kTypeNPT)
+    if (type < 0 ||
+        ParameterLayoutOf(ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode) !=
+            ParameterLayout::PipeSizes)
         return;
     cboNPTSize->clear();
     for (const std::string& s : PipeSizeTexts(cboClass->currentIndex()))

@@ -34,7 +34,8 @@ ParameterEntry TfrmThread::EntryFromPage() const {
     e.typeIndex = cboType->currentIndex();
     const auto& types = ThreadTypeEntries();
     e.pipe = e.typeIndex >= 0 && e.typeIndex < static_cast<int>(types.size()) &&
-             types[static_cast<std::size_t>(e.typeIndex)].typeCode == kTypeNPT;
+             ParameterLayoutOf(types[static_cast<std::size_t>(e.typeIndex)].typeCode) ==
+                 ParameterLayout::PipeSizes;
     e.classText = cboClass->currentData().toString().toStdString();
     e.diameterText = Text(txtNomDia);
     e.pipeKind = cboClass->currentIndex();

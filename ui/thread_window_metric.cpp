@@ -27,7 +27,8 @@ void TfrmThread::ShowMetricTols() {
         QString::fromStdString(MetricButtonCaption(code, {model_.IntTol(), model_.ExtTol()})));
     const QString notice = QString::fromStdString(model_.MetricLOENotice());
     lblMetricLOENote->setText(notice);
-    lblMetricLOENote->setVisible(code == kTypeM && !notice.isEmpty());
+    lblMetricLOENote->setVisible(ThreadTypeOf(code).engagement == Engagement::Group &&
+                                 !notice.isEmpty());
 }
 
 void TfrmThread::ApplyMetricLOE(int asked) {

@@ -228,6 +228,9 @@ private slots:
         QVERIFY(Child<QRadioButton>(w, "optStandardLOE")->isChecked());
         QVERIFY(!Child<QRadioButton>(w, "optCustomLOE")->isEnabled());
         QVERIFY(!Child<QLineEdit>(w, "txtLOE")->isEnabled());
+        // MJ takes a custom engagement, whatever the type before it refused.
+        type->setCurrentText("MJ Series Metric");
+        QVERIFY(Child<QRadioButton>(w, "optCustomLOE")->isEnabled());
         type->setCurrentText("General Purpose Pipe Threads");
         QVERIFY(!Shown(w, "txtNomDia") && Shown(w, "cboNPTSize"));
         QVERIFY(!Shown(w, "CoatBox") && !Shown(w, "txtPitch"));
@@ -292,41 +295,18 @@ private slots:
         QVERIFY(Child<QRadioButton>(w, "optClassX")->isChecked());
     }
 
-    // Acme and stub Acme gauges have class X tolerances only; buttress offers
-    // both with class W first, as the unified threads do.
-    void gaugeClassOptionsOfThePowerThreads_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QStringList>("classes");
-        QTest::addColumn<bool>("classW");
-        const QStringList stub{"Class 2G", "Class 3G", "Class 4G"};
-        QTest::newRow("acme") << "ACME Threads"
-                              << QStringList{"Class 2G", "Class 3G", "Class 4G", "Class 5G"}
-                              << false;
-        QTest::newRow("stub") << "Stub Acme Threads" << stub << false;
-        QTest::newRow("sam1") << "SAM #1 (Stub Acme Modified #1)" << stub << false;
-        QTest::newRow("sam2") << "SAM #2 (Stub Acme Modified #2)" << stub << false;
-        QTest::newRow("buttress") << "7x45 Buttress Threads" << QStringList{"Class 2", "Class 3"}
-                                  << true;
-    }
-
+    // The gauge class options are the page's (its power-thread tests): here they
+    // reach the window, class X alone for Acme, class W first for buttress.
     void gaugeClassOptionsOfThePowerThreads() {
-        QFETCH(QString, type);
-        QFETCH(QStringList, classes);
-        QFETCH(bool, classW);
-        TfrmThread w;
-        CalculateThread(w, type, "", "1", "5");
-        auto* cls = Child<QComboBox>(w, "cboClass");
-        QStringList offered;
-        for (int i = 0; i < cls->count(); ++i)
-            offered << cls->itemText(i);
-        QCOMPARE(offered, classes);
-        QCOMPARE(cls->currentIndex(), 0);
-        QCOMPARE(errors_, QStringList{});
-        QVERIFY(w.Record() != nullptr);
-        QCOMPARE(Shown(w, "optClassW"), classW);
-        QVERIFY(Shown(w, "optClassX"));
-        QCOMPARE(Child<QRadioButton>(w, "optClassX")->isChecked(), !classW);
-        QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString(classW ? "W TOL" : "X TOL"));
+        for (const auto& [type, classW] :
+             {std::pair{"ACME Threads", false}, {"7x45 Buttress Threads", true}}) {
+            TfrmThread w;
+            CalculateThread(w, type, "", "1", "5");
+            QCOMPARE(errors_, QStringList{});
+            QCOMPARE(Shown(w, "optClassW"), classW);
+            QCOMPARE(Child<QRadioButton>(w, "optClassX")->isChecked(), !classW);
+            QCOMPARE(Cell(w, "grdSetPlug", 0, 2), QString(classW ? "W TOL" : "X TOL"));
+        }
     }
 
     void wireSizeEntry() {

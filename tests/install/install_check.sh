@@ -71,9 +71,29 @@ run "$prefix/bin/plcalc" --dia 1/4 --tpi 20 --class 2 --report thread --pdf "$st
   || fail "plcalc --report exit $?"
 [ "$(head -c 5 "$stage/thread.pdf")" = "%PDF-" ] || fail "no PDF written"
 
+# Without /proc (a chroot) the tables are found by the name plcalc was started by, on PATH.
+if [ ${#hide[@]} -gt 0 ]; then
+  "${hide[@]}" sh -c 'mount -t tmpfs noproc /proc && exec "$@"' sh env -i HOME="$home" \
+    PATH="$prefix/bin:/usr/bin:/bin" LC_ALL=C.UTF-8 plcalc --dia 1/4 --tpi 20 --class 2 >"$stage/noproc.txt" 2>&1 \
+    && grep -q 0.2164 "$stage/noproc.txt" || { cat "$stage/noproc.txt"; fail "plcalc without /proc"; }
+fi
+
 run "$prefix/bin/plwin" --check-install >"$stage/check.txt" 2>&1 || { cat "$stage/check.txt"; fail "plwin --check-install"; }
 grep -q "^tables: $prefix/share/pitchledger/Tables$" "$stage/check.txt" || { cat "$stage/check.txt"; fail "installed tables not found"; }
 under_prefix "$prefix/" "$stage/check.txt"
+
+# Without a display: --help, --version and --check-install answer, a window start says why.
+bare() {
+  "${hide[@]}" env -i "${keep[@]}" HOME="$home" XDG_RUNTIME_DIR="$stage/run" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 "$@"
+}
+for opt in --help --version --check-install; do
+  bare "$prefix/bin/plwin" $opt >"$stage/bare.txt" 2>&1 || { cat "$stage/bare.txt"; fail "plwin $opt without a display"; }
+done
+for display in "" DISPLAY=:9731; do
+  rc=0; bare $display "$prefix/bin/plwin" >"$stage/bare.txt" 2>&1 || rc=$?
+  [ "$rc" = 1 ] && grep -qx "plwin: cannot open a display" "$stage/bare.txt" \
+    || { cat "$stage/bare.txt"; fail "plwin without a display ($display) ended with $rc"; }
+done
 
 # The table data path of the user's Preferences wins over the installed one.
 cp -r "$prefix/share/pitchledger/Tables" "$stage/mytables"

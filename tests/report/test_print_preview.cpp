@@ -72,18 +72,6 @@ TEST_F(PrintDispatch, PagesChooseTheirReport) {
     }
     EXPECT_EQ(ReportKindOfPage(*rec, "Orvalle"), ReportKind::Setting);
     EXPECT_EQ(ReportKindOfPage(*rec, "ISO 1502 Gauges"), ReportKind::Iso1502);
-    // plcalc's report names reach the same kinds.
-    const struct {
-        const char* name;
-        std::optional<ReportKind> kind;
-    } names[] = {{"thread", ReportKind::Thread},   {"gauge", ReportKind::Gauge},
-                 {"setting", ReportKind::Setting}, {"iso1502", ReportKind::Iso1502},
-                 {"ballmic", ReportKind::BallMic}, {"certificate", ReportKind::Certificate},
-                 {"npt-dims", ReportKind::Pipe},   {"npt-gauges", ReportKind::Pipe},
-                 {"npt-tols", ReportKind::Pipe},   {"straight", ReportKind::Pipe},
-                 {"Thread", std::nullopt},         {"", std::nullopt}};
-    for (const auto& n : names)
-        EXPECT_EQ(ReportKindNamed(n.name), n.kind) << n.name;
 }
 
 TEST_F(PrintDispatch, PreviewOfAPipePagePrintsTheSameReport) {
