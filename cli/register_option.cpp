@@ -2,7 +2,14 @@
 
 #include "cli/exit_codes.h"
 #include "cli/options.h"
+#include "cli/standard_file.h"
+#include "cli/thread_entry.h"
+#include "cli/thread_options.h"
+#include "core/ini_file.h"
+#include "core/thread_record.h"
+#include "core/whole_file.h"
 #include "pages/designation_entry.h"
+#include "pages/thread_file.h"
 #include "register/gauge_register.h"
 #include "register/register_text.h"
 
@@ -34,6 +41,41 @@ const Command kCommands[] = {
     {"export", {}, {}},
     {"import", {}, {}},
 };
+
+// The thread file the window would save for the designation, so that the
+// register can open the gauge's thread again; empty with the reason and its
+// exit code when the thread cannot be calculated or the file not made.
+std::string ThreadFileOf(const std::string& designation, std::string& reason, int& code) {
+    ParsedOptions o;
+    o.values["--thread"] = designation;
+    TTInfo rec;
+    std::string note;
+    code = kExitInvalidInput;
+    try {
+        if (reason = ExpandDesignation(o); !reason.empty()) return {};
+        if (const auto f = SetUpFromOptions(o, rec, note)) {
+            reason = f->message;
+            return {};
+        }
+        rec.Calculate();
+        if (reason = rec.Refusal; !reason.empty()) return {};
+        code = kExitFileError;
+        StandardFile file("thread.thd");
+        if (file.path().empty()) {
+            reason = file.error();
+            return {};
+        }
+        IniFile ini(file.path());
+        WriteThreadInputs(rec, ini);
+        if (!ini.Save(&reason, IniFile::Folder::MustExist)) return {};
+        const std::vector<unsigned char> bytes = ReadWholeFile(file.path());
+        return std::string(bytes.begin(), bytes.end());
+    } catch (const FileError& e) {
+        // Also a table the calculation could not read.
+        reason = e.what();
+        return {};
+    }
+}
 
 bool WholeNumber(const std::string& text, int lo, int hi, int& value) {
     long long v = 0;
@@ -109,6 +151,13 @@ int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std:
         if (const DesignationRead d = ReadDesignation(g.thread); !d.message.empty()) {
             err << d.message << '\n';
             return kExitInvalidInput;
+        }
+        std::string reason;
+        int code = kExitOk;
+        g.threadFile = ThreadFileOf(g.thread, reason, code);
+        if (g.threadFile.empty()) {
+            err << reason << '\n';
+            return code;
         }
     }
     if (auto w = o.get("--within"); w && !WholeNumber(*w, 0, kMaxIntervalDays, within)) {

@@ -15,40 +15,6 @@
 
 namespace {
 
-// --thread stands for the options of the thread's own values; a designation
-// that cannot be read is refused when the thread is set up (exit 2).
-std::string ExpandDesignation(ParsedOptions& o) {
-    const auto text = o.get("--thread");
-    if (!text) return {};
-    for (const char* opt : {"--type", "--dia", "--tpi", "--pitch", "--class", "--ext-tol",
-                            "--int-tol", "--size", "--starts", "--open"})
-        if (o.get(opt)) return std::string("--thread gives the thread: not with ") + opt;
-    const DesignationRead read = ReadDesignation(*text);
-    if (!read.message.empty()) return {};
-    const DesignationEntry& e = read.entry;
-    if (e.customLOE && !o.get("--loe"))
-        return "the designation's SE needs the length of engagement: --loe VALUE";
-    auto& v = o.values;
-    v["--type"] = e.type;
-    if (e.type == "NPT") {
-        v["--class"] = e.classText;
-        v["--size"] = e.diameter;
-        return {};
-    }
-    v["--dia"] = e.diameter;
-    if (e.type == "M" || e.type == "MJ") {
-        v["--pitch"] = e.pitch;
-        if (!e.extTol.empty()) v["--ext-tol"] = e.extTol;
-        if (!e.intTol.empty()) v["--int-tol"] = e.intTol;
-        o.leftHand = e.leftHand;
-        return {};
-    }
-    v["--tpi"] = e.pitch;
-    if (!e.classText.empty()) v["--class"] = e.classText;
-    if (e.starts > 1) v["--starts"] = std::to_string(e.starts);
-    return {};
-}
-
 // A pipe thread is chosen by its kind and size alone: the tables give the rest.
 std::string PipeOptionProblem(const ParsedOptions& o, const std::string& type) {
     const bool pipe = TypeCodeOfName(type) == kTypeNPT;
@@ -133,6 +99,40 @@ std::string ThreadOptionProblem(const ParsedOptions& o) {
 }
 
 } // namespace
+
+// --thread stands for the options of the thread's own values; a designation
+// that cannot be read is refused when the thread is set up (exit 2).
+std::string ExpandDesignation(ParsedOptions& o) {
+    const auto text = o.get("--thread");
+    if (!text) return {};
+    for (const char* opt : {"--type", "--dia", "--tpi", "--pitch", "--class", "--ext-tol",
+                            "--int-tol", "--size", "--starts", "--open"})
+        if (o.get(opt)) return std::string("--thread gives the thread: not with ") + opt;
+    const DesignationRead read = ReadDesignation(*text);
+    if (!read.message.empty()) return {};
+    const DesignationEntry& e = read.entry;
+    if (e.customLOE && !o.get("--loe"))
+        return "the designation's SE needs the length of engagement: --loe VALUE";
+    auto& v = o.values;
+    v["--type"] = e.type;
+    if (e.type == "NPT") {
+        v["--class"] = e.classText;
+        v["--size"] = e.diameter;
+        return {};
+    }
+    v["--dia"] = e.diameter;
+    if (e.type == "M" || e.type == "MJ") {
+        v["--pitch"] = e.pitch;
+        if (!e.extTol.empty()) v["--ext-tol"] = e.extTol;
+        if (!e.intTol.empty()) v["--int-tol"] = e.intTol;
+        o.leftHand = e.leftHand;
+        return {};
+    }
+    v["--tpi"] = e.pitch;
+    if (!e.classText.empty()) v["--class"] = e.classText;
+    if (e.starts > 1) v["--starts"] = std::to_string(e.starts);
+    return {};
+}
 
 bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
                        std::string& problem) {

@@ -11,3 +11,8 @@
 // exclude each other", ...).
 bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
                        std::string& problem);
+
+// --thread's designation as the options of the thread's own values (--type,
+// --dia, --tpi ...); the usage problem when others give them too. A
+// designation that cannot be read is left for the set-up to refuse (exit 2).
+std::string ExpandDesignation(ParsedOptions& o);

@@ -210,6 +210,13 @@ TEST(Plcalc, RegisterCommands) {
     EXPECT_EQ(run({"--register", "history", "--serial", "A1"}).out, "");
     const std::string exported = run({"--register", "export"}).out;
     EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 2) << exported;
+    // The gauge's thread comes back from the register as the same thread.
+    WriteTextFile(dir.file("a1.thd"),
+                  nlohmann::json::parse(exported.substr(0, exported.find('\n')))["thread_file"]);
+    const CliRun reopened = Plcalc({"--open", dir.file("a1.thd"), "--json", "--fields", "limits"});
+    ASSERT_EQ(reopened.code, 0) << reopened.err;
+    EXPECT_EQ(reopened.out,
+              Plcalc({"--thread", "1/4-20 UNC-2A", "--json", "--fields", "limits"}).out);
 
     ::setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
     EXPECT_EQ(Plcalc({"--register", "list"}).code, 0);
