@@ -211,8 +211,10 @@ TEST(Plcalc, RegisterCommands) {
     const std::string exported = run({"--register", "export"}).out;
     EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 2) << exported;
     // The gauge's thread comes back from the register as the same thread.
-    WriteTextFile(dir.file("a1.thd"),
-                  nlohmann::json::parse(exported.substr(0, exported.find('\n')))["thread_file"]);
+    std::istringstream lines(exported);
+    for (std::string line; std::getline(lines, line);)
+        if (const nlohmann::json g = nlohmann::json::parse(line); g["serial"] == "A1")
+            WriteTextFile(dir.file("a1.thd"), g["thread_file"]);
     const CliRun reopened = Plcalc({"--open", dir.file("a1.thd"), "--json", "--fields", "limits"});
     ASSERT_EQ(reopened.code, 0) << reopened.err;
     EXPECT_EQ(reopened.out,

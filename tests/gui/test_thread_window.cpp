@@ -395,7 +395,7 @@ private slots:
         const auto maxReading = [&] {
             auto* g = Grid(w, "gridThd");
             for (int r = 0; r < g->rowCount(); ++r)
-                if (g->Cell(r, 0) == "Max Wire Reading") return g->Cell(r, 1).toDouble();
+                if (g->Cell(r, 0) == "Max Wire Reading") return g->Cell(r, 2).toDouble();
             return 0.0;
         };
         CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
