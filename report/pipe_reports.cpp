@@ -2,6 +2,7 @@
 
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "pages/result_pages.h"
 #include "pipe/pipe_report_rows.h"
 #include "report/pipe_drawings.h"
 #include "report/report_works.h"
@@ -222,6 +223,9 @@ private:
     double ppi_;
 };
 
+// Two lines of the footer's 9 point type, inches.
+constexpr double kFooterHeight = 0.32;
+
 void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Picture& picture) {
     const bool dims = layout.group == kPipeReportDims;
     if (dims) {
@@ -239,6 +243,9 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
     rpt.BoldOn();
     rpt.PrintCenter(QString::fromStdString(layout.designation));
     rpt.PlainFont();
+    rpt.NewLine();
+    rpt.SetFont(kReportSerif, 10);
+    rpt.PrintCenter(ReportText(UnitTip(false))); // pipe values are always inches
     rpt.NewLine();
 
     const PipeReportTable& t = layout.table;
@@ -288,6 +295,10 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
         rpt.SetFont(kReportSerif, 9);
         rpt.PrintCenter(picture.problem);
     }
+    // The footer on the last two lines of the page, under the picture.
+    rpt.GotoXY(0, 1000);
+    rpt.GotoXY(0, rpt.GetY() - kFooterHeight);
+    PrintReportFooter(rpt);
     rpt.EndReport();
 }
 
