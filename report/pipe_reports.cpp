@@ -223,9 +223,6 @@ private:
     double ppi_;
 };
 
-// Two lines of the footer's 9 point type, inches.
-constexpr double kFooterHeight = 0.32;
-
 void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Picture& picture) {
     const bool dims = layout.group == kPipeReportDims;
     if (dims) {
@@ -295,9 +292,9 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
         rpt.SetFont(kReportSerif, 9);
         rpt.PrintCenter(picture.problem);
     }
-    // The footer on the last two lines of the page, under the picture.
+    // The footer goes into the bottom margin: the picture fills the page down
+    // to it. Going past the bottom stops there.
     rpt.GotoXY(0, 1000);
-    rpt.GotoXY(0, rpt.GetY() - kFooterHeight);
     PrintReportFooter(rpt);
     rpt.EndReport();
 }
