@@ -374,7 +374,8 @@ void TMainForm::UpdateWindowMenu() {
     const QMdiSubWindow* current = mdiArea_->currentSubWindow();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* sub = windows.at(i);
-        const QString title = sub->windowTitle().replace('&', "&&");
+        const auto* thread = qobject_cast<TfrmThread*>(sub->widget());
+        const QString title = (thread ? thread->MenuName() : sub->windowTitle()).replace('&', "&&");
         const QString text = i < 9 ? QString("&%1 %2").arg(i + 1).arg(title)
                                    : QString("%1 %2").arg(i + 1).arg(title);
         QAction* item = windowMenu_->addAction(text);

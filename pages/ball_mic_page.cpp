@@ -15,6 +15,11 @@ BallMicPageText BuildBallMicPage(const TBallMic& bm) {
     t.setV = Len4Text(bm.BallDis);
     t.ballDiaCaption = "Ball Dia:";
     t.ballDia = Len4Text(bm.BallDia);
+    const auto shown = [&](const std::string& value) {
+        return value == kNAText ? value : value + " " + t.unit;
+    };
+    t.setFlatShown = shown(t.setFlat);
+    t.setVShown = shown(t.setV);
     t.gaugeModel = "HB-5000";
     t.picture = "HB5000";
     return t;
@@ -28,17 +33,23 @@ std::vector<BallMicRow> BallMicInputRows(const TBallMic& bm) {
     // The entries the method did not use would only mislead the operator who
     // checks the page's top against the job.
     std::vector<BallMicRow> rows;
-    rows.push_back({"Half Angle:", Len3Text(bm.Angle) + " (angle from centerline)"});
+    const auto length = [&](const char* label, double inches) {
+        const std::string value = Len4Text(inches);
+        rows.push_back({label, value, value == kNAText ? value : value + " in"});
+    };
+    const std::string angle = Len3Text(bm.Angle);
+    rows.push_back({"Half Angle:", angle + " (angle from centerline)",
+                    (angle == kNAText ? angle : angle + "\u00B0") + " (angle from centerline)"});
     if (bm.CalcMethod == kBallMicApexDiaGiven) {
-        rows.push_back({"Apex Diameter:", Len4Text(bm.ApexDia)});
+        length("Apex Diameter:", bm.ApexDia);
     } else {
-        rows.push_back({"Distance to Gage Plane:", Len4Text(bm.PlaneDis)});
-        rows.push_back({"Diameter at Gage Plane:", Len4Text(bm.PlaneDia)});
+        length("Distance to Gage Plane:", bm.PlaneDis);
+        length("Diameter at Gage Plane:", bm.PlaneDia);
     }
-    if (bm.CalcMethod != kBallMicAtGagePlane)
-        rows.push_back({"Distance over Gage Ball:", Len4Text(bm.BallDis)});
-    rows.push_back({"Ball Diameter:", Len4Text(bm.BallDia)});
-    rows.push_back({"Int / Ext:", bm.Internal != 0 ? "INTERNAL" : "EXTERNAL"});
+    if (bm.CalcMethod != kBallMicAtGagePlane) length("Distance over Gage Ball:", bm.BallDis);
+    length("Ball Diameter:", bm.BallDia);
+    const char* side = bm.Internal != 0 ? "INTERNAL" : "EXTERNAL";
+    rows.push_back({"Int / Ext:", side, side});
     return rows;
 }
 

@@ -16,6 +16,9 @@ struct BallMicPageText {
     std::string setV;
     std::string ballDiaCaption; // "Ball Dia:"
     std::string ballDia;
+    std::string unit = "in"; // of every length: the page's inputs are inches
+    // The two setting dimensions with the unit, as the report prints them.
+    std::string setFlatShown, setVShown;
     std::string gaugeModel; // "HB-5000"
     std::string picture;    // "HB5000"
 };
@@ -28,6 +31,7 @@ std::string BallMicCaption(const std::string& fileName);
 struct BallMicRow {
     std::string label;
     std::string value;
+    std::string shown; // the value with its unit, as the page and the report show it
 };
 // The inputs of the calculation as the report prints them: the half angle,
 // the entries its method uses, the ball and the side.

@@ -39,6 +39,43 @@ TextGrid VisibleGaugeGrid(const GaugePageText& page) {
     return shown;
 }
 
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string CsvRow(const std::vector<std::string>& cells) {
+    std::string out;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) out += ',';
+        out += CsvField(Trimmed(cells[c]));
+    }
+    return out + "\r\n";
+}
+
+} // namespace
+
+std::string PageCsv(const CsvPage& page) {
+    std::string out = CsvRow({page.thread, page.unit});
+    bool any = false;
+    for (const TextGrid& grid : page.grids) {
+        if (grid.empty()) continue;
+        if (any) out += "\r\n";
+        any = true;
+        for (const auto& row : grid)
+            out += CsvRow(row);
+    }
+    if (!any) return {};
+    std::vector<std::string> notes;
+    for (const std::string& note : page.notes)
+        if (!Trimmed(note).empty()) notes.push_back(note);
+    if (!notes.empty()) out += CsvRow(notes);
+    return out;
+}
+
 std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages) {
     std::string out;
     for (const auto& [name, grid] : pages) {

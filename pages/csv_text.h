@@ -18,6 +18,19 @@ std::string CsvGrid(const TextGrid& grid);
 // tolerance set.
 TextGrid VisibleGaugeGrid(const GaugePageText& page);
 
+// A page as Edit | Copy Page as CSV puts it on the clipboard for a
+// spreadsheet: a first row naming the thread and the unit, the grids with each
+// cell stripped of the blanks that align it on screen (an empty line between
+// grids), and the page's notes as a last row, empty notes left out. plcalc
+// writes CsvGrid, the cells as shown.
+struct CsvPage {
+    std::string thread; // the designation
+    std::string unit;   // "in" or "mm"
+    std::vector<TextGrid> grids;
+    std::vector<std::string> notes;
+};
+std::string PageCsv(const CsvPage& page);
+
 // Named grids as blocks: the name on a line of its own, the grid (its row 0
 // the header row), and an empty line between blocks. Empty grids are left out.
 std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages);

@@ -137,6 +137,14 @@ std::string ClassRefusal(int typeIndex, const std::string& classText) {
            " (classes: " + offered + ")";
 }
 
+std::string PipeKindCaption(int kindIndex) {
+    static const char* const kNames[] = {
+        "NPT \u2014 taper pipe thread", "NPSC \u2014 straight coupling", "NPTR \u2014 railing",
+        "NPSM \u2014 free-fitting mechanical", "NPSL \u2014 loose-fitting with lock nuts"};
+    static_assert(std::size(kNames) == std::size(kPipeRuns));
+    return ValidKind(kindIndex) ? kNames[kindIndex] : std::string();
+}
+
 std::vector<std::string> PipeSizeTexts(int kindIndex) {
     std::vector<std::string> texts;
     if (!ValidKind(kindIndex)) return texts;

@@ -42,6 +42,9 @@ int DefaultClassEntry(int typeIndex);
 std::string ClassRefusal(int typeIndex, const std::string& classText);
 
 // Pipe kinds in list order: NPT, NPSC, NPTR, NPSM, NPSL.
+// How the kind list names one: "NPSC — straight coupling"; the code alone is
+// what files and plcalc store.
+std::string PipeKindCaption(int kindIndex);
 // The sizes offered for a kind ("1/16" ... "24 OD"), and the size key (inches) of one.
 std::vector<std::string> PipeSizeTexts(int kindIndex);
 double PipeSizeKey(int kindIndex, int sizeIndex);

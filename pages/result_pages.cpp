@@ -8,6 +8,7 @@
 #include "gauges/wires.h"
 #include "pages/tap_drills.h"
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -158,6 +159,11 @@ std::string GaugeTolNote(const TThdInfo& go) {
 
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName) {
     return (rec.ExtThd.FromTable == 1 ? "ANSI Table Data - " : "Calculated Data - ") + fileName;
+}
+
+std::string WindowMenuName(const std::string& designation, const std::string& fileName) {
+    const std::string file = std::filesystem::path(fileName).filename().string();
+    return designation.empty() ? file : designation + " \u2014 " + file;
 }
 
 ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool metricDisplay,

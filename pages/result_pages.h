@@ -65,6 +65,9 @@ double MinWireReading(const TThdInfo& m);
 
 // "ANSI Table Data - " or "Calculated Data - " + file name.
 std::string WindowCaption(const TTInfo& rec, const std::string& fileName);
+// How the Window menu tells a window apart: "1/4-20 UNC-2A — quarter.thd", the
+// file's name alone where nothing is designated yet.
+std::string WindowMenuName(const std::string& designation, const std::string& fileName);
 // The caption while the parameters were edited after the last Calculate, and
 // the line the pages show meanwhile.
 std::string OutOfDateCaption(const std::string& caption);

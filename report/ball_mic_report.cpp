@@ -23,7 +23,7 @@ void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm) {
     const BallMicPageText page = BuildBallMicPage(bm);
     std::vector<std::pair<std::string, std::string>> inputs;
     for (const BallMicRow& row : BallMicInputRows(bm))
-        inputs.emplace_back(row.label, row.value);
+        inputs.emplace_back(row.label, row.shown);
     rpt.BeginReport();
     PrintReportHeader(rpt, "Ball Mic Calculation Report");
     rpt.NewLine();
@@ -35,9 +35,9 @@ void PrintBallMicReport(TReportWorks& rpt, const TBallMic& bm) {
     rpt.PrintCenter("Ball Mic Setting Dimensions");
     rpt.NewLine();
     rpt.NewLine();
-    rpt.PrintLeft("Set To Flat Standard: " + ReportText(page.setFlat));
+    rpt.PrintLeft("Set To Flat Standard: " + ReportText(page.setFlatShown));
     rpt.NewLine();
-    rpt.PrintLeft(ReportText(page.setVCaption + " " + page.setV));
+    rpt.PrintLeft(ReportText(page.setVCaption + " " + page.setVShown));
     for (int i = 0; i < 9; ++i)
         rpt.NewLine();
     rpt.SetFont(kReportSerif, 12);

@@ -2,6 +2,7 @@
 
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "pages/result_pages.h"
 #include "pipe/pipe_report_rows.h"
 #include "report/pipe_drawings.h"
 #include "report/report_works.h"
@@ -240,6 +241,9 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
     rpt.PrintCenter(QString::fromStdString(layout.designation));
     rpt.PlainFont();
     rpt.NewLine();
+    rpt.SetFont(kReportSerif, 10);
+    rpt.PrintCenter(ReportText(UnitTip(false))); // pipe values are always inches
+    rpt.NewLine();
 
     const PipeReportTable& t = layout.table;
     for (const PipeReportTab& tab : t.tabs)
@@ -288,6 +292,10 @@ void PrintOneCopy(TReportWorks& rpt, const PipeReportLayout& layout, const Pictu
         rpt.SetFont(kReportSerif, 9);
         rpt.PrintCenter(picture.problem);
     }
+    // The footer goes into the bottom margin: the picture fills the page down
+    // to it. Going past the bottom stops there.
+    rpt.GotoXY(0, 1000);
+    PrintReportFooter(rpt);
     rpt.EndReport();
 }
 

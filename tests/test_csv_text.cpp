@@ -84,4 +84,29 @@ TEST(CsvText, PagesReadBackAsShown) {
     EXPECT_EQ(noted[0], (std::vector<std::string>{"", "GO", "NOGO"}));
 }
 
+// The clipboard's page: thread and unit first, cells without their aligning
+// blanks, grids apart by an empty line, the notes that say something last.
+TEST(CsvText, ClipboardPage) {
+    const TextGrid dims = {{"", "Internal"}, {"PD Max", "  0.2224 "}, {"Helix", "  N/A"}};
+    const struct {
+        const char* name;
+        CsvPage page;
+        std::string csv;
+    } cases[] = {
+        {"padding stripped, notes last",
+         {"1/4-20 UNC-2A", "in", {dims}, {"", "Wire readings: standard formula"}},
+         "1/4-20 UNC-2A,in\r\n,Internal\r\nPD Max,0.2224\r\nHelix,N/A\r\n"
+         "Wire readings: standard formula\r\n"},
+        {"two grids, no notes",
+         {"M10x1.5", "mm", {{{" a, b "}}, {}, {{"c"}}}, {" "}},
+         "M10x1.5,mm\r\n\"a, b\"\r\n\r\nc\r\n"},
+        {"several notes in one row",
+         {"1/2-14 NPT", "in", {{{"E0", "0.7584"}}}, {"x", "a \"b\""}},
+         "1/2-14 NPT,in\r\nE0,0.7584\r\nx,\"a \"\"b\"\"\"\r\n"},
+        {"no grid, nothing to copy", {"1/4-20 UNC-2A", "in", {{}}, {"note"}}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PageCsv(c.page), c.csv) << c.name;
+}
+
 } // namespace

@@ -82,6 +82,12 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent) {
     grid->addLayout(entry, 3, 1);
     for (QLabel* value : {lblFlat, lblV})
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblFlatUnit = Label("lblFlatUnit", grid, 1, 2);
+    lblVUnit = Label("lblVUnit", grid, 2, 2);
+    // What the dimensions were calculated from, to check against the job.
+    auto* inputs = new QGroupBox(QStringLiteral("Inputs"));
+    inputs->setObjectName(QStringLiteral("grpBallMicInputs"));
+    inputGrid_ = new QGridLayout(inputs);
 
     auto* picture = new TBallMicPicture;
     picture_ = picture;
@@ -89,6 +95,7 @@ TBallMicPage::TBallMicPage(QWidget* parent) : QWidget(parent) {
     auto* left = new QVBoxLayout;
     left->addWidget(optExt);
     left->addLayout(grid);
+    left->addWidget(inputs);
     left->addStretch();
     row->addLayout(left);
     row->addWidget(picture, 1);
@@ -112,6 +119,21 @@ void TBallMicPage::Show(const TBallMic& bm) {
     lblPointDia->setText(QString::fromStdString(t.ballDiaCaption));
     txtBallDia->setText(QString::fromStdString(t.ballDia));
     lblGage->setText(QString::fromStdString(t.gaugeModel));
+    lblFlatUnit->setText(QString::fromStdString(t.unit));
+    lblVUnit->setText(QString::fromStdString(t.unit));
+    while (QLayoutItem* item = inputGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int r = 0;
+    for (const BallMicRow& row : BallMicInputRows(bm)) {
+        auto* label = new QLabel(QString::fromStdString(row.label));
+        auto* value = new QLabel(QString::fromStdString(row.shown));
+        label->setObjectName(QStringLiteral("lblInputLabel%1").arg(r));
+        value->setObjectName(QStringLiteral("lblInputValue%1").arg(r));
+        inputGrid_->addWidget(label, r, 0);
+        inputGrid_->addWidget(value, r++, 1);
+    }
     static_cast<TBallMicPicture*>(picture_)->internal = bm.Internal != 0;
     picture_->update();
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,5 +35,8 @@ private:
     QLineEdit* txtBallDia = nullptr;
     QPushButton* btnCalc = nullptr;
     QLabel* lblGage = nullptr;
+    QLabel* lblFlatUnit = nullptr;
+    QLabel* lblVUnit = nullptr;
+    QGridLayout* inputGrid_ = nullptr;
     QWidget* picture_ = nullptr;
 };

@@ -111,6 +111,7 @@ TInspectPage::TInspectPage(std::function<const TTInfo*()> record, QWidget* paren
 
 void TInspectPage::Clear() {
     grid_.clear();
+    notes_.clear();
     grdInspect->hide();
     lblInspectVerdict->clear();
 }
@@ -159,6 +160,7 @@ bool TInspectPage::btnCheckClick() {
         return false;
     }
     grid_ = page.grid;
+    notes_ = {page.verdict, page.readingsLine};
     grdInspect->setColumnCount(static_cast<int>(grid_.front().size()));
     grdInspect->LoadTextGrid(grid_, GridTips(grid_, metric_));
     grdInspect->show();

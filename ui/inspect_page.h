@@ -30,6 +30,8 @@ public:
     bool btnCheckClick();
     // The grid shown; empty before a check.
     const TextGrid& Grid() const { return grid_; }
+    // The lines under the grid: the verdict and the readings' correction.
+    const std::vector<std::string>& Notes() const { return notes_; }
 
 private:
     void ShowWireEntry();
@@ -39,6 +41,7 @@ private:
     const void* shown_ = nullptr; // the record of the last refresh, only compared
     bool metric_ = false;
     TextGrid grid_;
+    std::vector<std::string> notes_;
 
     QRadioButton* optInspectMOW = nullptr;
     QRadioButton* optInspectPD = nullptr;

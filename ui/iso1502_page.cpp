@@ -55,6 +55,7 @@ TIso1502Page::TIso1502Page(QWidget* parent) : QWidget(parent) {
 void TIso1502Page::Show(const Iso1502PageText& page) {
     const bool none = !page.note.empty();
     grid_ = none ? TextGrid() : page.grid;
+    notes_ = page.lines;
     lblISO1502Unit->setText(QString::fromStdString(page.unit));
     lblISO1502Unit->setVisible(!none);
     grdISO1502->LoadTextGrid(none ? TextGrid(1) : page.grid, page.tips);

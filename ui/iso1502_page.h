@@ -19,6 +19,8 @@ public:
     void SetDimmed(bool dimmed);
     // The grid shown; empty when the page holds its note alone.
     const TextGrid& Grid() const { return grid_; }
+    // The lines shown under the grid.
+    const std::vector<std::string>& Notes() const { return notes_; }
 
 signals:
     // The note names the Tables page of the help; a click asks for it.
@@ -29,6 +31,7 @@ protected:
 
 private:
     TextGrid grid_;
+    std::vector<std::string> notes_;
     QLabel* lblISO1502Unit = nullptr;
     TColorStringGrid* grdISO1502 = nullptr;
     QLabel* lblISO1502Lines = nullptr;

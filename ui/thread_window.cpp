@@ -26,6 +26,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +37,8 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -79,6 +82,11 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     lblOutOfDate->setAutoFillBackground(true);
     lblOutOfDate->setBackgroundRole(QPalette::ToolTipBase);
     lblOutOfDate->setForegroundRole(QPalette::ToolTipText);
+    // Its room stays when it hides, so the page under the pointer does not
+    // jump with every edit.
+    QSizePolicy keepRoom = lblOutOfDate->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    lblOutOfDate->setSizePolicy(keepRoom);
     lblOutOfDate->hide();
     v->addWidget(lblOutOfDate);
     lblReevaluated = new QLabel;
@@ -143,6 +151,8 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
         connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
+    for (QComboBox* box : {cboClass, cboNPTSize})
+        box->installEventFilter(this);
     // Every edit of the page, by the user or by a type switch.
     for (QComboBox* box : {cboType, cboClass, cboNPTSize, cboStarts})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { ParametersEdited(); });
@@ -270,8 +280,11 @@ void TfrmThread::cboTypeClick() {
     {
         const QSignalBlocker block(cboClass);
         cboClass->clear();
-        for (const ClassEntry& c : ClassEntries(index))
-            cboClass->addItem(QString::fromStdString(c.text), QString::fromStdString(c.classText));
+        for (const ClassEntry& c : ClassEntries(index)) {
+            const std::string shown =
+                layout == ParameterLayout::PipeSizes ? PipeKindCaption(cboClass->count()) : c.text;
+            cboClass->addItem(QString::fromStdString(shown), QString::fromStdString(c.classText));
+        }
         if (cboClass->count() > 0) cboClass->setCurrentIndex(DefaultClassEntry(index));
     }
 
@@ -335,10 +348,12 @@ void TfrmThread::cboClassClick() {
         ParameterLayoutOf(ThreadTypeEntries()[static_cast<std::size_t>(type)].typeCode) !=
             ParameterLayout::PipeSizes)
         return;
+    // The size stays where the new kind offers it.
+    const QString size = cboNPTSize->currentText();
     cboNPTSize->clear();
     for (const std::string& s : PipeSizeTexts(cboClass->currentIndex()))
         cboNPTSize->addItem(QString::fromStdString(s));
-    cboNPTSize->setCurrentIndex(0);
+    cboNPTSize->setCurrentIndex(std::max(0, cboNPTSize->findText(size)));
 }
 
 void TfrmThread::optCoatingClick() {
@@ -451,6 +466,14 @@ bool TfrmThread::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == lblThdNote && event->type() == QEvent::MouseButtonRelease)
         emit helpRequested(QStringLiteral("tables.html"));
+    // The size and kind lists calculate on Enter as the boxes do.
+    if ((watched == cboNPTSize || watched == cboClass) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Button2Click();
+            return true;
+        }
+    }
     if ((watched == pnlName || watched == lblName) &&
         event->type() == QEvent::MouseButtonDblClick) {
         pnlNameDblClick();

@@ -109,6 +109,8 @@ public:
     // The current record; null before the first Calculate.
     TTInfo* Record() const { return model_.Record(); }
     QString FileName() const { return model_.FileName(); }
+    // The window's line in the frame's Window menu: designation and file name.
+    QString MenuName() const;
     // Where File > Save writes without asking; empty for an untitled window.
     QString FilePath() const { return model_.FilePath(); }
 

@@ -1,5 +1,5 @@
-// Edit | Copy Page as CSV: the grids of the page shown, as the page builders
-// give them, on the clipboard. Reads the model; changes nothing.
+// Edit | Copy Page as CSV: the page shown, as the page builders give it, on
+// the clipboard. Reads the model; changes nothing.
 #include "core/thread_record.h"
 #include "pages/csv_text.h"
 #include "pages/result_pages.h"
@@ -13,51 +13,47 @@
 
 #include <QStackedWidget>
 
-namespace {
-
-// One grid, or several one after another with an empty line between them.
-std::string GridsCsv(const std::vector<TextGrid>& grids) {
-    std::string out;
-    for (const TextGrid& g : grids) {
-        if (g.empty()) continue;
-        if (!out.empty()) out += "\r\n";
-        out += CsvGrid(g);
-    }
-    return out;
-}
-
-} // namespace
-
 void TfrmThread::CopyPageAsCsv() {
     const int page = Notebook1->currentIndex();
-    std::string csv;
-    if (page == ThreadPage::Inspect) {
-        csv = CsvGrid(inspectPage_->Grid());
-    } else if (page == ThreadPage::Iso1502) {
-        csv = CsvGrid(iso1502Page_->Grid());
-    } else if (Record() && !BallMicMode() && Record()->Pipe) {
-        const PipePagesText p = BuildPipePages(*Record());
+    TTInfo* rec = BallMicMode() ? nullptr : Record();
+    CsvPage csv;
+    csv.unit = UnitText(model_.Metric());
+    if (rec && rec->Pipe) {
+        const PipePagesText p = BuildPipePages(*rec);
+        csv.thread = p.caption;
+        csv.unit = UnitText(false); // pipe values are always inches
         if (page == ThreadPage::ThreadDim)
-            csv = CsvGrid(p.thread);
+            csv.grids = {p.thread}, csv.notes = {p.threadNote};
         else if (page == ThreadPage::NPTGages)
-            csv = CsvGrid(p.gages);
+            csv.grids = {p.gages}, csv.notes = {p.gagesNote};
         else if (page == ThreadPage::NPTTolerances)
-            csv = CsvGrid(p.tols);
-    } else if (Record() && !BallMicMode()) {
+            csv.grids = {p.tols}, csv.notes = {p.tolsNote};
+    } else if (rec) {
         const ResultPagesText p =
-            BuildResultPages(*Record(), FileName().toStdString(), model_.Metric());
-        if (page == ThreadPage::ThreadDim)
-            csv = GridsCsv({p.thread, p.tapDrills});
-        else if (page == ThreadPage::Ring)
-            csv = CsvGrid(VisibleGaugeGrid(p.ring));
-        else if (page == ThreadPage::SetPlug)
-            csv = CsvGrid(VisibleGaugeGrid(p.setPlug));
-        else if (page == ThreadPage::Plug)
-            csv = CsvGrid(VisibleGaugeGrid(p.plug));
+            BuildResultPages(*rec, FileName().toStdString(), model_.Metric(), false);
+        csv.thread = p.name;
+        if (page == ThreadPage::Inspect) {
+            csv.grids = {inspectPage_->Grid()}, csv.notes = inspectPage_->Notes();
+        } else if (page == ThreadPage::Iso1502) {
+            csv.grids = {iso1502Page_->Grid()}, csv.notes = iso1502Page_->Notes();
+        } else if (page == ThreadPage::ThreadDim) {
+            csv.grids = {p.thread, p.tapDrills};
+            for (const TThdInfo* m : {&rec->IntThd, &rec->ExtThd})
+                csv.notes.insert(csv.notes.end(), m->Notes.begin(), m->Notes.end());
+            csv.notes.push_back(p.drillsError);
+            csv.notes.push_back(p.readingsLine);
+        } else if (page == ThreadPage::Ring) {
+            csv.grids = {VisibleGaugeGrid(p.ring)}, csv.notes = {p.ring.note};
+        } else if (page == ThreadPage::SetPlug) {
+            csv.grids = {VisibleGaugeGrid(p.setPlug)}, csv.notes = {p.setPlug.note, p.readingsLine};
+        } else if (page == ThreadPage::Plug) {
+            csv.grids = {VisibleGaugeGrid(p.plug)}, csv.notes = {p.plug.note, p.readingsLine};
+        }
     }
-    if (csv.empty()) {
+    const std::string text = PageCsv(csv);
+    if (text.empty()) {
         ShowInformation(this, QStringLiteral("This page shows no grid to copy."));
         return;
     }
-    PutTextOnClipboard(csv);
+    PutTextOnClipboard(text);
 }

@@ -94,6 +94,10 @@ bool TfrmThread::WorkAtRisk() const {
     return model_.WorkAtRisk(EntryFromPage());
 }
 
+QString TfrmThread::MenuName() const {
+    return Q(WindowMenuName(lblName->text().toStdString(), FileName().toStdString()));
+}
+
 bool TfrmThread::OutOfDate() const {
     return model_.OutOfDate(EntryFromPage());
 }

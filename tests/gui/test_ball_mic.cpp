@@ -161,6 +161,16 @@ private slots:
         QCOMPARE(Text(w, "lblSetV"), QString("Dist. Over Ball:"));
         QCOMPARE(Text(w, "lblPointDia"), QString("Ball Dia:"));
         QCOMPARE(Text(w, "lblGage"), QString("HB-5000"));
+        QCOMPARE(Text(w, "lblFlatUnit") + Text(w, "lblVUnit"), QString("inin"));
+        // The inputs beside the result, as typed, each with its unit.
+        QStringList inputs;
+        for (int r = 0; r < 5; ++r)
+            inputs << Text(w, qPrintable(QString("lblInputLabel%1").arg(r))) + " " +
+                          Text(w, qPrintable(QString("lblInputValue%1").arg(r)));
+        QCOMPARE(inputs, (QStringList{"Half Angle: 30.000\u00B0 (angle from centerline)",
+                                      "Distance to Gage Plane: 1.0000 in",
+                                      "Diameter at Gage Plane: 2.0000 in",
+                                      "Ball Diameter: 0.5000 in", "Int / Ext: EXTERNAL"}));
         // Its lengths are as typed: the window leaves millimetre display.
         QVERIFY(!w->UnitSwitchable() && !w->MetricFlag());
 

@@ -417,11 +417,13 @@ private slots:
         QVERIFY(frame_->findChild<QAction*>("Converttoinch1")->isEnabled());
     }
 
+    // Each window by designation and file name, whatever its caption says.
     void windowMenuListsOpenWindows() {
         TMainForm& f = MakeFrame();
         f.show();
         f.btnNewClick();
-        f.btnNewClick()->setWindowTitle("Second & last");
+        TfrmThread* quarter = OpenQuarter();
+        quarter->setWindowTitle("Second & last");
         f.UpdateWindowMenu();
         QStringList texts;
         QString checked;
@@ -430,9 +432,11 @@ private slots:
             texts << a->text();
             if (a->isChecked()) checked = a->text();
         }
+        const QString name = Child<QLabel>(*quarter, "lblName")->text();
+        QVERIFY(name.contains("-20 UNC"));
         QCOMPARE(texts, (QStringList{"&Tile", "&Cascade", "&Arrange All", "&1 (Untitled)",
-                                     "&2 Second && last"}));
-        QCOMPARE(checked, QString("&2 Second && last"));
+                                     "&2 " + name + " \u2014 quarter.thd"}));
+        QCOMPARE(checked, texts.last());
     }
 
     void splashAndAboutBox() {

@@ -63,11 +63,18 @@ private slots:
         // The page's grid as CSV, then the dimension page with its tap drills.
         QClipboard* clipboard = QGuiApplication::clipboard();
         w.CopyPageAsCsv();
-        QVERIFY(clipboard->text().startsWith(",Reading,Pitch Dia,Verdict,To Max,To Min,Position\r\n"
+        QVERIFY(clipboard->text().startsWith("1/4-20 UNC-2B  /  1/4-20 UNC-2A,in\r\n"
+                                             ",Reading,Pitch Dia,Verdict,To Max,To Min,Position\r\n"
                                              "PD Max,0.25980,0.2164,,,,\r\n"));
+        // The verdict under the grid is the last row.
+        QVERIFY(clipboard->text()
+                    .section("\r\n", -2, -2)
+                    .startsWith("Outside: 0.0002 above PD max (reading 3)"));
         QVERIFY(ShowTab(w, "Thread Dim."));
         w.CopyPageAsCsv();
-        QVERIFY(clipboard->text().startsWith(",Internal,External\r\nPD Max,0.2224,0.2164\r\n"));
+        QVERIFY(clipboard->text().startsWith(
+            "1/4-20 UNC-2B  /  1/4-20 UNC-2A,in\r\n,Internal,External\r\nPD "
+            "Max,0.2224,0.2164\r\n"));
         QVERIFY(clipboard->text().contains("\r\n\r\nTap Drill,Diameter,% Thread,Recommended\r\n"));
         QVERIFY(clipboard->text().contains("\r\n#7,0.2010,75.4,Yes\r\n"));
         QVERIFY(!Child<QWidget>(w, "grdTapDrills")->isHidden());

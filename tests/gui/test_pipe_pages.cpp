@@ -31,7 +31,8 @@ QString Cell(const TfrmThread& w, const char* grid, int row, int col) {
 
 void CalculatePipe(TfrmThread& w, const QString& kind, const QString& size) {
     Child<QComboBox>(w, "cboType")->setCurrentText("General Purpose Pipe Threads");
-    Child<QComboBox>(w, "cboClass")->setCurrentText(kind);
+    auto* kinds = Child<QComboBox>(w, "cboClass");
+    kinds->setCurrentIndex(kinds->findData(kind));
     Child<QComboBox>(w, "cboNPTSize")->setCurrentText(size);
     Child<QPushButton>(w, "Button2")->click();
 }
@@ -150,6 +151,36 @@ private slots:
         }
     }
 
+    // Another kind keeps the size where it offers it (NPSC starts at 1/8, NPTR
+    // at 1/2); Enter in the size list calculates as the Calculate button does.
+    void kindChangeKeepsSizeAndEnterCalculates() {
+        TfrmThread w;
+        auto* kinds = Child<QComboBox>(w, "cboClass");
+        auto* sizes = Child<QComboBox>(w, "cboNPTSize");
+        Child<QComboBox>(w, "cboType")->setCurrentText("General Purpose Pipe Threads");
+        const struct {
+            const char *from, *size, *to, *caption, *kept;
+        } cases[] = {
+            {"NPT", "1 1/4", "NPTR", "NPTR \u2014 railing", "1 1/4"},
+            {"NPSC", "4", "NPSL", "NPSL \u2014 loose-fitting with lock nuts", "4"},
+            {"NPT", "1/16", "NPSC", "NPSC \u2014 straight coupling", "1/8"},
+            {"NPT", "24 OD", "NPSM", "NPSM \u2014 free-fitting mechanical", "1/8"},
+            {"NPSM", "1/2", "NPT", "NPT \u2014 taper pipe thread", "1/2"},
+        };
+        for (const auto& c : cases) {
+            kinds->setCurrentIndex(kinds->findData(c.from));
+            sizes->setCurrentText(c.size);
+            QCOMPARE(sizes->currentText(), QString(c.size));
+            kinds->setCurrentIndex(kinds->findData(c.to));
+            QCOMPARE(kinds->currentText(), QString::fromUtf8(c.caption));
+            QCOMPARE(sizes->currentText(), QString(c.kept));
+        }
+        QTest::keyClick(sizes, Qt::Key_Return);
+        QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+        QCOMPARE(Child<QLabel>(w, "lblName")->text(), QString("1/2 - 14 NPT"));
+        QCOMPARE(Tabs(w).size(), 4);
+    }
+
     void threadFileReopensThePipePages() {
         TempDir dir;
         const QString file = QString::fromStdString(dir.file("pipe.thd"));
@@ -159,7 +190,9 @@ private slots:
         TfrmThread opened;
         QVERIFY(opened.OpenThreadFile(file));
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-        QCOMPARE(Child<QComboBox>(opened, "cboClass")->currentText(), QString("NPT"));
+        QCOMPARE(Child<QComboBox>(opened, "cboClass")->currentText(),
+                 QString("NPT \u2014 taper pipe thread"));
+        QCOMPARE(Child<QComboBox>(opened, "cboClass")->currentData().toString(), QString("NPT"));
         QCOMPARE(Child<QComboBox>(opened, "cboNPTSize")->currentText(), QString("1 1/4"));
         // 1 1/4 - 11.5 NPT: OD 1.660.
         QCOMPARE(Cell(opened, "gridThd", 2, 1), QString("1.6600"));

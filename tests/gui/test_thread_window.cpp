@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -167,8 +168,15 @@ private slots:
 
     void outOfDateUntilCalculate() {
         TfrmThread w;
+        w.show();
         Calculate(w);
         const QString caption = w.windowTitle();
+        // The pages keep their place whether the line shows or not.
+        const auto pageTop = [&] {
+            w.layout()->activate();
+            return Child<QWidget>(w, "Notebook1")->geometry();
+        };
+        const QRect top = pageTop();
         auto* pitch = Child<QLineEdit>(w, "txtPitch");
         auto* coating = Child<QRadioButton>(w, "optCoating");
         struct Edit {
@@ -188,6 +196,7 @@ private slots:
             e.change();
             QVERIFY2(Grid(w, "grdRing")->Dimmed() && Shown(w, "lblOutOfDate"), e.name);
             QCOMPARE(w.windowTitle(), "(Out of date) " + caption);
+            QCOMPARE(pageTop(), top);
             // Putting the value back makes the results match again.
             e.undo();
             QVERIFY2(!Grid(w, "gridThd")->Dimmed() && !Shown(w, "lblOutOfDate"), e.name);

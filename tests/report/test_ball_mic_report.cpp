@@ -29,11 +29,11 @@ TEST(BallMicReport, PrintsInputsSettingAndCheckList) {
     const std::string text = PdfText(file);
     std::vector<std::string> order = {
         "Orvalle Pitch Ledger", "Ball Mic Calculation Report", "Acme Gage Works",
-        "Half Angle:", "30.000 (angle from centerline)",
-        "Distance to Gage Plane:", "Diameter at Gage Plane:", "Ball Diameter:", "INTERNAL",
-        "Ball Mic Setting Dimensions",
+        "Half Angle:", "30.000\u00B0 (angle from centerline)",
+        "Distance to Gage Plane:", "1.0000 in", "Diameter at Gage Plane:", "2.0000 in",
+        "Ball Diameter:", "0.5000 in", "INTERNAL", "Ball Mic Setting Dimensions",
         // Hand arithmetic: 2.0 + 2 (0.25 - 0.25 cos 30).
-        "Set To Flat Standard: 2.0670", "Dist. Over Ball: 1.1250", "Ball Mic CheckList:"};
+        "Set To Flat Standard: 2.0670 in", "Dist. Over Ball: 1.1250 in", "Ball Mic CheckList:"};
     // pdftotext makes one blank of the two after each tick line.
     for (const QString& line : BallMicCheckList())
         order.push_back(line.simplified().toStdString());

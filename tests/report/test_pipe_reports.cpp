@@ -130,9 +130,13 @@ TEST_F(PipeReports, NPTReportsOfHalfInch) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string text = Report(*rec, c.group);
-        std::vector<std::string> heading{"Thread Dimensions Report", "1/2 - 14 NPT"};
+        std::vector<std::string> heading{"Thread Dimensions Report", "1/2 - 14 NPT",
+                                         "Dimensions in inches"};
         heading.insert(heading.end(), c.titles.begin(), c.titles.end());
-        EXPECT_TRUE(InOrder(text, heading));
+        // The footer of every report closes the page.
+        heading.insert(heading.end(),
+                       {kPipeReportNote, "Pitch Ledger for Windows, ver", "Printed ", "Tables: "});
+        EXPECT_TRUE(InOrder(text, heading)) << text;
         ExpectRows(text, c.rows);
         EXPECT_NE(text.find(kPipeReportNote), std::string::npos) << text;
         EXPECT_EQ(text.find("not found"), std::string::npos) << "the picture beside the program";
