@@ -2,10 +2,8 @@
 
 #include "cli/exit_codes.h"
 #include "cli/options.h"
-#include "cli/standard_file.h"
 #include "cli/thread_entry.h"
 #include "cli/thread_options.h"
-#include "core/ini_file.h"
 #include "core/thread_record.h"
 #include "core/whole_file.h"
 #include "pages/designation_entry.h"
@@ -44,7 +42,7 @@ const Command kCommands[] = {
 
 // The thread file the window would save for the designation, so that the
 // register can open the gauge's thread again; empty with the reason and its
-// exit code when the thread cannot be calculated or the file not made.
+// exit code when the thread cannot be calculated.
 std::string ThreadFileOf(const std::string& designation, std::string& reason, int& code) {
     ParsedOptions o;
     o.values["--thread"] = designation;
@@ -59,19 +57,10 @@ std::string ThreadFileOf(const std::string& designation, std::string& reason, in
         }
         rec.Calculate();
         if (reason = rec.Refusal; !reason.empty()) return {};
-        code = kExitFileError;
-        StandardFile file("thread.thd");
-        if (file.path().empty()) {
-            reason = file.error();
-            return {};
-        }
-        IniFile ini(file.path());
-        WriteThreadInputs(rec, ini);
-        if (!ini.Save(&reason, IniFile::Folder::MustExist)) return {};
-        const std::vector<unsigned char> bytes = ReadWholeFile(file.path());
-        return std::string(bytes.begin(), bytes.end());
+        return ThreadFileText(rec);
     } catch (const FileError& e) {
-        // Also a table the calculation could not read.
+        // A table the calculation could not read.
+        code = kExitFileError;
         reason = e.what();
         return {};
     }
@@ -82,14 +71,6 @@ bool WholeNumber(const std::string& text, int lo, int hi, int& value) {
     if (!ParseWholeNumber(text, v) || v < lo || v > hi) return false;
     value = static_cast<int>(v);
     return true;
-}
-
-} // namespace
-
-bool IsRegisterRun(const std::vector<std::string>& args) {
-    return std::ranges::any_of(args, [](const std::string& a) {
-        return a == "--register" || a.starts_with("--register=");
-    });
 }
 
 int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -141,17 +122,18 @@ int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std:
             err << why << '\n';
             return kExitInvalidInput;
         }
-        g.gaugeClass = DefaultClassOf(g.member);
         if (!WholeNumber(*o.get("--interval"), 1, kMaxIntervalDays, g.intervalDays)) {
             err << "Invalid calibration interval: " << *o.get("--interval") << " (1 to "
                 << kMaxIntervalDays << " days)\n";
             return kExitInvalidInput;
         }
         // A gauge is registered for a thread the program can calculate.
-        if (const DesignationRead d = ReadDesignation(g.thread); !d.message.empty()) {
+        const DesignationRead d = ReadDesignation(g.thread);
+        if (!d.message.empty()) {
             err << d.message << '\n';
             return kExitInvalidInput;
         }
+        g.gaugeClass = DefaultClassOf(g.member, d.entry.type == "M");
         std::string reason;
         int code = kExitOk;
         g.threadFile = ThreadFileOf(g.thread, reason, code);
@@ -198,3 +180,7 @@ int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std:
     }
     return kExitOk;
 }
+
+[[maybe_unused]] const bool kLinked = (RegisterCommands() = &RunRegisterCli, true);
+
+} // namespace

@@ -7,4 +7,10 @@
 #include <vector>
 
 bool IsRegisterRun(const std::vector<std::string>& args);
-int RunRegisterCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The commands need the database clients, which the report program must not
+// load: they live in an object library linked into plcalc alone, which sets
+// this before main. Null where they are not linked.
+using RegisterRunner = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                               std::ostream& err);
+RegisterRunner& RegisterCommands();

@@ -1,7 +1,9 @@
 #include "cli/report_option.h"
 
 #include "cli/exit_codes.h"
+#include "cli/options.h"
 #include "cli/standard_file.h"
+#include "pages/calibration_page.h"
 #include "pages/report_names.h"
 
 #include <functional>
@@ -36,10 +38,26 @@ bool IsReportName(const std::string& name) {
     return report != nullptr && report->kind != ReportKind::BallMic;
 }
 
-int WriteReportOption(TTInfo& rec, const std::string& name, const std::string& file,
-                      bool metricDisplay, std::ostream& out, std::ostream& err) {
+int WriteReportOption(TTInfo& rec, const std::string& name, const CalibrationEntry* calibration,
+                      const std::string& file, bool metricDisplay, std::ostream& out,
+                      std::ostream& err) {
     if (!IsReportName(name)) return kExitUsage;
     const ReportName* report = ReportNamed(name);
+    if (report->needsCalibration) {
+        if (!calibration) return UsageError(err, CliMode::Thread, ReportRefusal(rec, *report));
+        // Refused entries are said in the page's words before any file is made.
+        if (const std::string message =
+                BuildCalibrationPage(rec, *calibration, metricDisplay).message;
+            !message.empty()) {
+            err << message << '\n';
+            return kExitInvalidInput;
+        }
+        return Write(ReportWriters().certificate != nullptr, file, out, err,
+                     [&](const std::string& path, std::string* reason) {
+                         return ReportWriters().certificate(rec, *calibration, path, metricDisplay,
+                                                            reason);
+                     });
+    }
     const std::string refusal = ReportRefusal(rec, *report);
     if (!refusal.empty()) {
         err << refusal << '\n';
@@ -65,14 +83,5 @@ int WriteSettingDimsReportOption(TTInfo& rec, bool internal, const std::string& 
     return Write(ReportWriters().settingDims != nullptr, file, out, err,
                  [&](const std::string& path, std::string* reason) {
                      return ReportWriters().settingDims(rec, internal, path, metricDisplay, reason);
-                 });
-}
-
-int WriteCertificateReportOption(TTInfo& rec, const CalibrationEntry& entry,
-                                 const std::string& file, bool metricDisplay, std::ostream& out,
-                                 std::ostream& err) {
-    return Write(ReportWriters().certificate != nullptr, file, out, err,
-                 [&](const std::string& path, std::string* reason) {
-                     return ReportWriters().certificate(rec, entry, path, metricDisplay, reason);
                  });
 }

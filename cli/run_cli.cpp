@@ -178,18 +178,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
             return code;
     if (auto report = o.get("--report")) {
         const auto entry = CalibrationEntryFromOptions(o.values, calFile ? &*calFile : nullptr);
-        if (*report == "certificate" && !entry)
-            return UsageError(err, CliMode::Thread,
-                              ReportRefusal(rec, *ReportNamed("certificate")));
-        if (*report != "certificate")
-            return WriteReportOption(rec, *report, *o.get("--pdf"), mm, out, err);
-        // Refused entries are said in the page's words before any file is made.
-        if (const std::string message = BuildCalibrationPage(rec, *entry, mm).message;
-            !message.empty()) {
-            err << message << '\n';
-            return kExitInvalidInput;
-        }
-        return WriteCertificateReportOption(rec, *entry, *o.get("--pdf"), mm, out, err);
+        return WriteReportOption(rec, *report, entry ? &*entry : nullptr, *o.get("--pdf"), mm, out,
+                                 err);
     }
     // Standard output holds the file written there.
     if (o.get("--save") == "-" || o.get("--profile-svg") == "-") return kExitOk;
@@ -331,13 +321,28 @@ bool SettingsRead(std::ostream& err) {
     return error.empty();
 }
 
+bool IsRegisterRun(const std::vector<std::string>& args) {
+    return std::ranges::any_of(args, [](const std::string& a) {
+        return a == "--register" || a.starts_with("--register=");
+    });
+}
+
+RegisterRunner& RegisterCommands() {
+    static RegisterRunner runner = nullptr;
+    return runner;
+}
+
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << ShortUsage();
         return kExitUsage;
     }
     // Its commands take words of their own (import FILE.csv).
-    if (IsRegisterRun(args)) return RunRegisterCli(args, out, err);
+    if (IsRegisterRun(args)) {
+        if (RegisterCommands()) return RegisterCommands()(args, out, err);
+        err << "the gauge register is not part of this program\n";
+        return kExitFileError;
+    }
     std::vector<std::string> plain = args;
     if (const std::string problem = NormalizeArgs(plain); !problem.empty())
         return UsageError(err, CliMode::Thread, problem);

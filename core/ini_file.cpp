@@ -164,15 +164,18 @@ bool IniFile::Save(std::string* error, Folder folder) const {
         }
     }
 
-    std::string text;
-    for (const auto& line : lines_)
-        text += line + "\n";
-
-    if (const int err = WriteFileAtomically(path_, text)) {
+    if (const int err = WriteFileAtomically(path_, Text())) {
         if (error) *error = Reason(path_, err);
         return false;
     }
     return true;
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    for (const auto& line : lines_)
+        text += line + "\n";
+    return text;
 }
 
 std::string ReadIniString(const std::string& path, const std::string& section,

@@ -13,6 +13,8 @@ public:
     // file that cannot be read (a folder, a FIFO, a file over the size limit)
     // also reads as empty, and loadError() names it.
     explicit IniFile(std::string path);
+    // An empty file that lives only in memory until Text() is taken.
+    IniFile() = default;
     const std::string& loadError() const { return loadError_; }
 
     std::string ReadString(const std::string& section, const std::string& key,
@@ -28,6 +30,8 @@ public:
     // Writes a temporary file beside the target and renames it over the target.
     // Returns false with a reason naming the file when it could not be written.
     bool Save(std::string* error = nullptr, Folder folder = Folder::Create) const;
+    // The text Save() writes.
+    std::string Text() const;
     const std::string& path() const { return path_; }
 
 private:

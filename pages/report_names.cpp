@@ -16,7 +16,7 @@ constexpr ReportName kReportNames[] = {
     {"setting", ReportKind::Setting, kPipeReportNone},
     {"iso1502", ReportKind::Iso1502, kPipeReportNone},
     {"ballmic", ReportKind::BallMic, kPipeReportNone},
-    {"certificate", ReportKind::Certificate, kPipeReportNone},
+    {"certificate", ReportKind::Certificate, kPipeReportNone, true},
     {"npt-dims", ReportKind::Pipe, kPipeReportDims},
     {"npt-gauges", ReportKind::Pipe, kPipeReportGauges},
     {"npt-tols", ReportKind::Pipe, kPipeReportTols},

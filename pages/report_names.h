@@ -24,7 +24,8 @@ enum class ReportKind : uint8_t {
 struct ReportName {
     const char* name; // "thread", "npt-dims"
     ReportKind kind;
-    PipeReportGroup group; // kPipeReportNone: not a pipe report
+    PipeReportGroup group;         // kPipeReportNone: not a pipe report
+    bool needsCalibration = false; // made from a gauge's calibration, not the thread alone
 };
 
 // "thread", "gauge", "setting", "iso1502", "ballmic", "certificate", and the pipe reports

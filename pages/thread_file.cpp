@@ -51,6 +51,12 @@ bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error) {
     return ini.Save(error, IniFile::Folder::MustExist);
 }
 
+std::string ThreadFileText(const TTInfo& rec) {
+    IniFile ini;
+    WriteThreadInputs(rec, ini);
+    return ini.Text();
+}
+
 void WriteThreadInputs(const TTInfo& rec, IniFile& ini) {
     ini.WriteString("MAIN", "Thd Type", rec.TypeName);
     if (MetricByDefault(rec.ExtThd.TypeCode)) {

@@ -12,6 +12,8 @@ class TTInfo;
 bool SaveToFile(TTInfo& rec, const std::string& fileName, std::string* error);
 // The same sections into a file that holds more (a calibration file).
 void WriteThreadInputs(const TTInfo& rec, IniFile& ini);
+// The text SaveToFile writes, for a record kept elsewhere (the gauge register).
+std::string ThreadFileText(const TTInfo& rec);
 
 struct LoadResult {
     enum class Status {

@@ -167,7 +167,8 @@ std::string ReadDate(std::string_view text, Date& date) {
     return "The date \"" + t + "\" is not a calendar date YYYY-MM-DD from 1900 on.";
 }
 
-GaugeClass DefaultClassOf(GaugeMember m) {
+GaugeClass DefaultClassOf(GaugeMember m, bool isoMetricThread) {
+    if (isoMetricThread) return GaugeClass::Iso1502;
     const bool setPlug = m == GaugeMember::GoSetPlug || m == GaugeMember::NoGoSetPlug;
     return setPlug ? GaugeClass::W : GaugeClass::X;
 }

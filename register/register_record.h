@@ -40,9 +40,9 @@ std::string ReadStatus(std::string_view text, GaugeStatus& s);
 std::string ReadVerdict(std::string_view text, CalVerdict& v);
 // A calendar day as ParseIsoDate reads it: empty, or why `text` is none.
 std::string ReadDate(std::string_view text, Date& date);
-// The class the thread's gauge pages give a member: W for the setting plugs,
-// X for plugs and rings.
-GaugeClass DefaultClassOf(GaugeMember m);
+// The class the thread's gauge pages give a member: ISO 1502 for every gauge
+// of an ISO metric (M) thread; else W for the setting plugs, X for plugs and rings.
+GaugeClass DefaultClassOf(GaugeMember m, bool isoMetricThread = false);
 
 constexpr int kMaxIntervalDays = 3650;
 

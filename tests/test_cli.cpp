@@ -199,6 +199,11 @@ TEST(Plcalc, RegisterCommands) {
     EXPECT_EQ(a["class"], "W");
     EXPECT_EQ(a["due"], IsoDateText(Today()));
     EXPECT_EQ(run(add).code, kExitInvalidInput);
+    // The gauges of an M thread are ISO 1502's, not of the inch classes.
+    const CliRun iso = run({"--register", "add", "--serial", "C3", "--thread", "M10x1.5-6g",
+                            "--member", "GoRing", "--interval", "90"});
+    ASSERT_EQ(iso.code, 0) << iso.err;
+    EXPECT_EQ(nlohmann::json::parse(iso.out)["class"], "ISO 1502");
     WriteTextFile(dir.file("g.csv"),
                   "serial,thread,member,interval\r\nB2,M10x1.5-6H,NoGoPlug,30\r\n");
     EXPECT_EQ(run({"--register", "import", dir.file("g.csv")}).out, "{\"imported\":1}\n");
@@ -209,7 +214,7 @@ TEST(Plcalc, RegisterCommands) {
     EXPECT_NE(due.out.find("\n{\"serial\":\"B2\""), std::string::npos) << due.out;
     EXPECT_EQ(run({"--register", "history", "--serial", "A1"}).out, "");
     const std::string exported = run({"--register", "export"}).out;
-    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 2) << exported;
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 3) << exported;
     // The gauge's thread comes back from the register as the same thread.
     std::istringstream lines(exported);
     for (std::string line; std::getline(lines, line);)

@@ -22,15 +22,6 @@
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& read) {
-    try {
-        read();
-    } catch (const TableError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 // The record points into bytes, which must outlive it.
 TableRecord RecordOf(const std::string& bytes) {
     return TableRecord(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
@@ -71,17 +62,17 @@ TEST(TableFile, ErrorsNameTheReasonAndTheFullPath) {
         {"atLimit", "limit.bin", nullptr},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ErrorOf([&] { TableFile(c.file, 4); }),
+        EXPECT_EQ(TableErrorOf([&] { TableFile(c.file, 4); }),
                   c.error ? c.error + (": " + at(c.file)) + c.detail : "no error")
             << c.name;
-    EXPECT_EQ(ErrorOf([&] { TableFile("WHOLE.Bin", 4); }), "no error");
+    EXPECT_EQ(TableErrorOf([&] { TableFile("WHOLE.Bin", 4); }), "no error");
 
     WriteTextFile(tables + "/locked.bin", "12");
     std::filesystem::permissions(tables + "/locked.bin", std::filesystem::perms::none);
     if (std::FILE* f = std::fopen((tables + "/locked.bin").c_str(), "rb"))
         std::fclose(f); // an administrator reads it anyway
     else
-        EXPECT_EQ(ErrorOf([&] { TableFile("locked.bin", 2); }),
+        EXPECT_EQ(TableErrorOf([&] { TableFile("locked.bin", 2); }),
                   "File access denied: " + tables + "/locked.bin");
 }
 

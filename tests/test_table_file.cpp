@@ -103,15 +103,6 @@ void Describe(TTInfo& rec, const char* type, const char* cls, double dia, float 
     rec.SetTPI(tpi);
 }
 
-std::string ErrorOf(const std::function<void()>& read) {
-    try {
-        read();
-    } catch (const TableError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 } // namespace
 
 TEST(Mktables, ScalesDecimalTextExactly) {
@@ -444,7 +435,7 @@ TEST(TableReaders, DamagedOrSwappedShippedTablesAreRefused) {
         if (!c.sums) fs::remove(dir.file(kTableSumsName));
         c.damage(dir);
         TTInfo rec;
-        const std::string error = ErrorOf([&] { c.read(rec); });
+        const std::string error = TableErrorOf([&] { c.read(rec); });
         if (c.detail.empty()) {
             EXPECT_EQ(error, "no error");
             EXPECT_DOUBLE_EQ(rec.ExtThd.PD.Max, 0.2164); // 1/4-20 UNC 2A, ASME B1.1
@@ -508,7 +499,7 @@ TEST(TableReaders, DamagedTablesNameFileAndRow) {
         c.damage(bytes);
         WriteTextFile(bin, bytes);
         TTInfo rec;
-        EXPECT_EQ(ErrorOf([&] { c.read(rec); }),
+        EXPECT_EQ(TableErrorOf([&] { c.read(rec); }),
                   "Table file is damaged: " + bin + " (" + c.detail + ")");
     }
 }

@@ -2,14 +2,14 @@
 # Installs what Pitch Ledger needs to build and test on Debian 12 (clang and
 # its sanitizer and libFuzzer runtime for the sanitizer build and fuzz targets;
 # SQLite and libpq for the gauge register, and the PostgreSQL server whose
-# programs its tests start a throw-away cluster with).
+# programs its tests start a throw-away cluster with; lintian for the package).
 set -euo pipefail
 SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
           clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream clang-format
-          libsqlite3-dev libpq-dev postgresql)
+          libsqlite3-dev libpq-dev postgresql lintian)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

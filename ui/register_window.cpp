@@ -4,7 +4,6 @@
 
 #include "core/atomic_file.h"
 #include "core/designation.h"
-#include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/thread_record.h"
 #include "pages/thread_file.h"
@@ -17,7 +16,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,7 +28,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <array>
@@ -51,17 +48,6 @@ QPushButton* Button(const char* name, const char* text, QLayout* into) {
     auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
     into->addWidget(b);
     return b;
-}
-
-// The thread file of a record as the register keeps it.
-std::string ThreadFileText(const TTInfo& rec, std::string& error) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("thread.thd"));
-    IniFile ini(path.toStdString());
-    WriteThreadInputs(rec, ini);
-    if (!dir.isValid() || !ini.Save(&error, IniFile::Folder::MustExist)) return {};
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
 }
 
 QString CsvFilter() {
@@ -223,12 +209,7 @@ std::string TfrmRegister::SelectedSerial() const {
 bool TfrmRegister::AddGauge(GaugeRecord g, bool withThread) {
     TTInfo* rec = links_.activeRecord ? links_.activeRecord() : nullptr;
     if (withThread && rec) {
-        std::string error;
-        g.threadFile = ThreadFileText(*rec, error);
-        if (g.threadFile.empty()) {
-            ShowError(this, Q(error));
-            return false;
-        }
+        g.threadFile = ThreadFileText(*rec);
         // The plugs gauge the internal thread, the rings and setting plugs the external one.
         const bool plug = g.member == GaugeMember::GoPlug || g.member == GaugeMember::NoGoPlug;
         TThdInfo product = plug ? rec->IntThd : rec->ExtThd;

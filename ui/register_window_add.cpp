@@ -1,4 +1,6 @@
 // The register window's Add dialog, and the one window the frame opens.
+#include "core/thread_record.h"
+#include "core/thread_types.h"
 #include "register/register_text.h"
 #include "ui/message_box.h"
 #include "ui/page_parts.h"
@@ -38,15 +40,21 @@ void TfrmRegister::AddClick() {
         cls->addItem(ClassName(c), static_cast<int>(c));
     form->insertRow(3, QStringLiteral("Member:"), member);
     form->insertRow(4, QStringLiteral("Class:"), cls);
-    connect(member, &QComboBox::currentIndexChanged, &dialog, [member, cls] {
-        cls->setCurrentIndex(static_cast<int>(
-            DefaultClassOf(static_cast<GaugeMember>(member->currentData().toInt()))));
-    });
     auto* withThread =
         Named(new QCheckBox(QStringLiteral("With the active window's thread")), "chkAddThread");
-    const bool active = links_.activeRecord && links_.activeRecord();
-    withThread->setChecked(active);
-    withThread->setEnabled(active);
+    const TTInfo* rec = links_.activeRecord ? links_.activeRecord() : nullptr;
+    withThread->setChecked(rec != nullptr);
+    withThread->setEnabled(rec != nullptr);
+    const bool active = rec != nullptr;
+    const bool isoThread = rec && rec->ExtThd.TypeCode == kTypeM;
+    const auto defaultClass = [member, cls, withThread, isoThread] {
+        cls->setCurrentIndex(
+            static_cast<int>(DefaultClassOf(static_cast<GaugeMember>(member->currentData().toInt()),
+                                            isoThread && withThread->isChecked())));
+    };
+    connect(member, &QComboBox::currentIndexChanged, &dialog, defaultClass);
+    connect(withThread, &QCheckBox::toggled, &dialog, defaultClass);
+    defaultClass();
     boxes[2]->setPlaceholderText(active ? QStringLiteral("the active window's designation")
                                         : QString());
     form->addRow(withThread);

@@ -128,6 +128,10 @@ fi
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$stage/deb" >"$stage/cpack.log" 2>&1 \
   || { cat "$stage/cpack.log"; fail "cpack"; }
 deb=$(ls "$stage"/deb/pitchledger_*.deb)
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$stage/lintian.log" 2>&1 \
+    || { cat "$stage/lintian.log"; fail "lintian finds faults in the package"; }
+fi
 # Other test runs on this machine install the same package: one at a time.
 exec 9>/tmp/pitchledger-deb-test.lock
 flock -w 600 9 || fail "the .deb test lock stayed busy"

@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include "core/settings.h"
+#include "core/table_file.h"
 #include "core/thread_record.h"
 #include "pages/result_pages.h"
 
@@ -114,4 +115,13 @@ void TestTables::Write(const std::string& table, const std::string& rows) {
     const std::string out = CommandOutput(PL_BIN_DIR "/../tools/mktables " + table + " " + csv +
                                           " " + dir_.file(table + ".bin") + " 2>&1");
     if (!out.empty()) throw std::runtime_error(table + ": " + out);
+}
+
+std::string TableErrorOf(const std::function<void()>& read) {
+    try {
+        read();
+    } catch (const TableError& e) {
+        return e.what();
+    }
+    return "no error";
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -55,6 +56,8 @@ bool HaveTool(const std::string& name);
 // Everything a shell command writes to its standard output.
 std::string CommandOutput(const std::string& command);
 void WriteTextFile(const std::string& path, const std::string& text);
+// The message of the table error the reading throws, else "no error".
+std::string TableErrorOf(const std::function<void()>& read);
 // A record of the type, class (none when empty; metric: "6g6g/6H6H"),
 // diameter, threads per inch (metric: pitch) and starts, calculated with the
 // table data path in use.
