@@ -4,6 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/run_cli.h"
+#include "core/table_file.h"
 #include "core/whole_file.h"
 
 #include <algorithm>
@@ -179,7 +180,10 @@ void LineRunner::Answer(int number, const std::string& line, bool tooLong, LineA
     b.err.text.clear();
     // A line's --tables is its own.
     Settings() = settings_;
-    a.code = runBatchLine(lineArgs, b.lineOut, b.lineErr);
+    {
+        const TableCheckOnce line;
+        a.code = runBatchLine(lineArgs, b.lineOut, b.lineErr);
+    }
     const std::string& json = b.out.text;
     if (a.code != kExitOk || json.size() < 2 || json.front() != '{') {
         a.out = ErrorLine(number, UsageProblem(b.err.text), a.code);

@@ -37,6 +37,16 @@ using TableBytes = std::shared_ptr<const std::vector<unsigned char>>;
 TableBytes ReadTableBytes(const std::string& path);
 // Forgets every kept table, so the next use reads the files again.
 void ClearTableCache();
+// While one lives on a thread, the kept tables are checked for changes at
+// their first use and not again on that thread: a batch line is worked from
+// one state of the tables, checked once rather than at every table it opens.
+class TableCheckOnce {
+public:
+    TableCheckOnce();
+    ~TableCheckOnce();
+    TableCheckOnce(const TableCheckOnce&) = delete;
+    TableCheckOnce& operator=(const TableCheckOnce&) = delete;
+};
 
 // A file changed within this many seconds of being read may change again
 // without its times moving on a file system of coarse timestamps; such a file
