@@ -182,9 +182,9 @@ int main(int argc, char** argv) {
     std::printf("  separate processes  %8.1f / %8.1f ms  %9.0f threads/s (median, %d rounds)\n",
                 s.median() * 1e3, s.min() * 1e3, n / s.median(), rounds);
     std::printf("  batch is %.1f times faster\n", s.median() / b.median());
-    std::printf("  CPU time (user + system): batch %.1f ms, %.0f threads per CPU second; "
-                "separate %.1f ms\n",
-                bc.median() * 1e3, n / bc.median(), sc.median() * 1e3);
+    std::printf("  CPU time (user + system): batch %.1f ms, %.1f us a thread, %.0f threads per "
+                "CPU second; separate %.1f ms\n",
+                bc.median() * 1e3, bc.median() / n * 1e6, n / bc.median(), sc.median() * 1e3);
     const double fullRate = n / b.median();
     std::printf("  goal >= 30000 threads/s: %s\n", fullRate >= 30000 ? "met" : "not met");
 
@@ -222,8 +222,8 @@ int main(int argc, char** argv) {
     std::printf("\n--fields limits (PD, major, minor max and min of both threads), %zu rows:\n",
                 rows.size());
     std::printf("  plcalc --batch --fields limits  %8.1f ms  %9.0f threads/s (whole process; "
-                "%.0f per CPU second)\n",
-                l.median() * 1e3, limitsRate, n / lc.median());
+                "CPU %.1f us a thread, %.0f per CPU second)\n",
+                l.median() * 1e3, limitsRate, lc.median() / n * 1e6, n / lc.median());
     std::printf("  Python loop (B1.1 formulas)     %8.1f ms  %9.0f threads/s (the loop alone; "
                 "whole process %.1f ms)\n",
                 loop.median() * 1e3, loopRate, py.median() * 1e3);

@@ -292,35 +292,53 @@ void JsonWriter::Grow(std::size_t n) {
 }
 
 void JsonWriter::WriteString(std::string_view s) {
-    // Copied as it is checked, eight bytes at a time: nearly every text is
-    // plain ASCII. A word with a byte below 0x20 or above 0x7F, a quote or a
-    // backslash is looked at byte by byte.
-    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-    const auto hasZero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
+    // Copied as it is checked, eight (or four) bytes at a time, the last ones
+    // overlapping those before: nearly every text is plain ASCII. A text with
+    // a byte below 0x20 or above 0x7F, a quote or a backslash is escaped.
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    const auto hasZero = [](uint64_t x, uint64_t ones) { return (x - ones) & ~x & (ones << 7); };
+    // Nonzero when a byte of x (its low `ones` bytes) is not plain.
+    const auto special = [&](uint64_t x, uint64_t ones) {
+        return ((x - ones * 0x20) & ~x & (ones << 7)) | hasZero(x ^ (ones * '"'), ones) |
+               hasZero(x ^ (ones * '\\'), ones) | (x & (ones << 7));
+    };
     const std::size_t n = s.size();
-    char* p = Room(n + 2);
-    *p++ = '"';
-    const char* in = s.data();
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8, p += 8) {
+    char* const p = Room(n + 2);
+    const char* const in = s.data();
+    uint64_t bad = 0;
+    if (n >= 8) {
         uint64_t x;
-        std::memcpy(&x, in + i, 8);
-        if (((x - kOnes * 0x20) & ~x & kHighs) | hasZero(x ^ (kOnes * '"')) |
-            hasZero(x ^ (kOnes * '\\')) | (x & kHighs))
-            break;
-        std::memcpy(p, &x, 8);
-    }
-    for (; i < n; ++i) {
-        if (!kPlain[static_cast<unsigned char>(in[i])]) {
-            size_ -= n + 2;
-            std::string escaped;
-            AppendJsonString(escaped, s);
-            std::memcpy(Room(escaped.size()), escaped.data(), escaped.size());
-            return;
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            std::memcpy(&x, in + i, 8);
+            bad |= special(x, kOnes);
+            std::memcpy(p + 1 + i, &x, 8);
         }
-        *p++ = in[i];
+        std::memcpy(&x, in + n - 8, 8);
+        bad |= special(x, kOnes);
+        std::memcpy(p + 1 + n - 8, &x, 8);
+    } else if (n >= 4) {
+        uint32_t head, tail;
+        std::memcpy(&head, in, 4);
+        std::memcpy(&tail, in + n - 4, 4);
+        bad = special(head, kOnes >> 32) | special(tail, kOnes >> 32);
+        std::memcpy(p + 1, &head, 4);
+        std::memcpy(p + 1 + n - 4, &tail, 4);
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            bad |= !kPlain[static_cast<unsigned char>(in[i])];
+            p[1 + i] = in[i];
+        }
     }
-    *p = '"';
+    if (bad != 0) return WriteEscaped(s);
+    p[0] = '"';
+    p[n + 1] = '"';
+}
+
+void JsonWriter::WriteEscaped(std::string_view s) {
+    size_ -= s.size() + 2;
+    std::string escaped;
+    AppendJsonString(escaped, s);
+    std::memcpy(Room(escaped.size()), escaped.data(), escaped.size());
 }
 
 char* JsonWriter::NumberText(char* p, double v) {

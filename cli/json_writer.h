@@ -157,6 +157,7 @@ private:
         first_ = true; // the value follows without a separator
     }
     void WriteString(std::string_view s);
+    void WriteEscaped(std::string_view s); // the string just reserved, escaped
     void WriteNumber(double v) {
         char* const p = Room(32);
         size_ -= static_cast<std::size_t>(p + 32 - NumberText(p, v));

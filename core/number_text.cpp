@@ -50,6 +50,37 @@ bool ParseWhole(const std::string& text, long long& value) {
     return r.ec == std::errc() && r.ptr == text.data() + text.size();
 }
 
+// The text to_chars gives in fixed notation with prec decimals (the exact
+// binary value rounded half to even) for what the pages show: up to 15
+// decimals and below 2^36 once scaled. nullptr for the rest. Every page cell
+// is one of these, and to_chars's exact digits cost many times more.
+char* QuickFixed(char* p, double value, int prec) {
+    static constexpr double kTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (prec > 15) return nullptr;
+    // One rounding: the scaled value is within 2^-17 of the exact one, and
+    // adding a half to it is exact.
+    const double scaled = std::fabs(value) * kTen[prec];
+    if (!(scaled < 0x1p36)) return nullptr;
+    const double nearest = std::floor(scaled + 0.5);
+    // Near a half the exact value may lie on the other side.
+    if (std::fabs(scaled - nearest) > 0.5 - 0x1p-10) return nullptr;
+    auto n = static_cast<uint64_t>(nearest);
+    if (std::signbit(value)) *p++ = '-';
+    uint64_t unit = 1;
+    for (int d = 0; d < prec; ++d)
+        unit *= 10;
+    p = std::to_chars(p, p + 24, n / unit).ptr;
+    if (prec == 0) return p;
+    *p++ = '.';
+    n %= unit;
+    for (int d = prec - 1; d >= 0; --d) {
+        p[d] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return p + prec;
+}
+
 } // namespace
 
 std::string FormatFixed(double value, int width, int prec) {
@@ -57,6 +88,8 @@ std::string FormatFixed(double value, int width, int prec) {
     // The largest double in fixed notation has 309 integer digits.
     char buf[400 + 64];
     if (prec > 64) prec = 64;
+    if (const char* end = QuickFixed(buf, value, prec))
+        return PadLeft(std::string(static_cast<const char*>(buf), end), width);
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, prec);
     if (r.ec != std::errc()) return std::string();
     return PadLeft(std::string(buf, r.ptr), width);

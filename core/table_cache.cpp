@@ -114,6 +114,17 @@ void Drain() {
         }
     }
 }
+// While a TableCheckOnce lives on a thread: their number, and whether the
+// events have been read since the first began.
+thread_local int t_holds = 0;
+thread_local bool t_drained = false;
+
+void DrainOncePerHold() {
+    if (t_holds > 0 && t_drained) return;
+    Drain();
+    t_drained = t_holds > 0;
+}
+
 // Tables of removed temporary folders are never asked for again.
 constexpr std::size_t kMaxKept = 256;
 
@@ -228,7 +239,7 @@ TableBytes ReadTableBytes(const std::string& path) {
     uint64_t events = 0;
     {
         const std::lock_guard<std::mutex> lock(g_mutex);
-        Drain();
+        DrainOncePerHold();
         const auto kept = g_kept.find(path);
         if (kept != g_kept.end() && kept->second.watched) return kept->second.bytes;
         // Watched before the read, so a change while reading is told too.
@@ -264,6 +275,14 @@ TableBytes ReadTableBytes(const std::string& path) {
         g_kept.erase(path);
     }
     return bytes;
+}
+
+TableCheckOnce::TableCheckOnce() {
+    if (t_holds++ == 0) t_drained = false;
+}
+
+TableCheckOnce::~TableCheckOnce() {
+    --t_holds;
 }
 
 void ClearTableCache() {

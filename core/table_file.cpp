@@ -11,20 +11,6 @@ std::string TablePath(const std::string& fileName) {
     return Settings().TableDataPath + "/" + lower;
 }
 
-uint16_t TableRecord::U16(std::size_t offset) const {
-    if (offset + 2 > size_) return 0;
-    return static_cast<uint16_t>(data_[offset] | (data_[offset + 1] << 8));
-}
-
-int32_t TableRecord::I32(std::size_t offset) const {
-    if (offset + 4 > size_) return 0;
-    const uint32_t u = static_cast<uint32_t>(data_[offset]) |
-                       (static_cast<uint32_t>(data_[offset + 1]) << 8) |
-                       (static_cast<uint32_t>(data_[offset + 2]) << 16) |
-                       (static_cast<uint32_t>(data_[offset + 3]) << 24);
-    return static_cast<int32_t>(u);
-}
-
 double TableRecord::F64(std::size_t offset) const {
     const uint64_t low = static_cast<uint32_t>(I32(offset));
     const uint64_t high = static_cast<uint32_t>(I32(offset + 4));

@@ -37,6 +37,16 @@ using TableBytes = std::shared_ptr<const std::vector<unsigned char>>;
 TableBytes ReadTableBytes(const std::string& path);
 // Forgets every kept table, so the next use reads the files again.
 void ClearTableCache();
+// While one lives on a thread, the kept tables are checked for changes at
+// their first use and not again on that thread: a batch line is worked from
+// one state of the tables, checked once rather than at every table it opens.
+class TableCheckOnce {
+public:
+    TableCheckOnce();
+    ~TableCheckOnce();
+    TableCheckOnce(const TableCheckOnce&) = delete;
+    TableCheckOnce& operator=(const TableCheckOnce&) = delete;
+};
 
 // A file changed within this many seconds of being read may change again
 // without its times moving on a file system of coarse timestamps; such a file
@@ -70,9 +80,20 @@ std::string CheckListedTables(const std::string& folder);
 class TableRecord {
 public:
     TableRecord(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
-    uint16_t U16(std::size_t offset) const;
+    // Inline: a table walk reads a field or two of every row.
+    uint16_t U16(std::size_t offset) const {
+        if (offset + 2 > size_) return 0;
+        return static_cast<uint16_t>(data_[offset] | (data_[offset + 1] << 8));
+    }
     int16_t I16(std::size_t offset) const { return static_cast<int16_t>(U16(offset)); }
-    int32_t I32(std::size_t offset) const;
+    int32_t I32(std::size_t offset) const {
+        if (offset + 4 > size_) return 0;
+        const uint32_t u = static_cast<uint32_t>(data_[offset]) |
+                           (static_cast<uint32_t>(data_[offset + 1]) << 8) |
+                           (static_cast<uint32_t>(data_[offset + 2]) << 16) |
+                           (static_cast<uint32_t>(data_[offset + 3]) << 24);
+        return static_cast<int32_t>(u);
+    }
     // A little-endian IEEE double.
     double F64(std::size_t offset) const;
     // Short string of capacity k: a length byte and k characters.

@@ -171,6 +171,14 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
         {"removed", [](const std::string& p) { std::filesystem::remove(p); }, "File not found",
          false},
         {"cacheCleared", [](const std::string&) { ClearTableCache(); }, "old!", false},
+        // Checked once while a batch line is worked; the change counts after it.
+        {"rewrittenWhileALineIsWorked",
+         [&](const std::string& p) {
+             const TableCheckOnce line;
+             (void)ReadTableBytes(p);
+             rewrite(p);
+         },
+         "new!", false},
         // Tables reached through a link, re-pointed as ln -sfn does: the path
         // counts, not the folder it led to before.
         {"through/link",
