@@ -16,20 +16,21 @@ bool NeedsReportProgram(const std::vector<std::string>& args) {
     });
 }
 
-std::vector<std::string> ReportProgramPlaces(const std::string& programPath) {
+std::vector<std::string> CompanionPlaces(const std::string& programPath, const char* name) {
     const std::filesystem::path dir = std::filesystem::path(programPath).parent_path();
-    return {(dir / kReportProgram).string(),
-            (dir.parent_path() / "libexec" / "pitchledger" / kReportProgram).string()};
+    return {(dir / name).string(), (dir.parent_path() / "libexec" / "pitchledger" / name).string()};
 }
 
-int RunReportProgram(char** argv) {
+int RunCompanionProgram(const char* name, char** argv) {
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) self = argv[0]; // no /proc: as it was started
-    const std::vector<std::string> places = ReportProgramPlaces(self.string());
+    const std::vector<std::string> places = CompanionPlaces(self.string(), name);
     for (const std::string& place : places)
         if (std::filesystem::is_regular_file(place, ec) && ::access(place.c_str(), X_OK) == 0)
             ::execv(place.c_str(), argv); // argv[0] stays, so messages read as plcalc's
-    std::cerr << "plcalc: the report program is missing: " << places.back() << '\n';
+    std::cerr << "plcalc: "
+              << (name == kReportProgram ? "the report program" : "the register program")
+              << " is missing: " << places.back() << '\n';
     return kExitFileError;
 }

@@ -70,6 +70,10 @@ done
 run "$prefix/bin/plcalc" --dia 1/4 --tpi 20 --class 2 --report thread --pdf "$stage/thread.pdf" \
   || fail "plcalc --report exit $?"
 [ "$(head -c 5 "$stage/thread.pdf")" = "%PDF-" ] || fail "no PDF written"
+# The register's commands run in their own installed program.
+run "$prefix/bin/plcalc" --register add --serial I1 --thread "1/4-20 UNC-2A" --member GoRing \
+  --interval 30 --db "$stage/r.sqlite" >"$stage/reg.txt" || fail "plcalc --register exit $?"
+grep -q '"serial":"I1"' "$stage/reg.txt" || fail "plcalc --register added no gauge"
 
 # Without /proc (a chroot) the tables are found by the name plcalc was started by, on PATH.
 # The sanitizers read their options and stop threads through /proc, so this
