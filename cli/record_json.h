@@ -4,5 +4,18 @@
 class JsonWriter;
 class TTInfo;
 
-// The keys "members" and "record" and their objects.
+// The version of plcalc's JSON (cli/plcalc-output.schema.json): raised when a
+// key changes its meaning or goes.
+constexpr int kJsonSchemaVersion = 2;
+
+// The keys "schema" and "unit" that open every JSON document; unit is that of
+// its page texts.
+void DocumentHead(JsonWriter& j, const char* unit);
+
+// "in", or "mm" for the types that hold millimetres: the unit of the record's
+// lengths, whatever the display unit.
+const char* RecordUnit(const TTInfo& rec);
+
+// The keys "members" and "record" and their objects, each with its unit;
+// values a member does not have are null.
 void RecordJson(JsonWriter& j, const TTInfo& rec);

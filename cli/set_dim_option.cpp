@@ -88,7 +88,8 @@ int RunSetDimOption(const std::map<std::string, std::string>& values, const SetD
     if (output.json) {
         PrintSettingJson(rec, r.name, external,
                          BuildGaugeSettingPage(rec, external, false, metricDisplay),
-                         BuildGaugeSettingPage(rec, external, true, metricDisplay), out);
+                         BuildGaugeSettingPage(rec, external, true, metricDisplay), metricDisplay,
+                         out);
     } else if (output.csv) {
         out << CsvBlocks(GaugeSettingGrids(rec, metricDisplay));
     } else {

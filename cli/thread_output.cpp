@@ -49,10 +49,10 @@ void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>
     j.Open('[');
     for (const TapDrill& d : drills) {
         j.Open('{');
+        j.Put("unit", RecordUnit(rec));
         j.Put("Drill", d.name);
-        j.Put({{"Diameter", d.diameter},
-               {"PercentThread", d.percentThread},
-               {"Recommended", d.recommended ? 1.0 : 0.0}});
+        j.Put({{"Diameter", d.diameter}, {"PercentThread", d.percentThread}});
+        j.PutBool("Recommended", d.recommended);
         j.Close('}');
     }
     j.Close(']');
@@ -82,12 +82,14 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
                     const FieldNode* fields, const CalibrationPageText* calibration) {
     JsonWriter j(out, fields);
     j.Open('{');
+    DocumentHead(j, pages.unit.c_str());
     j.Put("caption", pages.caption);
     j.Put("name", pages.name);
     if (rec.Helix == WireHelix::Exact) j.Put("wireReadings", "exact geometry");
     if (j.Wants("pages")) {
         j.Key("pages");
         j.Open('{');
+        j.Put("unit", pages.unit.c_str());
         j.Key("Thread Dim.");
         j.Grid(pages.thread);
         GaugeJson(j, pages.ring);
@@ -101,11 +103,12 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     if (j.Wants("tapDrills") || j.Wants("tapDrillsError"))
         TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
-    if (inspect) InspectionJson(j, *inspect);
+    if (inspect) InspectionJson(j, *inspect, RecordUnit(rec));
     if (calibration) PrintCalibrationJson(j, *calibration);
     if (reevaluation) {
         j.Key("reevaluation");
         j.Open('{');
+        j.Put("unit", RecordUnit(rec));
         j.Put("limit", reevaluation->limit);
         j.Put("target", reevaluation->target);
         j.Put("note", reevaluation->note);
