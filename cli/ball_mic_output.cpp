@@ -47,9 +47,8 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
     input("ApexDia", bm.ApexDia);
     j.Put("BallDis", bm.BallDis);
     j.PutBool("Internal", bm.Internal != 0);
-    j.Put({{"CalcMethod", bm.CalcMethod},
-           {"BallRad", bm.BallRad},
-           {"DisToCenter", bm.DisToCenter}});
+    j.Put(
+        {{"CalcMethod", bm.CalcMethod}, {"BallRad", bm.BallRad}, {"DisToCenter", bm.DisToCenter}});
     j.Put("InspDia", bm.InspDia, bm.CalcMethod != kBallMicAtGagePlane);
     j.Put({{"RCos", bm.RCos}, {"RSin", bm.RSin}, {"SetDim", bm.SetDim}});
     j.Close('}');

@@ -96,13 +96,12 @@ namespace {
 
 // The top-level keys of a thread's JSON, the pipe threads' included.
 constexpr std::string_view kTopKeys[] = {
-    "schema",  "unit",       "caption",      "name",  "pages", "members",     "record",
-    "tapDrills", "tapDrillsError", "iso1502", "inspection", "reevaluation", "notes", "pipe",
-    "calibration", "wireReadings"};
+    "schema", "unit",      "caption",        "name",        "pages",      "members",
+    "record", "tapDrills", "tapDrillsError", "iso1502",     "inspection", "reevaluation",
+    "notes",  "pipe",      "calibration",    "wireReadings"};
 
 // PD, major and minor diameter, max and min, of both threads.
 constexpr std::string_view kLimits[] = {
-    "members.unit",
     "members.ExtThd.PD.Max",    "members.ExtThd.PD.Min",    "members.ExtThd.Major.Max",
     "members.ExtThd.Major.Min", "members.ExtThd.Minor.Max", "members.ExtThd.Minor.Min",
     "members.IntThd.PD.Max",    "members.IntThd.PD.Min",    "members.IntThd.Major.Max",
@@ -168,6 +167,7 @@ std::string ReadFieldList(const std::string& list, FieldNode& root) {
         item.erase(0, item.find_first_not_of(' '));
         item.erase(item.find_last_not_of(' ') + 1);
         if (item == "limits") {
+            AddPath(root, "members.unit"); // the limits are no use without it
             for (const std::string_view path : kLimits)
                 AddPath(root, path);
         } else if (std::string problem = AddPath(root, item); !problem.empty()) {

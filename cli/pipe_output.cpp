@@ -24,11 +24,10 @@ struct PipeTableFill {
     std::initializer_list<std::string_view> values;
 };
 const PipeTableFill kPipeTableFills[] = {
-    {kPipeNPT,
-     kFoundDims,
-     {"PipeOD", "E0",       "L1", "L1Thds", "E1",        "L2",         "L2Thds",
-      "E2",     "L1ToL2",   "L1ToL2Thds",   "L3",        "L3Thds",     "E3",
-      "VanishLen", "VanishThds", "L4", "L5", "E5",       "ThreadHeight", "DiaIncPerThd"}},
+    {kPipeNPT, kFoundDims, {"PipeOD", "E0",     "L1", "L1Thds",       "E1",
+                            "L2",     "L2Thds", "E2", "L1ToL2",       "L1ToL2Thds",
+                            "L3",     "L3Thds", "E3", "VanishLen",    "VanishThds",
+                            "L4",     "L5",     "E5", "ThreadHeight", "DiaIncPerThd"}},
     {kPipeNPT, kFoundGages, {"PipeOD", "DiaIncPerThd", "RingThickness"}},
     {kPipeNPT,
      kFoundTols,

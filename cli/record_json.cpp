@@ -20,9 +20,15 @@ Role RoleOf(const TThdInfo& m) {
     return m.IsInternal ? Role::Ring : Role::Plug;
 }
 
-bool Unified(uint16_t t) { return t == kTypeUN || t == kTypeUNR || t == kTypeUNJ; }
-bool IsoMetric(uint16_t t) { return t == kTypeM || t == kTypeMJ; }
-bool StubAcme(uint16_t t) { return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2; }
+bool Unified(uint16_t t) {
+    return t == kTypeUN || t == kTypeUNR || t == kTypeUNJ;
+}
+bool IsoMetric(uint16_t t) {
+    return t == kTypeM || t == kTypeMJ;
+}
+bool StubAcme(uint16_t t) {
+    return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2;
+}
 
 enum Dia { kPD, kMajor, kMinor };
 
@@ -94,7 +100,8 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
         h.min = false;
     // A gauge is made to its sizes; 60-degree gauges clear the root instead.
     if (role != Role::Ext && role != Role::Int) {
-        const bool root = (dia == kMinor && role != Role::Ring) || (dia == kMajor && role == Role::Ring);
+        const bool root =
+            (dia == kMinor && role != Role::Ring) || (dia == kMajor && role == Role::Ring);
         h.gage = !(root && (Unified(t) || IsoMetric(t)));
     }
     h.trunc = dia == kMajor && role == Role::SetPlug && !StubAcme(t);
@@ -126,7 +133,9 @@ void Limits(JsonWriter& j, const char* name, const TDimLimits& d, const LimitsHa
 }
 
 // A catalogue point or roll, not "NONE" or nothing.
-bool Catalogued(const std::string& s) { return !s.empty() && s != "NONE"; }
+bool Catalogued(const std::string& s) {
+    return !s.empty() && s != "NONE";
+}
 
 void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m) {
     if (!j.Wants(name)) return;
@@ -143,10 +152,7 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Put("NomDia", m.NomDia);
     // ISO metric classes are tolerance classes of the product threads.
     j.Put("ClassCode", m.ClassCode, !(IsoMetric(t) && gauge));
-    j.Put({{"TPI", m.TPI},
-           {"TypeCode", m.TypeCode},
-           {"Starts", m.Starts},
-           {"Coating", m.Coating}});
+    j.Put({{"TPI", m.TPI}, {"TypeCode", m.TypeCode}, {"Starts", m.Starts}, {"Coating", m.Coating}});
     // Wires measure external threads only.
     const bool wires = type.wireForm != WireForm::None && m.IsExternal;
     j.Put("BestWire", m.BestWire, wires);
@@ -161,15 +167,13 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Put("PointDia", m.PointDia, point);
     // Root radii of the radiused roots: UNR external threads and what is made
     // to them; UNJ, MJ and buttress external forms.
-    const bool radius = role != Role::Int &&
-                        ((t == kTypeUNR && role != Role::Plug) || t == kTypeUNJ || t == kTypeMJ ||
-                         t == kTypeButt);
+    const bool radius = role != Role::Int && ((t == kTypeUNR && role != Role::Plug) ||
+                                              t == kTypeUNJ || t == kTypeMJ || t == kTypeButt);
     j.Put("RootRadMax", m.RootRadMax, radius);
     j.Put("RootRadMin", m.RootRadMin, radius);
     // A radiused root has no flat; buttress forms are given no width.
-    const bool flat =
-        !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
-        !(t == kTypeUNR && (role == Role::Ext || role == Role::Ring));
+    const bool flat = !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
+                      !(t == kTypeUNR && (role == Role::Ext || role == Role::Ring));
     j.Put("RootWidth", m.RootWidth, flat);
     j.Put("ThdHeight", m.ThdHeight, !pipe);
     j.PutBool("FromTable", m.FromTable != 0);
@@ -241,8 +245,8 @@ void RecordJson(JsonWriter& j, const TTInfo& rec) {
     // A gauge tolerance set is there as a whole (a table row) or not at all;
     // in a set that is there, 0 (of an angle's degrees, say) is a value.
     const bool x = ClassXTolsFound(rec);
-    const bool w = rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 ||
-                   rec.WAngleDeg != 0 || rec.WAngleMin != 0;
+    const bool w = rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
+                   rec.WAngleMin != 0;
     j.Put("XDiaTol", rec.XDiaTol, x);
     j.Put("XPDTol", rec.XPDTol, x);
     j.Put("XLeadTol", rec.XLeadTol, x);
@@ -254,7 +258,10 @@ void RecordJson(JsonWriter& j, const TTInfo& rec) {
     j.Put("WAngleDeg", rec.WAngleDeg, w);
     j.Put("WAngleMin", rec.WAngleMin, w);
     j.PutBool("ClassW", rec.ClassW != 0);
-    j.Put({{"NomDia", rec.NomDia}, {"TPI", rec.TPI}, {"Starts", rec.Starts}, {"Coating", rec.Coating}});
+    j.Put({{"NomDia", rec.NomDia},
+           {"TPI", rec.TPI},
+           {"Starts", rec.Starts},
+           {"Coating", rec.Coating}});
     j.Put("TypeName", rec.TypeName);
     j.Put("ClassText", rec.ClassText);
     j.Put("NomDiaText", rec.NomDiaText);

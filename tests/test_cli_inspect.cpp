@@ -108,7 +108,7 @@ TEST(PlcalcInspect, TapDrillsInJson) {
         json::parse(Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--json"}).out);
     ASSERT_EQ(m["tapDrills"].size(), 5u);
     EXPECT_EQ(m["tapDrills"][2]["Drill"], "8.5 mm");
-    EXPECT_EQ(m["tapDrills"][2]["Recommended"], 1);
+    EXPECT_EQ(m["tapDrills"][2]["Recommended"], true);
     EXPECT_NEAR(m["tapDrills"][2]["PercentThread"].get<double>(), 76.98, 0.005);
     const json acme =
         json::parse(Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
