@@ -94,6 +94,11 @@ constexpr CliOption kThreadOptions[] = {
      "print every page as CSV instead: the page name, its header\n"
      "row and its rows as shown, a blank line between pages (also\n"
      "with --setdim)"},
+    {"--page", "NAME",
+     "with --csv: that page alone as one table, its header row\n"
+     "first and its notes as the last row: thread, drills, ring,\n"
+     "setplug, plug, point, roll, iso1502, inspect, calibration;\n"
+     "for pipe threads thread, npt-gages, npt-tols"},
     {"--measured-mow", "V[,V...]",
      "inspect: measured readings over wires of the\n"
      "external thread (display unit or with mm/in); the pitch\n"

@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <ostream>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -153,4 +154,18 @@ void PrintPipeCsv(const PipePagesText& pages, std::ostream& out) {
     out << CsvBlocks({{"Thread Dim.", pages.thread},
                       {"NPT Gages", pages.gages},
                       {"NPT Tolerances", pages.tols}});
+}
+
+std::vector<NamedCsvPage> PipeCsvPages(const PipePagesText& pages) {
+    std::vector<NamedCsvPage> out;
+    for (auto [name, grid, note] : {std::tuple{"thread", &pages.thread, &pages.threadNote},
+                                    std::tuple{"npt-gages", &pages.gages, &pages.gagesNote},
+                                    std::tuple{"npt-tols", &pages.tols, &pages.tolsNote}}) {
+        NamedCsvPage p{name, {}};
+        p.page.heading = false;
+        p.page.grids = {*grid};
+        p.page.notes = {*note};
+        out.push_back(std::move(p));
+    }
+    return out;
 }
