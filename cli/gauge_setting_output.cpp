@@ -143,7 +143,7 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
     SettingJson(j, "Functional Roll Gage", roll);
     j.Close('}');
     j.Close('}');
-    RecordJson(j, rec);
+    RecordJson(j, rec, /*setDim=*/true);
     j.Close('}');
     out << '\n';
 }

@@ -80,12 +80,19 @@ bool PipeFills(const TThdNPT& pipe, std::string_view member, Dia dia, std::strin
 // Which values of one diameter's limits the member has.
 struct LimitsHas {
     bool max = true, min = true, gage = false, trunc = false, tol = false;
+    bool coated = true; // the coating step ran: the uncoated copies are there
 };
 
-LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia dia) {
+LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia dia, bool setDim) {
     const uint16_t t = m.TypeCode;
     const Role role = RoleOf(m);
     LimitsHas h;
+    if (setDim) {
+        // The pitch diameter entered, on the product threads alone.
+        h.max = h.min = dia == kPD && (role == Role::Ext || role == Role::Int);
+        h.coated = false;
+        return h;
+    }
     if (rec.Pipe) {
         h.max = PipeFills(*rec.Pipe, name, dia, "Max");
         h.min = PipeFills(*rec.Pipe, name, dia, "Min");
@@ -122,8 +129,8 @@ void Limits(JsonWriter& j, const char* name, const TDimLimits& d, const LimitsHa
     j.Put("Gage", d.Gage, h.gage);
     j.Put("GageTrunc", d.GageTrunc, h.trunc);
     j.Put("Tol", d.Tol, h.tol);
-    j.Put("UncoatedMax", d.UncoatedMax, h.max);
-    j.Put("UncoatedMin", d.UncoatedMin, h.min);
+    j.Put("UncoatedMax", d.UncoatedMax, h.max && h.coated);
+    j.Put("UncoatedMin", d.UncoatedMin, h.min && h.coated);
     j.Key("Sign");
     if (gauge)
         j.String(d.Sign);
@@ -137,45 +144,49 @@ bool Catalogued(const std::string& s) {
     return !s.empty() && s != "NONE";
 }
 
-void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m) {
+void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m, bool setDim) {
     if (!j.Wants(name)) return;
     const uint16_t t = m.TypeCode;
     const ThreadType& type = ThreadTypeOf(t);
     const Role role = RoleOf(m);
     const bool pipe = rec.Pipe != nullptr;
     const bool gauge = role != Role::Ext && role != Role::Int;
+    // The Set Dim tool works out the product threads' form and settings only.
+    const bool worked = !(setDim && gauge);
     j.Key(name);
     j.Open('{');
-    Limits(j, "PD", m.PD, Has(rec, name, m, kPD), gauge);
-    Limits(j, "Major", m.Major, Has(rec, name, m, kMajor), gauge);
-    Limits(j, "Minor", m.Minor, Has(rec, name, m, kMinor), gauge);
+    Limits(j, "PD", m.PD, Has(rec, name, m, kPD, setDim), gauge);
+    Limits(j, "Major", m.Major, Has(rec, name, m, kMajor, setDim), gauge);
+    Limits(j, "Minor", m.Minor, Has(rec, name, m, kMinor, setDim), gauge);
     j.Put("NomDia", m.NomDia);
-    // ISO metric classes are tolerance classes of the product threads.
-    j.Put("ClassCode", m.ClassCode, !(IsoMetric(t) && gauge));
+    // ISO metric classes are tolerance classes of the product threads; the
+    // Set Dim tool takes none.
+    j.Put("ClassCode", m.ClassCode, !setDim && !(IsoMetric(t) && gauge));
     j.Put({{"TPI", m.TPI}, {"TypeCode", m.TypeCode}, {"Starts", m.Starts}, {"Coating", m.Coating}});
     // Wires measure external threads only.
-    const bool wires = type.wireForm != WireForm::None && m.IsExternal;
+    const bool wires = worked && type.wireForm != WireForm::None && m.IsExternal;
     j.Put("BestWire", m.BestWire, wires);
     j.Put("CurWire", m.CurWire, wires);
     j.Put("MinWire", m.MinWire, wires);
     j.Put("MaxWire", m.MaxWire, wires);
     j.Put("RootWire", m.RootWire, type.wireForm == WireForm::TwentyNine && role == Role::Ext);
     // A V setting exists for some points only: 0 is the form step's "none".
-    const bool point = !pipe && Catalogued(m.PointName);
+    const bool point = worked && !pipe && Catalogued(m.PointName);
     j.Put("SetToV", m.SetToV, point && m.SetToV != 0);
     j.Put("SetToFlat", m.SetToFlat, point);
     j.Put("PointDia", m.PointDia, point);
     // Root radii of the radiused roots: UNR external threads and what is made
     // to them; UNJ, MJ and buttress external forms.
-    const bool radius = role != Role::Int && ((t == kTypeUNR && role != Role::Plug) ||
-                                              t == kTypeUNJ || t == kTypeMJ || t == kTypeButt);
+    const bool radius =
+        worked && role != Role::Int &&
+        ((t == kTypeUNR && role != Role::Plug) || t == kTypeUNJ || t == kTypeMJ || t == kTypeButt);
     j.Put("RootRadMax", m.RootRadMax, radius);
     j.Put("RootRadMin", m.RootRadMin, radius);
     // A radiused root has no flat; buttress forms are given no width.
-    const bool flat = !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
+    const bool flat = worked && !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
                       !(t == kTypeUNR && (role == Role::Ext || role == Role::Ring));
     j.Put("RootWidth", m.RootWidth, flat);
-    j.Put("ThdHeight", m.ThdHeight, !pipe);
+    j.Put("ThdHeight", m.ThdHeight, worked && !pipe);
     j.PutBool("FromTable", m.FromTable != 0);
     j.PutBool("IsGage", m.IsGage != 0);
     j.PutBool("IsInternal", m.IsInternal != 0);
@@ -183,15 +194,15 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.PutBool("IsSetPlug", m.IsSetPlug != 0);
     j.PutBool("StdLOE", m.StdLOE != 0);
     // M takes an engagement group, MJ a custom length only, pipe threads none.
-    const bool standardLE = !pipe && t != kTypeM && t != kTypeMJ;
+    const bool standardLE = !setDim && !pipe && t != kTypeM && t != kTypeMJ;
     j.Put("StdLE", m.StdLE, standardLE);
-    j.Put("LOE", m.LOE, standardLE || (!pipe && m.StdLOE == 0));
+    j.Put("LOE", m.LOE, standardLE || (!setDim && !pipe && m.StdLOE == 0));
     j.Put("LEBasis", m.LEBasis, standardLE);
     j.PutBool("UseClassW", m.UseClassW != 0);
     j.Put("Series", m.Series);
     j.Put("PointName", m.PointName);
     const TGageSetting& g = m.Setting;
-    const bool roll = !pipe && Catalogued(g.RollNumber);
+    const bool roll = worked && !pipe && Catalogued(g.RollNumber);
     if (j.Wants("Setting")) {
         j.Key("Setting");
         j.Open('{');
@@ -206,7 +217,7 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
         j.Put("RollConstant", g.RollConstant, roll);
         j.Put("RollLeadCorr", g.RollLeadCorr, roll);
         j.Put("RollSetting", g.RollSetting, roll);
-        j.Put("DiffAnalTol", g.DiffAnalTol, roll);
+        j.Put("DiffAnalTol", g.DiffAnalTol, roll && !setDim); // of limits the tool has not
         j.PutBool("SmallGage", g.SmallGage != 0);
         j.PutBool("VerySmall", g.VerySmall != 0);
         j.Close('}');
@@ -225,19 +236,19 @@ const char* RecordUnit(const TTInfo& rec) {
     return HoldsMillimetres(rec.ExtThd.TypeCode) ? "mm" : "in";
 }
 
-void RecordJson(JsonWriter& j, const TTInfo& rec) {
+void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     if (!j.Wants("members") && !j.Wants("record")) return;
     j.Key("members");
     j.Open('{');
     j.Put("unit", RecordUnit(rec));
-    Member(j, rec, "ExtThd", rec.ExtThd);
-    Member(j, rec, "IntThd", rec.IntThd);
-    Member(j, rec, "GoPlug", rec.GoPlug);
-    Member(j, rec, "NoGoPlug", rec.NoGoPlug);
-    Member(j, rec, "GoRing", rec.GoRing);
-    Member(j, rec, "NoGoRing", rec.NoGoRing);
-    Member(j, rec, "GoSetPlug", rec.GoSetPlug);
-    Member(j, rec, "NoGoSetPlug", rec.NoGoSetPlug);
+    Member(j, rec, "ExtThd", rec.ExtThd, setDim);
+    Member(j, rec, "IntThd", rec.IntThd, setDim);
+    Member(j, rec, "GoPlug", rec.GoPlug, setDim);
+    Member(j, rec, "NoGoPlug", rec.NoGoPlug, setDim);
+    Member(j, rec, "GoRing", rec.GoRing, setDim);
+    Member(j, rec, "NoGoRing", rec.NoGoRing, setDim);
+    Member(j, rec, "GoSetPlug", rec.GoSetPlug, setDim);
+    Member(j, rec, "NoGoSetPlug", rec.NoGoSetPlug, setDim);
     j.Close('}');
     j.Key("record");
     j.Open('{');

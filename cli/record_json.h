@@ -17,5 +17,7 @@ void DocumentHead(JsonWriter& j, const char* unit);
 const char* RecordUnit(const TTInfo& rec);
 
 // The keys "members" and "record" and their objects, each with its unit;
-// values a member does not have are null.
-void RecordJson(JsonWriter& j, const TTInfo& rec);
+// values a member does not have are null. setDim: a record of the Set Dim
+// tool, which holds an entered pitch diameter and what the form step works
+// out from it.
+void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim = false);
