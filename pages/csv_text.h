@@ -25,11 +25,11 @@ TextGrid VisibleGaugeGrid(const GaugePageText& page);
 // writes CsvGrid, the cells as shown; its --page leaves out the first row, so
 // that the header row comes first.
 struct CsvPage {
-    bool heading = true; // the row naming the thread and the unit
-    std::string thread;  // the designation
-    std::string unit;    // "in" or "mm"
+    std::string thread; // the designation
+    std::string unit;   // "in" or "mm"
     std::vector<TextGrid> grids;
     std::vector<std::string> notes;
+    bool heading = true; // the row naming the thread and the unit
 };
 std::string PageCsv(const CsvPage& page);
 
