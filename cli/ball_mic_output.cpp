@@ -1,11 +1,15 @@
 #include "cli/ball_mic_output.h"
 
 #include "cli/json_writer.h"
+#include "cli/record_json.h"
 #include "cli/text_grid.h"
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 void PrintBallMicText(const std::string& caption, const TBallMic& bm, std::ostream& out) {
     const BallMicPageText page = BuildBallMicPage(bm);
@@ -24,23 +28,29 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
     const BallMicPageText page = BuildBallMicPage(bm);
     JsonWriter j(out);
     j.Open('{');
+    DocumentHead(j, page.unit.c_str());
     j.Put("caption", caption);
     j.Key("ballmic");
     j.Open('{');
-    j.Put({{"Angle", bm.Angle},
-           {"BallDia", bm.BallDia},
-           {"PlaneDia", bm.PlaneDia},
-           {"PlaneDis", bm.PlaneDis},
-           {"ApexDia", bm.ApexDia},
-           {"BallDis", bm.BallDis},
-           {"Internal", bm.Internal},
-           {"CalcMethod", bm.CalcMethod},
-           {"BallRad", bm.BallRad},
-           {"DisToCenter", bm.DisToCenter},
-           {"InspDia", bm.InspDia},
-           {"RCos", bm.RCos},
-           {"RSin", bm.RSin},
-           {"SetDim", bm.SetDim}});
+    j.Put("unit", page.unit);
+    // The inputs the method does not read are null; method 1 works out the
+    // distance over the ball itself, at the gauge plane, where no other
+    // inspection diameter is.
+    const std::vector<std::string> used = BallMicKeysUsed(bm.CalcMethod);
+    const auto input = [&](const char* k, double v) {
+        j.Put(k, v, std::ranges::find(used, k) != used.end());
+    };
+    input("Angle", bm.Angle);
+    input("BallDia", bm.BallDia);
+    input("PlaneDia", bm.PlaneDia);
+    input("PlaneDis", bm.PlaneDis);
+    input("ApexDia", bm.ApexDia);
+    j.Put("BallDis", bm.BallDis);
+    j.PutBool("Internal", bm.Internal != 0);
+    j.Put(
+        {{"CalcMethod", bm.CalcMethod}, {"BallRad", bm.BallRad}, {"DisToCenter", bm.DisToCenter}});
+    j.Put("InspDia", bm.InspDia, bm.CalcMethod != kBallMicAtGagePlane);
+    j.Put({{"RCos", bm.RCos}, {"RSin", bm.RSin}, {"SetDim", bm.SetDim}});
     j.Close('}');
     j.Key("page");
     j.Open('{');

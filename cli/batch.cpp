@@ -14,20 +14,30 @@
 
 namespace {
 
-// On a terminal, the lines done so far, once the batch has run a second.
+// On a terminal, the threads done so far of those the file holds (standard
+// input: the lines read), once the batch has run a second.
 class Progress {
 public:
-    explicit Progress(std::ostream& err) : err_(err), on_(::isatty(STDERR_FILENO) == 1) {
+    Progress(std::ostream& err, const std::string& file)
+        : err_(err), file_(file), on_(::isatty(STDERR_FILENO) == 1) {
         start_ = std::chrono::steady_clock::now();
         next_ = start_ + std::chrono::seconds(1);
     }
     ~Progress() { Clear(); }
-    void Line(int number) {
+    void Line(int number, bool thread) {
+        done_ += thread ? 1 : 0;
         if (!on_ || (number & 255) != 0) return;
         const auto now = std::chrono::steady_clock::now();
         if (now < next_) return;
         next_ = now + std::chrono::milliseconds(250);
-        err_ << "\rplcalc: line " << number << "\033[K" << std::flush;
+        // Counted once it is shown: a short batch does not read its file twice.
+        if (file_ != "-" && total_ < 0) total_ = Threads();
+        err_ << "\rplcalc: ";
+        if (total_ >= 0)
+            err_ << done_ << " of " << total_ << " threads";
+        else
+            err_ << number << " lines";
+        err_ << "\033[K" << std::flush;
         shown_ = true;
     }
     // Before a note, so it does not run into the count.
@@ -38,8 +48,23 @@ public:
     }
 
 private:
+    // The lines of the file that are threads; -1 when it cannot be read.
+    long Threads() const {
+        std::string message, line;
+        const int fd = OpenBatchFile(file_, message);
+        if (fd < 0) return -1;
+        LineSource source(fd, false);
+        long n = 0;
+        for (bool tooLong = false; source.Next(line, tooLong);)
+            n += tooLong || !Skipped(line) ? 1 : 0;
+        return source.error() == 0 ? n : -1;
+    }
+
     std::ostream& err_;
+    std::string file_;
     bool on_;
+    long done_ = 0;
+    long total_ = -1;
     bool shown_ = false;
     std::chrono::steady_clock::time_point start_, next_;
 };
@@ -135,9 +160,9 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
     LineRunner runner(std::move(common), Settings());
 
     int worst = kExitOk;
-    Progress progress(err);
+    Progress progress(err, file);
     const auto answered = [&](int number, const LineAnswer& a) {
-        progress.Line(number);
+        progress.Line(number, !a.skipped);
         if (a.skipped) return;
         out << a.out;
         if (!a.notes.empty()) {

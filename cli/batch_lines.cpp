@@ -42,12 +42,12 @@ std::string ErrorLine(int line, const std::string& message, int code) {
     return text + ",\"exit\":" + std::to_string(code) + "}\n";
 }
 
+} // namespace
+
 bool Skipped(const std::string& line) {
     const std::size_t first = line.find_first_not_of(" \t");
     return first == std::string::npos || line[first] == '#';
 }
-
-} // namespace
 
 // Words normalized as NormalizeArgs leaves them.
 std::string NotInBatch(const std::vector<std::string>& words) {

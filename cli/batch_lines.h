@@ -37,6 +37,8 @@ private:
 // Opens the batch file as every file is checked (a regular file that can be
 // read); the descriptor, or -1 with the message.
 int OpenBatchFile(const std::string& path, std::string& message);
+// A blank line or a comment: no thread, no answer.
+bool Skipped(const std::string& line);
 
 // errno as English text, whatever the locale.
 std::string ErrnoText(int error);

@@ -73,8 +73,9 @@ protected:
         return n;
     }
     int sync() override {
-        // The batch's progress stays on its line until it is overwritten.
-        if (!line_.empty() && line_[0] == '\r') Emit();
+        // The batch's progress stays on its line until it is overwritten; it
+        // and the terminal control that clears it are shown when flushed.
+        if (!line_.empty() && (line_[0] == '\r' || line_.find('\033') != line_.npos)) Emit();
         return to_->pubsync();
     }
 
@@ -84,7 +85,7 @@ private:
         const std::string_view l = line_;
         const bool named = l.starts_with("plcalc: ") || l.starts_with("Usage: ") ||
                            l.starts_with(' ') || l.starts_with(kTryHelp) || l.starts_with('\r') ||
-                           l == "\n";
+                           l.starts_with('\033') || l == "\n";
         if (!named) to_->sputn("plcalc: ", 8);
         to_->sputn(line_.data(), static_cast<std::streamsize>(line_.size()));
         to_->pubsync();

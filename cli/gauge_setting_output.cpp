@@ -126,13 +126,16 @@ void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay) {
 
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
-                      std::ostream& out) {
+                      bool metricDisplay, std::ostream& out) {
+    const char* const unit = metricDisplay ? "mm" : "in";
     JsonWriter j(out);
     j.Open('{');
+    DocumentHead(j, unit);
     j.Put("caption", "Set Dim Tool");
     j.Put("name", name);
     j.Key("pages");
     j.Open('{');
+    j.Put("unit", unit);
     j.Key("Orvalle");
     j.Open('{');
     j.Put("dims", external ? "External Dims." : "Internal Dims.");
@@ -140,7 +143,7 @@ void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
     SettingJson(j, "Functional Roll Gage", roll);
     j.Close('}');
     j.Close('}');
-    RecordJson(j, rec);
+    RecordJson(j, rec, /*setDim=*/true);
     j.Close('}');
     out << '\n';
 }

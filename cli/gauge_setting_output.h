@@ -25,4 +25,4 @@ void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay);
 // gauge and the functional roll gauge, with the record.
 void PrintSettingJson(const TTInfo& rec, const std::string& name, bool external,
                       const GaugeSettingText& point, const GaugeSettingText& roll,
-                      std::ostream& out);
+                      bool metricDisplay, std::ostream& out);

@@ -62,7 +62,7 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
     const bool showMM = mm || (metricPitch && !inch);
     const TextGrid grid = IdentifyGrid(q, matches, showMM);
     if (json)
-        PrintIdentifyJson(q, matches, grid, out);
+        PrintIdentifyJson(q, matches, grid, showMM, out);
     else
         PrintIdentifyText(q, matches, grid, showMM, out);
     return kExitOk;

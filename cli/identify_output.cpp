@@ -1,6 +1,7 @@
 #include "cli/identify_output.h"
 
 #include "cli/json_writer.h"
+#include "cli/record_json.h"
 #include "pages/identify.h"
 
 #include <ostream>
@@ -17,11 +18,14 @@ void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMat
 }
 
 void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
-                       const TextGrid& grid, std::ostream& out) {
+                       const TextGrid& grid, bool metricDisplay, std::ostream& out) {
     JsonWriter j(out);
     j.Open('{');
+    // The rows are in the display unit; every number is inches.
+    DocumentHead(j, metricDisplay ? "mm" : "in");
     j.Key("measured");
     j.Open('{');
+    j.Put("unit", "in");
     j.Put("Diameter", MeasuredDiameterName(query));
     j.Put({{"Value", query.diameter}, {"Pitch", query.pitch}});
     j.Close('}');
@@ -31,6 +35,7 @@ void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMat
     for (std::size_t i = 0; i < matches.size(); ++i) {
         const IdentifyMatch& m = matches[i];
         j.Open('{');
+        j.Put("unit", "in");
         j.Put("Designation", m.designation);
         j.Put("Family", m.family);
         j.Put({{"Closeness", m.offLimits},

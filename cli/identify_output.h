@@ -13,4 +13,4 @@ struct IdentifyMatch;
 void PrintIdentifyText(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
                        const TextGrid& grid, bool metricDisplay, std::ostream& out);
 void PrintIdentifyJson(const IdentifyQuery& query, const std::vector<IdentifyMatch>& matches,
-                       const TextGrid& grid, std::ostream& out);
+                       const TextGrid& grid, bool metricDisplay, std::ostream& out);

@@ -51,10 +51,11 @@ void PrintInspectText(const InspectPageText& page, std::ostream& out) {
     out << page.verdict << '\n';
 }
 
-void InspectionJson(JsonWriter& j, const InspectPageText& page) {
+void InspectionJson(JsonWriter& j, const InspectPageText& page, const char* unit) {
     if (!page.gauge.empty()) {
         j.Key("inspection");
         j.Open('{');
+        j.Put("unit", "mm");
         GaugeInspectionJson(j, page);
         j.Close('}');
         return;
@@ -62,6 +63,7 @@ void InspectionJson(JsonWriter& j, const InspectPageText& page) {
     const PDInspection& r = page.inspection;
     j.Key("inspection");
     j.Open('{');
+    j.Put("unit", unit);
     j.Put({{"MeasuredPD", r.meanPD}});
     j.Put("Verdict", VerdictWord(r.overall));
     j.Put({{"MarginToMax", r.marginToMax},

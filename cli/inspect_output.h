@@ -9,5 +9,6 @@ struct InspectPageText;
 
 // The "Inspect" block of the text output: its grid and the verdict line.
 void PrintInspectText(const InspectPageText& page, std::ostream& out);
-// The key "inspection" and its object.
-void InspectionJson(JsonWriter& j, const InspectPageText& page);
+// The key "inspection" and its object; unit that of the thread's record (a
+// measured ISO 1502 plug is millimetres).
+void InspectionJson(JsonWriter& j, const InspectPageText& page, const char* unit);

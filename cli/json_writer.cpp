@@ -96,8 +96,9 @@ namespace {
 
 // The top-level keys of a thread's JSON, the pipe threads' included.
 constexpr std::string_view kTopKeys[] = {
-    "caption", "name",       "pages",        "members", "record", "tapDrills",   "tapDrillsError",
-    "iso1502", "inspection", "reevaluation", "notes",   "pipe",   "calibration", "wireReadings"};
+    "schema", "unit",      "caption",        "name",        "pages",      "members",
+    "record", "tapDrills", "tapDrillsError", "iso1502",     "inspection", "reevaluation",
+    "notes",  "pipe",      "calibration",    "wireReadings"};
 
 // PD, major and minor diameter, max and min, of both threads.
 constexpr std::string_view kLimits[] = {
@@ -116,7 +117,7 @@ std::string AddPath(FieldNode& root, std::string_view path) {
         if (key.empty()) return "--fields: " + std::string(path) + " has an empty key";
         if (node == &root && std::ranges::find(kTopKeys, key) == std::end(kTopKeys))
             return "--fields: " + key +
-                   " is no key of the output (limits, name, caption, pages, "
+                   " is no key of the output (limits, schema, unit, name, caption, pages, "
                    "members, record, tapDrills, iso1502, inspection, calibration, reevaluation, "
                    "pipe, "
                    "notes, wireReadings)";
@@ -166,6 +167,7 @@ std::string ReadFieldList(const std::string& list, FieldNode& root) {
         item.erase(0, item.find_first_not_of(' '));
         item.erase(item.find_last_not_of(' ') + 1);
         if (item == "limits") {
+            AddPath(root, "members.unit"); // the limits are no use without it
             for (const std::string_view path : kLimits)
                 AddPath(root, path);
         } else if (std::string problem = AddPath(root, item); !problem.empty()) {
@@ -201,6 +203,7 @@ bool FieldsWithinLimits(const FieldNode& root) {
     if (root.children.size() != 1 || root.children[0].key != "members" || root.children[0].whole)
         return false;
     for (const FieldNode& member : root.children[0].children) {
+        if (member.key == "unit") continue;
         if (member.whole) return false;
         for (const FieldNode& limits : member.children)
             if (limits.key != "PD" && limits.key != "Major" && limits.key != "Minor") return false;

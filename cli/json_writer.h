@@ -90,6 +90,20 @@ public:
         Sep();
         WriteNumber(v);
     }
+    // Where a value does not apply.
+    void Null() {
+        if (fields_ && !SelectedValue()) return;
+        Sep();
+        std::copy_n("null", 4, Room(4));
+    }
+    void Bool(bool b) {
+        if (fields_ && !SelectedValue()) return;
+        Sep();
+        if (b)
+            std::copy_n("true", 4, Room(4));
+        else
+            std::copy_n("false", 5, Room(5));
+    }
     // A key and its value in one call.
     void Put(std::string_view k, double v) {
         Key(k);
@@ -98,6 +112,18 @@ public:
     void Put(std::string_view k, std::string_view v) {
         Key(k);
         String(v);
+    }
+    // A value, or null where it does not apply.
+    void Put(std::string_view k, double v, bool applies) {
+        Key(k);
+        if (applies)
+            Number(v);
+        else
+            Null();
+    }
+    void PutBool(std::string_view k, bool b) {
+        Key(k);
+        Bool(b);
     }
     void Put(std::initializer_list<std::pair<const char*, double>> fields) {
         // Under --fields, most of a member is passed over.

@@ -84,7 +84,9 @@ constexpr CliOption kThreadOptions[] = {
      "save the thread file (- writes it to standard output instead\n"
      "of the pages)"},
     {"--tables", "DIR", "table data path (default: the user's setting)"},
-    {"--json", "", "print one JSON object instead of text pages"},
+    {"--json", "",
+     "print one JSON object instead of text pages, as described by\n"
+     "share/pitchledger/plcalc-output.schema.json"},
     {"--fields", "LIST",
      "with --json or --batch: only these keys of the JSON object,\n"
      "comma-separated: limits (PD, major and minor diameter max\n"
@@ -94,6 +96,11 @@ constexpr CliOption kThreadOptions[] = {
      "print every page as CSV instead: the page name, its header\n"
      "row and its rows as shown, a blank line between pages (also\n"
      "with --setdim)"},
+    {"--page", "NAME",
+     "with --csv: that page alone as one table, its header row\n"
+     "first and its notes as the last row: thread, drills, ring,\n"
+     "setplug, plug, point, roll, iso1502, inspect, calibration;\n"
+     "for pipe threads thread, npt-gages, npt-tols"},
     {"--measured-mow", "V[,V...]",
      "inspect: measured readings over wires of the\n"
      "external thread (display unit or with mm/in); the pitch\n"
@@ -237,7 +244,8 @@ constexpr CliOption kBatchOptions[] = {
      "--version and - for a file are not for a batch. The file may\n"
      "be of any size (read line by line; a line up to 1 MB). On a\n"
      "terminal, a batch running over a second shows its progress on\n"
-     "standard error. Exit code: the highest of its lines.",
+     "standard error (\"plcalc: N of M threads\"). Exit code: the\n"
+     "highest of its lines.",
      kNotInBatch},
 };
 

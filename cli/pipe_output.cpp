@@ -8,16 +8,56 @@
 #include "pages/csv_text.h"
 #include "pipe/pipe_pages.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <ostream>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace {
+
+// The values of the pipe record each kind's tables fill, by the table that
+// held the size; the kind has no others.
+struct PipeTableFill {
+    uint16_t kind;
+    uint8_t table;
+    std::initializer_list<std::string_view> values;
+};
+const PipeTableFill kPipeTableFills[] = {
+    {kPipeNPT, kFoundDims, {"PipeOD", "E0",     "L1", "L1Thds",       "E1",
+                            "L2",     "L2Thds", "E2", "L1ToL2",       "L1ToL2Thds",
+                            "L3",     "L3Thds", "E3", "VanishLen",    "VanishThds",
+                            "L4",     "L5",     "E5", "ThreadHeight", "DiaIncPerThd"}},
+    {kPipeNPT, kFoundGages, {"PipeOD", "DiaIncPerThd", "RingThickness"}},
+    {kPipeNPT,
+     kFoundTols,
+     {"PlugTaperTol", "RingTaperTol", "PlugCumPDTol", "RingCumPDTol", "Standoff"}},
+    {kPipeNPSC, kFoundDims, {"PipeOD"}},
+    {kPipeNPTR,
+     kFoundDims,
+     {"PipeOD", "ThreadHeight", "E6", "L6", "L6Thds", "L1ToL2", "L1ToL2Thds", "RingThickness",
+      "TotalThds", "VanishLen", "VanishThds", "RecessDepth", "RecessDia", "LengthT",
+      "NotchDistance", "NotchDistanceThds"}},
+    {kPipeNPSM, kFoundDims, {"PipeOD", "PipeAllowance"}},
+    {kPipeNPSL, kFoundDims, {"PipeOD"}},
+};
+
+bool PipeHas(const TThdNPT& p, std::string_view value) {
+    for (const PipeTableFill& f : kPipeTableFills)
+        if (f.kind == p.ClassCode && (p.Found & f.table) != 0 &&
+            std::ranges::find(f.values, value) != f.values.end())
+            return true;
+    return false;
+}
 
 void PipeJson(JsonWriter& j, const TThdNPT& p) {
     j.Key("pipe");
     j.Open('{');
+    j.Put("unit", "in");
     j.Put("SizeText", p.SizeText);
-    j.Put({
-        {"PipeKind", p.PipeKind},
+    j.Put("PipeKind", p.PipeKind);
+    const std::pair<const char*, double> values[] = {
         {"PipeOD", p.PipeOD},
         {"L1", p.L1},
         {"L2", p.L2},
@@ -54,7 +94,9 @@ void PipeJson(JsonWriter& j, const TThdNPT& p) {
         {"PlugCumPDTol", p.PlugCumPDTol},
         {"RingCumPDTol", p.RingCumPDTol},
         {"Standoff", p.Standoff},
-    });
+    };
+    for (const auto& [k, v] : values)
+        j.Put(k, v, PipeHas(p, k));
     j.Close('}');
 }
 
@@ -77,10 +119,13 @@ void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& 
                    const FieldNode* fields) {
     JsonWriter j(out, fields);
     j.Open('{');
+    // Pipe threads are shown in inches whatever the display unit.
+    DocumentHead(j, "in");
     j.Put("caption", pages.caption);
     j.Put("name", pages.caption);
     j.Key("pages");
     j.Open('{');
+    j.Put("unit", "in");
     j.Key("Thread Dim.");
     j.Grid(pages.thread);
     if (!pages.gages.empty()) {
@@ -109,4 +154,18 @@ void PrintPipeCsv(const PipePagesText& pages, std::ostream& out) {
     out << CsvBlocks({{"Thread Dim.", pages.thread},
                       {"NPT Gages", pages.gages},
                       {"NPT Tolerances", pages.tols}});
+}
+
+std::vector<NamedCsvPage> PipeCsvPages(const PipePagesText& pages) {
+    std::vector<NamedCsvPage> out;
+    for (auto [name, grid, note] : {std::tuple{"thread", &pages.thread, &pages.threadNote},
+                                    std::tuple{"npt-gages", &pages.gages, &pages.gagesNote},
+                                    std::tuple{"npt-tols", &pages.tols, &pages.tolsNote}}) {
+        NamedCsvPage p{name, {}};
+        p.page.heading = false;
+        p.page.grids = {*grid};
+        p.page.notes = {*note};
+        out.push_back(std::move(p));
+    }
+    return out;
 }

@@ -2,7 +2,10 @@
 // A pipe thread in plcalc's output: its designation and pipe pages (always
 // inches) as text, JSON or CSV.
 
+#include "cli/thread_output.h"
+
 #include <iosfwd>
+#include <vector>
 
 class TTInfo;
 struct FieldNode;
@@ -13,3 +16,5 @@ void PrintPipeText(const PipePagesText& pages, std::ostream& out);
 void PrintPipeJson(const TTInfo& rec, const PipePagesText& pages, std::ostream& out,
                    const FieldNode* fields = nullptr);
 void PrintPipeCsv(const PipePagesText& pages, std::ostream& out);
+// Its pages for --page: thread, npt-gages, npt-tols (NPT only).
+std::vector<NamedCsvPage> PipeCsvPages(const PipePagesText& pages);

@@ -1,119 +1,278 @@
 #include "cli/record_json.h"
 
 #include "cli/json_writer.h"
+#include "core/pipe_record.h"
 #include "core/thread_record.h"
+#include "core/thread_types.h"
+#include "gauges/tolerance_text.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
-void Limits(JsonWriter& j, const char* name, const TDimLimits& d) {
+// What a member is to the thread: the product's threads, or a gauge.
+enum class Role { Ext, Int, Plug, Ring, SetPlug };
+
+Role RoleOf(const TThdInfo& m) {
+    if (!m.IsGage) return m.IsExternal ? Role::Ext : Role::Int;
+    if (m.IsSetPlug) return Role::SetPlug;
+    return m.IsInternal ? Role::Ring : Role::Plug;
+}
+
+bool Unified(uint16_t t) {
+    return t == kTypeUN || t == kTypeUNR || t == kTypeUNJ;
+}
+bool IsoMetric(uint16_t t) {
+    return t == kTypeM || t == kTypeMJ;
+}
+bool StubAcme(uint16_t t) {
+    return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2;
+}
+
+enum Dia { kPD, kMajor, kMinor };
+
+// The member values the pipe tables fill, by kind and the table that held the
+// size; a pipe member has no others.
+struct PipeFill {
+    uint16_t kind;
+    uint8_t table;
+    std::string_view member;
+    Dia dia;
+    std::string_view value; // "Max", "Min" or "Gage"
+};
+constexpr PipeFill kPipeFills[] = {
+    {kPipeNPT, kFoundDims, "ExtThd", kMinor, "Gage"},
+    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Min"},
+    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Gage"},
+    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Max"},
+    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Min"},
+    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Gage"},
+    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Max"},
+    {kPipeNPT, kFoundGages, "GoRing", kMinor, "Min"},
+    {kPipeNPT, kFoundGages, "GoRing", kMinor, "Gage"},
+    {kPipeNPSC, kFoundDims, "IntThd", kMinor, "Min"},
+    {kPipeNPSC, kFoundDims, "IntThd", kPD, "Min"},
+    {kPipeNPSC, kFoundDims, "IntThd", kPD, "Max"},
+    {kPipeNPSM, kFoundDims, "ExtThd", kMajor, "Max"},
+    {kPipeNPSM, kFoundDims, "ExtThd", kMajor, "Min"},
+    {kPipeNPSM, kFoundDims, "ExtThd", kPD, "Max"},
+    {kPipeNPSM, kFoundDims, "ExtThd", kPD, "Min"},
+    {kPipeNPSM, kFoundDims, "IntThd", kMinor, "Min"},
+    {kPipeNPSM, kFoundDims, "IntThd", kMinor, "Max"},
+    {kPipeNPSM, kFoundDims, "IntThd", kPD, "Min"},
+    {kPipeNPSM, kFoundDims, "IntThd", kPD, "Max"},
+    {kPipeNPSL, kFoundDims, "ExtThd", kMajor, "Max"},
+    {kPipeNPSL, kFoundDims, "ExtThd", kPD, "Max"},
+    {kPipeNPSL, kFoundDims, "ExtThd", kPD, "Min"},
+    {kPipeNPSL, kFoundDims, "IntThd", kMinor, "Min"},
+    {kPipeNPSL, kFoundDims, "IntThd", kPD, "Min"},
+    {kPipeNPSL, kFoundDims, "IntThd", kPD, "Max"},
+};
+
+bool PipeFills(const TThdNPT& pipe, std::string_view member, Dia dia, std::string_view value) {
+    return std::ranges::any_of(kPipeFills, [&](const PipeFill& f) {
+        return f.kind == pipe.ClassCode && (pipe.Found & f.table) != 0 && f.member == member &&
+               f.dia == dia && f.value == value;
+    });
+}
+
+// Which values of one diameter's limits the member has.
+struct LimitsHas {
+    bool max = true, min = true, gage = false, trunc = false, tol = false;
+    bool coated = true; // the coating step ran: the uncoated copies are there
+};
+
+LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia dia, bool setDim) {
+    const uint16_t t = m.TypeCode;
+    const Role role = RoleOf(m);
+    LimitsHas h;
+    if (setDim) {
+        // The pitch diameter entered, on the product threads alone.
+        h.max = h.min = dia == kPD && (role == Role::Ext || role == Role::Int);
+        h.coated = false;
+        return h;
+    }
+    if (rec.Pipe) {
+        h.max = PipeFills(*rec.Pipe, name, dia, "Max");
+        h.min = PipeFills(*rec.Pipe, name, dia, "Min");
+        h.gage = PipeFills(*rec.Pipe, name, dia, "Gage");
+        return h;
+    }
+    // Unified internal threads and their plugs have no major maximum; UNR
+    // and buttress external threads no minor minimum, nor what is made to them.
+    if (dia == kMajor && Unified(t) && (role == Role::Int || role == Role::Plug)) h.max = false;
+    if (dia == kMinor && (t == kTypeUNR || t == kTypeButt) &&
+        (role == Role::Ext || role == Role::Ring || role == Role::SetPlug))
+        h.min = false;
+    // A gauge is made to its sizes; 60-degree gauges clear the root instead.
+    if (role != Role::Ext && role != Role::Int) {
+        const bool root =
+            (dia == kMinor && role != Role::Ring) || (dia == kMajor && role == Role::Ring);
+        h.gage = !(root && (Unified(t) || IsoMetric(t)));
+    }
+    h.trunc = dia == kMajor && role == Role::SetPlug && !StubAcme(t);
+    // The tolerance columns: unified internal PD from its table; ISO metric
+    // Td2, Td, TD2 and TD1.
+    if (Unified(t)) h.tol = dia == kPD && role == Role::Int && m.FromTable;
+    if (IsoMetric(t))
+        h.tol = (role == Role::Ext && dia != kMinor) || (role == Role::Int && dia != kMajor);
+    return h;
+}
+
+void Limits(JsonWriter& j, const char* name, const TDimLimits& d, const LimitsHas& h, bool gauge) {
     if (!j.Wants(name)) return;
     j.Key(name);
     j.Open('{');
-    j.Put("Max", d.Max);
-    j.Put("Min", d.Min);
-    j.Put("Gage", d.Gage);
-    j.Put("GageTrunc", d.GageTrunc);
-    j.Put("Tol", d.Tol);
-    j.Put("UncoatedMax", d.UncoatedMax);
-    j.Put("UncoatedMin", d.UncoatedMin);
-    j.Put("Sign", d.Sign);
+    j.Put("Max", d.Max, h.max);
+    j.Put("Min", d.Min, h.min);
+    j.Put("Gage", d.Gage, h.gage);
+    j.Put("GageTrunc", d.GageTrunc, h.trunc);
+    j.Put("Tol", d.Tol, h.tol);
+    j.Put("UncoatedMax", d.UncoatedMax, h.max && h.coated);
+    j.Put("UncoatedMin", d.UncoatedMin, h.min && h.coated);
+    j.Key("Sign");
+    if (gauge)
+        j.String(d.Sign);
+    else
+        j.Null();
     j.Close('}');
 }
 
-void Member(JsonWriter& j, const char* name, const TThdInfo& m) {
+// A catalogue point or roll, not "NONE" or nothing.
+bool Catalogued(const std::string& s) {
+    return !s.empty() && s != "NONE";
+}
+
+void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m, bool setDim) {
     if (!j.Wants(name)) return;
+    const uint16_t t = m.TypeCode;
+    const ThreadType& type = ThreadTypeOf(t);
+    const Role role = RoleOf(m);
+    const bool pipe = rec.Pipe != nullptr;
+    const bool gauge = role != Role::Ext && role != Role::Int;
+    // The Set Dim tool works out the product threads' form and settings only.
+    const bool worked = !(setDim && gauge);
     j.Key(name);
     j.Open('{');
-    Limits(j, "PD", m.PD);
-    Limits(j, "Major", m.Major);
-    Limits(j, "Minor", m.Minor);
-    j.Put({
-        {"NomDia", m.NomDia},
-        {"ClassCode", m.ClassCode},
-        {"TPI", m.TPI},
-        {"TypeCode", m.TypeCode},
-        {"Starts", m.Starts},
-        {"Coating", m.Coating},
-        {"BestWire", m.BestWire},
-        {"CurWire", m.CurWire},
-        {"MinWire", m.MinWire},
-        {"MaxWire", m.MaxWire},
-        {"RootWire", m.RootWire},
-        {"SetToV", m.SetToV},
-        {"SetToFlat", m.SetToFlat},
-        {"PointDia", m.PointDia},
-        {"RootRadMax", m.RootRadMax},
-        {"RootRadMin", m.RootRadMin},
-        {"RootWidth", m.RootWidth},
-        {"ThdHeight", m.ThdHeight},
-        {"FromTable", m.FromTable},
-        {"IsGage", m.IsGage},
-        {"IsInternal", m.IsInternal},
-        {"IsExternal", m.IsExternal},
-        {"IsSetPlug", m.IsSetPlug},
-        {"StdLOE", m.StdLOE},
-        {"StdLE", m.StdLE},
-        {"LOE", m.LOE},
-        {"LEBasis", m.LEBasis},
-        {"UseClassW", m.UseClassW},
-    });
+    Limits(j, "PD", m.PD, Has(rec, name, m, kPD, setDim), gauge);
+    Limits(j, "Major", m.Major, Has(rec, name, m, kMajor, setDim), gauge);
+    Limits(j, "Minor", m.Minor, Has(rec, name, m, kMinor, setDim), gauge);
+    j.Put("NomDia", m.NomDia);
+    // ISO metric classes are tolerance classes of the product threads; the
+    // Set Dim tool takes none.
+    j.Put("ClassCode", m.ClassCode, !setDim && !(IsoMetric(t) && gauge));
+    j.Put({{"TPI", m.TPI}, {"TypeCode", m.TypeCode}, {"Starts", m.Starts}, {"Coating", m.Coating}});
+    // Wires measure external threads only.
+    const bool wires = worked && type.wireForm != WireForm::None && m.IsExternal;
+    j.Put("BestWire", m.BestWire, wires);
+    j.Put("CurWire", m.CurWire, wires);
+    j.Put("MinWire", m.MinWire, wires);
+    j.Put("MaxWire", m.MaxWire, wires);
+    j.Put("RootWire", m.RootWire, type.wireForm == WireForm::TwentyNine && role == Role::Ext);
+    // A V setting exists for some points only: 0 is the form step's "none".
+    const bool point = worked && !pipe && Catalogued(m.PointName);
+    j.Put("SetToV", m.SetToV, point && m.SetToV != 0);
+    j.Put("SetToFlat", m.SetToFlat, point);
+    j.Put("PointDia", m.PointDia, point);
+    // Root radii of the radiused roots: UNR external threads and what is made
+    // to them; UNJ, MJ and buttress external forms.
+    const bool radius =
+        worked && role != Role::Int &&
+        ((t == kTypeUNR && role != Role::Plug) || t == kTypeUNJ || t == kTypeMJ || t == kTypeButt);
+    j.Put("RootRadMax", m.RootRadMax, radius);
+    j.Put("RootRadMin", m.RootRadMin, radius);
+    // A radiused root has no flat; buttress forms are given no width.
+    const bool flat = worked && !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
+                      !(t == kTypeUNR && (role == Role::Ext || role == Role::Ring));
+    j.Put("RootWidth", m.RootWidth, flat);
+    j.Put("ThdHeight", m.ThdHeight, worked && !pipe);
+    j.PutBool("FromTable", m.FromTable != 0);
+    j.PutBool("IsGage", m.IsGage != 0);
+    j.PutBool("IsInternal", m.IsInternal != 0);
+    j.PutBool("IsExternal", m.IsExternal != 0);
+    j.PutBool("IsSetPlug", m.IsSetPlug != 0);
+    j.PutBool("StdLOE", m.StdLOE != 0);
+    // M takes an engagement group, MJ a custom length only, pipe threads none.
+    const bool standardLE = !setDim && !pipe && t != kTypeM && t != kTypeMJ;
+    j.Put("StdLE", m.StdLE, standardLE);
+    j.Put("LOE", m.LOE, standardLE || (!setDim && !pipe && m.StdLOE == 0));
+    j.Put("LEBasis", m.LEBasis, standardLE);
+    j.PutBool("UseClassW", m.UseClassW != 0);
     j.Put("Series", m.Series);
     j.Put("PointName", m.PointName);
     const TGageSetting& g = m.Setting;
-    j.Key("Setting");
-    j.Open('{');
-    j.Put("PointModel", g.PointModel);
-    j.Put("RollModel", g.RollModel);
-    j.Put("PointName", m.PointName);
-    j.Put("RollNumber", g.RollNumber);
-    j.Put({{"PointDia", m.PointDia},
-           {"PointOffset", g.PointOffset},
-           {"SetToFlat", m.SetToFlat},
-           {"SetToV", m.SetToV},
-           {"RollConstant", g.RollConstant},
-           {"RollLeadCorr", g.RollLeadCorr},
-           {"RollSetting", g.RollSetting},
-           {"DiffAnalTol", g.DiffAnalTol},
-           {"SmallGage", g.SmallGage},
-           {"VerySmall", g.VerySmall}});
-    j.Close('}');
+    const bool roll = worked && !pipe && Catalogued(g.RollNumber);
+    if (j.Wants("Setting")) {
+        j.Key("Setting");
+        j.Open('{');
+        j.Put("PointModel", g.PointModel);
+        j.Put("RollModel", g.RollModel);
+        j.Put("PointName", m.PointName);
+        j.Put("RollNumber", g.RollNumber);
+        j.Put("PointDia", m.PointDia, point);
+        j.Put("PointOffset", g.PointOffset, point);
+        j.Put("SetToFlat", m.SetToFlat, point);
+        j.Put("SetToV", m.SetToV, point && m.SetToV != 0);
+        j.Put("RollConstant", g.RollConstant, roll);
+        j.Put("RollLeadCorr", g.RollLeadCorr, roll);
+        j.Put("RollSetting", g.RollSetting, roll);
+        j.Put("DiffAnalTol", g.DiffAnalTol, roll && !setDim); // of limits the tool has not
+        j.PutBool("SmallGage", g.SmallGage != 0);
+        j.PutBool("VerySmall", g.VerySmall != 0);
+        j.Close('}');
+    }
     j.Close('}');
 }
 
 } // namespace
 
-void RecordJson(JsonWriter& j, const TTInfo& rec) {
+void DocumentHead(JsonWriter& j, const char* unit) {
+    j.Put("schema", kJsonSchemaVersion);
+    j.Put("unit", unit);
+}
+
+const char* RecordUnit(const TTInfo& rec) {
+    return HoldsMillimetres(rec.ExtThd.TypeCode) ? "mm" : "in";
+}
+
+void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     if (!j.Wants("members") && !j.Wants("record")) return;
     j.Key("members");
     j.Open('{');
-    Member(j, "ExtThd", rec.ExtThd);
-    Member(j, "IntThd", rec.IntThd);
-    Member(j, "GoPlug", rec.GoPlug);
-    Member(j, "NoGoPlug", rec.NoGoPlug);
-    Member(j, "GoRing", rec.GoRing);
-    Member(j, "NoGoRing", rec.NoGoRing);
-    Member(j, "GoSetPlug", rec.GoSetPlug);
-    Member(j, "NoGoSetPlug", rec.NoGoSetPlug);
+    j.Put("unit", RecordUnit(rec));
+    Member(j, rec, "ExtThd", rec.ExtThd, setDim);
+    Member(j, rec, "IntThd", rec.IntThd, setDim);
+    Member(j, rec, "GoPlug", rec.GoPlug, setDim);
+    Member(j, rec, "NoGoPlug", rec.NoGoPlug, setDim);
+    Member(j, rec, "GoRing", rec.GoRing, setDim);
+    Member(j, rec, "NoGoRing", rec.NoGoRing, setDim);
+    Member(j, rec, "GoSetPlug", rec.GoSetPlug, setDim);
+    Member(j, rec, "NoGoSetPlug", rec.NoGoSetPlug, setDim);
     j.Close('}');
     j.Key("record");
     j.Open('{');
-    j.Put({
-        {"XDiaTol", rec.XDiaTol},
-        {"XPDTol", rec.XPDTol},
-        {"XLeadTol", rec.XLeadTol},
-        {"XAngleDeg", rec.XAngleDeg},
-        {"XAngleMin", rec.XAngleMin},
-        {"WDiaTol", rec.WDiaTol},
-        {"WPDTol", rec.WPDTol},
-        {"WLeadTol", rec.WLeadTol},
-        {"WAngleDeg", rec.WAngleDeg},
-        {"WAngleMin", rec.WAngleMin},
-        {"ClassW", rec.ClassW},
-        {"NomDia", rec.NomDia},
-        {"TPI", rec.TPI},
-        {"Starts", rec.Starts},
-        {"Coating", rec.Coating},
-    });
+    j.Put("unit", RecordUnit(rec));
+    // A gauge tolerance set is there as a whole (a table row) or not at all;
+    // in a set that is there, 0 (of an angle's degrees, say) is a value.
+    const bool x = ClassXTolsFound(rec);
+    const bool w = rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
+                   rec.WAngleMin != 0;
+    j.Put("XDiaTol", rec.XDiaTol, x);
+    j.Put("XPDTol", rec.XPDTol, x);
+    j.Put("XLeadTol", rec.XLeadTol, x);
+    j.Put("XAngleDeg", rec.XAngleDeg, x);
+    j.Put("XAngleMin", rec.XAngleMin, x);
+    j.Put("WDiaTol", rec.WDiaTol, w);
+    j.Put("WPDTol", rec.WPDTol, w);
+    j.Put("WLeadTol", rec.WLeadTol, w);
+    j.Put("WAngleDeg", rec.WAngleDeg, w);
+    j.Put("WAngleMin", rec.WAngleMin, w);
+    j.PutBool("ClassW", rec.ClassW != 0);
+    j.Put({{"NomDia", rec.NomDia},
+           {"TPI", rec.TPI},
+           {"Starts", rec.Starts},
+           {"Coating", rec.Coating}});
     j.Put("TypeName", rec.TypeName);
     j.Put("ClassText", rec.ClassText);
     j.Put("NomDiaText", rec.NomDiaText);

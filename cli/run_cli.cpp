@@ -185,6 +185,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     if (o.get("--save") == "-" || o.get("--profile-svg") == "-") return kExitOk;
 
     const bool json = o.on("--json"), csv = o.on("--csv");
+    const auto page = o.get("--page");
     std::string unused;
     const auto list = o.get("--fields");
     const FieldNode* fields = list ? FieldList(*list, unused) : nullptr;
@@ -206,6 +207,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
         const PipePagesText pipe = BuildPipePages(rec);
         if (json)
             PrintPipeJson(rec, pipe, out, fields);
+        else if (csv && page)
+            return PrintCsvPage(PipeCsvPages(pipe), *page, out, err);
         else if (csv)
             PrintPipeCsv(pipe, out);
         else
@@ -227,6 +230,10 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
     const ReevaluationText* reeval = reevaluation ? &*reevaluation : nullptr;
     if (json)
         PrintPagesJson(rec, pages, out, inspect ? &*inspect : nullptr, reeval, fields, calibrated);
+    else if (csv && page)
+        return PrintCsvPage(
+            ThreadCsvPages(rec, pages, mm, inspect ? &*inspect : nullptr, calibrated), *page, out,
+            err);
     else if (csv)
         PrintPagesCsv(pages, GaugeSettingGrids(rec, mm), inspect ? &*inspect : nullptr, out,
                       calibrated);

@@ -86,9 +86,9 @@ int RunSetDimOption(const std::map<std::string, std::string>& values, const SetD
         return WriteSettingDimsReportOption(rec, r.internalOnly, Get(values, "--pdf"),
                                             metricDisplay, out, err);
     if (output.json) {
-        PrintSettingJson(rec, r.name, external,
-                         BuildGaugeSettingPage(rec, external, false, metricDisplay),
-                         BuildGaugeSettingPage(rec, external, true, metricDisplay), out);
+        PrintSettingJson(
+            rec, r.name, external, BuildGaugeSettingPage(rec, external, false, metricDisplay),
+            BuildGaugeSettingPage(rec, external, true, metricDisplay), metricDisplay, out);
     } else if (output.csv) {
         out << CsvBlocks(GaugeSettingGrids(rec, metricDisplay));
     } else {

@@ -7,6 +7,7 @@
 #include "cli/report_option.h"
 #include "cli/set_dim_option.h"
 #include "cli/thread_entry.h"
+#include "cli/thread_output.h"
 #include "core/number_text.h"
 #include "core/settings.h"
 #include "core/thread_record.h"
@@ -155,6 +156,10 @@ bool ReadThreadOptions(const std::vector<std::string>& args, ParsedOptions& o,
         problem = "--mm and --inch exclude each other";
     else if (o.on("--csv") && o.on("--json"))
         problem = "--csv and --json exclude each other";
+    else if (o.get("--page") && (!o.on("--csv") || o.on("--setdim")))
+        problem = "--page picks a page of --csv: give --csv (not for --setdim)";
+    else if (o.get("--page") && !(problem = CsvPageNameProblem(*o.get("--page"))).empty())
+        return false;
     else if (o.on("--setdim"))
         problem = SetDimOptionProblem(o.values);
     else

@@ -1,18 +1,22 @@
 #include "cli/thread_output.h"
 
 #include "cli/calibrate_option.h"
+#include "cli/exit_codes.h"
 #include "cli/gauge_setting_output.h"
 #include "cli/inspect_output.h"
 #include "cli/iso1502_output.h"
 #include "cli/json_writer.h"
+#include "cli/options.h"
 #include "cli/record_json.h"
 #include "core/thread_record.h"
 #include "pages/calibration_page.h"
 #include "pages/csv_text.h"
+#include "pages/gauge_setting_page.h"
 #include "pages/inspect_page.h"
 #include "pages/result_pages.h"
 #include "pages/tap_drills.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace {
@@ -49,10 +53,10 @@ void TapDrillsJson(JsonWriter& j, const TTInfo& rec, const std::vector<TapDrill>
     j.Open('[');
     for (const TapDrill& d : drills) {
         j.Open('{');
+        j.Put("unit", RecordUnit(rec));
         j.Put("Drill", d.name);
-        j.Put({{"Diameter", d.diameter},
-               {"PercentThread", d.percentThread},
-               {"Recommended", d.recommended ? 1.0 : 0.0}});
+        j.Put({{"Diameter", d.diameter}, {"PercentThread", d.percentThread}});
+        j.PutBool("Recommended", d.recommended);
         j.Close('}');
     }
     j.Close(']');
@@ -82,12 +86,14 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
                     const FieldNode* fields, const CalibrationPageText* calibration) {
     JsonWriter j(out, fields);
     j.Open('{');
+    DocumentHead(j, pages.unit.c_str());
     j.Put("caption", pages.caption);
     j.Put("name", pages.name);
     if (rec.Helix == WireHelix::Exact) j.Put("wireReadings", "exact geometry");
     if (j.Wants("pages")) {
         j.Key("pages");
         j.Open('{');
+        j.Put("unit", pages.unit.c_str());
         j.Key("Thread Dim.");
         j.Grid(pages.thread);
         GaugeJson(j, pages.ring);
@@ -101,11 +107,12 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
     if (j.Wants("tapDrills") || j.Wants("tapDrillsError"))
         TapDrillsJson(j, rec, pages.drills, pages.drillsError);
     if (!pages.iso1502.caption.empty()) Iso1502Json(j, pages.iso1502);
-    if (inspect) InspectionJson(j, *inspect);
+    if (inspect) InspectionJson(j, *inspect, RecordUnit(rec));
     if (calibration) PrintCalibrationJson(j, *calibration);
     if (reevaluation) {
         j.Key("reevaluation");
         j.Open('{');
+        j.Put("unit", RecordUnit(rec));
         j.Put("limit", reevaluation->limit);
         j.Put("target", reevaluation->target);
         j.Put("note", reevaluation->note);
@@ -132,4 +139,73 @@ void PrintPagesCsv(const ResultPagesText& pages,
     if (inspect) blocks.emplace_back("Inspect", inspect->grid);
     if (calibration) blocks.emplace_back(calibration->caption, calibration->budget);
     out << CsvBlocks(blocks);
+}
+
+std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesText& pages, bool mm,
+                                         const InspectPageText* inspect,
+                                         const CalibrationPageText* calibration) {
+    const auto page = [](const char* name, TextGrid grid, std::vector<std::string> notes) {
+        NamedCsvPage p{name, {}};
+        p.page.heading = false;
+        p.page.grids = {std::move(grid)};
+        p.page.notes = std::move(notes);
+        return p;
+    };
+    std::vector<std::string> threadNotes;
+    for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd})
+        threadNotes.insert(threadNotes.end(), m->Notes.begin(), m->Notes.end());
+    threadNotes.push_back(pages.readingsLine);
+    std::vector<NamedCsvPage> out = {
+        page("thread", pages.thread, threadNotes),
+        page("drills", pages.tapDrills, {pages.drillsError}),
+        page("ring", VisibleGaugeGrid(pages.ring), {pages.ring.note}),
+        page("setplug", VisibleGaugeGrid(pages.setPlug), {pages.setPlug.note, pages.readingsLine}),
+        page("plug", VisibleGaugeGrid(pages.plug), {pages.plug.note, pages.readingsLine}),
+    };
+    if (rec.Starts <= 1) {
+        const auto grids = GaugeSettingGrids(rec, mm);
+        for (std::size_t i = 0; i < grids.size(); ++i) {
+            const bool roll = i == 1;
+            const std::string in = BuildGaugeSettingPage(rec, false, roll, mm).note;
+            const std::string ex = BuildGaugeSettingPage(rec, true, roll, mm).note;
+            out.push_back(page(roll ? "roll" : "point", grids[i].second,
+                               {in.empty() ? in : "Internal Dims.: " + in,
+                                ex.empty() ? ex : "External Dims.: " + ex}));
+        }
+    }
+    if (!pages.iso1502.caption.empty()) {
+        std::vector<std::string> notes = {pages.iso1502.note};
+        notes.insert(notes.end(), pages.iso1502.lines.begin(), pages.iso1502.lines.end());
+        out.push_back(page("iso1502", pages.iso1502.grid, notes));
+    }
+    if (inspect) out.push_back(page("inspect", inspect->grid, {inspect->verdict}));
+    if (calibration) out.push_back(page("calibration", calibration->budget, calibration->verdict));
+    return out;
+}
+
+int PrintCsvPage(const std::vector<NamedCsvPage>& pages, const std::string& name, std::ostream& out,
+                 std::ostream& err) {
+    std::string shown;
+    for (const NamedCsvPage& p : pages) {
+        const std::string csv = PageCsv(p.page);
+        if (csv.empty()) continue;
+        if (name == p.name) {
+            out << csv;
+            return kExitOk;
+        }
+        shown += (shown.empty() ? "" : ", ") + std::string(p.name);
+    }
+    if (std::string problem = CsvPageNameProblem(name); !problem.empty())
+        return UsageError(err, CliMode::Thread, problem);
+    return UsageError(err, CliMode::Thread,
+                      "--page " + name + ": this thread has no such page (its pages: " + shown +
+                          ")");
+}
+
+std::string CsvPageNameProblem(const std::string& name) {
+    if (std::ranges::find(kCsvPageNames, name) != std::end(kCsvPageNames)) return {};
+    std::string names;
+    for (const std::string_view n : kCsvPageNames)
+        names.append(names.empty() ? "" : ", ").append(n);
+    return "--page " + name + " is no page (pages: " + names + ")";
 }

@@ -3,9 +3,11 @@
 // one JSON object or CSV blocks.
 
 #include "cli/text_grid.h"
+#include "pages/csv_text.h"
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -38,6 +40,25 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
 // Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
 // after the gauge pages, then the inspection and the calibration's budget
 // when there are.
+// One page each, by its --page name, as the window's Copy Page as CSV puts
+// it without its first row: the header row, the rows, the notes as a last row.
+// Pages this thread does not show have no grid.
+struct NamedCsvPage {
+    const char* name;
+    CsvPage page;
+};
+// The names --page takes, those of a pipe thread last.
+inline constexpr std::string_view kCsvPageNames[] = {
+    "thread", "drills",  "ring",    "setplug",     "plug",      "point",
+    "roll",   "iso1502", "inspect", "calibration", "npt-gages", "npt-tols"};
+// Empty, or the usage problem of a name --page does not take.
+std::string CsvPageNameProblem(const std::string& name);
+std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesText& pages, bool mm,
+                                         const InspectPageText* inspect,
+                                         const CalibrationPageText* calibration);
+// The page of that name, or the usage problem naming the pages there are.
+int PrintCsvPage(const std::vector<NamedCsvPage>& pages, const std::string& name, std::ostream& out,
+                 std::ostream& err);
 void PrintPagesCsv(const ResultPagesText& pages,
                    const std::vector<std::pair<std::string, TextGrid>>& setting,
                    const InspectPageText* inspect, std::ostream& out,

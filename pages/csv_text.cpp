@@ -59,7 +59,7 @@ std::string CsvRow(const std::vector<std::string>& cells) {
 } // namespace
 
 std::string PageCsv(const CsvPage& page) {
-    std::string out = CsvRow({page.thread, page.unit});
+    std::string out = page.heading ? CsvRow({page.thread, page.unit}) : std::string();
     bool any = false;
     for (const TextGrid& grid : page.grids) {
         if (grid.empty()) continue;

@@ -22,12 +22,14 @@ TextGrid VisibleGaugeGrid(const GaugePageText& page);
 // spreadsheet: a first row naming the thread and the unit, the grids with each
 // cell stripped of the blanks that align it on screen (an empty line between
 // grids), and the page's notes as a last row, empty notes left out. plcalc
-// writes CsvGrid, the cells as shown.
+// writes CsvGrid, the cells as shown; its --page leaves out the first row, so
+// that the header row comes first.
 struct CsvPage {
     std::string thread; // the designation
     std::string unit;   // "in" or "mm"
     std::vector<TextGrid> grids;
     std::vector<std::string> notes;
+    bool heading = true; // the row naming the thread and the unit
 };
 std::string PageCsv(const CsvPage& page);
 

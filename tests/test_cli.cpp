@@ -173,6 +173,7 @@ TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive) {
         for (const char* d : {"PD", "Major", "Minor"})
             for (const char* l : {"Max", "Min"})
                 expected["members"][m][d][l] = whole["members"][m][d][l];
+    expected["members"]["unit"] = "mm";
     expected["name"] = whole["name"];
     expected["record"]["NomDia"] = whole["record"]["NomDia"];
     EXPECT_EQ(nlohmann::json::parse(some.out), expected);

@@ -36,7 +36,7 @@ TEST(PlcalcBallMic, WorkedExampleAsTextAndJson) {
     const auto doc = nlohmann::json::parse(json.out);
     EXPECT_NEAR(doc["ballmic"]["SetDim"].get<double>(), 2.0669873, 5e-8);
     EXPECT_EQ(doc["ballmic"]["BallDis"].get<double>(), 1.125);
-    EXPECT_EQ(doc["ballmic"]["Internal"].get<double>(), -1);
+    EXPECT_EQ(doc["ballmic"]["Internal"], true);
     EXPECT_EQ(doc["page"]["optExt"], "Internal Dims.");
 }
 

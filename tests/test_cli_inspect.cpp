@@ -1,10 +1,13 @@
 // plcalc's inspection of measured readings, the calibration of a gauge, the
 // choice of wire readings, its tap drills and its CSV pages.
 #include "support/cli_run.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <sstream>
 
 using nlohmann::json;
 
@@ -108,7 +111,7 @@ TEST(PlcalcInspect, TapDrillsInJson) {
         json::parse(Plcalc({"--type", "M", "--dia", "10", "--pitch", "1.5", "--json"}).out);
     ASSERT_EQ(m["tapDrills"].size(), 5u);
     EXPECT_EQ(m["tapDrills"][2]["Drill"], "8.5 mm");
-    EXPECT_EQ(m["tapDrills"][2]["Recommended"], 1);
+    EXPECT_EQ(m["tapDrills"][2]["Recommended"], true);
     EXPECT_NEAR(m["tapDrills"][2]["PercentThread"].get<double>(), 76.98, 0.005);
     const json acme =
         json::parse(Plcalc({"--type", "ACME", "--dia", "1", "--tpi", "5", "--json"}).out);
@@ -156,5 +159,25 @@ TEST(PlcalcInspect, CsvPages) {
     EXPECT_EQ(pipe.out.rfind("Thread Dim.\r\n", 0), 0u);
     EXPECT_NE(pipe.out.find("\r\n\r\nNPT Gages\r\n"), std::string::npos);
 }
+
+// --page: one page as one table, its header row first and its notes, when it
+// has any, last (tests/data/plcalc_csv_pages.csv).
+class PlcalcCsvPage : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcCsvPage, IsOneTable) {
+    const DataRow& c = GetParam();
+    std::vector<std::string> args;
+    std::istringstream in(c.Text("args") + "|--csv|--page|" + c.Text("page"));
+    for (std::string arg; std::getline(in, arg, '|');)
+        args.push_back(arg);
+    const CliRun r = Plcalc(args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.find("\r\n\r\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.rfind(c.Text("header") + "\r\n", 0), 0u) << r.out;
+    const std::string last = "\r\n" + c.Text("last") + "\r\n";
+    EXPECT_EQ(r.out.size() - r.out.rfind(last), last.size()) << r.out;
+}
+
+DATA_ROWS(PlcalcCsvPage, "plcalc_csv_pages");
 
 } // namespace

@@ -42,3 +42,29 @@ TEST_P(PlcalcJson, OutputFollowsItsSchema) {
 }
 
 DATA_ROWS(PlcalcJson, "plcalc_json_runs");
+
+// A value that does not apply is null, whatever the record holds there; one
+// that applies keeps its value, 0 included; flags are booleans; each object
+// states its unit (tests/data/plcalc_json_values.csv).
+class PlcalcJsonValue : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcJsonValue, IsWhatTheThreadHas) {
+    const DataRow& c = GetParam();
+    std::vector<std::string> args;
+    std::istringstream in(c.Text("args"));
+    for (std::string arg; std::getline(in, arg, '|');)
+        args.push_back(arg);
+    args.push_back("--json");
+    const CliRun r = Plcalc(args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json doc = json::parse(r.out);
+    const json::json_pointer at(c.Text("at"));
+    ASSERT_TRUE(doc.contains(at)) << c.Text("at");
+    const std::string expect = c.Text("expect");
+    if (expect == "number")
+        EXPECT_TRUE(doc[at].is_number() && doc[at] != 0) << doc[at];
+    else
+        EXPECT_EQ(doc[at], json::parse(expect));
+}
+
+DATA_ROWS(PlcalcJsonValue, "plcalc_json_values");

@@ -23,8 +23,9 @@ TEST(PlcalcNewPD, PrintsTheThreadFoundAndSaysSo) {
     json.push_back("--json");
     const auto j = nlohmann::json::parse(Plcalc(json).out);
     EXPECT_NEAR(j["members"]["IntThd"]["PD"]["Max"].get<double>(), 0.2300, 0.00005);
-    EXPECT_EQ(j["reevaluation"],
-              nlohmann::json({{"limit", "int-max"}, {"target", 0.23}, {"note", note}}));
+    EXPECT_EQ(
+        j["reevaluation"],
+        nlohmann::json({{"unit", "in"}, {"limit", "int-max"}, {"target", 0.23}, {"note", note}}));
 }
 
 // Internal PD min alone: the page shows the internal thread; M is shown in mm.

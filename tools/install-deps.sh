@@ -9,7 +9,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev locales qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation2 poppler-utils
           clang libclang-rt-14-dev dpkg-dev file help2man desktop-file-utils appstream clang-format
-          libsqlite3-dev libpq-dev postgresql lintian)
+          libsqlite3-dev libpq-dev postgresql lintian python3-jsonschema)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,6 +15,7 @@ cmake --install "$build" --prefix "$stage/usr" >/dev/null
 prefix="$stage/usr"
 for f in bin/plwin bin/plcalc share/pitchledger/Tables/unstbl.bin share/pitchledger/Tables/points.tbl \
          share/pitchledger/help/index.html share/pitchledger/NPTDims.bmp \
+         share/pitchledger/plcalc-output.schema.json \
          share/applications/org.pitchledger.PitchLedger.desktop \
          share/icons/hicolor/scalable/apps/org.pitchledger.PitchLedger.svg \
          share/metainfo/org.pitchledger.PitchLedger.metainfo.xml share/mime/packages/pitchledger.xml \
@@ -67,6 +68,11 @@ run "$prefix/bin/plcalc" --dia 1/4 --tpi 20 --class 2 >"$stage/unc.txt" || fail 
 for v in 0.2489 0.2164 0.2127 0.2175 0.2224; do
   grep -q "$v" "$stage/unc.txt" || fail "plcalc output lacks $v"
 done
+# The installed plcalc writes what the installed schema describes, for every family.
+env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
+  python3 "$source/tests/install/plcalc_json_schema.py" "$prefix/bin/plcalc" \
+  "$prefix/share/pitchledger/plcalc-output.schema.json" "$source/tests/data/plcalc_json_runs.csv" \
+  || fail "plcalc --json against the installed schema"
 run "$prefix/bin/plcalc" --dia 1/4 --tpi 20 --class 2 --report thread --pdf "$stage/thread.pdf" \
   || fail "plcalc --report exit $?"
 [ "$(head -c 5 "$stage/thread.pdf")" = "%PDF-" ] || fail "no PDF written"

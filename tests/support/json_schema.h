@@ -12,8 +12,9 @@ namespace schema_check {
 
 using nlohmann::json;
 
-// The schema keywords the file uses: $ref to #/$defs, type, required,
-// properties, additionalProperties: false, items, oneOf. Returns the problems found.
+// The schema keywords the file uses: $ref to #/$defs, type (one or a list),
+// const, enum, required, properties, additionalProperties: false, items, oneOf.
+// Returns the problems found.
 inline void Check(const json& schema, const json& root, const json& v, const std::string& at,
                   std::vector<std::string>& problems) {
     if (schema.contains("oneOf")) {
@@ -35,11 +36,18 @@ inline void Check(const json& schema, const json& root, const json& v, const std
         Check(root["$defs"][ref.substr(ref.rfind('/') + 1)], root, v, at, problems);
         return;
     }
-    const std::string type = schema.value("type", "");
-    const bool ok = type.empty() || (type == "object" && v.is_object()) ||
-                    (type == "array" && v.is_array()) || (type == "string" && v.is_string()) ||
-                    (type == "number" && v.is_number());
-    if (!ok) return problems.push_back(at + ": not " + type);
+    if (schema.contains("const") && v != schema["const"])
+        return problems.push_back(at + ": not " + schema["const"].dump());
+    if (schema.contains("enum") && std::ranges::find(schema["enum"], v) == schema["enum"].end())
+        return problems.push_back(at + ": not one of " + schema["enum"].dump());
+    const json types = schema.contains("type") ? schema["type"] : json::array();
+    const auto is = [&](const std::string& type) {
+        return (type == "object" && v.is_object()) || (type == "array" && v.is_array()) ||
+               (type == "string" && v.is_string()) || (type == "number" && v.is_number()) ||
+               (type == "boolean" && v.is_boolean()) || (type == "null" && v.is_null());
+    };
+    const bool ok = types.is_string() ? is(types) : types.empty() || std::ranges::any_of(types, is);
+    if (!ok) return problems.push_back(at + ": not " + types.dump());
     if (v.is_object()) {
         for (const auto& key : schema.value("required", json::array()))
             if (!v.contains(key)) problems.push_back(at + ": missing " + key.get<std::string>());
