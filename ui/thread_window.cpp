@@ -149,6 +149,8 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     connect(metricLOEButtons_, &QButtonGroup::idClicked, this,
             [this](int group) { optMetricLOEClick(group); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(txtDesignation, &QLineEdit::returnPressed, this, [this] { FillDesignation(); });
+    connect(btnFill, &QPushButton::clicked, this, [this] { FillDesignation(); });
     for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
         connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
     for (QComboBox* box : {cboClass, cboNPTSize})

@@ -169,6 +169,11 @@ private:
     void ShowOutOfDate();
     void ShowPage(int page);
 
+    // The "Designation:" box (thread_window_designation.cpp): its text read
+    // into the page's lists and boxes, or refused with the reader's message.
+    void FillDesignation();
+    void ShowEntry(const ParameterEntry& entry);
+
     // Calculate (thread_window_calc.cpp).
     void Button2Click();
     ParameterEntry EntryFromPage() const;
@@ -224,6 +229,9 @@ private:
 
     // The Parameters captions keep their numbered names: Label1 type, Label2
     // class, Label4 diameter, Label5 pitch, Label23 starts, Label12 metric grades.
+    QLabel* lblDesignation = nullptr;
+    QLineEdit* txtDesignation = nullptr;
+    QPushButton* btnFill = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* cboType = nullptr;
     QLabel* Label2 = nullptr;
