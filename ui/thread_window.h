@@ -193,6 +193,8 @@ private:
     void ShowSetDimResult(bool external);
     // The re-evaluation note while the record it describes is shown.
     void ShowReevaluationNote();
+    // "Wire readings: standard formula" under the pages that show readings over wires.
+    void ShowWireReadings();
 
     // Pipe pages (thread_window_pipe.cpp).
     void FillPipePages();
@@ -224,6 +226,7 @@ private:
     QLabel* lblName = nullptr;
     QLabel* lblOutOfDate = nullptr;
     QLabel* lblReevaluated = nullptr;
+    QLabel* lblWireReadings = nullptr;
     QStackedWidget* Notebook1 = nullptr;
     QTabBar* TabSet1 = nullptr;
 

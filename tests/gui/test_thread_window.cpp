@@ -484,15 +484,28 @@ private slots:
                 if (g->Cell(r, 0) == "Max Wire Reading") return g->Cell(r, 2).toDouble();
             return 0.0;
         };
+        auto* line = Child<QLabel>(w, "lblWireReadings");
         CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
         QCOMPARE(maxReading(), 0.94336);
-        QVERIFY(Child<QLabel>(w, "lblReevaluated")->isHidden());
+        QCOMPARE(line->text(), QString("Wire readings: standard formula"));
         Settings().WireReadings = WireHelix::Exact;
         CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
         Settings().WireReadings = WireHelix::Standard;
         QVERIFY(std::abs(maxReading() - 0.94326) <= 0.0000101);
-        QCOMPARE(Child<QLabel>(w, "lblReevaluated")->text(),
-                 QString("Wire readings: exact geometry"));
+        QCOMPARE(line->text(), QString("Wire readings: exact geometry"));
+        // Under the pages with readings only; the re-evaluation note keeps its own line.
+        QVERIFY(Shown(w, "lblWireReadings") && Child<QLabel>(w, "lblReevaluated")->isHidden());
+        for (auto [tab, shown] : {std::pair{"Ring Gage", false},
+                                  {"Plug Gage", true},
+                                  {"Parameters", false},
+                                  {"Set Plug", true}}) {
+            ShowTab(w, tab);
+            QCOMPARE(Shown(w, "lblWireReadings"), shown);
+        }
+        QVERIFY(w.FitToNewPD(1, "0.8"));
+        // Calculated again with the preference of now.
+        QVERIFY(Shown(w, "lblReevaluated") && Shown(w, "lblWireReadings"));
+        QCOMPARE(line->text(), QString("Wire readings: standard formula"));
     }
 
     void clipboardFollowsPageOptionAndUnit() {
