@@ -111,6 +111,13 @@ DesignationFill FillFromDesignation(const std::string& text) {
         fill.message = ClassRefusal(e.typeIndex, e.classText);
         e.pitchText = d.pitch;
         e.startsIndex = d.starts - 1;
+        // The page has no box for them: they would be dropped without a word.
+        const std::string caption = ThreadTypeEntries()[std::size_t(e.typeIndex)].caption;
+        if (fill.message.empty() && d.starts > 1 && !ThreadTypeOf(code).startsAndCoating)
+            fill.message = caption + " are calculated with one start only";
+        if (fill.message.empty() && d.customLOE && !CustomLOEAllowed(code))
+            fill.message =
+                caption + " take their standard length of engagement: SE is not for them";
     }
     if (!fill.message.empty()) return fill;
     e.diameterText = d.diameter;

@@ -186,6 +186,13 @@ private slots:
             << ""
             << ""
             << "Can not read the thread designation \"1/4-20 UNQ-2A\": UNQ is no thread series";
+        QTest::newRow("engagementNotTyped")
+            << "1-5 ACME-SE2G"
+            << "UN Threads"
+            << "Class 2"
+            << ""
+            << ""
+            << "ACME Threads take their standard length of engagement: SE is not for them";
         QTest::newRow("otherSeries") << "1/4-28 UNC-2A"
                                      << "UN Threads"
                                      << "Class 2"
