@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "report/print_preview.h"
 #include "ui/message_box.h"
+#include "ui/register_access.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -147,6 +148,15 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     cboWireReadings->setCurrentIndex(Settings().WireReadings == WireHelix::Exact ? 1 : 0);
     cboWireReadings->setToolTip("Readings over wires by the standard formula with its helix "
                                 "compensation, or from where the wires sit on the helix");
+    txtRegister = new QLineEdit(QString::fromStdString(Settings().RegisterDatabase), this);
+    txtRegister->setObjectName("txtRegister");
+    // Room for a connection string as written: user, server, port, database.
+    txtRegister->setMinimumWidth(
+        txtRegister->fontMetrics().horizontalAdvance("postgresql://inspector@qa-server:5432/ga"));
+    txtRegister->setPlaceholderText("empty: gauges.sqlite in your data folder");
+    txtRegister->setToolTip(QString::fromStdString(
+        "Where Tools \u203A Gauge Register keeps the gauges: empty for " + DefaultRegisterPath() +
+        ", a plant's server as postgresql://user@host:5432/database"));
     Win95SpeedButton1 = new QToolButton(this);
     Win95SpeedButton1->setObjectName("Win95SpeedButton1");
     Win95SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -168,10 +178,14 @@ TfrmPref::TfrmPref(std::string plwinIni, std::string pluserIni,
     fields->addWidget(Win95SpeedButton1, 0, 2);
     fields->addWidget(compLabel, 1, 0);
     fields->addWidget(txtComp, 1, 1);
+    auto* registerLabel = new QLabel("Register Database:", this);
+    registerLabel->setBuddy(txtRegister);
+    fields->addWidget(registerLabel, 2, 0);
+    fields->addWidget(txtRegister, 2, 1);
     const std::pair<const char*, QComboBox*> choices[] = {{"New Inch Threads in:", cboInchUnit},
                                                           {"Paper:", cboPaper},
                                                           {"Wire Readings:", cboWireReadings}};
-    int row = 2;
+    int row = 3;
     for (const auto& [caption, box] : choices) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(box);
@@ -210,6 +224,13 @@ QString MissingTablesWarning(const QString& path) {
 }
 
 void TfrmPref::BitBtn1Click() {
+    // Refused before anything is kept: the dialog stays open on the text.
+    if (const std::string problem = RegisterSettingProblem(txtRegister->text().toStdString());
+        !problem.empty()) {
+        ShowError(this, QString::fromStdString(problem));
+        txtRegister->setFocus();
+        return;
+    }
     const QString warning = MissingTablesWarning(txtTablePath->text());
     if (!warning.isEmpty() && !AskYesNo(this, warning)) return;
     // Stored as typed: a trailing separator is the user's to keep.
@@ -219,6 +240,7 @@ void TfrmPref::BitBtn1Click() {
     Settings().Paper = cboPaper->currentIndex() == 1 ? PaperSize::A4 : PaperSize::Letter;
     Settings().WireReadings =
         cboWireReadings->currentIndex() == 1 ? WireHelix::Exact : WireHelix::Standard;
+    Settings().RegisterDatabase = txtRegister->text().trimmed().toStdString();
     UseReportPaper();
     // The settings hold for this run even when they cannot be kept.
     if (std::string error; !WriteSettings(Settings(), plwinIni_, pluserIni_, &error))

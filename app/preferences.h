@@ -1,7 +1,7 @@
 #pragma once
 // The Preferences dialog (table data path, company name, the display unit of
-// new inch threads, the paper of reports and how wire readings are
-// calculated, written to both INI files on OK) and the Path dialog that
+// new inch threads, the paper of reports, how wire readings are calculated
+// and where the gauge register is, written to both INI files on OK) and the Path dialog that
 // browses for the table folder.
 
 #include <QDialog>
@@ -63,6 +63,7 @@ private:
     QComboBox* cboInchUnit;
     QComboBox* cboPaper;
     QComboBox* cboWireReadings;
+    QLineEdit* txtRegister;
     QToolButton* Win95SpeedButton1;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

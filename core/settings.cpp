@@ -198,6 +198,7 @@ std::string ReadSettings(AppSettings& s, const std::string& plwinIni, const std:
     const IniFile pluser(pluserIni);
     s.MainPath = pluser.ReadString("MAIN", "ThdMainPath", programDir);
     s.TableDataPath = pluser.ReadString("MAIN", "ThdTableData", DefaultTableDataPath(programDir));
+    s.RegisterDatabase = Trim(pluser.ReadString("REGISTER", "Register", ""));
     std::string error = plwin.loadError();
     // One file under both names reads the same way twice.
     if (!pluser.loadError().empty() && pluser.loadError() != error)
@@ -215,6 +216,9 @@ bool WriteSettings(const AppSettings& s, const std::string& plwinIni, const std:
     IniFile pluser(pluserIni);
     pluser.WriteString("MAIN", "ThdMainPath", s.MainPath);
     pluser.WriteString("MAIN", "ThdTableData", s.TableDataPath);
+    // A file that never named a register gains no empty key.
+    if (!s.RegisterDatabase.empty() || pluser.HasKey("REGISTER", "Register"))
+        pluser.WriteString("REGISTER", "Register", s.RegisterDatabase);
     std::string pluserError;
     const bool pluserSaved = SaveReadable(pluser, pluserError);
     if (error) *error = plwinError + (plwinSaved || pluserSaved ? "" : "\n") + pluserError;

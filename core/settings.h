@@ -21,6 +21,10 @@ struct AppSettings {
     bool NewInchThreadsInMm = false;
     std::optional<PaperSize> Paper;
     WireHelix WireReadings = WireHelix::Standard;
+    // The gauge register of PLUSER.INI [REGISTER] Register: empty for the
+    // default SQLite file, a server's postgresql:// connection string, or the
+    // path of another SQLite file.
+    std::string RegisterDatabase;
     // The thread and ball micrometer files last opened or saved, newest first.
     std::vector<std::string> RecentFiles;
 };

@@ -93,5 +93,7 @@ std::string ThreadDimsText(TTInfo& rec, bool internal, bool metricDisplay) {
     AddLine(t, Tabbed("Min Wire Size:", DimText(m, 5, MinWireReading(m))));
     AddLine(t, Tabbed("Helix:", AngleText(HelixAngle(m))));
     AddLine(t, Tabbed("Helix Comp:", DimText(m, 5, HelixComp(m))));
+    // The readings above: the formula they follow.
+    if (!internal && !rec.Pipe) AddLine(t, Tabbed("Wire readings:", WireReadingsChoice(rec)));
     return t;
 }

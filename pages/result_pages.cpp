@@ -195,8 +195,11 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
 }
 
 std::string WireReadingsLine(const TTInfo& rec) {
-    return rec.Helix == WireHelix::Exact ? "Wire readings: exact geometry"
-                                         : "Wire readings: standard formula";
+    return "Wire readings: " + WireReadingsChoice(rec);
+}
+
+std::string WireReadingsChoice(const TTInfo& rec) {
+    return rec.Helix == WireHelix::Exact ? "exact geometry" : "standard formula";
 }
 
 std::string OutOfDateCaption(const std::string& caption) {

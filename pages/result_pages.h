@@ -83,6 +83,8 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
 // "Wire readings: standard formula" or "Wire readings: exact geometry": the
 // line the pages and reports with readings over wires show under them.
 std::string WireReadingsLine(const TTInfo& rec);
+// The choice alone: "standard formula" or "exact geometry".
+std::string WireReadingsChoice(const TTInfo& rec);
 
 // "in" or "mm": the display unit as the status line shows it.
 std::string UnitText(bool metricDisplay);

@@ -105,6 +105,11 @@ std::string CompensationNote(TTInfo& rec) {
 
 } // namespace
 
+std::string ReportUnitLine(const TTInfo& rec, bool metricDisplay, bool readings) {
+    const std::string unit = UnitTip(metricDisplay);
+    return readings && !rec.Pipe ? unit + "  -  " + WireReadingsLine(rec) : unit;
+}
+
 std::vector<ReportRow> ThreadInfoRows(const TTInfo& rec, bool metricDisplay, bool settingDim,
                                       bool internal) {
     const ScopedDisplayUnit unit(metricDisplay);

@@ -14,6 +14,11 @@ class TTInfo;
 // Label and value.
 using ReportRow = std::pair<std::string, std::string>;
 
+// The line under a report's title: the unit of every dimension, and for a
+// report that shows readings over wires the formula they follow
+// ("Dimensions in inches  -  Wire readings: standard formula").
+std::string ReportUnitLine(const TTInfo& rec, bool metricDisplay, bool readings);
+
 // The ruled parameter block of a thread report. settingDim: a record of the
 // Set Dim tool, whose diameter is the pitch diameter of the thread chosen by
 // `internal`.

@@ -4,13 +4,25 @@
 
 #include <libpq-fe.h>
 
+#include <cctype>
+
 namespace {
 
 constexpr unsigned kByteaType = 17; // pg_type.oid of bytea
 
+// One line: libpq breaks its hints onto tab-indented lines, which a message
+// box or a JSON line shows as stray gaps.
 std::string Trimmed(const char* message) {
-    std::string m = message ? message : "";
-    while (!m.empty() && (m.back() == '\n' || m.back() == ' '))
+    std::string m;
+    for (const char* c = message ? message : ""; *c; ++c) {
+        // A line that ends without a stop ends its sentence all the same.
+        if (*c == '\n' && !m.empty() && std::isalnum(static_cast<unsigned char>(m.back())))
+            m += '.';
+        const bool blank = *c == '\n' || *c == '\t' || *c == ' ';
+        if (blank && (m.empty() || m.back() == ' ')) continue;
+        m += blank ? ' ' : *c;
+    }
+    while (!m.empty() && m.back() == ' ')
         m.pop_back();
     return m;
 }

@@ -19,9 +19,10 @@ inline const char* const kCalColumns = "cal_date, operator, cal_inputs, unit, me
                                        "expanded_u, coverage_k, verdict, certificate_path";
 
 RegisterResult Refused(std::string message);
-// `text` ended with a full stop, once.
+// `text` ended with a full stop, once; a question (libpq's "Is the server
+// running ...?") keeps its own mark.
 inline std::string Sentence(std::string text) {
-    return text.ends_with('.') ? text : text + ".";
+    return text.ends_with('.') || text.ends_with('?') ? text : text + ".";
 }
 RegisterResult NoSuchGauge(const std::string& serial);
 

@@ -74,7 +74,9 @@ void PrintLabelTable(TReportWorks& rpt,
 
 void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job, const QString& title) {
     PrintReportHeader(rpt, title);
-    rpt.PrintCenter(ReportText(UnitTip(job.metricDisplay)));
+    // Beside the unit: the thread and gauge reports print readings over wires.
+    const bool readings = job.kind == ReportKind::Thread || job.kind == ReportKind::Gauge;
+    rpt.PrintCenter(ReportText(ReportUnitLine(*job.record, job.metricDisplay, readings)));
     rpt.NewLine();
     rpt.GotoXY(0, rpt.GetY() + 0.05);
     PrintLabelTable(rpt, ThreadInfoRows(*job.record, job.metricDisplay, job.settingDim != 0,

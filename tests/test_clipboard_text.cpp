@@ -147,9 +147,9 @@ TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres) {
     // max D - 1.082532 P - the allowance 0.2175 - 0.2164 = 0.1947734, min PD min
     // - 0.649519 P = 0.1802; readings
     // over the best wire at PD max and min 0.25970 and 0.25600; helix
-    // atan(P / (pi x 0.2164)) = 4 deg 12 min.
+    // atan(P / (pi x 0.2164)) = 4 deg 12 min; the readings' formula last.
     const std::vector<std::string> in = Lines(ThreadDimsText(rec, false, false));
-    ASSERT_EQ(in.size(), 17u);
+    ASSERT_EQ(in.size(), 18u);
     const std::vector<std::string> head = {
         "External: 1/4-20 UNC-2A",    "PD Max:\t0.2164",         "PD Min:\t0.2127",
         "Maj Dia Max:\t0.2489",       "Maj Dia Min:\t0.2408",    "Min Dia Max:\t0.1948",
@@ -159,10 +159,13 @@ TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres) {
     EXPECT_EQ(std::vector<std::string>(in.begin(), in.begin() + 15), head);
     EXPECT_EQ(in[15].rfind("Helix:\t  4.12.", 0), 0u) << in[15];
     EXPECT_EQ(in[16], "Helix Comp:\t  N/A");
+    EXPECT_EQ(in[17], "Wire readings:\tstandard formula");
 
     // 0.2164 in = 5.49656 mm and 0.0288675 in = 0.73323 mm, one decimal fewer.
+    rec.Helix = WireHelix::Exact;
     const std::vector<std::string> mm = Lines(ThreadDimsText(rec, false, true));
-    ASSERT_EQ(mm.size(), 17u);
+    ASSERT_EQ(mm.size(), 18u);
+    EXPECT_EQ(mm[17], "Wire readings:\texact geometry");
     EXPECT_EQ(mm[1], "PD Max:\t5.497");
     EXPECT_EQ(mm[12], "Wire Size:\t0.7332");
     EXPECT_EQ(mm[0], "External: 1/4-20 UNC-2A");

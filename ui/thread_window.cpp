@@ -121,6 +121,13 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     Notebook1->addWidget(Scrolled(iso1502Page_));
     connect(iso1502Page_, &TIso1502Page::helpRequested, this, &TfrmThread::helpRequested);
     v->addWidget(Notebook1, 1);
+    // Which formula the readings over wires of the page shown follow; under
+    // the page, so that its coming and going moves nothing on it.
+    lblWireReadings = new QLabel;
+    lblWireReadings->setObjectName(QStringLiteral("lblWireReadings"));
+    lblWireReadings->setAlignment(Qt::AlignCenter);
+    lblWireReadings->hide();
+    v->addWidget(lblWireReadings);
 
     TabSet1 = new QTabBar;
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
@@ -149,6 +156,8 @@ TfrmThread::TfrmThread(QWidget* parent) : QWidget(parent) {
     connect(metricLOEButtons_, &QButtonGroup::idClicked, this,
             [this](int group) { optMetricLOEClick(group); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(txtDesignation, &QLineEdit::returnPressed, this, [this] { FillDesignation(); });
+    connect(btnFill, &QPushButton::clicked, this, [this] { FillDesignation(); });
     for (QLineEdit* box : {txtNomDia, txtPitch, txtLOE, txtCoating})
         connect(box, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
     for (QComboBox* box : {cboClass, cboNPTSize})
@@ -211,7 +220,7 @@ QSize TfrmThread::sizeHint() const {
         page =
             page.expandedTo(static_cast<QScrollArea*>(Notebook1->widget(i))->widget()->sizeHint());
     const int around = pnlName->sizeHint().height() + lblOutOfDate->sizeHint().height() +
-                       TabSet1->sizeHint().height();
+                       lblWireReadings->sizeHint().height() + TabSet1->sizeHint().height();
     // A little room over, so that no scroll bar appears for a pixel or two;
     // wide enough for every tab a calculation may bring.
     return QSize(std::max(page.width() + 8, AllTabsWidth()), page.height() + around + 12)
@@ -387,6 +396,7 @@ void TfrmThread::FocusFirstEntry() {
 void TfrmThread::TabSet1Change(int index) {
     if (updatingTabs_ || index < 0) return;
     Notebook1->setCurrentIndex(PageOfTabCaption(TabSet1->tabText(index), index));
+    ShowWireReadings();
 }
 
 void TfrmThread::RebuildTabs(bool pipePages) {

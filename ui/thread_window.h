@@ -169,6 +169,11 @@ private:
     void ShowOutOfDate();
     void ShowPage(int page);
 
+    // The "Designation:" box (thread_window_designation.cpp): its text read
+    // into the page's lists and boxes, or refused with the reader's message.
+    void FillDesignation();
+    void ShowEntry(const ParameterEntry& entry);
+
     // Calculate (thread_window_calc.cpp).
     void Button2Click();
     ParameterEntry EntryFromPage() const;
@@ -188,6 +193,8 @@ private:
     void ShowSetDimResult(bool external);
     // The re-evaluation note while the record it describes is shown.
     void ShowReevaluationNote();
+    // "Wire readings: standard formula" under the pages that show readings over wires.
+    void ShowWireReadings();
 
     // Pipe pages (thread_window_pipe.cpp).
     void FillPipePages();
@@ -219,11 +226,15 @@ private:
     QLabel* lblName = nullptr;
     QLabel* lblOutOfDate = nullptr;
     QLabel* lblReevaluated = nullptr;
+    QLabel* lblWireReadings = nullptr;
     QStackedWidget* Notebook1 = nullptr;
     QTabBar* TabSet1 = nullptr;
 
     // The Parameters captions keep their numbered names: Label1 type, Label2
     // class, Label4 diameter, Label5 pitch, Label23 starts, Label12 metric grades.
+    QLabel* lblDesignation = nullptr;
+    QLineEdit* txtDesignation = nullptr;
+    QPushButton* btnFill = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* cboType = nullptr;
     QLabel* Label2 = nullptr;

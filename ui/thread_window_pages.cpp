@@ -33,6 +33,23 @@ QWidget* TfrmThread::BuildParameterPage() {
     auto* v = new QVBoxLayout(page);
 
     auto* g = new QGridLayout;
+    lblDesignation = NamedLabel("lblDesignation", "&Designation:");
+    txtDesignation = Named(new QLineEdit, "txtDesignation");
+    lblDesignation->setBuddy(txtDesignation);
+    txtDesignation->setPlaceholderText(QStringLiteral("1/4-20 UNC-2A, M10x1.5-6g"));
+    const QString designationHelp =
+        QStringLiteral("A thread designation as one text (1/4-20 UNC-2A, M10x1.5-6g, 1-5 "
+                       "ACME-2G, 1/2-14 NPT); Enter fills the page from it");
+    txtDesignation->setToolTip(designationHelp);
+    txtDesignation->setStatusTip(designationHelp);
+    btnFill = Named(new QPushButton(QStringLiteral("Fill")), "btnFill");
+    btnFill->setToolTip(QStringLiteral("Fill the page from the designation"));
+    btnFill->setAutoDefault(false);
+    auto* designation = new QHBoxLayout;
+    designation->addWidget(txtDesignation, 1);
+    designation->addWidget(btnFill);
+    g->addWidget(lblDesignation, 0, 0);
+    g->addLayout(designation, 0, 1);
     Label1 = NamedLabel("Label1", "Thread Type:");
     cboType = Named(new QComboBox, "cboType");
     for (const ThreadTypeEntry& t : ThreadTypeEntries())
@@ -50,19 +67,19 @@ QWidget* TfrmThread::BuildParameterPage() {
     Label23 = NamedLabel("Label23", "No. of Thd Starts (1-6)");
     cboStarts = Named(new QComboBox, "cboStarts");
     cboStarts->addItems({"1 Start", "2 Starts", "3 Starts ", "4 Starts", "5 Starts", "6 Starts"});
-    g->addWidget(Label1, 0, 0);
-    g->addWidget(cboType, 0, 1);
-    g->addWidget(Label2, 1, 0);
-    g->addWidget(cboClass, 1, 1);
-    g->addWidget(Label12, 1, 0);
-    g->addWidget(btnMetric, 1, 1);
-    g->addWidget(Label4, 2, 0);
-    g->addWidget(txtNomDia, 2, 1, Qt::AlignLeft);
-    g->addWidget(cboNPTSize, 2, 1, Qt::AlignLeft);
-    g->addWidget(Label5, 3, 0);
-    g->addWidget(txtPitch, 3, 1, Qt::AlignLeft);
-    g->addWidget(Label23, 4, 0);
-    g->addWidget(cboStarts, 4, 1, Qt::AlignLeft);
+    g->addWidget(Label1, 1, 0);
+    g->addWidget(cboType, 1, 1);
+    g->addWidget(Label2, 2, 0);
+    g->addWidget(cboClass, 2, 1);
+    g->addWidget(Label12, 2, 0);
+    g->addWidget(btnMetric, 2, 1);
+    g->addWidget(Label4, 3, 0);
+    g->addWidget(txtNomDia, 3, 1, Qt::AlignLeft);
+    g->addWidget(cboNPTSize, 3, 1, Qt::AlignLeft);
+    g->addWidget(Label5, 4, 0);
+    g->addWidget(txtPitch, 4, 1, Qt::AlignLeft);
+    g->addWidget(Label23, 5, 0);
+    g->addWidget(cboStarts, 5, 1, Qt::AlignLeft);
     g->setColumnStretch(1, 1);
     for (QWidget* w : {static_cast<QWidget*>(txtNomDia), static_cast<QWidget*>(cboNPTSize),
                        static_cast<QWidget*>(txtPitch), static_cast<QWidget*>(cboStarts)})

@@ -74,14 +74,21 @@ bool TfrmThread::FitToNewPD(int limit, const QString& text) {
 }
 
 void TfrmThread::ShowReevaluationNote() {
-    QString note = model_.ReevaluationNote();
-    // The standard formula goes unsaid, as on every page before the choice existed.
-    const TTInfo* rec = model_.Record();
-    if (rec && rec->Helix == WireHelix::Exact)
-        note = note.isEmpty() ? QString::fromStdString(WireReadingsLine(*rec))
-                              : note + "\n" + QString::fromStdString(WireReadingsLine(*rec));
+    const QString note = model_.ReevaluationNote();
     lblReevaluated->setText(note);
     lblReevaluated->setVisible(!note.isEmpty());
+    ShowWireReadings();
+}
+
+void TfrmThread::ShowWireReadings() {
+    const TTInfo* rec = model_.Record();
+    const int page = Notebook1->currentIndex();
+    // The Inspect page names the formula with its own readings.
+    const bool shown =
+        rec && !rec->Pipe && !model_.SetDimShown() && !BallMicMode() &&
+        (page == ThreadPage::ThreadDim || page == ThreadPage::SetPlug || page == ThreadPage::Plug);
+    lblWireReadings->setText(shown ? QString::fromStdString(WireReadingsLine(*rec)) : QString());
+    lblWireReadings->setVisible(shown);
 }
 
 bool TfrmThread::RunSetDimTool(const SetDimEntry& entry) {

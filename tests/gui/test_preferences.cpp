@@ -78,15 +78,20 @@ private slots:
         // the desktop's locale (its paper is shown until one is chosen).
         QTest::addColumn<bool>("second");
         QTest::addColumn<QString>("locale");
+        // Typed; kept trimmed, and no key where none was and none is typed.
+        QTest::addColumn<QString>("registerDb");
         QTest::newRow("unchanged") << ""
                                    << ""
                                    << "/srv/tables"
-                                   << "" << true << false << "de_DE";
+                                   << "" << true << false << "de_DE"
+                                   << "";
         QTest::newRow("edited") << PL_TABLES_DIR << "Precision Thread Co." << PL_TABLES_DIR
-                                << "Precision Thread Co." << false << true << "en_US";
+                                << "Precision Thread Co." << false << true << "en_US"
+                                << " postgresql://inspector@qa-server:5432/gauges ";
         QTest::newRow("trailing separator kept") << PL_TABLES_DIR "/"
                                                  << "" << PL_TABLES_DIR "/"
-                                                 << "" << false << false << "en_US";
+                                                 << "" << false << false << "en_US"
+                                                 << "/srv/qa/gauges.sqlite";
     }
     void okRewritesBothFiles() {
         QFETCH(QString, path);
@@ -96,6 +101,7 @@ private slots:
         QFETCH(bool, questioned);
         QFETCH(bool, second);
         QFETCH(QString, locale);
+        QFETCH(QString, registerDb);
         // Neither file holds the company or the main path yet: OK must write them.
         WriteTextFile(Pluser(), "[MAIN]\nThdTableData=/srv/tables\n");
         const QLocale saved;
@@ -108,6 +114,7 @@ private slots:
         Hooks().runModal = [&](QDialog& d) {
             if (!path.isEmpty()) SetField("txtTablePath", path);
             if (!company.isEmpty()) SetField("txtComp", company);
+            SetField("txtRegister", registerDb);
             for (const char* list : {"cboInchUnit", "cboPaper", "cboWireReadings"})
                 if (second) d.findChild<QComboBox*>(list)->setCurrentIndex(1);
             Click(d, "BitBtn1");
@@ -123,6 +130,10 @@ private slots:
         QCOMPARE(QString::fromStdString(ReadIniString(Pluser(), "MAIN", "ThdTableData", "")),
                  storedPath);
         QCOMPARE(ReadIniString(Pluser(), "MAIN", "ThdMainPath", ""), std::string(kProgramDir));
+        QCOMPARE(IniFile(Pluser()).HasKey("REGISTER", "Register"), !registerDb.isEmpty());
+        QCOMPARE(QString::fromStdString(ReadIniString(Pluser(), "REGISTER", "Register", "")),
+                 registerDb.trimmed());
+        QCOMPARE(QString::fromStdString(Settings().RegisterDatabase), registerDb.trimmed());
         QCOMPARE(QString::fromStdString(Settings().TableDataPath), storedPath);
         QCOMPARE(QString::fromStdString(Settings().CompanyName), storedCompany);
         const std::string paper = second ? "A4" : letterLocale ? "Letter" : "A4";
@@ -177,6 +188,27 @@ private slots:
         // The next showing finds the cancelled text still in the fields.
         QCOMPARE(Field("txtTablePath"), QString("/tmp/elsewhere"));
         QCOMPARE(Field("txtComp"), QString("Nobody"));
+    }
+
+    // The register named in PLUSER.INI is the field's; a libpq keyword text
+    // (it would open an SQLite file of that name) is refused, the dialog open.
+    void registerDatabaseOfTheSettingsFile() {
+        const std::string old =
+            "[MAIN]\nThdTableData=" PL_TABLES_DIR "\n[REGISTER]\nRegister=postgresql://qa/g\n";
+        WriteTextFile(Pluser(), old);
+        MakeFrame();
+        QCOMPARE(Field("txtRegister"), QString("postgresql://qa/g"));
+        Hooks().runModal = [&](QDialog& d) {
+            SetField("txtRegister", "host=qa dbname=gauges");
+            Click(d, "BitBtn1");
+            return d.result();
+        };
+        frame_->Preferences1Click();
+        QCOMPARE(questions_.size(), 1);
+        QVERIFY(questions_[0].startsWith("The register database \"host=qa dbname=gauges\""));
+        QCOMPARE(frame_->Pref().result(), int(QDialog::Rejected));
+        QCOMPARE(ReadTextFile(Pluser()), old);
+        QCOMPARE(Settings().RegisterDatabase, std::string("postgresql://qa/g"));
     }
 
     void browseTakesThePathDialogsDirectory() {

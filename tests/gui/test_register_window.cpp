@@ -1,12 +1,16 @@
 // Tools | Gauge Register over a temporary SQLite file: the due marks, filter,
 // status changes, history, CSV out and in, and a gauge added with the active
-// window's thread, whose thread opens again in a thread window.
+// window's thread, whose thread opens again in a thread window; the register
+// of the preferences on a throw-away PostgreSQL cluster.
+#include "core/settings.h"
 #include "core/thread_record.h"
 #include "support/gui_support.h"
+#include "support/pg_cluster.h"
 #include "ui/message_box.h"
 #include "ui/register_window.h"
 #include "ui/thread_window.h"
 
+#include <QApplication>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -120,6 +124,48 @@ private slots:
         TfrmThread again;
         QVERIFY(again.OpenThreadFile(opened));
         QCOMPARE(again.Record()->IntThd.PD.Min, thread.Record()->IntThd.PD.Min);
+    }
+
+    // Tools | Gauge Register on the server the preferences name; a database
+    // the server does not have is said in the server's words, no window opened.
+    void serverOfThePreferences() {
+        PgCluster cluster;
+        QVERIFY2(cluster.error().empty(), cluster.error().c_str());
+        const std::string uri = cluster.NewDatabase();
+        {
+            RegisterResult r;
+            auto reg = GaugeRegister::Open(uri, r);
+            QVERIFY2(reg, r.message.c_str());
+            Add(*reg, "PG-1", 30, 100);
+        }
+        const auto registerWindow = [] {
+            TfrmRegister* found = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* r = qobject_cast<TfrmRegister*>(w)) found = r;
+            return found;
+        };
+        messages_.clear();
+        Settings().RegisterDatabase = uri;
+        ShowRegisterWindow(nullptr, {});
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+        TfrmRegister* w = registerWindow();
+        QVERIFY(w);
+        QCOMPARE(w->Entries().size(), std::size_t{1});
+        QCOMPARE(w->Entries()[0].gauge.serial, std::string("PG-1"));
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!registerWindow());
+
+        Settings().RegisterDatabase = uri.substr(0, uri.rfind('/') + 1) + "nosuchdb";
+        ShowRegisterWindow(nullptr, {});
+        Settings().RegisterDatabase.clear();
+        QCOMPARE(messages_.size(), 1);
+        // One line, as libpq's tab-indented lines would not be in a box.
+        QVERIFY2(!messages_[0].contains('\n') && !messages_[0].contains("  ") &&
+                     messages_[0].contains("cannot be opened") &&
+                     messages_[0].contains("database \"nosuchdb\" does not exist"),
+                 qPrintable(messages_[0]));
+        QVERIFY(!registerWindow());
     }
 };
 

@@ -145,6 +145,90 @@ private slots:
         QVERIFY(Grid(w, "gridThd")->Dimmed());
     }
 
+    // "Designation:" fills the page; a text not understood, or one whose
+    // numbers are another series (1/4-28 is UNF in ASME B1.1 Table 2), leaves
+    // it as it was and says why.
+    void designationFillsThePage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("cls"); // class list, metric button or pipe kind
+        QTest::addColumn<QString>("dia");
+        QTest::addColumn<QString>("pitch");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unified") << "1/4-20 UNC-2A"
+                                 << "UN Threads"
+                                 << "Class 2"
+                                 << "1/4"
+                                 << "20"
+                                 << "";
+        QTest::newRow("metricLeftHand") << "M10x1.25-5g6g LH"
+                                        << "M Series Metric"
+                                        << "6H6H  /  5g6g"
+                                        << "10"
+                                        << "1.25"
+                                        << "";
+        QTest::newRow("acmeTwoStarts") << "1.000-0.200P-0.400L ACME-3G"
+                                       << "ACME Threads"
+                                       << "Class 3G"
+                                       << "1.000"
+                                       << "5"
+                                       << "";
+        QTest::newRow("pipe") << "1/2-14 NPT"
+                              << "General Purpose Pipe Threads"
+                              << "NPT"
+                              << "1/2"
+                              << ""
+                              << "";
+        QTest::newRow("unknownSeries")
+            << "1/4-20 UNQ-2A"
+            << "UN Threads"
+            << "Class 2"
+            << ""
+            << ""
+            << "Can not read the thread designation \"1/4-20 UNQ-2A\": UNQ is no thread series";
+        QTest::newRow("engagementNotTyped")
+            << "1-5 ACME-SE2G"
+            << "UN Threads"
+            << "Class 2"
+            << ""
+            << ""
+            << "ACME Threads take their standard length of engagement: SE is not for them";
+        QTest::newRow("otherSeries") << "1/4-28 UNC-2A"
+                                     << "UN Threads"
+                                     << "Class 2"
+                                     << ""
+                                     << ""
+                                     << "1/4-28 is UNF, not UNC";
+    }
+    void designationFillsThePage() {
+        QFETCH(QString, text);
+        QFETCH(QString, type);
+        QFETCH(QString, cls);
+        QFETCH(QString, dia);
+        QFETCH(QString, pitch);
+        QFETCH(QString, message);
+        TfrmThread w;
+        auto* box = Child<QLineEdit>(w, "txtDesignation");
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(errors_, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(Child<QComboBox>(w, "cboType")->currentText(), type);
+        const bool metric = type.startsWith("M ");
+        const bool pipe = type.contains("Pipe");
+        QVERIFY(Child<QComboBox>(w, "cboClass")->currentText().startsWith(cls) ||
+                (metric && Child<QPushButton>(w, "btnMetric")->text() == cls));
+        QCOMPARE(pipe ? Child<QComboBox>(w, "cboNPTSize")->currentText()
+                      : Child<QLineEdit>(w, "txtNomDia")->text(),
+                 dia);
+        if (!pipe) QCOMPARE(Child<QLineEdit>(w, "txtPitch")->text(), pitch);
+        if (!message.isEmpty()) return;
+        QCOMPARE(Child<QComboBox>(w, "cboStarts")->currentIndex(), text.contains("0.400L") ? 1 : 0);
+        Child<QPushButton>(w, "Button2")->click();
+        QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+        QVERIFY(w.Record() != nullptr);
+        QCOMPARE(w.Record()->LeftHand != 0, text.endsWith("LH"));
+    }
+
     // The desktop's decimal separator is read as well as the point; what is
     // no number is refused, never read as 0. 1/4-20 UNC-2A PD max 0.2164.
     void decimalSeparatorOfTheDesktop() {
@@ -407,15 +491,28 @@ private slots:
                 if (g->Cell(r, 0) == "Max Wire Reading") return g->Cell(r, 2).toDouble();
             return 0.0;
         };
+        auto* line = Child<QLabel>(w, "lblWireReadings");
         CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
         QCOMPARE(maxReading(), 0.94336);
-        QVERIFY(Child<QLabel>(w, "lblReevaluated")->isHidden());
+        QCOMPARE(line->text(), QString("Wire readings: standard formula"));
         Settings().WireReadings = WireHelix::Exact;
         CalculateThread(w, "ACME Threads", "Class 2G", "7/8", "6");
         Settings().WireReadings = WireHelix::Standard;
         QVERIFY(std::abs(maxReading() - 0.94326) <= 0.0000101);
-        QCOMPARE(Child<QLabel>(w, "lblReevaluated")->text(),
-                 QString("Wire readings: exact geometry"));
+        QCOMPARE(line->text(), QString("Wire readings: exact geometry"));
+        // Under the pages with readings only; the re-evaluation note keeps its own line.
+        QVERIFY(Shown(w, "lblWireReadings") && Child<QLabel>(w, "lblReevaluated")->isHidden());
+        for (auto [tab, shown] : {std::pair{"Ring Gage", false},
+                                  {"Plug Gage", true},
+                                  {"Parameters", false},
+                                  {"Set Plug", true}}) {
+            ShowTab(w, tab);
+            QCOMPARE(Shown(w, "lblWireReadings"), shown);
+        }
+        QVERIFY(w.FitToNewPD(1, "0.8"));
+        // Calculated again with the preference of now.
+        QVERIFY(Shown(w, "lblReevaluated") && Shown(w, "lblWireReadings"));
+        QCOMPARE(line->text(), QString("Wire readings: standard formula"));
     }
 
     void clipboardFollowsPageOptionAndUnit() {

@@ -57,7 +57,7 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
     EXPECT_TRUE(InOrder(text, {"Orvalle Pitch Ledger",
                                "Thread Dimensions Report",
                                "Acme Gage Works",
-                               "Dimensions in inches",
+                               "Dimensions in inches - Wire readings: standard formula",
                                "Thread Type:",
                                "UN Thread",
                                "Class of Thread:",
@@ -99,7 +99,7 @@ TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
 
     // Millimetre display: 0.25, 0.2224 and 0.2164 inch x 25.4, one decimal fewer.
     const std::string mm = Report(*rec, ReportKind::Thread, true);
-    ExpectRows(mm, {{"Dimensions in", "Dimensions in millimetres"},
+    ExpectRows(mm, {{"Dimensions in", "Dimensions in millimetres +- +Wire readings: standard"},
                     {"Nominal Diameter:", "6\\.350"},
                     {"Pitch Diameter Max:", "5\\.649 .*5\\.497"},
                     {"Data Type:", "Table Data +\\(Data in mm\\)"}});
@@ -154,11 +154,12 @@ TEST_F(ThreadReports, GaugeReportOfQuarterTwentyUNC) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(Matches(pitchRows[i], expected[i])) << pitchRows[i];
 
-    // Two starts double the lead: 0.00047, in every reading.
+    // Two starts double the lead: 0.00047, in every reading; the formula chosen named.
     auto twoStarts = CalculatedUN("1/4", 20, "2", 2);
-    EXPECT_NE(Report(*twoStarts, ReportKind::Gauge)
-                  .find("NOTE: All Wire readings include the helix angle compensation factor"),
-              std::string::npos);
+    twoStarts->Helix = WireHelix::Exact;
+    EXPECT_TRUE(InOrder(Report(*twoStarts, ReportKind::Gauge),
+                        {"Dimensions in inches - Wire readings: exact geometry",
+                         "NOTE: All Wire readings include the helix angle compensation factor"}));
 }
 
 TEST_F(ThreadReports, GaugeHeadingsAndMissingTolerances) {
