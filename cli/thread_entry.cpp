@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "families/gauge_setting.h"
 #include "pages/designation_entry.h"
+#include "pages/designation_fill.h"
 #include "pages/gauge_setting_page.h"
 #include "pages/metric_tolerance.h"
 #include "pages/parameter_page.h"
@@ -51,23 +52,8 @@ std::optional<EntryFailure> MetricEntry(const ParsedOptions& o, uint16_t code, P
     return std::nullopt;
 }
 
-// A size as typed, in the list's spelling: blanks trimmed and single,
-// "1-1/4" as "1 1/4", "14od" as "14 OD".
-std::string PipeSizeSpelling(const std::string& text) {
-    std::string t;
-    for (char c : UpperCase(Trim(text))) {
-        if (c == '-' || c == '\t') c = ' ';
-        if (c == ' ' && (t.empty() || t.back() == ' ')) continue;
-        if (c == 'O' && !t.empty() && std::isdigit(static_cast<unsigned char>(t.back()))) t += ' ';
-        t += c;
-    }
-    while (!t.empty() && t.back() == ' ')
-        t.pop_back();
-    return t;
-}
-
 // The size list entry of --size for the chosen kind.
-std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry& e) {
+std::optional<EntryFailure> PipeSizeOption(const ParsedOptions& o, ParameterEntry& e) {
     const std::vector<std::string> sizes = PipeSizeTexts(e.pipeKind);
     std::string offered;
     for (const std::string& s : sizes)
@@ -78,13 +64,11 @@ std::optional<EntryFailure> PipeSizeEntry(const ParsedOptions& o, ParameterEntry
         return EntryFailure{kExitInvalidInput,
                             "Can not calculate. No pipe size: give --size with one of the " + kind +
                                 " sizes " + offered};
-    const std::string wanted = PipeSizeSpelling(*size);
-    for (std::size_t i = 0; i < sizes.size(); ++i)
-        if (sizes[i] == wanted) {
-            e.pipeSize = static_cast<int>(i);
-            e.pipeSizeText = sizes[i];
-            return std::nullopt;
-        }
+    if (const int i = PipeSizeEntry(e.pipeKind, *size); i >= 0) {
+        e.pipeSize = i;
+        e.pipeSizeText = sizes[static_cast<std::size_t>(i)];
+        return std::nullopt;
+    }
     return EntryFailure{kExitInvalidInput, "Can not calculate. " + Trim(*size) + " is no " + kind +
                                                " pipe size (" + kind + " sizes: " + offered + ")"};
 }
@@ -122,7 +106,7 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
     if (code == kTypeNPT) {
         e.pipe = true;
         e.pipeKind = ChooseClassEntry(e.typeIndex, e.classText).entry;
-        if (auto f = PipeSizeEntry(o, e)) return f;
+        if (auto f = PipeSizeOption(o, e)) return f;
     }
     e.diameterText = o.get("--dia").value_or("");
     e.pitchText = o.get(metric ? "--pitch" : "--tpi").value_or("");
