@@ -13,17 +13,26 @@
 
 using nlohmann::json;
 
-class PlcalcJson : public testing::TestWithParam<DataRow> {};
+namespace {
 
-TEST_P(PlcalcJson, OutputFollowsItsSchema) {
-    const DataRow& c = GetParam();
-    const json schema = schema_check::PlcalcSchema();
+// The row's "args", words joined by '|', run with --json.
+CliRun PlcalcJsonOf(const DataRow& c) {
     std::vector<std::string> args;
     std::istringstream in(c.Text("args"));
     for (std::string arg; std::getline(in, arg, '|');)
         args.push_back(arg);
     args.push_back("--json");
-    const CliRun r = Plcalc(args);
+    return Plcalc(args);
+}
+
+} // namespace
+
+class PlcalcJson : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcJson, OutputFollowsItsSchema) {
+    const DataRow& c = GetParam();
+    const json schema = schema_check::PlcalcSchema();
+    const CliRun r = PlcalcJsonOf(c);
     ASSERT_EQ(r.code, 0) << r.err;
     const json doc = json::parse(r.out);
     EXPECT_EQ(Problems(schema, doc), std::vector<std::string>{});
@@ -50,12 +59,7 @@ class PlcalcJsonValue : public testing::TestWithParam<DataRow> {};
 
 TEST_P(PlcalcJsonValue, IsWhatTheThreadHas) {
     const DataRow& c = GetParam();
-    std::vector<std::string> args;
-    std::istringstream in(c.Text("args"));
-    for (std::string arg; std::getline(in, arg, '|');)
-        args.push_back(arg);
-    args.push_back("--json");
-    const CliRun r = Plcalc(args);
+    const CliRun r = PlcalcJsonOf(c);
     ASSERT_EQ(r.code, 0) << r.err;
     const json doc = json::parse(r.out);
     const json::json_pointer at(c.Text("at"));
