@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 #include <unistd.h>
 
 bool NeedsReportProgram(const std::vector<std::string>& args) {
@@ -30,7 +31,8 @@ int RunCompanionProgram(const char* name, char** argv) {
         if (std::filesystem::is_regular_file(place, ec) && ::access(place.c_str(), X_OK) == 0)
             ::execv(place.c_str(), argv); // argv[0] stays, so messages read as plcalc's
     std::cerr << "plcalc: "
-              << (name == kReportProgram ? "the report program" : "the register program")
+              << (std::string_view(name) == kReportProgram ? "the report program"
+                                                           : "the register program")
               << " is missing: " << places.back() << '\n';
     return kExitFileError;
 }
