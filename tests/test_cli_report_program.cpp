@@ -1,5 +1,6 @@
-// plcalc hands the command lines that write a report to plcalc-report, looked
-// for beside it and then in ../libexec/pitchledger/.
+// plcalc hands the command lines that write a report to plcalc-report, and the
+// register's to plcalc-register, looked for beside it and then in
+// ../libexec/pitchledger/.
 #include "cli/report_dispatch.h"
 #include "cli/run_cli.h"
 #include "support/test_support.h"
@@ -44,6 +45,12 @@ TEST(PlcalcReportProgram, FoundBesideOrInLibexecElseNamedAsMissing) {
                             dir.file("a.pdf") + "' 2>&1; echo \"exit $?\"";
     const std::string missing = "plcalc: the report program is missing: " + libexec + "\nexit 3\n";
     EXPECT_EQ(CommandOutput(run), missing);
+
+    // The register's commands have a program of their own, named the same way.
+    EXPECT_EQ(CommandOutput("'" + dir.file("bin/plcalc") + "' --register list --db '" +
+                            dir.file("r.sqlite") + "' 2>&1; echo \"exit $?\""),
+              "plcalc: the register program is missing: " +
+                  dir.file("libexec/pitchledger/plcalc-register") + "\nexit 3\n");
 
     WriteTextFile(dir.file("bin/plcalc-report"), "not a program");
     EXPECT_EQ(CommandOutput(run), missing) << "a file beside it that cannot run";
