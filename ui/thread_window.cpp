@@ -390,7 +390,8 @@ QString TfrmThread::HelpTopic() const {
 }
 
 void TfrmThread::FocusFirstEntry() {
-    if (Notebook1->currentIndex() == ThreadPage::Parameters) txtNomDia->setFocus();
+    // A machinist types the designation as written on the drawing.
+    if (Notebook1->currentIndex() == ThreadPage::Parameters) txtDesignation->setFocus();
 }
 
 void TfrmThread::TabSet1Change(int index) {

@@ -5,6 +5,7 @@
 #include "pages/metric_tolerance.h"
 #include "ui/message_box.h"
 #include "ui/thread_window.h"
+#include "ui/typed_number.h"
 #include "ui/wait_cursor.h"
 
 #include <QButtonGroup>
@@ -17,7 +18,9 @@
 void TfrmThread::FillDesignation() {
     if (BallMicMode()) return;
     WaitCursor wait;
-    const DesignationFill fill = FillFromDesignation(txtDesignation->text().toStdString());
+    // "M10x1,25" in a German desktop, as every numeric box takes it.
+    const DesignationFill fill =
+        FillFromDesignation(PointDecimal(txtDesignation->text()).toStdString());
     wait.Restore();
     // A text not understood leaves every box as it was.
     if (!fill.message.empty()) {

@@ -22,8 +22,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -167,6 +169,12 @@ private slots:
                                         << "10"
                                         << "1.25"
                                         << "";
+        QTest::newRow("germanDecimalComma") << "M10x1,25-5g6g LH"
+                                            << "M Series Metric"
+                                            << "6H6H  /  5g6g"
+                                            << "10"
+                                            << "1.25"
+                                            << "";
         QTest::newRow("acmeTwoStarts") << "1.000-0.200P-0.400L ACME-3G"
                                        << "ACME Threads"
                                        << "Class 3G"
@@ -207,6 +215,9 @@ private slots:
         QFETCH(QString, dia);
         QFETCH(QString, pitch);
         QFETCH(QString, message);
+        const QLocale desktop;
+        if (text.contains(',')) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(desktop); });
         TfrmThread w;
         auto* box = Child<QLineEdit>(w, "txtDesignation");
         box->setText(text);
