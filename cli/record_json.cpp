@@ -23,9 +23,6 @@ Role RoleOf(const TThdInfo& m) {
 bool Unified(uint16_t t) {
     return t == kTypeUN || t == kTypeUNR || t == kTypeUNJ;
 }
-bool IsoMetric(uint16_t t) {
-    return t == kTypeM || t == kTypeMJ;
-}
 bool StubAcme(uint16_t t) {
     return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2;
 }
@@ -109,13 +106,13 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
     if (role != Role::Ext && role != Role::Int) {
         const bool root =
             (dia == kMinor && role != Role::Ring) || (dia == kMajor && role == Role::Ring);
-        h.gage = !(root && (Unified(t) || IsoMetric(t)));
+        h.gage = !(root && (Unified(t) || MetricByDefault(t)));
     }
     h.trunc = dia == kMajor && role == Role::SetPlug && !StubAcme(t);
     // The tolerance columns: unified internal PD from its table; ISO metric
     // Td2, Td, TD2 and TD1.
     if (Unified(t)) h.tol = dia == kPD && role == Role::Int && m.FromTable;
-    if (IsoMetric(t))
+    if (MetricByDefault(t))
         h.tol = (role == Role::Ext && dia != kMinor) || (role == Role::Int && dia != kMajor);
     return h;
 }
@@ -161,7 +158,7 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Put("NomDia", m.NomDia);
     // ISO metric classes are tolerance classes of the product threads; the
     // Set Dim tool takes none.
-    j.Put("ClassCode", m.ClassCode, !setDim && !(IsoMetric(t) && gauge));
+    j.Put("ClassCode", m.ClassCode, !setDim && !(MetricByDefault(t) && gauge));
     j.Put({{"TPI", m.TPI}, {"TypeCode", m.TypeCode}, {"Starts", m.Starts}, {"Coating", m.Coating}});
     // Wires measure external threads only.
     const bool wires = worked && type.wireForm != WireForm::None && m.IsExternal;
@@ -256,8 +253,7 @@ void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     // A gauge tolerance set is there as a whole (a table row) or not at all;
     // in a set that is there, 0 (of an angle's degrees, say) is a value.
     const bool x = ClassXTolsFound(rec);
-    const bool w = rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
-                   rec.WAngleMin != 0;
+    const bool w = ClassWTolsFound(rec);
     j.Put("XDiaTol", rec.XDiaTol, x);
     j.Put("XPDTol", rec.XPDTol, x);
     j.Put("XLeadTol", rec.XLeadTol, x);

@@ -151,16 +151,15 @@ std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesTex
         p.page.notes = std::move(notes);
         return p;
     };
-    std::vector<std::string> threadNotes;
-    for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd})
-        threadNotes.insert(threadNotes.end(), m->Notes.begin(), m->Notes.end());
-    threadNotes.push_back(pages.readingsLine);
+    const auto result = [&](const char* name, ResultCsv which) {
+        NamedCsvPage p{name, ResultCsvPage(rec, pages, which)};
+        p.page.heading = false;
+        return p;
+    };
     std::vector<NamedCsvPage> out = {
-        page("thread", pages.thread, threadNotes),
-        page("drills", pages.tapDrills, {pages.drillsError}),
-        page("ring", VisibleGaugeGrid(pages.ring), {pages.ring.note}),
-        page("setplug", VisibleGaugeGrid(pages.setPlug), {pages.setPlug.note, pages.readingsLine}),
-        page("plug", VisibleGaugeGrid(pages.plug), {pages.plug.note, pages.readingsLine}),
+        result("thread", ResultCsv::Thread), result("drills", ResultCsv::Drills),
+        result("ring", ResultCsv::Ring),     result("setplug", ResultCsv::SetPlug),
+        result("plug", ResultCsv::Plug),
     };
     if (rec.Starts <= 1) {
         const auto grids = GaugeSettingGrids(rec, mm);

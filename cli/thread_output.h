@@ -37,9 +37,6 @@ void PrintPagesJson(const TTInfo& rec, const ResultPagesText& pages, std::ostrea
                     const ReevaluationText* reevaluation = nullptr,
                     const FieldNode* fields = nullptr,
                     const CalibrationPageText* calibration = nullptr);
-// Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
-// after the gauge pages, then the inspection and the calibration's budget
-// when there are.
 // One page each, by its --page name, as the window's Copy Page as CSV puts
 // it without its first row: the header row, the rows, the notes as a last row.
 // Pages this thread does not show have no grid.
@@ -59,6 +56,9 @@ std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesTex
 // The page of that name, or the usage problem naming the pages there are.
 int PrintCsvPage(const std::vector<NamedCsvPage>& pages, const std::string& name, std::ostream& out,
                  std::ostream& err);
+// Every page as CSV blocks: the gauge setting grids (GaugeSettingGrids)
+// after the gauge pages, then the inspection and the calibration's budget
+// when there are.
 void PrintPagesCsv(const ResultPagesText& pages,
                    const std::vector<std::pair<std::string, TextGrid>>& setting,
                    const InspectPageText* inspect, std::ostream& out,

@@ -107,6 +107,11 @@ bool ClassXTolsFound(const TTInfo& rec) {
            rec.XAngleMin != 0;
 }
 
+bool ClassWTolsFound(const TTInfo& rec) {
+    return rec.WDiaTol != 0 || rec.WPDTol != 0 || rec.WLeadTol != 0 || rec.WAngleDeg != 0 ||
+           rec.WAngleMin != 0;
+}
+
 std::vector<std::string> MissingGaugeTols(const TThdInfo& member) {
     const TolSet s = ApplicableSet(member);
     std::vector<std::string> missing;

@@ -24,6 +24,8 @@ bool GaugeTolsFound(const TTInfo& rec);
 // True when the record's class X set has a value: what a setting plug shown
 // with class W could take instead.
 bool ClassXTolsFound(const TTInfo& rec);
+// The same for the class W set.
+bool ClassWTolsFound(const TTInfo& rec);
 // The tolerances of the set in use that its table leaves empty, as their texts
 // show "  N/A": "pitch diameter", "major/minor diameter", "lead", "half-angle".
 std::vector<std::string> MissingGaugeTols(const TThdInfo& member);

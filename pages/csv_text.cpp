@@ -1,5 +1,7 @@
 #include "pages/csv_text.h"
 
+#include "core/thread_record.h"
+
 #include "pages/result_pages.h"
 
 #include <algorithm>
@@ -84,4 +86,36 @@ std::string CsvBlocks(const std::vector<std::pair<std::string, TextGrid>>& pages
         out += CsvField(name) + "\r\n" + CsvGrid(grid);
     }
     return out;
+}
+
+CsvPage ResultCsvPage(const TTInfo& rec, const ResultPagesText& p, ResultCsv page) {
+    CsvPage csv;
+    csv.thread = p.name;
+    csv.unit = p.unit;
+    switch (page) {
+    case ResultCsv::ThreadAndDrills:
+    case ResultCsv::Thread:
+        csv.grids = {p.thread};
+        for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd})
+            csv.notes.insert(csv.notes.end(), m->Notes.begin(), m->Notes.end());
+        if (page == ResultCsv::ThreadAndDrills) {
+            csv.grids.push_back(p.tapDrills);
+            csv.notes.push_back(p.drillsError);
+        }
+        csv.notes.push_back(p.readingsLine);
+        break;
+    case ResultCsv::Drills:
+        csv.grids = {p.tapDrills}, csv.notes = {p.drillsError};
+        break;
+    case ResultCsv::Ring:
+        csv.grids = {VisibleGaugeGrid(p.ring)}, csv.notes = {p.ring.note};
+        break;
+    case ResultCsv::SetPlug:
+        csv.grids = {VisibleGaugeGrid(p.setPlug)}, csv.notes = {p.setPlug.note, p.readingsLine};
+        break;
+    case ResultCsv::Plug:
+        csv.grids = {VisibleGaugeGrid(p.plug)}, csv.notes = {p.plug.note, p.readingsLine};
+        break;
+    }
+    return csv;
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 struct GaugePageText;
+struct ResultPagesText;
+class TTInfo;
 using TextGrid = std::vector<std::vector<std::string>>;
 
 std::string CsvField(const std::string& text);
@@ -32,6 +34,12 @@ struct CsvPage {
     bool heading = true; // the row naming the thread and the unit
 };
 std::string PageCsv(const CsvPage& page);
+
+// A result page with its notes: the thread page (the members' notes and the
+// wire-readings line; with the tap drill grid and its error as the window
+// shows them together, or without), the tap drills alone, or a gauge page.
+enum class ResultCsv { ThreadAndDrills, Thread, Drills, Ring, SetPlug, Plug };
+CsvPage ResultCsvPage(const TTInfo& rec, const ResultPagesText& pages, ResultCsv page);
 
 // Named grids as blocks: the name on a line of its own, the grid (its row 0
 // the header row), and an empty line between blocks. Empty grids are left out.

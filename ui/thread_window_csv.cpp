@@ -37,17 +37,13 @@ void TfrmThread::CopyPageAsCsv() {
         } else if (page == ThreadPage::Iso1502) {
             csv.grids = {iso1502Page_->Grid()}, csv.notes = iso1502Page_->Notes();
         } else if (page == ThreadPage::ThreadDim) {
-            csv.grids = {p.thread, p.tapDrills};
-            for (const TThdInfo* m : {&rec->IntThd, &rec->ExtThd})
-                csv.notes.insert(csv.notes.end(), m->Notes.begin(), m->Notes.end());
-            csv.notes.push_back(p.drillsError);
-            csv.notes.push_back(p.readingsLine);
+            csv = ResultCsvPage(*rec, p, ResultCsv::ThreadAndDrills);
         } else if (page == ThreadPage::Ring) {
-            csv.grids = {VisibleGaugeGrid(p.ring)}, csv.notes = {p.ring.note};
+            csv = ResultCsvPage(*rec, p, ResultCsv::Ring);
         } else if (page == ThreadPage::SetPlug) {
-            csv.grids = {VisibleGaugeGrid(p.setPlug)}, csv.notes = {p.setPlug.note, p.readingsLine};
+            csv = ResultCsvPage(*rec, p, ResultCsv::SetPlug);
         } else if (page == ThreadPage::Plug) {
-            csv.grids = {VisibleGaugeGrid(p.plug)}, csv.notes = {p.plug.note, p.readingsLine};
+            csv = ResultCsvPage(*rec, p, ResultCsv::Plug);
         }
     }
     const std::string text = PageCsv(csv);
