@@ -2,13 +2,13 @@
 
 #include "core/number_text.h"
 #include "core/table_file.h"
+#include "core/table_index.h"
 #include "core/thread_record.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <mutex>
 #include <vector>
 
 namespace {
@@ -64,43 +64,15 @@ double ByDiameter(double d, const TableRecord& r, std::size_t firstAt,
     return static_cast<double>(r.U16(at - 2) / 1000.0L * d / lastLimit);
 }
 
-struct KeyedRow {
-    int32_t key; // diameter and pitch, the first two 16-bit fields read as one
-    std::size_t row;
-};
-
-// The rows of the limits table whose diameter and pitch are one of keys, in
-// file order. The rows sorted by key are made once for the bytes the table
-// cache keeps (thousands of rows would otherwise be scanned per calculation);
-// holding those bytes keeps them alive, so the same pointer is the same content.
+// The rows of the limits table whose diameter and pitch (its first two 16-bit
+// fields, read as one key) are one of keys, in file order.
 std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
                                 const std::vector<int32_t>& keys) {
-    struct Index {
-        TableBytes bytes;
-        std::vector<KeyedRow> rows;
-    };
-    static std::mutex lock;
-    static Index indexes[2];
-    const std::lock_guard<std::mutex> hold(lock);
-    Index& x = indexes[internal ? 1 : 0];
-    if (x.bytes != file.bytes()) {
-        x.rows.clear();
-        for (std::size_t i = 0; i < file.count(); ++i) {
-            const unsigned char* b = file.record(i).data();
-            x.rows.push_back({static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 |
-                                                   static_cast<uint32_t>(b[3]) << 24),
-                              i});
-        }
-        std::stable_sort(x.rows.begin(), x.rows.end(),
-                         [](const KeyedRow& a, const KeyedRow& b) { return a.key < b.key; });
-        x.bytes = file.bytes();
-    }
+    static LeadingKeyIndex indexes[2];
     std::vector<std::size_t> rows;
     for (const int32_t key : keys) {
-        auto it = std::lower_bound(x.rows.begin(), x.rows.end(), key,
-                                   [](const KeyedRow& r, int32_t k) { return r.key < k; });
-        for (; it != x.rows.end() && it->key == key; ++it)
-            rows.push_back(it->row);
+        const std::vector<std::size_t> found = indexes[internal ? 1 : 0].Rows(file, key, key);
+        rows.insert(rows.end(), found.begin(), found.end());
     }
     std::ranges::sort(rows);
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());

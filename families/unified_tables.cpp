@@ -3,12 +3,11 @@
 #include "core/number_text.h"
 #include "core/rounding.h"
 #include "core/table_file.h"
+#include "core/table_index.h"
 #include "core/thread_record.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 namespace {
@@ -90,36 +89,13 @@ void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& re
 
 // The rows of the unified table whose stored diameter (ten-thousandths) is
 // within one of `scaled`, in file order: only those can round to the same four
-// decimals. The rows sorted by diameter are made once for the bytes the table
-// cache keeps; holding those bytes keeps them alive, so the same pointer is
-// the same content.
+// decimals.
 std::vector<std::size_t> AnsiRowsNear(const TableFile& file, double scaled) {
-    struct KeyedRow {
-        int32_t dia;
-        std::size_t row;
-    };
-    static std::mutex lock;
-    static TableBytes indexed;
-    static std::vector<KeyedRow> index;
-    std::vector<std::size_t> rows;
+    static LeadingKeyIndex index;
     // A stored diameter is a 32-bit integer: nothing else can match.
-    if (!(std::fabs(scaled) < 2.1e9)) return rows;
-    const std::lock_guard<std::mutex> hold(lock);
-    if (indexed != file.bytes()) {
-        index.clear();
-        for (std::size_t i = 0; i < file.count(); ++i)
-            index.push_back({file.record(i).I32(0), i});
-        std::stable_sort(index.begin(), index.end(),
-                         [](const KeyedRow& a, const KeyedRow& b) { return a.dia < b.dia; });
-        indexed = file.bytes();
-    }
+    if (!(std::fabs(scaled) < 2.1e9)) return {};
     const auto low = static_cast<int32_t>(std::floor(scaled)) - 1;
-    auto it = std::lower_bound(index.begin(), index.end(), low,
-                               [](const KeyedRow& r, int32_t k) { return r.dia < k; });
-    for (; it != index.end() && it->dia <= low + 3; ++it)
-        rows.push_back(it->row);
-    std::ranges::sort(rows);
-    return rows;
+    return index.Rows(file, low, low + 3);
 }
 
 } // namespace
