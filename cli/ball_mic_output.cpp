@@ -38,7 +38,7 @@ void PrintBallMicJson(const std::string& caption, const TBallMic& bm, std::ostre
     // inspection diameter is.
     const std::vector<std::string> used = BallMicKeysUsed(bm.CalcMethod);
     const auto input = [&](const char* k, double v) {
-        j.Put(k, v, std::ranges::find(used, k) != used.end());
+        j.PutText(k, v, std::ranges::find(used, k) != used.end());
     };
     input("Angle", bm.Angle);
     input("BallDia", bm.BallDia);

@@ -31,7 +31,7 @@ constexpr Input kInputs[] = {
 
 } // namespace
 
-std::string CalibrateOptionProblem(const std::map<std::string, std::string>& values, bool calFile) {
+std::string CalibrateOptionProblem(const OptionValues& values, bool calFile) {
     if (const auto it = values.find("--helix");
         it != values.end() && it->second != "standard" && it->second != "exact")
         return "--helix is standard or exact, not " + it->second;
@@ -52,9 +52,8 @@ bool IsCalibrationFileName(const std::string& file) {
     return file.size() > 4 && LowerCase(file.substr(file.size() - 4)) == ".cal";
 }
 
-std::optional<CalibrationEntry>
-CalibrationEntryFromOptions(const std::map<std::string, std::string>& values,
-                            const CalibrationEntry* fromFile) {
+std::optional<CalibrationEntry> CalibrationEntryFromOptions(const OptionValues& values,
+                                                            const CalibrationEntry* fromFile) {
     if (!fromFile && !values.contains("--calibrate")) return std::nullopt;
     CalibrationEntry entry = fromFile ? *fromFile : CalibrationEntry{};
     for (const Input& in : kInputs)
@@ -62,9 +61,10 @@ CalibrationEntryFromOptions(const std::map<std::string, std::string>& values,
     return entry;
 }
 
-std::optional<CalibrationPageText>
-CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
-                       const CalibrationEntry* fromFile, bool metricDisplay) {
+std::optional<CalibrationPageText> CalibrationFromOptions(const TTInfo& rec,
+                                                          const OptionValues& values,
+                                                          const CalibrationEntry* fromFile,
+                                                          bool metricDisplay) {
     const auto entry = CalibrationEntryFromOptions(values, fromFile);
     if (!entry) return std::nullopt;
     return BuildCalibrationPage(rec, *entry, metricDisplay);

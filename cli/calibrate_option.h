@@ -2,8 +2,8 @@
 // plcalc's calibration of a plug or setting plug over wires (--calibrate and
 // its inputs, or a .cal file) and the choice of the wire readings (--helix).
 
+#include "cli/options.h"
 #include <iosfwd>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -14,7 +14,7 @@ struct CalibrationPageText;
 
 // Usage problem of --helix and the calibration options; empty when they are
 // sound or absent. calFile: a calibration file gives the inputs.
-std::string CalibrateOptionProblem(const std::map<std::string, std::string>& values, bool calFile);
+std::string CalibrateOptionProblem(const OptionValues& values, bool calFile);
 
 // Whether the file is a calibration file by its name (.cal).
 bool IsCalibrationFileName(const std::string& file);
@@ -24,12 +24,12 @@ bool IsCalibrationFileName(const std::string& file);
 // message.
 // The Calibrate page's entries: the .cal file's, replaced by the options given;
 // nullopt without --calibrate or a .cal file.
-std::optional<CalibrationEntry>
-CalibrationEntryFromOptions(const std::map<std::string, std::string>& values,
-                            const CalibrationEntry* fromFile);
-std::optional<CalibrationPageText>
-CalibrationFromOptions(const TTInfo& rec, const std::map<std::string, std::string>& values,
-                       const CalibrationEntry* fromFile, bool metricDisplay);
+std::optional<CalibrationEntry> CalibrationEntryFromOptions(const OptionValues& values,
+                                                            const CalibrationEntry* fromFile);
+std::optional<CalibrationPageText> CalibrationFromOptions(const TTInfo& rec,
+                                                          const OptionValues& values,
+                                                          const CalibrationEntry* fromFile,
+                                                          bool metricDisplay);
 
 void PrintCalibrationText(const CalibrationPageText& page, std::ostream& out);
 // The "calibration" object.

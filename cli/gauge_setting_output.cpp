@@ -27,11 +27,15 @@ void PrintRows(const TextGrid& rows, std::ostream& out) {
     }
 }
 
-// The captions and values the page shows, in page order.
-TextGrid SettingRows(const GaugeSettingText& p) {
-    TextGrid rows;
+// The captions and values the page shows, in page order, each as [caption, value].
+void SettingRows(JsonWriter& j, const GaugeSettingText& p) {
+    j.Open('[');
     auto add = [&](const std::string& caption, const std::string& value, bool shown) {
-        if (shown && !caption.empty()) rows.push_back({caption, value});
+        if (!shown || caption.empty()) return;
+        j.Open('[');
+        j.String(caption);
+        j.String(value);
+        j.Close(']');
     };
     add("Gauge Model:", p.gaugeModel, true);
     add(p.setFlatCaption, p.setFlat, true);
@@ -40,14 +44,14 @@ TextGrid SettingRows(const GaugeSettingText& p) {
     add(p.pointDiaCaption, p.pointDia, true);
     add(p.toleranceCaption, p.tolerance, true);
     add(p.diffTolCaption, p.diffTol, p.showDiffTol);
-    return rows;
+    j.Close(']');
 }
 
 void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p) {
-    j.Key(key);
+    j.KeyText(key);
     j.Open('{');
     j.Key("rows");
-    j.Grid(SettingRows(p));
+    SettingRows(j, p);
     j.Put("picture", p.picture);
     j.Key("notice");
     j.Open('[');
@@ -112,7 +116,7 @@ void ThreadSettingJson(JsonWriter& j, const TTInfo& rec, bool metricDisplay) {
     j.Put("note", shown ? "" : kSingleStartSettingNote);
     if (shown) {
         for (bool external : {false, true}) {
-            j.Key(external ? "External Dims." : "Internal Dims.");
+            j.KeyText(external ? "External Dims." : "Internal Dims.");
             j.Open('{');
             SettingJson(j, "Point Gage",
                         BuildGaugeSettingPage(rec, external, false, metricDisplay));

@@ -28,7 +28,7 @@ int RunIdentifyCli(const std::vector<std::string>& args, std::ostream& out, std:
         return UsageError(err, CliMode::Identify, read.word + " takes no value");
     if (read.status == ReadOutcome::Unknown)
         return UsageError(err, CliMode::Identify, read.word + " is not an option of --identify");
-    std::map<std::string, std::string>& values = o.values;
+    OptionValues& values = o.values;
     const bool json = o.on("--json"), mm = o.on("--mm"), inch = o.on("--inch");
     if (mm && inch) return UsageError(err, CliMode::Identify, "--mm and --inch exclude each other");
     if (values.contains("--major") == values.contains("--minor"))

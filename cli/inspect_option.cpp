@@ -6,7 +6,7 @@
 
 namespace {
 
-std::optional<std::string> Get(const std::map<std::string, std::string>& values, const char* key) {
+std::optional<std::string> Get(const OptionValues& values, const char* key) {
     const auto it = values.find(key);
     if (it == values.end()) return std::nullopt;
     return it->second;
@@ -14,7 +14,7 @@ std::optional<std::string> Get(const std::map<std::string, std::string>& values,
 
 } // namespace
 
-std::string InspectOptionProblem(const std::map<std::string, std::string>& values) {
+std::string InspectOptionProblem(const OptionValues& values) {
     const bool mow = values.contains("--measured-mow");
     const bool pd = values.contains("--measured-pd");
     if (mow && pd) return "--measured-mow and --measured-pd exclude each other";
@@ -28,8 +28,7 @@ std::string InspectOptionProblem(const std::map<std::string, std::string>& value
     return {};
 }
 
-std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
-                                                  const std::map<std::string, std::string>& values,
+std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec, const OptionValues& values,
                                                   bool metricDisplay) {
     const auto mow = Get(values, "--measured-mow");
     const auto pd = Get(values, "--measured-pd");

@@ -2,7 +2,7 @@
 // plcalc's inspection of measured readings: the options --measured-mow,
 // --measured-wire, --measured-pd and --measured-gauge.
 
-#include <map>
+#include "cli/options.h"
 #include <optional>
 #include <string>
 
@@ -10,10 +10,9 @@ class TTInfo;
 struct InspectPageText;
 
 // Usage problem of the inspection options; empty when they are sound or absent.
-std::string InspectOptionProblem(const std::map<std::string, std::string>& values);
+std::string InspectOptionProblem(const OptionValues& values);
 
 // The inspection the options ask for, or nullopt when they ask for none. A
 // refused value comes back as the page's message.
-std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec,
-                                                  const std::map<std::string, std::string>& values,
+std::optional<InspectPageText> InspectFromOptions(const TTInfo& rec, const OptionValues& values,
                                                   bool metricDisplay);

@@ -41,11 +41,11 @@ void Iso1502Json(JsonWriter& j, const Iso1502PageText& page) {
         for (; open.size() > same; open.pop_back())
             j.Close('}');
         for (std::size_t k = same; k + 1 < keys.size(); ++k) {
-            j.Key(keys[k]);
+            j.KeyText(keys[k]);
             j.Open('{');
             open.push_back(keys[k]);
         }
-        j.Key(keys.back());
+        j.KeyText(keys.back());
         double value = 0;
         if (f.number && ParseDecimal(f.text, value))
             j.Number(value);

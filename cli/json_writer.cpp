@@ -376,17 +376,42 @@ char* JsonWriter::NumberText(char* p, double v) {
             cut(10000, 4);
             cut(100, 2);
             cut(10, 1);
-            uint64_t unit = 1;
-            for (int d = 0; d < k; ++d)
-                unit *= 10;
+            static constexpr uint64_t kUnit[] = {1,
+                                                 10,
+                                                 100,
+                                                 1000,
+                                                 10000,
+                                                 100000,
+                                                 1000000,
+                                                 10000000,
+                                                 100000000,
+                                                 1000000000,
+                                                 10000000000,
+                                                 100000000000,
+                                                 1000000000000,
+                                                 10000000000000,
+                                                 100000000000000,
+                                                 1000000000000000};
+            const uint64_t unit = kUnit[k];
             if (v < 0) *p++ = '-';
-            p = std::to_chars(p, p + 24, whole / unit).ptr;
+            if (whole < unit)
+                *p++ = '0'; // most values are below one unit
+            else
+                p = std::to_chars(p, p + 24, whole / unit).ptr;
             *p++ = '.';
+            // The decimals from the last, two at a time.
+            static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                             "25262728293031323334353637383940414243444546474849"
+                                             "50515253545556575859606162636465666768697071727374"
+                                             "75767778798081828384858687888990919293949596979899";
             uint64_t frac = whole % unit;
-            for (int d = k - 1; d >= 0; --d) {
-                p[d] = static_cast<char>('0' + frac % 10);
-                frac /= 10;
+            int d = k;
+            for (; d >= 2; d -= 2) {
+                const uint64_t pair = frac % 100;
+                frac /= 100;
+                std::memcpy(p + d - 2, kPairs + 2 * pair, 2);
             }
+            if (d == 1) p[0] = static_cast<char>('0' + frac);
             return p + k;
         }
     }

@@ -5,6 +5,7 @@
 #include "cli/text_grid.h"
 
 #include <algorithm>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <ostream>
@@ -12,8 +13,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include <initializer_list>
 
 // A JSON string: quoted, escaped, bytes that are no UTF-8 as U+FFFD.
 void AppendJsonString(std::string& out, std::string_view s);
@@ -44,6 +43,33 @@ bool FieldsWithinLimits(const FieldNode& root);
 // The paths asked for that the output did not have ("members.ExtThd.Foo").
 std::vector<std::string> FieldsMissed(const FieldNode& root);
 
+// A key spelled in the program, made "key": when compiled (and checked plain),
+// so that writing it is one copy of a fixed size.
+class JsonKey {
+public:
+    static constexpr std::size_t kRoom = 32;
+    template <std::size_t N>
+    consteval JsonKey(const char (&k)[N]) : size_(N + 2) { // NOLINT: a literal converts
+        if (N + 2 > kRoom) throw "a longer key is written with KeyText";
+        quoted_[0] = '"';
+        for (std::size_t i = 0; i + 1 < N; ++i) {
+            if (k[i] < 0x20 || k[i] == '"' || k[i] == '\\' || k[i] == 0x7F)
+                throw "a key written as it stands is plain printable ASCII";
+            quoted_[i + 1] = k[i];
+        }
+        quoted_[N] = '"';
+        quoted_[N + 1] = ':';
+    }
+    std::string_view text() const { return {quoted_ + 1, size_ - 3}; }
+    // "key": and what follows it in kRoom bytes.
+    const char* quoted() const { return quoted_; }
+    std::size_t size() const { return size_; }
+
+private:
+    char quoted_[kRoom] = {};
+    std::size_t size_;
+};
+
 // Writes into a buffer that goes out whole when the outer value closes: a
 // batch writes thousands of objects, and a stream write per character costs.
 class JsonWriter {
@@ -61,6 +87,16 @@ public:
         const Frame& f = frames_.back();
         return f.whole || (f.node && f.node->Child(key));
     }
+    // Whether a key other than these is written at the object being written:
+    // under --fields limits the rest of a member is passed over whole.
+    bool WantsOtherThan(std::initializer_list<std::string_view> keys) const {
+        if (!fields_ || frames_.empty() || frames_.back().whole) return true;
+        const FieldNode* node = frames_.back().node;
+        if (!node) return false;
+        for (const FieldNode& c : node->children)
+            if (std::find(keys.begin(), keys.end(), c.key) == keys.end()) return true;
+        return false;
+    }
 
     void Open(char c) {
         if (fields_) return SelectedOpen(c);
@@ -75,7 +111,15 @@ public:
         first_ = false;
         if (--depth_ == 0) Flush();
     }
-    void Key(std::string_view k) {
+    void Key(JsonKey k) {
+        if (fields_) return SelectedKey(k.text());
+        Sep();
+        std::memcpy(Room(JsonKey::kRoom), k.quoted(), JsonKey::kRoom);
+        size_ -= JsonKey::kRoom - k.size();
+        first_ = true;
+    }
+    // A key made at run time (a page's caption, a table's column).
+    void KeyText(std::string_view k) {
         if (fields_) return SelectedKey(k);
         Sep();
         WriteKey(k);
@@ -105,23 +149,37 @@ public:
             std::copy_n("false", 5, Room(5));
     }
     // A key and its value in one call.
-    void Put(std::string_view k, double v) {
-        Key(k);
-        Number(v);
-    }
-    void Put(std::string_view k, std::string_view v) {
+    void Put(JsonKey k, double v) { Put(k, v, true); }
+    void Put(JsonKey k, std::string_view v) {
         Key(k);
         String(v);
     }
     // A value, or null where it does not apply.
-    void Put(std::string_view k, double v, bool applies) {
-        Key(k);
+    void Put(JsonKey k, double v, bool applies) {
+        if (fields_) {
+            SelectedKey(k.text());
+            return applies ? Number(v) : Null();
+        }
+        // ,"key":value in one reservation: most of a record is written here.
+        constexpr std::size_t most = 1 + JsonKey::kRoom + kNumberRoom;
+        char* const start = Room(most);
+        char* p = start;
+        if (!first_) *p++ = ',';
+        std::memcpy(p, k.quoted(), JsonKey::kRoom);
+        p += k.size();
+        p = applies ? NumberText(p, v) : std::copy_n("null", 4, p);
+        first_ = false;
+        size_ -= static_cast<std::size_t>(start + most - p);
+    }
+    // The same, for a key made at run time.
+    void PutText(std::string_view k, double v, bool applies) {
+        KeyText(k);
         if (applies)
             Number(v);
         else
             Null();
     }
-    void PutBool(std::string_view k, bool b) {
+    void PutBool(JsonKey k, bool b) {
         Key(k);
         Bool(b);
     }
@@ -131,11 +189,11 @@ public:
             const FieldNode* node = frames_.back().node;
             if (!node) return;
             for (const auto& [k, v] : fields)
-                if (node->Child(k)) Put(k, v);
+                if (node->Child(k)) PutText(k, v, true);
             return;
         }
         for (const auto& [k, v] : fields)
-            Put(k, v);
+            PutText(k, v, true);
     }
 
     void Grid(const TextGrid& g) {
@@ -184,12 +242,13 @@ private:
     }
     void WriteString(std::string_view s);
     void WriteEscaped(std::string_view s); // the string just reserved, escaped
+    static constexpr std::size_t kNumberRoom = 24;
     void WriteNumber(double v) {
-        char* const p = Room(32);
-        size_ -= static_cast<std::size_t>(p + 32 - NumberText(p, v));
+        char* const p = Room(kNumberRoom);
+        size_ -= static_cast<std::size_t>(p + kNumberRoom - NumberText(p, v));
     }
     // The shortest text that reads back as v, as std::to_chars writes it;
-    // at most 24 characters from p. Returns its end.
+    // at most kNumberRoom characters from p. Returns its end.
     static char* NumberText(char* p, double v);
     void Flush() {
         out_.write(buf_.get(), static_cast<std::streamsize>(size_));

@@ -34,17 +34,21 @@ const std::string& UsageText(CliMode mode);
 // plcalc --help: every mode's usage.
 std::string HelpText();
 
+// Option values by name; looked up by the names the code spells, without a copy.
+using OptionValues = std::map<std::string, std::string, std::less<>>;
+
 struct ParsedOptions {
-    std::map<std::string, std::string> values; // by option name; the last one given
+    OptionValues values; // by option name; the last one given
     std::set<std::string, std::less<>> switches;
     bool leftHand = false; // of an M or MJ thread: "LH" in --thread
 
     bool on(std::string_view name) const { return switches.contains(name); }
-    std::optional<std::string> get(const std::string& name) const {
+    std::optional<std::string> get(std::string_view name) const {
         const auto it = values.find(name);
         if (it == values.end()) return std::nullopt;
         return it->second;
     }
+    bool has(std::string_view name) const { return values.contains(name); }
 };
 
 struct ReadOutcome {

@@ -96,7 +96,7 @@ void PipeJson(JsonWriter& j, const TThdNPT& p) {
         {"Standoff", p.Standoff},
     };
     for (const auto& [k, v] : values)
-        j.Put(k, v, PipeHas(p, k));
+        j.PutText(k, v, PipeHas(p, k));
     j.Close('}');
 }
 

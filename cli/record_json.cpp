@@ -119,7 +119,7 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
 
 void Limits(JsonWriter& j, const char* name, const TDimLimits& d, const LimitsHas& h, bool gauge) {
     if (!j.Wants(name)) return;
-    j.Key(name);
+    j.KeyText(name);
     j.Open('{');
     j.Put("Max", d.Max, h.max);
     j.Put("Min", d.Min, h.min);
@@ -150,16 +150,20 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     const bool gauge = role != Role::Ext && role != Role::Int;
     // The Set Dim tool works out the product threads' form and settings only.
     const bool worked = !(setDim && gauge);
-    j.Key(name);
+    j.KeyText(name);
     j.Open('{');
     Limits(j, "PD", m.PD, Has(rec, name, m, kPD, setDim), gauge);
     Limits(j, "Major", m.Major, Has(rec, name, m, kMajor, setDim), gauge);
     Limits(j, "Minor", m.Minor, Has(rec, name, m, kMinor, setDim), gauge);
+    if (!j.WantsOtherThan({"PD", "Major", "Minor"})) return j.Close('}');
     j.Put("NomDia", m.NomDia);
     // ISO metric classes are tolerance classes of the product threads; the
     // Set Dim tool takes none.
     j.Put("ClassCode", m.ClassCode, !setDim && !(MetricByDefault(t) && gauge));
-    j.Put({{"TPI", m.TPI}, {"TypeCode", m.TypeCode}, {"Starts", m.Starts}, {"Coating", m.Coating}});
+    j.Put("TPI", m.TPI);
+    j.Put("TypeCode", m.TypeCode);
+    j.Put("Starts", m.Starts);
+    j.Put("Coating", m.Coating);
     // Wires measure external threads only.
     const bool wires = worked && type.wireForm != WireForm::None && m.IsExternal;
     j.Put("BestWire", m.BestWire, wires);
@@ -265,10 +269,10 @@ void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     j.Put("WAngleDeg", rec.WAngleDeg, w);
     j.Put("WAngleMin", rec.WAngleMin, w);
     j.PutBool("ClassW", rec.ClassW != 0);
-    j.Put({{"NomDia", rec.NomDia},
-           {"TPI", rec.TPI},
-           {"Starts", rec.Starts},
-           {"Coating", rec.Coating}});
+    j.Put("NomDia", rec.NomDia);
+    j.Put("TPI", rec.TPI);
+    j.Put("Starts", rec.Starts);
+    j.Put("Coating", rec.Coating);
     j.Put("TypeName", rec.TypeName);
     j.Put("ClassText", rec.ClassText);
     j.Put("NomDiaText", rec.NomDiaText);

@@ -19,18 +19,18 @@ namespace {
 const char* const kExtPDOptions[] = {"--ext-pd-max", "--ext-pd-min"};
 const char* const kIntPDOptions[] = {"--int-pd-min", "--int-pd-max"};
 
-std::string Get(const std::map<std::string, std::string>& values, const std::string& key) {
+std::string Get(const OptionValues& values, std::string_view key) {
     const auto it = values.find(key);
     return it == values.end() ? std::string() : it->second;
 }
 
-bool Has(const std::map<std::string, std::string>& values, const std::string& key) {
-    return values.count(key) > 0;
+bool Has(const OptionValues& values, std::string_view key) {
+    return values.contains(key);
 }
 
 } // namespace
 
-std::string SetDimOptionProblem(const std::map<std::string, std::string>& values) {
+std::string SetDimOptionProblem(const OptionValues& values) {
     for (const auto& [key, value] : values)
         if (!HasOption(CliMode::SetDim, key)) return key + " is not for --setdim";
     const int index =
@@ -58,8 +58,8 @@ std::string SetDimOptionProblem(const std::map<std::string, std::string>& values
     return {};
 }
 
-int RunSetDimOption(const std::map<std::string, std::string>& values, const SetDimOutput& output,
-                    std::ostream& out, std::ostream& err) {
+int RunSetDimOption(const OptionValues& values, const SetDimOutput& output, std::ostream& out,
+                    std::ostream& err) {
     const std::string type = Get(values, "--type").empty() ? "UN" : Get(values, "--type");
     SetDimEntry e;
     e.typeIndex = SetDimTypeIndexOfName(type);

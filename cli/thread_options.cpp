@@ -86,7 +86,7 @@ std::string ThreadOptionProblem(const ParsedOptions& o) {
         return problem;
     // The set-dim tool's own options.
     for (const CliOption& option : OptionTable(CliMode::SetDim))
-        if (!option.name.empty() && o.values.contains(std::string(option.name)) &&
+        if (!option.name.empty() && o.values.contains(option.name) &&
             !HasOption(CliMode::Thread, option.name))
             return std::string(option.name) + " is for --setdim";
     if (auto v = o.get("--new-pd")) {

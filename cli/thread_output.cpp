@@ -33,7 +33,7 @@ void PrintGauge(const GaugePageText& page, std::ostream& out) {
 }
 
 void GaugeJson(JsonWriter& j, const GaugePageText& p) {
-    j.Key(p.caption);
+    j.KeyText(p.caption);
     j.Open('{');
     j.Key("grid");
     j.Grid(p.grid);
