@@ -2,7 +2,10 @@
 
 #include "cli/exit_codes.h"
 
+#include <algorithm>
+#include <array>
 #include <ostream>
+#include <unordered_map>
 
 namespace {
 
@@ -313,16 +316,6 @@ std::string MakeUsage(CliMode mode) {
     return text;
 }
 
-const CliOption* FindOption(std::span<const CliOption> rows, std::string_view word) {
-    // Every option starts with "-", and most words of a batch line are values.
-    if (word.size() < 2 || word[0] != '-') return nullptr;
-    for (const CliOption& row : rows)
-        if ((row.name.size() == word.size() && row.name == word) ||
-            (!row.alias.empty() && row.alias == word))
-            return &row;
-    return nullptr;
-}
-
 } // namespace
 
 std::span<const CliOption> OptionTable(CliMode mode) {
@@ -342,6 +335,30 @@ std::span<const CliOption> OptionTable(CliMode mode) {
     }
     return {};
 }
+
+namespace {
+
+// The option of a mode's table a word names (or its alias), found by a hash:
+// every word of every batch line is looked up.
+const CliOption* FindIn(CliMode mode, std::string_view word) {
+    if (word.size() < 2 || word[0] != '-') return nullptr;
+    using Index = std::unordered_map<std::string_view, const CliOption*>;
+    static const std::array<Index, std::size(kModes)> indexes = [] {
+        std::array<Index, std::size(kModes)> made;
+        for (const CliMode m : kModes)
+            for (const CliOption& row : OptionTable(m)) {
+                Index& index = made[static_cast<std::size_t>(m)];
+                if (!row.name.empty()) index.emplace(row.name, &row);
+                if (!row.alias.empty()) index.emplace(row.alias, &row);
+            }
+        return made;
+    }();
+    const Index& index = indexes[static_cast<std::size_t>(mode)];
+    const auto it = index.find(word);
+    return it == index.end() ? nullptr : it->second;
+}
+
+} // namespace
 
 const std::string& UsageText(CliMode mode) {
     static const std::string texts[] = {MakeUsage(CliMode::Thread),  MakeUsage(CliMode::SetDim),
@@ -386,7 +403,7 @@ std::string NormalizeArgs(std::vector<std::string>& args) {
     const auto anyOption = [](std::string_view word) {
         const CliOption* option = nullptr;
         for (const CliMode mode : kModes)
-            if (!option) option = FindOption(OptionTable(mode), word);
+            if (!option) option = FindIn(mode, word);
         return option;
     };
     const auto fileName = [](const std::string& word) {
@@ -451,14 +468,14 @@ ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_l
         const std::string& word = args[i];
         const CliOption* option = nullptr;
         for (const CliMode mode : modes)
-            if (!option) option = FindOption(OptionTable(mode), word);
+            if (!option) option = FindIn(mode, word);
         if (!option && word.starts_with("--") && word.find('=') != std::string::npos) {
             const std::string name = word.substr(0, word.find('='));
             for (const CliMode mode : modes)
-                if (!option) option = FindOption(OptionTable(mode), name);
+                if (!option) option = FindIn(mode, name);
             if (!option) return {ReadOutcome::Unknown, name};
             if (option->value.empty()) return {ReadOutcome::UnexpectedValue, name};
-            o.values[std::string(option->name)] = word.substr(word.find('=') + 1);
+            o.values[option->name] = word.substr(word.find('=') + 1);
             continue;
         }
         if (!option) return {ReadOutcome::Unknown, word};
@@ -468,21 +485,31 @@ ReadOutcome ReadOptions(const std::vector<std::string>& args, std::initializer_l
             continue;
         }
         if (i + 1 >= args.size()) return {ReadOutcome::MissingValue, word};
-        o.values[std::string(option->name)] = args[++i];
+        o.values[option->name] = args[++i];
     }
     return {};
 }
 
 bool HasOption(CliMode mode, std::string_view name) {
-    const CliOption* option = FindOption(OptionTable(mode), name);
+    const CliOption* option = FindIn(mode, name);
     return option && option->name == name;
 }
 
 std::string FirstNotInBatch(const std::vector<std::string>& words) {
-    for (const std::string& word : words)
+    // The few options that are not for a batch line, once.
+    static const std::vector<std::string_view> notInBatch = [] {
+        std::vector<std::string_view> names;
         for (const CliMode mode : kModes)
-            if (const CliOption* option = FindOption(OptionTable(mode), word);
-                option && option->notInBatch)
-                return word;
+            for (const CliOption& option : OptionTable(mode))
+                if (option.notInBatch) {
+                    names.push_back(option.name);
+                    if (!option.alias.empty()) names.push_back(option.alias);
+                }
+        return names;
+    }();
+    for (const std::string& word : words)
+        if (word.size() > 2 && word[0] == '-' &&
+            std::ranges::find(notInBatch, std::string_view(word)) != notInBatch.end())
+            return word;
     return {};
 }

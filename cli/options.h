@@ -3,6 +3,7 @@
 // its value and its help. The option readers and --help are made from them;
 // the bash completion and the man page read --help.
 
+#include <cstdint>
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
@@ -34,8 +35,39 @@ const std::string& UsageText(CliMode mode);
 // plcalc --help: every mode's usage.
 std::string HelpText();
 
-// Option values by name; looked up by the names the code spells, without a copy.
-using OptionValues = std::map<std::string, std::string, std::less<>>;
+// Option values by name. A line is asked for some eighty options and gives a
+// handful: a mask of the given names' hashes answers most asks without
+// comparing a string.
+class OptionValues {
+public:
+    using Map = std::map<std::string, std::string, std::less<>>;
+    using const_iterator = Map::const_iterator;
+
+    const_iterator find(std::string_view name) const {
+        return (mask_ & Bit(name)) ? map_.find(name) : map_.end();
+    }
+    bool contains(std::string_view name) const {
+        return (mask_ & Bit(name)) && map_.contains(name);
+    }
+    std::string& operator[](std::string_view name) {
+        mask_ |= Bit(name);
+        return map_[std::string(name)];
+    }
+    const_iterator begin() const { return map_.begin(); }
+    const_iterator end() const { return map_.end(); }
+
+private:
+    static uint64_t Bit(std::string_view name) {
+        const std::size_t n = name.size();
+        const unsigned h =
+            n < 4 ? static_cast<unsigned>(n)
+                  : static_cast<unsigned>(n * 7 + static_cast<unsigned char>(name[2]) * 3 +
+                                          static_cast<unsigned char>(name[n - 1]));
+        return uint64_t{1} << (h & 63);
+    }
+    Map map_;
+    uint64_t mask_ = 0;
+};
 
 struct ParsedOptions {
     OptionValues values; // by option name; the last one given

@@ -5,10 +5,14 @@
 #include <cstring>
 
 std::string TablePath(const std::string& fileName) {
-    std::string lower = fileName;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return Settings().TableDataPath + "/" + lower;
+    // Built in one piece: a batch line opens half a dozen tables.
+    const std::string& dir = Settings().TableDataPath;
+    std::string path;
+    path.reserve(dir.size() + 1 + fileName.size());
+    path.append(dir).push_back('/');
+    for (const char c : fileName)
+        path.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    return path;
 }
 
 double TableRecord::F64(std::size_t offset) const {

@@ -20,16 +20,17 @@ bool g_loaded = false;
 
 std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
+    fields.reserve(8);
     std::string field;
     for (char c : line) {
         if (c == ',') {
-            fields.push_back(field);
+            fields.push_back(std::move(field));
             field.clear();
         } else if (c != ' ' && c != '\t' && c != '\r') {
             field += c;
         }
     }
-    fields.push_back(field);
+    fields.push_back(std::move(field));
     return fields;
 }
 

@@ -125,13 +125,13 @@ int DefaultClassEntry(int typeIndex) {
 }
 
 std::string ClassRefusal(int typeIndex, const std::string& classText) {
-    const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
-    if (entries.empty()) return {};
+    const auto& offers = TypeAt(typeIndex).classes;
+    if (offers.empty()) return {};
     const std::string wanted = UpperCase(Trim(classText));
     std::string offered;
-    for (const ClassEntry& c : entries) {
-        if (c.classText == wanted) return {};
-        offered += (offered.empty() ? "" : ", ") + c.classText;
+    for (const ClassOffer& c : offers) {
+        if (c.text == wanted) return {};
+        offered += (offered.empty() ? "" : ", ") + std::string(c.text);
     }
     return std::string(TypeAt(typeIndex).listCaption) + " have no class " + wanted +
            " (classes: " + offered + ")";
@@ -331,14 +331,15 @@ std::string CoatingRefusal(const TTInfo& rec) {
 
 ClassChoice ChooseClassEntry(int typeIndex, const std::string& classText) {
     ClassChoice c;
-    const std::vector<ClassEntry> entries = ClassEntries(typeIndex);
-    if (entries.empty()) return c;
+    const auto& offers = TypeAt(typeIndex).classes;
+    if (offers.empty()) return c;
     const std::string wanted = UpperCase(Trim(classText));
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].classText == wanted) c.entry = static_cast<int>(i);
+    for (std::size_t i = 0; i < offers.size(); ++i)
+        if (offers[i].text == wanted) c.entry = static_cast<int>(i);
     if (c.entry >= 0) return c;
     c.entry = DefaultClassEntry(typeIndex);
-    const std::string used = entries[static_cast<std::size_t>(c.entry)].text + " is used.";
+    const std::string used =
+        std::string(offers[static_cast<std::size_t>(c.entry)].caption) + " is used.";
     if (wanted.empty())
         c.note = "No class given: " + used;
     else
