@@ -7,12 +7,16 @@
 #include "core/settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <ostream>
 #include <string_view>
 #include <unistd.h>
 
 namespace {
+
+int g_outputFd = -1;
 
 // On a terminal, the threads done so far of those the file holds (standard
 // input: the lines read), once the batch has run a second.
@@ -125,6 +129,10 @@ bool SplitBatchLine(const std::string& line, std::vector<std::string>& words,
     return true;
 }
 
+void SetBatchOutputDescriptor(int fd) {
+    g_outputFd = fd;
+}
+
 bool IsBatchRun(const std::vector<std::string>& args) {
     return std::ranges::find(args, "--batch") != args.end();
 }
@@ -172,19 +180,32 @@ int RunBatchCli(const std::vector<std::string>& args, std::ostream& out, std::os
         worst = std::max(worst, a.code);
         if (source.flushEach()) out.flush();
     };
-    // A file is shared out to a process per processor; standard input is
-    // answered line by line as it comes.
+    // A file is shared out to a process per processor, once its first line
+    // has loaded the tables they share; standard input is answered line by
+    // line as it comes.
     WorkersOutcome workers;
-    if (file != "-") workers = RunInWorkers(file, runner, answered);
+    LineAnswer a;
+    std::string line;
+    bool tooLong = false;
+    int number = 1;
+    if (file != "-" && g_outputFd >= 0 && source.Next(line, tooLong)) {
+        runner.Answer(number, line, tooLong, a);
+        answered(number++, a);
+        out.flush(); // before the processes write after it
+        if (out) workers = RunInWorkers(file, number, g_outputFd, runner, answered);
+    }
     if (workers.status == WorkersOutcome::NotRun) {
-        LineAnswer a;
-        std::string line;
-        bool tooLong = false;
-        for (int number = 1; source.Next(line, tooLong); ++number) {
+        for (; source.Next(line, tooLong); ++number) {
             runner.Answer(number, line, tooLong, a);
             answered(number, a);
         }
         workers.readError = source.error();
+    }
+    if (workers.writeError != 0) {
+        // As a write of this process would have ended: by the signal, or with the error.
+        if (workers.writeError == EPIPE) ::raise(SIGPIPE);
+        err << "plcalc: cannot write the output: " << ErrnoText(workers.writeError) << '\n';
+        return kExitFileError;
     }
     if (workers.status == WorkersOutcome::Failed) {
         err << workers.message << '\n';

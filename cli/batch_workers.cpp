@@ -3,20 +3,25 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sched.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// Below this size (about 2000 lines) the copies of the answers and the
-// tables each process reads cost more than the second processor gives.
-constexpr off_t kSmallFile = 64 * 1024;
+// Below this size (about 120 lines) a second process does not pay for its
+// start; above it the lines are shared out in blocks, each written whole in
+// its turn.
+constexpr off_t kSmallFile = 4 * 1024;
 constexpr int kMostWorkers = 8;
+constexpr int kBlockLines = 16;
 
 int Processors() {
     cpu_set_t set;
@@ -25,50 +30,81 @@ int Processors() {
     return CPU_COUNT(&set);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+// 0, or the errno of the failed write.
+int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n <= 0) return n < 0 ? errno : EIO;
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    return true;
+    return 0;
 }
 
-// What a worker sends for each line it owns: "s\n" for a skipped line, else
-// "<code> <out size> <notes size>\n" and the bytes; "e <errno>\n" at its end.
+bool ReadByte(int fd) {
+    char c;
+    for (;;) {
+        const ssize_t n = ::read(fd, &c, 1);
+        if (n < 0 && errno == EINTR) continue;
+        return n == 1;
+    }
+}
+
+// What a process sends for each line of its blocks: "s\n" for a skipped line,
+// else "<code> <notes size>\n" and the notes. At its end "e <errno>\n" (the
+// file's read), or "w <errno>\n" when its answers could not be written.
 void Put(std::string& records, const LineAnswer& a) {
     if (a.skipped) {
         records += "s\n";
         return;
     }
-    records.append(std::to_string(a.code)).append(" ").append(std::to_string(a.out.size()));
-    records.append(" ").append(std::to_string(a.notes.size())).append("\n");
-    records.append(a.out).append(a.notes);
+    records.append(std::to_string(a.code)).append(" ").append(std::to_string(a.notes.size()));
+    records.append("\n").append(a.notes);
 }
 
-[[noreturn]] void Work(const std::string& file, int index, int count, LineRunner& runner, int fd) {
-    std::string message, records;
+struct Turns {
+    int wait = -1; // the turn of this process's blocks comes here
+    int pass = -1; // and goes on to the next process here
+};
+
+// Process `index` of `count` answers blocks index, index + count, ... of the
+// lines from `first` on; block 0 starts the turns.
+[[noreturn]] void Work(const std::string& file, int first, int index, int count, int outFd,
+                       Turns turns, LineRunner& runner, int report) {
+    // A closed output is told as an error, and the turn passed on after the
+    // last block finds the next process gone.
+    ::signal(SIGPIPE, SIG_IGN);
+    std::string message, answers, records;
     const int in = OpenBatchFile(file, message);
     int error = in < 0 ? EIO : 0;
     if (in >= 0) {
         LineSource source(in, false);
         LineAnswer a;
         std::string line;
-        bool tooLong = false;
-        for (int number = 1; source.Next(line, tooLong); ++number) {
-            if ((number - 1) % count != index) continue;
-            runner.Answer(number, line, tooLong, a);
-            Put(records, a);
-            if (records.size() > 65536) {
-                if (!WriteAll(fd, records)) ::_exit(1);
-                records.clear();
+        bool tooLong = false, more = true;
+        int number = 1;
+        for (int block = index; more; block += count) {
+            const int start = first + block * kBlockLines;
+            answers.clear();
+            records.clear();
+            while (number < start && (more = source.Next(line, tooLong)))
+                ++number;
+            for (; more && number < start + kBlockLines && (more = source.Next(line, tooLong));
+                 ++number) {
+                runner.Answer(number, line, tooLong, a);
+                Put(records, a);
+                answers += a.out;
             }
+            if (records.empty()) break; // the file ended before this block
+            if (block > 0 && !ReadByte(turns.wait)) ::_exit(1);
+            if (const int e = WriteAll(outFd, answers); e != 0)
+                ::_exit(WriteAll(report, "w " + std::to_string(e) + "\n") == 0 ? 0 : 1);
+            (void)WriteAll(turns.pass, "t");
+            if (WriteAll(report, records) != 0) ::_exit(1);
         }
         error = source.error();
     }
-    records.append("e ").append(std::to_string(error)).append("\n");
-    ::_exit(WriteAll(fd, records) ? 0 : 1);
+    ::_exit(WriteAll(report, "e " + std::to_string(error) + "\n") == 0 ? 0 : 1);
 }
 
 class RecordReader {
@@ -123,14 +159,32 @@ void Stop(const std::vector<pid_t>& pids, const std::vector<int>& fds) {
     }
 }
 
+void CloseAll(std::vector<int>& fds) {
+    for (int& fd : fds)
+        if (fd >= 0) ::close(std::exchange(fd, -1));
+}
+
 } // namespace
 
-WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
+WorkersOutcome RunInWorkers(const std::string& file, int first, int outFd, LineRunner& runner,
                             const std::function<void(int number, const LineAnswer&)>& answered) {
     WorkersOutcome outcome;
     const int count = std::min(Processors(), kMostWorkers);
     struct stat st {};
-    if (count < 2 || ::stat(file.c_str(), &st) != 0 || st.st_size < kSmallFile) return outcome;
+    if (outFd < 0 || count < 2 || ::stat(file.c_str(), &st) != 0 || st.st_size < kSmallFile)
+        return outcome;
+    // Turn pipe k carries the turn to process k.
+    std::vector<int> waits(static_cast<std::size_t>(count), -1), passes = waits;
+    for (int k = 0; k < count; ++k) {
+        int p[2];
+        if (::pipe2(p, O_CLOEXEC) != 0) {
+            CloseAll(waits);
+            CloseAll(passes);
+            return outcome;
+        }
+        waits[static_cast<std::size_t>(k)] = p[0];
+        passes[static_cast<std::size_t>(k)] = p[1];
+    }
     std::vector<pid_t> pids;
     std::vector<int> fds;
     for (int i = 0; i < count; ++i) {
@@ -146,12 +200,21 @@ WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
             ::close(p[0]);
             for (const int fd : fds)
                 ::close(fd);
-            Work(file, i, count, runner, p[1]);
+            const auto at = [](int k) { return static_cast<std::size_t>(k); };
+            const Turns turns{waits[at(i)], passes[at((i + 1) % count)]};
+            for (int k = 0; k < count; ++k) {
+                if (waits[at(k)] != turns.wait) ::close(waits[at(k)]);
+                if (passes[at(k)] != turns.pass) ::close(passes[at(k)]);
+            }
+            Work(file, first, i, count, outFd, turns, runner, p[1]);
         }
         ::close(p[1]);
         pids.push_back(pid);
         fds.push_back(p[0]);
     }
+    // A process that ends leaves those waiting for its turn at the pipe's end.
+    CloseAll(waits);
+    CloseAll(passes);
     if (static_cast<int>(pids.size()) < count) {
         Stop(pids, fds);
         return outcome;
@@ -161,9 +224,10 @@ WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
     outcome.status = WorkersOutcome::Done;
     LineAnswer a;
     std::string header;
-    for (int number = 1;; ++number) {
-        RecordReader& r = readers[static_cast<std::size_t>((number - 1) % count)];
-        std::size_t out = 0, notes = 0;
+    for (int number = first;; ++number) {
+        const int block = (number - first) / kBlockLines;
+        RecordReader& r = readers[static_cast<std::size_t>(block % count)];
+        std::size_t notes = 0;
         int code = 0;
         if (!r.Header(header)) {
             outcome.status = WorkersOutcome::Failed;
@@ -175,9 +239,13 @@ WorkersOutcome RunInWorkers(const std::string& file, LineRunner& runner,
             outcome.readError = std::atoi(header.c_str() + 2);
             break;
         }
+        if (header.starts_with("w ")) {
+            outcome.writeError = std::atoi(header.c_str() + 2);
+            break;
+        }
         a.skipped = header == "s";
-        if (!a.skipped && (std::sscanf(header.c_str(), "%d %zu %zu", &code, &out, &notes) != 3 ||
-                           !r.Bytes(out, a.out) || !r.Bytes(notes, a.notes))) {
+        if (!a.skipped && (std::sscanf(header.c_str(), "%d %zu", &code, &notes) != 2 ||
+                           !r.Bytes(notes, a.notes))) {
             outcome.status = WorkersOutcome::Failed;
             outcome.message = "plcalc: the batch stopped at line " + std::to_string(number) +
                               ": its answer was cut";

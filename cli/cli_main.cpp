@@ -1,5 +1,6 @@
 #include "cli/cli_main.h"
 
+#include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/run_cli.h"
 
@@ -112,6 +113,7 @@ int CliMain(int argc, char** argv) {
     // Also what the report writers say on std::cerr.
     MessageBuffer messages(std::cerr.rdbuf());
     std::streambuf* const saved = std::cerr.rdbuf(&messages);
+    SetBatchOutputDescriptor(STDOUT_FILENO);
     int code = runCli(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr);
     out.flush();
     std::cerr.flush();

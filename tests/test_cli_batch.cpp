@@ -165,6 +165,14 @@ TEST(PlcalcBatch, LargeFilesAnswerAsStandardInputDoes) {
         fromFile.find("{\"line\":" + std::to_string(std::count(text.begin(), text.end(), '\n')) +
                       ",\"error\":\"plcalc: the line is longer than 1048576 bytes\""),
         std::string::npos);
+    // Answers that cannot be written fail the batch, however it is answered.
+    const auto unwritten = [&](const std::string& how) {
+        return CommandOutput(plcalc + how + " 2>&1 >/dev/full; echo \"exit $?\"");
+    };
+    const std::string full = unwritten("'" + dir.file("big") + "'");
+    EXPECT_TRUE(
+        full.ends_with("plcalc: cannot write the output: No space left on device\nexit 3\n"));
+    EXPECT_TRUE(full == unwritten("- < '" + dir.file("big") + "'"));
 }
 
 // Standard input, through the program itself: an all-good batch is exit 0.
