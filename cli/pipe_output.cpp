@@ -6,6 +6,7 @@
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "pages/csv_text.h"
+#include "pipe/pipe_fills.h"
 #include "pipe/pipe_pages.h"
 
 #include <algorithm>
@@ -16,40 +17,6 @@
 #include <utility>
 
 namespace {
-
-// The values of the pipe record each kind's tables fill, by the table that
-// held the size; the kind has no others.
-struct PipeTableFill {
-    uint16_t kind;
-    uint8_t table;
-    std::initializer_list<std::string_view> values;
-};
-const PipeTableFill kPipeTableFills[] = {
-    {kPipeNPT, kFoundDims, {"PipeOD", "E0",     "L1", "L1Thds",       "E1",
-                            "L2",     "L2Thds", "E2", "L1ToL2",       "L1ToL2Thds",
-                            "L3",     "L3Thds", "E3", "VanishLen",    "VanishThds",
-                            "L4",     "L5",     "E5", "ThreadHeight", "DiaIncPerThd"}},
-    {kPipeNPT, kFoundGages, {"PipeOD", "DiaIncPerThd", "RingThickness"}},
-    {kPipeNPT,
-     kFoundTols,
-     {"PlugTaperTol", "RingTaperTol", "PlugCumPDTol", "RingCumPDTol", "Standoff"}},
-    {kPipeNPSC, kFoundDims, {"PipeOD"}},
-    {kPipeNPTR,
-     kFoundDims,
-     {"PipeOD", "ThreadHeight", "E6", "L6", "L6Thds", "L1ToL2", "L1ToL2Thds", "RingThickness",
-      "TotalThds", "VanishLen", "VanishThds", "RecessDepth", "RecessDia", "LengthT",
-      "NotchDistance", "NotchDistanceThds"}},
-    {kPipeNPSM, kFoundDims, {"PipeOD", "PipeAllowance"}},
-    {kPipeNPSL, kFoundDims, {"PipeOD"}},
-};
-
-bool PipeHas(const TThdNPT& p, std::string_view value) {
-    for (const PipeTableFill& f : kPipeTableFills)
-        if (f.kind == p.ClassCode && (p.Found & f.table) != 0 &&
-            std::ranges::find(f.values, value) != f.values.end())
-            return true;
-    return false;
-}
 
 void PipeJson(JsonWriter& j, const TThdNPT& p) {
     j.Key("pipe");
@@ -96,7 +63,7 @@ void PipeJson(JsonWriter& j, const TThdNPT& p) {
         {"Standoff", p.Standoff},
     };
     for (const auto& [k, v] : values)
-        j.PutText(k, v, PipeHas(p, k));
+        j.PutText(k, v, PipeRecordFills(p, k));
     j.Close('}');
 }
 

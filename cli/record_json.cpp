@@ -5,6 +5,7 @@
 #include "core/thread_record.h"
 #include "core/thread_types.h"
 #include "gauges/tolerance_text.h"
+#include "pipe/pipe_fills.h"
 
 #include <algorithm>
 #include <string_view>
@@ -27,52 +28,9 @@ bool StubAcme(uint16_t t) {
     return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2;
 }
 
-enum Dia { kPD, kMajor, kMinor };
-
-// The member values the pipe tables fill, by kind and the table that held the
-// size; a pipe member has no others.
-struct PipeFill {
-    uint16_t kind;
-    uint8_t table;
-    std::string_view member;
-    Dia dia;
-    std::string_view value; // "Max", "Min" or "Gage"
-};
-constexpr PipeFill kPipeFills[] = {
-    {kPipeNPT, kFoundDims, "ExtThd", kMinor, "Gage"},
-    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Min"},
-    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Gage"},
-    {kPipeNPT, kFoundGages, "GoPlug", kMajor, "Max"},
-    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Min"},
-    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Gage"},
-    {kPipeNPT, kFoundGages, "GoPlug", kPD, "Max"},
-    {kPipeNPT, kFoundGages, "GoRing", kMinor, "Min"},
-    {kPipeNPT, kFoundGages, "GoRing", kMinor, "Gage"},
-    {kPipeNPSC, kFoundDims, "IntThd", kMinor, "Min"},
-    {kPipeNPSC, kFoundDims, "IntThd", kPD, "Min"},
-    {kPipeNPSC, kFoundDims, "IntThd", kPD, "Max"},
-    {kPipeNPSM, kFoundDims, "ExtThd", kMajor, "Max"},
-    {kPipeNPSM, kFoundDims, "ExtThd", kMajor, "Min"},
-    {kPipeNPSM, kFoundDims, "ExtThd", kPD, "Max"},
-    {kPipeNPSM, kFoundDims, "ExtThd", kPD, "Min"},
-    {kPipeNPSM, kFoundDims, "IntThd", kMinor, "Min"},
-    {kPipeNPSM, kFoundDims, "IntThd", kMinor, "Max"},
-    {kPipeNPSM, kFoundDims, "IntThd", kPD, "Min"},
-    {kPipeNPSM, kFoundDims, "IntThd", kPD, "Max"},
-    {kPipeNPSL, kFoundDims, "ExtThd", kMajor, "Max"},
-    {kPipeNPSL, kFoundDims, "ExtThd", kPD, "Max"},
-    {kPipeNPSL, kFoundDims, "ExtThd", kPD, "Min"},
-    {kPipeNPSL, kFoundDims, "IntThd", kMinor, "Min"},
-    {kPipeNPSL, kFoundDims, "IntThd", kPD, "Min"},
-    {kPipeNPSL, kFoundDims, "IntThd", kPD, "Max"},
-};
-
-bool PipeFills(const TThdNPT& pipe, std::string_view member, Dia dia, std::string_view value) {
-    return std::ranges::any_of(kPipeFills, [&](const PipeFill& f) {
-        return f.kind == pipe.ClassCode && (pipe.Found & f.table) != 0 && f.member == member &&
-               f.dia == dia && f.value == value;
-    });
-}
+// The diameters of a member, as the pipe tables name them too.
+using Dia = PipeDia;
+constexpr Dia kPD = PipeDia::PD, kMajor = PipeDia::Major, kMinor = PipeDia::Minor;
 
 // Which values of one diameter's limits the member has.
 struct LimitsHas {
@@ -91,9 +49,9 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
         return h;
     }
     if (rec.Pipe) {
-        h.max = PipeFills(*rec.Pipe, name, dia, "Max");
-        h.min = PipeFills(*rec.Pipe, name, dia, "Min");
-        h.gage = PipeFills(*rec.Pipe, name, dia, "Gage");
+        h.max = PipeMemberFills(*rec.Pipe, name, dia, "Max");
+        h.min = PipeMemberFills(*rec.Pipe, name, dia, "Min");
+        h.gage = PipeMemberFills(*rec.Pipe, name, dia, "Gage");
         return h;
     }
     // Unified internal threads and their plugs have no major maximum; UNR
