@@ -13,19 +13,10 @@
 namespace {
 
 // What a member is to the thread: the product's threads, or a gauge.
-enum class Role { Ext, Int, Plug, Ring, SetPlug };
-
-Role RoleOf(const TThdInfo& m) {
-    if (!m.IsGage) return m.IsExternal ? Role::Ext : Role::Int;
-    if (m.IsSetPlug) return Role::SetPlug;
-    return m.IsInternal ? Role::Ring : Role::Plug;
-}
-
-bool Unified(uint16_t t) {
-    return t == kTypeUN || t == kTypeUNR || t == kTypeUNJ;
-}
-bool StubAcme(uint16_t t) {
-    return t == kTypeStub || t == kTypeSAM1 || t == kTypeSAM2;
+MemberRole RoleOf(const TThdInfo& m) {
+    if (!m.IsGage) return m.IsExternal ? kExternalThread : kInternalThread;
+    if (m.IsSetPlug) return kSetPlugGauge;
+    return m.IsInternal ? kRingGauge : kPlugGauge;
 }
 
 // The diameters of a member, as the pipe tables name them too.
@@ -39,12 +30,12 @@ struct LimitsHas {
 };
 
 LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia dia, bool setDim) {
-    const uint16_t t = m.TypeCode;
-    const Role role = RoleOf(m);
+    const MemberRole role = RoleOf(m);
+    const bool product = role == kExternalThread || role == kInternalThread;
     LimitsHas h;
     if (setDim) {
         // The pitch diameter entered, on the product threads alone.
-        h.max = h.min = dia == kPD && (role == Role::Ext || role == Role::Int);
+        h.max = h.min = dia == kPD && product;
         h.coated = false;
         return h;
     }
@@ -54,24 +45,27 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
         h.gage = PipeMemberFills(*rec.Pipe, name, dia, "Gage");
         return h;
     }
-    // Unified internal threads and their plugs have no major maximum; UNR
-    // and buttress external threads no minor minimum, nor what is made to them.
-    if (dia == kMajor && Unified(t) && (role == Role::Int || role == Role::Plug)) h.max = false;
-    if (dia == kMinor && (t == kTypeUNR || t == kTypeButt) &&
-        (role == Role::Ext || role == Role::Ring || role == Role::SetPlug))
-        h.min = false;
-    // A gauge is made to its sizes; 60-degree gauges clear the root instead.
-    if (role != Role::Ext && role != Role::Int) {
+    const MemberValues& values = ThreadTypeOf(m.TypeCode).members;
+    if (dia == kMajor && (values.noMajorMax & role)) h.max = false;
+    if (dia == kMinor && (values.noMinorMin & role)) h.min = false;
+    // A gauge is made to its sizes, except at a root it clears.
+    if (!product) {
         const bool root =
-            (dia == kMinor && role != Role::Ring) || (dia == kMajor && role == Role::Ring);
-        h.gage = !(root && (Unified(t) || MetricByDefault(t)));
+            (dia == kMinor && role != kRingGauge) || (dia == kMajor && role == kRingGauge);
+        h.gage = !(root && values.gaugesClearRoot);
     }
-    h.trunc = dia == kMajor && role == Role::SetPlug && !StubAcme(t);
-    // The tolerance columns: unified internal PD from its table; ISO metric
-    // Td2, Td, TD2 and TD1.
-    if (Unified(t)) h.tol = dia == kPD && role == Role::Int && m.FromTable;
-    if (MetricByDefault(t))
-        h.tol = (role == Role::Ext && dia != kMinor) || (role == Role::Int && dia != kMajor);
+    h.trunc = dia == kMajor && role == kSetPlugGauge && values.truncatedSetPlug;
+    switch (values.tolColumns) {
+    case TolColumns::InternalPDFromTable:
+        h.tol = dia == kPD && role == kInternalThread && m.FromTable;
+        break;
+    case TolColumns::IsoMetric:
+        h.tol = (role == kExternalThread && dia != kMinor) ||
+                (role == kInternalThread && dia != kMajor);
+        break;
+    case TolColumns::None:
+        break;
+    }
     return h;
 }
 
@@ -101,11 +95,10 @@ bool Catalogued(const std::string& s) {
 
 void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m, bool setDim) {
     if (!j.Wants(name)) return;
-    const uint16_t t = m.TypeCode;
-    const ThreadType& type = ThreadTypeOf(t);
-    const Role role = RoleOf(m);
+    const ThreadType& type = ThreadTypeOf(m.TypeCode);
+    const MemberRole role = RoleOf(m);
     const bool pipe = rec.Pipe != nullptr;
-    const bool gauge = role != Role::Ext && role != Role::Int;
+    const bool gauge = role != kExternalThread && role != kInternalThread;
     // The Set Dim tool works out the product threads' form and settings only.
     const bool worked = !(setDim && gauge);
     j.KeyText(name);
@@ -117,7 +110,7 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Put("NomDia", m.NomDia);
     // ISO metric classes are tolerance classes of the product threads; the
     // Set Dim tool takes none.
-    j.Put("ClassCode", m.ClassCode, !setDim && !(MetricByDefault(t) && gauge));
+    j.Put("ClassCode", m.ClassCode, !setDim && !(type.metricByDefault && gauge));
     j.Put("TPI", m.TPI);
     j.Put("TypeCode", m.TypeCode);
     j.Put("Starts", m.Starts);
@@ -128,22 +121,16 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Put("CurWire", m.CurWire, wires);
     j.Put("MinWire", m.MinWire, wires);
     j.Put("MaxWire", m.MaxWire, wires);
-    j.Put("RootWire", m.RootWire, type.wireForm == WireForm::TwentyNine && role == Role::Ext);
+    j.Put("RootWire", m.RootWire, type.wireForm == WireForm::TwentyNine && role == kExternalThread);
     // A V setting exists for some points only: 0 is the form step's "none".
     const bool point = worked && !pipe && Catalogued(m.PointName);
     j.Put("SetToV", m.SetToV, point && m.SetToV != 0);
     j.Put("SetToFlat", m.SetToFlat, point);
     j.Put("PointDia", m.PointDia, point);
-    // Root radii of the radiused roots: UNR external threads and what is made
-    // to them; UNJ, MJ and buttress external forms.
-    const bool radius =
-        worked && role != Role::Int &&
-        ((t == kTypeUNR && role != Role::Plug) || t == kTypeUNJ || t == kTypeMJ || t == kTypeButt);
+    const bool radius = worked && (type.members.rootRadius & role);
     j.Put("RootRadMax", m.RootRadMax, radius);
     j.Put("RootRadMin", m.RootRadMin, radius);
-    // A radiused root has no flat; buttress forms are given no width.
-    const bool flat = worked && !pipe && t != kTypeButt && !(t == kTypeUNJ && role != Role::Int) &&
-                      !(t == kTypeUNR && (role == Role::Ext || role == Role::Ring));
+    const bool flat = worked && !pipe && (type.members.rootFlat & role);
     j.Put("RootWidth", m.RootWidth, flat);
     j.Put("ThdHeight", m.ThdHeight, worked && !pipe);
     j.PutBool("FromTable", m.FromTable != 0);
@@ -152,8 +139,8 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.PutBool("IsExternal", m.IsExternal != 0);
     j.PutBool("IsSetPlug", m.IsSetPlug != 0);
     j.PutBool("StdLOE", m.StdLOE != 0);
-    // M takes an engagement group, MJ a custom length only, pipe threads none.
-    const bool standardLE = !setDim && !pipe && t != kTypeM && t != kTypeMJ;
+    // ISO metric threads take an engagement group or a custom length, pipe threads none.
+    const bool standardLE = !setDim && !pipe && !type.metricByDefault;
     j.Put("StdLE", m.StdLE, standardLE);
     j.Put("LOE", m.LOE, standardLE || (!setDim && !pipe && m.StdLOE == 0));
     j.Put("LEBasis", m.LEBasis, standardLE);

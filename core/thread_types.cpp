@@ -42,10 +42,30 @@ constexpr ProfileForm kProfileSAM1 = {14.5, 14.5, 0.375, 0.75};
 constexpr ProfileForm kProfileSAM2 = {14.5, 14.5, 0.25, 0.5};
 constexpr ProfileForm kProfileButtress = {7, 45, 0.6, 1.2};
 
-// The unified rows differ only in name, classes and minor tabulation.
+// Unified internal threads and their plugs have no major maximum (ASME B1.1);
+// UNR external threads a radiused root and no minor minimum (and what is made
+// to them), UNJ external threads a radiused root (ASME B1.15).
+constexpr uint8_t kGauges = kPlugGauge | kRingGauge | kSetPlugGauge;
+constexpr uint8_t kExternalForms = kExternalThread | kRingGauge | kSetPlugGauge;
+constexpr MemberValues kUNValues = {.noMajorMax = kInternalThread | kPlugGauge,
+                                    .gaugesClearRoot = true,
+                                    .tolColumns = TolColumns::InternalPDFromTable};
+constexpr MemberValues kUNRValues = {.noMajorMax = kInternalThread | kPlugGauge,
+                                     .noMinorMin = kExternalForms,
+                                     .rootRadius = kExternalForms,
+                                     .rootFlat = kAllMembers & ~(kExternalThread | kRingGauge),
+                                     .gaugesClearRoot = true,
+                                     .tolColumns = TolColumns::InternalPDFromTable};
+constexpr MemberValues kUNJValues = {.noMajorMax = kInternalThread | kPlugGauge,
+                                     .rootRadius = kExternalThread | kGauges,
+                                     .rootFlat = kInternalThread,
+                                     .gaugesClearRoot = true,
+                                     .tolColumns = TolColumns::InternalPDFromTable};
+
+// The unified rows differ only in name, classes, minor tabulation and roots.
 constexpr ThreadType Unified(uint16_t code, const char* name, const char* caption,
                              std::span<const ClassOffer> classes, int defaultClass,
-                             bool threeDecimalMinors) {
+                             bool threeDecimalMinors, MemberValues members) {
     return {.code = code,
             .name = name,
             .listCaption = caption,
@@ -65,13 +85,14 @@ constexpr ThreadType Unified(uint16_t code, const char* name, const char* captio
             .rollCode = 1,
             .rollLeadFactor = kRollLead60,
             .tapDrills = true,
-            .profile = kProfile60};
+            .profile = kProfile60,
+            .members = members};
 }
 
 constexpr ThreadType AcmeForm(uint16_t code, const char* name, const char* alias,
                               const char* caption, std::span<const ClassOffer> classes,
                               const char* series, int32_t rollCode, double rollLeadFactor,
-                              ProfileForm profile) {
+                              ProfileForm profile, bool truncatedSetPlug) {
     return {.code = code,
             .name = name,
             .alias = alias,
@@ -87,11 +108,14 @@ constexpr ThreadType AcmeForm(uint16_t code, const char* name, const char* alias
             .pointForm = 1,
             .rollCode = rollCode,
             .rollLeadFactor = rollLeadFactor,
-            .profile = profile};
+            .profile = profile,
+            .members = {.truncatedSetPlug = truncatedSetPlug}};
 }
 
+// ISO metric tolerances Td2, Td, TD2 and TD1 stand with the limits (ISO 965-1);
+// MJ external threads have a radiused root (ISO 5855).
 constexpr ThreadType IsoMetric(uint16_t code, const char* name, const char* caption,
-                               Engagement engagement, bool toleranceChoice) {
+                               Engagement engagement, bool toleranceChoice, uint8_t rootRadius) {
     return {.code = code,
             .name = name,
             .listCaption = caption,
@@ -112,26 +136,30 @@ constexpr ThreadType IsoMetric(uint16_t code, const char* name, const char* capt
             .rollLeadFactor = kRollLead60,
             .tapDrills = true,
             .iso1502Page = true,
-            .profile = kProfile60};
+            .profile = kProfile60,
+            .members = {.rootRadius = rootRadius,
+                        .gaugesClearRoot = true,
+                        .tolColumns = TolColumns::IsoMetric}};
 }
 
 constexpr ThreadType kTypes[] = {
     // Class 2 is the general-purpose unified class.
-    Unified(kTypeUN, "UN", "UN Threads", kUnifiedClasses, 1, true),
-    Unified(kTypeUNR, "UNR", "UNR Threads", kUnifiedClasses, 1, true),
-    Unified(kTypeUNJ, "UNJ", "UNJ Threads", kUNJClasses, 0, false),
+    Unified(kTypeUN, "UN", "UN Threads", kUnifiedClasses, 1, true, kUNValues),
+    Unified(kTypeUNR, "UNR", "UNR Threads", kUnifiedClasses, 1, true, kUNRValues),
+    Unified(kTypeUNJ, "UNJ", "UNJ Threads", kUNJClasses, 0, false, kUNJValues),
     AcmeForm(kTypeAcme, "ACME", nullptr, "ACME Threads", kAcmeClasses, "ACME", 2, kRollLead29,
-             kProfileAcme),
+             kProfileAcme, true),
     AcmeForm(kTypeStub, "STUB", "STUB ACME", "Stub Acme Threads", kStubClasses, "STUB ACME", 3,
-             kRollLead29, kProfileStub),
+             kRollLead29, kProfileStub, false),
     AcmeForm(kTypeSAM1, "SAM1", "SAM1 ACME", "SAM #1 (Stub Acme Modified #1)", kStubClasses,
-             "STUB M1", 4, 0, kProfileSAM1),
+             "STUB M1", 4, 0, kProfileSAM1, false),
     AcmeForm(kTypeSAM2, "SAM2", "SAM2 ACME", "SAM #2 (Stub Acme Modified #2)", kStubClasses,
-             "STUB M2", 5, kRollLead29, kProfileSAM2),
+             "STUB M2", 5, kRollLead29, kProfileSAM2, false),
     // M takes an engagement group and any tolerance class; MJ a custom
     // engagement and its classes 4h6h and 4H5H only.
-    IsoMetric(kTypeM, "M", "M Series Metric", Engagement::Group, true),
-    IsoMetric(kTypeMJ, "MJ", "MJ Series Metric", Engagement::Custom, false),
+    IsoMetric(kTypeM, "M", "M Series Metric", Engagement::Group, true, 0),
+    IsoMetric(kTypeMJ, "MJ", "MJ Series Metric", Engagement::Custom, false,
+              kExternalThread | kGauges),
     {.code = kTypeButt,
      .name = "745BUTT",
      .alias = "7X45 BUTTRESS",
@@ -149,7 +177,11 @@ constexpr ThreadType kTypes[] = {
      .wireForm = WireForm::Buttress,
      .pointForm = 3,
      .rollCode = 8,
-     .profile = kProfileButtress},
+     .profile = kProfileButtress,
+     // Radiused external roots, no root flat given, no external minor minimum (ASME B1.9).
+     .members = {.noMinorMin = kExternalForms,
+                 .rootRadius = kExternalThread | kGauges,
+                 .rootFlat = 0}},
     {.code = kType30Deg,
      .name = "30DEG",
      .shownName = "30 Degree Trapezoidal Metric",

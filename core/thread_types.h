@@ -79,6 +79,35 @@ struct ProfileForm {
     double minorDepth = 0;
 };
 
+// The members of a thread, as bits of the sets of MemberValues.
+enum MemberRole : uint8_t {
+    kExternalThread = 1,
+    kInternalThread = 2,
+    kPlugGauge = 4,
+    kRingGauge = 8,
+    kSetPlugGauge = 16,
+    kAllMembers = 31,
+};
+
+// The tolerance columns a type's standard tabulates with the limits.
+enum class TolColumns : uint8_t {
+    None,
+    InternalPDFromTable, // the internal pitch diameter's, where the size is a table row
+    IsoMetric,           // Td2 and Td of the external thread, TD2 and TD1 of the internal
+};
+
+// Which values of its members a type's standard gives: the others do not
+// apply (the JSON writes null for them).
+struct MemberValues {
+    uint8_t noMajorMax = 0;         // members whose major diameter has no maximum
+    uint8_t noMinorMin = 0;         // members whose minor diameter has no minimum
+    uint8_t rootRadius = 0;         // members with a radiused root
+    uint8_t rootFlat = kAllMembers; // members with a flat at the root
+    bool gaugesClearRoot = false;   // 60-degree gauges clear the root: no gauge size there
+    bool truncatedSetPlug = true;   // the set plug's major diameter has a truncated size
+    TolColumns tolColumns = TolColumns::None;
+};
+
 // One row of the table. The defaults are those of a code no row has.
 struct ThreadType {
     uint16_t code = 0;
@@ -110,6 +139,7 @@ struct ThreadType {
     bool tapDrills = false;
     bool iso1502Page = false;
     ProfileForm profile = {};
+    MemberValues members = {};
 };
 
 // Every row, in code order.

@@ -81,7 +81,6 @@ bool PipeMemberFills(const TThdNPT& pipe, std::string_view member, PipeDia dia,
     });
 }
 
-
 bool PipeRecordFills(const TThdNPT& p, std::string_view value) {
     for (const PipeTableFill& f : kPipeTableFills)
         if (f.kind == p.ClassCode && (p.Found & f.table) != 0 &&
@@ -89,4 +88,3 @@ bool PipeRecordFills(const TThdNPT& p, std::string_view value) {
             return true;
     return false;
 }
-
