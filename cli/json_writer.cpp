@@ -339,9 +339,9 @@ void JsonWriter::WriteString(std::string_view s) {
 
 void JsonWriter::WriteEscaped(std::string_view s) {
     size_ -= s.size() + 2;
-    std::string escaped;
-    AppendJsonString(escaped, s);
-    std::memcpy(Room(escaped.size()), escaped.data(), escaped.size());
+    escaped_.clear(); // its room serves every escaped text ("±", "—" in notes)
+    AppendJsonString(escaped_, s);
+    std::memcpy(Room(escaped_.size()), escaped_.data(), escaped_.size());
 }
 
 char* JsonWriter::NumberText(char* p, double v) {

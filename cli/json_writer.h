@@ -263,6 +263,7 @@ private:
     int depth_ = 0;
     const FieldNode* fields_;
     std::vector<Frame> frames_;
+    std::string escaped_;
     // The key given last at a frame on the way, and what it leads to.
     std::string_view pendingKey_; // the caller's, alive until its value is written
     const FieldNode* pendingNode_ = nullptr;
