@@ -8,7 +8,9 @@
 #include "gauges/wires.h"
 #include "pages/tap_drills.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,16 +21,21 @@ double MinWireReading(const TThdInfo& m) {
 
 namespace {
 
+// A grid row with its cells moved in: a row from a braced list copies every
+// cell. The cells are worked out in order, left to right.
+template <std::size_t N> std::vector<std::string> Row(std::string (&&cells)[N]) {
+    return {std::make_move_iterator(std::begin(cells)), std::make_move_iterator(std::end(cells))};
+}
+
 TextGrid ThreadGrid(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ex = rec.ExtThd;
     const bool un = rec.ExtThd.TypeCode == kTypeUN;
     auto dim = [](const TThdInfo& m, int n, double v) { return DimText(m, n, v); };
-    auto row = [&](const std::string& label, auto text) {
-        return std::vector<std::string>{label, text(in), text(ex)};
-    };
+    auto row = [&](const char* label, auto text) { return Row({label, text(in), text(ex)}); };
     TextGrid g;
-    g.push_back({"", "Internal", "External"});
+    g.reserve(19);
+    g.push_back(Row({"", "Internal", "External"}));
     g.push_back(row("PD Max", [&](TThdInfo& m) { return dim(m, 4, m.PD.Max); }));
     g.push_back(row("PD Min", [&](TThdInfo& m) { return dim(m, 4, m.PD.Min); }));
     g.push_back(row("Maj Dia Max", [&](TThdInfo& m) { return dim(m, 4, m.Major.Max); }));
@@ -61,22 +68,24 @@ std::vector<std::string> DiaRow(const char* label, TThdInfo& go, TThdInfo& nogo,
                                 Value value, int tolMode) {
     auto size = [&](TThdInfo& m) { return DimText(m, 4, (m.*dia).*value); };
     auto tol = [&](TThdInfo& m) { return tolMode == 0 ? PDTolText(m) : DiaTolText(m, tolMode); };
-    return {label, size(go), tol(go), size(nogo), tol(nogo)};
+    return Row({label, size(go), tol(go), size(nogo), tol(nogo)});
 }
 
 // The pitch rows of the plug pages: gauge PD, reading over wires, helix compensation.
 void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals) {
     g.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
-    g.push_back({"MOW", DimText(go, 5, GageWireReading(go)), PDTolText(go),
-                 DimText(nogo, 5, GageWireReading(nogo)), PDTolText(nogo)});
-    g.push_back({"Helix Comp", DimText(go, helixDecimals, HelixComp(go)), "",
-                 DimText(nogo, helixDecimals, HelixComp(nogo)), ""});
+    g.push_back(Row({"MOW", DimText(go, 5, GageWireReading(go)), PDTolText(go),
+                     DimText(nogo, 5, GageWireReading(nogo)), PDTolText(nogo)}));
+    g.push_back(Row({"Helix Comp", DimText(go, helixDecimals, HelixComp(go)), "",
+                     DimText(nogo, helixDecimals, HelixComp(nogo)), ""}));
 }
 
 GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThdInfo& go) {
     GaugePageText p;
     p.caption = caption;
-    p.grid.push_back({"", "GO", tolHeading, "NOGO", tolHeading});
+    // Headings and at most six rows.
+    p.grid.reserve(7);
+    p.grid.push_back(Row({"", "GO", tolHeading, "NOGO", tolHeading}));
     p.leadTol = LeadTolText(go);
     p.angleTol = HalfAngleTolText(go);
     return p;
