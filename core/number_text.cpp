@@ -212,8 +212,8 @@ std::string TolDimText(const TThdInfo& member, int decimals, double value) {
 }
 
 std::string SignedDimText(const TThdInfo& member, int decimals, double value) {
-    const std::string text = DimText(member, decimals, value);
-    if (value > 0) return (member.IsInternal ? "+ " : "- ") + text;
+    std::string text = DimText(member, decimals, value);
+    if (value > 0) text.insert(0, member.IsInternal ? "+ " : "- ");
     return text;
 }
 

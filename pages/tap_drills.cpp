@@ -85,8 +85,11 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     const double toInches = metric ? 1 / kMmPerInch : 1;
     const double inf = std::numeric_limits<double>::infinity();
     static DrillIndex index;
-    for (const std::size_t i : index.Rows(file, std::isnan(low) ? -inf : low * toInches - kSlack,
-                                          std::isnan(high) ? inf : high * toInches + kSlack)) {
+    const std::vector<std::size_t> rows =
+        index.Rows(file, std::isnan(low) ? -inf : low * toInches - kSlack,
+                   std::isnan(high) ? inf : high * toInches + kSlack);
+    drills.reserve(rows.size());
+    for (const std::size_t i : rows) {
         const TableRecord r = file.record(i);
         const double inches = r.I32(20) / 1e6;
         const double mm = r.I32(24) / 100.0;
@@ -133,9 +136,15 @@ TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDril
         g.push_back({"No listed drill lies within the minor diameter limits", "", "", ""});
         return g;
     }
-    for (const TapDrill& d : drills)
-        g.push_back({d.name, DimText(rec.IntThd, 4, d.diameter), FormatFixed(d.percentThread, 0, 1),
-                     d.recommended ? "Yes" : ""});
+    g.reserve(drills.size() + 1);
+    for (const TapDrill& d : drills) {
+        std::vector<std::string>& row = g.emplace_back();
+        row.reserve(4);
+        row.push_back(d.name);
+        row.push_back(DimText(rec.IntThd, 4, d.diameter));
+        row.push_back(FormatFixed(d.percentThread, 0, 1));
+        row.emplace_back(d.recommended ? "Yes" : "");
+    }
     if (found) *found = std::move(drills);
     return g;
 }
