@@ -201,7 +201,9 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
                                  bool withTips) {
     const ScopedDisplayUnit unit(metricDisplay);
     ResultPagesText r;
-    for (double w : OfferedWireSizes(rec))
+    const std::vector<double> wires = OfferedWireSizes(rec);
+    r.wireList.reserve(wires.size());
+    for (double w : wires)
         r.wireList.push_back(DimText(rec.ExtThd, 5, w));
     r.caption = WindowCaption(rec, fileName);
     r.name = NameText(rec);
