@@ -5,9 +5,11 @@
 #include "core/thread_record.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -50,35 +52,77 @@ bool ParseWhole(const std::string& text, long long& value) {
     return r.ec == std::errc() && r.ptr == text.data() + text.size();
 }
 
+// Two decimal digits of each number below 100.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> a{};
+    for (int i = 0; i < 100; ++i) {
+        a[2 * i] = static_cast<char>('0' + i / 10);
+        a[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return a;
+}();
+
+// Digits are written backwards, ending before p; each returns their start.
+// The last `count` digits of n, zeros where it has fewer; n keeps the rest.
+char* LowDigitsBefore(char* p, uint64_t& n, int count) {
+    for (; count >= 2; count -= 2, n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (count == 1) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return p;
+}
+
+// Every digit of n, "0" for 0.
+char* DigitsBefore(char* p, uint64_t n) {
+    for (; n >= 100; n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (n >= 10) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    return p;
+}
+
 // The text to_chars gives in fixed notation with prec decimals (the exact
 // binary value rounded half to even) for what the pages show: up to 15
-// decimals and below 2^36 once scaled. nullptr for the rest. Every page cell
-// is one of these, and to_chars's exact digits cost many times more.
-char* QuickFixed(char* p, double value, int prec) {
+// decimals and below 2^36 once scaled; written backwards to end at `last`,
+// its start returned. nullptr for the rest. Every page cell is one of these,
+// and to_chars's exact digits cost many times more.
+char* QuickFixed(char* last, double value, int prec) {
     static constexpr double kTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (prec > 15) return nullptr;
+    if (prec < 0 || prec > 15) return nullptr;
     // One rounding: the scaled value is within 2^-17 of the exact one, and
     // adding a half to it is exact.
     const double scaled = std::fabs(value) * kTen[prec];
     if (!(scaled < 0x1p36)) return nullptr;
-    const double nearest = std::floor(scaled + 0.5);
+    // Truncating a value that is not negative is its floor.
+    auto n = static_cast<uint64_t>(scaled + 0.5);
     // Near a half the exact value may lie on the other side.
-    if (std::fabs(scaled - nearest) > 0.5 - 0x1p-10) return nullptr;
-    auto n = static_cast<uint64_t>(nearest);
-    if (std::signbit(value)) *p++ = '-';
-    uint64_t unit = 1;
-    for (int d = 0; d < prec; ++d)
-        unit *= 10;
-    p = std::to_chars(p, p + 24, n / unit).ptr;
-    if (prec == 0) return p;
-    *p++ = '.';
-    n %= unit;
-    for (int d = prec - 1; d >= 0; --d) {
-        p[d] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    return p + prec;
+    if (std::fabs(scaled - static_cast<double>(n)) > 0.5 - 0x1p-10) return nullptr;
+    char* p = LowDigitsBefore(last, n, prec);
+    if (prec > 0) *--p = '.';
+    p = DigitsBefore(p, n);
+    if (std::signbit(value)) *--p = '-';
+    return p;
+}
+
+// FormatFixed without padding, from prec 0 to 15.
+std::string ShortFixed(double value, int prec) {
+    // Sign, 11 whole digits, point and 15 decimals.
+    char buf[32];
+    char* const last = buf + sizeof buf;
+    if (const char* first = QuickFixed(last, value, prec))
+        return std::string(first, static_cast<std::size_t>(last - first));
+    return FormatFixed(value, 0, prec);
 }
 
 } // namespace
@@ -88,11 +132,20 @@ std::string FormatFixed(double value, int width, int prec) {
     // The largest double in fixed notation has 309 integer digits.
     char buf[400 + 64];
     if (prec > 64) prec = 64;
-    if (const char* end = QuickFixed(buf, value, prec))
-        return PadLeft(std::string(static_cast<const char*>(buf), end), width);
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, prec);
-    if (r.ec != std::errc()) return std::string();
-    return PadLeft(std::string(buf, r.ptr), width);
+    const char* first = QuickFixed(buf + sizeof buf, value, prec);
+    const char* last = buf + sizeof buf;
+    if (!first) {
+        const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, prec);
+        if (r.ec != std::errc()) return std::string();
+        first = buf;
+        last = r.ptr;
+    }
+    const auto size = static_cast<std::size_t>(last - first);
+    // Padded in place: a page builds tens of thousands of these.
+    if (width <= 0 || size >= static_cast<std::size_t>(width)) return std::string(first, last);
+    std::string text(static_cast<std::size_t>(width), ' ');
+    std::copy(first, last, text.end() - static_cast<std::ptrdiff_t>(size));
+    return text;
 }
 
 std::string FloatText(double value) {
@@ -127,7 +180,7 @@ std::string DimText(const TThdInfo& member, int decimals, double value) {
     // The formats run from one to six decimals.
     if (decimals < 1) decimals = 1;
     if (decimals > 6) decimals = 6;
-    return Trim(FormatFixed(value, 6, decimals));
+    return ShortFixed(value, decimals);
 }
 
 std::string MinorText(const TThdInfo& member, double value) {
@@ -154,24 +207,22 @@ std::string TolDimText(const TThdInfo& member, int decimals, double value) {
     // k x 10^-N in is 254 k x 10^-(N+1) mm: N + 1 decimals show a tolerance
     // of N inch decimals exactly, where N - 1 would round 0.0003 in to 0.008 mm.
     if (MetricDisplay() && !HoldsMillimetres(member.TypeCode) && value != 0)
-        return Trim(FormatFixed(value * kMmPerInch, 6, std::min(decimals + 1, 6)));
+        return ShortFixed(value * kMmPerInch, std::min(decimals + 1, 6));
     return DimText(member, decimals, value);
 }
 
 std::string SignedDimText(const TThdInfo& member, int decimals, double value) {
-    const std::string text = DimText(member, decimals, value);
-    if (value > 0) return (member.IsInternal ? "+ " : "- ") + text;
+    std::string text = DimText(member, decimals, value);
+    if (value > 0) text.insert(0, member.IsInternal ? "+ " : "- ");
     return text;
 }
 
 namespace {
 
 std::string LenText(double value, int decimals, int bigDecimals, const char* zeroText) {
-    const std::string text =
-        value > 10000 ? FormatFixed(value, 12, bigDecimals) : FormatFixed(value, 10, decimals);
-    const std::string trimmed = TrimLeftBlanks(text);
-    if (trimmed == zeroText) return kNAText;
-    return trimmed;
+    std::string text = FormatFixed(value, 0, value > 10000 ? bigDecimals : decimals);
+    if (text == zeroText) return kNAText;
+    return text;
 }
 
 } // namespace
@@ -190,11 +241,11 @@ std::string Len5Text(double value) {
 
 std::string TPIText(double value) {
     const double frac = std::fabs(value - std::trunc(value));
-    if (frac == 0) return Trim(FormatFixed(value, 0, 0));
-    if (frac == 0.5) return Trim(FormatFixed(value, 4, 1));
-    if (std::fabs(value) >= 0.005) return Trim(FormatFixed(value, 4, 2));
+    if (frac == 0) return FormatFixed(value, 0, 0);
+    if (frac == 0.5) return FormatFixed(value, 0, 1);
+    if (std::fabs(value) >= 0.005) return FormatFixed(value, 0, 2);
     // Two places would show a pitch as 0: six, without the zeros after its digits.
-    std::string t = Trim(FormatFixed(value, 0, 6));
+    std::string t = FormatFixed(value, 0, 6);
     while (t.size() > 1 && t.back() == '0')
         t.pop_back();
     if (t.back() == '.') t.pop_back();
@@ -238,8 +289,13 @@ std::string AngleText(double degrees) {
     if (degrees == 0 || !std::isfinite(degrees)) return "0.00.00";
     const AngleParts a = SplitAngle(degrees, 3600);
     const long long deg = a.degrees > 359 ? a.degrees % 360 : a.degrees;
-    return DegreesText(a, deg) + "." + FormatInt(a.minutes, 2, true) + "." +
-           FormatInt(a.seconds, 2, true);
+    std::string text = DegreesText(a, deg);
+    // Minutes and seconds lie in 0 to 59: two digits each.
+    const char* const mm = &kDigitPairs[2 * static_cast<std::size_t>(a.minutes)];
+    const char* const ss = &kDigitPairs[2 * static_cast<std::size_t>(a.seconds)];
+    const char tail[] = {'.', mm[0], mm[1], '.', ss[0], ss[1]};
+    text.append(tail, sizeof tail);
+    return text;
 }
 
 std::string DegMinText(double degrees) {

@@ -5,6 +5,11 @@
 #include "core/thread_record.h"
 #include "gauges/gage_catalogue.h"
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
 namespace {
 
 bool RecalledRoll(const std::string& number) {
@@ -12,7 +17,13 @@ bool RecalledRoll(const std::string& number) {
 }
 
 std::string PictureOf(const std::string& model) {
-    const std::string key = UpperCase(model.substr(0, 5));
+    // The first five letters, in either case, name the model's family.
+    if (model.size() < 5) return "Blank";
+    char letters[5];
+    for (std::size_t i = 0; i < 5; ++i)
+        letters[i] =
+            model[i] >= 'a' && model[i] <= 'z' ? static_cast<char>(model[i] - 'a' + 'A') : model[i];
+    const std::string_view key(letters, 5);
     if (key == "QC-44") return "MX3000";
     if (key == "QC-22") return "NX2000";
     if (key == "QP-22") return "NP2000";
@@ -58,6 +69,51 @@ std::string SettingNote(const TTInfo& rec, const TThdInfo& m, bool external, boo
     return SeeSettingHelp(why);
 }
 
+// The texts of each gauge, made in their places: the page is built four
+// times for every thread of a batch.
+GaugeSettingText PointGaugeTexts(const TThdInfo& m, std::string tolerance, std::string note) {
+    return {.setFlatCaption = "Setting to Flat Std:",
+            .setFlat = DimText(m, 4, m.SetToFlat),
+            .setVCaption = "Setting to V Std:",
+            .setV = DimText(m, 4, m.SetToV),
+            .pointCaption = "Point #:",
+            .pointNumber = m.PointName,
+            .pointDiaCaption = "Point Dia:",
+            // The point is an inch part whatever the display unit: the entry says so.
+            .pointDia = m.PointDia > 0 ? Len4Text(m.PointDia) + "\"" : Len4Text(0),
+            .toleranceCaption = "Tolerance:",
+            .tolerance = std::move(tolerance),
+            .diffTolCaption = {},
+            .diffTol = {},
+            .gaugeModel = m.Setting.PointModel,
+            .picture = PictureOf(m.Setting.PointModel),
+            .note = std::move(note)};
+}
+
+GaugeSettingText RollGaugeTexts(const TThdInfo& m, std::string tolerance, std::string note) {
+    const TGageSetting& s = m.Setting;
+    const bool recalled = RecalledRoll(s.RollNumber);
+    return {.setFlatCaption = "Roll Setting Dim:",
+            .setFlat = DimText(m, 4, s.RollSetting),
+            .setVCaption = {},
+            .setV = {},
+            .pointCaption = "Roll #:",
+            .pointNumber = s.RollNumber,
+            .pointDiaCaption = recalled ? "SEE NOTICE BELOW" : "",
+            .pointDia = {},
+            .toleranceCaption = "Tolerance:",
+            .tolerance = std::move(tolerance),
+            .diffTolCaption = "Differential Anal. Tol:",
+            .diffTol = DimText(m, 4, s.DiffAnalTol),
+            .gaugeModel = s.RollModel,
+            .picture = PictureOf(s.RollModel),
+            .showSetV = false,
+            .showPointDiaEntry = false,
+            .showDiffTol = true,
+            .showNotice = recalled,
+            .note = std::move(note)};
+}
+
 } // namespace
 
 const std::vector<std::string>& GaugeMakerNotice() {
@@ -80,38 +136,10 @@ GaugeSettingText BuildGaugeSettingPage(const TTInfo& rec, bool external, bool ro
                                        bool metricDisplay) {
     const ScopedDisplayUnit unit(metricDisplay);
     const TThdInfo& m = external ? rec.ExtThd : rec.IntThd;
-    const TGageSetting& s = m.Setting;
-    GaugeSettingText t;
-    t.toleranceCaption = "Tolerance:";
-    t.tolerance = SignedDimText(m, 4, m.PointDia != 0 ? m.PD.Max - m.PD.Min : 0.0);
-    if (!rollGauge) {
-        t.setFlatCaption = "Setting to Flat Std:";
-        t.setFlat = DimText(m, 4, m.SetToFlat);
-        t.setVCaption = "Setting to V Std:";
-        t.setV = DimText(m, 4, m.SetToV);
-        t.pointCaption = "Point #:";
-        t.pointNumber = m.PointName;
-        t.pointDiaCaption = "Point Dia:";
-        // The point is an inch part whatever the display unit: the entry says so.
-        t.pointDia = m.PointDia > 0 ? Len4Text(m.PointDia) + "\"" : Len4Text(0);
-        t.gaugeModel = s.PointModel;
-    } else {
-        t.setFlatCaption = "Roll Setting Dim:";
-        t.setFlat = DimText(m, 4, s.RollSetting);
-        t.showSetV = false;
-        t.showPointDiaEntry = false;
-        t.pointCaption = "Roll #:";
-        t.pointNumber = s.RollNumber;
-        t.diffTolCaption = "Differential Anal. Tol:";
-        t.diffTol = DimText(m, 4, s.DiffAnalTol);
-        t.showDiffTol = true;
-        t.gaugeModel = s.RollModel;
-        t.showNotice = RecalledRoll(s.RollNumber);
-        if (t.showNotice) t.pointDiaCaption = "SEE NOTICE BELOW";
-    }
-    t.picture = PictureOf(t.gaugeModel);
-    t.note = SettingNote(rec, m, external, rollGauge);
-    return t;
+    std::string tolerance = SignedDimText(m, 4, m.PointDia != 0 ? m.PD.Max - m.PD.Min : 0.0);
+    std::string note = SettingNote(rec, m, external, rollGauge);
+    return rollGauge ? RollGaugeTexts(m, std::move(tolerance), std::move(note))
+                     : PointGaugeTexts(m, std::move(tolerance), std::move(note));
 }
 
 double PointDiaEntryToRecordUnits(const TTInfo& rec, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "gauges/wires.h"
 #include "pages/tap_drills.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -19,37 +20,50 @@ double MinWireReading(const TThdInfo& m) {
 
 namespace {
 
+using Row = std::vector<std::string>;
+
+// A new last row of the grid with room for its cells: built in place, where a
+// row from a braced list copies every cell.
+Row& NewRow(TextGrid& g, std::size_t cells) {
+    Row& r = g.emplace_back();
+    r.reserve(cells);
+    return r;
+}
+
 TextGrid ThreadGrid(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ex = rec.ExtThd;
     const bool un = rec.ExtThd.TypeCode == kTypeUN;
     auto dim = [](const TThdInfo& m, int n, double v) { return DimText(m, n, v); };
-    auto row = [&](const std::string& label, auto text) {
-        return std::vector<std::string>{label, text(in), text(ex)};
-    };
     TextGrid g;
+    g.reserve(19);
+    auto row = [&](const char* label, auto text) {
+        Row& r = NewRow(g, 3);
+        r.emplace_back(label);
+        r.push_back(text(in));
+        r.push_back(text(ex));
+    };
     g.push_back({"", "Internal", "External"});
-    g.push_back(row("PD Max", [&](TThdInfo& m) { return dim(m, 4, m.PD.Max); }));
-    g.push_back(row("PD Min", [&](TThdInfo& m) { return dim(m, 4, m.PD.Min); }));
-    g.push_back(row("Maj Dia Max", [&](TThdInfo& m) { return dim(m, 4, m.Major.Max); }));
-    g.push_back(row("Maj Dia Min", [&](TThdInfo& m) { return dim(m, 4, m.Major.Min); }));
-    g.push_back(row(un ? "Min Dia Max (Ref)" : "Min Dia Max",
-                    [&](TThdInfo& m) { return MinorText(m, m.Minor.Max); }));
-    g.push_back(row(un ? "Min Dia Min (Ref)" : "Min Dia Min",
-                    [&](TThdInfo& m) { return MinorText(m, m.Minor.Min); }));
-    g.push_back(row("Root Rad Max", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMax); }));
-    g.push_back(row("Root Rad Min", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMin); }));
-    g.push_back(row("Thd Height (Ref.)", [&](TThdInfo& m) { return dim(m, 4, m.ThdHeight); }));
-    g.push_back(row("Root Width", [&](TThdInfo& m) { return dim(m, 4, m.RootWidth); }));
-    g.push_back(row("Thd Pitch", [&](TThdInfo& m) { return dim(m, 4, m.Pitch()); }));
-    g.push_back(row("Wire Size", [&](TThdInfo& m) { return dim(m, 5, m.CurWire); }));
-    g.push_back(
-        row("Max Wire Reading", [&](TThdInfo& m) { return dim(m, 5, GageWireReading(m)); }));
-    g.push_back(row("Min Wire Reading", [&](TThdInfo& m) { return dim(m, 5, MinWireReading(m)); }));
-    g.push_back(row("Helix", [&](TThdInfo& m) { return AngleText(HelixAngle(m)); }));
-    g.push_back(row("Helix Comp", [&](TThdInfo& m) { return dim(m, 5, HelixComp(m)); }));
-    g.push_back(row("# Starts", [&](TThdInfo& m) { return std::to_string(m.Starts); }));
-    g.push_back(row("Lead", [&](TThdInfo& m) { return dim(m, 4, m.Lead()); }));
+    row("PD Max", [&](TThdInfo& m) { return dim(m, 4, m.PD.Max); });
+    row("PD Min", [&](TThdInfo& m) { return dim(m, 4, m.PD.Min); });
+    row("Maj Dia Max", [&](TThdInfo& m) { return dim(m, 4, m.Major.Max); });
+    row("Maj Dia Min", [&](TThdInfo& m) { return dim(m, 4, m.Major.Min); });
+    row(un ? "Min Dia Max (Ref)" : "Min Dia Max",
+        [&](TThdInfo& m) { return MinorText(m, m.Minor.Max); });
+    row(un ? "Min Dia Min (Ref)" : "Min Dia Min",
+        [&](TThdInfo& m) { return MinorText(m, m.Minor.Min); });
+    row("Root Rad Max", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMax); });
+    row("Root Rad Min", [&](TThdInfo& m) { return dim(m, 4, m.RootRadMin); });
+    row("Thd Height (Ref.)", [&](TThdInfo& m) { return dim(m, 4, m.ThdHeight); });
+    row("Root Width", [&](TThdInfo& m) { return dim(m, 4, m.RootWidth); });
+    row("Thd Pitch", [&](TThdInfo& m) { return dim(m, 4, m.Pitch()); });
+    row("Wire Size", [&](TThdInfo& m) { return dim(m, 5, m.CurWire); });
+    row("Max Wire Reading", [&](TThdInfo& m) { return dim(m, 5, GageWireReading(m)); });
+    row("Min Wire Reading", [&](TThdInfo& m) { return dim(m, 5, MinWireReading(m)); });
+    row("Helix", [&](TThdInfo& m) { return AngleText(HelixAngle(m)); });
+    row("Helix Comp", [&](TThdInfo& m) { return dim(m, 5, HelixComp(m)); });
+    row("# Starts", [&](TThdInfo& m) { return std::to_string(m.Starts); });
+    row("Lead", [&](TThdInfo& m) { return dim(m, 4, m.Lead()); });
     return g;
 }
 
@@ -57,25 +71,43 @@ using Limits = TDimLimits TThdInfo::*;
 using Value = double TDimLimits::*;
 
 // A gauge size row: GO size and tolerance, NOT GO size and tolerance.
-std::vector<std::string> DiaRow(const char* label, TThdInfo& go, TThdInfo& nogo, Limits dia,
-                                Value value, int tolMode) {
+void DiaRow(TextGrid& g, const char* label, TThdInfo& go, TThdInfo& nogo, Limits dia, Value value,
+            int tolMode) {
     auto size = [&](TThdInfo& m) { return DimText(m, 4, (m.*dia).*value); };
     auto tol = [&](TThdInfo& m) { return tolMode == 0 ? PDTolText(m) : DiaTolText(m, tolMode); };
-    return {label, size(go), tol(go), size(nogo), tol(nogo)};
+    Row& r = NewRow(g, 5);
+    r.emplace_back(label);
+    r.push_back(size(go));
+    r.push_back(tol(go));
+    r.push_back(size(nogo));
+    r.push_back(tol(nogo));
 }
 
 // The pitch rows of the plug pages: gauge PD, reading over wires, helix compensation.
 void PitchRows(TextGrid& g, TThdInfo& go, TThdInfo& nogo, int helixDecimals) {
-    g.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
-    g.push_back({"MOW", DimText(go, 5, GageWireReading(go)), PDTolText(go),
-                 DimText(nogo, 5, GageWireReading(nogo)), PDTolText(nogo)});
-    g.push_back({"Helix Comp", DimText(go, helixDecimals, HelixComp(go)), "",
-                 DimText(nogo, helixDecimals, HelixComp(nogo)), ""});
+    DiaRow(g, "Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0);
+    // The readings carry the pitch diameter's tolerances, just written out.
+    const std::string goTol = g.back()[2];
+    const std::string nogoTol = g.back()[4];
+    Row& mow = NewRow(g, 5);
+    mow.emplace_back("MOW");
+    mow.push_back(DimText(go, 5, GageWireReading(go)));
+    mow.push_back(goTol);
+    mow.push_back(DimText(nogo, 5, GageWireReading(nogo)));
+    mow.push_back(nogoTol);
+    Row& helix = NewRow(g, 5);
+    helix.emplace_back("Helix Comp");
+    helix.push_back(DimText(go, helixDecimals, HelixComp(go)));
+    helix.emplace_back();
+    helix.push_back(DimText(nogo, helixDecimals, HelixComp(nogo)));
+    helix.emplace_back();
 }
 
-GaugePageText GaugePage(const char* caption, const std::string& tolHeading, TThdInfo& go) {
+GaugePageText GaugePage(const char* caption, const char* tolHeading, TThdInfo& go) {
     GaugePageText p;
     p.caption = caption;
+    // Headings and at most six rows.
+    p.grid.reserve(7);
     p.grid.push_back({"", "GO", tolHeading, "NOGO", tolHeading});
     p.leadTol = LeadTolText(go);
     p.angleTol = HalfAngleTolText(go);
@@ -86,11 +118,11 @@ GaugePageText RingPage(TTInfo& rec) {
     TThdInfo& go = rec.GoRing;
     TThdInfo& nogo = rec.NoGoRing;
     GaugePageText p = GaugePage("Ring Gage", "X TOL", go);
-    p.grid.push_back(DiaRow("Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0));
+    DiaRow(p.grid, "Pitch Dia", go, nogo, &TThdInfo::PD, &TDimLimits::Gage, 0);
     if (go.Minor.Gage > 0)
-        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
+        DiaRow(p.grid, "Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3);
     if (go.Major.Gage > 0)
-        p.grid.push_back(DiaRow("Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
+        DiaRow(p.grid, "Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1);
     return p;
 }
 
@@ -100,11 +132,10 @@ GaugePageText SetPlugPage(TTInfo& rec) {
     GaugePageText p = GaugePage("Set Plug", rec.ClassW == 1 ? "W TOL" : "X TOL", go);
     PitchRows(p.grid, go, nogo, 4);
     if (go.Major.GageTrunc > 0)
-        p.grid.push_back(
-            DiaRow("Major Trunc", go, nogo, &TThdInfo::Major, &TDimLimits::GageTrunc, 2));
-    p.grid.push_back(DiaRow("Major Full", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
+        DiaRow(p.grid, "Major Trunc", go, nogo, &TThdInfo::Major, &TDimLimits::GageTrunc, 2);
+    DiaRow(p.grid, "Major Full", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1);
     if (go.Minor.Gage > 0)
-        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
+        DiaRow(p.grid, "Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3);
     return p;
 }
 
@@ -113,9 +144,9 @@ GaugePageText PlugPage(TTInfo& rec) {
     TThdInfo& nogo = rec.NoGoPlug;
     GaugePageText p = GaugePage("Plug Gage", "X TOL", go);
     PitchRows(p.grid, go, nogo, 5);
-    p.grid.push_back(DiaRow("Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1));
+    DiaRow(p.grid, "Major Dia", go, nogo, &TThdInfo::Major, &TDimLimits::Gage, 1);
     if (go.Minor.Gage > 0)
-        p.grid.push_back(DiaRow("Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3));
+        DiaRow(p.grid, "Minor Dia", go, nogo, &TThdInfo::Minor, &TDimLimits::Gage, 3);
     return p;
 }
 
@@ -170,7 +201,9 @@ ResultPagesText BuildResultPages(TTInfo& rec, const std::string& fileName, bool 
                                  bool withTips) {
     const ScopedDisplayUnit unit(metricDisplay);
     ResultPagesText r;
-    for (double w : OfferedWireSizes(rec))
+    const std::vector<double> wires = OfferedWireSizes(rec);
+    r.wireList.reserve(wires.size());
+    for (double w : wires)
         r.wireList.push_back(DimText(rec.ExtThd, 5, w));
     r.caption = WindowCaption(rec, fileName);
     r.name = NameText(rec);

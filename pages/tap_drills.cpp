@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <mutex>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,6 +20,45 @@ constexpr double kOnLimit = 1e-9;
 // The percentage of thread machinists aim for: strength near the full thread
 // with far less tapping torque.
 constexpr double kAimPercent = 75;
+
+// A drill's diameter in inches; 0 for a row that gives none.
+double DrillInches(const TableRecord& r) {
+    const double inches = r.I32(20) / 1e6;
+    const double mm = r.I32(24) / 100.0;
+    if (inches > 0) return inches;
+    if (mm > 0) return mm / kMmPerInch;
+    return 0;
+}
+
+// The drills sorted by diameter, made once for the bytes the table cache
+// keeps: a thread looks up the few near its minor limits instead of reading
+// every row.
+class DrillIndex {
+public:
+    // The rows whose diameter in inches lies in [low, high], in file order.
+    std::vector<std::size_t> Rows(const TableFile& file, double low, double high) {
+        const std::lock_guard<std::mutex> hold(lock_);
+        if (bytes_ != file.bytes()) {
+            rows_.clear();
+            for (std::size_t i = 0; i < file.count(); ++i)
+                if (const double inches = DrillInches(file.record(i)); inches > 0)
+                    rows_.emplace_back(inches, i);
+            std::ranges::sort(rows_);
+            bytes_ = file.bytes();
+        }
+        std::vector<std::size_t> rows;
+        auto it = std::ranges::lower_bound(rows_, low, {}, &std::pair<double, std::size_t>::first);
+        for (; it != rows_.end() && it->first <= high; ++it)
+            rows.push_back(it->second);
+        std::ranges::sort(rows);
+        return rows;
+    }
+
+private:
+    std::mutex lock_;
+    TableBytes bytes_;
+    std::vector<std::pair<double, std::size_t>> rows_; // inches, row
+};
 
 } // namespace
 
@@ -34,7 +76,20 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     const TThdInfo& in = rec.IntThd;
     const bool metric = MetricByDefault(in.TypeCode);
     const TableFile file("drills.bin", kDrillRecord);
-    for (std::size_t i = 0; i < file.count(); ++i) {
+    const double low = in.Minor.Min - kOnLimit;
+    const double high = in.Minor.Max + kOnLimit;
+    // The index is looked into a little wider than the limits, past any
+    // rounding of the conversion to inches; the test below decides. A limit
+    // that is no number excludes no drill.
+    constexpr double kSlack = 1e-6;
+    const double toInches = metric ? 1 / kMmPerInch : 1;
+    const double inf = std::numeric_limits<double>::infinity();
+    static DrillIndex index;
+    const std::vector<std::size_t> rows =
+        index.Rows(file, std::isnan(low) ? -inf : low * toInches - kSlack,
+                   std::isnan(high) ? inf : high * toInches + kSlack);
+    drills.reserve(rows.size());
+    for (const std::size_t i : rows) {
         const TableRecord r = file.record(i);
         const double inches = r.I32(20) / 1e6;
         const double mm = r.I32(24) / 100.0;
@@ -45,7 +100,7 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec) {
             dia = metric ? mm : mm / kMmPerInch;
         else
             continue;
-        if (dia < in.Minor.Min - kOnLimit || dia > in.Minor.Max + kOnLimit) continue;
+        if (dia < low || dia > high) continue;
         std::string name = r.Str(9, 7);
         if (mm > 0) name += " mm";
         drills.push_back({name, dia, PercentOfThread(in.NomDia, in.Pitch(), dia), false});
@@ -81,9 +136,15 @@ TextGrid TapDrillGrid(const TTInfo& rec, bool metricDisplay, std::vector<TapDril
         g.push_back({"No listed drill lies within the minor diameter limits", "", "", ""});
         return g;
     }
-    for (const TapDrill& d : drills)
-        g.push_back({d.name, DimText(rec.IntThd, 4, d.diameter),
-                     Trim(FormatFixed(d.percentThread, 5, 1)), d.recommended ? "Yes" : ""});
+    g.reserve(drills.size() + 1);
+    for (const TapDrill& d : drills) {
+        std::vector<std::string>& row = g.emplace_back();
+        row.reserve(4);
+        row.push_back(d.name);
+        row.push_back(DimText(rec.IntThd, 4, d.diameter));
+        row.push_back(FormatFixed(d.percentThread, 0, 1));
+        row.emplace_back(d.recommended ? "Yes" : "");
+    }
     if (found) *found = std::move(drills);
     return g;
 }

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -75,6 +77,65 @@ TEST_P(TapDrillRows, DrillsWithinTheMinorLimitsAndTheRecommendedOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Threads, TapDrillRows, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Drills looked up in a table of a few rows, written out of diameter order:
+// the smallest and the largest found on the limits, none where the limits fall
+// between two rows. 1/4-20 UNC-2B: minor 0.1960 to 0.2070 in; 5.1 mm = 0.20079 in.
+// M10x1.5-6H: D1 8.376 to 8.676 mm; Q = 0.3320 in = 8.4328 mm, 0.3415 in = 8.6741 mm.
+struct DrillTableCase {
+    const char* name;
+    const char* type;
+    double dia;
+    float pitch;
+    const char* cls;
+    const char* rows; // series,name,dia_in,dia_mm
+    std::vector<std::string> found;
+};
+
+const DrillTableCase kTableCases[] = {
+    {"FirstAndLastRowOnTheLimits",
+     "UN",
+     0.25,
+     20,
+     "2",
+     "Letter,Big,0.2070,\nNumber,Mid,0.2010,\nMetric,5.1,,5.1\nNumber,Small,0.1960,\n",
+     {"Small", "5.1 mm", "Mid", "Big"}},
+    {"LimitsBetweenTwoRows",
+     "UN",
+     0.25,
+     20,
+     "2",
+     "Number,Below,0.1959,\nNumber,Above,0.2071,\n",
+     {}},
+    {"MetricThreadInchAndMetricDrills",
+     "M",
+     10,
+     1.5f,
+     "6g6g/6H6H",
+     "Metric,8.68,,8.68\nNumber,Last,0.3415,\nLetter,Q,0.3320,\nMetric,8.38,,8.38\n"
+     "Metric,8.37,,8.37\n",
+     {"8.38 mm", "Q", "Last"}},
+};
+
+class TapDrillTable : public testing::TestWithParam<DrillTableCase> {};
+
+TEST_P(TapDrillTable, DrillsWithinTheLimitsInOrderOfDiameter) {
+    const DrillTableCase& c = GetParam();
+    std::unique_ptr<TTInfo> rec;
+    {
+        ShippedTables shipped;
+        rec = Calculated(c.type, c.cls, c.dia, c.pitch);
+    }
+    TestTables tables({});
+    tables.Write("drills", c.rows);
+    std::vector<std::string> names;
+    for (const TapDrill& d : TapDrills(*rec))
+        names.push_back(d.name);
+    EXPECT_EQ(names, c.found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TapDrillTable, testing::ValuesIn(kTableCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The page block: the recommended row marked, millimetres in millimetre display; no
