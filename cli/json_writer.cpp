@@ -358,6 +358,30 @@ char* JsonWriter::NumberText(char* p, double v) {
     // rounding below finds it; cutting its trailing zeros gives the shortest.
     static constexpr double kScale[] = {1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double a = std::fabs(v);
+    // Four decimals or fewer, the tables' own, first: no other text of up to
+    // four decimals is within a double's step of v, so r / 10^4 giving v back
+    // makes r's digits the shortest text.
+    if (a >= 1e-3 && a < 1e5) {
+        const double r = std::floor(a * 1e4 + 0.5);
+        if (r / 1e4 == a) {
+            auto n = static_cast<uint32_t>(r);
+            int k = 4; // stays above 0: whole numbers are written above
+            while (n % 10 == 0) {
+                n /= 10;
+                --k;
+            }
+            static constexpr uint32_t kTens[] = {1, 10, 100, 1000, 10000};
+            if (v < 0) *p++ = '-';
+            p = std::to_chars(p, p + 8, n / kTens[k]).ptr;
+            *p++ = '.';
+            uint32_t frac = n % kTens[k];
+            for (int d = k - 1; d >= 0; --d) {
+                p[d] = static_cast<char>('0' + frac % 10);
+                frac /= 10;
+            }
+            return p + k;
+        }
+    }
     if (a >= 1e-3 && a < 1e5) {
         const int digits = a < 1 ? 0 : a < 10 ? 1 : a < 100 ? 2 : a < 1e3 ? 3 : a < 1e4 ? 4 : 5;
         int k = 15 - digits;
