@@ -49,7 +49,7 @@ class JsonKey {
 public:
     static constexpr std::size_t kRoom = 32;
     template <std::size_t N>
-    consteval JsonKey(const char (&k)[N]) : size_(N + 2) { // NOLINT: a literal converts
+    consteval JsonKey(const char (&k)[N]) : key_(k), size_(N + 2) { // NOLINT: a literal converts
         if (N + 2 > kRoom) throw "a longer key is written with KeyText";
         quoted_[0] = '"';
         for (std::size_t i = 0; i + 1 < N; ++i) {
@@ -60,12 +60,15 @@ public:
         quoted_[N] = '"';
         quoted_[N + 1] = ':';
     }
-    std::string_view text() const { return {quoted_ + 1, size_ - 3}; }
+    // The literal itself: --fields holds a key until its value comes, after
+    // this copy of the key is gone.
+    std::string_view text() const { return {key_, size_ - 3}; }
     // "key": and what follows it in kRoom bytes.
     const char* quoted() const { return quoted_; }
     std::size_t size() const { return size_; }
 
 private:
+    const char* key_;
     char quoted_[kRoom] = {};
     std::size_t size_;
 };
