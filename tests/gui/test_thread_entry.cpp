@@ -2,6 +2,7 @@
 // Parameters page, and numbers in the desktop's own decimal separator.
 
 #include "core/display_unit.h"
+#include "core/thread_record.h"
 #include "support/gui_support.h"
 #include "ui/color_string_grid.h"
 #include "ui/message_box.h"
