@@ -1,24 +1,31 @@
 #pragma once
-// A table's rows sorted by the 32-bit key its records start with, so that a
-// calculation looks up its rows instead of scanning thousands. Made once for
-// the bytes the table cache keeps: holding those bytes keeps them alive, so the
-// same pointer is the same content.
+// A table's rows sorted by a key of their records, so that a calculation looks
+// up its rows instead of scanning thousands. Made once for the bytes the table
+// cache keeps: holding those bytes keeps them alive, so the same pointer is the
+// same content.
 
 #include "core/table_file.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <mutex>
 #include <utility>
 #include <vector>
 
-class LeadingKeyIndex {
+class TableKeyIndex {
 public:
+    // The key of a record; NaN leaves the record out.
+    using KeyOf = double (*)(const TableRecord&);
+    explicit TableKeyIndex(KeyOf key) : key_(key) {}
     // The rows whose key lies in [low, high], in file order.
-    std::vector<std::size_t> Rows(const TableFile& file, int32_t low, int32_t high);
+    std::vector<std::size_t> Rows(const TableFile& file, double low, double high);
 
 private:
+    const KeyOf key_;
     std::mutex lock_;
     TableBytes bytes_;
-    std::vector<std::pair<int32_t, std::size_t>> rows_; // key, row
+    std::vector<std::pair<double, std::size_t>> rows_; // key, row
 };
+
+// The 32-bit integer a record starts with (the unified and metric tables'
+// diameter, and pitch).
+double LeadingKey(const TableRecord& r);

@@ -68,7 +68,7 @@ double ByDiameter(double d, const TableRecord& r, std::size_t firstAt,
 // fields, read as one key) are one of keys, in file order.
 std::vector<std::size_t> RowsOf(const TableFile& file, bool internal,
                                 const std::vector<int32_t>& keys) {
-    static LeadingKeyIndex indexes[2];
+    static TableKeyIndex indexes[2]{TableKeyIndex(LeadingKey), TableKeyIndex(LeadingKey)};
     std::vector<std::size_t> rows;
     for (const int32_t key : keys) {
         const std::vector<std::size_t> found = indexes[internal ? 1 : 0].Rows(file, key, key);

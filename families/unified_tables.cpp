@@ -91,7 +91,7 @@ void RequireOrderedLimits(const TableFile& file, std::size_t i, const TTInfo& re
 // within one of `scaled`, in file order: only those can round to the same four
 // decimals.
 std::vector<std::size_t> AnsiRowsNear(const TableFile& file, double scaled) {
-    static LeadingKeyIndex index;
+    static TableKeyIndex index(LeadingKey);
     // A stored diameter is a 32-bit integer: nothing else can match.
     if (!(std::fabs(scaled) < 2.1e9)) return {};
     const auto low = static_cast<int32_t>(std::floor(scaled)) - 1;

@@ -3,12 +3,12 @@
 #include "core/display_unit.h"
 #include "core/number_text.h"
 #include "core/table_file.h"
+#include "core/table_index.h"
 #include "core/thread_record.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -21,44 +21,15 @@ constexpr double kOnLimit = 1e-9;
 // with far less tapping torque.
 constexpr double kAimPercent = 75;
 
-// A drill's diameter in inches; 0 for a row that gives none.
+// A drill's diameter in inches, the key of the drill index; NaN for a row
+// that gives none.
 double DrillInches(const TableRecord& r) {
     const double inches = r.I32(20) / 1e6;
     const double mm = r.I32(24) / 100.0;
     if (inches > 0) return inches;
     if (mm > 0) return mm / kMmPerInch;
-    return 0;
+    return std::numeric_limits<double>::quiet_NaN();
 }
-
-// The drills sorted by diameter, made once for the bytes the table cache
-// keeps: a thread looks up the few near its minor limits instead of reading
-// every row.
-class DrillIndex {
-public:
-    // The rows whose diameter in inches lies in [low, high], in file order.
-    std::vector<std::size_t> Rows(const TableFile& file, double low, double high) {
-        const std::lock_guard<std::mutex> hold(lock_);
-        if (bytes_ != file.bytes()) {
-            rows_.clear();
-            for (std::size_t i = 0; i < file.count(); ++i)
-                if (const double inches = DrillInches(file.record(i)); inches > 0)
-                    rows_.emplace_back(inches, i);
-            std::ranges::sort(rows_);
-            bytes_ = file.bytes();
-        }
-        std::vector<std::size_t> rows;
-        auto it = std::ranges::lower_bound(rows_, low, {}, &std::pair<double, std::size_t>::first);
-        for (; it != rows_.end() && it->first <= high; ++it)
-            rows.push_back(it->second);
-        std::ranges::sort(rows);
-        return rows;
-    }
-
-private:
-    std::mutex lock_;
-    TableBytes bytes_;
-    std::vector<std::pair<double, std::size_t>> rows_; // inches, row
-};
 
 } // namespace
 
@@ -84,7 +55,8 @@ std::vector<TapDrill> TapDrills(const TTInfo& rec) {
     constexpr double kSlack = 1e-6;
     const double toInches = metric ? 1 / kMmPerInch : 1;
     const double inf = std::numeric_limits<double>::infinity();
-    static DrillIndex index;
+    // A thread looks up the few drills near its minor limits, not every row.
+    static TableKeyIndex index(DrillInches);
     const std::vector<std::size_t> rows =
         index.Rows(file, std::isnan(low) ? -inf : low * toInches - kSlack,
                    std::isnan(high) ? inf : high * toInches + kSlack);
