@@ -1,5 +1,7 @@
 #include "cli/json_writer.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -42,6 +44,23 @@ constexpr auto kPlain = [] {
         t[c] = c != '"' && c != '\\';
     return t;
 }();
+
+// The text of whole * 10^-k, its trailing zeros cut: what to_chars writes
+// for a value between 10^-3 and 10^5 that it reads back as (no whole number,
+// so k stays above 0).
+char* DecimalText(char* p, bool negative, uint64_t whole, int k) {
+    while (k > 1 && whole % 10 == 0) {
+        whole /= 10;
+        --k;
+    }
+    char buf[24];
+    char* const end = buf + sizeof buf;
+    char* first = LowDigitsBefore(end, whole, k);
+    *--first = '.';
+    first = DigitsBefore(first, whole);
+    if (negative) *--first = '-';
+    return std::copy(first, end, p);
+}
 
 } // namespace
 
@@ -358,86 +377,16 @@ char* JsonWriter::NumberText(char* p, double v) {
     // rounding below finds it; cutting its trailing zeros gives the shortest.
     static constexpr double kScale[] = {1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double a = std::fabs(v);
-    // Four decimals or fewer, the tables' own, first: no other text of up to
-    // four decimals is within a double's step of v, so r / 10^4 giving v back
-    // makes r's digits the shortest text.
     if (a >= 1e-3 && a < 1e5) {
-        const double r = std::floor(a * 1e4 + 0.5);
-        if (r / 1e4 == a) {
-            auto n = static_cast<uint32_t>(r);
-            int k = 4; // stays above 0: whole numbers are written above
-            while (n % 10 == 0) {
-                n /= 10;
-                --k;
-            }
-            static constexpr uint32_t kTens[] = {1, 10, 100, 1000, 10000};
-            if (v < 0) *p++ = '-';
-            p = std::to_chars(p, p + 8, n / kTens[k]).ptr;
-            *p++ = '.';
-            uint32_t frac = n % kTens[k];
-            for (int d = k - 1; d >= 0; --d) {
-                p[d] = static_cast<char>('0' + frac % 10);
-                frac /= 10;
-            }
-            return p + k;
-        }
-    }
-    if (a >= 1e-3 && a < 1e5) {
+        // Four decimals or fewer, the tables' own, first: no other text of up
+        // to four decimals is within a double's step of v.
+        if (const double r = std::floor(a * 1e4 + 0.5); r / 1e4 == a)
+            return DecimalText(p, v < 0, static_cast<uint64_t>(r), 4);
         const int digits = a < 1 ? 0 : a < 10 ? 1 : a < 100 ? 2 : a < 1e3 ? 3 : a < 1e4 ? 4 : 5;
-        int k = 15 - digits;
+        const int k = 15 - digits;
         const double scale = kScale[k - 10];
-        const double n = std::floor(a * scale + 0.5);
-        if (n / scale == a && a != std::trunc(a)) {
-            auto whole = static_cast<uint64_t>(n);
-            // Its trailing zeros, 8, 4, 2 and 1 at a time (k stays above 0:
-            // a is no whole number).
-            const auto cut = [&](uint64_t ten, int zeros) {
-                if (whole % ten != 0) return;
-                whole /= ten;
-                k -= zeros;
-            };
-            cut(100000000, 8);
-            cut(10000, 4);
-            cut(100, 2);
-            cut(10, 1);
-            static constexpr uint64_t kUnit[] = {1,
-                                                 10,
-                                                 100,
-                                                 1000,
-                                                 10000,
-                                                 100000,
-                                                 1000000,
-                                                 10000000,
-                                                 100000000,
-                                                 1000000000,
-                                                 10000000000,
-                                                 100000000000,
-                                                 1000000000000,
-                                                 10000000000000,
-                                                 100000000000000,
-                                                 1000000000000000};
-            const uint64_t unit = kUnit[k];
-            if (v < 0) *p++ = '-';
-            if (whole < unit)
-                *p++ = '0'; // most values are below one unit
-            else
-                p = std::to_chars(p, p + 24, whole / unit).ptr;
-            *p++ = '.';
-            // The decimals from the last, two at a time.
-            static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
-                                             "25262728293031323334353637383940414243444546474849"
-                                             "50515253545556575859606162636465666768697071727374"
-                                             "75767778798081828384858687888990919293949596979899";
-            uint64_t frac = whole % unit;
-            int d = k;
-            for (; d >= 2; d -= 2) {
-                const uint64_t pair = frac % 100;
-                frac /= 100;
-                std::memcpy(p + d - 2, kPairs + 2 * pair, 2);
-            }
-            if (d == 1) p[0] = static_cast<char>('0' + frac);
-            return p + k;
-        }
+        if (const double n = std::floor(a * scale + 0.5); n / scale == a)
+            return DecimalText(p, v < 0, static_cast<uint64_t>(n), k);
     }
     // The rest, mostly of a float's pitch, come again and again in a record.
     struct Kept {

@@ -62,35 +62,6 @@ constexpr auto kDigitPairs = [] {
     return a;
 }();
 
-// Digits are written backwards, ending before p; each returns their start.
-// The last `count` digits of n, zeros where it has fewer; n keeps the rest.
-char* LowDigitsBefore(char* p, uint64_t& n, int count) {
-    for (; count >= 2; count -= 2, n /= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
-    }
-    if (count == 1) {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    return p;
-}
-
-// Every digit of n, "0" for 0.
-char* DigitsBefore(char* p, uint64_t n) {
-    for (; n >= 100; n /= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
-    }
-    if (n >= 10) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * n], 2);
-    } else {
-        *--p = static_cast<char>('0' + n);
-    }
-    return p;
-}
-
 // The text to_chars gives in fixed notation with prec decimals (the exact
 // binary value rounded half to even) for what the pages show: up to 15
 // decimals and below 2^36 once scaled; written backwards to end at `last`,
@@ -126,6 +97,32 @@ std::string ShortFixed(double value, int prec) {
 }
 
 } // namespace
+
+char* LowDigitsBefore(char* p, uint64_t& n, int count) {
+    for (; count >= 2; count -= 2, n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (count == 1) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return p;
+}
+
+char* DigitsBefore(char* p, uint64_t n) {
+    for (; n >= 100; n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (n >= 10) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    return p;
+}
 
 std::string FormatFixed(double value, int width, int prec) {
     if (prec < 0) prec = 0;

@@ -2,12 +2,19 @@
 // Number texts of windows, files and reports, and the parsers of typed values.
 // All formatting is locale-free: a comma-decimal desktop still gets "0.2164".
 
+#include <cstdint>
 #include <string>
 
 class TThdInfo;
 
 // printf-style "%<width>.<prec>f" without the locale.
 std::string FormatFixed(double value, int width, int prec);
+
+// Digits written backwards, ending before p; each returns their start. The
+// last `count` digits of n, zeros where it has fewer (n keeps the rest):
+char* LowDigitsBefore(char* p, uint64_t& n, int count);
+// every digit of n, "0" for 0:
+char* DigitsBefore(char* p, uint64_t n);
 
 // Thread file number: "+1.000000", "+1250.000", "+123456.00", "-0.250000".
 std::string FloatText(double value);
