@@ -46,20 +46,25 @@ constexpr auto kPlain = [] {
 }();
 
 // The text of whole * 10^-k, its trailing zeros cut: what to_chars writes
-// for a value between 10^-3 and 10^5 that it reads back as (no whole number,
-// so k stays above 0).
-char* DecimalText(char* p, bool negative, uint64_t whole, int k) {
-    while (k > 1 && whole % 10 == 0) {
-        whole /= 10;
-        --k;
-    }
-    char buf[24];
-    char* const end = buf + sizeof buf;
-    char* first = LowDigitsBefore(end, whole, k);
-    *--first = '.';
-    first = DigitsBefore(first, whole);
-    if (negative) *--first = '-';
-    return std::copy(first, end, p);
+// for a value between 10^-3 and 10^5 that it reads back as, with `wholeDigits`
+// digits before the point (no whole number, so k stays above 0). Written in
+// place, the digits from the last.
+char* DecimalText(char* p, bool negative, uint64_t whole, int k, int wholeDigits) {
+    const auto cut = [&](uint64_t ten, int zeros) {
+        if (k <= zeros || whole % ten != 0) return;
+        whole /= ten;
+        k -= zeros;
+    };
+    cut(100000000, 8); // up to 15 zeros: 8, 4, 2 and 1 at a time
+    cut(10000, 4);
+    cut(100, 2);
+    cut(10, 1);
+    if (negative) *p++ = '-';
+    char* const end = p + wholeDigits + 1 + k;
+    char* const point = LowDigitsBefore(end, whole, k) - 1;
+    *point = '.';
+    DigitsBefore(point, whole);
+    return end;
 }
 
 } // namespace
@@ -378,15 +383,16 @@ char* JsonWriter::NumberText(char* p, double v) {
     static constexpr double kScale[] = {1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double a = std::fabs(v);
     if (a >= 1e-3 && a < 1e5) {
+        const int digits = a < 1 ? 0 : a < 10 ? 1 : a < 100 ? 2 : a < 1e3 ? 3 : a < 1e4 ? 4 : 5;
+        const int shown = std::max(digits, 1); // "0" before the point below 1
         // Four decimals or fewer, the tables' own, first: no other text of up
         // to four decimals is within a double's step of v.
         if (const double r = std::floor(a * 1e4 + 0.5); r / 1e4 == a)
-            return DecimalText(p, v < 0, static_cast<uint64_t>(r), 4);
-        const int digits = a < 1 ? 0 : a < 10 ? 1 : a < 100 ? 2 : a < 1e3 ? 3 : a < 1e4 ? 4 : 5;
+            return DecimalText(p, v < 0, static_cast<uint64_t>(r), 4, shown);
         const int k = 15 - digits;
         const double scale = kScale[k - 10];
         if (const double n = std::floor(a * scale + 0.5); n / scale == a)
-            return DecimalText(p, v < 0, static_cast<uint64_t>(n), k);
+            return DecimalText(p, v < 0, static_cast<uint64_t>(n), k, shown);
     }
     // The rest, mostly of a float's pitch, come again and again in a record.
     struct Kept {

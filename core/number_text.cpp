@@ -52,16 +52,6 @@ bool ParseWhole(const std::string& text, long long& value) {
     return r.ec == std::errc() && r.ptr == text.data() + text.size();
 }
 
-// Two decimal digits of each number below 100.
-constexpr auto kDigitPairs = [] {
-    std::array<char, 200> a{};
-    for (int i = 0; i < 100; ++i) {
-        a[2 * i] = static_cast<char>('0' + i / 10);
-        a[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return a;
-}();
-
 // The text to_chars gives in fixed notation with prec decimals (the exact
 // binary value rounded half to even) for what the pages show: up to 15
 // decimals and below 2^36 once scaled; written backwards to end at `last`,
@@ -97,32 +87,6 @@ std::string ShortFixed(double value, int prec) {
 }
 
 } // namespace
-
-char* LowDigitsBefore(char* p, uint64_t& n, int count) {
-    for (; count >= 2; count -= 2, n /= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
-    }
-    if (count == 1) {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    return p;
-}
-
-char* DigitsBefore(char* p, uint64_t n) {
-    for (; n >= 100; n /= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
-    }
-    if (n >= 10) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * n], 2);
-    } else {
-        *--p = static_cast<char>('0' + n);
-    }
-    return p;
-}
 
 std::string FormatFixed(double value, int width, int prec) {
     if (prec < 0) prec = 0;

@@ -2,7 +2,9 @@
 // Number texts of windows, files and reports, and the parsers of typed values.
 // All formatting is locale-free: a comma-decimal desktop still gets "0.2164".
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 class TThdInfo;
@@ -10,11 +12,45 @@ class TThdInfo;
 // printf-style "%<width>.<prec>f" without the locale.
 std::string FormatFixed(double value, int width, int prec);
 
-// Digits written backwards, ending before p; each returns their start. The
-// last `count` digits of n, zeros where it has fewer (n keeps the rest):
-char* LowDigitsBefore(char* p, uint64_t& n, int count);
-// every digit of n, "0" for 0:
-char* DigitsBefore(char* p, uint64_t n);
+// Digits written backwards, ending before p (inline: every number text is
+// made of them); each returns their start. Two decimal digits of each number
+// below 100:
+inline constexpr auto kDigitPairs = [] {
+    std::array<char, 200> a{};
+    for (int i = 0; i < 100; ++i) {
+        a[2 * i] = static_cast<char>('0' + i / 10);
+        a[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return a;
+}();
+
+// The last `count` digits of n, zeros where it has fewer; n keeps the rest.
+inline char* LowDigitsBefore(char* p, uint64_t& n, int count) {
+    for (; count >= 2; count -= 2, n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (count == 1) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return p;
+}
+
+// Every digit of n, "0" for 0.
+inline char* DigitsBefore(char* p, uint64_t n) {
+    for (; n >= 100; n /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+    }
+    if (n >= 10) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    return p;
+}
 
 // Thread file number: "+1.000000", "+1250.000", "+123456.00", "-0.250000".
 std::string FloatText(double value);
