@@ -11,7 +11,6 @@
 #include "pages/parameter_page.h"
 #include "pipe/pipe_pages.h"
 
-#include <cctype>
 #include <vector>
 
 namespace {
@@ -54,23 +53,17 @@ std::optional<EntryFailure> MetricEntry(const ParsedOptions& o, uint16_t code, P
 
 // The size list entry of --size for the chosen kind.
 std::optional<EntryFailure> PipeSizeOption(const ParsedOptions& o, ParameterEntry& e) {
-    const std::vector<std::string> sizes = PipeSizeTexts(e.pipeKind);
-    std::string offered;
-    for (const std::string& s : sizes)
-        offered += (offered.empty() ? "" : ", ") + s;
-    const std::string kind = e.classText;
     const auto size = o.get("--size");
     if (!size)
         return EntryFailure{kExitInvalidInput,
-                            "Can not calculate. No pipe size: give --size with one of the " + kind +
-                                " sizes " + offered};
+                            "Can not calculate. No pipe size: give --size with one of the " +
+                                e.classText + " sizes " + PipeSizeList(e.pipeKind)};
     if (const int i = PipeSizeEntry(e.pipeKind, *size); i >= 0) {
         e.pipeSize = i;
-        e.pipeSizeText = sizes[static_cast<std::size_t>(i)];
+        e.pipeSizeText = PipeSizeTexts(e.pipeKind)[static_cast<std::size_t>(i)];
         return std::nullopt;
     }
-    return EntryFailure{kExitInvalidInput, "Can not calculate. " + Trim(*size) + " is no " + kind +
-                                               " pipe size (" + kind + " sizes: " + offered + ")"};
+    return EntryFailure{kExitInvalidInput, PipeSizeRefusal(e.pipeKind, e.classText, *size)};
 }
 
 } // namespace

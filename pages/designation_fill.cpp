@@ -51,11 +51,7 @@ std::string PipeEntry(const DesignationEntry& d, ParameterEntry& e) {
         e.pipeSizeText = PipeSizeTexts(e.pipeKind)[static_cast<std::size_t>(e.pipeSize)];
         return {};
     }
-    std::string offered;
-    for (const std::string& s : PipeSizeTexts(e.pipeKind))
-        offered += (offered.empty() ? "" : ", ") + s;
-    return "Can not calculate. " + d.diameter + " is no " + d.classText + " pipe size (" +
-           d.classText + " sizes: " + offered + ")";
+    return PipeSizeRefusal(e.pipeKind, d.classText, d.diameter);
 }
 
 // The series, the pipe's threads per inch: known only once the tables are read.
@@ -81,6 +77,18 @@ int PipeSizeEntry(int kindIndex, const std::string& typed) {
     for (std::size_t i = 0; i < sizes.size(); ++i)
         if (sizes[i] == wanted) return static_cast<int>(i);
     return -1;
+}
+
+std::string PipeSizeList(int kindIndex) {
+    std::string list;
+    for (const std::string& size : PipeSizeTexts(kindIndex))
+        list += (list.empty() ? "" : ", ") + size;
+    return list;
+}
+
+std::string PipeSizeRefusal(int kindIndex, const std::string& kind, const std::string& typed) {
+    return "Can not calculate. " + Trim(typed) + " is no " + kind + " pipe size (" + kind +
+           " sizes: " + PipeSizeList(kindIndex) + ")";
 }
 
 DesignationFill FillFromDesignation(const std::string& text) {
