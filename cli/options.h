@@ -80,7 +80,6 @@ struct ParsedOptions {
         if (it == values.end()) return std::nullopt;
         return it->second;
     }
-    bool has(std::string_view name) const { return values.contains(name); }
 };
 
 struct ReadOutcome {

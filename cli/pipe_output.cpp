@@ -127,12 +127,7 @@ std::vector<NamedCsvPage> PipeCsvPages(const PipePagesText& pages) {
     std::vector<NamedCsvPage> out;
     for (auto [name, grid, note] : {std::tuple{"thread", &pages.thread, &pages.threadNote},
                                     std::tuple{"npt-gages", &pages.gages, &pages.gagesNote},
-                                    std::tuple{"npt-tols", &pages.tols, &pages.tolsNote}}) {
-        NamedCsvPage p{name, {}};
-        p.page.heading = false;
-        p.page.grids = {*grid};
-        p.page.notes = {*note};
-        out.push_back(std::move(p));
-    }
+                                    std::tuple{"npt-tols", &pages.tols, &pages.tolsNote}})
+        out.push_back(GridCsvPage(name, *grid, {*note}));
     return out;
 }

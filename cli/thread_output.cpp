@@ -141,16 +141,17 @@ void PrintPagesCsv(const ResultPagesText& pages,
     out << CsvBlocks(blocks);
 }
 
+NamedCsvPage GridCsvPage(const char* name, TextGrid grid, std::vector<std::string> notes) {
+    NamedCsvPage p{name, {}};
+    p.page.heading = false;
+    p.page.grids = {std::move(grid)};
+    p.page.notes = std::move(notes);
+    return p;
+}
+
 std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesText& pages, bool mm,
                                          const InspectPageText* inspect,
                                          const CalibrationPageText* calibration) {
-    const auto page = [](const char* name, TextGrid grid, std::vector<std::string> notes) {
-        NamedCsvPage p{name, {}};
-        p.page.heading = false;
-        p.page.grids = {std::move(grid)};
-        p.page.notes = std::move(notes);
-        return p;
-    };
     const auto result = [&](const char* name, ResultCsv which) {
         NamedCsvPage p{name, ResultCsvPage(rec, pages, which)};
         p.page.heading = false;
@@ -167,18 +168,19 @@ std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesTex
             const bool roll = i == 1;
             const std::string in = BuildGaugeSettingPage(rec, false, roll, mm).note;
             const std::string ex = BuildGaugeSettingPage(rec, true, roll, mm).note;
-            out.push_back(page(roll ? "roll" : "point", grids[i].second,
-                               {in.empty() ? in : "Internal Dims.: " + in,
-                                ex.empty() ? ex : "External Dims.: " + ex}));
+            out.push_back(GridCsvPage(roll ? "roll" : "point", grids[i].second,
+                                      {in.empty() ? in : "Internal Dims.: " + in,
+                                       ex.empty() ? ex : "External Dims.: " + ex}));
         }
     }
     if (!pages.iso1502.caption.empty()) {
         std::vector<std::string> notes = {pages.iso1502.note};
         notes.insert(notes.end(), pages.iso1502.lines.begin(), pages.iso1502.lines.end());
-        out.push_back(page("iso1502", pages.iso1502.grid, notes));
+        out.push_back(GridCsvPage("iso1502", pages.iso1502.grid, notes));
     }
-    if (inspect) out.push_back(page("inspect", inspect->grid, {inspect->verdict}));
-    if (calibration) out.push_back(page("calibration", calibration->budget, calibration->verdict));
+    if (inspect) out.push_back(GridCsvPage("inspect", inspect->grid, {inspect->verdict}));
+    if (calibration)
+        out.push_back(GridCsvPage("calibration", calibration->budget, calibration->verdict));
     return out;
 }
 

@@ -44,6 +44,8 @@ struct NamedCsvPage {
     const char* name;
     CsvPage page;
 };
+// A page of one grid and its notes.
+NamedCsvPage GridCsvPage(const char* name, TextGrid grid, std::vector<std::string> notes);
 // The names --page takes, those of a pipe thread last.
 inline constexpr std::string_view kCsvPageNames[] = {
     "thread", "drills",  "ring",    "setplug",     "plug",      "point",
