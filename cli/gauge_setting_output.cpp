@@ -65,22 +65,33 @@ void SettingJson(JsonWriter& j, const char* key, const GaugeSettingText& p) {
 
 } // namespace
 
-std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm) {
-    std::vector<std::pair<std::string, TextGrid>> grids;
+std::vector<GaugeSettingBlock> GaugeSettingBlocks(const TTInfo& rec, bool mm) {
+    std::vector<GaugeSettingBlock> blocks;
     for (bool roll : {false, true}) {
         const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
         const GaugeSettingText ex = BuildGaugeSettingPage(rec, true, roll, mm);
-        const std::string name = roll ? "Functional Roll Gage" : "Point Gage";
-        TextGrid rows = {{name, "Internal Dims.", "External Dims."},
-                         {"Gage:", in.gaugeModel, ex.gaugeModel},
-                         {in.setFlatCaption, in.setFlat, ex.setFlat}};
+        GaugeSettingBlock& b = blocks.emplace_back();
+        b.name = roll ? "Functional Roll Gage" : "Point Gage";
+        TextGrid& rows = b.grid;
+        rows = {{b.name, "Internal Dims.", "External Dims."},
+                {"Gage:", in.gaugeModel, ex.gaugeModel},
+                {in.setFlatCaption, in.setFlat, ex.setFlat}};
         if (!roll) rows.push_back({in.setVCaption, in.setV, ex.setV});
         rows.push_back({in.pointCaption, in.pointNumber, ex.pointNumber});
         if (!roll) rows.push_back({in.pointDiaCaption, in.pointDia, ex.pointDia});
         rows.push_back({in.toleranceCaption, in.tolerance, ex.tolerance});
         if (roll) rows.push_back({in.diffTolCaption, in.diffTol, ex.diffTol});
-        grids.emplace_back(name, rows);
+        b.internalNote = in.note;
+        b.externalNote = ex.note;
+        b.notice = in.showNotice || ex.showNotice;
     }
+    return blocks;
+}
+
+std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm) {
+    std::vector<std::pair<std::string, TextGrid>> grids;
+    for (GaugeSettingBlock& b : GaugeSettingBlocks(rec, mm))
+        grids.emplace_back(std::move(b.name), std::move(b.grid));
     return grids;
 }
 
@@ -91,16 +102,12 @@ void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out) {
         return;
     }
     bool notice = false;
-    const auto grids = GaugeSettingGrids(rec, mm);
-    for (std::size_t i = 0; i < grids.size(); ++i) {
-        const bool roll = i == 1;
-        const GaugeSettingText in = BuildGaugeSettingPage(rec, false, roll, mm);
-        const GaugeSettingText ex = BuildGaugeSettingPage(rec, true, roll, mm);
+    for (const GaugeSettingBlock& b : GaugeSettingBlocks(rec, mm)) {
         out << '\n';
-        PrintRows(grids[i].second, out);
-        if (!in.note.empty()) out << "Internal Dims.: " << in.note << '\n';
-        if (!ex.note.empty()) out << "External Dims.: " << ex.note << '\n';
-        notice = notice || in.showNotice || ex.showNotice;
+        PrintRows(b.grid, out);
+        if (!b.internalNote.empty()) out << "Internal Dims.: " << b.internalNote << '\n';
+        if (!b.externalNote.empty()) out << "External Dims.: " << b.externalNote << '\n';
+        notice = notice || b.notice;
     }
     if (notice) {
         out << '\n';

@@ -13,8 +13,17 @@ class JsonWriter;
 class TTInfo;
 struct GaugeSettingText;
 
-// The point gauge ("Point Gage") and the roll gauge ("Functional Roll Gage")
-// of the internal and the external thread, each a grid whose row 0 heads it.
+// The point gauge ("Point Gage") or the roll gauge ("Functional Roll Gage")
+// of the internal and the external thread: a grid whose row 0 heads it, and
+// the notes of its two columns.
+struct GaugeSettingBlock {
+    std::string name;
+    TextGrid grid;
+    std::string internalNote, externalNote;
+    bool notice = false; // the gauge maker's notice goes with it
+};
+std::vector<GaugeSettingBlock> GaugeSettingBlocks(const TTInfo& rec, bool mm);
+// Their names and grids alone, as CSV blocks take them.
 std::vector<std::pair<std::string, TextGrid>> GaugeSettingGrids(const TTInfo& rec, bool mm);
 // Those grids under "Gauge Setting", and the thread-roll notice where it applies.
 void PrintGaugeSettingText(const TTInfo& rec, bool mm, std::ostream& out);

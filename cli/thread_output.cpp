@@ -11,7 +11,6 @@
 #include "core/thread_record.h"
 #include "pages/calibration_page.h"
 #include "pages/csv_text.h"
-#include "pages/gauge_setting_page.h"
 #include "pages/inspect_page.h"
 #include "pages/result_pages.h"
 #include "pages/tap_drills.h"
@@ -163,12 +162,11 @@ std::vector<NamedCsvPage> ThreadCsvPages(const TTInfo& rec, const ResultPagesTex
         result("plug", ResultCsv::Plug),
     };
     if (rec.Starts <= 1) {
-        const auto grids = GaugeSettingGrids(rec, mm);
-        for (std::size_t i = 0; i < grids.size(); ++i) {
-            const bool roll = i == 1;
-            const std::string in = BuildGaugeSettingPage(rec, false, roll, mm).note;
-            const std::string ex = BuildGaugeSettingPage(rec, true, roll, mm).note;
-            out.push_back(GridCsvPage(roll ? "roll" : "point", grids[i].second,
+        std::vector<GaugeSettingBlock> blocks = GaugeSettingBlocks(rec, mm);
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            const std::string& in = blocks[i].internalNote;
+            const std::string& ex = blocks[i].externalNote;
+            out.push_back(GridCsvPage(i == 1 ? "roll" : "point", std::move(blocks[i].grid),
                                       {in.empty() ? in : "Internal Dims.: " + in,
                                        ex.empty() ? ex : "External Dims.: " + ex}));
         }
