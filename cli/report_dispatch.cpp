@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <string_view>
 #include <unistd.h>
 
 bool NeedsReportProgram(const std::vector<std::string>& args) {
@@ -22,17 +21,14 @@ std::vector<std::string> CompanionPlaces(const std::string& programPath, const c
     return {(dir / name).string(), (dir.parent_path() / "libexec" / "pitchledger" / name).string()};
 }
 
-int RunCompanionProgram(const char* name, char** argv) {
+int RunCompanionProgram(const CompanionProgram& program, char** argv) {
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) self = argv[0]; // no /proc: as it was started
-    const std::vector<std::string> places = CompanionPlaces(self.string(), name);
+    const std::vector<std::string> places = CompanionPlaces(self.string(), program.file);
     for (const std::string& place : places)
         if (std::filesystem::is_regular_file(place, ec) && ::access(place.c_str(), X_OK) == 0)
             ::execv(place.c_str(), argv); // argv[0] stays, so messages read as plcalc's
-    std::cerr << "plcalc: "
-              << (std::string_view(name) == kReportProgram ? "the report program"
-                                                           : "the register program")
-              << " is missing: " << places.back() << '\n';
+    std::cerr << "plcalc: " << program.what << " is missing: " << places.back() << '\n';
     return kExitFileError;
 }

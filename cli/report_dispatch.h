@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
-inline const char* const kReportProgram = "plcalc-report";
-inline const char* const kRegisterProgram = "plcalc-register";
+struct CompanionProgram {
+    const char* file;
+    const char* what; // as a message names it
+};
+inline constexpr CompanionProgram kReportProgram = {"plcalc-report", "the report program"};
+inline constexpr CompanionProgram kRegisterProgram = {"plcalc-register", "the register program"};
 
 // True when the command line writes a report (--report, the ball
 // micrometer's too) or the profile drawing (--profile-svg). args excludes the program name.
@@ -17,4 +21,4 @@ bool NeedsReportProgram(const std::vector<std::string>& args);
 std::vector<std::string> CompanionPlaces(const std::string& programPath, const char* name);
 // Replaces this process with the companion, same arguments; returns only
 // when it cannot: the message is printed and the file error returned.
-int RunCompanionProgram(const char* name, char** argv);
+int RunCompanionProgram(const CompanionProgram& program, char** argv);
