@@ -248,15 +248,12 @@ std::string DegreesText(const AngleParts& a, long long degrees) {
 
 std::string AngleText(double degrees) {
     if (degrees == 0 || !std::isfinite(degrees)) return "0.00.00";
-    const AngleParts a = SplitAngle(degrees, 3600);
+    // Whole turns go first: an angle past the range of llround would leave
+    // minutes and seconds outside 0 to 59.
+    const AngleParts a = SplitAngle(std::fmod(degrees, 360.0), 3600);
     const long long deg = a.degrees > 359 ? a.degrees % 360 : a.degrees;
-    std::string text = DegreesText(a, deg);
-    // Minutes and seconds lie in 0 to 59: two digits each.
-    const char* const mm = &kDigitPairs[2 * static_cast<std::size_t>(a.minutes)];
-    const char* const ss = &kDigitPairs[2 * static_cast<std::size_t>(a.seconds)];
-    const char tail[] = {'.', mm[0], mm[1], '.', ss[0], ss[1]};
-    text.append(tail, sizeof tail);
-    return text;
+    return DegreesText(a, deg) + "." + FormatInt(a.minutes, 2, true) + "." +
+           FormatInt(a.seconds, 2, true);
 }
 
 std::string DegMinText(double degrees) {
