@@ -159,10 +159,7 @@ public:
     }
     // A value, or null where it does not apply.
     void Put(JsonKey k, double v, bool applies) {
-        if (fields_) {
-            SelectedKey(k.text());
-            return applies ? Number(v) : Null();
-        }
+        if (fields_ && !WantsValue(k.text())) return;
         // ,"key":value in one reservation: most of a record is written here.
         constexpr std::size_t most = 1 + JsonKey::kRoom + kNumberRoom;
         char* const start = Room(most);
@@ -211,6 +208,19 @@ public:
     }
 
 private:
+    // Under fields, whether the plain value of the key is written; the
+    // objects on the way to it are written first. Most keys of a record are
+    // passed over here.
+    bool WantsValue(std::string_view key) {
+        pendingNode_ = nullptr;
+        const Frame& f = frames_.back();
+        if (f.whole) return true;
+        const FieldNode* node = f.node && f.opener == '{' ? f.node->Child(key) : nullptr;
+        if (!node || !node->whole) return false;
+        node->met = true;
+        WriteFrames();
+        return true;
+    }
     // The object or array being written under fields: a frame within what is
     // asked for whole, one on the way to it (node), or one left out.
     struct Frame {

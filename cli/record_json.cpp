@@ -171,19 +171,7 @@ void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& 
     j.Close('}');
 }
 
-} // namespace
-
-void DocumentHead(JsonWriter& j, const char* unit) {
-    j.Put("schema", kJsonSchemaVersion);
-    j.Put("unit", unit);
-}
-
-const char* RecordUnit(const TTInfo& rec) {
-    return HoldsMillimetres(rec.ExtThd.TypeCode) ? "mm" : "in";
-}
-
-void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
-    if (!j.Wants("members") && !j.Wants("record")) return;
+void Members(JsonWriter& j, const TTInfo& rec, bool setDim) {
     j.Key("members");
     j.Open('{');
     j.Put("unit", RecordUnit(rec));
@@ -196,6 +184,22 @@ void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     Member(j, rec, "GoSetPlug", rec.GoSetPlug, setDim);
     Member(j, rec, "NoGoSetPlug", rec.NoGoSetPlug, setDim);
     j.Close('}');
+}
+
+} // namespace
+
+void DocumentHead(JsonWriter& j, const char* unit) {
+    j.Put("schema", kJsonSchemaVersion);
+    j.Put("unit", unit);
+}
+
+const char* RecordUnit(const TTInfo& rec) {
+    return HoldsMillimetres(rec.ExtThd.TypeCode) ? "mm" : "in";
+}
+
+void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
+    if (j.Wants("members")) Members(j, rec, setDim);
+    if (!j.Wants("record")) return;
     j.Key("record");
     j.Open('{');
     j.Put("unit", RecordUnit(rec));

@@ -91,7 +91,8 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
             fileName = BaseName(*file);
         } else {
             std::string note;
-            ParsedOptions fitted = o;
+            // A copy only for the thread found at a new diameter.
+            std::optional<ParsedOptions> fitted;
             if (auto newPD = o.get("--new-pd")) {
                 // The thread as the options give it; then the one at the diameter found.
                 TTInfo given;
@@ -106,11 +107,12 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
                     err << fit.message << '\n';
                     return kExitInvalidInput;
                 }
-                fitted.values["--dia"] = fit.diameterText;
+                fitted = o;
+                fitted->values["--dia"] = fit.diameterText;
                 reevaluation = ReevaluationText{LowerCase(Trim(newPD->substr(0, newPD->find('=')))),
                                                 fit.target, fit.note};
             }
-            const auto f = SetUpFromOptions(fitted, rec, note);
+            const auto f = SetUpFromOptions(fitted ? *fitted : o, rec, note);
             if (!note.empty()) err << note << '\n';
             if (f) {
                 err << f->message << '\n';

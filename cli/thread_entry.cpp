@@ -3,6 +3,7 @@
 #include "cli/exit_codes.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "core/thread_types.h"
 #include "families/gauge_setting.h"
 #include "pages/designation_entry.h"
 #include "pages/designation_fill.h"
@@ -86,11 +87,13 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
     if (!FamilyAvailable(code))
         return EntryFailure{kExitInvalidInput, UnavailableTypeMessage(code, type)};
 
-    const std::vector<ClassEntry> classes = ClassEntries(e.typeIndex);
+    // The type's own list, as the class box offers it.
+    const auto& classes = ThreadTypeOf(code).classes;
     if (!classes.empty()) {
-        const std::string def =
-            classes[static_cast<std::size_t>(DefaultClassEntry(e.typeIndex))].classText;
-        std::string cls = UpperCase(Trim(o.get("--class").value_or(def)));
+        const auto given = o.get("--class");
+        std::string cls =
+            given ? UpperCase(Trim(*given))
+                  : classes[static_cast<std::size_t>(DefaultClassEntry(e.typeIndex))].text;
         if (cls.rfind("CLASS ", 0) == 0) cls = Trim(cls.substr(6));
         const std::string refusal = ClassRefusal(e.typeIndex, cls);
         if (!refusal.empty()) return EntryFailure{kExitInvalidInput, refusal};

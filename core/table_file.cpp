@@ -7,11 +7,11 @@
 std::string TablePath(const std::string& fileName) {
     // Built in one piece: a batch line opens half a dozen tables.
     const std::string& dir = Settings().TableDataPath;
-    std::string path;
-    path.reserve(dir.size() + 1 + fileName.size());
-    path.append(dir).push_back('/');
+    std::string path(dir.size() + 1 + fileName.size(), '/');
+    std::memcpy(path.data(), dir.data(), dir.size());
+    char* p = path.data() + dir.size() + 1;
     for (const char c : fileName)
-        path.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        *p++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     return path;
 }
 

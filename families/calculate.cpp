@@ -12,6 +12,7 @@
 #include "families/unified.h"
 #include "pipe/pipe_tables.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -94,9 +95,9 @@ bool Ordered(const TThdInfo& m) {
 std::string LimitsRefusal(const TTInfo& rec) {
     // Pipe limits are the tables' own; entered pitch diameters are no limits.
     if (ThreadTypeOf(rec.ExtThd.TypeCode).limits != LimitsFrom::Formulas) return {};
-    const std::vector<const TThdInfo*> members = {&rec.IntThd,    &rec.ExtThd,     &rec.GoPlug,
-                                                  &rec.NoGoPlug,  &rec.GoRing,     &rec.NoGoRing,
-                                                  &rec.GoSetPlug, &rec.NoGoSetPlug};
+    const std::array<const TThdInfo*, 8> members = {&rec.IntThd,    &rec.ExtThd,     &rec.GoPlug,
+                                                    &rec.NoGoPlug,  &rec.GoRing,     &rec.NoGoRing,
+                                                    &rec.GoSetPlug, &rec.NoGoSetPlug};
     for (const TThdInfo* m : members)
         if (!AllFinite(*m)) return kNotFinite;
     for (const TThdInfo* m : {&rec.IntThd, &rec.ExtThd})

@@ -277,6 +277,41 @@ TEST(GageCatalogue, BrokenCatalogueStillCalculatesLimits) {
     EXPECT_EQ(r->ExtThd.Setting.RollSetting, 0);
 }
 
+// Which point a thread takes from the list: the first of its form whose
+// threads per inch is within a millionth of the thread's (2-8 UN, both
+// threads from points.tbl).
+struct PointPick {
+    const char* name;
+    const char* lines;
+    const char* point; // empty: none
+};
+
+const PointPick kPointPicks[] = {
+    {"first of two at the same key", "2,8,'A',0.0722,0\n2,8,'B',0.0722,0\n", "A"},
+    {"first, within a millionth above", "2,8.0000009,'A',0.0722,0\n2,8,'B',0.0722,0\n", "A"},
+    {"first, within a millionth below", "2,7.9999991,'A',0.0722,0\n2,8,'B',0.0722,0\n", "A"},
+    {"after, within a millionth below", "2,8,'B',0.0722,0\n2,7.9999991,'A',0.0722,0\n", "B"},
+    {"beyond a millionth", "2,8.000002,'A',0.0722,0\n", ""},
+    {"another form listed first", "1,8,'A',0.0722,0\n2,8,'B',0.0722,0\n", "B"},
+};
+
+TEST(GageCatalogue, PointPicks) {
+    TempDir dir;
+    for (const auto& e : std::filesystem::directory_iterator(PL_TABLES_DIR))
+        std::filesystem::copy(e.path(), dir.path() / e.path().filename());
+    const ShippedTables use(dir.path().string());
+    for (const PointPick& c : kPointPicks) {
+        SCOPED_TRACE(c.name);
+        WriteTextFile(dir.file("points.tbl"), c.lines);
+        ASSERT_TRUE(LoadGageCatalogue().empty());
+        const auto r = Calculated("UN", "2", 2, 8.0f);
+        for (const TThdInfo* m : {&r->ExtThd, &r->IntThd}) {
+            EXPECT_EQ(m->PointName, c.point);
+            EXPECT_EQ(m->PointDia != 0, *c.point != 0);
+        }
+    }
+}
+
 TEST(GaugeSettingPage, PointAndRollTexts) {
     const ShippedTables tables;
     const auto unc = Calculated("UN", "2", 0.75, 10);
