@@ -229,9 +229,13 @@ int main(int argc, char** argv) {
                 loop.median() * 1e3, loopRate, py.median() * 1e3);
     std::printf("  ratio %.2f against the loop alone, %.2f against the whole Python process\n",
                 limitsRate / loopRate, py.median() / l.median());
-    std::printf("  goal >= 3 x the loop: %s; %zu of %zu rows give the same twelve values (the "
-                "others are rows whose printed values the table keeps)\n",
-                limitsRate / loopRate >= 3 ? "met" : "not met", agree, rows.size());
+    // A script is run as a whole process too; the loop alone is the stricter measure.
+    const auto verdict = [](double ratio) { return ratio >= 3 ? "met" : "not met"; };
+    std::printf("  goal >= 3 x: %s against the whole Python process, %s against its loop alone; "
+                "%zu of %zu rows give the same twelve values (the others are rows whose printed "
+                "values the table keeps)\n",
+                verdict(py.median() / l.median()), verdict(limitsRate / loopRate), agree,
+                rows.size());
     std::remove(limitAnswers.c_str());
     std::remove(pyAnswers.c_str());
     std::remove(pyErrors.c_str());

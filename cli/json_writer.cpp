@@ -368,16 +368,15 @@ void JsonWriter::WriteEscaped(std::string_view s) {
     std::memcpy(Room(escaped_.size()), escaped_.data(), escaped_.size());
 }
 
-char* JsonWriter::NumberText(char* p, double v) {
-    if (!std::isfinite(v)) return std::copy_n("null", 4, p);
-    // Whole numbers below 10^5 read the same as the shortest form; zero is
-    // two fifths of a record's numbers.
-    if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v)))
-        return std::to_chars(p, p + 24, static_cast<int>(v)).ptr;
-    // Most of the others are fixed texts of a few decimals. Between 10^-3 and
-    // 10^5 the fixed form is never longer than the exponent form, so the
-    // shortest fixed text that reads back as v is what to_chars writes. With
-    // K decimals, a * 10^K below 2^50: only one decimal of K digits is within
+namespace {
+
+// The shortest text of v that reads back as v, as to_chars writes it, for a
+// finite v that is no small whole number. Returns its end.
+char* FractionText(char* p, double v) {
+    // Most are fixed texts of a few decimals. Between 10^-3 and 10^5 the
+    // fixed form is never longer than the exponent form, so the shortest
+    // fixed text that reads back as v is what to_chars writes. With K
+    // decimals, a * 10^K below 2^50: only one decimal of K digits is within
     // 2^-3 of a * 10^K, as a decimal must be to read back as v, and the
     // rounding below finds it; cutting its trailing zeros gives the shortest.
     static constexpr double kScale[] = {1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -394,17 +393,33 @@ char* JsonWriter::NumberText(char* p, double v) {
         if (const double n = std::floor(a * scale + 0.5); n / scale == a)
             return DecimalText(p, v < 0, static_cast<uint64_t>(n), k, shown);
     }
-    // The rest, mostly of a float's pitch, come again and again in a record.
+    return std::to_chars(p, p + 24, v).ptr;
+}
+
+} // namespace
+
+char* JsonWriter::NumberText(char* p, double v) {
+    static_assert(kNumberRoom == 24);
+    if (!std::isfinite(v)) return std::copy_n("null", 4, p);
+    // Whole numbers below 10^5 read the same as the shortest form; zero is
+    // two fifths of a record's numbers.
+    if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v)))
+        return std::to_chars(p, p + 24, static_cast<int>(v)).ptr;
+    // A record has most of its other values more than once (a gauge's
+    // limits are its thread's, the uncoated ones the coated), and a batch
+    // the same tolerances line after line: their texts are kept.
     struct Kept {
-        double value = 0;
-        char text[24];
+        uint64_t bits = 0;
+        char text[24] = {};
         unsigned char size = 0;
     };
-    static Kept kept[512];
-    Kept& k = kept[(std::bit_cast<uint64_t>(v) * 0x9E3779B97F4A7C15u) >> 55];
-    if (k.size == 0 || std::bit_cast<uint64_t>(k.value) != std::bit_cast<uint64_t>(v)) {
-        k.value = v;
-        k.size = static_cast<unsigned char>(std::to_chars(k.text, k.text + 24, v).ptr - k.text);
+    static Kept kept[1024];
+    const uint64_t bits = std::bit_cast<uint64_t>(v);
+    Kept& k = kept[(bits * 0x9E3779B97F4A7C15u) >> 54];
+    if (k.size == 0 || k.bits != bits) {
+        k.bits = bits;
+        k.size = static_cast<unsigned char>(FractionText(k.text, v) - k.text);
     }
-    return std::copy_n(k.text, k.size, p);
+    std::memcpy(p, k.text, 24); // the room the callers keep for a number
+    return p + k.size;
 }

@@ -79,7 +79,9 @@ class JsonWriter {
 public:
     // With fields, only what they ask for is written (the outer object always).
     explicit JsonWriter(std::ostream& out, const FieldNode* fields = nullptr)
-        : out_(out), buf_(new char[16384]), room_(16384), fields_(fields) {}
+        : out_(out), buf_(new char[16384]), room_(16384), fields_(fields) {
+        if (fields_) frames_.reserve(8); // deeper than any output
+    }
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;

@@ -69,9 +69,10 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
     return h;
 }
 
-void Limits(JsonWriter& j, const char* name, const TDimLimits& d, const LimitsHas& h, bool gauge) {
-    if (!j.Wants(name)) return;
-    j.KeyText(name);
+void Limits(JsonWriter& j, const JsonKey& name, const TDimLimits& d, const LimitsHas& h,
+            bool gauge) {
+    if (!j.Wants(name.text())) return;
+    j.Key(name);
     j.Open('{');
     j.Put("Max", d.Max, h.max);
     j.Put("Min", d.Min, h.min);
@@ -93,19 +94,19 @@ bool Catalogued(const std::string& s) {
     return !s.empty() && s != "NONE";
 }
 
-void Member(JsonWriter& j, const TTInfo& rec, const char* name, const TThdInfo& m, bool setDim) {
-    if (!j.Wants(name)) return;
+void Member(JsonWriter& j, const TTInfo& rec, const JsonKey& name, const TThdInfo& m, bool setDim) {
+    if (!j.Wants(name.text())) return;
     const ThreadType& type = ThreadTypeOf(m.TypeCode);
     const MemberRole role = RoleOf(m);
     const bool pipe = rec.Pipe != nullptr;
     const bool gauge = role != kExternalThread && role != kInternalThread;
     // The Set Dim tool works out the product threads' form and settings only.
     const bool worked = !(setDim && gauge);
-    j.KeyText(name);
+    j.Key(name);
     j.Open('{');
-    Limits(j, "PD", m.PD, Has(rec, name, m, kPD, setDim), gauge);
-    Limits(j, "Major", m.Major, Has(rec, name, m, kMajor, setDim), gauge);
-    Limits(j, "Minor", m.Minor, Has(rec, name, m, kMinor, setDim), gauge);
+    Limits(j, "PD", m.PD, Has(rec, name.text(), m, kPD, setDim), gauge);
+    Limits(j, "Major", m.Major, Has(rec, name.text(), m, kMajor, setDim), gauge);
+    Limits(j, "Minor", m.Minor, Has(rec, name.text(), m, kMinor, setDim), gauge);
     if (!j.WantsOtherThan({"PD", "Major", "Minor"})) return j.Close('}');
     j.Put("NomDia", m.NomDia);
     // ISO metric classes are tolerance classes of the product threads; the
