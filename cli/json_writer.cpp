@@ -371,7 +371,7 @@ void JsonWriter::WriteEscaped(std::string_view s) {
 namespace {
 
 // The shortest text of v that reads back as v, as to_chars writes it, for a
-// finite v that is no small whole number. Returns its end.
+// finite v that is no whole number below 10^5. Returns its end.
 char* FractionText(char* p, double v) {
     // Most are fixed texts of a few decimals. Between 10^-3 and 10^5 the
     // fixed form is never longer than the exponent form, so the shortest
@@ -400,14 +400,9 @@ char* FractionText(char* p, double v) {
 
 char* JsonWriter::NumberText(char* p, double v) {
     static_assert(kNumberRoom == 24);
-    if (!std::isfinite(v)) return std::copy_n("null", 4, p);
-    // Whole numbers below 10^5 read the same as the shortest form; zero is
-    // two fifths of a record's numbers.
-    if (v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v)))
-        return std::to_chars(p, p + 24, static_cast<int>(v)).ptr;
-    // A record has most of its other values more than once (a gauge's
-    // limits are its thread's, the uncoated ones the coated), and a batch
-    // the same tolerances line after line: their texts are kept.
+    // A record has most of its values more than once (a gauge's limits are
+    // its thread's, the uncoated ones the coated, zero two fifths of all),
+    // and a batch the same tolerances line after line: their texts are kept.
     struct Kept {
         uint64_t bits = 0;
         char text[24] = {};
@@ -417,8 +412,13 @@ char* JsonWriter::NumberText(char* p, double v) {
     const uint64_t bits = std::bit_cast<uint64_t>(v);
     Kept& k = kept[(bits * 0x9E3779B97F4A7C15u) >> 54];
     if (k.size == 0 || k.bits != bits) {
+        if (!std::isfinite(v)) return std::copy_n("null", 4, p);
         k.bits = bits;
-        k.size = static_cast<unsigned char>(FractionText(k.text, v) - k.text);
+        // Whole numbers below 10^5 read the same as the shortest form.
+        const bool whole = v == std::trunc(v) && std::fabs(v) < 1e5 && !(v == 0 && std::signbit(v));
+        char* const end = whole ? std::to_chars(k.text, k.text + 24, static_cast<int>(v)).ptr
+                                : FractionText(k.text, v);
+        k.size = static_cast<unsigned char>(end - k.text);
     }
     std::memcpy(p, k.text, 24); // the room the callers keep for a number
     return p + k.size;
