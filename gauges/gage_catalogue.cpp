@@ -5,13 +5,11 @@
 #include "core/table_file.h"
 #include "core/thread_record.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <numbers>
 #include <sstream>
-#include <tuple>
 
 namespace {
 
@@ -19,24 +17,6 @@ TGageCatalogue g_catalogue;
 std::vector<std::string> g_messages;
 std::string g_loadedPath;
 bool g_loaded = false;
-
-// The points of a list by form and threads per inch (in millionths), with
-// their places in the list: a batch looks up two points a thread.
-using PointKey = std::tuple<int32_t, int64_t, std::size_t>;
-std::vector<PointKey> g_pointIndex, g_smallPointIndex;
-
-int64_t Millionths(double tpi) {
-    return std::llround(tpi * 1e6);
-}
-
-std::vector<PointKey> IndexPoints(const std::vector<TPointRecord>& list) {
-    std::vector<PointKey> index;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (std::isfinite(list[i].TPI) && std::fabs(list[i].TPI) < 1e9)
-            index.emplace_back(list[i].Form, Millionths(list[i].TPI), i);
-    std::ranges::sort(index);
-    return index;
-}
 
 std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
@@ -217,22 +197,15 @@ void ChooseModels(TThdInfo& m, bool internal, double Dq) {
 
 void ChoosePoint(TThdInfo& m, int32_t form, double nq) {
     const TGageCatalogue& c = GageCatalogue();
-    const bool small = m.Setting.SmallGage == 1;
-    const std::vector<TPointRecord>& list = small ? c.SmallPoints : c.Points;
-    const std::vector<PointKey>& index = small ? g_smallPointIndex : g_pointIndex;
-    if (!std::isfinite(nq) || std::fabs(nq) >= 1e9) return;
-    // The first in the list that matches: a key within a millionth lies in
-    // the next bucket at most.
-    const int64_t key = Millionths(nq);
-    std::size_t first = list.size();
-    for (auto at = std::ranges::lower_bound(index, PointKey{form, key - 1, 0});
-         at != index.end() && std::get<0>(*at) == form && std::get<1>(*at) <= key + 1; ++at)
-        if (SameKey(list[std::get<2>(*at)].TPI, nq)) first = std::min(first, std::get<2>(*at));
-    if (first == list.size()) return;
-    const TPointRecord& p = list[first];
-    m.PointName = p.Number;
-    m.PointDia = p.Dia;
-    m.Setting.PointOffset = p.Offset;
+    const std::vector<TPointRecord>& list = m.Setting.SmallGage == 1 ? c.SmallPoints : c.Points;
+    for (const TPointRecord& p : list) {
+        if (p.Form == form && SameKey(p.TPI, nq)) {
+            m.PointName = p.Number;
+            m.PointDia = p.Dia;
+            m.Setting.PointOffset = p.Offset;
+            return;
+        }
+    }
 }
 
 void TakeRoll(TThdInfo& m, const TRollRecord* r) {
@@ -357,8 +330,6 @@ std::vector<std::string> LoadGageCatalogue() {
     LoadList("introlls.tbl", c.IntRolls, ParseRollLines, messages);
     LoadList("smintrol.tbl", c.SmallIntRolls, ParseRollLines, messages);
     LoadList("vsminrol.tbl", c.VerySmallIntRolls, ParseRollLines, messages);
-    g_pointIndex = IndexPoints(c.Points);
-    g_smallPointIndex = IndexPoints(c.SmallPoints);
     g_loadedPath = path;
     g_loaded = true;
     g_messages = messages;
