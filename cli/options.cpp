@@ -508,7 +508,7 @@ std::string FirstNotInBatch(const std::vector<std::string>& words) {
         return names;
     }();
     for (const std::string& word : words)
-        if (word.size() > 2 && word[0] == '-' &&
+        if (word.size() >= 2 && word[0] == '-' &&
             std::ranges::find(notInBatch, std::string_view(word)) != notInBatch.end())
             return word;
     return {};

@@ -67,7 +67,7 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema) {
                                      "--dia \"1/4\n"
                                      "--type M --dia 10 --pitch 1.5 --ext-tol 6e --loe-group L\n"
                                      "--dia 1/4 --tpi 20 --tables " +
-                                         dir.file("T"));
+                                         dir.file("T") + "\n--dia 1/4 --tpi 20 -h");
     const CliRun r = Plcalc({"--batch", dir.file("batch")});
     EXPECT_EQ(r.code, kExitUsage) << "the highest exit code of a line";
 
@@ -90,6 +90,7 @@ TEST(PlcalcBatch, AnswersEveryLineInTheSchema) {
          "",
          0},
         {11, {"--dia", "1/4", "--tpi", "20", "--tables", dir.file("T")}, "", 0},
+        {12, {}, "plcalc: -h is not for --batch", kExitUsage},
     };
     std::istringstream lines(r.out);
     std::string text, notes;
