@@ -76,16 +76,6 @@ char* QuickFixed(char* last, double value, int prec) {
     return p;
 }
 
-// FormatFixed without padding, from prec 0 to 15.
-std::string ShortFixed(double value, int prec) {
-    // Sign, 11 whole digits, point and 15 decimals.
-    char buf[32];
-    char* const last = buf + sizeof buf;
-    if (const char* first = QuickFixed(last, value, prec))
-        return std::string(first, static_cast<std::size_t>(last - first));
-    return FormatFixed(value, 0, prec);
-}
-
 } // namespace
 
 std::string FormatFixed(double value, int width, int prec) {
@@ -141,7 +131,7 @@ std::string DimText(const TThdInfo& member, int decimals, double value) {
     // The formats run from one to six decimals.
     if (decimals < 1) decimals = 1;
     if (decimals > 6) decimals = 6;
-    return ShortFixed(value, decimals);
+    return FormatFixed(value, 0, decimals);
 }
 
 std::string MinorText(const TThdInfo& member, double value) {
@@ -168,7 +158,7 @@ std::string TolDimText(const TThdInfo& member, int decimals, double value) {
     // k x 10^-N in is 254 k x 10^-(N+1) mm: N + 1 decimals show a tolerance
     // of N inch decimals exactly, where N - 1 would round 0.0003 in to 0.008 mm.
     if (MetricDisplay() && !HoldsMillimetres(member.TypeCode) && value != 0)
-        return ShortFixed(value * kMmPerInch, std::min(decimals + 1, 6));
+        return FormatFixed(value * kMmPerInch, 0, std::min(decimals + 1, 6));
     return DimText(member, decimals, value);
 }
 

@@ -5,9 +5,7 @@
 #include "core/thread_record.h"
 #include "gauges/gage_catalogue.h"
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace {
@@ -17,13 +15,7 @@ bool RecalledRoll(const std::string& number) {
 }
 
 std::string PictureOf(const std::string& model) {
-    // The first five letters, in either case, name the model's family.
-    if (model.size() < 5) return "Blank";
-    char letters[5];
-    for (std::size_t i = 0; i < 5; ++i)
-        letters[i] =
-            model[i] >= 'a' && model[i] <= 'z' ? static_cast<char>(model[i] - 'a' + 'A') : model[i];
-    const std::string_view key(letters, 5);
+    const std::string key = UpperCase(model.substr(0, 5));
     if (key == "QC-44") return "MX3000";
     if (key == "QC-22") return "NX2000";
     if (key == "QP-22") return "NP2000";
