@@ -43,33 +43,48 @@ bool FieldsWithinLimits(const FieldNode& root);
 // The paths asked for that the output did not have ("members.ExtThd.Foo").
 std::vector<std::string> FieldsMissed(const FieldNode& root);
 
-// A key spelled in the program, made "key": when compiled (and checked plain),
-// so that writing it is one copy of a fixed size.
+// A key spelled in the program, checked plain when compiled. It is passed as
+// a pointer and a size, in registers: a key built as a quoted copy on the
+// stack cost a stalled load at every value of a record.
 class JsonKey {
 public:
-    static constexpr std::size_t kRoom = 32;
+    static constexpr std::size_t kRoom = 32; // "key": at most
     template <std::size_t N>
-    consteval JsonKey(const char (&k)[N]) : key_(k), size_(N + 2) { // NOLINT: a literal converts
+    consteval JsonKey(const char (&k)[N]) : key_(k), size_(N - 1) { // NOLINT: a literal converts
         if (N + 2 > kRoom) throw "a longer key is written with KeyText";
-        quoted_[0] = '"';
-        for (std::size_t i = 0; i + 1 < N; ++i) {
+        for (std::size_t i = 0; i + 1 < N; ++i)
             if (k[i] < 0x20 || k[i] == '"' || k[i] == '\\' || k[i] == 0x7F)
                 throw "a key written as it stands is plain printable ASCII";
-            quoted_[i + 1] = k[i];
-        }
-        quoted_[N] = '"';
-        quoted_[N + 1] = ':';
     }
-    // The literal itself: --fields holds a key until its value comes, after
-    // this copy of the key is gone.
-    std::string_view text() const { return {key_, size_ - 3}; }
-    // "key": and what follows it in kRoom bytes.
-    const char* quoted() const { return quoted_; }
-    std::size_t size() const { return size_; }
+    std::string_view text() const { return {key_, size_}; }
+    // Writes "key": at p; returns its end.
+    char* CopyTo(char* p) const {
+        *p++ = '"';
+        // In at most two copies of a fixed size, the second overlapping the first.
+        const std::size_t n = size_;
+        const char* s = key_;
+        if (n >= 16) {
+            std::memcpy(p, s, 16);
+            std::memcpy(p + n - 16, s + n - 16, 16);
+        } else if (n >= 8) {
+            std::memcpy(p, s, 8);
+            std::memcpy(p + n - 8, s + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(p, s, 4);
+            std::memcpy(p + n - 4, s + n - 4, 4);
+        } else if (n > 0) {
+            p[0] = s[0];
+            p[n / 2] = s[n / 2];
+            p[n - 1] = s[n - 1];
+        }
+        p += n;
+        *p++ = '"';
+        *p++ = ':';
+        return p;
+    }
 
 private:
     const char* key_;
-    char quoted_[kRoom] = {};
     std::size_t size_;
 };
 
@@ -119,8 +134,8 @@ public:
     void Key(JsonKey k) {
         if (fields_) return SelectedKey(k.text());
         Sep();
-        std::memcpy(Room(JsonKey::kRoom), k.quoted(), JsonKey::kRoom);
-        size_ -= JsonKey::kRoom - k.size();
+        char* const start = Room(JsonKey::kRoom);
+        size_ -= static_cast<std::size_t>(start + JsonKey::kRoom - k.CopyTo(start));
         first_ = true;
     }
     // A key made at run time (a page's caption, a table's column).
@@ -167,8 +182,7 @@ public:
         char* const start = Room(most);
         char* p = start;
         if (!first_) *p++ = ',';
-        std::memcpy(p, k.quoted(), JsonKey::kRoom);
-        p += k.size();
+        p = k.CopyTo(p);
         p = applies ? NumberText(p, v) : std::copy_n("null", 4, p);
         first_ = false;
         size_ -= static_cast<std::size_t>(start + most - p);
