@@ -48,10 +48,11 @@ std::vector<std::string> FieldsMissed(const FieldNode& root);
 // stack cost a stalled load at every value of a record.
 class JsonKey {
 public:
-    static constexpr std::size_t kRoom = 32; // "key": at most
+    static constexpr std::size_t kMostChars = 15;
+    static constexpr std::size_t kRoom = kMostChars + 3; // "key":
     template <std::size_t N>
     consteval JsonKey(const char (&k)[N]) : key_(k), size_(N - 1) { // NOLINT: a literal converts
-        if (N + 2 > kRoom) throw "a longer key is written with KeyText";
+        if (N - 1 > kMostChars) throw "a longer key is written with KeyText";
         for (std::size_t i = 0; i + 1 < N; ++i)
             if (k[i] < 0x20 || k[i] == '"' || k[i] == '\\' || k[i] == 0x7F)
                 throw "a key written as it stands is plain printable ASCII";
@@ -60,13 +61,10 @@ public:
     // Writes "key": at p; returns its end.
     char* CopyTo(char* p) const {
         *p++ = '"';
-        // In at most two copies of a fixed size, the second overlapping the first.
+        // In two copies of a fixed size, the second overlapping the first.
         const std::size_t n = size_;
         const char* s = key_;
-        if (n >= 16) {
-            std::memcpy(p, s, 16);
-            std::memcpy(p + n - 16, s + n - 16, 16);
-        } else if (n >= 8) {
+        if (n >= 8) {
             std::memcpy(p, s, 8);
             std::memcpy(p + n - 8, s + n - 8, 8);
         } else if (n >= 4) {
