@@ -32,6 +32,9 @@ public:
     std::string SizeText;   // nominal pipe size as picked ("1/2", "24 OD")
     int32_t PipeKind = 0;   // copy of the kind code the tables were read for
     uint8_t Found = 0;      // kFoundDims | kFoundGages | kFoundTols
+    // The kind's dimension table has no rows at all (nptr.bin as it ships): the
+    // page says so rather than that this size is missing.
+    bool DimsTableEmpty = false;
 
     double PipeOD = 0;
     // Hand-tight engagement, effective external thread, wrench makeup, overall

@@ -210,6 +210,8 @@ std::string PipeThreadNote(const TTInfo& rec) {
     if (!rec.Pipe || Has(*rec.Pipe, kFoundDims)) return {};
     const std::string kind = PipeKindText(rec.Pipe->ClassCode);
     if (kind.empty()) return {};
+    // A table without a single row (NPTR as it ships) lacks every size, not this one.
+    if (rec.Pipe->DimsTableEmpty) return SeeTables("the " + kind + " dimension table has no rows");
     return SeeTables("no " + kind + " dimension table for this size");
 }
 

@@ -31,8 +31,9 @@ struct PipePagesText {
 };
 
 // The notes of the three pages, shared with the reports: the table that holds
-// a page's values has no row for the size ("no NPTR dimension table for this
-// size — see Help › Tables"), or, for NPT's gauges, leaves some of its cells empty.
+// a page's values has no row for the size ("no NPSL dimension table for this
+// size — see Help › Tables") or none at all ("the NPTR dimension table has no
+// rows — ..."), or, for NPT's gauges, leaves some of its cells empty.
 std::string PipeThreadNote(const TTInfo& rec);
 std::string PipeGagesNote(const TTInfo& rec);
 std::string PipeTolsNote(const TTInfo& rec);

@@ -29,6 +29,17 @@ std::optional<TableRecord> FindSize(const TableFile& file, double nomDia) {
     return std::nullopt;
 }
 
+// The size's row of the kind's dimension table; without one, whether the
+// table has no rows at all.
+std::optional<TableRecord> FindDims(TThdNPT& pipe, const TableFile& file, double nomDia) {
+    auto r = FindSize(file, nomDia);
+    if (r)
+        pipe.Found |= kFoundDims;
+    else
+        pipe.DimsTableEmpty = file.count() == 0;
+    return r;
+}
+
 TTInfo& OwnerOf(TThdNPT& pipe) {
     if (!pipe.Owner) throw std::logic_error("pipe record without its thread record");
     return *pipe.Owner;
@@ -59,9 +70,8 @@ int32_t TruncatedMinutes(double minutes) {
 void ReadNPTTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npt.bin", 96);
-    const auto r = FindSize(file, rec.NomDia);
+    const auto r = FindDims(pipe, file, rec.NomDia);
     if (!r) return;
-    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, file, *r);
     pipe.E0 = Field(*r, 5);
     pipe.L1 = Field(*r, 6);
@@ -129,9 +139,8 @@ void ReadNPTTolTable(TThdNPT& pipe) {
 void ReadNPSCTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsc.bin", 24);
-    const auto r = FindSize(file, rec.NomDia);
+    const auto r = FindDims(pipe, file, rec.NomDia);
     if (!r) return;
-    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, file, *r);
     rec.IntThd.Minor.Min = Field(*r, 4);
     rec.IntThd.PD.Min = Field(*r, 5);
@@ -142,9 +151,8 @@ void ReadNPSCTable(TThdNPT& pipe) {
 void ReadNPTRTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("nptr.bin", 72);
-    const auto r = FindSize(file, rec.NomDia);
+    const auto r = FindDims(pipe, file, rec.NomDia);
     if (!r) return;
-    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, file, *r);
     pipe.ThreadHeight = Field(*r, 4);
     pipe.E6 = Field(*r, 5);
@@ -166,9 +174,8 @@ void ReadNPTRTable(TThdNPT& pipe) {
 void ReadNPSMTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsm.bin", 48);
-    const auto r = FindSize(file, rec.NomDia);
+    const auto r = FindDims(pipe, file, rec.NomDia);
     if (!r) return;
-    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, file, *r);
     pipe.PipeAllowance = Field(*r, 4);
     rec.ExtThd.Major.Max = Field(*r, 5);
@@ -188,9 +195,8 @@ void ReadNPSMTable(TThdNPT& pipe) {
 void ReadNPSLTable(TThdNPT& pipe) {
     TTInfo& rec = OwnerOf(pipe);
     const TableFile file("npsl.bin", 36);
-    const auto r = FindSize(file, rec.NomDia);
+    const auto r = FindDims(pipe, file, rec.NomDia);
     if (!r) return;
-    pipe.Found |= kFoundDims;
     SetODAndTPI(pipe, file, *r);
     rec.ExtThd.Major.Max = Field(*r, 4);
     rec.ExtThd.PD.Max = Field(*r, 5);

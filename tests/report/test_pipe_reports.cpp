@@ -187,17 +187,17 @@ TEST_F(PipeReports, StraightKindsThroughReportOne) {
          "1/2",
          {"Dimensions of External and Internal Taper Pipe Threads", "for Railing Joints, NPTR"},
          {{"0.14286", "^ +Inch +0\\.14286$"}, {"2.00", "^ +Threads +2\\.00$"}}},
-        // No rows for these: the size and why, no table of N/A.
+        // Tables without rows: the size and why, no table of N/A.
         {1,
          "1/8",
          {"Dimensions of Internal Straight Threads in Pipe Couplings, NPSC",
-          "Nominal Pipe Size:", "no NPSC dimension table for this size"},
+          "Nominal Pipe Size:", "the NPSC dimension table has no rows"},
          {}},
         {4,
          "1/8",
          {"Dimensions of External and Internal Straight Pipe Threads for Locknut",
           "Connections, NPSL (Loose Fitting Mechanical Joints)",
-          "no NPSL dimension table for this size"},
+          "the NPSL dimension table has no rows"},
          {}},
     };
     for (const auto& c : cases) {
