@@ -104,12 +104,8 @@ void GaugeReport::Print(const TReportJob& job) {
     Gap();
     Heading(text.internalHeading);
     Block(text.plugs);
-    rpt_.PrintCenter(ReportText(text.compensationNote));
-    // The footer starts on its own line; drawn at the note's line it would
-    // print over it. A blank line before it only where the footer still fits.
-    rpt_.NewLine();
-    if (rpt_.GetY(true) + 3.2 * rpt_.TextHeight() <= rpt_.MarginRect().bottom()) rpt_.NewLine();
-    PrintReportFooter(rpt_);
+    // A plated multi-start thread fills the page: the note and footer may go over.
+    PrintClosingAndFooter(rpt_, 0, [&] { rpt_.PrintCenter(ReportText(text.compensationNote)); });
     rpt_.EndReport();
 }
 

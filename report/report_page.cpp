@@ -54,6 +54,47 @@ void PrintReportFooter(TReportWorks& rpt) {
     rpt.PrintCenter("Printed " + printed + "  -  Tables: " + ReportText(Settings().TableDataPath));
 }
 
+namespace {
+
+// Pixels a line of the font takes: its height and the space NewLine adds.
+struct LineHeight {
+    int text = 0;
+    int step = 0;
+};
+
+LineHeight HeightOf(TReportWorks& rpt, double size) {
+    rpt.SetFont(kReportSerif, size);
+    const int h = rpt.TextHeight();
+    return {h, h + h * 10 / 100};
+}
+
+} // namespace
+
+void PrintClosingAndFooter(TReportWorks& rpt, int newLines, const std::function<void()>& closing) {
+    const LineHeight body = HeightOf(rpt, 12);
+    const LineHeight small = HeightOf(rpt, 9);
+    rpt.SetFont(kReportSerif, 12);
+    rpt.PlainFont();
+    // From the line the footer follows: the footer on the next line, or after a blank one.
+    const int footer = body.step + small.step + small.text;
+    const int spaced = footer + body.step;
+    const int bottom = rpt.MarginRect().bottom();
+    if (rpt.GetY(true) + newLines * body.step + footer > bottom) {
+        if (rpt.GetY(true) + spaced <= bottom) {
+            rpt.NewLine();
+            rpt.NewLine();
+            PrintReportFooter(rpt);
+        }
+        rpt.NewPage();
+        rpt.SetFont(kReportSerif, 12);
+        rpt.PlainFont();
+    }
+    closing();
+    rpt.NewLine();
+    if (rpt.GetY(true) + footer <= bottom) rpt.NewLine(); // a blank line where it fits
+    PrintReportFooter(rpt);
+}
+
 void PrintLabelTable(TReportWorks& rpt,
                      const std::vector<std::pair<std::string, std::string>>& rows) {
     SetColumnWidths(rpt, {3.5, 3.5});

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -21,6 +22,12 @@ void SetupReportPage(TReportWorks& rpt);
 void PrintReportHeader(TReportWorks& rpt, const QString& title);
 // Two centred lines: the program and its version, then when and from which tables.
 void PrintReportFooter(TReportWorks& rpt);
+// The last lines of a report (`closing`, printing on the current line and
+// moving down `newLines` lines of the 12-point body font) and then the footer,
+// after a blank line where it fits; on a new page when they would run past the
+// bottom margin, this page then closed by its footer where that still fits. A
+// footer drawn past the margin can fall off the paper.
+void PrintClosingAndFooter(TReportWorks& rpt, int newLines, const std::function<void()>& closing);
 // The header, the unit of every dimension and the ruled parameter table.
 void PrintThreadInfo(TReportWorks& rpt, const TReportJob& job, const QString& title);
 // A ruled table of two columns, the labels bold and the values plain.

@@ -78,46 +78,6 @@ void RollNote(TReportWorks& rpt) {
     }
 }
 
-// Pixels a line of the font takes: its height and the space NewLine adds.
-struct LineHeight {
-    int text = 0;
-    int step = 0;
-};
-
-LineHeight HeightOf(TReportWorks& rpt, double size) {
-    rpt.SetFont(kReportSerif, size);
-    const int h = rpt.TextHeight();
-    return {h, h + h * 10 / 100};
-}
-
-// The roll note and the footer after the tables; a page of their own when they
-// would run past the bottom margin (large pitches print long limits), this
-// page closed by its footer.
-void NoteAndFooter(TReportWorks& rpt, bool rollNote) {
-    const LineHeight body = HeightOf(rpt, 12);
-    const LineHeight small = HeightOf(rpt, 9);
-    rpt.SetFont(kReportSerif, 12);
-    rpt.PlainFont();
-    const int footer = 2 * body.step + small.step + small.text;
-    const int note =
-        rollNote ? (2 + static_cast<int>(RecalledRollNote().size()) - 1) * body.step : 0;
-    const int bottom = rpt.MarginRect().bottom();
-    if (rpt.GetY(true) + note + footer > bottom) {
-        if (rpt.GetY(true) + footer <= bottom) {
-            rpt.NewLine();
-            rpt.NewLine();
-            PrintReportFooter(rpt);
-        }
-        rpt.NewPage();
-        rpt.SetFont(kReportSerif, 12);
-        rpt.PlainFont();
-    }
-    if (rollNote) RollNote(rpt);
-    rpt.NewLine();
-    rpt.NewLine();
-    PrintReportFooter(rpt);
-}
-
 } // namespace
 
 void PrintGageSettingReport(TReportWorks& rpt, const TReportJob& job) {
@@ -138,6 +98,10 @@ void PrintGageSettingReport(TReportWorks& rpt, const TReportJob& job) {
         PrintLimitsHeading(rpt, limits);
         PrintLimitsTable(rpt, limits);
     }
-    NoteAndFooter(rpt, text.rollNote);
+    // The roll note moves down two lines to its first and one to each other.
+    const int noteLines = text.rollNote ? 1 + static_cast<int>(RecalledRollNote().size()) : 0;
+    PrintClosingAndFooter(rpt, noteLines, [&] {
+        if (text.rollNote) RollNote(rpt);
+    });
     rpt.EndReport();
 }
