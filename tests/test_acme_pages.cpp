@@ -7,55 +7,26 @@
 #include "pages/parameter_page.h"
 #include "pages/result_pages.h"
 #include "pages/thread_file.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+// A type of tests/data/power_types.csv: its code and its class list.
 struct PowerType {
-    const char* name;
+    explicit PowerType(const DataRow& row) : code(TypeCodeOfOptionName(row.Text("option"))) {
+        std::istringstream in(row.Text("classes"));
+        for (std::string cls; std::getline(in, cls, '|');)
+            classes.push_back(cls);
+    }
     uint16_t code;
-    std::vector<std::string> classes; // class texts of the list, first = default
-    const char* fileType;             // "Thd Type" of a saved file
-    const char* refusal;              // for class "2" ("2G" for buttress)
-    bool classW;                      // set plug gauges start on class W
-};
-
-const PowerType kPowerTypes[] = {
-    {"acme",
-     kTypeAcme,
-     {"2G", "3G", "4G", "5G"},
-     "ACME",
-     "ACME Threads have no class 2 (classes: 2G, 3G, 4G, 5G)",
-     false},
-    {"stub",
-     kTypeStub,
-     {"2G", "3G", "4G"},
-     "STUB ACME",
-     "Stub Acme Threads have no class 2 (classes: 2G, 3G, 4G)",
-     false},
-    {"sam1",
-     kTypeSAM1,
-     {"2G", "3G", "4G"},
-     "SAM1 ACME",
-     "SAM #1 (Stub Acme Modified #1) have no class 2 (classes: 2G, 3G, 4G)",
-     false},
-    {"sam2",
-     kTypeSAM2,
-     {"2G", "3G", "4G"},
-     "SAM2 ACME",
-     "SAM #2 (Stub Acme Modified #2) have no class 2 (classes: 2G, 3G, 4G)",
-     false},
-    {"buttress",
-     kTypeButt,
-     {"2", "3"},
-     "7x45 Buttress",
-     "7x45 Buttress Threads have no class 2G (classes: 2, 3)",
-     true},
+    std::vector<std::string> classes; // first = default
 };
 
 ParameterEntry Entry(uint16_t code, const std::string& cls, const std::string& dia,
@@ -68,81 +39,92 @@ ParameterEntry Entry(uint16_t code, const std::string& cls, const std::string& d
     return e;
 }
 
-TEST(PowerThreadPage, ClassesEngagementAndGaugeOptions) {
-    for (const PowerType& t : kPowerTypes) {
-        SCOPED_TRACE(t.name);
-        const int index = TypeEntryIndex(t.code);
-        ASSERT_GE(index, 0);
-        EXPECT_TRUE(FamilyAvailable(t.code));
-        const std::vector<ClassEntry> entries = ClassEntries(index);
-        ASSERT_EQ(entries.size(), t.classes.size());
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(entries[i].classText, t.classes[i]);
-            EXPECT_EQ(entries[i].text, "Class " + t.classes[i]);
-            EXPECT_EQ(ClassRefusal(index, t.classes[i]), "");
-        }
-        EXPECT_EQ(DefaultClassEntry(index), 0);
-        EXPECT_EQ(ClassRefusal(index, t.code == kTypeButt ? "2g" : "2"), t.refusal);
+class PowerTypes : public testing::TestWithParam<DataRow> {};
 
-        // The window offers only the standard engagement; a custom one left
-        // checked by another type changes nothing.
-        ParameterEntry e = Entry(t.code, t.classes.back(), "1", "5");
-        e.customLOE = true;
-        e.loeText = "3";
-        TTInfo rec;
-        ASSERT_EQ(SetUpRecord(e, rec).message, "");
-        EXPECT_EQ(rec.ExtThd.StdLOE, 1);
-        EXPECT_NE(rec.ExtThd.LOE, 3.0);
-        EXPECT_FALSE(RestorePage(rec).customLOE);
-
-        const GaugeClassChoice g = GaugeClassOptions(t.code);
-        EXPECT_EQ(g.showW, t.classW);
-        EXPECT_TRUE(g.showX);
-        EXPECT_EQ(g.checkW, t.classW);
-        EXPECT_EQ(g.classW, t.classW ? 1 : 0);
+TEST_P(PowerTypes, ClassesEngagementAndGaugeOptions) {
+    const DataRow& c = GetParam();
+    const PowerType t(c);
+    const int index = TypeEntryIndex(t.code);
+    ASSERT_GE(index, 0);
+    EXPECT_TRUE(FamilyAvailable(t.code));
+    const std::vector<ClassEntry> entries = ClassEntries(index);
+    ASSERT_EQ(entries.size(), t.classes.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].classText, t.classes[i]);
+        EXPECT_EQ(entries[i].text, "Class " + t.classes[i]);
+        EXPECT_EQ(ClassRefusal(index, t.classes[i]), "");
     }
-    // A thread file's class the list lacks falls back to the first, with a note.
+    EXPECT_EQ(DefaultClassEntry(index), 0);
+    EXPECT_EQ(ClassRefusal(index, t.code == kTypeButt ? "2g" : "2"), c.Text("refusal"));
+
+    // The window offers only the standard engagement; a custom one left
+    // checked by another type changes nothing.
+    ParameterEntry e = Entry(t.code, t.classes.back(), "1", "5");
+    e.customLOE = true;
+    e.loeText = "3";
+    TTInfo rec;
+    ASSERT_EQ(SetUpRecord(e, rec).message, "");
+    EXPECT_EQ(rec.ExtThd.StdLOE, 1);
+    EXPECT_NE(rec.ExtThd.LOE, 3.0);
+    EXPECT_FALSE(RestorePage(rec).customLOE);
+
+    const GaugeClassChoice g = GaugeClassOptions(t.code);
+    EXPECT_EQ(g.showW, c.Flag("class_w"));
+    EXPECT_TRUE(g.showX);
+    EXPECT_EQ(g.checkW, c.Flag("class_w"));
+    EXPECT_EQ(g.classW, c.Flag("class_w") ? 1 : 0);
+}
+
+// A thread file's class the list lacks falls back to the first, with a note.
+TEST(PowerThreadFile, ClassTheListLacks) {
     const ClassChoice acme2 = ChooseClassEntry(TypeEntryIndex(kTypeAcme), "2");
     EXPECT_EQ(acme2.entry, 0);
     EXPECT_EQ(acme2.note, "ACME Threads have no class 2: Class 2G is used.");
     EXPECT_EQ(ChooseClassEntry(TypeEntryIndex(kTypeAcme), "3g").entry, 1);
 }
 
-TEST(PowerThreadFile, EveryTypeAndClassReopens) {
+TEST_P(PowerTypes, EveryClassReopensFromItsFile) {
+    const PowerType t(GetParam());
     ShippedTables tables;
     TempDir dir;
     const std::string file = dir.file("p.thd");
-    for (const PowerType& t : kPowerTypes)
-        for (const std::string& cls : t.classes) {
-            SCOPED_TRACE(std::string(t.name) + " " + cls);
-            ParameterEntry e = Entry(t.code, cls, "1.5", "4");
-            e.startsIndex = 1;
-            TTInfo rec;
-            ASSERT_EQ(SetUpRecord(e, rec).message, "");
-            rec.Calculate();
-            rec.ClassW = GaugeClassOptions(t.code).classW;
-            std::string error;
-            ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
-            const std::string text = ReadTextFile(file);
-            EXPECT_NE(text.find(std::string("Thd Type=") + t.fileType + "\n"), std::string::npos)
-                << text;
-            EXPECT_NE(text.find("\nClass=" + cls + "\n"), std::string::npos) << text;
-            EXPECT_NE(text.find("\nNom Dia=+1.500000\n"), std::string::npos) << text;
+    for (const std::string& cls : t.classes) {
+        SCOPED_TRACE(cls);
+        ParameterEntry e = Entry(t.code, cls, "1.5", "4");
+        e.startsIndex = 1;
+        TTInfo rec;
+        ASSERT_EQ(SetUpRecord(e, rec).message, "");
+        rec.Calculate();
+        rec.ClassW = GaugeClassOptions(t.code).classW;
+        std::string error;
+        ASSERT_TRUE(SaveToFile(rec, file, &error)) << error;
+        const std::string text = ReadTextFile(file);
+        EXPECT_NE(text.find("Thd Type=" + GetParam().Text("file_type") + "\n"), std::string::npos)
+            << text;
+        EXPECT_NE(text.find("\nClass=" + cls + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\nNom Dia=+1.500000\n"), std::string::npos) << text;
 
-            TTInfo back;
-            const LoadResult r = LoadFromFile(back, file);
-            ASSERT_EQ(r.status, LoadResult::Status::Loaded) << r.message;
-            EXPECT_EQ(r.message, "");
-            EXPECT_EQ(back.ClassW, rec.ClassW);
-            EXPECT_EQ(AllPageTexts(back), AllPageTexts(rec));
-            const RestoredPage page = RestorePage(back);
-            EXPECT_EQ(page.typeIndex, TypeEntryIndex(t.code));
-            EXPECT_EQ(page.classEntry, "Class " + cls);
-            EXPECT_EQ(page.pitchText, "4");
-            EXPECT_FALSE(page.customLOE);
-        }
+        TTInfo back;
+        const LoadResult r = LoadFromFile(back, file);
+        ASSERT_EQ(r.status, LoadResult::Status::Loaded) << r.message;
+        EXPECT_EQ(r.message, "");
+        EXPECT_EQ(back.ClassW, rec.ClassW);
+        EXPECT_EQ(AllPageTexts(back), AllPageTexts(rec));
+        const RestoredPage page = RestorePage(back);
+        EXPECT_EQ(page.typeIndex, TypeEntryIndex(t.code));
+        EXPECT_EQ(page.classEntry, "Class " + cls);
+        EXPECT_EQ(page.pitchText, "4");
+        EXPECT_FALSE(page.customLOE);
+    }
+}
 
-    // A hand-edited engagement is not taken: these types keep the standard one.
+DATA_ROWS(PowerTypes, "power_types");
+
+// A hand-edited engagement is not taken: these types keep the standard one.
+TEST(PowerThreadFile, HandEditedEngagementIsNotTaken) {
+    ShippedTables tables;
+    TempDir dir;
+    const std::string file = dir.file("p.thd");
     WriteTextFile(file, "[MAIN]\nThd Type=STUB ACME\nClass=3G\nNom Dia=+1.000000\n"
                         "TPI=+10.000000\nLOE=+7.000000\n");
     TTInfo stub;

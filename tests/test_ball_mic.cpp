@@ -2,11 +2,13 @@
 // methods agreeing on one taper, the .bm file and the page texts.
 #include "gauges/ball_mic.h"
 #include "pages/ball_mic_page.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -80,41 +82,24 @@ TEST(BallMic, EdgeCases) {
     EXPECT_EQ(unknown.BallDis, -1);
 }
 
-TEST(BallMic, EntryChecks) {
-    const struct {
-        const char* name;
-        int method;
-        double TBallMic::*field;
-        double value;
-        const char* problem;
-    } cases[] = {
-        {"complete", kBallMicAtGagePlane, &TBallMic::ApexDia, 0, ""},
-        {"angle 0", kBallMicPlaneDiaGiven, &TBallMic::Angle, 0, kBallMicIncomplete},
-        {"angle 90", kBallMicPlaneDiaGiven, &TBallMic::Angle, 90, kBallMicAngleLimit},
-        {"no ball", kBallMicAtGagePlane, &TBallMic::BallDia, 0, kBallMicIncomplete},
-        {"method 1 needs no distance over ball", kBallMicAtGagePlane, &TBallMic::BallDis, -1, ""},
-        {"method 2 needs it", kBallMicPlaneDiaGiven, &TBallMic::BallDis, 0, kBallMicIncomplete},
-        {"method 3 needs no plane", kBallMicApexDiaGiven, &TBallMic::PlaneDis, 0, ""},
-        {"method 3 needs the apex", kBallMicApexDiaGiven, &TBallMic::ApexDia, -2,
-         kBallMicIncomplete},
-        {"angle not a number", kBallMicAtGagePlane, &TBallMic::Angle, std::nan(""),
-         kBallMicIncomplete},
-        {"ball of 1e308", kBallMicAtGagePlane, &TBallMic::BallDia, 1e308, kBallMicNoSetting},
-        {"no such method", 7, &TBallMic::ApexDia, 1.5, kBallMicMethod},
-        // h = 1.2 - (0.25 - 0.125) = 1.075; Dp = 2 - 2 (5 - 1.075) tan 30 = -2.532.
-        {"plane beyond the apex", kBallMicPlaneDiaGiven, &TBallMic::PlaneDis, 5, kBallMicNoPlane},
-        // 2.0 - 2 x 7.5 (1 - cos 30) = -0.0096.
-        {"ball wider than the taper", kBallMicAtGagePlane, &TBallMic::BallDia, 15,
-         kBallMicNoSetting},
-    };
-    for (const auto& c : cases) {
-        TBallMic bm = Taper30(c.method, 0);
-        bm.ApexDia = 1.5;
-        bm.BallDis = 1.2;
-        bm.*c.field = c.value;
-        EXPECT_EQ(BallMicEntryProblem(bm), c.problem) << c.name;
-    }
+// tests/data/ball_mic_entries.csv
+class BallMicEntries : public testing::TestWithParam<DataRow> {};
+
+TEST_P(BallMicEntries, CheckedBeforeTheCalculation) {
+    const DataRow& c = GetParam();
+    TBallMic bm = Taper30(c.Int("method"), 0);
+    bm.ApexDia = 1.5;
+    bm.BallDis = 1.2;
+    const std::map<std::string, double TBallMic::*> fields = {{"Angle", &TBallMic::Angle},
+                                                              {"BallDia", &TBallMic::BallDia},
+                                                              {"BallDis", &TBallMic::BallDis},
+                                                              {"ApexDia", &TBallMic::ApexDia},
+                                                              {"PlaneDis", &TBallMic::PlaneDis}};
+    bm.*fields.at(c.Text("field")) = c.Num("value");
+    EXPECT_EQ(BallMicEntryProblem(bm), c.Text("problem"));
 }
+
+DATA_ROWS(BallMicEntries, "ball_mic_entries");
 
 TEST(BallMicFile, RoundTripAndDefaults) {
     TempDir dir;

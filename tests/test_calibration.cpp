@@ -166,58 +166,24 @@ TEST_F(CalibrationFile, ReopeningGivesTheSameCertificateInEitherUnit) {
                                                             "5.5281 mm"}));
 }
 
-struct Refusal {
-    const char* name;
-    const char* key;     // the line of this key ...
-    const char* line;    // ... becomes this one; nullptr: removed
-    const char* message; // "{file}" stands for the file's path
-};
-
-const Refusal kRefusals[] = {
-    {"missing_key", "U Reading", nullptr,
-     "{file} is damaged: it has no CALIBRATION key \"U Reading\""},
-    {"missing_identity", "Customer", nullptr,
-     "{file} is damaged: it has no CERTIFICATE key \"Customer\""},
-    {"not_a_calibration_file", "Gauge", nullptr, "{file} is not a calibration file"},
-    {"empty_uncertainty", "U Reading", "U Reading=", "Enter the uncertainty of one reading."},
-    {"reading_not_a_number", "Readings", "Readings=0.26135, x", "Invalid reading over wires: x in"},
-    {"reading_too_small", "Readings", "Readings=0.04",
-     "The mean reading (0.04000) is too small for these wires: no pitch diameter gives it."},
-    {"negative_uncertainty", "U Wire", "U Wire=-0.00001",
-     "Invalid uncertainty of the wire diameter: -0.00001 in"},
-    {"huge_temperature", "Gauge Temperature", "Gauge Temperature=1e308",
-     "Invalid gauge temperature: 1e308 (degrees Celsius, 0 to 40)"},
-    {"nan_expansion", "Gauge Expansion", "Gauge Expansion=nan",
-     "Invalid expansion coefficient of the gauge: nan (per kelvin, 0 to 50e-6; steel 11.5e-6)"},
-    {"wire_out_of_range", "Wire", "Wire=0.06", "Invalid Wire Size!"},
-    {"ring_gauge", "Gauge", "Gauge=GoRing",
-     "Invalid gauge: GoRing (GoPlug, NoGoPlug, GoSetPlug or NoGoSetPlug)"},
-    {"unknown_readings", "Wire Readings", "Wire Readings=approximate",
-     "Invalid wire readings: approximate (standard or exact)"},
-    {"identity_over_two_lines", "Serial",
-     "Serial=G-12\x0B"
-     "07",
-     "Invalid Serial number: one line of text only"},
-    {"thread_refused", "Nom Dia", "Nom Dia=-1", "Can not calculate. Invalid Nominal Diameter"},
-};
-
 class CalibrationFileRefused : public CalibrationFile,
-                               public testing::WithParamInterface<Refusal> {};
+                               public testing::WithParamInterface<DataRow> {};
 
+// tests/data/calibration_refusals.csv
 TEST_P(CalibrationFileRefused, AsTypedInputIs) {
-    const Refusal& r = GetParam();
-    const std::regex key("(^|\n)" + std::string(r.key) + "=[^\n]*\n");
+    const DataRow& r = GetParam();
+    const std::regex key("(^|\n)" + r.Text("key") + "=[^\n]*\n");
     const std::string text = ReadTextFile(file);
     ASSERT_TRUE(std::regex_search(text, key));
-    WriteTextFile(file,
-                  std::regex_replace(text, key, r.line ? "$1" + std::string(r.line) + "\n" : "$1"));
+    WriteTextFile(
+        file, std::regex_replace(text, key, r.Empty("line") ? "$1" : "$1" + r.Text("line") + "\n"));
     TTInfo back;
     const CalibrationFileLoad load = LoadCalibrationFile(back, file);
     EXPECT_EQ(load.result.status, LoadResult::Status::Refused);
-    EXPECT_EQ(load.result.message, std::regex_replace(r.message, std::regex("\\{file\\}"), file));
+    EXPECT_EQ(load.result.message,
+              std::regex_replace(r.Text("message"), std::regex("\\{file\\}"), file));
 }
 
-INSTANTIATE_TEST_SUITE_P(Damaged, CalibrationFileRefused, testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(CalibrationFileRefused, "calibration_refusals");
 
 } // namespace

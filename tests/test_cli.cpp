@@ -34,6 +34,15 @@ std::vector<std::string> Row(const std::string& text, const std::string& section
     return {};
 }
 
+// The words of a command line written as one text, separated by '|'.
+std::vector<std::string> Words(const std::string& joined) {
+    std::vector<std::string> words;
+    std::istringstream in(joined);
+    for (std::string word; std::getline(in, word, '|');)
+        words.push_back(word);
+    return words;
+}
+
 TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits) {
     const CliRun r = Plcalc({"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -95,11 +104,7 @@ TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes) {
             s.replace(at, 1, dir.path().string());
         return s;
     };
-    std::vector<std::string> args;
-    std::istringstream in(inDir(c.Text("args")));
-    for (std::string arg; std::getline(in, arg, '|');)
-        args.push_back(arg);
-    const CliRun r = Plcalc(args);
+    const CliRun r = Plcalc(Words(inDir(c.Text("args"))));
     EXPECT_EQ(r.code, c.Int("code"));
     const std::string message = inDir(c.Text("message"));
     if (message.starts_with("*")) {
@@ -113,50 +118,32 @@ TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes) {
 
 DATA_ROWS(PlcalcRefuses, "plcalc_refusals");
 
-// Other spellings of a command line give what their long forms give.
-TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive) {
+// Other spellings of a command line give what their long forms give
+// (tests/data/plcalc_same_runs.csv).
+class PlcalcSameAs : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcSameAs, TheLongForm) {
     TempDir dir;
     const std::string file = dir.file("q.thd");
     ASSERT_EQ(Plcalc({"--dia", "1/4", "--tpi", "20", "--save", file}).code, 0);
-    using Args = std::vector<std::string>;
-    const struct {
-        const char* name;
-        Args args, same;
-    } cases[] = {
-        {"joinedValues",
-         {"--dia=1/4", "--tpi=20", "--class=3"},
-         {"--dia", "1/4", "--tpi", "20", "--class", "3"}},
-        {"unifiedDesignation",
-         {"--thread", "1/4-20 UNC-2A"},
-         {"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"}},
-        {"metricDesignation",
-         {"--thread=M10x1.5-6g"},
-         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--ext-tol", "6g"}},
-        {"coarsePitch",
-         {"--thread", "M10-6H"},
-         {"--type", "M", "--dia", "10", "--pitch", "1.5", "--int-tol", "6H"}},
-        {"acmeDesignation",
-         {"--thread", "1-5 ACME-3G"},
-         {"--type", "ACME", "--dia", "1", "--tpi", "5", "--class", "3G"}},
-        {"pipeDesignation", {"--thread", "1/2-14 NPT"}, {"--type", "NPT", "--size", "1/2"}},
-        {"straightPipe",
-         {"--thread", "1 1/4 NPSM"},
-         {"--type", "NPT", "--class", "NPSM", "--size", "1 1/4"}},
-        {"bareFile", {file}, {"--open", file}},
-        {"fileAfterDashes", {"--", file}, {"--open", file}},
-        // 1 1/4-7 UNC (ASME B1.1): the limits of 1.25 in, shown as typed.
-        {"mixedNumber", {"--dia", "1-1/4", "--tpi", "7"}, {"--thread", "1 1/4-7 UNC"}},
+    const auto run = [&](std::string joined) {
+        for (std::size_t at; (at = joined.find('@')) != std::string::npos;)
+            joined.replace(at, 1, file);
+        std::vector<std::string> args = Words(joined);
+        args.insert(args.begin(), "--json");
+        return Plcalc(args);
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Args json = {"--json"}, same = {"--json"};
-        json.insert(json.end(), c.args.begin(), c.args.end());
-        same.insert(same.end(), c.same.begin(), c.same.end());
-        const CliRun a = Plcalc(json), b = Plcalc(same);
-        EXPECT_EQ(a.code, 0) << a.err;
-        EXPECT_EQ(a.out, b.out);
-        EXPECT_EQ(a.err, b.err);
-    }
+    const CliRun a = run(GetParam().Text("args")), b = run(GetParam().Text("same"));
+    EXPECT_EQ(a.code, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(a.err, b.err);
+}
+
+DATA_ROWS(PlcalcSameAs, "plcalc_same_runs");
+
+// A mixed number is the decimal it names, shown as typed; --fields writes the
+// asked keys as the whole object holds them, and no other.
+TEST(Plcalc, MixedNumberAndFields) {
     const nlohmann::json mixed =
         nlohmann::json::parse(Plcalc({"--dia", "1 1/4", "--tpi", "7", "--json"}).out);
     const nlohmann::json decimal =
@@ -164,7 +151,6 @@ TEST(Plcalc, ShortFormsGiveWhatTheLongFormsGive) {
     EXPECT_EQ(mixed["members"], decimal["members"]);
     EXPECT_EQ(mixed["name"], "1 1/4-7 UNC-2B  /  1 1/4-7 UNC-2A");
 
-    // --fields writes the asked keys as the whole object holds them, and no other.
     const nlohmann::json whole = nlohmann::json::parse(Plcalc({"--thread", "M10", "--json"}).out);
     const CliRun some =
         Plcalc({"--thread", "M10", "--json", "--fields", "limits,name,record.NomDia"});
@@ -232,21 +218,6 @@ TEST(Plcalc, RegisterCommands) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("PitchLedger/gauges.sqlite")));
 }
 
-// The names the type and class options take.
-TEST(Plcalc, TypeAndClassNames) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--type", "ACME", "--dia", "1", "--tpi", "5"},
-             {"--type", "acme", "--dia", "1", "--tpi", "5", "--class", "5g"},
-             {"--type", "STUB ACME", "--dia", "1", "--tpi", "10", "--class", "4G"},
-             {"--type", "SAM2", "--dia", "1", "--tpi", "10", "--class", "Class 3G"},
-             {"--type", "BUTT", "--dia", "2", "--tpi", "8", "--class", "3"},
-             {"--type", "745BUTT", "--dia", "2", "--tpi", "8"}}) {
-        const CliRun r = Plcalc(args);
-        EXPECT_EQ(r.code, 0) << args[1] << ": " << r.err;
-        EXPECT_NE(r.out, "") << args[1];
-    }
-}
-
 TEST(Plcalc, SavedThreadReopensWithTheSameOutput) {
     TempDir dir;
     const std::string file = dir.file("half.thd");
@@ -259,70 +230,28 @@ TEST(Plcalc, SavedThreadReopensWithTheSameOutput) {
     EXPECT_EQ(opened.out, saved.out);
     EXPECT_EQ(opened.err, "");
     EXPECT_LT(opened.out.find(" - half.thd\n"), opened.out.find('\n')) << opened.out;
-
-    // A note on what the file asked for goes to stderr; the thread is shown.
-    WriteTextFile(file, "[MAIN]\nThd Type=UNJ\nNom Dia=+0.250000\nTPI=+20.000000\n");
-    const CliRun unj = Plcalc({"--open", file});
-    EXPECT_EQ(unj.code, 0);
-    EXPECT_EQ(unj.err, "No class given: Class 3 is used.\n");
-    EXPECT_NE(unj.out.find("\n0.2500-20 UNJC-3B  /  0.2500-20 UNJC-3A\n"), std::string::npos);
 }
 
-// A thread or ball micrometer file is checked as typed input is, and so is
-// what the options change in it: a cut or edited file is refused with the
-// message of the value it lacks or holds (exit 2), never opened as another
-// thread or taper.
-TEST(Plcalc, OpenedFilesAreCheckedAsTypedInput) {
+// tests/data/plcalc_opened_files.csv: a file opened is checked as typed input is.
+class PlcalcOpens : public testing::TestWithParam<DataRow> {};
+
+TEST_P(PlcalcOpens, FilesCheckedAsTypedInput) {
+    const DataRow& c = GetParam();
     TempDir dir;
-    const std::string quarter = "[MAIN]\nThd Type=UN\nClass=2\nNom Dia=+0.250000\n"
-                                "Nom Dia Text=1/4\nTPI=+20.000000\n";
-    // The worked taper: half angle 30, ball 0.5, plane diameter 2.0 at 1.0.
-    const std::string taper = "[BALLMIC]\nAngle=+30.000000\nBallDia=+0.500000\n"
-                              "PlaneDia=+2.000000\nPlaneDis=+1.000000\nApexDia=+0.000000\n"
-                              "BallDis=+1.125000\nCalcMethod=1\nInternal=0\n";
-    const struct {
-        const char *name, *file;
-        std::string text;
-        std::vector<std::string> more; // options after --open FILE
-        int code;
-        std::string message; // start of stderr; "@" stands for the file's path
-    } cases[] = {
-        {"pipeNeedsOnlyItsSize",
-         "p.thd",
-         "[MAIN]\nThd Type=NPT\nClass=NPT\nNom Dia=+0.500000\n",
-         {},
-         0,
-         ""},
-        {"cutFile",
-         "cut.thd",
-         quarter.substr(0, quarter.find("TPI=")),
-         {},
-         2,
-         "@ is not a complete thread file: no TPI\n"},
-        {"goodTaperWithAngle95",
-         "good.bm",
-         taper,
-         {"--ballmic", "--angle", "95"},
-         2,
-         "The half angle must be less than 90 degrees"},
-        {"goodTaper", "good.bm", taper, {"--ballmic"}, 0, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = dir.file(c.file);
-        WriteTextFile(path, c.text);
-        std::vector<std::string> args = {"--open", path, "--save", dir.file("saved")};
-        args.insert(args.end(), c.more.begin(), c.more.end());
-        std::filesystem::remove(dir.file("saved"));
-        const CliRun r = Plcalc(args);
-        EXPECT_EQ(r.code, c.code) << r.err;
-        const std::string message =
-            c.message.starts_with("@") ? path + c.message.substr(1) : c.message;
-        EXPECT_EQ(r.err.substr(0, message.size()), message);
-        // Nothing refused is saved.
-        EXPECT_EQ(std::filesystem::exists(dir.file("saved")), c.code == 0);
-    }
+    const std::string path = dir.file(c.Text("file"));
+    WriteTextFile(path, c.Text("text"));
+    std::vector<std::string> args = {"--open", path, "--save", dir.file("saved")};
+    for (const std::string& more : Words(c.Text("more")))
+        args.push_back(more);
+    const CliRun r = Plcalc(args);
+    EXPECT_EQ(r.code, c.Int("code")) << r.err;
+    std::string message = c.Text("message");
+    if (message.starts_with("@")) message.replace(0, 1, path);
+    EXPECT_EQ(r.err.substr(0, message.size()), message);
+    EXPECT_EQ(std::filesystem::exists(dir.file("saved")), r.code == 0);
 }
+
+DATA_ROWS(PlcalcOpens, "plcalc_opened_files");
 
 // A settings file that is there but cannot be read stops plcalc: the shipped
 // tables must not stand in for the user's unnoticed.

@@ -16,20 +16,27 @@ namespace {
 // 1/4-20 UNC-2A / 2B as the window calculates it, with gauge tolerances given
 // here as inputs (the shipped gauge tolerance tables are empty), so the
 // tolerance column has something to show.
-void QuarterTwenty(TTInfo& rec) {
-    rec.SetNomDia(0.25);
-    rec.NomDiaText = "1/4";
-    rec.SetThreadType("UN");
-    rec.SetTPI(20);
-    rec.SetClass("2");
-    rec.SetCoating(0);
-    rec.Calculate();
-    rec.ClassW = 1;
-    rec.XPDTol = 0.0003;
-    rec.XDiaTol = 0.0004;
-    rec.WPDTol = 0.00012;
-    rec.WDiaTol = 0.00015;
-}
+class QuarterTwentyText : public testing::Test {
+protected:
+    void SetUp() override {
+        rec.SetNomDia(0.25);
+        rec.NomDiaText = "1/4";
+        rec.SetThreadType("UN");
+        rec.SetTPI(20);
+        rec.SetClass("2");
+        rec.SetCoating(0);
+        rec.Calculate();
+        rec.ClassW = 1;
+        rec.XPDTol = 0.0003;
+        rec.XDiaTol = 0.0004;
+        rec.WPDTol = 0.00012;
+        rec.WDiaTol = 0.00015;
+    }
+    ShippedTables tables;
+    TTInfo rec;
+};
+using CalCert = QuarterTwentyText;
+using ThreadDims = QuarterTwentyText;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -40,10 +47,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter) {
-    ShippedTables tables;
-    TTInfo rec;
-    QuarterTwenty(rec);
+TEST_F(CalCert, RingLayoutStartsEmptyAndRepeatsThePitchDiameter) {
     // NOT GO ring = external PD min 0.2127; its minor gauge is the larger of
     // PD min - 0.216506 P = 0.20187 and the GO minor (PD max - 0.4331 P = 0.194745)
     // less tolerance and 0.03248 P: 0.2019. Ring tolerances are class X.
@@ -64,10 +68,7 @@ TEST(CalCertText, RingLayoutStartsEmptyAndRepeatsThePitchDiameter) {
     EXPECT_EQ(go[5], "0.1947\t-0.0004");
 }
 
-TEST(CalCertText, PlugLayouts) {
-    ShippedTables tables;
-    TTInfo rec;
-    QuarterTwenty(rec);
+TEST_F(CalCert, PlugLayouts) {
     // GO setting plug: PD 0.2164, best wire 0.57735 P = 0.0288675, reading
     // 0.2164 - 0.866025 P + 3 W = 0.25970 (helix comp 0.00012 is under the
     // 0.00015 threshold); truncated major 0.2489 - (0.06 P^2/3 + 0.017 P) = 0.2399;
@@ -107,10 +108,7 @@ TEST(CalCertText, PlugLayouts) {
     EXPECT_EQ(Lines(CalCertText(rec, GaugePage::Plug, true, false)), plug);
 }
 
-TEST(CalCertText, MillimetreDisplayDropsOneDecimal) {
-    ShippedTables tables;
-    TTInfo rec;
-    QuarterTwenty(rec);
+TEST_F(CalCert, MillimetreDisplayDropsOneDecimal) {
     // 0.2127 in = 5.40258 mm; 0.0003 in = 0.00762 mm.
     const std::vector<std::string> mm = Lines(CalCertText(rec, GaugePage::Ring, false, true));
     ASSERT_EQ(mm.size(), 6u);
@@ -119,10 +117,7 @@ TEST(CalCertText, MillimetreDisplayDropsOneDecimal) {
     EXPECT_FALSE(MetricDisplay());
 }
 
-TEST(ThreadDimsText, InternalThreadHasNoRootRadiusAndNoWire) {
-    ShippedTables tables;
-    TTInfo rec;
-    QuarterTwenty(rec);
+TEST_F(ThreadDims, InternalThreadHasNoRootRadiusAndNoWire) {
     // ASME B1.1 1/4-20 UNC-2B: PD 0.2175-0.2224, minor 0.196-0.207 (three places
     // for classes 1B and 2B), major min D; height 0.54127 P, root width 0.125 P.
     const std::vector<std::string> expected = {
@@ -139,10 +134,7 @@ TEST(ThreadDimsText, InternalThreadHasNoRootRadiusAndNoWire) {
     EXPECT_EQ(Lines(ThreadDimsText(rec, true, false)), expected);
 }
 
-TEST(ThreadDimsText, ExternalThreadInInchAndMillimetres) {
-    ShippedTables tables;
-    TTInfo rec;
-    QuarterTwenty(rec);
+TEST_F(ThreadDims, ExternalThreadInInchAndMillimetres) {
     // ASME B1.1 1/4-20 UNC-2A: major 0.2408-0.2489, PD 0.2127-0.2164; UN minor
     // max D - 1.082532 P - the allowance 0.2175 - 0.2164 = 0.1947734, min PD min
     // - 0.649519 P = 0.1802; readings

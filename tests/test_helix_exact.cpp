@@ -4,6 +4,7 @@
 
 #include "core/thread_record.h"
 #include "pages/result_pages.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -12,50 +13,24 @@
 
 namespace {
 
-struct ExactCase {
-    const char* name;
-    double pd, pitch, lead, flank1, flank2, wire; // inches, degrees
-    double reading;                               // worked outside the program
-};
+class ExactReadings : public testing::TestWithParam<DataRow> {};
 
-// Worked outside the program in 25-digit arithmetic (mpmath) by another route
-// than the program's: each point of the wire's surface (t along its axis, phi
-// around it) carried along the helix into one axial section, where each flank
-// is a straight line; the extreme of each flank's function over the wire by a
-// root finder on numerically differentiated gradients, R where the two
-// touching points lie half a pitch apart at the pitch diameter, and the lean
-// of the wire by golden-section search for the least R. The symmetric forms
-// were checked again by the shortest distance from the wire's axis to the flank
-// surface (1e-15), the buttress by sampling the wire's surface. NBS Handbook
-// H28's formula (1), E = M + cot A / 2n - w(1 + cosec A'), tan A' = tan A cos B,
-// with B the lean found, agrees to 2e-5 in for one start and to 3e-4 in for
-// the steep leads, where the contact points it assumes no longer hold.
-const ExactCase kExact[] = {
-    {"sixty_1_4_20_one_start", 0.2164, 0.05, 0.05, 30, 30, 0.0288675, 0.25981079417949},
-    {"sixty_1_4_20_three_starts", 0.2164, 0.05, 0.15, 30, 30, 0.0288675, 0.26067171084953},
-    {"acme_7_8_6_one_start", 0.7842, 1 / 6.0, 1 / 6.0, 14.5, 14.5, 0.09623, 0.943266258283269},
-    {"acme_7_8_6_four_starts", 0.7842, 1 / 6.0, 4 / 6.0, 14.5, 14.5, 0.09623, 0.953720594818031},
-    {"buttress_8_tpi_one_start", 0.9192, 0.125, 0.125, 7, 45, 0.06768375, 1.0216313404135},
-    {"buttress_8_tpi_four_starts", 0.9192, 0.125, 0.5, 7, 45, 0.06768375, 1.0229919365777},
-};
-
-class ExactReading : public testing::TestWithParam<ExactCase> {};
-
-// To the 1e-9 in the readings need, and back to the pitch diameter.
-TEST_P(ExactReading, MatchesTheWorkedSeatAndInvertsToItsPitchDiameter) {
-    const ExactCase& c = GetParam();
+// tests/data/exact_readings.csv, to the 1e-9 in the readings need, and back to
+// the pitch diameter.
+TEST_P(ExactReadings, MatchTheWorkedSeatAndInvertToTheirPitchDiameter) {
+    const DataRow& c = GetParam();
     const double deg = std::numbers::pi / 180;
-    const HelicoidForm form{c.pitch, c.lead, c.flank1 * deg, c.flank2 * deg};
-    const auto reading = ExactWireReading(form, c.pd, c.wire);
+    const HelicoidForm form{c.Num("pitch"), c.Num("lead"), c.Num("flank1") * deg,
+                            c.Num("flank2") * deg};
+    const auto reading = ExactWireReading(form, c.Num("pd"), c.Num("wire"));
     ASSERT_TRUE(reading.has_value());
-    EXPECT_NEAR(*reading, c.reading, 1e-9);
-    const auto pd = ExactPDFromReading(form, c.reading, c.wire);
+    EXPECT_NEAR(*reading, c.Num("reading"), 1e-9);
+    const auto pd = ExactPDFromReading(form, c.Num("reading"), c.Num("wire"));
     ASSERT_TRUE(pd.has_value());
-    EXPECT_NEAR(*pd, c.pd, 1e-9);
+    EXPECT_NEAR(*pd, c.Num("pd"), 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ExactReading, testing::ValuesIn(kExact),
-                         [](const auto& info) { return std::string(info.param.name); });
+DATA_ROWS(ExactReadings, "exact_readings");
 
 // Without lead the seat is the plane one: the buttress's wire constants
 // P / (tan 7 + tan 45) and 1 + (sec 7 + sec 45) / (tan 7 + tan 45) unrounded,

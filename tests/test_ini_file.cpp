@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include <sys/stat.h>
@@ -159,42 +160,22 @@ TEST(Settings, PreferencesAndRecentFilesComeBack) {
     EXPECT_FALSE(PaperNamed("A3"));
 }
 
-// Beside the program in the build tree, else <prefix>/share/pitchledger of an
-// installed tree (the programs in bin/, helpers in libexec/pitchledger/).
-TEST(Settings, DataFoundBesideTheProgramOrInTheInstalledTree) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> dirs;
-        std::string program, tables;
-        bool installed;
-    };
-    const Case cases[] = {
-        {"nothing anywhere", {"bin"}, "bin/", "bin/Tables", false},
-        {"build tree", {"bin/Tables"}, "bin/", "bin/Tables", false},
-        {"installed",
-         {"bin", "share/pitchledger/Tables"},
-         "bin/",
-         "share/pitchledger/Tables",
-         true},
-        {"beside wins", {"bin/Tables", "share/pitchledger/Tables"}, "bin/", "bin/Tables", true},
-        {"libexec helper",
-         {"libexec/pitchledger", "share/pitchledger/Tables"},
-         "libexec/pitchledger/",
-         "share/pitchledger/Tables",
-         true},
-        {"installed without tables", {"bin", "share/pitchledger"}, "bin/", "bin/Tables", true},
-    };
-    for (const Case& c : cases) {
-        TempDir dir;
-        const std::string root = dir.file(""), prog = root + c.program;
-        for (const std::string& d : c.dirs)
-            fs::create_directories(root + d);
-        EXPECT_EQ(DefaultTableDataPath(prog), root + c.tables) << c.name;
-        EXPECT_EQ(InstalledDataDir(prog).empty(), !c.installed) << c.name;
-        EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.installed ? "/c/PLWIN.INI" : prog + "PLWIN.INI")
-            << c.name << ": window positions of an installed program belong to the user";
-    }
+// tests/data/data_places.csv
+class DataPlaces : public testing::TestWithParam<DataRow> {};
+
+TEST_P(DataPlaces, BesideTheProgramOrInTheInstalledTree) {
+    const DataRow& c = GetParam();
+    TempDir dir;
+    const std::string root = dir.file(""), prog = root + c.Text("program");
+    std::istringstream dirs(c.Text("dirs"));
+    for (std::string d; std::getline(dirs, d, '|');)
+        fs::create_directories(root + d);
+    EXPECT_EQ(DefaultTableDataPath(prog), root + c.Text("tables"));
+    EXPECT_EQ(InstalledDataDir(prog).empty(), !c.Flag("installed"));
+    EXPECT_EQ(PlwinIniPath(prog, "/c/"), c.Flag("installed") ? "/c/PLWIN.INI" : prog + "PLWIN.INI");
 }
+
+DATA_ROWS(DataPlaces, "data_places");
 
 // Without /proc (a chroot) the program is found as it was started.
 TEST(Settings, ProgramFoundWithoutProc) {

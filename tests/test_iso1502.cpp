@@ -109,31 +109,18 @@ TEST_P(Iso1502Table, MissingOrDamagedTableIsOneLine) {
 INSTANTIATE_TEST_SUITE_P(Iso1502, Iso1502Table, testing::ValuesIn(kTableCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A measured screw plug against its limits at 0.0001 mm, each edge and each side of it:
-// the M10x1.5 6H GO plug, PD 9.0325 to 9.0435, wear limit 9.0205; the NOT GO plug
-// 9.2060 to 9.2170, wear limit 9.2000.
-TEST(Iso1502, MeasuredPlugVerdicts) {
+// tests/data/iso1502_plug_verdicts.csv
+class Iso1502PlugVerdicts : public testing::TestWithParam<DataRow> {};
+
+TEST_P(Iso1502PlugVerdicts, OnEachSideOfEachEdge) {
+    const DataRow& c = GetParam();
     ShippedTables tables;
     const Iso1502Gauges g = CalcIso1502Gauges(*Calculated("M", "6g6g/6H6H", 10, 1.5f));
-    const struct {
-        const char* name;
-        bool go;
-        double pd;
-        const char* word;
-    } cases[] = {
-        {"aboveMax", true, 9.0436, "oversize"},
-        {"atMax", true, 9.0435, "new"},
-        {"atMin", true, 9.0325, "new"},
-        {"justBelowMin", true, 9.0324, "worn but usable"},
-        {"atWearLimit", true, 9.0205, "worn but usable"},
-        {"pastWearLimit", true, 9.0204, "beyond wear limit"},
-        {"noGoNew", false, 9.2100, "new"},
-        {"noGoWorn", false, 9.2030, "worn but usable"},
-        {"noGoPastWearLimit", false, 9.1999, "beyond wear limit"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Iso1502WearWord(JudgeIso1502Plug(c.go ? g.plugs.go : g.plugs.noGo, c.pd)), c.word)
-            << c.name;
+    EXPECT_EQ(
+        Iso1502WearWord(JudgeIso1502Plug(c.Flag("go") ? g.plugs.go : g.plugs.noGo, c.Num("pd"))),
+        c.Text("word"));
 }
+
+DATA_ROWS(Iso1502PlugVerdicts, "iso1502_plug_verdicts");
 
 } // namespace

@@ -100,45 +100,30 @@ TEST(MetricTables, LimitsRowWins) {
     EXPECT_DOUBLE_EQ(other->ExtThd.PD.Max, 9.0257215);
 }
 
-// The gauge tolerance rows hold arbitrary marker values (no metric gauge tolerance
-// table is public); what is checked is which column and row a thread takes and the
-// scaling above 300 mm: the D <= 300 value x D / 300.
-TEST(MetricTables, GaugeTolerancesByPitchAndDiameter) {
+// tests/data/metric_gauge_tol_rows.csv
+class MetricGaugeTolRows : public testing::TestWithParam<DataRow> {};
+
+TEST_P(MetricGaugeTolRows, ByPitchAndDiameter) {
+    const DataRow& c = GetParam();
     MetricTables tables;
     EXPECT_FALSE(GaugeTolsFound(*Calc("M", 360, 6.0f)));
     tables.Write("xmettol", "1,3,0,12,7,9,2,3,4,5\n4,5,0,10,8,12,4,6,9,15\n"
                             "8,99,9,99,99,99,99,99,99,99\n");
     tables.Write("wmettol", "4,3,4,0,7,2,3,5,1,2,3,4,6\n");
-    struct Case {
-        const char* name;
-        double d;
-        float p;
-        double xDia, xPD, xLead, wDia, wPD, wLead;
-        int xMin;
-    };
-    const Case cases[] = {
-        {"D360_scaled", 360, 6.0f, 0.012, 0.018, 0.005, 0.005, 0.0072, 0.004, 10},
-        {"D300_last_step", 300, 6.0f, 0.012, 0.015, 0.005, 0.005, 0.006, 0.004, 10},
-        {"D10_first_steps", 10, 4.0f, 0.008, 0.004, 0.005, 0.002, 0.001, 0.003, 10},
-        {"P1_5_coarser_row", 10, 1.5f, 0.007, 0.002, 0.003, 0, 0, 0, 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto rec = Calc("M", c.d, c.p);
-        EXPECT_NEAR(rec->XDiaTol, c.xDia, 1e-12);
-        EXPECT_NEAR(rec->XPDTol, c.xPD, 1e-12);
-        EXPECT_NEAR(rec->XLeadTol, c.xLead, 1e-12);
-        EXPECT_EQ(rec->XAngleMin, c.xMin);
-        EXPECT_NEAR(rec->WDiaTol, c.wDia, 1e-12);
-        EXPECT_NEAR(rec->WPDTol, c.wPD, 1e-12);
-        EXPECT_NEAR(rec->WLeadTol, c.wLead, 1e-12);
-        EXPECT_TRUE(GaugeTolsFound(*rec));
-    }
-    // Millimetre values, shown to the micrometre; the GO ring's PD tolerance is minus.
-    auto rec = Calc("M", 360, 6.0f);
+    auto rec = Calc("M", c.Num("d"), c.Float("p"));
+    EXPECT_NEAR(rec->XDiaTol, c.Num("x_dia"), 1e-12);
+    EXPECT_NEAR(rec->XPDTol, c.Num("x_pd"), 1e-12);
+    EXPECT_NEAR(rec->XLeadTol, c.Num("x_lead"), 1e-12);
+    EXPECT_EQ(rec->XAngleMin, c.Int("x_min"));
+    EXPECT_NEAR(rec->WDiaTol, c.Num("w_dia"), 1e-12);
+    EXPECT_NEAR(rec->WPDTol, c.Num("w_pd"), 1e-12);
+    EXPECT_NEAR(rec->WLeadTol, c.Num("w_lead"), 1e-12);
+    EXPECT_TRUE(GaugeTolsFound(*rec));
     ScopedDisplayUnit mm(true);
-    EXPECT_EQ(PDTolText(rec->GoRing), "-0.018");
+    EXPECT_EQ(PDTolText(rec->GoRing), c.Text("go_ring_pd"));
 }
+
+DATA_ROWS(MetricGaugeTolRows, "metric_gauge_tol_rows");
 
 // MJ6.5x1 of FED-STD-H28/21B, examples 1 and 2 (fedstd_h28_21b_examples_text.txt):
 // Td(6) 0.180 and Td2(4) 0.071 / TD2(4) 0.095 from the tables it names, written as

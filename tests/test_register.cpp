@@ -7,6 +7,7 @@
 #include "register/register_text.h"
 #include "register/sql_connection.h"
 #include "support/pg_cluster.h"
+#include "support/test_data.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -392,68 +393,8 @@ INSTANTIATE_TEST_SUITE_P(Register, RegisterOnBoth,
                                     std::string(std::get<1>(info.param).name);
                          });
 
-// What a record must be before it is stored, and the names and dates it is
-// typed with: a gauge or a calibration with one field set to `value`; CSV
-// text and a header line.
-const struct Check {
-    const char* name;
-    const char* field;
-    const char* value;
-    const char* message; // empty: taken; the name read, for a name
-} kChecks[] = {
-    // clang-format off
-    {"blankSerial", "serial", " \t ", "The serial number is empty."},
-    {"serialOf65Bytes", "serial", "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS",
-     "The serial number is longer than 64 bytes."},
-    {"tabInOwner", "owner", "a\tb", "The owner holds a control character."},
-    {"latin1Location", "location", "M\xFCnchen", "The location is not UTF-8 text."},
-    {"overlongSlash", "thread", "\xC0\xAF", "The thread designation is not UTF-8 text."},
-    {"surrogate", "description", "\xED\xA0\x80", "The description is not UTF-8 text."},
-    {"threadFileLinesTaken", "threadFile", "[MAIN]\r\n\tA=1\n", ""},
-    {"intervalZero", "interval", "0",
-     "The calibration interval must be a whole number of days from 1 to 3650."},
-    {"interval3650Taken", "interval", "3650", ""},
-    {"interval3651", "interval", "3651",
-     "The calibration interval must be a whole number of days from 1 to 3650."},
-    {"blankOperator", "operator", " ", "The operator is empty."},
-    {"dateAfterToday", "date", "2025-01-16", "The calibration date 2025-01-16 lies after today."},
-    {"dateTodayTaken", "date", "2025-01-15", ""},
-    {"unitCentimetre", "unit", "cm", "The unit must be \"in\" or \"mm\"."},
-    {"pdNotANumber", "pd", "nan", "The measured pitch diameter must be a number above 0."},
-    {"negativeU", "u", "-1e-6", "The expanded uncertainty U must be a number, 0 or more."},
-    {"kAbove20", "k", "20.5", "The coverage factor k must be a number above 0, up to 20."},
-    {"certificateNotPdf", "pdf", "GIF89a", "The certificate is not a PDF file."},
-    {"leapDay", "readDate", " 2024-02-29 ", "2024-02-29"},
-    {"noLeapDay2023", "readDate", "2023-02-29",
-     "The date \"2023-02-29\" is not a calendar date YYYY-MM-DD from 1900 on."},
-    {"monthNotTwoDigits", "readDate", "2024-1-01",
-     "The date \"2024-1-01\" is not a calendar date YYYY-MM-DD from 1900 on."},
-    {"before1900", "readDate", "1899-12-31",
-     "The date \"1899-12-31\" is not a calendar date YYYY-MM-DD from 1900 on."},
-    {"memberAnyCase", "member", "nogoSETplug", "NoGoSetPlug"},
-    {"iso1502WithoutBlank", "class", "iso1502", "ISO 1502"},
-    {"unknownClass", "class", "Y", "The gauge class \"Y\" is unknown: X, W or ISO 1502."},
-    {"unknownStatus", "status", "lost",
-     "The status \"lost\" is unknown: in use, quarantined or retired."},
-    {"headerShortOfInterval", "header", "Serial,thread,member",
-     "The column \"interval\" is missing."},
-    {"headerUnknownColumn", "header", "serial,date,colour", "The column \"colour\" is unknown."},
-    {"headerColumnTwice", "header", "serial,thread,member,interval,SERIAL",
-     "The column \"serial\" appears twice."},
-    // RFC 4180 as the register reads it, each row "line:field|field ".
-    // Writing a row and reading it back is fuzz_register_csv's to check.
-    {"csvQuotedCommaQuoteAndBreak", "csv", "a,\"b,\"\"c\"\"\r\nd\",e\r\nf,g,h",
-     "1:a|b,\"c\"\r\nd|e 3:f|g|h "},
-    {"csvBomLfAndBlankLines", "csv", "\xEF\xBB\xBF" "a,b\n\n\r\nc,d", "1:a|b 4:c|d "},
-    {"csvEmptyFieldsAndTrailingComma", "csv", "a,,\n,\n", "1:a|| 2:| "},
-    {"csvQuotedFieldNotClosed", "csv", "a\n\"b\nc", "line 2: a quoted field is not closed."},
-    {"csvQuoteInsideField", "csv", "a,b\"c\n",
-     "line 1: a quote inside a field that is not quoted."},
-    {"csvTextAfterClosingQuote", "csv", "x\n\"a\"b\n",
-     "line 2: text follows a quoted field's closing quote."},
-    // clang-format on
-};
-
+// The message of the check of a gauge or calibration whose `field` is `value`; of a
+// name or date read, the name read; of CSV text, its rows "line:field|field ".
 std::string CheckWith(const std::string& field, const std::string& value) {
     GaugeRecord g = Gauge("S");
     CalibrationRecord c = Cal("2025-01-15");
@@ -494,13 +435,14 @@ std::string CheckWith(const std::string& field, const std::string& value) {
     return calibration ? CheckCalibration(c, D("2025-01-15")) : CheckGauge(g);
 }
 
-class RecordChecks : public testing::TestWithParam<Check> {};
+class RecordChecks : public testing::TestWithParam<DataRow> {};
 
 TEST_P(RecordChecks, Message) {
-    EXPECT_EQ(CheckWith(GetParam().field, GetParam().value), GetParam().message);
+    EXPECT_EQ(CheckWith(GetParam().Text("field"), GetParam().Text("value")),
+              GetParam().Text("message"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Register, RecordChecks, testing::ValuesIn(kChecks), ByName);
+DATA_ROWS(RecordChecks, "register_checks");
 
 TEST(RegisterText, JsonLinesAndListRow) {
     RegisterEntry e{Gauge("S\"1"), D("2024-06-01"), CalVerdict::Conforms, D("2024-06-01"),

@@ -2,9 +2,9 @@
 // entries judged or refused, the .cal file giving the same certificate again,
 // and the calibration stored in a register (a temporary SQLite file).
 #include "support/gui_support.h"
+#include "support/window_test.h"
 #include "ui/calibrate_dialog.h"
 #include "ui/color_string_grid.h"
-#include "ui/message_box.h"
 #include "ui/thread_window.h"
 
 #include "register/gauge_register.h"
@@ -19,10 +19,8 @@
 
 #include <memory>
 
-class TestCalibrate : public QObject {
+class TestCalibrate : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList messages_;
 
     // The dialog a page's Calibrate button opens over 1/4-20 UNC-2.
     TCalibrateDialog* Open(TfrmThread& w, const char* tab, bool go, const char* button) {
@@ -41,12 +39,6 @@ class TestCalibrate : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-    }
-    void init() { messages_.clear(); }
-
     void gaugeOfEachPage_data() {
         QTest::addColumn<QString>("tab");
         QTest::addColumn<bool>("go");

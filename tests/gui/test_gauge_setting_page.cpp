@@ -2,12 +2,11 @@
 // of a 3/4-10 UNC thread and their pictures, what the point and the roll gauge
 // show, a refused special point (1/4-20: maximum wire 0.0505), and the page's
 // tab, which a multi-start thread does not get.
-#include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "pages/gauge_setting_page.h"
 #include "support/gui_support.h"
+#include "support/window_test.h"
 #include "ui/gauge_setting_page.h"
-#include "ui/message_box.h"
 #include "ui/thread_window.h"
 
 #include <QComboBox>
@@ -41,21 +40,10 @@ void Choose(TfrmThread& w, bool roll, bool external) {
 
 } // namespace
 
-class TestGaugeSettingPage : public QObject {
+class TestGaugeSettingPage : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList errors_;
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind, const QString& text) { errors_ << text; });
-    }
-    void init() {
-        errors_.clear();
-        SetMetricDisplay(false);
-    }
-
     // The small models: QSP-2000 in a bore of 0.625 to 1.5 in, QSR-3000 on a
     // thread up to 1 in, whichever gauge is chosen.
     void modelsOf34UNC_data() {
@@ -126,7 +114,7 @@ private slots:
         const double before = w.Record()->ExtThd.PointDia;
         Child<QLineEdit>(w, "txtBallDia")->setText("1.6mm");
         Child<QPushButton>(w, "btnCalc")->click();
-        QCOMPARE(errors_, QStringList{"Special Pt. Dia is too large! Enter a smaller diameter"});
+        QCOMPARE(messages_, QStringList{"Special Pt. Dia is too large! Enter a smaller diameter"});
         QCOMPARE(w.Record()->ExtThd.PointDia, before);
         QCOMPARE(Child<QLineEdit>(w, "txtBallDia")->text(),
                  QString::fromStdString(

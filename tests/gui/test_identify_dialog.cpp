@@ -4,7 +4,7 @@
 #include "app/identify_dialog.h"
 #include "core/thread_record.h"
 #include "support/gui_support.h"
-#include "ui/message_box.h"
+#include "support/window_test.h"
 #include "ui/profile_page.h"
 #include "ui/thread_window.h"
 
@@ -17,17 +17,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-class IdentifyDialogTest : public QObject {
+class IdentifyDialogTest : public WindowTest {
     Q_OBJECT
 
-    ShippedTables tables_;
-
 private slots:
-    void init() {
-        SetMessageHook([](MessageKind, const QString&) {});
-    }
-    void cleanup() { SetMessageHook({}); }
-
     void listsTheMatches_data() {
         QTest::addColumn<bool>("internal");
         QTest::addColumn<QString>("dia");

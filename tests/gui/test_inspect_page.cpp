@@ -2,8 +2,8 @@
 // over wires of 1/4-20 UNC-2A judged on the page, a measured ISO 1502 plug, a refused entry,
 // the tab a pipe thread does not get, and the grids of a page on the clipboard.
 #include "support/gui_support.h"
+#include "support/window_test.h"
 #include "ui/color_string_grid.h"
-#include "ui/message_box.h"
 #include "ui/thread_window.h"
 
 #include <QClipboard>
@@ -29,18 +29,10 @@ QStringList Column(const TColorStringGrid* grid, int col) {
 
 } // namespace
 
-class TestInspectPage : public QObject {
+class TestInspectPage : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList messages_;
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-    }
-    void init() { messages_.clear(); }
-
     // Over 0.0289 wires E = M - 0.0867 + 0.04330125: 0.2597, 0.2585, 0.2600 measure
     // 0.2163, 0.2151, 0.2166 against PD 0.2127 to 0.2164.
     void threeReadingsAndTheirVerdict() {

@@ -3,7 +3,7 @@
 // MJ's fixed class and the pitch label.
 #include "core/thread_record.h"
 #include "support/gui_support.h"
-#include "ui/message_box.h"
+#include "support/window_test.h"
 #include "ui/metric_dialog.h"
 #include "ui/thread_window.h"
 
@@ -54,14 +54,10 @@ QAbstractButton* LOEButton(const TfrmThread& w, const char* caption) {
 
 } // namespace
 
-class TestMetricDialog : public QObject {
+class TestMetricDialog : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        SetMessageHook([](MessageKind, const QString&) {});
-    }
-
     void listsPresetFromTheClasses() {
         TfrmMetric d({"7G5H", "4e8f"});
         QCOMPARE(d.windowTitle(), QString("Metric Grades & Pos. Toleranes"));

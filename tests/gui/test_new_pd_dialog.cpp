@@ -3,7 +3,7 @@
 // 1/4-20 UNC-2A/2B of ASME B1.1: PD max 0.2164 (2A), PD min 0.2175 (2B).
 #include "core/thread_record.h"
 #include "support/gui_support.h"
-#include "ui/message_box.h"
+#include "support/window_test.h"
 #include "ui/new_pd_dialog.h"
 #include "ui/thread_window.h"
 
@@ -23,23 +23,10 @@ void Calculate(TfrmThread& w) {
 
 } // namespace
 
-class NewPDTest : public QObject {
+class NewPDTest : public WindowTest {
     Q_OBJECT
 
-    QStringList messages_;
-    ShippedTables* tables_ = nullptr;
-
 private slots:
-    void init() {
-        tables_ = new ShippedTables;
-        messages_.clear();
-        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-    }
-    void cleanup() {
-        SetMessageHook({});
-        delete tables_;
-    }
-
     void dialogOffersTheFourLimits() {
         TfrmNewPD d;
         QCOMPARE(d.windowTitle(), QString("New PD Values"));

@@ -6,7 +6,7 @@
 #include "core/thread_record.h"
 #include "support/gui_support.h"
 #include "support/pg_cluster.h"
-#include "ui/message_box.h"
+#include "support/window_test.h"
 #include "ui/register_window.h"
 #include "ui/thread_window.h"
 
@@ -18,10 +18,8 @@
 
 #include <memory>
 
-class TestRegisterWindow : public QObject {
+class TestRegisterWindow : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList messages_;
     TempDir dir_;
 
     std::unique_ptr<GaugeRegister> Open(const char* file) {
@@ -55,11 +53,6 @@ class TestRegisterWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-    }
-
     // Interval 30: calibrated 100 days ago is overdue, 10 days ago due within 30
     // days; never calibrated is due today; interval 365 and 10 days ago is not marked.
     void marksFilterStatusHistoryAndCsv() {

@@ -2,8 +2,8 @@
 // entry at a time) and the record it puts into the thread window.
 #include "core/thread_record.h"
 #include "support/gui_support.h"
+#include "support/window_test.h"
 #include "ui/gauge_setting_page.h"
-#include "ui/message_box.h"
 #include "ui/set_dim_dialog.h"
 #include "ui/thread_window.h"
 
@@ -18,18 +18,10 @@
 
 #include <filesystem>
 
-class SetDimTest : public QObject {
+class SetDimTest : public WindowTest {
     Q_OBJECT
 
-    QStringList messages_;
-
 private slots:
-    void init() {
-        messages_.clear();
-        SetMessageHook([this](MessageKind, const QString& text) { messages_ << text; });
-    }
-    void cleanup() { SetMessageHook({}); }
-
     void dialogControls() {
         TfrmSetDim d;
         QCOMPARE(d.windowTitle(), QString("Set Dim Tool"));
@@ -66,7 +58,6 @@ private slots:
     // The window of the tool shows its result alone: the gauge-setting page,
     // a caption naming the PD, nothing to re-evaluate and no thread file.
     void windowShowsTheToolsResultAlone() {
-        const ShippedTables tables;
         TempDir dir;
         TfrmThread w;
         QVERIFY(!w.RunSetDimTool({0, "0", "0.2164", ""}));

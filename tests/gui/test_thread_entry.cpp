@@ -1,11 +1,10 @@
 // What the thread window takes as typed: a designation filling the
 // Parameters page, and numbers in the desktop's own decimal separator.
 
-#include "core/display_unit.h"
 #include "core/thread_record.h"
 #include "support/gui_support.h"
+#include "support/window_test.h"
 #include "ui/color_string_grid.h"
-#include "ui/message_box.h"
 #include "ui/thread_window.h"
 
 #include <QApplication>
@@ -18,23 +17,10 @@
 
 #include <memory>
 
-class TestThreadEntry : public QObject {
+class TestThreadEntry : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList errors_;
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            if (kind == MessageKind::Error) errors_ << text;
-        });
-    }
-    void init() {
-        errors_.clear();
-        SetMetricDisplay(false);
-    }
-
     // "Designation:" fills the page; a text not understood, or one whose
     // numbers are another series (1/4-28 is UNF in ASME B1.1 Table 2), leaves
     // it as it was and says why.

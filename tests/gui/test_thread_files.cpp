@@ -3,7 +3,7 @@
 #include "core/thread_record.h"
 #include "pages/parameter_page.h"
 #include "support/gui_support.h"
-#include "ui/message_box.h"
+#include "support/window_test.h"
 #include "ui/thread_window.h"
 
 #include <QComboBox>
@@ -28,24 +28,10 @@ void Calculate(TfrmThread& w, const QString& dia = "1/4", int startsIndex = 0,
 
 } // namespace
 
-class TestThreadFiles : public QObject {
+class TestThreadFiles : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<ShippedTables> tables_;
-    QStringList errors_;
-    QStringList infos_;
 
 private slots:
-    void initTestCase() {
-        tables_ = std::make_unique<ShippedTables>();
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            (kind == MessageKind::Error ? errors_ : infos_) << text;
-        });
-    }
-    void init() {
-        errors_.clear();
-        infos_.clear();
-    }
-
     void savedPageComesBackAndCalculatesTheSame() {
         TempDir dir;
         const QString file = QString::fromStdString(dir.file("plated.thd"));

@@ -138,7 +138,6 @@ TEST_F(PipeReports, NPTReportsOfHalfInch) {
                        {kPipeReportNote, "Pitch Ledger for Windows, ver", "Printed ", "Tables: "});
         EXPECT_TRUE(InOrder(text, heading)) << text;
         ExpectRows(text, c.rows);
-        EXPECT_NE(text.find(kPipeReportNote), std::string::npos) << text;
         EXPECT_EQ(text.find("not found"), std::string::npos) << "the picture beside the program";
     }
 }
@@ -152,9 +151,6 @@ TEST_F(PipeReports, ElevenAndAHalfThreadsPerInch) {
                       {"Threads / in.", "11\\.5$"},
                       {"Pitch of Thread", "0\\.08696$"},
                       {"Handtight Engagement", "Threads +4\\.60$"}});
-    // The same count as the window's grid (row 6, threads column).
-    const std::string grid = Trim(BuildPipePages(*rec).thread.at(6).at(2));
-    EXPECT_EQ(grid, "4.60");
 }
 
 // Report 1 of a straight or railing-joint kind prints report 4; the NPT
