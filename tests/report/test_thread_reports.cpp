@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,9 +31,13 @@ protected:
         if (!HaveTool("pdftotext"))
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; report texts not checked";
         savedCompany = Settings().CompanyName;
+        savedPaper = Settings().Paper;
         Settings().CompanyName = "Acme Gage Works";
     }
-    void TearDown() override { Settings().CompanyName = savedCompany; }
+    void TearDown() override {
+        Settings().CompanyName = savedCompany;
+        Settings().Paper = savedPaper;
+    }
 
     std::string Report(TTInfo& rec, ReportKind kind, bool metric = false) {
         const std::string file = dir.file(kind == ReportKind::Gauge ? "gauge.pdf" : "thread.pdf");
@@ -48,6 +53,7 @@ protected:
 
     TempDir dir;
     std::string savedCompany;
+    std::optional<PaperSize> savedPaper;
 };
 
 TEST_F(ThreadReports, ThreadReportOfQuarterTwentyUNC) {
@@ -288,19 +294,26 @@ TEST_F(ThreadReports, MetricParametersAndMJRootRadius) {
 
 // Acme, stub Acme and buttress: their type and class rows, and a setting
 // plug row for the truncated major only where the family's plugs have one
-// (checked where the families are built in).
+// (checked where the families are built in). Plated with two starts their
+// gauge reports pass a page, and the footer goes over whole.
 TEST_F(ThreadReports, PowerThreadRows) {
     const struct {
         const char* name;
         uint16_t code;
         const char *cls, *dia, *tpi, *type;
         bool truncatedMajor;
+        int startsIndex = 0;
+        const char* coating = "";
     } cases[] = {
         {"acme", kTypeAcme, "2G", "1", "5", "ACME Thread", true},
         {"stub", kTypeStub, "3G", "1", "10", "STUB ACME Thread", false},
         {"sam2", kTypeSAM2, "4G", "1", "10", "SAM2 ACME Thread", false},
         {"buttress", kTypeButt, "2", "2", "8", "7x45 Buttress Thread", true},
+        {"acmePlatedTwoStarts", kTypeAcme, "2G", "1", "5", "ACME Thread", true, 1, "0.0005"},
+        {"buttressPlatedTwoStarts", kTypeButt, "2", "2", "8", "7x45 Buttress Thread", true, 1,
+         "0.0005"},
     };
+    Settings().Paper = PaperSize::Letter; // the shorter sheet
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ParameterEntry e;
@@ -308,6 +321,9 @@ TEST_F(ThreadReports, PowerThreadRows) {
         e.classText = c.cls;
         e.diameterText = c.dia;
         e.pitchText = c.tpi;
+        e.startsIndex = c.startsIndex;
+        e.coated = *c.coating != 0;
+        e.coatingText = c.coating;
         TTInfo rec;
         ASSERT_EQ(SetUpRecord(e, rec).message, "");
         rec.Calculate();
@@ -320,6 +336,8 @@ TEST_F(ThreadReports, PowerThreadRows) {
         if (rec.ExtThd.PD.Max == 0) continue;
         const std::string gauge = Report(rec, ReportKind::Gauge);
         EXPECT_EQ(gauge.find("Major Dia (Trunc)") != std::string::npos, c.truncatedMajor) << gauge;
+        EXPECT_TRUE(InOrder(gauge, {"PLUG GAGE", "NOTE:", "Pitch Ledger for Windows", "Printed "}))
+            << gauge;
     }
 }
 
