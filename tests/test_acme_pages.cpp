@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,11 +19,8 @@ namespace {
 
 // A type of tests/data/power_types.csv: its code and its class list.
 struct PowerType {
-    explicit PowerType(const DataRow& row) : code(TypeCodeOfOptionName(row.Text("option"))) {
-        std::istringstream in(row.Text("classes"));
-        for (std::string cls; std::getline(in, cls, '|');)
-            classes.push_back(cls);
-    }
+    explicit PowerType(const DataRow& row)
+        : code(TypeCodeOfOptionName(row.Text("option"))), classes(row.List("classes")) {}
     uint16_t code;
     std::vector<std::string> classes; // first = default
 };

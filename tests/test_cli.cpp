@@ -34,15 +34,6 @@ std::vector<std::string> Row(const std::string& text, const std::string& section
     return {};
 }
 
-// The words of a command line written as one text, separated by '|'.
-std::vector<std::string> Words(const std::string& joined) {
-    std::vector<std::string> words;
-    std::istringstream in(joined);
-    for (std::string word; std::getline(in, word, '|');)
-        words.push_back(word);
-    return words;
-}
-
 TEST(Plcalc, QuarterTwentyUncClass2ShowsThePublishedLimits) {
     const CliRun r = Plcalc({"--type", "UN", "--dia", "1/4", "--tpi", "20", "--class", "2"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -104,7 +95,7 @@ TEST_P(PlcalcRefuses, WithTheWindowMessagesAndExitCodes) {
             s.replace(at, 1, dir.path().string());
         return s;
     };
-    const CliRun r = Plcalc(Words(inDir(c.Text("args"))));
+    const CliRun r = Plcalc(DataRow::Words(inDir(c.Text("args"))));
     EXPECT_EQ(r.code, c.Int("code"));
     const std::string message = inDir(c.Text("message"));
     if (message.starts_with("*")) {
@@ -129,7 +120,7 @@ TEST_P(PlcalcSameAs, TheLongForm) {
     const auto run = [&](std::string joined) {
         for (std::size_t at; (at = joined.find('@')) != std::string::npos;)
             joined.replace(at, 1, file);
-        std::vector<std::string> args = Words(joined);
+        std::vector<std::string> args = DataRow::Words(joined);
         args.insert(args.begin(), "--json");
         return Plcalc(args);
     };
@@ -241,7 +232,7 @@ TEST_P(PlcalcOpens, FilesCheckedAsTypedInput) {
     const std::string path = dir.file(c.Text("file"));
     WriteTextFile(path, c.Text("text"));
     std::vector<std::string> args = {"--open", path, "--save", dir.file("saved")};
-    for (const std::string& more : Words(c.Text("more")))
+    for (const std::string& more : c.List("more"))
         args.push_back(more);
     const CliRun r = Plcalc(args);
     EXPECT_EQ(r.code, c.Int("code")) << r.err;

@@ -18,8 +18,7 @@ class PlcalcIdentify : public testing::TestWithParam<DataRow> {};
 
 TEST_P(PlcalcIdentify, SaysWhatFits) {
     std::vector<std::string> args = {"--identify"};
-    std::istringstream words(GetParam().Text("args"));
-    for (std::string word; std::getline(words, word, '|');)
+    for (const std::string& word : GetParam().List("args"))
         args.push_back(word);
     const CliRun r = Plcalc(args);
     EXPECT_EQ(r.code, 0) << r.err;
@@ -48,10 +47,7 @@ TEST_P(PlcalcProfileSvg, WritesTheDrawingOrSaysWhyNot) {
         if (s.find('@') != std::string::npos) s.replace(s.find('@'), 1, dir.path().string());
         return s;
     };
-    std::vector<std::string> args;
-    std::istringstream words(c.Text("thread"));
-    for (std::string word; std::getline(words, word, '|');)
-        args.push_back(word);
+    std::vector<std::string> args = c.List("thread");
     const std::string file = inDir(c.Text("file")), says = inDir(c.Text("says"));
     args.insert(args.end(), {"--profile-svg", file});
     const CliRun r = Plcalc(args);

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
 using nlohmann::json;
 
 namespace {
@@ -166,10 +164,8 @@ class PlcalcCsvPage : public testing::TestWithParam<DataRow> {};
 
 TEST_P(PlcalcCsvPage, IsOneTable) {
     const DataRow& c = GetParam();
-    std::vector<std::string> args;
-    std::istringstream in(c.Text("args") + "|--csv|--page|" + c.Text("page"));
-    for (std::string arg; std::getline(in, arg, '|');)
-        args.push_back(arg);
+    std::vector<std::string> args = c.List("args");
+    args.insert(args.end(), {"--csv", "--page", c.Text("page")});
     const CliRun r = Plcalc(args);
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.find("\r\n\r\n"), std::string::npos) << r.out;

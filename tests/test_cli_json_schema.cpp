@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <sstream>
 
 using nlohmann::json;
 
@@ -17,10 +16,7 @@ namespace {
 
 // The row's "args", words joined by '|', run with --json.
 CliRun PlcalcJsonOf(const DataRow& c) {
-    std::vector<std::string> args;
-    std::istringstream in(c.Text("args"));
-    for (std::string arg; std::getline(in, arg, '|');)
-        args.push_back(arg);
+    std::vector<std::string> args = c.List("args");
     args.push_back("--json");
     return Plcalc(args);
 }

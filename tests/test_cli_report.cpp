@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <iterator>
 #include <poll.h>
-#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -95,8 +94,7 @@ TEST_P(PlcalcReportRefuses, BadOptionsAndUnwritableFiles) {
             ? std::vector<std::string>{"--ballmic",   "--angle", "1.7899",      "--ball-dia", "0.5",
                                        "--plane-dia", "1",       "--plane-dis", "1"}
             : kQuarterTwenty;
-    std::istringstream more(inDir(c.Text("args")));
-    for (std::string arg; std::getline(more, arg, '|');)
+    for (const std::string& arg : DataRow::Words(inDir(c.Text("args"))))
         args.push_back(arg);
     if (c.Text("args").ends_with("|")) args.push_back("");
     // No write bit for anyone: refused even for root, and kept as it was.

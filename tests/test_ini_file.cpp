@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include <sys/stat.h>
@@ -167,8 +166,7 @@ TEST_P(DataPlaces, BesideTheProgramOrInTheInstalledTree) {
     const DataRow& c = GetParam();
     TempDir dir;
     const std::string root = dir.file(""), prog = root + c.Text("program");
-    std::istringstream dirs(c.Text("dirs"));
-    for (std::string d; std::getline(dirs, d, '|');)
+    for (const std::string& d : c.List("dirs"))
         fs::create_directories(root + d);
     EXPECT_EQ(DefaultTableDataPath(prog), root + c.Text("tables"));
     EXPECT_EQ(InstalledDataDir(prog).empty(), !c.Flag("installed"));

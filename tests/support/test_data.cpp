@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -88,6 +89,15 @@ std::vector<DataRow> DataFile(const std::string& path) {
     if (rows.empty())
         rows.push_back({"noRows", file, in ? "no rows" : "the file cannot be read", {}});
     return rows;
+}
+
+std::vector<std::string> DataRow::Words(const std::string& joined) {
+    // A '|' at the end adds no empty word.
+    std::vector<std::string> words;
+    std::istringstream in(joined);
+    for (std::string word; std::getline(in, word, '|');)
+        words.push_back(word);
+    return words;
 }
 
 std::string DataRow::Text(std::string_view column) const {

@@ -27,6 +27,9 @@ public:
     int Int(std::string_view column) const;
     bool Flag(std::string_view column) const; // yes or no
     bool Empty(std::string_view column) const { return Text(column).empty(); }
+    // Words joined by '|' ("--dia|1/4|--tpi|20"), as Words splits them.
+    std::vector<std::string> List(std::string_view column) const { return Words(Text(column)); }
+    static std::vector<std::string> Words(const std::string& joined);
 };
 
 // The rows of tests/data/<table>.csv. A file that cannot be read, holds no
