@@ -308,16 +308,20 @@ double NumberSizeToDia(const std::string& text) {
     return static_cast<double>(60 + 13 * n) / 1000.0;
 }
 
-bool ParseDecimal(const std::string& text, double& value) {
-    std::string t = Trim(text);
-    if (!t.empty() && t[0] == '+') {
-        t.erase(0, 1);
-        if (!t.empty() && (t[0] == '+' || t[0] == '-')) return false;
+bool ParseDecimal(std::string_view text, double& value) {
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text[0] == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text[0] == '+' || text[0] == '-')) return false;
     }
-    if (t.empty()) return false;
+    if (text.empty()) return false;
     double v = 0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    const char* const end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, v);
+    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return false;
     value = v;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 class TThdInfo;
 
@@ -85,7 +86,7 @@ double FractionToFloat(const std::string& text);
 // "#000" .. "#20" -> inches; -1 for any other text.
 double NumberSizeToDia(const std::string& text);
 // Standard decimal conversion; false when the text is not a number.
-bool ParseDecimal(const std::string& text, double& value);
+bool ParseDecimal(std::string_view text, double& value);
 
 std::string RightStr(const std::string& text, int n);
 std::string LeftStr(const std::string& text, int n);

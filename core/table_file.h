@@ -67,8 +67,8 @@ struct TableSum {
     bool readable = false;
 };
 // The lines of a tables.sum text; blanks, tabs and CR around a line are no
-// part of it, blank lines are skipped.
-std::vector<TableSum> ParseTableSums(std::string_view text);
+// part of it, blank lines are skipped. With `only`, just the lines of that name.
+std::vector<TableSum> ParseTableSums(std::string_view text, std::string_view only = {});
 
 // Every table the folder's tables.sum lists, read whole and compared with its
 // line: the first that is missing or differs, or the first line that cannot

@@ -7,9 +7,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 
 namespace {
 
@@ -18,20 +16,28 @@ std::vector<std::string> g_messages;
 std::string g_loadedPath;
 bool g_loaded = false;
 
-std::vector<std::string> SplitFields(const std::string& line) {
-    std::vector<std::string> fields;
-    fields.reserve(8);
-    std::string field;
-    for (char c : line) {
-        if (c == ',') {
-            fields.push_back(std::move(field));
-            field.clear();
-        } else if (c != ' ' && c != '\t' && c != '\r') {
-            field += c;
+// The fields of a line, blanks removed, into `fields` (its strings are reused:
+// every plcalc run reads some 650 catalogue lines).
+void SplitFields(std::string_view line, std::vector<std::string>& fields) {
+    std::size_t n = 0;
+    for (std::size_t at = 0;; ++n) {
+        std::size_t end = line.find(',', at);
+        if (end == std::string_view::npos) end = line.size();
+        if (n == fields.size()) fields.emplace_back();
+        std::string& field = fields[n];
+        field.clear();
+        // Copied in runs between the blanks, which are dropped.
+        for (std::size_t i = at; i < end;) {
+            std::size_t stop = i;
+            while (stop < end && line[stop] != ' ' && line[stop] != '\t' && line[stop] != '\r')
+                ++stop;
+            field.append(line.data() + i, stop - i);
+            i = stop + 1;
         }
+        if (end == line.size()) break;
+        at = end + 1;
     }
-    fields.push_back(std::move(field));
-    return fields;
+    fields.resize(n + 1);
 }
 
 std::string Unquote(const std::string& s) {
@@ -67,9 +73,10 @@ std::string Inches(double v) {
     return Trim(FormatFixed(v, 0, 4));
 }
 
-// The threads per inch, or a pitch in millimetres, of a line; its pitch in inches.
-double PitchField(const std::string& s, bool millimetres) {
-    const double v = NumField(s, millimetres ? "pitch" : "threads per inch");
+// The threads per inch, or a pitch in millimetres, of a line (into `v`); its
+// pitch in inches.
+double PitchField(const std::string& s, bool millimetres, double& v) {
+    v = NumField(s, millimetres ? "pitch" : "threads per inch");
     if (!(v > 0))
         Fail(std::string(millimetres ? "pitch " : "threads per inch ") + s + " is not above 0");
     // The ranges of a typed pitch.
@@ -92,12 +99,15 @@ template <class Row, class Parse>
 std::vector<Row> ParseLines(const std::string& text, const std::string& file,
                             std::vector<std::string>& problems, Parse parse) {
     std::vector<Row> rows;
-    std::istringstream in(text);
-    std::string line;
+    std::vector<std::string> f;
     int n = 0;
-    while (std::getline(in, line)) {
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string_view line(text.data() + at, end - at);
+        at = end + 1;
         ++n;
-        const std::vector<std::string> f = SplitFields(line);
+        SplitFields(line, f);
         if (f.size() == 1 && f[0].empty()) continue; // blank line
         try {
             parse(f, rows);
@@ -284,8 +294,7 @@ std::vector<TPointRecord> ParsePointLines(const std::string& text, const std::st
             if (p.Form < 1 || p.Form > kPointForm30Deg)
                 Fail("point form " + f[0] + " is not 1 to 4");
             // 30-degree trapezoidal points are keyed by the pitch in millimetres.
-            const double pitch = PitchField(f[1], p.Form == kPointForm30Deg);
-            p.TPI = NumField(f[1], "threads per inch");
+            const double pitch = PitchField(f[1], p.Form == kPointForm30Deg, p.TPI);
             p.Number = Unquote(f[2]);
             p.Dia = BelowPitch(f[3], "point diameter", pitch);
             p.Offset = NumField(f[4], "point offset");
@@ -310,8 +319,7 @@ std::vector<TRollRecord> ParseRollLines(const std::string& text, const std::stri
             r.Code = IntField(f[0]);
             if (r.Code < 1 || r.Code > 9) Fail("roll code " + f[0] + " is not 1 to 9");
             // Metric and 30-degree trapezoidal rolls are keyed by the pitch in millimetres.
-            const double pitch = PitchField(f[1], r.Code == 6 || r.Code == 9);
-            r.TPI = NumField(f[1], "threads per inch");
+            const double pitch = PitchField(f[1], r.Code == 6 || r.Code == 9, r.TPI);
             r.Number = Unquote(f[2]);
             r.Constant = BelowPitch(f[3], "roll constant", pitch);
             rows.push_back(r);
