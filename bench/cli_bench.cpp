@@ -206,11 +206,23 @@ int main(int argc, char** argv) {
             same = std::fabs(ours[i][k] - theirs[i][k]) < 1.5e-6;
         agree += same;
     }
-    Times l, lc, py, loop;
+    // plcalc's own start, as the script's start is left out of its loop: a
+    // batch of the first row alone (start-up, tables read, one line answered).
+    const std::string firstFile = std::string(dir) + "/first.txt";
+    {
+        std::ofstream out(firstFile);
+        for (std::size_t k = 0; k < rows.front().size(); ++k)
+            out << (k ? " " : "") << rows.front()[k];
+        out << '\n';
+    }
+    std::vector<std::string> first = limits;
+    first[4] = firstFile;
+    Times l, lc, py, loop, start;
     for (int r = 0; r < batchRuns; ++r) {
         const Took t = Run(limits);
         l.s.push_back(t.wall);
         lc.s.push_back(t.cpu);
+        start.s.push_back(Run(first).wall);
         py.s.push_back(Run(python, "/dev/null", pyErrors.c_str()).wall);
         // The loop's own time, printed by the script: rows seconds rate.
         std::ifstream e(pyErrors);
@@ -229,6 +241,10 @@ int main(int argc, char** argv) {
                 loop.median() * 1e3, loopRate, py.median() * 1e3);
     std::printf("  ratio %.2f against the loop alone, %.2f against the whole Python process\n",
                 limitsRate / loopRate, py.median() / l.median());
+    const double ownLoop = l.median() - start.median();
+    std::printf("  plcalc less its start (a batch of the first row: %.1f ms): %.1f ms, %.2f "
+                "against the Python loop alone\n",
+                start.median() * 1e3, ownLoop * 1e3, loop.median() / ownLoop);
     // A script is run as a whole process too; the loop alone is the stricter measure.
     const auto verdict = [](double ratio) { return ratio >= 3 ? "met" : "not met"; };
     std::printf("  goal >= 3 x: %s against the whole Python process, %s against its loop alone; "
@@ -240,6 +256,7 @@ int main(int argc, char** argv) {
     std::remove(pyAnswers.c_str());
     std::remove(pyErrors.c_str());
     std::remove(batchFile.c_str());
+    std::remove(firstFile.c_str());
     std::remove(answers.c_str());
     ::rmdir(dir);
     return errors == 0 && lines == rows.size() ? 0 : 1;
