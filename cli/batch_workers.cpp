@@ -1,5 +1,7 @@
 #include "cli/batch_workers.h"
 
+#include "core/table_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -67,6 +69,13 @@ struct Turns {
     int pass = -1; // and goes on to the next process here
 };
 
+// The watches are let go first: the end would wait for them, and the first
+// process, once told of the end, stops the process at once.
+[[noreturn]] void End(int code) {
+    StopWatchingTables();
+    ::_exit(code);
+}
+
 // Process `index` of `count` answers blocks index, index + count, ... of the
 // lines from `first` on; block 0 starts the turns.
 [[noreturn]] void Work(const std::string& file, int first, int index, int count, int outFd,
@@ -74,6 +83,7 @@ struct Turns {
     // A closed output is told as an error, and the turn passed on after the
     // last block finds the next process gone.
     ::signal(SIGPIPE, SIG_IGN);
+    WatchTablesAfresh();
     std::string message, answers, records;
     const int in = OpenBatchFile(file, message);
     int error = in < 0 ? EIO : 0;
@@ -96,15 +106,18 @@ struct Turns {
                 answers += a.out;
             }
             if (records.empty()) break; // the file ended before this block
-            if (block > 0 && !ReadByte(turns.wait)) ::_exit(1);
-            if (const int e = WriteAll(outFd, answers); e != 0)
-                ::_exit(WriteAll(report, "w " + std::to_string(e) + "\n") == 0 ? 0 : 1);
+            if (block > 0 && !ReadByte(turns.wait)) End(1);
+            if (const int e = WriteAll(outFd, answers); e != 0) {
+                StopWatchingTables();
+                End(WriteAll(report, "w " + std::to_string(e) + "\n") == 0 ? 0 : 1);
+            }
             (void)WriteAll(turns.pass, "t");
-            if (WriteAll(report, records) != 0) ::_exit(1);
+            if (WriteAll(report, records) != 0) End(1);
         }
         error = source.error();
     }
-    ::_exit(WriteAll(report, "e " + std::to_string(error) + "\n") == 0 ? 0 : 1);
+    StopWatchingTables();
+    End(WriteAll(report, "e " + std::to_string(error) + "\n") == 0 ? 0 : 1);
 }
 
 class RecordReader {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <mutex>
@@ -41,8 +42,16 @@ Watches g_watch;
 // as watched, as the event may have been for the bytes being read.
 uint64_t g_events = 0;
 
+void StopWatchingAtExit() {
+    StopWatchingTables();
+}
+
 int WatchFd() {
-    if (g_watch.fd == -2) g_watch.fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (g_watch.fd == -2) {
+        g_watch.fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        static const bool atExit = std::atexit(StopWatchingAtExit) == 0;
+        (void)atExit;
+    }
     return g_watch.fd;
 }
 
@@ -238,22 +247,27 @@ uint32_t Crc32(const unsigned char* data, std::size_t size) {
 }
 
 TableBytes ReadTableBytes(const std::string& path) {
-    bool watched = false;
+    bool watched = false, keptUnwatched = false;
     uint64_t events = 0;
     {
         const std::lock_guard<std::mutex> lock(g_mutex);
         DrainOncePerHold();
         const auto kept = g_kept.find(path);
         if (kept != g_kept.end() && kept->second.watched) return kept->second.bytes;
+        keptUnwatched = kept != g_kept.end();
         // Watched before the read, so a change while reading is told too.
         watched = Watch(path);
         events = g_events;
     }
     FileStamp now;
-    if (!watched && StampOf(path, now)) {
+    if ((!watched || keptUnwatched) && StampOf(path, now)) {
         const std::lock_guard<std::mutex> lock(g_mutex);
         const auto kept = g_kept.find(path);
-        if (kept != g_kept.end() && kept->second.stamp == now) return kept->second.bytes;
+        if (kept != g_kept.end() && kept->second.stamp == now) {
+            // Unchanged up to a look taken under the watch: a later change is told.
+            if (watched && events == g_events) kept->second.watched = true;
+            return kept->second.bytes;
+        }
     }
 
     timespec started{};
@@ -291,6 +305,31 @@ TableCheckOnce::~TableCheckOnce() {
 void ClearTableCache() {
     const std::lock_guard<std::mutex> lock(g_mutex);
     g_kept.clear();
+}
+
+void WatchTablesAfresh() {
+    const std::lock_guard<std::mutex> lock(g_mutex);
+    // The parent holds the same watch: closing this copy lets nothing go.
+    if (g_watch.fd >= 0) ::close(g_watch.fd);
+    g_watch = Watches{};
+    ++g_events;
+    for (auto& [path, kept] : g_kept)
+        kept.watched = false;
+}
+
+void StopWatchingTables() {
+    const std::lock_guard<std::mutex> lock(g_mutex);
+    if (g_watch.fd < 0) return;
+    // Removed now, the watches are let go while the process ends; the
+    // descriptor itself is closed by the end.
+    for (const auto& [prefix, wd] : g_watch.byPrefix)
+        ::inotify_rm_watch(g_watch.fd, wd);
+    g_watch.byPrefix.clear();
+    g_watch.prefixes.clear();
+    g_watch.fd = -1;
+    ++g_events;
+    for (auto& [path, kept] : g_kept)
+        kept.watched = false;
 }
 
 std::string CheckListedTables(const std::string& folder) {

@@ -37,6 +37,16 @@ using TableBytes = std::shared_ptr<const std::vector<unsigned char>>;
 TableBytes ReadTableBytes(const std::string& path);
 // Forgets every kept table, so the next use reads the files again.
 void ClearTableCache();
+// In a process just forked: its own watch of the table folders from here on.
+// The one it was born with is its parent's too, and an event read by one of
+// them would never reach the other. Kept tables stay kept while their files
+// are unchanged.
+void WatchTablesAfresh();
+// Before a process ends: its watches are let go, as a watch still held at the
+// end makes the end wait some milliseconds for the kernel to drop it. Kept
+// tables are checked by their files' times if read again. Run at exit; a
+// process that ends by _exit calls it itself.
+void StopWatchingTables();
 // While one lives on a thread, the kept tables are checked for changes at
 // their first use and not again on that thread: a batch line is worked from
 // one state of the tables, checked once rather than at every table it opens.

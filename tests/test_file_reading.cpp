@@ -19,6 +19,8 @@
 #include <fcntl.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -177,6 +179,37 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
              const TableCheckOnce line;
              (void)ReadTableBytes(p);
              rewrite(p);
+         },
+         "new!", false},
+        // A process forked while the table was kept watches it afresh: an
+        // event its parent reads first must not leave it the old bytes.
+        {"rewrittenWhileAForkedProcessKeepsIt",
+         [&](const std::string& p) {
+             int ready[2], go[2];
+             ASSERT_EQ(::pipe(ready), 0);
+             ASSERT_EQ(::pipe(go), 0);
+             const pid_t pid = ::fork();
+             ASSERT_GE(pid, 0);
+             char c = 0;
+             if (pid == 0) {
+                 WatchTablesAfresh();
+                 const bool keptOld =
+                     *ReadTableBytes(p) == std::vector<unsigned char>{'o', 'l', 'd', '!'};
+                 if (::write(ready[1], "r", 1) != 1 || ::read(go[0], &c, 1) != 1) ::_exit(3);
+                 const bool seesNew =
+                     *ReadTableBytes(p) == std::vector<unsigned char>{'n', 'e', 'w', '!'};
+                 StopWatchingTables();
+                 ::_exit(keptOld && seesNew ? 0 : 1);
+             }
+             ASSERT_EQ(::read(ready[0], &c, 1), 1);
+             rewrite(p);
+             (void)ReadTableBytes(p); // the parent reads the event first
+             ASSERT_EQ(::write(go[1], "g", 1), 1);
+             int status = -1;
+             ::waitpid(pid, &status, 0);
+             for (const int fd : {ready[0], ready[1], go[0], go[1]})
+                 ::close(fd);
+             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
          },
          "new!", false},
         // Tables reached through a link, re-pointed as ln -sfn does: the path
