@@ -32,7 +32,8 @@ std::unordered_map<std::string, Kept> g_kept;
 // touched, replaced, moved, removed), read without waiting before each use.
 // Where a watch cannot be had, the stat remains.
 struct Watches {
-    int fd = -2; // -2: not opened yet, -1: none to be had
+    int fd = -2;     // -2: not opened yet, -1: none to be had
+    pid_t owner = 0; // the process that opened it: a child forked since shares it
     std::unordered_map<int, std::vector<std::string>> prefixes; // folder's paths, "dir/"
     std::unordered_map<std::string, int> byPrefix;
     std::unordered_set<std::string> throughLinks; // folders reached through a symbolic link
@@ -49,6 +50,7 @@ void StopWatchingAtExit() {
 int WatchFd() {
     if (g_watch.fd == -2) {
         g_watch.fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        g_watch.owner = ::getpid();
         static const bool atExit = std::atexit(StopWatchingAtExit) == 0;
         (void)atExit;
     }
@@ -321,9 +323,11 @@ void StopWatchingTables() {
     const std::lock_guard<std::mutex> lock(g_mutex);
     if (g_watch.fd < 0) return;
     // Removed now, the watches are let go while the process ends; the
-    // descriptor itself is closed by the end.
-    for (const auto& [prefix, wd] : g_watch.byPrefix)
-        ::inotify_rm_watch(g_watch.fd, wd);
+    // descriptor itself is closed by the end. A forked child that did not
+    // watch afresh would remove its parent's.
+    if (g_watch.owner == ::getpid())
+        for (const auto& [prefix, wd] : g_watch.byPrefix)
+            ::inotify_rm_watch(g_watch.fd, wd);
     g_watch.byPrefix.clear();
     g_watch.prefixes.clear();
     g_watch.fd = -1;

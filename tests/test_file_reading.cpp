@@ -212,6 +212,20 @@ TEST(TableCache, KeptWhileTheFileIsUnchanged) {
              EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
          },
          "new!", false},
+        // A child that ends as a process ends, without a watch of its own,
+        // leaves its parent's watch as it was.
+        {"keptWhileAForkedChildEnds",
+         [](const std::string&) {
+             const pid_t pid = ::fork();
+             ASSERT_GE(pid, 0);
+             if (pid == 0) {
+                 StopWatchingTables();
+                 ::_exit(0);
+             }
+             int status = -1;
+             ::waitpid(pid, &status, 0);
+         },
+         "old!", true},
         // Tables reached through a link, re-pointed as ln -sfn does: the path
         // counts, not the folder it led to before.
         {"through/link",
