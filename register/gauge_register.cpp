@@ -6,13 +6,18 @@
 #include "register/register_schema.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <filesystem>
+#include <thread>
 
 namespace fs = std::filesystem;
 using namespace register_rows;
 
 namespace {
+
+// As long as a writer waits for the register (the SQLite connection's wait).
+constexpr auto kOpenWait = std::chrono::seconds(30);
 
 // A connection string as it may be shown: the password of its user part and
 // of a "password=" parameter replaced by "***".
@@ -101,9 +106,24 @@ std::unique_ptr<GaugeRegister> GaugeRegister::Open(const std::string& where,
         std::error_code ec;
         if (!server && fs::is_directory(path, ec))
             throw SqlError(SqlError::Kind::Failed, "it is a folder");
-        auto db = server ? OpenPostgres(where) : OpenSqlite(path);
-        PrepareRegister(*db, shown);
-        db->Settle();
+        // Programs opening a new register at once: SQLite may find it busy at a
+        // step its own wait does not cover (the journal being changed), so the
+        // opening is tried again for as long as a writer waits in the queue.
+        std::unique_ptr<SqlConnection> db;
+        for (const auto start = std::chrono::steady_clock::now();;) {
+            try {
+                db = server ? OpenPostgres(where) : OpenSqlite(path);
+                PrepareRegister(*db, shown);
+                db->Settle();
+                break;
+            } catch (const SqlError& e) {
+                if (e.kind != SqlError::Kind::Busy ||
+                    std::chrono::steady_clock::now() - start > kOpenWait)
+                    throw;
+                db.reset();
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        }
         result = {};
         return std::unique_ptr<GaugeRegister>(new GaugeRegister(std::move(db), shown));
     } catch (const SqlError& e) {
