@@ -127,7 +127,7 @@ TTInfo::TTInfo() {
 
 TTInfo::~TTInfo() = default;
 
-std::vector<TThdInfo*> TTInfo::Members() {
+std::array<TThdInfo*, 8> TTInfo::Members() {
     return {&GoPlug, &NoGoPlug, &GoRing, &NoGoRing, &IntThd, &ExtThd, &GoSetPlug, &NoGoSetPlug};
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/thread_types.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -157,7 +158,7 @@ public:
     void Calculate();
 
     // The eight members in the order the record holds them.
-    std::vector<TThdInfo*> Members();
+    std::array<TThdInfo*, 8> Members();
 };
 
 // Class code of a class text (upper-cased before the lookup); 0 for an unknown text.

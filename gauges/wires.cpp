@@ -230,6 +230,7 @@ std::vector<double> OfferedWireSizes(const TTInfo& rec) {
     const double scale = MetricByDefault(ext.TypeCode) ? kMmPerInch : 1.0;
     const std::vector<double>& t = StandardWires();
     std::vector<double> sizes;
+    sizes.reserve(t.size());
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
         const double size = t[i] * scale;
         if (size >= ext.MinWire && size <= ext.MaxWire) sizes.push_back(size);
