@@ -22,13 +22,12 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer (clang), with a short r
 CC=clang CXX=clang++ cmake -S . -B build-clang-asan -DPL_WERROR=ON -DPL_FUZZ=ON -DPL_BUILD_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-clang-asan -j"$JOBS"
-# libpq's LDAP library brings GnuTLS, whose load-time set-up opens p11-kit
-# modules; LeakSanitizer's tracer cannot walk their thread-local storage and
-# dies at exit ("Tracer caught signal 11"). Nothing here needs that set-up.
-# clang 14's runtime also takes a thread-local block of a library loaded at run
-# time (Qt's plugins) for an old glibc's when its address happens to fall on a
-# certain offset, and reads a range from before it that is no range at all; so
-# the blocks are not followed through __tls_get_addr: glibc keeps them on its
-# heap, where the leak check finds them anyway.
-GNUTLS_NO_IMPLICIT_INIT=1 ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
+# LeakSanitizer's tracer dies at exit ("Tracer caught signal 11") when it
+# follows the thread-local blocks of libraries loaded at run time (Qt's
+# plugins, the p11-kit modules GnuTLS opens for libpq): clang 14's runtime takes
+# such a block for an old glibc's when its address happens to fall on a certain
+# offset, and reads a range from before it that is no range at all. The blocks
+# are not followed through __tls_get_addr: glibc keeps them on its heap, where
+# the leak check finds them anyway.
+ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-clang-asan --output-on-failure -j"$JOBS"

@@ -44,7 +44,7 @@ if [ "$(id -u)" -eq 0 ] && unshare --mount true 2>/dev/null; then
 fi
 # A sanitizer build keeps the options it is tested with.
 keep=()
-for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS GNUTLS_NO_IMPLICIT_INIT; do
+for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
   [ -z "${!v:-}" ] || keep+=("$v=${!v}")
 done
 run() {
