@@ -10,6 +10,7 @@
 #include "families/mj.h"
 #include "families/stub.h"
 #include "families/unified.h"
+#include "gauges/gage_catalogue.h"
 #include "pipe/pipe_tables.h"
 
 #include <array>
@@ -152,6 +153,7 @@ void TTInfo::Calculate() {
     default:
         break;
     }
+    ClearVSettingsThatDoNotApply(*this);
     // Some tables hold -1 where a lead tolerance does not apply.
     if (XLeadTol == -1) XLeadTol = 0;
     if (WLeadTol == -1) WLeadTol = 0;

@@ -448,6 +448,15 @@ void CleanUpGageCatalogue(TTInfo& rec) {
     }
 }
 
+void ClearVSettingsThatDoNotApply(TTInfo& rec) {
+    // A gauge carries the point and gauge model of the product thread it was
+    // copied from, so the small models set it on the flat standard only too.
+    // On a small thread the V standard's offset can exceed the reading.
+    const bool flatOnly = rec.ExtThd.Setting.SmallGage == 1;
+    for (TThdInfo* m : rec.Members())
+        if (flatOnly || m->Setting.VerySmall == 1 || m->SetToV < 0) m->SetToV = 0;
+}
+
 std::string TabledPointList(const TTInfo& rec) {
     const TGageCatalogue& c = GageCatalogue();
     const TThdInfo& ext = rec.ExtThd;

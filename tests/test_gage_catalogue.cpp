@@ -136,6 +136,42 @@ TEST(GageCatalogue, PointsRollsAndSettings) {
     }
 }
 
+// The gauges are formed from a product thread's point and gauge model after
+// the catalogue's clean-up; its V-setting rules hold for them too.
+struct VSettingCase {
+    const char* type;
+    const char* cls;
+    double dia;
+    float tpi;
+    bool flatOnly; // a small gauge model: no member has a V setting
+};
+const VSettingCase kVSettings[] = {
+    {"STUB", "4G", 0.375, 14, true}, // the rings' V reading came out below zero
+    {"SAM1", "2G", 0.375, 14, true},
+    {"UN", "2", 1, 8, true}, // the plugs and setting plugs kept a V setting
+    {"M", "", 10, 1.5f, true},
+    {"UN", "2", 2, 4.5f, false}, // the V setting applies: the gauges keep theirs
+};
+
+TEST(GageCatalogue, VSettingRulesHoldForTheGauges) {
+    const ShippedTables tables;
+    for (const VSettingCase& c : kVSettings) {
+        SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.dia) + "-" +
+                     std::to_string(c.tpi));
+        const auto r = Calculated(c.type, c.cls, c.dia, c.tpi);
+        ASSERT_EQ(r->ExtThd.Setting.SmallGage == 1, c.flatOnly);
+        for (const TThdInfo* m : r->Members()) {
+            EXPECT_GE(m->SetToV, 0);
+            if (c.flatOnly) {
+                EXPECT_EQ(m->SetToV, 0);
+            }
+        }
+        if (!c.flatOnly) {
+            EXPECT_GT(r->GoSetPlug.SetToV, r->GoSetPlug.SetToFlat);
+        }
+    }
+}
+
 TEST(GageCatalogue, SpecialPoints) {
     const ShippedTables tables;
     {
