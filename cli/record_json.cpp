@@ -4,7 +4,6 @@
 #include "core/pipe_record.h"
 #include "core/thread_record.h"
 #include "core/thread_types.h"
-#include "gauges/tolerance_text.h"
 #include "pipe/pipe_fills.h"
 
 #include <algorithm>
@@ -40,9 +39,11 @@ LimitsHas Has(const TTInfo& rec, std::string_view name, const TThdInfo& m, Dia d
         return h;
     }
     if (rec.Pipe) {
-        h.max = PipeMemberFills(*rec.Pipe, name, dia, "Max");
-        h.min = PipeMemberFills(*rec.Pipe, name, dia, "Min");
-        h.gage = PipeMemberFills(*rec.Pipe, name, dia, "Gage");
+        // A size the table's row leaves empty reads 0; its page shows N/A.
+        const TDimLimits& d = dia == kPD ? m.PD : dia == kMajor ? m.Major : m.Minor;
+        h.max = d.Max != 0 && PipeMemberFills(*rec.Pipe, name, dia, "Max");
+        h.min = d.Min != 0 && PipeMemberFills(*rec.Pipe, name, dia, "Min");
+        h.gage = d.Gage != 0 && PipeMemberFills(*rec.Pipe, name, dia, "Gage");
         return h;
     }
     const MemberValues& values = ThreadTypeOf(m.TypeCode).members;
@@ -78,7 +79,8 @@ void Limits(JsonWriter& j, const JsonKey& name, const TDimLimits& d, const Limit
     j.Put("Min", d.Min, h.min);
     j.Put("Gage", d.Gage, h.gage);
     j.Put("GageTrunc", d.GageTrunc, h.trunc);
-    j.Put("Tol", d.Tol, h.tol);
+    // A tolerance of 0 is one this thread's steps did not work out.
+    j.Put("Tol", d.Tol, h.tol && d.Tol > 0);
     j.Put("UncoatedMax", d.UncoatedMax, h.max && h.coated);
     j.Put("UncoatedMin", d.UncoatedMin, h.min && h.coated);
     j.Key("Sign");
@@ -143,7 +145,8 @@ void Member(JsonWriter& j, const TTInfo& rec, const JsonKey& name, const TThdInf
     // ISO metric threads take an engagement group or a custom length, pipe threads none.
     const bool standardLE = !setDim && !pipe && !type.metricByDefault;
     j.Put("StdLE", m.StdLE, standardLE);
-    j.Put("LOE", m.LOE, standardLE || (!setDim && !pipe && m.StdLOE == 0));
+    // An ISO engagement group other than N has no length.
+    j.Put("LOE", m.LOE, standardLE || (!setDim && !pipe && m.StdLOE == 0 && m.LOE > 0));
     j.Put("LEBasis", m.LEBasis, standardLE);
     j.PutBool("UseClassW", m.UseClassW != 0);
     j.Put("Series", m.Series);
@@ -204,20 +207,23 @@ void RecordJson(JsonWriter& j, const TTInfo& rec, bool setDim) {
     j.Key("record");
     j.Open('{');
     j.Put("unit", RecordUnit(rec));
-    // A gauge tolerance set is there as a whole (a table row) or not at all;
-    // in a set that is there, 0 (of an angle's degrees, say) is a value.
-    const bool x = ClassXTolsFound(rec);
-    const bool w = ClassWTolsFound(rec);
-    j.Put("XDiaTol", rec.XDiaTol, x);
-    j.Put("XPDTol", rec.XPDTol, x);
-    j.Put("XLeadTol", rec.XLeadTol, x);
-    j.Put("XAngleDeg", rec.XAngleDeg, x);
-    j.Put("XAngleMin", rec.XAngleMin, x);
-    j.Put("WDiaTol", rec.WDiaTol, w);
-    j.Put("WPDTol", rec.WPDTol, w);
-    j.Put("WLeadTol", rec.WLeadTol, w);
-    j.Put("WAngleDeg", rec.WAngleDeg, w);
-    j.Put("WAngleMin", rec.WAngleMin, w);
+    // As the gauge pages show them: a tolerance of 0 is one the set's row
+    // leaves out, and so is a half-angle of 0 degrees 0 minutes; 0 degrees
+    // with some minutes is a value.
+    const auto tols = [&](JsonKey dia, JsonKey pd, JsonKey lead, JsonKey deg, JsonKey min,
+                          double diaTol, double pdTol, double leadTol, double angleDeg,
+                          double angleMin) {
+        j.Put(dia, diaTol, diaTol != 0);
+        j.Put(pd, pdTol, pdTol != 0);
+        j.Put(lead, leadTol, leadTol != 0);
+        const bool angle = angleDeg != 0 || angleMin != 0;
+        j.Put(deg, angleDeg, angle);
+        j.Put(min, angleMin, angle);
+    };
+    tols("XDiaTol", "XPDTol", "XLeadTol", "XAngleDeg", "XAngleMin", rec.XDiaTol, rec.XPDTol,
+         rec.XLeadTol, rec.XAngleDeg, rec.XAngleMin);
+    tols("WDiaTol", "WPDTol", "WLeadTol", "WAngleDeg", "WAngleMin", rec.WDiaTol, rec.WPDTol,
+         rec.WLeadTol, rec.WAngleDeg, rec.WAngleMin);
     j.PutBool("ClassW", rec.ClassW != 0);
     j.Put("NomDia", rec.NomDia);
     j.Put("TPI", rec.TPI);
