@@ -4,6 +4,7 @@
 #include "core/display_unit.h"
 #include "core/number_text.h"
 #include "core/thread_record.h"
+#include "pages/parameter_page.h"
 
 #include <cmath>
 
@@ -34,7 +35,10 @@ bool ParseList(const TThdInfo& g, const std::string& text, bool metricDisplay,
     std::string item;
     auto take = [&]() {
         double v = 0;
-        if (!ParseLength(g, item, metricDisplay, v) || !(v > 0)) {
+        // Within the sizes of any thread, as Inspect takes readings: a mean of
+        // readings near the largest double is no length.
+        if (!ParseLength(g, item, metricDisplay, v) ||
+            !MeasurementInRange(v, g.TypeCode == kTypeM || g.TypeCode == kTypeMJ)) {
             bad = Trim(item).empty() ? "(empty)" : Trim(item);
             return false;
         }
