@@ -235,7 +235,8 @@ bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch)
     const bool mm = unit == "mm";
     if (!PitchInRange(v, mm)) return false;
     pitchInch = mm ? v / kMmPerInch : 1 / v;
-    return true;
+    // A few threads per inch at the least: 1e-300 tpi is a pitch of 1e300 in.
+    return pitchInch <= kMaxPitchMM / kMmPerInch;
 }
 
 std::string TypedUnit(const std::string& text) {

@@ -17,7 +17,8 @@
 bool ParseLengthEntry(const std::string& text, bool mmDefault, double& inches);
 // A pitch typed as threads per inch ("20", "20 tpi") or millimetres ("1.5mm",
 // or bare with mmDefault); false for anything else or a value outside
-// PitchInRange (up to 200 tpi, 50 mm). The pitch in inches.
+// PitchInRange (up to 200 tpi, 50 mm), or coarser than 50 mm as threads per
+// inch. The pitch in inches.
 bool ParsePitchEntry(const std::string& text, bool mmDefault, double& pitchInch);
 // The unit typed with a value: "mm", "in" (also for "inch" and "\"") or "tpi";
 // empty when none was typed.
