@@ -179,16 +179,25 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
 
 namespace {
 
+std::string LengthText(double v) {
+    return Trim(FormatFixed(v, 1, 5));
+}
+
 // The point the file was saved with, when it is not the one the catalogue
 // chooses: a special point, or another catalogue point entered by the user.
-void RestorePoint(TTInfo& rec, const IniFile& ini) {
+// A point the thread no longer takes keeps the catalogue's choice, and the
+// note says so.
+std::string RestorePoint(TTInfo& rec, const IniFile& ini) {
     const std::string tip = ini.ReadString("TIPS", "CurrentTip", "");
-    if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return;
-    const double inches = TextToFloat(ini.ReadString("TIPS", "CurrentDia", "0.050"));
-    if (inches <= 0) return;
+    if (tip.empty() || tip == "NONE" || tip == rec.ExtThd.PointName) return {};
+    const std::string diaText = ini.ReadString("TIPS", "CurrentDia", "0.050");
+    const double inches = TextToFloat(diaText);
     const bool mm = HoldsMillimetres(rec.TypeCode);
-    // A point the thread no longer takes keeps the catalogue's choice.
-    SetPointDia(rec, mm ? inches * 25.4 : inches);
+    if (inches > 0 && SetPointDia(rec, mm ? inches * 25.4 : inches) == PointDiaResult::Accepted)
+        return {};
+    const std::string kept = rec.ExtThd.PointName.empty() ? "none" : rec.ExtThd.PointName;
+    return "Contact point " + tip + " (" + Trim(diaText) +
+           " in) is not one this thread takes: " + kept + " is used.";
 }
 
 } // namespace
@@ -204,7 +213,9 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName) {
     // one, and so is every type that takes no custom engagement (M: its group).
     const double loe =
         CustomLOEAllowed(type) ? TextToFloat(ini.ReadString("MAIN", "LOE", "0.0")) : 0;
-    const double wire = TextToFloat(ini.ReadString("WIRE", "CurrentSize", "0.050"));
+    // Files of earlier versions may have no wire: 0.050, as they were read.
+    const std::string wireText = ini.ReadString("WIRE", "CurrentSize", "");
+    const double wire = TextToFloat(wireText.empty() ? "0.050" : wireText);
     const std::string gageClass = UpperCase(ini.ReadString("MAIN", "Gage Class", ""));
     const bool classX = gageClass.empty() ? !GaugeClassOptions(type).classW : gageClass == "X";
 
@@ -219,8 +230,16 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName) {
     const std::string coating = CoatingRefusal(rec);
     if (!coating.empty()) return Refused(coating);
     if (!rec.Refusal.empty()) return Refused(rec.Refusal);
-    if (!HoldsComputed(wire, rec.ExtThd.CurWire)) rec.SetWireSize(wire);
-    RestorePoint(rec, ini);
+    std::string note = read.message;
+    const auto add = [&note](const std::string& line) {
+        if (!line.empty()) note += (note.empty() ? "" : "\n") + line;
+    };
+    const TThdInfo& ext = rec.ExtThd;
+    if (!HoldsComputed(wire, ext.CurWire) && rec.SetWireSize(wire) != 0 && !wireText.empty())
+        add("Wire size " + Trim(wireText) +
+            " is not between the thread's smallest and largest wire (" + LengthText(ext.MinWire) +
+            " to " + LengthText(ext.MaxWire) + "): " + LengthText(ext.CurWire) + " is used.");
+    add(RestorePoint(rec, ini));
     rec.ClassW = GaugeClassOptions(type, classX).classW;
-    return {LoadResult::Status::Loaded, read.message};
+    return {LoadResult::Status::Loaded, note};
 }
