@@ -161,8 +161,10 @@ void Calc29DegWires(TThdInfo& m) {
             // The wire must reach the flanks past a narrow root flat.
             m.RootWire = static_cast<double>(1.29151789655L * m.RootWidth);
             if (m.RootWire > m.BestWire) {
+                // A listed size past the largest wire would ride on the crests
+                // (a gap in the list at 1.3 to 1.9 tpi): the size itself is used.
                 const double listed = NextLargerWire(m.RootWire);
-                if (listed > 0) m.RootWire = listed;
+                if (listed > 0 && listed <= m.MaxWire) m.RootWire = listed;
             }
         }
         if (m.UseBestWire == 1) m.CurWire = std::max(m.BestWire, m.RootWire);
@@ -181,6 +183,12 @@ void Calc29DegWires(TThdInfo& m) {
     while (m.CurWire > 0 && WireReadingAt(m, m.PD.Min) < x) {
         const double next = NextLargerWire(m.CurWire);
         if (next <= 0) break; // the list has no larger size
+        if (next > m.MaxWire) {
+            // A larger wire would ride on the crests: the largest that bears
+            // on the flanks is the last one to try.
+            m.CurWire = std::max(m.CurWire, m.MaxWire);
+            break;
+        }
         m.CurWire = next;
     }
     // A crest cut back to the pitch diameter (a clamped NOT GO plug) takes a smaller wire.

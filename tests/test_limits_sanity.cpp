@@ -21,8 +21,9 @@ struct Family {
 };
 
 // What a page may show: finite, no limit below zero, a pitch diameter above
-// zero, no maximum below its minimum, and the diameters in their order
-// (minor below pitch below major). Written apart from the program's own check.
+// zero, no maximum below its minimum, the diameters in their order (minor
+// below pitch below major), and readings over a wire that bears on the flanks.
+// Written apart from the program's own check.
 std::string Insane(const TTInfo& rec) {
     const TThdInfo* members[] = {&rec.IntThd, &rec.ExtThd,   &rec.GoPlug,    &rec.NoGoPlug,
                                  &rec.GoRing, &rec.NoGoRing, &rec.GoSetPlug, &rec.NoGoSetPlug};
@@ -41,6 +42,8 @@ std::string Insane(const TTInfo& rec) {
         if (m->Minor.Max != 0 && m->Minor.Max >= m->PD.Min) return "the minor above the PD";
         if (m->Major.Min != 0 && m->PD.Max >= m->Major.Min) return "the PD above the major";
     }
+    const TThdInfo& ext = rec.ExtThd;
+    if (ext.CurWire > ext.MaxWire * (1 + 1e-9)) return "a wire above the largest wire";
     return {};
 }
 
@@ -55,7 +58,7 @@ TEST(LimitsSanity, EveryFamilyOverItsWholeRange) {
     // From below the smallest standard thread to the largest value typed.
     const std::vector<const char*> inch[2] = {
         {"1e-300", "0.01", "0.06", "1/4", "1", "4", "24", "100"},
-        {"0.01", "1", "2", "5", "20", "80", "200"}};
+        {"0.01", "1", "1.5", "2", "5", "20", "80", "200"}};
     const std::vector<const char*> mm[2] = {{"0.5", "1", "1.6", "10", "100", "355", "2500"},
                                             {"0.02", "0.2", "0.5", "1.5", "6", "8", "50"}};
     ShippedTables tables;
