@@ -102,6 +102,18 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
                     err << f->message << '\n';
                     return f->code;
                 }
+                // The designation names the thread given, not the one at the diameter found.
+                if (auto designation = o.get("--thread")) {
+                    given.Calculate();
+                    const std::string mismatch =
+                        given.Refusal.empty()
+                            ? DesignationMismatch(ReadDesignation(*designation).entry, given)
+                            : std::string();
+                    if (!mismatch.empty()) {
+                        err << mismatch << '\n';
+                        return kExitInvalidInput;
+                    }
+                }
                 const NewPDFit fit = FitNewPDOption(*newPD, entry, o.on("--mm"), o.on("--inch"));
                 if (!fit.message.empty()) {
                     err << fit.message << '\n';
@@ -123,7 +135,7 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
                 err << rec.Refusal << '\n';
                 return kExitInvalidInput;
             }
-            if (auto designation = o.get("--thread")) {
+            if (auto designation = fitted ? std::nullopt : o.get("--thread")) {
                 const std::string mismatch =
                     DesignationMismatch(ReadDesignation(*designation).entry, rec);
                 if (!mismatch.empty()) {
