@@ -134,8 +134,9 @@ void Member(JsonWriter& j, const TTInfo& rec, const JsonKey& name, const TThdInf
     j.Put("RootRadMax", m.RootRadMax, radius);
     j.Put("RootRadMin", m.RootRadMin, radius);
     const bool flat = worked && !pipe && (type.members.rootFlat & role);
-    j.Put("RootWidth", m.RootWidth, flat);
-    j.Put("ThdHeight", m.ThdHeight, worked && !pipe);
+    // The Set Dim tool works out no form of a 30- or 55-degree thread: 0.
+    j.Put("RootWidth", m.RootWidth, flat && m.RootWidth > 0);
+    j.Put("ThdHeight", m.ThdHeight, worked && !pipe && m.ThdHeight > 0);
     j.PutBool("FromTable", m.FromTable != 0);
     j.PutBool("IsGage", m.IsGage != 0);
     j.PutBool("IsInternal", m.IsInternal != 0);
