@@ -162,7 +162,7 @@ void Calc29DegWires(TThdInfo& m) {
             m.RootWire = static_cast<double>(1.29151789655L * m.RootWidth);
             if (m.RootWire > m.BestWire) {
                 // A listed size past the largest wire would ride on the crests
-                // (a gap in the list at 1.3 to 1.9 tpi): the size itself is used.
+                // (the list is sparse at the coarsest pitches): the size itself is used.
                 const double listed = NextLargerWire(m.RootWire);
                 if (listed > 0 && listed <= m.MaxWire) m.RootWire = listed;
             }
