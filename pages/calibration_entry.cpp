@@ -35,10 +35,10 @@ bool ParseList(const TThdInfo& g, const std::string& text, bool metricDisplay,
     std::string item;
     auto take = [&]() {
         double v = 0;
-        // Within the sizes of any thread, as Inspect takes readings: a mean of
+        // Within the readings of any thread, as Inspect takes them: a mean of
         // readings near the largest double is no length.
         if (!ParseLength(g, item, metricDisplay, v) ||
-            !MeasurementInRange(v, g.TypeCode == kTypeM || g.TypeCode == kTypeMJ)) {
+            !ReadingInRange(v, g.TypeCode == kTypeM || g.TypeCode == kTypeMJ)) {
             bad = Trim(item).empty() ? "(empty)" : Trim(item);
             return false;
         }

@@ -60,7 +60,7 @@ std::string VerdictLine(const TThdInfo& ext, const PDInspection& r) {
 }
 
 // Converts a typed length with an optional mm/in suffix to the display unit.
-bool ParseLength(const std::string& item, bool metricDisplay, double& value) {
+bool ParseLength(const std::string& item, bool metricDisplay, bool reading, double& value) {
     std::string t = LowerCase(Trim(item));
     double scale = 1;
     if (t.size() > 2 && t.ends_with("mm")) {
@@ -73,7 +73,8 @@ bool ParseLength(const std::string& item, bool metricDisplay, double& value) {
     if (!ParseDecimal(t, value) || !std::isfinite(value) || !(value > 0)) return false;
     value *= scale;
     // A reading that the page would show as 0, or one larger than any thread.
-    return MeasurementInRange(value, metricDisplay);
+    return reading ? ReadingInRange(value, metricDisplay)
+                   : MeasurementInRange(value, metricDisplay);
 }
 
 const TThdInfo& MeasuredMember(const TTInfo& rec, InspectGauge g) {
@@ -135,12 +136,12 @@ void JudgePlug(InspectPageText& page, const InspectEntry& entry, const Iso1502Ga
 } // namespace
 
 bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
-                     std::vector<double>& values, std::string& bad) {
+                     std::vector<double>& values, std::string& bad, bool readings) {
     values.clear();
     std::string item;
     auto take = [&]() {
         double v = 0;
-        if (!ParseLength(item, metricDisplay, v)) {
+        if (!ParseLength(item, metricDisplay, readings, v)) {
             bad = Trim(item);
             return false;
         }
@@ -186,7 +187,8 @@ InspectPageText BuildInspectPage(const TTInfo& rec, const InspectEntry& entry, b
         page.message = std::string("Enter a measured ") + what + ".";
         return page;
     }
-    if (!ParseLengthList(rec, entry.valuesText, metricDisplay, page.readings, bad)) {
+    if (!ParseLengthList(rec, entry.valuesText, metricDisplay, page.readings, bad,
+                         entry.overWires)) {
         page.message = std::string("Invalid ") + what + ": " + (bad.empty() ? "(empty)" : bad);
         return page;
     }

@@ -43,9 +43,10 @@ struct InspectPageText {
 
 // Reads a list of positive lengths separated by commas or semicolons, each in
 // the display unit or with mm/in, into the external thread's units. False with
-// the offending item in `bad` when one is not a number in MeasurementInRange.
+// the offending item in `bad` when one is not a number in MeasurementInRange
+// (ReadingInRange for readings over wires).
 bool ParseLengthList(const TTInfo& rec, const std::string& text, bool metricDisplay,
-                     std::vector<double>& values, std::string& bad);
+                     std::vector<double>& values, std::string& bad, bool readings = false);
 
 // "Inside" or "Outside".
 std::string VerdictWord(PDVerdict v);

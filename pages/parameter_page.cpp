@@ -309,6 +309,10 @@ bool MeasurementInRange(double value, bool mm) {
     return value >= (mm ? 0.001 : 0.0001) && value <= (mm ? kMaxDiameterMM : kMaxDiameterInch);
 }
 
+bool ReadingInRange(double value, bool mm) {
+    return value >= (mm ? 0.001 : 0.0001) && value <= 2 * (mm ? kMaxDiameterMM : kMaxDiameterInch);
+}
+
 SetUpResult SetUpRecord(const ParameterEntry& e, TTInfo& rec) {
     SetUpResult r = SetUpInputs(e, rec);
     if (r.message.empty() && rec.Coating > 0) r.message = CoatingCheck(e);

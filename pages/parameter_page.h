@@ -119,6 +119,9 @@ std::string StandardRangeRefusal(uint16_t typeCode, double diameter, double pitc
 // A measured diameter, pitch diameter or reading in inches (mm: millimetres):
 // one the pages can show (0.0001 in, 0.001 mm) up to the largest diameter.
 bool MeasurementInRange(double value, bool mm);
+// A reading over wires: the wires stand above the crests of the largest
+// thread, so up to twice its diameter.
+bool ReadingInRange(double value, bool mm);
 
 // Sets up a fresh record from the page in the order the window does it; stops
 // with "Invalid Nominal Diameter", kInvalidDiameterMessage, kInvalidPitchMessage
