@@ -58,8 +58,7 @@ std::string ThreadFileOf(const std::string& designation, std::string& reason, in
         rec.Calculate();
         if (reason = rec.Refusal; !reason.empty()) return {};
         // "1/4-99 UNC" is no UNC thread, as --thread says of it.
-        reason = DesignationMismatch(ReadDesignation(designation).entry, rec);
-        if (!reason.empty()) return {};
+        if (reason = DesignationRefusal(o, rec); !reason.empty()) return {};
         return ThreadFileText(rec);
     } catch (const FileError& e) {
         // A table the calculation could not read.

@@ -28,7 +28,6 @@
 #include "gauges/wires.h"
 #include "pages/calibration_file.h"
 #include "pages/calibration_page.h"
-#include "pages/designation_entry.h"
 #include "pages/inspect_page.h"
 #include "pages/new_pd.h"
 #include "pages/parameter_page.h"
@@ -103,16 +102,10 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
                     return f->code;
                 }
                 // The designation names the thread given, not the one at the diameter found.
-                if (auto designation = o.get("--thread")) {
-                    given.Calculate();
-                    const std::string mismatch =
-                        given.Refusal.empty()
-                            ? DesignationMismatch(ReadDesignation(*designation).entry, given)
-                            : std::string();
-                    if (!mismatch.empty()) {
-                        err << mismatch << '\n';
-                        return kExitInvalidInput;
-                    }
+                if (o.get("--thread")) given.Calculate();
+                if (const std::string mismatch = DesignationRefusal(o, given); !mismatch.empty()) {
+                    err << mismatch << '\n';
+                    return kExitInvalidInput;
                 }
                 const NewPDFit fit = FitNewPDOption(*newPD, entry, o.on("--mm"), o.on("--inch"));
                 if (!fit.message.empty()) {
@@ -135,13 +128,10 @@ int Run(const ParsedOptions& o, std::ostream& out, std::ostream& err) {
                 err << rec.Refusal << '\n';
                 return kExitInvalidInput;
             }
-            if (auto designation = fitted ? std::nullopt : o.get("--thread")) {
-                const std::string mismatch =
-                    DesignationMismatch(ReadDesignation(*designation).entry, rec);
-                if (!mismatch.empty()) {
-                    err << mismatch << '\n';
-                    return kExitInvalidInput;
-                }
+            if (const std::string mismatch = fitted ? std::string() : DesignationRefusal(o, rec);
+                !mismatch.empty()) {
+                err << mismatch << '\n';
+                return kExitInvalidInput;
             }
         }
     } catch (const TableError& e) {

@@ -126,6 +126,12 @@ std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec
     return std::nullopt;
 }
 
+std::string DesignationRefusal(const ParsedOptions& o, const TTInfo& rec) {
+    const auto designation = o.get("--thread");
+    if (!designation || !rec.Refusal.empty()) return {};
+    return DesignationMismatch(ReadDesignation(*designation).entry, rec);
+}
+
 std::string EnterPointDia(TTInfo& rec, const std::string& text) {
     const double d = PointDiaEntryToRecordUnits(rec, text);
     if (d < 0) return "Invalid point diameter: " + text;

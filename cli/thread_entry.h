@@ -23,6 +23,11 @@ struct EntryFailure {
 std::optional<EntryFailure> SetUpFromOptions(const ParsedOptions& o, TTInfo& rec, std::string& note,
                                              ParameterEntry* entry = nullptr);
 
+// Why the thread --thread names is not the calculated rec: a series its
+// numbers do not have ("1/4-28 is UNF, not UNC"). Empty without --thread, or
+// when rec is refused (its refusal says more).
+std::string DesignationRefusal(const ParsedOptions& o, const TTInfo& rec);
+
 // A special point diameter: the window's entry rules and messages. Returns
 // the message of a refused entry, empty when the point was taken.
 std::string EnterPointDia(TTInfo& rec, const std::string& text);

@@ -437,8 +437,7 @@ void SelectGageCatalogue(TTInfo& rec) {
 void CleanUpGageCatalogue(TTInfo& rec) {
     TThdInfo& in = rec.IntThd;
     TThdInfo& ext = rec.ExtThd;
-    if (in.Setting.VerySmall == 1) in.SetToV = 0;
-    if (ext.Setting.SmallGage == 1) in.SetToV = ext.SetToV = 0;
+    ClearVSettingsThatDoNotApply(rec);
     const double d = HoldsMillimetres(rec.TypeCode) ? rec.NomDia / 25.4 : rec.NomDia;
     if (d < kSmallestIntSetting || in.PD.Min <= 0) NoSetting(in, false);
     if (d < kSmallestExtSetting || ext.PD.Max <= 0) NoSetting(ext, true);

@@ -80,8 +80,9 @@ inline constexpr double kSmallestExtSetting = 0.25;
 inline constexpr double kSmallestIntSetting = 0.312;
 // Clears the setting values that do not apply to small threads.
 void CleanUpGageCatalogue(TTInfo& rec);
-// Holds the V-setting rules of the clean-up for every member, the gauges
-// formed after it included; a V setting at or below zero is none.
+// The V settings of the clean-up, for every member: none with a small gauge
+// model, a very small internal one, or below zero. The calculation holds it
+// again at its end, for the gauges formed after the clean-up.
 void ClearVSettingsThatDoNotApply(TTInfo& rec);
 
 // The catalogue points of the record's point form whose diameters lie within

@@ -179,10 +179,6 @@ LoadResult ReadFileInputs(TTInfo& rec, const std::string& fileName) {
 
 namespace {
 
-std::string LengthText(double v) {
-    return Trim(FormatFixed(v, 1, 5));
-}
-
 // The point the file was saved with, when it is not the one the catalogue
 // chooses: a special point, or another catalogue point entered by the user.
 // A point the thread no longer takes keeps the catalogue's choice, and the
@@ -237,8 +233,8 @@ LoadResult LoadFromFile(TTInfo& rec, const std::string& fileName) {
     const TThdInfo& ext = rec.ExtThd;
     if (!HoldsComputed(wire, ext.CurWire) && rec.SetWireSize(wire) != 0 && !wireText.empty())
         add("Wire size " + Trim(wireText) +
-            " is not between the thread's smallest and largest wire (" + LengthText(ext.MinWire) +
-            " to " + LengthText(ext.MaxWire) + "): " + LengthText(ext.CurWire) + " is used.");
+            " is not between the thread's smallest and largest wire (" + Len5Text(ext.MinWire) +
+            " to " + Len5Text(ext.MaxWire) + "): " + Len5Text(ext.CurWire) + " is used.");
     add(RestorePoint(rec, ini));
     rec.ClassW = GaugeClassOptions(type, classX).classW;
     return {LoadResult::Status::Loaded, note};
